@@ -1,0 +1,32 @@
+#pragma once
+// The front end's reader of the system's text files: items separated by commas and by line
+// ends alike, blanks around an item skipped. Text lines that may hold commas (titles, names)
+// are taken whole with next_line, so a comma in a name never shifts the items after it.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace qvt {
+
+class ItemReader {
+ public:
+  explicit ItemReader(std::vector<std::string> lines) : lines_(std::move(lines)) {}
+
+  // The next item, blanks trimmed. False at the end of the file.
+  bool next_item(std::string& out);
+  // The next item as a number / as an integer item; false at the end or when it is not one.
+  bool next_real(double& out);
+  bool next_i16(std::int16_t& out);
+  // The rest of the current line, or the next line whole when the current one is used up.
+  // Nothing is trimmed. False at the end of the file.
+  bool next_line(std::string& out);
+  // True when nothing but blanks and line ends is left.
+  bool at_end() const;
+
+ private:
+  std::vector<std::string> lines_;
+  std::size_t line_ = 0;
+  std::size_t col_ = 0;  // col_ > size of the line: the line is used up
+};
+
+}  // namespace qvt
