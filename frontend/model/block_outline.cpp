@@ -137,19 +137,17 @@ bool center_block_label(ProjectModel& m, int slot) {
     case BLOCK_SOIL_POLYGON: {
       PolygonShape& p = b.polygon;
       const int count = std::clamp<int>(p.vertex_count, 0, POLYGON_VERTICES);
-      // The mean of the vertices that are set: an unset vertex has no position to count.
+      // Unset vertices add nothing, but the sums are divided by the block's vertex count:
+      // stored labels of existing projects were placed this way.
+      if (count == 0) return true;
       double sx = 0, sy = 0;
-      int used = 0;
       for (int i = 0; i < count; ++i) {
         if (p.vertex_x[i] == UNSET_COORD || p.vertex_y[i] == UNSET_COORD) continue;
         sx += p.vertex_x[i] + p.head.ref_x;
         sy += p.vertex_y[i] + p.head.ref_y;
-        ++used;
       }
-      if (used > 0) {
-        p.head.label_x = sx / used;
-        p.head.label_y = sy / used;
-      }
+      p.head.label_x = sx / count;
+      p.head.label_y = sy / count;
       return true;
     }
     case BLOCK_RECTANGLE:

@@ -273,7 +273,7 @@ TEST(CenterBlockLabel, LibraryLabelFollowsTheReflection) {
   EXPECT_EQ(m.wall_blocks[3].library.head.label_y, -4);
 }
 
-TEST(CenterBlockLabel, PolygonMeanOfSetVertices) {
+TEST(CenterBlockLabel, PolygonMeanOverTheVertexCount) {
   struct Case {
     i16 count;
     double xs[4], ys[4];
@@ -283,13 +283,16 @@ TEST(CenterBlockLabel, PolygonMeanOfSetVertices) {
   const Case cases[] = {
       // Square 0..4 x 0..2: mean (2, 1) + reference.
       {4, {0, 0, 4, 4}, {0, 2, 2, 0}, 12, -19},
-      // Vertex 2 unset: the mean of the other three, (0 + 0 + 4) / 3, (0 + 2 + 0) / 3.
-      {4, {0, 0, UNSET_COORD, 4}, {0, 2, 2, 0}, 10 + 4.0 / 3, -20 + 2.0 / 3},
-      {4, {0, 0, 4, 4}, {0, UNSET_COORD, 2, 0}, 10 + 8.0 / 3, -20 + 2.0 / 3},
+      // Vertex 2 unset: the other three summed, divided by the count of 4:
+      // x (10 + 10 + 14) / 4 = 8.5, y (-20 - 18 - 20) / 4 = -14.5.
+      {4, {0, 0, UNSET_COORD, 4}, {0, 2, 2, 0}, 8.5, -14.5},
+      // Vertex 1 unset: x (10 + 14 + 14) / 4 = 9.5, y (-20 - 18 - 20) / 4 = -14.5.
+      {4, {0, 0, 4, 4}, {0, UNSET_COORD, 2, 0}, 9.5, -14.5},
       // Nothing to average: the label stays.
       {0, {0, 0, 4, 4}, {0, 2, 2, 0}, -1, -1},
       {-3, {0, 0, 4, 4}, {0, 2, 2, 0}, -1, -1},
-      {2, {UNSET_COORD, 1, 4, 4}, {0, UNSET_COORD, 2, 0}, -1, -1},
+      // Both vertices unset: nothing summed, 0 / 2.
+      {2, {UNSET_COORD, 1, 4, 4}, {0, UNSET_COORD, 2, 0}, 0, 0},
   };
   for (i16 type : {BLOCK_POLYGON, BLOCK_SOIL_POLYGON}) {
     for (const Case& c : cases) {
