@@ -2,6 +2,7 @@
 
 #include "common/textfile.h"
 #include "frontend/model/block_file.h"
+#include "frontend/model/block_outline.h"
 #include "frontend/model/conditions_file.h"
 
 #include <filesystem>
@@ -97,6 +98,13 @@ int write_project_files(ProjectModel& m, const std::string& base_or_ext, bool to
                         MessageSink& messages) {
   return to_program_folder ? write_snapshot_pair(m, base_or_ext, messages)
                            : write_project_pair(m, base_or_ext, messages);
+}
+
+int write_engine_input(ProjectModel& m, MessageSink& messages) {
+  // The engines never rebuild derived geometry: they read corners and outlines from the file.
+  // Rebuilding every used slot is idempotent, so stale or unset outlines never reach them.
+  if (!rebuild_all_block_outlines(m, messages)) return -1;
+  return write_project_files(m, "CAL", true, messages);
 }
 
 int compare_snapshot_files(const ProjectModel& m, const std::string& ext_a,

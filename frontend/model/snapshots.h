@@ -43,6 +43,11 @@ inline constexpr const char* kMsgClayPressureNotice =
 int write_project_files(ProjectModel& m, const std::string& base_or_ext, bool to_program_folder,
                         MessageSink& messages);
 
+// The engines' input for a run: rebuilds the derived outline of every used slot (a slot whose
+// outline cannot be built is reported and refuses the run), then writes the "CAL" pair.
+// 0 when written, -1 when refused or failed.
+int write_engine_input(ProjectModel& m, MessageSink& messages);
+
 // Compares the snapshot pairs <ext_a> and <ext_b> in the work folder line by line, the
 // conditions files first; the block files are looked at only when those are the same.
 // Returns 0 when both pairs are the same, -1 when they differ. A snapshot file that is missing,

@@ -313,3 +313,43 @@ TEST_F(Snapshots, MissingWorkFolderIsAWriteFailure) {
 
 }  // namespace
 }  // namespace qvt::model
+
+namespace qvt::model {
+namespace {
+
+TEST_F(Snapshots, EnginesCopyCarriesRebuiltOutlines) {
+  // A rectangle 4 wide and 2 high at (1, -3) whose corners were never built: the engines read
+  // vertices 10..13, so "CAL" must carry (1,-3), (1,-1), (5,-1), (5,-3); the snapshots keep the
+  // model as it is.
+  WallBlock& b = m_->wall_blocks[0];
+  b.block_type = BLOCK_RECTANGLE;
+  b.polygon.head.ref_x = 1;
+  b.polygon.head.ref_y = -3;
+  b.polygon.vertex_x[0] = 4;
+  b.polygon.vertex_y[0] = 2;
+  // Slot 0 starts on line 3 (index 2); its x values on record lines 13-24, y on 25-36.
+  ASSERT_EQ(write_project_files(*m_, "EDT", true, rec_), 0);
+  EXPECT_EQ(lines_of("QVTABLK.EDT")[2 + 13], "9999,9999,9999,9999,9999,9999,9999,9999,9999,9999");
+  ASSERT_EQ(write_engine_input(*m_, rec_), 0);
+  EXPECT_TRUE(rec_.messages.empty());
+  const std::vector<std::string> cal = lines_of("QVTABLK.CAL");
+  EXPECT_EQ(cal[2 + 12], "4,9999,9999,9999,9999,9999,9999,9999,9999,9999");
+  EXPECT_EQ(cal[2 + 13], "1,1,5,5,9999,9999,9999,9999,9999,9999");
+  EXPECT_EQ(cal[2 + 25], "-3,-1,-1,-3,9999,9999,9999,9999,9999,9999");
+  // Building again changes nothing: the next "CAL" is the same file.
+  const std::string first = bytes_of("QVTABLK.CAL");
+  ASSERT_EQ(write_engine_input(*m_, rec_), 0);
+  EXPECT_EQ(bytes_of("QVTABLK.CAL"), first);
+}
+
+TEST_F(Snapshots, EnginesInputRefusesAnOutlineThatCannotBeBuilt) {
+  // A library block naming an entry that does not exist: no "CAL" is written.
+  m_->wall_blocks[2].block_type = BLOCK_LIBRARY;
+  m_->wall_blocks[2].library.library_index = 3;
+  EXPECT_EQ(write_engine_input(*m_, rec_), -1);
+  EXPECT_EQ(rec_.messages.size(), 1u);
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "QVTAJKN.CAL"));
+}
+
+}  // namespace
+}  // namespace qvt::model
