@@ -218,8 +218,8 @@ void read_parametric(BlockReader& r, ParametricShape<N>& s, int points_in_file,
   read_head(r, s.head);
   if (counts_cells) {
     // A caisson's cell widths and lengths are kept for eight cells a row.
-    r.count(s.flag_a, kMaxCaissonCells, kProblemCaissonCells);
-    r.count(s.flag_b, kMaxCaissonCells, kProblemCaissonCells);
+    r.count(s.flag_a, MAX_CAISSON_CELLS, kProblemCaissonCells);
+    r.count(s.flag_b, MAX_CAISSON_CELLS, kProblemCaissonCells);
   } else {
     r.integer(s.flag_a);
     r.integer(s.flag_b);

@@ -19,8 +19,6 @@ inline constexpr int kCounterfortRecordLines = 49;
 inline constexpr int kQuadRecordLines = 41;
 inline constexpr int kLibraryRecordLines = 43;
 
-// The most cells a caisson record can describe: the file keeps eight cell widths per row.
-inline constexpr int kMaxCaissonCells = 8;
 
 struct BlockFileLines {
   std::vector<std::string> lines;  // CP932 bytes, without line ends
