@@ -322,11 +322,33 @@ void expect_sound(Parse parse, const std::vector<std::string>& lines, const std:
   Status s = parse(lines, d);
   if (s.ok()) {
     // What indexes a store is within it.
-    EXPECT_GE(d.shape_library_count, 0) << what;
-    EXPECT_LE(d.shape_library_count, MAX_ENGINE_SHAPES) << what;
+    auto in = [&](int v, int lo, int hi) {
+      EXPECT_TRUE(v >= lo && v <= hi) << what << ": " << v << " outside " << lo << ".." << hi;
+    };
+    in(d.surface_point_count, 0, MAX_SURFACE_POINTS);
+    for (int side = 0; side < 2; ++side) in(d.soil_layer_counts[side], -1, SOIL_LAYER_RECORDS);
+    for (int cs = 0; cs < 2; ++cs) in(d.external_force_counts[cs], 0, EXTERNAL_FORCES_PER_CASE);
+    for (const DimensionPointList& p : d.dimension_points) in(p.count, 0, MAX_DIMENSION_POINTS);
+    in(d.used_slot_count, 0, MAX_WALL_BLOCKS);
+    in(d.shape_library_count, 0, MAX_ENGINE_SHAPES);
     for (const WallBlock& b : d.wall_blocks) {
-      EXPECT_GE(b.block_type, BLOCK_EMPTY) << what;
-      EXPECT_LE(b.block_type, BLOCK_LIBRARY) << what;
+      in(b.block_type, BLOCK_EMPTY, BLOCK_LIBRARY);
+      if (b.block_type == BLOCK_POLYGON || b.block_type == BLOCK_SOIL_POLYGON)
+        in(b.polygon.vertex_count, 0, POLYGON_VERTICES);
+      if (b.block_type == BLOCK_CAISSON || b.block_type == BLOCK_FOOTING_CAISSON) {
+        in(b.caisson.part_count, 0, PART_NAMES);
+        in(b.caisson.outline_count, 0, CAISSON_OUTLINE_POINTS);
+      }
+      if (b.block_type == BLOCK_COUNTERFORT) {
+        in(b.counterfort.part_count, 0, PART_NAMES);
+        in(b.counterfort.outline_count, 0, COUNTERFORT_OUTLINE_POINTS);
+      }
+      if (b.block_type == BLOCK_LIBRARY) in(b.library.library_index, 0, MAX_ENGINE_SHAPES - 1);
+    }
+    for (int k = 0; k < d.shape_library_count; ++k) {
+      in(d.shape_library[k].layer_count, 0, LIBRARY_LAYERS);
+      in(d.shape_library[k].point_count, 0, LIBRARY_POINTS);
+      in(d.shape_library[k].pair_count, 0, LIBRARY_PAIRS);
     }
     return;
   }
