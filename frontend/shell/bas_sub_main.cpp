@@ -46,6 +46,15 @@ Started Main(UiPort& ui, const StartOptions& options) {
     return started;
   }
 
+  // Everything the system writes goes to the work folder; the updater runs there too.
+  if (!model::prepare_work_folder(options.install_folder, options.work_folder)) {
+    ui.notice(nullptr, MessageIcon::Critical, QStringLiteral("ロードエラー"),
+              QStringLiteral("作業フォルダを作成出来ません。\n") +
+                  QString::fromStdString(options.work_folder.string()));
+    started.exit_code = 1;
+    return started;
+  }
+
   const bool check_updates = setting_text_is_true(
       get_setting(QStringLiteral("Settings"), QStringLiteral("VerCheckFlag"),
                   QStringLiteral("False")));
@@ -57,14 +66,6 @@ Started Main(UiPort& ui, const StartOptions& options) {
     if (out.end != RunOutcome::End::Exited)
       ui.notice(nullptr, MessageIcon::Exclamation, QString(),
                 abnormal_end_text(QStringLiteral("更新プログラム"), start, out));
-  }
-
-  if (!model::prepare_work_folder(options.install_folder, options.work_folder)) {
-    ui.notice(nullptr, MessageIcon::Critical, QStringLiteral("ロードエラー"),
-              QStringLiteral("作業フォルダを作成出来ません。\n") +
-                  QString::fromStdString(options.work_folder.string()));
-    started.exit_code = 1;
-    return started;
   }
 
   started.window = std::make_unique<Form1>(ui, options.install_folder, options.work_folder,
