@@ -28,18 +28,9 @@ QMessageBox::Icon to_icon(MessageIcon icon) {
   return QMessageBox::Information;
 }
 
-std::optional<QString> run_file_dialog(QWidget* owner, const FileRequest& request,
-                                       QFileDialog::AcceptMode mode) {
-  QFileDialog dialog(owner, request.caption);
-  // The widget dialog everywhere, so suffixes match in any case (.msj and .MSJ alike).
-  dialog.setOption(QFileDialog::DontUseNativeDialog);
-  dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
-  dialog.setAcceptMode(mode);
-  dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
-                                                     : QFileDialog::AnyFile);
-  dialog.setNameFilter(request.filter);
-  if (!request.default_suffix.isEmpty()) dialog.setDefaultSuffix(request.default_suffix);
-  if (!request.start.isEmpty()) dialog.selectFile(request.start);
+std::optional<QString> run_file_dialog(QWidget* owner, const FileRequest& request, bool save) {
+  QFileDialog dialog(owner);
+  configure_file_dialog(dialog, request, save);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   const QStringList files = dialog.selectedFiles();
   if (files.isEmpty()) return std::nullopt;
@@ -47,6 +38,18 @@ std::optional<QString> run_file_dialog(QWidget* owner, const FileRequest& reques
 }
 
 }  // namespace
+
+void configure_file_dialog(QFileDialog& dialog, const FileRequest& request, bool save) {
+  dialog.setWindowTitle(request.caption);
+  // The widget dialog everywhere, so that the case rule below holds on every desktop.
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  dialog.setNameFilter(request.filter);
+  if (!request.default_suffix.isEmpty()) dialog.setDefaultSuffix(request.default_suffix);
+  if (!request.start.isEmpty()) dialog.selectFile(request.start);
+}
 
 Answer QtUiPort::message_box(QWidget* owner, MessageIcon icon, const QString& title,
                              const QString& text, Buttons buttons, Answer default_button) {
@@ -73,11 +76,11 @@ Answer QtUiPort::message_box(QWidget* owner, MessageIcon icon, const QString& ti
 }
 
 std::optional<QString> QtUiPort::open_file(QWidget* owner, const FileRequest& request) {
-  return run_file_dialog(owner, request, QFileDialog::AcceptOpen);
+  return run_file_dialog(owner, request, false);
 }
 
 std::optional<QString> QtUiPort::save_file(QWidget* owner, const FileRequest& request) {
-  return run_file_dialog(owner, request, QFileDialog::AcceptSave);
+  return run_file_dialog(owner, request, true);
 }
 
 void QtUiPort::exec_dialog(QDialog& dialog) { dialog.exec(); }

@@ -8,6 +8,7 @@
 #include <optional>
 
 class QDialog;
+class QFileDialog;
 class QWidget;
 
 namespace qvt::shell {
@@ -52,6 +53,10 @@ class QtUiPort : public UiPort {
   std::optional<QString> save_file(QWidget* owner, const FileRequest& request) override;
   void exec_dialog(QDialog& dialog) override;
 };
+
+// Sets up the widget file dialog QtUiPort shows: the filter, the start name, a default suffix
+// for save dialogs, and suffixes matched in any case (.msj and .MSJ alike).
+void configure_file_dialog(QFileDialog& dialog, const FileRequest& request, bool save);
 
 // The model's messages shown as OK boxes through a UiPort.
 class UiMessageSink : public model::MessageSink {

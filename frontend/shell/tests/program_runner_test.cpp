@@ -73,6 +73,18 @@ TEST_F(RunnerTest, TellsEveryKindOfEnd) {
             "帳票ビューア SEVEN が見つかりません。\n" + (install() / "SEVEN").string());
 }
 
+TEST_F(RunnerTest, AnswerToAProgramThatNoLongerReadsIsHarmless) {
+  // The question comes, but the program ends without reading the answer (its input is closed
+  // by the time the answer is written).
+  program("QUITTER", "exec 0<&-; printf 'QVTMSG\\tquestion\\tQ\\tGone?\\n' >&2; sleep 0.3; exit 0");
+  ui.answers = {Answer::Yes};
+  EXPECT_TRUE(run("QUITTER").exited_with(0));
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].text, "Gone?");
+  program("AFTER", "exit 0");
+  EXPECT_TRUE(run("AFTER").exited_with(0));
+}
+
 TEST_F(RunnerTest, TheEventLoopRunsWhileWaiting) {
   program("SLOW", "sleep 0.5; echo \"$1\" > arg.txt");
   int ticks = 0;

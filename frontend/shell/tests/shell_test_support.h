@@ -105,9 +105,11 @@ class FakeUi : public UiPort {
     s.request = request;
     shown.push_back(s);
     if (files.empty()) return std::nullopt;
-    auto f = files.front();
+    const bool chosen = files.front().has_value();
+    const QString name = chosen ? *files.front() : QString();
     files.pop_front();
-    return f;
+    if (!chosen) return std::nullopt;
+    return name;
   }
 };
 
