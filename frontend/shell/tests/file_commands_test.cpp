@@ -252,6 +252,8 @@ TEST_F(FileCommandsTest, OpenThatCannotLoadChangesNothing) {
   edit(4.5);
   save_as("quay");
   write_file_bytes(path("bad.MSJ"), "not a conditions file\r\n");
+  // A conditions file whose block file is missing: half a project is not loaded either.
+  std::filesystem::copy_file(path("quay.MSJ"), path("half.MSJ"));
   write_file_bytes(path("data.txt"), "x");
   write_file_bytes(path("sib.tj2"), "x");
   write_file_bytes(path("sib.TJ3"), "x");
@@ -265,6 +267,8 @@ TEST_F(FileCommandsTest, OpenThatCannotLoadChangesNothing) {
   const Case cases[] = {
       {"bad.msj", "Tervane", "条件ﾌｧｲﾙ(.MSJ)が読み込み出来ません。", MessageIcon::Exclamation},
       {"missing.msj", "Tervane", "条件ﾌｧｲﾙ(.MSJ)が読み込み出来ません。",
+       MessageIcon::Exclamation},
+      {"half.msj", "Tervane", "壁体構成ﾌﾞﾛｯｸﾌｧｲﾙ(.MBJ)が読み込み出来ません。",
        MessageIcon::Exclamation},
       {"data.txt", "エラー", "ファイルオープンエラー", MessageIcon::Critical},
       {"sib.tj2", "", "Brakmoorデータ(.tj2/.tj3)の読込みは、この版ではまだ使用できません。",
