@@ -2,11 +2,15 @@
 
 #include "frontend/shell/tests/shell_test_support.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
+#include <QThread>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QTimer>
 
+#include <filesystem>
 #include <set>
 
 namespace qvt::shell::testing {
@@ -17,13 +21,20 @@ std::set<std::string> offered(QFileDialog& dialog, const QString& folder) {
   auto* model = dialog.findChild<QFileSystemModel*>();
   EXPECT_TRUE(model);
   if (!model) return {};
-  QEventLoop loop;
-  QObject::connect(model, &QFileSystemModel::directoryLoaded, &loop, &QEventLoop::quit);
-  QTimer::singleShot(5000, &loop, &QEventLoop::quit);
   dialog.setDirectory(folder);
   dialog.show();
+  // The model gathers the folder in the background, in batches: wait until every entry of the
+  // folder is listed (bounded), so a slow machine does not see half a folder.
+  const int entries = static_cast<int>(std::distance(
+      std::filesystem::directory_iterator(folder.toStdString()), std::filesystem::directory_iterator()));
+  QElapsedTimer timer;
+  timer.start();
+  while (model->rowCount(model->index(folder)) < entries && timer.elapsed() < 10000) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    QThread::msleep(5);
+  }
+  QCoreApplication::processEvents();
   const QModelIndex root = model->index(folder);
-  if (model->rowCount(root) == 0) loop.exec();
   std::set<std::string> names;
   for (int r = 0; r < model->rowCount(root); ++r) {
     const QModelIndex i = model->index(r, 0, root);
