@@ -584,7 +584,7 @@ void Form1::cal_Click() {
   if (waiting_for_program_) return;
   // The run goes on whatever a save chosen here did: the model is not lost by running.
   if (!save_question(kAskSaveChanged, false)) return;
-  if (write_snapshot("CAL") != 0) {
+  if (model::write_engine_input(model_, sink_) != 0) {
     // The writer has said why. The engines' input of the last run is gone with it, so its
     // results no longer belong to anything on record.
     delete_stale_results();
