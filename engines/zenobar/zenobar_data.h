@@ -144,6 +144,22 @@ const std::string& unit_weight_label(int kind);
 
 // ---- Shared by the block writers ---------------------------------------------------------
 
+// Creates (replaces) an output file of the engine in the current folder for text output with
+// CR LF line ends written explicitly ("\r\n" in the text). A file that cannot be created is a
+// fatal finding: a message, then exit code 1; the result is never null.
+std::FILE* create_output_file(const std::string& name);
+// Closes a file made by create_output_file; a failed write or close is fatal as above.
+void close_output_file(std::FILE* file, const std::string& name);
+
+// printf into a report or template file. The format is UTF-8 as written in the source and is
+// converted to CP932 before formatting, so its widths count CP932 bytes; text arguments are
+// CP932 bytes (names as the condition data hold them). Every "\n" is written as CR LF.
+void report_printf(std::FILE* file, const char* format, ...) __attribute__((format(printf, 2, 3)));
+
+// Writes a whole generated file (lines as CP932 bytes, each ended with CR LF).
+void write_output_lines(const std::string& name, const std::vector<std::string>& lines);
+
+
 // A block without a part below the residual water level in the buoyancy section: writes the
 // text template `file_name` (name line, "2", an empty line and "《name》 浮力は作用しない"),
 // records it in the report with "$0  file_name" and sets the slot's buoyancy to zero.
