@@ -15,7 +15,8 @@ namespace qvt::zenobar {
 
 inline constexpr int BLOCK_SLOTS = 20;
 
-// The load case being computed.
+// The load case being computed is the runtime's condition_data().current_case
+// (CASE_NORMAL 0, CASE_SEISMIC 1), which the wall-top surcharge loads read as well.
 inline constexpr int CASE_NORMAL = 0;
 inline constexpr int CASE_SEISMIC = 1;
 
@@ -116,7 +117,6 @@ struct BodyTotals {
 
 // Everything the engine computes in one run.
 struct BlockWeightData {
-  int current_case = CASE_NORMAL;
   std::array<std::array<BlockResult, 2>, BLOCK_SLOTS> block_results{};        // [slot][kind]
   std::array<std::array<WallSplitResult, 2>, BLOCK_SLOTS> wall_split_results{};  // [slot][kind]
   WeightTotals weight_totals;
