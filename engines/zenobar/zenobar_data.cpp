@@ -23,10 +23,9 @@ const std::string& unit_weight_label(int kind) {
   return labels[kind == KIND_BUOYANCY ? 1 : 0];
 }
 
-void report_printf(std::FILE* file, const char* format, ...) {
+namespace {
+std::string vformat_cp932(const char* format, va_list args) {
   const std::string fmt = utf8_to_cp932_lossy(format);
-  va_list args;
-  va_start(args, format);
   va_list copy;
   va_copy(copy, args);
   int n = std::vsnprintf(nullptr, 0, fmt.c_str(), copy);
@@ -37,6 +36,22 @@ void report_printf(std::FILE* file, const char* format, ...) {
     std::vsnprintf(text.data(), text.size(), fmt.c_str(), args);
     text.resize(static_cast<std::size_t>(n));
   }
+  return text;
+}
+}  // namespace
+
+std::string cp932_printf(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  std::string text = vformat_cp932(format, args);
+  va_end(args);
+  return text;
+}
+
+void report_printf(std::FILE* file, const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  const std::string text = vformat_cp932(format, args);
   va_end(args);
   std::string out;
   out.reserve(text.size() + 8);

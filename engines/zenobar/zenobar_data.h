@@ -155,6 +155,8 @@ void close_output_file(std::FILE* file, const std::string& name);
 // converted to CP932 before formatting, so its widths count CP932 bytes; text arguments are
 // CP932 bytes (names as the condition data hold them). Every "\n" is written as CR LF.
 void report_printf(std::FILE* file, const char* format, ...) __attribute__((format(printf, 2, 3)));
+// The same formatting into a string (CP932, line ends as in the format): for template lines.
+std::string cp932_printf(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 // Writes a whole generated file (lines as CP932 bytes, each ended with CR LF).
 void write_output_lines(const std::string& name, const std::vector<std::string>& lines);
