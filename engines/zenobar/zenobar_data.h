@@ -7,9 +7,13 @@
 // `run_data.block_results` (and, for wall-pattern improved-soil blocks, `wall_split_results`);
 // the load tables sum them into the weight totals and the force summaries of CAL_ANS.DAT.
 #include <array>
-#include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
+
+namespace qvt::engine {
+class PrintFile;  // a report or generated template being written (print data)
+}
 
 namespace qvt::zenobar {
 
@@ -133,47 +137,45 @@ extern BlockWeightData run_data;
 // Back to the state at the start of a run (tests run several engines in one process).
 void reset_run_data();
 
-// The case label "〈常  時〉" / "〈地震時〉" as CP932 bytes.
-const std::string& case_label(int case_index);
-
-// round_to_unit(v, 0.001, mode 0): every value the engine forms goes through it at once.
+// round_to_unit(v, 0.001, mode 0): every value the engine forms goes through it at once. A
+// value that is not a finite number is a defect: it is counted in `non_finite_count()` (the run
+// then refuses to hand its results on) and 0 is returned in its place.
 double round3(double v);
+int non_finite_count();
 
 // The unit weight labels of a table heading, as CP932: " γ   " (weight), "γ-γ'" (buoyancy).
 const std::string& unit_weight_label(int kind);
 
+// The case label of the report title is engine::case_label (print data).
+
 // ---- Shared by the block writers ---------------------------------------------------------
 
-// Creates (replaces) an output file of the engine in the current folder for text output with
-// CR LF line ends written explicitly ("\r\n" in the text). A file that cannot be created is a
-// fatal finding: a message, then exit code 1; the result is never null.
-std::FILE* create_output_file(const std::string& name);
-// Closes a file made by create_output_file; a failed write or close is fatal as above.
-void close_output_file(std::FILE* file, const std::string& name);
+// Creates (replaces) a report or a generated template in the current folder. A file that
+// cannot be created is fatal: its message is shown and the engine stops with exit code 1.
+void open_output(engine::PrintFile& file, const std::string& name);
+// Closes it; a failed write is fatal in the same way.
+void close_output(engine::PrintFile& file);
 
-// printf into a report or template file. The format is UTF-8 as written in the source and is
+// printf into a report or template. The format is UTF-8 as written in the source and is
 // converted to CP932 before formatting, so its widths count CP932 bytes; text arguments are
 // CP932 bytes (names as the condition data hold them). Every "\n" is written as CR LF.
-void report_printf(std::FILE* file, const char* format, ...) __attribute__((format(printf, 2, 3)));
-// The same formatting into a string (CP932, line ends as in the format): for template lines.
+void report_printf(engine::PrintFile& file, const char* format, ...)
+    __attribute__((format(printf, 2, 3)));
+// The same formatting into a string (CP932, line ends as in the format): for table cells.
 std::string cp932_printf(const char* format, ...) __attribute__((format(printf, 1, 2)));
-
-// Writes a whole generated file (lines as CP932 bytes, each ended with CR LF).
-void write_output_lines(const std::string& name, const std::vector<std::string>& lines);
-
 
 // A block without a part below the residual water level in the buoyancy section: writes the
 // text template `file_name` (name line, "2", an empty line and "《name》 浮力は作用しない"),
 // records it in the report with "$0  file_name" and sets the slot's buoyancy to zero.
-// `block_name_cp932` is the block's name as held by the condition data.
-void write_no_buoyancy_template(std::FILE* report, const std::string& file_name,
-                                const std::string& block_name_cp932, int slot);
+// `block_name_cp932` is the block's name as the condition data hold it.
+void write_no_buoyancy_template(engine::PrintFile& report, const std::string& file_name,
+                                std::string_view block_name_cp932, int slot);
 
 // One piece of a divided polygon outline, as the weight and buoyancy sections hand it on.
-struct PolygonPiece {
+struct BlockPiece {
   double centroid_x = 0;  // absolute, m
   double centroid_y = 0;
-  double dim1 = 0;        // first and second dimension as the division gives them
+  double dim1 = 0;        // first and second dimension (base, height) as the division gives
   double dim2 = 0;
   int code = 0;           // 3 triangle, 4 rectangle
   int flag = 0;           // 0 above the residual water level, 1 below
@@ -185,16 +187,16 @@ struct PolygonPiece {
 
 // Block types 0 and 6: pieces cut at the residual water level and divided; the dimensions are
 // rounded in place.
-int write_polygon_piece_tables(int slot, std::vector<PolygonPiece>& pieces, int kind,
-                               std::FILE* report);
+int write_polygon_piece_tables(int slot, std::vector<BlockPiece>& pieces, int kind,
+                               engine::PrintFile& report);
 // Block type 4.
-int write_quad_block_tables(int slot, std::FILE* report, int kind);
+int write_quad_block_tables(int slot, engine::PrintFile& report, int kind);
 // Block type 1, and type 7 in the block and tangent-circle patterns.
-int write_rect_block_tables(int slot, std::FILE* report, int kind);
+int write_rect_block_tables(int slot, engine::PrintFile& report, int kind);
 // Block type 7 in the wall pattern; also fills wall_split_results[slot][kind].
-int write_wall_body_ratio_tables(int slot, std::FILE* report, int kind);
+int write_wall_body_ratio_tables(int slot, engine::PrintFile& report, int kind);
 // Block type 7 in the lattice pattern; also fills wall_split_results[slot][kind].
-int write_lattice_body_ratio_tables(int slot, std::FILE* report, int kind);
+int write_lattice_body_ratio_tables(int slot, engine::PrintFile& report, int kind);
 
 // Side adhesion of the improved body for one side (ADHESION_ACTIVE, ADHESION_PASSIVE): writes
 // M_FTYA_A.PFM / M_FTYA_B.PFM and sets force_summaries slots 14 and 29 (active) or 15
