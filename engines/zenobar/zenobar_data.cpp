@@ -8,7 +8,10 @@ namespace qvt::zenobar {
 
 BlockWeightData run_data;
 
-void reset_run_data() { run_data = BlockWeightData{}; }
+void reset_run_data() {
+  run_data = BlockWeightData{};
+  reset_non_finite_count();
+}
 
 const std::string& unit_weight_label(int kind) {
   static const std::string labels[2] = {utf8_to_cp932_lossy(" γ   "),
