@@ -6,7 +6,6 @@
 #include "engines/zenobar/zenobar_data.h"
 
 #include <cmath>
-#include <cstdarg>
 
 namespace qvt::zenobar {
 
@@ -45,24 +44,6 @@ void open_output(engine::PrintFile& file, const std::string& name) {
 
 void close_output(engine::PrintFile& file) {
   if (!file.close(show_print_error)) engine::stop_engine(engine::EngineStop{});
-}
-
-void report_printf(engine::PrintFile& file, const char* format, ...) {
-  const std::string fmt = utf8_to_cp932_lossy(format);
-  va_list args;
-  va_start(args, format);
-  va_list copy;
-  va_copy(copy, args);
-  const int n = std::vsnprintf(nullptr, 0, fmt.c_str(), copy);
-  va_end(copy);
-  std::string text;
-  if (n > 0) {
-    text.resize(static_cast<std::size_t>(n) + 1);
-    std::vsnprintf(text.data(), text.size(), fmt.c_str(), args);
-    text.resize(static_cast<std::size_t>(n));
-  }
-  va_end(args);
-  file.write(text);
 }
 
 void write_no_buoyancy_template(engine::PrintFile& report, const std::string& file_name,

@@ -1,6 +1,7 @@
 #include "engines/zenobar/zenobar_data.h"
 
 #include "common/cp932.h"
+#include "engines/common/print_data.h"
 
 #include <cstdarg>
 
@@ -42,6 +43,14 @@ std::string cp932_printf(const char* format, ...) {
   std::string text = vformat_cp932(format, args);
   va_end(args);
   return text;
+}
+
+void report_printf(engine::PrintFile& file, const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  const std::string text = vformat_cp932(format, args);
+  va_end(args);
+  file.write(text);
 }
 
 }  // namespace qvt::zenobar
