@@ -142,6 +142,7 @@ void reset_run_data();
 // then refuses to hand its results on) and 0 is returned in its place.
 double round3(double v);
 int non_finite_count();
+void reset_non_finite_count();  // by reset_run_data
 
 // The unit weight labels of a table heading, as CP932: " γ   " (weight), "γ-γ'" (buoyancy).
 const std::string& unit_weight_label(int kind);
