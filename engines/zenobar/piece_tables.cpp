@@ -51,7 +51,7 @@ int write_polygon_piece_tables(int slot, std::vector<BlockPiece>& pieces, int ki
   const std::string triangle_mark = utf8_to_cp932_lossy("1/2×");
   int number = 0;
   for (BlockPiece& piece : pieces) {
-    const double gamma = kind == KIND_BUOYANCY ? buoyancy_gamma : uw[piece.flag == 0 ? 0 : 2];
+    const double gamma = kind == KIND_BUOYANCY ? buoyancy_gamma : round3(uw[piece.flag == 0 ? 0 : 2]);
     piece.dim1 = round3(piece.dim1);
     piece.dim2 = round3(piece.dim2);
     const double a = piece.dim1;
@@ -123,8 +123,8 @@ int write_quad_block_tables(int slot, engine::PrintFile& report, int kind) {
     return -1;
   }
 
-  const double width = values[1];
-  double height = values[2];
+  const double width = round3(values[1]);
+  double height = round3(values[2]);
   double gamma = head.unit_weights[0];
   if (kind == KIND_BUOYANCY) {
     gamma = round3(head.unit_weights[0] - head.unit_weights[1]);

@@ -72,12 +72,13 @@ std::vector<Strip> rectangle_strips(int slot, int kind, WaterState state) {
   const auto& cd = condition_data();
   const auto& block = cd.wall_blocks[slot];
   const auto& head = block.head;
-  const double width = block.polygon.vertex_x[0];
-  const double height = block.polygon.vertex_y[0];
+  const double width = round3(block.polygon.vertex_x[0]);
+  const double height = round3(block.polygon.vertex_y[0]);
   const double bottom = head.ref_y;
   const double top = round3(head.ref_y + height);
   const double level = cd.water_levels[RWL];
-  const double* uw = head.unit_weights;
+  const double uw[3] = {round3(head.unit_weights[0]), round3(head.unit_weights[1]),
+                        round3(head.unit_weights[2])};
 
   std::vector<Strip> strips;
   auto add = [&](double h, double gamma, double y_base) {
@@ -133,11 +134,14 @@ std::vector<Strip> ratio_strips(int slot, int kind, Pattern pattern) {
   const auto& block = cd.wall_blocks[slot];
   const auto& head = block.head;
   const auto& dims = cd.body_dims;
-  const double width = block.polygon.vertex_x[0];
-  const double height = block.polygon.vertex_y[0];
+  const double width = round3(block.polygon.vertex_x[0]);
+  const double height = round3(block.polygon.vertex_y[0]);
   const double bottom = head.ref_y;
   const double top = round3(head.ref_y + height);
   const double swb = run_data.short_wall_bottom_level;
+  const double bs = round3(dims.bs);
+  const double bl1 = round3(dims.bl1);
+  const double bl2 = round3(dims.bl2);
 
   // The share of the wall line taken by the long walls and by the spaces between them.
   const double span = dims.ll + dims.ls;
@@ -175,33 +179,33 @@ std::vector<Strip> ratio_strips(int slot, int kind, Pattern pattern) {
         add(1, width, height);
         break;
       case CROSSING_SHORT_WALLS:
-        add(-1, dims.bs, above);
+        add(-1, bs, above);
         add(-2, width, height);
         add(1, width, below);
-        add(2, dims.bl1, above);
-        add(3, dims.bl2, above);
+        add(2, bl1, above);
+        add(3, bl2, above);
         break;
       case WITHIN_SHORT_WALLS:
-        add(-1, dims.bs, height);
+        add(-1, bs, height);
         add(-2, width, height);
-        add(2, dims.bl1, height);
-        add(3, dims.bl2, height);
+        add(2, bl1, height);
+        add(3, bl2, height);
         break;
     }
   } else {
     switch (position) {
       case BELOW_SHORT_WALLS:
         add(-2, width, height);
-        add(1, dims.bs, height);
-        add(-3, dims.bl1, height);
-        add(-4, dims.bl2, height);
+        add(1, bs, height);
+        add(-3, bl1, height);
+        add(-4, bl2, height);
         break;
       case CROSSING_SHORT_WALLS:
         add(-1, width, above);
         add(-2, width, height);
-        add(1, dims.bs, below);
-        add(-3, dims.bl1, below);
-        add(-4, dims.bl2, below);
+        add(1, bs, below);
+        add(-3, bl1, below);
+        add(-4, bl2, below);
         break;
       case WITHIN_SHORT_WALLS:
         add(-1, width, height);
@@ -214,24 +218,24 @@ std::vector<Strip> ratio_strips(int slot, int kind, Pattern pattern) {
   std::erase_if(strips, [&](const Strip& s) {
     const bool front = pattern == Pattern::wall ? s.code == 2 : s.code == -3;
     const bool rear = pattern == Pattern::wall ? s.code == 3 : s.code == -4;
-    return (front && dims.bl1 == 0.0) || (rear && dims.bl2 == 0.0);
+    return (front && bl1 == 0.0) || (rear && bl2 == 0.0);
   });
 
   // The level does not cut these blocks: the weight uses the unit weight below the level and
   // the buoyancy the difference, both over the full heights.
   const double* uw = head.unit_weights;
-  const double gamma = kind == KIND_WEIGHT ? uw[2] : round3(uw[2] - uw[1]);
+  const double gamma = kind == KIND_WEIGHT ? round3(uw[2]) : round3(uw[2] - uw[1]);
   const double mid = round3(bottom + height / 2);
   for (Strip& s : strips) {
     s.gamma = gamma;
     s.ratio = s.code == -2 ? long_ratio : short_ratio;
     double x_offset = s.b / 2;
     if (pattern == Pattern::wall) {
-      if (s.code == -1) x_offset = dims.bl1 + s.b / 2;
-      if (s.code == 3) x_offset = dims.bl1 + dims.bs + s.b / 2;
+      if (s.code == -1) x_offset = bl1 + s.b / 2;
+      if (s.code == 3) x_offset = bl1 + bs + s.b / 2;
     } else {
-      if (s.code == 1) x_offset = dims.bl1 + s.b / 2;
-      if (s.code == -4) x_offset = dims.bl1 + dims.bs + s.b / 2;
+      if (s.code == 1) x_offset = bl1 + s.b / 2;
+      if (s.code == -4) x_offset = bl1 + bs + s.b / 2;
     }
     s.x = round3(head.ref_x + x_offset);
     s.y = mid;

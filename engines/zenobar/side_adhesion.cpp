@@ -69,7 +69,7 @@ Segment make_segment(int side, const engine::SoilLayer& layer, double zu, double
   const double height = round3(zu - zl);
   s.area = ratio_form ? round3(ratio * height) : height;
   s.force = round3(s.area * s.c_mean);
-  if (side == ADHESION_ACTIVE) s.moment = round3(s.force * condition_data().body_dims.width);
+  if (side == ADHESION_ACTIVE) s.moment = round3(s.force * round3(condition_data().body_dims.width));
   s.ratio_form = ratio_form;
   s.ratio = ratio;
   return s;
@@ -173,7 +173,7 @@ void write_template(int side, const std::vector<Segment>& segments, double sum_f
     table.add_row("3,3,3,3", cp("(m),C$Su$Z,A(m$U2$Z/m),(kN/m)"), "1110,1110,1110,1110");
   }
 
-  const double width = condition_data().body_dims.width;
+  const double width = round3(condition_data().body_dims.width);
   for (const Segment& s : segments) {
     const std::string height = height_terms(s.zu, s.zl);
     std::string first = cp932_printf("%7.3lf ,1/2×(%6.3lf+%6.3lf) , (%s)", s.zu, s.c1, s.c2,

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace qvt::zenobar::testing {
 namespace {
 
@@ -124,6 +126,19 @@ TEST_F(RectTables, NoBuoyancyAboveTheLevelNamesTheTemplateByCaseAndSlot) {
   }
 }
 
+TEST_F(RectTables, ANumberThatIsNotFiniteNeverReachesTheReport) {
+  // A unit weight read as "nan": every value formed from it is counted as a defect (the run then
+  // refuses to hand its results on) and the report shows finite numbers only.
+  set_rect(0, 1, 0, "R", 0, 1, 2, 3, std::numeric_limits<double>::quiet_NaN(), 10, 21);
+  auto lines = report_of([](engine::PrintFile& f) { return write_rect_block_tables(0, f, 0); });
+  EXPECT_GT(non_finite_count(), 0);
+  for (const std::string& line : lines) {
+    EXPECT_EQ(line.find("nan"), std::string::npos) << line;
+    EXPECT_EQ(line.find("inf"), std::string::npos) << line;
+  }
+  EXPECT_EQ(run_data.block_results[0][KIND_WEIGHT].weight, 0.0);
+}
+
 // ---- Wall and lattice patterns -----------------------------------------------------------
 
 class RatioTables : public TableWriterTest {
@@ -239,8 +254,8 @@ TEST_F(RatioTables, LatticePatternBelowAndWithinTheShortWalls) {
   auto lines =
       report_of([](engine::PrintFile& f) { return write_lattice_body_ratio_tables(1, f, 0); });
   EXPECT_EQ(lines[0], "$R  10");
-  EXPECT_EQ(lines[12], "05     40.500 ");
-  EXPECT_EQ(lines[23], "05    121.500 ");
+  EXPECT_EQ(lines[13], "05     40.500 ");
+  EXPECT_EQ(lines[24], "05    121.500 ");
   const WallSplitResult& t = run_data.wall_split_results[1][0];
   EXPECT_DOUBLE_EQ(t.improved_weight, 162.0);
   EXPECT_DOUBLE_EQ(t.unimproved_weight, 0.0);
