@@ -86,9 +86,9 @@ std::string height_terms(double zu, double zl) {
 // Share of the wall line taken by the long walls.
 double long_wall_share() {
   const auto& dims = condition_data().body_dims;
-  if (dims.ll == 0.0 || dims.ll + dims.ls == 0.0) {
+  if (!(dims.ll > 0.0) || !(dims.ll + dims.ls > 0.0)) {
     engine::stop_engine(engine::fatal_error(utf8_to_cp932_lossy(
-        "改良体の長壁長 Ll が 0、または長壁長 Ll と短壁長 Ls の和が 0 です。\n"
+        "改良体の長壁長 Ll、または長壁長 Ll と短壁長 Ls の和が 0 以下です。\n"
         "側面付着力の長壁の割合を計算できません。")));
   }
   return round3(1.0 / ((dims.ll + dims.ls) / dims.ll));

@@ -219,6 +219,22 @@ TEST_F(SideAdhesion, WallAndLatticeRatioCases) {
   }
 }
 
+TEST_F(SideAdhesion, TheDeclaredRowCountIsTheCountOfRowsWritten) {
+  // Wall pattern, a block whose top meets no layer of the side and that does not reach the
+  // short-wall bottom: no segment. The table has its title, heading, unit and total rows only.
+  cd().improvement_pattern = 1;
+  cd().body_dims.ll = 3;
+  cd().body_dims.ls = 1;
+  run_data.short_wall_bottom_level = -20;
+  set_rect(0, 7, 0, "S", 0, -8, 10, 5, 18, 8, 18);
+  add_layer(ACTIVE, -4, -10, 1, 30, 1);
+  write_side_adhesion(ACTIVE);
+  const ParsedTable t = table("M_FTYA_A.PFM");
+  EXPECT_EQ(t.declared_rows, 4);
+  EXPECT_EQ(t.rows.size(), 4u);
+  EXPECT_EQ(normal().slot[FS_ACTIVE_SIDE_ADHESION], 0.0);
+}
+
 TEST_F(SideAdhesion, BlockPatternUsesThePlainRows) {
   // The same block in the block pattern: one segment -3..-8, mean 35.5, A 5, F 177.500.
   set_rect(0, 7, 0, "S", 0, -8, 10, 5, 18, 8, 18);
