@@ -334,7 +334,7 @@ TEST_F(RatioTables, NoWallLengthIsRefused) {
   }
   close_output(report);
   // Through the engine entry: an error line and exit code 1.
-  const int code = engine::run_engine([&]() -> engine::Status {
+  const int code = engine::start_engine([&]() -> engine::Status {
     engine::PrintFile f;
     open_output(f, "REPORT2.PDT");
     write_wall_body_ratio_tables(0, f, 0);

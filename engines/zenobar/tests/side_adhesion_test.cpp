@@ -267,7 +267,7 @@ TEST_F(SideAdhesion, InputsThatLeaveNothingToComputeAreRefused) {
   }
   // Through the engine entry: one error line and exit code 1.
   cd().body_dims.ll = 0;
-  const int code = engine::run_engine([] {
+  const int code = engine::start_engine([] {
     write_side_adhesion(ACTIVE);
     return engine::Status::success();
   });
