@@ -136,13 +136,13 @@ class ZenobarRun : public ::testing::Test {
     c.dynamic_water_level = -2;
   }
 
-  void write_conditions() {
+  // Options: backfill_vertical_ignored (line 13) = 1 unless the side adhesion is wanted.
+  void write_conditions(bool side_adhesion = false) {
     ASSERT_TRUE(write_file_bytes(dir / "QVTAJKN.CAL", join_crlf(model::conditions_file_lines(m))));
-    // Options: backfill_vertical_ignored (line 13) = 1, so no side adhesion is computed.
     ASSERT_TRUE(write_file_bytes(
         dir / "QVT_DAT.CST",
-        join_crlf({"15", "45,40", "0.5", "0.5", "100", "1", "2", "1", "0", "1", "0", "0.25", "1",
-                   "1"})));
+        join_crlf({"15", "45,40", "0.5", "0.5", "100", "1", "2", "1", "0", "1", "0", "0.25",
+                   side_adhesion ? "0" : "1", "1"})));
   }
 
   void write_blocks(const std::vector<SlotSpec>& used, const std::vector<int>& labels) {
@@ -300,6 +300,37 @@ TEST_F(ZenobarRun, OnlyTheNormalReportWithoutTheSeismicCheck) {
   // Seismic wall-top load: the type-0 weight alone.
   EXPECT_DOUBLE_EQ(f64_at(dat, 624), 40.0);
   EXPECT_EQ(lines_of("CAL_ANS.TXT").size(), 35u);
+}
+
+TEST_F(ZenobarRun, SideAdhesionGoesIntoBothForceSummaries) {
+  // One clay layer on the land side from 0 (the top of the improved body) to -10, cohesion
+  // 20 kN/m2 without gradient, the body 10 m wide. The improved block's land-side face takes
+  // it: A = 0 - (-10) = 10 m2/m, F = 10 x 20 = 200 kN/m, M = 200 x 10 = 2000 kN·m/m.
+  // No layer on the sea side: passive adhesion 0.
+  model::ProjectConditions& c = m.conditions;
+  c.body_dims.width = 10;
+  c.pressure_points[model::SIDE_ACTIVE].count = 2;  // one active-side layer
+  model::SoilLayer& clay = c.soil_layers[model::SIDE_ACTIVE][0];
+  clay.top_level = 0;
+  clay.bottom_level = -10;
+  clay.soil_type = 1;
+  clay.cohesion = 20;
+  c.cohesion_reference_level = 0;
+  write_conditions(true);
+  write_blocks(quay_blocks(), {0, 1, 2});
+  const RunResult r = run();
+  ASSERT_EQ(r.exit_code, 0) << r.stderr_text;
+  EXPECT_TRUE(std::filesystem::exists(dir / "M_FTYA_A.PFM"));
+  EXPECT_TRUE(std::filesystem::exists(dir / "M_FTYA_B.PFM"));
+  const std::string dat = read_file_bytes(dir / "CAL_ANS.DAT").value_or("");
+  ASSERT_EQ(dat.size(), 632u);
+  for (std::size_t record : {128u, 368u}) {
+    EXPECT_DOUBLE_EQ(f64_at(dat, record + 14 * 8), 200.0) << record;
+    EXPECT_EQ(f64_at(dat, record + 15 * 8), 0.0) << record;
+    EXPECT_DOUBLE_EQ(f64_at(dat, record + 29 * 8), 2000.0) << record;
+  }
+  // The effective weights are those of the run without adhesion.
+  EXPECT_NEAR(f64_at(dat, 128), 965.0, 1e-9);
 }
 
 TEST_F(ZenobarRun, MissingConditionsFileStopsWithItsMessage) {
