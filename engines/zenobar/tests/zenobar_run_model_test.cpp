@@ -302,6 +302,46 @@ TEST_F(ZenobarRun, OnlyTheNormalReportWithoutTheSeismicCheck) {
   EXPECT_EQ(lines_of("CAL_ANS.TXT").size(), 35u);
 }
 
+TEST_F(ZenobarRun, WallPatternKeepsTheUnimprovedSoilApart) {
+  // Wall pattern, ll = 3, ls = 1: long-wall ratio 0.75, short-wall ratio 0.25; ds = 0, so the
+  // short walls end at the top of the improved block (0) and the whole block lies below them:
+  // improved part 10 x 10 x 18 x 0.75 = 1350, unimproved 10 x 10 x 18 x 0.25 = 450, both at
+  // (5, -5); buoyancy with 18 - 8 = 10: 750 and 250. The other blocks as in the block pattern.
+  //   Wn = 450, Mwn = 2250; Un = 250, Mun = 1250.
+  // Normal:  [1] = (2000 - 450) - (1035 - 250) = 765, [2] = 450 - 250 = 200,
+  //          [17] = (9746.68 - 2250) - (5161.67 - 1250) = 3585.01, [18] = 2250 - 1250 = 1000.
+  // Seismic: [1] = (1990 - 450) - 785 = 755, [2] = 200;
+  //          inertia 1350 x 0.2 = 270 and 450 x 0.2 = 90 at arm 5 (moments 1350 and 450):
+  //          [3] = 398, [4] = 398 - 90 = 308, [5] = 90,
+  //          [19] = 2234.148, [20] = 2234.148 - 450 = 1784.148, [21] = 450.
+  model::ProjectConditions& c = m.conditions;
+  c.improvement_pattern = 1;
+  c.body_dims.ll = 3;
+  c.body_dims.ls = 1;
+  c.body_dims.ds = 0;
+  write_conditions();
+  write_blocks(quay_blocks(), {0, 1, 2});
+  const RunResult r = run();
+  ASSERT_EQ(r.exit_code, 0) << r.stderr_text;
+  const std::string dat = read_file_bytes(dir / "CAL_ANS.DAT").value_or("");
+  ASSERT_EQ(dat.size(), 632u);
+  const std::size_t n = 128, s = 368;
+  EXPECT_NEAR(f64_at(dat, n + 0 * 8), 965.0, 1e-9);
+  EXPECT_NEAR(f64_at(dat, n + 1 * 8), 765.0, 1e-9);
+  EXPECT_NEAR(f64_at(dat, n + 2 * 8), 200.0, 1e-9);
+  EXPECT_NEAR(f64_at(dat, n + 16 * 8), 4585.01, 1e-9);
+  EXPECT_NEAR(f64_at(dat, n + 17 * 8), 3585.01, 1e-9);
+  EXPECT_NEAR(f64_at(dat, n + 18 * 8), 1000.0, 1e-9);
+  EXPECT_NEAR(f64_at(dat, s + 1 * 8), 755.0, 1e-9);
+  EXPECT_NEAR(f64_at(dat, s + 2 * 8), 200.0, 1e-9);
+  EXPECT_NEAR(f64_at(dat, s + 3 * 8), 398.0, 1e-9);
+  EXPECT_NEAR(f64_at(dat, s + 4 * 8), 308.0, 1e-9);
+  EXPECT_NEAR(f64_at(dat, s + 5 * 8), 90.0, 1e-9);
+  EXPECT_NEAR(f64_at(dat, s + 19 * 8), 2234.148, 1e-9);
+  EXPECT_NEAR(f64_at(dat, s + 20 * 8), 1784.148, 1e-9);
+  EXPECT_NEAR(f64_at(dat, s + 21 * 8), 450.0, 1e-9);
+}
+
 TEST_F(ZenobarRun, SideAdhesionGoesIntoBothForceSummaries) {
   // One clay layer on the land side from 0 (the top of the improved body) to -10, cohesion
   // 20 kN/m2 without gradient, the body 10 m wide. The improved block's land-side face takes
