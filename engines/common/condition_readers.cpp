@@ -1,0 +1,479 @@
+#include "engines/common/condition_readers.h"
+
+#include "common/cp932.h"
+#include "common/textfile.h"
+#include "engines/common/line_scan.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+namespace qvt::engine {
+namespace {
+
+// How the messages name each file.
+constexpr const char* kConditionsLabel = "条件設定ファイル (QVTAJKN.CAL)";
+constexpr const char* kOptionsLabel = "カスタムデータ (QVT_DAT.CST)";
+constexpr const char* kBlockLabel = "初期条件設定ファイル (QVTABLK.CAL)";
+
+// Lines of the conditions file after the title, without line 8 (read from version 2 on).
+constexpr std::size_t kConditionsLinesAfterTitle = 518;
+constexpr std::size_t kOptionsRequiredLines = 13;
+
+EngineMessage error_message(const std::string& utf8_text) {
+  return EngineMessage{MessageKind::Error, std::string(kErrorTitle),
+                       utf8_to_cp932_lossy(utf8_text)};
+}
+
+EngineMessage missing_file_message(const char* label) {
+  return error_message(std::string(label) +
+                       " が見つかりません。\nインストールが正常に行われていない可能性があります。");
+}
+
+// Thrown inside a parse and turned into its Status at the top.
+struct ReadStop {
+  EngineMessage message;
+};
+
+// Reads a file line by line, stopping with a message that names the file and the line when a
+// line is missing or an item the layout depends on is not sound.
+class LineReader {
+ public:
+  LineReader(const std::vector<std::string>& lines, const char* label)
+      : lines_(lines), label_(label) {}
+
+  bool at_end() const { return next_ >= lines_.size(); }
+  // The number of the line last read, from 1.
+  int line_no() const { return static_cast<int>(next_); }
+
+  std::string_view line() {
+    if (at_end()) short_file(lines_.size() + 1);
+    return lines_[next_++];
+  }
+  void skip(int n) {
+    for (int i = 0; i < n; ++i) line();
+  }
+
+  // A line of up to n items; items the line does not hold keep their values.
+  template <class T>
+  void items(T* out, int n) {
+    scan_items(line(), out, n);
+  }
+  template <class T>
+  void item(T& out) {
+    items(&out, 1);
+  }
+  // A line of n items that go to get(0) .. get(n-1) (records spread over several lines).
+  template <class T, int N, class Get>
+  void row(Get get) {
+    std::array<T, N> values;
+    for (int i = 0; i < N; ++i) values[i] = get(i);
+    scan_items(line(), values.data(), N);
+    for (int i = 0; i < N; ++i) get(i) = values[i];
+  }
+  // `per_line` values a line until n values are read (the last line may hold fewer).
+  template <class T>
+  void block(T* out, int n, int per_line) {
+    for (int first = 0; first < n; first += per_line)
+      items(out + first, std::min(per_line, n - first));
+  }
+  // A number that decides the layout or indexes a store: it must be there and within range.
+  template <class Int>
+  void count(Int& out, long lo, long hi) {
+    std::string_view l = line();
+    Int v{};
+    if (!scan_item(l, v)) bad_value(line_no());
+    if (v < lo || v > hi) bad_value(line_no());
+    out = v;
+  }
+  template <class Int>
+  void counts(Int* out, int n, long lo, long hi) {
+    std::string_view l = line();
+    std::array<Int, 4> v{};
+    if (scan_items(l, v.data(), n) != n) bad_value(line_no());
+    for (int i = 0; i < n; ++i)
+      if (v[i] < lo || v[i] > hi) bad_value(line_no());
+    for (int i = 0; i < n; ++i) out[i] = v[i];
+  }
+
+  [[noreturn]] void short_file(std::size_t missing_line) const {
+    throw ReadStop{error_message(std::string(label_) + " が途中で終わっています。\n" +
+                                 std::to_string(missing_line) + " 行目がありません。")};
+  }
+  [[noreturn]] void bad_value(int line_no) const {
+    throw ReadStop{error_message(std::string(label_) + " の " + std::to_string(line_no) +
+                                 " 行目の値が正しくありません。")};
+  }
+
+ private:
+  const std::vector<std::string>& lines_;
+  const char* label_;
+  std::size_t next_ = 0;
+};
+
+template <class Parse>
+Status run_parse(Parse parse) {
+  try {
+    parse();
+  } catch (const ReadStop& stop) {
+    return EngineStop{{stop.message}};
+  }
+  return Status::success();
+}
+
+// --- QVTAJKN.CAL ---------------------------------------------------------------------------
+
+void read_soil_layer(LineReader& r, SoilLayer& l) {
+  r.item(l.top_level);
+  r.item(l.bottom_level);
+  r.item(l.unit_weight_air);
+  r.item(l.unit_weight_submerged);
+  r.item(l.soil_type);
+  r.item(l.phi);
+  r.item(l.cohesion);
+  r.item(l.cohesion_gradient);
+  r.item(l.liquefied);
+  r.item(l.slurry_unit_weight);
+}
+
+void parse_conditions(LineReader& r, const std::vector<std::string>& lines, ConditionData& d) {
+  // Line 1 is the version mark "*nnnnnn" when it begins with "*"; otherwise it is the title.
+  // Only the improvement ratio (line 8) depends on the version.
+  std::string_view first = r.line();
+  const bool marked = !first.empty() && first[0] == '*';
+  d.file_version = 0;
+  if (marked) scan_item(first.substr(1), d.file_version);
+  const bool has_ratio = marked && d.file_version >= 2;
+  const std::size_t needed =
+      (marked ? 2 : 1) + kConditionsLinesAfterTitle + (has_ratio ? 1 : 0);
+  if (lines.size() < needed) r.short_file(lines.size() + 1);
+
+  d.project_title.assign(marked ? r.line() : first);
+  r.items(d.stamp_date, 3);
+  r.items(d.stamp_time, 3);
+  d.job_name.assign(r.line());
+  r.item(d.seismic_check);
+  r.item(d.improvement_pattern);
+  if (has_ratio) r.item(d.improvement_ratio);
+  else d.improvement_ratio = 100;
+  r.items(d.water_levels, 3);
+  r.item(d.water_unit_weight);
+  r.item(d.cohesion_reference_level);
+  r.item(d.clay_pressure_formula[CASE_NORMAL]);
+  for (auto& check : d.safety_factors) r.items(check, 2);
+  for (auto& kind : d.allowable_stresses) r.items(kind, 2);
+  r.item(d.seismic_coef_mode);
+  r.item(d.apparent_coef_method);
+  r.item(d.reserved_seismic_option);
+  r.item(d.rwl_coef_rule);
+  r.item(d.clay_pressure_formula[CASE_SEISMIC]);
+  r.item(d.shallow_clay_method);
+  r.item(d.clay_compare_shallow);
+  r.item(d.clay_compare_deep);
+  r.item(d.seismic_coef_earth);
+  r.item(d.apparent_seismic_coef);
+  r.item(d.seismic_coef_inertia);
+  r.items(d.regional_coef, 2);
+  r.items(d.ground_type_factor, 2);
+  r.items(d.importance_factor, 2);
+  r.item(d.liquefied_pressure_coef);
+  r.item(d.liquefied_vertical_rule);
+  r.item(d.active_seabed_level);
+  r.item(d.active_seabed_rule);
+  ImportedCheckPoint& cp = d.imported_check_point;
+  r.item(cp.number);
+  r.item(cp.x);
+  r.item(cp.y);
+  r.item(cp.z);
+  r.item(cp.flag);
+  d.toe_x = cp.x;
+  d.toe_y = cp.y;
+  r.skip(14);  // the action points: the engines work from the soil layers
+
+  ImprovedBodyDims& b = d.body_dims;
+  for (double* v : {&b.ref_x, &b.ref_y, &b.width, &b.dh1, &b.dh2, &b.ds, &b.ls, &b.bs, &b.dl,
+                    &b.ll, &b.bl1, &b.bl2})
+    r.item(*v);
+  r.count(d.surface_point_count, 0, MAX_SURFACE_POINTS);
+  r.count(d.embankment_layer_count, 0, MAX_EMBANKMENT_LAYERS);
+  r.count(d.surcharge_range_count, 0, MAX_SURCHARGE_RANGES);
+  for (i32& c : d.soil_layer_counts) r.count(c, -1, SOIL_LAYER_RECORDS);
+  for (i32& c : d.external_force_counts) r.count(c, 0, EXTERNAL_FORCES_PER_CASE);
+  r.count(d.used_block_count, 0, MAX_WALL_BLOCKS);
+  r.item(d.surface_shape);
+  r.item(d.collapse_angle_rule);
+  r.item(d.surface_slope_angle);
+  r.item(d.seabed_slope_angle);
+  auto& e = d.embankment_layers;
+  r.row<double, 3>([&](int i) -> double& { return e[i].top_level; });
+  r.row<double, 3>([&](int i) -> double& { return e[i].unit_weight_air; });
+  r.row<double, 3>([&](int i) -> double& { return e[i].unit_weight_submerged; });
+  auto& sp = d.surface_points;
+  for (int k = 0; k < MAX_SURFACE_POINTS; k += 5)
+    r.row<i32, 5>([&](int i) -> i32& { return sp[k + i].kind; });
+  for (int k = 0; k < MAX_SURFACE_POINTS; k += 5)
+    r.row<double, 5>([&](int i) -> double& { return sp[k + i].x; });
+  for (int k = 0; k < MAX_SURFACE_POINTS; k += 5)
+    r.row<double, 5>([&](int i) -> double& { return sp[k + i].y; });
+  r.items(d.surface_surcharge, 2);
+  r.items(d.seabed_surcharge, 2);
+  auto& sr = d.surcharge_ranges;
+  r.row<double, MAX_SURCHARGE_RANGES>([&](int i) -> double& { return sr[i].x_min; });
+  r.row<double, MAX_SURCHARGE_RANGES>([&](int i) -> double& { return sr[i].x_max; });
+  for (int cs = 0; cs < 2; ++cs)
+    r.row<double, MAX_SURCHARGE_RANGES>([&](int i) -> double& { return sr[i].load[cs]; });
+  TopSurcharges& ts = d.top_surcharges;
+  r.items(ts.x_min, TOP_SURCHARGES_SAVED);
+  r.items(ts.x_max, TOP_SURCHARGES_SAVED);
+  for (int cs = 0; cs < 2; ++cs)
+    r.row<double, TOP_SURCHARGES_SAVED>([&](int i) -> double& { return ts.load[i][cs]; });
+  r.item(d.top_surcharge_ignored);
+  BearingLayer& bl = d.bearing_layer;
+  r.item(bl.soil_type);
+  r.item(bl.unit_weight);
+  r.item(bl.shape_factor);
+  r.item(bl.mean_n);
+  r.item(bl.phi_formula);
+  r.item(bl.phi);
+  r.item(bl.bearing_nr);
+  r.item(bl.bearing_nq);
+  r.item(bl.cohesion);
+  r.item(bl.cohesion_gradient);
+  r.item(bl.friction_rule);
+  r.item(bl.friction_mu);
+  r.item(bl.founding_type);
+  r.item(bl.slope_length_width);
+  for (auto& per_case : d.external_forces) {
+    for (ExternalForce& f : per_case) {
+      f.name.assign(r.line());
+      r.item(f.vertical);
+      r.item(f.horizontal);
+      r.item(f.x);
+      r.item(f.y);
+    }
+  }
+  for (auto& side : d.soil_layers)
+    for (SoilLayer& l : side) read_soil_layer(r, l);
+  i32 dimension_counts[2] = {};
+  r.counts(dimension_counts, 2, 0, MAX_DIMENSION_POINTS);
+  d.dimension_points[0].count = dimension_counts[0];
+  d.dimension_points[1].count = dimension_counts[1];
+  r.block(d.dimension_points[0].x, MAX_DIMENSION_POINTS, 10);
+  r.block(d.dimension_points[1].x, MAX_DIMENSION_POINTS, 10);
+  r.block(d.dimension_points[0].y, MAX_DIMENSION_POINTS, 10);
+  r.block(d.dimension_points[1].y, MAX_DIMENSION_POINTS, 10);
+  for (BodyReaction& br : d.body_reactions)
+    for (double* v : {&br.check_x, &br.check_y, &br.spread_width, &br.spread_angle, &br.reaction,
+                      &br.extra})
+      r.item(*v);
+  r.item(d.dynamic_water_force);
+  r.item(d.dynamic_water_level);
+  // Nothing after the last item is read.
+}
+
+// --- QVT_DAT.CST ---------------------------------------------------------------------------
+
+void parse_options(LineReader& r, const std::vector<std::string>& lines, ConditionData& d) {
+  if (lines.size() < kOptionsRequiredLines) r.short_file(lines.size() + 1);
+  CustomOptions& o = d.custom_options;
+  r.item(o.wall_friction_angle);
+  r.items(o.clay_collapse_angle, 2);
+  r.item(o.consolidation_coef_kc);
+  r.item(o.at_rest_coef_k0);
+  r.item(o.surface_dummy_length);
+  r.item(o.negative_root_rule);
+  r.item(o.toe_confinement_rule);
+  r.item(o.surcharge_method);
+  r.item(o.seismic_rounding);
+  r.item(o.residual_water_rule);
+  r.item(o.front_water_rule);
+  r.item(o.pullout_pitch);
+  r.item(o.backfill_vertical_ignored);
+  // Line 14 is optional: without a value there (no line, an empty line) the passive vertical
+  // component is ignored, as the front end's reader has it; ignoring the backfill's vertical
+  // forces always ignores the passive one too.
+  o.passive_vertical_ignored = 1;
+  if (!r.at_end()) {
+    i32 v = 0;
+    if (scan_item(r.line(), v)) o.passive_vertical_ignored = v;
+  }
+  if (o.backfill_vertical_ignored != 0) o.passive_vertical_ignored = 1;
+}
+
+// --- QVTABLK.CAL ---------------------------------------------------------------------------
+
+template <class Section>
+void read_parametric_head(LineReader& r, Section& s, int outline_limit) {
+  r.item(s.flag_a);
+  r.item(s.flag_b);
+  for (auto& row : s.dims_a) r.items(row, 4);
+  for (auto& row : s.dims_b) r.items(row, 8);
+  r.count(s.part_count, 0, PART_NAMES);
+  for (auto& name : s.part_names) name.assign(r.line());
+  for (auto& row : s.part_values) r.items(row, 8);
+  r.count(s.outline_count, 0, outline_limit);
+}
+
+void read_quad_fields(LineReader& r, double* values, double* corner_x, double* corner_y,
+                      double& value) {
+  for (int i = 0; i < 4; ++i) r.item(values[i]);
+  r.items(corner_x, 4);
+  r.items(corner_y, 4);
+  r.item(value);
+}
+
+void read_slot(LineReader& r, WallBlock& b) {
+  i16 type = 0;
+  r.count(type, BLOCK_EMPTY, BLOCK_LIBRARY);
+  b.block_type = type;
+  r.item(b.sub_type);
+  r.item(b.reserved);
+  BlockHead& h = b.head;
+  h.name.assign(r.line());
+  r.item(h.ref_x);
+  r.item(h.ref_y);
+  r.item(h.length);
+  r.items(h.unit_weights, 6);
+  double label[2] = {h.label_x, h.label_y};
+  r.items(label, 2);
+  h.label_x = label[0];
+  h.label_y = label[1];
+  double mark[2] = {h.mark_x, h.mark_y};
+  r.items(mark, 2);
+  h.mark_x = mark[0];
+  h.mark_y = mark[1];
+
+  switch (type) {
+    case BLOCK_CAISSON:
+    case BLOCK_FOOTING_CAISSON: {
+      CaissonShape& c = b.caisson;
+      read_parametric_head(r, c, CAISSON_OUTLINE_POINTS);
+      r.block(c.outline_x, CAISSON_OUTLINE_POINTS, 10);
+      r.block(c.outline_y, CAISSON_OUTLINE_POINTS, 10);
+      r.item(c.tail);
+      break;
+    }
+    case BLOCK_COUNTERFORT: {
+      CounterfortShape& c = b.counterfort;
+      read_parametric_head(r, c, COUNTERFORT_OUTLINE_POINTS);
+      r.block(c.outline_x, COUNTERFORT_OUTLINE_POINTS, 10);
+      r.block(c.outline_y, COUNTERFORT_OUTLINE_POINTS, 10);
+      r.item(c.tail);
+      break;
+    }
+    case BLOCK_QUAD: {
+      QuadShape& q = b.quad;
+      read_quad_fields(r, q.values, q.corner_x, q.corner_y, q.value);
+      r.skip(23);  // 223 zeros
+      r.items(q.zero_words, 5);
+      break;
+    }
+    case BLOCK_LIBRARY: {
+      LibraryShape& l = b.library;
+      read_quad_fields(r, l.values, l.corner_x, l.corner_y, l.value);
+      r.count(l.library_index, 0, MAX_ENGINE_SHAPES - 1);
+      r.item(l.mirrored);
+      r.skip(23);  // 223 zeros
+      r.items(l.zero_words, 3);
+      break;
+    }
+    default: {  // -1, 0, 1, 6, 7
+      PolygonShape& p = b.polygon;
+      // Only the free polygons walk their vertices by the count; the rectangles keep theirs
+      // at fixed places and an empty slot is not drawn.
+      if (type == BLOCK_POLYGON || type == BLOCK_SOIL_POLYGON)
+        r.count(p.vertex_count, 0, POLYGON_VERTICES);
+      else
+        r.item(p.vertex_count);
+      r.item(p.reserved);
+      r.block(p.vertex_x, POLYGON_VERTICES, 10);
+      r.block(p.vertex_y, POLYGON_VERTICES, 10);
+      r.items(p.zero_words, 3);
+      break;
+    }
+  }
+}
+
+void read_shape_entry(LineReader& r, ShapeEntry& e) {
+  e.name.assign(r.line());
+  e.name2.assign(r.line());
+  // The file holds the six values in the order 0, 2, 1, 5, 3, 4.
+  constexpr int kFileOrder[6] = {0, 2, 1, 5, 3, 4};
+  r.row<double, 6>([&](int i) -> double& { return e.values[kFileOrder[i]]; });
+  r.count(e.layer_count, 0, LIBRARY_LAYERS);
+  for (int k = 0; k < e.layer_count; ++k) {
+    double abc[3] = {e.layer_a[k], e.layer_b[k], e.layer_c[k]};
+    r.items(abc, 3);
+    e.layer_a[k] = abc[0];
+    e.layer_b[k] = abc[1];
+    e.layer_c[k] = abc[2];
+  }
+  r.count(e.point_count, 0, LIBRARY_POINTS);
+  for (int k = 1; k <= e.point_count; ++k) {
+    double xy[2] = {e.point_x[k], e.point_y[k]};
+    r.items(xy, 2);
+    e.point_x[k] = xy[0];
+    e.point_y[k] = xy[1];
+  }
+  r.count(e.pair_count, 0, LIBRARY_PAIRS);
+  for (int k = 1; k <= e.pair_count; ++k) {
+    i32 ij[2] = {e.pair_first[k], e.pair_second[k]};
+    r.items(ij, 2);
+    e.pair_first[k] = ij[0];
+    e.pair_second[k] = ij[1];
+  }
+}
+
+void parse_block(LineReader& r, ConditionData& d) {
+  r.skip(1);  // a zero that no engine uses
+  r.count(d.used_slot_count, 0, MAX_WALL_BLOCKS);
+  for (WallBlock& b : d.wall_blocks) read_slot(r, b);
+  r.items(d.block_label_numbers, MAX_WALL_BLOCKS);
+  r.count(d.shape_library_count, 0, MAX_ENGINE_SHAPES);
+  for (int k = 0; k < d.shape_library_count; ++k) read_shape_entry(r, d.shape_library[k]);
+}
+
+}  // namespace
+
+Status parse_conditions_lines(const std::vector<std::string>& lines, ConditionData& data) {
+  LineReader r(lines, kConditionsLabel);
+  return run_parse([&] { parse_conditions(r, lines, data); });
+}
+
+Status parse_options_lines(const std::vector<std::string>& lines, ConditionData& data) {
+  LineReader r(lines, kOptionsLabel);
+  return run_parse([&] { parse_options(r, lines, data); });
+}
+
+Status parse_block_lines(const std::vector<std::string>& lines, ConditionData& data) {
+  LineReader r(lines, kBlockLabel);
+  return run_parse([&] { parse_block(r, data); });
+}
+
+Status read_conditions_file(ConditionData& data, const std::filesystem::path& folder) {
+  // The conditions file is read whole before the options file is opened, so when both fail the
+  // conditions file's message comes first; the engine stops after both.
+  std::vector<EngineMessage> messages;
+  auto read_one = [&](const char* name, const char* label, auto parse) {
+    const std::optional<std::vector<std::string>> lines = read_lines(folder / name);
+    if (!lines) {
+      messages.push_back(missing_file_message(label));
+      return;
+    }
+    Status s = parse(*lines, data);
+    if (!s.ok())
+      messages.insert(messages.end(), s.stop().messages.begin(), s.stop().messages.end());
+  };
+  read_one(kConditionsFileName, kConditionsLabel, parse_conditions_lines);
+  read_one(kOptionsFileName, kOptionsLabel, parse_options_lines);
+  if (messages.empty()) return Status::success();
+  return EngineStop{std::move(messages)};
+}
+
+Status read_block_file(ConditionData& data, const std::filesystem::path& folder) {
+  const std::optional<std::vector<std::string>> lines = read_lines(folder / kBlockFileName);
+  if (!lines) return EngineStop{{missing_file_message(kBlockLabel)}};
+  return parse_block_lines(*lines, data);
+}
+
+}  // namespace qvt::engine

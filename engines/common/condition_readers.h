@@ -1,0 +1,42 @@
+#pragma once
+// The readers of the three files the front end leaves in the work folder before a run: the
+// conditions file QVTAJKN.CAL, the options file QVT_DAT.CST and the block file QVTABLK.CAL.
+// Every engine's main routine calls read_conditions_file and then read_block_file before it
+// uses any condition item.
+//
+// Each line is parsed from its start with the fixed format of that line; a number the format
+// does not find keeps its previous value. Text lines are kept whole up to their capacities.
+// What the readers do not take on trust: a file that is missing, one shorter than its layout,
+// and the counts and block types that decide the layout or index a store. Each of these stops
+// the engine with a message naming the file.
+#include "engines/common/condition_data.h"
+#include "engines/common/engine_entry.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace qvt::engine {
+
+inline constexpr const char* kConditionsFileName = "QVTAJKN.CAL";
+inline constexpr const char* kOptionsFileName = "QVT_DAT.CST";
+inline constexpr const char* kBlockFileName = "QVTABLK.CAL";
+
+// Reads QVTAJKN.CAL completely, then QVT_DAT.CST, from `folder` (the current folder when it is
+// empty). When both files fail, both messages are given, the conditions file's first.
+[[nodiscard]] Status read_conditions_file(ConditionData& data,
+                                          const std::filesystem::path& folder = {});
+
+// Reads QVTABLK.CAL from `folder` (the current folder when it is empty).
+[[nodiscard]] Status read_block_file(ConditionData& data,
+                                     const std::filesystem::path& folder = {});
+
+// The same readers on the lines of a file (line ends already stripped).
+[[nodiscard]] Status parse_conditions_lines(const std::vector<std::string>& lines,
+                                            ConditionData& data);
+[[nodiscard]] Status parse_options_lines(const std::vector<std::string>& lines,
+                                         ConditionData& data);
+[[nodiscard]] Status parse_block_lines(const std::vector<std::string>& lines,
+                                       ConditionData& data);
+
+}  // namespace qvt::engine
