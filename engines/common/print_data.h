@@ -1,0 +1,130 @@
+#pragma once
+// Print data (*.PDT) and generated print templates (*.PFM): every printed page of the system is
+// described as records that the outside report viewer lays out. Texts are CP932 bytes, so the
+// printf widths below count bytes. Files are written with CR LF line ends, as text mode does.
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <initializer_list>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qvt::engine {
+
+// Shows one message box (title and text UTF-8); the engine wires it to its message layer.
+using PrintErrorBox = std::function<void(std::string_view title, std::string_view text)>;
+
+// Date (two-digit year, month, day) and time (hour, minute, second) of a run.
+struct PrintStamp {
+  std::array<int, 3> date{};
+  std::array<int, 3> time{};
+};
+
+// The stamp of this moment from the system clock (SOURCE_DATE_EPOCH when set).
+PrintStamp stamp_now();
+
+// The two forms of the stamp line: the title after 8 blanks, or right-aligned in 15 bytes.
+enum class StampForm { title_after_blanks, title_right_aligned };
+
+// The case label of a report made per load case, CP932: "〈常  時〉" for case 0, "〈地震時〉"
+// for any other.
+std::string_view case_label(int load_case);
+
+// Line texts, without the line end.
+// Title padded with blanks to 22 bytes, then the case label.
+std::string case_title_text(std::string_view title, int load_case);
+// "%4d" x 6, then the title in the chosen form; the title is cut at its first line break.
+std::string stamp_line_text(const PrintStamp& stamp, std::string_view project_title,
+                            StampForm form);
+
+// One print file, created anew (an existing file is replaced) and written line by line.
+class PrintFile {
+ public:
+  PrintFile() = default;
+  ~PrintFile();
+  PrintFile(const PrintFile&) = delete;
+  PrintFile& operator=(const PrintFile&) = delete;
+
+  // Creates the file. When it cannot be created, shows "印字用ファイル(name)がオープンできません."
+  // through error_box and returns false; the engine then ends with exit code 1.
+  [[nodiscard]] bool open(const std::filesystem::path& path, const PrintErrorBox& error_box);
+  // Closes the file. When anything could not be written, shows a message naming the file and
+  // returns false; the engine then ends with exit code 1.
+  [[nodiscard]] bool close(const PrintErrorBox& error_box);
+  bool is_open() const { return file_ != nullptr; }
+
+  // Text as the C library's text mode writes it: every "\n" becomes CR LF.
+  void write(std::string_view text);
+  void printf(const char* format, ...) __attribute__((format(printf, 2, 3)));
+  // One line: text and CR LF.
+  void line(std::string_view text);
+
+  // PrintData records.
+  void title_line(std::string_view title) { line(title); }
+  void case_title_line(std::string_view title, int load_case);
+  void stamp_line(const PrintStamp& stamp, std::string_view project_title, StampForm form);
+  // "$1  " + template (padded to 16 bytes when a figure follows) + figure: a new page.
+  void page_record(std::string_view template_name, std::string_view figure = {});
+  // "$1" + 18 blanks + figure: a new page that holds only the figure.
+  void figure_page_record(std::string_view figure);
+  // "$0  " + template (+ figure as above): placed below the previous template.
+  void block_record(std::string_view template_name, std::string_view figure = {});
+  // Field number in two digits, two blanks, the text unchanged.
+  void field_record(int field, std::string_view text);
+  // "$R  " + n: the next n printed lines stay on one page. min_width 2 gives "$R  %2d".
+  void keep_record(int count, int min_width = 1);
+  void table_start() { line("$T  "); }
+  void repeat_header(std::string_view template_name);  // "$H  " + template
+  void repeat_header_end() { line("$H  "); }
+  void table_end() { line("$L  "); }
+  void end_record() { line("$E"); }
+
+ private:
+  void template_record(std::string_view flag, std::string_view template_name,
+                       std::string_view figure);
+
+  std::FILE* file_ = nullptr;
+  std::string name_;
+  bool write_failed_ = false;
+};
+
+// The second line of a print data file: the stamp line with the title after 8 blanks.
+void write_report_header(PrintFile& file, const PrintStamp& stamp,
+                         std::string_view project_title);
+
+// Generated table template: name line, shape line "rows,columns,0,1", column width line, and
+// per table row an alignment line, a text line and one or more border lines. Cells are
+// separated by ","; "@" marks a cell joined to its left neighbour.
+class TableTemplate {
+ public:
+  TableTemplate(std::string name, std::vector<int> column_widths);
+
+  // One table row; a data row of some load tables carries a second border line.
+  void add_row(std::string_view align, std::string_view text, std::string_view border);
+  void add_row(std::string_view align, std::string_view text, std::string_view border,
+               std::string_view second_border);
+
+  int row_count() const { return static_cast<int>(rows_.size()); }
+  void write_to(PrintFile& file) const;
+
+  // Cells joined with ",".
+  static std::string cells(std::initializer_list<std::string_view> cells);
+
+ private:
+  struct Row {
+    std::string align, text;
+    std::vector<std::string> borders;
+  };
+  std::string name_;
+  std::vector<int> widths_;
+  std::vector<Row> rows_;
+};
+
+// Generated text template: the name line, the number line, the text lines.
+void write_text_template(PrintFile& file, std::string_view name_line, int number,
+                         std::span<const std::string> lines);
+
+}  // namespace qvt::engine
