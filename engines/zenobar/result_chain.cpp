@@ -1,6 +1,8 @@
 #include "engines/zenobar/result_chain.h"
 
 #include "common/cp932.h"
+#include "common/textfile.h"
+#include "engines/common/engine_entry.h"
 
 #include <bit>
 #include <cmath>
@@ -92,6 +94,21 @@ bool result_chain_values_finite(const BlockWeightData& data) {
   return std::isfinite(data.body_totals.body_width) &&
          std::isfinite(data.body_totals.wall_top_load_normal) &&
          std::isfinite(data.body_totals.wall_top_load_seismic);
+}
+
+void write_block_results() {
+  if (non_finite_count() > 0 || !result_chain_values_finite(run_data))
+    engine::stop_engine(engine::fatal_error(utf8_to_cp932_lossy(
+        "重量計算の結果に数値でない値 (非数または無限大) が生じました。\n"
+        "入力データを確認してください。")));
+  if (!replace_file_bytes(RESULT_CHAIN_FILE, encode_result_chain_base(run_data)))
+    engine::stop_engine(engine::fatal_error(
+        utf8_to_cp932_lossy("結果ファイル (CAL_ANS.DAT) が作成できません。")));
+  const auto lines = fixed_force_listing_lines(run_data.force_summaries[CASE_NORMAL],
+                                               run_data.force_summaries[CASE_SEISMIC]);
+  if (!replace_file_bytes(FORCE_LISTING_FILE, join_crlf(lines)))
+    engine::stop_engine(engine::fatal_error(
+        utf8_to_cp932_lossy("結果ファイル (CAL_ANS.TXT) が作成できません。")));
 }
 
 }  // namespace qvt::zenobar
