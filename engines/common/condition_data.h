@@ -74,8 +74,8 @@ struct FixedText {
   }
   const char* c_str() const { return bytes; }
   std::string_view view() const {
-    const void* end = std::memchr(bytes, 0, Capacity + 1);
-    return {bytes, end ? static_cast<std::size_t>(static_cast<const char*>(end) - bytes) : Capacity};
+    const auto* end = static_cast<const char*>(std::memchr(bytes, 0, Capacity + 1));
+    return {bytes, end ? static_cast<std::size_t>(end - bytes) : Capacity};
   }
   static constexpr std::size_t capacity() { return Capacity; }
 };

@@ -86,14 +86,14 @@ class LineReader {
     if (v < lo || v > hi) bad_value(line_no());
     out = v;
   }
-  template <class Int>
-  void counts(Int* out, int n, long lo, long hi) {
+  template <class Int, int N>
+  void counts(Int (&out)[N], long lo, long hi) {
     std::string_view l = line();
-    std::array<Int, 4> v{};
-    if (scan_items(l, v.data(), n) != n) bad_value(line_no());
-    for (int i = 0; i < n; ++i)
+    Int v[N] = {};
+    if (scan_items(l, v, N) != N) bad_value(line_no());
+    for (int i = 0; i < N; ++i)
       if (v[i] < lo || v[i] > hi) bad_value(line_no());
-    for (int i = 0; i < n; ++i) out[i] = v[i];
+    for (int i = 0; i < N; ++i) out[i] = v[i];
   }
 
   [[noreturn]] void short_file(std::size_t missing_line) const {
@@ -255,7 +255,7 @@ void parse_conditions(LineReader& r, const std::vector<std::string>& lines, Cond
   for (auto& side : d.soil_layers)
     for (SoilLayer& l : side) read_soil_layer(r, l);
   i32 dimension_counts[2] = {};
-  r.counts(dimension_counts, 2, 0, MAX_DIMENSION_POINTS);
+  r.counts(dimension_counts, 0, MAX_DIMENSION_POINTS);
   d.dimension_points[0].count = dimension_counts[0];
   d.dimension_points[1].count = dimension_counts[1];
   r.block(d.dimension_points[0].x, MAX_DIMENSION_POINTS, 10);

@@ -15,7 +15,7 @@ EngineStop fatal_error(std::string_view cp932_text) {
                                    std::string(cp932_text)}}};
 }
 
-int run_engine(const std::function<Status()>& main_routine) {
+int start_engine(const std::function<Status()>& main_routine) {
   start_time() = now_local();
   std::optional<EngineStop> stop;
   try {

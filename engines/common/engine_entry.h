@@ -1,12 +1,12 @@
 #pragma once
 // The entry every engine shares. An engine is a plain program: main runs the engine's main
-// routine through run_engine and returns its exit code, 0 when the routine has done its work,
+// routine through start_engine and returns its exit code, 0 when the routine has done its work,
 // 1 when it stopped after telling the user why. The front end relies on exactly these two codes:
 // 0 starts the next engine, 1 stops the run.
 //
 // A stop is a value, not an exit deep inside the code: readers and checks return a Status that
-// carries the messages, and run_engine shows them and ends with 1. Code nested too deeply to
-// pass a Status up may throw an EngineStop instead; run_engine catches it the same way.
+// carries the messages, and start_engine shows them and ends with 1. Code nested too deeply to
+// pass a Status up may throw an EngineStop instead; start_engine catches it the same way.
 #include "common/clock.h"
 #include "engines/common/condition_data.h"
 #include "engines/common/engine_message.h"
@@ -46,12 +46,13 @@ class [[nodiscard]] Status {
 // Runs the main routine and returns the exit code: 0 after it returns success, 1 after the
 // messages of its stop (returned or thrown) have been shown. Arguments of the program play no
 // part. The start time is taken first, for the engine's stamps.
-int run_engine(const std::function<Status()>& main_routine);
+int start_engine(const std::function<Status()>& main_routine);
 
-// Throws the stop for run_engine to catch.
+// Throws the stop for start_engine to catch.
 [[noreturn]] void stop_engine(EngineStop stop);
 
-// The moment run_engine started (the clock's current time when called outside it).
+// The moment the engine started, taken by start_engine (the clock's current time when called
+// outside it).
 LocalTime engine_start_time();
 
 // Replaces stamp_date and stamp_time with the engine's start: two-digit year, month, day;

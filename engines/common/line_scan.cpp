@@ -60,12 +60,20 @@ bool parse_real(std::string_view s, std::size_t& pos, Real& out) {
   }
   // from_chars takes no "+" and no leading "." without a digit before it; give it the body
   // with a "0" put in front.
-  std::string text = "0";
-  text.append(s.substr(body, p - body));
+  const std::string_view number = s.substr(body, p - body);
+  char small[64];
+  std::string large;
+  char* text = small;
+  if (number.size() + 1 > sizeof small) {
+    large.resize(number.size() + 1);
+    text = large.data();
+  }
+  text[0] = '0';
+  number.copy(text + 1, number.size());
+  const char* text_end = text + number.size() + 1;
   Real v{};
-  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v,
-                                   std::chars_format::general);
-  if (ec != std::errc() || end != text.data() + text.size()) return false;
+  auto [end, ec] = std::from_chars(text, text_end, v, std::chars_format::general);
+  if (ec != std::errc() || end != text_end) return false;
   out = (s[sign_at] == '-') ? -v : v;
   pos = p;
   return true;

@@ -76,6 +76,8 @@ class PrintFile {
   void field_record(int field, std::string_view text);
   // "$R  " + n: the next n printed lines stay on one page. min_width 2 gives "$R  %2d".
   void keep_record(int count, int min_width = 1);
+  // Table records with their two trailing blanks; a writer that uses the short forms "$T",
+  // "$H", "$L" writes them with line().
   void table_start() { line("$T  "); }
   void repeat_header(std::string_view template_name);  // "$H  " + template
   void repeat_header_end() { line("$H  "); }

@@ -52,7 +52,7 @@ TEST(EngineEntry, ExitCodesAndMessages) {
   for (const Case& c : cases) {
     testing::CaptureChannel capture;
     ScopedMessageChannel scope(capture);
-    EXPECT_EQ(run_engine(c.routine), c.code) << c.name;
+    EXPECT_EQ(start_engine(c.routine), c.code) << c.name;
     EXPECT_EQ(capture.lines, c.lines) << c.name;
   }
 }

@@ -52,4 +52,4 @@ Status run_test_engine() {
 
 }  // namespace
 
-int main() { return run_engine(run_test_engine); }
+int main() { return start_engine(run_test_engine); }

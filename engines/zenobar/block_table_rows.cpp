@@ -1,0 +1,26 @@
+#include "engines/zenobar/block_table_rows.h"
+
+#include "engines/common/print_data.h"
+
+#include <string>
+
+namespace qvt::zenobar {
+
+void write_block_table_heading(engine::PrintFile& report, int keep, std::string_view block_name,
+                               std::string_view label) {
+  const std::string name(block_name);
+  const std::string text(label);
+  report.keep_record(keep);
+  report.table_start();
+  report.block_record("QVT_BK00.PFM");
+  report_printf(report, "00  《%s》 \n", name.c_str());
+  report_printf(report, "01  %s\n", text.c_str());
+  report.repeat_header("QVT_BK03.PFM");
+  report_printf(report, "01  %s\n", text.c_str());
+}
+
+double centroid_of(double moment, double weight) {
+  return weight == 0.0 ? 0.0 : round3(moment / weight);
+}
+
+}  // namespace qvt::zenobar
