@@ -480,6 +480,14 @@ TEST_F(CaissonTablesTest, OneCellAcrossHasNoLongitudinalPartition) {
   EXPECT_DOUBLE_EQ(run_data.block_results[0][KIND_WEIGHT].weight, 276.25 * 24 + 573.75 * 18);
 }
 
+TEST_F(CaissonTablesTest, LayerNamesAreCutToTheNameColumn) {
+  // 20 bytes of CP932: cut at a whole character within 16 bytes.
+  CaissonParams p = hand_caisson();
+  p.fill = {{"中詰砂利石材混合材料", 9.0, 18.0}};
+  const auto rows = caisson_weight_rows(set_caisson(0, p));
+  EXPECT_EQ(rows[6].name, sjis("中詰砂利石材混合"));
+}
+
 TEST_F(CaissonTablesTest, AWeightlessSubtotalPrintsAZeroCentroid) {
   CaissonParams p = hand_caisson();
   p.fill = {{"空", 9.0, 0.0}};
