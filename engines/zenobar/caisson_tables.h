@@ -112,7 +112,7 @@ std::vector<MemberRow> caisson_weight_rows(const engine::WallBlock& block);
 // The per-metre buoyancy rows of a type-2 caisson for a submersion case 0 to 3 (d3 = γw).
 std::vector<MemberRow> caisson_buoyancy_rows(const engine::WallBlock& block, int water_case,
                                              double water_level, double water_unit_weight);
-// The row list of a type-3 caisson for a kind, with r the residual water level.
+// The row list of a type-3 caisson for a kind at the residual water level `water_level`.
 std::vector<MemberRow> footing_caisson_rows(const engine::WallBlock& block, int kind,
                                             double water_level);
 
