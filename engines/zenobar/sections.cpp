@@ -3,6 +3,7 @@
 #include "engines/common/condition_data.h"
 #include "engines/common/engine_message.h"
 #include "engines/common/print_data.h"
+#include "engines/zenobar/caisson_tables.h"
 
 #include <string>
 
@@ -62,7 +63,14 @@ void dispatch_block(int slot, engine::PrintFile& report, int kind) {
       write_quad_block_tables(slot, report, kind);
       break;
     case engine::BLOCK_CAISSON:
+      if (kind == KIND_WEIGHT)
+        write_caisson_weight_tables(slot, report);
+      else
+        write_caisson_buoyancy_tables(slot, report);
+      break;
     case engine::BLOCK_FOOTING_CAISSON:
+      write_footing_caisson_tables(slot, report, kind);
+      break;
     case engine::BLOCK_COUNTERFORT:
     case engine::BLOCK_LIBRARY:
       // Not computed yet: said once, in the weight section; the results stay zero.
