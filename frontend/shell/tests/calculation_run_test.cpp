@@ -1,4 +1,6 @@
 #include "frontend/model/folders.h"
+#include "frontend/model/project_files.h"
+#include "frontend/shell/ui_port.h"
 #include "frontend/shell/form1.h"
 
 #include "frontend/shell/tests/shell_test_support.h"
@@ -238,6 +240,29 @@ TEST_F(RunTest, ViewerThatFailsIsReportedAndTheWindowComesBack) {
                    : "帳票ビューア PRANDEL が見つかりません。\n" + (install() / "PRANDEL").string());
     EXPECT_TRUE(form->isEnabled());
   }
+}
+
+}  // namespace
+}  // namespace qvt::shell::testing
+
+namespace qvt::shell::testing {
+namespace {
+
+TEST_F(RunTest, SampleProjectReachesTheRealBlockWeightEngine) {
+  // The real ZENOBAR among fake engines: the run of the shipped block-quay sample hands it the
+  // condition files and it leaves its result chain file in the work folder.
+  std::filesystem::remove(install() / "ZENOBAR");
+  std::filesystem::copy_file(std::filesystem::path(QVT_BIN_DIR) / "ZENOBAR", install() / "ZENOBAR");
+  UiMessageSink sink(ui, form.get());
+  const auto sample = std::filesystem::path(QVT_SOURCE_DIR) / "data" / "samples" / "sample_block_quay";
+  ASSERT_TRUE(model::load_project_files(sample.string(), form->model(), sink));
+  form->cal_Click();
+  EXPECT_EQ(run_log(), "SAVELIN\nPELUDRA\nOSKAVEL\nVASKUDE\nTOLMIRE\nMERITAN\nJORPELA\n");
+  ASSERT_TRUE(exists_in_work("CAL_ANS.DAT"));
+  EXPECT_EQ(std::filesystem::file_size(work() / "CAL_ANS.DAT"), 632u);
+  EXPECT_TRUE(exists_in_work("DM000BLK.PDT"));
+  EXPECT_TRUE(exists_in_work("DM100BLK.PDT"));
+  EXPECT_TRUE(form->isEnabled());
 }
 
 }  // namespace
