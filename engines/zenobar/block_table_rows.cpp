@@ -23,4 +23,16 @@ double centroid_of(double moment, double weight) {
   return weight == 0.0 ? 0.0 : round3(moment / weight);
 }
 
+void write_block_total_and_end(engine::PrintFile& report, const BlockResult& result,
+                               int moment_y_width) {
+  report.block_record("QVT_BK02.PFM");
+  report_printf(report, "00  %9.3f \n", result.weight);
+  report_printf(report, "01  %7.3f \n", result.centroid_x);
+  report_printf(report, "02  %7.3f \n", result.centroid_y);
+  report_printf(report, "03  %10.3f \n", result.moment_x);
+  report_printf(report, "04  %*.3f \n", moment_y_width, result.moment_y);
+  report.repeat_header_end();
+  report.table_end();
+}
+
 }  // namespace qvt::zenobar

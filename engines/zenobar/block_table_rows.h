@@ -12,6 +12,11 @@ namespace qvt::zenobar {
 void write_block_table_heading(engine::PrintFile& report, int keep, std::string_view block_name,
                                std::string_view label);
 
+// The block's total row (QVT_BK02: weight, centroid, moments) and the end of its table. The
+// writers print the moment about y with their own width.
+void write_block_total_and_end(engine::PrintFile& report, const BlockResult& result,
+                               int moment_y_width);
+
 // round(moment / weight), 0 when the weight is 0.
 double centroid_of(double moment, double weight);
 

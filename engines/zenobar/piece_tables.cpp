@@ -81,14 +81,7 @@ int write_polygon_piece_tables(int slot, std::vector<BlockPiece>& pieces, int ki
   result.centroid_x = centroid_of(result.moment_x, result.weight);
   result.centroid_y = centroid_of(result.moment_y, result.weight);
 
-  report.block_record("QVT_BK02.PFM");
-  report_printf(report, "00  %9.3f \n", result.weight);
-  report_printf(report, "01  %7.3f \n", result.centroid_x);
-  report_printf(report, "02  %7.3f \n", result.centroid_y);
-  report_printf(report, "03  %10.3f \n", result.moment_x);
-  report_printf(report, "04  %12.3f \n", result.moment_y);
-  report.repeat_header_end();
-  report.table_end();
+  write_block_total_and_end(report, result, 12);
   return 0;
 }
 
@@ -154,14 +147,7 @@ int write_quad_block_tables(int slot, engine::PrintFile& report, int kind) {
   report_printf(report, "08  %10.3f \n", mx);
   report_printf(report, "09  %10.3f \n", my);
 
-  report.block_record("QVT_BK02.PFM");
-  report_printf(report, "00  %9.3f \n", result.weight);
-  report_printf(report, "01  %7.3f \n", result.centroid_x);
-  report_printf(report, "02  %7.3f \n", result.centroid_y);
-  report_printf(report, "03  %10.3f \n", result.moment_x);
-  report_printf(report, "04  %10.3f \n", result.moment_y);
-  report.repeat_header_end();
-  report.table_end();
+  write_block_total_and_end(report, result, 10);
   return 0;
 }
 

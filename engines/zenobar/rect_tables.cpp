@@ -367,14 +367,7 @@ int write_rect_block_tables(int slot, engine::PrintFile& report, int kind) {
     report_printf(report, "08  %10.3f \n", s.wx);
     report_printf(report, "09  %12.3f \n", s.wy);
   }
-  report.block_record("QVT_BK02.PFM");
-  report_printf(report, "00  %9.3f \n", result.weight);
-  report_printf(report, "01  %7.3f \n", result.centroid_x);
-  report_printf(report, "02  %7.3f \n", result.centroid_y);
-  report_printf(report, "03  %10.3f \n", result.moment_x);
-  report_printf(report, "04  %12.3f \n", result.moment_y);
-  report.repeat_header_end();
-  report.table_end();
+  write_block_total_and_end(report, result, 12);
   return 0;
 }
 

@@ -6,6 +6,7 @@
 #include "common/textfile.h"
 #include "frontend/model/block_file.h"
 #include "frontend/model/project_files.h"
+#include "frontend/model/tests/model_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -14,17 +15,7 @@
 namespace qvt::model {
 namespace {
 
-struct RecordedMessage {
-  MessageIcon icon;
-  std::string title, text;
-};
-class Recorder : public MessageSink {
- public:
-  void show_message(MessageIcon icon, const std::string& title, const std::string& text) override {
-    messages.push_back({icon, title, text});
-  }
-  std::vector<RecordedMessage> messages;
-};
+using qvt::model::testing::Recorder;
 
 ProjectModel new_project() {
   ProjectModel m;
