@@ -13,11 +13,9 @@ struct TopLoad {
   double mh = 0;  // h·y
 };
 
-// Computes the loads of the current case (condition_data().current_case) and keeps them.
-void compute_case_top_loads();
 // The loads last computed, in their order.
 const std::vector<TopLoad>& top_surcharge_rows();
-// Replaces the kept loads (used by compute_case_top_loads, and by tests).
+// Replaces the kept loads (by the main routine for each case, and by tests).
 void set_top_surcharge_rows(std::vector<TopLoad> rows);
 
 }  // namespace qvt::zenobar

@@ -1,4 +1,4 @@
 // ZENOBAR: the block weight engine. Arguments are ignored.
 #include "engines/zenobar/zenobar.h"
 
-int main() { return qvt::zenobar::run_block_weights(); }
+int main() { return qvt::engine::start_engine(qvt::zenobar::run_block_weights); }

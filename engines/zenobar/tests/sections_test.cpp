@@ -1,6 +1,8 @@
 #include "engines/zenobar/sections.h"
 
+#include "engines/common/print_data.h"
 #include "engines/zenobar/tests/zen_fixture.h"
+
 
 namespace qvt::zenobar {
 namespace {
@@ -83,6 +85,108 @@ TEST(CutOutline, AVertexOnTheLevelBelongsToBothParts) {
 TEST_F(SectionsTest, PolygonOutlineIsAbsolute) {
   set_polygon(3, 0, 0, "p", 2, -3, {{1, 1}, {1, 2}, {4, 2}}, 20, 10, 20);
   expect_points(polygon_outline(3), {{3, -2}, {3, -1}, {6, -1}});
+}
+
+}  // namespace
+}  // namespace qvt::zenobar
+
+namespace qvt::zenobar {
+namespace {
+
+class SectionRunTest : public testing::ZenTest {
+ protected:
+  // A polygon rectangle 2 m wide and 3 m high with its lower left corner at (x0, 0); unit
+  // weights 24 above, 12 submerged, 22 below the R.W.L. at +1.0.
+  void set_polygon_rect(int slot, int type, int label, double x0) {
+    set_polygon(slot, type, label, "P", x0, 0, {{0, 0}, {0, 3}, {2, 3}, {2, 0}}, 24, 12, 22);
+  }
+  void run_sections() {
+    engine::PrintFile report;
+    open_output(report, "R.PDT");
+    write_block_weights(report);
+    write_block_buoyancy(report);
+    close_output(report);
+  }
+};
+
+// Cut at +1.0: above, 2 x 2 x 24 = 96 at (x0 + 1, 2); below, 2 x 1 x 22 = 44 at (x0 + 1, 0.5).
+//   W = 140, W·x = 140 (x0 + 1), W·y = 192 + 22 = 214, centroid y = 214 / 140 = 1.529.
+// Buoyancy: below only, 2 x 1 x (22 - 12) = 20 at (x0 + 1, 0.5).
+// The same rectangle far from x = 0 (x0 = 150) must split the same way.
+TEST_F(SectionRunTest, PolygonCutAtTheResidualWaterLevelWhereverItLies) {
+  cd().water_levels[2] = 1.0;
+  set_polygon_rect(0, 0, 0, 0.0);
+  set_polygon_rect(1, 6, 1, 150.0);
+  run_sections();
+  for (int slot : {0, 1}) {
+    const double x0 = slot == 0 ? 0.0 : 150.0;
+    const BlockResult& w = run_data.block_results[slot][KIND_WEIGHT];
+    EXPECT_DOUBLE_EQ(w.weight, 140.0) << slot;
+    EXPECT_NEAR(w.moment_x, 140.0 * (x0 + 1), 1e-9) << slot;
+    EXPECT_NEAR(w.moment_y, 214.0, 1e-9) << slot;
+    EXPECT_NEAR(w.centroid_x, x0 + 1, 1e-9) << slot;
+    EXPECT_NEAR(w.centroid_y, 1.529, 1e-9) << slot;
+    const BlockResult& u = run_data.block_results[slot][KIND_BUOYANCY];
+    EXPECT_DOUBLE_EQ(u.weight, 20.0) << slot;
+    EXPECT_NEAR(u.centroid_x, x0 + 1, 1e-9) << slot;
+    EXPECT_NEAR(u.centroid_y, 0.5, 1e-9) << slot;
+  }
+  // Only the type-0 block counts towards the wall-top load.
+  EXPECT_DOUBLE_EQ(run_data.body_totals.wall_top_load_normal, 140.0);
+  EXPECT_TRUE(channel.lines.empty());
+}
+
+TEST_F(SectionRunTest, EqualUnitWeightsAreNotCutForTheWeight) {
+  // 2 x 3 x 20 = 120 in one piece at (1, 1.5); buoyancy still from the part below +1.0:
+  // 2 x 1 x (20 - 12) = 16.
+  cd().water_levels[2] = 1.0;
+  set_polygon(0, 0, 0, "P", 0, 0, {{0, 0}, {0, 3}, {2, 3}, {2, 0}}, 20, 12, 20);
+  run_sections();
+  EXPECT_DOUBLE_EQ(run_data.block_results[0][KIND_WEIGHT].weight, 120.0);
+  EXPECT_DOUBLE_EQ(run_data.block_results[0][KIND_WEIGHT].centroid_y, 1.5);
+  EXPECT_DOUBLE_EQ(run_data.block_results[0][KIND_BUOYANCY].weight, 16.0);
+}
+
+TEST_F(SectionRunTest, SectionFramesAndBlockOrder) {
+  cd().water_levels[2] = -5.0;  // both blocks wholly above: no buoyancy
+  set_polygon_rect(4, 0, 1, 0.0);
+  set_polygon_rect(2, 0, 0, 5.0);
+  run_sections();
+  const auto lines = lines_of("R.PDT");
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines.front(), "$0  QVT_BLK.PFM");
+  EXPECT_EQ(lines.back(), "$0  QVT_BXY.PFM");
+  std::vector<std::string> records;
+  for (const auto& l : lines)
+    if (l.rfind("$1", 0) == 0 || l.find("FRKNI") != std::string::npos ||
+        l == "$0  QVT_BXY.PFM")
+      records.push_back(l);
+  // The buoyancy section lists slot 2 (label 0) before slot 4 (label 1).
+  EXPECT_EQ(records, (std::vector<std::string>{"$0  QVT_BXY.PFM", "$1  QVT_FRK.PFM",
+                                               "$0  FRKNI_02.PFM", "$0  FRKNI_04.PFM",
+                                               "$0  QVT_BXY.PFM"}));
+}
+
+TEST_F(SectionRunTest, BlockTypesNotComputedYetAreReportedOncePerSlot) {
+  cd().water_levels[2] = 1.0;
+  set_polygon_rect(0, 0, 0, 0.0);
+  for (int slot : {1, 2}) {
+    auto& b = cd().wall_blocks[slot];
+    b.block_type = engine::BLOCK_COUNTERFORT;
+    b.head.name.assign("X");
+    b.counterfort.dims_a[2][0] = 1;
+    cd().block_label_numbers[slot] = slot;
+  }
+  run_sections();
+  ASSERT_EQ(channel.lines.size(), 2u);
+  for (std::size_t i = 0; i < 2; ++i) {
+    EXPECT_EQ(channel.lines[i].rfind("QVTMSG\twarning\t", 0), 0u) << channel.lines[i];
+    EXPECT_NE(channel.lines[i].find("ブロック" + std::to_string(i + 2)), std::string::npos)
+        << channel.lines[i];
+  }
+  for (int slot : {1, 2})
+    for (int kind : {KIND_WEIGHT, KIND_BUOYANCY})
+      EXPECT_EQ(run_data.block_results[slot][kind].weight, 0.0);
 }
 
 }  // namespace
