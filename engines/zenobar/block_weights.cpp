@@ -113,14 +113,14 @@ void run_case(int case_index) {
     write_totals_block(report);
     write_horizontal_load_page(report);
     summarize_case(CASE_SEISMIC);
-    const WeightTotals& t = run_data.weight_totals;
+    WeightTotals& t = run_data.weight_totals;
     const UnimprovedTotals& n = run_data.unimproved_totals;
     ForceSummary& f = run_data.force_summaries[CASE_SEISMIC];
-    f.slot[3] = run_data.weight_totals.slot[8];
-    f.slot[4] = t.slot[8] - n.inertia;
+    f.slot[3] = t.inertia_load();
+    f.slot[4] = t.inertia_load() - n.inertia;
     f.slot[5] = n.inertia;
-    f.slot[19] = t.slot[9];
-    f.slot[20] = t.slot[9] - n.inertia_moment;
+    f.slot[19] = t.inertia_moment();
+    f.slot[20] = t.inertia_moment() - n.inertia_moment;
     f.slot[21] = n.inertia_moment;
   }
   close_output(report);

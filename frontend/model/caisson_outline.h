@@ -8,8 +8,6 @@
 
 namespace qvt::model {
 
-// Cells across the section a caisson may have: the block file keeps eight cell widths.
-inline constexpr int MAX_CAISSON_CELLS = 8;
 
 // Builds the outline of `c` from its parameters. `cell_floor` is true for type 2 (U-shaped cells
 // with bottom haunches above a cell floor), false for type 3 (cells open down to the base).

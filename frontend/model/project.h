@@ -34,6 +34,8 @@ inline constexpr int POLYGON_VERTICES = 118;
 inline constexpr int CAISSON_OUTLINE_POINTS = 148;
 inline constexpr int COUNTERFORT_OUTLINE_POINTS = 74;
 inline constexpr int PART_NAMES = 8;
+// Cells across and along a caisson: the file keeps eight cell widths per direction.
+inline constexpr int MAX_CAISSON_CELLS = 8;
 inline constexpr int LIBRARY_LAYERS = 50;
 inline constexpr int LIBRARY_POINTS = 100;
 inline constexpr int LIBRARY_PAIRS = 100;

@@ -7,9 +7,10 @@
 
 namespace qvt::model {
 
-// Reads <base>.MSJ (and the block file that belongs to it) into the model. The files are read
-// into a copy and the model changes only when the read succeeds; a failure is shown through
-// `messages` and returned as false, leaving the model as it was.
+// Reads <base>.MSJ, then <base>.MBJ in the layout the conditions file's version implies, into
+// the model. Both files are read into copies and the model changes only when both succeed; a
+// failure is shown through `messages` (exclamation icon) and returned as false, leaving the
+// model as it was. Fields the files do not carry keep their values.
 bool load_project_files(const std::string& base, ProjectModel& m, MessageSink& messages);
 
 }  // namespace qvt::model

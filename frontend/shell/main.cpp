@@ -1,18 +1,14 @@
 // QVTA_WIN: the interactive front end.
-#include "frontend/model/version_text.h"
+#include "frontend/shell/bas_sub_main.h"
+#include "frontend/shell/form1.h"
 
 #include <QApplication>
-#include <QMainWindow>
-#include <QString>
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  const std::filesystem::path install = QCoreApplication::applicationDirPath().toStdString();
-  const std::string version = qvt::model::read_version_text(install / "SYSVER.DAT");
-  QMainWindow window;
-  window.setObjectName("Form1");
-  window.setWindowTitle(QString::fromUtf8("Tervane Ver") + QString::fromStdString(version));
-  window.resize(1024, 768);
-  window.show();
+  qvt::shell::QtUiPort ui;
+  qvt::shell::Started started =
+      qvt::shell::Main(ui, qvt::shell::default_start_options(argc, argv));
+  if (!started.window) return started.exit_code;
   return app.exec();
 }

@@ -136,13 +136,13 @@ class ZenobarRun : public ::testing::Test {
     c.dynamic_water_level = -2;
   }
 
-  void write_conditions() {
+  // Options: backfill_vertical_ignored (line 13) = 1 unless the side adhesion is wanted.
+  void write_conditions(bool side_adhesion = false) {
     ASSERT_TRUE(write_file_bytes(dir / "QVTAJKN.CAL", join_crlf(model::conditions_file_lines(m))));
-    // Options: backfill_vertical_ignored (line 13) = 1, so no side adhesion is computed.
     ASSERT_TRUE(write_file_bytes(
         dir / "QVT_DAT.CST",
-        join_crlf({"15", "45,40", "0.5", "0.5", "100", "1", "2", "1", "0", "1", "0", "0.25", "1",
-                   "1"})));
+        join_crlf({"15", "45,40", "0.5", "0.5", "100", "1", "2", "1", "0", "1", "0", "0.25",
+                   side_adhesion ? "0" : "1", "1"})));
   }
 
   void write_blocks(const std::vector<SlotSpec>& used, const std::vector<int>& labels) {
@@ -300,6 +300,77 @@ TEST_F(ZenobarRun, OnlyTheNormalReportWithoutTheSeismicCheck) {
   // Seismic wall-top load: the type-0 weight alone.
   EXPECT_DOUBLE_EQ(f64_at(dat, 624), 40.0);
   EXPECT_EQ(lines_of("CAL_ANS.TXT").size(), 35u);
+}
+
+TEST_F(ZenobarRun, WallPatternKeepsTheUnimprovedSoilApart) {
+  // Wall pattern, ll = 3, ls = 1: long-wall ratio 0.75, short-wall ratio 0.25; ds = 0, so the
+  // short walls end at the top of the improved block (0) and the whole block lies below them:
+  // improved part 10 x 10 x 18 x 0.75 = 1350, unimproved 10 x 10 x 18 x 0.25 = 450, both at
+  // (5, -5); buoyancy with 18 - 8 = 10: 750 and 250. The other blocks as in the block pattern.
+  //   Wn = 450, Mwn = 2250; Un = 250, Mun = 1250.
+  // Normal:  [1] = (2000 - 450) - (1035 - 250) = 765, [2] = 450 - 250 = 200,
+  //          [17] = (9746.68 - 2250) - (5161.67 - 1250) = 3585.01, [18] = 2250 - 1250 = 1000.
+  // Seismic: [1] = (1990 - 450) - 785 = 755, [2] = 200;
+  //          inertia 1350 x 0.2 = 270 and 450 x 0.2 = 90 at arm 5 (moments 1350 and 450):
+  //          [3] = 398, [4] = 398 - 90 = 308, [5] = 90,
+  //          [19] = 2234.148, [20] = 2234.148 - 450 = 1784.148, [21] = 450.
+  model::ProjectConditions& c = m.conditions;
+  c.improvement_pattern = 1;
+  c.body_dims.ll = 3;
+  c.body_dims.ls = 1;
+  c.body_dims.ds = 0;
+  write_conditions();
+  write_blocks(quay_blocks(), {0, 1, 2});
+  const RunResult r = run();
+  ASSERT_EQ(r.exit_code, 0) << r.stderr_text;
+  const std::string dat = read_file_bytes(dir / "CAL_ANS.DAT").value_or("");
+  ASSERT_EQ(dat.size(), 632u);
+  const std::size_t n = 128, s = 368;
+  EXPECT_NEAR(f64_at(dat, n + 0 * 8), 965.0, 1e-9);
+  EXPECT_NEAR(f64_at(dat, n + 1 * 8), 765.0, 1e-9);
+  EXPECT_NEAR(f64_at(dat, n + 2 * 8), 200.0, 1e-9);
+  EXPECT_NEAR(f64_at(dat, n + 16 * 8), 4585.01, 1e-9);
+  EXPECT_NEAR(f64_at(dat, n + 17 * 8), 3585.01, 1e-9);
+  EXPECT_NEAR(f64_at(dat, n + 18 * 8), 1000.0, 1e-9);
+  EXPECT_NEAR(f64_at(dat, s + 1 * 8), 755.0, 1e-9);
+  EXPECT_NEAR(f64_at(dat, s + 2 * 8), 200.0, 1e-9);
+  EXPECT_NEAR(f64_at(dat, s + 3 * 8), 398.0, 1e-9);
+  EXPECT_NEAR(f64_at(dat, s + 4 * 8), 308.0, 1e-9);
+  EXPECT_NEAR(f64_at(dat, s + 5 * 8), 90.0, 1e-9);
+  EXPECT_NEAR(f64_at(dat, s + 19 * 8), 2234.148, 1e-9);
+  EXPECT_NEAR(f64_at(dat, s + 20 * 8), 1784.148, 1e-9);
+  EXPECT_NEAR(f64_at(dat, s + 21 * 8), 450.0, 1e-9);
+}
+
+TEST_F(ZenobarRun, SideAdhesionGoesIntoBothForceSummaries) {
+  // One clay layer on the land side from 0 (the top of the improved body) to -10, cohesion
+  // 20 kN/m2 without gradient, the body 10 m wide. The improved block's land-side face takes
+  // it: A = 0 - (-10) = 10 m2/m, F = 10 x 20 = 200 kN/m, M = 200 x 10 = 2000 kN·m/m.
+  // No layer on the sea side: passive adhesion 0.
+  model::ProjectConditions& c = m.conditions;
+  c.body_dims.width = 10;
+  c.pressure_points[model::SIDE_ACTIVE].count = 2;  // one active-side layer
+  model::SoilLayer& clay = c.soil_layers[model::SIDE_ACTIVE][0];
+  clay.top_level = 0;
+  clay.bottom_level = -10;
+  clay.soil_type = 1;
+  clay.cohesion = 20;
+  c.cohesion_reference_level = 0;
+  write_conditions(true);
+  write_blocks(quay_blocks(), {0, 1, 2});
+  const RunResult r = run();
+  ASSERT_EQ(r.exit_code, 0) << r.stderr_text;
+  EXPECT_TRUE(std::filesystem::exists(dir / "M_FTYA_A.PFM"));
+  EXPECT_TRUE(std::filesystem::exists(dir / "M_FTYA_B.PFM"));
+  const std::string dat = read_file_bytes(dir / "CAL_ANS.DAT").value_or("");
+  ASSERT_EQ(dat.size(), 632u);
+  for (std::size_t record : {128u, 368u}) {
+    EXPECT_DOUBLE_EQ(f64_at(dat, record + 14 * 8), 200.0) << record;
+    EXPECT_EQ(f64_at(dat, record + 15 * 8), 0.0) << record;
+    EXPECT_DOUBLE_EQ(f64_at(dat, record + 29 * 8), 2000.0) << record;
+  }
+  // The effective weights are those of the run without adhesion.
+  EXPECT_NEAR(f64_at(dat, 128), 965.0, 1e-9);
 }
 
 TEST_F(ZenobarRun, MissingConditionsFileStopsWithItsMessage) {

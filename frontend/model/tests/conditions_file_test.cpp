@@ -4,6 +4,7 @@
 #include "common/numtext.h"
 #include "common/tests/temp_dir.h"
 #include "common/textfile.h"
+#include "frontend/model/block_file.h"
 #include "frontend/model/project_files.h"
 
 #include <gtest/gtest.h>
@@ -331,11 +332,42 @@ TEST_F(ConditionsFile, BrokenFilesFailAndLeaveTheModelAsItWas) {
 TEST_F(ConditionsFile, LoadReadsTheMsjOfTheBase) {
   write(distinct_file(), "quay.MSJ");
   ProjectModel m = new_project();
+  write(block_file_lines(m).lines, "quay.MBJ");
   Recorder rec;
   ASSERT_TRUE(load_project_files((dir_ / "quay").string(), m, rec));
   EXPECT_TRUE(rec.messages.empty());
   EXPECT_EQ(m.conditions.job_name, "業務名称ﾃｽﾄ");
   EXPECT_EQ(m.file_version, 13);
+}
+
+TEST_F(ConditionsFile, Version0LoadRaisesTheDynamicWaterLevelAfterTheBlockFile) {
+  const std::vector<std::string> current = distinct_file();
+  write(older_file(0, current), "old.MSJ");
+  ProjectModel m = new_project();
+  // A block file of version 0: no label line, no library.
+  std::vector<std::string> blocks = block_file_lines(m).lines;
+  blocks.resize(blocks.size() - 2);
+  write(blocks, "old.MBJ");
+  // Worked by hand: the file's level (line 521) plus the seismic check point's y (line 515).
+  const double level = parse_real(current[521 - 1]).value();
+  const double check_y = parse_real(current[515 - 1]).value();
+  Recorder rec;
+  ASSERT_TRUE(load_project_files((dir_ / "old").string(), m, rec));
+  EXPECT_TRUE(rec.messages.empty());
+  EXPECT_EQ(m.file_version, 0);
+  EXPECT_EQ(m.conditions.body_reactions[CASE_SEISMIC].check_y, check_y);
+  EXPECT_EQ(m.conditions.dynamic_water_level, level + check_y);
+
+  // When the block file fails nothing is taken over, the correction included.
+  blocks.resize(100);
+  write(blocks, "old.MBJ");
+  ProjectModel kept = new_project();
+  kept.conditions.dynamic_water_level = 2.5;
+  kept.file_version = 7;
+  EXPECT_FALSE(load_project_files((dir_ / "old").string(), kept, rec));
+  EXPECT_EQ(kept.conditions.dynamic_water_level, 2.5);
+  EXPECT_EQ(kept.conditions.body_reactions[CASE_SEISMIC].check_y, 0);
+  EXPECT_EQ(kept.file_version, 7);
 }
 
 }  // namespace

@@ -1,0 +1,414 @@
+#include "frontend/model/block_file.h"
+
+#include "common/cp932.h"
+#include "common/items.h"
+#include "common/numtext.h"
+#include "common/textfile.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace qvt::model {
+namespace {
+
+// 223 zero words fill the quad and library records up to the size of the other records.
+constexpr int kFillerZeros = 223;
+constexpr int kBlockNameBlanks = 16;
+constexpr int kPartNameBlanks = 24;
+constexpr int kLibraryDecimals = 3;
+// The library's six values are written in this order of their positions.
+constexpr int kLibraryValueOrder[6] = {0, 2, 1, 5, 3, 4};
+
+std::string trimmed(const std::string& s) { return std::string(trim_blanks(s)); }
+
+// ---------------------------------------------------------------------------------- writing
+
+class LineWriter {
+ public:
+  void line(std::string text) { lines.push_back(std::move(text)); }
+  void integer(long v) { line(format_int(v)); }
+  void reals(const double* v, int n) {
+    std::string s;
+    for (int k = 0; k < n; ++k) {
+      if (k) s += ',';
+      s += format_real(v[k]);
+    }
+    line(std::move(s));
+  }
+  void real(double v) { reals(&v, 1); }
+  void two(double a, double b) {
+    const double v[2] = {a, b};
+    reals(v, 2);
+  }
+  // Values ten a line, the last line holding what is left.
+  void tens(const double* v, int n) {
+    for (int k = 0; k < n; k += 10) reals(v + k, std::min(10, n - k));
+  }
+  void zeros(int n, int per_line) {
+    for (int k = 0; k < n; k += per_line) {
+      std::string s;
+      for (int i = 0; i < std::min(per_line, n - k); ++i) s += i ? ",0" : "0";
+      line(std::move(s));
+    }
+  }
+  // A name trimmed and stored back; blanks stand for an empty one.
+  void name(std::string& n, int blanks) {
+    n = trimmed(n);
+    line(n.empty() ? std::string(blanks, ' ') : utf8_to_cp932_lossy(n));
+  }
+  std::vector<std::string> lines;
+};
+
+void write_head(LineWriter& w, BlockHead& h) {
+  w.name(h.name, kBlockNameBlanks);
+  w.real(h.ref_x);
+  w.real(h.ref_y);
+  w.real(h.length);
+  w.reals(h.unit_weights, 6);
+  w.two(h.label_x, h.label_y);
+  w.two(h.mark_x, h.mark_y);
+}
+
+template <int N>
+void write_parametric(LineWriter& w, ParametricShape<N>& s) {
+  w.integer(s.sub_type);
+  w.integer(0);
+  write_head(w, s.head);
+  w.integer(s.flag_a);
+  w.integer(s.flag_b);
+  for (auto& row : s.dims_a) w.reals(row, 4);
+  for (auto& row : s.dims_b) w.reals(row, 8);
+  w.integer(s.part_count);
+  for (int k = 0; k < PART_NAMES; ++k) w.name(s.part_names[k], kPartNameBlanks);
+  for (auto& row : s.part_values) w.reals(row, 8);
+  w.integer(s.outline_count);
+  w.tens(s.outline_x.data(), N);
+  w.tens(s.outline_y.data(), N);
+  w.integer(s.tail);
+}
+
+void write_quad_part(LineWriter& w, QuadShape& q) {
+  w.integer(0);
+  w.integer(0);
+  write_head(w, q.head);
+  for (double v : q.values) w.real(v);
+  w.reals(q.corner_x, 4);
+  w.reals(q.corner_y, 4);
+  w.real(q.value);
+}
+
+void write_polygon(LineWriter& w, PolygonShape& p) {
+  w.integer(0);
+  w.integer(0);
+  write_head(w, p.head);
+  w.integer(p.vertex_count);
+  w.integer(p.reserved);
+  w.tens(p.vertex_x.data(), POLYGON_VERTICES);
+  w.tens(p.vertex_y.data(), POLYGON_VERTICES);
+  w.line("0,0,0");
+}
+
+std::string fixed(double v) { return format_fixed(v, kLibraryDecimals); }
+
+// Library entries carry their reals with three decimals and their names as stored. Counts are
+// kept within their stores, so a damaged count in memory never reads past them.
+void write_library_entry(LineWriter& w, const ShapeEntry& e) {
+  w.line(utf8_to_cp932_lossy(e.name));
+  w.line(utf8_to_cp932_lossy(e.name2));
+  std::string values;
+  for (int pos : kLibraryValueOrder) {
+    if (!values.empty()) values += ',';
+    values += fixed(e.values[pos]);
+  }
+  w.line(std::move(values));
+  const int layers = std::clamp<int>(e.layer_count, 0, LIBRARY_LAYERS);
+  w.integer(layers);
+  for (int k = 0; k < layers; ++k)
+    w.line(fixed(e.layer_a[k]) + ',' + fixed(e.layer_b[k]) + ',' + fixed(e.layer_c[k]));
+  const int points = std::clamp<int>(e.point_count, 0, LIBRARY_POINTS);
+  w.integer(points);
+  for (int k = 1; k <= points; ++k) w.line(fixed(e.point_x[k]) + ',' + fixed(e.point_y[k]));
+  const int pairs = std::clamp<int>(e.pair_count, 0, LIBRARY_PAIRS);
+  w.integer(pairs);
+  for (int k = 1; k <= pairs; ++k)
+    w.line(format_int(e.pair_first[k]) + ',' + format_int(e.pair_second[k]));
+}
+
+// ---------------------------------------------------------------------------------- reading
+
+// The parts of the model the block file carries; a read fills a copy and commits it whole.
+struct BlockStores {
+  std::array<WallBlock, MAX_WALL_BLOCKS + 1> wall_blocks;
+  i16 used_slot_count;
+  std::array<i16, MAX_WALL_BLOCKS> block_label_numbers;
+  std::array<ShapeEntry, SHAPE_LIBRARY_SIZE + 1> shape_library;
+  i16 shape_library_count;
+};
+
+// Older layouts, by the version of the conditions file read with the block file.
+constexpr int kFirstVersionWithFullCaissonOutline = 3;  // before: 74 points per axis
+constexpr int kFirstVersionWithLabelsAndLibrary = 6;
+constexpr int kOldCaissonOutlinePoints = 74;
+
+const char* const kProblemCaissonCells = "隔室数が0～8の範囲外のケーソンは読み込めません。";
+
+// Items in the order written; names as whole lines, so a comma in a name shifts nothing.
+// Every count that indexes a store is checked against that store: a file that claims more is
+// malformed, not a reason to read or later draw past the store.
+class BlockReader {
+ public:
+  explicit BlockReader(ItemReader& r) : r_(r) {}
+  bool ok() const { return ok_; }
+  const std::string& problem() const { return problem_; }
+  void fail(const std::string& problem = {}) {
+    if (ok_) problem_ = problem;
+    ok_ = false;
+  }
+
+  void integer(i16& v) {
+    if (ok_ && !r_.next_i16(v)) fail();
+  }
+  void count(i16& v, int max, const std::string& problem = {}) {
+    integer(v);
+    if (ok_ && (v < 0 || v > max)) fail(problem);
+  }
+  void real(double& v) {
+    if (ok_ && !r_.next_real(v)) fail();
+  }
+  void reals(double* v, int n) {
+    for (int k = 0; k < n && ok_; ++k) real(v[k]);
+  }
+  // Fixed words of the layout: read and dropped, but they must be numbers.
+  void skip(int n) {
+    double dropped;
+    for (int k = 0; k < n && ok_; ++k) real(dropped);
+  }
+  void name(std::string& out, bool trim) {
+    if (!ok_) return;
+    std::string line;
+    if (!r_.next_line(line)) return fail();
+    out = cp932_to_utf8_lossy(line);
+    if (trim) out = trimmed(out);
+  }
+
+ private:
+  ItemReader& r_;
+  bool ok_ = true;
+  std::string problem_;
+};
+
+void read_head(BlockReader& r, BlockHead& h) {
+  r.name(h.name, true);
+  r.real(h.ref_x);
+  r.real(h.ref_y);
+  r.real(h.length);
+  r.reals(h.unit_weights, 6);
+  r.real(h.label_x);
+  r.real(h.label_y);
+  r.real(h.mark_x);
+  r.real(h.mark_y);
+}
+
+// `points_in_file`: outline points per axis in this file's layout (the store may hold more).
+template <int N>
+void read_parametric(BlockReader& r, ParametricShape<N>& s, int points_in_file,
+                     bool counts_cells) {
+  r.integer(s.sub_type);
+  r.skip(1);
+  read_head(r, s.head);
+  if (counts_cells) {
+    // A caisson's cell widths and lengths are kept for eight cells a row.
+    r.count(s.flag_a, MAX_CAISSON_CELLS, kProblemCaissonCells);
+    r.count(s.flag_b, MAX_CAISSON_CELLS, kProblemCaissonCells);
+  } else {
+    r.integer(s.flag_a);
+    r.integer(s.flag_b);
+  }
+  for (auto& row : s.dims_a) r.reals(row, 4);
+  for (auto& row : s.dims_b) r.reals(row, 8);
+  r.count(s.part_count, PART_NAMES);
+  for (int k = 0; k < PART_NAMES; ++k) r.name(s.part_names[k], true);
+  for (auto& row : s.part_values) r.reals(row, 8);
+  r.count(s.outline_count, N);
+  r.reals(s.outline_x.data(), points_in_file);
+  r.reals(s.outline_y.data(), points_in_file);
+  r.count(s.tail, N);
+}
+
+void read_quad_part(BlockReader& r, QuadShape& q) {
+  r.skip(2);
+  read_head(r, q.head);
+  r.reals(q.values, 4);
+  r.reals(q.corner_x, 4);
+  r.reals(q.corner_y, 4);
+  r.real(q.value);
+}
+
+void read_polygon(BlockReader& r, PolygonShape& p) {
+  r.skip(2);
+  read_head(r, p.head);
+  r.count(p.vertex_count, POLYGON_VERTICES);
+  r.integer(p.reserved);
+  r.reals(p.vertex_x.data(), POLYGON_VERTICES);
+  r.reals(p.vertex_y.data(), POLYGON_VERTICES);
+  r.skip(3);
+}
+
+void read_slot(BlockReader& r, WallBlock& b, int file_version) {
+  r.integer(b.block_type);
+  if (!r.ok()) return;
+  switch (b.block_type) {
+    case BLOCK_CAISSON:
+    case BLOCK_FOOTING_CAISSON:
+      read_parametric(r, b.caisson,
+                      file_version < kFirstVersionWithFullCaissonOutline ? kOldCaissonOutlinePoints
+                                                                         : CAISSON_OUTLINE_POINTS,
+                      true);
+      break;
+    case BLOCK_QUAD:
+      read_quad_part(r, b.quad);
+      r.skip(kFillerZeros + 5);
+      break;
+    case BLOCK_COUNTERFORT:
+      read_parametric(r, b.counterfort, COUNTERFORT_OUTLINE_POINTS, false);
+      break;
+    case BLOCK_LIBRARY:
+      read_quad_part(r, b.library);
+      r.integer(b.library.library_index);
+      r.integer(b.library.mirrored);
+      r.skip(kFillerZeros + 3);
+      break;
+    default:
+      // A free slot starts its caisson section afresh, as a new project has it.
+      if (b.block_type == BLOCK_EMPTY) reset_caisson_section(b.caisson);
+      read_polygon(r, b.polygon);
+      break;
+  }
+}
+
+void read_library_entry(BlockReader& r, ShapeEntry& e) {
+  r.name(e.name, false);
+  r.name(e.name2, false);
+  for (int pos : kLibraryValueOrder) r.real(e.values[pos]);
+  r.count(e.layer_count, LIBRARY_LAYERS);
+  for (int k = 0; k < e.layer_count && r.ok(); ++k) {
+    r.real(e.layer_a[k]);
+    r.real(e.layer_b[k]);
+    r.real(e.layer_c[k]);
+  }
+  r.count(e.point_count, LIBRARY_POINTS);
+  for (int k = 1; k <= e.point_count && r.ok(); ++k) {
+    r.real(e.point_x[k]);
+    r.real(e.point_y[k]);
+  }
+  r.count(e.pair_count, LIBRARY_PAIRS);
+  for (int k = 1; k <= e.pair_count && r.ok(); ++k) {
+    r.count(e.pair_first[k], LIBRARY_POINTS);
+    r.count(e.pair_second[k], LIBRARY_POINTS);
+  }
+}
+
+void read_blocks(BlockReader& r, BlockStores& st, int file_version) {
+  r.skip(1);
+  r.count(st.used_slot_count, MAX_WALL_BLOCKS);
+  for (int s = 0; s < MAX_WALL_BLOCKS && r.ok(); ++s) read_slot(r, st.wall_blocks[s], file_version);
+  if (!r.ok()) return;
+  if (file_version >= kFirstVersionWithLabelsAndLibrary) {
+    for (i16& label : st.block_label_numbers) r.integer(label);
+    r.count(st.shape_library_count, SHAPE_LIBRARY_SIZE);
+    for (int e = 0; e < st.shape_library_count && r.ok(); ++e)
+      read_library_entry(r, st.shape_library[e]);
+  } else {
+    // Older files number the used slots in slot order; the library in memory stays.
+    i16 next = 0;
+    for (int s = 0; s < MAX_WALL_BLOCKS; ++s)
+      if (st.wall_blocks[s].block_type >= 0) st.block_label_numbers[s] = next++;
+  }
+  if (!r.ok()) return;
+  // A library block must name an entry of the library it is read with.
+  for (int s = 0; s < MAX_WALL_BLOCKS; ++s) {
+    const WallBlock& b = st.wall_blocks[s];
+    if (b.block_type == BLOCK_LIBRARY &&
+        (b.library.library_index < 0 || b.library.library_index >= st.shape_library_count))
+      return r.fail();
+  }
+}
+
+}  // namespace
+
+BlockFileLines block_file_lines(ProjectModel& m, bool stop_at_soil_polygon) {
+  LineWriter w;
+  w.integer(0);
+  int used = 0;
+  for (int s = 0; s < MAX_WALL_BLOCKS; ++s)
+    if (m.wall_blocks[s].block_type != BLOCK_EMPTY) ++used;
+  w.integer(used);
+  for (int s = 0; s < MAX_WALL_BLOCKS; ++s) {
+    WallBlock& b = m.wall_blocks[s];
+    w.integer(b.block_type);
+    switch (b.block_type) {
+      case BLOCK_CAISSON:
+      case BLOCK_FOOTING_CAISSON:
+        write_parametric(w, b.caisson);
+        break;
+      case BLOCK_QUAD:
+        write_quad_part(w, b.quad);
+        w.zeros(kFillerZeros, 10);
+        w.zeros(5, 5);
+        break;
+      case BLOCK_COUNTERFORT:
+        write_parametric(w, b.counterfort);
+        break;
+      case BLOCK_LIBRARY:
+        write_quad_part(w, b.library);
+        w.integer(b.library.library_index);
+        w.integer(b.library.mirrored);
+        w.zeros(kFillerZeros, 10);
+        w.zeros(3, 3);
+        break;
+      default:
+        if (stop_at_soil_polygon && b.block_type == BLOCK_SOIL_POLYGON)
+          return {std::move(w.lines), s};
+        write_polygon(w, b.polygon);
+        break;
+    }
+  }
+  std::string labels;
+  for (int s = 0; s < MAX_WALL_BLOCKS; ++s) {
+    if (s) labels += ',';
+    labels += format_int(m.block_label_numbers[s]);
+  }
+  w.line(std::move(labels));
+  const int entries = std::clamp<int>(m.shape_library_count, 0, SHAPE_LIBRARY_SIZE);
+  w.integer(entries);
+  for (int e = 0; e < entries; ++e) write_library_entry(w, m.shape_library[e]);
+  return {std::move(w.lines), -1};
+}
+
+bool read_block_file(const std::filesystem::path& file, int file_version, ProjectModel& m,
+                     std::string* problem) {
+  if (problem) problem->clear();
+  auto lines = read_lines(file);
+  if (!lines) return false;
+  ItemReader items(std::move(*lines));
+  auto st = std::make_unique<BlockStores>();  // on the heap: the stores are large
+  st->wall_blocks = m.wall_blocks;
+  st->used_slot_count = m.used_slot_count;
+  st->block_label_numbers = m.block_label_numbers;
+  st->shape_library = m.shape_library;
+  st->shape_library_count = m.shape_library_count;
+  BlockReader r(items);
+  read_blocks(r, *st, file_version);
+  if (!r.ok()) {
+    if (problem) *problem = r.problem();
+    return false;
+  }
+  m.wall_blocks = std::move(st->wall_blocks);
+  m.used_slot_count = st->used_slot_count;
+  m.block_label_numbers = st->block_label_numbers;
+  m.shape_library = std::move(st->shape_library);
+  m.shape_library_count = st->shape_library_count;
+  return true;
+}
+
+}  // namespace qvt::model

@@ -1,0 +1,44 @@
+#pragma once
+// The block file: the 20 block slots, their label numbers and the shape library as CP932 text.
+// The same layout is the project's <base>.MBJ and the engines' QVTABLK.<ext>. It names no
+// version of its own: a reader takes the version of the conditions file read with it.
+#include "frontend/model/project.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace qvt::model {
+
+inline constexpr const char* kMsgBlocksUnreadable = "壁体構成ﾌﾞﾛｯｸﾌｧｲﾙ(.MBJ)が読み込み出来ません。";
+
+// Lines of one slot record, by the section its type selects.
+inline constexpr int kPolygonRecordLines = 37;
+inline constexpr int kCaissonRecordLines = 63;
+inline constexpr int kCounterfortRecordLines = 49;
+inline constexpr int kQuadRecordLines = 41;
+inline constexpr int kLibraryRecordLines = 43;
+
+
+struct BlockFileLines {
+  std::vector<std::string> lines;  // CP932 bytes, without line ends
+  int stopped_at_slot = -1;        // the slot whose type line ended the file, or -1
+};
+
+// The lines of the block file. Block names and part names are trimmed of blanks at both ends
+// and stored back into the slots, as the file carries them. With `stop_at_soil_polygon` (the
+// engines' copy of a wall-pattern project, whose improved-soil blocks must be level) the first
+// slot of type 6 ends the file right after its type line, and `stopped_at_slot` names it.
+BlockFileLines block_file_lines(ProjectModel& m, bool stop_at_soil_polygon = false);
+
+// Reads the block file of the layout that `file_version` (the version of the conditions file
+// read with it) implies into the slots, label numbers and shape library of `m`. Only the
+// section a slot's type selects is read; the other sections keep what they held. Reads into a
+// copy and commits only when the whole file has been read, so a failure leaves `m` unchanged.
+// False when the file is missing, short or malformed, or holds a count or an index that lies
+// outside its store; `problem` then receives a reason worth showing the user, or stays empty
+// when there is nothing to add to "cannot be read".
+bool read_block_file(const std::filesystem::path& file, int file_version, ProjectModel& m,
+                     std::string* problem = nullptr);
+
+}  // namespace qvt::model

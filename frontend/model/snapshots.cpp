@@ -1,0 +1,122 @@
+#include "frontend/model/snapshots.h"
+
+#include "common/textfile.h"
+#include "frontend/model/block_file.h"
+#include "frontend/model/block_outline.h"
+#include "frontend/model/conditions_file.h"
+
+#include <filesystem>
+#include <optional>
+#include <system_error>
+#include <vector>
+
+namespace qvt::model {
+namespace {
+
+constexpr const char* kConditionsStem = "QVTAJKN.";
+constexpr const char* kBlocksStem = "QVTABLK.";
+constexpr int kWallPattern = 1;
+constexpr int kArbitrarySurface = 1;
+
+void warn(MessageSink& messages, const std::string& text) {
+  messages.show_message(MessageIcon::Exclamation, kAppTitle, text);
+}
+
+int write_project_pair(ProjectModel& m, const std::string& base, MessageSink& messages) {
+  if (!replace_file_bytes(base + ".MSJ", join_crlf(conditions_file_lines(m)))) {
+    warn(messages, kMsgConditionsUnwritable);
+    return -1;
+  }
+  if (!replace_file_bytes(base + ".MBJ", join_crlf(block_file_lines(m).lines))) {
+    warn(messages, kMsgBlocksUnwritable);
+    return -1;
+  }
+  return 0;
+}
+
+// Writes a snapshot file in place. One that cannot be written is removed: a stale or partial
+// copy left behind would compare as if it were current.
+bool write_snapshot(const std::filesystem::path& path, const std::vector<std::string>& lines) {
+  if (write_file_bytes(path, join_crlf(lines))) return true;
+  std::error_code ec;
+  std::filesystem::remove(path, ec);
+  return false;
+}
+
+int write_snapshot_pair(ProjectModel& m, const std::string& ext, MessageSink& messages) {
+  const bool for_engines = ext == "CAL";
+  const ProjectConditions& c = m.conditions;
+
+  // The engines take the clay between the seabed and 10 m below it with the apparent seismic
+  // coefficient when the surcharge comes from an arbitrary ground surface; every program-folder
+  // copy says so on line 25, while the project pair keeps the model's own choice.
+  int line25 = -1;
+  if (m.custom_options.surcharge_method != 0 && c.surface_shape == kArbitrarySurface &&
+      c.shallow_clay_method != 1) {
+    line25 = 1;
+    if (for_engines)
+      messages.show_message(MessageIcon::Exclamation, kClayPressureTitle, kMsgClayPressureNotice);
+  }
+  std::vector<std::string> conditions = conditions_file_lines(m, line25);
+  const bool bearing_refused = for_engines && c.body_dims.dh1 > c.body_dims.dh2;
+  if (bearing_refused) conditions.resize(kConditionsLinesBeforeBody);
+  if (!write_snapshot(m.work_folder / (kConditionsStem + ext), conditions)) {
+    warn(messages, kMsgCalcConditionsUnwritable);
+    return -1;
+  }
+  if (bearing_refused) {
+    warn(messages, kMsgBearingSurfaceSlope);
+    return -1;
+  }
+
+  const bool wall_check = for_engines && c.improvement_pattern == kWallPattern;
+  BlockFileLines blocks = block_file_lines(m, wall_check);
+  if (!write_snapshot(m.work_folder / (kBlocksStem + ext), blocks.lines)) {
+    warn(messages, kMsgCalcBlocksUnwritable);
+    return -1;
+  }
+  if (blocks.stopped_at_slot >= 0) {
+    warn(messages, kMsgWallPatternSoilBlock);
+    return -1;
+  }
+  return 0;
+}
+
+// The lines of a snapshot file; nullopt (reported) when it is missing, unreadable or empty.
+std::optional<std::vector<std::string>> snapshot_lines(const std::filesystem::path& folder,
+                                                       const std::string& name,
+                                                       MessageSink& messages) {
+  auto lines = read_lines(folder / name);
+  if (lines && !lines->empty()) return lines;
+  warn(messages, "比較用ﾌｧｲﾙ(" + name + ")が読み込み出来ません。");
+  return std::nullopt;
+}
+
+}  // namespace
+
+int write_project_files(ProjectModel& m, const std::string& base_or_ext, bool to_program_folder,
+                        MessageSink& messages) {
+  return to_program_folder ? write_snapshot_pair(m, base_or_ext, messages)
+                           : write_project_pair(m, base_or_ext, messages);
+}
+
+int write_engine_input(ProjectModel& m, MessageSink& messages) {
+  // The engines never rebuild derived geometry: they read corners and outlines from the file.
+  // Rebuilding every used slot is idempotent, so stale or unset outlines never reach them.
+  if (!rebuild_all_block_outlines(m, messages)) return -1;
+  return write_project_files(m, "CAL", true, messages);
+}
+
+int compare_snapshot_files(const ProjectModel& m, const std::string& ext_a,
+                           const std::string& ext_b, MessageSink& messages) {
+  for (const char* stem : {kConditionsStem, kBlocksStem}) {
+    auto a = snapshot_lines(m.work_folder, stem + ext_a, messages);
+    if (!a) return -1;
+    auto b = snapshot_lines(m.work_folder, stem + ext_b, messages);
+    if (!b) return -1;
+    if (*a != *b) return -1;
+  }
+  return 0;
+}
+
+}  // namespace qvt::model

@@ -1,0 +1,78 @@
+#include "frontend/shell/bas_sub_main.h"
+
+#include "frontend/model/folders.h"
+#include "frontend/shell/form1.h"
+#include "frontend/shell/program_runner.h"
+#include "frontend/shell/settings_store.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QStandardPaths>
+
+namespace qvt::shell {
+
+namespace {
+
+// The exit code of the updater that ends the program.
+constexpr int kUpdaterEndsProgram = 3;
+
+}  // namespace
+
+StartOptions default_start_options(int argc, char** argv) {
+  StartOptions o;
+  o.install_folder = QCoreApplication::applicationDirPath().toStdString();
+  o.work_folder = model::default_work_folder();
+  for (int i = 1; i < argc; ++i) {
+    if (i > 1) o.command_line += ' ';
+    o.command_line += argv[i];
+  }
+  QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+  if (runtime.isEmpty()) runtime = QDir::tempPath();
+  o.lock_file = QDir(runtime).filePath(QStringLiteral("Qvta_win.lock"));
+  return o;
+}
+
+Started Main(UiPort& ui, const StartOptions& options) {
+  Started started;
+
+  // One instance per user. A lock left by an instance that died is taken over.
+  started.lock = std::make_unique<QLockFile>(options.lock_file);
+  started.lock->setStaleLockTime(0);
+  if (!started.lock->tryLock(0)) {
+    ui.notice(nullptr, MessageIcon::Critical, QStringLiteral("ロードエラー"),
+              QStringLiteral("このアプリケーションは既に起動しています。"));
+    started.lock.reset();
+    started.exit_code = 1;
+    return started;
+  }
+
+  // Everything the system writes goes to the work folder; the updater runs there too.
+  if (!model::prepare_work_folder(options.install_folder, options.work_folder)) {
+    ui.notice(nullptr, MessageIcon::Critical, QStringLiteral("ロードエラー"),
+              QStringLiteral("作業フォルダを作成出来ません。\n") +
+                  QString::fromStdString(options.work_folder.string()));
+    started.exit_code = 1;
+    return started;
+  }
+
+  const bool check_updates = setting_text_is_true(
+      get_setting(QStringLiteral("Settings"), QStringLiteral("VerCheckFlag"),
+                  QStringLiteral("False")));
+  if (check_updates) {
+    ProgramStart start{options.install_folder / kUpdater, {}, options.work_folder};
+    const RunOutcome out = run_and_wait(ui, nullptr, start);
+    if (out.exited_with(kUpdaterEndsProgram)) return started;
+    // Any other end lets the program go on; one that is not an end of its own is reported.
+    if (out.end != RunOutcome::End::Exited)
+      ui.notice(nullptr, MessageIcon::Exclamation, QString(),
+                abnormal_end_text(QStringLiteral("更新プログラム"), start, out));
+  }
+
+  started.window = std::make_unique<Form1>(ui, options.install_folder, options.work_folder,
+                                           options.command_line, check_updates);
+  started.window->Form_Load();
+  started.window->show();
+  return started;
+}
+
+}  // namespace qvt::shell

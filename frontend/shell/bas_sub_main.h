@@ -1,0 +1,40 @@
+#pragma once
+// The program's start: one instance per user, the update-check setting, the updater when it
+// is wanted, then the main window.
+#include "frontend/shell/ui_port.h"
+
+#include <QLockFile>
+#include <QString>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace qvt::shell {
+
+class Form1;
+
+struct StartOptions {
+  std::filesystem::path install_folder;  // the folder of the executable
+  std::filesystem::path work_folder;
+  std::string command_line;              // the arguments joined by blanks
+  QString lock_file;                     // the per-user lock of the previous-instance test
+};
+
+struct Started {
+  int exit_code = 0;
+  std::unique_ptr<QLockFile> lock;  // held while the program runs
+  std::unique_ptr<Form1> window;    // null when the program ends at once
+};
+
+// The updater, started from the install folder when it exists there.
+inline constexpr const char* kUpdater = "Flinmor";
+
+// The defaults of the real program: install folder = the executable's folder, work folder =
+// default_work_folder(), the lock in the user's runtime folder.
+StartOptions default_start_options(int argc, char** argv);
+
+// basSubMain.Main: returns the shown main window, or none with the exit code of the program.
+Started Main(UiPort& ui, const StartOptions& options);
+
+}  // namespace qvt::shell

@@ -1,0 +1,685 @@
+#include "frontend/shell/form1.h"
+
+#include "frontend/model/project_files.h"
+#include "frontend/model/snapshots.h"
+#include "frontend/model/version_text.h"
+#include "frontend/shell/program_runner.h"
+#include "frontend/shell/result_dialogs.h"
+#include "frontend/shell/settings_store.h"
+#include "frontend/shell/shell_logic.h"
+#include "frontend/shell/splash.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QDir>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
+#include <QToolBar>
+
+namespace qvt::shell {
+
+namespace {
+
+const QString kSaveTitle = QStringLiteral("保存確認");
+// The question of the run and of the close request.
+const QString kAskSaveChanged = QStringLiteral("検討条件が更新されています。保存しますか？");
+// The question of new, open and the recent-file command.
+const QString kAskSaveOpenData =
+    QStringLiteral("現在開いているデータが保存されていません。保存しますか？");
+
+const QString kOpenFilter = QStringLiteral(
+    "ﾃﾞｰﾀ ﾌｧｲﾙ (*.msj);;BrakmoorTarnﾃﾞｰﾀ ﾌｧｲﾙ (*.tj2);;BrakmoorFellﾃﾞｰﾀ ﾌｧｲﾙ (*.tj3)");
+const QString kSaveFilter = QStringLiteral("ﾃﾞｰﾀ ﾌｧｲﾙ (*.msj)");
+
+const QString kSectionSettings = QStringLiteral("Settings");
+const QString kKeyVerCheckFlag = QStringLiteral("VerCheckFlag");
+const QString kSectionRecent = QStringLiteral("Recent Files");
+
+constexpr int kRecentPositions = 4;  // items 1 to 4 carry the list; item 5 is never filled
+
+// The menu item "データ入力" k selects the page selector button of this index.
+constexpr std::array<int, kInputPageCount> kInpMenuToOptMenu = {0, 1, 2, 3, 4, 6, 5};
+
+QString recent_key(int n) { return QStringLiteral("RecentFile") + QString::number(n); }
+
+// A path shown as a menu caption: "&" would otherwise mark an access key.
+QString menu_text_of_path(const QString& path) {
+  QString t = path;
+  t.replace(QLatin1Char('&'), QStringLiteral("&&"));
+  return t;
+}
+
+QString qstr(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+Form1::Form1(UiPort& ui, const std::filesystem::path& install_folder,
+             const std::filesystem::path& work_folder, const std::string& command_line,
+             bool check_updates_at_start)
+    : ui_(ui), sink_(ui, this), check_updates_at_start_(check_updates_at_start) {
+  setObjectName(QStringLiteral("Form1"));
+  model_.install_folder = install_folder;
+  model_.work_folder = work_folder;
+  model_.command_line = trimmed_command_line(command_line);
+
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("client"));
+  setCentralWidget(client);
+  build_page_selector(client);
+  view_ = std::make_unique<SectionView>(client, model_);
+  pages_ = std::make_unique<InputPages>(client, model_);
+  build_menus();
+  build_toolbar();
+}
+
+Form1::~Form1() = default;
+
+// ---------------------------------------------------------------------------------------------
+// Menus, toolbar, page selector
+
+void Form1::build_menus() {
+  auto item = [this](QMenu* menu, const char* name, const QString& caption, auto&& slot) {
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(QString::fromUtf8(name));
+    connect(a, &QAction::triggered, this, slot);
+    return a;
+  };
+  // Items whose commands come with later work: present, named, and not yet available.
+  auto later = [](QMenu* menu, const char* name, const QString& caption) {
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(QString::fromUtf8(name));
+    a->setEnabled(false);
+    return a;
+  };
+
+  QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル"));
+  file->setObjectName(QStringLiteral("mnu_file"));
+  item(file, "new", QStringLiteral("新規作成（&N）"), [this] { new_Click(); });
+  item(file, "open", QStringLiteral("開く（&O）"), [this] { open_Click(); });
+  file->addSeparator();
+  item(file, "save", QStringLiteral("上書き保存（&S）"), [this] { save_Click(); });
+  item(file, "add_save", QStringLiteral("名前を付けて保存（&A）"), [this] { add_save_Click(); });
+  file->addSeparator();
+  item(file, "printout", QStringLiteral("帳票印刷（&P）"), [this] { printout_Click(); });
+  mnuRecentFile_[0] = file->addSeparator();
+  mnuRecentFile_[0]->setObjectName(QStringLiteral("mnuRecentFile_0"));
+  mnuRecentFile_[0]->setVisible(false);
+  for (int i = 1; i <= 5; ++i) {
+    QAction* a = file->addAction(recent_key(i));
+    a->setObjectName(QStringLiteral("mnuRecentFile_%1").arg(i));
+    a->setVisible(false);
+    connect(a, &QAction::triggered, this, [this, i] { mnuRecentFile_Click(i); });
+    mnuRecentFile_[i] = a;
+  }
+  file->addSeparator();
+  item(file, "end", QStringLiteral("システムの終了"), [this] { end_Click(); });
+
+  QMenu* opt = menuBar()->addMenu(QStringLiteral("オプション"));
+  opt->setObjectName(QStringLiteral("mnu_opt"));
+  later(opt, "custom", QStringLiteral("カスタマイズ"));
+
+  QMenu* dsp = menuBar()->addMenu(QStringLiteral("表示"));
+  dsp->setObjectName(QStringLiteral("mnu_dsp"));
+  item(dsp, "a_dsp", QStringLiteral("全体"), [this] { view_->view_whole_section(); });
+  item(dsp, "b_dsp", QStringLiteral("拡大"), [this] { view_->enter_zoom_in_mode(); });
+  item(dsp, "s_dsp", QStringLiteral("縮小"), [this] { view_->enter_zoom_out_mode(); });
+
+  QMenu* inp = menuBar()->addMenu(QStringLiteral("データ入力"));
+  inp->setObjectName(QStringLiteral("mnu_inp"));
+  static const char* const kInpCaptions[kInputPageCount] = {
+      "設計条件", "本体工", "改良体", "地表面", "支持層", "土圧作用点", "寸法線"};
+  for (int k = 0; k < kInputPageCount; ++k) {
+    QAction* a = inp->addAction(QString::fromUtf8(kInpCaptions[k]));
+    a->setObjectName(QStringLiteral("inp_menu_%1").arg(k));
+    connect(a, &QAction::triggered, this, [this, k] { inp_menu_Click(k); });
+  }
+
+  QMenu* cal = menuBar()->addMenu(QStringLiteral("安定計算"));
+  cal->setObjectName(QStringLiteral("mnu_cal"));
+  item(cal, "cal", QStringLiteral("実行"), [this] { cal_Click(); });
+  item(cal, "ans", QStringLiteral("結果表示"), [this] { ans_Click(); });
+  cal->addSeparator();
+  item(cal, "hensin", QStringLiteral("偏心傾斜による検討"), [this] { hensin_Click(); });
+
+  QMenu* hlp = menuBar()->addMenu(QStringLiteral("ヘルプ"));
+  hlp->setObjectName(QStringLiteral("mnu_hlp"));
+  later(hlp, "help", QStringLiteral("操作説明書"));
+  later(hlp, "help2", QStringLiteral("商品概説書"));
+  hlp->addSeparator();
+  later(hlp, "ver", QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"));
+  hlp->addSeparator();
+  later(hlp, "revrec", QStringLiteral("更新履歴の確認(&R)"));
+  later(hlp, "update", QStringLiteral("最新バージョンの確認(&U)"));
+  newver_ = item(hlp, "newver", QStringLiteral("起動時に最新バージョンをチェック(&V)"),
+                 [this] { newver_Click(); });
+  newver_->setCheckable(true);
+  newver_->setChecked(check_updates_at_start_);
+}
+
+void Form1::build_toolbar() {
+  Toolbar1_ = addToolBar(QStringLiteral("Toolbar1"));
+  Toolbar1_->setObjectName(QStringLiteral("Toolbar1"));
+  Toolbar1_->setMovable(false);
+  Toolbar1_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+  struct Button {
+    int number;
+    const char* text;
+    QStyle::StandardPixmap icon;
+  };
+  static const Button kButtons[] = {
+      {1, "新規", QStyle::SP_FileIcon},
+      {2, "開く", QStyle::SP_DialogOpenButton},
+      {3, "上書き保存", QStyle::SP_DialogSaveButton},
+      {4, nullptr, QStyle::SP_CustomBase},
+      {5, "計算", QStyle::SP_MediaPlay},
+      {6, "印刷", QStyle::SP_FileDialogDetailedView},
+      {7, nullptr, QStyle::SP_CustomBase},
+      {8, "全表示", QStyle::SP_TitleBarMaxButton},
+      {9, "拡大", QStyle::SP_ArrowUp},
+      {10, "縮小", QStyle::SP_ArrowDown},
+      {11, nullptr, QStyle::SP_CustomBase},
+      {12, "ヘルプ", QStyle::SP_DialogHelpButton},
+  };
+  for (const Button& b : kButtons) {
+    if (!b.text) {
+      Toolbar1_->addSeparator();
+      continue;
+    }
+    QAction* a = Toolbar1_->addAction(style()->standardIcon(b.icon), QString::fromUtf8(b.text));
+    a->setObjectName(QStringLiteral("Toolbar1_%1").arg(b.number));
+    const int number = b.number;
+    connect(a, &QAction::triggered, this, [this, number] { Toolbar1_ButtonClick(number); });
+    toolbar_buttons_[b.number] = a;
+  }
+  // The help command comes with the launchers.
+  toolbar_buttons_[12]->setEnabled(false);
+}
+
+void Form1::build_page_selector(QWidget* client) {
+  static const char* const kCaptions[kInputPageCount] = {
+      "設計条件", "上部工", "改良体", "地表面", "支持層", "寸法線", "土圧作用"};
+  opt_menu_group_ = new QButtonGroup(this);
+  int x = 8;
+  for (int i = 0; i < kInputPageCount; ++i) {
+    auto* b = new QRadioButton(QString::fromUtf8(kCaptions[i]), client);
+    b->setObjectName(QStringLiteral("opt_menu_%1").arg(i));
+    b->move(x, 10);
+    b->adjustSize();
+    x += b->width() + 16;
+    opt_menu_group_->addButton(b, i);
+    opt_menu_[i] = b;
+  }
+  opt_menu_[0]->setChecked(true);
+  connect(opt_menu_group_, &QButtonGroup::idClicked, this, [this](int id) { opt_menu_Click(id); });
+}
+
+void Form1::newver_Click() {
+  check_updates_at_start_ = !check_updates_at_start_;
+  newver_->setChecked(check_updates_at_start_);
+}
+
+void Form1::Toolbar1_ButtonClick(int button) {
+  switch (button) {
+    case 1: new_Click(); break;
+    case 2: open_Click(); break;
+    case 3: save_Click(); break;
+    case 5: cal_Click(); break;
+    case 6: printout_Click(); break;
+    case 8: view_->view_whole_section(); break;
+    case 9: view_->enter_zoom_in_mode(); break;
+    case 10: view_->enter_zoom_out_mode(); break;
+    default: break;  // separators; 12 (help) comes with the launchers
+  }
+}
+
+void Form1::inp_menu_Click(int Index) {
+  if (Index < 0 || Index >= kInputPageCount) return;
+  const int page = kInpMenuToOptMenu[Index];
+  opt_menu_[page]->setChecked(true);
+  opt_menu_Click(page);
+}
+
+void Form1::opt_menu_Click(int Index) {
+  if (Index < 0 || Index >= kInputPageCount) return;
+  if (pages_->is_shown(tab_no_)) pages_->store_page(tab_no_);
+  pages_->tab_gm(tab_no_)->hide();
+  pages_->tab_gm(tab_no_)->setEnabled(false);
+  pages_->tab_gm(Index)->setEnabled(true);
+  pages_->load_page(Index);
+  view_->set_shown(Index != 0);
+  pages_->tab_gm(Index)->show();
+  tab_no_ = Index;
+  view_->repaint_section();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Load and close
+
+void Form1::Form_Load() {
+  AUTO_SW = 0;
+  view_->set_picture_size(6795, 6375);
+  model_.version_text = model::read_version_text(model_.install_folder / "SYSVER.DAT");
+
+  splash_ = std::make_unique<frmSplash>(qstr(model_.version_text));
+  splash_->show();
+  splash_->repaint();
+
+  newver_->setChecked(check_updates_at_start_);
+  splash_.reset();
+
+  resize(800, 606);
+  if (const QScreen* s = screen()) {
+    const QRect area = s->geometry();
+    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+  }
+  GetRecentFiles();
+
+  for (int i = 0; i < kInputPageCount; ++i) {
+    pages_->tab_gm(i)->hide();
+    pages_->tab_gm(i)->setEnabled(false);
+  }
+  set_caption(kUntitled);
+  pages_->tab_gm(0)->setEnabled(true);
+  pages_->tab_gm(0)->show();
+  tab_no_ = 0;
+  opt_menu_[0]->setChecked(true);
+  view_->set_shown(false);
+
+  delete_stale_results();
+  if (!model::reset_project_to_defaults(model_)) report_options_unreadable();
+  for (int s = 0; s < model::MAX_WALL_BLOCKS; ++s) model_.wall_blocks[s].block_type = model::BLOCK_EMPTY;
+
+  pages_->load_design_conditions_page();
+  pages_->load_improved_body_page();
+  pages_->load_ground_surface_page();
+  pages_->load_bearing_layer_page();
+  pages_->load_earth_pressure_page();
+  StoreAllPanels();
+  write_snapshot("ORG");
+
+  dlg1_file_name_ = QString::fromUtf8(kUntitled);
+  model_.project_file_path = kUntitled;
+  pages_->show_td_controls(is_td_command_line(model_.command_line));
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+  // While a program of the system runs, the window takes no command, its close box included.
+  if (waiting_for_program_) {
+    event->ignore();
+    return;
+  }
+  bool cancel = false;
+  Form_QueryUnload(cancel);
+  if (cancel) {
+    event->ignore();
+    return;
+  }
+  Form_Unload();
+  event->accept();
+}
+
+void Form1::Form_QueryUnload(bool& Cancel) {
+  if (AUTO_SW == -1) return;
+  // Unsaved changes are never dropped by a save that did not happen: the window stays open
+  // unless the save succeeded or the answer was No.
+  if (!save_question(kAskSaveChanged, true)) Cancel = true;
+}
+
+void Form1::Form_Unload() {
+  save_setting(kSectionSettings, kKeyVerCheckFlag,
+               check_updates_at_start_ ? QStringLiteral("True") : QStringLiteral("False"));
+}
+
+void Form1::end_Click() { close(); }
+
+// ---------------------------------------------------------------------------------------------
+// Shared steps
+
+void Form1::StoreAllPanels() {
+  pages_->store_design_conditions_page();
+  pages_->store_improved_body_page();
+  pages_->store_ground_surface_page();
+  pages_->store_bearing_layer_page();
+  pages_->store_earth_pressure_page();
+}
+
+int Form1::write_snapshot(const char* ext) {
+  return model::write_project_files(model_, ext, true, sink_);
+}
+
+bool Form1::snapshots_differ(const char* ext_a, const char* ext_b) {
+  return model::compare_snapshot_files(model_, ext_a, ext_b, sink_) == -1;
+}
+
+bool Form1::save_question(const QString& text, bool stop_unless_saved) {
+  StoreAllPanels();
+  write_snapshot("EDT");
+  if (!snapshots_differ("EDT", "ORG")) return true;
+  const Answer a = ui_.message_box(this, MessageIcon::Information, kSaveTitle, text,
+                                   Buttons::YesNoCancel, Answer::No);
+  if (a == Answer::Cancel) return false;
+  if (a == Answer::No) return true;
+  const bool saved = dlg1_file_name_ == QString::fromUtf8(kUntitled) ? add_save_Click()
+                                                                       : save_Click();
+  return saved || !stop_unless_saved;
+}
+
+void Form1::store_visible_page() {
+  // The superstructure page commits when it is left, the dimension-line page has nothing.
+  if (pages_->is_shown(tab_no_) && tab_no_ != 1) pages_->store_page(tab_no_);
+}
+
+void Form1::set_caption(const std::string& title) {
+  setWindowTitle(qstr(window_caption(model_.version_text, title)));
+}
+
+void Form1::adopt_project_path(const QString& path) {
+  const std::string p = path.toStdString();
+  dlg1_file_name_ = path;
+  model_.project_file_path = p;
+  model_.project_base_path = base_of_path(p);
+  set_caption(title_of_path(p));
+}
+
+void Form1::page_reset_and_reload() {
+  pages_->tab_gm(tab_no_)->hide();
+  pages_->tab_gm(tab_no_)->setEnabled(false);
+  tab_no_ = 0;
+  opt_menu_[0]->setChecked(true);
+  opt_menu_Click(0);
+  view_->set_shown(false);
+  pages_->opt_gm4_Click(0);
+  pages_->opt_gm5_Click(0);
+  pages_->load_design_conditions_page();
+  pages_->load_improved_body_page();
+  pages_->load_ground_surface_page();
+  pages_->load_bearing_layer_page();
+  pages_->load_earth_pressure_page();
+  StoreAllPanels();
+  write_snapshot("ORG");
+}
+
+void Form1::page_show() {
+  pages_->tab_gm(tab_no_)->show();
+  pages_->tab_gm(tab_no_)->setEnabled(true);
+}
+
+void Form1::view_reset() {
+  view_->compute_section_extents();
+  view_->hscroll_last = 0;
+  view_->hsb_gm()->setValue(0);
+  view_->vscroll_last = 0;
+  view_->vsb_gm()->setValue(0);
+  view_->bs_mode = 0;
+}
+
+void Form1::delete_stale_results() { shell::delete_stale_results(model_.work_folder); }
+
+QString Form1::dialog_start_name() const {
+  if (QDir::isAbsolutePath(dlg1_file_name_)) return dlg1_file_name_;
+  return QDir::home().filePath(dlg1_file_name_);
+}
+
+void Form1::report_options_unreadable() {
+  ui_.notice(this, MessageIcon::Exclamation, QString(),
+             QStringLiteral("カスタムﾌｧｲﾙ(QVT_DAT.CST)が読み込み出来ません。"));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Project commands
+
+void Form1::new_Click() {
+  if (!save_question(kAskSaveOpenData, true)) return;
+  set_caption(kUntitled);
+  if (!model::reset_project_to_defaults(model_)) report_options_unreadable();
+  dlg1_file_name_ = QString::fromUtf8(kUntitled);
+  page_reset_and_reload();
+  delete_stale_results();
+  page_show();
+  view_reset();
+}
+
+void Form1::open_Click() {
+  if (!save_question(kAskSaveOpenData, true)) return;
+  FileRequest request;
+  request.caption = QStringLiteral("開く");
+  request.filter = kOpenFilter;
+  request.start = dialog_start_name();
+  const auto path = ui_.open_file(this, request);
+  if (!path) return;
+  const std::string suffix = suffix_of_path(path->toStdString());
+  if (suffix == "msj") {
+    open_project_file(*path);
+  } else if (suffix == "tj2" || suffix == "tj3") {
+    // The import of the sibling program's files comes later; until then nothing changes.
+    ui_.notice(this, MessageIcon::Information, QString(),
+               QStringLiteral("Brakmoorデータ(.tj2/.tj3)の読込みは、この版ではまだ使用できません。"));
+  } else {
+    ui_.notice(this, MessageIcon::Critical, QStringLiteral("エラー"),
+               QStringLiteral("ファイルオープンエラー"));
+  }
+}
+
+void Form1::mnuRecentFile_Click(int Index) {
+  if (Index < 1 || Index > kRecentPositions) return;
+  if (!save_question(kAskSaveOpenData, true)) return;
+  const QString path = mnuRecentFile_[Index]->data().toString();
+  if (path.isEmpty()) return;
+  open_project_file(path);
+}
+
+// Loads <base>.MSJ/.MBJ of the path. The model, the names, the caption, the snapshots, the
+// results and the recent-file list change only when the load succeeded; a failed load has
+// shown its message and leaves the project as it was.
+void Form1::open_project_file(const QString& path) {
+  if (!model::load_project_files(base_of_path(path.toStdString()), model_, sink_)) return;
+  adopt_project_path(path);
+  page_reset_and_reload();
+  delete_stale_results();
+  page_show();
+  UpdateFileMenu(path);
+  view_reset();
+}
+
+bool Form1::save_Click() {
+  store_visible_page();
+  if (dlg1_file_name_ == QString::fromUtf8(kUntitled)) return add_save_Click();
+  if (model::write_project_files(model_, model_.project_base_path, false, sink_) != 0)
+    return false;
+  write_snapshot("ORG");
+  return true;
+}
+
+bool Form1::confirm_overwrite(const QString& chosen, const std::string& base) {
+  // The dialog asked about the name chosen; the pair is written with capital suffixes, which
+  // on this system can be other files.
+  for (const char* suffix : {".MSJ", ".MBJ"}) {
+    const QString target = qstr(base + suffix);
+    std::error_code ec;
+    if (target == chosen || !std::filesystem::exists(base + suffix, ec)) continue;
+    const Answer a = ui_.message_box(
+        this, MessageIcon::Exclamation, QStringLiteral("名前を付けて保存"),
+        target + QStringLiteral(" は既に存在します。\n上書きしますか？"), Buttons::YesNo,
+        Answer::No);
+    return a == Answer::Yes;
+  }
+  return true;
+}
+
+bool Form1::add_save_Click() {
+  store_visible_page();
+  FileRequest request;
+  request.caption = QStringLiteral("名前を付けて保存");
+  request.filter = kSaveFilter;
+  request.start = dialog_start_name();
+  request.default_suffix = QStringLiteral("msj");
+  const auto path = ui_.save_file(this, request);
+  if (!path) return false;
+  const std::string p = path->toStdString();
+  const std::string base = base_of_path(p);
+  if (!confirm_overwrite(*path, base)) return false;
+
+  // The title goes into the file; a failed write leaves the project as it was.
+  const std::string previous_title = model_.conditions.project_title;
+  model_.conditions.project_title = title_of_path(p);
+  if (model::write_project_files(model_, base, false, sink_) != 0) {
+    model_.conditions.project_title = previous_title;
+    return false;
+  }
+  adopt_project_path(*path);
+  write_snapshot("ORG");
+  UpdateFileMenu(*path);
+  return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Recent-file list
+
+bool Form1::OnRecentFilesList(const QString& FileName, int& npos) const {
+  for (int a = 1; a <= kRecentPositions; ++a) {
+    if (mnuRecentFile_[a]->data().toString() == FileName) {
+      npos = a;
+      return true;
+    }
+  }
+  npos = kRecentPositions;
+  return false;
+}
+
+void Form1::WriteRecentFiles(const QString& OpenFileName, int npos) {
+  for (int i = npos - 1; i >= 1; --i) {
+    const QString entry = get_setting(kSectionRecent, recent_key(i));
+    if (!entry.isEmpty()) save_setting(kSectionRecent, recent_key(i + 1), entry);
+  }
+  save_setting(kSectionRecent, recent_key(1), OpenFileName);
+}
+
+void Form1::GetRecentFiles() {
+  if (get_setting(kSectionRecent, recent_key(1)).isEmpty()) return;
+  for (int n = 1; n <= kRecentPositions; ++n) {
+    const QString entry = get_setting(kSectionRecent, recent_key(n));
+    if (entry.isEmpty()) continue;
+    mnuRecentFile_[0]->setVisible(true);
+    mnuRecentFile_[n]->setText(menu_text_of_path(entry));
+    mnuRecentFile_[n]->setData(entry);
+    mnuRecentFile_[n]->setVisible(true);
+  }
+}
+
+void Form1::UpdateFileMenu(const QString& FileName) {
+  int npos = 0;
+  OnRecentFilesList(FileName, npos);
+  WriteRecentFiles(FileName, npos);
+  GetRecentFiles();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Calculation run
+
+void Form1::cal_Click() {
+  if (waiting_for_program_) return;
+  // The run goes on whatever a save chosen here did: the model is not lost by running.
+  if (!save_question(kAskSaveChanged, false)) return;
+  if (model::write_engine_input(model_, sink_) != 0) {
+    // The writer has said why. The engines' input of the last run is gone with it, so its
+    // results no longer belong to anything on record.
+    delete_stale_results();
+    return;
+  }
+  delete_stale_results();
+  if (run_engine_chain()) {
+    Form6 results(this);
+    ui_.exec_dialog(results);
+  }
+}
+
+// Runs the engines one after another with the window disabled. True when all ended with 0. A
+// run that stops leaves no result files, so the result commands say that nothing has been
+// calculated rather than show the partial output of the engines before the stop.
+bool Form1::run_engine_chain() {
+  setEnabled(false);
+  waiting_for_program_ = true;
+  bool finished = true;
+  for (const char* engine : kEngineChain) {
+    ProgramStart start{model_.install_folder / engine, {}, model_.work_folder};
+    const RunOutcome out = run_and_wait(ui_, this, start);
+    if (out.exited_with(0)) continue;
+    finished = false;
+    // Exit code 1: the engine has told the user why. Anything else is ours to report.
+    if (!out.exited_with(1))
+      ui_.notice(this, MessageIcon::Critical, QStringLiteral("安定計算"),
+                 abnormal_end_text(QStringLiteral("計算プログラム"), start, out));
+    break;
+  }
+  if (!finished) delete_stale_results();
+  waiting_for_program_ = false;
+  setEnabled(true);
+  activateWindow();
+  setFocus();
+  return finished;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Result, eccentric-check and print commands
+
+bool Form1::result_command_prelude(const char* result_file, const QString& title,
+                                   const QString& missing_text, const QString& changed_text) {
+  StoreAllPanels();
+  write_snapshot("EDT");
+  std::error_code ec;
+  if (!std::filesystem::exists(model_.work_folder / result_file, ec)) {
+    ui_.notice(this, MessageIcon::Information, title, missing_text);
+    return false;
+  }
+  if (snapshots_differ("CAL", "EDT"))
+    ui_.notice(this, MessageIcon::Information, title,
+               QStringLiteral("前回の計算よりデータが更新されています。\n") + changed_text);
+  return true;
+}
+
+void Form1::ans_Click() {
+  if (!result_command_prelude(kResultSummaryFile, QStringLiteral("結果表示"),
+                              QStringLiteral("未計算の為、表示する結果はありません。"),
+                              QStringLiteral("前回の計算結果の表示します。")))
+    return;
+  Form6 results(this);
+  ui_.exec_dialog(results);
+}
+
+void Form1::hensin_Click() {
+  if (!result_command_prelude(kEccentricResultFile, QStringLiteral("偏心傾斜"),
+                              QStringLiteral("未計算の為、偏心傾斜による検討は出来ません。"),
+                              QStringLiteral("前回の計算結果を使って検討をします。")))
+    return;
+  if (model_.conditions.bearing_layer.soil_type == 0) {
+    Form7 check(this);
+    ui_.exec_dialog(check);
+  } else {
+    Form8 check(this);
+    ui_.exec_dialog(check);
+  }
+}
+
+void Form1::printout_Click() {
+  if (waiting_for_program_) return;
+  if (!result_command_prelude(kResultSummaryFile, QStringLiteral("帳票印刷"),
+                              QStringLiteral("未計算の為、印刷する帳票はありません。"),
+                              QStringLiteral("前回の計算結果の印刷を行います。")))
+    return;
+  ProgramStart start{model_.install_folder / kReportViewer, {QStringLiteral("/PDTOPEN")},
+                     model_.work_folder};
+  setEnabled(false);
+  waiting_for_program_ = true;
+  const RunOutcome out = run_and_wait(ui_, this, start);
+  if (!out.exited_with(0) && !out.exited_with(1))
+    ui_.notice(this, MessageIcon::Exclamation, QStringLiteral("帳票印刷"),
+               abnormal_end_text(QStringLiteral("帳票ビューア"), start, out));
+  waiting_for_program_ = false;
+  setEnabled(true);
+}
+
+}  // namespace qvt::shell

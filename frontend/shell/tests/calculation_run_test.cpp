@@ -1,0 +1,244 @@
+#include "frontend/model/folders.h"
+#include "frontend/shell/form1.h"
+
+#include "frontend/shell/tests/shell_test_support.h"
+
+#include <memory>
+
+namespace qvt::shell::testing {
+namespace {
+
+class RunTest : public ShellTest {
+ protected:
+  RunTest() {
+    model::prepare_work_folder(install(), work());
+    for (const char* engine : kEngineChain) engine_ending(engine, "exit 0");
+    program("PRANDEL", "echo \"$@\" > viewer-args; exit 1");
+    form = std::make_unique<Form1>(ui, install(), work(), "", false);
+    form->Form_Load();
+    form->show();
+    ui.shown.clear();
+  }
+  // Each fake engine notes its name in the work folder (its working directory) and leaves the
+  // result file the real one writes, then ends as told.
+  void engine_ending(const std::string& engine, const std::string& end) {
+    std::string body = "echo " + engine + " >> run.log\n";
+    if (engine == "ZENOBAR") body += "echo x > CAL_ANS.DAT; echo x > BLK.PDT\n";
+    if (engine == "MERITAN") body += "echo x > CAL_ANZ.DAT\n";
+    if (engine == "JORPELA") body += "echo x > CAL_HEN.DAT\n";
+    program(engine, body + end);
+  }
+  std::string run_log() const {
+    auto log = read_file_bytes(work() / "run.log");
+    return log ? *log : "";
+  }
+  void edit() { form->model().conditions.water_levels[0] = 3.25; }
+
+  std::unique_ptr<Form1> form;
+};
+
+const char* const kAll = "SAVELIN\nPELUDRA\nZENOBAR\nOSKAVEL\nVASKUDE\nTOLMIRE\nMERITAN\nJORPELA\n";
+
+TEST_F(RunTest, RunsTheEnginesInOrderAndShowsTheResults) {
+  write_file_bytes(work() / "OLD.PDT", "old");
+  form->cal_Click();
+  EXPECT_EQ(run_log(), kAll);
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].what, Shown::What::Dialog);
+  EXPECT_EQ(ui.shown[0].title, "Form6");
+  EXPECT_EQ(ui.shown[0].text, "安定計算結果");
+  EXPECT_TRUE(ui.shown[0].owner_enabled);
+  EXPECT_TRUE(form->isEnabled());
+  EXPECT_TRUE(exists_in_work("QVTAJKN.CAL"));
+  EXPECT_TRUE(exists_in_work("QVTABLK.CAL"));
+  EXPECT_FALSE(exists_in_work("OLD.PDT"));
+  EXPECT_TRUE(exists_in_work("CAL_ANZ.DAT"));
+
+  // The results of the unchanged data: no notice. After an edit: the notice, then the results.
+  form->ans_Click();
+  EXPECT_EQ(ui.shown.size(), 2u);
+  EXPECT_EQ(ui.shown[1].title, "Form6");
+  edit();
+  form->ans_Click();
+  ASSERT_EQ(ui.shown.size(), 4u);
+  EXPECT_EQ(ui.shown[2].title, "結果表示");
+  EXPECT_EQ(ui.shown[2].text,
+            "前回の計算よりデータが更新されています。\n前回の計算結果の表示します。");
+  EXPECT_EQ(ui.shown[2].icon, MessageIcon::Information);
+  EXPECT_EQ(ui.shown[3].title, "Form6");
+
+  // The eccentric check picks its dialog by the bearing layer's soil type.
+  ui.shown.clear();
+  form->hensin_Click();
+  form->model().conditions.bearing_layer.soil_type = 1;
+  form->hensin_Click();
+  ASSERT_EQ(ui.shown.size(), 4u);
+  EXPECT_EQ(ui.shown[0].text,
+            "前回の計算よりデータが更新されています。\n前回の計算結果を使って検討をします。");
+  EXPECT_EQ(ui.shown[1].title, "Form7");
+  EXPECT_EQ(ui.shown[1].text, "偏心傾斜荷重の検討");
+  EXPECT_EQ(ui.shown[3].title, "Form8");
+
+  // Printing starts the viewer in the work folder and waits for it.
+  ui.shown.clear();
+  form->printout_Click();
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].text,
+            "前回の計算よりデータが更新されています。\n前回の計算結果の印刷を行います。");
+  EXPECT_EQ(*read_file_bytes(work() / "viewer-args"), "/PDTOPEN\n");
+  EXPECT_TRUE(form->isEnabled());
+}
+
+TEST_F(RunTest, ChainStopsAndLeavesNoResults) {
+  struct Case {
+    const char* name;
+    const char* engine;
+    const char* end;
+    const char* log;
+    const char* message;  // our own report; none for exit code 1
+  };
+  const Case cases[] = {
+      {"exit 1", "ZENOBAR", "exit 1", "SAVELIN\nPELUDRA\nZENOBAR\n", nullptr},
+      {"exit 1 after MERITAN", "JORPELA", "exit 1",
+       "SAVELIN\nPELUDRA\nZENOBAR\nOSKAVEL\nVASKUDE\nTOLMIRE\nMERITAN\nJORPELA\n", nullptr},
+      {"crash", "OSKAVEL", "kill -9 $$", "SAVELIN\nPELUDRA\nZENOBAR\nOSKAVEL\n",
+       "計算プログラム OSKAVEL が異常終了しました。"},
+      {"other code", "TOLMIRE", "exit 4",
+       "SAVELIN\nPELUDRA\nZENOBAR\nOSKAVEL\nVASKUDE\nTOLMIRE\n",
+       "計算プログラム TOLMIRE が異常終了しました。（終了コード 4）"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::filesystem::remove(work() / "run.log");
+    engine_ending(c.engine, c.end);
+    ui.shown.clear();
+    form->cal_Click();
+    EXPECT_EQ(run_log(), c.log);
+    if (c.message) {
+      ASSERT_EQ(ui.shown.size(), 1u);
+      EXPECT_EQ(ui.shown[0].text, c.message);
+      EXPECT_EQ(ui.shown[0].icon, MessageIcon::Critical);
+    } else {
+      EXPECT_TRUE(ui.shown.empty());
+    }
+    EXPECT_TRUE(form->isEnabled());
+    EXPECT_FALSE(form->is_waiting_for_program());
+    // Whatever the engines before the stop wrote is not taken for a result.
+    for (const char* f : {"CAL_ANS.DAT", "CAL_ANZ.DAT", "CAL_HEN.DAT", "BLK.PDT"})
+      EXPECT_FALSE(exists_in_work(f)) << f;
+    ui.shown.clear();
+    form->ans_Click();
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].text, "未計算の為、表示する結果はありません。");
+    engine_ending(c.engine, "exit 0");
+  }
+}
+
+TEST_F(RunTest, MissingEngineIsReportedWithoutHanging) {
+  std::filesystem::remove(install() / "VASKUDE");
+  form->cal_Click();
+  EXPECT_EQ(run_log(), "SAVELIN\nPELUDRA\nZENOBAR\nOSKAVEL\n");
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].title, "安定計算");
+  EXPECT_EQ(ui.shown[0].text,
+            "計算プログラム VASKUDE が見つかりません。\n" + (install() / "VASKUDE").string());
+  EXPECT_TRUE(form->isEnabled());
+}
+
+TEST_F(RunTest, RelaysEngineMessagesAndQuestionsWhileTheWindowIsDisabled) {
+  engine_ending("PELUDRA",
+                "printf 'QVTMSG\\twarning\\tPELUDRA\\t注意\\\\n二行目\\n' >&2\n"
+                "printf 'QVTMSG\\tquestion\\t確認\\t続けますか？\\n' >&2\n"
+                "read answer; echo \"$answer\" > answer.txt\n"
+                "[ \"$answer\" = yes ] || exit 1");
+  ui.answers = {Answer::Ok, Answer::Yes};
+  form->cal_Click();
+  EXPECT_EQ(run_log(), kAll);
+  ASSERT_EQ(ui.shown.size(), 3u);
+  EXPECT_EQ(ui.shown[0].title, "PELUDRA");
+  EXPECT_EQ(ui.shown[0].text, "注意\n二行目");
+  EXPECT_EQ(ui.shown[0].icon, MessageIcon::Exclamation);
+  EXPECT_FALSE(ui.shown[0].owner_enabled);
+  EXPECT_EQ(ui.shown[1].text, "続けますか？");
+  EXPECT_EQ(ui.shown[1].buttons, Buttons::YesNo);
+  EXPECT_FALSE(ui.shown[1].owner_enabled);
+  EXPECT_EQ(*read_file_bytes(work() / "answer.txt"), "yes\n");
+  EXPECT_EQ(ui.shown[2].title, "Form6");
+
+  // Answered No, the engine stops the chain with exit code 1.
+  std::filesystem::remove(work() / "run.log");
+  ui.shown.clear();
+  ui.answers = {Answer::Ok, Answer::No};
+  form->cal_Click();
+  EXPECT_EQ(run_log(), "SAVELIN\nPELUDRA\n");
+  EXPECT_EQ(*read_file_bytes(work() / "answer.txt"), "no\n");
+  EXPECT_EQ(ui.shown.size(), 2u);
+  EXPECT_TRUE(form->isEnabled());
+}
+
+TEST_F(RunTest, RefusedEngineInputStartsNothingAndLeavesNoOldResults) {
+  form->cal_Click();
+  ASSERT_TRUE(exists_in_work("CAL_ANZ.DAT"));
+  std::filesystem::remove(work() / "run.log");
+  // A bearing surface that falls towards the land side is refused by the writer.
+  form->model().conditions.body_dims.dh1 = 2;
+  form->model().conditions.body_dims.dh2 = 1;
+  ui.shown.clear();
+  ui.answers = {Answer::No};
+  form->cal_Click();
+  EXPECT_EQ(run_log(), "");
+  ASSERT_EQ(ui.shown.size(), 2u);
+  EXPECT_EQ(ui.count(Shown::What::Dialog), 0);
+  EXPECT_EQ(ui.shown[1].text, "支持層面が傾斜する場合は海側方向に下り傾斜として下さい。");
+  for (const char* f : {"CAL_ANS.DAT", "CAL_ANZ.DAT", "CAL_HEN.DAT", "BLK.PDT"})
+    EXPECT_FALSE(exists_in_work(f)) << f;
+  ui.shown.clear();
+  form->printout_Click();
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].text, "未計算の為、印刷する帳票はありません。");
+  EXPECT_FALSE(exists_in_work("viewer-args"));
+}
+
+TEST_F(RunTest, SaveQuestionBeforeTheRun) {
+  edit();
+  ui.answers = {Answer::Cancel};
+  form->cal_Click();
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].title, "保存確認");
+  EXPECT_EQ(ui.shown[0].text, "検討条件が更新されています。保存しますか？");
+  EXPECT_EQ(ui.shown[0].default_button, Answer::No);
+  EXPECT_FALSE(exists_in_work("QVTAJKN.CAL"));
+  EXPECT_EQ(run_log(), "");
+
+  // Yes on an untitled project with the save-as dialog cancelled: the run still goes on.
+  ui.shown.clear();
+  ui.answers = {Answer::Yes};
+  form->cal_Click();
+  EXPECT_EQ(ui.count(Shown::What::SaveDialog), 1);
+  EXPECT_EQ(run_log(), kAll);
+}
+
+TEST_F(RunTest, ViewerThatFailsIsReportedAndTheWindowComesBack) {
+  form->cal_Click();
+  const std::pair<const char*, const char*> cases[] = {
+      {"kill -9 $$", "帳票ビューア PRANDEL が異常終了しました。"},
+      {nullptr, nullptr},
+  };
+  for (const auto& [body, text] : cases) {
+    if (body)
+      program("PRANDEL", body);
+    else
+      std::filesystem::remove(install() / "PRANDEL");
+    ui.shown.clear();
+    form->printout_Click();
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].title, "帳票印刷");
+    EXPECT_EQ(ui.shown[0].text,
+              text ? std::string(text)
+                   : "帳票ビューア PRANDEL が見つかりません。\n" + (install() / "PRANDEL").string());
+    EXPECT_TRUE(form->isEnabled());
+  }
+}
+
+}  // namespace
+}  // namespace qvt::shell::testing

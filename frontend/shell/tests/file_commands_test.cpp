@@ -1,0 +1,380 @@
+#include "frontend/model/folders.h"
+#include "frontend/shell/form1.h"
+#include "frontend/shell/settings_store.h"
+
+#include "frontend/shell/tests/shell_test_support.h"
+
+#include <QAction>
+
+#include <memory>
+
+namespace qvt::shell::testing {
+namespace {
+
+const char* const kAskChanged = "検討条件が更新されています。保存しますか？";
+const char* const kAskOpenData = "現在開いているデータが保存されていません。保存しますか？";
+
+class FileCommandsTest : public ShellTest {
+ protected:
+  FileCommandsTest() {
+    model::prepare_work_folder(install(), work());
+    form = std::make_unique<Form1>(ui, install(), work(), "", false);
+    form->Form_Load();
+    form->show();
+    ui.shown.clear();
+  }
+
+  // An edit the pages would have committed: the high water level.
+  void edit(double hwl = 3.25) { form->model().conditions.water_levels[0] = hwl; }
+  double hwl() const { return form->model().conditions.water_levels[0]; }
+  std::string caption() const { return form->windowTitle().toStdString(); }
+  static std::string recent(int n) {
+    return get_setting(QStringLiteral("Recent Files"), QStringLiteral("RecentFile%1").arg(n))
+        .toStdString();
+  }
+  // Saves the current model as <dir>/<name>.msj through save-as.
+  void save_as(const std::string& name) {
+    ui.files.push_back(qpath(name + ".msj"));
+    ASSERT_TRUE(form->add_save_Click());
+  }
+  void expect_save_question(const Shown& s, const char* text) {
+    EXPECT_EQ(s.what, Shown::What::Box);
+    EXPECT_EQ(s.title, "保存確認");
+    EXPECT_EQ(s.text, text);
+    EXPECT_EQ(s.icon, MessageIcon::Information);
+    EXPECT_EQ(s.buttons, Buttons::YesNoCancel);
+    EXPECT_EQ(s.default_button, Answer::No);
+  }
+
+  std::unique_ptr<Form1> form;
+};
+
+TEST_F(FileCommandsTest, SaveAsWritesThePairAndNamesTheProject) {
+  edit();
+  ui.files.push_back(qpath("quay.msj"));
+  EXPECT_TRUE(form->save_Click());  // untitled: save is save-as
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].what, Shown::What::SaveDialog);
+  EXPECT_EQ(ui.shown[0].request.filter.toStdString(), "ﾃﾞｰﾀ ﾌｧｲﾙ (*.msj)");
+  EXPECT_EQ(ui.shown[0].request.default_suffix.toStdString(), "msj");
+  EXPECT_TRUE(ui.shown[0].request.start.endsWith(QStringLiteral("無題")));
+
+  EXPECT_TRUE(std::filesystem::exists(path("quay.MSJ")));
+  EXPECT_TRUE(std::filesystem::exists(path("quay.MBJ")));
+  EXPECT_FALSE(std::filesystem::exists(path("quay.msj")));
+  EXPECT_EQ(caption(), "Tervane Ver2.5.1 - quay");
+  EXPECT_EQ(form->model().conditions.project_title, "quay");
+  EXPECT_EQ(form->dlg1_file_name(), qpath("quay.msj"));
+  EXPECT_EQ(form->model().project_file_path, path("quay.msj").string());
+  EXPECT_EQ(form->model().project_base_path, path("quay").string());
+  EXPECT_EQ(recent(1), path("quay.msj").string());
+  EXPECT_TRUE(form->mnuRecentFile(0)->isVisible());
+  EXPECT_EQ(form->mnuRecentFile(1)->data().toString(), qpath("quay.msj"));
+  // The saved state is the reference now: closing asks nothing.
+  EXPECT_TRUE(form->close());
+  EXPECT_EQ(ui.shown.size(), 1u);
+}
+
+TEST_F(FileCommandsTest, SaveWritesBesideTheNamedProjectWithoutADialog) {
+  save_as("quay");
+  const auto first = read_file_bytes(path("quay.MSJ"));
+  edit(7.5);
+  ui.shown.clear();
+  EXPECT_TRUE(form->save_Click());
+  EXPECT_TRUE(ui.shown.empty());
+  EXPECT_NE(read_file_bytes(path("quay.MSJ")), first);
+  EXPECT_EQ(caption(), "Tervane Ver2.5.1 - quay");
+  EXPECT_TRUE(form->close());
+  EXPECT_TRUE(ui.shown.empty());
+}
+
+TEST_F(FileCommandsTest, SaveAsTitleAndBaseFollowTheRealSuffix) {
+  save_as("a.b");
+  EXPECT_TRUE(std::filesystem::exists(path("a.b.MSJ")));
+  EXPECT_EQ(caption(), "Tervane Ver2.5.1 - a");
+  EXPECT_EQ(form->model().conditions.project_title, "a");
+}
+
+TEST_F(FileCommandsTest, SaveAsAsksBeforeReplacingThePairUnderAnotherCase) {
+  write_file_bytes(path("quay.MSJ"), "keep");
+  ui.files = {qpath("quay.msj"), qpath("quay.msj")};
+  ui.answers = {Answer::No, Answer::Yes};
+  edit();
+  EXPECT_FALSE(form->add_save_Click());
+  ASSERT_EQ(ui.shown.size(), 2u);
+  EXPECT_EQ(ui.shown[1].text, path("quay.MSJ").string() + " は既に存在します。\n上書きしますか？");
+  EXPECT_EQ(ui.shown[1].default_button, Answer::No);
+  EXPECT_EQ(*read_file_bytes(path("quay.MSJ")), "keep");
+  EXPECT_EQ(caption(), "Tervane Ver2.5.1 - 無題");
+  EXPECT_EQ(recent(1), "");
+
+  EXPECT_TRUE(form->add_save_Click());
+  EXPECT_NE(*read_file_bytes(path("quay.MSJ")), "keep");
+  EXPECT_EQ(caption(), "Tervane Ver2.5.1 - quay");
+}
+
+TEST_F(FileCommandsTest, FailedSaveChangesNothingAndKeepsTheChangesUnsaved) {
+  edit();
+  ui.files.push_back(qpath("no-such-folder/quay.msj"));
+  EXPECT_FALSE(form->add_save_Click());
+  ASSERT_EQ(ui.shown.size(), 2u);
+  EXPECT_EQ(ui.shown[1].text, "条件ﾌｧｲﾙ(.MSJ)に書き込み出来ません。");
+  EXPECT_EQ(caption(), "Tervane Ver2.5.1 - 無題");
+  EXPECT_EQ(form->dlg1_file_name().toStdString(), "無題");
+  EXPECT_EQ(form->model().conditions.project_title, "");
+  EXPECT_EQ(recent(1), "");
+  EXPECT_FALSE(form->mnuRecentFile(0)->isVisible());
+  // The "ORG" snapshot still holds the unsaved state: closing asks.
+  ui.shown.clear();
+  ui.answers = {Answer::Cancel};
+  EXPECT_FALSE(form->close());
+  ASSERT_EQ(ui.shown.size(), 1u);
+  expect_save_question(ui.shown[0], kAskChanged);
+}
+
+TEST_F(FileCommandsTest, CloseQuestion) {
+  struct Case {
+    const char* name;
+    std::vector<Answer> answers;
+    std::vector<std::optional<QString>> files;
+    bool closes;
+    bool saved;
+  };
+  const Case cases[] = {
+      {"cancel", {Answer::Cancel}, {}, false, false},
+      {"no", {Answer::No}, {}, true, false},
+      // A save that did not happen never loses the changes: the window stays open.
+      {"yes, save-as cancelled", {Answer::Yes}, {std::nullopt}, false, false},
+      {"yes, saved", {Answer::Yes}, {qpath("closed.msj")}, true, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    form = std::make_unique<Form1>(ui, install(), work(), "", false);
+    form->Form_Load();
+    form->show();
+    edit();
+    std::filesystem::remove(work() / "QVTAJKN.EDT");
+    ui.shown.clear();
+    ui.answers.assign(c.answers.begin(), c.answers.end());
+    ui.files.assign(c.files.begin(), c.files.end());
+    EXPECT_EQ(form->close(), c.closes);
+    EXPECT_EQ(form->isVisible(), !c.closes);
+    ASSERT_FALSE(ui.shown.empty());
+    expect_save_question(ui.shown[0], kAskChanged);
+    EXPECT_EQ(std::filesystem::exists(path("closed.MSJ")), c.saved);
+    EXPECT_TRUE(exists_in_work("QVTAJKN.EDT"));
+    EXPECT_EQ(hwl(), 3.25);
+  }
+  // Unchanged: no question.
+  form = std::make_unique<Form1>(ui, install(), work(), "", false);
+  form->Form_Load();
+  form->show();
+  ui.shown.clear();
+  EXPECT_TRUE(form->close());
+  EXPECT_TRUE(ui.shown.empty());
+}
+
+TEST_F(FileCommandsTest, NewAsksOnlyForChangesAndStopsUnlessSaved) {
+  // Unchanged: no question, a new project.
+  write_file_bytes(work() / "CAL_ANZ.DAT", "old");
+  form->new_Click();
+  EXPECT_TRUE(ui.shown.empty());
+  EXPECT_FALSE(exists_in_work("CAL_ANZ.DAT"));
+
+  struct Case {
+    const char* name;
+    std::vector<Answer> answers;
+    bool resets;
+  };
+  const Case cases[] = {
+      {"cancel", {Answer::Cancel}, false},
+      {"yes, save-as cancelled", {Answer::Yes}, false},
+      {"no", {Answer::No}, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    edit();
+    write_file_bytes(work() / "CAL_ANZ.DAT", "old");
+    ui.shown.clear();
+    ui.answers.assign(c.answers.begin(), c.answers.end());
+    form->new_Click();
+    ASSERT_FALSE(ui.shown.empty());
+    expect_save_question(ui.shown[0], kAskOpenData);
+    EXPECT_EQ(hwl(), c.resets ? 0.0 : 3.25);
+    EXPECT_EQ(exists_in_work("CAL_ANZ.DAT"), !c.resets);
+  }
+  // After new: untitled, page 0, view reset.
+  EXPECT_EQ(caption(), "Tervane Ver2.5.1 - 無題");
+  EXPECT_EQ(form->dlg1_file_name().toStdString(), "無題");
+  EXPECT_EQ(form->tab_no(), 0);
+  EXPECT_EQ(form->view().bs_mode, 0);
+  ui.shown.clear();
+  EXPECT_TRUE(form->close());
+  EXPECT_TRUE(ui.shown.empty());
+}
+
+TEST_F(FileCommandsTest, NewAfterSavingKeepsThePathsButIsUntitled) {
+  save_as("quay");
+  form->new_Click();
+  EXPECT_EQ(form->dlg1_file_name().toStdString(), "無題");
+  EXPECT_EQ(caption(), "Tervane Ver2.5.1 - 無題");
+  EXPECT_EQ(form->model().project_file_path, path("quay.msj").string());
+}
+
+TEST_F(FileCommandsTest, OpenLoadsAProjectAndTopsTheRecentList) {
+  edit(4.5);
+  save_as("quay");
+  form->new_Click();
+  ASSERT_EQ(hwl(), 0.0);
+  write_file_bytes(work() / "CAL_ANZ.DAT", "old");
+  ui.shown.clear();
+  form->inp_menu_Click(3);
+
+  ui.files.push_back(qpath("quay.msj"));
+  form->open_Click();
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].what, Shown::What::OpenDialog);
+  EXPECT_EQ(ui.shown[0].request.filter.toStdString(),
+            "ﾃﾞｰﾀ ﾌｧｲﾙ (*.msj);;BrakmoorTarnﾃﾞｰﾀ ﾌｧｲﾙ (*.tj2);;BrakmoorFellﾃﾞｰﾀ ﾌｧｲﾙ (*.tj3)");
+  EXPECT_EQ(hwl(), 4.5);
+  EXPECT_EQ(caption(), "Tervane Ver2.5.1 - quay");
+  EXPECT_EQ(form->model().project_base_path, path("quay").string());
+  EXPECT_EQ(recent(1), path("quay.msj").string());
+  EXPECT_FALSE(exists_in_work("CAL_ANZ.DAT"));
+  EXPECT_EQ(form->tab_no(), 0);
+  EXPECT_TRUE(form->view().pic_gm()->isHidden());
+  // The opened project is the saved state.
+  EXPECT_TRUE(form->close());
+  EXPECT_EQ(ui.shown.size(), 1u);
+}
+
+TEST_F(FileCommandsTest, OpenThatCannotLoadChangesNothing) {
+  edit(4.5);
+  save_as("quay");
+  write_file_bytes(path("bad.MSJ"), "not a conditions file\r\n");
+  // A conditions file whose block file is missing: half a project is not loaded either.
+  std::filesystem::copy_file(path("quay.MSJ"), path("half.MSJ"));
+  write_file_bytes(path("data.txt"), "x");
+  write_file_bytes(path("sib.tj2"), "x");
+  write_file_bytes(path("sib.TJ3"), "x");
+  write_file_bytes(work() / "CAL_ANZ.DAT", "results");
+  struct Case {
+    const char* file;
+    const char* title;
+    const char* text;
+    MessageIcon icon;
+  };
+  const Case cases[] = {
+      {"bad.msj", "Tervane", "条件ﾌｧｲﾙ(.MSJ)が読み込み出来ません。", MessageIcon::Exclamation},
+      {"missing.msj", "Tervane", "条件ﾌｧｲﾙ(.MSJ)が読み込み出来ません。",
+       MessageIcon::Exclamation},
+      {"half.msj", "Tervane", "壁体構成ﾌﾞﾛｯｸﾌｧｲﾙ(.MBJ)が読み込み出来ません。",
+       MessageIcon::Exclamation},
+      {"data.txt", "エラー", "ファイルオープンエラー", MessageIcon::Critical},
+      {"sib.tj2", "", "Brakmoorデータ(.tj2/.tj3)の読込みは、この版ではまだ使用できません。",
+       MessageIcon::Information},
+      {"sib.TJ3", "", "Brakmoorデータ(.tj2/.tj3)の読込みは、この版ではまだ使用できません。",
+       MessageIcon::Information},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    ui.shown.clear();
+    ui.files.push_back(qpath(c.file));
+    form->open_Click();
+    ASSERT_EQ(ui.shown.size(), 2u);
+    EXPECT_EQ(ui.shown[1].title, c.title);
+    EXPECT_EQ(ui.shown[1].text, c.text);
+    EXPECT_EQ(ui.shown[1].icon, c.icon);
+    EXPECT_EQ(hwl(), 4.5);
+    EXPECT_EQ(caption(), "Tervane Ver2.5.1 - quay");
+    EXPECT_EQ(form->dlg1_file_name(), qpath("quay.msj"));
+    EXPECT_EQ(form->model().project_base_path, path("quay").string());
+    EXPECT_EQ(recent(1), path("quay.msj").string());
+    EXPECT_EQ(recent(2), "");
+    EXPECT_TRUE(exists_in_work("CAL_ANZ.DAT"));
+  }
+  // Cancel in the dialog: nothing at all.
+  ui.shown.clear();
+  form->open_Click();
+  EXPECT_EQ(ui.shown.size(), 1u);
+}
+
+TEST_F(FileCommandsTest, OpenStopsWhenTheChangesWereNotSaved) {
+  save_as("quay");
+  edit(9);
+  ui.shown.clear();
+  ui.answers = {Answer::Yes};
+  // The project is named, so Yes saves straight to its file, which cannot be replaced.
+  std::filesystem::remove(path("quay.MSJ"));
+  std::filesystem::create_directories(path("quay.MSJ") / "x");
+  form->open_Click();
+  // The save failed with its message; no open dialog followed.
+  ASSERT_EQ(ui.shown.size(), 2u);
+  EXPECT_EQ(ui.shown[1].text, "条件ﾌｧｲﾙ(.MSJ)に書き込み出来ません。");
+  EXPECT_EQ(ui.count(Shown::What::OpenDialog), 0);
+  EXPECT_EQ(hwl(), 9.0);
+}
+
+TEST_F(FileCommandsTest, RecentListOrder) {
+  for (const char* p : {"/p/D.msj", "/p/C.msj", "/p/B.msj", "/p/A.msj"})
+    form->UpdateFileMenu(QString::fromUtf8(p));
+  auto list = [this] {
+    std::vector<std::string> out;
+    for (int n = 1; n <= 4; ++n) {
+      out.push_back(recent(n));
+      EXPECT_EQ(form->mnuRecentFile(n)->data().toString().toStdString(), recent(n)) << n;
+    }
+    return out;
+  };
+  EXPECT_EQ(list(), (std::vector<std::string>{"/p/A.msj", "/p/B.msj", "/p/C.msj", "/p/D.msj"}));
+  int npos = 0;
+  EXPECT_TRUE(form->OnRecentFilesList(QStringLiteral("/p/C.msj"), npos));
+  EXPECT_EQ(npos, 3);
+  form->UpdateFileMenu(QStringLiteral("/p/C.msj"));
+  EXPECT_EQ(list(), (std::vector<std::string>{"/p/C.msj", "/p/A.msj", "/p/B.msj", "/p/D.msj"}));
+  form->UpdateFileMenu(QStringLiteral("/p/E.msj"));
+  EXPECT_EQ(list(), (std::vector<std::string>{"/p/E.msj", "/p/C.msj", "/p/A.msj", "/p/B.msj"}));
+  // Case counts: a path that differs only in case is a new entry.
+  EXPECT_FALSE(form->OnRecentFilesList(QStringLiteral("/p/e.msj"), npos));
+  EXPECT_EQ(npos, 4);
+  form->UpdateFileMenu(QStringLiteral("/p/E.msj"));  // already first: unchanged
+  EXPECT_EQ(list(), (std::vector<std::string>{"/p/E.msj", "/p/C.msj", "/p/A.msj", "/p/B.msj"}));
+  EXPECT_FALSE(form->mnuRecentFile(5)->isVisible());
+}
+
+TEST_F(FileCommandsTest, RecentFileOpensItsProjectOrChangesNothing) {
+  edit(4.5);
+  save_as("quay");
+  edit(6);
+  save_as("pier");
+  ASSERT_EQ(form->mnuRecentFile(2)->data().toString(), qpath("quay.msj"));
+
+  form->mnuRecentFile_Click(2);
+  EXPECT_EQ(hwl(), 4.5);
+  EXPECT_EQ(caption(), "Tervane Ver2.5.1 - quay");
+  EXPECT_EQ(recent(1), path("quay.msj").string());
+  EXPECT_EQ(recent(2), path("pier.msj").string());
+
+  // A listed file that no longer exists: its message, and the project, names and list stay.
+  std::filesystem::remove(path("pier.MSJ"));
+  ui.shown.clear();
+  form->mnuRecentFile_Click(2);
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].text, "条件ﾌｧｲﾙ(.MSJ)が読み込み出来ません。");
+  EXPECT_EQ(hwl(), 4.5);
+  EXPECT_EQ(caption(), "Tervane Ver2.5.1 - quay");
+  EXPECT_EQ(form->model().project_base_path, path("quay").string());
+  EXPECT_EQ(recent(1), path("quay.msj").string());
+
+  // With unsaved changes the question comes first; Cancel keeps everything.
+  edit(1);
+  ui.shown.clear();
+  ui.answers = {Answer::Cancel};
+  form->mnuRecentFile_Click(1);
+  ASSERT_EQ(ui.shown.size(), 1u);
+  expect_save_question(ui.shown[0], kAskOpenData);
+  EXPECT_EQ(hwl(), 1.0);
+}
+
+}  // namespace
+}  // namespace qvt::shell::testing
