@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <sys/wait.h>
 #include <vector>
@@ -34,6 +35,39 @@ double f64_at(const std::string& bytes, std::size_t offset) {
   for (int i = 7; i >= 0; --i)
     bits = (bits << 8) | static_cast<unsigned char>(bytes.at(offset + i));
   return std::bit_cast<double>(bits);
+}
+
+struct EngineRun {
+  int exit_code = -1;
+  std::string stderr_text;
+  std::string dat;  // CAL_ANS.DAT
+};
+
+// Loads the sample, lets `change` alter the model, writes the engines' input into a fresh work
+// folder and runs ZENOBAR there.
+EngineRun run_on_sample(const std::function<void(model::ProjectModel&)>& change = {}) {
+  qvt::testing::TempDir dir;
+  model::ProjectModel m;
+  m.work_folder = dir.path();
+  model::reset_project_to_defaults(m);
+  Recorder rec;
+  const std::filesystem::path sample =
+      std::filesystem::path(QVT_SOURCE_DIR) / "data" / "samples" / "sample_caisson_quay";
+  EngineRun run;
+  EXPECT_TRUE(model::load_project_files(sample.string(), m, rec));
+  if (change) change(m);
+  EXPECT_EQ(model::write_engine_input(m, rec), 0);
+  EXPECT_TRUE(rec.messages.empty()) << (rec.messages.empty() ? "" : rec.messages.front());
+  // The options every project starts from, as the first run copies them into the work folder.
+  std::filesystem::copy_file(std::filesystem::path(QVT_SOURCE_DIR) / "data" / "QVT_DAT.CST",
+                             dir.path() / "QVT_DAT.CST");
+  const std::string cmd = "cd '" + dir.path().string() + "' && '" QVT_BIN_DIR
+                          "/ZENOBAR' </dev/null 2>stderr.txt >/dev/null";
+  const int status = std::system(cmd.c_str());
+  run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  run.stderr_text = read_file_bytes(dir.path() / "stderr.txt").value_or("");
+  run.dat = read_file_bytes(dir.path() / "CAL_ANS.DAT").value_or("");
+  return run;
 }
 
 // The sample (data/samples/sample_caisson_quay, see data/README.md); moments about the toe of
@@ -91,29 +125,10 @@ double f64_at(const std::string& bytes, std::size_t offset) {
 //               moment 8855.132 + 5400 + 2332.8 + 252 = 16839.932;
 //               W - U = 4005.926, Mw - Mu = 33351.482.
 TEST(CaissonSample, BlockWeightEngineRunOnTheSample) {
-  qvt::testing::TempDir dir;
-  model::ProjectModel m;
-  m.work_folder = dir.path();
-  model::reset_project_to_defaults(m);
-  Recorder rec;
-  const std::filesystem::path sample =
-      std::filesystem::path(QVT_SOURCE_DIR) / "data" / "samples" / "sample_caisson_quay";
-  ASSERT_TRUE(model::load_project_files(sample.string(), m, rec)) << rec.messages.front();
-  ASSERT_EQ(model::write_engine_input(m, rec), 0);
-  ASSERT_TRUE(rec.messages.empty()) << rec.messages.front();
-  // The options every project starts from, as the first run copies them into the work folder.
-  std::filesystem::copy_file(std::filesystem::path(QVT_SOURCE_DIR) / "data" / "QVT_DAT.CST",
-                             dir.path() / "QVT_DAT.CST");
-
-  const std::string cmd = "cd '" + dir.path().string() + "' && '" QVT_BIN_DIR
-                          "/ZENOBAR' </dev/null 2>stderr.txt >/dev/null";
-  const int status = std::system(cmd.c_str());
-  const std::string err = read_file_bytes(dir.path() / "stderr.txt").value_or("");
-  ASSERT_TRUE(WIFEXITED(status));
-  ASSERT_EQ(WEXITSTATUS(status), 0) << err;
-  EXPECT_EQ(err, "");
-
-  const std::string dat = read_file_bytes(dir.path() / "CAL_ANS.DAT").value_or("");
+  const EngineRun run = run_on_sample();
+  ASSERT_EQ(run.exit_code, 0) << run.stderr_text;
+  EXPECT_EQ(run.stderr_text, "");
+  const std::string& dat = run.dat;
   ASSERT_EQ(dat.size(), 632u);
   // WeightTotals hold the last computed case, the seismic one; the buoyancy is the normal case's.
   EXPECT_NEAR(f64_at(dat, 6 * 8), 8343.371, 1e-9);
@@ -135,6 +150,62 @@ TEST(CaissonSample, BlockWeightEngineRunOnTheSample) {
   // Wall-top loads: no type-0 block, so the surcharges alone.
   EXPECT_NEAR(f64_at(dat, 616), 120.0, 1e-9);
   EXPECT_NEAR(f64_at(dat, 624), 60.0, 1e-9);
+}
+
+// A precast unit from the shape library in front of the caisson, on the seabed at (-4, -10):
+// entry 3.0 wide, L 2.0, 4.0 high, centroid (1.2, 1.6) from its reference point, V 9.0 m3;
+// 23.0 kN/m3. Distinct values, so that a mix-up of their order between the front end's writer
+// and the engine's reader shows.
+void add_library_unit(model::ProjectModel& m, double length) {
+  model::ShapeEntry& e = m.shape_library[0];
+  e.name = "消波ユニット";
+  const double values[6] = {3.0, length, 4.0, 1.2, 1.6, 9.0};
+  for (int i = 0; i < 6; ++i) e.values[i] = values[i];
+  e.point_count = 4;
+  const double px[] = {0, 0, 3, 3}, py[] = {0, 4, 4, 0};
+  for (int i = 0; i < 4; ++i) {
+    e.point_x[i + 1] = px[i];
+    e.point_y[i + 1] = py[i];
+    e.pair_first[i + 1] = static_cast<model::i16>(i + 1);
+    e.pair_second[i + 1] = static_cast<model::i16>(i == 3 ? 1 : i + 2);
+  }
+  e.pair_count = 4;
+  m.shape_library_count = 1;
+  model::WallBlock& b = m.wall_blocks[3];
+  b.block_type = model::BLOCK_LIBRARY;
+  b.library.head.name = "消波ユニット";
+  b.library.head.ref_x = -4.0;
+  b.library.head.ref_y = -10.0;
+  b.library.head.unit_weights[0] = 23.0;
+  b.library.head.unit_weights[1] = 12.9;
+  b.library.head.unit_weights[2] = 23.0;
+  b.library.values[1] = 3.0;
+  b.library.library_index = 0;
+  m.block_label_numbers[3] = 3;
+}
+
+// The unit lies wholly below the R.W.L. (+0.6; its top is -6): W = 9.0 x 23 / 2 = 103.5 kN/m,
+// U = 9.0 x 10.1 / 2 = 45.45 kN/m, both at x = -4 + 1.2 = -2.8: W·x = -289.8, U·x = -127.26.
+// Normal case: W - U = 4065.926 + 103.5 - 45.45 = 4123.976;
+//              Mw - Mu = 33771.482 - 289.8 + 127.26 = 33608.942.
+TEST(CaissonSample, ALibraryUnitAddsItsWeightAndBuoyancyPerMetre) {
+  const EngineRun run = run_on_sample([](model::ProjectModel& m) { add_library_unit(m, 2.0); });
+  ASSERT_EQ(run.exit_code, 0) << run.stderr_text;
+  ASSERT_EQ(run.dat.size(), 632u);
+  EXPECT_NEAR(f64_at(run.dat, 10 * 8), 4337.445 + 45.45, 1e-9);
+  EXPECT_NEAR(f64_at(run.dat, 11 * 8), 39452.115 - 127.26, 1e-9);
+  EXPECT_NEAR(f64_at(run.dat, 128 + 0 * 8), 4123.976, 1e-9);
+  EXPECT_NEAR(f64_at(run.dat, 128 + 16 * 8), 33608.942, 1e-9);
+}
+
+TEST(CaissonSample, ALibraryUnitWithoutLengthStopsTheRun) {
+  const EngineRun run = run_on_sample([](model::ProjectModel& m) { add_library_unit(m, 0.0); });
+  EXPECT_EQ(run.exit_code, 1);
+  EXPECT_NE(run.stderr_text.find("QVTMSG\terror\terror\tブロック4《消波ユニット》: "
+                                 "形状ライブラリ《消波ユニット》の長さ L が 0 以下"),
+            std::string::npos)
+      << run.stderr_text;
+  EXPECT_TRUE(run.dat.empty());
 }
 
 }  // namespace
