@@ -4,6 +4,7 @@
 #include "engines/common/engine_message.h"
 #include "engines/common/print_data.h"
 #include "engines/zenobar/caisson_tables.h"
+#include "engines/zenobar/shape_tables.h"
 
 #include <string>
 
@@ -71,8 +72,10 @@ void dispatch_block(int slot, engine::PrintFile& report, int kind) {
     case engine::BLOCK_FOOTING_CAISSON:
       write_footing_caisson_tables(slot, report, kind);
       break;
-    case engine::BLOCK_COUNTERFORT:
     case engine::BLOCK_LIBRARY:
+      write_shape_block_tables(slot, report, kind);
+      break;
+    case engine::BLOCK_COUNTERFORT:
       // Not computed yet: said once, in the weight section; the results stay zero.
       if (kind == KIND_WEIGHT) warn_not_computed(slot);
       break;

@@ -3,6 +3,8 @@
 #include "engines/common/print_data.h"
 #include "engines/zenobar/tests/zen_fixture.h"
 
+#include <algorithm>
+
 namespace qvt::zenobar {
 namespace {
 
@@ -167,13 +169,13 @@ TEST_F(SectionRunTest, SectionFramesAndBlockOrder) {
 }
 
 TEST_F(SectionRunTest, BlockTypesNotComputedYetAreReportedOncePerSlot) {
-  // Counterfort (5) and shape-library (8) blocks have no writer yet: each slot is reported,
-  // never taken silently as weightless.
+  // Counterfort blocks (5) have no writer yet: each slot is reported, never taken silently as
+  // weightless.
   cd().water_levels[2] = 1.0;
   set_polygon_rect(0, 0, 0, 0.0);
   for (int slot : {1, 2}) {
     auto& b = cd().wall_blocks[slot];
-    b.block_type = static_cast<engine::i16>(slot == 1 ? 5 : 8);
+    b.block_type = engine::BLOCK_COUNTERFORT;
     b.head.name.assign("X");
     b.counterfort.dims_a[2][0] = 1;
     cd().block_label_numbers[slot] = slot;
@@ -188,6 +190,27 @@ TEST_F(SectionRunTest, BlockTypesNotComputedYetAreReportedOncePerSlot) {
   for (int slot : {1, 2})
     for (int kind : {KIND_WEIGHT, KIND_BUOYANCY})
       EXPECT_EQ(run_data.block_results[slot][kind].weight, 0.0);
+}
+
+// A library block goes to its own tables in both sections: a unit 2 m high, V 2.0, L 2.0 at
+// (0, 0), wholly below the R.W.L. at +5.0: W = 2·20/2 = 20, U = 2·10/2 = 10.
+TEST_F(SectionRunTest, LibraryBlocksAreTabledInBothSections) {
+  cd().water_levels[2] = 5.0;
+  cd().water_unit_weight = 10.0;
+  cd().shape_library_count = 1;
+  const double values[6] = {1.0, 2.0, 2.0, 0.5, 1.0, 2.0};
+  for (int i = 0; i < 6; ++i) cd().shape_library[0].values[i] = values[i];
+  auto& b = cd().wall_blocks[6];
+  b.block_type = engine::BLOCK_LIBRARY;
+  b.head.unit_weights[0] = 20.0;
+  cd().block_label_numbers[6] = 0;
+  run_sections();
+  EXPECT_DOUBLE_EQ(run_data.block_results[6][KIND_WEIGHT].weight, 20.0);
+  EXPECT_DOUBLE_EQ(run_data.block_results[6][KIND_BUOYANCY].weight, 10.0);
+  const auto lines = lines_of("R.PDT");
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "$0  BKST_06.PFM"), lines.end());
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "$0  FKST_06.PFM"), lines.end());
+  EXPECT_TRUE(channel.lines.empty());
 }
 
 }  // namespace

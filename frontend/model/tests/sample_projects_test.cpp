@@ -42,13 +42,11 @@ void set_layer(SoilLayer& l, double top, double bottom, double air, double sub, 
   l.cohesion_gradient = dc;
 }
 
-// A block-pattern quay wall: a concrete wall block 6 m wide from -10.0 to +3.0 on a body of
-// level improved-soil blocks 20 m wide from the seabed at -10.0 down to the bearing layer at
-// -25.0, the sea-side toe of the body at x = 0.
-void build_block_quay(ProjectModel& m) {
+// The ground of both samples: water, soil, surcharges, bearing layer and, in slot 1, the body
+// of level improved soil 20 m wide from the seabed at -10.0 down to the bearing layer at
+// -25.0, the sea-side toe of the body at x = 0. The wall on it is the sample's own.
+void build_improved_ground(ProjectModel& m) {
   ProjectConditions& c = m.conditions;
-  c.project_title = "sample_block_quay";
-  c.job_name = "改良地盤上のブロック式岸壁（サンプル）";
   c.seismic_check = 2;
   c.improvement_pattern = 0;
   c.improvement_ratio = 100;
@@ -109,16 +107,6 @@ void build_block_quay(ProjectModel& m) {
   b.bearing_nq = 64.2;
   b.friction_rule = 1;
 
-  // Slot 0: the concrete wall block (24.0 kN/m3; submerged 24.0 - 10.1 = 13.9).
-  WallBlock& wall = m.wall_blocks[0];
-  wall.block_type = BLOCK_RECTANGLE;
-  wall.polygon.head.name = "上部工";
-  wall.polygon.head.ref_x = 0;
-  wall.polygon.head.ref_y = -10.0;
-  wall.polygon.vertex_x[0] = 6.0;
-  wall.polygon.vertex_y[0] = 13.0;
-  set_unit_weights(wall.polygon.head, 24.0, 13.9, 24.0);
-  m.block_label_numbers[0] = 0;
   // Slot 1: the improved body, one level improved-soil block (16.0 kN/m3; submerged 5.9).
   WallBlock& body = m.wall_blocks[1];
   body.block_type = BLOCK_SOIL_RECTANGLE;
@@ -129,6 +117,24 @@ void build_block_quay(ProjectModel& m) {
   body.polygon.vertex_y[0] = 15.0;
   set_unit_weights(body.polygon.head, 16.0, 5.9, 16.0);
   m.block_label_numbers[1] = 1;
+}
+
+// A block-pattern quay wall: a concrete wall block 6 m wide from -10.0 to +3.0 on the improved
+// body.
+void build_block_quay(ProjectModel& m) {
+  build_improved_ground(m);
+  m.conditions.project_title = "sample_block_quay";
+  m.conditions.job_name = "改良地盤上のブロック式岸壁（サンプル）";
+  // Slot 0: the concrete wall block (24.0 kN/m3; submerged 24.0 - 10.1 = 13.9).
+  WallBlock& wall = m.wall_blocks[0];
+  wall.block_type = BLOCK_RECTANGLE;
+  wall.polygon.head.name = "上部工";
+  wall.polygon.head.ref_x = 0;
+  wall.polygon.head.ref_y = -10.0;
+  wall.polygon.vertex_x[0] = 6.0;
+  wall.polygon.vertex_y[0] = 13.0;
+  set_unit_weights(wall.polygon.head, 24.0, 13.9, 24.0);
+  m.block_label_numbers[0] = 0;
   Recorder rec;
   for (int slot : {0, 1}) {
     ASSERT_TRUE(build_block_outline(m, slot, rec));
@@ -136,11 +142,84 @@ void build_block_quay(ProjectModel& m) {
   }
 }
 
+// A caisson quay wall on the same improved body: a reinforced-concrete caisson 12 m wide
+// (sea-land), 11 m high from the body top at -10.0 to +1.0 and 20 m long along the wall, with
+// 1 m footings in front and behind (0.5 m corner haunches), 3 x 4 cells filled with sand, and a
+// concrete superstructure 2 m high on it up to the quay level +3.0. With the R.W.L. at +0.6 the
+// caisson stands in the water but for its top 0.4 m.
+void build_caisson_quay(ProjectModel& m) {
+  build_improved_ground(m);
+  ProjectConditions& c = m.conditions;
+  c.project_title = "sample_caisson_quay";
+  c.job_name = "改良地盤上のケーソン式岸壁（サンプル）";
+  // The wall-top surcharge on the superstructure, from its front face to its rear face.
+  c.top_surcharges[0].x_min = 1.0;
+  c.top_surcharges[0].x_max = 13.0;
+
+  // Slot 0: the caisson; the tip of its front footing at x = 0 on the body top.
+  WallBlock& wall = m.wall_blocks[0];
+  wall.block_type = BLOCK_CAISSON;
+  CaissonShape& k = wall.caisson;
+  k.sub_type = 1;  // footings in front and behind, each with a 45-degree haunch
+  k.head.name = "ケーソン";
+  k.head.ref_x = 0;
+  k.head.ref_y = -10.0;
+  // Reinforced concrete 24.5 kN/m3 (submerged 24.5 - 10.1 = 14.4).
+  set_unit_weights(k.head, 24.5, 14.4, 24.5);
+  k.flag_a = 3;                   // cells across the section
+  k.flag_b = 4;                   // cells along the wall line
+  k.dims_a[0][0] = 11.0;          // H, body height
+  k.dims_a[0][1] = 1.5;           // F, bottom slab
+  k.dims_a[0][2] = 1.0;           // T, footing thickness
+  k.dims_a[1][0] = 12.0;          // W, body width
+  k.dims_a[1][1] = 1.0;           // L, footing length
+  k.dims_a[1][2] = 0.5;           // Wf, front and rear walls
+  k.dims_a[1][3] = 0.4;           // Wp, partitions along the wall line
+  k.dims_a[2][0] = 20.0;          // Lb, length along the wall line
+  k.dims_a[2][1] = 0.5;           // We, end walls
+  k.dims_a[2][2] = 0.4;           // Wq, cross partitions
+  k.dims_a[3][0] = 0.3;           // Hh, vertical haunches in the cell corners
+  k.dims_a[3][1] = 0.3;           // Hv, haunches along the cell floor
+  k.dims_a[3][2] = 0.5;           // C, footing haunch
+  // Cells: (12 - 2 x 0.5 - 2 x 0.4) / 3 = 3.4 across, (20 - 2 x 0.5 - 3 x 0.4) / 4 = 4.45 along.
+  for (int j = 0; j < 3; ++j) k.dims_b[0][j] = 3.4;
+  for (int i = 0; i < 4; ++i) k.dims_b[1][i] = 4.45;
+  // One fill layer, sand from the top of the walls down to the slab: 11.0 - 1.5 = 9.5 m;
+  // 20.0 kN/m3 saturated (below the R.W.L.), 18.0 above it, 20.0 - 10.1 = 9.9 submerged.
+  k.part_count = 1;
+  k.part_names[0] = "中詰砂";
+  k.part_values[0][0] = 9.5;
+  k.part_values[1][0] = 20.0;
+  k.part_values[2][0] = 18.0;
+  k.part_values[3][0] = 9.9;
+  m.block_label_numbers[0] = 0;
+
+  // Slot 2: the superstructure on the caisson body (x 1 to 13), +1.0 to +3.0, concrete
+  // 24.0 kN/m3 (submerged 13.9), wholly above the R.W.L.
+  WallBlock& top = m.wall_blocks[2];
+  top.block_type = BLOCK_RECTANGLE;
+  top.polygon.head.name = "上部工";
+  top.polygon.head.ref_x = 1.0;
+  top.polygon.head.ref_y = 1.0;
+  top.polygon.vertex_x[0] = 12.0;
+  top.polygon.vertex_y[0] = 2.0;
+  set_unit_weights(top.polygon.head, 24.0, 13.9, 24.0);
+  m.block_label_numbers[2] = 2;
+
+  Recorder rec;
+  for (int slot : {0, 1, 2}) {
+    ASSERT_TRUE(build_block_outline(m, slot, rec));
+    ASSERT_TRUE(center_block_label(m, slot));
+  }
+  EXPECT_TRUE(rec.messages.empty());
+}
+
 struct Sample {
   const char* name;
   void (*build)(ProjectModel&);
 };
-const Sample kSamples[] = {{"sample_block_quay", build_block_quay}};
+const Sample kSamples[] = {{"sample_block_quay", build_block_quay},
+                           {"sample_caisson_quay", build_caisson_quay}};
 
 ProjectModel fresh_model(const std::filesystem::path& work) {
   ProjectModel m;

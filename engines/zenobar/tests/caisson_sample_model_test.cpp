@@ -1,0 +1,212 @@
+// The caisson quay sample from end to end: loaded by the front end's model, the engines' input
+// written into a temporary work folder as a calculation run writes it, ZENOBAR run there as a
+// process, and its CAL_ANS.DAT checked against the caisson worked out by hand.
+#include "common/tests/temp_dir.h"
+#include "common/textfile.h"
+#include "frontend/model/project.h"
+#include "frontend/model/project_files.h"
+#include "frontend/model/snapshots.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+namespace qvt::zenobar {
+namespace {
+
+class Recorder : public model::MessageSink {
+ public:
+  void show_message(model::MessageIcon, const std::string& title,
+                    const std::string& text) override {
+    messages.push_back(title + ": " + text);
+  }
+  std::vector<std::string> messages;
+};
+
+double f64_at(const std::string& bytes, std::size_t offset) {
+  std::uint64_t bits = 0;
+  for (int i = 7; i >= 0; --i)
+    bits = (bits << 8) | static_cast<unsigned char>(bytes.at(offset + i));
+  return std::bit_cast<double>(bits);
+}
+
+struct EngineRun {
+  int exit_code = -1;
+  std::string stderr_text;
+  std::string dat;  // CAL_ANS.DAT
+};
+
+// Loads the sample, lets `change` alter the model, writes the engines' input into a fresh work
+// folder and runs ZENOBAR there.
+EngineRun run_on_sample(const std::function<void(model::ProjectModel&)>& change = {}) {
+  qvt::testing::TempDir dir;
+  model::ProjectModel m;
+  m.work_folder = dir.path();
+  model::reset_project_to_defaults(m);
+  Recorder rec;
+  const std::filesystem::path sample =
+      std::filesystem::path(QVT_SOURCE_DIR) / "data" / "samples" / "sample_caisson_quay";
+  EngineRun run;
+  EXPECT_TRUE(model::load_project_files(sample.string(), m, rec));
+  if (change) change(m);
+  EXPECT_EQ(model::write_engine_input(m, rec), 0);
+  EXPECT_TRUE(rec.messages.empty()) << (rec.messages.empty() ? "" : rec.messages.front());
+  // The options every project starts from, as the first run copies them into the work folder.
+  std::filesystem::copy_file(std::filesystem::path(QVT_SOURCE_DIR) / "data" / "QVT_DAT.CST",
+                             dir.path() / "QVT_DAT.CST");
+  const std::string cmd = "cd '" + dir.path().string() + "' && '" QVT_BIN_DIR
+                          "/ZENOBAR' </dev/null 2>stderr.txt >/dev/null";
+  const int status = std::system(cmd.c_str());
+  run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  run.stderr_text = read_file_bytes(dir.path() / "stderr.txt").value_or("");
+  run.dat = read_file_bytes(dir.path() / "CAL_ANS.DAT").value_or("");
+  return run;
+}
+
+// The sample (data/samples/sample_caisson_quay, see data/README.md); moments about the toe of
+// the improved body, its lower left corner (0, -25). Every value rounded to 0.001 as formed
+// (halves to even).
+//
+// Caisson, block frame from the tip of the front footing (x = 0) at the body top (y = -10):
+// H 11, F 1.5, T 1, C 0.5, W 12, L 1, Wf 0.5, Wp 0.4, Lb 20, We 0.5, Wq 0.4, Hh = Hv = 0.3,
+// 3 x 4 cells 3.4 x 4.45, footings front and rear (recipe 1). Body from x = 1 to 13; the cells
+// lie symmetrically about x = 7, so every row's x is 7 and the caisson's centroid x is 7.
+// Walls above the slab Hc = 11 - 1.5 = 9.5; clear width Wi = 12 - 2 x 0.5 - 2 x 0.4 = 10.2.
+// Concrete, 24.5 kN/m3 (V m3 / W kN / y absolute / W·y):
+//   slab              12 x 20 x 1.5             = 360      8820      -9.25   -81585
+//   walls along       0.5 x 20 x 9.5 x 2        = 190      4655      -3.75   -17456.25
+//   partitions along  0.4 x 20 x 9.5 x 2        = 152      3724      -3.75   -13965
+//   end walls         10.2 x 0.5 x 9.5 x 2      =  96.9    2374.05   -3.75   -8902.688
+//   cross partitions  10.2 x 0.4 x 9.5 x 3      = 116.28   2848.86   -3.75   -10683.225
+//   vertical haunches 0.3 x 0.3 x 9.5 / 2 x 48  =  20.52    502.74   -3.75   -1885.275
+//   floor haunches across (10.2 - 6 x 0.3) x 0.3 x 0.3 / 2 x 8
+//                                               =   3.024    74.088  -8.4    -622.339
+//   floor haunches along 0.3 x (20 - 1 - 1.2 - 8 x 0.3) x 0.3 / 2 x 6
+//                                               =   4.158   101.871  -8.4    -855.716
+//   corner haunches   0.3^3 / 3 x 48            =   0.432    10.584  -8.388  -88.779
+//                     (y = 1.5 + 3 x 0.3 / 8 - 10 = -8.3875, to even -8.388)
+//   footings          1 x 20 x 1 x 2            =  40       980      -9.5    -9310
+//   footing haunches  0.5 x 20 x 0.5 / 2 x 2    =   5       122.5    -8.833  -1082.042
+//   concrete          988.314 m3, 24213.693 kN, W·y -146436.314
+// Sand fill 9.5 m thick, 20.0 kN/m3 (at y = 1.5 + 9.5 / 2 - 10 = -3.75 unless stated):
+//   cells             3.4 x 4.45 x 9.5 x 12     = 1724.82  34496.4           -129361.5
+//   less floor haunches across 2.8 x 0.3 x 0.3 / 2 x 24 = -3.024, -60.48 at -8.4: +508.032
+//   less floor haunches along 0.3 x 3.85 x 0.3 / 2 x 24 = -4.158, -83.16 at -8.4: +698.544
+//   less vertical haunches 0.3 x 0.3 x 9.5 / 2 x 48     = -20.52, -410.4:          +1539
+//   less corner haunches 0.3^3 / 3 x 48                 = -0.432, -8.64 at -8.388: +72.472
+// Whole caisson: V = 2685 m3 (the outer body 12 x 20 x 11 = 2640 with the footings 40 and their
+//   haunches 5: concrete and fill together fill it), W = 58147.413 kN, W·y = -272979.766,
+//   centroid y = -4.695 (x 7).
+//   Per metre: w = 58147.413 / 20 = 2907.371 kN/m, arm 7: M = 20351.597;
+//   inertia kh 0.15: 436.106 at arm -4.695 + 25 = 20.305: 8855.132.
+// Caisson buoyancy per metre, R.W.L. +0.6 between the footing haunch top (-8.5) and the top
+// (+1.0), γw 10.1, all at x 7:
+//   body 12 x 10.6 x 10.1 = 1284.72; footings 1 x 1 x 10.1 x 2 = 20.2;
+//   footing haunches 0.5 x 0.5 x 10.1 / 2 x 2 = 2.525: U = 1307.445, moment 9152.115.
+// Improved body, 20 x 15 from -25 to -10 wholly below the R.W.L.: W = 20 x 15 x 16 = 4800 at
+//   (10, -17.5): M 48000, inertia 720 x 7.5 = 5400; U = 20 x 15 x (16 - 5.9) = 3030, moment
+//   30300.
+// Superstructure, 12 x 2 from +1 to +3 wholly above the R.W.L.: W = 12 x 2 x 24 = 576 at (7, 2):
+//   M 4032, inertia 86.4 x 27 = 2332.8; no buoyancy.
+// Wall-top surcharge on x 1 to 13 at +3: normal 10 x 12 = 120 at arm 7 (M 840); seismic
+//   5 x 12 = 60 (M 420), inertia 0.15 x 60 = 9 at arm 28 (252).
+// Normal case:  W = 2907.371 + 4800 + 576 + 120 = 8403.371, Mw = 20351.597 + 48000 + 4032 + 840
+//               = 73223.597; U = 1307.445 + 3030 = 4337.445, Mu = 9152.115 + 30300 = 39452.115;
+//               W - U = 4065.926, Mw - Mu = 33771.482.
+// Seismic case: W = 2907.371 + 4800 + 576 + 60 = 8343.371, Mw = 72803.597;
+//               inertia 436.106 + 720 + 86.4 + 9 = 1251.506,
+//               moment 8855.132 + 5400 + 2332.8 + 252 = 16839.932;
+//               W - U = 4005.926, Mw - Mu = 33351.482.
+TEST(CaissonSample, BlockWeightEngineRunOnTheSample) {
+  const EngineRun run = run_on_sample();
+  ASSERT_EQ(run.exit_code, 0) << run.stderr_text;
+  EXPECT_EQ(run.stderr_text, "");
+  const std::string& dat = run.dat;
+  ASSERT_EQ(dat.size(), 632u);
+  // WeightTotals hold the last computed case, the seismic one; the buoyancy is the normal case's.
+  EXPECT_NEAR(f64_at(dat, 6 * 8), 8343.371, 1e-9);
+  EXPECT_NEAR(f64_at(dat, 7 * 8), 72803.597, 1e-9);
+  EXPECT_NEAR(f64_at(dat, 8 * 8), 1251.506, 1e-9);
+  EXPECT_NEAR(f64_at(dat, 9 * 8), 16839.932, 1e-9);
+  EXPECT_NEAR(f64_at(dat, 10 * 8), 4337.445, 1e-9);
+  EXPECT_NEAR(f64_at(dat, 11 * 8), 39452.115, 1e-9);
+  // Effective weights and their moments of both cases; no unimproved soil in the block pattern.
+  const std::size_t normal = 128, seismic = 368;
+  EXPECT_NEAR(f64_at(dat, normal + 0 * 8), 4065.926, 1e-9);
+  EXPECT_NEAR(f64_at(dat, normal + 1 * 8), 4065.926, 1e-9);
+  EXPECT_EQ(f64_at(dat, normal + 2 * 8), 0.0);
+  EXPECT_NEAR(f64_at(dat, normal + 16 * 8), 33771.482, 1e-9);
+  EXPECT_NEAR(f64_at(dat, seismic + 0 * 8), 4005.926, 1e-9);
+  EXPECT_NEAR(f64_at(dat, seismic + 3 * 8), 1251.506, 1e-9);
+  EXPECT_NEAR(f64_at(dat, seismic + 16 * 8), 33351.482, 1e-9);
+  EXPECT_NEAR(f64_at(dat, seismic + 19 * 8), 16839.932, 1e-9);
+  // Wall-top loads: no type-0 block, so the surcharges alone.
+  EXPECT_NEAR(f64_at(dat, 616), 120.0, 1e-9);
+  EXPECT_NEAR(f64_at(dat, 624), 60.0, 1e-9);
+}
+
+// A precast unit from the shape library in front of the caisson, on the seabed at (-4, -10):
+// entry 3.0 wide, L 2.0, 4.0 high, centroid (1.2, 1.6) from its reference point, V 9.0 m3;
+// 23.0 kN/m3. Distinct values, so that a mix-up of their order between the front end's writer
+// and the engine's reader shows.
+void add_library_unit(model::ProjectModel& m, double length) {
+  model::ShapeEntry& e = m.shape_library[0];
+  e.name = "消波ユニット";
+  const double values[6] = {3.0, length, 4.0, 1.2, 1.6, 9.0};
+  for (int i = 0; i < 6; ++i) e.values[i] = values[i];
+  e.point_count = 4;
+  const double px[] = {0, 0, 3, 3}, py[] = {0, 4, 4, 0};
+  for (int i = 0; i < 4; ++i) {
+    e.point_x[i + 1] = px[i];
+    e.point_y[i + 1] = py[i];
+    e.pair_first[i + 1] = static_cast<model::i16>(i + 1);
+    e.pair_second[i + 1] = static_cast<model::i16>(i == 3 ? 1 : i + 2);
+  }
+  e.pair_count = 4;
+  m.shape_library_count = 1;
+  model::WallBlock& b = m.wall_blocks[3];
+  b.block_type = model::BLOCK_LIBRARY;
+  b.library.head.name = "消波ユニット";
+  b.library.head.ref_x = -4.0;
+  b.library.head.ref_y = -10.0;
+  b.library.head.unit_weights[0] = 23.0;
+  b.library.head.unit_weights[1] = 12.9;
+  b.library.head.unit_weights[2] = 23.0;
+  b.library.values[1] = 3.0;
+  b.library.library_index = 0;
+  m.block_label_numbers[3] = 3;
+}
+
+// The unit lies wholly below the R.W.L. (+0.6; its top is -6): W = 9.0 x 23 / 2 = 103.5 kN/m,
+// U = 9.0 x 10.1 / 2 = 45.45 kN/m, both at x = -4 + 1.2 = -2.8: W·x = -289.8, U·x = -127.26.
+// Normal case: W - U = 4065.926 + 103.5 - 45.45 = 4123.976;
+//              Mw - Mu = 33771.482 - 289.8 + 127.26 = 33608.942.
+TEST(CaissonSample, ALibraryUnitAddsItsWeightAndBuoyancyPerMetre) {
+  const EngineRun run = run_on_sample([](model::ProjectModel& m) { add_library_unit(m, 2.0); });
+  ASSERT_EQ(run.exit_code, 0) << run.stderr_text;
+  ASSERT_EQ(run.dat.size(), 632u);
+  EXPECT_NEAR(f64_at(run.dat, 10 * 8), 4337.445 + 45.45, 1e-9);
+  EXPECT_NEAR(f64_at(run.dat, 11 * 8), 39452.115 - 127.26, 1e-9);
+  EXPECT_NEAR(f64_at(run.dat, 128 + 0 * 8), 4123.976, 1e-9);
+  EXPECT_NEAR(f64_at(run.dat, 128 + 16 * 8), 33608.942, 1e-9);
+}
+
+TEST(CaissonSample, ALibraryUnitWithoutLengthStopsTheRun) {
+  const EngineRun run = run_on_sample([](model::ProjectModel& m) { add_library_unit(m, 0.0); });
+  EXPECT_EQ(run.exit_code, 1);
+  EXPECT_NE(run.stderr_text.find("QVTMSG\terror\terror\tブロック4《消波ユニット》: "
+                                 "形状ライブラリ《消波ユニット》の長さ L が 0 以下"),
+            std::string::npos)
+      << run.stderr_text;
+  EXPECT_TRUE(run.dat.empty());
+}
+
+}  // namespace
+}  // namespace qvt::zenobar
