@@ -1,11 +1,12 @@
-// The caisson quay sample from end to end: loaded by the front end's model, the engines' input
+// The shipped samples from end to end: loaded by the front end's model, the engines' input
 // written into a temporary work folder as a calculation run writes it, ZENOBAR run there as a
-// process, and its CAL_ANS.DAT checked against the caisson worked out by hand.
+// process, and its CAL_ANS.DAT checked against the sections worked out by hand.
 #include "common/tests/temp_dir.h"
 #include "common/textfile.h"
 #include "frontend/model/project.h"
 #include "frontend/model/project_files.h"
 #include "frontend/model/snapshots.h"
+#include "frontend/model/tests/model_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -21,14 +22,7 @@
 namespace qvt::zenobar {
 namespace {
 
-class Recorder : public model::MessageSink {
- public:
-  void show_message(model::MessageIcon, const std::string& title,
-                    const std::string& text) override {
-    messages.push_back(title + ": " + text);
-  }
-  std::vector<std::string> messages;
-};
+using model::testing::Recorder;
 
 double f64_at(const std::string& bytes, std::size_t offset) {
   std::uint64_t bits = 0;
@@ -45,19 +39,20 @@ struct EngineRun {
 
 // Loads the sample, lets `change` alter the model, writes the engines' input into a fresh work
 // folder and runs ZENOBAR there.
-EngineRun run_on_sample(const std::function<void(model::ProjectModel&)>& change = {}) {
+EngineRun run_on_sample(const std::function<void(model::ProjectModel&)>& change = {},
+                        const char* name = "sample_caisson_quay") {
   qvt::testing::TempDir dir;
   model::ProjectModel m;
   m.work_folder = dir.path();
   model::reset_project_to_defaults(m);
   Recorder rec;
   const std::filesystem::path sample =
-      std::filesystem::path(QVT_SOURCE_DIR) / "data" / "samples" / "sample_caisson_quay";
+      std::filesystem::path(QVT_SOURCE_DIR) / "data" / "samples" / name;
   EngineRun run;
   EXPECT_TRUE(model::load_project_files(sample.string(), m, rec));
   if (change) change(m);
   EXPECT_EQ(model::write_engine_input(m, rec), 0);
-  EXPECT_TRUE(rec.messages.empty()) << (rec.messages.empty() ? "" : rec.messages.front());
+  EXPECT_TRUE(rec.messages.empty()) << (rec.messages.empty() ? "" : rec.messages.front().text);
   // The options every project starts from, as the first run copies them into the work folder.
   std::filesystem::copy_file(std::filesystem::path(QVT_SOURCE_DIR) / "data" / "QVT_DAT.CST",
                              dir.path() / "QVT_DAT.CST");
@@ -70,7 +65,42 @@ EngineRun run_on_sample(const std::function<void(model::ProjectModel&)>& change 
   return run;
 }
 
-// The sample (data/samples/sample_caisson_quay, see data/README.md); moments about the toe of
+// The block quay sample (data/samples/sample_block_quay): a concrete block 6 x 13 (-10 to +3,
+// 24.0 kN/m3, submerged 13.9) on an improved body 20 x 15 (-25 to -10, 16.0, submerged 5.9),
+// R.W.L. +0.6, water 10.1, kh 0.15, wall-top surcharge 10 / 5 kN/m2 on x 0 to 6. Moments about
+// the toe (0, -25).
+//   wall above the R.W.L.  6 x 2.4 x 24  =  345.6 at (3, 1.8)
+//   wall below             6 x 10.6 x 24 = 1526.4 at (3, -4.7); buoyancy 6 x 10.6 x 10.1 = 642.36
+//   body                   20 x 15 x 16  = 4800   at (10, -17.5); buoyancy 300 x 10.1 = 3030
+//   surcharge              normal 60, seismic 30, at x 3, y +3
+// Normal:  W = 345.6 + 1526.4 + 4800 + 60 = 6732; Mw = 1872 x 3 + 4800 x 10 + 60 x 3 = 53796
+//          U = 3672.36; Mu = 642.36 x 3 + 3030 x 10 = 32227.08
+//          W - U = 3059.64; Mw - Mu = 21568.92
+// Seismic: W = 6702, W - U = 3029.64, Mw - Mu = 53706 - 32227.08 = 21478.92
+//          inertia 0.15 x 6702 = 1005.3; its moment about y = -25:
+//          51.84 x 26.8 + 228.96 x 20.3 + 720 x 7.5 + 4.5 x 28
+//          = 1389.312 + 4647.888 + 5400 + 126 = 11563.2
+TEST(BlockQuaySample, BlockWeightEngineRunOnTheSample) {
+  const EngineRun run = run_on_sample({}, "sample_block_quay");
+  ASSERT_EQ(run.exit_code, 0) << run.stderr_text;
+  EXPECT_EQ(run.stderr_text, "");
+  const std::string& dat = run.dat;
+  ASSERT_EQ(dat.size(), 632u);
+  EXPECT_NEAR(f64_at(dat, 6 * 8), 6702.0, 1e-9);
+  EXPECT_NEAR(f64_at(dat, 8 * 8), 1005.3, 1e-9);
+  EXPECT_NEAR(f64_at(dat, 9 * 8), 11563.2, 1e-9);
+  EXPECT_NEAR(f64_at(dat, 10 * 8), 3672.36, 1e-9);
+  EXPECT_NEAR(f64_at(dat, 11 * 8), 32227.08, 1e-9);
+  const std::size_t normal = 128, seismic = 368;
+  EXPECT_NEAR(f64_at(dat, normal + 0 * 8), 3059.64, 1e-9);
+  EXPECT_NEAR(f64_at(dat, normal + 16 * 8), 21568.92, 1e-9);
+  EXPECT_NEAR(f64_at(dat, seismic + 0 * 8), 3029.64, 1e-9);
+  EXPECT_NEAR(f64_at(dat, seismic + 3 * 8), 1005.3, 1e-9);
+  EXPECT_NEAR(f64_at(dat, seismic + 16 * 8), 21478.92, 1e-9);
+  EXPECT_NEAR(f64_at(dat, seismic + 19 * 8), 11563.2, 1e-9);
+}
+
+// The caisson sample (data/samples/sample_caisson_quay, see data/README.md); moments about the toe of
 // the improved body, its lower left corner (0, -25). Every value rounded to 0.001 as formed
 // (halves to even).
 //
