@@ -8,6 +8,7 @@
 #include "frontend/model/conditions_file.h"
 #include "frontend/model/project_files.h"
 #include "frontend/model/snapshots.h"
+#include "frontend/model/tests/model_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -16,13 +17,7 @@
 namespace qvt::model {
 namespace {
 
-class Recorder : public MessageSink {
- public:
-  void show_message(MessageIcon, const std::string& title, const std::string& text) override {
-    messages.push_back(title + ": " + text);
-  }
-  std::vector<std::string> messages;
-};
+using qvt::model::testing::Recorder;
 
 void set_unit_weights(BlockHead& h, double above, double submerged, double below) {
   h.unit_weights[0] = above;
