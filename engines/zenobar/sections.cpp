@@ -4,6 +4,7 @@
 #include "engines/common/engine_message.h"
 #include "engines/common/print_data.h"
 #include "engines/zenobar/caisson_tables.h"
+#include "engines/zenobar/counterfort_tables.h"
 
 #include <string>
 
@@ -72,6 +73,8 @@ void dispatch_block(int slot, engine::PrintFile& report, int kind) {
       write_footing_caisson_tables(slot, report, kind);
       break;
     case engine::BLOCK_COUNTERFORT:
+      write_counterfort_block_tables(slot, report, kind);
+      break;
     case engine::BLOCK_LIBRARY:
       // Not computed yet: said once, in the weight section; the results stay zero.
       if (kind == KIND_WEIGHT) warn_not_computed(slot);
