@@ -448,6 +448,21 @@ TEST_F(CounterfortTablesTest, ManyThinLayersGrowPastFiftyRows) {
   EXPECT_EQ(static_cast<int>(vm.rows.size()), vv.declared_rows);
 }
 
+TEST_F(CounterfortTablesTest, LayersReachingBelowTheSlabTopAreCutThere) {
+  // 3 + 3 m of fill in the 5 m above the slab: the second layer is cut at the slab top (2 m),
+  // so the block holds no fill inside its slab.
+  CounterfortParams p = hand_block();
+  p.fill = {{"上層", 3.0, 20, 18, 8}, {"下層", 3.0, 20, 18, 8}};
+  const auto& blk = set_counterfort(0, p);
+  auto rows = counterfort_rows(blk, KIND_WEIGHT, 0.0);
+  const MemberRow* lower = find_row(rows, "下層");
+  ASSERT_NE(lower, nullptr);
+  EXPECT_DOUBLE_EQ(lower->d3, 2.0);
+  EXPECT_DOUBLE_EQ(lower->y, 2.0);
+  const BlockResult total = work_member_rows(rows, 10, 2);
+  EXPECT_DOUBLE_EQ(total.volume, 123.4);  // as with one layer of 5 m
+}
+
 TEST_F(CounterfortTablesTest, LayerNamesAreCutToTheNameColumn) {
   CounterfortParams p = hand_block();
   p.fill = {{"ながいながいなまえの", 5.0, 20.0, 18.0, 8.0}};

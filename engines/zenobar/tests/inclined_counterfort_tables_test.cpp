@@ -387,6 +387,26 @@ TEST_F(InclinedCounterfortTest, FillLayersAgainstTheSlab) {
   }
 }
 
+TEST_F(InclinedCounterfortTest, EightLayersAndASplitGrowPastSeventyRows) {
+  // Nine sublayers of 11 or 12 rows each with the 17 member rows: past the seventy rows the
+  // printed tables once held, and every row is written.
+  CounterfortParams p = chamfered();
+  p.fill.clear();
+  for (int k = 0; k < 8; ++k) p.fill.push_back({"層", 0.5, 20, 16, 8});
+  set_counterfort(6, p);
+  cd().water_levels[2] = 2.25;  // inside the fifth layer
+  report_of([](engine::PrintFile& f) { return write_counterfort_block_tables(6, f, KIND_WEIGHT); });
+  const auto vv = testing::parse_table(utf8_lines("BKVV_06.PFM"));
+  EXPECT_GT(vv.declared_rows, 70 + 4);
+  EXPECT_EQ(static_cast<int>(vv.rows.size()), vv.declared_rows);
+  int subtotals = 0;
+  for (const auto& row : vv.rows) subtotals += row.text.rfind("小 計,", 0) == 0;
+  EXPECT_EQ(subtotals, 1 + 9);
+  // However the fill is split, the block is still the box 4·5·2 = 40 m3.
+  const BlockResult& r = run_data.block_results[6][KIND_WEIGHT];
+  EXPECT_DOUBLE_EQ(r.volume, 40.0);
+}
+
 TEST_F(InclinedCounterfortTest, StraddlingLayerForTheWeight) {
   // The level at 3 splits the layer: 5..3 with 16 and 3..0.5 with 20, both named 裏込; the slab
   // haunch copies follow only the lower (last) part.
