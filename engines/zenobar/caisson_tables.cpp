@@ -244,24 +244,28 @@ std::vector<MemberRow> build_caisson_members(const CaissonLayout& g, double uw) 
   std::vector<MemberRow> rows;
   rows.push_back(member_row(cp("底  版          "), 1, g.w, g.lb, g.f, 1, g.xb, g.f / 2, uw));
   rows.push_back(member_row(cp("側  壁    縦断側"), 1, g.wf, g.lb, hc, 2, g.xb, g.f + hc / 2, uw));
-  rows.push_back(member_row(cp("隔  壁    縦断側"), 1, g.wp, g.lb, hc, g.n - 1, g.xp, g.f + hc / 2, uw));
+  rows.push_back(
+      member_row(cp("隔  壁    縦断側"), 1, g.wp, g.lb, hc, g.n - 1, g.xp, g.f + hc / 2, uw));
   rows.push_back(member_row(cp("側  壁    横断側"), 1, g.wi, g.we, hc, 2, g.xw, g.f + hc / 2, uw));
-  rows.push_back(member_row(cp("隔  壁    横断側"), 1, g.wi, g.wq, hc, g.m - 1, g.xw, g.f + hc / 2, uw));
+  rows.push_back(
+      member_row(cp("隔  壁    横断側"), 1, g.wi, g.wq, hc, g.m - 1, g.xw, g.f + hc / 2, uw));
   if (g.hh >= kTiny) {
-    rows.push_back(member_row(cp("垂直ハンチ      "), 2, g.hh, g.hh, hc, nm4, g.xm, g.f + hc / 2, uw));
-    rows.push_back(member_row(cp("水平ハンチ横断側"), 2, g.wi - 2 * g.n * g.hv, g.hv, g.hv, 2 * g.m, g.xh,
-                       g.f + g.hv / 3, uw));
+    rows.push_back(
+        member_row(cp("垂直ハンチ      "), 2, g.hh, g.hh, hc, nm4, g.xm, g.f + hc / 2, uw));
+    rows.push_back(member_row(cp("水平ハンチ横断側"), 2, g.wi - 2 * g.n * g.hv, g.hv, g.hv, 2 * g.m,
+                              g.xh, g.f + g.hv / 3, uw));
     rows.push_back(member_row(cp("水平ハンチ縦断側"), 2, g.hv,
-                       g.lb - 2 * g.we - (g.m - 1) * g.wq - 2 * g.m * g.hv, g.hv, 2 * g.n, g.xm,
-                       g.f + g.hv / 3, uw));
-    rows.push_back(member_row(cp("隅角部ハンチ    "), 3, g.hh, g.hh, g.hh, nm4, g.xm, g.f + 3 * g.hv / 8, uw));
+                              g.lb - 2 * g.we - (g.m - 1) * g.wq - 2 * g.m * g.hv, g.hv, 2 * g.n,
+                              g.xm, g.f + g.hv / 3, uw));
+    rows.push_back(
+        member_row(cp("隅角部ハンチ    "), 3, g.hh, g.hh, g.hh, nm4, g.xm, g.f + 3 * g.hv / 8, uw));
   }
   if (g.s != 5) {
     const FootingPositions fx = footing_positions(g, 0);
-    rows.push_back(member_row(cp("フーチング      "), 1, g.l, g.lb, g.t, g.footing_count, fx.footing,
-                       g.t / 2, uw));
+    rows.push_back(member_row(cp("フーチング      "), 1, g.l, g.lb, g.t, g.footing_count,
+                              fx.footing, g.t / 2, uw));
     rows.push_back(member_row(cp("フーチングハンチ"), 2, haunch_triangle_width(g, 0), g.lb, g.c,
-                       g.footing_count, fx.triangle, g.t + g.c / 3, uw));
+                              g.footing_count, fx.triangle, g.t + g.c / 3, uw));
   }
   return rows;
 }
@@ -299,15 +303,15 @@ std::vector<MemberRow> caisson_weight_rows(const engine::WallBlock& block) {
         d1 = types[k].width - 2 * g.hh + 2 * t;
         d2 = types[k].length - 2 * g.hh + 2 * t;
       }
-      rows.push_back(member_row(k == 0 ? part_name(shape, layer.index) : std::string(), 1, d1, d2, t,
-                         types[k].count, g.width_x(types[k].width), zb + t / 2, gk));
+      rows.push_back(member_row(k == 0 ? part_name(shape, layer.index) : std::string(), 1, d1, d2,
+                                t, types[k].count, g.width_x(types[k].width), zb + t / 2, gk));
     }
     if (lowest || over_lowest) {
       // b. Horizontal haunches across the section, one row per distinct width.
       for (int a = 0; a < widths.size(); ++a) {
         const double bw = widths.values[a];
-        MemberRow r = member_row(a == 0 ? cp("    水平横ハンチ") : std::string(), -2, bw - 2 * g.hh, 0, 0,
-                          widths.counts[a] * g.m * 2, g.width_x(bw), 0, gk);
+        MemberRow r = member_row(a == 0 ? cp("    水平横ハンチ") : std::string(), -2, bw - 2 * g.hh,
+                                 0, 0, widths.counts[a] * g.m * 2, g.width_x(bw), 0, gk);
         if (over_lowest) {
           r.d2 = r.d3 = e;
           r.y = zb + e / 3;
@@ -323,8 +327,8 @@ std::vector<MemberRow> caisson_weight_rows(const engine::WallBlock& block) {
       // c. Horizontal haunches along the wall line, one row per distinct length.
       for (int b = 0; b < lengths.size(); ++b) {
         const double bl = lengths.values[b];
-        MemberRow r = member_row(b == 0 ? cp("    水平縦ハンチ") : std::string(), -2, 0, bl - 2 * g.hh, 0,
-                          lengths.counts[b] * g.n * 2, g.xm, 0, gk);
+        MemberRow r = member_row(b == 0 ? cp("    水平縦ハンチ") : std::string(), -2, 0,
+                                 bl - 2 * g.hh, 0, lengths.counts[b] * g.n * 2, g.xm, 0, gk);
         if (over_lowest) {
           r.d1 = r.d3 = e;
           r.y = zb + e / 3;
@@ -342,7 +346,8 @@ std::vector<MemberRow> caisson_weight_rows(const engine::WallBlock& block) {
     // d. Vertical haunches in the cell corners.
     if (haunch) {
       const double leg = lowest && t < g.hh ? t : g.hh;
-      rows.push_back(member_row(cp("      垂直ハンチ"), -2, leg, leg, t, 4 * nm, g.xm, zb + t / 2, gk));
+      rows.push_back(
+          member_row(cp("      垂直ハンチ"), -2, leg, leg, t, 4 * nm, g.xm, zb + t / 2, gk));
     }
     // e. Corner haunches where the vertical and the horizontal haunches meet.
     if (lowest && haunch) {
@@ -351,13 +356,13 @@ std::vector<MemberRow> caisson_weight_rows(const engine::WallBlock& block) {
             member_row(cp("    隅角部ハンチ"), -3, t, t, t, 4 * nm, g.xm, g.f + 3 * t / 8, gk));
       else
         rows.push_back(member_row(cp("    隅角部ハンチ"), -3, g.hh, g.hh, g.hh, 4 * nm, g.xm,
-                           g.f + 3 * g.hv / 8, gk));
+                                  g.f + 3 * g.hv / 8, gk));
     }
     if (over_lowest) {
       rows.push_back(member_row(cp("   隅角部ハンチA"), -3, e, e / r2, e / r2, 8 * nm, g.xm,
-                         zb + 3 * e / 8, gk));
-      rows.push_back(member_row(cp("   隅角部ハンチB"), -2, e, e / r2, r2 * g.hh - 2 * e / r2, 4 * nm,
-                         g.xm, zb + e / 3, gk));
+                                zb + 3 * e / 8, gk));
+      rows.push_back(member_row(cp("   隅角部ハンチB"), -2, e, e / r2, r2 * g.hh - 2 * e / r2,
+                                4 * nm, g.xm, zb + e / 3, gk));
     }
     rows.push_back(subtotal_member_row());
   }
@@ -380,11 +385,11 @@ std::vector<MemberRow> caisson_buoyancy_rows(const engine::WallBlock& block, int
   rows.push_back(member_row(cp("ﾌｰﾁﾝｸﾞ    "), 1, g.l, hf, gw, fc, fx.footing, hf / 2, 0));
   if (water_case <= 2)
     rows.push_back(member_row(cp(water_case == 2 ? "ﾌｰﾁﾝｸﾞﾊﾝﾁ1" : "ﾌｰﾁﾝｸﾞﾊﾝﾁ "), 2,
-                       haunch_triangle_width(g, e), g.c - e, gw, fc, fx.triangle,
-                       g.t + (g.c - e) / 3, 0));
+                              haunch_triangle_width(g, e), g.c - e, gw, fc, fx.triangle,
+                              g.t + (g.c - e) / 3, 0));
   if (water_case == 2)
     rows.push_back(member_row(cp("ﾌｰﾁﾝｸﾞﾊﾝﾁ2"), 1, haunch_rectangle_width(g, e), g.c - e, gw, fc,
-                       fx.rectangle, g.t + (g.c - e) / 2, 0));
+                              fx.rectangle, g.t + (g.c - e) / 2, 0));
   return rows;
 }
 
@@ -472,8 +477,8 @@ engine::TableTemplate member_weight_table(const std::string& name, std::string_v
                                           const BlockResult& total, MemberTableStyle style,
                                           int kind) {
   const bool footing = style == MemberTableStyle::footing_caisson;
-  const bool counterfort = style == MemberTableStyle::counterfort ||
-                           style == MemberTableStyle::inclined_counterfort;
+  const bool counterfort =
+      style == MemberTableStyle::counterfort || style == MemberTableStyle::inclined_counterfort;
   const std::string bn(block_name);
   engine::TableTemplate table(name, {18, counterfort ? 30 : 28, 4, 10, 10, 12});
   add_row(table, "2,@,@,@,@,@",
@@ -540,8 +545,8 @@ engine::TableTemplate member_centroid_table(const std::string& name, std::string
           "0100,@,@,@,@,@");
   // A subtotal's centroid is a quotient, marked as such in the caisson's and the inclined
   // counterfort's tables.
-  const bool starred_subtotal = style == MemberTableStyle::caisson ||
-                                style == MemberTableStyle::inclined_counterfort;
+  const bool starred_subtotal =
+      style == MemberTableStyle::caisson || style == MemberTableStyle::inclined_counterfort;
   add_row(table, "3,3,3,3,3,3", cp("名 称,重 量,重心座標,重心座標,W･x,W･y"), kHeadBorder);
   add_row(table, "3,3,3,3,3,3", cp(",W (kN),x (m),y (m),(kN･m),(kN･m)"), kUnitBorder);
   for (const MemberRow& r : rows) {

@@ -55,8 +55,8 @@ Counterfort counterfort_of(const engine::WallBlock& block) {
   if (c.Hs < kTiny) {
     char values[128];
     std::snprintf(values, sizeof values, " (H=%.3f, D=%.3f, Hr=%.3f)", c.H, c.D, c.Hr);
-    refuse_counterfort(block, std::string("扶壁の斜部の高さ H - D - Hr が正ではありません") +
-                                  values);
+    refuse_counterfort(block,
+                       std::string("扶壁の斜部の高さ H - D - Hr が正ではありません") + values);
   }
   return c;
 }
@@ -109,9 +109,8 @@ Submerged submerged_profile(const Counterfort& c, int kind, double r) {
 }  // namespace
 
 void refuse_counterfort(const engine::WallBlock& block, std::string_view utf8_reason) {
-  engine::stop_engine(engine::fatal_error(cp("扶壁式ブロック《") +
-                                          std::string(block.head.name.view()) + cp("》: ") +
-                                          cp(utf8_reason)));
+  engine::stop_engine(engine::fatal_error(
+      cp("扶壁式ブロック《") + std::string(block.head.name.view()) + cp("》: ") + cp(utf8_reason)));
 }
 
 std::vector<FillSublayer> split_fill_sublayers(const engine::CounterfortShape& shape,
@@ -123,7 +122,7 @@ std::vector<FillSublayer> split_fill_sublayers(const engine::CounterfortShape& s
     const int k = layer.index;
     const std::string name(cp932_truncate(shape.part_names[k].view(), name_bytes));
     const double below = buoyancy ? round3(shape.part_values[1][k] - shape.part_values[3][k])
-                                   : shape.part_values[1][k];
+                                  : shape.part_values[1][k];
     const double above = shape.part_values[2][k];
     if (r >= layer.top) {
       out.push_back({name, layer.top, layer.bottom, below, true});
@@ -164,8 +163,8 @@ std::vector<MemberRow> counterfort_rows(const engine::WallBlock& block, int kind
   std::vector<MemberRow> rows;
   rows.push_back(member_row(cp("底  版          "), 1, c.B, c.L, c.D, 1, round3(c.Lf + c.B / 2),
                             round3(c.D / 2), uw));
-  rows.push_back(member_row(cp("前  壁          "), 1, c.Tw, c.L, hw, 1,
-                            round3(c.Lf + c.Tw / 2), round3(c.D + hw / 2), uw));
+  rows.push_back(member_row(cp("前  壁          "), 1, c.Tw, c.L, hw, 1, round3(c.Lf + c.Tw / 2),
+                            round3(c.D + hw / 2), uw));
   rows.push_back(member_row(cp("扶  壁    （縦）"), 1, p.w, c.Tc, hw, n, round3(x_back + p.w / 2),
                             round3(c.D + hw / 2), uw));
   rows.push_back(member_row(cp("扶  壁  （三角）"), 2, heel, c.Tc, p.hv, sloped,
@@ -174,11 +173,11 @@ std::vector<MemberRow> counterfort_rows(const engine::WallBlock& block, int kind
                             round3(x_back + p.w + p.t / 2), round3(c.D + p.hr / 2), uw));
   rows.push_back(member_row(cp("垂直ハンチ      "), 2, c.Hc, c.Hc, hw, 2 * n,
                             round3(x_back + c.Hc / 3), round3(c.D + hw / 2), uw));
-  rows.push_back(member_row(cp("水平ハンチ横断側"), 2, round3(c.B - c.Tw - c.Hc), c.Hc, c.Hc,
-                            2 * n, round3(x_back + c.Hc + (c.B - c.Tw - c.Hc) / 2),
+  rows.push_back(member_row(cp("水平ハンチ横断側"), 2, round3(c.B - c.Tw - c.Hc), c.Hc, c.Hc, 2 * n,
+                            round3(x_back + c.Hc + (c.B - c.Tw - c.Hc) / 2), round3(c.D + c.Hc / 3),
+                            uw));
+  rows.push_back(member_row(cp("水平ハンチ縦断側"), 2, c.Hc, lh, c.Hc, 1, round3(x_back + c.Hc / 3),
                             round3(c.D + c.Hc / 3), uw));
-  rows.push_back(member_row(cp("水平ハンチ縦断側"), 2, c.Hc, lh, c.Hc, 1,
-                            round3(x_back + c.Hc / 3), round3(c.D + c.Hc / 3), uw));
   rows.push_back(member_row(cp("隅角部ハンチ    "), 3, c.Hc, c.Hc, c.Hc, 2 * n,
                             round3(x_back + c.Hc / 3), round3(c.D + c.Hc / 3), uw));
   rows.push_back(member_row(cp("フーチング      "), 1, c.Lf, c.L, c.Tf, 1, round3(c.Lf / 2),
@@ -276,8 +275,8 @@ int write_counterfort_block_tables(int slot, engine::PrintFile& report, int kind
   const engine::WallBlock& block = cd.wall_blocks[slot];
   const double level = cd.water_levels[2];
   if (kind == KIND_BUOYANCY && block.head.ref_y >= level) {
-    write_no_buoyancy_template(report, cp932_printf("FKLB_%02d.PFM", slot),
-                               block.head.name.view(), slot);
+    write_no_buoyancy_template(report, cp932_printf("FKLB_%02d.PFM", slot), block.head.name.view(),
+                               slot);
     return -1;
   }
   if (block.sub_type == 3) {

@@ -41,15 +41,15 @@ std::vector<MemberRow> footing_caisson_rows(const engine::WallBlock& block, int 
   rows.push_back(member_row(cp("側 壁   横断側  "), 1, g.wi, g.we, hb, 2, g.xw, hb / 2, uw));
   rows.push_back(member_row(cp("隔 壁   横断側  "), 1, g.wi, g.wq, hb, g.m - 1, g.xw, hb / 2, uw));
   rows.push_back(member_row(cp("垂直ﾊﾝﾁ         "), 2, g.hh, g.hh, hb, g.hh < kTiny ? 0 : nm4, g.xm,
-                          hb / 2, uw));
+                            hb / 2, uw));
   rows.push_back(member_row(cp("ﾌｰﾁﾝｸﾞ          "), 1, g.l, g.lb, hf, fc, fx.footing, hf / 2, uw));
   if (water_case != 3)
     rows.push_back(member_row(cp(water_case == 2 ? "ﾌｰﾁﾝｸﾞﾊﾝﾁ 1     " : "ﾌｰﾁﾝｸﾞﾊﾝﾁ       "), 2,
-                            haunch_triangle_width(g, e), g.lb, g.c - e, fc, fx.triangle,
-                            g.t + (g.c - e) / 3, uw));
+                              haunch_triangle_width(g, e), g.lb, g.c - e, fc, fx.triangle,
+                              g.t + (g.c - e) / 3, uw));
   if (water_case == 2)
     rows.push_back(member_row(cp("ﾌｰﾁﾝｸﾞﾊﾝﾁ 2     "), 1, haunch_rectangle_width(g, e), g.lb,
-                            g.c - e, fc, fx.rectangle, g.t + (g.c - e) / 2, uw));
+                              g.c - e, fc, fx.rectangle, g.t + (g.c - e) / 2, uw));
   rows.push_back(subtotal_member_row());
 
   const std::vector<CellType> types =
@@ -78,9 +78,8 @@ std::vector<MemberRow> footing_caisson_rows(const engine::WallBlock& block, int 
       const double d3 = p.top - p.bottom;
       const double y = p.bottom + d3 / 2;
       for (std::size_t i = 0; i < types.size(); ++i)
-        rows.push_back(member_row(i == 0 ? name : std::string(), 1, types[i].width,
-                                types[i].length, d3, types[i].count, g.width_x(types[i].width),
-                                y, p.unit_weight));
+        rows.push_back(member_row(i == 0 ? name : std::string(), 1, types[i].width, types[i].length,
+                                  d3, types[i].count, g.width_x(types[i].width), y, p.unit_weight));
       if (g.hh > kTiny)
         rows.push_back(
             member_row(cp("      垂直ハンチ"), -2, g.hh, g.hh, d3, nm4, g.xm, y, p.unit_weight));

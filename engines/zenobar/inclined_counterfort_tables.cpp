@@ -1,8 +1,9 @@
 // Counterfort blocks whose front face leans back above the height Ht (sub-type 3): the section is
 // built from points worked out with the lean angle, its members become rows of the counterfort
 // tables, and the fill is cut along the inclined back face of the wall.
-#include "common/cp932.h"
 #include "engines/zenobar/counterfort_tables.h"
+
+#include "common/cp932.h"
 
 #include <algorithm>
 #include <cmath>
@@ -39,8 +40,8 @@ std::vector<MemberRow> inclined_counterfort_rows(const engine::WallBlock& block,
   // The lean angle is that of the face between Ht and H: without that height there is no face to
   // lean, and a face leaning forward over its foot is not this block's shape.
   if (H - Ht < kTiny)
-    refuse_counterfort(block, "前壁の傾斜部の高さ H - Ht が正ではありません (H=" +
-                                  level_text(H) + ", Ht=" + level_text(Ht) + ")");
+    refuse_counterfort(block, "前壁の傾斜部の高さ H - Ht が正ではありません (H=" + level_text(H) +
+                                  ", Ht=" + level_text(Ht) + ")");
   if (Ln < -kTiny)
     refuse_counterfort(block, "前壁の傾斜量 Ln が負です (Ln=" + level_text(Ln) + ")");
 
@@ -80,7 +81,7 @@ std::vector<MemberRow> inclined_counterfort_rows(const engine::WallBlock& block,
   double hk = y5 - D;
   double hf = Ht - D;
   double hh = y16 - D;
-  double xf = P[14].x;  // back face at the top of the counterforts
+  double xf = P[14].x;      // back face at the top of the counterforts
   double wall_x = Tw / cs;  // back face at the top of the wall's lower zone
   Pt wall_centre{(P[1].x + P[3].x) / 2, (P[1].y + P[3].y) / 2};
   const double bh1 = std::abs(P[6].x - P[12].x);
@@ -90,10 +91,10 @@ std::vector<MemberRow> inclined_counterfort_rows(const engine::WallBlock& block,
   const double lh = L - (2 * Hc + Tc) * n;
   double ds = D;
   double cx = cx0, cy = cy0;
-  int c_wall_top = 1;       // rows 0
-  int c_wall_cap = 1;       // row 1
-  int c_cf_cap = n;         // rows 7 and 11 (twice n)
-  bool above_slab = true;   // every row but the slab
+  int c_wall_top = 1;      // rows 0
+  int c_wall_cap = 1;      // row 1
+  int c_cf_cap = n;        // rows 7 and 11 (twice n)
+  bool above_slab = true;  // every row but the slab
 
   if (kind == KIND_BUOYANCY) {
     const double r = round3(water_level - head.ref_y);
@@ -163,8 +164,8 @@ std::vector<MemberRow> inclined_counterfort_rows(const engine::WallBlock& block,
   rows.push_back(member_row(cp("前  壁  ４      "), 2, wall_x, L, hf, c_lower, (wall_x + bw) / 3,
                             D + 2 * hf / 3, uw));
   rows.push_back(member_row(cp("底  版          "), 1, B, L, ds, 1, B / 2, ds / 2, uw));
-  rows.push_back(member_row(cp("扶  壁  四角    "), 1, bk - cx, Tc, hk, n * on,
-                            xf + (bk - cx) / 2, D + hk / 2, uw));
+  rows.push_back(member_row(cp("扶  壁  四角    "), 1, bk - cx, Tc, hk, n * on, xf + (bk - cx) / 2,
+                            D + hk / 2, uw));
   rows.push_back(member_row(cp("扶  壁  三角１  "), 2, bt, Tc, hk, n * on, P[11].x + 2 * bt / 3,
                             D + hk / 3, uw));
   rows.push_back(member_row(cp("扶  壁  三角２  "), 2, Hc, Tc, s3, c_cf_cap * on,
@@ -172,16 +173,16 @@ std::vector<MemberRow> inclined_counterfort_rows(const engine::WallBlock& block,
                             P[4].y + 2 * Hc * sn / 3 - s3 * cs / 3, uw));
   rows.push_back(member_row(cp("扶  壁  三角３  "), 2, cx, Tc, cy, c_chamfer, B - 2 * cx / 3,
                             D + hh + cy / 3, uw));
-  rows.push_back(member_row(cp("扶  壁  四角２  "), 1, cx, Tc, hh, c_chamfer, B - cx / 2,
-                            D + hh / 2, uw));
+  rows.push_back(
+      member_row(cp("扶  壁  四角２  "), 1, cx, Tc, hh, c_chamfer, B - cx / 2, D + hh / 2, uw));
   rows.push_back(member_row(cp("ﾊﾝﾁ 前壁/扶壁１ "), 2, bh, Hc, hk, 2 * n * on,
                             P[11].x + bh / 3 + tn * hk / 2, D + hk / 2, uw));
   rows.push_back(member_row(cp("ﾊﾝﾁ 前壁/扶壁２ "), 3, Hc, Hc, s3, 2 * c_cf_cap * on,
                             P[4].x - 3 * s3 * sn / 8 - 3 * Hc * cs / 4,
                             P[4].y - 3 * s3 * cs / 8 + 3 * Hc * sn / 4, uw));
   const std::size_t first_slab_haunch = rows.size();
-  rows.push_back(member_row(cp("ﾊﾝﾁ 扶壁/底版１ "), 2, bh1, Hc, Hc, 2 * n * on,
-                            P[12].x + bh1 / 2, D + Hc / 3, uw));
+  rows.push_back(member_row(cp("ﾊﾝﾁ 扶壁/底版１ "), 2, bh1, Hc, Hc, 2 * n * on, P[12].x + bh1 / 2,
+                            D + Hc / 3, uw));
   rows.push_back(member_row(cp("ﾊﾝﾁ 扶壁/底版２ "), 3, bh2, Hc, Hc, 2 * n * on,
                             P[10].x + 5 * s3 / 8, D + Hc / 4, uw));
   rows.push_back(member_row(cp("ﾊﾝﾁ 前壁/底版   "), 2, bh, lh, Hc, on, P[11].x + (s3 + bh) / 3,
@@ -212,16 +213,15 @@ std::vector<MemberRow> inclined_counterfort_rows(const engine::WallBlock& block,
       const double h = sub.thickness();
       const double g = sub.unit_weight;
       const double beside = ft.x - fb.x;
-      rows.push_back(member_row(sub.name, 2, beside, L, h, 1, fb.x + 2 * beside / 3,
-                                fb.y + h / 3, g));
+      rows.push_back(
+          member_row(sub.name, 2, beside, L, h, 1, fb.x + 2 * beside / 3, fb.y + h / 3, g));
       const double behind = B - ft.x;
-      rows.push_back(member_row(sub.name, 1, behind, L, h, 1, ft.x + behind / 2, fb.y + h / 2,
-                                g));
-      rows.push_back(member_row(cp("      扶壁  三角"), -2, beside, Tc, h, n,
-                                fb.x + 2 * beside / 3, fb.y + h / 3, g));
+      rows.push_back(member_row(sub.name, 1, behind, L, h, 1, ft.x + behind / 2, fb.y + h / 2, g));
+      rows.push_back(member_row(cp("      扶壁  三角"), -2, beside, Tc, h, n, fb.x + 2 * beside / 3,
+                                fb.y + h / 3, g));
       const double block_w = et.x - ft.x;
-      rows.push_back(member_row(cp("      扶壁  四角"), -1, block_w, Tc, h, n,
-                                ft.x + block_w / 2, fb.y + h / 2, g));
+      rows.push_back(member_row(cp("      扶壁  四角"), -1, block_w, Tc, h, n, ft.x + block_w / 2,
+                                fb.y + h / 2, g));
       const double cw = std::abs(et.x - eb.x);
       const bool straddle = et.y > y16 && y16 > eb.y;
       const double tri_h = straddle ? et.y - y16 : et.y - eb.y;
