@@ -24,20 +24,22 @@ std::string cp(std::string_view utf8) { return utf8_to_cp932_lossy(utf8); }
                                           cp("》: ") + cp(utf8_reason)));
 }
 
-MemberRow subtotal_row() {
-  MemberRow row;
-  row.name = cp("    小  計");
-  row.subtotal = true;
-  return row;
-}
-
 // The part name of a fill layer, cut to the 16 bytes of the name column.
 std::string part_name(const engine::CaissonShape& shape, int index) {
   return std::string(cp932_truncate(shape.part_names[index].view(), 16));
 }
 
-MemberRow row(std::string name, int divisor, double d1, double d2, double d3, int count,
-              double x, double y, double unit_weight) {
+void add_row(engine::TableTemplate& table, const char* align, const std::string& text,
+             const char* border) {
+  table.add_row(align, text, border);
+}
+
+}  // namespace
+
+// ---- Rows --------------------------------------------------------------------------------
+
+MemberRow member_row(std::string name, int divisor, double d1, double d2, double d3, int count,
+                     double x, double y, double unit_weight) {
   MemberRow r;
   r.name = std::move(name);
   r.divisor = divisor;
@@ -51,12 +53,12 @@ MemberRow row(std::string name, int divisor, double d1, double d2, double d3, in
   return r;
 }
 
-void add_row(engine::TableTemplate& table, const char* align, const std::string& text,
-             const char* border) {
-  table.add_row(align, text, border);
+MemberRow subtotal_member_row() {
+  MemberRow r;
+  r.name = cp("    小  計");
+  r.subtotal = true;
+  return r;
 }
-
-}  // namespace
 
 // ---- Cell groups -------------------------------------------------------------------------
 
@@ -205,12 +207,17 @@ FootingPositions footing_positions(const CaissonLayout& g, double e) {
 
 std::vector<FillLayer> stack_fill_layers(const engine::CaissonShape& shape, double h,
                                          double floor) {
-  const int count = std::clamp<int>(shape.part_count, 0, engine::PART_NAMES);
+  return stack_fill_layers(shape.part_count, shape.part_values, h, floor);
+}
+
+std::vector<FillLayer> stack_fill_layers(int part_count, const double (&part_values)[4][8],
+                                         double h, double floor) {
+  const int count = std::clamp<int>(part_count, 0, engine::PART_NAMES);
   std::vector<FillLayer> layers;
   double total = 0;
   double top = h;
   for (int k = 0; k < count; ++k) {
-    const double t = shape.part_values[0][k];
+    const double t = part_values[0][k];
     total += t;
     layers.push_back({k, top, top - t});
     top -= t;
@@ -235,26 +242,30 @@ std::vector<MemberRow> build_caisson_members(const CaissonLayout& g, double uw) 
   const double hc = g.h - g.f;
   const int nm4 = 4 * g.n * g.m;
   std::vector<MemberRow> rows;
-  rows.push_back(row(cp("底  版          "), 1, g.w, g.lb, g.f, 1, g.xb, g.f / 2, uw));
-  rows.push_back(row(cp("側  壁    縦断側"), 1, g.wf, g.lb, hc, 2, g.xb, g.f + hc / 2, uw));
-  rows.push_back(row(cp("隔  壁    縦断側"), 1, g.wp, g.lb, hc, g.n - 1, g.xp, g.f + hc / 2, uw));
-  rows.push_back(row(cp("側  壁    横断側"), 1, g.wi, g.we, hc, 2, g.xw, g.f + hc / 2, uw));
-  rows.push_back(row(cp("隔  壁    横断側"), 1, g.wi, g.wq, hc, g.m - 1, g.xw, g.f + hc / 2, uw));
+  rows.push_back(member_row(cp("底  版          "), 1, g.w, g.lb, g.f, 1, g.xb, g.f / 2, uw));
+  rows.push_back(member_row(cp("側  壁    縦断側"), 1, g.wf, g.lb, hc, 2, g.xb, g.f + hc / 2, uw));
+  rows.push_back(
+      member_row(cp("隔  壁    縦断側"), 1, g.wp, g.lb, hc, g.n - 1, g.xp, g.f + hc / 2, uw));
+  rows.push_back(member_row(cp("側  壁    横断側"), 1, g.wi, g.we, hc, 2, g.xw, g.f + hc / 2, uw));
+  rows.push_back(
+      member_row(cp("隔  壁    横断側"), 1, g.wi, g.wq, hc, g.m - 1, g.xw, g.f + hc / 2, uw));
   if (g.hh >= kTiny) {
-    rows.push_back(row(cp("垂直ハンチ      "), 2, g.hh, g.hh, hc, nm4, g.xm, g.f + hc / 2, uw));
-    rows.push_back(row(cp("水平ハンチ横断側"), 2, g.wi - 2 * g.n * g.hv, g.hv, g.hv, 2 * g.m, g.xh,
-                       g.f + g.hv / 3, uw));
-    rows.push_back(row(cp("水平ハンチ縦断側"), 2, g.hv,
-                       g.lb - 2 * g.we - (g.m - 1) * g.wq - 2 * g.m * g.hv, g.hv, 2 * g.n, g.xm,
-                       g.f + g.hv / 3, uw));
-    rows.push_back(row(cp("隅角部ハンチ    "), 3, g.hh, g.hh, g.hh, nm4, g.xm, g.f + 3 * g.hv / 8, uw));
+    rows.push_back(
+        member_row(cp("垂直ハンチ      "), 2, g.hh, g.hh, hc, nm4, g.xm, g.f + hc / 2, uw));
+    rows.push_back(member_row(cp("水平ハンチ横断側"), 2, g.wi - 2 * g.n * g.hv, g.hv, g.hv, 2 * g.m,
+                              g.xh, g.f + g.hv / 3, uw));
+    rows.push_back(member_row(cp("水平ハンチ縦断側"), 2, g.hv,
+                              g.lb - 2 * g.we - (g.m - 1) * g.wq - 2 * g.m * g.hv, g.hv, 2 * g.n,
+                              g.xm, g.f + g.hv / 3, uw));
+    rows.push_back(
+        member_row(cp("隅角部ハンチ    "), 3, g.hh, g.hh, g.hh, nm4, g.xm, g.f + 3 * g.hv / 8, uw));
   }
   if (g.s != 5) {
     const FootingPositions fx = footing_positions(g, 0);
-    rows.push_back(row(cp("フーチング      "), 1, g.l, g.lb, g.t, g.footing_count, fx.footing,
-                       g.t / 2, uw));
-    rows.push_back(row(cp("フーチングハンチ"), 2, haunch_triangle_width(g, 0), g.lb, g.c,
-                       g.footing_count, fx.triangle, g.t + g.c / 3, uw));
+    rows.push_back(member_row(cp("フーチング      "), 1, g.l, g.lb, g.t, g.footing_count,
+                              fx.footing, g.t / 2, uw));
+    rows.push_back(member_row(cp("フーチングハンチ"), 2, haunch_triangle_width(g, 0), g.lb, g.c,
+                              g.footing_count, fx.triangle, g.t + g.c / 3, uw));
   }
   return rows;
 }
@@ -263,7 +274,7 @@ std::vector<MemberRow> caisson_weight_rows(const engine::WallBlock& block) {
   const CaissonLayout g = caisson_layout(block);
   const engine::CaissonShape& shape = block.caisson;
   std::vector<MemberRow> rows = build_caisson_members(g, block.head.unit_weights[0]);
-  rows.push_back(subtotal_row());
+  rows.push_back(subtotal_member_row());
 
   const ValueGroups widths = group_equal_values(g.b);
   const ValueGroups lengths = group_equal_values(g.e);
@@ -292,15 +303,15 @@ std::vector<MemberRow> caisson_weight_rows(const engine::WallBlock& block) {
         d1 = types[k].width - 2 * g.hh + 2 * t;
         d2 = types[k].length - 2 * g.hh + 2 * t;
       }
-      rows.push_back(row(k == 0 ? part_name(shape, layer.index) : std::string(), 1, d1, d2, t,
-                         types[k].count, g.width_x(types[k].width), zb + t / 2, gk));
+      rows.push_back(member_row(k == 0 ? part_name(shape, layer.index) : std::string(), 1, d1, d2,
+                                t, types[k].count, g.width_x(types[k].width), zb + t / 2, gk));
     }
     if (lowest || over_lowest) {
       // b. Horizontal haunches across the section, one row per distinct width.
       for (int a = 0; a < widths.size(); ++a) {
         const double bw = widths.values[a];
-        MemberRow r = row(a == 0 ? cp("    水平横ハンチ") : std::string(), -2, bw - 2 * g.hh, 0, 0,
-                          widths.counts[a] * g.m * 2, g.width_x(bw), 0, gk);
+        MemberRow r = member_row(a == 0 ? cp("    水平横ハンチ") : std::string(), -2, bw - 2 * g.hh,
+                                 0, 0, widths.counts[a] * g.m * 2, g.width_x(bw), 0, gk);
         if (over_lowest) {
           r.d2 = r.d3 = e;
           r.y = zb + e / 3;
@@ -316,8 +327,8 @@ std::vector<MemberRow> caisson_weight_rows(const engine::WallBlock& block) {
       // c. Horizontal haunches along the wall line, one row per distinct length.
       for (int b = 0; b < lengths.size(); ++b) {
         const double bl = lengths.values[b];
-        MemberRow r = row(b == 0 ? cp("    水平縦ハンチ") : std::string(), -2, 0, bl - 2 * g.hh, 0,
-                          lengths.counts[b] * g.n * 2, g.xm, 0, gk);
+        MemberRow r = member_row(b == 0 ? cp("    水平縦ハンチ") : std::string(), -2, 0,
+                                 bl - 2 * g.hh, 0, lengths.counts[b] * g.n * 2, g.xm, 0, gk);
         if (over_lowest) {
           r.d1 = r.d3 = e;
           r.y = zb + e / 3;
@@ -335,24 +346,25 @@ std::vector<MemberRow> caisson_weight_rows(const engine::WallBlock& block) {
     // d. Vertical haunches in the cell corners.
     if (haunch) {
       const double leg = lowest && t < g.hh ? t : g.hh;
-      rows.push_back(row(cp("      垂直ハンチ"), -2, leg, leg, t, 4 * nm, g.xm, zb + t / 2, gk));
+      rows.push_back(
+          member_row(cp("      垂直ハンチ"), -2, leg, leg, t, 4 * nm, g.xm, zb + t / 2, gk));
     }
     // e. Corner haunches where the vertical and the horizontal haunches meet.
     if (lowest && haunch) {
       if (x)
         rows.push_back(
-            row(cp("    隅角部ハンチ"), -3, t, t, t, 4 * nm, g.xm, g.f + 3 * t / 8, gk));
+            member_row(cp("    隅角部ハンチ"), -3, t, t, t, 4 * nm, g.xm, g.f + 3 * t / 8, gk));
       else
-        rows.push_back(row(cp("    隅角部ハンチ"), -3, g.hh, g.hh, g.hh, 4 * nm, g.xm,
-                           g.f + 3 * g.hv / 8, gk));
+        rows.push_back(member_row(cp("    隅角部ハンチ"), -3, g.hh, g.hh, g.hh, 4 * nm, g.xm,
+                                  g.f + 3 * g.hv / 8, gk));
     }
     if (over_lowest) {
-      rows.push_back(row(cp("   隅角部ハンチA"), -3, e, e / r2, e / r2, 8 * nm, g.xm,
-                         zb + 3 * e / 8, gk));
-      rows.push_back(row(cp("   隅角部ハンチB"), -2, e, e / r2, r2 * g.hh - 2 * e / r2, 4 * nm,
-                         g.xm, zb + e / 3, gk));
+      rows.push_back(member_row(cp("   隅角部ハンチA"), -3, e, e / r2, e / r2, 8 * nm, g.xm,
+                                zb + 3 * e / 8, gk));
+      rows.push_back(member_row(cp("   隅角部ハンチB"), -2, e, e / r2, r2 * g.hh - 2 * e / r2,
+                                4 * nm, g.xm, zb + e / 3, gk));
     }
-    rows.push_back(subtotal_row());
+    rows.push_back(subtotal_member_row());
   }
   return rows;
 }
@@ -369,15 +381,15 @@ std::vector<MemberRow> caisson_buoyancy_rows(const engine::WallBlock& block, int
   const int fc = g.footing_count;
 
   std::vector<MemberRow> rows;
-  rows.push_back(row(cp("ケーソン  "), 1, g.w, hb, gw, 1, g.xb, hb / 2, 0));
-  rows.push_back(row(cp("ﾌｰﾁﾝｸﾞ    "), 1, g.l, hf, gw, fc, fx.footing, hf / 2, 0));
+  rows.push_back(member_row(cp("ケーソン  "), 1, g.w, hb, gw, 1, g.xb, hb / 2, 0));
+  rows.push_back(member_row(cp("ﾌｰﾁﾝｸﾞ    "), 1, g.l, hf, gw, fc, fx.footing, hf / 2, 0));
   if (water_case <= 2)
-    rows.push_back(row(cp(water_case == 2 ? "ﾌｰﾁﾝｸﾞﾊﾝﾁ1" : "ﾌｰﾁﾝｸﾞﾊﾝﾁ "), 2,
-                       haunch_triangle_width(g, e), g.c - e, gw, fc, fx.triangle,
-                       g.t + (g.c - e) / 3, 0));
+    rows.push_back(member_row(cp(water_case == 2 ? "ﾌｰﾁﾝｸﾞﾊﾝﾁ1" : "ﾌｰﾁﾝｸﾞﾊﾝﾁ "), 2,
+                              haunch_triangle_width(g, e), g.c - e, gw, fc, fx.triangle,
+                              g.t + (g.c - e) / 3, 0));
   if (water_case == 2)
-    rows.push_back(row(cp("ﾌｰﾁﾝｸﾞﾊﾝﾁ2"), 1, haunch_rectangle_width(g, e), g.c - e, gw, fc,
-                       fx.rectangle, g.t + (g.c - e) / 2, 0));
+    rows.push_back(member_row(cp("ﾌｰﾁﾝｸﾞﾊﾝﾁ2"), 1, haunch_rectangle_width(g, e), g.c - e, gw, fc,
+                              fx.rectangle, g.t + (g.c - e) / 2, 0));
   return rows;
 }
 
@@ -465,17 +477,25 @@ engine::TableTemplate member_weight_table(const std::string& name, std::string_v
                                           const BlockResult& total, MemberTableStyle style,
                                           int kind) {
   const bool footing = style == MemberTableStyle::footing_caisson;
+  const bool counterfort =
+      style == MemberTableStyle::counterfort || style == MemberTableStyle::inclined_counterfort;
   const std::string bn(block_name);
-  engine::TableTemplate table(name, {18, 28, 4, 10, 10, 12});
+  engine::TableTemplate table(name, {18, counterfort ? 30 : 28, 4, 10, 10, 12});
   add_row(table, "2,@,@,@,@,@",
-          footing ? cp932_printf("《%s》,@,@,@,@,@", bn.c_str())
-                  : cp932_printf("《%s》 重量の算定,@,@,@,@,@", bn.c_str()),
+          footing       ? cp932_printf("《%s》,@,@,@,@,@", bn.c_str())
+          : counterfort ? cp932_printf("《%s》重量の算定,@,@,@,@,@", bn.c_str())
+                        : cp932_printf("《%s》 重量の算定,@,@,@,@,@", bn.c_str()),
           "0100,@,@,@,@,@");
   add_row(table, "3,2,3,3,3,3",
-          footing ? cp932_printf("名 称, 形状寸法,数,V,%s,W", footing_unit_label(kind).c_str())
-                  : cp("名 称, 形状寸法,数,V,γ,W"),
+          footing || counterfort
+              ? cp932_printf("名 称, 形状寸法,数,V,%s,W", footing_unit_label(kind).c_str())
+              : cp("名 称, 形状寸法,数,V,γ,W"),
           kHeadBorder);
-  add_row(table, "3,1,3,3,3,3", cp(",(m$U3$Z/個) ,,(m$U3$Z),(kN/m$U3$Z),(kN)"), kUnitBorder);
+  add_row(table, "3,1,3,3,3,3",
+          style == MemberTableStyle::inclined_counterfort
+              ? cp(",,,(m$U3$Z),(kN/m$U3$Z),(kN)")
+              : cp(",(m$U3$Z/個) ,,(m$U3$Z),(kN/m$U3$Z),(kN)"),
+          kUnitBorder);
   bool members = true;  // the concrete rows, up to the first subtotal
   for (const MemberRow& r : rows) {
     if (r.subtotal) {
@@ -519,15 +539,20 @@ engine::TableTemplate member_centroid_table(const std::string& name, std::string
   engine::TableTemplate table(name, {18, 12, 10, 10, 14, 14});
   add_row(table, "2,@,@,@,@,@",
           footing ? cp932_printf("《%s》,@,@,@,@,@", bn.c_str())
-                  : cp932_printf("《%s》 重心の算定,@,@,@,@,@", bn.c_str()),
+          : style == MemberTableStyle::caisson
+              ? cp932_printf("《%s》 重心の算定,@,@,@,@,@", bn.c_str())
+              : cp932_printf("《%s》重心の算定,@,@,@,@,@", bn.c_str()),
           "0100,@,@,@,@,@");
+  // A subtotal's centroid is a quotient, marked as such in the caisson's and the inclined
+  // counterfort's tables.
+  const bool starred_subtotal =
+      style == MemberTableStyle::caisson || style == MemberTableStyle::inclined_counterfort;
   add_row(table, "3,3,3,3,3,3", cp("名 称,重 量,重心座標,重心座標,W･x,W･y"), kHeadBorder);
   add_row(table, "3,3,3,3,3,3", cp(",W (kN),x (m),y (m),(kN･m),(kN･m)"), kUnitBorder);
   for (const MemberRow& r : rows) {
     if (r.subtotal) {
-      // A subtotal's centroid is a quotient, marked as such in the caisson's table.
-      const char* format = footing ? "小 計,%10.3f ,%8.3f ,%8.3f ,%12.3f ,%12.3f "
-                                   : "小 計,%10.3f ,*%7.3f ,*%7.3f ,%12.3f ,%12.3f ";
+      const char* format = starred_subtotal ? "小 計,%10.3f ,*%7.3f ,*%7.3f ,%12.3f ,%12.3f "
+                                            : "小 計,%10.3f ,%8.3f ,%8.3f ,%12.3f ,%12.3f ";
       add_row(table, "3,1,1,1,1,1",
               cp932_printf(format, r.weight, r.x, r.y, r.moment_x, r.moment_y),
               kCentroidSumBorder);

@@ -36,6 +36,12 @@ struct MemberRow {
   bool subtotal = false;
 };
 
+// A member row before it is worked: x and y in the block frame.
+MemberRow member_row(std::string name, int divisor, double d1, double d2, double d3, int count,
+                     double x, double y, double unit_weight);
+// The subtotal row "    小  計" of the rows since the last subtotal.
+MemberRow subtotal_member_row();
+
 // Distinct values in the order of their first occurrence, each with the number of its exact
 // repetitions.
 struct ValueGroups {
@@ -104,6 +110,10 @@ struct FillLayer {
 // space is concrete (or outside the block).
 std::vector<FillLayer> stack_fill_layers(const engine::CaissonShape& shape, double h,
                                          double floor);
+// The same for any block with fill layers: `part_count` layers (clamped to 0..8) whose
+// thicknesses are part_values[0][k].
+std::vector<FillLayer> stack_fill_layers(int part_count, const double (&part_values)[4][8],
+                                         double h, double floor);
 
 // The member rows of a type-2 caisson (concrete only), before they are worked.
 std::vector<MemberRow> build_caisson_members(const CaissonLayout& g, double unit_weight);
@@ -122,8 +132,10 @@ BlockResult work_member_rows(std::vector<MemberRow>& rows, double ref_x, double 
 // The same for per-metre buoyancy rows: U = r(d1·d2·d3 / divisor · count); no volume.
 BlockResult work_buoyancy_rows(std::vector<MemberRow>& rows, double ref_x, double ref_y);
 
-// Table templates. `block_name` is CP932.
-enum class MemberTableStyle { caisson, footing_caisson };
+// Table templates. `block_name` is CP932. The counterfort styles print the unit-weight label of
+// the kind; the inclined counterfort has no unit under the dimensions and marks its subtotal
+// centroids with an asterisk as the total's.
+enum class MemberTableStyle { caisson, footing_caisson, counterfort, inclined_counterfort };
 engine::TableTemplate member_weight_table(const std::string& name, std::string_view block_name,
                                           const std::vector<MemberRow>& rows,
                                           const BlockResult& total, MemberTableStyle style,

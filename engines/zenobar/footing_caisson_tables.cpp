@@ -15,28 +15,6 @@ constexpr double kTiny = 0.0001;
 
 std::string cp(std::string_view utf8) { return utf8_to_cp932_lossy(utf8); }
 
-MemberRow make_row(std::string name, int divisor, double d1, double d2, double d3, int count,
-                   double x, double y, double unit_weight) {
-  MemberRow r;
-  r.name = std::move(name);
-  r.divisor = divisor;
-  r.d1 = d1;
-  r.d2 = d2;
-  r.d3 = d3;
-  r.count = count;
-  r.x = x;
-  r.y = y;
-  r.unit_weight = unit_weight;
-  return r;
-}
-
-MemberRow subtotal() {
-  MemberRow r;
-  r.name = cp("    小  計");
-  r.subtotal = true;
-  return r;
-}
-
 }  // namespace
 
 std::vector<MemberRow> footing_caisson_rows(const engine::WallBlock& block, int kind,
@@ -58,21 +36,21 @@ std::vector<MemberRow> footing_caisson_rows(const engine::WallBlock& block, int 
   const FootingPositions fx = footing_positions(g, e);
 
   std::vector<MemberRow> rows;
-  rows.push_back(make_row(cp("側 壁   縦断側  "), 1, g.wf, g.lb, hb, 2, g.xb, hb / 2, uw));
-  rows.push_back(make_row(cp("隔 壁   縦断側  "), 1, g.wp, g.lb, hb, g.n - 1, g.xp, hb / 2, uw));
-  rows.push_back(make_row(cp("側 壁   横断側  "), 1, g.wi, g.we, hb, 2, g.xw, hb / 2, uw));
-  rows.push_back(make_row(cp("隔 壁   横断側  "), 1, g.wi, g.wq, hb, g.m - 1, g.xw, hb / 2, uw));
-  rows.push_back(make_row(cp("垂直ﾊﾝﾁ         "), 2, g.hh, g.hh, hb, g.hh < kTiny ? 0 : nm4, g.xm,
-                          hb / 2, uw));
-  rows.push_back(make_row(cp("ﾌｰﾁﾝｸﾞ          "), 1, g.l, g.lb, hf, fc, fx.footing, hf / 2, uw));
+  rows.push_back(member_row(cp("側 壁   縦断側  "), 1, g.wf, g.lb, hb, 2, g.xb, hb / 2, uw));
+  rows.push_back(member_row(cp("隔 壁   縦断側  "), 1, g.wp, g.lb, hb, g.n - 1, g.xp, hb / 2, uw));
+  rows.push_back(member_row(cp("側 壁   横断側  "), 1, g.wi, g.we, hb, 2, g.xw, hb / 2, uw));
+  rows.push_back(member_row(cp("隔 壁   横断側  "), 1, g.wi, g.wq, hb, g.m - 1, g.xw, hb / 2, uw));
+  rows.push_back(member_row(cp("垂直ﾊﾝﾁ         "), 2, g.hh, g.hh, hb, g.hh < kTiny ? 0 : nm4, g.xm,
+                            hb / 2, uw));
+  rows.push_back(member_row(cp("ﾌｰﾁﾝｸﾞ          "), 1, g.l, g.lb, hf, fc, fx.footing, hf / 2, uw));
   if (water_case != 3)
-    rows.push_back(make_row(cp(water_case == 2 ? "ﾌｰﾁﾝｸﾞﾊﾝﾁ 1     " : "ﾌｰﾁﾝｸﾞﾊﾝﾁ       "), 2,
-                            haunch_triangle_width(g, e), g.lb, g.c - e, fc, fx.triangle,
-                            g.t + (g.c - e) / 3, uw));
+    rows.push_back(member_row(cp(water_case == 2 ? "ﾌｰﾁﾝｸﾞﾊﾝﾁ 1     " : "ﾌｰﾁﾝｸﾞﾊﾝﾁ       "), 2,
+                              haunch_triangle_width(g, e), g.lb, g.c - e, fc, fx.triangle,
+                              g.t + (g.c - e) / 3, uw));
   if (water_case == 2)
-    rows.push_back(make_row(cp("ﾌｰﾁﾝｸﾞﾊﾝﾁ 2     "), 1, haunch_rectangle_width(g, e), g.lb,
-                            g.c - e, fc, fx.rectangle, g.t + (g.c - e) / 2, uw));
-  rows.push_back(subtotal());
+    rows.push_back(member_row(cp("ﾌｰﾁﾝｸﾞﾊﾝﾁ 2     "), 1, haunch_rectangle_width(g, e), g.lb,
+                              g.c - e, fc, fx.rectangle, g.t + (g.c - e) / 2, uw));
+  rows.push_back(subtotal_member_row());
 
   const std::vector<CellType> types =
       combine_value_groups(group_equal_values(g.b), group_equal_values(g.e));
@@ -100,13 +78,12 @@ std::vector<MemberRow> footing_caisson_rows(const engine::WallBlock& block, int 
       const double d3 = p.top - p.bottom;
       const double y = p.bottom + d3 / 2;
       for (std::size_t i = 0; i < types.size(); ++i)
-        rows.push_back(make_row(i == 0 ? name : std::string(), 1, types[i].width,
-                                types[i].length, d3, types[i].count, g.width_x(types[i].width),
-                                y, p.unit_weight));
+        rows.push_back(member_row(i == 0 ? name : std::string(), 1, types[i].width, types[i].length,
+                                  d3, types[i].count, g.width_x(types[i].width), y, p.unit_weight));
       if (g.hh > kTiny)
         rows.push_back(
-            make_row(cp("      垂直ハンチ"), -2, g.hh, g.hh, d3, nm4, g.xm, y, p.unit_weight));
-      rows.push_back(subtotal());
+            member_row(cp("      垂直ハンチ"), -2, g.hh, g.hh, d3, nm4, g.xm, y, p.unit_weight));
+      rows.push_back(subtotal_member_row());
     }
   }
   return rows;

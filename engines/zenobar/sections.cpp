@@ -4,6 +4,7 @@
 #include "engines/common/engine_message.h"
 #include "engines/common/print_data.h"
 #include "engines/zenobar/caisson_tables.h"
+#include "engines/zenobar/counterfort_tables.h"
 #include "engines/zenobar/shape_tables.h"
 
 #include <string>
@@ -13,15 +14,6 @@ namespace qvt::zenobar {
 using engine::condition_data;
 
 namespace {
-
-void warn_not_computed(int slot) {
-  const auto& block = condition_data().wall_blocks[slot];
-  std::string text = cp932_printf(
-      "ブロック%d《%s》のブロック種別 %d の重量と浮力はまだ計算できません。\n"
-      "このブロックの重量と浮力は 0 として扱われます。",
-      slot + 1, block.head.name.c_str(), block.block_type);
-  engine::engine_message(engine::MessageKind::Warning, "warning", text);
-}
 
 void write_polygon_block(int slot, engine::PrintFile& report, int kind) {
   const auto& cd = condition_data();
@@ -72,12 +64,11 @@ void dispatch_block(int slot, engine::PrintFile& report, int kind) {
     case engine::BLOCK_FOOTING_CAISSON:
       write_footing_caisson_tables(slot, report, kind);
       break;
+    case engine::BLOCK_COUNTERFORT:
+      write_counterfort_block_tables(slot, report, kind);
+      break;
     case engine::BLOCK_LIBRARY:
       write_shape_block_tables(slot, report, kind);
-      break;
-    case engine::BLOCK_COUNTERFORT:
-      // Not computed yet: said once, in the weight section; the results stay zero.
-      if (kind == KIND_WEIGHT) warn_not_computed(slot);
       break;
     default:
       break;

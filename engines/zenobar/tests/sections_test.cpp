@@ -168,30 +168,6 @@ TEST_F(SectionRunTest, SectionFramesAndBlockOrder) {
                                                "$0  QVT_BXY.PFM"}));
 }
 
-TEST_F(SectionRunTest, BlockTypesNotComputedYetAreReportedOncePerSlot) {
-  // Counterfort blocks (5) have no writer yet: each slot is reported, never taken silently as
-  // weightless.
-  cd().water_levels[2] = 1.0;
-  set_polygon_rect(0, 0, 0, 0.0);
-  for (int slot : {1, 2}) {
-    auto& b = cd().wall_blocks[slot];
-    b.block_type = engine::BLOCK_COUNTERFORT;
-    b.head.name.assign("X");
-    b.counterfort.dims_a[2][0] = 1;
-    cd().block_label_numbers[slot] = slot;
-  }
-  run_sections();
-  ASSERT_EQ(channel.lines.size(), 2u);
-  for (std::size_t i = 0; i < 2; ++i) {
-    EXPECT_EQ(channel.lines[i].rfind("QVTMSG\twarning\t", 0), 0u) << channel.lines[i];
-    EXPECT_NE(channel.lines[i].find("ブロック" + std::to_string(i + 2)), std::string::npos)
-        << channel.lines[i];
-  }
-  for (int slot : {1, 2})
-    for (int kind : {KIND_WEIGHT, KIND_BUOYANCY})
-      EXPECT_EQ(run_data.block_results[slot][kind].weight, 0.0);
-}
-
 // A library block goes to its own tables in both sections: a unit 2 m high, V 2.0, L 2.0 at
 // (0, 0), wholly below the R.W.L. at +5.0: W = 2·20/2 = 20, U = 2·10/2 = 10.
 TEST_F(SectionRunTest, LibraryBlocksAreTabledInBothSections) {
