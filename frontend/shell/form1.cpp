@@ -293,13 +293,7 @@ void Form1::Form_Load() {
   if (!model::reset_project_to_defaults(model_)) report_options_unreadable();
   for (int s = 0; s < model::MAX_WALL_BLOCKS; ++s) model_.wall_blocks[s].block_type = model::BLOCK_EMPTY;
 
-  pages_->load_design_conditions_page();
-  pages_->load_improved_body_page();
-  pages_->load_ground_surface_page();
-  pages_->load_bearing_layer_page();
-  pages_->load_earth_pressure_page();
-  StoreAllPanels();
-  write_snapshot("ORG");
+  reload_pages_and_take_snapshot();
 
   dlg1_file_name_ = QString::fromUtf8(kUntitled);
   model_.project_file_path = kUntitled;
@@ -338,6 +332,18 @@ void Form1::end_Click() { close(); }
 
 // ---------------------------------------------------------------------------------------------
 // Shared steps
+
+// The pages show the model and are stored back before the "ORG" snapshot, so the snapshot
+// holds exactly what the pages would commit.
+void Form1::reload_pages_and_take_snapshot() {
+  pages_->load_design_conditions_page();
+  pages_->load_improved_body_page();
+  pages_->load_ground_surface_page();
+  pages_->load_bearing_layer_page();
+  pages_->load_earth_pressure_page();
+  StoreAllPanels();
+  write_snapshot("ORG");
+}
 
 void Form1::StoreAllPanels() {
   pages_->store_design_conditions_page();
@@ -394,13 +400,7 @@ void Form1::page_reset_and_reload() {
   view_->set_shown(false);
   pages_->opt_gm4_Click(0);
   pages_->opt_gm5_Click(0);
-  pages_->load_design_conditions_page();
-  pages_->load_improved_body_page();
-  pages_->load_ground_surface_page();
-  pages_->load_bearing_layer_page();
-  pages_->load_earth_pressure_page();
-  StoreAllPanels();
-  write_snapshot("ORG");
+  reload_pages_and_take_snapshot();
 }
 
 void Form1::page_show() {

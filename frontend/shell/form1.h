@@ -69,6 +69,7 @@ class Form1 : public QMainWindow {
 
   // The commit of pages 0, 2, 3, 4 and 6 into the model.
   void StoreAllPanels();
+  void reload_pages_and_take_snapshot();
 
   // State, for the commands of other windows and for tests.
   model::ProjectModel& model() { return model_; }

@@ -38,17 +38,7 @@ std::set<int> integer_lines() {
 }
 const std::set<int> kTextLines = {1, 2, 5, 157, 162, 167, 172, 177, 182};
 
-std::vector<std::string> split_items(const std::string& line) {
-  std::vector<std::string> out;
-  std::size_t start = 0;
-  while (true) {
-    std::size_t c = line.find(',', start);
-    out.push_back(line.substr(start, c == std::string::npos ? std::string::npos : c - start));
-    if (c == std::string::npos) break;
-    start = c + 1;
-  }
-  return out;
-}
+using qvt::model::testing::split_items;
 
 // A current file in which every item has a value of its own.
 std::vector<std::string> distinct_file() {
