@@ -321,6 +321,20 @@ TEST_F(ConditionsFile, LoadReadsTheMsjOfTheBase) {
   EXPECT_EQ(m.file_version, 13);
 }
 
+TEST_F(ConditionsFile, LoadFindsSuffixesInAnyCase) {
+  // Files copied from elsewhere may carry their suffix in small letters; the capitals written by
+  // the program come first when both exist.
+  write(distinct_file(), "pier.msj");
+  ProjectModel m = new_project();
+  write(block_file_lines(m).lines, "pier.Mbj");
+  Recorder rec;
+  ASSERT_TRUE(load_project_files((dir_ / "pier").string(), m, rec));
+  EXPECT_EQ(m.conditions.job_name, "業務名称ﾃｽﾄ");
+  // Another base whose name merely starts the same is not taken.
+  ProjectModel other = new_project();
+  EXPECT_FALSE(load_project_files((dir_ / "pie").string(), other, rec));
+}
+
 TEST_F(ConditionsFile, Version0LoadRaisesTheDynamicWaterLevelAfterTheBlockFile) {
   const std::vector<std::string> current = distinct_file();
   write(older_file(0, current), "old.MSJ");
