@@ -7,6 +7,8 @@
 #include "common/cp932.h"
 
 #include <algorithm>
+#include "common/section_limits.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -17,27 +19,13 @@ namespace qvt::engine {
 using i16 = std::int16_t;
 using i32 = std::int32_t;
 
-inline constexpr int CASE_NORMAL = 0;
-inline constexpr int CASE_SEISMIC = 1;
-inline constexpr int SIDE_PASSIVE = 0;  // sea side
-inline constexpr int SIDE_ACTIVE = 1;   // land side
-
-inline constexpr int MAX_WALL_BLOCKS = 20;
-inline constexpr int MAX_ENGINE_SHAPES = 20;
-inline constexpr int SOIL_LAYER_RECORDS = 15;
-inline constexpr int EXTERNAL_FORCES_PER_CASE = 3;
-inline constexpr int MAX_SURFACE_POINTS = 80;
-inline constexpr int MAX_EMBANKMENT_LAYERS = 3;
-inline constexpr int MAX_SURCHARGE_RANGES = 5;
-inline constexpr int TOP_SURCHARGES_SAVED = 4;
-inline constexpr int MAX_DIMENSION_POINTS = 50;
-inline constexpr int POLYGON_VERTICES = 118;
-inline constexpr int CAISSON_OUTLINE_POINTS = 148;
-inline constexpr int COUNTERFORT_OUTLINE_POINTS = 74;
-inline constexpr int PART_NAMES = 8;
-inline constexpr int LIBRARY_LAYERS = 50;
-inline constexpr int LIBRARY_POINTS = 100;
-inline constexpr int LIBRARY_PAIRS = 100;
+using qvt::CASE_NORMAL, qvt::CASE_SEISMIC, qvt::SIDE_PASSIVE, qvt::SIDE_ACTIVE;
+using qvt::MAX_WALL_BLOCKS, qvt::SOIL_LAYER_RECORDS, qvt::EXTERNAL_FORCES_PER_CASE;
+using qvt::MAX_SURFACE_POINTS, qvt::MAX_EMBANKMENT_LAYERS, qvt::MAX_SURCHARGE_RANGES;
+using qvt::TOP_SURCHARGES_SAVED, qvt::MAX_DIMENSION_POINTS, qvt::POLYGON_VERTICES;
+using qvt::CAISSON_OUTLINE_POINTS, qvt::COUNTERFORT_OUTLINE_POINTS, qvt::PART_NAMES;
+using qvt::LIBRARY_LAYERS, qvt::LIBRARY_POINTS, qvt::LIBRARY_PAIRS;
+inline constexpr int MAX_ENGINE_SHAPES = qvt::SHAPE_LIBRARY_SIZE;
 
 // Text capacities in bytes, a terminating zero besides.
 inline constexpr std::size_t PROJECT_TITLE_CAPACITY = 95;

@@ -4,6 +4,7 @@
 // picture, the file commands and the run read and change it directly.
 //
 // Stores carry one spare element beyond what is used and saved; it has no meaning.
+#include "common/section_limits.h"
 #include "frontend/model/custom_options.h"
 
 #include <array>
@@ -15,30 +16,13 @@ namespace qvt::model {
 
 using i16 = std::int16_t;
 
-inline constexpr int CASE_NORMAL = 0;
-inline constexpr int CASE_SEISMIC = 1;
-inline constexpr int SIDE_PASSIVE = 0;  // sea side
-inline constexpr int SIDE_ACTIVE = 1;   // land side
-
-inline constexpr int MAX_WALL_BLOCKS = 20;
-inline constexpr int SHAPE_LIBRARY_SIZE = 20;
-inline constexpr int MAX_PRESSURE_POINTS = 15;
-inline constexpr int SOIL_LAYER_RECORDS = 15;
-inline constexpr int MAX_DIMENSION_POINTS = 50;
-inline constexpr int MAX_SURFACE_POINTS = 80;
-inline constexpr int MAX_EMBANKMENT_LAYERS = 3;
-inline constexpr int MAX_SURCHARGE_RANGES = 5;
-inline constexpr int TOP_SURCHARGES_SAVED = 4;
-inline constexpr int EXTERNAL_FORCES_PER_CASE = 3;
-inline constexpr int POLYGON_VERTICES = 118;
-inline constexpr int CAISSON_OUTLINE_POINTS = 148;
-inline constexpr int COUNTERFORT_OUTLINE_POINTS = 74;
-inline constexpr int PART_NAMES = 8;
-// Cells across and along a caisson: the file keeps eight cell widths per direction.
-inline constexpr int MAX_CAISSON_CELLS = 8;
-inline constexpr int LIBRARY_LAYERS = 50;
-inline constexpr int LIBRARY_POINTS = 100;
-inline constexpr int LIBRARY_PAIRS = 100;
+using qvt::CASE_NORMAL, qvt::CASE_SEISMIC, qvt::SIDE_PASSIVE, qvt::SIDE_ACTIVE;
+using qvt::MAX_WALL_BLOCKS, qvt::SHAPE_LIBRARY_SIZE, qvt::MAX_PRESSURE_POINTS;
+using qvt::SOIL_LAYER_RECORDS, qvt::MAX_DIMENSION_POINTS, qvt::MAX_SURFACE_POINTS;
+using qvt::MAX_EMBANKMENT_LAYERS, qvt::MAX_SURCHARGE_RANGES, qvt::TOP_SURCHARGES_SAVED;
+using qvt::EXTERNAL_FORCES_PER_CASE, qvt::POLYGON_VERTICES, qvt::CAISSON_OUTLINE_POINTS;
+using qvt::COUNTERFORT_OUTLINE_POINTS, qvt::PART_NAMES, qvt::MAX_CAISSON_CELLS;
+using qvt::LIBRARY_LAYERS, qvt::LIBRARY_POINTS, qvt::LIBRARY_PAIRS;
 
 inline constexpr double UNSET_COORD = 9999.0;  // an outline vertex or part value not set
 

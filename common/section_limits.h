@@ -1,0 +1,31 @@
+#pragma once
+// The sizes of one cross-section that the front end and the engines share: both hold the same
+// conditions and block files, so both must agree on how many of each thing there are.
+namespace qvt {
+
+inline constexpr int CASE_NORMAL = 0;
+inline constexpr int CASE_SEISMIC = 1;
+inline constexpr int SIDE_PASSIVE = 0;  // sea side
+inline constexpr int SIDE_ACTIVE = 1;   // land side
+
+inline constexpr int MAX_WALL_BLOCKS = 20;
+inline constexpr int SHAPE_LIBRARY_SIZE = 20;
+inline constexpr int MAX_PRESSURE_POINTS = 15;
+inline constexpr int SOIL_LAYER_RECORDS = 15;
+inline constexpr int MAX_DIMENSION_POINTS = 50;
+inline constexpr int MAX_SURFACE_POINTS = 80;
+inline constexpr int MAX_EMBANKMENT_LAYERS = 3;
+inline constexpr int MAX_SURCHARGE_RANGES = 5;
+inline constexpr int TOP_SURCHARGES_SAVED = 4;
+inline constexpr int EXTERNAL_FORCES_PER_CASE = 3;
+inline constexpr int POLYGON_VERTICES = 118;
+inline constexpr int CAISSON_OUTLINE_POINTS = 148;
+inline constexpr int COUNTERFORT_OUTLINE_POINTS = 74;
+inline constexpr int PART_NAMES = 8;
+inline constexpr int LIBRARY_LAYERS = 50;
+inline constexpr int LIBRARY_POINTS = 100;
+inline constexpr int LIBRARY_PAIRS = 100;
+// Cells across and along a caisson: the block file keeps eight cell widths per direction.
+inline constexpr int MAX_CAISSON_CELLS = 8;
+
+}  // namespace qvt
