@@ -65,14 +65,6 @@ class CounterfortTest : public TableWriterTest {
     return blk;
   }
 
-  // The rows that a table prints: count above 0, or subtotals.
-  static std::vector<const MemberRow*> printed(const std::vector<MemberRow>& rows) {
-    std::vector<const MemberRow*> out;
-    for (const MemberRow& r : rows)
-      if (r.subtotal || r.count > 0) out.push_back(&r);
-    return out;
-  }
-
   // The first row of that name (UTF-8) from `from` on; nullptr when there is none.
   static const MemberRow* find_row(const std::vector<MemberRow>& rows, const char* name,
                                    std::size_t from = 0) {
