@@ -1,0 +1,59 @@
+#include "engines/common/result_chain_file.h"
+
+#include "engines/common/binary_fields.h"
+
+namespace qvt::engine {
+
+std::string encode_result_chain_base(const ResultChainBase& base) {
+  std::string out;
+  out.reserve(RESULT_CHAIN_LAYERS_SIZE);
+  for (double v : base.weight_totals) put_f64(out, v);
+  for (const ChainForceSummary& f : base.force_summary)
+    for (double v : f.slot) put_f64(out, v);
+  for (double v : base.body_totals) put_f64(out, v);
+  return out;
+}
+
+std::string encode_result_chain_layers(const ResultChainBase& base,
+                                       const ResultChainLayers& layers) {
+  std::string out = encode_result_chain_base(base);
+  put_i32(out, layers.land_boundary_count);
+  put_i32(out, layers.sea_boundary_count);
+  for (const SplitLayer& s : layers.land) append_split_layer(out, s);
+  for (const SplitLayer& s : layers.sea) append_split_layer(out, s);
+  return out;
+}
+
+std::optional<ResultChainBase> decode_result_chain_base(std::string_view bytes) {
+  if (bytes.size() < RESULT_CHAIN_BASE_SIZE) return std::nullopt;
+  ResultChainBase base;
+  FieldReader r(bytes);
+  for (double& v : base.weight_totals) v = r.f64();
+  for (ChainForceSummary& f : base.force_summary)
+    for (double& v : f.slot) v = r.f64();
+  for (double& v : base.body_totals) v = r.f64();
+  return base;
+}
+
+std::optional<ResultChainWithLayers> decode_result_chain_layers(std::string_view bytes) {
+  if (bytes.size() < RESULT_CHAIN_LAYERS_SIZE) return std::nullopt;
+  ResultChainWithLayers out;
+  out.base = *decode_result_chain_base(bytes);
+  FieldReader r(bytes, CHAIN_COUNTS_OFFSET);
+  out.layers.land_boundary_count = r.i32();
+  out.layers.sea_boundary_count = r.i32();
+  if (out.layers.land_boundary_count < 0 || out.layers.land_boundary_count > LAYER_RECORDS ||
+      out.layers.sea_boundary_count < 0 || out.layers.sea_boundary_count > LAYER_RECORDS)
+    return std::nullopt;
+  for (int k = 0; k < LAYER_RECORDS; ++k) {
+    out.layers.land[k] = decode_split_layer(
+        bytes.substr(CHAIN_LAND_OFFSET + SPLIT_LAYER_BYTES * static_cast<std::size_t>(k),
+                     SPLIT_LAYER_BYTES));
+    out.layers.sea[k] = decode_split_layer(
+        bytes.substr(CHAIN_SEA_OFFSET + SPLIT_LAYER_BYTES * static_cast<std::size_t>(k),
+                     SPLIT_LAYER_BYTES));
+  }
+  return out;
+}
+
+}  // namespace qvt::engine

@@ -1,0 +1,87 @@
+#pragma once
+// The result chain file CAL_ANS.DAT as the engines after the block weight engine read and write
+// it: the 632-byte base (weight totals, the force summaries of both cases, the body totals) and
+// the earth pressure engine's tail (the layer table counts and the land and sea tables of 25
+// split layers), 5,040 bytes in all. Little-endian, field by field, no header.
+#include "engines/common/pressure_files.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace qvt::engine {
+
+inline constexpr const char* kResultChainFileName = "CAL_ANS.DAT";
+inline constexpr const char* kForceListingFileName = "CAL_ANS.TXT";
+inline constexpr std::size_t RESULT_CHAIN_BASE_SIZE = 632;
+inline constexpr std::size_t RESULT_CHAIN_LAYERS_SIZE = 5040;
+inline constexpr std::size_t CHAIN_COUNTS_OFFSET = 632;
+inline constexpr std::size_t CHAIN_LAND_OFFSET = 640;
+inline constexpr std::size_t CHAIN_SEA_OFFSET = 2840;
+
+// Slots of a force summary: forces [0..15], their moments [16..29] about the toe.
+enum ForceSlot : int {
+  FS_EFFECTIVE_WEIGHT = 0,
+  FS_SEISMIC_INERTIA = 3,
+  FS_ACTIVE_HORIZONTAL = 6,
+  FS_RESIDUAL_WATER = 7,
+  FS_DYNAMIC_WATER = 8,
+  FS_PASSIVE_HORIZONTAL = 9,
+  FS_PASSIVE_VERTICAL = 10,
+  FS_ACTIVE_VERTICAL = 11,
+  FS_OTHER_HORIZONTAL = 12,
+  FS_OTHER_VERTICAL = 13,
+  FS_ACTIVE_SIDE_ADHESION = 14,
+  FS_PASSIVE_SIDE_ADHESION = 15,
+  FS_EFFECTIVE_WEIGHT_MOMENT = 16,
+  FS_SEISMIC_INERTIA_MOMENT = 19,
+  FS_ACTIVE_HORIZONTAL_MOMENT = 22,
+  FS_RESIDUAL_WATER_MOMENT = 23,
+  FS_DYNAMIC_WATER_MOMENT = 24,
+  FS_PASSIVE_HORIZONTAL_MOMENT = 25,
+  FS_ACTIVE_VERTICAL_MOMENT = 26,
+  FS_OTHER_HORIZONTAL_MOMENT = 27,
+  FS_OTHER_VERTICAL_MOMENT = 28,
+  FS_SIDE_ADHESION_MOMENT = 29,
+};
+inline constexpr int FORCE_SUMMARY_SLOTS = 30;
+
+struct ChainForceSummary {
+  std::array<double, FORCE_SUMMARY_SLOTS> slot{};
+};
+
+// The base the block weight engine writes.
+struct ResultChainBase {
+  std::array<double, 16> weight_totals{};          // passed through unread
+  std::array<ChainForceSummary, 2> force_summary{};  // [case]
+  std::array<double, 3> body_totals{};             // [0] body width; [1], [2] passed through
+};
+
+// The earth pressure engine's tail: boundary counts and the main layer tables.
+struct ResultChainLayers {
+  std::int32_t land_boundary_count = 0;
+  std::int32_t sea_boundary_count = 0;
+  std::array<SplitLayer, LAYER_RECORDS> land{};
+  std::array<SplitLayer, LAYER_RECORDS> sea{};
+};
+
+std::string encode_result_chain_base(const ResultChainBase& base);
+std::string encode_result_chain_layers(const ResultChainBase& base,
+                                       const ResultChainLayers& layers);  // 5,040 bytes
+
+// The base from the first 632 bytes; nullopt when the file is shorter. Bytes after the base
+// are not looked at.
+std::optional<ResultChainBase> decode_result_chain_base(std::string_view bytes);
+
+// The base and the layer tables from the first 5,040 bytes; nullopt when the file is shorter or
+// a boundary count lies outside 0..25.
+struct ResultChainWithLayers {
+  ResultChainBase base;
+  ResultChainLayers layers;
+};
+std::optional<ResultChainWithLayers> decode_result_chain_layers(std::string_view bytes);
+
+}  // namespace qvt::engine
