@@ -123,3 +123,184 @@ TEST(BlockQuaySample, EarthPressureRunExtendsTheResultChain) {
 }
 }  // namespace
 }  // namespace qvt::vaskude
+
+namespace qvt::vaskude {
+namespace {
+
+const char* const kCaseFiles[2][6] = {
+    {"DAT_SYU1.DAT", "DAT_JYU1.DAT", "DAT_ENT1.DAT", "DAT_ENT3.DAT", "DAT_SUI1.DAT",
+     "DAT_PRN1.DAT"},
+    {"DAT_SYU2.DAT", "DAT_JYU2.DAT", "DAT_ENT2.DAT", "DAT_ENT4.DAT", "DAT_SUI2.DAT",
+     "DAT_PRN2.DAT"}};
+
+// The caisson sample with the normal case only and with both cases: which files exist, their
+// sizes, DAT_ANS.DAT's blocks and the seismic summary passed through in a normal-only run.
+// Caisson body on the improved body: rear corner (20, -25), front (0, -25), width 20. Land
+// stack as in the block quay sample: ground top index 1, 6 boundaries, so 6 - 1 - 1 = 4 land
+// segments; sea: seabed -10.0, seabed - 10 m -20.0, body bottom -25.0 (the L.W.L. 0.0 lies
+// above the sea table): 3 boundaries, 2 segments.
+TEST(CaissonSample, FilesWrittenBySeismicCheck) {
+  for (int seismic_check : {0, 2}) {
+    SCOPED_TRACE(seismic_check);
+    qvt::testing::TempDir dir;
+    prepare(dir, "sample_caisson_quay",
+            [&](model::ProjectModel& m) { m.conditions.seismic_check = seismic_check; });
+    ASSERT_FALSE(HasFatalFailure());
+    const std::string before = file(dir.path(), "CAL_ANS.DAT");
+    ASSERT_EQ(run_program(dir.path(), "VASKUDE"), 0) << file(dir.path(), "stderr.txt");
+    const std::vector<int> cases = seismic_check == 0 ? std::vector<int>{0} : std::vector<int>{0, 1};
+    expect_chain_extended(before, file(dir.path(), "CAL_ANS.DAT"), cases, 20.0);
+    for (int c = 0; c < 2; ++c)
+      for (const char* name : kCaseFiles[c]) {
+        const bool wanted = c == 0 || seismic_check == 2;
+        EXPECT_EQ(fs::exists(dir / name), wanted) << name;
+        if (!wanted) continue;
+        const std::size_t size = file(dir.path(), name).size();
+        EXPECT_EQ(size, std::string(name).starts_with("DAT_PRN") ? 55492u : 3220u) << name;
+      }
+    const auto eki2 = engine::decode_load_table(file(dir.path(), "DAT_EKI2.DAT"));
+    ASSERT_TRUE(eki2);
+    EXPECT_EQ(eki2->item_count, 0);
+    const auto blocks = engine::decode_layer_pressure_file(file(dir.path(), "DAT_ANS.DAT"));
+    ASSERT_TRUE(blocks);
+    ASSERT_EQ(blocks->size(), seismic_check == 0 ? 1u : 2u);
+    for (const auto& b : *blocks) {
+      ASSERT_EQ(b.land.size(), 4u);
+      EXPECT_EQ(b.land[0].layer_index, 1);
+      EXPECT_DOUBLE_EQ(b.land[0].top_level, 3.0);
+      EXPECT_DOUBLE_EQ(b.land[0].bottom_level, 0.6);
+      EXPECT_DOUBLE_EQ(b.land[3].bottom_level, -25.0);
+      ASSERT_EQ(b.sea.size(), 2u);
+      EXPECT_EQ(b.sea[0].layer_index, 0);
+      EXPECT_DOUBLE_EQ(b.sea[0].top_level, -10.0);
+      EXPECT_DOUBLE_EQ(b.sea[1].top_level, -20.0);
+      EXPECT_DOUBLE_EQ(b.sea[1].bottom_level, -25.0);
+    }
+    const auto listing = read_lines(dir / "CAL_ANS.TXT");
+    ASSERT_TRUE(listing);
+    EXPECT_EQ(listing->size(), 35u);
+  }
+}
+
+TEST(CaissonSample, TheSeismicCaseAloneIsRefused) {
+  // The front end's pages offer only 0 and 2; a conditions file that asks for 1 is refused
+  // before anything is written, so no stability engine reads seismic forces as normal ones.
+  qvt::testing::TempDir dir;
+  prepare(dir, "sample_caisson_quay",
+          [](model::ProjectModel& m) { m.conditions.seismic_check = 1; });
+  ASSERT_FALSE(HasFatalFailure());
+  const std::string before = file(dir.path(), "CAL_ANS.DAT");
+  EXPECT_EQ(run_program(dir.path(), "VASKUDE"), 1);
+  EXPECT_NE(file(dir.path(), "stderr.txt").find("地震時のみの計算には対応していません"),
+            std::string::npos);
+  EXPECT_EQ(file(dir.path(), "CAL_ANS.DAT"), before);  // nothing passed on
+  EXPECT_FALSE(fs::exists(dir / "DAT_ANS.DAT"));
+}
+
+// Damaged input never crashes the engine: each case ends with a message and exit code 1, or
+// with exit code 0 and a complete, finite CAL_ANS.DAT.
+TEST(BlockQuaySample, DamagedInputEndsWithAMessageOrFiniteResults) {
+  struct Damage {
+    const char* file;
+    std::function<std::string(std::string)> change;
+    const char* what;
+  };
+  auto cut = [](std::size_t keep) {
+    return [keep](std::string s) { return s.substr(0, std::min(keep, s.size())); };
+  };
+  const Damage damages[] = {
+      {"CAL_ANS.DAT", cut(0), "empty"},
+      {"CAL_ANS.DAT", cut(631), "one byte short"},
+      {"CAL_ANS.DAT", cut(316), "half"},
+      {"CAL_ANS.DAT", [](std::string s) { return s + "junk appended"; }, "junk appended"},
+      {"CAL_ANS.DAT",
+       [](std::string s) {
+         for (std::size_t k = 128; k < 136; ++k) s[k] = '\xff';  // a NaN in slot 0
+         return s;
+       },
+       "not a number"},
+      {"QVTAJKN.CAL", cut(0), "empty conditions"},
+      {"QVTAJKN.CAL", [](std::string s) { return s.substr(0, s.size() / 2); }, "half"},
+      {"QVTAJKN.CAL", [](std::string s) { return s.substr(0, s.size() - 7); }, "short"},
+      {"QVTABLK.CAL", [](std::string s) { return s.substr(0, s.size() / 3); }, "blocks cut"},
+      {"QVTABLK.CAL", cut(0), "blocks empty"},
+  };
+  std::vector<Damage> all(std::begin(damages), std::end(damages));
+  // Byte flips through the two condition files: digits become other digits, signs and junk.
+  for (const char* name : {"QVTAJKN.CAL", "QVTABLK.CAL"})
+    for (std::size_t step : {97u, 211u, 389u})
+      all.push_back({name,
+                     [step](std::string s) {
+                       for (std::size_t k = step; k < s.size(); k += step * 3)
+                         s[k] = "9-e.x"[k % 5];
+                       return s;
+                     },
+                     "byte flips"});
+  // Oversized counts: every small number on a line of its own becomes 999.
+  for (const char* name : {"QVTAJKN.CAL", "QVTABLK.CAL"})
+    all.push_back({name,
+                   [](std::string s) {
+                     auto lines = split_lines(s);
+                     for (std::string& l : lines)
+                       if (l == "2" || l == "3" || l == "1") l = "999";
+                     return join_crlf(lines);
+                   },
+                   "oversized counts"});
+  for (const Damage& d : all) {
+    SCOPED_TRACE(std::string(d.file) + ": " + d.what);
+    qvt::testing::TempDir dir;
+    prepare(dir, "sample_block_quay");
+    ASSERT_FALSE(HasFatalFailure());
+    write_file_bytes(dir / d.file, d.change(file(dir.path(), d.file)));
+    const int code = run_program(dir.path(), "VASKUDE");
+    const std::string err = file(dir.path(), "stderr.txt");
+    ASSERT_TRUE(code == 0 || code == 1) << code << err;
+    if (code == 1) {
+      EXPECT_NE(err.find("QVTMSG\terror\t"), std::string::npos) << err;
+    } else {
+      const auto chain = engine::decode_result_chain_layers(file(dir.path(), "CAL_ANS.DAT"));
+      ASSERT_TRUE(chain);
+      for (const auto& f : chain->base.force_summary)
+        for (double v : f.slot) EXPECT_TRUE(std::isfinite(v));
+      for (const auto& s : chain->layers.land) EXPECT_TRUE(std::isfinite(s.top_level));
+    }
+    // A CAL_ANS.DAT cut short or holding no numbers is refused; bytes after the base are not
+    // read.
+    if (std::string(d.file) == "CAL_ANS.DAT" && std::string(d.what) != "junk appended") {
+      EXPECT_EQ(code, 1) << d.what;
+    }
+  }
+}
+
+// A result file that cannot be created, and one on a full disk, end the run with a message.
+TEST(BlockQuaySample, ResultFilesThatCannotBeWrittenStopTheRun) {
+  struct Row {
+    const char* name;
+    bool full_disk;
+    const char* text;
+  };
+  const Row rows[] = {
+      {"DAT_PRN1.DAT", false, "土圧計算結果ファイル(DAT_PRN.DAT)がオープンできません"},
+      {"DAT_ANS.DAT", false, "(DAT_ANS.DAT)がオープンできません"},
+      {"DAT_SYU1.DAT", true, "ファイル(DAT_SYU1.DAT)の書き込みに失敗しました"},
+      {"DAT_ANS.DAT", true, "ファイル(DAT_ANS.DAT)の書き込みに失敗しました"},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    if (r.full_disk && !fs::exists("/dev/full")) continue;
+    qvt::testing::TempDir dir;
+    prepare(dir, "sample_block_quay");
+    ASSERT_FALSE(HasFatalFailure());
+    if (r.full_disk)
+      fs::create_symlink("/dev/full", dir / r.name);
+    else
+      fs::create_directory(dir / r.name);
+    EXPECT_EQ(run_program(dir.path(), "VASKUDE"), 1);
+    EXPECT_NE(file(dir.path(), "stderr.txt").find(r.text), std::string::npos)
+        << file(dir.path(), "stderr.txt");
+    EXPECT_EQ(file(dir.path(), "CAL_ANS.DAT").size(), 632u);  // the chain is not extended
+  }
+}
+
+}  // namespace
+}  // namespace qvt::vaskude
