@@ -4,6 +4,7 @@
 #include "frontend/model/snapshots.h"
 #include "frontend/model/version_text.h"
 #include "frontend/shell/program_runner.h"
+#include "frontend/results/widgets/form6.h"
 #include "frontend/shell/result_dialogs.h"
 #include "frontend/shell/settings_store.h"
 #include "frontend/shell/shell_logic.h"
@@ -592,7 +593,7 @@ void Form1::cal_Click() {
   }
   delete_stale_results();
   if (run_engine_chain()) {
-    Form6 results(this);
+    results::Form6 results(this, model_, sink_);
     ui_.exec_dialog(results);
   }
 }
@@ -646,7 +647,7 @@ void Form1::ans_Click() {
                               QStringLiteral("未計算の為、表示する結果はありません。"),
                               QStringLiteral("前回の計算結果の表示します。")))
     return;
-  Form6 results(this);
+  results::Form6 results(this, model_, sink_);
   ui_.exec_dialog(results);
 }
 

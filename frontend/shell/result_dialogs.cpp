@@ -21,10 +21,6 @@ void set_up(QDialog& d, const char* name, const QString& caption) {
 
 }  // namespace
 
-Form6::Form6(QWidget* owner) : QDialog(owner) {
-  set_up(*this, "Form6", QStringLiteral("安定計算結果"));
-}
-
 Form7::Form7(QWidget* owner) : QDialog(owner) {
   set_up(*this, "Form7", QStringLiteral("偏心傾斜荷重の検討"));
 }

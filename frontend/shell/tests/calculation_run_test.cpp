@@ -26,7 +26,11 @@ class RunTest : public ShellTest {
   void engine_ending(const std::string& engine, const std::string& end) {
     std::string body = "echo " + engine + " >> run.log\n";
     if (engine == "ZENOBAR") body += "echo x > CAL_ANS.DAT; echo x > BLK.PDT\n";
-    if (engine == "MERITAN") body += "echo x > CAL_ANZ.DAT\n";
+    if (engine == "MERITAN") {
+      // Eight lines a case, the pull-out line with five items, both cases.
+      body += "printf '1,1,0\\r\\n1,1,0\\r\\n1,1,0\\r\\n1,1,0\\r\\n1,1,0\\r\\n1,1,0\\r\\n"
+              "1,0,0,1,0\\r\\n1,1,0\\r\\n' > case.txt; cat case.txt case.txt > CAL_ANZ.DAT\n";
+    }
     if (engine == "JORPELA") body += "echo x > CAL_HEN.DAT\n";
     program(engine, body + end);
   }

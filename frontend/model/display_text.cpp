@@ -1,0 +1,125 @@
+#include "frontend/model/display_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+namespace qvt::model {
+
+namespace {
+
+bool is_skipped(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+// Decimals and whether the pattern has a point at all.
+int pattern_decimals(std::string_view pattern) {
+  const auto point = pattern.find('.');
+  if (point == std::string_view::npos) return 0;
+  return static_cast<int>(pattern.size() - point - 1);
+}
+
+// Adds one unit in the last place of a string of decimal digits; returns true on a carry out.
+bool increment_digits(std::string& digits) {
+  for (std::size_t i = digits.size(); i-- > 0;) {
+    if (digits[i] == '9') {
+      digits[i] = '0';
+    } else {
+      ++digits[i];
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+double leading_number(std::string_view text) {
+  std::string s;
+  s.reserve(text.size());
+  for (char c : text)
+    if (!is_skipped(c)) s.push_back(c);
+
+  std::size_t i = 0;
+  std::string num;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) num.push_back(s[i++]);
+  bool digits = false;
+  while (i < s.size() && is_digit(s[i])) {
+    num.push_back(s[i++]);
+    digits = true;
+  }
+  if (i < s.size() && s[i] == '.') {
+    num.push_back(s[i++]);
+    while (i < s.size() && is_digit(s[i])) {
+      num.push_back(s[i++]);
+      digits = true;
+    }
+  }
+  if (!digits) return 0.0;
+  // The exponent counts only when digits follow it; "2.5e" is 2.5.
+  if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+    std::size_t j = i + 1;
+    std::string exp = "e";
+    if (j < s.size() && (s[j] == '+' || s[j] == '-')) exp.push_back(s[j++]);
+    bool exp_digits = false;
+    while (j < s.size() && is_digit(s[j])) {
+      exp.push_back(s[j++]);
+      exp_digits = true;
+    }
+    if (exp_digits) num += exp;
+  }
+  // from_chars rejects a leading '+' and a lone trailing point; both read as the plain number.
+  std::string_view body = num;
+  bool negative = false;
+  if (!body.empty() && (body.front() == '+' || body.front() == '-')) {
+    negative = body.front() == '-';
+    body.remove_prefix(1);
+  }
+  double v = 0.0;
+  const auto res = std::from_chars(body.data(), body.data() + body.size(), v);
+  if (res.ec != std::errc() || !std::isfinite(v)) return 0.0;
+  if (v == 0.0) return 0.0;
+  return negative ? -v : v;
+}
+
+std::string format_pattern(double value, std::string_view pattern) {
+  const int decimals = pattern_decimals(pattern);
+  if (!std::isfinite(value)) return std::string("0") + (decimals > 0 ? "." + std::string(decimals, '0') : "");
+
+  // Shortest round-trip text in fixed notation: the decimal value the user typed or the engine
+  // meant, without the binary representation error.
+  char buf[512];
+  const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::fixed);
+  std::string text(buf, res.ptr);
+  std::string int_part = text;
+  std::string frac_part;
+  if (const auto point = text.find('.'); point != std::string::npos) {
+    int_part = text.substr(0, point);
+    frac_part = text.substr(point + 1);
+  }
+  // Round the digit string half away from zero at the wanted number of decimals.
+  std::string digits = int_part + frac_part.substr(0, std::min<std::size_t>(frac_part.size(), decimals));
+  digits.append(static_cast<std::size_t>(decimals) - std::min<std::size_t>(frac_part.size(), decimals), '0');
+  if (static_cast<int>(frac_part.size()) > decimals && frac_part[decimals] >= '5') {
+    if (increment_digits(digits)) digits.insert(digits.begin(), '1');
+  }
+  std::string ip = digits.substr(0, digits.size() - decimals);
+  std::string fp = digits.substr(digits.size() - decimals);
+  const auto nz = ip.find_first_not_of('0');
+  ip = nz == std::string::npos ? "0" : ip.substr(nz);
+
+  const bool zero = ip == "0" && fp.find_first_not_of('0') == std::string::npos;
+  std::string out = (value < 0 && !zero) ? "-" : "";
+  out += ip;
+  if (decimals > 0) out += "." + fp;
+  return out;
+}
+
+std::int16_t to_i16(double value) {
+  if (std::isnan(value)) return 0;
+  if (value >= 32767.0) return 32767;
+  if (value <= -32768.0) return -32768;
+  return static_cast<std::int16_t>(std::nearbyint(value));  // default mode: half to even
+}
+
+}  // namespace qvt::model

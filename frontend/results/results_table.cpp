@@ -1,0 +1,97 @@
+#include "frontend/results/results_table.h"
+
+#include "frontend/model/display_text.h"
+
+#include <cctype>
+
+namespace qvt::results {
+
+namespace {
+
+const char* const kDash = "－";
+const char* const kPassMark = "○";
+const char* const kFailMark = "×";
+
+// Signs for failed and passed. Safety factors (sliding, overturning, pull-out) must reach their
+// limit; pressures and stresses must stay below theirs.
+struct Signs {
+  const char* failed;
+  const char* passed;
+};
+constexpr Signs kFactorSigns{"＜", "≧"};
+constexpr Signs kStressSigns{"≧", "＜"};
+constexpr Signs kInternalStressSigns{"＞", "≦"};
+
+constexpr int kInternalStressItem = 7;
+constexpr int kTangentCirclePattern = 2;
+constexpr int kBlockPattern = 0;
+
+bool is_td(const std::string& command_line) {
+  std::string lower;
+  for (char c : command_line) lower.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
+  return lower == "/td";
+}
+
+}  // namespace
+
+std::string result_cell_text(double value, const char* sign, double limit) {
+  return model::format_pattern(value, "###0.000") + " " + sign + " " +
+         model::format_pattern(limit, "###0.000");
+}
+
+void ResultsTable::Form_Load(const std::filesystem::path& work_folder,
+                             const std::string& command_line, int seismic_check,
+                             int improvement_pattern, model::MessageSink& sink) {
+  state_ = ResultsTableState{};
+  state_.row_titles = {"滑 動", "転 倒", "支持力", "端趾圧", "せん断 長壁", "せん断 短壁", "抜け出し"};
+  state_.export_visible = is_td(command_line);
+
+  state_.check_results = read_check_summary(work_folder / kCheckSummaryFile);
+  if (!state_.check_results) {
+    sink.show_message(model::MessageIcon::Exclamation, model::kAppTitle,
+                      "計算結果ﾌｧｲﾙ(CAL_ANZ.DAT)が読み込み出来ません。");
+    return;
+  }
+  state_.export_enabled = true;
+  const CheckResults& r = *state_.check_results;
+  const bool tangent = improvement_pattern == kTangentCirclePattern;
+
+  for (int c = 0; c < 2; ++c) {
+    for (int row = 0; row < kResultRows; ++row) {
+      int item = row;
+      Signs signs = (row <= 1 || row == kPulloutItem) ? kFactorSigns : kStressSigns;
+      if (row == 3 && tangent) {
+        item = kInternalStressItem;
+        signs = kInternalStressSigns;
+      }
+      const CheckItem& it = r[c][item];
+      state_.cells[row][c] = result_cell_text(it.value, it.failed != 0 ? signs.failed : signs.passed, it.limit);
+      state_.marks[row][c] = it.failed != 0 ? kFailMark : kPassMark;
+    }
+  }
+
+  if (seismic_check == 0) {
+    for (int row = 0; row < kResultRows; ++row) {
+      state_.cells[row][1] = kDash;
+      state_.marks[row][1] = kDash;
+    }
+  }
+
+  if (improvement_pattern == kBlockPattern) {
+    state_.row_titles[4] = "せん断";
+    for (int row : {5, 6}) {
+      state_.row_titles[row] = kDash;
+      state_.cells[row] = {kDash, kDash};
+      state_.marks[row] = {kDash, kDash};
+    }
+  } else if (tangent) {
+    state_.row_titles[3] = "内部応力";
+    for (int row : {4, 5, 6}) {
+      state_.row_titles[row] = kDash;
+      state_.cells[row] = {kDash, kDash};
+      state_.marks[row] = {kDash, kDash};
+    }
+  }
+}
+
+}  // namespace qvt::results

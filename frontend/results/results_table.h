@@ -1,0 +1,48 @@
+#pragma once
+// The results dialog "安定計算結果" without its widgets: which text stands in every cell, mark and
+// row title, from the check summary the engines wrote. The engine's failed flag alone decides a
+// sign and a mark; the dialog never compares a value with its limit.
+#include "frontend/model/messages.h"
+#include "frontend/results/check_summary.h"
+
+#include <array>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace qvt::results {
+
+inline constexpr int kResultRows = 7;
+
+struct ResultsTableState {
+  // Row titles `Label3`..`Label8`, `Label12` (UTF-8).
+  std::array<std::string, kResultRows> row_titles;
+  // Cells `lbl_katu`, `lbl_ten`, `lbl_siji`, `lbl_tan`, `lbl_sen1`, `lbl_sen2`, `lbl_nuke`:
+  // [row][0 normal, 1 seismic].
+  std::array<std::array<std::string, 2>, kResultRows> cells;
+  // Marks `lbl_sw1`(row) and `lbl_sw2`(row): [row][case].
+  std::array<std::array<std::string, 2>, kResultRows> marks;
+  // The text-export button `Command2`: shown for the command line "/td"; usable only when the
+  // results were read, so an export never writes values that were not read.
+  bool export_visible = false;
+  bool export_enabled = false;
+  // What was read, kept for the export; empty after a failed read.
+  std::optional<CheckResults> check_results;
+};
+
+class ResultsTable {
+ public:
+  // Reads <work_folder>/CAL_ANZ.DAT and fills the table. On a failed read the user is told and
+  // the table stays empty but for the row titles.
+  void Form_Load(const std::filesystem::path& work_folder, const std::string& command_line,
+                 int seismic_check, int improvement_pattern, model::MessageSink& sink);
+  const ResultsTableState& state() const { return state_; }
+
+ private:
+  ResultsTableState state_;
+};
+
+// The text of one cell: value, a blank, the comparison sign, a blank, the limit, both "###0.000".
+std::string result_cell_text(double value, const char* sign, double limit);
+
+}  // namespace qvt::results

@@ -1,0 +1,203 @@
+#include "frontend/results/results_table.h"
+
+#include "common/tests/temp_dir.h"
+#include "common/textfile.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace qvt::results {
+namespace {
+
+struct Recorder : model::MessageSink {
+  std::vector<std::string> texts;
+  void show_message(model::MessageIcon, const std::string&, const std::string& text) override {
+    texts.push_back(text);
+  }
+};
+
+// One line as the stability engines write it ("%lf" numbers, "%d" flags).
+std::string line3(double v, double l, int f) {
+  char buf[128];
+  std::snprintf(buf, sizeof buf, "%lf,%lf,%d", v, l, f);
+  return buf;
+}
+std::string line5(double v, double from, double to, double l, int f) {
+  char buf[160];
+  std::snprintf(buf, sizeof buf, "%lf,%lf,%lf,%lf,%d", v, from, to, l, f);
+  return buf;
+}
+
+// A summary whose every value differs, so a row that shows the wrong item is seen. The normal
+// case passes everything, the seismic case fails everything (flags 1, 2 and -1 alike).
+std::vector<std::string> sample_lines() {
+  return {
+      line3(1.523, 1.2, 0),    line3(2.1, 1.2, 0),   line3(312.5, 600, 0),  line3(-0.25, 0, 0),
+      line3(55.125, 100, 0),   line3(44.0005, 100, 0), line5(1.25, -5, -2, 1.2, 0),
+      line3(80, 120, 0),
+      line3(1.0, 1.1, 1),      line3(0.9, 1.1, 2),   line3(700, 600, -1),   line3(1500, 1400, 1),
+      line3(120, 100, 1),      line3(101, 100, 1),   line5(0.8, -6, -1, 1.1, 1),
+      line3(130, 120, 1),
+  };
+}
+
+class ResultsTableTest : public ::testing::Test {
+ protected:
+  qvt::testing::TempDir dir;
+  Recorder sink;
+  ResultsTable table;
+  void write(const std::vector<std::string>& lines) {
+    ASSERT_TRUE(write_file_bytes(dir / "CAL_ANZ.DAT", join_crlf(lines)));
+  }
+  const ResultsTableState& load(int seismic, int pattern, const std::string& cmd = "") {
+    table.Form_Load(dir.path(), cmd, seismic, pattern, sink);
+    return table.state();
+  }
+};
+
+TEST_F(ResultsTableTest, WallPatternShowsEveryRowWithTheEnginesVerdicts) {
+  write(sample_lines());
+  const auto& s = load(2, 1);
+  EXPECT_TRUE(sink.texts.empty());
+  const char* normal[7] = {"1.523 ≧ 1.200",     "2.100 ≧ 1.200",    "312.500 ＜ 600.000",
+                           "-0.250 ＜ 0.000",   "55.125 ＜ 100.000", "44.001 ＜ 100.000",
+                           "1.250 ≧ 1.200"};
+  const char* seismic[7] = {"1.000 ＜ 1.100",      "0.900 ＜ 1.100",     "700.000 ≧ 600.000",
+                            "1500.000 ≧ 1400.000", "120.000 ≧ 100.000",  "101.000 ≧ 100.000",
+                            "0.800 ＜ 1.100"};
+  for (int row = 0; row < 7; ++row) {
+    EXPECT_EQ(s.cells[row][0], normal[row]) << row;
+    EXPECT_EQ(s.cells[row][1], seismic[row]) << row;
+    EXPECT_EQ(s.marks[row][0], "○") << row;
+    EXPECT_EQ(s.marks[row][1], "×") << row;
+  }
+  EXPECT_EQ(s.row_titles[4], "せん断 長壁");
+  EXPECT_EQ(s.row_titles[6], "抜け出し");
+  EXPECT_FALSE(s.export_visible);
+  EXPECT_TRUE(s.export_enabled);
+}
+
+TEST_F(ResultsTableTest, PatternsBlankTheirRowsAndSeismicOffBlanksTheSeismicColumn) {
+  write(sample_lines());
+  struct Row {
+    int pattern, seismic;
+    std::vector<int> blank_rows;  // rows whose title, cells and marks are "－"
+    const char* row3_title;
+    const char* row4_title;
+  } rows[] = {
+      {0, 2, {5, 6}, "端趾圧", "せん断"},
+      {2, 2, {4, 5, 6}, "内部応力", "－"},
+      {3, 2, {}, "端趾圧", "せん断 長壁"},
+      {1, 0, {}, "端趾圧", "せん断 長壁"},
+      {0, 0, {5, 6}, "端趾圧", "せん断"},
+  };
+  for (const auto& r : rows) {
+    const auto& s = load(r.seismic, r.pattern);
+    for (int row = 0; row < 7; ++row) {
+      const bool blank = std::find(r.blank_rows.begin(), r.blank_rows.end(), row) != r.blank_rows.end();
+      if (blank) {
+        EXPECT_EQ(s.row_titles[row], "－") << r.pattern << ' ' << row;
+        EXPECT_EQ(s.cells[row][0], "－");
+        EXPECT_EQ(s.marks[row][0], "－");
+      } else {
+        EXPECT_NE(s.cells[row][0], "－") << r.pattern << ' ' << row;
+      }
+      if (r.seismic == 0 || blank) {
+        EXPECT_EQ(s.cells[row][1], "－") << r.pattern << ' ' << row;
+        EXPECT_EQ(s.marks[row][1], "－");
+      } else {
+        EXPECT_NE(s.cells[row][1], "－");
+      }
+    }
+    EXPECT_EQ(s.row_titles[3], r.row3_title) << r.pattern;
+    EXPECT_EQ(s.row_titles[4], r.row4_title) << r.pattern;
+  }
+}
+
+TEST_F(ResultsTableTest, TangentCircleRowThreeShowsTheInternalStress) {
+  write(sample_lines());
+  const auto& s = load(2, 2);
+  EXPECT_EQ(s.cells[3][0], "80.000 ≦ 120.000");
+  EXPECT_EQ(s.marks[3][0], "○");
+  EXPECT_EQ(s.cells[3][1], "130.000 ＞ 120.000");
+  EXPECT_EQ(s.marks[3][1], "×");
+}
+
+TEST_F(ResultsTableTest, TheFlagAloneDecides) {
+  auto lines = sample_lines();
+  lines[0] = line3(1.0, 1.2, 0);  // below its limit, yet the engine passed it
+  lines[1] = line3(5.0, 1.2, 1);  // above, yet failed
+  write(lines);
+  const auto& s = load(2, 1);
+  EXPECT_EQ(s.cells[0][0], "1.000 ≧ 1.200");
+  EXPECT_EQ(s.marks[0][0], "○");
+  EXPECT_EQ(s.cells[1][0], "5.000 ＜ 1.200");
+  EXPECT_EQ(s.marks[1][0], "×");
+}
+
+TEST_F(ResultsTableTest, ExportButtonOnlyForTd) {
+  write(sample_lines());
+  for (auto [cmd, shown] : {std::pair{"/td", true}, {"/TD", true}, {"/Td", true},
+                            {"/td x", false}, {"", false}, {"td", false}}) {
+    EXPECT_EQ(load(2, 1, cmd).export_visible, shown) << cmd;
+  }
+}
+
+TEST_F(ResultsTableTest, UnreadableFilesGiveTheMessageAnEmptyTableAndNoExport) {
+  const auto all = sample_lines();
+  const std::vector<std::vector<std::string>> bad = {
+      {},                                                 // empty
+      std::vector<std::string>(all.begin(), all.begin() + 15),  // one line short
+  };
+  auto with = [](int index, const std::string& text) {
+    auto l = sample_lines();
+    l[index] = text;
+    return l;
+  };
+  std::vector<std::vector<std::string>> cases = bad;
+  cases.push_back(with(3, "1.0,abc,0"));           // not a number
+  cases.push_back(with(3, "1.0,2.0"));             // missing flag
+  cases.push_back(with(3, "1.0,2.0,0,4"));         // one item too many
+  cases.push_back(with(6, "1.0,2.0,0"));           // pull-out line with three items
+  cases.push_back(with(9, "nan,1.2,0"));           // not finite
+  cases.push_back(with(9, "1.0,1.2,0.5"));         // flag with a fraction
+  cases.push_back(with(9, "1.0,1.2,70000"));       // flag beyond 16 bits
+  for (std::size_t i = 0; i < cases.size(); ++i) {
+    write(cases[i]);
+    sink.texts.clear();
+    const auto& s = load(2, 1, "/td");
+    ASSERT_EQ(sink.texts.size(), 1u) << i;
+    EXPECT_EQ(sink.texts[0], "計算結果ﾌｧｲﾙ(CAL_ANZ.DAT)が読み込み出来ません。");
+    EXPECT_FALSE(s.check_results.has_value()) << i;
+    EXPECT_TRUE(s.export_visible);
+    EXPECT_FALSE(s.export_enabled) << i;
+    EXPECT_EQ(s.cells[0][0], "") << i;
+    EXPECT_EQ(s.marks[0][0], "") << i;
+    EXPECT_EQ(s.row_titles[0], "滑 動");
+  }
+  // A missing file alike.
+  std::filesystem::remove(dir / "CAL_ANZ.DAT");
+  sink.texts.clear();
+  EXPECT_FALSE(load(2, 1).export_enabled);
+  EXPECT_EQ(sink.texts.size(), 1u);
+}
+
+TEST(CheckSummary, ReadsLfLinesAndKeepsThePulloutLevels) {
+  qvt::testing::TempDir dir;
+  std::string text;
+  for (const auto& l : sample_lines()) text += l + "\n";
+  ASSERT_TRUE(write_file_bytes(dir / "CAL_ANZ.DAT", text));
+  const auto r = read_check_summary(dir / "CAL_ANZ.DAT");
+  ASSERT_TRUE(r);
+  EXPECT_DOUBLE_EQ((*r)[0][6].from_level, -5.0);
+  EXPECT_DOUBLE_EQ((*r)[0][6].to_level, -2.0);
+  EXPECT_DOUBLE_EQ((*r)[0][6].limit, 1.2);
+  EXPECT_EQ((*r)[1][2].failed, -1);
+  EXPECT_DOUBLE_EQ((*r)[1][7].value, 130.0);
+}
+
+}  // namespace
+}  // namespace qvt::results

@@ -1,0 +1,102 @@
+#include "frontend/results/widgets/form6.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace qvt::results {
+
+namespace {
+
+const char* const kCellNames[kResultRows] = {"lbl_katu", "lbl_ten",  "lbl_siji", "lbl_tan",
+                                             "lbl_sen1", "lbl_sen2", "lbl_nuke"};
+const char* const kTitleNames[kResultRows] = {"Label3", "Label4", "Label5", "Label6",
+                                              "Label7", "Label8", "Label12"};
+
+QLabel* framed(QWidget* parent, const QString& text, const QString& name,
+               Qt::Alignment align = Qt::AlignCenter) {
+  auto* l = new QLabel(text, parent);
+  l->setObjectName(name);
+  l->setFrameShape(QFrame::Box);
+  l->setAlignment(align);
+  l->setMargin(4);
+  return l;
+}
+
+}  // namespace
+
+Form6::Form6(QWidget* owner, const model::ProjectModel& model, model::MessageSink& sink)
+    : QDialog(owner), sink_(sink) {
+  setObjectName(QStringLiteral("Form6"));
+  setWindowTitle(QStringLiteral("安定計算結果"));
+  setModal(true);
+
+  auto* grid = new QGridLayout;
+  grid->setSpacing(0);
+  grid->addWidget(framed(this, QStringLiteral("検討項目"), "Label9"), 0, 0, 1, 2);
+  grid->addWidget(framed(this, QStringLiteral("常    時"), "Label10"), 0, 2, 1, 2);
+  grid->addWidget(framed(this, QStringLiteral("地  震  時"), "Label11"), 0, 4, 1, 2);
+  grid->addWidget(framed(this, QStringLiteral("外部安定"), "Label1"), 1, 0, 3, 1);
+  grid->addWidget(framed(this, QStringLiteral("内部安定"), "Label2"), 4, 0, 4, 1);
+  for (int row = 0; row < kResultRows; ++row) {
+    titles_[row] = framed(this, QString(), kTitleNames[row]);
+    grid->addWidget(titles_[row], row + 1, 1);
+    for (int c = 0; c < 2; ++c) {
+      cells_[row][c] = framed(this, QString(), QStringLiteral("%1_%2").arg(kCellNames[row]).arg(c),
+                              Qt::AlignRight | Qt::AlignVCenter);
+      cells_[row][c]->setMinimumWidth(190);
+      marks_[row][c] = framed(this, QString(),
+                              QStringLiteral("%1_%2").arg(c == 0 ? "lbl_sw1" : "lbl_sw2").arg(row));
+      marks_[row][c]->setMinimumWidth(32);
+      grid->addWidget(cells_[row][c], row + 1, 2 + 2 * c);
+      grid->addWidget(marks_[row][c], row + 1, 3 + 2 * c);
+    }
+  }
+
+  command1_ = new QPushButton(QStringLiteral("OK"), this);
+  command1_->setObjectName(QStringLiteral("Command1"));
+  command2_ = new QPushButton(QStringLiteral("Text出力"), this);
+  command2_->setObjectName(QStringLiteral("Command2"));
+  command2_->setToolTip(QStringLiteral("検討結果をﾃｷｽﾄ形式で保存します"));
+  connect(command1_, &QPushButton::clicked, this, &QDialog::accept);
+  connect(command2_, &QPushButton::clicked, this, [this] { Command2_Click(); });
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(command2_);
+  buttons->addStretch();
+  buttons->addWidget(command1_);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(grid);
+  layout->addLayout(buttons);
+
+  // Form_Load: the table is filled once, from the file as it is now.
+  table_.Form_Load(model.work_folder, model.command_line, model.conditions.seismic_check,
+                   model.conditions.improvement_pattern, sink_);
+  const ResultsTableState& s = table_.state();
+  for (int row = 0; row < kResultRows; ++row) {
+    titles_[row]->setText(QString::fromStdString(s.row_titles[row]));
+    for (int c = 0; c < 2; ++c) {
+      cells_[row][c]->setText(QString::fromStdString(s.cells[row][c]));
+      marks_[row][c]->setText(QString::fromStdString(s.marks[row][c]));
+    }
+  }
+  command2_->setVisible(s.export_visible);
+  command2_->setEnabled(s.export_enabled);
+
+  adjustSize();
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->availableGeometry();
+    move(area.center() - rect().center());
+  }
+}
+
+void Form6::Command2_Click() {
+  sink_.show_message(model::MessageIcon::Information, model::kAppTitle,
+                     "検討結果のﾃｷｽﾄ出力はまだ使えません。");
+}
+
+}  // namespace qvt::results
