@@ -232,7 +232,7 @@ TEST(CaissonSample, ALibraryUnitWithoutLengthStopsTheRun) {
   const EngineRun run = run_on_sample([](model::ProjectModel& m) { add_library_unit(m, 0.0); });
   EXPECT_EQ(run.exit_code, 1);
   EXPECT_NE(run.stderr_text.find("QVTMSG\terror\terror\tブロック4《消波ユニット》: "
-                                 "形状ライブラリ《消波ユニット》の長さ L が 0 以下"),
+                                 "形状ライブラリの長さ L (0.000) が正ではありません。"),
             std::string::npos)
       << run.stderr_text;
   EXPECT_TRUE(run.dat.empty());
