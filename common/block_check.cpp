@@ -11,6 +11,8 @@ namespace {
 // Areas below this (m2) are no area; two vertices closer than kSamePoint (m) are one.
 constexpr double kNoArea = 1e-6;
 constexpr double kSamePoint = 1e-9;
+// The least positive size: what rounds to 0.001 m rather than to 0.
+constexpr double kLeastSize = 0.0005;
 
 std::string num(double v) {
   char buf[64];
@@ -44,9 +46,10 @@ bool segments_meet(const Point& a, const Point& b, const Point& c, const Point& 
 // Collects the first reason a block's sizes cannot be weighed.
 class SizeCheck {
  public:
-  // A size the tables multiply or divide with: it must be above 0.
+  // A size the tables multiply or divide with: it must be above 0 at the millimetre the
+  // system works to (a length of 1e-300 m would divide a weight into 1e301 kN/m).
   void positive(const char* what, double v) {
-    if (problem.empty() && !(v > 0)) problem = std::string(what) + " (" + num(v) + ") が正ではありません。";
+    if (problem.empty() && !(v >= kLeastSize)) problem = std::string(what) + " (" + num(v) + ") が正ではありません。";
   }
   // A size where 0 means "none": it must not be negative.
   void not_negative(const char* what, double v) {
@@ -217,7 +220,7 @@ std::string block_geometry_problem(const BlockCheckInput& b) {
 std::string improvement_problem(const BodyCheckInput& body) {
   const int p = body.improvement_pattern;
   if (p < 0 || p > 3) return "改良形式 (" + std::to_string(p) + ") が不明です。";
-  if (p != 1 && p != 3) return {};
+  if ((p != 1 && p != 3) || !body.has_soil_blocks) return {};
   SizeCheck c;
   c.positive("改良体の長壁長 Ll", body.ll);
   c.not_negative("改良体の短壁長 Ls", body.ls);

@@ -37,6 +37,7 @@ struct BlockCheckInput {
 struct BodyCheckInput {
   int improvement_pattern = 0;
   double ll = 0, ls = 0, bs = 0, bl1 = 0, bl2 = 0;
+  bool has_soil_blocks = false;  // any used block of type 6 or 7
 };
 
 // One top surcharge range as the conditions file holds it.
@@ -56,7 +57,8 @@ std::string outline_problem(std::span<const double> x, std::span<const double> y
 std::string block_geometry_problem(const BlockCheckInput& block);
 
 // Why the improvement pattern cannot be computed, or "": an unknown pattern, or in the wall and
-// lattice patterns a long-wall length that is not positive or a negative size.
+// lattice patterns with improved-soil blocks to weigh a long-wall length that is not positive or
+// a negative size.
 std::string improvement_problem(const BodyCheckInput& body);
 
 // Why a top surcharge range cannot be loaded, or "": a present range (any value not 0) whose

@@ -117,11 +117,13 @@ TEST(BlockSizeCheck, SizesTheTablesWeighWithMustBePositive) {
 }
 
 TEST(BodyCheck, PatternsAndWallLengths) {
-  EXPECT_EQ(improvement_problem({0, 0, 0, 0, 0, 0}), "");
-  EXPECT_EQ(improvement_problem({4, 1, 1, 0, 0, 0}), "改良形式 (4) が不明です。");
-  EXPECT_EQ(improvement_problem({1, -1, 1, 0, 0, 0}), "改良体の長壁長 Ll (-1.000) が正ではありません。");
-  EXPECT_EQ(improvement_problem({3, 2, -0.5, 0, 0, 0}), "改良体の短壁長 Ls (-0.500) が負です。");
-  EXPECT_EQ(improvement_problem({1, 2, 0, 0, 0, 0}), "");
+  EXPECT_EQ(improvement_problem({0, 0, 0, 0, 0, 0, true}), "");
+  EXPECT_EQ(improvement_problem({4, 1, 1, 0, 0, 0, false}), "改良形式 (4) が不明です。");
+  EXPECT_EQ(improvement_problem({1, -1, 1, 0, 0, 0, true}),
+            "改良体の長壁長 Ll (-1.000) が正ではありません。");
+  EXPECT_EQ(improvement_problem({1, -1, 1, 0, 0, 0, false}), "");  // nothing weighs with it
+  EXPECT_EQ(improvement_problem({3, 2, -0.5, 0, 0, 0, true}), "改良体の短壁長 Ls (-0.500) が負です。");
+  EXPECT_EQ(improvement_problem({1, 2, 0, 0, 0, 0, true}), "");
 }
 
 TEST(TopRangeCheck, StartBeyondEndIsRefused) {

@@ -42,8 +42,11 @@ EngineStop refusal(const std::string& cp932_subject, const std::string& utf8_rea
 }  // namespace
 
 Status check_block_geometry(const ConditionData& d) {
-  const BodyCheckInput body{d.improvement_pattern, d.body_dims.ll, d.body_dims.ls,
-                            d.body_dims.bs,        d.body_dims.bl1, d.body_dims.bl2};
+  BodyCheckInput body{d.improvement_pattern, d.body_dims.ll, d.body_dims.ls,
+                      d.body_dims.bs,        d.body_dims.bl1, d.body_dims.bl2};
+  for (const WallBlock& b : d.wall_blocks)
+    if (b.block_type == BLOCK_SOIL_POLYGON || b.block_type == BLOCK_SOIL_RECTANGLE)
+      body.has_soil_blocks = true;
   if (std::string why = improvement_problem(body); !why.empty())
     return refusal(utf8_to_cp932_lossy("改良地盤: "), why);
   for (int slot = 0; slot < MAX_WALL_BLOCKS; ++slot) {
