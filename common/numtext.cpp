@@ -47,12 +47,20 @@ std::optional<double> parse_real(std::string_view text) {
   return v;
 }
 
-std::optional<std::int16_t> parse_i16(std::string_view text) {
+std::optional<long long> parse_integer(std::string_view text, long long lo, long long hi) {
   auto v = parse_real(text);
+  if (!v || *v != std::trunc(*v)) return std::nullopt;
+  // Compared as doubles first, so a huge value never reaches the conversion.
+  if (*v < static_cast<double>(lo) || *v > static_cast<double>(hi)) return std::nullopt;
+  const auto r = static_cast<long long>(*v);
+  if (r < lo || r > hi) return std::nullopt;
+  return r;
+}
+
+std::optional<std::int16_t> parse_i16(std::string_view text) {
+  auto v = parse_integer(text, -32768, 32767);
   if (!v) return std::nullopt;
-  double r = std::nearbyint(*v);
-  if (r < -32768.0 || r > 32767.0) return std::nullopt;
-  return static_cast<std::int16_t>(r);
+  return static_cast<std::int16_t>(*v);
 }
 
 }  // namespace qvt

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <random>
 
 namespace qvt {
@@ -41,14 +42,36 @@ TEST(NumText, ParseAcceptsWhatTheFilesHold) {
   for (const auto& c : cases) EXPECT_EQ(parse_real(c.text), c.v) << c.text;
 }
 
-TEST(NumText, IntegerItemsRoundAndStayInRange) {
-  EXPECT_EQ(parse_i16("13"), 13);
-  EXPECT_EQ(parse_i16("000013"), 13);
-  EXPECT_EQ(parse_i16("-1"), -1);
-  EXPECT_EQ(parse_i16("2.6"), 3);
+// The item parser both the front end and the engines read the condition files with: a real
+// item is a finite number; an integer item is a whole number within its range.
+TEST(NumText, ItemParserTable) {
+  struct Case {
+    const char* text;
+    std::optional<double> real;
+    std::optional<long long> integer;  // within i32
+  };
+  const Case cases[] = {
+      {"3.5", 3.5, std::nullopt},     {"-0", 0.0, 0},          {"1e3", 1000.0, 1000},
+      {"3", 3.0, 3},                  {"000013", 13.0, 13},    {"3.0", 3.0, 3},
+      {"3.7", 3.7, std::nullopt},     {"-2.5", -2.5, std::nullopt},
+      {"nan", std::nullopt, std::nullopt},   {"NaN", std::nullopt, std::nullopt},
+      {"inf", std::nullopt, std::nullopt},   {"-inf", std::nullopt, std::nullopt},
+      {"1e400", std::nullopt, std::nullopt}, {"-1e400", std::nullopt, std::nullopt},
+      {"", std::nullopt, std::nullopt},      {" ", std::nullopt, std::nullopt},
+      {"abc", std::nullopt, std::nullopt},   {"3abc", std::nullopt, std::nullopt},
+      {"1e10", 1e10, std::nullopt},          {"2147483647", 2147483647.0, 2147483647},
+      {"-2147483648", -2147483648.0, -2147483648LL},
+      {"2147483648", 2147483648.0, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(parse_real(c.text), c.real) << c.text;
+    EXPECT_EQ(parse_integer(c.text, INT32_MIN, INT32_MAX), c.integer) << c.text;
+  }
   EXPECT_EQ(parse_i16("32767"), 32767);
+  EXPECT_EQ(parse_i16("-32768"), -32768);
   EXPECT_EQ(parse_i16("32768"), std::nullopt);
-  EXPECT_EQ(parse_i16("x"), std::nullopt);
+  EXPECT_EQ(parse_i16("2.6"), std::nullopt);
+  EXPECT_EQ(parse_i16("1e300"), std::nullopt);
 }
 
 TEST(NumText, FixedTextHasItsDecimals) {

@@ -54,10 +54,11 @@ class LineReader {
     for (int i = 0; i < n; ++i) line();
   }
 
-  // A line of up to n items; items the line does not hold keep their values.
+  // A line of exactly n items; one that is missing, empty or does not read as its type makes
+  // the file malformed.
   template <class T>
   void items(T* out, int n) {
-    scan_items(line(), out, n);
+    if (!read_items(line(), out, n)) bad_value(line_no());
   }
   template <class T>
   void item(T& out) {
@@ -67,8 +68,7 @@ class LineReader {
   template <class T, int N, class Get>
   void row(Get get) {
     std::array<T, N> values;
-    for (int i = 0; i < N; ++i) values[i] = get(i);
-    scan_items(line(), values.data(), N);
+    items(values.data(), N);
     for (int i = 0; i < N; ++i) get(i) = values[i];
   }
   // `per_line` values a line until n values are read (the last line may hold fewer).
@@ -77,23 +77,27 @@ class LineReader {
     for (int first = 0; first < n; first += per_line)
       items(out + first, std::min(per_line, n - first));
   }
-  // A number that decides the layout or indexes a store: it must be there and within range.
+  // A number that decides the layout or indexes a store: it must be within range too.
   template <class Int>
   void count(Int& out, long lo, long hi) {
-    std::string_view l = line();
     Int v{};
-    if (!scan_item(l, v)) bad_value(line_no());
+    item(v);
     if (v < lo || v > hi) bad_value(line_no());
     out = v;
   }
   template <class Int, int N>
   void counts(Int (&out)[N], long lo, long hi) {
-    std::string_view l = line();
     Int v[N] = {};
-    if (scan_items(l, v, N) != N) bad_value(line_no());
+    items(v, N);
     for (int i = 0; i < N; ++i)
       if (v[i] < lo || v[i] > hi) bad_value(line_no());
     for (int i = 0; i < N; ++i) out[i] = v[i];
+  }
+
+  // An item of a line already taken.
+  template <class T>
+  void item_of(std::string_view l, T& out) {
+    if (!read_item(l, out)) bad_value(line_no());
   }
 
   [[noreturn]] void short_file(std::size_t missing_line) const {
@@ -142,7 +146,7 @@ void parse_conditions(LineReader& r, const std::vector<std::string>& lines, Cond
   std::string_view first = r.line();
   const bool marked = !first.empty() && first[0] == '*';
   d.file_version = 0;
-  if (marked) scan_item(first.substr(1), d.file_version);
+  if (marked && !read_item(first.substr(1), d.file_version)) r.bad_value(1);
   const bool has_ratio = marked && d.file_version >= 2;
   const std::size_t needed =
       (marked ? 2 : 1) + kConditionsLinesAfterTitle + (has_ratio ? 1 : 0);
@@ -291,11 +295,11 @@ void parse_options(LineReader& r, const std::vector<std::string>& lines, Conditi
   r.item(o.backfill_vertical_ignored);
   // Line 14 is optional: without a value there (no line, an empty line) the passive vertical
   // component is ignored, as the front end's reader has it; ignoring the backfill's vertical
-  // forces always ignores the passive one too.
+  // forces always ignores the passive one too. A value that is there must read.
   o.passive_vertical_ignored = 1;
   if (!r.at_end()) {
-    i32 v = 0;
-    if (scan_item(r.line(), v)) o.passive_vertical_ignored = v;
+    const std::string_view l = r.line();
+    if (l.find_first_not_of(" \t") != std::string_view::npos) r.item_of(l, o.passive_vertical_ignored);
   }
   if (o.backfill_vertical_ignored != 0) o.passive_vertical_ignored = 1;
 }

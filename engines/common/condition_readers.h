@@ -4,11 +4,12 @@
 // Every engine's main routine calls read_conditions_file and then read_block_file before it
 // uses any condition item.
 //
-// Each line is parsed from its start with the fixed format of that line; a number the format
-// does not find keeps its previous value. Text lines are kept whole up to their capacities.
-// What the readers do not take on trust: a file that is missing, one shorter than its layout,
-// and the counts and block types that decide the layout or index a store. Each of these stops
-// the engine with a message naming the file.
+// Each line holds the items of its fixed format, read with the item parser the front end's
+// readers use too. Text lines are kept whole up to their capacities. What the readers do not
+// take on trust: a file that is missing, one shorter than its layout, a numeric item that is
+// empty or does not read as a finite number (or, for an integer item, as a whole number of its
+// type), and the counts and block types that decide the layout or index a store. Each of these
+// stops the engine with a message naming the file and the line.
 #include "engines/common/condition_data.h"
 #include "engines/common/engine_entry.h"
 

@@ -266,7 +266,7 @@ bool try_strip(Outline& o, int m, Strip& s) {
 
 // By the x of the strip's left side, and within a strip from the highest piece down. This
 // exchange sort, equal keys included, fixes the order the reports list the pieces in.
-void sort_pieces(PolygonDivision& out, std::array<double, kMaxPieces>& key) {
+void sort_pieces(PolygonDivision& out, std::vector<double>& key) {
   for (int i = 0; i < out.piece_count; ++i)
     for (int j = i + 1; j < out.piece_count; ++j)
       if (key[i] > key[j] ||
@@ -289,7 +289,7 @@ int classify_in_interval(double a, double b, double c) {
 DivisionStatus divide_polygon(std::span<const double> x, std::span<const double> y, int count,
                               PolygonDivision& out, const DivisionErrorBox& error_box) {
   out = PolygonDivision{};
-  std::array<double, kMaxPieces> key{};
+  std::vector<double> key;
 
   auto fail = [&](DivisionStatus status) {
     sort_pieces(out, key);
@@ -326,14 +326,13 @@ DivisionStatus divide_polygon(std::span<const double> x, std::span<const double>
     if (!cut) return fail(DivisionStatus::not_divisible);
 
     const StripPieces r = strip_pieces(s);
-    if (out.piece_count + r.piece_count > kMaxPieces ||
-        out.line_count + r.line_count > kMaxDivisionLines)
-      return fail(DivisionStatus::too_many_pieces);
     for (int i = 0; i < r.piece_count; ++i) {
-      key[out.piece_count] = s.xl;
-      out.pieces[out.piece_count++] = r.pieces[i];
+      key.push_back(s.xl);
+      out.pieces.push_back(r.pieces[i]);
     }
-    for (int i = 0; i < r.line_count; ++i) out.lines[out.line_count++] = r.lines[i];
+    for (int i = 0; i < r.line_count; ++i) out.lines.push_back(r.lines[i]);
+    out.piece_count = static_cast<int>(out.pieces.size());
+    out.line_count = static_cast<int>(out.lines.size());
   }
 
   sort_pieces(out, key);

@@ -7,12 +7,11 @@
 #include <functional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace qvt::engine {
 
 inline constexpr int kMaxOutlineVertices = 200;
-inline constexpr int kMaxPieces = 100;
-inline constexpr int kMaxDivisionLines = 100;
 
 // Piece codes: the area is base x height / 2 for a triangle, base x height for a rectangle.
 inline constexpr int kPieceTriangle = 3;
@@ -37,18 +36,19 @@ struct DivisionLine {
   double x1 = 0.0, y1 = 0.0, x2 = 0.0, y2 = 0.0;  // m
 };
 
+// The pieces and lines grow as the strips need: an outline of the 118 vertices a block record
+// holds may give well over a hundred of each.
 struct PolygonDivision {
-  std::array<PolygonPiece, kMaxPieces> pieces{};
-  std::array<DivisionLine, kMaxDivisionLines> lines{};
-  int piece_count = 0;
-  int line_count = 0;
+  std::vector<PolygonPiece> pieces;
+  std::vector<DivisionLine> lines;
+  int piece_count = 0;  // pieces.size()
+  int line_count = 0;   // lines.size()
 };
 
 enum class DivisionStatus {
   divided,            // the whole outline was divided
   not_divisible,      // no strip could be cut from what was left of the outline
   too_many_vertices,  // count above kMaxOutlineVertices (or above the arrays given)
-  too_many_pieces,    // the pieces or lines would exceed kMaxPieces / kMaxDivisionLines
 };
 
 // Position of c against the interval a..b with the tolerance 0.0001: 1 at a, 3 at b (a wins
@@ -58,9 +58,10 @@ int classify_in_interval(double a, double b, double c);
 // Divides the outline x[0..count-1], y[0..count-1] (m, clockwise with y up) into pieces. The
 // result is cleared first; the pieces run by the x of their strip's left side and, within a
 // strip, from the highest down. Fewer than 3 vertices give no pieces and count as divided.
-// On any failure the pieces of the strips already cut are kept (sorted the same way), the
+// On a failure the pieces of the strips already cut are kept (sorted the same way), the
 // message box " ERROR:ブロック分割 " is shown once through error_box (when given) and the
-// status says why; the caller goes on with what it got.
+// status says why. The pieces then do not cover the outline: a caller that weighs them must
+// stop instead.
 DivisionStatus divide_polygon(std::span<const double> x, std::span<const double> y, int count,
                               PolygonDivision& out, const DivisionErrorBox& error_box);
 

@@ -2,6 +2,7 @@
 
 #include "common/cp932.h"
 #include "engines/common/condition_data.h"
+#include "engines/common/engine_entry.h"
 #include "engines/common/engine_message.h"
 #include "engines/common/polygon_division.h"
 #include "engines/common/rounding_geometry.h"
@@ -14,15 +15,15 @@ using engine::condition_data;
 
 namespace {
 
-// The cut line of the residual water level as the report has always drawn it.
+// The first cut line of the residual water level spans x = -100 .. 100.
 constexpr double kCutHalfSpan = 100.0;
 
 bool is_used(int slot) { return condition_data().wall_blocks[slot].block_type >= 0; }
 
 // A crossing of the edge a-b with the level line; false when the edge does not reach it.
-// The level line first spans x = -100 .. 100; an edge that crosses the level further out is
-// tested again against a line that spans the whole outline, so every crossing is found and a
-// crossing inside the short span is computed exactly as before.
+// The edge is tested against the level line from x = -100 to 100 first; when the outline
+// reaches beyond that span, an edge not met there is tested again against a level line that
+// spans the whole outline, so every crossing is found.
 bool level_crossing(const OutlinePoint& a, const OutlinePoint& b, double level, double x_min,
                     double x_max, OutlinePoint& at) {
   double x = 0, y = 0;
@@ -122,12 +123,15 @@ void append_divided_pieces(const std::vector<OutlinePoint>& points, int flag,
     y.push_back(p.y);
   }
   engine::PolygonDivision division;
-  engine::divide_polygon(x, y, static_cast<int>(points.size()), division,
-                         [](std::string_view title, std::string_view text) {
-                           engine::engine_message(engine::MessageKind::Error,
-                                                  utf8_to_cp932_lossy(title),
-                                                  utf8_to_cp932_lossy(text));
-                         });
+  const engine::DivisionStatus status = engine::divide_polygon(
+      x, y, static_cast<int>(points.size()), division,
+      [](std::string_view title, std::string_view text) {
+        engine::engine_message(engine::MessageKind::Error, utf8_to_cp932_lossy(title),
+                               utf8_to_cp932_lossy(text));
+      });
+  // Pieces that do not cover the outline would be weighed as if they did: the division has
+  // shown its message, and the engine stops without a result.
+  if (status != engine::DivisionStatus::divided) engine::stop_engine(engine::EngineStop{});
   for (int i = 0; i < division.piece_count; ++i) {
     const auto& p = division.pieces[i];
     pieces.push_back({p.center_x, p.center_y, p.base, p.height, p.code, flag});

@@ -3,6 +3,7 @@
 #include "common/cp932.h"
 #include "engines/common/condition_data.h"
 #include "engines/common/condition_readers.h"
+#include "engines/common/block_geometry_check.h"
 #include "engines/common/block_vertices.h"
 #include "engines/common/print_data.h"
 #include "engines/common/wall_top.h"
@@ -210,6 +211,7 @@ engine::Status run_block_weights() {
   auto& cd = condition_data();
   if (auto s = engine::read_conditions_file(cd); !s.ok()) return s;
   if (auto s = engine::read_block_file(cd); !s.ok()) return s;
+  if (auto s = engine::check_block_geometry(cd); !s.ok()) return s;
   engine::apply_start_stamp(cd, engine::engine_start_time());
   if (auto s = engine::require_toe_point(cd); !s.ok()) return s;
   engine::flag_top_surcharges(cd, engine::wall_top_state());

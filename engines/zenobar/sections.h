@@ -40,7 +40,8 @@ std::vector<OutlinePoint> cut_outline_at_level(const std::vector<OutlinePoint>& 
                                                double level, bool upper);
 
 // Divides a point list and appends its pieces with the given position flag. Fewer than three
-// points give no piece. A list that cannot be divided is reported as the division reports it.
+// points give no piece. A list that cannot be divided stops the engine after the division's
+// message (" ERROR:ブロック分割 "), so no block is weighed from part of its pieces.
 void append_divided_pieces(const std::vector<OutlinePoint>& points, int flag,
                            std::vector<BlockPiece>& pieces);
 

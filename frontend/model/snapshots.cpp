@@ -4,6 +4,7 @@
 #include "frontend/model/block_file.h"
 #include "frontend/model/block_outline.h"
 #include "frontend/model/conditions_file.h"
+#include "frontend/model/input_check.h"
 
 #include <filesystem>
 #include <optional>
@@ -104,6 +105,18 @@ int write_engine_input(ProjectModel& m, MessageSink& messages) {
   // The engines never rebuild derived geometry: they read corners and outlines from the file.
   // Rebuilding every used slot is idempotent, so stale or unset outlines never reach them.
   if (!rebuild_all_block_outlines(m, messages)) return -1;
+  // What the engines would refuse after reading their input is refused here, before anything
+  // is written: the pair of the last run stays as it was, with its results. The wall pattern's
+  // refusal of a sloped improved-soil block is the writer's own and comes first.
+  bool soil_polygon = false;
+  for (int slot = 0; slot < MAX_WALL_BLOCKS; ++slot)
+    soil_polygon = soil_polygon || m.wall_blocks[slot].block_type == BLOCK_SOIL_POLYGON;
+  if (!(m.conditions.improvement_pattern == kWallPattern && soil_polygon)) {
+    if (const std::string problem = engine_input_problem(m); !problem.empty()) {
+      warn(messages, problem);
+      return -1;
+    }
+  }
   return write_project_files(m, "CAL", true, messages);
 }
 

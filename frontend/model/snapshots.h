@@ -44,8 +44,9 @@ int write_project_files(ProjectModel& m, const std::string& base_or_ext, bool to
                         MessageSink& messages);
 
 // The engines' input for a run: rebuilds the derived outline of every used slot (a slot whose
-// outline cannot be built is reported and refuses the run), then writes the "CAL" pair.
-// 0 when written, -1 when refused or failed.
+// outline cannot be built is reported and refuses the run), refuses what the engines cannot
+// compute (the block geometry check, named block by block; nothing is written then), then
+// writes the "CAL" pair. 0 when written, -1 when refused or failed.
 int write_engine_input(ProjectModel& m, MessageSink& messages);
 
 // Compares the snapshot pairs <ext_a> and <ext_b> in the work folder line by line, the

@@ -154,7 +154,7 @@ TEST(ConditionsReader, TextsAreCutAtAWholeCharacter) {
   for (int i = 0; i < 20; ++i) forty += sjis("力");  // 20 characters the front end allows
   l[156] = forty;                                     // force name, 23 at most
   l[161] = std::string(300, 'x');                     // longer than any line buffer
-  l[162] = "1.5" + std::string(300, ' ') + "junk";   // a long numeric line
+  l[162] = "1.5" + std::string(300, ' ');            // a long numeric line
   auto d = fresh();
   ASSERT_TRUE(parse_conditions_lines(l, *d).ok());
   EXPECT_EQ(d->project_title.view(), wide.substr(0, 94));
@@ -193,18 +193,36 @@ TEST(ConditionsReader, CountsOutsideTheirStoresStop) {
   }
 }
 
-TEST(ConditionsReader, OtherValuesThatDoNotParseKeepTheirValue) {
+// A numeric item that does not read as a finite number (or an integer item as a whole number)
+// makes the file malformed: the engine stops naming the file and the line.
+TEST(ConditionsReader, ItemsThatAreNotNumbersStop) {
+  struct Case {
+    int line;
+    const char* text;
+  };
+  const Case cases[] = {
+      {9, "3.5,abc,4"}, {9, "3.5,nan,4"}, {9, "inf,0,0"}, {9, "1e400,0,0"}, {9, "3.5,4"},
+      {9, "1,2,3,4"},   {10, ""},         {10, "abc"},    {6, "3.7"},       {6, "1.5"},
+      {1, "*00001x"},   {1, "*"},         {3, "1,2"},     {82, "1,2,nan"},  {521, "-inf"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> l = conditions_lines();
+    l[c.line - 1] = c.text;
+    auto d = fresh();
+    EXPECT_EQ(stop_texts(parse_conditions_lines(l, *d)),
+              std::vector<std::string>{bad_text(kConditions, c.line)})
+        << c.line << " " << c.text;
+  }
+  // Whole numbers written as reals read as integers; "-0" is 0.
   std::vector<std::string> l = conditions_lines();
-  l[8] = "3.5,abc,4";  // water levels: the second item ends the line
-  l[9] = "";           // water unit weight
+  l[5] = "1.0";
+  l[8] = "-0,1e3,2.5";
   auto d = fresh();
-  d->water_levels[2] = -1;
-  d->water_unit_weight = 10.1;
   ASSERT_TRUE(parse_conditions_lines(l, *d).ok());
-  EXPECT_EQ(d->water_levels[0], 3.5);
-  EXPECT_EQ(d->water_levels[1], 0);
-  EXPECT_EQ(d->water_levels[2], -1);
-  EXPECT_EQ(d->water_unit_weight, 10.1);
+  EXPECT_EQ(d->seismic_check, 1);
+  EXPECT_EQ(d->water_levels[0], 0.0);
+  EXPECT_EQ(d->water_levels[1], 1000.0);
+  EXPECT_EQ(d->water_levels[2], 2.5);
 }
 
 // --- QVT_DAT.CST ---------------------------------------------------------------------------
@@ -244,7 +262,6 @@ TEST(OptionsReader, PassiveVerticalFlag) {
       {"line 13 = 1 forces 1", "1", "0", 1},
       {"line 13 = 2 forces 1", "2", "0", 1},
       {"empty line 14", "0", "", 1},
-      {"line 14 without a number", "0", "x", 1},
   };
   for (const Case& c : cases) {
     std::vector<std::string> l = options_lines();
@@ -254,6 +271,17 @@ TEST(OptionsReader, PassiveVerticalFlag) {
     auto d = fresh();
     ASSERT_TRUE(parse_options_lines(l, *d).ok()) << c.name;
     EXPECT_EQ(d->custom_options.passive_vertical_ignored, c.passive) << c.name;
+  }
+}
+
+TEST(OptionsReader, ItemsThatAreNotNumbersStop) {
+  for (auto [line, text] : {std::pair{14, "x"}, {14, "0.5"}, {1, "nan"}, {2, "45"}, {6, "1.5"}}) {
+    std::vector<std::string> l = options_lines();
+    l[line - 1] = text;
+    auto d = fresh();
+    EXPECT_EQ(stop_texts(parse_options_lines(l, *d)),
+              std::vector<std::string>{bad_text(kOptions, line)})
+        << line << " " << text;
   }
 }
 
@@ -354,11 +382,12 @@ TEST(BlockReader, EachTypeFillsItsSection) {
   ASSERT_EQ(slots[2].size(), 41u);
   ASSERT_EQ(slots[3].size(), 49u);
   ASSERT_EQ(slots[4].size(), 43u);
-  slots[1][32] = "1.2345678";  // first caisson outline x
+  slots[1][32].replace(0, slots[1][32].find(','), "1.2345678");  // first caisson outline x
   std::vector<std::vector<std::string>> library = {shape_entry(sjis("L型"), 0, 4, 0),
                                                    shape_entry("B", 2, 5, 3)};
   auto d = fresh();
-  ASSERT_TRUE(parse_block_lines(block_lines(slots, library), *d).ok());
+  const Status read = parse_block_lines(block_lines(slots, library), *d);
+  ASSERT_TRUE(read.ok()) << stop_texts(read)[0];
   EXPECT_EQ(d->used_slot_count, 7);
 
   const WallBlock& p = d->wall_blocks[0];

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <numbers>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -244,7 +247,8 @@ TEST(DividePolygon, ResultIsClearedOnEntry) {
   EXPECT_EQ(divide_polygon(ax, ay, 4, d, nullptr), DivisionStatus::not_divisible);
   EXPECT_EQ(d.piece_count, 0);
   EXPECT_EQ(d.line_count, 0);
-  EXPECT_EQ(d.pieces[0].code, 0);
+  EXPECT_TRUE(d.pieces.empty());
+  EXPECT_TRUE(d.lines.empty());
   // The caller's arrays are left as they were.
   EXPECT_EQ(x, (std::vector<double>{0, 0, 3, 3}));
 }
@@ -263,24 +267,96 @@ TEST(DividePolygon, TooManyVerticesAreRefused) {
   EXPECT_EQ(d.piece_count, 0);
 }
 
-TEST(DividePolygon, TooManyPiecesStopAtTheLimit) {
+TEST(DividePolygon, ManyStripsAllDivide) {
   // A saw-tooth top over 40 unit strips: every strip gives a triangle and a rectangle and
-  // three or four lines, more than the 100 lines a division holds. The division stops at the
-  // strip that would not fit, keeps the strips before it whole and says so once.
+  // three or four lines, well over a hundred lines in all. Every strip is divided.
   std::vector<Pt> outline{{0, 0}};
   for (int i = 0; i <= 40; ++i) outline.push_back({double(i), i % 2 == 0 ? 2.0 : 3.0});
   outline.push_back({40, 0});
   const Result r = divide(outline);
-  EXPECT_EQ(r.status, DivisionStatus::too_many_pieces);
-  EXPECT_EQ(r.messages.size(), 1u);
-  EXPECT_LE(r.d.piece_count, kMaxPieces);
-  EXPECT_LE(r.d.line_count, kMaxDivisionLines);
-  EXPECT_GT(r.d.line_count, kMaxDivisionLines - 4);
-  EXPECT_EQ(r.d.piece_count % 2, 0);  // whole strips only
+  EXPECT_EQ(r.status, DivisionStatus::divided);
+  EXPECT_TRUE(r.messages.empty());
+  EXPECT_EQ(r.d.piece_count, 80);
+  EXPECT_EQ(r.d.piece_count, static_cast<int>(r.d.pieces.size()));
+  EXPECT_GT(r.d.line_count, 100);
   // Each strip of width 1 holds 2.5 m2 (rectangle 2, triangle 0.5).
   double a = 0;
-  for (int i = 0; i < r.d.piece_count; ++i) a += area(r.d.pieces[i]);
-  EXPECT_NEAR(a, 2.5 * r.d.piece_count / 2, 1e-9);
+  for (const PolygonPiece& p : r.d.pieces) a += area(p);
+  EXPECT_NEAR(a, 100.0, 1e-9);
+}
+
+// Area and first moments of an outline by the shoelace formula (exact for any simple polygon):
+// A = 1/2 sum(x_i y_i+1 - x_i+1 y_i), Sx = 1/6 sum((x_i + x_i+1) c_i), Sy = 1/6 sum((y_i + y_i+1) c_i)
+// with c_i = x_i y_i+1 - x_i+1 y_i; clockwise outlines give a negative A, so signs are turned.
+struct Moments {
+  double area = 0, sx = 0, sy = 0;
+};
+Moments shoelace(const std::vector<Pt>& o) {
+  Moments m;
+  for (std::size_t i = 0; i < o.size(); ++i) {
+    const Pt& a = o[i];
+    const Pt& b = o[(i + 1) % o.size()];
+    const double c = a.x * b.y - b.x * a.y;
+    m.area += c / 2;
+    m.sx += (a.x + b.x) * c / 6;
+    m.sy += (a.y + b.y) * c / 6;
+  }
+  return {-m.area, -m.sx, -m.sy};
+}
+
+// Random simple clockwise outlines: convex, star-shaped, L and U shapes, 4 to 118 vertices, and
+// the 118-point circle. The pieces must cover each outline exactly: their areas and first
+// moments (area x centre) add up to the shoelace values.
+TEST(DividePolygon, PiecesCoverEverySimpleClockwiseOutline) {
+  std::mt19937 rng(20240611);
+  std::uniform_real_distribution<double> unit(0.0, 1.0);
+  std::vector<std::pair<std::string, std::vector<Pt>>> outlines;
+  auto polar = [&](int n, bool star) {
+    // Angles decreasing (clockwise), spread around the full turn.
+    std::vector<double> angles;
+    for (int i = 0; i < n; ++i) angles.push_back(2 * std::numbers::pi * (i + 0.8 * unit(rng)) / n);
+    std::vector<Pt> o;
+    for (int i = n - 1; i >= 0; --i) {
+      const double r = star ? 1.0 + 4.0 * unit(rng) : 3.0;
+      o.push_back({10 + r * std::cos(angles[i]), -5 + r * std::sin(angles[i])});
+    }
+    return o;
+  };
+  for (int n : {4, 5, 7, 12, 30, 64, 118}) {
+    outlines.push_back({"convex " + std::to_string(n), polar(n, false)});
+    outlines.push_back({"star " + std::to_string(n), polar(n, true)});
+  }
+  std::vector<Pt> circle;
+  for (int i = 0; i < 118; ++i) {
+    const double a = -2 * std::numbers::pi * i / 118;
+    circle.push_back({3 * std::cos(a), 3 * std::sin(a)});
+  }
+  outlines.push_back({"circle 118", circle});
+  for (int k = 0; k < 5; ++k) {
+    const double w = 1 + 5 * unit(rng), h = 1 + 8 * unit(rng);
+    const double t = 0.2 + 0.6 * unit(rng) * std::min(w, h) / 2;
+    outlines.push_back({"L " + std::to_string(k),
+                        {{0, 0}, {0, h}, {t, h}, {t, t}, {w, t}, {w, 0}}});
+    outlines.push_back({"U " + std::to_string(k),
+                        {{0, 0}, {0, h}, {t, h}, {t, t}, {w - t, t}, {w - t, h}, {w, h}, {w, 0}}});
+  }
+  for (const auto& [name, o] : outlines) {
+    SCOPED_TRACE(name);
+    const Result r = divide(o);
+    ASSERT_EQ(r.status, DivisionStatus::divided);
+    EXPECT_TRUE(r.messages.empty());
+    Moments got;
+    for (const PolygonPiece& p : r.d.pieces) {
+      got.area += area(p);
+      got.sx += area(p) * p.center_x;
+      got.sy += area(p) * p.center_y;
+    }
+    const Moments want = shoelace(o);
+    ASSERT_GT(want.area, 0);
+    EXPECT_NEAR(got.area, want.area, 1e-6 * want.area);
+    EXPECT_NEAR(got.sx / got.area, want.sx / want.area, 1e-6 * (1 + std::fabs(want.sx / want.area)));
+    EXPECT_NEAR(got.sy / got.area, want.sy / want.area, 1e-6 * (1 + std::fabs(want.sy / want.area)));
+  }
 }
 
 }  // namespace

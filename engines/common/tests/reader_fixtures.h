@@ -36,11 +36,24 @@ inline void add_series_lines(std::vector<std::string>& out, double base, double 
 
 inline std::string sjis(const char* utf8) { return utf8_to_cp932_lossy(utf8); }
 
-// A current conditions file (version 13, 521 lines): every numeric line holds "0" except those
-// set here; the counts are within range.
+// A current conditions file (version 13, 521 lines): every numeric line holds zeros, as many
+// as its format names, except those set here; the counts are within range.
 inline std::vector<std::string> conditions_lines() {
   std::vector<std::string> l(521, "0");
   auto at = [&](int line_no) -> std::string& { return l[line_no - 1]; };
+  auto zeros = [&](int first, int last, int items) {
+    std::string z = "0";
+    for (int i = 1; i < items; ++i) z += ",0";
+    for (int line_no = first; line_no <= last; ++line_no) at(line_no) = z;
+  };
+  zeros(13, 19, 2);
+  zeros(31, 33, 2);
+  zeros(81, 83, 3);
+  zeros(84, 131, 5);
+  zeros(132, 133, 2);
+  zeros(134, 137, 5);
+  zeros(138, 141, 4);
+  zeros(488, 507, 10);
   at(1) = "*000013";
   at(2) = sjis("岸壁検討");
   at(3) = "24,5,6";

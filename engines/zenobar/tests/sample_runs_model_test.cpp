@@ -17,6 +17,8 @@
 #include <functional>
 #include <string>
 #include <sys/wait.h>
+#include <cmath>
+#include <numbers>
 #include <vector>
 
 namespace qvt::zenobar {
@@ -35,10 +37,14 @@ struct EngineRun {
   int exit_code = -1;
   std::string stderr_text;
   std::string dat;  // CAL_ANS.DAT
+  std::string txt;  // CAL_ANS.TXT
+  std::string front_end_refusal;  // the message of a refused "CAL" write
 };
 
 // Loads the sample, lets `change` alter the model, writes the engines' input into a fresh work
-// folder and runs ZENOBAR there.
+// folder and runs ZENOBAR there. When the front end refuses the "CAL" write, the same data is
+// handed to the engine through the "EDT" copy (the same lines, unchecked), so the engine's own
+// refusal is seen too.
 EngineRun run_on_sample(const std::function<void(model::ProjectModel&)>& change = {},
                         const char* name = "sample_caisson_quay") {
   qvt::testing::TempDir dir;
@@ -51,8 +57,17 @@ EngineRun run_on_sample(const std::function<void(model::ProjectModel&)>& change 
   EngineRun run;
   EXPECT_TRUE(model::load_project_files(sample.string(), m, rec));
   if (change) change(m);
-  EXPECT_EQ(model::write_engine_input(m, rec), 0);
-  EXPECT_TRUE(rec.messages.empty()) << (rec.messages.empty() ? "" : rec.messages.front().text);
+  if (model::write_engine_input(m, rec) != 0) {
+    run.front_end_refusal = rec.messages.empty() ? "?" : rec.messages.back().text;
+    Recorder quiet;
+    EXPECT_EQ(model::write_project_files(m, "EDT", true, quiet), 0);
+    for (const char* stem : {"QVTAJKN", "QVTABLK"})
+      std::filesystem::copy_file(dir.path() / (std::string(stem) + ".EDT"),
+                                 dir.path() / (std::string(stem) + ".CAL"),
+                                 std::filesystem::copy_options::overwrite_existing);
+  } else {
+    EXPECT_TRUE(rec.messages.empty()) << (rec.messages.empty() ? "" : rec.messages.front().text);
+  }
   // The options every project starts from, as the first run copies them into the work folder.
   std::filesystem::copy_file(std::filesystem::path(QVT_SOURCE_DIR) / "data" / "QVT_DAT.CST",
                              dir.path() / "QVT_DAT.CST");
@@ -62,6 +77,7 @@ EngineRun run_on_sample(const std::function<void(model::ProjectModel&)>& change 
   run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   run.stderr_text = read_file_bytes(dir.path() / "stderr.txt").value_or("");
   run.dat = read_file_bytes(dir.path() / "CAL_ANS.DAT").value_or("");
+  run.txt = read_file_bytes(dir.path() / "CAL_ANS.TXT").value_or("");
   return run;
 }
 
@@ -230,12 +246,158 @@ TEST(CaissonSample, ALibraryUnitAddsItsWeightAndBuoyancyPerMetre) {
 
 TEST(CaissonSample, ALibraryUnitWithoutLengthStopsTheRun) {
   const EngineRun run = run_on_sample([](model::ProjectModel& m) { add_library_unit(m, 0.0); });
+  EXPECT_EQ(run.front_end_refusal,
+            "ブロック4《消波ユニット》: 形状ライブラリの長さ L (0.000) が正ではありません。\n"
+            "入力データを確認してください。");
   EXPECT_EQ(run.exit_code, 1);
   EXPECT_NE(run.stderr_text.find("QVTMSG\terror\terror\tブロック4《消波ユニット》: "
-                                 "形状ライブラリ《消波ユニット》の長さ L が 0 以下"),
+                                 "形状ライブラリの長さ L (0.000) が正ではありません。"),
             std::string::npos)
       << run.stderr_text;
   EXPECT_TRUE(run.dat.empty());
+}
+
+
+// --- What neither the front end nor the engine computes ------------------------------------
+
+model::WallBlock& first_of_type(model::ProjectModel& m, int type) {
+  for (auto& b : m.wall_blocks)
+    if (b.block_type == type) return b;
+  ADD_FAILURE() << "no block of type " << type;
+  return m.wall_blocks[0];
+}
+
+// A polygon block in slot 2 with the given outline relative to (0, 3).
+void add_polygon(model::ProjectModel& m, const std::vector<std::pair<double, double>>& pts) {
+  model::WallBlock& b = m.wall_blocks[2];
+  b.block_type = model::BLOCK_POLYGON;
+  b.polygon.head.name = "上部工";
+  b.polygon.head.ref_x = 0;
+  b.polygon.head.ref_y = 3;
+  for (double* w : {&b.polygon.head.unit_weights[0], &b.polygon.head.unit_weights[2]}) *w = 24;
+  b.polygon.vertex_count = static_cast<model::i16>(pts.size());
+  for (std::size_t i = 0; i < pts.size(); ++i) {
+    b.polygon.vertex_x[i] = pts[i].first;
+    b.polygon.vertex_y[i] = pts[i].second;
+  }
+  m.block_label_numbers[2] = 2;
+}
+
+// Each of these made ZENOBAR weigh nonsense with exit 0 (a rectangle of width -6 weighed
+// -1872 kN/m, a long-wall length of -1 gave -4800 kN/m, a caisson 1e-300 m long 3.97e301 kN/m,
+// unset vertices -713,226 kN/m). Now the front end refuses the "CAL" write and the engine,
+// given the same data, stops with the same reason and writes no CAL_ANS.DAT.
+TEST(RefusedInput, NeitherFrontEndNorEngineWeighsWhatCannotBeWeighed) {
+  struct Case {
+    const char* name;
+    const char* sample;
+    std::function<void(model::ProjectModel&)> change;
+    std::string reason;
+  };
+  const Case cases[] = {
+      {"rectangle of width -6", "sample_block_quay",
+       [](model::ProjectModel& m) { first_of_type(m, model::BLOCK_RECTANGLE).polygon.vertex_x[0] = -6; },
+       "幅 (-6.000) が正ではありません。"},
+      {"long walls of length -1", "sample_block_quay",
+       [](model::ProjectModel& m) {
+         m.conditions.improvement_pattern = 1;
+         m.conditions.body_dims.ll = -1;
+         m.conditions.body_dims.ls = 1;
+       },
+       "改良体の長壁長 Ll (-1.000) が正ではありません。"},
+      {"unknown improvement pattern", "sample_block_quay",
+       [](model::ProjectModel& m) { m.conditions.improvement_pattern = 7; },
+       "改良形式 (7) が不明です。"},
+      {"caisson 1e-300 m long", "sample_caisson_quay",
+       [](model::ProjectModel& m) {
+         first_of_type(m, model::BLOCK_CAISSON).caisson.dims_a[2][0] = 1e-300;
+       },
+       "長さ Lb (0.000) が正ではありません。"},
+      {"polygon counting unset vertices", "sample_block_quay",
+       [](model::ProjectModel& m) { add_polygon(m, {{0, 0}, {0, 2}, {6, 2}, {6, 0}, {9999, 9999}}); },
+       "頂点 5 の座標が設定されていません。"},
+      {"counter-clockwise polygon", "sample_block_quay",
+       [](model::ProjectModel& m) { add_polygon(m, {{0, 0}, {6, 0}, {6, 2}, {0, 2}}); },
+       "頂点の並びが時計回りではありません。"},
+      {"self-crossing polygon", "sample_block_quay",
+       [](model::ProjectModel& m) { add_polygon(m, {{0, 0}, {0, 2}, {6, 0}, {6, 2}}); },
+       "辺 2 と辺 4 が交差しています。"},
+      {"top surcharge range backwards", "sample_block_quay",
+       [](model::ProjectModel& m) {
+         m.conditions.top_surcharges[0].x_min = 6;
+         m.conditions.top_surcharges[0].x_max = 0;
+       },
+       "上載荷重 1 の範囲の始点 x = 6.000 m が終点 x = 0.000 m より後ろにあります。"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const EngineRun run = run_on_sample(c.change, c.sample);
+    EXPECT_NE(run.front_end_refusal.find(c.reason), std::string::npos) << run.front_end_refusal;
+    EXPECT_EQ(run.exit_code, 1);
+    EXPECT_NE(run.stderr_text.find("QVTMSG\terror\terror\t"), std::string::npos);
+    EXPECT_NE(run.stderr_text.find(c.reason), std::string::npos) << run.stderr_text;
+    EXPECT_TRUE(run.dat.empty());
+  }
+}
+
+// A 118-point circle of radius 3 (the most vertices a block holds) is divided whole: its
+// weight is the polygon's area times 24 kN/m3. The area of a regular 118-gon of radius 3 is
+// 118 / 2 x 9 x sin(2 pi / 118) = 28.2603 m2 (a full circle 28.274), so 678.25 kN/m, where the
+// division once stopped at 100 pieces and weighed 833.8 of about 1,470 for a circle of 4.42.
+TEST(BlockQuaySample, A118PointCircleIsWeighedWhole) {
+  auto circle = [](model::ProjectModel& m) {
+    std::vector<std::pair<double, double>> pts;
+    for (int i = 0; i < 118; ++i) {
+      const double a = -2 * std::numbers::pi * i / 118;  // clockwise
+      pts.push_back({3 + 3 * std::cos(a), 3 + 3 * std::sin(a)});
+    }
+    add_polygon(m, pts);
+  };
+  const EngineRun plain = run_on_sample({}, "sample_block_quay");
+  const EngineRun run = run_on_sample(circle, "sample_block_quay");
+  ASSERT_EQ(run.exit_code, 0) << run.stderr_text;
+  const double area = 118.0 / 2 * 9 * std::sin(2 * std::numbers::pi / 118);
+  // Slot 6 of the result chain is the seismic vertical load: the circle lies above the R.W.L.
+  // (y from 3 to 9), so its weight adds 24 x area, to the rounding of its pieces.
+  EXPECT_NEAR(f64_at(run.dat, 6 * 8) - f64_at(plain.dat, 6 * 8), 24 * area, 0.1);
+}
+
+// Every moment is taken about the toe: the whole section moved 7.5 m along x weighs the same,
+// with the same moments and the same force listing.
+TEST(BlockQuaySample, MovingTheSectionAlongXChangesNoResult) {
+  auto shift = [](model::ProjectModel& m) {
+    constexpr double dx = 7.5;
+    for (auto& b : m.wall_blocks) {
+      for (model::BlockHead* h : {&b.polygon.head, &b.caisson.head, &b.quad.head,
+                                  &b.counterfort.head, &b.library.head}) {
+        h->ref_x += dx;
+        h->label_x += dx;
+        h->mark_x += dx;
+      }
+    }
+    model::ProjectConditions& c = m.conditions;
+    c.body_dims.ref_x += dx;
+    c.imported_check_point.x += dx;
+    for (auto& r : c.top_surcharges) r.x_min += dx, r.x_max += dx;
+    for (auto& r : c.surcharge_ranges) r.x_min += dx, r.x_max += dx;
+    for (int k = 0; k < c.surface_point_count; ++k) c.surface_points[k].x += dx;
+    for (auto& per_case : c.external_forces)
+      for (auto& f : per_case) f.x += dx;
+    for (auto& r : c.body_reactions) r.check_x += dx;
+    for (auto& p : c.pressure_points)
+      for (int k = 1; k <= p.count; ++k) p.x[k] += dx;
+  };
+  const EngineRun plain = run_on_sample({}, "sample_block_quay");
+  const EngineRun moved = run_on_sample(shift, "sample_block_quay");
+  ASSERT_EQ(moved.exit_code, 0) << moved.stderr_text;
+  ASSERT_EQ(plain.dat.size(), moved.dat.size());
+  const std::size_t normal = 128, seismic = 368;
+  for (std::size_t at : {normal + 0 * 8, normal + 16 * 8, seismic + 0 * 8, seismic + 16 * 8,
+                         seismic + 19 * 8, std::size_t{7 * 8}, std::size_t{11 * 8}})
+    EXPECT_EQ(f64_at(moved.dat, at), f64_at(plain.dat, at)) << at;
+  EXPECT_NEAR(f64_at(moved.dat, normal + 16 * 8), 21568.92, 1e-9);
+  EXPECT_EQ(moved.txt, plain.txt);
+  EXPECT_FALSE(moved.txt.empty());
 }
 
 }  // namespace

@@ -288,6 +288,16 @@ TEST_F(ConditionsFile, BrokenFilesFailAndLeaveTheModelAsItWas) {
   future[0] = "*000016";
   broken.push_back(future);
   broken.push_back({});
+  // Items that are not numbers, as the engines refuse them too: line 9 holds the three water
+  // levels (reals), line 6 the seismic check (an integer).
+  for (const char* levels : {"1,nan,2", "inf,1,2", "1,2,1e400", "1,,2", "1,abc,2"}) {
+    auto bad = good;
+    bad[9 - 1] = levels;
+    broken.push_back(bad);
+  }
+  auto fraction = good;
+  fraction[6 - 1] = "3.7";
+  broken.push_back(fraction);
   for (std::size_t i = 0; i < broken.size(); ++i) {
     SCOPED_TRACE(i);
     ProjectModel m = new_project();

@@ -1,0 +1,15 @@
+#pragma once
+// The front end's side of the block geometry check: what the engines would refuse after reading
+// their input, the engines' input writer refuses before a run.
+#include "frontend/model/project.h"
+
+#include <string>
+
+namespace qvt::model {
+
+// The message for the first thing in the model the engines cannot compute (the improvement
+// pattern, a used block named by its number and name, a top surcharge range), or "" when the
+// model can be computed.
+std::string engine_input_problem(const ProjectModel& m);
+
+}  // namespace qvt::model
