@@ -1,6 +1,7 @@
 // The earth pressure engine's main routine: the order of every step from the condition files to
 // the result chain.
 #include "common/cp932.h"
+#include "engines/common/block_geometry_check.h"
 #include "engines/common/block_vertices.h"
 #include "engines/common/condition_readers.h"
 #include "engines/common/message_table.h"
@@ -273,10 +274,6 @@ void run_case(ConditionData& cd, int c, LayerPressureWriter& layer_file) {
   write_pressure_work_file(c);
 }
 
-// Where the block geometry check of the condition files belongs: right after they are read,
-// so that a section the block weight engine refuses is refused here too.
-void check_block_geometry(const ConditionData&) {}
-
 }  // namespace
 
 engine::Status run_earth_pressures() {
@@ -286,7 +283,8 @@ engine::Status run_earth_pressures() {
   clear_work_arrays();
   if (engine::Status s = engine::read_conditions_file(cd); !s.ok()) return s;
   if (engine::Status s = engine::read_block_file(cd); !s.ok()) return s;
-  check_block_geometry(cd);
+  // A section the block weight engine refuses is refused here too.
+  if (engine::Status s = engine::check_block_geometry(cd); !s.ok()) return s;
   if (engine::Status s = engine::require_toe_point(cd); !s.ok()) return s;
   engine::apply_start_stamp(cd, engine::engine_start_time());
 
