@@ -110,38 +110,38 @@ std::string numbered(const char* stem, int number) {
 }  // namespace
 
 void write_active_load_table(int c) {
-  write_load_table(numbered("DAT_SYU", c + 1), c, engine::FS_ACTIVE_HORIZONTAL,
+  write_load_table(numbered("DAT_SYU", c + 1), c, engine::FS_ACTIVE_HORIZONTAL_FORCE,
                    engine::FS_ACTIVE_HORIZONTAL_MOMENT, run_data().item_count[c],
                    "(ERROR)-土圧計算結果ファイル(DAT_SYU?.DAT)がオープンできません.");
 }
 
 void write_liquefaction_load_table(int c) {
   // The count is always the seismic case's: 0 after a normal pass.
-  write_load_table("DAT_EKI2.DAT", c, engine::FS_ACTIVE_HORIZONTAL,
+  write_load_table("DAT_EKI2.DAT", c, engine::FS_ACTIVE_HORIZONTAL_FORCE,
                    engine::FS_ACTIVE_HORIZONTAL_MOMENT, run_data().item_count[1],
                    "(ERROR)-液状化土圧計算結果ファイル(DAT_EKI2.DAT)がオープンできません.");
 }
 
 void write_passive_load_table(int c) {
-  write_load_table(numbered("DAT_JYU", c + 1), c, engine::FS_PASSIVE_HORIZONTAL,
+  write_load_table(numbered("DAT_JYU", c + 1), c, engine::FS_PASSIVE_HORIZONTAL_FORCE,
                    engine::FS_PASSIVE_HORIZONTAL_MOMENT, run_data().item_count[c],
                    "(ERROR)-土圧計算結果ファイル(DAT_JYU?.DAT)がオープンできません.");
 }
 
 void write_active_vertical_load_table(int c) {
-  write_load_table(numbered("DAT_ENT", c + 1), c, engine::FS_ACTIVE_VERTICAL,
+  write_load_table(numbered("DAT_ENT", c + 1), c, engine::FS_ACTIVE_VERTICAL_FORCE,
                    engine::FS_ACTIVE_VERTICAL_MOMENT, run_data().item_count[c],
                    "(ERROR)-土圧計算結果ファイル(DAT_ENT?.DAT)がオープンできません.");
 }
 
 void write_passive_vertical_load_table(int c) {
-  write_load_table(numbered("DAT_ENT", c + 3), c, engine::FS_PASSIVE_VERTICAL, -1,
+  write_load_table(numbered("DAT_ENT", c + 3), c, engine::FS_PASSIVE_VERTICAL_FORCE, -1,
                    run_data().item_count[c],
                    "(ERROR)-土圧計算結果ファイル(DAT_ENT?.DAT)がオープンできません.");
 }
 
 void write_residual_water_load_table(int c) {
-  write_load_table(numbered("DAT_SUI", c + 1), c, engine::FS_RESIDUAL_WATER,
+  write_load_table(numbered("DAT_SUI", c + 1), c, engine::FS_RESIDUAL_WATER_FORCE,
                    engine::FS_RESIDUAL_WATER_MOMENT, run_data().item_count[c],
                    "(ERROR)-土圧計算結果ファイル(DAT_SUI?.DAT)がオープンできません.");
 }

@@ -109,51 +109,43 @@ bool case_has_liquefaction() {
   return false;
 }
 
+// One side's work area from its work records; both sides use the L.W.L. as water level.
 template <class W>
-void fill_area_common(LiquefactionWork& a, const W& w, int i, const ConditionData& cd) {
-  a.levels[i][0] = w.top_level;
-  a.levels[i][1] = w.top_level - w.thickness;
-  a.thickness[i] = w.thickness;
-  a.unit_weight[i] = w.unit_weight;
-  a.phi[i] = w.phi;
-  a.wall_friction[i] = w.wall_friction;
-  a.cohesion[i][0] = w.cohesion_top;
-  a.cohesion[i][1] = w.cohesion_bottom;
-  a.overburden[i][0] = w.overburden_top;
-  a.overburden[i][1] = w.overburden_bottom;
-  a.surcharge[i][0] = engine::round_to_decimals(w.surcharge_top, 2);
-  a.surcharge[i][1] = engine::round_to_decimals(w.surcharge_bottom, 2);
-  a.liquefied[i] = w.liquefied;
-  a.slurry_unit_weight[i] = w.slurry_unit_weight;
-  a.pressure_coef[i] = cd.liquefied_pressure_coef;
-  a.seismic_coef[i] = cd.seismic_coef_earth;
-  a.water_unit_weight[i] = cd.water_unit_weight;
+void fill_area(LiquefactionWork& a, const std::array<W, LAYER_RECORDS>& work, int count,
+               int side, int start_index, const ConditionData& cd) {
+  for (int i = 0; i + 1 < count; ++i) {
+    const W& w = work[i];
+    a.levels[i][0] = w.top_level;
+    a.levels[i][1] = w.top_level - w.thickness;
+    a.thickness[i] = w.thickness;
+    a.unit_weight[i] = w.unit_weight;
+    a.phi[i] = w.phi;
+    a.wall_friction[i] = w.wall_friction;
+    a.cohesion[i][0] = w.cohesion_top;
+    a.cohesion[i][1] = w.cohesion_bottom;
+    a.overburden[i][0] = w.overburden_top;
+    a.overburden[i][1] = w.overburden_bottom;
+    a.surcharge[i][0] = engine::round_to_decimals(w.surcharge_top, 2);
+    a.surcharge[i][1] = engine::round_to_decimals(w.surcharge_bottom, 2);
+    a.liquefied[i] = w.liquefied;
+    a.slurry_unit_weight[i] = w.slurry_unit_weight;
+  }
+  for (int i = 0; i < LAYER_RECORDS; ++i) {
+    a.pressure_coef[i] = cd.liquefied_pressure_coef;
+    a.seismic_coef[i] = cd.seismic_coef_earth;
+    a.water_unit_weight[i] = cd.water_unit_weight;
+  }
+  a.side = side;
+  a.start_index = start_index;
+  a.end_index = count - 1;
+  liquefaction_depths(a, cd.water_levels[1]);
 }
 
 void fill_liquefaction_areas(const ConditionData& cd) {
   EarthPressureData& d = run_data();
-  LiquefactionWork& land = *d.liquefaction_land;
-  for (int i = 0; i + 1 < d.land.count; ++i) fill_area_common(land, d.work.land[i], i, cd);
-  for (int i = 0; i < LAYER_RECORDS; ++i) {
-    land.pressure_coef[i] = cd.liquefied_pressure_coef;
-    land.seismic_coef[i] = cd.seismic_coef_earth;
-    land.water_unit_weight[i] = cd.water_unit_weight;
-  }
-  land.side = 0;
-  land.start_index = d.work.header.ground_top_index;
-  land.end_index = d.land.count - 1;
-  liquefaction_depths(land, cd.water_levels[1]);
-  LiquefactionWork& sea = *d.liquefaction_sea;
-  for (int i = 0; i + 1 < d.sea.count; ++i) fill_area_common(sea, d.work.sea[i], i, cd);
-  for (int i = 0; i < LAYER_RECORDS; ++i) {
-    sea.pressure_coef[i] = cd.liquefied_pressure_coef;
-    sea.seismic_coef[i] = cd.seismic_coef_earth;
-    sea.water_unit_weight[i] = cd.water_unit_weight;
-  }
-  sea.side = 1;
-  sea.start_index = d.work.header.seabed_index;
-  sea.end_index = d.sea.count - 1;
-  liquefaction_depths(sea, cd.water_levels[1]);
+  fill_area(*d.liquefaction_land, d.work.land, d.land.count, 0, d.work.header.ground_top_index,
+            cd);
+  fill_area(*d.liquefaction_sea, d.work.sea, d.sea.count, 1, d.work.header.seabed_index, cd);
 }
 
 // Liquefied pressures against the ordinary ones: on the land side the larger wins, on the sea
@@ -219,31 +211,31 @@ void drop_items(int c, int force_slot, int moment_slot) {
 void write_case_load_tables(const ConditionData& cd, int c) {
   using namespace engine;
   build_active_load_items(cd);
-  sum_items(c, FS_ACTIVE_HORIZONTAL, FS_ACTIVE_HORIZONTAL_MOMENT);
+  sum_items(c, FS_ACTIVE_HORIZONTAL_FORCE, FS_ACTIVE_HORIZONTAL_MOMENT);
   write_active_load_table(c);
   if (c == CASE_SEISMIC) {
     build_liquefaction_load_items(cd);
-    add_items(c, FS_ACTIVE_HORIZONTAL, FS_ACTIVE_HORIZONTAL_MOMENT);
+    add_items(c, FS_ACTIVE_HORIZONTAL_FORCE, FS_ACTIVE_HORIZONTAL_MOMENT);
   }
   write_liquefaction_load_table(c);
   build_passive_load_items(cd);
-  sum_items(c, FS_PASSIVE_HORIZONTAL, FS_PASSIVE_HORIZONTAL_MOMENT);
+  sum_items(c, FS_PASSIVE_HORIZONTAL_FORCE, FS_PASSIVE_HORIZONTAL_MOMENT);
   write_passive_load_table(c);
   const bool vertical_ignored = cd.custom_options.backfill_vertical_ignored != 0;
   build_active_vertical_items(cd);
   if (!vertical_ignored)
-    sum_items(c, FS_ACTIVE_VERTICAL, FS_ACTIVE_VERTICAL_MOMENT);
+    sum_items(c, FS_ACTIVE_VERTICAL_FORCE, FS_ACTIVE_VERTICAL_MOMENT);
   else
-    drop_items(c, FS_ACTIVE_VERTICAL, FS_ACTIVE_VERTICAL_MOMENT);
+    drop_items(c, FS_ACTIVE_VERTICAL_FORCE, FS_ACTIVE_VERTICAL_MOMENT);
   write_active_vertical_load_table(c);
   build_passive_vertical_items(cd);
   if (!vertical_ignored)
-    sum_items(c, FS_PASSIVE_VERTICAL, -1);
+    sum_items(c, FS_PASSIVE_VERTICAL_FORCE, -1);
   else
-    drop_items(c, FS_PASSIVE_VERTICAL, -1);
+    drop_items(c, FS_PASSIVE_VERTICAL_FORCE, -1);
   write_passive_vertical_load_table(c);
   build_residual_water_items(cd);
-  sum_items(c, FS_RESIDUAL_WATER, FS_RESIDUAL_WATER_MOMENT);
+  sum_items(c, FS_RESIDUAL_WATER_FORCE, FS_RESIDUAL_WATER_MOMENT);
   write_residual_water_load_table(c);
 }
 
@@ -267,9 +259,9 @@ void run_case(ConditionData& cd, int c, LayerPressureWriter& layer_file) {
   external_force_moments(cd);
   auto& slot = d.chain.force_summary[c].slot;
   const engine::PressureSummaryBlock& s = d.work.summary;
-  slot[engine::FS_OTHER_HORIZONTAL] = s.ext_horizontal_sum[c];
+  slot[engine::FS_OTHER_HORIZONTAL_FORCE] = s.ext_horizontal_sum[c];
   slot[engine::FS_OTHER_HORIZONTAL_MOMENT] = s.ext_horizontal_moment_sum[c];
-  slot[engine::FS_OTHER_VERTICAL] = s.ext_vertical_sum[c];
+  slot[engine::FS_OTHER_VERTICAL_FORCE] = s.ext_vertical_sum[c];
   slot[engine::FS_OTHER_VERTICAL_MOMENT] = s.ext_vertical_moment_sum[c];
   write_pressure_work_file(c);
 }

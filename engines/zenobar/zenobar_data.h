@@ -6,6 +6,8 @@
 // All of it lives for one process run and starts at zero. The per-type writers fill
 // `run_data.block_results` (and, for wall-pattern improved-soil blocks, `wall_split_results`);
 // the load tables sum them into the weight totals and the force summaries of CAL_ANS.DAT.
+#include "engines/common/result_chain_file.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -86,31 +88,8 @@ struct ForceSummary {
   std::array<double, SLOTS> slot{};
 };
 
-// Slot numbers of ForceSummary.
-enum ForceSlot : int {
-  FS_EFFECTIVE_WEIGHT = 0,           // 0 total, 1 without unimproved soil, 2 unimproved only
-  FS_SEISMIC_INERTIA = 3,            // 3, 4, 5 likewise
-  FS_ACTIVE_HORIZONTAL_FORCE = 6,
-  FS_RESIDUAL_WATER_FORCE = 7,
-  FS_DYNAMIC_WATER_RESULTANT = 8,
-  FS_PASSIVE_HORIZONTAL_FORCE = 9,
-  FS_PASSIVE_VERTICAL_FORCE = 10,
-  FS_ACTIVE_VERTICAL_FORCE = 11,
-  FS_OTHER_HORIZONTAL_FORCE = 12,
-  FS_OTHER_VERTICAL_FORCE = 13,
-  FS_ACTIVE_SIDE_ADHESION = 14,
-  FS_PASSIVE_SIDE_ADHESION = 15,
-  FS_EFFECTIVE_WEIGHT_MOMENT = 16,   // 16, 17, 18
-  FS_SEISMIC_INERTIA_MOMENT = 19,    // 19, 20, 21
-  FS_ACTIVE_HORIZONTAL_MOMENT = 22,
-  FS_RESIDUAL_WATER_MOMENT = 23,
-  FS_DYNAMIC_WATER_MOMENT = 24,
-  FS_PASSIVE_HORIZONTAL_MOMENT = 25,
-  FS_ACTIVE_VERTICAL_MOMENT = 26,
-  FS_OTHER_HORIZONTAL_MOMENT = 27,
-  FS_OTHER_VERTICAL_MOMENT = 28,
-  FS_SIDE_ADHESION_MOMENT = 29,
-};
+// Slot numbers of ForceSummary: the ones every engine of the result chain uses.
+using enum engine::ForceSlot;
 
 // The last record of ZENOBAR's CAL_ANS.DAT.
 struct BodyTotals {
