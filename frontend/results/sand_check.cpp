@@ -11,8 +11,9 @@ double val(const std::string& text) { return model::leading_number(text); }
 
 }  // namespace
 
-SandCheck::Load SandCheck::Form_Load(const std::filesystem::path& work_folder, int seismic_check,
-                                     model::MessageSink& sink) {
+SandCheck::Load SandCheck::Form_Load(const std::filesystem::path& work_folder,
+                                     const std::filesystem::path& install_folder,
+                                     int seismic_check, model::MessageSink& sink) {
   folder_ = work_folder;
   seismic_check_ = seismic_check;
   loaded_ = false;
@@ -35,7 +36,7 @@ SandCheck::Load SandCheck::Form_Load(const std::filesystem::path& work_folder, i
     rows_[c].ratio_text = model::format_pattern(ratio, "##0.000");
   }
 
-  const ChartLoad charts = load_bearing_charts(work_folder);
+  const ChartLoad charts = load_bearing_charts(install_folder);
   if (!charts.ok) {
     sink.show_message(model::MessageIcon::Critical, model::kAppTitle,
                       "--- ERROR ---\n\nデータファイル" + charts.failed_file +

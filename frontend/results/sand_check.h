@@ -29,9 +29,10 @@ class SandCheck {
     no_dialog,   // a chart could not be loaded: the message was shown; no dialog is offered
   };
 
-  // Reads CAL_HEN.DAT and the four charts of the work folder, fills both rows and chooses the
-  // first chart in each, which reads N and computes Q and F.
-  Load Form_Load(const std::filesystem::path& work_folder, int seismic_check,
+  // Reads CAL_HEN.DAT of the work folder and the four charts shipped in the install folder,
+  // fills both rows and chooses the first chart in each, which reads N and computes Q and F.
+  Load Form_Load(const std::filesystem::path& work_folder,
+                 const std::filesystem::path& install_folder, int seismic_check,
                  model::MessageSink& sink);
 
   // A chart chosen in a row's box: N is read at the row's point and Q and F follow. A point off

@@ -29,7 +29,7 @@ class SandCheckTest : public ::testing::Test {
 };
 
 TEST_F(SandCheckTest, LoadReadsBothCasesAndTheFirstChart) {
-  ASSERT_EQ(check.Form_Load(dir.path(), 1, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, sink), SandCheck::Load::ready);
   EXPECT_TRUE(sink.texts.empty());
   // Normal: tan 600/4000, 2e/B 4/20; (20, 15) lies between the cuts 15 and 35 at distances
   // 5/r2 and 15/r2: 20 - 10 * 5/20 = 17.5; Q = 10 * 20 * 17.5 / 2; F = 1750 / (4000/20).
@@ -50,7 +50,7 @@ TEST_F(SandCheckTest, LoadReadsBothCasesAndTheFirstChart) {
 }
 
 TEST_F(SandCheckTest, TypedNFollowsAndIsReformattedOnLeaving) {
-  ASSERT_EQ(check.Form_Load(dir.path(), 1, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, sink), SandCheck::Load::ready);
   check.set_n_text(1, "1.2");
   EXPECT_DOUBLE_EQ(check.values().bearing_capacity[1], 120.0);
   EXPECT_EQ(check.row(1).f_text, "0.685");  // 120 / 175 = 0.6857, rounded down
@@ -64,7 +64,7 @@ TEST_F(SandCheckTest, TypedNFollowsAndIsReformattedOnLeaving) {
 }
 
 TEST_F(SandCheckTest, WithoutSeismicCaseTheSeismicRowComputesNothing) {
-  ASSERT_EQ(check.Form_Load(dir.path(), 0, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 0, sink), SandCheck::Load::ready);
   const SandCheckRow& s = check.row(1);
   EXPECT_EQ(s.tan_theta_text, "***");
   EXPECT_EQ(s.ratio_text, "***");
@@ -99,7 +99,7 @@ TEST_F(SandCheckTest, UnreadableHandOverShowsItsMessageAndKeepsOkDisabled) {
     write_file_bytes(dir / "CAL_HEN.DAT", text);
     Recorder r;
     SandCheck c;
-    EXPECT_EQ(c.Form_Load(dir.path(), 1, r), SandCheck::Load::unreadable);
+    EXPECT_EQ(c.Form_Load(dir.path(), dir.path(), 1, r), SandCheck::Load::unreadable);
     ASSERT_EQ(r.texts.size(), 1u);
     EXPECT_EQ(r.texts[0], "計算結果ﾌｧｲﾙ(CAL_HEN.DAT)が読み込み出来ません。");
     EXPECT_FALSE(c.ok_enabled());
@@ -112,18 +112,18 @@ TEST_F(SandCheckTest, UnreadableHandOverShowsItsMessageAndKeepsOkDisabled) {
   write_file_bytes(dir / "CAL_HEN.DAT", zero_seismic);
   Recorder r;
   SandCheck c;
-  EXPECT_EQ(c.Form_Load(dir.path(), 0, r), SandCheck::Load::ready);
-  EXPECT_EQ(c.Form_Load(dir.path(), 1, r), SandCheck::Load::unreadable);
+  EXPECT_EQ(c.Form_Load(dir.path(), dir.path(), 0, r), SandCheck::Load::ready);
+  EXPECT_EQ(c.Form_Load(dir.path(), dir.path(), 1, r), SandCheck::Load::unreadable);
 }
 
 TEST_F(SandCheckTest, MissingOrBrokenChartOffersNoDialog) {
   std::filesystem::remove(dir / "FAI35.CSV");
-  EXPECT_EQ(check.Form_Load(dir.path(), 1, sink), SandCheck::Load::no_dialog);
+  EXPECT_EQ(check.Form_Load(dir.path(), dir.path(), 1, sink), SandCheck::Load::no_dialog);
   ASSERT_EQ(sink.texts.size(), 1u);
   EXPECT_EQ(sink.texts[0], "--- ERROR ---\n\nデータファイルFAI35.CSVが開けません!\n");
   write_file_bytes(dir / "FAI35.CSV", "3\r\n20,2\r\n");
   Recorder r;
-  EXPECT_EQ(check.Form_Load(dir.path(), 1, r), SandCheck::Load::no_dialog);
+  EXPECT_EQ(check.Form_Load(dir.path(), dir.path(), 1, r), SandCheck::Load::no_dialog);
   ASSERT_EQ(r.texts.size(), 1u);
   EXPECT_EQ(r.texts[0], "--- ERROR ---\n\nデータファイルFAI35.CSVが読み込めません!\n");
 }
@@ -132,14 +132,14 @@ TEST_F(SandCheckTest, PointOffTheChartWarnsAndReadsZero) {
   std::string steep = fixtures::eccentric_load_text();
   steep.replace(steep.find("600.000000"), 10, "3200.00000");  // tan 0.800: above every curve
   write_file_bytes(dir / "CAL_HEN.DAT", steep);
-  ASSERT_EQ(check.Form_Load(dir.path(), 1, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, sink), SandCheck::Load::ready);
   EXPECT_EQ(check.row(0).n_text, "0.00");
   ASSERT_EQ(sink.texts.size(), 1u);
   EXPECT_EQ(sink.texts[0], "常時の点は図表の範囲外です。Ｎを入力してください。");
 }
 
 TEST_F(SandCheckTest, OkRefusesADesignFactorNotAboveZero) {
-  ASSERT_EQ(check.Form_Load(dir.path(), 1, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, sink), SandCheck::Load::ready);
   check.set_design_text(1, "");
   EXPECT_FALSE(check.ok(sink));
   ASSERT_EQ(sink.texts.size(), 1u);
@@ -148,7 +148,7 @@ TEST_F(SandCheckTest, OkRefusesADesignFactorNotAboveZero) {
 }
 
 TEST_F(SandCheckTest, OkWritesTheNormalPageFieldByField) {
-  ASSERT_EQ(check.Form_Load(dir.path(), 1, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, sink), SandCheck::Load::ready);
   check.set_design_text(0, "2.5");
   ASSERT_TRUE(check.ok(sink));
   const std::vector<std::string> lines = split_lines(read_text(dir / "DM006SHK.PDT"));
@@ -186,7 +186,7 @@ TEST_F(SandCheckTest, OkWritesTheNormalPageFieldByField) {
 }
 
 TEST_F(SandCheckTest, FileThatCannotBeWrittenKeepsTheDialogOpen) {
-  ASSERT_EQ(check.Form_Load(dir.path(), 1, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, sink), SandCheck::Load::ready);
   std::filesystem::create_directory(dir / "M_HSK06H.PZK");  // a folder where the figure goes
   std::filesystem::create_directory(dir / "M_HSK06H.PZK" / "x");
   EXPECT_FALSE(check.ok(sink));
