@@ -64,14 +64,18 @@ void summarize_case(int case_index) {
   f.slot[18] = n.weight_moment - n.buoyancy_moment;
 }
 
-// The wall-top surcharge loads of the case being computed, for the load tables.
+// The wall-top surcharge loads of the case being computed, for the load tables. They are
+// printed as they stand (already rounded), so each goes through the engine's finite check: one
+// that is not a finite number (a seismic coefficient of 1e308) is counted, the run refuses to
+// hand its results on, and no table shows "inf".
 void compute_case_top_loads() {
   engine::WallTopState& state = engine::wall_top_state();
   std::vector<TopLoad> rows;
   if (engine::compute_top_surcharge_loads(condition_data(), state, engine::show_notice) == 0) {
     const engine::TopSurchargeLoads& l = state.top_surcharge_loads;
     for (int i = 0; i < l.count; ++i)
-      rows.push_back({l.w[i], l.x_arm[i], l.m[i], l.h[i], l.y_arm[i], l.mh[i]});
+      rows.push_back({finite_value(l.w[i]), finite_value(l.x_arm[i]), finite_value(l.m[i]),
+                      finite_value(l.h[i]), finite_value(l.y_arm[i]), finite_value(l.mh[i])});
   }
   set_top_surcharge_rows(std::move(rows));
 }

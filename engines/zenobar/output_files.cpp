@@ -34,6 +34,12 @@ double round3(double v) {
   return r;
 }
 
+double finite_value(double v) {
+  if (std::isfinite(v)) return v;
+  ++g_non_finite;
+  return 0;
+}
+
 int non_finite_count() { return g_non_finite; }
 
 void reset_non_finite_count() { g_non_finite = 0; }
