@@ -264,5 +264,115 @@ TEST(BearingReport, ClayAndWallTemplates) {
   EXPECT_EQ(lines.back(), "28  Ｏ.Ｋ.");
 }
 
+// Records that only some variants write: the slope length and the governing-resistance marks
+// of an inclined base, the four fields of a flat floating base, the quck text of tangent
+// circles, the soil-between-walls weight of the wall reaction.
+TEST(Reports, VariantRecords) {
+  const auto has = [](const std::vector<std::string>& lines, const std::string& line) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+  };
+  const auto forces = [](Stability& s) {
+    auto& f = s.f();
+    f[0] = 1000, f[1] = 1000, f[6] = 300, f[9] = 100;
+  };
+  {  // Inclined block base with its slope length: B' 12.165 at field 06 and in field 80.
+    Stability s;
+    forces(s);
+    s.cd.body_dims.dh1 = -13;
+    s.cd.bearing_layer.slope_length_width = 1;
+    const SlidingResult r = compute_sliding(s.cd, s.chain, SlidingProcedure::block, 0);
+    const auto lines = utf8_lines(report_lines(
+        [&](engine::PrintFile& f) { write_sliding_report(f, s.cd, s.chain, r, 0); }));
+    EXPECT_TRUE(has(lines, "41   9.46"));
+    EXPECT_TRUE(has(lines, "06   12.165"));
+    EXPECT_TRUE(has(lines, "80  （傾斜長12.165mを用いる）"));
+    EXPECT_TRUE(has(lines, "09  1  "));
+    // Without the slope length: no field 80, B at field 06.
+    s.cd.bearing_layer.slope_length_width = 0;
+    const SlidingResult r0 = compute_sliding(s.cd, s.chain, SlidingProcedure::block, 0);
+    const auto lines0 = utf8_lines(report_lines(
+        [&](engine::PrintFile& f) { write_sliding_report(f, s.cd, s.chain, r0, 0); }));
+    EXPECT_TRUE(has(lines0, "06   12.000"));
+    for (const std::string& l : lines0) EXPECT_NE(l.substr(0, 2), "80");
+  }
+  {  // Flat floating base: fields 00 to 03, the safety factor part from 04.
+    Stability s;
+    forces(s);
+    s.cd.bearing_layer.soil_type = 1;
+    s.cd.bearing_layer.founding_type = 1;
+    s.cd.bearing_layer.cohesion = 30;
+    const SlidingResult r = compute_sliding(s.cd, s.chain, SlidingProcedure::block, 0);
+    auto lines = utf8_lines(report_lines(
+        [&](engine::PrintFile& f) { write_sliding_report(f, s.cd, s.chain, r, 0); }));
+    lines.erase(lines.begin(), lines.begin() + 2);
+    // c 30, R = 360, Fs = 460 / 300 = 1.533.
+    const std::vector<std::string> expected = {
+        "$1  JY_KAT02.PFM", "00   1.2",     "01   30.000",   "02   12.000", "03    360.000",
+        "04   100.000",     "05    360.000", "06   300.000", "33     0.000", "07     0.000",
+        "08   1.533",       "09  ＞ ",       "10   1.200",   "11  Ｏ.Ｋ."};
+    EXPECT_EQ(lines, expected);
+  }
+  {  // Tangent circles: the quck text.
+    Stability s;
+    forces(s);
+    s.cd.improvement_pattern = 2;
+    const SlidingResult r = compute_sliding(s.cd, s.chain, SlidingProcedure::block, 0);
+    const auto lines = utf8_lines(report_lines(
+        [&](engine::PrintFile& f) { write_sliding_report(f, s.cd, s.chain, r, 0); }));
+    EXPECT_TRUE(has(lines, "99  改良体のせん断強度（τ$Sa$Z＝1/2・quck・ap）"));
+  }
+  {  // Wall reaction, seismic: Ws at field 11, then x, B, x, e from 12.
+    Stability s;
+    s.cd.improvement_pattern = 1;
+    s.cd.body_dims.ll = 3, s.cd.body_dims.ls = 1;
+    auto& f = s.f(1);
+    f[1] = 900, f[2] = 300, f[16] = 6000;  // x = 6000 / 1200 = 5: trapezoid
+    const ReactionResult r = compute_ground_reaction(s.cd, s.chain, ReactionPattern::wall, 1);
+    ASSERT_TRUE(r.computed);
+    const auto lines = utf8_lines(report_lines(
+        [&](engine::PrintFile& file) { write_ground_reaction_report(file, s.cd, s.chain, r, 1); }));
+    EXPECT_TRUE(has(lines, "10     900.000"));
+    EXPECT_TRUE(has(lines, "11     300.000"));
+    EXPECT_TRUE(has(lines, "15     1.000"));
+    EXPECT_TRUE(has(lines, "$0  JS_HAN13.PFM"));
+    EXPECT_TRUE(has(lines, "06   150.000"));
+    EXPECT_TRUE(has(lines, "13    50.000"));
+  }
+}
+
+// Sandy block bearing report (the 905 of the bearing test, q1 333.333).
+TEST(BearingReport, SandyBlock) {
+  Stability s;
+  auto& b = s.cd.bearing_layer;
+  b.shape_factor = 0.5, b.unit_weight = 10, b.bearing_nr = 20, b.bearing_nq = 15;
+  const BearingResult r = compute_bearing(s.cd, s.chain, false, 333.333, 6, 0);
+  auto lines = utf8_lines(
+      report_lines([&](engine::PrintFile& file) { write_bearing_report(file, s.cd, r, 0); }));
+  lines.erase(lines.begin() + 1);
+  const std::vector<std::string> expected = {
+      "原地盤の許容支持力　  〈常  時〉", "$1  JJ_SIJ01.PFM",
+      "30  10.000x 5.000+ 9.000x 5.000 ＝   95.000kN/㎡", "31  ", "32  ", "00   0.50",
+      "01  10.000", "02   6.000", "03  20.000", "04    95.000", "05  15.000", "08   2.50",
+      "09    95.000", "10   905.000", "11  ＞ ", "12  1", "13   333.333", "14  Ｏ.Ｋ."};
+  EXPECT_EQ(lines, expected);
+}
+
+// The overturning page by the backfill option alone and the case.
+TEST(OverturningReport, TemplateByOptionAndCase) {
+  for (int backfill : {0, 1})
+    for (int passive : {0, 1})
+      for (int c : {0, 1}) {
+        Stability s;
+        s.cd.custom_options.backfill_vertical_ignored = backfill;
+        s.cd.custom_options.passive_vertical_ignored = passive;
+        const auto lines = report_lines([&](engine::PrintFile& file) {
+          write_overturning_report(file, s.cd, s.chain, OverturningResult{}, c);
+        });
+        ASSERT_GE(lines.size(), 3u);
+        EXPECT_EQ(lines[2], std::string("$1  ") + (c ? "JS_" : "JY_") +
+                                (backfill ? "TEN1e" : "TEN01") + ".PFM");
+      }
+}
+
 }  // namespace
 }  // namespace qvt::meritan
