@@ -86,12 +86,7 @@ void run_case(int case_index) {
   engine::PrintFile report;
   open_output(report, case_index == CASE_SEISMIC ? "DM100BLK.PDT" : "DM000BLK.PDT");
   report.case_title_line(cp("改良地盤系重量及び浮力"), case_index);
-  engine::PrintStamp stamp;
-  for (int i = 0; i < 3; ++i) {
-    stamp.date[i] = cd.stamp_date[i];
-    stamp.time[i] = cd.stamp_time[i];
-  }
-  engine::write_report_header(report, stamp, cd.project_title.view());
+  engine::write_report_header(report, engine::stamp_of(cd), cd.project_title.view());
   report.page_record("QVT_BWT.PFM");
 
   if (cd.improvement_pattern == 1 || cd.improvement_pattern == 3) compute_short_wall_bottom();
