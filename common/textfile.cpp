@@ -88,8 +88,18 @@ bool write_fully(int fd, std::string_view bytes) {
   return true;
 }
 
-// The permissions a file created now gets: 0666 less the process's umask.
+// The permissions a file created now gets: 0666 less the process's umask. The mask is read
+// from /proc, as setting it to read it back would briefly change it for every thread.
 mode_t new_file_mode() {
+  if (std::FILE* f = std::fopen("/proc/self/status", "r")) {
+    char line[256];
+    unsigned mask = 0;
+    bool found = false;
+    while (!found && std::fgets(line, sizeof line, f))
+      found = std::sscanf(line, "Umask: %o", &mask) == 1;
+    std::fclose(f);
+    if (found) return 0666 & ~static_cast<mode_t>(mask);
+  }
   const mode_t mask = ::umask(0);
   ::umask(mask);
   return 0666 & ~mask;

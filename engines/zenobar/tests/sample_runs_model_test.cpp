@@ -330,13 +330,13 @@ TEST(RefusedInput, NeitherFrontEndNorEngineWeighsWhatCannotBeWeighed) {
        "長さ Lb (0.000) が正ではありません。"},
       {"polygon counting unset vertices", "sample_block_quay",
        [](model::ProjectModel& m) { add_polygon(m, {{0, 0}, {0, 2}, {6, 2}, {6, 0}, {9999, 9999}}); },
-       "頂点 5 の座標が設定されていません。"},
+       "ブロック3《上部工》: 頂点 5 の座標が設定されていません。"},
       {"counter-clockwise polygon", "sample_block_quay",
        [](model::ProjectModel& m) { add_polygon(m, {{0, 0}, {6, 0}, {6, 2}, {0, 2}}); },
-       "頂点の並びが時計回りではありません。"},
+       "ブロック3《上部工》: 頂点の並びが時計回りではありません。"},
       {"self-crossing polygon", "sample_block_quay",
        [](model::ProjectModel& m) { add_polygon(m, {{0, 0}, {0, 2}, {6, 0}, {6, 2}}); },
-       "辺 2 と辺 4 が交差しています。"},
+       "ブロック3《上部工》: 辺 2 と辺 4 が交差しています。"},
       {"top surcharge range backwards", "sample_block_quay",
        [](model::ProjectModel& m) {
          m.conditions.top_surcharges[0].x_min = 6;
