@@ -375,3 +375,45 @@ TEST(ExternalForces, MomentsAboutTheToe) {
 
 }  // namespace
 }  // namespace qvt::vaskude
+
+namespace qvt::vaskude {
+namespace {
+
+using namespace qvt::vaskude::testing;
+
+TEST(SeismicCoefficients, LayerWiseFormulaCarriedOverToTheSplitRecords) {
+  // The level section with the ARAYOKO formula (k 0.15, no surcharge). The second set keeps
+  // whole layers: +1.0 .. -8.0 sand and -8.0 .. -20.0 clay; the main set splits the clay at
+  // -18.0 (seabed - 10).
+  // Sand: a = 1.0 x 18 = 18 above the R.W.L., b = c = 0, h 9, f 20, g 10:
+  // (36 + 180) / (36 + 90) x 0.15 = 0.257143 -> 0.26.
+  // Clay: a 18, b = 9 x 20 = 180, c = 9 x 10 = 90, h 12, f 16, g 6:
+  // (2 x 198 + 192) / (2 x 108 + 72) x 0.15 = 588 / 288 x 0.15 = 0.30625 -> 0.31; with the
+  // shallow clay method 0 the coefficient holds at the seabed and is 0 at the bottom of the
+  // band; the main record below seabed - 10 gets 0.
+  auto cd = base_section();
+  cd->seismic_coef_earth = 0.15;
+  cd->apparent_coef_method = 3;
+  cd->custom_options.clay_collapse_angle[0] = cd->custom_options.clay_collapse_angle[1] = 45;
+  prepare_layers(*cd);
+  cd->current_case = 0;
+  normal_case_angles(*cd);
+  cd->current_case = 1;
+  seismic_case_coefficients(*cd);
+  const EarthPressureData& d = run_data();
+  ASSERT_EQ(d.arayoko_land.count, 5);
+  EXPECT_DOUBLE_EQ(d.work.arayoko_land[2].seismic_coef_bottom, 0.26);
+  EXPECT_DOUBLE_EQ(d.work.arayoko_land[3].seismic_coef_top, 0.31);
+  EXPECT_DOUBLE_EQ(d.work.land[1].seismic_coef_top, 0.15);
+  EXPECT_DOUBLE_EQ(d.work.land[2].seismic_coef_top, 0.26);
+  EXPECT_DOUBLE_EQ(d.work.land[2].seismic_coef_bottom, 0.26);
+  EXPECT_DOUBLE_EQ(d.work.land[3].seismic_coef_top, 0.31);
+  EXPECT_DOUBLE_EQ(d.work.land[3].seismic_coef_bottom, 0.0);
+  EXPECT_DOUBLE_EQ(d.work.land[4].seismic_coef_top, 0.0);
+  EXPECT_DOUBLE_EQ(d.work.land[4].seismic_coef_bottom, 0.0);
+  // θ of the carried coefficient: atan 0.26 = 14.57 -> 14.6 degrees.
+  EXPECT_NEAR(d.work.land[2].seismic_angle_top, 14.6 * std::numbers::pi / 180, 1e-12);
+}
+
+}  // namespace
+}  // namespace qvt::vaskude

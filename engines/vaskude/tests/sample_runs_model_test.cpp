@@ -358,6 +358,21 @@ TEST(BlockQuaySample, NormalCaseResultantsWorkedByHand) {
   const auto syu = engine::decode_load_table(file(dir.path(), "DAT_SYU1.DAT")).value();
   EXPECT_EQ(syu.item_count, 8);
   EXPECT_NEAR(syu.total_force, 2062.776, 1e-9);
+
+  // Seismic case: k 0.15 in air, the apparent coefficient 0.3 given directly below the
+  // R.W.L., surface surcharge 5. θ = atan 0.15 = 8.53 -> 8.5 degrees: A = sin 45 sin 21.5 /
+  // cos 23.5 = 0.282594, K = cos² 21.5 / (cos 8.5 cos 23.5 x 1.531597²) = 0.406880,
+  // K cos 15 = 0.3930: 0.3930 x 5 = 1.965, 0.3930 x 48.2 = 18.943. θ = atan 0.3 = 16.7:
+  // A = sin 45 sin 13.3 / cos 31.7 = 0.191194, K = cos² 13.3 / (cos 16.7 cos 31.7 x
+  // 1.437256²) = 0.562598, K cos 15 = 0.5434: 0.5434 x 48.2 = 26.192, 0.5434 x 154.2 =
+  // 83.792. Clay top at the active seabed (S 149.2, c 30, w 5, θ 16.7): ζ = atan √(1 -
+  // tan 16.7 x 159.2 / 60) = atan √0.203962 = 24.305 -> 24.3; 154.2 sin 41.0 / (cos 16.7
+  // sin 24.3) - 30 / (cos 24.3 sin 24.3) = 256.660 - 79.989 = 176.671.
+  const double seismic[3][2] = {{1.965, 18.943}, {26.192, 83.792}, {176.671, 0}};
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_DOUBLE_EQ((*blocks)[1].land[i].active_top, seismic[i][0]) << i;
+    if (i < 2) EXPECT_DOUBLE_EQ((*blocks)[1].land[i].active_bottom, seismic[i][1]) << i;
+  }
 }
 
 // Both samples run through with every number of the chain and the pressure files finite.
