@@ -417,3 +417,63 @@ TEST(SeismicCoefficients, LayerWiseFormulaCarriedOverToTheSplitRecords) {
 
 }  // namespace
 }  // namespace qvt::vaskude
+
+namespace qvt::vaskude {
+namespace {
+
+using namespace qvt::vaskude::testing;
+
+TEST(ClayIntensities, ShallowBandOnTheStraightLineBetweenSeabedAndMinus10) {
+  // One clay record -10 .. -14 under an active seabed of -8 (the band reaches -18), shallow
+  // clay method 2, formula 1 only, k 0.2 (θ = atan 0.2 = 11.31 -> 11.3 degrees).
+  // Seabed value: S 60, c 30, w 0: ζ = atan √(1 - tan 11.3 x 60 / 60) = atan √0.800180 =
+  // 41.81 -> 41.8; 60 sin 53.1 / (cos 11.3 sin 41.8) - 30 / (cos 41.8 sin 41.8) =
+  // 47.98108 / 0.653609 - 30 / 0.496880 = 73.40948 - 60.37677 = 13.033.
+  // Static value at -18: S 120, c 40: 120 - 80 = 40.
+  // On the line: top (2 m below the seabed) 13.033 + 26.967 x 0.2 = 18.426; bottom (6 m)
+  // 13.033 + 26.967 x 0.6 = 29.213.
+  auto cd = std::make_unique<ConditionData>();
+  cd->current_case = 1;
+  cd->shallow_clay_method = 2;
+  cd->apparent_coef_method = 1;
+  cd->clay_pressure_formula[1] = 1;
+  cd->custom_options.clay_collapse_angle[1] = 45;
+  reset_run_data();
+  EarthPressureData& d = run_data();
+  d.active_seabed = -8;
+  d.land.count = 2;
+  d.land.rec[0].top_level = -10;
+  d.land.rec[0].soil_type = 1;
+  d.land.rec[1].top_level = -14;
+  d.work.header.ground_top_index = 0;
+  LandWorkLayer& r = d.work.land[0];
+  r.top_level = -10;
+  r.thickness = 4;
+  r.seismic_coef_top = r.seismic_coef_bottom = r.clay_coef_top = 0.2;
+  r.seismic_coef_kind_top = r.seismic_coef_kind_bottom = 2;
+  r.overburden_top = 72;
+  r.overburden_bottom = 96;
+  r.cohesion_top = 32;
+  r.cohesion_bottom = 34;
+  r.overburden_seabed = 60;
+  r.cohesion_seabed = 30;
+  r.overburden_seabed_minus10 = 120;
+  r.cohesion_seabed_minus10 = 40;
+  compute_active_pressures(*cd);
+  const engine::ActiveLayerResult& a = d.work.active[0];
+  EXPECT_DOUBLE_EQ(a.clay_formula1_top, 13.033);
+  EXPECT_DOUBLE_EQ(a.clay_formula1_bottom, 40.0);
+  EXPECT_DOUBLE_EQ(a.horizontal_top, 18.426);
+  EXPECT_DOUBLE_EQ(a.horizontal_bottom, 29.213);
+  EXPECT_EQ(r.clay_band_flag, 2);
+  EXPECT_NEAR(r.failure_angle_top, 41.8 * std::numbers::pi / 180, 1e-12);
+  // With the shallow comparison each end is raised to the seabed value where below it; here
+  // both lie above 13.033 already.
+  cd->clay_compare_shallow = 1;
+  compute_active_pressures(*cd);
+  EXPECT_DOUBLE_EQ(a.seabed_intensity, 13.033);
+  EXPECT_DOUBLE_EQ(a.horizontal_top, 18.426);
+}
+
+}  // namespace
+}  // namespace qvt::vaskude
