@@ -477,3 +477,52 @@ TEST(ClayIntensities, ShallowBandOnTheStraightLineBetweenSeabedAndMinus10) {
 
 }  // namespace
 }  // namespace qvt::vaskude
+
+namespace qvt::vaskude {
+namespace {
+
+using namespace qvt::vaskude::testing;
+
+TEST(SurchargeConversion, EveryRecordTakesTheSeabedRecordsSurcharge) {
+  // Method 0: the wedge from the active seabed (-8.0, the bottom of record 2) for all records.
+  // B = 9 / tan 60 + 1 / tan 60 = 5.773503; the vertical line meets the +4.0 level: embankment
+  // (0, 2), (2, 4), (B, 4), (B, 2): area 2 + 2 (B - 2) = 9.547005, W = 171.846097;
+  // Q = 12 x 2 + 12 (B - 2) = 69.282032; w = 241.128129 / 5.773503 = 41.764617.
+  auto cd = wedge_section(1);
+  cd->custom_options.surcharge_method = 0;
+  prepare_layers(*cd);
+  ASSERT_EQ(run_data().work.header.surcharge_level_index, 3);
+  cd->current_case = 0;
+  normal_case_angles(*cd);
+  const EarthPressureData& d = run_data();
+  for (int i = 1; i <= 4; ++i) {
+    EXPECT_NEAR(d.work.land[i].surcharge_top, 41.764617, 1e-6) << i;
+    EXPECT_NEAR(d.work.land[i].surcharge_bottom, 41.764617, 1e-6) << i;
+    EXPECT_NEAR(d.work.land[i].wedge_weight_top, 171.846097, 1e-6) << i;
+  }
+}
+
+TEST(SurchargeConversion, NikenIterationEndsAtItsFixedPoint) {
+  // With the NIKEN formula the coefficients below the R.W.L. depend on the surcharge; the
+  // iteration stops where one more step changes it by less than 0.001 kN/m2.
+  auto cd = wedge_section(1);
+  cd->apparent_coef_method = 2;
+  prepare_layers(*cd);
+  cd->current_case = 0;
+  normal_case_angles(*cd);
+  cd->current_case = 1;
+  seismic_case_coefficients(*cd);
+  const LandSet set = main_land_set();
+  const double w = set.work[2].surcharge_bottom;
+  ASSERT_TRUE(std::isfinite(w));
+  for (int j = 1; j <= 2; ++j) {
+    const LayerCoefficients k = layer_seismic_coefficients(*cd, set, j, -1, w, w);
+    EXPECT_NEAR(set.work[j].wedge_angles[2],
+                round_angle(sand_failure_angle(0, 30 * kDeg, 0, 0, k.theta[1]), 0), 1e-4)
+        << j;
+  }
+  EXPECT_NEAR(wedge_surcharge(*cd, set, 2, 1, 1).w, w, 0.01);
+}
+
+}  // namespace
+}  // namespace qvt::vaskude
