@@ -371,7 +371,9 @@ TEST(BlockQuaySample, NormalCaseResultantsWorkedByHand) {
   const double seismic[3][2] = {{1.965, 18.943}, {26.192, 83.792}, {176.671, 0}};
   for (int i = 0; i < 3; ++i) {
     EXPECT_DOUBLE_EQ((*blocks)[1].land[i].active_top, seismic[i][0]) << i;
-    if (i < 2) EXPECT_DOUBLE_EQ((*blocks)[1].land[i].active_bottom, seismic[i][1]) << i;
+    if (i < 2) {
+      EXPECT_DOUBLE_EQ((*blocks)[1].land[i].active_bottom, seismic[i][1]) << i;
+    }
   }
 }
 
