@@ -66,6 +66,10 @@ TEST(TolmireReadersTest, PressureWorkFileMissingShortOrWithCountsBeyondItsTables
   f->header.ground_vertex_count = engine::GROUND_VERTICES + 1;
   put(dir / "DAT_PRN1.DAT", engine::encode_pressure_work_file(*f));
   EXPECT_EQ(stop_text(read_pressure_work_file(*data, 0, dir.path())), damaged);
+  f->header.ground_vertex_count = 0;
+  f->header.seabed_index = engine::LAYER_RECORDS;  // an index one past the layer table
+  put(dir / "DAT_PRN1.DAT", engine::encode_pressure_work_file(*f));
+  EXPECT_EQ(stop_text(read_pressure_work_file(*data, 0, dir.path())), damaged);
 }
 
 TEST(TolmireReadersTest, EachLoadTableFillsItsBufferAndTotalsSlots) {
