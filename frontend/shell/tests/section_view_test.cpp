@@ -7,6 +7,7 @@
 #include "frontend/shell/tests/shell_test_support.h"
 
 #include <QAction>
+#include <QCursor>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -53,6 +54,8 @@ TEST_F(SectionViewTest, ToolbarZoomAndRightClickRelease) {
   form->toolbar_button(9)->trigger();
   EXPECT_TRUE(form->toolbar_button(9)->isChecked());
   EXPECT_EQ(form->view().bs_mode, 1);
+  EXPECT_EQ(pic()->cursor().shape(), Qt::BitmapCursor);  // the magnifying glass
+  EXPECT_EQ(pic()->cursor().hotSpot(), QPoint(0, 0));
   const QPointF at(120.5, 200.0);
   const section::WorldPoint clicked = section::world_point(picture().view(), at.x() * 15, at.y() * 15);
   send(QEvent::MouseButtonPress, Qt::LeftButton, at);
@@ -66,6 +69,7 @@ TEST_F(SectionViewTest, ToolbarZoomAndRightClickRelease) {
   EXPECT_TRUE(form->toolbar_button(10)->isChecked());
   send(QEvent::MouseButtonPress, Qt::RightButton, at);
   EXPECT_EQ(form->view().bs_mode, 0);
+  EXPECT_EQ(pic()->cursor().shape(), Qt::ArrowCursor);
   for (int b : {8, 9, 10}) EXPECT_FALSE(form->toolbar_button(b)->isChecked()) << b;
   // The whole view fits again and leaves button 8 released.
   form->toolbar_button(8)->trigger();
