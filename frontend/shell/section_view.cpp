@@ -51,6 +51,7 @@ class ShellPagePort : public section::PagePort {
   explicit ShellPagePort(section::EditorState& editor) : editor_(editor) {}
   void attach(InputPages& pages) { pages_ = &pages; }
   const section::PageState& page_state() const override {
+    state_.shown_page = -1;  // none while the pages are being switched
     if (pages_ != nullptr)
       for (int i = 0; i < kInputPageCount; ++i)
         if (pages_->is_shown(i)) state_.shown_page = i;
