@@ -210,6 +210,25 @@ TEST(WallBlockDrawing, CounterfortInnerLines) {
   EXPECT_EQ(p[7], (Seg{800, 0, 900, 0}));
 }
 
+TEST(WallBlockDrawing, CountsPastTheArraysEndTheOutline) {
+  auto m = empty_project();
+  model::WallBlock& b = m->wall_blocks[0];
+  b.block_type = model::BLOCK_COUNTERFORT;
+  b.counterfort.sub_type = 3;
+  b.counterfort.outline_count = 80;  // the outline holds points 0..74
+  DisplayList d;
+  draw_wall_block(*m, unit_view(), 0, 0, d);
+  EXPECT_EQ(outline_of(d).size(), 74u);  // up to point 74, no closing line, no inner lines
+  b.block_type = model::BLOCK_CAISSON;
+  b.caisson.outline_count = 4;
+  b.caisson.flag_a = 0;
+  b.caisson.tail = 400;
+  DisplayList c;
+  draw_wall_block(*m, unit_view(), 0, 0, c);
+  // 4 outline lines, then dotted pairs from point 4 up to (147, 148).
+  EXPECT_EQ(outline_of(c).size(), 4u + 72);
+}
+
 TEST(WallBlockDrawing, MirroredLibraryBlockAtTheModelsPlacement) {
   auto m = empty_project();
   m->shape_library_count = 1;
