@@ -43,4 +43,22 @@ bool put_back_soil_blocks(ProjectModel& m, const KeptSoilBlocks& kept, bool labe
   return true;
 }
 
+SuperstructureTakeover take_over_superstructure(ProjectModel& m, const std::string& base,
+                                                SiblingImport& import, MessageSink& messages,
+                                                KeptBlockLabels labels) {
+  SuperstructureTakeover r;
+  const KeptSoilBlocks kept = keep_soil_blocks(m);
+  r.kept = kept.count;
+  empty_shape_library(m);
+  const bool by_slot = labels == KeptBlockLabels::NumberBySlot;
+  if (by_slot) m.block_label_numbers.fill(0);
+  if (!import.import_tj2_project(base, m, messages)) {
+    r.outcome = SuperstructureTakeover::Outcome::ImportFailed;
+    return r;
+  }
+  r.empty_slots = empty_slot_count(m);
+  if (!put_back_soil_blocks(m, kept, by_slot)) r.outcome = SuperstructureTakeover::Outcome::NoSlot;
+  return r;
+}
+
 }  // namespace qvt::model

@@ -1,7 +1,9 @@
 #pragma once
 // Keeping the improved-soil blocks of a project while another superstructure is taken over,
 // and putting them back into the slots the new blocks leave empty.
+#include "frontend/model/messages.h"
 #include "frontend/model/project.h"
+#include "frontend/model/sibling_import.h"
 
 #include <array>
 
@@ -27,5 +29,27 @@ int empty_slot_count(const ProjectModel& m);
 // number of such a slot becomes its slot number; otherwise it keeps the number it had. False,
 // changing nothing, when there are fewer empty slots than kept blocks.
 bool put_back_soil_blocks(ProjectModel& m, const KeptSoilBlocks& kept, bool label_by_slot);
+
+// How the sibling's blocks and the kept ones are numbered.
+enum class KeptBlockLabels {
+  KeepSlotLabels,  // replace superstructure: label numbers are not cleared; a put-back block
+                   // keeps the number its new slot held
+  NumberBySlot,    // open answered "keep": label numbers cleared before the import; a put-back
+                   // block is numbered by its slot
+};
+
+struct SuperstructureTakeover {
+  enum class Outcome { Done, ImportFailed, NoSlot } outcome = Outcome::Done;
+  int kept = 0;        // improved-soil blocks kept
+  int empty_slots = 0; // empty slots the import left (for NoSlot)
+};
+
+// Takes the sibling's superstructure over into `m`, keeping its improved-soil blocks: keeps
+// them and empties every slot, empties the shape library, (clears the label numbers,) imports
+// <base>.TJ2 and its companions, and puts the kept blocks back after the sibling's. `m` is the
+// caller's working copy: unless the outcome is Done it is left part way and must be dropped.
+SuperstructureTakeover take_over_superstructure(ProjectModel& m, const std::string& base,
+                                                SiblingImport& import, MessageSink& messages,
+                                                KeptBlockLabels labels);
 
 }  // namespace qvt::model

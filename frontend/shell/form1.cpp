@@ -729,16 +729,17 @@ void Form1::Command1_Click() {
   // The take-over works on a copy: the project, its names, its snapshots, the results and the
   // recent-file list change only once the sibling's blocks and the kept ones all have a slot.
   auto staged = std::make_unique<model::ProjectModel>(model_);
-  const model::KeptSoilBlocks kept = model::keep_soil_blocks(*staged);
-  model::empty_shape_library(*staged);
   const std::string base = base_of_path(p);
-  if (!sibling_import_->import_tj2_project(base, *staged, sink_)) return;
-  if (!model::put_back_soil_blocks(*staged, kept, false)) {
+  const model::SuperstructureTakeover r = model::take_over_superstructure(
+      *staged, base, *sibling_import_, sink_, model::KeptBlockLabels::KeepSlotLabels);
+  using Outcome = model::SuperstructureTakeover::Outcome;
+  if (r.outcome == Outcome::ImportFailed) return;  // the importer has said why
+  if (r.outcome == Outcome::NoSlot) {
     ui_.notice(this, MessageIcon::Exclamation, QStringLiteral("上部工の入れ替え"),
                QStringLiteral("改良体ブロックを戻す空きブロックがありません。\n"
                               "上部工の入れ替えを中止します。（改良体 %1 個、空き %2 個）")
-                   .arg(kept.count)
-                   .arg(model::empty_slot_count(*staged)));
+                   .arg(r.kept)
+                   .arg(r.empty_slots));
     return;
   }
   model_ = std::move(*staged);

@@ -117,5 +117,69 @@ TEST_F(BlockKeep, KeptBlocksThatFindNoSlotAreRefusedNotDropped) {
   EXPECT_EQ(m->wall_blocks[19].block_type, BLOCK_EMPTY);
 }
 
+// Writes `fill` blocks of type 1 from slot 0 with label numbers 1, 2, ...
+struct FakeImport : SiblingImport {
+  int fill = 2;
+  bool ok = true;
+  std::string base;
+  bool import_tj2_project(const std::string& b, ProjectModel& m, MessageSink&) override {
+    base = b;
+    for (int k = 0; k < fill; ++k) {
+      m.wall_blocks[k].block_type = BLOCK_RECTANGLE;
+      m.block_label_numbers[k] = static_cast<i16>(k + 1);
+    }
+    return ok;
+  }
+};
+
+TEST_F(BlockKeep, TakeOverNumbersAsTheCommandAsks) {
+  struct Case {
+    const char* name;
+    KeptBlockLabels labels;
+    i16 label_of_slot_2, label_of_slot_5;  // slot 2 the first put back, slot 5 left empty
+  };
+  const Case cases[] = {{"replace", KeptBlockLabels::KeepSlotLabels, 102, 105},
+                        {"open", KeptBlockLabels::NumberBySlot, 2, 0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    m = testing::new_project();
+    for (int k = 0; k < MAX_WALL_BLOCKS; ++k) m->block_label_numbers[k] = static_cast<i16>(100 + k);
+    put(7, BLOCK_SOIL_POLYGON, "soil");
+    m->shape_library_count = 1;
+    FakeImport imp;
+    testing::Recorder rec;
+    const SuperstructureTakeover r = take_over_superstructure(*m, "/p/sib", imp, rec, c.labels);
+    EXPECT_EQ(r.outcome, SuperstructureTakeover::Outcome::Done);
+    EXPECT_EQ(r.kept, 1);
+    EXPECT_EQ(imp.base, "/p/sib");
+    EXPECT_EQ(m->shape_library_count, 0);
+    EXPECT_EQ(m->wall_blocks[2].block_type, BLOCK_SOIL_POLYGON);
+    EXPECT_EQ(m->wall_blocks[2].polygon.head.name, "soil");
+    EXPECT_EQ(m->block_label_numbers[1], 2);
+    EXPECT_EQ(m->block_label_numbers[2], c.label_of_slot_2);
+    EXPECT_EQ(m->block_label_numbers[5], c.label_of_slot_5);
+  }
+}
+
+TEST_F(BlockKeep, TakeOverReportsAFailedImportAndMissingSlots) {
+  put(3, BLOCK_SOIL_POLYGON, "a");
+  put(4, BLOCK_SOIL_RECTANGLE, "b");
+  testing::Recorder rec;
+  FakeImport failing;
+  failing.ok = false;
+  auto copy = std::make_unique<ProjectModel>(*m);
+  EXPECT_EQ(take_over_superstructure(*copy, "x", failing, rec, KeptBlockLabels::KeepSlotLabels)
+                .outcome,
+            SuperstructureTakeover::Outcome::ImportFailed);
+  FakeImport full;
+  full.fill = 19;
+  copy = std::make_unique<ProjectModel>(*m);
+  const SuperstructureTakeover r =
+      take_over_superstructure(*copy, "x", full, rec, KeptBlockLabels::KeepSlotLabels);
+  EXPECT_EQ(r.outcome, SuperstructureTakeover::Outcome::NoSlot);
+  EXPECT_EQ(r.kept, 2);
+  EXPECT_EQ(r.empty_slots, 1);
+}
+
 }  // namespace
 }  // namespace qvt::model
