@@ -8,6 +8,15 @@ void reset_caisson_section(CaissonShape& c) {
     for (int k = 0; k < PART_NAMES; ++k) c.part_values[row][k] = UNSET_COORD;
 }
 
+void empty_block_slot(WallBlock& b) {
+  b.block_type = BLOCK_EMPTY;
+  reset_caisson_section(b.caisson);
+  for (int v = 0; v < POLYGON_VERTICES; ++v) {
+    b.polygon.vertex_x[v] = UNSET_COORD;
+    b.polygon.vertex_y[v] = UNSET_COORD;
+  }
+}
+
 void clear_shape_entry(ShapeEntry& e) {
   e.name.clear();
   e.name2.clear();
@@ -32,15 +41,7 @@ bool reset_project_to_defaults(ProjectModel& m) {
 
   // Block slots: only the type, the caisson recipe and part values and the polygon vertices are
   // reset; the other fields of a slot keep what they held.
-  for (int s = 0; s < MAX_WALL_BLOCKS; ++s) {
-    WallBlock& b = m.wall_blocks[s];
-    b.block_type = BLOCK_EMPTY;
-    reset_caisson_section(b.caisson);
-    for (int v = 0; v < POLYGON_VERTICES; ++v) {
-      b.polygon.vertex_x[v] = UNSET_COORD;
-      b.polygon.vertex_y[v] = UNSET_COORD;
-    }
-  }
+  for (int s = 0; s < MAX_WALL_BLOCKS; ++s) empty_block_slot(m.wall_blocks[s]);
   m.used_slot_count = 0;
 
   // Options: every value but the negative-root rule is cleared before the file is read.

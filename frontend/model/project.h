@@ -269,6 +269,10 @@ bool reset_project_to_defaults(ProjectModel& m);
 // Puts a slot's caisson section back to its reset state (recipe 1, part values unset).
 void reset_caisson_section(CaissonShape& c);
 
+// Empties a block slot: type -1, the caisson section reset, the polygon vertices unset. The
+// other fields of the slot keep what they held.
+void empty_block_slot(WallBlock& b);
+
 // Clears one shape-library entry.
 void clear_shape_entry(ShapeEntry& e);
 

@@ -2,6 +2,7 @@
 
 #include "frontend/model/folders.h"
 #include "frontend/shell/form1.h"
+#include "frontend/shell/launchers.h"
 #include "frontend/shell/program_runner.h"
 #include "frontend/shell/settings_store.h"
 
@@ -10,13 +11,6 @@
 #include <QStandardPaths>
 
 namespace qvt::shell {
-
-namespace {
-
-// The exit code of the updater that ends the program.
-constexpr int kUpdaterEndsProgram = 3;
-
-}  // namespace
 
 StartOptions default_start_options(int argc, char** argv) {
   StartOptions o;

@@ -1,8 +1,14 @@
 #include "frontend/shell/form1.h"
 
+#include "common/clock.h"
+#include "frontend/dialogs/widgets/form3_widget.h"
+#include "frontend/dialogs/widgets/frm_about_widget.h"
+#include "frontend/model/block_keep.h"
 #include "frontend/model/project_files.h"
 #include "frontend/model/snapshots.h"
 #include "frontend/model/version_text.h"
+#include "frontend/shell/bas_sub_main.h"
+#include "frontend/shell/launchers.h"
 #include "frontend/shell/program_runner.h"
 #include "frontend/results/widgets/form6.h"
 #include "frontend/results/widgets/form7.h"
@@ -16,11 +22,13 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
 #include <QToolBar>
+#include <QUrl>
 
 namespace qvt::shell {
 
@@ -36,6 +44,10 @@ const QString kAskSaveOpenData =
 const QString kOpenFilter = QStringLiteral(
     "ﾃﾞｰﾀ ﾌｧｲﾙ (*.msj);;BrakmoorTarnﾃﾞｰﾀ ﾌｧｲﾙ (*.tj2);;BrakmoorFellﾃﾞｰﾀ ﾌｧｲﾙ (*.tj3)");
 const QString kSaveFilter = QStringLiteral("ﾃﾞｰﾀ ﾌｧｲﾙ (*.msj)");
+const QString kReplaceFilter =
+    QStringLiteral("ﾃﾞｰﾀ ﾌｧｲﾙ (*.msj);;Brakmoorﾃﾞｰﾀ ﾌｧｲﾙ (*.tj2)");
+const QString kSiblingUnavailable =
+    QStringLiteral("Brakmoorデータ(.tj2/.tj3)の読込みは、この版ではまだ使用できません。");
 
 const QString kSectionSettings = QStringLiteral("Settings");
 const QString kKeyVerCheckFlag = QStringLiteral("VerCheckFlag");
@@ -72,6 +84,11 @@ Form1::Form1(UiPort& ui, const std::filesystem::path& install_folder,
   client->setObjectName(QStringLiteral("client"));
   setCentralWidget(client);
   build_page_selector(client);
+  Command1_ = new QPushButton(QStringLiteral("上部工の入れ替え"), client);
+  Command1_->setObjectName(QStringLiteral("Command1"));
+  Command1_->adjustSize();
+  Command1_->move(opt_menu_[kInputPageCount - 1]->geometry().right() + 24, 6);
+  connect(Command1_, &QPushButton::clicked, this, [this] { Command1_Click(); });
   view_ = std::make_unique<SectionView>(client, model_, ui_);
   pages_ = std::make_unique<InputPages>(client, model_);
   view_->attach_pages(*pages_);
@@ -91,13 +108,6 @@ void Form1::build_menus() {
     QAction* a = menu->addAction(caption);
     a->setObjectName(QString::fromUtf8(name));
     connect(a, &QAction::triggered, this, slot);
-    return a;
-  };
-  // Items whose commands come with later work: present, named, and not yet available.
-  auto later = [](QMenu* menu, const char* name, const QString& caption) {
-    QAction* a = menu->addAction(caption);
-    a->setObjectName(QString::fromUtf8(name));
-    a->setEnabled(false);
     return a;
   };
 
@@ -125,7 +135,7 @@ void Form1::build_menus() {
 
   QMenu* opt = menuBar()->addMenu(QStringLiteral("オプション"));
   opt->setObjectName(QStringLiteral("mnu_opt"));
-  later(opt, "custom", QStringLiteral("カスタマイズ"));
+  item(opt, "custom", QStringLiteral("カスタマイズ"), [this] { custom_Click(); });
 
   QMenu* dsp = menuBar()->addMenu(QStringLiteral("表示"));
   dsp->setObjectName(QStringLiteral("mnu_dsp"));
@@ -152,13 +162,13 @@ void Form1::build_menus() {
 
   QMenu* hlp = menuBar()->addMenu(QStringLiteral("ヘルプ"));
   hlp->setObjectName(QStringLiteral("mnu_hlp"));
-  later(hlp, "help", QStringLiteral("操作説明書"));
-  later(hlp, "help2", QStringLiteral("商品概説書"));
+  item(hlp, "help", QStringLiteral("操作説明書"), [this] { help_Click(); });
+  item(hlp, "help2", QStringLiteral("商品概説書"), [this] { help2_Click(); });
   hlp->addSeparator();
-  later(hlp, "ver", QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"));
+  item(hlp, "ver", QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"), [this] { ver_Click(); });
   hlp->addSeparator();
-  later(hlp, "revrec", QStringLiteral("更新履歴の確認(&R)"));
-  later(hlp, "update", QStringLiteral("最新バージョンの確認(&U)"));
+  item(hlp, "revrec", QStringLiteral("更新履歴の確認(&R)"), [this] { revrec_Click(); });
+  item(hlp, "update", QStringLiteral("最新バージョンの確認(&U)"), [this] { update_Click(); });
   newver_ = item(hlp, "newver", QStringLiteral("起動時に最新バージョンをチェック(&V)"),
                  [this] { newver_Click(); });
   newver_->setCheckable(true);
@@ -200,8 +210,6 @@ void Form1::build_toolbar() {
     connect(a, &QAction::triggered, this, [this, number] { Toolbar1_ButtonClick(number); });
     toolbar_buttons_[b.number] = a;
   }
-  // The help command comes with the launchers.
-  toolbar_buttons_[12]->setEnabled(false);
 }
 
 void Form1::build_page_selector(QWidget* client) {
@@ -237,7 +245,8 @@ void Form1::Toolbar1_ButtonClick(int button) {
     case 8: view_->view_whole_section(); break;
     case 9: view_->enter_zoom_in_mode(); break;
     case 10: view_->enter_zoom_out_mode(); break;
-    default: break;  // separators; 12 (help) comes with the launchers
+    case 12: help_Click(); break;
+    default: break;  // separators
   }
 }
 
@@ -394,6 +403,7 @@ void Form1::adopt_project_path(const QString& path) {
   model_.project_file_path = p;
   model_.project_base_path = base_of_path(p);
   set_caption(title_of_path(p));
+  ask_before_first_save_ = false;
 }
 
 void Form1::page_reset_and_reload() {
@@ -480,26 +490,32 @@ void Form1::mnuRecentFile_Click(int Index) {
 // Loads <base>.MSJ/.MBJ of the path. The model, the names, the caption, the snapshots, the
 // results and the recent-file list change only when the load succeeded; a failed load has
 // shown its message and leaves the project as it was.
-void Form1::open_project_file(const QString& path) {
-  if (!model::load_project_files(base_of_path(path.toStdString()), model_, sink_)) return;
+bool Form1::open_project_file(const QString& path) {
+  if (!model::load_project_files(base_of_path(path.toStdString()), model_, sink_)) return false;
   adopt_project_path(path);
   page_reset_and_reload();
   delete_stale_results();
   page_show();
   UpdateFileMenu(path);
   view_reset();
+  return true;
 }
 
 bool Form1::save_Click() {
   store_visible_page();
   if (dlg1_file_name_ == QString::fromUtf8(kUntitled)) return add_save_Click();
+  if (ask_before_first_save_ &&
+      !confirm_overwrite(QString(), model_.project_base_path, QStringLiteral("上書き保存")))
+    return false;
   if (model::write_project_files(model_, model_.project_base_path, false, sink_) != 0)
     return false;
+  ask_before_first_save_ = false;
   write_snapshot("ORG");
   return true;
 }
 
-bool Form1::confirm_overwrite(const QString& chosen, const std::string& base) {
+bool Form1::confirm_overwrite(const QString& chosen, const std::string& base,
+                              const QString& title) {
   // The dialog asked about the name chosen; the pair is written with capital suffixes, which
   // on this system can be other files.
   for (const char* suffix : {".MSJ", ".MBJ"}) {
@@ -507,7 +523,7 @@ bool Form1::confirm_overwrite(const QString& chosen, const std::string& base) {
     std::error_code ec;
     if (target == chosen || !std::filesystem::exists(base + suffix, ec)) continue;
     const Answer a = ui_.message_box(
-        this, MessageIcon::Exclamation, QStringLiteral("名前を付けて保存"),
+        this, MessageIcon::Exclamation, title,
         target + QStringLiteral(" は既に存在します。\n上書きしますか？"), Buttons::YesNo,
         Answer::No);
     return a == Answer::Yes;
@@ -699,6 +715,146 @@ void Form1::printout_Click() {
                abnormal_end_text(QStringLiteral("帳票ビューア"), start, out));
   waiting_for_program_ = false;
   setEnabled(true);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Replace superstructure
+
+void Form1::Command1_Click() {
+  if (!save_question(kAskSaveOpenData, true)) return;
+  FileRequest request;
+  request.caption = QStringLiteral("上部工の入れ替え");
+  request.filter = kReplaceFilter;
+  request.start = dialog_start_name();
+  const auto path = ui_.open_file(this, request);
+  if (!path) return;
+  const std::string p = path->toStdString();
+  const std::string suffix = suffix_of_path(p);
+  if (suffix == "msj") {
+    // A project file replaces the whole project, as open does.
+    if (open_project_file(*path)) view_->view_whole_section();
+    return;
+  }
+  if (suffix != "tj2") {
+    ui_.notice(this, MessageIcon::Critical, QStringLiteral("エラー"),
+               QStringLiteral("ファイルオープンエラー"));
+    return;
+  }
+  if (!sibling_import_) {
+    ui_.notice(this, MessageIcon::Information, QString(), kSiblingUnavailable);
+    return;
+  }
+  // The take-over works on a copy: the project, its names, its snapshots, the results and the
+  // recent-file list change only once the sibling's blocks and the kept ones all have a slot.
+  auto staged = std::make_unique<model::ProjectModel>(model_);
+  const std::string base = base_of_path(p);
+  const model::SuperstructureTakeover r = model::take_over_superstructure(
+      *staged, base, *sibling_import_, sink_, model::KeptBlockLabels::KeepSlotLabels);
+  using Outcome = model::SuperstructureTakeover::Outcome;
+  if (r.outcome == Outcome::ImportFailed) return;  // the importer has said why
+  if (r.outcome == Outcome::NoSlot) {
+    ui_.notice(this, MessageIcon::Exclamation, QStringLiteral("上部工の入れ替え"),
+               QStringLiteral("改良体ブロックを戻す空きブロックがありません。\n"
+                              "上部工の入れ替えを中止します。（改良体 %1 個、空き %2 個）")
+                   .arg(r.kept)
+                   .arg(r.empty_slots));
+    return;
+  }
+  model_ = std::move(*staged);
+  model_.project_file_path = p;
+  model_.project_base_path = base;
+  const std::string title = title_of_path(p);
+  dlg1_file_name_ = qstr(title);
+  set_caption(title);
+  ask_before_first_save_ = true;
+  page_reset_and_reload();
+  delete_stale_results();
+  page_show();
+  view_reset();
+  view_->view_whole_section();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Options, manuals, update history, updater, version
+
+void Form1::custom_Click() {
+  dialogs::Form3Widget dialog(this, model_.work_folder, model_.custom_options, sink_,
+                              [this] { help_Click(); });
+  ui_.exec_dialog(dialog);
+}
+
+void Form1::open_document(const std::filesystem::path& file, const QString& no_viewer_text) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(file, ec)) {
+    ui_.notice(this, MessageIcon::Exclamation, QString(), qstr(missing_document_message(file)));
+    return;
+  }
+  if (!ui_.open_document(this, QUrl::fromLocalFile(qstr(file.string()))))
+    ui_.notice(this, MessageIcon::Exclamation, QString(), no_viewer_text);
+}
+
+void Form1::help_Click() {
+  open_document(model_.install_folder / kOperationManual, QString::fromUtf8(kMsgNoPdfApplication));
+}
+
+void Form1::help2_Click() {
+  open_document(model_.install_folder / kProductOverview, QString::fromUtf8(kMsgNoPdfApplication));
+}
+
+void Form1::revrec_Click() {
+  const UpdateHistoryTarget t = update_history_target(model_.install_folder);
+  const QString no_viewer = QStringLiteral("更新履歴を開くアプリケーションが見つかりません。\n");
+  switch (t.kind) {
+    case UpdateHistoryTarget::Kind::Address:
+      if (!ui_.open_document(this, QUrl(qstr(t.target), QUrl::StrictMode)))
+        ui_.notice(this, MessageIcon::Exclamation, QString(), no_viewer + qstr(t.target));
+      return;
+    case UpdateHistoryTarget::Kind::Document:
+      open_document(t.target, no_viewer + qstr(t.target));
+      return;
+    default: break;
+  }
+  ui_.notice(this, MessageIcon::Exclamation, QString(), qstr(update_history_message(t)));
+}
+
+void Form1::update_Click() {
+  if (waiting_for_program_) return;
+  // The updater may end the program: it runs only on saved data.
+  StoreAllPanels();
+  write_snapshot("EDT");
+  if (snapshots_differ("EDT", "ORG")) {
+    ui_.notice(this, MessageIcon::Exclamation, QStringLiteral("確認"),
+               QStringLiteral("入力データが変更されています。\n"
+                              "最新バージョンの確認を実行するには、データの保存が必要です。"));
+    return;
+  }
+  ProgramStart start{model_.install_folder / kUpdater, {QStringLiteral("/update")},
+                     model_.work_folder};
+  // As in a run, the window takes no command while the updater works, its close box included.
+  setEnabled(false);
+  waiting_for_program_ = true;
+  const RunOutcome out = run_and_wait(ui_, this, start);
+  waiting_for_program_ = false;
+  setEnabled(true);
+  if (out.exited_with(kUpdaterEndsProgram)) {
+    AUTO_SW = -1;
+    close();
+    return;
+  }
+  if (out.end != RunOutcome::End::Exited)
+    ui_.notice(this, MessageIcon::Exclamation, QStringLiteral("最新バージョンの確認"),
+               abnormal_end_text(QStringLiteral("更新プログラム"), start, out));
+}
+
+void Form1::ver_Click() {
+  dialogs::FrmAboutWidget about(this, model_.version_text, now_local().year,
+                                [this](const QString& address) {
+                                  if (!ui_.open_document(this, QUrl(address)))
+                                    ui_.notice(this, MessageIcon::Exclamation, QString(),
+                                               QStringLiteral("ﾌﾞﾗｳｻﾞが見つかりません。\n") +
+                                                   address);
+                                });
+  ui_.exec_dialog(about);
 }
 
 }  // namespace qvt::shell

@@ -3,6 +3,7 @@
 // save, save-as, recent files), the calculation run and the result, eccentric-check and print
 // commands, with the menu bar and the toolbar that reach them.
 #include "frontend/model/project.h"
+#include "frontend/model/sibling_import.h"
 #include "frontend/shell/input_pages.h"
 #include "frontend/shell/section_view.h"
 #include "frontend/shell/ui_port.h"
@@ -18,6 +19,7 @@
 
 class QAction;
 class QButtonGroup;
+class QPushButton;
 class QRadioButton;
 class QToolBar;
 
@@ -57,6 +59,20 @@ class Form1 : public QMainWindow {
   void hensin_Click();
   void printout_Click();
 
+  // Replaces the superstructure from a project file, or from the sibling program's conditions
+  // file keeping the improved-soil blocks (the button "上部工の入れ替え").
+  void Command1_Click();
+  // The importer of the sibling program's files; none: their take-over is not available.
+  void set_sibling_import(model::SiblingImport* import) { sibling_import_ = import; }
+
+  // Options, manuals, update history, updater and version dialog.
+  void custom_Click();
+  void help_Click();
+  void help2_Click();
+  void revrec_Click();
+  void update_Click();
+  void ver_Click();
+
   // Menus, toolbar and the page selector.
   void newver_Click();
   void Toolbar1_ButtonClick(int button);
@@ -83,6 +99,7 @@ class Form1 : public QMainWindow {
   SectionView& view() { return *view_; }
   QAction* mnuRecentFile(int index) const { return mnuRecentFile_.at(index); }
   QAction* toolbar_button(int button) const { return toolbar_buttons_.at(button); }
+  QPushButton* Command1() const { return Command1_; }
   // Set to -1 when the update command ends the program: the close then asks nothing.
   int AUTO_SW = 0;
 
@@ -106,8 +123,10 @@ class Form1 : public QMainWindow {
   void page_show();
   void view_reset();
   void delete_stale_results();
-  void open_project_file(const QString& path);
-  bool confirm_overwrite(const QString& chosen, const std::string& base);
+  bool open_project_file(const QString& path);
+  void open_document(const std::filesystem::path& file, const QString& no_viewer_text);
+  bool confirm_overwrite(const QString& chosen, const std::string& base,
+                         const QString& title = QStringLiteral("名前を付けて保存"));
   QString dialog_start_name() const;
   void report_options_unreadable();
 
@@ -136,6 +155,11 @@ class Form1 : public QMainWindow {
   std::array<QAction*, 6> mnuRecentFile_{};
   QAction* newver_ = nullptr;
   QToolBar* Toolbar1_ = nullptr;
+  QPushButton* Command1_ = nullptr;
+  model::SiblingImport* sibling_import_ = nullptr;
+  // Set when the project was named after a sibling file: its first save asks before it
+  // replaces a project pair that already lies beside that file.
+  bool ask_before_first_save_ = false;
   std::array<QAction*, 13> toolbar_buttons_{};  // 1 to 12; separators stay null
 };
 

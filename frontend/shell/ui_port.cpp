@@ -1,5 +1,6 @@
 #include "frontend/shell/ui_port.h"
 
+#include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
@@ -84,6 +85,8 @@ std::optional<QString> QtUiPort::save_file(QWidget* owner, const FileRequest& re
 }
 
 void QtUiPort::exec_dialog(QDialog& dialog) { dialog.exec(); }
+
+bool QtUiPort::open_document(QWidget*, const QUrl& url) { return QDesktopServices::openUrl(url); }
 
 void UiMessageSink::show_message(MessageIcon icon, const std::string& title,
                                  const std::string& text) {

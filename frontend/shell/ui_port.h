@@ -9,6 +9,7 @@
 
 class QDialog;
 class QFileDialog;
+class QUrl;
 class QWidget;
 
 namespace qvt::shell {
@@ -38,6 +39,9 @@ class UiPort {
   virtual std::optional<QString> save_file(QWidget* owner, const FileRequest& request) = 0;
   // Shows one of the system's own dialogs modally and returns when it is closed.
   virtual void exec_dialog(QDialog& dialog) = 0;
+  // Hands a document (a local file or a web address) to the desktop's viewer and returns at
+  // once; false when nothing takes it. Opens nothing unless a port says how.
+  virtual bool open_document(QWidget* /*owner*/, const QUrl& /*url*/) { return false; }
 
   // An OK box.
   void notice(QWidget* owner, MessageIcon icon, const QString& title, const QString& text) {
@@ -52,6 +56,7 @@ class QtUiPort : public UiPort {
   std::optional<QString> open_file(QWidget* owner, const FileRequest& request) override;
   std::optional<QString> save_file(QWidget* owner, const FileRequest& request) override;
   void exec_dialog(QDialog& dialog) override;
+  bool open_document(QWidget* owner, const QUrl& url) override;
 };
 
 // Sets up the widget file dialog QtUiPort shows: the filter, the start name, a default suffix

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QSettings>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -35,9 +36,10 @@ inline QApplication& app() {
 }
 
 struct Shown {
-  enum class What { Box, OpenDialog, SaveDialog, Dialog } what = What::Box;
+  enum class What { Box, OpenDialog, SaveDialog, Dialog, Document } what = What::Box;
   MessageIcon icon = MessageIcon::Information;
-  std::string title, text;  // a box; for a dialog of the system its object name and caption
+  std::string title, text;  // a box; for a dialog of the system its object name and caption;
+                            // for a document its address (text)
   Buttons buttons = Buttons::Ok;
   Answer default_button = Answer::Ok;
   FileRequest request;          // file dialogs
@@ -51,6 +53,10 @@ class FakeUi : public UiPort {
   std::deque<Answer> answers;
   std::deque<std::optional<QString>> files;
   std::function<void(QDialog&)> on_dialog;
+  // Called while a box is shown (after it is recorded), as a person could act meanwhile.
+  std::function<void(const Shown&)> on_box;
+  // Whether the desktop takes a document handed to it.
+  bool documents_open = true;
   std::vector<Shown> shown;
 
   Answer message_box(QWidget* owner, MessageIcon icon, const QString& title, const QString& text,
@@ -63,6 +69,7 @@ class FakeUi : public UiPort {
     s.default_button = default_button;
     s.owner_enabled = owner ? owner->isEnabled() : true;
     shown.push_back(s);
+    if (on_box) on_box(s);
     if (answers.empty()) return default_button;
     const Answer a = answers.front();
     answers.pop_front();
@@ -83,6 +90,14 @@ class FakeUi : public UiPort {
     EXPECT_TRUE(dialog.isModal()) << s.title;
     shown.push_back(s);
     if (on_dialog) on_dialog(dialog);
+  }
+
+  bool open_document(QWidget*, const QUrl& url) override {
+    Shown s;
+    s.what = Shown::What::Document;
+    s.text = url.toString().toStdString();
+    shown.push_back(s);
+    return documents_open;
   }
 
   // The texts of the boxes shown, in order.

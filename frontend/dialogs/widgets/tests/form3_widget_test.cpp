@@ -4,6 +4,8 @@
 #include "common/textfile.h"
 #include "frontend/model/tests/model_test_support.h"
 
+#include "frontend/dialogs/widgets/tests/widget_test_app.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QFocusEvent>
@@ -19,13 +21,7 @@
 namespace qvt::dialogs {
 namespace {
 
-QApplication& app() {
-  static int argc = 1;
-  static char name[] = "dialogs_widget_tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication a(argc, argv);
-  return a;
-}
+using testing::app;
 
 class Form3WidgetTest : public ::testing::Test {
  protected:

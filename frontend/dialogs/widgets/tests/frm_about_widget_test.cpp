@@ -1,5 +1,7 @@
 #include "frontend/dialogs/widgets/frm_about_widget.h"
 
+#include "frontend/dialogs/widgets/tests/widget_test_app.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,13 +12,7 @@
 namespace qvt::dialogs {
 namespace {
 
-QApplication& app() {
-  static int argc = 1;
-  static char name[] = "dialogs_widget_tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication a(argc, argv);
-  return a;
-}
+using testing::app;
 
 TEST(FrmAboutWidget, ShowsTheTextsAndOpensOnlyAnAddress) {
   app();

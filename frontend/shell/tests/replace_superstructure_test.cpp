@@ -1,0 +1,282 @@
+#include "frontend/model/folders.h"
+#include "frontend/model/sibling_import.h"
+#include "frontend/shell/form1.h"
+#include "frontend/shell/settings_store.h"
+
+#include "frontend/shell/tests/shell_test_support.h"
+
+#include <QAction>
+#include <QPushButton>
+
+#include <memory>
+
+namespace qvt::shell::testing {
+namespace {
+
+using model::BLOCK_EMPTY;
+using model::BLOCK_RECTANGLE;
+using model::BLOCK_SOIL_POLYGON;
+using model::BLOCK_SOIL_RECTANGLE;
+
+// Writes `fill` wall blocks from slot 0 with label numbers 1, 2, ... and the high water level,
+// as the sibling's files would; `ok` false stops after the blocks as a failed file would.
+struct FakeImport : model::SiblingImport {
+  int fill = 4;
+  bool ok = true;
+  bool brings_shape = false;
+  std::vector<std::string> bases;
+  bool import_tj2_project(const std::string& base, model::ProjectModel& m,
+                          model::MessageSink& messages) override {
+    bases.push_back(base);
+    for (int k = 0; k < fill; ++k) {
+      m.wall_blocks[k].block_type = BLOCK_RECTANGLE;
+      m.wall_blocks[k].polygon.head.name = "sibling";
+      m.block_label_numbers[k] = static_cast<model::i16>(k + 1);
+    }
+    if (brings_shape) {
+      m.shape_library_count = 1;
+      m.shape_library[0].name = "from sibling";
+    }
+    if (!ok) {
+      messages.show_message(model::MessageIcon::Exclamation, "Tervane",
+                            "検討点ﾌｧｲﾙ(.TK2)が読み込み出来ません。");
+      return false;
+    }
+    m.conditions.water_levels[0] = 1.8;
+    return true;
+  }
+};
+
+class ReplaceTest : public ShellTest {
+ protected:
+  ReplaceTest() {
+    model::prepare_work_folder(install(), work());
+    form = std::make_unique<Form1>(ui, install(), work(), "", false);
+    form->set_sibling_import(&import);
+    form->Form_Load();
+    form->show();
+    // The project being edited: a wall block, improved-soil blocks in slots 6 and 9, label
+    // numbers told apart by slot, a shape in the library; saved, so no question is asked.
+    model::ProjectModel& m = form->model();
+    block(2, BLOCK_RECTANGLE, "old wall");
+    block(6, BLOCK_SOIL_RECTANGLE, "soil A");
+    block(9, BLOCK_SOIL_POLYGON, "soil B");
+    for (int k = 0; k < model::MAX_WALL_BLOCKS; ++k)
+      m.block_label_numbers[k] = static_cast<model::i16>(10 * k);
+    m.shape_library_count = 1;
+    m.shape_library[0].name = "old shape";
+    m.conditions.water_levels[1] = -0.5;  // not written by the import: kept
+    ui.files.push_back(qpath("edited.msj"));
+    EXPECT_TRUE(form->add_save_Click());
+    write_file_bytes(work() / "DM003KAT.PDT", "old result");
+    ui.shown.clear();
+  }
+  void block(int slot, model::i16 type, const std::string& name) {
+    auto& b = form->model().wall_blocks[slot];
+    b.block_type = type;
+    b.polygon.head.name = name;
+    b.polygon.vertex_count = 4;
+    b.polygon.vertex_x[0] = slot;
+  }
+  const model::WallBlock& slot(int k) const { return form->model().wall_blocks[k]; }
+  std::string caption() const { return form->windowTitle().toStdString(); }
+  static std::string recent(int n) {
+    return get_setting(QStringLiteral("Recent Files"), QStringLiteral("RecentFile%1").arg(n))
+        .toStdString();
+  }
+  std::string org() const { return *read_file_bytes(work() / "QVTAJKN.ORG"); }
+
+  // Everything a replacement that does not happen must leave alone.
+  struct Kept {
+    std::string caption, dlg1, path, org, recent1;
+    std::vector<model::i16> types;
+  };
+  Kept kept() const {
+    Kept k{caption(), form->dlg1_file_name().toStdString(), form->model().project_file_path,
+           org(), recent(1), {}};
+    for (int s = 0; s < model::MAX_WALL_BLOCKS; ++s) k.types.push_back(slot(s).block_type);
+    return k;
+  }
+  void expect_unchanged(const Kept& before) {
+    const Kept now = kept();
+    EXPECT_EQ(now.caption, before.caption);
+    EXPECT_EQ(now.dlg1, before.dlg1);
+    EXPECT_EQ(now.path, before.path);
+    EXPECT_EQ(now.org, before.org);
+    EXPECT_EQ(now.recent1, before.recent1);
+    EXPECT_EQ(now.types, before.types);
+    EXPECT_EQ(slot(6).polygon.head.name, "soil A");
+    EXPECT_EQ(form->model().shape_library_count, 1);
+    EXPECT_TRUE(exists_in_work("DM003KAT.PDT"));
+  }
+
+  FakeImport import;
+  std::unique_ptr<Form1> form;
+};
+
+TEST_F(ReplaceTest, SiblingBlocksComeFirstAndTheKeptBlocksFollowInOrder) {
+  EXPECT_EQ(form->Command1()->text(), QStringLiteral("上部工の入れ替え"));
+  EXPECT_TRUE(form->Command1()->isVisible());
+  ui.files.push_back(qpath("sib.tj2"));
+  form->Command1()->click();
+  ASSERT_EQ(ui.shown.size(), 1u);  // the file dialog only
+  EXPECT_EQ(ui.shown[0].what, Shown::What::OpenDialog);
+  EXPECT_EQ(ui.shown[0].request.filter.toStdString(),
+            "ﾃﾞｰﾀ ﾌｧｲﾙ (*.msj);;Brakmoorﾃﾞｰﾀ ﾌｧｲﾙ (*.tj2)");
+  EXPECT_EQ(import.bases, std::vector<std::string>{path("sib").string()});
+
+  for (int k = 0; k < 4; ++k) EXPECT_EQ(slot(k).polygon.head.name, "sibling") << k;
+  EXPECT_EQ(slot(4).block_type, BLOCK_SOIL_RECTANGLE);
+  EXPECT_EQ(slot(4).polygon.head.name, "soil A");
+  EXPECT_EQ(slot(4).polygon.vertex_x[0], 6);
+  EXPECT_EQ(slot(5).block_type, BLOCK_SOIL_POLYGON);
+  EXPECT_EQ(slot(5).polygon.head.name, "soil B");
+  for (int k = 6; k < model::MAX_WALL_BLOCKS; ++k) EXPECT_EQ(slot(k).block_type, BLOCK_EMPTY) << k;
+  // The put-back blocks keep their new slots' label numbers.
+  EXPECT_EQ(form->model().block_label_numbers[4], 40);
+  EXPECT_EQ(form->model().block_label_numbers[5], 50);
+  EXPECT_EQ(form->model().block_label_numbers[0], 1);
+  EXPECT_EQ(form->model().shape_library_count, 0);
+  EXPECT_EQ(form->model().shape_library[0].name, "");
+  EXPECT_EQ(form->model().conditions.water_levels[0], 1.8);
+  EXPECT_EQ(form->model().conditions.water_levels[1], -0.5);
+
+  // Named after the sibling file, not entered in the recent-file list; "ORG" is the new state
+  // and the old results are gone.
+  EXPECT_EQ(caption(), "Tervane Ver2.5.1 - sib");
+  EXPECT_EQ(form->dlg1_file_name().toStdString(), "sib");
+  EXPECT_EQ(form->model().project_base_path, path("sib").string());
+  EXPECT_EQ(recent(1), path("edited.msj").string());
+  EXPECT_FALSE(exists_in_work("DM003KAT.PDT"));
+  EXPECT_EQ(form->tab_no(), 0);
+  EXPECT_TRUE(form->close());
+  EXPECT_EQ(ui.shown.size(), 1u);
+}
+
+TEST_F(ReplaceTest, TheFirstSaveAsksBeforeReplacingAProjectBesideTheSiblingFile) {
+  write_file_bytes(path("sib.MSJ"), "someone else's");
+  ui.files.push_back(qpath("sib.tj2"));
+  form->Command1_Click();
+  ui.shown.clear();
+  ui.answers = {Answer::No};
+  EXPECT_FALSE(form->save_Click());
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].title, "上書き保存");
+  EXPECT_EQ(ui.shown[0].text, path("sib.MSJ").string() + " は既に存在します。\n上書きしますか？");
+  EXPECT_EQ(*read_file_bytes(path("sib.MSJ")), "someone else's");
+
+  ui.answers = {Answer::Yes};
+  EXPECT_TRUE(form->save_Click());
+  EXPECT_NE(*read_file_bytes(path("sib.MSJ")), "someone else's");
+  EXPECT_TRUE(std::filesystem::exists(path("sib.MBJ")));
+  // Once saved, the pair is the project's own: no more questions.
+  ui.shown.clear();
+  EXPECT_TRUE(form->save_Click());
+  EXPECT_TRUE(ui.shown.empty());
+}
+
+TEST_F(ReplaceTest, WithoutSoilBlocksTheSiblingProjectIsTakenOver) {
+  form->model().wall_blocks[6].block_type = BLOCK_EMPTY;
+  form->model().wall_blocks[9].block_type = BLOCK_EMPTY;
+  form->reload_pages_and_take_snapshot();
+  import.brings_shape = true;
+  ui.files.push_back(qpath("sib.tj2"));
+  form->Command1_Click();
+  EXPECT_EQ(form->model().wall_blocks[4].block_type, BLOCK_EMPTY);
+  EXPECT_EQ(form->model().wall_blocks[3].block_type, BLOCK_RECTANGLE);
+  EXPECT_EQ(form->model().shape_library_count, 1);
+  EXPECT_EQ(form->model().shape_library[0].name, "from sibling");
+}
+
+TEST_F(ReplaceTest, AProjectFileIsLoadedAsItStandsAndListed) {
+  // A project with slot 0 empty and a block in slot 3.
+  for (int k = 0; k < model::MAX_WALL_BLOCKS; ++k)
+    form->model().wall_blocks[k].block_type = BLOCK_EMPTY;
+  block(3, BLOCK_SOIL_POLYGON, "other");
+  ui.files.push_back(qpath("other.msj"));
+  ASSERT_TRUE(form->add_save_Click());
+  // Back to the edited project, then replace from the other one.
+  ui.files.push_back(qpath("edited.msj"));
+  form->open_Click();
+  ASSERT_EQ(slot(6).block_type, BLOCK_SOIL_RECTANGLE);
+  ui.shown.clear();
+  ui.files.push_back(qpath("other.msj"));
+  form->Command1_Click();
+  EXPECT_TRUE(import.bases.empty());
+  EXPECT_EQ(slot(0).block_type, BLOCK_EMPTY);
+  EXPECT_EQ(slot(3).polygon.head.name, "other");
+  for (int k = 0; k < model::MAX_WALL_BLOCKS; ++k) {
+    if (k == 3) continue;
+    EXPECT_EQ(slot(k).block_type, BLOCK_EMPTY) << k;
+  }
+  EXPECT_EQ(caption(), "Tervane Ver2.5.1 - other");
+  EXPECT_EQ(recent(1), path("other.msj").string());
+  EXPECT_EQ(recent(2), path("edited.msj").string());
+}
+
+TEST_F(ReplaceTest, AReplacementThatCannotBeCompletedChangesNothing) {
+  struct Case {
+    const char* name;
+    std::optional<QString> file;
+    int fill;
+    bool ok;
+    bool with_import;
+    std::string message;  // the last box, or empty
+  };
+  const Case cases[] = {
+      {"cancel", std::nullopt, 4, true, true, ""},
+      {"failed import", qpath("sib.tj2"), 4, false, true, "検討点ﾌｧｲﾙ(.TK2)が読み込み出来ません。"},
+      {"no slot left", qpath("sib.tj2"), 20, true, true,
+       "改良体ブロックを戻す空きブロックがありません。\n"
+       "上部工の入れ替えを中止します。（改良体 2 個、空き 0 個）"},
+      {"19 slots for 2 blocks", qpath("sib.tj2"), 19, true, true,
+       "改良体ブロックを戻す空きブロックがありません。\n"
+       "上部工の入れ替えを中止します。（改良体 2 個、空き 1 個）"},
+      {"unknown suffix", qpath("sib.tj3"), 4, true, true, "ファイルオープンエラー"},
+      {"no importer yet", qpath("sib.tj2"), 4, true, false,
+       "Brakmoorデータ(.tj2/.tj3)の読込みは、この版ではまだ使用できません。"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Kept before = kept();
+    import.fill = c.fill;
+    import.ok = c.ok;
+    form->set_sibling_import(c.with_import ? &import : nullptr);
+    ui.shown.clear();
+    ui.files.push_back(c.file);
+    form->Command1_Click();
+    if (c.message.empty()) {
+      EXPECT_TRUE(ui.box_texts().empty());
+    } else {
+      ASSERT_FALSE(ui.box_texts().empty());
+      EXPECT_EQ(ui.box_texts().back(), c.message);
+    }
+    expect_unchanged(before);
+    EXPECT_EQ(form->model().conditions.water_levels[0], 0);
+  }
+  // Still the saved project: closing asks nothing.
+  ui.shown.clear();
+  EXPECT_TRUE(form->close());
+  EXPECT_TRUE(ui.shown.empty());
+}
+
+}  // namespace
+}  // namespace qvt::shell::testing
+
+namespace qvt::shell::testing {
+namespace {
+
+// Not a check: with QVT_DOCS_DIR set, saves the main window with its "上部工の入れ替え" button.
+TEST_F(ReplaceTest, Screenshot) {
+  const QByteArray docs = qgetenv("QVT_DOCS_DIR");
+  if (docs.isEmpty()) GTEST_SKIP() << "QVT_DOCS_DIR not set";
+  ui.files.push_back(QString::fromStdString(
+      (std::filesystem::path(QVT_SOURCE_DIR) / "data" / "samples" / "sample_block_quay.msj")
+          .string()));
+  form->open_Click();
+  form->inp_menu_Click(2);
+  ASSERT_TRUE(form->grab().save(QString::fromLocal8Bit(docs) + "/replace-superstructure.png"));
+}
+
+}  // namespace
+}  // namespace qvt::shell::testing
