@@ -34,3 +34,33 @@ inline double bearing_n(double phi_degrees, double eccentricity_ratio, double ta
 }
 
 }  // namespace qvt::bearing
+
+namespace qvt::bearing {
+
+// The clay check's coefficients for the classes eccentricity ratio e = 2e/B, inclination
+// t = tan(theta) and strength ratio kappa = B k / c0, so that Nc = a + b and Nc c0 is the mean
+// ultimate pressure over B of a strip on clay whose strength grows from c0 by k per metre.
+struct ClayCoefficients {
+  double a;
+  double b;
+};
+
+// v = (2 + pi) - ((2 + pi)/2)^2 t: (2 + pi) iC with the inclination factor
+// iC = (1 + sqrt(1 - H / (B' c0))) / 2 solved for H = V t.
+inline double clay_inclined_factor(double t) {
+  const double n = 2.0 + kPi;
+  return n - (n / 2.0) * (n / 2.0) * t;
+}
+
+inline ClayCoefficients clay_coefficients(double eccentricity_ratio, double t, double kappa) {
+  const double width = 1.0 - eccentricity_ratio;
+  const double v = clay_inclined_factor(t);
+  const double a = v * width;
+  // The growth term k B' / 4 of the plasticity solution, inclined as the c0 term.
+  double b = kappa / 4.0 * width * width * v / (2.0 + kPi);
+  // Never above the sliding resistance of the effective base, (1 - 2e/B) / tan(theta).
+  if (t > 0.0) b = std::max(0.0, std::min(b, width / t - a));
+  return {a, b};
+}
+
+}  // namespace qvt::bearing

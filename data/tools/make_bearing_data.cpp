@@ -1,6 +1,7 @@
-// Writes the four bearing capacity charts FAI30.CSV .. FAI45.CSV into the folder given as the only
-// argument. The shipped files in data/ are this program's output; a test runs it again and
-// compares, so a change of the formulas shows up as a changed data file.
+// Writes the four bearing capacity charts FAI30.CSV .. FAI45.CSV of the sand check and the
+// coefficient table KS_AB.CSV of the clay check into the folder given as the only argument. The
+// shipped files in data/ are this program's output; a test runs it again and compares, so a
+// change of the formulas shows up as a changed data file.
 //
 // Each chart is a family of curves of equal N over x = 100 * 2e/B and y = 100 * tan(theta). On the
 // curve of label L, (1 - 2e/B)(1 - theta/phi) = r with r = sqrt(L / Ngamma): it runs from the
@@ -74,6 +75,38 @@ std::string label_text(double label) {
   return text;
 }
 
+// The class values of the clay check's three lists (the list item "0" is no class).
+const double kEccentricityClasses[] = {0.2, 0.4, 0.6, 0.8};
+const double kInclinationClasses[] = {0.05, 0.10, 0.15, 0.20, 0.25};
+const double kStrengthClasses[] = {0.2, 0.5, 1.0, 2.0, 3.0, 4.0, 5.0, 6.0, 8.0, 10.0};
+
+// The axes, then per eccentricity class and strength class the five a of the inclination classes
+// and their five b: 4 + 5 + 10 + 4 * 10 * 10 = 419 numbers.
+bool write_clay_table(const std::string& folder) {
+  const std::string path = folder + "/KS_AB.CSV";
+  std::FILE* out = std::fopen(path.c_str(), "wb");
+  if (out == nullptr) return false;
+  auto axis = [&](const double* values, int count) {
+    for (int i = 0; i < count; ++i) std::fprintf(out, "%s%g", i ? "," : "", values[i]);
+    std::fprintf(out, "\r\n");
+  };
+  axis(kEccentricityClasses, 4);
+  axis(kInclinationClasses, 5);
+  axis(kStrengthClasses, 10);
+  for (double e : kEccentricityClasses) {
+    for (double kappa : kStrengthClasses) {
+      for (int part = 0; part < 2; ++part) {
+        for (int i = 0; i < 5; ++i) {
+          const auto c = qvt::bearing::clay_coefficients(e, kInclinationClasses[i], kappa);
+          std::fprintf(out, "%s%.2f", i ? "," : "", part == 0 ? c.a : c.b);
+        }
+        std::fprintf(out, part == 0 ? "," : "\r\n");
+      }
+    }
+  }
+  return std::fclose(out) == 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -101,6 +134,10 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "make_bearing_data: cannot write %s\n", path.c_str());
       return 1;
     }
+  }
+  if (!write_clay_table(argv[1])) {
+    std::fprintf(stderr, "make_bearing_data: cannot write KS_AB.CSV\n");
+    return 1;
   }
   return 0;
 }

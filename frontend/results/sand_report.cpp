@@ -81,13 +81,40 @@ std::string right_aligned(const std::string& text, std::size_t width) {
   return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
 }
 
-std::string field(int number, double value, const char* pattern, std::size_t width) {
+}  // namespace
+
+std::string page_field(int number, double value, const char* pattern, std::size_t width) {
   char head[8];
   std::snprintf(head, sizeof head, "%02d  ", number);
   return head + right_aligned(model::format_pattern(value, pattern), width);
 }
 
-}  // namespace
+std::vector<std::string> eccentric_page_head(const EccentricLoad& f, int c,
+                                             const std::string& page_record) {
+  std::vector<std::string> lines;
+  lines.push_back(utf8_to_cp932_lossy(std::string("偏心傾斜荷重") + "　　　　　" +
+                                      (c == 0 ? "〈常  時〉" : "〈地震時〉")));
+  char stamp[64];
+  std::snprintf(stamp, sizeof stamp, "%4d%4d%4d%4d%4d%4d        ", f.stamp_date[0],
+                f.stamp_date[1], f.stamp_date[2], f.stamp_time[0], f.stamp_time[1],
+                f.stamp_time[2]);
+  lines.push_back(stamp + f.project_title);
+  lines.push_back(page_record);
+  return lines;
+}
+
+bool write_report_file(const std::filesystem::path& path, const std::string& bytes) {
+  return replace_file_bytes(path, bytes);
+}
+
+std::optional<std::string> remove_seismic_report(const std::filesystem::path& folder) {
+  for (const std::string& stale : {sand_page_file_name(1), sand_figure_file_name(1)}) {
+    std::error_code ec;
+    std::filesystem::remove(folder / stale, ec);
+    if (ec) return stale;
+  }
+  return std::nullopt;
+}
 
 std::string sand_page_file_name(int load_case) {
   return "DM" + std::to_string(load_case) + "06SHK.PDT";
@@ -105,26 +132,19 @@ std::string pad_int_width5(int value) {
 
 std::string sand_check_page(const SandCheckValues& v, int c) {
   const EccentricLoad& f = v.load;
-  std::vector<std::string> lines;
-  lines.push_back(utf8_to_cp932_lossy(std::string("偏心傾斜荷重") + "　　　　　" +
-                                      (c == 0 ? "〈常  時〉" : "〈地震時〉")));
-  char stamp[64];
-  std::snprintf(stamp, sizeof stamp, "%4d%4d%4d%4d%4d%4d        ", f.stamp_date[0],
-                f.stamp_date[1], f.stamp_date[2], f.stamp_time[0], f.stamp_time[1],
-                f.stamp_time[2]);
-  lines.push_back(stamp + f.project_title);
-  lines.push_back("$1  QVT_HKG1.PFM    " + sand_figure_file_name(c));
-  lines.push_back(field(0, f.horizontal_force[c], "###0.000", 9));
-  lines.push_back(field(1, f.vertical_force[c], "###0.000", 10));
-  lines.push_back(field(2, v.tan_theta[c], "#0.000", 6));
-  lines.push_back(field(3, f.eccentricity[c], "#0.000", 6));
-  lines.push_back(field(4, f.body_width, "#0.000", 6));
-  lines.push_back(field(5, f.eccentricity_ratio[c], "#0.000", 6));
-  lines.push_back(field(6, v.n_value[c], "#0.00", 6));
-  lines.push_back(field(7, v.required_safety_factor[c], "#0.000", 5));
-  lines.push_back(field(8, v.bearing_capacity[c], "#0.000", 8));
-  lines.push_back(field(9, v.safety_factor[c], "#0.000", 6));
-  lines.push_back(field(13, f.bearing_unit_weight, "##0.000", 6));
+  std::vector<std::string> lines =
+      eccentric_page_head(f, c, "$1  QVT_HKG1.PFM    " + sand_figure_file_name(c));
+  lines.push_back(page_field(0, f.horizontal_force[c], "###0.000", 9));
+  lines.push_back(page_field(1, f.vertical_force[c], "###0.000", 10));
+  lines.push_back(page_field(2, v.tan_theta[c], "#0.000", 6));
+  lines.push_back(page_field(3, f.eccentricity[c], "#0.000", 6));
+  lines.push_back(page_field(4, f.body_width, "#0.000", 6));
+  lines.push_back(page_field(5, f.eccentricity_ratio[c], "#0.000", 6));
+  lines.push_back(page_field(6, v.n_value[c], "#0.00", 6));
+  lines.push_back(page_field(7, v.required_safety_factor[c], "#0.000", 5));
+  lines.push_back(page_field(8, v.bearing_capacity[c], "#0.000", 8));
+  lines.push_back(page_field(9, v.safety_factor[c], "#0.000", 6));
+  lines.push_back(page_field(13, f.bearing_unit_weight, "##0.000", 6));
   const bool ok = v.safety_factor[c] >= v.required_safety_factor[c];
   lines.push_back(utf8_to_cp932_lossy(ok ? "10  ≧" : "10  ＜"));
   lines.push_back(utf8_to_cp932_lossy(ok ? "11  ＯＫ" : "11  ＯＵＴ"));
@@ -204,19 +224,13 @@ std::optional<std::string> write_sand_check_report(
     if (choice < 0 || choice >= kChartCount) return sand_figure_file_name(c);
     const std::string page = sand_page_file_name(c);
     const std::string figure = sand_figure_file_name(c);
-    if (!replace_file_bytes(folder / page, sand_check_page(values, c))) return page;
-    if (!replace_file_bytes(folder / figure,
+    if (!write_report_file(folder / page, sand_check_page(values, c))) return page;
+    if (!write_report_file(folder / figure,
                             chart_figure(charts[choice], choice, values.load.eccentricity_ratio[c],
                                          values.tan_theta[c], c)))
       return figure;
   }
-  if (cases == 1) {
-    for (const std::string& stale : {sand_page_file_name(1), sand_figure_file_name(1)}) {
-      std::error_code ec;
-      std::filesystem::remove(folder / stale, ec);
-      if (ec) return stale;
-    }
-  }
+  if (cases == 1) return remove_seismic_report(folder);
   return std::nullopt;
 }
 

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace qvt::results {
 
@@ -25,6 +26,19 @@ struct SandCheckValues {
 // "DM006SHK.PDT" / "DM106SHK.PDT" and "M_HSK06H.PZK" / "M_HSK16H.PZK".
 std::string sand_page_file_name(int load_case);
 std::string sand_figure_file_name(int load_case);
+
+// The lines every eccentric check page begins with (CP932, no line ends): the title with the
+// case label, the stamp line with the title after eight blanks, and the page record.
+std::vector<std::string> eccentric_page_head(const EccentricLoad& load, int load_case,
+                                             const std::string& page_record);
+// A field record: two digits, two blanks, the value by the pattern right-aligned in the width.
+std::string page_field(int number, double value, const char* pattern, std::size_t width);
+// Writes a page or figure whole or not at all.
+bool write_report_file(const std::filesystem::path& path, const std::string& bytes);
+// With the seismic case off, the seismic page and figure of an earlier confirmation are removed so
+// the viewer cannot print them with this report. Returns the name of a file that could not be
+// removed.
+std::optional<std::string> remove_seismic_report(const std::filesystem::path& folder);
 
 // The value right-aligned in five characters. Values below -9999 are written as -9999 so the
 // field never loses its sign.

@@ -12,7 +12,7 @@
 #include "frontend/shell/program_runner.h"
 #include "frontend/results/widgets/form6.h"
 #include "frontend/results/widgets/form7.h"
-#include "frontend/shell/result_dialogs.h"
+#include "frontend/results/widgets/form8.h"
 #include "frontend/shell/settings_store.h"
 #include "frontend/shell/shell_logic.h"
 #include "frontend/shell/splash.h"
@@ -694,7 +694,7 @@ void Form1::hensin_Click() {
     // A chart that could not be loaded has been reported; no check is offered without it.
     if (check.load_result() != results::SandCheck::Load::no_dialog) ui_.exec_dialog(check);
   } else {
-    Form8 check(this);
+    results::Form8 check(this, model_, sink_);
     ui_.exec_dialog(check);
   }
 }

@@ -34,7 +34,7 @@ class RunTest : public ShellTest {
     if (engine == "JORPELA") {
       // Twelve lines as the eccentric checks read them.
       body += "printf '26,3,8,7,5,9,quay\\r\\n4000,3500\\r\\n600,700\\r\\n0,0\\r\\n20\\r\\n"
-              "2,3\\r\\n0.2,0.3\\r\\n0\\r\\n0\\r\\n10\\r\\n0\\r\\n0,0\\r\\n' > CAL_HEN.DAT\n";
+              "2,3\\r\\n0.2,0.3\\r\\n0\\r\\n100\\r\\n10\\r\\n0\\r\\n0,0\\r\\n' > CAL_HEN.DAT\n";
     }
     program(engine, body + end);
   }
@@ -78,7 +78,7 @@ TEST_F(RunTest, RunsTheEnginesInOrderAndShowsTheResults) {
   EXPECT_EQ(ui.shown[3].title, "Form6");
 
   // The eccentric check picks its dialog by the bearing layer's soil type.
-  for (const char* chart : {"FAI30.CSV", "FAI35.CSV", "FAI40.CSV", "FAI45.CSV"})
+  for (const char* chart : {"FAI30.CSV", "FAI35.CSV", "FAI40.CSV", "FAI45.CSV", "KS_AB.CSV"})
     std::filesystem::copy_file(std::filesystem::path(QVT_BIN_DIR) / chart, install() / chart);
   ui.shown.clear();
   form->hensin_Click();

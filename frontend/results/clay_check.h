@@ -1,0 +1,102 @@
+#pragma once
+// The eccentric inclined load check on a clay bearing layer, without its widgets: the coefficient
+// table KS_AB.CSV, what every label and box of the dialog shows, the class lists that stand on
+// one case's row at a time, Nc and qa, and the report page OK writes.
+#include "frontend/model/messages.h"
+#include "frontend/results/eccentric_load_file.h"
+
+#include <array>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace qvt::results {
+
+inline constexpr const char* kClayTableFile = "KS_AB.CSV";
+inline constexpr int kClayListCount = 3;  // tan(theta), 2e/B, B k / c0
+
+// The items of the three class lists; position 0 is "0", no class. Inclination position 6 is
+// "0.25以上", where Nc comes from the sliding limit instead of the table.
+inline constexpr std::array<int, kClayListCount> kClayListSizes = {7, 5, 11};
+const char* clay_list_item(int list, int position);
+inline constexpr int kSteepInclination = 6;
+
+// a and b by (eccentricity class 0..4, inclination class 0..5, strength class 0..10); every
+// entry with a class 0 is 0.
+struct ClayCoefficientTable {
+  std::array<double, 4> eccentricity_axis{};
+  std::array<double, 5> inclination_axis{};
+  std::array<double, 10> strength_axis{};
+  double coef_a[5][6][11] = {};
+  double coef_b[5][6][11] = {};
+};
+
+// The 419 numbers of KS_AB.CSV; nullopt when the file is missing, short or holds an item that is
+// not a finite number (a table not read whole is never used).
+std::optional<ClayCoefficientTable> read_clay_coefficient_table(const std::filesystem::path& path);
+
+struct ClayCheckRow {
+  std::string tan_theta_text = "***";                // lbl_1 / lbl_4
+  std::string ratio_text = "***";                    // lbl_2 / lbl_5
+  std::string strength_text = "***";                 // lbl_3 / lbl_6
+  std::array<int, kClayListCount> positions{};       // the row's class choices
+  std::string a_text = "***";                        // lbl_a
+  std::string b_text = "***";                        // lbl_b
+  std::string nc_text = "0.00";                      // txt_2
+  std::string qa_text = "***";                       // lbl_q
+};
+
+class ClayCheck {
+ public:
+  enum class Load { ready, unreadable };
+
+  // Reads CAL_HEN.DAT of the work folder and KS_AB.CSV of the install folder and fills both rows
+  // with every class at "0". safety_factors are the project's bearing factors of safety [case];
+  // a factor of 0 is used as 1 and shown so on the page, the project is left as it is.
+  Load Form_Load(const std::filesystem::path& work_folder,
+                 const std::filesystem::path& install_folder, int seismic_check,
+                 const std::array<double, 2>& safety_factors, model::MessageSink& sink);
+
+  // The row the class lists stand on. Entering the other row keeps the choices of the row left
+  // (shown as plain texts there) and brings back those of the row entered, recomputing it;
+  // entering the row the lists already stand on changes nothing.
+  int current_row() const { return current_row_; }
+  void enter_row(int row);
+  // A class chosen in one of the lists: a, b, Nc and qa of the current row follow.
+  void choose_class(int list, int position);
+  // Nc typed: qa follows at once. Leaving the box reformats Nc to two decimals.
+  void set_nc_text(int row, const std::string& text);
+  void nc_lost_focus(int row);
+
+  // OK: writes the report page of each checked case. True when the dialog may close.
+  bool ok(model::MessageSink& sink);
+  bool ok_enabled() const { return loaded_; }
+
+  const ClayCheckRow& row(int r) const { return rows_[r]; }
+  const EccentricLoad& load() const { return load_; }
+  double qa_value(int r) const { return qa_value_[r]; }
+  double nc_value(int r) const { return nc_value_[r]; }
+  double safety_factor(int r) const { return safety_factor_[r]; }
+  double tan_theta(int r) const { return tan_theta_[r]; }
+
+ private:
+  void update_row(int r);
+  void compute_qa(int r);
+
+  std::filesystem::path folder_;
+  int seismic_check_ = 0;
+  bool loaded_ = false;
+  std::optional<ClayCoefficientTable> table_;
+  EccentricLoad load_;
+  int current_row_ = 0;
+  std::array<ClayCheckRow, 2> rows_;
+  std::array<double, 2> tan_theta_{};
+  std::array<double, 2> nc_value_{};
+  std::array<double, 2> qa_value_{};
+  std::array<double, 2> safety_factor_{1.0, 1.0};
+};
+
+// The page of one case (CP932, CR LF).
+std::string clay_check_page(const ClayCheck& check, int load_case);
+
+}  // namespace qvt::results

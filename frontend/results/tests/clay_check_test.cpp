@@ -1,0 +1,281 @@
+#include "frontend/results/clay_check.h"
+
+#include "common/cp932.h"
+#include "common/tests/temp_dir.h"
+#include "common/textfile.h"
+#include "data/tools/bearing_formulas.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace qvt::results {
+namespace {
+
+struct Recorder : model::MessageSink {
+  std::vector<std::string> texts;
+  void show_message(model::MessageIcon, const std::string&, const std::string& text) override {
+    texts.push_back(text);
+  }
+};
+
+// V 2000, H 300, B 20, e 2, 2e/B 0.2, k 5, c0 100, q0 30, maximum reaction 150 (both cases alike
+// but the seismic reaction 160), a title with a comma.
+std::string clay_hand_over(const std::string& max_reaction = "150.000000") {
+  return utf8_to_cp932_lossy("26,3,8,7,5,9,粘土地盤の岸壁,第1案") +
+         "\r\n2000.000000,2000.000000\r\n300.000000,500.000000\r\n0.000000,0.000000\r\n"
+         "20.000000\r\n2.000000,3.000000\r\n0.200000,0.300000\r\n5.000000\r\n100.000000\r\n"
+         "18.000000\r\n30.000000\r\n" +
+         max_reaction + ",160.000000\r\n";
+}
+
+// KS_AB.CSV holding the numbers 1 to 419 in file order, so an entry names its position.
+std::string counting_table() {
+  std::string text;
+  for (int n = 1; n <= 419; ++n) text += std::to_string(n) + (n % 10 == 0 ? "\r\n" : ",");
+  return text;
+}
+
+class ClayCheckTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    write_file_bytes(dir / "CAL_HEN.DAT", clay_hand_over());
+    std::filesystem::copy_file(std::filesystem::path(QVT_BIN_DIR) / "KS_AB.CSV", dir / "KS_AB.CSV");
+  }
+  ClayCheck::Load load(int seismic_check = 1, std::array<double, 2> fs = {2.5, 1.5}) {
+    return check.Form_Load(dir.path(), dir.path(), seismic_check, fs, sink);
+  }
+  qvt::testing::TempDir dir;
+  Recorder sink;
+  ClayCheck check;
+};
+
+TEST_F(ClayCheckTest, OpensWithEveryClassAtZero) {
+  ASSERT_EQ(load(), ClayCheck::Load::ready);
+  EXPECT_TRUE(sink.texts.empty());
+  const ClayCheckRow& r = check.row(0);
+  EXPECT_EQ(r.tan_theta_text, "0.150");
+  EXPECT_EQ(r.ratio_text, "0.200");
+  EXPECT_EQ(r.strength_text, "1.000");  // 20 * 5 / 100
+  EXPECT_EQ(r.a_text, "0.00");
+  EXPECT_EQ(r.b_text, "0.00");
+  EXPECT_EQ(r.nc_text, "0.00");
+  EXPECT_EQ(r.qa_text, "30.000");  // q0
+  EXPECT_EQ(check.row(1).tan_theta_text, "0.250");
+  EXPECT_EQ(check.row(1).strength_text, "1.000");  // the seismic ratio is the normal one
+  EXPECT_EQ(check.row(1).qa_text, "30.000");
+  EXPECT_EQ(check.current_row(), 0);
+}
+
+TEST_F(ClayCheckTest, TypedNcGivesQa) {
+  ASSERT_EQ(load(), ClayCheck::Load::ready);
+  check.set_nc_text(0, "3.45");
+  EXPECT_EQ(check.row(0).qa_text, "168.000");  // 3.45 * 100 / 2.5 + 30
+  check.nc_lost_focus(0);
+  EXPECT_EQ(check.row(0).nc_text, "3.45");
+  // A bearing factor of safety of 0 counts as 1: 3.45 * 100 / 1 + 30.
+  ClayCheck zero;
+  ASSERT_EQ(zero.Form_Load(dir.path(), dir.path(), 1, {0.0, 1.5}, sink), ClayCheck::Load::ready);
+  zero.set_nc_text(0, "3.45");
+  EXPECT_EQ(zero.row(0).qa_text, "375.000");
+  EXPECT_DOUBLE_EQ(zero.safety_factor(0), 1.0);
+}
+
+TEST_F(ClayCheckTest, SteepClassTakesTheSlidingLimit) {
+  ASSERT_EQ(load(), ClayCheck::Load::ready);
+  check.choose_class(0, kSteepInclination);
+  EXPECT_EQ(check.row(0).a_text, "***");
+  EXPECT_EQ(check.row(0).b_text, "***");
+  EXPECT_EQ(check.row(0).nc_text, "5.33");       // (1 - 0.2) / 0.15
+  EXPECT_EQ(check.row(0).qa_text, "243.200");    // 5.33 * 100 / 2.5 + 30
+  // No inclination: nothing to divide by; Nc 0, qa = q0.
+  std::string flat = clay_hand_over();
+  flat.replace(flat.find("300.000000"), 10, "0.00000000");
+  write_file_bytes(dir / "CAL_HEN.DAT", flat);
+  ClayCheck c;
+  ASSERT_EQ(c.Form_Load(dir.path(), dir.path(), 1, {2.5, 1.5}, sink), ClayCheck::Load::ready);
+  c.choose_class(0, kSteepInclination);
+  EXPECT_EQ(c.row(0).nc_text, "0.00");
+  EXPECT_EQ(c.row(0).qa_text, "30.000");
+}
+
+TEST_F(ClayCheckTest, ClassesIndexTheTableInFileOrder) {
+  write_file_bytes(dir / "KS_AB.CSV", counting_table());
+  ASSERT_EQ(load(), ClayCheck::Load::ready);
+  check.choose_class(0, 3);  // tan 0.15
+  check.choose_class(1, 2);  // 2e/B 0.4
+  EXPECT_EQ(check.row(0).nc_text, "0.00");  // strength still "0"
+  check.choose_class(2, 4);  // B k / c0 2.0
+  EXPECT_EQ(check.row(0).a_text, "152.00");
+  EXPECT_EQ(check.row(0).b_text, "157.00");
+  EXPECT_EQ(check.row(0).nc_text, "309.00");
+}
+
+TEST_F(ClayCheckTest, ListsFollowTheRowEntered) {
+  write_file_bytes(dir / "KS_AB.CSV", counting_table());
+  ASSERT_EQ(load(), ClayCheck::Load::ready);
+  check.choose_class(0, 1);
+  check.choose_class(1, 1);
+  check.choose_class(2, 1);
+  EXPECT_EQ(check.row(0).a_text, "20.00");  // 19 axis values, then the first a
+  check.enter_row(1);
+  EXPECT_EQ(check.current_row(), 1);
+  EXPECT_EQ(check.row(1).positions, (std::array<int, 3>{0, 0, 0}));
+  EXPECT_EQ(check.row(1).nc_text, "0.00");
+  check.choose_class(0, 5);
+  check.choose_class(1, 4);
+  check.choose_class(2, 10);
+  // The normal row keeps its choices and values while the lists stand on the seismic one.
+  EXPECT_EQ(check.row(0).positions, (std::array<int, 3>{1, 1, 1}));
+  EXPECT_EQ(check.row(0).a_text, "20.00");
+  check.set_nc_text(0, "7");
+  check.enter_row(1);  // the row the lists stand on: nothing changes
+  check.enter_row(0);
+  // Entering a row sets the lists to its classes, which recomputes it: a 20 + b 25 (the first b).
+  EXPECT_EQ(check.row(0).nc_text, "45.00");
+}
+
+TEST_F(ClayCheckTest, WithoutSeismicCaseTheSeismicRowComputesOnlyATypedNc) {
+  ASSERT_EQ(load(0), ClayCheck::Load::ready);
+  EXPECT_EQ(check.row(1).tan_theta_text, "***");
+  EXPECT_EQ(check.row(1).qa_text, "***");
+  check.enter_row(1);
+  check.choose_class(0, 3);
+  EXPECT_EQ(check.row(1).qa_text, "***");
+  check.set_nc_text(1, "2");
+  EXPECT_EQ(check.row(1).qa_text, "163.333");  // 2 * 100 / 1.5 + 30
+  write_file_bytes(dir / "DM106SHK.PDT", "old");
+  write_file_bytes(dir / "M_HSK16H.PZK", "old");
+  ASSERT_TRUE(check.ok(sink));
+  EXPECT_TRUE(std::filesystem::exists(dir / "DM006SHK.PDT"));
+  EXPECT_FALSE(std::filesystem::exists(dir / "DM106SHK.PDT"));
+  EXPECT_FALSE(std::filesystem::exists(dir / "M_HSK16H.PZK"));
+}
+
+TEST_F(ClayCheckTest, MissingOrShortTableIsNamedAndNotUsed) {
+  for (const std::string& table : {std::string(), std::string("1,2,3\r\n")}) {
+    if (table.empty())
+      std::filesystem::remove(dir / "KS_AB.CSV");
+    else
+      write_file_bytes(dir / "KS_AB.CSV", table);
+    Recorder r;
+    ClayCheck c;
+    ASSERT_EQ(c.Form_Load(dir.path(), dir.path(), 1, {2.5, 1.5}, r), ClayCheck::Load::ready);
+    ASSERT_EQ(r.texts.size(), 1u);
+    EXPECT_EQ(r.texts[0], "係数ﾌｧｲﾙ(KS_AB.CSV)が読み込み出来ません。");
+    c.choose_class(0, 3);
+    c.choose_class(1, 2);
+    c.choose_class(2, 4);
+    EXPECT_EQ(c.row(0).a_text, "***");
+    EXPECT_EQ(c.row(0).nc_text, "0.00");
+    c.set_nc_text(0, "3.45");  // Nc can still be typed
+    EXPECT_EQ(c.row(0).qa_text, "168.000");
+  }
+}
+
+TEST_F(ClayCheckTest, UnreadableHandOverDisablesOk) {
+  const std::string good = clay_hand_over();
+  std::string no_cohesion = good;
+  no_cohesion.replace(no_cohesion.find("100.000000"), 10, "0.00000000");
+  const std::string eleven_lines = good.substr(0, good.rfind("150.000000"));
+  for (const std::string& text : {no_cohesion, eleven_lines, std::string("x")}) {
+    write_file_bytes(dir / "CAL_HEN.DAT", text);
+    Recorder r;
+    ClayCheck c;
+    EXPECT_EQ(c.Form_Load(dir.path(), dir.path(), 1, {2.5, 1.5}, r), ClayCheck::Load::unreadable);
+    ASSERT_EQ(r.texts.size(), 1u);
+    EXPECT_EQ(r.texts[0], "計算結果ﾌｧｲﾙ(CAL_HEN.DAT)が読み込み出来ません。");
+    EXPECT_FALSE(c.ok_enabled());
+    EXPECT_FALSE(c.ok(r));
+    EXPECT_FALSE(std::filesystem::exists(dir / "DM006SHK.PDT"));
+  }
+}
+
+TEST_F(ClayCheckTest, PageFieldByFieldAndTheVerdictAtItsEdge) {
+  const struct {
+    const char* max_reaction;
+    const char* sign;
+    const char* verdict;
+  } edges[] = {{"150.000000", "14  ＞", "16  Ｏ.Ｋ."},
+               {"168.000000", "14  ＞", "16  Ｏ.Ｋ."},
+               {"168.001000", "14  ＜", "16  ＯＵＴ"}};
+  for (const auto& edge : edges) {
+    write_file_bytes(dir / "CAL_HEN.DAT", clay_hand_over(edge.max_reaction));
+    ClayCheck c;
+    ASSERT_EQ(c.Form_Load(dir.path(), dir.path(), 1, {2.5, 1.5}, sink), ClayCheck::Load::ready);
+    c.set_nc_text(0, "3.45");
+    ASSERT_TRUE(c.ok(sink));
+    const std::vector<std::string> lines =
+        split_lines(read_file_bytes(dir / "DM006SHK.PDT").value_or(""));
+    char max_field[32];
+    std::snprintf(max_field, sizeof max_field, "15  %9.3f", std::atof(edge.max_reaction));
+    const std::vector<std::string> expected = {
+        utf8_to_cp932_lossy("偏心傾斜荷重　　　　　〈常  時〉"),
+        utf8_to_cp932_lossy("  26   3   8   7   5   9        粘土地盤の岸壁,第1案"),
+        "$1  QVT_HKG2.PFM",
+        "00    300.000",
+        "01    2000.000",
+        "02   0.150",
+        "03   2.000",
+        "04  20.000",
+        "05   0.200",
+        "06  20.000",
+        "07   5.00",
+        "08  100.00",
+        "09    1.00",
+        "10    3.45",
+        "11   2.500",
+        "12    30.000",
+        "13    168.000",
+        max_field,
+        utf8_to_cp932_lossy(edge.sign),
+        utf8_to_cp932_lossy(edge.verdict),
+        "$E",
+    };
+    EXPECT_EQ(lines, expected) << edge.max_reaction;
+  }
+  EXPECT_TRUE(std::filesystem::exists(dir / "DM106SHK.PDT"));
+}
+
+TEST(ClayTable, ShippedCoefficientsFollowTheFormulas) {
+  const auto table = read_clay_coefficient_table(std::filesystem::path(QVT_BIN_DIR) / "KS_AB.CSV");
+  ASSERT_TRUE(table);
+  // Worked by hand: (t 0.15, e 0.4, kappa 2.0): v = 5.14159 - 2.57080^2 * 0.15 = 4.15024,
+  // a = 0.6 v = 2.49, b = 0.5 * 0.36 * (4.15024 / 5.14159 = 0.80719) = 0.15.
+  EXPECT_DOUBLE_EQ(table->coef_a[2][3][4], 2.49);
+  EXPECT_DOUBLE_EQ(table->coef_b[2][3][4], 0.15);
+  // (0.05, 0.2, 0.2): a = 0.8 * 4.81114 = 3.85, b = 0.05 * 0.64 * 0.93573 = 0.03.
+  EXPECT_DOUBLE_EQ(table->coef_a[1][1][1], 3.85);
+  EXPECT_DOUBLE_EQ(table->coef_b[1][1][1], 0.03);
+  // (0.25, 0.2, 10): b = 2.5 * 0.64 * 0.67865 = 1.09 would pass the sliding limit 0.8 / 0.25 = 3.2:
+  // cut to 3.2 - 2.79146 = 0.41.
+  EXPECT_DOUBLE_EQ(table->coef_a[1][5][10], 2.79);
+  EXPECT_DOUBLE_EQ(table->coef_b[1][5][10], 0.41);
+  const double e_axis[] = {0.2, 0.4, 0.6, 0.8};
+  const double t_axis[] = {0.05, 0.10, 0.15, 0.20, 0.25};
+  const double k_axis[] = {0.2, 0.5, 1.0, 2.0, 3.0, 4.0, 5.0, 6.0, 8.0, 10.0};
+  for (int j = 1; j <= 4; ++j) EXPECT_DOUBLE_EQ(table->eccentricity_axis[j - 1], e_axis[j - 1]);
+  for (int i = 1; i <= 5; ++i) EXPECT_DOUBLE_EQ(table->inclination_axis[i - 1], t_axis[i - 1]);
+  for (int k = 1; k <= 10; ++k) EXPECT_DOUBLE_EQ(table->strength_axis[k - 1], k_axis[k - 1]);
+  for (int j = 1; j <= 4; ++j) {
+    for (int i = 1; i <= 5; ++i) {
+      for (int k = 1; k <= 10; ++k) {
+        const double a = table->coef_a[j][i][k], b = table->coef_b[j][i][k];
+        SCOPED_TRACE(::testing::Message() << j << " " << i << " " << k);
+        EXPECT_GE(b, 0.0);
+        EXPECT_LE(a + b, (1 - e_axis[j - 1]) / t_axis[i - 1] + 0.01);
+        if (j > 1) EXPECT_LT(a, table->coef_a[j - 1][i][k]);
+        if (i > 1) EXPECT_LT(a, table->coef_a[j][i - 1][k]);
+        if (k > 1) EXPECT_GE(b, table->coef_b[j][i][k - 1]);
+        const auto c = bearing::clay_coefficients(e_axis[j - 1], t_axis[i - 1], k_axis[k - 1]);
+        EXPECT_NEAR(a, c.a, 0.005 + 1e-9);
+        EXPECT_NEAR(b, c.b, 0.005 + 1e-9);
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace qvt::results

@@ -1,0 +1,185 @@
+#include "frontend/results/widgets/form8.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace qvt::results {
+
+namespace {
+
+QLabel* cell(QWidget* parent, const QString& text, const QString& name) {
+  auto* l = new QLabel(text, parent);
+  l->setObjectName(name);
+  l->setFrameShape(QFrame::Box);
+  l->setAlignment(Qt::AlignCenter);
+  l->setMinimumWidth(64);
+  l->setMargin(3);
+  return l;
+}
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+// Grid columns: case, ratio title, ratio, class, coefficient title, value, unit.
+constexpr int kClassColumn = 3;
+
+}  // namespace
+
+Form8::Form8(QWidget* owner, const model::ProjectModel& model, model::MessageSink& sink)
+    : QDialog(owner), sink_(sink) {
+  setObjectName(QStringLiteral("Form8"));
+  setWindowTitle(QStringLiteral("偏心傾斜荷重の検討"));
+  setModal(true);
+  grid_ = new QGridLayout;
+  grid_->setSpacing(2);
+
+  const char* ratio_titles[3] = {"tanθ", "|ε|", "Bk/Co"};
+  const char* value_titles[3] = {"ａ", "ｂ", "Ｎｃ"};
+  for (int c = 0; c < 2; ++c) {
+    const int top = c * 4;
+    grid_->addWidget(cell(this, c == 0 ? QStringLiteral("常時") : QStringLiteral("地震時"),
+                          c == 0 ? QStringLiteral("Label1") : QStringLiteral("Label2")),
+                     top, 0, 4, 1);
+    for (int w = 0; w < 3; ++w) {
+      grid_->addWidget(cell(this, QString::fromUtf8(ratio_titles[w]), QString()), top + w, 1);
+      ratios_[c][w] = cell(this, QStringLiteral("***"), QStringLiteral("lbl_%1").arg(c * 3 + w + 1));
+      grid_->addWidget(ratios_[c][w], top + w, 2);
+      auto* box = new QLineEdit(this);
+      box->setObjectName(QStringLiteral("txt_1_%1").arg(c * 3 + w));
+      box->setReadOnly(true);
+      box->setAlignment(Qt::AlignRight);
+      box->installEventFilter(this);
+      class_boxes_[c * 3 + w] = box;
+      grid_->addWidget(box, top + w, kClassColumn);
+      grid_->addWidget(cell(this, QString::fromUtf8(value_titles[w]), QString()), top + w, 4);
+    }
+    a_[c] = cell(this, QStringLiteral("***"), QStringLiteral("lbl_a_%1").arg(c));
+    b_[c] = cell(this, QStringLiteral("***"), QStringLiteral("lbl_b_%1").arg(c));
+    nc_[c] = new QLineEdit(QStringLiteral("0.00"), this);
+    nc_[c]->setObjectName(QStringLiteral("txt_2_%1").arg(c));
+    nc_[c]->setAlignment(Qt::AlignRight);
+    nc_[c]->installEventFilter(this);
+    qa_[c] = cell(this, QStringLiteral("***"), QStringLiteral("lbl_q_%1").arg(c));
+    grid_->addWidget(a_[c], top, 5);
+    grid_->addWidget(b_[c], top + 1, 5);
+    grid_->addWidget(nc_[c], top + 2, 5);
+    grid_->addWidget(cell(this, QStringLiteral("ｑａ"), QString()), top + 3, 4);
+    grid_->addWidget(qa_[c], top + 3, 5);
+    grid_->addWidget(new QLabel(QStringLiteral("kN/m2"), this), top + 3, 6);
+    connect(nc_[c], &QLineEdit::textEdited, this, [this, c](const QString& text) {
+      check_.set_nc_text(c, text.toStdString());
+      show_rows();
+    });
+  }
+  for (int list = 0; list < kClayListCount; ++list) {
+    lists_[list] = new QComboBox(this);
+    lists_[list]->setObjectName(QStringLiteral("cb%1").arg(list + 1));
+    for (int p = 0; p < kClayListSizes[list]; ++p)
+      lists_[list]->addItem(QString::fromUtf8(clay_list_item(list, p)));
+    connect(lists_[list], &QComboBox::activated, this, [this, list](int position) {
+      if (showing_) return;
+      check_.choose_class(list, position);
+      show_rows();
+    });
+  }
+
+  ok_ = new QPushButton(QStringLiteral("OK"), this);
+  ok_->setObjectName(QStringLiteral("Command2"));
+  auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+  cancel->setObjectName(QStringLiteral("Command1"));
+  connect(ok_, &QPushButton::clicked, this, [this] { Command2_Click(); });
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(ok_);
+  buttons->addWidget(cancel);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(grid_);
+  layout->addLayout(buttons);
+
+  // Form_Load.
+  const auto& fs = model.conditions.safety_factors;
+  check_.Form_Load(model.work_folder, model.install_folder, model.conditions.seismic_check,
+                   {fs[0][2], fs[1][2]}, sink_);
+  ok_->setEnabled(check_.ok_enabled());
+  show_rows();
+  place_lists();
+
+  adjustSize();
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->availableGeometry();
+    move(area.center() - rect().center());
+  }
+}
+
+void Form8::show_rows() {
+  showing_ = true;
+  for (int c = 0; c < 2; ++c) {
+    const ClayCheckRow& r = check_.row(c);
+    ratios_[c][0]->setText(q(r.tan_theta_text));
+    ratios_[c][1]->setText(q(r.ratio_text));
+    ratios_[c][2]->setText(q(r.strength_text));
+    for (int list = 0; list < kClayListCount; ++list)
+      class_boxes_[c * 3 + list]->setText(QString::fromUtf8(clay_list_item(list, r.positions[list])));
+    a_[c]->setText(q(r.a_text));
+    b_[c]->setText(q(r.b_text));
+    if (nc_[c]->text() != q(r.nc_text)) nc_[c]->setText(q(r.nc_text));
+    qa_[c]->setText(q(r.qa_text));
+  }
+  const ClayCheckRow& current = check_.row(check_.current_row());
+  for (int list = 0; list < kClayListCount; ++list)
+    lists_[list]->setCurrentIndex(current.positions[list]);
+  showing_ = false;
+}
+
+// The lists cover the class boxes of the current row; the other row shows its choices as text.
+void Form8::place_lists() {
+  const int row = check_.current_row();
+  for (int list = 0; list < kClayListCount; ++list) {
+    grid_->removeWidget(lists_[list]);
+    grid_->addWidget(lists_[list], row * 4 + list, kClassColumn);
+    lists_[list]->raise();
+    class_boxes_[row * 3 + list]->setVisible(false);
+    class_boxes_[(1 - row) * 3 + list]->setVisible(true);
+  }
+}
+
+void Form8::class_box_focused(int index) {
+  const int row = index / 3;
+  if (row == check_.current_row()) return;
+  check_.enter_row(row);
+  show_rows();
+  place_lists();
+  lists_[index % 3]->setFocus();
+}
+
+bool Form8::eventFilter(QObject* watched, QEvent* event) {
+  for (int i = 0; i < 6; ++i)
+    if (watched == class_boxes_[i] && event->type() == QEvent::FocusIn) class_box_focused(i);
+  for (int c = 0; c < 2; ++c) {
+    if (watched != nc_[c]) continue;
+    if (event->type() == QEvent::FocusIn) {
+      QLineEdit* box = nc_[c];
+      QTimer::singleShot(0, box, [box] { box->selectAll(); });
+    } else if (event->type() == QEvent::FocusOut) {
+      check_.nc_lost_focus(c);
+      show_rows();
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void Form8::Command2_Click() {
+  if (check_.ok(sink_)) accept();
+}
+
+}  // namespace qvt::results

@@ -1,0 +1,62 @@
+#pragma once
+// The eccentric inclined load check on a clay bearing layer "偏心傾斜荷重の検討": a thin binding of
+// the clay check to its labels, boxes and the one set of class lists that stands on the row of the
+// case being edited.
+#include "frontend/model/messages.h"
+#include "frontend/model/project.h"
+#include "frontend/results/clay_check.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QComboBox;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace qvt::results {
+
+class Form8 : public QDialog {
+ public:
+  // Loads at once from the model's work folder (CAL_HEN.DAT) and install folder (KS_AB.CSV).
+  Form8(QWidget* owner, const model::ProjectModel& model, model::MessageSink& sink);
+
+  const ClayCheck& check() const { return check_; }
+  QLabel* ratio_label(int c, int which) const { return ratios_[c][which]; }
+  // The class boxes txt_1(0..5): three per case, covered by the lists on the current row.
+  QLineEdit* class_box(int index) const { return class_boxes_[index]; }
+  QComboBox* class_list(int list) const { return lists_[list]; }
+  QLabel* a_label(int c) const { return a_[c]; }
+  QLabel* b_label(int c) const { return b_[c]; }
+  QLineEdit* nc_box(int c) const { return nc_[c]; }
+  QLabel* qa_label(int c) const { return qa_[c]; }
+  QPushButton* ok_button() const { return ok_; }
+
+  // txt_1_GotFocus: the lists move to the row of the box.
+  void class_box_focused(int index);
+  void Command2_Click();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void show_rows();
+  void place_lists();
+
+  model::MessageSink& sink_;
+  ClayCheck check_;
+  bool showing_ = false;
+  QGridLayout* grid_ = nullptr;
+  std::array<std::array<QLabel*, 3>, 2> ratios_{};
+  std::array<QLineEdit*, 6> class_boxes_{};
+  std::array<QComboBox*, 3> lists_{};
+  std::array<QLabel*, 2> a_{};
+  std::array<QLabel*, 2> b_{};
+  std::array<QLineEdit*, 2> nc_{};
+  std::array<QLabel*, 2> qa_{};
+  QPushButton* ok_ = nullptr;
+};
+
+}  // namespace qvt::results
