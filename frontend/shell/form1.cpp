@@ -61,7 +61,10 @@ QString qstr(const std::string& s) { return QString::fromStdString(s); }
 Form1::Form1(UiPort& ui, const std::filesystem::path& install_folder,
              const std::filesystem::path& work_folder, const std::string& command_line,
              bool check_updates_at_start)
-    : ui_(ui), sink_(ui, this), check_updates_at_start_(check_updates_at_start) {
+    : ui_(ui),
+      sink_(ui, this),
+      block_dialogs_(ui, this, model_, editor_),
+      check_updates_at_start_(check_updates_at_start) {
   setObjectName(QStringLiteral("Form1"));
   model_.install_folder = install_folder;
   model_.work_folder = work_folder;
