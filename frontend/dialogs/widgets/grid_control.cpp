@@ -104,6 +104,11 @@ void GridControl::set_row_text(int row, const QString& text) {
   for (int c = 0; c < cells.size() && c < columnCount(); ++c) set_cell(row, c, cells[c]);
 }
 
+bool GridControl::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+  if (index.isValid() && index.column() < fixed_cols_) return false;
+  return QTableWidget::edit(index, trigger, event);
+}
+
 int GridControl::last_row_in_use() const {
   for (int r = rowCount() - 1; r >= 0; --r)
     for (int c = fixed_cols_; c < columnCount(); ++c) {

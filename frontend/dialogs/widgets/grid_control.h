@@ -13,6 +13,7 @@ namespace qvt::dialogs {
 class GridControl : public QTableWidget {
  public:
   explicit GridControl(QWidget* parent = nullptr);
+  using QTableWidget::edit;
 
   // Suspends painting while the grid is rebuilt.
   void set_painting(bool on);
@@ -41,6 +42,10 @@ class GridControl : public QTableWidget {
 
   // Raised after the user has changed a cell (not for changes made by code).
   std::function<void()> on_edited;
+
+ protected:
+  // Fixed columns are never opened for editing, also in rows not filled yet.
+  bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
 
  private:
   int title_rows_ = 1;

@@ -13,6 +13,7 @@
 #include "frontend/shell/tests/shell_test_support.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -114,7 +115,20 @@ TEST_F(BlockDialogsTest, PolygonRegisteredByKeyboard) {
     type_cell(f.Aflg_NB(), 2, 1, "3");
     type_cell(f.Aflg_NB(), 3, 2, "2");
     EXPECT_EQ(f.Aflg_NB()->cell(3, 0).toStdString(), "3");
+    // The number column is not the user's, also in a row not filled yet.
+    f.Aflg_NB()->setCurrentCell(9, 0);
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), f.Aflg_NB());
+    keys(f.Aflg_NB(), "7");
+    EXPECT_EQ(f.Aflg_NB()->cell(10, 0).toStdString(), "");
     EXPECT_EQ(editor.work_vertex_count, 3);
+    // The preview: scale min(0.8 x 5700 / 3, 0.8 x 5100 / 2) = 1520 twips/m, left = 1.5 - 2850 /
+    // 1520 = -0.375 m, so the edge from (0, 0) to (0, 2) runs down x = 570 twips = 38 px, from
+    // 1030 to 4070 twips (69 to 271 px); the rest is black.
+    const QImage pic = f.pic_NB()->grab().toImage();
+    EXPECT_EQ(pic.pixelColor(38, 170), QColor(255, 255, 255));
+    EXPECT_EQ(pic.pixelColor(100, 170), QColor(0, 0, 0));
+    EXPECT_EQ(pic.pixelColor(38, 300), QColor(0, 0, 0));
     QTest::mouseClick(f.cmd_NB(0), Qt::LeftButton);
     EXPECT_FALSE(f.isVisible());
   });
