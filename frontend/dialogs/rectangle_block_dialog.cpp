@@ -3,6 +3,7 @@
 #include "frontend/dialogs/dialog_texts.h"
 #include "frontend/model/block_outline.h"
 #include "frontend/model/display_text.h"
+#include "frontend/model/input_check.h"
 
 #include <string>
 
@@ -59,6 +60,18 @@ bool RectangleBlockDialog::cmd_gm_Click(int index) {
     }
   }
   model::WallBlock& block = model_.wall_blocks[slot];
+  {
+    // What is accepted must be computable: sizes too small for the engines to weigh are
+    // refused here, not at the next calculation.
+    model::WallBlock candidate = block;
+    candidate.block_type = model::BLOCK_RECTANGLE;
+    candidate.polygon.vertex_x[0] = model::leading_number(txt_RA[4]);
+    candidate.polygon.vertex_y[0] = model::leading_number(txt_RA[5]);
+    if (!model::block_problem(model_, candidate).empty()) {
+      messages_.show_message(model::MessageIcon::Exclamation, model::kAppTitle, kMsgInputError);
+      return false;
+    }
+  }
   model::PolygonShape& p = block.polygon;
   block.block_type = model::BLOCK_RECTANGLE;
   p.head.name = txt_RA[0];

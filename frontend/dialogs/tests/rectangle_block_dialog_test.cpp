@@ -47,6 +47,9 @@ TEST_F(RectangleDialogTest, ChecksBoxesOneToFiveInOrder) {
       {{"", "20", "18", "-1", "3", "2", "0", "0"}, "有効重量入力に誤りがあります。"},
       {{"", "20", "18", "10", "0", "-2", "0", "0"}, "横断方向入力に誤りがあります。"},
       {{"", "20", "18", "10", "3", "x", "0", "0"}, "高さ方向入力に誤りがあります。"},
+      // Above 0 but below what the engines weigh (half a millimetre).
+      {{"", "20", "18", "10", "0.0004", "2", "0", "0"}, kMsgInputError},
+      {{"", "20", "18", "10", "3", "1e-300", "0", "0"}, kMsgInputError},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);
