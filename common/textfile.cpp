@@ -1,8 +1,10 @@
 #include "common/textfile.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <fstream>
-#include <random>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -65,20 +67,88 @@ bool write_file_bytes(const std::filesystem::path& path, std::string_view bytes)
 }
 
 bool replace_file_bytes(const std::filesystem::path& path, std::string_view bytes) {
-  std::random_device rd;
-  std::filesystem::path tmp = path;
-  tmp += ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(rd());
-  if (!write_all(tmp, bytes)) {
-    std::error_code ec;
-    std::filesystem::remove(tmp, ec);
+  FileReplacement file(path);
+  return file.write(bytes) && file.commit();
+}
+
+namespace {
+
+long system_write(int fd, const void* data, unsigned long size) { return ::write(fd, data, size); }
+
+WriteCall g_write_call = system_write;
+
+bool write_fully(int fd, std::string_view bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const long n = g_write_call(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+// The permissions a file created now gets: 0666 less the process's umask.
+mode_t new_file_mode() {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+bool sync_folder(const std::filesystem::path& folder) {
+  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool ok = ::fsync(fd) == 0;
+  ::close(fd);
+  return ok;
+}
+
+}  // namespace
+
+WriteCall set_write_call(WriteCall call) {
+  const WriteCall old = g_write_call;
+  g_write_call = call ? call : system_write;
+  return old;
+}
+
+FileReplacement::FileReplacement(std::filesystem::path target) : target_(std::move(target)) {}
+
+FileReplacement::~FileReplacement() { discard(); }
+
+void FileReplacement::discard() {
+  if (temp_.empty()) return;
+  ::unlink(temp_.c_str());
+  temp_.clear();
+}
+
+bool FileReplacement::write(std::string_view bytes) {
+  discard();
+  std::string pattern = target_.string() + ".XXXXXX";
+  const int fd = ::mkstemp(pattern.data());
+  if (fd < 0) return false;
+  temp_ = pattern;
+  struct stat old {};
+  const mode_t mode = ::stat(target_.c_str(), &old) == 0 && S_ISREG(old.st_mode)
+                         ? (old.st_mode & 07777)
+                         : new_file_mode();
+  bool ok = write_fully(fd, bytes);
+  ok = ok && ::fchmod(fd, mode) == 0;
+  ok = ok && ::fsync(fd) == 0;
+  ok = (::close(fd) == 0) && ok;
+  if (!ok) discard();
+  return ok;
+}
+
+bool FileReplacement::commit() {
+  if (temp_.empty()) return false;
+  if (::rename(temp_.c_str(), target_.c_str()) != 0) {
+    discard();
     return false;
   }
-  std::error_code ec;
-  std::filesystem::rename(tmp, path, ec);
-  if (ec) {
-    std::filesystem::remove(tmp, ec);
-    return false;
-  }
+  temp_.clear();
+  // The new file is in place; flushing the folder makes its name survive a crash. A folder
+  // that cannot be flushed (some file systems refuse) does not undo the replacement.
+  (void)sync_folder(target_.parent_path());
   return true;
 }
 

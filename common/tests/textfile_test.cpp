@@ -4,7 +4,11 @@
 
 #include "common/tests/temp_dir.h"
 
+#include <cerrno>
 #include <filesystem>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace qvt {
 namespace {
@@ -48,6 +52,80 @@ TEST(TextFileOnDisk, FailedReplaceKeepsTheOldFile) {
   EXPECT_TRUE(fs::is_directory(blocked));
   EXPECT_FALSE(replace_file_bytes(dir_.path() / "missing_folder" / "x", "new"));
   EXPECT_EQ(*read_file_bytes(f), "old");
+}
+
+TEST(TextFileOnDisk, ReplaceKeepsTheOldFilesPermissions) {
+  qvt::testing::TempDir dir_;
+  const fs::path f = dir_ / "quay.MSJ";
+  ASSERT_TRUE(write_file_bytes(f, "old"));
+  fs::permissions(f, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  ASSERT_TRUE(replace_file_bytes(f, "new"));
+  EXPECT_EQ(fs::status(f).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  // A new file gets what any file created now gets, not mkstemp's owner-only 0600.
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  const fs::path fresh = dir_ / "fresh.MSJ";
+  ASSERT_TRUE(replace_file_bytes(fresh, "x"));
+  EXPECT_EQ(static_cast<mode_t>(fs::status(fresh).permissions() & fs::perms::all), 0666 & ~mask);
+}
+
+// A full disk: the write call takes part of the bytes, then fails.
+long write_half_then_fail(int fd, const void* data, unsigned long size) {
+  static bool wrote = false;
+  if (!wrote && size > 1) {
+    wrote = true;
+    return ::write(fd, data, size / 2);
+  }
+  wrote = false;
+  errno = ENOSPC;
+  return -1;
+}
+
+struct FailingWrites {
+  FailingWrites() { old = set_write_call(write_half_then_fail); }
+  ~FailingWrites() { set_write_call(old); }
+  WriteCall old;
+};
+
+TEST(TextFileOnDisk, WriteFailingPartWayLeavesTheOldFileByteForByte) {
+  qvt::testing::TempDir dir_;
+  const fs::path f = dir_ / "quay.MSJ";
+  const std::string old_bytes = "*000013\r\nold title\r\n";
+  ASSERT_TRUE(write_file_bytes(f, old_bytes));
+  {
+    FailingWrites full_disk;
+    EXPECT_FALSE(replace_file_bytes(f, std::string(4096, 'n')));
+  }
+  EXPECT_EQ(*read_file_bytes(f), old_bytes);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_.path()), fs::directory_iterator()), 1);
+  EXPECT_TRUE(replace_file_bytes(f, "new"));  // the real write call is back
+  EXPECT_EQ(*read_file_bytes(f), "new");
+}
+
+TEST(TextFileOnDisk, ReplacementsWrittenFirstAreCommittedTogetherOrNotAtAll) {
+  qvt::testing::TempDir dir_;
+  const fs::path a = dir_ / "quay.MSJ", b = dir_ / "quay.MBJ";
+  ASSERT_TRUE(write_file_bytes(a, "old a"));
+  ASSERT_TRUE(write_file_bytes(b, "old b"));
+  {
+    FileReplacement ra(a), rb(b);
+    ASSERT_TRUE(ra.write("new a"));
+    FailingWrites full_disk;
+    EXPECT_FALSE(rb.write("new b, longer"));
+  }  // neither committed: both temporary files go
+  EXPECT_EQ(*read_file_bytes(a), "old a");
+  EXPECT_EQ(*read_file_bytes(b), "old b");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_.path()), fs::directory_iterator()), 2);
+  {
+    FileReplacement ra(a), rb(b);
+    ASSERT_TRUE(ra.write("new a") && rb.write("new b"));
+    EXPECT_EQ(*read_file_bytes(a), "old a");  // nothing replaced before the commit
+    EXPECT_TRUE(ra.commit() && rb.commit());
+  }
+  EXPECT_EQ(*read_file_bytes(a), "new a");
+  EXPECT_EQ(*read_file_bytes(b), "new b");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_.path()), fs::directory_iterator()), 2);
 }
 
 TEST(TextFileOnDisk, MissingFileReadsAsNothing) {

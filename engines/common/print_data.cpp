@@ -6,11 +6,12 @@
 
 #include "common/clock.h"
 #include "common/cp932.h"
+#include "engines/common/engine_entry.h"
+#include "engines/common/engine_message.h"
 
 namespace qvt::engine {
 namespace {
 
-constexpr std::string_view kErrorTitle = "error";
 
 std::string format_v(const char* format, std::va_list args) {
   std::va_list copy;
@@ -47,6 +48,15 @@ std::string print_file_message(const std::string& name, std::string_view tail) {
 PrintStamp stamp_now() {
   const LocalTime t = now_local();
   return {{t.year % 100, t.month, t.day}, {t.hour, t.minute, t.second}};
+}
+
+PrintStamp stamp_of(const ConditionData& data) {
+  PrintStamp s;
+  for (int i = 0; i < 3; ++i) {
+    s.date[i] = data.stamp_date[i];
+    s.time[i] = data.stamp_time[i];
+  }
+  return s;
 }
 
 std::string_view case_label(int load_case) {
@@ -174,6 +184,18 @@ void PrintFile::repeat_header(std::string_view template_name) {
   std::string s = "$H  ";
   s += template_name;
   line(s);
+}
+
+void show_print_file_error(std::string_view title, std::string_view text) {
+  engine_message(MessageKind::Error, utf8_to_cp932_lossy(title), utf8_to_cp932_lossy(text));
+}
+
+void open_or_stop(PrintFile& file, const std::filesystem::path& path) {
+  if (!file.open(path, show_print_file_error)) stop_engine(EngineStop{});
+}
+
+void close_or_stop(PrintFile& file) {
+  if (!file.close(show_print_file_error)) stop_engine(EngineStop{});
 }
 
 void write_report_header(PrintFile& file, const PrintStamp& stamp,

@@ -2,6 +2,8 @@
 // Print data (*.PDT) and generated print templates (*.PFM): every printed page of the system is
 // described as records that the outside report viewer lays out. Texts are CP932 bytes, so the
 // printf widths below count bytes. Files are written with CR LF line ends, as text mode does.
+#include "engines/common/condition_data.h"
+
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -22,6 +24,9 @@ struct PrintStamp {
   std::array<int, 3> date{};
   std::array<int, 3> time{};
 };
+
+// The stamp the condition data carry (the engine's start, once apply_start_stamp has run).
+PrintStamp stamp_of(const ConditionData& data);
 
 // The stamp of this moment from the system clock (SOURCE_DATE_EPOCH when set).
 PrintStamp stamp_now();
@@ -92,6 +97,15 @@ class PrintFile {
   std::string name_;
   bool write_failed_ = false;
 };
+
+// The box of a print or figure file that cannot be created or written (title and text UTF-8),
+// shown through the engine's message layer.
+void show_print_file_error(std::string_view title, std::string_view text);
+
+// Creates or closes a print file; when that fails, the box above is shown and the engine ends
+// with exit code 1 (through start_engine) without a further message.
+void open_or_stop(PrintFile& file, const std::filesystem::path& path);
+void close_or_stop(PrintFile& file);
 
 // The second line of a print data file: the stamp line with the title after 8 blanks.
 void write_report_header(PrintFile& file, const PrintStamp& stamp,

@@ -56,4 +56,30 @@ std::optional<ResultChainWithLayers> decode_result_chain_layers(std::string_view
   return out;
 }
 
+std::string encode_result_chain_external(std::string_view layers_file,
+                                         const ExternalResults& r) {
+  std::string out(layers_file.substr(0, RESULT_CHAIN_LAYERS_SIZE));
+  out.resize(RESULT_CHAIN_LAYERS_SIZE, '\0');
+  for (double v : r.sliding_fs) put_f64(out, v);
+  for (double v : r.overturning_fs) put_f64(out, v);
+  for (const auto& c : r.reaction)
+    for (double v : c) put_f64(out, v);
+  for (double v : r.allowable_bearing) put_f64(out, v);
+  for (double v : r.effective_width) put_f64(out, v);
+  return out;
+}
+
+std::optional<ExternalResults> decode_external_results(std::string_view bytes) {
+  if (bytes.size() < RESULT_CHAIN_EXTERNAL_SIZE) return std::nullopt;
+  ExternalResults r;
+  FieldReader in(bytes, RESULT_CHAIN_LAYERS_SIZE);
+  for (double& v : r.sliding_fs) v = in.f64();
+  for (double& v : r.overturning_fs) v = in.f64();
+  for (auto& c : r.reaction)
+    for (double& v : c) v = in.f64();
+  for (double& v : r.allowable_bearing) v = in.f64();
+  for (double& v : r.effective_width) v = in.f64();
+  return r;
+}
+
 }  // namespace qvt::engine

@@ -2,7 +2,8 @@
 // The result chain file CAL_ANS.DAT as the engines after the block weight engine read and write
 // it: the 632-byte base (weight totals, the force summaries of both cases, the body totals) and
 // the earth pressure engine's tail (the layer table counts and the land and sea tables of 25
-// split layers), 5,040 bytes in all. Little-endian, field by field, no header.
+// split layers), 5,040 bytes in all; the external stability engine appends its results
+// (5,136 bytes). Little-endian, field by field, no header.
 #include "engines/common/pressure_files.h"
 
 #include <array>
@@ -21,6 +22,7 @@ inline constexpr std::size_t RESULT_CHAIN_LAYERS_SIZE = 5040;
 inline constexpr std::size_t CHAIN_COUNTS_OFFSET = 632;
 inline constexpr std::size_t CHAIN_LAND_OFFSET = 640;
 inline constexpr std::size_t CHAIN_SEA_OFFSET = 2840;
+inline constexpr std::size_t RESULT_CHAIN_EXTERNAL_SIZE = 5136;
 
 // Slots of a force summary: forces [0..15], their moments [16..29] about the toe.
 enum ForceSlot : int {
@@ -83,5 +85,27 @@ struct ResultChainWithLayers {
   ResultChainLayers layers;
 };
 std::optional<ResultChainWithLayers> decode_result_chain_layers(std::string_view bytes);
+
+// The external stability engine's tail (96 bytes at offset 5,040), index [case]. A value of a
+// case that was not computed keeps its preset: -9999.99, and 0 for the effective width.
+inline constexpr double EXTERNAL_RESULT_PRESET = -9999.99;
+struct ExternalResults {
+  std::array<double, 2> sliding_fs{EXTERNAL_RESULT_PRESET, EXTERNAL_RESULT_PRESET};
+  std::array<double, 2> overturning_fs{EXTERNAL_RESULT_PRESET, EXTERNAL_RESULT_PRESET};
+  // [case][0] reaction at the toe q1, [case][1] at the heel q2 (kN/m2)
+  std::array<std::array<double, 2>, 2> reaction{
+      {{EXTERNAL_RESULT_PRESET, EXTERNAL_RESULT_PRESET},
+       {EXTERNAL_RESULT_PRESET, EXTERNAL_RESULT_PRESET}}};
+  std::array<double, 2> allowable_bearing{EXTERNAL_RESULT_PRESET, EXTERNAL_RESULT_PRESET};
+  std::array<double, 2> effective_width{};
+};
+
+// The first 5,040 bytes of `layers_file` unchanged, then the tail: 5,136 bytes. The caller has
+// checked that the file holds at least 5,040 bytes.
+std::string encode_result_chain_external(std::string_view layers_file,
+                                         const ExternalResults& results);
+
+// The tail of a file of at least 5,136 bytes; nullopt when it is shorter.
+std::optional<ExternalResults> decode_external_results(std::string_view bytes);
 
 }  // namespace qvt::engine

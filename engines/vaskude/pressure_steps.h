@@ -1,8 +1,6 @@
 #pragma once
 // The earth pressure computations of a case pass, called by the run in their fixed order. Each
-// fills the work records, result records, load items or summary block named beside it. They are
-// not computed yet: until they are, each leaves its records as the run has set them (zero), so
-// every file of a run already has its exact layout and size.
+// fills the work records, result records, load items or summary block named beside it.
 #include "engines/common/condition_data.h"
 #include "engines/vaskude/vaskude_data.h"
 
@@ -19,6 +17,9 @@ void liquefaction_depths(LiquefactionWork& area, double water_level);
 void compute_active_pressures(const engine::ConditionData& cd);
 void compute_passive_pressures(const engine::ConditionData& cd);
 void residual_water_pressure(const engine::ConditionData& cd);
+// The level the residual water diagram reaches its full value at: the L.W.L., or the lowest
+// land boundary when the L.W.L. lies below it.
+double residual_water_front_level(const engine::ConditionData& cd);
 // Static and dynamic liquefied-layer pressures of a work area.
 void liquefied_pressure(LiquefactionWork& area);
 

@@ -12,6 +12,7 @@
 #include "engines/vaskude/vaskude_data.h"
 
 #include <cmath>
+#include <initializer_list>
 #include <new>
 
 namespace qvt::vaskude {
@@ -86,6 +87,49 @@ void require_finite_layers() {
   }
   if (!ok)
     show_error(-1, cp("(ERROR)-土層・地表面のデータに数値でない値 (非数または無限大) があります."));
+}
+
+bool all_finite(std::initializer_list<double> values) {
+  for (double v : values)
+    if (!std::isfinite(v)) return false;
+  return true;
+}
+
+// Whatever the input, no value that is not a number may reach a file or the next engine: the
+// run stops with a message instead.
+void require_finite_case_results() {
+  const EarthPressureData& d = run_data();
+  bool ok = true;
+  for (int i = 0; i + 1 < d.land.count && i < LAYER_RECORDS; ++i) {
+    const LandWorkLayer& w = d.work.land[i];
+    const engine::ActiveLayerResult& a = d.work.active[i];
+    ok = ok && all_finite({w.surcharge_top, w.surcharge_bottom, w.seismic_coef_top,
+                           w.seismic_coef_bottom, w.seismic_angle_top, w.seismic_angle_bottom,
+                           w.failure_angle, w.failure_angle_top, w.failure_angle_bottom,
+                           w.clay_coef_top, w.clay_coef_bottom, w.wedge_weight_bottom,
+                           w.wedge_width_bottom, w.wedge_surcharge_load_bottom});
+    ok = ok && all_finite({a.coef_top, a.coef_bottom, a.vertical_coef_top,
+                           a.vertical_coef_bottom, a.clay_formula1_top, a.clay_formula1_bottom,
+                           a.clay_formula2_top, a.clay_formula2_bottom, a.horizontal_top,
+                           a.horizontal_bottom, a.vertical_top, a.vertical_bottom, a.water_top,
+                           a.water_bottom, a.liquefied_top, a.liquefied_bottom,
+                           a.seabed_formula1, a.seabed_formula2, a.seabed_intensity});
+  }
+  for (int i = 0; i + 1 < d.sea.count && i < LAYER_RECORDS; ++i) {
+    const SeaWorkLayer& w = d.work.sea[i];
+    const engine::PassiveLayerResult& p = d.work.passive[i];
+    ok = ok && all_finite({w.seismic_coef_top, w.seismic_coef_bottom, w.seismic_angle_top,
+                           w.seismic_angle_bottom, w.surcharge_top, w.surcharge_bottom});
+    ok = ok && all_finite({p.coef_top, p.coef_bottom, p.vertical_coef_top,
+                           p.vertical_coef_bottom, p.passive_top, p.passive_bottom,
+                           p.vertical_top, p.vertical_bottom, p.liquefied_top,
+                           p.liquefied_bottom, p.liquefied_dynamic_top,
+                           p.liquefied_dynamic_bottom});
+  }
+  ok = ok && std::isfinite(d.work.summary.residual_water_intensity);
+  if (!ok)
+    show_error(-1, cp("(ERROR)-土圧の計算結果に数値でない値 (非数または無限大) が生じました.\n"
+                      "土層・地表面・震度のデータを確認して下さい."));
 }
 
 void set_case_liquefaction_flags(int c) {
@@ -254,6 +298,7 @@ void run_case(ConditionData& cd, int c, LayerPressureWriter& layer_file) {
     liquefied_pressure(*d.liquefaction_sea);
   }
   merge_liquefied_pressures();
+  require_finite_case_results();
   layer_file.append(layer_pressure_block());
   write_case_load_tables(cd, c);
   external_force_moments(cd);

@@ -68,6 +68,7 @@ struct EarthPressureData {
   int arayoko_gti = -1, arayoko_rwl = -1, arayoko_seabed = -1, arayoko_water = -1;
   double active_seabed = 0;    // seabed level of the land side
   double body_width = 0;       // rear x minus front x of the improved body
+  double rear_x = 0, front_x = 0;  // the back and front faces of the improved body's bottom
   int fill_layer_count = 0;    // embankment records with both unit weights
 
   // The one load item table of the run and the item count of each case.
@@ -76,6 +77,10 @@ struct EarthPressureData {
 
   // CAL_ANS.DAT as ZENOBAR left it; this engine fills its slots.
   engine::ResultChainBase chain;
+
+  // Yes/No questions already answered Yes in this run (by QuestionKind): the answer holds for
+  // the rest of the run, so an iteration never asks the same question again.
+  std::array<bool, 3> answered_yes{};
 
   // Liquefaction work areas (allocated at the start of the run).
   std::unique_ptr<LiquefactionWork> liquefaction_land, liquefaction_sea;

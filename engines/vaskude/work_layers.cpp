@@ -325,6 +325,8 @@ int add_improved_body_bottom(const ConditionData& cd) {
   d.sea.rec[d.sea.count].top_level = front_y;
   ++d.sea.count;
   d.body_width = rear_x - front_x;
+  d.rear_x = rear_x;
+  d.front_x = front_x;
   return 0;
 }
 

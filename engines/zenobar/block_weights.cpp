@@ -64,14 +64,18 @@ void summarize_case(int case_index) {
   f.slot[18] = n.weight_moment - n.buoyancy_moment;
 }
 
-// The wall-top surcharge loads of the case being computed, for the load tables.
+// The wall-top surcharge loads of the case being computed, for the load tables. They are
+// printed as they stand (already rounded), so each goes through the engine's finite check: one
+// that is not a finite number (a seismic coefficient of 1e308) is counted, the run refuses to
+// hand its results on, and no table shows "inf".
 void compute_case_top_loads() {
   engine::WallTopState& state = engine::wall_top_state();
   std::vector<TopLoad> rows;
   if (engine::compute_top_surcharge_loads(condition_data(), state, engine::show_notice) == 0) {
     const engine::TopSurchargeLoads& l = state.top_surcharge_loads;
     for (int i = 0; i < l.count; ++i)
-      rows.push_back({l.w[i], l.x_arm[i], l.m[i], l.h[i], l.y_arm[i], l.mh[i]});
+      rows.push_back({finite_value(l.w[i]), finite_value(l.x_arm[i]), finite_value(l.m[i]),
+                      finite_value(l.h[i]), finite_value(l.y_arm[i]), finite_value(l.mh[i])});
   }
   set_top_surcharge_rows(std::move(rows));
 }
@@ -82,12 +86,7 @@ void run_case(int case_index) {
   engine::PrintFile report;
   open_output(report, case_index == CASE_SEISMIC ? "DM100BLK.PDT" : "DM000BLK.PDT");
   report.case_title_line(cp("改良地盤系重量及び浮力"), case_index);
-  engine::PrintStamp stamp;
-  for (int i = 0; i < 3; ++i) {
-    stamp.date[i] = cd.stamp_date[i];
-    stamp.time[i] = cd.stamp_time[i];
-  }
-  engine::write_report_header(report, stamp, cd.project_title.view());
+  engine::write_report_header(report, engine::stamp_of(cd), cd.project_title.view());
   report.page_record("QVT_BWT.PFM");
 
   if (cd.improvement_pattern == 1 || cd.improvement_pattern == 3) compute_short_wall_bottom();

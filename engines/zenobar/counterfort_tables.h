@@ -47,9 +47,10 @@ std::vector<MemberRow> counterfort_rows(const engine::WallBlock& block, int kind
 
 // The same for sub-type 3, the inclined front wall. Dimensions are rounded to 0.001 in the rows,
 // so the volume is the product of the printed dimensions. Refused (engine stop): a front face
-// without an inclined part (H − Ht not positive), a face leaning forward, and for the buoyancy a
-// level that lies in the sloping top of the wall or of the counterforts (only those members are
-// cut there, and not by a shape these rows can hold).
+// without an inclined part (H − Ht not positive) and a face leaning forward. For the buoyancy, a
+// level inside the sloping top of the wall or of the counterforts cuts those caps: the part
+// below the level is found by clipping the cap's triangle and is listed as mean width × length
+// × height (divisor 1), with its own centroid.
 std::vector<MemberRow> inclined_counterfort_rows(const engine::WallBlock& block, int kind,
                                                  double water_level);
 

@@ -8,6 +8,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <functional>
+#include <optional>
+#include <vector>
 
 namespace qvt::zenobar {
 
@@ -26,6 +29,60 @@ std::string level_text(double v) {
   std::snprintf(text, sizeof text, "%.3f", v);
   return text;
 }
+
+// A sloped cap (the wall's above P13-P3, the counterforts' above P14-P4) is a triangle with a
+// horizontal base and its apex on top. Below a level r inside it lies a quadrilateral, which
+// no product of three sizes describes: the part is found by clipping the triangle at r, and
+// becomes one row of its mean width, its length along the wall and its height.
+struct CapPart {
+  double area = 0;       // of the section below the level
+  double weighted = 0;   // the integral of the weight function over it
+  double x = 0, y = 0;   // centroid, weighted
+};
+
+// The part of triangle (a, b, c) at or below y = r, with a weight linear over the section
+// (the along-wall length of a haunch falls off from the back face). The integrals of a
+// quadratic over a triangle are exact with the values at its edge midpoints.
+CapPart clip_cap_below(const Pt& a, const Pt& b, const Pt& c, double r,
+                       const std::function<double(const Pt&)>& weight) {
+  const Pt tri[3] = {a, b, c};
+  std::vector<Pt> poly;
+  for (int i = 0; i < 3; ++i) {
+    const Pt& p = tri[i];
+    const Pt& q = tri[(i + 1) % 3];
+    if (p.y <= r) poly.push_back(p);
+    if ((p.y < r) != (q.y < r) && p.y != q.y) {
+      const double t = (r - p.y) / (q.y - p.y);
+      poly.push_back({p.x + t * (q.x - p.x), r});
+    }
+  }
+  CapPart part;
+  double mx = 0, my = 0;
+  for (std::size_t i = 1; i + 1 < poly.size(); ++i) {
+    const Pt& p0 = poly[0];
+    const Pt& p1 = poly[i];
+    const Pt& p2 = poly[i + 1];
+    const double area =
+        std::abs((p1.x - p0.x) * (p2.y - p0.y) - (p2.x - p0.x) * (p1.y - p0.y)) / 2;
+    const Pt mids[3] = {{(p0.x + p1.x) / 2, (p0.y + p1.y) / 2},
+                        {(p1.x + p2.x) / 2, (p1.y + p2.y) / 2},
+                        {(p2.x + p0.x) / 2, (p2.y + p0.y) / 2}};
+    part.area += area;
+    for (const Pt& m : mids) {
+      const double f = weight(m);
+      part.weighted += area / 3 * f;
+      mx += area / 3 * f * m.x;
+      my += area / 3 * f * m.y;
+    }
+  }
+  if (part.weighted > 0) {
+    part.x = mx / part.weighted;
+    part.y = my / part.weighted;
+  }
+  return part;
+}
+
+double uniform(const Pt&) { return 1; }
 
 }  // namespace
 
@@ -95,6 +152,9 @@ std::vector<MemberRow> inclined_counterfort_rows(const engine::WallBlock& block,
   int c_wall_cap = 1;      // row 1
   int c_cf_cap = n;        // rows 7 and 11 (twice n)
   bool above_slab = true;  // every row but the slab
+  // Caps cut by the level: the parts below it, and their heights.
+  std::optional<CapPart> wall_cap, cf_cap, haunch_cap;
+  double wall_cap_t = 0, cf_cap_t = 0;
 
   if (kind == KIND_BUOYANCY) {
     const double r = round3(water_level - head.ref_y);
@@ -103,17 +163,19 @@ std::vector<MemberRow> inclined_counterfort_rows(const engine::WallBlock& block,
       ds = r;
       above_slab = false;
     } else {
-      // In the sloping tops only the cap of the wall (above y3) or of the counterforts (y4 to
-      // y3) is cut, and a cap cut level is no longer a triangle: refused rather than guessed.
-      if (r > y3 + kTiny && r < y2 - kTiny)
-        refuse_counterfort(block, "残留水位 (ブロック底面から " + level_text(r) +
-                                      " m) が前壁天端の傾斜部 (" + level_text(y3) + "～" +
-                                      level_text(y2) + " m) にあり、浮力を計算できません");
-      if (r > y4 + kTiny && r < y3 - kTiny)
-        refuse_counterfort(block, "残留水位 (ブロック底面から " + level_text(r) +
-                                      " m) が扶壁天端の傾斜部 (" + level_text(y4) + "～" +
-                                      level_text(y3) + " m) にあり、浮力を計算できません");
-      if (r < y2 - kTiny) {
+      if (r > y3 + kTiny && r < y2 - kTiny) {
+        wall_cap = clip_cap_below(P[2], P[3], P[13], r, uniform);
+        wall_cap_t = r - y3;
+      }
+      if (r > y4 + kTiny && r < y3 - kTiny) {
+        cf_cap = clip_cap_below(P[3], P[4], P[14], r, uniform);
+        cf_cap_t = r - y4;
+        // A haunch reaches Hc along the wall at the back face and nothing at the haunch line.
+        haunch_cap = clip_cap_below(P[3], P[4], P[14], r, [&](const Pt& p) {
+          return Hc - ((p.x - P[3].x) * cs - (p.y - P[3].y) * sn);
+        });
+      }
+      if (r < y2 - kTiny && !wall_cap) {
         c_wall_cap = 0;
         if (r >= Ht) {
           // The parallelogram of the wall up to the level: the face from P1 to the level, the
@@ -128,7 +190,7 @@ std::vector<MemberRow> inclined_counterfort_rows(const engine::WallBlock& block,
           wall_x = back_x(r);
         }
       }
-      if (r < y3 - kTiny) {
+      if (r < y3 - kTiny && !cf_cap) {
         c_cf_cap = 0;
         if (r < y4) {
           hk = r - D;
@@ -157,9 +219,17 @@ std::vector<MemberRow> inclined_counterfort_rows(const engine::WallBlock& block,
   std::vector<MemberRow> rows;
   rows.push_back(member_row(cp("前  壁  １      "), 1, Tw, L, s1, c_wall_top * on, wall_centre.x,
                             wall_centre.y, uw));
-  rows.push_back(member_row(cp("前  壁  ２      "), 2, Tw, L, s2, c_wall_cap * on,
-                            P[3].x - 2 * Tw * cs / 3 - s2 * sn / 3,
-                            P[3].y + 2 * Tw * sn / 3 - s2 * cs / 3, uw));
+  // A cut cap: mean width x length x height, of divisor 1.
+  const auto cap_row = [&](const char* name, const CapPart& part, double length, double t,
+                           int count) {
+    return member_row(cp(name), 1, part.area / t, length, t, count, part.x, part.y, uw);
+  };
+  if (wall_cap)
+    rows.push_back(cap_row("前  壁  ２      ", *wall_cap, L, wall_cap_t, on));
+  else
+    rows.push_back(member_row(cp("前  壁  ２      "), 2, Tw, L, s2, c_wall_cap * on,
+                              P[3].x - 2 * Tw * cs / 3 - s2 * sn / 3,
+                              P[3].y + 2 * Tw * sn / 3 - s2 * cs / 3, uw));
   rows.push_back(member_row(cp("前  壁  ３      "), 2, bw, L, hf, c_lower, bw / 3, D + hf / 3, uw));
   rows.push_back(member_row(cp("前  壁  ４      "), 2, wall_x, L, hf, c_lower, (wall_x + bw) / 3,
                             D + 2 * hf / 3, uw));
@@ -168,18 +238,29 @@ std::vector<MemberRow> inclined_counterfort_rows(const engine::WallBlock& block,
                             D + hk / 2, uw));
   rows.push_back(member_row(cp("扶  壁  三角１  "), 2, bt, Tc, hk, n * on, P[11].x + 2 * bt / 3,
                             D + hk / 3, uw));
-  rows.push_back(member_row(cp("扶  壁  三角２  "), 2, Hc, Tc, s3, c_cf_cap * on,
-                            P[4].x - 2 * Hc * cs / 3 - s3 * sn / 3,
-                            P[4].y + 2 * Hc * sn / 3 - s3 * cs / 3, uw));
+  if (cf_cap)
+    rows.push_back(cap_row("扶  壁  三角２  ", *cf_cap, Tc, cf_cap_t, n * on));
+  else
+    rows.push_back(member_row(cp("扶  壁  三角２  "), 2, Hc, Tc, s3, c_cf_cap * on,
+                              P[4].x - 2 * Hc * cs / 3 - s3 * sn / 3,
+                              P[4].y + 2 * Hc * sn / 3 - s3 * cs / 3, uw));
   rows.push_back(member_row(cp("扶  壁  三角３  "), 2, cx, Tc, cy, c_chamfer, B - 2 * cx / 3,
                             D + hh + cy / 3, uw));
   rows.push_back(
       member_row(cp("扶  壁  四角２  "), 1, cx, Tc, hh, c_chamfer, B - cx / 2, D + hh / 2, uw));
   rows.push_back(member_row(cp("ﾊﾝﾁ 前壁/扶壁１ "), 2, bh, Hc, hk, 2 * n * on,
                             P[11].x + bh / 3 + tn * hk / 2, D + hk / 2, uw));
-  rows.push_back(member_row(cp("ﾊﾝﾁ 前壁/扶壁２ "), 3, Hc, Hc, s3, 2 * c_cf_cap * on,
-                            P[4].x - 3 * s3 * sn / 8 - 3 * Hc * cs / 4,
-                            P[4].y - 3 * s3 * cs / 8 + 3 * Hc * sn / 4, uw));
+  if (haunch_cap) {
+    // Section x mean length along the wall: the haunch's volume below the level.
+    const CapPart& h = *haunch_cap;
+    const double mean_length = h.area > 0 ? h.weighted / h.area : 0;
+    rows.push_back(member_row(cp("ﾊﾝﾁ 前壁/扶壁２ "), 1, h.area / cf_cap_t, mean_length, cf_cap_t,
+                              2 * n * on, h.x, h.y, uw));
+  } else {
+    rows.push_back(member_row(cp("ﾊﾝﾁ 前壁/扶壁２ "), 3, Hc, Hc, s3, 2 * c_cf_cap * on,
+                              P[4].x - 3 * s3 * sn / 8 - 3 * Hc * cs / 4,
+                              P[4].y - 3 * s3 * cs / 8 + 3 * Hc * sn / 4, uw));
+  }
   const std::size_t first_slab_haunch = rows.size();
   rows.push_back(member_row(cp("ﾊﾝﾁ 扶壁/底版１ "), 2, bh1, Hc, Hc, 2 * n * on, P[12].x + bh1 / 2,
                             D + Hc / 3, uw));

@@ -13,12 +13,6 @@ namespace {
 
 int g_non_finite = 0;
 
-// The print file shows its own message; the engine then stops without another one.
-void show_print_error(std::string_view title, std::string_view text) {
-  engine::engine_message(engine::MessageKind::Error, utf8_to_cp932_lossy(title),
-                         utf8_to_cp932_lossy(text));
-}
-
 }  // namespace
 
 double round3(double v) {
@@ -34,17 +28,21 @@ double round3(double v) {
   return r;
 }
 
+double finite_value(double v) {
+  if (std::isfinite(v)) return v;
+  ++g_non_finite;
+  return 0;
+}
+
 int non_finite_count() { return g_non_finite; }
 
 void reset_non_finite_count() { g_non_finite = 0; }
 
 void open_output(engine::PrintFile& file, const std::string& name) {
-  if (!file.open(name, show_print_error)) engine::stop_engine(engine::EngineStop{});
+  engine::open_or_stop(file, name);
 }
 
-void close_output(engine::PrintFile& file) {
-  if (!file.close(show_print_error)) engine::stop_engine(engine::EngineStop{});
-}
+void close_output(engine::PrintFile& file) { engine::close_or_stop(file); }
 
 void write_no_buoyancy_template(engine::PrintFile& report, const std::string& file_name,
                                 std::string_view block_name_cp932, int slot) {

@@ -120,6 +120,9 @@ void reset_run_data();
 // value that is not a finite number is a defect: it is counted in `non_finite_count()` (the run
 // then refuses to hand its results on) and 0 is returned in its place.
 double round3(double v);
+// The same check for a value formed elsewhere and already rounded: itself when finite, else
+// counted and 0.
+double finite_value(double v);
 int non_finite_count();
 void reset_non_finite_count();  // by reset_run_data
 

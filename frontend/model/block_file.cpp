@@ -390,7 +390,24 @@ bool read_block_file(const std::filesystem::path& file, int file_version, Projec
   if (problem) problem->clear();
   auto lines = read_lines(file);
   if (!lines) return false;
-  ItemReader items(std::move(*lines));
+  return read_block_lines(std::move(*lines), file_version, m, problem);
+}
+
+bool block_lines_readable(const std::vector<std::string>& lines, int file_version,
+                          std::string* problem) {
+  if (problem) problem->clear();
+  ItemReader items(lines);
+  auto st = std::make_unique<BlockStores>();
+  BlockReader r(items);
+  read_blocks(r, *st, file_version);
+  if (!r.ok() && problem) *problem = r.problem();
+  return r.ok();
+}
+
+bool read_block_lines(std::vector<std::string> lines, int file_version, ProjectModel& m,
+                      std::string* problem) {
+  if (problem) problem->clear();
+  ItemReader items(std::move(lines));
   auto st = std::make_unique<BlockStores>();  // on the heap: the stores are large
   st->wall_blocks = m.wall_blocks;
   st->used_slot_count = m.used_slot_count;

@@ -40,5 +40,12 @@ BlockFileLines block_file_lines(ProjectModel& m, bool stop_at_soil_polygon = fal
 // when there is nothing to add to "cannot be read".
 bool read_block_file(const std::filesystem::path& file, int file_version, ProjectModel& m,
                      std::string* problem = nullptr);
+// The same from the file's lines (CP932, without line ends).
+bool read_block_lines(std::vector<std::string> lines, int file_version, ProjectModel& m,
+                      std::string* problem = nullptr);
+// Whether read_block_lines would take these lines, without storing them anywhere (a save
+// refuses a project it could not open again).
+bool block_lines_readable(const std::vector<std::string>& lines, int file_version,
+                          std::string* problem = nullptr);
 
 }  // namespace qvt::model

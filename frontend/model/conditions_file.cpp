@@ -302,7 +302,12 @@ bool read_conditions_file(const std::filesystem::path& file, ProjectConditions& 
                           i16& file_version) {
   auto lines = read_lines(file);
   if (!lines) return false;
-  ItemReader r(std::move(*lines));
+  return read_conditions_lines(std::move(*lines), conditions, file_version);
+}
+
+bool read_conditions_lines(std::vector<std::string> lines, ProjectConditions& conditions,
+                           i16& file_version) {
+  ItemReader r(std::move(lines));
   ProjectConditions c = conditions;
 
   // Line 1 is the version mark "*nnnnnn", or, in files of version 0, the title itself. The

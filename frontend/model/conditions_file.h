@@ -29,5 +29,8 @@ std::vector<std::string> conditions_file_lines(ProjectModel& m, int line25_value
 // False when the file is missing, short, malformed or of an unknown version.
 bool read_conditions_file(const std::filesystem::path& file, ProjectConditions& conditions,
                           i16& file_version);
+// The same from the file's lines (CP932, without line ends).
+bool read_conditions_lines(std::vector<std::string> lines, ProjectConditions& conditions,
+                           i16& file_version);
 
 }  // namespace qvt::model

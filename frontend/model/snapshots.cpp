@@ -7,6 +7,7 @@
 #include "frontend/model/input_check.h"
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <system_error>
 #include <vector>
@@ -24,11 +25,42 @@ void warn(MessageSink& messages, const std::string& text) {
 }
 
 int write_project_pair(ProjectModel& m, const std::string& base, MessageSink& messages) {
-  if (!replace_file_bytes(base + ".MSJ", join_crlf(conditions_file_lines(m)))) {
+  const std::vector<std::string> conditions = conditions_file_lines(m);
+  const std::vector<std::string> blocks = block_file_lines(m).lines;
+  // A saved project must open again: the lines are read back as opening reads them, and a
+  // project the reader would refuse (a caisson of 9 cells from an import, a count past its
+  // store, a value that is not a number) is refused before anything is written.
+  {
+    auto scratch = std::make_unique<ProjectConditions>();
+    i16 version = 0;
+    if (!read_conditions_lines(conditions, *scratch, version)) {
+      warn(messages, std::string(kMsgConditionsUnwritable) + "\n" + kMsgNotReopenable);
+      return -1;
+    }
+    std::string problem;
+    if (!block_lines_readable(blocks, version, &problem)) {
+      std::string text = std::string(kMsgBlocksUnwritable) + "\n";
+      if (!problem.empty()) text += problem + "\n";
+      warn(messages, text + kMsgNotReopenable);
+      return -1;
+    }
+  }
+  // Both files are written in full before either replaces its old file, so a failed write
+  // (a full disk) leaves the old pair as it was.
+  FileReplacement msj(base + ".MSJ"), mbj(base + ".MBJ");
+  if (!msj.write(join_crlf(conditions))) {
     warn(messages, kMsgConditionsUnwritable);
     return -1;
   }
-  if (!replace_file_bytes(base + ".MBJ", join_crlf(block_file_lines(m).lines))) {
+  if (!mbj.write(join_crlf(blocks))) {
+    warn(messages, kMsgBlocksUnwritable);
+    return -1;
+  }
+  if (!msj.commit()) {
+    warn(messages, kMsgConditionsUnwritable);
+    return -1;
+  }
+  if (!mbj.commit()) {
     warn(messages, kMsgBlocksUnwritable);
     return -1;
   }

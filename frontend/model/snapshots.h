@@ -11,6 +11,8 @@ namespace qvt::model {
 
 inline constexpr const char* kMsgConditionsUnwritable = "条件ﾌｧｲﾙ(.MSJ)に書き込み出来ません。";
 inline constexpr const char* kMsgBlocksUnwritable = "壁体構成ﾌﾞﾛｯｸﾌｧｲﾙ(.MBJ)に書き込み出来ません。";
+inline constexpr const char* kMsgNotReopenable =
+    "このデータは保存しても読み込めないため、保存しませんでした。";
 inline constexpr const char* kMsgCalcConditionsUnwritable =
     "計算用条件ﾌｧｲﾙ(QVTAJKN)に書き込み出来ません。";
 inline constexpr const char* kMsgCalcBlocksUnwritable =
@@ -25,8 +27,10 @@ inline constexpr const char* kMsgClayPressureNotice =
     "見かけの震度を用いて算出します（直線補間は行いません）";
 
 // With `to_program_folder` false, `base_or_ext` is the project's path without extension and
-// the pair <base>.MSJ/<base>.MBJ is written, each through a temporary file renamed over the old
-// one, so a failed save never destroys the previous file. Otherwise `base_or_ext` is "CAL",
+// the pair <base>.MSJ/<base>.MBJ is written: first read back as opening reads them (a project
+// that would not open again is refused with a message and nothing is written), then both
+// written to temporary files beside the old ones, and only then renamed over them, so a failed
+// save never destroys or half-replaces the previous pair. Otherwise `base_or_ext` is "CAL",
 // "ORG" or "EDT" and QVTAJKN.<ext>/QVTABLK.<ext> are written in place in m.work_folder.
 //
 // Only "CAL" checks the data: a bearing surface that falls towards the land side stops after

@@ -5,6 +5,7 @@
 #include "frontend/model/version_text.h"
 #include "frontend/shell/program_runner.h"
 #include "frontend/results/widgets/form6.h"
+#include "frontend/results/widgets/form7.h"
 #include "frontend/shell/result_dialogs.h"
 #include "frontend/shell/settings_store.h"
 #include "frontend/shell/shell_logic.h"
@@ -596,7 +597,7 @@ void Form1::cal_Click() {
   }
   delete_stale_results();
   if (run_engine_chain()) {
-    results::Form6 results(this, model_, sink_);
+    results::Form6 results(this, model_, sink_, results_save_dialog());
     ui_.exec_dialog(results);
   }
 }
@@ -650,8 +651,21 @@ void Form1::ans_Click() {
                               QStringLiteral("未計算の為、表示する結果はありません。"),
                               QStringLiteral("前回の計算結果の表示します。")))
     return;
-  results::Form6 results(this, model_, sink_);
+  results::Form6 results(this, model_, sink_, results_save_dialog());
   ui_.exec_dialog(results);
+}
+
+std::function<std::optional<std::string>(const std::string&)> Form1::results_save_dialog() {
+  return [this](const std::string& proposed) -> std::optional<std::string> {
+    FileRequest request;
+    request.caption = QStringLiteral("Text出力");
+    request.filter = QStringLiteral("ﾃｷｽﾄ ﾌｧｲﾙ (*.txt)");
+    request.start = QString::fromStdString(proposed);
+    request.default_suffix = QStringLiteral("txt");
+    const auto path = ui_.save_file(this, request);
+    if (!path) return std::nullopt;
+    return path->toStdString();
+  };
 }
 
 void Form1::hensin_Click() {
@@ -660,8 +674,9 @@ void Form1::hensin_Click() {
                               QStringLiteral("前回の計算結果を使って検討をします。")))
     return;
   if (model_.conditions.bearing_layer.soil_type == 0) {
-    Form7 check(this);
-    ui_.exec_dialog(check);
+    results::Form7 check(this, model_, sink_);
+    // A chart that could not be loaded has been reported; no check is offered without it.
+    if (check.load_result() != results::SandCheck::Load::no_dialog) ui_.exec_dialog(check);
   } else {
     Form8 check(this);
     ui_.exec_dialog(check);

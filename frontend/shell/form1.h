@@ -13,7 +13,9 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QAction;
@@ -120,6 +122,8 @@ class Form1 : public QMainWindow {
   bool result_command_prelude(const char* result_file, const QString& title,
                               const QString& missing_text, const QString& changed_text);
   bool run_engine_chain();
+  // The save dialog of the results' text export.
+  std::function<std::optional<std::string>(const std::string&)> results_save_dialog();
 
   UiPort& ui_;
   model::ProjectModel model_;

@@ -21,10 +21,6 @@ void set_up(QDialog& d, const char* name, const QString& caption) {
 
 }  // namespace
 
-Form7::Form7(QWidget* owner) : QDialog(owner) {
-  set_up(*this, "Form7", QStringLiteral("偏心傾斜荷重の検討"));
-}
-
 Form8::Form8(QWidget* owner) : QDialog(owner) {
   set_up(*this, "Form8", QStringLiteral("偏心傾斜荷重の検討"));
 }

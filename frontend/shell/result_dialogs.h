@@ -1,16 +1,10 @@
 #pragma once
-// The eccentric load check dialogs. Their tables (read from CAL_HEN.DAT and the chart files) come
-// with the eccentric check work; today each is a plain modal dialog with its caption and a close
-// button, so the command already opens them in their final place.
+// The eccentric load check for a clay bearing layer. Its table (read from CAL_HEN.DAT and the
+// coefficient file) comes with the clay check; today it is a plain modal dialog with its caption
+// and a close button, so the command already opens it in its final place.
 #include <QDialog>
 
 namespace qvt::shell {
-
-// The eccentric inclined load check for a sandy bearing layer.
-class Form7 : public QDialog {
- public:
-  explicit Form7(QWidget* owner);
-};
 
 // The eccentric inclined load check for a clay bearing layer.
 class Form8 : public QDialog {

@@ -1,6 +1,8 @@
 #include "frontend/shell/shell_logic.h"
 
 #include <algorithm>
+#include <fnmatch.h>
+#include <string>
 #include <system_error>
 #include <vector>
 
@@ -68,24 +70,8 @@ bool is_td_command_line(std::string_view command_line) {
 }
 
 bool wildcard_match(std::string_view pattern, std::string_view name) {
-  // Iterative match with back-tracking to the last "*".
-  std::size_t p = 0, n = 0, star = std::string_view::npos, mark = 0;
-  while (n < name.size()) {
-    if (p < pattern.size() && (pattern[p] == '?' || pattern[p] == name[n])) {
-      ++p;
-      ++n;
-    } else if (p < pattern.size() && pattern[p] == '*') {
-      star = p++;
-      mark = n;
-    } else if (star != std::string_view::npos) {
-      p = star + 1;
-      n = ++mark;
-    } else {
-      return false;
-    }
-  }
-  while (p < pattern.size() && pattern[p] == '*') ++p;
-  return p == pattern.size();
+  // No flags: "*" also matches a leading dot or nothing, and case counts.
+  return ::fnmatch(std::string(pattern).c_str(), std::string(name).c_str(), 0) == 0;
 }
 
 int delete_stale_results(const std::filesystem::path& folder) {

@@ -30,7 +30,8 @@ std::string trimmed_command_line(std::string_view command_line);
 // True when the whole trimmed command line is "/td", in any case.
 bool is_td_command_line(std::string_view command_line);
 
-// "*" and "?" wildcards, case counts (the engines name their files exactly).
+// "*" and "?" wildcards as fnmatch reads them (no flags); case counts, as the engines name
+// their files exactly.
 bool wildcard_match(std::string_view pattern, std::string_view name);
 
 // Deletes the result files of the last run in `folder`: "*.PDT", "CAL_AN?.DAT", "CAL_HEN.DAT"

@@ -304,3 +304,88 @@ TEST(BlockQuaySample, ResultFilesThatCannotBeWrittenStopTheRun) {
 
 }  // namespace
 }  // namespace qvt::vaskude
+
+namespace qvt::vaskude {
+namespace {
+
+// The block quay sample's normal case, worked by hand. Conditions: surface surcharge 10, wall
+// friction 15 degrees, kc 0.5, R.W.L. +0.6, L.W.L. 0.0, γw 10.1; toe (0, -25), rear face x 20.
+// Land (overburden as in the test above): sand +3.0 .. +0.6 (S 0 .. 43.2) and +0.6 .. -10.0
+// (S 43.2 .. 149.2), φ 30: K cos δ = 0.2911, K sin δ = 0.0780 (Coulomb, δ 15: A = sin 45 sin
+// 30 / cos 15 = 0.366025, K = 0.75 / (0.965926 x 1.605004²) = 0.301417). Intensities
+// 0.2911 (S + 10): 2.911, 15.487 | 15.487, 46.343. Clay -10 .. -20 (c 30 .. 50) and -20 .. -25
+// (c 50 .. 60): (S + 10) - 2c against 0.5 (S + 10): 99.2 (> 79.6), 119.2 (> 109.6) | 119.2,
+// 129.2 (> 124.6).
+// Items (triangle on each end, force p h / 2, level the mean of the corners to 0.001, arm
+// above -25): 3.493 at 2.2 -> 95.010; 18.584 at 1.4 -> 490.618; 82.081 at -2.933 ->
+// 1811.281; 245.618 at -6.467 -> 4552.038; 496 at -13.333 -> 5786.832; 596 at -16.667 ->
+// 4966.468; 298 at -21.667 -> 993.234; 323 at -23.333 -> 538.441: force 2062.776, moment
+// 19233.922.
+// Sea clay -10 .. -20 (c 30 .. 50, S 0 .. 60) and -20 .. -25 (c 50 .. 60, S 60 .. 90): S + 2c:
+// 60, 160 | 160, 210. Items 300 at -13.333, 800 at -16.667, 400 at -21.667, 525 at -23.333:
+// force 2025, moment 3500.1 + 6666.4 + 1333.2 + 875.175 = 12374.875.
+// Vertical: 0.0780 (S + 10): 0.780, 4.150 | 4.150, 12.418; items 0.936, 4.98, 21.995, 65.815 =
+// 93.726 at the rear face (arm 20): 1874.52.
+// Residual water: pw = 0.6 x 10.1 = 6.06; triangle 1.818 at 0.2 (arm 25.2) -> 45.814;
+// rectangle 6.06 x 25 = 151.5 at -12.5 (arm 12.5) -> 1893.75: 153.318 and 1939.564.
+TEST(BlockQuaySample, NormalCaseResultantsWorkedByHand) {
+  qvt::testing::TempDir dir;
+  prepare(dir, "sample_block_quay");
+  ASSERT_FALSE(HasFatalFailure());
+  ASSERT_EQ(run_program(dir.path(), "VASKUDE"), 0) << file(dir.path(), "stderr.txt");
+  const auto chain = engine::decode_result_chain_layers(file(dir.path(), "CAL_ANS.DAT")).value();
+  const auto& N = chain.base.force_summary[0].slot;
+  EXPECT_NEAR(N[6], 2062.776, 1e-9);
+  EXPECT_NEAR(N[22], 19233.922, 1e-9);
+  EXPECT_NEAR(N[9], 2025.0, 1e-9);
+  EXPECT_NEAR(N[25], 12374.875, 1e-9);
+  EXPECT_NEAR(N[11], 93.726, 1e-9);
+  EXPECT_NEAR(N[26], 1874.52, 1e-9);
+  EXPECT_NEAR(N[10], 0.0, 1e-12);  // clay in front: no vertical component
+  EXPECT_NEAR(N[7], 153.318, 1e-9);
+  EXPECT_NEAR(N[23], 1939.564, 1e-9);
+  const auto blocks = engine::decode_layer_pressure_file(file(dir.path(), "DAT_ANS.DAT"));
+  ASSERT_TRUE(blocks);
+  ASSERT_EQ(blocks->size(), 2u);
+  const double active[4][2] = {{2.911, 15.487}, {15.487, 46.343}, {99.2, 119.2}, {119.2, 129.2}};
+  ASSERT_EQ((*blocks)[0].land.size(), 4u);
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_DOUBLE_EQ((*blocks)[0].land[i].active_top, active[i][0]) << i;
+    EXPECT_DOUBLE_EQ((*blocks)[0].land[i].active_bottom, active[i][1]) << i;
+  }
+  EXPECT_DOUBLE_EQ((*blocks)[0].land[1].water_bottom, 6.06);
+  EXPECT_DOUBLE_EQ((*blocks)[0].sea[1].passive_bottom, 210.0);
+  const auto syu = engine::decode_load_table(file(dir.path(), "DAT_SYU1.DAT")).value();
+  EXPECT_EQ(syu.item_count, 8);
+  EXPECT_NEAR(syu.total_force, 2062.776, 1e-9);
+}
+
+// Both samples run through with every number of the chain and the pressure files finite.
+TEST(Samples, EveryResultIsFinite) {
+  for (const char* sample : {"sample_block_quay", "sample_caisson_quay"}) {
+    SCOPED_TRACE(sample);
+    qvt::testing::TempDir dir;
+    prepare(dir, sample);
+    ASSERT_FALSE(HasFatalFailure());
+    ASSERT_EQ(run_program(dir.path(), "VASKUDE"), 0) << file(dir.path(), "stderr.txt");
+    const auto chain = engine::decode_result_chain_layers(file(dir.path(), "CAL_ANS.DAT"));
+    ASSERT_TRUE(chain);
+    for (const auto& f : chain->base.force_summary)
+      for (double v : f.slot) EXPECT_TRUE(std::isfinite(v));
+    for (const char* prn : {"DAT_PRN1.DAT", "DAT_PRN2.DAT"}) {
+      const std::string bytes = file(dir.path(), prn);
+      ASSERT_EQ(bytes.size(), engine::PRESSURE_WORK_FILE_BYTES);
+      const auto p = engine::decode_pressure_work_file(bytes).value();
+      for (int i = 0; i < engine::LAYER_RECORDS; ++i)
+        for (double v : {p.active[i].horizontal_top, p.active[i].horizontal_bottom,
+                         p.passive[i].passive_top, p.passive[i].passive_bottom,
+                         p.land[i].surcharge_bottom, p.land[i].failure_angle})
+          EXPECT_TRUE(std::isfinite(v)) << prn << " " << i;
+    }
+    EXPECT_TRUE(fs::exists(dir / "DMMATOME.PDT"));
+    EXPECT_TRUE(fs::exists(dir / "D_MATOME.PFM"));
+  }
+}
+
+}  // namespace
+}  // namespace qvt::vaskude

@@ -273,10 +273,6 @@ TEST_F(InclinedCounterfortTest, RefusedInputs) {
   const Case cases[] = {
       {"no inclined part", 5, 5, 0.5, 0.3, KIND_WEIGHT, -1, "前壁の傾斜部の高さ H - Ht が正ではありません"},
       {"leaning forward", 5, 1, -0.5, 0.3, KIND_WEIGHT, -1, "前壁の傾斜量 Ln が負です"},
-      // Leaning example: y2 = 5, y3 = 4.4, y4 = 4.4 − 0.3·0.6 = 4.22.
-      {"level in the wall's cap", 5, 1, 3, 0.3, KIND_BUOYANCY, 4.7, "前壁天端の傾斜部 (4.400～5.000 m)"},
-      {"level in the counterforts' cap", 5, 1, 3, 0.3, KIND_BUOYANCY, 4.3,
-       "扶壁天端の傾斜部 (4.220～4.400 m)"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -291,13 +287,18 @@ TEST_F(InclinedCounterfortTest, RefusedInputs) {
     EXPECT_EQ(text.rfind("扶壁式ブロック《傾斜壁》: ", 0), 0u) << text;
     EXPECT_NE(text.find(c.message), std::string::npos) << text;
   }
-  // At the edges of those ranges the members are whole or gone, and nothing is refused.
+}
+
+// The leaning example with haunches Hc 0.3: y2 = 5, y3 = 4.4, y4 = 4.4 − 0.3·0.6 = 4.22;
+// P4 = P2 + 1.3·(0.8, −0.6) = (4.04, 4.22), P14 = P3 − 0.225·(0.6, 0.8) = (3.665, 4.22).
+// At the edges of the sloped tops the caps are whole or gone; inside them the caps are cut.
+TEST_F(InclinedCounterfortTest, LevelInsideTheSlopedTopsCutsTheCaps) {
   const auto& blk = set_counterfort(0, [] {
     CounterfortParams p = leaning();
     p.Hc = 0.3;
     return p;
   }());
-  for (double level : {5.0, 4.4, 4.22, 6.0}) {
+  for (double level : {5.0, 4.7, 4.4, 4.3, 4.22, 6.0}) {
     EXPECT_EQ(stop_text([&] { (void)inclined_counterfort_rows(blk, KIND_BUOYANCY, level); }), "")
         << level;
   }
@@ -307,6 +308,106 @@ TEST_F(InclinedCounterfortTest, RefusedInputs) {
   const auto at_top = inclined_counterfort_rows(blk, KIND_BUOYANCY, 4.22);
   EXPECT_EQ(at_top[7].count, 0);
   EXPECT_EQ(at_top[5].count, 1);
+
+  // Level 4.7 in the wall's cap, the triangle P2 (3, 5), P13 (2.55, 4.4), P3 (3.8, 4.4) (area
+  // 1.25·0.6/2 = 0.375, centroid (3.116667, 4.6)). Above the level the similar triangle of
+  // half the height: (3, 5), (2.775, 4.7), (3.4, 4.7), area 0.09375, centroid (3.058333, 4.8).
+  // Below it: area 0.28125, mean width 0.28125/0.3 = 0.9375 (0.938 to 0.001, the tie to even),
+  // centroid x (0.375·3.116667 − 0.09375·3.058333)/0.28125 = 3.136111,
+  //          y (0.375·4.6 − 0.09375·4.8)/0.28125 = 4.533333.
+  // Everything else of the wall and the counterforts lies below the level, whole.
+  {
+    auto rows = inclined_counterfort_rows(blk, KIND_BUOYANCY, 4.7);
+    const auto whole = inclined_counterfort_rows(blk, KIND_BUOYANCY, 6.0);
+    EXPECT_EQ(rows[1].divisor, 1);
+    EXPECT_EQ(rows[1].count, 1);
+    EXPECT_DOUBLE_EQ(rows[1].d1, 0.938);
+    EXPECT_DOUBLE_EQ(rows[1].d2, 2.0);
+    EXPECT_DOUBLE_EQ(rows[1].d3, 0.3);
+    EXPECT_NEAR(rows[1].x, 3.136111, 1e-6);
+    EXPECT_NEAR(rows[1].y, 4.533333, 1e-6);
+    for (std::size_t i = 0; i < 16; ++i) {
+      if (i == 1) continue;
+      EXPECT_EQ(rows[i].d1, whole[i].d1) << i;
+      EXPECT_EQ(rows[i].d3, whole[i].d3) << i;
+      EXPECT_EQ(rows[i].count, whole[i].count) << i;
+    }
+    (void)work_member_rows(rows, 0, 0);
+    EXPECT_DOUBLE_EQ(rows[1].volume, 0.563);  // 0.938 · 2 · 0.3 = 0.5628
+  }
+
+  // Level 4.3 in the counterforts' cap, the triangle P3 (3.8, 4.4), P4 (4.04, 4.22),
+  // P14 (3.665, 4.22): base 0.375, height 0.18, area 0.03375, centroid (3.835, 4.28). The part
+  // above the level (5/9 of the height): (3.8, 4.4), (3.725, 4.3), (3.933333, 4.3), area
+  // 0.0104167, centroid (3.819444, 4.333333). Below: area 0.0233333, mean width
+  // 0.0233333/0.08 = 0.291667, centroid x (0.03375·3.835 − 0.0104167·3.819444)/0.0233333 =
+  // 3.841944, y (0.03375·4.28 − 0.0104167·4.333333)/0.0233333 = 4.256190.
+  // The haunch's length along the wall is Hc − u (u from the back face): whole it is
+  // Hc²·s3/3 = 0.00675; the part above the level, k = 5/9 of it from P3, is
+  // Hc³·tan θ·k²(3 − k)/6 = 0.0025463, so 0.0042037 lies below: mean length
+  // 0.0042037/0.0233333 = 0.180159. The wall's cap lies above; the wall is cut at 4.3.
+  {
+    const auto rows = inclined_counterfort_rows(blk, KIND_BUOYANCY, 4.3);
+    EXPECT_EQ(rows[1].count, 0);
+    EXPECT_DOUBLE_EQ(rows[0].d3, 4.125);  // s1 = |P1 (0, 1) to (2.475, 4.3)| = 3.3/0.8
+    EXPECT_EQ(rows[7].divisor, 1);
+    EXPECT_EQ(rows[7].count, 1);
+    EXPECT_DOUBLE_EQ(rows[7].d1, 0.292);
+    EXPECT_DOUBLE_EQ(rows[7].d2, 0.4);
+    EXPECT_DOUBLE_EQ(rows[7].d3, 0.08);
+    EXPECT_NEAR(rows[7].x, 3.841944, 1e-6);
+    EXPECT_NEAR(rows[7].y, 4.256190, 1e-6);
+    EXPECT_EQ(rows[11].divisor, 1);
+    EXPECT_EQ(rows[11].count, 2);
+    EXPECT_DOUBLE_EQ(rows[11].d1, 0.292);
+    EXPECT_DOUBLE_EQ(rows[11].d2, 0.18);
+    EXPECT_DOUBLE_EQ(rows[11].d3, 0.08);
+    EXPECT_EQ(rows[5].d3, 3.62);  // the counterforts below y4 = 4.22 stay whole: hk = 4.22 − 0.6
+  }
+}
+
+// The concrete under water grows with the level without a jump: as the level rises by 0.01 the
+// members gain their plan area at that level times 0.01, to the rounding of the printed sizes.
+// Between 3.9 and 5.1 that area is under 4 m2: the wall 1.25 x 2 = 2.5, the counterfort at most
+// (6 − 3.425) x 0.4 = 1.03, the haunches a little. Dropping a cap whole, or taking it whole,
+// where the level runs through it gave a step of its volume (the wall's cap 0.375 x 2 = 0.75).
+TEST_F(InclinedCounterfortTest, SubmergedConcreteGrowsSmoothlyThroughTheSlopedTops) {
+  CounterfortParams p = leaning();
+  p.Hc = 0.3;
+  const auto& blk = set_counterfort(0, p);
+  auto concrete_below = [&](double level) {
+    auto rows = inclined_counterfort_rows(blk, KIND_BUOYANCY, level);
+    rows.resize(16);  // the members, without the fill
+    double v = 0;
+    for (const MemberRow& r : rows) v += r.d1 * r.d2 * r.d3 / r.divisor * r.count;
+    return v;
+  };
+  double before = concrete_below(3.9);
+  for (int step = 1; step <= 120; ++step) {  // 3.9 to 5.1, across y4 4.22, y3 4.4 and y2 5
+    const double level = 3.9 + step * 0.01;
+    const double now = concrete_below(level);
+    EXPECT_GE(now - before, -0.002) << level;
+    EXPECT_LE(now - before, 0.04) << level;
+    before = now;
+  }
+  EXPECT_NEAR(concrete_below(5.1), concrete_below(6.0), 1e-12);
+}
+
+// The haunch cap's mean length and centroid against its closed form: at a level just below
+// the top of the back face the whole cap is below (volume Hc²·s3/3, centroid
+// P4 − (3Hc·cos θ/4 + 3s3·sin θ/8, −3Hc·sin θ/4 + 3s3·cos θ/8)).
+TEST_F(InclinedCounterfortTest, HaunchCapClippedJustBelowItsTopIsTheWholeHaunchCap) {
+  CounterfortParams p = leaning();
+  p.Hc = 0.3;
+  const auto& blk = set_counterfort(0, p);
+  const auto rows = inclined_counterfort_rows(blk, KIND_BUOYANCY, 4.399);
+  const auto whole = inclined_counterfort_rows(blk, KIND_BUOYANCY, 4.4);
+  // Below 4.399 lies all of the cap but a triangle of 1/180 of its height.
+  EXPECT_NEAR(rows[11].x, whole[11].x, 1e-3);
+  EXPECT_NEAR(rows[11].y, whole[11].y, 1e-3);
+  EXPECT_NEAR(rows[11].d1 * rows[11].d2 * rows[11].d3,
+              whole[11].d1 * whole[11].d2 * whole[11].d3 / 3, 2e-4);
+  EXPECT_NEAR(rows[7].d1 * rows[7].d3, whole[7].d1 * whole[7].d3 / 2, 2e-4);
 }
 
 TEST_F(InclinedCounterfortTest, ShapeVariants) {

@@ -19,6 +19,7 @@
 #include <sys/wait.h>
 #include <cmath>
 #include <numbers>
+#include <regex>
 #include <vector>
 
 namespace qvt::zenobar {
@@ -39,7 +40,15 @@ struct EngineRun {
   std::string dat;  // CAL_ANS.DAT
   std::string txt;  // CAL_ANS.TXT
   std::string front_end_refusal;  // the message of a refused "CAL" write
+  // The files of the work folder where printf wrote a number that is not finite.
+  std::vector<std::string> files_with_non_finite_numbers;
 };
+
+// "inf" or "nan" as printf writes them, after a blank, a comma or a sign.
+bool holds_non_finite_number(const std::string& bytes) {
+  static const std::regex number("(^|[ ,+\\-])(inf|nan)", std::regex::icase);
+  return std::regex_search(bytes, number);
+}
 
 // Loads the sample, lets `change` alter the model, writes the engines' input into a fresh work
 // folder and runs ZENOBAR there. When the front end refuses the "CAL" write, the same data is
@@ -78,6 +87,12 @@ EngineRun run_on_sample(const std::function<void(model::ProjectModel&)>& change 
   run.stderr_text = read_file_bytes(dir.path() / "stderr.txt").value_or("");
   run.dat = read_file_bytes(dir.path() / "CAL_ANS.DAT").value_or("");
   run.txt = read_file_bytes(dir.path() / "CAL_ANS.TXT").value_or("");
+  for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+    const std::string name = entry.path().filename().string();
+    if (name != "stderr.txt" &&
+        holds_non_finite_number(read_file_bytes(entry.path()).value_or("")))
+      run.files_with_non_finite_numbers.push_back(name);
+  }
   return run;
 }
 
@@ -338,6 +353,33 @@ TEST(RefusedInput, NeitherFrontEndNorEngineWeighsWhatCannotBeWeighed) {
     EXPECT_NE(run.stderr_text.find(c.reason), std::string::npos) << run.stderr_text;
     EXPECT_TRUE(run.dat.empty());
   }
+}
+
+// Values that make the computed loads overflow: the run is refused with the engine's message,
+// and no table or report of the run holds "inf" (the wall-top surcharge rows of M_BLKV_A,
+// M_BLKS_A and M_BLKH_A once printed it).
+TEST(BlockQuaySample, LoadsThatOverflowLeaveNoInfinityInAnyFile) {
+  const std::pair<const char*, std::function<void(model::ProjectModel&)>> cases[] = {
+      {"seismic coefficient 1e308",
+       [](model::ProjectModel& m) { m.conditions.seismic_coef_inertia = 1e308; }},
+      {"wall-top surcharge 1e308 kN/m2 in both cases",
+       [](model::ProjectModel& m) {
+         m.conditions.top_surcharges[0].load[0] = 1e308;
+         m.conditions.top_surcharges[0].load[1] = 1e308;
+       }},
+  };
+  for (const auto& [name, change] : cases) {
+    SCOPED_TRACE(name);
+    const EngineRun run = run_on_sample(change, "sample_block_quay");
+    EXPECT_EQ(run.front_end_refusal, "");
+    EXPECT_EQ(run.exit_code, 1);
+    EXPECT_NE(run.stderr_text.find("数値でない値"), std::string::npos) << run.stderr_text;
+    EXPECT_TRUE(run.dat.empty());
+    EXPECT_EQ(run.files_with_non_finite_numbers, std::vector<std::string>{});
+  }
+  EXPECT_FALSE(holds_non_finite_number("  12.500 ,  -1.000 , 0.150 (kN/m)"));
+  EXPECT_TRUE(holds_non_finite_number(" 30.000 ,     inf ,"));
+  EXPECT_TRUE(holds_non_finite_number("-nan"));
 }
 
 // A 118-point circle of radius 3 (the most vertices a block holds) is divided whole: its

@@ -4,10 +4,16 @@
 #include "common/textfile.h"
 #include "frontend/model/block_file.h"
 #include "frontend/model/conditions_file.h"
+#include "frontend/model/project_files.h"
 #include "frontend/model/tests/block_fixtures.h"
 #include "frontend/model/tests/model_test_support.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <memory>
 
 namespace qvt::model {
 namespace {
@@ -270,9 +276,66 @@ TEST_F(Snapshots, FailedProjectSaveKeepsThePreviousFiles) {
   }
   ASSERT_EQ(rec_.messages.size(), 1u);
   EXPECT_EQ(rec_.messages[0].text, "壁体構成ﾌﾞﾛｯｸﾌｧｲﾙ(.MBJ)に書き込み出来ません。");
-  EXPECT_EQ(bytes_of("quay.MSJ"), join_crlf(conditions_file_lines(*m_)));
+  // The new conditions file was written but not put in place: the old pair stays a pair.
+  EXPECT_EQ(bytes_of("quay.MSJ"), old_msj);
   EXPECT_EQ(bytes_of("quay.MBJ"), old_mbj);
   EXPECT_EQ(folder_listing(), (std::vector<std::string>{"quay.MBJ", "quay.MSJ"}));
+
+  rec_.messages.clear();
+  ASSERT_EQ(write_project_files(*m_, base(), false, rec_), 0);
+  EXPECT_EQ(bytes_of("quay.MSJ"), join_crlf(conditions_file_lines(*m_)));
+  auto back = new_project();
+  EXPECT_TRUE(load_project_files(base(), *back, rec_));
+  EXPECT_EQ(back->conditions.project_title, "new");
+}
+
+// A project the reader would refuse is refused by the save before anything is written: the
+// old pair stays byte for byte, and what is saved always opens again.
+TEST_F(Snapshots, ProjectThatWouldNotOpenAgainIsNotSaved) {
+  fill_every_block_type(*m_);
+  ASSERT_EQ(write_project_files(*m_, base(), false, rec_), 0);
+  const std::string old_msj = bytes_of("quay.MSJ");
+  const std::string old_mbj = bytes_of("quay.MBJ");
+  struct Case {
+    const char* name;
+    std::function<void(ProjectModel&)> change;
+    std::string message;
+  };
+  const std::string blocks = "壁体構成ﾌﾞﾛｯｸﾌｧｲﾙ(.MBJ)に書き込み出来ません。\n";
+  const std::string not_reopenable = "このデータは保存しても読み込めないため、保存しませんでした。";
+  const Case cases[] = {
+      {"caisson of 9 cells, from an import",
+       [](ProjectModel& m) { m.wall_blocks[kSlotCaisson].caisson.flag_a = 9; },
+       blocks + "隔室数が0～8の範囲外のケーソンは読み込めません。\n" + not_reopenable},
+      {"vertex count past its store",
+       [](ProjectModel& m) { m.wall_blocks[kSlotPolygon].polygon.vertex_count = 119; },
+       blocks + not_reopenable},
+      {"library line joining a point the entry cannot hold",
+       [](ProjectModel& m) {
+         m.shape_library_count = std::max<i16>(m.shape_library_count, 1);
+         m.shape_library[0].pair_count = 1;
+         m.shape_library[0].pair_first[1] = LIBRARY_POINTS + 1;
+       },
+       blocks + not_reopenable},
+      {"a level that is not a number",
+       [](ProjectModel& m) { m.conditions.water_levels[2] = std::nan(""); },
+       "条件ﾌｧｲﾙ(.MSJ)に書き込み出来ません。\n" + not_reopenable},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto m = std::make_unique<ProjectModel>(*m_);
+    c.change(*m);
+    rec_.messages.clear();
+    EXPECT_EQ(write_project_files(*m, base(), false, rec_), -1);
+    ASSERT_EQ(rec_.messages.size(), 1u);
+    EXPECT_EQ(rec_.messages[0].text, c.message);
+    EXPECT_EQ(rec_.messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(bytes_of("quay.MSJ"), old_msj);
+    EXPECT_EQ(bytes_of("quay.MBJ"), old_mbj);
+    EXPECT_EQ(folder_listing(), (std::vector<std::string>{"quay.MBJ", "quay.MSJ"}));
+  }
+  auto back = new_project();
+  EXPECT_TRUE(load_project_files(base(), *back, rec_));
 }
 
 TEST_F(Snapshots, FailedSnapshotWriteIsNeverTakenForUnchanged) {

@@ -1,5 +1,6 @@
 #include "frontend/results/results_table.h"
 
+#include "common/check_summary_format.h"
 #include "common/tests/temp_dir.h"
 #include "common/textfile.h"
 
@@ -197,6 +198,35 @@ TEST(CheckSummary, ReadsLfLinesAndKeepsThePulloutLevels) {
   EXPECT_DOUBLE_EQ((*r)[0][6].limit, 1.2);
   EXPECT_EQ((*r)[1][2].failed, -1);
   EXPECT_DOUBLE_EQ((*r)[1][7].value, 130.0);
+}
+
+// The file as the stability engines' writer leaves it reads back item for item; a flag that
+// does not fit the table's 16 bits makes the file unreadable.
+TEST(CheckSummary, ReadsWhatTheEnginesWrite) {
+  qvt::testing::TempDir dir;
+  CheckSummary s;
+  s.values[0][CV_SLIDING_FS] = 1.234;
+  s.limits[0][CL_REQUIRED_SLIDING_FS] = 1.2;
+  s.failed[1][2] = 1;
+  s.values[1][CV_MAX_REACTION] = 333.333;
+  s.limits[1][CL_ALLOWABLE_BEARING] = 205.544;
+  s.values[1][CV_PULLOUT_FROM_LEVEL] = -5;
+  s.limits[1][CL_ALLOWABLE_SHEAR_STRESS] = 100;
+  ASSERT_TRUE(write_file_bytes(dir / "CAL_ANZ.DAT", join_crlf(format_check_summary(s).value())));
+  const auto r = read_check_summary(dir / "CAL_ANZ.DAT");
+  ASSERT_TRUE(r);
+  EXPECT_DOUBLE_EQ((*r)[0][0].value, 1.234);
+  EXPECT_DOUBLE_EQ((*r)[0][0].limit, 1.2);
+  EXPECT_DOUBLE_EQ((*r)[1][2].value, 333.333);
+  EXPECT_DOUBLE_EQ((*r)[1][2].limit, 205.544);
+  EXPECT_EQ((*r)[1][2].failed, 1);
+  EXPECT_DOUBLE_EQ((*r)[1][6].from_level, -5);
+  EXPECT_DOUBLE_EQ((*r)[1][4].limit, 100);
+  EXPECT_DOUBLE_EQ((*r)[1][5].limit, 100);
+
+  s.failed[0][3] = 40000;
+  ASSERT_TRUE(write_file_bytes(dir / "CAL_ANZ.DAT", join_crlf(format_check_summary(s).value())));
+  EXPECT_FALSE(read_check_summary(dir / "CAL_ANZ.DAT"));
 }
 
 }  // namespace

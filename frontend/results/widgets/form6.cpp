@@ -1,5 +1,7 @@
 #include "frontend/results/widgets/form6.h"
 
+#include "frontend/results/results_export.h"
+
 #include <QFrame>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -30,8 +32,13 @@ QLabel* framed(QWidget* parent, const QString& text, const QString& name,
 
 }  // namespace
 
-Form6::Form6(QWidget* owner, const model::ProjectModel& model, model::MessageSink& sink)
-    : QDialog(owner), sink_(sink) {
+Form6::Form6(QWidget* owner, const model::ProjectModel& model, model::MessageSink& sink,
+             SaveDialog save_dialog)
+    : QDialog(owner),
+      sink_(sink),
+      save_dialog_(std::move(save_dialog)),
+      work_folder_(model.work_folder),
+      project_base_path_(model.project_base_path) {
   setObjectName(QStringLiteral("Form6"));
   setWindowTitle(QStringLiteral("安定計算結果"));
   setModal(true);
@@ -95,8 +102,14 @@ Form6::Form6(QWidget* owner, const model::ProjectModel& model, model::MessageSin
 }
 
 void Form6::Command2_Click() {
-  sink_.show_message(model::MessageIcon::Information, model::kAppTitle,
-                     "検討結果のﾃｷｽﾄ出力はまだ使えません。");
+  const ResultsTableState& s = table_.state();
+  if (!s.check_results || !save_dialog_) return;
+  const std::optional<std::string> target = save_dialog_(proposed_export_name(project_base_path_));
+  if (!target) return;
+  const ExportError error = export_results(work_folder_, *target, *s.check_results);
+  if (error != ExportError::none)
+    sink_.show_message(model::MessageIcon::Exclamation, model::kAppTitle,
+                       export_failure_text(error, *target));
 }
 
 }  // namespace qvt::results

@@ -7,16 +7,23 @@
 #include <QDialog>
 
 #include <array>
+#include <functional>
+#include <optional>
+#include <string>
 
 class QLabel;
 class QPushButton;
 
 namespace qvt::results {
 
+// Asks for the export's target, proposing a file name; nullopt when the user cancels.
+using SaveDialog = std::function<std::optional<std::string>(const std::string& proposed)>;
+
 class Form6 : public QDialog {
  public:
   // Reads CAL_ANZ.DAT of the model's work folder at once, as the dialog loads.
-  Form6(QWidget* owner, const model::ProjectModel& model, model::MessageSink& sink);
+  Form6(QWidget* owner, const model::ProjectModel& model, model::MessageSink& sink,
+        SaveDialog save_dialog = {});
 
   const ResultsTable& table() const { return table_; }
   QLabel* cell(int row, int load_case) const { return cells_[row][load_case]; }
@@ -24,12 +31,15 @@ class Form6 : public QDialog {
   QLabel* row_title(int row) const { return titles_[row]; }
   QPushButton* Command1() const { return command1_; }
   QPushButton* Command2() const { return command2_; }
-
- private:
+  // "Text出力": the listing and the results into a text file the user names.
   void Command2_Click();
 
+ private:
   ResultsTable table_;
   model::MessageSink& sink_;
+  SaveDialog save_dialog_;
+  std::filesystem::path work_folder_;
+  std::string project_base_path_;
   std::array<QLabel*, kResultRows> titles_{};
   std::array<std::array<QLabel*, 2>, kResultRows> cells_{};
   std::array<std::array<QLabel*, 2>, kResultRows> marks_{};

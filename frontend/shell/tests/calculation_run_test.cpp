@@ -31,7 +31,11 @@ class RunTest : public ShellTest {
       body += "printf '1,1,0\\r\\n1,1,0\\r\\n1,1,0\\r\\n1,1,0\\r\\n1,1,0\\r\\n1,1,0\\r\\n"
               "1,0,0,1,0\\r\\n1,1,0\\r\\n' > case.txt; cat case.txt case.txt > CAL_ANZ.DAT\n";
     }
-    if (engine == "JORPELA") body += "echo x > CAL_HEN.DAT\n";
+    if (engine == "JORPELA") {
+      // Twelve lines as the eccentric checks read them.
+      body += "printf '26,3,8,7,5,9,quay\\r\\n4000,3500\\r\\n600,700\\r\\n0,0\\r\\n20\\r\\n"
+              "2,3\\r\\n0.2,0.3\\r\\n0\\r\\n0\\r\\n10\\r\\n0\\r\\n0,0\\r\\n' > CAL_HEN.DAT\n";
+    }
     program(engine, body + end);
   }
   std::string run_log() const {
@@ -74,6 +78,8 @@ TEST_F(RunTest, RunsTheEnginesInOrderAndShowsTheResults) {
   EXPECT_EQ(ui.shown[3].title, "Form6");
 
   // The eccentric check picks its dialog by the bearing layer's soil type.
+  for (const char* chart : {"FAI30.CSV", "FAI35.CSV", "FAI40.CSV", "FAI45.CSV"})
+    std::filesystem::copy_file(std::filesystem::path(QVT_BIN_DIR) / chart, install() / chart);
   ui.shown.clear();
   form->hensin_Click();
   form->model().conditions.bearing_layer.soil_type = 1;

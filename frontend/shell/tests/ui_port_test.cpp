@@ -3,10 +3,9 @@
 #include "frontend/shell/tests/shell_test_support.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QEventLoop>
-#include <QThread>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QTimer>
 
@@ -21,18 +20,25 @@ std::set<std::string> offered(QFileDialog& dialog, const QString& folder) {
   auto* model = dialog.findChild<QFileSystemModel*>();
   EXPECT_TRUE(model);
   if (!model) return {};
+  // The model gathers the folder in the background and says when it has the whole folder:
+  // wait for that (bounded), so a slow machine does not see half a folder. Files the filter
+  // hides never become rows, so counting rows against the folder's entries would wait in vain.
+  const QString canonical = QFileInfo(folder).canonicalFilePath();
+  bool loaded = false;
+  QEventLoop loop;
+  QObject::connect(model, &QFileSystemModel::directoryLoaded, &loop, [&](const QString& path) {
+    if (path == folder || path == canonical) {
+      loaded = true;
+      loop.quit();
+    }
+  });
   dialog.setDirectory(folder);
   dialog.show();
-  // The model gathers the folder in the background, in batches: wait until every entry of the
-  // folder is listed (bounded), so a slow machine does not see half a folder.
-  const int entries = static_cast<int>(std::distance(
-      std::filesystem::directory_iterator(folder.toStdString()), std::filesystem::directory_iterator()));
-  QElapsedTimer timer;
-  timer.start();
-  while (model->rowCount(model->index(folder)) < entries && timer.elapsed() < 10000) {
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    QThread::msleep(5);
+  if (!loaded) {
+    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+    loop.exec();
   }
+  EXPECT_TRUE(loaded) << "the folder was not listed within 10 s";
   QCoreApplication::processEvents();
   const QModelIndex root = model->index(folder);
   std::set<std::string> names;

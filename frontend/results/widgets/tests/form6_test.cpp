@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -97,6 +99,34 @@ namespace qvt::results {
 namespace {
 
 // Not a check: with QVT_DOCS_DIR set, saves the picture of the dialog the documentation shows.
+TEST_F(Form6Test, TextExportWritesTheChosenFileAndCancelWritesNothing) {
+  ASSERT_TRUE(write_file_bytes(dir / "CAL_ANZ.DAT", std::string(kCase) + kCase));
+  ASSERT_TRUE(write_file_bytes(dir / "CAL_ANS.TXT", "listing\r\n"));
+  model.command_line = "/td";
+  model.project_base_path = (dir / "quay").string();
+  std::vector<std::string> proposals;
+  std::optional<std::string> answer;
+  Form6 form(nullptr, model, sink, [&](const std::string& proposed) {
+    proposals.push_back(proposed);
+    return answer;
+  });
+  form.Command2_Click();  // cancelled
+  ASSERT_EQ(proposals.size(), 1u);
+  EXPECT_EQ(proposals[0], (dir / "quay.txt").string());
+  EXPECT_FALSE(std::filesystem::exists(dir / "quay.txt"));
+  answer = (dir / "quay.txt").string();
+  form.Command2_Click();
+  const auto bytes = read_file_bytes(dir / "quay.txt");
+  ASSERT_TRUE(bytes);
+  EXPECT_EQ(bytes->rfind("listing\r\n\"", 0), 0u);
+  EXPECT_TRUE(sink.texts.empty());
+  // The listing as the target is refused with a warning.
+  answer = (dir / "CAL_ANS.TXT").string();
+  form.Command2_Click();
+  ASSERT_EQ(sink.texts.size(), 1u);
+  EXPECT_EQ(read_file_bytes(dir / "CAL_ANS.TXT").value(), "listing\r\n");
+}
+
 TEST_F(Form6Test, Screenshot) {
   const QByteArray docs = qgetenv("QVT_DOCS_DIR");
   if (docs.isEmpty()) GTEST_SKIP() << "QVT_DOCS_DIR not set";

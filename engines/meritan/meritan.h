@@ -1,0 +1,176 @@
+#pragma once
+// MERITAN, the external stability engine: sliding, overturning, ground reaction and bearing
+// capacity of the improved body for the normal case and, when the seismic check is on, the
+// seismic case. It reads the conditions and CAL_ANS.DAT as the earth pressure engine left it,
+// writes one report per check and case, appends its results to CAL_ANS.DAT, writes CAL_ANS.TXT
+// again and writes CAL_ANZ.DAT whole.
+//
+// Each check is a computation on the inputs of one case (compute_*), a report writer
+// (write_*_report) and a loop over the cases that stores the results (check_* and
+// ground_reaction_*). A case a check cannot compute (a zero divisor, a resultant outside the
+// base, a safety factor of 0) is shown in a message box and counted as failed: flag 1, no
+// report, and nothing that is not a number ever reaches a file.
+#include "common/check_summary_format.h"
+#include "engines/common/condition_data.h"
+#include "engines/common/engine_entry.h"
+#include "engines/common/print_data.h"
+#include "engines/common/result_chain_file.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace qvt::meritan {
+
+using engine::ConditionData;
+using engine::ResultChainWithLayers;
+
+// The run's data besides the conditions.
+struct ExternalState {
+  std::string chain_bytes;        // CAL_ANS.DAT as read, passed on unchanged
+  ResultChainWithLayers chain;    // its records
+  engine::ExternalResults results;
+  CheckSummary summary;
+  std::array<bool, 2> reaction_computed{};  // the bearing check needs the case's reaction
+};
+
+// The engine's main routine, in the current (work) folder.
+engine::Status run_external_stability_checks();
+
+// Reads CAL_ANS.DAT: missing, shorter than 5,040 bytes, a boundary count outside 0..25 or a
+// value that is no number each stop the engine with a message.
+[[nodiscard]] engine::Status read_earth_pressure_results(ExternalState& state);
+// CAL_ANS.DAT (5,136 bytes) and CAL_ANS.TXT.
+[[nodiscard]] engine::Status write_external_results(const ExternalState& state);
+
+// --- Force sums of a case (ForceSummary slots, moments about the toe). ---
+// W + [11] + [13] + [14] + [15] + [10]; W is [0] for the block and tangent-circle patterns,
+// [1] for wall and lattice; [10] counts only when the passive vertical force is not ignored.
+double vertical_sum(const ConditionData& cd, const engine::ChainForceSummary& f);
+double passive_vertical_term(const ConditionData& cd, const engine::ChainForceSummary& f);
+double horizontal_sum(const engine::ChainForceSummary& f);    // [3]+[6]+[7]+[8]+[12]
+double resisting_moment(const engine::ChainForceSummary& f);  // [16]+[25]+[26]+[28]+[29]
+double overturning_moment(const engine::ChainForceSummary& f);  // [19]+[22]+[23]+[24]+[27]
+
+// The load cases a check computes: the normal case, and the seismic case unless the seismic
+// check is off.
+int case_count(const ConditionData& cd);
+
+double rnd(double v);    // to 0.001, nearest
+double rdown(double v);  // to 0.001, down
+
+// The message of a case a check cannot compute; the engine goes on. Text CP932.
+void report_not_computed(const std::string& check_name_cp932, int load_case,
+                         const std::string& reason_cp932);
+
+// Opens a report, or stops the engine after the print file's message.
+void open_report(engine::PrintFile& file, const std::string& name);
+void close_report(engine::PrintFile& file);
+// A case without a report must not leave an older report of the same name behind.
+void remove_stale_report(const std::string& name);
+// Title line (title padded to 22 bytes, then the case label) and stamp line of a case report.
+void write_report_head(engine::PrintFile& file, const ConditionData& cd, const char* title_utf8,
+                       int load_case);
+// "DM%d%s.PDT" with the case digit.
+std::string report_name(int load_case, const char* stem);
+
+// Field record helpers: "NN  " + the value in `format` (one double) or the text.
+void number_field(engine::PrintFile& file, int field, const char* format, double value);
+void text_field(engine::PrintFile& file, int field, const std::string& cp932_text);
+// The "＞ " / "＜ " mark and the "Ｏ.Ｋ." / "ＯＵＴ" verdict, CP932.
+std::string mark_text(bool passes);
+std::string verdict_text(bool passes);
+// Template variant of the options: 'e' (backfill vertical ignored), 'B' (passive vertical
+// ignored), 'N' (neither).
+char option_variant(const ConditionData& cd);
+
+// --- Sliding. ---
+enum class SlidingProcedure { block, wall, lattice };
+struct SlidingResult {
+  bool computed = false;
+  std::string reason;  // CP932, when not computed
+  SlidingProcedure procedure = SlidingProcedure::block;
+  bool inclined = false;
+  bool floating = false;  // floating clay: cohesion resistance only
+  double mu = 0, sum_v = 0, pv = 0, tau = 0, b = 0, theta = 0, b_slope = 0;
+  double r1 = 0, r2 = 0, r = 0, c = 0, a = 0;
+  double ws = 0, cs = 0, as = 0, r1s = 0, r2s = 0, rs = 0;
+  double h = 0, pp = 0, denominator = 0, fs = 0, required = 0;
+  bool passes = false;
+};
+SlidingResult compute_sliding(const ConditionData& cd, const ResultChainWithLayers& chain,
+                              SlidingProcedure procedure, int load_case);
+std::string sliding_template(const ConditionData& cd, const SlidingResult& r, int load_case);
+void write_sliding_report(engine::PrintFile& file, const ConditionData& cd,
+                          const ResultChainWithLayers& chain, const SlidingResult& r,
+                          int load_case);
+void check_sliding_block(const ConditionData& cd, ExternalState& state);
+void check_sliding_wall(const ConditionData& cd, ExternalState& state);
+void check_sliding_lattice(const ConditionData& cd, ExternalState& state);
+
+// --- Overturning. ---
+struct OverturningResult {
+  bool computed = false;
+  std::string reason;
+  double mr = 0, mo = 0, fs = 0, required = 0;
+  bool passes = false;
+};
+OverturningResult compute_overturning(const ConditionData& cd,
+                                      const ResultChainWithLayers& chain, int load_case);
+void write_overturning_report(engine::PrintFile& file, const ConditionData& cd,
+                              const ResultChainWithLayers& chain, const OverturningResult& r,
+                              int load_case);
+void check_overturning(const ConditionData& cd, ExternalState& state);
+
+// --- Ground reaction. ---
+enum class ReactionPattern { block, wall, lattice };
+enum class Distribution { uniform, trapezoid, triangle, kern, partial_contact };
+struct ReactionResult {
+  bool computed = false;
+  std::string reason;
+  ReactionPattern pattern = ReactionPattern::block;
+  Distribution distribution = Distribution::uniform;
+  double wt = 0, v = 0, ws = 0, mr = 0, mo = 0, b = 0, x = 0, e = 0, b6 = 0, r = 0;
+  double q1 = 0, q2 = 0, effective_width = 0;
+  // Lattice cell.
+  double a = 0, s0 = 0, xg = 0, d = 0, i = 0, k = 0, el = 0, contact = 0, s = 0;
+};
+ReactionResult compute_ground_reaction(const ConditionData& cd,
+                                       const ResultChainWithLayers& chain,
+                                       ReactionPattern pattern, int load_case);
+void write_ground_reaction_report(engine::PrintFile& file, const ConditionData& cd,
+                                  const ResultChainWithLayers& chain, const ReactionResult& r,
+                                  int load_case);
+int ground_reaction_block(const ConditionData& cd, ExternalState& state);
+int ground_reaction_wall(const ConditionData& cd, ExternalState& state);
+int ground_reaction_lattice(const ConditionData& cd, ExternalState& state);
+
+// --- Bearing capacity. ---
+enum class BearingVariant { block_sandy, clay, wall_separate, wall_close };
+struct BearingResult {
+  bool computed = false;
+  std::string reason;
+  BearingVariant variant = BearingVariant::block_sandy;
+  double f = 0, overburden = 0;
+  std::array<std::string, 3> overburden_text;  // CP932
+  double effective_width = 0, q1 = 0;
+  double cb = 0, t = 0;
+  bool out_of_range = false;  // clay beyond the practical formula: qa = 0
+  double r = 0, n = 0, qn = 0, ql = 0, qb = 0, qi = 0;
+  double body_width = 0;  // B of the whole body (walls standing close together)
+  double qa = 0;
+  bool passes = false;
+};
+// The overburden q' at the base and its three formula lines.
+void base_overburden(const ConditionData& cd, const ResultChainWithLayers& chain,
+                     double& overburden, std::array<std::string, 3>& text);
+// `wall` selects the wall procedure (wall and lattice patterns). q1 and B' are the case's
+// ground reaction.
+BearingResult compute_bearing(const ConditionData& cd, const ResultChainWithLayers& chain,
+                              bool wall, double q1, double effective_width, int load_case);
+void write_bearing_report(engine::PrintFile& file, const ConditionData& cd,
+                          const BearingResult& r, int load_case);
+int check_bearing_block(const ConditionData& cd, ExternalState& state);
+int check_bearing_wall(const ConditionData& cd, ExternalState& state);
+
+}  // namespace qvt::meritan

@@ -1,0 +1,68 @@
+// Overturning against hand computations; the factor is rounded down, and a case without an
+// overturning moment is reported, never passed.
+#include "engines/meritan/tests/stability_fixture.h"
+
+#include <gtest/gtest.h>
+
+namespace qvt::meritan {
+namespace {
+
+using testing::Stability;
+
+TEST(Overturning, FactorOfMomentsRoundedDown) {
+  struct Case {
+    double mr_weight, mo_active, fs;
+    bool passes;
+  } cases[] = {
+      // Mr = 5000 + 300 + 200 + 100 + 50 = 5650; Mo = 2000 + 300 + 100 = 2400:
+      // 2.354166 -> 2.354
+      {5000, 2000, 2.354, true},
+      // 3004.9 / 1400 = 2.1463571 -> 2.146
+      {2354.9, 1000, 2.146, true},
+      // 1679.99 / 1400 = 1.1999929 -> 1.199 fails, where rounding to nearest would pass.
+      {1029.99, 1000, 1.199, false},
+      // Equal to the required factor: 1680 / 1400 = 1.2 passes.
+      {1030, 1000, 1.2, true},
+  };
+  for (const Case& c : cases) {
+    Stability s;
+    auto& f = s.f();
+    f[16] = c.mr_weight, f[25] = 300, f[26] = 200, f[28] = 100, f[29] = 50;
+    f[22] = c.mo_active, f[23] = 300, f[27] = 100;
+    const OverturningResult r = compute_overturning(s.cd, s.chain, 0);
+    ASSERT_TRUE(r.computed);
+    EXPECT_DOUBLE_EQ(r.mr, c.mr_weight + 650);
+    EXPECT_DOUBLE_EQ(r.mo, c.mo_active + 400);
+    EXPECT_DOUBLE_EQ(r.fs, c.fs) << c.mr_weight;
+    EXPECT_EQ(r.passes, c.passes);
+  }
+}
+
+// The seismic case adds the inertia and dynamic water moments; the whole-body moment [16] is
+// used for every pattern.
+TEST(Overturning, SeismicMomentsAndEveryPattern) {
+  for (int pattern : {0, 1, 2, 3}) {
+    Stability s;
+    s.cd.improvement_pattern = pattern;
+    auto& f = s.f(1);
+    f[16] = 3000, f[17] = 1, f[18] = 1;
+    f[19] = 500, f[22] = 700, f[24] = 300;  // Mo = 1500: 2.000
+    const OverturningResult r = compute_overturning(s.cd, s.chain, 1);
+    ASSERT_TRUE(r.computed);
+    EXPECT_DOUBLE_EQ(r.fs, 2.0);
+  }
+}
+
+TEST(Overturning, NoOverturningMomentIsReported) {
+  for (double mo : {0.0, -100.0}) {
+    Stability s;
+    s.f()[16] = 5000;
+    s.f()[22] = mo;
+    const OverturningResult r = compute_overturning(s.cd, s.chain, 0);
+    EXPECT_FALSE(r.computed) << mo;
+    EXPECT_FALSE(r.reason.empty());
+  }
+}
+
+}  // namespace
+}  // namespace qvt::meritan

@@ -1,0 +1,131 @@
+#include "frontend/dialogs/widgets/form3_widget.h"
+
+#include "common/tests/temp_dir.h"
+#include "common/textfile.h"
+#include "frontend/model/tests/model_test_support.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace qvt::dialogs {
+namespace {
+
+QApplication& app() {
+  static int argc = 1;
+  static char name[] = "dialogs_widget_tests";
+  static char* argv[] = {name, nullptr};
+  static QApplication a(argc, argv);
+  return a;
+}
+
+class Form3WidgetTest : public ::testing::Test {
+ protected:
+  Form3WidgetTest() {
+    app();
+    std::filesystem::copy_file(std::filesystem::path(QVT_SOURCE_DIR) / "data" / "QVT_DAT.CST",
+                               dir / "QVT_DAT.CST");
+    shipped = *read_file_bytes(dir / "QVT_DAT.CST");
+  }
+  static void focus(QWidget* w, QEvent::Type type) {
+    QFocusEvent e(type, Qt::OtherFocusReason);
+    QApplication::sendEvent(w, &e);
+  }
+  // The user types a text into a box and leaves it.
+  static void type(QLineEdit* e, const QString& text) {
+    focus(e, QEvent::FocusIn);
+    e->setText(text);
+    emit e->textEdited(text);
+    focus(e, QEvent::FocusOut);
+  }
+
+  qvt::testing::TempDir dir;
+  std::string shipped;
+  model::CustomOptions options;
+  model::testing::Recorder rec;
+  int manual = 0;
+};
+
+TEST_F(Form3WidgetTest, ShowsTheFileAndOkStoresTheEdits) {
+  Form3Widget w(nullptr, dir.path(), options, rec, [this] { ++manual; });
+  EXPECT_EQ(w.objectName(), QStringLiteral("Form3"));
+  EXPECT_EQ(w.windowTitle(), QStringLiteral("カスタマイズ"));
+  EXPECT_TRUE(w.isModal());
+  EXPECT_EQ(w.txt_gm1(2)->text(), QStringLiteral("15.000"));
+  EXPECT_EQ(w.txt_gm1(5), nullptr);
+  EXPECT_TRUE(w.Frame1(0)->isChecked());
+  EXPECT_TRUE(w.Frame8(0)->isChecked());
+  EXPECT_TRUE(w.Check4()->isEnabled());
+  EXPECT_EQ(w.cmd_ogm(1)->text(), QStringLiteral("ｷｬﾝｾﾙ"));
+
+  focus(w.txt_gm1(3), QEvent::FocusIn);
+  EXPECT_EQ(w.stv_opt()->currentMessage(), QStringLiteral("常時における粘性土の崩壊角"));
+  type(w.txt_gm1(3), QStringLiteral("1.5"));
+  EXPECT_EQ(w.txt_gm1(3)->text(), QStringLiteral("1.500"));
+  EXPECT_TRUE(w.stv_opt()->currentMessage().isEmpty());
+  type(w.txt_gm1(7), QStringLiteral("abc"));
+  EXPECT_EQ(w.txt_gm1(7)->text(), QStringLiteral("0.000"));
+
+  w.Frame8(1)->click();
+  EXPECT_TRUE(w.Frame8(1)->isChecked());
+  EXPECT_FALSE(w.Frame8(0)->isChecked());
+  w.Check3()->click();  // cleared
+  EXPECT_FALSE(w.Check4()->isEnabled());
+  EXPECT_TRUE(w.Check4()->isChecked());
+
+  w.cmd_ogm(0)->click();
+  EXPECT_EQ(w.result(), QDialog::Accepted);
+  const auto lines = *read_lines(dir / "QVT_DAT.CST");
+  EXPECT_EQ(lines[1], "1.5,45");
+  EXPECT_EQ(lines[3], "0");
+  EXPECT_EQ(lines[7], "1");
+  EXPECT_EQ(lines[12], "1");
+  EXPECT_EQ(lines[13], "0");
+  EXPECT_EQ(options.surcharge_method, 1);
+  EXPECT_EQ(options.backfill_vertical_ignored, 1);
+  EXPECT_TRUE(rec.messages.empty());
+}
+
+TEST_F(Form3WidgetTest, HelpStaysOpenAndCancelWritesNothing) {
+  Form3Widget w(nullptr, dir.path(), options, rec, [this] { ++manual; });
+  w.show();
+  type(w.txt_gm1(2), QStringLiteral("30"));
+  w.cmd_ogm(2)->click();
+  EXPECT_EQ(manual, 1);
+  EXPECT_TRUE(w.isVisible());
+  EXPECT_EQ(w.txt_gm1(2)->text(), QStringLiteral("30.000"));
+  w.cmd_ogm(1)->click();
+  EXPECT_FALSE(w.isVisible());
+  EXPECT_EQ(w.result(), QDialog::Rejected);
+  EXPECT_EQ(*read_file_bytes(dir / "QVT_DAT.CST"), shipped);
+  EXPECT_EQ(options, model::CustomOptions{});
+}
+
+TEST_F(Form3WidgetTest, AGroupWithoutItsCodeShowsNoOption) {
+  auto lines = *read_lines(dir / "QVT_DAT.CST");
+  lines[6] = "5";
+  ASSERT_TRUE(write_file_bytes(dir / "QVT_DAT.CST", join_crlf(lines)));
+  Form3Widget w(nullptr, dir.path(), options, rec, {});
+  for (int code = 0; code < 3; ++code) EXPECT_FALSE(w.Frame2(code)->isChecked()) << code;
+}
+
+// Not a check: with QVT_DOCS_DIR set, saves the picture of the dialog the documentation shows.
+TEST_F(Form3WidgetTest, Screenshot) {
+  const QByteArray docs = qgetenv("QVT_DOCS_DIR");
+  if (docs.isEmpty()) GTEST_SKIP() << "QVT_DOCS_DIR not set";
+  Form3Widget w(nullptr, dir.path(), options, rec, {});
+  w.show();
+  focus(w.txt_gm1(3), QEvent::FocusIn);
+  ASSERT_TRUE(w.grab().save(QString::fromLocal8Bit(docs) + "/options-dialog.png"));
+}
+
+}  // namespace
+}  // namespace qvt::dialogs

@@ -1,0 +1,73 @@
+#include "frontend/results/results_export.h"
+
+#include "common/cp932.h"
+#include "common/textfile.h"
+#include "frontend/model/display_text.h"
+
+#include <system_error>
+
+namespace qvt::results {
+
+namespace {
+
+const char* const kRowLabels[kCheckCount] = {"滑動",     "転倒",
+                                             "支持力",   "端趾圧",
+                                             "せん断(壁式の長壁)", "せん断(壁式の短壁)",
+                                             "抜け出し", "内部応力(接円式)"};
+
+// The flag as a number with the place of its sign: " 0 ", " 1 ", "-1 ".
+std::string flag_text(int flag) {
+  const std::string digits = std::to_string(flag);
+  return (flag < 0 ? digits : " " + digits) + " ";
+}
+
+}  // namespace
+
+std::string proposed_export_name(const std::string& project_base_path) {
+  return (project_base_path.empty() ? std::string("無題") : project_base_path) + ".txt";
+}
+
+std::string results_export_block(const CheckResults& results) {
+  std::string utf8;
+  for (int c = 0; c < 2; ++c) {
+    utf8 += c == 0 ? "\"常時\"\r\n" : "\"地震時\"\r\n";
+    for (int i = 0; i < kCheckCount; ++i) {
+      const CheckItem& item = results[c][i];
+      utf8 += std::string("\"") + kRowLabels[i] + "\"," + model::format_pattern(item.value, "0.000") +
+              "," + model::format_pattern(item.limit, "0.000") + "," + flag_text(item.failed);
+      if (i == kPulloutItem)
+        utf8 += "," + model::format_pattern(item.from_level, "0.000") + "m～" +
+                model::format_pattern(item.to_level, "0.000") + "m";
+      utf8 += "\r\n";
+    }
+  }
+  return utf8_to_cp932_lossy(utf8);
+}
+
+ExportError export_results(const std::filesystem::path& work_folder,
+                           const std::filesystem::path& target, const CheckResults& results) {
+  const std::filesystem::path listing = work_folder / kForceListingFile;
+  std::error_code ec;
+  if (std::filesystem::equivalent(listing, target, ec)) return ExportError::target_is_listing;
+  const std::optional<std::vector<std::string>> lines = read_lines(listing);
+  if (!lines) return ExportError::listing_unreadable;
+  std::string bytes = join_crlf(*lines) + results_export_block(results);
+  if (!replace_file_bytes(target, bytes)) return ExportError::target_unwritable;
+  return ExportError::none;
+}
+
+std::string export_failure_text(ExportError error, const std::filesystem::path& target) {
+  switch (error) {
+    case ExportError::none:
+      return {};
+    case ExportError::listing_unreadable:
+      return std::string("ファイル(") + kForceListingFile + ")が読み込めません。";
+    case ExportError::target_is_listing:
+      return std::string("計算結果ﾌｧｲﾙ(") + kForceListingFile + ")には保存できません。";
+    case ExportError::target_unwritable:
+      return "ファイル(" + target.string() + ")に保存できません。";
+  }
+  return {};
+}
+
+}  // namespace qvt::results

@@ -1,0 +1,47 @@
+#pragma once
+// The sand check's report: per load case a print page DM<case>06SHK.PDT for the report viewer and
+// the chart figure M_HSK<case>6H.PZK it shows, with the case's point drawn on the chosen chart.
+#include "frontend/results/bearing_chart.h"
+#include "frontend/results/eccentric_load_file.h"
+
+#include <array>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace qvt::results {
+
+// What the dialog holds at OK; [0] normal, [1] seismic.
+struct SandCheckValues {
+  EccentricLoad load;
+  std::array<double, 2> tan_theta{};
+  std::array<int, 2> chart_choice{};
+  std::array<double, 2> n_value{};
+  std::array<double, 2> bearing_capacity{};
+  std::array<double, 2> safety_factor{};
+  std::array<double, 2> required_safety_factor{};
+};
+
+// "DM006SHK.PDT" / "DM106SHK.PDT" and "M_HSK06H.PZK" / "M_HSK16H.PZK".
+std::string sand_page_file_name(int load_case);
+std::string sand_figure_file_name(int load_case);
+
+// The value right-aligned in five characters. Values below -9999 are written as -9999 so the
+// field never loses its sign.
+std::string pad_int_width5(int value);
+
+// The page of one case and its figure, as the bytes of the files (CP932, CR LF).
+std::string sand_check_page(const SandCheckValues& values, int load_case);
+std::string chart_figure(const BearingChart& chart, int chart_index, double eccentricity_ratio,
+                         double tan_theta, int load_case);
+
+// Writes the normal case's page and figure, and the seismic case's when seismic_check is not 0;
+// with the seismic case off, an older seismic page and figure are removed so the viewer cannot
+// print them with this report. Each file is written whole or not at all. Returns the name of the
+// first file that could not be written (or removed); nullopt when all went well.
+std::optional<std::string> write_sand_check_report(const std::filesystem::path& folder,
+                                                   const SandCheckValues& values,
+                                                   const std::array<BearingChart, kChartCount>& charts,
+                                                   int seismic_check);
+
+}  // namespace qvt::results

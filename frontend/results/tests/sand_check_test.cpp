@@ -1,0 +1,198 @@
+#include "frontend/results/sand_check.h"
+
+#include "common/tests/temp_dir.h"
+#include "frontend/results/tests/eccentric_fixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace qvt::results {
+namespace {
+
+struct Recorder : model::MessageSink {
+  std::vector<std::string> texts;
+  void show_message(model::MessageIcon, const std::string&, const std::string& text) override {
+    texts.push_back(text);
+  }
+};
+
+std::string read_text(const std::filesystem::path& p) { return read_file_bytes(p).value_or(""); }
+
+class SandCheckTest : public ::testing::Test {
+ protected:
+  void SetUp() override { fixtures::write_work_folder(dir.path()); }
+  qvt::testing::TempDir dir;
+  Recorder sink;
+  SandCheck check;
+};
+
+TEST_F(SandCheckTest, LoadReadsBothCasesAndTheFirstChart) {
+  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, sink), SandCheck::Load::ready);
+  EXPECT_TRUE(sink.texts.empty());
+  // Normal: tan 600/4000, 2e/B 4/20; (20, 15) lies between the cuts 15 and 35 at distances
+  // 5/r2 and 15/r2: 20 - 10 * 5/20 = 17.5; Q = 10 * 20 * 17.5 / 2; F = 1750 / (4000/20).
+  const SandCheckRow& n = check.row(0);
+  EXPECT_EQ(n.tan_theta_text, "0.150");
+  EXPECT_EQ(n.ratio_text, "0.200");
+  EXPECT_EQ(n.chart_index, 0);
+  EXPECT_EQ(n.n_text, "17.50");
+  EXPECT_DOUBLE_EQ(check.values().bearing_capacity[0], 1750.0);
+  EXPECT_EQ(n.f_text, "8.750");
+  // Seismic: (30, 20) lies on the second curve: N 10; Q 1000; F = 1000 / 175 = 5.714 (down).
+  const SandCheckRow& s = check.row(1);
+  EXPECT_EQ(s.tan_theta_text, "0.200");
+  EXPECT_EQ(s.ratio_text, "0.300");
+  EXPECT_EQ(s.n_text, "10.00");
+  EXPECT_EQ(s.f_text, "5.714");
+  EXPECT_EQ(s.design_text, "1.000");
+}
+
+TEST_F(SandCheckTest, TypedNFollowsAndIsReformattedOnLeaving) {
+  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, sink), SandCheck::Load::ready);
+  check.set_n_text(1, "1.2");
+  EXPECT_DOUBLE_EQ(check.values().bearing_capacity[1], 120.0);
+  EXPECT_EQ(check.row(1).f_text, "0.685");  // 120 / 175 = 0.6857, rounded down
+  check.n_lost_focus(1);
+  EXPECT_EQ(check.row(1).n_text, "1.20");
+  check.set_design_text(0, "1.2");
+  check.design_lost_focus(0);
+  EXPECT_EQ(check.row(0).design_text, "1.200");
+  check.set_n_text(0, "abc");  // what does not read counts as 0
+  EXPECT_EQ(check.row(0).f_text, "0.000");
+}
+
+TEST_F(SandCheckTest, WithoutSeismicCaseTheSeismicRowComputesNothing) {
+  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 0, sink), SandCheck::Load::ready);
+  const SandCheckRow& s = check.row(1);
+  EXPECT_EQ(s.tan_theta_text, "***");
+  EXPECT_EQ(s.ratio_text, "***");
+  EXPECT_EQ(s.f_text, "***");
+  EXPECT_EQ(s.chart_index, 0);
+  // The chart at (0, 0), left of the first cut: d0 = 30/r2, d1 = 50/r2, 20 + 10 * 30 / 20.
+  EXPECT_EQ(s.n_text, "35.00");
+  check.set_n_text(1, "3");
+  EXPECT_EQ(check.row(1).f_text, "***");
+  EXPECT_TRUE(sink.texts.empty());
+
+  // An older seismic page and figure do not outlive a report without the seismic case.
+  write_file_bytes(dir / "DM106SHK.PDT", "old");
+  write_file_bytes(dir / "M_HSK16H.PZK", "old");
+  ASSERT_TRUE(check.ok(sink));
+  EXPECT_TRUE(std::filesystem::exists(dir / "DM006SHK.PDT"));
+  EXPECT_TRUE(std::filesystem::exists(dir / "M_HSK06H.PZK"));
+  EXPECT_FALSE(std::filesystem::exists(dir / "DM106SHK.PDT"));
+  EXPECT_FALSE(std::filesystem::exists(dir / "M_HSK16H.PZK"));
+}
+
+TEST_F(SandCheckTest, UnreadableHandOverShowsItsMessageAndKeepsOkDisabled) {
+  const std::string good = fixtures::eccentric_load_text();
+  const std::string lines_cut = good.substr(0, good.find("20.000000"));
+  std::string zero_v = good;
+  zero_v.replace(zero_v.find("4000.000000"), 11, "0.000000");
+  std::string negative_e = good;
+  negative_e.replace(negative_e.find("2.000000,3.000000"), 8, "-2.00000");
+  std::string not_a_number = good;
+  not_a_number.replace(not_a_number.find("600.000000"), 10, "nan");
+  for (const std::string& text : {lines_cut, zero_v, negative_e, not_a_number, std::string()}) {
+    write_file_bytes(dir / "CAL_HEN.DAT", text);
+    Recorder r;
+    SandCheck c;
+    EXPECT_EQ(c.Form_Load(dir.path(), dir.path(), 1, r), SandCheck::Load::unreadable);
+    ASSERT_EQ(r.texts.size(), 1u);
+    EXPECT_EQ(r.texts[0], "計算結果ﾌｧｲﾙ(CAL_HEN.DAT)が読み込み出来ません。");
+    EXPECT_FALSE(c.ok_enabled());
+    EXPECT_FALSE(c.ok(r));
+    EXPECT_EQ(c.row(0).n_text, "");
+  }
+  // A seismic force of 0 matters only when the seismic case is checked.
+  std::string zero_seismic = good;
+  zero_seismic.replace(zero_seismic.find("3500.000000"), 11, "0.000000");
+  write_file_bytes(dir / "CAL_HEN.DAT", zero_seismic);
+  Recorder r;
+  SandCheck c;
+  EXPECT_EQ(c.Form_Load(dir.path(), dir.path(), 0, r), SandCheck::Load::ready);
+  EXPECT_EQ(c.Form_Load(dir.path(), dir.path(), 1, r), SandCheck::Load::unreadable);
+}
+
+TEST_F(SandCheckTest, MissingOrBrokenChartOffersNoDialog) {
+  std::filesystem::remove(dir / "FAI35.CSV");
+  EXPECT_EQ(check.Form_Load(dir.path(), dir.path(), 1, sink), SandCheck::Load::no_dialog);
+  ASSERT_EQ(sink.texts.size(), 1u);
+  EXPECT_EQ(sink.texts[0], "--- ERROR ---\n\nデータファイルFAI35.CSVが開けません!\n");
+  write_file_bytes(dir / "FAI35.CSV", "3\r\n20,2\r\n");
+  Recorder r;
+  EXPECT_EQ(check.Form_Load(dir.path(), dir.path(), 1, r), SandCheck::Load::no_dialog);
+  ASSERT_EQ(r.texts.size(), 1u);
+  EXPECT_EQ(r.texts[0], "--- ERROR ---\n\nデータファイルFAI35.CSVが読み込めません!\n");
+}
+
+TEST_F(SandCheckTest, PointOffTheChartWarnsAndReadsZero) {
+  std::string steep = fixtures::eccentric_load_text();
+  steep.replace(steep.find("600.000000"), 10, "3200.00000");  // tan 0.800: above every curve
+  write_file_bytes(dir / "CAL_HEN.DAT", steep);
+  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, sink), SandCheck::Load::ready);
+  EXPECT_EQ(check.row(0).n_text, "0.00");
+  ASSERT_EQ(sink.texts.size(), 1u);
+  EXPECT_EQ(sink.texts[0], "常時の点は図表の範囲外です。Ｎを入力してください。");
+}
+
+TEST_F(SandCheckTest, OkRefusesADesignFactorNotAboveZero) {
+  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, sink), SandCheck::Load::ready);
+  check.set_design_text(1, "");
+  EXPECT_FALSE(check.ok(sink));
+  ASSERT_EQ(sink.texts.size(), 1u);
+  EXPECT_EQ(sink.texts[0], "設計安全率に誤りがあります。");
+  EXPECT_FALSE(std::filesystem::exists(dir / "DM006SHK.PDT"));
+}
+
+TEST_F(SandCheckTest, OkWritesTheNormalPageFieldByField) {
+  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, sink), SandCheck::Load::ready);
+  check.set_design_text(0, "2.5");
+  ASSERT_TRUE(check.ok(sink));
+  const std::vector<std::string> lines = split_lines(read_text(dir / "DM006SHK.PDT"));
+  const std::vector<std::string> expected = {
+      utf8_to_cp932_lossy("偏心傾斜荷重　　　　　〈常  時〉"),
+      utf8_to_cp932_lossy("  26   3   8   7   5   9        砂地盤の岸壁,第2案"),
+      "$1  QVT_HKG1.PFM    M_HSK06H.PZK",
+      "00    600.000",
+      "01    4000.000",
+      "02   0.150",
+      "03   2.000",
+      "04  20.000",
+      "05   0.200",
+      "06   17.50",
+      "07  2.500",
+      "08  1750.000",
+      "09   8.750",
+      "13  10.000",
+      utf8_to_cp932_lossy("10  ≧"),
+      utf8_to_cp932_lossy("11  ＯＫ"),
+      "$E",
+  };
+  EXPECT_EQ(lines, expected);
+  EXPECT_NE(read_text(dir / "DM006SHK.PDT").find("\r\n"), std::string::npos);
+  // The seismic page: F 5.714 against 1.000 passes too; a factor of 6 fails it.
+  const std::vector<std::string> seismic = split_lines(read_text(dir / "DM106SHK.PDT"));
+  ASSERT_EQ(seismic.size(), 17u);
+  EXPECT_EQ(seismic[0], utf8_to_cp932_lossy("偏心傾斜荷重　　　　　〈地震時〉"));
+  EXPECT_EQ(seismic[2], "$1  QVT_HKG1.PFM    M_HSK16H.PZK");
+  check.set_design_text(1, "6");
+  ASSERT_TRUE(check.ok(sink));
+  const std::vector<std::string> failed = split_lines(read_text(dir / "DM106SHK.PDT"));
+  EXPECT_EQ(failed[14], utf8_to_cp932_lossy("10  ＜"));
+  EXPECT_EQ(failed[15], utf8_to_cp932_lossy("11  ＯＵＴ"));
+}
+
+TEST_F(SandCheckTest, FileThatCannotBeWrittenKeepsTheDialogOpen) {
+  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, sink), SandCheck::Load::ready);
+  std::filesystem::create_directory(dir / "M_HSK06H.PZK");  // a folder where the figure goes
+  std::filesystem::create_directory(dir / "M_HSK06H.PZK" / "x");
+  EXPECT_FALSE(check.ok(sink));
+  ASSERT_EQ(sink.texts.size(), 1u);
+  EXPECT_EQ(sink.texts[0], "ファイル(M_HSK06H.PZK)が書き込めません。");
+}
+
+}  // namespace
+}  // namespace qvt::results

@@ -1,0 +1,156 @@
+#include "frontend/results/widgets/form7.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace qvt::results {
+
+namespace {
+
+QLabel* cell(QWidget* parent, const QString& text, const QString& name) {
+  auto* l = new QLabel(text, parent);
+  l->setObjectName(name);
+  l->setFrameShape(QFrame::Box);
+  l->setAlignment(Qt::AlignCenter);
+  l->setMinimumWidth(72);
+  l->setMargin(4);
+  return l;
+}
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+Form7::Form7(QWidget* owner, const model::ProjectModel& model, model::MessageSink& sink)
+    : QDialog(owner), sink_(sink) {
+  setObjectName(QStringLiteral("Form7"));
+  setWindowTitle(QStringLiteral("偏心傾斜荷重の検討"));
+  setModal(true);
+
+  auto* grid = new QGridLayout;
+  grid->setSpacing(0);
+  const char* headings[] = {"検討", "tanθ", "|ε|", "φ", "Ｎ", "Ｆ", "設計安全率"};
+  const char* heading_names[] = {"Label16", "Label11", "Label12", "Label13",
+                                 "Label14", "Label15", "Label18"};
+  for (int i = 0; i < 7; ++i)
+    grid->addWidget(cell(this, QString::fromUtf8(headings[i]), QString::fromUtf8(heading_names[i])),
+                    0, i);
+  for (int c = 0; c < 2; ++c) {
+    const int row = c + 1;
+    grid->addWidget(cell(this, c == 0 ? QStringLiteral("常時") : QStringLiteral("地震時"),
+                         c == 0 ? QStringLiteral("Label1") : QStringLiteral("Label2")),
+                    row, 0);
+    tan_theta_[c] = cell(this, QStringLiteral("***"), QStringLiteral("lbl_%1").arg(1 + c));
+    ratio_[c] = cell(this, QStringLiteral("***"), QStringLiteral("lbl_%1").arg(3 + c));
+    chart_[c] = new QComboBox(this);
+    chart_[c]->setObjectName(QStringLiteral("cb_%1").arg(1 + c));
+    chart_[c]->addItems({QStringLiteral("30"), QStringLiteral("35"), QStringLiteral("40"),
+                         QStringLiteral("45")});
+    chart_[c]->setCurrentIndex(-1);
+    n_[c] = new QLineEdit(this);
+    n_[c]->setObjectName(QStringLiteral("txt_N%1").arg(1 + c));
+    n_[c]->setAlignment(Qt::AlignRight);
+    f_[c] = cell(this, QStringLiteral("***"), QStringLiteral("lbl_%1").arg(5 + c));
+    design_[c] = new QLineEdit(QStringLiteral("1.000"), this);
+    design_[c]->setObjectName(QStringLiteral("txt_f%1").arg(1 + c));
+    design_[c]->setAlignment(Qt::AlignRight);
+    grid->addWidget(tan_theta_[c], row, 1);
+    grid->addWidget(ratio_[c], row, 2);
+    grid->addWidget(chart_[c], row, 3);
+    grid->addWidget(n_[c], row, 4);
+    grid->addWidget(f_[c], row, 5);
+    grid->addWidget(design_[c], row, 6);
+    n_[c]->installEventFilter(this);
+    design_[c]->installEventFilter(this);
+
+    connect(chart_[c], &QComboBox::activated, this, [this, c](int index) {
+      if (showing_) return;
+      check_.choose_chart(c, index, sink_);
+      show_row(c);
+    });
+    connect(n_[c], &QLineEdit::textEdited, this, [this, c](const QString& text) {
+      check_.set_n_text(c, text.toStdString());
+      show_row(c);
+    });
+    connect(design_[c], &QLineEdit::textEdited, this,
+            [this, c](const QString& text) { check_.set_design_text(c, text.toStdString()); });
+  }
+
+  ok_ = new QPushButton(QStringLiteral("OK"), this);
+  ok_->setObjectName(QStringLiteral("cmd_ok"));
+  cancel_ = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+  cancel_->setObjectName(QStringLiteral("Command1"));
+  connect(ok_, &QPushButton::clicked, this, [this] { cmd_ok_Click(); });
+  connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(ok_);
+  buttons->addWidget(cancel_);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(grid);
+  layout->addLayout(buttons);
+
+  // Form_Load.
+  load_ = check_.Form_Load(model.work_folder, model.install_folder,
+                           model.conditions.seismic_check, sink_);
+  for (int c = 0; c < 2; ++c) show_row(c);
+  ok_->setEnabled(check_.ok_enabled());
+
+  adjustSize();
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->availableGeometry();
+    move(area.center() - rect().center());
+  }
+}
+
+void Form7::show_row(int c) {
+  showing_ = true;
+  const SandCheckRow& r = check_.row(c);
+  tan_theta_[c]->setText(q(r.tan_theta_text));
+  ratio_[c]->setText(q(r.ratio_text));
+  chart_[c]->setCurrentIndex(r.chart_index);
+  if (n_[c]->text() != q(r.n_text)) n_[c]->setText(q(r.n_text));
+  f_[c]->setText(q(r.f_text));
+  if (design_[c]->text() != q(r.design_text)) design_[c]->setText(q(r.design_text));
+  showing_ = false;
+}
+
+bool Form7::eventFilter(QObject* watched, QEvent* event) {
+  for (int c = 0; c < 2; ++c) {
+    if (watched != n_[c] && watched != design_[c]) continue;
+    auto* box = static_cast<QLineEdit*>(watched);
+    if (event->type() == QEvent::FocusIn) {
+      // Selected once the click that gave the focus has been handled.
+      QTimer::singleShot(0, box, [box] { box->selectAll(); });
+    } else if (event->type() == QEvent::FocusOut) {
+      if (watched == n_[c])
+        check_.n_lost_focus(c);
+      else
+        check_.design_lost_focus(c);
+      show_row(c);
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void Form7::cmd_ok_Click() {
+  // A box still being edited counts as left.
+  for (int c = 0; c < 2; ++c) {
+    check_.n_lost_focus(c);
+    check_.design_lost_focus(c);
+    show_row(c);
+  }
+  if (check_.ok(sink_)) accept();
+}
+
+}  // namespace qvt::results

@@ -1,0 +1,169 @@
+#include "frontend/results/widgets/form7.h"
+
+#include "common/cp932.h"
+#include "common/tests/temp_dir.h"
+#include "common/textfile.h"
+#include "frontend/results/sand_report.h"
+#include "frontend/results/tests/eccentric_fixtures.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace qvt::results {
+namespace {
+
+QApplication& app() {
+  static int argc = 1;
+  static char name[] = "results_widget_tests";
+  static char* argv[] = {name, nullptr};
+  static QApplication a(argc, argv);
+  return a;
+}
+
+struct Recorder : model::MessageSink {
+  std::vector<std::string> texts;
+  void show_message(model::MessageIcon, const std::string&, const std::string& text) override {
+    texts.push_back(text);
+  }
+};
+
+class Form7Test : public ::testing::Test {
+ protected:
+  Form7Test() {
+    app();
+    fixtures::write_work_folder(dir.path());
+    model.work_folder = dir.path();
+    model.install_folder = dir.path();
+    model.conditions.seismic_check = 1;
+  }
+  qvt::testing::TempDir dir;
+  model::ProjectModel model;
+  Recorder sink;
+};
+
+TEST_F(Form7Test, ShowsBothCasesAndFollowsTheBoxes) {
+  Form7 form(nullptr, model, sink);
+  EXPECT_EQ(form.windowTitle(), QStringLiteral("偏心傾斜荷重の検討"));
+  EXPECT_EQ(form.load_result(), SandCheck::Load::ready);
+  EXPECT_TRUE(sink.texts.empty());
+  EXPECT_EQ(form.tan_theta_label(0)->text(), QStringLiteral("0.150"));
+  EXPECT_EQ(form.ratio_label(1)->text(), QStringLiteral("0.300"));
+  EXPECT_EQ(form.chart_box(0)->currentText(), QStringLiteral("30"));
+  EXPECT_EQ(form.n_box(0)->text(), QStringLiteral("17.50"));
+  EXPECT_EQ(form.f_label(0)->text(), QStringLiteral("8.750"));
+  EXPECT_EQ(form.f_label(1)->text(), QStringLiteral("5.714"));
+  EXPECT_EQ(form.design_box(0)->text(), QStringLiteral("1.000"));
+
+  // Typing N recomputes F at once.
+  form.n_box(1)->setFocus();
+  form.n_box(1)->selectAll();
+  form.n_box(1)->insert(QStringLiteral("1.2"));
+  EXPECT_EQ(form.f_label(1)->text(), QStringLiteral("0.685"));
+  // Choosing a chart reads N again for its own row only.
+  emit form.chart_box(1)->activated(2);
+  EXPECT_EQ(form.n_box(1)->text(), QStringLiteral("10.00"));
+  EXPECT_EQ(form.n_box(0)->text(), QStringLiteral("17.50"));
+
+  form.design_box(0)->setText(QStringLiteral("2.5"));
+  emit form.design_box(0)->textEdited(QStringLiteral("2.5"));
+  form.cmd_ok_Click();
+  EXPECT_EQ(form.result(), QDialog::Accepted);
+  EXPECT_EQ(form.design_box(0)->text(), QStringLiteral("2.500"));
+  const auto page = read_file_bytes(dir / "DM006SHK.PDT");
+  ASSERT_TRUE(page);
+  EXPECT_NE(page->find("07  2.500\r\n"), std::string::npos);
+  EXPECT_TRUE(std::filesystem::exists(dir / "M_HSK16H.PZK"));
+}
+
+TEST_F(Form7Test, UnreadableHandOverDisablesOk) {
+  write_file_bytes(dir / "CAL_HEN.DAT", "x\r\n");
+  Form7 form(nullptr, model, sink);
+  EXPECT_EQ(form.load_result(), SandCheck::Load::unreadable);
+  EXPECT_FALSE(form.ok_button()->isEnabled());
+  EXPECT_EQ(form.n_box(0)->text(), QString());
+  EXPECT_EQ(form.chart_box(0)->currentIndex(), -1);
+  EXPECT_EQ(form.tan_theta_label(0)->text(), QStringLiteral("***"));
+}
+
+TEST_F(Form7Test, MissingChartOffersNoDialog) {
+  std::filesystem::remove(dir / "FAI40.CSV");
+  Form7 form(nullptr, model, sink);
+  EXPECT_EQ(form.load_result(), SandCheck::Load::no_dialog);
+  ASSERT_EQ(sink.texts.size(), 1u);
+}
+
+// Draws a chart figure the way the report viewer lays it out, so the docs show what is printed.
+QImage render_figure(const std::string& bytes) {
+  const std::vector<std::string> lines = split_lines(bytes);
+  QImage image(1000, 760, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  // The chart area: x 1400..3900, y 1300..3300 page units.
+  p.scale(1000.0 / 2500.0, 760.0 / 1900.0);
+  p.translate(-1500, -1500);
+  for (std::size_t i = 2; i < lines.size(); ++i) {
+    std::istringstream in(lines[i]);
+    char command = 0;
+    in >> command;
+    if (command == 'L') {
+      int x1, y1, x2, y2, kind, pen;
+      in >> x1 >> y1 >> x2 >> y2 >> kind >> pen;
+      p.setPen(QPen(Qt::black, pen == 3 ? 4 : 2));
+      p.drawLine(x1, y1, x2, y2);
+    } else if (command == 'K' && i + 1 < lines.size()) {
+      int x, y, w, h;
+      in >> x >> y >> w >> h;
+      QFont font;
+      font.setPixelSize(h);
+      p.setFont(font);
+      p.setPen(Qt::black);
+      p.drawText(x, y, QString::fromStdString(cp932_to_utf8_lossy(lines[++i])));
+    }
+  }
+  return image;
+}
+
+TEST_F(Form7Test, Screenshots) {
+  const QByteArray docs = qgetenv("QVT_DOCS_DIR");
+  if (docs.isEmpty()) GTEST_SKIP() << "QVT_DOCS_DIR not set";
+  const QString folder = QString::fromLocal8Bit(docs);
+  // The shipped charts, and a hand-over of a block quay on sand.
+  for (const char* chart : kChartFiles)
+    std::filesystem::copy_file(std::filesystem::path(QVT_BIN_DIR) / chart, dir / chart,
+                               std::filesystem::copy_options::overwrite_existing);
+  write_file_bytes(dir / "CAL_HEN.DAT",
+                   utf8_to_cp932_lossy("26,12,10,9,30,0,砂地盤の岸壁") +
+                       "\r\n52400.000000,48100.000000\r\n9850.000000,15300.000000\r\n"
+                       "612000.000000,540000.000000\r\n20.000000\r\n1.150000,2.480000\r\n"
+                       "0.115000,0.248000\r\n0.000000\r\n0.000000\r\n10.000000\r\n150.000000\r\n"
+                       "0.000000,0.000000\r\n");
+  Form7 form(nullptr, model, sink);
+  ASSERT_EQ(form.load_result(), SandCheck::Load::ready);
+  emit form.chart_box(0)->activated(2);
+  emit form.chart_box(1)->activated(2);
+  form.show();
+  ASSERT_TRUE(form.grab().save(folder + "/sand-check.png"));
+  form.cmd_ok_Click();
+  const auto figure = read_file_bytes(dir / "M_HSK06H.PZK");
+  ASSERT_TRUE(figure);
+  ASSERT_TRUE(render_figure(*figure).save(folder + "/sand-check-figure.png"));
+  const ChartLoad charts = load_bearing_charts(dir.path());
+  for (int c = 0; c < kChartCount; ++c)
+    ASSERT_TRUE(render_figure(chart_figure(charts.charts[c], c, 0.0, 0.0, 0))
+                    .save(folder + QStringLiteral("/chart-fai%1.png").arg(kChartAngles[c])));
+}
+
+}  // namespace
+}  // namespace qvt::results

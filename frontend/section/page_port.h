@@ -1,0 +1,49 @@
+#pragma once
+// The seam between the section picture and the input pages: what the picture reads of the pages
+// (the page shown, inner tabs, the chosen operation options, the improved-body boxes and the
+// ground-surface rows being edited) and the two things it asks of them.
+#include "frontend/model/project.h"
+
+#include <array>
+#include <string>
+
+namespace qvt::section {
+
+struct SurfaceRow {
+  double x = 0;
+  double y = 0;
+};
+
+struct PageState {
+  // The input page shown, 0..6 (0 design conditions ... 5 dimension lines, 6 earth pressure).
+  int shown_page = 0;
+  // The current inner tab of each page (only pages 0, 3 and 6 have more than one).
+  std::array<int, 7> inner_tab{};
+  // The chosen option of each group, -1 when none is chosen.
+  int opt_gm3 = 0;   // wall-block operation: 0 登録 .. 5 No 位置
+  int opt_gm4 = 0;   // action points: 0 受働, 1 主働, 2 削除
+  int opt_gm6 = -1;  // improved-soil operation: 0 登録 .. 3 No 位置
+  bool opt_gm8_1 = false;  // 任意形状: the arbitrary ground surface is drawn
+  int opt_gm12 = 0;  // dimension points: 0 上部登録, 1 上部解除, 2 下部登録, 3 下部解除
+  // The improved-body boxes X, Y, B, Dh1, Dh2 as typed.
+  std::array<std::string, 5> txt_gm6{};
+  // The ground-surface rows being edited (not yet committed to the model).
+  std::array<SurfaceRow, model::MAX_SURFACE_POINTS + 1> surface_point_rows{};
+  int surface_point_row_count = 0;
+
+  bool shows(int page) const { return shown_page == page; }
+};
+
+class PagePort {
+ public:
+  virtual ~PagePort() = default;
+  virtual const PageState& page_state() const = 0;
+  // Sets the caption of the action-point number label to n ("###0") and runs its change
+  // handler, which shows that point of the current side and selects it (current_point_index
+  // n - 1).
+  virtual void select_action_point(int n) = 0;
+  // Puts the prompt of the chosen block operation back into the status bar's first panel.
+  virtual void restore_operation_prompt() = 0;
+};
+
+}  // namespace qvt::section
