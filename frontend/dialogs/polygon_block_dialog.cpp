@@ -93,7 +93,9 @@ std::vector<model::OutlinePoint> PolygonBlockDialog::vertices() const {
   return v;
 }
 
-std::vector<PreviewItem> PolygonBlockDialog::preview() const { return polygon_preview(vertices()); }
+void PolygonBlockDialog::pic_NB_Paint(section::DrawSink& sink) const {
+  draw_polygon_preview(vertices(), sink);
+}
 
 bool PolygonBlockDialog::cmd_NB_Click(int index) {
   if (index == 1) return true;

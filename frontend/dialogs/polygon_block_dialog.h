@@ -7,6 +7,7 @@
 #include "frontend/dialogs/polygon_preview.h"
 #include "frontend/model/messages.h"
 #include "frontend/model/project.h"
+#include "frontend/section/draw_sink.h"
 #include "frontend/section/editor_state.h"
 
 #include <array>
@@ -39,7 +40,8 @@ class PolygonBlockDialog {
   // 0 accepts: true when the block was stored and the dialog closes; 1 cancels (true).
   bool cmd_NB_Click(int index);
 
-  std::vector<PreviewItem> preview() const;
+  // Form4.pic_NB_Paint: the preview of the working vertices.
+  void pic_NB_Paint(section::DrawSink& sink) const;
   std::vector<model::OutlinePoint> vertices() const;
 
   // Control state.

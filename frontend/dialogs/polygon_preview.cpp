@@ -3,6 +3,7 @@
 #include "frontend/model/display_text.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace qvt::dialogs {
 
@@ -31,24 +32,26 @@ PreviewPoint preview_point(const PreviewFit& fit, const model::OutlinePoint& v) 
   return {(v.x - fit.left) * fit.scale, kPreviewAreaHeight - (v.y - fit.bottom) * fit.scale};
 }
 
-std::vector<PreviewItem> polygon_preview(std::span<const model::OutlinePoint> vertices) {
-  std::vector<PreviewItem> items;
+void draw_polygon_preview(std::span<const model::OutlinePoint> vertices,
+                          section::DrawSink& sink) {
   const int n = static_cast<int>(vertices.size());
-  if (n < 2) return items;
+  if (n < 2) return;
   const PreviewFit fit = fit_polygon_preview(vertices);
-  auto number = [&](int label, const model::OutlinePoint& at) {
-    const PreviewPoint p = preview_point(fit, at);
-    PreviewItem item;
-    item.kind = PreviewItem::Kind::Number;
-    item.from = {p.x - 70, p.y - 75};
-    item.text = model::format_pattern(label, "###");
-    items.push_back(item);
+  auto at = [&](const model::OutlinePoint& v) {
+    const PreviewPoint p = preview_point(fit, v);
+    return std::pair<int, int>{static_cast<int>(p.x), static_cast<int>(p.y)};
   };
   auto edge = [&](const model::OutlinePoint& a, const model::OutlinePoint& b) {
-    PreviewItem item;
-    item.from = preview_point(fit, a);
-    item.to = preview_point(fit, b);
-    items.push_back(item);
+    const auto [x1, y1] = at(a);
+    const auto [x2, y2] = at(b);
+    sink.set_colour(section::kWhite);
+    sink.line(x1, y1, x2, y2);
+  };
+  auto number = [&](int label, const model::OutlinePoint& v) {
+    const auto [x, y] = at(v);
+    sink.set_colour(section::kGreen);
+    sink.set_text_position(x - 70, y - 75);
+    sink.print(model::format_pattern(label, "###"));
   };
   for (int i = 1; i < n; ++i) {
     edge(vertices[i - 1], vertices[i]);
@@ -58,7 +61,6 @@ std::vector<PreviewItem> polygon_preview(std::span<const model::OutlinePoint> ve
       number(i + 1, vertices[i]);
     }
   }
-  return items;
 }
 
 }  // namespace qvt::dialogs

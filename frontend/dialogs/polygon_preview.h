@@ -1,11 +1,11 @@
 #pragma once
 // The preview of the polygon block dialog: the outline being entered, scaled into the picture
-// pic_NB (twips, y down, drawing area 5700 x 5100) with its vertices numbered.
+// pic_NB (twips, y down, drawing area 5700 x 5100) with its vertices numbered, drawn into the
+// section picture's DrawSink.
 #include "frontend/model/outline_order.h"
+#include "frontend/section/draw_sink.h"
 
 #include <span>
-#include <string>
-#include <vector>
 
 namespace qvt::dialogs {
 
@@ -29,15 +29,10 @@ struct PreviewPoint {
 };
 PreviewPoint preview_point(const PreviewFit& fit, const model::OutlinePoint& v);
 
-// What the preview draws, in order: white edges and light-green vertex numbers.
-struct PreviewItem {
-  enum class Kind { Edge, Number } kind = Kind::Edge;
-  PreviewPoint from, to;  // an edge's ends; a number's top-left corner in `from`
-  std::string text;       // a number's text
-};
-
-// The edges from vertex 0 through vertex n-1 and back to 0, each vertex numbered from 1 just
-// above-left of it. Nothing for fewer than 2 vertices.
-std::vector<PreviewItem> polygon_preview(std::span<const model::OutlinePoint> vertices);
+// Draws the preview into the picture's sink (whole twips, truncated toward zero): for each
+// vertex i from 1 a white edge from vertex i - 1 and the light-green number i just above-left of
+// vertex i - 1; after the last vertex the closing edge back to vertex 0 and its number. Nothing
+// for fewer than 2 vertices.
+void draw_polygon_preview(std::span<const model::OutlinePoint> vertices, section::DrawSink& sink);
 
 }  // namespace qvt::dialogs

@@ -49,26 +49,43 @@ TEST(PolygonPreview, SquareIsCentredInTheDrawingArea) {
 }
 
 TEST(PolygonPreview, EdgesAndNumbersInDrawingOrder) {
-  EXPECT_TRUE(polygon_preview(std::vector<OutlinePoint>{{1, 1}}).empty());
-  const std::vector<OutlinePoint> square{{0, 0}, {0, 10}, {10, 10}, {10, 0}};
-  const std::vector<PreviewItem> items = polygon_preview(square);
+  section::DisplayList one;
+  draw_polygon_preview(std::vector<OutlinePoint>{{1, 1}}, one);
+  EXPECT_TRUE(one.items.empty());
+
+  section::DisplayList list;
+  draw_polygon_preview(std::vector<OutlinePoint>{{0, 0}, {0, 10}, {10, 10}, {10, 0}}, list);
   // Per edge i = 1..3 the edge, then the number i at vertex i - 1; after the last, the closing
   // edge and the number 4.
-  ASSERT_EQ(items.size(), 8u);
-  for (int i = 0; i < 8; ++i)
-    EXPECT_EQ(items[i].kind, i % 2 ? PreviewItem::Kind::Number : PreviewItem::Kind::Edge) << i;
-  EXPECT_EQ(items[1].text, "1");
-  EXPECT_EQ(items[7].text, "4");
-  // Number 1 at vertex 0 (810, 4590), moved up-left by (70, 75).
-  EXPECT_NEAR(items[1].from.x, 740, 1e-9);
-  EXPECT_NEAR(items[1].from.y, 4515, 1e-9);
-  EXPECT_EQ(items[5].text, "3");
+  ASSERT_EQ(list.items.size(), 8u);
+  for (int i = 0; i < 8; ++i) {
+    const section::DrawItem& item = list.items[i];
+    EXPECT_EQ(item.kind, i % 2 ? section::DrawItem::Text : section::DrawItem::Line) << i;
+    EXPECT_EQ(item.colour, i % 2 ? section::kGreen : section::kWhite) << i;
+  }
+  const section::DrawItem& first = list.items[0];
+  EXPECT_EQ(first.x1, 810);  // (0, 0)
+  EXPECT_EQ(first.y1, 4590);
+  EXPECT_EQ(first.x2, 810);  // (0, 10)
+  EXPECT_EQ(first.y2, 510);
+  // Number 1 at vertex 0, moved up-left by (70, 75).
+  EXPECT_EQ(list.items[1].text, "1");
+  EXPECT_EQ(list.items[1].x1, 740);
+  EXPECT_EQ(list.items[1].y1, 4515);
+  EXPECT_EQ(list.items[5].text, "3");
   // The closing edge runs from vertex 3 (4890, 4590) back to vertex 0.
-  EXPECT_NEAR(items[6].from.x, 4890, 1e-9);
-  EXPECT_NEAR(items[6].to.x, 810, 1e-9);
-  EXPECT_NEAR(items[6].to.y, 4590, 1e-9);
+  const section::DrawItem& closing = list.items[6];
+  EXPECT_EQ(closing.x1, 4890);
+  EXPECT_EQ(closing.y1, 4590);
+  EXPECT_EQ(closing.x2, 810);
+  EXPECT_EQ(closing.y2, 4590);
+  EXPECT_EQ(list.items[7].text, "4");
+  EXPECT_EQ(list.items[7].x1, 4890 - 70);
+
   // Two vertices: one edge each way, two numbers.
-  EXPECT_EQ(polygon_preview(std::vector<OutlinePoint>{{0, 0}, {1, 1}}).size(), 4u);
+  section::DisplayList two;
+  draw_polygon_preview(std::vector<OutlinePoint>{{0, 0}, {1, 1}}, two);
+  EXPECT_EQ(two.items.size(), 4u);
 }
 
 }  // namespace

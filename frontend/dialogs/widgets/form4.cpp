@@ -3,6 +3,7 @@
 #include "frontend/dialogs/widgets/box_focus.h"
 #include "frontend/dialogs/widgets/dialog_layout.h"
 #include "frontend/dialogs/widgets/grid_control.h"
+#include "frontend/section/widgets/section_widget.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -25,19 +26,9 @@ PolygonPreviewPicture::PolygonPreviewPicture(QWidget* parent, const PolygonBlock
 void PolygonPreviewPicture::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), Qt::black);
-  const double px = 1.0 / 15.0;  // pixels per twip
-  for (const PreviewItem& item : presenter_.preview()) {
-    if (item.kind == PreviewItem::Kind::Edge) {
-      painter.setPen(QColor(255, 255, 255));
-      painter.drawLine(QPointF(item.from.x * px, item.from.y * px),
-                       QPointF(item.to.x * px, item.to.y * px));
-    } else {
-      painter.setPen(QColor(0, 255, 0));
-      const QFontMetrics fm(painter.font());
-      painter.drawText(QPointF(item.from.x * px, item.from.y * px + fm.ascent()),
-                       QString::fromStdString(item.text));
-    }
-  }
+  section::DisplayList list;
+  presenter_.pic_NB_Paint(list);
+  section::paint_display_list(painter, list);
 }
 
 Form4::Form4(QWidget* owner, PolygonBlockDialog& presenter)

@@ -15,7 +15,7 @@ namespace qvt::dialogs {
 
 class GridControl;
 
-// The preview pic_NB: 5760 x 5160 twips on black, painting the presenter's preview items.
+// The preview pic_NB: 5760 x 5160 twips on black, painted by the section picture's painter.
 class PolygonPreviewPicture : public QWidget {
  public:
   PolygonPreviewPicture(QWidget* parent, const PolygonBlockDialog& presenter);
