@@ -79,6 +79,11 @@ std::string first_problem(const ProjectModel& m) {
 
 }  // namespace
 
+std::string block_problem(const ProjectModel& m, const WallBlock& block) {
+  if (block.block_type < 0) return {};
+  return block_geometry_problem(check_input(m, block));
+}
+
 std::string engine_input_problem(const ProjectModel& m) {
   std::string why = first_problem(m);
   return why.empty() ? why : why + "\n入力データを確認してください。";

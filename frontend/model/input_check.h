@@ -12,4 +12,9 @@ namespace qvt::model {
 // model can be computed.
 std::string engine_input_problem(const ProjectModel& m);
 
+// Why the engines could not weigh this block record (its outline or sizes, by its type), or ""
+// when they can; the same check the engines' input writer makes, for dialogs that refuse such a
+// block before it is stored.
+std::string block_problem(const ProjectModel& m, const WallBlock& block);
+
 }  // namespace qvt::model

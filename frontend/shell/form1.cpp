@@ -74,7 +74,10 @@ QString qstr(const std::string& s) { return QString::fromStdString(s); }
 Form1::Form1(UiPort& ui, const std::filesystem::path& install_folder,
              const std::filesystem::path& work_folder, const std::string& command_line,
              bool check_updates_at_start)
-    : ui_(ui), sink_(ui, this), check_updates_at_start_(check_updates_at_start) {
+    : ui_(ui),
+      sink_(ui, this),
+      block_dialogs_(ui, this, model_, editor_),
+      check_updates_at_start_(check_updates_at_start) {
   setObjectName(QStringLiteral("Form1"));
   model_.install_folder = install_folder;
   model_.work_folder = work_folder;
@@ -89,7 +92,7 @@ Form1::Form1(UiPort& ui, const std::filesystem::path& install_folder,
   Command1_->adjustSize();
   Command1_->move(opt_menu_[kInputPageCount - 1]->geometry().right() + 24, 6);
   connect(Command1_, &QPushButton::clicked, this, [this] { Command1_Click(); });
-  view_ = std::make_unique<SectionView>(client, model_, ui_);
+  view_ = std::make_unique<SectionView>(client, model_, ui_, editor_);
   pages_ = std::make_unique<InputPages>(client, model_);
   view_->attach_pages(*pages_);
   build_menus();

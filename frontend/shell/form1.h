@@ -4,6 +4,8 @@
 // commands, with the menu bar and the toolbar that reach them.
 #include "frontend/model/project.h"
 #include "frontend/model/sibling_import.h"
+#include "frontend/section/editor_state.h"
+#include "frontend/shell/block_dialogs_port.h"
 #include "frontend/shell/input_pages.h"
 #include "frontend/shell/section_view.h"
 #include "frontend/shell/ui_port.h"
@@ -97,6 +99,10 @@ class Form1 : public QMainWindow {
   bool is_waiting_for_program() const { return waiting_for_program_; }
   InputPages& pages() { return *pages_; }
   SectionView& view() { return *view_; }
+  // The editor state the picture, the pages and the block dialogs share, and the block dialogs
+  // the register buttons and the block editors open.
+  section::EditorState& editor() { return editor_; }
+  dialogs::BlockDialogs& block_dialogs() { return block_dialogs_; }
   QAction* mnuRecentFile(int index) const { return mnuRecentFile_.at(index); }
   QAction* toolbar_button(int button) const { return toolbar_buttons_.at(button); }
   QPushButton* Command1() const { return Command1_; }
@@ -141,6 +147,8 @@ class Form1 : public QMainWindow {
   UiPort& ui_;
   model::ProjectModel model_;
   UiMessageSink sink_;
+  section::EditorState editor_;
+  ShellBlockDialogs block_dialogs_;
   std::unique_ptr<InputPages> pages_;
   std::unique_ptr<SectionView> view_;
   std::unique_ptr<frmSplash> splash_;

@@ -68,13 +68,15 @@ class ShellPagePort : public section::PagePort {
   mutable section::PageState state_;
 };
 
-SectionView::SectionView(QWidget* parent, model::ProjectModel& model, UiPort& ui)
+SectionView::SectionView(QWidget* parent, model::ProjectModel& model, UiPort& ui,
+                         section::EditorState& editor)
     : ui_(ui),
-      page_port_(std::make_unique<ShellPagePort>(editor_)),
-      picture_(std::make_unique<section::SectionPicture>(model, editor_, *page_port_, *this)),
+      editor_(editor),
+      page_port_(std::make_unique<ShellPagePort>(editor)),
+      picture_(std::make_unique<section::SectionPicture>(model, editor, *page_port_, *this)),
       hscroll_last(picture_->view().hscroll_last),
       vscroll_last(picture_->view().vscroll_last),
-      bs_mode(editor_.bs_mode) {
+      bs_mode(editor.bs_mode) {
   widget_ = new section::SectionPictureWidget(*picture_, parent);
   hsb_gm_ = new QScrollBar(Qt::Horizontal, parent);
   hsb_gm_->setObjectName(QStringLiteral("hsb_gm"));

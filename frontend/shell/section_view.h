@@ -32,7 +32,9 @@ class ShellPagePort;
 
 class SectionView : public section::SectionEffects {
  public:
-  SectionView(QWidget* parent, model::ProjectModel& model, UiPort& ui);
+  // editor: the one editor state the picture, the pages and the block dialogs share.
+  SectionView(QWidget* parent, model::ProjectModel& model, UiPort& ui,
+              section::EditorState& editor);
   ~SectionView() override;
 
   QWidget* pic_gm() const;
@@ -83,7 +85,7 @@ class SectionView : public section::SectionEffects {
   void place(int pic_width_px, int pic_height_px);
 
   UiPort& ui_;
-  section::EditorState editor_;
+  section::EditorState& editor_;
   std::unique_ptr<ShellPagePort> page_port_;
   std::unique_ptr<section::SectionPicture> picture_;
   section::SectionPictureWidget* widget_ = nullptr;

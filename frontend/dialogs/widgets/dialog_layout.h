@@ -1,0 +1,30 @@
+#pragma once
+// What the block dialogs' widgets share: a text box bound to a text of the presenter, the
+// accept and cancel buttons, and centring on the screen.
+#include <QString>
+
+#include <functional>
+#include <string>
+
+class QDialog;
+class QHBoxLayout;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace qvt::dialogs {
+
+// Shows `text` in the box; the user's edits write it back; losing the focus runs `lost_focus`
+// and shows `text` again (the presenter may have rewritten it). The box selects its text on
+// focus.
+void bind_box(QLineEdit* box, std::string& text, std::function<void()> lost_focus);
+
+// A command button that Enter in a box does not press.
+QPushButton* command_button(QWidget* parent, const QString& caption, const QString& name);
+// The accept and cancel buttons at the bottom right, accept on the left.
+QHBoxLayout* button_row(QPushButton* accept, QPushButton* cancel);
+
+// Moves the dialog, at its size, to the middle of the screen.
+void centre_on_screen(QDialog* dialog);
+
+}  // namespace qvt::dialogs

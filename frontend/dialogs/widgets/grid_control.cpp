@@ -1,0 +1,121 @@
+#include "frontend/dialogs/widgets/grid_control.h"
+
+#include <QHeaderView>
+
+#include <algorithm>
+#include <QPalette>
+#include <QScrollBar>
+#include <QStringList>
+
+namespace qvt::dialogs {
+
+GridControl::GridControl(QWidget* parent) : QTableWidget(parent) {
+  verticalHeader()->setVisible(false);
+  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+  horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  horizontalHeader()->setHighlightSections(false);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setEditTriggers(QAbstractItemView::AllEditTriggers);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // Cells the user fills show their numbers as the filled ones do.
+  auto* prototype = new QTableWidgetItem;
+  prototype->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  setItemPrototype(prototype);
+  connect(this, &QTableWidget::cellChanged, this, [this](int, int) {
+    if (!filling_ && on_edited) on_edited();
+  });
+}
+
+void GridControl::set_painting(bool on) { setUpdatesEnabled(on); }
+
+void GridControl::reset() {
+  filling_ = true;
+  clearContents();
+  filling_ = false;
+}
+
+void GridControl::set_row_count(int rows) { setRowCount(std::max(rows - title_rows_, 0)); }
+
+int GridControl::row_count() const { return rowCount() + title_rows_; }
+
+void GridControl::set_col_count(int cols) {
+  setColumnCount(cols);
+  setHorizontalHeaderLabels(QStringList());
+}
+
+void GridControl::set_title_rows(int rows) {
+  const int total = row_count();
+  title_rows_ = std::max(rows, 0);
+  horizontalHeader()->setVisible(title_rows_ > 0);
+  set_row_count(total);
+}
+
+void GridControl::set_fixed_cols(int cols) { fixed_cols_ = cols; }
+
+void GridControl::set_col_width_twips(int col, int twips) {
+  setColumnWidth(col, twips_to_pixels(twips));
+}
+
+void GridControl::set_control_width_twips(double twips) { setFixedWidth(twips_to_pixels(twips)); }
+
+void GridControl::set_cell(int row, int col, const QString& text) {
+  if (col < 0 || col >= columnCount()) return;
+  if (row < title_rows_) {
+    // Title rows show as the header; the last one is what it shows.
+    auto* item = horizontalHeaderItem(col);
+    if (!item) {
+      item = new QTableWidgetItem;
+      setHorizontalHeaderItem(col, item);
+    }
+    item->setText(text);
+    return;
+  }
+  const int r = row - title_rows_;
+  if (r >= rowCount()) return;
+  filling_ = true;
+  QTableWidgetItem* it = item(r, col);
+  if (!it) {
+    it = new QTableWidgetItem;
+    if (col < fixed_cols_) {
+      it->setFlags(Qt::ItemIsEnabled);
+      it->setBackground(palette().brush(QPalette::Button));
+      it->setTextAlignment(Qt::AlignCenter);
+    } else {
+      it->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    setItem(r, col, it);
+  }
+  it->setText(text);
+  filling_ = false;
+}
+
+QString GridControl::cell(int row, int col) const {
+  if (row < title_rows_) {
+    const QTableWidgetItem* h = horizontalHeaderItem(col);
+    return h ? h->text() : QString();
+  }
+  const QTableWidgetItem* it = item(row - title_rows_, col);
+  return it ? it->text() : QString();
+}
+
+void GridControl::set_row_text(int row, const QString& text) {
+  const QStringList cells = text.split(QLatin1Char('\t'));
+  for (int c = 0; c < cells.size() && c < columnCount(); ++c) set_cell(row, c, cells[c]);
+}
+
+bool GridControl::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+  if (index.isValid() && index.column() < fixed_cols_) return false;
+  return QTableWidget::edit(index, trigger, event);
+}
+
+int GridControl::last_row_in_use() const {
+  for (int r = rowCount() - 1; r >= 0; --r)
+    for (int c = fixed_cols_; c < columnCount(); ++c) {
+      const QTableWidgetItem* it = item(r, c);
+      if (it && !it->text().trimmed().isEmpty()) return r + title_rows_;
+    }
+  return 0;
+}
+
+}  // namespace qvt::dialogs

@@ -1,0 +1,59 @@
+#pragma once
+// The editable table control of the dialogs and pages: a QTableWidget offering the operations the
+// forms use - sizes in twips, title rows shown as the header, fixed columns that the user cannot
+// edit, cell and whole-row text, the last data row in use, and one edit event after the user
+// has changed a cell. Rows and columns are numbered as the forms number them: row 0 is the
+// (first) title row, data rows follow.
+#include <QTableWidget>
+
+#include <functional>
+
+namespace qvt::dialogs {
+
+class GridControl : public QTableWidget {
+ public:
+  explicit GridControl(QWidget* parent = nullptr);
+  using QTableWidget::edit;
+
+  // Suspends painting while the grid is rebuilt.
+  void set_painting(bool on);
+  // Empties every cell.
+  void reset();
+  // Total rows, title rows included, and columns.
+  void set_row_count(int rows);
+  int row_count() const;
+  void set_col_count(int cols);
+  // Number of title rows; the first data row is this number.
+  void set_title_rows(int rows);
+  int title_rows() const { return title_rows_; }
+  void set_fixed_cols(int cols);
+  void set_col_width_twips(int col, int twips);
+  void set_control_width_twips(double twips);
+  void set_grid_name(const QString& name) { setObjectName(name); }
+
+  // Cell text by form row and column; row 0 is the title row.
+  void set_cell(int row, int col, const QString& text);
+  QString cell(int row, int col) const;
+  // Writes a whole data row from text whose cells are separated by tab characters.
+  void set_row_text(int row, const QString& text);
+  // The number (form numbering) of the last data row with text in a column that is not fixed;
+  // 0 when there is none.
+  int last_row_in_use() const;
+
+  // Raised after the user has changed a cell (not for changes made by code).
+  std::function<void()> on_edited;
+
+ protected:
+  // Fixed columns are never opened for editing, also in rows not filled yet.
+  bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+
+ private:
+  int title_rows_ = 1;
+  int fixed_cols_ = 0;
+  bool filling_ = false;
+};
+
+// Twips in screen pixels at 96 dots per inch.
+inline int twips_to_pixels(double twips) { return static_cast<int>(twips / 15.0 + 0.5); }
+
+}  // namespace qvt::dialogs
