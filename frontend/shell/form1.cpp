@@ -72,7 +72,8 @@ Form1::Form1(UiPort& ui, const std::filesystem::path& install_folder,
   setCentralWidget(client);
   build_page_selector(client);
   view_ = std::make_unique<SectionView>(client, model_);
-  pages_ = std::make_unique<InputPages>(client, model_);
+  stv_gm_ = std::make_unique<pages::PageStatusBar>(this, sink_, [this] { view_->repaint_section(); });
+  pages_ = std::make_unique<InputPages>(client, model_, *stv_gm_, *view_);
   build_menus();
   build_toolbar();
 }
@@ -246,15 +247,9 @@ void Form1::inp_menu_Click(int Index) {
 
 void Form1::opt_menu_Click(int Index) {
   if (Index < 0 || Index >= kInputPageCount) return;
-  if (pages_->is_shown(tab_no_)) pages_->store_page(tab_no_);
-  pages_->tab_gm(tab_no_)->hide();
-  pages_->tab_gm(tab_no_)->setEnabled(false);
-  pages_->tab_gm(Index)->setEnabled(true);
-  pages_->load_page(Index);
-  view_->set_shown(Index != 0);
-  pages_->tab_gm(Index)->show();
-  tab_no_ = Index;
-  view_->repaint_section();
+  pages_->page_switch().set_tab_no(tab_no_);
+  pages_->page_switch().opt_menu_Click(Index);
+  tab_no_ = pages_->page_switch().tab_no();
 }
 
 // ---------------------------------------------------------------------------------------------

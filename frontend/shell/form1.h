@@ -3,6 +3,7 @@
 // save, save-as, recent files), the calculation run and the result, eccentric-check and print
 // commands, with the menu bar and the toolbar that reach them.
 #include "frontend/model/project.h"
+#include "frontend/pages/widgets/page_status_bar.h"
 #include "frontend/shell/input_pages.h"
 #include "frontend/shell/section_view.h"
 #include "frontend/shell/ui_port.h"
@@ -79,6 +80,7 @@ class Form1 : public QMainWindow {
   bool is_waiting_for_program() const { return waiting_for_program_; }
   InputPages& pages() { return *pages_; }
   SectionView& view() { return *view_; }
+  pages::PageStatusBar& stv_gm() { return *stv_gm_; }
   QAction* mnuRecentFile(int index) const { return mnuRecentFile_.at(index); }
   QAction* toolbar_button(int button) const { return toolbar_buttons_.at(button); }
   // Set to -1 when the update command ends the program: the close then asks nothing.
@@ -120,6 +122,7 @@ class Form1 : public QMainWindow {
   UiMessageSink sink_;
   std::unique_ptr<InputPages> pages_;
   std::unique_ptr<SectionView> view_;
+  std::unique_ptr<pages::PageStatusBar> stv_gm_;
   std::unique_ptr<frmSplash> splash_;
 
   QString dlg1_file_name_;
