@@ -16,7 +16,7 @@ namespace {
 // Places of the containers inside the main window's client area, in pixels: the
 // design-conditions page fills the width; the other pages stand right of the section picture.
 constexpr int kPageTop = 40;
-constexpr int kPageHeight = 470;
+constexpr int kPageHeight = 458;  // down to the status bar
 constexpr int kFirstPageLeft = 8;
 constexpr int kFirstPageWidth = 784;
 constexpr int kOtherPageLeft = 492;

@@ -6,6 +6,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QEvent>
+#include <QFont>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -82,6 +83,16 @@ DesignConditionsView::DesignConditionsView(DesignConditionsPage& page, QWidget* 
     hl->addWidget(f);
     fra_tb1_[j] = f;
     tabs_->addTab(holder, u(captions[j]));
+  }
+  // The page holds many controls in the place of the section picture: a small font and tight
+  // spacing keep all of them in view.
+  QFont small = font();
+  small.setPixelSize(11);
+  setFont(small);
+  for (QLayout* l : findChildren<QLayout*>()) {
+    if (l == layout) continue;
+    l->setSpacing(2);
+    if (qobject_cast<QGroupBox*>(l->parentWidget())) l->setContentsMargins(6, 2, 6, 3);
   }
   connect(tabs_, &QTabWidget::currentChanged, this, [this](int j) {
     page_.select_inner_tab(j);
@@ -428,9 +439,10 @@ QWidget* DesignConditionsView::build_forces_tab() {
     for (int r = 0; r < 3; ++r) {
       g->addWidget(label(std::to_string(r + 1).c_str(), f), r + 1, 0, Qt::AlignCenter);
       for (int k = 0; k < 5; ++k)
-        g->addWidget(make_box({BoxGroup::gm19, 15 * c + 5 * r + k}, f, k == 0 ? 200 : 90), r + 1,
+        g->addWidget(make_box({BoxGroup::gm19, 15 * c + 5 * r + k}, f, k == 0 ? 0 : 90), r + 1,
                      k + 1);
     }
+    g->setColumnStretch(2, 1);
     grid->addWidget(f, c, 0, 1, 3);
   }
 
