@@ -82,19 +82,27 @@ const char* DesignConditionsPage::pattern_of(BoxId b) {
   return "";
 }
 
-TextBox& DesignConditionsPage::box(BoxId id) {
+namespace {
+
+template <class State>
+auto& box_in(State& s, BoxId id) {
   switch (id.group) {
-    case BoxGroup::gm1: return s_.txt_gm1.at(id.index);
-    case BoxGroup::gm2: return s_.txt_gm2.at(id.index);
-    case BoxGroup::gm19: return s_.txt_gm19.at(id.index);
-    case BoxGroup::gm20: return s_.txt_gm20.at(id.index);
-    case BoxGroup::gm21: return s_.txt_gm21.at(id.index);
+    case BoxGroup::gm1: return s.txt_gm1.at(id.index);
+    case BoxGroup::gm2: return s.txt_gm2.at(id.index);
+    case BoxGroup::gm19: return s.txt_gm19.at(id.index);
+    case BoxGroup::gm20: return s.txt_gm20.at(id.index);
+    case BoxGroup::gm21: break;
   }
-  return s_.txt_gm1.at(0);
+  return s.txt_gm21.at(id.index);
 }
 
+}  // namespace
+
+TextBox& DesignConditionsPage::box(BoxId id) { return box_in(s_, id); }
+const TextBox& DesignConditionsPage::box(BoxId id) const { return box_in(s_, id); }
+
 double DesignConditionsPage::value_of(BoxId id) const {
-  return leading_number(const_cast<DesignConditionsPage*>(this)->box(id).text);
+  return leading_number(box(id).text);
 }
 
 void DesignConditionsPage::set_text(BoxId id, const std::string& text) {

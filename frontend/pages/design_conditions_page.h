@@ -67,6 +67,7 @@ class DesignConditionsPage : public InputPage {
   DesignConditionsPage(model::ProjectModel& model, PageEffects& effects);
 
   const DesignConditionsState& state() const { return s_; }
+  const TextBox& text_box(BoxId id) const { return box(id); }
 
   // `load_design_conditions_page` and `store_design_conditions_page`.
   void load() override;
@@ -113,6 +114,7 @@ class DesignConditionsPage : public InputPage {
 
  private:
   TextBox& box(BoxId id);
+  const TextBox& box(BoxId id) const;
   void set_text(BoxId id, const std::string& text);  // by code: raises the box's Change
   void set_value(BoxId id, double value);            // formatted with the box's pattern
   double value_of(BoxId id) const;

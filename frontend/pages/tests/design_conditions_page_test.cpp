@@ -309,12 +309,7 @@ TEST_F(DesignConditionsPageTest, BoxesAreRewrittenWithTheirPatternOnLeaving) {
   };
   for (const Row& r : rows) {
     type(r.box, r.typed);
-    const TextBox& b = r.box.group == BoxGroup::gm1    ? s().txt_gm1[r.box.index]
-                       : r.box.group == BoxGroup::gm2  ? s().txt_gm2[r.box.index]
-                       : r.box.group == BoxGroup::gm19 ? s().txt_gm19[r.box.index]
-                       : r.box.group == BoxGroup::gm20 ? s().txt_gm20[r.box.index]
-                                                       : s().txt_gm21[r.box.index];
-    EXPECT_EQ(b.text, r.shown) << r.typed;
+    EXPECT_EQ(page.text_box(r.box).text, r.shown) << r.typed;
   }
   page.store();
   EXPECT_EQ(c().job_name, "  job 1 ");

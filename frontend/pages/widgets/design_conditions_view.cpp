@@ -48,8 +48,7 @@ Qt::CheckState qt_state(int s) {
 }
 
 // Shows a group's selection, none included.
-void show_selection(QButtonGroup* group, const std::array<QRadioButton*, 14>& buttons,
-                    const bool* selected) {
+void show_selection(QButtonGroup* group, const bool* selected) {
   group->setExclusive(false);
   for (QAbstractButton* b : group->buttons()) {
     const int id = group->id(b);
@@ -57,7 +56,6 @@ void show_selection(QButtonGroup* group, const std::array<QRadioButton*, 14>& bu
     b->setChecked(selected[id]);
   }
   group->setExclusive(true);
-  (void)buttons;
 }
 
 }  // namespace
@@ -134,10 +132,7 @@ void DesignConditionsView::box_edited(BoxId id, const QString& text) {
   if (!page_.text_edited(id, text.toStdString())) {
     // Refused (a name limit or a character without a code): the box keeps its text.
     QLineEdit* e = txt(id);
-    const QString before = QString::fromStdString(
-        id.group == BoxGroup::gm1 ? page_.state().txt_gm1[id.index].text
-        : id.group == BoxGroup::gm2 ? page_.state().txt_gm2[id.index].text
-                                    : page_.state().txt_gm19[id.index].text);
+    const QString before = QString::fromStdString(page_.text_box(id).text);
     const int cursor = e->cursorPosition() - static_cast<int>(text.size() - before.size());
     QSignalBlocker block(e);
     e->setText(before);
@@ -539,8 +534,8 @@ void DesignConditionsView::refresh() {
 
   std::array<bool, 14> gm1{};
   std::copy(s.opt_gm1.begin(), s.opt_gm1.end(), gm1.begin());
-  for (QButtonGroup* g : gm1_groups_) show_selection(g, opt_gm1_, gm1.data());
-  for (QButtonGroup* g : gm2_groups_) show_selection(g, opt_gm2_, s.opt_gm2.data());
+  for (QButtonGroup* g : gm1_groups_) show_selection(g, gm1.data());
+  for (QButtonGroup* g : gm2_groups_) show_selection(g, s.opt_gm2.data());
 
   const std::pair<QCheckBox*, int> checks[] = {{chk_gm1_, s.chk_gm1},     {chk_gm1_1_, s.chk_gm1_1},
                                                {chk_gm1_2_, s.chk_gm1_2}, {chk_gm2_[0], s.chk_gm2[0]},
