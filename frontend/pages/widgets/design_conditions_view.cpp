@@ -69,14 +69,11 @@ DesignConditionsView::DesignConditionsView(DesignConditionsPage& page, QWidget* 
   tabs_->setObjectName(QStringLiteral("tab_gm_0"));
   layout->addWidget(tabs_);
   const char* captions[3] = {"基本条件", "地震時", "外力"};
-  QWidget* (DesignConditionsView::*builders[3])() = {
-      &DesignConditionsView::build_basic_tab, &DesignConditionsView::build_seismic_tab,
-      &DesignConditionsView::build_forces_tab};
   for (int j = 0; j < 3; ++j) {
     auto* holder = new QWidget;
     auto* hl = new QVBoxLayout(holder);
     hl->setContentsMargins(4, 4, 4, 4);
-    QWidget* f = (this->*builders[j])();
+    QWidget* f = j == 0 ? build_basic_tab() : j == 1 ? build_seismic_tab() : build_forces_tab();
     f->setObjectName(QStringLiteral("fra_tb1_%1").arg(j));
     hl->addWidget(f);
     fra_tb1_[j] = f;
@@ -99,7 +96,12 @@ DesignConditionsView::DesignConditionsView(DesignConditionsPage& page, QWidget* 
   refresh();
 }
 
-DesignConditionsView::~DesignConditionsView() { alive_ = false; }
+// The focus watchers go first: a box that loses the focus while the children are destroyed
+// then reaches neither the presenter nor this half-destroyed view.
+DesignConditionsView::~DesignConditionsView() {
+  for (widgets::TextBoxFocus* f : focus_watchers_) delete f;
+  for (QObject* o : hover_.keys()) o->removeEventFilter(this);
+}
 
 QLineEdit* DesignConditionsView::txt(BoxId id) const {
   const auto it = boxes_.find(key(id));
@@ -113,18 +115,16 @@ QLineEdit* DesignConditionsView::make_box(BoxId id, QWidget* parent, int width) 
   if (*DesignConditionsPage::pattern_of(id)) e->setAlignment(Qt::AlignRight);
   boxes_[key(id)] = e;
   connect(e, &QLineEdit::textEdited, this, [this, id](const QString& t) { box_edited(id, t); });
-  widgets::TextBoxFocus::attach(
+  focus_watchers_.push_back(widgets::TextBoxFocus::attach(
       e,
       [this, id] {
-        if (!alive_) return;
         page_.got_focus(id);
         refresh();
       },
       [this, id] {
-        if (!alive_) return;
         page_.lost_focus(id);
         refresh();
-      });
+      }));
   return e;
 }
 
@@ -500,7 +500,7 @@ QWidget* DesignConditionsView::build_forces_tab() {
 // Events and refresh
 
 bool DesignConditionsView::eventFilter(QObject* watched, QEvent* event) {
-  if (alive_ && event->type() == QEvent::MouseMove) {
+  if (event->type() == QEvent::MouseMove) {
     const auto it = hover_.constFind(watched);
     if (it != hover_.constEnd()) {
       const auto [kind, index] = *it;

@@ -9,6 +9,7 @@
 
 #include <map>
 #include <utility>
+#include <vector>
 
 class QButtonGroup;
 class QCheckBox;
@@ -17,6 +18,10 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 class QTabWidget;
+
+namespace qvt::widgets {
+class TextBoxFocus;
+}
 
 namespace qvt::pages {
 
@@ -76,9 +81,7 @@ class DesignConditionsView : public QWidget {
   int shown_picture_ = -1;
   // Mouse moves: what each watched control is (0 frame, 1 option, 2 check box) and its index.
   QHash<QObject*, std::pair<int, int>> hover_;
-  // False once the view is being destroyed: the focus leaving a box then reaches no presenter
-  // and refreshes no control that is already gone.
-  bool alive_ = true;
+  std::vector<widgets::TextBoxFocus*> focus_watchers_;
 };
 
 }  // namespace qvt::pages
