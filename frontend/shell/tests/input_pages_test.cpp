@@ -99,6 +99,17 @@ TEST_F(InputPagesTest, OpeningTheSampleFillsTheDesignConditions) {
   EXPECT_TRUE(view().chk_gm1()->isChecked());  // the sample checks the seismic case
 }
 
+TEST_F(InputPagesTest, ClosingWithTheFocusInABoxIsSafe) {
+  form->activateWindow();
+  QLineEdit* box = view().txt({BoxGroup::gm1, 12});
+  box->setFocus();
+  QApplication::processEvents();
+  ASSERT_TRUE(box->hasFocus());
+  box->setText(QStringLiteral("2"));
+  form.reset();  // the box loses the focus while the window and its pages go
+  SUCCEED();
+}
+
 // Not a check: with QVT_DOCS_DIR set, saves the pictures of the three inner tabs of the
 // design conditions with the sample block quay open.
 TEST_F(InputPagesTest, Screenshot) {
