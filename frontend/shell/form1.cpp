@@ -93,12 +93,13 @@ Form1::Form1(UiPort& ui, const std::filesystem::path& install_folder,
   Command1_->move(opt_menu_[kInputPageCount - 1]->geometry().right() + 24, 6);
   connect(Command1_, &QPushButton::clicked, this, [this] { Command1_Click(); });
   view_ = std::make_unique<SectionView>(client, model_, ui_, editor_);
-  pages_ = std::make_unique<InputPages>(client, model_);
+  stv_gm_ = std::make_unique<pages::PageStatusBar>(this, sink_, [this] { view_->repaint_section(); });
+  pages_ = std::make_unique<InputPages>(client, model_, *stv_gm_, *view_);
   view_->attach_pages(*pages_);
   build_menus();
   build_toolbar();
   view_->attach_toolbar(toolbar_buttons_[8], toolbar_buttons_[9], toolbar_buttons_[10]);
-  view_->attach_status_bar(statusBar());
+  view_->attach_status_bar(stv_gm_->panel1(), stv_gm_->panel2());
 }
 
 Form1::~Form1() = default;
@@ -262,15 +263,9 @@ void Form1::inp_menu_Click(int Index) {
 
 void Form1::opt_menu_Click(int Index) {
   if (Index < 0 || Index >= kInputPageCount) return;
-  if (pages_->is_shown(tab_no_)) pages_->store_page(tab_no_);
-  pages_->tab_gm(tab_no_)->hide();
-  pages_->tab_gm(tab_no_)->setEnabled(false);
-  pages_->tab_gm(Index)->setEnabled(true);
-  pages_->load_page(Index);
-  view_->set_shown(Index != 0);
-  pages_->tab_gm(Index)->show();
-  tab_no_ = Index;
-  view_->repaint_section();
+  pages_->page_switch().set_tab_no(tab_no_);
+  pages_->page_switch().opt_menu_Click(Index);
+  tab_no_ = pages_->page_switch().tab_no();
 }
 
 // ---------------------------------------------------------------------------------------------

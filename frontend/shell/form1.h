@@ -6,6 +6,7 @@
 #include "frontend/model/sibling_import.h"
 #include "frontend/section/editor_state.h"
 #include "frontend/shell/block_dialogs_port.h"
+#include "frontend/pages/widgets/page_status_bar.h"
 #include "frontend/shell/input_pages.h"
 #include "frontend/shell/section_view.h"
 #include "frontend/shell/ui_port.h"
@@ -103,6 +104,7 @@ class Form1 : public QMainWindow {
   // the register buttons and the block editors open.
   section::EditorState& editor() { return editor_; }
   dialogs::BlockDialogs& block_dialogs() { return block_dialogs_; }
+  pages::PageStatusBar& stv_gm() { return *stv_gm_; }
   QAction* mnuRecentFile(int index) const { return mnuRecentFile_.at(index); }
   QAction* toolbar_button(int button) const { return toolbar_buttons_.at(button); }
   QPushButton* Command1() const { return Command1_; }
@@ -151,6 +153,7 @@ class Form1 : public QMainWindow {
   ShellBlockDialogs block_dialogs_;
   std::unique_ptr<InputPages> pages_;
   std::unique_ptr<SectionView> view_;
+  std::unique_ptr<pages::PageStatusBar> stv_gm_;
   std::unique_ptr<frmSplash> splash_;
 
   QString dlg1_file_name_;

@@ -1,8 +1,13 @@
 #include "frontend/shell/input_pages.h"
 
+#include "frontend/pages/widgets/design_conditions_view.h"
+#include "frontend/pages/widgets/dimension_line_view.h"
+#include "frontend/shell/section_view.h"
+
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
+#include <QVBoxLayout>
 
 namespace qvt::shell {
 
@@ -11,7 +16,7 @@ namespace {
 // Places of the containers inside the main window's client area, in pixels: the
 // design-conditions page fills the width; the other pages stand right of the section picture.
 constexpr int kPageTop = 40;
-constexpr int kPageHeight = 470;
+constexpr int kPageHeight = 458;  // down to the status bar
 constexpr int kFirstPageLeft = 8;
 constexpr int kFirstPageWidth = 784;
 constexpr int kOtherPageLeft = 492;
@@ -19,7 +24,30 @@ constexpr int kOtherPageWidth = 300;
 
 }  // namespace
 
-InputPages::InputPages(QWidget* parent, model::ProjectModel& model) : model_(model) {
+// What the switch calls for a category: the load and store procedures of this class, so a
+// page that fills them in is switched without further wiring.
+class InputPages::CategoryPage : public pages::InputPage {
+ public:
+  CategoryPage(InputPages& owner, int index) : owner_(owner), index_(index) {}
+  void load() override { owner_.load_page(index_); }
+  void store() override { owner_.store_page(index_); }
+  void arrive() override {
+    if (index_ == 6) owner_.arrive_earth_pressure_page();
+  }
+
+ private:
+  InputPages& owner_;
+  int index_;
+};
+
+InputPages::InputPages(QWidget* parent, model::ProjectModel& model, pages::PageEffects& effects,
+                       SectionView& view)
+    : model_(model),
+      view_(view),
+      editor_(view.editor()),
+      design_(model, effects),
+      dimension_(effects),
+      switch_(*this, effects, editor_) {
   for (int i = 0; i < kInputPageCount; ++i) {
     auto* page = new QFrame(parent);
     page->setObjectName(QStringLiteral("tab_gm_%1").arg(i));
@@ -32,22 +60,47 @@ InputPages::InputPages(QWidget* parent, model::ProjectModel& model) : model_(mod
     page->setEnabled(false);
     tab_gm_[i] = page;
   }
-  lbl_gm1_27_ = new QLabel(QStringLiteral("（                         ）"), tab_gm_[0]);
-  lbl_gm1_27_->setObjectName(QStringLiteral("lbl_gm1_27"));
-  lbl_gm1_27_->move(16, 16);
-  lbl_gm1_27_->adjustSize();
-  chk_gm1_2_ = new QCheckBox(QStringLiteral("無条件に無視"), tab_gm_[0]);
-  chk_gm1_2_->setObjectName(QStringLiteral("chk_gm1_2"));
-  chk_gm1_2_->move(lbl_gm1_27_->x() + 12, 14);
-  chk_gm1_2_->adjustSize();
+  auto fill = [](QWidget* container, QWidget* content) {
+    auto* layout = new QVBoxLayout(container);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(content);
+  };
+  design_view_ = new pages::DesignConditionsView(design_);
+  fill(tab_gm_[0], design_view_);
+  dimension_view_ = new pages::DimensionLineView(dimension_);
+  fill(tab_gm_[5], dimension_view_);
+
+  for (int i = 0; i < kInputPageCount; ++i) {
+    if (i == 5) continue;
+    category_pages_[i] = std::make_unique<CategoryPage>(*this, i);
+    switch_.set_page(i, category_pages_[i].get());
+  }
+  switch_.set_page(5, &dimension_);
   show_td_controls(false);
+}
+
+// The page widgets go before their presenters: a box that loses the focus while the window
+// closes still reaches its presenter.
+InputPages::~InputPages() {
+  delete design_view_;
+  delete dimension_view_;
 }
 
 bool InputPages::is_shown(int index) const { return !tab_gm_.at(index)->isHidden(); }
 
+QLabel* InputPages::lbl_gm1_27() const { return design_view_->lbl_gm1_27(); }
+QCheckBox* InputPages::chk_gm1_2() const { return design_view_->chk_gm1_2(); }
+
 void InputPages::show_td_controls(bool shown) {
-  lbl_gm1_27_->setVisible(shown);
-  chk_gm1_2_->setVisible(shown);
+  design_.show_td_controls(shown);
+  design_view_->refresh();
+}
+
+void InputPages::store_design_conditions_page() { design_.store(); }
+
+void InputPages::load_design_conditions_page() {
+  design_.load();
+  design_view_->refresh();
 }
 
 void InputPages::store_page(int index) {
@@ -79,5 +132,27 @@ void InputPages::opt_gm4_Click(int index) {
 }
 
 void InputPages::opt_gm5_Click(int index) { soil_layer_side_ = index == 1 ? 1 : 0; }
+
+void InputPages::set_tab_shown(int category, bool shown) {
+  // The dimension-line mode may have been chosen on arrival.
+  if (shown && category == 5) dimension_view_->refresh();
+  tab_gm_.at(category)->setVisible(shown);
+}
+
+void InputPages::set_tab_enabled(int category, bool enabled) {
+  tab_gm_.at(category)->setEnabled(enabled);
+}
+
+void InputPages::disable_inner_frames() {
+  design_.disable_inner_frames();
+  design_view_->refresh();
+}
+
+void InputPages::enable_selected_inner_frame() {
+  design_.enable_selected_inner_frame();
+  design_view_->refresh();
+}
+
+void InputPages::set_picture_shown(bool shown) { view_.set_shown(shown); }
 
 }  // namespace qvt::shell

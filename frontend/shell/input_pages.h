@@ -1,27 +1,41 @@
 #pragma once
-// The seven input pages of the main window, one container per input category. The pages
-// themselves (their controls, and how they fill from and commit into the project model) come
-// later; today each container is empty and its load and store procedures hold nothing, so the
+// The seven input pages of the main window, one container per input category, and the switch
+// between them. The design-conditions and dimension-line categories have their pages; the
+// others are empty containers whose load and store procedures hold nothing yet, so the
 // commands that call them already run in their final order.
 #include "frontend/model/project.h"
+#include "frontend/pages/design_conditions_page.h"
+#include "frontend/pages/dimension_line_page.h"
+#include "frontend/pages/page_switch.h"
+#include "frontend/section/editor_state.h"
 
 #include <array>
+#include <memory>
 
 class QCheckBox;
 class QLabel;
 class QWidget;
 
+namespace qvt::pages {
+class DesignConditionsView;
+class DimensionLineView;
+}  // namespace qvt::pages
+
 namespace qvt::shell {
+
+class SectionView;
 
 // `tabs`: the number of input categories. Page index = category: 0 design conditions,
 // 1 superstructure, 2 improved body, 3 ground surface, 4 bearing layer, 5 dimension lines,
 // 6 earth-pressure action points and soil layers.
 inline constexpr int kInputPageCount = 7;
 
-class InputPages {
+class InputPages : public pages::PageSwitchHost {
  public:
   // Creates the containers as children of `parent`, placed, hidden and disabled.
-  InputPages(QWidget* parent, model::ProjectModel& model);
+  InputPages(QWidget* parent, model::ProjectModel& model, pages::PageEffects& effects,
+             SectionView& view);
+  ~InputPages() override;
 
   QWidget* tab_gm(int index) const { return tab_gm_.at(index); }
   // A page counts as shown when its container is not hidden.
@@ -29,19 +43,28 @@ class InputPages {
 
   // The bracket label and the check box "無条件に無視" of the liquefaction option on the
   // design-conditions page, shown only for the command line "/td".
-  QLabel* lbl_gm1_27() const { return lbl_gm1_27_; }
-  QCheckBox* chk_gm1_2() const { return chk_gm1_2_; }
+  QLabel* lbl_gm1_27() const;
+  QCheckBox* chk_gm1_2() const;
   void show_td_controls(bool shown);
 
+  // The category switch (`Form1.opt_menu_Click`) and the pages it knows.
+  pages::PageSwitch& page_switch() { return switch_; }
+  pages::DesignConditionsPage& design_conditions() { return design_; }
+  pages::DesignConditionsView& design_conditions_view() { return *design_view_; }
+  pages::DimensionLinePage& dimension_lines() { return dimension_; }
+  pages::DimensionLineView& dimension_lines_view() { return *dimension_view_; }
+  // The picture editor's state, shared by the pages, the picture and the block dialogs.
+  section::EditorState& editor_state() { return editor_; }
+
   // Commit a page's controls into the model.
-  void store_design_conditions_page() {}
+  void store_design_conditions_page();
   void store_superstructure_page() {}
   void store_improved_body_page() {}
   void store_ground_surface_page() {}
   void store_bearing_layer_page() {}
   void store_earth_pressure_page() {}
   // Fill a page's controls from the model.
-  void load_design_conditions_page() {}
+  void load_design_conditions_page();
   void load_superstructure_page() {}
   void load_improved_body_page() {}
   void load_ground_surface_page() {}
@@ -57,12 +80,31 @@ class InputPages {
   // (Index 0 passive, 1 active).
   void opt_gm4_Click(int index);
   void opt_gm5_Click(int index);
+  // On arrival at the earth-pressure category, after its load: the page chooses its default
+  // action-point mode here.
+  void arrive_earth_pressure_page() {}
+
+  // PageSwitchHost
+  bool tab_shown(int category) const override { return is_shown(category); }
+  void set_tab_shown(int category, bool shown) override;
+  void set_tab_enabled(int category, bool enabled) override;
+  void disable_inner_frames() override;
+  void enable_selected_inner_frame() override;
+  void set_picture_shown(bool shown) override;
 
  private:
+  class CategoryPage;
+
   model::ProjectModel& model_;
+  SectionView& view_;
   std::array<QWidget*, kInputPageCount> tab_gm_{};
-  QLabel* lbl_gm1_27_ = nullptr;
-  QCheckBox* chk_gm1_2_ = nullptr;
+  section::EditorState& editor_;  // the main window's, shared with the picture and the dialogs
+  pages::DesignConditionsPage design_;
+  pages::DimensionLinePage dimension_;
+  pages::DesignConditionsView* design_view_ = nullptr;
+  pages::DimensionLineView* dimension_view_ = nullptr;
+  std::array<std::unique_ptr<CategoryPage>, kInputPageCount> category_pages_;
+  pages::PageSwitch switch_;
   int action_point_side_ = 0;
   int soil_layer_side_ = 0;
 };

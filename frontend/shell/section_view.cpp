@@ -141,16 +141,10 @@ void SectionView::attach_toolbar(QAction* button8, QAction* button9, QAction* bu
   }
 }
 
-void SectionView::attach_status_bar(QStatusBar* bar) {
-  stv_gm_ = bar;
-  bar->setObjectName(QStringLiteral("stv_gm"));
-  panel1_ = new QLabel(bar);
-  panel1_->setObjectName(QStringLiteral("stv_gm_panel1"));
-  panel2_ = new QLabel(bar);
-  panel2_->setObjectName(QStringLiteral("stv_gm_panel2"));
+void SectionView::attach_status_bar(QLabel* panel1, QLabel* panel2) {
+  panel1_ = panel1;
+  panel2_ = panel2;
   panel2_->setMinimumWidth(160);
-  bar->addWidget(panel1_, 1);
-  bar->addPermanentWidget(panel2_);
 }
 
 void SectionView::set_picture_size(double width, double height) {

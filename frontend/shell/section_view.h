@@ -43,13 +43,13 @@ class SectionView : public section::SectionEffects {
   QScrollBar* hsb_gm() const { return hsb_gm_; }
   QScrollBar* vsb_gm() const { return vsb_gm_; }
   QToolButton* arrow_button(int index) const { return arrows_.at(index); }  // left, right, up, down
-  QStatusBar* stv_gm() const { return stv_gm_; }
   QLabel* stv_gm_panel(int panel) const { return panel == 1 ? panel1_ : panel2_; }
 
   // Wiring done once by the main window.
   void attach_pages(InputPages& pages);
   void attach_toolbar(QAction* button8, QAction* button9, QAction* button10);
-  void attach_status_bar(QStatusBar* bar);
+  // The status bar's two panels: prompts in the first, the mouse readout in the second.
+  void attach_status_bar(QLabel* panel1, QLabel* panel2);
 
   // The drawing area of the view in picture units, until the window is first laid out.
   void set_picture_size(double width, double height);
@@ -93,7 +93,6 @@ class SectionView : public section::SectionEffects {
   QScrollBar* vsb_gm_ = nullptr;
   std::array<QToolButton*, 4> arrows_{};
   InputPages* pages_ = nullptr;
-  QStatusBar* stv_gm_ = nullptr;
   QLabel* panel1_ = nullptr;
   QLabel* panel2_ = nullptr;
   std::array<QAction*, 3> view_buttons_{};

@@ -42,7 +42,11 @@ class RunTest : public ShellTest {
     auto log = read_file_bytes(work() / "run.log");
     return log ? *log : "";
   }
-  void edit() { form->model().conditions.water_levels[0] = 3.25; }
+  // The high water level typed on the design-conditions page and committed.
+  void edit() {
+    form->pages().design_conditions().text_edited({pages::BoxGroup::gm1, 22}, "3.25");
+    form->pages().store_design_conditions_page();
+  }
 
   std::unique_ptr<Form1> form;
 };
@@ -266,6 +270,8 @@ TEST_F(RunTest, SampleProjectReachesTheRealBlockWeightEngine) {
   UiMessageSink sink(ui, form.get());
   const auto sample = std::filesystem::path(QVT_SOURCE_DIR) / "data" / "samples" / "sample_block_quay";
   ASSERT_TRUE(model::load_project_files(sample.string(), form->model(), sink));
+  // The run commits the pages first: they show the project loaded behind their back.
+  form->pages().load_design_conditions_page();
   form->cal_Click();
   EXPECT_EQ(run_log(), "SAVELIN\nPELUDRA\nOSKAVEL\nVASKUDE\nTOLMIRE\nMERITAN\nJORPELA\n");
   ASSERT_TRUE(exists_in_work("CAL_ANS.DAT"));

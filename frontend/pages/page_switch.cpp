@@ -1,0 +1,41 @@
+#include "frontend/pages/page_switch.h"
+
+namespace qvt::pages {
+
+void PageSwitch::opt_menu_Click(int index) {
+  if (index < 0 || index >= kCategoryCount) return;
+  // The dimension-line category has no page data; its page object only picks its mode.
+  if (host_.tab_shown(tab_no_) && pages_[tab_no_] && tab_no_ != 5) pages_[tab_no_]->store();
+  host_.set_tab_shown(tab_no_, false);
+  host_.set_tab_enabled(tab_no_, false);
+  host_.disable_inner_frames();
+  host_.set_tab_enabled(index, true);
+
+  InputPage* page = pages_[index];
+  switch (index) {
+    case 0:
+      if (page) page->load();
+      host_.enable_selected_inner_frame();
+      break;
+    case 1:
+      if (page) page->load();
+      editor_.ed_mode = 0;
+      break;
+    case 2:
+      editor_.ed_mode = 0;
+      if (page) page->load();
+      break;
+    case 5:
+      break;
+    default:
+      if (page) page->load();
+      break;
+  }
+  if (page) page->arrive();
+  host_.set_picture_shown(index != 0);
+  host_.set_tab_shown(index, true);
+  tab_no_ = index;
+  effects_.repaint_section();
+}
+
+}  // namespace qvt::pages

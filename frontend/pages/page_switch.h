@@ -1,0 +1,56 @@
+#pragma once
+// The switch between the seven input categories of the main window (`Form1.opt_menu_Click`):
+// which page is stored and which loaded, what is shown and enabled, in a fixed order.
+#include "frontend/pages/input_page.h"
+#include "frontend/pages/page_effects.h"
+#include "frontend/section/editor_state.h"
+
+#include <array>
+
+namespace qvt::pages {
+
+// Page index = category: 0 design conditions, 1 superstructure, 2 improved body, 3 ground
+// surface, 4 bearing layer, 5 dimension lines, 6 earth-pressure action points and soil layers.
+inline constexpr int kCategoryCount = 7;
+
+// The containers of the categories and the section picture, as the window holds them.
+class PageSwitchHost {
+ public:
+  virtual ~PageSwitchHost() = default;
+  virtual bool tab_shown(int category) const = 0;
+  virtual void set_tab_shown(int category, bool shown) = 0;
+  virtual void set_tab_enabled(int category, bool enabled) = 0;
+  // Disables the frames `fra_tb1`(0..2) of the design-conditions inner tabs.
+  virtual void disable_inner_frames() = 0;
+  // Enables the frame of the inner tab selected on the design-conditions category.
+  virtual void enable_selected_inner_frame() = 0;
+  virtual void set_picture_shown(bool shown) = 0;
+};
+
+class PageSwitch {
+ public:
+  PageSwitch(PageSwitchHost& host, PageEffects& effects, section::EditorState& editor)
+      : host_(host), effects_(effects), editor_(editor) {}
+
+  // The page of a category; null where the category has none yet (nothing loads or stores).
+  void set_page(int category, InputPage* page) { pages_.at(category) = page; }
+  InputPage* page(int category) const { return pages_.at(category); }
+
+  // `tab_no`: the category shown.
+  int tab_no() const { return tab_no_; }
+  // Set by the commands that replace the project, which hide the category shown first.
+  void set_tab_no(int category) { tab_no_ = category; }
+
+  // Chooses category `index` (0..6; anything else is ignored). Choosing the category shown
+  // stores and loads it again.
+  void opt_menu_Click(int index);
+
+ private:
+  PageSwitchHost& host_;
+  PageEffects& effects_;
+  section::EditorState& editor_;
+  std::array<InputPage*, kCategoryCount> pages_{};
+  int tab_no_ = 0;
+};
+
+}  // namespace qvt::pages

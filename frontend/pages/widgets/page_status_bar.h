@@ -1,0 +1,40 @@
+#pragma once
+// The main window's status bar `stv_gm` and the pages' effects that go through the window:
+// panel 1 the prompt line (a permanent label: it stays until the next write, nothing clears it
+// on a timer), panel 2 for the section picture.
+#include "frontend/pages/page_effects.h"
+
+#include <QString>
+
+#include <functional>
+
+class QLabel;
+class QMainWindow;
+class QStatusBar;
+
+namespace qvt::pages {
+
+class PageStatusBar : public PageEffects {
+ public:
+  // Builds the status bar of `window`. `repaint` redraws the section picture.
+  PageStatusBar(QMainWindow* window, model::MessageSink& messages, std::function<void()> repaint);
+
+  void set_status_text(const std::string& text) override;
+  void repaint_section() override;
+  model::MessageSink& messages() override { return messages_; }
+
+  void set_panel2_text(const QString& text);
+  QStatusBar* stv_gm() const { return bar_; }
+  QLabel* panel1() const { return panel1_; }
+  QLabel* panel2() const { return panel2_; }
+  void set_repaint(std::function<void()> repaint) { repaint_ = std::move(repaint); }
+
+ private:
+  model::MessageSink& messages_;
+  std::function<void()> repaint_;
+  QStatusBar* bar_ = nullptr;
+  QLabel* panel1_ = nullptr;
+  QLabel* panel2_ = nullptr;
+};
+
+}  // namespace qvt::pages

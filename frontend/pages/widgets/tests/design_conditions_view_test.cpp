@@ -1,0 +1,131 @@
+#include "frontend/pages/widgets/design_conditions_view.h"
+
+#include "frontend/pages/tests/page_test_support.h"
+#include "frontend/widgets/tests/offscreen_app.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+
+#include <gtest/gtest.h>
+
+namespace qvt::pages {
+namespace {
+
+using namespace qvt::widgets::testing;
+using qvt::pages::testing::RecordingEffects;
+
+class DesignConditionsViewTest : public ::testing::Test {
+ protected:
+  DesignConditionsViewTest() {
+    page.load();
+    view.resize(784, 470);
+    view.refresh();
+    show_active(view);
+  }
+  struct AppFirst {
+    AppFirst() { app(); }
+  } app_first;  // the application exists before the view is built
+  model::ProjectModel m;
+  RecordingEffects fx;
+  DesignConditionsPage page{m, fx};
+  DesignConditionsView view{page};
+};
+
+TEST_F(DesignConditionsViewTest, TypedSafetyFactorIsRewrittenAfterTab) {
+  QLineEdit* box = view.txt({BoxGroup::gm1, 12});
+  box->setFocus();
+  QApplication::processEvents();
+  ASSERT_TRUE(box->hasFocus());
+  type_text(box, QStringLiteral("12abc"));
+  EXPECT_EQ(box->text().toStdString(), "12abc");
+  key(box, Qt::Key_Tab);
+  QApplication::processEvents();
+  EXPECT_FALSE(box->hasFocus());
+  EXPECT_EQ(box->text().toStdString(), "12.0");
+  page.store();
+  EXPECT_EQ(m.conditions.safety_factors[0][0], 12);
+}
+
+TEST_F(DesignConditionsViewTest, LoadedValuesAreShownWholeAndTypingIsLimited) {
+  m.conditions.external_forces[0][0].vertical = 12345.678;
+  page.load();
+  view.refresh();
+  QLineEdit* box = view.txt({BoxGroup::gm19, 1});
+  EXPECT_EQ(box->text().toStdString(), "12345.678");
+  // Typing at the end of the 9-character text is refused; deleting is taken.
+  view.tab_gm_0()->setCurrentIndex(2);
+  QApplication::processEvents();
+  box->setFocus();
+  QApplication::processEvents();
+  box->deselect();
+  box->end(false);
+  type_text(box, QStringLiteral("9"));
+  EXPECT_EQ(box->text().toStdString(), "12345.678");
+  EXPECT_EQ(box->cursorPosition(), 9);
+  EXPECT_TRUE(box->hasFocus());
+  key(box, Qt::Key_Backspace);
+  EXPECT_EQ(box->text().toStdString(), "12345.67");
+  EXPECT_EQ(page.state().txt_gm19[1].text, "12345.67");
+}
+
+TEST_F(DesignConditionsViewTest, ProductFollowsTheFactorsOnScreen) {
+  view.tab_gm_0()->setCurrentIndex(1);
+  EXPECT_TRUE(view.fra_tb1(1)->isEnabled());
+  EXPECT_FALSE(view.fra_tb1(0)->isEnabled());
+  view.opt_gm2(1)->click();
+  EXPECT_TRUE(view.txt({BoxGroup::gm2, 0})->isEnabled());
+  EXPECT_FALSE(view.txt({BoxGroup::gm2, 3})->isEnabled());
+  const std::pair<int, const char*> typed[] = {{0, "0.15"}, {1, "1.2"}, {2, "1.0"}};
+  for (const auto& [i, text] : typed) {
+    QLineEdit* b = view.txt({BoxGroup::gm2, i});
+    b->setFocus();
+    QApplication::processEvents();
+    type_text(b, QString::fromUtf8(text));
+  }
+  EXPECT_EQ(view.txt({BoxGroup::gm2, 3})->text().toStdString(), "0.18");
+}
+
+TEST_F(DesignConditionsViewTest, PatternButtonsSwitchTheStressFrames) {
+  EXPECT_TRUE(view.opt_gm1(0)->isChecked());
+  EXPECT_FALSE(view.fra_gm1(2)->isHidden());
+  EXPECT_TRUE(view.fra_gm1(6)->isHidden());
+  view.opt_gm1(4)->click();
+  EXPECT_TRUE(view.fra_gm1(2)->isHidden());
+  EXPECT_FALSE(view.fra_gm1(6)->isHidden());
+  EXPECT_TRUE(page.opt_gm1_selected(4));
+  // The shallow-clay button of code 0 is the second from the top of its frame.
+  view.tab_gm_0()->setCurrentIndex(1);
+  QApplication::processEvents();
+  EXPECT_TRUE(view.opt_gm2(12)->isChecked());
+  EXPECT_LT(view.opt_gm2(13)->y(), view.opt_gm2(12)->y());
+  EXPECT_LT(view.opt_gm2(12)->y(), view.opt_gm2(6)->y());
+}
+
+TEST_F(DesignConditionsViewTest, TdSwitchShowsTheUnconditionalBox) {
+  EXPECT_TRUE(view.chk_gm1_2()->isHidden());
+  page.show_td_controls(true);
+  view.refresh();
+  EXPECT_FALSE(view.chk_gm1_2()->isHidden());
+  EXPECT_FALSE(view.lbl_gm1_27()->isHidden());
+  view.chk_gm1_2()->click();
+  page.store();
+  EXPECT_EQ(m.conditions.liquefied_vertical_rule, 2);
+}
+
+TEST_F(DesignConditionsViewTest, HoveringTheRwlFrameShowsItsPicture) {
+  view.tab_gm_0()->setCurrentIndex(1);
+  QApplication::processEvents();
+  QGroupBox* f = view.fra_gm2(2);
+  QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), f->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
+                   Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(f, &move);
+  EXPECT_EQ(page.state().img_gm2, kPictureRwl);
+  EXPECT_FALSE(view.img_gm2()->pixmap().isNull());
+}
+
+}  // namespace
+}  // namespace qvt::pages

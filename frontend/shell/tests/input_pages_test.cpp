@@ -1,0 +1,136 @@
+#include "common/textfile.h"
+#include "frontend/model/folders.h"
+#include "frontend/pages/widgets/design_conditions_view.h"
+#include "frontend/pages/widgets/dimension_line_view.h"
+#include "frontend/shell/form1.h"
+#include "frontend/shell/section_view.h"
+
+#include "frontend/shell/tests/shell_test_support.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+
+#include <memory>
+
+namespace qvt::shell::testing {
+namespace {
+
+using pages::BoxGroup;
+
+class InputPagesTest : public ShellTest {
+ protected:
+  InputPagesTest() {
+    model::prepare_work_folder(install(), work());
+    form = std::make_unique<Form1>(ui, install(), work(), "", false);
+    form->Form_Load();
+    form->show();
+    ui.shown.clear();
+  }
+  pages::DesignConditionsView& view() { return form->pages().design_conditions_view(); }
+  // A user's edit of a box: its text and the edit signal.
+  void type(pages::BoxId id, const QString& text) {
+    QLineEdit* e = view().txt(id);
+    e->setText(text);
+    emit e->textEdited(text);
+  }
+  std::vector<std::string> msj_lines(const std::string& name) {
+    const auto lines = read_lines(path(name));
+    EXPECT_TRUE(lines.has_value()) << name;
+    return lines ? *lines : std::vector<std::string>{};
+  }
+
+  std::unique_ptr<Form1> form;
+};
+
+TEST_F(InputPagesTest, TypedSafetyFactorReachesTheSavedConditions) {
+  type({BoxGroup::gm1, 12}, QStringLiteral("1.3"));
+  ui.files.push_back(qpath("quay.msj"));
+  ASSERT_TRUE(form->save_Click());
+  const auto lines = msj_lines("quay.MSJ");
+  ASSERT_GT(lines.size(), 13u);
+  EXPECT_EQ(lines[12], "1.3,1");  // line 13: sliding, normal and seismic
+}
+
+TEST_F(InputPagesTest, LeavingTheCategoryCommitsItAndThePictureShowsElsewhere) {
+  type({BoxGroup::gm1, 22}, QStringLiteral("2.5"));
+  EXPECT_FALSE(form->view().pic_gm()->isVisibleTo(form.get()));
+  form->opt_menu_Click(3);
+  EXPECT_EQ(form->model().conditions.water_levels[0], 2.5);
+  EXPECT_EQ(form->tab_no(), 3);
+  EXPECT_TRUE(form->pages().tab_gm(0)->isHidden());
+  EXPECT_FALSE(form->pages().tab_gm(3)->isHidden());
+  EXPECT_TRUE(form->view().pic_gm()->isVisibleTo(form.get()));
+  // Back on the design conditions, the inner tab's frame alone is enabled.
+  view().tab_gm_0()->setCurrentIndex(2);
+  form->opt_menu_Click(0);
+  EXPECT_FALSE(view().fra_tb1(0)->isEnabled());
+  EXPECT_TRUE(view().fra_tb1(2)->isEnabled());
+  EXPECT_FALSE(form->view().pic_gm()->isVisibleTo(form.get()));
+}
+
+TEST_F(InputPagesTest, DimensionLineModesAndTheirHintsInTheStatusBar) {
+  form->inp_menu_Click(6);
+  EXPECT_EQ(form->tab_no(), 5);
+  auto& dims = form->pages().dimension_lines_view();
+  EXPECT_TRUE(dims.opt_gm12(0)->isChecked());
+  EXPECT_TRUE(form->stv_gm().panel1()->text().isEmpty());
+  form->activateWindow();
+  dims.opt_gm12(3)->setFocus();
+  QApplication::processEvents();
+  ASSERT_TRUE(dims.opt_gm12(3)->hasFocus());
+  EXPECT_EQ(form->stv_gm().panel1()->text().toStdString(),
+              "ブロック分割図の下部に表示する寸法線の変化点を解除してください。");
+  dims.opt_gm12(3)->click();
+  form->opt_menu_Click(1);
+  form->opt_menu_Click(5);
+  EXPECT_TRUE(dims.opt_gm12(0)->isChecked());
+}
+
+TEST_F(InputPagesTest, OpeningTheSampleFillsTheDesignConditions) {
+  ui.files.push_back(QString::fromStdString(
+      (std::filesystem::path(QVT_SOURCE_DIR) / "data" / "samples" / "sample_block_quay.MSJ").string()));
+  form->open_Click();
+  EXPECT_EQ(view().txt({BoxGroup::gm1, 0})->text().toStdString(), form->model().conditions.job_name);
+  EXPECT_FALSE(form->model().conditions.job_name.empty());
+  EXPECT_EQ(view().txt({BoxGroup::gm1, 12})->text().toStdString(), "1.2");
+  EXPECT_TRUE(view().chk_gm1()->isChecked());  // the sample checks the seismic case
+}
+
+TEST_F(InputPagesTest, ClosingWithTheFocusInABoxIsSafe) {
+  form->activateWindow();
+  QLineEdit* box = view().txt({BoxGroup::gm1, 12});
+  box->setFocus();
+  QApplication::processEvents();
+  ASSERT_TRUE(box->hasFocus());
+  box->setText(QStringLiteral("2"));
+  form.reset();  // the box loses the focus while the window and its pages go
+  SUCCEED();
+}
+
+// Not a check: with QVT_DOCS_DIR set, saves the pictures of the three inner tabs of the
+// design conditions with the sample block quay open.
+TEST_F(InputPagesTest, Screenshot) {
+  const QByteArray docs = qgetenv("QVT_DOCS_DIR");
+  if (docs.isEmpty()) GTEST_SKIP() << "QVT_DOCS_DIR not set";
+  ui.files.push_back(QString::fromStdString(
+      (std::filesystem::path(QVT_SOURCE_DIR) / "data" / "samples" / "sample_block_quay.MSJ").string()));
+  form->open_Click();
+  const char* names[3] = {"basic", "seismic", "forces"};
+  for (int j = 0; j < 3; ++j) {
+    view().tab_gm_0()->setCurrentIndex(j);
+    if (j == 1) {
+      // The picture of the R.W.L. options, as the mouse over their frame brings it.
+      form->pages().design_conditions().fra_gm2_MouseMove(2);
+      view().refresh();
+    }
+    QApplication::processEvents();
+    ASSERT_TRUE(form->grab().save(QString::fromLocal8Bit(docs) +
+                                  QStringLiteral("/page-design-conditions-%1.png").arg(names[j])));
+  }
+}
+
+}  // namespace
+}  // namespace qvt::shell::testing
