@@ -266,9 +266,15 @@ TEST(ClayTable, ShippedCoefficientsFollowTheFormulas) {
         SCOPED_TRACE(::testing::Message() << j << " " << i << " " << k);
         EXPECT_GE(b, 0.0);
         EXPECT_LE(a + b, (1 - e_axis[j - 1]) / t_axis[i - 1] + 0.01);
-        if (j > 1) EXPECT_LT(a, table->coef_a[j - 1][i][k]);
-        if (i > 1) EXPECT_LT(a, table->coef_a[j][i - 1][k]);
-        if (k > 1) EXPECT_GE(b, table->coef_b[j][i][k - 1]);
+        if (j > 1) {
+          EXPECT_LT(a, table->coef_a[j - 1][i][k]);
+        }
+        if (i > 1) {
+          EXPECT_LT(a, table->coef_a[j][i - 1][k]);
+        }
+        if (k > 1) {
+          EXPECT_GE(b, table->coef_b[j][i][k - 1]);
+        }
         const auto c = bearing::clay_coefficients(e_axis[j - 1], t_axis[i - 1], k_axis[k - 1]);
         EXPECT_NEAR(a, c.a, 0.005 + 1e-9);
         EXPECT_NEAR(b, c.b, 0.005 + 1e-9);
