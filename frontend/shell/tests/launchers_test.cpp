@@ -153,7 +153,9 @@ TEST_F(LaunchersTest, UpdateHistoryOpensOnlyAnAddressOrADocumentOfTheInstallFold
 
 TEST_F(LaunchersTest, UpdateCheckNeedsSavedData) {
   program("Flinmor", "touch updater-ran");
-  form->model().conditions.water_levels[0] = 2.5;
+  // The high water level typed on the design-conditions page and committed.
+  form->pages().design_conditions().text_edited({pages::BoxGroup::gm1, 22}, "2.5");
+  form->pages().store_design_conditions_page();
   form->update_Click();
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].title, "確認");

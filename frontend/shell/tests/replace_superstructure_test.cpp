@@ -66,6 +66,8 @@ class ReplaceTest : public ShellTest {
     m.shape_library_count = 1;
     m.shape_library[0].name = "old shape";
     m.conditions.water_levels[1] = -0.5;  // not written by the import: kept
+    // The page shows what was set behind its back, so its commit keeps it.
+    form->pages().load_design_conditions_page();
     ui.files.push_back(qpath("edited.msj"));
     EXPECT_TRUE(form->add_save_Click());
     write_file_bytes(work() / "DM003KAT.PDT", "old result");
