@@ -224,6 +224,52 @@ TEST(Summary, WallTemplate) {
   EXPECT_EQ(body, expected);
 }
 
+// Block and tangent-circle pages with the seismic check on: both cases' values, marks and
+// signs; the circle page has the internal stress (flag 7, "＞" when failed) in place of the
+// toe pressure.
+TEST(Summary, BlockAndCircleTemplates) {
+  struct Row {
+    int pattern;
+    const char* page;
+    std::vector<std::string> expected_tail;
+  };
+  const Row rows[] = {
+      {0, "$1  CAL_ANS1.PFM",
+       {"23     1.100", "24   1.0", "26     0.000", "27   0.0", "29     0.000", "30     0.000",
+        "32     0.000", "33      0", "35     0.000", "36    450", "25  ", "28  ", "31  ", "34  ",
+        "37  OUT", "45   ≧", "46   ≧", "47   ＜", "48   ＜", "49   ≧"}},
+      {2, "$1  CAL_ANS3.PFM",
+       {"23     1.100", "24   1.0", "26     0.000", "27   0.0", "29     0.000", "30     0.000",
+        "32   600.500", "33    500", "25  ", "28  ", "31  ", "34  OUT", "45   ≧", "46   ≧",
+        "47   ＜", "48   ＞"}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.pattern);
+    Internal t;
+    t.cd.improvement_pattern = row.pattern;
+    t.cd.seismic_check = 2;
+    CheckSummary s;
+    s.values[1][CV_SLIDING_FS] = 1.1;
+    s.limits[1][CL_REQUIRED_SLIDING_FS] = 1.0;
+    s.limits[1][CL_ALLOWABLE_SHEAR_STRESS] = 450;
+    s.failed[1][4] = 1;
+    s.values[1][CV_INTERNAL_STRESS] = 600.5;
+    s.limits[1][CL_INTERNAL_STRESS_LIMIT] = 500;
+    s.failed[1][7] = 1;
+    engine::PrintFile f;
+    ASSERT_TRUE(f.open("DMMCALAS.PDT", {}));
+    write_summary(t.cd, s, f);
+    ASSERT_TRUE(f.close({}));
+    std::vector<std::string> l;
+    for (const std::string& x : t.lines("DMMCALAS.PDT")) l.push_back(cp932_to_utf8_lossy(x));
+    ASSERT_GE(l.size(), 3 + row.expected_tail.size());
+    EXPECT_EQ(l[2], row.page);
+    const std::vector<std::string> tail(l.end() - static_cast<std::ptrdiff_t>(row.expected_tail.size()),
+                                        l.end());
+    EXPECT_EQ(tail, row.expected_tail);
+  }
+}
+
 // The shared guard: a value that is no number, or a limit of 0 under a passing flag, fails.
 TEST(SummaryGuard, NonFiniteAndZeroLimitsFail) {
   engine::testing::CaptureChannel channel;
