@@ -2,6 +2,9 @@
 
 #include "common/cp932.h"
 #include "common/textfile.h"
+#include "engines/common/print_data.h"
+
+#include <cmath>
 
 namespace qvt::engine {
 
@@ -14,7 +17,54 @@ std::filesystem::path in_folder(const std::filesystem::path& folder) {
                         : folder / kCheckSummaryFileName;
 }
 
+const char* const kLineNames[CHECK_SUMMARY_LINES_PER_CASE] = {
+    "滑動の検討",         "転倒の検討",       "支持力の検討",   "端趾圧の検討",
+    "せん断応力度の検討", "短壁のせん断応力度の検討", "抜け出しの検討", "内部応力の検討"};
+
+void guard_message(int load_case, int k, const char* reason_utf8) {
+  const std::string text = cp(kLineNames[k]) + std::string(case_label(load_case)) +
+                           cp("：") + cp(reason_utf8) +
+                           cp("\nこの検討は満足しない (OUT) ものとして扱います。");
+  engine_message(MessageKind::Error, std::string(kErrorTitle), text);
+}
+
 }  // namespace
+
+std::vector<int> check_lines_of_pattern(int pattern) {
+  switch (pattern) {
+    case 0: return {0, 1, 2, 3, 4};
+    case 1: return {0, 1, 2, 3, 4, 5, 6};
+    case 2: return {0, 1, 2, 7};
+    case 3: return {0, 1, 2, 3, 4, 5};
+    default: return {0, 1, 2};
+  }
+}
+
+int guard_check_summary(CheckSummary& summary, int case_count, std::span<const int> lines) {
+  int failed = 0;
+  for (int c = 0; c < case_count && c < 2; ++c)
+    for (int k : lines) {
+      if (k < 0 || k >= CHECK_SUMMARY_LINES_PER_CASE) continue;
+      CheckLine line = check_summary_line(summary, c, k);
+      const char* reason = nullptr;
+      if (!std::isfinite(line.value) || !std::isfinite(line.from_level) ||
+          !std::isfinite(line.to_level) || !std::isfinite(line.limit)) {
+        reason = "値が数値になりません (非数または無限大)。";
+        if (!std::isfinite(line.value)) line.value = 0;
+        if (!std::isfinite(line.from_level)) line.from_level = 0;
+        if (!std::isfinite(line.to_level)) line.to_level = 0;
+      } else if (line.failed == 0 && !(line.limit > 0)) {
+        reason = "比較する許容値または所要安全率が 0 以下です。";
+      }
+      if (!std::isfinite(line.limit)) line.limit = 0;
+      if (reason == nullptr) continue;
+      line.failed = 1;
+      set_check_summary_line(summary, c, k, line);
+      guard_message(c, k, reason);
+      ++failed;
+    }
+  return failed;
+}
 
 Status write_check_summary(const CheckSummary& summary, const std::filesystem::path& folder) {
   const auto lines = format_check_summary(summary);

@@ -7,6 +7,8 @@
 #include "engines/common/engine_entry.h"
 
 #include <filesystem>
+#include <span>
+#include <vector>
 
 namespace qvt::engine {
 
@@ -22,5 +24,17 @@ inline constexpr const char* kCheckSummaryFileName = "CAL_ANZ.DAT";
 // engine with a message naming it.
 [[nodiscard]] Status read_check_summary(CheckSummary& summary,
                                         const std::filesystem::path& folder = {});
+
+// The lines (0..7 within a case) of the checks an improvement pattern has: sliding,
+// overturning and bearing for all; toe pressure and shear for block, wall and lattice bodies;
+// the short walls for wall and lattice bodies; pull-out for wall bodies; internal stress for
+// tangent-circle bodies. An unknown pattern has the three external lines only.
+std::vector<int> check_lines_of_pattern(int improvement_pattern);
+
+// The last word before a summary is written: on the given lines of the first `case_count`
+// cases, a value that is not a finite number becomes 0 and fails, and a check that would pass
+// against a limit not above 0 (or not finite) fails. Each such line shows a message naming the
+// check and the case; the run goes on. Returns the number of lines it failed.
+int guard_check_summary(CheckSummary& summary, int case_count, std::span<const int> lines);
 
 }  // namespace qvt::engine

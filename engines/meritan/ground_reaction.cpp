@@ -95,6 +95,14 @@ bool lattice_distribution(ReactionResult& r, const engine::ImprovedBodyDims& dim
     r.q1 = rnd(v / r.a + v * r.el / r.i * (b - r.d));
     r.q2 = rnd(v / r.a - v * r.el / r.i * r.d);
     r.effective_width = b;
+    // A resultant far enough landward of the centroid makes the linear distribution pull at
+    // the toe. The ground carries no tension, and the contact search of the design method
+    // works from the toe only; a reaction that cannot be given fails with the case named.
+    if (r.q1 < 0 || r.q2 < 0) {
+      reason = "合力の作用位置が格子断面の図心より陸側にあり、前端 (つま先) の地盤反力が負 "
+               "(引張り) になります。地盤は引張りを受け持てないため地盤反力が求められません。";
+      return false;
+    }
     return true;
   }
   r.distribution = Distribution::partial_contact;

@@ -184,6 +184,30 @@ TEST(GroundReaction, LatticeInsideAndOutsideTheKern) {
   }
 }
 
+// The same lattice cell with the resultant landward of the centroid: x = 10, eL = e = 6 - 10
+// = -4: the linear distribution gives q1 = 100 + 1000 x (-4) / 133.333 x 6 = -80 at the toe,
+// a pull the ground cannot give; the case fails with a message. x = 8 (eL -2): q1 = 100 - 90
+// = 10, q2 = 100 + 90 = 190: still compression everywhere, computed.
+TEST(GroundReaction, LatticeResultantLandwardOfTheCentroid) {
+  for (double x : {10.0, 8.0}) {
+    SCOPED_TRACE(x);
+    Stability s;
+    s.cd.improvement_pattern = 3;
+    auto& d = s.cd.body_dims;
+    d.ll = 3, d.ls = 1, d.bl1 = 2, d.bs = 8, d.bl2 = 2;
+    load(s, 1000, 200, x);
+    const ReactionResult r = reaction(s, ReactionPattern::lattice);
+    if (x == 10) {
+      EXPECT_FALSE(r.computed);
+      EXPECT_NE(cp932_to_utf8_lossy(r.reason).find("引張り"), std::string::npos);
+    } else {
+      ASSERT_TRUE(r.computed);
+      EXPECT_DOUBLE_EQ(r.q1, 10);
+      EXPECT_DOUBLE_EQ(r.q2, 190);
+    }
+  }
+}
+
 // A trial width that ends before the gap holds none of it: with a front wall 5 m wide and the
 // resultant 1 m from the toe the contact strip stays within the front wall, so the reaction is
 // the block's, X = 3x = 3, S = 3² / 2 = 4.5, q1 = 1000 x 3 / 4.5 = 666.667.

@@ -3,6 +3,7 @@
 #include "common/check_summary_format.h"
 #include "common/cp932.h"
 #include "common/tests/temp_dir.h"
+#include "engines/common/tests/sample_work_folder.h"
 #include "common/textfile.h"
 #include "engines/common/condition_readers.h"
 #include "engines/common/result_chain_file.h"
@@ -26,32 +27,17 @@ namespace qvt::meritan {
 namespace {
 
 namespace fs = std::filesystem;
+using engine::testing::run_engine;
+constexpr auto run_program = run_engine;
+constexpr auto file = engine::testing::work_file;
 using model::testing::Recorder;
-
-int run_program(const fs::path& dir, const char* program) {
-  const std::string cmd = "cd '" + dir.string() + "' && '" QVT_BIN_DIR "/" + program +
-                          "' </dev/null 2>>stderr.txt >/dev/null";
-  const int status = std::system(cmd.c_str());
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-std::string file(const fs::path& dir, const char* name) {
-  return read_file_bytes(dir / name).value_or("");
-}
 
 // Writes the engines' input of a sample (changed by `change`) into dir and runs ZENOBAR and
 // VASKUDE there.
 void prepare(const qvt::testing::TempDir& dir, const char* sample,
              const std::function<void(model::ProjectModel&)>& change = {}) {
-  auto m = std::make_unique<model::ProjectModel>();
-  m->work_folder = dir.path();
-  model::reset_project_to_defaults(*m);
-  Recorder rec;
-  ASSERT_TRUE(model::load_project_files(
-      (fs::path(QVT_SOURCE_DIR) / "data" / "samples" / sample).string(), *m, rec));
-  if (change) change(*m);
-  ASSERT_EQ(model::write_engine_input(*m, rec), 0);
-  fs::copy_file(fs::path(QVT_SOURCE_DIR) / "data" / "QVT_DAT.CST", dir / "QVT_DAT.CST");
+  engine::testing::write_sample_input(dir.path(), sample, change);
+  if (::testing::Test::HasFatalFailure()) return;
   ASSERT_EQ(run_program(dir.path(), "ZENOBAR"), 0) << file(dir.path(), "stderr.txt");
   ASSERT_EQ(run_program(dir.path(), "VASKUDE"), 0) << file(dir.path(), "stderr.txt");
 }

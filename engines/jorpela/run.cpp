@@ -1,0 +1,204 @@
+// The engine's main routine, the result chain file, the CSV force listing and the check
+// summary written back.
+#include "common/cp932.h"
+#include "common/textfile.h"
+#include "engines/common/binary_fields.h"
+#include "engines/common/block_vertices.h"
+#include "engines/common/check_summary_file.h"
+#include "engines/common/condition_readers.h"
+#include "engines/common/engine_message.h"
+#include "engines/jorpela/jorpela.h"
+#include "engines/meritan/meritan.h"
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+
+namespace qvt::jorpela {
+
+namespace {
+
+std::string cp(const char* utf8) { return utf8_to_cp932_lossy(utf8); }
+
+bool chain_finite(const ResultChainWithLayers& chain, const engine::ExternalResults& ext) {
+  for (double v : chain.base.weight_totals)
+    if (!std::isfinite(v)) return false;
+  for (const auto& f : chain.base.force_summary)
+    for (double v : f.slot)
+      if (!std::isfinite(v)) return false;
+  for (double v : chain.base.body_totals)
+    if (!std::isfinite(v)) return false;
+  for (const auto* table : {&chain.layers.land, &chain.layers.sea})
+    for (const engine::SplitLayer& s : *table)
+      for (double v : {s.top_level, s.unit_weight_air, s.unit_weight_submerged, s.cohesion,
+                       s.cohesion_gradient})
+        if (!std::isfinite(v)) return false;
+  for (const auto* values : {&ext.sliding_fs, &ext.overturning_fs, &ext.reaction[0],
+                             &ext.reaction[1], &ext.allowable_bearing, &ext.effective_width})
+    for (double v : *values)
+      if (!std::isfinite(v)) return false;
+  return true;
+}
+
+std::string csv_value_line(const char* label_utf8, const std::array<double, 30>& f,
+                           std::initializer_list<int> slots) {
+  std::string line = "\"" + cp(label_utf8) + "\"";
+  char buf[64];
+  for (int s : slots) {
+    std::snprintf(buf, sizeof buf, ",%1.3lf", f[static_cast<std::size_t>(s)] == 0 ? 0.0 : f[static_cast<std::size_t>(s)]);
+    line += buf;
+  }
+  return line;
+}
+
+void append_csv_block(std::vector<std::string>& lines, const std::array<double, 30>& f,
+                      bool seismic) {
+  lines.push_back("\"" + cp(seismic ? "地震時" : "常時") + "\"");
+  lines.push_back(csv_value_line("有効重量の合力", f, {0, 1, 2}));
+  if (seismic) lines.push_back(csv_value_line("地震時慣性力の合力", f, {3, 4, 5}));
+  lines.push_back(csv_value_line("主働土圧の水平成分合力", f, {6}));
+  lines.push_back(csv_value_line("主働土圧の鉛直成分合力", f, {11}));
+  lines.push_back(csv_value_line("残留水圧の合力", f, {7}));
+  if (seismic) lines.push_back(csv_value_line("動水圧の合力", f, {8}));
+  lines.push_back(csv_value_line("受働土圧の水平合力", f, {9}));
+  lines.push_back(csv_value_line("その他の外力の水平成分合力", f, {12}));
+  lines.push_back(csv_value_line("その他の外力の鉛直成分合力", f, {13}));
+  lines.push_back(csv_value_line("主働側側面付着合力", f, {14}));
+  lines.push_back(csv_value_line("受働側側面付着合力", f, {15}));
+  lines.push_back(csv_value_line("有効重量によるモーメント", f, {16, 17, 18}));
+  if (seismic) lines.push_back(csv_value_line("地震時慣性力によるモーメント", f, {19, 20, 21}));
+  lines.push_back(csv_value_line("主働土圧水平成分によるモーメント", f, {22}));
+  lines.push_back(csv_value_line("主働土圧の鉛直成分によるモーメント", f, {26}));
+  lines.push_back(csv_value_line("残留水圧によるモーメント", f, {23}));
+  if (seismic) lines.push_back(csv_value_line("動水圧によるモーメント", f, {24}));
+  lines.push_back(csv_value_line("受働土圧水平成分によるモーメント", f, {25}));
+  lines.push_back(csv_value_line("その他の外力の水平成分モーメント", f, {27}));
+  lines.push_back(csv_value_line("その他の外力の鉛直成分モーメント", f, {28}));
+  lines.push_back(csv_value_line("主働側側面付着力によるモーメント", f, {29}));
+}
+
+// A run that stops must not leave the external engine's summary behind: its internal lines
+// are zeros with flag 0 and would read as passed. An older hand-over file would offer the
+// eccentric load check on results of another run.
+void remove_unfinished_outputs() {
+  std::error_code ec;
+  std::filesystem::remove(engine::kCheckSummaryFileName, ec);
+  std::filesystem::remove(kEccentricLoadFileName, ec);
+}
+
+engine::Status stopped(engine::Status s) {
+  if (!s.ok()) remove_unfinished_outputs();
+  return s;
+}
+
+engine::Status run_checks() {
+  ConditionData& cd = engine::condition_data();
+  InternalState state;
+  if (engine::Status s = engine::read_conditions_file(cd); !s.ok()) return s;
+  if (engine::Status s = engine::read_block_file(cd); !s.ok()) return s;
+  if (engine::Status s = read_external_results(state); !s.ok()) return s;
+  if (engine::Status s = engine::read_check_summary(state.summary); !s.ok()) return s;
+  engine::apply_start_stamp(cd, engine::engine_start_time());
+  if (engine::Status s = engine::require_toe_point(cd); !s.ok()) return s;
+
+  const int pattern = cd.improvement_pattern;
+  if (pattern < 0 || pattern > 3) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%d", pattern);
+    return engine::fatal_error(cp("改良形式 (") + text +
+                               cp(") が正しくないため内的安定の検討ができません。"));
+  }
+  if (pattern == 0 || pattern == 1 || pattern == 3) check_toe_pressure(cd, state);
+  if (pattern == 0) check_shear_block(cd, state);
+  if (pattern == 1 || pattern == 3) check_shear_wall(cd, state);
+  if (pattern == 1) check_pullout(cd, state);
+  if (pattern == 2) check_internal_stress(cd, state);
+  engine::guard_check_summary(state.summary, meritan::case_count(cd),
+                              engine::check_lines_of_pattern(pattern));
+  {
+    engine::PrintFile file;
+    meritan::open_report(file, kSummaryReportName);
+    write_summary(cd, state.summary, file);
+    meritan::close_report(file);
+  }
+  if (engine::Status s = write_internal_results(state); !s.ok()) return s;
+  if (engine::Status s = engine::write_check_summary(state.summary); !s.ok()) return s;
+  return write_eccentric_load_file(cd, state);
+}
+
+}  // namespace
+
+std::string encode_internal_results(const InternalResults& r) {
+  std::string out;
+  for (const auto* pair : {&r.toe_stress, &r.shear_stress, &r.short_wall_shear_stress})
+    for (double v : *pair) engine::put_f64(out, v);
+  for (const auto& c : r.pullout_fs)
+    for (double v : c) engine::put_f64(out, v);
+  for (double v : r.internal_stress) engine::put_f64(out, v);
+  return out;
+}
+
+engine::Status read_external_results(InternalState& state) {
+  const std::optional<std::string> bytes = read_file_bytes(engine::kResultChainFileName);
+  if (!bytes) return engine::fatal_error(cp("計算結果ファイル (CAL_ANS.DAT) が見つかりません。"));
+  const auto chain = engine::decode_result_chain_layers(*bytes);
+  const auto ext = engine::decode_external_results(*bytes);
+  // The sea-side table gives the level of the bearing ground (its last record) to the
+  // hand-over file: without one record it holds nothing to check against.
+  if (!chain || !ext || chain->layers.sea_boundary_count < 1 || !chain_finite(*chain, *ext))
+    return engine::fatal_error(cp("計算結果ファイル (CAL_ANS.DAT) が壊れています。\n"
+                                  "外的安定の計算からやり直してください。"));
+  state.chain_bytes = bytes->substr(0, engine::RESULT_CHAIN_EXTERNAL_SIZE);
+  state.chain = *chain;
+  state.external = *ext;
+  return engine::Status::success();
+}
+
+std::vector<std::string> csv_force_listing_lines(const std::array<double, 30>& normal,
+                                                 const std::array<double, 30>& seismic) {
+  std::vector<std::string> lines;
+  append_csv_block(lines, normal, false);
+  append_csv_block(lines, seismic, true);
+  return lines;
+}
+
+engine::Status write_internal_results(const InternalState& state) {
+  const InternalResults& r = state.results;
+  bool finite = true;
+  for (const auto* pair : {&r.toe_stress, &r.shear_stress, &r.short_wall_shear_stress,
+                           &r.internal_stress})
+    for (double v : *pair) finite = finite && std::isfinite(v);
+  for (const auto& c : r.pullout_fs)
+    for (double v : c) finite = finite && std::isfinite(v);
+  if (!finite)
+    return engine::fatal_error(cp("内的安定の計算結果に数値でない値 (非数または無限大) が生じました。"));
+  if (!replace_file_bytes(engine::kResultChainFileName,
+                          state.chain_bytes + encode_internal_results(r)))
+    return engine::fatal_error(cp("計算結果ファイル (CAL_ANS.DAT) に書き込めません。"));
+  const auto lines = csv_force_listing_lines(state.chain.base.force_summary[0].slot,
+                                             state.chain.base.force_summary[1].slot);
+  if (!replace_file_bytes(engine::kForceListingFileName, join_crlf(lines)))
+    return engine::fatal_error(cp("計算結果ファイル (CAL_ANS.TXT) に書き込めません。"));
+  return engine::Status::success();
+}
+
+bool reaction_known(const InternalState& state, int c) {
+  const auto& q = state.external.reaction[static_cast<std::size_t>(c)];
+  return q[0] >= 0 && q[1] >= 0 && state.external.effective_width[static_cast<std::size_t>(c)] > 0;
+}
+
+void report_not_computed(const std::string& check_name_cp932, int load_case,
+                         const std::string& reason_cp932) {
+  meritan::report_not_computed(check_name_cp932, load_case, reason_cp932);
+}
+
+engine::Status run_internal_stability_checks() {
+  try {
+    return stopped(run_checks());
+  } catch (const engine::EngineStop&) {
+    remove_unfinished_outputs();
+    throw;
+  }
+}
+
+}  // namespace qvt::jorpela

@@ -1,0 +1,198 @@
+// The stability summary DMMCALAS.PDT and the eccentric load hand-over CAL_HEN.DAT.
+#include "common/cp932.h"
+#include "common/textfile.h"
+#include "engines/common/engine_message.h"
+#include "engines/common/check_summary_file.h"
+#include "engines/jorpela/jorpela.h"
+#include "engines/meritan/meritan.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+
+namespace qvt::jorpela {
+
+using meritan::rdown;
+using meritan::rnd;
+
+namespace {
+
+std::string cp(const char* utf8) { return utf8_to_cp932_lossy(utf8); }
+
+enum SignKind { kFactor, kStress, kInternal };
+
+struct SummaryRow {
+  int line;           // check line within a case (flag index)
+  int value_index;    // CheckValues index
+  int limit_index;    // CheckLimits index
+  int value_field[2];
+  int limit_field[2];
+  const char* limit_format;
+  int mark_field[2];
+  int sign_field[2];
+  SignKind kind;
+};
+
+std::string sign_text(SignKind kind, bool failed) {
+  switch (kind) {
+    case kFactor: return cp(failed ? "＜" : "≧");
+    case kStress: return cp(failed ? "≧" : "＜");
+    case kInternal: return cp(failed ? "＞" : "≦");
+  }
+  return {};
+}
+
+std::string number(const char* format, double v) {
+  if (v == 0) v = 0.0;
+  char buf[256];
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
+  std::snprintf(buf, sizeof buf, format, v);
+#pragma GCC diagnostic pop
+  return buf;
+}
+
+}  // namespace
+
+void write_summary(const ConditionData& cd, const CheckSummary& s, engine::PrintFile& f) {
+  const int pattern = cd.improvement_pattern;
+  const bool walls = pattern == 1 || pattern == 3;
+  std::vector<SummaryRow> rows = {
+      {0, CV_SLIDING_FS, CL_REQUIRED_SLIDING_FS, {0, 23}, {1, 24}, "%4.1lf", {2, 25}, {40, 45}, kFactor},
+      {1, CV_OVERTURNING_FS, CL_REQUIRED_OVERTURNING_FS, {3, 26}, {4, 27}, "%4.1lf", {5, 28}, {41, 46}, kFactor},
+      {2, CV_MAX_REACTION, CL_ALLOWABLE_BEARING, {6, 29}, {7, 30}, "%8.3lf", {8, 31}, {42, 47}, kStress},
+  };
+  if (pattern == 2) {
+    rows.push_back({7, CV_INTERNAL_STRESS, CL_INTERNAL_STRESS_LIMIT, {9, 32}, {10, 33}, "%5.0lf", {11, 34}, {43, 48}, kInternal});
+  } else {
+    rows.push_back({3, CV_TOE_STRESS, CL_ALLOWABLE_COMPRESSIVE_STRESS, {9, 32}, {10, 33}, "%5.0lf", {11, 34}, {43, 48}, kStress});
+    rows.push_back({4, CV_SHEAR_STRESS, CL_ALLOWABLE_SHEAR_STRESS, {12, 35}, {13, 36}, "%5.0lf", {14, 37}, {44, 49}, kStress});
+  }
+  if (walls) {
+    for (int k = 0; k < 5; ++k) rows[static_cast<std::size_t>(k)].sign_field[0] = 50 + k,
+                                 rows[static_cast<std::size_t>(k)].sign_field[1] = 57 + k;
+    rows.push_back({5, CV_SHORT_WALL_SHEAR_STRESS, CL_ALLOWABLE_SHEAR_STRESS, {15, 38}, {16, 39}, "%5.0lf", {17, 40}, {55, 62}, kStress});
+    rows.push_back({6, CV_PULLOUT_FS, CL_REQUIRED_PULLOUT_FS, {18, 41}, {21, 44}, "%4.1lf", {22, 45}, {56, 63}, kFactor});
+  }
+  // A check this pattern does not run (the lattice body's pull-out) shows nothing rather than
+  // a value of 0 with a passing sign.
+  const std::vector<int> run_lines = engine::check_lines_of_pattern(pattern);
+  auto runs = [&](int line) {
+    return std::find(run_lines.begin(), run_lines.end(), line) != run_lines.end();
+  };
+
+  f.line(cp("安定計算結果") + std::string(12, ' '));
+  const engine::PrintStamp stamp{{cd.stamp_date[0], cd.stamp_date[1], cd.stamp_date[2]},
+                                 {cd.stamp_time[0], cd.stamp_time[1], cd.stamp_time[2]}};
+  f.stamp_line(stamp, cd.project_title.view(), engine::StampForm::title_right_aligned);
+  f.page_record(pattern == 0 ? "CAL_ANS1.PFM" : walls ? "CAL_ANS2.PFM" : "CAL_ANS3.PFM");
+  for (int c = 0; c < 2; ++c) {
+    const auto cu = static_cast<std::size_t>(c);
+    const bool present = c == 0 || cd.seismic_check != 0;
+    for (const SummaryRow& r : rows) {
+      const bool shown = present && runs(r.line);
+      auto value_field = [&](int field, const char* format, double v) {
+        f.field_record(field, shown ? number(format, v) : std::string());
+      };
+      if (r.line == 6) {
+        value_field(c == 0 ? 19 : 42, "%8.3lf", s.values[cu][CV_PULLOUT_FROM_LEVEL]);
+        value_field(c == 0 ? 20 : 43, "%8.3lf", s.values[cu][CV_PULLOUT_TO_LEVEL]);
+      }
+      value_field(r.value_field[cu], "%8.3lf", s.values[cu][static_cast<std::size_t>(r.value_index)]);
+      value_field(r.limit_field[cu], r.limit_format, s.limits[cu][static_cast<std::size_t>(r.limit_index)]);
+    }
+    if (!present) continue;
+    for (const SummaryRow& r : rows) {
+      if (!runs(r.line)) continue;
+      f.field_record(r.mark_field[cu], s.failed[cu][static_cast<std::size_t>(r.line)] ? "OUT" : "");
+    }
+    for (const SummaryRow& r : rows) {
+      if (!runs(r.line)) continue;
+      char head[8];
+      std::snprintf(head, sizeof head, "%02d   ", r.sign_field[cu]);
+      f.line(head + sign_text(r.kind, s.failed[cu][static_cast<std::size_t>(r.line)] != 0));
+    }
+  }
+}
+
+std::optional<EccentricLoadValues> eccentric_load_values(const ConditionData& cd,
+                                                         const InternalState& st) {
+  EccentricLoadValues v;
+  v.body_width = st.chain.base.body_totals[0];
+  if (!(v.body_width > 0)) return std::nullopt;
+  for (int c = 0; c < meritan::case_count(cd); ++c) {
+    const auto cu = static_cast<std::size_t>(c);
+    const auto& f = st.chain.base.force_summary[cu].slot;
+    v.vertical[cu] = rnd(f[0] + f[11] + f[13] + f[14] + f[15]);
+    v.horizontal[cu] = rdown(f[6] + f[7] + f[3] + f[12] + f[8]);
+    v.resisting[cu] = rnd(f[16] + f[26] + f[25] + f[28] + f[29]);
+    const double mo = rnd(f[22] + f[23] + f[24] + f[27] + f[19]);
+    if (!(v.vertical[cu] > 0)) return std::nullopt;
+    v.eccentricity[cu] = rnd(std::fabs((v.resisting[cu] - mo) / v.vertical[cu] - v.body_width / 2));
+    v.ratio[cu] = rnd(2 * v.eccentricity[cu] / v.body_width);
+  }
+  const auto& sea = st.chain.layers.sea;
+  const int n = st.chain.layers.sea_boundary_count;
+  const double t = sea[static_cast<std::size_t>(n - 1)].top_level;
+  v.base_cohesion = rnd((cd.cohesion_reference_level - t) * cd.bearing_layer.cohesion_gradient +
+                        cd.bearing_layer.cohesion);
+  const double seabed = rnd(cd.soil_layers[engine::SIDE_PASSIVE][0].top_level);
+  for (int i = 0; i + 1 < n; ++i) {
+    const auto& s = sea[static_cast<std::size_t>(i)];
+    if (rnd(s.top_level) > seabed) continue;
+    v.overburden += rnd((s.top_level - sea[static_cast<std::size_t>(i + 1)].top_level) *
+                        s.unit_weight_submerged);
+  }
+  return v;
+}
+
+std::vector<std::string> eccentric_load_lines(const ConditionData& cd, const InternalState& st,
+                                              const EccentricLoadValues& v) {
+  char buf[512];
+  std::vector<std::string> lines;
+  std::snprintf(buf, sizeof buf, "%d,%d,%d,%d,%d,%d,", cd.stamp_date[0], cd.stamp_date[1],
+                cd.stamp_date[2], cd.stamp_time[0], cd.stamp_time[1], cd.stamp_time[2]);
+  // The reader takes the rest of the line as the title, commas included.
+  lines.push_back(buf + std::string(cd.project_title.view()));
+  auto pair = [&](const std::array<double, 2>& p) {
+    std::snprintf(buf, sizeof buf, "%lf,%lf", p[0], p[1]);
+    lines.push_back(buf);
+  };
+  auto one = [&](double x) {
+    std::snprintf(buf, sizeof buf, "%lf", x);
+    lines.push_back(buf);
+  };
+  pair(v.vertical);
+  pair(v.horizontal);
+  pair(v.resisting);
+  one(v.body_width);
+  pair(v.eccentricity);
+  pair(v.ratio);
+  one(cd.bearing_layer.cohesion_gradient);
+  one(v.base_cohesion);
+  one(cd.bearing_layer.unit_weight);
+  one(v.overburden);
+  pair({st.summary.values[0][CV_MAX_REACTION], st.summary.values[1][CV_MAX_REACTION]});
+  return lines;
+}
+
+engine::Status write_eccentric_load_file(const ConditionData& cd, const InternalState& st) {
+  const auto v = eccentric_load_values(cd, st);
+  std::error_code ec;
+  if (!v) {
+    // Without a vertical force or a body width there is no resultant to hand over; the front
+    // end offers the eccentric load check only while the file exists.
+    std::filesystem::remove(kEccentricLoadFileName, ec);
+    engine::engine_message(engine::MessageKind::Warning, cp("偏心傾斜荷重"),
+                           cp("鉛直力の合計または改良体の幅が 0 以下のため、偏心傾斜荷重の"
+                              "検討に渡す合力が求められません。\n偏心傾斜荷重の検討はできません。"));
+    return engine::Status::success();
+  }
+  const auto lines = eccentric_load_lines(cd, st, *v);
+  if (!replace_file_bytes(kEccentricLoadFileName, join_crlf(lines)))
+    return engine::fatal_error(cp("計算結果ファイル (CAL_HEN.DAT) に書き込めません。"));
+  return engine::Status::success();
+}
+
+}  // namespace qvt::jorpela

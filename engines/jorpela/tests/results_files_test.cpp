@@ -1,0 +1,293 @@
+// Pull-out on a synthetic two-layer DAT_ANS.DAT, the internal stress of a tangent-circle body,
+// the summary page, the eccentric load hand-over, the result chain tail and the CSV listing;
+// numbers worked by hand in the comments.
+#include "common/check_summary_format.h"
+#include "engines/common/check_summary_file.h"
+#include "engines/jorpela/tests/internal_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+
+namespace qvt::jorpela {
+namespace {
+
+using testing::Internal;
+
+// Wall body of the fixture (top -5), ds 4: short-wall bottom zb = -9. B 12, Ls 2, pitch 1.5.
+// Land: layer 0 c 20, γ' 8 down to -12; layer 1 c 30, γ' 9 down to -15 (no gradient).
+// Pressures linear within a layer: active 10 -> 16 (layer 0 from -9), 20 -> 26 (layer 1);
+// passive 30 -> 45, 50 -> 65; water 5 throughout. Records after the steps: [-9, -10.5],
+// [-10.5, -12], [-12, -13.5], [-13.5, -15]; at -10.5 active 13, passive 37.5; at -13.5 active
+// 23, passive 57.5.
+// Record 0: T 2 x 20 = 40, S = 40 x 1.5 = 60, Rc = (40 + 60 + 40) x 12 = 1680;
+//   A = 23 x 0.75 x 2 = 34.5, P = 67.5 x 1.5 = 101.25, U = 10 x 1.5 = 15;
+//   Fs = 1781.25 / 49.5 = 35.9848 -> 35.984.
+// Record 1: ΣS 120, Rc 2400, ΣA 78, ΣP 225, ΣU 30: Fs = 2625 / 108 = 24.3055 -> 24.305.
+// Record 2 (c 30): ΣS 210, Rc (40 + 210 + 60) x 12 = 3720, ΣA 142.5, ΣP 386.25, ΣU 45:
+//   Fs = 4106.25 / 187.5 = 21.9.
+// Record 3: ΣS 300, Rc 4800, ΣA 216, ΣP 570, ΣU 60: Fs = 5370 / 276 = 19.4565 -> 19.456.
+// Seismic, kh 0.1: W of record 0 = 12 x 2 x 1.5 x (8 + 10) = 648, H = 64.8:
+//   Fs = 1781.25 / 114.3 = 15.58399 -> down to 15.583.
+struct Pullout : Internal {
+  engine::LayerPressureBlock block;
+  Pullout() {
+    cd.improvement_pattern = 1;
+    cd.body_dims.ds = 4;
+    cd.body_dims.ls = 2;
+    cd.custom_options.pullout_pitch = 1.5;
+    cd.seismic_coef_inertia = 0.1;
+    auto& land = state.chain.layers.land;
+    state.chain.layers.land_boundary_count = 3;
+    land[0] = {-5, 18, 8, 1, 0, 20, 0, 0, 0, 0, 0};
+    land[1] = {-12, 19, 9, 1, 0, 30, 0, 0, 0, 0, 0};
+    land[2] = {-15, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    block.land = {{0, -5, -9, 2, 10, 5, 5}, {0, -9, -12, 10, 16, 5, 5}, {1, -12, -15, 20, 26, 5, 5}};
+    block.sea = {{0, -5, -9, 0, 30}, {0, -9, -12, 30, 45}, {1, -12, -15, 50, 65}};
+  }
+};
+
+TEST(Pullout, SafetyFactorPerStep) {
+  Pullout t;
+  const PulloutCase p = compute_pullout(t.cd, t.state.chain, t.block, 0);
+  ASSERT_TRUE(p.computed) << cp932_to_utf8_lossy(p.reason);
+  EXPECT_DOUBLE_EQ(p.zb, -9);
+  ASSERT_EQ(p.segments.size(), 4u);
+  EXPECT_DOUBLE_EQ(p.segments[1].top_level, -10.5);
+  EXPECT_DOUBLE_EQ(p.segments[1].active_top, 13);
+  EXPECT_DOUBLE_EQ(p.segments[3].passive_top, 57.5);
+  EXPECT_EQ(p.k0, 0);
+  ASSERT_EQ(p.steps.size(), 4u);
+  const double fs[] = {35.984, 24.305, 21.9, 19.456};
+  for (int i = 0; i < 4; ++i) EXPECT_DOUBLE_EQ(p.steps[static_cast<std::size_t>(i)].fs, fs[i]) << i;
+  EXPECT_DOUBLE_EQ(p.steps[0].rc, 1680);
+  const PulloutCase s = compute_pullout(t.cd, t.state.chain, t.block, 1);
+  ASSERT_TRUE(s.computed);
+  EXPECT_DOUBLE_EQ(s.steps[0].h_inertia, 64.8);
+  EXPECT_DOUBLE_EQ(s.steps[0].fs, 15.583);
+}
+
+TEST(Pullout, CheckWritesTheGoverningStepAndTheSlots) {
+  Pullout t;
+  ASSERT_TRUE(replace_file_bytes("DAT_ANS.DAT", engine::encode_layer_pressure_block(t.block)));
+  check_pullout(t.cd, t.state);
+  EXPECT_DOUBLE_EQ(t.state.summary.values[0][CV_PULLOUT_FS], 19.456);
+  EXPECT_DOUBLE_EQ(t.state.summary.values[0][CV_PULLOUT_FROM_LEVEL], -9);
+  EXPECT_DOUBLE_EQ(t.state.summary.values[0][CV_PULLOUT_TO_LEVEL], -15);
+  EXPECT_EQ(t.state.summary.failed[0][6], 0);
+  EXPECT_DOUBLE_EQ(t.state.results.pullout_fs[0][0], 35.984);
+  EXPECT_DOUBLE_EQ(t.state.results.pullout_fs[0][3], 19.456);
+  EXPECT_EQ(t.state.results.pullout_fs[0][4], INTERNAL_PRESET);
+  EXPECT_EQ(t.state.results.pullout_fs[1][0], INTERNAL_PRESET);  // seismic check off
+  EXPECT_EQ(t.field("DM009NUK.PDT", 4, "$0  JJ_NUK06"), "  35.984");
+}
+
+// A sea-side boundary at -11 where the land side has -12: the check cannot be made. It fails
+// with the message instead of keeping 9999.999 with flag 0.
+TEST(Pullout, LayerMismatchFailsWithTheMessage) {
+  Pullout t;
+  t.block.sea = {{0, -5, -9, 0, 30}, {0, -9, -11, 30, 45}, {1, -11, -15, 50, 65}};
+  ASSERT_TRUE(replace_file_bytes("DAT_ANS.DAT", engine::encode_layer_pressure_block(t.block)));
+  check_pullout(t.cd, t.state);
+  EXPECT_EQ(t.state.summary.failed[0][6], 1);
+  EXPECT_EQ(t.state.summary.values[0][CV_PULLOUT_FS], 0);
+  EXPECT_FALSE(std::filesystem::exists("DM009NUK.PDT"));
+  ASSERT_EQ(t.channel.lines.size(), 1u);
+  EXPECT_NE(t.channel.lines[0].find("受働と主働の土層が合いません"), std::string::npos);
+}
+
+TEST(Pullout, TooManyStepsAreReportedNotCutOff) {
+  Pullout t;
+  t.cd.custom_options.pullout_pitch = 0.1;  // 60 records
+  const PulloutCase p = compute_pullout(t.cd, t.state.chain, t.block, 0);
+  EXPECT_FALSE(p.computed);
+  EXPECT_NE(cp932_to_utf8_lossy(p.reason).find("25"), std::string::npos);
+}
+
+// Tangent circles: P1 (the external engine's reaction at the toe) 200 against the spread load:
+// spread width 5.464, q = 36.603 (as the wall test), no block on top: P1' = 36.603 < 200, so
+// σ0 = 200; ap 50 %: σ = 200 / 0.5 = 400 <= 500.
+TEST(InternalStress, LargerOfReactionAndSpreadLoadOverTheRatio) {
+  Internal t;
+  t.cd.improvement_pattern = 2;
+  t.cd.improvement_ratio = 50;
+  t.check_point(3, -2, 0, 2, 100);
+  t.state.summary.values[0][CV_MAX_REACTION] = 200;
+  check_internal_stress(t.cd, t.state);
+  EXPECT_DOUBLE_EQ(t.state.results.internal_stress[0], 400);
+  EXPECT_EQ(t.state.summary.failed[0][7], 0);
+  EXPECT_EQ(t.field("DM008ORK.PDT", 14, "$1"), "  36.603");
+  EXPECT_EQ(t.field("DM008ORK.PDT", 25), "Ｐ$S1$Z");
+  EXPECT_EQ(t.field("DM008ORK.PDT", 4), "≦ ");
+  // An improvement ratio of 0 cannot divide: failed with a message, no report.
+  Internal z;
+  z.cd.improvement_pattern = 2;
+  z.cd.improvement_ratio = 0;
+  check_internal_stress(z.cd, z.state);
+  EXPECT_EQ(z.state.summary.failed[0][7], 1);
+  EXPECT_FALSE(std::filesystem::exists("DM008ORK.PDT"));
+}
+
+// Centred: V 1000, Mr 6000, B 12: x = 6 = B / 2, e 0. Eccentric: Mr 5000: e = |5 - 6| = 1,
+// ratio 2 / 12 = 0.167. Base cohesion at the last sea record -15: (−10 + 15) x 2 + 30 = 40;
+// overburden from the seabed -5: 10 x 5 + 9 x 5 = 95.
+TEST(EccentricLoad, CentredAndEccentricResultant) {
+  for (double mr : {6000.0, 5000.0}) {
+    Internal t;
+    t.cd.bearing_layer.cohesion = 30;
+    t.cd.bearing_layer.cohesion_gradient = 2;
+    t.cd.bearing_layer.unit_weight = 19;
+    t.cd.project_title.assign("QUAY, NORTH");
+    t.cd.stamp_date[0] = 26, t.cd.stamp_date[1] = 12, t.cd.stamp_date[2] = 10;
+    auto& f = t.state.chain.base.force_summary[0].slot;
+    f[0] = 1000, f[16] = mr, f[6] = 300.0005, f[22] = 500;
+    t.state.summary.values[0][CV_MAX_REACTION] = 123.5;
+    ASSERT_TRUE(write_eccentric_load_file(t.cd, t.state).ok());
+    const auto lines = t.lines(kEccentricLoadFileName);
+    ASSERT_EQ(lines.size(), 12u);
+    EXPECT_EQ(lines[0], "26,12,10,0,0,0,QUAY, NORTH");
+    EXPECT_EQ(lines[1], "1000.000000,0.000000");
+    EXPECT_EQ(lines[2], "300.000000,0.000000");  // rounded down
+    // e = |(Mr - Mo) / V - 6| with Mo 500: centred 0.5, eccentric 1.5.
+    EXPECT_EQ(lines[5], mr == 6000 ? "0.500000,0.000000" : "1.500000,0.000000");
+    EXPECT_EQ(lines[6], mr == 6000 ? "0.083000,0.000000" : "0.250000,0.000000");
+    EXPECT_EQ(lines[8], "40.000000");
+    EXPECT_EQ(lines[10], "95.000000");
+    EXPECT_EQ(lines[11], "123.500000,0.000000");
+  }
+}
+
+TEST(EccentricLoad, NoVerticalForceRemovesTheFile) {
+  Internal t;
+  ASSERT_TRUE(replace_file_bytes(kEccentricLoadFileName, "old"));
+  ASSERT_TRUE(write_eccentric_load_file(t.cd, t.state).ok());
+  EXPECT_FALSE(std::filesystem::exists(kEccentricLoadFileName));
+  EXPECT_EQ(t.channel.lines.size(), 1u);
+}
+
+TEST(ResultChain, TailAndListing) {
+  InternalResults r;
+  r.toe_stress = {1.5, -2};
+  r.pullout_fs[1][24] = 7;
+  const std::string tail = encode_internal_results(r);
+  ASSERT_EQ(tail.size(), 464u);
+  double v = 0;
+  std::memcpy(&v, tail.data() + 8, 8);
+  EXPECT_EQ(v, -2);
+  std::memcpy(&v, tail.data() + 48 + 8 * 49, 8);
+  EXPECT_EQ(v, 7);
+  std::memcpy(&v, tail.data() + 16, 8);
+  EXPECT_EQ(v, INTERNAL_PRESET);
+  std::array<double, 30> n{}, s{};
+  n[0] = 1234.5;
+  s[8] = -3;
+  const auto lines = csv_force_listing_lines(n, s);
+  ASSERT_EQ(lines.size(), 40u);
+  EXPECT_EQ(cp932_to_utf8_lossy(lines[0]), "\"常時\"");
+  EXPECT_EQ(cp932_to_utf8_lossy(lines[1]), "\"有効重量の合力\",1234.500,0.000,0.000");
+  EXPECT_EQ(cp932_to_utf8_lossy(lines[3]), "\"主働土圧の鉛直成分合力\",0.000");
+  EXPECT_EQ(cp932_to_utf8_lossy(lines[18]), "\"地震時\"");
+  EXPECT_EQ(cp932_to_utf8_lossy(lines[24]), "\"動水圧の合力\",-3.000");
+}
+
+// Summary page of a wall body, seismic check off: normal values, marks and signs; the seismic
+// value fields empty in the template's order, no seismic mark or sign.
+TEST(Summary, WallTemplate) {
+  Internal t;
+  t.cd.improvement_pattern = 3;  // lattice: no pull-out check
+  CheckSummary s;
+  s.values[0][CV_SLIDING_FS] = 1.5;
+  s.limits[0][CL_REQUIRED_SLIDING_FS] = 1.2;
+  s.values[0][CV_SHEAR_STRESS] = -12;
+  s.limits[0][CL_ALLOWABLE_SHEAR_STRESS] = 100;
+  s.failed[0][1] = 1;
+  engine::PrintFile f;
+  ASSERT_TRUE(f.open("DMMCALAS.PDT", {}));
+  write_summary(t.cd, s, f);
+  ASSERT_TRUE(f.close({}));
+  std::vector<std::string> l;
+  for (const std::string& x : t.lines("DMMCALAS.PDT")) l.push_back(cp932_to_utf8_lossy(x));
+  ASSERT_GE(l.size(), 3u);
+  EXPECT_EQ(l[0], "安定計算結果            ");
+  EXPECT_EQ(l[2], "$1  CAL_ANS2.PFM");
+  const std::vector<std::string> body(l.begin() + 3, l.end());
+  const std::vector<std::string> expected = {
+      "00     1.500", "01   1.2", "03     0.000", "04   0.0", "06     0.000", "07     0.000",
+      "09     0.000", "10      0", "12   -12.000", "13    100", "15     0.000", "16    100",
+      // pull-out: not a check of the lattice body, left empty
+      "19  ", "20  ", "18  ", "21  ",
+      "02  ", "05  OUT", "08  ", "11  ", "14  ", "17  ",
+      "50   ≧", "51   ＜", "52   ＜", "53   ＜", "54   ＜", "55   ＜",
+      "23  ", "24  ", "26  ", "27  ", "29  ", "30  ", "32  ", "33  ", "35  ", "36  ", "38  ",
+      "39  ", "42  ", "43  ", "41  ", "44  "};
+  EXPECT_EQ(body, expected);
+}
+
+// Block and tangent-circle pages with the seismic check on: both cases' values, marks and
+// signs; the circle page has the internal stress (flag 7, "＞" when failed) in place of the
+// toe pressure.
+TEST(Summary, BlockAndCircleTemplates) {
+  struct Row {
+    int pattern;
+    const char* page;
+    std::vector<std::string> expected_tail;
+  };
+  const Row rows[] = {
+      {0, "$1  CAL_ANS1.PFM",
+       {"23     1.100", "24   1.0", "26     0.000", "27   0.0", "29     0.000", "30     0.000",
+        "32     0.000", "33      0", "35     0.000", "36    450", "25  ", "28  ", "31  ", "34  ",
+        "37  OUT", "45   ≧", "46   ≧", "47   ＜", "48   ＜", "49   ≧"}},
+      {2, "$1  CAL_ANS3.PFM",
+       {"23     1.100", "24   1.0", "26     0.000", "27   0.0", "29     0.000", "30     0.000",
+        "32   600.500", "33    500", "25  ", "28  ", "31  ", "34  OUT", "45   ≧", "46   ≧",
+        "47   ＜", "48   ＞"}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.pattern);
+    Internal t;
+    t.cd.improvement_pattern = row.pattern;
+    t.cd.seismic_check = 2;
+    CheckSummary s;
+    s.values[1][CV_SLIDING_FS] = 1.1;
+    s.limits[1][CL_REQUIRED_SLIDING_FS] = 1.0;
+    s.limits[1][CL_ALLOWABLE_SHEAR_STRESS] = 450;
+    s.failed[1][4] = 1;
+    s.values[1][CV_INTERNAL_STRESS] = 600.5;
+    s.limits[1][CL_INTERNAL_STRESS_LIMIT] = 500;
+    s.failed[1][7] = 1;
+    engine::PrintFile f;
+    ASSERT_TRUE(f.open("DMMCALAS.PDT", {}));
+    write_summary(t.cd, s, f);
+    ASSERT_TRUE(f.close({}));
+    std::vector<std::string> l;
+    for (const std::string& x : t.lines("DMMCALAS.PDT")) l.push_back(cp932_to_utf8_lossy(x));
+    ASSERT_GE(l.size(), 3 + row.expected_tail.size());
+    EXPECT_EQ(l[2], row.page);
+    const std::vector<std::string> tail(l.end() - static_cast<std::ptrdiff_t>(row.expected_tail.size()),
+                                        l.end());
+    EXPECT_EQ(tail, row.expected_tail);
+  }
+}
+
+// The shared guard: a value that is no number, or a limit of 0 under a passing flag, fails.
+TEST(SummaryGuard, NonFiniteAndZeroLimitsFail) {
+  engine::testing::CaptureChannel channel;
+  engine::ScopedMessageChannel scope{channel};
+  CheckSummary s;
+  s.values[0][CV_SLIDING_FS] = std::nan("");
+  s.limits[0][CL_REQUIRED_SLIDING_FS] = 1.2;
+  s.values[0][CV_OVERTURNING_FS] = 2;  // limit 0: passes nothing
+  s.limits[0][CL_ALLOWABLE_BEARING] = 300;
+  s.values[1][CV_SLIDING_FS] = std::nan("");  // seismic case not checked: left alone
+  const int lines[] = {0, 1, 2};
+  EXPECT_EQ(engine::guard_check_summary(s, 1, lines), 2);
+  EXPECT_EQ(s.values[0][CV_SLIDING_FS], 0);
+  EXPECT_EQ(s.failed[0][0], 1);
+  EXPECT_EQ(s.failed[0][1], 1);
+  EXPECT_EQ(s.failed[0][2], 0);
+  EXPECT_EQ(channel.lines.size(), 2u);
+}
+
+}  // namespace
+}  // namespace qvt::jorpela
