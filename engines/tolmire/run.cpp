@@ -91,6 +91,10 @@ engine::Status read_load_table(TolmireData& data, LoadTable table, int load_case
   return engine::Status::success();
 }
 
+void open_print_file(engine::PrintFile& file, const std::string& name) {
+  engine::open_or_stop(file, name);
+}
+
 void set_design_seabed_level(const ConditionData& cd, TolmireData& data) {
   data.design_seabed_level = cd.active_seabed_rule == 0
                                  ? cd.soil_layers[engine::SIDE_PASSIVE][0].top_level

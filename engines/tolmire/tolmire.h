@@ -11,6 +11,7 @@
 #include "engines/common/condition_readers.h"
 #include "engines/common/engine_entry.h"
 #include "engines/common/pressure_files.h"
+#include "engines/common/print_data.h"
 
 #include <array>
 #include <filesystem>
@@ -87,6 +88,10 @@ engine::Status run_earth_pressure_report();
 // checks. The liquefied active table belongs to the seismic case whatever case is passed.
 [[nodiscard]] engine::Status read_load_table(TolmireData& data, LoadTable table, int load_case,
                                              const std::filesystem::path& folder = {});
+
+// Creates a report or figure file of this engine; when it cannot be created, the engine ends
+// with exit code 1 after the message "印字用ファイル(name)がオープンできません.".
+void open_print_file(engine::PrintFile& file, const std::string& name);
 
 // The engine-wide values set before the first case.
 void set_design_seabed_level(const engine::ConditionData& cd, TolmireData& data);

@@ -151,6 +151,32 @@ TEST(SectionFigureTest, PolygonOutlineIsClosedAndLabelled) {
   EXPECT_EQ(outlines(*d), want);
 }
 
+TEST(SectionFigureTest, RectangleQuadAndLayerBlocksGiveTheirCornersInPageUnits) {
+  // The box x 0 .. 2, levels 0 .. 1 stored by each type its own way.
+  const std::vector<std::string> box = {"L 3000 5000 2900 5000 0 3", "L 2900 5000 2900 4800 0 3",
+                                        "L 2900 4800 3000 4800 0 3", "L 3000 4800 3000 5000 0 3"};
+  for (i16 type : {BLOCK_RECTANGLE, BLOCK_SOIL_RECTANGLE, BLOCK_QUAD, BLOCK_SOIL_POLYGON}) {
+    auto d = empty_blocks();
+    if (type == BLOCK_RECTANGLE || type == BLOCK_SOIL_RECTANGLE) {
+      put_rectangle(*d, 3, 0, 0, 2, 1, type);
+    } else if (type == BLOCK_SOIL_POLYGON) {
+      put_polygon(*d, 3, 0.5, 0, {{-0.5, 0}, {-0.5, 1}, {1.5, 1}, {1.5, 0}}, type);
+    } else {
+      WallBlock& q = d->wall_blocks[3];
+      q.block_type = type;
+      const double cx[4] = {0, 0, 2, 2}, cy[4] = {0, 1, 1, 0};
+      for (int j = 0; j < 4; ++j) {
+        q.quad.corner_x[j] = cx[j];
+        q.quad.corner_y[j] = cy[j];
+      }
+    }
+    auto lines = outlines(*d);
+    ASSERT_EQ(lines.size(), 6u) << type;
+    lines.resize(4);
+    EXPECT_EQ(lines, box) << type;
+  }
+}
+
 TEST(SectionFigureTest, LabelLetters) {
   EXPECT_EQ(block_label_letter(0), 'A');
   EXPECT_EQ(block_label_letter(25), 'Z');

@@ -28,6 +28,7 @@ TEST_F(OskavelRun, ReportNamesOneFigurePageEachFourWithTheSeismicCheck) {
     write_sample_input(dir.path(), "sample_block_quay",
                        [&](model::ProjectModel& m) { m.conditions.seismic_check = seismic; });
     ASSERT_EQ(run_engine(dir.path(), "OSKAVEL"), 0) << work_file(dir.path(), "stderr.txt");
+    EXPECT_EQ(work_file(dir.path(), "stderr.txt"), "");
     std::string want = utf8_to_cp932_lossy("ブロック分割図、浮力部分分割図") + "\r\n" +
                        "  26  12  15   9   5   0        sample_block_quay\r\n"
                        "$1                  M_BLKDV.PZK\r\n"

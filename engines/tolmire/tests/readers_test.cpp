@@ -2,6 +2,7 @@
 #include "common/cp932.h"
 #include "common/tests/temp_dir.h"
 #include "common/textfile.h"
+#include "engines/common/tests/capture_channel.h"
 #include "engines/tolmire/tolmire.h"
 
 #include <gtest/gtest.h>
@@ -63,6 +64,10 @@ TEST(TolmireReadersTest, PressureWorkFileMissingShortOrWithCountsBeyondItsTables
   EXPECT_EQ(stop_text(read_pressure_work_file(*data, 0, dir.path())), damaged);
   f->header.land_boundary_count = 0;
   f->header.ground_vertex_count = engine::GROUND_VERTICES + 1;
+  put(dir / "DAT_PRN1.DAT", engine::encode_pressure_work_file(*f));
+  EXPECT_EQ(stop_text(read_pressure_work_file(*data, 0, dir.path())), damaged);
+  f->header.ground_vertex_count = 0;
+  f->header.seabed_index = engine::LAYER_RECORDS;  // an index one past the layer table
   put(dir / "DAT_PRN1.DAT", engine::encode_pressure_work_file(*f));
   EXPECT_EQ(stop_text(read_pressure_work_file(*data, 0, dir.path())), damaged);
 }
@@ -129,6 +134,24 @@ TEST(TolmireReadersTest, EachLoadTableFillsItsBufferAndTotalsSlots) {
     put(dir / c.file, "short");
     EXPECT_FALSE(read_load_table(*data, c.table, c.load_case, dir.path()).ok());
   }
+}
+
+TEST(TolmireReadersTest, APrintFileThatCannotBeCreatedStopsTheEngine) {
+  qvt::testing::TempDir dir;
+  engine::testing::CaptureChannel channel;
+  engine::ScopedMessageChannel scoped(channel);
+  engine::PrintFile f;
+  bool stopped = false;
+  try {
+    open_print_file(f, (dir / "missing" / "DM002DAT.PDT").string());
+  } catch (const engine::EngineStop&) {
+    stopped = true;
+  }
+  EXPECT_TRUE(stopped);
+  EXPECT_FALSE(f.is_open());
+  ASSERT_EQ(channel.lines.size(), 1u);
+  EXPECT_NE(channel.lines[0].find("QVTMSG\terror\terror\t印字用ファイル("), std::string::npos);
+  EXPECT_NE(channel.lines[0].find("DM002DAT.PDT)がオープンできません."), std::string::npos);
 }
 
 TEST(TolmireReadersTest, LargestSurchargeOverBothCases) {
