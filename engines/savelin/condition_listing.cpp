@@ -14,25 +14,17 @@ namespace {
 using engine::ConditionData;
 using engine::PrintFile;
 
-// The listing's lines: each format is a fixed literal of this file, converted to CP932 once
-// per line (a CP932 trail byte is never '%', so the conversions stay as written). Names and
-// texts only ever arrive as "%s" arguments, so a "%" in a job or force name prints as itself.
+// The listing's lines: each format is a fixed literal of this file. Names and texts only ever
+// arrive as "%s" arguments, so a "%" in a job or force name prints as itself.
 class Listing {
  public:
   explicit Listing(PrintFile& f) : f_(f) {}
 
   void line(const char* utf8_format, ...) __attribute__((format(printf, 2, 3))) {
-    const std::string fmt = utf8_to_cp932_lossy(utf8_format);
     std::va_list args;
     va_start(args, utf8_format);
-    std::va_list copy;
-    va_copy(copy, args);
-    const int n = std::vsnprintf(nullptr, 0, fmt.c_str(), copy);
-    va_end(copy);
-    std::string out(n > 0 ? static_cast<std::size_t>(n) : 0, '\0');
-    if (n > 0) std::vsnprintf(out.data(), out.size() + 1, fmt.c_str(), args);
+    f_.line(engine::format_cp932_v(utf8_format, args));
     va_end(args);
-    f_.line(out);
   }
   void section(const char* heading) {
     f_.line("");
