@@ -156,8 +156,8 @@ void draw_shear_division(FigureFile& file, const ConditionData& data,
 
   // The width the check takes: from min_x to Q, one metre above the check point.
   constexpr int kText = 60;
-  const int px = engine::section_page_x(st, g->check_y + 1.0);
-  const int ya = st.origin_y, yb = engine::section_page_y(st, g->q_x);
+  const int px = engine::far_clamped(engine::section_page_x(st, g->check_y + 1.0));
+  const int ya = st.origin_y, yb = engine::far_clamped(engine::section_page_y(st, g->q_x));
   file.line(px - 12, ya, px + 12, ya, 0, 2);
   file.line(px - 12, yb, px + 12, yb, 0, 2);
   file.arrow(px, ya, px, yb, 40, 20, 2);

@@ -13,10 +13,14 @@ namespace qvt::oskavel {
 using engine::ConditionData;
 using engine::FigureFile;
 using engine::SectionFigureState;
-using engine::section_page_x;
-using engine::section_page_y;
-
 namespace {
+
+int page_x(const SectionFigureState& st, double y) {
+  return engine::far_clamped(engine::section_page_x(st, y));
+}
+int page_y(const SectionFigureState& st, double x) {
+  return engine::far_clamped(engine::section_page_y(st, x));
+}
 
 std::string level_text(const char* label, double level) {
   char buf[64];
@@ -34,14 +38,15 @@ std::string length_text(double v) {
 // land side 100 beyond max_x.
 int sea_leader_start(const SectionFigureState& st) { return st.origin_y + 100; }
 int land_leader_start(const SectionFigureState& st) {
-  return st.origin_y - engine::page_int((st.max_x - st.min_x) * st.scale) - 100;
+  return st.origin_y - engine::far_clamped(engine::page_int((st.max_x - st.min_x) * st.scale)) -
+         100;
 }
 
 }  // namespace
 
 void draw_sea_level_mark(FigureFile& file, const SectionFigureState& st, double level) {
   const int t = st.char_large;
-  const int p = section_page_x(st, level), y0 = sea_leader_start(st);
+  const int p = page_x(st, level), y0 = sea_leader_start(st);
   const int end = y0 + t + (t / 2) * 11;
   file.line(p, y0, p, end, 0, 2);
   file.text(p - engine::page_int(0.2 * t), end - t / 2, t, t, 90, 2, level_text("", level));
@@ -49,7 +54,7 @@ void draw_sea_level_mark(FigureFile& file, const SectionFigureState& st, double 
 
 void draw_land_level_mark(FigureFile& file, const SectionFigureState& st, double level) {
   const int t = st.char_large;
-  const int p = section_page_x(st, level), y1 = land_leader_start(st);
+  const int p = page_x(st, level), y1 = land_leader_start(st);
   const int end = y1 - t - (t / 2) * 11;
   file.line(p, y1, p, end, 0, 2);
   file.text(p - engine::page_int(0.2 * t), end + (t / 2) * 9, t, t, 90, 2, level_text("", level));
@@ -77,7 +82,7 @@ void draw_water_levels(FigureFile& file, const ConditionData& data, const Sectio
   const int gap = engine::page_int(1.6 * t);
   int prev = 0;
   for (const Entry& entry : e) {
-    const int p = section_page_x(st, entry.level);
+    const int p = page_x(st, entry.level);
     // A leader too close to the previous one is bent aside to keep the texts apart.
     const int q = p - prev >= gap ? p : prev + gap;
     prev = q;
@@ -135,8 +140,8 @@ void draw_dimension_chain(FigureFile& file, const SectionFigureState& st,
     if (std::fabs(x[s] - x[s + 1]) >= 0.0001 && x[s] <= x[s + 1]) s0 = s;
   if (s0 < 0) return;  // fewer than two points, or none to the right of another
 
-  int px = upper ? section_page_x(st, st.block_top_level) - 150
-                 : section_page_x(st, st.block_bottom_level) + 150;
+  int px = upper ? page_x(st, st.block_top_level) - 150
+                 : page_x(st, st.block_bottom_level) + 150;
   const int t1 = px - engine::page_int(0.4 * kText), t2 = px + engine::page_int(1.4 * kText);
   const int e = engine::page_int(0.2 * kText);
   auto tick = [&](int at) { file.line(px - e, at, px + e, at, 0, 2); };
@@ -147,13 +152,13 @@ void draw_dimension_chain(FigureFile& file, const SectionFigureState& st,
       file.line(px, from, px, to, 0, 2);
   };
 
-  const int y_start = section_page_y(st, x[s0]);
+  const int y_start = page_y(st, x[s0]);
   tick(y_start);
   int y_prev = y_start, f = y_start + 150, g = y_start + 150;
   int segments = 0, last = s0;
   for (int s = s0 + 1; s < n; ++s) {
     if (!(std::fabs(x[s] - x[s - 1]) >= 0.0001 && x[s] >= x[s - 1])) continue;
-    const int yh = section_page_y(st, x[s]);
+    const int yh = page_y(st, x[s]);
     tick(yh);
     span(y_prev, yh);
     // The difference to the entry just before, also where that entry was skipped.
@@ -178,7 +183,7 @@ void draw_dimension_chain(FigureFile& file, const SectionFigureState& st,
   if (segments < 2) return;
 
   px += upper ? -150 : 150;
-  const int y_last = section_page_y(st, x[last]);
+  const int y_last = page_y(st, x[last]);
   tick(y_start);
   tick(y_last);
   span(y_start, y_last);

@@ -21,14 +21,19 @@ constexpr double kPi = 3.141592653589793;
 constexpr int kArrowSpacing = 80;
 constexpr int kBand = 1600;  // page units of ground a side's lines and blocks cover
 
+// Page coordinates and lengths are held far off the page at most, so that the sums below stay
+// in range whatever the input.
 int px(const ConditionFigureState& st, double level) {
-  return engine::section_page_x(st.section, level);
+  return engine::far_clamped(engine::section_page_x(st.section, level));
 }
-int py(const ConditionFigureState& st, double x) { return engine::section_page_y(st.section, x); }
+int py(const ConditionFigureState& st, double x) {
+  return engine::far_clamped(engine::section_page_y(st.section, x));
+}
+int page_length(double v) { return engine::far_clamped(engine::page_int(v)); }
 
-// The page offset across a band of 1600 units along a slope given in degrees, through the one
-// checked conversion (a slope near 90 degrees is held at the end of the integer range).
-int slope_rise(double degrees) { return engine::page_int(std::tan(degrees * kPi / 180) * kBand); }
+// The page offset across a band of 1600 units along a slope given in degrees (a slope near 90
+// degrees is held far off the page).
+int slope_rise(double degrees) { return page_length(std::tan(degrees * kPi / 180) * kBand); }
 
 void line(FigureFile& f, int x1, int y1, int x2, int y2) { f.line(x1, y1, x2, y2, 0, 2); }
 
@@ -102,7 +107,7 @@ void draw_load_arrows(FigureFile& file, const ConditionFigureState& st, int xa, 
   for (int h = ya - spacing; h >= yb + spacing / 2; h -= spacing) {
     // The slope of the top edge, only where the edge is long enough to hold an arrow.
     const double g = static_cast<double>(xb - xa) / static_cast<double>(yb - ya);
-    const int m = xa + engine::page_int((h - ya) * g);
+    const int m = xa + page_length((h - ya) * g);
     if (length > st.section.char_small / 2)
       file.arrow(m, h, m + length, h, 35, 17, 1);
     else
@@ -229,7 +234,7 @@ void draw_top_surcharges(FigureFile& file, const ConditionData& data, ConditionF
     // A range open to the land side ends at the rear of the blocks.
     const int y2 = s.x2[i] >= 999 ? py(st, st.section.max_x) : py(st, s.x2[i]);
     const int x2 = px(st, s.y2[i]);
-    const int r = engine::page_int(s.q[i] * st.load_scale);
+    const int r = page_length(s.q[i] * st.load_scale);
     load_block(file, x1, y1, x2, y2, r);
     draw_load_arrows(file, st, x1 - r, x2 - r, y1, y2, r, kArrowSpacing);
 
@@ -260,7 +265,7 @@ void draw_surface_surcharge(FigureFile& file, const ConditionData& data,
   const int y0 = py(st, st.section.max_x);
   const int x0 = px(st, data.soil_layers[engine::SIDE_ACTIVE][0].top_level);
   const int y1 = y0 - kBand, x1 = x0 - slope_rise(data.surface_slope_angle);
-  const int h = engine::page_int(st.load_scale * q);
+  const int h = page_length(st.load_scale * q);
   load_block(file, x0, y0, x1, y1, h);
   draw_load_arrows(file, st, x0 - h, x1 - h, y0, y1, h, kArrowSpacing);
   load_text_at(file, st, std::min(x0 - h, x1 - h), y0, y1, load_case, q);
@@ -275,7 +280,7 @@ void draw_seabed_surcharge(FigureFile& file, const ConditionData& data,
   const int y0 = st.section.origin_y;
   const int x0 = px(st, data.soil_layers[engine::SIDE_PASSIVE][0].top_level);
   const int y1 = y0 + kBand, x1 = x0 + slope_rise(data.seabed_slope_angle);
-  const int h = engine::page_int(st.load_scale * q);
+  const int h = page_length(st.load_scale * q);
   load_block(file, x0, y0, x1, y1, h);
   if (q > 0.0001) draw_load_arrows(file, st, x1 - h, x0 - h, y1, y0, h, kArrowSpacing);
   load_text_at(file, st, std::min(x0 - h, x1 - h), y0, y1, load_case, q);
@@ -296,7 +301,7 @@ void draw_surcharge_outline(FigureFile& file, const ConditionData& data,
     const double q = r.load[load_case];
     if (!range_drawn(q) || !(a.x < r.x_max && b.x > r.x_min)) continue;
     const double m = std::max(a.x, r.x_min), l = std::min(b.x, r.x_max);
-    const int k = engine::page_int(q * st.load_scale);
+    const int k = page_length(q * st.load_scale);
     const int xm = px(st, level_on_segment(a, b, m)), ym = py(st, m);
     const int xl = px(st, level_on_segment(a, b, l)), yl = py(st, l);
     load_block(file, xm, ym, xl, yl, k);
@@ -330,7 +335,7 @@ void label_surcharges(FigureFile& file, const ConditionData& data, ConditionFigu
     // A range open to the land side is labelled over the ground it covers.
     const double e = std::min(r.x_max, surface_end);
     text(file, st,
-         px(st, h) - engine::page_int(q * st.load_scale) - engine::page_int(0.2 * c),
+         px(st, h) - page_length(q * st.load_scale) - engine::page_int(0.2 * c),
          (py(st, r.x_min) + py(st, e)) / 2 + ((c / 2) * 16) / 2, load_text(load_case, q));
   }
 }

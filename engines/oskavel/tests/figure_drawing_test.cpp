@@ -171,6 +171,17 @@ TEST(DimensionChainTest, ChainsAboveAndBelowTheBlocks) {
   }
 }
 
+TEST(DimensionChainTest, PointFarBeyondAnyPageIsHeldOffIt) {
+  engine::DimensionPointList list;
+  list.count = 2;
+  list.x[1] = 1e300;
+  const std::vector<std::string> lines =
+      drawn([&](FigureFile& f) { draw_dimension_chain(f, plain_state(), list, true); });
+  ASSERT_EQ(lines.size(), 5u);
+  EXPECT_EQ(lines[1], "L 1438 -100000000 1462 -100000000 0 2");
+  EXPECT_EQ(lines[2], "Y 1450 5000 1450 -100000000   40   20 2");
+}
+
 TEST(BlockDivisionTest, PolygonCrossingTheResidualLevel) {
   // A 2 x 4 polygon from level -2 to 2 with the R.W.L. at 0.
   auto d = empty_blocks();

@@ -215,6 +215,30 @@ TEST(SurchargeTest, NoLoadDrawsNoBlockEvenWithAScale) {
   EXPECT_EQ(lines[1], "L 1900 4000 2182 5600 0 2");
 }
 
+TEST(SurchargeTest, SteepSlopesAndHugeLoadsStayInRange) {
+  // A slope of 90 degrees (tan about 1.6e16) and loads far beyond any scale: the figure is
+  // still written, its far ends held at 100 000 000 page units.
+  auto d = empty_blocks();
+  d->seabed_slope_angle = 90;
+  d->seabed_surcharge[0] = 1e300;
+  d->soil_layer_counts[engine::SIDE_PASSIVE] = 1;
+  ConditionFigureState st = plain_state();
+  std::vector<std::string> lines = drawn([&](FigureFile& f) {
+    draw_sea_side_conditions(f, *d, st);
+    draw_seabed_surcharge(f, *d, st);
+  });
+  EXPECT_EQ(count_starting(lines, "L 2000 4000 100002000 5600 0 2"), 1);
+  d->surface_shape = 1;
+  d->surface_point_count = 2;
+  d->surface_points[0] = {0, 0, 0};
+  d->surface_points[1] = {0, 1e300, -1e300};
+  d->surcharge_ranges[0] = {-1e300, 1e300, {-1e300, 0}};
+  d->surcharge_ranges[1] = {0, 5, {1, 0}};
+  ConditionFigureState wide = plain_state();
+  lines = drawn([&](FigureFile& f) { draw_ground_surface(f, *d, wide); });
+  EXPECT_FALSE(lines.empty());
+}
+
 TEST(GroundSurfaceTest, RangesOnTheSurfaceAndTheirTexts) {
   auto d = empty_blocks();
   d->surface_shape = 1;
