@@ -301,6 +301,13 @@ TEST_F(ChecklistTest, LongLinesStayWholeAndPagesStopAtTen) {
   EXPECT_NE(ck.find("$0  QVT_CHE10.PFM\r\n$E\r\n"), std::string::npos);  // no block: no page
 }
 
+TEST_F(ChecklistTest, MissingListingStopsBeforeTheChecklist) {
+  auto d = base();
+  EXPECT_THROW(write_input_checklist(*d), engine::EngineStop);
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "DM0000CK.PDT"));
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "QVT_CHE1.PFM"));
+}
+
 TEST_F(ChecklistTest, WrittenListingReadBackGivesTheSamePageBytes) {
   auto d = base();
   d->job_name.assign("100% quay");
