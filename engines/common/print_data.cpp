@@ -244,6 +244,19 @@ void TableTemplate::write_to(PrintFile& file) const {
   }
 }
 
+std::string format_cp932_v(const char* utf8_format, std::va_list args) {
+  const std::string format = utf8_to_cp932_lossy(utf8_format);
+  return format_v(format.c_str(), args);
+}
+
+std::string format_cp932(const char* utf8_format, ...) {
+  std::va_list args;
+  va_start(args, utf8_format);
+  std::string s = format_cp932_v(utf8_format, args);
+  va_end(args);
+  return s;
+}
+
 void write_text_template(PrintFile& file, std::string_view name_line, int number,
                          std::span<const std::string> lines) {
   file.line(name_line);

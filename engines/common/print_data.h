@@ -5,6 +5,7 @@
 #include "engines/common/condition_data.h"
 
 #include <array>
+#include <cstdarg>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
@@ -138,6 +139,14 @@ class TableTemplate {
   std::vector<int> widths_;
   std::vector<Row> rows_;
 };
+
+// A text through a fixed UTF-8 format literal with Japanese captions: the format is converted
+// to CP932 first (a CP932 trail byte is never '%', so the conversions stay as written) and the
+// arguments, CP932 texts among them, are formatted into it. Names and texts must only ever be
+// arguments ("%s"), never the format.
+std::string format_cp932(const char* utf8_format, ...) __attribute__((format(printf, 1, 2)));
+std::string format_cp932_v(const char* utf8_format, std::va_list args)
+    __attribute__((format(printf, 1, 0)));
 
 // Generated text template: the name line, the number line, the text lines.
 void write_text_template(PrintFile& file, std::string_view name_line, int number,

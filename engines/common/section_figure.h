@@ -41,6 +41,12 @@ EngineStop empty_section_stop();
 int section_page_x(const SectionFigureState& st, double y);
 int section_page_y(const SectionFigureState& st, double x);
 
+// A page coordinate or length held within +-100 000 000 units: far off any page, yet a few of
+// them added or subtracted stay inside the 32-bit range, so figures of absurd input are still
+// written without an overflow.
+inline constexpr int kFarPage = 100000000;
+inline int far_clamped(int v) { return v < -kFarPage ? -kFarPage : v > kFarPage ? kFarPage : v; }
+
 // The fixed head of a section figure: its own name, the size line "46  65", the frame from
 // (100, 300) to (4000, 6200) with the title strip up to page x 400, and the title turned 90
 // degrees in the strip.

@@ -70,13 +70,6 @@ void write_block_figure(const ConditionData& data, engine::PrintFile& report, in
   engine::close_or_stop(file);
 }
 
-void draw_water_levels(FigureFile&, const ConditionData&, const SectionFigureState&, int) {}
-void draw_spread_line(FigureFile&, const ConditionData&, const SectionFigureState&, int) {}
-void draw_block_division(FigureFile&, const ConditionData&, const SectionFigureState&, int) {}
-void draw_shear_division(FigureFile&, const ConditionData&, const SectionFigureState&, int) {}
-void draw_dimension_lines(FigureFile&, const ConditionData&, const SectionFigureState&) {}
-void draw_layer_levels(FigureFile&, const ConditionData&, const SectionFigureState&, int) {}
-
 engine::Status run_block_division_drawing() {
   ConditionData& d = engine::condition_data();
   if (engine::Status s = engine::read_conditions_file(d); !s.ok()) return s;

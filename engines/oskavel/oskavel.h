@@ -9,6 +9,9 @@
 #include "engines/common/print_data.h"
 #include "engines/common/section_figure.h"
 
+#include <optional>
+#include <string>
+
 namespace qvt::oskavel {
 
 inline constexpr const char* kBlockDivisionReport = "DMBLOCKZ.PDT";
@@ -42,19 +45,56 @@ void write_block_figure(const engine::ConditionData& data, engine::PrintFile& re
 void draw_section_outline(engine::FigureFile& file, const engine::ConditionData& data,
                           const engine::SectionFigureState& st, int kind);
 
-// The drawing inside the frame that the figures add around the outline. Not drawn yet: each is
-// a step of its own, called in the figure's order.
+// The drawing inside the frame that the figures add around the outline, each a step of its own
+// called in the figure's order.
+//
+// The water levels (with their marks) and the block top and bottom, highest first, on the sea
+// side; a leader closer than 1.6 text heights to the previous one is bent aside.
 void draw_water_levels(engine::FigureFile& file, const engine::ConditionData& data,
                        const engine::SectionFigureState& st, int kind);
+// The shear check's spread line from the check point to Q on the body top, and the vertical
+// down from Q (kinds 2 and 3).
 void draw_spread_line(engine::FigureFile& file, const engine::ConditionData& data,
                       const engine::SectionFigureState& st, int kind);
+// The pieces of the polygon blocks: the block division cut at the R.W.L. where a block's unit
+// weight changes there (upper pieces first), the buoyancy division of the parts below it with
+// the R.W.L. across the figure.
 void draw_block_division(engine::FigureFile& file, const engine::ConditionData& data,
                          const engine::SectionFigureState& st, int kind);
+// The polygon blocks on the sea side of the vertical through Q, cut there and divided, and the
+// width dimension from min_x to Q.
 void draw_shear_division(engine::FigureFile& file, const engine::ConditionData& data,
                          const engine::SectionFigureState& st, int kind);
+// The dimension chains of list 0 above the blocks and list 1 below them.
 void draw_dimension_lines(engine::FigureFile& file, const engine::ConditionData& data,
                           const engine::SectionFigureState& st);
+// The tops of the soil layers (the land side with the record after its last layer), the bottom
+// of the short walls of the wall and lattice patterns, and for kinds 2 and 3 the levels where
+// the spread line reaches the body top.
 void draw_layer_levels(engine::FigureFile& file, const engine::ConditionData& data,
                        const engine::SectionFigureState& st, int kind);
+
+// The parts of the steps above.
+// A level with its leader beyond world x min_x (sea side) or max_x (land side), "%+8.3f".
+void draw_sea_level_mark(engine::FigureFile& file, const engine::SectionFigureState& st,
+                         double level);
+void draw_land_level_mark(engine::FigureFile& file, const engine::SectionFigureState& st,
+                          double level);
+// One dimension chain: nothing for a list without a point to the right of its predecessor.
+void draw_dimension_chain(engine::FigureFile& file, const engine::SectionFigureState& st,
+                          const engine::DimensionPointList& list, bool upper);
+void draw_shear_levels(engine::FigureFile& file, const engine::ConditionData& data,
+                       const engine::SectionFigureState& st, int kind);
+// The top of the improved body: the highest improved-soil vertex (-9999.999 without one).
+double improved_top_level(const engine::ConditionData& data);
+
+// The shear check's geometry of a kind: the check point, the spread direction (radians from
+// the vertical) and the point Q where the spread line meets the line through the body's top
+// corners. None without an improved-soil block or when the spread line runs parallel to the
+// body top: then no spread line, division or width is drawn.
+struct ShearGeometry {
+  double check_x = 0, check_y = 0, angle = 0, q_x = 0, q_y = 0;
+};
+std::optional<ShearGeometry> shear_geometry(const engine::ConditionData& data, int kind);
 
 }  // namespace qvt::oskavel

@@ -100,14 +100,6 @@ void write_condition_figure(ConditionData& data, engine::PrintFile& report, int 
   engine::close_or_stop(file);
 }
 
-void draw_sea_side_conditions(FigureFile&, const ConditionData&, ConditionFigureState&) {}
-void draw_land_side_conditions(FigureFile&, const ConditionData&, ConditionFigureState&) {}
-void draw_top_surcharges(FigureFile&, const ConditionData&, ConditionFigureState&,
-                         const engine::WallTopState&) {}
-void draw_ground_surface(FigureFile&, const ConditionData&, ConditionFigureState&) {}
-void draw_surface_surcharge(FigureFile&, const ConditionData&, ConditionFigureState&) {}
-void draw_seabed_surcharge(FigureFile&, const ConditionData&, ConditionFigureState&) {}
-
 engine::Status run_condition_drawing() {
   ConditionData& d = engine::condition_data();
   if (engine::Status s = engine::read_conditions_file(d); !s.ok()) return s;

@@ -10,6 +10,8 @@
 #include "engines/common/section_figure.h"
 #include "engines/common/wall_top.h"
 
+#include <string>
+
 namespace qvt::peludra {
 
 // A surface field that is not set.
@@ -53,19 +55,44 @@ void draw_condition_outline(engine::FigureFile& file, const engine::ConditionDat
 void write_condition_figure(engine::ConditionData& data, engine::PrintFile& report,
                             int load_case);
 
-// The conditions drawn around the outline. Not drawn yet: each is a step of its own, called in
-// the figure's order.
+// The conditions drawn around the outline, each a step of its own called in the figure's order.
+// The first positive load drawn fixes load_scale (200 page units for it); later blocks of the
+// figure use the same scale, and a load of 0 or less draws no block.
+//
+// H.W.L and L.W.L with their marks; the sea-side layer boundaries, levels and properties down
+// to the block bottom.
 void draw_sea_side_conditions(engine::FigureFile& file, const engine::ConditionData& data,
                               ConditionFigureState& st);
+// The land-side layer boundaries, levels and properties, and the R.W.L with its mark.
 void draw_land_side_conditions(engine::FigureFile& file, const engine::ConditionData& data,
                                ConditionFigureState& st);
+// The wall-top surcharge segments of the case as load blocks, one text per run of equal loads.
 void draw_top_surcharges(engine::FigureFile& file, const engine::ConditionData& data,
                          ConditionFigureState& st, const engine::WallTopState& wall_top);
+// The arbitrary ground surface with the load blocks of the surcharge ranges and their texts.
 void draw_ground_surface(engine::FigureFile& file, const engine::ConditionData& data,
                          ConditionFigureState& st);
+// The surcharge on the straight ground surface, over 1600 page units behind the blocks.
 void draw_surface_surcharge(engine::FigureFile& file, const engine::ConditionData& data,
                             ConditionFigureState& st);
+// The surcharge on the seabed, over 1600 page units in front of the blocks.
 void draw_seabed_surcharge(engine::FigureFile& file, const engine::ConditionData& data,
                            ConditionFigureState& st);
+
+// The parts of the steps above.
+// "ω =%6.3fkN/m\U2" in the normal case, "ω'=..." in the seismic case (CP932).
+std::string load_text(int load_case, double q);
+// The arrows of a load block whose top edge runs from page (xa, ya) to (xb, yb), ya > yb: one
+// every `spacing` units, pointing down onto the ground; a block of 25 units or less gets lines.
+void draw_load_arrows(engine::FigureFile& file, const ConditionFigureState& st, int xa, int xb,
+                      int ya, int yb, int length, int spacing);
+// The load blocks of the surcharge ranges over the ground segment from a to b.
+void draw_surcharge_outline(engine::FigureFile& file, const engine::ConditionData& data,
+                            ConditionFigureState& st, const engine::SurfacePoint& a,
+                            const engine::SurfacePoint& b);
+// The texts of the surcharge ranges, over the highest ground each range covers; a range with
+// no ground under it gets none.
+void label_surcharges(engine::FigureFile& file, const engine::ConditionData& data,
+                      ConditionFigureState& st);
 
 }  // namespace qvt::peludra

@@ -171,10 +171,6 @@ void write_design_conditions(const ConditionData& d, PrintFile& f) {
   }
 }
 
-void write_block_conditions(const ConditionData&) {}
-void write_condition_listing(const ConditionData&) {}
-void write_input_checklist(const ConditionData&) {}
-
 engine::Status run_design_conditions_report() {
   ConditionData& d = engine::condition_data();
   if (engine::Status s = engine::read_conditions_file(d); !s.ok()) return s;

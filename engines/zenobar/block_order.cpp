@@ -15,31 +15,7 @@ using engine::condition_data;
 
 namespace {
 
-// The first cut line of the residual water level spans x = -100 .. 100.
-constexpr double kCutHalfSpan = 100.0;
-
 bool is_used(int slot) { return condition_data().wall_blocks[slot].block_type >= 0; }
-
-// A crossing of the edge a-b with the level line; false when the edge does not reach it.
-// The edge is tested against the level line from x = -100 to 100 first; when the outline
-// reaches beyond that span, an edge not met there is tested again against a level line that
-// spans the whole outline, so every crossing is found.
-bool level_crossing(const OutlinePoint& a, const OutlinePoint& b, double level, double x_min,
-                    double x_max, OutlinePoint& at) {
-  double x = 0, y = 0;
-  if (engine::intersect_lines(a.x, a.y, b.x, b.y, -kCutHalfSpan, level, kCutHalfSpan, level, x,
-                              y) == 0) {
-    at = {x, y};
-    return true;
-  }
-  if (x_min >= -kCutHalfSpan && x_max <= kCutHalfSpan) return false;
-  if (engine::intersect_lines(a.x, a.y, b.x, b.y, x_min - 1.0, level, x_max + 1.0, level, x,
-                              y) == 0) {
-    at = {x, y};
-    return true;
-  }
-  return false;
-}
 
 }  // namespace
 
@@ -81,35 +57,7 @@ double block_length_value(int slot) {
 }
 
 std::vector<OutlinePoint> polygon_outline(int slot) {
-  const auto& block = condition_data().wall_blocks[slot];
-  const int count = std::clamp<int>(block.polygon.vertex_count, 0, engine::POLYGON_VERTICES);
-  std::vector<OutlinePoint> outline;
-  outline.reserve(count);
-  for (int i = 0; i < count; ++i)
-    outline.push_back({block.head.ref_x + block.polygon.vertex_x[i],
-                       block.head.ref_y + block.polygon.vertex_y[i]});
-  return outline;
-}
-
-std::vector<OutlinePoint> cut_outline_at_level(const std::vector<OutlinePoint>& outline,
-                                               double level, bool upper) {
-  std::vector<OutlinePoint> part;
-  if (outline.empty()) return part;
-  double x_min = outline[0].x, x_max = outline[0].x;
-  for (const auto& p : outline) {
-    x_min = std::min(x_min, p.x);
-    x_max = std::max(x_max, p.x);
-  }
-  auto keeps = [&](const OutlinePoint& p) { return upper ? p.y >= level : p.y <= level; };
-  const std::size_t n = outline.size();
-  if (keeps(outline[0])) part.push_back(outline[0]);
-  OutlinePoint at;
-  for (std::size_t i = 0; i + 1 < n; ++i) {
-    if (level_crossing(outline[i], outline[i + 1], level, x_min, x_max, at)) part.push_back(at);
-    if (keeps(outline[i + 1])) part.push_back(outline[i + 1]);
-  }
-  if (level_crossing(outline[n - 1], outline[0], level, x_min, x_max, at)) part.push_back(at);
-  return part;
+  return engine::polygon_outline(condition_data().wall_blocks[slot]);
 }
 
 void append_divided_pieces(const std::vector<OutlinePoint>& points, int flag,

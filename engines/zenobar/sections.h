@@ -2,6 +2,7 @@
 // The weight and buoyancy sections of the block report: the blocks in label order, each handed
 // to the table writer of its block type; polygon outlines cut at the residual water level and
 // divided into pieces first.
+#include "engines/common/outline_cut.h"
 #include "engines/zenobar/zenobar_data.h"
 
 #include <vector>
@@ -25,19 +26,12 @@ bool is_whole_block_type(int block_type);
 // whole-block values are divided; 0 for the other types.
 double block_length_value(int slot);
 
-struct OutlinePoint {
-  double x = 0;
-  double y = 0;
-};
+// The outline cut at the residual water level is the one the block division figure shows.
+using engine::cut_outline_at_level;
+using engine::OutlinePoint;
 
-// The absolute outline of a polygon block (types 0 and 6), vertices in stored order.
+// The absolute outline of the polygon block in a slot (types 0 and 6), vertices in stored order.
 std::vector<OutlinePoint> polygon_outline(int slot);
-
-// The part of a closed outline on one side of the level y = `level`: the upper part keeps the
-// vertices at or above it, the lower part those at or below it (a vertex on the level belongs
-// to both), with the crossing points of the edges that cross the level inserted in walk order.
-std::vector<OutlinePoint> cut_outline_at_level(const std::vector<OutlinePoint>& outline,
-                                               double level, bool upper);
 
 // Divides a point list and appends its pieces with the given position flag. Fewer than three
 // points give no piece. A list that cannot be divided stops the engine after the division's

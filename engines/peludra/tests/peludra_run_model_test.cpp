@@ -49,6 +49,29 @@ TEST_F(PeludraRun, OneReportAndFigurePerCaseOfTheRun) {
   }
 }
 
+// The first sample's normal-case figure: extents 0 .. 20 by -25 .. 3 (the blocks), no ground
+// points beyond them: scale = min(2500 / 20, 3000 / 28) = 107.142857, origin_y =
+// trunc(20 * 0.5 * 107.14 + 3250) = 4321, origin_x = trunc(28 * 0.5 * 107.14 + 2300) = 3800.
+// H.W.L 1.8 at page x 3800 - trunc(26.8 * 107.14) = 929, its leader to 4321 + 70 + 595 + 150
+// = 5136, its text at (915, 4321 + 70 + 525); L.W.L 0.0 at 3800 - 2678 = 1122. The land face
+// x 20 at page y 4321 - 2142 = 2179, the band to 579; R.W.L 0.6 at 3800 - 2742 = 1058, its
+// text at (1044, 579 + 490). The wall-top surcharge 10 kN/m2 over x 0 .. 6 at level 3
+// (page x 800) alone fixes the scale (the ground's 10 as well): 200 high, up to page x 600.
+TEST_F(PeludraRun, FirstSampleWaterLevelsLayersAndLoads) {
+  qvt::testing::TempDir dir;
+  write_sample_input(dir.path(), "sample_block_quay");
+  ASSERT_EQ(run_engine(dir.path(), "PELUDRA"), 0) << work_file(dir.path(), "stderr.txt");
+  const std::string fig = work_file(dir.path(), "JY_KJKZ.PZK");
+  for (const std::string l :
+       {"L  929 4321  929 5136 0 2", "K  915 4916   70   70   90 2\r\nH.W.L  +1.800",
+        "L 1122 4321 1122 5136 0 2", "L 1058 2179 1058  579 0 2",
+        "K 1044 1069   70   70   90 2\r\nR.W.L  +0.600", "L  800 4321  600 4321 0 2",
+        "L  800 2179  600 2179 0 2"})
+    EXPECT_NE(fig.find("\r\n" + l + "\r\n"), std::string::npos) << l << fig;
+  const std::string seismic = work_file(dir.path(), "JS_KJKZ.PZK");
+  EXPECT_NE(seismic.find(utf8_to_cp932_lossy("ω'= 5.000kN/m\\U2")), std::string::npos);
+}
+
 TEST_F(PeludraRun, SectionWithoutBlocksStopsBeforeAnyFile) {
   qvt::testing::TempDir dir;
   write_sample_input(dir.path(), "sample_block_quay", [](model::ProjectModel& m) {

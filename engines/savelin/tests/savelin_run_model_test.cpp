@@ -46,6 +46,50 @@ TEST_F(SavelinRun, FirstSampleGivesTheGoldenDesignConditionsReport) {
   EXPECT_EQ(work_file(dir.path(), "stderr.txt"), "");
 }
 
+std::string golden(const char* name) {
+  return read_file_bytes(fs::path(QVT_SOURCE_DIR) / "engines/savelin/tests/golden" / name)
+      .value_or("?");
+}
+
+// DM0000JS.PDT of the first sample, checked field by field against sample_block_quay.MBJ:
+//   A 上部工, a rectangle (QVT_BKK, first on its page): size 6 x 13, weights below R.W.L. 24,
+//     above 24, submerged 13.9, reference point (0, -10);
+//   B 改良体, a rectangle ("$R   5"): 20 x 15, 16 / 16 / 5.9, reference point (0, -25); "$E".
+// QVT_CHEK.TMP against sample_block_quay.MSJ, line by line: job name and block pattern;
+//   stresses 600 / 900, 300 / 450, design strength 0 / 0; safety factors 1.2 / 1.0, 1.2 / 1.1,
+//   2.5 / 1.5, pull-out 1.2 / 1.0 ("%10.1lf"); water 10.1, cohesion base -10; both clay
+//   formulas compared; H.W.L. 1.8, L.W.L. 0, R.W.L. 0.6; seismic check on ("■"); vertical
+//   liquefied pressure ignored ("■"), coefficient 1.0; coefficients given directly (0.15 /
+//   0.15, factors 0), apparent 0.300 given directly, the 0 sentences of the R.W.L., clay and
+//   seabed rules but both clay comparisons at 1 (比較する); no external force (six empty names); top surcharge
+//   0 .. 6 with 10 / 5; reaction 0 / 0, width 0 / 0, angle 0 + 30; superstructure check point
+//   (0, 0); improved body at 0, 20 wide, Dh1 = Dh2 = -25; straight surface, slopes 0 / 0,
+//   surcharge 10 / 5, seabed 0 / 0; sandy bearing layer 10, 1, N 50, phi by (√12N)+15, 40,
+//   93.7, 64.2, friction tan phi; land layers sand 3 .. -10 and clay -10 .. -25 (not
+//   liquefied: "-----"), sea layer clay -10 .. -25; options wall friction 15, collapse 45 /
+//   45, Kc 0.5, K0 0.5, dummy length 100, pitch 0.5, the 0 sentence of every option.
+TEST_F(SavelinRun, FirstSampleGivesTheGoldenBlockReportListingAndChecklist) {
+  qvt::testing::TempDir dir;
+  write_sample_input(dir.path(), "sample_block_quay");
+  ASSERT_EQ(run_engine(dir.path(), "SAVELIN"), 0) << work_file(dir.path(), "stderr.txt");
+  EXPECT_EQ(work_file(dir.path(), "DM0000JS.PDT"), golden("block_quay_DM0000JS.PDT"));
+  EXPECT_EQ(work_file(dir.path(), "QVT_CHEK.TMP"), golden("block_quay_QVT_CHEK.TMP"));
+}
+
+// DM0000JS.PDT of the second sample, checked field by field against sample_caisson_quay.MBJ:
+//   A ケーソン, type 2 sub-type 1 (水平形状、両側), weights 24.5 / 14.4; dims_a rows
+//     (11, 1.5, 1, 0), (12, 1, 0.5, 0.4), (20, 0.5, 0.4, 0), (0.3, 0.3, 0.5, 0) give 05..15 =
+//     12, 0.5, 0.4, 20, 0.5, 0.4, 11, 1.5, 1, 1, 0.5; flags 3 and 4; dims_b rows 3.4 x 3 and
+//     4.45 x 4: 18/19 the first pair, three BKS1 rows, the third "00  ------" (3 < flag_a
+//     fails); BKS2 0.3; one part 中詰砂 9.5 / 20 / 18 / 9.9; reference point (0, -10);
+//   B 改良体 and C 上部工 (12 x 2 at (1, 1), 24 / 24 / 13.9), each after "$R   5"; "$E".
+TEST_F(SavelinRun, SecondSampleGivesTheGoldenBlockReport) {
+  qvt::testing::TempDir dir;
+  write_sample_input(dir.path(), "sample_caisson_quay");
+  ASSERT_EQ(run_engine(dir.path(), "SAVELIN"), 0) << work_file(dir.path(), "stderr.txt");
+  EXPECT_EQ(work_file(dir.path(), "DM0000JS.PDT"), golden("caisson_quay_DM0000JS.PDT"));
+}
+
 TEST_F(SavelinRun, MissingConditionsFileEndsWithAMessageAndNoReport) {
   qvt::testing::TempDir dir;
   write_sample_input(dir.path(), "sample_block_quay");
