@@ -92,6 +92,7 @@ void add_margins(double& lo, double& hi) {
 }
 
 std::string readout_value(double v) {
+  if (std::isnan(v)) v = 0;  // a view not yet fitted
   v = std::clamp(v, -kReadoutLimit, kReadoutLimit);
   std::string s = model::format_pattern(v, "####0.00");
   if (s.size() < 7) s.insert(0, 7 - s.size(), ' ');

@@ -72,10 +72,13 @@ Form1::Form1(UiPort& ui, const std::filesystem::path& install_folder,
   client->setObjectName(QStringLiteral("client"));
   setCentralWidget(client);
   build_page_selector(client);
-  view_ = std::make_unique<SectionView>(client, model_);
+  view_ = std::make_unique<SectionView>(client, model_, ui_);
   pages_ = std::make_unique<InputPages>(client, model_);
+  view_->attach_pages(*pages_);
   build_menus();
   build_toolbar();
+  view_->attach_toolbar(toolbar_buttons_[8], toolbar_buttons_[9], toolbar_buttons_[10]);
+  view_->attach_status_bar(statusBar());
 }
 
 Form1::~Form1() = default;

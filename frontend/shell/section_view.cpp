@@ -1,41 +1,219 @@
 #include "frontend/shell/section_view.h"
 
-#include <QFrame>
+#include "frontend/section/widgets/section_widget.h"
+#include "frontend/shell/input_pages.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QEvent>
+#include <QLabel>
 #include <QScrollBar>
+#include <QStatusBar>
+#include <QToolButton>
 
 namespace qvt::shell {
 
-SectionView::SectionView(QWidget* parent, model::ProjectModel& model) : model_(model) {
-  auto* picture = new QFrame(parent);
-  picture->setObjectName(QStringLiteral("pic_gm"));
-  picture->setFrameShape(QFrame::StyledPanel);
-  picture->setAutoFillBackground(true);
-  QPalette pal = picture->palette();
-  pal.setColor(QPalette::Window, Qt::white);
-  picture->setPalette(pal);
-  picture->setGeometry(8, 40, 462, 454);
-  pic_gm_ = picture;
+namespace {
+
+constexpr int kTwips = section::kTwipsPerPixel;
+// Places inside the main window's client area, in pixels: the picture's top-left corner and the
+// thickness of the arrow buttons around it.
+constexpr int kPicLeft = 24;
+constexpr int kPicTop = 48;
+constexpr int kArrow = 16;
+// The picture of the 800 x 606 window before its first layout.
+constexpr int kStartPicWidth = 448;
+constexpr int kStartPicHeight = 419;
+
+// Runs the window's layout whenever the main window is resized.
+class ResizeWatch : public QObject {
+ public:
+  ResizeWatch(QWidget* window, SectionView& view) : QObject(window), window_(window), view_(view) {
+    window->installEventFilter(this);
+  }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == window_ && event->type() == QEvent::Resize)
+      view_.Form_Resize(window_->width() * kTwips, window_->height() * kTwips);
+    return false;
+  }
+
+ private:
+  QWidget* window_;
+  SectionView& view_;
+};
+
+}  // namespace
+
+// What the picture reads of the input pages until the pages answer for themselves: the page
+// shown, and the first option of every group.
+class ShellPagePort : public section::PagePort {
+ public:
+  explicit ShellPagePort(section::EditorState& editor) : editor_(editor) {}
+  void attach(InputPages& pages) { pages_ = &pages; }
+  const section::PageState& page_state() const override {
+    if (pages_ != nullptr)
+      for (int i = 0; i < kInputPageCount; ++i)
+        if (pages_->is_shown(i)) state_.shown_page = i;
+    return state_;
+  }
+  void select_action_point(int n) override {
+    editor_.current_point_index = static_cast<std::int16_t>(n - 1);
+  }
+  void restore_operation_prompt() override {}
+
+ private:
+  section::EditorState& editor_;
+  InputPages* pages_ = nullptr;
+  mutable section::PageState state_;
+};
+
+SectionView::SectionView(QWidget* parent, model::ProjectModel& model, UiPort& ui)
+    : ui_(ui),
+      page_port_(std::make_unique<ShellPagePort>(editor_)),
+      picture_(std::make_unique<section::SectionPicture>(model, editor_, *page_port_, *this)),
+      hscroll_last(picture_->view().hscroll_last),
+      vscroll_last(picture_->view().vscroll_last),
+      bs_mode(editor_.bs_mode) {
+  widget_ = new section::SectionPictureWidget(*picture_, parent);
   hsb_gm_ = new QScrollBar(Qt::Horizontal, parent);
   hsb_gm_->setObjectName(QStringLiteral("hsb_gm"));
-  hsb_gm_->setGeometry(8, 494, 462, 16);
+  hsb_gm_->setRange(-32767, 32767);
   vsb_gm_ = new QScrollBar(Qt::Vertical, parent);
   vsb_gm_->setObjectName(QStringLiteral("vsb_gm"));
-  vsb_gm_->setGeometry(470, 40, 16, 454);
-  for (QScrollBar* bar : {hsb_gm_, vsb_gm_}) bar->setRange(-100, 100);
+  vsb_gm_->setRange(-32768, 32767);
+  for (QScrollBar* bar : {hsb_gm_, vsb_gm_}) {
+    bar->setSingleStep(1);
+    bar->setPageStep(1);
+    bar->setValue(0);
+    bar->hide();
+  }
+  QObject::connect(hsb_gm_, &QScrollBar::valueChanged, hsb_gm_,
+                   [this](int v) { picture_->hsb_gm_Change(v); });
+  QObject::connect(vsb_gm_, &QScrollBar::valueChanged, vsb_gm_,
+                   [this](int v) { picture_->vsb_gm_Change(v); });
+
+  static const char* const kNames[4] = {"hsb_gm_left", "hsb_gm_right", "vsb_gm_up", "vsb_gm_down"};
+  static const Qt::ArrowType kArrows[4] = {Qt::LeftArrow, Qt::RightArrow, Qt::UpArrow,
+                                           Qt::DownArrow};
+  for (int i = 0; i < 4; ++i) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(QString::fromLatin1(kNames[i]));
+    b->setArrowType(kArrows[i]);
+    b->setAutoRepeat(true);
+    b->setFocusPolicy(Qt::NoFocus);
+    QScrollBar* bar = i < 2 ? hsb_gm_ : vsb_gm_;
+    const auto action = i % 2 == 0 ? QAbstractSlider::SliderSingleStepSub
+                                   : QAbstractSlider::SliderSingleStepAdd;
+    QObject::connect(b, &QToolButton::clicked, bar, [bar, action] { bar->triggerAction(action); });
+    arrows_[i] = b;
+  }
+  place(kStartPicWidth, kStartPicHeight);
+  resize_watch_ = new ResizeWatch(parent->window(), *this);
   set_shown(false);
 }
 
+// The widgets outlive this object inside the main window until it is destroyed; nothing may
+// reach the picture through them after this.
+SectionView::~SectionView() {
+  delete resize_watch_;
+  QObject::disconnect(hsb_gm_, &QScrollBar::valueChanged, nullptr, nullptr);
+  QObject::disconnect(vsb_gm_, &QScrollBar::valueChanged, nullptr, nullptr);
+  delete widget_;
+}
+
+QWidget* SectionView::pic_gm() const { return widget_; }
+
+void SectionView::attach_pages(InputPages& pages) {
+  pages_ = &pages;
+  page_port_->attach(pages);
+}
+
+void SectionView::attach_toolbar(QAction* button8, QAction* button9, QAction* button10) {
+  view_buttons_ = {button8, button9, button10};
+  view_group_ = new QActionGroup(button8->parent());
+  view_group_->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+  for (QAction* a : view_buttons_) {
+    a->setCheckable(true);
+    view_group_->addAction(a);
+  }
+}
+
+void SectionView::attach_status_bar(QStatusBar* bar) {
+  stv_gm_ = bar;
+  bar->setObjectName(QStringLiteral("stv_gm"));
+  panel1_ = new QLabel(bar);
+  panel1_->setObjectName(QStringLiteral("stv_gm_panel1"));
+  panel2_ = new QLabel(bar);
+  panel2_->setObjectName(QStringLiteral("stv_gm_panel2"));
+  panel2_->setMinimumWidth(160);
+  bar->addWidget(panel1_, 1);
+  bar->addPermanentWidget(panel2_);
+}
+
 void SectionView::set_picture_size(double width, double height) {
-  picture_width_ = width;
-  picture_height_ = height;
+  picture_->view().pic_width = static_cast<int>(width);
+  picture_->view().pic_height = static_cast<int>(height);
+}
+
+void SectionView::place(int w, int h) {
+  widget_->setGeometry(kPicLeft, kPicTop, w, h);
+  arrows_[0]->setGeometry(kPicLeft - kArrow, kPicTop, kArrow, h);
+  arrows_[1]->setGeometry(kPicLeft + w, kPicTop, kArrow, h);
+  arrows_[2]->setGeometry(kPicLeft, kPicTop - kArrow, w, kArrow);
+  arrows_[3]->setGeometry(kPicLeft, kPicTop + h, w, kArrow);
+}
+
+void SectionView::Form_Resize(int W, int H) {
+  const auto l = section::layout_for(W, H);
+  if (!l) return;
+  place(l->pic_width / kTwips, l->pic_height / kTwips);
+  if (pages_ != nullptr) {
+    for (int i = 1; i < kInputPageCount; ++i) {
+      QWidget* t = pages_->tab_gm(i);
+      t->move(l->tabs_left / kTwips, t->y());
+    }
+    QWidget* t0 = pages_->tab_gm(0);
+    t0->resize(l->tab0_width / kTwips, t0->height());
+    for (int i = 0; i < kInputPageCount; ++i) {
+      QWidget* t = pages_->tab_gm(i);
+      t->resize(t->width(), l->tabs_height / kTwips);
+    }
+  }
+  picture_->view().pic_width = l->drawing_width;
+  picture_->view().pic_height = l->drawing_height;
 }
 
 void SectionView::set_shown(bool shown) {
-  pic_gm_->setVisible(shown);
-  hsb_gm_->setVisible(shown);
-  vsb_gm_->setVisible(shown);
+  widget_->setVisible(shown);
+  for (QToolButton* b : arrows_) b->setVisible(shown);
+  if (shown) widget_->raise();
 }
 
-void SectionView::repaint_section() { pic_gm_->update(); }
+void SectionView::repaint_section() { widget_->update(); }
+
+void SectionView::show_prompt(const QString& text) {
+  if (panel1_ != nullptr) panel1_->setText(text);
+}
+
+void SectionView::repaint() { widget_->update(); }
+
+void SectionView::warn(const std::string& text) {
+  ui_.notice(widget_->window(), MessageIcon::Exclamation, QString(), QString::fromStdString(text));
+}
+
+void SectionView::show_readout(const std::string& text) {
+  if (panel2_ != nullptr) panel2_->setText(QString::fromStdString(text));
+}
+
+void SectionView::set_zoom_pointer(bool zoom) { widget_->set_zoom_pointer(zoom); }
+
+void SectionView::set_view_button(int button, bool pressed) {
+  if (button < 8 || button > 10) return;
+  if (QAction* a = view_buttons_[button - 8]) a->setChecked(pressed);
+}
+
+void SectionView::set_scroll_position(bool horizontal, int position) {
+  (horizontal ? hsb_gm_ : vsb_gm_)->setValue(position);
+}
 
 }  // namespace qvt::shell

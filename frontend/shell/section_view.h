@@ -1,51 +1,109 @@
 #pragma once
-// The section picture `pic_gm` with its scroll bars. Drawing, fitting and zooming come with the
-// section-picture work; today the picture is an empty panel and the view commands do nothing,
-// while the commands that reset the view already call them in order.
+// The section picture `pic_gm` of the main window with its arrow buttons, the status bar
+// `stv_gm` and the toolbar's view buttons 8 to 10: the Qt side of the section picture. What it
+// draws and how it fits, zooms and edits is the Qt-free SectionPicture.
 #include "frontend/model/project.h"
+#include "frontend/section/editor_state.h"
+#include "frontend/section/section_effects.h"
+#include "frontend/section/section_picture.h"
+#include "frontend/shell/ui_port.h"
 
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QObject;
 class QScrollBar;
+class QStatusBar;
+class QToolButton;
 class QWidget;
+
+namespace qvt::section {
+class SectionPictureWidget;
+}
 
 namespace qvt::shell {
 
-class SectionView {
- public:
-  SectionView(QWidget* parent, model::ProjectModel& model);
+class InputPages;
+class ShellPagePort;
 
-  QWidget* pic_gm() const { return pic_gm_; }
+class SectionView : public section::SectionEffects {
+ public:
+  SectionView(QWidget* parent, model::ProjectModel& model, UiPort& ui);
+  ~SectionView() override;
+
+  QWidget* pic_gm() const;
+  // The bars keep their ranges and positions; only their arrow buttons are shown, as four
+  // buttons around the picture.
   QScrollBar* hsb_gm() const { return hsb_gm_; }
   QScrollBar* vsb_gm() const { return vsb_gm_; }
+  QToolButton* arrow_button(int index) const { return arrows_.at(index); }  // left, right, up, down
+  QStatusBar* stv_gm() const { return stv_gm_; }
+  QLabel* stv_gm_panel(int panel) const { return panel == 1 ? panel1_ : panel2_; }
 
-  // The picture size of the view in picture units, until the window is first resized.
+  // Wiring done once by the main window.
+  void attach_pages(InputPages& pages);
+  void attach_toolbar(QAction* button8, QAction* button9, QAction* button10);
+  void attach_status_bar(QStatusBar* bar);
+
+  // The drawing area of the view in picture units, until the window is first laid out.
   void set_picture_size(double width, double height);
-  double picture_width() const { return picture_width_; }
-  double picture_height() const { return picture_height_; }
+  double picture_width() const { return picture_->view().pic_width; }
+  double picture_height() const { return picture_->view().pic_height; }
+  // Lays out the picture, its arrows and the page tabs for a window of W x H picture units.
+  void Form_Resize(int W, int H);
 
-  // Shows or hides the picture with its scroll bars.
+  // Shows or hides the picture with its arrow buttons.
   void set_shown(bool shown);
   void repaint_section();
+  // Panel 1 of the status bar: the editors' prompts.
+  void show_prompt(const QString& text);
 
-  // Fits the view window to the used blocks (and an arbitrary ground surface).
-  void compute_section_extents() {}
+  void compute_section_extents() { picture_->compute_section_extents(); }
   // Toolbar buttons 8, 9 and 10 and the menu items "全体", "拡大", "縮小".
-  void view_whole_section() {}
-  void enter_zoom_in_mode() {}
-  void enter_zoom_out_mode() {}
+  void view_whole_section() { picture_->view_whole_section(); }
+  void enter_zoom_in_mode() { picture_->enter_zoom_in_mode(); }
+  void enter_zoom_out_mode() { picture_->enter_zoom_out_mode(); }
 
-  // The view values the file commands put back: the last scroll values and the zoom click
-  // mode (0 none, 1 zoom in, 2 zoom out).
-  int hscroll_last = 0;
-  int vscroll_last = 0;
-  int bs_mode = 0;
+  section::SectionPicture& picture() { return *picture_; }
+  section::EditorState& editor() { return editor_; }
+
+  // SectionEffects
+  void repaint() override;
+  void warn(const std::string& text) override;
+  void show_readout(const std::string& text) override;
+  void set_zoom_pointer(bool zoom) override;
+  void set_view_button(int button, bool pressed) override;
+  void set_scroll_position(bool horizontal, int position) override;
 
  private:
-  model::ProjectModel& model_;
-  QWidget* pic_gm_ = nullptr;
+  void place(int pic_width_px, int pic_height_px);
+
+  UiPort& ui_;
+  section::EditorState editor_;
+  std::unique_ptr<ShellPagePort> page_port_;
+  std::unique_ptr<section::SectionPicture> picture_;
+  section::SectionPictureWidget* widget_ = nullptr;
   QScrollBar* hsb_gm_ = nullptr;
   QScrollBar* vsb_gm_ = nullptr;
-  double picture_width_ = 0;
-  double picture_height_ = 0;
+  std::array<QToolButton*, 4> arrows_{};
+  InputPages* pages_ = nullptr;
+  QStatusBar* stv_gm_ = nullptr;
+  QLabel* panel1_ = nullptr;
+  QLabel* panel2_ = nullptr;
+  std::array<QAction*, 3> view_buttons_{};
+  QActionGroup* view_group_ = nullptr;
+  QObject* resize_watch_ = nullptr;
+
+ public:
+  // The view values the file commands put back: the last scroll values and the zoom click
+  // mode (0 none, 1 zoom in, 2 zoom out).
+  std::int16_t& hscroll_last;
+  std::int16_t& vscroll_last;
+  std::int16_t& bs_mode;
 };
 
 }  // namespace qvt::shell

@@ -185,6 +185,9 @@ TEST(SectionReadout, PaddedAndHeld) {
   EXPECT_EQ(mouse_readout(v, 1230, 340), "X:  12.30 Y:  -3.40");
   EXPECT_EQ(mouse_readout(v, 123450, -5), "X: 999.99 Y:   0.05");
   EXPECT_EQ(mouse_readout(v, -200000, 200000), "X:-999.99 Y:-999.99");
+  // A view never fitted (scale 0) still gives a text, not a crash.
+  ViewState unfitted;
+  EXPECT_EQ(mouse_readout(unfitted, 0, 0), "X:   0.00 Y:   0.00");
 }
 
 }  // namespace

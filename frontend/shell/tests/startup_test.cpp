@@ -54,8 +54,11 @@ TEST_F(StartupTest, LoadStepsLeaveAFreshUntitledProject) {
   EXPECT_EQ(f.dlg1_file_name().toStdString(), "無題");
   EXPECT_EQ(f.model().project_file_path, "無題");
   EXPECT_EQ(f.size(), QSize(800, 606));
-  EXPECT_EQ(f.view().picture_width(), 6795);
-  EXPECT_EQ(f.view().picture_height(), 6375);
+  // The load sets the drawing area to 6795 x 6375; the first layout of the shown window
+  // (800 x 606 pixels, 12000 x 9090 twips) replaces it with the picture's size less 60:
+  // (12000 - 5280 - 60) x (9090 - 2805 - 60).
+  EXPECT_EQ(f.view().picture_width(), 6660);
+  EXPECT_EQ(f.view().picture_height(), 6225);
 
   // The updater is not wanted without "VerCheckFlag".
   EXPECT_FALSE(exists_in_work("updater-ran"));

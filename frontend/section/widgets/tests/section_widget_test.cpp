@@ -1,6 +1,6 @@
 // The section picture's widget on the offscreen platform: pixels of the samples rendered at the
 // start-up drawing area (453 x 425 pixels = 6795 x 6375 twips), and mouse events through the
-// widget. QVT_UPDATE_DOCS=1 also writes the pictures into docs/.
+// widget. With QVT_DOCS_DIR set the rendered samples are also saved there.
 #include "frontend/section/section_paint.h"
 #include "frontend/section/tests/section_test_support.h"
 #include "frontend/section/widgets/section_widget.h"
@@ -10,8 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 
 namespace qvt::section {
 namespace {
@@ -24,11 +22,12 @@ QApplication& app() {
   static int argc = 1;
   static char name[] = "section_widget_tests";
   static char* argv[] = {name, nullptr};
-  static QApplication a(argc, argv);
-  return a;
+  // Kept for the whole run: a static one tears down after the platform's input devices.
+  static QApplication* a = new QApplication(argc, argv);
+  return *a;
 }
 
-QRgb rgb(int r, int g, int b) { return qRgb(r, g, b); }
+QRgb rgb(int r, int g, int b) { return qRgb(r, g, b) & 0xffffff; }
 
 bool colour_near(const QImage& image, int x, int y, QRgb colour, int reach = 3) {
   for (int dy = -reach; dy <= reach; ++dy)
@@ -42,9 +41,9 @@ bool colour_near(const QImage& image, int x, int y, QRgb colour, int reach = 3) 
 QRgb at(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xffffff; }
 
 void keep_in_docs(const QImage& image, const char* name) {
-  if (std::getenv("QVT_UPDATE_DOCS") == nullptr) return;
-  const auto path = std::filesystem::path(QVT_SOURCE_DIR) / "docs" / name;
-  EXPECT_TRUE(image.save(QString::fromStdString(path.string())));
+  const QByteArray docs = qgetenv("QVT_DOCS_DIR");
+  if (docs.isEmpty()) return;
+  EXPECT_TRUE(image.save(QString::fromLocal8Bit(docs) + "/" + name));
 }
 
 struct Rendered {
@@ -119,12 +118,12 @@ TEST(SectionPixels, CaissonSampleDottedDivisions) {
 
 struct WidgetFixture {
   WidgetFixture() {
-    app();
     picture.view().pic_width = 6795;
     picture.view().pic_height = 6375;
     picture.compute_section_extents();
     widget.resize(453, 425);
   }
+  QApplication& application = app();  // before any widget
   std::unique_ptr<model::ProjectModel> m = load_sample("sample_block_quay");
   EditorState editor;
   FakePages pages{editor};

@@ -1,0 +1,135 @@
+// The section picture in the main window: a sample opened, zoomed from the toolbar, panned with
+// the arrow buttons, the mouse readout in the status bar, an action point clicked on page 6, and
+// the layout on resize. With QVT_DOCS_DIR set it also saves the window's picture.
+#include "frontend/model/folders.h"
+#include "frontend/section/widgets/section_widget.h"
+#include "frontend/shell/form1.h"
+#include "frontend/shell/tests/shell_test_support.h"
+
+#include <QAction>
+#include <QCursor>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QToolButton>
+
+#include <memory>
+
+namespace qvt::shell::testing {
+namespace {
+
+class SectionViewTest : public ShellTest {
+ protected:
+  SectionViewTest() {
+    model::prepare_work_folder(install(), work());
+    form = std::make_unique<Form1>(ui, install(), work(), "", false);
+    form->Form_Load();
+    form->show();
+    const auto sample =
+        std::filesystem::path(QVT_SOURCE_DIR) / "data" / "samples" / "sample_block_quay.MSJ";
+    ui.files.push_back(QString::fromStdString(sample.string()));
+    form->open_Click();
+    ui.shown.clear();
+  }
+
+  section::SectionPicture& picture() { return form->view().picture(); }
+  QWidget* pic() { return form->view().pic_gm(); }
+  QPointF pixel_of(double x, double y) {
+    const section::ViewState& v = picture().view();
+    return {(x - v.left_x) * v.scale / 15, (v.top_y - y) * v.scale / 15};
+  }
+  void send(QEvent::Type type, Qt::MouseButton button, QPointF at) {
+    QMouseEvent e(type, at, pic()->mapToGlobal(at), button, button, Qt::NoModifier);
+    QApplication::sendEvent(pic(), &e);
+  }
+
+  std::unique_ptr<Form1> form;
+};
+
+TEST_F(SectionViewTest, ToolbarZoomAndRightClickRelease) {
+  form->opt_menu_Click(1);
+  ASSERT_FALSE(pic()->isHidden());
+  const double scale = picture().view().scale;
+  ASSERT_GT(scale, 1);
+  form->toolbar_button(9)->trigger();
+  EXPECT_TRUE(form->toolbar_button(9)->isChecked());
+  EXPECT_EQ(form->view().bs_mode, 1);
+  EXPECT_EQ(pic()->cursor().shape(), Qt::BitmapCursor);  // the magnifying glass
+  EXPECT_EQ(pic()->cursor().hotSpot(), QPoint(0, 0));
+  const QPointF at(120.5, 200.0);
+  const section::WorldPoint clicked = section::world_point(picture().view(), at.x() * 15, at.y() * 15);
+  send(QEvent::MouseButtonPress, Qt::LeftButton, at);
+  EXPECT_NEAR(picture().view().scale, scale * 1.35, 1e-9);
+  const section::ViewState& v = picture().view();
+  EXPECT_NEAR(v.left_x + v.pic_width / 2.0 / v.scale, clicked.x, 1e-9);
+  EXPECT_NEAR(v.top_y - v.pic_height / 2.0 / v.scale, clicked.y, 1e-9);
+  // Zoom out takes over the group; a right click releases every view button.
+  form->toolbar_button(10)->trigger();
+  EXPECT_FALSE(form->toolbar_button(9)->isChecked());
+  EXPECT_TRUE(form->toolbar_button(10)->isChecked());
+  send(QEvent::MouseButtonPress, Qt::RightButton, at);
+  EXPECT_EQ(form->view().bs_mode, 0);
+  EXPECT_EQ(pic()->cursor().shape(), Qt::ArrowCursor);
+  for (int b : {8, 9, 10}) EXPECT_FALSE(form->toolbar_button(b)->isChecked()) << b;
+  // The whole view fits again and leaves button 8 released.
+  form->toolbar_button(8)->trigger();
+  EXPECT_NEAR(picture().view().scale, scale, 1e-9);
+  EXPECT_FALSE(form->toolbar_button(8)->isChecked());
+}
+
+TEST_F(SectionViewTest, ArrowButtonsPanOneStepEach) {
+  form->opt_menu_Click(5);
+  const section::ViewState& v = picture().view();
+  const double left = v.left_x, top = v.top_y;
+  for (int i = 0; i < 3; ++i) form->view().arrow_button(1)->click();
+  form->view().arrow_button(0)->click();
+  EXPECT_NEAR(v.left_x, left + 400 / v.scale, 1e-9);
+  form->view().arrow_button(3)->click();
+  EXPECT_NEAR(v.top_y, top - 200 / v.scale, 1e-9);
+  EXPECT_EQ(form->view().hsb_gm()->value(), 2);
+  EXPECT_EQ(form->view().vsb_gm()->minimum(), -32768);
+  EXPECT_EQ(form->view().hsb_gm()->maximum(), 32767);
+  form->view().view_whole_section();
+  EXPECT_EQ(form->view().hsb_gm()->value(), 0);
+  EXPECT_EQ(form->view().hscroll_last, 0);
+  EXPECT_NEAR(v.left_x, left, 1e-9);
+}
+
+TEST_F(SectionViewTest, ReadoutInPanelTwoAndAPointOnPageSix) {
+  form->inp_menu_Click(5);  // "土圧作用点"
+  ASSERT_EQ(form->tab_no(), 6);
+  send(QEvent::MouseMove, Qt::NoButton, pixel_of(12.3, -3.4));
+  EXPECT_EQ(form->view().stv_gm_panel(2)->text().toStdString(), "X:  12.30 Y:  -3.40");
+  send(QEvent::MouseButtonPress, Qt::LeftButton, pixel_of(6, 3));
+  const auto& passive = form->model().conditions.pressure_points[0];
+  ASSERT_EQ(passive.count, 3);
+  EXPECT_DOUBLE_EQ(passive.x[2], 6);
+  EXPECT_DOUBLE_EQ(passive.y[2], 3);
+  EXPECT_EQ(form->view().editor().current_point_index, 2);
+  EXPECT_TRUE(ui.shown.empty());
+
+  const QByteArray docs = qgetenv("QVT_DOCS_DIR");
+  if (!docs.isEmpty()) {
+    ASSERT_TRUE(form->grab().save(QString::fromLocal8Bit(docs) + "/main-window-section.png"));
+  }
+}
+
+TEST_F(SectionViewTest, ResizeLaysOutThePictureAndKeepsTheScale) {
+  form->opt_menu_Click(2);
+  const double scale = picture().view().scale;
+  form->resize(1000, 700);
+  // 15000 x 10500 twips: picture (15000 - 5280) x (10500 - 2805) = 9720 x 7695 twips,
+  // 648 x 513 pixels; the drawing area 9660 x 7635; the pages from 10500 twips = 700 pixels.
+  EXPECT_EQ(pic()->width(), 648);
+  EXPECT_EQ(pic()->height(), 513);
+  EXPECT_EQ(picture().view().pic_width, 9660);
+  EXPECT_EQ(picture().view().pic_height, 7635);
+  EXPECT_EQ(form->pages().tab_gm(2)->x(), 700);
+  EXPECT_EQ(picture().view().scale, scale);
+  // Not wider than 5400 twips: nothing moves.
+  form->resize(360, 700);
+  EXPECT_EQ(pic()->width(), 648);
+}
+
+}  // namespace
+}  // namespace qvt::shell::testing
