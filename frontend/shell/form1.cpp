@@ -254,7 +254,10 @@ void Form1::opt_menu_Click(int Index) {
   pages_->tab_gm(tab_no_)->hide();
   pages_->tab_gm(tab_no_)->setEnabled(false);
   pages_->tab_gm(Index)->setEnabled(true);
+  // The block pages start with their editor idle (page 2 before its load, page 1 after it).
+  if (Index == 2) view_->editor().ed_mode = 0;
   pages_->load_page(Index);
+  if (Index == 1) view_->editor().ed_mode = 0;
   view_->set_shown(Index != 0);
   pages_->tab_gm(Index)->show();
   tab_no_ = Index;

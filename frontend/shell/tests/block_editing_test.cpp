@@ -121,6 +121,19 @@ TEST_F(BlockEditingTest, CopyThenDeleteTheOriginal) {
   EXPECT_EQ(m.wall_blocks[1].block_type, model::BLOCK_SOIL_RECTANGLE);
 }
 
+TEST_F(BlockEditingTest, OpeningABlockPageEndsAnOperation) {
+  form->opt_menu_Click(1);
+  form->view().page_state().opt_gm3 = 2;
+  click(Qt::LeftButton, 3, -3);
+  click(Qt::LeftButton, 0, -10);
+  ASSERT_EQ(form->view().editor().ed_mode, 3);
+  form->opt_menu_Click(2);
+  EXPECT_EQ(form->view().editor().ed_mode, 0);
+  form->view().editor().ed_mode = 1;
+  form->opt_menu_Click(1);
+  EXPECT_EQ(form->view().editor().ed_mode, 0);
+}
+
 TEST_F(BlockEditingTest, ImprovedBodyPageDeletesALayer) {
   form->opt_menu_Click(2);
   section::PageState& page = form->view().page_state();
