@@ -96,6 +96,7 @@ Form1::Form1(UiPort& ui, const std::filesystem::path& install_folder,
   stv_gm_ = std::make_unique<pages::PageStatusBar>(this, sink_, [this] { view_->repaint_section(); });
   pages_ = std::make_unique<InputPages>(client, model_, *stv_gm_, *view_);
   view_->attach_pages(*pages_);
+  view_->set_block_dialogs(&editor_dialogs_);
   build_menus();
   build_toolbar();
   view_->attach_toolbar(toolbar_buttons_[8], toolbar_buttons_[9], toolbar_buttons_[10]);

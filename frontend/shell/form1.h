@@ -151,6 +151,7 @@ class Form1 : public QMainWindow {
   UiMessageSink sink_;
   section::EditorState editor_;
   ShellBlockDialogs block_dialogs_;
+  EditorBlockDialogs editor_dialogs_{block_dialogs_};
   std::unique_ptr<InputPages> pages_;
   std::unique_ptr<SectionView> view_;
   std::unique_ptr<pages::PageStatusBar> stv_gm_;

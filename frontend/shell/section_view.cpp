@@ -61,6 +61,7 @@ class ShellPagePort : public section::PagePort {
     editor_.current_point_index = static_cast<std::int16_t>(n - 1);
   }
   void restore_operation_prompt() override {}
+  section::PageState& state() { return state_; }
 
  private:
   section::EditorState& editor_;
@@ -68,15 +69,49 @@ class ShellPagePort : public section::PagePort {
   mutable section::PageState state_;
 };
 
+// The block editors' prompt line and dialogs.
+class ShellEditorPorts : public section::PromptLine, public section::EditorDialogs {
+ public:
+  explicit ShellEditorPorts(SectionView& view) : view_(view) {}
+  void show_prompt(const std::string& text) override {
+    view_.show_prompt(QString::fromStdString(text));
+  }
+  void polygon(int slot) override {
+    if (dialogs_ != nullptr) dialogs_->polygon(slot);
+  }
+  void rectangle(int slot) override {
+    if (dialogs_ != nullptr) dialogs_->rectangle(slot);
+  }
+  void layer(int slot, const std::array<std::string, 5>& texts) override {
+    if (dialogs_ != nullptr) dialogs_->layer(slot, texts);
+  }
+  section::EditorDialogs* dialogs_ = nullptr;
+
+ private:
+  SectionView& view_;
+};
+
 SectionView::SectionView(QWidget* parent, model::ProjectModel& model, UiPort& ui,
                          section::EditorState& editor)
     : ui_(ui),
       editor_(editor),
       page_port_(std::make_unique<ShellPagePort>(editor)),
+      editor_ports_(std::make_unique<ShellEditorPorts>(*this)),
       picture_(std::make_unique<section::SectionPicture>(model, editor, *page_port_, *this)),
       hscroll_last(picture_->view().hscroll_last),
       vscroll_last(picture_->view().vscroll_last),
       bs_mode(editor.bs_mode) {
+  const auto context = [this]() {
+    return section::BlockEditContext{picture_->model(), picture_->view(), editor_,
+                                     *page_port_,       *this,            *editor_ports_,
+                                     *editor_ports_};
+  };
+  picture_->wall_block_editor = [context](int button, double X, double Y) {
+    section::WallBlockEditor(context()).click(button, X, Y);
+  };
+  picture_->improved_soil_editor = [context](int button, double X, double Y) {
+    section::SoilBlockEditor(context()).click(button, X, Y);
+  };
   widget_ = new section::SectionPictureWidget(*picture_, parent);
   hsb_gm_ = new QScrollBar(Qt::Horizontal, parent);
   hsb_gm_->setObjectName(QStringLiteral("hsb_gm"));
@@ -125,6 +160,12 @@ SectionView::~SectionView() {
 }
 
 QWidget* SectionView::pic_gm() const { return widget_; }
+
+section::PageState& SectionView::page_state() { return page_port_->state(); }
+
+void SectionView::set_block_dialogs(section::EditorDialogs* dialogs) {
+  editor_ports_->dialogs_ = dialogs;
+}
 
 void SectionView::attach_pages(InputPages& pages) {
   pages_ = &pages;

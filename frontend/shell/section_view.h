@@ -3,6 +3,7 @@
 // `stv_gm` and the toolbar's view buttons 8 to 10: the Qt side of the section picture. What it
 // draws and how it fits, zooms and edits is the Qt-free SectionPicture.
 #include "frontend/model/project.h"
+#include "frontend/section/block_editors.h"
 #include "frontend/section/editor_state.h"
 #include "frontend/section/section_effects.h"
 #include "frontend/section/section_picture.h"
@@ -29,6 +30,7 @@ namespace qvt::shell {
 
 class InputPages;
 class ShellPagePort;
+class ShellEditorPorts;
 
 class SectionView : public section::SectionEffects {
  public:
@@ -72,6 +74,10 @@ class SectionView : public section::SectionEffects {
 
   section::SectionPicture& picture() { return *picture_; }
   section::EditorState& editor() { return editor_; }
+  // What the picture reads of the pages: the pages keep their chosen operations here.
+  section::PageState& page_state();
+  // The block dialogs the block editors open in edit mode; until they are set nothing opens.
+  void set_block_dialogs(section::EditorDialogs* dialogs);
 
   // SectionEffects
   void repaint() override;
@@ -87,6 +93,7 @@ class SectionView : public section::SectionEffects {
   UiPort& ui_;
   section::EditorState& editor_;
   std::unique_ptr<ShellPagePort> page_port_;
+  std::unique_ptr<ShellEditorPorts> editor_ports_;
   std::unique_ptr<section::SectionPicture> picture_;
   section::SectionPictureWidget* widget_ = nullptr;
   QScrollBar* hsb_gm_ = nullptr;
