@@ -375,3 +375,154 @@ TEST(ExternalForces, MomentsAboutTheToe) {
 
 }  // namespace
 }  // namespace qvt::vaskude
+
+namespace qvt::vaskude {
+namespace {
+
+using namespace qvt::vaskude::testing;
+
+TEST(SeismicCoefficients, LayerWiseFormulaCarriedOverToTheSplitRecords) {
+  // The level section with the ARAYOKO formula (k 0.15, no surcharge). The second set keeps
+  // whole layers: +1.0 .. -8.0 sand and -8.0 .. -20.0 clay; the main set splits the clay at
+  // -18.0 (seabed - 10).
+  // Sand: a = 1.0 x 18 = 18 above the R.W.L., b = c = 0, h 9, f 20, g 10:
+  // (36 + 180) / (36 + 90) x 0.15 = 0.257143 -> 0.26.
+  // Clay: a 18, b = 9 x 20 = 180, c = 9 x 10 = 90, h 12, f 16, g 6:
+  // (2 x 198 + 192) / (2 x 108 + 72) x 0.15 = 588 / 288 x 0.15 = 0.30625 -> 0.31; with the
+  // shallow clay method 0 the coefficient holds at the seabed and is 0 at the bottom of the
+  // band; the main record below seabed - 10 gets 0.
+  auto cd = base_section();
+  cd->seismic_coef_earth = 0.15;
+  cd->apparent_coef_method = 3;
+  cd->custom_options.clay_collapse_angle[0] = cd->custom_options.clay_collapse_angle[1] = 45;
+  prepare_layers(*cd);
+  cd->current_case = 0;
+  normal_case_angles(*cd);
+  cd->current_case = 1;
+  seismic_case_coefficients(*cd);
+  const EarthPressureData& d = run_data();
+  ASSERT_EQ(d.arayoko_land.count, 5);
+  EXPECT_DOUBLE_EQ(d.work.arayoko_land[2].seismic_coef_bottom, 0.26);
+  EXPECT_DOUBLE_EQ(d.work.arayoko_land[3].seismic_coef_top, 0.31);
+  EXPECT_DOUBLE_EQ(d.work.land[1].seismic_coef_top, 0.15);
+  EXPECT_DOUBLE_EQ(d.work.land[2].seismic_coef_top, 0.26);
+  EXPECT_DOUBLE_EQ(d.work.land[2].seismic_coef_bottom, 0.26);
+  EXPECT_DOUBLE_EQ(d.work.land[3].seismic_coef_top, 0.31);
+  EXPECT_DOUBLE_EQ(d.work.land[3].seismic_coef_bottom, 0.0);
+  EXPECT_DOUBLE_EQ(d.work.land[4].seismic_coef_top, 0.0);
+  EXPECT_DOUBLE_EQ(d.work.land[4].seismic_coef_bottom, 0.0);
+  // θ of the carried coefficient: atan 0.26 = 14.57 -> 14.6 degrees.
+  EXPECT_NEAR(d.work.land[2].seismic_angle_top, 14.6 * std::numbers::pi / 180, 1e-12);
+}
+
+}  // namespace
+}  // namespace qvt::vaskude
+
+namespace qvt::vaskude {
+namespace {
+
+using namespace qvt::vaskude::testing;
+
+TEST(ClayIntensities, ShallowBandOnTheStraightLineBetweenSeabedAndMinus10) {
+  // One clay record -10 .. -14 under an active seabed of -8 (the band reaches -18), shallow
+  // clay method 2, formula 1 only, k 0.2 (θ = atan 0.2 = 11.31 -> 11.3 degrees).
+  // Seabed value: S 60, c 30, w 0: ζ = atan √(1 - tan 11.3 x 60 / 60) = atan √0.800180 =
+  // 41.81 -> 41.8; 60 sin 53.1 / (cos 11.3 sin 41.8) - 30 / (cos 41.8 sin 41.8) =
+  // 47.98108 / 0.653609 - 30 / 0.496880 = 73.40948 - 60.37677 = 13.033.
+  // Static value at -18: S 120, c 40: 120 - 80 = 40.
+  // On the line: top (2 m below the seabed) 13.033 + 26.967 x 0.2 = 18.426; bottom (6 m)
+  // 13.033 + 26.967 x 0.6 = 29.213.
+  auto cd = std::make_unique<ConditionData>();
+  cd->current_case = 1;
+  cd->shallow_clay_method = 2;
+  cd->apparent_coef_method = 1;
+  cd->clay_pressure_formula[1] = 1;
+  cd->custom_options.clay_collapse_angle[1] = 45;
+  reset_run_data();
+  EarthPressureData& d = run_data();
+  d.active_seabed = -8;
+  d.land.count = 2;
+  d.land.rec[0].top_level = -10;
+  d.land.rec[0].soil_type = 1;
+  d.land.rec[1].top_level = -14;
+  d.work.header.ground_top_index = 0;
+  LandWorkLayer& r = d.work.land[0];
+  r.top_level = -10;
+  r.thickness = 4;
+  r.seismic_coef_top = r.seismic_coef_bottom = r.clay_coef_top = 0.2;
+  r.seismic_coef_kind_top = r.seismic_coef_kind_bottom = 2;
+  r.overburden_top = 72;
+  r.overburden_bottom = 96;
+  r.cohesion_top = 32;
+  r.cohesion_bottom = 34;
+  r.overburden_seabed = 60;
+  r.cohesion_seabed = 30;
+  r.overburden_seabed_minus10 = 120;
+  r.cohesion_seabed_minus10 = 40;
+  compute_active_pressures(*cd);
+  const engine::ActiveLayerResult& a = d.work.active[0];
+  EXPECT_DOUBLE_EQ(a.clay_formula1_top, 13.033);
+  EXPECT_DOUBLE_EQ(a.clay_formula1_bottom, 40.0);
+  EXPECT_DOUBLE_EQ(a.horizontal_top, 18.426);
+  EXPECT_DOUBLE_EQ(a.horizontal_bottom, 29.213);
+  EXPECT_EQ(r.clay_band_flag, 2);
+  EXPECT_NEAR(r.failure_angle_top, 41.8 * std::numbers::pi / 180, 1e-12);
+  // With the shallow comparison each end is raised to the seabed value where below it; here
+  // both lie above 13.033 already.
+  cd->clay_compare_shallow = 1;
+  compute_active_pressures(*cd);
+  EXPECT_DOUBLE_EQ(a.seabed_intensity, 13.033);
+  EXPECT_DOUBLE_EQ(a.horizontal_top, 18.426);
+}
+
+}  // namespace
+}  // namespace qvt::vaskude
+
+namespace qvt::vaskude {
+namespace {
+
+using namespace qvt::vaskude::testing;
+
+TEST(SurchargeConversion, EveryRecordTakesTheSeabedRecordsSurcharge) {
+  // Method 0: the wedge from the active seabed (-8.0, the bottom of record 2) for all records.
+  // B = 9 / tan 60 + 1 / tan 60 = 5.773503; the vertical line meets the +4.0 level: embankment
+  // (0, 2), (2, 4), (B, 4), (B, 2): area 2 + 2 (B - 2) = 9.547005, W = 171.846097;
+  // Q = 12 x 2 + 12 (B - 2) = 69.282032; w = 241.128129 / 5.773503 = 41.764617.
+  auto cd = wedge_section(1);
+  cd->custom_options.surcharge_method = 0;
+  prepare_layers(*cd);
+  ASSERT_EQ(run_data().work.header.surcharge_level_index, 3);
+  cd->current_case = 0;
+  normal_case_angles(*cd);
+  const EarthPressureData& d = run_data();
+  for (int i = 1; i <= 4; ++i) {
+    EXPECT_NEAR(d.work.land[i].surcharge_top, 41.764617, 1e-6) << i;
+    EXPECT_NEAR(d.work.land[i].surcharge_bottom, 41.764617, 1e-6) << i;
+    EXPECT_NEAR(d.work.land[i].wedge_weight_top, 171.846097, 1e-6) << i;
+  }
+}
+
+TEST(SurchargeConversion, NikenIterationEndsAtItsFixedPoint) {
+  // With the NIKEN formula the coefficients below the R.W.L. depend on the surcharge; the
+  // iteration stops where one more step changes it by less than 0.001 kN/m2.
+  auto cd = wedge_section(1);
+  cd->apparent_coef_method = 2;
+  prepare_layers(*cd);
+  cd->current_case = 0;
+  normal_case_angles(*cd);
+  cd->current_case = 1;
+  seismic_case_coefficients(*cd);
+  const LandSet set = main_land_set();
+  const double w = set.work[2].surcharge_bottom;
+  ASSERT_TRUE(std::isfinite(w));
+  for (int j = 1; j <= 2; ++j) {
+    const LayerCoefficients k = layer_seismic_coefficients(*cd, set, j, -1, w, w);
+    EXPECT_NEAR(set.work[j].wedge_angles[2],
+                round_angle(sand_failure_angle(0, 30 * kDeg, 0, 0, k.theta[1]), 0), 1e-4)
+        << j;
+  }
+  EXPECT_NEAR(wedge_surcharge(*cd, set, 2, 1, 1).w, w, 0.01);
+}
+
+}  // namespace
+}  // namespace qvt::vaskude

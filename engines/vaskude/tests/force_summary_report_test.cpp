@@ -94,6 +94,22 @@ TEST(ForceSummaryReport, FilesAsWritten) {
                            cp("（注）モーメントは改良地盤前趾下端まわりとする。,@,@,@\r\n") +
                            "0001,@,@,@\r\n";
   EXPECT_EQ(pfm->substr(pfm->size() - note.size()), note);
+  // The other variants by their shape lines: 19 rows without the vertical components; the
+  // wall/lattice variant 33 and 27.
+  fs::current_path(dir.path());
+  cd->custom_options.backfill_vertical_ignored = 1;
+  write_force_summary_report(*cd, false);
+  const std::string v1 = read_file_bytes(dir / "D_MATOME.PFM").value_or("");
+  write_force_summary_report(*cd, true);
+  const std::string split1 = read_file_bytes(dir / "D_MATOME.PFM").value_or("");
+  cd->custom_options.backfill_vertical_ignored = 0;
+  write_force_summary_report(*cd, true);
+  const std::string split0 = read_file_bytes(dir / "D_MATOME.PFM").value_or("");
+  fs::current_path(previous);
+  EXPECT_TRUE(v1.starts_with("D_MATOME.PFM\r\n19,4,0,1\r\n"));
+  EXPECT_TRUE(split1.starts_with("D_MATOME.PFM\r\n27,4,0,1\r\n"));
+  EXPECT_TRUE(split0.starts_with("D_MATOME.PFM\r\n33,4,0,1\r\n"));
+  EXPECT_NE(split0.find(cp("モ,   無改良土のみ,")), std::string::npos);
   // 25 rows of three lines after the three head lines.
   int lines = 0;
   for (char ch : *pfm) lines += ch == '\n';

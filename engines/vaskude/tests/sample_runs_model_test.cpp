@@ -358,6 +358,23 @@ TEST(BlockQuaySample, NormalCaseResultantsWorkedByHand) {
   const auto syu = engine::decode_load_table(file(dir.path(), "DAT_SYU1.DAT")).value();
   EXPECT_EQ(syu.item_count, 8);
   EXPECT_NEAR(syu.total_force, 2062.776, 1e-9);
+
+  // Seismic case: k 0.15 in air, the apparent coefficient 0.3 given directly below the
+  // R.W.L., surface surcharge 5. θ = atan 0.15 = 8.53 -> 8.5 degrees: A = sin 45 sin 21.5 /
+  // cos 23.5 = 0.282594, K = cos² 21.5 / (cos 8.5 cos 23.5 x 1.531597²) = 0.406880,
+  // K cos 15 = 0.3930: 0.3930 x 5 = 1.965, 0.3930 x 48.2 = 18.943. θ = atan 0.3 = 16.7:
+  // A = sin 45 sin 13.3 / cos 31.7 = 0.191194, K = cos² 13.3 / (cos 16.7 cos 31.7 x
+  // 1.437256²) = 0.562598, K cos 15 = 0.5434: 0.5434 x 48.2 = 26.192, 0.5434 x 154.2 =
+  // 83.792. Clay top at the active seabed (S 149.2, c 30, w 5, θ 16.7): ζ = atan √(1 -
+  // tan 16.7 x 159.2 / 60) = atan √0.203962 = 24.305 -> 24.3; 154.2 sin 41.0 / (cos 16.7
+  // sin 24.3) - 30 / (cos 24.3 sin 24.3) = 256.660 - 79.989 = 176.671.
+  const double seismic[3][2] = {{1.965, 18.943}, {26.192, 83.792}, {176.671, 0}};
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_DOUBLE_EQ((*blocks)[1].land[i].active_top, seismic[i][0]) << i;
+    if (i < 2) {
+      EXPECT_DOUBLE_EQ((*blocks)[1].land[i].active_bottom, seismic[i][1]) << i;
+    }
+  }
 }
 
 // Both samples run through with every number of the chain and the pressure files finite.
@@ -385,6 +402,49 @@ TEST(Samples, EveryResultIsFinite) {
     EXPECT_TRUE(fs::exists(dir / "DMMATOME.PDT"));
     EXPECT_TRUE(fs::exists(dir / "D_MATOME.PFM"));
   }
+}
+
+
+// The block quay sample with its land sand layer (+3.0 .. -10.0, slurry 18) and its sea clay
+// layer liquefied, liquefied pressure coefficient 0.5, L.W.L. 0.0. Seismic case, k 0.15:
+// Land zone +3.0 .. -10.0: H = 13. Record +0.6 .. -10.0: top y = 2.4: static (43.2 + 5) x 0.5
+// = 24.1, dynamic 0.875 x 0.15 x 18 x √(13 x 2.4) = 13.196207: 37.296 (> 26.192, it wins);
+// bottom y = 13: 77.1 + 0.875 x 0.15 x 18 x 13 = 107.8125 -> 107.813 (> 83.792). Record
+// +3.0 .. +0.6: top (0 + 5) x 0.5 = 2.5 (> 1.965), bottom 37.296 (> 18.943).
+// Sea zone -10 .. -25: H = 15, below the L.W.L. 25 m. Dynamic 0.875 x 0.15 (6 √(15 y) +
+// 10.1 √(25 d)): at -10 (y 0, d 10) 20.960; at -20 (y 10, d 20) 39.287; at -25 (y 15, d 25)
+// 11.8125 + 33.140625 = 44.953. Items: 104.8, 196.435, 98.218, 112.383 (triangles p h / 2).
+TEST(BlockQuaySample, LiquefiedLayersInTheSeismicCase) {
+  qvt::testing::TempDir dir;
+  prepare(dir, "sample_block_quay", [](model::ProjectModel& m) {
+    m.conditions.liquefied_pressure_coef = 0.5;
+    m.conditions.soil_layers[SIDE_ACTIVE][0].liquefied = 1;
+    m.conditions.soil_layers[SIDE_ACTIVE][0].slurry_unit_weight = 18;
+    m.conditions.soil_layers[SIDE_PASSIVE][0].liquefied = 1;
+  });
+  ASSERT_FALSE(HasFatalFailure());
+  ASSERT_EQ(run_program(dir.path(), "VASKUDE"), 0) << file(dir.path(), "stderr.txt");
+  EXPECT_EQ(file(dir.path(), "stderr.txt"), "");
+  const auto blocks = engine::decode_layer_pressure_file(file(dir.path(), "DAT_ANS.DAT"));
+  ASSERT_TRUE(blocks);
+  ASSERT_EQ(blocks->size(), 2u);
+  EXPECT_DOUBLE_EQ((*blocks)[0].land[0].active_top, 2.911);  // the normal case is untouched
+  const auto& land = (*blocks)[1].land;
+  EXPECT_DOUBLE_EQ(land[0].active_top, 2.5);
+  EXPECT_DOUBLE_EQ(land[0].active_bottom, 37.296);
+  EXPECT_DOUBLE_EQ(land[1].active_top, 37.296);
+  EXPECT_DOUBLE_EQ(land[1].active_bottom, 107.813);
+  const auto eki = engine::decode_load_table(file(dir.path(), "DAT_EKI2.DAT")).value();
+  ASSERT_EQ(eki.item_count, 4);
+  const double forces[] = {104.8, 196.435, 98.218, 112.383};
+  for (int k = 0; k < 4; ++k) EXPECT_NEAR(eki.items[k].force, forces[k], 0.0011) << k;
+  const auto syu = engine::decode_load_table(file(dir.path(), "DAT_SYU2.DAT")).value();
+  const auto chain = engine::decode_result_chain_layers(file(dir.path(), "CAL_ANS.DAT")).value();
+  double eki_sum = 0;
+  for (int k = 0; k < 4; ++k) eki_sum += eki.items[k].force;
+  EXPECT_NEAR(chain.base.force_summary[1].slot[6], syu.total_force + eki_sum, 1e-9);
+  for (const auto& f : chain.base.force_summary)
+    for (double v : f.slot) EXPECT_TRUE(std::isfinite(v));
 }
 
 }  // namespace
