@@ -30,6 +30,13 @@ TEST(TolmireRun, ReadsTheWorkFileOfEveryCaseOfTheRun) {
     EXPECT_EQ(fs::exists(dir / "DAT_PRN2.DAT"), seismic != 0);
     EXPECT_EQ(run_engine(dir.path(), "TOLMIRE"), 0) << work_file(dir.path(), "stderr.txt");
     EXPECT_EQ(work_file(dir.path(), "stderr.txt"), "");
+    // The data report of every case with its figure and tables; no surcharge report for the
+    // straight ground surface of the sample.
+    for (const char* f : {"DM002DAT.PDT", "DOATU_Z0.PZK", "SD_SUI_1.PFM", "JD_SUI_1.PFM"})
+      EXPECT_TRUE(fs::exists(dir / f)) << f;
+    for (const char* f : {"DM102DAT.PDT", "DOATU_Z1.PZK", "SD_SUI_2.PFM", "DOUSUI.PFM"})
+      EXPECT_EQ(fs::exists(dir / f), seismic != 0) << f;
+    EXPECT_FALSE(fs::exists(dir / "DM001KJU.PDT"));
   }
 }
 
