@@ -134,11 +134,6 @@ void find_max_surcharge_load(const ConditionData& cd, TolmireData& data) {
   data.max_surcharge_load = m;
 }
 
-void write_surcharge_figures(const ConditionData& cd, TolmireData&, int,
-                             const std::filesystem::path&) {
-  if (cd.surface_shape == 0) return;
-}
-
 engine::Status run_earth_pressure_report() {
   ConditionData& cd = engine::condition_data();
   TolmireData& data = tolmire_data();

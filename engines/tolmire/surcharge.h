@@ -42,4 +42,8 @@ std::vector<OutlinePoint> wedge_outline(const engine::PressureWorkFile& work,
 std::vector<OutlinePoint> slice_of(const std::vector<OutlinePoint>& outline, double upper,
                                    double lower);
 
+// The two page layouts of the surcharge figures.
+void layout_portrait(FigureLayout& layout);
+void layout_landscape(FigureLayout& layout);
+
 }  // namespace qvt::tolmire

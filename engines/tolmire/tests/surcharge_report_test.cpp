@@ -157,3 +157,95 @@ TEST(SurchargeReportTest, NoReportForAStraightGroundSurface) {
 
 }  // namespace
 }  // namespace qvt::tolmire::testing
+
+namespace qvt::tolmire::testing {
+namespace {
+
+std::size_t lines_equal(const std::string& text, const std::string& line) {
+  std::size_t n = 0, start = 0;
+  while (start <= text.size()) {
+    const std::size_t end = text.find('\n', start);
+    if (text.substr(start, end == std::string::npos ? std::string::npos : end - start) == line) ++n;
+    if (end == std::string::npos) break;
+    start = end + 1;
+  }
+  return n;
+}
+
+// The embankment with the ground split at the range ends, loads per segment as the earth
+// pressure engine gives them: 10 over 0-3, 5 over 3-8, 7 over 8-20.
+void loaded_ground(Embankment& e) {
+  engine::PressureWorkFile& w = e.data->work;
+  const double v[8][3] = {{0, 3, 0},   {0, 6, 10},  {3, 6, 5},  {5, 6, 5},
+                          {8, 4.5, 7}, {11, 3, 7},  {20, 3, 0}, {30, 3, 0}};
+  w.header.ground_vertex_count = 8;
+  for (int i = 0; i < 8; ++i) {
+    w.vertices[i] = {v[i][0], v[i][1], v[i][2], v[i][2]};
+  }
+  e.cd->surface_point_count = 2;
+  e.cd->surface_points[0].x = 0;
+  e.cd->surface_points[1].x = 30;
+  find_max_surcharge_load(*e.cd, *e.data);
+}
+
+TEST(SurchargeFigureTest, OneFigurePerEvaluatedLayerOnThePortraitPage) {
+  qvt::testing::TempDir dir;
+  Embankment e;
+  loaded_ground(e);
+  write_surcharge_figures(*e.cd, *e.data, 0, dir.path());
+  for (const char* f : {"JKJUZ000.PZK", "JKJUZ001.PZK", "JKJUZ002.PZK"})
+    EXPECT_TRUE(std::filesystem::exists(dir / f)) << f;
+  EXPECT_FALSE(std::filesystem::exists(dir / "JKJUZ003.PZK"));
+  const std::string fig = read_utf8(dir / "JKJUZ000.PZK");
+  // Extents 0..20 by -12..6: portrait 3700 / 20 = 185 per metre, landscape min(285, 150).
+  EXPECT_EQ(fig.rfind("JKJUZ000.PZK  上載荷重図[常  時]\n46 67\nQ    0    0 3900 5900 0 3\n"
+                      "L    0  300 3900  300 0 3\nK  100  225  150  150 0 3\n"
+                      "（上載荷重図）［常　時］\n",
+                      0),
+            0u)
+      << fig;
+  // Wall at x (0 - 10) x 185 + 1950 from the ground top +3.0, y (-3 - 3) x 185 + 3300, to
+  // -12.0, y 9 x 185 + 3300.
+  EXPECT_NE(fig.find("\nL  100 2190  100 4965 0 2\n"), std::string::npos) << fig;
+  // The first block (10 kN/m2 over 0-3) ends where the load changes; the second ends at the
+  // wedge end, labelled over its own range 3-8.
+  EXPECT_EQ(lines_equal(fig, "ｗ\\D1 = 10.00 kN/m\\U2"), 1u);
+  EXPECT_EQ(lines_equal(fig, "ｗ\\D2 =  5.00 kN/m\\U2"), 1u);
+  EXPECT_EQ(lines_equal(fig, "ｗ\\D3 =  7.00 kN/m\\U2"), 0u);
+  // The level on the R.W.L. is drawn once, as the R.W.L.
+  EXPECT_EQ(lines_equal(fig, "R.W.L. +0.00"), 1u);
+  EXPECT_EQ(lines_equal(fig, "+0.00"), 0u);
+  EXPECT_EQ(lines_equal(fig, "-4.00"), 1u);
+  // Wedge angles of layer a on each record down to it, loaded widths 3 m and 3 m.
+  EXPECT_EQ(lines_equal(fig, "ζ= 47°30′ 0″"), 1u);
+  EXPECT_EQ(lines_equal(fig, "3.0000m"), 2u);
+  EXPECT_EQ(lines_equal(fig, "4.0000m"), 1u);
+  EXPECT_EQ(lines_equal(read_utf8(dir / "JKJUZ002.PZK"), "ζ= 49°30′ 0″"), 3u);
+}
+
+TEST(SurchargeFigureTest, EqualScalesGivePortrait) {
+  qvt::testing::TempDir dir;
+  Embankment e;
+  // Extents 37 m by 27 m: 3700 / 37 = 2700 / 27 = 100 per metre either way.
+  engine::PressureWorkFile& w = e.data->work;
+  w.header.ground_vertex_count = 3;
+  w.vertices[0] = {0, 3, 0, 0};
+  w.vertices[1] = {37, 3, 0, 0};
+  w.vertices[2] = {40, 3, 0, 0};
+  w.land[0].top_level = w.land[1].top_level = 999.99;  // unset records above the ground top
+  w.land[5].top_level = -24.0;
+  for (auto& L : w.land) L.wedge_surface_x_bottom = 50;
+  write_surcharge_figures(*e.cd, *e.data, 0, dir.path());
+  EXPECT_EQ(e.data->layout.landscape, 0);
+  EXPECT_DOUBLE_EQ(e.data->layout.drawing_scale, 100.0);
+  EXPECT_NE(read_utf8(dir / "JKJUZ000.PZK").find("Q    0    0 3900 5900 0 3\n"), std::string::npos);
+  // A tall narrow section goes landscape.
+  w.vertices[1].x = 5;
+  w.vertices[2].x = 6;
+  e.data->work.land[5].top_level = -40.0;
+  write_surcharge_figures(*e.cd, *e.data, 0, dir.path());
+  EXPECT_EQ(e.data->layout.landscape, 0);
+}
+
+}  // namespace
+}  // namespace qvt::tolmire::testing
