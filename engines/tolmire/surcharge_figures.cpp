@@ -184,7 +184,7 @@ struct FigureBody {
   }
   void arrow(DPoint a, DPoint b, int pen) {
     const PagePoint pa = to_page(l, a.x, a.y, name), pb = to_page(l, b.x, b.y, name);
-    file.arrow(pa.x, pa.y, pb.x, pb.y, 30, 20, pen);
+    file.standard_arrow(pa.x, pa.y, pb.x, pb.y, pen);
   }
   void text(DPoint p, const std::string& cp932) {
     const PagePoint pp = to_page(l, p.x, p.y, name);

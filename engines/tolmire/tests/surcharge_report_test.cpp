@@ -249,3 +249,45 @@ TEST(SurchargeFigureTest, EqualScalesGivePortrait) {
 
 }  // namespace
 }  // namespace qvt::tolmire::testing
+
+namespace qvt::tolmire::testing {
+namespace {
+
+TEST(SurchargeFigureTest, ArrowsCarryAcrossTheSegmentsOfABlockAndANarrowWidthMovesOneRow) {
+  qvt::testing::TempDir dir;
+  Embankment e;
+  // Flat ground +3.0 over 37 m, levels down to -24.0: 100 drawing units per metre, x drawn at
+  // 100 + 100 x, the ground at y 1950. 10 kN/m2 over two segments 0-1.5 and 1.5-3.2; the
+  // largest range load 10 draws 200 units high.
+  engine::PressureWorkFile& w = e.data->work;
+  const double v[5][2] = {{0, 10}, {1.5, 10}, {3.2, 0}, {37, 0}, {40, 0}};
+  w.header.ground_vertex_count = 5;
+  for (int i = 0; i < 5; ++i) w.vertices[i] = {v[i][0], 3, v[i][1], v[i][1]};
+  w.land[0].top_level = w.land[1].top_level = 999.99;
+  w.land[5].top_level = -24.0;
+  for (auto& L : w.land) L.wedge_surface_x_bottom = 50;
+  e.cd->surcharge_ranges[1].x_max = 3.5;  // a 0.5 m range next to the 3 m one
+  e.cd->surface_point_count = 2;
+  e.cd->surface_points[1].x = 30;
+  find_max_surcharge_load(*e.cd, *e.data);
+  write_surcharge_figures(*e.cd, *e.data, 0, dir.path());
+  const std::string fig = read_utf8(dir / "JKJUZ000.PZK");
+  // First segment (150 units): one arrow at 200, 50 units carried; second (170 units): arrows
+  // at 250 - 50 + 100 = 300 and 400; the right side where the load ends.
+  EXPECT_NE(fig.find("L  100 1950  100 1750 0 1\nL  100 1750  250 1750 0 1\n"
+                     "Y  200 1750  200 1950 30 20 1\nL  250 1750  420 1750 0 1\n"
+                     "L  420 1950  420 1750 0 1\nY  300 1750  300 1950 30 20 1\n"
+                     "Y  400 1750  400 1950 30 20 1\n"),
+            std::string::npos)
+      << fig;
+  // The value over the range 0-3 (x 1.5, drawn at 250), less 19 half-width characters.
+  EXPECT_NE(fig.find("K -106 1732   70   75    0 2\nｗ\\D1 = 10.00 kN/m\\U2\n"), std::string::npos);
+  // Widths: 3 m on row 1 ending at 381.25; the 0.5 m label would start at 293.75 and goes to
+  // row 2 (y 600 - 17.5 - 87.5); 12 m back on row 1.
+  EXPECT_NE(fig.find("K  118  582   70   75    0 2\n3.0000m\n"), std::string::npos) << fig;
+  EXPECT_NE(fig.find("K  293  495   70   75    0 2\n0.5000m\n"), std::string::npos);
+  EXPECT_NE(fig.find("K 1350  582   70   75    0 2\n12.0000m\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace qvt::tolmire::testing
