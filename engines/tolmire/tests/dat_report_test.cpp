@@ -225,6 +225,11 @@ TEST(DatReportTest, OptionsSelectTheirRecords) {
        [](Fixture& f) { f.cd->surface_shape = 1; },
        {"  26  12  10   9   5   7      TEST QUAY\n$0  MIKAKE2.PFM\n99  (2)\n"},
        {"GAI_TITL"}},
+      {"the seismic passive table starts at sea record 0, its keep count from the seabed", 1,
+       [](Fixture& f) { f.data->work.header.seabed_index = 1; },
+       {"$R  9\n$T  \n$0  HYOJN1.PFM\n99  2) 受働側\n98    0.15\n$H  HYOJN_HD.PFM\n98    0.15\n"
+        "$0  HYOJN2.PFM\n00   -3.000\n"},
+       {}},
       {"no residual water", 0,
        [](Fixture& f) { f.data->work.summary.residual_water_intensity = 0; },
        {"$L  \n$1  RWL_KYO2.PFM\n$1                  DOATU_Z0.PZK\n"},

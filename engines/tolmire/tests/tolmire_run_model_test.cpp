@@ -72,6 +72,22 @@ using engine::testing::run_engine;
 using engine::testing::work_file;
 using engine::testing::write_sample_input;
 
+TEST(TolmireRun, BothSamplesRunTheChainWithTheDataReportsOfBothCases) {
+  for (const char* sample : {"sample_block_quay", "sample_caisson_quay"}) {
+    qvt::testing::TempDir dir;
+    write_sample_input(dir.path(), sample,
+                       [](model::ProjectModel& m) { m.conditions.seismic_check = 2; });
+    for (const char* e : {"SAVELIN", "PELUDRA", "ZENOBAR", "OSKAVEL", "VASKUDE", "TOLMIRE",
+                          "MERITAN"})
+      ASSERT_EQ(run_engine(dir.path(), e), 0) << sample << " " << e
+                                              << work_file(dir.path(), "stderr.txt");
+    for (const char* f : {"DM002DAT.PDT", "DM102DAT.PDT", "DOATU_Z0.PZK", "DOATU_Z1.PZK",
+                          "SD_SUI_1.PFM", "SD_SUI_2.PFM", "JD_SUI_1.PFM", "JD_SUI_2.PFM",
+                          "DOUSUI.PFM"})
+      EXPECT_TRUE(fs::exists(dir / f)) << sample << " " << f;
+  }
+}
+
 // The first sample with an arbitrary ground surface: from the wall the ground rises 1:1 by
 // 2 m onto an embankment, two surcharge ranges, the ARAYOKO coefficients and a liquefied land
 // layer; every engine of the chain runs with exit code 0.
