@@ -3,6 +3,7 @@
 #include "engines/common/block_vertices.h"
 #include "engines/common/message_table.h"
 #include "engines/common/pressure_helpers.h"
+#include "engines/tolmire/report_fields.h"
 #include "engines/tolmire/tolmire.h"
 
 #include <cmath>
@@ -11,8 +12,6 @@ namespace qvt::tolmire {
 namespace {
 
 using engine::ConditionData;
-
-std::string cp(const char* utf8) { return utf8_to_cp932_lossy(utf8); }
 
 // The force summary slots each table fills: force, moment (-1: the moment is not kept).
 struct TableSpec {
@@ -31,13 +30,6 @@ const TableSpec& spec(LoadTable t) {
       {"DAT_ENT", "(ERROR)-土圧計算結果ファイル(DAT_ENT?.DAT)がオープンできません.", 10, -1},
   };
   return specs[static_cast<int>(t)];
-}
-
-// A file that opened but does not hold what its layout says: cut short, too long, or with a
-// count or index outside its table.
-engine::EngineStop damaged_file_stop(const std::string& name) {
-  return engine::error_stop(-1, cp("(ERROR)-土圧計算結果ファイル(") + name +
-                                    cp(")の内容が正しくありません."));
 }
 
 }  // namespace
@@ -67,7 +59,7 @@ engine::Status read_pressure_work_file(TolmireData& data, int load_case,
     return engine::error_stop(
         -1, cp("(ERROR)-土圧計算結果ファイル(DAT_PRN.DAT)がオープンできません."));
   auto work = engine::decode_pressure_work_file(*bytes);
-  if (!work) return damaged_file_stop(name);
+  if (!work) return damaged_file(name);
   data.work = *work;
   return engine::Status::success();
 }
@@ -79,7 +71,7 @@ engine::Status read_load_table(TolmireData& data, LoadTable table, int load_case
   const auto bytes = read_file_bytes(folder / name);
   if (!bytes) return engine::error_stop(-1, cp(s.open_error));
   const auto file = engine::decode_load_table(*bytes);
-  if (!file) return damaged_file_stop(name);
+  if (!file) return damaged_file(name);
   const int c = table == LoadTable::liquefied_active || load_case != engine::CASE_NORMAL ? 1 : 0;
   auto& buffer = table == LoadTable::active_vertical    ? data.active_vertical_items
                  : table == LoadTable::passive_vertical ? data.passive_vertical_items
@@ -145,16 +137,6 @@ void find_max_surcharge_load(const ConditionData& cd, TolmireData& data) {
   }
   data.max_surcharge_load = m;
 }
-
-void write_surcharge_report(const ConditionData& cd, TolmireData&, int) {
-  if (cd.surface_shape == 0) return;
-}
-
-void write_surcharge_figures(const ConditionData& cd, TolmireData&, int) {
-  if (cd.surface_shape == 0) return;
-}
-
-void write_dat_report(const ConditionData&, TolmireData&, int) {}
 
 engine::Status run_earth_pressure_report() {
   ConditionData& cd = engine::condition_data();

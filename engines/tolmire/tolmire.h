@@ -98,10 +98,15 @@ void set_design_seabed_level(const engine::ConditionData& cd, TolmireData& data)
 void init_figure_layout(FigureLayout& layout);
 void find_max_surcharge_load(const engine::ConditionData& cd, TolmireData& data);
 
-// The reports of a case. Not written yet: each is a step of its own, called in the run's
-// order. The surcharge report and figures exist only for an arbitrary ground surface.
-void write_surcharge_report(const engine::ConditionData& cd, TolmireData& data, int load_case);
-void write_surcharge_figures(const engine::ConditionData& cd, TolmireData& data, int load_case);
-void write_dat_report(const engine::ConditionData& cd, TolmireData& data, int load_case);
+// The reports of a case, written into folder (the current folder when empty) in the run's
+// order. The surcharge report and figures exist only for an arbitrary ground surface. A file
+// that cannot be created or read stops the engine with its message.
+void write_surcharge_report(const engine::ConditionData& cd, TolmireData& data, int load_case,
+                            const std::filesystem::path& folder = {});
+void write_surcharge_figures(const engine::ConditionData& cd, TolmireData& data, int load_case,
+                             const std::filesystem::path& folder = {});
+// DM%1d02DAT.PDT with its sections, the earth pressure figure and the generated force tables.
+void write_dat_report(const engine::ConditionData& cd, TolmireData& data, int load_case,
+                      const std::filesystem::path& folder = {});
 
 }  // namespace qvt::tolmire
