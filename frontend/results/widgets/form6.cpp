@@ -1,8 +1,9 @@
 #include "frontend/results/widgets/form6.h"
 
+#include "frontend/results/widgets/table_cell.h"
+
 #include "frontend/results/results_export.h"
 
-#include <QFrame>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -20,16 +21,6 @@ const char* const kCellNames[kResultRows] = {"lbl_katu", "lbl_ten",  "lbl_siji",
 const char* const kTitleNames[kResultRows] = {"Label3", "Label4", "Label5", "Label6",
                                               "Label7", "Label8", "Label12"};
 
-QLabel* framed(QWidget* parent, const QString& text, const QString& name,
-               Qt::Alignment align = Qt::AlignCenter) {
-  auto* l = new QLabel(text, parent);
-  l->setObjectName(name);
-  l->setFrameShape(QFrame::Box);
-  l->setAlignment(align);
-  l->setMargin(4);
-  return l;
-}
-
 }  // namespace
 
 Form6::Form6(QWidget* owner, const model::ProjectModel& model, model::MessageSink& sink,
@@ -45,21 +36,20 @@ Form6::Form6(QWidget* owner, const model::ProjectModel& model, model::MessageSin
 
   auto* grid = new QGridLayout;
   grid->setSpacing(0);
-  grid->addWidget(framed(this, QStringLiteral("検討項目"), "Label9"), 0, 0, 1, 2);
-  grid->addWidget(framed(this, QStringLiteral("常    時"), "Label10"), 0, 2, 1, 2);
-  grid->addWidget(framed(this, QStringLiteral("地  震  時"), "Label11"), 0, 4, 1, 2);
-  grid->addWidget(framed(this, QStringLiteral("外部安定"), "Label1"), 1, 0, 3, 1);
-  grid->addWidget(framed(this, QStringLiteral("内部安定"), "Label2"), 4, 0, 4, 1);
+  grid->addWidget(table_cell(this, QStringLiteral("検討項目"), "Label9"), 0, 0, 1, 2);
+  grid->addWidget(table_cell(this, QStringLiteral("常    時"), "Label10"), 0, 2, 1, 2);
+  grid->addWidget(table_cell(this, QStringLiteral("地  震  時"), "Label11"), 0, 4, 1, 2);
+  grid->addWidget(table_cell(this, QStringLiteral("外部安定"), "Label1"), 1, 0, 3, 1);
+  grid->addWidget(table_cell(this, QStringLiteral("内部安定"), "Label2"), 4, 0, 4, 1);
   for (int row = 0; row < kResultRows; ++row) {
-    titles_[row] = framed(this, QString(), kTitleNames[row]);
+    titles_[row] = table_cell(this, QString(), kTitleNames[row]);
     grid->addWidget(titles_[row], row + 1, 1);
     for (int c = 0; c < 2; ++c) {
-      cells_[row][c] = framed(this, QString(), QStringLiteral("%1_%2").arg(kCellNames[row]).arg(c),
-                              Qt::AlignRight | Qt::AlignVCenter);
-      cells_[row][c]->setMinimumWidth(190);
-      marks_[row][c] = framed(this, QString(),
-                              QStringLiteral("%1_%2").arg(c == 0 ? "lbl_sw1" : "lbl_sw2").arg(row));
-      marks_[row][c]->setMinimumWidth(32);
+      cells_[row][c] =
+          table_cell(this, QString(), QStringLiteral("%1_%2").arg(kCellNames[row]).arg(c), 190,
+                     Qt::AlignRight | Qt::AlignVCenter);
+      marks_[row][c] = table_cell(
+          this, QString(), QStringLiteral("%1_%2").arg(c == 0 ? "lbl_sw1" : "lbl_sw2").arg(row), 32);
       grid->addWidget(cells_[row][c], row + 1, 2 + 2 * c);
       grid->addWidget(marks_[row][c], row + 1, 3 + 2 * c);
     }

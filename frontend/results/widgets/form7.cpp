@@ -1,8 +1,9 @@
 #include "frontend/results/widgets/form7.h"
 
+#include "frontend/results/widgets/table_cell.h"
+
 #include <QComboBox>
 #include <QEvent>
-#include <QFrame>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -18,13 +19,7 @@ namespace qvt::results {
 namespace {
 
 QLabel* cell(QWidget* parent, const QString& text, const QString& name) {
-  auto* l = new QLabel(text, parent);
-  l->setObjectName(name);
-  l->setFrameShape(QFrame::Box);
-  l->setAlignment(Qt::AlignCenter);
-  l->setMinimumWidth(72);
-  l->setMargin(4);
-  return l;
+  return table_cell(parent, text, name, 72);
 }
 
 QString q(const std::string& s) { return QString::fromStdString(s); }

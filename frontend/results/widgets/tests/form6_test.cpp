@@ -2,6 +2,7 @@
 
 #include "common/tests/temp_dir.h"
 #include "common/textfile.h"
+#include "frontend/results/widgets/tests/widget_test_support.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -17,20 +18,8 @@
 namespace qvt::results {
 namespace {
 
-QApplication& app() {
-  static int argc = 1;
-  static char name[] = "results_widget_tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication a(argc, argv);
-  return a;
-}
-
-struct Recorder : model::MessageSink {
-  std::vector<std::string> texts;
-  void show_message(model::MessageIcon, const std::string&, const std::string& text) override {
-    texts.push_back(text);
-  }
-};
+using testing::app;
+using testing::Recorder;
 
 const char* const kCase =
     "1.523000,1.200000,0\r\n2.000000,1.200000,0\r\n300.000000,500.000000,0\r\n"

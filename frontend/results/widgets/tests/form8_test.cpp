@@ -3,6 +3,7 @@
 #include "common/cp932.h"
 #include "common/tests/temp_dir.h"
 #include "common/textfile.h"
+#include "frontend/results/widgets/tests/widget_test_support.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -18,20 +19,8 @@
 namespace qvt::results {
 namespace {
 
-QApplication& app() {
-  static int argc = 1;
-  static char name[] = "results_widget_tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication a(argc, argv);
-  return a;
-}
-
-struct Recorder : model::MessageSink {
-  std::vector<std::string> texts;
-  void show_message(model::MessageIcon, const std::string&, const std::string& text) override {
-    texts.push_back(text);
-  }
-};
+using testing::app;
+using testing::Recorder;
 
 class Form8Test : public ::testing::Test {
  protected:
