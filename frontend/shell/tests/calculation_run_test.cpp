@@ -199,6 +199,7 @@ TEST_F(RunTest, RefusedEngineInputStartsNothingAndLeavesNoOldResults) {
   // A bearing surface that falls towards the land side is refused by the writer.
   form->model().conditions.body_dims.dh1 = 2;
   form->model().conditions.body_dims.dh2 = 1;
+  form->pages().load_improved_body_page();  // the page commits what it shows
   ui.shown.clear();
   ui.answers = {Answer::No};
   form->cal_Click();
