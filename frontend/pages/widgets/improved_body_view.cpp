@@ -59,13 +59,13 @@ ImprovedBodyView::ImprovedBodyView(ImprovedBodyPage& page, QWidget* parent)
     grid->addWidget(new QLabel(QStringLiteral("m"), body), row, 3);
     ++row;
     QLineEdit* box = txt_gm6_[i];
-    widgets::TextBoxFocus::attach(
+    focus_watchers_.push_back(widgets::TextBoxFocus::attach(
         box, [this, i] { page_.txt_gm6_GotFocus(i); },
         [this, i, box] {
           page_.set_txt_gm6(i, box->text().toStdString());
           page_.txt_gm6_LostFocus(i);
           refresh();
-        });
+        }));
   }
   v->addLayout(grid);
   auto* hint = new QLabel(u8("異なる土質をブロックに分けて登録します"), body);
@@ -112,11 +112,11 @@ ImprovedBodyView::ImprovedBodyView(ImprovedBodyPage& page, QWidget* parent)
       g->addWidget(txt_gm7_[i], r, 2);
       g->addWidget(new QLabel(QStringLiteral("m"), frame), r, 3);
       QLineEdit* box = txt_gm7_[i];
-      widgets::TextBoxFocus::attach(box, {}, [this, i, box] {
+      focus_watchers_.push_back(widgets::TextBoxFocus::attach(box, {}, [this, i, box] {
         page_.set_txt_gm7(i, box->text().toStdString());
         page_.txt_gm7_LostFocus(i);
         refresh();
-      });
+      }));
     }
     g->addWidget(new QLabel(u8("Ｂｓ＝改良幅－（Ｂｌ１＋Ｂｌ２）"), frame), 5, 0, 1, 4);
     g->addWidget(new QLabel(u8("Ｄｌ＝改良高－Ｄｓ"), frame), 6, 0, 1, 4);
@@ -139,6 +139,13 @@ ImprovedBodyView::ImprovedBodyView(ImprovedBodyPage& page, QWidget* parent)
     refresh();
   });
   refresh();
+}
+
+// The focus watchers go first: a box that loses the focus while the children are destroyed
+// then reaches neither the presenter nor this half-destroyed view.
+ImprovedBodyView::~ImprovedBodyView() {
+  for (widgets::TextBoxFocus* f : focus_watchers_) delete f;
+  for (QRadioButton* b : opt_gm6_) b->removeEventFilter(this);
 }
 
 bool ImprovedBodyView::eventFilter(QObject* watched, QEvent* event) {

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 class QButtonGroup;
 class QGroupBox;
@@ -16,11 +17,16 @@ class QPushButton;
 class QRadioButton;
 class QTabWidget;
 
+namespace qvt::widgets {
+class TextBoxFocus;
+}
+
 namespace qvt::pages {
 
 class ImprovedBodyView : public QWidget {
  public:
   ImprovedBodyView(ImprovedBodyPage& page, QWidget* parent = nullptr);
+  ~ImprovedBodyView() override;
   // Shows the presenter's state.
   void refresh();
   // Runs after every refresh, so the owner can pass on the chosen operation and the boxes.
@@ -48,6 +54,7 @@ class ImprovedBodyView : public QWidget {
   QGroupBox* frame6_ = nullptr;
   QGroupBox* frame5_ = nullptr;
   std::function<void()> on_refresh_;
+  std::vector<widgets::TextBoxFocus*> focus_watchers_;
 };
 
 }  // namespace qvt::pages

@@ -37,11 +37,11 @@ SuperstructureView::SuperstructureView(SuperstructurePage& page, QWidget* parent
     g->addWidget(box, i, 1);
     g->addWidget(new QLabel(QStringLiteral("m"), frame1), i, 2);
     txt_gm3_[i] = box;
-    widgets::TextBoxFocus::attach(box, {}, [this, i, box] {
+    focus_watchers_.push_back(widgets::TextBoxFocus::attach(box, {}, [this, i, box] {
       page_.set_txt_gm3(i, box->text().toStdString());
       page_.txt_gm3_LostFocus(i);
       refresh();
-    });
+    }));
   }
   layout->addWidget(frame1);
   auto* hint = new QLabel(u8("異なる土質をブロックに分けて登録します"), this);
@@ -80,6 +80,13 @@ SuperstructureView::SuperstructureView(SuperstructurePage& page, QWidget* parent
     refresh();
   });
   refresh();
+}
+
+// The focus watchers go first: a box that loses the focus while the children are destroyed
+// then reaches neither the presenter nor this half-destroyed view.
+SuperstructureView::~SuperstructureView() {
+  for (widgets::TextBoxFocus* f : focus_watchers_) delete f;
+  for (QRadioButton* b : opt_gm3_) b->removeEventFilter(this);
 }
 
 bool SuperstructureView::eventFilter(QObject* watched, QEvent* event) {

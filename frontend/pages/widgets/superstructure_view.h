@@ -7,6 +7,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 class QButtonGroup;
 class QGroupBox;
@@ -14,11 +15,16 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
+namespace qvt::widgets {
+class TextBoxFocus;
+}
+
 namespace qvt::pages {
 
 class SuperstructureView : public QWidget {
  public:
   SuperstructureView(SuperstructurePage& page, QWidget* parent = nullptr);
+  ~SuperstructureView() override;
   void refresh();
   // Runs after every refresh, so the owner can pass on the chosen operation.
   void set_on_refresh(std::function<void()> f) { on_refresh_ = std::move(f); }
@@ -39,6 +45,7 @@ class SuperstructureView : public QWidget {
   QButtonGroup* group_ = nullptr;
   QGroupBox* fra_gm3_ = nullptr;
   std::function<void()> on_refresh_;
+  std::vector<widgets::TextBoxFocus*> focus_watchers_;
 };
 
 }  // namespace qvt::pages
