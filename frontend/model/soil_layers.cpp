@@ -65,6 +65,21 @@ void store_layer_outline(ProjectModel& m, int slot, const LayerCorners& corners,
   build_block_outline(m, slot, messages);
 }
 
+void rebuild_layer(ProjectModel& m, int slot, const LayerCorners& corners, const LayerFrame& frame,
+                   MessageSink& messages) {
+  if (slot < 0 || slot >= MAX_WALL_BLOCKS) return;
+  WallBlock& block = m.wall_blocks[slot];
+  PolygonShape& p = block.polygon;
+  block.block_type = BLOCK_EMPTY;
+  p.head.length = 0;
+  p.head.label_x = p.head.label_y = 0;
+  p.head.mark_x = p.head.mark_y = 0;
+  p.reserved = 0;
+  unset_vertices(p, 0, POLYGON_VERTICES);
+  store_layer_outline(m, slot, corners, frame, messages);
+  center_block_label(m, slot);
+}
+
 std::optional<LayerCorners> restack_improved_blocks(ProjectModel& m, const LayerFrame& frame,
                                                     MessageSink& messages) {
   std::optional<LayerCorners> last;
@@ -73,16 +88,6 @@ std::optional<LayerCorners> restack_improved_blocks(ProjectModel& m, const Layer
     WallBlock& block = m.wall_blocks[slot];
     if (!is_soil_layer(block)) continue;
     LayerLevels lv = layer_levels(block);
-    PolygonShape& p = block.polygon;
-    block.block_type = BLOCK_EMPTY;
-    p.head.length = 0;
-    p.head.label_x = p.head.label_y = 0;
-    p.head.mark_x = p.head.mark_y = 0;
-    p.reserved = 0;
-    unset_vertices(p, 0, POLYGON_VERTICES);
-    p.head.ref_x = frame.x;
-    p.head.ref_y = frame.y;
-    p.vertex_count = 4;
     if (top_below) {
       lv.sea_bottom = (*top_below)[0];
       lv.land_bottom = (*top_below)[1];
@@ -91,8 +96,7 @@ std::optional<LayerCorners> restack_improved_blocks(ProjectModel& m, const Layer
     const LayerCorners corners{OutlinePoint{0, lv.sea_top}, OutlinePoint{frame.b, lv.land_top},
                                OutlinePoint{frame.b, lv.land_bottom},
                                OutlinePoint{0, lv.sea_bottom}};
-    store_layer_outline(m, slot, corners, frame, messages);
-    center_block_label(m, slot);
+    rebuild_layer(m, slot, corners, frame, messages);
     last = corners;
   }
   return last;

@@ -45,6 +45,12 @@ using LayerCorners = std::array<OutlinePoint, 4>;
 void store_layer_outline(ProjectModel& m, int slot, const LayerCorners& corners,
                          const LayerFrame& frame, MessageSink& messages);
 
+// Rebuilds one layer from its four corners: length, label, mark, reserved field and every
+// vertex cleared, then stored by store_layer_outline and its label centred. Name and unit
+// weights stay.
+void rebuild_layer(ProjectModel& m, int slot, const LayerCorners& corners, const LayerFrame& frame,
+                   MessageSink& messages);
+
 // Rebuilds every improved-soil block from slot 19 down to 0 as a layer over 0..B at the frame's
 // X, Y: its top kept, its bottom the top of the next layer below (the last layer keeps its own
 // bottom), length, label, mark and the reserved field cleared, then stored by

@@ -97,6 +97,7 @@ Form1::Form1(UiPort& ui, const std::filesystem::path& install_folder,
   pages_ = std::make_unique<InputPages>(client, model_, *stv_gm_, *view_);
   view_->attach_pages(*pages_);
   view_->set_block_dialogs(&editor_dialogs_);
+  pages_->set_block_dialogs(&block_dialogs_);
   build_menus();
   build_toolbar();
   view_->attach_toolbar(toolbar_buttons_[8], toolbar_buttons_[9], toolbar_buttons_[10]);
@@ -359,6 +360,9 @@ void Form1::reload_pages_and_take_snapshot() {
 }
 
 void Form1::StoreAllPanels() {
+  // The superstructure page is loaded only on arrival: it commits only while it is shown, so a
+  // run, save or close started on it takes its edits.
+  if (pages_->is_shown(1)) pages_->store_superstructure_page();
   pages_->store_design_conditions_page();
   pages_->store_improved_body_page();
   pages_->store_ground_surface_page();
@@ -388,8 +392,8 @@ bool Form1::save_question(const QString& text, bool stop_unless_saved) {
 }
 
 void Form1::store_visible_page() {
-  // The superstructure page commits when it is left, the dimension-line page has nothing.
-  if (pages_->is_shown(tab_no_) && tab_no_ != 1) pages_->store_page(tab_no_);
+  // The dimension-line page has nothing to commit.
+  if (pages_->is_shown(tab_no_)) pages_->store_page(tab_no_);
 }
 
 void Form1::set_caption(const std::string& title) {

@@ -2,6 +2,9 @@
 
 #include "frontend/pages/widgets/design_conditions_view.h"
 #include "frontend/pages/widgets/dimension_line_view.h"
+#include "frontend/pages/widgets/improved_body_view.h"
+#include "frontend/pages/widgets/superstructure_view.h"
+#include "frontend/dialogs/block_dialogs.h"
 #include "frontend/shell/section_view.h"
 
 #include <QCheckBox>
@@ -47,6 +50,8 @@ InputPages::InputPages(QWidget* parent, model::ProjectModel& model, pages::PageE
       editor_(view.editor()),
       design_(model, effects),
       dimension_(effects),
+      improved_(model, effects, design_, *this),
+      superstructure_(model, effects, *this),
       switch_(*this, effects, editor_) {
   for (int i = 0; i < kInputPageCount; ++i) {
     auto* page = new QFrame(parent);
@@ -69,6 +74,12 @@ InputPages::InputPages(QWidget* parent, model::ProjectModel& model, pages::PageE
   fill(tab_gm_[0], design_view_);
   dimension_view_ = new pages::DimensionLineView(dimension_);
   fill(tab_gm_[5], dimension_view_);
+  improved_view_ = new pages::ImprovedBodyView(improved_);
+  improved_view_->set_on_refresh([this] { pass_on_improved_body_state(); });
+  fill(tab_gm_[2], improved_view_);
+  superstructure_view_ = new pages::SuperstructureView(superstructure_);
+  superstructure_view_->set_on_refresh([this] { pass_on_superstructure_state(); });
+  fill(tab_gm_[1], superstructure_view_);
 
   for (int i = 0; i < kInputPageCount; ++i) {
     if (i == 5) continue;
@@ -84,6 +95,8 @@ InputPages::InputPages(QWidget* parent, model::ProjectModel& model, pages::PageE
 InputPages::~InputPages() {
   delete design_view_;
   delete dimension_view_;
+  delete improved_view_;
+  delete superstructure_view_;
 }
 
 bool InputPages::is_shown(int index) const { return !tab_gm_.at(index)->isHidden(); }
@@ -101,6 +114,61 @@ void InputPages::store_design_conditions_page() { design_.store(); }
 void InputPages::load_design_conditions_page() {
   design_.load();
   design_view_->refresh();
+}
+
+void InputPages::store_superstructure_page() { superstructure_.store(); }
+
+void InputPages::load_superstructure_page() {
+  superstructure_.load();
+  superstructure_view_->refresh();
+}
+
+void InputPages::pass_on_superstructure_state() {
+  view_.page_state().opt_gm3 = superstructure_.state().opt_gm3;
+}
+
+void InputPages::open_block_dialog(int slot, bool rectangle) {
+  if (block_dialogs_ == nullptr) return;
+  editor_.current_block_slot = static_cast<std::int16_t>(slot);
+  const dialogs::BlockDialogRequest request{slot, true};
+  if (rectangle)
+    block_dialogs_->rectangle(request);
+  else
+    block_dialogs_->polygon(request);
+}
+
+bool InputPages::drop_pending_edit() {
+  if (editor_.ed_mode == 0) return false;
+  editor_.ed_mode = 0;
+  view_.repaint_section();
+  return true;
+}
+
+void InputPages::store_improved_body_page() { improved_.store(); }
+
+void InputPages::load_improved_body_page() {
+  improved_.load();
+  improved_view_->refresh();
+}
+
+void InputPages::pass_on_improved_body_state() {
+  section::PageState& s = view_.page_state();
+  s.opt_gm6 = improved_.state().opt_gm6;
+  s.txt_gm6 = improved_.state().txt_gm6;
+}
+
+void InputPages::open_layer_dialog(int slot, bool edit_mode,
+                                   const std::array<std::string, 5>& body_texts) {
+  if (block_dialogs_ == nullptr) return;
+  editor_.current_block_slot = static_cast<std::int16_t>(slot);
+  block_dialogs_->layer({slot, edit_mode, body_texts});
+}
+
+void InputPages::view_whole_section() { view_.view_whole_section(); }
+
+void InputPages::refresh_section_extents() {
+  view_.compute_section_extents();
+  view_.repaint_section();
 }
 
 void InputPages::store_page(int index) {

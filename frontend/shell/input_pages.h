@@ -6,6 +6,8 @@
 #include "frontend/model/project.h"
 #include "frontend/pages/design_conditions_page.h"
 #include "frontend/pages/dimension_line_page.h"
+#include "frontend/pages/improved_body_page.h"
+#include "frontend/pages/superstructure_page.h"
 #include "frontend/pages/page_switch.h"
 #include "frontend/section/editor_state.h"
 
@@ -19,7 +21,13 @@ class QWidget;
 namespace qvt::pages {
 class DesignConditionsView;
 class DimensionLineView;
+class ImprovedBodyView;
+class SuperstructureView;
 }  // namespace qvt::pages
+
+namespace qvt::dialogs {
+class BlockDialogs;
+}
 
 namespace qvt::shell {
 
@@ -30,7 +38,9 @@ class SectionView;
 // 6 earth-pressure action points and soil layers.
 inline constexpr int kInputPageCount = 7;
 
-class InputPages : public pages::PageSwitchHost {
+class InputPages : public pages::PageSwitchHost,
+                   private pages::ImprovedBodyPort,
+                   private pages::SuperstructurePort {
  public:
   // Creates the containers as children of `parent`, placed, hidden and disabled.
   InputPages(QWidget* parent, model::ProjectModel& model, pages::PageEffects& effects,
@@ -53,20 +63,26 @@ class InputPages : public pages::PageSwitchHost {
   pages::DesignConditionsView& design_conditions_view() { return *design_view_; }
   pages::DimensionLinePage& dimension_lines() { return dimension_; }
   pages::DimensionLineView& dimension_lines_view() { return *dimension_view_; }
+  pages::SuperstructurePage& superstructure() { return superstructure_; }
+  pages::SuperstructureView& superstructure_view() { return *superstructure_view_; }
+  pages::ImprovedBodyPage& improved_body() { return improved_; }
+  pages::ImprovedBodyView& improved_body_view() { return *improved_view_; }
+  // The dialogs the register buttons open (the main window's).
+  void set_block_dialogs(dialogs::BlockDialogs* dialogs) { block_dialogs_ = dialogs; }
   // The picture editor's state, shared by the pages, the picture and the block dialogs.
   section::EditorState& editor_state() { return editor_; }
 
   // Commit a page's controls into the model.
   void store_design_conditions_page();
-  void store_superstructure_page() {}
-  void store_improved_body_page() {}
+  void store_superstructure_page();
+  void store_improved_body_page();
   void store_ground_surface_page() {}
   void store_bearing_layer_page() {}
   void store_earth_pressure_page() {}
   // Fill a page's controls from the model.
   void load_design_conditions_page();
-  void load_superstructure_page() {}
-  void load_improved_body_page() {}
+  void load_superstructure_page();
+  void load_improved_body_page();
   void load_ground_surface_page() {}
   void load_bearing_layer_page() {}
   void load_earth_pressure_page() {}
@@ -95,12 +111,29 @@ class InputPages : public pages::PageSwitchHost {
  private:
   class CategoryPage;
 
+  // ImprovedBodyPort
+  void open_layer_dialog(int slot, bool edit_mode,
+                         const std::array<std::string, 5>& body_texts) override;
+  void view_whole_section() override;
+  void refresh_section_extents() override;
+  // SuperstructurePort
+  void open_block_dialog(int slot, bool rectangle) override;
+  bool drop_pending_edit() override;
+  // The picture editor reads the chosen operation and the body boxes from the page state.
+  void pass_on_improved_body_state();
+  void pass_on_superstructure_state();
+
   model::ProjectModel& model_;
   SectionView& view_;
   std::array<QWidget*, kInputPageCount> tab_gm_{};
   section::EditorState& editor_;  // the main window's, shared with the picture and the dialogs
   pages::DesignConditionsPage design_;
   pages::DimensionLinePage dimension_;
+  pages::ImprovedBodyPage improved_;
+  pages::SuperstructurePage superstructure_;
+  pages::SuperstructureView* superstructure_view_ = nullptr;
+  dialogs::BlockDialogs* block_dialogs_ = nullptr;
+  pages::ImprovedBodyView* improved_view_ = nullptr;
   pages::DesignConditionsView* design_view_ = nullptr;
   pages::DimensionLineView* dimension_view_ = nullptr;
   std::array<std::unique_ptr<CategoryPage>, kInputPageCount> category_pages_;

@@ -60,7 +60,12 @@ class ShellPagePort : public section::PagePort {
   void select_action_point(int n) override {
     editor_.current_point_index = static_cast<std::int16_t>(n - 1);
   }
-  void restore_operation_prompt() override {}
+  void restore_operation_prompt() override {
+    if (pages_ == nullptr) return;
+    const int shown = page_state().shown_page;
+    if (shown == 1) pages_->superstructure().opt_gm3_GotFocus(state_.opt_gm3);
+    if (shown == 2) pages_->improved_body().opt_gm6_GotFocus(state_.opt_gm6);
+  }
   section::PageState& state() { return state_; }
 
  private:

@@ -199,6 +199,7 @@ TEST_F(RunTest, RefusedEngineInputStartsNothingAndLeavesNoOldResults) {
   // A bearing surface that falls towards the land side is refused by the writer.
   form->model().conditions.body_dims.dh1 = 2;
   form->model().conditions.body_dims.dh2 = 1;
+  form->pages().load_improved_body_page();  // the page commits what it shows
   ui.shown.clear();
   ui.answers = {Answer::No};
   form->cal_Click();
@@ -279,6 +280,47 @@ TEST_F(RunTest, SampleProjectReachesTheRealBlockWeightEngine) {
   EXPECT_TRUE(exists_in_work("DM000BLK.PDT"));
   EXPECT_TRUE(exists_in_work("DM100BLK.PDT"));
   EXPECT_TRUE(form->isEnabled());
+}
+
+}  // namespace
+}  // namespace qvt::shell::testing
+
+namespace qvt::shell::testing {
+namespace {
+
+std::vector<std::string> lines_of(const std::string& text) {
+  std::vector<std::string> out;
+  std::string line;
+  for (char c : text) {
+    if (c == '\n') {
+      out.push_back(line);
+      line.clear();
+    } else if (c != '\r') {
+      line += c;
+    }
+  }
+  return out;
+}
+
+// The check point typed on the superstructure page reaches a run started on that page, in both
+// load cases, and a close asks to save it.
+TEST_F(RunTest, SuperstructurePageShownCommitsWithTheRun) {
+  form->opt_menu_Click(1);
+  ASSERT_TRUE(form->pages().is_shown(1));
+  form->pages().superstructure().set_txt_gm3(0, "5");
+  form->cal_Click();
+  const auto cal = read_file_bytes(work() / "QVTAJKN.CAL");
+  ASSERT_TRUE(cal.has_value());
+  const std::vector<std::string> lines = lines_of(*cal);
+  ASSERT_GE(lines.size(), 514u);
+  EXPECT_EQ(lines[507], "5");  // check point X, normal case
+  EXPECT_EQ(lines[513], "5");  // and seismic case
+  EXPECT_EQ(form->model().conditions.body_reactions[0].check_x, 5);
+  EXPECT_EQ(form->model().conditions.body_reactions[1].check_x, 5);
+  ui.shown.clear();
+  ui.answers = {Answer::Cancel};
+  EXPECT_FALSE(form->close());
+  ASSERT_EQ(ui.box_texts().size(), 1u);
 }
 
 }  // namespace

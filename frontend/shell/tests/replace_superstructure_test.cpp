@@ -68,6 +68,9 @@ class ReplaceTest : public ShellTest {
     m.conditions.water_levels[1] = -0.5;  // not written by the import: kept
     // The page shows what was set behind its back, so its commit keeps it.
     form->pages().load_design_conditions_page();
+    // The improved body's height is derived from the soil blocks set here.
+    form->pages().load_improved_body_page();
+    form->pages().store_improved_body_page();
     ui.files.push_back(qpath("edited.msj"));
     EXPECT_TRUE(form->add_save_Click());
     write_file_bytes(work() / "DM003KAT.PDT", "old result");

@@ -1,0 +1,258 @@
+#include "frontend/pages/improved_body_page.h"
+
+#include "frontend/model/block_outline.h"
+#include "frontend/model/block_slots.h"
+#include "frontend/model/project_files.h"
+#include "frontend/model/soil_layers.h"
+#include "frontend/model/tests/model_test_support.h"
+#include "frontend/pages/improved_layers.h"
+#include "frontend/pages/tests/page_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace qvt::pages {
+namespace {
+
+using model::testing::Recorder;
+
+struct FakePort : ImprovedBodyPort {
+  struct Call {
+    int slot;
+    bool edit;
+    std::array<std::string, 5> texts;
+  };
+  std::vector<Call> dialogs;
+  int whole_views = 0;
+  int refreshes = 0;
+  void open_layer_dialog(int slot, bool edit, const std::array<std::string, 5>& t) override {
+    dialogs.push_back({slot, edit, t});
+  }
+  void view_whole_section() override { ++whole_views; }
+  void refresh_section_extents() override { ++refreshes; }
+};
+
+class ImprovedBodyPageTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fx.status.clear();
+    fx.messages_shown.clear();
+    port = FakePort{};
+    m = model::testing::new_project();
+    conditions = std::make_unique<DesignConditionsPage>(*m, fx);
+    page = std::make_unique<ImprovedBodyPage>(*m, fx, *conditions, port);
+  }
+  void choose_pattern(int index) { conditions->opt_gm1_select(index); }
+  void level_layer(int slot, double bottom, double height, double width = 10) {
+    model::WallBlock& b = m->wall_blocks[slot];
+    b.block_type = model::BLOCK_SOIL_RECTANGLE;
+    b.polygon.head.ref_y = bottom;
+    b.polygon.vertex_count = 2;
+    b.polygon.vertex_x[0] = width;
+    b.polygon.vertex_y[0] = height;
+    Recorder rec;
+    model::build_block_outline(*m, slot, rec);
+  }
+  const ImprovedBodyState& s() const { return page->state(); }
+  std::unique_ptr<model::ProjectModel> m;
+  testing::RecordingEffects fx;
+  FakePort port;
+  std::unique_ptr<DesignConditionsPage> conditions;
+  std::unique_ptr<ImprovedBodyPage> page;
+};
+
+TEST_F(ImprovedBodyPageTest, LoadFillsBothFramesAndFollowsThePattern) {
+  m->conditions.body_dims = {1.5, -25, 20, -24.5, -25, 3, 4, 0, 0, 6, 2, 1.23456};
+  struct Case {
+    int pattern;
+    bool shape_tab, frame6, frame5;
+  };
+  const Case cases[] = {{0, false, true, false},  // block: tab off, frames as they were
+                        {1, true, true, false},   // 壁式
+                        {5, true, false, true},   // 格子式
+                        {4, false, false, true}}; // tangent circles keep the lattice frame shown
+  for (const Case& c : cases) {
+    choose_pattern(c.pattern);
+    page->load();
+    SCOPED_TRACE(c.pattern);
+    EXPECT_EQ(s().shape_tab_enabled, c.shape_tab);
+    EXPECT_EQ(s().frame6_visible, c.frame6);
+    EXPECT_EQ(s().frame5_visible, c.frame5);
+  }
+  const std::array<std::string, 5> body{"1.500", "-25.000", "20.000", "-24.500", "-25.000"};
+  EXPECT_EQ(s().txt_gm6, body);
+  const char* walls[] = {"4.000", "3.000", "6.000", "2.000", "1.235"};
+  for (int i = 0; i < 5; ++i) {
+    EXPECT_EQ(s().txt_gm7[i], walls[i]);
+    EXPECT_EQ(s().txt_gm7[i + 5], walls[i]);
+  }
+}
+
+TEST_F(ImprovedBodyPageTest, ShapeTabCannotBeChosenWhileOff) {
+  choose_pattern(1);
+  page->load();
+  page->select_inner_tab(1);
+  EXPECT_EQ(s().inner_tab, 1);
+  choose_pattern(0);
+  page->load();
+  EXPECT_EQ(s().inner_tab, 0);
+  page->select_inner_tab(1);
+  EXPECT_EQ(s().inner_tab, 0);
+}
+
+TEST_F(ImprovedBodyPageTest, CommitDerivesWidthAndHeightOfTheWalls) {
+  struct Case {
+    int pattern;
+    const char* width;
+    const char* ds;
+    const char* bl1;
+    const char* bl2;
+    bool layers;  // a type-7 layer -20 up 15
+    double bs, dl;
+  };
+  const Case cases[] = {
+      {1, "10", "5", "2", "3", true, 5, 10},
+      {1, "10", "5", "7", "5", true, -2, 10},
+      {5, "10", "3", "2", "3", true, 5, 12},
+      {0, "10", "3", "2", "3", false, 5, -3},  // no block: height 0
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    if (c.layers) level_layer(4, -20, 15);
+    choose_pattern(c.pattern);
+    page->load();
+    page->set_txt_gm6(2, c.width);
+    const int first = c.pattern == 5 ? 5 : 0;
+    page->set_txt_gm7(first + 1, c.ds);
+    page->set_txt_gm7(first + 3, c.bl1);
+    page->set_txt_gm7(first + 4, c.bl2);
+    page->set_txt_gm7(5 - first + 3, "99");  // edits in the hidden frame are not read
+    page->store();
+    SCOPED_TRACE(c.pattern);
+    EXPECT_EQ(m->conditions.body_dims.width, 10);
+    EXPECT_EQ(m->conditions.body_dims.bs, c.bs);
+    EXPECT_EQ(m->conditions.body_dims.dl, c.dl);
+  }
+}
+
+TEST_F(ImprovedBodyPageTest, HeightSpansSlopedAndLevelLayers) {
+  level_layer(6, -25, 7);  // -25..-18
+  model::WallBlock& p = m->wall_blocks[2];  // -18..-3 absolute, relative to -10
+  p.block_type = model::BLOCK_SOIL_POLYGON;
+  p.polygon.head.ref_y = -10;
+  p.polygon.vertex_count = 4;
+  const double ys[] = {7, 7, -8, -8};
+  for (int k = 0; k < 4; ++k) p.polygon.vertex_y[k] = ys[k];
+  page->load();
+  page->set_txt_gm7(1, "4");
+  page->store();
+  EXPECT_EQ(m->conditions.body_dims.dl, 18);  // 22 - 4
+}
+
+TEST_F(ImprovedBodyPageTest, SampleBlockQuayCommitsItsBody) {
+  Recorder rec;
+  const std::string base =
+      (std::filesystem::path(QVT_SOURCE_DIR) / "data" / "samples" / "sample_block_quay").string();
+  ASSERT_TRUE(model::load_project_files(base, *m, rec));
+  conditions->load();
+  page->load();
+  page->store();
+  EXPECT_EQ(m->conditions.body_dims.bs, 20);
+  EXPECT_EQ(m->conditions.body_dims.dl, 15);
+}
+
+TEST_F(ImprovedBodyPageTest, WallBoxIsOnlyReformattedOnLeaving) {
+  page->load();
+  page->set_txt_gm7(2, "1.23456");
+  page->txt_gm7_LostFocus(2);
+  EXPECT_EQ(s().txt_gm7[2], "1.235");
+  EXPECT_EQ(m->conditions.body_dims.ll, 0);
+}
+
+TEST_F(ImprovedBodyPageTest, RegistrationChecksInOrder) {
+  struct Case {
+    bool full;
+    const char* b;
+    const char* dh1;
+    const char* dh2;
+    const char* message;  // nullptr: the dialog opens
+  };
+  const Case cases[] = {
+      {true, "0", "0", "0", model::kMsgBlockLimit},
+      {false, "0", "-20", "-20", kMsgWidthNotSet},
+      {false, "-1", "-20", "-20", kMsgWidthNotSet},
+      {false, "5", "-20", "0", kMsgBottomNotSet},
+      {false, "5", "0", "-20", kMsgBottomNotSet},
+      {false, "5", "-20", "-20", nullptr},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    if (c.full)
+      for (int i = 0; i < model::MAX_WALL_BLOCKS; ++i) m->wall_blocks[i].block_type = 1;
+    m->wall_blocks[0].block_type = model::BLOCK_RECTANGLE;
+    page->load();
+    page->opt_gm6_select(2);
+    page->set_txt_gm6(2, c.b);
+    page->set_txt_gm6(3, c.dh1);
+    page->set_txt_gm6(4, c.dh2);
+    page->cmd_gm6_Click();
+    SCOPED_TRACE(c.b);
+    EXPECT_EQ(s().opt_gm6, -1);
+    if (c.message) {
+      ASSERT_EQ(fx.messages_shown.size(), 1u);
+      EXPECT_EQ(fx.messages_shown[0], c.message);
+      EXPECT_TRUE(port.dialogs.empty());
+      EXPECT_EQ(port.refreshes, 0);
+    } else {
+      EXPECT_TRUE(fx.messages_shown.empty());
+      ASSERT_EQ(port.dialogs.size(), 1u);
+      EXPECT_EQ(port.dialogs[0].slot, 1);  // the first free slot
+      EXPECT_FALSE(port.dialogs[0].edit);
+      const std::array<std::string, 5> texts{"0.000", "0.000", "5", "-20", "-20"};
+      EXPECT_EQ(port.dialogs[0].texts, texts);
+      EXPECT_EQ(port.refreshes, 1);
+    }
+  }
+  EXPECT_EQ(std::string(model::kMsgBlockLimit),
+            "ﾌﾞﾛｯｸ数が最大値( 20)に達しています。これ以上の追加はできません。");
+}
+
+TEST_F(ImprovedBodyPageTest, OperationsShowTheirPrompts) {
+  const char* prompts[] = {"編集する壁体ブロックを選択してください。",
+                           "削除する壁体ブロックを選択してください。",
+                           "No位置を移動する壁体ブロックを選択してください。"};
+  for (int i = 1; i <= 3; ++i) {
+    page->opt_gm6_select(i);
+    EXPECT_EQ(s().opt_gm6, i);
+    EXPECT_EQ(fx.status.back(), prompts[i - 1]);
+  }
+  const size_t before = fx.status.size();
+  page->opt_gm6_GotFocus(0);  // the hidden option leaves the panel as it is
+  EXPECT_EQ(fx.status.size(), before);
+}
+
+TEST_F(ImprovedBodyPageTest, LeavingABodyBoxReshapesAndRefitsOrRefuses) {
+  level_layer(3, -15, 15);
+  m->conditions.body_dims = {0, 0, 10, -15, -15};
+  page->load();
+  page->txt_gm6_GotFocus(3);
+  page->set_txt_gm6(3, "-12");
+  page->txt_gm6_LostFocus(3);
+  EXPECT_EQ(m->wall_blocks[3].block_type, model::BLOCK_SOIL_POLYGON);
+  EXPECT_EQ(port.whole_views, 1);
+  page->txt_gm6_GotFocus(3);
+  page->set_txt_gm6(3, "0");
+  page->txt_gm6_LostFocus(3);
+  EXPECT_EQ(s().txt_gm6[3], "-12.000");
+  ASSERT_EQ(fx.messages_shown.size(), 1u);
+  EXPECT_EQ(fx.messages_shown[0], kMsgAboveBodyTop);
+  EXPECT_EQ(port.whole_views, 1);
+  // Unchanged: nothing redrawn.
+  page->txt_gm6_GotFocus(0);
+  page->txt_gm6_LostFocus(0);
+  EXPECT_EQ(port.whole_views, 1);
+}
+
+}  // namespace
+}  // namespace qvt::pages

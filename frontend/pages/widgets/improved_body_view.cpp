@@ -1,0 +1,185 @@
+#include "frontend/pages/widgets/improved_body_view.h"
+
+#include "frontend/widgets/text_box_focus.h"
+
+#include <QButtonGroup>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace qvt::pages {
+
+namespace {
+
+QString u8(const char* s) { return QString::fromUtf8(s); }
+
+QLineEdit* number_box(QWidget* parent, const QString& name) {
+  auto* box = new QLineEdit(parent);
+  box->setObjectName(name);
+  box->setAlignment(Qt::AlignRight);
+  box->setMaximumWidth(90);
+  return box;
+}
+
+}  // namespace
+
+ImprovedBodyView::ImprovedBodyView(ImprovedBodyPage& page, QWidget* parent)
+    : QWidget(parent), page_(page) {
+  setObjectName(QStringLiteral("improved_body"));
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  tabs_ = new QTabWidget(this);
+  tabs_->setObjectName(QStringLiteral("tab_gm_2_inner"));
+  layout->addWidget(tabs_);
+
+  // Tab "改良体".
+  auto* body = new QWidget(tabs_);
+  auto* v = new QVBoxLayout(body);
+  auto* grid = new QGridLayout;
+  static const char* const kGroups[5] = {"配置基準点", "", "改良幅", "改良下限標高", ""};
+  static const char* const kLabels[5] = {"Ｘ", "Ｙ", "Ｂ", "Dh1", "Dh2"};
+  int row = 0;
+  for (int i = 0; i < 5; ++i) {
+    txt_gm6_[i] = number_box(body, QStringLiteral("txt_gm6_%1").arg(i));
+    if (i == 1) {  // Y only carries the loaded value back to the store
+      txt_gm6_[i]->hide();
+      continue;
+    }
+    grid->addWidget(new QLabel(u8(kGroups[i]), body), row, 0);
+    grid->addWidget(new QLabel(u8(kLabels[i]), body), row, 1);
+    grid->addWidget(txt_gm6_[i], row, 2);
+    grid->addWidget(new QLabel(QStringLiteral("m"), body), row, 3);
+    ++row;
+    QLineEdit* box = txt_gm6_[i];
+    focus_watchers_.push_back(widgets::TextBoxFocus::attach(
+        box, [this, i] { page_.txt_gm6_GotFocus(i); },
+        [this, i, box] {
+          page_.set_txt_gm6(i, box->text().toStdString());
+          page_.txt_gm6_LostFocus(i);
+          refresh();
+        }));
+  }
+  v->addLayout(grid);
+  auto* hint = new QLabel(u8("異なる土質をブロックに分けて登録します"), body);
+  hint->setObjectName(QStringLiteral("lbl_gm6_0"));
+  hint->setWordWrap(true);
+  v->addWidget(hint);
+  auto* ops = new QHBoxLayout;
+  cmd_gm6_ = new QPushButton(u8("登録"), body);
+  cmd_gm6_->setObjectName(QStringLiteral("cmd_gm6"));
+  ops->addWidget(cmd_gm6_);
+  group_ = new QButtonGroup(this);
+  static const char* const kOps[4] = {"登録", "編集", "削除", " Ｎｏ 位置"};
+  for (int i = 0; i < 4; ++i) {
+    auto* b = new QRadioButton(u8(kOps[i]), body);
+    b->setObjectName(QStringLiteral("opt_gm6_%1").arg(i));
+    b->installEventFilter(this);
+    group_->addButton(b, i);
+    opt_gm6_[i] = b;
+    if (i == 0) {
+      b->hide();  // a member of the group that is never shown
+      continue;
+    }
+    ops->addWidget(b);
+  }
+  v->addLayout(ops);
+  v->addStretch(1);
+  tabs_->addTab(body, u8("改良体"));
+
+  // Tab "改良体の形状": the wall form's frame and the lattice form's frame.
+  auto* shape = new QWidget(tabs_);
+  auto* sv = new QVBoxLayout(shape);
+  static const char* const kWall[5] = {"Ｌｓ", "Ｄｓ", "Ｌｌ", "Ｂｌ１", "Ｂｌ２"};
+  for (int f = 0; f < 2; ++f) {
+    auto* frame = new QGroupBox(u8(f == 0 ? "壁式" : "格子式"), shape);
+    frame->setObjectName(f == 0 ? QStringLiteral("Frame6") : QStringLiteral("Frame5"));
+    auto* g = new QGridLayout(frame);
+    g->addWidget(new QLabel(u8("短壁"), frame), 0, 0);
+    g->addWidget(new QLabel(u8("長壁"), frame), 2, 0);
+    for (int k = 0; k < 5; ++k) {
+      const int i = f * 5 + k;
+      txt_gm7_[i] = number_box(frame, QStringLiteral("txt_gm7_%1").arg(i));
+      const int r = k;
+      g->addWidget(new QLabel(u8(kWall[k]), frame), r, 1);
+      g->addWidget(txt_gm7_[i], r, 2);
+      g->addWidget(new QLabel(QStringLiteral("m"), frame), r, 3);
+      QLineEdit* box = txt_gm7_[i];
+      focus_watchers_.push_back(widgets::TextBoxFocus::attach(box, {}, [this, i, box] {
+        page_.set_txt_gm7(i, box->text().toStdString());
+        page_.txt_gm7_LostFocus(i);
+        refresh();
+      }));
+    }
+    g->addWidget(new QLabel(u8("Ｂｓ＝改良幅－（Ｂｌ１＋Ｂｌ２）"), frame), 5, 0, 1, 4);
+    g->addWidget(new QLabel(u8("Ｄｌ＝改良高－Ｄｓ"), frame), 6, 0, 1, 4);
+    sv->addWidget(frame);
+    (f == 0 ? frame6_ : frame5_) = frame;
+  }
+  sv->addStretch(1);
+  tabs_->addTab(shape, u8("改良体の形状"));
+
+  connect(cmd_gm6_, &QPushButton::clicked, this, [this] {
+    page_.cmd_gm6_Click();
+    refresh();
+  });
+  connect(group_, &QButtonGroup::idClicked, this, [this](int id) {
+    page_.opt_gm6_select(id);
+    refresh();
+  });
+  connect(tabs_, &QTabWidget::currentChanged, this, [this](int tab) {
+    page_.select_inner_tab(tab);
+    refresh();
+  });
+  refresh();
+}
+
+// The focus watchers go first: a box that loses the focus while the children are destroyed
+// then reaches neither the presenter nor this half-destroyed view.
+ImprovedBodyView::~ImprovedBodyView() {
+  for (widgets::TextBoxFocus* f : focus_watchers_) delete f;
+  for (QRadioButton* b : opt_gm6_) b->removeEventFilter(this);
+}
+
+bool ImprovedBodyView::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn)
+    for (int i = 0; i < 4; ++i)
+      if (watched == opt_gm6_[i]) page_.opt_gm6_GotFocus(i);
+  return QWidget::eventFilter(watched, event);
+}
+
+void ImprovedBodyView::refresh() {
+  const ImprovedBodyState& s = page_.state();
+  for (int i = 0; i < 5; ++i) {
+    const QString t = QString::fromStdString(s.txt_gm6[i]);
+    if (txt_gm6_[i]->text() != t) txt_gm6_[i]->setText(t);
+  }
+  for (int i = 0; i < 10; ++i) {
+    const QString t = QString::fromStdString(s.txt_gm7[i]);
+    if (txt_gm7_[i]->text() != t) txt_gm7_[i]->setText(t);
+  }
+  // No option is checked after a registration: the group lets go while it is cleared.
+  group_->setExclusive(false);
+  for (int i = 0; i < 4; ++i) {
+    QSignalBlocker block(opt_gm6_[i]);
+    opt_gm6_[i]->setChecked(s.opt_gm6 == i);
+  }
+  group_->setExclusive(true);
+  {
+    QSignalBlocker block(tabs_);
+    tabs_->setTabEnabled(1, s.shape_tab_enabled);
+    tabs_->setCurrentIndex(s.inner_tab);
+  }
+  frame6_->setVisible(s.frame6_visible);
+  frame5_->setVisible(s.frame5_visible);
+  if (on_refresh_) on_refresh_();
+}
+
+}  // namespace qvt::pages

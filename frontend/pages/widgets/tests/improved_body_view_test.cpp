@@ -1,0 +1,113 @@
+#include "frontend/pages/widgets/improved_body_view.h"
+
+#include "frontend/model/project_files.h"
+#include "frontend/model/tests/model_test_support.h"
+#include "frontend/pages/tests/page_test_support.h"
+#include "frontend/widgets/tests/offscreen_app.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace qvt::pages {
+namespace {
+
+using namespace qvt::widgets::testing;
+using qvt::pages::testing::RecordingEffects;
+
+struct NullPort : ImprovedBodyPort {
+  int dialogs = 0, whole_views = 0;
+  void open_layer_dialog(int, bool, const std::array<std::string, 5>&) override { ++dialogs; }
+  void view_whole_section() override { ++whole_views; }
+  void refresh_section_extents() override {}
+};
+
+class ImprovedBodyViewTest : public ::testing::Test {
+ protected:
+  ImprovedBodyViewTest() {
+    model::testing::Recorder rec;
+    const std::string base =
+        (std::filesystem::path(QVT_SOURCE_DIR) / "data" / "samples" / "sample_block_quay").string();
+    loaded = model::load_project_files(base, *m, rec);
+    conditions.load();
+    page.load();
+    view.resize(300, 458);
+    view.refresh();
+    show_active(view);
+  }
+  void reload() {
+    page.load();
+    view.refresh();
+  }
+  struct AppFirst {
+    AppFirst() { app(); }
+  } app_first;
+  std::unique_ptr<model::ProjectModel> m = model::testing::new_project();
+  bool loaded = false;
+  RecordingEffects fx;
+  NullPort port;
+  DesignConditionsPage conditions{*m, fx};
+  ImprovedBodyPage page{*m, fx, conditions, port};
+  ImprovedBodyView view{page};
+};
+
+TEST_F(ImprovedBodyViewTest, ShapeTabAndFrameFollowThePattern) {
+  ASSERT_TRUE(loaded);
+  EXPECT_FALSE(view.tab_gm2()->isTabEnabled(1));  // block pattern
+  conditions.opt_gm1_select(1);                   // 壁式
+  reload();
+  EXPECT_TRUE(view.tab_gm2()->isTabEnabled(1));
+  EXPECT_FALSE(view.frame6()->isHidden());
+  EXPECT_TRUE(view.frame5()->isHidden());
+  conditions.opt_gm1_select(5);  // 格子式
+  reload();
+  EXPECT_TRUE(view.tab_gm2()->isTabEnabled(1));
+  EXPECT_TRUE(view.frame6()->isHidden());
+  EXPECT_FALSE(view.frame5()->isHidden());
+  EXPECT_TRUE(view.txt_gm6(1)->isHidden());  // Y is never shown
+}
+
+TEST_F(ImprovedBodyViewTest, RealFocusOutOfABodyBoxReshapesTheLayers) {
+  ASSERT_TRUE(loaded);
+  QLineEdit* box = view.txt_gm6(3);
+  box->setFocus();
+  QApplication::processEvents();
+  ASSERT_TRUE(box->hasFocus());
+  type_text(box, QStringLiteral("-22"));
+  view.txt_gm6(4)->setFocus();
+  QApplication::processEvents();
+  EXPECT_EQ(box->text().toStdString(), "-22.000");
+  EXPECT_EQ(m->wall_blocks[1].block_type, model::BLOCK_SOIL_POLYGON);
+  EXPECT_EQ(port.whole_views, 1);
+}
+
+TEST_F(ImprovedBodyViewTest, RegisterClearsTheChosenOperation) {
+  ASSERT_TRUE(loaded);
+  view.opt_gm6(2)->click();
+  EXPECT_EQ(page.state().opt_gm6, 2);
+  view.cmd_gm6()->click();
+  EXPECT_EQ(port.dialogs, 1);
+  for (int i = 0; i < 4; ++i) EXPECT_FALSE(view.opt_gm6(i)->isChecked()) << i;
+}
+
+// Not a check: with QVT_DOCS_DIR set, saves the pictures of the page the documentation shows.
+TEST_F(ImprovedBodyViewTest, Screenshots) {
+  const QByteArray docs = qgetenv("QVT_DOCS_DIR");
+  if (docs.isEmpty()) GTEST_SKIP() << "QVT_DOCS_DIR not set";
+  ASSERT_TRUE(loaded);
+  ASSERT_TRUE(view.grab().save(QString::fromLocal8Bit(docs) + "/page-improved-body.png"));
+  conditions.opt_gm1_select(1);
+  reload();
+  view.tab_gm2()->setCurrentIndex(1);
+  QApplication::processEvents();
+  ASSERT_TRUE(view.grab().save(QString::fromLocal8Bit(docs) + "/page-improved-body-shape.png"));
+}
+
+}  // namespace
+}  // namespace qvt::pages

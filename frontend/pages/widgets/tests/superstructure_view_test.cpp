@@ -1,0 +1,85 @@
+#include "frontend/pages/widgets/superstructure_view.h"
+
+#include "frontend/model/project_files.h"
+#include "frontend/model/tests/model_test_support.h"
+#include "frontend/pages/tests/page_test_support.h"
+#include "frontend/widgets/tests/offscreen_app.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace qvt::pages {
+namespace {
+
+using namespace qvt::widgets::testing;
+using qvt::pages::testing::RecordingEffects;
+
+struct NullPort : SuperstructurePort {
+  void open_block_dialog(int, bool) override {}
+  void refresh_section_extents() override {}
+  bool drop_pending_edit() override { return false; }
+};
+
+class SuperstructureViewTest : public ::testing::Test {
+ protected:
+  SuperstructureViewTest() {
+    model::testing::Recorder rec;
+    const std::string base =
+        (std::filesystem::path(QVT_SOURCE_DIR) / "data" / "samples" / "sample_block_quay").string();
+    loaded = model::load_project_files(base, *m, rec);
+    page.load();
+    view.resize(300, 458);
+    view.refresh();
+    show_active(view);
+  }
+  struct AppFirst {
+    AppFirst() { app(); }
+  } app_first;
+  std::unique_ptr<model::ProjectModel> m = model::testing::new_project();
+  bool loaded = false;
+  RecordingEffects fx;
+  NullPort port;
+  SuperstructurePage page{*m, fx, port};
+  SuperstructureView view{page};
+};
+
+TEST_F(SuperstructureViewTest, ButtonsGreyOutOffRegister) {
+  EXPECT_TRUE(view.opt_gm3(0)->isChecked());
+  EXPECT_TRUE(view.cmd_gm3(0)->isEnabled());
+  view.opt_gm3(4)->click();
+  EXPECT_FALSE(view.fra_gm3()->isEnabled());
+  EXPECT_FALSE(view.cmd_gm3(0)->isEnabled());
+  EXPECT_FALSE(view.cmd_gm3(1)->isEnabled());
+  view.opt_gm3(0)->click();
+  EXPECT_TRUE(view.cmd_gm3(1)->isEnabled());
+}
+
+TEST_F(SuperstructureViewTest, LettersInXShowZeroAfterLeaving) {
+  QLineEdit* box = view.txt_gm3(0);
+  box->setFocus();
+  QApplication::processEvents();
+  type_text(box, QStringLiteral("abc"));
+  view.txt_gm3(1)->setFocus();
+  QApplication::processEvents();
+  EXPECT_EQ(box->text().toStdString(), "0.000");
+  page.store();
+  EXPECT_EQ(m->conditions.body_reactions[0].check_x, 0);
+  EXPECT_EQ(m->conditions.body_reactions[1].check_x, 0);
+}
+
+// Not a check: with QVT_DOCS_DIR set, saves the picture of the page the documentation shows.
+TEST_F(SuperstructureViewTest, Screenshot) {
+  const QByteArray docs = qgetenv("QVT_DOCS_DIR");
+  if (docs.isEmpty()) GTEST_SKIP() << "QVT_DOCS_DIR not set";
+  ASSERT_TRUE(loaded);
+  ASSERT_TRUE(view.grab().save(QString::fromLocal8Bit(docs) + "/page-superstructure.png"));
+}
+
+}  // namespace
+}  // namespace qvt::pages
