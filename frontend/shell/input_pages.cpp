@@ -1,5 +1,6 @@
 #include "frontend/shell/input_pages.h"
 
+#include "frontend/pages/widgets/bearing_layer_view.h"
 #include "frontend/pages/widgets/design_conditions_view.h"
 #include "frontend/pages/widgets/dimension_line_view.h"
 #include "frontend/shell/section_view.h"
@@ -47,6 +48,7 @@ InputPages::InputPages(QWidget* parent, model::ProjectModel& model, pages::PageE
       editor_(view.editor()),
       design_(model, effects),
       dimension_(effects),
+      bearing_(model, effects, [this] { return design_.opt_gm1_selected(1); }),
       switch_(*this, effects, editor_) {
   for (int i = 0; i < kInputPageCount; ++i) {
     auto* page = new QFrame(parent);
@@ -69,6 +71,8 @@ InputPages::InputPages(QWidget* parent, model::ProjectModel& model, pages::PageE
   fill(tab_gm_[0], design_view_);
   dimension_view_ = new pages::DimensionLineView(dimension_);
   fill(tab_gm_[5], dimension_view_);
+  bearing_view_ = new pages::BearingLayerView(bearing_);
+  fill(tab_gm_[4], bearing_view_);
 
   for (int i = 0; i < kInputPageCount; ++i) {
     if (i == 5) continue;
@@ -84,6 +88,7 @@ InputPages::InputPages(QWidget* parent, model::ProjectModel& model, pages::PageE
 InputPages::~InputPages() {
   delete design_view_;
   delete dimension_view_;
+  delete bearing_view_;
 }
 
 bool InputPages::is_shown(int index) const { return !tab_gm_.at(index)->isHidden(); }
@@ -101,6 +106,13 @@ void InputPages::store_design_conditions_page() { design_.store(); }
 void InputPages::load_design_conditions_page() {
   design_.load();
   design_view_->refresh();
+}
+
+void InputPages::store_bearing_layer_page() { bearing_.store(); }
+
+void InputPages::load_bearing_layer_page() {
+  bearing_.load();
+  bearing_view_->refresh();
 }
 
 void InputPages::store_page(int index) {

@@ -4,6 +4,7 @@
 // others are empty containers whose load and store procedures hold nothing yet, so the
 // commands that call them already run in their final order.
 #include "frontend/model/project.h"
+#include "frontend/pages/bearing_layer_page.h"
 #include "frontend/pages/design_conditions_page.h"
 #include "frontend/pages/dimension_line_page.h"
 #include "frontend/pages/page_switch.h"
@@ -17,6 +18,7 @@ class QLabel;
 class QWidget;
 
 namespace qvt::pages {
+class BearingLayerView;
 class DesignConditionsView;
 class DimensionLineView;
 }  // namespace qvt::pages
@@ -53,6 +55,8 @@ class InputPages : public pages::PageSwitchHost {
   pages::DesignConditionsView& design_conditions_view() { return *design_view_; }
   pages::DimensionLinePage& dimension_lines() { return dimension_; }
   pages::DimensionLineView& dimension_lines_view() { return *dimension_view_; }
+  pages::BearingLayerPage& bearing_layer() { return bearing_; }
+  pages::BearingLayerView& bearing_layer_view() { return *bearing_view_; }
   // The picture editor's state, shared by the pages, the picture and the block dialogs.
   section::EditorState& editor_state() { return editor_; }
 
@@ -61,14 +65,14 @@ class InputPages : public pages::PageSwitchHost {
   void store_superstructure_page() {}
   void store_improved_body_page() {}
   void store_ground_surface_page() {}
-  void store_bearing_layer_page() {}
+  void store_bearing_layer_page();
   void store_earth_pressure_page() {}
   // Fill a page's controls from the model.
   void load_design_conditions_page();
   void load_superstructure_page() {}
   void load_improved_body_page() {}
   void load_ground_surface_page() {}
-  void load_bearing_layer_page() {}
+  void load_bearing_layer_page();
   void load_earth_pressure_page() {}
 
   // The page's own store procedure by index (page 5 stores nothing).
@@ -103,6 +107,8 @@ class InputPages : public pages::PageSwitchHost {
   pages::DimensionLinePage dimension_;
   pages::DesignConditionsView* design_view_ = nullptr;
   pages::DimensionLineView* dimension_view_ = nullptr;
+  pages::BearingLayerPage bearing_;
+  pages::BearingLayerView* bearing_view_ = nullptr;
   std::array<std::unique_ptr<CategoryPage>, kInputPageCount> category_pages_;
   pages::PageSwitch switch_;
   int action_point_side_ = 0;
