@@ -49,6 +49,11 @@ InputPages::InputPages(QWidget* parent, model::ProjectModel& model, pages::PageE
       design_(model, effects),
       dimension_(effects),
       bearing_(model, effects, [this] { return design_.opt_gm1_selected(1); }),
+      ground_(model, effects,
+              [this] {
+                view_.compute_section_extents();
+                view_.view_whole_section();
+              }),
       switch_(*this, effects, editor_) {
   for (int i = 0; i < kInputPageCount; ++i) {
     auto* page = new QFrame(parent);
@@ -114,6 +119,9 @@ void InputPages::load_bearing_layer_page() {
   bearing_.load();
   bearing_view_->refresh();
 }
+
+void InputPages::store_ground_surface_page() { ground_.store(); }
+void InputPages::load_ground_surface_page() { ground_.load(); }
 
 void InputPages::store_page(int index) {
   switch (index) {

@@ -7,6 +7,7 @@
 #include "frontend/pages/bearing_layer_page.h"
 #include "frontend/pages/design_conditions_page.h"
 #include "frontend/pages/dimension_line_page.h"
+#include "frontend/pages/ground_surface_page.h"
 #include "frontend/pages/page_switch.h"
 #include "frontend/section/editor_state.h"
 
@@ -57,6 +58,7 @@ class InputPages : public pages::PageSwitchHost {
   pages::DimensionLineView& dimension_lines_view() { return *dimension_view_; }
   pages::BearingLayerPage& bearing_layer() { return bearing_; }
   pages::BearingLayerView& bearing_layer_view() { return *bearing_view_; }
+  pages::GroundSurfacePage& ground_surface() { return ground_; }
   // The picture editor's state, shared by the pages, the picture and the block dialogs.
   section::EditorState& editor_state() { return editor_; }
 
@@ -64,14 +66,14 @@ class InputPages : public pages::PageSwitchHost {
   void store_design_conditions_page();
   void store_superstructure_page() {}
   void store_improved_body_page() {}
-  void store_ground_surface_page() {}
+  void store_ground_surface_page();
   void store_bearing_layer_page();
   void store_earth_pressure_page() {}
   // Fill a page's controls from the model.
   void load_design_conditions_page();
   void load_superstructure_page() {}
   void load_improved_body_page() {}
-  void load_ground_surface_page() {}
+  void load_ground_surface_page();
   void load_bearing_layer_page();
   void load_earth_pressure_page() {}
 
@@ -109,6 +111,7 @@ class InputPages : public pages::PageSwitchHost {
   pages::DimensionLineView* dimension_view_ = nullptr;
   pages::BearingLayerPage bearing_;
   pages::BearingLayerView* bearing_view_ = nullptr;
+  pages::GroundSurfacePage ground_;
   std::array<std::unique_ptr<CategoryPage>, kInputPageCount> category_pages_;
   pages::PageSwitch switch_;
   int action_point_side_ = 0;
