@@ -1,5 +1,6 @@
 #include "frontend/shell/input_pages.h"
 
+#include "frontend/pages/widgets/bearing_layer_view.h"
 #include "frontend/pages/widgets/design_conditions_view.h"
 #include "frontend/pages/widgets/dimension_line_view.h"
 #include "frontend/pages/widgets/improved_body_view.h"
@@ -52,6 +53,12 @@ InputPages::InputPages(QWidget* parent, model::ProjectModel& model, pages::PageE
       dimension_(effects),
       improved_(model, effects, design_, *this),
       superstructure_(model, effects, *this),
+      bearing_(model, effects, [this] { return design_.opt_gm1_selected(1); }),
+      ground_(model, effects,
+              [this] {
+                view_.compute_section_extents();
+                view_.view_whole_section();
+              }),
       switch_(*this, effects, editor_) {
   for (int i = 0; i < kInputPageCount; ++i) {
     auto* page = new QFrame(parent);
@@ -80,6 +87,8 @@ InputPages::InputPages(QWidget* parent, model::ProjectModel& model, pages::PageE
   superstructure_view_ = new pages::SuperstructureView(superstructure_);
   superstructure_view_->set_on_refresh([this] { pass_on_superstructure_state(); });
   fill(tab_gm_[1], superstructure_view_);
+  bearing_view_ = new pages::BearingLayerView(bearing_);
+  fill(tab_gm_[4], bearing_view_);
 
   for (int i = 0; i < kInputPageCount; ++i) {
     if (i == 5) continue;
@@ -97,6 +106,7 @@ InputPages::~InputPages() {
   delete dimension_view_;
   delete improved_view_;
   delete superstructure_view_;
+  delete bearing_view_;
 }
 
 bool InputPages::is_shown(int index) const { return !tab_gm_.at(index)->isHidden(); }
@@ -170,6 +180,15 @@ void InputPages::refresh_section_extents() {
   view_.compute_section_extents();
   view_.repaint_section();
 }
+void InputPages::store_bearing_layer_page() { bearing_.store(); }
+
+void InputPages::load_bearing_layer_page() {
+  bearing_.load();
+  bearing_view_->refresh();
+}
+
+void InputPages::store_ground_surface_page() { ground_.store(); }
+void InputPages::load_ground_surface_page() { ground_.load(); }
 
 void InputPages::store_page(int index) {
   switch (index) {

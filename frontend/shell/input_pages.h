@@ -4,10 +4,12 @@
 // others are empty containers whose load and store procedures hold nothing yet, so the
 // commands that call them already run in their final order.
 #include "frontend/model/project.h"
+#include "frontend/pages/bearing_layer_page.h"
 #include "frontend/pages/design_conditions_page.h"
 #include "frontend/pages/dimension_line_page.h"
 #include "frontend/pages/improved_body_page.h"
 #include "frontend/pages/superstructure_page.h"
+#include "frontend/pages/ground_surface_page.h"
 #include "frontend/pages/page_switch.h"
 #include "frontend/section/editor_state.h"
 
@@ -19,6 +21,7 @@ class QLabel;
 class QWidget;
 
 namespace qvt::pages {
+class BearingLayerView;
 class DesignConditionsView;
 class DimensionLineView;
 class ImprovedBodyView;
@@ -69,6 +72,9 @@ class InputPages : public pages::PageSwitchHost,
   pages::ImprovedBodyView& improved_body_view() { return *improved_view_; }
   // The dialogs the register buttons open (the main window's).
   void set_block_dialogs(dialogs::BlockDialogs* dialogs) { block_dialogs_ = dialogs; }
+  pages::BearingLayerPage& bearing_layer() { return bearing_; }
+  pages::BearingLayerView& bearing_layer_view() { return *bearing_view_; }
+  pages::GroundSurfacePage& ground_surface() { return ground_; }
   // The picture editor's state, shared by the pages, the picture and the block dialogs.
   section::EditorState& editor_state() { return editor_; }
 
@@ -76,15 +82,15 @@ class InputPages : public pages::PageSwitchHost,
   void store_design_conditions_page();
   void store_superstructure_page();
   void store_improved_body_page();
-  void store_ground_surface_page() {}
-  void store_bearing_layer_page() {}
+  void store_ground_surface_page();
+  void store_bearing_layer_page();
   void store_earth_pressure_page() {}
   // Fill a page's controls from the model.
   void load_design_conditions_page();
   void load_superstructure_page();
   void load_improved_body_page();
-  void load_ground_surface_page() {}
-  void load_bearing_layer_page() {}
+  void load_ground_surface_page();
+  void load_bearing_layer_page();
   void load_earth_pressure_page() {}
 
   // The page's own store procedure by index (page 5 stores nothing).
@@ -136,6 +142,9 @@ class InputPages : public pages::PageSwitchHost,
   pages::ImprovedBodyView* improved_view_ = nullptr;
   pages::DesignConditionsView* design_view_ = nullptr;
   pages::DimensionLineView* dimension_view_ = nullptr;
+  pages::BearingLayerPage bearing_;
+  pages::BearingLayerView* bearing_view_ = nullptr;
+  pages::GroundSurfacePage ground_;
   std::array<std::unique_ptr<CategoryPage>, kInputPageCount> category_pages_;
   pages::PageSwitch switch_;
   int action_point_side_ = 0;

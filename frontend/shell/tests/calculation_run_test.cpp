@@ -86,7 +86,8 @@ TEST_F(RunTest, RunsTheEnginesInOrderAndShowsTheResults) {
     std::filesystem::copy_file(std::filesystem::path(QVT_BIN_DIR) / chart, install() / chart);
   ui.shown.clear();
   form->hensin_Click();
-  form->model().conditions.bearing_layer.soil_type = 1;
+  // Through the bearing-layer page, since every command commits the pages first.
+  form->pages().bearing_layer().opt_gm11_select(1);
   form->hensin_Click();
   ASSERT_EQ(ui.shown.size(), 4u);
   EXPECT_EQ(ui.shown[0].text,

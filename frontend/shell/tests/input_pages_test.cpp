@@ -132,5 +132,16 @@ TEST_F(InputPagesTest, Screenshot) {
   }
 }
 
+TEST_F(InputPagesTest, BearingLayerScreenshot) {
+  const QByteArray docs = qgetenv("QVT_DOCS_DIR");
+  if (docs.isEmpty()) GTEST_SKIP() << "QVT_DOCS_DIR not set";
+  ui.files.push_back(QString::fromStdString(
+      (std::filesystem::path(QVT_SOURCE_DIR) / "data" / "samples" / "sample_block_quay.MSJ").string()));
+  form->open_Click();
+  form->findChild<QRadioButton*>(QStringLiteral("opt_menu_4"))->click();
+  QApplication::processEvents();
+  ASSERT_TRUE(form->grab().save(QString::fromLocal8Bit(docs) + QStringLiteral("/page-bearing-layer.png")));
+}
+
 }  // namespace
 }  // namespace qvt::shell::testing

@@ -137,6 +137,8 @@ class ShellTest : public ::testing::Test {
     write_file_bytes(install() / "SYSVER.DAT", "\"2.5.1\",2024\r\n");
     std::filesystem::copy_file(std::filesystem::path(QVT_SOURCE_DIR) / "data" / "QVT_DAT.CST",
                                install() / "QVT_DAT.CST");
+    std::filesystem::copy_file(std::filesystem::path(QVT_SOURCE_DIR) / "data" / "sj_keisu",
+                               install() / "sj_keisu");
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
                        QString::fromStdString((dir_ / "config").string()));
   }

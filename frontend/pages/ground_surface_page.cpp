@@ -1,0 +1,223 @@
+#include "frontend/pages/ground_surface_page.h"
+
+#include "frontend/model/display_text.h"
+
+#include <algorithm>
+
+namespace qvt::pages {
+
+using model::format_pattern;
+using model::leading_number;
+
+namespace {
+constexpr const char* kBoxPattern = "###0.000";
+
+std::string join(std::initializer_list<std::string> cells) {
+  std::string out;
+  for (const std::string& c : cells) {
+    if (!out.empty()) out += '\t';
+    out += c;
+  }
+  return out;
+}
+}  // namespace
+
+GroundSurfacePage::GroundSurfacePage(model::ProjectModel& model, PageEffects& effects,
+                                     std::function<void()> refit)
+    : model_(model), effects_(effects), refit_(std::move(refit)) {}
+
+void GroundSurfacePage::set_grid(GroundGrid which, GridPort* g) { grids_[static_cast<int>(which)] = g; }
+
+void GroundSurfacePage::show_shape_frames(bool arbitrary) {
+  s_.fra_gm9_0_visible = !arbitrary;
+  s_.fra_gm9_1_visible = arbitrary;
+  s_.fra_gm9_2_visible = arbitrary;
+  s_.fra_gm10_0_visible = !arbitrary;
+  s_.fra_gm10_1_visible = arbitrary;
+  s_.collapse_options_enabled = arbitrary;
+}
+
+void GroundSurfacePage::opt_gm8_select(int index) {
+  if (index < 0 || index > 3) return;
+  const int pair = index / 2 * 2;
+  const bool changed = !s_.opt_gm8[index];
+  s_.opt_gm8[pair] = index == pair;
+  s_.opt_gm8[pair + 1] = index != pair;
+  if (index <= 1) show_shape_frames(index == 1);
+  if (changed) opt_gm8_Click(index);  // an option raises Click only when it turns on
+}
+
+void GroundSurfacePage::opt_gm8_Click(int index) {
+  if (index == 0 || index == 1) {
+    const bool arbitrary = index == 1;
+    s_.fra_gm10_2_visible = !arbitrary;
+    s_.seabed_slope_box_visible = arbitrary;
+    s_.fra_gm8_1_enabled = arbitrary;
+    // The picture draws the surface by this value, so it is written at once.
+    model_.conditions.surface_shape = arbitrary ? 1 : 0;
+  }
+  if (refit_) refit_();
+}
+
+void GroundSurfacePage::text_edited_gm9(int index, const std::string& text) {
+  if (index >= 5 && index <= 7) s_.txt_gm9[index].text = text;
+}
+void GroundSurfacePage::text_edited_gm10(int index, const std::string& text) {
+  if (index >= 2 && index <= 7) s_.txt_gm10[index].text = text;
+}
+void GroundSurfacePage::lost_focus_gm9(int index) {
+  if (index >= 5 && index <= 7)
+    s_.txt_gm9[index].text = format_pattern(leading_number(s_.txt_gm9[index].text), kBoxPattern);
+}
+void GroundSurfacePage::lost_focus_gm10(int index) {
+  if (index >= 2 && index <= 7)
+    s_.txt_gm10[index].text = format_pattern(leading_number(s_.txt_gm10[index].text), kBoxPattern);
+}
+
+void GroundSurfacePage::load() {
+  const model::ProjectConditions& c = model_.conditions;
+  opt_gm8_select(c.surface_shape != 0 ? 1 : 0);
+  opt_gm8_select(c.collapse_angle_rule != 0 ? 3 : 2);
+  s_.txt_gm9[5].text = format_pattern(c.seabed_slope_angle, kBoxPattern);
+  s_.txt_gm9[6].text = format_pattern(c.surface_slope_angle, kBoxPattern);
+  s_.txt_gm9[7].text = format_pattern(c.seabed_slope_angle, kBoxPattern);
+  s_.txt_gm10[4].text = format_pattern(c.surface_surcharge[0], kBoxPattern);
+  s_.txt_gm10[5].text = format_pattern(c.surface_surcharge[1], kBoxPattern);
+
+  for (int i = 0; i < MAX_SURFACE_POINTS; ++i) s_.point_rows[i] = {};
+  const int points = std::clamp<int>(c.surface_point_count, 0, MAX_SURFACE_POINTS);
+  for (int i = 0; i < points; ++i)
+    s_.point_rows[i] = {static_cast<model::i16>(i + 1), c.surface_points[i].x, c.surface_points[i].y};
+  s_.point_row_count = static_cast<model::i16>(points);
+  if (GridPort* g = grid(GroundGrid::points)) {
+    g->reset(kPointGridRows, {"No.", "X座標", "Y座標"});
+    for (int k = 0; k < points; ++k)
+      g->set_row_text(k + 1, join({format_pattern(k + 1, "#0"),
+                                   format_pattern(s_.point_rows[k].x, "##0.000"),
+                                   format_pattern(s_.point_rows[k].y, "##0.000")}));
+  }
+
+  for (int i = 0; i < MAX_EMBANKMENT_LAYERS; ++i) s_.layer_rows[i] = {};
+  int layers = 0;
+  for (const model::EmbankmentLayer& l : c.embankment_layers) {
+    if (l.unit_weight_air > 0 || l.unit_weight_submerged > 0) {
+      s_.layer_rows[layers] = {static_cast<model::i16>(layers + 1), l.top_level, l.unit_weight_air,
+                               l.unit_weight_submerged};
+      ++layers;
+    }
+  }
+  s_.layer_row_count = static_cast<model::i16>(layers);
+  if (GridPort* g = grid(GroundGrid::layers)) {
+    g->reset(kLayerGridRows, {"No.", "層上限(m)", "空中重量", "水中重量"});
+    for (int k = 0; k < layers; ++k) {
+      const EmbankmentRow& r = s_.layer_rows[k];
+      g->set_row_text(k + 1, join({format_pattern(k + 1, "#0"), format_pattern(r.top_level, "##0.00"),
+                                   format_pattern(r.unit_weight_air, "##0.000"),
+                                   format_pattern(r.unit_weight_submerged, "##0.000")}));
+    }
+  }
+
+  for (int i = 0; i < MAX_SURCHARGE_RANGES; ++i) s_.range_rows[i] = {};
+  int ranges = 0;
+  for (const model::SurchargeRange& r : c.surcharge_ranges) {
+    if (r.load[0] > 0 || r.load[1] > 0) {
+      s_.range_rows[ranges] = {static_cast<model::i16>(ranges + 1), r.x_min, r.x_max, r.load[0],
+                               r.load[1]};
+      ++ranges;
+    }
+  }
+  s_.range_row_count = static_cast<model::i16>(ranges);
+  if (GridPort* g = grid(GroundGrid::ranges)) {
+    g->reset(kRangeGridRows, {"No.", "Xmin", "Xmax", "常時", "地震時"});
+    for (int k = 0; k < ranges; ++k) {
+      const SurchargeRow& r = s_.range_rows[k];
+      g->set_row_text(k + 1, join({format_pattern(k + 1, "#0"), format_pattern(r.x_min, "##0.000"),
+                                   format_pattern(r.x_max, "##0.00"),
+                                   format_pattern(r.load_normal, "##0.00"),
+                                   format_pattern(r.load_seismic, "##0.00")}));
+    }
+  }
+
+  s_.txt_gm10[2].text = s_.txt_gm10[6].text = format_pattern(c.seabed_surcharge[0], "0.000");
+  s_.txt_gm10[3].text = s_.txt_gm10[7].text = format_pattern(c.seabed_surcharge[1], "0.000");
+}
+
+void GroundSurfacePage::grid_edited(GroundGrid which) {
+  GridPort* g = grid(which);
+  if (!g) return;
+  const auto at = [g](int row, int col) { return leading_number(g->cell(row, col)); };
+  switch (which) {
+    case GroundGrid::points: {
+      const int last = std::clamp(g->last_row_in_use(), 0, kPointGridRows - 1);
+      s_.point_row_count = static_cast<model::i16>(last);
+      for (int r = 1; r <= last; ++r) {
+        s_.point_rows[r - 1].x = at(r, 1);
+        s_.point_rows[r - 1].y = at(r, 2);
+      }
+      effects_.repaint_section();
+      break;
+    }
+    case GroundGrid::layers: {
+      const int last = std::clamp(g->last_row_in_use(), 0, kLayerGridRows - 1);
+      s_.layer_row_count = static_cast<model::i16>(last);
+      for (int r = 1; r <= last; ++r)
+        s_.layer_rows[r - 1] = {s_.layer_rows[r - 1].number, at(r, 1), at(r, 2), at(r, 3)};
+      break;
+    }
+    case GroundGrid::ranges: {
+      const int last = std::clamp(g->last_row_in_use(), 0, kRangeGridRows - 1);
+      s_.range_row_count = static_cast<model::i16>(last);
+      for (int r = 1; r <= last; ++r)
+        s_.range_rows[r - 1] = {s_.range_rows[r - 1].number, at(r, 1), at(r, 2), at(r, 3), at(r, 4)};
+      break;
+    }
+  }
+}
+
+void GroundSurfacePage::store() {
+  model::ProjectConditions& c = model_.conditions;
+  c.surface_shape = s_.opt_gm8[0] ? 0 : 1;
+  c.collapse_angle_rule = s_.opt_gm8[2] ? 0 : 1;
+
+  const int points = std::clamp<int>(s_.point_row_count, 0, MAX_SURFACE_POINTS);
+  for (int i = 0; i < points; ++i) {
+    c.surface_points[i].x = s_.point_rows[i].x;
+    c.surface_points[i].y = s_.point_rows[i].y;
+  }
+  c.surface_point_count = static_cast<model::i16>(points);
+  for (int i = points; i < MAX_SURFACE_POINTS; ++i) c.surface_points[i].x = c.surface_points[i].y = 0;
+
+  const int layers = std::clamp<int>(s_.layer_row_count, 0, MAX_EMBANKMENT_LAYERS);
+  for (int i = 0; i < layers; ++i)
+    c.embankment_layers[i] = {s_.layer_rows[i].top_level, s_.layer_rows[i].unit_weight_air,
+                              s_.layer_rows[i].unit_weight_submerged};
+  c.embankment_layer_count = static_cast<model::i16>(layers);
+  for (int i = layers; i < MAX_EMBANKMENT_LAYERS; ++i) c.embankment_layers[i] = {};
+
+  c.surface_slope_angle = leading_number(s_.txt_gm9[6].text);
+  c.seabed_slope_angle = leading_number(s_.txt_gm9[7].text);
+  if (c.surface_shape == 1) c.seabed_slope_angle = leading_number(s_.txt_gm9[5].text);
+  c.surface_surcharge[0] = leading_number(s_.txt_gm10[4].text);
+  c.surface_surcharge[1] = leading_number(s_.txt_gm10[5].text);
+  const int seabed = s_.opt_gm8[0] ? 6 : 2;
+  c.seabed_surcharge[0] = leading_number(s_.txt_gm10[seabed].text);
+  c.seabed_surcharge[1] = leading_number(s_.txt_gm10[seabed + 1].text);
+
+  // Ranges without a load drop out and the later ones close up; the model holds five.
+  int kept = 0;
+  const int rows = std::clamp<int>(s_.range_row_count, 0, MAX_SURCHARGE_RANGES);
+  for (int i = 0; i < rows; ++i) {
+    const SurchargeRow& r = s_.range_rows[i];
+    if (r.load_normal > 0 || r.load_seismic > 0) {
+      model::SurchargeRange& d = c.surcharge_ranges[kept++];
+      d.x_min = r.x_min;
+      d.x_max = r.x_max;
+      d.load[0] = r.load_normal;
+      d.load[1] = r.load_seismic;
+    }
+  }
+  c.surcharge_range_count = static_cast<model::i16>(kept);
+  for (int i = kept; i < MAX_SURCHARGE_RANGES; ++i) c.surcharge_ranges[i] = {};
+}
+
+}  // namespace qvt::pages

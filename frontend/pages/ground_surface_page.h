@@ -1,0 +1,112 @@
+#pragma once
+// Category 3, the ground surface ("地表面"): straight or arbitrary surface, slope angles, the
+// points of an arbitrary surface, up to three embankment layers and the surcharges. The points,
+// layers and surcharge ranges are edited in three grids; the page keeps its own working rows of
+// them, which the section picture draws and only the commit copies into the model.
+#include "frontend/model/project.h"
+#include "frontend/pages/design_conditions_page.h"
+#include "frontend/pages/input_page.h"
+#include "frontend/pages/page_effects.h"
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace qvt::pages {
+
+struct SurfacePointRow {
+  model::i16 number = 0;
+  double x = 0, y = 0;
+};
+struct EmbankmentRow {
+  model::i16 number = 0;
+  double top_level = 0, unit_weight_air = 0, unit_weight_submerged = 0;
+};
+struct SurchargeRow {
+  model::i16 number = 0;
+  double x_min = 0, x_max = 0, load_normal = 0, load_seismic = 0;
+};
+
+// Row capacity of the grids, heading row included: 80 points, 3 layers, 5 ranges.
+inline constexpr int kPointGridRows = 81;
+inline constexpr int kLayerGridRows = 4;
+inline constexpr int kRangeGridRows = 6;
+
+// What the page needs of a grid: rows written from tab-separated text, and for the edit event
+// the cells of the rows in use.
+class GridPort {
+ public:
+  virtual ~GridPort() = default;
+  // Clears the grid and gives it its rows, columns and heading cells (row 0).
+  virtual void reset(int rows, const std::vector<std::string>& headings) = 0;
+  // Writes data row `row` (1-based; 0 is the heading) from cells separated by tabs.
+  virtual void set_row_text(int row, const std::string& text) = 0;
+  // The last row with a non-empty data cell, 0 when there is none.
+  virtual int last_row_in_use() const = 0;
+  virtual std::string cell(int row, int column) const = 0;
+};
+
+enum class GroundGrid { points, layers, ranges };
+
+struct GroundSurfaceState {
+  // `opt_gm8`: (0) straight, (1) arbitrary; (2) the first layer's collapse angle, (3) vertical.
+  std::array<bool, 4> opt_gm8{true, false, true, false};
+  bool collapse_options_enabled = false;  // opt_gm8(2), (3)
+  bool fra_gm8_1_enabled = false;         // the collapse-angle frame
+  // Frames: slope angles (straight) or points and layers (arbitrary); surface surcharge
+  // (straight) or ranges (arbitrary); the seabed surcharge of a straight surface.
+  bool fra_gm9_0_visible = true, fra_gm9_1_visible = false, fra_gm9_2_visible = false;
+  bool fra_gm10_0_visible = true, fra_gm10_1_visible = false, fra_gm10_2_visible = true;
+  bool seabed_slope_box_visible = false;  // txt_gm9(5) with its label, arbitrary surface
+  // Boxes: txt_gm9(5) seabed slope (arbitrary), (6) surface slope, (7) seabed slope (straight);
+  // txt_gm10(2), (3) seabed surcharge (arbitrary), (4), (5) surface surcharge, (6), (7) seabed
+  // surcharge (straight). Lower indexes belong to a list editor that is not built.
+  std::array<TextBox, 8> txt_gm9{};
+  std::array<TextBox, 8> txt_gm10{};
+
+  std::array<SurfacePointRow, MAX_SURFACE_POINTS + 1> point_rows{};
+  model::i16 point_row_count = 0;
+  std::array<EmbankmentRow, MAX_EMBANKMENT_LAYERS + 1> layer_rows{};
+  model::i16 layer_row_count = 0;
+  std::array<SurchargeRow, MAX_SURCHARGE_RANGES + 1> range_rows{};
+  model::i16 range_row_count = 0;
+};
+
+class GroundSurfacePage : public InputPage {
+ public:
+  // `refit` fits the section picture to the section after a change of the surface shape.
+  GroundSurfacePage(model::ProjectModel& model, PageEffects& effects, std::function<void()> refit);
+
+  const GroundSurfaceState& state() const { return s_; }
+  // The grids the page writes at load and reads at their edit events; unset grids are skipped.
+  void set_grid(GroundGrid which, GridPort* grid);
+
+  // `load_ground_surface_page` and `store_ground_surface_page`.
+  void load() override;
+  void store() override;
+
+  // --- Events of the user ---
+  void opt_gm8_select(int index);
+  void text_edited_gm9(int index, const std::string& text);
+  void text_edited_gm10(int index, const std::string& text);
+  void lost_focus_gm9(int index);
+  void lost_focus_gm10(int index);
+  // A user edit of a grid (`Aflg_KJ_Edited`, `Aflg_TJ_Edited`, `Aflg_JK_Edited`): the whole grid
+  // is read back into the working rows; the point grid repaints the picture.
+  void grid_edited(GroundGrid which);
+
+  void opt_gm8_Click(int index);
+
+ private:
+  void show_shape_frames(bool arbitrary);
+  GridPort* grid(GroundGrid which) const { return grids_[static_cast<int>(which)]; }
+
+  model::ProjectModel& model_;
+  PageEffects& effects_;
+  std::function<void()> refit_;
+  GroundSurfaceState s_;
+  std::array<GridPort*, 3> grids_{};
+};
+
+}  // namespace qvt::pages

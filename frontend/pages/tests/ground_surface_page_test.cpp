@@ -1,0 +1,212 @@
+#include "frontend/pages/ground_surface_page.h"
+
+#include "frontend/pages/tests/page_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace qvt::pages {
+namespace {
+
+using testing::RecordingEffects;
+
+// A grid of cells keyed by (row, column); rows are written from tab-separated text.
+class FakeGrid : public GridPort {
+ public:
+  std::map<std::pair<int, int>, std::string> cells;
+  int rows = 0;
+  void reset(int r, const std::vector<std::string>& headings) override {
+    cells.clear();
+    rows = r;
+    for (std::size_t c = 0; c < headings.size(); ++c) cells[{0, static_cast<int>(c)}] = headings[c];
+  }
+  void set_row_text(int row, const std::string& text) override {
+    int col = 0;
+    std::string cell;
+    for (char ch : text) {
+      if (ch == '\t') {
+        cells[{row, col++}] = cell;
+        cell.clear();
+      } else {
+        cell += ch;
+      }
+    }
+    cells[{row, col}] = cell;
+  }
+  int last_row_in_use() const override {
+    int last = 0;
+    for (const auto& [at, text] : cells)
+      if (at.first > 0 && at.second > 0 && !text.empty()) last = std::max(last, at.first);
+    return last;
+  }
+  std::string cell(int row, int column) const override {
+    const auto it = cells.find({row, column});
+    return it == cells.end() ? std::string() : it->second;
+  }
+};
+
+class GroundSurfacePageTest : public ::testing::Test {
+ protected:
+  GroundSurfacePageTest() {
+    page.set_grid(GroundGrid::points, &points);
+    page.set_grid(GroundGrid::layers, &layers);
+    page.set_grid(GroundGrid::ranges, &ranges);
+  }
+  model::ProjectConditions& c() { return model.conditions; }
+
+  model::ProjectModel model;
+  RecordingEffects effects;
+  int refits = 0;
+  GroundSurfacePage page{model, effects, [this] { ++refits; }};
+  FakeGrid points, layers, ranges;
+};
+
+TEST_F(GroundSurfacePageTest, LayersWithoutWeightDropAtLoadAndTheCommitZeroesTheRest) {
+  c().embankment_layer_count = 3;
+  c().embankment_layers[0] = {5.0, 18.0, 10.0};
+  c().embankment_layers[1] = {3.0, 0.0, 0.0};
+  c().embankment_layers[2] = {1.234, 17.0, 9.0};
+  page.load();
+  ASSERT_EQ(page.state().layer_row_count, 2);
+  EXPECT_EQ(layers.cell(1, 0), "1");
+  EXPECT_EQ(layers.cell(2, 0), "2");
+  EXPECT_EQ(layers.cell(2, 1), "1.23");  // top level shown with two decimals
+  EXPECT_EQ(layers.cell(2, 2), "17.000");
+  page.store();
+  EXPECT_EQ(c().embankment_layer_count, 2);
+  EXPECT_DOUBLE_EQ(c().embankment_layers[1].top_level, 1.234);  // the row, not the grid text
+  EXPECT_EQ(c().embankment_layers[2].unit_weight_air, 0);
+  EXPECT_EQ(c().embankment_layers[2].top_level, 0);
+}
+
+TEST_F(GroundSurfacePageTest, AZeroWeightRowSurvivesTheCommitButNotTheNextLoad) {
+  page.load();
+  layers.set_row_text(1, "1\t4.5\t0\t0");
+  page.grid_edited(GroundGrid::layers);
+  page.store();
+  EXPECT_EQ(c().embankment_layer_count, 1);
+  EXPECT_DOUBLE_EQ(c().embankment_layers[0].top_level, 4.5);
+  page.load();
+  EXPECT_EQ(page.state().layer_row_count, 0);
+}
+
+TEST_F(GroundSurfacePageTest, UnloadedRangesDropAtCommitAndLaterOnesMoveUp) {
+  page.load();
+  ranges.set_row_text(1, "1\t0\t5\t10\t5");
+  ranges.set_row_text(2, "2\t5\t8\t0\t0");
+  ranges.set_row_text(3, "3\t8\t12\t-1\t3");  // only the seismic load counts
+  page.grid_edited(GroundGrid::ranges);
+  ASSERT_EQ(page.state().range_row_count, 3);
+  c().surcharge_ranges[4] = {1, 2, {3, 4}};  // a stale range beyond the count
+  page.store();
+  EXPECT_EQ(c().surcharge_range_count, 2);
+  EXPECT_DOUBLE_EQ(c().surcharge_ranges[1].x_min, 8);
+  EXPECT_DOUBLE_EQ(c().surcharge_ranges[1].load[0], -1);
+  EXPECT_DOUBLE_EQ(c().surcharge_ranges[1].load[1], 3);
+  for (int i = 2; i < MAX_SURCHARGE_RANGES; ++i) {
+    EXPECT_EQ(c().surcharge_ranges[i].x_max, 0) << i;
+    EXPECT_EQ(c().surcharge_ranges[i].load[1], 0) << i;
+  }
+  page.load();
+  EXPECT_EQ(page.state().range_row_count, 2);
+}
+
+TEST_F(GroundSurfacePageTest, AGridEditReadsTheWholeGridAtDisplayPrecision) {
+  c().surcharge_range_count = 1;
+  c().surcharge_ranges[0] = {1.2345, 999.126, {10, 5}};
+  page.load();
+  EXPECT_EQ(ranges.cell(1, 1), "1.235");
+  EXPECT_EQ(ranges.cell(1, 2), "999.13");
+  EXPECT_DOUBLE_EQ(page.state().range_rows[0].x_max, 999.126);
+  page.grid_edited(GroundGrid::ranges);
+  EXPECT_DOUBLE_EQ(page.state().range_rows[0].x_max, 999.13);
+  EXPECT_DOUBLE_EQ(page.state().range_rows[0].x_min, 1.235);
+}
+
+TEST_F(GroundSurfacePageTest, ABlankRowInsideTheCountIsThePointZeroZeroAndRepaints) {
+  page.load();
+  points.set_row_text(1, "1\t0\t2");
+  points.set_row_text(3, "3\t10\t-1.5");
+  page.grid_edited(GroundGrid::points);
+  ASSERT_EQ(page.state().point_row_count, 3);
+  EXPECT_EQ(page.state().point_rows[1].x, 0);
+  EXPECT_EQ(page.state().point_rows[1].y, 0);
+  EXPECT_DOUBLE_EQ(page.state().point_rows[2].y, -1.5);
+  EXPECT_EQ(effects.repaints, 1);
+  page.store();
+  EXPECT_EQ(c().surface_point_count, 3);
+  EXPECT_DOUBLE_EQ(c().surface_points[2].x, 10);
+}
+
+TEST_F(GroundSurfacePageTest, NoPointRowsCommitNoPointsAndLeaveTheSpareOne) {
+  c().surface_point_count = 2;
+  c().surface_points[0] = {1, 3, 4};
+  c().surface_points[1] = {1, 5, 6};
+  c().surface_points[80] = {1, 7, 8};
+  page.load();
+  EXPECT_EQ(points.cell(2, 1), "5.000");
+  for (int r = 1; r <= 2; ++r) points.set_row_text(r, "\t\t");
+  page.grid_edited(GroundGrid::points);
+  page.store();
+  EXPECT_EQ(c().surface_point_count, 0);
+  EXPECT_EQ(c().surface_points[0].x, 0);
+  EXPECT_EQ(c().surface_points[1].y, 0);
+  EXPECT_EQ(c().surface_points[0].kind, 1);  // the kind is not the page's
+  EXPECT_EQ(c().surface_points[80].x, 7);
+}
+
+struct ShapeCase {
+  int shape;
+  double seabed_slope, seabed_normal, seabed_seismic;
+};
+class GroundShapeCommit : public GroundSurfacePageTest,
+                          public ::testing::WithParamInterface<ShapeCase> {};
+
+// Each shape commits the seabed slope and surcharge from its own boxes.
+TEST_P(GroundShapeCommit, TakesTheSeabedBoxesOfTheShape) {
+  const ShapeCase k = GetParam();
+  c().surface_shape = static_cast<model::i16>(k.shape);
+  c().seabed_slope_angle = 2;
+  c().seabed_surcharge[0] = 1;
+  c().seabed_surcharge[1] = 0.5;
+  page.load();
+  EXPECT_EQ(page.state().txt_gm9[5].text, "2.000");
+  EXPECT_EQ(page.state().txt_gm9[7].text, "2.000");
+  EXPECT_EQ(page.state().txt_gm10[2].text, "1.000");
+  EXPECT_EQ(page.state().txt_gm10[7].text, "0.500");
+  page.text_edited_gm9(5, "7");
+  page.text_edited_gm9(7, "9");
+  page.text_edited_gm10(2, "11");
+  page.text_edited_gm10(3, "12");
+  page.text_edited_gm10(6, "21");
+  page.text_edited_gm10(7, "22");
+  page.store();
+  EXPECT_EQ(c().seabed_slope_angle, k.seabed_slope);
+  EXPECT_EQ(c().seabed_surcharge[0], k.seabed_normal);
+  EXPECT_EQ(c().seabed_surcharge[1], k.seabed_seismic);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, GroundShapeCommit,
+                         ::testing::Values(ShapeCase{0, 9, 21, 22}, ShapeCase{1, 7, 11, 12}));
+
+TEST_F(GroundSurfacePageTest, ArbitraryShapeIsWrittenAtOnceAndRefits) {
+  page.load();
+  EXPECT_FALSE(page.state().collapse_options_enabled);
+  const int before = refits;
+  page.opt_gm8_select(1);
+  EXPECT_EQ(c().surface_shape, 1);
+  EXPECT_EQ(refits, before + 1);
+  EXPECT_TRUE(page.state().fra_gm9_1_visible);
+  EXPECT_FALSE(page.state().fra_gm10_2_visible);
+  EXPECT_TRUE(page.state().seabed_slope_box_visible);
+  EXPECT_TRUE(page.state().collapse_options_enabled);
+  page.opt_gm8_select(1);  // already on: no click
+  EXPECT_EQ(refits, before + 1);
+  page.opt_gm8_select(3);
+  page.store();
+  EXPECT_EQ(c().collapse_angle_rule, 1);
+}
+
+}  // namespace
+}  // namespace qvt::pages

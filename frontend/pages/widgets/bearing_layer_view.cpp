@@ -1,0 +1,218 @@
+#include "frontend/pages/widgets/bearing_layer_view.h"
+
+#include "frontend/widgets/text_box_focus.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace qvt::pages {
+
+namespace {
+QString u8(const char* s) { return QString::fromUtf8(s); }
+
+QLabel* note(const char* text) {
+  auto* l = new QLabel(u8(text));
+  l->setWordWrap(true);
+  return l;
+}
+}  // namespace
+
+QLineEdit* BearingLayerView::make_box(int index) {
+  auto* e = new QLineEdit;
+  e->setObjectName(QStringLiteral("txt_gm11_%1").arg(index));
+  e->setAlignment(Qt::AlignRight);
+  e->setFixedWidth(72);
+  connect(e, &QLineEdit::textEdited, this, [this, index](const QString& t) {
+    page_.text_edited(index, t.toStdString());
+    refresh();
+  });
+  focus_watchers_.push_back(widgets::TextBoxFocus::attach(e, {}, [this, index] {
+    page_.lost_focus(index);
+    refresh();
+  }));
+  txt_[index] = e;
+  return e;
+}
+
+BearingLayerView::BearingLayerView(BearingLayerPage& page, QWidget* parent)
+    : QWidget(parent), page_(page) {
+  auto* top = new QVBoxLayout(this);
+  top->setContentsMargins(4, 4, 4, 4);
+  top->setSpacing(3);
+
+  const char* opt_captions[6] = {"砂質土地盤（着底型）", "粘性土地盤", "入力値", "μ=tanΦ",
+                                 "浮き型（標準）", "着底型（特殊な事例）"};
+  for (int i = 0; i < 6; ++i) {
+    opt_[i] = new QRadioButton(u8(opt_captions[i]));
+    opt_[i]->setObjectName(QStringLiteral("opt_gm11_%1").arg(i));
+    connect(opt_[i], &QRadioButton::clicked, this, [this, i] {
+      page_.opt_gm11_select(i);
+      refresh();
+    });
+  }
+  for (int pair = 0; pair < 6; pair += 2) {
+    auto* g = new QButtonGroup(this);
+    g->addButton(opt_[pair]);
+    g->addButton(opt_[pair + 1]);
+  }
+
+  // Soil type.
+  fra_[0] = new QGroupBox(u8("支持層タイプ"));
+  auto* types = new QHBoxLayout(fra_[0]);
+  types->addWidget(opt_[0]);
+  types->addWidget(opt_[1]);
+  top->addWidget(fra_[0]);
+
+  // Sandy ground.
+  fra_[1] = new QGroupBox(u8("砂質土地盤"));
+  auto* sandy = new QGridLayout(fra_[1]);
+  sandy->setVerticalSpacing(2);
+  int row = 0;
+  auto add_row = [&](QGridLayout* grid, const char* caption, QWidget* box) {
+    grid->addWidget(note(caption), row, 0);
+    grid->addWidget(box, row, 1);
+    ++row;
+  };
+  add_row(sandy, "単位体積重量 （kN/m3）  水中", make_box(0));
+  add_row(sandy, "形状係数 β", make_box(1));
+  add_row(sandy, "平均Ｎ値", make_box(2));
+  sandy->setColumnStretch(0, 1);
+  cbo_ = new QComboBox;
+  cbo_->setObjectName(QStringLiteral("cbo_gm11"));
+  for (const char* f : kPhiFormulas) cbo_->addItem(u8(f));
+  connect(cbo_, &QComboBox::activated, this, [this](int index) {
+    page_.select_formula(index);
+    refresh();
+  });
+  sandy->addWidget(new QLabel(u8("φを求める式")), row, 0);
+  sandy->addWidget(cbo_, row, 1, 1, 3);
+  ++row;
+  sandy->addWidget(new QLabel(u8("支持力係数")), row++, 0);
+  const char* factor_captions[3] = {"φ", "Ｎｒ", "Ｎｑ"};
+  for (int i = 0; i < 3; ++i) {
+    sandy->addWidget(new QLabel(u8(factor_captions[i])), row, 0, Qt::AlignRight);
+    sandy->addWidget(make_box(3 + i), row, 1);
+    cmd_[i] = new QPushButton(u8("→"));
+    cmd_[i]->setObjectName(QStringLiteral("cmd_gm11_%1").arg(i));
+    cmd_[i]->setFixedWidth(24);
+    // The arrow points from the proposal to the box it fills.
+    sandy->addWidget(cmd_[i], row, 2);
+    proposal_[i] = new QLabel(u8("0.00"));
+    proposal_[i]->setObjectName(QStringLiteral("lbl_gm11_%1").arg(14 + i));
+    proposal_[i]->setFrameShape(QFrame::Panel);
+    proposal_[i]->setFrameShadow(QFrame::Sunken);
+    proposal_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    proposal_[i]->setMinimumWidth(56);
+    sandy->addWidget(proposal_[i], row, 3);
+    connect(cmd_[i], &QPushButton::clicked, this, [this, i] {
+      page_.cmd_gm11_Click(i);
+      refresh();
+    });
+    ++row;
+  }
+  // Po only carries its value from the load to the commit: box and caption stay hidden.
+  po_caption_ = new QLabel(u8("支持砂層の有効土かぶり圧 Ｐｏ"));
+  sandy->addWidget(po_caption_, row, 0);
+  sandy->addWidget(make_box(6), row, 1);
+  ++row;
+  po_caption_->hide();
+  txt_[6]->hide();
+  top->addWidget(fra_[1]);
+
+  // Clayey ground.
+  fra_[2] = new QGroupBox(u8("粘性土地盤"));
+  auto* clay = new QGridLayout(fra_[2]);
+  row = 0;
+  add_row(clay, "基準面での粘着力　Ｃｏ", make_box(7));
+  add_row(clay, "粘着勾配　Ｋ", make_box(8));
+  add_row(clay, "単位体積重量 （kN/m3）  水中", make_box(9));
+  top->addWidget(fra_[2]);
+
+  // Improvement form, with the notes on the sliding check.
+  fra_[3] = new QGroupBox(u8("改良形式"));
+  auto* form = new QVBoxLayout(fra_[3]);
+  form->addWidget(opt_[4]);
+  form->addWidget(opt_[5]);
+  form->addWidget(note("支持層の粘性土地盤が軟弱な場合は『浮き型』とします。"
+                       "ある程度強度が見込める場合は『着底型』としてください。"));
+  for (const char* t : {"滑動の検討における『改良体底面の粘着力』", "着底型：未改良土の粘着力",
+                        "浮き型：支持層の粘着力"}) {
+    wall_notes_.push_back(note(t));
+    form->addWidget(wall_notes_.back());
+  }
+  for (const char* t : {"滑動の検討におけるせん断抵抗力", "着底型：min｛Σv・μ、τa・B｝",
+                        "浮き型：C・B", "※μは支持層（砂質土地盤）の条件を採用"}) {
+    other_notes_.push_back(note(t));
+    form->addWidget(other_notes_.back());
+  }
+  top->addWidget(fra_[3]);
+
+  // Friction of the sliding check.
+  fra_[4] = new QGroupBox(u8("滑動検討において"));
+  auto* friction = new QGridLayout(fra_[4]);
+  friction->addWidget(opt_[2], 0, 0);
+  friction->addWidget(opt_[3], 0, 1);
+  friction->addWidget(new QLabel(u8("摩擦係数　μ")), 1, 0);
+  friction->addWidget(make_box(10), 1, 1);
+  top->addWidget(fra_[4]);
+
+  // The caption is a wrapping label beside the box: the page is too narrow for one line.
+  chk_katu_ = new QCheckBox;
+  chk_katu_->setObjectName(QStringLiteral("chk_katu"));
+  connect(chk_katu_, &QCheckBox::clicked, this, [this](bool checked) {
+    page_.set_chk_katu(checked ? kChecked : kUnchecked);
+  });
+  auto* katu_label = note("滑働の検討において、支持面が傾斜する場合の改良幅Bを傾斜長とする");
+  auto* katu = new QHBoxLayout;
+  katu->addWidget(chk_katu_, 0, Qt::AlignTop);
+  katu->addWidget(katu_label, 1);
+  top->addLayout(katu);
+  top->addStretch(1);
+  refresh();
+}
+
+BearingLayerView::~BearingLayerView() {
+  for (widgets::TextBoxFocus* f : focus_watchers_) delete f;
+}
+
+void BearingLayerView::refresh() {
+  const BearingLayerState& s = page_.state();
+  for (std::size_t i = 0; i < txt_.size(); ++i) {
+    const QString t = QString::fromStdString(s.txt_gm11[i].text);
+    if (txt_[i]->text() != t) {
+      QSignalBlocker block(txt_[i]);
+      txt_[i]->setText(t);
+    }
+  }
+  for (std::size_t i = 0; i < proposal_.size(); ++i)
+    proposal_[i]->setText(QString::fromStdString(s.proposal[i]));
+  for (std::size_t i = 0; i < opt_.size(); ++i) {
+    QSignalBlocker block(opt_[i]);
+    opt_[i]->setChecked(s.opt_gm11[i]);
+  }
+  {
+    QSignalBlocker block(cbo_);
+    cbo_->setCurrentIndex(s.cbo_gm11);
+  }
+  {
+    QSignalBlocker block(chk_katu_);
+    chk_katu_->setCheckState(s.chk_katu == kUnchecked ? Qt::Unchecked
+                             : s.chk_katu == kChecked ? Qt::Checked
+                                                      : Qt::PartiallyChecked);
+  }
+  for (std::size_t i = 0; i < fra_.size(); ++i) fra_[i]->setVisible(s.fra_gm11_visible[i]);
+  for (QLabel* l : wall_notes_) l->setVisible(s.wall_notes_visible);
+  for (QLabel* l : other_notes_) l->setVisible(s.other_notes_visible);
+}
+
+}  // namespace qvt::pages
