@@ -22,7 +22,8 @@ DataDialog::DataDialog(QWidget* parent) : QDialog(parent) {
   ok->setDefault(true);
   auto* label =
       new QLabel(QStringLiteral("H.W.L/L.W.Lの検討結果があります。どちらか一方を選択して下さい。"), this);
-  label->setGeometry(tw(360, 360, 5535, 255));
+  // The form's own width for the text: the system font runs wider than the form was drawn for.
+  label->setGeometry(tw(180, 360, 5760, 255));
   auto* frame = new QGroupBox(QStringLiteral("採用する検討結果"), this);
   frame->setGeometry(tw(240, 840, 5295, 1215));
   hwl_ = new QRadioButton(QStringLiteral("H.W.Lの検討"), frame);
