@@ -138,6 +138,28 @@ TEST(Tb2File, UnknownTypeIsAReadError) {
   EXPECT_EQ(m->wall_blocks[0].block_type, before);
 }
 
+TEST(Tb2File, LibraryBlockTakesItsEntrysWidth) {
+  auto src = new_project();
+  src->shape_library_count = 1;
+  src->shape_library[0].name = "L型";
+  src->shape_library[0].values[0] = 3.5;
+  auto& b = src->wall_blocks[0];
+  b.block_type = model::BLOCK_LIBRARY;
+  b.library.library_index = 0;
+  b.library.mirrored = 1;
+  b.library.values[1] = 1.25;
+  auto lines = model::block_file_lines(*src).lines;
+  auto m = new_project();
+  Recorder rec;
+  ASSERT_TRUE(model::read_sibling_block_lines(lines, 2200, *m, rec));
+  EXPECT_EQ(m->shape_library_count, 1);
+  EXPECT_EQ(m->wall_blocks[0].library.values[1], 3.5);  // mirrored about the same width
+  // An entry the library does not hold is a read error.
+  src->wall_blocks[0].library.library_index = 1;
+  lines = model::block_file_lines(*src).lines;
+  EXPECT_FALSE(model::read_sibling_block_lines(lines, 2200, *m, rec));
+}
+
 // --- The whole import ---
 
 class SiblingImport : public ::testing::Test {
