@@ -4,6 +4,7 @@
 #include "common/items.h"
 #include "common/numtext.h"
 #include "common/textfile.h"
+#include "frontend/model/block_outline.h"
 
 #include <algorithm>
 #include <memory>
@@ -334,6 +335,87 @@ void read_blocks(BlockReader& r, BlockStores& st, int file_version) {
   }
 }
 
+// The sibling program's block file: the same sections, its own gates and placement. Empty file
+// slots fill the slots from 19 down, the others from 0 up, so the used blocks stand together.
+constexpr int kSiblingFullCaissonOutline = 2130;
+constexpr int kSiblingLabelsAndLibrary = 2200;
+
+void read_sibling_blocks(BlockReader& r, BlockStores& st, int version, std::array<bool, MAX_WALL_BLOCKS>& outline_due) {
+  r.skip(1);
+  r.count(st.used_slot_count, MAX_WALL_BLOCKS);
+  int next_used = 0, next_empty = MAX_WALL_BLOCKS - 1;
+  std::array<bool, MAX_WALL_BLOCKS> file_slot_used{};
+  for (int f = 0; f < MAX_WALL_BLOCKS && r.ok(); ++f) {
+    i16 type = 0;
+    r.integer(type);
+    if (!r.ok()) return;
+    // A type this layout has no section for would shift every later item.
+    if (type < BLOCK_EMPTY || type > BLOCK_LIBRARY) return r.fail();
+    const int s = (type == BLOCK_EMPTY) ? next_empty-- : next_used++;
+    file_slot_used[f] = type != BLOCK_EMPTY;
+    WallBlock& b = st.wall_blocks[s];
+    b.block_type = type;
+    switch (type) {
+      case BLOCK_CAISSON:
+      case BLOCK_FOOTING_CAISSON:
+        read_parametric(r, b.caisson,
+                        version < kSiblingFullCaissonOutline ? kOldCaissonOutlinePoints
+                                                             : CAISSON_OUTLINE_POINTS,
+                        true);
+        outline_due[s] = true;
+        break;
+      case BLOCK_QUAD:
+        read_quad_part(r, b.quad);
+        r.skip(kFillerZeros + 5);
+        break;
+      case BLOCK_COUNTERFORT:
+        read_parametric(r, b.counterfort, COUNTERFORT_OUTLINE_POINTS, false);
+        outline_due[s] = true;
+        break;
+      case BLOCK_LIBRARY:
+        read_quad_part(r, b.library);
+        r.integer(b.library.library_index);
+        r.integer(b.library.mirrored);
+        r.skip(kFillerZeros + 3);
+        break;
+      default:
+        if (type == BLOCK_EMPTY) {
+          b.caisson.sub_type = 1;
+          for (auto& row : b.caisson.part_values)
+            for (double& v : row) v = UNSET_COORD;
+        }
+        read_polygon(r, b.polygon);
+        break;
+    }
+  }
+  if (!r.ok()) return;
+  if (version >= kSiblingLabelsAndLibrary) {
+    int next = 0;
+    for (int f = 0; f < MAX_WALL_BLOCKS && r.ok(); ++f) {
+      i16 label = 0;
+      r.integer(label);
+      if (file_slot_used[f]) st.block_label_numbers[next++] = label;
+    }
+    r.count(st.shape_library_count, SHAPE_LIBRARY_SIZE);
+    for (int e = 0; e < st.shape_library_count && r.ok(); ++e)
+      read_library_entry(r, st.shape_library[e]);
+  } else {
+    i16 next = 0;
+    for (int s = 0; s < MAX_WALL_BLOCKS; ++s)
+      if (st.wall_blocks[s].block_type >= 0) st.block_label_numbers[s] = next++;
+  }
+  if (!r.ok()) return;
+  for (int s = 0; s < MAX_WALL_BLOCKS; ++s) {
+    WallBlock& b = st.wall_blocks[s];
+    if (b.block_type != BLOCK_LIBRARY) continue;
+    if (b.library.library_index < 0 || b.library.library_index >= st.shape_library_count)
+      return r.fail();
+    // The picture mirrors a library block about the block's own width, the engines about the
+    // entry's: one width for both, so the block is weighed where it is drawn.
+    b.library.values[1] = st.shape_library[b.library.library_index].values[0];
+  }
+}
+
 }  // namespace
 
 BlockFileLines block_file_lines(ProjectModel& m, bool stop_at_soil_polygon) {
@@ -425,6 +507,29 @@ bool read_block_lines(std::vector<std::string> lines, int file_version, ProjectM
   m.block_label_numbers = st->block_label_numbers;
   m.shape_library = std::move(st->shape_library);
   m.shape_library_count = st->shape_library_count;
+  return true;
+}
+
+bool read_sibling_block_lines(std::vector<std::string> lines, int sibling_version,
+                              ProjectModel& m, MessageSink& messages) {
+  ItemReader items(std::move(lines));
+  auto st = std::make_unique<BlockStores>();
+  st->wall_blocks = m.wall_blocks;
+  st->used_slot_count = m.used_slot_count;
+  st->block_label_numbers = m.block_label_numbers;
+  st->shape_library = m.shape_library;
+  st->shape_library_count = m.shape_library_count;
+  BlockReader r(items);
+  std::array<bool, MAX_WALL_BLOCKS> outline_due{};
+  read_sibling_blocks(r, *st, sibling_version, outline_due);
+  if (!r.ok()) return false;
+  m.wall_blocks = std::move(st->wall_blocks);
+  m.used_slot_count = st->used_slot_count;
+  m.block_label_numbers = st->block_label_numbers;
+  m.shape_library = std::move(st->shape_library);
+  m.shape_library_count = st->shape_library_count;
+  for (int s = 0; s < MAX_WALL_BLOCKS; ++s)
+    if (outline_due[s]) build_block_outline(m, s, messages);
   return true;
 }
 

@@ -2,6 +2,7 @@
 // The block file: the 20 block slots, their label numbers and the shape library as CP932 text.
 // The same layout is the project's <base>.MBJ and the engines' QVTABLK.<ext>. It names no
 // version of its own: a reader takes the version of the conditions file read with it.
+#include "frontend/model/messages.h"
 #include "frontend/model/project.h"
 
 #include <filesystem>
@@ -47,5 +48,13 @@ bool read_block_lines(std::vector<std::string> lines, int file_version, ProjectM
 // refuses a project it could not open again).
 bool block_lines_readable(const std::vector<std::string>& lines, int file_version,
                           std::string* problem = nullptr);
+
+// The sibling program's block file (<base>.TB2) into the slots, label numbers and, from
+// version 2200, the shape library of `m`: empty file slots are placed from slot 19 down, the
+// others from slot 0 up; caisson and counterfort outlines are rebuilt from their parameters.
+// `sibling_version` is that of the conditions file read before it. A type outside -1..8, a
+// count beyond its store, a short or malformed file: false, `m` unchanged.
+bool read_sibling_block_lines(std::vector<std::string> lines, int sibling_version,
+                              ProjectModel& m, MessageSink& messages);
 
 }  // namespace qvt::model

@@ -10,7 +10,6 @@
 #include <system_error>
 
 namespace qvt::model {
-namespace {
 
 // <base>.<suffix> as the files are written (suffix in capitals); when that name does not exist,
 // a file of the same base whose suffix differs only in case (quay.msj, copied from elsewhere),
@@ -34,8 +33,6 @@ std::filesystem::path project_file(const std::string& base, const std::string& s
   }
   return written;
 }
-
-}  // namespace
 
 bool load_project_files(const std::string& base, ProjectModel& m, MessageSink& messages) {
   // The conditions are staged on the heap (the record is large) and committed only once the

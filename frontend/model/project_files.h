@@ -3,6 +3,7 @@
 #include "frontend/model/messages.h"
 #include "frontend/model/project.h"
 
+#include <filesystem>
 #include <string>
 
 namespace qvt::model {
@@ -12,5 +13,9 @@ namespace qvt::model {
 // failure is shown through `messages` (exclamation icon) and returned as false, leaving the
 // model as it was. Fields the files do not carry keep their values.
 bool load_project_files(const std::string& base, ProjectModel& m, MessageSink& messages);
+
+// <base>.<suffix> as the system writes it (suffix in capitals); when that name does not exist,
+// a file of the same base whose suffix differs only in case; else the written name.
+std::filesystem::path project_file(const std::string& base, const std::string& suffix);
 
 }  // namespace qvt::model

@@ -1,5 +1,7 @@
 #include "frontend/shell/bas_sub_main.h"
 
+#include "frontend/import/sibling_importer.h"
+#include "frontend/import/widgets/data_dialog.h"
 #include "frontend/model/folders.h"
 #include "frontend/shell/form1.h"
 #include "frontend/shell/launchers.h"
@@ -64,6 +66,9 @@ Started Main(UiPort& ui, const StartOptions& options) {
 
   started.window = std::make_unique<Form1>(ui, options.install_folder, options.work_folder,
                                            options.command_line, check_updates);
+  started.sibling_import = std::make_unique<import::SiblingImporter>(
+      [](int /*proposed*/) { return import::ask_water_level_study(nullptr); });
+  started.window->set_sibling_import(started.sibling_import.get());
   started.window->Form_Load();
   started.window->show();
   return started;

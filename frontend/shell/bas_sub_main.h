@@ -1,6 +1,7 @@
 #pragma once
 // The program's start: one instance per user, the update-check setting, the updater when it
 // is wanted, then the main window.
+#include "frontend/model/sibling_import.h"
 #include "frontend/shell/ui_port.h"
 
 #include <QLockFile>
@@ -24,7 +25,8 @@ struct StartOptions {
 struct Started {
   int exit_code = 0;
   std::unique_ptr<QLockFile> lock;  // held while the program runs
-  std::unique_ptr<Form1> window;    // null when the program ends at once
+  std::unique_ptr<model::SiblingImport> sibling_import;  // the window uses it: declared first
+  std::unique_ptr<Form1> window;    // null when the program ends at once; destroyed first
 };
 
 // The updater, started from the install folder when it exists there.

@@ -472,10 +472,10 @@ void Form1::open_Click() {
   const std::string suffix = suffix_of_path(path->toStdString());
   if (suffix == "msj") {
     open_project_file(*path);
+  } else if (suffix == "tj2" && sibling_import_) {
+    open_sibling_design(*path);
   } else if (suffix == "tj2" || suffix == "tj3") {
-    // The import of the sibling program's files comes later; until then nothing changes.
-    ui_.notice(this, MessageIcon::Information, QString(),
-               QStringLiteral("Brakmoorデータ(.tj2/.tj3)の読込みは、この版ではまだ使用できません。"));
+    ui_.notice(this, MessageIcon::Information, QString(), kSiblingUnavailable);
   } else {
     ui_.notice(this, MessageIcon::Critical, QStringLiteral("エラー"),
                QStringLiteral("ファイルオープンエラー"));
@@ -488,6 +488,58 @@ void Form1::mnuRecentFile_Click(int Index) {
   const QString path = mnuRecentFile_[Index]->data().toString();
   if (path.isEmpty()) return;
   open_project_file(path);
+}
+
+// Takes a design of the sibling program over. With improved-soil blocks in the project the
+// user chooses between a new project (Yes) and keeping those blocks under the sibling's
+// superstructure (No). The import works on a copy: the project, its names and caption, its
+// snapshots and results change only when every file was read.
+void Form1::open_sibling_design(const QString& path) {
+  const std::string p = path.toStdString();
+  const std::string base = base_of_path(p);
+  bool keep_soil = false;
+  for (int s = 0; s < model::MAX_WALL_BLOCKS; ++s) {
+    const auto type = model_.wall_blocks[s].block_type;
+    if (type == model::BLOCK_SOIL_POLYGON || type == model::BLOCK_SOIL_RECTANGLE) keep_soil = true;
+  }
+  if (keep_soil) {
+    const Answer a = ui_.message_box(
+        this, MessageIcon::Information, QStringLiteral("読込み方法確認"),
+        QStringLiteral("現在編集中の改良体データがあります。初期化してBrakmoorのデータを開きますか？"
+                       "\n\nはい：初期化してBrakmoorデータを開きます\n"
+                       "いいえ：編集中データの上部工としてBrakmoorデータを開きます"),
+        Buttons::YesNoCancel, Answer::Yes);
+    if (a == Answer::Cancel) return;
+    keep_soil = a == Answer::No;
+  }
+  auto staged = std::make_unique<model::ProjectModel>(model_);
+  if (keep_soil) {
+    const model::SuperstructureTakeover r = model::take_over_superstructure(
+        *staged, base, *sibling_import_, sink_, model::KeptBlockLabels::NumberBySlot);
+    if (r.outcome == model::SuperstructureTakeover::Outcome::NoSlot)
+      ui_.notice(this, MessageIcon::Exclamation, QStringLiteral("読込み方法確認"),
+                 QStringLiteral("改良体ブロックを戻す空きブロックがありません。\n"
+                                "読込みを中止します。（改良体 %1 個、空き %2 個）")
+                     .arg(r.kept)
+                     .arg(r.empty_slots));
+    if (r.outcome != model::SuperstructureTakeover::Outcome::Done) return;
+  } else {
+    bool options_read = model::reset_project_to_defaults(*staged);
+    if (!sibling_import_->import_tj2_project(base, *staged, sink_)) return;
+    if (!options_read) report_options_unreadable();
+  }
+  model_ = std::move(*staged);
+  model_.project_file_path = p;
+  model_.project_base_path = base;
+  const std::string title = title_of_path(p);
+  dlg1_file_name_ = qstr(title);
+  set_caption(title);
+  // The design was not saved as a project: the first save asks before replacing one.
+  ask_before_first_save_ = true;
+  page_reset_and_reload();
+  delete_stale_results();
+  page_show();
+  view_reset();
 }
 
 // Loads <base>.MSJ/.MBJ of the path. The model, the names, the caption, the snapshots, the

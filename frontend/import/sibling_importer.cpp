@@ -1,0 +1,118 @@
+#include "frontend/import/sibling_importer.h"
+
+#include "common/textfile.h"
+#include "frontend/model/block_file.h"
+#include "frontend/model/project_files.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace qvt::import {
+
+namespace {
+
+constexpr const char* kMsgTopRangeNotShown =
+    "上部工天端の載荷重の範囲4に荷重があります。入力画面には表示されませんが、計算には使用されます。";
+
+void fail(model::MessageSink& messages, const char* text) {
+  messages.show_message(model::MessageIcon::Exclamation, model::kAppTitle, text);
+}
+
+}  // namespace
+
+int water_level_case(const std::array<i16, 4>& g) {
+  const bool low = g[0] == 1 || g[1] == 1;
+  const bool high = g[2] == 1 || g[3] == 1;
+  return (low ? LEVEL_CASE_LWL : 0) + (high ? LEVEL_CASE_HWL : 0);
+}
+
+void apply_tj2(const SiblingConditions& c, const SiblingCheckPoint& point,
+               const std::array<SiblingHandOver, 4>& hand_over, int level_case,
+               model::ProjectModel& m) {
+  auto& pc = m.conditions;
+  const int first = (level_case == LEVEL_CASE_HWL) ? 2 : 0;
+  pc.body_reactions[CASE_NORMAL] = hand_over[first].reaction;
+  pc.body_reactions[CASE_SEISMIC] = hand_over[first + 1].reaction;
+  // The seismic line's dynamic water values replace the normal line's.
+  pc.dynamic_water_force = hand_over[first + 1].dynamic_water_force;
+  pc.dynamic_water_level =
+      hand_over[first + 1].dynamic_water_level + pc.body_reactions[CASE_SEISMIC].check_y;
+  if (c.dynamic_water_rule != 1) {
+    pc.dynamic_water_force = 0;
+    pc.dynamic_water_level = 0;
+  }
+  if (level_case == LEVEL_CASE_LWL) {
+    for (int k = 0; k < 3; ++k) pc.water_levels[k] = c.sibling_levels[k];
+  } else if (level_case == LEVEL_CASE_HWL) {
+    for (double& w : pc.water_levels) w = c.sibling_levels[0];
+  }
+  pc.seismic_check = (c.seismic_studied == 1) ? 2 : 0;
+  for (int e = 0; e < TOP_SURCHARGES_SAVED; ++e) {
+    auto& s = pc.top_surcharges[e];
+    s.x_min = c.top_surcharge_x_min[e];
+    s.x_max = c.top_surcharge_x_max[e];
+    if (level_case == LEVEL_CASE_LWL || level_case == LEVEL_CASE_HWL) {
+      const int row = (level_case == LEVEL_CASE_HWL) ? 2 : 0;
+      s.load[CASE_NORMAL] = c.top_surcharge_loads[row][e];
+      s.load[CASE_SEISMIC] = c.top_surcharge_loads[row + 1][e];
+    }
+  }
+  pc.top_surcharge_ignored = static_cast<i16>(c.top_surcharge_rule - 1);
+  for (int fc = 0; fc < 2; ++fc) {
+    for (int row = 0; row < EXTERNAL_FORCES_PER_CASE; ++row) {
+      const SiblingForce& f = c.sibling_forces[fc][row];
+      pc.external_forces[fc][row] = {f.name, f.vertical, f.horizontal, f.x, f.y};
+    }
+    // The count names rows the project holds: never more than it has.
+    pc.external_force_counts[fc] =
+        static_cast<i16>(std::clamp<int>(c.force_counts[fc], 0, EXTERNAL_FORCES_PER_CASE));
+  }
+  pc.imported_check_point = {point.number, point.x, point.y, point.z, point.flag};
+  for (int k = 0; k < MAX_WALL_BLOCKS; ++k) m.imported_check_blocks[k] = point.block_flags[k];
+}
+
+bool SiblingImporter::import_tj2_project(const std::string& base, model::ProjectModel& m,
+                                         model::MessageSink& messages) {
+  // Fresh staging for every import: nothing of an earlier design leaks into this one.
+  auto c = std::make_unique<SiblingConditions>();
+  auto tj2 = read_lines(model::project_file(base, "TJ2"));
+  if (!tj2 || !read_tj2(std::move(*tj2), *c)) return fail(messages, kMsgTj2Unreadable), false;
+
+  auto staged = std::make_unique<model::ProjectModel>(m);
+  auto tb2 = read_lines(model::project_file(base, "TB2"));
+  if (!tb2 || !model::read_sibling_block_lines(std::move(*tb2), c->sibling_version, *staged,
+                                               messages))
+    return fail(messages, kMsgTb2Unreadable), false;
+
+  std::array<SiblingCheckPoint, kSiblingCheckPoints> points{};
+  auto tk2 = read_lines(model::project_file(base, "TK2"));
+  if (!tk2 || !read_tk2(std::move(*tk2), points)) return fail(messages, kMsgTk2Unreadable), false;
+
+  int level_case = (c->sibling_version < kSiblingVersionFull) ? int(LEVEL_CASE_LWL)
+                                                              : water_level_case(c->case_grid);
+  if (level_case == LEVEL_CASE_BOTH) {
+    const int answer = choose_ ? choose_(c->adopted_case) : 0;
+    if (answer != LEVEL_CASE_LWL && answer != LEVEL_CASE_HWL) return false;
+    level_case = answer;
+  }
+
+  std::array<SiblingHandOver, 4> hand_over{};
+  auto sin = read_lines(model::project_file(base, "SIN"));
+  if (!sin || !read_sin(std::move(*sin), level_case == LEVEL_CASE_HWL ? 4 : 2, hand_over))
+    return fail(messages, kMsgSinUnreadable), false;
+  const int n = c->check_point_number;
+  if (n < 1 || n > kSiblingCheckPoints) return fail(messages, kMsgSinUnreadable), false;
+
+  apply_tj2(*c, points[n - 1], hand_over, level_case, *staged);
+  m = std::move(*staged);
+  // The last saved range reaches the engines though no page shows it: say so when the
+  // design puts a load on it.
+  const int row = (level_case == LEVEL_CASE_HWL) ? 2 : 0;
+  const int last = TOP_SURCHARGES_SAVED - 1;
+  if (level_case != LEVEL_CASE_NONE &&
+      (c->top_surcharge_loads[row][last] != 0 || c->top_surcharge_loads[row + 1][last] != 0))
+    messages.show_message(model::MessageIcon::Information, model::kAppTitle, kMsgTopRangeNotShown);
+  return true;
+}
+
+}  // namespace qvt::import

@@ -1,0 +1,46 @@
+#pragma once
+// The import of a design of the sibling program (<base>.TJ2, .TB2, .TK2 and .SIN) into a
+// project. Every file is read and checked into a fresh staging record first; the project
+// changes only when all of them were read, so a failing file leaves it as it was.
+#include "frontend/import/sibling_files.h"
+#include "frontend/model/messages.h"
+#include "frontend/model/project.h"
+#include "frontend/model/sibling_import.h"
+
+#include <functional>
+#include <string>
+
+namespace qvt::import {
+
+inline constexpr const char* kMsgTj2Unreadable = "条件ﾌｧｲﾙ(.TJ2)が読み込み出来ません。";
+inline constexpr const char* kMsgTb2Unreadable = "壁体構成ﾌﾞﾛｯｸﾌｧｲﾙ(.TB2)が読み込み出来ません。";
+inline constexpr const char* kMsgTk2Unreadable = "検討点ﾌｧｲﾙ(.TK2)が読み込み出来ません。";
+inline constexpr const char* kMsgSinUnreadable = "Tervane引き渡しﾌｧｲﾙ(.SIN)が読み込み出来ません。";
+
+// Which water-level study is taken over.
+enum LevelCase : int { LEVEL_CASE_NONE = 0, LEVEL_CASE_LWL = 1, LEVEL_CASE_HWL = 2, LEVEL_CASE_BOTH = 3 };
+
+// The study the flags name: only the value 1 counts as studied.
+int water_level_case(const std::array<i16, 4>& case_grid);
+
+// Asks which study to take over when the design holds both. `proposed` is the sibling's own
+// choice (1 L.W.L., 2 H.W.L.); the answer is 1 or 2, or 0 when the question was closed without
+// an answer (the import then stops and changes nothing).
+using LevelChoice = std::function<int(int proposed)>;
+
+class SiblingImporter : public model::SiblingImport {
+ public:
+  explicit SiblingImporter(LevelChoice choose) : choose_(std::move(choose)) {}
+  bool import_tj2_project(const std::string& base, model::ProjectModel& m,
+                          model::MessageSink& messages) override;
+
+ private:
+  LevelChoice choose_;
+};
+
+// The staged values of one .TJ2 set written into the project (the blocks are already in it).
+void apply_tj2(const SiblingConditions& c, const SiblingCheckPoint& point,
+               const std::array<SiblingHandOver, 4>& hand_over, int level_case,
+               model::ProjectModel& m);
+
+}  // namespace qvt::import

@@ -1,0 +1,41 @@
+#pragma once
+// The reader of the sibling program's text files. Those files were written item by item by a
+// program that separates numbers by blanks as well as commas and quotes its texts, so the
+// system's own item reader (commas only) does not fit: numbers here end at a blank, a comma or
+// the line end, text items may be quoted, and a name line is taken whole and trimmed.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace qvt::import {
+
+class SiblingTokens {
+ public:
+  explicit SiblingTokens(std::vector<std::string> lines) : lines_(std::move(lines)) {}
+
+  // The next number; false past the end of the file or when the item is not a number (an
+  // integer item also when it is not whole or lies outside -32768..32767).
+  bool real(double& out);
+  bool i16(std::int16_t& out);
+  // Reads and drops `count` numbers (a dropped item must still be a number).
+  bool skip_reals(int count);
+  bool skip_i16s(int count);
+  // A text item: plain up to a comma or the line end (trimmed), or enclosed in double quotes.
+  bool text(std::string& out);
+  // The rest of the current line, trimmed; a line whose items were all read gives the next
+  // line whole. False past the end of the file.
+  bool line(std::string& out);
+
+ private:
+  // Moves to the first character of the next item, across line ends; false at the end.
+  bool seek_item();
+  // After an item: blanks, then one comma; a used-up line moves on to the next one.
+  void finish_item();
+  bool raw_number(std::string& out);
+
+  std::vector<std::string> lines_;
+  std::size_t row_ = 0;
+  std::size_t col_ = 0;
+};
+
+}  // namespace qvt::import

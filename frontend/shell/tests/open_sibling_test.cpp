@@ -1,0 +1,128 @@
+#include "frontend/model/folders.h"
+#include "frontend/model/sibling_import.h"
+#include "frontend/shell/form1.h"
+#include "frontend/shell/settings_store.h"
+
+#include "frontend/shell/tests/shell_test_support.h"
+
+#include <memory>
+
+namespace qvt::shell::testing {
+namespace {
+
+using model::BLOCK_EMPTY;
+using model::BLOCK_RECTANGLE;
+using model::BLOCK_SOIL_POLYGON;
+using model::BLOCK_SOIL_RECTANGLE;
+
+// Fills slots 0..fill-1 as the sibling's files would; `ok` false: a file failed.
+struct FakeImport : model::SiblingImport {
+  int fill = 5;
+  bool ok = true;
+  std::vector<std::string> bases;
+  std::vector<double> seen_water;  // the H.W.L. the import found: tells a reset apart
+  bool import_tj2_project(const std::string& base, model::ProjectModel& m,
+                          model::MessageSink& messages) override {
+    bases.push_back(base);
+    seen_water.push_back(m.conditions.water_levels[1]);
+    for (int k = 0; k < fill; ++k) {
+      m.wall_blocks[k].block_type = BLOCK_RECTANGLE;
+      m.wall_blocks[k].polygon.head.name = "sibling";
+      m.block_label_numbers[k] = static_cast<model::i16>(k + 1);
+    }
+    if (!ok) {
+      messages.show_message(model::MessageIcon::Exclamation, "Tervane",
+                            "検討点ﾌｧｲﾙ(.TK2)が読み込み出来ません。");
+      return false;
+    }
+    m.conditions.water_levels[0] = 1.8;
+    return true;
+  }
+};
+
+class OpenSiblingTest : public ShellTest {
+ protected:
+  OpenSiblingTest() {
+    model::prepare_work_folder(install(), work());
+    form = std::make_unique<Form1>(ui, install(), work(), "", false);
+    form->set_sibling_import(&import);
+    form->Form_Load();
+    form->show();
+    model::ProjectModel& m = form->model();
+    block(3, BLOCK_SOIL_RECTANGLE, "soil A");
+    block(7, BLOCK_SOIL_POLYGON, "soil B");
+    m.conditions.water_levels[1] = -0.5;
+    form->pages().load_design_conditions_page();
+    ui.files.push_back(qpath("edited.msj"));
+    EXPECT_TRUE(form->add_save_Click());
+    ui.shown.clear();
+  }
+  void block(int slot, model::i16 type, const std::string& name) {
+    auto& b = form->model().wall_blocks[slot];
+    b.block_type = type;
+    b.polygon.head.name = name;
+    b.polygon.vertex_count = 4;
+  }
+  const model::WallBlock& slot(int k) const { return form->model().wall_blocks[k]; }
+  std::string caption() const { return form->windowTitle().toStdString(); }
+  static std::string recent(int n) {
+    return get_setting(QStringLiteral("Recent Files"), QStringLiteral("RecentFile%1").arg(n))
+        .toStdString();
+  }
+
+  FakeImport import;
+  std::unique_ptr<Form1> form;
+};
+
+TEST_F(OpenSiblingTest, NoKeepsTheSoilBlocksAfterTheSiblingsOnes) {
+  ui.files.push_back(qpath("sib.tj2"));
+  ui.answers.push_back(Answer::No);
+  form->open_Click();
+  ASSERT_EQ(ui.shown.size(), 2u);  // the file dialog and the question
+  EXPECT_EQ(ui.shown[1].title, "読込み方法確認");
+  EXPECT_EQ(import.bases, std::vector<std::string>{path("sib").string()});
+  EXPECT_EQ(import.seen_water, std::vector<double>{-0.5});  // nothing reset
+  for (int k = 0; k < 5; ++k) EXPECT_EQ(slot(k).polygon.head.name, "sibling") << k;
+  EXPECT_EQ(slot(5).polygon.head.name, "soil A");
+  EXPECT_EQ(slot(6).polygon.head.name, "soil B");
+  EXPECT_EQ(form->model().block_label_numbers[5], 5);
+  EXPECT_EQ(form->model().block_label_numbers[6], 6);
+  for (int k = 7; k < model::MAX_WALL_BLOCKS; ++k) EXPECT_EQ(slot(k).block_type, BLOCK_EMPTY);
+  EXPECT_EQ(caption(), "Tervane Ver2.5.1 - sib");
+  EXPECT_EQ(recent(1), path("edited.msj").string());
+}
+
+TEST_F(OpenSiblingTest, YesResetsFirstAndCancelStops) {
+  ui.files.push_back(qpath("sib.tj2"));
+  ui.answers.push_back(Answer::Cancel);
+  form->open_Click();
+  EXPECT_TRUE(import.bases.empty());
+  EXPECT_EQ(slot(3).polygon.head.name, "soil A");
+  EXPECT_EQ(caption(), "Tervane Ver2.5.1 - edited");
+
+  ui.files.push_back(qpath("sib.tj2"));
+  ui.answers.push_back(Answer::Yes);
+  form->open_Click();
+  ASSERT_EQ(import.seen_water.size(), 1u);
+  EXPECT_EQ(import.seen_water[0], 0);  // the reset came first
+  EXPECT_EQ(slot(5).block_type, BLOCK_EMPTY);
+  EXPECT_EQ(slot(7).block_type, BLOCK_EMPTY);
+  EXPECT_EQ(form->model().conditions.water_levels[0], 1.8);
+  EXPECT_EQ(caption(), "Tervane Ver2.5.1 - sib");
+}
+
+TEST_F(OpenSiblingTest, AFailedImportChangesNothing) {
+  import.ok = false;
+  ui.files.push_back(qpath("sib.tj2"));
+  ui.answers.push_back(Answer::Yes);
+  form->open_Click();
+  EXPECT_EQ(import.bases.size(), 1u);
+  EXPECT_EQ(slot(3).polygon.head.name, "soil A");
+  EXPECT_EQ(slot(0).block_type, BLOCK_EMPTY);
+  EXPECT_EQ(form->model().conditions.water_levels[1], -0.5);
+  EXPECT_EQ(caption(), "Tervane Ver2.5.1 - edited");
+  EXPECT_EQ(form->model().project_base_path, path("edited").string());
+}
+
+}  // namespace
+}  // namespace qvt::shell::testing
