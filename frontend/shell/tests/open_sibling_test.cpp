@@ -52,7 +52,10 @@ class OpenSiblingTest : public ShellTest {
     block(3, BLOCK_SOIL_RECTANGLE, "soil A");
     block(7, BLOCK_SOIL_POLYGON, "soil B");
     m.conditions.water_levels[1] = -0.5;
+    // The pages show what was set behind their back, so their commits keep it.
     form->pages().load_design_conditions_page();
+    form->pages().load_improved_body_page();
+    form->pages().store_improved_body_page();
     ui.files.push_back(qpath("edited.msj"));
     EXPECT_TRUE(form->add_save_Click());
     ui.shown.clear();
