@@ -2,6 +2,7 @@
 
 #include "common/cp932.h"
 #include "common/tests/temp_dir.h"
+#include "frontend/results/tests/message_recorder.h"
 #include "common/textfile.h"
 #include "data/tools/bearing_formulas.h"
 
@@ -14,12 +15,7 @@
 namespace qvt::results {
 namespace {
 
-struct Recorder : model::MessageSink {
-  std::vector<std::string> texts;
-  void show_message(model::MessageIcon, const std::string&, const std::string& text) override {
-    texts.push_back(text);
-  }
-};
+using testing::Recorder;
 
 // V 2000, H 300, B 20, e 2, 2e/B 0.2, k 5, c0 100, q0 30, maximum reaction 150 (both cases alike
 // but the seismic reaction 160), a title with a comma.

@@ -2,6 +2,7 @@
 
 #include "common/check_summary_format.h"
 #include "common/tests/temp_dir.h"
+#include "frontend/results/tests/message_recorder.h"
 #include "common/textfile.h"
 
 #include <gtest/gtest.h>
@@ -13,12 +14,7 @@
 namespace qvt::results {
 namespace {
 
-struct Recorder : model::MessageSink {
-  std::vector<std::string> texts;
-  void show_message(model::MessageIcon, const std::string&, const std::string& text) override {
-    texts.push_back(text);
-  }
-};
+using testing::Recorder;
 
 // One line as the stability engines write it ("%lf" numbers, "%d" flags).
 std::string line3(double v, double l, int f) {

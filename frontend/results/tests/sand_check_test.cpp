@@ -1,6 +1,7 @@
 #include "frontend/results/sand_check.h"
 
 #include "common/tests/temp_dir.h"
+#include "frontend/results/tests/message_recorder.h"
 #include "frontend/results/tests/eccentric_fixtures.h"
 
 #include <gtest/gtest.h>
@@ -11,12 +12,7 @@
 namespace qvt::results {
 namespace {
 
-struct Recorder : model::MessageSink {
-  std::vector<std::string> texts;
-  void show_message(model::MessageIcon, const std::string&, const std::string& text) override {
-    texts.push_back(text);
-  }
-};
+using testing::Recorder;
 
 std::string read_text(const std::filesystem::path& p) { return read_file_bytes(p).value_or(""); }
 
