@@ -15,36 +15,12 @@ using model::BLOCK_RECTANGLE;
 using model::BLOCK_SOIL_POLYGON;
 using model::BLOCK_SOIL_RECTANGLE;
 
-// Fills slots 0..fill-1 as the sibling's files would; `ok` false: a file failed.
-struct FakeImport : model::SiblingImport {
-  int fill = 5;
-  bool ok = true;
-  std::vector<std::string> bases;
-  std::vector<double> seen_water;  // the H.W.L. the import found: tells a reset apart
-  bool import_tj2_project(const std::string& base, model::ProjectModel& m,
-                          model::MessageSink& messages) override {
-    bases.push_back(base);
-    seen_water.push_back(m.conditions.water_levels[1]);
-    for (int k = 0; k < fill; ++k) {
-      m.wall_blocks[k].block_type = BLOCK_RECTANGLE;
-      m.wall_blocks[k].polygon.head.name = "sibling";
-      m.block_label_numbers[k] = static_cast<model::i16>(k + 1);
-    }
-    if (!ok) {
-      messages.show_message(model::MessageIcon::Exclamation, "Tervane",
-                            "検討点ﾌｧｲﾙ(.TK2)が読み込み出来ません。");
-      return false;
-    }
-    m.conditions.water_levels[0] = 1.8;
-    return true;
-  }
-};
-
 class OpenSiblingTest : public ShellTest {
  protected:
   OpenSiblingTest() {
     model::prepare_work_folder(install(), work());
     form = std::make_unique<Form1>(ui, install(), work(), "", false);
+    import.fill = 5;
     form->set_sibling_import(&import);
     form->Form_Load();
     form->show();
@@ -73,7 +49,7 @@ class OpenSiblingTest : public ShellTest {
         .toStdString();
   }
 
-  FakeImport import;
+  FakeSiblingImport import;
   std::unique_ptr<Form1> form;
 };
 

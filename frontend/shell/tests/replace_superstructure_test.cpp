@@ -18,35 +18,6 @@ using model::BLOCK_RECTANGLE;
 using model::BLOCK_SOIL_POLYGON;
 using model::BLOCK_SOIL_RECTANGLE;
 
-// Writes `fill` wall blocks from slot 0 with label numbers 1, 2, ... and the high water level,
-// as the sibling's files would; `ok` false stops after the blocks as a failed file would.
-struct FakeImport : model::SiblingImport {
-  int fill = 4;
-  bool ok = true;
-  bool brings_shape = false;
-  std::vector<std::string> bases;
-  bool import_tj2_project(const std::string& base, model::ProjectModel& m,
-                          model::MessageSink& messages) override {
-    bases.push_back(base);
-    for (int k = 0; k < fill; ++k) {
-      m.wall_blocks[k].block_type = BLOCK_RECTANGLE;
-      m.wall_blocks[k].polygon.head.name = "sibling";
-      m.block_label_numbers[k] = static_cast<model::i16>(k + 1);
-    }
-    if (brings_shape) {
-      m.shape_library_count = 1;
-      m.shape_library[0].name = "from sibling";
-    }
-    if (!ok) {
-      messages.show_message(model::MessageIcon::Exclamation, "Tervane",
-                            "検討点ﾌｧｲﾙ(.TK2)が読み込み出来ません。");
-      return false;
-    }
-    m.conditions.water_levels[0] = 1.8;
-    return true;
-  }
-};
-
 class ReplaceTest : public ShellTest {
  protected:
   ReplaceTest() {
@@ -115,7 +86,7 @@ class ReplaceTest : public ShellTest {
     EXPECT_TRUE(exists_in_work("DM003KAT.PDT"));
   }
 
-  FakeImport import;
+  FakeSiblingImport import;
   std::unique_ptr<Form1> form;
 };
 

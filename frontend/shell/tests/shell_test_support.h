@@ -4,6 +4,7 @@
 // (version text, default options, fake programs), a work folder and a private settings store.
 #include "common/tests/temp_dir.h"
 #include "common/textfile.h"
+#include "frontend/model/sibling_import.h"
 #include "frontend/shell/ui_port.h"
 
 #include <QApplication>
@@ -165,6 +166,38 @@ class ShellTest : public ::testing::Test {
 
   qvt::testing::TempDir dir_;
   FakeUi ui;
+};
+
+// Writes `fill` wall blocks from slot 0 with label numbers 1, 2, ... and the high water level,
+// as the sibling's files would; `ok` false stops after the blocks as a failed file would.
+// `seen_water` keeps the L.W.L. each import found, which tells a reset apart.
+struct FakeSiblingImport : model::SiblingImport {
+  int fill = 4;
+  bool ok = true;
+  bool brings_shape = false;
+  std::vector<std::string> bases;
+  std::vector<double> seen_water;
+  bool import_tj2_project(const std::string& base, model::ProjectModel& m,
+                          model::MessageSink& messages) override {
+    bases.push_back(base);
+    seen_water.push_back(m.conditions.water_levels[1]);
+    for (int k = 0; k < fill; ++k) {
+      m.wall_blocks[k].block_type = model::BLOCK_RECTANGLE;
+      m.wall_blocks[k].polygon.head.name = "sibling";
+      m.block_label_numbers[k] = static_cast<model::i16>(k + 1);
+    }
+    if (brings_shape) {
+      m.shape_library_count = 1;
+      m.shape_library[0].name = "from sibling";
+    }
+    if (!ok) {
+      messages.show_message(model::MessageIcon::Exclamation, "Tervane",
+                            "検討点ﾌｧｲﾙ(.TK2)が読み込み出来ません。");
+      return false;
+    }
+    m.conditions.water_levels[0] = 1.8;
+    return true;
+  }
 };
 
 }  // namespace qvt::shell::testing
