@@ -177,6 +177,11 @@ class SiblingImport : public ::testing::Test {
     auto blocks = new_project();
     blocks->wall_blocks[0].block_type = BLOCK_POLYGON;
     blocks->wall_blocks[0].polygon.head.name = "上部工";
+    // Clockwise, as the engines want it: no notice about the blocks.
+    auto& p = blocks->wall_blocks[0].polygon;
+    p.vertex_count = 4;
+    const double xs[] = {0, 0, 3, 3}, ys[] = {0, 2, 2, 0};
+    for (int k = 0; k < 4; ++k) p.vertex_x[k] = xs[k], p.vertex_y[k] = ys[k];
     write_lines(base + ".TB2", model::block_file_lines(*blocks).lines);
     if (with_tk2) testing::write_tk2().save(base + ".tk2");  // the suffix in any case
     testing::write_sin(sin_lines).save(base + ".SIN");
