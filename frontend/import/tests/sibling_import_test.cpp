@@ -2,6 +2,8 @@
 #include "frontend/import/sibling_importer.h"
 #include "frontend/import/tests/sibling_fixture.h"
 #include "frontend/model/block_file.h"
+#include "frontend/model/tests/block_fixtures.h"
+#include "frontend/model/tests/block_layout.h"
 #include "frontend/model/tests/model_test_support.h"
 
 #include <gtest/gtest.h>
@@ -125,6 +127,40 @@ TEST(Tb2File, PlacementAndLabels) {
   ASSERT_TRUE(model::read_sibling_block_lines(old, 2199, *o, rec));
   EXPECT_EQ(o->block_label_numbers[0], 0);
   EXPECT_EQ(o->block_label_numbers[1], 1);
+}
+
+TEST(Tb2File, CaissonOutlinesHold74PointsBefore2130And148From2130) {
+  // A caisson followed by a polygon: an outline read with the wrong length shifts the polygon.
+  auto src = new_project();
+  model::testing::Values v;
+  src->wall_blocks[0].block_type = model::BLOCK_CAISSON;
+  model::testing::fill_parametric(src->wall_blocks[0].caisson, v, "ケーソン");
+  src->wall_blocks[1].block_type = BLOCK_POLYGON;
+  model::testing::fill_polygon(src->wall_blocks[1].polygon, v, "after");
+  // The 74-point layout, without label line and library, as the older files were written.
+  const auto short_file = model::testing::older_block_file(2, *src);
+  auto full_file = model::block_file_lines(*src).lines;
+  full_file.resize(model::testing::record_start(*src, MAX_WALL_BLOCKS));
+  struct Case {
+    int version;
+    const std::vector<std::string>* file;
+    bool ok;
+  } cases[] = {{2129, &short_file, true},
+               {2130, &full_file, true},
+               {2129, &full_file, false},
+               {2130, &short_file, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.version);
+    auto m = new_project();
+    Recorder rec;
+    EXPECT_EQ(model::read_sibling_block_lines(*c.file, c.version, *m, rec), c.ok);
+    if (!c.ok) continue;
+    EXPECT_EQ(m->wall_blocks[0].caisson.head.name, "ケーソン");
+    EXPECT_EQ(m->wall_blocks[0].caisson.part_values[3][7],
+              src->wall_blocks[0].caisson.part_values[3][7]);
+    EXPECT_EQ(m->wall_blocks[1].polygon.head.name, "after");
+    EXPECT_EQ(m->wall_blocks[1].polygon.vertex_y[117], src->wall_blocks[1].polygon.vertex_y[117]);
+  }
 }
 
 TEST(Tb2File, UnknownTypeIsAReadError) {
