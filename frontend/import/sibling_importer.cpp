@@ -143,12 +143,10 @@ SiblingConditions tj3_as_tj2(const Tj3Design& d, int level_case,
   const int first_group = (level_case == LEVEL_CASE_LWL) ? 0 : 4;
   for (int fc = 0; fc < 2; ++fc) {
     const std::vector<SiblingForce>& group = d.force_groups[first_group + fc];
+    const int taken = std::min<int>(static_cast<int>(group.size()), EXTERNAL_FORCES_PER_CASE);
     for (int row = 0; row < 4; ++row)
-      c.sibling_forces[fc][row] = row < static_cast<int>(group.size()) && row < EXTERNAL_FORCES_PER_CASE
-                                      ? group[row]
-                                      : SiblingForce{};
-    c.force_counts[fc] =
-        static_cast<i16>(std::min<std::size_t>(group.size(), EXTERNAL_FORCES_PER_CASE));
+      c.sibling_forces[fc][row] = row < taken ? group[row] : SiblingForce{};
+    c.force_counts[fc] = static_cast<i16>(taken);
     not_taken[fc].clear();
     for (std::size_t k = EXTERNAL_FORCES_PER_CASE; k < group.size(); ++k)
       not_taken[fc].push_back(group[k].name);

@@ -208,7 +208,8 @@ class SiblingImport : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(dir); }
 
-  void write_set(const Tj2Fixture& t, int sin_lines = 4, bool with_tk2 = true) {
+  void write_set(const Tj2Fixture& t, int sin_lines = 4, bool with_tk2 = true,
+                 int second_polygon_vertices = -1) {
     write_tj2(t).save(base + ".TJ2");
     auto blocks = new_project();
     blocks->wall_blocks[0].block_type = BLOCK_POLYGON;
@@ -218,6 +219,11 @@ class SiblingImport : public ::testing::Test {
     p.vertex_count = 4;
     const double xs[] = {0, 0, 3, 3}, ys[] = {0, 2, 2, 0};
     for (int k = 0; k < 4; ++k) p.vertex_x[k] = xs[k], p.vertex_y[k] = ys[k];
+    if (second_polygon_vertices >= 0) {
+      blocks->wall_blocks[1] = blocks->wall_blocks[0];
+      blocks->wall_blocks[1].polygon.head.name = "胸壁";
+      blocks->wall_blocks[1].polygon.vertex_count = static_cast<i16>(second_polygon_vertices);
+    }
     write_lines(base + ".TB2", model::block_file_lines(*blocks).lines);
     if (with_tk2) testing::write_tk2().save(base + ".tk2");  // the suffix in any case
     testing::write_sin(sin_lines).save(base + ".SIN");
@@ -336,6 +342,20 @@ TEST_F(SiblingImport, DynamicWaterAndRules) {
       EXPECT_EQ(m->conditions.imported_check_point.number, 0);
     }
   }
+}
+
+TEST_F(SiblingImport, ANoticeNamesTheBlocksTheEnginesWouldRefuse) {
+  // A polygon of two vertices has no area: the import keeps it and says so once.
+  write_set(Tj2Fixture{}, 4, true, 2);
+  SiblingImporter importer(nullptr);
+  auto m = marked_project();
+  Recorder rec;
+  ASSERT_TRUE(importer.import_tj2_project(base, *m, rec));
+  EXPECT_EQ(m->wall_blocks[1].polygon.vertex_count, 2);
+  ASSERT_EQ(rec.messages.size(), 1u);
+  const std::string& text = rec.messages[0].text;
+  EXPECT_EQ(text.rfind(std::string(kMsgBlocksToMend) + "\nブロック2《胸壁》: ", 0), 0u) << text;
+  EXPECT_EQ(text.find("ブロック1"), std::string::npos) << text;
 }
 
 TEST_F(SiblingImport, FailuresChangeNothing) {

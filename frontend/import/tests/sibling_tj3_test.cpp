@@ -3,6 +3,7 @@
 #include "frontend/import/tests/sibling_fixture.h"
 #include "frontend/import/tests/sibling_tj3_fixture.h"
 #include "frontend/model/block_file.h"
+#include "frontend/model/block_geometry.h"
 #include "frontend/model/conditions_file.h"
 #include "frontend/model/project_files.h"
 #include "frontend/model/snapshots.h"
@@ -243,7 +244,8 @@ TEST(Tj3File, MalformedFilesAreReadErrors) {
     const char* what;
     void (*change)(Tj3Fixture&, ProjectModel&);
   } cases[] = {
-      {"18 points at a check point", [](Tj3Fixture& t, ProjectModel&) { t.check_points[3].points = 18; }},
+      {"18 points at a check point",
+       [](Tj3Fixture& t, ProjectModel&) { t.check_points[3].points = 18; }},
       {"no force heading", [](Tj3Fixture& t, ProjectModel&) { t.with_force_heading = false; }},
       {"a grid cell that is no number",
        [](Tj3Fixture& t, ProjectModel&) { t.grid[1][0] = "-"; }},
@@ -371,7 +373,8 @@ TEST_F(Tj3Import, StudiesChooseLevelsLoadsAndForceGroups) {
     EXPECT_TRUE(rec.messages.empty());
     if (!c.done) {
       EXPECT_EQ(m->wall_blocks[0].block_type, model::BLOCK_EMPTY);
-      EXPECT_EQ(m->conditions.external_forces[0][0].name, before->conditions.external_forces[0][0].name);
+      EXPECT_EQ(m->conditions.external_forces[0][0].name,
+                before->conditions.external_forces[0][0].name);
       continue;
     }
     const auto& pc = m->conditions;
@@ -387,7 +390,8 @@ TEST_F(Tj3Import, StudiesChooseLevelsLoadsAndForceGroups) {
     EXPECT_EQ(pc.external_forces[0][0].name, c.force_normal);
     EXPECT_EQ(pc.external_force_counts[0], c.count_normal);
     EXPECT_EQ(pc.external_force_counts[1], 1);
-    EXPECT_EQ(pc.seismic_check, std::string(c.cells[1]) == "1" || std::string(c.cells[3]) == "1" ? 2 : 0);
+    const bool seismic = std::string(c.cells[1]) == "1" || std::string(c.cells[3]) == "1";
+    EXPECT_EQ(pc.seismic_check, seismic ? 2 : 0);
     EXPECT_EQ(pc.dynamic_water_force, 10.0 * (c.sin_check_x > 10 ? 3 : 1) + 7);
     EXPECT_EQ(pc.top_surcharge_ignored, 1);  // the caller's: the file has no such setting
     EXPECT_EQ(pc.project_title, "keep");
@@ -498,6 +502,15 @@ TEST_F(Tj3Import, LibraryBlockMirrorsAboutItsEntrysWidth) {
   Recorder rec;
   ASSERT_TRUE(importer.import_tj3_project(base, *m, rec));
   EXPECT_EQ(m->wall_blocks[1].library.values[1], 3.5);
+  // Drawn where it is weighed: each point as the picture places it is the point the engines
+  // place, mirrored about the entry's width from the reference point.
+  const auto& head = m->wall_blocks[1].library.head;
+  for (int j = 1; j <= 4; ++j) {
+    double x = 0, y = 0;
+    ASSERT_TRUE(model::get_block_vertex(*m, 1, j, x, y)) << j;
+    EXPECT_DOUBLE_EQ(x, head.ref_x + 3.5 - xs[j]) << j;
+    EXPECT_DOUBLE_EQ(y, head.ref_y + ys[j]) << j;
+  }
 
   // An entry the library does not hold stops the import.
   b.library.library_index = 1;
