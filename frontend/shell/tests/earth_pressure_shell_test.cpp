@@ -30,7 +30,7 @@ class EarthPressureShellTest : public ShellTest {
     ui.files.push_back(QString::fromStdString(sample.string()));
     form->open_Click();
     ui.shown.clear();
-    form->opt_menu_Click(6);
+    form->findChild<QRadioButton*>(QStringLiteral("opt_menu_6"))->click();
   }
   pages::EarthPressureView& view() { return form->pages().earth_pressure_view(); }
   std::string text(QLineEdit* box) { return box->text().toStdString(); }
