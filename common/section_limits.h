@@ -1,6 +1,8 @@
 #pragma once
 // The sizes of one cross-section that the front end and the engines share: both hold the same
 // conditions and block files, so both must agree on how many of each thing there are.
+#include <cstdint>
+
 namespace qvt {
 
 inline constexpr int CASE_NORMAL = 0;
@@ -27,5 +29,19 @@ inline constexpr int LIBRARY_POINTS = 100;
 inline constexpr int LIBRARY_PAIRS = 100;
 // Cells across and along a caisson: the block file keeps eight cell widths per direction.
 inline constexpr int MAX_CAISSON_CELLS = 8;
+
+// What a block slot holds; stored as a 16-bit integer in the block files.
+enum BlockType : std::int16_t {
+  BLOCK_EMPTY = -1,
+  BLOCK_POLYGON = 0,
+  BLOCK_RECTANGLE = 1,
+  BLOCK_CAISSON = 2,
+  BLOCK_FOOTING_CAISSON = 3,
+  BLOCK_QUAD = 4,
+  BLOCK_COUNTERFORT = 5,
+  BLOCK_SOIL_POLYGON = 6,
+  BLOCK_SOIL_RECTANGLE = 7,
+  BLOCK_LIBRARY = 8,
+};
 
 }  // namespace qvt

@@ -1,5 +1,6 @@
 #include "engines/common/block_vertices.h"
 
+#include "common/block_vertex_range.h"
 #include "common/cp932.h"
 #include "engines/common/rounding_geometry.h"
 
@@ -16,30 +17,17 @@ int stored_end(int count, int capacity) { return std::clamp(count, 0, capacity);
 bool get_block_vertex_range(const ConditionData& data, int slot, int& first, int& end) {
   if (slot < 0 || slot >= MAX_WALL_BLOCKS) return false;
   const WallBlock& b = data.wall_blocks[slot];
+  if (shared_block_vertex_range(b, first, end)) return true;
   switch (b.block_type) {
-    case BLOCK_POLYGON:
-    case BLOCK_SOIL_POLYGON:
-      first = 0;
-      end = stored_end(b.polygon.vertex_count, POLYGON_VERTICES);
-      return true;
-    case BLOCK_RECTANGLE:
-    case BLOCK_SOIL_RECTANGLE:
-      first = 10;
-      end = 14;
-      return true;
     case BLOCK_CAISSON:
     case BLOCK_FOOTING_CAISSON:
       first = 0;
       end = stored_end(b.caisson.outline_count, CAISSON_OUTLINE_POINTS);
       return true;
-    case BLOCK_QUAD:
     case BLOCK_LIBRARY:
+      // The engines place a library block by its four corners, not by its library points.
       first = 0;
       end = 4;
-      return true;
-    case BLOCK_COUNTERFORT:
-      first = 0;
-      end = stored_end(b.counterfort.outline_count, COUNTERFORT_OUTLINE_POINTS);
       return true;
     default:
       return false;

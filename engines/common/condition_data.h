@@ -25,6 +25,8 @@ using qvt::MAX_SURFACE_POINTS, qvt::MAX_EMBANKMENT_LAYERS, qvt::MAX_SURCHARGE_RA
 using qvt::TOP_SURCHARGES_SAVED, qvt::MAX_DIMENSION_POINTS, qvt::POLYGON_VERTICES;
 using qvt::CAISSON_OUTLINE_POINTS, qvt::COUNTERFORT_OUTLINE_POINTS, qvt::PART_NAMES;
 using qvt::LIBRARY_LAYERS, qvt::LIBRARY_POINTS, qvt::LIBRARY_PAIRS;
+using qvt::BlockType;
+using enum qvt::BlockType;
 inline constexpr int MAX_ENGINE_SHAPES = qvt::SHAPE_LIBRARY_SIZE;
 
 // Text capacities in bytes, a terminating zero besides.
@@ -34,19 +36,6 @@ inline constexpr std::size_t FORCE_NAME_CAPACITY = 23;
 inline constexpr std::size_t BLOCK_NAME_CAPACITY = 25;
 inline constexpr std::size_t PART_NAME_CAPACITY = 24;
 inline constexpr std::size_t SHAPE_NAME_CAPACITY = 63;
-
-enum BlockType : i16 {
-  BLOCK_EMPTY = -1,
-  BLOCK_POLYGON = 0,
-  BLOCK_RECTANGLE = 1,
-  BLOCK_CAISSON = 2,
-  BLOCK_FOOTING_CAISSON = 3,
-  BLOCK_QUAD = 4,
-  BLOCK_COUNTERFORT = 5,
-  BLOCK_SOIL_POLYGON = 6,
-  BLOCK_SOIL_RECTANGLE = 7,
-  BLOCK_LIBRARY = 8,
-};
 
 // A text of at most Capacity CP932 bytes, zero-terminated, so the engines' printf-style
 // widths count bytes as their formats intend. A longer text is cut at a whole character.

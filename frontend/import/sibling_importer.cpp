@@ -2,6 +2,8 @@
 
 #include "common/textfile.h"
 #include "frontend/model/block_file.h"
+#include "frontend/model/block_outline.h"
+#include "frontend/model/input_check.h"
 #include "frontend/model/project_files.h"
 
 #include <algorithm>
@@ -11,11 +13,32 @@ namespace qvt::import {
 
 namespace {
 
-constexpr const char* kMsgTopRangeNotShown =
-    "上部工天端の載荷重の範囲4に荷重があります。入力画面には表示されませんが、計算には使用されます。";
-
 void fail(model::MessageSink& messages, const char* text) {
   messages.show_message(model::MessageIcon::Exclamation, model::kAppTitle, text);
+}
+
+void notice(model::MessageSink& messages, const std::string& text) {
+  messages.show_message(model::MessageIcon::Information, model::kAppTitle, text);
+}
+
+bool loaded(const SiblingConditions& c, int row, int range) {
+  return c.top_surcharge_loads[row][range] != 0 || c.top_surcharge_loads[row + 1][range] != 0;
+}
+
+// What a finished import says about its blocks and top surcharges: the last saved range
+// reaches the engines though no page shows it; a range beyond the saved ones is lost; blocks
+// the engines would refuse are named, so the user can mend them before a run.
+void report_after_import(const SiblingConditions& c, int level_case, const model::ProjectModel& m,
+                         model::MessageSink& messages) {
+  if (level_case == LEVEL_CASE_LWL || level_case == LEVEL_CASE_HWL) {
+    const int row = (level_case == LEVEL_CASE_HWL) ? 2 : 0;
+    if (loaded(c, row, TOP_SURCHARGES_SAVED - 1)) notice(messages, kMsgTopRangeNotShown);
+    if (loaded(c, row, TOP_SURCHARGES_SAVED)) notice(messages, kMsgTopRangeDropped);
+  }
+  std::string refused;
+  for (int s = 0; s < MAX_WALL_BLOCKS; ++s)
+    if (std::string why = model::named_block_problem(m, s); !why.empty()) refused += "\n" + why;
+  if (!refused.empty()) notice(messages, kMsgBlocksToMend + refused);
 }
 
 }  // namespace
@@ -105,13 +128,81 @@ bool SiblingImporter::import_tj2_project(const std::string& base, model::Project
 
   apply_tj2(*c, points[n - 1], hand_over, level_case, *staged);
   m = std::move(*staged);
-  // The last saved range reaches the engines though no page shows it: say so when the
-  // design puts a load on it.
-  const int row = (level_case == LEVEL_CASE_HWL) ? 2 : 0;
-  const int last = TOP_SURCHARGES_SAVED - 1;
-  if (level_case != LEVEL_CASE_NONE &&
-      (c->top_surcharge_loads[row][last] != 0 || c->top_surcharge_loads[row + 1][last] != 0))
-    messages.show_message(model::MessageIcon::Information, model::kAppTitle, kMsgTopRangeNotShown);
+  report_after_import(*c, level_case, m, messages);
+  return true;
+}
+
+SiblingConditions tj3_as_tj2(const Tj3Design& d, int level_case,
+                             std::array<std::vector<std::string>, 2>& not_taken) {
+  SiblingConditions c = d.conditions;
+  if (level_case == LEVEL_CASE_HWL && d.hwl_loads_given != 1)
+    for (int range = 0; range < 5; ++range) {
+      c.top_surcharge_loads[2][range] = c.top_surcharge_loads[0][range];
+      c.top_surcharge_loads[3][range] = c.top_surcharge_loads[1][range];
+    }
+  const int first_group = (level_case == LEVEL_CASE_LWL) ? 0 : 4;
+  for (int fc = 0; fc < 2; ++fc) {
+    const std::vector<SiblingForce>& group = d.force_groups[first_group + fc];
+    const int taken = std::min<int>(static_cast<int>(group.size()), EXTERNAL_FORCES_PER_CASE);
+    for (int row = 0; row < 4; ++row)
+      c.sibling_forces[fc][row] = row < taken ? group[row] : SiblingForce{};
+    c.force_counts[fc] = static_cast<i16>(taken);
+    not_taken[fc].clear();
+    for (std::size_t k = EXTERNAL_FORCES_PER_CASE; k < group.size(); ++k)
+      not_taken[fc].push_back(group[k].name);
+  }
+  c.force_counts[2] = 0;
+  return c;
+}
+
+bool SiblingImporter::import_tj3_project(const std::string& base, model::ProjectModel& m,
+                                         model::MessageSink& messages) {
+  auto tj3 = read_lines(model::project_file(base, "TJ3"));
+  if (!tj3) return fail(messages, kMsgCj3Unreadable), false;
+  // Fresh staging for every import; the blocks go into a copy of the project.
+  auto d = std::make_unique<Tj3Design>();
+  auto staged = std::make_unique<model::ProjectModel>(m);
+  if (!read_tj3(std::move(*tj3), *d, *staged) ||
+      !model::fit_library_blocks(staged->wall_blocks, staged->shape_library,
+                                 staged->shape_library_count))
+    return fail(messages, kMsgCj3MidRead), false;
+  if (d->centroid_by_layer)
+    messages.show_message(model::MessageIcon::Exclamation, model::kAppTitle, kMsgCentroidByLayer);
+
+  int level_case = water_level_case(d->conditions.case_grid);
+  if (level_case == LEVEL_CASE_BOTH) {
+    const int answer = choose_ ? choose_(LEVEL_CASE_LWL) : 0;
+    if (answer != LEVEL_CASE_LWL && answer != LEVEL_CASE_HWL) return false;
+    level_case = answer;
+  }
+
+  std::array<SiblingHandOver, 4> hand_over{};
+  auto sin = read_lines(model::project_file(base, "SIN"));
+  if (!sin || !read_sin(std::move(*sin), level_case == LEVEL_CASE_HWL ? 4 : 2, hand_over))
+    return fail(messages, kMsgSinUnreadable), false;
+  const int n = d->conditions.check_point_number;
+  if (n < 1 || n > kSiblingCheckPoints) return fail(messages, kMsgSinUnreadable), false;
+
+  std::array<std::vector<std::string>, 2> not_taken;
+  const SiblingConditions c = tj3_as_tj2(*d, level_case, not_taken);
+  apply_tj2(c, d->check_points[n - 1], hand_over, level_case, *staged);
+  // The file has no setting for the surcharge on the main body top: the project's stays.
+  staged->conditions.top_surcharge_ignored = m.conditions.top_surcharge_ignored;
+  for (int s = 0; s < MAX_WALL_BLOCKS; ++s) model::build_block_outline(*staged, s, messages);
+  m = std::move(*staged);
+
+  if (!not_taken[0].empty() || !not_taken[1].empty()) {
+    std::string text = kMsgForcesNotTaken;
+    const char* cases[2] = {"常時", "地震時"};
+    for (int fc = 0; fc < 2; ++fc) {
+      if (not_taken[fc].empty()) continue;
+      text += std::string("\n") + cases[fc] + "：";
+      for (std::size_t k = 0; k < not_taken[fc].size(); ++k)
+        text += (k ? "、" : "") + not_taken[fc][k];
+    }
+    notice(messages, text);
+  }
+  report_after_import(c, level_case, m, messages);
   return true;
 }
 

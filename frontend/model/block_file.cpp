@@ -405,18 +405,24 @@ void read_sibling_blocks(BlockReader& r, BlockStores& st, int version, std::arra
       if (st.wall_blocks[s].block_type >= 0) st.block_label_numbers[s] = next++;
   }
   if (!r.ok()) return;
-  for (int s = 0; s < MAX_WALL_BLOCKS; ++s) {
-    WallBlock& b = st.wall_blocks[s];
-    if (b.block_type != BLOCK_LIBRARY) continue;
-    if (b.library.library_index < 0 || b.library.library_index >= st.shape_library_count)
-      return r.fail();
-    // The picture mirrors a library block about the block's own width, the engines about the
-    // entry's: one width for both, so the block is weighed where it is drawn.
-    b.library.values[1] = st.shape_library[b.library.library_index].values[0];
-  }
+  if (!fit_library_blocks(st.wall_blocks, st.shape_library, st.shape_library_count)) r.fail();
 }
 
 }  // namespace
+
+bool fit_library_blocks(std::array<WallBlock, MAX_WALL_BLOCKS + 1>& blocks,
+                        const std::array<ShapeEntry, SHAPE_LIBRARY_SIZE + 1>& library,
+                        int library_count) {
+  for (int s = 0; s < MAX_WALL_BLOCKS; ++s) {
+    WallBlock& b = blocks[s];
+    if (b.block_type != BLOCK_LIBRARY) continue;
+    if (b.library.library_index < 0 || b.library.library_index >= library_count) return false;
+    // The picture mirrors a library block about the block's own width, the engines about the
+    // entry's: one width for both, so the block is weighed where it is drawn.
+    b.library.values[1] = library[b.library.library_index].values[0];
+  }
+  return true;
+}
 
 BlockFileLines block_file_lines(ProjectModel& m, bool stop_at_soil_polygon) {
   LineWriter w;

@@ -57,4 +57,12 @@ bool block_lines_readable(const std::vector<std::string>& lines, int file_versio
 bool read_sibling_block_lines(std::vector<std::string> lines, int sibling_version,
                               ProjectModel& m, MessageSink& messages);
 
+// For blocks taken from the sibling program: gives every library block (slots 0..19) the width
+// of the library entry it names as its own mirror width, so the picture, which mirrors about
+// the block's width, and the engines, which mirror about the entry's, put it in one place.
+// False when a library block names an entry beyond `library_count`.
+bool fit_library_blocks(std::array<WallBlock, MAX_WALL_BLOCKS + 1>& blocks,
+                        const std::array<ShapeEntry, SHAPE_LIBRARY_SIZE + 1>& library,
+                        int library_count);
+
 }  // namespace qvt::model

@@ -1,5 +1,7 @@
 #include "frontend/model/block_geometry.h"
 
+#include "common/block_vertex_range.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -44,29 +46,12 @@ const ShapeEntry* library_entry(const ProjectModel& m, int library_index) {
 bool get_block_vertex_range(const ProjectModel& m, int slot, int& first, int& end) {
   if (!valid_slot(slot)) return false;
   const WallBlock& b = m.wall_blocks[slot];
+  if (shared_block_vertex_range(b, first, end)) return true;
   switch (b.block_type) {
-    case BLOCK_POLYGON:
-    case BLOCK_SOIL_POLYGON:
-      first = 0;
-      end = clamp_count(b.polygon.vertex_count, POLYGON_VERTICES);
-      return true;
-    case BLOCK_RECTANGLE:
-    case BLOCK_SOIL_RECTANGLE:
-      first = 10;
-      end = 14;
-      return true;
     case BLOCK_CAISSON:
     case BLOCK_FOOTING_CAISSON:
       first = 0;
       end = clamp_count(b.caisson.tail, CAISSON_OUTLINE_POINTS);
-      return true;
-    case BLOCK_QUAD:
-      first = 0;
-      end = 4;
-      return true;
-    case BLOCK_COUNTERFORT:
-      first = 0;
-      end = clamp_count(b.counterfort.outline_count, COUNTERFORT_OUTLINE_POINTS);
       return true;
     case BLOCK_LIBRARY: {
       const ShapeEntry* e = library_entry(m, b.library.library_index);

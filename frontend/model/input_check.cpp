@@ -60,12 +60,8 @@ std::string first_problem(const ProjectModel& m) {
     if (type == BLOCK_SOIL_POLYGON || type == BLOCK_SOIL_RECTANGLE) body.has_soil_blocks = true;
   }
   if (std::string why = improvement_problem(body); !why.empty()) return "改良地盤: " + why;
-  for (int slot = 0; slot < MAX_WALL_BLOCKS; ++slot) {
-    const WallBlock& b = m.wall_blocks[slot];
-    if (b.block_type < 0) continue;
-    if (std::string why = block_geometry_problem(check_input(m, b)); !why.empty())
-      return "ブロック" + std::to_string(slot + 1) + "《" + head_of(b).name + "》: " + why;
-  }
+  for (int slot = 0; slot < MAX_WALL_BLOCKS; ++slot)
+    if (std::string named = named_block_problem(m, slot); !named.empty()) return named;
   if (c.top_surcharge_ignored == 0) {
     for (int k = 0; k < TOP_RANGES_LOADED; ++k) {
       const SurchargeRange& r = c.top_surcharges[k];
@@ -82,6 +78,14 @@ std::string first_problem(const ProjectModel& m) {
 std::string block_problem(const ProjectModel& m, const WallBlock& block) {
   if (block.block_type < 0) return {};
   return block_geometry_problem(check_input(m, block));
+}
+
+std::string named_block_problem(const ProjectModel& m, int slot) {
+  if (slot < 0 || slot >= MAX_WALL_BLOCKS) return {};
+  const WallBlock& b = m.wall_blocks[slot];
+  const std::string why = block_problem(m, b);
+  if (why.empty()) return why;
+  return "ブロック" + std::to_string(slot + 1) + "《" + head_of(b).name + "》: " + why;
 }
 
 std::string engine_input_problem(const ProjectModel& m) {

@@ -17,4 +17,8 @@ std::string engine_input_problem(const ProjectModel& m);
 // block before it is stored.
 std::string block_problem(const ProjectModel& m, const WallBlock& block);
 
+// The block of a slot named with what is wrong with it ("ブロックN《name》: reason"), as the
+// engines' input check names it, or "" when the engines can weigh it or the slot is empty.
+std::string named_block_problem(const ProjectModel& m, int slot);
+
 }  // namespace qvt::model

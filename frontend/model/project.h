@@ -23,21 +23,10 @@ using qvt::MAX_EMBANKMENT_LAYERS, qvt::MAX_SURCHARGE_RANGES, qvt::TOP_SURCHARGES
 using qvt::EXTERNAL_FORCES_PER_CASE, qvt::POLYGON_VERTICES, qvt::CAISSON_OUTLINE_POINTS;
 using qvt::COUNTERFORT_OUTLINE_POINTS, qvt::PART_NAMES, qvt::MAX_CAISSON_CELLS;
 using qvt::LIBRARY_LAYERS, qvt::LIBRARY_POINTS, qvt::LIBRARY_PAIRS;
+using qvt::BlockType;
+using enum qvt::BlockType;
 
 inline constexpr double UNSET_COORD = 9999.0;  // an outline vertex or part value not set
-
-enum BlockType : i16 {
-  BLOCK_EMPTY = -1,
-  BLOCK_POLYGON = 0,
-  BLOCK_RECTANGLE = 1,
-  BLOCK_CAISSON = 2,
-  BLOCK_FOOTING_CAISSON = 3,
-  BLOCK_QUAD = 4,
-  BLOCK_COUNTERFORT = 5,
-  BLOCK_SOIL_POLYGON = 6,
-  BLOCK_SOIL_RECTANGLE = 7,
-  BLOCK_LIBRARY = 8,
-};
 
 struct ImportedCheckPoint {
   i16 number = -1;

@@ -18,6 +18,11 @@ class SiblingImport {
   // when the import stopped before its end (the caller then drops `m`).
   virtual bool import_tj2_project(const std::string& base, ProjectModel& m,
                                   MessageSink& messages) = 0;
+  // Reads the single conditions file <base>.TJ3 with its hand-over file <base>.SIN into `m`,
+  // its blocks into slots 0..19 in file order. The setting whether the surcharge on the main
+  // body top is considered is not in the file and keeps its value. Failures as above.
+  virtual bool import_tj3_project(const std::string& base, ProjectModel& m,
+                                  MessageSink& messages) = 0;
 };
 
 }  // namespace qvt::model

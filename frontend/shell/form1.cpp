@@ -472,8 +472,8 @@ void Form1::open_Click() {
   const std::string suffix = suffix_of_path(path->toStdString());
   if (suffix == "msj") {
     open_project_file(*path);
-  } else if (suffix == "tj2" && sibling_import_) {
-    open_sibling_design(*path);
+  } else if ((suffix == "tj2" || suffix == "tj3") && sibling_import_) {
+    open_sibling_design(*path, suffix == "tj3");
   } else if (suffix == "tj2" || suffix == "tj3") {
     ui_.notice(this, MessageIcon::Information, QString(), kSiblingUnavailable);
   } else {
@@ -491,14 +491,15 @@ void Form1::mnuRecentFile_Click(int Index) {
 }
 
 // Takes a design of the sibling program over. With improved-soil blocks in the project the
-// user chooses between a new project (Yes) and keeping those blocks under the sibling's
-// superstructure (No). The import works on a copy: the project, its names and caption, its
-// snapshots and results change only when every file was read.
-void Form1::open_sibling_design(const QString& path) {
+// user chooses, for a .tj2 set, between a new project (Yes) and keeping those blocks under the
+// sibling's superstructure (No); a .tj3 design always starts a new project. The import works
+// on a copy: the project, its names and caption, its snapshots and results change only when
+// every file was read.
+void Form1::open_sibling_design(const QString& path, bool single_file) {
   const std::string p = path.toStdString();
   const std::string base = base_of_path(p);
   bool keep_soil = false;
-  for (int s = 0; s < model::MAX_WALL_BLOCKS; ++s) {
+  for (int s = 0; s < model::MAX_WALL_BLOCKS && !single_file; ++s) {
     const auto type = model_.wall_blocks[s].block_type;
     if (type == model::BLOCK_SOIL_POLYGON || type == model::BLOCK_SOIL_RECTANGLE) keep_soil = true;
   }
@@ -525,7 +526,9 @@ void Form1::open_sibling_design(const QString& path) {
     if (r.outcome != model::SuperstructureTakeover::Outcome::Done) return;
   } else {
     bool options_read = model::reset_project_to_defaults(*staged);
-    if (!sibling_import_->import_tj2_project(base, *staged, sink_)) return;
+    const bool done = single_file ? sibling_import_->import_tj3_project(base, *staged, sink_)
+                                  : sibling_import_->import_tj2_project(base, *staged, sink_);
+    if (!done) return;
     if (!options_read) report_options_unreadable();
   }
   model_ = std::move(*staged);

@@ -132,7 +132,7 @@ class Form1 : public QMainWindow {
   void view_reset();
   void delete_stale_results();
   bool open_project_file(const QString& path);
-  void open_sibling_design(const QString& path);
+  void open_sibling_design(const QString& path, bool single_file);
   void open_document(const std::filesystem::path& file, const QString& no_viewer_text);
   bool confirm_overwrite(const QString& chosen, const std::string& base,
                          const QString& title = QStringLiteral("名前を付けて保存"));

@@ -2,6 +2,8 @@
 #include "frontend/import/sibling_importer.h"
 #include "frontend/import/tests/sibling_fixture.h"
 #include "frontend/model/block_file.h"
+#include "frontend/model/tests/block_fixtures.h"
+#include "frontend/model/tests/block_layout.h"
 #include "frontend/model/tests/model_test_support.h"
 
 #include <gtest/gtest.h>
@@ -127,6 +129,40 @@ TEST(Tb2File, PlacementAndLabels) {
   EXPECT_EQ(o->block_label_numbers[1], 1);
 }
 
+TEST(Tb2File, CaissonOutlinesHold74PointsBefore2130And148From2130) {
+  // A caisson followed by a polygon: an outline read with the wrong length shifts the polygon.
+  auto src = new_project();
+  model::testing::Values v;
+  src->wall_blocks[0].block_type = model::BLOCK_CAISSON;
+  model::testing::fill_parametric(src->wall_blocks[0].caisson, v, "ケーソン");
+  src->wall_blocks[1].block_type = BLOCK_POLYGON;
+  model::testing::fill_polygon(src->wall_blocks[1].polygon, v, "after");
+  // The 74-point layout, without label line and library, as the older files were written.
+  const auto short_file = model::testing::older_block_file(2, *src);
+  auto full_file = model::block_file_lines(*src).lines;
+  full_file.resize(model::testing::record_start(*src, MAX_WALL_BLOCKS));
+  struct Case {
+    int version;
+    const std::vector<std::string>* file;
+    bool ok;
+  } cases[] = {{2129, &short_file, true},
+               {2130, &full_file, true},
+               {2129, &full_file, false},
+               {2130, &short_file, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.version);
+    auto m = new_project();
+    Recorder rec;
+    EXPECT_EQ(model::read_sibling_block_lines(*c.file, c.version, *m, rec), c.ok);
+    if (!c.ok) continue;
+    EXPECT_EQ(m->wall_blocks[0].caisson.head.name, "ケーソン");
+    EXPECT_EQ(m->wall_blocks[0].caisson.part_values[3][7],
+              src->wall_blocks[0].caisson.part_values[3][7]);
+    EXPECT_EQ(m->wall_blocks[1].polygon.head.name, "after");
+    EXPECT_EQ(m->wall_blocks[1].polygon.vertex_y[117], src->wall_blocks[1].polygon.vertex_y[117]);
+  }
+}
+
 TEST(Tb2File, UnknownTypeIsAReadError) {
   auto src = new_project();
   auto lines = model::block_file_lines(*src).lines;
@@ -172,11 +208,22 @@ class SiblingImport : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(dir); }
 
-  void write_set(const Tj2Fixture& t, int sin_lines = 4, bool with_tk2 = true) {
+  void write_set(const Tj2Fixture& t, int sin_lines = 4, bool with_tk2 = true,
+                 int second_polygon_vertices = -1) {
     write_tj2(t).save(base + ".TJ2");
     auto blocks = new_project();
     blocks->wall_blocks[0].block_type = BLOCK_POLYGON;
     blocks->wall_blocks[0].polygon.head.name = "上部工";
+    // Clockwise, as the engines want it: no notice about the blocks.
+    auto& p = blocks->wall_blocks[0].polygon;
+    p.vertex_count = 4;
+    const double xs[] = {0, 0, 3, 3}, ys[] = {0, 2, 2, 0};
+    for (int k = 0; k < 4; ++k) p.vertex_x[k] = xs[k], p.vertex_y[k] = ys[k];
+    if (second_polygon_vertices >= 0) {
+      blocks->wall_blocks[1] = blocks->wall_blocks[0];
+      blocks->wall_blocks[1].polygon.head.name = "胸壁";
+      blocks->wall_blocks[1].polygon.vertex_count = static_cast<i16>(second_polygon_vertices);
+    }
     write_lines(base + ".TB2", model::block_file_lines(*blocks).lines);
     if (with_tk2) testing::write_tk2().save(base + ".tk2");  // the suffix in any case
     testing::write_sin(sin_lines).save(base + ".SIN");
@@ -295,6 +342,20 @@ TEST_F(SiblingImport, DynamicWaterAndRules) {
       EXPECT_EQ(m->conditions.imported_check_point.number, 0);
     }
   }
+}
+
+TEST_F(SiblingImport, ANoticeNamesTheBlocksTheEnginesWouldRefuse) {
+  // A polygon of two vertices has no area: the import keeps it and says so once.
+  write_set(Tj2Fixture{}, 4, true, 2);
+  SiblingImporter importer(nullptr);
+  auto m = marked_project();
+  Recorder rec;
+  ASSERT_TRUE(importer.import_tj2_project(base, *m, rec));
+  EXPECT_EQ(m->wall_blocks[1].polygon.vertex_count, 2);
+  ASSERT_EQ(rec.messages.size(), 1u);
+  const std::string& text = rec.messages[0].text;
+  EXPECT_EQ(text.rfind(std::string(kMsgBlocksToMend) + "\nブロック2《胸壁》: ", 0), 0u) << text;
+  EXPECT_EQ(text.find("ブロック1"), std::string::npos) << text;
 }
 
 TEST_F(SiblingImport, FailuresChangeNothing) {

@@ -130,6 +130,11 @@ struct FakeImport : SiblingImport {
     }
     return ok;
   }
+  // The superstructure take-over never reads a single-file design.
+  bool import_tj3_project(const std::string&, ProjectModel&, MessageSink&) override {
+    ADD_FAILURE() << "a .TJ3 import was not asked for";
+    return false;
+  }
 };
 
 TEST_F(BlockKeep, TakeOverNumbersAsTheCommandAsks) {

@@ -2,10 +2,7 @@
 // clicks at the pixels of world points move, copy and delete the wall block, panel 1 of the
 // status bar shows each prompt, and the picture shows the selection in yellow and the base
 // point in blue. With QVT_DOCS_DIR set it also saves the window's picture.
-#include "frontend/model/folders.h"
-#include "frontend/section/widgets/section_widget.h"
-#include "frontend/shell/form1.h"
-#include "frontend/shell/tests/shell_test_support.h"
+#include "frontend/shell/tests/sample_window.h"
 
 #include <QAbstractButton>
 #include <QImage>
@@ -17,26 +14,8 @@
 namespace qvt::shell::testing {
 namespace {
 
-class BlockEditingTest : public ShellTest {
+class BlockEditingTest : public SampleWindowTest {
  protected:
-  BlockEditingTest() {
-    model::prepare_work_folder(install(), work());
-    form = std::make_unique<Form1>(ui, install(), work(), "", false);
-    form->Form_Load();
-    form->show();
-    const auto sample =
-        std::filesystem::path(QVT_SOURCE_DIR) / "data" / "samples" / "sample_block_quay.MSJ";
-    ui.files.push_back(QString::fromStdString(sample.string()));
-    form->open_Click();
-    ui.shown.clear();
-  }
-
-  section::SectionPicture& picture() { return form->view().picture(); }
-  QWidget* pic() { return form->view().pic_gm(); }
-  QPointF pixel_of(double x, double y) {
-    const section::ViewState& v = picture().view();
-    return {(x - v.left_x) * v.scale / 15, (v.top_y - y) * v.scale / 15};
-  }
   void click(Qt::MouseButton button, double x, double y) {
     const QPointF at = pixel_of(x, y);
     QMouseEvent e(QEvent::MouseButtonPress, at, pic()->mapToGlobal(at), button, button,
@@ -56,8 +35,6 @@ class BlockEditingTest : public ShellTest {
           return true;
     return false;
   }
-
-  std::unique_ptr<Form1> form;
 };
 
 TEST_F(BlockEditingTest, MoveOnThePicture) {

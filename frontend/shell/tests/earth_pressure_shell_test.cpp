@@ -2,40 +2,25 @@
 // tabs, and the category's load and commit reached through the category switch. With
 // QVT_DOCS_DIR set it also saves the pictures of both inner tabs.
 #include "frontend/model/display_text.h"
-#include "frontend/model/folders.h"
 #include "frontend/pages/widgets/earth_pressure_view.h"
-#include "frontend/shell/form1.h"
 #include "frontend/shell/section_view.h"
-#include "frontend/shell/tests/shell_test_support.h"
+#include "frontend/shell/tests/sample_window.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
 
-#include <memory>
-
 namespace qvt::shell::testing {
 namespace {
 
-class EarthPressureShellTest : public ShellTest {
+class EarthPressureShellTest : public SampleWindowTest {
  protected:
   EarthPressureShellTest() {
-    model::prepare_work_folder(install(), work());
-    form = std::make_unique<Form1>(ui, install(), work(), "", false);
-    form->Form_Load();
-    form->show();
-    const auto sample =
-        std::filesystem::path(QVT_SOURCE_DIR) / "data" / "samples" / "sample_block_quay.MSJ";
-    ui.files.push_back(QString::fromStdString(sample.string()));
-    form->open_Click();
-    ui.shown.clear();
     form->findChild<QRadioButton*>(QStringLiteral("opt_menu_6"))->click();
   }
   pages::EarthPressureView& view() { return form->pages().earth_pressure_view(); }
   std::string text(QLineEdit* box) { return box->text().toStdString(); }
-
-  std::unique_ptr<Form1> form;
 };
 
 // The sample's passive layer 1 is clay: φ 0, cohesion 30 growing by 2 a metre, unit weights

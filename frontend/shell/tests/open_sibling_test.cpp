@@ -1,3 +1,4 @@
+#include "frontend/import/sibling_importer.h"
 #include "frontend/model/folders.h"
 #include "frontend/model/sibling_import.h"
 #include "frontend/shell/form1.h"
@@ -101,6 +102,48 @@ TEST_F(OpenSiblingTest, AFailedImportChangesNothing) {
   EXPECT_EQ(form->model().conditions.water_levels[1], -0.5);
   EXPECT_EQ(caption(), "Tervane Ver2.5.1 - edited");
   EXPECT_EQ(form->model().project_base_path, path("edited").string());
+}
+
+TEST_F(OpenSiblingTest, ASingleFileDesignResetsWithoutAskingAndItsFirstSaveAsks) {
+  write_file_bytes(path("sib.MSJ"), "someone else's");
+  ui.files.push_back(qpath("sib.tj3"));
+  form->open_Click();
+  ASSERT_EQ(ui.shown.size(), 1u);  // the file dialog only: the soil blocks are not asked about
+  EXPECT_EQ(import.tj3_bases, std::vector<std::string>{path("sib").string()});
+  EXPECT_TRUE(import.bases.empty());
+  EXPECT_EQ(import.seen_water, std::vector<double>{0});  // the reset came first
+  for (int k = 0; k < 5; ++k) EXPECT_EQ(slot(k).polygon.head.name, "sibling") << k;
+  EXPECT_EQ(slot(7).block_type, BLOCK_EMPTY);
+  EXPECT_EQ(form->model().conditions.water_levels[0], 1.8);
+  EXPECT_EQ(caption(), "Tervane Ver2.5.1 - sib");
+  EXPECT_EQ(form->model().project_base_path, path("sib").string());
+  EXPECT_EQ(recent(1), path("edited.msj").string());
+  EXPECT_EQ(recent(2), "");
+
+  ui.shown.clear();
+  ui.answers = {Answer::No};
+  EXPECT_FALSE(form->save_Click());
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].title, "上書き保存");
+  EXPECT_EQ(ui.shown[0].text, path("sib.MSJ").string() + " は既に存在します。\n上書きしますか？");
+  EXPECT_EQ(*read_file_bytes(path("sib.MSJ")), "someone else's");
+}
+
+TEST_F(OpenSiblingTest, AFailedSingleFileImportChangesNothing) {
+  // The program's own importer on a file that ends before its other forces.
+  import::SiblingImporter real(nullptr);
+  form->set_sibling_import(&real);
+  write_file_bytes(path("sib.TJ3"), "2200\r\n");
+  ui.files.push_back(qpath("sib.TJ3"));
+  form->open_Click();
+  EXPECT_EQ(ui.box_texts(),
+            std::vector<std::string>{"条件ﾌｧｲﾙ(.CJ3)の読み込み途中でエラーが発生しました。"});
+  EXPECT_EQ(slot(3).polygon.head.name, "soil A");
+  EXPECT_EQ(slot(0).block_type, BLOCK_EMPTY);
+  EXPECT_EQ(form->model().conditions.water_levels[1], -0.5);
+  EXPECT_EQ(caption(), "Tervane Ver2.5.1 - edited");
+  EXPECT_EQ(form->model().project_base_path, path("edited").string());
+  form->set_sibling_import(&import);
 }
 
 }  // namespace

@@ -1,11 +1,8 @@
 // The section picture in the main window: a sample opened, zoomed from the toolbar, panned with
 // the arrow buttons, the mouse readout in the status bar, an action point clicked on page 6, and
 // the layout on resize. With QVT_DOCS_DIR set it also saves the window's picture.
-#include "frontend/model/folders.h"
 #include "frontend/pages/widgets/earth_pressure_view.h"
-#include "frontend/section/widgets/section_widget.h"
-#include "frontend/shell/form1.h"
-#include "frontend/shell/tests/shell_test_support.h"
+#include "frontend/shell/tests/sample_window.h"
 
 #include <QAction>
 #include <QCursor>
@@ -20,32 +17,12 @@
 namespace qvt::shell::testing {
 namespace {
 
-class SectionViewTest : public ShellTest {
+class SectionViewTest : public SampleWindowTest {
  protected:
-  SectionViewTest() {
-    model::prepare_work_folder(install(), work());
-    form = std::make_unique<Form1>(ui, install(), work(), "", false);
-    form->Form_Load();
-    form->show();
-    const auto sample =
-        std::filesystem::path(QVT_SOURCE_DIR) / "data" / "samples" / "sample_block_quay.MSJ";
-    ui.files.push_back(QString::fromStdString(sample.string()));
-    form->open_Click();
-    ui.shown.clear();
-  }
-
-  section::SectionPicture& picture() { return form->view().picture(); }
-  QWidget* pic() { return form->view().pic_gm(); }
-  QPointF pixel_of(double x, double y) {
-    const section::ViewState& v = picture().view();
-    return {(x - v.left_x) * v.scale / 15, (v.top_y - y) * v.scale / 15};
-  }
   void send(QEvent::Type type, Qt::MouseButton button, QPointF at) {
     QMouseEvent e(type, at, pic()->mapToGlobal(at), button, button, Qt::NoModifier);
     QApplication::sendEvent(pic(), &e);
   }
-
-  std::unique_ptr<Form1> form;
 };
 
 TEST_F(SectionViewTest, ToolbarZoomAndRightClickRelease) {

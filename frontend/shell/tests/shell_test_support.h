@@ -198,6 +198,16 @@ struct FakeSiblingImport : model::SiblingImport {
     m.conditions.water_levels[0] = 1.8;
     return true;
   }
+  // The single-file design: the same fake, its bases recorded apart.
+  std::vector<std::string> tj3_bases;
+  bool import_tj3_project(const std::string& base, model::ProjectModel& m,
+                          model::MessageSink& messages) override {
+    tj3_bases.push_back(base);
+    const std::size_t before = bases.size();
+    const bool done = import_tj2_project(base, m, messages);
+    bases.resize(before);
+    return done;
+  }
 };
 
 }  // namespace qvt::shell::testing
