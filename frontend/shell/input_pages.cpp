@@ -3,6 +3,7 @@
 #include "frontend/pages/widgets/bearing_layer_view.h"
 #include "frontend/pages/widgets/design_conditions_view.h"
 #include "frontend/pages/widgets/dimension_line_view.h"
+#include "frontend/pages/widgets/earth_pressure_view.h"
 #include "frontend/pages/widgets/improved_body_view.h"
 #include "frontend/pages/widgets/superstructure_view.h"
 #include "frontend/dialogs/block_dialogs.h"
@@ -59,7 +60,8 @@ InputPages::InputPages(QWidget* parent, model::ProjectModel& model, pages::PageE
                 view_.compute_section_extents();
                 view_.view_whole_section();
               }),
-      switch_(*this, effects, editor_) {
+      switch_(*this, effects, editor_),
+      earth_(model, effects, editor_) {
   for (int i = 0; i < kInputPageCount; ++i) {
     auto* page = new QFrame(parent);
     page->setObjectName(QStringLiteral("tab_gm_%1").arg(i));
@@ -89,6 +91,9 @@ InputPages::InputPages(QWidget* parent, model::ProjectModel& model, pages::PageE
   fill(tab_gm_[1], superstructure_view_);
   bearing_view_ = new pages::BearingLayerView(bearing_);
   fill(tab_gm_[4], bearing_view_);
+  earth_view_ = new pages::EarthPressureView(earth_);
+  earth_view_->set_on_refresh([this] { pass_on_earth_pressure_state(); });
+  fill(tab_gm_[6], earth_view_);
 
   for (int i = 0; i < kInputPageCount; ++i) {
     if (i == 5) continue;
@@ -107,6 +112,7 @@ InputPages::~InputPages() {
   delete improved_view_;
   delete superstructure_view_;
   delete bearing_view_;
+  delete earth_view_;
 }
 
 bool InputPages::is_shown(int index) const { return !tab_gm_.at(index)->isHidden(); }
@@ -214,11 +220,39 @@ void InputPages::load_page(int index) {
   }
 }
 
-void InputPages::opt_gm4_Click(int index) {
-  if (index <= 2) action_point_side_ = index == 1 ? 1 : 0;
+void InputPages::store_earth_pressure_page() { earth_.store(); }
+
+void InputPages::load_earth_pressure_page() {
+  earth_.load();
+  earth_view_->refresh();
 }
 
-void InputPages::opt_gm5_Click(int index) { soil_layer_side_ = index == 1 ? 1 : 0; }
+void InputPages::arrive_earth_pressure_page() {
+  earth_.arrive();
+  earth_view_->refresh();
+}
+
+void InputPages::opt_gm4_Click(int index) {
+  earth_.choose_opt_gm4(index);
+  earth_view_->refresh();
+}
+
+void InputPages::opt_gm5_Click(int index) {
+  earth_.choose_opt_gm5(index);
+  earth_view_->refresh();
+}
+
+void InputPages::select_action_point(int n) {
+  earth_.select_action_point(n);
+  earth_view_->refresh();
+}
+
+void InputPages::pass_on_earth_pressure_state() {
+  section::PageState& s = view_.page_state();
+  const auto& opt = earth_.state().opt_gm4;
+  s.opt_gm4 = opt[0] ? 0 : opt[1] ? 1 : opt[2] ? 2 : -1;
+  s.inner_tab[6] = earth_.state().inner_tab;
+}
 
 void InputPages::set_tab_shown(int category, bool shown) {
   // The dimension-line mode may have been chosen on arrival.

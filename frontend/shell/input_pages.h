@@ -7,6 +7,7 @@
 #include "frontend/pages/bearing_layer_page.h"
 #include "frontend/pages/design_conditions_page.h"
 #include "frontend/pages/dimension_line_page.h"
+#include "frontend/pages/earth_pressure_page.h"
 #include "frontend/pages/improved_body_page.h"
 #include "frontend/pages/superstructure_page.h"
 #include "frontend/pages/ground_surface_page.h"
@@ -24,6 +25,7 @@ namespace qvt::pages {
 class BearingLayerView;
 class DesignConditionsView;
 class DimensionLineView;
+class EarthPressureView;
 class ImprovedBodyView;
 class SuperstructureView;
 }  // namespace qvt::pages
@@ -84,14 +86,14 @@ class InputPages : public pages::PageSwitchHost,
   void store_improved_body_page();
   void store_ground_surface_page();
   void store_bearing_layer_page();
-  void store_earth_pressure_page() {}
+  void store_earth_pressure_page();
   // Fill a page's controls from the model.
   void load_design_conditions_page();
   void load_superstructure_page();
   void load_improved_body_page();
   void load_ground_surface_page();
   void load_bearing_layer_page();
-  void load_earth_pressure_page() {}
+  void load_earth_pressure_page();
 
   // The page's own store procedure by index (page 5 stores nothing).
   void store_page(int index);
@@ -99,12 +101,18 @@ class InputPages : public pages::PageSwitchHost,
   void load_page(int index);
 
   // The side shown on the action-point page (Index 0 to 4) and on the soil-layer page
-  // (Index 0 passive, 1 active).
+  // (Index 0 passive, 1 active): the commands that replace the project switch the option on
+  // and run its procedure.
   void opt_gm4_Click(int index);
   void opt_gm5_Click(int index);
-  // On arrival at the earth-pressure category, after its load: the page chooses its default
-  // action-point mode here.
-  void arrive_earth_pressure_page() {}
+  // On arrival at the earth-pressure category, after its load: the passive registration mode
+  // when no mode is chosen.
+  void arrive_earth_pressure_page();
+  // The earth-pressure category: its presenter, its widget, and the picture editor's choice of
+  // an action point (the point number label shows n).
+  pages::EarthPressurePage& earth_pressure() { return earth_; }
+  pages::EarthPressureView& earth_pressure_view() { return *earth_view_; }
+  void select_action_point(int n);
 
   // PageSwitchHost
   bool tab_shown(int category) const override { return is_shown(category); }
@@ -147,8 +155,10 @@ class InputPages : public pages::PageSwitchHost,
   pages::GroundSurfacePage ground_;
   std::array<std::unique_ptr<CategoryPage>, kInputPageCount> category_pages_;
   pages::PageSwitch switch_;
-  int action_point_side_ = 0;
-  int soil_layer_side_ = 0;
+  // The picture reads the registration mode and the inner tab of the earth-pressure page.
+  void pass_on_earth_pressure_state();
+  pages::EarthPressurePage earth_;
+  pages::EarthPressureView* earth_view_ = nullptr;
 };
 
 }  // namespace qvt::shell

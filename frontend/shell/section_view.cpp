@@ -58,7 +58,10 @@ class ShellPagePort : public section::PagePort {
     return state_;
   }
   void select_action_point(int n) override {
-    editor_.current_point_index = static_cast<std::int16_t>(n - 1);
+    if (pages_ != nullptr)
+      pages_->select_action_point(n);  // the earth-pressure page shows the point
+    else
+      editor_.current_point_index = static_cast<std::int16_t>(n - 1);
   }
   void restore_operation_prompt() override {
     if (pages_ == nullptr) return;

@@ -1,11 +1,13 @@
 // The section picture in the main window: a sample opened, zoomed from the toolbar, panned with
 // the arrow buttons, the mouse readout in the status bar, an action point clicked on page 6, and
 // the layout on resize. With QVT_DOCS_DIR set it also saves the window's picture.
+#include "frontend/pages/widgets/earth_pressure_view.h"
 #include "frontend/shell/tests/sample_window.h"
 
 #include <QAction>
 #include <QCursor>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QToolButton>
@@ -83,6 +85,9 @@ TEST_F(SectionViewTest, ReadoutInPanelTwoAndAPointOnPageSix) {
   EXPECT_DOUBLE_EQ(passive.x[2], 6);
   EXPECT_DOUBLE_EQ(passive.y[2], 3);
   EXPECT_EQ(form->view().editor().current_point_index, 2);
+  // The page shows the new point.
+  EXPECT_EQ(form->pages().earth_pressure_view().lbl_gm4()->text().toStdString(), "3");
+  EXPECT_EQ(form->pages().earth_pressure_view().txt_gm4(0)->text().toStdString(), "6.000");
   EXPECT_TRUE(ui.shown.empty());
 
   const QByteArray docs = qgetenv("QVT_DOCS_DIR");
