@@ -24,6 +24,7 @@ namespace qvt::pages {
 class BearingLayerView;
 class DesignConditionsView;
 class DimensionLineView;
+class GroundSurfaceView;
 class ImprovedBodyView;
 class SuperstructureView;
 }  // namespace qvt::pages
@@ -75,6 +76,7 @@ class InputPages : public pages::PageSwitchHost,
   pages::BearingLayerPage& bearing_layer() { return bearing_; }
   pages::BearingLayerView& bearing_layer_view() { return *bearing_view_; }
   pages::GroundSurfacePage& ground_surface() { return ground_; }
+  pages::GroundSurfaceView& ground_surface_view() { return *ground_view_; }
   // The picture editor's state, shared by the pages, the picture and the block dialogs.
   section::EditorState& editor_state() { return editor_; }
 
@@ -128,6 +130,8 @@ class InputPages : public pages::PageSwitchHost,
   // The picture editor reads the chosen operation and the body boxes from the page state.
   void pass_on_improved_body_state();
   void pass_on_superstructure_state();
+  // The picture draws the ground-surface rows being edited, not the committed points.
+  void pass_on_ground_surface_state();
 
   model::ProjectModel& model_;
   SectionView& view_;
@@ -145,6 +149,7 @@ class InputPages : public pages::PageSwitchHost,
   pages::BearingLayerPage bearing_;
   pages::BearingLayerView* bearing_view_ = nullptr;
   pages::GroundSurfacePage ground_;
+  pages::GroundSurfaceView* ground_view_ = nullptr;
   std::array<std::unique_ptr<CategoryPage>, kInputPageCount> category_pages_;
   pages::PageSwitch switch_;
   int action_point_side_ = 0;
