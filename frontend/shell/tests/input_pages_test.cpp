@@ -5,7 +5,7 @@
 #include "frontend/pages/widgets/ground_surface_view.h"
 #include "frontend/section/draw_sink.h"
 #include "frontend/section/widgets/section_widget.h"
-#include "frontend/widgets/edit_grid.h"
+#include "frontend/widgets/tests/edit_grid_input.h"
 #include "frontend/shell/form1.h"
 #include "frontend/shell/section_view.h"
 
@@ -13,12 +13,10 @@
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QAbstractItemModel>
 #include <QImage>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTest>
 
 #include <algorithm>
 #include <memory>
@@ -65,22 +63,10 @@ class InputPagesTest : public ShellTest {
     widgets::EditGrid* grid = g.grid(pages::GroundGrid::points);
     form->activateWindow();
     for (std::size_t r = 0; r < points.size(); ++r) {
-      type_cell(grid, static_cast<int>(r) + 1, 1, QString::number(points[r].first));
-      type_cell(grid, static_cast<int>(r) + 1, 2, QString::number(points[r].second));
+      widgets::testing::type_cell(*grid, static_cast<int>(r) + 1, 1, QString::number(points[r].first));
+      widgets::testing::type_cell(*grid, static_cast<int>(r) + 1, 2, QString::number(points[r].second));
     }
     return points;
-  }
-  static void type_cell(widgets::EditGrid* grid, int row, int col, const QString& text) {
-    grid->setFocus();
-    grid->setCurrentCell(row - 1, col);
-    QApplication::processEvents();
-    if (QApplication::focusWidget() == grid) grid->edit(grid->model()->index(row - 1, col));
-    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-    ASSERT_NE(editor, nullptr);
-    editor->selectAll();
-    QTest::keyClicks(editor, text);
-    QTest::keyClick(editor, Qt::Key_Return);
-    QApplication::processEvents();
   }
 
   std::unique_ptr<Form1> form;

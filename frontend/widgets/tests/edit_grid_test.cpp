@@ -1,9 +1,8 @@
 #include "frontend/widgets/edit_grid.h"
 
-#include "frontend/widgets/tests/offscreen_app.h"
+#include "frontend/widgets/tests/edit_grid_input.h"
 
 #include <QAbstractItemModel>
-#include <QLineEdit>
 
 #include <gtest/gtest.h>
 
@@ -25,20 +24,6 @@ class EditGridTest : public ::testing::Test {
     grid.set_fixed_cols(1);
     grid.set_cell(0, 0, QStringLiteral("No."));
     grid.set_painting(true);
-  }
-  // Types into cell (row, col) as a person does: moves there, opens the editor, types, Return.
-  void type_cell(int row, int col, const QString& text) {
-    grid.setFocus();
-    grid.setCurrentCell(row - 1, col);
-    QApplication::processEvents();
-    if (QApplication::focusWidget() == &grid) grid.edit(grid.model()->index(row - 1, col));
-    QWidget* editor = QApplication::focusWidget();
-    ASSERT_NE(editor, &grid);
-    ASSERT_NE(qobject_cast<QLineEdit*>(editor), nullptr);
-    static_cast<QLineEdit*>(editor)->selectAll();
-    type_text(editor, text);
-    key(editor, Qt::Key_Return);
-    QApplication::processEvents();
   }
 
   bool app_ready = (app(), true);  // before the first widget
@@ -102,7 +87,7 @@ TEST_F(EditGridTest, ATypedCellRaisesOneEditAndTheNumberColumnStaysClosed) {
   grid.set_row_text(1, QStringLiteral("1\t1.000\t2.000"));
   grid.on_edited = [this] { ++edits; };
   show_active(grid);
-  type_cell(3, 2, QStringLiteral("7.5"));
+  type_cell(grid, 3, 2, QStringLiteral("7.5"));
   EXPECT_EQ(grid.cell(3, 2).toStdString(), "7.5");
   EXPECT_EQ(edits, 1);
   EXPECT_EQ(grid.last_row_in_use(), 3);

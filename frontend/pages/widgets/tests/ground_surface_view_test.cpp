@@ -2,9 +2,8 @@
 
 #include "frontend/pages/tests/page_test_support.h"
 #include "frontend/widgets/edit_grid.h"
-#include "frontend/widgets/tests/offscreen_app.h"
+#include "frontend/widgets/tests/edit_grid_input.h"
 
-#include <QAbstractItemModel>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -35,20 +34,6 @@ class GroundSurfaceViewTest : public ::testing::Test {
     QApplication::processEvents();
   }
   widgets::EditGrid* grid(GroundGrid which) { return view.grid(which); }
-  // Types into cell (row, col) of a grid as a person does.
-  void type_cell(widgets::EditGrid* g, int row, int col, const QString& text) {
-    g->setFocus();
-    g->setCurrentCell(row - 1, col);
-    QApplication::processEvents();
-    if (QApplication::focusWidget() == g) g->edit(g->model()->index(row - 1, col));
-    QWidget* editor = QApplication::focusWidget();
-    ASSERT_NE(editor, g);
-    ASSERT_NE(qobject_cast<QLineEdit*>(editor), nullptr);
-    static_cast<QLineEdit*>(editor)->selectAll();
-    type_text(editor, text);
-    key(editor, Qt::Key_Return);
-    QApplication::processEvents();
-  }
 
   struct AppFirst {
     AppFirst() { app(); }
@@ -85,8 +70,8 @@ TEST_F(GroundSurfaceViewTest, TheLoadFillsTheGridsAndRaisesNoEdit) {
 TEST_F(GroundSurfaceViewTest, ATypedPointReachesTheRowsAndRepaints) {
   ASSERT_TRUE(grid(GroundGrid::points)->isVisible());
   const int before = refreshes;
-  type_cell(grid(GroundGrid::points), 3, 1, QStringLiteral("20.5"));
-  type_cell(grid(GroundGrid::points), 3, 2, QStringLiteral("-1"));
+  type_cell(*grid(GroundGrid::points), 3, 1, QStringLiteral("20.5"));
+  type_cell(*grid(GroundGrid::points), 3, 2, QStringLiteral("-1"));
   const GroundSurfaceState& s = page.state();
   ASSERT_EQ(s.point_row_count, 3);
   EXPECT_DOUBLE_EQ(s.point_rows[2].x, 20.5);
@@ -100,7 +85,7 @@ TEST_F(GroundSurfaceViewTest, ATypedPointReachesTheRowsAndRepaints) {
 }
 
 TEST_F(GroundSurfaceViewTest, ALayerEditReachesItsRowsWithoutARepaint) {
-  type_cell(grid(GroundGrid::layers), 2, 2, QStringLiteral("17"));
+  type_cell(*grid(GroundGrid::layers), 2, 2, QStringLiteral("17"));
   ASSERT_EQ(page.state().layer_row_count, 2);
   EXPECT_DOUBLE_EQ(page.state().layer_rows[1].unit_weight_air, 17);
   EXPECT_DOUBLE_EQ(page.state().layer_rows[0].top_level, 4);
