@@ -70,8 +70,12 @@ void GroundSurfacePage::lost_focus_gm9(int index) {
     s_.txt_gm9[index].text = format_pattern(leading_number(s_.txt_gm9[index].text), kBoxPattern);
 }
 void GroundSurfacePage::lost_focus_gm10(int index) {
-  if (index >= 2 && index <= 7)
-    s_.txt_gm10[index].text = format_pattern(leading_number(s_.txt_gm10[index].text), kBoxPattern);
+  if (index < 2 || index > 7) return;
+  std::string& text = s_.txt_gm10[index].text;
+  text = format_pattern(leading_number(text), kBoxPattern);
+  // The seabed surcharge has a pair of boxes for each shape; both pairs show the same values.
+  const int twin = index == 2 || index == 3 ? index + 4 : index == 6 || index == 7 ? index - 4 : -1;
+  if (twin >= 0) s_.txt_gm10[twin].text = format_pattern(leading_number(text), kBoxPattern);
 }
 
 void GroundSurfacePage::load() {

@@ -4,6 +4,7 @@
 #include "frontend/pages/widgets/design_conditions_view.h"
 #include "frontend/pages/widgets/dimension_line_view.h"
 #include "frontend/pages/widgets/earth_pressure_view.h"
+#include "frontend/pages/widgets/ground_surface_view.h"
 #include "frontend/pages/widgets/improved_body_view.h"
 #include "frontend/pages/widgets/superstructure_view.h"
 #include "frontend/dialogs/block_dialogs.h"
@@ -12,6 +13,7 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace qvt::shell {
@@ -94,6 +96,9 @@ InputPages::InputPages(QWidget* parent, model::ProjectModel& model, pages::PageE
   earth_view_ = new pages::EarthPressureView(earth_);
   earth_view_->set_on_refresh([this] { pass_on_earth_pressure_state(); });
   fill(tab_gm_[6], earth_view_);
+  ground_view_ = new pages::GroundSurfaceView(ground_);
+  ground_view_->set_on_refresh([this] { pass_on_ground_surface_state(); });
+  fill(tab_gm_[3], ground_view_);
 
   for (int i = 0; i < kInputPageCount; ++i) {
     if (i == 5) continue;
@@ -113,6 +118,7 @@ InputPages::~InputPages() {
   delete superstructure_view_;
   delete bearing_view_;
   delete earth_view_;
+  delete ground_view_;
 }
 
 bool InputPages::is_shown(int index) const { return !tab_gm_.at(index)->isHidden(); }
@@ -194,7 +200,20 @@ void InputPages::load_bearing_layer_page() {
 }
 
 void InputPages::store_ground_surface_page() { ground_.store(); }
-void InputPages::load_ground_surface_page() { ground_.load(); }
+void InputPages::load_ground_surface_page() {
+  ground_.load();
+  ground_view_->refresh();
+}
+
+void InputPages::pass_on_ground_surface_state() {
+  const pages::GroundSurfaceState& g = ground_.state();
+  section::PageState& s = view_.page_state();
+  s.opt_gm8_1 = g.opt_gm8[1];
+  s.inner_tab[3] = ground_view_->tab_gm_3()->currentIndex();
+  s.surface_point_row_count = g.point_row_count;
+  for (std::size_t i = 0; i < s.surface_point_rows.size() && i < g.point_rows.size(); ++i)
+    s.surface_point_rows[i] = {g.point_rows[i].x, g.point_rows[i].y};
+}
 
 void InputPages::store_page(int index) {
   switch (index) {

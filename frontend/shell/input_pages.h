@@ -1,8 +1,7 @@
 #pragma once
 // The seven input pages of the main window, one container per input category, and the switch
-// between them. The design-conditions and dimension-line categories have their pages; the
-// others are empty containers whose load and store procedures hold nothing yet, so the
-// commands that call them already run in their final order.
+// between them: each category's page with its load and store, which the commands call in a
+// fixed order.
 #include "frontend/model/project.h"
 #include "frontend/pages/bearing_layer_page.h"
 #include "frontend/pages/design_conditions_page.h"
@@ -26,6 +25,7 @@ class BearingLayerView;
 class DesignConditionsView;
 class DimensionLineView;
 class EarthPressureView;
+class GroundSurfaceView;
 class ImprovedBodyView;
 class SuperstructureView;
 }  // namespace qvt::pages
@@ -77,6 +77,7 @@ class InputPages : public pages::PageSwitchHost,
   pages::BearingLayerPage& bearing_layer() { return bearing_; }
   pages::BearingLayerView& bearing_layer_view() { return *bearing_view_; }
   pages::GroundSurfacePage& ground_surface() { return ground_; }
+  pages::GroundSurfaceView& ground_surface_view() { return *ground_view_; }
   // The picture editor's state, shared by the pages, the picture and the block dialogs.
   section::EditorState& editor_state() { return editor_; }
 
@@ -136,6 +137,8 @@ class InputPages : public pages::PageSwitchHost,
   // The picture editor reads the chosen operation and the body boxes from the page state.
   void pass_on_improved_body_state();
   void pass_on_superstructure_state();
+  // The picture draws the ground-surface rows being edited, not the committed points.
+  void pass_on_ground_surface_state();
 
   model::ProjectModel& model_;
   SectionView& view_;
@@ -153,6 +156,7 @@ class InputPages : public pages::PageSwitchHost,
   pages::BearingLayerPage bearing_;
   pages::BearingLayerView* bearing_view_ = nullptr;
   pages::GroundSurfacePage ground_;
+  pages::GroundSurfaceView* ground_view_ = nullptr;
   std::array<std::unique_ptr<CategoryPage>, kInputPageCount> category_pages_;
   pages::PageSwitch switch_;
   // The picture reads the registration mode and the inner tab of the earth-pressure page.

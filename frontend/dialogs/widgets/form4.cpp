@@ -2,7 +2,7 @@
 
 #include "frontend/dialogs/widgets/box_focus.h"
 #include "frontend/dialogs/widgets/dialog_layout.h"
-#include "frontend/dialogs/widgets/grid_control.h"
+#include "frontend/widgets/edit_grid.h"
 #include "frontend/section/widgets/section_widget.h"
 
 #include <QGridLayout>
@@ -16,6 +16,9 @@
 #include <QVBoxLayout>
 
 namespace qvt::dialogs {
+
+using widgets::EditGrid;
+using widgets::twips_to_pixels;
 
 PolygonPreviewPicture::PolygonPreviewPicture(QWidget* parent, const PolygonBlockDialog& presenter)
     : QWidget(parent), presenter_(presenter) {
@@ -64,7 +67,7 @@ Form4::Form4(QWidget* owner, PolygonBlockDialog& presenter)
   g->addWidget(txt_NB_[5], 7, 2);
 
   // The vertex table, set up as the load prescribes.
-  grid_ = new GridControl(this);
+  grid_ = new EditGrid(this);
   grid_->set_painting(false);
   grid_->set_title_rows(1);
   grid_->set_row_count(PolygonBlockDialog::kDataRows + 1);

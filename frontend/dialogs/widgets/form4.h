@@ -11,9 +11,12 @@
 class QLineEdit;
 class QPushButton;
 
+namespace qvt::widgets {
+class EditGrid;
+}
+
 namespace qvt::dialogs {
 
-class GridControl;
 
 // The preview pic_NB: 5760 x 5160 twips on black, painted by the section picture's painter.
 class PolygonPreviewPicture : public QWidget {
@@ -33,7 +36,7 @@ class Form4 : public QDialog {
   Form4(QWidget* owner, PolygonBlockDialog& presenter);
 
   QLineEdit* txt_NB(int index) const { return txt_NB_.at(index); }
-  GridControl* Aflg_NB() const { return grid_; }
+  widgets::EditGrid* Aflg_NB() const { return grid_; }
   QWidget* pic_NB() const { return pic_NB_; }
   QPushButton* cmd_NB(int index) const { return cmd_NB_.at(index); }
 
@@ -43,7 +46,7 @@ class Form4 : public QDialog {
 
   PolygonBlockDialog& presenter_;
   std::array<QLineEdit*, 6> txt_NB_{};
-  GridControl* grid_ = nullptr;
+  widgets::EditGrid* grid_ = nullptr;
   QWidget* pic_NB_ = nullptr;
   std::array<QPushButton*, 2> cmd_NB_{};
 };

@@ -208,5 +208,72 @@ TEST_F(GroundSurfacePageTest, ArbitraryShapeIsWrittenAtOnceAndRefits) {
   EXPECT_EQ(c().collapse_angle_rule, 1);
 }
 
+struct LeaveCase {
+  int index;
+  const char* typed;
+  const char* shown;
+  int twin;  // -1: none
+};
+class GroundSurchargeLeave : public GroundSurfacePageTest,
+                             public ::testing::WithParamInterface<LeaveCase> {};
+
+// Leaving a seabed surcharge box rewrites it and copies it into the other shape's box of the same
+// load case; the ground-surface surcharge has no twin.
+TEST_P(GroundSurchargeLeave, RewritesAndCopiesToTheTwin) {
+  const LeaveCase k = GetParam();
+  page.load();
+  const GroundSurfaceState before = page.state();
+  page.text_edited_gm10(k.index, k.typed);
+  page.lost_focus_gm10(k.index);
+  EXPECT_EQ(page.state().txt_gm10[k.index].text, k.shown);
+  for (int i = 2; i <= 7; ++i) {
+    if (i == k.index) continue;
+    const std::string expected = i == k.twin ? k.shown : before.txt_gm10[i].text;
+    EXPECT_EQ(page.state().txt_gm10[i].text, expected) << i;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, GroundSurchargeLeave,
+                         ::testing::Values(LeaveCase{6, "12.3456", "12.346", 2},
+                                           LeaveCase{3, "abc", "0.000", 7},
+                                           LeaveCase{2, "-4.5x", "-4.500", 6},
+                                           LeaveCase{7, "", "0.000", 3},
+                                           LeaveCase{4, "8", "8.000", -1},
+                                           LeaveCase{5, "9.9999", "10.000", -1}));
+
+TEST_F(GroundSurfacePageTest, GridCellsReadTheirLeadingNumber) {
+  page.load();
+  points.set_row_text(1, "1\t12.5m\tm12");
+  points.set_row_text(2, "2\t -3.25 \t.5");
+  page.grid_edited(GroundGrid::points);
+  ASSERT_EQ(page.state().point_row_count, 2);
+  EXPECT_DOUBLE_EQ(page.state().point_rows[0].x, 12.5);
+  EXPECT_EQ(page.state().point_rows[0].y, 0);
+  EXPECT_DOUBLE_EQ(page.state().point_rows[1].x, -3.25);
+  EXPECT_DOUBLE_EQ(page.state().point_rows[1].y, 0.5);
+}
+
+TEST_F(GroundSurfacePageTest, EveryChoiceRefitsButALoadOfTheSameChoicesDoesNot) {
+  c().surface_shape = 1;
+  c().collapse_angle_rule = 1;
+  page.load();
+  const int after_first = refits;
+  EXPECT_EQ(after_first, 2);  // both options changed
+  page.load();
+  EXPECT_EQ(refits, after_first);  // nothing turned on: no click handler
+  EXPECT_TRUE(page.state().fra_gm9_1_visible);
+  EXPECT_FALSE(page.state().fra_gm9_0_visible);
+  page.opt_gm8_select(2);  // a collapse-angle choice refits and changes nothing else
+  EXPECT_EQ(refits, after_first + 1);
+  EXPECT_EQ(c().surface_shape, 1);
+  EXPECT_EQ(c().collapse_angle_rule, 1);  // taken only by the commit
+  page.opt_gm8_select(0);
+  EXPECT_EQ(c().surface_shape, 0);
+  EXPECT_FALSE(page.state().collapse_options_enabled);
+  EXPECT_TRUE(page.state().opt_gm8[2]);  // the collapse choice is kept with the straight shape
+  page.store();
+  EXPECT_EQ(c().collapse_angle_rule, 0);
+}
+
 }  // namespace
 }  // namespace qvt::pages

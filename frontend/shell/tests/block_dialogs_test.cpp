@@ -4,7 +4,7 @@
 #include "frontend/dialogs/widgets/form2.h"
 #include "frontend/dialogs/widgets/form4.h"
 #include "frontend/dialogs/widgets/form5.h"
-#include "frontend/dialogs/widgets/grid_control.h"
+#include "frontend/widgets/edit_grid.h"
 #include "frontend/model/display_text.h"
 #include "frontend/model/outline_order.h"
 #include "frontend/model/project_files.h"
@@ -69,7 +69,7 @@ class BlockDialogsTest : public ::testing::Test {
     keys(box, text);  // the whole text was selected: typing replaces it
     EXPECT_EQ(box->text(), text);
   }
-  static void type_cell(dialogs::GridControl* grid, int row, int col, const QString& text) {
+  static void type_cell(widgets::EditGrid* grid, int row, int col, const QString& text) {
     grid->setFocus();
     grid->setCurrentCell(row - 1, col);  // moving to a cell opens it for editing
     QApplication::processEvents();

@@ -2,6 +2,10 @@
 #include "frontend/model/folders.h"
 #include "frontend/pages/widgets/design_conditions_view.h"
 #include "frontend/pages/widgets/dimension_line_view.h"
+#include "frontend/pages/widgets/ground_surface_view.h"
+#include "frontend/section/draw_sink.h"
+#include "frontend/section/widgets/section_widget.h"
+#include "frontend/widgets/tests/edit_grid_input.h"
 #include "frontend/shell/form1.h"
 #include "frontend/shell/section_view.h"
 
@@ -9,10 +13,12 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QImage>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
 
+#include <algorithm>
 #include <memory>
 
 namespace qvt::shell::testing {
@@ -40,6 +46,27 @@ class InputPagesTest : public ShellTest {
     const auto lines = read_lines(path(name));
     EXPECT_TRUE(lines.has_value()) << name;
     return lines ? *lines : std::vector<std::string>{};
+  }
+
+  // Opens the sample, goes to the ground-surface page, chooses the arbitrary shape and types
+  // three surface points into the point grid; returns them.
+  std::vector<std::pair<double, double>> type_three_surface_points() {
+    ui.files.push_back(QString::fromStdString(
+        (std::filesystem::path(QVT_SOURCE_DIR) / "data" / "samples" / "sample_block_quay.MSJ").string()));
+    form->open_Click();
+    form->findChild<QRadioButton*>(QStringLiteral("opt_menu_3"))->click();
+    pages::GroundSurfaceView& g = form->pages().ground_surface_view();
+    g.opt_gm8(1)->click();
+    g.tab_gm_3()->setCurrentIndex(1);
+    QApplication::processEvents();
+    const std::vector<std::pair<double, double>> points = {{5, 3}, {15, 3}, {25, 5}};
+    widgets::EditGrid* grid = g.grid(pages::GroundGrid::points);
+    form->activateWindow();
+    for (std::size_t r = 0; r < points.size(); ++r) {
+      widgets::testing::type_cell(*grid, static_cast<int>(r) + 1, 1, QString::number(points[r].first));
+      widgets::testing::type_cell(*grid, static_cast<int>(r) + 1, 2, QString::number(points[r].second));
+    }
+    return points;
   }
 
   std::unique_ptr<Form1> form;
@@ -141,6 +168,63 @@ TEST_F(InputPagesTest, BearingLayerScreenshot) {
   form->findChild<QRadioButton*>(QStringLiteral("opt_menu_4"))->click();
   QApplication::processEvents();
   ASSERT_TRUE(form->grab().save(QString::fromLocal8Bit(docs) + QStringLiteral("/page-bearing-layer.png")));
+}
+
+TEST_F(InputPagesTest, TypedSurfacePointsAreDrawnInThePicture) {
+  const auto points = type_three_surface_points();
+  ASSERT_EQ(form->model().conditions.surface_shape, 1);  // written at once
+  const section::PageState& s = form->view().page_state();
+  ASSERT_TRUE(s.opt_gm8_1);
+  ASSERT_EQ(s.surface_point_row_count, 3);
+  EXPECT_DOUBLE_EQ(s.surface_point_rows[2].x, 25);
+  EXPECT_DOUBLE_EQ(s.surface_point_rows[2].y, 5);
+  // The picture draws the rows being edited, not yet committed: a light-green polyline through
+  // the typed points, numbered while the page is shown.
+  EXPECT_EQ(form->model().conditions.surface_point_count, 0);
+  section::SectionPicture& picture = form->view().picture();
+  const section::DisplayList list = picture.display_list();
+  std::vector<section::DrawItem> green;
+  for (const section::DrawItem& item : list.items)
+    if (item.kind == section::DrawItem::Line && item.colour == section::kGreen) green.push_back(item);
+  ASSERT_EQ(green.size(), 2u);
+  const section::PicturePoint last = section::picture_point(picture.view(), 25, 5);
+  EXPECT_EQ(green[1].x2, last.x);
+  EXPECT_EQ(green[1].y2, last.y);
+  // Each point's number stands 100 picture units right of it and 75 above.
+  for (std::size_t k = 0; k < points.size(); ++k) {
+    const section::PicturePoint p = section::picture_point(picture.view(), points[k].first, points[k].second);
+    const bool numbered = std::any_of(list.items.begin(), list.items.end(), [&](const section::DrawItem& i) {
+      return i.kind == section::DrawItem::Text && i.text == std::to_string(k + 1) &&
+             i.x1 == p.x + 100 && i.y1 == p.y - 75;
+    });
+    EXPECT_TRUE(numbered) << k;
+  }
+  // And on screen: the pixel of the typed point (25, 5) is light green.
+  QApplication::processEvents();
+  const QImage image = form->view().pic_gm()->grab().toImage();
+  const QPoint at(section::twips_to_pixels(last.x), section::twips_to_pixels(last.y));
+  bool found = false;
+  for (int dx = -1; dx <= 1; ++dx)
+    for (int dy = -1; dy <= 1; ++dy)
+      if (image.valid(at + QPoint(dx, dy)) && image.pixelColor(at + QPoint(dx, dy)) == QColor(0, 255, 0))
+        found = true;
+  EXPECT_TRUE(found) << "no green pixel near " << at.x() << ", " << at.y();
+  // Leaving the page commits the points.
+  form->opt_menu_Click(4);
+  EXPECT_EQ(form->model().conditions.surface_point_count, 3);
+  EXPECT_DOUBLE_EQ(form->model().conditions.surface_points[1].x, 15);
+}
+
+TEST_F(InputPagesTest, GroundSurfaceScreenshot) {
+  const QByteArray docs = qgetenv("QVT_DOCS_DIR");
+  if (docs.isEmpty()) GTEST_SKIP() << "QVT_DOCS_DIR not set";
+  type_three_surface_points();
+  // Committed, the points take part in the fit of the whole view.
+  form->pages().store_ground_surface_page();
+  form->pages().ground_surface_view().grid(pages::GroundGrid::points)->clearSelection();
+  form->view().view_whole_section();
+  QApplication::processEvents();
+  ASSERT_TRUE(form->grab().save(QString::fromLocal8Bit(docs) + QStringLiteral("/page-ground-surface.png")));
 }
 
 }  // namespace

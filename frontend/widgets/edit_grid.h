@@ -8,17 +8,18 @@
 
 #include <functional>
 
-namespace qvt::dialogs {
+namespace qvt::widgets {
 
-class GridControl : public QTableWidget {
+class EditGrid : public QTableWidget {
  public:
-  explicit GridControl(QWidget* parent = nullptr);
+  explicit EditGrid(QWidget* parent = nullptr);
   using QTableWidget::edit;
 
   // Suspends painting while the grid is rebuilt.
   void set_painting(bool on);
   // Empties every cell.
-  void reset();
+  // (Not `reset`: that name is the item view's own virtual slot, which the model's reset calls.)
+  void clear_cells();
   // Total rows, title rows included, and columns.
   void set_row_count(int rows);
   int row_count() const;
@@ -56,4 +57,4 @@ class GridControl : public QTableWidget {
 // Twips in screen pixels at 96 dots per inch.
 inline int twips_to_pixels(double twips) { return static_cast<int>(twips / 15.0 + 0.5); }
 
-}  // namespace qvt::dialogs
+}  // namespace qvt::widgets

@@ -1,4 +1,4 @@
-#include "frontend/dialogs/widgets/grid_control.h"
+#include "frontend/widgets/edit_grid.h"
 
 #include <QHeaderView>
 
@@ -7,9 +7,9 @@
 #include <QScrollBar>
 #include <QStringList>
 
-namespace qvt::dialogs {
+namespace qvt::widgets {
 
-GridControl::GridControl(QWidget* parent) : QTableWidget(parent) {
+EditGrid::EditGrid(QWidget* parent) : QTableWidget(parent) {
   verticalHeader()->setVisible(false);
   verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
   horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -27,39 +27,39 @@ GridControl::GridControl(QWidget* parent) : QTableWidget(parent) {
   });
 }
 
-void GridControl::set_painting(bool on) { setUpdatesEnabled(on); }
+void EditGrid::set_painting(bool on) { setUpdatesEnabled(on); }
 
-void GridControl::reset() {
+void EditGrid::clear_cells() {
   filling_ = true;
   clearContents();
   filling_ = false;
 }
 
-void GridControl::set_row_count(int rows) { setRowCount(std::max(rows - title_rows_, 0)); }
+void EditGrid::set_row_count(int rows) { setRowCount(std::max(rows - title_rows_, 0)); }
 
-int GridControl::row_count() const { return rowCount() + title_rows_; }
+int EditGrid::row_count() const { return rowCount() + title_rows_; }
 
-void GridControl::set_col_count(int cols) {
+void EditGrid::set_col_count(int cols) {
   setColumnCount(cols);
   setHorizontalHeaderLabels(QStringList());
 }
 
-void GridControl::set_title_rows(int rows) {
+void EditGrid::set_title_rows(int rows) {
   const int total = row_count();
   title_rows_ = std::max(rows, 0);
   horizontalHeader()->setVisible(title_rows_ > 0);
   set_row_count(total);
 }
 
-void GridControl::set_fixed_cols(int cols) { fixed_cols_ = cols; }
+void EditGrid::set_fixed_cols(int cols) { fixed_cols_ = cols; }
 
-void GridControl::set_col_width_twips(int col, int twips) {
+void EditGrid::set_col_width_twips(int col, int twips) {
   setColumnWidth(col, twips_to_pixels(twips));
 }
 
-void GridControl::set_control_width_twips(double twips) { setFixedWidth(twips_to_pixels(twips)); }
+void EditGrid::set_control_width_twips(double twips) { setFixedWidth(twips_to_pixels(twips)); }
 
-void GridControl::set_cell(int row, int col, const QString& text) {
+void EditGrid::set_cell(int row, int col, const QString& text) {
   if (col < 0 || col >= columnCount()) return;
   if (row < title_rows_) {
     // Title rows show as the header; the last one is what it shows.
@@ -90,7 +90,7 @@ void GridControl::set_cell(int row, int col, const QString& text) {
   filling_ = false;
 }
 
-QString GridControl::cell(int row, int col) const {
+QString EditGrid::cell(int row, int col) const {
   if (row < title_rows_) {
     const QTableWidgetItem* h = horizontalHeaderItem(col);
     return h ? h->text() : QString();
@@ -99,17 +99,17 @@ QString GridControl::cell(int row, int col) const {
   return it ? it->text() : QString();
 }
 
-void GridControl::set_row_text(int row, const QString& text) {
+void EditGrid::set_row_text(int row, const QString& text) {
   const QStringList cells = text.split(QLatin1Char('\t'));
   for (int c = 0; c < cells.size() && c < columnCount(); ++c) set_cell(row, c, cells[c]);
 }
 
-bool GridControl::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+bool EditGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
   if (index.isValid() && index.column() < fixed_cols_) return false;
   return QTableWidget::edit(index, trigger, event);
 }
 
-int GridControl::last_row_in_use() const {
+int EditGrid::last_row_in_use() const {
   for (int r = rowCount() - 1; r >= 0; --r)
     for (int c = fixed_cols_; c < columnCount(); ++c) {
       const QTableWidgetItem* it = item(r, c);
@@ -118,4 +118,4 @@ int GridControl::last_row_in_use() const {
   return 0;
 }
 
-}  // namespace qvt::dialogs
+}  // namespace qvt::widgets

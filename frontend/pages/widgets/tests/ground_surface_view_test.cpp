@@ -1,0 +1,123 @@
+#include "frontend/pages/widgets/ground_surface_view.h"
+
+#include "frontend/pages/tests/page_test_support.h"
+#include "frontend/widgets/edit_grid.h"
+#include "frontend/widgets/tests/edit_grid_input.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+
+#include <gtest/gtest.h>
+
+namespace qvt::pages {
+namespace {
+
+using namespace qvt::widgets::testing;
+using qvt::pages::testing::RecordingEffects;
+
+class GroundSurfaceViewTest : public ::testing::Test {
+ protected:
+  GroundSurfaceViewTest() {
+    m.conditions.surface_shape = 1;
+    m.conditions.surface_point_count = 2;
+    m.conditions.surface_points[0] = {0, 1.23456, 2};
+    m.conditions.surface_points[1] = {0, 10, 3};
+    m.conditions.embankment_layers[0] = {4, 18, 10};
+    view.set_on_refresh([this] { ++refreshes; });
+    page.load();
+    view.refresh();
+    view.resize(300, 458);
+    show_active(view);
+    view.tab_gm_3()->setCurrentIndex(1);
+    QApplication::processEvents();
+  }
+  widgets::EditGrid* grid(GroundGrid which) { return view.grid(which); }
+
+  struct AppFirst {
+    AppFirst() { app(); }
+  } app_first;  // the application exists before the view is built
+  model::ProjectModel m;
+  RecordingEffects fx;
+  int refits = 0;
+  int refreshes = 0;
+  GroundSurfacePage page{m, fx, [this] { ++refits; }};
+  GroundSurfaceView view{page};
+};
+
+TEST_F(GroundSurfaceViewTest, TheLoadFillsTheGridsAndRaisesNoEdit) {
+  widgets::EditGrid* points = grid(GroundGrid::points);
+  EXPECT_EQ(points->objectName().toStdString(), "ZAHYO1");
+  EXPECT_EQ(points->row_count(), kPointGridRows);
+  EXPECT_EQ(grid(GroundGrid::layers)->row_count(), kLayerGridRows);
+  EXPECT_EQ(grid(GroundGrid::ranges)->row_count(), kRangeGridRows);
+  EXPECT_EQ(points->cell(0, 1).toStdString(), "X座標");
+  EXPECT_EQ(points->cell(1, 1).toStdString(), "1.235");
+  EXPECT_EQ(points->cell(2, 2).toStdString(), "3.000");
+  EXPECT_EQ(points->cell(5, 0).toStdString(), "5");  // an empty row shows its position too
+  EXPECT_EQ(grid(GroundGrid::layers)->cell(1, 1).toStdString(), "4.00");
+  EXPECT_EQ(grid(GroundGrid::ranges)->cell(0, 4).toStdString(), "地震時");
+  // No copy-back ran: the row keeps the model's precision and nothing repainted.
+  EXPECT_DOUBLE_EQ(page.state().point_rows[0].x, 1.23456);
+  EXPECT_EQ(fx.repaints, 0);
+  // A second load over filled grids raises nothing either.
+  page.load();
+  EXPECT_DOUBLE_EQ(page.state().point_rows[0].x, 1.23456);
+  EXPECT_EQ(fx.repaints, 0);
+}
+
+TEST_F(GroundSurfaceViewTest, ATypedPointReachesTheRowsAndRepaints) {
+  ASSERT_TRUE(grid(GroundGrid::points)->isVisible());
+  const int before = refreshes;
+  type_cell(*grid(GroundGrid::points), 3, 1, QStringLiteral("20.5"));
+  type_cell(*grid(GroundGrid::points), 3, 2, QStringLiteral("-1"));
+  const GroundSurfaceState& s = page.state();
+  ASSERT_EQ(s.point_row_count, 3);
+  EXPECT_DOUBLE_EQ(s.point_rows[2].x, 20.5);
+  EXPECT_DOUBLE_EQ(s.point_rows[2].y, -1);
+  EXPECT_DOUBLE_EQ(s.point_rows[0].x, 1.235);  // the whole grid read back as shown
+  EXPECT_EQ(fx.repaints, 2);
+  EXPECT_GT(refreshes, before);  // the shell passes the rows on at each refresh
+  page.store();
+  EXPECT_EQ(m.conditions.surface_point_count, 3);
+  EXPECT_DOUBLE_EQ(m.conditions.surface_points[2].x, 20.5);
+}
+
+TEST_F(GroundSurfaceViewTest, ALayerEditReachesItsRowsWithoutARepaint) {
+  type_cell(*grid(GroundGrid::layers), 2, 2, QStringLiteral("17"));
+  ASSERT_EQ(page.state().layer_row_count, 2);
+  EXPECT_DOUBLE_EQ(page.state().layer_rows[1].unit_weight_air, 17);
+  EXPECT_DOUBLE_EQ(page.state().layer_rows[0].top_level, 4);
+  EXPECT_EQ(fx.repaints, 0);
+}
+
+TEST_F(GroundSurfaceViewTest, TheShapeOptionsSwitchTheFrames) {
+  EXPECT_TRUE(view.opt_gm8(1)->isChecked());
+  EXPECT_FALSE(view.fra_gm9(0)->isVisible());
+  EXPECT_TRUE(view.fra_gm9(2)->isVisible());
+  EXPECT_TRUE(view.txt_gm9(5)->isVisible());
+  EXPECT_TRUE(view.opt_gm8(3)->isEnabled());
+  view.opt_gm8(0)->click();
+  EXPECT_EQ(m.conditions.surface_shape, 0);
+  EXPECT_TRUE(view.fra_gm9(0)->isVisible());
+  EXPECT_FALSE(view.fra_gm9(1)->isVisible());
+  EXPECT_FALSE(view.txt_gm9(5)->isVisible());
+  EXPECT_FALSE(view.opt_gm8(3)->isEnabled());
+  EXPECT_FALSE(view.fra_gm8(1)->isEnabled());
+  view.tab_gm_3()->setCurrentIndex(2);
+  EXPECT_TRUE(view.fra_gm10(2)->isVisible());
+  EXPECT_FALSE(view.fra_gm10(1)->isVisible());
+  // Leaving a seabed box of the straight shape shows its value in the arbitrary shape's twin.
+  QLineEdit* box = view.txt_gm10(6);
+  box->setFocus();
+  QApplication::processEvents();
+  type_text(box, QStringLiteral("12.3456"));
+  view.txt_gm10(7)->setFocus();
+  QApplication::processEvents();
+  EXPECT_EQ(box->text().toStdString(), "12.346");
+  EXPECT_EQ(view.txt_gm10(2)->text().toStdString(), "12.346");
+}
+
+}  // namespace
+}  // namespace qvt::pages
