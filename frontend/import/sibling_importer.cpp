@@ -94,6 +94,24 @@ void apply_tj2(const SiblingConditions& c, const SiblingCheckPoint& point,
   for (int k = 0; k < MAX_WALL_BLOCKS; ++k) m.imported_check_blocks[k] = point.block_flags[k];
 }
 
+bool SiblingImporter::choose_study_and_read_sin(const std::string& base, int preselect,
+                                                int check_point_number,
+                                                model::MessageSink& messages, int& level_case,
+                                                std::array<SiblingHandOver, 4>& hand_over) const {
+  if (level_case == LEVEL_CASE_BOTH) {
+    const int answer = choose_ ? choose_(preselect) : 0;
+    if (answer != LEVEL_CASE_LWL && answer != LEVEL_CASE_HWL) return false;
+    level_case = answer;
+  }
+  auto sin = read_lines(model::project_file(base, "SIN"));
+  if (!sin || !read_sin(std::move(*sin), level_case == LEVEL_CASE_HWL ? 4 : 2, hand_over))
+    return fail(messages, kMsgSinUnreadable), false;
+  // The hand-over loads belong to a check point the design names; none named, none to take.
+  if (check_point_number < 1 || check_point_number > kSiblingCheckPoints)
+    return fail(messages, kMsgSinUnreadable), false;
+  return true;
+}
+
 bool SiblingImporter::import_tj2_project(const std::string& base, model::ProjectModel& m,
                                          model::MessageSink& messages) {
   // Fresh staging for every import: nothing of an earlier design leaks into this one.
@@ -113,18 +131,11 @@ bool SiblingImporter::import_tj2_project(const std::string& base, model::Project
 
   int level_case = (c->sibling_version < kSiblingVersionFull) ? int(LEVEL_CASE_LWL)
                                                               : water_level_case(c->case_grid);
-  if (level_case == LEVEL_CASE_BOTH) {
-    const int answer = choose_ ? choose_(c->adopted_case) : 0;
-    if (answer != LEVEL_CASE_LWL && answer != LEVEL_CASE_HWL) return false;
-    level_case = answer;
-  }
-
   std::array<SiblingHandOver, 4> hand_over{};
-  auto sin = read_lines(model::project_file(base, "SIN"));
-  if (!sin || !read_sin(std::move(*sin), level_case == LEVEL_CASE_HWL ? 4 : 2, hand_over))
-    return fail(messages, kMsgSinUnreadable), false;
+  if (!choose_study_and_read_sin(base, c->adopted_case, c->check_point_number, messages,
+                                 level_case, hand_over))
+    return false;
   const int n = c->check_point_number;
-  if (n < 1 || n > kSiblingCheckPoints) return fail(messages, kMsgSinUnreadable), false;
 
   apply_tj2(*c, points[n - 1], hand_over, level_case, *staged);
   m = std::move(*staged);
@@ -170,18 +181,11 @@ bool SiblingImporter::import_tj3_project(const std::string& base, model::Project
     messages.show_message(model::MessageIcon::Exclamation, model::kAppTitle, kMsgCentroidByLayer);
 
   int level_case = water_level_case(d->conditions.case_grid);
-  if (level_case == LEVEL_CASE_BOTH) {
-    const int answer = choose_ ? choose_(LEVEL_CASE_LWL) : 0;
-    if (answer != LEVEL_CASE_LWL && answer != LEVEL_CASE_HWL) return false;
-    level_case = answer;
-  }
-
   std::array<SiblingHandOver, 4> hand_over{};
-  auto sin = read_lines(model::project_file(base, "SIN"));
-  if (!sin || !read_sin(std::move(*sin), level_case == LEVEL_CASE_HWL ? 4 : 2, hand_over))
-    return fail(messages, kMsgSinUnreadable), false;
+  if (!choose_study_and_read_sin(base, LEVEL_CASE_LWL, d->conditions.check_point_number,
+                                 messages, level_case, hand_over))
+    return false;
   const int n = d->conditions.check_point_number;
-  if (n < 1 || n > kSiblingCheckPoints) return fail(messages, kMsgSinUnreadable), false;
 
   std::array<std::vector<std::string>, 2> not_taken;
   const SiblingConditions c = tj3_as_tj2(*d, level_case, not_taken);

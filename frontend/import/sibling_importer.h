@@ -53,6 +53,13 @@ class SiblingImporter : public model::SiblingImport {
                           model::MessageSink& messages) override;
 
  private:
+  // Asks for the study when the design holds both (`level_case` LEVEL_CASE_BOTH, `preselect`
+  // offered first), then reads the chosen study's hand-over loads from <base>.SIN. False when
+  // the question was closed, or with the .SIN message when the file or the check point fails.
+  bool choose_study_and_read_sin(const std::string& base, int preselect, int check_point_number,
+                                 model::MessageSink& messages, int& level_case,
+                                 std::array<SiblingHandOver, 4>& hand_over) const;
+
   LevelChoice choose_;
 };
 

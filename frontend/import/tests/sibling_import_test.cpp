@@ -1,3 +1,4 @@
+#include "common/tests/temp_dir.h"
 #include "frontend/import/sibling_files.h"
 #include "frontend/import/sibling_importer.h"
 #include "frontend/import/tests/sibling_fixture.h"
@@ -200,13 +201,6 @@ TEST(Tb2File, LibraryBlockTakesItsEntrysWidth) {
 
 class SiblingImport : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char tmpl[] = "/tmp/qvt-sibling-XXXXXX";
-    ASSERT_NE(mkdtemp(tmpl), nullptr);
-    dir = tmpl;
-    base = (dir / "quay").string();
-  }
-  void TearDown() override { fs::remove_all(dir); }
 
   void write_set(const Tj2Fixture& t, int sin_lines = 4, bool with_tk2 = true,
                  int second_polygon_vertices = -1) {
@@ -232,8 +226,9 @@ class SiblingImport : public ::testing::Test {
     write_file_bytes(p, join_crlf(l));
   }
 
-  fs::path dir;
-  std::string base;
+  qvt::testing::TempDir tmp;
+  fs::path dir = tmp.path();
+  std::string base = (dir / "quay").string();
 };
 
 // A project with values the import must overwrite or leave, told apart from the fixture's.

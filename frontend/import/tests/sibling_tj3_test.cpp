@@ -1,3 +1,4 @@
+#include "common/tests/temp_dir.h"
 #include "frontend/import/sibling_importer.h"
 #include "frontend/import/sibling_tj3.h"
 #include "frontend/import/tests/sibling_fixture.h"
@@ -280,13 +281,6 @@ TEST(Tj3File, MalformedFilesAreReadErrors) {
 
 class Tj3Import : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char tmpl[] = "/tmp/qvt-tj3-XXXXXX";
-    ASSERT_NE(mkdtemp(tmpl), nullptr);
-    dir = tmpl;
-    base = (dir / "quay").string();
-  }
-  void TearDown() override { fs::remove_all(dir); }
 
   // A design with a simple clockwise polygon the engines accept, forces in groups 0, 1, 4, 5.
   Tj3Fixture design() {
@@ -311,8 +305,9 @@ class Tj3Import : public ::testing::Test {
     if (sin_lines > 0) testing::write_sin(sin_lines).save(base + ".SIN");
   }
 
-  fs::path dir;
-  std::string base;
+  qvt::testing::TempDir tmp;
+  fs::path dir = tmp.path();
+  std::string base = (dir / "quay").string();
   std::unique_ptr<ProjectModel> blocks;
 };
 
