@@ -3,6 +3,7 @@
 #include "common/cp932.h"
 #include "common/numtext.h"
 #include "frontend/import/sibling_tokens.h"
+#include "frontend/model/block_file.h"
 
 namespace qvt::import {
 
@@ -165,10 +166,9 @@ void read_quad(Tj3Reader& r, model::QuadShape& q, i16& label_number) {
 }
 
 void read_library_entry(Tj3Reader& r, model::ShapeEntry& e, bool& centroid_by_layer) {
-  static constexpr int kValueOrder[6] = {0, 2, 1, 5, 3, 4};
   r.name(e.name);
   r.name(e.name2);
-  for (int pos : kValueOrder) r.real(e.values[pos]);
+  for (int pos : model::kLibraryValueOrder) r.real(e.values[pos]);
   i16 per_layer = 0;
   r.integer(per_layer);
   if (per_layer == 1) centroid_by_layer = true;

@@ -17,8 +17,6 @@ constexpr int kFillerZeros = 223;
 constexpr int kBlockNameBlanks = 16;
 constexpr int kPartNameBlanks = 24;
 constexpr int kLibraryDecimals = 3;
-// The library's six values are written in this order of their positions.
-constexpr int kLibraryValueOrder[6] = {0, 2, 1, 5, 3, 4};
 
 std::string trimmed(const std::string& s) { return std::string(trim_blanks(s)); }
 

@@ -20,6 +20,10 @@ inline constexpr int kCounterfortRecordLines = 49;
 inline constexpr int kQuadRecordLines = 41;
 inline constexpr int kLibraryRecordLines = 43;
 
+// A library entry's six values stand in the files in this order of their positions (the
+// sibling program's designs keep the same order).
+inline constexpr int kLibraryValueOrder[6] = {0, 2, 1, 5, 3, 4};
+
 
 struct BlockFileLines {
   std::vector<std::string> lines;  // CP932 bytes, without line ends

@@ -131,9 +131,7 @@ void EarthPressurePage::txt_gm5_lost_focus(int index) {
 
 void EarthPressurePage::opt_gm4_select(int index) {
   if (index < 0 || index > 4 || s_.opt_gm4[index]) return;
-  const int first = index <= 2 ? 0 : 3, last = index <= 2 ? 2 : 4;
-  for (int i = first; i <= last; ++i) s_.opt_gm4[i] = i == index;
-  opt_gm4_Click(index);
+  choose_opt_gm4(index);
 }
 
 void EarthPressurePage::choose_opt_gm4(int index) {

@@ -75,7 +75,7 @@ void GroundSurfacePage::lost_focus_gm10(int index) {
   text = format_pattern(leading_number(text), kBoxPattern);
   // The seabed surcharge has a pair of boxes for each shape; both pairs show the same values.
   const int twin = index == 2 || index == 3 ? index + 4 : index == 6 || index == 7 ? index - 4 : -1;
-  if (twin >= 0) s_.txt_gm10[twin].text = format_pattern(leading_number(text), kBoxPattern);
+  if (twin >= 0) s_.txt_gm10[twin].text = text;
 }
 
 void GroundSurfacePage::load() {

@@ -1,11 +1,10 @@
 #include "frontend/widgets/edit_grid.h"
 
 #include <QHeaderView>
+#include <QPalette>
+#include <QStringList>
 
 #include <algorithm>
-#include <QPalette>
-#include <QScrollBar>
-#include <QStringList>
 
 namespace qvt::widgets {
 

@@ -17,6 +17,11 @@ inline QApplication& app() {
   return *instance;
 }
 
+// A test fixture's first member, so the application exists before the widgets it builds.
+struct AppFirst {
+  AppFirst() { app(); }
+};
+
 // Shows a top-level widget and makes it the active window, so focus changes arrive.
 inline void show_active(QWidget& w) {
   w.show();

@@ -30,9 +30,7 @@ class BearingLayerViewTest : public ::testing::Test {
     view.refresh();
     show_active(view);
   }
-  struct AppFirst {
-    AppFirst() { app(); }
-  } app_first;  // the application exists before the view is built
+  AppFirst app_first;  // the application exists before the view is built
   model::ProjectModel m;
   RecordingEffects fx;
   BearingLayerPage page{m, fx, [] { return false; }};

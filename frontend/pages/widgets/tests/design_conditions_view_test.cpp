@@ -26,9 +26,7 @@ class DesignConditionsViewTest : public ::testing::Test {
     view.refresh();
     show_active(view);
   }
-  struct AppFirst {
-    AppFirst() { app(); }
-  } app_first;  // the application exists before the view is built
+  AppFirst app_first;  // the application exists before the view is built
   model::ProjectModel m;
   RecordingEffects fx;
   DesignConditionsPage page{m, fx};

@@ -36,9 +36,7 @@ class EarthPressureViewTest : public ::testing::Test {
     view.refresh();
     show_active(view);
   }
-  struct AppFirst {
-    AppFirst() { app(); }
-  } app_first;  // the application exists before the view is built
+  AppFirst app_first;  // the application exists before the view is built
   model::ProjectModel m;
   RecordingEffects fx;
   section::EditorState editor;

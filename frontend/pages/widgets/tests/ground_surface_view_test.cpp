@@ -35,9 +35,7 @@ class GroundSurfaceViewTest : public ::testing::Test {
   }
   widgets::EditGrid* grid(GroundGrid which) { return view.grid(which); }
 
-  struct AppFirst {
-    AppFirst() { app(); }
-  } app_first;  // the application exists before the view is built
+  AppFirst app_first;  // the application exists before the view is built
   model::ProjectModel m;
   RecordingEffects fx;
   int refits = 0;

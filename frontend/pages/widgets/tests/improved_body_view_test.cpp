@@ -45,9 +45,7 @@ class ImprovedBodyViewTest : public ::testing::Test {
     page.load();
     view.refresh();
   }
-  struct AppFirst {
-    AppFirst() { app(); }
-  } app_first;
+  AppFirst app_first;
   std::unique_ptr<model::ProjectModel> m = model::testing::new_project();
   bool loaded = false;
   RecordingEffects fx;

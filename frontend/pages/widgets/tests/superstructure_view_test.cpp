@@ -38,9 +38,7 @@ class SuperstructureViewTest : public ::testing::Test {
     view.refresh();
     show_active(view);
   }
-  struct AppFirst {
-    AppFirst() { app(); }
-  } app_first;
+  AppFirst app_first;
   std::unique_ptr<model::ProjectModel> m = model::testing::new_project();
   bool loaded = false;
   RecordingEffects fx;
