@@ -2,17 +2,99 @@
 //   render_document <source.md> <target.pdf> <title>
 // Offscreen, with the CJK font the setup installs, so the manuals need no viewer of their own
 // format and nothing beyond the PDFs is installed.
+//
+// Pictures are named in the Markdown relative to the Markdown file (![..](../page.png)), so
+// the document reads the same on the repository's web view and in the PDF. Every picture is
+// loaded here before printing: a picture that is missing or unreadable fails the build instead
+// of leaving an empty frame in the manual. Pictures wider than the text, or taller than most of
+// a page, are scaled down to fit with their proportions kept.
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QImage>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFragment>
+#include <QTextImageFormat>
+#include <QUrl>
 
+#include <algorithm>
 #include <cstdio>
+#include <vector>
+
+namespace {
+
+// A4 with 20 mm margins, in the document's own units (pixels at 96 dpi): 170 mm by 257 mm.
+constexpr double kMillimetresPerInch = 25.4;
+constexpr double kDocumentDpi = 96.0;
+constexpr double kMarginMm = 20.0;
+const QSizeF kBodySize((210.0 - 2 * kMarginMm) / kMillimetresPerInch * kDocumentDpi,
+                       (297.0 - 2 * kMarginMm) / kMillimetresPerInch * kDocumentDpi);
+// A picture may take at most this share of a page's height, so a caption line still fits.
+constexpr double kMostOfPage = 0.85;
+
+struct Picture {
+  int position;
+  int length;
+  QTextImageFormat format;
+};
+
+// The image fragments of the document, collected first so that changing their formats does
+// not disturb the walk.
+std::vector<Picture> pictures_of(const QTextDocument& doc) {
+  std::vector<Picture> found;
+  for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+      const QTextFragment fragment = it.fragment();
+      if (fragment.isValid() && fragment.charFormat().isImageFormat())
+        found.push_back({fragment.position(), fragment.length(),
+                         fragment.charFormat().toImageFormat()});
+    }
+  }
+  return found;
+}
+
+// Loads every picture relative to `folder`, registers it under the name the Markdown uses and
+// sets its printed size. False, after a message, when a picture cannot be read.
+bool load_pictures(QTextDocument& doc, const QDir& folder, const char* source) {
+  const double max_width = doc.textWidth() > 0 ? doc.textWidth() : kBodySize.width();
+  const double max_height = kBodySize.height() * kMostOfPage;
+  for (const Picture& picture : pictures_of(doc)) {
+    const QString name = picture.format.name();
+    const QUrl url(name);
+    const QString path = url.isLocalFile() ? url.toLocalFile()
+                         : QDir::isAbsolutePath(name) ? name
+                                                      : folder.filePath(name);
+    const QImage image(path);
+    if (image.isNull()) {
+      std::fprintf(stderr, "render_document: %s: picture %s cannot be read (%s)\n", source,
+                   qPrintable(name), qPrintable(QDir::cleanPath(path)));
+      return false;
+    }
+    doc.addResource(QTextDocument::ImageResource, QUrl(name), image);
+    double width = image.width();
+    double height = image.height();
+    const double scale = std::min({1.0, max_width / width, max_height / height});
+    QTextImageFormat format = picture.format;
+    format.setWidth(width * scale);
+    format.setHeight(height * scale);
+    QTextCursor cursor(&doc);
+    cursor.setPosition(picture.position);
+    cursor.setPosition(picture.position + picture.length, QTextCursor::KeepAnchor);
+    cursor.setCharFormat(format);
+  }
+  return true;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -21,7 +103,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: render_document <source.md> <target.pdf> <title>\n");
     return 2;
   }
-  QFile source(QString::fromLocal8Bit(argv[1]));
+  const QString source_path = QString::fromLocal8Bit(argv[1]);
+  QFile source(source_path);
   if (!source.open(QIODevice::ReadOnly)) {
     std::fprintf(stderr, "render_document: cannot read %s\n", argv[1]);
     return 1;
@@ -38,13 +121,18 @@ int main(int argc, char** argv) {
                  qPrintable(font.family()));
   QTextDocument doc;
   doc.setDefaultFont(font);
+  // The page size makes the document paginated in its own units, so the PDF pages hold exactly
+  // the body that is laid out here, pictures scaled as decided below.
+  doc.setPageSize(kBodySize);
   doc.setMarkdown(markdown);
+  if (!load_pictures(doc, QFileInfo(source_path).absoluteDir(), argv[1])) return 1;
 
   QPdfWriter pdf(QString::fromLocal8Bit(argv[2]));
   pdf.setTitle(QString::fromLocal8Bit(argv[3]));
   pdf.setCreator(QStringLiteral("Qvta_win"));
   pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter));
+                                QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+                                QPageLayout::Millimeter));
   doc.print(&pdf);
   QFile out(QString::fromLocal8Bit(argv[2]));
   if (!out.exists() || out.size() == 0) {
