@@ -38,7 +38,9 @@ constexpr double kDocumentDpi = 96.0;
 constexpr double kMarginMm = 20.0;
 const QSizeF kBodySize((210.0 - 2 * kMarginMm) / kMillimetresPerInch * kDocumentDpi,
                        (297.0 - 2 * kMarginMm) / kMillimetresPerInch * kDocumentDpi);
-// A picture may take at most this share of a page's height, so a caption line still fits.
+// A picture may take at most this share of the text width, so a window screenshot leaves room on
+// its page for the text that explains it, and this share of a page's height.
+constexpr double kWidestShare = 0.85;
 constexpr double kMostOfPage = 0.85;
 
 struct Picture {
@@ -65,7 +67,8 @@ std::vector<Picture> pictures_of(const QTextDocument& doc) {
 // Loads every picture relative to `folder`, registers it under the name the Markdown uses and
 // sets its printed size. False, after a message, when a picture cannot be read.
 bool load_pictures(QTextDocument& doc, const QDir& folder, const char* source) {
-  const double max_width = doc.textWidth() > 0 ? doc.textWidth() : kBodySize.width();
+  const double max_width =
+      kWidestShare * (doc.textWidth() > 0 ? doc.textWidth() : kBodySize.width());
   const double max_height = kBodySize.height() * kMostOfPage;
   for (const Picture& picture : pictures_of(doc)) {
     const QString name = picture.format.name();
