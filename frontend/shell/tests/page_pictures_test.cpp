@@ -26,6 +26,13 @@ class PagePicturesTest : public SampleWindowTest {
     choose_page(0);
     form->findChild<QRadioButton*>(QStringLiteral("opt_gm1_%1").arg(option))->click();
   }
+  // The shape tab of the improved-body page with the form of that design-conditions option.
+  void show_shape_tab(int option) {
+    choose_pattern(option);
+    choose_page(2);
+    body().tab_gm2()->setCurrentIndex(1);
+    QApplication::processEvents();
+  }
   QLabel* picture(const char* name) { return form->findChild<QLabel*>(QString::fromLatin1(name)); }
   // Shown, drawn and not cut off by the page around it.
   void expect_shown_whole(const char* name) {
@@ -72,10 +79,7 @@ TEST_F(PagePicturesTest, ShapeTabShowsThePictureOfTheChosenForm) {
     const char* hidden;
   };
   for (const Case& c : {Case{1, "img_gm7", "Image5"}, Case{5, "Image5", "img_gm7"}}) {
-    choose_pattern(c.option);
-    choose_page(2);
-    body().tab_gm2()->setCurrentIndex(1);
-    QApplication::processEvents();
+    show_shape_tab(c.option);
     expect_shown_whole(c.shown);
     EXPECT_FALSE(picture(c.hidden)->isVisible()) << c.hidden;
     EXPECT_EQ(picture(c.shown)->parentWidget(), c.option == 1 ? body().frame6() : body().frame5());
@@ -112,13 +116,9 @@ TEST_F(PagePicturesTest, Screenshots) {
   choose_page(2);
   body().tab_gm2()->setCurrentIndex(0);
   save(docs, "page-improved-body.png");
-  choose_pattern(1);
-  choose_page(2);
-  body().tab_gm2()->setCurrentIndex(1);
+  show_shape_tab(1);
   save(docs, "page-improved-body-shape.png");
-  choose_pattern(5);
-  choose_page(2);
-  body().tab_gm2()->setCurrentIndex(1);
+  show_shape_tab(5);
   save(docs, "page-improved-body-lattice.png");
   choose_pattern(0);
   choose_page(3);
