@@ -1,5 +1,6 @@
 #include "frontend/pages/widgets/ground_surface_view.h"
 
+#include "frontend/pages/widgets/illustrations.h"
 #include "frontend/widgets/edit_grid.h"
 #include "frontend/widgets/text_box_focus.h"
 
@@ -9,8 +10,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPixmap>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
@@ -20,27 +19,6 @@ namespace qvt::pages {
 
 namespace {
 QString u8(const char* s) { return QString::fromUtf8(s); }
-
-// The sketch of a straight ground surface beside the slope boxes: the wall, the ground rising
-// behind it at the slope angle and the seabed falling in front of it.
-QPixmap straight_surface_picture() {
-  QPixmap pm(220, 90);
-  pm.fill(Qt::white);
-  QPainter p(&pm);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(Qt::black, 1.5));
-  p.drawRect(95, 30, 24, 50);                    // the wall
-  p.drawLine(119, 30, 210, 14);                  // ground surface behind the wall
-  p.drawLine(95, 80, 10, 86);                    // seabed in front of it
-  p.setPen(QPen(Qt::gray, 1, Qt::DashLine));
-  p.drawLine(119, 30, 210, 30);                  // horizontal through the top
-  p.drawLine(95, 80, 10, 80);
-  p.setPen(Qt::black);
-  p.drawArc(QRect(139, 10, 40, 40), 0, 10 * 16); // the slope angle
-  p.drawText(QPoint(184, 28), u8("β"));
-  p.drawText(QPoint(20, 76), u8("β'"));
-  return pm;
-}
 }  // namespace
 
 // What the presenter needs of a grid, over one EditGrid with its fixed layout: column widths,
@@ -159,6 +137,10 @@ GroundSurfaceView::GroundSurfaceView(GroundSurfacePage& page, QWidget* parent)
   collapse->addWidget(opt_[2]);
   collapse->addWidget(opt_[3]);
   surface_layout->addWidget(fra_gm8_[1]);
+  auto* image1 = new QLabel;
+  image1->setObjectName(QStringLiteral("Image1"));
+  image1->setPixmap(ground_surface_shapes_picture());
+  surface_layout->addWidget(image1, 0, Qt::AlignHCenter);
   surface_layout->addStretch(1);
   tabs_->addTab(surface, u8("地表面"));
 
@@ -176,7 +158,7 @@ GroundSurfaceView::GroundSurfaceView(GroundSurfacePage& page, QWidget* parent)
   shape_layout->addWidget(fra_gm9_[0]);
   image4_ = new QLabel;
   image4_->setObjectName(QStringLiteral("Image4"));
-  image4_->setPixmap(straight_surface_picture());
+  image4_->setPixmap(surface_slopes_picture());
   shape_layout->addWidget(image4_);
   fra_gm9_[1] = new QGroupBox(u8("任意"));
   auto* points = new QVBoxLayout(fra_gm9_[1]);
@@ -235,6 +217,9 @@ GroundSurfaceView::GroundSurfaceView(GroundSurfacePage& page, QWidget* parent)
   seabed_row->addWidget(make_box(false, 3), 1, 2);
   ranges->addLayout(seabed_row, 3, 0, 1, 2);
   loads_layout->addWidget(fra_gm10_[1]);
+  image2_ = new QLabel;
+  image2_->setObjectName(QStringLiteral("Image2"));
+  loads_layout->addWidget(image2_, 0, Qt::AlignHCenter);
   loads_layout->addStretch(1);
   tabs_->addTab(loads, u8("上載荷重"));
   // Connected once every control exists: adding the first tab already reports a change.
@@ -283,6 +268,11 @@ void GroundSurfaceView::refresh() {
   txt_gm9_[5]->setVisible(s.seabed_slope_box_visible);
   lbl_gm9_9_->setVisible(s.seabed_slope_box_visible);
   image4_->setVisible(!s.seabed_slope_box_visible);
+  // The surcharge picture follows the shape: uniform loads, or ranges from Xmin to Xmax.
+  if (image2_shows_ranges_ != s.opt_gm8[1] || image2_->pixmap().isNull()) {
+    image2_shows_ranges_ = s.opt_gm8[1];
+    image2_->setPixmap(surcharge_picture(image2_shows_ranges_));
+  }
   if (on_refresh_) on_refresh_();
 }
 

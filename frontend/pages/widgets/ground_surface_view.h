@@ -59,6 +59,8 @@ class GroundSurfaceView : public QWidget {
   std::array<QGroupBox*, 3> fra_gm10_{};
   QLabel* lbl_gm9_9_ = nullptr;
   QLabel* image4_ = nullptr;
+  QLabel* image2_ = nullptr;
+  bool image2_shows_ranges_ = false;
   std::array<widgets::EditGrid*, 3> grids_{};
   std::array<std::unique_ptr<GridAdapter>, 3> adapters_;
   std::vector<widgets::TextBoxFocus*> focus_watchers_;

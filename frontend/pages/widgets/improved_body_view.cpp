@@ -1,5 +1,6 @@
 #include "frontend/pages/widgets/improved_body_view.h"
 
+#include "frontend/pages/widgets/illustrations.h"
 #include "frontend/widgets/text_box_focus.h"
 
 #include <QButtonGroup>
@@ -91,6 +92,10 @@ ImprovedBodyView::ImprovedBodyView(ImprovedBodyPage& page, QWidget* parent)
     ops->addWidget(b);
   }
   v->addLayout(ops);
+  auto* img_gm6 = new QLabel(body);
+  img_gm6->setObjectName(QStringLiteral("img_gm6"));
+  img_gm6->setPixmap(improved_body_picture());
+  v->addWidget(img_gm6, 0, Qt::AlignHCenter);
   v->addStretch(1);
   tabs_->addTab(body, u8("改良体"));
 
@@ -120,6 +125,10 @@ ImprovedBodyView::ImprovedBodyView(ImprovedBodyPage& page, QWidget* parent)
     }
     g->addWidget(new QLabel(u8("Ｂｓ＝改良幅－（Ｂｌ１＋Ｂｌ２）"), frame), 5, 0, 1, 4);
     g->addWidget(new QLabel(u8("Ｄｌ＝改良高－Ｄｓ"), frame), 6, 0, 1, 4);
+    auto* img = new QLabel(frame);
+    img->setObjectName(f == 0 ? QStringLiteral("img_gm7") : QStringLiteral("Image5"));
+    img->setPixmap(f == 0 ? wall_form_picture() : lattice_form_picture());
+    g->addWidget(img, 7, 0, 1, 4, Qt::AlignHCenter);
     sv->addWidget(frame);
     (f == 0 ? frame6_ : frame5_) = frame;
   }

@@ -1,5 +1,6 @@
 #include "frontend/pages/widgets/superstructure_view.h"
 
+#include "frontend/pages/widgets/illustrations.h"
 #include "frontend/widgets/text_box_focus.h"
 
 #include <QButtonGroup>
@@ -74,6 +75,10 @@ SuperstructureView::SuperstructureView(SuperstructurePage& page, QWidget* parent
     });
   }
   layout->addWidget(fra_gm3_);
+  auto* img = new QLabel(this);
+  img->setObjectName(QStringLiteral("img_gm3"));
+  img->setPixmap(superstructure_picture());
+  layout->addWidget(img, 0, Qt::AlignHCenter);
   layout->addStretch(1);
   connect(group_, &QButtonGroup::idClicked, this, [this](int id) {
     page_.opt_gm3_Click(id);

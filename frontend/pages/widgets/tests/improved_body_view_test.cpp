@@ -94,18 +94,5 @@ TEST_F(ImprovedBodyViewTest, RegisterClearsTheChosenOperation) {
   for (int i = 0; i < 4; ++i) EXPECT_FALSE(view.opt_gm6(i)->isChecked()) << i;
 }
 
-// Not a check: with QVT_DOCS_DIR set, saves the pictures of the page the documentation shows.
-TEST_F(ImprovedBodyViewTest, Screenshots) {
-  const QByteArray docs = qgetenv("QVT_DOCS_DIR");
-  if (docs.isEmpty()) GTEST_SKIP() << "QVT_DOCS_DIR not set";
-  ASSERT_TRUE(loaded);
-  ASSERT_TRUE(view.grab().save(QString::fromLocal8Bit(docs) + "/page-improved-body.png"));
-  conditions.opt_gm1_select(1);
-  reload();
-  view.tab_gm2()->setCurrentIndex(1);
-  QApplication::processEvents();
-  ASSERT_TRUE(view.grab().save(QString::fromLocal8Bit(docs) + "/page-improved-body-shape.png"));
-}
-
 }  // namespace
 }  // namespace qvt::pages

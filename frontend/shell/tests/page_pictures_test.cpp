@@ -1,0 +1,136 @@
+// The pictures of the input pages in the main window: each stands on its page, tab or frame,
+// whole inside the page, with the block-quay sample open. With QVT_DOCS_DIR set, the last test
+// saves the pages with their pictures for the documentation.
+#include "frontend/pages/widgets/ground_surface_view.h"
+#include "frontend/pages/widgets/improved_body_view.h"
+#include "frontend/shell/tests/sample_window.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTabWidget>
+
+#include <string>
+
+namespace qvt::shell::testing {
+namespace {
+
+class PagePicturesTest : public SampleWindowTest {
+ protected:
+  void choose_page(int index) {
+    form->findChild<QRadioButton*>(QStringLiteral("opt_menu_%1").arg(index))->click();
+    QApplication::processEvents();
+  }
+  // The improvement pattern as the user picks it on the design-conditions page.
+  void choose_pattern(int option) {
+    choose_page(0);
+    form->findChild<QRadioButton*>(QStringLiteral("opt_gm1_%1").arg(option))->click();
+  }
+  // The shape tab of the improved-body page with the form of that design-conditions option.
+  void show_shape_tab(int option) {
+    choose_pattern(option);
+    choose_page(2);
+    body().tab_gm2()->setCurrentIndex(1);
+    QApplication::processEvents();
+  }
+  QLabel* picture(const char* name) { return form->findChild<QLabel*>(QString::fromLatin1(name)); }
+  // Shown, drawn and not cut off by the page around it.
+  void expect_shown_whole(const char* name) {
+    QLabel* label = picture(name);
+    ASSERT_NE(label, nullptr) << name;
+    EXPECT_TRUE(label->isVisible()) << name;
+    EXPECT_FALSE(label->pixmap().isNull()) << name;
+    EXPECT_EQ(label->size(), label->pixmap().size()) << name;
+    QWidget* page = label->window();
+    for (QWidget* w = label->parentWidget(); w != nullptr; w = w->parentWidget())
+      if (qobject_cast<QTabWidget*>(w) != nullptr || w->objectName() == QStringLiteral("superstructure")) {
+        page = w;
+        break;
+      }
+    const QRect on_page(label->mapTo(page, QPoint(0, 0)), label->size());
+    EXPECT_TRUE(page->rect().contains(on_page)) << name << " lies outside its page";
+    // Nor does it squeeze the controls of its tab over each other.
+    if (auto* tabs = qobject_cast<QTabWidget*>(page)) {
+      QWidget* tab = tabs->currentWidget();
+      EXPECT_LE(tab->minimumSizeHint().height(), tab->height()) << name;
+    }
+  }
+  void save(const QByteArray& docs, const char* file) {
+    QApplication::processEvents();
+    ASSERT_TRUE(form->grab().save(QString::fromLocal8Bit(docs) + QLatin1Char('/') + QLatin1String(file)));
+  }
+  pages::ImprovedBodyView& body() { return form->pages().improved_body_view(); }
+  pages::GroundSurfaceView& ground() { return form->pages().ground_surface_view(); }
+};
+
+TEST_F(PagePicturesTest, SuperstructureAndBodyPicturesStandOnTheirPages) {
+  choose_page(1);
+  expect_shown_whole("img_gm3");
+  choose_page(2);
+  expect_shown_whole("img_gm6");
+  EXPECT_FALSE(picture("img_gm7")->isVisible());  // on the other inner tab
+}
+
+// Each form's frame carries its own picture, and only the frame of the chosen form is shown.
+TEST_F(PagePicturesTest, ShapeTabShowsThePictureOfTheChosenForm) {
+  struct Case {
+    int option;
+    const char* shown;
+    const char* hidden;
+  };
+  for (const Case& c : {Case{1, "img_gm7", "Image5"}, Case{5, "Image5", "img_gm7"}}) {
+    show_shape_tab(c.option);
+    expect_shown_whole(c.shown);
+    EXPECT_FALSE(picture(c.hidden)->isVisible()) << c.hidden;
+    EXPECT_EQ(picture(c.shown)->parentWidget(), c.option == 1 ? body().frame6() : body().frame5());
+  }
+  EXPECT_NE(picture("img_gm7")->pixmap().toImage(), picture("Image5")->pixmap().toImage());
+}
+
+// "地表面" shows the shapes, "上載荷重" the surcharges of the shape chosen: uniform loads for the
+// straight surface, ranges from Xmin to Xmax for the arbitrary one.
+TEST_F(PagePicturesTest, GroundSurfacePicturesFollowTabAndShape) {
+  choose_page(3);
+  ground().tab_gm_3()->setCurrentIndex(0);
+  QApplication::processEvents();
+  expect_shown_whole("Image1");
+  ground().opt_gm8(0)->click();
+  ground().tab_gm_3()->setCurrentIndex(2);
+  QApplication::processEvents();
+  expect_shown_whole("Image2");
+  const QImage straight = picture("Image2")->pixmap().toImage();
+  ground().opt_gm8(1)->click();
+  QApplication::processEvents();
+  expect_shown_whole("Image2");
+  EXPECT_NE(picture("Image2")->pixmap().toImage(), straight);
+  ground().opt_gm8(0)->click();
+  EXPECT_EQ(picture("Image2")->pixmap().toImage(), straight);
+}
+
+// Not a check: with QVT_DOCS_DIR set, saves every page that has a picture.
+TEST_F(PagePicturesTest, Screenshots) {
+  const QByteArray docs = qgetenv("QVT_DOCS_DIR");
+  if (docs.isEmpty()) GTEST_SKIP() << "QVT_DOCS_DIR not set";
+  choose_page(1);
+  save(docs, "page-superstructure.png");
+  choose_page(2);
+  body().tab_gm2()->setCurrentIndex(0);
+  save(docs, "page-improved-body.png");
+  show_shape_tab(1);
+  save(docs, "page-improved-body-shape.png");
+  show_shape_tab(5);
+  save(docs, "page-improved-body-lattice.png");
+  choose_pattern(0);
+  choose_page(3);
+  ground().tab_gm_3()->setCurrentIndex(0);
+  save(docs, "page-ground-surface-shapes.png");
+  ground().tab_gm_3()->setCurrentIndex(1);
+  save(docs, "page-ground-surface-slopes.png");
+  ground().tab_gm_3()->setCurrentIndex(2);
+  save(docs, "page-ground-surface-surcharge.png");
+  ground().opt_gm8(1)->click();
+  save(docs, "page-ground-surface-ranges.png");
+}
+
+}  // namespace
+}  // namespace qvt::shell::testing
