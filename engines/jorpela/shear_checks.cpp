@@ -56,6 +56,24 @@ void weight_total(engine::PrintFile& f, double w) {
   number_field(f, 0, "%10.3lf", w);
 }
 
+// Fields 02 to 13 of the result block, alike in both patterns: the spread angle, the toe part
+// and the ground reaction under it (q1 at the toe, q2 at Be, qB at the plane).
+void toe_reaction_fields(engine::PrintFile& f, double angle_rad, double bl, double q1, double q2,
+                         double be, double qb) {
+  number_field(f, 2, "%6.3lf", rnd(angle_rad * 180 / kPi + 30));
+  number_field(f, 3, "%8.3lf", bl);
+  number_field(f, 4, "%8.3lf", q1);
+  number_field(f, 5, "%8.3lf", q2);
+  number_field(f, 6, "%6.3lf", be);
+  number_field(f, 7, "%6.3lf", be);
+  number_field(f, 8, "%6.3lf", bl);
+  number_field(f, 9, "%8.3lf", q2);
+  number_field(f, 10, "%8.3lf", qb);
+  number_field(f, 11, "%8.3lf", q1);
+  number_field(f, 12, "%8.3lf", qb);
+  number_field(f, 13, "%6.3lf", bl);
+}
+
 // Whether the plane of a case lies inside the body (block pattern: also before its back face).
 bool plane_inside(const ShearGeometry& g, int c, double body_width, bool block) {
   const auto cu = static_cast<std::size_t>(c);
@@ -113,21 +131,10 @@ void check_shear_block(const ConditionData& cd, InternalState& state) {
                             : variant_name(cd, "JJ_SEN02.PFM", "JJ_SE02"));
     number_field(f, 0, "%6.3lf", g.sloped ? g.cross_x[cu] : g.a);
     number_field(f, 1, "%6.3lf", g.sloped ? g.cross_y[cu] : g.b);
-    number_field(f, 2, "%6.3lf", rnd(g.angle_rad[cu] * 180 / kPi + 30));
-    number_field(f, 3, "%8.3lf", bl);
-    number_field(f, 4, "%8.3lf", q1);
-    number_field(f, 5, "%8.3lf", q2);
-    number_field(f, 6, "%6.3lf", be);
-    number_field(f, 7, "%6.3lf", be);
-    number_field(f, 8, "%6.3lf", bl);
-    number_field(f, 9, "%8.3lf", q2);
     const ToeReaction tr = toe_reaction(q1, q2, be, bl, 1.0);
     const double tau = shear_stress(cd, tr.r, w.w, fa, fv, l);
     const bool passes = shear_passes(tau, ta);
-    number_field(f, 10, "%8.3lf", tr.qb);
-    number_field(f, 11, "%8.3lf", q1);
-    number_field(f, 12, "%8.3lf", tr.qb);
-    number_field(f, 13, "%6.3lf", bl);
+    toe_reaction_fields(f, g.angle_rad[cu], bl, q1, q2, be, tr.qb);
     number_field(f, 14, "%8.3lf", tr.r);
     number_field(f, 15, "%8.3lf", w.w);
     number_field(f, 16, "%6.3lf", l);
@@ -211,18 +218,7 @@ void check_shear_wall(const ConditionData& cd, InternalState& state) {
       f.block_record(variant_name(cd, "JJ_SEN12.PFM", "JJ_SE12"));
       number_field(f, 0, "%6.3lf", g.a);
       number_field(f, 1, "%6.3lf", g.b);
-      number_field(f, 2, "%6.3lf", rnd(g.angle_rad[cu] * 180 / kPi + 30));
-      number_field(f, 3, "%8.3lf", bl);
-      number_field(f, 4, "%8.3lf", q1);
-      number_field(f, 5, "%8.3lf", q2);
-      number_field(f, 6, "%6.3lf", be);
-      number_field(f, 7, "%6.3lf", be);
-      number_field(f, 8, "%6.3lf", bl);
-      number_field(f, 9, "%8.3lf", q2);
-      number_field(f, 10, "%8.3lf", tr.qb);
-      number_field(f, 11, "%8.3lf", q1);
-      number_field(f, 12, "%8.3lf", tr.qb);
-      number_field(f, 13, "%6.3lf", bl);
+      toe_reaction_fields(f, g.angle_rad[cu], bl, q1, q2, be, tr.qb);
       number_field(f, 29, "%6.3lf", ratio);
       number_field(f, 14, "%8.3lf", tr.r);
       number_field(f, 15, "%8.3lf", w.w);
