@@ -36,7 +36,8 @@ void fail_shear(InternalState& state, int c, bool short_wall_too) {
 // The load cases without a shear plane, shown together in one box after the cases.
 void report_no_shear_plane(const std::vector<int>& cases) {
   if (!cases.empty())
-    engine::engine_message(engine::MessageKind::Error, cp("せん断応力度"), no_shear_plane_text(cases));
+    engine::engine_message(engine::MessageKind::Error, cp("せん断応力度"),
+                           no_shear_plane_text(cases));
 }
 
 std::string variant_name(const ConditionData& cd, const char* plain, const char* stem) {
