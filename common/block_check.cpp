@@ -138,7 +138,8 @@ void check_counterfort(SizeCheck& c, const BlockCheckInput& b) {
     c.not_negative("扶壁の上端幅 Bc", a[1][2]);
     c.not_negative("フーチング幅 Lf", a[1][3]);
     c.not_negative("フーチングハンチ Cf", a[3][1]);
-    c.not_negative("扶壁の傾斜部の高さ H - D - Hr", a[0][0] - a[0][1] - a[0][2]);
+    const std::string slope = counterfort_slope_problem(a[0][0], a[0][1], a[0][2]);
+    c.require(slope.empty(), slope);
     c.not_negative("扶壁の傾斜部の幅 B - Tw - Bc", a[1][0] - a[1][1] - a[1][2]);
     c.require(a[3][0] <= a[1][0] - a[1][1],
               "ハンチ Hc (" + num(a[3][0]) + ") が底版の背面幅 B - Tw に収まりません。");
@@ -215,6 +216,13 @@ std::string block_geometry_problem(const BlockCheckInput& b) {
       break;
   }
   return c.problem;
+}
+
+std::string counterfort_slope_problem(double h, double d, double hr) {
+  const double hs = h - d - hr;
+  // The sizes are typed to the millimetre: 6.3 - 1.1 - 5.2 is -8.9e-16 in binary and means 0.
+  if (hs > -kLeastSize) return {};
+  return "扶壁の傾斜部の高さ H - D - Hr (" + num(hs) + ") が負です。";
 }
 
 std::string improvement_problem(const BodyCheckInput& body) {

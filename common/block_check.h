@@ -56,6 +56,13 @@ std::string outline_problem(std::span<const double> x, std::span<const double> y
 // or haunches that do not fit their cells.
 std::string block_geometry_problem(const BlockCheckInput& block);
 
+// Why the sloped part of a counterfort (sub-types other than 3) cannot be weighed, or "": its
+// height H - D - Hr below 0 at the millimetre the system works to, which would put the part
+// that spans the heel above the top of the block. A height of 0 is a counterfort without a
+// slope, the heel part reaching the top, and is weighed so. The front end's check and the block
+// weight engine both take this rule.
+std::string counterfort_slope_problem(double h, double d, double hr);
+
 // Why the improvement pattern cannot be computed, or "": an unknown pattern, or in the wall and
 // lattice patterns with improved-soil blocks to weigh a long-wall length that is not positive or
 // a negative size.

@@ -104,6 +104,15 @@ TEST(BlockSizeCheck, SizesTheTablesWeighWithMustBePositive) {
   b.dims_a[2][0] = 1;  // L shorter than the counterforts and haunches: 1 - (0.6 + 0.4) * 2
   cases.push_back({"counterforts longer than the block", b,
                    "扶壁の間のハンチ長 L - (2Hc + Tc)n (-1.000) が負です。"});
+  // The counterfort's slope H - D - Hr: 0 is a counterfort without a slope and is weighed; a
+  // difference that is 0 only in decimals (6.3 - 1.1 - 5.2 is -8.9e-16 in binary) too.
+  b = counterfort(1);
+  b.dims_a[0][2] = 5.2;
+  cases.push_back({"counterfort without a slope", b, ""});
+  b.dims_a[0][0] = 6.3, b.dims_a[0][1] = 1.1;
+  cases.push_back({"counterfort without a slope, in decimals", b, ""});
+  b.dims_a[0][2] = 5.21;
+  cases.push_back({"heel part above the top", b, "扶壁の傾斜部の高さ H - D - Hr (-0.010) が負です。"});
   b = counterfort(3);
   b.dims_a[0][2] = 6;  // Ht = H: no lean angle
   cases.push_back({"inclined wall without an inclined part", b,

@@ -136,6 +136,9 @@ double shear_stress(const ConditionData& cd, double r, double w, double fa, doub
 // The shear check holds the magnitude of τ against the allowable value.
 bool shear_passes(double tau, double allowable);
 
+// The one box of a run whose shear plane misses the body in `cases` (0 normal, 1 seismic), CP932:
+// the system's text, the cases and the cause the user can change.
+std::string no_shear_plane_text(const std::vector<int>& cases);
 void check_shear_block(const ConditionData& cd, InternalState& state);
 void check_shear_wall(const ConditionData& cd, InternalState& state);
 

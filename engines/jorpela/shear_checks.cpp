@@ -21,16 +21,9 @@ constexpr double kPi = 3.141592653589793;
 
 std::string cp(const char* utf8) { return utf8_to_cp932_lossy(utf8); }
 
-// A case the shear check cannot make counts as failed. Without a plane inside the body the
-// system's own box says so; without the external engine's reaction a box says that instead.
-void shear_not_computed(InternalState& state, int c, bool short_wall_too, bool no_plane,
-                        const char* detail_utf8) {
-  if (no_plane)
-    engine::engine_message(engine::MessageKind::Error, cp("せん断応力度"),
-                           cp("改良体内にせん断面がありません。") + cp(detail_utf8) +
-                               cp("\nこの検討は満足しない (OUT) ものとして扱います。"));
-  else
-    report_not_computed(cp("せん断応力度の検討"), c, cp(detail_utf8));
+// A case the shear check cannot make counts as failed: the long wall's line (the block
+// pattern's only one), and the short wall's too when `short_wall_too`.
+void fail_shear(InternalState& state, int c, bool short_wall_too) {
   const auto cu = static_cast<std::size_t>(c);
   state.summary.values[cu][CV_SHEAR_STRESS] = 0;
   state.summary.failed[cu][4] = 1;
@@ -38,6 +31,13 @@ void shear_not_computed(InternalState& state, int c, bool short_wall_too, bool n
     state.summary.values[cu][CV_SHORT_WALL_SHEAR_STRESS] = 0;
     state.summary.failed[cu][5] = 1;
   }
+}
+
+// The load cases without a shear plane, shown together in one box after the cases.
+void report_no_shear_plane(const std::vector<int>& cases) {
+  if (!cases.empty())
+    engine::engine_message(engine::MessageKind::Error, cp("せん断応力度"),
+                           no_shear_plane_text(cases));
 }
 
 std::string variant_name(const ConditionData& cd, const char* plain, const char* stem) {
@@ -57,34 +57,60 @@ void weight_total(engine::PrintFile& f, double w) {
   number_field(f, 0, "%10.3lf", w);
 }
 
-// Whether a case can be checked; otherwise it is failed with its message.
-bool shear_available(InternalState& state, const ShearGeometry& g, int c, double body_width,
-                     bool block) {
+// Fields 02 to 13 of the result block, alike in both patterns: the spread angle, the toe part
+// and the ground reaction under it (q1 at the toe, q2 at Be, qB at the plane).
+void toe_reaction_fields(engine::PrintFile& f, double angle_rad, double bl, double q1, double q2,
+                         double be, double qb) {
+  number_field(f, 2, "%6.3lf", rnd(angle_rad * 180 / kPi + 30));
+  number_field(f, 3, "%8.3lf", bl);
+  number_field(f, 4, "%8.3lf", q1);
+  number_field(f, 5, "%8.3lf", q2);
+  number_field(f, 6, "%6.3lf", be);
+  number_field(f, 7, "%6.3lf", be);
+  number_field(f, 8, "%6.3lf", bl);
+  number_field(f, 9, "%8.3lf", q2);
+  number_field(f, 10, "%8.3lf", qb);
+  number_field(f, 11, "%8.3lf", q1);
+  number_field(f, 12, "%8.3lf", qb);
+  number_field(f, 13, "%6.3lf", bl);
+}
+
+// Whether the plane of a case lies inside the body (block pattern: also before its back face).
+bool plane_inside(const ShearGeometry& g, int c, double body_width, bool block) {
   const auto cu = static_cast<std::size_t>(c);
-  if (!reaction_known(state, c)) {
-    shear_not_computed(state, c, !block, false,
-                       "地盤反力が求められていないためせん断応力度が求められません。");
-    return false;
-  }
-  if (!g.plane_found[cu] || (block && g.toe_part_width[cu] >= body_width)) {
-    shear_not_computed(state, c, !block, true, "");
-    return false;
-  }
-  return true;
+  return g.plane_found[cu] && !(block && g.toe_part_width[cu] >= body_width);
 }
 
 }  // namespace
+
+std::string no_shear_plane_text(const std::vector<int>& cases) {
+  std::string list;
+  for (int c : cases) list += (list.empty() ? "" : "、") + std::string(c == 0 ? "常時" : "地震時");
+  return cp(("改良体内にせん断面がありません。（" + list +
+             "）\n原因：上部工の検討点から下ろした荷重の分布線 (鉛直から分布角 + 30°) が、"
+             "改良体の上面と改良体の範囲内で交わりません。上部工の検討点の位置 (または分布角) を"
+             "見直してください。\nこの検討は満足しない (OUT) ものとして扱います。")
+                .c_str());
+}
 
 void check_shear_block(const ConditionData& cd, InternalState& state) {
   ShearGeometry g;
   shear_angles(cd, g);
   if (!shear_plane_intersection(cd, g)) shear_plane_block(cd, g);
   const double body = cd.body_dims.width;
+  std::vector<int> no_plane;
   for (int c = 0; c < meritan::case_count(cd); ++c) {
     const auto cu = static_cast<std::size_t>(c);
     const std::string name = meritan::report_name(c, "08SEN");
     state.summary.limits[cu][CL_ALLOWABLE_SHEAR_STRESS] = cd.allowable_stresses[1][c];
-    if (!shear_available(state, g, c, body, true)) {
+    const bool inside = plane_inside(g, c, body, true);
+    if (!inside || !reaction_known(state, c)) {
+      if (!inside)
+        no_plane.push_back(c);
+      else
+        report_not_computed(cp("せん断応力度の検討"), c,
+                            cp("地盤反力が求められていないためせん断応力度が求められません。"));
+      fail_shear(state, c, false);
       meritan::remove_stale_report(name);
       continue;
     }
@@ -106,21 +132,10 @@ void check_shear_block(const ConditionData& cd, InternalState& state) {
                             : variant_name(cd, "JJ_SEN02.PFM", "JJ_SE02"));
     number_field(f, 0, "%6.3lf", g.sloped ? g.cross_x[cu] : g.a);
     number_field(f, 1, "%6.3lf", g.sloped ? g.cross_y[cu] : g.b);
-    number_field(f, 2, "%6.3lf", rnd(g.angle_rad[cu] * 180 / kPi + 30));
-    number_field(f, 3, "%8.3lf", bl);
-    number_field(f, 4, "%8.3lf", q1);
-    number_field(f, 5, "%8.3lf", q2);
-    number_field(f, 6, "%6.3lf", be);
-    number_field(f, 7, "%6.3lf", be);
-    number_field(f, 8, "%6.3lf", bl);
-    number_field(f, 9, "%8.3lf", q2);
     const ToeReaction tr = toe_reaction(q1, q2, be, bl, 1.0);
     const double tau = shear_stress(cd, tr.r, w.w, fa, fv, l);
     const bool passes = shear_passes(tau, ta);
-    number_field(f, 10, "%8.3lf", tr.qb);
-    number_field(f, 11, "%8.3lf", q1);
-    number_field(f, 12, "%8.3lf", tr.qb);
-    number_field(f, 13, "%6.3lf", bl);
+    toe_reaction_fields(f, g.angle_rad[cu], bl, q1, q2, be, tr.qb);
     number_field(f, 14, "%8.3lf", tr.r);
     number_field(f, 15, "%8.3lf", w.w);
     number_field(f, 16, "%6.3lf", l);
@@ -140,6 +155,7 @@ void check_shear_block(const ConditionData& cd, InternalState& state) {
     state.summary.limits[cu][CL_ALLOWABLE_SHEAR_STRESS] = ta;
     state.summary.failed[cu][4] = passes ? 0 : 1;
   }
+  report_no_shear_plane(no_plane);
 }
 
 void check_shear_wall(const ConditionData& cd, InternalState& state) {
@@ -149,20 +165,24 @@ void check_shear_wall(const ConditionData& cd, InternalState& state) {
   const bool lattice = cd.improvement_pattern == 3;
   const auto& d = cd.body_dims;
   const double rl = long_wall_ratio(cd), rs = short_wall_ratio(cd);
+  std::vector<int> no_plane;
   for (int c = 0; c < meritan::case_count(cd); ++c) {
     const auto cu = static_cast<std::size_t>(c);
     const std::string name = meritan::report_name(c, "08SEN");
     const double ta = cd.allowable_stresses[1][c];
     state.summary.limits[cu][CL_ALLOWABLE_SHEAR_STRESS] = ta;
-    if (!shear_available(state, g, c, 0, false)) {
+    if (!plane_inside(g, c, 0, false)) {
+      no_plane.push_back(c);
+      fail_shear(state, c, true);
       meritan::remove_stale_report(name);
       continue;
     }
     const engine::BodyReaction& br = cd.body_reactions[c];
     if (g.spread_width[cu] < 1e-12 && br.reaction != 0) {
       // The superstructure's load would be lost on a spread width of nothing.
-      shear_not_computed(state, c, true, false,
-                         "上部工の荷重の分布幅が 0 以下のため荷重が失われます。分布幅と分布角を確認してください。");
+      report_not_computed(cp("せん断応力度の検討"), c,
+                          cp("上部工の荷重の分布幅が 0 以下のため荷重が失われます。分布幅と分布角を確認してください。"));
+      fail_shear(state, c, true);
       meritan::remove_stale_report(name);
       continue;
     }
@@ -172,53 +192,55 @@ void check_shear_wall(const ConditionData& cd, InternalState& state) {
     const auto& fs = state.chain.base.force_summary[cu].slot;
     const double fa = fs[engine::FS_PASSIVE_SIDE_ADHESION], fv = fs[engine::FS_PASSIVE_VERTICAL_FORCE];
     const bool front_wall = lattice && bl <= d.bl1;
+    // The long walls hold the ground reaction under the toe part against its weight; the short
+    // walls carry the spread load and the blocks above them and need no reaction. Without the
+    // reaction the report holds the short-wall page alone.
+    const bool reaction = reaction_known(state, c);
 
     engine::PrintFile f;
     meritan::open_report(f, name);
     meritan::write_report_head(f, cd, "改良地盤のせん断応力度", c);
-    f.page_record(variant_name(cd, "JJ_SEN11.PFM", "JJ_SE11"), "JJ_SEN11.PZK");
-    weight_table_head(f, true);
-    const ToeWeight w = toe_part_weight(cd, bl, &f);
-    weight_total(f, w.w);
-    const double ratio = lattice ? lattice_reaction_ratio(cd, bl) : rl;
-    const ToeReaction tr = toe_reaction(q1, q2, be, bl, ratio);
-    const double tau = shear_stress(cd, tr.r, w.w, fa, fv, l);
-    const bool passes = shear_passes(tau, ta);
-    f.block_record(variant_name(cd, "JJ_SEN12.PFM", "JJ_SE12"));
-    number_field(f, 0, "%6.3lf", g.a);
-    number_field(f, 1, "%6.3lf", g.b);
-    number_field(f, 2, "%6.3lf", rnd(g.angle_rad[cu] * 180 / kPi + 30));
-    number_field(f, 3, "%8.3lf", bl);
-    number_field(f, 4, "%8.3lf", q1);
-    number_field(f, 5, "%8.3lf", q2);
-    number_field(f, 6, "%6.3lf", be);
-    number_field(f, 7, "%6.3lf", be);
-    number_field(f, 8, "%6.3lf", bl);
-    number_field(f, 9, "%8.3lf", q2);
-    number_field(f, 10, "%8.3lf", tr.qb);
-    number_field(f, 11, "%8.3lf", q1);
-    number_field(f, 12, "%8.3lf", tr.qb);
-    number_field(f, 13, "%6.3lf", bl);
-    number_field(f, 29, "%6.3lf", ratio);
-    number_field(f, 14, "%8.3lf", tr.r);
-    number_field(f, 15, "%8.3lf", w.w);
-    number_field(f, 16, "%6.3lf", d.ds + d.dl);
-    number_field(f, 17, "%6.3lf", rl);
-    number_field(f, 18, "%6.3lf", front_wall ? d.ds + d.dl : d.ds);
-    number_field(f, 19, "%6.3lf", rs);
-    number_field(f, 20, "%8.3lf", l);
-    number_field(f, 22, "%8.3lf", tr.r);
-    number_field(f, 23, "%8.3lf", w.w);
-    number_field(f, 30, "%8.3lf", -fa);
-    number_field(f, 31, "%8.3lf", -fv);
-    number_field(f, 24, "%8.3lf", l);
-    number_field(f, 25, "%8.3lf", tau);
-    text_field(f, 26, cp(passes ? "＜ " : "＞ "));
-    number_field(f, 27, "%8.3lf", ta);
-    text_field(f, 28, meritan::verdict_text(passes));
-    state.results.shear_stress[cu] = tau;
-    state.summary.values[cu][CV_SHEAR_STRESS] = tau;
-    state.summary.failed[cu][4] = passes ? 0 : 1;
+    if (!reaction) {
+      report_not_computed(cp("長壁のせん断応力度の検討"), c,
+                          cp("地盤反力が求められていないため長壁のせん断応力度が求められません。"));
+      fail_shear(state, c, false);
+    }
+    if (reaction) {
+      f.page_record(variant_name(cd, "JJ_SEN11.PFM", "JJ_SE11"), "JJ_SEN11.PZK");
+      weight_table_head(f, true);
+    }
+    const ToeWeight w = toe_part_weight(cd, bl, reaction ? &f : nullptr);
+    if (reaction) {
+      weight_total(f, w.w);
+      const double ratio = lattice ? lattice_reaction_ratio(cd, bl) : rl;
+      const ToeReaction tr = toe_reaction(q1, q2, be, bl, ratio);
+      const double tau = shear_stress(cd, tr.r, w.w, fa, fv, l);
+      const bool passes = shear_passes(tau, ta);
+      f.block_record(variant_name(cd, "JJ_SEN12.PFM", "JJ_SE12"));
+      number_field(f, 0, "%6.3lf", g.a);
+      number_field(f, 1, "%6.3lf", g.b);
+      toe_reaction_fields(f, g.angle_rad[cu], bl, q1, q2, be, tr.qb);
+      number_field(f, 29, "%6.3lf", ratio);
+      number_field(f, 14, "%8.3lf", tr.r);
+      number_field(f, 15, "%8.3lf", w.w);
+      number_field(f, 16, "%6.3lf", d.ds + d.dl);
+      number_field(f, 17, "%6.3lf", rl);
+      number_field(f, 18, "%6.3lf", front_wall ? d.ds + d.dl : d.ds);
+      number_field(f, 19, "%6.3lf", rs);
+      number_field(f, 20, "%8.3lf", l);
+      number_field(f, 22, "%8.3lf", tr.r);
+      number_field(f, 23, "%8.3lf", w.w);
+      number_field(f, 30, "%8.3lf", -fa);
+      number_field(f, 31, "%8.3lf", -fv);
+      number_field(f, 24, "%8.3lf", l);
+      number_field(f, 25, "%8.3lf", tau);
+      text_field(f, 26, cp(passes ? "＜ " : "＞ "));
+      number_field(f, 27, "%8.3lf", ta);
+      text_field(f, 28, meritan::verdict_text(passes));
+      state.results.shear_stress[cu] = tau;
+      state.summary.values[cu][CV_SHEAR_STRESS] = tau;
+      state.summary.failed[cu][4] = passes ? 0 : 1;
+    }
 
     // The short walls carry the spread load and the improved soil above their bottom.
     std::string p0_text;
@@ -256,6 +278,7 @@ void check_shear_wall(const ConditionData& cd, InternalState& state) {
     state.summary.values[cu][CV_SHORT_WALL_SHEAR_STRESS] = tau_s;
     state.summary.failed[cu][5] = short_passes ? 0 : 1;
   }
+  report_no_shear_plane(no_plane);
 }
 
 void check_internal_stress(const ConditionData& cd, InternalState& state) {

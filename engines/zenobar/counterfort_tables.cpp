@@ -2,6 +2,7 @@
 // the writer of both counterfort variants.
 #include "engines/zenobar/counterfort_tables.h"
 
+#include "common/block_check.h"
 #include "common/cp932.h"
 #include "engines/common/engine_entry.h"
 #include "engines/common/print_data.h"
@@ -48,16 +49,12 @@ Counterfort counterfort_of(const engine::WallBlock& block) {
   c.Cf = s.dims_a[3][1];
   c.n = s.flag_a;
   c.sub_type = block.sub_type;
-  c.Hs = round3(c.H - c.D - c.Hr);
+  // The heel part reaching above the top is refused as the front end refuses it; a sloped part
+  // of height 0 (the heel part reaching the top) is a counterfort without a slope.
+  if (const std::string why = counterfort_slope_problem(c.H, c.D, c.Hr); !why.empty())
+    refuse_counterfort(block, why);
+  c.Hs = std::max(round3(c.H - c.D - c.Hr), 0.0);
   c.Bs = round3(c.B - c.Tw - c.Bc);
-  // The width of the counterfort at a height is Bc + (H − y)·Bs/Hs: a sloped part without
-  // height (or with the heel part reaching above the top) leaves no slope to measure.
-  if (c.Hs < kTiny) {
-    char values[128];
-    std::snprintf(values, sizeof values, " (H=%.3f, D=%.3f, Hr=%.3f)", c.H, c.D, c.Hr);
-    refuse_counterfort(block,
-                       std::string("扶壁の斜部の高さ H - D - Hr が正ではありません") + values);
-  }
   return c;
 }
 
@@ -79,20 +76,30 @@ struct Submerged {
 Submerged submerged_profile(const Counterfort& c, int kind, double r) {
   Submerged p{c.Bc, c.Bs, c.Hs, c.Hr};
   if (kind != KIND_BUOYANCY) return p;
-  p.w = round3((c.H - r) * c.Bs / c.Hs + c.Bc);
-  p.t = round3(c.Bc + c.Bs - p.w);
-  p.hv = round3(r - c.D - c.Hr);
-  p.hr = c.Hr;
-  if (c.Bc + c.Bs < p.w) {  // the level lies below the sloped part
+  const auto below_the_slope = [&] {
     p.w = round3(c.Bc + c.Bs);
     p.t = 0;
     p.hv = 0;
     p.hr = round3(r - c.D);
-  }
-  if (p.w < c.Bc) {  // the level lies above the top of the block
+  };
+  const auto above_the_top = [&] {
     p.w = c.Bc;
     p.t = c.Bs;
     p.hv = c.Hs;
+  };
+  if (c.Hs < kTiny) {
+    // Without a slope the counterfort is Bc + Bs wide up to the top and Bc above it (a zone of
+    // no height): there is no width between to interpolate.
+    if (r < c.H)
+      below_the_slope();
+    else
+      above_the_top();
+  } else {
+    p.w = round3((c.H - r) * c.Bs / c.Hs + c.Bc);
+    p.t = round3(c.Bc + c.Bs - p.w);
+    p.hv = round3(r - c.D - c.Hr);
+    if (c.Bc + c.Bs < p.w) below_the_slope();  // the level lies below the sloped part
+    if (p.w < c.Bc) above_the_top();           // the level lies above the top of the block
   }
   // Without a slope (Bs = 0) a level above the top is not caught by the width: the sloped part
   // is under water at most over its own height.

@@ -3,6 +3,8 @@
 #include "common/check_summary_format.h"
 #include "common/textfile.h"
 
+#include <cmath>
+
 namespace qvt::results {
 
 static_assert(kCheckCount == CHECK_SUMMARY_LINES_PER_CASE);
@@ -26,6 +28,21 @@ std::optional<CheckResults> read_check_summary(const std::filesystem::path& path
       item.failed = static_cast<std::int16_t>(line->failed);
     }
   return results;
+}
+
+bool failed_without_value(const CheckItem& item, int check) {
+  if (item.failed == 0) return false;
+  switch (check) {
+    case 0:
+    case 1:
+    case kPulloutItem:
+      return item.value >= item.limit;
+    case 4:
+    case 5:
+      return std::fabs(item.value) <= item.limit;
+    default:
+      return item.value <= item.limit;
+  }
 }
 
 }  // namespace qvt::results

@@ -28,6 +28,13 @@ struct CheckItem {
 // internal stress).
 using CheckResults = std::array<std::array<CheckItem, kCheckCount>, 2>;
 
+// A failed line whose numbers do not show the failure: a factor of safety (sliding,
+// overturning, pull-out) not below its limit, a pressure or stress not above it (the shear
+// stresses in magnitude, as the engine judges them). Such a check could not be computed and the
+// engine's message said why; its value is shown as "－", never with a sign the numbers contradict.
+// `check` is the line's index within its case (0 to 7).
+bool failed_without_value(const CheckItem& item, int check);
+
 // Reads the sixteen lines. nullopt when the file is missing, has fewer lines, or a line does not
 // hold exactly its items as finite numbers (the flags as whole numbers within 16 bits).
 std::optional<CheckResults> read_check_summary(const std::filesystem::path& path);

@@ -139,7 +139,13 @@ void ClayCheck::compute_qa(int r) {
   nc_value_[r] = val(rows_[r].nc_text);
   qa_value_[r] = r3(nc_value_[r] * load_.base_cohesion / safety_factor_[r] + load_.overburden);
   rows_[r].qa_text = model::format_pattern(qa_value_[r], "###0.000");
+  if (r == 0 || seismic_check_ != 0)
+    rows_[r].verdict_text = clay_verdict_text(clay_case_passes(qa_value_[r], load_.max_reaction[r]));
 }
+
+bool clay_case_passes(double qa, double max_reaction) { return qa >= max_reaction; }
+
+const char* clay_verdict_text(bool passes) { return passes ? "Ｏ.Ｋ." : "ＯＵＴ"; }
 
 bool ClayCheck::ok(model::MessageSink& sink) {
   if (!loaded_) return false;
@@ -178,9 +184,9 @@ std::string clay_check_page(const ClayCheck& check, int c) {
   lines.push_back(page_field(12, f.overburden, "###0.000", 8));
   lines.push_back(page_field(13, check.qa_value(c), "###0.000", 9));
   lines.push_back(page_field(15, f.max_reaction[c], "###0.000", 9));
-  const bool ok = check.qa_value(c) >= f.max_reaction[c];
+  const bool ok = clay_case_passes(check.qa_value(c), f.max_reaction[c]);
   lines.push_back(utf8_to_cp932_lossy(ok ? "14  ＞" : "14  ＜"));
-  lines.push_back(utf8_to_cp932_lossy(ok ? "16  Ｏ.Ｋ." : "16  ＯＵＴ"));
+  lines.push_back(utf8_to_cp932_lossy(std::string("16  ") + clay_verdict_text(ok)));
   lines.push_back("$E");
   return join_crlf(lines);
 }

@@ -44,7 +44,15 @@ struct ClayCheckRow {
   std::string b_text = "***";                        // lbl_b
   std::string nc_text = "0.00";                      // txt_2
   std::string qa_text = "***";                       // lbl_q
+  // lbl_j: the verdict the page will write, qa against the maximum reaction; empty while the
+  // row checks nothing.
+  std::string verdict_text;
 };
+
+// The verdict of a clay check case, as its page writes it ("Ｏ.Ｋ." / "ＯＵＴ") and its dialog
+// row shows it: qa not below the maximum ground reaction.
+bool clay_case_passes(double qa, double max_reaction);
+const char* clay_verdict_text(bool passes);
 
 class ClayCheck {
  public:

@@ -33,8 +33,11 @@ std::string results_export_block(const CheckResults& results) {
     utf8 += c == 0 ? "\"常時\"\r\n" : "\"地震時\"\r\n";
     for (int i = 0; i < kCheckCount; ++i) {
       const CheckItem& item = results[c][i];
-      utf8 += std::string("\"") + kRowLabels[i] + "\"," + model::format_pattern(item.value, "0.000") +
-              "," + model::format_pattern(item.limit, "0.000") + "," + flag_text(item.failed);
+      // A check that could not be computed has no value to give, as in the table.
+      const std::string value =
+          failed_without_value(item, i) ? "－" : model::format_pattern(item.value, "0.000");
+      utf8 += std::string("\"") + kRowLabels[i] + "\"," + value + "," +
+              model::format_pattern(item.limit, "0.000") + "," + flag_text(item.failed);
       if (i == kPulloutItem)
         utf8 += "," + model::format_pattern(item.from_level, "0.000") + "m～" +
                 model::format_pattern(item.to_level, "0.000") + "m";

@@ -65,7 +65,10 @@ void ResultsTable::Form_Load(const std::filesystem::path& work_folder,
         signs = kInternalStressSigns;
       }
       const CheckItem& it = r[c][item];
-      state_.cells[row][c] = result_cell_text(it.value, it.failed != 0 ? signs.failed : signs.passed, it.limit);
+      state_.cells[row][c] =
+          failed_without_value(it, item)
+              ? std::string(kDash) + " " + model::format_pattern(it.limit, "###0.000")
+              : result_cell_text(it.value, it.failed != 0 ? signs.failed : signs.passed, it.limit);
       state_.marks[row][c] = it.failed != 0 ? kFailMark : kPassMark;
     }
   }

@@ -1,7 +1,9 @@
 #pragma once
 // The results dialog "安定計算結果" without its widgets: which text stands in every cell, mark and
 // row title, from the check summary the engines wrote. The engine's failed flag alone decides a
-// sign and a mark; the dialog never compares a value with its limit.
+// sign and a mark; the dialog compares a value with its limit only so as never to print an
+// inequality the numbers contradict: a failed check that could not be computed shows "－" and its
+// limit.
 #include "frontend/model/messages.h"
 #include "frontend/results/check_summary.h"
 

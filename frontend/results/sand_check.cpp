@@ -78,6 +78,20 @@ void SandCheck::compute(int c) {
   values_.safety_factor[c] = model::round_in_units(
       values_.bearing_capacity[c] / (f.vertical_force[c] / f.body_width), 0.001, 1);
   rows_[c].f_text = model::format_pattern(values_.safety_factor[c], "##0.000");
+  judge(c);
+}
+
+// The row's verdict follows N, the chart and the design factor at once, so the dialog never
+// shows an F that fails without saying so.
+void SandCheck::judge(int c) {
+  if (!loaded_ || (c == 1 && seismic_check_ == 0)) return;
+  rows_[c].verdict_text =
+      sand_verdict_text(sand_case_passes(values_.safety_factor[c], val(rows_[c].design_text)));
+}
+
+void SandCheck::set_design_text(int c, const std::string& text) {
+  rows_[c].design_text = text;
+  judge(c);
 }
 
 void SandCheck::n_lost_focus(int c) {
@@ -85,7 +99,7 @@ void SandCheck::n_lost_focus(int c) {
 }
 
 void SandCheck::design_lost_focus(int c) {
-  rows_[c].design_text = model::format_pattern(val(rows_[c].design_text), "###0.000");
+  set_design_text(c, model::format_pattern(val(rows_[c].design_text), "###0.000"));
 }
 
 bool SandCheck::ok(model::MessageSink& sink) {

@@ -19,6 +19,9 @@ struct SandCheckRow {
   std::string n_text;                  // txt_N1 / txt_N2
   std::string f_text = "***";          // lbl_5 / lbl_6
   std::string design_text = "1.000";   // txt_f1 / txt_f2
+  // lbl_7 / lbl_8: the verdict the page will write, F against the design factor as typed;
+  // empty while the row checks nothing.
+  std::string verdict_text;
 };
 
 class SandCheck {
@@ -40,9 +43,7 @@ class SandCheck {
   void choose_chart(int load_case, int chart_index, model::MessageSink& sink);
   // The row's N box changed (typed or filled by a reading).
   void set_n_text(int load_case, const std::string& text);
-  void set_design_text(int load_case, const std::string& text) {
-    rows_[load_case].design_text = text;
-  }
+  void set_design_text(int load_case, const std::string& text);
   // Leaving a box reformats it (N to two decimals, then recomputed; the factor to three).
   void n_lost_focus(int load_case);
   void design_lost_focus(int load_case);
@@ -57,6 +58,7 @@ class SandCheck {
 
  private:
   void compute(int load_case);
+  void judge(int load_case);
 
   std::filesystem::path folder_;
   int seismic_check_ = 0;

@@ -130,6 +130,12 @@ std::string pad_int_width5(int value) {
   return digits.substr(digits.size() - 5);
 }
 
+bool sand_case_passes(double safety_factor, double required_safety_factor) {
+  return safety_factor >= required_safety_factor;
+}
+
+const char* sand_verdict_text(bool passes) { return passes ? "ＯＫ" : "ＯＵＴ"; }
+
 std::string sand_check_page(const SandCheckValues& v, int c) {
   const EccentricLoad& f = v.load;
   std::vector<std::string> lines =
@@ -145,9 +151,9 @@ std::string sand_check_page(const SandCheckValues& v, int c) {
   lines.push_back(page_field(8, v.bearing_capacity[c], "#0.000", 8));
   lines.push_back(page_field(9, v.safety_factor[c], "#0.000", 6));
   lines.push_back(page_field(13, f.bearing_unit_weight, "##0.000", 6));
-  const bool ok = v.safety_factor[c] >= v.required_safety_factor[c];
+  const bool ok = sand_case_passes(v.safety_factor[c], v.required_safety_factor[c]);
   lines.push_back(utf8_to_cp932_lossy(ok ? "10  ≧" : "10  ＜"));
-  lines.push_back(utf8_to_cp932_lossy(ok ? "11  ＯＫ" : "11  ＯＵＴ"));
+  lines.push_back(utf8_to_cp932_lossy(std::string("11  ") + sand_verdict_text(ok)));
   lines.push_back("$E");
   return join_crlf(lines);
 }

@@ -44,6 +44,11 @@ std::optional<std::string> remove_seismic_report(const std::filesystem::path& fo
 // field never loses its sign.
 std::string pad_int_width5(int value);
 
+// The verdict of a sand check case, as its page writes it ("ＯＫ" / "ＯＵＴ") and its dialog row
+// shows it: F not below the design safety factor.
+bool sand_case_passes(double safety_factor, double required_safety_factor);
+const char* sand_verdict_text(bool passes);
+
 // The page of one case and its figure, as the bytes of the files (CP932, CR LF).
 std::string sand_check_page(const SandCheckValues& values, int load_case);
 std::string chart_figure(const BearingChart& chart, int chart_index, double eccentricity_ratio,

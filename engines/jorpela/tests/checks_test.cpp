@@ -262,6 +262,92 @@ TEST(ShearWall, LongAndShortWalls) {
   EXPECT_DOUBLE_EQ(lattice_reaction_ratio(l.cd, 4), 0.8);
 }
 
+// A lattice body (ll 3, ls 2, bl1 = bl2 = 2, ds 4, dl 6) whose ground reaction the external
+// engine refused as negative (q1, q2 left at -9999.99, Be 0), with a concrete block 0 .. 6 m,
+// -5 .. -3 (γ' 14) on the body. The long walls hold the reaction against the toe part: not
+// computed, failed. The short walls need no reaction:
+//   q  = 2 / 5.464 x 100 = 36.603 (spread width 2 x tan 30° x 3 + 2 = 5.464, as above);
+//   P  = the block cut by the plane at B_L 1.268: its height 2 x 14 = 28;
+//   P0 = the improved soil above the short-wall bottom -9: 4 x 10 = 40;
+//   τs = (36.603 + 28 + 40) x 2 / (2 x 4) = 26.15075 -> 26.151 <= 100: passed.
+TEST(ShearWall, ShortWallsAreCheckedWithoutTheGroundReaction) {
+  Internal t;
+  t.cd.improvement_pattern = 3;
+  auto& d = t.cd.body_dims;
+  d.ll = 3, d.ls = 2, d.bl1 = 2, d.bl2 = 2, d.ds = 4, d.dl = 6;
+  t.soil_rectangle(1, 0, -5, 6, 2, 14, engine::BLOCK_RECTANGLE).head.name.assign("CAP");
+  t.check_point(3, -2, 0, 2, 100);
+  t.state.external.reaction[0] = {engine::EXTERNAL_RESULT_PRESET, engine::EXTERNAL_RESULT_PRESET};
+  t.state.external.effective_width[0] = 0;
+  check_shear_wall(t.cd, t.state);
+  EXPECT_EQ(t.state.summary.failed[0][4], 1);
+  EXPECT_EQ(t.state.summary.values[0][CV_SHEAR_STRESS], 0);
+  EXPECT_EQ(t.state.results.shear_stress[0], INTERNAL_PRESET);
+  EXPECT_EQ(t.state.summary.failed[0][5], 0);
+  EXPECT_DOUBLE_EQ(t.state.summary.values[0][CV_SHORT_WALL_SHEAR_STRESS], 26.151);
+  EXPECT_DOUBLE_EQ(t.state.results.short_wall_shear_stress[0], 26.151);
+  EXPECT_EQ(t.state.summary.limits[0][CL_ALLOWABLE_SHEAR_STRESS], 100);
+  // The report holds the short-wall page alone.
+  const std::string r = "DM008SEN.PDT";
+  EXPECT_EQ(t.field(r, 10, "$1  JJ_SEN13"), "  28.000");
+  EXPECT_EQ(t.field(r, 5, "$1  JJ_SEN13"), "  26.151");
+  EXPECT_EQ(t.field(r, 6, "$1  JJ_SEN13"), "＜ ");
+  EXPECT_EQ(t.field(r, 8, "$1  JJ_SEN13"), "Ｏ.Ｋ.");
+  for (const std::string& l : t.lines(r)) {
+    EXPECT_NE(l.rfind("$0  JJ_SEN12", 0), 0u);
+    EXPECT_NE(l.rfind("$1  QVT_BW00", 0), 0u);
+  }
+  // One box, for the long walls, naming the missing reaction.
+  ASSERT_EQ(t.channel.lines.size(), 1u);
+  EXPECT_NE(t.channel.lines[0].find("長壁のせん断応力度の検討"), std::string::npos);
+  EXPECT_NE(t.channel.lines[0].find("地盤反力が求められていない"), std::string::npos);
+}
+
+// Without a shear plane the system's text comes once per run, with the cases and the cause.
+TEST(ShearPlane, OneBoxNamesTheCasesAndTheCause) {
+  const std::string both =
+      "改良体内にせん断面がありません。（常時、地震時）\n"
+      "原因：上部工の検討点から下ろした荷重の分布線 (鉛直から分布角 + 30°) が、改良体の上面と"
+      "改良体の範囲内で交わりません。上部工の検討点の位置 (または分布角) を見直してください。\n"
+      "この検討は満足しない (OUT) ものとして扱います。";
+  EXPECT_EQ(cp932_to_utf8_lossy(no_shear_plane_text({0, 1})), both);
+  EXPECT_NE(cp932_to_utf8_lossy(no_shear_plane_text({1})).find("ありません。（地震時）\n原因："),
+            std::string::npos);
+  // Block pattern, check point behind the back face in both cases: one box for the two.
+  {
+    Internal t;
+    t.cd.seismic_check = 2;
+    t.check_point(20, -4);
+    check_shear_block(t.cd, t.state);
+    EXPECT_EQ(t.state.summary.failed[0][4], 1);
+    EXPECT_EQ(t.state.summary.failed[1][4], 1);
+    ASSERT_EQ(t.channel.lines.size(), 1u);
+    // The message line writes each line break as the two characters \ and n.
+    std::string line_text = both;
+    for (std::size_t at; (at = line_text.find('\n')) != std::string::npos;)
+      line_text.replace(at, 1, "\\n");
+    EXPECT_EQ(t.channel.lines[0], "QVTMSG\terror\tせん断応力度\t" + line_text);
+  }
+  // Wall pattern, the seismic spread angle 20°: B_L = 3 - tan 50° x 3 = -0.575, no plane in
+  // that case alone; the normal case is checked (τ 9.482 as above).
+  {
+    Internal t;
+    t.cd.seismic_check = 2;
+    t.cd.improvement_pattern = 1;
+    auto& d = t.cd.body_dims;
+    d.ll = 3, d.ls = 2, d.bl1 = 2, d.bl2 = 2, d.ds = 4, d.dl = 6;
+    t.check_point(3, -2, 0, 2, 100);
+    t.cd.body_reactions[1].spread_angle = 20;
+    check_shear_wall(t.cd, t.state);
+    EXPECT_DOUBLE_EQ(t.state.summary.values[0][CV_SHEAR_STRESS], 9.482);
+    EXPECT_EQ(t.state.summary.failed[1][4], 1);
+    EXPECT_EQ(t.state.summary.failed[1][5], 1);
+    EXPECT_FALSE(std::filesystem::exists("DM108SEN.PDT"));
+    ASSERT_EQ(t.channel.lines.size(), 1u);
+    EXPECT_NE(t.channel.lines[0].find("せん断面がありません。（地震時）"), std::string::npos);
+  }
+}
+
 TEST(ShearWall, ZeroSpreadWidthUnderALoadIsNotComputed) {
   Internal t;
   t.cd.improvement_pattern = 1;

@@ -5,6 +5,7 @@
 #include "engines/zenobar/tests/counterfort_fixture.h"
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 
 namespace qvt::zenobar {
@@ -192,14 +193,49 @@ TEST_F(CounterfortTablesTest, NoBuoyancyWhenTheBottomIsNotBelowTheLevel) {
   }
 }
 
-TEST_F(CounterfortTablesTest, SlopedPartWithoutHeightIsRefused) {
+// Hr = 5 = H - D: the heel part reaches the top, the counterfort has no slope (Hs = 0) and is
+// Bc + Bs = 3.5 wide over its whole height 5. Level 6 (r = 4 in the block frame), γ 24 / 12.
+// Weight: slab 20, wall 0.5·5·5 = 12.5, strip Bc·Tc·5 = 1·0.4·5 = 2, triangle 2.5·0.4·0/2 = 0,
+//   heel 2.5·0.4·5 = 5, footing 2.5, footing haunch 0.9: V 42.9, W 480 + 300 + 48 + 120 + 60 +
+//   21.6 = 1029.6 (the counterfort 2 + 5 = 3.5·0.4·5 as it should). Fill 6..4 (γ 18): box
+//   3.5·5·2 = 35, strip −3.5·0.4·2 = −2.8: V 32.2, W 579.6; 4..1 (γ 20): 52.5 − 4.2 = 48.3,
+//   W 966. Total V 123.4, W 2575.2.
+// Buoyancy, level below the top: the profile below the slope, w 3.5, wall height r − D = 3:
+//   slab 20 (W 240), wall 7.5 (90), strip 3.5·0.4·3 = 4.2 (50.4), footing 2.5 (30), haunch
+//   0.9 (10.8): V 35.1, W 421.2; fill 4..1 (γ 20 − 8 = 12): 52.5 − 4.2 = 48.3, W 579.6.
+//   Total V 83.4, W 1000.8.
+// Buoyancy, level at or above the top (r 6 and 8): the concrete as weighed, γ 12: V 42.9,
+//   W 514.8; fill 6..1: 87.5 − 7 = 80.5, W 966. Total V 123.4, W 1480.8.
+TEST_F(CounterfortTablesTest, SlopedPartWithoutHeightIsWeighed) {
   CounterfortParams p = hand_block();
-  p.Hr = 5;  // H − D − Hr = 0
+  p.Hr = 5;
+  const auto& blk = set_counterfort(0, p, "扶壁C");
+  struct Case {
+    int kind;
+    double level, volume, weight;
+  };
+  for (const Case& k : {Case{KIND_WEIGHT, 6, 123.4, 2575.2}, Case{KIND_BUOYANCY, 6, 83.4, 1000.8},
+                        Case{KIND_BUOYANCY, 8, 123.4, 1480.8},
+                        Case{KIND_BUOYANCY, 10, 123.4, 1480.8}}) {
+    SCOPED_TRACE(k.level);
+    cd().water_levels[2] = k.level;
+    report_of([&](engine::PrintFile& f) { return write_counterfort_block_tables(0, f, k.kind); });
+    const BlockResult& r = run_data.block_results[0][k.kind];
+    EXPECT_NEAR(r.volume, k.volume, 1e-9);
+    EXPECT_NEAR(r.weight, k.weight, 1e-9);
+    EXPECT_TRUE(std::isfinite(r.centroid_x) && std::isfinite(r.centroid_y));
+  }
+  (void)blk;
+  EXPECT_EQ(non_finite_count(), 0);
+}
+
+TEST_F(CounterfortTablesTest, HeelPartAboveTheTopIsRefused) {
+  CounterfortParams p = hand_block();
+  p.Hr = 5.5;  // H − D − Hr = −0.5
   const auto& blk = set_counterfort(0, p, "扶壁C");
   for (int kind : {KIND_WEIGHT, KIND_BUOYANCY}) {
     const std::string text = stop_text([&] { (void)counterfort_rows(blk, kind, 6.0); });
-    EXPECT_NE(text.find("扶壁式ブロック《扶壁C》"), std::string::npos) << text;
-    EXPECT_NE(text.find("H - D - Hr が正ではありません (H=6.000, D=1.000, Hr=5.000)"),
+    EXPECT_NE(text.find("扶壁式ブロック《扶壁C》: 扶壁の傾斜部の高さ H - D - Hr (-0.500) が負です。"),
               std::string::npos)
         << text;
   }

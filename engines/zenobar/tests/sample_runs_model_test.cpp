@@ -3,6 +3,7 @@
 // process, and its CAL_ANS.DAT checked against the sections worked out by hand.
 #include "common/tests/temp_dir.h"
 #include "common/textfile.h"
+#include "frontend/model/block_outline.h"
 #include "frontend/model/project.h"
 #include "frontend/model/project_files.h"
 #include "frontend/model/snapshots.h"
@@ -353,6 +354,50 @@ TEST(RefusedInput, NeitherFrontEndNorEngineWeighsWhatCannotBeWeighed) {
     EXPECT_NE(run.stderr_text.find(c.reason), std::string::npos) << run.stderr_text;
     EXPECT_TRUE(run.dat.empty());
   }
+}
+
+// The block quay's concrete block (6 x 13 from -10, 24 / 13.9 kN/m3) as a counterfort 1 m long
+// whose one counterfort fills that length (Tc = L = 1, n 1, no haunches, no footing): H 13, D 1,
+// B 6, Tw 1, Bc 1 and Hr = H - D - hr, the sloped part's height hr. With hr 0 (Hr 12) the
+// counterfort is Bc + Bs = 5 wide up to the top: slab 6 x 1 + wall 1 x 12 + counterfort 5 x 12 =
+// 78 m3, the rectangle's 6 x 13, centroid x (6 x 3 + 12 x 0.5 + 60 x 3.5) / 78 = 3 and y
+// (6 x 0.5 + 12 x 7 + 60 x 7) / 78 = 6.5 as the rectangle's; below the R.W.L. (r = 10.6 < 13)
+// slab 6 + wall 9.6 + counterfort 5 x 9.6 = 63.6 = 6 x 10.6. So the run gives the sample's own
+// normal-case W - U = 3059.64 and Mw - Mu = 21568.92 (worked out above). The front end's check
+// accepted H - D - Hr = 0 and ZENOBAR once refused it; a heel part above the top (hr -0.5) is
+// refused by both with the same reason.
+TEST(BlockQuaySample, ACounterfortWithoutASlopeIsWeighed) {
+  auto counterfort = [](double hr) {
+    return [hr](model::ProjectModel& m) {
+      model::WallBlock& b = first_of_type(m, model::BLOCK_RECTANGLE);
+      const model::BlockHead head = b.polygon.head;
+      b.block_type = model::BLOCK_COUNTERFORT;
+      model::CounterfortShape& c = b.counterfort;
+      c.head = head;
+      c.head.length = 1;
+      c.sub_type = 1;
+      c.flag_a = 1;
+      const double dims[4][4] = {{13, 1, 12 - hr, 0}, {6, 1, 1, 0}, {1, 1, 0, 0}, {0, 0, 0, 0}};
+      for (int r = 0; r < 4; ++r)
+        for (int k = 0; k < 4; ++k) c.dims_a[r][k] = dims[r][k];
+      Recorder rec;
+      const int slot = static_cast<int>(&b - m.wall_blocks.data());
+      EXPECT_TRUE(model::build_block_outline(m, slot, rec));
+    };
+  };
+  const EngineRun run = run_on_sample(counterfort(0), "sample_block_quay");
+  EXPECT_EQ(run.front_end_refusal, "");
+  ASSERT_EQ(run.exit_code, 0) << run.stderr_text;
+  EXPECT_EQ(run.files_with_non_finite_numbers, std::vector<std::string>{});
+  EXPECT_NEAR(f64_at(run.dat, 128 + 0 * 8), 3059.64, 1e-9);
+  EXPECT_NEAR(f64_at(run.dat, 128 + 16 * 8), 21568.92, 1e-9);
+
+  const EngineRun refused = run_on_sample(counterfort(-0.5), "sample_block_quay");
+  const std::string reason = "扶壁の傾斜部の高さ H - D - Hr (-0.500) が負です。";
+  EXPECT_NE(refused.front_end_refusal.find(reason), std::string::npos) << refused.front_end_refusal;
+  EXPECT_EQ(refused.exit_code, 1);
+  EXPECT_NE(refused.stderr_text.find(reason), std::string::npos) << refused.stderr_text;
+  EXPECT_TRUE(refused.dat.empty());
 }
 
 // Values that make the computed loads overflow: the run is refused with the engine's message,

@@ -79,6 +79,45 @@ TEST_F(ClayCheckTest, TypedNcGivesQa) {
   EXPECT_DOUBLE_EQ(zero.safety_factor(0), 1.0);
 }
 
+// Beside qa each row shows the verdict its page will write: qa against the maximum reaction
+// (150 normal, 160 seismic), after every change of a class or of Nc.
+TEST_F(ClayCheckTest, TheVerdictFollowsQa) {
+  ASSERT_EQ(load(), ClayCheck::Load::ready);
+  struct Step {
+    int row;
+    const char* nc;
+    const char* qa;
+    const char* verdict;
+  };
+  const Step steps[] = {
+      {0, "0", "30.000", "ＯＵＴ"},        // q0 alone
+      {0, "3.45", "168.000", "Ｏ.Ｋ."},    // 3.45 x 100 / 2.5 + 30
+      {1, "1.95", "160.000", "Ｏ.Ｋ."},    // 1.95 x 100 / 1.5 + 30: equal passes
+      {1, "1.94", "159.333", "ＯＵＴ"},
+  };
+  EXPECT_EQ(check.row(0).verdict_text, "ＯＵＴ");  // as opened, every class at 0
+  EXPECT_EQ(check.row(1).verdict_text, "ＯＵＴ");
+  for (const Step& s : steps) {
+    SCOPED_TRACE(s.nc);
+    check.set_nc_text(s.row, s.nc);
+    EXPECT_EQ(check.row(s.row).qa_text, s.qa);
+    EXPECT_EQ(check.row(s.row).verdict_text, s.verdict);
+  }
+  // A class chosen recomputes Nc from the table, and the verdict with it.
+  check.choose_class(0, kSteepInclination);  // (1 - 0.2) / 0.15 = 5.33: qa 243.2
+  EXPECT_EQ(check.row(0).verdict_text, "Ｏ.Ｋ.");
+  ASSERT_TRUE(check.ok(sink));
+  const std::string normal = read_file_bytes(dir / "DM006SHK.PDT").value_or("");
+  const std::string seismic = read_file_bytes(dir / "DM106SHK.PDT").value_or("");
+  EXPECT_NE(normal.find("16  " + utf8_to_cp932_lossy("Ｏ.Ｋ.")), std::string::npos);
+  EXPECT_NE(seismic.find("16  " + utf8_to_cp932_lossy("ＯＵＴ")), std::string::npos);
+  // Without the seismic case a typed Nc gives qa but no verdict.
+  ClayCheck off;
+  ASSERT_EQ(off.Form_Load(dir.path(), dir.path(), 0, {2.5, 1.5}, sink), ClayCheck::Load::ready);
+  off.set_nc_text(1, "2");
+  EXPECT_EQ(off.row(1).verdict_text, "");
+}
+
 TEST_F(ClayCheckTest, SteepClassTakesTheSlidingLimit) {
   ASSERT_EQ(load(), ClayCheck::Load::ready);
   check.choose_class(0, kSteepInclination);

@@ -126,13 +126,55 @@ TEST_F(ResultsTableTest, TangentCircleRowThreeShowsTheInternalStress) {
 TEST_F(ResultsTableTest, TheFlagAloneDecides) {
   auto lines = sample_lines();
   lines[0] = line3(1.0, 1.2, 0);  // below its limit, yet the engine passed it
-  lines[1] = line3(5.0, 1.2, 1);  // above, yet failed
+  lines[1] = line3(5.0, 1.2, 1);  // above, yet failed: not computed, no value to show
   write(lines);
   const auto& s = load(2, 1);
   EXPECT_EQ(s.cells[0][0], "1.000 ≧ 1.200");
   EXPECT_EQ(s.marks[0][0], "○");
-  EXPECT_EQ(s.cells[1][0], "5.000 ＜ 1.200");
+  EXPECT_EQ(s.cells[1][0], "－ 1.200");
   EXPECT_EQ(s.marks[1][0], "×");
+}
+
+// A failed check whose numbers do not show the failure could not be computed (the engine's
+// message said why): its value is "－" with no sign, its mark ×. Shear stresses are judged in
+// magnitude, so a computed -11.412 against 10 keeps its value.
+TEST_F(ResultsTableTest, AFailedCheckThatWasNotComputedShowsNoInequality) {
+  struct Row {
+    const char* what;
+    int line;  // of the normal case
+    std::string text;
+    const char* cell;
+    const char* mark;
+  };
+  const Row rows[] = {
+      {"sliding computed, passed", 0, line3(1.523, 1.2, 0), "1.523 ≧ 1.200", "○"},
+      {"sliding computed, failed", 0, line3(1.1, 1.2, 1), "1.100 ＜ 1.200", "×"},
+      {"sliding equal, failed", 0, line3(1.2, 1.2, 1), "－ 1.200", "×"},
+      {"sliding not computed", 0, line3(1.523, 1.2, 1), "－ 1.200", "×"},
+      {"bearing computed, failed", 2, line3(700, 600, 1), "700.000 ≧ 600.000", "×"},
+      {"bearing not computed", 2, line3(0, 600, 1), "－ 600.000", "×"},
+      {"long wall computed, passed", 4, line3(72.128, 300, 0), "72.128 ＜ 300.000", "○"},
+      {"long wall computed, failed", 4, line3(300.001, 300, 1), "300.001 ≧ 300.000", "×"},
+      {"long wall not computed", 4, line3(0, 300, 1), "－ 300.000", "×"},
+      {"long wall negative, failed", 4, line3(-11.412, 10, 1), "-11.412 ≧ 10.000", "×"},
+      {"short wall not computed", 5, line3(0, 300, 1), "－ 300.000", "×"},
+      {"pull-out computed, failed", 6, line5(0.8, -6, -1, 1.1, 1), "0.800 ＜ 1.100", "×"},
+      {"pull-out not computed", 6, line5(1.25, -6, -1, 1.1, 1), "－ 1.100", "×"},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.what);
+    auto lines = sample_lines();
+    lines[static_cast<std::size_t>(r.line)] = r.text;
+    write(lines);
+    const auto& s = load(2, 1);
+    EXPECT_EQ(s.cells[r.line][0], r.cell);
+    EXPECT_EQ(s.marks[r.line][0], r.mark);
+  }
+  // The internal stress of a tangent-circle body in row 3: not computed, limit 120.
+  auto lines = sample_lines();
+  lines[7] = line3(0, 120, 1);
+  write(lines);
+  EXPECT_EQ(load(2, 2).cells[3][0], "－ 120.000");
 }
 
 TEST_F(ResultsTableTest, ExportButtonOnlyForTd) {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -132,6 +133,67 @@ TEST_F(SandCheckTest, PointOffTheChartWarnsAndReadsZero) {
   EXPECT_EQ(check.row(0).n_text, "0.00");
   ASSERT_EQ(sink.texts.size(), 1u);
   EXPECT_EQ(sink.texts[0], "常時の点は図表の範囲外です。Ｎを入力してください。");
+}
+
+// Beside F the row shows the verdict its page will write, after every change of N, the chart
+// or the design factor. The fixture's normal row: N 17.50, Q 1750, F 8.750; seismic F 5.714.
+TEST_F(SandCheckTest, TheVerdictFollowsNTheChartAndTheDesignFactor) {
+  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, sink), SandCheck::Load::ready);
+  struct Step {
+    const char* what;
+    std::function<void(SandCheck&)> act;
+    const char* normal;
+    const char* seismic;
+  };
+  const Step steps[] = {
+      {"as opened, factors 1.000", [](SandCheck&) {}, "ＯＫ", "ＯＫ"},
+      {"factor typed above F", [](SandCheck& c) { c.set_design_text(0, "9"); }, "ＯＵＴ", "ＯＫ"},
+      {"factor equal to F passes", [](SandCheck& c) { c.set_design_text(0, "8.75"); }, "ＯＫ", "ＯＫ"},
+      // Q = 10 x 20 x 1.2 / 2 = 120, F = 120 / 200 = 0.600.
+      {"N typed", [](SandCheck& c) { c.set_n_text(0, "1.2"); }, "ＯＵＴ", "ＯＫ"},
+      {"chart chosen reads N 17.50 again", [&](SandCheck& c) { c.choose_chart(0, 1, sink); },
+       "ＯＫ", "ＯＫ"},
+      // Seismic: Q = 10 x 20 x 3 / 2 = 300, F = 300 / 175 = 1.714 against 2.
+      {"seismic N and factor", [](SandCheck& c) {
+         c.set_n_text(1, "3");
+         c.set_design_text(1, "2");
+         c.design_lost_focus(1);
+       }, "ＯＫ", "ＯＵＴ"},
+  };
+  for (const Step& s : steps) {
+    SCOPED_TRACE(s.what);
+    s.act(check);
+    EXPECT_EQ(check.row(0).verdict_text, s.normal);
+    EXPECT_EQ(check.row(1).verdict_text, s.seismic);
+  }
+  // The pages write the same verdicts.
+  ASSERT_TRUE(check.ok(sink));
+  EXPECT_NE(read_text(dir / "DM006SHK.PDT").find("11  " + utf8_to_cp932_lossy("ＯＫ")), std::string::npos);
+  EXPECT_NE(read_text(dir / "DM106SHK.PDT").find("11  " + utf8_to_cp932_lossy("ＯＵＴ")),
+            std::string::npos);
+  // Without the seismic case its row judges nothing.
+  SandCheck off;
+  ASSERT_EQ(off.Form_Load(dir.path(), dir.path(), 0, sink), SandCheck::Load::ready);
+  off.set_n_text(1, "3");
+  EXPECT_EQ(off.row(1).verdict_text, "");
+  EXPECT_EQ(off.row(0).verdict_text, "ＯＫ");
+}
+
+// A point off every chart reads N 0: F 0 fails whatever the chart, and the page says the same.
+TEST_F(SandCheckTest, APointOffTheChartsIsOut) {
+  std::string steep = fixtures::eccentric_load_text();
+  steep.replace(steep.find("600.000000"), 10, "3200.00000");  // tan 0.800: above every curve
+  write_file_bytes(dir / "CAL_HEN.DAT", steep);
+  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, sink), SandCheck::Load::ready);
+  for (int chart = 0; chart < kChartCount; ++chart) {
+    check.choose_chart(0, chart, sink);
+    EXPECT_EQ(check.row(0).n_text, "0.00");
+    EXPECT_EQ(check.row(0).f_text, "0.000");
+    EXPECT_EQ(check.row(0).verdict_text, "ＯＵＴ") << chart;
+  }
+  ASSERT_TRUE(check.ok(sink));
+  EXPECT_NE(read_text(dir / "DM006SHK.PDT").find("11  " + utf8_to_cp932_lossy("ＯＵＴ")),
+            std::string::npos);
 }
 
 TEST_F(SandCheckTest, OkRefusesADesignFactorNotAboveZero) {

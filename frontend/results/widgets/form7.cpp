@@ -34,10 +34,10 @@ Form7::Form7(QWidget* owner, const model::ProjectModel& model, model::MessageSin
 
   auto* grid = new QGridLayout;
   grid->setSpacing(0);
-  const char* headings[] = {"検討", "tanθ", "|ε|", "φ", "Ｎ", "Ｆ", "設計安全率"};
+  const char* headings[] = {"検討", "tanθ", "|ε|", "φ", "Ｎ", "Ｆ", "設計安全率", "判定"};
   const char* heading_names[] = {"Label16", "Label11", "Label12", "Label13",
-                                 "Label14", "Label15", "Label18"};
-  for (int i = 0; i < 7; ++i)
+                                 "Label14", "Label15", "Label18", "Label19"};
+  for (int i = 0; i < 8; ++i)
     grid->addWidget(cell(this, QString::fromUtf8(headings[i]), QString::fromUtf8(heading_names[i])),
                     0, i);
   for (int c = 0; c < 2; ++c) {
@@ -65,6 +65,8 @@ Form7::Form7(QWidget* owner, const model::ProjectModel& model, model::MessageSin
     grid->addWidget(n_[c], row, 4);
     grid->addWidget(f_[c], row, 5);
     grid->addWidget(design_[c], row, 6);
+    verdict_[c] = cell(this, QString(), QStringLiteral("lbl_%1").arg(7 + c));
+    grid->addWidget(verdict_[c], row, 7);
     n_[c]->installEventFilter(this);
     design_[c]->installEventFilter(this);
 
@@ -77,8 +79,10 @@ Form7::Form7(QWidget* owner, const model::ProjectModel& model, model::MessageSin
       check_.set_n_text(c, text.toStdString());
       show_row(c);
     });
-    connect(design_[c], &QLineEdit::textEdited, this,
-            [this, c](const QString& text) { check_.set_design_text(c, text.toStdString()); });
+    connect(design_[c], &QLineEdit::textEdited, this, [this, c](const QString& text) {
+      check_.set_design_text(c, text.toStdString());
+      show_row(c);
+    });
   }
 
   ok_ = new QPushButton(QStringLiteral("OK"), this);
@@ -117,6 +121,7 @@ void Form7::show_row(int c) {
   if (n_[c]->text() != q(r.n_text)) n_[c]->setText(q(r.n_text));
   f_[c]->setText(q(r.f_text));
   if (design_[c]->text() != q(r.design_text)) design_[c]->setText(q(r.design_text));
+  show_verdict(verdict_[c], r.verdict_text);
   showing_ = false;
 }
 

@@ -31,6 +31,7 @@ class Form7 : public QDialog {
   QLineEdit* n_box(int c) const { return n_[c]; }
   QLabel* f_label(int c) const { return f_[c]; }
   QLineEdit* design_box(int c) const { return design_[c]; }
+  QLabel* verdict_label(int c) const { return verdict_[c]; }
   QPushButton* ok_button() const { return ok_; }
 
   void cmd_ok_Click();
@@ -51,6 +52,7 @@ class Form7 : public QDialog {
   std::array<QLineEdit*, 2> n_{};
   std::array<QLabel*, 2> f_{};
   std::array<QLineEdit*, 2> design_{};
+  std::array<QLabel*, 2> verdict_{};
   QPushButton* ok_ = nullptr;
   QPushButton* cancel_ = nullptr;
 };

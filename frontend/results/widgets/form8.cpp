@@ -24,7 +24,7 @@ QLabel* cell(QWidget* parent, const QString& text, const QString& name) {
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
 
-// Grid columns: case, ratio title, ratio, class, coefficient title, value, unit.
+// Grid columns: case, ratio title, ratio, class, coefficient title, value, unit, verdict.
 constexpr int kClassColumn = 3;
 
 }  // namespace
@@ -70,6 +70,8 @@ Form8::Form8(QWidget* owner, const model::ProjectModel& model, model::MessageSin
     grid_->addWidget(cell(this, QStringLiteral("ｑａ"), QString()), top + 3, 4);
     grid_->addWidget(qa_[c], top + 3, 5);
     grid_->addWidget(new QLabel(QStringLiteral("kN/m2"), this), top + 3, 6);
+    verdict_[c] = cell(this, QString(), QStringLiteral("lbl_j_%1").arg(c));
+    grid_->addWidget(verdict_[c], top + 3, 7);
     connect(nc_[c], &QLineEdit::textEdited, this, [this, c](const QString& text) {
       check_.set_nc_text(c, text.toStdString());
       show_rows();
@@ -129,6 +131,7 @@ void Form8::show_rows() {
     b_[c]->setText(q(r.b_text));
     if (nc_[c]->text() != q(r.nc_text)) nc_[c]->setText(q(r.nc_text));
     qa_[c]->setText(q(r.qa_text));
+    show_verdict(verdict_[c], r.verdict_text);
   }
   const ClayCheckRow& current = check_.row(check_.current_row());
   for (int list = 0; list < kClayListCount; ++list)

@@ -32,6 +32,7 @@ class Form8 : public QDialog {
   QLabel* b_label(int c) const { return b_[c]; }
   QLineEdit* nc_box(int c) const { return nc_[c]; }
   QLabel* qa_label(int c) const { return qa_[c]; }
+  QLabel* verdict_label(int c) const { return verdict_[c]; }
   QPushButton* ok_button() const { return ok_; }
 
   // txt_1_GotFocus: the lists move to the row of the box.
@@ -56,6 +57,7 @@ class Form8 : public QDialog {
   std::array<QLabel*, 2> b_{};
   std::array<QLineEdit*, 2> nc_{};
   std::array<QLabel*, 2> qa_{};
+  std::array<QLabel*, 2> verdict_{};
   QPushButton* ok_ = nullptr;
 };
 

@@ -59,13 +59,20 @@ TEST_F(Form7Test, ShowsBothCasesAndFollowsTheBoxes) {
   form.n_box(1)->selectAll();
   form.n_box(1)->insert(QStringLiteral("1.2"));
   EXPECT_EQ(form.f_label(1)->text(), QStringLiteral("0.685"));
+  EXPECT_EQ(form.verdict_label(1)->text(), QStringLiteral("ＯＵＴ"));  // below 1.000
+  EXPECT_EQ(form.verdict_label(0)->text(), QStringLiteral("ＯＫ"));
   // Choosing a chart reads N again for its own row only.
   emit form.chart_box(1)->activated(2);
   EXPECT_EQ(form.n_box(1)->text(), QStringLiteral("10.00"));
   EXPECT_EQ(form.n_box(0)->text(), QStringLiteral("17.50"));
 
+  // The design factor typed above F 8.750 turns the verdict at once.
+  form.design_box(0)->setText(QStringLiteral("9"));
+  emit form.design_box(0)->textEdited(QStringLiteral("9"));
+  EXPECT_EQ(form.verdict_label(0)->text(), QStringLiteral("ＯＵＴ"));
   form.design_box(0)->setText(QStringLiteral("2.5"));
   emit form.design_box(0)->textEdited(QStringLiteral("2.5"));
+  EXPECT_EQ(form.verdict_label(0)->text(), QStringLiteral("ＯＫ"));
   form.cmd_ok_Click();
   EXPECT_EQ(form.result(), QDialog::Accepted);
   EXPECT_EQ(form.design_box(0)->text(), QStringLiteral("2.500"));

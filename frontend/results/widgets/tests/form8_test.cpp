@@ -59,6 +59,8 @@ TEST_F(Form8Test, ListsFollowTheFocusedRowAndBoxesAnswer) {
   EXPECT_EQ(form.b_label(0)->text(), QStringLiteral("0.15"));
   EXPECT_EQ(form.nc_box(0)->text(), QStringLiteral("2.64"));
   EXPECT_EQ(form.qa_label(0)->text(), QStringLiteral("135.600"));  // 2.64 * 100 / 2.5 + 30
+  // Below the maximum reaction 150: the verdict the page will write stands beside qa.
+  EXPECT_EQ(form.verdict_label(0)->text(), QStringLiteral("ＯＵＴ"));
 
   // Entering the seismic row: the lists move there at "0", the normal choices show as text.
   form.class_box_focused(4);
@@ -76,6 +78,7 @@ TEST_F(Form8Test, ListsFollowTheFocusedRowAndBoxesAnswer) {
   form.nc_box(0)->setText(QStringLiteral("3.45"));
   emit form.nc_box(0)->textEdited(QStringLiteral("3.45"));
   EXPECT_EQ(form.qa_label(0)->text(), QStringLiteral("168.000"));
+  EXPECT_EQ(form.verdict_label(0)->text(), QStringLiteral("Ｏ.Ｋ."));
   form.Command2_Click();
   EXPECT_EQ(form.result(), QDialog::Accepted);
   const auto page = read_file_bytes(dir / "DM006SHK.PDT");
