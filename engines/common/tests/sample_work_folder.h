@@ -41,7 +41,7 @@ inline void write_sample_input(const std::filesystem::path& dir, const char* sam
   model::reset_project_to_defaults(*m);
   model::testing::Recorder rec;
   ASSERT_TRUE(model::load_project_files(
-      (std::filesystem::path(QVT_SOURCE_DIR) / "data" / "samples" / sample).string(), *m, rec));
+      (std::filesystem::path(QVT_SOURCE_DIR) / "common" / "tests" / "sections" / sample).string(), *m, rec));
   if (change) change(*m);
   ASSERT_EQ(model::write_engine_input(*m, rec), 0);
   std::filesystem::copy_file(std::filesystem::path(QVT_SOURCE_DIR) / "data" / "QVT_DAT.CST",
