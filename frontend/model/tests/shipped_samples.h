@@ -187,7 +187,7 @@ inline bool build_block_rectangle_sand(ProjectModel& m) {
 
 // Wall pattern: a reinforced-concrete caisson 10 m wide and 11 m high (-10.0 to +1.0) with 1 m
 // footings, 3 x 4 cells of sand, a superstructure to +3.0; improved long walls 3.0 m wide with
-// 2.0 m of soft clay between them, joined by short walls 3.0 m deep at the top, the body 19 m
+// 2.5 m of soft clay between them, joined by short walls 3.0 m deep at the top, the body 19 m
 // wide down to stiff clay at -20.0. Behind the wall the ground rises 1 m onto a storage yard.
 inline bool build_wall_caisson_clay(ProjectModel& m) {
   build_sample_ground(m, {19.0, -10.0, -20.0});
@@ -198,7 +198,7 @@ inline bool build_wall_caisson_clay(ProjectModel& m) {
   c.improvement_ratio = 100;
   ImprovedBodyDims& d = c.body_dims;
   d.ll = 3.0;
-  d.ls = 2.0;
+  d.ls = 2.5;
   d.ds = 3.0;
   d.dl = 7.0;
   set_stiff_clay_bearing_layer(c.bearing_layer);
