@@ -247,7 +247,7 @@ inline bool build_wall_caisson_clay(ProjectModel& m) {
   c.surface_point_count = 3;
   c.surface_points[0] = {0, 13.0, 3.0};
   c.surface_points[1] = {0, 15.0, 4.0};
-  c.surface_points[2] = {0, 100.0, 4.0};
+  c.surface_points[2] = {0, 40.0, 4.0};
   c.embankment_layer_count = 1;
   c.embankment_layers[0] = {4.0, 18.0, 10.0};
   set_check_point(c, 3.0, -10.0, 12.0, 170.0);
@@ -265,6 +265,14 @@ inline bool build_circle_counterfort_sand(ProjectModel& m) {
   c.job_name = "扶壁式岸壁・接円式改良・砂質支持層（サンプル）";
   c.improvement_pattern = 2;
   c.improvement_ratio = 78.5;
+  // Columns of a design standard strength of 1000 kN/m2, the limit of their internal stress
+  // (and half of it, times the improvement ratio, the shear strength of the base).
+  c.allowable_stresses[0][CASE_NORMAL] = 330;
+  c.allowable_stresses[0][CASE_SEISMIC] = 500;
+  c.allowable_stresses[1][CASE_NORMAL] = 165;
+  c.allowable_stresses[1][CASE_SEISMIC] = 250;
+  c.allowable_stresses[2][CASE_NORMAL] = 1000;
+  c.allowable_stresses[2][CASE_SEISMIC] = 1000;
   set_sandy_bearing_layer(c.bearing_layer);
 
   WallBlock& wall = m.wall_blocks[0];
