@@ -16,9 +16,9 @@
 //   Sliding, normal case, with the reported earth pressures (active 874.531 horizontal and
 //   234.211 vertical, passive 1948.995 horizontal and 522.225 vertical, taken off V):
 //   V = 2552.18 + 234.211 - 522.225 = 2264.166; R = V tan 40 = 1899.861 (less than
-//   tau B = 500 x 16); Fs = (1948.995 + 1899.861) / (874.531 + 123.018) = 3.858.
-//   Seismic: V = 2517.18 + 341.941 - 428.715 = 2430.406, R = 2039.353, Fs = (1600.065 +
-//   2039.353) / (1276.000 + 123.018 + 502.4) = 1.914.
+//   tau B = 250 x 16); Fs = (1948.995 + 1899.861) / (874.531 + 123.018) = 3.858.
+//   Seismic: V = 2517.18 + 341.941 - 428.715 = 2430.406, R = 2039.353 (less than 375 x 16),
+//   Fs = (1600.065 + 2039.353) / (1276.000 + 123.018 + 502.4) = 1.914.
 //   Ground reaction: normal case x = (29035.446 - 7688.153) / 2264.166 = 9.428 behind the toe,
 //   past the middle (e = 8 - 9.428 < 0): uniform, V / B = 141.510. Seismic case x = (29368.643 -
 //   15899.462) / 2430.406 = 5.542, e = 2.458 <= B / 6: q1 = 2430.406 / 16 x (1 + 6 x 2.458 / 16)

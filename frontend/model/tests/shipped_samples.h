@@ -71,15 +71,15 @@ inline void build_sample_ground(ProjectModel& m, const SampleGround& g) {
   c.seismic_coef_inertia = 0.10;
   c.apparent_coef_method = 0;
   c.apparent_seismic_coef = 0.20;
-  // Deep-mixed soil of a design standard strength of 3000 kN/m2: allowable compressive stress
-  // 1000 (normal) and 1500 (seismic), allowable shear stress half of those.
-  // Rows of allowable_stresses: 0 compressive, 1 shear, 2 design standard strength.
-  c.allowable_stresses[0][CASE_NORMAL] = 1000;
-  c.allowable_stresses[0][CASE_SEISMIC] = 1500;
-  c.allowable_stresses[1][CASE_NORMAL] = 500;
-  c.allowable_stresses[1][CASE_SEISMIC] = 750;
-  c.allowable_stresses[2][CASE_NORMAL] = 3000;
-  c.allowable_stresses[2][CASE_SEISMIC] = 3000;
+  // Deep-mixed soil of a design standard strength of 1500 kN/m2: allowable compressive stress
+  // 1500 / 3 = 500 (normal) and 1.5 times that, 750 (seismic); allowable shear stress half of
+  // those. Rows of allowable_stresses: 0 compressive, 1 shear, 2 design standard strength.
+  c.allowable_stresses[0][CASE_NORMAL] = 500;
+  c.allowable_stresses[0][CASE_SEISMIC] = 750;
+  c.allowable_stresses[1][CASE_NORMAL] = 250;
+  c.allowable_stresses[1][CASE_SEISMIC] = 375;
+  c.allowable_stresses[2][CASE_NORMAL] = 1500;
+  c.allowable_stresses[2][CASE_SEISMIC] = 1500;
 
   PressurePointList& sea = c.pressure_points[SIDE_PASSIVE];
   sea.count = 2;
