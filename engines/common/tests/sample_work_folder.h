@@ -33,20 +33,27 @@ inline std::string work_file(const std::filesystem::path& dir, const char* name)
   return read_file_bytes(dir / name).value_or("");
 }
 
-// Writes QVTAJKN.CAL, QVTABLK.CAL and QVT_DAT.CST of a sample (changed by `change`) into dir.
-inline void write_sample_input(const std::filesystem::path& dir, const char* sample,
-                               const std::function<void(model::ProjectModel&)>& change = {}) {
+// Writes QVTAJKN.CAL, QVTABLK.CAL and QVT_DAT.CST of the project `base` (path without the
+// suffix; changed by `change`) into dir.
+inline void write_project_input(const std::filesystem::path& dir, const std::filesystem::path& base,
+                                const std::function<void(model::ProjectModel&)>& change = {}) {
   auto m = std::make_unique<model::ProjectModel>();
   m->work_folder = dir;
   model::reset_project_to_defaults(*m);
   model::testing::Recorder rec;
-  ASSERT_TRUE(model::load_project_files(
-      (std::filesystem::path(QVT_SOURCE_DIR) / "data" / "samples" / sample).string(), *m, rec));
+  ASSERT_TRUE(model::load_project_files(base.string(), *m, rec));
   if (change) change(*m);
   ASSERT_EQ(model::write_engine_input(*m, rec), 0);
   std::filesystem::copy_file(std::filesystem::path(QVT_SOURCE_DIR) / "data" / "QVT_DAT.CST",
                              dir / "QVT_DAT.CST",
                              std::filesystem::copy_options::overwrite_existing);
+}
+
+// The same for a test section (common/tests/sections/<sample>).
+inline void write_sample_input(const std::filesystem::path& dir, const char* sample,
+                               const std::function<void(model::ProjectModel&)>& change = {}) {
+  write_project_input(
+      dir, std::filesystem::path(QVT_SOURCE_DIR) / "common" / "tests" / "sections" / sample, change);
 }
 
 }  // namespace qvt::engine::testing

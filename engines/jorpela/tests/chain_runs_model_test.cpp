@@ -1,5 +1,5 @@
 // The whole calculation chain, the eight engines in the front end's order, run as processes on
-// the shipped samples (and on a lattice body made of the first one) written by the front
+// the test sections (and on a lattice body made of the first one) written by the front
 // end's own model; then the files JORPELA leaves are read back with the front end's readers
 // and the verdicts are checked against what ground can physically give.
 #include "common/check_summary_format.h"

@@ -1,4 +1,4 @@
-// ZENOBAR, VASKUDE and MERITAN run in a row as processes on the shipped samples, written into a
+// ZENOBAR, VASKUDE and MERITAN run in a row as processes on the test sections, written into a
 // temporary work folder by the front end's own model; then MERITAN alone on damaged input.
 #include "common/check_summary_format.h"
 #include "common/cp932.h"

@@ -1,4 +1,4 @@
-// OSKAVEL run as a process on the first shipped sample: the report, the head of every figure
+// OSKAVEL run as a process on the first test section: the report, the head of every figure
 // and the section outline; and the runs that must stop.
 #include "common/cp932.h"
 #include "engines/common/tests/sample_work_folder.h"

@@ -1,4 +1,4 @@
-// PELUDRA run as a process on the first shipped sample.
+// PELUDRA run as a process on the first test section.
 #include "common/cp932.h"
 #include "engines/common/tests/sample_work_folder.h"
 

@@ -1,4 +1,4 @@
-// SAVELIN run as a process on the first shipped sample, and on damaged or unwritable work
+// SAVELIN run as a process on the first test section, and on damaged or unwritable work
 // folders.
 #include "engines/common/tests/sample_work_folder.h"
 

@@ -1,4 +1,4 @@
-// TOLMIRE run as a process after ZENOBAR and VASKUDE on the first shipped sample: the cases of
+// TOLMIRE run as a process after ZENOBAR and VASKUDE on the first test section: the cases of
 // the run, and the result files it refuses.
 #include "engines/common/tests/sample_work_folder.h"
 #include "frontend/model/custom_options.h"

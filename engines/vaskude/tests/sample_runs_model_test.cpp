@@ -1,4 +1,4 @@
-// VASKUDE run as a process after ZENOBAR on the shipped samples, written into a temporary work
+// VASKUDE run as a process after ZENOBAR on the test sections, written into a temporary work
 // folder by the front end's own model, and on damaged copies of its input.
 #include "common/tests/temp_dir.h"
 #include "engines/common/tests/sample_work_folder.h"

@@ -1,4 +1,4 @@
-// The shipped samples from end to end: loaded by the front end's model, the engines' input
+// The test sections from end to end: loaded by the front end's model, the engines' input
 // written into a temporary work folder as a calculation run writes it, ZENOBAR run there as a
 // process, and its CAL_ANS.DAT checked against the sections worked out by hand.
 #include "common/tests/temp_dir.h"
@@ -63,7 +63,7 @@ EngineRun run_on_sample(const std::function<void(model::ProjectModel&)>& change 
   model::reset_project_to_defaults(m);
   Recorder rec;
   const std::filesystem::path sample =
-      std::filesystem::path(QVT_SOURCE_DIR) / "data" / "samples" / name;
+      std::filesystem::path(QVT_SOURCE_DIR) / "common" / "tests" / "sections" / name;
   EngineRun run;
   EXPECT_TRUE(model::load_project_files(sample.string(), m, rec));
   if (change) change(m);
@@ -97,7 +97,7 @@ EngineRun run_on_sample(const std::function<void(model::ProjectModel&)>& change 
   return run;
 }
 
-// The block quay sample (data/samples/sample_block_quay): a concrete block 6 x 13 (-10 to +3,
+// The block quay sample (common/tests/sections/sample_block_quay): a concrete block 6 x 13 (-10 to +3,
 // 24.0 kN/m3, submerged 13.9) on an improved body 20 x 15 (-25 to -10, 16.0, submerged 5.9),
 // R.W.L. +0.6, water 10.1, kh 0.15, wall-top surcharge 10 / 5 kN/m2 on x 0 to 6. Moments about
 // the toe (0, -25).
@@ -132,7 +132,7 @@ TEST(BlockQuaySample, BlockWeightEngineRunOnTheSample) {
   EXPECT_NEAR(f64_at(dat, seismic + 19 * 8), 11563.2, 1e-9);
 }
 
-// The caisson sample (data/samples/sample_caisson_quay, see data/README.md); moments about the toe of
+// The caisson sample (common/tests/sections/sample_caisson_quay, see data/README.md); moments about the toe of
 // the improved body, its lower left corner (0, -25). Every value rounded to 0.001 as formed
 // (halves to even).
 //

@@ -252,7 +252,7 @@ class SampleLayerTest : public LayerDialogTest {
  protected:
   void SetUp() override {
     const std::string base =
-        (std::filesystem::path(QVT_SOURCE_DIR) / "data" / "samples" / "sample_block_quay").string();
+        (std::filesystem::path(QVT_SOURCE_DIR) / "common" / "tests" / "sections" / "sample_block_quay").string();
     ASSERT_TRUE(model::load_project_files(base, *m, rec));
     const model::ImprovedBodyDims& d = m->conditions.body_dims;
     body = {model::format_pattern(d.ref_x, "###0.000"), model::format_pattern(d.ref_y, "###0.000"),

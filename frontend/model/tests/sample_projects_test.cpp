@@ -1,6 +1,8 @@
-// The sample projects shipped in data/samples/ are written by the project's own writer from the
-// sections built here; this test rebuilds them and compares byte for byte, so a change of the
-// file layout or of a sample shows up. With QVT_UPDATE_SAMPLES=1 it writes them anew.
+// The two test sections in common/tests/sections/ (a block and a caisson quay the engine and
+// widget tests are measured on; the samples shipped to users are in data/samples/) are written
+// by the project's own writer from the sections built here; this test rebuilds them and
+// compares byte for byte, so a change of the file layout or of a section shows up. With
+// QVT_UPDATE_SAMPLES=1 it writes them anew.
 #include "common/tests/temp_dir.h"
 #include "common/textfile.h"
 #include "frontend/model/block_file.h"
@@ -224,7 +226,7 @@ ProjectModel fresh_model(const std::filesystem::path& work) {
 }
 
 TEST(SampleProjects, ShippedFilesAreWhatTheWriterMakes) {
-  const std::filesystem::path samples = std::filesystem::path(QVT_SOURCE_DIR) / "data" / "samples";
+  const std::filesystem::path samples = std::filesystem::path(QVT_SOURCE_DIR) / "common" / "tests" / "sections";
   const bool update = std::getenv("QVT_UPDATE_SAMPLES") != nullptr;
   qvt::testing::TempDir dir;
   for (const Sample& s : kSamples) {
@@ -246,7 +248,7 @@ TEST(SampleProjects, ShippedFilesAreWhatTheWriterMakes) {
 }
 
 TEST(SampleProjects, LoadWriteAsCalAndReadBackGivesTheSameModel) {
-  const std::filesystem::path samples = std::filesystem::path(QVT_SOURCE_DIR) / "data" / "samples";
+  const std::filesystem::path samples = std::filesystem::path(QVT_SOURCE_DIR) / "common" / "tests" / "sections";
   qvt::testing::TempDir dir;
   for (const Sample& s : kSamples) {
     SCOPED_TRACE(s.name);

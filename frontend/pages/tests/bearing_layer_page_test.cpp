@@ -209,7 +209,7 @@ TEST_F(BearingLayerPageTest, LoadReplacesNegativeValuesByTheProposals) {
 
 TEST_F(BearingLayerPageTest, TheSampleShowsItsValuesAndProposals) {
   RecordingEffects load_messages;
-  ASSERT_TRUE(model::load_project_files((kData / "samples" / "sample_block_quay").string(), model,
+  ASSERT_TRUE(model::load_project_files((std::filesystem::path(QVT_SOURCE_DIR) / "common" / "tests" / "sections" / "sample_block_quay").string(), model,
                                         load_messages));
   model.install_folder = kData;
   page.load();

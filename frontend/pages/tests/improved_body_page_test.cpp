@@ -153,7 +153,7 @@ TEST_F(ImprovedBodyPageTest, HeightSpansSlopedAndLevelLayers) {
 TEST_F(ImprovedBodyPageTest, SampleBlockQuayCommitsItsBody) {
   Recorder rec;
   const std::string base =
-      (std::filesystem::path(QVT_SOURCE_DIR) / "data" / "samples" / "sample_block_quay").string();
+      (std::filesystem::path(QVT_SOURCE_DIR) / "common" / "tests" / "sections" / "sample_block_quay").string();
   ASSERT_TRUE(model::load_project_files(base, *m, rec));
   conditions->load();
   page->load();

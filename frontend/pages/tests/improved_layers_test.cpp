@@ -235,7 +235,7 @@ class SampleBlockQuay : public ::testing::Test {
   void SetUp() override {
     m = model::testing::new_project();
     const std::string base =
-        (std::filesystem::path(QVT_SOURCE_DIR) / "data" / "samples" / "sample_block_quay").string();
+        (std::filesystem::path(QVT_SOURCE_DIR) / "common" / "tests" / "sections" / "sample_block_quay").string();
     ASSERT_TRUE(model::load_project_files(base, *m, rec));
   }
   BodyBoxOutcome leave(int index, const std::string& text) {

@@ -24,13 +24,13 @@ class QuietSink : public model::MessageSink {
   std::vector<std::string> messages;
 };
 
-// A shipped sample (data/samples/<name>) loaded as the front end opens it.
+// A test section (common/tests/sections/<name>) loaded as the front end opens it.
 inline std::unique_ptr<model::ProjectModel> load_sample(const std::string& name) {
   auto m = std::make_unique<model::ProjectModel>();
   m->work_folder = "/nonexistent/qvt-section-test";
   model::reset_project_to_defaults(*m);
   QuietSink sink;
-  const auto base = std::filesystem::path(QVT_SOURCE_DIR) / "data" / "samples" / name;
+  const auto base = std::filesystem::path(QVT_SOURCE_DIR) / "common" / "tests" / "sections" / name;
   EXPECT_TRUE(model::load_project_files(base.string(), *m, sink)) << name;
   return m;
 }

@@ -278,7 +278,7 @@ TEST_F(BlockDialogsTest, Screenshots) {
   if (docs.isEmpty()) GTEST_SKIP() << "QVT_DOCS_DIR not set";
   model::testing::Recorder rec;
   const std::string base =
-      (std::filesystem::path(QVT_SOURCE_DIR) / "data" / "samples" / "sample_block_quay").string();
+      (std::filesystem::path(QVT_SOURCE_DIR) / "common" / "tests" / "sections" / "sample_block_quay").string();
   ASSERT_TRUE(model::load_project_files(base, *m, rec));
   auto save = [&](const char* name) {
     ui.on_dialog = [&docs, name](QDialog& d) {

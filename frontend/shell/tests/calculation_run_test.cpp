@@ -265,12 +265,12 @@ namespace qvt::shell::testing {
 namespace {
 
 TEST_F(RunTest, SampleProjectReachesTheRealBlockWeightEngine) {
-  // The real ZENOBAR among fake engines: the run of the shipped block-quay sample hands it the
+  // The real ZENOBAR among fake engines: the run of the block-quay test section hands it the
   // condition files and it leaves its result chain file in the work folder.
   std::filesystem::remove(install() / "ZENOBAR");
   std::filesystem::copy_file(std::filesystem::path(QVT_BIN_DIR) / "ZENOBAR", install() / "ZENOBAR");
   UiMessageSink sink(ui, form.get());
-  const auto sample = std::filesystem::path(QVT_SOURCE_DIR) / "data" / "samples" / "sample_block_quay";
+  const auto sample = std::filesystem::path(QVT_SOURCE_DIR) / "common" / "tests" / "sections" / "sample_block_quay";
   ASSERT_TRUE(model::load_project_files(sample.string(), form->model(), sink));
   // The run commits the pages first: they show the project loaded behind their back.
   form->pages().load_design_conditions_page();

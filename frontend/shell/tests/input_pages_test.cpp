@@ -52,7 +52,7 @@ class InputPagesTest : public ShellTest {
   // three surface points into the point grid; returns them.
   std::vector<std::pair<double, double>> type_three_surface_points() {
     ui.files.push_back(QString::fromStdString(
-        (std::filesystem::path(QVT_SOURCE_DIR) / "data" / "samples" / "sample_block_quay.MSJ").string()));
+        (std::filesystem::path(QVT_SOURCE_DIR) / "common" / "tests" / "sections" / "sample_block_quay.MSJ").string()));
     form->open_Click();
     form->findChild<QRadioButton*>(QStringLiteral("opt_menu_3"))->click();
     pages::GroundSurfaceView& g = form->pages().ground_surface_view();
@@ -118,7 +118,7 @@ TEST_F(InputPagesTest, DimensionLineModesAndTheirHintsInTheStatusBar) {
 
 TEST_F(InputPagesTest, OpeningTheSampleFillsTheDesignConditions) {
   ui.files.push_back(QString::fromStdString(
-      (std::filesystem::path(QVT_SOURCE_DIR) / "data" / "samples" / "sample_block_quay.MSJ").string()));
+      (std::filesystem::path(QVT_SOURCE_DIR) / "common" / "tests" / "sections" / "sample_block_quay.MSJ").string()));
   form->open_Click();
   EXPECT_EQ(view().txt({BoxGroup::gm1, 0})->text().toStdString(), form->model().conditions.job_name);
   EXPECT_FALSE(form->model().conditions.job_name.empty());
@@ -143,7 +143,7 @@ TEST_F(InputPagesTest, Screenshot) {
   const QByteArray docs = qgetenv("QVT_DOCS_DIR");
   if (docs.isEmpty()) GTEST_SKIP() << "QVT_DOCS_DIR not set";
   ui.files.push_back(QString::fromStdString(
-      (std::filesystem::path(QVT_SOURCE_DIR) / "data" / "samples" / "sample_block_quay.MSJ").string()));
+      (std::filesystem::path(QVT_SOURCE_DIR) / "common" / "tests" / "sections" / "sample_block_quay.MSJ").string()));
   form->open_Click();
   const char* names[3] = {"basic", "seismic", "forces"};
   for (int j = 0; j < 3; ++j) {
@@ -163,7 +163,7 @@ TEST_F(InputPagesTest, BearingLayerScreenshot) {
   const QByteArray docs = qgetenv("QVT_DOCS_DIR");
   if (docs.isEmpty()) GTEST_SKIP() << "QVT_DOCS_DIR not set";
   ui.files.push_back(QString::fromStdString(
-      (std::filesystem::path(QVT_SOURCE_DIR) / "data" / "samples" / "sample_block_quay.MSJ").string()));
+      (std::filesystem::path(QVT_SOURCE_DIR) / "common" / "tests" / "sections" / "sample_block_quay.MSJ").string()));
   form->open_Click();
   form->findChild<QRadioButton*>(QStringLiteral("opt_menu_4"))->click();
   QApplication::processEvents();

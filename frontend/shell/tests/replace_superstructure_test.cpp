@@ -247,7 +247,7 @@ TEST_F(ReplaceTest, Screenshot) {
   const QByteArray docs = qgetenv("QVT_DOCS_DIR");
   if (docs.isEmpty()) GTEST_SKIP() << "QVT_DOCS_DIR not set";
   ui.files.push_back(QString::fromStdString(
-      (std::filesystem::path(QVT_SOURCE_DIR) / "data" / "samples" / "sample_block_quay.msj")
+      (std::filesystem::path(QVT_SOURCE_DIR) / "common" / "tests" / "sections" / "sample_block_quay.msj")
           .string()));
   form->open_Click();
   form->inp_menu_Click(2);

@@ -1,5 +1,5 @@
 #pragma once
-// A main window shown with the shipped block-quay sample open, for the tests that click into
+// A main window shown with the block-quay test section open, for the tests that click into
 // its section picture: the picture, its widget and the pixel of a world point.
 #include "frontend/model/folders.h"
 #include "frontend/section/widgets/section_widget.h"
@@ -14,7 +14,7 @@
 namespace qvt::shell::testing {
 
 inline std::filesystem::path block_quay_sample() {
-  return std::filesystem::path(QVT_SOURCE_DIR) / "data" / "samples" / "sample_block_quay.MSJ";
+  return std::filesystem::path(QVT_SOURCE_DIR) / "common" / "tests" / "sections" / "sample_block_quay.MSJ";
 }
 
 class SampleWindowTest : public ShellTest {

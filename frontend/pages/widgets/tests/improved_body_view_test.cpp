@@ -33,7 +33,7 @@ class ImprovedBodyViewTest : public ::testing::Test {
   ImprovedBodyViewTest() {
     model::testing::Recorder rec;
     const std::string base =
-        (std::filesystem::path(QVT_SOURCE_DIR) / "data" / "samples" / "sample_block_quay").string();
+        (std::filesystem::path(QVT_SOURCE_DIR) / "common" / "tests" / "sections" / "sample_block_quay").string();
     loaded = model::load_project_files(base, *m, rec);
     conditions.load();
     page.load();

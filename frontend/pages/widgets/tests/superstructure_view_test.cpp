@@ -31,7 +31,7 @@ class SuperstructureViewTest : public ::testing::Test {
   SuperstructureViewTest() {
     model::testing::Recorder rec;
     const std::string base =
-        (std::filesystem::path(QVT_SOURCE_DIR) / "data" / "samples" / "sample_block_quay").string();
+        (std::filesystem::path(QVT_SOURCE_DIR) / "common" / "tests" / "sections" / "sample_block_quay").string();
     loaded = model::load_project_files(base, *m, rec);
     page.load();
     view.resize(300, 458);

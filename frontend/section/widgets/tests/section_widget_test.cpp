@@ -1,6 +1,7 @@
-// The section picture's widget on the offscreen platform: pixels of the samples rendered at the
-// start-up drawing area (453 x 425 pixels = 6795 x 6375 twips), and mouse events through the
-// widget. With QVT_DOCS_DIR set the rendered samples are also saved there.
+// The section picture's widget on the offscreen platform: pixels of the test sections rendered
+// at the start-up drawing area (453 x 425 pixels = 6795 x 6375 twips), and mouse events
+// through the widget. (The pictures of the shipped samples in docs/ come from the shell test
+// of the samples.)
 #include "frontend/section/section_paint.h"
 #include "frontend/section/tests/section_test_support.h"
 #include "frontend/section/widgets/section_widget.h"
@@ -40,12 +41,6 @@ bool colour_near(const QImage& image, int x, int y, QRgb colour, int reach = 3) 
 
 QRgb at(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xffffff; }
 
-void keep_in_docs(const QImage& image, const char* name) {
-  const QByteArray docs = qgetenv("QVT_DOCS_DIR");
-  if (docs.isEmpty()) return;
-  EXPECT_TRUE(image.save(QString::fromLocal8Bit(docs) + "/" + name));
-}
-
 struct Rendered {
   std::unique_ptr<model::ProjectModel> m;
   ViewState view;
@@ -76,7 +71,6 @@ TEST(SectionPixels, TwipsToPixelsFloors) {
 
 TEST(SectionPixels, BlockQuaySample) {
   const Rendered r = render_sample("sample_block_quay");
-  keep_in_docs(r.image, "section-block-quay.png");
   EXPECT_EQ(at(r.image, 5, 5), rgb(0, 0, 0));
   // The wall's sea face x = 0 runs down picture x 2034 twips = pixel 135.
   EXPECT_EQ(at(r.image, 135, 120), rgb(255, 255, 255));
@@ -92,7 +86,6 @@ TEST(SectionPixels, BlockQuaySample) {
 
 TEST(SectionPixels, CaissonSampleDottedDivisions) {
   const Rendered r = render_sample("sample_caisson_quay");
-  keep_in_docs(r.image, "section-caisson-quay.png");
   DisplayList list;
   paint_section({*r.m, r.view, r.editor, r.pages}, list);
   const DrawItem* dotted = nullptr;

@@ -1,0 +1,341 @@
+#pragma once
+// The sections of the shipped samples (data/samples/), one per improvement pattern, built with
+// the model's own fields. The shipped files are these sections as the front end writes them:
+// loaded into the main window, every page visited and saved (see the shell test of the samples).
+//
+// All four stand in the same harbour: quay level +3.0, H.W.L. +1.8, L.W.L. 0.0, R.W.L. +0.6,
+// sea water 10.1 kN/m3, a 10 kN/m2 surcharge behind the wall (5 kN/m2 in the seismic case),
+// kh = 0.10 with the apparent coefficient 0.20 below the water (about 20 / 10 x 0.10 for
+// saturated sand). The wall, about 0.7 times as wide as it is high, stands on a body of
+// deep-mixed soil that reaches from the seabed at -10.0 through soft clay or loose sand to the
+// bearing layer.
+#include "frontend/model/block_outline.h"
+#include "frontend/model/project.h"
+#include "frontend/model/tests/model_test_support.h"
+
+#include <cmath>
+#include <string>
+
+namespace qvt::model::testing {
+
+inline void set_sample_layer(SoilLayer& l, double top, double bottom, double air, double sub,
+                             i16 type, double phi, double c, double dc) {
+  l.top_level = top;
+  l.bottom_level = bottom;
+  l.unit_weight_air = air;
+  l.unit_weight_submerged = sub;
+  l.soil_type = type;
+  l.phi = phi;
+  l.cohesion = c;
+  l.cohesion_gradient = dc;
+}
+
+inline void set_sample_weights(BlockHead& h, double above, double submerged) {
+  h.unit_weights[0] = above;
+  h.unit_weights[1] = submerged;
+  h.unit_weights[2] = above;
+}
+
+// A rectangle block (type 1, or 7 for improved soil) with its lower left corner at (x, y).
+inline void set_sample_rectangle(WallBlock& b, i16 type, const char* name, double x, double y,
+                                 double width, double height, double above, double submerged) {
+  b.block_type = type;
+  b.polygon.head.name = name;
+  b.polygon.head.ref_x = x;
+  b.polygon.head.ref_y = y;
+  b.polygon.vertex_x[0] = width;
+  b.polygon.vertex_y[0] = height;
+  set_sample_weights(b.polygon.head, above, submerged);
+}
+
+// What the four sections share, with the body of improved soil in slot 1: from x = 0 (its sea
+// face) to `width`, from `bottom` up to the seabed `top`. The sea side below the seabed and the
+// land side below `top` are soft marine clay (c = 30 kN/m2 at the seabed, +2 kN/m2 a metre)
+// or loose sand (phi 28 degrees); behind the wall, from the quay level down to `top`, a rubble
+// backfill (phi 40 degrees, 18 and 10 kN/m3). Improved soil 16.0 kN/m3 (submerged 5.9).
+struct SampleGround {
+  double width = 0, top = 0, bottom = 0;
+  bool sandy = false;  // loose sand instead of the soft clay
+};
+
+inline void build_sample_ground(ProjectModel& m, const SampleGround& g) {
+  ProjectConditions& c = m.conditions;
+  c.seismic_check = 2;
+  c.improvement_ratio = 100;
+  c.water_levels[0] = 1.8;
+  c.water_levels[1] = 0.0;
+  c.water_levels[2] = 0.6;
+  c.cohesion_reference_level = g.top;
+  c.seismic_coef_mode = 0;
+  c.seismic_coef_earth = 0.10;
+  c.seismic_coef_inertia = 0.10;
+  c.apparent_coef_method = 0;
+  c.apparent_seismic_coef = 0.20;
+  // Deep-mixed soil of a design standard strength of 1500 kN/m2: allowable compressive stress
+  // 1500 / 3 = 500 (normal) and 1.5 times that, 750 (seismic); allowable shear stress half of
+  // those. Rows of allowable_stresses: 0 compressive, 1 shear, 2 design standard strength.
+  c.allowable_stresses[0][CASE_NORMAL] = 500;
+  c.allowable_stresses[0][CASE_SEISMIC] = 750;
+  c.allowable_stresses[1][CASE_NORMAL] = 250;
+  c.allowable_stresses[1][CASE_SEISMIC] = 375;
+  c.allowable_stresses[2][CASE_NORMAL] = 1500;
+  c.allowable_stresses[2][CASE_SEISMIC] = 1500;
+
+  PressurePointList& sea = c.pressure_points[SIDE_PASSIVE];
+  sea.count = 2;
+  sea.x[0] = 0, sea.y[0] = g.top;
+  sea.x[1] = 0, sea.y[1] = g.bottom;
+  PressurePointList& land = c.pressure_points[SIDE_ACTIVE];
+  land.count = 3;
+  land.x[0] = g.width, land.y[0] = 3.0;
+  land.x[1] = g.width, land.y[1] = g.top;
+  land.x[2] = g.width, land.y[2] = g.bottom;
+  if (g.sandy) {
+    set_sample_layer(c.soil_layers[SIDE_PASSIVE][0], g.top, g.bottom, 18.0, 9.0, 0, 28.0, 0, 0);
+    set_sample_layer(c.soil_layers[SIDE_ACTIVE][1], g.top, g.bottom, 18.0, 9.0, 0, 28.0, 0, 0);
+  } else {
+    set_sample_layer(c.soil_layers[SIDE_PASSIVE][0], g.top, g.bottom, 16.0, 6.0, 1, 0, 30.0, 2.0);
+    set_sample_layer(c.soil_layers[SIDE_ACTIVE][1], g.top, g.bottom, 16.0, 6.0, 1, 0, 30.0, 2.0);
+  }
+  set_sample_layer(c.soil_layers[SIDE_ACTIVE][0], 3.0, g.top, 18.0, 10.0, 0, 40.0, 0, 0);
+
+  ImprovedBodyDims& d = c.body_dims;
+  d.ref_x = 0;
+  d.ref_y = g.bottom;
+  d.width = g.width;
+  d.dh1 = g.bottom;
+  d.dh2 = g.bottom;
+  d.bs = g.width;
+  d.dl = g.top - g.bottom;
+
+  c.surface_surcharge[CASE_NORMAL] = 10.0;
+  c.surface_surcharge[CASE_SEISMIC] = 5.0;
+
+  set_sample_rectangle(m.wall_blocks[1], BLOCK_SOIL_RECTANGLE, "改良体", 0, g.bottom, g.width,
+                       g.top - g.bottom, 16.0, 5.9);
+  m.block_label_numbers[1] = 1;
+}
+
+// Dense sand (N = 50, phi 40 degrees, submerged 10 kN/m3): the bearing factors of 40 degrees.
+inline void set_sandy_bearing_layer(BearingLayer& b) {
+  b.soil_type = 0;
+  b.unit_weight = 10.0;
+  b.shape_factor = 1.0;
+  b.mean_n = 50;
+  b.phi = 40.0;
+  b.bearing_nr = 93.7;
+  b.bearing_nq = 64.2;
+  b.friction_rule = 1;
+}
+
+// Stiff clay (c = 130 kN/m2 at the seabed level, +4 kN/m2 a metre, submerged 7 kN/m3), the
+// body floating on it: the base resists sliding by the clay's cohesion.
+inline void set_stiff_clay_bearing_layer(BearingLayer& b) {
+  b.soil_type = 1;
+  b.unit_weight = 7.0;
+  b.shape_factor = 1.0;
+  b.cohesion = 130.0;
+  b.cohesion_gradient = 4.0;
+  b.friction_rule = 1;
+  b.founding_type = 1;
+}
+
+// The superstructure check point at the foot of the wall's sea face on the body top, the load
+// spread at 30 degrees (angle 0 + 30) from a width, and the reaction there: about the wall's
+// vertical load over that width (kN/m2).
+inline void set_check_point(ProjectConditions& c, double x, double y, double width,
+                            double reaction) {
+  for (BodyReaction& r : c.body_reactions) {
+    r.check_x = x;
+    r.check_y = y;
+    r.spread_width = width;
+    r.spread_angle = 0;
+    r.reaction = reaction;
+  }
+}
+
+inline bool finish_sample_blocks(ProjectModel& m) {
+  Recorder rec;
+  for (int slot = 0; slot < MAX_WALL_BLOCKS; ++slot) {
+    if (m.wall_blocks[slot].block_type < 0) continue;
+    if (!build_block_outline(m, slot, rec) || !center_block_label(m, slot)) return false;
+  }
+  return rec.messages.empty();
+}
+
+// Block pattern: a wall of three rectangular concrete blocks and a superstructure, 13 m from
+// the body top at -10.0 to the quay at +3.0, 9 m wide at its base, its sea face 3 m behind the
+// body's; the body 16 m wide in loose sand down to dense sand at -20.0; level ground.
+inline bool build_block_rectangle_sand(ProjectModel& m) {
+  build_sample_ground(m, {16.0, -10.0, -20.0, true});
+  ProjectConditions& c = m.conditions;
+  c.project_title = "block_sand";
+  c.job_name = "ブロック式岸壁・ブロック式改良・砂質支持層（サンプル）";
+  c.improvement_pattern = 0;
+  set_sandy_bearing_layer(c.bearing_layer);
+  // Plain concrete blocks 23.0 kN/m3 (submerged 23.0 - 10.1 = 12.9), the superstructure 24.0
+// (13.9).
+  set_sample_rectangle(m.wall_blocks[0], BLOCK_RECTANGLE, "ブロック1", 3.0, -10.0, 9.0, 5.0, 23.0, 12.9);
+  set_sample_rectangle(m.wall_blocks[2], BLOCK_RECTANGLE, "ブロック2", 3.0, -5.0, 8.0, 4.0, 23.0, 12.9);
+  set_sample_rectangle(m.wall_blocks[3], BLOCK_RECTANGLE, "ブロック3", 3.0, -1.0, 7.0, 2.0, 23.0, 12.9);
+  set_sample_rectangle(m.wall_blocks[4], BLOCK_RECTANGLE, "上部工", 3.0, 1.0, 7.0, 2.0, 24.0, 13.9);
+  for (int s : {0, 2, 3, 4}) m.block_label_numbers[s] = static_cast<i16>(s);
+  c.top_surcharges[0] = {3.0, 10.0, {10.0, 5.0}};
+  set_check_point(c, 3.0, -10.0, 9.0, 190.0);
+  return finish_sample_blocks(m);
+}
+
+// Wall pattern: a reinforced-concrete caisson 10 m wide and 11 m high (-10.0 to +1.0) with 1 m
+// footings, 3 x 4 cells of sand, a superstructure to +3.0; improved long walls 3.0 m wide with
+// 2.5 m of soft clay between them, joined by short walls 3.0 m deep at the top, the body 19 m
+// wide down to stiff clay at -20.0. Behind the wall the ground rises 1 m onto a storage yard.
+inline bool build_wall_caisson_clay(ProjectModel& m) {
+  build_sample_ground(m, {19.0, -10.0, -20.0});
+  ProjectConditions& c = m.conditions;
+  c.project_title = "wall_clay";
+  c.job_name = "ケーソン式岸壁・壁式改良・粘性土支持層（サンプル）";
+  c.improvement_pattern = 1;
+  c.improvement_ratio = 100;
+  ImprovedBodyDims& d = c.body_dims;
+  d.ll = 3.0;
+  d.ls = 2.5;
+  d.ds = 3.0;
+  d.dl = 7.0;
+  set_stiff_clay_bearing_layer(c.bearing_layer);
+
+  WallBlock& wall = m.wall_blocks[0];
+  wall.block_type = BLOCK_CAISSON;
+  CaissonShape& k = wall.caisson;
+  k.sub_type = 1;
+  k.head.name = "ケーソン";
+  k.head.ref_x = 2.0;
+  k.head.ref_y = -10.0;
+  k.head.unit_weights[0] = 24.5;
+  k.head.unit_weights[1] = 14.4;
+  k.head.unit_weights[2] = 24.5;
+  k.flag_a = 3;
+  k.flag_b = 4;
+  k.dims_a[0][0] = 11.0;  // H
+  k.dims_a[0][1] = 1.5;   // F, bottom slab
+  k.dims_a[0][2] = 1.0;   // T, footing
+  k.dims_a[1][0] = 10.0;  // W
+  k.dims_a[1][1] = 1.0;   // L, footing length
+  k.dims_a[1][2] = 0.5;   // Wf
+  k.dims_a[1][3] = 0.4;   // Wp
+  k.dims_a[2][0] = 20.0;  // Lb
+  k.dims_a[2][1] = 0.5;   // We
+  k.dims_a[2][2] = 0.4;   // Wq
+  k.dims_a[3][0] = 0.3;
+  k.dims_a[3][1] = 0.3;
+  k.dims_a[3][2] = 0.5;
+  // Cells (10 - 2 x 0.5 - 2 x 0.4) / 3 = 2.733 across, (20 - 2 x 0.5 - 3 x 0.4) / 4 = 4.45 along.
+  for (int j = 0; j < 3; ++j) k.dims_b[0][j] = 8.2 / 3;
+  for (int i = 0; i < 4; ++i) k.dims_b[1][i] = 4.45;
+  k.part_count = 1;
+  k.part_names[0] = "中詰砂";
+  k.part_values[0][0] = 9.5;
+  k.part_values[1][0] = 20.0;
+  k.part_values[2][0] = 18.0;
+  k.part_values[3][0] = 9.9;
+  m.block_label_numbers[0] = 0;
+  set_sample_rectangle(m.wall_blocks[2], BLOCK_RECTANGLE, "上部工", 3.0, 1.0, 10.0, 2.0, 24.0, 13.9);
+  m.block_label_numbers[2] = 2;
+  c.top_surcharges[0] = {3.0, 13.0, {10.0, 5.0}};
+
+  // From the rear of the superstructure the yard rises 1:2 by 1 m, then runs level.
+  c.surface_shape = 1;
+  c.surface_point_count = 3;
+  c.surface_points[0] = {0, 13.0, 3.0};
+  c.surface_points[1] = {0, 15.0, 4.0};
+  c.surface_points[2] = {0, 40.0, 4.0};
+  c.embankment_layer_count = 1;
+  c.embankment_layers[0] = {4.0, 18.0, 10.0};
+  set_check_point(c, 3.0, -10.0, 12.0, 170.0);
+  return finish_sample_blocks(m);
+}
+
+// Tangent-circle pattern: a counterfort wall (L-wall with three counterforts per 10 m block)
+// 13 m high from -10.0 to +3.0, its slab 10 m wide with the front footing, sand on the slab;
+// columns touching in a square grid improve 78.5 % of the body, 16 m wide in loose sand down
+// to dense sand at -20.0. Level ground.
+inline bool build_circle_counterfort_sand(ProjectModel& m) {
+  build_sample_ground(m, {16.0, -10.0, -20.0, true});
+  ProjectConditions& c = m.conditions;
+  c.project_title = "circle_sand";
+  c.job_name = "扶壁式岸壁・接円式改良・砂質支持層（サンプル）";
+  c.improvement_pattern = 2;
+  c.improvement_ratio = 78.5;
+  // Columns of a design standard strength of 1000 kN/m2, the limit of their internal stress
+  // (and half of it, times the improvement ratio, the shear strength of the base).
+  c.allowable_stresses[0][CASE_NORMAL] = 330;
+  c.allowable_stresses[0][CASE_SEISMIC] = 500;
+  c.allowable_stresses[1][CASE_NORMAL] = 165;
+  c.allowable_stresses[1][CASE_SEISMIC] = 250;
+  c.allowable_stresses[2][CASE_NORMAL] = 1000;
+  c.allowable_stresses[2][CASE_SEISMIC] = 1000;
+  set_sandy_bearing_layer(c.bearing_layer);
+
+  WallBlock& wall = m.wall_blocks[0];
+  wall.block_type = BLOCK_COUNTERFORT;
+  CounterfortShape& k = wall.counterfort;
+  k.sub_type = 1;
+  k.head.name = "扶壁";
+  k.head.ref_x = 2.0;
+  k.head.ref_y = -10.0;
+  k.head.unit_weights[0] = 24.5;
+  k.head.unit_weights[1] = 14.4;
+  k.head.unit_weights[2] = 24.5;
+  k.flag_a = 3;
+  k.dims_a[0][0] = 13.0;  // H
+  k.dims_a[0][1] = 1.2;   // D, base slab
+  k.dims_a[0][2] = 1.5;   // Hr
+  k.dims_a[0][3] = 1.0;   // Tf
+  k.dims_a[1][0] = 9.0;   // B, from the front wall face to the heel
+  k.dims_a[1][1] = 0.6;   // Tw
+  k.dims_a[1][2] = 1.0;   // Bc
+  k.dims_a[1][3] = 1.0;   // Lf
+  k.dims_a[2][0] = 10.0;  // L
+  k.dims_a[2][1] = 0.5;   // Tc
+  k.dims_a[3][0] = 0.3;   // Hc
+  k.dims_a[3][1] = 0.3;   // Cf
+  k.part_count = 1;
+  k.part_names[0] = "裏込砂";
+  k.part_values[0][0] = 11.8;
+  k.part_values[1][0] = 20.0;
+  k.part_values[2][0] = 18.0;
+  k.part_values[3][0] = 9.9;
+  m.block_label_numbers[0] = 0;
+  c.top_surcharges[0] = {3.0, 12.0, {10.0, 5.0}};
+  set_check_point(c, 3.0, -10.0, 10.0, 200.0);
+  return finish_sample_blocks(m);
+}
+
+// Lattice pattern: a wall of two rectangular concrete blocks and a superstructure (-10.0 to
+// +3.0, 9 m wide at its base) on a lattice of improved walls (front and rear walls 3 m wide,
+// long walls 3 m, 2 m of soft clay between them under short walls 3 m deep), founded on stiff
+// clay at -22.0. Level ground.
+inline bool build_lattice_block_clay(ProjectModel& m) {
+  build_sample_ground(m, {18.0, -10.0, -22.0});
+  ProjectConditions& c = m.conditions;
+  c.project_title = "lattice_clay";
+  c.job_name = "ブロック式岸壁・格子式改良・粘性土支持層（サンプル）";
+  c.improvement_pattern = 3;
+  ImprovedBodyDims& d = c.body_dims;
+  d.bl1 = 3.0;
+  d.bl2 = 3.0;
+  d.bs = 12.0;
+  d.ll = 3.0;
+  d.ls = 2.0;
+  d.ds = 3.0;
+  d.dl = 9.0;
+  set_stiff_clay_bearing_layer(c.bearing_layer);
+  set_sample_rectangle(m.wall_blocks[0], BLOCK_RECTANGLE, "ブロック1", 3.0, -10.0, 9.0, 6.0, 23.0, 12.9);
+  set_sample_rectangle(m.wall_blocks[2], BLOCK_RECTANGLE, "ブロック2", 3.0, -4.0, 8.0, 5.0, 23.0, 12.9);
+  set_sample_rectangle(m.wall_blocks[3], BLOCK_RECTANGLE, "上部工", 3.0, 1.0, 8.0, 2.0, 24.0, 13.9);
+  for (int s : {0, 2, 3}) m.block_label_numbers[s] = static_cast<i16>(s);
+  c.top_surcharges[0] = {3.0, 11.0, {10.0, 5.0}};
+  set_check_point(c, 3.0, -10.0, 9.0, 190.0);
+  return finish_sample_blocks(m);
+}
+
+}  // namespace qvt::model::testing
