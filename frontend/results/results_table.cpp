@@ -25,6 +25,7 @@ constexpr Signs kInternalStressSigns{"＞", "≦"};
 constexpr int kInternalStressItem = 7;
 constexpr int kTangentCirclePattern = 2;
 constexpr int kBlockPattern = 0;
+constexpr int kLatticePattern = 3;
 
 bool is_td(const std::string& command_line) {
   std::string lower;
@@ -87,6 +88,12 @@ void ResultsTable::Form_Load(const std::filesystem::path& work_folder,
       state_.cells[row] = {kDash, kDash};
       state_.marks[row] = {kDash, kDash};
     }
+  } else if (improvement_pattern == kLatticePattern) {
+    // A lattice body encloses its unimproved soil in cells, so the engines never run the pull-out
+    // check for it: the zeros they leave on that line would read as a passed check.
+    state_.row_titles[6] = kDash;
+    state_.cells[6] = {kDash, kDash};
+    state_.marks[6] = {kDash, kDash};
   } else if (tangent) {
     state_.row_titles[3] = "内部応力";
     for (int row : {4, 5, 6}) {

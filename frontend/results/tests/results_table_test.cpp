@@ -87,7 +87,7 @@ TEST_F(ResultsTableTest, PatternsBlankTheirRowsAndSeismicOffBlanksTheSeismicColu
   } rows[] = {
       {0, 2, {5, 6}, "端趾圧", "せん断"},
       {2, 2, {4, 5, 6}, "内部応力", "－"},
-      {3, 2, {}, "端趾圧", "せん断 長壁"},
+      {3, 2, {6}, "端趾圧", "せん断 長壁"},
       {1, 0, {}, "端趾圧", "せん断 長壁"},
       {0, 0, {5, 6}, "端趾圧", "せん断"},
   };
