@@ -92,6 +92,12 @@ bool read_tj2(std::vector<std::string> lines, SiblingConditions& out) {
   return true;
 }
 
+bool read_tb2(std::vector<std::string> lines, int sibling_version, model::ProjectModel& m,
+              model::MessageSink& messages) {
+  SiblingTokens t(std::move(lines));
+  return model::read_sibling_block_items(t, sibling_version, m, messages);
+}
+
 bool read_tk2(std::vector<std::string> lines,
               std::array<SiblingCheckPoint, kSiblingCheckPoints>& out) {
   SiblingTokens t(std::move(lines));

@@ -2,6 +2,7 @@
 // The sibling program's design files as the import stages them: each reader takes one file's
 // lines (CP932, without line ends) into a fresh record and reports only whether it read
 // everything it needs, so a project changes only after every file was read.
+#include "frontend/model/messages.h"
 #include "frontend/model/project.h"
 
 #include <array>
@@ -55,6 +56,10 @@ inline constexpr int kSiblingVersionFull = 2200;
 // <base>.TJ2. False when an item is missing or malformed, a count of group 80 exceeds 4, or
 // the rule of the top surcharges is neither 1 nor 2.
 bool read_tj2(std::vector<std::string> lines, SiblingConditions& out);
+// <base>.TB2 into the slots, label numbers and shape library of `m` (see
+// model::read_sibling_block_items), with the tokens of the other three files.
+bool read_tb2(std::vector<std::string> lines, int sibling_version, model::ProjectModel& m,
+              model::MessageSink& messages);
 // <base>.TK2 into entries 0..14.
 bool read_tk2(std::vector<std::string> lines, std::array<SiblingCheckPoint, kSiblingCheckPoints>& out);
 // <base>.SIN: `count` lines (2 or 4) of eight numbers.

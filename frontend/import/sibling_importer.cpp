@@ -121,8 +121,7 @@ bool SiblingImporter::import_tj2_project(const std::string& base, model::Project
 
   auto staged = std::make_unique<model::ProjectModel>(m);
   auto tb2 = read_lines(model::project_file(base, "TB2"));
-  if (!tb2 || !model::read_sibling_block_lines(std::move(*tb2), c->sibling_version, *staged,
-                                               messages))
+  if (!tb2 || !read_tb2(std::move(*tb2), c->sibling_version, *staged, messages))
     return fail(messages, kMsgTb2Unreadable), false;
 
   std::array<SiblingCheckPoint, kSiblingCheckPoints> points{};

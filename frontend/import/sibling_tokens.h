@@ -3,20 +3,22 @@
 // program that separates numbers by blanks as well as commas and quotes its texts, so the
 // system's own item reader (commas only) does not fit: numbers here end at a blank, a comma or
 // the line end, text items may be quoted, and a name line is taken whole and trimmed.
+#include "frontend/model/block_file.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace qvt::import {
 
-class SiblingTokens {
+class SiblingTokens : public model::BlockItemSource {
  public:
   explicit SiblingTokens(std::vector<std::string> lines) : lines_(std::move(lines)) {}
 
   // The next number; false past the end of the file or when the item is not a number (an
   // integer item also when it is not whole or lies outside -32768..32767).
-  bool real(double& out);
-  bool i16(std::int16_t& out);
+  bool real(double& out) override;
+  bool i16(std::int16_t& out) override;
   // Reads and drops `count` numbers (a dropped item must still be a number).
   bool skip_reals(int count);
   bool skip_i16s(int count);
@@ -24,7 +26,7 @@ class SiblingTokens {
   bool text(std::string& out);
   // The rest of the current line, trimmed; a line whose items were all read gives the next
   // line whole. False past the end of the file.
-  bool line(std::string& out);
+  bool line(std::string& out) override;
 
  private:
   // Moves to the first character of the next item, across line ends; false at the end.

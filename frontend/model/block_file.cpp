@@ -154,9 +154,21 @@ const char* const kProblemCaissonCells = "隔室数が0～8の範囲外のケー
 // Items in the order written; names as whole lines, so a comma in a name shifts nothing.
 // Every count that indexes a store is checked against that store: a file that claims more is
 // malformed, not a reason to read or later draw past the store.
+// The project's own files: items end at a comma only.
+class CommaItems : public BlockItemSource {
+ public:
+  explicit CommaItems(std::vector<std::string> lines) : r_(std::move(lines)) {}
+  bool real(double& out) override { return r_.next_real(out); }
+  bool i16(std::int16_t& out) override { return r_.next_i16(out); }
+  bool line(std::string& out) override { return r_.next_line(out); }
+
+ private:
+  ItemReader r_;
+};
+
 class BlockReader {
  public:
-  explicit BlockReader(ItemReader& r) : r_(r) {}
+  explicit BlockReader(BlockItemSource& r) : r_(r) {}
   bool ok() const { return ok_; }
   const std::string& problem() const { return problem_; }
   void fail(const std::string& problem = {}) {
@@ -165,14 +177,14 @@ class BlockReader {
   }
 
   void integer(i16& v) {
-    if (ok_ && !r_.next_i16(v)) fail();
+    if (ok_ && !r_.i16(v)) fail();
   }
   void count(i16& v, int max, const std::string& problem = {}) {
     integer(v);
     if (ok_ && (v < 0 || v > max)) fail(problem);
   }
   void real(double& v) {
-    if (ok_ && !r_.next_real(v)) fail();
+    if (ok_ && !r_.real(v)) fail();
   }
   void reals(double* v, int n) {
     for (int k = 0; k < n && ok_; ++k) real(v[k]);
@@ -185,13 +197,13 @@ class BlockReader {
   void name(std::string& out, bool trim) {
     if (!ok_) return;
     std::string line;
-    if (!r_.next_line(line)) return fail();
+    if (!r_.line(line)) return fail();
     out = cp932_to_utf8_lossy(line);
     if (trim) out = trimmed(out);
   }
 
  private:
-  ItemReader& r_;
+  BlockItemSource& r_;
   bool ok_ = true;
   std::string problem_;
 };
@@ -482,7 +494,7 @@ bool read_block_file(const std::filesystem::path& file, int file_version, Projec
 bool block_lines_readable(const std::vector<std::string>& lines, int file_version,
                           std::string* problem) {
   if (problem) problem->clear();
-  ItemReader items(lines);
+  CommaItems items(lines);
   auto st = std::make_unique<BlockStores>();
   BlockReader r(items);
   read_blocks(r, *st, file_version);
@@ -493,7 +505,7 @@ bool block_lines_readable(const std::vector<std::string>& lines, int file_versio
 bool read_block_lines(std::vector<std::string> lines, int file_version, ProjectModel& m,
                       std::string* problem) {
   if (problem) problem->clear();
-  ItemReader items(std::move(lines));
+  CommaItems items(std::move(lines));
   auto st = std::make_unique<BlockStores>();  // on the heap: the stores are large
   st->wall_blocks = m.wall_blocks;
   st->used_slot_count = m.used_slot_count;
@@ -514,9 +526,8 @@ bool read_block_lines(std::vector<std::string> lines, int file_version, ProjectM
   return true;
 }
 
-bool read_sibling_block_lines(std::vector<std::string> lines, int sibling_version,
-                              ProjectModel& m, MessageSink& messages) {
-  ItemReader items(std::move(lines));
+bool read_sibling_block_items(BlockItemSource& items, int sibling_version, ProjectModel& m,
+                              MessageSink& messages) {
   auto st = std::make_unique<BlockStores>();
   st->wall_blocks = m.wall_blocks;
   st->used_slot_count = m.used_slot_count;

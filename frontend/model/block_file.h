@@ -5,6 +5,7 @@
 #include "frontend/model/messages.h"
 #include "frontend/model/project.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -53,13 +54,26 @@ bool read_block_lines(std::vector<std::string> lines, int file_version, ProjectM
 bool block_lines_readable(const std::vector<std::string>& lines, int file_version,
                           std::string* problem = nullptr);
 
-// The sibling program's block file (<base>.TB2) into the slots, label numbers and, from
-// version 2200, the shape library of `m`: empty file slots are placed from slot 19 down, the
-// others from slot 0 up; caisson and counterfort outlines are rebuilt from their parameters.
-// `sibling_version` is that of the conditions file read before it. A type outside -1..8, a
-// count beyond its store, a short or malformed file: false, `m` unchanged.
-bool read_sibling_block_lines(std::vector<std::string> lines, int sibling_version,
-                              ProjectModel& m, MessageSink& messages);
+// Where a block reader takes its items from: the sibling program's files end a number at a
+// blank as well as at a comma, so their reader brings its own tokens.
+class BlockItemSource {
+ public:
+  virtual ~BlockItemSource() = default;
+  // The next number; false at the end or when the item is not one.
+  virtual bool real(double& out) = 0;
+  virtual bool i16(std::int16_t& out) = 0;
+  // The rest of the current line, or the next line whole when the current one is used up.
+  virtual bool line(std::string& out) = 0;
+};
+
+// The sibling program's block file (<base>.TB2), its items taken from `items`, into the slots,
+// label numbers and, from version 2200, the shape library of `m`: empty file slots are placed
+// from slot 19 down, the others from slot 0 up; caisson and counterfort outlines are rebuilt
+// from their parameters. `sibling_version` is that of the conditions file read before it. A
+// type outside -1..8, a count beyond its store, a short or malformed file: false, `m`
+// unchanged.
+bool read_sibling_block_items(BlockItemSource& items, int sibling_version, ProjectModel& m,
+                              MessageSink& messages);
 
 // For blocks taken from the sibling program: gives every library block (slots 0..19) the width
 // of the library entry it names as its own mirror width, so the picture, which mirrors about

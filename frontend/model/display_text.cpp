@@ -12,6 +12,15 @@ namespace {
 bool is_skipped(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
+// Blanks, tabs, CR and LF are skipped wherever they stand.
+std::string without_blanks(std::string_view text) {
+  std::string s;
+  s.reserve(text.size());
+  for (char c : text)
+    if (!is_skipped(c)) s.push_back(c);
+  return s;
+}
+
 // Decimals and whether the pattern has a point at all.
 int pattern_decimals(std::string_view pattern) {
   const auto point = pattern.find('.');
@@ -35,10 +44,7 @@ bool increment_digits(std::string& digits) {
 }  // namespace
 
 double leading_number(std::string_view text) {
-  std::string s;
-  s.reserve(text.size());
-  for (char c : text)
-    if (!is_skipped(c)) s.push_back(c);
+  const std::string s = without_blanks(text);
 
   std::size_t i = 0;
   std::string num;
@@ -120,6 +126,16 @@ std::int16_t to_i16(double value) {
   if (value >= 32767.0) return 32767;
   if (value <= -32768.0) return -32768;
   return static_cast<std::int16_t>(std::nearbyint(value));  // default mode: half to even
+}
+
+bool typed_number_acceptable(std::string_view text) {
+  const std::string s = without_blanks(text);
+  if (s.empty()) return true;
+  std::size_t i = 0;
+  if (s[i] == '+' || s[i] == '-') ++i;
+  // The same start as leading_number takes: a digit, or a point with a digit after it.
+  if (i < s.size() && is_digit(s[i])) return true;
+  return i + 1 < s.size() && s[i] == '.' && is_digit(s[i + 1]);
 }
 
 }  // namespace qvt::model

@@ -13,6 +13,11 @@ namespace qvt::model {
 // fit a double, gives 0. Never fails.
 double leading_number(std::string_view text);
 
+// Whether a text typed into a number box may stand: empty or blank (it reads as 0), or beginning
+// with a number as leading_number reads it ("3m" is 3). A text with no leading number ("abc",
+// "-", ".") may not: the box goes back to the value it had rather than turn a typo into 0.
+bool typed_number_acceptable(std::string_view text);
+
 // Formats a value with a display pattern such as "###0.000", "##0.0", "#0" or "0.000": as many
 // decimals as the pattern has after its point, at least one digit before it, no grouping. The
 // value is rounded half away from zero on its decimal value (the shortest text that reads back to

@@ -7,6 +7,7 @@
 #include "frontend/model/project_files.h"
 #include "frontend/model/snapshots.h"
 #include "frontend/model/version_text.h"
+#include "frontend/widgets/text_box_focus.h"
 #include "frontend/shell/bas_sub_main.h"
 #include "frontend/shell/launchers.h"
 #include "frontend/shell/program_runner.h"
@@ -21,7 +22,9 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QDir>
+#include <QLabel>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -55,8 +58,9 @@ const QString kSectionRecent = QStringLiteral("Recent Files");
 
 constexpr int kRecentPositions = 4;  // items 1 to 4 carry the list; item 5 is never filled
 
-// The menu item "データ入力" k selects the page selector button of this index.
-constexpr std::array<int, kInputPageCount> kInpMenuToOptMenu = {0, 1, 2, 3, 4, 6, 5};
+// The categories in the order of the menu "データ入力" and of the page selector buttons: the
+// earth-pressure category 6 before the dimension lines 5. Menu item k chooses category [k].
+constexpr std::array<int, kInputPageCount> kCategoryOrder = {0, 1, 2, 3, 4, 6, 5};
 
 QString recent_key(int n) { return QStringLiteral("RecentFile") + QString::number(n); }
 
@@ -90,7 +94,7 @@ Form1::Form1(UiPort& ui, const std::filesystem::path& install_folder,
   Command1_ = new QPushButton(QStringLiteral("上部工の入れ替え"), client);
   Command1_->setObjectName(QStringLiteral("Command1"));
   Command1_->adjustSize();
-  Command1_->move(opt_menu_[kInputPageCount - 1]->geometry().right() + 24, 6);
+  Command1_->move(opt_menu_[kCategoryOrder.back()]->geometry().right() + 24, 6);
   connect(Command1_, &QPushButton::clicked, this, [this] { Command1_Click(); });
   view_ = std::make_unique<SectionView>(client, model_, ui_, editor_);
   stv_gm_ = std::make_unique<pages::PageStatusBar>(this, sink_, [this] { view_->repaint_section(); });
@@ -102,6 +106,12 @@ Form1::Form1(UiPort& ui, const std::filesystem::path& install_folder,
   build_toolbar();
   view_->attach_toolbar(toolbar_buttons_[8], toolbar_buttons_[9], toolbar_buttons_[10]);
   view_->attach_status_bar(stv_gm_->panel1(), stv_gm_->panel2());
+  // A number box of a page or a dialog that goes back to its value says why in panel 1; the
+  // label is watched, so a closed window leaves nothing behind.
+  widgets::TextBoxFocus::set_status_line([panel = QPointer<QLabel>(stv_gm_->panel1())](
+                                             const std::string& text) {
+    if (panel) panel->setText(QString::fromStdString(text));
+  });
 }
 
 Form1::~Form1() = default;
@@ -223,7 +233,7 @@ void Form1::build_page_selector(QWidget* client) {
       "設計条件", "上部工", "改良体", "地表面", "支持層", "寸法線", "土圧作用"};
   opt_menu_group_ = new QButtonGroup(this);
   int x = 8;
-  for (int i = 0; i < kInputPageCount; ++i) {
+  for (const int i : kCategoryOrder) {
     auto* b = new QRadioButton(QString::fromUtf8(kCaptions[i]), client);
     b->setObjectName(QStringLiteral("opt_menu_%1").arg(i));
     b->move(x, 10);
@@ -258,7 +268,7 @@ void Form1::Toolbar1_ButtonClick(int button) {
 
 void Form1::inp_menu_Click(int Index) {
   if (Index < 0 || Index >= kInputPageCount) return;
-  const int page = kInpMenuToOptMenu[Index];
+  const int page = kCategoryOrder[Index];
   opt_menu_[page]->setChecked(true);
   opt_menu_Click(page);
 }
@@ -296,7 +306,7 @@ void Form1::Form_Load() {
     pages_->tab_gm(i)->hide();
     pages_->tab_gm(i)->setEnabled(false);
   }
-  set_caption(kUntitled);
+  setWindowTitle(qstr(start_caption(model_.version_text)));
   pages_->tab_gm(0)->setEnabled(true);
   pages_->tab_gm(0)->show();
   tab_no_ = 0;

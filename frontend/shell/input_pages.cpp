@@ -86,19 +86,23 @@ InputPages::InputPages(QWidget* parent, model::ProjectModel& model, pages::PageE
   dimension_view_ = new pages::DimensionLineView(dimension_);
   fill(tab_gm_[5], dimension_view_);
   improved_view_ = new pages::ImprovedBodyView(improved_);
-  improved_view_->set_on_refresh([this] { pass_on_improved_body_state(); });
   fill(tab_gm_[2], improved_view_);
   superstructure_view_ = new pages::SuperstructureView(superstructure_);
-  superstructure_view_->set_on_refresh([this] { pass_on_superstructure_state(); });
   fill(tab_gm_[1], superstructure_view_);
   bearing_view_ = new pages::BearingLayerView(bearing_);
   fill(tab_gm_[4], bearing_view_);
   earth_view_ = new pages::EarthPressureView(earth_);
-  earth_view_->set_on_refresh([this] { pass_on_earth_pressure_state(); });
   fill(tab_gm_[6], earth_view_);
   ground_view_ = new pages::GroundSurfaceView(ground_);
-  ground_view_->set_on_refresh([this] { pass_on_ground_surface_state(); });
   fill(tab_gm_[3], ground_view_);
+  // Whatever a page of the picture shows after an edit, the picture reads it through one step.
+  const auto pass_on = [this] { pass_on_page_state(); };
+  superstructure_view_->set_on_refresh(pass_on);
+  improved_view_->set_on_refresh(pass_on);
+  ground_view_->set_on_refresh(pass_on);
+  dimension_view_->set_on_refresh(pass_on);
+  earth_view_->set_on_refresh(pass_on);
+  pass_on_page_state();
 
   for (int i = 0; i < kInputPageCount; ++i) {
     if (i == 5) continue;
@@ -145,10 +149,6 @@ void InputPages::load_superstructure_page() {
   superstructure_view_->refresh();
 }
 
-void InputPages::pass_on_superstructure_state() {
-  view_.page_state().opt_gm3 = superstructure_.state().opt_gm3;
-}
-
 void InputPages::open_block_dialog(int slot, bool rectangle) {
   if (block_dialogs_ == nullptr) return;
   editor_.current_block_slot = static_cast<std::int16_t>(slot);
@@ -171,12 +171,6 @@ void InputPages::store_improved_body_page() { improved_.store(); }
 void InputPages::load_improved_body_page() {
   improved_.load();
   improved_view_->refresh();
-}
-
-void InputPages::pass_on_improved_body_state() {
-  section::PageState& s = view_.page_state();
-  s.opt_gm6 = improved_.state().opt_gm6;
-  s.txt_gm6 = improved_.state().txt_gm6;
 }
 
 void InputPages::open_layer_dialog(int slot, bool edit_mode,
@@ -203,16 +197,6 @@ void InputPages::store_ground_surface_page() { ground_.store(); }
 void InputPages::load_ground_surface_page() {
   ground_.load();
   ground_view_->refresh();
-}
-
-void InputPages::pass_on_ground_surface_state() {
-  const pages::GroundSurfaceState& g = ground_.state();
-  section::PageState& s = view_.page_state();
-  s.opt_gm8_1 = g.opt_gm8[1];
-  s.inner_tab[3] = ground_view_->tab_gm_3()->currentIndex();
-  s.surface_point_row_count = g.point_row_count;
-  for (std::size_t i = 0; i < s.surface_point_rows.size() && i < g.point_rows.size(); ++i)
-    s.surface_point_rows[i] = {g.point_rows[i].x, g.point_rows[i].y};
 }
 
 void InputPages::store_page(int index) {
@@ -266,8 +250,19 @@ void InputPages::select_action_point(int n) {
   earth_view_->refresh();
 }
 
-void InputPages::pass_on_earth_pressure_state() {
+void InputPages::pass_on_page_state() {
   section::PageState& s = view_.page_state();
+  s.opt_gm3 = superstructure_.state().opt_gm3;
+  s.opt_gm6 = improved_.state().opt_gm6;
+  s.txt_gm6 = improved_.state().txt_gm6;
+  s.inner_tab[2] = improved_.state().inner_tab;
+  const pages::GroundSurfaceState& g = ground_.state();
+  s.opt_gm8_1 = g.opt_gm8[1];
+  s.inner_tab[3] = ground_view_->tab_gm_3()->currentIndex();
+  s.surface_point_row_count = g.point_row_count;
+  for (std::size_t i = 0; i < s.surface_point_rows.size() && i < g.point_rows.size(); ++i)
+    s.surface_point_rows[i] = {g.point_rows[i].x, g.point_rows[i].y};
+  s.opt_gm12 = dimension_.mode();
   const auto& opt = earth_.state().opt_gm4;
   s.opt_gm4 = opt[0] ? 0 : opt[1] ? 1 : opt[2] ? 2 : -1;
   s.inner_tab[6] = earth_.state().inner_tab;

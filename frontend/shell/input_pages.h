@@ -134,11 +134,10 @@ class InputPages : public pages::PageSwitchHost,
   // SuperstructurePort
   void open_block_dialog(int slot, bool rectangle) override;
   bool drop_pending_edit() override;
-  // The picture editor reads the chosen operation and the body boxes from the page state.
-  void pass_on_improved_body_state();
-  void pass_on_superstructure_state();
-  // The picture draws the ground-surface rows being edited, not the committed points.
-  void pass_on_ground_surface_state();
+  // Hands the picture what it reads of the pages: the chosen operation or mode of each page,
+  // the inner tabs, the improved-body boxes and the ground-surface rows being edited (not the
+  // committed points). Runs after every refresh of a page the picture works with.
+  void pass_on_page_state();
 
   model::ProjectModel& model_;
   SectionView& view_;
@@ -159,8 +158,6 @@ class InputPages : public pages::PageSwitchHost,
   pages::GroundSurfaceView* ground_view_ = nullptr;
   std::array<std::unique_ptr<CategoryPage>, kInputPageCount> category_pages_;
   pages::PageSwitch switch_;
-  // The picture reads the registration mode and the inner tab of the earth-pressure page.
-  void pass_on_earth_pressure_state();
   pages::EarthPressurePage earth_;
   pages::EarthPressureView* earth_view_ = nullptr;
 };

@@ -48,9 +48,14 @@ std::string base_of_path(std::string_view path) {
   return std::string(path.substr(0, path.size() - name.size() + dot));
 }
 
-std::string window_caption(std::string_view version_text, std::string_view title) {
+std::string start_caption(std::string_view version_text) {
   std::string caption = "Tervane Ver";
   caption += version_text;
+  return caption;
+}
+
+std::string window_caption(std::string_view version_text, std::string_view title) {
+  std::string caption = start_caption(version_text);
   caption += " - ";
   caption += title;
   return caption;

@@ -21,7 +21,9 @@ std::string suffix_of_path(std::string_view path);
 // <base>.MSJ and <base>.MBJ are the project pair of the path.
 std::string base_of_path(std::string_view path);
 
-// The window caption: "Tervane Ver" + version + " - " + title.
+// The window caption at start-up: "Tervane Ver" + version.
+std::string start_caption(std::string_view version_text);
+// The window caption once a project is new, opened or saved: start caption + " - " + title.
 std::string window_caption(std::string_view version_text, std::string_view title);
 
 // The command line with blanks at both ends removed.

@@ -1,5 +1,7 @@
 #include "frontend/widgets/text_box_focus.h"
 
+#include "frontend/model/display_text.h"
+
 #include <QEvent>
 #include <QLineEdit>
 #include <QPointer>
@@ -7,20 +9,37 @@
 
 namespace qvt::widgets {
 
-TextBoxFocus::TextBoxFocus(QLineEdit* box, std::function<void()> focus_in,
+namespace {
+std::function<void(const std::string&)>& status_line() {
+  static std::function<void(const std::string&)> show;
+  return show;
+}
+}  // namespace
+
+TextBoxFocus::TextBoxFocus(QLineEdit* box, BoxKind kind, std::function<void()> focus_in,
                            std::function<void()> focus_out)
-    : QObject(box), box_(box), focus_in_(std::move(focus_in)), focus_out_(std::move(focus_out)) {
+    : QObject(box),
+      box_(box),
+      kind_(kind),
+      text_on_arrival_(box->text()),
+      focus_in_(std::move(focus_in)),
+      focus_out_(std::move(focus_out)) {
   box->installEventFilter(this);
 }
 
-TextBoxFocus* TextBoxFocus::attach(QLineEdit* box, std::function<void()> focus_in,
+TextBoxFocus* TextBoxFocus::attach(QLineEdit* box, BoxKind kind, std::function<void()> focus_in,
                                    std::function<void()> focus_out) {
-  return new TextBoxFocus(box, std::move(focus_in), std::move(focus_out));
+  return new TextBoxFocus(box, kind, std::move(focus_in), std::move(focus_out));
+}
+
+void TextBoxFocus::set_status_line(std::function<void(const std::string&)> show) {
+  status_line() = std::move(show);
 }
 
 bool TextBoxFocus::eventFilter(QObject* watched, QEvent* event) {
   if (watched == box_) {
     if (event->type() == QEvent::FocusIn) {
+      text_on_arrival_ = box_->text();
       if (focus_in_) focus_in_();
       // A mouse press that gives the focus places the cursor after this event; selecting once
       // the press has been handled keeps the whole text selected.
@@ -29,6 +48,16 @@ bool TextBoxFocus::eventFilter(QObject* watched, QEvent* event) {
         if (box && box->hasFocus()) box->setSelection(0, static_cast<int>(box->text().size()));
       });
     } else if (event->type() == QEvent::FocusOut) {
+      if (kind_ == BoxKind::number &&
+          !model::typed_number_acceptable(box_->text().toStdString())) {
+        box_->setText(text_on_arrival_);
+        emit box_->textEdited(text_on_arrival_);
+        // After the focus has arrived where it goes, so a hint of the next control does not
+        // hide the notice.
+        QTimer::singleShot(0, box_, [] {
+          if (status_line()) status_line()(kMsgNotANumber);
+        });
+      }
       if (focus_out_) focus_out_();
     }
   }

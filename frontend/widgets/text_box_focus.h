@@ -1,28 +1,48 @@
 #pragma once
 // The focus behaviour that every text box of the pages and dialogs shares: getting the focus
 // selects the whole text, so typing replaces it; each change of focus is reported to the
-// box's presenter.
+// box's presenter. A number box whose text holds no leading number when it loses the focus
+// goes back to the text it had when it got the focus, and the status bar says why.
 #include <QObject>
+#include <QString>
 
 #include <functional>
+#include <string>
 
 class QLineEdit;
 
 namespace qvt::widgets {
 
+// What a box holds: a number (read by its leading number) or free text such as a name.
+enum class BoxKind { number, text };
+inline constexpr BoxKind kNumberBox = BoxKind::number;
+
+// Shown in the status bar when a number box goes back to its previous value.
+inline constexpr const char* kMsgNotANumber =
+    "数値として読めない入力のため、元の値に戻しました。";
+
 class TextBoxFocus : public QObject {
  public:
   // Watches `box` (and is deleted with it). `focus_in` runs when the box gets the focus,
-  // `focus_out` when it loses it; either may be empty.
-  static TextBoxFocus* attach(QLineEdit* box, std::function<void()> focus_in = {},
+  // `focus_out` when it loses it; either may be empty. A number box that goes back to its
+  // previous text raises textEdited with it before `focus_out` runs, so its presenter takes
+  // the old value back the way it takes a typed one.
+  static TextBoxFocus* attach(QLineEdit* box, BoxKind kind, std::function<void()> focus_in = {},
                               std::function<void()> focus_out = {});
+
+  // Where the notice of a number box that went back is written (the main window's status bar);
+  // none until set. Whoever sets it clears it before it goes.
+  static void set_status_line(std::function<void(const std::string&)> show);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  TextBoxFocus(QLineEdit* box, std::function<void()> focus_in, std::function<void()> focus_out);
+  TextBoxFocus(QLineEdit* box, BoxKind kind, std::function<void()> focus_in,
+               std::function<void()> focus_out);
   QLineEdit* box_;
+  BoxKind kind_;
+  QString text_on_arrival_;
   std::function<void()> focus_in_, focus_out_;
 };
 

@@ -1,6 +1,6 @@
 #include "frontend/dialogs/widgets/dialog_layout.h"
 
-#include "frontend/dialogs/widgets/box_focus.h"
+#include "frontend/widgets/text_box_focus.h"
 
 #include <QDialog>
 #include <QGuiApplication>
@@ -12,11 +12,12 @@
 
 namespace qvt::dialogs {
 
-void bind_box(QLineEdit* box, std::string& text, std::function<void()> lost_focus) {
+void bind_box(QLineEdit* box, std::string& text, widgets::BoxKind kind,
+              std::function<void()> lost_focus) {
   box->setText(QString::fromStdString(text));
   QObject::connect(box, &QLineEdit::textEdited, box,
                    [&text](const QString& typed) { text = typed.toStdString(); });
-  install_box_focus(box, [box, &text, lost = std::move(lost_focus)] {
+  widgets::TextBoxFocus::attach(box, kind, {}, [box, &text, lost = std::move(lost_focus)] {
     lost();
     const QString shown = QString::fromStdString(text);
     if (box->text() != shown) {

@@ -1,6 +1,8 @@
 #pragma once
 // What the block dialogs' widgets share: a text box bound to a text of the presenter, the
 // accept and cancel buttons, and centring on the screen.
+#include "frontend/widgets/text_box_focus.h"
+
 #include <QString>
 
 #include <functional>
@@ -16,8 +18,9 @@ namespace qvt::dialogs {
 
 // Shows `text` in the box; the user's edits write it back; losing the focus runs `lost_focus`
 // and shows `text` again (the presenter may have rewritten it). The box selects its text on
-// focus.
-void bind_box(QLineEdit* box, std::string& text, std::function<void()> lost_focus);
+// focus, and a number box goes back to its previous text when it is left without a number.
+void bind_box(QLineEdit* box, std::string& text, widgets::BoxKind kind,
+              std::function<void()> lost_focus);
 
 // A command button that Enter in a box does not press.
 QPushButton* command_button(QWidget* parent, const QString& caption, const QString& name);

@@ -35,7 +35,9 @@ Form2::Form2(QWidget* owner, LayerBlockDialog& presenter) : QDialog(owner), pres
       box->setFixedWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 10 + 16);
     }
     txt_gm_[i] = box;
-    bind_box(box, presenter_.txt_gm[i], [this, i] { presenter_.txt_gm_LostFocus(i); });
+    bind_box(box, presenter_.txt_gm[i],
+             i != LayerBlockDialog::kName ? widgets::BoxKind::number : widgets::BoxKind::text,
+             [this, i] { presenter_.txt_gm_LostFocus(i); });
   }
   // The bottoms only show where the layer ends: not editable, on the dialog's face colour.
   for (int i : {LayerBlockDialog::kSeaBottom, LayerBlockDialog::kLandBottom}) {

@@ -1,7 +1,8 @@
 #include "frontend/dialogs/widgets/form3_widget.h"
 
+#include "frontend/widgets/text_box_focus.h"
+
 #include <QCheckBox>
-#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -13,7 +14,6 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStatusBar>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <utility>
@@ -69,9 +69,18 @@ Form3Widget::Form3Widget(QWidget* owner, const std::filesystem::path& work_folde
     e->setObjectName(QStringLiteral("txt_gm1_%1").arg(index));
     e->setAlignment(Qt::AlignRight);
     e->setFixedWidth(90);
-    e->installEventFilter(this);
     connect(e, &QLineEdit::textEdited, this,
             [this, index](const QString& t) { form_.edit().txt_gm1[index] = t.toStdString(); });
+    widgets::TextBoxFocus::attach(
+        e, widgets::kNumberBox,
+        [this, index] {
+          form_.txt_gm1_GotFocus(index);
+          refresh();
+        },
+        [this, index] {
+          form_.txt_gm1_LostFocus(index);
+          refresh();
+        });
     txt_gm1_[index] = e;
     return e;
   };
@@ -222,23 +231,6 @@ void Form3Widget::refresh() {
     stv_opt_->showMessage(u8(s.status_text));
 }
 
-bool Form3Widget::eventFilter(QObject* watched, QEvent* event) {
-  for (int i = 0; i < kForm3Boxes; ++i) {
-    QLineEdit* e = txt_gm1_[i];
-    if (!e || watched != e) continue;
-    if (event->type() == QEvent::FocusIn) {
-      form_.txt_gm1_GotFocus(i);
-      refresh();
-      // After the click that gave the focus has placed the cursor.
-      QTimer::singleShot(0, e, [e] { e->selectAll(); });
-    } else if (event->type() == QEvent::FocusOut) {
-      form_.txt_gm1_LostFocus(i);
-      refresh();
-    }
-    break;
-  }
-  return QDialog::eventFilter(watched, event);
-}
 
 void Form3Widget::click(int index) {
   if (form_.cmd_ogm_Click(index) == Form3Close::Close) {

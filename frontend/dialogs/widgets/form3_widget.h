@@ -33,9 +33,6 @@ class Form3Widget : public QDialog {
   QPushButton* cmd_ogm(int index) const { return cmd_ogm_.at(index); }
   QStatusBar* stv_opt() const { return stv_opt_; }
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   void refresh();
   void click(int index);

@@ -1,6 +1,5 @@
 #include "frontend/dialogs/widgets/form4.h"
 
-#include "frontend/dialogs/widgets/box_focus.h"
 #include "frontend/dialogs/widgets/dialog_layout.h"
 #include "frontend/widgets/edit_grid.h"
 #include "frontend/section/widgets/section_widget.h"
@@ -49,7 +48,9 @@ Form4::Form4(QWidget* owner, PolygonBlockDialog& presenter)
     txt_NB_[i] = new QLineEdit(frame);
     txt_NB_[i]->setObjectName(QStringLiteral("txt_NB(%1)").arg(i));
     if (i > 0) txt_NB_[i]->setAlignment(Qt::AlignRight);
-    bind_box(txt_NB_[i], presenter_.txt_NB[i], [this, i] { presenter_.txt_NB_LostFocus(i); });
+    bind_box(txt_NB_[i], presenter_.txt_NB[i],
+             i > 0 ? widgets::BoxKind::number : widgets::BoxKind::text,  // 0 is the name
+             [this, i] { presenter_.txt_NB_LostFocus(i); });
   }
   g->addWidget(new QLabel(QStringLiteral("名  称"), frame), 0, 0);
   g->addWidget(txt_NB_[0], 0, 1, 1, 2);

@@ -27,7 +27,9 @@ Form5::Form5(QWidget* owner, RectangleBlockDialog& presenter)
       txt_RA_[i]->setAlignment(Qt::AlignRight);
       txt_RA_[i]->setFixedWidth(90);
     }
-    bind_box(txt_RA_[i], presenter_.txt_RA[i], [this, i] { presenter_.txt_RA_LostFocus(i); });
+    bind_box(txt_RA_[i], presenter_.txt_RA[i],
+             i > 0 ? widgets::BoxKind::number : widgets::BoxKind::text,  // 0 is the name
+             [this, i] { presenter_.txt_RA_LostFocus(i); });
   }
   int row = 0;
   g->addWidget(new QLabel(QStringLiteral("名    称"), frame), row, 0);

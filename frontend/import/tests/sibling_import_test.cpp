@@ -112,7 +112,7 @@ TEST(Tb2File, PlacementAndLabels) {
   auto m = new_project();
   m->wall_blocks[19].caisson.sub_type = 3;
   Recorder rec;
-  ASSERT_TRUE(model::read_sibling_block_lines(lines, 2200, *m, rec));
+  ASSERT_TRUE(read_tb2(lines, 2200, *m, rec));
   EXPECT_EQ(m->wall_blocks[0].block_type, BLOCK_POLYGON);
   EXPECT_EQ(m->wall_blocks[0].polygon.head.name, "poly");
   EXPECT_EQ(m->wall_blocks[1].block_type, BLOCK_RECTANGLE);
@@ -125,7 +125,7 @@ TEST(Tb2File, PlacementAndLabels) {
   // Below 2200 the used slots are numbered in slot order (the label line is not there).
   std::vector<std::string> old(lines.begin(), lines.begin() + 2 + 20 * model::kPolygonRecordLines);
   auto o = new_project();
-  ASSERT_TRUE(model::read_sibling_block_lines(old, 2199, *o, rec));
+  ASSERT_TRUE(read_tb2(old, 2199, *o, rec));
   EXPECT_EQ(o->block_label_numbers[0], 0);
   EXPECT_EQ(o->block_label_numbers[1], 1);
 }
@@ -154,7 +154,7 @@ TEST(Tb2File, CaissonOutlinesHold74PointsBefore2130And148From2130) {
     SCOPED_TRACE(c.version);
     auto m = new_project();
     Recorder rec;
-    EXPECT_EQ(model::read_sibling_block_lines(*c.file, c.version, *m, rec), c.ok);
+    EXPECT_EQ(read_tb2(*c.file, c.version, *m, rec), c.ok);
     if (!c.ok) continue;
     EXPECT_EQ(m->wall_blocks[0].caisson.head.name, "ケーソン");
     EXPECT_EQ(m->wall_blocks[0].caisson.part_values[3][7],
@@ -171,7 +171,7 @@ TEST(Tb2File, UnknownTypeIsAReadError) {
   auto m = new_project();
   const auto before = m->wall_blocks[0].block_type;
   Recorder rec;
-  EXPECT_FALSE(model::read_sibling_block_lines(lines, 2200, *m, rec));
+  EXPECT_FALSE(read_tb2(lines, 2200, *m, rec));
   EXPECT_EQ(m->wall_blocks[0].block_type, before);
 }
 
@@ -188,13 +188,13 @@ TEST(Tb2File, LibraryBlockTakesItsEntrysWidth) {
   auto lines = model::block_file_lines(*src).lines;
   auto m = new_project();
   Recorder rec;
-  ASSERT_TRUE(model::read_sibling_block_lines(lines, 2200, *m, rec));
+  ASSERT_TRUE(read_tb2(lines, 2200, *m, rec));
   EXPECT_EQ(m->shape_library_count, 1);
   EXPECT_EQ(m->wall_blocks[0].library.values[1], 3.5);  // mirrored about the same width
   // An entry the library does not hold is a read error.
   src->wall_blocks[0].library.library_index = 1;
   lines = model::block_file_lines(*src).lines;
-  EXPECT_FALSE(model::read_sibling_block_lines(lines, 2200, *m, rec));
+  EXPECT_FALSE(read_tb2(lines, 2200, *m, rec));
 }
 
 // --- The whole import ---
@@ -309,6 +309,45 @@ TEST_F(SiblingImport, WaterLevelStudies) {
     EXPECT_EQ(m->imported_check_blocks[20], 0);
     EXPECT_EQ(m->wall_blocks[0].polygon.head.name, "上部工");
   }
+}
+
+// The block file ends a number at a blank, a comma or the line end, like the other three:
+// numbers separated by blanks (one or more, a tab, or blanks around the comma) read as
+// comma-separated ones, and the name lines keep their blanks.
+TEST_F(SiblingImport, BlankSeparatedBlockFile) {
+  write_set(Tj2Fixture{});
+  auto blocks = new_project();
+  auto& p = blocks->wall_blocks[0].polygon;
+  blocks->wall_blocks[0].block_type = BLOCK_POLYGON;
+  p.head.name = "上部 工";
+  p.vertex_count = 4;
+  const double xs[] = {0, 0, 3.5, 3.5}, ys[] = {-0.25, 2, 2, -0.25};
+  for (int k = 0; k < 4; ++k) p.vertex_x[k] = xs[k], p.vertex_y[k] = ys[k];
+  blocks->block_label_numbers[0] = 5;
+  std::vector<std::string> lines = model::block_file_lines(*blocks).lines;
+  const char* const separators[] = {" ", "  ", " , ", "\t"};
+  int n = 0;
+  for (std::string& l : lines) {
+    std::string out;
+    for (char ch : l) out += ch == ',' ? separators[n++ % 4] : std::string(1, ch);
+    l = out;
+  }
+  ASSERT_GT(n, 100);
+  write_lines(base + ".TB2", lines);
+
+  SiblingImporter importer([](int) { return 1; });
+  auto m = new_project();
+  Recorder rec;
+  ASSERT_TRUE(importer.import_tj2_project(base, *m, rec));
+  EXPECT_TRUE(rec.messages.empty());
+  const auto& got = m->wall_blocks[0].polygon;
+  EXPECT_EQ(m->wall_blocks[0].block_type, BLOCK_POLYGON);
+  EXPECT_EQ(got.head.name, "上部 工");
+  EXPECT_EQ(got.vertex_count, 4);
+  EXPECT_EQ(got.vertex_x[2], 3.5);
+  EXPECT_EQ(got.vertex_y[0], -0.25);
+  EXPECT_EQ(m->block_label_numbers[0], 5);
+  EXPECT_EQ(m->wall_blocks[1].block_type, BLOCK_EMPTY);
 }
 
 TEST_F(SiblingImport, DynamicWaterAndRules) {

@@ -7,17 +7,26 @@
 namespace qvt::model {
 namespace {
 
+// `stands`: whether the text may stay in a number box when it loses the focus (a text with no
+// leading number goes back to the box's previous value instead of reading as 0).
 TEST(LeadingNumber, Table) {
   struct Row {
     const char* text;
     double value;
+    bool stands;
   } rows[] = {
-      {"12abc", 12},   {"", 0},          {" 2.5kN", 2.5},   {"1 2", 12},      {"-.5e1x", -5},
-      {"1.2.3", 1.2},  {"abc", 0},       {"-", 0},          {".", 0},         {"+3", 3},
-      {"2.5e", 2.5},   {"2.5e+", 2.5},   {"1e3", 1000},     {"\t-1\n0", -10}, {"0.5", 0.5},
-      {"-0", 0},       {"1e400", 0},     {"3e-2m", 0.03},   {"12,5", 12},     {"- 4", -4},
+      {"12abc", 12, true},    {"", 0, true},         {" 2.5kN", 2.5, true}, {"1 2", 12, true},
+      {"-.5e1x", -5, true},   {"1.2.3", 1.2, true},  {"abc", 0, false},     {"-", 0, false},
+      {".", 0, false},        {"+3", 3, true},       {"2.5e", 2.5, true},   {"2.5e+", 2.5, true},
+      {"1e3", 1000, true},    {"\t-1\n0", -10, true}, {"0.5", 0.5, true},   {"-0", 0, true},
+      {"1e400", 0, true},     {"3e-2m", 0.03, true}, {"12,5", 12, true},    {"- 4", -4, true},
+      {"3m", 3, true},        {"   ", 0, true},      {"m3", 0, false},      {"-.x", 0, false},
+      {".5", 0.5, true},      {"+.", 0, false},      {"ー1", 0, false},     {",5", 0, false},
   };
-  for (const auto& r : rows) EXPECT_DOUBLE_EQ(leading_number(r.text), r.value) << '"' << r.text << '"';
+  for (const auto& r : rows) {
+    EXPECT_DOUBLE_EQ(leading_number(r.text), r.value) << '"' << r.text << '"';
+    EXPECT_EQ(typed_number_acceptable(r.text), r.stands) << '"' << r.text << '"';
+  }
 }
 
 TEST(FormatPattern, RoundsHalfAwayFromZeroOnTheDecimalValue) {

@@ -36,7 +36,7 @@ QLineEdit* BearingLayerView::make_box(int index) {
     page_.text_edited(index, t.toStdString());
     refresh();
   });
-  focus_watchers_.push_back(widgets::TextBoxFocus::attach(e, {}, [this, index] {
+  focus_watchers_.push_back(widgets::TextBoxFocus::attach(e, widgets::kNumberBox, {}, [this, index] {
     page_.lost_focus(index);
     refresh();
   }));

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QFont>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,6 +17,8 @@
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace qvt::pages {
 
@@ -115,8 +118,9 @@ QLineEdit* DesignConditionsView::make_box(BoxId id, QWidget* parent, int width) 
   if (*DesignConditionsPage::pattern_of(id)) e->setAlignment(Qt::AlignRight);
   boxes_[key(id)] = e;
   connect(e, &QLineEdit::textEdited, this, [this, id](const QString& t) { box_edited(id, t); });
+  const bool number = *DesignConditionsPage::pattern_of(id) != '\0';
   focus_watchers_.push_back(widgets::TextBoxFocus::attach(
-      e,
+      e, number ? widgets::BoxKind::number : widgets::BoxKind::text,
       [this, id] {
         page_.got_focus(id);
         refresh();
@@ -276,7 +280,7 @@ QWidget* DesignConditionsView::build_basic_tab() {
     lbl_gm1_27_->move(12, 3);
     chk_gm1_2_ = new QCheckBox(u("無条件に無視"), holder);
     chk_gm1_2_->setObjectName(QStringLiteral("chk_gm1_2"));
-    chk_gm1_2_->move(30, 2);
+    fit_bracket();
     v->addWidget(holder, 2, 0, 1, 2);
     v->addWidget(label("液状化層の土圧係数", f4), 3, 0);
     v->addWidget(make_box({BoxGroup::gm1, 26}, f4, 60), 3, 1, Qt::AlignLeft);
@@ -314,16 +318,12 @@ QWidget* DesignConditionsView::build_seismic_tab() {
   for (auto*& g : gm2_groups_) g = new QButtonGroup(this);
   auto option = [this](int i, const char* caption, int group, QWidget* parent) {
     QRadioButton* b = make_option(opt_gm2_, "opt_gm2", i, u(caption), gm2_groups_[group], parent);
-    b->setMouseTracking(true);
-    b->installEventFilter(this);
-    hover_.insert(b, {1, i});
+    watch_hover(b, 1, i);
     return b;
   };
   auto watch_frame = [this](int i, QGroupBox* f) {
     fra_gm2_[i] = f;
-    f->setMouseTracking(true);
-    f->installEventFilter(this);
-    hover_.insert(f, {0, i});
+    watch_hover(f, 0, i);
   };
 
   // Design seismic coefficients.
@@ -394,9 +394,7 @@ QWidget* DesignConditionsView::build_seismic_tab() {
     for (int i = 0; i < 2; ++i) {
       auto* c = new QCheckBox(u(checks[i]), fra_gm2_[7]);
       c->setObjectName(QStringLiteral("chk_gm2_%1").arg(i));
-      c->setMouseTracking(true);
-      c->installEventFilter(this);
-      hover_.insert(c, {2, i});
+      watch_hover(c, 2, i);
       connect(c, &QCheckBox::clicked, this, [this, i](bool on) {
         page_.set_chk_gm2(i, on ? kChecked : kUnchecked);
         refresh();
@@ -443,9 +441,7 @@ QWidget* DesignConditionsView::build_forces_tab() {
 
   auto* f6 = frame("fra_gm2_6", "上載荷重（本体工上部）", tab);
   fra_gm2_[6] = f6;
-  f6->setMouseTracking(true);
-  f6->installEventFilter(this);
-  hover_.insert(f6, {0, 6});
+  watch_hover(f6, 0, 6);
   {
     auto* g = new QGridLayout(f6);
     g->setVerticalSpacing(2);
@@ -499,6 +495,36 @@ QWidget* DesignConditionsView::build_forces_tab() {
 // ---------------------------------------------------------------------------------------------
 // Events and refresh
 
+// The bracket's blanks were meant to span the box; in a proportional font they are narrower, so
+// they are widened until the box fits between the brackets. Placed by hand, label and box take
+// the size of their texts (in the fonts they have once shown), and the holder holds the whole
+// bracket.
+void DesignConditionsView::fit_bracket() {
+  chk_gm1_2_->adjustSize();
+  QFont font = lbl_gm1_27_->font();
+  font.setWordSpacing(0);
+  const QFontMetrics fm(font);
+  const int blanks = static_cast<int>(lbl_gm1_27_->text().count(QLatin1Char(' ')));
+  const int room = std::max(
+      0, chk_gm1_2_->width() + 6 - fm.horizontalAdvance(QString(blanks, QLatin1Char(' '))));
+  if (blanks > 0) font.setWordSpacing(static_cast<qreal>(room) / blanks);
+  lbl_gm1_27_->setFont(font);
+  // The label's own size hint leaves the widened blanks out.
+  const QSize hint = lbl_gm1_27_->sizeHint();
+  lbl_gm1_27_->resize(hint.width() + room + 1, hint.height());
+  chk_gm1_2_->move(lbl_gm1_27_->x() + fm.horizontalAdvance(u("（")) + 2, 2);
+  lbl_gm1_27_->parentWidget()->setMinimumWidth(lbl_gm1_27_->geometry().right() + 1);
+}
+
+void DesignConditionsView::watch_hover(QWidget* w, int kind, int index) {
+  w->setMouseTracking(true);
+  // A move that the control does not take would travel on to its frames, and an outer
+  // frame's handler would overwrite what the control under the cursor has just shown.
+  w->setAttribute(Qt::WA_NoMousePropagation);
+  w->installEventFilter(this);
+  hover_.insert(w, {kind, index});
+}
+
 bool DesignConditionsView::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseMove) {
     const auto it = hover_.constFind(watched);
@@ -548,6 +574,7 @@ void DesignConditionsView::refresh() {
   fra_gm1_[6]->setVisible(s.fra_gm1_6_visible);
   lbl_gm1_27_->setVisible(s.td_controls_visible);
   chk_gm1_2_->setVisible(s.td_controls_visible);
+  if (s.td_controls_visible) fit_bracket();
   for (int j = 0; j < 3; ++j) fra_tb1_[j]->setEnabled(s.fra_tb1_enabled[j]);
   if (tabs_->currentIndex() != s.inner_tab) {
     QSignalBlocker block(tabs_);

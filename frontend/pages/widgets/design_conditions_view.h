@@ -81,6 +81,8 @@ class DesignConditionsView : public QWidget {
   int shown_picture_ = -1;
   // Mouse moves: what each watched control is (0 frame, 1 option, 2 check box) and its index.
   QHash<QObject*, std::pair<int, int>> hover_;
+  void watch_hover(QWidget* w, int kind, int index);
+  void fit_bracket();
   std::vector<widgets::TextBoxFocus*> focus_watchers_;
 };
 

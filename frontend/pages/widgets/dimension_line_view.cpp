@@ -48,6 +48,7 @@ void DimensionLineView::refresh() {
     opt_gm12_[i]->setChecked(page_.mode() == i);
   }
   group_->setExclusive(true);
+  if (on_refresh_) on_refresh_();
 }
 
 }  // namespace qvt::pages

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class QButtonGroup;
 class QRadioButton;
@@ -16,6 +17,8 @@ class DimensionLineView : public QWidget {
   DimensionLineView(DimensionLinePage& page, QWidget* parent = nullptr);
   // Shows the chosen mode.
   void refresh();
+  // Called at the end of every refresh (the main window passes the mode on to the picture).
+  void set_on_refresh(std::function<void()> f) { on_refresh_ = std::move(f); }
   QRadioButton* opt_gm12(int i) const { return opt_gm12_.at(i); }
 
  protected:
@@ -25,6 +28,7 @@ class DimensionLineView : public QWidget {
   DimensionLinePage& page_;
   QButtonGroup* group_ = nullptr;
   std::array<QRadioButton*, 4> opt_gm12_{};
+  std::function<void()> on_refresh_;
 };
 
 }  // namespace qvt::pages

@@ -74,7 +74,7 @@ QLineEdit* EarthPressureView::make_box(bool layer_box, int index) {
       page_.txt_gm4_edited(index, t.toStdString());
     refresh();  // a refused edit shows the text as it was
   });
-  focus_watchers_.push_back(widgets::TextBoxFocus::attach(e, {}, [this, layer_box, index] {
+  focus_watchers_.push_back(widgets::TextBoxFocus::attach(e, widgets::kNumberBox, {}, [this, layer_box, index] {
     if (layer_box)
       page_.txt_gm5_lost_focus(index);
     else

@@ -71,7 +71,7 @@ QLineEdit* GroundSurfaceView::make_box(bool gm9, int index) {
     else
       page_.text_edited_gm10(index, t.toStdString());
   });
-  focus_watchers_.push_back(widgets::TextBoxFocus::attach(e, {}, [this, gm9, index] {
+  focus_watchers_.push_back(widgets::TextBoxFocus::attach(e, widgets::kNumberBox, {}, [this, gm9, index] {
     if (gm9)
       page_.lost_focus_gm9(index);
     else

@@ -61,7 +61,7 @@ ImprovedBodyView::ImprovedBodyView(ImprovedBodyPage& page, QWidget* parent)
     ++row;
     QLineEdit* box = txt_gm6_[i];
     focus_watchers_.push_back(widgets::TextBoxFocus::attach(
-        box, [this, i] { page_.txt_gm6_GotFocus(i); },
+        box, widgets::kNumberBox, [this, i] { page_.txt_gm6_GotFocus(i); },
         [this, i, box] {
           page_.set_txt_gm6(i, box->text().toStdString());
           page_.txt_gm6_LostFocus(i);
@@ -117,7 +117,7 @@ ImprovedBodyView::ImprovedBodyView(ImprovedBodyPage& page, QWidget* parent)
       g->addWidget(txt_gm7_[i], r, 2);
       g->addWidget(new QLabel(QStringLiteral("m"), frame), r, 3);
       QLineEdit* box = txt_gm7_[i];
-      focus_watchers_.push_back(widgets::TextBoxFocus::attach(box, {}, [this, i, box] {
+      focus_watchers_.push_back(widgets::TextBoxFocus::attach(box, widgets::kNumberBox, {}, [this, i, box] {
         page_.set_txt_gm7(i, box->text().toStdString());
         page_.txt_gm7_LostFocus(i);
         refresh();

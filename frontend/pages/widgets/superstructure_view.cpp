@@ -38,7 +38,7 @@ SuperstructureView::SuperstructureView(SuperstructurePage& page, QWidget* parent
     g->addWidget(box, i, 1);
     g->addWidget(new QLabel(QStringLiteral("m"), frame1), i, 2);
     txt_gm3_[i] = box;
-    focus_watchers_.push_back(widgets::TextBoxFocus::attach(box, {}, [this, i, box] {
+    focus_watchers_.push_back(widgets::TextBoxFocus::attach(box, widgets::kNumberBox, {}, [this, i, box] {
       page_.set_txt_gm3(i, box->text().toStdString());
       page_.txt_gm3_LostFocus(i);
       refresh();

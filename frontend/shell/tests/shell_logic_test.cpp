@@ -42,6 +42,7 @@ TEST(ProjectNames, TitleSuffixAndBase) {
 }
 
 TEST(ProjectNames, Caption) {
+  EXPECT_EQ(start_caption("2.5.1"), "Tervane Ver2.5.1");
   EXPECT_EQ(window_caption("2.5.1", "無題"), "Tervane Ver2.5.1 - 無題");
   EXPECT_EQ(window_caption("1.0.0", "quay"), "Tervane Ver1.0.0 - quay");
 }

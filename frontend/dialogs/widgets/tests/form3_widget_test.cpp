@@ -67,8 +67,9 @@ TEST_F(Form3WidgetTest, ShowsTheFileAndOkStoresTheEdits) {
   type(w.txt_gm1(3), QStringLiteral("1.5"));
   EXPECT_EQ(w.txt_gm1(3)->text(), QStringLiteral("1.500"));
   EXPECT_TRUE(w.stv_opt()->currentMessage().isEmpty());
+  // A text with no number does not turn the value into 0: the box goes back to it.
   type(w.txt_gm1(7), QStringLiteral("abc"));
-  EXPECT_EQ(w.txt_gm1(7)->text(), QStringLiteral("0.000"));
+  EXPECT_EQ(w.txt_gm1(7)->text(), QStringLiteral("0.500"));
 
   w.Frame8(1)->click();
   EXPECT_TRUE(w.Frame8(1)->isChecked());
@@ -81,7 +82,7 @@ TEST_F(Form3WidgetTest, ShowsTheFileAndOkStoresTheEdits) {
   EXPECT_EQ(w.result(), QDialog::Accepted);
   const auto lines = *read_lines(dir / "QVT_DAT.CST");
   EXPECT_EQ(lines[1], "1.5,45");
-  EXPECT_EQ(lines[3], "0");
+  EXPECT_EQ(lines[3], "0.5");
   EXPECT_EQ(lines[7], "1");
   EXPECT_EQ(lines[12], "1");
   EXPECT_EQ(lines[13], "0");

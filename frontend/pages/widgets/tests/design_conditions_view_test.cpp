@@ -109,6 +109,14 @@ TEST_F(DesignConditionsViewTest, TdSwitchShowsTheUnconditionalBox) {
   view.refresh();
   EXPECT_FALSE(view.chk_gm1_2()->isHidden());
   EXPECT_FALSE(view.lbl_gm1_27()->isHidden());
+  // The bracket is placed by hand: it takes the size of its text, so "）" is not cut off.
+  QApplication::processEvents();
+  const QLabel* bracket = view.lbl_gm1_27();
+  EXPECT_GE(bracket->width(), bracket->sizeHint().width());
+  EXPECT_GE(bracket->parentWidget()->width(), bracket->geometry().right() + 1);
+  // Its blanks span the box, which stands between the brackets.
+  EXPECT_GT(view.chk_gm1_2()->x(), bracket->x());
+  EXPECT_GT(bracket->geometry().right(), view.chk_gm1_2()->geometry().right());
   view.chk_gm1_2()->click();
   page.store();
   EXPECT_EQ(m.conditions.liquefied_vertical_rule, 2);
