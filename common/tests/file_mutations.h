@@ -3,8 +3,11 @@
 // and swapped lines, flipped bytes, huge and non-finite numbers and counts beyond their stores.
 // The generator is seeded and uses only the engine's raw output (no library distribution), so
 // every run and every platform makes the same files and a failure names a case that reproduces.
+#include "common/textfile.h"
+
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
@@ -77,9 +80,26 @@ class FileMutator {
     return l;
   }
 
+  // Calls check(lines, what) for `count` damaged copies, taking the sources in turn; `what`
+  // numbers the case and says what was done to it.
+  template <class Check>
+  void run(const std::vector<std::vector<std::string>>& sources, int count, Check check) {
+    for (int i = 0; i < count; ++i) {
+      std::string what;
+      const std::vector<std::string> lines = mutate(sources[i % sources.size()], what);
+      check(lines, std::to_string(i) + ": " + what);
+    }
+  }
+
  private:
   std::size_t pick(std::size_t n) { return n == 0 ? 0 : static_cast<std::size_t>(rng_() % n); }
   std::mt19937 rng_;
 };
+
+// The lines of a shipped sample project file (data/samples), or none when it cannot be read.
+inline std::vector<std::string> sample_file_lines(const char* name) {
+  return read_lines(std::filesystem::path(QVT_SOURCE_DIR) / "data" / "samples" / name)
+      .value_or(std::vector<std::string>{});
+}
 
 }  // namespace qvt::testing

@@ -19,12 +19,7 @@ namespace {
 
 constexpr int kCases = 300;
 
-std::vector<std::string> sample_lines(const char* name) {
-  const auto path = std::filesystem::path(QVT_SOURCE_DIR) / "data" / "samples" / name;
-  auto lines = read_lines(path);
-  EXPECT_TRUE(lines.has_value()) << path;
-  return lines.value_or(std::vector<std::string>{"0"});
-}
+using qvt::testing::sample_file_lines;
 
 // A stop is one or more error boxes with a text.
 void expect_clean_stop(const Status& s) {
@@ -44,20 +39,19 @@ bool finite(std::initializer_list<double> values) {
 
 TEST(ReaderMutations, ConditionsFileStopsOrReadsSoundly) {
   const std::vector<std::vector<std::string>> sources = {
-      sample_lines("sample_block_quay.MSJ"), sample_lines("sample_caisson_quay.MSJ"),
+      sample_file_lines("sample_block_quay.MSJ"), sample_file_lines("sample_caisson_quay.MSJ"),
       testing::conditions_lines()};
-  qvt::testing::FileMutator mutator(37);
+  for (const auto& l : sources) ASSERT_FALSE(l.empty());
   int stopped = 0;
-  for (int i = 0; i < kCases; ++i) {
-    std::string what;
-    const auto lines = mutator.mutate(sources[i % sources.size()], what);
-    SCOPED_TRACE(std::to_string(i) + ": " + what);
+  qvt::testing::FileMutator(37).run(sources, kCases, [&](const auto& lines,
+                                                         const std::string& what) {
+    SCOPED_TRACE(what);
     auto d = std::make_unique<ConditionData>();
     const Status s = parse_conditions_lines(lines, *d);
     if (!s.ok()) {
       ++stopped;
       expect_clean_stop(s);
-      continue;
+      return;
     }
     EXPECT_GE(d->surface_point_count, 0);
     EXPECT_LE(d->surface_point_count, MAX_SURFACE_POINTS);
@@ -76,7 +70,7 @@ TEST(ReaderMutations, ConditionsFileStopsOrReadsSoundly) {
     for (const auto& side : d->soil_layers)
       for (const SoilLayer& l : side)
         EXPECT_TRUE(finite({l.top_level, l.bottom_level, l.phi, l.cohesion}));
-  }
+  });
   EXPECT_GT(stopped, kCases / 3);
 }
 
@@ -86,26 +80,25 @@ TEST(ReaderMutations, BlockFileStopsOrReadsSoundly) {
   using testing::quad_slot;
   using testing::shape_entry;
   const std::vector<std::vector<std::string>> sources = {
-      sample_lines("sample_block_quay.MBJ"), sample_lines("sample_caisson_quay.MBJ"),
+      sample_file_lines("sample_block_quay.MBJ"), sample_file_lines("sample_caisson_quay.MBJ"),
       testing::block_lines({polygon_slot(BLOCK_POLYGON, 0, 5), parametric_slot(BLOCK_CAISSON, 10),
                             quad_slot(BLOCK_QUAD, 20), parametric_slot(BLOCK_COUNTERFORT, 30, 74),
                             quad_slot(BLOCK_LIBRARY, 40, 1), polygon_slot(BLOCK_SOIL_RECTANGLE, 50)},
                            {shape_entry("A", 2, 4, 2), shape_entry("B", 0, 3, 1)})};
   // The block check that follows the reading weighs the blocks against the sample's body.
-  const std::vector<std::string> conditions = sample_lines("sample_block_quay.MSJ");
-  qvt::testing::FileMutator mutator(38);
+  const std::vector<std::string> conditions = sample_file_lines("sample_block_quay.MSJ");
+  for (const auto& l : sources) ASSERT_FALSE(l.empty());
   int stopped = 0;
-  for (int i = 0; i < kCases; ++i) {
-    std::string what;
-    const auto lines = mutator.mutate(sources[i % sources.size()], what);
-    SCOPED_TRACE(std::to_string(i) + ": " + what);
+  qvt::testing::FileMutator(38).run(sources, kCases, [&](const auto& lines,
+                                                         const std::string& what) {
+    SCOPED_TRACE(what);
     auto d = std::make_unique<ConditionData>();
     ASSERT_TRUE(parse_conditions_lines(conditions, *d).ok());
     const Status s = parse_block_lines(lines, *d);
     if (!s.ok()) {
       ++stopped;
       expect_clean_stop(s);
-      continue;
+      return;
     }
     for (const WallBlock& b : d->wall_blocks) {
       EXPECT_TRUE(known_block_type(b.block_type));
@@ -120,22 +113,20 @@ TEST(ReaderMutations, BlockFileStopsOrReadsSoundly) {
     // The check every engine makes next: a verdict, whatever the values.
     const Status checked = check_block_geometry(*d);
     if (!checked.ok()) expect_clean_stop(checked);
-  }
+  });
   EXPECT_GT(stopped, kCases / 3);
 }
 
 TEST(ReaderMutations, OptionsFileStopsOrReadsSoundly) {
   const std::vector<std::string> source = testing::options_lines();
-  qvt::testing::FileMutator mutator(39);
-  for (int i = 0; i < kCases; ++i) {
-    std::string what;
-    const auto lines = mutator.mutate(source, what);
-    SCOPED_TRACE(std::to_string(i) + ": " + what);
+  qvt::testing::FileMutator(39).run({source}, kCases, [&](const auto& lines,
+                                                           const std::string& what) {
+    SCOPED_TRACE(what);
     auto d = std::make_unique<ConditionData>();
     const Status s = parse_options_lines(lines, *d);
     if (!s.ok()) {
       expect_clean_stop(s);
-      continue;
+      return;
     }
     const CustomOptions& o = d->custom_options;
     EXPECT_TRUE(finite({o.wall_friction_angle, o.clay_collapse_angle[0], o.clay_collapse_angle[1],
@@ -144,7 +135,7 @@ TEST(ReaderMutations, OptionsFileStopsOrReadsSoundly) {
     if (o.backfill_vertical_ignored != 0) {
       EXPECT_EQ(o.passive_vertical_ignored, 1);
     }
-  }
+  });
 }
 
 }  // namespace

@@ -24,12 +24,7 @@ using qvt::model::testing::new_project;
 
 constexpr int kCases = 300;
 
-std::vector<std::string> sample_lines(const char* name) {
-  const auto path = std::filesystem::path(QVT_SOURCE_DIR) / "data" / "samples" / name;
-  auto lines = read_lines(path);
-  EXPECT_TRUE(lines.has_value()) << path;
-  return lines.value_or(std::vector<std::string>{"0"});
-}
+using qvt::testing::sample_file_lines;
 
 TEST(ReaderMutations, ConditionsFileIsRefusedOrReadSoundly) {
   auto fixture = new_project();
@@ -37,14 +32,12 @@ TEST(ReaderMutations, ConditionsFileIsRefusedOrReadSoundly) {
   fixture->conditions.pressure_points[SIDE_ACTIVE].count = 3;
   fixture->conditions.surface_point_count = 4;
   const std::vector<std::vector<std::string>> sources = {
-      sample_lines("sample_block_quay.MSJ"), sample_lines("sample_caisson_quay.MSJ"),
+      sample_file_lines("sample_block_quay.MSJ"), sample_file_lines("sample_caisson_quay.MSJ"),
       conditions_file_lines(*fixture)};
-  qvt::testing::FileMutator mutator(37);
+  for (const auto& s : sources) ASSERT_EQ(s.size(), 521u);
   int refused = 0;
-  for (int i = 0; i < kCases; ++i) {
-    std::string what;
-    const auto file = mutator.mutate(sources[i % sources.size()], what);
-    SCOPED_TRACE(std::to_string(i) + ": " + what);
+  qvt::testing::FileMutator(37).run(sources, kCases, [&](const auto& file, const std::string& what) {
+    SCOPED_TRACE(what);
     auto m = new_project();
     m->conditions.project_title = "kept";
     m->file_version = 9;
@@ -53,13 +46,13 @@ TEST(ReaderMutations, ConditionsFileIsRefusedOrReadSoundly) {
       ++refused;
       EXPECT_EQ(conditions_file_lines(*m), before);
       EXPECT_EQ(m->file_version, 9);
-      continue;
+      return;
     }
     const std::vector<std::string> written = conditions_file_lines(*m);
     auto again = new_project();
     ASSERT_TRUE(read_conditions_lines(written, again->conditions, again->file_version));
     EXPECT_EQ(conditions_file_lines(*again), written);
-  }
+  });
   // Most damage is seen; what reads is a changed value in its place.
   EXPECT_GT(refused, kCases / 3);
 }
@@ -68,14 +61,12 @@ TEST(ReaderMutations, BlockFileIsRefusedOrReadSoundly) {
   auto fixture = new_project();
   fill_every_block_type(*fixture);
   const std::vector<std::vector<std::string>> sources = {
-      sample_lines("sample_block_quay.MBJ"), sample_lines("sample_caisson_quay.MBJ"),
+      sample_file_lines("sample_block_quay.MBJ"), sample_file_lines("sample_caisson_quay.MBJ"),
       block_file_lines(*fixture).lines};
-  qvt::testing::FileMutator mutator(38);
+  for (const auto& s : sources) ASSERT_FALSE(s.empty());
   int refused = 0;
-  for (int i = 0; i < kCases; ++i) {
-    std::string what;
-    const auto file = mutator.mutate(sources[i % sources.size()], what);
-    SCOPED_TRACE(std::to_string(i) + ": " + what);
+  qvt::testing::FileMutator(38).run(sources, kCases, [&](const auto& file, const std::string& what) {
+    SCOPED_TRACE(what);
     auto m = new_project();
     m->wall_blocks[3].block_type = BLOCK_QUAD;
     m->wall_blocks[3].quad.head.name = "kept";
@@ -83,7 +74,7 @@ TEST(ReaderMutations, BlockFileIsRefusedOrReadSoundly) {
     if (!read_block_lines(file, kConditionsFileVersion, *m)) {
       ++refused;
       EXPECT_EQ(block_file_lines(*m).lines, before);
-      continue;
+      return;
     }
     for (int s = 0; s < MAX_WALL_BLOCKS; ++s)
       EXPECT_TRUE(known_block_type(m->wall_blocks[s].block_type)) << s;
@@ -91,7 +82,7 @@ TEST(ReaderMutations, BlockFileIsRefusedOrReadSoundly) {
     auto again = new_project();
     ASSERT_TRUE(read_block_lines(written, kConditionsFileVersion, *again));
     EXPECT_EQ(block_file_lines(*again).lines, written);
-  }
+  });
   EXPECT_GT(refused, kCases / 3);
 }
 
@@ -106,14 +97,12 @@ TEST(ReaderMutations, OptionsFileIsRefusedOrReadSoundly) {
   shipped.backfill_vertical_ignored = 1;
   ASSERT_TRUE(write_custom_options(file, shipped));
   const std::vector<std::string> source = read_lines(file).value();
-  qvt::testing::FileMutator mutator(39);
-  for (int i = 0; i < kCases; ++i) {
-    std::string what;
-    const auto lines = mutator.mutate(source, what);
-    SCOPED_TRACE(std::to_string(i) + ": " + what);
+  qvt::testing::FileMutator(39).run({source}, kCases, [&](const auto& lines,
+                                                           const std::string& what) {
+    SCOPED_TRACE(what);
     ASSERT_TRUE(write_file_bytes(file, join_crlf(lines)));
     CustomOptions o;
-    if (!read_custom_options(file, o)) continue;
+    if (!read_custom_options(file, o)) return;
     for (double v : {o.wall_friction_angle, o.clay_collapse_angle[0], o.clay_collapse_angle[1],
                      o.consolidation_coef_kc, o.at_rest_coef_k0, o.surface_dummy_length,
                      o.pullout_pitch})
@@ -122,7 +111,7 @@ TEST(ReaderMutations, OptionsFileIsRefusedOrReadSoundly) {
     CustomOptions again;
     ASSERT_TRUE(read_custom_options(file, again));
     EXPECT_EQ(again, o);
-  }
+  });
 }
 
 }  // namespace
