@@ -298,6 +298,9 @@ TEST_F(ConditionsFile, BrokenFilesFailAndLeaveTheModelAsItWas) {
   auto fraction = good;
   fraction[6 - 1] = "3.7";
   broken.push_back(fraction);
+  auto repeated = good;  // more lines than the layout: later values would be shifted
+  repeated.insert(repeated.begin() + 520, good[519]);
+  broken.push_back(repeated);
   for (std::size_t i = 0; i < broken.size(); ++i) {
     SCOPED_TRACE(i);
     ProjectModel m = new_project();
