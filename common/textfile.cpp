@@ -13,7 +13,8 @@ std::optional<std::string> read_file_bytes(const std::filesystem::path& path) {
   // Plain system calls rather than a stream: a stream opens a folder without complaint and then
   // throws from deep inside the first read, where no reader expects an exception. Anything but
   // a regular file, and any read error, is a file that cannot be read.
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);  // a pipe must not block the open
+  // Without blocking, so that a pipe in the file's place cannot hold the open.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return std::nullopt;
   std::optional<std::string> bytes;
   struct stat st {};

@@ -83,7 +83,8 @@ TEST(ReaderMutations, BlockFileStopsOrReadsSoundly) {
       sample_file_lines("sample_block_quay.MBJ"), sample_file_lines("sample_caisson_quay.MBJ"),
       testing::block_lines({polygon_slot(BLOCK_POLYGON, 0, 5), parametric_slot(BLOCK_CAISSON, 10),
                             quad_slot(BLOCK_QUAD, 20), parametric_slot(BLOCK_COUNTERFORT, 30, 74),
-                            quad_slot(BLOCK_LIBRARY, 40, 1), polygon_slot(BLOCK_SOIL_RECTANGLE, 50)},
+                            quad_slot(BLOCK_LIBRARY, 40, 1),
+                            polygon_slot(BLOCK_SOIL_RECTANGLE, 50)},
                            {shape_entry("A", 2, 4, 2), shape_entry("B", 0, 3, 1)})};
   // The block check that follows the reading weighs the blocks against the sample's body.
   const std::vector<std::string> conditions = sample_file_lines("sample_block_quay.MSJ");

@@ -21,7 +21,7 @@ using model::ProjectModel;
 using model::testing::new_project;
 using model::testing::Recorder;
 
-constexpr int kCases = 150;
+constexpr int kCases = 100;
 
 bool finite(std::initializer_list<double> values) {
   for (double v : values)
