@@ -48,6 +48,14 @@ bool ItemReader::next_line(std::string& out) {
   return true;
 }
 
+bool ItemReader::at_line_start() const {
+  return line_ >= lines_.size() || col_ == 0 || col_ > lines_[line_].size();
+}
+
+bool ItemReader::line_used_up() const {
+  return line_ < lines_.size() && col_ > lines_[line_].size();
+}
+
 bool ItemReader::at_end() const {
   // Blank lines at the end of a file hold no item.
   for (std::size_t i = line_; i < lines_.size(); ++i) {

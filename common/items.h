@@ -22,6 +22,11 @@ class ItemReader {
   bool next_line(std::string& out);
   // True when nothing but blanks and line ends is left.
   bool at_end() const;
+  // For readers that hold a file to its line layout: true when no item of the current line has
+  // been taken yet or the last item taken was the last of its line.
+  bool at_line_start() const;
+  // True when the last item taken was the last of its line.
+  bool line_used_up() const;
 
  private:
   std::vector<std::string> lines_;

@@ -3,7 +3,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
-#include <fstream>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -11,10 +10,29 @@
 namespace qvt {
 
 std::optional<std::string> read_file_bytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return std::nullopt;
+  // Plain system calls rather than a stream: a stream opens a folder without complaint and then
+  // throws from deep inside the first read, where no reader expects an exception. Anything but
+  // a regular file, and any read error, is a file that cannot be read.
+  // Without blocking, so that a pipe in the file's place cannot hold the open.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return std::nullopt;
+  std::optional<std::string> bytes;
+  struct stat st {};
+  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+    std::string data;
+    char buffer[65536];
+    for (;;) {
+      const ssize_t n = ::read(fd, buffer, sizeof buffer);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) break;
+      if (n == 0) {
+        bytes = std::move(data);
+        break;
+      }
+      data.append(buffer, static_cast<std::size_t>(n));
+    }
+  }
+  ::close(fd);
   return bytes;
 }
 

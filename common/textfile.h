@@ -9,7 +9,8 @@
 
 namespace qvt {
 
-// Whole file as bytes; nullopt when it cannot be opened or read.
+// Whole file as bytes; nullopt when it cannot be opened or read or is no regular file (a folder,
+// a pipe).
 std::optional<std::string> read_file_bytes(const std::filesystem::path& path);
 
 // Splits bytes into lines: "\r\n" and "\n" end a line (a lone "\r" before "\n" is stripped);

@@ -134,5 +134,26 @@ TEST(TextFileOnDisk, MissingFileReadsAsNothing) {
   EXPECT_FALSE(write_file_bytes(dir_.path() / "no" / "such", "x"));
 }
 
+// A path that is there but is no readable file (a folder, a pipe, a file without read
+// permission) reads as nothing, like a missing file: no exception, no hang.
+TEST(TextFileOnDisk, WhatIsNoReadableFileReadsAsNothing) {
+  qvt::testing::TempDir dir_;
+  fs::create_directory(dir_ / "QVTAJKN.CAL");
+  EXPECT_FALSE(read_file_bytes(dir_ / "QVTAJKN.CAL").has_value());
+  EXPECT_FALSE(read_lines(dir_ / "QVTAJKN.CAL").has_value());
+  ASSERT_EQ(::mkfifo((dir_ / "pipe").c_str(), 0600), 0);
+  EXPECT_FALSE(read_lines(dir_ / "pipe").has_value());
+  const fs::path locked = dir_ / "locked";
+  ASSERT_TRUE(write_file_bytes(locked, "a\r\n"));
+  fs::permissions(locked, fs::perms::none);
+  if (::access(locked.c_str(), R_OK) != 0) {  // root reads it all the same
+    EXPECT_FALSE(read_lines(locked).has_value());
+  }
+  fs::permissions(locked, fs::perms::owner_all);
+  // An empty regular file is read: it has no lines.
+  ASSERT_TRUE(write_file_bytes(dir_ / "empty", ""));
+  EXPECT_TRUE(read_lines(dir_ / "empty").value().empty());
+}
+
 }  // namespace
 }  // namespace qvt

@@ -1,5 +1,6 @@
 #include "engines/common/condition_readers.h"
 
+#include "common/block_type_rule.h"
 #include "common/cp932.h"
 #include "common/textfile.h"
 #include "engines/common/line_scan.h"
@@ -98,6 +99,15 @@ class LineReader {
   template <class T>
   void item_of(std::string_view l, T& out) {
     if (!read_item(l, out)) bad_value(line_no());
+  }
+
+  // After the last line of the layout nothing but empty lines may follow: more lines mean one
+  // was repeated or a count is wrong, and the values read are shifted.
+  void expect_end() const {
+    for (std::size_t i = next_; i < lines_.size(); ++i)
+      if (lines_[i].find_first_not_of(" \t") != std::string::npos)
+        throw ReadStop{error_message(std::string(label_) + " の " + std::to_string(next_) +
+                                     " 行目の後に余分な行があります。")};
   }
 
   [[noreturn]] void short_file(std::size_t missing_line) const {
@@ -272,7 +282,7 @@ void parse_conditions(LineReader& r, const std::vector<std::string>& lines, Cond
       r.item(*v);
   r.item(d.dynamic_water_force);
   r.item(d.dynamic_water_level);
-  // Nothing after the last item is read.
+  r.expect_end();
 }
 
 // --- QVT_DAT.CST ---------------------------------------------------------------------------
@@ -328,7 +338,9 @@ void read_quad_fields(LineReader& r, double* values, double* corner_x, double* c
 
 void read_slot(LineReader& r, WallBlock& b) {
   i16 type = 0;
-  r.count(type, BLOCK_EMPTY, BLOCK_LIBRARY);
+  r.item(type);
+  // A type without a record layout would take every later slot from the wrong lines.
+  if (!known_block_type(type)) r.bad_value(r.line_no());
   b.block_type = type;
   r.item(b.sub_type);
   r.item(b.reserved);
@@ -435,6 +447,7 @@ void parse_block(LineReader& r, ConditionData& d) {
   r.items(d.block_label_numbers, MAX_WALL_BLOCKS);
   r.count(d.shape_library_count, 0, MAX_ENGINE_SHAPES);
   for (int k = 0; k < d.shape_library_count; ++k) read_shape_entry(r, d.shape_library[k]);
+  r.expect_end();
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "frontend/import/sibling_tj3.h"
 
+#include "common/block_type_rule.h"
 #include "common/cp932.h"
 #include "common/numtext.h"
 #include "frontend/import/sibling_tokens.h"
@@ -204,7 +205,7 @@ void read_blocks(Tj3Reader& r, model::ProjectModel& m, bool& centroid_by_layer) 
     r.integer(type);
     if (!r.ok()) return;
     // A type the project has no record for cannot be kept.
-    if (type < model::BLOCK_EMPTY || type > model::BLOCK_LIBRARY) return r.fail();
+    if (!known_block_type(type)) return r.fail();
     b.block_type = type;
     switch (type) {
       case model::BLOCK_POLYGON:

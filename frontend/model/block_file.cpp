@@ -1,5 +1,6 @@
 #include "frontend/model/block_file.h"
 
+#include "common/block_type_rule.h"
 #include "common/cp932.h"
 #include "common/items.h"
 #include "common/numtext.h"
@@ -194,6 +195,11 @@ class BlockReader {
     double dropped;
     for (int k = 0; k < n && ok_; ++k) real(dropped);
   }
+  // After the last item of the layout nothing but empty lines may follow: more would mean
+  // that a line was repeated or a count is wrong, and the values read are shifted.
+  void end() {
+    if (ok_ && !r_.at_end()) fail();
+  }
   void name(std::string& out, bool trim) {
     if (!ok_) return;
     std::string line;
@@ -268,6 +274,8 @@ void read_polygon(BlockReader& r, PolygonShape& p) {
 void read_slot(BlockReader& r, WallBlock& b, int file_version) {
   r.integer(b.block_type);
   if (!r.ok()) return;
+  // A type without a record layout would take every later slot from the wrong lines.
+  if (!known_block_type(b.block_type)) return r.fail();
   switch (b.block_type) {
     case BLOCK_CAISSON:
     case BLOCK_FOOTING_CAISSON:
@@ -335,6 +343,7 @@ void read_blocks(BlockReader& r, BlockStores& st, int file_version) {
     for (int s = 0; s < MAX_WALL_BLOCKS; ++s)
       if (st.wall_blocks[s].block_type >= 0) st.block_label_numbers[s] = next++;
   }
+  r.end();
   if (!r.ok()) return;
   // A library block must name an entry of the library it is read with.
   for (int s = 0; s < MAX_WALL_BLOCKS; ++s) {
@@ -360,7 +369,7 @@ void read_sibling_blocks(BlockReader& r, BlockStores& st, int version, std::arra
     r.integer(type);
     if (!r.ok()) return;
     // A type this layout has no section for would shift every later item.
-    if (type < BLOCK_EMPTY || type > BLOCK_LIBRARY) return r.fail();
+    if (!known_block_type(type)) return r.fail();
     const int s = (type == BLOCK_EMPTY) ? next_empty-- : next_used++;
     file_slot_used[f] = type != BLOCK_EMPTY;
     WallBlock& b = st.wall_blocks[s];

@@ -41,8 +41,9 @@ BlockFileLines block_file_lines(ProjectModel& m, bool stop_at_soil_polygon = fal
 // read with it) implies into the slots, label numbers and shape library of `m`. Only the
 // section a slot's type selects is read; the other sections keep what they held. Reads into a
 // copy and commits only when the whole file has been read, so a failure leaves `m` unchanged.
-// False when the file is missing, short or malformed, or holds a count or an index that lies
-// outside its store; `problem` then receives a reason worth showing the user, or stays empty
+// False when the file is missing or no readable file, short, longer than its layout (empty
+// lines at the end aside) or malformed, holds a block type without a record layout, or a count
+// or an index that lies outside its store; `problem` then receives a reason worth showing the user, or stays empty
 // when there is nothing to add to "cannot be read".
 bool read_block_file(const std::filesystem::path& file, int file_version, ProjectModel& m,
                      std::string* problem = nullptr);

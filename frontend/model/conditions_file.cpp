@@ -40,12 +40,22 @@ class Writer {
   std::vector<std::string> lines;
 };
 
+// The reader holds the file to its line layout: each line of the table is one line of the
+// file with exactly its items. Without that a repeated or a missing line would shift every
+// later value into the wrong field and still leave enough items to fill the model.
 class Reader {
  public:
   Reader(ItemReader& r, int version) : r_(r), version_(version) {}
   void items(std::initializer_list<Item> list) {
+    if (ok_ && !r_.at_line_start()) ok_ = false;  // the line before held more than its items
+    bool first = true;
     for (const Item& it : list) {
       if (!ok_) return;
+      if (!first && r_.line_used_up()) {  // the line ended before its last item
+        ok_ = false;
+        return;
+      }
+      first = false;
       if (auto p = std::get_if<i16*>(&it)) ok_ = r_.next_i16(**p);
       else ok_ = r_.next_real(*std::get<double*>(it));
     }
@@ -64,11 +74,23 @@ class Reader {
   }
   void derived(int) {
     double dummy;
-    if (ok_) ok_ = r_.next_real(dummy);
+    items({&dummy});
   }
+  // The items of versions 14 and 15 are taken where they stand, at the end of the line before
+  // or on a line of their own.
   void dropped(int v) {
     double dummy;
     if (ok_ && version_ >= v) ok_ = r_.next_real(dummy);
+  }
+  // A text line: a whole line of its own.
+  bool text_line(std::string& out) {
+    if (ok_) ok_ = r_.at_line_start() && r_.next_line(out);
+    return ok_;
+  }
+  // After the last item: nothing but trailing empty lines may follow.
+  bool at_end() {
+    if (ok_) ok_ = r_.at_end();
+    return ok_;
   }
   // From version 15 a soil type 2 is read as clay.
   void soil_type_fix(i16& t) {
@@ -335,7 +357,7 @@ bool read_conditions_lines(std::vector<std::string> lines, ProjectConditions& co
   rd.items({&c.stamp_time[0], &c.stamp_time[1], &c.stamp_time[2]});
   if (!rd.ok()) return false;
   std::string job;
-  if (!r.next_line(job)) return false;
+  if (!rd.text_line(job)) return false;
   c.job_name = cp932_to_utf8_lossy(job);  // whole line, blanks included
   visit_head(rd, c);
   rd.items({&c.shallow_clay_method});
@@ -345,14 +367,15 @@ bool read_conditions_lines(std::vector<std::string> lines, ProjectConditions& co
   for (auto& per_case : c.external_forces) {
     for (ExternalForce& f : per_case) {
       std::string name;
-      if (!r.next_line(name)) return false;
+      if (!rd.text_line(name)) return false;
       f.name = from_file_text(name);
       visit_force_values(rd, f);
       if (!rd.ok()) return false;
     }
   }
   visit_tail(rd, c);
-  if (!rd.ok() || !counts_in_range(c)) return false;
+  // A file longer than its version's layout is as damaged as a shorter one.
+  if (!rd.ok() || !rd.at_end() || !counts_in_range(c)) return false;
   conditions = std::move(c);
   file_version = static_cast<i16>(version);
   return true;

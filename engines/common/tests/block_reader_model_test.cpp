@@ -54,8 +54,6 @@ TEST(BlockReaderAgainstWriter, EveryTypeReadsBackFieldForField) {
   auto pm = std::make_unique<m::ProjectModel>();
   m::ProjectModel& model = *pm;
   mt::fill_every_block_type(model);
-  // The front end writes any type number, but the engines refuse types outside -1..8.
-  model.wall_blocks[mt::kSlotUnnamedType].block_type = m::BLOCK_EMPTY;
   const std::vector<std::string> lines = m::block_file_lines(model).lines;
   auto data = std::make_unique<ConditionData>();
   const Status st = parse_block_lines(lines, *data);

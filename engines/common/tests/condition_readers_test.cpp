@@ -41,6 +41,9 @@ std::string short_text(const char* label, std::size_t line) {
 std::string bad_text(const char* label, int line) {
   return std::string(label) + " の " + std::to_string(line) + " 行目の値が正しくありません。";
 }
+std::string extra_text(const char* label, int last_line) {
+  return std::string(label) + " の " + std::to_string(last_line) + " 行目の後に余分な行があります。";
+}
 constexpr const char* kConditions = "条件設定ファイル (QVTAJKN.CAL)";
 constexpr const char* kOptions = "カスタムデータ (QVT_DAT.CST)";
 constexpr const char* kBlocks = "初期条件設定ファイル (QVTABLK.CAL)";
@@ -225,6 +228,48 @@ TEST(ConditionsReader, ItemsThatAreNotNumbersStop) {
   EXPECT_EQ(d->water_levels[2], 2.5);
 }
 
+// A repeated line shifts every later value one line on; the file then still held enough lines
+// to fill every item and used to be read with the dynamic water level taken from line 520.
+TEST(ConditionsReader, FilesOffTheirLineLayoutStop) {
+  const std::vector<std::string> good = conditions_lines();
+  ASSERT_EQ(good.size(), 521u);
+  auto repeated = [&](int no) {
+    auto l = good;
+    l.insert(l.begin() + no, l[no - 1]);
+    return l;
+  };
+  struct Case {
+    const char* what;
+    std::vector<std::string> lines;
+    std::string text;
+  };
+  std::vector<std::string> swapped = good;
+  std::swap(swapped[8], swapped[9]);  // three water levels and one unit weight
+  std::vector<std::string> missing = good;
+  missing.erase(missing.begin() + 56);
+  std::vector<std::string> after_blank = good;
+  after_blank.push_back("");
+  after_blank.push_back("0");
+  const Case cases[] = {
+      {"line 520 repeated", repeated(520), extra_text(kConditions, 521)},
+      {"line 521 repeated", repeated(521), extra_text(kConditions, 521)},
+      {"a value after an empty line", after_blank, extra_text(kConditions, 521)},
+      {"line 57 missing", missing, short_text(kConditions, 521)},
+      {"lines 9 and 10 swapped", swapped, bad_text(kConditions, 9)},
+  };
+  for (const Case& c : cases) {
+    auto d = fresh();
+    EXPECT_EQ(stop_texts(parse_conditions_lines(c.lines, *d)), std::vector<std::string>{c.text})
+        << c.what;
+  }
+  // Empty lines after the last one are no lines of the layout.
+  std::vector<std::string> l = good;
+  l.push_back("");
+  l.push_back("  ");
+  auto d = fresh();
+  EXPECT_TRUE(parse_conditions_lines(l, *d).ok());
+}
+
 // --- QVT_DAT.CST ---------------------------------------------------------------------------
 
 TEST(OptionsReader, ReadsTheFourteenLines) {
@@ -340,6 +385,21 @@ TEST(ConditionFiles, MissingAndBrokenFilesAreReportedInFileOrder) {
     auto d = fresh();
     EXPECT_EQ(stop_texts(read_conditions_file(*d, dir.path())), c.texts) << c.name;
   }
+}
+
+// A folder where a file is expected is a file that cannot be read: the message, no exception.
+TEST(ConditionFiles, FoldersInTheFilesPlaceAreFilesThatCannotBeRead) {
+  qvt::testing::TempDir dir;
+  std::filesystem::create_directory(dir / "QVTAJKN.CAL");
+  std::filesystem::create_directory(dir / "QVTABLK.CAL");
+  write(dir / "QVT_DAT.CST", options_lines());
+  auto d = fresh();
+  EXPECT_EQ(stop_texts(read_conditions_file(*d, dir.path())),
+            std::vector<std::string>{"条件設定ファイル (QVTAJKN.CAL) が見つかりません。\n"
+                                     "インストールが正常に行われていない可能性があります。"});
+  EXPECT_EQ(stop_texts(read_block_file(*d, dir.path())),
+            std::vector<std::string>{"初期条件設定ファイル (QVTABLK.CAL) が見つかりません。\n"
+                                     "インストールが正常に行われていない可能性があります。"});
 }
 
 TEST(ConditionFiles, MissingBlockFile) {
@@ -501,6 +561,7 @@ TEST(BlockReader, ItemsThatDecideTheLayoutStop) {
   const Case cases[] = {
       {"used slot count 21", with(base, 2, "21"), 2},
       {"type 9", with(base, 3 + 37 * 3, "9"), 3 + 37 * 3},
+      {"type 42", with(base, 3 + 37 * 5, "42"), 3 + 37 * 5},
       {"type -2", with(base, 3, "-2"), 3},
       {"type not a number", with(base, 3 + 37, "x"), 3 + 37},
       {"polygon with 119 vertices", with(with(base, 3, "0"), 3 + 10, "119"), 3 + 10},
@@ -538,6 +599,18 @@ TEST(BlockReader, ItemsThatDecideTheLayoutStop) {
   auto e = fresh();
   EXPECT_EQ(stop_texts(parse_block_lines(with(counterfort, 2 + 32, "75"), *e)),
             std::vector<std::string>{bad_text(kBlocks, 2 + 32)});
+}
+
+TEST(BlockReader, LinesBeyondTheLayoutStop) {
+  const std::vector<std::string> full =
+      block_lines({parametric_slot(BLOCK_CAISSON, 0)}, {shape_entry("A", 1, 2, 1)});
+  std::vector<std::string> l = full;
+  l.push_back(l.back());  // the last pair repeated
+  auto d = fresh();
+  EXPECT_EQ(stop_texts(parse_block_lines(l, *d)),
+            std::vector<std::string>{extra_text(kBlocks, static_cast<int>(full.size()))});
+  l.back() = "";
+  EXPECT_TRUE(parse_block_lines(l, *d).ok());
 }
 
 TEST(BlockReader, ShortFileStops) {

@@ -166,13 +166,16 @@ TEST(Tb2File, CaissonOutlinesHold74PointsBefore2130And148From2130) {
 
 TEST(Tb2File, UnknownTypeIsAReadError) {
   auto src = new_project();
-  auto lines = model::block_file_lines(*src).lines;
-  lines[2] = "9";  // the first slot's type
-  auto m = new_project();
-  const auto before = m->wall_blocks[0].block_type;
-  Recorder rec;
-  EXPECT_FALSE(read_tb2(lines, 2200, *m, rec));
-  EXPECT_EQ(m->wall_blocks[0].block_type, before);
+  for (const char* type : {"9", "42", "-2"}) {
+    SCOPED_TRACE(type);
+    auto lines = model::block_file_lines(*src).lines;
+    lines[2] = type;  // the first slot's type
+    auto m = new_project();
+    const auto before = m->wall_blocks[0].block_type;
+    Recorder rec;
+    EXPECT_FALSE(read_tb2(lines, 2200, *m, rec));
+    EXPECT_EQ(m->wall_blocks[0].block_type, before);
+  }
 }
 
 TEST(Tb2File, LibraryBlockTakesItsEntrysWidth) {
@@ -432,6 +435,12 @@ TEST_F(SiblingImport, FailuresChangeNothing) {
   EXPECT_FALSE(importer.import_tj2_project((dir / "missing").string(), *m, rec));
   ASSERT_EQ(rec.messages.size(), 1u);
   EXPECT_EQ(rec.messages[0].text, kMsgTj2Unreadable);
+  // A folder in the file's place is a file that cannot be read.
+  fs::create_directory(dir / "folder.TJ2");
+  Recorder folder;
+  EXPECT_FALSE(importer.import_tj2_project((dir / "folder").string(), *m, folder));
+  ASSERT_EQ(folder.messages.size(), 1u);
+  EXPECT_EQ(folder.messages[0].text, kMsgTj2Unreadable);
 }
 
 }  // namespace

@@ -252,6 +252,7 @@ TEST(Tj3File, MalformedFilesAreReadErrors) {
        [](Tj3Fixture& t, ProjectModel&) { t.grid[1][0] = "-"; }},
       {"an unknown block type",
        [](Tj3Fixture&, ProjectModel& m) { m.wall_blocks[1].block_type = 9; }},
+      {"block type 42", [](Tj3Fixture&, ProjectModel& m) { m.wall_blocks[1].block_type = 42; }},
       {"9 caisson cells",
        [](Tj3Fixture&, ProjectModel& m) { m.wall_blocks[3].caisson.flag_a = 9; }},
       {"a vertex count beyond the store",

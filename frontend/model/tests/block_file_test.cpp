@@ -133,9 +133,9 @@ TEST(BlockFileLayout, FieldsAreWrittenOnTheirLines) {
     EXPECT_EQ(split_items(lines[r + 23])[7], format_real(p.vertex_x[117]));
     EXPECT_EQ(split_items(lines[r + 35])[7], format_real(p.vertex_y[117]));
     EXPECT_EQ(lines[r + 36], "0,0,0");
-    // An unnamed type takes the same layout; its empty name is 16 blanks.
-    const int u = record_start(*m, kSlotUnnamedType);
-    EXPECT_EQ(lines[u], "9");
+    // A block without a name: 16 blanks.
+    const int u = record_start(*m, kSlotUnnamedBlock);
+    EXPECT_EQ(lines[u], "1");
     EXPECT_EQ(lines[u + 3], std::string(16, ' '));
   }
   {
@@ -301,7 +301,7 @@ TEST_F(BlockFileRead, ValuesLandInTheSectionTheTypeSelects) {
   EXPECT_EQ(b[kSlotPolygon].polygon.reserved, 3);
   EXPECT_EQ(b[kSlotSoilPolygon].polygon.vertex_y[117],
             e[kSlotSoilPolygon].polygon.vertex_y[117]);
-  EXPECT_EQ(b[kSlotUnnamedType].block_type, kUnnamedType);
+  EXPECT_EQ(b[kSlotUnnamedBlock].block_type, kUnnamedBlockType);
   EXPECT_EQ(m->block_label_numbers, expected->block_label_numbers);
 
   ASSERT_EQ(m->shape_library_count, 2);
@@ -383,8 +383,8 @@ TEST_F(BlockFileRead, OlderLayouts) {
     // The records after it are not shifted.
     EXPECT_EQ(m->wall_blocks[kSlotFootingCaisson].caisson.head.name, "ﾌｰﾁﾝｸﾞ付");
     EXPECT_EQ(m->wall_blocks[kSlotCounterfort].counterfort.tail, 71);
-    EXPECT_EQ(m->wall_blocks[kSlotUnnamedType].polygon.vertex_y[117],
-              source->wall_blocks[kSlotUnnamedType].polygon.vertex_y[117]);
+    EXPECT_EQ(m->wall_blocks[kSlotUnnamedBlock].polygon.vertex_y[117],
+              source->wall_blocks[kSlotUnnamedBlock].polygon.vertex_y[117]);
 
     if (version < 6) {
       // Used slots are numbered in slot order; free slots and the library keep their values.
@@ -439,6 +439,8 @@ TEST_F(BlockFileRead, MalformedFilesFailAndLeaveTheModelAsItWas) {
       {"caisson tail", caisson + 62, "149"},
       {"counterfort outline count", counterfort + 31, "75"},
       {"counterfort tail", counterfort + 48, "-1"},
+      {"type 42 (no record layout)", polygon, "42"},
+      {"type -2", polygon, "-2"},
       {"vertex count", polygon + 10, "119"},
       {"vertex count negative", polygon + 10, "-1"},
       {"bad number", polygon + 14, "1,2,3,x,5,6,7,8,9,10"},
@@ -485,6 +487,27 @@ TEST_F(BlockFileRead, MalformedFilesFailAndLeaveTheModelAsItWas) {
   {
     SCOPED_TRACE("empty");
     check_unchanged({}, "");
+  }
+  // Lines more than the layout holds: the values read would be shifted.
+  {
+    SCOPED_TRACE("a vertex line repeated");
+    std::vector<std::string> file = good;
+    file.insert(file.begin() + polygon + 14, file[polygon + 14]);
+    check_unchanged(file, "");
+  }
+  {
+    SCOPED_TRACE("a line after the library");
+    std::vector<std::string> file = good;
+    file.push_back("0");
+    check_unchanged(file, "");
+  }
+  {
+    SCOPED_TRACE("empty lines after the library are no lines of the layout");
+    std::vector<std::string> file = good;
+    file.push_back("");
+    file.push_back(" ");
+    auto m = new_project();
+    EXPECT_TRUE(read_block_file(write(file), 13, *m));
   }
   auto m = new_project();
   EXPECT_FALSE(read_block_file(dir_ / "missing.MBJ", 13, *m));
@@ -545,6 +568,7 @@ TEST_F(LoadProject, FailedBlockFileLeavesTheModelAsItWas) {
   std::vector<std::string> cut = block_file_lines(*saved).lines;
   cut.resize(400);
   const Case cases[] = {
+      {"a folder", {"folder"}, "壁体構成ﾌﾞﾛｯｸﾌｧｲﾙ(.MBJ)が読み込み出来ません。"},
       {"missing", {}, "壁体構成ﾌﾞﾛｯｸﾌｧｲﾙ(.MBJ)が読み込み出来ません。"},
       {"cut", cut, "壁体構成ﾌﾞﾛｯｸﾌｧｲﾙ(.MBJ)が読み込み出来ません。"},
       {"nine cells", nine_cells,
@@ -553,8 +577,11 @@ TEST_F(LoadProject, FailedBlockFileLeavesTheModelAsItWas) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    if (c.mbj.empty()) std::filesystem::remove(dir_ / "quay.MBJ");
-    else write(c.mbj, "quay.MBJ");
+    std::filesystem::remove_all(dir_ / "quay.MBJ");
+    if (c.mbj == std::vector<std::string>{"folder"})
+      std::filesystem::create_directory(dir_ / "quay.MBJ");
+    else if (!c.mbj.empty())
+      write(c.mbj, "quay.MBJ");
     auto m = new_project();
     m->conditions.project_title = "kept";
     m->conditions.water_levels[0] = 1.8;

@@ -10,8 +10,10 @@ namespace qvt::model::testing {
 inline constexpr int kSlotPolygon = 0, kSlotRectangle = 1, kSlotCaisson = 2,
                      kSlotFootingCaisson = 3, kSlotQuad = 4, kSlotCounterfort = 5,
                      kSlotSoilPolygon = 6, kSlotSoilRectangle = 7, kSlotLibrary = 8,
-                     kSlotUnnamedType = 10;
-inline constexpr i16 kUnnamedType = 9;  // not a type of its own: takes the polygon layout
+                     kSlotUnnamedBlock = 10;
+// A second rectangle without a name, written with 16 blanks. (A type outside -1..8 has no record
+// layout and makes a block file unreadable.)
+inline constexpr i16 kUnnamedBlockType = BLOCK_RECTANGLE;
 
 // Distinct values: k + 0.125 is exact in binary and keeps its text through every number form
 // of the files (also the three decimals of the library).
@@ -124,8 +126,8 @@ inline void fill_every_block_type(ProjectModel& m) {
   fill_quad(b[kSlotLibrary].library, v, "L型");
   b[kSlotLibrary].library.library_index = 1;
   b[kSlotLibrary].library.mirrored = -1;
-  b[kSlotUnnamedType].block_type = kUnnamedType;
-  fill_polygon(b[kSlotUnnamedType].polygon, v, "");
+  b[kSlotUnnamedBlock].block_type = kUnnamedBlockType;
+  fill_polygon(b[kSlotUnnamedBlock].polygon, v, "");
   for (int s = 0; s < MAX_WALL_BLOCKS; ++s)
     m.block_label_numbers[s] = static_cast<i16>((s * 7) % MAX_WALL_BLOCKS);
 

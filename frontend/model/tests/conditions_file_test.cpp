@@ -298,6 +298,9 @@ TEST_F(ConditionsFile, BrokenFilesFailAndLeaveTheModelAsItWas) {
   auto fraction = good;
   fraction[6 - 1] = "3.7";
   broken.push_back(fraction);
+  auto repeated = good;  // more lines than the layout: later values would be shifted
+  repeated.insert(repeated.begin() + 520, good[519]);
+  broken.push_back(repeated);
   for (std::size_t i = 0; i < broken.size(); ++i) {
     SCOPED_TRACE(i);
     ProjectModel m = new_project();
@@ -318,6 +321,103 @@ TEST_F(ConditionsFile, BrokenFilesFailAndLeaveTheModelAsItWas) {
   Recorder rec;
   EXPECT_FALSE(load_project_files((dir_ / "missing").string(), m, rec));
   EXPECT_EQ(rec.messages.size(), 1u);
+  // A folder in the file's place is a file that cannot be read: the message, nothing taken.
+  std::filesystem::create_directory(dir_ / "folder.MSJ");
+  Recorder folder;
+  m.conditions.project_title = "kept";
+  EXPECT_FALSE(load_project_files((dir_ / "folder").string(), m, folder));
+  ASSERT_EQ(folder.messages.size(), 1u);
+  EXPECT_EQ(folder.messages[0].text, "条件ﾌｧｲﾙ(.MSJ)が読み込み出来ません。");
+  EXPECT_EQ(m.conditions.project_title, "kept");
+}
+
+// Each line of the layout is one line of the file with exactly its items. Otherwise a repeated
+// or missing line shifts every later value into the wrong field and the file still holds enough
+// items to fill the model: a repeated line 520 used to give the dynamic water level the force's
+// value and leave the real level unread.
+TEST_F(ConditionsFile, FilesOffTheirLineLayoutAreRefused) {
+  const std::vector<std::string> good = distinct_file();
+  auto repeated = [&](int no) {
+    auto l = good;
+    l.insert(l.begin() + no, l[no - 1]);
+    return l;
+  };
+  auto missing = [&](int no) {
+    auto l = good;
+    l.erase(l.begin() + (no - 1));
+    return l;
+  };
+  auto swapped = [&](int a, int b) {
+    auto l = good;
+    std::swap(l[a - 1], l[b - 1]);
+    return l;
+  };
+  auto joined = [&](int no) {  // line no + 1 moved onto the end of line no
+    auto l = good;
+    l[no - 1] += "," + l[no];
+    l.erase(l.begin() + no);
+    return l;
+  };
+  auto appended = [&](const std::string& line) {
+    auto l = good;
+    l.push_back(line);
+    return l;
+  };
+  struct Case {
+    const char* what;
+    std::vector<std::string> lines;
+  };
+  const Case cases[] = {
+      {"line 520 repeated", repeated(520)},
+      {"line 521 repeated", repeated(521)},
+      {"line 60 repeated (a body size)", repeated(60)},
+      {"line 57 missing", missing(57)},
+      {"line 300 missing", missing(300)},
+      {"lines 9 and 10 swapped", swapped(9, 10)},
+      {"lines 43 and 44 swapped", swapped(43, 44)},
+      {"lines 156 and 157 swapped", swapped(156, 157)},
+      {"lines 10 and 11 on one line", joined(10)},
+      {"an item more on line 9", [&] { auto l = good; l[8] += ",1"; return l; }()},
+      {"an item more on line 521", [&] { auto l = good; l[520] += ",1"; return l; }()},
+      {"a line more at the end", appended("0")},
+      {"a blank line then a value", [&] { auto l = appended(""); l.push_back("1"); return l; }()},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ProjectModel m = new_project();
+    m.conditions.dynamic_water_level = 2.5;
+    EXPECT_FALSE(read_conditions_file(write(c.lines), m.conditions, m.file_version));
+    EXPECT_EQ(m.conditions.dynamic_water_level, 2.5);
+  }
+  // Empty lines after the last item are no lines of the layout.
+  for (const char* tail : {"", "  ", "\t"}) {
+    ProjectModel m = new_project();
+    auto l = appended(tail);
+    l.push_back("");
+    ASSERT_TRUE(read_conditions_file(write(l), m.conditions, m.file_version)) << "[" << tail << "]";
+    EXPECT_EQ(m.conditions.dynamic_water_level, parse_real(good[520]).value());
+  }
+}
+
+// The items of versions 14 and 15 stand either at the end of the line before or on lines of
+// their own; both are taken.
+TEST_F(ConditionsFile, Version15ItemsOnLinesOfTheirOwnAreTaken) {
+  const std::vector<std::string> current = distinct_file();
+  std::vector<std::string> lines;
+  for (int no = 1; no <= 521; ++no) {
+    lines.push_back(no == 1 ? "*000015" : current[no - 1]);
+    if (no == 19 || no == 30 || no == 154) lines.push_back("9.5");
+    if (no >= 187 && no <= 486 && (no - 187) % 10 == 9) lines.push_back("3");
+  }
+  ASSERT_EQ(lines.size(), 521u + 3 + 30);
+  ProjectModel m = new_project();
+  ASSERT_TRUE(read_conditions_file(write(lines), m.conditions, m.file_version));
+  EXPECT_EQ(m.file_version, 15);
+  EXPECT_EQ(m.conditions.dynamic_water_level, parse_real(current[520]).value());
+  EXPECT_EQ(m.conditions.soil_layers[1][14].slurry_unit_weight, parse_real(current[485]).value());
+  // One of them missing shifts the rest: refused.
+  lines.erase(lines.begin() + 19);
+  EXPECT_FALSE(read_conditions_file(write(lines), m.conditions, m.file_version));
 }
 
 TEST_F(ConditionsFile, LoadReadsTheMsjOfTheBase) {

@@ -75,6 +75,9 @@ TEST(CustomOptions, ShortMalformedOrMissingFilesFail) {
   qvt::testing::TempDir dir;
   CustomOptions o;
   EXPECT_FALSE(read_custom_options(dir / "QVT_DAT.CST", o));
+  // A folder in the file's place is a file that cannot be read.
+  std::filesystem::create_directory(dir / "QVT_DAT.CST");
+  EXPECT_FALSE(read_custom_options(dir / "QVT_DAT.CST", o));
 }
 
 TEST(CustomOptions, WriteGivesFourteenCrLfLinesThatReadBack) {

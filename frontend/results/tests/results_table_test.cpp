@@ -217,11 +217,16 @@ TEST_F(ResultsTableTest, UnreadableFilesGiveTheMessageAnEmptyTableAndNoExport) {
     EXPECT_EQ(s.marks[0][0], "") << i;
     EXPECT_EQ(s.row_titles[0], "滑 動");
   }
-  // A missing file alike.
+  // A missing file alike, and a folder in the file's place.
   std::filesystem::remove(dir / "CAL_ANZ.DAT");
   sink.texts.clear();
   EXPECT_FALSE(load(2, 1).export_enabled);
   EXPECT_EQ(sink.texts.size(), 1u);
+  std::filesystem::create_directory(dir / "CAL_ANZ.DAT");
+  sink.texts.clear();
+  EXPECT_FALSE(load(2, 1).export_enabled);
+  ASSERT_EQ(sink.texts.size(), 1u);
+  EXPECT_EQ(sink.texts[0], "計算結果ﾌｧｲﾙ(CAL_ANZ.DAT)が読み込み出来ません。");
 }
 
 TEST(CheckSummary, ReadsLfLinesAndKeepsThePulloutLevels) {

@@ -1,0 +1,105 @@
+#pragma once
+// Damaged copies of a line file for the readers' mutation tests: truncations, repeated, missing
+// and swapped lines, flipped bytes, huge and non-finite numbers and counts beyond their stores.
+// The generator is seeded and uses only the engine's raw output (no library distribution), so
+// every run and every platform makes the same files and a failure names a case that reproduces.
+#include "common/textfile.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace qvt::testing {
+
+class FileMutator {
+ public:
+  explicit FileMutator(std::uint32_t seed) : rng_(seed) {}
+
+  // One damaged copy of `lines` (never empty input). `what` receives a short description.
+  std::vector<std::string> mutate(const std::vector<std::string>& lines, std::string& what) {
+    std::vector<std::string> l = lines;
+    const std::size_t n = l.size();
+    const std::size_t at = pick(n);
+    switch (pick(9)) {
+      case 0: {  // cut at a line, or inside one
+        l.resize(at);
+        if (pick(2) && at < n) l.push_back(lines[at].substr(0, pick(lines[at].size() + 1)));
+        what = "cut at line " + std::to_string(at + 1);
+        break;
+      }
+      case 1:
+        l.insert(l.begin() + static_cast<long>(at), l[at]);
+        what = "line " + std::to_string(at + 1) + " repeated";
+        break;
+      case 2:
+        l.erase(l.begin() + static_cast<long>(at));
+        what = "line " + std::to_string(at + 1) + " missing";
+        break;
+      case 3: {  // swapped with a neighbour (most often) or with any line
+        const std::size_t other = pick(2) ? (at + 1) % n : pick(n);
+        std::swap(l[at], l[other]);
+        what = "lines " + std::to_string(at + 1) + " and " + std::to_string(other + 1) + " swapped";
+        break;
+      }
+      case 4: {  // a flipped bit
+        if (l[at].empty()) l[at] = "0";
+        const std::size_t pos = pick(l[at].size());
+        l[at][pos] = static_cast<char>(l[at][pos] ^ (1u << pick(8)));
+        what = "byte " + std::to_string(pos) + " of line " + std::to_string(at + 1) + " flipped";
+        break;
+      }
+      case 5:
+      case 6:
+      case 7: {  // an item replaced by an extreme number or a count beyond its store
+        static const char* const kValues[] = {
+            "nan",  "-nan",  "inf",   "-inf",    "1e308",  "-1e308", "1e400",  "1e-320",
+            "1e9",  "-1e9",  "32767", "-32768",  "32768",  "99999",  "2147483648", "-1",
+            "-2",   "21",    "42",    "51",      "75",     "81",     "101",    "119",
+            "149",  "16",    "9",     "1e18",    "4.5",    "",       "-0",     "0x10"};
+        std::vector<std::size_t> starts = {0};
+        for (std::size_t i = 0; i < l[at].size(); ++i)
+          if (l[at][i] == ',') starts.push_back(i + 1);
+        const std::size_t item = pick(starts.size());
+        const std::size_t from = starts[item];
+        const std::size_t to = l[at].find(',', from);
+        const char* value = kValues[pick(std::size(kValues))];
+        l[at].replace(from, (to == std::string::npos ? l[at].size() : to) - from, value);
+        what = "item " + std::to_string(item + 1) + " of line " + std::to_string(at + 1) +
+               " set to \"" + value + "\"";
+        break;
+      }
+      default: {  // a line more, empty or not
+        l.insert(l.begin() + static_cast<long>(at), pick(2) ? std::string() : std::string("0"));
+        what = "line inserted before line " + std::to_string(at + 1);
+        break;
+      }
+    }
+    return l;
+  }
+
+  // Calls check(lines, what) for `count` damaged copies, taking the sources in turn; `what`
+  // numbers the case and says what was done to it.
+  template <class Check>
+  void run(const std::vector<std::vector<std::string>>& sources, int count, Check check) {
+    for (int i = 0; i < count; ++i) {
+      std::string what;
+      const std::vector<std::string> lines = mutate(sources[i % sources.size()], what);
+      check(lines, std::to_string(i) + ": " + what);
+    }
+  }
+
+ private:
+  std::size_t pick(std::size_t n) { return n == 0 ? 0 : static_cast<std::size_t>(rng_() % n); }
+  std::mt19937 rng_;
+};
+
+// The lines of a shipped sample project file (data/samples), or none when it cannot be read.
+inline std::vector<std::string> sample_file_lines(const char* name) {
+  return read_lines(std::filesystem::path(QVT_SOURCE_DIR) / "data" / "samples" / name)
+      .value_or(std::vector<std::string>{});
+}
+
+}  // namespace qvt::testing
