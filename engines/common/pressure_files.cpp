@@ -20,8 +20,9 @@ void append_split_layer(std::string& out, const SplitLayer& s) {
   put_f64(out, s.slurry_unit_weight);
 }
 
-SplitLayer decode_split_layer(std::string_view bytes) {
-  FieldReader r(bytes);
+namespace {
+
+SplitLayer read_split_layer(FieldReader& r) {
   SplitLayer s;
   s.top_level = r.f64();
   s.unit_weight_air = r.f64();
@@ -36,6 +37,20 @@ SplitLayer decode_split_layer(std::string_view bytes) {
   s.liquefied = r.i32();
   r.skip(4);
   s.slurry_unit_weight = r.f64();
+  return s;
+}
+
+}  // namespace
+
+SplitLayer decode_split_layer(std::string_view bytes) {
+  FieldReader r(bytes);
+  return read_split_layer(r);
+}
+
+std::optional<SplitLayer> decode_sound_split_layer(std::string_view bytes) {
+  FieldReader r(bytes);
+  SplitLayer s = read_split_layer(r);
+  if (!r.sound()) return std::nullopt;
   return s;
 }
 
@@ -204,7 +219,7 @@ std::optional<PressureWorkFile> decode_pressure_work_file(std::string_view bytes
       !count_ok(h.sea_boundary_count, LAYER_RECORDS) ||
       !count_ok(h.arayoko_land_count, LAYER_RECORDS) ||
       !count_ok(h.arayoko_sea_count, LAYER_RECORDS) ||
-      !count_ok(h.ground_vertex_count, GROUND_VERTICES))
+      !count_ok(h.ground_vertex_count, GROUND_VERTICES) || !r.sound())
     return std::nullopt;
   return f;
 }
@@ -221,7 +236,7 @@ std::optional<LoadTableFile> decode_load_table(std::string_view bytes) {
   LoadTableFile t;
   FieldReader r(bytes);
   load_table_fields(Get{r}, t);
-  if (!count_ok(t.item_count, LOAD_ITEMS)) return std::nullopt;
+  if (!count_ok(t.item_count, LOAD_ITEMS) || !r.sound()) return std::nullopt;
   return t;
 }
 
@@ -269,7 +284,7 @@ std::optional<std::vector<LayerPressureBlock>> decode_layer_pressure_file(std::s
       s.active_bottom = r.f64();
       s.water_top = r.f64();
       s.water_bottom = r.f64();
-      if (s.layer_index < 0 || s.layer_index >= LAYER_RECORDS) return std::nullopt;
+      if (s.layer_index < 0 || s.layer_index >= LAYER_RECORDS || !r.sound()) return std::nullopt;
       b.land.push_back(s);
     }
     pos = r.position();
@@ -283,7 +298,7 @@ std::optional<std::vector<LayerPressureBlock>> decode_layer_pressure_file(std::s
       s.bottom_level = q.f64();
       s.passive_top = q.f64();
       s.passive_bottom = q.f64();
-      if (s.layer_index < 0 || s.layer_index >= LAYER_RECORDS) return std::nullopt;
+      if (s.layer_index < 0 || s.layer_index >= LAYER_RECORDS || !q.sound()) return std::nullopt;
       b.sea.push_back(s);
     }
     pos = q.position();

@@ -211,8 +211,10 @@ std::string encode_pressure_work_file(const PressureWorkFile& f);
 std::string encode_load_table(const LoadTableFile& t);
 std::string encode_layer_pressure_block(const LayerPressureBlock& b);
 
-// --- Decoding: nullopt when the size is wrong or a count or index lies outside its table. ---
-SplitLayer decode_split_layer(std::string_view bytes88);
+// --- Decoding: nullopt when the size is wrong, a count or index lies outside its table, or a
+// real is not finite or beyond kHandOverMagnitudeLimit (binary_fields.h). ---
+SplitLayer decode_split_layer(std::string_view bytes88);  // as it stands, unchecked
+std::optional<SplitLayer> decode_sound_split_layer(std::string_view bytes88);
 std::optional<PressureWorkFile> decode_pressure_work_file(std::string_view bytes);
 std::optional<LoadTableFile> decode_load_table(std::string_view bytes);
 // The blocks of DAT_ANS.DAT, as many as the file holds (the file does not say which cases they
