@@ -2,6 +2,8 @@
 
 #include "engines/common/binary_fields.h"
 
+#include <functional>
+
 namespace qvt::engine {
 
 void append_split_layer(std::string& out, const SplitLayer& s) {
@@ -189,6 +191,14 @@ void load_table_fields(IO io, T& t) {
   io.i(t.item_count);
 }
 
+// Hands every real to a function, in file order.
+struct Visit {
+  const std::function<void(double)>* fn;
+  void f(const double& v) { (*fn)(v); }
+  void i(const std::int32_t&) {}
+  void pad(std::size_t) {}
+};
+
 bool index_ok(std::int32_t i) { return i >= -1 && i < LAYER_RECORDS; }
 bool count_ok(std::int32_t n, int limit) { return n >= 0 && n <= limit; }
 
@@ -222,6 +232,14 @@ std::optional<PressureWorkFile> decode_pressure_work_file(std::string_view bytes
       !count_ok(h.ground_vertex_count, GROUND_VERTICES) || !r.sound())
     return std::nullopt;
   return f;
+}
+
+void for_each_real(const PressureWorkFile& f, const std::function<void(double)>& fn) {
+  work_file_fields(Visit{&fn}, f);
+}
+
+void for_each_real(const LoadTableFile& t, const std::function<void(double)>& fn) {
+  load_table_fields(Visit{&fn}, t);
 }
 
 std::string encode_load_table(const LoadTableFile& t) {

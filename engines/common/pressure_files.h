@@ -10,6 +10,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -220,6 +221,10 @@ std::optional<LoadTableFile> decode_load_table(std::string_view bytes);
 // The blocks of DAT_ANS.DAT, as many as the file holds (the file does not say which cases they
 // are). Nullopt for a count outside 0..24, a cut segment or bytes left over.
 std::optional<std::vector<LayerPressureBlock>> decode_layer_pressure_file(std::string_view bytes);
+
+// Every real of a file, in file order (what the decoders check).
+void for_each_real(const PressureWorkFile& f, const std::function<void(double)>& fn);
+void for_each_real(const LoadTableFile& t, const std::function<void(double)>& fn);
 
 // The file names of a case (0 normal, 1 seismic).
 std::string pressure_work_file_name(int case_index);  // DAT_PRN1.DAT / DAT_PRN2.DAT
