@@ -26,11 +26,8 @@ using engine::testing::run_engine;
 using engine::testing::work_file;
 using engine::testing::write_sample_input;
 
-constexpr const char* kChain[] = {"SAVELIN", "PELUDRA", "ZENOBAR", "OSKAVEL",
-                                  "VASKUDE", "TOLMIRE", "MERITAN", "JORPELA"};
-
 void run_chain(const fs::path& dir) {
-  for (const char* program : kChain)
+  for (const char* program : engine::testing::kEngineChain)
     ASSERT_EQ(run_engine(dir, program), 0) << program << "\n" << work_file(dir, "stderr.txt");
 }
 
@@ -60,7 +57,7 @@ TEST(DamagedInputs, AFolderInPlaceOfTheConditionsFile) {
   write_sample_input(dir.path(), "sample_block_quay");
   fs::remove(dir / "QVTAJKN.CAL");
   fs::create_directory(dir / "QVTAJKN.CAL");
-  for (const char* program : kChain) {
+  for (const char* program : engine::testing::kEngineChain) {
     fs::remove(dir / "stderr.txt");
     EXPECT_EQ(run_engine(dir.path(), program), 1) << program;
     const std::string err = work_file(dir.path(), "stderr.txt");
@@ -85,9 +82,11 @@ struct ChainFolder {
     for (const auto& e : fs::directory_iterator(dir.path()))
       if (!good.count(e.path().filename().string())) extra.push_back(e.path());
     for (const fs::path& p : extra) fs::remove(p);
-    for (const auto& [name, bytes] : good)
-      if (work_file(dir.path(), name.c_str()) != bytes)
+    for (const auto& [name, bytes] : good) {
+      if (work_file(dir.path(), name.c_str()) != bytes) {
         ASSERT_TRUE(write_file_bytes(dir / name, bytes));
+      }
+    }
   }
   // Runs program after replacing file by bytes; the exit code.
   int run_with(const char* program, const std::string& file, const std::string& bytes) {
