@@ -1,5 +1,9 @@
 #include "engines/common/engine_entry.h"
 
+#include "common/cp932.h"
+
+#include <exception>
+
 namespace qvt::engine {
 namespace {
 
@@ -9,6 +13,12 @@ std::optional<LocalTime>& start_time() {
 }
 
 }  // namespace
+
+EngineStop unreadable_input_stop(std::string_view detail) {
+  return fatal_error(
+      utf8_to_cp932_lossy("(ERROR)-入力ファイルが読み込めません.\n") +
+      utf8_to_cp932_lossy(detail));
+}
 
 EngineStop fatal_error(std::string_view cp932_text) {
   return EngineStop{{EngineMessage{MessageKind::Error, std::string(kErrorTitle),
@@ -23,6 +33,11 @@ int start_engine(const std::function<Status()>& main_routine) {
     if (!status.ok()) stop = status.stop();
   } catch (const EngineStop& thrown) {
     stop = thrown;
+  } catch (const std::exception& e) {
+    // A file that cannot be read as a file (a folder of that name, no permission, an I/O
+    // error) or memory running out: the readers check what they can, and whatever the
+    // standard library still throws ends the engine with a message instead of an abort.
+    stop = unreadable_input_stop(e.what());
   }
   // Every file the routine wrote stays as far as it got; streams still open are flushed by the
   // normal end of the process.

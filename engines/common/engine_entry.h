@@ -43,8 +43,12 @@ class [[nodiscard]] Status {
   std::optional<EngineStop> stop_;
 };
 
+// The stop of a standard exception that escaped the main routine: "(ERROR)-入力ファイルが読み込め
+// ません." and the exception's own words (UTF-8) on the next line.
+EngineStop unreadable_input_stop(std::string_view utf8_detail);
+
 // Runs the main routine and returns the exit code: 0 after it returns success, 1 after the
-// messages of its stop (returned or thrown) have been shown. Arguments of the program play no
+// messages of its stop (returned or thrown, or of a standard exception) have been shown. Arguments of the program play no
 // part. The start time is taken first, for the engine's stamps.
 int start_engine(const std::function<Status()>& main_routine);
 

@@ -66,10 +66,8 @@ void close_or_stop(FigureFile& file) {
 int page_int(double v) {
   if (std::isnan(v)) return 0;
   const double t = std::trunc(v);
-  if (t >= static_cast<double>(std::numeric_limits<int>::max()))
-    return std::numeric_limits<int>::max();
-  if (t <= static_cast<double>(std::numeric_limits<int>::min()))
-    return std::numeric_limits<int>::min();
+  if (t >= kPageCoordinateLimit) return kPageCoordinateLimit;
+  if (t <= -kPageCoordinateLimit) return -kPageCoordinateLimit;
   return static_cast<int>(t);
 }
 

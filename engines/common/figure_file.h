@@ -86,9 +86,14 @@ class FigureFile {
 void open_or_stop(FigureFile& file, const std::filesystem::path& path);
 void close_or_stop(FigureFile& file);
 
+// The largest page coordinate page_int gives, either way. A page is a few thousand units wide,
+// so this is far off any page, and a figure may still add its offsets (character sizes, marks)
+// to a coordinate held here without leaving the range of int.
+inline constexpr int kPageCoordinateLimit = 100'000'000;
+
 // A page coordinate from a computed position: truncated toward zero (not rounded down), as the
-// figures have always been placed. A value beyond the 32-bit range, or not a number, is held
-// at the nearest end of the range (0 for not a number) instead of being undefined.
+// figures have always been placed. A value beyond +-kPageCoordinateLimit is held at that limit,
+// and not a number gives 0, so a damaged position never overflows.
 int page_int(double v);
 
 }  // namespace qvt::engine

@@ -1,6 +1,7 @@
 #include "engines/common/force_listing.h"
 
 #include "common/cp932.h"
+#include "engines/common/print_data.h"
 
 #include <cstdio>
 #include <initializer_list>
@@ -19,12 +20,10 @@ std::string padded_label(const char* utf8) {
 
 std::string values_text(const std::array<double, 30>& f, std::initializer_list<int> slots) {
   std::string out;
-  char buf[64];
   bool first = true;
   for (int s : slots) {
-    std::snprintf(buf, sizeof buf, "%10.3f", f[s]);
     if (!first) out += ' ';
-    out += buf;
+    out += format_text("%10.3f", f[s]);
     first = false;
   }
   return out;

@@ -2,6 +2,8 @@
 
 #include "engines/common/binary_fields.h"
 
+#include <functional>
+
 namespace qvt::engine {
 
 void append_split_layer(std::string& out, const SplitLayer& s) {
@@ -20,8 +22,9 @@ void append_split_layer(std::string& out, const SplitLayer& s) {
   put_f64(out, s.slurry_unit_weight);
 }
 
-SplitLayer decode_split_layer(std::string_view bytes) {
-  FieldReader r(bytes);
+namespace {
+
+SplitLayer read_split_layer(FieldReader& r) {
   SplitLayer s;
   s.top_level = r.f64();
   s.unit_weight_air = r.f64();
@@ -36,6 +39,20 @@ SplitLayer decode_split_layer(std::string_view bytes) {
   s.liquefied = r.i32();
   r.skip(4);
   s.slurry_unit_weight = r.f64();
+  return s;
+}
+
+}  // namespace
+
+SplitLayer decode_split_layer(std::string_view bytes) {
+  FieldReader r(bytes);
+  return read_split_layer(r);
+}
+
+std::optional<SplitLayer> decode_sound_split_layer(std::string_view bytes) {
+  FieldReader r(bytes);
+  SplitLayer s = read_split_layer(r);
+  if (!r.sound()) return std::nullopt;
   return s;
 }
 
@@ -174,6 +191,14 @@ void load_table_fields(IO io, T& t) {
   io.i(t.item_count);
 }
 
+// Hands every real to a function, in file order.
+struct Visit {
+  const std::function<void(double)>* fn;
+  void f(const double& v) { (*fn)(v); }
+  void i(const std::int32_t&) {}
+  void pad(std::size_t) {}
+};
+
 bool index_ok(std::int32_t i) { return i >= -1 && i < LAYER_RECORDS; }
 bool count_ok(std::int32_t n, int limit) { return n >= 0 && n <= limit; }
 
@@ -204,9 +229,17 @@ std::optional<PressureWorkFile> decode_pressure_work_file(std::string_view bytes
       !count_ok(h.sea_boundary_count, LAYER_RECORDS) ||
       !count_ok(h.arayoko_land_count, LAYER_RECORDS) ||
       !count_ok(h.arayoko_sea_count, LAYER_RECORDS) ||
-      !count_ok(h.ground_vertex_count, GROUND_VERTICES))
+      !count_ok(h.ground_vertex_count, GROUND_VERTICES) || !r.sound())
     return std::nullopt;
   return f;
+}
+
+void for_each_real(const PressureWorkFile& f, const std::function<void(double)>& fn) {
+  work_file_fields(Visit{&fn}, f);
+}
+
+void for_each_real(const LoadTableFile& t, const std::function<void(double)>& fn) {
+  load_table_fields(Visit{&fn}, t);
 }
 
 std::string encode_load_table(const LoadTableFile& t) {
@@ -221,7 +254,7 @@ std::optional<LoadTableFile> decode_load_table(std::string_view bytes) {
   LoadTableFile t;
   FieldReader r(bytes);
   load_table_fields(Get{r}, t);
-  if (!count_ok(t.item_count, LOAD_ITEMS)) return std::nullopt;
+  if (!count_ok(t.item_count, LOAD_ITEMS) || !r.sound()) return std::nullopt;
   return t;
 }
 
@@ -269,7 +302,7 @@ std::optional<std::vector<LayerPressureBlock>> decode_layer_pressure_file(std::s
       s.active_bottom = r.f64();
       s.water_top = r.f64();
       s.water_bottom = r.f64();
-      if (s.layer_index < 0 || s.layer_index >= LAYER_RECORDS) return std::nullopt;
+      if (s.layer_index < 0 || s.layer_index >= LAYER_RECORDS || !r.sound()) return std::nullopt;
       b.land.push_back(s);
     }
     pos = r.position();
@@ -283,7 +316,7 @@ std::optional<std::vector<LayerPressureBlock>> decode_layer_pressure_file(std::s
       s.bottom_level = q.f64();
       s.passive_top = q.f64();
       s.passive_bottom = q.f64();
-      if (s.layer_index < 0 || s.layer_index >= LAYER_RECORDS) return std::nullopt;
+      if (s.layer_index < 0 || s.layer_index >= LAYER_RECORDS || !q.sound()) return std::nullopt;
       b.sea.push_back(s);
     }
     pos = q.position();

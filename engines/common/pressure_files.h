@@ -10,6 +10,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -211,13 +212,19 @@ std::string encode_pressure_work_file(const PressureWorkFile& f);
 std::string encode_load_table(const LoadTableFile& t);
 std::string encode_layer_pressure_block(const LayerPressureBlock& b);
 
-// --- Decoding: nullopt when the size is wrong or a count or index lies outside its table. ---
-SplitLayer decode_split_layer(std::string_view bytes88);
+// --- Decoding: nullopt when the size is wrong, a count or index lies outside its table, or a
+// real is not finite or beyond kHandOverMagnitudeLimit (binary_fields.h). ---
+SplitLayer decode_split_layer(std::string_view bytes88);  // as it stands, unchecked
+std::optional<SplitLayer> decode_sound_split_layer(std::string_view bytes88);
 std::optional<PressureWorkFile> decode_pressure_work_file(std::string_view bytes);
 std::optional<LoadTableFile> decode_load_table(std::string_view bytes);
 // The blocks of DAT_ANS.DAT, as many as the file holds (the file does not say which cases they
 // are). Nullopt for a count outside 0..24, a cut segment or bytes left over.
 std::optional<std::vector<LayerPressureBlock>> decode_layer_pressure_file(std::string_view bytes);
+
+// Every real of a file, in file order (what the decoders check).
+void for_each_real(const PressureWorkFile& f, const std::function<void(double)>& fn);
+void for_each_real(const LoadTableFile& t, const std::function<void(double)>& fn);
 
 // The file names of a case (0 normal, 1 seismic).
 std::string pressure_work_file_name(int case_index);  // DAT_PRN1.DAT / DAT_PRN2.DAT

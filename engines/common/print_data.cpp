@@ -1,7 +1,9 @@
 #include "engines/common/print_data.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdarg>
+#include <cstring>
 #include <string>
 
 #include "common/clock.h"
@@ -12,8 +14,65 @@
 namespace qvt::engine {
 namespace {
 
+// Reals formatted so far that were not finite numbers, in the whole process.
+long& non_finite_count() {
+  static long count = 0;
+  return count;
+}
+
+// True when no real argument of the printf format is a NaN or an infinity. Walks the
+// conversions as printf does (flags, width and precision with "*", length) and takes each
+// argument off a copy of the list.
+bool format_reals_finite(const char* format, std::va_list args) {
+  std::va_list ap;
+  va_copy(ap, args);
+  bool finite = true;
+  for (const char* p = format; *p != '\0'; ++p) {
+    if (*p != '%') continue;
+    if (*++p == '%') continue;
+    while (*p != '\0' && std::strchr("-+ #0'", *p) != nullptr) ++p;
+    if (*p == '*') {
+      (void)va_arg(ap, int);
+      ++p;
+    }
+    while (*p >= '0' && *p <= '9') ++p;
+    if (*p == '.') {
+      ++p;
+      if (*p == '*') {
+        (void)va_arg(ap, int);
+        ++p;
+      }
+      while (*p >= '0' && *p <= '9') ++p;
+    }
+    bool wide = false, long_double = false;
+    while (*p != '\0' && std::strchr("hlqjztL", *p) != nullptr) {
+      if (*p == 'L') long_double = true;
+      else if (*p != 'h') wide = true;
+      ++p;
+    }
+    switch (*p) {
+      case 'f': case 'F': case 'e': case 'E': case 'g': case 'G': case 'a': case 'A':
+        if (long_double) finite = std::isfinite(va_arg(ap, long double)) && finite;
+        else finite = std::isfinite(va_arg(ap, double)) && finite;
+        break;
+      case 'd': case 'i': case 'o': case 'u': case 'x': case 'X': case 'c':
+        if (wide) (void)va_arg(ap, long long);
+        else (void)va_arg(ap, int);
+        break;
+      case 's': case 'p': case 'n':
+        (void)va_arg(ap, void*);
+        break;
+      default:  // the end of the format, or a conversion the engines never use
+        va_end(ap);
+        return finite;
+    }
+  }
+  va_end(ap);
+  return finite;
+}
 
 std::string format_v(const char* format, std::va_list args) {
+  if (!format_reals_finite(format, args)) ++non_finite_count();
   std::va_list copy;
   va_copy(copy, args);
   const int n = std::vsnprintf(nullptr, 0, format, copy);
@@ -25,14 +84,6 @@ std::string format_v(const char* format, std::va_list args) {
   return s;
 }
 
-std::string sformat(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
-std::string sformat(const char* fmt, ...) {
-  std::va_list args;
-  va_start(args, fmt);
-  std::string s = format_v(fmt, args);
-  va_end(args);
-  return s;
-}
 
 // A title is written whole, but never beyond its first line.
 std::string_view first_line(std::string_view text) {
@@ -74,7 +125,7 @@ std::string case_title_text(std::string_view title, int load_case) {
 
 std::string stamp_line_text(const PrintStamp& stamp, std::string_view project_title,
                             StampForm form) {
-  std::string s = sformat("%4d%4d%4d%4d%4d%4d", stamp.date[0], stamp.date[1], stamp.date[2],
+  std::string s = format_text("%4d%4d%4d%4d%4d%4d", stamp.date[0], stamp.date[1], stamp.date[2],
                          stamp.time[0], stamp.time[1], stamp.time[2]);
   const std::string_view title = first_line(project_title);
   if (form == StampForm::title_after_blanks) {
@@ -97,6 +148,8 @@ bool PrintFile::open(const std::filesystem::path& path, const PrintErrorBox& err
   }
   name_ = path.string();
   write_failed_ = false;
+  non_finite_ = false;
+  non_finite_seen_ = non_finite_count();
   file_ = std::fopen(name_.c_str(), "wb");
   if (file_) return true;
   if (error_box)
@@ -105,10 +158,15 @@ bool PrintFile::open(const std::filesystem::path& path, const PrintErrorBox& err
 }
 
 bool PrintFile::close(const PrintErrorBox& error_box) {
-  if (!file_) return !write_failed_;
+  if (!file_) return !write_failed_ && !non_finite_;
   bool ok = !write_failed_ && std::fflush(file_) == 0 && !std::ferror(file_);
   ok = std::fclose(file_) == 0 && ok;
   file_ = nullptr;
+  if (non_finite_) {
+    if (error_box)
+      error_box(kErrorTitle, print_file_message(name_, kNonFiniteTail));
+    return false;
+  }
   if (!ok && error_box)
     error_box(kErrorTitle, print_file_message(name_, "に書き込めません."));
   return ok;
@@ -116,6 +174,10 @@ bool PrintFile::close(const PrintErrorBox& error_box) {
 
 void PrintFile::write(std::string_view text) {
   if (!file_) return;
+  // Text formatted from a NaN or an infinity since the file was opened: nothing more is
+  // written, so "nan" and "inf" never reach a report, and closing the file fails.
+  if (non_finite_count() != non_finite_seen_) non_finite_ = true;
+  if (non_finite_) return;
   std::string out;
   out.reserve(text.size() + 8);
   for (char c : text) {
@@ -171,13 +233,13 @@ void PrintFile::block_record(std::string_view template_name, std::string_view fi
 }
 
 void PrintFile::field_record(int field, std::string_view text) {
-  std::string s = sformat("%02d  ", field);
+  std::string s = format_text("%02d  ", field);
   s += text;
   line(s);
 }
 
 void PrintFile::keep_record(int count, int min_width) {
-  line(sformat("$R  %*d", min_width, count));
+  line(format_text("$R  %*d", min_width, count));
 }
 
 void PrintFile::repeat_header(std::string_view template_name) {
@@ -230,7 +292,7 @@ std::string TableTemplate::cells(std::initializer_list<std::string_view> cells) 
 
 void TableTemplate::write_to(PrintFile& file) const {
   file.line(name_);
-  file.line(sformat("%d,%d,0,1", row_count(), static_cast<int>(widths_.size())));
+  file.line(format_text("%d,%d,0,1", row_count(), static_cast<int>(widths_.size())));
   std::string widths;
   for (std::size_t i = 0; i < widths_.size(); ++i) {
     if (i) widths += ',';
@@ -243,6 +305,22 @@ void TableTemplate::write_to(PrintFile& file) const {
     for (const std::string& border : row.borders) file.line(border);
   }
 }
+
+std::string format_text(const char* format, ...) {
+  std::va_list args;
+  va_start(args, format);
+  std::string s = format_v(format, args);
+  va_end(args);
+  return s;
+}
+
+std::string format_text_v(const char* format, std::va_list args) {
+  return format_v(format, args);
+}
+
+NonFiniteWatch::NonFiniteWatch() : seen_(non_finite_count()) {}
+
+bool NonFiniteWatch::clean() const { return non_finite_count() == seen_; }
 
 std::string format_cp932_v(const char* utf8_format, std::va_list args) {
   const std::string format = utf8_to_cp932_lossy(utf8_format);

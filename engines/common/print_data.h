@@ -57,8 +57,9 @@ class PrintFile {
   // Creates the file. When it cannot be created, shows "印字用ファイル(name)がオープンできません."
   // through error_box and returns false; the engine then ends with exit code 1.
   [[nodiscard]] bool open(const std::filesystem::path& path, const PrintErrorBox& error_box);
-  // Closes the file. When anything could not be written, shows a message naming the file and
-  // returns false; the engine then ends with exit code 1.
+  // Closes the file. When anything could not be written, or a text meant for it was formatted
+  // from a NaN or an infinity (format_text below), shows a message naming the file and returns
+  // false; the engine then ends with exit code 1.
   [[nodiscard]] bool close(const PrintErrorBox& error_box);
   bool is_open() const { return file_ != nullptr; }
 
@@ -97,7 +98,13 @@ class PrintFile {
   std::FILE* file_ = nullptr;
   std::string name_;
   bool write_failed_ = false;
+  bool non_finite_ = false;
+  long non_finite_seen_ = 0;
 };
+
+// The tail of the message of a print file that was to receive a NaN or an infinity.
+inline constexpr const char* kNonFiniteTail =
+    "に数値でない値 (非数または無限大) を書き込もうとしました.";
 
 // The box of a print or figure file that cannot be created or written (title and text UTF-8),
 // shown through the engine's message layer.
@@ -138,6 +145,24 @@ class TableTemplate {
   std::string name_;
   std::vector<int> widths_;
   std::vector<Row> rows_;
+};
+
+// printf into a string. Every text of the engines' reports and hand-over files is formatted
+// through this (or PrintFile::printf, format_cp932), which notes each real argument that is not
+// a finite number: a print file that is written after such a note refuses the rest of its text
+// and fails when closed, and a writer of its own checks a NonFiniteWatch.
+std::string format_text(const char* format, ...) __attribute__((format(printf, 1, 2)));
+std::string format_text_v(const char* format, std::va_list args)
+    __attribute__((format(printf, 1, 0)));
+
+// Whether a NaN or an infinity was formatted since this object was made.
+class NonFiniteWatch {
+ public:
+  NonFiniteWatch();
+  bool clean() const;
+
+ private:
+  long seen_;
 };
 
 // A text through a fixed UTF-8 format literal with Japanese captions: the format is converted

@@ -32,13 +32,16 @@ std::optional<ResultChainBase> decode_result_chain_base(std::string_view bytes) 
   for (ChainForceSummary& f : base.force_summary)
     for (double& v : f.slot) v = r.f64();
   for (double& v : base.body_totals) v = r.f64();
+  if (!r.sound()) return std::nullopt;
   return base;
 }
 
 std::optional<ResultChainWithLayers> decode_result_chain_layers(std::string_view bytes) {
   if (bytes.size() < RESULT_CHAIN_LAYERS_SIZE) return std::nullopt;
   ResultChainWithLayers out;
-  out.base = *decode_result_chain_base(bytes);
+  const auto base = decode_result_chain_base(bytes);
+  if (!base) return std::nullopt;
+  out.base = *base;
   FieldReader r(bytes, CHAIN_COUNTS_OFFSET);
   out.layers.land_boundary_count = r.i32();
   out.layers.sea_boundary_count = r.i32();
@@ -46,12 +49,15 @@ std::optional<ResultChainWithLayers> decode_result_chain_layers(std::string_view
       out.layers.sea_boundary_count < 0 || out.layers.sea_boundary_count > LAYER_RECORDS)
     return std::nullopt;
   for (int k = 0; k < LAYER_RECORDS; ++k) {
-    out.layers.land[k] = decode_split_layer(
+    const auto land = decode_sound_split_layer(
         bytes.substr(CHAIN_LAND_OFFSET + SPLIT_LAYER_BYTES * static_cast<std::size_t>(k),
                      SPLIT_LAYER_BYTES));
-    out.layers.sea[k] = decode_split_layer(
+    const auto sea = decode_sound_split_layer(
         bytes.substr(CHAIN_SEA_OFFSET + SPLIT_LAYER_BYTES * static_cast<std::size_t>(k),
                      SPLIT_LAYER_BYTES));
+    if (!land || !sea) return std::nullopt;
+    out.layers.land[k] = *land;
+    out.layers.sea[k] = *sea;
   }
   return out;
 }
@@ -79,6 +85,7 @@ std::optional<ExternalResults> decode_external_results(std::string_view bytes) {
     for (double& v : c) v = in.f64();
   for (double& v : r.allowable_bearing) v = in.f64();
   for (double& v : r.effective_width) v = in.f64();
+  if (!in.sound()) return std::nullopt;
   return r;
 }
 

@@ -74,12 +74,23 @@ std::string encode_result_chain_base(const ResultChainBase& base);
 std::string encode_result_chain_layers(const ResultChainBase& base,
                                        const ResultChainLayers& layers);  // 5,040 bytes
 
-// The base from the first 632 bytes; nullopt when the file is shorter. Bytes after the base
+// The base from the first 632 bytes; nullopt when the file is shorter or a real is not sound
+// (sound_hand_over_real, binary_fields.h). Bytes after the base
 // are not looked at.
 std::optional<ResultChainBase> decode_result_chain_base(std::string_view bytes);
 
-// The base and the layer tables from the first 5,040 bytes; nullopt when the file is shorter or
-// a boundary count lies outside 0..25.
+// The base and the layer tables from the first 5,040 bytes; nullopt when the file is shorter, a
+// real is not sound or a boundary count lies outside 0..25.
+// The smallest body width the engines divide by: every length of the files is given to the
+// millimetre, so a narrower body is not one that was designed. A width read back below it stops
+// the engine rather than turning the eccentricity and the reactions into "inf".
+inline constexpr double kMinimumBodyWidth = 0.001;
+inline bool body_width_sound(const ResultChainBase& base) {
+  return base.body_totals[0] >= kMinimumBodyWidth;
+}
+inline constexpr const char* kBodyWidthTooSmallMessage =
+    "計算結果ファイル (CAL_ANS.DAT) の改良体の幅が 0.001 m に満たないため、計算できません。";
+
 struct ResultChainWithLayers {
   ResultChainBase base;
   ResultChainLayers layers;
@@ -105,7 +116,7 @@ struct ExternalResults {
 std::string encode_result_chain_external(std::string_view layers_file,
                                          const ExternalResults& results);
 
-// The tail of a file of at least 5,136 bytes; nullopt when it is shorter.
+// The tail of a file of at least 5,136 bytes; nullopt when it is shorter or a real is not sound.
 std::optional<ExternalResults> decode_external_results(std::string_view bytes);
 
 }  // namespace qvt::engine

@@ -12,11 +12,6 @@
 namespace qvt::engine {
 namespace {
 
-int clamp_int(std::int64_t v) {
-  return static_cast<int>(std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(),
-                                                   std::numeric_limits<int>::max()));
-}
-
 struct Point {
   double x, y;
 };
@@ -126,12 +121,14 @@ void short_wall_boundary(FigureFile& file, const ConditionData& data,
 
 }  // namespace
 
+// The origin lies on the page and page_int holds the distance within kPageCoordinateLimit, so
+// the difference, and the offsets the figures add to it, stay well inside int.
 int section_page_x(const SectionFigureState& st, double y) {
-  return clamp_int(static_cast<std::int64_t>(st.origin_x) - page_int((y - st.min_y) * st.scale));
+  return st.origin_x - page_int((y - st.min_y) * st.scale);
 }
 
 int section_page_y(const SectionFigureState& st, double x) {
-  return clamp_int(static_cast<std::int64_t>(st.origin_y) - page_int((x - st.min_x) * st.scale));
+  return st.origin_y - page_int((x - st.min_x) * st.scale);
 }
 
 void write_section_figure_head(FigureFile& file, std::string_view name,

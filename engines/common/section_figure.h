@@ -37,14 +37,15 @@ void section_block_extents(const ConditionData& data, SectionFigureState& st);
 EngineStop empty_section_stop();
 
 // page x = origin_x - trunc((y - min_y) * scale), page y = origin_y - trunc((x - min_x) * scale):
-// truncation toward zero, the subtraction in integers (held in the 32-bit range).
+// truncation toward zero through page_int, so the distance is held within kPageCoordinateLimit
+// and the subtraction cannot overflow.
 int section_page_x(const SectionFigureState& st, double y);
 int section_page_y(const SectionFigureState& st, double x);
 
 // A page coordinate or length held within +-100 000 000 units: far off any page, yet a few of
 // them added or subtracted stay inside the 32-bit range, so figures of absurd input are still
 // written without an overflow.
-inline constexpr int kFarPage = 100000000;
+inline constexpr int kFarPage = kPageCoordinateLimit;
 inline int far_clamped(int v) { return v < -kFarPage ? -kFarPage : v > kFarPage ? kFarPage : v; }
 
 // The fixed head of a section figure: its own name, the size line "46  65", the frame from

@@ -20,33 +20,12 @@ namespace {
 
 std::string cp(const char* utf8) { return utf8_to_cp932_lossy(utf8); }
 
-bool chain_finite(const ResultChainWithLayers& chain, const engine::ExternalResults& ext) {
-  for (double v : chain.base.weight_totals)
-    if (!std::isfinite(v)) return false;
-  for (const auto& f : chain.base.force_summary)
-    for (double v : f.slot)
-      if (!std::isfinite(v)) return false;
-  for (double v : chain.base.body_totals)
-    if (!std::isfinite(v)) return false;
-  for (const auto* table : {&chain.layers.land, &chain.layers.sea})
-    for (const engine::SplitLayer& s : *table)
-      for (double v : {s.top_level, s.unit_weight_air, s.unit_weight_submerged, s.cohesion,
-                       s.cohesion_gradient})
-        if (!std::isfinite(v)) return false;
-  for (const auto* values : {&ext.sliding_fs, &ext.overturning_fs, &ext.reaction[0],
-                             &ext.reaction[1], &ext.allowable_bearing, &ext.effective_width})
-    for (double v : *values)
-      if (!std::isfinite(v)) return false;
-  return true;
-}
-
 std::string csv_value_line(const char* label_utf8, const std::array<double, 30>& f,
                            std::initializer_list<int> slots) {
   std::string line = "\"" + cp(label_utf8) + "\"";
-  char buf[64];
   for (int s : slots) {
-    std::snprintf(buf, sizeof buf, ",%1.3lf", f[static_cast<std::size_t>(s)] == 0 ? 0.0 : f[static_cast<std::size_t>(s)]);
-    line += buf;
+    const double v = f[static_cast<std::size_t>(s)];
+    line += engine::format_text(",%1.3lf", v == 0 ? 0.0 : v);
   }
   return line;
 }
@@ -145,9 +124,11 @@ engine::Status read_external_results(InternalState& state) {
   const auto ext = engine::decode_external_results(*bytes);
   // The sea-side table gives the level of the bearing ground (its last record) to the
   // hand-over file: without one record it holds nothing to check against.
-  if (!chain || !ext || chain->layers.sea_boundary_count < 1 || !chain_finite(*chain, *ext))
+  if (!chain || !ext || chain->layers.sea_boundary_count < 1)
     return engine::fatal_error(cp("計算結果ファイル (CAL_ANS.DAT) が壊れています。\n"
                                   "外的安定の計算からやり直してください。"));
+  if (!engine::body_width_sound(chain->base))
+    return engine::fatal_error(cp(engine::kBodyWidthTooSmallMessage));
   state.chain_bytes = bytes->substr(0, engine::RESULT_CHAIN_EXTERNAL_SIZE);
   state.chain = *chain;
   state.external = *ext;

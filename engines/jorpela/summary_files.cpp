@@ -45,12 +45,10 @@ std::string sign_text(SignKind kind, bool failed) {
 
 std::string number(const char* format, double v) {
   if (v == 0) v = 0.0;
-  char buf[256];
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"
-  std::snprintf(buf, sizeof buf, format, v);
+  return engine::format_text(format, v);
 #pragma GCC diagnostic pop
-  return buf;
 }
 
 }  // namespace
@@ -156,13 +154,9 @@ std::vector<std::string> eccentric_load_lines(const ConditionData& cd, const Int
   // The reader takes the rest of the line as the title, commas included.
   lines.push_back(buf + std::string(cd.project_title.view()));
   auto pair = [&](const std::array<double, 2>& p) {
-    std::snprintf(buf, sizeof buf, "%lf,%lf", p[0], p[1]);
-    lines.push_back(buf);
+    lines.push_back(engine::format_text("%lf,%lf", p[0], p[1]));
   };
-  auto one = [&](double x) {
-    std::snprintf(buf, sizeof buf, "%lf", x);
-    lines.push_back(buf);
-  };
+  auto one = [&](double x) { lines.push_back(engine::format_text("%lf", x)); };
   pair(v.vertical);
   pair(v.horizontal);
   pair(v.resisting);
@@ -189,7 +183,14 @@ engine::Status write_eccentric_load_file(const ConditionData& cd, const Internal
                               "検討に渡す合力が求められません。\n偏心傾斜荷重の検討はできません。"));
     return engine::Status::success();
   }
+  const engine::NonFiniteWatch watch;
   const auto lines = eccentric_load_lines(cd, st, *v);
+  if (!watch.clean()) {
+    // The dialogs would read "nan" or "inf" as a load; no hand-over is better than that.
+    std::filesystem::remove(kEccentricLoadFileName, ec);
+    return engine::fatal_error(cp("計算結果ファイル (CAL_HEN.DAT) に数値でない値 (非数または無限大) "
+                                  "を書き込もうとしました。"));
+  }
   if (!replace_file_bytes(kEccentricLoadFileName, join_crlf(lines)))
     return engine::fatal_error(cp("計算結果ファイル (CAL_HEN.DAT) に書き込めません。"));
   return engine::Status::success();

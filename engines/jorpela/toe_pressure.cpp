@@ -26,7 +26,6 @@ ToeOverburden toe_overburden(const ConditionData& cd, const ResultChainWithLayer
   const auto& sea = chain.layers.sea;
   const double seabed = rnd(cd.soil_layers[engine::SIDE_PASSIVE][0].top_level);
   int n = 0;
-  char buf[64];
   for (int i = 0; i + 1 < chain.layers.sea_boundary_count; ++i) {
     const engine::SplitLayer& s = sea[static_cast<std::size_t>(i)];
     const engine::SplitLayer& next = sea[static_cast<std::size_t>(i + 1)];
@@ -35,12 +34,12 @@ ToeOverburden toe_overburden(const ConditionData& cd, const ResultChainWithLayer
     const double gamma = middle > cd.water_levels[1] ? s.unit_weight_air : s.unit_weight_submerged;
     const double h = s.top_level - next.top_level;
     o.sum += rnd(h * gamma);
-    std::snprintf(buf, sizeof buf, n == 0 ? "%6.3lfx%6.3lf" : "+%6.3lfx%6.3lf", gamma, h);
-    o.text[static_cast<std::size_t>(n < 4 ? 0 : n < 8 ? 1 : 2)] += buf;
+    o.text[static_cast<std::size_t>(n < 4 ? 0 : n < 8 ? 1 : 2)] +=
+        engine::format_text(n == 0 ? "%6.3lfx%6.3lf" : "+%6.3lfx%6.3lf", gamma, h);
     ++n;
   }
-  std::snprintf(buf, sizeof buf, " ＝ %8.3lfkN/㎡", o.sum);
-  o.text[static_cast<std::size_t>(n <= 4 ? 0 : n <= 8 ? 1 : 2)] += cp(buf);
+  o.text[static_cast<std::size_t>(n <= 4 ? 0 : n <= 8 ? 1 : 2)] +=
+      cp(engine::format_text(" ＝ %8.3lfkN/㎡", o.sum).c_str());
   o.p0 = rnd(o.sum * cd.custom_options.at_rest_coef_k0);
   return o;
 }

@@ -35,15 +35,11 @@ struct Point {
 };
 
 void append_term(std::string& text, double gamma, double h) {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, text.empty() ? "%6.3lfx%6.3lf" : "+%6.3lfx%6.3lf", gamma, h);
-  text += buf;
+  text += engine::format_text(text.empty() ? "%6.3lfx%6.3lf" : "+%6.3lfx%6.3lf", gamma, h);
 }
 
 void append_total(std::string& text, double sum) {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, " ＝ %8.3lfkN/㎡", sum);
-  text += utf8_to_cp932_lossy(buf);
+  text += utf8_to_cp932_lossy(engine::format_text(" ＝ %8.3lfkN/㎡", sum));
 }
 
 // Divides an outline and weighs its pieces; writes one row per piece when a file is given.

@@ -21,12 +21,10 @@ BearingResult not_computed(BearingResult r, const char* reason_utf8) {
 }
 
 std::string term_text(const char* format, double a, double b) {
-  char text[128];
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"
-  std::snprintf(text, sizeof text, format, a, b);
+  return engine::format_text(format, a, b);
 #pragma GCC diagnostic pop
-  return text;
 }
 
 }  // namespace
@@ -50,10 +48,9 @@ void base_overburden(const ConditionData& cd, const ResultChainWithLayers& chain
         term_text(counted == 0 ? "%6.3lfx%6.3lf" : "+%6.3lfx%6.3lf", gamma, thickness);
     ++counted;
   }
-  char total[64];
-  std::snprintf(total, sizeof total, "%8.3lf", overburden == 0 ? 0.0 : overburden);
   const int line = counted <= 4 ? 0 : counted <= 8 ? 1 : 2;
-  text[line] += cp(" ＝ ") + total + cp("kN/㎡");
+  text[line] += cp(" ＝ ") + engine::format_text("%8.3lf", overburden == 0 ? 0.0 : overburden) +
+                cp("kN/㎡");
 }
 
 BearingResult compute_bearing(const ConditionData& cd, const ResultChainWithLayers& chain,

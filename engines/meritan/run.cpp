@@ -16,23 +16,6 @@ namespace {
 
 std::string cp(const char* utf8) { return utf8_to_cp932_lossy(utf8); }
 
-bool chain_finite(const ResultChainWithLayers& chain) {
-  for (double v : chain.base.weight_totals)
-    if (!std::isfinite(v)) return false;
-  for (const auto& f : chain.base.force_summary)
-    for (double v : f.slot)
-      if (!std::isfinite(v)) return false;
-  for (double v : chain.base.body_totals)
-    if (!std::isfinite(v)) return false;
-  for (const auto* table : {&chain.layers.land, &chain.layers.sea})
-    for (const engine::SplitLayer& s : *table)
-      for (double v : {s.top_level, s.unit_weight_air, s.unit_weight_submerged, s.phi, s.cohesion,
-                       s.cohesion_gradient, s.top_cohesion, s.bottom_cohesion,
-                       s.slurry_unit_weight})
-        if (!std::isfinite(v)) return false;
-  return true;
-}
-
 }  // namespace
 
 engine::Status read_earth_pressure_results(ExternalState& state) {
@@ -41,9 +24,11 @@ engine::Status read_earth_pressure_results(ExternalState& state) {
   // A file cut short (the earth pressure engine did not run or failed) would let every check
   // run on zeros and pass.
   const auto chain = engine::decode_result_chain_layers(*bytes);
-  if (!chain || !chain_finite(*chain))
+  if (!chain)
     return engine::fatal_error(cp("計算結果ファイル (CAL_ANS.DAT) が壊れています。\n"
                                   "土圧の計算からやり直してください。"));
+  if (!engine::body_width_sound(chain->base))
+    return engine::fatal_error(cp(engine::kBodyWidthTooSmallMessage));
   state.chain_bytes = bytes->substr(0, engine::RESULT_CHAIN_LAYERS_SIZE);
   state.chain = *chain;
   return engine::Status::success();

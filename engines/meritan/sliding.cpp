@@ -170,9 +170,8 @@ void vertical_fields(engine::PrintFile& file, const engine::ChainForceSummary& f
 void slope_length_field(engine::PrintFile& file, const ConditionData& cd,
                         const SlidingResult& r) {
   if (!r.inclined || cd.bearing_layer.slope_length_width != 1) return;
-  char text[128];
-  std::snprintf(text, sizeof text, "%1.3lf", r.b_slope);
-  text_field(file, 80, cp("（傾斜長") + text + cp("mを用いる）"));
+  text_field(file, 80,
+             cp("（傾斜長") + engine::format_text("%1.3lf", r.b_slope) + cp("mを用いる）"));
 }
 
 // The entries of the safety factor part, in the order a variant writes them.

@@ -96,12 +96,10 @@ std::string report_name(int load_case, const char* stem) {
 void number_field(engine::PrintFile& file, int field, const char* format, double value) {
   // A zero that came out of a sign change is printed without its minus sign.
   if (value == 0) value = 0.0;
-  char text[512];
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"
-  std::snprintf(text, sizeof text, format, value);
+  file.field_record(field, engine::format_text(format, value));
 #pragma GCC diagnostic pop
-  file.field_record(field, text);
 }
 
 void text_field(engine::PrintFile& file, int field, const std::string& cp932_text) {

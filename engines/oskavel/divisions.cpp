@@ -161,9 +161,8 @@ void draw_shear_division(FigureFile& file, const ConditionData& data,
   file.line(px - 12, ya, px + 12, ya, 0, 2);
   file.line(px - 12, yb, px + 12, yb, 0, 2);
   file.arrow(px, ya, px, yb, 40, 20, 2);
-  char text[64];
-  std::snprintf(text, sizeof text, "%1.3f", rounded(g->q_x - st.min_x));
-  const int length = static_cast<int>(std::string(text).size());
+  const std::string text = engine::format_text("%1.3f", rounded(g->q_x - st.min_x));
+  const int length = static_cast<int>(text.size());
   file.text(px - 24, engine::page_int((ya + yb) / 2.0 + (length * kText) / 4), kText, kText, 90,
             2, text);
 }

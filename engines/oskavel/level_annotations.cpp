@@ -23,15 +23,11 @@ int page_y(const SectionFigureState& st, double x) {
 }
 
 std::string level_text(const char* label, double level) {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%s%+8.3f", label, level);
-  return buf;
+  return engine::format_text("%s%+8.3f", label, level);
 }
 
 std::string length_text(double v) {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%1.3f", v);
-  return buf;
+  return engine::format_text("%1.3f", v);
 }
 
 // Leaders of the sea-side levels start 100 page units beyond world x min_x, those of the

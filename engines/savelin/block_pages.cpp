@@ -15,13 +15,12 @@ using engine::WallBlock;
 
 std::string format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
 std::string format(const char* fmt, ...) {
-  char buf[160];
   std::va_list args;
   va_start(args, fmt);
-  const int n = std::vsnprintf(buf, sizeof buf, fmt, args);
+  std::string text = engine::format_text_v(fmt, args);
   va_end(args);
-  return n > 0 ? std::string(buf, static_cast<std::size_t>(std::min<int>(n, sizeof buf - 1)))
-               : std::string();
+  if (text.size() > 159) text.resize(159);  // as much as the line buffer holds
+  return text;
 }
 
 // A count of the block file bounded to what its array holds: a negative count lists nothing,

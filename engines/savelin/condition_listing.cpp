@@ -249,7 +249,8 @@ void layer_section(Listing& l, const ConditionData& d, int side) {
     char slurry[64] = "";
     if (land) {
       if (s.liquefied == 1)
-        std::snprintf(slurry, sizeof slurry, "%10.3lf", s.slurry_unit_weight);
+        std::snprintf(slurry, sizeof slurry, "%s",
+                      engine::format_text("%10.3lf", s.slurry_unit_weight).c_str());
       else
         std::snprintf(slurry, sizeof slurry, "%s", slurry_none.c_str());
     }

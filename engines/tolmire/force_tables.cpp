@@ -21,12 +21,11 @@ constexpr int kFirstPartRows = 56;
 
 std::string sf(const char* format, ...) __attribute__((format(printf, 1, 2)));
 std::string sf(const char* format, ...) {
-  char buf[256];
   va_list args;
   va_start(args, format);
-  std::vsnprintf(buf, sizeof buf, format, args);
+  std::string text = engine::format_text_v(format, args);
   va_end(args);
-  return buf;
+  return text;
 }
 
 TableTemplate new_table(const std::string& name) {

@@ -93,11 +93,7 @@ struct Figure {
   }
 };
 
-std::string value_text(const char* form, double v) {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, form, v);
-  return buf;
-}
+std::string value_text(const char* form, double v) { return engine::format_text(form, v); }
 
 }  // namespace
 

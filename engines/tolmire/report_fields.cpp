@@ -17,9 +17,7 @@ double r3(double v) { return engine::round_to_decimals(v, 3); }
 double deg1(double radians) { return engine::round_to_decimals(radians * 180.0 / M_PI, 1); }
 
 void field(engine::PrintFile& f, int number, const char* format, double value) {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, format, value);
-  f.field_record(number, buf);
+  f.field_record(number, engine::format_text(format, value));
 }
 
 void dash_field(engine::PrintFile& f, int number, std::string_view dashes) {

@@ -33,11 +33,7 @@ struct LevelLine {
   DPoint start, end;
 };
 
-std::string fmt(const char* form, double v) {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, form, v);
-  return buf;
-}
+std::string fmt(const char* form, double v) { return engine::format_text(form, v); }
 
 }  // namespace
 
@@ -337,10 +333,9 @@ void draw_figure(SurchargeFigure& s, FigureLayout& l, engine::FigureFile& file,
             break;
           }
         }
-        char buf[64];
-        std::snprintf(buf, sizeof buf, c == 0 ? "%d =%6.2lf kN/m\\U2" : "%d'=%6.2lf kN/m\\U2",
-                      block + 1, q);
-        const std::string t = cp("ｗ\\D") + buf;
+        const std::string t =
+            cp("ｗ\\D") + engine::format_text(c == 0 ? "%d =%6.2lf kN/m\\U2" : "%d'=%6.2lf kN/m\\U2",
+                                              block + 1, q);
         const double X = b.at(lx, 0).x;
         b.text({X - (static_cast<double>(t.size()) - 2) * 0.5 * hc * 0.5, top_min - 0.25 * wc}, t);
         ++block;

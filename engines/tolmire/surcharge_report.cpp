@@ -105,12 +105,11 @@ namespace {
 
 void field_text(PrintFile& f, int number, const char* format, ...) __attribute__((format(printf, 3, 4)));
 void field_text(PrintFile& f, int number, const char* format, ...) {
-  char buf[128];
   va_list args;
   va_start(args, format);
-  std::vsnprintf(buf, sizeof buf, format, args);
+  const std::string text = engine::format_text_v(format, args);
   va_end(args);
-  f.field_record(number, buf);
+  f.field_record(number, text);
 }
 
 struct LayerWriter {

@@ -39,9 +39,7 @@ void write_file(const char* name, const std::function<void(engine::PrintFile&)>&
 
 std::string summary_cell(double v) {
   if (v == 0.0) return cp(" ───── ");
-  char buf[64];
-  std::snprintf(buf, sizeof buf, " %11.3lf", v);
-  return buf;
+  return engine::format_text(" %11.3lf", v);
 }
 
 std::vector<SummaryLine> force_summary_rows(bool split, bool vertical_ignored) {

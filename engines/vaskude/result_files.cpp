@@ -146,21 +146,6 @@ void write_residual_water_load_table(int c) {
                    "(ERROR)-土圧計算結果ファイル(DAT_SUI?.DAT)がオープンできません.");
 }
 
-namespace {
-
-bool chain_finite(const engine::ResultChainBase& b) {
-  for (double v : b.weight_totals)
-    if (!std::isfinite(v)) return false;
-  for (const auto& f : b.force_summary)
-    for (double v : f.slot)
-      if (!std::isfinite(v)) return false;
-  for (double v : b.body_totals)
-    if (!std::isfinite(v)) return false;
-  return true;
-}
-
-}  // namespace
-
 void read_block_results() {
   const std::optional<std::string> bytes = read_file_bytes(engine::kResultChainFileName);
   if (!bytes)
@@ -168,7 +153,7 @@ void read_block_results() {
   // A file cut short or holding values that are no numbers would let every check run on zeros
   // or garbage: the block weights must be computed again.
   const std::optional<engine::ResultChainBase> base = engine::decode_result_chain_base(*bytes);
-  if (!base || !chain_finite(*base))
+  if (!base)
     engine::stop_engine(engine::fatal_error(
         cp("計算結果ファイル (CAL_ANS.DAT) が壊れています。\nブロック重量の計算からやり直してください。")));
   run_data().chain = *base;
@@ -181,10 +166,11 @@ void write_earth_pressure_results() {
   layers.sea_boundary_count = d.sea.count;
   layers.land = d.land.rec;
   layers.sea = d.sea.rec;
-  if (!chain_finite(d.chain))
+  const std::string bytes = engine::encode_result_chain_layers(d.chain, layers);
+  // A file the later engines would refuse as damaged is not written.
+  if (!engine::decode_result_chain_layers(bytes))
     show_error(-1, cp("(ERROR)-土圧計算の結果に数値でない値 (非数または無限大) が生じました."));
-  if (!replace_file_bytes(engine::kResultChainFileName,
-                          engine::encode_result_chain_layers(d.chain, layers)))
+  if (!replace_file_bytes(engine::kResultChainFileName, bytes))
     show_error(-1, cp("(ERROR)-計算結果ファイル(CAL_ANS.DAT)に書き込めません."));
   const auto lines = engine::fixed_force_listing_lines(d.chain.force_summary[0].slot,
                                                        d.chain.force_summary[1].slot);

@@ -6,6 +6,7 @@
 #include "engines/common/engine_message.h"
 #include "engines/common/message_table.h"
 #include "engines/common/pressure_helpers.h"
+#include "engines/common/print_data.h"
 #include "engines/common/rounding_geometry.h"
 #include "engines/vaskude/pressure_formulas.h"
 
@@ -165,11 +166,7 @@ double iteration_angle(const ConditionData& cd, const LandSet& set, int j,
   return z;
 }
 
-std::string format_value(const char* format, double v) {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, format, v);
-  return buf;
-}
+std::string format_value(const char* format, double v) { return engine::format_text(format, v); }
 
 // Iterates the surcharge of record i of the set and stores it with the wedge fields.
 void iterate_record(const ConditionData& cd, const LandSet& set, int i) {

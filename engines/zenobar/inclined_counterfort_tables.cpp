@@ -4,6 +4,7 @@
 #include "engines/zenobar/counterfort_tables.h"
 
 #include "common/cp932.h"
+#include "engines/common/print_data.h"
 
 #include <algorithm>
 #include <cmath>
@@ -25,9 +26,7 @@ struct Pt {
 };
 
 std::string level_text(double v) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.3f", v);
-  return text;
+  return engine::format_text("%.3f", v);
 }
 
 // A sloped cap (the wall's above P13-P3, the counterforts' above P14-P4) is a triangle with a

@@ -20,27 +20,10 @@ const std::string& unit_weight_label(int kind) {
   return labels[kind == KIND_BUOYANCY ? 1 : 0];
 }
 
-namespace {
-std::string vformat_cp932(const char* format, va_list args) {
-  const std::string fmt = utf8_to_cp932_lossy(format);
-  va_list copy;
-  va_copy(copy, args);
-  int n = std::vsnprintf(nullptr, 0, fmt.c_str(), copy);
-  va_end(copy);
-  std::string text;
-  if (n > 0) {
-    text.resize(static_cast<std::size_t>(n) + 1);
-    std::vsnprintf(text.data(), text.size(), fmt.c_str(), args);
-    text.resize(static_cast<std::size_t>(n));
-  }
-  return text;
-}
-}  // namespace
-
 std::string cp932_printf(const char* format, ...) {
   va_list args;
   va_start(args, format);
-  std::string text = vformat_cp932(format, args);
+  std::string text = engine::format_cp932_v(format, args);
   va_end(args);
   return text;
 }
@@ -48,7 +31,7 @@ std::string cp932_printf(const char* format, ...) {
 void report_printf(engine::PrintFile& file, const char* format, ...) {
   va_list args;
   va_start(args, format);
-  const std::string text = vformat_cp932(format, args);
+  const std::string text = engine::format_cp932_v(format, args);
   va_end(args);
   file.write(text);
 }

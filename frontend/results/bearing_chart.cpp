@@ -10,6 +10,16 @@
 
 namespace qvt::results {
 
+namespace {
+
+// The charts span 2e/B from 0 to 1 and tan(theta) from 0 to 1 (a load inclined at most 45
+// degrees): 0 to 100 chart units on both axes.
+bool on_chart_axes(ChartPoint p) {
+  return p.x >= 0.0 && p.x <= kChartAxisEnd && p.y >= 0.0 && p.y <= kChartAxisEnd;
+}
+
+}  // namespace
+
 std::optional<BearingChart> parse_bearing_chart(const std::string& text) {
   ItemReader items(split_lines(text));
   std::int16_t curve_count = 0;
@@ -21,11 +31,12 @@ std::optional<BearingChart> parse_bearing_chart(const std::string& text) {
     std::int16_t point_count = 0;
     if (!items.next_real(curve.label) || !items.next_i16(point_count) || point_count < 2 ||
         point_count > kMaxCurvePoints || !items.next_real(curve.label_at.x) ||
-        !items.next_real(curve.label_at.y))
+        !items.next_real(curve.label_at.y) || !on_chart_axes(curve.label_at))
       return std::nullopt;
     curve.points.resize(point_count);
     for (ChartPoint& p : curve.points)
-      if (!items.next_real(p.x) || !items.next_real(p.y)) return std::nullopt;
+      if (!items.next_real(p.x) || !items.next_real(p.y) || !on_chart_axes(p))
+        return std::nullopt;
   }
   return chart;
 }

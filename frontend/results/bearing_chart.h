@@ -13,6 +13,8 @@ namespace qvt::results {
 inline constexpr int kChartCount = 4;
 inline constexpr int kMaxCurves = 25;
 inline constexpr int kMaxCurvePoints = 125;
+// The end of both chart axes in chart units (2e/B = 1, tan(theta) = 1).
+inline constexpr double kChartAxisEnd = 100.0;
 
 // File name and angle of each chart, by chart index.
 inline constexpr std::array<const char*, kChartCount> kChartFiles = {"FAI30.CSV", "FAI35.CSV",
@@ -36,8 +38,9 @@ struct BearingChart {
 
 // Parses one chart file's text: curve count, then per curve label, point count, label x, label y
 // and the points, as one sequence of items separated by commas or line ends. nullopt when an item
-// is not a finite number, a count is not a whole number, the text ends early, or the chart would
-// be unusable for a reading: fewer than 2 or more than 25 curves, a curve of fewer than 2 or more
+// is not a finite number, a count is not a whole number, the text ends early, a point or a label
+// position lies off the chart's axes (0 to kChartAxisEnd on both), or the chart would be
+// unusable for a reading: fewer than 2 or more than 25 curves, a curve of fewer than 2 or more
 // than 125 points.
 std::optional<BearingChart> parse_bearing_chart(const std::string& text);
 

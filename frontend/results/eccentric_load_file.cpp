@@ -29,10 +29,14 @@ std::optional<EccentricLoad> read_eccentric_load_file(const std::filesystem::pat
       !items.next_real(f.bearing_unit_weight) || !items.next_real(f.overburden))
     return std::nullopt;
   if (with_max_reaction && !pair(f.max_reaction)) return std::nullopt;
-  if (!(f.body_width > 0.0)) return std::nullopt;
+  if (!(f.body_width >= kMinimumBodyWidth)) return std::nullopt;
   const int cases = seismic_check != 0 ? 2 : 1;
-  for (int c = 0; c < cases; ++c)
+  for (int c = 0; c < cases; ++c) {
     if (!(f.vertical_force[c] > 0.0) || f.eccentricity[c] < 0.0) return std::nullopt;
+    // 2e/B beyond 1 puts the resultant outside the base: no base is left in contact to bear
+    // the load, and a damaged number there would be drawn far off the chart.
+    if (!(f.eccentricity_ratio[c] >= 0.0 && f.eccentricity_ratio[c] <= 1.0)) return std::nullopt;
+  }
   return f;
 }
 

@@ -31,9 +31,13 @@ struct EccentricLoad {
   std::array<double, 2> max_reaction{};  // line 12, read only when asked for
 };
 
+// The narrowest body the checks divide by (every length of the file is given to the millimetre).
+inline constexpr double kMinimumBodyWidth = 0.001;
+
 // Reads the file. nullopt when it is missing or short, an item is not a finite number (the stamp:
-// not a whole number), or a checked load case cannot be checked: its vertical force or the body
-// width not above 0, or a negative eccentricity. The seismic case counts only when
+// not a whole number), or a checked load case cannot be checked: its vertical force not above 0,
+// the body width below kMinimumBodyWidth, a negative eccentricity, or a ratio 2e/B outside 0..1
+// (the resultant outside the base). The seismic case counts only when
 // seismic_check is not 0 (its values are not computed otherwise). The title is the rest of line
 // 1 after the six stamp numbers, so a comma in it shifts nothing.
 std::optional<EccentricLoad> read_eccentric_load_file(const std::filesystem::path& path,

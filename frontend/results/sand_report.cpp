@@ -21,9 +21,12 @@ constexpr double kScale = 1891.0 / 100.0;
 const char* const kChartTitles[kChartCount] = {"φ＝30ﾟ", "φ＝35ﾟ", "φ＝40ﾟ", "φ＝45ﾟ"};
 constexpr int kGridRows[kChartCount] = {7, 8, 9, 9};
 
-int fix(double v) { return static_cast<int>(std::trunc(v)); }
+// Fix: toward zero, kept as a double so that no value, however far off the chart, overflows an
+// integer on the way; position() alone turns a page value into an integer, saturating.
+double fix(double v) { return std::trunc(v); }
 
-// A page position: computed in full, rounded once, an exact half to the even integer.
+// A page position: computed in full, rounded once, an exact half to the even integer, held
+// within the 16-bit range of the figure's fields (not a number gives 0).
 int position(double v) { return model::to_i16(v); }
 
 class FigureWriter {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 namespace qvt::engine {
 namespace {
 
@@ -33,6 +35,12 @@ Status routine_throwing_stop() {
 
 Status routine_silent_stop() { return EngineStop{}; }
 
+// What the standard library throws on an input it cannot read (or out of memory) ends the
+// engine with a message, not with an abort.
+Status routine_throwing_standard_exception() {
+  throw std::runtime_error("basic_filebuf::underflow error reading the file");
+}
+
 TEST(EngineEntry, ExitCodesAndMessages) {
   struct Case {
     const char* name;
@@ -48,6 +56,9 @@ TEST(EngineEntry, ExitCodesAndMessages) {
         "QVTMSG\terror\terror\t二つ目"}},
       {"thrown stop", routine_throwing_stop, 1, {"QVTMSG\terror\terror\t深い所"}},
       {"silent stop", routine_silent_stop, 1, {}},
+      {"standard exception", routine_throwing_standard_exception, 1,
+       {"QVTMSG\terror\terror\t(ERROR)-入力ファイルが読み込めません.\\n"
+        "basic_filebuf::underflow error reading the file"}},
   };
   for (const Case& c : cases) {
     testing::CaptureChannel capture;

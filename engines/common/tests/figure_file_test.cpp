@@ -7,6 +7,7 @@
 
 #include <climits>
 #include <cmath>
+#include <limits>
 #include <string>
 
 namespace qvt::engine {
@@ -40,8 +41,11 @@ TEST(FigureFileTest, PageCoordinatesTruncateTowardZeroAndStayInRange) {
   EXPECT_EQ(page_int(2.99), 2);
   EXPECT_EQ(page_int(-2.99), -2);  // not -3: toward zero, not downward
   EXPECT_EQ(page_int(-0.5), 0);
-  EXPECT_EQ(page_int(1e12), INT_MAX);
-  EXPECT_EQ(page_int(-1e12), INT_MIN);
+  EXPECT_EQ(page_int(1e12), kPageCoordinateLimit);
+  EXPECT_EQ(page_int(-1e12), -kPageCoordinateLimit);
+  EXPECT_EQ(page_int(1e300), kPageCoordinateLimit);
+  EXPECT_EQ(page_int(-std::numeric_limits<double>::infinity()), -kPageCoordinateLimit);
+  EXPECT_EQ(page_int(99'999'999.9), 99'999'999);
   EXPECT_EQ(page_int(std::nan("")), 0);
 }
 

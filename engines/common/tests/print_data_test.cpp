@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -175,6 +177,55 @@ TEST(PrintFile, WriteFailureIsReportedOnClose) {
   EXPECT_FALSE(f.close(boxes.sink()));
   ASSERT_EQ(boxes.shown.size(), 1u);
   EXPECT_EQ(boxes.shown[0], "error|印字用ファイル(/dev/full)に書き込めません.");
+}
+
+// A NaN or an infinity formatted for a report, in whatever argument position: the file takes no
+// more text from then on, so neither "nan" nor "inf" reaches it, and closing it fails.
+TEST(PrintFile, ANonFiniteNumberIsRefused) {
+  testing::TempDir dir;
+  const double nan = std::nan(""), inf = HUGE_VAL;
+  struct Case {
+    const char* name;
+    std::function<void(PrintFile&)> write;
+    bool refused;
+  };
+  const Case cases[] = {
+      {"finite", [](PrintFile& f) { f.printf("%5.2f %d %s %ld", 1.5, 3, "x", 7L); }, false},
+      {"printf", [&](PrintFile& f) { f.printf("%d %s %*.*f", 3, "a", 8, 3, nan); }, true},
+      {"after a long", [&](PrintFile& f) { f.printf("%lld,%lf", 1LL << 40, -inf); }, true},
+      {"percent sign first", [&](PrintFile& f) { f.printf("%%%c%e", 'c', inf); }, true},
+      {"format_text",
+       [&](PrintFile& f) { f.field_record(1, format_text("%8.3lf", nan)); }, true},
+      {"format_cp932", [&](PrintFile& f) { f.line(format_cp932("γ=%5.3f", inf)); }, true},
+      {"not a real", [](PrintFile& f) { f.line(format_text("%s%x%c", "nan", 255, 'i')); }, false},
+  };
+  for (const Case& c : cases) {
+    Boxes boxes;
+    PrintFile f;
+    const auto path = dir / "DM000TST.PDT";
+    ASSERT_TRUE(f.open(path, boxes.sink()));
+    f.line("head");
+    c.write(f);
+    f.line("$E");
+    EXPECT_EQ(f.close(boxes.sink()), !c.refused) << c.name;
+    const std::string bytes = read_file_bytes(path).value_or("");
+    if (c.refused) {
+      EXPECT_EQ(bytes, "head\r\n") << c.name;
+      ASSERT_EQ(boxes.shown.size(), 1u) << c.name;
+      EXPECT_EQ(boxes.shown[0], "error|印字用ファイル(" + path.string() +
+                                    ")に数値でない値 (非数または無限大) を書き込もうとしました.")
+          << c.name;
+    } else {
+      EXPECT_TRUE(boxes.shown.empty()) << c.name;
+      EXPECT_NE(bytes.find("$E"), std::string::npos) << c.name;
+    }
+  }
+  // A watch of its own, as the hand-over writers keep.
+  const NonFiniteWatch watch;
+  EXPECT_EQ(format_text("%.1f", 2.25), "2.2");
+  EXPECT_TRUE(watch.clean());
+  (void)format_text("%f", nan);
+  EXPECT_FALSE(watch.clean());
 }
 
 }  // namespace

@@ -20,6 +20,10 @@
 
 namespace qvt::engine::testing {
 
+// The eight engines in the order the front end runs them.
+inline constexpr const char* kEngineChain[] = {"SAVELIN", "PELUDRA", "ZENOBAR", "OSKAVEL",
+                                               "VASKUDE", "TOLMIRE", "MERITAN", "JORPELA"};
+
 // Runs a program of the build in dir; its messages go to dir/stderr.txt. The exit code, or -1
 // when it did not end normally.
 inline int run_engine(const std::filesystem::path& dir, const char* program) {

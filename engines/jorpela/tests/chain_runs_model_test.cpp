@@ -26,8 +26,7 @@ using engine::testing::run_engine;
 using engine::testing::work_file;
 using engine::testing::write_sample_input;
 
-constexpr const char* kChain[] = {"SAVELIN", "PELUDRA", "ZENOBAR", "OSKAVEL",
-                                  "VASKUDE", "TOLMIRE", "MERITAN", "JORPELA"};
+constexpr const auto& kChain = engine::testing::kEngineChain;
 
 // The improved soil's front and top, read from the engines' own block file.
 void soil_front_and_top(const fs::path& dir, double& front, double& top) {

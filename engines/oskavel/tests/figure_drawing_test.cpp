@@ -178,8 +178,9 @@ TEST(DimensionChainTest, PointFarBeyondAnyPageIsHeldOffIt) {
   const std::vector<std::string> lines =
       drawn([&](FigureFile& f) { draw_dimension_chain(f, plain_state(), list, true); });
   ASSERT_EQ(lines.size(), 5u);
-  EXPECT_EQ(lines[1], "L 1438 -100000000 1462 -100000000 0 2");
-  EXPECT_EQ(lines[2], "Y 1450 5000 1450 -100000000   40   20 2");
+  // 5000 - kPageCoordinateLimit: the distance is held, then taken from the origin.
+  EXPECT_EQ(lines[1], "L 1438 -99995000 1462 -99995000 0 2");
+  EXPECT_EQ(lines[2], "Y 1450 5000 1450 -99995000   40   20 2");
 }
 
 TEST(BlockDivisionTest, PolygonCrossingTheResidualLevel) {

@@ -134,6 +134,11 @@ TEST(ChartFile, RefusesWhatCannotBeRead) {
       "2.5\r\n20,2,1,1\r\n0,30\r\n30,0\r\n10,2,2,2\r\n0,50,50,0\r\n",  // count with a fraction
       "26\r\n",                                                  // too many curves
       "2\r\n20,126,1,1\r\n",                                     // too many points
+      "2\r\n20,2,1,1\r\n0,30\r\n30,0\r\n10,2,2,2\r\n0,50,1e9,0\r\n",  // far off the chart
+      "2\r\n20,2,1,1\r\n0,30\r\n30,0\r\n10,2,2,2\r\n0,100.001,50,0\r\n",  // tan above 1
+      "2\r\n20,2,1,1\r\n0,30\r\n30,0\r\n10,2,2,2\r\n-0.5,50,50,0\r\n",  // left of the axis
+      "2\r\n20,2,-1,1\r\n0,30\r\n30,0\r\n10,2,2,2\r\n0,50,50,0\r\n",  // label left of it
+      "2\r\n20,2,1,1\r\n0,30\r\n30,0\r\n10,2,2,2e8\r\n0,50,50,0\r\n",  // label far above
       "",
   };
   for (const char* text : bad) EXPECT_FALSE(parse_bearing_chart(text)) << text;

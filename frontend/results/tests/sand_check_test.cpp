@@ -92,7 +92,16 @@ TEST_F(SandCheckTest, UnreadableHandOverShowsItsMessageAndKeepsOkDisabled) {
   negative_e.replace(negative_e.find("2.000000,3.000000"), 8, "-2.00000");
   std::string not_a_number = good;
   not_a_number.replace(not_a_number.find("600.000000"), 10, "nan");
-  for (const std::string& text : {lines_cut, zero_v, negative_e, not_a_number, std::string()}) {
+  // 2e/B of 1e7 would put the point 1.9e10 page units off the chart; beyond 1 the resultant
+  // is off the base.
+  std::string huge_ratio = good;
+  huge_ratio.replace(huge_ratio.find("0.200000,0.300000"), 8, "1e7");
+  std::string ratio_off_base = good;
+  ratio_off_base.replace(ratio_off_base.find("0.200000,0.300000"), 8, "1.001000");
+  std::string denormal_width = good;
+  denormal_width.replace(denormal_width.find("20.000000"), 9, "1e-312");
+  for (const std::string& text : {lines_cut, zero_v, negative_e, not_a_number, huge_ratio,
+                                  ratio_off_base, denormal_width, std::string()}) {
     write_file_bytes(dir / "CAL_HEN.DAT", text);
     Recorder r;
     SandCheck c;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,19 @@ TEST(SandReport, PadIntWidth5) {
       {0, "    0"}, {50, "   50"}, {-12, "  -12"}, {32767, "32767"}, {-9999, "-9999"},
       {-10000, "-9999"}, {-32768, "-9999"}};
   for (const auto& [value, text] : cases) EXPECT_EQ(pad_int_width5(value), text) << value;
+}
+
+// Chart 0 with a curve of 4 points and one of 9.
+BearingChart figure_chart();
+
+// A point far off the chart (a tan(theta) typed as 1e300, a ratio that is no number) is drawn at
+// the edge of the figure's 16-bit fields, without an overflow on the way.
+TEST(SandReport, PointFarOffTheChartIsHeldAtTheFieldsEdge) {
+  const std::vector<std::string> lines = split_lines(chart_figure(figure_chart(), 0, 1.0, 1e300, 0));
+  // x = 1950 + Fix(1891) = 3841; y = 3100 - 1.891e303, held at -32768 and written -9999.
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "L 3841-9999 1950-9999 0 2"), lines.end());
+  const std::string nan_figure = chart_figure(figure_chart(), 0, std::nan(""), -1e300, 0);
+  EXPECT_NE(nan_figure.find("L    032767 195032767 0 2"), std::string::npos);  // NaN gives 0
 }
 
 // Chart 0 with a curve of 4 points and one of 9.

@@ -1,0 +1,118 @@
+// The files the results dialogs read, damaged a few hundred ways each from a fixed seed: the
+// hand-over CAL_HEN.DAT, the shipped charts FAI30..45.CSV and the clay table KS_AB.CSV. Every
+// copy is refused, or what is read is sound: finite, within the chart's axes and the physical
+// range of 2e/B, and the page and the figure written from it hold no "nan" or "inf".
+#include "common/tests/damaged_files.h"
+#include "common/tests/temp_dir.h"
+#include "common/textfile.h"
+#include "frontend/results/bearing_chart.h"
+#include "frontend/results/clay_check.h"
+#include "frontend/results/eccentric_load_file.h"
+#include "frontend/results/sand_report.h"
+#include "frontend/results/tests/eccentric_fixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace qvt::results {
+namespace {
+
+constexpr int kCopies = 300;
+
+std::string shipped(const char* name) {
+  return read_file_bytes(std::filesystem::path(QVT_SOURCE_DIR) / "data" / name).value_or("");
+}
+
+void expect_sound_chart(const BearingChart& chart) {
+  ASSERT_GE(chart.curves.size(), 2u);
+  for (const ChartCurve& c : chart.curves) {
+    EXPECT_TRUE(std::isfinite(c.label));
+    for (const ChartPoint& p : c.points) {
+      EXPECT_TRUE(p.x >= 0 && p.x <= kChartAxisEnd && p.y >= 0 && p.y <= kChartAxisEnd);
+    }
+  }
+}
+
+TEST(DamagedResultFiles, HandOverIsRefusedOrSound) {
+  qvt::testing::TempDir dir;
+  qvt::testing::FileDamage damage(371);
+  const std::string good = fixtures::eccentric_load_text();
+  const auto chart = parse_bearing_chart(fixtures::hand_chart_text());
+  ASSERT_TRUE(chart);
+  int read = 0;
+  for (int n = 0; n < kCopies; ++n) {
+    SCOPED_TRACE(n);
+    ASSERT_TRUE(write_file_bytes(dir / "CAL_HEN.DAT", damage.text(good)));
+    const auto f = read_eccentric_load_file(dir / "CAL_HEN.DAT", 1, n % 2 == 0);
+    if (!f) continue;
+    ++read;
+    EXPECT_GE(f->body_width, kMinimumBodyWidth);
+    SandCheckValues v;
+    v.load = *f;
+    v.load.project_title.clear();  // a title may well read "nan": it is text, not a number
+    for (int c = 0; c < 2; ++c) {
+      EXPECT_GT(f->vertical_force[c], 0);
+      EXPECT_TRUE(f->eccentricity_ratio[c] >= 0 && f->eccentricity_ratio[c] <= 1);
+      v.tan_theta[c] = f->horizontal_force[c] / f->vertical_force[c];
+      v.n_value[c] = read_chart_n_value(*chart, f->eccentricity_ratio[c], v.tan_theta[c]).n;
+      EXPECT_TRUE(std::isfinite(v.n_value[c]));
+      const std::string page = sand_check_page(v, c);
+      const std::string figure = chart_figure(*chart, 0, f->eccentricity_ratio[c], v.tan_theta[c], c);
+      EXPECT_FALSE(qvt::testing::holds_non_finite_text(page)) << page;
+      EXPECT_FALSE(qvt::testing::holds_non_finite_text(figure)) << figure;
+    }
+    for (double x : {f->resisting_moment[0], f->eccentricity[1], f->strength_gradient,
+                     f->base_cohesion, f->bearing_unit_weight, f->overburden, f->max_reaction[1]})
+      EXPECT_TRUE(std::isfinite(x));
+  }
+  EXPECT_GT(read, kCopies / 20);
+  EXPECT_LT(read, kCopies);
+}
+
+TEST(DamagedResultFiles, ChartsAreRefusedOrSound) {
+  qvt::testing::FileDamage damage(372);
+  int read = 0;
+  for (int c = 0; c < kChartCount; ++c) {
+    const std::string good = shipped(kChartFiles[c]);
+    ASSERT_TRUE(parse_bearing_chart(good)) << kChartFiles[c];
+    for (int n = 0; n < kCopies / kChartCount; ++n) {
+      SCOPED_TRACE(std::string(kChartFiles[c]) + " copy " + std::to_string(n));
+      const auto chart = parse_bearing_chart(damage.text(good));
+      if (!chart) continue;
+      ++read;
+      expect_sound_chart(*chart);
+      for (double ratio : {0.0, 0.35, 1.0})
+        for (double tan_theta : {0.0, 0.2, 0.6, 1.0})
+          EXPECT_TRUE(std::isfinite(read_chart_n_value(*chart, ratio, tan_theta).n));
+      EXPECT_FALSE(qvt::testing::holds_non_finite_text(chart_figure(*chart, c, 0.35, 0.2, 0)));
+    }
+  }
+  EXPECT_GT(read, kCopies / 20);
+}
+
+TEST(DamagedResultFiles, ClayTableIsRefusedOrSound) {
+  qvt::testing::TempDir dir;
+  qvt::testing::FileDamage damage(373);
+  const std::string good = shipped(kClayTableFile);
+  ASSERT_TRUE(write_file_bytes(dir / kClayTableFile, good));
+  ASSERT_TRUE(read_clay_coefficient_table(dir / kClayTableFile));
+  for (int n = 0; n < kCopies; ++n) {
+    SCOPED_TRACE(n);
+    ASSERT_TRUE(write_file_bytes(dir / kClayTableFile, damage.text(good)));
+    const auto t = read_clay_coefficient_table(dir / kClayTableFile);
+    if (!t) continue;
+    for (double v : t->eccentricity_axis) EXPECT_TRUE(std::isfinite(v));
+    for (double v : t->inclination_axis) EXPECT_TRUE(std::isfinite(v));
+    for (double v : t->strength_axis) EXPECT_TRUE(std::isfinite(v));
+    for (const auto& a : t->coef_a)
+      for (const auto& b : a)
+        for (double v : b) EXPECT_TRUE(std::isfinite(v));
+    for (const auto& a : t->coef_b)
+      for (const auto& b : a)
+        for (double v : b) EXPECT_TRUE(std::isfinite(v));
+  }
+}
+
+}  // namespace
+}  // namespace qvt::results
