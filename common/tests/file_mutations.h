@@ -96,9 +96,10 @@ class FileMutator {
   std::mt19937 rng_;
 };
 
-// The lines of a shipped sample project file (data/samples), or none when it cannot be read.
+// The lines of a test section's project file (common/tests/sections), or none when it cannot be
+// read.
 inline std::vector<std::string> sample_file_lines(const char* name) {
-  return read_lines(std::filesystem::path(QVT_SOURCE_DIR) / "data" / "samples" / name)
+  return read_lines(std::filesystem::path(QVT_SOURCE_DIR) / "common" / "tests" / "sections" / name)
       .value_or(std::vector<std::string>{});
 }
 

@@ -162,6 +162,7 @@ class CommaItems : public BlockItemSource {
   bool real(double& out) override { return r_.next_real(out); }
   bool i16(std::int16_t& out) override { return r_.next_i16(out); }
   bool line(std::string& out) override { return r_.next_line(out); }
+  bool at_end() const override { return r_.at_end(); }
 
  private:
   ItemReader r_;

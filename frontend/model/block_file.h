@@ -65,6 +65,9 @@ class BlockItemSource {
   virtual bool i16(std::int16_t& out) = 0;
   // The rest of the current line, or the next line whole when the current one is used up.
   virtual bool line(std::string& out) = 0;
+  // Whether nothing but empty lines is left. Sources that cannot tell say yes, so only the
+  // project's own files are held to ending where their layout ends.
+  virtual bool at_end() const { return true; }
 };
 
 // The sibling program's block file (<base>.TB2), its items taken from `items`, into the slots,
