@@ -1,6 +1,7 @@
 #include "frontend/results/widgets/form7.h"
 
 #include "frontend/results/widgets/table_cell.h"
+#include "frontend/widgets/text_box_focus.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -67,8 +68,14 @@ Form7::Form7(QWidget* owner, const model::ProjectModel& model, model::MessageSin
     grid->addWidget(design_[c], row, 6);
     verdict_[c] = cell(this, QString(), QStringLiteral("lbl_%1").arg(7 + c));
     grid->addWidget(verdict_[c], row, 7);
-    n_[c]->installEventFilter(this);
-    design_[c]->installEventFilter(this);
+    widgets::TextBoxFocus::attach(n_[c], widgets::BoxKind::number, {}, [this, c] {
+      check_.n_lost_focus(c);
+      show_row(c);
+    });
+    widgets::TextBoxFocus::attach(design_[c], widgets::BoxKind::number, {}, [this, c] {
+      check_.design_lost_focus(c);
+      show_row(c);
+    });
 
     connect(chart_[c], &QComboBox::activated, this, [this, c](int index) {
       if (showing_) return;
@@ -123,24 +130,6 @@ void Form7::show_row(int c) {
   if (design_[c]->text() != q(r.design_text)) design_[c]->setText(q(r.design_text));
   show_verdict(verdict_[c], r.verdict_text);
   showing_ = false;
-}
-
-bool Form7::eventFilter(QObject* watched, QEvent* event) {
-  for (int c = 0; c < 2; ++c) {
-    if (watched != n_[c] && watched != design_[c]) continue;
-    auto* box = static_cast<QLineEdit*>(watched);
-    if (event->type() == QEvent::FocusIn) {
-      // Selected once the click that gave the focus has been handled.
-      QTimer::singleShot(0, box, [box] { box->selectAll(); });
-    } else if (event->type() == QEvent::FocusOut) {
-      if (watched == n_[c])
-        check_.n_lost_focus(c);
-      else
-        check_.design_lost_focus(c);
-      show_row(c);
-    }
-  }
-  return QDialog::eventFilter(watched, event);
 }
 
 void Form7::cmd_ok_Click() {

@@ -36,9 +36,6 @@ class Form7 : public QDialog {
 
   void cmd_ok_Click();
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   void show_row(int c);
 

@@ -1,6 +1,7 @@
 #include "frontend/results/widgets/form8.h"
 
 #include "frontend/results/widgets/table_cell.h"
+#include "frontend/widgets/text_box_focus.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -62,7 +63,10 @@ Form8::Form8(QWidget* owner, const model::ProjectModel& model, model::MessageSin
     nc_[c] = new QLineEdit(QStringLiteral("0.00"), this);
     nc_[c]->setObjectName(QStringLiteral("txt_2_%1").arg(c));
     nc_[c]->setAlignment(Qt::AlignRight);
-    nc_[c]->installEventFilter(this);
+    widgets::TextBoxFocus::attach(nc_[c], widgets::BoxKind::number, {}, [this, c] {
+      check_.nc_lost_focus(c);
+      show_rows();
+    });
     qa_[c] = cell(this, QStringLiteral("***"), QStringLiteral("lbl_q_%1").arg(c));
     grid_->addWidget(a_[c], top, 5);
     grid_->addWidget(b_[c], top + 1, 5);
@@ -163,16 +167,6 @@ void Form8::class_box_focused(int index) {
 bool Form8::eventFilter(QObject* watched, QEvent* event) {
   for (int i = 0; i < 6; ++i)
     if (watched == class_boxes_[i] && event->type() == QEvent::FocusIn) class_box_focused(i);
-  for (int c = 0; c < 2; ++c) {
-    if (watched != nc_[c]) continue;
-    if (event->type() == QEvent::FocusIn) {
-      QLineEdit* box = nc_[c];
-      QTimer::singleShot(0, box, [box] { box->selectAll(); });
-    } else if (event->type() == QEvent::FocusOut) {
-      check_.nc_lost_focus(c);
-      show_rows();
-    }
-  }
   return QDialog::eventFilter(watched, event);
 }
 

@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <QFocusEvent>
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -80,6 +81,29 @@ TEST_F(Form7Test, ShowsBothCasesAndFollowsTheBoxes) {
   ASSERT_TRUE(page);
   EXPECT_NE(page->find("07  2.500\r\n"), std::string::npos);
   EXPECT_TRUE(std::filesystem::exists(dir / "M_HSK16H.PZK"));
+}
+
+// A typo without any number goes back to the factor the box held, instead of reading as 0 and
+// passing every F; a leading number still reads as before.
+TEST_F(Form7Test, DesignFactorWithoutANumberGoesBack) {
+  Form7 form(nullptr, model, sink);
+  QLineEdit* box = form.design_box(0);
+  const struct {
+    const char* typed;
+    const char* shown;
+    const char* verdict;
+  } cases[] = {{"abc", "1.000", "ＯＫ"}, {"9m", "9.000", "ＯＵＴ"}, {"-", "9.000", "ＯＵＴ"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
+    QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(box, &in);
+    box->setText(QString::fromUtf8(c.typed));
+    emit box->textEdited(box->text());
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(box, &out);
+    EXPECT_EQ(box->text(), QString::fromUtf8(c.shown));
+    EXPECT_EQ(form.verdict_label(0)->text(), QString::fromUtf8(c.verdict));
+  }
 }
 
 TEST_F(Form7Test, UnreadableHandOverDisablesOk) {
