@@ -11,6 +11,7 @@
 #include "frontend/model/project_files.h"
 #include "frontend/model/snapshots.h"
 #include "frontend/model/tests/model_test_support.h"
+#include "frontend/model/tests/shipped_samples.h"
 
 #include <gtest/gtest.h>
 
@@ -25,18 +26,6 @@ void set_unit_weights(BlockHead& h, double above, double submerged, double below
   h.unit_weights[0] = above;
   h.unit_weights[1] = submerged;
   h.unit_weights[2] = below;
-}
-
-void set_layer(SoilLayer& l, double top, double bottom, double air, double sub, i16 type,
-               double phi, double c, double dc) {
-  l.top_level = top;
-  l.bottom_level = bottom;
-  l.unit_weight_air = air;
-  l.unit_weight_submerged = sub;
-  l.soil_type = type;
-  l.phi = phi;
-  l.cohesion = c;
-  l.cohesion_gradient = dc;
 }
 
 // The ground of both samples: water, soil, surcharges, bearing layer and, in slot 1, the body
@@ -71,10 +60,10 @@ void build_improved_ground(ProjectModel& m) {
   land.x[1] = 20, land.y[1] = -10.0;
   land.x[2] = 20, land.y[2] = -25.0;
   // Sea side: soft marine clay, c = 30 kN/m2 at -10.0 rising 2 kN/m2 per metre.
-  set_layer(c.soil_layers[SIDE_PASSIVE][0], -10.0, -25.0, 16.0, 6.0, 1, 0, 30.0, 2.0);
+  testing::set_sample_layer(c.soil_layers[SIDE_PASSIVE][0], -10.0, -25.0, 16.0, 6.0, 1, 0, 30.0, 2.0);
   // Land side: sand backfill (phi 30 degrees, 18 / 10 kN/m3) down to -10.0, the clay below.
-  set_layer(c.soil_layers[SIDE_ACTIVE][0], 3.0, -10.0, 18.0, 10.0, 0, 30.0, 0, 0);
-  set_layer(c.soil_layers[SIDE_ACTIVE][1], -10.0, -25.0, 16.0, 6.0, 1, 0, 30.0, 2.0);
+  testing::set_sample_layer(c.soil_layers[SIDE_ACTIVE][0], 3.0, -10.0, 18.0, 10.0, 0, 30.0, 0, 0);
+  testing::set_sample_layer(c.soil_layers[SIDE_ACTIVE][1], -10.0, -25.0, 16.0, 6.0, 1, 0, 30.0, 2.0);
 
   ImprovedBodyDims& d = c.body_dims;
   d.ref_x = 0;
