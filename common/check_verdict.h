@@ -1,0 +1,74 @@
+#pragma once
+// The one rule for a verdict line of the check summary: which relation between value and limit
+// each check judges by, whether a line's flag agrees with its numbers, and the text a row shows
+// for it (value, sign, limit). The stability engines use it when they write and read the lines,
+// the results table, its text export and the stability summary page when they show them, so a
+// flag, a sign and a mark never say different things about the same numbers.
+#include "common/check_summary_format.h"
+
+#include <functional>
+#include <string>
+
+namespace qvt {
+
+// How a check line k (0..7 within a case) is judged. Equality always passes, as in the checks.
+enum class CheckRelation {
+  // A safety factor must reach its required factor: sliding (0), overturning (1), pull-out (6).
+  factor_at_least,
+  // A pressure or stress must not exceed its allowable value: bearing (2), toe pressure (3),
+  // internal stress (7).
+  stress_at_most,
+  // A shear stress of either sign must not exceed the allowable value in magnitude: long wall
+  // (4), short wall (5).
+  magnitude_at_most,
+};
+CheckRelation check_relation(int k);
+
+// Whether value and limit satisfy line k's relation.
+bool check_relation_holds(int k, double value, double limit);
+
+// The line as it reads back from the file: its numbers as "%lf" writes them (six decimals).
+CheckLine written_check_line(const CheckLine& line, bool pullout);
+
+// A passed flag (0) is true only when the numbers, as written, satisfy the relation of line k.
+// A failed flag is always allowed: a check also fails for reasons its two numbers do not show
+// (no value or no limit could be computed, a limit of 0). Readers refuse a line that is not
+// consistent; the engines write it failed.
+bool check_line_consistent(int k, const CheckLine& line);
+
+// What a row shows of line k. UTF-8.
+//   value  the value with three decimals; a shear stress below 0 as its magnitude judged,
+//          "|-11.412|"; "－" when the value was not computed.
+//   sign   the relation that is true of the two numbers as shown (after rounding to the shown
+//          decimals): "＜" or "≧" ("≦" for the internal stress when below, "＞" when above);
+//          where the shown numbers are equal, the sign says equality together with the verdict:
+//          "≧" (factor passed) or "≦" (factor failed), "≦" (stress passed) or "≧" (stress
+//          failed). Empty when the value or the limit is "－".
+//   limit  the limit; "－" when it was not computed.
+// What the file carries tells what was not computed: an engine that cannot compute a value of
+// a check writes it as 0 and fails the line with a message (no horizontal or turning force, no
+// ground reaction, no shear plane, no pull-out step, ...), and every limit of these checks is
+// above 0, an engine writing 0 for a bearing capacity it could not compute and failing any line
+// judged against a limit not above 0. So on a failed line a value of exactly 0 and a limit not
+// above 0 read "－". (A factor that a check computed and rounded down to 0.000 reads "－" too;
+// it fails either way.)
+struct CheckRowText {
+  std::string value;
+  std::string sign;
+  std::string limit;
+  bool failed = false;
+  // "value sign limit", or "value limit" when there is no sign.
+  std::string cell() const;
+};
+
+// How a number is shown with a number of decimals: the front end's display pattern, or
+// format_fixed (common/numtext.h) as the engines print.
+using CheckNumberText = std::function<std::string(double value, int decimals)>;
+
+// The row text of line k. The value has three decimals; the limit at least `limit_decimals`
+// (0 to 3), more where fewer would show a different number than three do (a required factor of
+// 1.05 is never shown as 1.1).
+CheckRowText check_row_text(int k, const CheckLine& line, const CheckNumberText& number,
+                            int limit_decimals = 3);
+
+}  // namespace qvt
