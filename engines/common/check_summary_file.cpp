@@ -1,5 +1,6 @@
 #include "engines/common/check_summary_file.h"
 
+#include "common/check_verdict.h"
 #include "common/cp932.h"
 #include "common/textfile.h"
 #include "engines/common/print_data.h"
@@ -55,6 +56,8 @@ int guard_check_summary(CheckSummary& summary, int case_count, std::span<const i
         if (!std::isfinite(line.to_level)) line.to_level = 0;
       } else if (line.failed == 0 && !(line.limit > 0)) {
         reason = "比較する許容値または所要安全率が 0 以下です。";
+      } else if (!check_line_consistent(k, line)) {
+        reason = "値と許容値 (所要安全率) が満足 (O.K.) の条件を満たしていません。";
       }
       if (!std::isfinite(line.limit)) line.limit = 0;
       if (reason == nullptr) continue;

@@ -20,8 +20,8 @@ inline constexpr const char* kCheckSummaryFileName = "CAL_ANZ.DAT";
 [[nodiscard]] Status write_check_summary(const CheckSummary& summary,
                                          const std::filesystem::path& folder = {});
 
-// Reads the file back. A missing file, or one that does not hold the sixteen lines, stops the
-// engine with a message naming it.
+// Reads the file back. A missing file, one that does not hold the sixteen lines, or a line that
+// passes on numbers that do not satisfy its check, stops the engine with a message naming it.
 [[nodiscard]] Status read_check_summary(CheckSummary& summary,
                                         const std::filesystem::path& folder = {});
 
@@ -32,8 +32,9 @@ inline constexpr const char* kCheckSummaryFileName = "CAL_ANZ.DAT";
 std::vector<int> check_lines_of_pattern(int improvement_pattern);
 
 // The last word before a summary is written: on the given lines of the first `case_count`
-// cases, a value that is not a finite number becomes 0 and fails, and a check that would pass
-// against a limit not above 0 (or not finite) fails. Each such line shows a message naming the
+// cases, a value that is not a finite number becomes 0 and fails, a check that would pass
+// against a limit not above 0 (or not finite) fails, and so does a pass whose numbers, as
+// written, do not satisfy the check (check_line_consistent, common/check_verdict.h). Each such line shows a message naming the
 // check and the case; the run goes on. Returns the number of lines it failed.
 int guard_check_summary(CheckSummary& summary, int case_count, std::span<const int> lines);
 

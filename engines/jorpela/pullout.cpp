@@ -23,6 +23,9 @@ std::string cp(const char* utf8) { return utf8_to_cp932_lossy(utf8); }
 // More records than this cannot be reported in the result chain's slots of a case.
 constexpr std::size_t kSegmentLimit = 25;
 
+// Where the governing factor of a case starts.
+constexpr double kPulloutStart = 9999.999;
+
 double interpolate(double top, double bottom, double vt, double vb, double z) {
   return rnd((top - z) * (vb - vt) / (top - bottom) + vt);
 }
@@ -274,18 +277,33 @@ void check_pullout(const ConditionData& cd, InternalState& state) {
     meritan::open_report(f, name);
     write_pullout_report(f, cd, state.chain, p, c);
     meritan::close_report(f);
-    double governing = 9999.999;
+    // The governing factor starts at 9999.999 and takes every smaller step factor.
+    state.summary.values[cu][CV_PULLOUT_FS] = kPulloutStart;
+    bool governed = false;
     for (std::size_t i = 0; i < p.steps.size(); ++i) {
       const PulloutStep& st = p.steps[i];
       state.results.pullout_fs[cu][i] = st.fs;
-      if (st.fs < governing) {
-        governing = st.fs;
+      if (st.fs < state.summary.values[cu][CV_PULLOUT_FS]) {
+        governed = true;
         state.summary.values[cu][CV_PULLOUT_FS] = st.fs;
         state.summary.values[cu][CV_PULLOUT_FROM_LEVEL] = p.zb;
         state.summary.values[cu][CV_PULLOUT_TO_LEVEL] =
             p.segments[static_cast<std::size_t>(st.index)].bottom_level;
         state.summary.failed[cu][6] = st.fs < required ? 1 : 0;
       }
+    }
+    if (!governed) {
+      // No step gave a factor below the start: the summary has no step's factor and no levels
+      // to show, so the check is not passed on the start value. It fails as one that could
+      // not be computed, with the steps' page kept.
+      report_not_computed(cp("抜け出しの検討"), c,
+                          cp("どの深さでも安全率が 9999.999 を下回らず (または数値にならず)、"
+                             "安全率と深さが定まりません。抜け出しを起こす力 (主働土圧、残留水圧、"
+                             "慣性力) を確認してください。"));
+      state.summary.values[cu][CV_PULLOUT_FS] = 0;
+      state.summary.values[cu][CV_PULLOUT_FROM_LEVEL] = 0;
+      state.summary.values[cu][CV_PULLOUT_TO_LEVEL] = 0;
+      state.summary.failed[cu][6] = 1;
     }
   }
 }

@@ -1,5 +1,7 @@
 // The stability summary DMMCALAS.PDT and the eccentric load hand-over CAL_HEN.DAT.
+#include "common/check_verdict.h"
 #include "common/cp932.h"
+#include "common/numtext.h"
 #include "common/textfile.h"
 #include "engines/common/engine_message.h"
 #include "engines/common/check_summary_file.h"
@@ -20,27 +22,21 @@ namespace {
 
 std::string cp(const char* utf8) { return utf8_to_cp932_lossy(utf8); }
 
-enum SignKind { kFactor, kStress, kInternal };
-
 struct SummaryRow {
   int line;           // check line within a case (flag index)
-  int value_index;    // CheckValues index
-  int limit_index;    // CheckLimits index
   int value_field[2];
   int limit_field[2];
-  const char* limit_format;
+  int limit_width;    // the limit's format: "%4.1lf", "%5.0lf" or "%8.3lf"
+  int limit_decimals;
   int mark_field[2];
   int sign_field[2];
-  SignKind kind;
 };
 
-std::string sign_text(SignKind kind, bool failed) {
-  switch (kind) {
-    case kFactor: return cp(failed ? "＜" : "≧");
-    case kStress: return cp(failed ? "≧" : "＜");
-    case kInternal: return cp(failed ? "＞" : "≦");
-  }
-  return {};
+// A value or limit text right-aligned in its field, as "%8.3lf" aligns a number; a longer
+// text is not cut.
+std::string aligned(const std::string& text_cp932, int width) {
+  const auto n = static_cast<int>(text_cp932.size());
+  return n >= width ? text_cp932 : std::string(static_cast<std::size_t>(width - n), ' ') + text_cp932;
 }
 
 std::string number(const char* format, double v) {
@@ -57,21 +53,21 @@ void write_summary(const ConditionData& cd, const CheckSummary& s, engine::Print
   const int pattern = cd.improvement_pattern;
   const bool walls = pattern == 1 || pattern == 3;
   std::vector<SummaryRow> rows = {
-      {0, CV_SLIDING_FS, CL_REQUIRED_SLIDING_FS, {0, 23}, {1, 24}, "%4.1lf", {2, 25}, {40, 45}, kFactor},
-      {1, CV_OVERTURNING_FS, CL_REQUIRED_OVERTURNING_FS, {3, 26}, {4, 27}, "%4.1lf", {5, 28}, {41, 46}, kFactor},
-      {2, CV_MAX_REACTION, CL_ALLOWABLE_BEARING, {6, 29}, {7, 30}, "%8.3lf", {8, 31}, {42, 47}, kStress},
+      {0, {0, 23}, {1, 24}, 4, 1, {2, 25}, {40, 45}},
+      {1, {3, 26}, {4, 27}, 4, 1, {5, 28}, {41, 46}},
+      {2, {6, 29}, {7, 30}, 8, 3, {8, 31}, {42, 47}},
   };
   if (pattern == 2) {
-    rows.push_back({7, CV_INTERNAL_STRESS, CL_INTERNAL_STRESS_LIMIT, {9, 32}, {10, 33}, "%5.0lf", {11, 34}, {43, 48}, kInternal});
+    rows.push_back({7, {9, 32}, {10, 33}, 5, 0, {11, 34}, {43, 48}});
   } else {
-    rows.push_back({3, CV_TOE_STRESS, CL_ALLOWABLE_COMPRESSIVE_STRESS, {9, 32}, {10, 33}, "%5.0lf", {11, 34}, {43, 48}, kStress});
-    rows.push_back({4, CV_SHEAR_STRESS, CL_ALLOWABLE_SHEAR_STRESS, {12, 35}, {13, 36}, "%5.0lf", {14, 37}, {44, 49}, kStress});
+    rows.push_back({3, {9, 32}, {10, 33}, 5, 0, {11, 34}, {43, 48}});
+    rows.push_back({4, {12, 35}, {13, 36}, 5, 0, {14, 37}, {44, 49}});
   }
   if (walls) {
     for (int k = 0; k < 5; ++k) rows[static_cast<std::size_t>(k)].sign_field[0] = 50 + k,
                                  rows[static_cast<std::size_t>(k)].sign_field[1] = 57 + k;
-    rows.push_back({5, CV_SHORT_WALL_SHEAR_STRESS, CL_ALLOWABLE_SHEAR_STRESS, {15, 38}, {16, 39}, "%5.0lf", {17, 40}, {55, 62}, kStress});
-    rows.push_back({6, CV_PULLOUT_FS, CL_REQUIRED_PULLOUT_FS, {18, 41}, {21, 44}, "%4.1lf", {22, 45}, {56, 63}, kFactor});
+    rows.push_back({5, {15, 38}, {16, 39}, 5, 0, {17, 40}, {55, 62}});
+    rows.push_back({6, {18, 41}, {21, 44}, 4, 1, {22, 45}, {56, 63}});
   }
   // A check this pattern does not run (the lattice body's pull-out) shows nothing rather than
   // a value of 0 with a passing sign.
@@ -88,17 +84,27 @@ void write_summary(const ConditionData& cd, const CheckSummary& s, engine::Print
   for (int c = 0; c < 2; ++c) {
     const auto cu = static_cast<std::size_t>(c);
     const bool present = c == 0 || cd.seismic_check != 0;
+    // Value, sign and limit of a row by the rule the results table follows, the numbers as
+    // the page prints them.
+    auto row_text = [&](const SummaryRow& r) {
+      return check_row_text(r.line, check_summary_line(s, c, r.line), format_fixed,
+                            r.limit_decimals);
+    };
     for (const SummaryRow& r : rows) {
       const bool shown = present && runs(r.line);
-      auto value_field = [&](int field, const char* format, double v) {
-        f.field_record(field, shown ? number(format, v) : std::string());
+      const CheckRowText text = row_text(r);
+      auto field = [&](int number, const std::string& t) {
+        f.field_record(number, shown ? t : std::string());
       };
-      if (r.line == 6) {
-        value_field(c == 0 ? 19 : 42, "%8.3lf", s.values[cu][CV_PULLOUT_FROM_LEVEL]);
-        value_field(c == 0 ? 20 : 43, "%8.3lf", s.values[cu][CV_PULLOUT_TO_LEVEL]);
+      if (r.line == CHECK_SUMMARY_PULLOUT_LINE) {
+        // The levels of a factor that was not computed are no levels either.
+        const bool levels = text.value != "－";
+        auto level = [&](double v) { return levels ? number("%8.3lf", v) : aligned(cp("－"), 8); };
+        field(c == 0 ? 19 : 42, level(s.values[cu][CV_PULLOUT_FROM_LEVEL]));
+        field(c == 0 ? 20 : 43, level(s.values[cu][CV_PULLOUT_TO_LEVEL]));
       }
-      value_field(r.value_field[cu], "%8.3lf", s.values[cu][static_cast<std::size_t>(r.value_index)]);
-      value_field(r.limit_field[cu], r.limit_format, s.limits[cu][static_cast<std::size_t>(r.limit_index)]);
+      field(r.value_field[cu], aligned(cp(text.value.c_str()), 8));
+      field(r.limit_field[cu], aligned(cp(text.limit.c_str()), r.limit_width));
     }
     if (!present) continue;
     for (const SummaryRow& r : rows) {
@@ -107,9 +113,9 @@ void write_summary(const ConditionData& cd, const CheckSummary& s, engine::Print
     }
     for (const SummaryRow& r : rows) {
       if (!runs(r.line)) continue;
-      char head[8];
-      std::snprintf(head, sizeof head, "%02d   ", r.sign_field[cu]);
-      f.line(head + sign_text(r.kind, s.failed[cu][static_cast<std::size_t>(r.line)] != 0));
+      // A sign field is a blank and the sign; no sign where the value or the limit is "－".
+      const CheckRowText text = row_text(r);
+      f.field_record(r.sign_field[cu], text.sign.empty() ? "" : " " + cp(text.sign.c_str()));
     }
   }
 }

@@ -57,6 +57,26 @@ TEST(CheckSummaryFile, FailuresStopTheEngineAndKeepThePreviousFile) {
   EXPECT_FALSE(read_check_summary(back, dir.path()).ok());
 }
 
+// A line that passes on numbers that do not satisfy its check (a sliding factor of -1 against
+// 1.2) is refused by the reader with the file's message; the same line failed is read.
+TEST(CheckSummaryFile, APassContradictingItsNumbersIsRefused) {
+  qvt::testing::TempDir dir;
+  ASSERT_TRUE(write_check_summary(CheckSummary{}, dir.path()).ok());
+  std::string text = read_file_bytes(dir / "CAL_ANZ.DAT").value();
+  const auto eol = text.find("\r\n");
+  CheckSummary back;
+  for (const char* line : {"-1.000000,1.200000,0", "-1.000000,1.200000,1"}) {
+    std::string damaged = text;
+    damaged.replace(0, eol, line);
+    ASSERT_TRUE(write_file_bytes(dir / "CAL_ANZ.DAT", damaged));
+    const Status s = read_check_summary(back, dir.path());
+    EXPECT_EQ(s.ok(), line[19] == '1') << line;
+    if (!s.ok()) {
+      EXPECT_NE(s.stop().messages.at(0).text.find("CAL_ANZ.DAT"), std::string::npos);
+    }
+  }
+}
+
 // The external stability engine's tail of CAL_ANS.DAT at its offsets, after the 5,040 bytes it
 // read, unchanged.
 TEST(ResultChainExternal, TailAtItsOffsets) {

@@ -149,6 +149,20 @@ TEST(DamagedInputs, ABlockLabelFarOffThePage) {
   EXPECT_EQ(file_with_non_finite_text(dir.path()), "");
 }
 
+// The sliding line of CAL_ANZ.DAT turned into a factor of -1 that passed: JORPELA does not
+// carry it into the final summary; it stops with the file's message.
+TEST(DamagedInputs, JorpelaRefusesAPassThatContradictsItsNumbers) {
+  ChainFolder f("sample_caisson_quay");
+  std::string anz = f.good.at("CAL_ANZ.DAT");
+  anz.replace(0, anz.find("\r\n"), "-1.000000,1.200000,0");
+  EXPECT_EQ(f.run_with("JORPELA", "CAL_ANZ.DAT", anz), 1);
+  EXPECT_NE(f.err().find("QVTMSG\terror"), std::string::npos);
+  EXPECT_NE(f.err().find("CAL_ANZ.DAT"), std::string::npos) << f.err();
+  // The unfinished summary is not left for the results table to show.
+  EXPECT_FALSE(fs::exists(f.dir / "CAL_ANZ.DAT"));
+  f.restore();
+}
+
 // A few hundred damaged hand-over files, each read by the engine that reads it.
 TEST(DamagedInputs, DamagedHandOverFilesEndCleanly) {
   ChainFolder f("sample_caisson_quay");

@@ -2,6 +2,7 @@
 // the summary page, the eccentric load hand-over, the result chain tail and the CSV listing;
 // numbers worked by hand in the comments.
 #include "common/check_summary_format.h"
+#include "common/check_verdict.h"
 #include "engines/common/check_summary_file.h"
 #include "engines/jorpela/tests/internal_fixture.h"
 
@@ -95,6 +96,26 @@ TEST(Pullout, LayerMismatchFailsWithTheMessage) {
   EXPECT_FALSE(std::filesystem::exists("DM009NUK.PDT"));
   ASSERT_EQ(t.channel.lines.size(), 1u);
   EXPECT_NE(t.channel.lines[0].find("受働と主働の土層が合いません"), std::string::npos);
+}
+
+// A driving force so small that every step's factor lies above 9999.999 (no active pressure,
+// water 0.001: U of record 0 = 0.002 x 0.5 x 1.5 x 2 = 0.003, Fs = 1781.25 / 0.003 = 593750).
+// The governing factor starts at 9999.999 and no step goes below it: the line is failed with a
+// message, never "0,0,0,1.2,0" (a factor 0 passed, as the external engine's zeros left it).
+TEST(Pullout, NoStepBelowTheStartIsNeverAPass) {
+  Pullout t;
+  for (auto& a : t.block.land) a.active_top = a.active_bottom = 0, a.water_top = a.water_bottom = 0.001;
+  ASSERT_TRUE(replace_file_bytes("DAT_ANS.DAT", engine::encode_layer_pressure_block(t.block)));
+  check_pullout(t.cd, t.state);
+  EXPECT_EQ(t.state.summary.failed[0][6], 1);
+  EXPECT_EQ(t.state.summary.values[0][CV_PULLOUT_FS], 0);
+  EXPECT_DOUBLE_EQ(t.state.summary.limits[0][CL_REQUIRED_PULLOUT_FS], t.cd.safety_factors[3][0]);
+  EXPECT_DOUBLE_EQ(t.state.results.pullout_fs[0][0], 593750);
+  EXPECT_TRUE(std::filesystem::exists("DM009NUK.PDT"));  // the steps' page stays
+  ASSERT_EQ(t.channel.lines.size(), 1u);
+  EXPECT_NE(t.channel.lines[0].find("9999.999"), std::string::npos);
+  const auto line = format_check_line(check_summary_line(t.state.summary, 0, 6), true);
+  EXPECT_TRUE(check_line_consistent(6, *parse_check_line(*line, true)));
 }
 
 TEST(Pullout, TooManyStepsAreReportedNotCutOff) {
@@ -212,13 +233,16 @@ TEST(Summary, WallTemplate) {
   EXPECT_EQ(l[0], "安定計算結果            ");
   EXPECT_EQ(l[2], "$1  CAL_ANS2.PFM");
   const std::vector<std::string> body(l.begin() + 3, l.end());
+  // The overturning factor failed at 0 against 0: neither was computed, "－" in both places
+  // and no sign. The passed zeros of bearing and toe pressure are equal: "≦". The shear of
+  // -12 was judged by its magnitude.
   const std::vector<std::string> expected = {
-      "00     1.500", "01   1.2", "03     0.000", "04   0.0", "06     0.000", "07     0.000",
-      "09     0.000", "10      0", "12   -12.000", "13    100", "15     0.000", "16    100",
+      "00     1.500", "01   1.2", "03        －", "04    －", "06     0.000", "07     0.000",
+      "09     0.000", "10      0", "12  |-12.000|", "13    100", "15     0.000", "16    100",
       // pull-out: not a check of the lattice body, left empty
       "19  ", "20  ", "18  ", "21  ",
       "02  ", "05  OUT", "08  ", "11  ", "14  ", "17  ",
-      "50   ≧", "51   ＜", "52   ＜", "53   ＜", "54   ＜", "55   ＜",
+      "50   ≧", "51  ", "52   ≦", "53   ≦", "54   ＜", "55   ＜",
       "23  ", "24  ", "26  ", "27  ", "29  ", "30  ", "32  ", "33  ", "35  ", "36  ", "38  ",
       "39  ", "42  ", "43  ", "41  ", "44  "};
   EXPECT_EQ(body, expected);
@@ -234,14 +258,16 @@ TEST(Summary, BlockAndCircleTemplates) {
     std::vector<std::string> expected_tail;
   };
   const Row rows[] = {
+      // The seismic shear failed at 0: not computed, "－" and no sign. Passed zeros against
+      // zeros are equal: "≧" for the overturning factor, "≦" for the stresses.
       {0, "$1  CAL_ANS1.PFM",
        {"23     1.100", "24   1.0", "26     0.000", "27   0.0", "29     0.000", "30     0.000",
-        "32     0.000", "33      0", "35     0.000", "36    450", "25  ", "28  ", "31  ", "34  ",
-        "37  OUT", "45   ≧", "46   ≧", "47   ＜", "48   ＜", "49   ≧"}},
+        "32     0.000", "33      0", "35        －", "36    450", "25  ", "28  ", "31  ", "34  ",
+        "37  OUT", "45   ≧", "46   ≧", "47   ≦", "48   ≦", "49  "}},
       {2, "$1  CAL_ANS3.PFM",
        {"23     1.100", "24   1.0", "26     0.000", "27   0.0", "29     0.000", "30     0.000",
         "32   600.500", "33    500", "25  ", "28  ", "31  ", "34  OUT", "45   ≧", "46   ≧",
-        "47   ＜", "48   ＞"}},
+        "47   ≦", "48   ＞"}},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.pattern);
@@ -270,6 +296,42 @@ TEST(Summary, BlockAndCircleTemplates) {
   }
 }
 
+// The three rows of the page that used to read false: a negative shear failed by its size, a
+// bearing reaction equal to its allowable value, an overturning factor that could not be
+// computed; and a required factor of 1.05 that "%4.1lf" would print as 1.1 (block body, seismic
+// check off).
+TEST(Summary, RowsReadTrue) {
+  Internal t;
+  t.cd.improvement_pattern = 0;
+  CheckSummary s;
+  s.values[0][CV_SLIDING_FS] = 1.08;
+  s.limits[0][CL_REQUIRED_SLIDING_FS] = 1.05;
+  s.limits[0][CL_REQUIRED_OVERTURNING_FS] = 1.2;
+  s.failed[0][1] = 1;
+  s.values[0][CV_MAX_REACTION] = 76.976;
+  s.limits[0][CL_ALLOWABLE_BEARING] = 76.976;
+  s.values[0][CV_TOE_STRESS] = 300;
+  s.limits[0][CL_ALLOWABLE_COMPRESSIVE_STRESS] = 500;
+  s.values[0][CV_SHEAR_STRESS] = -11.412;
+  s.limits[0][CL_ALLOWABLE_SHEAR_STRESS] = 10;
+  s.failed[0][4] = 1;
+  engine::PrintFile f;
+  ASSERT_TRUE(f.open("DMMCALAS.PDT", {}));
+  write_summary(t.cd, s, f);
+  ASSERT_TRUE(f.close({}));
+  std::vector<std::string> l;
+  for (const std::string& x : t.lines("DMMCALAS.PDT")) l.push_back(cp932_to_utf8_lossy(x));
+  ASSERT_GE(l.size(), 3u);
+  const std::vector<std::string> body(l.begin() + 3, l.end());
+  const std::vector<std::string> expected = {
+      "00     1.080", "01  1.05", "03        －", "04   1.2", "06    76.976", "07    76.976",
+      "09   300.000", "10    500", "12  |-11.412|", "13     10",
+      "02  ", "05  OUT", "08  ", "11  ", "14  OUT",
+      "40   ≧", "41  ", "42   ≦", "43   ＜", "44   ≧",
+      "23  ", "24  ", "26  ", "27  ", "29  ", "30  ", "32  ", "33  ", "35  ", "36  "};
+  EXPECT_EQ(body, expected);
+}
+
 // The shared guard: a value that is no number, or a limit of 0 under a passing flag, fails.
 TEST(SummaryGuard, NonFiniteAndZeroLimitsFail) {
   engine::testing::CaptureChannel channel;
@@ -287,6 +349,32 @@ TEST(SummaryGuard, NonFiniteAndZeroLimitsFail) {
   EXPECT_EQ(s.failed[0][1], 1);
   EXPECT_EQ(s.failed[0][2], 0);
   EXPECT_EQ(channel.lines.size(), 2u);
+}
+
+// The guard on every line kind: a pass whose numbers, as written, do not satisfy the check is
+// written failed with a message; a pass at equality, and a shear passed by its magnitude, stay.
+TEST(SummaryGuard, APassContradictingItsNumbersIsWrittenFailed) {
+  struct Case {
+    int k;
+    double value, limit;
+    bool stays_passed;
+  } cases[] = {
+      {0, -1, 1.2, false},       {0, 1.2, 1.2, true},        {1, 0, 1.2, false},
+      {2, 76.9761, 76.976, false}, {2, 76.976, 76.976, true}, {3, 500.5, 500, false},
+      {4, -11.412, 10, false},   {4, -9.5, 10, true},        {5, 10.0000004, 10, true},
+      {6, 1.1, 1.2, false},      {7, 120.5, 120, false},     {7, 120, 120, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.k);
+    engine::testing::CaptureChannel channel;
+    engine::ScopedMessageChannel scope{channel};
+    CheckSummary s;
+    set_check_summary_line(s, 0, c.k, {c.value, 0, 0, c.limit, 0});
+    const int lines[] = {c.k};
+    EXPECT_EQ(engine::guard_check_summary(s, 1, lines), c.stays_passed ? 0 : 1);
+    EXPECT_EQ(s.failed[0][static_cast<std::size_t>(c.k)], c.stays_passed ? 0 : 1);
+    EXPECT_EQ(channel.lines.size(), c.stays_passed ? 0u : 1u);
+  }
 }
 
 }  // namespace
