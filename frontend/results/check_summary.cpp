@@ -2,8 +2,9 @@
 
 #include "common/check_summary_format.h"
 #include "common/textfile.h"
+#include "frontend/model/display_text.h"
 
-#include <cmath>
+#include <string>
 
 namespace qvt::results {
 
@@ -19,7 +20,9 @@ std::optional<CheckResults> read_check_summary(const std::filesystem::path& path
       const auto line = parse_check_line((*lines)[static_cast<std::size_t>(c * kCheckCount + k)],
                                          k == kPulloutItem);
       // The table keeps a flag in 16 bits, as the results dialog always has.
-      if (!line || line->failed < -32768 || line->failed > 32767) return std::nullopt;
+      if (!line || line->failed < -32768 || line->failed > 32767 ||
+          !check_line_consistent(k, *line))
+        return std::nullopt;
       CheckItem& item = results[c][k];
       item.value = line->value;
       item.limit = line->limit;
@@ -30,19 +33,12 @@ std::optional<CheckResults> read_check_summary(const std::filesystem::path& path
   return results;
 }
 
-bool failed_without_value(const CheckItem& item, int check) {
-  if (item.failed == 0) return false;
-  switch (check) {
-    case 0:
-    case 1:
-    case kPulloutItem:
-      return item.value >= item.limit;
-    case 4:
-    case 5:
-      return std::fabs(item.value) <= item.limit;
-    default:
-      return item.value <= item.limit;
-  }
+CheckRowText check_row(const CheckItem& item, int check) {
+  const CheckLine line{item.value, item.from_level, item.to_level, item.limit, item.failed};
+  return check_row_text(check, line, [](double v, int decimals) {
+    return model::format_pattern(v, decimals > 0 ? "###0." + std::string(static_cast<std::size_t>(decimals), '0')
+                                                 : std::string("###0"));
+  });
 }
 
 }  // namespace qvt::results

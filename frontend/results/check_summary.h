@@ -1,6 +1,9 @@
 #pragma once
 // The check summary CAL_ANZ.DAT as the results table reads it: per load case eight lines, the
-// verdicts of the stability engines. The front end computes nothing from it; it only shows it.
+// verdicts of the stability engines. The front end computes no verdict; it only shows it, and
+// refuses a file whose verdict contradicts its own numbers.
+#include "common/check_verdict.h"
+
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -28,15 +31,14 @@ struct CheckItem {
 // internal stress).
 using CheckResults = std::array<std::array<CheckItem, kCheckCount>, 2>;
 
-// A failed line whose numbers do not show the failure: a factor of safety (sliding,
-// overturning, pull-out) not below its limit, a pressure or stress not above it (the shear
-// stresses in magnitude, as the engine judges them). Such a check could not be computed and the
-// engine's message said why; its value is shown as "－", never with a sign the numbers contradict.
-// `check` is the line's index within its case (0 to 7).
-bool failed_without_value(const CheckItem& item, int check);
+// What a row shows of a check (value, sign, limit; "－" for what was not computed), by the rule
+// the engines' summary page follows too (common/check_verdict.h), the numbers in the display
+// pattern "###0.000". `check` is the line's index within its case (0 to 7).
+CheckRowText check_row(const CheckItem& item, int check);
 
-// Reads the sixteen lines. nullopt when the file is missing, has fewer lines, or a line does not
-// hold exactly its items as finite numbers (the flags as whole numbers within 16 bits).
+// Reads the sixteen lines. nullopt when the file is missing, has fewer lines, a line does not
+// hold exactly its items as finite numbers (the flags as whole numbers within 16 bits), or a
+// line passes on numbers that do not satisfy its check (check_line_consistent).
 std::optional<CheckResults> read_check_summary(const std::filesystem::path& path);
 
 }  // namespace qvt::results

@@ -33,14 +33,17 @@ std::string results_export_block(const CheckResults& results) {
     utf8 += c == 0 ? "\"常時\"\r\n" : "\"地震時\"\r\n";
     for (int i = 0; i < kCheckCount; ++i) {
       const CheckItem& item = results[c][i];
-      // A check that could not be computed has no value to give, as in the table.
-      const std::string value =
-          failed_without_value(item, i) ? "－" : model::format_pattern(item.value, "0.000");
-      utf8 += std::string("\"") + kRowLabels[i] + "\"," + value + "," +
-              model::format_pattern(item.limit, "0.000") + "," + flag_text(item.failed);
+      // What could not be computed reads "－", as in the table. A number is written with its
+      // sign (a shear of -11.412 as -11.412): the export shows no relation to be read wrongly.
+      const CheckRowText row = check_row(item, i);
+      const std::string value = row.value == "－" ? row.value : model::format_pattern(item.value, "0.000");
+      utf8 += std::string("\"") + kRowLabels[i] + "\"," + value + "," + row.limit + "," +
+              flag_text(item.failed);
+      // A factor that was not computed has no levels either.
       if (i == kPulloutItem)
-        utf8 += "," + model::format_pattern(item.from_level, "0.000") + "m～" +
-                model::format_pattern(item.to_level, "0.000") + "m";
+        utf8 += row.value == "－" ? std::string(",－～－")
+                                 : "," + model::format_pattern(item.from_level, "0.000") + "m～" +
+                                       model::format_pattern(item.to_level, "0.000") + "m";
       utf8 += "\r\n";
     }
   }

@@ -16,7 +16,7 @@ inline constexpr const char* kForceListingFile = "CAL_ANS.TXT";
 std::string proposed_export_name(const std::string& project_base_path);
 
 // The appended block (CP932, CR LF): "常時", eight result lines, "地震時", eight result lines. A
-// failed check that could not be computed has "－" for its value, as in the table.
+// value or a limit that was not computed reads "－" in its own place, as in the table.
 std::string results_export_block(const CheckResults& results);
 
 enum class ExportError { none, listing_unreadable, target_is_listing, target_unwritable };

@@ -1,7 +1,5 @@
 #include "frontend/results/results_table.h"
 
-#include "frontend/model/display_text.h"
-
 #include <cctype>
 
 namespace qvt::results {
@@ -11,16 +9,6 @@ namespace {
 const char* const kDash = "－";
 const char* const kPassMark = "○";
 const char* const kFailMark = "×";
-
-// Signs for failed and passed. Safety factors (sliding, overturning, pull-out) must reach their
-// limit; pressures and stresses must stay below theirs.
-struct Signs {
-  const char* failed;
-  const char* passed;
-};
-constexpr Signs kFactorSigns{"＜", "≧"};
-constexpr Signs kStressSigns{"≧", "＜"};
-constexpr Signs kInternalStressSigns{"＞", "≦"};
 
 constexpr int kInternalStressItem = 7;
 constexpr int kTangentCirclePattern = 2;
@@ -34,11 +22,6 @@ bool is_td(const std::string& command_line) {
 }
 
 }  // namespace
-
-std::string result_cell_text(double value, const char* sign, double limit) {
-  return model::format_pattern(value, "###0.000") + " " + sign + " " +
-         model::format_pattern(limit, "###0.000");
-}
 
 void ResultsTable::Form_Load(const std::filesystem::path& work_folder,
                              const std::string& command_line, int seismic_check,
@@ -59,17 +42,9 @@ void ResultsTable::Form_Load(const std::filesystem::path& work_folder,
 
   for (int c = 0; c < 2; ++c) {
     for (int row = 0; row < kResultRows; ++row) {
-      int item = row;
-      Signs signs = (row <= 1 || row == kPulloutItem) ? kFactorSigns : kStressSigns;
-      if (row == 3 && tangent) {
-        item = kInternalStressItem;
-        signs = kInternalStressSigns;
-      }
+      const int item = row == 3 && tangent ? kInternalStressItem : row;
       const CheckItem& it = r[c][item];
-      state_.cells[row][c] =
-          failed_without_value(it, item)
-              ? std::string(kDash) + " " + model::format_pattern(it.limit, "###0.000")
-              : result_cell_text(it.value, it.failed != 0 ? signs.failed : signs.passed, it.limit);
+      state_.cells[row][c] = check_row(it, item).cell();
       state_.marks[row][c] = it.failed != 0 ? kFailMark : kPassMark;
     }
   }

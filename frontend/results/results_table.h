@@ -1,9 +1,9 @@
 #pragma once
 // The results dialog "安定計算結果" without its widgets: which text stands in every cell, mark and
-// row title, from the check summary the engines wrote. The engine's failed flag alone decides a
-// sign and a mark; the dialog compares a value with its limit only so as never to print an
-// inequality the numbers contradict: a failed check that could not be computed shows "－" and its
-// limit.
+// row title, from the check summary the engines wrote. The engine's failed flag decides the mark;
+// the cell's sign states what is true of the two numbers shown, a shear stress is shown by the
+// magnitude it was judged on, and a value or limit that was not computed reads "－"
+// (check_row, common/check_verdict.h).
 #include "frontend/model/messages.h"
 #include "frontend/results/check_summary.h"
 
@@ -43,8 +43,5 @@ class ResultsTable {
  private:
   ResultsTableState state_;
 };
-
-// The text of one cell: value, a blank, the comparison sign, a blank, the limit, both "###0.000".
-std::string result_cell_text(double value, const char* sign, double limit);
 
 }  // namespace qvt::results

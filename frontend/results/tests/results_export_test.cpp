@@ -13,15 +13,19 @@
 namespace qvt::results {
 namespace {
 
-// The failed pull-out (1.25 against 1.2) and toe pressure (150 against 1000) were not computed:
-// they are written with "－" for the value, as the table shows them; the computed failure of
-// the seismic long wall keeps its value.
+// What the engines write for checks they could not compute: the normal pull-out and the seismic
+// toe pressure without a value (0, failed), the seismic bearing capacity without a limit (0,
+// failed). Each reads "－" in its own place, the pull-out's levels too; computed failures keep
+// their numbers, a negative shear with its sign (the export shows no relation).
 CheckResults sample_results() {
   CheckResults r{};
   r[0][0] = {1.523, 1.2, 0, 0, 0};
-  r[0][6] = {1.25, 1.2, -5, -2, 1};
-  r[1][3] = {150, 1000, 0, 0, -1};
+  r[0][6] = {0, 1.2, 0, 0, 1};
+  r[1][2] = {76.976, 0, 0, 0, 1};
+  r[1][3] = {0, 1000, 0, 0, -1};
   r[1][4] = {120.5, 100, 0, 0, 1};
+  r[1][5] = {-11.412, 10, 0, 0, 1};
+  r[1][6] = {0.8, 1.1, -6, -1, 1};
   return r;
 }
 
@@ -34,22 +38,22 @@ TEST(ResultsExport, BlockByteForByte) {
       "\"端趾圧\",0.000,0.000, 0 \r\n"
       "\"せん断(壁式の長壁)\",0.000,0.000, 0 \r\n"
       "\"せん断(壁式の短壁)\",0.000,0.000, 0 \r\n"
-      "\"抜け出し\",－,1.200, 1 ,-5.000m～-2.000m\r\n"
+      "\"抜け出し\",－,1.200, 1 ,－～－\r\n"
       "\"内部応力(接円式)\",0.000,0.000, 0 \r\n"
       "\"地震時\"\r\n"
       "\"滑動\",0.000,0.000, 0 \r\n"
       "\"転倒\",0.000,0.000, 0 \r\n"
-      "\"支持力\",0.000,0.000, 0 \r\n"
+      "\"支持力\",76.976,－, 1 \r\n"
       "\"端趾圧\",－,1000.000,-1 \r\n"
       "\"せん断(壁式の長壁)\",120.500,100.000, 1 \r\n"
-      "\"せん断(壁式の短壁)\",0.000,0.000, 0 \r\n"
-      "\"抜け出し\",0.000,0.000, 0 ,0.000m～0.000m\r\n"
+      "\"せん断(壁式の短壁)\",-11.412,10.000, 1 \r\n"
+      "\"抜け出し\",0.800,1.100, 1 ,-6.000m～-1.000m\r\n"
       "\"内部応力(接円式)\",0.000,0.000, 0 \r\n";
   const std::string block = results_export_block(sample_results());
   EXPECT_EQ(block, utf8_to_cp932_lossy(expected_utf8));
   // The full-width tilde is 81 60 in the file, the full-width dash 81 7C.
   EXPECT_NE(block.find("\"," "\x81\x7c,1.200"), std::string::npos);
-  EXPECT_NE(block.find("m\x81\x60-2.000m"), std::string::npos);
+  EXPECT_NE(block.find("m\x81\x60-1.000m"), std::string::npos);
 }
 
 TEST(ResultsExport, ProposedName) {

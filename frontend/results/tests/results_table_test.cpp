@@ -123,58 +123,89 @@ TEST_F(ResultsTableTest, TangentCircleRowThreeShowsTheInternalStress) {
   EXPECT_EQ(s.marks[3][1], "×");
 }
 
-TEST_F(ResultsTableTest, TheFlagAloneDecides) {
-  auto lines = sample_lines();
-  lines[0] = line3(1.0, 1.2, 0);  // below its limit, yet the engine passed it
-  lines[1] = line3(5.0, 1.2, 1);  // above, yet failed: not computed, no value to show
-  write(lines);
-  const auto& s = load(2, 1);
-  EXPECT_EQ(s.cells[0][0], "1.000 ≧ 1.200");
-  EXPECT_EQ(s.marks[0][0], "○");
-  EXPECT_EQ(s.cells[1][0], "－ 1.200");
-  EXPECT_EQ(s.marks[1][0], "×");
-}
-
-// A failed check whose numbers do not show the failure could not be computed (the engine's
-// message said why): its value is "－" with no sign, its mark ×. Shear stresses are judged in
-// magnitude, so a computed -11.412 against 10 keeps its value.
-TEST_F(ResultsTableTest, AFailedCheckThatWasNotComputedShowsNoInequality) {
+// Every kind of check (safety factor, stress, shear judged in magnitude, internal stress) and
+// every way it ends, as the engines write the line: the sign is true of the two numbers shown,
+// equality reads "≧" or "≦", a negative shear shows the magnitude it was judged on, and a value
+// or limit that was not computed (written 0 on a failed line) reads "－" in its own place.
+TEST_F(ResultsTableTest, EveryCheckKindAndCaseReadsTrue) {
   struct Row {
     const char* what;
     int line;  // of the normal case
+    int pattern;
     std::string text;
     const char* cell;
     const char* mark;
   };
   const Row rows[] = {
-      {"sliding computed, passed", 0, line3(1.523, 1.2, 0), "1.523 ≧ 1.200", "○"},
-      {"sliding computed, failed", 0, line3(1.1, 1.2, 1), "1.100 ＜ 1.200", "×"},
-      {"sliding equal, failed", 0, line3(1.2, 1.2, 1), "－ 1.200", "×"},
-      {"sliding not computed", 0, line3(1.523, 1.2, 1), "－ 1.200", "×"},
-      {"bearing computed, failed", 2, line3(700, 600, 1), "700.000 ≧ 600.000", "×"},
-      {"bearing not computed", 2, line3(0, 600, 1), "－ 600.000", "×"},
-      {"long wall computed, passed", 4, line3(72.128, 300, 0), "72.128 ＜ 300.000", "○"},
-      {"long wall computed, failed", 4, line3(300.001, 300, 1), "300.001 ≧ 300.000", "×"},
-      {"long wall not computed", 4, line3(0, 300, 1), "－ 300.000", "×"},
-      {"long wall negative, failed", 4, line3(-11.412, 10, 1), "-11.412 ≧ 10.000", "×"},
-      {"short wall not computed", 5, line3(0, 300, 1), "－ 300.000", "×"},
-      {"pull-out computed, failed", 6, line5(0.8, -6, -1, 1.1, 1), "0.800 ＜ 1.100", "×"},
-      {"pull-out not computed", 6, line5(1.25, -6, -1, 1.1, 1), "－ 1.100", "×"},
+      {"sliding pass", 0, 1, line3(1.523, 1.2, 0), "1.523 ≧ 1.200", "○"},
+      {"sliding fail", 0, 1, line3(1.1, 1.2, 1), "1.100 ＜ 1.200", "×"},
+      {"sliding equal pass", 0, 1, line3(1.2, 1.2, 0), "1.200 ≧ 1.200", "○"},
+      {"sliding equal fail", 0, 1, line3(1.2, 1.2004, 1), "1.200 ≦ 1.200", "×"},
+      {"overturning negative fail", 1, 1, line3(-0.5, 1.2, 1), "-0.500 ＜ 1.200", "×"},
+      {"overturning not computed", 1, 1, line3(0, 1.2, 1), "－ 1.200", "×"},
+      {"sliding limit not computed", 0, 1, line3(1.523, 0, 1), "1.523 －", "×"},
+      {"pull-out pass", 6, 1, line5(19.456, -9, -15, 1.2, 0), "19.456 ≧ 1.200", "○"},
+      {"pull-out fail", 6, 1, line5(0.8, -6, -1, 1.1, 1), "0.800 ＜ 1.100", "×"},
+      {"pull-out not computed", 6, 1, line5(0, 0, 0, 1.2, 1), "－ 1.200", "×"},
+      {"bearing pass", 2, 1, line3(312.5, 600, 0), "312.500 ＜ 600.000", "○"},
+      {"bearing fail", 2, 1, line3(700, 600, 1), "700.000 ≧ 600.000", "×"},
+      {"bearing equal pass", 2, 1, line3(76.976, 76.976, 0), "76.976 ≦ 76.976", "○"},
+      {"bearing equal fail", 2, 1, line3(76.9761, 76.976, 1), "76.976 ≧ 76.976", "×"},
+      {"bearing limit not computed", 2, 1, line3(76.976, 0, 1), "76.976 －", "×"},
+      {"reaction and bearing not computed", 2, 1, line3(0, 0, 1), "－ －", "×"},
+      {"toe negative pass", 3, 1, line3(-0.25, 0, 0), "-0.250 ＜ 0.000", "○"},
+      {"toe not computed", 3, 1, line3(0, 500, 1), "－ 500.000", "×"},
+      {"long wall pass", 4, 1, line3(72.128, 300, 0), "72.128 ＜ 300.000", "○"},
+      {"long wall fail", 4, 1, line3(300.001, 300, 1), "300.001 ≧ 300.000", "×"},
+      {"long wall negative pass", 4, 1, line3(-5, 10, 0), "|-5.000| ＜ 10.000", "○"},
+      {"long wall negative fail", 4, 1, line3(-11.412, 10, 1), "|-11.412| ≧ 10.000", "×"},
+      {"short wall negative equal pass", 5, 1, line3(-10, 10, 0), "|-10.000| ≦ 10.000", "○"},
+      {"short wall not computed", 5, 1, line3(0, 300, 1), "－ 300.000", "×"},
+      {"block shear in row 4", 4, 0, line3(-11.412, 10, 1), "|-11.412| ≧ 10.000", "×"},
+      // The internal stress of a tangent-circle body stands in row 3.
+      {"internal pass", 7, 2, line3(80, 120, 0), "80.000 ≦ 120.000", "○"},
+      {"internal fail", 7, 2, line3(130, 120, 1), "130.000 ＞ 120.000", "×"},
+      {"internal equal fail", 7, 2, line3(120.0004, 120, 1), "120.000 ≧ 120.000", "×"},
+      {"internal not computed", 7, 2, line3(0, 120, 1), "－ 120.000", "×"},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.what);
     auto lines = sample_lines();
     lines[static_cast<std::size_t>(r.line)] = r.text;
     write(lines);
-    const auto& s = load(2, 1);
-    EXPECT_EQ(s.cells[r.line][0], r.cell);
-    EXPECT_EQ(s.marks[r.line][0], r.mark);
+    const auto& s = load(2, r.pattern);
+    EXPECT_TRUE(sink.texts.empty());
+    const int row = r.line == 7 ? 3 : r.line;
+    EXPECT_EQ(s.cells[row][0], r.cell);
+    EXPECT_EQ(s.marks[row][0], r.mark);
   }
-  // The internal stress of a tangent-circle body in row 3: not computed, limit 120.
-  auto lines = sample_lines();
-  lines[7] = line3(0, 120, 1);
-  write(lines);
-  EXPECT_EQ(load(2, 2).cells[3][0], "－ 120.000");
+}
+
+// A line that passes on numbers that do not satisfy its check was not written by an engine: the
+// file is refused with its message, on every kind of line and in either case.
+TEST_F(ResultsTableTest, APassContradictingItsNumbersIsRefused) {
+  const std::pair<int, std::string> damaged[] = {
+      {0, line3(-1.0, 1.2, 0)},                // a sliding factor of -1, passed
+      {1, line3(0, 1.2, 0)},                   // an overturning factor of 0, passed
+      {2, line3(600.001, 600, 0)},
+      {3, line3(76.9761, 76.976, 0)},
+      {4, line3(-11.412, 10, 0)},              // passed by its sign, not by its magnitude
+      {13, line3(101, 100, 0)},
+      {14, line5(0, 0, 0, 1.2, 0)},            // the pull-out line left at its start 0
+      {15, line3(130, 120, 0)},
+  };
+  for (const auto& [index, text] : damaged) {
+    SCOPED_TRACE(index);
+    auto lines = sample_lines();
+    lines[static_cast<std::size_t>(index)] = text;
+    write(lines);
+    sink.texts.clear();
+    const auto& s = load(2, 1);
+    ASSERT_EQ(sink.texts.size(), 1u);
+    EXPECT_EQ(sink.texts[0], "計算結果ﾌｧｲﾙ(CAL_ANZ.DAT)が読み込み出来ません。");
+    EXPECT_FALSE(s.check_results.has_value());
+    EXPECT_EQ(s.cells[0][0], "");
+  }
 }
 
 TEST_F(ResultsTableTest, ExportButtonOnlyForTd) {
