@@ -1,11 +1,12 @@
 // The files the results dialogs read, damaged a few hundred ways each from a fixed seed: the
-// hand-over CAL_HEN.DAT, the shipped charts FAI30..45.CSV and the clay table KS_AB.CSV. Every
+// check summary CAL_ANZ.DAT, the hand-over CAL_HEN.DAT, the shipped charts FAI30..45.CSV and the clay table KS_AB.CSV. Every
 // copy is refused, or what is read is sound: finite, within the chart's axes and the physical
 // range of 2e/B, and the page and the figure written from it hold no "nan" or "inf".
 #include "common/tests/damaged_files.h"
 #include "common/tests/temp_dir.h"
 #include "common/textfile.h"
 #include "frontend/results/bearing_chart.h"
+#include "frontend/results/check_summary.h"
 #include "frontend/results/clay_check.h"
 #include "frontend/results/eccentric_load_file.h"
 #include "frontend/results/sand_report.h"
@@ -32,6 +33,49 @@ void expect_sound_chart(const BearingChart& chart) {
       EXPECT_TRUE(p.x >= 0 && p.x <= kChartAxisEnd && p.y >= 0 && p.y <= kChartAxisEnd);
     }
   }
+}
+
+// Every copy of a check summary that is read passes no line against its numbers, and every row
+// shown from it states a relation that is true of its two shown numbers.
+TEST(DamagedResultFiles, CheckSummaryIsRefusedOrReadsTrue) {
+  qvt::testing::TempDir dir;
+  qvt::testing::FileDamage damage(4343);
+  const std::string good =
+      "1.523000,1.200000,0\r\n0.000000,1.200000,1\r\n76.976000,76.976000,0\r\n"
+      "-0.250000,500.000000,0\r\n-11.412000,10.000000,1\r\n9.500000,10.000000,0\r\n"
+      "19.456000,-9.000000,-15.000000,1.200000,0\r\n80.000000,120.000000,0\r\n"
+      "1.100000,1.200000,1\r\n2.000000,1.200000,0\r\n76.976000,0.000000,1\r\n"
+      "600.500000,500.000000,1\r\n-5.000000,10.000000,0\r\n0.000000,10.000000,1\r\n"
+      "0.800000,-6.000000,-1.000000,1.100000,1\r\n130.000000,120.000000,1\r\n";
+  ASSERT_TRUE(write_file_bytes(dir / "CAL_ANZ.DAT", good));
+  ASSERT_TRUE(read_check_summary(dir / "CAL_ANZ.DAT"));
+  int read = 0;
+  for (int n = 0; n < kCopies; ++n) {
+    SCOPED_TRACE(n);
+    ASSERT_TRUE(write_file_bytes(dir / "CAL_ANZ.DAT", damage.text(good)));
+    const auto r = read_check_summary(dir / "CAL_ANZ.DAT");
+    if (!r) continue;
+    ++read;
+    for (int c = 0; c < 2; ++c)
+      for (int k = 0; k < kCheckCount; ++k) {
+        const CheckItem& it = (*r)[c][k];
+        if (it.failed == 0) {
+          EXPECT_TRUE(check_relation_holds(k, it.value, it.limit)) << k;
+        }
+        const CheckRowText row = check_row(it, k);
+        if (row.sign.empty()) continue;
+        std::string value = row.value;
+        if (value.front() == '|') value = value.substr(2, value.size() - 3);  // "|-x|": x
+        const double v = std::stod(value), l = std::stod(row.limit);
+        const bool holds = row.sign == "＜" ? v < l
+                           : row.sign == "＞" ? v > l
+                           : row.sign == "≧" ? v >= l
+                                             : v <= l;
+        EXPECT_TRUE(holds) << row.cell();
+      }
+  }
+  EXPECT_GT(read, kCopies / 20);
+  EXPECT_LT(read, kCopies);
 }
 
 TEST(DamagedResultFiles, HandOverIsRefusedOrSound) {
