@@ -121,8 +121,8 @@ TEST_F(Form6Test, Screenshot) {
   const QByteArray docs = qgetenv("QVT_DOCS_DIR");
   if (docs.isEmpty()) GTEST_SKIP() << "QVT_DOCS_DIR not set";
   const std::string seismic =
-      "1.312000,1.000000,0\r\n1.805000,1.100000,0\r\n412.300000,500.000000,0\r\n"
-      "498.100000,1000.000000,0\r\n112.400000,100.000000,1\r\n35.000000,100.000000,0\r\n"
+      "1.312000,1.000000,0\r\n1.805000,1.100000,0\r\n76.976000,76.976000,0\r\n"
+      "498.100000,1000.000000,0\r\n-112.400000,100.000000,1\r\n35.000000,100.000000,0\r\n"
       "1.080000,-8.000000,-3.000000,1.000000,0\r\n0.000000,0.000000,0\r\n";
   ASSERT_TRUE(write_file_bytes(dir / "CAL_ANZ.DAT", std::string(kCase) + seismic));
   model.command_line = "/td";
