@@ -332,6 +332,31 @@ TEST(Summary, RowsReadTrue) {
   EXPECT_EQ(body, expected);
 }
 
+// A pull-out factor that could not be computed (wall body): "－" for the factor and for its
+// levels, the required factor kept, no sign; a computed one keeps its levels (seismic case).
+TEST(Summary, APulloutFactorNotComputedHasNoLevels) {
+  Internal t;
+  t.cd.improvement_pattern = 1;
+  t.cd.seismic_check = 2;
+  CheckSummary s;
+  set_check_summary_line(s, 0, 6, {0, 0, 0, 1.2, 1});
+  set_check_summary_line(s, 1, 6, {1.08, -8, -11, 1.0, 0});
+  engine::PrintFile f;
+  ASSERT_TRUE(f.open("DMMCALAS.PDT", {}));
+  write_summary(t.cd, s, f);
+  ASSERT_TRUE(f.close({}));
+  std::vector<std::string> fields;
+  for (const std::string& x : t.lines("DMMCALAS.PDT")) {
+    const std::string l = cp932_to_utf8_lossy(x);
+    for (const char* n : {"18", "19", "20", "21", "22", "56", "41", "42", "43", "44", "45", "63"})
+      if (l.rfind(std::string(n) + "  ", 0) == 0) fields.push_back(l);
+  }
+  const std::vector<std::string> expected = {
+      "19        －", "20        －", "18        －", "21   1.2", "22  OUT", "56  ",
+      "42    -8.000", "43   -11.000", "41     1.080", "44   1.0", "45  ", "63   ≧"};
+  EXPECT_EQ(fields, expected);
+}
+
 // The shared guard: a value that is no number, or a limit of 0 under a passing flag, fails.
 TEST(SummaryGuard, NonFiniteAndZeroLimitsFail) {
   engine::testing::CaptureChannel channel;
