@@ -50,8 +50,8 @@ bool check_line_consistent(int k, const CheckLine& line);
 // ground reaction, no shear plane, no pull-out step, ...), and every limit of these checks is
 // above 0, an engine writing 0 for a bearing capacity it could not compute and failing any line
 // judged against a limit not above 0. So on a failed line a value of exactly 0 and a limit not
-// above 0 read "－". (A factor that a check computed and rounded down to 0.000 reads "－" too;
-// it fails either way.)
+// above 0 read "－"; a passed line always shows both numbers. (A factor that a check computed
+// and rounded down to 0.000 reads "－" too; it fails either way.)
 struct CheckRowText {
   std::string value;
   std::string sign;
