@@ -146,7 +146,10 @@ void ClayCheck::compute_qa(int r) {
   // An Nc typed so large that qa overflows shows no number rather than a false one.
   rows_[r].qa_text =
       std::isfinite(qa_value_[r]) ? model::format_pattern(qa_value_[r], "###0.000") : "***";
-  if (r == 0 || seismic_check_ != 0) rows_[r].verdict_text = clay_verdict_text(passes(r));
+  if (r == 0 || seismic_check_ != 0) {
+    rows_[r].verdict_text = clay_verdict_text(passes(r));
+    rows_[r].verdict_note = resultant_outside_base(load_, r) ? resultant_outside_message(r) : "";
+  }
 }
 
 bool ClayCheck::passes(int r) const {

@@ -47,6 +47,8 @@ struct ClayCheckRow {
   // lbl_j: the verdict the page will write, qa against the maximum reaction; empty while the
   // row checks nothing.
   std::string verdict_text;
+  // Why the verdict fails whatever qa reads (the resultant outside the base); shown with it.
+  std::string verdict_note;
 };
 
 // The verdict of a clay check case, as its page writes it ("Ｏ.Ｋ." / "ＯＵＴ") and its dialog

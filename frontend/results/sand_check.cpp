@@ -100,9 +100,10 @@ void SandCheck::compute(int c) {
 // shows an F that fails without saying so.
 void SandCheck::judge(int c) {
   if (!loaded_ || !checked(c)) return;
+  const bool outside = resultant_outside_base(values_.load, c);
   rows_[c].verdict_text = sand_verdict_text(
-      !resultant_outside_base(values_.load, c) &&
-      sand_case_passes(values_.safety_factor[c], val(rows_[c].design_text)));
+      !outside && sand_case_passes(values_.safety_factor[c], val(rows_[c].design_text)));
+  rows_[c].verdict_note = outside ? resultant_outside_message(c) : "";
 }
 
 void SandCheck::set_design_text(int c, const std::string& text) {

@@ -22,6 +22,8 @@ struct SandCheckRow {
   // lbl_7 / lbl_8: the verdict the page will write, F against the design factor as typed;
   // empty while the row checks nothing.
   std::string verdict_text;
+  // Why the verdict fails whatever F reads (the resultant outside the base); shown with it.
+  std::string verdict_note;
 };
 
 class SandCheck {

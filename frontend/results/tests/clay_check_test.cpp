@@ -309,6 +309,8 @@ TEST_F(ClayCheckTest, AReactionNeverComputedOrAResultantOffTheBaseFails) {
   EXPECT_EQ(c.row(1).qa_text, "3363.333");
   EXPECT_EQ(c.row(0).verdict_text, "Ｏ.Ｋ.");
   EXPECT_EQ(c.row(1).verdict_text, "ＯＵＴ");
+  EXPECT_EQ(c.row(1).verdict_note, r.texts[0]);
+  EXPECT_EQ(c.row(0).verdict_note, "");
   ASSERT_TRUE(c.ok(r));
   const std::vector<std::string> seismic =
       split_lines(read_file_bytes(dir / "DM106SHK.PDT").value_or(""));

@@ -170,8 +170,10 @@ TEST_F(SandCheckTest, ResultantOutsideTheBaseFailsThatCaseAlone) {
   EXPECT_EQ(check.row(1).ratio_text, "1.001");
   EXPECT_EQ(check.row(1).n_text, "0.00");
   EXPECT_EQ(check.row(1).verdict_text, "ＯＵＴ");
+  EXPECT_EQ(check.row(1).verdict_note, sink.texts[0]);  // the reason stays beside the verdict
   EXPECT_EQ(check.row(0).n_text, "17.50");
   EXPECT_EQ(check.row(0).verdict_text, "ＯＫ");
+  EXPECT_EQ(check.row(0).verdict_note, "");
   check.set_n_text(1, "100");  // Q 10000, F 57.142: still no base to bear it
   EXPECT_EQ(check.row(1).f_text, "57.142");
   EXPECT_EQ(check.row(1).verdict_text, "ＯＵＴ");

@@ -130,6 +130,7 @@ void Form7::show_row(int c) {
   f_[c]->setText(q(r.f_text));
   if (design_[c]->text() != q(r.design_text)) design_[c]->setText(q(r.design_text));
   show_verdict(verdict_[c], r.verdict_text);
+  verdict_[c]->setToolTip(q(r.verdict_note));
   showing_ = false;
 }
 
