@@ -329,9 +329,8 @@ inline bool build_circle_counterfort_sand(ProjectModel& m) {
 // Lattice pattern: a wall of two rectangular concrete blocks and a superstructure (-10.0 to
 // +3.0, 9 m wide at its base) on a lattice of improved walls (front and rear walls 3 m wide,
 // long walls 3 m, 2 m of soft clay between them under short walls 3 m deep), founded on stiff
-// clay at -15.0. The wall's sea face stands 6 m behind the body's, over the front wall's rear
-// edge and the lattice, so the seismic resultant comes down near the middle of the base. Level
-// ground.
+// clay at -15.0. The wall's sea face stands 6 m behind the body's, over the lattice behind its
+// 3 m front wall, so the seismic resultant comes down near the middle of the base. Level ground.
 inline bool build_lattice_block_clay(ProjectModel& m) {
   build_sample_ground(m, {18.0, -10.0, -15.0});
   ProjectConditions& c = m.conditions;
