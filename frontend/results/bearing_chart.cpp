@@ -20,6 +20,13 @@ bool on_chart_axes(ChartPoint p) {
 
 }  // namespace
 
+int opening_chart_index(double phi) {
+  int index = 0;
+  for (int c = 0; c < kChartCount; ++c)
+    if (kChartAngles[c] <= phi) index = c;
+  return index;
+}
+
 std::optional<BearingChart> parse_bearing_chart(const std::string& text) {
   ItemReader items(split_lines(text));
   std::int16_t curve_count = 0;

@@ -21,6 +21,12 @@ inline constexpr std::array<const char*, kChartCount> kChartFiles = {"FAI30.CSV"
                                                                      "FAI40.CSV", "FAI45.CSV"};
 inline constexpr std::array<int, kChartCount> kChartAngles = {30, 35, 40, 45};
 
+// The chart the sand check opens on for a bearing layer of friction angle phi (degrees): the
+// highest chart angle not above phi, the 30-degree chart below 30 (and for a phi that is no
+// number). Never a chart of a higher phi than the layer has, so the first reading is the
+// conservative one.
+int opening_chart_index(double phi);
+
 struct ChartPoint {
   double x = 0.0;
   double y = 0.0;

@@ -7,6 +7,8 @@
 #include "frontend/model/display_text.h"
 #include "frontend/results/sand_report.h"
 
+#include <cmath>
+
 namespace qvt::results {
 
 namespace {
@@ -63,8 +65,8 @@ ClayCheck::Load ClayCheck::Form_Load(const std::filesystem::path& work_folder,
   for (int r = 0; r < 2; ++r) safety_factor_[r] = safety_factors[r] == 0.0 ? 1.0 : safety_factors[r];
   const std::optional<EccentricLoad> load =
       read_eccentric_load_file(work_folder / kEccentricLoadFile, seismic_check, true);
-  // B k / c0 divides by the base cohesion.
-  if (!load || !(load->base_cohesion > 0.0)) {
+  // B k / c0 and Nc c0 need a cohesion at the base.
+  if (!load || !(load->base_cohesion >= kMinimumBaseCohesion)) {
     sink.show_message(model::MessageIcon::Exclamation, model::kAppTitle, kEccentricLoadMessage);
     return Load::unreadable;
   }
@@ -78,11 +80,14 @@ ClayCheck::Load ClayCheck::Form_Load(const std::filesystem::path& work_folder,
   for (int c = 0; c < cases; ++c) {
     tan_theta_[c] = r3(load_.horizontal_force[c] / load_.vertical_force[c]);
     rows_[c].tan_theta_text = model::format_pattern(tan_theta_[c], "##0.000");
-    rows_[c].ratio_text =
-        model::format_pattern(r3(2 * load_.eccentricity[c] / load_.body_width), "##0.000");
+    rows_[c].ratio_text = model::format_pattern(shown_eccentricity_ratio(load_, c), "##0.000");
     rows_[c].strength_text = model::format_pattern(strength, "##0.000");
   }
   loaded_ = true;
+  for (int c = 0; c < cases; ++c)
+    if (resultant_outside_base(load_, c))
+      sink.show_message(model::MessageIcon::Exclamation, model::kAppTitle,
+                        resultant_outside_message(c));
   update_row(0);
   update_row(1);
   return Load::ready;
@@ -138,18 +143,34 @@ void ClayCheck::nc_lost_focus(int r) {
 void ClayCheck::compute_qa(int r) {
   nc_value_[r] = val(rows_[r].nc_text);
   qa_value_[r] = r3(nc_value_[r] * load_.base_cohesion / safety_factor_[r] + load_.overburden);
-  rows_[r].qa_text = model::format_pattern(qa_value_[r], "###0.000");
-  if (r == 0 || seismic_check_ != 0)
-    rows_[r].verdict_text = clay_verdict_text(clay_case_passes(qa_value_[r], load_.max_reaction[r]));
+  // An Nc typed so large that qa overflows shows no number rather than a false one.
+  rows_[r].qa_text =
+      std::isfinite(qa_value_[r]) ? model::format_pattern(qa_value_[r], "###0.000") : "***";
+  if (r == 0 || seismic_check_ != 0) {
+    rows_[r].verdict_text = clay_verdict_text(passes(r));
+    rows_[r].verdict_note = resultant_outside_base(load_, r) ? resultant_outside_message(r) : "";
+  }
 }
 
-bool clay_case_passes(double qa, double max_reaction) { return qa >= max_reaction; }
+bool ClayCheck::passes(int r) const {
+  return !resultant_outside_base(load_, r) && clay_case_passes(qa_value_[r], load_.max_reaction[r]);
+}
+
+bool clay_case_passes(double qa, double max_reaction) {
+  return std::isfinite(qa) && max_reaction > 0.0 && qa >= max_reaction;
+}
 
 const char* clay_verdict_text(bool passes) { return passes ? "Ｏ.Ｋ." : "ＯＵＴ"; }
 
 bool ClayCheck::ok(model::MessageSink& sink) {
   if (!loaded_) return false;
   const int cases = seismic_check_ != 0 ? 2 : 1;
+  for (int c = 0; c < cases; ++c) {
+    if (!std::isfinite(qa_value_[c])) {
+      sink.show_message(model::MessageIcon::Exclamation, model::kAppTitle, "Ｎｃに誤りがあります。");
+      return false;
+    }
+  }
   std::optional<std::string> failed;
   for (int c = 0; c < cases && !failed; ++c) {
     const std::string name = sand_page_file_name(c);
@@ -184,9 +205,12 @@ std::string clay_check_page(const ClayCheck& check, int c) {
   lines.push_back(page_field(12, f.overburden, "###0.000", 8));
   lines.push_back(page_field(13, check.qa_value(c), "###0.000", 9));
   lines.push_back(page_field(15, f.max_reaction[c], "###0.000", 9));
-  const bool ok = clay_case_passes(check.qa_value(c), f.max_reaction[c]);
-  lines.push_back(utf8_to_cp932_lossy(ok ? "14  ＞" : "14  ＜"));
-  lines.push_back(utf8_to_cp932_lossy(std::string("16  ") + clay_verdict_text(ok)));
+  // The sign compares qa with the reaction; the verdict also fails a reaction never computed
+  // and a resultant that lies outside the base.
+  const double qa = check.qa_value(c);
+  lines.push_back(
+      utf8_to_cp932_lossy(std::isfinite(qa) && qa >= f.max_reaction[c] ? "14  ＞" : "14  ＜"));
+  lines.push_back(utf8_to_cp932_lossy(std::string("16  ") + clay_verdict_text(check.passes(c))));
   lines.push_back("$E");
   return join_crlf(lines);
 }

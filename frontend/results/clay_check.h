@@ -47,10 +47,14 @@ struct ClayCheckRow {
   // lbl_j: the verdict the page will write, qa against the maximum reaction; empty while the
   // row checks nothing.
   std::string verdict_text;
+  // Why the verdict fails whatever qa reads (the resultant outside the base); shown with it.
+  std::string verdict_note;
 };
 
 // The verdict of a clay check case, as its page writes it ("Ｏ.Ｋ." / "ＯＵＴ") and its dialog
-// row shows it: qa not below the maximum ground reaction.
+// row shows it: qa a finite number not below the maximum ground reaction, which must have been
+// computed (above 0; a reaction of 0 was never computed and proves nothing). A resultant outside
+// the base fails besides (ClayCheck::passes).
 bool clay_case_passes(double qa, double max_reaction);
 const char* clay_verdict_text(bool passes);
 
@@ -60,7 +64,8 @@ class ClayCheck {
 
   // Reads CAL_HEN.DAT of the work folder and KS_AB.CSV of the install folder and fills both rows
   // with every class at "0". safety_factors are the project's bearing factors of safety [case];
-  // a factor of 0 is used as 1 and shown so on the page, the project is left as it is.
+  // a factor of 0 is used as 1 and shown so on the page, the project is left as it is. A case
+  // whose resultant lies outside the base is told and fails; the other case is checked as usual.
   Load Form_Load(const std::filesystem::path& work_folder,
                  const std::filesystem::path& install_folder, int seismic_check,
                  const std::array<double, 2>& safety_factors, model::MessageSink& sink);
@@ -76,7 +81,12 @@ class ClayCheck {
   void set_nc_text(int row, const std::string& text);
   void nc_lost_focus(int row);
 
-  // OK: writes the report page of each checked case. True when the dialog may close.
+  // The verdict of case r as its row and page show it.
+  bool passes(int r) const;
+
+  // OK: writes the report page of each checked case. True when the dialog may close; false when
+  // it stays open (an Nc so large that qa is no finite number, a page that could not be
+  // written: the user is told).
   bool ok(model::MessageSink& sink);
   bool ok_enabled() const { return loaded_; }
 

@@ -31,17 +31,33 @@ struct EccentricLoad {
   std::array<double, 2> max_reaction{};  // line 12, read only when asked for
 };
 
-// The narrowest body the checks divide by (every length of the file is given to the millimetre).
+// The smallest vertical force, body width and base cohesion the checks divide by, and the
+// largest magnitude of any number of the file. Every length is given to the millimetre and every
+// force to the newton, and no section of a quay reaches a million kN or metres: a number beyond
+// these is a damaged file, and dividing by it would print an infinite F or qa.
 inline constexpr double kMinimumBodyWidth = 0.001;
+inline constexpr double kMinimumVerticalForce = 0.001;
+inline constexpr double kMinimumBaseCohesion = 0.001;
+inline constexpr double kLargestMagnitude = 1.0e6;
 
 // Reads the file. nullopt when it is missing or short, an item is not a finite number (the stamp:
-// not a whole number), or a checked load case cannot be checked: its vertical force not above 0,
-// the body width below kMinimumBodyWidth, a negative eccentricity, or a ratio 2e/B outside 0..1
-// (the resultant outside the base). The seismic case counts only when
-// seismic_check is not 0 (its values are not computed otherwise). The title is the rest of line
-// 1 after the six stamp numbers, so a comma in it shifts nothing.
+// not a whole number) or lies beyond +-kLargestMagnitude, the body width is below
+// kMinimumBodyWidth, or a checked load case cannot be checked: its vertical force below
+// kMinimumVerticalForce, a negative eccentricity or ratio 2e/B. A ratio above 1 (the resultant
+// outside the base) is read: the dialogs judge that case (resultant_outside_base). The seismic
+// case counts only when seismic_check is not 0 (its values are not computed otherwise). The
+// title is the rest of line 1 after the six stamp numbers, so a comma in it shifts nothing.
 std::optional<EccentricLoad> read_eccentric_load_file(const std::filesystem::path& path,
                                                       int seismic_check,
                                                       bool with_max_reaction = false);
+
+// The resultant of the case lies outside the base (2e/B above 1, as the file gives it or as the
+// dialogs show it, rounded to 0.001): no part of the base is left in contact to bear the load,
+// so the case fails whatever N or Nc says.
+bool resultant_outside_base(const EccentricLoad& load, int load_case);
+// 2e/B of the case as the dialogs show it: rounded to 0.001.
+double shown_eccentricity_ratio(const EccentricLoad& load, int load_case);
+// The message that tells why such a case fails.
+std::string resultant_outside_message(int load_case);
 
 }  // namespace qvt::results

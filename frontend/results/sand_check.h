@@ -22,6 +22,8 @@ struct SandCheckRow {
   // lbl_7 / lbl_8: the verdict the page will write, F against the design factor as typed;
   // empty while the row checks nothing.
   std::string verdict_text;
+  // Why the verdict fails whatever F reads (the resultant outside the base); shown with it.
+  std::string verdict_note;
 };
 
 class SandCheck {
@@ -33,13 +35,16 @@ class SandCheck {
   };
 
   // Reads CAL_HEN.DAT of the work folder and the four charts shipped in the install folder,
-  // fills both rows and chooses the first chart in each, which reads N and computes Q and F.
+  // fills both rows and chooses in each the chart of the bearing layer's phi
+  // (opening_chart_index), which reads N and computes Q and F. A case whose resultant lies
+  // outside the base is told and fails; the other case is checked as usual.
   Load Form_Load(const std::filesystem::path& work_folder,
                  const std::filesystem::path& install_folder, int seismic_check,
-                 model::MessageSink& sink);
+                 double bearing_phi, model::MessageSink& sink);
 
   // A chart chosen in a row's box: N is read at the row's point and Q and F follow. A point off
-  // the chart gives N 0.00 and a warning (N can be typed).
+  // the chart gives N 0.00 and a warning (N can be typed). A resultant outside the base reads
+  // no chart: N 0.00.
   void choose_chart(int load_case, int chart_index, model::MessageSink& sink);
   // The row's N box changed (typed or filled by a reading).
   void set_n_text(int load_case, const std::string& text);
@@ -49,7 +54,8 @@ class SandCheck {
   void design_lost_focus(int load_case);
 
   // OK: writes the report of the checked cases. True when the dialog may close; false when it
-  // stays open (a design factor not above 0, a file that could not be written: the user is told).
+  // stays open (a design factor not above 0, an N so large that Q or F is no finite number, a
+  // file that could not be written: the user is told).
   bool ok(model::MessageSink& sink);
 
   bool ok_enabled() const { return loaded_; }
@@ -59,6 +65,7 @@ class SandCheck {
  private:
   void compute(int load_case);
   void judge(int load_case);
+  bool checked(int load_case) const { return load_case == 0 || seismic_check_ != 0; }
 
   std::filesystem::path folder_;
   int seismic_check_ = 0;

@@ -134,7 +134,7 @@ std::string pad_int_width5(int value) {
 }
 
 bool sand_case_passes(double safety_factor, double required_safety_factor) {
-  return safety_factor >= required_safety_factor;
+  return std::isfinite(safety_factor) && safety_factor >= required_safety_factor;
 }
 
 const char* sand_verdict_text(bool passes) { return passes ? "ＯＫ" : "ＯＵＴ"; }
@@ -154,9 +154,12 @@ std::string sand_check_page(const SandCheckValues& v, int c) {
   lines.push_back(page_field(8, v.bearing_capacity[c], "#0.000", 8));
   lines.push_back(page_field(9, v.safety_factor[c], "#0.000", 6));
   lines.push_back(page_field(13, f.bearing_unit_weight, "##0.000", 6));
-  const bool ok = sand_case_passes(v.safety_factor[c], v.required_safety_factor[c]);
-  lines.push_back(utf8_to_cp932_lossy(ok ? "10  ≧" : "10  ＜"));
-  lines.push_back(utf8_to_cp932_lossy(std::string("11  ") + sand_verdict_text(ok)));
+  // The sign compares F with the design factor; the verdict also fails a resultant that lies
+  // outside the base, whatever F reads.
+  const bool f_passes = sand_case_passes(v.safety_factor[c], v.required_safety_factor[c]);
+  lines.push_back(utf8_to_cp932_lossy(f_passes ? "10  ≧" : "10  ＜"));
+  lines.push_back(utf8_to_cp932_lossy(
+      std::string("11  ") + sand_verdict_text(f_passes && !resultant_outside_base(f, c))));
   lines.push_back("$E");
   return join_crlf(lines);
 }

@@ -45,7 +45,8 @@ std::optional<std::string> remove_seismic_report(const std::filesystem::path& fo
 std::string pad_int_width5(int value);
 
 // The verdict of a sand check case, as its page writes it ("ＯＫ" / "ＯＵＴ") and its dialog row
-// shows it: F not below the design safety factor.
+// shows it: F a finite number not below the design safety factor. (A resultant outside the
+// base fails besides; see resultant_outside_base.)
 bool sand_case_passes(double safety_factor, double required_safety_factor);
 const char* sand_verdict_text(bool passes);
 

@@ -1,38 +1,62 @@
 // The shipped samples (data/samples/) through the whole chain of eight engines: no engine shows
 // a message, every check of the sample's pattern is computed and passed in both cases, the
-// check summary CAL_ANZ.DAT is the golden kept beside this test (golden/<sample>_CAL_ANZ.DAT),
-// and the eccentric-load points of the sandy samples lie on the chart of their bearing layer.
+// check summary CAL_ANZ.DAT is the golden kept beside this test (golden/<sample>_CAL_ANZ.DAT)
+// and equals the README's table, and the eccentric inclined load check passes in both cases as
+// the dialogs judge it (the sand dialog on the chart it opens on, the clay dialog with the
+// classes that fit), every number of it the README's.
 //
 // Worked by hand for sample_block_rectangle_sand (CAL_ANZ.DAT lines 0, 2, 8 and 10), from the
 // section (data in frontend/model/tests/shipped_samples.h) and the pressures of the engines'
 // reports. Below the R.W.L. +0.6 concrete blocks weigh 12.9 kN/m3 submerged (23.0 above), the
-// improved soil 5.9; the B = 16 m body reaches from -20.0 to -10.0.
+// improved soil 5.9; the B = 16 m body reaches from -15.0 to -10.0.
 //   Effective weight, normal case: blocks 9x5x12.9 = 580.5, 8x4x12.9 = 412.8, 7x1.6x12.9 =
-//   144.48 + 7x0.4x23.0 = 64.4, superstructure 7x2x24.0 = 336.0, body 16x10x5.9 = 944.0, the
-//   wall-top surcharge 10 kN/m2 x 7 m = 70.0: W' = 2552.18 (seismic: surcharge 5 x 7, 2517.18).
-//   Residual water pressure 10.1 x 0.6 = 6.06 kN/m2 from the L.W.L. 0.0 down to -20.0 with a
-//   triangle above: 0.5 x 0.6 x 6.06 + 20 x 6.06 = 123.018 kN/m.
-//   Seismic inertia 0.10 x weight in air (1035 + 736 + 322 + 336 + 2560 + 35 = 5024) = 502.4.
-//   Sliding, normal case, with the reported earth pressures (active 874.531 horizontal and
-//   234.211 vertical, passive 1948.995 horizontal and 522.225 vertical, taken off V):
-//   V = 2552.18 + 234.211 - 522.225 = 2264.166; R = V tan 40 = 1899.861 (less than
-//   tau B = 250 x 16); Fs = (1948.995 + 1899.861) / (874.531 + 123.018) = 3.858.
-//   Seismic: V = 2517.18 + 341.941 - 428.715 = 2430.406, R = 2039.353 (less than 375 x 16),
-//   Fs = (1600.065 + 2039.353) / (1276.000 + 123.018 + 502.4) = 1.914.
-//   Ground reaction: normal case x = (29035.446 - 7688.153) / 2264.166 = 9.428 behind the toe,
-//   past the middle (e = 8 - 9.428 < 0): uniform, V / B = 141.510. Seismic case x = (29368.643 -
-//   15899.462) / 2430.406 = 5.542, e = 2.458 <= B / 6: q1 = 2430.406 / 16 x (1 + 6 x 2.458 / 16)
-//   = 291.915 at the toe.
+//   144.48 + 7x0.4x23.0 = 64.4, superstructure 7x2x24.0 = 336.0, body 16x5x5.9 = 472.0, the
+//   wall-top surcharge 10 kN/m2 x 7 m = 70.0: W' = 2080.18 (seismic: surcharge 5 x 7, 2045.18).
+//   Residual water pressure 10.1 x 0.6 = 6.06 kN/m2 from the L.W.L. 0.0 down to -15.0 with a
+//   triangle above: 0.5 x 0.6 x 6.06 + 15 x 6.06 = 92.718 kN/m.
+//   Seismic inertia 0.10 x weight in air (1035 + 736 + 322 + 336 + 1280 + 35 = 3744) = 374.4.
+//   Sliding, normal case, with the reported earth pressures (active 518.612 horizontal and
+//   138.882 vertical, passive 487.250 horizontal and 130.558 vertical, taken off V):
+//   V = 2080.18 + 138.882 - 130.558 = 2088.504; R = V tan 40 = 1752.463 (less than
+//   tau B = 250 x 16); Fs = (487.250 + 1752.463) / (518.612 + 92.718) = 3.663.
+//   Seismic: V = 2045.18 + 202.934 - 107.180 = 2140.934, R = 1796.457 (less than 375 x 16),
+//   Fs = (400.018 + 1796.457) / (757.220 + 92.718 + 374.4) = 1.794.
+//   Ground reaction: normal case x = (18050.428 - 3695.457) / 2088.504 = 6.873 behind the toe,
+//   e = 8 - 6.873 = 1.127 <= B / 6: q1 = 2088.504 / 16 x (1 + 6 x 1.127 / 16) = 185.697.
+//   Seismic case x = (18702.344 - 8129.034) / 2140.934 = 4.939, e = 3.061 > B / 6: the base
+//   bears over 3x = 14.817, q1 = 2 x 2140.934 / 14.817 = 288.983 at the toe.
+//   Its limit, the in-situ bearing capacity of the dense sand under the 5 m of loose sand
+//   (q' = 5 x 9 = 45), with the strip's shape factor 0.5: normal (0.5 x 10 x 16 x 93.7 + 45 x
+//   64.2) / 2.5 + 45 = 4199.000; seismic over B' = 14.817, (0.5 x 10 x 14.817 x 93.7 + 2889) /
+//   1.5 + 45 = 6598.843.
+//
+// The eccentric inclined load check, worked by hand for two cases from CAL_HEN.DAT:
+//   sample_block_rectangle_sand, seismic: V = W' + the vertical active pressure = 2045.18 +
+//   202.934 = 2248.114 (the passive side takes no part), H = 757.220 + 92.718 + 374.4 =
+//   1224.338: tan(theta) = 0.545; e = 3.297, 2e/B = 6.594 / 16 = 0.412. On the chart of the
+//   layer's 40 degrees the point (41.2, 54.5) lies between the curves N 3 (cut at 37.2) and N 2
+//   (cut at 48.8), about 1.6 and 3.5 chart units from them: N = 3 - 1.6 / 5.1 = 2.7.
+//   Q = 10 x 16 x 2.70 / 2 = 216.0; F = 216.0 / (2248.114 / 16) = 1.537 >= 1.000.
+//   sample_wall_caisson_clay, seismic: V 2545.559, H 1690.467: tan(theta) = 0.664, above 0.25,
+//   so Nc is the sliding limit of the effective base: e 0.365, 2e/B = 0.73 / 19 = 0.038,
+//   Nc = (1 - 0.038) / 0.664 = 1.45. c0 = 300 + 4 x (-10 - -15) = 320 at the base, q0 = 5 m of
+//   soft clay x 6 = 30: qa = 1.45 x 320 / 1.5 + 30 = 339.333 against the maximum reaction of the
+//   table's bearing line, 263.177.
 #include "common/check_summary_format.h"
 #include "common/textfile.h"
 #include "engines/common/check_summary_file.h"
 #include "engines/common/tests/sample_work_folder.h"
-#include "frontend/results/bearing_chart.h"
-#include "frontend/results/eccentric_load_file.h"
+#include "frontend/model/display_text.h"
+#include "frontend/results/clay_check.h"
+#include "frontend/results/sand_check.h"
+#include "frontend/results/tests/fitting_clay_classes.h"
+#include "frontend/results/tests/message_recorder.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <cstdio>
+#include <set>
+#include <sstream>
 
 namespace qvt::jorpela {
 namespace {
@@ -54,8 +78,64 @@ constexpr ShippedSample kShipped[] = {{"sample_block_rectangle_sand", 0, true},
                                       {"sample_circle_counterfort_sand", 2, true},
                                       {"sample_lattice_block_clay", 3, false}};
 
-TEST(ShippedSamples, EveryCheckPassesAndTheSummaryIsTheGolden) {
+// The README's "Shipped samples" section, line by line.
+std::vector<std::string> readme_samples_section() {
+  const auto readme = read_lines(fs::path(QVT_SOURCE_DIR) / "README.md");
+  std::vector<std::string> section;
+  if (!readme) return section;
+  bool in = false;
+  for (const std::string& l : *readme) {
+    if (l.rfind("## ", 0) == 0) in = l == "## Shipped samples";
+    if (in) section.push_back(l);
+  }
+  return section;
+}
+
+std::vector<std::string> cells(const std::string& row) {
+  std::vector<std::string> out;
+  std::stringstream in(row);
+  std::string cell;
+  std::getline(in, cell, '|');  // before the first bar
+  while (std::getline(in, cell, '|')) {
+    const auto b = cell.find_first_not_of(' ');
+    const auto e = cell.find_last_not_of(' ');
+    out.push_back(b == std::string::npos ? "" : cell.substr(b, e - b + 1));
+  }
+  if (!out.empty() && out.back().empty()) out.pop_back();
+  return out;
+}
+
+// The first two numbers of a results-table cell ("3.663 ≧ 1.200"), as written.
+std::vector<std::string> cell_numbers(const std::string& cell) {
+  std::vector<std::string> out;
+  std::string num;
+  for (char ch : cell + " ") {
+    if ((ch >= '0' && ch <= '9') || ch == '.' || (ch == '-' && num.empty())) {
+      num += ch;
+    } else {
+      if (!num.empty() && num != "-") out.push_back(num);
+      num.clear();
+    }
+  }
+  return out;
+}
+
+std::string f3(double v) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.3f", v);
+  return text;
+}
+
+// README label of each summary line.
+const char* const kCheckLabels[] = {"滑動 sliding Fs",         "転倒 overturning Fs",
+                                    "支持力 ground reaction (kN/m2)", "端趾圧 toe pressure (kN/m2)",
+                                    "せん断 shear stress (kN/m2)", "せん断 短壁 short-wall shear (kN/m2)",
+                                    "抜け出し pull-out Fs",     "内部応力 internal stress (kN/m2)"};
+
+TEST(ShippedSamples, EveryCheckPassesTheSummaryIsTheGoldenAndTheReadmes) {
   const fs::path here = fs::path(QVT_SOURCE_DIR) / "engines" / "jorpela" / "tests" / "golden";
+  const std::vector<std::string> readme = readme_samples_section();
+  ASSERT_FALSE(readme.empty());
   for (const ShippedSample& s : kShipped) {
     SCOPED_TRACE(s.name);
     qvt::testing::TempDir dir;
@@ -68,33 +148,113 @@ TEST(ShippedSamples, EveryCheckPassesAndTheSummaryIsTheGolden) {
     ASSERT_TRUE(anz);
     const auto summary = parse_check_summary(*anz);
     ASSERT_TRUE(summary);
-    for (int c = 0; c < 2; ++c)
-      for (int k : engine::check_lines_of_pattern(s.pattern)) {
+    const std::vector<int> lines = engine::check_lines_of_pattern(s.pattern);
+    for (int k : lines) {
+      std::vector<std::string> row;
+      for (const std::string& l : readme) {
+        const std::vector<std::string> c = cells(l);
+        if (c.size() == 6 && c[0] == std::string("`") + s.name + "`" && c[1] == kCheckLabels[k])
+          row = c;
+      }
+      ASSERT_FALSE(row.empty()) << "README row of line " << k;
+      for (int c = 0; c < 2; ++c) {
         const CheckLine l = check_summary_line(*summary, c, k);
         EXPECT_EQ(l.failed, 0) << "case " << c << " line " << k;
         EXPECT_GT(l.limit, 0) << "case " << c << " line " << k;
         EXPECT_GT(l.value, 0) << "case " << c << " line " << k;
+        const std::vector<std::string> numbers = cell_numbers(row[2 + 2 * c]);
+        ASSERT_GE(numbers.size(), 2u) << row[2 + 2 * c];
+        EXPECT_EQ(numbers[0], f3(l.value)) << "README, case " << c << " line " << k;
+        EXPECT_EQ(numbers[1], f3(l.limit)) << "README, case " << c << " line " << k;
+        EXPECT_EQ(row[3 + 2 * c], "○") << "README, case " << c << " line " << k;
       }
+    }
+    int readme_rows = 0;
+    for (const std::string& l : readme) {
+      const std::vector<std::string> c = cells(l);
+      if (c.size() == 6 && c[0] == std::string("`") + s.name + "`") ++readme_rows;
+    }
+    EXPECT_EQ(readme_rows, static_cast<int>(lines.size())) << "README rows of the sample";
     const auto golden = read_file_bytes(here / (std::string(s.name) + "_CAL_ANZ.DAT"));
     ASSERT_TRUE(golden);
     EXPECT_EQ(work_file(dir.path(), "CAL_ANZ.DAT"), *golden);
+  }
+}
 
-    // The eccentric inclined load: on sand both points lie among the curves of the chart of
-    // phi = 40 degrees (N at least that of the lowest curve, 0.5).
-    const auto hen = results::read_eccentric_load_file(dir / "CAL_HEN.DAT", 2);
-    ASSERT_TRUE(hen);
-    if (!s.sandy) {
-      EXPECT_GT(hen->base_cohesion, 0);  // the clay check opens with the layer's cohesion
-      continue;
-    }
-    const results::ChartLoad charts = results::load_bearing_charts(QVT_BIN_DIR);
-    ASSERT_TRUE(charts.ok);
-    for (int c = 0; c < 2; ++c) {
-      const double tan_theta = hen->horizontal_force[c] / hen->vertical_force[c];
-      const results::ChartReading r =
-          results::read_chart_n_value(charts.charts[2], hen->eccentricity_ratio[c], tan_theta);
-      EXPECT_FALSE(r.outside) << "case " << c;
-      EXPECT_GE(r.n, 0.5) << "case " << c << " tan " << tan_theta;
+// The README row of the eccentric check of one case, built from what the dialog shows.
+std::string eccentric_row(const char* sample, int c, const std::string& reading,
+                          const std::string& tan_theta, const std::string& ratio,
+                          const std::string& factor, const std::string& against,
+                          const std::string& verdict) {
+  return std::string("| `") + sample + "` | " + (c == 0 ? "normal" : "seismic") + " | " + reading +
+         " | " + tan_theta + " | " + ratio + " | " + factor + " | " + against + " | " + verdict +
+         " |";
+}
+
+TEST(ShippedSamples, EccentricInclinedLoadCheckPassesInBothCasesAsTheReadmeSays) {
+  const std::vector<std::string> readme = readme_samples_section();
+  const std::set<std::string> readme_lines(readme.begin(), readme.end());
+  int rows = 0;
+  for (const std::string& l : readme)
+    if (l.rfind("| `sample_", 0) == 0 && cells(l).size() == 8) ++rows;
+  EXPECT_EQ(rows, 8) << "two eccentric rows a sample";
+  for (const ShippedSample& s : kShipped) {
+    SCOPED_TRACE(s.name);
+    qvt::testing::TempDir dir;
+    const fs::path base = fs::path(QVT_SOURCE_DIR) / "data" / "samples" / s.name;
+    engine::testing::write_project_input(dir.path(), base);
+    for (const char* program : kChain) ASSERT_EQ(run_engine(dir.path(), program), 0) << program;
+    auto m = std::make_unique<model::ProjectModel>();
+    model::reset_project_to_defaults(*m);
+    model::testing::Recorder rec;
+    ASSERT_TRUE(model::load_project_files(base.string(), *m, rec));
+    const model::ProjectConditions& pc = m->conditions;
+    ASSERT_EQ(pc.seismic_check != 0, true);
+    results::testing::Recorder sink;
+    if (s.sandy) {
+      results::SandCheck check;
+      ASSERT_EQ(check.Form_Load(dir.path(), QVT_BIN_DIR, pc.seismic_check, pc.bearing_layer.phi,
+                                sink),
+                results::SandCheck::Load::ready);
+      EXPECT_TRUE(sink.texts.empty()) << sink.texts.front();
+      for (int c = 0; c < 2; ++c) {
+        const results::SandCheckRow& r = check.row(c);
+        ASSERT_GE(r.chart_index, 0);
+        EXPECT_EQ(results::kChartAngles[r.chart_index], 40);  // the layer's phi
+        EXPECT_EQ(r.verdict_text, "ＯＫ") << "case " << c;
+        const std::string row = eccentric_row(
+            s.name, c, "φ " + std::to_string(results::kChartAngles[r.chart_index]) + " chart",
+            r.tan_theta_text, r.ratio_text, "N " + r.n_text, "F " + r.f_text + " ≧ " + r.design_text,
+            r.verdict_text);
+        EXPECT_TRUE(readme_lines.count(row)) << "not in the README: " << row;
+      }
+    } else {
+      results::ClayCheck check;
+      const auto& fs = pc.safety_factors;
+      ASSERT_EQ(check.Form_Load(dir.path(), QVT_BIN_DIR, pc.seismic_check, {fs[0][2], fs[1][2]},
+                                sink),
+                results::ClayCheck::Load::ready);
+      EXPECT_TRUE(sink.texts.empty()) << sink.texts.front();
+      for (int c = 0; c < 2; ++c) {
+        check.enter_row(c);
+        const results::ClayCheckRow& r = check.row(c);
+        const auto classes = results::testing::fitting_clay_classes(
+            model::leading_number(r.tan_theta_text), model::leading_number(r.ratio_text),
+            model::leading_number(r.strength_text));
+        ASSERT_GE(classes[1], 1) << "no eccentricity class fits " << r.ratio_text;
+        for (int list = 0; list < results::kClayListCount; ++list)
+          check.choose_class(list, classes[list]);
+        EXPECT_EQ(r.verdict_text, "Ｏ.Ｋ.") << "case " << c;
+        const std::string reading = std::string("tanθ ") + results::clay_list_item(0, classes[0]) +
+                                    ", 2e/B " + results::clay_list_item(1, classes[1]) +
+                                    ", Bk/c0 " + results::clay_list_item(2, classes[2]);
+        const std::string row = eccentric_row(
+            s.name, c, reading, r.tan_theta_text, r.ratio_text, "Nc " + r.nc_text,
+            "qa " + r.qa_text + " ≧ " +
+                model::format_pattern(check.load().max_reaction[c], "###0.000"),
+            r.verdict_text);
+        EXPECT_TRUE(readme_lines.count(row)) << "not in the README: " << row;
+      }
     }
   }
 }

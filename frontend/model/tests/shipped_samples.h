@@ -7,8 +7,15 @@
 // sea water 10.1 kN/m3, a 10 kN/m2 surcharge behind the wall (5 kN/m2 in the seismic case),
 // kh = 0.10 with the apparent coefficient 0.20 below the water (about 20 / 10 x 0.10 for
 // saturated sand). The wall, about 0.7 times as wide as it is high, stands on a body of
-// deep-mixed soil that reaches from the seabed at -10.0 through soft clay or loose sand to the
-// bearing layer.
+// deep-mixed soil that reaches from the seabed at -10.0 through 5 m of soft clay or loose sand
+// to the bearing layer at -15.0.
+//
+// Each sample passes every check of its pattern in both cases, the eccentric inclined load check
+// of the hand-over included. That check governs the depth of the body: its horizontal force has
+// no passive resistance in front of the body, so every metre of body below the seabed adds active
+// pressure and inertia and steepens the resultant (block sample, seismic tan(theta): 0.49 at 3 m,
+// 0.55 at 5 m, 0.67 at 10 m). Bodies 5 m deep on a bearing layer that carries them, dense sand or
+// a stiff clay, pass; a body reaching 10 m or more down to a weaker layer does not.
 #include "frontend/model/block_outline.h"
 #include "frontend/model/project.h"
 #include "frontend/model/tests/model_test_support.h"
@@ -116,11 +123,13 @@ inline void build_sample_ground(ProjectModel& m, const SampleGround& g) {
   m.block_label_numbers[1] = 1;
 }
 
-// Dense sand (N = 50, phi 40 degrees, submerged 10 kN/m3): the bearing factors of 40 degrees.
+// Dense sand (N = 50, phi 40 degrees, submerged 10 kN/m3): the bearing factors of 40 degrees
+// and the shape factor of a strip base, 0.5 (1.0 would overstate the in-situ bearing capacity of
+// a long body by half again). The eccentric check opens on the chart of 40 degrees.
 inline void set_sandy_bearing_layer(BearingLayer& b) {
   b.soil_type = 0;
   b.unit_weight = 10.0;
-  b.shape_factor = 1.0;
+  b.shape_factor = 0.5;
   b.mean_n = 50;
   b.phi = 40.0;
   b.bearing_nr = 93.7;
@@ -128,13 +137,16 @@ inline void set_sandy_bearing_layer(BearingLayer& b) {
   b.friction_rule = 1;
 }
 
-// Stiff clay (c = 130 kN/m2 at the seabed level, +4 kN/m2 a metre, submerged 7 kN/m3), the
-// body floating on it: the base resists sliding by the clay's cohesion.
+// Stiff (overconsolidated) clay: c = 300 kN/m2 at the seabed level -10.0, +4 kN/m2 a metre, so
+// 320 kN/m2 at the body's base at -15.0; submerged 7 kN/m3. The body floating on it: the base
+// resists sliding by the clay's cohesion. Below a steep resultant the eccentric check takes
+// Nc = (1 - 2e/B) / tan(theta) and qa = Nc c0 / Fs + q0 with Fs 2.5 / 1.5, so the base needs a
+// cohesion of this order; the soft clay's 40 kN/m2 there would carry a fifth of the reaction.
 inline void set_stiff_clay_bearing_layer(BearingLayer& b) {
   b.soil_type = 1;
   b.unit_weight = 7.0;
   b.shape_factor = 1.0;
-  b.cohesion = 130.0;
+  b.cohesion = 300.0;
   b.cohesion_gradient = 4.0;
   b.friction_rule = 1;
   b.founding_type = 1;
@@ -165,9 +177,9 @@ inline bool finish_sample_blocks(ProjectModel& m) {
 
 // Block pattern: a wall of three rectangular concrete blocks and a superstructure, 13 m from
 // the body top at -10.0 to the quay at +3.0, 9 m wide at its base, its sea face 3 m behind the
-// body's; the body 16 m wide in loose sand down to dense sand at -20.0; level ground.
+// body's; the body 16 m wide through 5 m of loose sand down to dense sand at -15.0; level ground.
 inline bool build_block_rectangle_sand(ProjectModel& m) {
-  build_sample_ground(m, {16.0, -10.0, -20.0, true});
+  build_sample_ground(m, {16.0, -10.0, -15.0, true});
   ProjectConditions& c = m.conditions;
   c.project_title = "block_sand";
   c.job_name = "ブロック式岸壁・ブロック式改良・砂質支持層（サンプル）";
@@ -188,9 +200,13 @@ inline bool build_block_rectangle_sand(ProjectModel& m) {
 // Wall pattern: a reinforced-concrete caisson 10 m wide and 11 m high (-10.0 to +1.0) with 1 m
 // footings, 3 x 4 cells of sand, a superstructure to +3.0; improved long walls 3.0 m wide with
 // 2.5 m of soft clay between them, joined by short walls 3.0 m deep at the top, the body 19 m
-// wide down to stiff clay at -20.0. Behind the wall the ground rises 1 m onto a storage yard.
+// wide down to stiff clay at -15.0. The caisson's front footing begins 6 m behind the body's sea
+// face (its wall face 7 m, its rear footing ends 1 m short of the body's rear), so the seismic
+// resultant, which the earth pressure and inertia push seaward, comes down near the middle of
+// the base. Behind the wall the ground rises 1 m onto a storage
+// yard.
 inline bool build_wall_caisson_clay(ProjectModel& m) {
-  build_sample_ground(m, {19.0, -10.0, -20.0});
+  build_sample_ground(m, {19.0, -10.0, -15.0});
   ProjectConditions& c = m.conditions;
   c.project_title = "wall_clay";
   c.job_name = "ケーソン式岸壁・壁式改良・粘性土支持層（サンプル）";
@@ -200,7 +216,7 @@ inline bool build_wall_caisson_clay(ProjectModel& m) {
   d.ll = 3.0;
   d.ls = 2.5;
   d.ds = 3.0;
-  d.dl = 7.0;
+  d.dl = 2.0;
   set_stiff_clay_bearing_layer(c.bearing_layer);
 
   WallBlock& wall = m.wall_blocks[0];
@@ -208,7 +224,7 @@ inline bool build_wall_caisson_clay(ProjectModel& m) {
   CaissonShape& k = wall.caisson;
   k.sub_type = 1;
   k.head.name = "ケーソン";
-  k.head.ref_x = 2.0;
+  k.head.ref_x = 6.0;
   k.head.ref_y = -10.0;
   k.head.unit_weights[0] = 24.5;
   k.head.unit_weights[1] = 14.4;
@@ -238,28 +254,28 @@ inline bool build_wall_caisson_clay(ProjectModel& m) {
   k.part_values[2][0] = 18.0;
   k.part_values[3][0] = 9.9;
   m.block_label_numbers[0] = 0;
-  set_sample_rectangle(m.wall_blocks[2], BLOCK_RECTANGLE, "上部工", 3.0, 1.0, 10.0, 2.0, 24.0, 13.9);
+  set_sample_rectangle(m.wall_blocks[2], BLOCK_RECTANGLE, "上部工", 7.0, 1.0, 10.0, 2.0, 24.0, 13.9);
   m.block_label_numbers[2] = 2;
-  c.top_surcharges[0] = {3.0, 13.0, {10.0, 5.0}};
+  c.top_surcharges[0] = {7.0, 17.0, {10.0, 5.0}};
 
   // From the rear of the superstructure the yard rises 1:2 by 1 m, then runs level.
   c.surface_shape = 1;
   c.surface_point_count = 3;
-  c.surface_points[0] = {0, 13.0, 3.0};
-  c.surface_points[1] = {0, 15.0, 4.0};
-  c.surface_points[2] = {0, 40.0, 4.0};
+  c.surface_points[0] = {0, 17.0, 3.0};
+  c.surface_points[1] = {0, 19.0, 4.0};
+  c.surface_points[2] = {0, 44.0, 4.0};
   c.embankment_layer_count = 1;
   c.embankment_layers[0] = {4.0, 18.0, 10.0};
-  set_check_point(c, 3.0, -10.0, 12.0, 170.0);
+  set_check_point(c, 7.0, -10.0, 12.0, 170.0);
   return finish_sample_blocks(m);
 }
 
 // Tangent-circle pattern: a counterfort wall (L-wall with three counterforts per 10 m block)
 // 13 m high from -10.0 to +3.0, its slab 10 m wide with the front footing, sand on the slab;
-// columns touching in a square grid improve 78.5 % of the body, 16 m wide in loose sand down
-// to dense sand at -20.0. Level ground.
+// columns touching in a square grid improve 78.5 % of the body, 16 m wide through 5 m of loose
+// sand down to dense sand at -15.0. Level ground.
 inline bool build_circle_counterfort_sand(ProjectModel& m) {
-  build_sample_ground(m, {16.0, -10.0, -20.0, true});
+  build_sample_ground(m, {16.0, -10.0, -15.0, true});
   ProjectConditions& c = m.conditions;
   c.project_title = "circle_sand";
   c.job_name = "扶壁式岸壁・接円式改良・砂質支持層（サンプル）";
@@ -313,9 +329,10 @@ inline bool build_circle_counterfort_sand(ProjectModel& m) {
 // Lattice pattern: a wall of two rectangular concrete blocks and a superstructure (-10.0 to
 // +3.0, 9 m wide at its base) on a lattice of improved walls (front and rear walls 3 m wide,
 // long walls 3 m, 2 m of soft clay between them under short walls 3 m deep), founded on stiff
-// clay at -22.0. Level ground.
+// clay at -15.0. The wall's sea face stands 6 m behind the body's, over the lattice behind its
+// 3 m front wall, so the seismic resultant comes down near the middle of the base. Level ground.
 inline bool build_lattice_block_clay(ProjectModel& m) {
-  build_sample_ground(m, {18.0, -10.0, -22.0});
+  build_sample_ground(m, {18.0, -10.0, -15.0});
   ProjectConditions& c = m.conditions;
   c.project_title = "lattice_clay";
   c.job_name = "ブロック式岸壁・格子式改良・粘性土支持層（サンプル）";
@@ -327,14 +344,14 @@ inline bool build_lattice_block_clay(ProjectModel& m) {
   d.ll = 3.0;
   d.ls = 2.0;
   d.ds = 3.0;
-  d.dl = 9.0;
+  d.dl = 2.0;
   set_stiff_clay_bearing_layer(c.bearing_layer);
-  set_sample_rectangle(m.wall_blocks[0], BLOCK_RECTANGLE, "ブロック1", 3.0, -10.0, 9.0, 6.0, 23.0, 12.9);
-  set_sample_rectangle(m.wall_blocks[2], BLOCK_RECTANGLE, "ブロック2", 3.0, -4.0, 8.0, 5.0, 23.0, 12.9);
-  set_sample_rectangle(m.wall_blocks[3], BLOCK_RECTANGLE, "上部工", 3.0, 1.0, 8.0, 2.0, 24.0, 13.9);
+  set_sample_rectangle(m.wall_blocks[0], BLOCK_RECTANGLE, "ブロック1", 6.0, -10.0, 9.0, 6.0, 23.0, 12.9);
+  set_sample_rectangle(m.wall_blocks[2], BLOCK_RECTANGLE, "ブロック2", 6.0, -4.0, 8.0, 5.0, 23.0, 12.9);
+  set_sample_rectangle(m.wall_blocks[3], BLOCK_RECTANGLE, "上部工", 6.0, 1.0, 8.0, 2.0, 24.0, 13.9);
   for (int s : {0, 2, 3}) m.block_label_numbers[s] = static_cast<i16>(s);
-  c.top_surcharges[0] = {3.0, 11.0, {10.0, 5.0}};
-  set_check_point(c, 3.0, -10.0, 9.0, 190.0);
+  c.top_surcharges[0] = {6.0, 14.0, {10.0, 5.0}};
+  set_check_point(c, 6.0, -10.0, 9.0, 190.0);
   return finish_sample_blocks(m);
 }
 

@@ -215,7 +215,14 @@ TEST_F(ClayCheckTest, UnreadableHandOverDisablesOk) {
   std::string no_cohesion = good;
   no_cohesion.replace(no_cohesion.find("100.000000"), 10, "0.00000000");
   const std::string eleven_lines = good.substr(0, good.rfind("150.000000"));
-  for (const std::string& text : {no_cohesion, eleven_lines, std::string("x")}) {
+  // A cohesion of 1e-300 would make B k / c0 infinite; a reaction beyond a million kN/m2 is no
+  // section's.
+  std::string tiny_cohesion = good;
+  tiny_cohesion.replace(tiny_cohesion.find("100.000000"), 10, "1e-300");
+  std::string huge_reaction = good;
+  huge_reaction.replace(huge_reaction.find("160.000000"), 10, "1.0e+07");
+  for (const std::string& text :
+       {no_cohesion, eleven_lines, tiny_cohesion, huge_reaction, std::string("x")}) {
     write_file_bytes(dir / "CAL_HEN.DAT", text);
     Recorder r;
     ClayCheck c;
@@ -272,6 +279,56 @@ TEST_F(ClayCheckTest, PageFieldByFieldAndTheVerdictAtItsEdge) {
     EXPECT_EQ(lines, expected) << edge.max_reaction;
   }
   EXPECT_TRUE(std::filesystem::exists(dir / "DM106SHK.PDT"));
+}
+
+// A reaction never computed (0) proves nothing: the case fails whatever qa is. A resultant
+// outside the base fails its case alone, with the reason, whatever Nc is typed.
+TEST_F(ClayCheckTest, AReactionNeverComputedOrAResultantOffTheBaseFails) {
+  write_file_bytes(dir / "CAL_HEN.DAT", clay_hand_over("0.000000"));
+  ASSERT_EQ(load(), ClayCheck::Load::ready);
+  check.set_nc_text(0, "3.45");
+  EXPECT_EQ(check.row(0).qa_text, "168.000");
+  EXPECT_EQ(check.row(0).verdict_text, "ＯＵＴ");
+  ASSERT_TRUE(check.ok(sink));
+  const std::string page = read_file_bytes(dir / "DM006SHK.PDT").value_or("");
+  EXPECT_NE(page.find(utf8_to_cp932_lossy("16  ＯＵＴ")), std::string::npos);
+
+  std::string off_base = clay_hand_over();
+  off_base.replace(off_base.find("2.000000,3.000000"), 17, "2.000000,10.01000");
+  off_base.replace(off_base.find("0.200000,0.300000"), 17, "0.200000,1.001000");
+  write_file_bytes(dir / "CAL_HEN.DAT", off_base);
+  Recorder r;
+  ClayCheck c;
+  ASSERT_EQ(c.Form_Load(dir.path(), dir.path(), 1, {2.5, 1.5}, r), ClayCheck::Load::ready);
+  ASSERT_EQ(r.texts.size(), 1u);
+  EXPECT_EQ(r.texts[0],
+            "地震時の合力は改良体の底面の外にあります（2e/B ＞ 1）。底面で支えられないのでＯＵＴです。");
+  EXPECT_EQ(c.row(1).ratio_text, "1.001");
+  c.set_nc_text(0, "3.45");
+  c.set_nc_text(1, "50");  // qa 50 x 100 / 1.5 + 30 = 3363.333 against 160: no base to bear it
+  EXPECT_EQ(c.row(1).qa_text, "3363.333");
+  EXPECT_EQ(c.row(0).verdict_text, "Ｏ.Ｋ.");
+  EXPECT_EQ(c.row(1).verdict_text, "ＯＵＴ");
+  EXPECT_EQ(c.row(1).verdict_note, r.texts[0]);
+  EXPECT_EQ(c.row(0).verdict_note, "");
+  ASSERT_TRUE(c.ok(r));
+  const std::vector<std::string> seismic =
+      split_lines(read_file_bytes(dir / "DM106SHK.PDT").value_or(""));
+  ASSERT_GE(seismic.size(), 3u);
+  EXPECT_EQ(seismic[seismic.size() - 3], utf8_to_cp932_lossy("14  ＞"));
+  EXPECT_EQ(seismic[seismic.size() - 2], utf8_to_cp932_lossy("16  ＯＵＴ"));
+}
+
+// An Nc typed so large that qa overflows never reads as 0.000 and never passes.
+TEST_F(ClayCheckTest, AnNcThatOverflowsShowsNoQaAndIsRefused) {
+  ASSERT_EQ(load(), ClayCheck::Load::ready);
+  check.set_nc_text(0, "1e307");
+  EXPECT_EQ(check.row(0).qa_text, "***");
+  EXPECT_EQ(check.row(0).verdict_text, "ＯＵＴ");
+  EXPECT_FALSE(check.ok(sink));
+  ASSERT_EQ(sink.texts.size(), 1u);
+  EXPECT_EQ(sink.texts[0], "Ｎｃに誤りがあります。");
+  EXPECT_FALSE(std::filesystem::exists(dir / "DM006SHK.PDT"));
 }
 
 TEST(ClayTable, ShippedCoefficientsFollowTheFormulas) {

@@ -1,7 +1,8 @@
 // The files the results dialogs read, damaged a few hundred ways each from a fixed seed: the
-// check summary CAL_ANZ.DAT, the hand-over CAL_HEN.DAT, the shipped charts FAI30..45.CSV and the clay table KS_AB.CSV. Every
-// copy is refused, or what is read is sound: finite, within the chart's axes and the physical
-// range of 2e/B, and the page and the figure written from it hold no "nan" or "inf".
+// check summary CAL_ANZ.DAT, the hand-over CAL_HEN.DAT, the shipped charts FAI30..45.CSV and the
+// clay table KS_AB.CSV. Every copy is refused, or what is read is sound: finite, within the
+// chart's axes and the range a section can produce, and the page and the figure written from it
+// hold no "nan" or "inf".
 #include "common/tests/damaged_files.h"
 #include "common/tests/temp_dir.h"
 #include "common/textfile.h"
@@ -96,11 +97,15 @@ TEST(DamagedResultFiles, HandOverIsRefusedOrSound) {
     v.load = *f;
     v.load.project_title.clear();  // a title may well read "nan": it is text, not a number
     for (int c = 0; c < 2; ++c) {
-      EXPECT_GT(f->vertical_force[c], 0);
-      EXPECT_TRUE(f->eccentricity_ratio[c] >= 0 && f->eccentricity_ratio[c] <= 1);
+      EXPECT_GE(f->vertical_force[c], kMinimumVerticalForce);
+      EXPECT_TRUE(f->eccentricity_ratio[c] >= 0 && f->eccentricity_ratio[c] <= kLargestMagnitude);
       v.tan_theta[c] = f->horizontal_force[c] / f->vertical_force[c];
       v.n_value[c] = read_chart_n_value(*chart, f->eccentricity_ratio[c], v.tan_theta[c]).n;
       EXPECT_TRUE(std::isfinite(v.n_value[c]));
+      // F as the dialog computes it: an infinite F would print as 0.000 and pass.
+      v.bearing_capacity[c] = f->bearing_unit_weight * f->body_width * v.n_value[c] / 2;
+      v.safety_factor[c] = v.bearing_capacity[c] / (f->vertical_force[c] / f->body_width);
+      EXPECT_TRUE(std::isfinite(v.safety_factor[c]));
       const std::string page = sand_check_page(v, c);
       const std::string figure = chart_figure(*chart, 0, f->eccentricity_ratio[c], v.tan_theta[c], c);
       EXPECT_FALSE(qvt::testing::holds_non_finite_text(page)) << page;

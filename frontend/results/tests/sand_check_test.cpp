@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cmath>
 #include <functional>
 #include <string>
 #include <vector>
@@ -26,7 +28,7 @@ class SandCheckTest : public ::testing::Test {
 };
 
 TEST_F(SandCheckTest, LoadReadsBothCasesAndTheFirstChart) {
-  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
   EXPECT_TRUE(sink.texts.empty());
   // Normal: tan 600/4000, 2e/B 4/20; (20, 15) lies between the cuts 15 and 35 at distances
   // 5/r2 and 15/r2: 20 - 10 * 5/20 = 17.5; Q = 10 * 20 * 17.5 / 2; F = 1750 / (4000/20).
@@ -47,7 +49,7 @@ TEST_F(SandCheckTest, LoadReadsBothCasesAndTheFirstChart) {
 }
 
 TEST_F(SandCheckTest, TypedNFollowsAndIsReformattedOnLeaving) {
-  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
   check.set_n_text(1, "1.2");
   EXPECT_DOUBLE_EQ(check.values().bearing_capacity[1], 120.0);
   EXPECT_EQ(check.row(1).f_text, "0.685");  // 120 / 175 = 0.6857, rounded down
@@ -61,7 +63,7 @@ TEST_F(SandCheckTest, TypedNFollowsAndIsReformattedOnLeaving) {
 }
 
 TEST_F(SandCheckTest, WithoutSeismicCaseTheSeismicRowComputesNothing) {
-  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 0, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 0, 30.0, sink), SandCheck::Load::ready);
   const SandCheckRow& s = check.row(1);
   EXPECT_EQ(s.tan_theta_text, "***");
   EXPECT_EQ(s.ratio_text, "***");
@@ -92,20 +94,28 @@ TEST_F(SandCheckTest, UnreadableHandOverShowsItsMessageAndKeepsOkDisabled) {
   negative_e.replace(negative_e.find("2.000000,3.000000"), 8, "-2.00000");
   std::string not_a_number = good;
   not_a_number.replace(not_a_number.find("600.000000"), 10, "nan");
-  // 2e/B of 1e7 would put the point 1.9e10 page units off the chart; beyond 1 the resultant
-  // is off the base.
+  // Values no section produces: 2e/B of 1e7 would put the point 1.9e10 page units off the
+  // chart; a vertical force of 4.9e-324 makes F infinite, which would print as 0.000 and pass;
+  // a force beyond a million kN.
   std::string huge_ratio = good;
   huge_ratio.replace(huge_ratio.find("0.200000,0.300000"), 8, "1e7");
-  std::string ratio_off_base = good;
-  ratio_off_base.replace(ratio_off_base.find("0.200000,0.300000"), 8, "1.001000");
   std::string denormal_width = good;
   denormal_width.replace(denormal_width.find("20.000000"), 9, "1e-312");
+  std::string denormal_v = good;
+  denormal_v.replace(denormal_v.find("4000.000000"), 11, "4.9e-324");
+  std::string tiny_v = good;
+  tiny_v.replace(tiny_v.find("4000.000000"), 11, "0.000999");
+  std::string huge_h = good;
+  huge_h.replace(huge_h.find("700.000000"), 10, "1000000.01");
+  std::string infinite_moment = good;
+  infinite_moment.replace(infinite_moment.find("30000.000000"), 12, "inf");
   for (const std::string& text : {lines_cut, zero_v, negative_e, not_a_number, huge_ratio,
-                                  ratio_off_base, denormal_width, std::string()}) {
+                                  denormal_width, denormal_v, tiny_v, huge_h, infinite_moment,
+                                  std::string()}) {
     write_file_bytes(dir / "CAL_HEN.DAT", text);
     Recorder r;
     SandCheck c;
-    EXPECT_EQ(c.Form_Load(dir.path(), dir.path(), 1, r), SandCheck::Load::unreadable);
+    EXPECT_EQ(c.Form_Load(dir.path(), dir.path(), 1, 30.0, r), SandCheck::Load::unreadable);
     ASSERT_EQ(r.texts.size(), 1u);
     EXPECT_EQ(r.texts[0], "計算結果ﾌｧｲﾙ(CAL_HEN.DAT)が読み込み出来ません。");
     EXPECT_FALSE(c.ok_enabled());
@@ -118,18 +128,99 @@ TEST_F(SandCheckTest, UnreadableHandOverShowsItsMessageAndKeepsOkDisabled) {
   write_file_bytes(dir / "CAL_HEN.DAT", zero_seismic);
   Recorder r;
   SandCheck c;
-  EXPECT_EQ(c.Form_Load(dir.path(), dir.path(), 0, r), SandCheck::Load::ready);
-  EXPECT_EQ(c.Form_Load(dir.path(), dir.path(), 1, r), SandCheck::Load::unreadable);
+  EXPECT_EQ(c.Form_Load(dir.path(), dir.path(), 0, 30.0, r), SandCheck::Load::ready);
+  EXPECT_EQ(c.Form_Load(dir.path(), dir.path(), 1, 30.0, r), SandCheck::Load::unreadable);
+}
+
+// The dialog opens, in both rows, on the chart of the layer's phi rounded down to a chart angle,
+// so the first reading never takes a stronger ground than the layer's.
+TEST(SandChart, OpensOnTheChartOfThePhiRoundedDown) {
+  const struct {
+    double phi;
+    int chart;
+  } cases[] = {{0.0, 0},  {28.0, 0}, {29.99, 0}, {30.0, 0}, {34.9, 0}, {35.0, 1}, {38.0, 1},
+               {39.99, 1}, {40.0, 2}, {44.0, 2}, {45.0, 3}, {50.0, 3}, {std::nan(""), 0}};
+  for (const auto& c : cases) EXPECT_EQ(opening_chart_index(c.phi), c.chart) << c.phi;
+}
+
+TEST_F(SandCheckTest, BothRowsOpenOnTheChartOfTheLayersPhi) {
+  // The 35-degree chart of this folder: the curves of the others with doubled labels.
+  write_file_bytes(dir / "FAI35.CSV", "3\r\n40,2,15,15\r\n0,30\r\n30,0\r\n20,2,25,25\r\n0,50\r\n"
+                                      "50,0\r\n10,2,35,35\r\n0,70\r\n70,0\r\n");
+  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, 38.0, sink), SandCheck::Load::ready);
+  EXPECT_TRUE(sink.texts.empty());
+  for (int c = 0; c < 2; ++c) EXPECT_EQ(check.row(c).chart_index, 1) << c;
+  EXPECT_EQ(check.row(0).n_text, "35.00");  // 17.50 on the 30-degree chart, doubled
+  EXPECT_EQ(check.row(1).n_text, "20.00");
+  ASSERT_TRUE(check.ok(sink));
+  EXPECT_EQ(check.values().chart_choice, (std::array<int, 2>{1, 1}));
+}
+
+// A case whose resultant leaves the base is judged, not refused: it shows N 0 and ＯＵＴ with the
+// reason, whatever N is typed, and its page says ＯＵＴ; the other case is checked as usual.
+TEST_F(SandCheckTest, ResultantOutsideTheBaseFailsThatCaseAlone) {
+  std::string off_base = fixtures::eccentric_load_text();
+  off_base.replace(off_base.find("2.000000,3.000000"), 17, "2.000000,10.01000");
+  off_base.replace(off_base.find("0.200000,0.300000"), 17, "0.200000,1.001000");
+  write_file_bytes(dir / "CAL_HEN.DAT", off_base);
+  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
+  ASSERT_EQ(sink.texts.size(), 1u);
+  EXPECT_EQ(sink.texts[0],
+            "地震時の合力は改良体の底面の外にあります（2e/B ＞ 1）。底面で支えられないのでＯＵＴです。");
+  EXPECT_EQ(check.row(1).ratio_text, "1.001");
+  EXPECT_EQ(check.row(1).n_text, "0.00");
+  EXPECT_EQ(check.row(1).verdict_text, "ＯＵＴ");
+  EXPECT_EQ(check.row(1).verdict_note, sink.texts[0]);  // the reason stays beside the verdict
+  EXPECT_EQ(check.row(0).n_text, "17.50");
+  EXPECT_EQ(check.row(0).verdict_text, "ＯＫ");
+  EXPECT_EQ(check.row(0).verdict_note, "");
+  check.set_n_text(1, "100");  // Q 10000, F 57.142: still no base to bear it
+  EXPECT_EQ(check.row(1).f_text, "57.142");
+  EXPECT_EQ(check.row(1).verdict_text, "ＯＵＴ");
+  check.choose_chart(1, 2, sink);
+  EXPECT_EQ(check.row(1).n_text, "0.00");
+  EXPECT_EQ(sink.texts.size(), 1u);  // no chart warning besides
+  ASSERT_TRUE(check.ok(sink));
+  EXPECT_NE(read_text(dir / "DM106SHK.PDT").find("11  " + utf8_to_cp932_lossy("ＯＵＴ")),
+            std::string::npos);
+  EXPECT_NE(read_text(dir / "DM006SHK.PDT").find("11  " + utf8_to_cp932_lossy("ＯＫ")),
+            std::string::npos);
+  // At the edge of the base (2e/B = 1) the resultant still stands on it.
+  std::string edge = fixtures::eccentric_load_text();
+  edge.replace(edge.find("2.000000,3.000000"), 17, "2.000000,10.00000");
+  edge.replace(edge.find("0.200000,0.300000"), 17, "0.200000,1.000000");
+  write_file_bytes(dir / "CAL_HEN.DAT", edge);
+  Recorder r;
+  SandCheck at_edge;
+  ASSERT_EQ(at_edge.Form_Load(dir.path(), dir.path(), 1, 30.0, r), SandCheck::Load::ready);
+  at_edge.set_n_text(1, "100");
+  EXPECT_EQ(at_edge.row(1).verdict_text, "ＯＫ");
+  for (const std::string& t : r.texts) EXPECT_EQ(t.find("合力"), std::string::npos) << t;
+}
+
+// An N typed so large that Q overflows never reads as F 0.000 and never passes.
+TEST_F(SandCheckTest, AnNThatOverflowsShowsNoFAndIsRefused) {
+  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
+  check.set_n_text(0, "1e308");
+  EXPECT_EQ(check.row(0).f_text, "***");
+  EXPECT_EQ(check.row(0).verdict_text, "ＯＵＴ");
+  EXPECT_FALSE(check.ok(sink));
+  ASSERT_EQ(sink.texts.size(), 1u);
+  EXPECT_EQ(sink.texts[0], "Ｎに誤りがあります。");
+  EXPECT_FALSE(std::filesystem::exists(dir / "DM006SHK.PDT"));
+  check.set_n_text(0, "17.5");
+  EXPECT_EQ(check.row(0).verdict_text, "ＯＫ");
+  EXPECT_TRUE(check.ok(sink));
 }
 
 TEST_F(SandCheckTest, MissingOrBrokenChartOffersNoDialog) {
   std::filesystem::remove(dir / "FAI35.CSV");
-  EXPECT_EQ(check.Form_Load(dir.path(), dir.path(), 1, sink), SandCheck::Load::no_dialog);
+  EXPECT_EQ(check.Form_Load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::no_dialog);
   ASSERT_EQ(sink.texts.size(), 1u);
   EXPECT_EQ(sink.texts[0], "--- ERROR ---\n\nデータファイルFAI35.CSVが開けません!\n");
   write_file_bytes(dir / "FAI35.CSV", "3\r\n20,2\r\n");
   Recorder r;
-  EXPECT_EQ(check.Form_Load(dir.path(), dir.path(), 1, r), SandCheck::Load::no_dialog);
+  EXPECT_EQ(check.Form_Load(dir.path(), dir.path(), 1, 30.0, r), SandCheck::Load::no_dialog);
   ASSERT_EQ(r.texts.size(), 1u);
   EXPECT_EQ(r.texts[0], "--- ERROR ---\n\nデータファイルFAI35.CSVが読み込めません!\n");
 }
@@ -138,7 +229,7 @@ TEST_F(SandCheckTest, PointOffTheChartWarnsAndReadsZero) {
   std::string steep = fixtures::eccentric_load_text();
   steep.replace(steep.find("600.000000"), 10, "3200.00000");  // tan 0.800: above every curve
   write_file_bytes(dir / "CAL_HEN.DAT", steep);
-  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
   EXPECT_EQ(check.row(0).n_text, "0.00");
   ASSERT_EQ(sink.texts.size(), 1u);
   EXPECT_EQ(sink.texts[0], "常時の点は図表の範囲外です。Ｎを入力してください。");
@@ -147,7 +238,7 @@ TEST_F(SandCheckTest, PointOffTheChartWarnsAndReadsZero) {
 // Beside F the row shows the verdict its page will write, after every change of N, the chart
 // or the design factor. The fixture's normal row: N 17.50, Q 1750, F 8.750; seismic F 5.714.
 TEST_F(SandCheckTest, TheVerdictFollowsNTheChartAndTheDesignFactor) {
-  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
   struct Step {
     const char* what;
     std::function<void(SandCheck&)> act;
@@ -182,7 +273,7 @@ TEST_F(SandCheckTest, TheVerdictFollowsNTheChartAndTheDesignFactor) {
             std::string::npos);
   // Without the seismic case its row judges nothing.
   SandCheck off;
-  ASSERT_EQ(off.Form_Load(dir.path(), dir.path(), 0, sink), SandCheck::Load::ready);
+  ASSERT_EQ(off.Form_Load(dir.path(), dir.path(), 0, 30.0, sink), SandCheck::Load::ready);
   off.set_n_text(1, "3");
   EXPECT_EQ(off.row(1).verdict_text, "");
   EXPECT_EQ(off.row(0).verdict_text, "ＯＫ");
@@ -193,7 +284,7 @@ TEST_F(SandCheckTest, APointOffTheChartsIsOut) {
   std::string steep = fixtures::eccentric_load_text();
   steep.replace(steep.find("600.000000"), 10, "3200.00000");  // tan 0.800: above every curve
   write_file_bytes(dir / "CAL_HEN.DAT", steep);
-  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
   for (int chart = 0; chart < kChartCount; ++chart) {
     check.choose_chart(0, chart, sink);
     EXPECT_EQ(check.row(0).n_text, "0.00");
@@ -206,7 +297,7 @@ TEST_F(SandCheckTest, APointOffTheChartsIsOut) {
 }
 
 TEST_F(SandCheckTest, OkRefusesADesignFactorNotAboveZero) {
-  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
   check.set_design_text(1, "");
   EXPECT_FALSE(check.ok(sink));
   ASSERT_EQ(sink.texts.size(), 1u);
@@ -215,7 +306,7 @@ TEST_F(SandCheckTest, OkRefusesADesignFactorNotAboveZero) {
 }
 
 TEST_F(SandCheckTest, OkWritesTheNormalPageFieldByField) {
-  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
   check.set_design_text(0, "2.5");
   ASSERT_TRUE(check.ok(sink));
   const std::vector<std::string> lines = split_lines(read_text(dir / "DM006SHK.PDT"));
@@ -253,7 +344,7 @@ TEST_F(SandCheckTest, OkWritesTheNormalPageFieldByField) {
 }
 
 TEST_F(SandCheckTest, FileThatCannotBeWrittenKeepsTheDialogOpen) {
-  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
   std::filesystem::create_directory(dir / "M_HSK06H.PZK");  // a folder where the figure goes
   std::filesystem::create_directory(dir / "M_HSK06H.PZK" / "x");
   EXPECT_FALSE(check.ok(sink));

@@ -108,7 +108,8 @@ Form7::Form7(QWidget* owner, const model::ProjectModel& model, model::MessageSin
 
   // Form_Load.
   load_ = check_.Form_Load(model.work_folder, model.install_folder,
-                           model.conditions.seismic_check, sink_);
+                           model.conditions.seismic_check, model.conditions.bearing_layer.phi,
+                           sink_);
   for (int c = 0; c < 2; ++c) show_row(c);
   ok_->setEnabled(check_.ok_enabled());
 
@@ -129,6 +130,7 @@ void Form7::show_row(int c) {
   f_[c]->setText(q(r.f_text));
   if (design_[c]->text() != q(r.design_text)) design_[c]->setText(q(r.design_text));
   show_verdict(verdict_[c], r.verdict_text);
+  verdict_[c]->setToolTip(q(r.verdict_note));
   showing_ = false;
 }
 

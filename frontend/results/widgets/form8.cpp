@@ -136,6 +136,7 @@ void Form8::show_rows() {
     if (nc_[c]->text() != q(r.nc_text)) nc_[c]->setText(q(r.nc_text));
     qa_[c]->setText(q(r.qa_text));
     show_verdict(verdict_[c], r.verdict_text);
+    verdict_[c]->setToolTip(q(r.verdict_note));
   }
   const ClayCheckRow& current = check_.row(check_.current_row());
   for (int list = 0; list < kClayListCount; ++list)

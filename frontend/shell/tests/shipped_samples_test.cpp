@@ -1,19 +1,26 @@
 // The shipped samples (data/samples/) through the main window: each is the file the front end
 // itself writes (opened, every page and tab visited, saved: both files unchanged, byte for
 // byte), each is the section built in frontend/model/tests/shipped_samples.h, and a calculation
-// from the toolbar with the real engines opens the results dialog (and on clay the eccentric
-// load check) without a message box.
+// from the toolbar with the real engines opens the results dialog and the eccentric load check
+// without a message box, and the check passes in both cases.
 //
 // QVT_UPDATE_SAMPLES=1 writes the samples anew from the built sections through the main window;
-// QVT_DOCS_DIR=<folder> saves the section picture and the results table of every sample there.
+// QVT_DOCS_DIR=<folder> saves the section picture, the results table and the eccentric load
+// dialog (the clay one with the classes that fit chosen) of every sample there.
 #include "frontend/model/folders.h"
 #include "frontend/model/snapshots.h"
+#include "frontend/model/display_text.h"
 #include "frontend/model/tests/shipped_samples.h"
+#include "frontend/results/tests/fitting_clay_classes.h"
+#include "frontend/results/widgets/form7.h"
+#include "frontend/results/widgets/form8.h"
 #include "frontend/shell/form1.h"
 #include "frontend/shell/input_pages.h"
 #include "frontend/shell/tests/shell_test_support.h"
 
+#include <QComboBox>
 #include <QDialog>
+#include <QLabel>
 #include <QRadioButton>
 #include <QTabWidget>
 
@@ -111,8 +118,9 @@ TEST_F(ShippedSamplesTest, ShippedFilesAreTheBuiltSectionsAsTheMainWindowSavesTh
 }
 
 // The real engines and their data in the install folder: the run of a sample goes from the
-// toolbar to the results dialog and shows no message box on the way.
-TEST_F(ShippedSamplesTest, ToolbarCalculationOpensTheResultsWithoutAMessage) {
+// toolbar to the results dialog and the eccentric load check, shows no message box on the way,
+// and every check passes.
+TEST_F(ShippedSamplesTest, ToolbarCalculationAndEccentricCheckPassWithoutAMessage) {
   for (const char* e : {"SAVELIN", "PELUDRA", "ZENOBAR", "OSKAVEL", "VASKUDE", "TOLMIRE",
                         "MERITAN", "JORPELA", "FAI30.CSV", "FAI35.CSV", "FAI40.CSV", "FAI45.CSV",
                         "KS_AB.CSV"})
@@ -140,12 +148,39 @@ TEST_F(ShippedSamplesTest, ToolbarCalculationOpensTheResultsWithoutAMessage) {
     EXPECT_TRUE(ui.box_texts().empty()) << ui.box_texts().front();
     ASSERT_EQ(ui.count(Shown::What::Dialog), 1);
     EXPECT_TRUE(form->isEnabled());
-    // The clay check opens on the run's values without a message. (The sand dialog opens on
-    // the chart of 30 degrees, whose curves end below the seismic points of these sections; the
-    // points lie on the chart of their layer's 40 degrees, which the engines' test checks.)
-    if (form->model().conditions.bearing_layer.soil_type == 0) continue;
+    // The eccentric inclined load check opens on the run's values without a message and passes
+    // in both cases: the sand dialog as it opens, on the chart of the layer's 40 degrees; the
+    // clay dialog once the classes that fit each case are chosen in its lists.
     ui.shown.clear();
+    ui.on_dialog = [&](QDialog& d) {
+      if (auto* sand = dynamic_cast<results::Form7*>(&d)) {
+        for (int c = 0; c < 2; ++c) {
+          EXPECT_EQ(sand->chart_box(c)->currentText(), QStringLiteral("40")) << c;
+          EXPECT_EQ(sand->verdict_label(c)->text(), QStringLiteral("ＯＫ")) << c;
+        }
+      } else if (auto* clay = dynamic_cast<results::Form8*>(&d)) {
+        for (int c = 0; c < 2; ++c) {
+          clay->class_box_focused(3 * c);
+          const results::ClayCheckRow& r = clay->check().row(c);
+          const auto classes = results::testing::fitting_clay_classes(
+              model::leading_number(r.tan_theta_text), model::leading_number(r.ratio_text),
+              model::leading_number(r.strength_text));
+          for (int list = 0; list < results::kClayListCount; ++list) {
+            clay->class_list(list)->setCurrentIndex(classes[list]);
+            emit clay->class_list(list)->activated(classes[list]);
+          }
+          EXPECT_EQ(clay->verdict_label(c)->text(), QStringLiteral("Ｏ.Ｋ.")) << c;
+        }
+      } else {
+        ADD_FAILURE() << d.objectName().toStdString();
+      }
+      if (!docs.isEmpty()) {
+        EXPECT_TRUE(d.grab().save(QString::fromLocal8Bit(docs) +
+                                  QStringLiteral("/eccentric-%1.png").arg(s.name)));
+      }
+    };
     form->hensin_Click();
+    ui.on_dialog = nullptr;
     EXPECT_TRUE(ui.box_texts().empty()) << ui.box_texts().front();
     EXPECT_EQ(ui.count(Shown::What::Dialog), 1);
   }

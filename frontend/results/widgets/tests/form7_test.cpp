@@ -20,6 +20,7 @@
 
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace qvt::results {
@@ -41,6 +42,17 @@ class Form7Test : public ::testing::Test {
   model::ProjectModel model;
   Recorder sink;
 };
+
+// Both chart boxes open on the chart of the project's bearing layer, its phi rounded down.
+TEST_F(Form7Test, OpensOnTheChartOfTheBearingLayersPhi) {
+  for (const auto& [phi, chart] : {std::pair{38.0, "35"}, std::pair{40.0, "40"},
+                                   std::pair{28.0, "30"}}) {
+    model.conditions.bearing_layer.phi = phi;
+    Form7 form(nullptr, model, sink);
+    for (int c = 0; c < 2; ++c)
+      EXPECT_EQ(form.chart_box(c)->currentText(), QString::fromUtf8(chart)) << phi << " " << c;
+  }
+}
 
 TEST_F(Form7Test, ShowsBothCasesAndFollowsTheBoxes) {
   Form7 form(nullptr, model, sink);
