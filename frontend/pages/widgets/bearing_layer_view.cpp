@@ -40,6 +40,9 @@ QLineEdit* BearingLayerView::make_box(int index) {
     page_.lost_focus(index);
     refresh();
   }));
+  // The mean N value is kept as a 16-bit integer.
+  if (index == BearingLayerPage::kMeanNBox)
+    focus_watchers_.back()->set_range(model::kI16Lowest, model::kI16Highest);
   txt_[index] = e;
   return e;
 }
