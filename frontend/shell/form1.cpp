@@ -242,8 +242,9 @@ void Form1::build_page_selector(QWidget* client) {
   for (const int i : kCategoryOrder) {
     auto* b = new QRadioButton(QString::fromUtf8(kCaptions[i]), client);
     b->setObjectName(QStringLiteral("opt_menu_%1").arg(i));
-    b->move(x, 10);
     b->adjustSize();
+    // Above the section picture's upper arrow bar, not over it.
+    b->move(x, 8);
     x += b->width() + 16;
     opt_menu_group_->addButton(b, i);
     opt_menu_[i] = b;
