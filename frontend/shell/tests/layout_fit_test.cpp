@@ -6,6 +6,7 @@
 #include "frontend/model/display_text.h"
 #include "frontend/pages/widgets/design_conditions_view.h"
 #include "frontend/pages/widgets/ground_surface_view.h"
+#include "frontend/shell/splash.h"
 #include "frontend/shell/tests/sample_window.h"
 
 #include <QAbstractButton>
@@ -277,6 +278,36 @@ TEST_F(LayoutFitTest, EveryDialogFits) {
     o.open();
     EXPECT_EQ(shown, 1);
     ui.on_dialog = nullptr;
+  }
+  // The start-up window with the version.
+  frmSplash splash(QStringLiteral("2.5.1"));
+  splash.show();
+  expect_fits(&splash, "splash");
+}
+
+// The results and the eccentric-load checks after a run with the real engines: a sand sample
+// (the sand check) and a clay sample (the clay check).
+TEST_F(LayoutFitTest, ResultsDialogsFit) {
+  namespace fs = std::filesystem;
+  for (const char* e : {"SAVELIN", "PELUDRA", "ZENOBAR", "OSKAVEL", "VASKUDE", "TOLMIRE",
+                        "MERITAN", "JORPELA", "FAI30.CSV", "FAI35.CSV", "FAI40.CSV", "FAI45.CSV",
+                        "KS_AB.CSV"})
+    fs::copy_file(fs::path(QVT_BIN_DIR) / e, install() / e, fs::copy_options::overwrite_existing);
+  for (const char* sample : {"sample_block_rectangle_sand", "sample_wall_caisson_clay"}) {
+    SCOPED_TRACE(sample);
+    ui.files.push_back(QString::fromStdString(
+        (fs::path(QVT_SOURCE_DIR) / "data" / "samples" / (std::string(sample) + ".MSJ")).string()));
+    form->open_Click();
+    int shown = 0;
+    ui.on_dialog = [&](QDialog& d) {
+      ++shown;
+      check_dialog(d, std::string(sample) + " " + d.objectName().toStdString());
+    };
+    form->Toolbar1_ButtonClick(5);  // calculate: the results
+    form->hensin_Click();           // the eccentric-load check of the bearing layer
+    ui.on_dialog = nullptr;
+    EXPECT_EQ(shown, 2) << listed(ui.box_texts());
+    ui.shown.clear();
   }
 }
 
