@@ -43,25 +43,35 @@ bool increment_digits(std::string& digits) {
 
 }  // namespace
 
-double leading_number(std::string_view text) {
+namespace {
+
+// The leading number of a text: `digits` tells whether there is one, `overflow` whether it is
+// too large for a double (its value is then 0).
+struct Leading {
+  double value = 0.0;
+  bool digits = false;
+  bool overflow = false;
+};
+
+Leading read_leading(std::string_view text) {
   const std::string s = without_blanks(text);
 
+  Leading out;
   std::size_t i = 0;
   std::string num;
   if (i < s.size() && (s[i] == '+' || s[i] == '-')) num.push_back(s[i++]);
-  bool digits = false;
   while (i < s.size() && is_digit(s[i])) {
     num.push_back(s[i++]);
-    digits = true;
+    out.digits = true;
   }
   if (i < s.size() && s[i] == '.') {
     num.push_back(s[i++]);
     while (i < s.size() && is_digit(s[i])) {
       num.push_back(s[i++]);
-      digits = true;
+      out.digits = true;
     }
   }
-  if (!digits) return 0.0;
+  if (!out.digits) return out;
   // The exponent counts only when digits follow it; "2.5e" is 2.5.
   if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
     std::size_t j = i + 1;
@@ -83,9 +93,31 @@ double leading_number(std::string_view text) {
   }
   double v = 0.0;
   const auto res = std::from_chars(body.data(), body.data() + body.size(), v);
-  if (res.ec != std::errc() || !std::isfinite(v)) return 0.0;
-  if (v == 0.0) return 0.0;
-  return negative ? -v : v;
+  if (res.ec == std::errc::result_out_of_range) {
+    // Too large or too small for a double: the exponent's sign tells which. A number too small
+    // to hold is 0, one too large cannot be held.
+    const auto e = body.find_first_of("eE");
+    out.overflow = !(e != std::string_view::npos && e + 1 < body.size() && body[e + 1] == '-');
+    return out;
+  }
+  if (res.ec != std::errc() || !std::isfinite(v)) {
+    out.overflow = res.ec == std::errc();
+    return out;
+  }
+  if (v != 0.0) out.value = negative ? -v : v;
+  return out;
+}
+
+}  // namespace
+
+double leading_number(std::string_view text) { return read_leading(text).value; }
+
+TypedNumber typed_number(std::string_view text, double lowest, double highest) {
+  if (without_blanks(text).empty()) return TypedNumber::stands;
+  const Leading n = read_leading(text);
+  if (!n.digits) return TypedNumber::no_number;
+  if (n.overflow || n.value < lowest || n.value > highest) return TypedNumber::out_of_range;
+  return TypedNumber::stands;
 }
 
 std::string format_pattern(double value, std::string_view pattern) {
@@ -126,16 +158,6 @@ std::int16_t to_i16(double value) {
   if (value >= 32767.0) return 32767;
   if (value <= -32768.0) return -32768;
   return static_cast<std::int16_t>(std::nearbyint(value));  // default mode: half to even
-}
-
-bool typed_number_acceptable(std::string_view text) {
-  const std::string s = without_blanks(text);
-  if (s.empty()) return true;
-  std::size_t i = 0;
-  if (s[i] == '+' || s[i] == '-') ++i;
-  // The same start as leading_number takes: a digit, or a point with a digit after it.
-  if (i < s.size() && is_digit(s[i])) return true;
-  return i + 1 < s.size() && s[i] == '.' && is_digit(s[i + 1]);
 }
 
 }  // namespace qvt::model

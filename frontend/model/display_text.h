@@ -10,13 +10,25 @@ namespace qvt::model {
 // The number at the start of a text. Blanks, tabs, CR and LF anywhere in the text are skipped;
 // then an optional sign, digits with at most one decimal point and an optional exponent are taken
 // up to the first other character. A text that begins with no number, or whose number does not
-// fit a double, gives 0. Never fails.
+// fit a double, gives 0 (typed_number tells these apart). Never fails.
 double leading_number(std::string_view text);
 
-// Whether a text typed into a number box may stand: empty or blank (it reads as 0), or beginning
-// with a number as leading_number reads it ("3m" is 3). A text with no leading number ("abc",
-// "-", ".") may not: the box goes back to the value it had rather than turn a typo into 0.
-bool typed_number_acceptable(std::string_view text);
+// What a text typed into a number box comes to when the box loses the focus.
+enum class TypedNumber {
+  stands,        // empty or blank (reads as 0), or a leading number within the box's range ("3m" is 3)
+  no_number,     // no leading number ("abc", "-", "."): the box goes back rather than read 0
+  out_of_range,  // a leading number the field cannot hold: beyond a double ("1e999") or the range
+};
+
+// The largest finite double: a box without a range of its own takes any number a double holds.
+inline constexpr double kAnyNumber = 1.7976931348623157e308;
+// What a 16-bit integer field holds.
+inline constexpr double kI16Lowest = -32768.0, kI16Highest = 32767.0;
+
+// Classifies a typed text. The number is read as leading_number reads it; a number too small for
+// a double ("1e-999") is 0 and stands.
+TypedNumber typed_number(std::string_view text, double lowest = -kAnyNumber,
+                         double highest = kAnyNumber);
 
 // Formats a value with a display pattern such as "###0.000", "##0.0", "#0" or "0.000": as many
 // decimals as the pattern has after its point, at least one digit before it, no grouping. The

@@ -13,7 +13,7 @@ namespace {
 constexpr const char* kBoxPattern = "###0.000";
 constexpr const char* kPhiCaptionPattern = "##0.0";
 constexpr const char* kFactorCaptionPattern = "##0.00";
-constexpr int kMeanN = 2, kPhi = 3, kNr = 4, kNq = 5, kPo = 6;
+constexpr int kMeanN = BearingLayerPage::kMeanNBox, kPhi = 3, kNr = 4, kNq = 5, kPo = 6;
 }  // namespace
 
 BearingLayerPage::BearingLayerPage(model::ProjectModel& model, PageEffects& effects,

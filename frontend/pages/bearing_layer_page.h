@@ -43,6 +43,9 @@ class BearingLayerPage : public InputPage {
   BearingLayerPage(model::ProjectModel& model, PageEffects& effects,
                    std::function<bool()> wall_pattern);
 
+  // The box of the mean N value, kept as a 16-bit integer.
+  static constexpr int kMeanNBox = 2;
+
   const BearingLayerState& state() const { return s_; }
 
   // `load_bearing_layer_page` and `store_bearing_layer_page`.

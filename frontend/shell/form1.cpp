@@ -106,11 +106,17 @@ Form1::Form1(UiPort& ui, const std::filesystem::path& install_folder,
   build_toolbar();
   view_->attach_toolbar(toolbar_buttons_[8], toolbar_buttons_[9], toolbar_buttons_[10]);
   view_->attach_status_bar(stv_gm_->panel1(), stv_gm_->panel2());
-  // A number box of a page or a dialog that goes back to its value says why in panel 1; the
-  // label is watched, so a closed window leaves nothing behind.
+  // A number box or grid cell of a page or a dialog that goes back to its value says why in
+  // panel 1; the label is watched, so a closed window leaves nothing behind. Clearing takes the
+  // notice away only while it is still what the panel shows, not a hint written since.
   widgets::TextBoxFocus::set_status_line([panel = QPointer<QLabel>(stv_gm_->panel1())](
                                              const std::string& text) {
-    if (panel) panel->setText(QString::fromStdString(text));
+    if (!panel) return;
+    if (!text.empty())
+      panel->setText(QString::fromStdString(text));
+    else if (panel->text() == QString::fromUtf8(widgets::kMsgNotANumber) ||
+             panel->text() == QString::fromUtf8(widgets::kMsgOutOfRange))
+      panel->clear();
   });
 }
 
@@ -236,8 +242,9 @@ void Form1::build_page_selector(QWidget* client) {
   for (const int i : kCategoryOrder) {
     auto* b = new QRadioButton(QString::fromUtf8(kCaptions[i]), client);
     b->setObjectName(QStringLiteral("opt_menu_%1").arg(i));
-    b->move(x, 10);
     b->adjustSize();
+    // Above the section picture's upper arrow bar, not over it.
+    b->move(x, 8);
     x += b->width() + 16;
     opt_menu_group_->addButton(b, i);
     opt_menu_[i] = b;
@@ -360,6 +367,8 @@ void Form1::end_Click() { close(); }
 // The pages show the model and are stored back before the "ORG" snapshot, so the snapshot
 // holds exactly what the pages would commit.
 void Form1::reload_pages_and_take_snapshot() {
+  // A notice about an entry of the project that was open says nothing about this one.
+  widgets::TextBoxFocus::clear_notice();
   pages_->load_design_conditions_page();
   pages_->load_improved_body_page();
   pages_->load_ground_surface_page();

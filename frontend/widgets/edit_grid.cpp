@@ -1,12 +1,42 @@
 #include "frontend/widgets/edit_grid.h"
 
+#include "frontend/model/display_text.h"
+#include "frontend/widgets/text_box_focus.h"
+
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QStyledItemDelegate>
 #include <QPalette>
 #include <QStringList>
 
 #include <algorithm>
 
 namespace qvt::widgets {
+
+namespace {
+
+// Commits a cell's editor only when its text may stand as a number; otherwise the cell keeps
+// what it held, so no edit event follows and the presenter never reads the typo as 0.
+class NumberCellDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+  void setModelData(QWidget* editor, QAbstractItemModel* item_model,
+                    const QModelIndex& index) const override {
+    if (const auto* line = qobject_cast<QLineEdit*>(editor)) {
+      const QString typed = line->text();
+      const auto verdict = model::typed_number(typed.toStdString());
+      if (verdict != model::TypedNumber::stands) {
+        TextBoxFocus::show_notice(verdict);
+        return;
+      }
+      if (typed != index.data(Qt::EditRole).toString()) TextBoxFocus::clear_notice();
+    }
+    QStyledItemDelegate::setModelData(editor, item_model, index);
+  }
+};
+
+}  // namespace
 
 EditGrid::EditGrid(QWidget* parent) : QTableWidget(parent) {
   verticalHeader()->setVisible(false);
@@ -21,6 +51,7 @@ EditGrid::EditGrid(QWidget* parent) : QTableWidget(parent) {
   auto* prototype = new QTableWidgetItem;
   prototype->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
   setItemPrototype(prototype);
+  setItemDelegate(new NumberCellDelegate(this));
   connect(this, &QTableWidget::cellChanged, this, [this](int, int) {
     if (!filling_ && on_edited) on_edited();
   });

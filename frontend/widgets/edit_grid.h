@@ -3,7 +3,9 @@
 // forms use - sizes in twips, title rows shown as the header, fixed columns that the user cannot
 // edit, cell and whole-row text, the last data row in use, and one edit event after the user
 // has changed a cell. Rows and columns are numbered as the forms number them: row 0 is the
-// (first) title row, data rows follow.
+// (first) title row, data rows follow. Every cell the user edits holds a number: a typed text
+// without a leading number, or with a number no double holds, leaves the cell as it was and the
+// status line says why (the notices of the number boxes).
 #include <QTableWidget>
 
 #include <functional>

@@ -14,6 +14,11 @@ std::function<void(const std::string&)>& status_line() {
   static std::function<void(const std::string&)> show;
   return show;
 }
+// Whether a notice is showing, so a valid entry does not wipe what another part wrote.
+bool& notice_showing() {
+  static bool showing = false;
+  return showing;
+}
 }  // namespace
 
 TextBoxFocus::TextBoxFocus(QLineEdit* box, BoxKind kind, std::function<void()> focus_in,
@@ -34,6 +39,19 @@ TextBoxFocus* TextBoxFocus::attach(QLineEdit* box, BoxKind kind, std::function<v
 
 void TextBoxFocus::set_status_line(std::function<void(const std::string&)> show) {
   status_line() = std::move(show);
+  notice_showing() = false;
+}
+
+void TextBoxFocus::show_notice(model::TypedNumber verdict) {
+  if (verdict == model::TypedNumber::stands || !status_line()) return;
+  status_line()(verdict == model::TypedNumber::no_number ? kMsgNotANumber : kMsgOutOfRange);
+  notice_showing() = true;
+}
+
+void TextBoxFocus::clear_notice() {
+  if (!notice_showing()) return;
+  notice_showing() = false;
+  if (status_line()) status_line()("");
 }
 
 bool TextBoxFocus::eventFilter(QObject* watched, QEvent* event) {
@@ -48,15 +66,18 @@ bool TextBoxFocus::eventFilter(QObject* watched, QEvent* event) {
         if (box && box->hasFocus()) box->setSelection(0, static_cast<int>(box->text().size()));
       });
     } else if (event->type() == QEvent::FocusOut) {
-      if (kind_ == BoxKind::number &&
-          !model::typed_number_acceptable(box_->text().toStdString())) {
-        box_->setText(text_on_arrival_);
-        emit box_->textEdited(text_on_arrival_);
-        // After the focus has arrived where it goes, so a hint of the next control does not
-        // hide the notice.
-        QTimer::singleShot(0, box_, [] {
-          if (status_line()) status_line()(kMsgNotANumber);
-        });
+      if (kind_ == BoxKind::number) {
+        const QString typed = box_->text();
+        const auto verdict = model::typed_number(typed.toStdString(), lowest_, highest_);
+        if (verdict != model::TypedNumber::stands) {
+          box_->setText(text_on_arrival_);
+          emit box_->textEdited(text_on_arrival_);
+          // After the focus has arrived where it goes, so a hint of the next control does not
+          // hide the notice.
+          QTimer::singleShot(0, box_, [verdict] { show_notice(verdict); });
+        } else if (typed != text_on_arrival_) {
+          clear_notice();
+        }
       }
       if (focus_out_) focus_out_();
     }

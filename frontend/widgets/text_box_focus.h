@@ -1,10 +1,14 @@
 #pragma once
 // The focus behaviour that every text box of the pages and dialogs shares: getting the focus
 // selects the whole text, so typing replaces it; each change of focus is reported to the
-// box's presenter. A number box whose text holds no leading number when it loses the focus
-// goes back to the text it had when it got the focus, and the status bar says why.
+// box's presenter. A number box whose text holds no leading number, or a number its field cannot
+// hold, when it loses the focus goes back to the text it had when it got the focus, and the
+// status bar says why until the next valid entry or until another project is opened. The cells
+// of the grids follow the same rule with the same notices.
 #include <QObject>
 #include <QString>
+
+#include "frontend/model/display_text.h"
 
 #include <functional>
 #include <string>
@@ -17,9 +21,11 @@ namespace qvt::widgets {
 enum class BoxKind { number, text };
 inline constexpr BoxKind kNumberBox = BoxKind::number;
 
-// Shown in the status bar when a number box goes back to its previous value.
+// Shown in the status bar when a number box or a grid cell goes back to its previous value.
 inline constexpr const char* kMsgNotANumber =
     "数値として読めない入力のため、元の値に戻しました。";
+inline constexpr const char* kMsgOutOfRange =
+    "入力できる範囲を超える数値のため、元の値に戻しました。";
 
 class TextBoxFocus : public QObject {
  public:
@@ -30,9 +36,20 @@ class TextBoxFocus : public QObject {
   static TextBoxFocus* attach(QLineEdit* box, BoxKind kind, std::function<void()> focus_in = {},
                               std::function<void()> focus_out = {});
 
+  // The range of the field behind a number box (a 16-bit integer field takes
+  // model::kI16Lowest..kI16Highest); any finite double until set.
+  void set_range(double lowest, double highest) {
+    lowest_ = lowest;
+    highest_ = highest;
+  }
+
   // Where the notice of a number box that went back is written (the main window's status bar);
-  // none until set. Whoever sets it clears it before it goes.
+  // none until set. An empty text clears the notice. Whoever sets it clears it before it goes.
   static void set_status_line(std::function<void(const std::string&)> show);
+  // Says why an entry went back (no_number or out_of_range); nothing for one that stands.
+  static void show_notice(model::TypedNumber verdict);
+  // Clears a notice that is showing: after a valid entry, and when another project is opened.
+  static void clear_notice();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -43,6 +60,7 @@ class TextBoxFocus : public QObject {
   QLineEdit* box_;
   BoxKind kind_;
   QString text_on_arrival_;
+  double lowest_ = -model::kAnyNumber, highest_ = model::kAnyNumber;
   std::function<void()> focus_in_, focus_out_;
 };
 

@@ -7,26 +7,44 @@
 namespace qvt::model {
 namespace {
 
-// `stands`: whether the text may stay in a number box when it loses the focus (a text with no
-// leading number goes back to the box's previous value instead of reading as 0).
+// What a number box does with a typed text when it loses the focus: a text with no leading number
+// and a number no double holds go back to the box's previous value instead of reading as 0.
 TEST(LeadingNumber, Table) {
+  constexpr auto ok = TypedNumber::stands, none = TypedNumber::no_number,
+                 range = TypedNumber::out_of_range;
   struct Row {
     const char* text;
     double value;
-    bool stands;
+    TypedNumber typed;
   } rows[] = {
-      {"12abc", 12, true},    {"", 0, true},         {" 2.5kN", 2.5, true}, {"1 2", 12, true},
-      {"-.5e1x", -5, true},   {"1.2.3", 1.2, true},  {"abc", 0, false},     {"-", 0, false},
-      {".", 0, false},        {"+3", 3, true},       {"2.5e", 2.5, true},   {"2.5e+", 2.5, true},
-      {"1e3", 1000, true},    {"\t-1\n0", -10, true}, {"0.5", 0.5, true},   {"-0", 0, true},
-      {"1e400", 0, true},     {"3e-2m", 0.03, true}, {"12,5", 12, true},    {"- 4", -4, true},
-      {"3m", 3, true},        {"   ", 0, true},      {"m3", 0, false},      {"-.x", 0, false},
-      {".5", 0.5, true},      {"+.", 0, false},      {"ー1", 0, false},     {",5", 0, false},
+      {"12abc", 12, ok},    {"", 0, ok},           {" 2.5kN", 2.5, ok},  {"1 2", 12, ok},
+      {"-.5e1x", -5, ok},   {"1.2.3", 1.2, ok},    {"abc", 0, none},     {"-", 0, none},
+      {".", 0, none},       {"+3", 3, ok},         {"2.5e", 2.5, ok},    {"2.5e+", 2.5, ok},
+      {"1e3", 1000, ok},    {"\t-1\n0", -10, ok},  {"0.5", 0.5, ok},     {"-0", 0, ok},
+      {"1e400", 0, range},  {"3e-2m", 0.03, ok},   {"12,5", 12, ok},     {"- 4", -4, ok},
+      {"3m", 3, ok},        {"   ", 0, ok},        {"m3", 0, none},      {"-.x", 0, none},
+      {".5", 0.5, ok},      {"+.", 0, none},       {"ー1", 0, none},     {",5", 0, none},
+      {"1e999", 0, range},  {"-1e999", 0, range},  {"1e+309x", 0, range}, {"1e-999", 0, ok},
+      {"1.7976931348623157e308", 1.7976931348623157e308, ok},
+      {"2e308", 0, range},  {"99999999999999999999", 1e20, ok},
   };
   for (const auto& r : rows) {
     EXPECT_DOUBLE_EQ(leading_number(r.text), r.value) << '"' << r.text << '"';
-    EXPECT_EQ(typed_number_acceptable(r.text), r.stands) << '"' << r.text << '"';
+    EXPECT_EQ(typed_number(r.text), r.typed) << '"' << r.text << '"';
   }
+}
+
+// A box over a 16-bit integer field takes what the field holds and no more.
+TEST(LeadingNumber, RangeOfASixteenBitField) {
+  struct Row {
+    const char* text;
+    TypedNumber typed;
+  } rows[] = {{"32767", TypedNumber::stands},        {"-32768", TypedNumber::stands},
+              {"32768", TypedNumber::out_of_range},  {"-32769", TypedNumber::out_of_range},
+              {"1e5", TypedNumber::out_of_range},    {"", TypedNumber::stands},
+              {"N", TypedNumber::no_number},         {"15回", TypedNumber::stands}};
+  for (const auto& r : rows)
+    EXPECT_EQ(typed_number(r.text, kI16Lowest, kI16Highest), r.typed) << '"' << r.text << '"';
 }
 
 TEST(FormatPattern, RoundsHalfAwayFromZeroOnTheDecimalValue) {

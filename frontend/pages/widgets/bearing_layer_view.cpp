@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -40,6 +41,9 @@ QLineEdit* BearingLayerView::make_box(int index) {
     page_.lost_focus(index);
     refresh();
   }));
+  // The mean N value is kept as a 16-bit integer.
+  if (index == BearingLayerPage::kMeanNBox)
+    focus_watchers_.back()->set_range(model::kI16Lowest, model::kI16Highest);
   txt_[index] = e;
   return e;
 }
@@ -104,7 +108,10 @@ BearingLayerView::BearingLayerView(BearingLayerPage& page, QWidget* parent)
     sandy->addWidget(make_box(3 + i), row, 1);
     cmd_[i] = new QPushButton(u8("→"));
     cmd_[i]->setObjectName(QStringLiteral("cmd_gm11_%1").arg(i));
-    cmd_[i]->setFixedWidth(24);
+    // As narrow as the arrow allows: the button's text inside its margins.
+    cmd_[i]->setFixedWidth(cmd_[i]->fontMetrics().size(Qt::TextShowMnemonic, cmd_[i]->text()).width() +
+                           2 * (cmd_[i]->style()->pixelMetric(QStyle::PM_ButtonMargin) +
+                                cmd_[i]->style()->pixelMetric(QStyle::PM_DefaultFrameWidth)));
     // The arrow points from the proposal to the box it fills.
     sandy->addWidget(cmd_[i], row, 2);
     proposal_[i] = new QLabel(u8("0.00"));

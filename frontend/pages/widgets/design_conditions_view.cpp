@@ -272,15 +272,22 @@ QWidget* DesignConditionsView::build_basic_tab() {
     chk_gm1_1_->setObjectName(QStringLiteral("chk_gm1_1"));
     v->addWidget(chk_gm1_, 0, 0, 1, 2);
     v->addWidget(chk_gm1_1_, 1, 0, 1, 2);
-    // The bracket label stands around the unconditional box; both show only with "/td".
+    // The brackets stand around the unconditional box, each beside it in one row, so neither
+    // covers the box or its caption whatever the font; all three show only with "/td".
     auto* holder = new QWidget(f4);
-    holder->setFixedHeight(24);
-    lbl_gm1_27_ = new QLabel(u("（                         ）"), holder);
+    auto* row = new QHBoxLayout(holder);
+    row->setContentsMargins(12, 0, 0, 0);
+    row->setSpacing(2);
+    lbl_gm1_27_ = new QLabel(u("（"), holder);
     lbl_gm1_27_->setObjectName(QStringLiteral("lbl_gm1_27"));
-    lbl_gm1_27_->move(12, 3);
     chk_gm1_2_ = new QCheckBox(u("無条件に無視"), holder);
     chk_gm1_2_->setObjectName(QStringLiteral("chk_gm1_2"));
-    fit_bracket();
+    lbl_gm1_27_close_ = new QLabel(u("）"), holder);
+    lbl_gm1_27_close_->setObjectName(QStringLiteral("lbl_gm1_27_close"));
+    row->addWidget(lbl_gm1_27_);
+    row->addWidget(chk_gm1_2_);
+    row->addWidget(lbl_gm1_27_close_);
+    row->addStretch(1);
     v->addWidget(holder, 2, 0, 1, 2);
     v->addWidget(label("液状化層の土圧係数", f4), 3, 0);
     v->addWidget(make_box({BoxGroup::gm1, 26}, f4, 60), 3, 1, Qt::AlignLeft);
@@ -313,8 +320,15 @@ QWidget* DesignConditionsView::build_basic_tab() {
 
 QWidget* DesignConditionsView::build_seismic_tab() {
   auto* tab = new QWidget;
-  auto* grid = new QGridLayout(tab);
-  grid->setContentsMargins(0, 0, 0, 0);
+  // Two columns, each stacked on its own: the coefficients over the picture on the left, the
+  // R.W.L. and clay frames on the right. The picture has a place of its own, so it never lies
+  // under a frame's caption, and each column takes its own heights.
+  auto* columns = new QHBoxLayout(tab);
+  columns->setContentsMargins(0, 0, 0, 0);
+  auto* left = new QVBoxLayout;
+  auto* right = new QVBoxLayout;
+  columns->addLayout(left);
+  columns->addLayout(right);
   for (auto*& g : gm2_groups_) g = new QButtonGroup(this);
   auto option = [this](int i, const char* caption, int group, QWidget* parent) {
     QRadioButton* b = make_option(opt_gm2_, "opt_gm2", i, u(caption), gm2_groups_[group], parent);
@@ -343,7 +357,7 @@ QWidget* DesignConditionsView::build_seismic_tab() {
       g->addWidget(make_box({BoxGroup::gm2, inertia[r]}, fra_gm2_[0], 70), r + 2, 2);
     }
   }
-  grid->addWidget(fra_gm2_[0], 0, 0);
+  left->addWidget(fra_gm2_[0]);
 
   watch_frame(1, frame("fra_gm2_1", "見かけの震度", tab));
   {
@@ -351,10 +365,11 @@ QWidget* DesignConditionsView::build_seismic_tab() {
     g->addWidget(option(2, "直接入力", 1, fra_gm2_[1]), 0, 0);
     g->addWidget(make_box({BoxGroup::gm2, 5}, fra_gm2_[1], 70), 0, 1, Qt::AlignLeft);
     g->addWidget(option(3, "一般式（γ/（γ-10）・ｋ）", 1, fra_gm2_[1]), 1, 0, 1, 2);
-    g->addWidget(option(4, "二建の提案式", 1, fra_gm2_[1]), 2, 0, 1, 2);
-    g->addWidget(option(5, "荒井・横井の提案式", 1, fra_gm2_[1]), 3, 0, 1, 2);
+    // The two proposals share a row, which leaves the picture its height below.
+    g->addWidget(option(4, "二建の提案式", 1, fra_gm2_[1]), 2, 0);
+    g->addWidget(option(5, "荒井・横井の提案式", 1, fra_gm2_[1]), 2, 1);
   }
-  grid->addWidget(fra_gm2_[1], 1, 0);
+  left->addWidget(fra_gm2_[1]);
 
   watch_frame(2, frame("fra_gm2_2", "Ｒ．Ｗ．Ｌ．位置の震度の取り扱い", tab));
   {
@@ -362,12 +377,13 @@ QWidget* DesignConditionsView::build_seismic_tab() {
     v->addWidget(option(8, "上側は空中震度、下側は見かけの震度を用いる", 2, fra_gm2_[2]));
     v->addWidget(option(9, "上・下共に空中震度を用いる", 2, fra_gm2_[2]));
   }
-  grid->addWidget(fra_gm2_[2], 2, 0);
+  right->addWidget(fra_gm2_[2]);
 
   img_gm2_ = new QLabel(tab);
   img_gm2_->setObjectName(QStringLiteral("img_gm2"));
-  img_gm2_->setFixedSize(390, 150);
-  grid->addWidget(img_gm2_, 0, 1, Qt::AlignCenter);
+  img_gm2_->setFixedSize(kSeismicPictureSize);
+  left->addWidget(img_gm2_, 0, Qt::AlignHCenter);
+  left->addStretch(1);
 
   watch_frame(3, frame("fra_gm2_3", "粘性土の取り扱い", tab));
   {
@@ -404,8 +420,8 @@ QWidget* DesignConditionsView::build_seismic_tab() {
     }
     v->addWidget(fra_gm2_[7]);
   }
-  grid->addWidget(fra_gm2_[3], 1, 1, 2, 1);
-  grid->setRowStretch(3, 1);
+  right->addWidget(fra_gm2_[3]);
+  right->addStretch(1);
 
   for (QButtonGroup* g : gm2_groups_)
     connect(g, &QButtonGroup::idClicked, this, [this](int id) {
@@ -495,27 +511,6 @@ QWidget* DesignConditionsView::build_forces_tab() {
 // ---------------------------------------------------------------------------------------------
 // Events and refresh
 
-// The bracket's blanks were meant to span the box; in a proportional font they are narrower, so
-// they are widened until the box fits between the brackets. Placed by hand, label and box take
-// the size of their texts (in the fonts they have once shown), and the holder holds the whole
-// bracket.
-void DesignConditionsView::fit_bracket() {
-  chk_gm1_2_->adjustSize();
-  QFont font = lbl_gm1_27_->font();
-  font.setWordSpacing(0);
-  const QFontMetrics fm(font);
-  const int blanks = static_cast<int>(lbl_gm1_27_->text().count(QLatin1Char(' ')));
-  const int room = std::max(
-      0, chk_gm1_2_->width() + 6 - fm.horizontalAdvance(QString(blanks, QLatin1Char(' '))));
-  if (blanks > 0) font.setWordSpacing(static_cast<qreal>(room) / blanks);
-  lbl_gm1_27_->setFont(font);
-  // The label's own size hint leaves the widened blanks out.
-  const QSize hint = lbl_gm1_27_->sizeHint();
-  lbl_gm1_27_->resize(hint.width() + room + 1, hint.height());
-  chk_gm1_2_->move(lbl_gm1_27_->x() + fm.horizontalAdvance(u("（")) + 2, 2);
-  lbl_gm1_27_->parentWidget()->setMinimumWidth(lbl_gm1_27_->geometry().right() + 1);
-}
-
 void DesignConditionsView::watch_hover(QWidget* w, int kind, int index) {
   w->setMouseTracking(true);
   // A move that the control does not take would travel on to its frames, and an outer
@@ -574,7 +569,7 @@ void DesignConditionsView::refresh() {
   fra_gm1_[6]->setVisible(s.fra_gm1_6_visible);
   lbl_gm1_27_->setVisible(s.td_controls_visible);
   chk_gm1_2_->setVisible(s.td_controls_visible);
-  if (s.td_controls_visible) fit_bracket();
+  lbl_gm1_27_close_->setVisible(s.td_controls_visible);
   for (int j = 0; j < 3; ++j) fra_tb1_[j]->setEnabled(s.fra_tb1_enabled[j]);
   if (tabs_->currentIndex() != s.inner_tab) {
     QSignalBlocker block(tabs_);

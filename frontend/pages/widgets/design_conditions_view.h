@@ -43,7 +43,8 @@ class DesignConditionsView : public QWidget {
   QCheckBox* chk_gm1_2() const { return chk_gm1_2_; }
   QCheckBox* chk_gm2(int i) const { return chk_gm2_.at(i); }
   QCheckBox* chk_gm20() const { return chk_gm20_; }
-  QLabel* lbl_gm1_27() const { return lbl_gm1_27_; }
+  QLabel* lbl_gm1_27() const { return lbl_gm1_27_; }  // the opening bracket
+  QLabel* lbl_gm1_27_close() const { return lbl_gm1_27_close_; }
   QGroupBox* fra_gm1(int i) const { return fra_gm1_.at(i); }
   QGroupBox* fra_gm2(int i) const { return fra_gm2_.at(i); }
   QLabel* img_gm2() const { return img_gm2_; }
@@ -75,6 +76,7 @@ class DesignConditionsView : public QWidget {
   std::array<QCheckBox*, 2> chk_gm2_{};
   QCheckBox* chk_gm20_ = nullptr;
   QLabel* lbl_gm1_27_ = nullptr;
+  QLabel* lbl_gm1_27_close_ = nullptr;
   std::array<QGroupBox*, 7> fra_gm1_{};
   std::array<QGroupBox*, 8> fra_gm2_{};
   QLabel* img_gm2_ = nullptr;
@@ -82,7 +84,6 @@ class DesignConditionsView : public QWidget {
   // Mouse moves: what each watched control is (0 frame, 1 option, 2 check box) and its index.
   QHash<QObject*, std::pair<int, int>> hover_;
   void watch_hover(QWidget* w, int kind, int index);
-  void fit_bracket();
   std::vector<widgets::TextBoxFocus*> focus_watchers_;
 };
 

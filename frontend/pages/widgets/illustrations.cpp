@@ -263,26 +263,26 @@ QPixmap wall_or_lattice_picture(bool lattice) {
 }  // namespace
 
 QPixmap normal_clay_formulas_picture() {
-  QPixmap p = blank(358, 70);
+  QPixmap p = blank(358, 56);
   QPainter g(&p);
   g.setRenderHint(QPainter::Antialiasing);
   g.setPen(Qt::black);
-  g.drawText(8, 24, QStringLiteral("[式－1]  P = Σγh + w － 2c"));
-  g.drawText(8, 52, QStringLiteral("[式－2]  P = Kc・(Σγh + w)"));
+  g.drawText(8, 20, QStringLiteral("[式－1]  P = Σγh + w － 2c"));
+  g.drawText(8, 46, QStringLiteral("[式－2]  P = Kc・(Σγh + w)"));
   return p;
 }
 
 QPixmap rwl_pressure_picture() {
-  QPixmap p = blank(390, 150);
+  QPixmap p = blank(kSeismicPictureSize.width(), kSeismicPictureSize.height());
   QPainter g(&p);
   g.setRenderHint(QPainter::Antialiasing);
-  pressure_diagram(g, 8, true, QStringLiteral("(1)"));
-  pressure_diagram(g, 200, false, QStringLiteral("(2)"));
+  pressure_diagram(g, 4, true, QStringLiteral("(1)"));
+  pressure_diagram(g, 178, false, QStringLiteral("(2)"));
   return p;
 }
 
 QPixmap seismic_clay_formulas_picture() {
-  QPixmap p = blank(390, 150);
+  QPixmap p = blank(kSeismicPictureSize.width(), kSeismicPictureSize.height());
   QPainter g(&p);
   g.setRenderHint(QPainter::Antialiasing);
   g.setPen(Qt::black);

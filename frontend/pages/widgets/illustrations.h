@@ -6,12 +6,17 @@
 // The other pages: labelled schematics that name the boxes of their page, the sea side on the
 // left and the land side on the right, as the section picture shows them.
 #include <QPixmap>
+#include <QSize>
 
 namespace qvt::pages {
 
-QPixmap normal_clay_formulas_picture();  // 358 x 70
-QPixmap rwl_pressure_picture();          // 390 x 150, picture 1
-QPixmap seismic_clay_formulas_picture(); // 390 x 150, picture 3
+// The size of the seismic tab's picture, whichever it shows: narrow enough to stand beside the
+// clay frames in the page at the window's own size.
+inline constexpr QSize kSeismicPictureSize{350, 150};
+
+QPixmap normal_clay_formulas_picture();  // 358 x 56: the basic tab holds it whole
+QPixmap rwl_pressure_picture();          // kSeismicPictureSize, picture 1
+QPixmap seismic_clay_formulas_picture(); // kSeismicPictureSize, picture 3
 
 // Superstructure page (`img_gm3`): the check point Ｘ, Ｙ on the wall and the spread line at
 // the spread angle down to the top of the improved body.

@@ -74,6 +74,7 @@ ImprovedBodyView::ImprovedBodyView(ImprovedBodyPage& page, QWidget* parent)
   hint->setWordWrap(true);
   v->addWidget(hint);
   auto* ops = new QHBoxLayout;
+  ops->setSpacing(4);  // the button and the three options share the page's narrow width
   cmd_gm6_ = new QPushButton(u8("登録"), body);
   cmd_gm6_->setObjectName(QStringLiteral("cmd_gm6"));
   ops->addWidget(cmd_gm6_);

@@ -1,6 +1,7 @@
 #include "frontend/widgets/edit_grid.h"
 
 #include "frontend/widgets/tests/edit_grid_input.h"
+#include "frontend/widgets/text_box_focus.h"
 
 #include <QAbstractItemModel>
 
@@ -101,6 +102,37 @@ TEST_F(EditGridTest, ATypedCellRaisesOneEditAndTheNumberColumnStaysClosed) {
   // Writing by code afterwards still raises nothing.
   grid.set_row_text(4, QStringLiteral("4\t1\t1"));
   EXPECT_EQ(edits, 1);
+}
+
+// A cell keeps what it held when the typed text has no leading number or a number no double
+// holds: no edit is raised, so nothing reads the typo as 0, and the status line says why. A
+// valid entry stands and clears the notice; emptying a cell stands (the row is then unused).
+TEST_F(EditGridTest, ACellTypoKeepsTheCell) {
+  struct Case {
+    const char* typed;
+    const char* after;
+    const char* notice;  // what the status line shows afterwards
+  } cases[] = {
+      {"abc", "2.000", kMsgNotANumber}, {"1e999", "2.000", kMsgOutOfRange},
+      {"-", "2.000", kMsgNotANumber},   {"3m", "3m", ""},
+      {"-4.5", "-4.5", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    lay_out(6, 3);
+    grid.set_row_text(1, QStringLiteral("1\t1.000\t2.000"));
+    edits = 0;
+    grid.on_edited = [this] { ++edits; };
+    std::string shown = "earlier notice";
+    TextBoxFocus::set_status_line([&](const std::string& t) { shown = t; });
+    if (!*c.notice) TextBoxFocus::show_notice(model::TypedNumber::no_number);
+    show_active(grid);
+    type_cell(grid, 1, 2, QString::fromUtf8(c.typed));
+    EXPECT_EQ(grid.cell(1, 2).toStdString(), c.after);
+    EXPECT_EQ(edits, *c.notice ? 0 : 1);
+    EXPECT_EQ(shown, c.notice);
+    TextBoxFocus::set_status_line({});
+  }
 }
 
 }  // namespace

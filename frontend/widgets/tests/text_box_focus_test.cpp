@@ -42,20 +42,29 @@ TEST(TextBoxFocus, AClickSelectsTheWholeTextAndFocusChangesAreReported) {
   EXPECT_EQ(seen, (std::vector<std::string>{"in", "out"}));
 }
 
-// Leaving a number box: a text with a leading number stands; one without goes back to the text
-// the box had when it got the focus, through textEdited before the box's own focus-out step,
-// and the status line says why. A text box keeps whatever was typed.
+// Leaving a number box: a text with a leading number the box's field holds stands; one without a
+// number, or with a number the field cannot hold, goes back to the text the box had when it got
+// the focus, through textEdited before the box's own focus-out step, and the status line says
+// why. A text box keeps whatever was typed.
 TEST(TextBoxFocus, ANumberBoxWithoutANumberGoesBack) {
   app();
+  constexpr double kAny = model::kAnyNumber;
   struct Case {
     BoxKind kind;
     const char* typed;
+    double highest;
     const char* after;
-    bool notice;
+    const char* notice;
   } cases[] = {
-      {BoxKind::number, "abc", "0.600", true}, {BoxKind::number, "3m", "3m", false},
-      {BoxKind::number, "", "", false},        {BoxKind::number, "-", "0.600", true},
-      {BoxKind::text, "abc", "abc", false},
+      {BoxKind::number, "abc", kAny, "0.600", kMsgNotANumber},
+      {BoxKind::number, "3m", kAny, "3m", ""},
+      {BoxKind::number, "", kAny, "", ""},
+      {BoxKind::number, "-", kAny, "0.600", kMsgNotANumber},
+      {BoxKind::number, "1e999", kAny, "0.600", kMsgOutOfRange},
+      {BoxKind::number, "-1e999", kAny, "0.600", kMsgOutOfRange},
+      {BoxKind::number, "40000", model::kI16Highest, "0.600", kMsgOutOfRange},
+      {BoxKind::number, "32767", model::kI16Highest, "32767", ""},
+      {BoxKind::text, "abc", kAny, "abc", ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.typed);
@@ -68,7 +77,8 @@ TEST(TextBoxFocus, ANumberBoxWithoutANumberGoesBack) {
     std::vector<std::string> seen;
     QObject::connect(a, &QLineEdit::textEdited,
                      [&](const QString& t) { seen.push_back("edited " + t.toStdString()); });
-    TextBoxFocus::attach(a, c.kind, {}, [&] { seen.push_back("out " + a->text().toStdString()); });
+    TextBoxFocus::attach(a, c.kind, {}, [&] { seen.push_back("out " + a->text().toStdString()); })
+        ->set_range(-c.highest, c.highest);
     std::string shown;
     TextBoxFocus::set_status_line([&](const std::string& t) { shown = t; });
     show_active(w);
@@ -84,15 +94,56 @@ TEST(TextBoxFocus, ANumberBoxWithoutANumberGoesBack) {
     b->setFocus();
     QApplication::processEvents();
     EXPECT_EQ(a->text().toStdString(), c.after);
-    if (c.notice) {
+    if (*c.notice)
       EXPECT_EQ(seen, (std::vector<std::string>{"edited 0.600", "out 0.600"}));
-      EXPECT_EQ(shown, kMsgNotANumber);
-    } else {
+    else
       EXPECT_EQ(seen, (std::vector<std::string>{"out " + std::string(c.after)}));
-      EXPECT_EQ(shown, "");
-    }
+    EXPECT_EQ(shown, c.notice);
     TextBoxFocus::set_status_line({});
   }
+}
+
+// The notice stays while the user moves through the boxes and goes at the next valid entry;
+// opening another project clears it too (clear_notice), and a clear with no notice showing
+// leaves the status line alone.
+TEST(TextBoxFocus, TheNoticeGoesAtTheNextValidEntry) {
+  app();
+  QWidget w;
+  auto* layout = new QVBoxLayout(&w);
+  auto* a = new QLineEdit(QStringLiteral("1.000"), &w);
+  auto* b = new QLineEdit(QStringLiteral("2.000"), &w);
+  layout->addWidget(a);
+  layout->addWidget(b);
+  TextBoxFocus::attach(a, BoxKind::number);
+  TextBoxFocus::attach(b, BoxKind::number);
+  std::vector<std::string> lines;
+  TextBoxFocus::set_status_line([&](const std::string& t) { lines.push_back(t); });
+  show_active(w);
+  auto enter = [&](QLineEdit* box, const char* typed, QLineEdit* next) {
+    box->setFocus();
+    QApplication::processEvents();
+    ASSERT_TRUE(box->hasFocus());
+    if (*typed) {
+      box->selectAll();
+      type_text(box, QString::fromUtf8(typed));
+    }
+    next->setFocus();
+    QApplication::processEvents();
+  };
+  enter(a, "1e999", b);
+  EXPECT_EQ(lines, (std::vector<std::string>{kMsgOutOfRange}));
+  enter(b, "", a);  // passing through without an entry
+  enter(a, "", b);
+  EXPECT_EQ(lines.size(), 1u);
+  enter(b, "5", a);
+  EXPECT_EQ(b->text().toStdString(), "5");
+  EXPECT_EQ(lines, (std::vector<std::string>{kMsgOutOfRange, ""}));
+  enter(b, "7", a);  // nothing showing: nothing to clear
+  EXPECT_EQ(lines.size(), 2u);
+  enter(a, "x", b);
+  TextBoxFocus::clear_notice();
+  EXPECT_EQ(lines, (std::vector<std::string>{kMsgOutOfRange, "", kMsgNotANumber, ""}));
+  TextBoxFocus::set_status_line({});
 }
 
 }  // namespace

@@ -109,14 +109,16 @@ TEST_F(DesignConditionsViewTest, TdSwitchShowsTheUnconditionalBox) {
   view.refresh();
   EXPECT_FALSE(view.chk_gm1_2()->isHidden());
   EXPECT_FALSE(view.lbl_gm1_27()->isHidden());
-  // The bracket is placed by hand: it takes the size of its text, so "）" is not cut off.
+  EXPECT_FALSE(view.lbl_gm1_27_close()->isHidden());
+  // The brackets stand beside the box, in the order "（", box, "）", none over another.
   QApplication::processEvents();
-  const QLabel* bracket = view.lbl_gm1_27();
-  EXPECT_GE(bracket->width(), bracket->sizeHint().width());
-  EXPECT_GE(bracket->parentWidget()->width(), bracket->geometry().right() + 1);
-  // Its blanks span the box, which stands between the brackets.
-  EXPECT_GT(view.chk_gm1_2()->x(), bracket->x());
-  EXPECT_GT(bracket->geometry().right(), view.chk_gm1_2()->geometry().right());
+  const QLabel* open = view.lbl_gm1_27();
+  const QLabel* close = view.lbl_gm1_27_close();
+  EXPECT_EQ(open->text().toStdString(), "（");
+  EXPECT_EQ(close->text().toStdString(), "）");
+  EXPECT_LE(open->geometry().right(), view.chk_gm1_2()->x());
+  EXPECT_LE(view.chk_gm1_2()->geometry().right(), close->x());
+  EXPECT_GE(view.chk_gm1_2()->width(), view.chk_gm1_2()->sizeHint().width());
   view.chk_gm1_2()->click();
   page.store();
   EXPECT_EQ(m.conditions.liquefied_vertical_rule, 2);
