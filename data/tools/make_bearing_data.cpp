@@ -121,7 +121,7 @@ std::vector<Point> label_points(const std::vector<std::vector<Point>>& curves,
       double covered = 0;
       for (const Box& t : taken) {
         covered += overlap_area(box, t);
-        if (overlap(box, t, 0.6)) covered += 1e-6;  // touching counts, a little
+        if (overlap(box, t, 1.2)) covered += 1e-6;  // touching counts, a little
       }
       if (covered == 0) {
         at[j] = p;
