@@ -272,13 +272,13 @@ TEST_F(BlockDialogsTest, LayerRegisteredFocusOrderAndTitleBarClose) {
 }
 
 // Not a check: with QVT_DOCS_DIR set, saves the pictures of the three dialogs the documentation
-// shows, on the sample block quay.
+// shows, on the shipped block sample.
 TEST_F(BlockDialogsTest, Screenshots) {
   const QByteArray docs = qgetenv("QVT_DOCS_DIR");
   if (docs.isEmpty()) GTEST_SKIP() << "QVT_DOCS_DIR not set";
   model::testing::Recorder rec;
   const std::string base =
-      (std::filesystem::path(QVT_SOURCE_DIR) / "common" / "tests" / "sections" / "sample_block_quay").string();
+      (std::filesystem::path(QVT_SOURCE_DIR) / "data" / "samples" / "sample_block_rectangle_sand").string();
   ASSERT_TRUE(model::load_project_files(base, *m, rec));
   auto save = [&](const char* name) {
     ui.on_dialog = [&docs, name](QDialog& d) {

@@ -1,7 +1,7 @@
 // The block editors in the main window: the block quay sample on the superstructure page,
 // clicks at the pixels of world points move, copy and delete the wall block, panel 1 of the
 // status bar shows each prompt, and the picture shows the selection in yellow and the base
-// point in blue. With QVT_DOCS_DIR set it also saves the window's picture.
+// point in blue.
 #include "frontend/shell/tests/sample_window.h"
 
 #include <QAbstractButton>
@@ -55,10 +55,6 @@ TEST_F(BlockEditingTest, MoveOnThePicture) {
   EXPECT_TRUE(colour_near(image, 0, -3, qRgb(255, 255, 0)));    // the selected block's edge
   EXPECT_TRUE(colour_near(image, 10, -25, qRgb(255, 255, 255)));  // the body, not selected
   EXPECT_TRUE(colour_near(image, 0, -10, qRgb(0, 0, 255)));     // the base point
-  const QByteArray docs = qgetenv("QVT_DOCS_DIR");
-  if (!docs.isEmpty()) {
-    ASSERT_TRUE(form->grab().save(QString::fromLocal8Bit(docs) + "/section-move.png"));
-  }
 
   click(Qt::LeftButton, 20.1, -10.1);
   EXPECT_DOUBLE_EQ(head(0).ref_x, 20);

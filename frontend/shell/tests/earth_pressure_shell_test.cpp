@@ -1,6 +1,5 @@
 // The earth-pressure category in the main window: the sample block quay shown on both inner
-// tabs, and the category's load and commit reached through the category switch. With
-// QVT_DOCS_DIR set it also saves the pictures of both inner tabs.
+// tabs, and the category's load and commit reached through the category switch.
 #include "frontend/model/display_text.h"
 #include "frontend/pages/widgets/earth_pressure_view.h"
 #include "frontend/shell/section_view.h"
@@ -63,19 +62,6 @@ TEST_F(EarthPressureShellTest, CategorySwitchLoadsAndCommitsTheSeabedRule) {
   EXPECT_DOUBLE_EQ(c.active_seabed_level, -12.5);
 }
 
-// Not a check: with QVT_DOCS_DIR set, saves the pictures of both inner tabs with the sample
-// block quay open.
-TEST_F(EarthPressureShellTest, Screenshots) {
-  const QByteArray docs = qgetenv("QVT_DOCS_DIR");
-  if (docs.isEmpty()) GTEST_SKIP() << "QVT_DOCS_DIR not set";
-  QApplication::processEvents();
-  ASSERT_TRUE(form->grab().save(QString::fromLocal8Bit(docs) +
-                                QStringLiteral("/page-earth-pressure-points.png")));
-  view().tab_gm6()->setCurrentIndex(1);
-  QApplication::processEvents();
-  ASSERT_TRUE(form->grab().save(QString::fromLocal8Bit(docs) +
-                                QStringLiteral("/page-earth-pressure-layers.png")));
-}
 
 }  // namespace
 }  // namespace qvt::shell::testing

@@ -137,38 +137,7 @@ TEST_F(InputPagesTest, ClosingWithTheFocusInABoxIsSafe) {
   SUCCEED();
 }
 
-// Not a check: with QVT_DOCS_DIR set, saves the pictures of the three inner tabs of the
-// design conditions with the sample block quay open.
-TEST_F(InputPagesTest, Screenshot) {
-  const QByteArray docs = qgetenv("QVT_DOCS_DIR");
-  if (docs.isEmpty()) GTEST_SKIP() << "QVT_DOCS_DIR not set";
-  ui.files.push_back(QString::fromStdString(
-      (std::filesystem::path(QVT_SOURCE_DIR) / "common" / "tests" / "sections" / "sample_block_quay.MSJ").string()));
-  form->open_Click();
-  const char* names[3] = {"basic", "seismic", "forces"};
-  for (int j = 0; j < 3; ++j) {
-    view().tab_gm_0()->setCurrentIndex(j);
-    if (j == 1) {
-      // The picture of the R.W.L. options, as the mouse over their frame brings it.
-      form->pages().design_conditions().fra_gm2_MouseMove(2);
-      view().refresh();
-    }
-    QApplication::processEvents();
-    ASSERT_TRUE(form->grab().save(QString::fromLocal8Bit(docs) +
-                                  QStringLiteral("/page-design-conditions-%1.png").arg(names[j])));
-  }
-}
 
-TEST_F(InputPagesTest, BearingLayerScreenshot) {
-  const QByteArray docs = qgetenv("QVT_DOCS_DIR");
-  if (docs.isEmpty()) GTEST_SKIP() << "QVT_DOCS_DIR not set";
-  ui.files.push_back(QString::fromStdString(
-      (std::filesystem::path(QVT_SOURCE_DIR) / "common" / "tests" / "sections" / "sample_block_quay.MSJ").string()));
-  form->open_Click();
-  form->findChild<QRadioButton*>(QStringLiteral("opt_menu_4"))->click();
-  QApplication::processEvents();
-  ASSERT_TRUE(form->grab().save(QString::fromLocal8Bit(docs) + QStringLiteral("/page-bearing-layer.png")));
-}
 
 TEST_F(InputPagesTest, TypedSurfacePointsAreDrawnInThePicture) {
   const auto points = type_three_surface_points();
@@ -215,17 +184,6 @@ TEST_F(InputPagesTest, TypedSurfacePointsAreDrawnInThePicture) {
   EXPECT_DOUBLE_EQ(form->model().conditions.surface_points[1].x, 15);
 }
 
-TEST_F(InputPagesTest, GroundSurfaceScreenshot) {
-  const QByteArray docs = qgetenv("QVT_DOCS_DIR");
-  if (docs.isEmpty()) GTEST_SKIP() << "QVT_DOCS_DIR not set";
-  type_three_surface_points();
-  // Committed, the points take part in the fit of the whole view.
-  form->pages().store_ground_surface_page();
-  form->pages().ground_surface_view().grid(pages::GroundGrid::points)->clearSelection();
-  form->view().view_whole_section();
-  QApplication::processEvents();
-  ASSERT_TRUE(form->grab().save(QString::fromLocal8Bit(docs) + QStringLiteral("/page-ground-surface.png")));
-}
 
 }  // namespace
 }  // namespace qvt::shell::testing

@@ -1,6 +1,6 @@
 // The pictures of the input pages in the main window: each stands on its page, tab or frame,
-// whole inside the page, with the block-quay sample open. With QVT_DOCS_DIR set, the last test
-// saves the pages with their pictures for the documentation.
+// whole inside the page, with the block-quay test section open. (The documentation's pictures
+// of the pages are taken in doc_pictures_test.cpp, from the shipped samples.)
 #include "frontend/pages/widgets/ground_surface_view.h"
 #include "frontend/pages/widgets/improved_body_view.h"
 #include "frontend/shell/tests/sample_window.h"
@@ -107,30 +107,6 @@ TEST_F(PagePicturesTest, GroundSurfacePicturesFollowTabAndShape) {
   EXPECT_EQ(picture("Image2")->pixmap().toImage(), straight);
 }
 
-// Not a check: with QVT_DOCS_DIR set, saves every page that has a picture.
-TEST_F(PagePicturesTest, Screenshots) {
-  const QByteArray docs = qgetenv("QVT_DOCS_DIR");
-  if (docs.isEmpty()) GTEST_SKIP() << "QVT_DOCS_DIR not set";
-  choose_page(1);
-  save(docs, "page-superstructure.png");
-  choose_page(2);
-  body().tab_gm2()->setCurrentIndex(0);
-  save(docs, "page-improved-body.png");
-  show_shape_tab(1);
-  save(docs, "page-improved-body-shape.png");
-  show_shape_tab(5);
-  save(docs, "page-improved-body-lattice.png");
-  choose_pattern(0);
-  choose_page(3);
-  ground().tab_gm_3()->setCurrentIndex(0);
-  save(docs, "page-ground-surface-shapes.png");
-  ground().tab_gm_3()->setCurrentIndex(1);
-  save(docs, "page-ground-surface-slopes.png");
-  ground().tab_gm_3()->setCurrentIndex(2);
-  save(docs, "page-ground-surface-surcharge.png");
-  ground().opt_gm8(1)->click();
-  save(docs, "page-ground-surface-ranges.png");
-}
 
 }  // namespace
 }  // namespace qvt::shell::testing

@@ -238,21 +238,3 @@ TEST_F(ReplaceTest, AReplacementThatCannotBeCompletedChangesNothing) {
 
 }  // namespace
 }  // namespace qvt::shell::testing
-
-namespace qvt::shell::testing {
-namespace {
-
-// Not a check: with QVT_DOCS_DIR set, saves the main window with its "上部工の入れ替え" button.
-TEST_F(ReplaceTest, Screenshot) {
-  const QByteArray docs = qgetenv("QVT_DOCS_DIR");
-  if (docs.isEmpty()) GTEST_SKIP() << "QVT_DOCS_DIR not set";
-  ui.files.push_back(QString::fromStdString(
-      (std::filesystem::path(QVT_SOURCE_DIR) / "common" / "tests" / "sections" / "sample_block_quay.msj")
-          .string()));
-  form->open_Click();
-  form->inp_menu_Click(2);
-  ASSERT_TRUE(form->grab().save(QString::fromLocal8Bit(docs) + "/replace-superstructure.png"));
-}
-
-}  // namespace
-}  // namespace qvt::shell::testing

@@ -88,7 +88,6 @@ TEST_F(Form6Test, WithoutTdTheExportStaysHidden) {
 namespace qvt::results {
 namespace {
 
-// Not a check: with QVT_DOCS_DIR set, saves the picture of the dialog the documentation shows.
 TEST_F(Form6Test, TextExportWritesTheChosenFileAndCancelWritesNothing) {
   ASSERT_TRUE(write_file_bytes(dir / "CAL_ANZ.DAT", std::string(kCase) + kCase));
   ASSERT_TRUE(write_file_bytes(dir / "CAL_ANS.TXT", "listing\r\n"));
@@ -117,19 +116,6 @@ TEST_F(Form6Test, TextExportWritesTheChosenFileAndCancelWritesNothing) {
   EXPECT_EQ(read_file_bytes(dir / "CAL_ANS.TXT").value(), "listing\r\n");
 }
 
-TEST_F(Form6Test, Screenshot) {
-  const QByteArray docs = qgetenv("QVT_DOCS_DIR");
-  if (docs.isEmpty()) GTEST_SKIP() << "QVT_DOCS_DIR not set";
-  const std::string seismic =
-      "1.312000,1.000000,0\r\n1.805000,1.100000,0\r\n76.976000,76.976000,0\r\n"
-      "498.100000,1000.000000,0\r\n-112.400000,100.000000,1\r\n35.000000,100.000000,0\r\n"
-      "1.080000,-8.000000,-3.000000,1.000000,0\r\n0.000000,0.000000,0\r\n";
-  ASSERT_TRUE(write_file_bytes(dir / "CAL_ANZ.DAT", std::string(kCase) + seismic));
-  model.command_line = "/td";
-  Form6 form(nullptr, model, sink);
-  form.show();
-  ASSERT_TRUE(form.grab().save(QString::fromLocal8Bit(docs) + "/results-table.png"));
-}
 
 }  // namespace
 }  // namespace qvt::results

@@ -94,16 +94,6 @@ TEST_F(Form8Test, UnreadableHandOverDisablesOk) {
   EXPECT_EQ(form.qa_label(0)->text(), QStringLiteral("***"));
 }
 
-TEST_F(Form8Test, Screenshot) {
-  const QByteArray docs = qgetenv("QVT_DOCS_DIR");
-  if (docs.isEmpty()) GTEST_SKIP() << "QVT_DOCS_DIR not set";
-  Form8 form(nullptr, model, sink);
-  emit form.class_list(0)->activated(3);
-  emit form.class_list(1)->activated(1);
-  emit form.class_list(2)->activated(3);
-  form.show();
-  ASSERT_TRUE(form.grab().save(QString::fromLocal8Bit(docs) + "/clay-check.png"));
-}
 
 }  // namespace
 }  // namespace qvt::results

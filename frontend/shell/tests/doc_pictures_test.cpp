@@ -1,0 +1,452 @@
+// Not checks: the pictures of the main window, its dialogs and messages that the manual and the
+// README show, taken from the shipped samples (data/samples) with the real engines, at the
+// window's own size. They run only when QVT_DOCS_DIR names a folder (scripts/pictures.sh sets
+// it); the pictures under the manual's own folder go to $QVT_DOCS_DIR/manual. QVT_SAMPLES_DIR
+// names the samples folder a file dialog shows (the one the build installs), and
+// QVT_DOCS_FIGURES, when set, receives the figure files a dialog writes, for the figure renderer.
+#include "frontend/model/block_outline.h"
+#include "frontend/model/folders.h"
+#include "frontend/model/messages.h"
+#include "frontend/results/widgets/form7.h"
+#include "frontend/results/widgets/form8.h"
+#include "frontend/shell/form1.h"
+#include "frontend/shell/input_pages.h"
+#include "frontend/shell/section_view.h"
+#include "frontend/shell/tests/shell_test_support.h"
+#include "frontend/pages/widgets/design_conditions_view.h"
+#include "frontend/pages/widgets/earth_pressure_view.h"
+#include "frontend/pages/widgets/ground_surface_view.h"
+#include "frontend/pages/widgets/improved_body_view.h"
+#include "frontend/section/widgets/section_widget.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace qvt::shell::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path shipped(const char* name) {
+  return fs::path(QVT_SOURCE_DIR) / "data" / "samples" / (std::string(name) + ".MSJ");
+}
+
+class DocPictures : public ShellTest {
+ protected:
+  void SetUp() override {
+    docs_ = qEnvironmentVariable("QVT_DOCS_DIR");
+    if (docs_.isEmpty()) GTEST_SKIP() << "QVT_DOCS_DIR not set";
+    QDir().mkpath(docs_ + QStringLiteral("/manual"));
+    for (const char* e : {"SAVELIN", "PELUDRA", "ZENOBAR", "OSKAVEL", "VASKUDE", "TOLMIRE",
+                          "MERITAN", "JORPELA", "FAI30.CSV", "FAI35.CSV", "FAI40.CSV",
+                          "FAI45.CSV", "KS_AB.CSV"})
+      fs::copy_file(fs::path(QVT_BIN_DIR) / e, install() / e, fs::copy_options::overwrite_existing);
+    model::prepare_work_folder(install(), work());
+    form = std::make_unique<Form1>(ui, install(), work(), "", false);
+    form->Form_Load();
+    form->show();
+    QApplication::processEvents();
+    ui.shown.clear();
+  }
+
+  void open(const char* sample) {
+    ui.files.push_back(QString::fromStdString(shipped(sample).string()));
+    form->open_Click();
+    QApplication::processEvents();
+    ui.shown.clear();
+  }
+  // A page chosen through its button, as a user does, so the button shows as chosen.
+  void choose_page(int index) {
+    form->findChild<QRadioButton*>(QStringLiteral("opt_menu_%1").arg(index))->click();
+    QApplication::processEvents();
+  }
+  void save(QWidget& w, const QString& name) {
+    QApplication::processEvents();
+    ASSERT_TRUE(w.grab().save(docs_ + QLatin1Char('/') + name)) << name.toStdString();
+  }
+  void save_window(const QString& name) { save(*form, name); }
+  // A message box of the program, shown as the program shows it, saved and closed.
+  void save_box(const Shown& s, const QString& name) {
+    QtUiPort port;
+    QTimer::singleShot(0, [&] {
+      QWidget* box = QApplication::activeModalWidget();
+      ASSERT_NE(box, nullptr);
+      save(*box, name);
+      box->close();
+    });
+    port.message_box(form.get(), s.icon, QString::fromStdString(s.title),
+                     QString::fromStdString(s.text), s.buttons, s.default_button);
+  }
+  void click_world(double x, double y, Qt::MouseButton button = Qt::LeftButton) {
+    const section::ViewState& v = form->view().picture().view();
+    const QPointF at((x - v.left_x) * v.scale / 15, (v.top_y - y) * v.scale / 15);
+    QWidget* pic = form->view().pic_gm();
+    QMouseEvent e(QEvent::MouseButtonPress, at, pic->mapToGlobal(at), button, button, Qt::NoModifier);
+    QApplication::sendEvent(pic, &e);
+    QApplication::processEvents();
+  }
+  void calculate() {
+    ui.shown.clear();
+    ui.answers.push_back(Answer::No);  // the save question, if any: calculate unsaved
+    form->Toolbar1_ButtonClick(5);
+  }
+
+  QString docs_;
+  std::unique_ptr<Form1> form;
+};
+
+// The chart the sand dialog reads first: the bearing layer's φ rounded down to a chart angle.
+int chart_angle(double phi) {
+  int angle = 30;
+  for (int a : {35, 40, 45})
+    if (phi >= a) angle = a;
+  return angle;
+}
+
+void choose_chart(results::Form7& f, int row, int angle) {
+  QComboBox* box = f.chart_box(row);
+  const int index = box->findText(QString::number(angle));
+  ASSERT_GE(index, 0);
+  if (box->currentIndex() != index || f.n_box(row)->text().isEmpty()) emit box->activated(index);
+}
+
+// For each case row and each of the three lists, the class a user picks: the smallest class at
+// or above the computed value (the safe side), "0.25以上" for a steeper load.
+void choose_clay_classes(results::Form8& f) {
+  for (int row = 0; row < 2; ++row) {
+    f.class_box_focused(row * 3);
+    for (int list = 0; list < 3; ++list) {
+      QComboBox* box = f.class_list(list);
+      const double value = f.ratio_label(row, list)->text().toDouble();
+      int pick = box->count() - 1;
+      for (int i = 0; i < box->count(); ++i) {
+        bool number = false;
+        const double v = box->itemText(i).toDouble(&number);
+        if (number && v >= value - 1e-9) {
+          pick = i;
+          break;
+        }
+      }
+      emit box->activated(pick);
+    }
+  }
+}
+
+TEST_F(DocPictures, MainWindowAndFileDialog) {
+  save(*form, QStringLiteral("manual/first-run-1-start.png"));
+  // The open command's own file dialog, on the samples folder the build installs, in its list
+  // view (no dates).
+  form->open_Click();
+  ASSERT_EQ(ui.count(Shown::What::OpenDialog), 1);
+  const FileRequest request = ui.shown.back().request;
+  const QString samples = qEnvironmentVariable("QVT_SAMPLES_DIR");
+  ASSERT_FALSE(samples.isEmpty()) << "QVT_SAMPLES_DIR not set";
+  {
+    QFileDialog dialog(form.get());
+    configure_file_dialog(dialog, request, false);
+    dialog.setDirectory(samples);
+    dialog.setViewMode(QFileDialog::List);
+    dialog.resize(640, 400);
+    dialog.show();
+    auto* list = dialog.findChild<QListView*>(QStringLiteral("listView"));
+    ASSERT_NE(list, nullptr);
+    for (int i = 0; i < 200 && (list->model() == nullptr || list->model()->rowCount(list->rootIndex()) < 4); ++i)
+      QTest::qWait(20);
+    // The block sample chosen in the list, as a click chooses it.
+    const QModelIndexList hits = list->model()->match(
+        list->model()->index(0, 0, list->rootIndex()), Qt::DisplayRole,
+        QStringLiteral("sample_block_rectangle_sand.MSJ"), 1, Qt::MatchExactly);
+    ASSERT_EQ(hits.size(), 1);
+    list->setCurrentIndex(hits.front());
+    if (auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+      name->setText(QStringLiteral("sample_block_rectangle_sand.MSJ"));
+    list->setFocus();  // no blinking text cursor in the picture
+    QTest::qWait(20);
+    save(dialog, QStringLiteral("manual/first-run-2-open.png"));
+  }
+  ui.shown.clear();
+  // Opened, the window stays on the design-conditions page.
+  open("sample_block_rectangle_sand");
+  save_window(QStringLiteral("main-window.png"));
+}
+
+TEST_F(DocPictures, InputPagesOfTheBlockSample) {
+  open("sample_block_rectangle_sand");
+  auto& conditions = form->pages().design_conditions_view();
+  const char* names[3] = {"basic", "seismic", "forces"};
+  for (int j = 0; j < 3; ++j) {
+    conditions.tab_gm_0()->setCurrentIndex(j);
+    if (j == 1) {
+      // The picture of the R.W.L. options, as the mouse over their frame brings it.
+      form->pages().design_conditions().fra_gm2_MouseMove(2);
+      conditions.refresh();
+    }
+    save_window(QStringLiteral("page-design-conditions-%1.png").arg(names[j]));
+  }
+  choose_page(1);
+  save_window(QStringLiteral("page-superstructure.png"));
+  choose_page(2);
+  form->pages().improved_body_view().tab_gm2()->setCurrentIndex(0);
+  save_window(QStringLiteral("page-improved-body.png"));
+  choose_page(3);
+  auto& ground = form->pages().ground_surface_view();
+  ground.tab_gm_3()->setCurrentIndex(0);
+  save_window(QStringLiteral("page-ground-surface-shapes.png"));
+  ground.tab_gm_3()->setCurrentIndex(1);
+  save_window(QStringLiteral("page-ground-surface-slopes.png"));
+  ground.tab_gm_3()->setCurrentIndex(2);
+  save_window(QStringLiteral("page-ground-surface-surcharge.png"));
+  choose_page(4);
+  save_window(QStringLiteral("page-bearing-layer.png"));
+  choose_page(6);
+  auto& pressure = form->pages().earth_pressure_view();
+  pressure.tab_gm6()->setCurrentIndex(0);
+  save_window(QStringLiteral("page-earth-pressure-points.png"));
+  save_window(QStringLiteral("main-window-section.png"));
+  pressure.tab_gm6()->setCurrentIndex(1);
+  save_window(QStringLiteral("page-earth-pressure-layers.png"));
+  pressure.tab_gm6()->setCurrentIndex(0);
+
+  // The dimension-line page with three corners of the wall's sea face registered above.
+  choose_page(5);
+  form->findChild<QAbstractButton*>(QStringLiteral("opt_gm12_0"))->click();
+  const model::BlockHead& top = form->model().wall_blocks[4].polygon.head;
+  const model::BlockHead& bottom = form->model().wall_blocks[0].polygon.head;
+  click_world(bottom.ref_x, bottom.ref_y);
+  click_world(top.ref_x, top.ref_y + form->model().wall_blocks[4].polygon.vertex_y[0]);
+  click_world(bottom.ref_x + form->model().wall_blocks[0].polygon.vertex_x[0], bottom.ref_y);
+  save_window(QStringLiteral("manual/page-dimension-line.png"));
+
+  // Moving the superstructure: the block chosen (yellow), its base point (blue) chosen.
+  choose_page(1);
+  form->findChild<QAbstractButton*>(QStringLiteral("opt_gm3_2"))->click();
+  click_world(top.label_x, top.label_y);
+  click_world(top.ref_x, top.ref_y);
+  save_window(QStringLiteral("section-move.png"));
+  click_world(0, 0, Qt::RightButton);
+}
+
+TEST_F(DocPictures, ShapesOfTheOtherSamples) {
+  open("sample_wall_caisson_clay");
+  choose_page(2);
+  form->pages().improved_body_view().tab_gm2()->setCurrentIndex(1);
+  save_window(QStringLiteral("page-improved-body-shape.png"));
+  choose_page(3);
+  auto& ground = form->pages().ground_surface_view();
+  ground.tab_gm_3()->setCurrentIndex(0);
+  save_window(QStringLiteral("page-ground-surface.png"));
+  ground.tab_gm_3()->setCurrentIndex(2);
+  save_window(QStringLiteral("page-ground-surface-ranges.png"));
+  open("sample_lattice_block_clay");
+  choose_page(2);
+  form->pages().improved_body_view().tab_gm2()->setCurrentIndex(1);
+  save_window(QStringLiteral("page-improved-body-lattice.png"));
+}
+
+// The replacement of the superstructure: the button's own file dialog, on the samples folder.
+TEST_F(DocPictures, ReplaceSuperstructure) {
+  open("sample_block_rectangle_sand");
+  choose_page(2);
+  form->Command1_Click();
+  ASSERT_EQ(ui.count(Shown::What::OpenDialog), 1);
+  const FileRequest request = ui.shown.back().request;
+  QFileDialog dialog(form.get());
+  configure_file_dialog(dialog, request, false);
+  dialog.setDirectory(qEnvironmentVariable("QVT_SAMPLES_DIR"));
+  dialog.setViewMode(QFileDialog::List);
+  dialog.resize(640, 400);
+  dialog.show();
+  auto* list = dialog.findChild<QListView*>(QStringLiteral("listView"));
+  ASSERT_NE(list, nullptr);
+  for (int i = 0; i < 200 && (list->model() == nullptr || list->model()->rowCount(list->rootIndex()) < 4); ++i)
+    QTest::qWait(20);
+  save(dialog, QStringLiteral("replace-superstructure.png"));
+}
+
+// The wall sample shows every row of the results; started with /td, the text export button.
+TEST_F(DocPictures, ResultsRunQuestionAndClayCheck) {
+  form = std::make_unique<Form1>(ui, install(), work(), "/td", false);
+  form->Form_Load();
+  form->show();
+  open("sample_wall_caisson_clay");
+  // A changed project asks before the run.
+  form->model().conditions.job_name += "（変更）";
+  form->pages().load_design_conditions_page();
+  bool asked = false;
+  ui.on_box = [&](const Shown& s) {
+    if (s.title != "保存確認" || asked) return;
+    asked = true;
+    save_box(s, QStringLiteral("manual/run-save-question.png"));
+  };
+  ui.on_dialog = [&](QDialog& d) { save(d, QStringLiteral("results-table.png")); };
+  calculate();
+  ui.on_box = nullptr;
+  EXPECT_TRUE(asked);
+  ui.on_dialog = [&](QDialog& d) {
+    auto& f = dynamic_cast<results::Form8&>(d);
+    choose_clay_classes(f);
+    save(d, QStringLiteral("clay-check.png"));
+  };
+  form->hensin_Click();
+  ui.on_dialog = nullptr;
+}
+
+TEST_F(DocPictures, SandCheck) {
+  open("sample_block_rectangle_sand");
+  calculate();
+  ASSERT_TRUE(ui.box_texts().empty()) << ui.box_texts().front();
+  const int angle = chart_angle(form->model().conditions.bearing_layer.phi);
+  ui.on_dialog = [&](QDialog& d) {
+    auto& f = dynamic_cast<results::Form7&>(d);
+    for (int row : {0, 1}) choose_chart(f, row, angle);
+    save(d, QStringLiteral("sand-check.png"));
+    f.cmd_ok_Click();
+  };
+  form->hensin_Click();
+  ui.on_dialog = nullptr;
+  const QString figures = qEnvironmentVariable("QVT_DOCS_FIGURES");
+  if (!figures.isEmpty())
+    fs::copy_file(work() / "M_HSK06H.PZK", fs::path(figures.toStdString()) / "sand-check-figure.PZK",
+                  fs::copy_options::overwrite_existing);
+}
+
+// A point above every curve of its chart: the block sample with a seaward pull of 300 kN/m on
+// the body top in the seismic case, so the seismic load leans beyond the 30-degree chart.
+TEST_F(DocPictures, SandCheckOffTheChart) {
+  open("sample_block_rectangle_sand");
+  auto& c = form->model().conditions;
+  c.external_force_counts[CASE_SEISMIC] = 1;
+  c.external_forces[CASE_SEISMIC][0] = {"牽引力", 0, 300, 3, -10};
+  form->reload_pages_and_take_snapshot();
+  calculate();
+  ASSERT_TRUE(ui.box_texts().empty()) << ui.box_texts().front();
+  std::optional<Shown> off;
+  ui.shown.clear();
+  ui.on_box = [&](const Shown& s) {
+    if (!off && s.text.find("図表の範囲外") != std::string::npos) off = s;
+  };
+  ui.on_dialog = [&](QDialog& d) {
+    auto& f = dynamic_cast<results::Form7&>(d);
+    choose_chart(f, 0, 30);
+    choose_chart(f, 1, 30);
+    save(d, QStringLiteral("manual/sand-check-off-chart.png"));
+  };
+  form->hensin_Click();
+  ui.on_dialog = nullptr;
+  ui.on_box = nullptr;
+  ASSERT_TRUE(off.has_value()) << "the seismic point lies on the 30-degree chart";
+  save_box(*off, QStringLiteral("manual/sand-off-chart.png"));
+}
+
+// The manual's worked example (a block on a 20 m wide body, built as its table says), on the
+// earth-pressure page and its results.
+TEST_F(DocPictures, WorkedExample) {
+  model::ProjectModel& m = form->model();
+  model::ProjectConditions& c = m.conditions;
+  c.improvement_pattern = 0;
+  c.improvement_ratio = 100;
+  c.water_levels[0] = 1.8;
+  c.water_levels[1] = 0.0;
+  c.water_levels[2] = 0.6;
+  c.cohesion_reference_level = -10;
+  model::WallBlock& wall = m.wall_blocks[0];
+  wall.block_type = BLOCK_RECTANGLE;
+  wall.polygon.head.name = "上部工";
+  wall.polygon.head.ref_x = 0;
+  wall.polygon.head.ref_y = -10;
+  wall.polygon.vertex_x[0] = 6;
+  wall.polygon.vertex_y[0] = 13;
+  wall.polygon.head.unit_weights[0] = 24;
+  wall.polygon.head.unit_weights[1] = 13.9;
+  wall.polygon.head.unit_weights[2] = 24;
+  m.block_label_numbers[0] = 0;
+  for (model::BodyReaction& r : c.body_reactions) {
+    r.check_x = 3;
+    r.check_y = -10;
+  }
+  model::ImprovedBodyDims& d = c.body_dims;
+  d.ref_x = 0;
+  d.ref_y = -25;
+  d.width = 20;
+  d.dh1 = d.dh2 = -25;
+  d.bs = 20;
+  d.dl = 15;
+  model::WallBlock& body = m.wall_blocks[1];
+  body.block_type = BLOCK_SOIL_RECTANGLE;
+  body.polygon.head.name = "改良体";
+  body.polygon.head.ref_x = 0;
+  body.polygon.head.ref_y = -25;
+  body.polygon.vertex_x[0] = 20;
+  body.polygon.vertex_y[0] = 15;
+  body.polygon.head.unit_weights[0] = 16;
+  body.polygon.head.unit_weights[1] = 5.9;
+  body.polygon.head.unit_weights[2] = 16;
+  m.block_label_numbers[1] = 1;
+  auto& sea = c.pressure_points[SIDE_PASSIVE];
+  sea.count = 2;
+  sea.x[0] = 0, sea.y[0] = -10;
+  sea.x[1] = 0, sea.y[1] = -25;
+  auto& land = c.pressure_points[SIDE_ACTIVE];
+  land.count = 3;
+  land.x[0] = 20, land.y[0] = 3;
+  land.x[1] = 20, land.y[1] = -10;
+  land.x[2] = 20, land.y[2] = -25;
+  for (model::SoilLayer* l : {&c.soil_layers[SIDE_PASSIVE][0], &c.soil_layers[SIDE_ACTIVE][0],
+                              &c.soil_layers[SIDE_ACTIVE][1]}) {
+    l->soil_type = 0;
+    l->phi = 30;
+    l->unit_weight_air = 18;
+    l->unit_weight_submerged = 10;
+  }
+  model::BearingLayer& b = c.bearing_layer;
+  b.soil_type = 0;
+  b.unit_weight = 10;
+  b.shape_factor = 0.5;
+  b.mean_n = 30;
+  b.phi = 34;
+  b.bearing_nr = 38.88;
+  b.bearing_nq = 36.5;
+  struct : model::MessageSink {
+    void show_message(model::MessageIcon, const std::string&, const std::string& text) override {
+      ADD_FAILURE() << text;
+    }
+  } messages;
+  for (int slot : {0, 1}) {
+    ASSERT_TRUE(model::build_block_outline(m, slot, messages));
+    ASSERT_TRUE(model::center_block_label(m, slot));
+  }
+  form->reload_pages_and_take_snapshot();
+  choose_page(6);
+  form->pages().earth_pressure_view().tab_gm6()->setCurrentIndex(0);
+  form->view().view_whole_section();
+  save_window(QStringLiteral("manual/example-points.png"));
+  ui.on_dialog = [&](QDialog& d) { save(d, QStringLiteral("manual/example-results.png")); };
+  calculate();
+  ui.on_dialog = nullptr;
+  EXPECT_TRUE(ui.box_texts().empty()) << ui.box_texts().front();
+  // The resultants the manual works out by hand (section 3.1): the effective weight
+  // 6 x 2.4 x 24 + 6 x 10.6 x 13.9 + 20 x 15 x 5.9 = 345.6 + 884.04 + 1770 = 2999.64 and the
+  // residual water pressure 0.5 x 0.6 x 6.06 + 25 x 6.06 = 1.818 + 151.5 = 153.318.
+  const auto listing = read_file_bytes(work() / "CAL_ANS.TXT");
+  ASSERT_TRUE(listing);
+  EXPECT_NE(listing->find("2999.640"), std::string::npos);
+  EXPECT_NE(listing->find("153.318"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace qvt::shell::testing
