@@ -102,13 +102,6 @@ bool SiblingTokens::text(std::string& out) {
   return true;
 }
 
-bool SiblingTokens::rest_blank() const {
-  for (std::size_t r = row_; r < lines_.size(); ++r)
-    for (std::size_t c = (r == row_ ? col_ : 0); c < lines_[r].size(); ++c)
-      if (!is_blank(lines_[r][c])) return false;
-  return true;
-}
-
 bool SiblingTokens::line(std::string& out) {
   if (row_ >= lines_.size()) return false;
   out = std::string(trim_blanks(std::string_view(lines_[row_]).substr(col_)));

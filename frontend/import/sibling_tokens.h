@@ -33,8 +33,6 @@ class SiblingTokens : public model::BlockItemSource {
   // lines are passed over like line ends).
   bool at_line_start() const override { return col_ == 0; }
   bool line_used_up() const override { return col_ == 0; }
-  // Nothing but blanks and line ends left.
-  bool rest_blank() const;
 
  private:
   // Moves to the first character of the next item, across line ends; false at the end.

@@ -1,7 +1,8 @@
 #include "frontend/model/custom_options.h"
 
-#include "common/option_ranges.h"
+#include "common/items.h"
 #include "common/numtext.h"
+#include "common/option_ranges.h"
 #include "common/textfile.h"
 
 #include <optional>
@@ -12,17 +13,6 @@
 namespace qvt::model {
 
 namespace {
-
-// The items of one line: separated by commas, blanks around each trimmed.
-std::vector<std::string_view> line_items(std::string_view line) {
-  std::vector<std::string_view> items;
-  for (;;) {
-    const std::size_t comma = line.find(',');
-    items.push_back(trim_blanks(line.substr(0, comma)));
-    if (comma == std::string_view::npos) return items;
-    line.remove_prefix(comma + 1);
-  }
-}
 
 bool blank(std::string_view line) { return trim_blanks(line).empty(); }
 
