@@ -151,6 +151,9 @@ constexpr int kFirstVersionWithLabelsAndLibrary = 6;
 constexpr int kOldCaissonOutlinePoints = 74;
 
 const char* const kProblemCaissonCells = "隔室数が0～8の範囲外のケーソンは読み込めません。";
+const char* const kProblemBeyondSection =
+    "座標・標高・長さが ±100000 m を超えるブロックは読み込めません。";
+static_assert(SECTION_EXTENT_LIMIT == 100000.0, "the text names the section's extent");
 
 // Items in the order written; names as whole lines, so a comma in a name shifts nothing.
 // Every count that indexes a store is checked against that store: a file that claims more is
@@ -221,7 +224,7 @@ class BlockReader {
   void lengths(double* v, int n) {
     reals(v, n);
     for (int k = 0; k < n && ok_; ++k)
-      if (!section_extent_ok(v[k])) fail();
+      if (!section_extent_ok(v[k])) fail(kProblemBeyondSection);
   }
   void length_tens(double* v, int n) {
     for (int k = 0; k < n && ok_; k += 10) lengths(v + k, std::min(10, n - k));

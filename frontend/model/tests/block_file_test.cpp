@@ -581,8 +581,11 @@ TEST_F(BlockFileRead, LinesOffTheirLayoutAndLevelsBeyondTheSectionAreRefused) {
     EXPECT_FALSE(read_block_file(write(c.lines), 13, *m));
     EXPECT_EQ(block_file_lines(*m).lines, before);
   }
-  // The section's extent itself is a level a file may hold.
+  // A value beyond the section is named; the section's extent itself a file may hold.
   auto m = new_project();
+  std::string problem;
+  EXPECT_FALSE(read_block_file(write(replaced(polygon + 5, "-1e308")), 13, *m, &problem));
+  EXPECT_EQ(problem, "座標・標高・長さが ±100000 m を超えるブロックは読み込めません。");
   EXPECT_TRUE(read_block_file(write(replaced(polygon + 5, "-100000")), 13, *m));
   EXPECT_EQ(m->wall_blocks[kSlotPolygon].polygon.head.ref_y, -100000);
 }
