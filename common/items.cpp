@@ -66,4 +66,14 @@ bool ItemReader::at_end() const {
   return true;
 }
 
+std::vector<std::string_view> line_items(std::string_view line) {
+  std::vector<std::string_view> items;
+  for (;;) {
+    const std::size_t comma = line.find(',');
+    items.push_back(trim_blanks(line.substr(0, comma)));
+    if (comma == std::string_view::npos) return items;
+    line.remove_prefix(comma + 1);
+  }
+}
+
 }  // namespace qvt

@@ -4,6 +4,7 @@
 // are taken whole with next_line, so a comma in a name never shifts the items after it.
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qvt {
@@ -33,5 +34,9 @@ class ItemReader {
   std::size_t line_ = 0;
   std::size_t col_ = 0;  // col_ > size of the line: the line is used up
 };
+
+// The items of one line, separated by commas, blanks around each trimmed: "" gives one empty
+// item, "1,,2" three. For readers that hold a line to the number of items its layout gives.
+std::vector<std::string_view> line_items(std::string_view line);
 
 }  // namespace qvt

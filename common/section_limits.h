@@ -30,6 +30,17 @@ inline constexpr int LIBRARY_PAIRS = 100;
 // Cells across and along a caisson: the block file keeps eight cell widths per direction.
 inline constexpr int MAX_CAISSON_CELLS = 8;
 
+// The largest magnitude, in m, of a level, a coordinate or a length that a file may give a
+// section. A quay section spans some tens to a few hundred metres; the value 9999 that marks a
+// point or value not set lies well inside. A file value beyond it is damage (1e308 where a
+// level belongs), refused by the readers rather than carried into sums and printed.
+inline constexpr double SECTION_EXTENT_LIMIT = 100000.0;
+
+// A level, coordinate or length a file may give: finite and within SECTION_EXTENT_LIMIT.
+inline constexpr bool section_extent_ok(double v) {
+  return v >= -SECTION_EXTENT_LIMIT && v <= SECTION_EXTENT_LIMIT;  // false for NaN
+}
+
 // What a block slot holds; stored as a 16-bit integer in the block files.
 enum BlockType : std::int16_t {
   BLOCK_EMPTY = -1,

@@ -18,33 +18,45 @@ class FileMutator {
  public:
   explicit FileMutator(std::uint32_t seed) : rng_(seed) {}
 
-  // One damaged copy of `lines` (never empty input). `what` receives a short description.
-  std::vector<std::string> mutate(const std::vector<std::string>& lines, std::string& what) {
+  // One damaged copy of `lines` (never empty input). `what` receives a short description;
+  // `kept`, when given, tells for each line of `lines` whether the damage left it as it was and
+  // where it was (a line cut, repeated, dropped or inserted moves every line after it).
+  std::vector<std::string> mutate(const std::vector<std::string>& lines, std::string& what,
+                                  std::vector<bool>* kept = nullptr) {
     std::vector<std::string> l = lines;
     const std::size_t n = l.size();
     const std::size_t at = pick(n);
+    std::vector<bool> same(n, true);
+    auto moved_from = [&](std::size_t first) {
+      for (std::size_t i = first; i < n; ++i) same[i] = false;
+    };
     switch (pick(9)) {
       case 0: {  // cut at a line, or inside one
         l.resize(at);
         if (pick(2) && at < n) l.push_back(lines[at].substr(0, pick(lines[at].size() + 1)));
         what = "cut at line " + std::to_string(at + 1);
+        moved_from(at);
         break;
       }
       case 1:
         l.insert(l.begin() + static_cast<long>(at), l[at]);
         what = "line " + std::to_string(at + 1) + " repeated";
+        moved_from(at);
         break;
       case 2:
         l.erase(l.begin() + static_cast<long>(at));
         what = "line " + std::to_string(at + 1) + " missing";
+        moved_from(at);
         break;
       case 3: {  // swapped with a neighbour (most often) or with any line
         const std::size_t other = pick(2) ? (at + 1) % n : pick(n);
         std::swap(l[at], l[other]);
         what = "lines " + std::to_string(at + 1) + " and " + std::to_string(other + 1) + " swapped";
+        same[at] = same[other] = false;
         break;
       }
       case 4: {  // a flipped bit
+        same[at] = false;
         if (l[at].empty()) l[at] = "0";
         const std::size_t pos = pick(l[at].size());
         l[at][pos] = static_cast<char>(l[at][pos] ^ (1u << pick(8)));
@@ -66,6 +78,7 @@ class FileMutator {
         const std::size_t from = starts[item];
         const std::size_t to = l[at].find(',', from);
         const char* value = kValues[pick(std::size(kValues))];
+        same[at] = false;
         l[at].replace(from, (to == std::string::npos ? l[at].size() : to) - from, value);
         what = "item " + std::to_string(item + 1) + " of line " + std::to_string(at + 1) +
                " set to \"" + value + "\"";
@@ -74,9 +87,11 @@ class FileMutator {
       default: {  // a line more, empty or not
         l.insert(l.begin() + static_cast<long>(at), pick(2) ? std::string() : std::string("0"));
         what = "line inserted before line " + std::to_string(at + 1);
+        moved_from(at);
         break;
       }
     }
+    if (kept) *kept = std::move(same);
     return l;
   }
 
@@ -84,10 +99,20 @@ class FileMutator {
   // numbers the case and says what was done to it.
   template <class Check>
   void run(const std::vector<std::vector<std::string>>& sources, int count, Check check) {
+    run_kept(sources, count, [&](const auto& lines, const std::string& what, std::size_t,
+                                 const std::vector<bool>&) { check(lines, what); });
+  }
+
+  // The same, telling check(lines, what, source, kept) also which source was damaged (its
+  // index) and which of its lines the damage left where they were.
+  template <class Check>
+  void run_kept(const std::vector<std::vector<std::string>>& sources, int count, Check check) {
     for (int i = 0; i < count; ++i) {
       std::string what;
-      const std::vector<std::string> lines = mutate(sources[i % sources.size()], what);
-      check(lines, std::to_string(i) + ": " + what);
+      std::vector<bool> kept;
+      const std::size_t source = static_cast<std::size_t>(i) % sources.size();
+      const std::vector<std::string> lines = mutate(sources[source], what, &kept);
+      check(lines, std::to_string(i) + ": " + what, source, kept);
     }
   }
 

@@ -41,5 +41,12 @@ TEST(ItemReader, NumbersThatDoNotParseAreRefused) {
   EXPECT_FALSE(r.next_i16(i));  // the empty item after the trailing comma
 }
 
+TEST(LineItems, CommasSeparateAndBlanksAreTrimmed) {
+  EXPECT_EQ(line_items("45,40"), (std::vector<std::string_view>{"45", "40"}));
+  EXPECT_EQ(line_items(" 1 ,\t2, "), (std::vector<std::string_view>{"1", "2", ""}));
+  EXPECT_EQ(line_items(""), (std::vector<std::string_view>{""}));
+  EXPECT_EQ(line_items("1,,2").size(), 3u);
+}
+
 }  // namespace
 }  // namespace qvt

@@ -2,11 +2,13 @@
 
 #include "common/block_type_rule.h"
 #include "common/cp932.h"
+#include "common/option_ranges.h"
 #include "common/textfile.h"
 #include "engines/common/line_scan.h"
 
 #include <algorithm>
 #include <array>
+#include <initializer_list>
 #include <string_view>
 
 namespace qvt::engine {
@@ -78,6 +80,16 @@ class LineReader {
     for (int first = 0; first < n; first += per_line)
       items(out + first, std::min(per_line, n - first));
   }
+  // The same for levels, coordinates and lengths, each within the section's extent.
+  template <class T>
+  void extent_block(T* out, int n, int per_line) {
+    for (int first = 0; first < n; first += per_line) {
+      const int count = std::min(per_line, n - first);
+      items(out + first, count);
+      for (int i = 0; i < count; ++i)
+        if (!section_extent_ok(out[first + i])) bad_value(line_no());
+    }
+  }
   // A number that decides the layout or indexes a store: it must be within range too.
   template <class Int>
   void count(Int& out, long lo, long hi) {
@@ -93,6 +105,18 @@ class LineReader {
     for (int i = 0; i < N; ++i)
       if (v[i] < lo || v[i] > hi) bad_value(line_no());
     for (int i = 0; i < N; ++i) out[i] = v[i];
+  }
+
+  // Levels, coordinates and lengths of the line last read must lie within the section's
+  // extent: a level of -1e308 is damage, not a value to print or sum.
+  void extents(std::initializer_list<double> values) const {
+    for (double v : values)
+      if (!section_extent_ok(v)) bad_value(line_no());
+  }
+  template <class T, class Get>
+  void extents_of(const T& records, Get get) const {
+    for (const auto& rec : records)
+      if (!section_extent_ok(get(rec))) bad_value(line_no());
   }
 
   // An item of a line already taken.
@@ -139,7 +163,9 @@ Status run_parse(Parse parse) {
 
 void read_soil_layer(LineReader& r, SoilLayer& l) {
   r.item(l.top_level);
+  r.extents({l.top_level});
   r.item(l.bottom_level);
+  r.extents({l.bottom_level});
   r.item(l.unit_weight_air);
   r.item(l.unit_weight_submerged);
   r.item(l.soil_type);
@@ -171,8 +197,10 @@ void parse_conditions(LineReader& r, const std::vector<std::string>& lines, Cond
   if (has_ratio) r.item(d.improvement_ratio);
   else d.improvement_ratio = 100;
   r.items(d.water_levels, 3);
+  r.extents({d.water_levels[0], d.water_levels[1], d.water_levels[2]});
   r.item(d.water_unit_weight);
   r.item(d.cohesion_reference_level);
+  r.extents({d.cohesion_reference_level});
   r.item(d.clay_pressure_formula[CASE_NORMAL]);
   for (auto& check : d.safety_factors) r.items(check, 2);
   for (auto& kind : d.allowable_stresses) r.items(kind, 2);
@@ -193,12 +221,14 @@ void parse_conditions(LineReader& r, const std::vector<std::string>& lines, Cond
   r.item(d.liquefied_pressure_coef);
   r.item(d.liquefied_vertical_rule);
   r.item(d.active_seabed_level);
+  r.extents({d.active_seabed_level});
   r.item(d.active_seabed_rule);
   ImportedCheckPoint& cp = d.imported_check_point;
   r.item(cp.number);
-  r.item(cp.x);
-  r.item(cp.y);
-  r.item(cp.z);
+  for (double* v : {&cp.x, &cp.y, &cp.z}) {
+    r.item(*v);
+    r.extents({*v});
+  }
   r.item(cp.flag);
   d.toe_x = cp.x;
   d.toe_y = cp.y;
@@ -206,8 +236,10 @@ void parse_conditions(LineReader& r, const std::vector<std::string>& lines, Cond
 
   ImprovedBodyDims& b = d.body_dims;
   for (double* v : {&b.ref_x, &b.ref_y, &b.width, &b.dh1, &b.dh2, &b.ds, &b.ls, &b.bs, &b.dl,
-                    &b.ll, &b.bl1, &b.bl2})
+                    &b.ll, &b.bl1, &b.bl2}) {
     r.item(*v);
+    r.extents({*v});
+  }
   r.count(d.surface_point_count, 0, MAX_SURFACE_POINTS);
   r.count(d.embankment_layer_count, 0, MAX_EMBANKMENT_LAYERS);
   r.count(d.surcharge_range_count, 0, MAX_SURCHARGE_RANGES);
@@ -220,25 +252,34 @@ void parse_conditions(LineReader& r, const std::vector<std::string>& lines, Cond
   r.item(d.seabed_slope_angle);
   auto& e = d.embankment_layers;
   r.row<double, 3>([&](int i) -> double& { return e[i].top_level; });
+  r.extents_of(e, [](const auto& l) { return l.top_level; });
   r.row<double, 3>([&](int i) -> double& { return e[i].unit_weight_air; });
   r.row<double, 3>([&](int i) -> double& { return e[i].unit_weight_submerged; });
   auto& sp = d.surface_points;
   for (int k = 0; k < MAX_SURFACE_POINTS; k += 5)
     r.row<i32, 5>([&](int i) -> i32& { return sp[k + i].kind; });
-  for (int k = 0; k < MAX_SURFACE_POINTS; k += 5)
+  for (int k = 0; k < MAX_SURFACE_POINTS; k += 5) {
     r.row<double, 5>([&](int i) -> double& { return sp[k + i].x; });
-  for (int k = 0; k < MAX_SURFACE_POINTS; k += 5)
+    r.extents({sp[k].x, sp[k + 1].x, sp[k + 2].x, sp[k + 3].x, sp[k + 4].x});
+  }
+  for (int k = 0; k < MAX_SURFACE_POINTS; k += 5) {
     r.row<double, 5>([&](int i) -> double& { return sp[k + i].y; });
+    r.extents({sp[k].y, sp[k + 1].y, sp[k + 2].y, sp[k + 3].y, sp[k + 4].y});
+  }
   r.items(d.surface_surcharge, 2);
   r.items(d.seabed_surcharge, 2);
   auto& sr = d.surcharge_ranges;
   r.row<double, MAX_SURCHARGE_RANGES>([&](int i) -> double& { return sr[i].x_min; });
+  r.extents_of(sr, [](const auto& s) { return s.x_min; });
   r.row<double, MAX_SURCHARGE_RANGES>([&](int i) -> double& { return sr[i].x_max; });
+  r.extents_of(sr, [](const auto& s) { return s.x_max; });
   for (int cs = 0; cs < 2; ++cs)
     r.row<double, MAX_SURCHARGE_RANGES>([&](int i) -> double& { return sr[i].load[cs]; });
   TopSurcharges& ts = d.top_surcharges;
   r.items(ts.x_min, TOP_SURCHARGES_SAVED);
+  r.extents_of(ts.x_min, [](double v) { return v; });
   r.items(ts.x_max, TOP_SURCHARGES_SAVED);
+  r.extents_of(ts.x_max, [](double v) { return v; });
   for (int cs = 0; cs < 2; ++cs)
     r.row<double, TOP_SURCHARGES_SAVED>([&](int i) -> double& { return ts.load[i][cs]; });
   r.item(d.top_surcharge_ignored);
@@ -272,16 +313,19 @@ void parse_conditions(LineReader& r, const std::vector<std::string>& lines, Cond
   r.counts(dimension_counts, 0, MAX_DIMENSION_POINTS);
   d.dimension_points[0].count = dimension_counts[0];
   d.dimension_points[1].count = dimension_counts[1];
-  r.block(d.dimension_points[0].x, MAX_DIMENSION_POINTS, 10);
-  r.block(d.dimension_points[1].x, MAX_DIMENSION_POINTS, 10);
-  r.block(d.dimension_points[0].y, MAX_DIMENSION_POINTS, 10);
-  r.block(d.dimension_points[1].y, MAX_DIMENSION_POINTS, 10);
-  for (BodyReaction& br : d.body_reactions)
-    for (double* v : {&br.check_x, &br.check_y, &br.spread_width, &br.spread_angle, &br.reaction,
-                      &br.extra})
+  for (double* dim : {d.dimension_points[0].x, d.dimension_points[1].x, d.dimension_points[0].y,
+                      d.dimension_points[1].y})
+    r.extent_block(dim, MAX_DIMENSION_POINTS, 10);
+  for (BodyReaction& br : d.body_reactions) {
+    for (double* v : {&br.check_x, &br.check_y, &br.spread_width}) {
       r.item(*v);
+      r.extents({*v});
+    }
+    for (double* v : {&br.spread_angle, &br.reaction, &br.extra}) r.item(*v);
+  }
   r.item(d.dynamic_water_force);
   r.item(d.dynamic_water_level);
+  r.extents({d.dynamic_water_level});
   r.expect_end();
 }
 
@@ -290,27 +334,43 @@ void parse_conditions(LineReader& r, const std::vector<std::string>& lines, Cond
 void parse_options(LineReader& r, const std::vector<std::string>& lines, ConditionData& d) {
   if (lines.size() < kOptionsRequiredLines) r.short_file(lines.size() + 1);
   CustomOptions& o = d.custom_options;
+  // Each value is held to what its option can take before it is used: a coefficient or a
+  // rule outside that is damage, never a reason to compute.
+  int next = 0;
+  auto check = [&](double v) {
+    if (!option_in_range(static_cast<OptionValue>(next), v)) r.bad_value(r.line_no());
+    ++next;
+  };
   r.item(o.wall_friction_angle);
+  check(o.wall_friction_angle);
   r.items(o.clay_collapse_angle, 2);
-  r.item(o.consolidation_coef_kc);
-  r.item(o.at_rest_coef_k0);
-  r.item(o.surface_dummy_length);
-  r.item(o.negative_root_rule);
-  r.item(o.toe_confinement_rule);
-  r.item(o.surcharge_method);
-  r.item(o.seismic_rounding);
-  r.item(o.residual_water_rule);
-  r.item(o.front_water_rule);
+  check(o.clay_collapse_angle[0]);
+  check(o.clay_collapse_angle[1]);
+  for (double* v : {&o.consolidation_coef_kc, &o.at_rest_coef_k0, &o.surface_dummy_length}) {
+    r.item(*v);
+    check(*v);
+  }
+  for (i32* v : {&o.negative_root_rule, &o.toe_confinement_rule, &o.surcharge_method,
+                 &o.seismic_rounding, &o.residual_water_rule, &o.front_water_rule}) {
+    r.item(*v);
+    check(*v);
+  }
   r.item(o.pullout_pitch);
+  check(o.pullout_pitch);
   r.item(o.backfill_vertical_ignored);
+  check(o.backfill_vertical_ignored);
   // Line 14 is optional: without a value there (no line, an empty line) the passive vertical
   // component is ignored, as the front end's reader has it; ignoring the backfill's vertical
   // forces always ignores the passive one too. A value that is there must read.
   o.passive_vertical_ignored = 1;
   if (!r.at_end()) {
     const std::string_view l = r.line();
-    if (l.find_first_not_of(" \t") != std::string_view::npos) r.item_of(l, o.passive_vertical_ignored);
+    if (l.find_first_not_of(" \t") != std::string_view::npos) {
+      r.item_of(l, o.passive_vertical_ignored);
+      check(o.passive_vertical_ignored);
+    }
   }
+  r.expect_end();
   if (o.backfill_vertical_ignored != 0) o.passive_vertical_ignored = 1;
 }
 
@@ -331,8 +391,8 @@ void read_parametric_head(LineReader& r, Section& s, int outline_limit) {
 void read_quad_fields(LineReader& r, double* values, double* corner_x, double* corner_y,
                       double& value) {
   for (int i = 0; i < 4; ++i) r.item(values[i]);
-  r.items(corner_x, 4);
-  r.items(corner_y, 4);
+  r.extent_block(corner_x, 4, 4);
+  r.extent_block(corner_y, 4, 4);
   r.item(value);
 }
 
@@ -346,16 +406,19 @@ void read_slot(LineReader& r, WallBlock& b) {
   r.item(b.reserved);
   BlockHead& h = b.head;
   h.name.assign(r.line());
-  r.item(h.ref_x);
-  r.item(h.ref_y);
-  r.item(h.length);
+  for (double* v : {&h.ref_x, &h.ref_y, &h.length}) {
+    r.item(*v);
+    r.extents({*v});
+  }
   r.items(h.unit_weights, 6);
   double label[2] = {h.label_x, h.label_y};
   r.items(label, 2);
+  r.extents({label[0], label[1]});
   h.label_x = label[0];
   h.label_y = label[1];
   double mark[2] = {h.mark_x, h.mark_y};
   r.items(mark, 2);
+  r.extents({mark[0], mark[1]});
   h.mark_x = mark[0];
   h.mark_y = mark[1];
 
@@ -364,16 +427,16 @@ void read_slot(LineReader& r, WallBlock& b) {
     case BLOCK_FOOTING_CAISSON: {
       CaissonShape& c = b.caisson;
       read_parametric_head(r, c, CAISSON_OUTLINE_POINTS);
-      r.block(c.outline_x, CAISSON_OUTLINE_POINTS, 10);
-      r.block(c.outline_y, CAISSON_OUTLINE_POINTS, 10);
+      r.extent_block(c.outline_x, CAISSON_OUTLINE_POINTS, 10);
+      r.extent_block(c.outline_y, CAISSON_OUTLINE_POINTS, 10);
       r.item(c.tail);
       break;
     }
     case BLOCK_COUNTERFORT: {
       CounterfortShape& c = b.counterfort;
       read_parametric_head(r, c, COUNTERFORT_OUTLINE_POINTS);
-      r.block(c.outline_x, COUNTERFORT_OUTLINE_POINTS, 10);
-      r.block(c.outline_y, COUNTERFORT_OUTLINE_POINTS, 10);
+      r.extent_block(c.outline_x, COUNTERFORT_OUTLINE_POINTS, 10);
+      r.extent_block(c.outline_y, COUNTERFORT_OUTLINE_POINTS, 10);
       r.item(c.tail);
       break;
     }
@@ -402,8 +465,8 @@ void read_slot(LineReader& r, WallBlock& b) {
       else
         r.item(p.vertex_count);
       r.item(p.reserved);
-      r.block(p.vertex_x, POLYGON_VERTICES, 10);
-      r.block(p.vertex_y, POLYGON_VERTICES, 10);
+      r.extent_block(p.vertex_x, POLYGON_VERTICES, 10);
+      r.extent_block(p.vertex_y, POLYGON_VERTICES, 10);
       r.items(p.zero_words, 3);
       break;
     }

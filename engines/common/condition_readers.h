@@ -8,8 +8,10 @@
 // readers use too. Text lines are kept whole up to their capacities. What the readers do not
 // take on trust: a file that is missing, one shorter than its layout, a numeric item that is
 // empty or does not read as a finite number (or, for an integer item, as a whole number of its
-// type), the counts and block types that decide the layout or index a store, and lines beyond
-// the end of the layout (empty lines aside). Each of these stops the engine with a message
+// type), the counts and block types that decide the layout or index a store, lines beyond the
+// end of the layout (empty lines aside), a level, coordinate or length beyond the section's
+// extent (SECTION_EXTENT_LIMIT) and an option of QVT_DAT.CST outside the values it can take
+// (common/option_ranges.h). Each of these stops the engine with a message
 // naming the file and the line.
 #include "engines/common/condition_data.h"
 #include "engines/common/engine_entry.h"

@@ -1,7 +1,9 @@
 #include "frontend/dialogs/form3.h"
 
+#include "common/option_ranges.h"
 #include "frontend/model/display_text.h"
 
+#include <cstdio>
 #include <utility>
 
 namespace qvt::dialogs {
@@ -30,7 +32,38 @@ double* box_field(model::CustomOptions& o, int index) {
   return nullptr;
 }
 
+// The option behind each numeric box and how the message names it.
+struct BoxOption {
+  int index;
+  OptionValue value;
+  const char* label;
+};
+constexpr BoxOption kBoxOptions[] = {
+    {2, OPTION_WALL_FRICTION_ANGLE, "壁面摩擦角 δ(度)"},
+    {3, OPTION_CLAY_COLLAPSE_NORMAL, "粘性土崩壊角 ζ(度) 常時"},
+    {4, OPTION_CLAY_COLLAPSE_NEGATIVE_ROOT, "粘性土崩壊角 ζ(度) 地震時"},
+    {6, OPTION_CONSOLIDATION_KC, "圧密平衡係数 Kc"},
+    {7, OPTION_AT_REST_K0, "静止土圧係数 K0"},
+    {0, OPTION_SURFACE_DUMMY_LENGTH, "地表面形状ダミー長さ（ｍ）"},
+    {1, OPTION_PULLOUT_PITCH, "抜け出しの検討ピッチ（ｍ）"},
+};
+
 }  // namespace
+
+std::string form3_range_message(int index) {
+  for (const BoxOption& b : kBoxOptions)
+    if (b.index == index) {
+      const OptionRange& r = OPTION_RANGES[b.value];
+      auto plain = [](double v) {  // "0", "2", "100000": no exponent in a message
+        char text[32];
+        std::snprintf(text, sizeof text, "%.10g", v);
+        return std::string(text);
+      };
+      return std::string(b.label) + " は " + plain(r.lo) + "～" + plain(r.hi) +
+             " の範囲で入力してください。";
+    }
+  return {};
+}
 
 Form3::Form3(const std::filesystem::path& work_folder, model::CustomOptions& options,
              model::MessageSink& messages, std::function<void()> open_manual)
@@ -100,6 +133,16 @@ Form3Close Form3::cmd_ogm_Click(int Index) {
   switch (Index) {
     case 0: {
       const model::CustomOptions o = from_controls();
+      // A value no soil or design has is refused here, before the file takes it: every engine
+      // would refuse the file.
+      for (const BoxOption& b : kBoxOptions) {
+        model::CustomOptions copy = o;
+        if (!option_in_range(b.value, *box_field(copy, b.index))) {
+          messages_.show_message(model::MessageIcon::Exclamation, model::kAppTitle,
+                                 form3_range_message(b.index));
+          return Form3Close::Stay;
+        }
+      }
       if (!model::write_custom_options(file_, o)) {
         messages_.show_message(model::MessageIcon::Exclamation, model::kAppTitle,
                                kMsgOptionsUnwritable);

@@ -46,6 +46,10 @@ struct Form3State {
 
 enum class Form3Close { Stay, Close };
 
+// What OK says when the value of box txt_gm1(index) lies outside what its option can take
+// (common/option_ranges.h), e.g. "静止土圧係数 K0 は 0～2 の範囲で入力してください。".
+std::string form3_range_message(int index);
+
 class Form3 {
  public:
   // `options` are the model's options, replaced after a successful OK. `open_manual` opens the
@@ -63,7 +67,8 @@ class Form3 {
 
   // 0 OK: writes the file from the controls; on success the model's options take the values
   // and the dialog closes; a failed write says so, keeps the old file and the options, and the
-  // dialog stays. 1 Cancel: closes, nothing written. 2 Help: opens the manual, stays open.
+  // dialog stays; a box holding a value its option cannot take is named in a message, nothing
+  // is written and the dialog stays. 1 Cancel: closes, nothing written. 2 Help: opens the manual, stays open.
   Form3Close cmd_ogm_Click(int Index);
 
   // Edits of the user (the widget forwards them as they happen).

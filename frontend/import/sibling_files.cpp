@@ -1,6 +1,8 @@
 #include "frontend/import/sibling_files.h"
 
 #include "common/cp932.h"
+#include "common/numtext.h"
+#include "common/section_limits.h"
 #include "frontend/import/sibling_tokens.h"
 
 namespace qvt::import {
@@ -116,14 +118,26 @@ bool read_tk2(std::vector<std::string> lines,
 }
 
 bool read_sin(std::vector<std::string> lines, int count, std::array<SiblingHandOver, 4>& out) {
+  // Lines of eight values, two a study (normal, seismic): a file of another shape has lost or
+  // gained a line, and its values would go to the wrong case.
+  std::size_t used = lines.size();
+  while (used > 0 && trim_blanks(lines[used - 1]).empty()) --used;
+  if (used % 2 != 0) return false;
   SiblingTokens t(std::move(lines));
   std::array<SiblingHandOver, 4> h{};
   for (int k = 0; k < count && k < 4; ++k) {
     auto& r = h[k].reaction;
-    if (!t.real(r.check_x) || !t.real(r.check_y) || !t.real(r.spread_width) ||
-        !t.real(r.spread_angle) || !t.real(r.reaction) || !t.real(r.extra) ||
-        !t.real(h[k].dynamic_water_force) || !t.real(h[k].dynamic_water_level))
-      return false;
+    double v[8];
+    if (!t.at_line_start()) return false;
+    for (int i = 0; i < 8; ++i)
+      if ((i > 0 && t.at_line_start()) || !t.real(v[i])) return false;
+    if (!t.line_used_up()) return false;
+    r = {v[0], v[1], v[2], v[3], v[4], v[5]};
+    h[k].dynamic_water_force = v[6];
+    h[k].dynamic_water_level = v[7];
+    // The check point and the level of the dynamic water resultant are levels of the section.
+    for (double level : {v[0], v[1], v[2], v[7]})
+      if (!section_extent_ok(level)) return false;
   }
   out = h;
   return true;

@@ -62,7 +62,9 @@ bool read_tb2(std::vector<std::string> lines, int sibling_version, model::Projec
               model::MessageSink& messages);
 // <base>.TK2 into entries 0..14.
 bool read_tk2(std::vector<std::string> lines, std::array<SiblingCheckPoint, kSiblingCheckPoints>& out);
-// <base>.SIN: `count` lines (2 or 4) of eight numbers.
+// <base>.SIN: `count` lines (2 or 4) of exactly eight numbers each, from a file of whole studies
+// (an even number of lines, empty lines at the end aside); the levels and lengths within the
+// section's extent.
 bool read_sin(std::vector<std::string> lines, int count, std::array<SiblingHandOver, 4>& out);
 
 }  // namespace qvt::import

@@ -3,6 +3,7 @@
 #include "common/block_type_rule.h"
 #include "common/cp932.h"
 #include "common/numtext.h"
+#include "common/section_limits.h"
 #include "frontend/import/sibling_tokens.h"
 #include "frontend/model/block_file.h"
 
@@ -14,21 +15,57 @@ using model::BlockHead;
 using model::WallBlock;
 
 // Reads items in order and remembers the first failure: after it every read is a no-op, so a
-// section reads as a plain list of its items and is checked once at its end.
+// section reads as a plain list of its items and is checked once at its end. Each read step of
+// the layout (a group) is one line of the file, as the sibling program writes one statement a
+// line: the methods below each take one whole line, and group() makes one line of several
+// reads. A line lost, repeated or swapped with one of another shape is so refused instead of
+// moving the values after it into other fields.
 class Tj3Reader {
  public:
   explicit Tj3Reader(std::vector<std::string> lines) : t_(std::move(lines)) {}
   bool ok() const { return ok_; }
   void fail() { ok_ = false; }
 
+  // Reads of one line, in `read`, taken as one group.
+  template <class Read>
+  void group(Read read) {
+    if (in_group_) return read();
+    if (ok_ && !t_.at_line_start()) ok_ = false;
+    in_group_ = true;
+    first_item_ = true;
+    read();
+    in_group_ = false;
+    if (ok_ && !t_.line_used_up()) ok_ = false;
+  }
+
   void real(double& v) {
-    if (ok_ && !t_.real(v)) ok_ = false;
+    group([&] {
+      if (item() && !t_.real(v)) ok_ = false;
+    });
   }
   void reals(double* v, int n) {
-    for (int k = 0; k < n && ok_; ++k) real(v[k]);
+    group([&] {
+      for (int k = 0; k < n && ok_; ++k)
+        if (item() && !t_.real(v[k])) ok_ = false;
+    });
   }
+  // Levels, coordinates and lengths: within the section's extent as well.
+  void lengths(double* v, int n) {
+    reals(v, n);
+    for (int k = 0; k < n && ok_; ++k)
+      if (!section_extent_ok(v[k])) ok_ = false;
+  }
+  void length(double& v) { lengths(&v, 1); }
   void integer(i16& v) {
-    if (ok_ && !t_.i16(v)) ok_ = false;
+    group([&] {
+      if (item() && !t_.i16(v)) ok_ = false;
+    });
+  }
+  void integers(i16* v, int n) {
+    group([&] {
+      for (int k = 0; k < n && ok_; ++k)
+        if (item() && !t_.i16(v[k])) ok_ = false;
+    });
   }
   // A count that sizes a store: 0..max, else a read error.
   void count(i16& v, int max) {
@@ -36,13 +73,20 @@ class Tj3Reader {
     if (ok_ && (v < 0 || v > max)) ok_ = false;
   }
   void text(std::string& v) {
-    if (ok_ && !t_.text(v)) ok_ = false;
+    group([&] {
+      if (item() && !t_.text(v)) ok_ = false;
+    });
   }
   void skip_items(int n) {
-    std::string dropped;
-    for (int k = 0; k < n && ok_; ++k) text(dropped);
+    group([&] {
+      std::string dropped;
+      for (int k = 0; k < n && ok_; ++k)
+        if (item() && !t_.text(dropped)) ok_ = false;
+    });
   }
+  // A text line, taken whole.
   void line(std::string& v) {
+    if (ok_ && !t_.at_line_start()) ok_ = false;
     if (ok_ && !t_.line(v)) ok_ = false;
   }
   void skip_lines(int n) {
@@ -77,24 +121,33 @@ class Tj3Reader {
   }
 
  private:
+  // Before each item of a group: only the group's first item may start a line, so a group
+  // never reads on into the next line. False once the reading has failed.
+  bool item() {
+    if (ok_ && !first_item_ && t_.at_line_start()) ok_ = false;
+    first_item_ = false;
+    return ok_;
+  }
   SiblingTokens t_;
   bool ok_ = true;
+  bool in_group_ = false;
+  bool first_item_ = true;
 };
 
 void unit_weights(Tj3Reader& r, BlockHead& h) { r.reals(h.unit_weights, 6); }
 
 void placement(Tj3Reader& r, BlockHead& h) {
-  r.real(h.ref_x);
-  r.real(h.ref_y);
-  r.real(h.label_x);
-  r.real(h.label_y);
-  r.real(h.mark_x);
-  r.real(h.mark_y);
+  r.group([&] {
+    for (double* v : {&h.ref_x, &h.ref_y, &h.label_x, &h.label_y, &h.mark_x, &h.mark_y})
+      r.length(*v);
+  });
 }
 
 void label(Tj3Reader& r, i16& number) {
-  r.skip_items(1);
-  r.integer(number);
+  r.group([&] {
+    r.skip_items(1);
+    r.integer(number);
+  });
 }
 
 void read_polygon(Tj3Reader& r, model::PolygonShape& p, i16& label_number, bool rectangle) {
@@ -104,15 +157,17 @@ void read_polygon(Tj3Reader& r, model::PolygonShape& p, i16& label_number, bool 
   double extra[2];  // nothing of this system uses them
   r.reals(extra, 2);
   label(r, label_number);
-  r.real(p.head.length);
+  r.length(p.head.length);
   r.integer(p.reserved);
   r.count(p.vertex_count, POLYGON_VERTICES);
   if (!r.ok()) return;
   // A rectangle gives its width and height only.
   const int pairs = rectangle ? 1 : p.vertex_count;
   for (int k = 0; k < pairs && r.ok(); ++k) {
-    r.real(p.vertex_x[k]);
-    r.real(p.vertex_y[k]);
+    r.group([&] {
+      r.length(p.vertex_x[k]);
+      r.length(p.vertex_y[k]);
+    });
   }
 }
 
@@ -122,17 +177,21 @@ void read_caisson(Tj3Reader& r, model::CaissonShape& c, i16& label_number) {
   unit_weights(r, c.head);
   placement(r, c.head);
   label(r, label_number);
-  for (auto& row : c.dims_a) r.reals(row, 4);
-  r.count(c.flag_a, MAX_CAISSON_CELLS);
-  r.count(c.flag_b, MAX_CAISSON_CELLS);
-  for (auto& row : c.dims_b) r.reals(row, 8);
+  for (auto& row : c.dims_a) r.lengths(row, 4);
+  r.group([&] {
+    r.count(c.flag_a, MAX_CAISSON_CELLS);
+    r.count(c.flag_b, MAX_CAISSON_CELLS);
+  });
+  for (auto& row : c.dims_b) r.lengths(row, 8);
   r.skip_items(1);
   r.count(c.part_count, PART_NAMES);
   for (int p = 0; p < c.part_count && r.ok(); ++p) {
     r.name(c.part_names[p]);
-    r.real(c.part_values[0][p]);
+    r.length(c.part_values[0][p]);
     r.skip_items(7);
-    for (int row = 1; row < 4; ++row) r.real(c.part_values[row][p]);
+    r.group([&] {
+      for (int row = 1; row < 4; ++row) r.length(c.part_values[row][p]);
+    });
     r.skip_items(2);
   }
   r.skip_lines(15);
@@ -145,12 +204,14 @@ void read_counterfort(Tj3Reader& r, model::CounterfortShape& c, i16& label_numbe
   placement(r, c.head);
   label(r, label_number);
   r.integer(c.flag_a);
-  for (auto& row : c.dims_a) r.reals(row, 4);
-  for (auto& row : c.dims_b) r.reals(row, 8);
+  for (auto& row : c.dims_a) r.lengths(row, 4);
+  for (auto& row : c.dims_b) r.lengths(row, 8);
   r.count(c.part_count, PART_NAMES);
   for (int p = 0; p < c.part_count && r.ok(); ++p) {
     r.name(c.part_names[p]);
-    for (auto& row : c.part_values) r.real(row[p]);
+    r.group([&] {
+      for (auto& row : c.part_values) r.length(row[p]);
+    });
     r.skip_items(1);
   }
 }
@@ -159,38 +220,50 @@ void read_quad(Tj3Reader& r, model::QuadShape& q, i16& label_number) {
   r.name(q.head.name);
   unit_weights(r, q.head);
   placement(r, q.head);
-  r.real(q.values[0]);
-  r.real(q.head.length);
-  r.reals(q.values + 1, 3);
-  r.real(q.value);
+  r.group([&] {
+    r.length(q.values[0]);
+    r.length(q.head.length);
+  });
+  r.group([&] {
+    for (int k = 1; k < 4; ++k) r.length(q.values[k]);
+    r.length(q.value);
+  });
   label(r, label_number);
 }
 
 void read_library_entry(Tj3Reader& r, model::ShapeEntry& e, bool& centroid_by_layer) {
   r.name(e.name);
   r.name(e.name2);
-  for (int pos : model::kLibraryValueOrder) r.real(e.values[pos]);
+  r.group([&] {
+    for (int pos : model::kLibraryValueOrder) r.length(e.values[pos]);
+  });
   i16 per_layer = 0;
   r.integer(per_layer);
   if (per_layer == 1) centroid_by_layer = true;
   r.count(e.layer_count, LIBRARY_LAYERS);
   for (int k = 0; k < e.layer_count && r.ok(); ++k) {
-    r.real(e.layer_a[k]);
-    r.real(e.layer_b[k]);
-    r.real(e.layer_c[k]);
     double centroid_x = 0;  // read to stay in step; the engines weigh each layer alike
-    r.real(centroid_x);
+    r.group([&] {
+      r.length(e.layer_a[k]);
+      r.length(e.layer_b[k]);
+      r.length(e.layer_c[k]);
+      r.real(centroid_x);
+    });
   }
   r.count(e.point_count, LIBRARY_POINTS);
   for (int k = 1; k <= e.point_count && r.ok(); ++k) {
-    r.real(e.point_x[k]);
-    r.real(e.point_y[k]);
+    r.group([&] {
+      r.length(e.point_x[k]);
+      r.length(e.point_y[k]);
+    });
   }
   r.count(e.pair_count, LIBRARY_PAIRS);
   for (int k = 1; k <= e.pair_count && r.ok(); ++k) {
-    r.count(e.pair_first[k], LIBRARY_POINTS);
-    r.count(e.pair_second[k], LIBRARY_POINTS);
-    r.skip_items(1);
+    r.group([&] {
+      r.count(e.pair_first[k], LIBRARY_POINTS);
+      r.count(e.pair_second[k], LIBRARY_POINTS);
+      r.skip_items(1);
+    });
   }
 }
 
@@ -224,8 +297,10 @@ void read_blocks(Tj3Reader& r, model::ProjectModel& m, bool& centroid_by_layer) 
         break;
       case model::BLOCK_LIBRARY:
         read_quad(r, b.library, number);
-        r.integer(b.library.mirrored);
-        r.integer(b.library.library_index);
+        r.group([&] {
+          r.integer(b.library.mirrored);
+          r.integer(b.library.library_index);
+        });
         break;
       default:  // empty and improved-soil slots carry nothing more
         break;
@@ -243,15 +318,18 @@ void read_check_points(Tj3Reader& r, Tj3Design& d) {
     SiblingCheckPoint& p = d.check_points[e];
     r.integer(p.number);
     if (!r.ok() || p.number < 0) continue;
-    r.real(p.x);
-    r.real(p.y);
-    r.real(p.z);
+    r.group([&] {
+      r.length(p.x);
+      r.length(p.y);
+      r.length(p.z);
+    });
     r.integer(p.flag);
-    for (int k = 0; k < MAX_WALL_BLOCKS; ++k) r.integer(p.block_flags[k]);
+    r.integers(p.block_flags.data(), MAX_WALL_BLOCKS);
     i16 points = 0;
     r.count(points, kTj3MaxCheckPointPoints);
-    double dropped[2 * kTj3MaxCheckPointPoints + 1];
-    r.reals(dropped, 2 * points + 1);
+    double dropped[6];
+    for (int k = 0; k < points && r.ok(); ++k) r.reals(dropped, 2);
+    r.reals(dropped, 1);
     for (int k = 0; k < points && r.ok(); ++k) {
       r.reals(dropped, 6);
       r.skip_items(1);
@@ -261,8 +339,12 @@ void read_check_points(Tj3Reader& r, Tj3Design& d) {
   r.skip_lines(1);
   r.skip_items(3);
   const int n = d.conditions.check_point_number;
-  for (int k = 0; k < n && r.ok(); ++k) r.skip_items(16 * 2);
-  for (int k = 0; k < n && r.ok(); ++k) r.skip_items(2 * 6);
+  for (int k = 0; k < n && r.ok(); ++k)
+    for (int j = 0; j < 16 && r.ok(); ++j) r.skip_items(2);
+  for (int k = 0; k < n && r.ok(); ++k) {
+    r.skip_items(6);
+    r.skip_items(6);
+  }
 }
 
 void read_other_forces(Tj3Reader& r, Tj3Design& d) {
@@ -274,11 +356,15 @@ void read_other_forces(Tj3Reader& r, Tj3Design& d) {
     for (int k = 0; k < count && r.ok(); ++k) {
       SiblingForce f;
       r.name(f.name);
-      r.real(f.vertical);
-      r.real(f.horizontal);
-      r.real(f.x);
-      r.real(f.y);
-      r.skip_items(3 + 5 + 14);
+      r.group([&] {
+        r.real(f.vertical);
+        r.real(f.horizontal);
+        r.length(f.x);
+        r.length(f.y);
+      });
+      r.skip_items(3);
+      r.skip_items(5);
+      r.skip_items(14);
       r.skip_items(1);
       if (r.ok()) group.push_back(std::move(f));
     }
@@ -294,22 +380,28 @@ void read_conditions(Tj3Reader& r, Tj3Design& d) {
   r.skip_items(2);
   r.skip_items(2);
   r.skip_lines(29);
-  r.real(c.sibling_levels[1]);
-  r.real(c.sibling_levels[2]);
-  r.real(c.sibling_levels[0]);
-  r.real(c.sibling_levels[3]);
+  r.group([&] {
+    r.length(c.sibling_levels[1]);
+    r.length(c.sibling_levels[2]);
+  });
+  r.group([&] {
+    r.length(c.sibling_levels[0]);
+    r.length(c.sibling_levels[3]);
+  });
   r.skip_items(2);
   r.skip_items(2);
   // Study grid: rows L.W.L., H.W.L., two more; columns normal, seismic, two more. Only the
   // text "1" in the seismic column counts as a seismic study.
   c.seismic_studied = 0;
   for (int row = 0; row < 4 && r.ok(); ++row) {
-    for (int col = 0; col < 4 && r.ok(); ++col) {
-      std::string cell;
-      r.text(cell);
-      if (col == 1 && trim_blanks(cell) == "1") c.seismic_studied = 1;
-      if (row < 2 && col < 2) r.to_i16(cell, c.case_grid[2 * row + col]);
-    }
+    r.group([&] {
+      for (int col = 0; col < 4 && r.ok(); ++col) {
+        std::string cell;
+        r.text(cell);
+        if (col == 1 && trim_blanks(cell) == "1") c.seismic_studied = 1;
+        if (row < 2 && col < 2) r.to_i16(cell, c.case_grid[2 * row + col]);
+      }
+    });
   }
   r.skip_items(1);
   r.skip_lines(1);
@@ -317,30 +409,35 @@ void read_conditions(Tj3Reader& r, Tj3Design& d) {
   r.skip_lines(10);
   r.integer(d.hwl_loads_given);
   for (int range = 0; range < 5; ++range) {
-    r.real(c.top_surcharge_x_min[range]);
-    r.real(c.top_surcharge_x_max[range]);
+    r.group([&] {
+      r.length(c.top_surcharge_x_min[range]);
+      r.length(c.top_surcharge_x_max[range]);
+    });
     for (int row = 0; row < 4; ++row) {
-      for (int col = 0; col < 4; ++col) {
-        if (row < 2 && col < 2)
-          r.cell_real(c.top_surcharge_loads[2 * row + col][range]);
-        else
-          r.skip_items(1);
-      }
+      r.group([&] {
+        for (int col = 0; col < 4; ++col) {
+          if (row < 2 && col < 2)
+            r.cell_real(c.top_surcharge_loads[2 * row + col][range]);
+          else
+            r.skip_items(1);
+        }
+      });
     }
   }
   r.skip_items(2);
   r.skip_items(2);
-  r.skip_items(5);
   i16 layout = 0;
-  r.cell_i16(layout);
-  r.skip_items(2);
+  r.group([&] {
+    r.skip_items(5);
+    r.cell_i16(layout);
+    r.skip_items(2);
+  });
   if (layout == 1 || layout == 2) {
     for (int block = 0; block < 16 && r.ok(); ++block) {
-      i16 row = 0, col = 0, other = 0, m = 0;
-      r.integer(row);
-      r.integer(col);
-      r.integer(other);
-      r.integer(m);
+      i16 row_col[2] = {}, other_m[2] = {};
+      r.integers(row_col, 2);
+      r.integers(other_m, 2);
+      const int m = other_m[1];
       for (int k = 0; k < m && r.ok(); ++k) {
         if (layout == 1) {
           i16 n = 0;
@@ -362,7 +459,7 @@ void read_conditions(Tj3Reader& r, Tj3Design& d) {
   r.integer(n);
   for (int k = 0; k < n && r.ok(); ++k) r.skip_items(4);
   for (int k : {2, 1, 5, 4, 4, 4, 1}) r.skip_items(k);
-  r.skip_items(14);
+  for (int k = 0; k < 14; ++k) r.skip_items(1);
   for (int k : {1, 4, 3, 7, 2}) r.skip_items(k);
   r.skip_lines(20);
   r.skip_items(1);

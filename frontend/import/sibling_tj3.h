@@ -29,9 +29,12 @@ struct Tj3Design {
 // Reads <base>.TJ3's lines (CP932, without line ends). The block section goes straight into
 // the slots 0..19, `block_label_numbers` and the shape library of `blocks` (outlines are not
 // rebuilt here; the file's block count is dropped, as the project's writers count the used
-// slots themselves); everything else into `out`. False on any read error: an
-// item missing or not a number where one is needed, a count beyond its store, a block type
-// outside -1..8, or no line "#他外力" before the end.
+// slots themselves); everything else into `out`. The file is held to its line layout: each
+// read step (group) of the layout is one line, as the sibling program writes one statement a
+// line. False on any read error: an item missing or not a number where one is needed, a line
+// holding more or fewer items than its group, a count beyond its store, a level, coordinate or
+// length beyond the section's extent, a block type outside -1..8, or no line "#他外力" before
+// the end.
 bool read_tj3(std::vector<std::string> lines, Tj3Design& out, model::ProjectModel& blocks);
 
 }  // namespace qvt::import

@@ -27,6 +27,12 @@ class SiblingTokens : public model::BlockItemSource {
   // The rest of the current line, trimmed; a line whose items were all read gives the next
   // line whole. False past the end of the file.
   bool line(std::string& out) override;
+  // The files are held to their line layouts: one read step of the layout (a group) is one
+  // line of the file, as the sibling program writes one statement a line. True when no item of
+  // the current line has been taken / when the last item taken was the last of its line (blank
+  // lines are passed over like line ends).
+  bool at_line_start() const override { return col_ == 0; }
+  bool line_used_up() const override { return col_ == 0; }
 
  private:
   // Moves to the first character of the next item, across line ends; false at the end.

@@ -151,6 +151,9 @@ constexpr int kFirstVersionWithLabelsAndLibrary = 6;
 constexpr int kOldCaissonOutlinePoints = 74;
 
 const char* const kProblemCaissonCells = "隔室数が0～8の範囲外のケーソンは読み込めません。";
+const char* const kProblemBeyondSection =
+    "座標・標高・長さが ±100000 m を超えるブロックは読み込めません。";
+static_assert(SECTION_EXTENT_LIMIT == 100000.0, "the text names the section's extent");
 
 // Items in the order written; names as whole lines, so a comma in a name shifts nothing.
 // Every count that indexes a store is checked against that store: a file that claims more is
@@ -163,11 +166,17 @@ class CommaItems : public BlockItemSource {
   bool i16(std::int16_t& out) override { return r_.next_i16(out); }
   bool line(std::string& out) override { return r_.next_line(out); }
   bool at_end() const override { return r_.at_end(); }
+  bool at_line_start() const override { return r_.at_line_start(); }
+  bool line_used_up() const override { return r_.line_used_up(); }
 
  private:
   ItemReader r_;
 };
 
+// Reads the file against its line layout: each method takes one line of the layout (tens and
+// skip_tens: values ten a line, the last line holding what is left), and a line must hold
+// exactly the items the layout gives it. A line repeated, lost or swapped with one of another
+// shape is so refused instead of moving the values after it into other fields.
 class BlockReader {
  public:
   explicit BlockReader(BlockItemSource& r) : r_(r) {}
@@ -178,23 +187,60 @@ class BlockReader {
     ok_ = false;
   }
 
+  // A line of one integer.
   void integer(i16& v) {
+    begin_line();
     if (ok_ && !r_.i16(v)) fail();
+    end_line();
   }
   void count(i16& v, int max, const std::string& problem = {}) {
     integer(v);
     if (ok_ && (v < 0 || v > max)) fail(problem);
   }
-  void real(double& v) {
-    if (ok_ && !r_.real(v)) fail();
+  // A line of n integers.
+  void integers(i16* v, int n) {
+    begin_line();
+    for (int k = 0; k < n && ok_; ++k) {
+      if (k > 0) within_line();
+      if (ok_ && !r_.i16(v[k])) fail();
+    }
+    end_line();
   }
+  // A line of one real / of n reals.
+  void real(double& v) { reals(&v, 1); }
   void reals(double* v, int n) {
-    for (int k = 0; k < n && ok_; ++k) real(v[k]);
+    begin_line();
+    for (int k = 0; k < n && ok_; ++k) {
+      if (k > 0) within_line();
+      if (ok_ && !r_.real(v[k])) fail();
+    }
+    end_line();
   }
-  // Fixed words of the layout: read and dropped, but they must be numbers.
+  void tens(double* v, int n) {
+    for (int k = 0; k < n && ok_; k += 10) reals(v + k, std::min(10, n - k));
+  }
+  // The same for coordinates, levels and lengths: each must lie within the section's extent.
+  void length(double& v) { lengths(&v, 1); }
+  void lengths(double* v, int n) {
+    reals(v, n);
+    for (int k = 0; k < n && ok_; ++k)
+      if (!section_extent_ok(v[k])) fail(kProblemBeyondSection);
+  }
+  void length_tens(double* v, int n) {
+    for (int k = 0; k < n && ok_; k += 10) lengths(v + k, std::min(10, n - k));
+  }
+  // Fixed words of the layout: read and dropped, but they must be numbers. One line of n.
   void skip(int n) {
-    double dropped;
-    for (int k = 0; k < n && ok_; ++k) real(dropped);
+    double dropped[10];
+    begin_line();
+    for (int k = 0; k < n && ok_; ++k) {
+      if (k > 0) within_line();
+      if (ok_ && !r_.real(dropped[k % 10])) fail();
+    }
+    end_line();
+  }
+  void skip_tens(int n) {
+    for (int k = 0; k < n && ok_; k += 10) skip(std::min(10, n - k));
   }
   // After the last item of the layout nothing but empty lines may follow: more would mean
   // that a line was repeated or a count is wrong, and the values read are shifted.
@@ -202,6 +248,7 @@ class BlockReader {
     if (ok_ && !r_.at_end()) fail();
   }
   void name(std::string& out, bool trim) {
+    begin_line();
     if (!ok_) return;
     std::string line;
     if (!r_.line(line)) return fail();
@@ -210,6 +257,15 @@ class BlockReader {
   }
 
  private:
+  void begin_line() {
+    if (ok_ && !r_.at_line_start()) fail();  // the line before held more than its items
+  }
+  void within_line() {
+    if (ok_ && r_.line_used_up()) fail();  // the line ended before its last item
+  }
+  void end_line() {
+    if (ok_ && !r_.line_used_up()) fail();  // the line holds more than its items
+  }
   BlockItemSource& r_;
   bool ok_ = true;
   std::string problem_;
@@ -217,14 +273,18 @@ class BlockReader {
 
 void read_head(BlockReader& r, BlockHead& h) {
   r.name(h.name, true);
-  r.real(h.ref_x);
-  r.real(h.ref_y);
-  r.real(h.length);
+  r.length(h.ref_x);
+  r.length(h.ref_y);
+  r.length(h.length);
   r.reals(h.unit_weights, 6);
-  r.real(h.label_x);
-  r.real(h.label_y);
-  r.real(h.mark_x);
-  r.real(h.mark_y);
+  double label[2] = {h.label_x, h.label_y}, mark[2] = {h.mark_x, h.mark_y};
+  r.lengths(label, 2);
+  r.lengths(mark, 2);
+  if (!r.ok()) return;
+  h.label_x = label[0];
+  h.label_y = label[1];
+  h.mark_x = mark[0];
+  h.mark_y = mark[1];
 }
 
 // `points_in_file`: outline points per axis in this file's layout (the store may hold more).
@@ -242,33 +302,35 @@ void read_parametric(BlockReader& r, ParametricShape<N>& s, int points_in_file,
     r.integer(s.flag_a);
     r.integer(s.flag_b);
   }
-  for (auto& row : s.dims_a) r.reals(row, 4);
-  for (auto& row : s.dims_b) r.reals(row, 8);
+  for (auto& row : s.dims_a) r.lengths(row, 4);
+  for (auto& row : s.dims_b) r.lengths(row, 8);
   r.count(s.part_count, PART_NAMES);
   for (int k = 0; k < PART_NAMES; ++k) r.name(s.part_names[k], true);
-  for (auto& row : s.part_values) r.reals(row, 8);
+  for (auto& row : s.part_values) r.lengths(row, 8);
   r.count(s.outline_count, N);
-  r.reals(s.outline_x.data(), points_in_file);
-  r.reals(s.outline_y.data(), points_in_file);
+  r.length_tens(s.outline_x.data(), points_in_file);
+  r.length_tens(s.outline_y.data(), points_in_file);
   r.count(s.tail, N);
 }
 
 void read_quad_part(BlockReader& r, QuadShape& q) {
-  r.skip(2);
+  r.skip(1);
+  r.skip(1);
   read_head(r, q.head);
-  r.reals(q.values, 4);
-  r.reals(q.corner_x, 4);
-  r.reals(q.corner_y, 4);
-  r.real(q.value);
+  for (double& v : q.values) r.length(v);
+  r.lengths(q.corner_x, 4);
+  r.lengths(q.corner_y, 4);
+  r.length(q.value);
 }
 
 void read_polygon(BlockReader& r, PolygonShape& p) {
-  r.skip(2);
+  r.skip(1);
+  r.skip(1);
   read_head(r, p.head);
   r.count(p.vertex_count, POLYGON_VERTICES);
   r.integer(p.reserved);
-  r.reals(p.vertex_x.data(), POLYGON_VERTICES);
-  r.reals(p.vertex_y.data(), POLYGON_VERTICES);
+  r.length_tens(p.vertex_x.data(), POLYGON_VERTICES);
+  r.length_tens(p.vertex_y.data(), POLYGON_VERTICES);
   r.skip(3);
 }
 
@@ -287,7 +349,8 @@ void read_slot(BlockReader& r, WallBlock& b, int file_version) {
       break;
     case BLOCK_QUAD:
       read_quad_part(r, b.quad);
-      r.skip(kFillerZeros + 5);
+      r.skip_tens(kFillerZeros);
+      r.skip(5);
       break;
     case BLOCK_COUNTERFORT:
       read_parametric(r, b.counterfort, COUNTERFORT_OUTLINE_POINTS, false);
@@ -296,7 +359,8 @@ void read_slot(BlockReader& r, WallBlock& b, int file_version) {
       read_quad_part(r, b.library);
       r.integer(b.library.library_index);
       r.integer(b.library.mirrored);
-      r.skip(kFillerZeros + 3);
+      r.skip_tens(kFillerZeros);
+      r.skip(3);
       break;
     default:
       // A free slot starts its caisson section afresh, as a new project has it.
@@ -309,22 +373,35 @@ void read_slot(BlockReader& r, WallBlock& b, int file_version) {
 void read_library_entry(BlockReader& r, ShapeEntry& e) {
   r.name(e.name, false);
   r.name(e.name2, false);
-  for (int pos : kLibraryValueOrder) r.real(e.values[pos]);
+  double values[6];
+  r.lengths(values, 6);
+  if (!r.ok()) return;
+  for (int k = 0; k < 6; ++k) e.values[kLibraryValueOrder[k]] = values[k];
   r.count(e.layer_count, LIBRARY_LAYERS);
   for (int k = 0; k < e.layer_count && r.ok(); ++k) {
-    r.real(e.layer_a[k]);
-    r.real(e.layer_b[k]);
-    r.real(e.layer_c[k]);
+    double abc[3];
+    r.lengths(abc, 3);
+    if (!r.ok()) return;
+    e.layer_a[k] = abc[0];
+    e.layer_b[k] = abc[1];
+    e.layer_c[k] = abc[2];
   }
   r.count(e.point_count, LIBRARY_POINTS);
   for (int k = 1; k <= e.point_count && r.ok(); ++k) {
-    r.real(e.point_x[k]);
-    r.real(e.point_y[k]);
+    double xy[2];
+    r.lengths(xy, 2);
+    if (!r.ok()) return;
+    e.point_x[k] = xy[0];
+    e.point_y[k] = xy[1];
   }
   r.count(e.pair_count, LIBRARY_PAIRS);
   for (int k = 1; k <= e.pair_count && r.ok(); ++k) {
-    r.count(e.pair_first[k], LIBRARY_POINTS);
-    r.count(e.pair_second[k], LIBRARY_POINTS);
+    i16 ij[2];
+    r.integers(ij, 2);
+    if (!r.ok()) return;
+    if (ij[0] < 0 || ij[0] > LIBRARY_POINTS || ij[1] < 0 || ij[1] > LIBRARY_POINTS) return r.fail();
+    e.pair_first[k] = ij[0];
+    e.pair_second[k] = ij[1];
   }
 }
 
@@ -334,7 +411,7 @@ void read_blocks(BlockReader& r, BlockStores& st, int file_version) {
   for (int s = 0; s < MAX_WALL_BLOCKS && r.ok(); ++s) read_slot(r, st.wall_blocks[s], file_version);
   if (!r.ok()) return;
   if (file_version >= kFirstVersionWithLabelsAndLibrary) {
-    for (i16& label : st.block_label_numbers) r.integer(label);
+    r.integers(st.block_label_numbers.data(), MAX_WALL_BLOCKS);
     r.count(st.shape_library_count, SHAPE_LIBRARY_SIZE);
     for (int e = 0; e < st.shape_library_count && r.ok(); ++e)
       read_library_entry(r, st.shape_library[e]);
@@ -386,7 +463,8 @@ void read_sibling_blocks(BlockReader& r, BlockStores& st, int version, std::arra
         break;
       case BLOCK_QUAD:
         read_quad_part(r, b.quad);
-        r.skip(kFillerZeros + 5);
+        r.skip_tens(kFillerZeros);
+        r.skip(5);
         break;
       case BLOCK_COUNTERFORT:
         read_parametric(r, b.counterfort, COUNTERFORT_OUTLINE_POINTS, false);
@@ -396,7 +474,8 @@ void read_sibling_blocks(BlockReader& r, BlockStores& st, int version, std::arra
         read_quad_part(r, b.library);
         r.integer(b.library.library_index);
         r.integer(b.library.mirrored);
-        r.skip(kFillerZeros + 3);
+        r.skip_tens(kFillerZeros);
+        r.skip(3);
         break;
       default:
         if (type == BLOCK_EMPTY) {
@@ -411,11 +490,10 @@ void read_sibling_blocks(BlockReader& r, BlockStores& st, int version, std::arra
   if (!r.ok()) return;
   if (version >= kSiblingLabelsAndLibrary) {
     int next = 0;
-    for (int f = 0; f < MAX_WALL_BLOCKS && r.ok(); ++f) {
-      i16 label = 0;
-      r.integer(label);
-      if (file_slot_used[f]) st.block_label_numbers[next++] = label;
-    }
+    std::array<i16, MAX_WALL_BLOCKS> labels{};
+    r.integers(labels.data(), MAX_WALL_BLOCKS);
+    for (int f = 0; f < MAX_WALL_BLOCKS && r.ok(); ++f)
+      if (file_slot_used[f]) st.block_label_numbers[next++] = labels[f];
     r.count(st.shape_library_count, SHAPE_LIBRARY_SIZE);
     for (int e = 0; e < st.shape_library_count && r.ok(); ++e)
       read_library_entry(r, st.shape_library[e]);

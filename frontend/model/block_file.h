@@ -41,6 +41,9 @@ BlockFileLines block_file_lines(ProjectModel& m, bool stop_at_soil_polygon = fal
 // read with it) implies into the slots, label numbers and shape library of `m`. Only the
 // section a slot's type selects is read; the other sections keep what they held. Reads into a
 // copy and commits only when the whole file has been read, so a failure leaves `m` unchanged.
+// The file is read line by line against its layout: a line with more or fewer items than the
+// layout gives it is malformed, so a line repeated, lost or swapped with one of another shape
+// is refused instead of moving the values after it into other fields.
 // False when the file is missing or no readable file, short, longer than its layout (empty
 // lines at the end aside) or malformed, holds a block type without a record layout, or a count
 // or an index that lies outside its store; `problem` then receives a reason worth showing the user, or stays empty
@@ -68,6 +71,10 @@ class BlockItemSource {
   // Whether nothing but empty lines is left. Sources that cannot tell say yes, so only the
   // project's own files are held to ending where their layout ends.
   virtual bool at_end() const { return true; }
+  // For sources that hold a file to its line layout: whether the next item starts a line, and
+  // whether the last item taken ended its line. Sources that cannot tell say yes.
+  virtual bool at_line_start() const { return true; }
+  virtual bool line_used_up() const { return true; }
 };
 
 // The sibling program's block file (<base>.TB2), its items taken from `items`, into the slots,

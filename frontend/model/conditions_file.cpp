@@ -288,6 +288,32 @@ bool counts_in_range(const ProjectConditions& c) {
          in(c.dimension_points[1].count, MAX_DIMENSION_POINTS);
 }
 
+// Levels, coordinates and lengths must lie within the section's extent: a level of -1e308
+// opened without a word would reach the picture's labels and the engines' sums.
+bool extents_in_range(const ProjectConditions& c) {
+  bool ok = true;
+  auto in = [&](std::initializer_list<double> values) {
+    for (double v : values) ok = ok && section_extent_ok(v);
+  };
+  in({c.water_levels[0], c.water_levels[1], c.water_levels[2], c.cohesion_reference_level,
+      c.active_seabed_level, c.imported_check_point.x, c.imported_check_point.y,
+      c.imported_check_point.z, c.dynamic_water_level});
+  for (const PressurePointList& p : c.pressure_points)
+    for (int k = 0; k < MAX_PRESSURE_POINTS; ++k) in({p.x[k], p.y[k]});
+  const ImprovedBodyDims& d = c.body_dims;
+  in({d.ref_x, d.ref_y, d.width, d.dh1, d.dh2, d.ds, d.ls, d.bs, d.dl, d.ll, d.bl1, d.bl2});
+  for (const EmbankmentLayer& e : c.embankment_layers) in({e.top_level});
+  for (const SurfacePoint& p : c.surface_points) in({p.x, p.y});
+  for (const SurchargeRange& r : c.surcharge_ranges) in({r.x_min, r.x_max});
+  for (const auto& t : c.top_surcharges) in({t.x_min, t.x_max});
+  for (const auto& side : c.soil_layers)
+    for (const SoilLayer& l : side) in({l.top_level, l.bottom_level});
+  for (const DimensionPointList& p : c.dimension_points)
+    for (int k = 0; k < MAX_DIMENSION_POINTS; ++k) in({p.x[k], p.y[k]});
+  for (const BodyReaction& r : c.body_reactions) in({r.check_x, r.check_y, r.spread_width});
+  return ok;
+}
+
 }  // namespace
 
 std::vector<std::string> conditions_file_lines(ProjectModel& m, int line25_value) {
@@ -375,7 +401,7 @@ bool read_conditions_lines(std::vector<std::string> lines, ProjectConditions& co
   }
   visit_tail(rd, c);
   // A file longer than its version's layout is as damaged as a shorter one.
-  if (!rd.ok() || !rd.at_end() || !counts_in_range(c)) return false;
+  if (!rd.ok() || !rd.at_end() || !counts_in_range(c) || !extents_in_range(c)) return false;
   conditions = std::move(c);
   file_version = static_cast<i16>(version);
   return true;

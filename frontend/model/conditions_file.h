@@ -28,7 +28,8 @@ std::vector<std::string> conditions_file_lines(ProjectModel& m, int line25_value
 // commits only when the whole file has been read, so a failed read leaves both unchanged.
 // False when the file is missing or no readable file, of an unknown version, malformed, or
 // not of its version's line layout: a line with more or fewer items than the layout gives it,
-// or more or fewer lines (empty lines at the end aside).
+// or more or fewer lines (empty lines at the end aside), or a level, coordinate or length
+// beyond the section's extent (SECTION_EXTENT_LIMIT).
 bool read_conditions_file(const std::filesystem::path& file, ProjectConditions& conditions,
                           i16& file_version);
 // The same from the file's lines (CP932, without line ends).

@@ -26,10 +26,18 @@ struct CustomOptions {
 
 inline constexpr const char* kOptionsFileName = "QVT_DAT.CST";
 
-// Reads the options as items separated by commas or line ends. The values are stored into
-// `options` in file order as they are read, so a file that fails part way keeps what was read
-// before (the reset relies on that). A file that ends after its 14th item (13 lines) gives
-// passive_vertical_ignored = 1. False when the file is missing, short or malformed.
+// Reads the options line by line: 14 lines, or 13 in files written before line 14 existed
+// (passive_vertical_ignored then becomes 1); empty lines at the end aside. Line 2 holds two
+// values, every other line one, and every value must be one its option can take
+// (common/option_ranges.h). The values are stored into `options` in file order as they pass,
+// so a file that fails part way keeps what was read before (the reset relies on that). False
+// when the file is missing, of another length, or a line is malformed or out of range.
+//
+// A 13-line file carries no mark that tells it from a 14-line file with a line lost: when a
+// middle line is missing, every later value moves up a line, and this is seen only where a
+// value lands on a line of another item count or in a field whose range it lies outside.
+// A file whose moved values all fit their new fields reads as the older layout: in the shipped
+// file a lost line 12 (the pull-out pitch) gives the pitch the backfill switch's 0.
 bool read_custom_options(const std::filesystem::path& file, CustomOptions& options);
 
 // Writes the fourteen lines, CR LF, through a temporary file. False when it cannot be written.

@@ -196,6 +196,34 @@ TEST(ConditionsReader, CountsOutsideTheirStoresStop) {
   }
 }
 
+// Levels, coordinates and lengths lie within the section's extent: a level of -1e308 stops the
+// engine naming the line, instead of being summed and printed.
+TEST(ConditionsReader, LevelsBeyondTheSectionStop) {
+  struct Case {
+    int line;
+    const char* text;
+    bool ok;
+  };
+  const Case cases[] = {
+      {9, "0,-1e308,0", false},        {9, "100000,-100000,0", true}, {9, "100000.5,0,0", false},
+      {11, "1e9", false},              {57, "-2e5", false},           {187, "1e300", false},
+      {188, "-60.5", true},            {521, "-1e308", false},
+      {488, "1e9,0,0,0,0,0,0,0,0,0", false},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> l = conditions_lines();
+    l[c.line - 1] = c.text;
+    auto d = fresh();
+    Status s = parse_conditions_lines(l, *d);
+    if (c.ok) {
+      EXPECT_TRUE(s.ok()) << c.line << " " << c.text;
+    } else {
+      EXPECT_EQ(stop_texts(s), std::vector<std::string>{bad_text(kConditions, c.line)})
+          << c.line << " " << c.text;
+    }
+  }
+}
+
 // A numeric item that does not read as a finite number (or an integer item as a whole number)
 // makes the file malformed: the engine stops naming the file and the line.
 TEST(ConditionsReader, ItemsThatAreNotNumbersStop) {
@@ -305,7 +333,6 @@ TEST(OptionsReader, PassiveVerticalFlag) {
       {"line 14 = 0", "0", "0", 0},
       {"line 14 = 1", "0", "1", 1},
       {"line 13 = 1 forces 1", "1", "0", 1},
-      {"line 13 = 2 forces 1", "2", "0", 1},
       {"empty line 14", "0", "", 1},
   };
   for (const Case& c : cases) {
@@ -328,6 +355,59 @@ TEST(OptionsReader, ItemsThatAreNotNumbersStop) {
               std::vector<std::string>{bad_text(kOptions, line)})
         << line << " " << text;
   }
+}
+
+// Every value is held to what its option can take (the table beside the check): outside it
+// the engine stops with the file's message naming the line, at either end of each range.
+TEST(OptionsReader, ValuesOutsideTheirRangeStop) {
+  struct Case {
+    int line;
+    const char* text;
+    bool ok;
+  };
+  const Case cases[] = {
+      {1, "0", true},      {1, "90", true},     {1, "-1", false},    {1, "90.5", false},
+      {2, "0,90", true},   {2, "45,91", false}, {2, "-5,45", false}, {3, "2", true},
+      {3, "2.01", false},  {3, "-0.5", false},  {4, "0", true},      {4, "2", true},
+      {4, "1e6", false},   {4, "-0.1", false},  {5, "0", true},      {5, "-1", false},
+      {5, "1e6", false},   {6, "3", true},      {6, "4", false},     {6, "-1", false},
+      {7, "2", true},      {7, "3", false},     {8, "3", false},     {9, "1", true},
+      {9, "2", false},     {10, "2", false},    {11, "-1", false},   {12, "0", true},
+      {12, "-0.5", false}, {12, "1e9", false},  {13, "1", true},     {13, "2", false},
+      {14, "2", false},    {14, "-1", false},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> l = options_lines();
+    l[c.line - 1] = c.text;
+    auto d = fresh();
+    const Status s = parse_options_lines(l, *d);
+    if (c.ok) {
+      EXPECT_TRUE(s.ok()) << c.line << " " << c.text;
+    } else {
+      EXPECT_EQ(stop_texts(s), std::vector<std::string>{bad_text(kOptions, c.line)})
+          << c.line << " " << c.text;
+    }
+  }
+}
+
+// A middle line missing leaves thirteen lines, the older layout: the values after it move up
+// a line and one lands where its field cannot take it (the dummy length 100 as K0).
+TEST(OptionsReader, MiddleLineMissingIsRefusedWhereAValueMovesOutOfRange) {
+  std::vector<std::string> l = options_lines();
+  l.erase(l.begin() + 3);  // K0
+  auto d = fresh();
+  EXPECT_EQ(stop_texts(parse_options_lines(l, *d)),
+            std::vector<std::string>{bad_text(kOptions, 4)});
+}
+
+TEST(OptionsReader, LinesAfterLine14Stop) {
+  std::vector<std::string> l = options_lines();
+  l.push_back("0");
+  auto d = fresh();
+  EXPECT_EQ(stop_texts(parse_options_lines(l, *d)),
+            std::vector<std::string>{extra_text(kOptions, 14)});
+  l.back() = "";
+  EXPECT_TRUE(parse_options_lines(l, *d).ok());
 }
 
 TEST(OptionsReader, TwelveLinesStop) {
@@ -599,6 +679,25 @@ TEST(BlockReader, ItemsThatDecideTheLayoutStop) {
   auto e = fresh();
   EXPECT_EQ(stop_texts(parse_block_lines(with(counterfort, 2 + 32, "75"), *e)),
             std::vector<std::string>{bad_text(kBlocks, 2 + 32)});
+}
+
+// A block's place, size and outline lie within the section's extent too.
+TEST(BlockReader, LevelsBeyondTheSectionStop) {
+  auto with = [](std::vector<std::string> l, int line_no, const char* text) {
+    l[line_no - 1] = text;
+    return l;
+  };
+  const std::vector<std::string> base = block_lines({polygon_slot(BLOCK_POLYGON, 0)});
+  // Slot 0 starts on line 3: ref_x on 7, ref_y on 8, the label point on 11, vertex x from 15.
+  for (auto [line_no, text] : {std::pair{8, "-1e308"}, {7, "2e5"}, {11, "0,1e9"},
+                               {15, "1e300,0,0,0,0,0,0,0,0,0"}}) {
+    auto d = fresh();
+    EXPECT_EQ(stop_texts(parse_block_lines(with(base, line_no, text), *d)),
+              std::vector<std::string>{bad_text(kBlocks, line_no)})
+        << line_no << " " << text;
+  }
+  auto d = fresh();
+  EXPECT_TRUE(parse_block_lines(with(base, 8, "-100000"), *d).ok());
 }
 
 TEST(BlockReader, LinesBeyondTheLayoutStop) {

@@ -13,6 +13,7 @@
 
 #include <cmath>
 #include <memory>
+#include <vector>
 
 namespace qvt::engine {
 namespace {
@@ -118,10 +119,33 @@ TEST(ReaderMutations, BlockFileStopsOrReadsSoundly) {
   EXPECT_GT(stopped, kCases / 3);
 }
 
+// The values of QVT_DAT.CST by line, from 1 (line 2 holds two).
+std::vector<std::vector<double>> option_values_by_line(const CustomOptions& o) {
+  return {{o.wall_friction_angle},
+          {o.clay_collapse_angle[0], o.clay_collapse_angle[1]},
+          {o.consolidation_coef_kc},
+          {o.at_rest_coef_k0},
+          {o.surface_dummy_length},
+          {double(o.negative_root_rule)},
+          {double(o.toe_confinement_rule)},
+          {double(o.surcharge_method)},
+          {double(o.seismic_rounding)},
+          {double(o.residual_water_rule)},
+          {double(o.front_water_rule)},
+          {o.pullout_pitch},
+          {double(o.backfill_vertical_ignored)},
+          {double(o.passive_vertical_ignored)}};
+}
+
 TEST(ReaderMutations, OptionsFileStopsOrReadsSoundly) {
   const std::vector<std::string> source = testing::options_lines();
-  qvt::testing::FileMutator(39).run({source}, kCases, [&](const auto& lines,
-                                                           const std::string& what) {
+  auto undamaged = std::make_unique<ConditionData>();
+  ASSERT_TRUE(parse_options_lines(source, *undamaged).ok());
+  const auto expected = option_values_by_line(undamaged->custom_options);
+  qvt::testing::FileMutator(39).run_kept({source}, kCases, [&](const auto& lines,
+                                                                const std::string& what,
+                                                                std::size_t,
+                                                                const std::vector<bool>& kept) {
     SCOPED_TRACE(what);
     auto d = std::make_unique<ConditionData>();
     const Status s = parse_options_lines(lines, *d);
@@ -135,6 +159,13 @@ TEST(ReaderMutations, OptionsFileStopsOrReadsSoundly) {
                         o.pullout_pitch}));
     if (o.backfill_vertical_ignored != 0) {
       EXPECT_EQ(o.passive_vertical_ignored, 1);
+    }
+    // Every line the damage left in place gives its option the undamaged value (line 14 also
+    // follows line 13).
+    const auto got = option_values_by_line(o);
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+      if (!kept[i] || (i == 13 && !kept[12])) continue;
+      EXPECT_EQ(got[i], expected[i]) << "line " << i + 1 << " was not damaged";
     }
   });
 }

@@ -120,7 +120,8 @@ std::unique_ptr<m::ProjectModel> distinct_model() {
   for (int s = 1; s < 7; ++s) pr.wall_blocks[s].block_type = m::BLOCK_EMPTY;
 
   m::CustomOptions& o = pr.custom_options;
-  o = {r(), {r(), r()}, r(), r(), r(), n(), n(), n(), n(), n(), n(), r(), 0, 0};
+  // Options within the values each can take, every real a different one.
+  o = {17.5, {42.25, 31.5}, 0.625, 0.875, 123.5, 3, 2, 1, 1, 0, 1, 1.75, 0, 0};
   return pm;
 }
 

@@ -66,6 +66,26 @@ TEST(DamagedInputs, AFolderInPlaceOfTheConditionsFile) {
   }
 }
 
+// A coefficient no soil has (K0 = 1e6 made a toe pressure of -9e7 kN/m2 pass) or a rule
+// code without a meaning: every engine that reads QVT_DAT.CST refuses it with the file's
+// message naming the line and ends with 1.
+TEST(DamagedInputs, AnOptionOutsideItsRangeStopsEveryEngine) {
+  for (auto [line, text] : {std::pair{4, "1000000"}, {7, "5"}}) {
+    qvt::testing::TempDir dir;
+    write_sample_input(dir.path(), "sample_block_quay");
+    std::vector<std::string> options = read_lines(dir / "QVT_DAT.CST").value();
+    options[line - 1] = text;
+    ASSERT_TRUE(write_file_bytes(dir / "QVT_DAT.CST", join_crlf(options)));
+    const std::string expected = "QVTMSG\terror\terror\tカスタムデータ (QVT_DAT.CST) の " +
+                                 std::to_string(line) + " 行目の値が正しくありません。\n";
+    for (const char* program : engine::testing::kEngineChain) {
+      fs::remove(dir / "stderr.txt");
+      EXPECT_EQ(run_engine(dir.path(), program), 1) << program;
+      EXPECT_EQ(work_file(dir.path(), "stderr.txt"), expected) << program;
+    }
+  }
+}
+
 struct ChainFolder {
   qvt::testing::TempDir dir;
   std::map<std::string, std::string> good;  // the hand-over files after a good run
@@ -126,27 +146,37 @@ TEST(DamagedInputs, ADenormalBodyWidthStopsJorpela) {
   EXPECT_NE(f.err().find("0.001 m"), std::string::npos) << f.err();
 }
 
-// A label far off any page: the section figures hold it off the page instead of overflowing
-// (the sanitizer build stops on a signed overflow, which the exit code would show).
+// A label far off any page. Beyond the section's extent the block file is refused with its
+// message; at the extent itself the section figures hold it off the page instead of
+// overflowing (the sanitizer build stops on a signed overflow, which the exit code would show).
 TEST(DamagedInputs, ABlockLabelFarOffThePage) {
-  qvt::testing::TempDir dir;
-  write_sample_input(dir.path(), "sample_block_quay", [](model::ProjectModel& m) {
-    for (auto& b : m.wall_blocks) {
-      b.polygon.head.label_x = b.caisson.head.label_x = b.quad.head.label_x = -2147483648.0;
-      b.polygon.head.label_y = b.caisson.head.label_y = b.quad.head.label_y = 2147483648.0;
+  for (const double far : {2147483648.0, SECTION_EXTENT_LIMIT}) {
+    SCOPED_TRACE(far);
+    qvt::testing::TempDir dir;
+    write_sample_input(dir.path(), "sample_block_quay", [far](model::ProjectModel& m) {
+      for (auto& b : m.wall_blocks) {
+        b.polygon.head.label_x = b.caisson.head.label_x = b.quad.head.label_x = -far;
+        b.polygon.head.label_y = b.caisson.head.label_y = b.quad.head.label_y = far;
+      }
+    });
+    auto cd = std::make_unique<engine::ConditionData>();
+    ASSERT_TRUE(engine::read_conditions_file(*cd, dir.path()).ok());
+    const bool within = far <= SECTION_EXTENT_LIMIT;
+    ASSERT_EQ(engine::read_block_file(*cd, dir.path()).ok(), within);
+    for (const char* program : {"OSKAVEL", "PELUDRA"}) {
+      fs::remove(dir / "stderr.txt");
+      const int code = run_engine(dir.path(), program);
+      const std::string err = work_file(dir.path(), "stderr.txt");
+      if (within) {
+        EXPECT_TRUE(code == 0 || code == 1) << program << " " << code << "\n" << err;
+      } else {
+        EXPECT_EQ(code, 1) << program;
+        EXPECT_EQ(err.rfind("QVTMSG\terror\terror\t初期条件設定ファイル (QVTABLK.CAL) の ", 0), 0u)
+            << program << "\n" << err;
+      }
     }
-  });
-  auto cd = std::make_unique<engine::ConditionData>();
-  ASSERT_TRUE(engine::read_conditions_file(*cd, dir.path()).ok());
-  ASSERT_TRUE(engine::read_block_file(*cd, dir.path()).ok());
-  ASSERT_GE(cd->wall_blocks[0].block_type, 0);
-  ASSERT_EQ(cd->wall_blocks[0].head.label_x, -2147483648.0);
-  for (const char* program : {"OSKAVEL", "PELUDRA"}) {
-    const int code = run_engine(dir.path(), program);
-    EXPECT_TRUE(code == 0 || code == 1) << program << " " << code << "\n"
-                                        << work_file(dir.path(), "stderr.txt");
+    EXPECT_EQ(file_with_non_finite_text(dir.path()), "");
   }
-  EXPECT_EQ(file_with_non_finite_text(dir.path()), "");
 }
 
 // The sliding line of CAL_ANZ.DAT turned into a factor of -1 that passed: JORPELA does not

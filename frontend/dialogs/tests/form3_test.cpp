@@ -114,28 +114,61 @@ TEST_F(Form3Test, ClearingCheck3DisablesCheck4AndKeepsItsMark) {
   EXPECT_TRUE(g.state().Check4_enabled);
 }
 
-TEST_F(Form3Test, CodesOutsideAGroupSelectNothing) {
-  // Line 7 = 5: no option of Frame2; OK writes 1 there.
-  write(options_file(7, "5"));
-  EXPECT_EQ(open().state().Frame2, -1);
-  EXPECT_EQ(form->cmd_ogm_Click(0), Form3Close::Close);
-  EXPECT_EQ(lines()[6], "1");
+// A code outside its group is no option the dialog knows: the file is refused with its
+// message, and the dialog shows what was read before the line (0 after it).
+TEST_F(Form3Test, CodesOutsideTheirGroupRefuseTheFile) {
+  for (auto [line, code] : {std::pair{7, "5"}, {6, "7"}, {8, "-1"}, {9, "4"}, {14, "2"}}) {
+    rec.messages.clear();
+    write(options_file(line, code));
+    Form3& f = open();
+    ASSERT_EQ(rec.messages.size(), 1u) << line;
+    EXPECT_EQ(rec.messages[0].text, kMsgOptionsUnreadable) << line;
+    EXPECT_TRUE(f.load_failed()) << line;
+    EXPECT_EQ(f.state().txt_gm1[2], "15.000") << line;
+    EXPECT_EQ(f.state().Frame2, 0) << line;
+  }
+}
 
-  // Line 6 = 7 and line 8 = -1: no option; OK keeps the values.
-  write(options_file(6, "7"));
-  EXPECT_EQ(open().state().Frame1, -1);
-  EXPECT_EQ(form->cmd_ogm_Click(0), Form3Close::Close);
-  EXPECT_EQ(lines()[5], "7");
-  write(options_file(8, "-1"));
-  EXPECT_EQ(open().state().Frame8, -1);
-  EXPECT_EQ(form->cmd_ogm_Click(0), Form3Close::Close);
-  EXPECT_EQ(lines()[7], "-1");
-
-  // The two-choice rows: 0 the first option, any other value the second.
-  write(options_file(9, "4"));
-  EXPECT_EQ(open().state().fra_ogm3_1, 1);
-  EXPECT_EQ(form->cmd_ogm_Click(0), Form3Close::Close);
-  EXPECT_EQ(lines()[8], "1");
+// OK refuses a box whose value its option cannot take, names the box and its range, and
+// writes nothing; the values at the ends of the ranges go through.
+TEST_F(Form3Test, OkRefusesAValueOutsideItsRange) {
+  const std::string bytes = options_file();
+  write(bytes);
+  struct Case {
+    int box;
+    const char* typed;
+    const char* message;
+  };
+  const Case cases[] = {
+      {7, "1000000", "静止土圧係数 K0 は 0～2 の範囲で入力してください。"},
+      {7, "-0.1", "静止土圧係数 K0 は 0～2 の範囲で入力してください。"},
+      {6, "2.5", "圧密平衡係数 Kc は 0～2 の範囲で入力してください。"},
+      {2, "91", "壁面摩擦角 δ(度) は 0～90 の範囲で入力してください。"},
+      {3, "-5", "粘性土崩壊角 ζ(度) 常時 は 0～90 の範囲で入力してください。"},
+      {4, "95", "粘性土崩壊角 ζ(度) 地震時 は 0～90 の範囲で入力してください。"},
+      {0, "-1", "地表面形状ダミー長さ（ｍ） は 0～100000 の範囲で入力してください。"},
+      {1, "1e308", "抜け出しの検討ピッチ（ｍ） は 0～100000 の範囲で入力してください。"},
+  };
+  for (const Case& c : cases) {
+    rec.messages.clear();
+    Form3& f = open();
+    f.edit().txt_gm1[c.box] = c.typed;
+    EXPECT_EQ(f.cmd_ogm_Click(0), Form3Close::Stay) << c.typed;
+    ASSERT_EQ(rec.messages.size(), 1u) << c.typed;
+    EXPECT_EQ(rec.messages[0].text, c.message);
+    EXPECT_EQ(rec.messages[0].icon, model::MessageIcon::Exclamation);
+    EXPECT_EQ(*read_file_bytes(file()), bytes) << c.typed;
+    EXPECT_EQ(options.wall_friction_angle, 99) << c.typed;
+  }
+  rec.messages.clear();
+  Form3& f = open();
+  f.edit().txt_gm1[7] = "2";
+  f.edit().txt_gm1[2] = "90";
+  f.edit().txt_gm1[1] = "0";
+  EXPECT_EQ(f.cmd_ogm_Click(0), Form3Close::Close);
+  EXPECT_TRUE(rec.messages.empty());
+  EXPECT_EQ(lines()[3], "2");
+  EXPECT_EQ(options.wall_friction_angle, 90);
 }
 
 TEST_F(Form3Test, BoxesShowTheirNumberWithThreeDecimalsAndHints) {
@@ -163,7 +196,9 @@ TEST_F(Form3Test, BoxesShowTheirNumberWithThreeDecimalsAndHints) {
   f.txt_gm1_GotFocus(2);
   EXPECT_EQ(f.state().status_text, "");
 
-  // OK takes a box's number as the lost-focus handler would, also without a focus change.
+  // OK takes a box's number as the lost-focus handler would, also without a focus change (Kc
+  // back within its range first).
+  f.edit().txt_gm1[6] = "0.25";
   f.edit().txt_gm1[7] = "abc";
   f.edit().txt_gm1[0] = "12.25m";
   EXPECT_EQ(f.cmd_ogm_Click(0), Form3Close::Close);

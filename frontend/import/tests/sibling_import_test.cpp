@@ -178,6 +178,77 @@ TEST(Tb2File, UnknownTypeIsAReadError) {
   }
 }
 
+// The block file is held to the project block file's line layout: two neighbouring lines of
+// different item counts swapped, or a level beyond the section, are read errors.
+TEST(Tb2File, LinesOffTheirLayoutAreAReadError) {
+  auto src = new_project();
+  model::testing::fill_every_block_type(*src);
+  const auto good = model::block_file_lines(*src).lines;
+  const int polygon = model::testing::record_start(*src, model::testing::kSlotPolygon);
+  auto swapped = [&](int a) {
+    auto l = good;
+    std::swap(l[a], l[a + 1]);
+    return l;
+  };
+  auto replaced = [&](int a, const char* text) {
+    auto l = good;
+    l[a] = text;
+    return l;
+  };
+  for (const auto& lines : {swapped(polygon + 6), swapped(polygon + 23),
+                            replaced(polygon + 5, "-1e308")}) {
+    auto m = new_project();
+    Recorder rec;
+    EXPECT_FALSE(read_tb2(lines, 2200, *m, rec));
+  }
+  auto m = new_project();
+  Recorder rec;
+  EXPECT_TRUE(read_tb2(good, 2200, *m, rec));
+}
+
+// The hand-over file holds lines of eight values, two a study. A file of 4 lines that lost its
+// first one used to read the seismic line as the normal case's loads.
+TEST(SinFile, LinesOffTheirLayoutAreRefused) {
+  const std::vector<std::string> good = testing::write_sin(4).lines;
+  std::array<SiblingHandOver, 4> h{};
+  ASSERT_TRUE(read_sin(good, 4, h));
+  EXPECT_EQ(h[1].reaction.check_x, 11);
+  EXPECT_EQ(h[1].dynamic_water_level, 18);
+  ASSERT_TRUE(read_sin(good, 2, h));
+  ASSERT_TRUE(read_sin(testing::write_sin(2).lines, 2, h));
+  struct Case {
+    const char* what;
+    std::vector<std::string> lines;
+    int count;
+  };
+  auto without = [&](std::size_t k) {
+    auto l = good;
+    l.erase(l.begin() + static_cast<long>(k));
+    return l;
+  };
+  auto with = [&](std::size_t k, const std::string& text) {
+    auto l = good;
+    l[k] = text;
+    return l;
+  };
+  const Case cases[] = {
+      {"first line missing, L.W.L. taken", without(0), 2},
+      {"first line missing, H.W.L. taken", without(0), 4},
+      {"third line missing, L.W.L. taken", without(2), 2},
+      {"a value missing", with(0, "1,2,3,4,5,6,7"), 2},
+      {"a value more", with(1, "1,2,3,4,5,6,7,8,9"), 2},
+      {"two lines joined", [&] { auto l = without(1); l[0] += "," + good[1]; return l; }(), 2},
+      {"check level -1e308", with(0, "1,-1e308,3,4,5,6,7,8"), 2},
+      {"dynamic water level beyond the section", with(1, "1,2,3,4,5,6,7,2e5"), 2},
+  };
+  for (const Case& c : cases) {
+    std::array<SiblingHandOver, 4> out{};
+    out[0].reaction.check_x = -9;
+    EXPECT_FALSE(read_sin(c.lines, c.count, out)) << c.what;
+    EXPECT_EQ(out[0].reaction.check_x, -9) << c.what;
+  }
+}
+
 TEST(Tb2File, LibraryBlockTakesItsEntrysWidth) {
   auto src = new_project();
   src->shape_library_count = 1;

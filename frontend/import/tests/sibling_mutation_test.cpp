@@ -1,5 +1,6 @@
 // Damaged sibling design files against the import's readers: each case is refused, or read into
-// values that are finite and blocks that the project's own block file takes back.
+// values that are finite and blocks that the project's own block file takes back; a hand-over
+// file that reads keeps the undamaged values on every line the damage did not touch.
 #include "common/tests/file_mutations.h"
 #include "frontend/import/sibling_files.h"
 #include "frontend/import/sibling_tj3.h"
@@ -40,6 +41,8 @@ TEST(SiblingMutations, ConditionsCheckPointsAndHandOverFiles) {
   const std::vector<std::string> tj2 = testing::write_tj2(testing::Tj2Fixture{}).lines;
   const std::vector<std::string> tk2 = testing::write_tk2().lines;
   const std::vector<std::string> sin = testing::write_sin(4).lines;
+  std::array<SiblingHandOver, 4> sin_values{};
+  ASSERT_TRUE(read_sin(sin, 4, sin_values));
   qvt::testing::FileMutator mutator(40);
   for (int i = 0; i < kCases; ++i) {
     std::string what;
@@ -65,12 +68,26 @@ TEST(SiblingMutations, ConditionsCheckPointsAndHandOverFiles) {
     }
     {
       std::array<SiblingHandOver, 4> hand_over{};
-      const auto lines = mutator.mutate(sin, what);
+      std::vector<bool> kept;
+      const auto lines = mutator.mutate(sin, what, &kept);
       SCOPED_TRACE(".SIN " + std::to_string(i) + ": " + what);
       if (read_sin(lines, 4, hand_over)) {
         for (const SiblingHandOver& h : hand_over)
           EXPECT_TRUE(finite({h.reaction.check_x, h.reaction.check_y, h.reaction.reaction,
                               h.dynamic_water_force, h.dynamic_water_level}));
+        // A line the damage did not touch gives its case the undamaged file's values.
+        for (std::size_t k = 0; k < 4; ++k) {
+          if (!kept[k]) continue;
+          const auto& r = hand_over[k].reaction;
+          const auto& u = sin_values[k].reaction;
+          EXPECT_EQ((std::vector<double>{r.check_x, r.check_y, r.spread_width, r.spread_angle,
+                                         r.reaction, r.extra, hand_over[k].dynamic_water_force,
+                                         hand_over[k].dynamic_water_level}),
+                    (std::vector<double>{u.check_x, u.check_y, u.spread_width, u.spread_angle,
+                                         u.reaction, u.extra, sin_values[k].dynamic_water_force,
+                                         sin_values[k].dynamic_water_level}))
+              << "line " << k + 1 << " was not damaged";
+        }
       }
     }
   }

@@ -268,6 +268,34 @@ TEST(Tj3File, MalformedFilesAreReadErrors) {
     c.change(t, *changed);
     EXPECT_FALSE(read(t).ok);
   }
+  // Held to its line layout: one of the 29 filler lines before the water levels lost used to
+  // read the levels and the top surcharges from the lines after them; two neighbouring lines
+  // of different item counts swapped, a level beyond the section: read errors.
+  {
+    auto lines = testing::write_tj3(Tj3Fixture{}).lines;
+    ASSERT_EQ(lines[10], "7777.25,77");
+    lines.erase(lines.begin() + 10);
+    Tj3Design d;
+    auto m = new_project();
+    EXPECT_FALSE(read_tj3(lines, d, *m)) << "a filler line missing";
+  }
+  {
+    auto lines = testing::write_tj3(Tj3Fixture{}).lines;
+    // Lines 35 and 36 hold the levels (2 items) and the two more levels with a filler; 37 and
+    // 38 two fillers each; 39 the first grid row of 4.
+    ASSERT_EQ(lines[34], "0.25,0.75");
+    std::swap(lines[37], lines[38]);
+    Tj3Design d;
+    auto m = new_project();
+    EXPECT_FALSE(read_tj3(lines, d, *m)) << "a line of 2 and one of 4 swapped";
+  }
+  {
+    Tj3Fixture t;
+    t.lwl = -1e308;
+    Tj3Design d;
+    auto m = new_project();
+    EXPECT_FALSE(read_tj3(testing::write_tj3(t).lines, d, *m)) << "L.W.L. -1e308";
+  }
   // Cut short anywhere: the last force of the last group.
   Tj3Fixture t;
   t.force_groups[15] = {{"末尾", 1, 2, 3, 4}};

@@ -2,6 +2,7 @@
 
 #include "common/cp932.h"
 #include "common/numtext.h"
+#include "common/tests/file_mutations.h"
 #include "common/tests/temp_dir.h"
 #include "common/textfile.h"
 #include "frontend/model/tests/block_fixtures.h"
@@ -12,6 +13,8 @@
 #include "frontend/model/tests/model_test_support.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace qvt::model {
 namespace {
@@ -517,6 +520,92 @@ TEST_F(BlockFileRead, MalformedFilesFailAndLeaveTheModelAsItWas) {
   file[counterfort + 10] = "12";
   EXPECT_TRUE(read_block_file(write(file), 13, *m));
   EXPECT_EQ(m->wall_blocks[kSlotCounterfort].counterfort.flag_a, 12);
+}
+
+// The file is read line by line against its layout. Before, its items were one stream, so two
+// neighbouring lines of different item counts swapped still filled every field, with values
+// moved (the block length read as a unit weight, a unit weight as a level); and a level of
+// -1e308 was opened and drawn.
+TEST_F(BlockFileRead, LinesOffTheirLayoutAndLevelsBeyondTheSectionAreRefused) {
+  auto fixture = new_project();
+  fill_every_block_type(*fixture);
+  const std::vector<std::string> good = fixture_file();
+  const int polygon = record_start(*fixture, kSlotPolygon);
+  const int caisson = record_start(*fixture, kSlotCaisson);
+  const int labels = record_start(*fixture, MAX_WALL_BLOCKS);
+  auto swapped = [&](int a, int b) {
+    auto l = good;
+    std::swap(l[a], l[b]);
+    return l;
+  };
+  auto joined = [&](int a) {  // line a + 1 moved onto the end of line a
+    auto l = good;
+    l[a] += "," + l[a + 1];
+    l.erase(l.begin() + a + 1);
+    return l;
+  };
+  auto replaced = [&](int a, const std::string& text) {
+    auto l = good;
+    l[a] = text;
+    return l;
+  };
+  struct Case {
+    const char* what;
+    std::vector<std::string> lines;
+  };
+  const Case cases[] = {
+      {"length and unit weights swapped", swapped(polygon + 6, polygon + 7)},
+      {"mark and vertex count swapped", swapped(polygon + 9, polygon + 10)},
+      {"last x line and first y line swapped", swapped(polygon + 23, polygon + 24)},
+      {"caisson dims rows of 4 and 8 swapped", swapped(caisson + 15, caisson + 16)},
+      {"label numbers and library count swapped", swapped(labels, labels + 1)},
+      {"ref x and ref y on one line", joined(polygon + 4)},
+      {"a vertex line split", [&] {
+         auto l = good;
+         const std::string line = l[polygon + 12];
+         const std::size_t comma = line.find(',');
+         l[polygon + 12] = line.substr(0, comma);
+         l.insert(l.begin() + polygon + 13, line.substr(comma + 1));
+         return l;
+       }()},
+      {"ref y -1e308", replaced(polygon + 5, "-1e308")},
+      {"ref y beyond the section", replaced(polygon + 5, "100000.5")},
+      {"a vertex at 1e300", replaced(polygon + 12, "1e300,0,0,0,0,0,0,0,0,0")},
+      {"a caisson outline point at -1e9", replaced(caisson + 32, "-1e9,0,0,0,0,0,0,0,0,0")},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    auto m = new_project();
+    m->wall_blocks[3].block_type = BLOCK_QUAD;
+    const std::vector<std::string> before = block_file_lines(*m).lines;
+    EXPECT_FALSE(read_block_file(write(c.lines), 13, *m));
+    EXPECT_EQ(block_file_lines(*m).lines, before);
+  }
+  // A value beyond the section is named; the section's extent itself a file may hold.
+  auto m = new_project();
+  std::string problem;
+  EXPECT_FALSE(read_block_file(write(replaced(polygon + 5, "-1e308")), 13, *m, &problem));
+  EXPECT_EQ(problem, "座標・標高・長さが ±100000 m を超えるブロックは読み込めません。");
+  EXPECT_TRUE(read_block_file(write(replaced(polygon + 5, "-100000")), 13, *m));
+  EXPECT_EQ(m->wall_blocks[kSlotPolygon].polygon.head.ref_y, -100000);
+}
+
+// The samples' own damage from the fuzzing round: in the shipped block sample, each pair of
+// neighbouring lines that hold different numbers of items, swapped, is refused.
+TEST(BlockFileSamples, EverySwapOfNeighbouringLinesOfAnotherShapeIsRefused) {
+  const std::vector<std::string> good = qvt::testing::sample_file_lines("sample_block_quay.MBJ");
+  ASSERT_FALSE(good.empty());
+  auto items = [](const std::string& l) { return std::count(l.begin(), l.end(), ',') + 1; };
+  auto m = new_project();
+  int swaps = 0;
+  for (std::size_t i = 0; i + 1 < good.size(); ++i) {
+    if (items(good[i]) == items(good[i + 1])) continue;
+    std::vector<std::string> l = good;
+    std::swap(l[i], l[i + 1]);
+    ++swaps;
+    EXPECT_FALSE(read_block_lines(l, kConditionsFileVersion, *m)) << "lines " << i + 1 << ", " << i + 2;
+  }
+  EXPECT_GT(swaps, 100);
 }
 
 // -------------------------------------------------------------------------- loading a project

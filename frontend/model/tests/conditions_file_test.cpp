@@ -399,6 +399,39 @@ TEST_F(ConditionsFile, FilesOffTheirLineLayoutAreRefused) {
   }
 }
 
+// Levels, coordinates and lengths lie within the section's extent. A water level of -1e308
+// used to open and be printed as a label of 310 digits.
+TEST_F(ConditionsFile, LevelsAndLengthsBeyondTheSectionAreRefused) {
+  const std::vector<std::string> good = distinct_file();
+  struct Case {
+    const char* what;
+    int line;  // from 1
+    const char* text;
+    bool ok;
+  };
+  const Case cases[] = {
+      {"L.W.L. -1e308", 9, "0,-1e308,0", false},
+      {"H.W.L. beyond the section", 9, "100000.5,0,0", false},
+      {"water levels at the section's extent", 9, "100000,-100000,0", true},
+      {"cohesion reference level", 11, "1e9", false},
+      {"body width", 59, "-2e5", false},
+      {"a soil layer's top level", 187, "1e300", false},
+      {"a soil layer's top level within the section", 187, "-60.5", true},
+      {"the dynamic water level", 521, "-1e308", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::vector<std::string> l = good;
+    l[c.line - 1] = c.text;
+    ProjectModel m = new_project();
+    m.conditions.dynamic_water_level = 2.5;
+    EXPECT_EQ(read_conditions_file(write(l), m.conditions, m.file_version), c.ok);
+    if (!c.ok) {
+      EXPECT_EQ(m.conditions.dynamic_water_level, 2.5);
+    }
+  }
+}
+
 // The items of versions 14 and 15 stand either at the end of the line before or on lines of
 // their own; both are taken.
 TEST_F(ConditionsFile, Version15ItemsOnLinesOfTheirOwnAreTaken) {

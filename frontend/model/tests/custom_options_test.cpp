@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+#include <vector>
+
 namespace qvt::model {
 namespace {
 
@@ -38,14 +42,89 @@ TEST(CustomOptions, ReadsAllFourteenLines) {
   EXPECT_EQ(o.passive_vertical_ignored, 1);
 }
 
-TEST(CustomOptions, LineEndsAndLineBreaksDoNotMatter) {
-  // The reader takes items, so LF ends and a different spread over lines read the same.
+TEST(CustomOptions, LfLineEndsReadTheSame) {
   bool ok = false;
-  CustomOptions o = read_text("15,45\n40,0.5,0.5,100\n0,0,0,0,0,0,0.5,1,0", &ok);
+  CustomOptions o = read_text("15\n45,40\n0.5\n0.5\n100\n0\n0\n0\n0\n0\n0\n0.5\n1\n0", &ok);
   ASSERT_TRUE(ok);
   EXPECT_EQ(o.clay_collapse_angle[1], 40);
   EXPECT_EQ(o.backfill_vertical_ignored, 1);
   EXPECT_EQ(o.passive_vertical_ignored, 0);  // kept as written, even with line 13 = 1
+}
+
+// The lines of the shipped file; each case damages them one way.
+std::vector<std::string> good_lines() {
+  return {"15", "45,45", "0.5", "0.5", "100", "0", "0", "0", "0", "0", "0", "0.5", "0", "0"};
+}
+
+std::string text_of(const std::vector<std::string>& lines) { return join_crlf(lines); }
+
+// A file read line by line against its layout: a line of another item count, a value its
+// option cannot take, or a length other than 13 or 14 lines is refused. Before, the items were
+// one stream, so a joined or a missing line moved the values after it into other fields.
+TEST(CustomOptions, DamagedLayoutsAndValuesOutOfRangeAreRefused) {
+  struct Case {
+    const char* what;
+    std::function<void(std::vector<std::string>&)> damage;
+  };
+  const Case cases[] = {
+      {"lines 3 and 4 joined", [](auto& l) { l[2] += "," + l[3]; l.erase(l.begin() + 3); }},
+      {"line 1 missing", [](auto& l) { l.erase(l.begin()); }},
+      {"lines 1 and 2 swapped", [](auto& l) { std::swap(l[0], l[1]); }},
+      // 13 lines left, the older layout: the dummy length 100 moves up into K0.
+      {"line 4 missing", [](auto& l) { l.erase(l.begin() + 3); }},
+      {"line 6 repeated (15 lines)", [](auto& l) { l.insert(l.begin() + 5, l[5]); }},
+      {"line 2 with one value", [](auto& l) { l[1] = "45"; }},
+      {"K0 1e6", [](auto& l) { l[3] = "1000000"; }},
+      {"K0 negative", [](auto& l) { l[3] = "-0.5"; }},
+      {"friction angle 91", [](auto& l) { l[0] = "91"; }},
+      {"collapse angle -1", [](auto& l) { l[1] = "45,-1"; }},
+      {"dummy length 1e308", [](auto& l) { l[4] = "1e308"; }},
+      {"rule code 4 on line 6", [](auto& l) { l[5] = "4"; }},
+      {"rule code 5 on line 7", [](auto& l) { l[6] = "5"; }},
+      {"check box 2 on line 14", [](auto& l) { l[13] = "2"; }},
+      {"pitch negative", [](auto& l) { l[11] = "-0.5"; }},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> l = good_lines();
+    c.damage(l);
+    bool ok = true;
+    read_text(text_of(l), &ok);
+    EXPECT_FALSE(ok) << c.what;
+  }
+  // The ends of the ranges are values an option can take.
+  std::vector<std::string> edge = good_lines();
+  edge[0] = "90";
+  edge[1] = "0,90";
+  edge[2] = "2";
+  edge[3] = "0";
+  edge[5] = "3";
+  edge[6] = "2";
+  edge[11] = "0";
+  bool ok = false;
+  const CustomOptions o = read_text(text_of(edge), &ok);
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(o.wall_friction_angle, 90);
+  EXPECT_EQ(o.negative_root_rule, 3);
+}
+
+// What a 13-line file cannot reveal: a line lost where every value after it fits the field it
+// moves into reads as the older layout. The pull-out pitch 0.5 lost, the backfill switch 0
+// moves up into the pitch and the passive switch into the backfill's. A line lost anywhere
+// from line 5 to 11 moves the pitch 0.5 into an integer rule and is refused.
+TEST(CustomOptions, AMissingLineWhoseNeighboursFitReadsAsTheOlderLayout) {
+  std::vector<std::string> l = good_lines();
+  l.erase(l.begin() + 11);
+  bool ok = false;
+  const CustomOptions o = read_text(text_of(l), &ok);
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(o.pullout_pitch, 0);
+  EXPECT_EQ(o.passive_vertical_ignored, 1);
+  for (int lost = 5; lost <= 11; ++lost) {
+    l = good_lines();
+    l.erase(l.begin() + (lost - 1));
+    read_text(text_of(l), &ok);
+    EXPECT_FALSE(ok) << "line " << lost << " lost";
+  }
 }
 
 TEST(CustomOptions, ThirteenLinesGivePassiveVerticalIgnored) {

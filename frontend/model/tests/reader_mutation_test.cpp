@@ -2,8 +2,12 @@
 // damaged copies of well-formed files, must either refuse the file and leave the model as it
 // was, or open it with values that the writer writes again and the reader reads back to the
 // same text (so nothing non-finite, no count beyond its store, nothing it cannot save again).
-// The options file, which keeps what it read before a failure, must give finite values.
+// And what it opens holds the undamaged file's values in every field the damage did not touch:
+// written again, each line the damage left in its place reads as the undamaged file's does, so
+// no value has moved into another field. The options file, which keeps what it read before a
+// failure, must give values its options can take.
 #include "common/block_type_rule.h"
+#include "common/option_ranges.h"
 #include "common/tests/file_mutations.h"
 #include "common/tests/temp_dir.h"
 #include "common/textfile.h"
@@ -29,6 +33,18 @@ constexpr int kBlockCases = 200;
 
 using qvt::testing::sample_file_lines;
 
+// The lines the damage left in place must be written as the undamaged file's are; `derived`
+// marks lines the writer computes from other lines (they follow the line they come from).
+void expect_kept_lines(const std::vector<std::string>& written,
+                       const std::vector<std::string>& undamaged, const std::vector<bool>& kept,
+                       const std::vector<bool>& derived = {}) {
+  ASSERT_EQ(written.size(), undamaged.size());
+  for (std::size_t i = 0; i < kept.size() && i < written.size(); ++i) {
+    if (!kept[i] || (i < derived.size() && derived[i])) continue;
+    EXPECT_EQ(written[i], undamaged[i]) << "line " << i + 1 << " was not damaged";
+  }
+}
+
 TEST(ReaderMutations, ConditionsFileIsRefusedOrReadSoundly) {
   auto fixture = new_project();
   fixture->conditions.project_title = "fixture";
@@ -45,9 +61,28 @@ TEST(ReaderMutations, ConditionsFileIsRefusedOrReadSoundly) {
   const std::vector<std::string> before = conditions_file_lines(*start);
   auto m = new_project();
   auto again = new_project();
+  // Each source as the writer writes it again after an undamaged read.
+  std::vector<std::vector<std::string>> undamaged;
+  for (const auto& source : sources) {
+    *m = *start;
+    ASSERT_TRUE(read_conditions_lines(source, m->conditions, m->file_version));
+    undamaged.push_back(conditions_file_lines(*m));
+  }
+  // The layer-count lines are derived from the action-point counts.
+  std::vector<bool> derived(521, false);
+  {
+    *m = *start;
+    const std::vector<std::string> a = conditions_file_lines(*m);
+    m->conditions.pressure_points[0].count = 4;
+    m->conditions.pressure_points[1].count = 5;
+    const std::vector<std::string> b = conditions_file_lines(*m);
+    for (std::size_t i = 0; i < a.size(); ++i) derived[i] = a[i] != b[i];
+  }
   int refused = 0;
-  qvt::testing::FileMutator(37).run(sources, kCases, [&](const auto& file,
-                                                         const std::string& what) {
+  qvt::testing::FileMutator(37).run_kept(sources, kCases, [&](const auto& file,
+                                                              const std::string& what,
+                                                              std::size_t source,
+                                                              const std::vector<bool>& kept) {
     SCOPED_TRACE(what);
     *m = *start;
     if (!read_conditions_lines(file, m->conditions, m->file_version)) {
@@ -57,6 +92,7 @@ TEST(ReaderMutations, ConditionsFileIsRefusedOrReadSoundly) {
       return;
     }
     const std::vector<std::string> written = conditions_file_lines(*m);
+    expect_kept_lines(written, undamaged[source], kept, derived);
     *again = *start;
     ASSERT_TRUE(read_conditions_lines(written, again->conditions, again->file_version));
     EXPECT_EQ(conditions_file_lines(*again), written);
@@ -79,9 +115,19 @@ TEST(ReaderMutations, BlockFileIsRefusedOrReadSoundly) {
   const std::vector<std::string> before = block_file_lines(*start).lines;
   auto m = new_project();
   auto again = new_project();
+  std::vector<std::vector<std::string>> undamaged;
+  for (const auto& source : sources) {
+    *m = *start;
+    ASSERT_TRUE(read_block_lines(source, kConditionsFileVersion, *m));
+    undamaged.push_back(block_file_lines(*m).lines);
+  }
+  // Line 2, the count of used slots, is derived from the slots' types.
+  const std::vector<bool> derived = {false, true};
   int refused = 0;
-  qvt::testing::FileMutator(38).run(sources, kBlockCases, [&](const auto& file,
-                                                              const std::string& what) {
+  qvt::testing::FileMutator(38).run_kept(sources, kBlockCases, [&](const auto& file,
+                                                                   const std::string& what,
+                                                                   std::size_t source,
+                                                                   const std::vector<bool>& kept) {
     SCOPED_TRACE(what);
     *m = *start;
     if (!read_block_lines(file, kConditionsFileVersion, *m)) {
@@ -92,6 +138,7 @@ TEST(ReaderMutations, BlockFileIsRefusedOrReadSoundly) {
     for (int s = 0; s < MAX_WALL_BLOCKS; ++s)
       EXPECT_TRUE(known_block_type(m->wall_blocks[s].block_type)) << s;
     const std::vector<std::string> written = block_file_lines(*m).lines;
+    expect_kept_lines(written, undamaged[source], kept, derived);
     *again = *start;
     ASSERT_TRUE(read_block_lines(written, kConditionsFileVersion, *again));
     EXPECT_EQ(block_file_lines(*again).lines, written);
@@ -110,17 +157,31 @@ TEST(ReaderMutations, OptionsFileIsRefusedOrReadSoundly) {
   shipped.backfill_vertical_ignored = 1;
   ASSERT_TRUE(write_custom_options(file, shipped));
   const std::vector<std::string> source = read_lines(file).value();
-  qvt::testing::FileMutator(39).run({source}, kCases, [&](const auto& lines,
-                                                           const std::string& what) {
+  int refused = 0;
+  qvt::testing::FileMutator(39).run_kept({source}, kCases, [&](const auto& lines,
+                                                                const std::string& what,
+                                                                std::size_t,
+                                                                const std::vector<bool>& kept) {
     SCOPED_TRACE(what);
     ASSERT_TRUE(write_file_bytes(file, join_crlf(lines)));
     CustomOptions o;
-    if (!read_custom_options(file, o)) return;
-    for (double v : {o.wall_friction_angle, o.clay_collapse_angle[0], o.clay_collapse_angle[1],
-                     o.consolidation_coef_kc, o.at_rest_coef_k0, o.surface_dummy_length,
-                     o.pullout_pitch})
-      EXPECT_TRUE(std::isfinite(v));
+    if (!read_custom_options(file, o)) {
+      ++refused;
+      return;
+    }
+    const double values[] = {
+        o.wall_friction_angle,       o.clay_collapse_angle[0], o.clay_collapse_angle[1],
+        o.consolidation_coef_kc,     o.at_rest_coef_k0,        o.surface_dummy_length,
+        double(o.negative_root_rule), double(o.toe_confinement_rule), double(o.surcharge_method),
+        double(o.seismic_rounding),  double(o.residual_water_rule), double(o.front_water_rule),
+        o.pullout_pitch,             double(o.backfill_vertical_ignored),
+        double(o.passive_vertical_ignored)};
+    for (int k = 0; k < OPTION_VALUES; ++k)
+      EXPECT_TRUE(option_in_range(static_cast<OptionValue>(k), values[k])) << k;
+    ASSERT_TRUE(write_custom_options(file, o));
+    expect_kept_lines(read_lines(file).value(), source, kept);
   });
+  EXPECT_GT(refused, kCases / 3);
 }
 
 }  // namespace

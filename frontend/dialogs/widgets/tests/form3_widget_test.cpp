@@ -106,12 +106,28 @@ TEST_F(Form3WidgetTest, HelpStaysOpenAndCancelWritesNothing) {
   EXPECT_EQ(options, model::CustomOptions{});
 }
 
-TEST_F(Form3WidgetTest, AGroupWithoutItsCodeShowsNoOption) {
+// A code outside its group is no option the dialog knows: the file is refused with its message.
+TEST_F(Form3WidgetTest, AGroupCodeOutsideItsOptionsRefusesTheFile) {
   auto lines = *read_lines(dir / "QVT_DAT.CST");
   lines[6] = "5";
   ASSERT_TRUE(write_file_bytes(dir / "QVT_DAT.CST", join_crlf(lines)));
   Form3Widget w(nullptr, dir.path(), options, rec, {});
-  for (int code = 0; code < 3; ++code) EXPECT_FALSE(w.Frame2(code)->isChecked()) << code;
+  ASSERT_EQ(rec.messages.size(), 1u);
+  EXPECT_EQ(rec.messages[0].text, kMsgOptionsUnreadable);
+}
+
+// OK with a coefficient no soil has: the message names the box and its range, the dialog stays
+// open with the typed text, and neither the file nor the options change.
+TEST_F(Form3WidgetTest, OkRefusesACoefficientOutsideItsRange) {
+  Form3Widget w(nullptr, dir.path(), options, rec, {});
+  w.show();
+  type(w.txt_gm1(7), QStringLiteral("1000000"));
+  w.cmd_ogm(0)->click();
+  ASSERT_EQ(rec.messages.size(), 1u);
+  EXPECT_EQ(rec.messages[0].text, "静止土圧係数 K0 は 0～2 の範囲で入力してください。");
+  EXPECT_TRUE(w.isVisible());
+  EXPECT_EQ(*read_file_bytes(dir / "QVT_DAT.CST"), shipped);
+  EXPECT_EQ(options, model::CustomOptions{});
 }
 
 // Not a check: with QVT_DOCS_DIR set, saves the picture of the dialog the documentation shows.
