@@ -7,41 +7,50 @@
 //
 // Worked by hand for sample_block_rectangle_sand (CAL_ANZ.DAT lines 0, 2, 8 and 10), from the
 // section (data in frontend/model/tests/shipped_samples.h) and the pressures of the engines'
-// reports. Below the R.W.L. +0.6 concrete blocks weigh 12.9 kN/m3 submerged (23.0 above), the
-// improved soil 5.9; the B = 16 m body reaches from -15.0 to -10.0.
-//   Effective weight, normal case: blocks 9x5x12.9 = 580.5, 8x4x12.9 = 412.8, 7x1.6x12.9 =
-//   144.48 + 7x0.4x23.0 = 64.4, superstructure 7x2x24.0 = 336.0, body 16x5x5.9 = 472.0, the
-//   wall-top surcharge 10 kN/m2 x 7 m = 70.0: W' = 2080.18 (seismic: surcharge 5 x 7, 2045.18).
+// reports: what the backfill block adds to the blocks and the body. The B = 16 m body reaches
+// from -15.0 to -10.0, its toe at x = 0; the R.W.L. is +0.6.
+//   Backfill "裏込め" from the blocks' stepped back to x = 16: 4 x 5 (x 12 to 16, -10.0 to -5.0),
+//   5 x 4 (x 11 to 16, -5.0 to -1.0), 6 x 4 (x 10 to 16, -1.0 to +3.0), 64 m2. Below the R.W.L.
+//   20 + 20 + 6 x 1.6 = 49.6 m2 at 20.1 - 10.1 = 10.0, above it 6 x 2.4 = 14.4 m2 at 18.0:
+//   496.0 + 259.2 = 755.2. With the blocks (9x5x12.9 = 580.5, 8x4x12.9 = 412.8, 7x1.6x12.9 =
+//   144.48 + 7x0.4x23.0 = 64.4, superstructure 7x2x24.0 = 336.0), the body (16x5x5.9 = 472.0)
+//   and the wall-top surcharge (10 x 7 = 70.0; seismic 5 x 7) W' = 2835.38 (seismic 2800.38),
+//   the run's effective weight 2835.380 and 2800.380. The backfill about the toe: 200 x 14 +
+//   200 x 13.5 + 96 x 13 + 259.2 x 13 = 10117.6 (the run 25133.546 - 15016.070 = 10117.476:
+//   it multiplies the weight in air 1256.160 and the buoyancy 500.960 by their levers rounded
+//   to the mm, 13.480 and 13.605).
 //   Residual water pressure 10.1 x 0.6 = 6.06 kN/m2 from the L.W.L. 0.0 down to -15.0 with a
-//   triangle above: 0.5 x 0.6 x 6.06 + 15 x 6.06 = 92.718 kN/m.
-//   Seismic inertia 0.10 x weight in air (1035 + 736 + 322 + 336 + 1280 + 35 = 3744) = 374.4.
+//   triangle above: 0.5 x 0.6 x 6.06 + 15 x 6.06 = 92.718 kN/m. Seismic inertia 0.10 x weight
+//   in air (1035 + 736 + 322 + 336 + 1280 + 35 = 3744, the backfill 259.2 + 49.6 x 20.1 =
+//   1256.16) = 500.016.
 //   Sliding, normal case, with the reported earth pressures (active 518.612 horizontal and
-//   138.882 vertical, passive 487.250 horizontal and 130.558 vertical, taken off V):
-//   V = 2080.18 + 138.882 - 130.558 = 2088.504; R = V tan 40 = 1752.463 (less than
-//   tau B = 250 x 16); Fs = (487.250 + 1752.463) / (518.612 + 92.718) = 3.663.
-//   Seismic: V = 2045.18 + 202.934 - 107.180 = 2140.934, R = 1796.457 (less than 375 x 16),
-//   Fs = (400.018 + 1796.457) / (757.220 + 92.718 + 374.4) = 1.794.
-//   Ground reaction: normal case x = (18050.428 - 3695.457) / 2088.504 = 6.873 behind the toe,
-//   e = 8 - 6.873 = 1.127 <= B / 6: q1 = 2088.504 / 16 x (1 + 6 x 1.127 / 16) = 185.697.
-//   Seismic case x = (18702.344 - 8129.034) / 2140.934 = 4.939, e = 3.061 > B / 6: the base
-//   bears over 3x = 14.817, q1 = 2 x 2140.934 / 14.817 = 288.983 at the toe.
-//   Its limit, the in-situ bearing capacity of the dense sand under the 5 m of loose sand
-//   (q' = 5 x 9 = 45), with the strip's shape factor 0.5: normal (0.5 x 10 x 16 x 93.7 + 45 x
-//   64.2) / 2.5 + 45 = 4199.000; seismic over B' = 14.817, (0.5 x 10 x 14.817 x 93.7 + 2889) /
-//   1.5 + 45 = 6598.843.
+//   138.882 vertical, passive 487.250 horizontal and 130.558 vertical, taken off V), which the
+//   backfill leaves as they were: V = 2835.380 + 138.882 - 130.558 = 2843.704 (was 2088.504);
+//   R = V tan 40 = 2386.151 (less than tau B = 250 x 16); Fs = (487.250 + 2386.151) / (518.612 +
+//   92.718) = 4.700 (was 3.663): the weight adds friction, the driving force stays.
+//   Seismic: V = 2800.380 + 202.934 - 107.180 = 2896.134, R = 2430.145 (less than 375 x 16),
+//   Fs = (400.018 + 2430.145) / (757.220 + 92.718 + 500.016) = 2.096 (was 1.794): the friction
+//   grows by 633.7, the driving force by the inertia's 125.6.
+//   Ground reaction: normal case x = (28167.904 - 3695.457) / 2843.704 = 8.606 behind the toe
+//   (resisting moment 25133.546 + 2222.112 + 812.246, overturning 2986.073 + 709.384), e = 8 -
+//   8.606 = -0.606, landward of the middle (it was 1.127 seaward): uniform, q1 = V / B = 177.732
+//   (was 185.697). Seismic case x = (28819.820 - 9633.914) / 2896.134 = 6.625, e = 1.375 <= B / 6
+//   (it was 3.061, a triangle over 14.817): trapezoid, q1 = 2896.134 / 16 x (1 + 6 x 1.375 / 16) =
+//   274.341 (was 288.983). Its limit now over the whole B = 16, the in-situ bearing capacity of
+//   the dense sand under the 5 m of loose sand (q' = 5 x 9 = 45) with the strip's shape factor
+//   0.5: (0.5 x 10 x 16 x 93.7 + 45 x 64.2) / 1.5 + 45 = 6968.333 (normal, F 2.5: 4199.000).
 //
 // The eccentric inclined load check, worked by hand for two cases from CAL_HEN.DAT:
-//   sample_block_rectangle_sand, seismic: V = W' + the vertical active pressure = 2045.18 +
-//   202.934 = 2248.114 (the passive side takes no part), H = 757.220 + 92.718 + 374.4 =
-//   1224.338: tan(theta) = 0.545; e = 3.297, 2e/B = 6.594 / 16 = 0.412. On the chart of the
-//   layer's 40 degrees the point (41.2, 54.5) lies between the curves N 3 (cut at 37.2) and N 2
-//   (cut at 48.8), about 1.6 and 3.5 chart units from them: N = 3 - 1.6 / 5.1 = 2.7.
-//   Q = 10 x 16 x 2.70 / 2 = 216.0; F = 216.0 / (2248.114 / 16) = 1.537 >= 1.000.
-//   sample_wall_caisson_clay, seismic: V 2545.559, H 1690.467: tan(theta) = 0.664, above 0.25,
-//   so Nc is the sliding limit of the effective base: e 0.365, 2e/B = 0.73 / 19 = 0.038,
-//   Nc = (1 - 0.038) / 0.664 = 1.45. c0 = 300 + 4 x (-10 - -15) = 320 at the base, q0 = 5 m of
-//   soft clay x 6 = 30: qa = 1.45 x 320 / 1.5 + 30 = 339.333 against the maximum reaction of the
-//   table's bearing line, 263.177.
+//   sample_block_rectangle_sand, seismic: V = W' + the vertical active pressure = 2800.380 +
+//   202.934 = 3003.314 (the passive side takes no part), H = 757.220 + 92.718 + 500.016 =
+//   1349.954: tan(theta) = 0.449 (was 0.545); e = 8 - (28819.820 - 9633.914) / 3003.314 =
+//   1.612, 2e/B = 3.224 / 16 = 0.202 (was 0.412). On the chart of the layer's 40 degrees the
+//   dialog reads N = 9.40 there: F = 10 x 16 x 9.40 / 2 / (3003.314 / 16) = 4.006 >= 1.000.
+//   sample_wall_caisson_clay, seismic: V 3017.909, H 1768.684: tan(theta) = 0.586, above 0.25,
+//   so Nc is the sliding limit of the effective base: e 0.021, 2e/B = 0.042 / 19 = 0.002,
+//   Nc = (1 - 0.002) / 0.586 = 1.70. c0 = 300 + 4 x (-10 - -15) = 320 at the base, q0 = 5 m of
+//   soft clay x 6 = 30: qa = 1.70 x 320 / 1.5 + 30 = 392.667 against the maximum reaction of the
+//   table's bearing line, 281.593.
 #include "common/check_summary_format.h"
 #include "common/textfile.h"
 #include "engines/common/check_summary_file.h"

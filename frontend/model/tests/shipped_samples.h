@@ -8,20 +8,25 @@
 // kh = 0.10 with the apparent coefficient 0.20 below the water (about 20 / 10 x 0.10 for
 // saturated sand). The wall, about 0.7 times as wide as it is high, stands on a body of
 // deep-mixed soil that reaches from the seabed at -10.0 through 5 m of soft clay or loose sand
-// to the bearing layer at -15.0.
+// to the bearing layer at -15.0. The rubble backfill between the wall's back and the body's land
+// end, resting on the body from its top up to the ground surface, is a block of each section.
 //
 // Each sample passes every check of its pattern in both cases, the eccentric inclined load check
 // of the hand-over included. That check governs the depth of the body: its horizontal force has
 // no passive resistance in front of the body, so every metre of body below the seabed adds active
-// pressure and inertia and steepens the resultant (block sample, seismic tan(theta): 0.49 at 3 m,
-// 0.55 at 5 m, 0.67 at 10 m). Bodies 5 m deep on a bearing layer that carries them, dense sand or
+// pressure and inertia and steepens the resultant (block sample, seismic tan(theta): 0.40 at 3 m,
+// 0.45 at 5 m, 0.56 at 10 m). Bodies 5 m deep on a bearing layer that carries them, dense sand or
 // a stiff clay, pass; a body reaching 10 m or more down to a weaker layer does not.
 #include "frontend/model/block_outline.h"
+#include "frontend/model/input_check.h"
+#include "frontend/model/outline_order.h"
 #include "frontend/model/project.h"
 #include "frontend/model/tests/model_test_support.h"
 
 #include <cmath>
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace qvt::model::testing {
 
@@ -53,6 +58,27 @@ inline void set_sample_rectangle(WallBlock& b, i16 type, const char* name, doubl
   b.polygon.vertex_x[0] = width;
   b.polygon.vertex_y[0] = height;
   set_sample_weights(b.polygon.head, above, submerged);
+}
+
+// The rubble backfill that rests on the body behind the wall: the land-side earth pressure acts
+// on the vertical plane through the body's land end, so the soil between the wall's back and
+// that plane, from the body top to the ground surface, is part of the structure and is weighed
+// as a block of its own (air 18, submerged 10, saturated 10 + 10.1 = 20.1 kN/m3). A polygon
+// (type 0) with its vertices relative to (x, y), given clockwise as the polygon dialog stores
+// them.
+inline void set_sample_backfill(WallBlock& b, double x, double y,
+                                std::initializer_list<OutlinePoint> vertices) {
+  b.block_type = BLOCK_POLYGON;
+  PolygonShape& p = b.polygon;
+  p.head.name = "裏込め";
+  p.head.ref_x = x;
+  p.head.ref_y = y;
+  p.head.unit_weights[0] = 18.0;
+  p.head.unit_weights[1] = 10.0;
+  p.head.unit_weights[2] = 20.1;
+  const std::vector<OutlinePoint> v(vertices);
+  p.vertex_count = static_cast<i16>(v.size());
+  store_oriented(v, decide_orientation(v), p);
 }
 
 // What the four sections share, with the body of improved soil in slot 1: from x = 0 (its sea
@@ -172,7 +198,7 @@ inline bool finish_sample_blocks(ProjectModel& m) {
     if (m.wall_blocks[slot].block_type < 0) continue;
     if (!build_block_outline(m, slot, rec) || !center_block_label(m, slot)) return false;
   }
-  return rec.messages.empty();
+  return rec.messages.empty() && engine_input_problem(m).empty();
 }
 
 // Block pattern: a wall of three rectangular concrete blocks and a superstructure, 13 m from
@@ -191,7 +217,10 @@ inline bool build_block_rectangle_sand(ProjectModel& m) {
   set_sample_rectangle(m.wall_blocks[2], BLOCK_RECTANGLE, "ブロック2", 3.0, -5.0, 8.0, 4.0, 23.0, 12.9);
   set_sample_rectangle(m.wall_blocks[3], BLOCK_RECTANGLE, "ブロック3", 3.0, -1.0, 7.0, 2.0, 23.0, 12.9);
   set_sample_rectangle(m.wall_blocks[4], BLOCK_RECTANGLE, "上部工", 3.0, 1.0, 7.0, 2.0, 24.0, 13.9);
-  for (int s : {0, 2, 3, 4}) m.block_label_numbers[s] = static_cast<i16>(s);
+  // The backfill from the blocks' stepped back to the body's land end at x = 16.
+  set_sample_backfill(m.wall_blocks[5], 12.0, -10.0,
+                      {{0, 0}, {0, 5}, {-1, 5}, {-1, 9}, {-2, 9}, {-2, 13}, {4, 13}, {4, 0}});
+  for (int s : {0, 2, 3, 4, 5}) m.block_label_numbers[s] = static_cast<i16>(s);
   c.top_surcharges[0] = {3.0, 10.0, {10.0, 5.0}};
   set_check_point(c, 3.0, -10.0, 9.0, 190.0);
   return finish_sample_blocks(m);
@@ -200,11 +229,11 @@ inline bool build_block_rectangle_sand(ProjectModel& m) {
 // Wall pattern: a reinforced-concrete caisson 10 m wide and 11 m high (-10.0 to +1.0) with 1 m
 // footings, 3 x 4 cells of sand, a superstructure to +3.0; improved long walls 3.0 m wide with
 // 2.5 m of soft clay between them, joined by short walls 3.0 m deep at the top, the body 19 m
-// wide down to stiff clay at -15.0. The caisson's front footing begins 6 m behind the body's sea
-// face (its wall face 7 m, its rear footing ends 1 m short of the body's rear), so the seismic
-// resultant, which the earth pressure and inertia push seaward, comes down near the middle of
-// the base. Behind the wall the ground rises 1 m onto a storage
-// yard.
+// wide down to stiff clay at -15.0. The caisson's front footing begins 5 m behind the body's sea
+// face (its wall face 6 m, its rear footing ends 2 m short of the body's rear, under the
+// backfill), so the seismic resultant, which the earth pressure and inertia push seaward and the
+// backfill's weight pulls back, comes down near the middle of the base. Behind the wall the
+// ground rises 1 m onto a storage yard.
 inline bool build_wall_caisson_clay(ProjectModel& m) {
   build_sample_ground(m, {19.0, -10.0, -15.0});
   ProjectConditions& c = m.conditions;
@@ -224,7 +253,7 @@ inline bool build_wall_caisson_clay(ProjectModel& m) {
   CaissonShape& k = wall.caisson;
   k.sub_type = 1;
   k.head.name = "ケーソン";
-  k.head.ref_x = 6.0;
+  k.head.ref_x = 5.0;
   k.head.ref_y = -10.0;
   k.head.unit_weights[0] = 24.5;
   k.head.unit_weights[1] = 14.4;
@@ -254,19 +283,25 @@ inline bool build_wall_caisson_clay(ProjectModel& m) {
   k.part_values[2][0] = 18.0;
   k.part_values[3][0] = 9.9;
   m.block_label_numbers[0] = 0;
-  set_sample_rectangle(m.wall_blocks[2], BLOCK_RECTANGLE, "上部工", 7.0, 1.0, 10.0, 2.0, 24.0, 13.9);
+  set_sample_rectangle(m.wall_blocks[2], BLOCK_RECTANGLE, "上部工", 6.0, 1.0, 10.0, 2.0, 24.0, 13.9);
   m.block_label_numbers[2] = 2;
-  c.top_surcharges[0] = {7.0, 17.0, {10.0, 5.0}};
+  c.top_surcharges[0] = {6.0, 16.0, {10.0, 5.0}};
 
   // From the rear of the superstructure the yard rises 1:2 by 1 m, then runs level.
   c.surface_shape = 1;
   c.surface_point_count = 3;
-  c.surface_points[0] = {0, 17.0, 3.0};
-  c.surface_points[1] = {0, 19.0, 4.0};
+  c.surface_points[0] = {0, 16.0, 3.0};
+  c.surface_points[1] = {0, 18.0, 4.0};
   c.surface_points[2] = {0, 44.0, 4.0};
   c.embankment_layer_count = 1;
   c.embankment_layers[0] = {4.0, 18.0, 10.0};
-  set_check_point(c, 7.0, -10.0, 12.0, 170.0);
+  // The backfill from the caisson's rear wall at x = 16 over its rear footing (its haunch from
+  // -8.5 down to -9.0, its top at -9.0 out to x = 17) to the body's land end at x = 19, up to the
+  // surface: +3.0 at the superstructure's rear, +4.0 from x = 18.
+  set_sample_backfill(m.wall_blocks[3], 16.0, -10.0,
+                      {{1, 0}, {1, 1}, {0.5, 1}, {0, 1.5}, {0, 13}, {2, 14}, {3, 14}, {3, 0}});
+  m.block_label_numbers[3] = 3;
+  set_check_point(c, 6.0, -10.0, 12.0, 170.0);
   return finish_sample_blocks(m);
 }
 
@@ -321,6 +356,10 @@ inline bool build_circle_counterfort_sand(ProjectModel& m) {
   k.part_values[2][0] = 18.0;
   k.part_values[3][0] = 9.9;
   m.block_label_numbers[0] = 0;
+  // The backfill from the heel at x = 12 (the sand on the slab is the wall's own part) to the
+  // body's land end at x = 16.
+  set_sample_backfill(m.wall_blocks[2], 12.0, -10.0, {{0, 0}, {0, 13}, {4, 13}, {4, 0}});
+  m.block_label_numbers[2] = 2;
   c.top_surcharges[0] = {3.0, 12.0, {10.0, 5.0}};
   set_check_point(c, 3.0, -10.0, 10.0, 200.0);
   return finish_sample_blocks(m);
@@ -329,8 +368,9 @@ inline bool build_circle_counterfort_sand(ProjectModel& m) {
 // Lattice pattern: a wall of two rectangular concrete blocks and a superstructure (-10.0 to
 // +3.0, 9 m wide at its base) on a lattice of improved walls (front and rear walls 3 m wide,
 // long walls 3 m, 2 m of soft clay between them under short walls 3 m deep), founded on stiff
-// clay at -15.0. The wall's sea face stands 6 m behind the body's, over the lattice behind its
-// 3 m front wall, so the seismic resultant comes down near the middle of the base. Level ground.
+// clay at -15.0. The wall's sea face stands 5 m behind the body's, over the lattice behind its
+// 3 m front wall, so the seismic resultant, which the backfill's weight behind the wall pulls
+// landward, comes down near the middle of the base. Level ground.
 inline bool build_lattice_block_clay(ProjectModel& m) {
   build_sample_ground(m, {18.0, -10.0, -15.0});
   ProjectConditions& c = m.conditions;
@@ -346,12 +386,15 @@ inline bool build_lattice_block_clay(ProjectModel& m) {
   d.ds = 3.0;
   d.dl = 2.0;
   set_stiff_clay_bearing_layer(c.bearing_layer);
-  set_sample_rectangle(m.wall_blocks[0], BLOCK_RECTANGLE, "ブロック1", 6.0, -10.0, 9.0, 6.0, 23.0, 12.9);
-  set_sample_rectangle(m.wall_blocks[2], BLOCK_RECTANGLE, "ブロック2", 6.0, -4.0, 8.0, 5.0, 23.0, 12.9);
-  set_sample_rectangle(m.wall_blocks[3], BLOCK_RECTANGLE, "上部工", 6.0, 1.0, 8.0, 2.0, 24.0, 13.9);
-  for (int s : {0, 2, 3}) m.block_label_numbers[s] = static_cast<i16>(s);
-  c.top_surcharges[0] = {6.0, 14.0, {10.0, 5.0}};
-  set_check_point(c, 6.0, -10.0, 9.0, 190.0);
+  set_sample_rectangle(m.wall_blocks[0], BLOCK_RECTANGLE, "ブロック1", 5.0, -10.0, 9.0, 6.0, 23.0, 12.9);
+  set_sample_rectangle(m.wall_blocks[2], BLOCK_RECTANGLE, "ブロック2", 5.0, -4.0, 8.0, 5.0, 23.0, 12.9);
+  set_sample_rectangle(m.wall_blocks[3], BLOCK_RECTANGLE, "上部工", 5.0, 1.0, 8.0, 2.0, 24.0, 13.9);
+  // The backfill from the blocks' stepped back to the body's land end at x = 18.
+  set_sample_backfill(m.wall_blocks[4], 14.0, -10.0,
+                      {{0, 0}, {0, 6}, {-1, 6}, {-1, 13}, {4, 13}, {4, 0}});
+  for (int s : {0, 2, 3, 4}) m.block_label_numbers[s] = static_cast<i16>(s);
+  c.top_surcharges[0] = {5.0, 13.0, {10.0, 5.0}};
+  set_check_point(c, 5.0, -10.0, 9.0, 190.0);
   return finish_sample_blocks(m);
 }
 
