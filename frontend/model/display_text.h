@@ -1,6 +1,8 @@
 #pragma once
 // How text boxes, grid cells and dialogs turn text into numbers and numbers into text. One helper
 // each, so every page, the section picture and the dialogs read and show values the same way.
+#include "common/section_limits.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -22,6 +24,11 @@ enum class TypedNumber {
 
 // The largest finite double: a box without a range of its own takes any number a double holds.
 inline constexpr double kAnyNumber = 1.7976931348623157e308;
+// What a number box or a grid cell takes unless its field holds less. No input of a section
+// (levels, lengths, forces, stresses, angles, unit weights) reaches this in its unit, and the
+// project files refuse a level or a length beyond it, so a larger number is a slip that would
+// only surface when the project is saved or reopened.
+inline constexpr double kBoxLimit = SECTION_EXTENT_LIMIT;
 // What a 16-bit integer field holds.
 inline constexpr double kI16Lowest = -32768.0, kI16Highest = 32767.0;
 

@@ -25,7 +25,7 @@ class NumberCellDelegate : public QStyledItemDelegate {
                     const QModelIndex& index) const override {
     if (const auto* line = qobject_cast<QLineEdit*>(editor)) {
       const QString typed = line->text();
-      const auto verdict = model::typed_number(typed.toStdString());
+      const auto verdict = model::typed_number(typed.toStdString(), -model::kBoxLimit, model::kBoxLimit);
       if (verdict != model::TypedNumber::stands) {
         TextBoxFocus::show_notice(verdict);
         return;

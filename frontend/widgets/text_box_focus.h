@@ -37,7 +37,7 @@ class TextBoxFocus : public QObject {
                               std::function<void()> focus_out = {});
 
   // The range of the field behind a number box (a 16-bit integer field takes
-  // model::kI16Lowest..kI16Highest); any finite double until set.
+  // model::kI16Lowest..kI16Highest); +-model::kBoxLimit until set.
   void set_range(double lowest, double highest) {
     lowest_ = lowest;
     highest_ = highest;
@@ -60,7 +60,7 @@ class TextBoxFocus : public QObject {
   QLineEdit* box_;
   BoxKind kind_;
   QString text_on_arrival_;
-  double lowest_ = -model::kAnyNumber, highest_ = model::kAnyNumber;
+  double lowest_ = -model::kBoxLimit, highest_ = model::kBoxLimit;
   std::function<void()> focus_in_, focus_out_;
 };
 

@@ -105,7 +105,7 @@ TEST_F(EditGridTest, ATypedCellRaisesOneEditAndTheNumberColumnStaysClosed) {
 }
 
 // A cell keeps what it held when the typed text has no leading number or a number no double
-// holds: no edit is raised, so nothing reads the typo as 0, and the status line says why. A
+// holds or beyond the section's extent: no edit is raised, so nothing reads the typo as 0, and the status line says why. A
 // valid entry stands and clears the notice; emptying a cell stands (the row is then unused).
 TEST_F(EditGridTest, ACellTypoKeepsTheCell) {
   struct Case {
@@ -115,7 +115,8 @@ TEST_F(EditGridTest, ACellTypoKeepsTheCell) {
   } cases[] = {
       {"abc", "2.000", kMsgNotANumber}, {"1e999", "2.000", kMsgOutOfRange},
       {"-", "2.000", kMsgNotANumber},   {"3m", "3m", ""},
-      {"-4.5", "-4.5", ""},
+      {"-4.5", "-4.5", ""},             {"200000", "2.000", kMsgOutOfRange},
+      {"-100000", "-100000", ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.typed);

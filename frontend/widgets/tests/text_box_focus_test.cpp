@@ -62,6 +62,8 @@ TEST(TextBoxFocus, ANumberBoxWithoutANumberGoesBack) {
       {BoxKind::number, "-", kAny, "0.600", kMsgNotANumber},
       {BoxKind::number, "1e999", kAny, "0.600", kMsgOutOfRange},
       {BoxKind::number, "-1e999", kAny, "0.600", kMsgOutOfRange},
+      {BoxKind::number, "200000", model::kBoxLimit, "0.600", kMsgOutOfRange},
+      {BoxKind::number, "-100000", model::kBoxLimit, "-100000", ""},
       {BoxKind::number, "40000", model::kI16Highest, "0.600", kMsgOutOfRange},
       {BoxKind::number, "32767", model::kI16Highest, "32767", ""},
       {BoxKind::text, "abc", kAny, "abc", ""},
@@ -77,8 +79,10 @@ TEST(TextBoxFocus, ANumberBoxWithoutANumberGoesBack) {
     std::vector<std::string> seen;
     QObject::connect(a, &QLineEdit::textEdited,
                      [&](const QString& t) { seen.push_back("edited " + t.toStdString()); });
-    TextBoxFocus::attach(a, c.kind, {}, [&] { seen.push_back("out " + a->text().toStdString()); })
-        ->set_range(-c.highest, c.highest);
+    TextBoxFocus* focus = TextBoxFocus::attach(
+        a, c.kind, {}, [&] { seen.push_back("out " + a->text().toStdString()); });
+    // kBoxLimit rows leave the box with the range every number box has until told otherwise.
+    if (c.highest != model::kBoxLimit) focus->set_range(-c.highest, c.highest);
     std::string shown;
     TextBoxFocus::set_status_line([&](const std::string& t) { shown = t; });
     show_active(w);
