@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QTimer>
+#include <QWidget>
 
 namespace qvt::widgets {
 
@@ -35,6 +36,12 @@ TextBoxFocus::TextBoxFocus(QLineEdit* box, BoxKind kind, std::function<void()> f
 TextBoxFocus* TextBoxFocus::attach(QLineEdit* box, BoxKind kind, std::function<void()> focus_in,
                                    std::function<void()> focus_out) {
   return new TextBoxFocus(box, kind, std::move(focus_in), std::move(focus_out));
+}
+
+void TextBoxFocus::detach_all(QWidget* root) {
+  // The class has no meta-object of its own, so qobject_cast cannot pick it out.
+  for (QObject* child : root->findChildren<QObject*>())
+    if (auto* watcher = dynamic_cast<TextBoxFocus*>(child)) delete watcher;
 }
 
 void TextBoxFocus::set_status_line(std::function<void(const std::string&)> show) {

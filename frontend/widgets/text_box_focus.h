@@ -14,6 +14,7 @@
 #include <string>
 
 class QLineEdit;
+class QWidget;
 
 namespace qvt::widgets {
 
@@ -42,6 +43,12 @@ class TextBoxFocus : public QObject {
     lowest_ = lowest;
     highest_ = highest;
   }
+
+  // Stops watching every box under `root`. A window whose handlers reach into its own members
+  // calls it from its destructor: a window destroyed while shown hides itself in QWidget's
+  // destructor, and the focus-out that follows must not run a handler of a half-destroyed
+  // window.
+  static void detach_all(QWidget* root);
 
   // Where the notice of a number box that went back is written (the main window's status bar);
   // none until set. An empty text clears the notice. Whoever sets it clears it before it goes.

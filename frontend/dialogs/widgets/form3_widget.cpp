@@ -54,6 +54,8 @@ void show_code(std::array<QRadioButton*, N>& buttons, int code) {
 
 }  // namespace
 
+Form3Widget::~Form3Widget() { widgets::TextBoxFocus::detach_all(this); }
+
 Form3Widget::Form3Widget(QWidget* owner, const std::filesystem::path& work_folder,
                          model::CustomOptions& options, model::MessageSink& messages,
                          std::function<void()> open_manual)

@@ -22,6 +22,7 @@ class Form3Widget : public QDialog {
   Form3Widget(QWidget* owner, const std::filesystem::path& work_folder,
               model::CustomOptions& options, model::MessageSink& messages,
               std::function<void()> open_manual);
+  ~Form3Widget() override;
 
   Form3& presenter() { return form_; }
   QLineEdit* txt_gm1(int index) const { return txt_gm1_.at(index); }

@@ -27,6 +27,8 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
+Form7::~Form7() { widgets::TextBoxFocus::detach_all(this); }
+
 Form7::Form7(QWidget* owner, const model::ProjectModel& model, model::MessageSink& sink)
     : QDialog(owner), sink_(sink) {
   setObjectName(QStringLiteral("Form7"));

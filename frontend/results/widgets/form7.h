@@ -20,6 +20,7 @@ class Form7 : public QDialog {
  public:
   // Loads at once from the model's work folder (CAL_HEN.DAT and the charts).
   Form7(QWidget* owner, const model::ProjectModel& model, model::MessageSink& sink);
+  ~Form7() override;
 
   // no_dialog: a chart could not be loaded; the caller does not show the dialog.
   SandCheck::Load load_result() const { return load_; }

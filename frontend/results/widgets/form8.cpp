@@ -30,6 +30,8 @@ constexpr int kClassColumn = 3;
 
 }  // namespace
 
+Form8::~Form8() { widgets::TextBoxFocus::detach_all(this); }
+
 Form8::Form8(QWidget* owner, const model::ProjectModel& model, model::MessageSink& sink)
     : QDialog(owner), sink_(sink) {
   setObjectName(QStringLiteral("Form8"));

@@ -22,6 +22,7 @@ class Form8 : public QDialog {
  public:
   // Loads at once from the model's work folder (CAL_HEN.DAT) and install folder (KS_AB.CSV).
   Form8(QWidget* owner, const model::ProjectModel& model, model::MessageSink& sink);
+  ~Form8() override;
 
   const ClayCheck& check() const { return check_; }
   QLabel* ratio_label(int c, int which) const { return ratios_[c][which]; }

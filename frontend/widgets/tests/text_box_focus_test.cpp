@@ -2,6 +2,7 @@
 
 #include "frontend/widgets/tests/offscreen_app.h"
 
+#include <QDialog>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
@@ -148,6 +149,37 @@ TEST(TextBoxFocus, TheNoticeGoesAtTheNextValidEntry) {
   TextBoxFocus::clear_notice();
   EXPECT_EQ(lines, (std::vector<std::string>{kMsgOutOfRange, "", kMsgNotANumber, ""}));
   TextBoxFocus::set_status_line({});
+}
+
+// A window destroyed while shown hides itself in QWidget's destructor, after its own members
+// are gone; the focus-out of that hide must reach no handler once the window has let its boxes
+// go, and does reach one that has not (which is why the dialogs let them go).
+TEST(TextBoxFocus, AWindowThatLetsItsBoxesGoRunsNoHandlerWhileItIsDestroyed) {
+  app();
+  struct Window : QDialog {
+    bool let_go;
+    explicit Window(bool let_go) : let_go(let_go) {}
+    ~Window() override {
+      if (let_go) TextBoxFocus::detach_all(this);
+    }
+  };
+  for (bool let_go : {true, false}) {
+    SCOPED_TRACE(let_go);
+    int lost = 0;
+    {
+      Window w(let_go);
+      auto* layout = new QVBoxLayout(&w);
+      auto* box = new QLineEdit(QStringLiteral("1.000"), &w);
+      layout->addWidget(box);
+      layout->addWidget(new QLineEdit(&w));
+      TextBoxFocus::attach(box, kNumberBox, {}, [&] { ++lost; });
+      show_active(w);
+      box->setFocus();
+      QApplication::processEvents();
+      ASSERT_TRUE(box->hasFocus());
+    }
+    EXPECT_EQ(lost, let_go ? 0 : 1);
+  }
 }
 
 }  // namespace
