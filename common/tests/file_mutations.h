@@ -5,6 +5,8 @@
 // every run and every platform makes the same files and a failure names a case that reproduces.
 #include "common/textfile.h"
 
+#include <gtest/gtest.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -120,6 +122,21 @@ class FileMutator {
   std::size_t pick(std::size_t n) { return n == 0 ? 0 : static_cast<std::size_t>(rng_() % n); }
   std::mt19937 rng_;
 };
+
+// The lines the damage left in place must be written as the undamaged file's are: `written`
+// is what the reader took from the damaged copy, written again line by line, and `undamaged`
+// the same for the undamaged file, so a value read into another field shows on its line.
+// `derived` marks lines the writer computes from other lines (they follow the line they come
+// from).
+inline void expect_kept_lines(const std::vector<std::string>& written,
+                              const std::vector<std::string>& undamaged,
+                              const std::vector<bool>& kept, const std::vector<bool>& derived = {}) {
+  ASSERT_EQ(written.size(), undamaged.size());
+  for (std::size_t i = 0; i < kept.size() && i < written.size(); ++i) {
+    if (!kept[i] || (i < derived.size() && derived[i])) continue;
+    EXPECT_EQ(written[i], undamaged[i]) << "line " << i + 1 << " was not damaged";
+  }
+}
 
 // The lines of a test section's project file (common/tests/sections), or none when it cannot be
 // read.

@@ -31,19 +31,8 @@ constexpr int kCases = 300;
 // Block files are larger; fewer of them keep the sanitizer run short.
 constexpr int kBlockCases = 200;
 
+using qvt::testing::expect_kept_lines;
 using qvt::testing::sample_file_lines;
-
-// The lines the damage left in place must be written as the undamaged file's are; `derived`
-// marks lines the writer computes from other lines (they follow the line they come from).
-void expect_kept_lines(const std::vector<std::string>& written,
-                       const std::vector<std::string>& undamaged, const std::vector<bool>& kept,
-                       const std::vector<bool>& derived = {}) {
-  ASSERT_EQ(written.size(), undamaged.size());
-  for (std::size_t i = 0; i < kept.size() && i < written.size(); ++i) {
-    if (!kept[i] || (i < derived.size() && derived[i])) continue;
-    EXPECT_EQ(written[i], undamaged[i]) << "line " << i + 1 << " was not damaged";
-  }
-}
 
 TEST(ReaderMutations, ConditionsFileIsRefusedOrReadSoundly) {
   auto fixture = new_project();
