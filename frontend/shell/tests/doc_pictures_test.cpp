@@ -7,6 +7,7 @@
 #include "frontend/model/block_outline.h"
 #include "frontend/model/folders.h"
 #include "frontend/model/messages.h"
+#include "frontend/model/tests/shipped_samples.h"
 #include "frontend/results/widgets/form7.h"
 #include "frontend/results/widgets/form8.h"
 #include "frontend/shell/form1.h"
@@ -364,16 +365,8 @@ TEST_F(DocPictures, WorkedExample) {
   c.water_levels[1] = 0.0;
   c.water_levels[2] = 0.6;
   c.cohesion_reference_level = -10;
-  model::WallBlock& wall = m.wall_blocks[0];
-  wall.block_type = BLOCK_RECTANGLE;
-  wall.polygon.head.name = "上部工";
-  wall.polygon.head.ref_x = 0;
-  wall.polygon.head.ref_y = -10;
-  wall.polygon.vertex_x[0] = 6;
-  wall.polygon.vertex_y[0] = 13;
-  wall.polygon.head.unit_weights[0] = 24;
-  wall.polygon.head.unit_weights[1] = 13.9;
-  wall.polygon.head.unit_weights[2] = 24;
+  model::testing::set_sample_rectangle(m.wall_blocks[0], BLOCK_RECTANGLE, "上部工", 0, -10, 6, 13,
+                                       24, 13.9);
   m.block_label_numbers[0] = 0;
   for (model::BodyReaction& r : c.body_reactions) {
     r.check_x = 3;
@@ -386,16 +379,8 @@ TEST_F(DocPictures, WorkedExample) {
   d.dh1 = d.dh2 = -25;
   d.bs = 20;
   d.dl = 15;
-  model::WallBlock& body = m.wall_blocks[1];
-  body.block_type = BLOCK_SOIL_RECTANGLE;
-  body.polygon.head.name = "改良体";
-  body.polygon.head.ref_x = 0;
-  body.polygon.head.ref_y = -25;
-  body.polygon.vertex_x[0] = 20;
-  body.polygon.vertex_y[0] = 15;
-  body.polygon.head.unit_weights[0] = 16;
-  body.polygon.head.unit_weights[1] = 5.9;
-  body.polygon.head.unit_weights[2] = 16;
+  model::testing::set_sample_rectangle(m.wall_blocks[1], BLOCK_SOIL_RECTANGLE, "改良体", 0, -25, 20,
+                                       15, 16, 5.9);
   m.block_label_numbers[1] = 1;
   auto& sea = c.pressure_points[SIDE_PASSIVE];
   sea.count = 2;
