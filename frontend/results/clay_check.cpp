@@ -205,11 +205,16 @@ std::string clay_check_page(const ClayCheck& check, int c) {
   lines.push_back(page_field(12, f.overburden, "###0.000", 8));
   lines.push_back(page_field(13, check.qa_value(c), "###0.000", 9));
   lines.push_back(page_field(15, f.max_reaction[c], "###0.000", 9));
-  // The sign compares qa with the reaction; the verdict also fails a reaction never computed
-  // and a resultant that lies outside the base.
+  // The sign compares qa with the reaction and is true of the two numbers as the page shows
+  // them: where they print equal it says equality with the comparison's side ("≧" when qa
+  // reaches the reaction, "≦" when it falls short). The verdict also fails a reaction never
+  // computed and a resultant that lies outside the base.
   const double qa = check.qa_value(c);
-  lines.push_back(
-      utf8_to_cp932_lossy(std::isfinite(qa) && qa >= f.max_reaction[c] ? "14  ＞" : "14  ＜"));
+  const bool reaches = std::isfinite(qa) && qa >= f.max_reaction[c];
+  const bool shown_equal = std::isfinite(qa) && model::round_in_units(qa, 0.001, 0) ==
+                                                    model::round_in_units(f.max_reaction[c], 0.001, 0);
+  const char* sign = shown_equal ? (reaches ? "14  ≧" : "14  ≦") : (reaches ? "14  ＞" : "14  ＜");
+  lines.push_back(utf8_to_cp932_lossy(sign));
   lines.push_back(utf8_to_cp932_lossy(std::string("16  ") + clay_verdict_text(check.passes(c))));
   lines.push_back("$E");
   return join_crlf(lines);

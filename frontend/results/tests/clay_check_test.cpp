@@ -241,7 +241,8 @@ TEST_F(ClayCheckTest, PageFieldByFieldAndTheVerdictAtItsEdge) {
     const char* sign;
     const char* verdict;
   } edges[] = {{"150.000000", "14  ＞", "16  Ｏ.Ｋ."},
-               {"168.000000", "14  ＞", "16  Ｏ.Ｋ."},
+               {"168.000000", "14  ≧", "16  Ｏ.Ｋ."},
+               {"168.000400", "14  ≦", "16  ＯＵＴ"},
                {"168.001000", "14  ＜", "16  ＯＵＴ"}};
   for (const auto& edge : edges) {
     write_file_bytes(dir / "CAL_HEN.DAT", clay_hand_over(edge.max_reaction));
