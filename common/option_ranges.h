@@ -19,8 +19,12 @@
 //   9     seismic_rounding              0 .. 1     two choices
 //   10    residual_water_rule           0 .. 1     two choices
 //   11    front_water_rule              0 .. 1     two choices
-//   12    pullout_pitch (m)             0 .. SECTION_EXTENT_LIMIT   a depth step; 0 takes no
-//                                                  steps
+//   12    pullout_pitch (m)             0.001 .. SECTION_EXTENT_LIMIT   a depth step above 0,
+//                                                  at least the millimetre the dialog shows:
+//                                                  a pitch of 0 would take no steps, and the
+//                                                  pull-out check would lose them in silence
+//                                                  (a 14-line file that lost its line 12 reads
+//                                                  as the 13-line layout with the pitch 0)
 //   13    backfill_vertical_ignored     0 .. 1     a check box
 //   14    passive_vertical_ignored      0 .. 1     a check box
 #include "common/section_limits.h"
@@ -65,7 +69,7 @@ inline constexpr OptionRange OPTION_RANGES[OPTION_VALUES] = {
     {9, 0, 1},
     {10, 0, 1},
     {11, 0, 1},
-    {12, 0, SECTION_EXTENT_LIMIT},
+    {12, 0.001, SECTION_EXTENT_LIMIT},
     {13, 0, 1},
     {14, 0, 1},
 };

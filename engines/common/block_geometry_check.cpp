@@ -2,8 +2,11 @@
 
 #include "common/block_check.h"
 #include "common/cp932.h"
+#include "engines/common/block_vertices.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <string>
 
 namespace qvt::engine {
@@ -39,7 +42,76 @@ EngineStop refusal(const std::string& cp932_subject, const std::string& utf8_rea
   return fatal_error(cp932_subject + utf8_to_cp932_lossy(utf8_reason + "\n入力データを確認してください。"));
 }
 
+std::string value_text(double v) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.3f", v);
+  return text;
+}
+
 }  // namespace
+
+Status check_body_blocks(const ConditionData& d) {
+  // Half the millimetre the pages and the files work to.
+  constexpr double kTolerance = 0.0005;
+  bool any = false;
+  double left = 0, right = 0;
+  for (int slot = 0; slot < MAX_WALL_BLOCKS; ++slot) {
+    const i16 type = d.wall_blocks[slot].block_type;
+    if (type != BLOCK_SOIL_POLYGON && type != BLOCK_SOIL_RECTANGLE) continue;
+    int first = 0, end = 0;
+    if (!get_block_vertex_range(d, slot, first, end)) continue;
+    for (int j = first; j < end; ++j) {
+      double x = 0, y = 0;
+      if (!get_block_vertex(d, slot, j, x, y)) continue;
+      left = any ? std::min(left, x) : x;
+      right = any ? std::max(right, x) : x;
+      any = true;
+    }
+  }
+  if (!any) return Status::success();
+  // The lowest point of the blocks at the seaward and at the landward edge.
+  bool sea_found = false, land_found = false;
+  double sea_bottom = 0, land_bottom = 0;
+  for (int slot = 0; slot < MAX_WALL_BLOCKS; ++slot) {
+    const i16 type = d.wall_blocks[slot].block_type;
+    if (type != BLOCK_SOIL_POLYGON && type != BLOCK_SOIL_RECTANGLE) continue;
+    int first = 0, end = 0;
+    if (!get_block_vertex_range(d, slot, first, end)) continue;
+    for (int j = first; j < end; ++j) {
+      double x = 0, y = 0;
+      if (!get_block_vertex(d, slot, j, x, y)) continue;
+      if (std::fabs(x - left) <= kTolerance) {
+        sea_bottom = sea_found ? std::min(sea_bottom, y) : y;
+        sea_found = true;
+      }
+      if (std::fabs(x - right) <= kTolerance) {
+        land_bottom = land_found ? std::min(land_bottom, y) : y;
+        land_found = true;
+      }
+    }
+  }
+  const ImprovedBodyDims& b = d.body_dims;
+  struct Pair {
+    const char* condition;  // how the improved-body page names the value
+    double stated;
+    const char* blocks;
+    double built;
+  };
+  const Pair pairs[] = {
+      {"改良体の位置 Ｘ", b.ref_x, "前面（海側）の位置", left},
+      {"改良幅 Ｂ", b.width, "幅", right - left},
+      {"海側の改良下限標高 Ｄｈ1", b.dh1, "海側の下端標高", sea_bottom},
+      {"陸側の改良下限標高 Ｄｈ2", b.dh2, "陸側の下端標高", land_bottom},
+  };
+  for (const Pair& p : pairs) {
+    if (std::fabs(p.stated - p.built) <= kTolerance) continue;
+    return fatal_error(utf8_to_cp932_lossy(
+        std::string("条件設定ファイル (QVTAJKN.CAL) の") + p.condition + " (" +
+        value_text(p.stated) + ") と、初期条件設定ファイル (QVTABLK.CAL) の改良地盤ブロックの" +
+        p.blocks + " (" + value_text(p.built) + ") が一致しません。\n入力データを確認してください。"));
+  }
+  return Status::success();
+}
 
 Status check_block_geometry(const ConditionData& d) {
   BodyCheckInput body{d.improvement_pattern, d.body_dims.ll, d.body_dims.ls,

@@ -1,9 +1,11 @@
 #include "engines/common/condition_readers.h"
 
 #include "common/block_type_rule.h"
+#include "common/condition_ranges.h"
 #include "common/cp932.h"
 #include "common/option_ranges.h"
 #include "common/textfile.h"
+#include "engines/common/block_geometry_check.h"
 #include "engines/common/line_scan.h"
 
 #include <algorithm>
@@ -119,6 +121,20 @@ class LineReader {
       if (!section_extent_ok(get(rec))) bad_value(line_no());
   }
 
+  // Physical quantities of the line last read must be values real ground, water or loads
+  // can have (common/condition_ranges.h); `in_use` false for a record the engines do not
+  // compute with, which may hold 0 where the quantity allows it.
+  void quantities(ConditionQuantity which, std::initializer_list<double> values,
+                  bool in_use = true) const {
+    for (double v : values)
+      if (!condition_in_range(which, v, in_use)) bad_value(line_no());
+  }
+  template <class T, class Get>
+  void quantities_of(ConditionQuantity which, const T& records, Get get) const {
+    for (const auto& rec : records)
+      if (!condition_in_range(which, get(rec))) bad_value(line_no());
+  }
+
   // An item of a line already taken.
   template <class T>
   void item_of(std::string_view l, T& out) {
@@ -161,19 +177,27 @@ Status run_parse(Parse parse) {
 
 // --- QVTAJKN.CAL ---------------------------------------------------------------------------
 
-void read_soil_layer(LineReader& r, SoilLayer& l) {
+// `in_use`: the layer lies within its side's count; `active`: a land-side layer, the only side
+// whose slurry unit weight is computed with.
+void read_soil_layer(LineReader& r, SoilLayer& l, bool in_use, bool active) {
   r.item(l.top_level);
   r.extents({l.top_level});
   r.item(l.bottom_level);
   r.extents({l.bottom_level});
   r.item(l.unit_weight_air);
+  r.quantities(COND_SOIL_UNIT_WEIGHT, {l.unit_weight_air}, in_use);
   r.item(l.unit_weight_submerged);
+  r.quantities(COND_SOIL_UNIT_WEIGHT, {l.unit_weight_submerged}, in_use);
   r.item(l.soil_type);
   r.item(l.phi);
+  r.quantities(COND_FRICTION_ANGLE, {l.phi});
   r.item(l.cohesion);
+  r.quantities(COND_COHESION, {l.cohesion});
   r.item(l.cohesion_gradient);
   r.item(l.liquefied);
   r.item(l.slurry_unit_weight);
+  r.quantities(COND_SLURRY_UNIT_WEIGHT, {l.slurry_unit_weight},
+               in_use && active && l.liquefied == 1);
 }
 
 void parse_conditions(LineReader& r, const std::vector<std::string>& lines, ConditionData& d) {
@@ -194,16 +218,27 @@ void parse_conditions(LineReader& r, const std::vector<std::string>& lines, Cond
   d.job_name.assign(r.line());
   r.item(d.seismic_check);
   r.item(d.improvement_pattern);
-  if (has_ratio) r.item(d.improvement_ratio);
-  else d.improvement_ratio = 100;
+  if (has_ratio) {
+    r.item(d.improvement_ratio);
+    r.quantities(COND_IMPROVEMENT_RATIO, {d.improvement_ratio});
+  } else {
+    d.improvement_ratio = 100;
+  }
   r.items(d.water_levels, 3);
   r.extents({d.water_levels[0], d.water_levels[1], d.water_levels[2]});
   r.item(d.water_unit_weight);
+  r.quantities(COND_WATER_UNIT_WEIGHT, {d.water_unit_weight});
   r.item(d.cohesion_reference_level);
   r.extents({d.cohesion_reference_level});
   r.item(d.clay_pressure_formula[CASE_NORMAL]);
-  for (auto& check : d.safety_factors) r.items(check, 2);
-  for (auto& kind : d.allowable_stresses) r.items(kind, 2);
+  for (auto& check : d.safety_factors) {
+    r.items(check, 2);
+    r.quantities(COND_SAFETY_FACTOR, {check[0], check[1]});
+  }
+  for (auto& kind : d.allowable_stresses) {
+    r.items(kind, 2);
+    r.quantities(COND_ALLOWABLE_STRESS, {kind[0], kind[1]});
+  }
   r.item(d.seismic_coef_mode);
   r.item(d.apparent_coef_method);
   r.item(d.reserved_seismic_option);
@@ -212,13 +247,18 @@ void parse_conditions(LineReader& r, const std::vector<std::string>& lines, Cond
   r.item(d.shallow_clay_method);
   r.item(d.clay_compare_shallow);
   r.item(d.clay_compare_deep);
-  r.item(d.seismic_coef_earth);
-  r.item(d.apparent_seismic_coef);
-  r.item(d.seismic_coef_inertia);
+  for (double* v : {&d.seismic_coef_earth, &d.apparent_seismic_coef, &d.seismic_coef_inertia}) {
+    r.item(*v);
+    r.quantities(COND_SEISMIC_COEF, {*v});
+  }
   r.items(d.regional_coef, 2);
+  r.quantities(COND_REGIONAL_COEF, {d.regional_coef[0], d.regional_coef[1]});
   r.items(d.ground_type_factor, 2);
+  r.quantities(COND_GROUND_TYPE_FACTOR, {d.ground_type_factor[0], d.ground_type_factor[1]});
   r.items(d.importance_factor, 2);
+  r.quantities(COND_IMPORTANCE_FACTOR, {d.importance_factor[0], d.importance_factor[1]});
   r.item(d.liquefied_pressure_coef);
+  r.quantities(COND_LIQUEFIED_PRESSURE_COEF, {d.liquefied_pressure_coef});
   r.item(d.liquefied_vertical_rule);
   r.item(d.active_seabed_level);
   r.extents({d.active_seabed_level});
@@ -249,12 +289,16 @@ void parse_conditions(LineReader& r, const std::vector<std::string>& lines, Cond
   r.item(d.surface_shape);
   r.item(d.collapse_angle_rule);
   r.item(d.surface_slope_angle);
+  r.quantities(COND_SLOPE_ANGLE, {d.surface_slope_angle});
   r.item(d.seabed_slope_angle);
+  r.quantities(COND_SLOPE_ANGLE, {d.seabed_slope_angle});
   auto& e = d.embankment_layers;
   r.row<double, 3>([&](int i) -> double& { return e[i].top_level; });
   r.extents_of(e, [](const auto& l) { return l.top_level; });
   r.row<double, 3>([&](int i) -> double& { return e[i].unit_weight_air; });
+  r.quantities_of(COND_FILL_UNIT_WEIGHT, e, [](const auto& l) { return l.unit_weight_air; });
   r.row<double, 3>([&](int i) -> double& { return e[i].unit_weight_submerged; });
+  r.quantities_of(COND_FILL_UNIT_WEIGHT, e, [](const auto& l) { return l.unit_weight_submerged; });
   auto& sp = d.surface_points;
   for (int k = 0; k < MAX_SURFACE_POINTS; k += 5)
     r.row<i32, 5>([&](int i) -> i32& { return sp[k + i].kind; });
@@ -267,35 +311,49 @@ void parse_conditions(LineReader& r, const std::vector<std::string>& lines, Cond
     r.extents({sp[k].y, sp[k + 1].y, sp[k + 2].y, sp[k + 3].y, sp[k + 4].y});
   }
   r.items(d.surface_surcharge, 2);
+  r.quantities(COND_SURCHARGE, {d.surface_surcharge[0], d.surface_surcharge[1]});
   r.items(d.seabed_surcharge, 2);
+  r.quantities(COND_SURCHARGE, {d.seabed_surcharge[0], d.seabed_surcharge[1]});
   auto& sr = d.surcharge_ranges;
   r.row<double, MAX_SURCHARGE_RANGES>([&](int i) -> double& { return sr[i].x_min; });
   r.extents_of(sr, [](const auto& s) { return s.x_min; });
   r.row<double, MAX_SURCHARGE_RANGES>([&](int i) -> double& { return sr[i].x_max; });
   r.extents_of(sr, [](const auto& s) { return s.x_max; });
-  for (int cs = 0; cs < 2; ++cs)
+  for (int cs = 0; cs < 2; ++cs) {
     r.row<double, MAX_SURCHARGE_RANGES>([&](int i) -> double& { return sr[i].load[cs]; });
+    r.quantities_of(COND_SURCHARGE, sr, [cs](const auto& s) { return s.load[cs]; });
+  }
   TopSurcharges& ts = d.top_surcharges;
   r.items(ts.x_min, TOP_SURCHARGES_SAVED);
   r.extents_of(ts.x_min, [](double v) { return v; });
   r.items(ts.x_max, TOP_SURCHARGES_SAVED);
   r.extents_of(ts.x_max, [](double v) { return v; });
-  for (int cs = 0; cs < 2; ++cs)
+  for (int cs = 0; cs < 2; ++cs) {
     r.row<double, TOP_SURCHARGES_SAVED>([&](int i) -> double& { return ts.load[i][cs]; });
+    r.quantities_of(COND_SURCHARGE, ts.load, [cs](const auto& load) { return load[cs]; });
+  }
   r.item(d.top_surcharge_ignored);
   BearingLayer& bl = d.bearing_layer;
   r.item(bl.soil_type);
   r.item(bl.unit_weight);
+  r.quantities(COND_BEARING_UNIT_WEIGHT, {bl.unit_weight});
   r.item(bl.shape_factor);
+  r.quantities(COND_SHAPE_FACTOR, {bl.shape_factor});
   r.item(bl.mean_n);
+  r.quantities(COND_MEAN_N, {double(bl.mean_n)});
   r.item(bl.phi_formula);
   r.item(bl.phi);
+  r.quantities(COND_FRICTION_ANGLE, {bl.phi});
   r.item(bl.bearing_nr);
+  r.quantities(COND_BEARING_FACTOR, {bl.bearing_nr});
   r.item(bl.bearing_nq);
+  r.quantities(COND_BEARING_FACTOR, {bl.bearing_nq});
   r.item(bl.cohesion);
+  r.quantities(COND_COHESION, {bl.cohesion});
   r.item(bl.cohesion_gradient);
   r.item(bl.friction_rule);
   r.item(bl.friction_mu);
+  r.quantities(COND_FRICTION_COEF, {bl.friction_mu});
   r.item(bl.founding_type);
   r.item(bl.slope_length_width);
   for (auto& per_case : d.external_forces) {
@@ -307,8 +365,10 @@ void parse_conditions(LineReader& r, const std::vector<std::string>& lines, Cond
       r.item(f.y);
     }
   }
-  for (auto& side : d.soil_layers)
-    for (SoilLayer& l : side) read_soil_layer(r, l);
+  for (int side = 0; side < 2; ++side)
+    for (int k = 0; k < SOIL_LAYER_RECORDS; ++k)
+      read_soil_layer(r, d.soil_layers[side][k], k < d.soil_layer_counts[side],
+                      side == SIDE_ACTIVE);
   i32 dimension_counts[2] = {};
   r.counts(dimension_counts, 0, MAX_DIMENSION_POINTS);
   d.dimension_points[0].count = dimension_counts[0];
@@ -321,7 +381,10 @@ void parse_conditions(LineReader& r, const std::vector<std::string>& lines, Cond
       r.item(*v);
       r.extents({*v});
     }
-    for (double* v : {&br.spread_angle, &br.reaction, &br.extra}) r.item(*v);
+    r.item(br.spread_angle);
+    r.item(br.reaction);
+    r.quantities(COND_BODY_REACTION, {br.reaction});
+    r.item(br.extra);
   }
   r.item(d.dynamic_water_force);
   r.item(d.dynamic_water_level);
@@ -553,7 +616,9 @@ Status read_conditions_file(ConditionData& data, const std::filesystem::path& fo
 Status read_block_file(ConditionData& data, const std::filesystem::path& folder) {
   const std::optional<std::vector<std::string>> lines = read_lines(folder / kBlockFileName);
   if (!lines) return EngineStop{{missing_file_message(kBlockLabel)}};
-  return parse_block_lines(*lines, data);
+  if (Status s = parse_block_lines(*lines, data); !s.ok()) return s;
+  // Both files are read now: the improved body they describe must be one body.
+  return check_body_blocks(data);
 }
 
 }  // namespace qvt::engine

@@ -10,9 +10,11 @@
 // empty or does not read as a finite number (or, for an integer item, as a whole number of its
 // type), the counts and block types that decide the layout or index a store, lines beyond the
 // end of the layout (empty lines aside), a level, coordinate or length beyond the section's
-// extent (SECTION_EXTENT_LIMIT) and an option of QVT_DAT.CST outside the values it can take
-// (common/option_ranges.h). Each of these stops the engine with a message
-// naming the file and the line.
+// extent (SECTION_EXTENT_LIMIT), a physical quantity of QVTAJKN.CAL that no ground, water or
+// load can have (common/condition_ranges.h) and an option of QVT_DAT.CST outside the values it
+// can take (common/option_ranges.h). Each of these stops the engine with a message naming the
+// file and the line. read_block_file also holds the improved-soil blocks to the improved
+// body's X, width and lower levels of the conditions file read before it.
 #include "engines/common/condition_data.h"
 #include "engines/common/engine_entry.h"
 

@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+
+#include "common/cp932.h"
 
 namespace qvt::vaskude {
 
@@ -63,6 +66,23 @@ int check_layers_and_fill(const ConditionData& cd) {
   } else if (F > 0) {
     show_error(65);
   }
+  return 0;
+}
+
+std::string residual_water_level_text(double rwl, double ground_top) {
+  char text[256];
+  std::snprintf(text, sizeof text,
+                "(ERROR)-残留水位 R.W.L.(%.3f)が背面の地表面天端(%.3f)より高くなっています.\n"
+                "残留水圧が計算できません.残留水位は地表面天端以下にして下さい.",
+                rwl, ground_top);
+  return utf8_to_cp932_lossy(text);
+}
+
+int check_residual_water_level(const ConditionData& cd) {
+  if (input_count(cd, SIDE_LAND) < 1) return 0;
+  const double rwl = cd.water_levels[2];
+  const double ground_top = cd.soil_layers[SIDE_LAND][0].top_level;
+  if (rwl > ground_top) show_error(-1, residual_water_level_text(rwl, ground_top));
   return 0;
 }
 

@@ -329,6 +329,7 @@ engine::Status run_earth_pressures() {
   refuse_seismic_case_alone(cd);
   check_surcharge_overlap(cd);
   check_layers_and_fill(cd);
+  check_residual_water_level(cd);
 
   copy_land_input_layers(cd);
   copy_sea_input_layers(cd);

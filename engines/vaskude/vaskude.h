@@ -21,6 +21,13 @@ void clear_work_arrays();
 // --- Input checks (before any layer is prepared). ---
 int check_surcharge_overlap(const engine::ConditionData& cd);
 int check_layers_and_fill(const engine::ConditionData& cd);
+// The R.W.L. above the ground top behind the wall (the top of land input layer 0): the residual
+// water diagram would start above the ground it acts in, and its load items drop it to 0. Such
+// a section is refused with a message naming both levels rather than computed without its
+// residual water pressure. A level at the ground top passes.
+int check_residual_water_level(const engine::ConditionData& cd);
+// The text of that refusal (CP932).
+std::string residual_water_level_text(double rwl, double ground_top);
 // A surcharge range takes part when x_min or x_max, times 100 and truncated, is not 0.
 bool surcharge_range_in_use(const engine::SurchargeRange& r);
 

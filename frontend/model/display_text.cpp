@@ -113,7 +113,10 @@ Leading read_leading(std::string_view text) {
 double leading_number(std::string_view text) { return read_leading(text).value; }
 
 TypedNumber typed_number(std::string_view text, double lowest, double highest) {
-  if (without_blanks(text).empty()) return TypedNumber::stands;
+  // An empty box reads as 0, which must be a value of the box's range like any typed one: a
+  // water unit weight box emptied would otherwise stand as 0.
+  if (without_blanks(text).empty())
+    return (0.0 < lowest || 0.0 > highest) ? TypedNumber::out_of_range : TypedNumber::stands;
   const Leading n = read_leading(text);
   if (!n.digits) return TypedNumber::no_number;
   if (n.overflow || n.value < lowest || n.value > highest) return TypedNumber::out_of_range;

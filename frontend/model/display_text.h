@@ -17,9 +17,11 @@ double leading_number(std::string_view text);
 
 // What a text typed into a number box comes to when the box loses the focus.
 enum class TypedNumber {
-  stands,        // empty or blank (reads as 0), or a leading number within the box's range ("3m" is 3)
+  stands,        // empty or blank (reads as 0) where 0 is within the box's range, or a leading
+                 // number within it ("3m" is 3)
   no_number,     // no leading number ("abc", "-", "."): the box goes back rather than read 0
-  out_of_range,  // a leading number the field cannot hold: beyond a double ("1e999") or the range
+  out_of_range,  // a leading number the field cannot hold: beyond a double ("1e999") or the
+                 // range (an empty text too, when 0 is outside the range)
 };
 
 // The largest finite double: a box without a range of its own takes any number a double holds.

@@ -1,6 +1,7 @@
 #include "frontend/pages/ground_surface_page.h"
 
 #include "frontend/model/display_text.h"
+#include "frontend/pages/box_ranges.h"
 
 #include <algorithm>
 
@@ -146,10 +147,53 @@ void GroundSurfacePage::load() {
   s_.txt_gm10[3].text = s_.txt_gm10[7].text = format_pattern(c.seabed_surcharge[1], "0.000");
 }
 
+// A cell of a quantity column holding a value the quantity cannot have goes back to the value
+// its working row holds, with the number boxes' notice; the other cells of the row stand.
+void GroundSurfacePage::take_back_out_of_range_cells(GroundGrid which, int last) {
+  GridPort* g = grid(which);
+  const int columns = which == GroundGrid::layers ? 4 : 5;
+  bool taken_back = false;
+  for (int r = 1; r <= last; ++r) {
+    double previous[5] = {};
+    if (which == GroundGrid::layers) {
+      const EmbankmentRow& row = s_.layer_rows[r - 1];
+      previous[1] = row.top_level, previous[2] = row.unit_weight_air;
+      previous[3] = row.unit_weight_submerged;
+    } else {
+      const SurchargeRow& row = s_.range_rows[r - 1];
+      previous[1] = row.x_min, previous[2] = row.x_max, previous[3] = row.load_normal;
+      previous[4] = row.load_seismic;
+    }
+    std::string text;
+    bool changed = false;
+    for (int c = 0; c < columns; ++c) {
+      std::string cell = g->cell(r, c);
+      if (const auto q = ground_surface_cell_quantity(which, c)) {
+        const BoxInterval range = box_interval(q);
+        if (model::typed_number(cell, range.lowest, range.highest) !=
+            model::TypedNumber::stands) {
+          cell = format_pattern(previous[c], "##0.000");
+          changed = true;
+        }
+      }
+      text += (c ? "\t" : "") + cell;
+    }
+    if (changed) {
+      g->set_row_text(r, text);
+      taken_back = true;
+    }
+  }
+  if (taken_back) effects_.set_status_text(kMsgValueOutOfRange);
+}
+
 void GroundSurfacePage::grid_edited(GroundGrid which) {
   GridPort* g = grid(which);
   if (!g) return;
   const auto at = [g](int row, int col) { return leading_number(g->cell(row, col)); };
+  if (which != GroundGrid::points)
+    take_back_out_of_range_cells(
+        which, std::clamp(g->last_row_in_use(), 0,
+                          (which == GroundGrid::layers ? kLayerGridRows : kRangeGridRows) - 1));
   switch (which) {
     case GroundGrid::points: {
       const int last = std::clamp(g->last_row_in_use(), 0, kPointGridRows - 1);

@@ -100,6 +100,7 @@ class GroundSurfacePage : public InputPage {
 
  private:
   void show_shape_frames(bool arbitrary);
+  void take_back_out_of_range_cells(GroundGrid which, int last);
   GridPort* grid(GroundGrid which) const { return grids_[static_cast<int>(which)]; }
 
   model::ProjectModel& model_;

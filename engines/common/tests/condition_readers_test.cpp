@@ -372,9 +372,9 @@ TEST(OptionsReader, ValuesOutsideTheirRangeStop) {
       {4, "1e6", false},   {4, "-0.1", false},  {5, "0", true},      {5, "-1", false},
       {5, "1e6", false},   {6, "3", true},      {6, "4", false},     {6, "-1", false},
       {7, "2", true},      {7, "3", false},     {8, "3", false},     {9, "1", true},
-      {9, "2", false},     {10, "2", false},    {11, "-1", false},   {12, "0", true},
+      {9, "2", false},     {10, "2", false},    {11, "-1", false},   {12, "0", false},
       {12, "-0.5", false}, {12, "1e9", false},  {13, "1", true},     {13, "2", false},
-      {14, "2", false},    {14, "-1", false},
+      {14, "2", false},    {14, "-1", false},   {12, "0.001", true}, {12, "0.0009", false},
   };
   for (const Case& c : cases) {
     std::vector<std::string> l = options_lines();

@@ -37,7 +37,8 @@ inline void add_series_lines(std::vector<std::string>& out, double base, double 
 inline std::string sjis(const char* utf8) { return utf8_to_cp932_lossy(utf8); }
 
 // A current conditions file (version 13, 521 lines): every numeric line holds zeros, as many
-// as its format names, except those set here; the counts are within range.
+// as its format names, except those set here; the counts are within range and every physical
+// quantity is one real ground can have.
 inline std::vector<std::string> conditions_lines() {
   std::vector<std::string> l(521, "0");
   auto at = [&](int line_no) -> std::string& { return l[line_no - 1]; };
@@ -62,7 +63,17 @@ inline std::vector<std::string> conditions_lines() {
   at(6) = "2";
   at(8) = "85.5";
   at(9) = "1.5,0,0.5";
+  at(10) = "10.1";  // water unit weight
   at(13) = "1.2,1";
+  at(14) = "1.2,1.1";
+  at(15) = "2.5,1.5";
+  at(16) = "1.2,1";
+  at(144) = "10";  // bearing layer unit weight
+  // The four active layers in use weigh something in air and under water.
+  for (int k = 0; k < 4; ++k) {
+    at(337 + 10 * k + 2) = "18";
+    at(337 + 10 * k + 3) = "10";
+  }
   at(38) = "3";
   at(39) = "12.5";  // check point x
   at(40) = "-3.25";  // check point y

@@ -147,7 +147,9 @@ TEST_F(Form3Test, OkRefusesAValueOutsideItsRange) {
       {3, "-5", "粘性土崩壊角 ζ(度) 常時 は 0～90 の範囲で入力してください。"},
       {4, "95", "粘性土崩壊角 ζ(度) 地震時 は 0～90 の範囲で入力してください。"},
       {0, "-1", "地表面形状ダミー長さ（ｍ） は 0～100000 の範囲で入力してください。"},
-      {1, "1e308", "抜け出しの検討ピッチ（ｍ） は 0～100000 の範囲で入力してください。"},
+      {1, "1e308", "抜け出しの検討ピッチ（ｍ） は 0.001～100000 の範囲で入力してください。"},
+      // A pitch of 0 takes no pull-out steps: the check would vanish in silence.
+      {1, "0", "抜け出しの検討ピッチ（ｍ） は 0.001～100000 の範囲で入力してください。"},
   };
   for (const Case& c : cases) {
     rec.messages.clear();
@@ -164,7 +166,7 @@ TEST_F(Form3Test, OkRefusesAValueOutsideItsRange) {
   Form3& f = open();
   f.edit().txt_gm1[7] = "2";
   f.edit().txt_gm1[2] = "90";
-  f.edit().txt_gm1[1] = "0";
+  f.edit().txt_gm1[1] = "0.001";
   EXPECT_EQ(f.cmd_ogm_Click(0), Form3Close::Close);
   EXPECT_TRUE(rec.messages.empty());
   EXPECT_EQ(lines()[3], "2");

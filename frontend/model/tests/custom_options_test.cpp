@@ -107,18 +107,27 @@ TEST(CustomOptions, DamagedLayoutsAndValuesOutOfRangeAreRefused) {
   EXPECT_EQ(o.negative_root_rule, 3);
 }
 
-// What a 13-line file cannot reveal: a line lost where every value after it fits the field it
-// moves into reads as the older layout. The pull-out pitch 0.5 lost, the backfill switch 0
-// moves up into the pitch and the passive switch into the backfill's. A line lost anywhere
-// from line 5 to 11 moves the pitch 0.5 into an integer rule and is refused.
-TEST(CustomOptions, AMissingLineWhoseNeighboursFitReadsAsTheOlderLayout) {
+// A 14-line file that lost its line 12 reads as the 13-line layout: the backfill switch 0
+// moves up into the pull-out pitch and the passive switch into the backfill's. A pitch of 0
+// would take no pull-out steps at all, so it is refused, and with it the damaged file. A line
+// lost anywhere from line 5 to 11 moves the pitch 0.5 into an integer rule and is refused too.
+TEST(CustomOptions, AFileThatLostItsPitchIsRefused) {
   std::vector<std::string> l = good_lines();
   l.erase(l.begin() + 11);
-  bool ok = false;
-  const CustomOptions o = read_text(text_of(l), &ok);
+  bool ok = true;
+  read_text(text_of(l), &ok);
+  EXPECT_FALSE(ok);
+  // The pitch itself: 0 and below are refused, the smallest step the dialog shows is taken.
+  for (const char* pitch : {"0", "-0.001", "0.0009"}) {
+    l = good_lines();
+    l[11] = pitch;
+    read_text(text_of(l), &ok);
+    EXPECT_FALSE(ok) << pitch;
+  }
+  l = good_lines();
+  l[11] = "0.001";
+  EXPECT_EQ(read_text(text_of(l), &ok).pullout_pitch, 0.001);
   EXPECT_TRUE(ok);
-  EXPECT_EQ(o.pullout_pitch, 0);
-  EXPECT_EQ(o.passive_vertical_ignored, 1);
   for (int lost = 5; lost <= 11; ++lost) {
     l = good_lines();
     l.erase(l.begin() + (lost - 1));

@@ -1,5 +1,6 @@
 #include "frontend/pages/widgets/bearing_layer_view.h"
 
+#include "frontend/pages/box_ranges.h"
 #include "frontend/widgets/text_box_focus.h"
 
 #include <QButtonGroup>
@@ -41,9 +42,9 @@ QLineEdit* BearingLayerView::make_box(int index) {
     page_.lost_focus(index);
     refresh();
   }));
-  // The mean N value is kept as a 16-bit integer.
-  if (index == BearingLayerPage::kMeanNBox)
-    focus_watchers_.back()->set_range(model::kI16Lowest, model::kI16Highest);
+  // The mean N value is kept as a 16-bit integer; its range lies within that.
+  const BoxInterval range = box_interval(bearing_layer_box_quantity(index));
+  focus_watchers_.back()->set_range(range.lowest, range.highest);
   txt_[index] = e;
   return e;
 }

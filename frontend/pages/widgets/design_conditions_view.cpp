@@ -1,6 +1,7 @@
 #include "frontend/pages/widgets/design_conditions_view.h"
 
 #include "frontend/pages/widgets/illustrations.h"
+#include "frontend/pages/box_ranges.h"
 #include "frontend/widgets/text_box_focus.h"
 
 #include <QButtonGroup>
@@ -129,6 +130,8 @@ QLineEdit* DesignConditionsView::make_box(BoxId id, QWidget* parent, int width) 
         page_.lost_focus(id);
         refresh();
       }));
+  const BoxInterval range = box_interval(design_conditions_box_quantity(id));
+  focus_watchers_.back()->set_range(range.lowest, range.highest);
   return e;
 }
 

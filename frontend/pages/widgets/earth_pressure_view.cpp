@@ -1,5 +1,6 @@
 #include "frontend/pages/widgets/earth_pressure_view.h"
 
+#include "frontend/pages/box_ranges.h"
 #include "frontend/widgets/text_box_focus.h"
 
 #include <QButtonGroup>
@@ -81,6 +82,10 @@ QLineEdit* EarthPressureView::make_box(bool layer_box, int index) {
       page_.txt_gm4_lost_focus(index);
     refresh();
   }));
+  if (layer_box) {
+    const BoxInterval range = box_interval(earth_pressure_box_quantity(index));
+    focus_watchers_.back()->set_range(range.lowest, range.highest);
+  }
   (layer_box ? txt_gm5_[index] : txt_gm4_[index]) = e;
   return e;
 }

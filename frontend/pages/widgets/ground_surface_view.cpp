@@ -2,6 +2,7 @@
 
 #include "frontend/pages/widgets/illustrations.h"
 #include "frontend/widgets/edit_grid.h"
+#include "frontend/pages/box_ranges.h"
 #include "frontend/widgets/text_box_focus.h"
 
 #include <QButtonGroup>
@@ -78,6 +79,8 @@ QLineEdit* GroundSurfaceView::make_box(bool gm9, int index) {
       page_.lost_focus_gm10(index);
     refresh();
   }));
+  const BoxInterval range = box_interval(ground_surface_box_quantity(gm9, index));
+  focus_watchers_.back()->set_range(range.lowest, range.highest);
   (gm9 ? txt_gm9_ : txt_gm10_)[index] = e;
   return e;
 }

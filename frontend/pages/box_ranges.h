@@ -1,0 +1,35 @@
+#pragma once
+// Which physical quantity of the conditions file stands behind each number box and grid column
+// of the input pages, and the interval the box takes for it: the same table the engines' reader
+// holds the file to (common/condition_ranges.h), so a value typed into a box is never one that
+// every engine would refuse. A box outside the table takes what any box takes (+-kBoxLimit).
+#include "common/condition_ranges.h"
+#include "frontend/pages/design_conditions_page.h"
+#include "frontend/pages/ground_surface_page.h"
+
+#include <optional>
+
+namespace qvt::pages {
+
+// Design conditions page: the improvement ratio, the allowable stresses, the safety factors,
+// the water unit weight, the liquefied pressure coefficient, the seismic coefficients and
+// factors, the top surcharge loads and the body reactions.
+std::optional<ConditionQuantity> design_conditions_box_quantity(BoxId box);
+// Ground surface page: the slope angles (`txt_gm9`) and the surcharges (`txt_gm10`).
+std::optional<ConditionQuantity> ground_surface_box_quantity(bool gm9, int index);
+// Ground surface page grids: the embankment unit weights and the surcharge range loads.
+std::optional<ConditionQuantity> ground_surface_cell_quantity(GroundGrid grid, int column);
+// Earth pressure page, soil layer boxes `txt_gm5`: φ, cohesion, unit weights, slurry.
+std::optional<ConditionQuantity> earth_pressure_box_quantity(int index);
+// Bearing layer page `txt_gm11`: unit weights, β, N, φ, Nr, Nq, Co and μ.
+std::optional<ConditionQuantity> bearing_layer_box_quantity(int index);
+
+// The interval a box of the quantity takes; +-kBoxLimit without one.
+BoxInterval box_interval(std::optional<ConditionQuantity> quantity);
+
+// The notice of a number box that went back (the status line's text), for a grid cell that
+// the page itself takes back because its column's quantity cannot have the value.
+inline constexpr const char* kMsgValueOutOfRange =
+    "入力できる範囲を超える数値のため、元の値に戻しました。";
+
+}  // namespace qvt::pages
