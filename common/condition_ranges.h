@@ -11,7 +11,7 @@
 //   water unit weight γw          10                     kN/m3   (0, 20]   water, sea water or
 //                                                                          brine; 0 drops every
 //                                                                          water pressure
-//   required safety factors       13-16                  -       (0, 10]   0 would pass any check
+//   required safety factors       13-16                  -       (0, 100]  0 would pass any check
 //   allowable stresses            17-19                  kN/m2   [0, 1e5]  up to 100 N/mm2, above
 //                                                                          any concrete; 0 = none
 //   seismic coefficients          28-30                  -       [0, 1]    k = 1 is a horizontal
@@ -87,7 +87,7 @@ inline constexpr double UNIT_WEIGHT_LIMIT = 100.0;   // kN/m3
 inline constexpr ConditionRange CONDITION_RANGES[COND_QUANTITIES] = {
     {0, 100, true, false, false, "改良率 ap", "%"},
     {0, 20, true, false, false, "水の単位体積重量", "kN/m3"},
-    {0, 10, true, false, false, "安全率", "-"},
+    {0, 100, true, false, false, "安全率", "-"},
     {0, STRESS_LIMIT, false, false, false, "許容応力度・設計基準強度", "kN/m2"},
     {0, 1, false, false, false, "設計震度・見かけの震度", "-"},
     {0, 1, false, false, false, "地域別震度", "-"},

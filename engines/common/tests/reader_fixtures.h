@@ -69,8 +69,9 @@ inline std::vector<std::string> conditions_lines() {
   at(15) = "2.5,1.5";
   at(16) = "1.2,1";
   at(144) = "10";  // bearing layer unit weight
-  // The four active layers in use weigh something in air and under water.
-  for (int k = 0; k < 4; ++k) {
+  // The active layers weigh something in air and under water, so the count (4) may be raised
+  // up to 15 without a layer of no weight coming into use.
+  for (int k = 0; k < 15; ++k) {
     at(337 + 10 * k + 2) = "18";
     at(337 + 10 * k + 3) = "10";
   }

@@ -20,13 +20,17 @@ namespace {
 
 namespace m = qvt::model;
 
-// A model in which every saved value differs from the others and from its default.
+// A model in which every saved value differs from the others and from its default. The
+// physical quantities of the range table take small fractions of their own (0.001, 0.002, ...),
+// inside every range and apart from the multiples of 1.125 the other reals take.
 std::unique_ptr<m::ProjectModel> distinct_model() {
   auto pm = std::make_unique<m::ProjectModel>();
   m::ProjectModel& pr = *pm;
   m::ProjectConditions& c = pr.conditions;
   double next_real = 0.0;
   auto r = [&] { return next_real += 1.125; };
+  double next_fraction = 0.0;
+  auto q = [&] { return next_fraction += 0.001; };
   int next_int = 0;
   auto n = [&] { return static_cast<m::i16>(++next_int % 200); };
 
@@ -42,21 +46,21 @@ std::unique_ptr<m::ProjectModel> distinct_model() {
   c.cohesion_reference_level = -r();
   for (auto& v : c.clay_pressure_formula) v = n();
   for (auto& per_case : c.safety_factors)
-    for (auto& v : per_case) v = r();
+    for (auto& v : per_case) v = q();
   for (auto& kind : c.allowable_stresses)
     for (auto& v : kind) v = r();
   for (m::i16* v : {&c.seismic_coef_mode, &c.apparent_coef_method, &c.reserved_seismic_option,
                     &c.rwl_coef_rule, &c.shallow_clay_method, &c.clay_compare_shallow,
                     &c.clay_compare_deep})
     *v = n();
-  c.seismic_coef_earth = r();
-  c.apparent_seismic_coef = r();
-  c.seismic_coef_inertia = r();
+  c.seismic_coef_earth = q();
+  c.apparent_seismic_coef = q();
+  c.seismic_coef_inertia = q();
   for (double* a : {c.regional_coef, c.ground_type_factor, c.importance_factor}) {
-    a[0] = r();
-    a[1] = r();
+    a[0] = q();
+    a[1] = q();
   }
-  c.liquefied_pressure_coef = r();
+  c.liquefied_pressure_coef = q();
   c.liquefied_vertical_rule = n();
   c.active_seabed_level = -r();
   c.active_seabed_rule = n();
@@ -76,28 +80,28 @@ std::unique_ptr<m::ProjectModel> distinct_model() {
   c.external_force_counts[1] = 1;
   c.surface_shape = n();
   c.collapse_angle_rule = n();
-  c.surface_slope_angle = r();
-  c.seabed_slope_angle = r();
+  c.surface_slope_angle = q();
+  c.seabed_slope_angle = -q();
   for (auto& e : c.embankment_layers)
-    e = {r(), r(), r()};
+    e = {r(), q(), q()};
   for (int k = 0; k < m::MAX_SURFACE_POINTS; ++k) c.surface_points[k] = {n(), r(), -r()};
-  for (double* a : {c.surface_surcharge, c.seabed_surcharge}) a[0] = r(), a[1] = r();
-  for (auto& s : c.surcharge_ranges) s = {r(), r(), {r(), r()}};
-  for (auto& s : c.top_surcharges) s = {r(), r(), {r(), r()}};
+  for (double* a : {c.surface_surcharge, c.seabed_surcharge}) a[0] = q(), a[1] = q();
+  for (auto& s : c.surcharge_ranges) s = {r(), r(), {q(), q()}};
+  for (auto& s : c.top_surcharges) s = {r(), r(), {q(), q()}};
   c.top_surcharge_ignored = n();
   m::BearingLayer& bl = c.bearing_layer;
   bl.soil_type = n();
-  bl.unit_weight = r();
-  bl.shape_factor = r();
+  bl.unit_weight = q();
+  bl.shape_factor = q();
   bl.mean_n = n();
   bl.phi_formula = n();
-  bl.phi = r();
-  bl.bearing_nr = r();
-  bl.bearing_nq = r();
-  bl.cohesion = r();
+  bl.phi = q();
+  bl.bearing_nr = q();
+  bl.bearing_nq = q();
+  bl.cohesion = q();
   bl.cohesion_gradient = r();
   bl.friction_rule = n();
-  bl.friction_mu = r();
+  bl.friction_mu = q();
   bl.founding_type = n();
   bl.slope_length_width = n();
   const char* names[2][3] = {{"係船柱けん引力", "", " 風荷重 "}, {"地震時慣性力", "x", "牽引力２"}};
@@ -105,12 +109,12 @@ std::unique_ptr<m::ProjectModel> distinct_model() {
     for (int row = 0; row < 3; ++row)
       c.external_forces[cs][row] = {names[cs][row], r(), r(), r(), -r()};
   for (auto& side : c.soil_layers)
-    for (m::SoilLayer& l : side) l = {r(), -r(), r(), r(), n(), r(), r(), r(), n(), r()};
+    for (m::SoilLayer& l : side) l = {r(), -r(), q(), q(), n(), q(), q(), r(), n(), q()};
   c.dimension_points[0].count = 50;
   c.dimension_points[1].count = 7;
   for (auto& d : c.dimension_points)
     for (int k = 0; k < m::MAX_DIMENSION_POINTS; ++k) d.x[k] = r(), d.y[k] = r();
-  for (auto& br : c.body_reactions) br = {r(), r(), r(), r(), r(), r()};
+  for (auto& br : c.body_reactions) br = {r(), r(), r(), r(), q(), r()};
   c.dynamic_water_force = r();
   c.dynamic_water_level = -r();
 

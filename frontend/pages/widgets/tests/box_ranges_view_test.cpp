@@ -1,0 +1,231 @@
+// The number boxes and grid cells of the pages hold the physical quantities of the conditions
+// file to the range the engines' reader holds them to: a value no ground or load can have goes
+// back to the box's previous value with the out-of-range notice; the ends of the range stand.
+#include "frontend/pages/box_ranges.h"
+#include "frontend/pages/tests/page_test_support.h"
+#include "frontend/pages/widgets/bearing_layer_view.h"
+#include "frontend/pages/widgets/design_conditions_view.h"
+#include "frontend/pages/widgets/ground_surface_view.h"
+#include "frontend/widgets/edit_grid.h"
+#include "frontend/widgets/tests/edit_grid_input.h"
+#include "frontend/widgets/text_box_focus.h"
+
+#include <QLineEdit>
+#include <QTabWidget>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace qvt::pages {
+namespace {
+
+using namespace qvt::widgets::testing;
+using qvt::pages::testing::RecordingEffects;
+
+struct Entry {
+  const char* typed;
+  const char* shown;  // the box's text after it lost the focus
+  bool notice;        // the out-of-range notice is shown
+};
+
+// Captures the notices of the number boxes while it lives.
+class Notices {
+ public:
+  Notices() {
+    widgets::TextBoxFocus::set_status_line([this](const std::string& s) { lines.push_back(s); });
+  }
+  ~Notices() { widgets::TextBoxFocus::set_status_line({}); }
+  std::vector<std::string> lines;
+};
+
+// Types over `box` and leaves it for `next`, as a person does.
+void enter(QLineEdit* box, QLineEdit* next, const char* typed) {
+  box->setFocus();
+  QApplication::processEvents();
+  ASSERT_TRUE(box->hasFocus());
+  type_text(box, QString::fromUtf8(typed));
+  next->setFocus();
+  QApplication::processEvents();
+  QApplication::processEvents();
+}
+
+void check_entries(QLineEdit* box, QLineEdit* next, const std::vector<Entry>& entries,
+                   const char* what) {
+  for (const Entry& e : entries) {
+    SCOPED_TRACE(std::string(what) + " typed " + e.typed);
+    Notices notices;
+    enter(box, next, e.typed);
+    EXPECT_EQ(box->text().toStdString(), e.shown);
+    const bool shown = !notices.lines.empty() && notices.lines.back() == widgets::kMsgOutOfRange;
+    EXPECT_EQ(shown, e.notice);
+  }
+}
+
+// The page's own notice for a grid cell is the boxes' notice, byte for byte.
+TEST(BoxRanges, GridNoticeIsTheBoxNotice) {
+  EXPECT_STREQ(kMsgValueOutOfRange, widgets::kMsgOutOfRange);
+}
+
+class DesignConditionsRanges : public ::testing::Test {
+ protected:
+  DesignConditionsRanges() {
+    m.conditions.water_unit_weight = 10.1;
+    page.load();
+    view.resize(784, 470);
+    view.refresh();
+    show_active(view);
+  }
+  QLineEdit* box(BoxGroup g, int i) { return view.txt({g, i}); }
+  AppFirst app_first;
+  model::ProjectModel m;
+  RecordingEffects fx;
+  DesignConditionsPage page{m, fx};
+  DesignConditionsView view{page};
+};
+
+// Water unit weight (0, 20]: 0, a negative value and an empty box (read as 0) go back; the
+// improvement ratio (0, 100]; the liquefied pressure coefficient [0, 1].
+TEST_F(DesignConditionsRanges, BasicConditions) {
+  QLineEdit* water = box(BoxGroup::gm1, 20);
+  QLineEdit* next = box(BoxGroup::gm1, 21);
+  check_entries(water, next,
+                {{"0", "10.10", true},
+                 {"-10.1", "10.10", true},
+                 {"", "10.10", true},
+                 {"20.001", "10.10", true},
+                 {"9.8", "9.80", false},
+                 {"20", "20.00", false}},
+                "water unit weight");
+  page.store();
+  EXPECT_EQ(m.conditions.water_unit_weight, 20);
+  check_entries(box(BoxGroup::gm1, 26), next, {{"1.5", "1.00", true}, {"-0.5", "1.00", true}},
+                "liquefied pressure coefficient");
+  check_entries(box(BoxGroup::gm1, 25), next, {{"0", "100.00", true}, {"100.1", "100.00", true}},
+                "improvement ratio");
+}
+
+// Seismic coefficients [0, 1] on the seismic tab.
+TEST_F(DesignConditionsRanges, SeismicCoefficients) {
+  view.tab_gm_0()->setCurrentIndex(1);
+  QApplication::processEvents();
+  for (int i : {3, 4, 5}) {
+    QLineEdit* b = box(BoxGroup::gm2, i);
+    if (!b->isEnabled()) continue;  // the apparent coefficient box is enabled by its method
+    const std::string before = b->text().toStdString();
+    check_entries(b, box(BoxGroup::gm2, i == 3 ? 4 : 3),
+                  {{"-0.1", before.c_str(), true}, {"1.01", before.c_str(), true}},
+                  "seismic coefficient");
+    check_entries(b, box(BoxGroup::gm2, i == 3 ? 4 : 3), {{"1", "1.00", false}, {"0", "0.00", false}},
+                  "seismic coefficient");
+  }
+}
+
+class GroundSurfaceRanges : public ::testing::Test {
+ protected:
+  GroundSurfaceRanges() {
+    m.conditions.surface_shape = 1;
+    m.conditions.embankment_layers[0] = {4, 18, 10};
+    m.conditions.surcharge_ranges[0] = {0, 10, {10, 5}};
+    page.load();
+    view.refresh();
+    view.resize(300, 458);
+    show_active(view);
+  }
+  AppFirst app_first;
+  model::ProjectModel m;
+  RecordingEffects fx;
+  GroundSurfacePage page{m, fx, [] {}};
+  GroundSurfaceView view{page};
+};
+
+// Slopes (-90, 90) and surcharges [0, 1e4] in the boxes; unit weights of the embankment and
+// the loads of the surcharge ranges in the grids: a negative value goes back with the notice.
+TEST_F(GroundSurfaceRanges, BoxesAndGridCells) {
+  page.opt_gm8_select(0);  // the straight surface shows the slope and surcharge boxes
+  view.refresh();
+  view.tab_gm_3()->setCurrentIndex(1);
+  QApplication::processEvents();
+  check_entries(view.txt_gm9(6), view.txt_gm9(7),
+                {{"90", "0.000", true}, {"-90", "0.000", true}, {"89.999", "89.999", false}},
+                "surface slope");
+  view.tab_gm_3()->setCurrentIndex(2);
+  QApplication::processEvents();
+  check_entries(view.txt_gm10(4), view.txt_gm10(5), {{"-10", "0.000", true}, {"10", "10.000", false}},
+                "surface surcharge");
+
+  page.opt_gm8_select(1);
+  view.refresh();
+  view.tab_gm_3()->setCurrentIndex(1);
+  QApplication::processEvents();
+  widgets::EditGrid* layers = view.grid(GroundGrid::layers);
+  fx.status.clear();
+  type_cell(*layers, 1, 2, QStringLiteral("-18"));
+  EXPECT_EQ(layers->cell(1, 2).toStdString(), "18.000");
+  EXPECT_EQ(page.state().layer_rows[0].unit_weight_air, 18);
+  ASSERT_FALSE(fx.status.empty());
+  EXPECT_EQ(fx.status.back(), kMsgValueOutOfRange);
+  type_cell(*layers, 1, 3, QStringLiteral("9.5"));
+  EXPECT_EQ(page.state().layer_rows[0].unit_weight_submerged, 9.5);
+
+  view.tab_gm_3()->setCurrentIndex(2);
+  QApplication::processEvents();
+  widgets::EditGrid* ranges = view.grid(GroundGrid::ranges);
+  fx.status.clear();
+  type_cell(*ranges, 1, 4, QStringLiteral("-5"));
+  EXPECT_EQ(page.state().range_rows[0].load_seismic, 5);
+  EXPECT_EQ(ranges->cell(1, 4).toStdString(), "5.000");
+  ASSERT_FALSE(fx.status.empty());
+  EXPECT_EQ(fx.status.back(), kMsgValueOutOfRange);
+  // A negative x is a place, not a load: it stands.
+  type_cell(*ranges, 1, 1, QStringLiteral("-3"));
+  EXPECT_EQ(page.state().range_rows[0].x_min, -3);
+}
+
+class BearingLayerRanges : public ::testing::Test {
+ protected:
+  BearingLayerRanges() {
+    m.conditions.bearing_layer.unit_weight = 10;
+    m.conditions.bearing_layer.phi = 40;
+    page.load();
+    view.refresh();
+    show_active(view);
+  }
+  AppFirst app_first;
+  model::ProjectModel m;
+  RecordingEffects fx;
+  BearingLayerPage page{m, fx, [] { return false; }};
+  BearingLayerView view{page};
+};
+
+TEST_F(BearingLayerRanges, UnitWeightFrictionAngleAndN) {
+  check_entries(view.txt_gm11(0), view.txt_gm11(1), {{"0", "10.000", true}, {"18", "18.000", false}},
+                "unit weight");
+  check_entries(view.txt_gm11(3), view.txt_gm11(1), {{"61", "40.000", true}, {"-1", "40.000", true}},
+                "phi");
+  const std::string n = view.txt_gm11(2)->text().toStdString();
+  check_entries(view.txt_gm11(2), view.txt_gm11(1), {{"1001", n.c_str(), true}, {"-1", n.c_str(), true}},
+                "mean N");
+}
+
+// Every box of the soil layers holds its quantity; the gradient is left free (cohesion may
+// fall with depth in a crust).
+TEST(BoxRanges, QuantitiesBehindTheBoxes) {
+  EXPECT_EQ(earth_pressure_box_quantity(0), COND_FRICTION_ANGLE);
+  EXPECT_EQ(earth_pressure_box_quantity(1), COND_COHESION);
+  EXPECT_EQ(earth_pressure_box_quantity(2), std::nullopt);
+  EXPECT_EQ(earth_pressure_box_quantity(3), COND_SOIL_UNIT_WEIGHT);
+  EXPECT_EQ(earth_pressure_box_quantity(4), COND_SOIL_UNIT_WEIGHT);
+  EXPECT_EQ(earth_pressure_box_quantity(5), COND_SLURRY_UNIT_WEIGHT);
+  EXPECT_EQ(design_conditions_box_quantity({BoxGroup::gm1, 24}), std::nullopt);  // R.W.L.
+  EXPECT_EQ(design_conditions_box_quantity({BoxGroup::gm20, 2}), COND_SURCHARGE);
+  EXPECT_EQ(design_conditions_box_quantity({BoxGroup::gm20, 4}), std::nullopt);  // x_min
+  EXPECT_EQ(design_conditions_box_quantity({BoxGroup::gm21, 1}), COND_BODY_REACTION);
+  const BoxInterval free = box_interval(std::nullopt);
+  EXPECT_EQ(free.lowest, -model::kBoxLimit);
+  EXPECT_EQ(free.highest, model::kBoxLimit);
+}
+
+}  // namespace
+}  // namespace qvt::pages
