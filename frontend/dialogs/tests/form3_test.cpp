@@ -249,9 +249,13 @@ TEST_F(Form3Test, AFailedReadShowsWhatWasReadAndOkWritesWhatIsShown) {
   EXPECT_EQ(f.state().txt_gm1[7], "0.000");
   EXPECT_EQ(f.state().txt_gm1[0], "0.000");
   EXPECT_EQ(options.wall_friction_angle, 99);
+  // The pull-out pitch shows 0, which no pitch can be: OK refuses it until a pitch is typed.
+  EXPECT_EQ(f.cmd_ogm_Click(0), Form3Close::Stay);
+  EXPECT_EQ(*read_file_bytes(file()), options_file(4, "x"));
+  f.edit().txt_gm1[1] = "0.5";
   EXPECT_EQ(f.cmd_ogm_Click(0), Form3Close::Close);
   EXPECT_EQ(lines(), (std::vector<std::string>{"15", "45,45", "0.5", "0", "0", "0", "0", "0", "0",
-                                               "0", "0", "0", "0", "0"}));
+                                               "0", "0", "0.5", "0", "0"}));
   EXPECT_EQ(options.wall_friction_angle, 15);
 }
 

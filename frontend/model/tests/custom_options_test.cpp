@@ -99,7 +99,7 @@ TEST(CustomOptions, DamagedLayoutsAndValuesOutOfRangeAreRefused) {
   edge[3] = "0";
   edge[5] = "3";
   edge[6] = "2";
-  edge[11] = "0";
+  edge[11] = "0.001";  // the smallest pull-out pitch
   bool ok = false;
   const CustomOptions o = read_text(text_of(edge), &ok);
   EXPECT_TRUE(ok);

@@ -95,14 +95,16 @@ TEST_F(GroundSurfacePageTest, UnloadedRangesDropAtCommitAndLaterOnesMoveUp) {
   page.load();
   ranges.set_row_text(1, "1\t0\t5\t10\t5");
   ranges.set_row_text(2, "2\t5\t8\t0\t0");
-  ranges.set_row_text(3, "3\t8\t12\t-1\t3");  // only the seismic load counts
+  // Only the seismic load counts; a negative load is no load the ground can carry and goes
+  // back to the row's previous 0.
+  ranges.set_row_text(3, "3\t8\t12\t-1\t3");
   page.grid_edited(GroundGrid::ranges);
   ASSERT_EQ(page.state().range_row_count, 3);
   c().surcharge_ranges[4] = {1, 2, {3, 4}};  // a stale range beyond the count
   page.store();
   EXPECT_EQ(c().surcharge_range_count, 2);
   EXPECT_DOUBLE_EQ(c().surcharge_ranges[1].x_min, 8);
-  EXPECT_DOUBLE_EQ(c().surcharge_ranges[1].load[0], -1);
+  EXPECT_DOUBLE_EQ(c().surcharge_ranges[1].load[0], 0);
   EXPECT_DOUBLE_EQ(c().surcharge_ranges[1].load[1], 3);
   for (int i = 2; i < MAX_SURCHARGE_RANGES; ++i) {
     EXPECT_EQ(c().surcharge_ranges[i].x_max, 0) << i;
