@@ -400,25 +400,34 @@ TEST(BlockQuaySample, ACounterfortWithoutASlopeIsWeighed) {
   EXPECT_TRUE(refused.dat.empty());
 }
 
-// Values that make the computed loads overflow: the run is refused with the engine's message,
-// and no table or report of the run holds "inf" (the wall-top surcharge rows of M_BLKV_A,
-// M_BLKS_A and M_BLKH_A once printed it).
+// Values that would make the computed loads overflow: the run is refused with the engine's
+// message, and no table or report of the run holds "inf" (the wall-top surcharge rows of
+// M_BLKV_A, M_BLKS_A and M_BLKH_A once printed it). A seismic coefficient or a surcharge of
+// 1e308 is no value ground or load can have: the conditions reader refuses its line before
+// anything is computed.
 TEST(BlockQuaySample, LoadsThatOverflowLeaveNoInfinityInAnyFile) {
-  const std::pair<const char*, std::function<void(model::ProjectModel&)>> cases[] = {
+  struct Case {
+    const char* name;
+    std::function<void(model::ProjectModel&)> change;
+    const char* message;
+  };
+  const Case cases[] = {
       {"seismic coefficient 1e308",
-       [](model::ProjectModel& m) { m.conditions.seismic_coef_inertia = 1e308; }},
+       [](model::ProjectModel& m) { m.conditions.seismic_coef_inertia = 1e308; },
+       "条件設定ファイル (QVTAJKN.CAL) の 30 行目の値が正しくありません。"},
       {"wall-top surcharge 1e308 kN/m2 in both cases",
        [](model::ProjectModel& m) {
          m.conditions.top_surcharges[0].load[0] = 1e308;
          m.conditions.top_surcharges[0].load[1] = 1e308;
-       }},
+       },
+       "条件設定ファイル (QVTAJKN.CAL) の 140 行目の値が正しくありません。"},
   };
-  for (const auto& [name, change] : cases) {
+  for (const auto& [name, change, message] : cases) {
     SCOPED_TRACE(name);
     const EngineRun run = run_on_sample(change, "sample_block_quay");
     EXPECT_EQ(run.front_end_refusal, "");
     EXPECT_EQ(run.exit_code, 1);
-    EXPECT_NE(run.stderr_text.find("数値でない値"), std::string::npos) << run.stderr_text;
+    EXPECT_NE(run.stderr_text.find(message), std::string::npos) << run.stderr_text;
     EXPECT_TRUE(run.dat.empty());
     EXPECT_EQ(run.files_with_non_finite_numbers, std::vector<std::string>{});
   }

@@ -134,6 +134,13 @@ class ZenobarRun : public ::testing::Test {
     c.top_surcharge_ignored = 0;
     c.dynamic_water_force = 15;
     c.dynamic_water_level = -2;
+    // A bearing layer that weighs something, and the improved body the blocks below build:
+    // the rectangle 0..10 wide from -10 up to 0.
+    c.bearing_layer.unit_weight = 10;
+    c.body_dims.ref_x = 0;
+    c.body_dims.ref_y = -10;
+    c.body_dims.width = 10;
+    c.body_dims.dh1 = c.body_dims.dh2 = -10;
   }
 
   // Options: backfill_vertical_ignored (line 13) = 1 unless the side adhesion is wanted.
@@ -355,6 +362,8 @@ TEST_F(ZenobarRun, SideAdhesionGoesIntoBothForceSummaries) {
   clay.bottom_level = -10;
   clay.soil_type = 1;
   clay.cohesion = 20;
+  clay.unit_weight_air = 16;  // a layer in use weighs something; the adhesion does not use it
+  clay.unit_weight_submerged = 6;
   c.cohesion_reference_level = 0;
   write_conditions(true);
   write_blocks(quay_blocks(), {0, 1, 2});

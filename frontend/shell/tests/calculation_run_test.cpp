@@ -272,8 +272,15 @@ TEST_F(RunTest, SampleProjectReachesTheRealBlockWeightEngine) {
   UiMessageSink sink(ui, form.get());
   const auto sample = std::filesystem::path(QVT_SOURCE_DIR) / "common" / "tests" / "sections" / "sample_block_quay";
   ASSERT_TRUE(model::load_project_files(sample.string(), form->model(), sink));
-  // The run commits the pages first: they show the project loaded behind their back.
+  // The run commits the pages first: they show the project loaded behind their back (every
+  // page, or the empty boxes of a page never loaded would commit, e.g., a bearing layer of no
+  // weight or an improved body of width 0 on blocks 20 wide, which the engines refuse).
   form->pages().load_design_conditions_page();
+  form->pages().load_bearing_layer_page();
+  form->pages().load_earth_pressure_page();
+  form->pages().load_ground_surface_page();
+  form->pages().load_improved_body_page();
+  form->pages().load_superstructure_page();
   form->cal_Click();
   EXPECT_EQ(run_log(), "SAVELIN\nPELUDRA\nOSKAVEL\nVASKUDE\nTOLMIRE\nMERITAN\nJORPELA\n");
   ASSERT_TRUE(exists_in_work("CAL_ANS.DAT"));
