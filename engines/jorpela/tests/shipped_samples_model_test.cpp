@@ -2,55 +2,96 @@
 // a message, every check of the sample's pattern is computed and passed in both cases, the
 // check summary CAL_ANZ.DAT is the golden kept beside this test (golden/<sample>_CAL_ANZ.DAT)
 // and equals the README's table, and the eccentric inclined load check passes in both cases as
-// the dialogs judge it (the sand dialog on the chart it opens on, the clay dialog with the
-// classes that fit), every number of it the README's.
+// the dialogs judge it (the sand dialog on the chart it opens on, the clay dialog with the safe
+// classes it opens on), every number of it the README's.
 //
-// Worked by hand for sample_block_rectangle_sand (CAL_ANZ.DAT lines 0, 2, 8 and 10), from the
-// section (data in frontend/model/tests/shipped_samples.h) and the pressures of the engines'
-// reports: what the backfill block adds to the blocks and the body. The B = 16 m body reaches
-// from -15.0 to -10.0, its toe at x = 0; the R.W.L. is +0.6.
-//   Backfill "裏込め" from the blocks' stepped back to x = 16: 4 x 5 (x 12 to 16, -10.0 to -5.0),
-//   5 x 4 (x 11 to 16, -5.0 to -1.0), 6 x 4 (x 10 to 16, -1.0 to +3.0), 64 m2. Below the R.W.L.
-//   20 + 20 + 6 x 1.6 = 49.6 m2 at 20.1 - 10.1 = 10.0, above it 6 x 2.4 = 14.4 m2 at 18.0:
-//   496.0 + 259.2 = 755.2. With the blocks (9x5x12.9 = 580.5, 8x4x12.9 = 412.8, 7x1.6x12.9 =
-//   144.48 + 7x0.4x23.0 = 64.4, superstructure 7x2x24.0 = 336.0), the body (16x5x5.9 = 472.0)
-//   and the wall-top surcharge (10 x 7 = 70.0; seismic 5 x 7) W' = 2835.38 (seismic 2800.38),
-//   the run's effective weight 2835.380 and 2800.380. The backfill about the toe: 200 x 14 +
-//   200 x 13.5 + 96 x 13 + 259.2 x 13 = 10117.6 (the run 25133.546 - 15016.070 = 10117.476:
-//   it multiplies the weight in air 1256.160 and the buoyancy 500.960 by their levers rounded
-//   to the mm, 13.480 and 13.605).
-//   Residual water pressure 10.1 x 0.6 = 6.06 kN/m2 from the L.W.L. 0.0 down to -15.0 with a
-//   triangle above: 0.5 x 0.6 x 6.06 + 15 x 6.06 = 92.718 kN/m. Seismic inertia 0.10 x weight
-//   in air (1035 + 736 + 322 + 336 + 1280 + 35 = 3744, the backfill 259.2 + 49.6 x 20.1 =
-//   1256.16) = 500.016.
-//   Sliding, normal case, with the reported earth pressures (active 518.612 horizontal and
-//   138.882 vertical, passive 487.250 horizontal and 130.558 vertical, taken off V), which the
-//   backfill leaves as they were: V = 2835.380 + 138.882 - 130.558 = 2843.704 (was 2088.504);
-//   R = V tan 40 = 2386.151 (less than tau B = 250 x 16); Fs = (487.250 + 2386.151) / (518.612 +
-//   92.718) = 4.700 (was 3.663): the weight adds friction, the driving force stays.
-//   Seismic: V = 2800.380 + 202.934 - 107.180 = 2896.134, R = 2430.145 (less than 375 x 16),
-//   Fs = (400.018 + 2430.145) / (757.220 + 92.718 + 500.016) = 2.096 (was 1.794): the friction
-//   grows by 633.7, the driving force by the inertia's 125.6.
-//   Ground reaction: normal case x = (28167.904 - 3695.457) / 2843.704 = 8.606 behind the toe
-//   (resisting moment 25133.546 + 2222.112 + 812.246, overturning 2986.073 + 709.384), e = 8 -
-//   8.606 = -0.606, landward of the middle (it was 1.127 seaward): uniform, q1 = V / B = 177.732
-//   (was 185.697). Seismic case x = (28819.820 - 9633.914) / 2896.134 = 6.625, e = 1.375 <= B / 6
-//   (it was 3.061, a triangle over 14.817): trapezoid, q1 = 2896.134 / 16 x (1 + 6 x 1.375 / 16) =
-//   274.341 (was 288.983). Its limit now over the whole B = 16, the in-situ bearing capacity of
-//   the dense sand under the 5 m of loose sand (q' = 5 x 9 = 45) with the strip's shape factor
-//   0.5: (0.5 x 10 x 16 x 93.7 + 45 x 64.2) / 1.5 + 45 = 6968.333 (normal, F 2.5: 4199.000).
+// Worked by hand from the section (frontend/model/tests/shipped_samples.h) and the forces of the
+// engines' reports (earth pressures, passive resistance, weights of the caisson and counterfort
+// tables); moments about the body's toe (x = 0, -15.0); safety factors rounded down.
 //
-// The eccentric inclined load check, worked by hand for two cases from CAL_HEN.DAT:
-//   sample_block_rectangle_sand, seismic: V = W' + the vertical active pressure = 2800.380 +
-//   202.934 = 3003.314 (the passive side takes no part), H = 757.220 + 92.718 + 500.016 =
-//   1349.954: tan(theta) = 0.449 (was 0.545); e = 8 - (28819.820 - 9633.914) / 3003.314 =
-//   1.612, 2e/B = 3.224 / 16 = 0.202 (was 0.412). On the chart of the layer's 40 degrees the
-//   dialog reads N = 9.40 there: F = 10 x 16 x 9.40 / 2 / (3003.314 / 16) = 4.006 >= 1.000.
-//   sample_wall_caisson_clay, seismic: V 3017.909, H 1768.684: tan(theta) = 0.586, above 0.25,
-//   so Nc is the sliding limit of the effective base: e 0.021, 2e/B = 0.042 / 19 = 0.002,
-//   Nc = (1 - 0.002) / 0.586 = 1.70. c0 = 300 + 4 x (-10 - -15) = 320 at the base, q0 = 5 m of
-//   soft clay x 6 = 30: qa = 1.70 x 320 / 1.5 + 30 = 392.667 against the maximum reaction of the
-//   table's bearing line, 281.593.
+// Loads every sample carries (data/README.md works them):
+//   dynamic water, seismic: 7/12 x 0.10 x 10.1 x 10.0^2 = 58.917 kN/m at -6.0, arm 9.0: 530.253;
+//   residual water: 0.6 x 10.1 = 6.06 from the L.W.L. to -15.0 with the triangle above,
+//   0.5 x 0.6 x 6.06 + 15 x 6.06 = 92.718 (moment 709.384, as before);
+//   wall-top surcharge from the wall's sea face to the body's land end (10 / 5 kN/m2).
+// The toe pressure line is the toe's q1 (not the heel's) less K0 = 0.5 times the sea-side soil
+// over the base: sand 0.5 x 5 x 9 = 22.5 (block 181.482 - 22.5 = 158.982, seismic 263.941),
+// clay 0.5 x 5 x 5.9 = 14.75 (wall 219.452 and 282.573, lattice 129.566 and 268.283).
+//
+// sample_block_rectangle_sand, B = 16, sand (tan 40 = 0.8391):
+//   W' = blocks 580.5 + 412.8 + 144.48 + 64.4 + 336.0 + backfill 755.2 + body 16 x 5 x 5.9 =
+//   472.0 + surcharge 10 x 13 = 130.0: 2895.380 (seismic 5 x 13: 2830.380), as the run.
+//   Active pressure, Kh 0.1942 (phi 40, delta 15): 0.5 (1.942 + 10.331) 2.4 + 0.5 (10.331 +
+//   30.917) 10.6 + 0.5 (49.989 + 64.119) 5 = 518.612, as the run. Inertia 0.10 x (1035 + 736 +
+//   322 + 336 + body 1280 + backfill 1256.16 + surcharge 65) = 503.016.
+//   Sliding, normal: V = 2895.380 + 138.882 - 130.558 = 2903.704, R = V tan 40 = 2436.497 (below
+//   tau B = 4000); Fs = (487.250 + 2436.497) / (518.612 + 92.718) = 2923.747 / 611.330 = 4.782.
+//   Seismic: V = 2830.380 + 202.934 - 107.180 = 2926.134, R = 2455.318; Fs = (400.018 +
+//   2455.318) / (757.220 + 92.718 + 58.917 + 503.016) = 2855.336 / 1411.871 = 2.022.
+//   Overturning: (25913.546 + 2222.112 + 812.246) / (709.384 + 2986.073) = 28947.904 / 3695.457 =
+//   7.833; seismic (25296.046 + 3246.944 + 666.830) / (4655.530 + 709.384 + 4323.000 + 530.253)
+//   = 29209.820 / 10218.167 = 2.858.
+//   Reaction, normal: x = 25252.447 / 2903.704 = 8.697, e = 8 - 8.697 = -0.697 (landward): toe
+//   V / B = 181.482, heel 181.482 (1 + 6 x 0.697 / 16) = 228.916, the bearing line. Seismic: x =
+//   18991.653 / 2926.134 = 6.490, e = 1.510 <= B / 6 = 2.667: toe 182.883 (1 + 6 x 1.510 / 16) =
+//   286.441 (the line), heel 182.883 (1 - 0.566) = 79.326. Limit (0.5 x 10 x 16 x 114 + 45 x 80)
+//   / 2.5 + 45 = 5133.000 (seismic / 1.5: 8525.000), q' = 5 x 9 = 45.
+//   Eccentric, normal: V = 2895.380 + 138.882 = 3034.262, H 611.330, tan = 0.201; e = |8 -
+//   25252.447 / 3034.262| = 0.322, 2e/B = 0.040; N 44.30 on the 40 chart (formula 93.691 (1 -
+//   0.040)^2 (1 - 11.37 / 40)^2 = 44.3); F = 10 x 16 x 44.30 / 2 / (3034.262 / 16) = 3544.000 /
+//   189.641 = 18.687. Seismic: V = 2830.380 + 202.934 = 3033.314, H 1411.871, tan = 0.465; e =
+//   8 - 18991.653 / 3033.314 = 1.739, 2e/B = 0.217; N 8.20 (formula 8.1); F = 656.000 / 189.582
+//   = 3.460.
+//
+// sample_wall_caisson_clay, B = 18, r = 3 / (3 + 1) = 0.750, floating on clay (c0 320):
+//   Sliding on the cohesion c0 B = 320 x 18 = 5760: Fs = (423.750 + 5760) / (797.940 + 92.718) =
+//   6183.750 / 890.658 = 6.942; seismic / (1148.319 + 92.718 + 58.917 + 549.753 = 1849.707) =
+//   3.343. Overturning: (33133.426 + 1197.108 + adhesion 2808.000 + 956.291) / (709.384 +
+//   3829.492) = 38094.825 / 4538.876 = 8.393; seismic (32363.426 + 1873.458 + 2808.000 +
+//   956.291) / (5082.094 + 709.384 + 5736.266 + 530.253) = 38001.175 / 12057.997 = 3.151.
+//   Reaction, normal: V = 3095.225 + 66.506 = 3161.731; x = 33555.949 / (3161.731 + 53.100 of soil
+//   between the walls) = 10.438, e = -1.438: toe 3161.731 / (18 x 0.75) = 234.202, heel 234.202
+//   (1 + 6 x 1.438 / 18) = 346.463, the line. Seismic: V = 3025.225 + 104.081 = 3129.306, x =
+//   25943.178 / 3182.406 = 8.152, e = 0.848: toe 231.800 (1 + 0.283) = 297.323, heel 166.278.
+//   Short walls: (reaction + 3 x 5.9) x 1.0 / (2 x 3.0) = (192.909 + 17.700) / 6 = 35.102,
+//   seismic (308.662 + 17.700) / 6 = 54.394.
+//   Eccentric, normal: V 3214.831, H 890.658, tan = 0.277 ("0.25以上"), 2e/B = 2.876 / 18 =
+//   0.160 (class 0.2), B k / c0 = 0.225 (class 0.2): Nc = (1 - 0.160) / 0.277 = 3.03, qa = 3.03 x
+//   320 / 2.5 + 5 x 5.9 = 417.340 >= 346.463 (the heel). Seismic: V 3182.406, H 1849.707, tan =
+//   0.581, 2e/B = 0.094: Nc = 0.906 / 0.581 = 1.56, qa = 1.56 x 320 / 1.5 + 29.5 = 362.300 >=
+//   297.323 (the toe).
+//
+// sample_circle_counterfort_sand, B = 16, ap 78.5 %:
+//   Sliding: V = 2682.682 + 138.882 - 130.558 = 2691.006, R = 2258.022 (below 392.5 x 16); Fs =
+//   (487.250 + 2258.022) / 611.330 = 4.490; seismic V = 2617.682 + 202.934 - 107.180 = 2713.436,
+//   R = 2276.843, Fs = 2676.861 / (757.220 + 92.718 + 58.917 + 482.802) = 1.923. Overturning:
+//   (24235.753 + 2222.112 + 812.246) / 3695.457 = 7.379; seismic (23618.253 + 3246.944 +
+//   666.830) / (4364.464 + 709.384 + 4323.000 + 530.253) = 27532.027 / 9927.101 = 2.773.
+//   Reaction, normal: x = 23574.654 / 2691.006 = 8.761, e = -0.761: toe 168.188, heel 168.188
+//   (1 + 6 x 0.761 / 16) = 216.184, the line. Seismic: x = 17604.926 / 2713.436 = 6.488, e =
+//   1.512: toe 169.590 (1 + 0.567) = 265.747, heel 73.432. Internal stress: normal P1 = 216.184
+//   above P1' = 200.714 (the wall's reaction): 216.184 / 0.785 = 275.394; seismic P1' = 329.930
+//   above P1 = 265.747: 329.930 / 0.785 = 420.293.
+//   Eccentric, normal: V 2821.564, H 611.330, tan = 0.217, e = |8 - 23574.654 / 2821.564| =
+//   0.355, 2e/B = 0.044; N 41.30 (formula 41.3); F = 3304.000 / 176.348 = 18.735. Seismic: V
+//   2820.616, H 1391.657, tan = 0.493, e = 1.758, 2e/B = 0.220; N 6.80 (formula 6.7); F =
+//   544.000 / 176.289 = 3.085.
+//
+// sample_lattice_block_clay, B = 18, cell section A = (2 x 3 x 5 + 3 x 12) / 5 = 13.2, I = 2
+// (3^3 / 12 + 3 x 7.5^2) + 0.6 x 12^3 / 12 = 428.4:
+//   Sliding: (423.750 + 5760) / (753.091 + 92.718) = 7.311; seismic 6183.750 / (1017.965 +
+//   92.718 + 58.917 + 547.296) = 3.601. Overturning: (32377.214 + 1124.568 + 3150.000 + 956.291)
+//   / (709.384 + 3581.912) = 37608.073 / 4291.296 = 8.763; seismic 37372.043 / (5030.105 +
+//   709.384 + 5018.721 + 530.253) = 3.310.
+//   Reaction, normal: V = 3078.480 + 62.476 = 3140.956, x = 33316.777 / 3197.596 = 10.419, e =
+//   -1.419: q = 3140.956 / 13.2 -+ 3140.956 x 1.419 x 9 / 428.4 = 237.951 -+ 93.635: toe 144.316,
+//   heel 331.586, the line. Seismic: V = 3100.621, x = 26083.580 / 3157.261 = 8.261, e = 0.739:
+//   234.896 +- 48.138: toe 283.033, heel 186.758. Short walls: (303.060 + 17.700) x 2 / 6 =
+//   106.920, seismic (490.250 + 17.700) / 3 = 169.317.
+//   Eccentric, normal: V 3197.596, H 845.809, tan = 0.265, 2e/B = 0.158: Nc = 0.842 / 0.265 =
+//   3.18, qa = 3.18 x 128 + 29.5 = 436.540 >= 331.586 (the heel). Seismic: V 3157.261, H
+//   1716.896, tan = 0.544, 2e/B = 0.082: Nc = 0.918 / 0.544 = 1.69, qa = 1.69 x 320 / 1.5 + 29.5
+//   = 390.033 >= 283.033 (the toe).
 #include "common/check_summary_format.h"
 #include "common/textfile.h"
 #include "engines/common/check_summary_file.h"
