@@ -80,22 +80,22 @@ TEST(ImpossibleConditions, EnginesRefuseThemWithTheirMessageAndExitCode1) {
   }
 }
 
-// The fault as it was met: the shipped wall sample's improved body of width 19 written with a
-// width of 2, and the run went on with most numbers unchanged.
+// The fault as it was met: the shipped wall sample's improved body (then 19 m wide, now 18)
+// written with a width of 2, and the run went on with most numbers unchanged.
 TEST(ImpossibleConditions, TheWallSampleWithItsWidthChangedIsRefused) {
   qvt::testing::TempDir dir;
   engine::testing::write_project_input(
       dir.path(),
       std::filesystem::path(QVT_SOURCE_DIR) / "data" / "samples" / "sample_wall_caisson_clay",
       [](model::ProjectModel& m) {
-        ASSERT_EQ(m.conditions.body_dims.width, 19);
+        ASSERT_EQ(m.conditions.body_dims.width, 18);
         m.conditions.body_dims.width = 2;
       });
   ASSERT_FALSE(HasFatalFailure());
   EXPECT_EQ(run_engine(dir.path(), "ZENOBAR"), 1);
   EXPECT_EQ(work_file(dir.path(), "stderr.txt"),
             error_line("条件設定ファイル (QVTAJKN.CAL) の改良幅 Ｂ (2.000) と、初期条件設定ファイル "
-                       "(QVTABLK.CAL) の改良地盤ブロックの幅 (19.000) が一致しません。\n"
+                       "(QVTABLK.CAL) の改良地盤ブロックの幅 (18.000) が一致しません。\n"
                        "入力データを確認してください。"));
 
   // Unchanged, the sample's body and blocks agree.
