@@ -1,10 +1,10 @@
 #include "frontend/results/clay_check.h"
 
 #include "common/cp932.h"
-#include "common/items.h"
 #include "common/textfile.h"
 #include "frontend/model/block_geometry.h"
 #include "frontend/model/display_text.h"
+#include "frontend/results/line_layout.h"
 #include "frontend/results/sand_report.h"
 
 #include <cmath>
@@ -32,22 +32,24 @@ const char* clay_list_item(int list, int position) {
 }
 
 std::optional<ClayCoefficientTable> read_clay_coefficient_table(const std::filesystem::path& path) {
-  std::optional<std::vector<std::string>> lines = read_lines(path);
-  if (!lines) return std::nullopt;
-  ItemReader items(std::move(*lines));
+  std::optional<std::vector<std::string>> read = read_lines(path);
+  if (!read) return std::nullopt;
+  const std::vector<std::string> lines = without_trailing_blank_lines(std::move(*read));
+  if (lines.size() != kClayTableLines) return std::nullopt;
   ClayCoefficientTable t;
-  for (double& v : t.eccentricity_axis)
-    if (!items.next_real(v)) return std::nullopt;
-  for (double& v : t.inclination_axis)
-    if (!items.next_real(v)) return std::nullopt;
-  for (double& v : t.strength_axis)
-    if (!items.next_real(v)) return std::nullopt;
+  if (!line_numbers(lines[0], t.eccentricity_axis.size(), t.eccentricity_axis.data()) ||
+      !line_numbers(lines[1], t.inclination_axis.size(), t.inclination_axis.data()) ||
+      !line_numbers(lines[2], t.strength_axis.size(), t.strength_axis.data()))
+    return std::nullopt;
+  std::size_t l = 3;
   for (int e = 1; e <= 4; ++e) {
     for (int k = 1; k <= 10; ++k) {
-      for (int i = 1; i <= 5; ++i)
-        if (!items.next_real(t.coef_a[e][i][k])) return std::nullopt;
-      for (int i = 1; i <= 5; ++i)
-        if (!items.next_real(t.coef_b[e][i][k])) return std::nullopt;
+      double row[10];
+      if (!line_numbers(lines[l++], 10, row)) return std::nullopt;
+      for (int i = 1; i <= 5; ++i) {
+        t.coef_a[e][i][k] = row[i - 1];
+        t.coef_b[e][i][k] = row[i + 4];
+      }
     }
   }
   return t;

@@ -31,8 +31,14 @@ struct ClayCoefficientTable {
   double coef_b[5][6][11] = {};
 };
 
-// The 419 numbers of KS_AB.CSV; nullopt when the file is missing, short or holds an item that is
-// not a finite number (a table not read whole is never used).
+// KS_AB.CSV read line by line against its layout: a line of the 4 eccentricity classes, one of
+// the 5 inclination classes, one of the 10 strength classes, then for each eccentricity class
+// 1..4 and each strength class 1..10 one line of the five a (inclination classes 1..5) and the
+// five b: 43 lines (blank lines at the end aside), 419 numbers. nullopt when the file is
+// missing, a line holds another count of items or an item that is not a finite number, or the
+// file has another count of lines: a repeated, missing or joined line would otherwise move a
+// and b into other classes (a table not read whole is never used).
+inline constexpr std::size_t kClayTableLines = 43;
 std::optional<ClayCoefficientTable> read_clay_coefficient_table(const std::filesystem::path& path);
 
 struct ClayCheckRow {

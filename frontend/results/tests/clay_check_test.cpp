@@ -27,10 +27,14 @@ std::string clay_hand_over(const std::string& max_reaction = "150.000000") {
          max_reaction + ",160.000000\r\n";
 }
 
-// KS_AB.CSV holding the numbers 1 to 419 in file order, so an entry names its position.
+// KS_AB.CSV holding the numbers 1 to 419 in file order, so an entry names its position; lines of
+// 4, 5 and 10 axis values, then 40 lines of ten.
 std::string counting_table() {
   std::string text;
-  for (int n = 1; n <= 419; ++n) text += std::to_string(n) + (n % 10 == 0 ? "\r\n" : ",");
+  for (int n = 1; n <= 419; ++n) {
+    const bool end = n == 4 || n == 9 || (n >= 19 && (n - 19) % 10 == 0);
+    text += std::to_string(n) + (end ? "\r\n" : ",");
+  }
   return text;
 }
 
