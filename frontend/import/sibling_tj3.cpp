@@ -99,6 +99,18 @@ class Tj3Reader {
     line(raw);
     if (ok_) v = cp932_to_utf8_lossy(raw);
   }
+  // Whether the next line has the shape of a library pair line: three whole numbers and no more.
+  // Read on a copy, so nothing is taken.
+  bool next_line_is_pair() const {
+    if (!ok_ || !t_.at_line_start()) return false;
+    SiblingTokens probe = t_;
+    i16 v = 0;
+    for (int k = 0; k < 3; ++k) {
+      if (!probe.i16(v)) return false;
+      if (k < 2 && probe.at_line_start()) return false;  // the line ended before its third item
+    }
+    return probe.at_line_start();
+  }
   // A text item that must be a number.
   void to_i16(const std::string& s, i16& v) {
     if (!ok_) return;
@@ -265,6 +277,9 @@ void read_library_entry(Tj3Reader& r, model::ShapeEntry& e, bool& centroid_by_la
       r.skip_items(1);
     });
   }
+  // The count must match the pair lines: one more pair line after them means a count below
+  // its lines (0 among them), which would leave the pairs to be read as what follows.
+  if (r.next_line_is_pair()) r.fail();
 }
 
 void read_blocks(Tj3Reader& r, model::ProjectModel& m, bool& centroid_by_layer) {

@@ -1,8 +1,8 @@
 #include "frontend/results/bearing_chart.h"
 
-#include "common/items.h"
 #include "common/textfile.h"
 #include "frontend/model/block_geometry.h"
+#include "frontend/results/line_layout.h"
 
 #include <cmath>
 #include <limits>
@@ -28,23 +28,36 @@ int opening_chart_index(double phi) {
 }
 
 std::optional<BearingChart> parse_bearing_chart(const std::string& text) {
-  ItemReader items(split_lines(text));
-  std::int16_t curve_count = 0;
-  if (!items.next_i16(curve_count) || curve_count < 2 || curve_count > kMaxCurves)
-    return std::nullopt;
+  const std::vector<std::string> lines = without_trailing_blank_lines(split_lines(text));
+  std::size_t l = 0;
+  // The next line, holding exactly `count` numbers.
+  auto next = [&](std::size_t count, double* out) {
+    return l < lines.size() && line_numbers(lines[l++], count, out);
+  };
+  // A count: a whole number within lo..hi.
+  auto whole = [](double v, int lo, int hi) {
+    return v >= lo && v <= hi && v == std::floor(v);
+  };
+  double curve_count = 0;
+  if (!next(1, &curve_count) || !whole(curve_count, 2, kMaxCurves)) return std::nullopt;
   BearingChart chart;
-  chart.curves.resize(curve_count);
+  chart.curves.resize(static_cast<std::size_t>(curve_count));
   for (ChartCurve& curve : chart.curves) {
-    std::int16_t point_count = 0;
-    if (!items.next_real(curve.label) || !items.next_i16(point_count) || point_count < 2 ||
-        point_count > kMaxCurvePoints || !items.next_real(curve.label_at.x) ||
-        !items.next_real(curve.label_at.y) || !on_chart_axes(curve.label_at))
-      return std::nullopt;
-    curve.points.resize(point_count);
-    for (ChartPoint& p : curve.points)
-      if (!items.next_real(p.x) || !items.next_real(p.y) || !on_chart_axes(p))
-        return std::nullopt;
+    double head[4];
+    if (!next(4, head) || !whole(head[1], 2, kMaxCurvePoints)) return std::nullopt;
+    curve.label = head[0];
+    curve.label_at = {head[2], head[3]};
+    if (!on_chart_axes(curve.label_at)) return std::nullopt;
+    curve.points.resize(static_cast<std::size_t>(head[1]));
+    for (ChartPoint& p : curve.points) {
+      double xy[2];
+      if (!next(2, xy)) return std::nullopt;
+      p = {xy[0], xy[1]};
+      if (!on_chart_axes(p)) return std::nullopt;
+    }
   }
+  // Nothing may follow the last curve's last point.
+  if (l != lines.size()) return std::nullopt;
   return chart;
 }
 

@@ -42,12 +42,14 @@ struct BearingChart {
   std::vector<ChartCurve> curves;
 };
 
-// Parses one chart file's text: curve count, then per curve label, point count, label x, label y
-// and the points, as one sequence of items separated by commas or line ends. nullopt when an item
-// is not a finite number, a count is not a whole number, the text ends early, a point or a label
-// position lies off the chart's axes (0 to kChartAxisEnd on both), or the chart would be
-// unusable for a reading: fewer than 2 or more than 25 curves, a curve of fewer than 2 or more
-// than 125 points.
+// Parses one chart file's text line by line against its layout: a line holding the curve count,
+// then per curve a line of its label, point count, label x and label y and one line x, y per
+// point, and nothing after the last curve's last point (blank lines at the end aside). nullopt
+// when a line holds another count of items or an item that is not a finite number, a count is
+// not a whole number, the text ends early or goes on, a point or a label position lies off the
+// chart's axes (0 to kChartAxisEnd on both), or the chart would be unusable for a reading:
+// fewer than 2 or more than 25 curves, a curve of fewer than 2 or more than 125 points. A
+// repeated, missing or joined line is so refused instead of moving a curve's points.
 std::optional<BearingChart> parse_bearing_chart(const std::string& text);
 
 // The four charts of a folder. A missing file stops the loading there (the later charts are not

@@ -1,10 +1,10 @@
 #include "frontend/results/clay_check.h"
 
 #include "common/cp932.h"
-#include "common/items.h"
 #include "common/textfile.h"
 #include "frontend/model/block_geometry.h"
 #include "frontend/model/display_text.h"
+#include "frontend/results/line_layout.h"
 #include "frontend/results/sand_report.h"
 
 #include <cmath>
@@ -32,26 +32,45 @@ const char* clay_list_item(int list, int position) {
 }
 
 std::optional<ClayCoefficientTable> read_clay_coefficient_table(const std::filesystem::path& path) {
-  std::optional<std::vector<std::string>> lines = read_lines(path);
-  if (!lines) return std::nullopt;
-  ItemReader items(std::move(*lines));
+  std::optional<std::vector<std::string>> read = read_lines(path);
+  if (!read) return std::nullopt;
+  const std::vector<std::string> lines = without_trailing_blank_lines(std::move(*read));
+  if (lines.size() != kClayTableLines) return std::nullopt;
   ClayCoefficientTable t;
-  for (double& v : t.eccentricity_axis)
-    if (!items.next_real(v)) return std::nullopt;
-  for (double& v : t.inclination_axis)
-    if (!items.next_real(v)) return std::nullopt;
-  for (double& v : t.strength_axis)
-    if (!items.next_real(v)) return std::nullopt;
+  if (!line_numbers(lines[0], t.eccentricity_axis.size(), t.eccentricity_axis.data()) ||
+      !line_numbers(lines[1], t.inclination_axis.size(), t.inclination_axis.data()) ||
+      !line_numbers(lines[2], t.strength_axis.size(), t.strength_axis.data()))
+    return std::nullopt;
+  std::size_t l = 3;
   for (int e = 1; e <= 4; ++e) {
     for (int k = 1; k <= 10; ++k) {
-      for (int i = 1; i <= 5; ++i)
-        if (!items.next_real(t.coef_a[e][i][k])) return std::nullopt;
-      for (int i = 1; i <= 5; ++i)
-        if (!items.next_real(t.coef_b[e][i][k])) return std::nullopt;
+      double row[10];
+      if (!line_numbers(lines[l++], 10, row)) return std::nullopt;
+      for (int i = 1; i <= 5; ++i) {
+        t.coef_a[e][i][k] = row[i - 1];
+        t.coef_b[e][i][k] = row[i + 4];
+      }
     }
   }
   return t;
 }
+
+std::array<int, kClayListCount> safe_clay_classes(double tan_theta, double ratio,
+                                                  double strength) {
+  auto value = [](int list, int position) {
+    return model::leading_number(clay_list_item(list, position));
+  };
+  std::array<int, kClayListCount> p{kSteepInclination, kClayListSizes[1] - 1, 1};
+  for (int i = kSteepInclination - 1; i >= 1; --i)
+    if (value(0, i) >= tan_theta) p[0] = i;
+  for (int j = kClayListSizes[1] - 1; j >= 1; --j)
+    if (value(1, j) >= ratio) p[1] = j;
+  for (int k = 1; k < kClayListSizes[2]; ++k)
+    if (value(2, k) <= strength) p[2] = k;
+  return p;
+}
+
+bool beyond_eccentricity_classes(double ratio) { return ratio > kLastEccentricityClass; }
 
 ClayCheck::Load ClayCheck::Form_Load(const std::filesystem::path& work_folder,
                                      const std::filesystem::path& install_folder,
@@ -61,6 +80,8 @@ ClayCheck::Load ClayCheck::Form_Load(const std::filesystem::path& work_folder,
   seismic_check_ = seismic_check;
   loaded_ = false;
   rows_ = {};
+  nc_ = {NumberEntry(kNcRange, "0.00"), NumberEntry(kNcRange, "0.00")};
+  box_verdict_ = model::TypedNumber::stands;
   current_row_ = 0;
   for (int r = 0; r < 2; ++r) safety_factor_[r] = safety_factors[r] == 0.0 ? 1.0 : safety_factors[r];
   const std::optional<EccentricLoad> load =
@@ -79,15 +100,23 @@ ClayCheck::Load ClayCheck::Form_Load(const std::filesystem::path& work_folder,
   const int cases = seismic_check != 0 ? 2 : 1;
   for (int c = 0; c < cases; ++c) {
     tan_theta_[c] = r3(load_.horizontal_force[c] / load_.vertical_force[c]);
-    rows_[c].tan_theta_text = model::format_pattern(tan_theta_[c], "##0.000");
-    rows_[c].ratio_text = model::format_pattern(shown_eccentricity_ratio(load_, c), "##0.000");
-    rows_[c].strength_text = model::format_pattern(strength, "##0.000");
+    ClayCheckRow& row = rows_[c];
+    row.tan_theta_text = model::format_pattern(tan_theta_[c], "##0.000");
+    row.ratio_text = model::format_pattern(shown_eccentricity_ratio(load_, c), "##0.000");
+    row.strength_text = model::format_pattern(strength, "##0.000");
+    row.reaction_text = model::format_pattern(load_.max_reaction[c], "###0.000");
+    // The classes as the dialog shows the values.
+    row.positions = safe_clay_classes(val(row.tan_theta_text), val(row.ratio_text),
+                                      val(row.strength_text));
   }
   loaded_ = true;
-  for (int c = 0; c < cases; ++c)
+  for (int c = 0; c < cases; ++c) {
     if (resultant_outside_base(load_, c))
       sink.show_message(model::MessageIcon::Exclamation, model::kAppTitle,
                         resultant_outside_message(c));
+    else if (beyond_eccentricity_classes(val(rows_[c].ratio_text)))
+      sink.show_message(model::MessageIcon::Exclamation, model::kAppTitle, beyond_classes_message(c));
+  }
   update_row(0);
   update_row(1);
   return Load::ready;
@@ -107,22 +136,23 @@ void ClayCheck::choose_class(int list, int position) {
 }
 
 void ClayCheck::update_row(int r) {
-  if (r == 1 && seismic_check_ == 0) return;
+  if (!checked(r)) return;
   ClayCheckRow& row = rows_[r];
   const int i = row.positions[0], j = row.positions[1], k = row.positions[2];
   if (i == kSteepInclination) {
     row.a_text = "***";
     row.b_text = "***";
-    // The sliding limit of the effective base; no inclination, no limit to read.
+    // The sliding limit of the effective base, with 2e/B as the row shows it; no inclination,
+    // no limit to read.
     const double nc =
-        tan_theta_[r] > 0.0 ? (1.0 - load_.eccentricity_ratio[r]) / tan_theta_[r] : 0.0;
-    row.nc_text = model::format_pattern(nc, "##0.00");
+        tan_theta_[r] > 0.0 ? (1.0 - val(row.ratio_text)) / tan_theta_[r] : 0.0;
+    nc_[r].set(model::format_pattern(nc, "##0.00"));
   } else if (table_) {
     const double a = table_->coef_a[j][i][k];
     const double b = table_->coef_b[j][i][k];
     row.a_text = model::format_pattern(a, "##0.00");
     row.b_text = model::format_pattern(b, "##0.00");
-    row.nc_text = model::format_pattern(a + b, "##0.00");
+    nc_[r].set(model::format_pattern(a + b, "##0.00"));
   } else {
     // No table: no coefficients to show; Nc stays as typed.
     row.a_text = "***";
@@ -132,28 +162,58 @@ void ClayCheck::update_row(int r) {
 }
 
 void ClayCheck::set_nc_text(int r, const std::string& text) {
-  rows_[r].nc_text = text;
+  nc_[r].type(text);
   if (loaded_) compute_qa(r);
+  rows_[r].nc_text = nc_[r].text();
 }
 
-void ClayCheck::nc_lost_focus(int r) {
-  set_nc_text(r, model::format_pattern(val(rows_[r].nc_text), "###0.00"));
+model::TypedNumber ClayCheck::nc_lost_focus(int r) {
+  const model::TypedNumber verdict = nc_[r].leave("###0.00");
+  if (loaded_) compute_qa(r);
+  rows_[r].nc_text = nc_[r].text();
+  return verdict;
 }
 
 void ClayCheck::compute_qa(int r) {
-  nc_value_[r] = val(rows_[r].nc_text);
+  rows_[r].nc_text = nc_[r].text();
+  nc_value_[r] = nc_[r].value();
   qa_value_[r] = r3(nc_value_[r] * load_.base_cohesion / safety_factor_[r] + load_.overburden);
-  // An Nc typed so large that qa overflows shows no number rather than a false one.
+  // No Nc of its range overflows qa; should one, the row shows no number rather than a false
+  // one.
   rows_[r].qa_text =
       std::isfinite(qa_value_[r]) ? model::format_pattern(qa_value_[r], "###0.000") : "***";
-  if (r == 0 || seismic_check_ != 0) {
-    rows_[r].verdict_text = clay_verdict_text(passes(r));
-    rows_[r].verdict_note = resultant_outside_base(load_, r) ? resultant_outside_message(r) : "";
+  judge(r);
+}
+
+bool ClayCheck::judged(int r) const {
+  const std::array<int, kClayListCount>& p = rows_[r].positions;
+  const bool classes = p[0] == kSteepInclination || (table_ && p[0] > 0 && p[1] > 0 && p[2] > 0);
+  return classes || nc_[r].by_hand();
+}
+
+void ClayCheck::judge(int r) {
+  if (!checked(r)) return;
+  ClayCheckRow& row = rows_[r];
+  const bool outside = resultant_outside_base(load_, r);
+  const bool beyond = beyond_eccentricity_classes(val(row.ratio_text));
+  if (!outside && !beyond && !judged(r)) {
+    row.verdict_text = "－";
+    row.sign_text = "";
+    row.verdict_note = "区分を選ぶかＮｃを入力するまで判定しません。";
+    return;
   }
+  row.verdict_text = clay_verdict_text(passes(r));
+  row.sign_text = std::isfinite(qa_value_[r]) ? clay_sign_text(qa_value_[r], load_.max_reaction[r])
+                                               : "";
+  row.verdict_note = outside ? resultant_outside_message(r)
+                     : beyond ? beyond_classes_message(r)
+                              : "";
 }
 
 bool ClayCheck::passes(int r) const {
-  return !resultant_outside_base(load_, r) && clay_case_passes(qa_value_[r], load_.max_reaction[r]);
+  return !resultant_outside_base(load_, r) &&
+         !beyond_eccentricity_classes(val(rows_[r].ratio_text)) &&
+         clay_case_passes(qa_value_[r], load_.max_reaction[r]);
 }
 
 bool clay_case_passes(double qa, double max_reaction) {
@@ -162,62 +222,92 @@ bool clay_case_passes(double qa, double max_reaction) {
 
 const char* clay_verdict_text(bool passes) { return passes ? "Ｏ.Ｋ." : "ＯＵＴ"; }
 
+const char* clay_sign_text(double qa, double max_reaction) {
+  const bool reaches = qa >= max_reaction;
+  const bool shown_equal =
+      model::format_pattern(qa, "###0.000") == model::format_pattern(max_reaction, "###0.000");
+  return shown_equal ? (reaches ? "≧" : "≦") : (reaches ? "＞" : "＜");
+}
+
+std::string beyond_classes_message(int c) {
+  return std::string(c == 0 ? "常時" : "地震時") + "の|ε|は表の最大の区分 " +
+         model::format_pattern(kLastEccentricityClass, "0.0") +
+         " を超えています。表にないのでＯＵＴです。";
+}
+
 bool ClayCheck::ok(model::MessageSink& sink) {
   if (!loaded_) return false;
+  // A box still being edited counts as left; one that goes back is shown with its value held
+  // and its notice, and nothing is written from the text it had.
+  box_verdict_ = model::TypedNumber::stands;
+  for (int r = 0; r < 2; ++r) {
+    const model::TypedNumber v = nc_lost_focus(r);
+    if (box_verdict_ == model::TypedNumber::stands) box_verdict_ = v;
+  }
+  if (box_verdict_ != model::TypedNumber::stands) return false;
   const int cases = seismic_check_ != 0 ? 2 : 1;
+  std::array<std::optional<ReportPage>, 2> pages;
   for (int c = 0; c < cases; ++c) {
     if (!std::isfinite(qa_value_[c])) {
       sink.show_message(model::MessageIcon::Exclamation, model::kAppTitle, "Ｎｃに誤りがあります。");
+      return false;
+    }
+    // A page states a verdict; a row not judged has none to give.
+    if (rows_[c].verdict_text == "－") {
+      sink.show_message(model::MessageIcon::Exclamation, model::kAppTitle,
+                        std::string(c == 0 ? "常時" : "地震時") +
+                            "の区分を選ぶか、Ｎｃを入力してください。");
+      return false;
+    }
+    pages[c] = clay_check_page(*this, c);
+    if (!pages[c]->unfit().empty()) {
+      sink.show_message(model::MessageIcon::Exclamation, model::kAppTitle, pages[c]->unfit());
       return false;
     }
   }
   std::optional<std::string> failed;
   for (int c = 0; c < cases && !failed; ++c) {
     const std::string name = sand_page_file_name(c);
-    if (!write_report_file(folder_ / name, clay_check_page(*this, c))) failed = name;
+    if (!write_report_file(folder_ / name, pages[c]->bytes())) failed = name;
   }
   if (!failed && cases == 1) failed = remove_seismic_report(folder_);
   if (failed) {
     sink.show_message(model::MessageIcon::Exclamation, model::kAppTitle,
-                      "ファイル(" + *failed + ")が書き込めません。");
+                      unwritable_file_message(*failed));
     return false;
   }
   return true;
 }
 
-std::string clay_check_page(const ClayCheck& check, int c) {
+ReportPage clay_check_page(const ClayCheck& check, int c) {
   const EccentricLoad& f = check.load();
-  std::vector<std::string> lines = eccentric_page_head(f, c, "$1  QVT_HKG2.PFM");
-  lines.push_back(page_field(0, f.horizontal_force[c], "###0.000", 9));
-  lines.push_back(page_field(1, f.vertical_force[c], "###0.000", 10));
-  lines.push_back(page_field(2, check.tan_theta(c), "#0.000", 6));
-  lines.push_back(page_field(3, f.eccentricity[c], "#0.000", 6));
-  lines.push_back(page_field(4, f.body_width, "#0.000", 6));
-  lines.push_back(page_field(5, f.eccentricity_ratio[c], "#0.000", 6));
-  lines.push_back(page_field(6, f.body_width, "#0.000", 6));
-  lines.push_back(page_field(7, f.strength_gradient, "#0.00", 5));
-  lines.push_back(page_field(8, f.base_cohesion, "##0.00", 6));
-  lines.push_back(page_field(
-      9, model::round_in_units(f.body_width * f.strength_gradient / f.base_cohesion, 0.01, 0),
-      "##0.00", 6));
-  lines.push_back(page_field(10, check.nc_value(c), "##0.00", 6));
-  lines.push_back(page_field(11, check.safety_factor(c), "#0.000", 6));
-  lines.push_back(page_field(12, f.overburden, "###0.000", 8));
-  lines.push_back(page_field(13, check.qa_value(c), "###0.000", 9));
-  lines.push_back(page_field(15, f.max_reaction[c], "###0.000", 9));
-  // The sign compares qa with the reaction and is true of the two numbers as the page shows
-  // them: where they print equal it says equality with the comparison's side ("≧" when qa
-  // reaches the reaction, "≦" when it falls short). The verdict also fails a reaction never
-  // computed and a resultant that lies outside the base.
+  ReportPage page(eccentric_page_head(f, c, "$1  QVT_HKG2.PFM"));
+  page.field(0, "Ｈ", f.horizontal_force[c], "###0.000", 9);
+  page.field(1, "Ｖ", f.vertical_force[c], "###0.000", 10);
+  page.field(2, "tanθ", check.tan_theta(c), "#0.000", 6);
+  page.field(3, "ｅ", f.eccentricity[c], "#0.000", 6);
+  page.field(4, "Ｂ", f.body_width, "#0.000", 6);
+  // 2e/B as the dialog showed it and chose its class by: one rounding of one number.
+  page.field(5, "2e/B", shown_eccentricity_ratio(f, c), "#0.000", 6);
+  page.field(6, "Ｂ", f.body_width, "#0.000", 6);
+  page.field(7, "ｋ", f.strength_gradient, "#0.00", 5);
+  page.field(8, "ｃ0", f.base_cohesion, "##0.00", 6);
+  page.field(9, "Bk/Co",
+             model::round_in_units(f.body_width * f.strength_gradient / f.base_cohesion, 0.01, 0),
+             "##0.00", 6);
+  page.field(10, "Ｎｃ", check.nc_value(c), "##0.00", 6);
+  page.field(11, "Ｆs", check.safety_factor(c), "#0.000", 6);
+  page.field(12, "ｑ0", f.overburden, "###0.000", 8);
+  page.field(13, "ｑａ", check.qa_value(c), "###0.000", 9);
+  page.field(15, "最大反力", f.max_reaction[c], "###0.000", 9);
+  // The sign is true of qa and the reaction as the page prints them; the verdict also fails a
+  // reaction never computed, a resultant outside the base and a 2e/B beyond the last class.
   const double qa = check.qa_value(c);
-  const bool reaches = std::isfinite(qa) && qa >= f.max_reaction[c];
-  const bool shown_equal = std::isfinite(qa) && model::round_in_units(qa, 0.001, 0) ==
-                                                    model::round_in_units(f.max_reaction[c], 0.001, 0);
-  const char* sign = shown_equal ? (reaches ? "14  ≧" : "14  ≦") : (reaches ? "14  ＞" : "14  ＜");
-  lines.push_back(utf8_to_cp932_lossy(sign));
-  lines.push_back(utf8_to_cp932_lossy(std::string("16  ") + clay_verdict_text(check.passes(c))));
-  lines.push_back("$E");
-  return join_crlf(lines);
+  page.line(utf8_to_cp932_lossy(std::string("14  ") +
+                                (std::isfinite(qa) ? clay_sign_text(qa, f.max_reaction[c]) : "＜")));
+  page.line(utf8_to_cp932_lossy(std::string("16  ") + clay_verdict_text(check.passes(c))));
+  page.line("$E");
+  return page;
 }
 
 }  // namespace qvt::results

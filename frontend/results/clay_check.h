@@ -3,7 +3,10 @@
 // table KS_AB.CSV, what every label and box of the dialog shows, the class lists that stand on
 // one case's row at a time, Nc and qa, and the report page OK writes.
 #include "frontend/model/messages.h"
+#include "frontend/model/display_text.h"
 #include "frontend/results/eccentric_load_file.h"
+#include "frontend/results/number_entry.h"
+#include "frontend/results/sand_report.h"
 
 #include <array>
 #include <filesystem>
@@ -21,6 +24,16 @@ inline constexpr std::array<int, kClayListCount> kClayListSizes = {7, 5, 11};
 const char* clay_list_item(int list, int position);
 inline constexpr int kSteepInclination = 6;
 
+// The classes a case opens with, each on the safe side of its value as the dialog shows it. In
+// KS_AB.CSV a and b fall as the tan(theta) and 2e/B classes rise and b rises with the B k / c0
+// class, so: tan(theta) and 2e/B take the nearest class at or above the value ("0.25以上" for a
+// tan(theta) beyond 0.25), B k / c0 the nearest class at or below it (the smallest class when
+// it lies below that). A 2e/B beyond the last class (0.8) has no class: it takes the last one
+// and beyond_eccentricity_classes tells the case fails.
+std::array<int, kClayListCount> safe_clay_classes(double tan_theta, double ratio, double strength);
+inline constexpr double kLastEccentricityClass = 0.8;
+bool beyond_eccentricity_classes(double ratio);
+
 // a and b by (eccentricity class 0..4, inclination class 0..5, strength class 0..10); every
 // entry with a class 0 is 0.
 struct ClayCoefficientTable {
@@ -31,8 +44,14 @@ struct ClayCoefficientTable {
   double coef_b[5][6][11] = {};
 };
 
-// The 419 numbers of KS_AB.CSV; nullopt when the file is missing, short or holds an item that is
-// not a finite number (a table not read whole is never used).
+// KS_AB.CSV read line by line against its layout: a line of the 4 eccentricity classes, one of
+// the 5 inclination classes, one of the 10 strength classes, then for each eccentricity class
+// 1..4 and each strength class 1..10 one line of the five a (inclination classes 1..5) and the
+// five b: 43 lines (blank lines at the end aside), 419 numbers. nullopt when the file is
+// missing, a line holds another count of items or an item that is not a finite number, or the
+// file has another count of lines: a repeated, missing or joined line would otherwise move a
+// and b into other classes (a table not read whole is never used).
+inline constexpr std::size_t kClayTableLines = 43;
 std::optional<ClayCoefficientTable> read_clay_coefficient_table(const std::filesystem::path& path);
 
 struct ClayCheckRow {
@@ -44,10 +63,16 @@ struct ClayCheckRow {
   std::string b_text = "***";                        // lbl_b
   std::string nc_text = "0.00";                      // txt_2
   std::string qa_text = "***";                       // lbl_q
-  // lbl_j: the verdict the page will write, qa against the maximum reaction; empty while the
-  // row checks nothing.
+  // lbl_s: the sign between qa and the maximum reaction, as the page writes it; empty while
+  // the row is not judged.
+  std::string sign_text;
+  // lbl_r: the maximum reaction of CAL_HEN.DAT that qa is compared with.
+  std::string reaction_text = "***";
+  // lbl_j: the verdict the page will write, qa against the maximum reaction; "－" while the row
+  // is not judged (a list at "0" and no Nc typed); empty while the row checks nothing.
   std::string verdict_text;
-  // Why the verdict fails whatever qa reads (the resultant outside the base); shown with it.
+  // Why the verdict fails whatever qa reads (the resultant outside the base, a 2e/B beyond the
+  // last class) or why the row is not judged; shown with it.
   std::string verdict_note;
 };
 
@@ -57,15 +82,19 @@ struct ClayCheckRow {
 // the base fails besides (ClayCheck::passes).
 bool clay_case_passes(double qa, double max_reaction);
 const char* clay_verdict_text(bool passes);
+// The message that tells why a case whose 2e/B lies beyond the last class fails.
+std::string beyond_classes_message(int load_case);
 
 class ClayCheck {
  public:
   enum class Load { ready, unreadable };
 
-  // Reads CAL_HEN.DAT of the work folder and KS_AB.CSV of the install folder and fills both rows
-  // with every class at "0". safety_factors are the project's bearing factors of safety [case];
-  // a factor of 0 is used as 1 and shown so on the page, the project is left as it is. A case
-  // whose resultant lies outside the base is told and fails; the other case is checked as usual.
+  // Reads CAL_HEN.DAT of the work folder and KS_AB.CSV of the install folder and fills both rows,
+  // each checked case with its safe classes chosen (safe_clay_classes), so the first verdict is
+  // the one a checking engineer reaches. safety_factors are the project's bearing factors of
+  // safety [case]; a factor of 0 is used as 1 and shown so on the page, the project is left as
+  // it is. A case whose resultant lies outside the base, or whose 2e/B lies beyond the last
+  // class, is told and fails; the other case is checked as usual.
   Load Form_Load(const std::filesystem::path& work_folder,
                  const std::filesystem::path& install_folder, int seismic_check,
                  const std::array<double, 2>& safety_factors, model::MessageSink& sink);
@@ -77,17 +106,25 @@ class ClayCheck {
   void enter_row(int row);
   // A class chosen in one of the lists: a, b, Nc and qa of the current row follow.
   void choose_class(int list, int position);
-  // Nc typed: qa follows at once. Leaving the box reformats Nc to two decimals.
+  // Nc typed (or pasted): qa follows at once while the text stands (kNcRange); a text that does
+  // not stand leaves qa at the value the box holds. Leaving the box holds a text that stands,
+  // reformatted to two decimals, and takes any other back to the value held; the result says
+  // which, for the box's notice.
   void set_nc_text(int row, const std::string& text);
-  void nc_lost_focus(int row);
+  model::TypedNumber nc_lost_focus(int row);
 
   // The verdict of case r as its row and page show it.
   bool passes(int r) const;
+  // Whether case r has an Nc to judge: every class chosen ("0.25以上" alone is enough), or an
+  // Nc typed by hand.
+  bool judged(int r) const;
 
-  // OK: writes the report page of each checked case. True when the dialog may close; false when
-  // it stays open (an Nc so large that qa is no finite number, a page that could not be
-  // written: the user is told).
+  // OK: a box still being edited counts as left; then writes the report page of each checked
+  // case. True when the dialog may close; false when it stays open: a box went back
+  // (box_verdict tells why, for its notice), or the user is told of a row not judged, a value
+  // that does not fit its place on the page or a page that could not be written.
   bool ok(model::MessageSink& sink);
+  model::TypedNumber box_verdict() const { return box_verdict_; }
   bool ok_enabled() const { return loaded_; }
 
   const ClayCheckRow& row(int r) const { return rows_[r]; }
@@ -100,6 +137,8 @@ class ClayCheck {
  private:
   void update_row(int r);
   void compute_qa(int r);
+  void judge(int r);
+  bool checked(int r) const { return r == 0 || seismic_check_ != 0; }
 
   std::filesystem::path folder_;
   int seismic_check_ = 0;
@@ -109,12 +148,19 @@ class ClayCheck {
   int current_row_ = 0;
   std::array<ClayCheckRow, 2> rows_;
   std::array<double, 2> tan_theta_{};
+  std::array<NumberEntry, 2> nc_{NumberEntry(kNcRange, "0.00"), NumberEntry(kNcRange, "0.00")};
+  model::TypedNumber box_verdict_ = model::TypedNumber::stands;
   std::array<double, 2> nc_value_{};
   std::array<double, 2> qa_value_{};
   std::array<double, 2> safety_factor_{1.0, 1.0};
 };
 
-// The page of one case (CP932, CR LF).
-std::string clay_check_page(const ClayCheck& check, int load_case);
+// The page of one case (CP932, CR LF). It prints 2e/B as the dialog shows it.
+ReportPage clay_check_page(const ClayCheck& check, int load_case);
+
+// The sign between qa and the maximum reaction, true of the two numbers as printed: where they
+// print equal it says equality with the comparison's side ("≧" when qa reaches the reaction,
+// "≦" when it falls short), else "＞" or "＜".
+const char* clay_sign_text(double qa, double max_reaction);
 
 }  // namespace qvt::results

@@ -3,35 +3,50 @@
 #include "common/items.h"
 #include "common/textfile.h"
 #include "frontend/model/block_geometry.h"
+#include "frontend/results/line_layout.h"
 
 #include <cmath>
 
 namespace qvt::results {
 
+namespace {
+
+// The tolerance of 2e/B against e and B as the file writes them: the engine rounds 2e/B to
+// 0.001 (up from 0.499 of a unit, so at most 0.000501 off), and e and B, written with six
+// decimals, move 2e/B by at most 1e-6 (1 + |e|/B) / B.
+bool ratio_as_written(double e, double b, double ratio) {
+  const double tolerance = 0.000501 + 1e-6 * (1.0 + std::fabs(e) / b) / b + 1e-12;
+  return std::fabs(ratio - 2.0 * e / b) <= tolerance;
+}
+
+}  // namespace
+
 std::optional<EccentricLoad> read_eccentric_load_file(const std::filesystem::path& path,
                                                       int seismic_check,
                                                       bool with_max_reaction) {
-  std::optional<std::vector<std::string>> lines = read_lines(path);
-  if (!lines || lines->empty()) return std::nullopt;
+  std::optional<std::vector<std::string>> read = read_lines(path);
+  if (!read) return std::nullopt;
+  const std::vector<std::string> lines = without_trailing_blank_lines(std::move(*read));
+  if (lines.size() != kEccentricLoadLines) return std::nullopt;
   EccentricLoad f;
-  // Line 1 on its own, so a missing title never takes the next line for it.
-  ItemReader stamp({lines->front()});
+  // Line 1 on its own: six whole numbers, then the title as the rest of the line.
+  ItemReader stamp({lines.front()});
   for (std::int16_t& v : f.stamp_date)
     if (!stamp.next_i16(v)) return std::nullopt;
   for (std::int16_t& v : f.stamp_time)
     if (!stamp.next_i16(v)) return std::nullopt;
   if (!stamp.next_line(f.project_title)) f.project_title.clear();
-  lines->erase(lines->begin());
-  ItemReader items(std::move(*lines));
-  auto pair = [&](std::array<double, 2>& p) {
-    return items.next_real(p[0]) && items.next_real(p[1]);
-  };
-  if (!pair(f.vertical_force) || !pair(f.horizontal_force) || !pair(f.resisting_moment) ||
-      !items.next_real(f.body_width) || !pair(f.eccentricity) || !pair(f.eccentricity_ratio) ||
-      !items.next_real(f.strength_gradient) || !items.next_real(f.base_cohesion) ||
-      !items.next_real(f.bearing_unit_weight) || !items.next_real(f.overburden))
-    return std::nullopt;
-  if (with_max_reaction && !pair(f.max_reaction)) return std::nullopt;
+  // Lines 2 to 12, each with the count of numbers its layout gives: a pair (normal, seismic)
+  // or one value.
+  double* const targets[] = {f.vertical_force.data(),   f.horizontal_force.data(),
+                             f.resisting_moment.data(), &f.body_width,
+                             f.eccentricity.data(),     f.eccentricity_ratio.data(),
+                             &f.strength_gradient,      &f.base_cohesion,
+                             &f.bearing_unit_weight,    &f.overburden,
+                             f.max_reaction.data()};
+  const std::size_t counts[] = {2, 2, 2, 1, 2, 2, 1, 1, 1, 1, 2};
+  for (std::size_t l = 1; l < kEccentricLoadLines; ++l)
+    if (!line_numbers(lines[l], counts[l - 1], targets[l - 1])) return std::nullopt;
   for (double v : {f.vertical_force[0], f.vertical_force[1], f.horizontal_force[0],
                    f.horizontal_force[1], f.resisting_moment[0], f.resisting_moment[1],
                    f.body_width, f.eccentricity[0], f.eccentricity[1], f.eccentricity_ratio[0],
@@ -44,6 +59,9 @@ std::optional<EccentricLoad> read_eccentric_load_file(const std::filesystem::pat
     if (!(f.vertical_force[c] >= kMinimumVerticalForce) || f.eccentricity[c] < 0.0 ||
         f.eccentricity_ratio[c] < 0.0)
       return std::nullopt;
+    if (!ratio_as_written(f.eccentricity[c], f.body_width, f.eccentricity_ratio[c]))
+      return std::nullopt;
+    if (with_max_reaction && f.max_reaction[c] < 0.0) return std::nullopt;
   }
   return f;
 }

@@ -3,6 +3,7 @@
 // checks: the resultant of both load cases on the base of the improved body and the bearing
 // layer's values.
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -11,6 +12,7 @@
 namespace qvt::results {
 
 inline constexpr const char* kEccentricLoadFile = "CAL_HEN.DAT";
+inline constexpr std::size_t kEccentricLoadLines = 12;
 inline constexpr const char* kEccentricLoadMessage =
     "計算結果ﾌｧｲﾙ(CAL_HEN.DAT)が読み込み出来ません。";
 
@@ -28,7 +30,7 @@ struct EccentricLoad {
   double base_cohesion = 0.0;
   double bearing_unit_weight = 0.0;
   double overburden = 0.0;
-  std::array<double, 2> max_reaction{};  // line 12, read only when asked for
+  std::array<double, 2> max_reaction{};  // line 12
 };
 
 // The smallest vertical force, body width and base cohesion the checks divide by, and the
@@ -40,13 +42,18 @@ inline constexpr double kMinimumVerticalForce = 0.001;
 inline constexpr double kMinimumBaseCohesion = 0.001;
 inline constexpr double kLargestMagnitude = 1.0e6;
 
-// Reads the file. nullopt when it is missing or short, an item is not a finite number (the stamp:
-// not a whole number) or lies beyond +-kLargestMagnitude, the body width is below
-// kMinimumBodyWidth, or a checked load case cannot be checked: its vertical force below
-// kMinimumVerticalForce, a negative eccentricity or ratio 2e/B. A ratio above 1 (the resultant
-// outside the base) is read: the dialogs judge that case (resultant_outside_base). The seismic
-// case counts only when seismic_check is not 0 (its values are not computed otherwise). The
-// title is the rest of line 1 after the six stamp numbers, so a comma in it shifts nothing.
+// Reads the file line by line against its layout: twelve lines (blank lines at the end aside),
+// line 1 six whole numbers and the title (the rest of the line, so a comma in it shifts
+// nothing), then per line the pair (normal, seismic) or the one value the layout gives, each a
+// finite number. A repeated, missing or joined line is so refused instead of moving the values
+// after it into other fields. nullopt also when a number lies beyond +-kLargestMagnitude, the
+// body width is below kMinimumBodyWidth, or a checked load case cannot be checked: its vertical
+// force below kMinimumVerticalForce, a negative eccentricity or ratio, or a ratio 2e/B that is
+// not 2e/B of the file's e and B within the precision the file writes them with; with
+// with_max_reaction (the clay check, which compares qa with it) also a negative maximum
+// reaction. A ratio above 1 (the resultant outside the base) is read: the dialogs judge that
+// case (resultant_outside_base). The seismic case counts only when seismic_check is not 0 (its
+// values are not computed otherwise).
 std::optional<EccentricLoad> read_eccentric_load_file(const std::filesystem::path& path,
                                                       int seismic_check,
                                                       bool with_max_reaction = false);

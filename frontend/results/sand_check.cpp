@@ -1,5 +1,6 @@
 #include "frontend/results/sand_check.h"
 
+#include "common/numtext.h"
 #include "frontend/model/block_geometry.h"
 #include "frontend/model/display_text.h"
 
@@ -11,6 +12,19 @@ namespace {
 
 double val(const std::string& text) { return model::leading_number(text); }
 
+const char* case_name(int c) { return c == 0 ? "常時" : "地震時"; }
+
+// Why a layer of a smaller phi than the smallest chart's is not judged on a chart's N.
+std::string below_charts_reason(double phi) {
+  return "支持層のφ " + format_real(phi) + "°は最も小さい図表の" +
+         std::to_string(kChartAngles[0]) + "°より小さく、図表のＮは支持層より強い地盤のものです。";
+}
+
+// The worse of two box verdicts, so OK reports a box that went back.
+model::TypedNumber worse(model::TypedNumber a, model::TypedNumber b) {
+  return a != model::TypedNumber::stands ? a : b;
+}
+
 }  // namespace
 
 SandCheck::Load SandCheck::Form_Load(const std::filesystem::path& work_folder,
@@ -21,7 +35,14 @@ SandCheck::Load SandCheck::Form_Load(const std::filesystem::path& work_folder,
   seismic_check_ = seismic_check;
   loaded_ = false;
   rows_ = {};
+  n_ = {NumberEntry(kNRange), NumberEntry(kNRange)};
+  design_ = {NumberEntry(kDesignFactorRange, "1.000"), NumberEntry(kDesignFactorRange, "1.000")};
+  box_verdict_ = model::TypedNumber::stands;
   values_ = {};
+  // Not a number counts as below: no chart can be shown to fit it.
+  below_charts_reason_ = bearing_phi >= kChartAngles[0] ? "" : below_charts_reason(bearing_phi);
+  below_charts_notice_ =
+      below_charts_reason_.empty() ? "" : below_charts_reason_ + "Ｎを入力するまで判定しません。";
   const std::optional<EccentricLoad> load =
       read_eccentric_load_file(work_folder / kEccentricLoadFile, seismic_check);
   if (!load) {
@@ -62,7 +83,8 @@ void SandCheck::choose_chart(int c, int chart_index, model::MessageSink& sink) {
   rows_[c].chart_index = chart_index;
   // Beyond the base no chart has a curve to read: the case fails (judge) with N 0.
   if (checked(c) && resultant_outside_base(values_.load, c)) {
-    set_n_text(c, model::format_pattern(0.0, "##0.00"));
+    n_[c].set(model::format_pattern(0.0, "##0.00"));
+    compute(c);
     return;
   }
   const ChartReading reading = read_chart_n_value(charts_[chart_index], val(rows_[c].ratio_text),
@@ -71,64 +93,91 @@ void SandCheck::choose_chart(int c, int chart_index, model::MessageSink& sink) {
   // has nothing to warn about.
   if (reading.outside && checked(c))
     sink.show_message(model::MessageIcon::Exclamation, model::kAppTitle,
-                      std::string(c == 0 ? "常時" : "地震時") +
-                          "の点は図表の範囲外です。Ｎを入力してください。");
-  set_n_text(c, model::format_pattern(reading.n, "##0.00"));
+                      std::string(case_name(c)) + "の点は図表の範囲外です。Ｎを入力してください。");
+  n_[c].set(model::format_pattern(reading.n, "##0.00"));
+  compute(c);
 }
 
 void SandCheck::set_n_text(int c, const std::string& text) {
-  rows_[c].n_text = text;
-  if (c == 1 && seismic_check_ == 0) return;
+  n_[c].type(text);
   compute(c);
 }
 
 void SandCheck::compute(int c) {
+  rows_[c].n_text = n_[c].text();
+  if (c == 1 && seismic_check_ == 0) return;
   const EccentricLoad& f = values_.load;
-  values_.n_value[c] = val(rows_[c].n_text);
+  values_.n_value[c] = n_[c].value();
   values_.bearing_capacity[c] =
       model::round_in_units(f.bearing_unit_weight * f.body_width * values_.n_value[c] / 2, 0.001, 0);
   values_.safety_factor[c] = model::round_in_units(
       values_.bearing_capacity[c] / (f.vertical_force[c] / f.body_width), 0.001, 1);
-  // An N typed so large that Q or F overflows shows no number rather than a false one.
+  // No N of its range overflows Q or F; should one, the row shows no number rather than a
+  // false one.
   rows_[c].f_text = std::isfinite(values_.safety_factor[c])
                         ? model::format_pattern(values_.safety_factor[c], "##0.000")
                         : "***";
   judge(c);
 }
 
+// Judged unless the layer is weaker than every chart and the row's N still comes from a chart.
+bool SandCheck::judged(int c) const { return below_charts_notice_.empty() || n_[c].by_hand(); }
+
 // The row's verdict follows N, the chart and the design factor at once, so the dialog never
 // shows an F that fails without saying so.
 void SandCheck::judge(int c) {
   if (!loaded_ || !checked(c)) return;
-  const bool outside = resultant_outside_base(values_.load, c);
-  rows_[c].verdict_text = sand_verdict_text(
-      !outside && sand_case_passes(values_.safety_factor[c], val(rows_[c].design_text)));
-  rows_[c].verdict_note = outside ? resultant_outside_message(c) : "";
+  SandCheckRow& row = rows_[c];
+  if (resultant_outside_base(values_.load, c)) {
+    row.verdict_text = sand_verdict_text(false);
+    row.verdict_note = resultant_outside_message(c);
+  } else if (!judged(c)) {
+    row.verdict_text = "－";
+    row.verdict_note = below_charts_notice_;
+  } else {
+    row.verdict_text =
+        sand_verdict_text(sand_case_passes(values_.safety_factor[c], design_[c].value()));
+    row.verdict_note = "";
+  }
 }
 
 void SandCheck::set_design_text(int c, const std::string& text) {
-  rows_[c].design_text = text;
+  design_[c].type(text);
+  rows_[c].design_text = design_[c].text();
   judge(c);
 }
 
-void SandCheck::n_lost_focus(int c) {
-  set_n_text(c, model::format_pattern(val(rows_[c].n_text), "###0.00"));
+model::TypedNumber SandCheck::n_lost_focus(int c) {
+  const model::TypedNumber verdict = n_[c].leave("###0.00");
+  compute(c);
+  return verdict;
 }
 
-void SandCheck::design_lost_focus(int c) {
-  set_design_text(c, model::format_pattern(val(rows_[c].design_text), "###0.000"));
+model::TypedNumber SandCheck::design_lost_focus(int c) {
+  const model::TypedNumber verdict = design_[c].leave("###0.000");
+  rows_[c].design_text = design_[c].text();
+  judge(c);
+  return verdict;
 }
 
 bool SandCheck::ok(model::MessageSink& sink) {
   if (!loaded_) return false;
+  // A box still being edited counts as left; one that goes back is shown with its value held
+  // and its notice, and nothing is written from the text it had.
+  box_verdict_ = model::TypedNumber::stands;
+  for (int c = 0; c < 2; ++c) {
+    box_verdict_ = worse(box_verdict_, n_lost_focus(c));
+    box_verdict_ = worse(box_verdict_, design_lost_focus(c));
+  }
+  if (box_verdict_ != model::TypedNumber::stands) return false;
   const int cases = seismic_check_ != 0 ? 2 : 1;
   for (int c = 0; c < 2; ++c) {
     values_.tan_theta[c] = val(rows_[c].tan_theta_text);
     values_.chart_choice[c] = rows_[c].chart_index;
-    values_.required_safety_factor[c] = val(rows_[c].design_text);
+    values_.required_safety_factor[c] = design_[c].value();
   }
-  // An empty or zero factor would pass every bearing capacity.
   for (int c = 0; c < cases; ++c) {
+    // An empty or zero factor would pass every bearing capacity.
     if (!(values_.required_safety_factor[c] > 0.0)) {
       sink.show_message(model::MessageIcon::Exclamation, model::kAppTitle,
                         "設計安全率に誤りがあります。");
@@ -138,10 +187,16 @@ bool SandCheck::ok(model::MessageSink& sink) {
       sink.show_message(model::MessageIcon::Exclamation, model::kAppTitle, "Ｎに誤りがあります。");
       return false;
     }
+    // A page states a verdict; a row not judged has none to give.
+    if (!judged(c) && !resultant_outside_base(values_.load, c)) {
+      sink.show_message(model::MessageIcon::Exclamation, model::kAppTitle,
+                        std::string(case_name(c)) + "のＮを入力してください。" +
+                            below_charts_reason_);
+      return false;
+    }
   }
   if (const auto failed = write_sand_check_report(folder_, values_, charts_, seismic_check_)) {
-    sink.show_message(model::MessageIcon::Exclamation, model::kAppTitle,
-                      "ファイル(" + *failed + ")が書き込めません。");
+    sink.show_message(model::MessageIcon::Exclamation, model::kAppTitle, *failed);
     return false;
   }
   return true;

@@ -86,10 +86,36 @@ std::string right_aligned(const std::string& text, std::size_t width) {
 
 }  // namespace
 
-std::string page_field(int number, double value, const char* pattern, std::size_t width) {
+std::optional<std::string> fitted_field_text(double value, const char* pattern, std::size_t width) {
+  if (!std::isfinite(value)) return std::nullopt;
+  const std::string_view p(pattern);
+  const std::size_t point = p.find('.');
+  int decimals = point == std::string_view::npos ? 0 : static_cast<int>(p.size() - point - 1);
+  for (std::string fewer(pattern);; ) {
+    const std::string text = model::format_pattern(value, fewer);
+    if (text.size() <= width) return right_aligned(text, width);
+    if (decimals == 0) return std::nullopt;
+    --decimals;
+    fewer = decimals > 0 ? "0." + std::string(static_cast<std::size_t>(decimals), '0') : "0";
+  }
+}
+
+void ReportPage::field(int number, const char* name, double value, const char* pattern,
+                       std::size_t width) {
   char head[8];
   std::snprintf(head, sizeof head, "%02d  ", number);
-  return head + right_aligned(model::format_pattern(value, pattern), width);
+  const std::optional<std::string> text = fitted_field_text(value, pattern, width);
+  if (!text && unfit_.empty())
+    unfit_ = std::string(name) + " の値 " +
+             (std::isfinite(value) ? model::format_pattern(value, pattern) : std::string("***")) +
+             " は帳票の欄に収まりません。";
+  lines_.push_back(head + text.value_or(std::string(width, ' ')));
+}
+
+std::string ReportPage::bytes() const { return join_crlf(lines_); }
+
+std::string unwritable_file_message(const std::string& name) {
+  return "ファイル(" + name + ")が書き込めません。";
 }
 
 std::vector<std::string> eccentric_page_head(const EccentricLoad& f, int c,
@@ -139,29 +165,29 @@ bool sand_case_passes(double safety_factor, double required_safety_factor) {
 
 const char* sand_verdict_text(bool passes) { return passes ? "ＯＫ" : "ＯＵＴ"; }
 
-std::string sand_check_page(const SandCheckValues& v, int c) {
+ReportPage sand_check_page(const SandCheckValues& v, int c) {
   const EccentricLoad& f = v.load;
-  std::vector<std::string> lines =
-      eccentric_page_head(f, c, "$1  QVT_HKG1.PFM    " + sand_figure_file_name(c));
-  lines.push_back(page_field(0, f.horizontal_force[c], "###0.000", 9));
-  lines.push_back(page_field(1, f.vertical_force[c], "###0.000", 10));
-  lines.push_back(page_field(2, v.tan_theta[c], "#0.000", 6));
-  lines.push_back(page_field(3, f.eccentricity[c], "#0.000", 6));
-  lines.push_back(page_field(4, f.body_width, "#0.000", 6));
-  lines.push_back(page_field(5, f.eccentricity_ratio[c], "#0.000", 6));
-  lines.push_back(page_field(6, v.n_value[c], "#0.00", 6));
-  lines.push_back(page_field(7, v.required_safety_factor[c], "#0.000", 5));
-  lines.push_back(page_field(8, v.bearing_capacity[c], "#0.000", 8));
-  lines.push_back(page_field(9, v.safety_factor[c], "#0.000", 6));
-  lines.push_back(page_field(13, f.bearing_unit_weight, "##0.000", 6));
+  ReportPage page(eccentric_page_head(f, c, "$1  QVT_HKG1.PFM    " + sand_figure_file_name(c)));
+  page.field(0, "Ｈ", f.horizontal_force[c], "###0.000", 9);
+  page.field(1, "Ｖ", f.vertical_force[c], "###0.000", 10);
+  page.field(2, "tanθ", v.tan_theta[c], "#0.000", 6);
+  page.field(3, "ｅ", f.eccentricity[c], "#0.000", 6);
+  page.field(4, "Ｂ", f.body_width, "#0.000", 6);
+  // 2e/B as the dialog showed it and read the chart with: one rounding of one number.
+  page.field(5, "2e/B", shown_eccentricity_ratio(f, c), "#0.000", 6);
+  page.field(6, "Ｎ", v.n_value[c], "#0.00", 6);
+  page.field(7, "設計安全率", v.required_safety_factor[c], "#0.000", 5);
+  page.field(8, "Ｑ", v.bearing_capacity[c], "#0.000", 8);
+  page.field(9, "Ｆ", v.safety_factor[c], "#0.000", 6);
+  page.field(13, "γ", f.bearing_unit_weight, "##0.000", 6);
   // The sign compares F with the design factor; the verdict also fails a resultant that lies
   // outside the base, whatever F reads.
   const bool f_passes = sand_case_passes(v.safety_factor[c], v.required_safety_factor[c]);
-  lines.push_back(utf8_to_cp932_lossy(f_passes ? "10  ≧" : "10  ＜"));
-  lines.push_back(utf8_to_cp932_lossy(
-      std::string("11  ") + sand_verdict_text(f_passes && !resultant_outside_base(f, c))));
-  lines.push_back("$E");
-  return join_crlf(lines);
+  page.line(utf8_to_cp932_lossy(f_passes ? "10  ≧" : "10  ＜"));
+  page.line(utf8_to_cp932_lossy(std::string("11  ") +
+                                sand_verdict_text(f_passes && !resultant_outside_base(f, c))));
+  page.line("$E");
+  return page;
 }
 
 std::string chart_figure(const BearingChart& chart, int chart_index, double eccentricity_ratio,
@@ -231,18 +257,27 @@ std::optional<std::string> write_sand_check_report(
     const std::filesystem::path& folder, const SandCheckValues& values,
     const std::array<BearingChart, kChartCount>& charts, int seismic_check) {
   const int cases = seismic_check != 0 ? 2 : 1;
+  std::array<std::optional<ReportPage>, 2> pages;
   for (int c = 0; c < cases; ++c) {
     const int choice = values.chart_choice[c];
-    if (choice < 0 || choice >= kChartCount) return sand_figure_file_name(c);
+    if (choice < 0 || choice >= kChartCount) return unwritable_file_message(sand_figure_file_name(c));
+    pages[c] = sand_check_page(values, c);
+    if (!pages[c]->unfit().empty()) return pages[c]->unfit();
+  }
+  for (int c = 0; c < cases; ++c) {
+    const int choice = values.chart_choice[c];
     const std::string page = sand_page_file_name(c);
     const std::string figure = sand_figure_file_name(c);
-    if (!write_report_file(folder / page, sand_check_page(values, c))) return page;
+    if (!write_report_file(folder / page, pages[c]->bytes())) return unwritable_file_message(page);
     if (!write_report_file(folder / figure,
-                            chart_figure(charts[choice], choice, values.load.eccentricity_ratio[c],
-                                         values.tan_theta[c], c)))
-      return figure;
+                           chart_figure(charts[choice], choice,
+                                        shown_eccentricity_ratio(values.load, c),
+                                        values.tan_theta[c], c)))
+      return unwritable_file_message(figure);
   }
-  if (cases == 1) return remove_seismic_report(folder);
+  if (cases == 1) {
+    if (const auto stale = remove_seismic_report(folder)) return unwritable_file_message(*stale);
+  }
   return std::nullopt;
 }
 

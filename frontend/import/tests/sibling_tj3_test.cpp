@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
@@ -304,6 +305,59 @@ TEST(Tj3File, MalformedFilesAreReadErrors) {
   Tj3Design d;
   auto m = new_project();
   EXPECT_FALSE(read_tj3(lines, d, *m));
+}
+
+// A library entry's pair count must match its pair lines: a count below them used to leave the
+// pair lines to be read as what follows (the next entry's names, or the check-point heading).
+TEST(Tj3File, APairCountThatDoesNotMatchItsPairLinesIsARefusal) {
+  auto blocks = fixture_blocks();
+  // A second entry after the first, so pair lines left over meet the next entry's names.
+  blocks->shape_library_count = 2;
+  auto& second = blocks->shape_library[1];
+  second.name = "第2型";
+  second.name2 = "その2";
+  second.point_count = 2;
+  second.point_x[2] = 1.5;
+  second.pair_count = 1;
+  second.pair_first[1] = 1;
+  second.pair_second[1] = 2;
+  Tj3Fixture t;
+  t.blocks = blocks.get();
+  const std::vector<std::string> good = testing::write_tj3(t).lines;
+  {
+    Tj3Design d;
+    auto m = new_project();
+    ASSERT_TRUE(read_tj3(good, d, *m));
+    EXPECT_EQ(m->shape_library[0].pair_count, 2);
+    EXPECT_EQ(m->shape_library[1].pair_second[1], 2);
+  }
+  // The first entry's count line "2" stands two lines before its second pair "3,4,77"; the
+  // second entry's count "1" one line before "1,2,77".
+  const auto at = [&](const char* line) {
+    return static_cast<std::size_t>(std::find(good.begin(), good.end(), line) - good.begin());
+  };
+  const std::size_t first_count = at("3,4,77") - 2, second_count = at("1,2,77") - 1;
+  ASSERT_EQ(good[first_count], "2");
+  ASSERT_EQ(good[second_count], "1");
+  const struct {
+    const char* what;
+    std::size_t line;
+    const char* count;
+  } cases[] = {
+      {"first entry: count 0 before its two pair lines", first_count, "0"},
+      {"first entry: count 1 before its two pair lines", first_count, "1"},
+      {"first entry: count 3 before its two pair lines", first_count, "3"},
+      {"last entry: count 0 before its pair line", second_count, "0"},
+      {"last entry: count 2 before its pair line", second_count, "2"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::vector<std::string> lines = good;
+    lines[c.line] = c.count;
+    Tj3Design d;
+    auto m = new_project();
+    EXPECT_FALSE(read_tj3(lines, d, *m));
+  }
 }
 
 // --- The whole import ---

@@ -120,25 +120,33 @@ TEST(ChartGeometry, LinesAndFeet) {
 }
 
 TEST(ChartFile, RefusesWhatCannotBeRead) {
-  const std::string two_curves = "2\r\n20,2,1,1\r\n0,30\r\n30,0\r\n10,2,2,2\r\n0,50,50,0\r\n";
+  const std::string two_curves = "2\r\n20,2,1,1\r\n0,30\r\n30,0\r\n10,2,2,2\r\n0,50\r\n50,0\r\n";
   const std::optional<BearingChart> good = parse_bearing_chart(two_curves);
   ASSERT_TRUE(good);
   ASSERT_EQ(good->curves.size(), 2u);
   EXPECT_DOUBLE_EQ(good->curves[1].points[1].x, 50);
   EXPECT_DOUBLE_EQ(good->curves[1].label_at.y, 2);
+  EXPECT_TRUE(parse_bearing_chart(two_curves + "\r\n \r\n"));  // blank lines at the end hold nothing
   const char* bad[] = {
-      "1\r\n20,2,1,1\r\n0,30\r\n30,0\r\n",                      // one curve
-      "2\r\n20,1,1,1\r\n0,30\r\n10,2,2,2\r\n0,50,50,0\r\n",      // a curve of one point
-      "2\r\n20,2,1,1\r\n0,30\r\n30,0\r\n10,2,2,2\r\n0,50,50\r\n",  // ends early
-      "2\r\n20,2,1,1\r\n0,abc\r\n30,0\r\n10,2,2,2\r\n0,50,50,0\r\n",  // not a number
-      "2.5\r\n20,2,1,1\r\n0,30\r\n30,0\r\n10,2,2,2\r\n0,50,50,0\r\n",  // count with a fraction
-      "26\r\n",                                                  // too many curves
-      "2\r\n20,126,1,1\r\n",                                     // too many points
-      "2\r\n20,2,1,1\r\n0,30\r\n30,0\r\n10,2,2,2\r\n0,50,1e9,0\r\n",  // far off the chart
-      "2\r\n20,2,1,1\r\n0,30\r\n30,0\r\n10,2,2,2\r\n0,100.001,50,0\r\n",  // tan above 1
-      "2\r\n20,2,1,1\r\n0,30\r\n30,0\r\n10,2,2,2\r\n-0.5,50,50,0\r\n",  // left of the axis
-      "2\r\n20,2,-1,1\r\n0,30\r\n30,0\r\n10,2,2,2\r\n0,50,50,0\r\n",  // label left of it
-      "2\r\n20,2,1,1\r\n0,30\r\n30,0\r\n10,2,2,2e8\r\n0,50,50,0\r\n",  // label far above
+      "1\r\n20,2,1,1\r\n0,30\r\n30,0\r\n",                          // one curve
+      "2\r\n20,1,1,1\r\n0,30\r\n10,2,2,2\r\n0,50\r\n50,0\r\n",      // a curve of one point
+      "2\r\n20,2,1,1\r\n0,30\r\n30,0\r\n10,2,2,2\r\n0,50\r\n",       // ends early
+      "2\r\n20,2,1,1\r\n0,abc\r\n30,0\r\n10,2,2,2\r\n0,50\r\n50,0\r\n",  // not a number
+      "2.5\r\n20,2,1,1\r\n0,30\r\n30,0\r\n10,2,2,2\r\n0,50\r\n50,0\r\n",  // count with a fraction
+      "26\r\n",                                                      // too many curves
+      "2\r\n20,126,1,1\r\n",                                         // too many points
+      "2\r\n20,2,1,1\r\n0,30\r\n30,0\r\n10,2,2,2\r\n0,50\r\n1e9,0\r\n",  // far off the chart
+      "2\r\n20,2,1,1\r\n0,30\r\n30,0\r\n10,2,2,2\r\n0,100.001\r\n50,0\r\n",  // tan above 1
+      "2\r\n20,2,1,1\r\n0,30\r\n30,0\r\n10,2,2,2\r\n-0.5,50\r\n50,0\r\n",  // left of the axis
+      "2\r\n20,2,-1,1\r\n0,30\r\n30,0\r\n10,2,2,2\r\n0,50\r\n50,0\r\n",  // label left of it
+      "2\r\n20,2,1,1\r\n0,30\r\n30,0\r\n10,2,2,2e8\r\n0,50\r\n50,0\r\n",  // label far above
+      // Held to the line layout: the two points of a curve on one line (a lost line end), a
+      // point line repeated (the next curve's head is then read as a point), a line after the
+      // last point, a head split over two lines.
+      "2\r\n20,2,1,1\r\n0,30\r\n30,0\r\n10,2,2,2\r\n0,50,50,0\r\n",
+      "2\r\n20,2,1,1\r\n0,30\r\n0,30\r\n30,0\r\n10,2,2,2\r\n0,50\r\n50,0\r\n",
+      "2\r\n20,2,1,1\r\n0,30\r\n30,0\r\n10,2,2,2\r\n0,50\r\n50,0\r\n50,0\r\n",
+      "2\r\n20,2\r\n1,1\r\n0,30\r\n30,0\r\n10,2,2,2\r\n0,50\r\n50,0\r\n",
       "",
   };
   for (const char* text : bad) EXPECT_FALSE(parse_bearing_chart(text)) << text;
@@ -146,7 +154,7 @@ TEST(ChartFile, RefusesWhatCannotBeRead) {
 
 TEST(ChartFile, LoadingStopsAtTheFirstMissingOrBrokenFile) {
   qvt::testing::TempDir dir;
-  const std::string chart = "2\r\n20,2,1,1\r\n0,30\r\n30,0\r\n10,2,2,2\r\n0,50,50,0\r\n";
+  const std::string chart = "2\r\n20,2,1,1\r\n0,30\r\n30,0\r\n10,2,2,2\r\n0,50\r\n50,0\r\n";
   ASSERT_TRUE(write_file_bytes(dir.path() / "FAI30.CSV", chart));
   ChartLoad load = load_bearing_charts(dir.path());
   EXPECT_FALSE(load.ok);

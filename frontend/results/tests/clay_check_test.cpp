@@ -27,10 +27,14 @@ std::string clay_hand_over(const std::string& max_reaction = "150.000000") {
          max_reaction + ",160.000000\r\n";
 }
 
-// KS_AB.CSV holding the numbers 1 to 419 in file order, so an entry names its position.
+// KS_AB.CSV holding the numbers 1 to 419 in file order, so an entry names its position; lines of
+// 4, 5 and 10 axis values, then 40 lines of ten.
 std::string counting_table() {
   std::string text;
-  for (int n = 1; n <= 419; ++n) text += std::to_string(n) + (n % 10 == 0 ? "\r\n" : ",");
+  for (int n = 1; n <= 419; ++n) {
+    const bool end = n == 4 || n == 9 || (n >= 19 && (n - 19) % 10 == 0);
+    text += std::to_string(n) + (end ? "\r\n" : ",");
+  }
   return text;
 }
 
@@ -48,21 +52,119 @@ class ClayCheckTest : public ::testing::Test {
   ClayCheck check;
 };
 
-TEST_F(ClayCheckTest, OpensWithEveryClassAtZero) {
+// The dialog opens with each checked case's safe classes chosen, so its first verdict is the one
+// a checking engineer reaches, and beside qa it shows the reaction qa is compared with.
+// Normal: tan 300/2000 = 0.150 -> "0.15"; 2e/B 0.200 -> "0.2"; B k / c0 = 20 x 5 / 100 = 1.000
+// -> "1.0". From the coefficients' formula (see ShippedCoefficientsFollowTheFormulas):
+// v = 5.14159 - 2.57080^2 x 0.15 = 4.15024, a = 0.8 v = 3.32, b = 1.0/4 x 0.64 x (4.15024 /
+// 5.14159 = 0.80719) = 0.13; Nc 3.45, qa = 3.45 x 100 / 2.5 + 30 = 168.000 > 150.
+// Seismic: tan 500/2000 = 0.250 -> "0.25"; 2e/B 0.300 -> "0.4"; "1.0". v = 5.14159 - 6.60901 x
+// 0.25 = 3.48934, a = 0.6 v = 2.09, b = 0.25 x 0.36 x 0.67865 = 0.06; Nc 2.15, qa = 2.15 x 100 /
+// 1.5 + 30 = 173.333 > 160.
+TEST_F(ClayCheckTest, OpensWithTheSafeClassesChosen) {
   ASSERT_EQ(load(), ClayCheck::Load::ready);
   EXPECT_TRUE(sink.texts.empty());
   const ClayCheckRow& r = check.row(0);
   EXPECT_EQ(r.tan_theta_text, "0.150");
   EXPECT_EQ(r.ratio_text, "0.200");
-  EXPECT_EQ(r.strength_text, "1.000");  // 20 * 5 / 100
-  EXPECT_EQ(r.a_text, "0.00");
-  EXPECT_EQ(r.b_text, "0.00");
-  EXPECT_EQ(r.nc_text, "0.00");
-  EXPECT_EQ(r.qa_text, "30.000");  // q0
-  EXPECT_EQ(check.row(1).tan_theta_text, "0.250");
-  EXPECT_EQ(check.row(1).strength_text, "1.000");  // the seismic ratio is the normal one
-  EXPECT_EQ(check.row(1).qa_text, "30.000");
+  EXPECT_EQ(r.strength_text, "1.000");
+  EXPECT_EQ(r.positions, (std::array<int, 3>{3, 1, 3}));
+  EXPECT_EQ(r.a_text, "3.32");
+  EXPECT_EQ(r.b_text, "0.13");
+  EXPECT_EQ(r.nc_text, "3.45");
+  EXPECT_EQ(r.qa_text, "168.000");
+  EXPECT_EQ(r.sign_text, "＞");
+  EXPECT_EQ(r.reaction_text, "150.000");
+  EXPECT_EQ(r.verdict_text, "Ｏ.Ｋ.");
+  const ClayCheckRow& s = check.row(1);
+  EXPECT_EQ(s.tan_theta_text, "0.250");
+  EXPECT_EQ(s.strength_text, "1.000");  // the seismic ratio is the normal one
+  EXPECT_EQ(s.positions, (std::array<int, 3>{5, 2, 3}));
+  EXPECT_EQ(s.a_text, "2.09");
+  EXPECT_EQ(s.b_text, "0.06");
+  EXPECT_EQ(s.qa_text, "173.333");
+  EXPECT_EQ(s.reaction_text, "160.000");
+  EXPECT_EQ(s.verdict_text, "Ｏ.Ｋ.");
   EXPECT_EQ(check.current_row(), 0);
+  // Without the seismic case its row keeps its classes at "0" and shows nothing.
+  ClayCheck off;
+  ASSERT_EQ(off.Form_Load(dir.path(), dir.path(), 0, {2.5, 1.5}, sink), ClayCheck::Load::ready);
+  EXPECT_EQ(off.row(1).positions, (std::array<int, 3>{0, 0, 0}));
+  EXPECT_EQ(off.row(1).reaction_text, "***");
+  EXPECT_EQ(off.row(1).verdict_text, "");
+}
+
+// The safe class of each value as a checking engineer picks it from the table: tan(theta) and
+// 2e/B the nearest class at or above ("0.25以上" beyond 0.25), B k / c0 the nearest at or below
+// (the smallest class below 0.2); a 2e/B beyond 0.8 has none and takes the last.
+TEST(ClayClasses, SafeClassOfEachValue) {
+  const struct {
+    double tan_theta, ratio, strength;
+    std::array<int, 3> classes;
+    bool beyond;
+  } cases[] = {
+      {0.0, 0.0, 0.0, {1, 1, 1}, false},
+      {0.05, 0.2, 0.2, {1, 1, 1}, false},       // on a class: that class
+      {0.051, 0.201, 0.199, {2, 2, 1}, false},  // B k / c0 below the smallest class
+      {0.15, 0.55, 4.99, {3, 3, 6}, false},
+      {0.1999, 0.6, 2.0, {4, 3, 4}, false},
+      {0.25, 0.8, 10.0, {5, 4, 10}, false},
+      {0.251, 0.801, 12.0, {6, 4, 10}, true},
+      {0.586, 0.002, 6.3, {6, 1, 8}, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.tan_theta << " " << c.ratio << " " << c.strength);
+    EXPECT_EQ(safe_clay_classes(c.tan_theta, c.ratio, c.strength), c.classes);
+    EXPECT_EQ(beyond_eccentricity_classes(c.ratio), c.beyond);
+  }
+}
+
+// A 2e/B beyond the last class (0.8) has no coefficients: the case is judged ＯＵＴ with its
+// reason, whatever Nc is typed. Seismic e 8.5 on B 20: 2e/B = 0.850.
+TEST_F(ClayCheckTest, A2eOverBBeyondTheLastClassIsOut) {
+  std::string eccentric = clay_hand_over();
+  eccentric.replace(eccentric.find("2.000000,3.000000"), 17, "2.000000,8.500000");
+  eccentric.replace(eccentric.find("0.200000,0.300000"), 17, "0.200000,0.850000");
+  write_file_bytes(dir / "CAL_HEN.DAT", eccentric);
+  ASSERT_EQ(load(), ClayCheck::Load::ready);
+  const std::string reason = "地震時の|ε|は表の最大の区分 0.8 を超えています。表にないのでＯＵＴです。";
+  EXPECT_EQ(sink.texts, (std::vector<std::string>{reason}));
+  EXPECT_EQ(check.row(1).ratio_text, "0.850");
+  EXPECT_EQ(check.row(1).positions, (std::array<int, 3>{5, 4, 3}));
+  EXPECT_EQ(check.row(1).verdict_text, "ＯＵＴ");
+  EXPECT_EQ(check.row(1).verdict_note, reason);
+  EXPECT_EQ(check.row(0).verdict_text, "Ｏ.Ｋ.");
+  check.set_nc_text(1, "50");  // qa = 50 x 100 / 1.5 + 30 = 3363.333, far above 160
+  EXPECT_EQ(check.row(1).qa_text, "3363.333");
+  EXPECT_EQ(check.row(1).sign_text, "＞");
+  EXPECT_EQ(check.row(1).verdict_text, "ＯＵＴ");
+  ASSERT_TRUE(check.ok(sink));
+  EXPECT_NE(read_file_bytes(dir / "DM106SHK.PDT").value_or("").find(utf8_to_cp932_lossy("16  ＯＵＴ")),
+            std::string::npos);
+}
+
+// A list set back to "0" leaves the row without an Nc from the table: no verdict ("－") until a
+// class is chosen or Nc typed, and OK asks for one.
+TEST_F(ClayCheckTest, NoVerdictBeforeAClassIsChosen) {
+  ASSERT_EQ(load(), ClayCheck::Load::ready);
+  check.choose_class(2, 0);
+  EXPECT_EQ(check.row(0).nc_text, "0.00");
+  EXPECT_EQ(check.row(0).verdict_text, "－");
+  EXPECT_EQ(check.row(0).sign_text, "");
+  EXPECT_FALSE(check.ok(sink));
+  EXPECT_EQ(sink.texts, (std::vector<std::string>{"常時の区分を選ぶか、Ｎｃを入力してください。"}));
+  EXPECT_FALSE(std::filesystem::exists(dir / "DM006SHK.PDT"));
+  check.set_nc_text(0, "1");  // qa = 1 x 100 / 2.5 + 30 = 70 < 150
+  EXPECT_EQ(check.row(0).verdict_text, "ＯＵＴ");
+  EXPECT_EQ(check.row(0).sign_text, "＜");
+  check.choose_class(2, 3);  // the class back: Nc 3.45 from the table
+  EXPECT_EQ(check.row(0).verdict_text, "Ｏ.Ｋ.");
+  // "0.25以上" alone gives Nc: (1 - 0.2) / 0.15 = 5.33.
+  check.choose_class(1, 0);
+  check.choose_class(0, kSteepInclination);
+  EXPECT_EQ(check.row(0).nc_text, "5.33");
+  EXPECT_EQ(check.row(0).verdict_text, "Ｏ.Ｋ.");
+  EXPECT_TRUE(check.ok(sink));
 }
 
 TEST_F(ClayCheckTest, TypedNcGivesQa) {
@@ -90,13 +192,13 @@ TEST_F(ClayCheckTest, TheVerdictFollowsQa) {
     const char* verdict;
   };
   const Step steps[] = {
-      {0, "0", "30.000", "ＯＵＴ"},        // q0 alone
+      {0, "0", "30.000", "ＯＵＴ"},        // q0 alone, typed
       {0, "3.45", "168.000", "Ｏ.Ｋ."},    // 3.45 x 100 / 2.5 + 30
       {1, "1.95", "160.000", "Ｏ.Ｋ."},    // 1.95 x 100 / 1.5 + 30: equal passes
       {1, "1.94", "159.333", "ＯＵＴ"},
   };
-  EXPECT_EQ(check.row(0).verdict_text, "ＯＵＴ");  // as opened, every class at 0
-  EXPECT_EQ(check.row(1).verdict_text, "ＯＵＴ");
+  EXPECT_EQ(check.row(0).verdict_text, "Ｏ.Ｋ.");  // as opened, on the safe classes
+  EXPECT_EQ(check.row(1).verdict_text, "Ｏ.Ｋ.");
   for (const Step& s : steps) {
     SCOPED_TRACE(s.nc);
     check.set_nc_text(s.row, s.nc);
@@ -139,9 +241,13 @@ TEST_F(ClayCheckTest, SteepClassTakesTheSlidingLimit) {
 TEST_F(ClayCheckTest, ClassesIndexTheTableInFileOrder) {
   write_file_bytes(dir / "KS_AB.CSV", counting_table());
   ASSERT_EQ(load(), ClayCheck::Load::ready);
+  // As opened, (0.15, 0.2, 1.0): a is number 19 + 2 x 10 + 3 = 42 of the file, b 42 + 5.
+  EXPECT_EQ(check.row(0).a_text, "42.00");
+  EXPECT_EQ(check.row(0).b_text, "47.00");
   check.choose_class(0, 3);  // tan 0.15
   check.choose_class(1, 2);  // 2e/B 0.4
-  EXPECT_EQ(check.row(0).nc_text, "0.00");  // strength still "0"
+  check.choose_class(2, 0);
+  EXPECT_EQ(check.row(0).nc_text, "0.00");  // strength "0"
   check.choose_class(2, 4);  // B k / c0 2.0
   EXPECT_EQ(check.row(0).a_text, "152.00");
   EXPECT_EQ(check.row(0).b_text, "157.00");
@@ -157,8 +263,9 @@ TEST_F(ClayCheckTest, ListsFollowTheRowEntered) {
   EXPECT_EQ(check.row(0).a_text, "20.00");  // 19 axis values, then the first a
   check.enter_row(1);
   EXPECT_EQ(check.current_row(), 1);
-  EXPECT_EQ(check.row(1).positions, (std::array<int, 3>{0, 0, 0}));
-  EXPECT_EQ(check.row(1).nc_text, "0.00");
+  // The seismic row's own classes (0.25, 0.4, 1.0): a 19 + 100 + 20 + 5 = 144, b 149.
+  EXPECT_EQ(check.row(1).positions, (std::array<int, 3>{5, 2, 3}));
+  EXPECT_EQ(check.row(1).nc_text, "293.00");
   check.choose_class(0, 5);
   check.choose_class(1, 4);
   check.choose_class(2, 10);
@@ -320,16 +427,46 @@ TEST_F(ClayCheckTest, AReactionNeverComputedOrAResultantOffTheBaseFails) {
   EXPECT_EQ(seismic[seismic.size() - 2], utf8_to_cp932_lossy("16  ＯＵＴ"));
 }
 
-// An Nc typed so large that qa overflows never reads as 0.000 and never passes.
-TEST_F(ClayCheckTest, AnNcThatOverflowsShowsNoQaAndIsRefused) {
+// The Nc box follows the number-box rule: a text without a number, or with a number Nc cannot
+// have (0..1000), keeps the Nc the box holds (3.45 of the opening classes: qa 168.000), and OK,
+// pressed while such a text stands in the box, takes it back and writes nothing. A pasted
+// column keeps its first line.
+TEST_F(ClayCheckTest, ATextThatIsNoNcKeepsTheValueHeldAndIsNeverWritten) {
   ASSERT_EQ(load(), ClayCheck::Load::ready);
-  check.set_nc_text(0, "1e307");
-  EXPECT_EQ(check.row(0).qa_text, "***");
-  EXPECT_EQ(check.row(0).verdict_text, "ＯＵＴ");
-  EXPECT_FALSE(check.ok(sink));
-  ASSERT_EQ(sink.texts.size(), 1u);
-  EXPECT_EQ(sink.texts[0], "Ｎｃに誤りがあります。");
-  EXPECT_FALSE(std::filesystem::exists(dir / "DM006SHK.PDT"));
+  const struct {
+    const char* typed;
+    model::TypedNumber why;
+  } cases[] = {{"１２", model::TypedNumber::no_number},  {"nan", model::TypedNumber::no_number},
+               {"inf", model::TypedNumber::no_number},   {"abc", model::TypedNumber::no_number},
+               {"1e999", model::TypedNumber::out_of_range}, {"1e307", model::TypedNumber::out_of_range},
+               {"1000.5", model::TypedNumber::out_of_range}, {"-0.5", model::TypedNumber::out_of_range}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
+    check.set_nc_text(0, c.typed);
+    EXPECT_EQ(check.row(0).nc_text, c.typed);
+    EXPECT_EQ(check.row(0).qa_text, "168.000");
+    EXPECT_EQ(check.row(0).verdict_text, "Ｏ.Ｋ.");
+    EXPECT_FALSE(check.ok(sink));
+    EXPECT_EQ(check.box_verdict(), c.why);
+    EXPECT_EQ(check.row(0).nc_text, "3.45");
+    EXPECT_FALSE(std::filesystem::exists(dir / "DM006SHK.PDT"));
+  }
+  EXPECT_TRUE(sink.texts.empty());  // the box's notice, not a message box
+  // "12.5\r\n34" pasted: 12.5, qa = 12.5 x 100 / 2.5 + 30 = 530.000; the top of the range, 1000:
+  // qa = 40030.000, and Nc "1000.00" keeps its six places as "1000.0".
+  check.set_nc_text(0, "12.5\r\n34");
+  EXPECT_EQ(check.row(0).nc_text, "12.5");
+  EXPECT_EQ(check.row(0).qa_text, "530.000");
+  EXPECT_EQ(check.nc_lost_focus(0), model::TypedNumber::stands);
+  EXPECT_EQ(check.row(0).nc_text, "12.50");
+  check.set_nc_text(0, "1000");
+  EXPECT_EQ(check.row(0).qa_text, "40030.000");
+  ASSERT_TRUE(check.ok(sink));
+  const std::vector<std::string> lines =
+      split_lines(read_file_bytes(dir / "DM006SHK.PDT").value_or(""));
+  ASSERT_EQ(lines.size(), 21u);
+  EXPECT_EQ(lines[13], "10  1000.0");
+  EXPECT_EQ(lines[16], "13  40030.000");
 }
 
 TEST(ClayTable, ShippedCoefficientsFollowTheFormulas) {
@@ -359,14 +496,23 @@ TEST(ClayTable, ShippedCoefficientsFollowTheFormulas) {
         SCOPED_TRACE(::testing::Message() << j << " " << i << " " << k);
         EXPECT_GE(b, 0.0);
         EXPECT_LE(a + b, (1 - e_axis[j - 1]) / t_axis[i - 1] + 0.01);
+        // The safe classes the dialog opens with rest on these: a, b and so Nc = a + b fall
+        // (or stay) as the 2e/B and tan(theta) classes rise and rise (or stay) with the
+        // B k / c0 class, so the class at or above 2e/B and tan(theta) and the class at or below
+        // B k / c0 never give an Nc above that of the case's own values.
         if (j > 1) {
           EXPECT_LT(a, table->coef_a[j - 1][i][k]);
+          EXPECT_LE(b, table->coef_b[j - 1][i][k]);
+          EXPECT_LT(a + b, table->coef_a[j - 1][i][k] + table->coef_b[j - 1][i][k]);
         }
         if (i > 1) {
           EXPECT_LT(a, table->coef_a[j][i - 1][k]);
+          EXPECT_LE(b, table->coef_b[j][i - 1][k]);
+          EXPECT_LT(a + b, table->coef_a[j][i - 1][k] + table->coef_b[j][i - 1][k]);
         }
         if (k > 1) {
           EXPECT_GE(b, table->coef_b[j][i][k - 1]);
+          EXPECT_GE(a, table->coef_a[j][i][k - 1]);
         }
         const auto c = bearing::clay_coefficients(e_axis[j - 1], t_axis[i - 1], k_axis[k - 1]);
         EXPECT_NEAR(a, c.a, 0.005 + 1e-9);

@@ -106,7 +106,7 @@ TEST(DamagedResultFiles, HandOverIsRefusedOrSound) {
       v.bearing_capacity[c] = f->bearing_unit_weight * f->body_width * v.n_value[c] / 2;
       v.safety_factor[c] = v.bearing_capacity[c] / (f->vertical_force[c] / f->body_width);
       EXPECT_TRUE(std::isfinite(v.safety_factor[c]));
-      const std::string page = sand_check_page(v, c);
+      const std::string page = sand_check_page(v, c).bytes();
       const std::string figure = chart_figure(*chart, 0, f->eccentricity_ratio[c], v.tan_theta[c], c);
       EXPECT_FALSE(qvt::testing::holds_non_finite_text(page)) << page;
       EXPECT_FALSE(qvt::testing::holds_non_finite_text(figure)) << figure;

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <functional>
@@ -58,8 +59,11 @@ TEST_F(SandCheckTest, TypedNFollowsAndIsReformattedOnLeaving) {
   check.set_design_text(0, "1.2");
   check.design_lost_focus(0);
   EXPECT_EQ(check.row(0).design_text, "1.200");
-  check.set_n_text(0, "abc");  // what does not read counts as 0
-  EXPECT_EQ(check.row(0).f_text, "0.000");
+  // A text without a number keeps the N the box holds (17.50: F 8.750) and goes back to it.
+  check.set_n_text(0, "abc");
+  EXPECT_EQ(check.row(0).f_text, "8.750");
+  EXPECT_EQ(check.n_lost_focus(0), model::TypedNumber::no_number);
+  EXPECT_EQ(check.row(0).n_text, "17.50");
 }
 
 TEST_F(SandCheckTest, WithoutSeismicCaseTheSeismicRowComputesNothing) {
@@ -198,19 +202,170 @@ TEST_F(SandCheckTest, ResultantOutsideTheBaseFailsThatCaseAlone) {
   for (const std::string& t : r.texts) EXPECT_EQ(t.find("合力"), std::string::npos) << t;
 }
 
-// An N typed so large that Q overflows never reads as F 0.000 and never passes.
-TEST_F(SandCheckTest, AnNThatOverflowsShowsNoFAndIsRefused) {
+// The N and design factor boxes follow the number-box rule: a text without a number, or with a
+// number N cannot have (0..1000), keeps the value the box holds, and OK, pressed while such a
+// text stands in a box, takes the box back, says why and writes nothing; the next OK writes the
+// value held. N = 1e300 was written as 300 digits into the page's six places.
+TEST_F(SandCheckTest, ATextThatIsNoNForTheChartsKeepsTheValueHeldAndIsNeverWritten) {
   ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
-  check.set_n_text(0, "1e308");
-  EXPECT_EQ(check.row(0).f_text, "***");
-  EXPECT_EQ(check.row(0).verdict_text, "ＯＵＴ");
+  const struct {
+    const char* typed;
+    model::TypedNumber why;
+  } cases[] = {{"１２", model::TypedNumber::no_number},  {"nan", model::TypedNumber::no_number},
+               {"inf", model::TypedNumber::no_number},   {"abc", model::TypedNumber::no_number},
+               {"1e999", model::TypedNumber::out_of_range}, {"1e300", model::TypedNumber::out_of_range},
+               {"1000.01", model::TypedNumber::out_of_range}, {"-1", model::TypedNumber::out_of_range}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
+    check.set_n_text(0, c.typed);
+    EXPECT_EQ(check.row(0).n_text, c.typed);
+    EXPECT_EQ(check.row(0).f_text, "8.750");  // N 17.50 as held
+    EXPECT_EQ(check.row(0).verdict_text, "ＯＫ");
+    EXPECT_FALSE(check.ok(sink));
+    EXPECT_EQ(check.box_verdict(), c.why);
+    EXPECT_EQ(check.row(0).n_text, "17.50");
+    EXPECT_FALSE(std::filesystem::exists(dir / "DM006SHK.PDT"));
+  }
+  check.set_design_text(1, "1e300");
+  EXPECT_EQ(check.row(1).verdict_text, "ＯＫ");  // against the factor held, 1.000
+  EXPECT_FALSE(check.ok(sink));
+  EXPECT_EQ(check.box_verdict(), model::TypedNumber::out_of_range);
+  EXPECT_EQ(check.row(1).design_text, "1.000");
+  EXPECT_TRUE(sink.texts.empty());  // the boxes' notice, not a message box
+  // The top of the range stands: 1000 with B 20 and gamma 10 gives Q = 100000 and F = 100000 /
+  // (4000 / 20) = 500, written with fewer decimals so each keeps its place.
+  check.set_n_text(0, "1000");
+  EXPECT_EQ(check.row(0).f_text, "500.000");
+  ASSERT_TRUE(check.ok(sink));
+  EXPECT_EQ(check.box_verdict(), model::TypedNumber::stands);
+  const std::vector<std::string> lines = split_lines(read_text(dir / "DM006SHK.PDT"));
+  ASSERT_EQ(lines.size(), 17u);
+  EXPECT_EQ(lines[9], "06  1000.0");
+  EXPECT_EQ(lines[11], "08  100000.0");
+  EXPECT_EQ(lines[12], "09  500.00");
+}
+
+// A pasted column "12.5\r\n34" keeps its first line: the box never stands empty, and never reads
+// the lines run together (12.534).
+TEST_F(SandCheckTest, APastedMultiLineTextKeepsItsFirstLine) {
+  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
+  const struct {
+    const char* pasted;
+    const char* shown;
+  } cases[] = {{"12.5\r\n34", "12.5"}, {"12.5\r\n", "12.5"}, {"\r\n \n12.5\n34", "12.5"},
+               {"1.2\n", "1.2"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.pasted);
+    check.set_n_text(1, c.pasted);
+    EXPECT_EQ(check.row(1).n_text, c.shown);
+    EXPECT_DOUBLE_EQ(check.values().n_value[1], std::stod(c.shown));
+    EXPECT_EQ(check.n_lost_focus(1), model::TypedNumber::stands);
+  }
+  // Q = 10 x 20 x 1.2 / 2 = 120, F = 120 / (3500 / 20) = 0.685 (down).
+  EXPECT_EQ(check.row(1).n_text, "1.20");
+  EXPECT_EQ(check.row(1).f_text, "0.685");
+}
+
+// A value no field of the page can hold in its place is named and nothing is written: a unit
+// weight of 1e6 kN/m3 makes Q = 1e6 x 20 x 17.5 / 2 = 175000000, nine digits in eight places.
+TEST_F(SandCheckTest, AValueThatDoesNotFitItsPlaceOnThePageWritesNothing) {
+  std::string heavy = fixtures::eccentric_load_text();
+  heavy.replace(heavy.find("10.000000"), 9, "1000000.0");
+  write_file_bytes(dir / "CAL_HEN.DAT", heavy);
+  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
   EXPECT_FALSE(check.ok(sink));
   ASSERT_EQ(sink.texts.size(), 1u);
-  EXPECT_EQ(sink.texts[0], "Ｎに誤りがあります。");
+  EXPECT_EQ(sink.texts[0], "Ｑ の値 175000000.000 は帳票の欄に収まりません。");
   EXPECT_FALSE(std::filesystem::exists(dir / "DM006SHK.PDT"));
-  check.set_n_text(0, "17.5");
+  EXPECT_FALSE(std::filesystem::exists(dir / "M_HSK06H.PZK"));
+}
+
+// A bearing layer of phi below the smallest chart (30 degrees) opens on the 30-degree chart with
+// a notice that its N belongs to a stronger soil, kept beside each row's verdict; no row is
+// judged ("－") until its N is typed, and OK asks for it. N typed by hand is judged; a chart
+// chosen again is not.
+TEST_F(SandCheckTest, ALayerWeakerThanEveryChartIsNotJudgedUntilNIsTyped) {
+  const std::string notice =
+      "支持層のφ 28°は最も小さい図表の30°より小さく、図表のＮは支持層より強い地盤のものです。"
+      "Ｎを入力するまで判定しません。";
+  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, 28.0, sink), SandCheck::Load::ready);
+  EXPECT_TRUE(sink.texts.empty());  // the dialog shows it in its own notice line
+  EXPECT_EQ(check.below_charts_notice(), notice);
+  for (int c = 0; c < 2; ++c) {
+    EXPECT_EQ(check.row(c).chart_index, 0);
+    EXPECT_EQ(check.row(c).verdict_text, "－");
+    EXPECT_EQ(check.row(c).verdict_note, notice);
+  }
+  EXPECT_EQ(check.row(0).n_text, "17.50");  // the 30-degree chart's reading, shown for reference
+  EXPECT_FALSE(check.ok(sink));
+  EXPECT_EQ(sink.texts.back(),
+            "常時のＮを入力してください。支持層のφ 28°は最も小さい図表の30°より小さく、"
+            "図表のＮは支持層より強い地盤のものです。");
+  EXPECT_FALSE(std::filesystem::exists(dir / "DM006SHK.PDT"));
+  // A text that goes back, or the chart's own text typed again, is no N typed by hand.
+  check.set_n_text(0, "abc");
+  check.n_lost_focus(0);
+  check.set_n_text(0, "17.50");
+  check.n_lost_focus(0);
+  EXPECT_EQ(check.row(0).verdict_text, "－");
+  // N 12 by hand: Q = 10 x 20 x 12 / 2 = 1200, F = 1200 / 200 = 6.000.
+  check.set_n_text(0, "12");
+  EXPECT_EQ(check.row(0).f_text, "6.000");
   EXPECT_EQ(check.row(0).verdict_text, "ＯＫ");
-  EXPECT_TRUE(check.ok(sink));
+  EXPECT_EQ(check.row(0).verdict_note, "");
+  check.n_lost_focus(0);
+  EXPECT_EQ(check.row(0).verdict_text, "ＯＫ");
+  EXPECT_EQ(check.row(1).verdict_text, "－");
+  EXPECT_FALSE(check.ok(sink));
+  EXPECT_EQ(sink.texts.back().substr(0, std::string("地震時のＮを入力してください。").size()),
+            "地震時のＮを入力してください。");
+  // Seismic N 0.5 by hand: Q = 50, F = 50 / 175 = 0.285: judged, and it fails.
+  check.set_n_text(1, "0.5");
+  EXPECT_EQ(check.row(1).verdict_text, "ＯＵＴ");
+  ASSERT_TRUE(check.ok(sink));
+  EXPECT_NE(read_text(dir / "DM006SHK.PDT").find("06   12.00\r\n"), std::string::npos);
+  EXPECT_NE(read_text(dir / "DM106SHK.PDT").find("11  " + utf8_to_cp932_lossy("ＯＵＴ")),
+            std::string::npos);
+  // A chart chosen again reads a stronger soil's N: not judged.
+  check.choose_chart(0, 1, sink);
+  EXPECT_EQ(check.row(0).verdict_text, "－");
+  // Layers of 30 degrees and more are judged as they open; a phi that is no number is not.
+  for (double phi : {30.0, 45.0}) {
+    SandCheck c;
+    Recorder r;
+    ASSERT_EQ(c.Form_Load(dir.path(), dir.path(), 1, phi, r), SandCheck::Load::ready);
+    EXPECT_TRUE(r.texts.empty()) << phi;
+    EXPECT_EQ(c.row(0).verdict_text, "ＯＫ") << phi;
+  }
+  SandCheck nan_phi;
+  Recorder r;
+  ASSERT_EQ(nan_phi.Form_Load(dir.path(), dir.path(), 1, std::nan(""), r), SandCheck::Load::ready);
+  EXPECT_EQ(nan_phi.row(0).verdict_text, "－");
+}
+
+// The page prints 2e/B as the dialog shows it and read the chart with, and so does the figure:
+// e 0.228 on B 16 gives 2e/B = 0.0285, which the engine writes as 0.028 and the dialog rounds
+// (from 0.499 of a unit up) to 0.029.
+TEST_F(SandCheckTest, ThePagePrints2eOverBAsTheDialogShowsIt) {
+  write_file_bytes(dir / "CAL_HEN.DAT",
+                   "26,3,8,7,5,9,title\r\n4000.000000,3500.000000\r\n600.000000,700.000000\r\n"
+                   "0.000000,0.000000\r\n16.000000\r\n0.228000,1.612000\r\n0.028000,0.202000\r\n"
+                   "0.000000\r\n0.000000\r\n10.000000\r\n45.000000\r\n177.732000,274.341000\r\n");
+  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
+  EXPECT_EQ(check.row(0).ratio_text, "0.029");
+  // 2 x 1.612 / 16 = 0.2015: 0.202 in the file and in the dialog.
+  EXPECT_EQ(check.row(1).ratio_text, "0.202");
+  ASSERT_TRUE(check.ok(sink));
+  const std::vector<std::string> normal = split_lines(read_text(dir / "DM006SHK.PDT"));
+  ASSERT_EQ(normal.size(), 17u);
+  EXPECT_EQ(normal[8], "05   0.029");
+  EXPECT_EQ(split_lines(read_text(dir / "DM106SHK.PDT"))[8], "05   0.202");
+  // The figure's point: x = 1950 + Fix(18.91 x 2.9 = 54.839) = 2004 (0.028 would give 2002), y =
+  // 3100 - Fix(18.91 x 15 = 283.65) = 2817; its value "0.029" under the axis.
+  const std::vector<std::string> figure = split_lines(read_text(dir / "M_HSK06H.PZK"));
+  EXPECT_NE(std::find(figure.begin(), figure.end(), "L 2004 2817 1950 2817 0 2"), figure.end());
+  EXPECT_NE(std::find(figure.begin(), figure.end(), "0.029"), figure.end());
+  EXPECT_EQ(std::find(figure.begin(), figure.end(), "0.028"), figure.end());
 }
 
 TEST_F(SandCheckTest, MissingOrBrokenChartOffersNoDialog) {

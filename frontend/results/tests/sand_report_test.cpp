@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,35 @@ TEST(SandReport, PadIntWidth5) {
       {0, "    0"}, {50, "   50"}, {-12, "  -12"}, {32767, "32767"}, {-9999, "-9999"},
       {-10000, "-9999"}, {-32768, "-9999"}};
   for (const auto& [value, text] : cases) EXPECT_EQ(pad_int_width5(value), text) << value;
+}
+
+// A field keeps its place on the page: a value too wide for it loses decimals, down to none,
+// and one whose whole number does not fit (or that is no number) is not written at all.
+TEST(SandReport, AFieldValueKeepsItsPlace) {
+  const struct {
+    double value;
+    const char* pattern;
+    std::size_t width;
+    std::optional<std::string> text;
+  } cases[] = {
+      {12.5, "###0.000", 9, "   12.500"},
+      {123456.789, "###0.000", 9, "123456.79"},  // 10 characters with three decimals
+      {1234567.89, "###0.000", 9, "1234567.9"},
+      {123456789.4, "###0.000", 9, "123456789"},
+      {1234567890.0, "###0.000", 9, std::nullopt},
+      {-12345.678, "#0.000", 6, "-12346"},
+      {999.995, "#0.00", 6, "1000.0"},             // rounds up to seven characters
+      {1e300, "#0.00", 6, std::nullopt},
+      {std::nan(""), "#0.00", 6, std::nullopt},
+      {INFINITY, "###0.000", 9, std::nullopt},
+  };
+  for (const auto& c : cases) EXPECT_EQ(fitted_field_text(c.value, c.pattern, c.width), c.text) << c.value;
+  ReportPage page({"head"});
+  page.field(6, "Ｎ", 17.5, "#0.00", 6);
+  page.field(8, "Ｑ", 1e9, "#0.000", 8);
+  page.field(9, "Ｆ", 1e12, "#0.000", 6);
+  EXPECT_EQ(page.bytes(), "head\r\n06   17.50\r\n08          \r\n09        \r\n");
+  EXPECT_EQ(page.unfit(), "Ｑ の値 1000000000.000 は帳票の欄に収まりません。");  // the first
 }
 
 // Chart 0 with a curve of 4 points and one of 9.

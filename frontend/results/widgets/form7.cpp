@@ -70,14 +70,16 @@ Form7::Form7(QWidget* owner, const model::ProjectModel& model, model::MessageSin
     grid->addWidget(design_[c], row, 6);
     verdict_[c] = cell(this, QString(), QStringLiteral("lbl_%1").arg(7 + c));
     grid->addWidget(verdict_[c], row, 7);
+    // The boxes take the range of their quantity, so the shared focus rule sends back what the
+    // check would refuse.
     widgets::TextBoxFocus::attach(n_[c], widgets::BoxKind::number, {}, [this, c] {
-      check_.n_lost_focus(c);
+      widgets::TextBoxFocus::show_notice(check_.n_lost_focus(c));
       show_row(c);
-    });
+    })->set_range(kNRange.lowest, kNRange.highest);
     widgets::TextBoxFocus::attach(design_[c], widgets::BoxKind::number, {}, [this, c] {
-      check_.design_lost_focus(c);
+      widgets::TextBoxFocus::show_notice(check_.design_lost_focus(c));
       show_row(c);
-    });
+    })->set_range(kDesignFactorRange.lowest, kDesignFactorRange.highest);
 
     connect(chart_[c], &QComboBox::activated, this, [this, c](int index) {
       if (showing_) return;
@@ -104,8 +106,14 @@ Form7::Form7(QWidget* owner, const model::ProjectModel& model, model::MessageSin
   buttons->addStretch();
   buttons->addWidget(ok_);
   buttons->addWidget(cancel_);
+  // The notice of a bearing layer weaker than every chart stays in view while the dialog is open.
+  notice_ = new QLabel(this);
+  notice_->setObjectName(QStringLiteral("lbl_notice"));
+  notice_->setWordWrap(true);
+  notice_->setVisible(false);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
+  layout->addWidget(notice_);
   layout->addLayout(buttons);
 
   // Form_Load.
@@ -114,6 +122,8 @@ Form7::Form7(QWidget* owner, const model::ProjectModel& model, model::MessageSin
                            sink_);
   for (int c = 0; c < 2; ++c) show_row(c);
   ok_->setEnabled(check_.ok_enabled());
+  notice_->setText(q(check_.below_charts_notice()));
+  notice_->setVisible(check_.ok_enabled() && !check_.below_charts_notice().empty());
 
   adjustSize();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -137,13 +147,11 @@ void Form7::show_row(int c) {
 }
 
 void Form7::cmd_ok_Click() {
-  // A box still being edited counts as left.
-  for (int c = 0; c < 2; ++c) {
-    check_.n_lost_focus(c);
-    check_.design_lost_focus(c);
-    show_row(c);
-  }
-  if (check_.ok(sink_)) accept();
+  // The check takes a box still being edited as left; one that goes back says why.
+  const bool closes = check_.ok(sink_);
+  for (int c = 0; c < 2; ++c) show_row(c);
+  widgets::TextBoxFocus::show_notice(check_.box_verdict());
+  if (closes) accept();
 }
 
 }  // namespace qvt::results

@@ -34,6 +34,8 @@ class Form7 : public QDialog {
   QLineEdit* design_box(int c) const { return design_[c]; }
   QLabel* verdict_label(int c) const { return verdict_[c]; }
   QPushButton* ok_button() const { return ok_; }
+  // The notice of a bearing layer weaker than every chart; hidden for another layer.
+  QLabel* notice_label() const { return notice_; }
 
   void cmd_ok_Click();
 
@@ -51,6 +53,7 @@ class Form7 : public QDialog {
   std::array<QLabel*, 2> f_{};
   std::array<QLineEdit*, 2> design_{};
   std::array<QLabel*, 2> verdict_{};
+  QLabel* notice_ = nullptr;
   QPushButton* ok_ = nullptr;
   QPushButton* cancel_ = nullptr;
 };

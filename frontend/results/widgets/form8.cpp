@@ -25,8 +25,10 @@ QLabel* cell(QWidget* parent, const QString& text, const QString& name) {
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
 
-// Grid columns: case, ratio title, ratio, class, coefficient title, value, unit, verdict.
+// Grid columns: case, ratio title, ratio, class, coefficient title, value, unit, then on the qa
+// row the sign, the maximum reaction qa is compared with, its unit and the verdict.
 constexpr int kClassColumn = 3;
+constexpr int kSignColumn = 7, kReactionColumn = 8, kVerdictColumn = 10;
 
 }  // namespace
 
@@ -65,10 +67,12 @@ Form8::Form8(QWidget* owner, const model::ProjectModel& model, model::MessageSin
     nc_[c] = new QLineEdit(QStringLiteral("0.00"), this);
     nc_[c]->setObjectName(QStringLiteral("txt_2_%1").arg(c));
     nc_[c]->setAlignment(Qt::AlignRight);
+    // The box takes the range of Nc, so the shared focus rule sends back what the check would
+    // refuse.
     widgets::TextBoxFocus::attach(nc_[c], widgets::BoxKind::number, {}, [this, c] {
-      check_.nc_lost_focus(c);
+      widgets::TextBoxFocus::show_notice(check_.nc_lost_focus(c));
       show_rows();
-    });
+    })->set_range(kNcRange.lowest, kNcRange.highest);
     qa_[c] = cell(this, QStringLiteral("***"), QStringLiteral("lbl_q_%1").arg(c));
     grid_->addWidget(a_[c], top, 5);
     grid_->addWidget(b_[c], top + 1, 5);
@@ -76,8 +80,17 @@ Form8::Form8(QWidget* owner, const model::ProjectModel& model, model::MessageSin
     grid_->addWidget(cell(this, QStringLiteral("ｑａ"), QString()), top + 3, 4);
     grid_->addWidget(qa_[c], top + 3, 5);
     grid_->addWidget(new QLabel(QStringLiteral("kN/m2"), this), top + 3, 6);
+    grid_->addWidget(cell(this, QStringLiteral("最大反力"), QString()), top + 2, kReactionColumn);
+    sign_[c] = new QLabel(this);
+    sign_[c]->setObjectName(QStringLiteral("lbl_s_%1").arg(c));
+    sign_[c]->setAlignment(Qt::AlignCenter);
+    sign_[c]->setMinimumWidth(24);
+    grid_->addWidget(sign_[c], top + 3, kSignColumn);
+    reaction_[c] = cell(this, QStringLiteral("***"), QStringLiteral("lbl_r_%1").arg(c));
+    grid_->addWidget(reaction_[c], top + 3, kReactionColumn);
+    grid_->addWidget(new QLabel(QStringLiteral("kN/m2"), this), top + 3, kReactionColumn + 1);
     verdict_[c] = cell(this, QString(), QStringLiteral("lbl_j_%1").arg(c));
-    grid_->addWidget(verdict_[c], top + 3, 7);
+    grid_->addWidget(verdict_[c], top + 3, kVerdictColumn);
     connect(nc_[c], &QLineEdit::textEdited, this, [this, c](const QString& text) {
       check_.set_nc_text(c, text.toStdString());
       show_rows();
@@ -137,6 +150,8 @@ void Form8::show_rows() {
     b_[c]->setText(q(r.b_text));
     if (nc_[c]->text() != q(r.nc_text)) nc_[c]->setText(q(r.nc_text));
     qa_[c]->setText(q(r.qa_text));
+    sign_[c]->setText(q(r.sign_text));
+    reaction_[c]->setText(q(r.reaction_text));
     show_verdict(verdict_[c], r.verdict_text);
     verdict_[c]->setToolTip(q(r.verdict_note));
   }
@@ -174,7 +189,11 @@ bool Form8::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form8::Command2_Click() {
-  if (check_.ok(sink_)) accept();
+  // The check takes a box still being edited as left; one that goes back says why.
+  const bool closes = check_.ok(sink_);
+  show_rows();
+  widgets::TextBoxFocus::show_notice(check_.box_verdict());
+  if (closes) accept();
 }
 
 }  // namespace qvt::results

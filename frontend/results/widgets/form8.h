@@ -33,6 +33,9 @@ class Form8 : public QDialog {
   QLabel* b_label(int c) const { return b_[c]; }
   QLineEdit* nc_box(int c) const { return nc_[c]; }
   QLabel* qa_label(int c) const { return qa_[c]; }
+  // The sign between qa and the maximum reaction, and the reaction itself.
+  QLabel* sign_label(int c) const { return sign_[c]; }
+  QLabel* reaction_label(int c) const { return reaction_[c]; }
   QLabel* verdict_label(int c) const { return verdict_[c]; }
   QPushButton* ok_button() const { return ok_; }
 
@@ -58,6 +61,8 @@ class Form8 : public QDialog {
   std::array<QLabel*, 2> b_{};
   std::array<QLineEdit*, 2> nc_{};
   std::array<QLabel*, 2> qa_{};
+  std::array<QLabel*, 2> sign_{};
+  std::array<QLabel*, 2> reaction_{};
   std::array<QLabel*, 2> verdict_{};
   QPushButton* ok_ = nullptr;
 };

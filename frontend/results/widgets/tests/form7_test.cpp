@@ -6,8 +6,10 @@
 #include "frontend/results/widgets/tests/widget_test_support.h"
 #include "frontend/results/sand_report.h"
 #include "frontend/results/tests/eccentric_fixtures.h"
+#include "frontend/widgets/text_box_focus.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QImage>
 #include <QLabel>
@@ -37,6 +39,7 @@ class Form7Test : public ::testing::Test {
     model.work_folder = dir.path();
     model.install_folder = dir.path();
     model.conditions.seismic_check = 1;
+    model.conditions.bearing_layer.phi = 30.0;  // the fixture's charts are read as they are
   }
   qvt::testing::TempDir dir;
   model::ProjectModel model;
@@ -116,6 +119,103 @@ TEST_F(Form7Test, DesignFactorWithoutANumberGoesBack) {
     EXPECT_EQ(box->text(), QString::fromUtf8(c.shown));
     EXPECT_EQ(form.verdict_label(0)->text(), QString::fromUtf8(c.verdict));
   }
+}
+
+// The status line the number boxes write their notices to, recorded for one test.
+struct StatusLine {
+  StatusLine() {
+    widgets::TextBoxFocus::set_status_line([this](const std::string& t) { text = t; });
+  }
+  ~StatusLine() { widgets::TextBoxFocus::set_status_line({}); }
+  std::string text;
+};
+
+void focus_in(QWidget* w) {
+  QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+  QApplication::sendEvent(w, &in);
+}
+
+void focus_out(QWidget* w) {
+  QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+  QApplication::sendEvent(w, &out);
+  QApplication::processEvents();  // the notice follows once the focus has arrived
+}
+
+void type(QLineEdit* box, const QString& text) {
+  box->setText(text);
+  emit box->textEdited(text);
+}
+
+// A layer weaker than every chart: the dialog says so in its own notice line and beside each
+// verdict, and shows no verdict until N is typed.
+TEST_F(Form7Test, ALayerWeakerThanEveryChartShowsTheNoticeAndNoVerdict) {
+  model.conditions.bearing_layer.phi = 28.0;
+  Form7 form(nullptr, model, sink);
+  EXPECT_TRUE(sink.texts.empty());
+  EXPECT_EQ(form.notice_label()->text().toStdString(), form.check().below_charts_notice());
+  EXPECT_FALSE(form.notice_label()->text().isEmpty());
+  EXPECT_FALSE(form.notice_label()->isHidden());
+  EXPECT_EQ(form.verdict_label(0)->toolTip(), form.notice_label()->text());
+  EXPECT_EQ(form.chart_box(0)->currentText(), QStringLiteral("30"));
+  for (int c = 0; c < 2; ++c) EXPECT_EQ(form.verdict_label(c)->text(), QStringLiteral("－"));
+  type(form.n_box(0), QStringLiteral("12"));  // F = 10 x 20 x 12 / 2 / 200 = 6.000
+  EXPECT_EQ(form.f_label(0)->text(), QStringLiteral("6.000"));
+  EXPECT_EQ(form.verdict_label(0)->text(), QStringLiteral("ＯＫ"));
+  EXPECT_EQ(form.verdict_label(1)->text(), QStringLiteral("－"));
+  form.cmd_ok_Click();  // the seismic N not yet typed
+  EXPECT_NE(form.result(), QDialog::Accepted);
+  ASSERT_EQ(sink.texts.size(), 1u);
+  EXPECT_EQ(sink.texts[0].rfind("地震時のＮを入力してください。", 0), 0u);
+  EXPECT_FALSE(std::filesystem::exists(dir / "DM006SHK.PDT"));
+  // A layer of the charts' range has no notice.
+  model.conditions.bearing_layer.phi = 35.0;
+  Form7 fits(nullptr, model, sink);
+  EXPECT_TRUE(fits.notice_label()->isHidden());
+}
+
+// N typed as no number or out of N's range: leaving the box takes it back with the boxes'
+// notice, and so does OK pressed while the box still holds the text; nothing is written from it.
+TEST_F(Form7Test, ANThatIsNoNumberOrOutOfRangeGoesBackAndIsNeverWritten) {
+  StatusLine status;
+  Form7 form(nullptr, model, sink);
+  QLineEdit* box = form.n_box(0);
+  focus_in(box);
+  type(box, QStringLiteral("1e300"));
+  EXPECT_EQ(form.f_label(0)->text(), QStringLiteral("8.750"));  // the N held, 17.50
+  focus_out(box);
+  EXPECT_EQ(box->text(), QStringLiteral("17.50"));
+  EXPECT_EQ(status.text, widgets::kMsgOutOfRange);
+  for (const char* typed : {"１２", "nan", "inf", "1e999"}) {
+    SCOPED_TRACE(typed);
+    status.text.clear();
+    focus_in(box);
+    type(box, QString::fromUtf8(typed));
+    form.cmd_ok_Click();  // OK while the box holds the text
+    EXPECT_NE(form.result(), QDialog::Accepted);
+    EXPECT_EQ(box->text(), QStringLiteral("17.50"));
+    EXPECT_FALSE(status.text.empty());
+    EXPECT_FALSE(std::filesystem::exists(dir / "DM006SHK.PDT"));
+  }
+  EXPECT_TRUE(sink.texts.empty());
+  form.cmd_ok_Click();
+  EXPECT_EQ(form.result(), QDialog::Accepted);
+  EXPECT_NE(read_file_bytes(dir / "DM006SHK.PDT").value_or("").find("06   17.50\r\n"),
+            std::string::npos);
+}
+
+// A column pasted into the N box keeps its first line; the box never stands empty.
+TEST_F(Form7Test, APastedMultiLineTextKeepsItsFirstLine) {
+  Form7 form(nullptr, model, sink);
+  QLineEdit* box = form.n_box(0);
+  focus_in(box);
+  box->selectAll();
+  QApplication::clipboard()->setText(QStringLiteral("12.5\r\n34"));
+  box->paste();
+  EXPECT_EQ(box->text(), QStringLiteral("12.5"));
+  // Q = 10 x 20 x 12.5 / 2 = 1250, F = 1250 / 200 = 6.250.
+  EXPECT_EQ(form.f_label(0)->text(), QStringLiteral("6.250"));
+  focus_out(box);
+  EXPECT_EQ(box->text(), QStringLiteral("12.50"));
 }
 
 TEST_F(Form7Test, UnreadableHandOverDisablesOk) {

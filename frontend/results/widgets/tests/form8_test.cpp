@@ -4,8 +4,11 @@
 #include "common/tests/temp_dir.h"
 #include "common/textfile.h"
 #include "frontend/results/widgets/tests/widget_test_support.h"
+#include "frontend/widgets/text_box_focus.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QFocusEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,7 +50,24 @@ TEST_F(Form8Test, ListsFollowTheFocusedRowAndBoxesAnswer) {
   EXPECT_TRUE(sink.texts.empty());
   EXPECT_EQ(form.ratio_label(0, 0)->text(), QStringLiteral("0.150"));
   EXPECT_EQ(form.ratio_label(1, 2)->text(), QStringLiteral("1.000"));
-  EXPECT_EQ(form.qa_label(0)->text(), QStringLiteral("30.000"));
+  // Opened on the safe classes (0.15, 0.2, 1.0): Nc 3.32 + 0.13, qa 3.45 x 100 / 2.5 + 30 = 168
+  // beside the maximum reaction 150 it is compared with.
+  EXPECT_EQ(form.class_list(0)->currentText(), QStringLiteral("0.15"));
+  EXPECT_EQ(form.class_list(1)->currentText(), QStringLiteral("0.2"));
+  EXPECT_EQ(form.class_list(2)->currentText(), QStringLiteral("1.0"));
+  EXPECT_EQ(form.nc_box(0)->text(), QStringLiteral("3.45"));
+  EXPECT_EQ(form.qa_label(0)->text(), QStringLiteral("168.000"));
+  EXPECT_EQ(form.sign_label(0)->text(), QStringLiteral("＞"));
+  EXPECT_EQ(form.reaction_label(0)->text(), QStringLiteral("150.000"));
+  EXPECT_EQ(form.verdict_label(0)->text(), QStringLiteral("Ｏ.Ｋ."));
+  // The seismic row (0.25, 0.4, 1.0), its classes as plain texts: 2.09 + 0.06, 2.15 x 100 / 1.5 +
+  // 30 = 173.333 against 160.
+  EXPECT_EQ(form.class_box(3)->text(), QStringLiteral("0.25"));
+  EXPECT_EQ(form.class_box(4)->text(), QStringLiteral("0.4"));
+  EXPECT_EQ(form.class_box(5)->text(), QStringLiteral("1.0"));
+  EXPECT_EQ(form.qa_label(1)->text(), QStringLiteral("173.333"));
+  EXPECT_EQ(form.reaction_label(1)->text(), QStringLiteral("160.000"));
+  EXPECT_EQ(form.verdict_label(1)->text(), QStringLiteral("Ｏ.Ｋ."));
   // The lists stand on the normal row: its class boxes are covered.
   EXPECT_TRUE(form.class_box(0)->isHidden());
   EXPECT_FALSE(form.class_box(3)->isHidden());
@@ -62,13 +82,14 @@ TEST_F(Form8Test, ListsFollowTheFocusedRowAndBoxesAnswer) {
   // Below the maximum reaction 150: the verdict the page will write stands beside qa.
   EXPECT_EQ(form.verdict_label(0)->text(), QStringLiteral("ＯＵＴ"));
 
-  // Entering the seismic row: the lists move there at "0", the normal choices show as text.
+  // Entering the seismic row: the lists move there with its classes, the normal choices show
+  // as text.
   form.class_box_focused(4);
   EXPECT_FALSE(form.class_box(0)->isHidden());
   EXPECT_TRUE(form.class_box(4)->isHidden());
   EXPECT_EQ(form.class_box(0)->text(), QStringLiteral("0.15"));
   EXPECT_EQ(form.class_box(2)->text(), QStringLiteral("2.0"));
-  EXPECT_EQ(form.class_list(0)->currentIndex(), 0);
+  EXPECT_EQ(form.class_list(0)->currentIndex(), 5);
   // And back: the normal choices return to the lists.
   form.class_box_focused(1);
   EXPECT_EQ(form.class_list(0)->currentIndex(), 3);
@@ -84,6 +105,36 @@ TEST_F(Form8Test, ListsFollowTheFocusedRowAndBoxesAnswer) {
   const auto page = read_file_bytes(dir / "DM006SHK.PDT");
   ASSERT_TRUE(page);
   EXPECT_NE(page->find("13    168.000\r\n"), std::string::npos);
+}
+
+// Nc typed as no number or out of Nc's range goes back to the Nc held with the boxes' notice,
+// also when OK is pressed while the box holds it; a pasted column keeps its first line.
+TEST_F(Form8Test, AnNcThatIsNoNumberOrOutOfRangeGoesBackAndAPasteKeepsItsFirstLine) {
+  std::string status;
+  widgets::TextBoxFocus::set_status_line([&](const std::string& t) { status = t; });
+  Form8 form(nullptr, model, sink);
+  QLineEdit* box = form.nc_box(0);
+  for (const char* typed : {"１２", "nan", "inf", "1e999", "2000"}) {
+    SCOPED_TRACE(typed);
+    status.clear();
+    QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(box, &in);
+    box->setText(QString::fromUtf8(typed));
+    emit box->textEdited(box->text());
+    EXPECT_EQ(form.qa_label(0)->text(), QStringLiteral("168.000"));  // Nc 3.45 as held
+    form.Command2_Click();
+    EXPECT_NE(form.result(), QDialog::Accepted);
+    EXPECT_EQ(box->text(), QStringLiteral("3.45"));
+    EXPECT_FALSE(status.empty());
+    EXPECT_FALSE(std::filesystem::exists(dir / "DM006SHK.PDT"));
+  }
+  box->selectAll();
+  QApplication::clipboard()->setText(QStringLiteral("12.5\r\n34"));
+  box->paste();
+  EXPECT_EQ(box->text(), QStringLiteral("12.5"));
+  EXPECT_EQ(form.qa_label(0)->text(), QStringLiteral("530.000"));  // 12.5 x 100 / 2.5 + 30
+  widgets::TextBoxFocus::set_status_line({});
+  EXPECT_TRUE(sink.texts.empty());
 }
 
 TEST_F(Form8Test, UnreadableHandOverDisablesOk) {
