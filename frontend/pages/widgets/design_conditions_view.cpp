@@ -486,7 +486,9 @@ QWidget* DesignConditionsView::build_forces_tab() {
     g->setVerticalSpacing(2);
     g->addWidget(label("常 時", f3), 0, 1, Qt::AlignCenter);
     g->addWidget(label("地震時", f3), 0, 2, Qt::AlignCenter);
-    const char* rows[3] = {"地盤反力(kN/m)", "分布幅(m)", "分散角(°)"};
+    // The reaction is an intensity: the engines spread it over the width and add it to the
+    // overburden pressure.
+    const char* rows[3] = {"地盤反力(kN/m2)", "分布幅(m)", "分散角(°)"};
     for (int r = 0; r < 3; ++r) {
       g->addWidget(label(rows[r], f3), r + 1, 0);
       for (int c = 0; c < 2; ++c)

@@ -12,6 +12,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 namespace qvt::pages {
 namespace {
 
@@ -101,6 +105,17 @@ TEST_F(DesignConditionsViewTest, PatternButtonsSwitchTheStressFrames) {
   EXPECT_TRUE(view.opt_gm2(12)->isChecked());
   EXPECT_LT(view.opt_gm2(13)->y(), view.opt_gm2(12)->y());
   EXPECT_LT(view.opt_gm2(12)->y(), view.opt_gm2(6)->y());
+}
+
+// The body reaction is an intensity (spread over its width and added to an overburden
+// pressure), so its row says kN/m2; a caption of kN/m would invite a force per metre.
+TEST_F(DesignConditionsViewTest, TheBodyReactionIsCaptionedAsAnIntensity) {
+  const auto* frame = view.findChild<QGroupBox*>(QStringLiteral("Frame3"));
+  ASSERT_NE(frame, nullptr);
+  std::vector<std::string> captions;
+  for (const QLabel* l : frame->findChildren<QLabel*>()) captions.push_back(l->text().toStdString());
+  EXPECT_NE(std::find(captions.begin(), captions.end(), "地盤反力(kN/m2)"), captions.end());
+  EXPECT_EQ(std::find(captions.begin(), captions.end(), "地盤反力(kN/m)"), captions.end());
 }
 
 TEST_F(DesignConditionsViewTest, TdSwitchShowsTheUnconditionalBox) {
