@@ -9,10 +9,12 @@
 
 namespace qvt::model {
 
-// The number at the start of a text. Blanks, tabs, CR and LF anywhere in the text are skipped;
-// then an optional sign, digits with at most one decimal point and an optional exponent are taken
-// up to the first other character. A text that begins with no number, or whose number does not
-// fit a double, gives 0 (typed_number tells these apart). Never fails.
+// The number at the start of a text. Blanks anywhere in the text are skipped; then an optional
+// sign, digits with at most one decimal point and an optional exponent are taken up to the first
+// other character. Tabs and line breaks arrive only in pasted text, where they part values: the
+// number is read from the first piece between them that holds more than blanks ("12.5\r\n34" is
+// 12.5, "\r\n7\r\n" is 7). A text that begins with no number, or whose number does not fit a
+// double, gives 0 (typed_number tells these apart). Never fails.
 double leading_number(std::string_view text);
 
 // What a text typed into a number box comes to when the box loses the focus.
