@@ -29,13 +29,6 @@ std::string without_blanks(std::string_view text) {
   return s;
 }
 
-// Decimals and whether the pattern has a point at all.
-int pattern_decimals(std::string_view pattern) {
-  const auto point = pattern.find('.');
-  if (point == std::string_view::npos) return 0;
-  return static_cast<int>(pattern.size() - point - 1);
-}
-
 // Adds one unit in the last place of a string of decimal digits; returns true on a carry out.
 bool increment_digits(std::string& digits) {
   for (std::size_t i = digits.size(); i-- > 0;) {
@@ -119,6 +112,12 @@ Leading read_leading(std::string_view text) {
 }  // namespace
 
 double leading_number(std::string_view text) { return read_leading(text).value; }
+
+int pattern_decimals(std::string_view pattern) {
+  const auto point = pattern.find('.');
+  if (point == std::string_view::npos) return 0;
+  return static_cast<int>(pattern.size() - point - 1);
+}
 
 TypedNumber typed_number(std::string_view text, double lowest, double highest) {
   if (without_blanks(text).empty()) return TypedNumber::stands;

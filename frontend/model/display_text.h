@@ -46,6 +46,9 @@ TypedNumber typed_number(std::string_view text, double lowest = -kAnyNumber,
 // lie just below. A value that rounds to zero is written without a minus sign.
 std::string format_pattern(double value, std::string_view pattern);
 
+// The decimals a display pattern shows: the characters after its point ("###0.000" 3, "#0" 0).
+int pattern_decimals(std::string_view pattern);
+
 // A value committed to a 16-bit integer field: rounded to the nearest integer, a half going to the
 // even neighbour, clamped to -32768..32767 (not a number gives 0).
 std::int16_t to_i16(double value);

@@ -129,6 +129,7 @@ QLineEdit* DesignConditionsView::make_box(BoxId id, QWidget* parent, int width) 
         page_.lost_focus(id);
         refresh();
       }));
+  if (number) widgets::fit_number_box(e, model::pattern_decimals(DesignConditionsPage::pattern_of(id)));
   return e;
 }
 
@@ -478,7 +479,9 @@ QWidget* DesignConditionsView::build_forces_tab() {
     });
     g->addWidget(chk_gm20_, 5, 0, 1, 5);
   }
-  grid->addWidget(f6, 2, 0);
+  // The number boxes take the width of their widest value, so the three frames below the forces
+  // do not stand side by side: the reaction and the dynamic water pressure share one column.
+  grid->addWidget(f6, 2, 0, 2, 1, Qt::AlignTop);
 
   auto* f3 = frame("Frame3", "本体工の地盤反力", tab);
   {
@@ -505,8 +508,8 @@ QWidget* DesignConditionsView::build_forces_tab() {
     g->addWidget(label("作用位置  標高(m)", f2), 1, 0);
     g->addWidget(make_box({BoxGroup::gm21, 7}, f2, 70), 1, 1);
   }
-  grid->addWidget(f2, 2, 2, Qt::AlignTop);
-  grid->setRowStretch(3, 1);
+  grid->addWidget(f2, 3, 1, Qt::AlignTop);
+  grid->setRowStretch(4, 1);
   return tab;
 }
 

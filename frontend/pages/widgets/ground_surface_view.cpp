@@ -81,6 +81,7 @@ QLineEdit* GroundSurfaceView::make_box(bool gm9, int index) {
       page_.lost_focus_gm10(index);
     refresh();
   }));
+  widgets::fit_number_box(e, 3);  // the page shows "###0.000"
   (gm9 ? txt_gm9_ : txt_gm10_)[index] = e;
   return e;
 }
