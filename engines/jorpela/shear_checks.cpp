@@ -83,12 +83,14 @@ bool plane_inside(const ShearGeometry& g, int c, double body_width, bool block) 
 
 }  // namespace
 
+// The spread line leans from the vertical by the stored angle plus 30°, which is the 分散角 the
+// design conditions page shows; the message names that box.
 std::string no_shear_plane_text(const std::vector<int>& cases) {
   std::string list;
   for (int c : cases) list += (list.empty() ? "" : "、") + std::string(c == 0 ? "常時" : "地震時");
   return cp(("改良体内にせん断面がありません。（" + list +
-             "）\n原因：上部工の検討点から下ろした荷重の分布線 (鉛直から分布角 + 30°) が、"
-             "改良体の上面と改良体の範囲内で交わりません。上部工の検討点の位置 (または分布角) を"
+             "）\n原因：上部工の検討点から、鉛直に対し分散角だけ海側へ傾けて下ろした荷重の分布線が、"
+             "改良体の上面と改良体の範囲内で交わりません。上部工の検討点の位置 (または分散角) を"
              "見直してください。\nこの検討は満足しない (OUT) ものとして扱います。")
                 .c_str());
 }
@@ -181,7 +183,7 @@ void check_shear_wall(const ConditionData& cd, InternalState& state) {
     if (g.spread_width[cu] < 1e-12 && br.reaction != 0) {
       // The superstructure's load would be lost on a spread width of nothing.
       report_not_computed(cp("せん断応力度の検討"), c,
-                          cp("上部工の荷重の分布幅が 0 以下のため荷重が失われます。分布幅と分布角を確認してください。"));
+                          cp("上部工の荷重の分布幅が 0 以下のため荷重が失われます。分布幅と分散角を確認してください。"));
       fail_shear(state, c, true);
       meritan::remove_stale_report(name);
       continue;
@@ -295,7 +297,7 @@ void check_internal_stress(const ConditionData& cd, InternalState& state) {
     const char* why = nullptr;
     if (!(ap > 0)) why = "改良率 ap が 0 以下です。";
     else if (g.spread_width[cu] < 1e-12 && br.reaction != 0)
-      why = "上部工の荷重の分布幅が 0 以下です。分布幅と分布角を確認してください。";
+      why = "上部工の荷重の分布幅が 0 以下です。分布幅と分散角を確認してください。";
     else if (!reaction_known(state, c)) why = "地盤反力が求められていません。";
     if (why) {
       report_not_computed(cp("内部応力の検討"), c, cp(why));

@@ -9,23 +9,24 @@ namespace qvt::model {
 
 namespace {
 
-bool is_skipped(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool is_separator(char c) { return c == '\t' || c == '\r' || c == '\n'; }
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
-// Blanks, tabs, CR and LF are skipped wherever they stand.
+// The text a number is read from: the first piece between tabs and line breaks that holds more
+// than blanks, with its blanks taken out. Neither a tab nor a line break can be typed into a box
+// or a cell (Tab and Return move on); they arrive only by pasting, where they part the cells of
+// a copied spreadsheet range, and a single copied cell ends with a line break. So "12.5\r\n34"
+// and "12.5\t34" read as 12.5, the value the box shows first, never as 12.534.
 std::string without_blanks(std::string_view text) {
   std::string s;
-  s.reserve(text.size());
-  for (char c : text)
-    if (!is_skipped(c)) s.push_back(c);
+  for (char c : text) {
+    if (is_separator(c)) {
+      if (!s.empty()) break;
+    } else if (c != ' ') {
+      s.push_back(c);
+    }
+  }
   return s;
-}
-
-// Decimals and whether the pattern has a point at all.
-int pattern_decimals(std::string_view pattern) {
-  const auto point = pattern.find('.');
-  if (point == std::string_view::npos) return 0;
-  return static_cast<int>(pattern.size() - point - 1);
 }
 
 // Adds one unit in the last place of a string of decimal digits; returns true on a carry out.
@@ -111,6 +112,12 @@ Leading read_leading(std::string_view text) {
 }  // namespace
 
 double leading_number(std::string_view text) { return read_leading(text).value; }
+
+int pattern_decimals(std::string_view pattern) {
+  const auto point = pattern.find('.');
+  if (point == std::string_view::npos) return 0;
+  return static_cast<int>(pattern.size() - point - 1);
+}
 
 TypedNumber typed_number(std::string_view text, double lowest, double highest) {
   // An empty box reads as 0, which must be a value of the box's range like any typed one: a

@@ -9,10 +9,12 @@
 
 namespace qvt::model {
 
-// The number at the start of a text. Blanks, tabs, CR and LF anywhere in the text are skipped;
-// then an optional sign, digits with at most one decimal point and an optional exponent are taken
-// up to the first other character. A text that begins with no number, or whose number does not
-// fit a double, gives 0 (typed_number tells these apart). Never fails.
+// The number at the start of a text. Blanks anywhere in the text are skipped; then an optional
+// sign, digits with at most one decimal point and an optional exponent are taken up to the first
+// other character. Tabs and line breaks arrive only in pasted text, where they part values: the
+// number is read from the first piece between them that holds more than blanks ("12.5\r\n34" is
+// 12.5, "\r\n7\r\n" is 7). A text that begins with no number, or whose number does not fit a
+// double, gives 0 (typed_number tells these apart). Never fails.
 double leading_number(std::string_view text);
 
 // What a text typed into a number box comes to when the box loses the focus.
@@ -45,6 +47,9 @@ TypedNumber typed_number(std::string_view text, double lowest = -kAnyNumber,
 // the same double), so 1.0005 gives "1.001" and 2.675 gives "2.68" although their binary values
 // lie just below. A value that rounds to zero is written without a minus sign.
 std::string format_pattern(double value, std::string_view pattern);
+
+// The decimals a display pattern shows: the characters after its point ("###0.000" 3, "#0" 0).
+int pattern_decimals(std::string_view pattern);
 
 // A value committed to a 16-bit integer field: rounded to the nearest integer, a half going to the
 // even neighbour, clamped to -32768..32767 (not a number gives 0).

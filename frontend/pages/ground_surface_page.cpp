@@ -13,11 +13,19 @@ using model::leading_number;
 namespace {
 constexpr const char* kBoxPattern = "###0.000";
 
-std::string join(std::initializer_list<std::string> cells) {
+// The display patterns of the grids' columns, the number column first: the loaded rows and the
+// cells the user commits show their numbers alike.
+const std::vector<std::string> kPointPatterns = {"#0", "##0.000", "##0.000"};
+const std::vector<std::string> kLayerPatterns = {"#0", "##0.00", "##0.000", "##0.000"};
+const std::vector<std::string> kRangePatterns = {"#0", "##0.000", "##0.00", "##0.00", "##0.00"};
+
+// A data row's cells from its values in the column patterns.
+std::string row_text(const std::vector<std::string>& patterns, std::initializer_list<double> values) {
   std::string out;
-  for (const std::string& c : cells) {
-    if (!out.empty()) out += '\t';
-    out += c;
+  std::size_t c = 0;
+  for (double v : values) {
+    if (c > 0) out += '\t';
+    out += format_pattern(v, patterns.at(c++));
   }
   return out;
 }
@@ -95,11 +103,10 @@ void GroundSurfacePage::load() {
     s_.point_rows[i] = {static_cast<model::i16>(i + 1), c.surface_points[i].x, c.surface_points[i].y};
   s_.point_row_count = static_cast<model::i16>(points);
   if (GridPort* g = grid(GroundGrid::points)) {
-    g->reset(kPointGridRows, {"No.", "X座標", "Y座標"});
+    g->reset(kPointGridRows, {"No.", "X座標", "Y座標"}, kPointPatterns);
     for (int k = 0; k < points; ++k)
-      g->set_row_text(k + 1, join({format_pattern(k + 1, "#0"),
-                                   format_pattern(s_.point_rows[k].x, "##0.000"),
-                                   format_pattern(s_.point_rows[k].y, "##0.000")}));
+      g->set_row_text(k + 1, row_text(kPointPatterns, {static_cast<double>(k + 1),
+                                                       s_.point_rows[k].x, s_.point_rows[k].y}));
   }
 
   for (int i = 0; i < MAX_EMBANKMENT_LAYERS; ++i) s_.layer_rows[i] = {};
@@ -113,12 +120,11 @@ void GroundSurfacePage::load() {
   }
   s_.layer_row_count = static_cast<model::i16>(layers);
   if (GridPort* g = grid(GroundGrid::layers)) {
-    g->reset(kLayerGridRows, {"No.", "層上限(m)", "空中重量", "水中重量"});
+    g->reset(kLayerGridRows, {"No.", "層上限(m)", "空中重量", "水中重量"}, kLayerPatterns);
     for (int k = 0; k < layers; ++k) {
       const EmbankmentRow& r = s_.layer_rows[k];
-      g->set_row_text(k + 1, join({format_pattern(k + 1, "#0"), format_pattern(r.top_level, "##0.00"),
-                                   format_pattern(r.unit_weight_air, "##0.000"),
-                                   format_pattern(r.unit_weight_submerged, "##0.000")}));
+      g->set_row_text(k + 1, row_text(kLayerPatterns, {static_cast<double>(k + 1), r.top_level,
+                                                       r.unit_weight_air, r.unit_weight_submerged}));
     }
   }
 
@@ -133,13 +139,11 @@ void GroundSurfacePage::load() {
   }
   s_.range_row_count = static_cast<model::i16>(ranges);
   if (GridPort* g = grid(GroundGrid::ranges)) {
-    g->reset(kRangeGridRows, {"No.", "Xmin", "Xmax", "常時", "地震時"});
+    g->reset(kRangeGridRows, {"No.", "Xmin", "Xmax", "常時", "地震時"}, kRangePatterns);
     for (int k = 0; k < ranges; ++k) {
       const SurchargeRow& r = s_.range_rows[k];
-      g->set_row_text(k + 1, join({format_pattern(k + 1, "#0"), format_pattern(r.x_min, "##0.000"),
-                                   format_pattern(r.x_max, "##0.00"),
-                                   format_pattern(r.load_normal, "##0.00"),
-                                   format_pattern(r.load_seismic, "##0.00")}));
+      g->set_row_text(k + 1, row_text(kRangePatterns, {static_cast<double>(k + 1), r.x_min, r.x_max,
+                                                       r.load_normal, r.load_seismic}));
     }
   }
 

@@ -38,8 +38,10 @@ inline constexpr int kRangeGridRows = 6;
 class GridPort {
  public:
   virtual ~GridPort() = default;
-  // Clears the grid and gives it its rows, columns and heading cells (row 0).
-  virtual void reset(int rows, const std::vector<std::string>& headings) = 0;
+  // Clears the grid and gives it its rows, columns and heading cells (row 0), and the display
+  // pattern of each column's numbers, in which a cell the user commits shows its value.
+  virtual void reset(int rows, const std::vector<std::string>& headings,
+                     const std::vector<std::string>& patterns) = 0;
   // Writes data row `row` (1-based; 0 is the heading) from cells separated by tabs.
   virtual void set_row_text(int row, const std::string& text) = 0;
   // The last row with a non-empty data cell, 0 when there is none.

@@ -12,6 +12,8 @@ class PageEffects {
   virtual ~PageEffects() = default;
   // Panel 1 of the status bar `stv_gm`: the one-line prompt. It stays until the next write.
   virtual void set_status_text(const std::string& text) = 0;
+  // Takes away the prompt or hint of the page being left: it speaks of controls no longer shown.
+  virtual void clear_page_prompt() { set_status_text(""); }
   // Clears the section picture and draws it again.
   virtual void repaint_section() = 0;
   // Message boxes of the pages.

@@ -4,6 +4,8 @@ namespace qvt::pages {
 
 void PageSwitch::opt_menu_Click(int index) {
   if (index < 0 || index >= kCategoryCount) return;
+  // A prompt such as the superstructure page's "登録するブロックタイプを…" belongs to its page.
+  if (index != tab_no_) effects_.clear_page_prompt();
   // The dimension-line category has no page data; its page object only picks its mode.
   if (host_.tab_shown(tab_no_) && pages_[tab_no_] && tab_no_ != 5) pages_[tab_no_]->store();
   host_.set_tab_shown(tab_no_, false);

@@ -42,7 +42,7 @@ class PageSwitch {
   void set_tab_no(int category) { tab_no_ = category; }
 
   // Chooses category `index` (0..6; anything else is ignored). Choosing the category shown
-  // stores and loads it again.
+  // stores and loads it again. Choosing another clears the prompt line first.
   void opt_menu_Click(int index);
 
  private:

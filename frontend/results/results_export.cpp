@@ -15,6 +15,11 @@ const char* const kRowLabels[kCheckCount] = {"滑動",     "転倒",
                                              "せん断(壁式の長壁)", "せん断(壁式の短壁)",
                                              "抜け出し", "内部応力(接円式)"};
 
+constexpr int kBlockPattern = 0;
+constexpr int kTangentCirclePattern = 2;
+constexpr int kLatticePattern = 3;
+constexpr int kInternalStressItem = 7;
+
 // The flag as a number with the place of its sign: " 0 ", " 1 ", "-1 ".
 std::string flag_text(int flag) {
   const std::string digits = std::to_string(flag);
@@ -27,12 +32,33 @@ std::string proposed_export_name(const std::string& project_base_path) {
   return (project_base_path.empty() ? std::string("無題") : project_base_path) + ".txt";
 }
 
-std::string results_export_block(const CheckResults& results) {
+bool check_shown(int check, int load_case, int seismic_check, int improvement_pattern) {
+  if (check < 0 || check >= kCheckCount || (load_case != 0 && load_case != 1)) return false;
+  if (load_case == 1 && seismic_check == 0) return false;
+  switch (improvement_pattern) {
+    case kBlockPattern:
+      return check <= 4;
+    case kTangentCirclePattern:
+      return check <= 2 || check == kInternalStressItem;
+    case kLatticePattern:
+      return check <= 5;
+    default:  // the wall body, and any other, shows every row the table has
+      return check <= kPulloutItem;
+  }
+}
+
+std::string results_export_block(const CheckResults& results, int seismic_check,
+                                 int improvement_pattern) {
   std::string utf8;
   for (int c = 0; c < 2; ++c) {
     utf8 += c == 0 ? "\"常時\"\r\n" : "\"地震時\"\r\n";
     for (int i = 0; i < kCheckCount; ++i) {
       const CheckItem& item = results[c][i];
+      if (!check_shown(i, c, seismic_check, improvement_pattern)) {
+        utf8 += std::string("\"") + kRowLabels[i] + "\",－,－,－" +
+                (i == kPulloutItem ? ",－～－" : "") + "\r\n";
+        continue;
+      }
       // What could not be computed reads "－", as in the table. A number is written with its
       // sign (a shear of -11.412 as -11.412): the export shows no relation to be read wrongly.
       const CheckRowText row = check_row(item, i);
@@ -51,13 +77,15 @@ std::string results_export_block(const CheckResults& results) {
 }
 
 ExportError export_results(const std::filesystem::path& work_folder,
-                           const std::filesystem::path& target, const CheckResults& results) {
+                           const std::filesystem::path& target, const CheckResults& results,
+                           int seismic_check, int improvement_pattern) {
   const std::filesystem::path listing = work_folder / kForceListingFile;
   std::error_code ec;
   if (std::filesystem::equivalent(listing, target, ec)) return ExportError::target_is_listing;
   const std::optional<std::vector<std::string>> lines = read_lines(listing);
   if (!lines) return ExportError::listing_unreadable;
-  std::string bytes = join_crlf(*lines) + results_export_block(results);
+  std::string bytes =
+      join_crlf(*lines) + results_export_block(results, seismic_check, improvement_pattern);
   if (!replace_file_bytes(target, bytes)) return ExportError::target_unwritable;
   return ExportError::none;
 }

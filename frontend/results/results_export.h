@@ -15,9 +15,20 @@ inline constexpr const char* kForceListingFile = "CAL_ANS.TXT";
 // the project has no name.
 std::string proposed_export_name(const std::string& project_base_path);
 
-// The appended block (CP932, CR LF): "常時", eight result lines, "地震時", eight result lines. A
-// value or a limit that was not computed reads "－" in its own place, as in the table.
-std::string results_export_block(const CheckResults& results);
+// Whether the results table shows check `check` (0 to 7) of `load_case` for a project of
+// `improvement_pattern` with `seismic_check`: the seismic case only when the seismic check is
+// on; the tangent-circle body shows the internal stress in place of the toe pressure and no
+// shear or pull-out; the block body no short-wall shear or pull-out; the lattice body no
+// pull-out; the internal stress only for the tangent-circle body.
+bool check_shown(int check, int load_case, int seismic_check, int improvement_pattern);
+
+// The appended block (CP932, CR LF): "常時", eight result lines, "地震時", eight result lines,
+// as the table shows them. A check the table does not show (a case not checked, a check the
+// pattern has not) reads "－" in its value, limit and flag places (and its levels): a flag of 0
+// there would state a pass that was never made. A value or a limit that was not computed reads
+// "－" in its own place, the flag kept.
+std::string results_export_block(const CheckResults& results, int seismic_check,
+                                 int improvement_pattern);
 
 enum class ExportError { none, listing_unreadable, target_is_listing, target_unwritable };
 
@@ -25,7 +36,8 @@ enum class ExportError { none, listing_unreadable, target_is_listing, target_unw
 // through a temporary file renamed over it, so a failure leaves the target as it was. The
 // listing itself is refused as a target.
 ExportError export_results(const std::filesystem::path& work_folder,
-                           const std::filesystem::path& target, const CheckResults& results);
+                           const std::filesystem::path& target, const CheckResults& results,
+                           int seismic_check, int improvement_pattern);
 
 // The warning for a failed export, naming the file concerned (UTF-8); empty for none.
 std::string export_failure_text(ExportError error, const std::filesystem::path& target);

@@ -16,24 +16,31 @@ namespace qvt::widgets {
 namespace {
 
 // Commits a cell's editor only when its text may stand as a number; otherwise the cell keeps
-// what it held, so no edit event follows and the presenter never reads the typo as 0.
+// what it held, so no edit event follows and the presenter never reads the typo as 0. A text
+// that stands is written as the number it reads as, so the cell shows what the presenter takes.
 class NumberCellDelegate : public QStyledItemDelegate {
  public:
-  using QStyledItemDelegate::QStyledItemDelegate;
+  explicit NumberCellDelegate(EditGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
 
   void setModelData(QWidget* editor, QAbstractItemModel* item_model,
                     const QModelIndex& index) const override {
-    if (const auto* line = qobject_cast<QLineEdit*>(editor)) {
-      const QString typed = line->text();
-      const auto verdict = model::typed_number(typed.toStdString(), -model::kBoxLimit, model::kBoxLimit);
-      if (verdict != model::TypedNumber::stands) {
-        TextBoxFocus::show_notice(verdict);
-        return;
-      }
-      if (typed != index.data(Qt::EditRole).toString()) TextBoxFocus::clear_notice();
+    const auto* line = qobject_cast<QLineEdit*>(editor);
+    if (!line) {
+      QStyledItemDelegate::setModelData(editor, item_model, index);
+      return;
     }
-    QStyledItemDelegate::setModelData(editor, item_model, index);
+    const QString typed = line->text();
+    const auto verdict = model::typed_number(typed.toStdString(), -model::kBoxLimit, model::kBoxLimit);
+    if (verdict != model::TypedNumber::stands) {
+      TextBoxFocus::show_notice(verdict);
+      return;
+    }
+    if (typed != index.data(Qt::EditRole).toString()) TextBoxFocus::clear_notice();
+    item_model->setData(index, grid_->committed_text(index.column(), typed), Qt::EditRole);
   }
+
+ private:
+  EditGrid* grid_;
 };
 
 }  // namespace
@@ -85,6 +92,15 @@ void EditGrid::set_fixed_cols(int cols) { fixed_cols_ = cols; }
 
 void EditGrid::set_col_width_twips(int col, int twips) {
   setColumnWidth(col, twips_to_pixels(twips));
+}
+
+void EditGrid::set_col_pattern(int col, const std::string& pattern) { col_patterns_[col] = pattern; }
+
+QString EditGrid::committed_text(int col, const QString& typed) const {
+  if (typed.trimmed().isEmpty()) return {};
+  const auto it = col_patterns_.find(col);
+  const std::string pattern = it == col_patterns_.end() ? "###0.000" : it->second;
+  return QString::fromStdString(model::format_pattern(model::leading_number(typed.toStdString()), pattern));
 }
 
 void EditGrid::set_control_width_twips(double twips) { setFixedWidth(twips_to_pixels(twips)); }

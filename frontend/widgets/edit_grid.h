@@ -5,10 +5,14 @@
 // has changed a cell. Rows and columns are numbered as the forms number them: row 0 is the
 // (first) title row, data rows follow. Every cell the user edits holds a number: a typed text
 // without a leading number, or with a number no double holds, leaves the cell as it was and the
-// status line says why (the notices of the number boxes).
+// status line says why (the notices of the number boxes); a text that stands is shown as the
+// number the cell then holds, in its column's display pattern ("12abc" shows as 12.000), so a
+// cell never shows one thing while holding another.
 #include <QTableWidget>
 
 #include <functional>
+#include <map>
+#include <string>
 
 namespace qvt::widgets {
 
@@ -31,6 +35,12 @@ class EditGrid : public QTableWidget {
   int title_rows() const { return title_rows_; }
   void set_fixed_cols(int cols);
   void set_col_width_twips(int col, int twips);
+  // The display pattern of a column's numbers (model::format_pattern), "###0.000" until set.
+  void set_col_pattern(int col, const std::string& pattern);
+  // What a cell of column `col` shows once the user has committed `typed` (a text that stands):
+  // the number it holds in the column's pattern; a blank text leaves the cell empty (its row is
+  // then unused).
+  QString committed_text(int col, const QString& typed) const;
   void set_control_width_twips(double twips);
   void set_grid_name(const QString& name) { setObjectName(name); }
 
@@ -53,6 +63,7 @@ class EditGrid : public QTableWidget {
  private:
   int title_rows_ = 1;
   int fixed_cols_ = 0;
+  std::map<int, std::string> col_patterns_;
   bool filling_ = false;
 };
 

@@ -3,10 +3,15 @@
 #include "frontend/model/display_text.h"
 
 #include <QEvent>
+#include <QFontMetrics>
+#include <QStyle>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+
+#include <algorithm>
+#include <string>
 
 namespace qvt::widgets {
 
@@ -38,6 +43,43 @@ TextBoxFocus* TextBoxFocus::attach(QLineEdit* box, BoxKind kind, std::function<v
   return new TextBoxFocus(box, kind, std::move(focus_in), std::move(focus_out));
 }
 
+TextBoxFocus* TextBoxFocus::of(const QLineEdit* box) {
+  // The class has no meta-object of its own, so qobject_cast cannot pick it out.
+  for (QObject* child : box->children())
+    if (auto* watcher = dynamic_cast<TextBoxFocus*>(child)) return watcher;
+  return nullptr;
+}
+
+void fit_number_box(QLineEdit* box, int decimals) {
+  TextBoxFocus* watcher = TextBoxFocus::of(box);
+  if (watcher && watcher->kind() == BoxKind::number) watcher->fit_width(decimals);
+}
+
+void TextBoxFocus::fit_width(int decimals) {
+  fit_decimals_ = std::max(decimals, 0);
+  refit();
+}
+
+void TextBoxFocus::refit() {
+  if (fit_decimals_ < 0) return;
+  const std::string pattern =
+      fit_decimals_ > 0 ? "0." + std::string(static_cast<std::size_t>(fit_decimals_), '0') : "0";
+  const QFontMetrics fm = box_->fontMetrics();
+  int text = 0;
+  for (double end : {lowest_, highest_})
+    text = std::max(text, fm.horizontalAdvance(QString::fromStdString(model::format_pattern(end, pattern))));
+  // QLineEdit's size hint is the room of 17 times the advance of "x" with the margins and the
+  // frame its style puts around a text; the text, one pixel and the cursor take that room's place.
+  const int cursor = box_->style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, box_);
+  const int needed =
+      box_->sizeHint().width() - 17 * fm.horizontalAdvance(QLatin1Char('x')) + text + 1 + cursor;
+  if (box_->minimumWidth() >= needed) return;
+  if (box_->minimumWidth() == box_->maximumWidth())
+    box_->setFixedWidth(needed);
+  else
+    box_->setMinimumWidth(needed);
+}
+
 void TextBoxFocus::detach_all(QWidget* root) {
   // The class has no meta-object of its own, so qobject_cast cannot pick it out.
   for (QObject* child : root->findChildren<QObject*>())
@@ -63,7 +105,9 @@ void TextBoxFocus::clear_notice() {
 
 bool TextBoxFocus::eventFilter(QObject* watched, QEvent* event) {
   if (watched == box_) {
-    if (event->type() == QEvent::FocusIn) {
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+      refit();
+    } else if (event->type() == QEvent::FocusIn) {
       text_on_arrival_ = box_->text();
       if (focus_in_) focus_in_();
       // A mouse press that gives the focus places the cursor after this event; selecting once

@@ -42,7 +42,20 @@ class TextBoxFocus : public QObject {
   void set_range(double lowest, double highest) {
     lowest_ = lowest;
     highest_ = highest;
+    refit();
   }
+  double lowest() const { return lowest_; }
+  double highest() const { return highest_; }
+  BoxKind kind() const { return kind_; }
+  // The watcher attached to `box`; null for a box without one.
+  static TextBoxFocus* of(const QLineEdit* box);
+
+  // Keeps a number box wide enough to show the whole text of the widest value its range accepts,
+  // written with `decimals` decimals as the box shows its values (the sign, every digit, the
+  // decimals): a box that cut "-12345.678" to "12345.678" would show a value other than the one
+  // it holds. The width follows the box's font (a page sets its own once the box is placed) and
+  // the range; it never becomes narrower, and a box of a fixed width stays fixed.
+  void fit_width(int decimals);
 
   // Stops watching every box under `root`. A window whose handlers reach into its own members
   // calls it from its destructor: a window destroyed while shown hides itself in QWidget's
@@ -67,8 +80,13 @@ class TextBoxFocus : public QObject {
   QLineEdit* box_;
   BoxKind kind_;
   QString text_on_arrival_;
+  void refit();
   double lowest_ = -model::kBoxLimit, highest_ = model::kBoxLimit;
+  int fit_decimals_ = -1;  // none until fit_width
   std::function<void()> focus_in_, focus_out_;
 };
+
+// fit_width of the box's number watcher; a box without one is left alone.
+void fit_number_box(QLineEdit* box, int decimals);
 
 }  // namespace qvt::widgets

@@ -303,13 +303,16 @@ TEST(ShearWall, ShortWallsAreCheckedWithoutTheGroundReaction) {
   EXPECT_NE(t.channel.lines[0].find("地盤反力が求められていない"), std::string::npos);
 }
 
-// Without a shear plane the system's text comes once per run, with the cases and the cause.
+// Without a shear plane the system's text comes once per run, with the cases and the cause. The
+// cause names the angle as the page shows it: the page's 分散角 is the stored angle plus 30°, and
+// the spread line leans by exactly that from the vertical (the wall case below).
 TEST(ShearPlane, OneBoxNamesTheCasesAndTheCause) {
   const std::string both =
       "改良体内にせん断面がありません。（常時、地震時）\n"
-      "原因：上部工の検討点から下ろした荷重の分布線 (鉛直から分布角 + 30°) が、改良体の上面と"
-      "改良体の範囲内で交わりません。上部工の検討点の位置 (または分布角) を見直してください。\n"
+      "原因：上部工の検討点から、鉛直に対し分散角だけ海側へ傾けて下ろした荷重の分布線が、改良体の上面と"
+      "改良体の範囲内で交わりません。上部工の検討点の位置 (または分散角) を見直してください。\n"
       "この検討は満足しない (OUT) ものとして扱います。";
+  EXPECT_EQ(cp932_to_utf8_lossy(no_shear_plane_text({0, 1})).find("分布角"), std::string::npos);
   EXPECT_EQ(cp932_to_utf8_lossy(no_shear_plane_text({0, 1})), both);
   EXPECT_NE(cp932_to_utf8_lossy(no_shear_plane_text({1})).find("ありません。（地震時）\n原因："),
             std::string::npos);
@@ -328,8 +331,11 @@ TEST(ShearPlane, OneBoxNamesTheCasesAndTheCause) {
       line_text.replace(at, 1, "\\n");
     EXPECT_EQ(t.channel.lines[0], "QVTMSG\terror\tせん断応力度\t" + line_text);
   }
-  // Wall pattern, the seismic spread angle 20°: B_L = 3 - tan 50° x 3 = -0.575, no plane in
-  // that case alone; the normal case is checked (τ 9.482 as above).
+  // Wall pattern, the seismic spread angle stored as 20°, which the page shows as 分散角 50°: the
+  // line from the check point 3 m behind the front and 3 m above the top meets the top at
+  // B_L = 3 - tan 50° x 3 = 3 - 1.19175 x 3 = -0.575, seaward of the front: no plane in that case
+  // alone; the normal case (stored 0°, page 30°: B_L = 3 - 0.57735 x 3 = 1.268) is checked
+  // (τ 9.482 as above).
   {
     Internal t;
     t.cd.seismic_check = 2;

@@ -16,9 +16,12 @@ class FakeGrid : public GridPort {
  public:
   std::map<std::pair<int, int>, std::string> cells;
   int rows = 0;
-  void reset(int r, const std::vector<std::string>& headings) override {
+  std::vector<std::string> patterns;
+  void reset(int r, const std::vector<std::string>& headings,
+             const std::vector<std::string>& column_patterns) override {
     cells.clear();
     rows = r;
+    patterns = column_patterns;
     for (std::size_t c = 0; c < headings.size(); ++c) cells[{0, static_cast<int>(c)}] = headings[c];
   }
   void set_row_text(int row, const std::string& text) override {

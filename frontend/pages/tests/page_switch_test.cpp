@@ -120,8 +120,9 @@ TEST_F(PageSwitchTest, DimensionLinesStoreAndLoadNothingAndPickTheUpperRegisterM
     sw.opt_menu_Click(5);
     EXPECT_EQ(dimension.mode(), after) << chosen;
   }
-  // Choosing a mode by the switch leaves the status bar alone; focus shows the hint.
-  EXPECT_TRUE(fx.status.empty());
+  // Choosing a mode by the switch writes no hint (the page changes only clear the line); focus
+  // shows the hint.
+  for (const std::string& written : fx.status) EXPECT_EQ(written, "");
   dimension.opt_gm12_GotFocus(2);
   EXPECT_EQ(fx.status.back(), "ブロック分割図の下部に表示する寸法線の変化点を登録してください。");
 }
@@ -132,6 +133,21 @@ TEST_F(PageSwitchTest, ChoosingTheCategoryShownStoresAndLoadsItAgain) {
   sw.opt_menu_Click(2);
   EXPECT_EQ(log.lines, (std::vector<std::string>{"store 2", "frames off", "load 2 ed 0", "arrive 2"}));
   expect_only(2);
+}
+
+// A prompt belongs to its page: the line is cleared when another category is chosen, before
+// the new one loads, and left when the category shown is chosen again.
+TEST_F(PageSwitchTest, ChoosingAnotherCategoryClearsThePrompt) {
+  struct Step {
+    int category;
+    std::size_t clears;  // writes of the empty text so far
+  } steps[] = {{1, 1}, {1, 1}, {2, 2}, {5, 3}, {6, 4}, {6, 4}, {0, 5}};
+  for (const Step& s : steps) {
+    sw.opt_menu_Click(s.category);
+    EXPECT_EQ(fx.status, std::vector<std::string>(s.clears, "")) << s.category;
+  }
+  sw.opt_menu_Click(9);  // ignored
+  EXPECT_EQ(fx.status.size(), 5u);
 }
 
 TEST_F(PageSwitchTest, AHiddenTabIsNotStored) {

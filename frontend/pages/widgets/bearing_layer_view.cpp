@@ -45,6 +45,7 @@ QLineEdit* BearingLayerView::make_box(int index) {
   // The mean N value is kept as a 16-bit integer; its range lies within that.
   const BoxInterval range = box_interval(bearing_layer_box_quantity(index));
   focus_watchers_.back()->set_range(range.lowest, range.highest);
+  widgets::fit_number_box(e, 3);  // the page shows "###0.000"
   txt_[index] = e;
   return e;
 }
@@ -82,6 +83,9 @@ BearingLayerView::BearingLayerView(BearingLayerPage& page, QWidget* parent)
   fra_[1] = new QGroupBox(u8("砂質土地盤"));
   auto* sandy = new QGridLayout(fra_[1]);
   sandy->setVerticalSpacing(2);
+  // Four columns (caption, box, arrow, proposal) in the page's width, the boxes as wide as their
+  // widest value: close columns leave the captions room for two lines.
+  sandy->setHorizontalSpacing(3);
   int row = 0;
   auto add_row = [&](QGridLayout* grid, const char* caption, QWidget* box) {
     grid->addWidget(note(caption), row, 0);
@@ -120,7 +124,7 @@ BearingLayerView::BearingLayerView(BearingLayerPage& page, QWidget* parent)
     proposal_[i]->setFrameShape(QFrame::Panel);
     proposal_[i]->setFrameShadow(QFrame::Sunken);
     proposal_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    proposal_[i]->setMinimumWidth(56);
+    proposal_[i]->setMinimumWidth(50);
     sandy->addWidget(proposal_[i], row, 3);
     connect(cmd_[i], &QPushButton::clicked, this, [this, i] {
       page_.cmd_gm11_Click(i);

@@ -132,6 +132,7 @@ QLineEdit* DesignConditionsView::make_box(BoxId id, QWidget* parent, int width) 
       }));
   const BoxInterval range = box_interval(design_conditions_box_quantity(id));
   focus_watchers_.back()->set_range(range.lowest, range.highest);
+  if (number) widgets::fit_number_box(e, model::pattern_decimals(DesignConditionsPage::pattern_of(id)));
   return e;
 }
 
@@ -481,7 +482,9 @@ QWidget* DesignConditionsView::build_forces_tab() {
     });
     g->addWidget(chk_gm20_, 5, 0, 1, 5);
   }
-  grid->addWidget(f6, 2, 0);
+  // The number boxes take the width of their widest value, so the three frames below the forces
+  // do not stand side by side: the reaction and the dynamic water pressure share one column.
+  grid->addWidget(f6, 2, 0, 2, 1, Qt::AlignTop);
 
   auto* f3 = frame("Frame3", "本体工の地盤反力", tab);
   {
@@ -489,7 +492,9 @@ QWidget* DesignConditionsView::build_forces_tab() {
     g->setVerticalSpacing(2);
     g->addWidget(label("常 時", f3), 0, 1, Qt::AlignCenter);
     g->addWidget(label("地震時", f3), 0, 2, Qt::AlignCenter);
-    const char* rows[3] = {"地盤反力(kN/m)", "分布幅(m)", "分散角(°)"};
+    // The reaction is an intensity: the engines spread it over the width and add it to the
+    // overburden pressure.
+    const char* rows[3] = {"地盤反力(kN/m2)", "分布幅(m)", "分散角(°)"};
     for (int r = 0; r < 3; ++r) {
       g->addWidget(label(rows[r], f3), r + 1, 0);
       for (int c = 0; c < 2; ++c)
@@ -506,8 +511,8 @@ QWidget* DesignConditionsView::build_forces_tab() {
     g->addWidget(label("作用位置  標高(m)", f2), 1, 0);
     g->addWidget(make_box({BoxGroup::gm21, 7}, f2, 70), 1, 1);
   }
-  grid->addWidget(f2, 2, 2, Qt::AlignTop);
-  grid->setRowStretch(3, 1);
+  grid->addWidget(f2, 3, 1, Qt::AlignTop);
+  grid->setRowStretch(4, 1);
   return tab;
 }
 

@@ -86,6 +86,8 @@ QLineEdit* EarthPressureView::make_box(bool layer_box, int index) {
     const BoxInterval range = box_interval(earth_pressure_box_quantity(index));
     focus_watchers_.back()->set_range(range.lowest, range.highest);
   }
+  // The page shows the friction angle (layer box 0) with two decimals, the other values with three.
+  widgets::fit_number_box(e, layer_box && index == 0 ? 2 : 3);
   (layer_box ? txt_gm5_[index] : txt_gm4_[index]) = e;
   return e;
 }

@@ -29,7 +29,8 @@ class GroundSurfaceView::GridAdapter : public GridPort {
   GridAdapter(widgets::EditGrid* grid, QString name, std::vector<int> widths, int control_width)
       : grid_(grid), name_(std::move(name)), widths_(std::move(widths)), control_width_(control_width) {}
 
-  void reset(int rows, const std::vector<std::string>& headings) override {
+  void reset(int rows, const std::vector<std::string>& headings,
+             const std::vector<std::string>& patterns) override {
     grid_->set_painting(false);
     grid_->clear_cells();
     grid_->set_title_rows(1);
@@ -40,6 +41,8 @@ class GroundSurfaceView::GridAdapter : public GridPort {
       if (c < widths_.size()) grid_->set_col_width_twips(static_cast<int>(c), widths_[c]);
       grid_->set_cell(0, static_cast<int>(c), QString::fromStdString(headings[c]));
     }
+    for (std::size_t c = 0; c < patterns.size(); ++c)
+      grid_->set_col_pattern(static_cast<int>(c), patterns[c]);
     // Every data row shows its position, also a row the user has not filled yet.
     for (int r = 1; r < rows; ++r) grid_->set_cell(r, 0, QString::number(r));
     grid_->set_control_width_twips(control_width_);
@@ -81,6 +84,7 @@ QLineEdit* GroundSurfaceView::make_box(bool gm9, int index) {
   }));
   const BoxInterval range = box_interval(ground_surface_box_quantity(gm9, index));
   focus_watchers_.back()->set_range(range.lowest, range.highest);
+  widgets::fit_number_box(e, 3);  // the page shows "###0.000"
   (gm9 ? txt_gm9_ : txt_gm10_)[index] = e;
   return e;
 }
@@ -95,7 +99,7 @@ void GroundSurfaceView::add_grid(GroundGrid which, const char* name, std::vector
   adapters_[i]->reset(which == GroundGrid::points   ? kPointGridRows
                       : which == GroundGrid::layers ? kLayerGridRows
                                                     : kRangeGridRows,
-                      {});
+                      {}, {});
   g->on_edited = [this, which] {
     page_.grid_edited(which);
     refresh();

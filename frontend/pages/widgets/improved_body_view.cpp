@@ -67,6 +67,7 @@ ImprovedBodyView::ImprovedBodyView(ImprovedBodyPage& page, QWidget* parent)
           page_.txt_gm6_LostFocus(i);
           refresh();
         }));
+    widgets::fit_number_box(box, 3);  // the page shows "###0.000"
   }
   v->addLayout(grid);
   auto* hint = new QLabel(u8("異なる土質をブロックに分けて登録します"), body);
@@ -123,6 +124,7 @@ ImprovedBodyView::ImprovedBodyView(ImprovedBodyPage& page, QWidget* parent)
         page_.txt_gm7_LostFocus(i);
         refresh();
       }));
+      widgets::fit_number_box(box, 3);  // the page shows "###0.000"
     }
     g->addWidget(new QLabel(u8("Ｂｓ＝改良幅－（Ｂｌ１＋Ｂｌ２）"), frame), 5, 0, 1, 4);
     g->addWidget(new QLabel(u8("Ｄｌ＝改良高－Ｄｓ"), frame), 6, 0, 1, 4);

@@ -1,5 +1,7 @@
 #include "frontend/pages/widgets/page_status_bar.h"
 
+#include "frontend/widgets/text_box_focus.h"
+
 #include <QLabel>
 #include <QMainWindow>
 #include <QStatusBar>
@@ -24,6 +26,14 @@ PageStatusBar::PageStatusBar(QMainWindow* window, model::MessageSink& messages,
 
 void PageStatusBar::set_status_text(const std::string& text) {
   panel1_->setText(QString::fromStdString(text));
+}
+
+void PageStatusBar::clear_page_prompt() {
+  const QString shown = panel1_->text();
+  if (shown == QString::fromUtf8(widgets::kMsgNotANumber) ||
+      shown == QString::fromUtf8(widgets::kMsgOutOfRange))
+    return;
+  panel1_->clear();
 }
 
 void PageStatusBar::repaint_section() {

@@ -1,7 +1,7 @@
 #pragma once
 // The main window's status bar `stv_gm` and the pages' effects that go through the window:
-// panel 1 the prompt line (a permanent label: it stays until the next write, nothing clears it
-// on a timer), panel 2 for the section picture.
+// panel 1 the prompt line (a permanent label: it stays until the next write or a change of page,
+// nothing clears it on a timer), panel 2 for the section picture.
 #include "frontend/pages/page_effects.h"
 
 #include <QString>
@@ -20,6 +20,9 @@ class PageStatusBar : public PageEffects {
   PageStatusBar(QMainWindow* window, model::MessageSink& messages, std::function<void()> repaint);
 
   void set_status_text(const std::string& text) override;
+  // Clears panel 1, unless it says why a number box went back to its value: that notice stays
+  // until the next valid entry, also when the box was left for another page.
+  void clear_page_prompt() override;
   void repaint_section() override;
   model::MessageSink& messages() override { return messages_; }
 

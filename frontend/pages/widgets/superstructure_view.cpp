@@ -43,6 +43,7 @@ SuperstructureView::SuperstructureView(SuperstructurePage& page, QWidget* parent
       page_.txt_gm3_LostFocus(i);
       refresh();
     }));
+    widgets::fit_number_box(box, 3);  // the page shows "###0.000"
   }
   layout->addWidget(frame1);
   auto* hint = new QLabel(u8("異なる土質をブロックに分けて登録します"), this);

@@ -29,7 +29,9 @@ Form6::Form6(QWidget* owner, const model::ProjectModel& model, model::MessageSin
       sink_(sink),
       save_dialog_(std::move(save_dialog)),
       work_folder_(model.work_folder),
-      project_base_path_(model.project_base_path) {
+      project_base_path_(model.project_base_path),
+      seismic_check_(model.conditions.seismic_check),
+      improvement_pattern_(model.conditions.improvement_pattern) {
   setObjectName(QStringLiteral("Form6"));
   setWindowTitle(QStringLiteral("安定計算結果"));
   setModal(true);
@@ -96,7 +98,8 @@ void Form6::Command2_Click() {
   if (!s.check_results || !save_dialog_) return;
   const std::optional<std::string> target = save_dialog_(proposed_export_name(project_base_path_));
   if (!target) return;
-  const ExportError error = export_results(work_folder_, *target, *s.check_results);
+  const ExportError error = export_results(work_folder_, *target, *s.check_results,
+                                           seismic_check_, improvement_pattern_);
   if (error != ExportError::none)
     sink_.show_message(model::MessageIcon::Exclamation, model::kAppTitle,
                        export_failure_text(error, *target));

@@ -40,6 +40,9 @@ class Form6 : public QDialog {
   SaveDialog save_dialog_;
   std::filesystem::path work_folder_;
   std::string project_base_path_;
+  // As the table was filled: the export shows what the table shows.
+  int seismic_check_ = 0;
+  int improvement_pattern_ = 0;
   std::array<QLabel*, kResultRows> titles_{};
   std::array<std::array<QLabel*, 2>, kResultRows> cells_{};
   std::array<std::array<QLabel*, 2>, kResultRows> marks_{};

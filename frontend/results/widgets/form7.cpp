@@ -80,6 +80,10 @@ Form7::Form7(QWidget* owner, const model::ProjectModel& model, model::MessageSin
       widgets::TextBoxFocus::show_notice(check_.design_lost_focus(c));
       show_row(c);
     })->set_range(kDesignFactorRange.lowest, kDesignFactorRange.highest);
+    // Wide enough for the widest value each box takes, as it shows it (N "###0.00", the factor
+    // "###0.000").
+    widgets::fit_number_box(n_[c], 2);
+    widgets::fit_number_box(design_[c], 3);
 
     connect(chart_[c], &QComboBox::activated, this, [this, c](int index) {
       if (showing_) return;

@@ -73,6 +73,7 @@ Form8::Form8(QWidget* owner, const model::ProjectModel& model, model::MessageSin
       widgets::TextBoxFocus::show_notice(check_.nc_lost_focus(c));
       show_rows();
     })->set_range(kNcRange.lowest, kNcRange.highest);
+    widgets::fit_number_box(nc_[c], 2);  // wide enough for the widest Nc it takes, as "##0.00"
     qa_[c] = cell(this, QStringLiteral("***"), QStringLiteral("lbl_q_%1").arg(c));
     grid_->addWidget(a_[c], top, 5);
     grid_->addWidget(b_[c], top + 1, 5);

@@ -69,7 +69,9 @@ class BlockDialogsTest : public ::testing::Test {
     keys(box, text);  // the whole text was selected: typing replaces it
     EXPECT_EQ(box->text(), text);
   }
-  static void type_cell(widgets::EditGrid* grid, int row, int col, const QString& text) {
+  // Types into a cell and commits it; the cell then shows the value it holds, `shown`.
+  static void type_cell(widgets::EditGrid* grid, int row, int col, const QString& text,
+                        const QString& shown) {
     grid->setFocus();
     grid->setCurrentCell(row - 1, col);  // moving to a cell opens it for editing
     QApplication::processEvents();
@@ -79,7 +81,7 @@ class BlockDialogsTest : public ::testing::Test {
     keys(editor, text);
     QTest::keyClick(editor, Qt::Key_Return);
     QApplication::processEvents();
-    EXPECT_EQ(grid->cell(row, col), text);
+    EXPECT_EQ(grid->cell(row, col), shown);
   }
   std::vector<std::string> boxes() const { return ui.box_texts(); }
 
@@ -112,8 +114,8 @@ TEST_F(BlockDialogsTest, PolygonRegisteredByKeyboard) {
     type_into(f.txt_NB(3), "10");
     type_into(f.txt_NB(4), "5");
     // Counter-clockwise: (0, 0), (3, 0), (0, 2).
-    type_cell(f.Aflg_NB(), 2, 1, "3");
-    type_cell(f.Aflg_NB(), 3, 2, "2");
+    type_cell(f.Aflg_NB(), 2, 1, "3", "3.000");
+    type_cell(f.Aflg_NB(), 3, 2, "2", "2.000");
     EXPECT_EQ(f.Aflg_NB()->cell(3, 0).toStdString(), "3");
     // The number column is not the user's, also in a row not filled yet.
     f.Aflg_NB()->setCurrentCell(9, 0);
@@ -297,10 +299,10 @@ TEST_F(BlockDialogsTest, Screenshots) {
     const char* values[] = {"24", "24", "13.9", "0", "-10"};
     for (int i = 1; i <= 5; ++i) type_into(f.txt_NB(i), QString::fromUtf8(values[i - 1]));
     const char* rows[][2] = {{"0", "0"}, {"0", "13"}, {"3", "13"}, {"3", "6"}, {"6", "0"}};
-    for (int r = 0; r < 5; ++r) {
-      type_cell(f.Aflg_NB(), r + 1, 1, QString::fromUtf8(rows[r][0]));
-      type_cell(f.Aflg_NB(), r + 1, 2, QString::fromUtf8(rows[r][1]));
-    }
+    for (int r = 0; r < 5; ++r)
+      for (int c = 0; c < 2; ++c)
+        type_cell(f.Aflg_NB(), r + 1, c + 1, QString::fromUtf8(rows[r][c]),
+                  QString::fromUtf8(rows[r][c]) + QStringLiteral(".000"));
     f.txt_NB(0)->setFocus();
     QApplication::processEvents();
     ASSERT_TRUE(f.grab().save(QString::fromLocal8Bit(docs) + "/dialog-polygon.png"));

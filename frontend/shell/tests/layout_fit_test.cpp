@@ -1,13 +1,15 @@
 // Every page, inner tab and dialog as the user sees it, at the main window's own size and at a
-// larger one: no two visible controls side by side cover each other, and every caption (label,
+// larger one: no two visible controls side by side cover each other, every caption (label,
 // check box, option button, push button) has the room its text needs and lies inside the control
-// that holds it. A picture that covers a caption, a bracket drawn over its box or an option cut off
-// by its frame fails here, whatever sizes the layouts asked for.
+// that holds it, and every number box shows the whole text of the widest value it accepts. A
+// picture that covers a caption, a bracket drawn over its box, an option cut off by its frame or
+// a box that shows "-12345.678" as "12345.678" fails here, whatever sizes the layouts asked for.
 #include "frontend/model/display_text.h"
 #include "frontend/pages/widgets/design_conditions_view.h"
 #include "frontend/pages/widgets/ground_surface_view.h"
 #include "frontend/shell/splash.h"
 #include "frontend/shell/tests/sample_window.h"
+#include "frontend/widgets/text_box_focus.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
@@ -24,6 +26,7 @@
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QStyle>
+#include <QStyleOptionFrame>
 #include <QStyleOptionGroupBox>
 #include <QTabBar>
 #include <QTabWidget>
@@ -92,6 +95,46 @@ void check_caption(const QWidget* w, std::vector<std::string>& faults) {
                      std::to_string(need.width()) + "x" + std::to_string(need.height()));
 }
 
+// Whether a box shows the whole of `text`: the room QLineEdit paints a text in (its contents less
+// the text margins and two pixels a side) holds the text's width, one pixel and the cursor.
+bool shows_whole(const QLineEdit* e, const QString& text) {
+  QStyleOptionFrame opt;
+  opt.initFrom(e);
+  opt.rect = e->contentsRect();
+  opt.lineWidth = e->hasFrame() ? e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, e) : 0;
+  opt.midLineWidth = 0;
+  opt.state |= QStyle::State_Sunken;
+  const QRect contents =
+      e->style()->subElementRect(QStyle::SE_LineEditContents, &opt, e).marginsRemoved(e->textMargins());
+  const int room = contents.width() - 2 * 2;
+  const int cursor = e->style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, e);
+  return e->fontMetrics().horizontalAdvance(text) + 1 + cursor <= room;
+}
+
+// The widest texts a number box may be asked to show: the ends of the range it accepts (the
+// sign and every digit), with the decimals it shows its value with (those of its text now, three
+// while it is empty).
+std::vector<QString> widest_values(const QLineEdit* e, const widgets::TextBoxFocus& f) {
+  const std::string shown = e->text().toStdString();
+  const auto point = shown.find('.');
+  const std::string pattern = shown.empty()                     ? "0.000"
+                              : point == std::string::npos ? "0"
+                                                           : "0." + std::string(shown.size() - point - 1, '0');
+  return {QString::fromStdString(model::format_pattern(f.lowest(), pattern)),
+          QString::fromStdString(model::format_pattern(f.highest(), pattern))};
+}
+
+void check_number_box(const QWidget* w, std::vector<std::string>& faults) {
+  const auto* e = qobject_cast<const QLineEdit*>(w);
+  if (!e) return;
+  const widgets::TextBoxFocus* f = widgets::TextBoxFocus::of(e);
+  if (!f || f->kind() != widgets::BoxKind::number) return;
+  for (const QString& v : widest_values(e, *f))
+    if (!shows_whole(e, v))
+      faults.push_back(path_of(w) + " " + rect_text(w->geometry()) + " \"" + e->text().toStdString() +
+                       "\" cannot show " + v.toStdString());
+}
+
 // The controls of `parent` and, inside each container, theirs.
 void check_children(const QWidget* parent, std::vector<std::string>& faults) {
   std::vector<const QWidget*> shown;
@@ -125,6 +168,7 @@ void check_children(const QWidget* parent, std::vector<std::string>& faults) {
           faults.push_back(path_of(w) + " " + rect_text(w->geometry()) + " and " + path_of(shown[j]) +
                            " " + rect_text(shown[j]->geometry()) + " overlap");
     check_caption(w, faults);
+    check_number_box(w, faults);
     if (!is_leaf(w)) check_children(w, faults);
   }
 }

@@ -1,10 +1,12 @@
 // What the pages hand the section picture, driven in the main window as a user drives it: the
 // dimension-line mode and the improved-body inner tab decide what a click on the picture does;
 // the page buttons stand in the menu's order; the clay check boxes show their hints on a real
-// mouse move; a number box left without a number goes back and says why.
+// mouse move; a number box left without a number goes back and says why; a page's prompt goes
+// with its page.
 #include "frontend/pages/widgets/design_conditions_view.h"
 #include "frontend/pages/widgets/dimension_line_view.h"
 #include "frontend/pages/widgets/improved_body_view.h"
+#include "frontend/pages/widgets/superstructure_view.h"
 #include "frontend/shell/tests/sample_window.h"
 #include "frontend/widgets/text_box_focus.h"
 
@@ -180,6 +182,40 @@ TEST_F(PageRoutingTest, ANumberBoxWithoutANumberGoesBack) {
     form->pages().store_design_conditions_page();
     EXPECT_DOUBLE_EQ(form->model().conditions.water_levels[2], c.stored);
   }
+}
+
+// The superstructure page's prompt belongs to that page: choosing another page clears it,
+// choosing the page shown again keeps it. A number box's notice stays when its page is left,
+// since it says why a value the user typed did not stand.
+TEST_F(PageRoutingTest, ThePagePromptClearsWhenThePageChanges) {
+  const std::string prompt = "登録するブロックタイプを指定して詳細設定ボタンを押してください。";
+  pages::SuperstructureView& superstructure = form->pages().superstructure_view();
+  choose_page(1);
+  superstructure.opt_gm3(0)->setFocus();
+  QApplication::processEvents();
+  ASSERT_EQ(panel1(), prompt);
+  choose_page(1);
+  EXPECT_EQ(panel1(), prompt);
+  for (int page : {2, 3, 4, 5, 6, 0}) {
+    choose_page(1);
+    superstructure.opt_gm3(0)->clearFocus();
+    superstructure.opt_gm3(0)->setFocus();
+    QApplication::processEvents();
+    ASSERT_EQ(panel1(), prompt);
+    choose_page(page);
+    EXPECT_EQ(panel1(), "") << page;
+  }
+  // On page 0 now: a box left with "abc" says why it went back, and the notice outlives the page.
+  QLineEdit* rwl = form->pages().design_conditions_view().txt({pages::BoxGroup::gm1, 24});
+  rwl->setFocus();
+  QApplication::processEvents();
+  rwl->setText(QStringLiteral("abc"));
+  emit rwl->textEdited(rwl->text());
+  form->pages().design_conditions_view().txt({pages::BoxGroup::gm1, 23})->setFocus();
+  QApplication::processEvents();
+  ASSERT_EQ(panel1(), widgets::kMsgNotANumber);
+  choose_page(3);
+  EXPECT_EQ(panel1(), widgets::kMsgNotANumber);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "frontend/widgets/text_box_focus.h"
 
 #include <QAbstractItemModel>
+#include <QLineEdit>
 
 #include <gtest/gtest.h>
 
@@ -89,7 +90,7 @@ TEST_F(EditGridTest, ATypedCellRaisesOneEditAndTheNumberColumnStaysClosed) {
   grid.on_edited = [this] { ++edits; };
   show_active(grid);
   type_cell(grid, 3, 2, QStringLiteral("7.5"));
-  EXPECT_EQ(grid.cell(3, 2).toStdString(), "7.5");
+  EXPECT_EQ(grid.cell(3, 2).toStdString(), "7.500");
   EXPECT_EQ(edits, 1);
   EXPECT_EQ(grid.last_row_in_use(), 3);
   // The number column does not open for typing.
@@ -105,8 +106,9 @@ TEST_F(EditGridTest, ATypedCellRaisesOneEditAndTheNumberColumnStaysClosed) {
 }
 
 // A cell keeps what it held when the typed text has no leading number or a number no double
-// holds or beyond the section's extent: no edit is raised, so nothing reads the typo as 0, and the status line says why. A
-// valid entry stands and clears the notice; emptying a cell stands (the row is then unused).
+// holds or beyond the section's extent: no edit is raised, so nothing reads the typo as 0, and the
+// status line says why. A valid entry stands, shown as the number it reads as, and clears the
+// notice; emptying a cell stands (the row is then unused).
 TEST_F(EditGridTest, ACellTypoKeepsTheCell) {
   struct Case {
     const char* typed;
@@ -114,9 +116,9 @@ TEST_F(EditGridTest, ACellTypoKeepsTheCell) {
     const char* notice;  // what the status line shows afterwards
   } cases[] = {
       {"abc", "2.000", kMsgNotANumber}, {"1e999", "2.000", kMsgOutOfRange},
-      {"-", "2.000", kMsgNotANumber},   {"3m", "3m", ""},
-      {"-4.5", "-4.5", ""},             {"200000", "2.000", kMsgOutOfRange},
-      {"-100000", "-100000", ""},
+      {"-", "2.000", kMsgNotANumber},   {"3m", "3.000", ""},
+      {"-4.5", "-4.500", ""},           {"200000", "2.000", kMsgOutOfRange},
+      {"-100000", "-100000.000", ""},   {" ", "", ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.typed);
@@ -134,6 +136,47 @@ TEST_F(EditGridTest, ACellTypoKeepsTheCell) {
     EXPECT_EQ(shown, c.notice);
     TextBoxFocus::set_status_line({});
   }
+}
+
+// A cell shows the value it holds, in its column's pattern: "12abc" is held as 12 and shown
+// so; a pasted range of cells ("12.5\r\n34", "12.5\t34") gives its first value, never the
+// digits run together; a text the cell cannot hold leaves the cell as it was.
+TEST_F(EditGridTest, ACommittedCellShowsTheValueItHolds) {
+  struct Case {
+    const char* entered;
+    const char* shown;
+    int edits;
+  } cases[] = {
+      {"12abc", "12.00", 1},        {"12.5\r\n34", "12.50", 1}, {"12.5\t34\r\n", "12.50", 1},
+      {" -0.004 ", "0.00", 1},      {"1.005", "1.01", 1},       {"2", "2.00", 0},
+      {"\r\nabc", "2.00", 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.entered);
+    lay_out(6, 3);
+    grid.set_col_pattern(1, "##0.00");
+    grid.set_row_text(1, QStringLiteral("1\t2.00\t5.000"));
+    edits = 0;
+    grid.on_edited = [this] { ++edits; };
+    show_active(grid);
+    grid.setFocus();
+    grid.setCurrentCell(0, 1);
+    QApplication::processEvents();
+    grid.edit(grid.model()->index(0, 1));
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    editor->insert(QString::fromUtf8(c.entered));  // as a paste puts it in
+    key(editor, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(grid.cell(1, 1).toStdString(), c.shown);
+    EXPECT_EQ(edits, c.edits);
+  }
+  // A column without a pattern of its own shows three decimals, as the vertex tables do.
+  lay_out(6, 3);
+  show_active(grid);
+  type_cell(grid, 2, 2, QStringLiteral("4.5m"));
+  EXPECT_EQ(grid.cell(2, 2).toStdString(), "4.500");
 }
 
 }  // namespace

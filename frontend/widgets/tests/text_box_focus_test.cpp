@@ -182,5 +182,76 @@ TEST(TextBoxFocus, AWindowThatLetsItsBoxesGoRunsNoHandlerWhileItIsDestroyed) {
   }
 }
 
+// Whether a right-aligned box shows the whole of its text, as the box itself paints it: moved to
+// the end (which scrolls a text too long for the box) and back to the start, the start of the text
+// stands where it stood after a paint at the start.
+bool shows_whole_text(QLineEdit& box) {
+  auto start_x = [&box] { return box.inputMethodQuery(Qt::ImCursorRectangle).toRect().x(); };
+  box.end(false);
+  box.grab();
+  box.setCursorPosition(0);
+  const int after_end = start_x();
+  box.grab();
+  return start_x() == after_end;
+}
+
+// A number box widened to its range shows the whole of the widest value it accepts, with the
+// decimals it is fitted for, and follows a change of its font or of its range; it never narrows,
+// keeps a wider width of its own, and a text box is left alone.
+TEST(TextBoxFocus, ANumberBoxIsAsWideAsItsWidestValue) {
+  app();
+  QWidget w;
+  auto* layout = new QVBoxLayout(&w);
+  auto* box = new QLineEdit(&w);
+  auto* name = new QLineEdit(&w);
+  for (QLineEdit* e : {box, name}) {
+    e->setAlignment(Qt::AlignRight);
+    e->setFixedWidth(60);
+    layout->addWidget(e);
+  }
+  TextBoxFocus* f = TextBoxFocus::attach(box, kNumberBox);
+  TextBoxFocus::attach(name, BoxKind::text);
+  show_active(w);
+  auto shows = [&](const char* text) {
+    box->setText(QString::fromUtf8(text));
+    return shows_whole_text(*box);
+  };
+  ASSERT_FALSE(shows("-100000.000"));  // the fault: 60 pixels cut the sign off
+  fit_number_box(box, 3);
+  fit_number_box(name, 3);
+  EXPECT_EQ(name->width(), 60);
+  EXPECT_TRUE(shows("-100000.000"));
+  EXPECT_TRUE(shows("100000.000"));
+  EXPECT_EQ(box->minimumWidth(), box->maximumWidth());  // still a fixed width
+  const int fitted = box->width();
+  // A larger font (a page's own, set once the box is placed) widens it again.
+  QFont big = box->font();
+  big.setPointSizeF(big.pointSizeF() * 1.5);
+  box->setFont(big);
+  QApplication::processEvents();
+  EXPECT_GT(box->width(), fitted);
+  EXPECT_TRUE(shows("-100000.000"));
+  // A narrower range does not narrow it; a box wider than it needs keeps its width.
+  const int wide = box->width();
+  f->set_range(model::kI16Lowest, model::kI16Highest);
+  EXPECT_EQ(box->width(), wide);
+  box->setFont(w.font());
+  box->setFixedWidth(200);
+  fit_number_box(box, 3);
+  EXPECT_EQ(box->width(), 200);
+  // Two decimals need less room than three; the fit takes the decimals it is given.
+  auto* two = new QLineEdit(&w);
+  two->setAlignment(Qt::AlignRight);
+  two->setFixedWidth(40);
+  layout->addWidget(two);
+  TextBoxFocus::attach(two, kNumberBox);
+  fit_number_box(two, 2);
+  QApplication::processEvents();
+  two->setText(QStringLiteral("-100000.00"));
+  EXPECT_TRUE(shows_whole_text(*two));
+  two->setText(QStringLiteral("-100000.000"));
+  EXPECT_FALSE(shows_whole_text(*two));
+}
+
 }  // namespace
 }  // namespace qvt::widgets

@@ -4,6 +4,7 @@
 #include "frontend/widgets/tests/offscreen_app.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +12,10 @@
 #include <QTabWidget>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
 
 namespace qvt::pages {
 namespace {
@@ -46,6 +51,27 @@ TEST_F(DesignConditionsViewTest, TypedSafetyFactorIsRewrittenAfterTab) {
   EXPECT_EQ(box->text().toStdString(), "12.0");
   page.store();
   EXPECT_EQ(m.conditions.safety_factors[0][0], 12);
+}
+
+// A multi-line text pasted into a number box (a copied spreadsheet column) reads as its first
+// line's number and the box shows it: the box is never left empty to stand as 0, nor does it run
+// the lines' digits together.
+TEST_F(DesignConditionsViewTest, APastedMultiLineTextReadsItsFirstLine) {
+  for (const char* pasted : {"12.5\r\n34", "12.5\n34\n", "\r\n12.5\r\n"}) {
+    SCOPED_TRACE(pasted);
+    QLineEdit* rwl = view.txt({BoxGroup::gm1, 24});
+    rwl->setFocus();
+    QApplication::processEvents();
+    ASSERT_TRUE(rwl->hasFocus());
+    QApplication::clipboard()->setText(QString::fromUtf8(pasted));
+    rwl->selectAll();
+    rwl->paste();
+    view.txt({BoxGroup::gm1, 23})->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(rwl->text().toStdString(), "12.500");
+    page.store();
+    EXPECT_DOUBLE_EQ(m.conditions.water_levels[2], 12.5);
+  }
 }
 
 TEST_F(DesignConditionsViewTest, LoadedValuesAreShownWholeAndTypingIsLimited) {
@@ -101,6 +127,17 @@ TEST_F(DesignConditionsViewTest, PatternButtonsSwitchTheStressFrames) {
   EXPECT_TRUE(view.opt_gm2(12)->isChecked());
   EXPECT_LT(view.opt_gm2(13)->y(), view.opt_gm2(12)->y());
   EXPECT_LT(view.opt_gm2(12)->y(), view.opt_gm2(6)->y());
+}
+
+// The body reaction is an intensity (spread over its width and added to an overburden
+// pressure), so its row says kN/m2; a caption of kN/m would invite a force per metre.
+TEST_F(DesignConditionsViewTest, TheBodyReactionIsCaptionedAsAnIntensity) {
+  const auto* frame = view.findChild<QGroupBox*>(QStringLiteral("Frame3"));
+  ASSERT_NE(frame, nullptr);
+  std::vector<std::string> captions;
+  for (const QLabel* l : frame->findChildren<QLabel*>()) captions.push_back(l->text().toStdString());
+  EXPECT_NE(std::find(captions.begin(), captions.end(), "地盤反力(kN/m2)"), captions.end());
+  EXPECT_EQ(std::find(captions.begin(), captions.end(), "地盤反力(kN/m)"), captions.end());
 }
 
 TEST_F(DesignConditionsViewTest, TdSwitchShowsTheUnconditionalBox) {

@@ -90,6 +90,19 @@ TEST_F(GroundSurfaceViewTest, ALayerEditReachesItsRowsWithoutARepaint) {
   EXPECT_EQ(fx.repaints, 0);
 }
 
+// A committed cell shows the number the page reads from it, in its column's pattern: the
+// layer's top with two decimals, its weights and the points with three, as a load shows them.
+TEST_F(GroundSurfaceViewTest, ACommittedCellShowsTheValueItHolds) {
+  type_cell(*grid(GroundGrid::layers), 2, 1, QStringLiteral("5.5m"));
+  type_cell(*grid(GroundGrid::layers), 2, 2, QStringLiteral("17kN"));
+  EXPECT_EQ(grid(GroundGrid::layers)->cell(2, 1).toStdString(), "5.50");
+  EXPECT_EQ(grid(GroundGrid::layers)->cell(2, 2).toStdString(), "17.000");
+  EXPECT_DOUBLE_EQ(page.state().layer_rows[1].top_level, 5.5);
+  type_cell(*grid(GroundGrid::points), 3, 1, QStringLiteral("12abc"));
+  EXPECT_EQ(grid(GroundGrid::points)->cell(3, 1).toStdString(), "12.000");
+  EXPECT_DOUBLE_EQ(page.state().point_rows[2].x, 12);
+}
+
 TEST_F(GroundSurfaceViewTest, TheShapeOptionsSwitchTheFrames) {
   EXPECT_TRUE(view.opt_gm8(1)->isChecked());
   EXPECT_FALSE(view.fra_gm9(0)->isVisible());

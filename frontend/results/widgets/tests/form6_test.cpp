@@ -1,5 +1,6 @@
 #include "frontend/results/widgets/form6.h"
 
+#include "common/cp932.h"
 #include "common/tests/temp_dir.h"
 #include "common/textfile.h"
 #include "frontend/results/widgets/tests/widget_test_support.h"
@@ -108,6 +109,10 @@ TEST_F(Form6Test, TextExportWritesTheChosenFileAndCancelWritesNothing) {
   const auto bytes = read_file_bytes(dir / "quay.txt");
   ASSERT_TRUE(bytes);
   EXPECT_EQ(bytes->rfind("listing\r\n\"", 0), 0u);
+  // The project's pattern as the table was filled: a wall body has no internal stress, so its
+  // zeros with flag 0 are no pass but "－" in every place.
+  EXPECT_NE(cp932_to_utf8_lossy(*bytes).find("\"内部応力(接円式)\",－,－,－\r\n\"地震時\""),
+            std::string::npos);
   EXPECT_TRUE(sink.texts.empty());
   // The listing as the target is refused with a warning.
   answer = (dir / "CAL_ANS.TXT").string();
