@@ -28,11 +28,13 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -100,6 +102,35 @@ class DocPictures : public ShellTest {
     QMouseEvent e(QEvent::MouseButtonPress, at, pic->mapToGlobal(at), button, button, Qt::NoModifier);
     QApplication::sendEvent(pic, &e);
     QApplication::processEvents();
+  }
+  // The window with, beside it, the part of the section picture around the world point (x, y)
+  // enlarged five times, pixel for pixel: a mark of a few pixels (the base point of a move)
+  // cannot be made out at the size of a printed page. An orange frame shows the enlarged part
+  // in the window.
+  void save_with_enlargement(double x, double y, const QString& name) {
+    QApplication::processEvents();
+    const QImage whole = form->grab().toImage();
+    const section::ViewState& v = form->view().picture().view();
+    const QPoint in_picture(static_cast<int>((x - v.left_x) * v.scale / 15),
+                            static_cast<int>((v.top_y - y) * v.scale / 15));
+    const QPoint at = form->view().pic_gm()->mapTo(form.get(), in_picture);
+    constexpr int kZoom = 5;
+    const QRect area = QRect(at.x() - 30, at.y() - 50, 110, 100).intersected(whole.rect());
+    const QImage zoom = whole.copy(area).scaled(area.size() * kZoom, Qt::IgnoreAspectRatio,
+                                                Qt::FastTransformation);
+    constexpr int kGap = 16;
+    QImage out(whole.width() + kGap + zoom.width(), std::max(whole.height(), zoom.height()),
+               QImage::Format_RGB32);
+    out.fill(Qt::white);
+    QPainter p(&out);
+    p.drawImage(0, 0, whole);
+    const QPoint zoom_at(whole.width() + kGap, (out.height() - zoom.height()) / 2);
+    p.drawImage(zoom_at, zoom);
+    p.setPen(QPen(QColor(255, 140, 0), 2));
+    p.drawRect(area.adjusted(-1, -1, 0, 0));
+    p.drawRect(QRect(zoom_at, zoom.size()).adjusted(1, 1, -1, -1));
+    p.end();
+    ASSERT_TRUE(out.save(docs_ + QLatin1Char('/') + name)) << name.toStdString();
   }
   void calculate() {
     ui.shown.clear();
@@ -238,7 +269,7 @@ TEST_F(DocPictures, InputPagesOfTheBlockSample) {
   form->findChild<QAbstractButton*>(QStringLiteral("opt_gm3_2"))->click();
   click_world(top.label_x, top.label_y);
   click_world(top.ref_x, top.ref_y);
-  save_window(QStringLiteral("section-move.png"));
+  save_with_enlargement(top.ref_x, top.ref_y, QStringLiteral("section-move.png"));
   click_world(0, 0, Qt::RightButton);
 }
 
