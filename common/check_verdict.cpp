@@ -47,10 +47,13 @@ CheckLine written_check_line(const CheckLine& line, bool pullout) {
   return parse_check_line(*text, pullout).value_or(line);
 }
 
+bool check_value_never_negative(int k) { return k == 2 || k == kInternalStressLine; }
+
 bool check_line_consistent(int k, const CheckLine& line) {
   if (line.failed != 0) return true;
   const CheckLine w = written_check_line(line, k == CHECK_SUMMARY_PULLOUT_LINE);
   return std::isfinite(w.value) && std::isfinite(w.limit) &&
+         !(check_value_never_negative(k) && w.value < 0) &&
          check_relation_holds(k, w.value, w.limit);
 }
 

@@ -30,10 +30,17 @@ bool check_relation_holds(int k, double value, double limit);
 // The line as it reads back from the file: its numbers as "%lf" writes them (six decimals).
 CheckLine written_check_line(const CheckLine& line, bool pullout);
 
-// A passed flag (0) is true only when the numbers, as written, satisfy the relation of line k.
-// A failed flag is always allowed: a check also fails for reasons its two numbers do not show
-// (no value or no limit could be computed, a limit of 0). Readers refuse a line that is not
-// consistent; the engines write it failed.
+// Whether the value of line k is a quantity no ground or body can have below 0: the maximum
+// ground reaction (2) and the internal stress of a tangent-circle body (7), which stands on
+// it. The toe pressure (3) is the reaction less a confining pressure and may be below 0; the
+// shear stresses carry a sign.
+bool check_value_never_negative(int k);
+
+// A passed flag (0) is true only when the numbers, as written, satisfy the relation of line k,
+// and a value that cannot be below 0 (check_value_never_negative) is not. A failed flag is
+// always allowed: a check also fails for reasons its two numbers do not show (no value or no
+// limit could be computed, a limit of 0). Readers refuse a line that is not consistent; the
+// engines write it failed.
 bool check_line_consistent(int k, const CheckLine& line);
 
 // What a row shows of line k. UTF-8.

@@ -47,6 +47,15 @@ TEST(CheckVerdict, APassedFlagMustAgreeWithItsNumbersOnEveryLineKind) {
       {7, line(500, 500, 0), true},
       {7, line(500.5, 500, 0), false},
       {7, line(500.5, 500, 1), true},
+      // A reaction or an internal stress below 0 is no value the ground can give: a pass on it
+      // is refused, however far below its limit. The toe pressure (above) is the reaction less
+      // a confining pressure and may be below 0.
+      {2, line(-1, 300, 0), false},
+      {2, line(-1, 300, 1), true},
+      {2, line(-0.0000004, 300, 0), true},  // written -0.000000, no value below 0
+      {2, line(-0.000001, 300, 0), false},
+      {7, line(-0.5, 120, 0), false},
+      {7, line(-0.5, 120, 1), true},
       // Shear in magnitude.
       {4, line(-11.412, 10, 0), false},
       {4, line(-11.412, 10, 1), true},

@@ -1,6 +1,6 @@
 // Bearing capacity of the in-situ ground under the body: the allowable bearing capacity qa by
-// the practical formulas for a sandy or a clay bearing layer, held against the reaction at the
-// toe from the ground reaction of the same case.
+// the practical formulas for a sandy or a clay bearing layer, held against the maximum reaction
+// (the larger edge value) from the ground reaction of the same case.
 #include "common/cp932.h"
 #include "engines/common/engine_message.h"
 #include "engines/meritan/meritan.h"
@@ -54,11 +54,11 @@ void base_overburden(const ConditionData& cd, const ResultChainWithLayers& chain
 }
 
 BearingResult compute_bearing(const ConditionData& cd, const ResultChainWithLayers& chain,
-                              bool wall, double q1, double effective_width, int c) {
+                              bool wall, double reaction, double effective_width, int c) {
   const engine::BearingLayer& bl = cd.bearing_layer;
   BearingResult r;
   r.f = cd.safety_factors[2][c];
-  r.q1 = q1;
+  r.reaction = reaction;
   r.effective_width = effective_width;
   // The wall procedure reads the soil type as clay only for 1, the block procedure as sandy
   // only for 0; the front end writes no other value.
@@ -115,7 +115,7 @@ BearingResult compute_bearing(const ConditionData& cd, const ResultChainWithLaye
   }
   if (!std::isfinite(r.qa)) return not_computed(r, "許容支持力が数値になりません。");
   r.computed = true;
-  r.passes = !(r.qa < q1);
+  r.passes = !(r.qa < reaction);
   return r;
 }
 
@@ -142,7 +142,7 @@ void write_bearing_report(engine::PrintFile& file, const ConditionData& cd,
       number_field(file, 10, "%8.3lf", r.qa);
       text_field(file, 11, mark_text(r.passes));
       text_field(file, 12, "1");
-      number_field(file, 13, "%8.3lf", r.q1);
+      number_field(file, 13, "%8.3lf", r.reaction);
       text_field(file, 14, verdict_text(r.passes));
       break;
     case BearingVariant::clay:
@@ -156,7 +156,7 @@ void write_bearing_report(engine::PrintFile& file, const ConditionData& cd,
       number_field(file, 16, "%8.3lf", r.qa);
       text_field(file, 17, mark_text(r.passes));
       text_field(file, 18, "1");
-      number_field(file, 19, "%8.3lf", r.q1);
+      number_field(file, 19, "%8.3lf", r.reaction);
       text_field(file, 20, verdict_text(r.passes));
       break;
     case BearingVariant::wall_separate:
@@ -183,7 +183,7 @@ void write_bearing_report(engine::PrintFile& file, const ConditionData& cd,
         number_field(file, 14, "%8.3lf", r.qa);
         text_field(file, 15, mark_text(r.passes));
         text_field(file, 16, "1");
-        number_field(file, 17, "%8.3lf", r.q1);
+        number_field(file, 17, "%8.3lf", r.reaction);
         text_field(file, 18, verdict_text(r.passes));
       } else {
         number_field(file, 12, "%6.3lf", bl.unit_weight);
@@ -201,7 +201,7 @@ void write_bearing_report(engine::PrintFile& file, const ConditionData& cd,
         number_field(file, 24, "%8.3lf", r.qa);
         text_field(file, 25, mark_text(r.passes));
         text_field(file, 26, "1");
-        number_field(file, 27, "%8.3lf", r.q1);
+        number_field(file, 27, "%8.3lf", r.reaction);
         text_field(file, 28, verdict_text(r.passes));
       }
       break;
@@ -224,8 +224,9 @@ int check_bearing(const ConditionData& cd, ExternalState& state, bool wall) {
       fail(cp("地盤反力が求められていないため照査できません。"));
       continue;
     }
-    const BearingResult r = compute_bearing(cd, state.chain, wall, state.results.reaction[c][0],
-                                            state.results.effective_width[c], c);
+    const BearingResult r =
+        compute_bearing(cd, state.chain, wall, state.summary.values[c][CV_MAX_REACTION],
+                        state.bearing_width[c], c);
     if (!r.computed) {
       fail(r.reason);
       continue;

@@ -2,6 +2,8 @@
 // reactions at the toe (q1) and the heel (q2) and the width in contact with the ground. Block
 // bodies carry the load on the whole width, wall bodies on the walls' share of it; a lattice
 // body on its repeating cell, with the contact width found by bisection outside the kern.
+// The maximum reaction, which the bearing check and everything after it hold against the
+// ground, is the larger edge value, the heel's included (governing_reaction).
 #include "common/cp932.h"
 #include "engines/meritan/meritan.h"
 
@@ -19,6 +21,14 @@ ReactionResult not_computed(ReactionResult r, const char* reason_utf8) {
   r.reason = cp(reason_utf8);
   return r;
 }
+ReactionResult not_computed(ReactionResult r, const std::string& reason_cp932) {
+  r.computed = false;
+  r.reason = reason_cp932;
+  return r;
+}
+
+// A number as the report prints it, CP932-safe (digits only).
+std::string num(double v) { return engine::format_text("%.3lf", v == 0 ? 0.0 : v); }
 
 bool finite_all(std::initializer_list<double> values) {
   for (double v : values)
@@ -33,8 +43,8 @@ void linear_distribution(ReactionResult& r, double ratio) {
   r.b6 = rnd(b / 6);
   r.effective_width = b;
   if (e <= 0) {
-    // A resultant behind the middle is taken as a uniform reaction, as the design method has
-    // it, not as a reversed trapezoid.
+    // A resultant behind the middle is taken as a uniform reaction at the toe, as the design
+    // method has it; the heel's larger value is governing_reaction's.
     r.distribution = Distribution::uniform;
     r.q1 = r.q2 = rnd(v / (b * ratio));
   } else if (e <= r.b6) {
@@ -66,6 +76,39 @@ void contact_moments(const engine::ImprovedBodyDims& dims, double x, double& sx,
   }
   sx = f1 - g;
   ix = x * x * x * (ls + ll) / 12 + x * 0.5 * f1 - j;
+}
+
+// The heel's reaction, the maximum reaction and the width under it. Behind the middle of a
+// block or wall base (e < 0) the linear distribution is mirrored about the middle: the heel
+// carries V / (B r) (1 + 6 |e| / B) within the kern and 2 V / (3 (B - x) r) beyond it, over a
+// contact width of 3 (B - x). A lattice cell's own distribution already gives its heel (q2).
+// The bearing check, CAL_HEN.DAT and the internal stress take the larger edge from here.
+void governing_reaction(ReactionResult& r) {
+  r.heel = r.q2;
+  r.heel_distribution = Distribution::uniform;
+  r.bearing_width = r.effective_width;
+  const bool linear = r.pattern != ReactionPattern::lattice;
+  double heel_width = r.effective_width;
+  if (linear && r.e < 0) {
+    const double ratio = r.pattern == ReactionPattern::wall ? r.r : 1.0;
+    const double e = -r.e;
+    if (e <= r.b6) {
+      r.heel_distribution = Distribution::trapezoid;
+      r.heel = rnd(r.v / (r.b * ratio) * (1 + 6 * e / r.b));
+    } else {
+      r.heel_distribution = Distribution::triangle;
+      r.heel = rnd(2 * r.v / (3 * (r.b - r.x) * ratio));
+      heel_width = rnd(3 * (r.b - r.x));
+    }
+  }
+  if (r.heel > r.q1) {
+    r.governing = GoverningEdge::heel;
+    r.max_reaction = r.heel;
+    r.bearing_width = heel_width;
+  } else {
+    r.governing = r.heel == r.q1 ? GoverningEdge::both : GoverningEdge::toe;
+    r.max_reaction = r.q1;
+  }
 }
 
 bool lattice_distribution(ReactionResult& r, const engine::ImprovedBodyDims& dims,
@@ -162,10 +205,16 @@ ReactionResult compute_ground_reaction(const ConditionData& cd,
       return not_computed(r, "鉛直力と壁間の未改良土の重量の和 (V + Ws) が 0 以下のため地盤反力が求められません。");
   }
   r.x = rnd((r.mr - r.mo) / (r.v + r.ws));
-  // A resultant at or seaward of the toe leaves no base in contact: there is no reaction that
-  // the ground could give, and the bearing check must not pass on one.
+  // A resultant at or seaward of the toe, or at or landward of the heel, leaves no base in
+  // contact: there is no reaction that the ground could give, and the bearing check must not
+  // pass on one.
   if (!(r.x > 0))
-    return not_computed(r, "合力の作用位置が前端 (つま先) 上またはその海側にあり (x ≦ 0)、地盤反力が求められません。");
+    return not_computed(r, cp("合力の作用位置が前端 (つま先) 上またはその海側にあり (x = ") +
+                               num(r.x) + cp(" m ≦ 0)、地盤反力が求められません。"));
+  if (!(r.x < r.b))
+    return not_computed(r, cp("合力の作用位置が後端 (かかと) 上またはその陸側にあり (x = ") +
+                               num(r.x) + cp(" m ≧ B = ") + num(r.b) +
+                               cp(" m)、地盤反力が求められません。"));
   r.e = rnd(r.b / 2 - r.x);
   switch (pattern) {
     case ReactionPattern::block:
@@ -185,7 +234,9 @@ ReactionResult compute_ground_reaction(const ConditionData& cd,
       break;
     }
   }
-  if (!finite_all({r.q1, r.q2, r.effective_width, r.x, r.e, r.k, r.el, r.i, r.a, r.s}))
+  governing_reaction(r);
+  if (!finite_all({r.q1, r.q2, r.effective_width, r.x, r.e, r.k, r.el, r.i, r.a, r.s, r.heel,
+                   r.max_reaction, r.bearing_width}))
     return not_computed(r, "地盤反力が数値になりません。");
   r.computed = true;
   return r;
@@ -324,6 +375,57 @@ void write_ground_reaction_report(engine::PrintFile& file, const ConditionData& 
       number_field(file, 4, "%8.3lf", r.q1);
       break;
   }
+  file.block_record(reaction_edges_template_name(c));
+}
+
+std::string reaction_edges_template_name(int c) {
+  return c == 0 ? "M_HAN05Q.PFM" : "M_HAN15Q.PFM";
+}
+
+std::vector<std::string> reaction_edges_lines(const ReactionResult& r) {
+  const bool wall = r.pattern == ReactionPattern::wall;
+  std::vector<std::string> lines{""};
+  lines.push_back(engine::format_cp932(
+      "  端部の地盤反力    前端 (つま先) ＝ %8.3lf kN/㎡    後端 (かかと) ＝ %8.3lf kN/㎡", r.q1,
+      r.heel));
+  // The mirrored heel is not on the page above: its working, and why the page above shows
+  // another value at the heel.
+  const double e = -r.e;
+  if (r.heel_distribution == Distribution::trapezoid) {
+    lines.push_back(cp("  合力が底面中央より陸側にあり (e＜0)、|e|≦B/6 のため後端の地盤反力は"));
+    lines.push_back(
+        wall ? engine::format_cp932("      V/(B・r)・(1＋6・|e|/B) ＝ %.3lf/(%.3lf×%.3lf)×(1＋6×%.3lf/%.3lf) ＝ %.3lf kN/㎡",
+                                    r.v, r.b, r.r, e, r.b, r.heel)
+             : engine::format_cp932("      V/B・(1＋6・|e|/B) ＝ %.3lf/%.3lf×(1＋6×%.3lf/%.3lf) ＝ %.3lf kN/㎡",
+                                    r.v, r.b, e, r.b, r.heel));
+  } else if (r.heel_distribution == Distribution::triangle) {
+    lines.push_back(cp("  合力が底面中央より陸側にあり (e＜0)、|e|＞B/6 のため後端の地盤反力は"));
+    lines.push_back(
+        wall ? engine::format_cp932("      2・V/(3・(B－x)・r) ＝ 2×%.3lf/(3×(%.3lf－%.3lf)×%.3lf) ＝ %.3lf kN/㎡",
+                                    r.v, r.b, r.x, r.r, r.heel)
+             : engine::format_cp932("      2・V/(3・(B－x)) ＝ 2×%.3lf/(3×(%.3lf－%.3lf)) ＝ %.3lf kN/㎡",
+                                    r.v, r.b, r.x, r.heel));
+    lines.push_back(engine::format_cp932("      接地幅 3・(B－x) ＝ %.3lf m (支持力の照査に用います)",
+                                         r.bearing_width));
+  }
+  if (r.heel_distribution != Distribution::uniform)
+    lines.push_back(cp("  上の等分布の値は前端 (つま先) の地盤反力として前端の照査に用います。"));
+  const char* edge = r.governing == GoverningEdge::heel  ? "後端の値"
+                     : r.governing == GoverningEdge::toe ? "前端の値"
+                                                         : "前端と後端が等しい";
+  lines.push_back(engine::format_cp932(
+      "  最大地盤反力 ＝ %8.3lf kN/㎡ (%s)    支持力の照査に用います", r.max_reaction,
+      cp(edge).c_str()));
+  return lines;
+}
+
+void write_reaction_edges_template(const ReactionResult& r, int c) {
+  const std::string name = reaction_edges_template_name(c);
+  const std::vector<std::string> lines = reaction_edges_lines(r);
+  engine::PrintFile file;
+  open_report(file, name);
+  engine::write_text_template(file, name, static_cast<int>(lines.size()), lines);
+  close_report(file);
 }
 
 namespace {
@@ -335,6 +437,7 @@ int ground_reaction(const ConditionData& cd, ExternalState& state, ReactionPatte
     if (!r.computed) {
       report_not_computed(cp("地盤反力の検討"), c, r.reason);
       remove_stale_report(name);
+      remove_stale_report(reaction_edges_template_name(c));
       state.reaction_computed[c] = false;
       state.summary.values[c][CV_MAX_REACTION] = 0;
       state.summary.failed[c][2] = 1;
@@ -344,11 +447,13 @@ int ground_reaction(const ConditionData& cd, ExternalState& state, ReactionPatte
     open_report(file, name);
     write_ground_reaction_report(file, cd, state.chain, r, c);
     close_report(file);
+    write_reaction_edges_template(r, c);
     state.reaction_computed[c] = true;
     state.results.reaction[c][0] = r.q1;
     state.results.reaction[c][1] = r.q2;
     state.results.effective_width[c] = r.effective_width;
-    state.summary.values[c][CV_MAX_REACTION] = r.q1;
+    state.bearing_width[c] = r.bearing_width;
+    state.summary.values[c][CV_MAX_REACTION] = r.max_reaction;
   }
   return 0;
 }

@@ -32,6 +32,9 @@ struct ExternalState {
   engine::ExternalResults results;
   CheckSummary summary;
   std::array<bool, 2> reaction_computed{};  // the bearing check needs the case's reaction
+  // The width under the governing edge's reaction, which the bearing capacity is computed for
+  // (ReactionResult::bearing_width).
+  std::array<double, 2> bearing_width{};
 };
 
 // The engine's main routine, in the current (work) folder.
@@ -125,15 +128,33 @@ void check_overturning(const ConditionData& cd, ExternalState& state);
 // --- Ground reaction. ---
 enum class ReactionPattern { block, wall, lattice };
 enum class Distribution { uniform, trapezoid, triangle, kern, partial_contact };
+// Which edge of the base carries the larger reaction.
+enum class GoverningEdge { toe, heel, both };
 struct ReactionResult {
   bool computed = false;
   std::string reason;
   ReactionPattern pattern = ReactionPattern::block;
   Distribution distribution = Distribution::uniform;
   double wt = 0, v = 0, ws = 0, mr = 0, mo = 0, b = 0, x = 0, e = 0, b6 = 0, r = 0;
+  // The method's reactions at the toe and the heel and its contact width: what the checks at
+  // the toe (toe pressure, shear) use and CAL_ANS.DAT carries. Behind the middle of a block or
+  // wall base the method takes a uniform reaction.
   double q1 = 0, q2 = 0, effective_width = 0;
   // Lattice cell.
   double a = 0, s0 = 0, xg = 0, d = 0, i = 0, k = 0, el = 0, contact = 0, s = 0;
+  // The heel's reaction. Behind the middle of a block or wall base (e < 0) it is the linear
+  // distribution mirrored: a trapezoid within the kern (heel_distribution trapezoid), a
+  // triangle over 3 (B - x) beyond it (triangle), which the uniform reaction would understate;
+  // otherwise (heel_distribution uniform for e = 0 and the lattice alike) it is q2.
+  Distribution heel_distribution = Distribution::uniform;
+  double heel = 0;
+  // The larger of q1 and heel: the bearing line of CAL_ANZ.DAT, the bearing check, the
+  // maximum reaction of CAL_HEN.DAT and P1 of the internal stress all hold it.
+  double max_reaction = 0;
+  GoverningEdge governing = GoverningEdge::toe;
+  // The width in contact under the governing edge's distribution: 3 (B - x) for a heel
+  // triangle, else effective_width. The bearing capacity is that of this width.
+  double bearing_width = 0;
 };
 ReactionResult compute_ground_reaction(const ConditionData& cd,
                                        const ResultChainWithLayers& chain,
@@ -141,6 +162,12 @@ ReactionResult compute_ground_reaction(const ConditionData& cd,
 void write_ground_reaction_report(engine::PrintFile& file, const ConditionData& cd,
                                   const ResultChainWithLayers& chain, const ReactionResult& r,
                                   int load_case);
+// The page's last part, a text template generated per case ("M_HAN05Q.PFM", "M_HAN15Q.PFM"):
+// both edge values, the heel's working where it is the mirrored distribution, and which edge
+// governs. The report places it below the distribution; the run writes the template file.
+std::string reaction_edges_template_name(int load_case);
+std::vector<std::string> reaction_edges_lines(const ReactionResult& r);  // CP932
+void write_reaction_edges_template(const ReactionResult& r, int load_case);
 int ground_reaction_block(const ConditionData& cd, ExternalState& state);
 int ground_reaction_wall(const ConditionData& cd, ExternalState& state);
 int ground_reaction_lattice(const ConditionData& cd, ExternalState& state);
@@ -153,7 +180,9 @@ struct BearingResult {
   BearingVariant variant = BearingVariant::block_sandy;
   double f = 0, overburden = 0;
   std::array<std::string, 3> overburden_text;  // CP932
-  double effective_width = 0, q1 = 0;
+  // The width the capacity is computed for and the reaction it is held against: the
+  // governing edge's (ReactionResult::bearing_width and max_reaction).
+  double effective_width = 0, reaction = 0;
   double cb = 0, t = 0;
   bool out_of_range = false;  // clay beyond the practical formula: qa = 0
   double r = 0, n = 0, qn = 0, ql = 0, qb = 0, qi = 0;
@@ -164,10 +193,10 @@ struct BearingResult {
 // The overburden q' at the base and its three formula lines.
 void base_overburden(const ConditionData& cd, const ResultChainWithLayers& chain,
                      double& overburden, std::array<std::string, 3>& text);
-// `wall` selects the wall procedure (wall and lattice patterns). q1 and B' are the case's
-// ground reaction.
+// `wall` selects the wall procedure (wall and lattice patterns). `reaction` and B' are the
+// case's maximum reaction and the width under it.
 BearingResult compute_bearing(const ConditionData& cd, const ResultChainWithLayers& chain,
-                              bool wall, double q1, double effective_width, int load_case);
+                              bool wall, double reaction, double effective_width, int load_case);
 void write_bearing_report(engine::PrintFile& file, const ConditionData& cd,
                           const BearingResult& r, int load_case);
 int check_bearing_block(const ConditionData& cd, ExternalState& state);

@@ -58,13 +58,28 @@ TEST(CheckSummaryFile, FailuresStopTheEngineAndKeepThePreviousFile) {
 }
 
 // A line that passes on numbers that do not satisfy its check (a sliding factor of -1 against
-// 1.2) is refused by the reader with the file's message; the same line failed is read.
+// 1.2), or on a ground reaction below 0 (the bearing line, -1 against 300), is refused by the
+// reader with the file's message; the same line failed is read.
 TEST(CheckSummaryFile, APassContradictingItsNumbersIsRefused) {
   qvt::testing::TempDir dir;
   ASSERT_TRUE(write_check_summary(CheckSummary{}, dir.path()).ok());
   std::string text = read_file_bytes(dir / "CAL_ANZ.DAT").value();
+  // The first and the third line of the file (sliding and bearing of the normal case).
   const auto eol = text.find("\r\n");
+  const auto third_at = text.find("\r\n", eol + 2) + 2;
+  const auto third = text.find("\r\n", third_at) - third_at;
   CheckSummary back;
+  for (const char* line : {"-1.000000,300.000000,0", "-1.000000,300.000000,1"}) {
+    std::string damaged = text;
+    damaged.replace(third_at, third, line);
+    ASSERT_TRUE(write_file_bytes(dir / "CAL_ANZ.DAT", damaged));
+    const Status s = read_check_summary(back, dir.path());
+    EXPECT_EQ(s.ok(), line[21] == '1') << line;
+    if (s.ok()) {
+      EXPECT_EQ(back.values[0][CV_MAX_REACTION], -1);
+      EXPECT_EQ(back.failed[0][2], 1);
+    }
+  }
   for (const char* line : {"-1.000000,1.200000,0", "-1.000000,1.200000,1"}) {
     std::string damaged = text;
     damaged.replace(0, eol, line);

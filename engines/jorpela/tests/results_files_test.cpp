@@ -388,6 +388,9 @@ TEST(SummaryGuard, APassContradictingItsNumbersIsWrittenFailed) {
       {2, 76.9761, 76.976, false}, {2, 76.976, 76.976, true}, {3, 500.5, 500, false},
       {4, -11.412, 10, false},   {4, -9.5, 10, true},        {5, 10.0000004, 10, true},
       {6, 1.1, 1.2, false},      {7, 120.5, 120, false},     {7, 120, 120, true},
+      // A reaction or internal stress below 0 is failed; a toe pressure below 0 (reaction less
+      // confinement) stays.
+      {2, -1, 300, false},       {7, -0.5, 120, false},      {3, -0.25, 500, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.k);

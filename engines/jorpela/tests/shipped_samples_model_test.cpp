@@ -39,6 +39,16 @@
 //   274.341 (was 288.983). Its limit now over the whole B = 16, the in-situ bearing capacity of
 //   the dense sand under the 5 m of loose sand (q' = 5 x 9 = 45) with the strip's shape factor
 //   0.5: (0.5 x 10 x 16 x 93.7 + 45 x 64.2) / 1.5 + 45 = 6968.333 (normal, F 2.5: 4199.000).
+//   The bearing line holds the larger edge: behind the middle the heel carries the trapezoid
+//   mirrored, 2843.704 / 16 x (1 + 6 x 0.606 / 16) = 218.121 (|e| <= B / 6 = 2.667), above
+//   the uniform 177.732 at the toe; the seismic case's toe 274.341 governs (its heel 87.676).
+//   The other samples' bearing lines, from their reaction pages, the same way:
+//   sample_wall_caisson_clay, r 0.545: normal 2928.323 / (19 x 0.545) = 282.793 x (1 + 6 x
+//   2.118 / 19) = 471.937, seismic 2915.898 / 10.355 x (1 + 6 x 0.021 / 19) = 283.461;
+//   sample_circle_counterfort_sand: normal 2644.008 / 16 x (1 + 6 x 0.683 / 16) = 207.575
+//   (seismic toe 253.407), which is now P1 of the internal stress, above P1' = 200.000:
+//   207.575 / 0.785 = 264.427; sample_lattice_block_clay: the cell's own heel q2 331.428 over
+//   q1 112.778 (normal; seismic toe 232.613 over 210.027).
 //
 // The eccentric inclined load check, worked by hand for two cases from CAL_HEN.DAT:
 //   sample_block_rectangle_sand, seismic: V = W' + the vertical active pressure = 2800.380 +
@@ -50,7 +60,7 @@
 //   so Nc is the sliding limit of the effective base: e 0.021, 2e/B = 0.042 / 19 = 0.002,
 //   Nc = (1 - 0.002) / 0.586 = 1.70. c0 = 300 + 4 x (-10 - -15) = 320 at the base, q0 = 5 m of
 //   soft clay x 6 = 30: qa = 1.70 x 320 / 1.5 + 30 = 392.667 against the maximum reaction of the
-//   table's bearing line, 281.593.
+//   table's bearing line, 283.461 (the heel's, 281.593 at the toe).
 #include "common/check_summary_format.h"
 #include "common/textfile.h"
 #include "engines/common/check_summary_file.h"

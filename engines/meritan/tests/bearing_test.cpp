@@ -160,6 +160,7 @@ TEST(Bearing, UncheckedCasesFailAndLaterCasesAreChecked) {
     state.reaction_computed = {true, true};
     state.results.reaction[0][0] = state.results.reaction[1][0] = 300;
     state.results.effective_width = {6, 6};
+    state.bearing_width = {6, 6};
     state.summary.values[0][CV_MAX_REACTION] = state.summary.values[1][CV_MAX_REACTION] = 300;
     if (c.wall)
       check_bearing_wall(s.cd, state);

@@ -6,6 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <string>
 
 namespace qvt::meritan {
 namespace {
@@ -120,6 +123,111 @@ TEST(GroundReaction, WallReactionsOverTheWallShare) {
     integrate(r, [](double) { return 0.75; }, force, arm);
     EXPECT_NEAR(force, 900, 0.02);
     EXPECT_NEAR(arm, c.x, 0.001);
+  }
+}
+
+// The maximum reaction over every position of the resultant, for the three patterns. The
+// method's q1 and q2 (what CAL_ANS.DAT carries and the toe checks use) stay as they were; the
+// heel's value and the larger edge are worked by hand:
+//   Block, V 1000, B 12, rnd(B / 6) = 2:
+//     x 5, e  1: q1 = 1000 / 12 x 1.5 = 125.000, q2 = x 0.5 = 41.667: the toe governs.
+//     x 6, e  0: 83.333 at both edges.
+//     x 7, e -1: uniform 83.333 by the method; the heel 83.333.. x (1 + 6 x 1 / 12) = 125.000.
+//     x 8, e -2 = -B/6: still the trapezoid, heel 83.333.. x 2 = 166.667.
+//     x 9, e -3 beyond the kern: heel 2 x 1000 / (3 x (12 - 9)) = 222.222 over 3 x 3 = 9 m.
+//   Wall, ll 3, ls 1, r 0.75, V 900 (the position from V + Ws 1200), V / (B r) = 100:
+//     x 5: 150 / 50; x 6: 100; x 7: heel 100 x 1.5 = 150; x 8: heel 200;
+//     x 9: heel 2 x 900 / (3 x 3 x 0.75) = 266.667 over 9 m.
+//   Lattice, W = B 12, ll 3, ls 1, bl1 2, bs 8 (A 10, D 6, I 133.333, k 2.222), V 1000, Ws 200:
+//     its own linear distribution, eL = e: q = 100 ± 1000 x eL / 133.333 x 6 = 100 ± 45 eL:
+//     x 5: 145 / 55; x 6: 100; x 7: 55 / 145, the heel governs; x 8: 10 / 190;
+//     x 9 (e -3): the toe would pull, -35: no reaction (the existing refusal).
+//   Every pattern: x 12 (= B) and x 13 lie at or landward of the heel: no reaction, with x and B
+//   named.
+TEST(GroundReaction, MaximumReactionIsTheLargerEdgeForEveryEccentricity) {
+  const double n = -1;  // not computed
+  struct Case {
+    ReactionPattern p;
+    double x;
+    double q1, q2, heel, max, bearing_width;
+    GoverningEdge governing;
+  } cases[] = {
+      {ReactionPattern::block, 5, 125, 41.667, 41.667, 125, 12, GoverningEdge::toe},
+      {ReactionPattern::block, 6, 83.333, 83.333, 83.333, 83.333, 12, GoverningEdge::both},
+      {ReactionPattern::block, 7, 83.333, 83.333, 125, 125, 12, GoverningEdge::heel},
+      {ReactionPattern::block, 8, 83.333, 83.333, 166.667, 166.667, 12, GoverningEdge::heel},
+      {ReactionPattern::block, 9, 83.333, 83.333, 222.222, 222.222, 9, GoverningEdge::heel},
+      {ReactionPattern::block, 12, n, n, n, n, n, GoverningEdge::toe},
+      {ReactionPattern::block, 13, n, n, n, n, n, GoverningEdge::toe},
+      {ReactionPattern::wall, 5, 150, 50, 50, 150, 12, GoverningEdge::toe},
+      {ReactionPattern::wall, 6, 100, 100, 100, 100, 12, GoverningEdge::both},
+      {ReactionPattern::wall, 7, 100, 100, 150, 150, 12, GoverningEdge::heel},
+      {ReactionPattern::wall, 8, 100, 100, 200, 200, 12, GoverningEdge::heel},
+      {ReactionPattern::wall, 9, 100, 100, 266.667, 266.667, 9, GoverningEdge::heel},
+      {ReactionPattern::wall, 12, n, n, n, n, n, GoverningEdge::toe},
+      {ReactionPattern::lattice, 5, 145, 55, 55, 145, 12, GoverningEdge::toe},
+      {ReactionPattern::lattice, 6, 100, 100, 100, 100, 12, GoverningEdge::both},
+      {ReactionPattern::lattice, 7, 55, 145, 145, 145, 12, GoverningEdge::heel},
+      {ReactionPattern::lattice, 8, 10, 190, 190, 190, 12, GoverningEdge::heel},
+      {ReactionPattern::lattice, 9, n, n, n, n, n, GoverningEdge::toe},
+      {ReactionPattern::lattice, 12, n, n, n, n, n, GoverningEdge::toe},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(static_cast<int>(c.p)) + " x " + std::to_string(c.x));
+    Stability s;
+    auto& d = s.cd.body_dims;
+    d.ll = 3, d.ls = 1;
+    if (c.p == ReactionPattern::block) {
+      load(s, 1000, 0, c.x);
+    } else if (c.p == ReactionPattern::wall) {
+      s.cd.improvement_pattern = 1;
+      load(s, 900, 300, c.x);
+    } else {
+      s.cd.improvement_pattern = 3;
+      d.bl1 = 2, d.bs = 8, d.bl2 = 2;
+      load(s, 1000, 200, c.x);
+    }
+    const ReactionResult r = reaction(s, c.p);
+    if (c.q1 == n) {
+      ASSERT_FALSE(r.computed);
+      const std::string why = cp932_to_utf8_lossy(r.reason);
+      if (c.x >= 12) {
+        char named[64];
+        std::snprintf(named, sizeof named, "x = %.3f m ≧ B = 12.000 m", c.x);
+        EXPECT_NE(why.find(named), std::string::npos) << why;
+        EXPECT_NE(why.find("後端 (かかと)"), std::string::npos) << why;
+      }
+      continue;
+    }
+    ASSERT_TRUE(r.computed) << cp932_to_utf8_lossy(r.reason);
+    EXPECT_DOUBLE_EQ(r.q1, c.q1);
+    EXPECT_DOUBLE_EQ(r.q2, c.q2);
+    EXPECT_DOUBLE_EQ(r.effective_width, 12);
+    EXPECT_DOUBLE_EQ(r.heel, c.heel);
+    EXPECT_DOUBLE_EQ(r.max_reaction, c.max);
+    EXPECT_DOUBLE_EQ(r.bearing_width, c.bearing_width);
+    EXPECT_EQ(r.governing, c.governing);
+    // The mirrored distribution of a block or wall behind the middle is in equilibrium: the
+    // reaction from the toe value (or the start of contact) to the heel, over the walls' share,
+    // is V acting at x.
+    if (c.p != ReactionPattern::lattice && c.x > 6) {
+      const double share = c.p == ReactionPattern::wall ? 0.75 : 1.0;
+      const double v = c.p == ReactionPattern::wall ? 900 : 1000;
+      const double b = 12, e = 6 - c.x;
+      const double start = b - r.bearing_width;
+      const double toe = r.heel_distribution == Distribution::trapezoid
+                             ? v / (b * share) * (1 - 6 * -e / b)
+                             : 0.0;
+      double force = 0, moment = 0;
+      const double du = 0.0001;
+      for (double u = start + du / 2; u < b; u += du) {
+        const double q = toe + (r.heel - toe) * (u - start) / (b - start);
+        force += q * share * du;
+        moment += q * share * du * u;
+      }
+      EXPECT_NEAR(force, v, 0.05);
+      EXPECT_NEAR(moment / force, c.x, 0.001);
+    }
   }
 }
 
@@ -285,6 +393,70 @@ TEST(GroundReaction, UncomputedReactionFailsTheBearingCheck) {
     EXPECT_EQ(state.results.effective_width[0], 0);
     EXPECT_FALSE(std::filesystem::exists("DM005HAN.PDT"));
     EXPECT_FALSE(std::filesystem::exists("DM006SIJ.PDT"));
+  }
+  std::filesystem::current_path(old);
+}
+
+// The loop stores the maximum reaction on the bearing line and the width under it for the
+// bearing check, keeps the method's q1, q2 and B' for CAL_ANS.DAT, and writes the page's edge
+// part. Sandy bearing layer (q' = 95 from the fixture's layers, F 2.5):
+//   x 7, e -1, Nγ = Nq = 0: qa = q' = 95. The uniform 83.333 would pass; the heel's 125.000
+//     fails.
+//   x 9, e -3, β 0.5, γ 10, Nγ 20, Nq 15: the heel triangle over B' = 3 x 3 = 9 m: qa =
+//     rnd(0.4 x (0.5 x 10 x 9 x 20 + 95 x 15) + 95) = 0.4 x 2325 + 95 = 1025 (not the 1145 of
+//     the whole 12 m), holding the heel's 222.222.
+TEST(GroundReaction, TheMaximumReactionIsWhatTheBearingCheckHoldsAgainst) {
+  qvt::testing::TempDir dir;
+  const auto old = std::filesystem::current_path();
+  std::filesystem::current_path(dir.path());
+  struct Case {
+    double x, nr, nq, max, width, qa;
+    int failed;
+  } cases[] = {{7, 0, 0, 125, 12, 95, 1}, {9, 20, 15, 222.222, 9, 1025, 0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.x);
+    Stability s;
+    testing::Messages m;
+    auto& b = s.cd.bearing_layer;
+    b.soil_type = 0, b.shape_factor = 0.5, b.unit_weight = 10;
+    b.bearing_nr = c.nr, b.bearing_nq = c.nq;
+    load(s, 1000, 0, c.x);
+    ExternalState state;
+    state.chain = s.chain;
+    ground_reaction_block(s.cd, state);
+    check_bearing_block(s.cd, state);
+    EXPECT_TRUE(m.channel.lines.empty());
+    EXPECT_DOUBLE_EQ(state.results.reaction[0][0], 83.333);
+    EXPECT_DOUBLE_EQ(state.results.reaction[0][1], 83.333);
+    EXPECT_DOUBLE_EQ(state.results.effective_width[0], 12);
+    EXPECT_DOUBLE_EQ(state.summary.values[0][CV_MAX_REACTION], c.max);
+    EXPECT_DOUBLE_EQ(state.bearing_width[0], c.width);
+    EXPECT_DOUBLE_EQ(state.summary.limits[0][CL_ALLOWABLE_BEARING], c.qa);
+    EXPECT_EQ(state.summary.failed[0][2], c.failed);
+    const auto page = split_lines(read_file_bytes("DM005HAN.PDT").value_or(""));
+    ASSERT_FALSE(page.empty());
+    EXPECT_EQ(page.back(), "$0  M_HAN05Q.PFM");
+    const auto bearing = testing::utf8_lines(split_lines(read_file_bytes("DM006SIJ.PDT").value_or("")));
+    ASSERT_FALSE(bearing.empty());
+    EXPECT_EQ(bearing.back(), c.failed ? "14  ＯＵＴ" : "14  Ｏ.Ｋ.");
+    const auto edges = testing::utf8_lines(split_lines(read_file_bytes("M_HAN05Q.PFM").value_or("")));
+    ASSERT_GE(edges.size(), 2u);
+    EXPECT_EQ(edges[0], "M_HAN05Q.PFM");
+    EXPECT_EQ(edges[1], std::to_string(edges.size() - 2));
+  }
+  // A case without a reaction leaves no edge template of an earlier run behind.
+  {
+    Stability s;
+    testing::Messages m;
+    load(s, 1000, 0, 12);
+    ExternalState state;
+    state.chain = s.chain;
+    ground_reaction_block(s.cd, state);
+    EXPECT_FALSE(std::filesystem::exists("M_HAN05Q.PFM"));
+    EXPECT_FALSE(std::filesystem::exists("DM005HAN.PDT"));
+    EXPECT_EQ(state.summary.failed[0][2], 1);
+    ASSERT_EQ(m.channel.lines.size(), 1u);
+    EXPECT_NE(m.channel.lines[0].find("x = 12.000 m ≧ B = 12.000 m"), std::string::npos);
   }
   std::filesystem::current_path(old);
 }

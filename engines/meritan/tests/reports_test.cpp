@@ -212,7 +212,7 @@ TEST(GroundReactionReport, BlockSeismicTriangle) {
       "17     6.000", "05   1000.000", "08    2000.000", "09       0.000", "10    1000.000",
       "12     2.000", "13  12.000", "14     2.000", "15     4.000", "$0  JS_HAN04.PFM",
       "16  12.000", "17     2.000", "00   1000.000", "02    2.000", "03   333.333",
-      "04     6.000"};
+      "04     6.000", "$0  M_HAN15Q.PFM"};
   EXPECT_EQ(lines, expected);
 }
 
@@ -226,12 +226,60 @@ TEST(GroundReactionReport, LatticePartialContact) {
   ASSERT_TRUE(r.computed);
   const auto lines = utf8_lines(report_lines(
       [&](engine::PrintFile& file) { write_ground_reaction_report(file, s.cd, s.chain, r, 0); }));
-  const std::vector<std::string> tail(lines.end() - 12, lines.end());
+  const std::vector<std::string> tail(lines.end() - 13, lines.end());
   const std::vector<std::string> expected = {
       "15  ≧",          "16     2.000",    "18     6.000", "19     4.000",
       "20    12.000",   "21     144.000",  "$0  JY_HAN24.PFM", "00     6.000",
-      "03    6.000",    "01    18.000",    "02   1000.000", "04   333.333"};
+      "03    6.000",    "01    18.000",    "02   1000.000", "04   333.333",
+      "$0  M_HAN05Q.PFM"};
   EXPECT_EQ(tail, expected);
+}
+
+// The page's edge part, below the distribution: both edge values, the mirrored heel's working
+// where the page above shows the method's uniform value, and the governing edge.
+//   Wall, V 900, B 12, r 0.75, x 7 (e -1): 900 / (12 x 0.75) x (1 + 6 x 1 / 12) = 150.000.
+//   Block, V 1000, B 12, x 9 (e -3): 2 x 1000 / (3 x (12 - 9)) = 222.222 over 9.000 m.
+//   Block, x 5 (e 1): the trapezoid's 125.000 and 41.667, the toe governs.
+//   Block, x 6 (e 0): 83.333 at both edges.
+TEST(GroundReactionReport, EdgeValuesAndTheGoverningEdge) {
+  struct Case {
+    ReactionPattern p;
+    double v, ws, x;
+    std::vector<std::string> lines;
+  } cases[] = {
+      {ReactionPattern::wall, 900, 300, 7,
+       {"", "  端部の地盤反力    前端 (つま先) ＝  100.000 kN/㎡    後端 (かかと) ＝  150.000 kN/㎡",
+        "  合力が底面中央より陸側にあり (e＜0)、|e|≦B/6 のため後端の地盤反力は",
+        "      V/(B・r)・(1＋6・|e|/B) ＝ 900.000/(12.000×0.750)×(1＋6×1.000/12.000) ＝ 150.000 kN/㎡",
+        "  上の等分布の値は前端 (つま先) の地盤反力として前端の照査に用います。",
+        "  最大地盤反力 ＝  150.000 kN/㎡ (後端の値)    支持力の照査に用います"}},
+      {ReactionPattern::block, 1000, 0, 9,
+       {"", "  端部の地盤反力    前端 (つま先) ＝   83.333 kN/㎡    後端 (かかと) ＝  222.222 kN/㎡",
+        "  合力が底面中央より陸側にあり (e＜0)、|e|＞B/6 のため後端の地盤反力は",
+        "      2・V/(3・(B－x)) ＝ 2×1000.000/(3×(12.000－9.000)) ＝ 222.222 kN/㎡",
+        "      接地幅 3・(B－x) ＝ 9.000 m (支持力の照査に用います)",
+        "  上の等分布の値は前端 (つま先) の地盤反力として前端の照査に用います。",
+        "  最大地盤反力 ＝  222.222 kN/㎡ (後端の値)    支持力の照査に用います"}},
+      {ReactionPattern::block, 1000, 0, 5,
+       {"", "  端部の地盤反力    前端 (つま先) ＝  125.000 kN/㎡    後端 (かかと) ＝   41.667 kN/㎡",
+        "  最大地盤反力 ＝  125.000 kN/㎡ (前端の値)    支持力の照査に用います"}},
+      {ReactionPattern::block, 1000, 0, 6,
+       {"", "  端部の地盤反力    前端 (つま先) ＝   83.333 kN/㎡    後端 (かかと) ＝   83.333 kN/㎡",
+        "  最大地盤反力 ＝   83.333 kN/㎡ (前端と後端が等しい)    支持力の照査に用います"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.x);
+    Stability s;
+    s.cd.improvement_pattern = c.p == ReactionPattern::wall ? 1 : 0;
+    s.cd.body_dims.ll = 3, s.cd.body_dims.ls = 1;
+    auto& f = s.f();
+    f[0] = f[1] = c.v, f[2] = c.ws, f[16] = (c.v + c.ws) * c.x;
+    const ReactionResult r = compute_ground_reaction(s.cd, s.chain, c.p, 0);
+    ASSERT_TRUE(r.computed);
+    EXPECT_EQ(utf8_lines(reaction_edges_lines(r)), c.lines);
+  }
+  EXPECT_EQ(reaction_edges_template_name(0), "M_HAN05Q.PFM");
+  EXPECT_EQ(reaction_edges_template_name(1), "M_HAN15Q.PFM");
 }
 
 // Bearing, clay beyond the practical formula (q1 300): qa 0 with "＜ " and "ＯＵＴ".

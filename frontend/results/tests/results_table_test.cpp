@@ -188,11 +188,14 @@ TEST_F(ResultsTableTest, APassContradictingItsNumbersIsRefused) {
       {0, line3(-1.0, 1.2, 0)},                // a sliding factor of -1, passed
       {1, line3(0, 1.2, 0)},                   // an overturning factor of 0, passed
       {2, line3(600.001, 600, 0)},
+      {2, line3(-1.0, 300, 0)},                // a reaction below 0, passed
+      {10, line3(-1.0, 300, 0)},
       {3, line3(76.9761, 76.976, 0)},
       {4, line3(-11.412, 10, 0)},              // passed by its sign, not by its magnitude
       {13, line3(101, 100, 0)},
       {14, line5(0, 0, 0, 1.2, 0)},            // the pull-out line left at its start 0
       {15, line3(130, 120, 0)},
+      {15, line3(-0.5, 120, 0)},               // an internal stress below 0, passed
   };
   for (const auto& [index, text] : damaged) {
     SCOPED_TRACE(index);
