@@ -157,23 +157,31 @@ void choose_chart(results::Form7& f, int row, int angle) {
   if (box->currentIndex() != index || f.n_box(row)->text().isEmpty()) emit box->activated(index);
 }
 
-// For each case row and each of the three lists, the class a user picks: the smallest class at
-// or above the computed value (the safe side), "0.25以上" for a steeper load.
+// For each case row and each of the three lists, the class on the safe side, as the manual
+// (8.3) teaches: in KS_AB.CSV a falls as the tanθ and |ε| classes rise and b rises with the Bk/Co
+// class, so for tanθ and |ε| the smallest class at or above the computed value ("0.25以上" for a
+// steeper load) and for Bk/Co the largest class at or below it (the smallest class below them all).
 void choose_clay_classes(results::Form8& f) {
+  constexpr int kBkCoList = 2;
   for (int row = 0; row < 2; ++row) {
     f.class_box_focused(row * 3);
     for (int list = 0; list < 3; ++list) {
       QComboBox* box = f.class_list(list);
       const double value = f.ratio_label(row, list)->text().toDouble();
-      int pick = box->count() - 1;
+      int pick = -1, smallest = -1;
       for (int i = 0; i < box->count(); ++i) {
         bool number = false;
         const double v = box->itemText(i).toDouble(&number);
-        if (number && v >= value - 1e-9) {
+        if (!number || v <= 0) continue;  // "0" is the state before a choice
+        if (smallest < 0) smallest = i;
+        if (list == kBkCoList) {
+          if (v <= value + 1e-9) pick = i;
+        } else if (v >= value - 1e-9) {
           pick = i;
           break;
         }
       }
+      if (pick < 0) pick = list == kBkCoList ? smallest : box->count() - 1;
       emit box->activated(pick);
     }
   }
