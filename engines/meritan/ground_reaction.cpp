@@ -378,7 +378,9 @@ void write_ground_reaction_report(engine::PrintFile& file, const ConditionData& 
   file.block_record(reaction_edges_template_name(c));
 }
 
-std::string reaction_edges_template_name(int c) { return c == 0 ? "M_HAN05Q.PFM" : "M_HAN15Q.PFM"; }
+std::string reaction_edges_template_name(int c) {
+  return c == 0 ? "M_HAN05Q.PFM" : "M_HAN15Q.PFM";
+}
 
 std::vector<std::string> reaction_edges_lines(const ReactionResult& r) {
   const bool wall = r.pattern == ReactionPattern::wall;
@@ -388,7 +390,7 @@ std::vector<std::string> reaction_edges_lines(const ReactionResult& r) {
       r.heel));
   // The mirrored heel is not on the page above: its working, and why the page above shows
   // another value at the heel.
-  const double e = -r.e, w3 = rnd(3 * (r.b - r.x));
+  const double e = -r.e;
   if (r.heel_distribution == Distribution::trapezoid) {
     lines.push_back(cp("  合力が底面中央より陸側にあり (e＜0)、|e|≦B/6 のため後端の地盤反力は"));
     lines.push_back(
@@ -403,10 +405,11 @@ std::vector<std::string> reaction_edges_lines(const ReactionResult& r) {
                                     r.v, r.b, r.x, r.r, r.heel)
              : engine::format_cp932("      2・V/(3・(B－x)) ＝ 2×%.3lf/(3×(%.3lf－%.3lf)) ＝ %.3lf kN/㎡",
                                     r.v, r.b, r.x, r.heel));
-    lines.push_back(engine::format_cp932("      接地幅 3・(B－x) ＝ %.3lf m (支持力の照査に用います)", w3));
+    lines.push_back(engine::format_cp932("      接地幅 3・(B－x) ＝ %.3lf m (支持力の照査に用います)",
+                                         r.bearing_width));
   }
   if (r.heel_distribution != Distribution::uniform)
-    lines.push_back(cp("  前端の端趾圧とせん断の照査には上の等分布の値を用います。"));
+    lines.push_back(cp("  上の等分布の値は前端 (つま先) の地盤反力として前端の照査に用います。"));
   const char* edge = r.governing == GoverningEdge::heel  ? "後端の値"
                      : r.governing == GoverningEdge::toe ? "前端の値"
                                                          : "前端と後端が等しい";

@@ -28,11 +28,13 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -101,6 +103,35 @@ class DocPictures : public ShellTest {
     QApplication::sendEvent(pic, &e);
     QApplication::processEvents();
   }
+  // The window with, beside it, the part of the section picture around the world point (x, y)
+  // enlarged five times, pixel for pixel: a mark of a few pixels (the base point of a move)
+  // cannot be made out at the size of a printed page. An orange frame shows the enlarged part
+  // in the window.
+  void save_with_enlargement(double x, double y, const QString& name) {
+    QApplication::processEvents();
+    const QImage whole = form->grab().toImage();
+    const section::ViewState& v = form->view().picture().view();
+    const QPoint in_picture(static_cast<int>((x - v.left_x) * v.scale / 15),
+                            static_cast<int>((v.top_y - y) * v.scale / 15));
+    const QPoint at = form->view().pic_gm()->mapTo(form.get(), in_picture);
+    constexpr int kZoom = 5;
+    const QRect area = QRect(at.x() - 30, at.y() - 50, 110, 100).intersected(whole.rect());
+    const QImage zoom = whole.copy(area).scaled(area.size() * kZoom, Qt::IgnoreAspectRatio,
+                                                Qt::FastTransformation);
+    constexpr int kGap = 16;
+    QImage out(whole.width() + kGap + zoom.width(), std::max(whole.height(), zoom.height()),
+               QImage::Format_RGB32);
+    out.fill(Qt::white);
+    QPainter p(&out);
+    p.drawImage(0, 0, whole);
+    const QPoint zoom_at(whole.width() + kGap, (out.height() - zoom.height()) / 2);
+    p.drawImage(zoom_at, zoom);
+    p.setPen(QPen(QColor(255, 140, 0), 2));
+    p.drawRect(area.adjusted(-1, -1, 0, 0));
+    p.drawRect(QRect(zoom_at, zoom.size()).adjusted(1, 1, -1, -1));
+    p.end();
+    ASSERT_TRUE(out.save(docs_ + QLatin1Char('/') + name)) << name.toStdString();
+  }
   void calculate() {
     ui.shown.clear();
     ui.answers.push_back(Answer::No);  // the save question, if any: calculate unsaved
@@ -126,23 +157,31 @@ void choose_chart(results::Form7& f, int row, int angle) {
   if (box->currentIndex() != index || f.n_box(row)->text().isEmpty()) emit box->activated(index);
 }
 
-// For each case row and each of the three lists, the class a user picks: the smallest class at
-// or above the computed value (the safe side), "0.25以上" for a steeper load.
+// For each case row and each of the three lists, the class on the safe side, as the manual
+// (8.3) teaches: in KS_AB.CSV a falls as the tanθ and |ε| classes rise and b rises with the Bk/Co
+// class, so for tanθ and |ε| the smallest class at or above the computed value ("0.25以上" for a
+// steeper load) and for Bk/Co the largest class at or below it (the smallest class below them all).
 void choose_clay_classes(results::Form8& f) {
+  constexpr int kBkCoList = 2;
   for (int row = 0; row < 2; ++row) {
     f.class_box_focused(row * 3);
     for (int list = 0; list < 3; ++list) {
       QComboBox* box = f.class_list(list);
       const double value = f.ratio_label(row, list)->text().toDouble();
-      int pick = box->count() - 1;
+      int pick = -1, smallest = -1;
       for (int i = 0; i < box->count(); ++i) {
         bool number = false;
         const double v = box->itemText(i).toDouble(&number);
-        if (number && v >= value - 1e-9) {
+        if (!number || v <= 0) continue;  // "0" is the state before a choice
+        if (smallest < 0) smallest = i;
+        if (list == kBkCoList) {
+          if (v <= value + 1e-9) pick = i;
+        } else if (v >= value - 1e-9) {
           pick = i;
           break;
         }
       }
+      if (pick < 0) pick = list == kBkCoList ? smallest : box->count() - 1;
       emit box->activated(pick);
     }
   }
@@ -238,7 +277,7 @@ TEST_F(DocPictures, InputPagesOfTheBlockSample) {
   form->findChild<QAbstractButton*>(QStringLiteral("opt_gm3_2"))->click();
   click_world(top.label_x, top.label_y);
   click_world(top.ref_x, top.ref_y);
-  save_window(QStringLiteral("section-move.png"));
+  save_with_enlargement(top.ref_x, top.ref_y, QStringLiteral("section-move.png"));
   click_world(0, 0, Qt::RightButton);
 }
 
@@ -354,8 +393,11 @@ TEST_F(DocPictures, SandCheckOffTheChart) {
   save_box(*off, QStringLiteral("manual/sand-off-chart.png"));
 }
 
-// The manual's worked example (a block on a 20 m wide body, built as its table says), on the
-// earth-pressure page and its results.
+// The manual's worked example (section 3.1), built as its table says: a concrete wall 6 m wide
+// on a body 18 m wide, the rubble backfill resting on the body as a block with the surcharge
+// over its top, seismic case with kh 0.10, the apparent coefficient by the general formula and
+// the dynamic water pressure typed; on the earth-pressure page, its results and its eccentric
+// inclined load check.
 TEST_F(DocPictures, WorkedExample) {
   model::ProjectModel& m = form->model();
   model::ProjectConditions& c = m.conditions;
@@ -364,33 +406,48 @@ TEST_F(DocPictures, WorkedExample) {
   c.water_levels[0] = 1.8;
   c.water_levels[1] = 0.0;
   c.water_levels[2] = 0.6;
-  c.cohesion_reference_level = -10;
-  model::testing::set_sample_rectangle(m.wall_blocks[0], BLOCK_RECTANGLE, "上部工", 0, -10, 6, 13,
+  c.seismic_check = 2;
+  c.seismic_coef_mode = 0;
+  c.seismic_coef_earth = 0.10;
+  c.seismic_coef_inertia = 0.10;
+  c.apparent_coef_method = 1;  // 一般式
+  c.top_surcharges[0] = {2.0, 18.0, {10.0, 5.0}};
+  // Westergaard for the water in front of the wall, L.W.L. 0.0 down to the seabed -10.0
+  // (H = 10 m): 7/12 x 0.10 x 10.1 x 10^2 = 58.917 kN/m, 0.4 H = 4 m above the seabed.
+  c.dynamic_water_force = 58.917;
+  c.dynamic_water_level = -6.0;
+  c.surface_surcharge[CASE_NORMAL] = 10.0;
+  c.surface_surcharge[CASE_SEISMIC] = 5.0;
+  model::testing::set_sample_rectangle(m.wall_blocks[0], BLOCK_RECTANGLE, "壁体", 2, -10, 6, 13,
                                        24, 13.9);
   m.block_label_numbers[0] = 0;
+  model::testing::set_sample_rectangle(m.wall_blocks[1], BLOCK_RECTANGLE, "裏込め", 8, -10, 10, 13,
+                                       18, 10);
+  m.wall_blocks[1].polygon.head.unit_weights[2] = 20.1;  // saturated: 10 + 10.1
+  m.block_label_numbers[1] = 1;
   for (model::BodyReaction& r : c.body_reactions) {
-    r.check_x = 3;
+    r.check_x = 2;
     r.check_y = -10;
   }
   model::ImprovedBodyDims& d = c.body_dims;
   d.ref_x = 0;
-  d.ref_y = -25;
-  d.width = 20;
-  d.dh1 = d.dh2 = -25;
-  d.bs = 20;
-  d.dl = 15;
-  model::testing::set_sample_rectangle(m.wall_blocks[1], BLOCK_SOIL_RECTANGLE, "改良体", 0, -25, 20,
-                                       15, 16, 5.9);
-  m.block_label_numbers[1] = 1;
+  d.ref_y = -15;
+  d.width = 18;
+  d.dh1 = d.dh2 = -15;
+  d.bs = 18;
+  d.dl = 5;
+  model::testing::set_sample_rectangle(m.wall_blocks[2], BLOCK_SOIL_RECTANGLE, "改良体", 0, -15, 18,
+                                       5, 16, 5.9);
+  m.block_label_numbers[2] = 2;
   auto& sea = c.pressure_points[SIDE_PASSIVE];
   sea.count = 2;
   sea.x[0] = 0, sea.y[0] = -10;
-  sea.x[1] = 0, sea.y[1] = -25;
+  sea.x[1] = 0, sea.y[1] = -15;
   auto& land = c.pressure_points[SIDE_ACTIVE];
   land.count = 3;
-  land.x[0] = 20, land.y[0] = 3;
-  land.x[1] = 20, land.y[1] = -10;
-  land.x[2] = 20, land.y[2] = -25;
+  land.x[0] = 18, land.y[0] = 3;
+  land.x[1] = 18, land.y[1] = -10;
+  land.x[2] = 18, land.y[2] = -15;
   for (model::SoilLayer* l : {&c.soil_layers[SIDE_PASSIVE][0], &c.soil_layers[SIDE_ACTIVE][0],
                               &c.soil_layers[SIDE_ACTIVE][1]}) {
     l->soil_type = 0;
@@ -398,20 +455,22 @@ TEST_F(DocPictures, WorkedExample) {
     l->unit_weight_air = 18;
     l->unit_weight_submerged = 10;
   }
+  c.soil_layers[SIDE_ACTIVE][0].phi = 40;  // the rubble backfill
   model::BearingLayer& b = c.bearing_layer;
   b.soil_type = 0;
   b.unit_weight = 10;
   b.shape_factor = 0.5;
-  b.mean_n = 30;
-  b.phi = 34;
-  b.bearing_nr = 38.88;
-  b.bearing_nq = 36.5;
+  b.mean_n = 50;
+  b.phi_formula = 4;  // φ=（√15N）+15°: √750 + 15 = 42.39, proposed as 42.4
+  b.phi = 42.4;
+  b.bearing_nr = 114;
+  b.bearing_nq = 80;
   struct : model::MessageSink {
     void show_message(model::MessageIcon, const std::string&, const std::string& text) override {
       ADD_FAILURE() << text;
     }
   } messages;
-  for (int slot : {0, 1}) {
+  for (int slot : {0, 1, 2}) {
     ASSERT_TRUE(model::build_block_outline(m, slot, messages));
     ASSERT_TRUE(model::center_block_label(m, slot));
   }
@@ -424,13 +483,36 @@ TEST_F(DocPictures, WorkedExample) {
   calculate();
   ui.on_dialog = nullptr;
   EXPECT_TRUE(ui.box_texts().empty()) << ui.box_texts().front();
-  // The resultants the manual works out by hand (section 3.1): the effective weight
-  // 6 x 2.4 x 24 + 6 x 10.6 x 13.9 + 20 x 15 x 5.9 = 345.6 + 884.04 + 1770 = 2999.64 and the
-  // residual water pressure 0.5 x 0.6 x 6.06 + 25 x 6.06 = 1.818 + 151.5 = 153.318.
+  // The eccentric inclined load check as it opens, on the chart of the bearing layer's φ
+  // (42.4: the chart of 40 degrees), passing in both cases.
+  bool opened = false;
+  ui.on_dialog = [&](QDialog& d) {
+    auto& f = dynamic_cast<results::Form7&>(d);
+    opened = true;
+    for (int row : {0, 1}) {
+      EXPECT_EQ(f.chart_box(row)->currentText(), QStringLiteral("40")) << row;
+      EXPECT_EQ(f.verdict_label(row)->text(), QStringLiteral("ＯＫ")) << row;
+    }
+    save(d, QStringLiteral("manual/example-eccentric.png"));
+  };
+  form->hensin_Click();
+  EXPECT_TRUE(opened);
+  ui.on_dialog = nullptr;
+  EXPECT_TRUE(ui.box_texts().empty()) << ui.box_texts().front();
+  // The resultants the manual works out by hand (section 3.1), R.W.L. 0.6, quay +3.0, seabed
+  // -10.0, base -15.0:
+  //   effective weight: wall 6 x 2.4 x 24 + 6 x 10.6 x 13.9 = 345.6 + 884.04 = 1229.64, backfill
+  //   10 x 2.4 x 18 + 10 x 10.6 x 10 = 432 + 1060 = 1492, body 18 x 5 x 5.9 = 531, surcharge on
+  //   the tops 10 x 16 = 160: 3412.64 (seismic, surcharge 5: 3332.64);
+  //   its moment about the toe (0, -15): 1229.64 x 5 + 1492 x 13 + 531 x 9 + 160 x 10 = 31923.2;
+  //   residual water 0.5 x 0.6 x 6.06 + 15 x 6.06 = 1.818 + 90.9 = 92.718 (6.06 = 10.1 x 0.6);
+  //   inertia 0.1 x (345.6 + 6 x 10.6 x 24 + 432 + 10 x 10.6 x 20.1 + 18 x 5 x 16 + 5 x 16)
+  //   = 0.1 x (1872 + 2562.6 + 1440 + 80) = 595.46;
+  //   dynamic water 58.917 at -6.0: moment 58.917 x 9 = 530.253.
   const auto listing = read_file_bytes(work() / "CAL_ANS.TXT");
   ASSERT_TRUE(listing);
-  EXPECT_NE(listing->find("2999.640"), std::string::npos);
-  EXPECT_NE(listing->find("153.318"), std::string::npos);
+  for (const char* number : {"3412.640", "3332.640", "31923.200", "92.718", "595.460", "530.253"})
+    EXPECT_NE(listing->find(number), std::string::npos) << number;
 }
 
 }  // namespace
