@@ -39,16 +39,16 @@ struct Case {
 TEST(IllustrationsTest, EachPictureHasItsSizeAndItsParts) {
   AppFirst app_first;
   const std::vector<Case> cases = {
-      {"img_gm3", superstructure_picture, {260, 170},
+      {"superstructure", superstructure_picture, {260, 170},
        {{{80, 30}, kConcrete}, {{190, 120}, kImproved}, {{30, 60}, kWater}}},
-      {"img_gm6", improved_body_picture, {260, 188},
+      {"improved body", improved_body_picture, {260, 188},
        {{{80, 140}, kImproved}, {{10, 60}, kWater}, {{92, 45}, QColor(236, 236, 236)}}},
       // Plan: long wall, gap at Ｂｌ１, gap at Ｂｓ; section: top at Ｂｓ, below the short
       // walls at Ｂｌ１ and at Ｂｓ.
-      {"img_gm7", wall_form_picture, {250, 162},
+      {"wall form", wall_form_picture, {250, 162},
        {{{30, 22}, kImproved}, {{40, 38}, kWhite}, {{80, 40}, kImproved},
         {{80, 105}, kImproved}, {{40, 130}, kWhite}, {{100, 130}, kWhite}}},
-      {"Image5", lattice_form_picture, {250, 162},
+      {"lattice form", lattice_form_picture, {250, 162},
        {{{30, 22}, kImproved}, {{40, 38}, kImproved}, {{80, 40}, kWhite},
         {{80, 105}, kImproved}, {{40, 130}, kImproved}, {{100, 130}, kWhite}}},
       {"Image1", ground_surface_shapes_picture, {260, 194},
