@@ -40,10 +40,10 @@ constexpr int form_box(FormFrame frame, FormDimension dim) {
 }
 
 struct ImprovedBodyState {
-  std::array<std::string, 5> body{};         // by BodyBox: X, Y (never shown), B, Dh1, Dh2
-  std::array<std::string, 10> form_dims{};   // by form_box()
+  std::array<std::string, 5> body{};               // by BodyBox: X, Y (never shown), B, Dh1, Dh2
+  std::array<std::string, 10> form_dims{};         // by form_box()
   int operation = section::kNoSoilBlockOperation;  // section::SoilBlockOperation
-  int inner_tab = 0;                         // 0 "改良体", 1 "改良体の形状"
+  int inner_tab = 0;                               // 0 "改良体", 1 "改良体の形状"
   bool shape_tab_enabled = false;
   bool wall_frame_visible = true;
   bool lattice_frame_visible = false;

@@ -31,7 +31,7 @@ enum CheckPointBox { kCheckPointX = 0, kCheckPointY = 1 };
 enum BlockShapeButton { kArbitraryShape = 0, kRectangularShape = 1 };  // "任意形状", "矩形形状"
 
 struct SuperstructureState {
-  std::array<std::string, 2> check_point{};  // by CheckPointBox
+  std::array<std::string, 2> check_point{};     // by CheckPointBox
   int operation = section::kRegisterWallBlock;  // section::WallBlockOperation
   bool registration_enabled = true;             // the shape buttons and their frame
 };
