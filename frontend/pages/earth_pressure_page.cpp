@@ -320,8 +320,9 @@ void EarthPressurePage::txt_gm5_Change(int index) {
 // The inner-tab change
 
 void EarthPressurePage::tab_gm_Click() {
-  editor_.ed_mode = static_cast<std::int16_t>(s_.inner_tab == 0 ? 1 : 2);
-  if (editor_.ed_mode == 2) {
+  editor_.pressure_tab =
+      s_.inner_tab == 0 ? section::PressureTab::action_points : section::PressureTab::soil_layers;
+  if (editor_.pressure_tab == section::PressureTab::soil_layers) {
     if (point_count(0) < 2 || point_count(1) < 2) {
       effects_.messages().show_message(model::MessageIcon::Exclamation, model::kAppTitle,
                                        kMsgNoPressurePoints);

@@ -5,7 +5,7 @@
 // points and the seabed rule of the active earth pressure, the inner tab 1 the layers.
 //
 // The selection lives in the picture editor's state (`current_side`, `current_point_index`,
-// `ed_mode`), which the picture reads to mark the selected layer. Values typed into the layer
+// `pressure_tab`), which the picture reads to mark the selected layer. Values typed into the layer
 // boxes reach the model at once; the commit adds the layer bounds and the seabed rule.
 #include "frontend/model/project.h"
 #include "frontend/pages/design_conditions_page.h"

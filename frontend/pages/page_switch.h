@@ -1,6 +1,6 @@
 #pragma once
-// The switch between the seven input categories of the main window (`Form1.opt_menu_Click`):
-// which page is stored and which loaded, what is shown and enabled, in a fixed order.
+// The switch between the seven input categories of the main window: which page is stored and
+// which loaded, what is shown and enabled, in a fixed order.
 #include "frontend/pages/input_page.h"
 #include "frontend/pages/page_effects.h"
 #include "frontend/section/editor_state.h"
@@ -20,7 +20,7 @@ class PageSwitchHost {
   virtual bool tab_shown(int category) const = 0;
   virtual void set_tab_shown(int category, bool shown) = 0;
   virtual void set_tab_enabled(int category, bool enabled) = 0;
-  // Disables the frames `fra_tb1`(0..2) of the design-conditions inner tabs.
+  // Disables the frames of the three design-conditions inner tabs.
   virtual void disable_inner_frames() = 0;
   // Enables the frame of the inner tab selected on the design-conditions category.
   virtual void enable_selected_inner_frame() = 0;
@@ -43,7 +43,7 @@ class PageSwitch {
 
   // Chooses category `index` (0..6; anything else is ignored). Choosing the category shown
   // stores and loads it again. Choosing another clears the prompt line first.
-  void opt_menu_Click(int index);
+  void choose_category(int index);
 
  private:
   PageSwitchHost& host_;

@@ -283,7 +283,7 @@ void Form1::inp_menu_Click(int Index) {
 void Form1::opt_menu_Click(int Index) {
   if (Index < 0 || Index >= kInputPageCount) return;
   pages_->page_switch().set_tab_no(tab_no_);
-  pages_->page_switch().opt_menu_Click(Index);
+  pages_->page_switch().choose_category(Index);
   tab_no_ = pages_->page_switch().tab_no();
 }
 

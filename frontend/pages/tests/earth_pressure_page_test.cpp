@@ -393,7 +393,7 @@ TEST_F(EarthPressurePageTest, LayerTabIsRefusedWhileASideHasFewerThanTwoPoints) 
   ASSERT_EQ(effects.messages_shown.size(), 1u);
   EXPECT_EQ(effects.messages_shown[0], "土圧作用点が設定されていません。");
   EXPECT_EQ(s().inner_tab, 0);
-  EXPECT_EQ(editor.ed_mode, 1);
+  EXPECT_EQ(editor.pressure_tab, section::PressureTab::action_points);
   EXPECT_EQ(editor.current_side, 1);  // from the mode
   EXPECT_FALSE(s().opt_gm5[0] || s().opt_gm5[1]);
 }
@@ -405,13 +405,13 @@ TEST_F(EarthPressurePageTest, FirstEntryOfTheLayerTabShowsLayerOneOfThePassiveSi
   EXPECT_EQ(s().lbl_gm4, "3");
   page.select_inner_tab(1);
   EXPECT_TRUE(effects.messages_shown.empty());
-  EXPECT_EQ(editor.ed_mode, 2);
+  EXPECT_EQ(editor.pressure_tab, section::PressureTab::soil_layers);
   EXPECT_TRUE(s().opt_gm5[0]);
   EXPECT_EQ(s().lbl_gm5, "1");
   EXPECT_EQ(editor.current_side, 0);
   EXPECT_EQ(editor.current_point_index, 0);
   page.select_inner_tab(0);
-  EXPECT_EQ(editor.ed_mode, 1);
+  EXPECT_EQ(editor.pressure_tab, section::PressureTab::action_points);
 }
 
 // Layer 2 shown, point 1 chosen on the point tab, back on the layer tab: the layer shown is

@@ -241,7 +241,7 @@ TEST_F(DocPictures, InputPagesOfTheBlockSample) {
   choose_page(1);
   save_window(QStringLiteral("page-superstructure.png"));
   choose_page(2);
-  form->pages().improved_body_view().tab_gm2()->setCurrentIndex(0);
+  form->pages().improved_body_view().inner_tabs()->setCurrentIndex(0);
   save_window(QStringLiteral("page-improved-body.png"));
   choose_page(3);
   auto& ground = form->pages().ground_surface_view();
@@ -274,7 +274,7 @@ TEST_F(DocPictures, InputPagesOfTheBlockSample) {
 
   // Moving the superstructure: the block chosen (yellow), its base point (blue) chosen.
   choose_page(1);
-  form->findChild<QAbstractButton*>(QStringLiteral("opt_gm3_2"))->click();
+  form->findChild<QAbstractButton*>(QStringLiteral("wall_block_operation_2"))->click();
   click_world(top.label_x, top.label_y);
   click_world(top.ref_x, top.ref_y);
   save_with_enlargement(top.ref_x, top.ref_y, QStringLiteral("section-move.png"));
@@ -284,7 +284,7 @@ TEST_F(DocPictures, InputPagesOfTheBlockSample) {
 TEST_F(DocPictures, ShapesOfTheOtherSamples) {
   open("sample_wall_caisson_clay");
   choose_page(2);
-  form->pages().improved_body_view().tab_gm2()->setCurrentIndex(1);
+  form->pages().improved_body_view().inner_tabs()->setCurrentIndex(1);
   save_window(QStringLiteral("page-improved-body-shape.png"));
   choose_page(3);
   auto& ground = form->pages().ground_surface_view();
@@ -294,7 +294,7 @@ TEST_F(DocPictures, ShapesOfTheOtherSamples) {
   save_window(QStringLiteral("page-ground-surface-ranges.png"));
   open("sample_lattice_block_clay");
   choose_page(2);
-  form->pages().improved_body_view().tab_gm2()->setCurrentIndex(1);
+  form->pages().improved_body_view().inner_tabs()->setCurrentIndex(1);
   save_window(QStringLiteral("page-improved-body-lattice.png"));
 }
 

@@ -45,8 +45,8 @@ TEST_F(EarthPressureShellTest, SampleShowsThePassiveClayLayer) {
   // The picture marks the layer of the layer tab.
   const section::PageState& state = form->view().page_state();
   EXPECT_EQ(state.inner_tab[6], 1);
-  EXPECT_EQ(state.opt_gm4, 0);
-  EXPECT_EQ(form->view().editor().ed_mode, 2);
+  EXPECT_EQ(state.action_point_mode, 0);
+  EXPECT_EQ(form->view().editor().pressure_tab, section::PressureTab::soil_layers);
 }
 
 TEST_F(EarthPressureShellTest, CategorySwitchLoadsAndCommitsTheSeabedRule) {

@@ -143,7 +143,7 @@ TEST_F(InputPagesTest, TypedSurfacePointsAreDrawnInThePicture) {
   const auto points = type_three_surface_points();
   ASSERT_EQ(form->model().conditions.surface_shape, 1);  // written at once
   const section::PageState& s = form->view().page_state();
-  ASSERT_TRUE(s.opt_gm8_1);
+  ASSERT_TRUE(s.arbitrary_surface);
   ASSERT_EQ(s.surface_point_row_count, 3);
   EXPECT_DOUBLE_EQ(s.surface_point_rows[2].x, 25);
   EXPECT_DOUBLE_EQ(s.surface_point_rows[2].y, 5);

@@ -30,7 +30,7 @@ class PagePicturesTest : public SampleWindowTest {
   void show_shape_tab(int option) {
     choose_pattern(option);
     choose_page(2);
-    body().tab_gm2()->setCurrentIndex(1);
+    body().inner_tabs()->setCurrentIndex(1);
     QApplication::processEvents();
   }
   QLabel* picture(const char* name) { return form->findChild<QLabel*>(QString::fromLatin1(name)); }
@@ -65,10 +65,10 @@ class PagePicturesTest : public SampleWindowTest {
 
 TEST_F(PagePicturesTest, SuperstructureAndBodyPicturesStandOnTheirPages) {
   choose_page(1);
-  expect_shown_whole("img_gm3");
+  expect_shown_whole("superstructure_picture");
   choose_page(2);
-  expect_shown_whole("img_gm6");
-  EXPECT_FALSE(picture("img_gm7")->isVisible());  // on the other inner tab
+  expect_shown_whole("improved_body_picture");
+  EXPECT_FALSE(picture("wall_form_picture")->isVisible());  // on the other inner tab
 }
 
 // Each form's frame carries its own picture, and only the frame of the chosen form is shown.
@@ -78,13 +78,14 @@ TEST_F(PagePicturesTest, ShapeTabShowsThePictureOfTheChosenForm) {
     const char* shown;
     const char* hidden;
   };
-  for (const Case& c : {Case{1, "img_gm7", "Image5"}, Case{5, "Image5", "img_gm7"}}) {
+  for (const Case& c : {Case{1, "wall_form_picture", "lattice_form_picture"},
+                        Case{5, "lattice_form_picture", "wall_form_picture"}}) {
     show_shape_tab(c.option);
     expect_shown_whole(c.shown);
     EXPECT_FALSE(picture(c.hidden)->isVisible()) << c.hidden;
-    EXPECT_EQ(picture(c.shown)->parentWidget(), c.option == 1 ? body().frame6() : body().frame5());
+    EXPECT_EQ(picture(c.shown)->parentWidget(), c.option == 1 ? body().wall_frame() : body().lattice_frame());
   }
-  EXPECT_NE(picture("img_gm7")->pixmap().toImage(), picture("Image5")->pixmap().toImage());
+  EXPECT_NE(picture("wall_form_picture")->pixmap().toImage(), picture("lattice_form_picture")->pixmap().toImage());
 }
 
 // "地表面" shows the shapes, "上載荷重" the surcharges of the shape chosen: uniform loads for the

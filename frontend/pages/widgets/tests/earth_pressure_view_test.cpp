@@ -51,7 +51,7 @@ TEST_F(EarthPressureViewTest, RefusedLayerTabSaysSoOnceAndReturnsToThePoints) {
   EXPECT_EQ(fx.messages_shown[0], kMsgNoPressurePoints);
   EXPECT_EQ(view.tab_gm6()->currentIndex(), 0);
   EXPECT_EQ(page.state().inner_tab, 0);
-  EXPECT_EQ(editor.ed_mode, 1);
+  EXPECT_EQ(editor.pressure_tab, section::PressureTab::action_points);
 }
 
 TEST_F(EarthPressureViewTest, PointButtonsStepAndTheDeleteModeLocksTheBoxes) {
