@@ -147,7 +147,7 @@ GroundSurfaceView::GroundSurfaceView(GroundSurfacePage& page, QWidget* parent)
   collapse->addWidget(opt_[3]);
   surface_layout->addWidget(collapse_frame_);
   auto* image1 = new QLabel;
-  image1->setObjectName(QStringLiteral("Image1"));
+  image1->setObjectName(QStringLiteral("surface_shapes_picture"));
   image1->setPixmap(ground_surface_shapes_picture());
   surface_layout->addWidget(image1, 0, Qt::AlignHCenter);
   surface_layout->addStretch(1);
@@ -166,17 +166,17 @@ GroundSurfaceView::GroundSurfaceView(GroundSurfacePage& page, QWidget* parent)
   slopes->addWidget(make_box(GroundBox::seabed_slope), 1, 1);
   shape_layout->addWidget(slopes_frame_);
   image4_ = new QLabel;
-  image4_->setObjectName(QStringLiteral("Image4"));
+  image4_->setObjectName(QStringLiteral("surface_slopes_picture"));
   image4_->setPixmap(surface_slopes_picture());
   shape_layout->addWidget(image4_);
   points_frame_ = new QGroupBox(u8("任意"));
   auto* points = new QVBoxLayout(points_frame_);
-  add_grid(GroundGrid::points, "ZAHYO1", {500, 1200, 1200}, 3250);
+  add_grid(GroundGrid::points, "surface_points_grid", {500, 1200, 1200}, 3250);
   points->addWidget(grid(GroundGrid::points));
   shape_layout->addWidget(points_frame_, 1);
   embankment_frame_ = new QGroupBox(u8("盛土層の単位体積重量 （kN/m3）"));
   auto* layers = new QVBoxLayout(embankment_frame_);
-  add_grid(GroundGrid::layers, "ZAHYO2", {500, 1000, 1000, 1000}, 3650);
+  add_grid(GroundGrid::layers, "embankment_layers_grid", {500, 1000, 1000, 1000}, 3650);
   grid(GroundGrid::layers)->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   grid(GroundGrid::layers)->setFixedHeight(4 * (fontMetrics().height() + 6) + 4);
   layers->addWidget(grid(GroundGrid::layers));
@@ -214,7 +214,7 @@ GroundSurfaceView::GroundSurfaceView(GroundSurfacePage& page, QWidget* parent)
   headings->addWidget(new QLabel(u8("作用範囲（m）")), 0, Qt::AlignCenter);
   headings->addWidget(new QLabel(u8("上載荷重（kN/m2）")), 0, Qt::AlignCenter);
   ranges->addLayout(headings, 1, 0, 1, 2);
-  add_grid(GroundGrid::ranges, "ZAHYO3", {500, 800, 800, 800, 800}, 3780);
+  add_grid(GroundGrid::ranges, "surcharge_ranges_grid", {500, 800, 800, 800, 800}, 3780);
   grid(GroundGrid::ranges)->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   grid(GroundGrid::ranges)->setFixedHeight(6 * (fontMetrics().height() + 6) + 4);
   ranges->addWidget(grid(GroundGrid::ranges), 2, 0, 1, 2);
@@ -227,7 +227,7 @@ GroundSurfaceView::GroundSurfaceView(GroundSurfacePage& page, QWidget* parent)
   ranges->addLayout(seabed_row, 3, 0, 1, 2);
   loads_layout->addWidget(ranges_frame_);
   image2_ = new QLabel;
-  image2_->setObjectName(QStringLiteral("Image2"));
+  image2_->setObjectName(QStringLiteral("surcharge_picture"));
   loads_layout->addWidget(image2_, 0, Qt::AlignHCenter);
   loads_layout->addStretch(1);
   tabs_->addTab(loads, u8("上載荷重"));

@@ -27,9 +27,9 @@ QPixmap improved_body_picture();
 // (`Image5`) with Ｌｓ, Ｄｓ, Ｌｌ, Ｂｌ１, Ｂｌ２ and the derived Ｂｓ, Ｄｌ.
 QPixmap wall_form_picture();
 QPixmap lattice_form_picture();
-// Ground-surface page: tab "地表面" (`Image1`), the two shapes and the collapse angle inside an
-// embankment; tab "形状" (`Image4`), the two slope angles of the straight shape; tab "上載荷重"
-// (`Image2`), the surcharges of the shape chosen.
+// Ground-surface page: tab "地表面", the two shapes and the collapse angle inside an embankment;
+// tab "形状", the two slope angles of the straight shape; tab "上載荷重", the surcharges of the
+// shape chosen.
 QPixmap ground_surface_shapes_picture();
 QPixmap surface_slopes_picture();
 QPixmap surcharge_picture(bool arbitrary_shape);

@@ -46,7 +46,7 @@ class GroundSurfaceViewTest : public ::testing::Test {
 
 TEST_F(GroundSurfaceViewTest, TheLoadFillsTheGridsAndRaisesNoEdit) {
   widgets::EditGrid* points = grid(GroundGrid::points);
-  EXPECT_EQ(points->objectName().toStdString(), "ZAHYO1");
+  EXPECT_EQ(points->objectName().toStdString(), "surface_points_grid");
   EXPECT_EQ(points->row_count(), kPointGridRows);
   EXPECT_EQ(grid(GroundGrid::layers)->row_count(), kLayerGridRows);
   EXPECT_EQ(grid(GroundGrid::ranges)->row_count(), kRangeGridRows);

@@ -51,12 +51,12 @@ TEST(IllustrationsTest, EachPictureHasItsSizeAndItsParts) {
       {"Image5", lattice_form_picture, {250, 162},
        {{{30, 22}, kImproved}, {{40, 38}, kImproved}, {{80, 40}, kWhite},
         {{80, 105}, kImproved}, {{40, 130}, kImproved}, {{100, 130}, kWhite}}},
-      {"Image1", ground_surface_shapes_picture, {260, 194},
+      {"surface shapes", ground_surface_shapes_picture, {260, 194},
        {{{10, 80}, kWater}, {{90, 155}, kEmbankment}, {{222, 155}, kEmbankment}}},
-      {"Image4", surface_slopes_picture, {260, 124}, {{{112, 70}, kConcrete}, {{60, 65}, kWater}}},
-      {"Image2 straight", [] { return surcharge_picture(false); }, {260, 124},
+      {"surface slopes", surface_slopes_picture, {260, 124}, {{{112, 70}, kConcrete}, {{60, 65}, kWater}}},
+      {"surcharge straight", [] { return surcharge_picture(false); }, {260, 124},
        {{{114, 60}, kConcrete}, {{20, 50}, kWater}}},
-      {"Image2 ranges", [] { return surcharge_picture(true); }, {260, 124},
+      {"surcharge ranges", [] { return surcharge_picture(true); }, {260, 124},
        {{{114, 60}, kConcrete}, {{20, 50}, kWater}}},
   };
   for (const Case& c : cases) {
