@@ -115,22 +115,22 @@ GroundSurfaceView::GroundSurfaceView(GroundSurfacePage& page, QWidget* parent)
   tabs_->setObjectName(QStringLiteral("ground_surface_tabs"));
   top->addWidget(tabs_);
 
-  const char* opt_captions[4] = {"直線形状", "任意形状", "第１層の崩壊角を使用",
-                                 "90度（直上がり）を使用"};
-  const char* opt_names[4] = {"straight_surface", "arbitrary_surface", "first_layer_collapse_angle",
-                              "vertical_collapse"};
+  const char* captions[4] = {"直線形状", "任意形状", "第１層の崩壊角を使用",
+                             "90度（直上がり）を使用"};
+  const char* names[4] = {"straight_surface", "arbitrary_surface", "first_layer_collapse_angle",
+                          "vertical_collapse"};
   for (int i = 0; i < 4; ++i) {
-    opt_[i] = new QRadioButton(u8(opt_captions[i]));
-    opt_[i]->setObjectName(QString::fromLatin1(opt_names[i]));
-    connect(opt_[i], &QRadioButton::clicked, this, [this, i] {
+    surface_options_[i] = new QRadioButton(u8(captions[i]));
+    surface_options_[i]->setObjectName(QString::fromLatin1(names[i]));
+    connect(surface_options_[i], &QRadioButton::clicked, this, [this, i] {
       page_.choose_surface_option(static_cast<SurfaceOption>(i));
       refresh();
     });
   }
   for (int pair = 0; pair < 4; pair += 2) {
     auto* g = new QButtonGroup(this);
-    g->addButton(opt_[pair]);
-    g->addButton(opt_[pair + 1]);
+    g->addButton(surface_options_[pair]);
+    g->addButton(surface_options_[pair + 1]);
   }
 
   // Inner tab 0: the shape and the collapse angle inside an embankment.
@@ -138,13 +138,13 @@ GroundSurfaceView::GroundSurfaceView(GroundSurfacePage& page, QWidget* parent)
   auto* surface_layout = new QVBoxLayout(surface);
   shape_frame_ = new QGroupBox(u8("背面土の地表面形状"));
   auto* shapes = new QVBoxLayout(shape_frame_);
-  shapes->addWidget(opt_[0]);
-  shapes->addWidget(opt_[1]);
+  shapes->addWidget(surface_options_[0]);
+  shapes->addWidget(surface_options_[1]);
   surface_layout->addWidget(shape_frame_);
   collapse_frame_ = new QGroupBox(u8("盛土形状内の崩壊角"));
   auto* collapse = new QVBoxLayout(collapse_frame_);
-  collapse->addWidget(opt_[2]);
-  collapse->addWidget(opt_[3]);
+  collapse->addWidget(surface_options_[2]);
+  collapse->addWidget(surface_options_[3]);
   surface_layout->addWidget(collapse_frame_);
   auto* image1 = new QLabel;
   image1->setObjectName(QStringLiteral("surface_shapes_picture"));
@@ -250,11 +250,11 @@ GroundSurfaceView::~GroundSurfaceView() {
 void GroundSurfaceView::refresh() {
   const GroundSurfaceState& s = page_.state();
   for (int i = 0; i < 4; ++i) {
-    QSignalBlocker block(opt_[i]);
-    opt_[i]->setChecked(s.surface_options[i]);
+    QSignalBlocker block(surface_options_[i]);
+    surface_options_[i]->setChecked(s.surface_options[i]);
   }
-  opt_[2]->setEnabled(s.collapse_options_enabled);
-  opt_[3]->setEnabled(s.collapse_options_enabled);
+  surface_options_[2]->setEnabled(s.collapse_options_enabled);
+  surface_options_[3]->setEnabled(s.collapse_options_enabled);
   collapse_frame_->setEnabled(s.collapse_frame_enabled);
   const auto show_text = [](QLineEdit* box, const std::string& text) {
     if (box == nullptr) return;

@@ -36,7 +36,7 @@ class GroundSurfaceView : public QWidget {
 
   QTabWidget* inner_tabs() const { return tabs_; }
   QRadioButton* surface_option(SurfaceOption o) const {
-    return opt_.at(static_cast<std::size_t>(o));
+    return surface_options_.at(static_cast<std::size_t>(o));
   }
   QLineEdit* box(GroundBox b) const { return boxes_.at(static_cast<std::size_t>(b)); }
   QGroupBox* shape_frame() const { return shape_frame_; }
@@ -57,7 +57,7 @@ class GroundSurfaceView : public QWidget {
 
   GroundSurfacePage& page_;
   QTabWidget* tabs_ = nullptr;
-  std::array<QRadioButton*, 4> opt_{};
+  std::array<QRadioButton*, 4> surface_options_{};
   std::array<QLineEdit*, kGroundBoxCount> boxes_{};
   QGroupBox* shape_frame_ = nullptr;
   QGroupBox* collapse_frame_ = nullptr;
