@@ -435,8 +435,8 @@ void Form1::page_reset_and_reload() {
   opt_menu_[0]->setChecked(true);
   opt_menu_Click(0);
   view_->set_shown(false);
-  pages_->opt_gm4_Click(0);
-  pages_->opt_gm5_Click(0);
+  pages_->reselect_point_option(pages::PointOption::passive);
+  pages_->reselect_layer_side(SIDE_PASSIVE);
   reload_pages_and_take_snapshot();
 }
 

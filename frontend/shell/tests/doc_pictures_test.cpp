@@ -245,22 +245,22 @@ TEST_F(DocPictures, InputPagesOfTheBlockSample) {
   save_window(QStringLiteral("page-improved-body.png"));
   choose_page(3);
   auto& ground = form->pages().ground_surface_view();
-  ground.tab_gm_3()->setCurrentIndex(0);
+  ground.inner_tabs()->setCurrentIndex(0);
   save_window(QStringLiteral("page-ground-surface-shapes.png"));
-  ground.tab_gm_3()->setCurrentIndex(1);
+  ground.inner_tabs()->setCurrentIndex(1);
   save_window(QStringLiteral("page-ground-surface-slopes.png"));
-  ground.tab_gm_3()->setCurrentIndex(2);
+  ground.inner_tabs()->setCurrentIndex(2);
   save_window(QStringLiteral("page-ground-surface-surcharge.png"));
   choose_page(4);
   save_window(QStringLiteral("page-bearing-layer.png"));
   choose_page(6);
   auto& pressure = form->pages().earth_pressure_view();
-  pressure.tab_gm6()->setCurrentIndex(0);
+  pressure.inner_tabs()->setCurrentIndex(0);
   save_window(QStringLiteral("page-earth-pressure-points.png"));
   save_window(QStringLiteral("main-window-section.png"));
-  pressure.tab_gm6()->setCurrentIndex(1);
+  pressure.inner_tabs()->setCurrentIndex(1);
   save_window(QStringLiteral("page-earth-pressure-layers.png"));
-  pressure.tab_gm6()->setCurrentIndex(0);
+  pressure.inner_tabs()->setCurrentIndex(0);
 
   // The dimension-line page with three corners of the wall's sea face registered above.
   choose_page(5);
@@ -288,9 +288,9 @@ TEST_F(DocPictures, ShapesOfTheOtherSamples) {
   save_window(QStringLiteral("page-improved-body-shape.png"));
   choose_page(3);
   auto& ground = form->pages().ground_surface_view();
-  ground.tab_gm_3()->setCurrentIndex(0);
+  ground.inner_tabs()->setCurrentIndex(0);
   save_window(QStringLiteral("page-ground-surface.png"));
-  ground.tab_gm_3()->setCurrentIndex(2);
+  ground.inner_tabs()->setCurrentIndex(2);
   save_window(QStringLiteral("page-ground-surface-ranges.png"));
   open("sample_lattice_block_clay");
   choose_page(2);
@@ -476,7 +476,7 @@ TEST_F(DocPictures, WorkedExample) {
   }
   form->reload_pages_and_take_snapshot();
   choose_page(6);
-  form->pages().earth_pressure_view().tab_gm6()->setCurrentIndex(0);
+  form->pages().earth_pressure_view().inner_tabs()->setCurrentIndex(0);
   form->view().view_whole_section();
   save_window(QStringLiteral("manual/example-points.png"));
   ui.on_dialog = [&](QDialog& d) { save(d, QStringLiteral("manual/example-results.png")); };

@@ -56,8 +56,8 @@ class InputPagesTest : public ShellTest {
     form->open_Click();
     form->findChild<QRadioButton*>(QStringLiteral("opt_menu_3"))->click();
     pages::GroundSurfaceView& g = form->pages().ground_surface_view();
-    g.opt_gm8(1)->click();
-    g.tab_gm_3()->setCurrentIndex(1);
+    g.surface_option(pages::SurfaceOption::arbitrary)->click();
+    g.inner_tabs()->setCurrentIndex(1);
     QApplication::processEvents();
     const std::vector<std::pair<double, double>> points = {{5, 3}, {15, 3}, {25, 5}};
     widgets::EditGrid* grid = g.grid(pages::GroundGrid::points);

@@ -92,20 +92,20 @@ TEST_F(PagePicturesTest, ShapeTabShowsThePictureOfTheChosenForm) {
 // straight surface, ranges from Xmin to Xmax for the arbitrary one.
 TEST_F(PagePicturesTest, GroundSurfacePicturesFollowTabAndShape) {
   choose_page(3);
-  ground().tab_gm_3()->setCurrentIndex(0);
+  ground().inner_tabs()->setCurrentIndex(0);
   QApplication::processEvents();
-  expect_shown_whole("Image1");
-  ground().opt_gm8(0)->click();
-  ground().tab_gm_3()->setCurrentIndex(2);
+  expect_shown_whole("surface_shapes_picture");
+  ground().surface_option(pages::SurfaceOption::straight)->click();
+  ground().inner_tabs()->setCurrentIndex(2);
   QApplication::processEvents();
-  expect_shown_whole("Image2");
-  const QImage straight = picture("Image2")->pixmap().toImage();
-  ground().opt_gm8(1)->click();
+  expect_shown_whole("surcharge_picture");
+  const QImage straight = picture("surcharge_picture")->pixmap().toImage();
+  ground().surface_option(pages::SurfaceOption::arbitrary)->click();
   QApplication::processEvents();
-  expect_shown_whole("Image2");
-  EXPECT_NE(picture("Image2")->pixmap().toImage(), straight);
-  ground().opt_gm8(0)->click();
-  EXPECT_EQ(picture("Image2")->pixmap().toImage(), straight);
+  expect_shown_whole("surcharge_picture");
+  EXPECT_NE(picture("surcharge_picture")->pixmap().toImage(), straight);
+  ground().surface_option(pages::SurfaceOption::straight)->click();
+  EXPECT_EQ(picture("surcharge_picture")->pixmap().toImage(), straight);
 }
 
 
