@@ -1,8 +1,8 @@
 #include "frontend/shell/form1.h"
 
 #include "common/clock.h"
-#include "frontend/dialogs/widgets/form3_widget.h"
-#include "frontend/dialogs/widgets/frm_about_widget.h"
+#include "frontend/dialogs/widgets/about_dialog_widget.h"
+#include "frontend/dialogs/widgets/options_dialog_widget.h"
 #include "frontend/model/block_keep.h"
 #include "frontend/model/project_files.h"
 #include "frontend/model/snapshots.h"
@@ -855,7 +855,7 @@ void Form1::Command1_Click() {
 // Options, manuals, update history, updater, version
 
 void Form1::custom_Click() {
-  dialogs::Form3Widget dialog(this, model_.work_folder, model_.custom_options, sink_,
+  dialogs::OptionsDialogWidget dialog(this, model_.work_folder, model_.custom_options, sink_,
                               [this] { help_Click(); });
   ui_.exec_dialog(dialog);
 }
@@ -924,7 +924,7 @@ void Form1::update_Click() {
 }
 
 void Form1::ver_Click() {
-  dialogs::FrmAboutWidget about(this, model_.version_text, now_local().year,
+  dialogs::AboutDialogWidget about(this, model_.version_text, now_local().year,
                                 [this](const QString& address) {
                                   if (!ui_.open_document(this, QUrl(address)))
                                     ui_.notice(this, MessageIcon::Exclamation, QString(),
