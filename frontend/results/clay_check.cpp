@@ -72,7 +72,7 @@ std::array<int, kClayListCount> safe_clay_classes(double tan_theta, double ratio
 
 bool beyond_eccentricity_classes(double ratio) { return ratio > kLastEccentricityClass; }
 
-ClayCheck::Load ClayCheck::Form_Load(const std::filesystem::path& work_folder,
+ClayCheck::Load ClayCheck::load(const std::filesystem::path& work_folder,
                                      const std::filesystem::path& install_folder,
                                      int seismic_check, const std::array<double, 2>& safety_factors,
                                      model::MessageSink& sink) {

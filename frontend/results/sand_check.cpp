@@ -27,7 +27,7 @@ model::TypedNumber worse(model::TypedNumber a, model::TypedNumber b) {
 
 }  // namespace
 
-SandCheck::Load SandCheck::Form_Load(const std::filesystem::path& work_folder,
+SandCheck::Load SandCheck::load(const std::filesystem::path& work_folder,
                                      const std::filesystem::path& install_folder,
                                      int seismic_check, double bearing_phi,
                                      model::MessageSink& sink) {

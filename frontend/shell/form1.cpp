@@ -11,9 +11,9 @@
 #include "frontend/shell/bas_sub_main.h"
 #include "frontend/shell/launchers.h"
 #include "frontend/shell/program_runner.h"
-#include "frontend/results/widgets/form6.h"
-#include "frontend/results/widgets/form7.h"
-#include "frontend/results/widgets/form8.h"
+#include "frontend/results/widgets/clay_check_dialog.h"
+#include "frontend/results/widgets/results_table_dialog.h"
+#include "frontend/results/widgets/sand_check_dialog.h"
 #include "frontend/shell/settings_store.h"
 #include "frontend/shell/shell_logic.h"
 #include "frontend/shell/splash.h"
@@ -690,7 +690,7 @@ void Form1::cal_Click() {
   }
   delete_stale_results();
   if (run_engine_chain()) {
-    results::Form6 results(this, model_, sink_, results_save_dialog());
+    results::ResultsTableDialog results(this, model_, sink_, results_save_dialog());
     ui_.exec_dialog(results);
   }
 }
@@ -744,7 +744,7 @@ void Form1::ans_Click() {
                               QStringLiteral("未計算の為、表示する結果はありません。"),
                               QStringLiteral("前回の計算結果の表示します。")))
     return;
-  results::Form6 results(this, model_, sink_, results_save_dialog());
+  results::ResultsTableDialog results(this, model_, sink_, results_save_dialog());
   ui_.exec_dialog(results);
 }
 
@@ -767,11 +767,11 @@ void Form1::hensin_Click() {
                               QStringLiteral("前回の計算結果を使って検討をします。")))
     return;
   if (model_.conditions.bearing_layer.soil_type == 0) {
-    results::Form7 check(this, model_, sink_);
+    results::SandCheckDialog check(this, model_, sink_);
     // A chart that could not be loaded has been reported; no check is offered without it.
     if (check.load_result() != results::SandCheck::Load::no_dialog) ui_.exec_dialog(check);
   } else {
-    results::Form8 check(this, model_, sink_);
+    results::ClayCheckDialog check(this, model_, sink_);
     ui_.exec_dialog(check);
   }
 }
