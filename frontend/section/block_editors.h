@@ -74,9 +74,9 @@ class PromptLine {
 class EditorDialogs {
  public:
   virtual ~EditorDialogs() = default;
-  virtual void polygon(int slot) = 0;    // Form4
-  virtual void rectangle(int slot) = 0;  // Form5
-  virtual void layer(int slot, const std::array<std::string, 5>& body_texts) = 0;  // Form2
+  virtual void polygon(int slot) = 0;    // the polygon block dialog
+  virtual void rectangle(int slot) = 0;  // the rectangular block dialog
+  virtual void layer(int slot, const std::array<std::string, 5>& body_texts) = 0;  // layer dialog
 };
 
 struct BlockEditContext {

@@ -31,10 +31,10 @@ class RecordingPrompt : public PromptLine {
 
 class FakeDialogs : public EditorDialogs {
  public:
-  void polygon(int slot) override { opened.push_back("Form4 " + std::to_string(slot)); }
-  void rectangle(int slot) override { opened.push_back("Form5 " + std::to_string(slot)); }
+  void polygon(int slot) override { opened.push_back("polygon " + std::to_string(slot)); }
+  void rectangle(int slot) override { opened.push_back("rectangle " + std::to_string(slot)); }
   void layer(int slot, const std::array<std::string, 5>& texts) override {
-    std::string s = "Form2 " + std::to_string(slot);
+    std::string s = "layer " + std::to_string(slot);
     for (const std::string& t : texts) s += " " + t;
     opened.push_back(s);
   }
@@ -229,7 +229,7 @@ TEST(WallBlockEditor, EditOpensTheDialogOfTheBlockType) {
   EXPECT_EQ(e.prompt.shown.back(), "左ボタンで編集／右ボタンで終了");
   EXPECT_TRUE(e.dialogs.opened.empty());
   e.wall(1, 3, -3);
-  EXPECT_EQ(e.dialogs.opened, std::vector<std::string>{"Form5 0"});
+  EXPECT_EQ(e.dialogs.opened, std::vector<std::string>{"rectangle 0"});
   EXPECT_EQ(e.editor.ed_mode, 0);
 
   // A polygon block in slot 2 opens the polygon dialog.
@@ -247,7 +247,7 @@ TEST(WallBlockEditor, EditOpensTheDialogOfTheBlockType) {
   e.wall(1, 31, 1);
   EXPECT_EQ(e.editor.current_block_slot, 2);
   e.wall(1, 31, 1);
-  EXPECT_EQ(e.dialogs.opened.back(), "Form4 2");
+  EXPECT_EQ(e.dialogs.opened.back(), "polygon 2");
   EXPECT_EQ(e.editor.ed_mode, 0);
 }
 
@@ -515,7 +515,7 @@ TEST(SoilBlockEditor, EditOpensTheLayerDialogWithTheBodyTexts) {
   e.click_label(0);
   e.soil(1, 0, 0);
   EXPECT_EQ(e.dialogs.opened,
-            std::vector<std::string>{"Form2 0 0.000 0 20.000 -25.000 -25.000"});
+            std::vector<std::string>{"layer 0 0.000 0 20.000 -25.000 -25.000"});
   EXPECT_EQ(e.editor.ed_mode, 0);
 }
 
