@@ -51,8 +51,8 @@ LayerBlockDialog::LayerBlockDialog(model::ProjectModel& model, section::EditorSt
 
 bool LayerBlockDialog::load() {
   if (!valid_slot(request_.slot)) return false;
-  blk_sw_ = request_.edit_mode ? 1 : 0;
-  if (blk_sw_ == 1) {
+  editing_ = request_.edit_mode;
+  if (editing_) {
     const model::WallBlock& b = model_.wall_blocks[request_.slot];
     const model::PolygonShape& p = b.polygon;
     const model::LayerLevels lv = model::layer_levels(b);
@@ -131,7 +131,7 @@ bool LayerBlockDialog::finish() {
       model::OutlinePoint{frame_.b, frame_.dh2}, model::OutlinePoint{0, frame_.dh1}};
   model::store_layer_outline(*trial, slot, corners, frame_, held);
   trial->block_label_numbers[slot] = static_cast<model::i16>(slot);
-  if (blk_sw_ == 0) model::center_block_label(*trial, slot);
+  if (!editing_) model::center_block_label(*trial, slot);
   const std::optional<model::LayerCorners> last =
       model::restack_improved_blocks(*trial, frame_, held);
   for (int i = 0; i < model::MAX_WALL_BLOCKS; ++i) {

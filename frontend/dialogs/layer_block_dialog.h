@@ -45,7 +45,7 @@ class LayerBlockDialog {
   bool cancel();
 
   std::array<std::string, kBoxCount> boxes;  // the texts of the boxes, by Box
-  bool edit_mode() const { return blk_sw_ == 1; }
+  bool edit_mode() const { return editing_; }
 
  private:
   model::ProjectModel& model_;
@@ -53,7 +53,7 @@ class LayerBlockDialog {
   model::MessageSink& messages_;
   LayerDialogRequest request_;
   model::LayerFrame frame_;
-  int blk_sw_ = 0;
+  bool editing_ = false;  // editing the block in the slot, else registering one
 };
 
 }  // namespace qvt::dialogs

@@ -31,16 +31,16 @@ PolygonBlockDialog::PolygonBlockDialog(model::ProjectModel& model, section::Edit
 bool PolygonBlockDialog::load() {
   const int slot = request_.slot;
   if (slot < 0 || slot >= model::MAX_WALL_BLOCKS) return false;
-  blk_sw_ = request_.register_mode ? 0 : 1;
+  editing_ = !request_.register_mode;
   const model::PolygonShape& p = model_.wall_blocks[slot].polygon;
-  if (blk_sw_ == 1 && p.vertex_count > kDataRows) {
+  if (editing_ && p.vertex_count > kDataRows) {
     // The table and the working list hold 100 vertices: a longer outline would be cut.
     warn(messages_, kMsgTooManyVertices);
     return false;
   }
   for (int j = 0; j < kDataRows; ++j) editor_.work_vertices[j] = {};
   editor_.work_vertex_count = 0;
-  if (blk_sw_ == 1) {
+  if (editing_) {
     editor_.work_vertex_count = std::max<model::i16>(p.vertex_count, 0);
     boxes[kName] = p.head.name;
     boxes[kSaturated] = model::format_pattern(p.head.unit_weights[2], kNumberPattern);
@@ -130,7 +130,7 @@ bool PolygonBlockDialog::finish() {
   }
   model::show_orientation_messages(order, messages_);
   model_.wall_blocks[slot] = block;
-  if (blk_sw_ == 0) {
+  if (!editing_) {
     model_.block_label_numbers[slot] = static_cast<model::i16>(slot);
     model::center_block_label(model_, slot);
   }

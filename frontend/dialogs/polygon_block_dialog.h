@@ -53,14 +53,14 @@ class PolygonBlockDialog {
   std::array<std::string, kBoxCount> boxes;  // the texts of the boxes, by Box
   // Data rows 1..100 of the vertex table (index 0 is row 1), each "No.", "X", "Y".
   std::array<std::array<std::string, kColumns>, kDataRows> cells;
-  bool register_mode() const { return blk_sw_ == 0; }
+  bool register_mode() const { return !editing_; }
 
  private:
   model::ProjectModel& model_;
   section::EditorState& editor_;
   model::MessageSink& messages_;
   BlockDialogRequest request_;
-  int blk_sw_ = 0;
+  bool editing_ = false;  // editing the block in the slot, else registering one
 };
 
 }  // namespace qvt::dialogs

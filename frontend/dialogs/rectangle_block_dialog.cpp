@@ -26,8 +26,8 @@ RectangleBlockDialog::RectangleBlockDialog(model::ProjectModel& model,
 
 bool RectangleBlockDialog::load() {
   if (!valid_slot(request_.slot)) return false;
-  blk_sw_ = request_.register_mode ? 0 : 1;
-  if (blk_sw_ == 1) {
+  editing_ = !request_.register_mode;
+  if (editing_) {
     const model::PolygonShape& p = model_.wall_blocks[request_.slot].polygon;
     const double values[] = {p.head.unit_weights[2], p.head.unit_weights[0],
                              p.head.unit_weights[1], p.vertex_x[0],
@@ -90,7 +90,7 @@ bool RectangleBlockDialog::finish() {
   p.head.label_y += y - p.head.ref_y;
   p.head.ref_y = y;
   model::build_block_outline(model_, slot, messages_);
-  if (blk_sw_ == 0) {
+  if (!editing_) {
     model_.block_label_numbers[slot] = static_cast<model::i16>(slot);
     model::center_block_label(model_, slot);
   }

@@ -34,13 +34,13 @@ class RectangleBlockDialog {
   bool cancel();
 
   std::array<std::string, kBoxCount> boxes;  // the texts of the boxes, by Box
-  bool register_mode() const { return blk_sw_ == 0; }
+  bool register_mode() const { return !editing_; }
 
  private:
   model::ProjectModel& model_;
   model::MessageSink& messages_;
   BlockDialogRequest request_;
-  int blk_sw_ = 0;
+  bool editing_ = false;  // editing the block in the slot, else registering one
 };
 
 }  // namespace qvt::dialogs
