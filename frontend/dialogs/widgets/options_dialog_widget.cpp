@@ -123,26 +123,26 @@ OptionsDialogWidget::OptionsDialogWidget(QWidget* owner, const std::filesystem::
   numbers->addWidget(box(OptionBox::PulloutPitch), 6, 1);
   numbers->setColumnStretch(3, 1);
 
-  QGroupBox* f1 = option_frame<4>(
+  QGroupBox* negative_root_frame = option_frame<4>(
       this, "negative_root_rule",
       QStringLiteral("粘性土の土圧強度を求める時、ルート内がマイナス値の場合"),
       {"カスタマイズで指定した崩壊角を用いて計算する", "常時の土圧式で計算する",
        "岡部の式で計算する", "Σγｈ＋ｗで計算する"},
       negative_root_);
-  QGroupBox* f2 = option_frame<3>(
+  QGroupBox* toe_frame = option_frame<3>(
       this, "toe_confinement_rule", QStringLiteral("改良体の端趾圧の検討において"),
       {"着底部における改良体端部の側方拘束圧を考慮する Ｐ＝静止土圧", "側方拘束圧を考慮しない",
        "着底部における改良体端部の側方拘束圧を考慮する Ｐ＝受働土圧強度"},
       toe_confinement_);
-  QGroupBox* f8 = option_frame<3>(
+  QGroupBox* surcharge_frame = option_frame<3>(
       this, "surcharge_method", QStringLiteral("荷重計算方法"),
       {"海底面における崩壊角より上載荷重を算出し、全土層の上載荷重とする",
        "各土層毎の崩壊角より上載荷重を算出",
        "改良体底面における崩壊角より上載荷重を算出し、全土層の上載荷重とする"},
       surcharge_);
-  QGroupBox* f3 = option_frame<2>(this, "seismic_rounding",
-                                  QStringLiteral("設計震度、見かけの震度の丸め方法"),
-                                  {"四捨五入", "二捨三入、七捨八入"}, rounding_);
+  QGroupBox* rounding_frame = option_frame<2>(
+      this, "seismic_rounding", QStringLiteral("設計震度、見かけの震度の丸め方法"),
+      {"四捨五入", "二捨三入、七捨八入"}, rounding_);
   auto* water = new QGroupBox(QStringLiteral("見かけの震度を二建の式で計算する場合"), this);
   water->setObjectName(QStringLiteral("apparent_seismic_water"));
   auto* water_layout = new QHBoxLayout(water);
@@ -179,12 +179,12 @@ OptionsDialogWidget::OptionsDialogWidget(QWidget* owner, const std::filesystem::
   auto* columns = new QHBoxLayout;
   auto* left = new QVBoxLayout;
   left->addLayout(numbers);
-  left->addWidget(f1);
-  left->addWidget(f3);
+  left->addWidget(negative_root_frame);
+  left->addWidget(rounding_frame);
   left->addStretch();
   auto* right = new QVBoxLayout;
-  right->addWidget(f2);
-  right->addWidget(f8);
+  right->addWidget(toe_frame);
+  right->addWidget(surcharge_frame);
   right->addWidget(water);
   columns->addLayout(left);
   columns->addLayout(right);
