@@ -59,7 +59,7 @@ ClayCheckDialog::ClayCheckDialog(QWidget* owner, const model::ProjectModel& mode
       box->setReadOnly(true);
       box->setAlignment(Qt::AlignRight);
       box->installEventFilter(this);
-      class_boxes_[c * 3 + w] = box;
+      class_boxes_[c][w] = box;
       grid_->addWidget(box, top + w, kClassColumn);
       grid_->addWidget(cell(this, QString::fromUtf8(value_titles[w]), QString()), top + w, 4);
     }
@@ -147,7 +147,7 @@ void ClayCheckDialog::show_rows() {
     ratios_[c][1]->setText(q(r.ratio_text));
     ratios_[c][2]->setText(q(r.strength_text));
     for (int list = 0; list < kClayListCount; ++list)
-      class_boxes_[c * 3 + list]->setText(QString::fromUtf8(clay_list_item(list, r.positions[list])));
+      class_boxes_[c][list]->setText(QString::fromUtf8(clay_list_item(list, r.positions[list])));
     a_[c]->setText(q(r.a_text));
     b_[c]->setText(q(r.b_text));
     if (nc_[c]->text() != q(r.nc_text)) nc_[c]->setText(q(r.nc_text));
@@ -170,23 +170,24 @@ void ClayCheckDialog::place_lists() {
     grid_->removeWidget(lists_[list]);
     grid_->addWidget(lists_[list], row * 4 + list, kClassColumn);
     lists_[list]->raise();
-    class_boxes_[row * 3 + list]->setVisible(false);
-    class_boxes_[(1 - row) * 3 + list]->setVisible(true);
+    class_boxes_[row][list]->setVisible(false);
+    class_boxes_[1 - row][list]->setVisible(true);
   }
 }
 
-void ClayCheckDialog::class_box_focused(int index) {
-  const int row = index / 3;
-  if (row == check_.current_row()) return;
-  check_.enter_row(row);
+void ClayCheckDialog::enter_class_box(int load_case, int list) {
+  if (load_case == check_.current_row()) return;
+  check_.enter_row(load_case);
   show_rows();
   place_lists();
-  lists_[index % 3]->setFocus();
+  lists_[list]->setFocus();
 }
 
 bool ClayCheckDialog::eventFilter(QObject* watched, QEvent* event) {
-  for (int i = 0; i < 6; ++i)
-    if (watched == class_boxes_[i] && event->type() == QEvent::FocusIn) class_box_focused(i);
+  for (int c = 0; c < 2; ++c)
+    for (int list = 0; list < kClayListCount; ++list)
+      if (watched == class_boxes_[c][list] && event->type() == QEvent::FocusIn)
+        enter_class_box(c, list);
   return QDialog::eventFilter(watched, event);
 }
 

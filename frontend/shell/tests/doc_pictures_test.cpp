@@ -164,7 +164,7 @@ void choose_chart(results::SandCheckDialog& f, int row, int angle) {
 void choose_clay_classes(results::ClayCheckDialog& f) {
   constexpr int kBkCoList = 2;
   for (int row = 0; row < 2; ++row) {
-    f.class_box_focused(row * 3);
+    f.enter_class_box(row, 0);
     for (int list = 0; list < 3; ++list) {
       QComboBox* box = f.class_list(list);
       const double value = f.ratio_label(row, list)->text().toDouble();

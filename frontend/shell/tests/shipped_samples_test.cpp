@@ -160,7 +160,7 @@ TEST_F(ShippedSamplesTest, ToolbarCalculationAndEccentricCheckPassWithoutAMessag
         }
       } else if (auto* clay = dynamic_cast<results::ClayCheckDialog*>(&d)) {
         for (int c = 0; c < 2; ++c) {
-          clay->class_box_focused(3 * c);
+          clay->enter_class_box(c, 0);
           const results::ClayCheckRow& r = clay->check().row(c);
           const auto classes = results::testing::fitting_clay_classes(
               model::leading_number(r.tan_theta_text), model::leading_number(r.ratio_text),

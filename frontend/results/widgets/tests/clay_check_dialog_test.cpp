@@ -62,15 +62,15 @@ TEST_F(ClayCheckDialogTest, ListsFollowTheFocusedRowAndBoxesAnswer) {
   EXPECT_EQ(form.verdict_label(0)->text(), QStringLiteral("Ｏ.Ｋ."));
   // The seismic row (0.25, 0.4, 1.0), its classes as plain texts: 2.09 + 0.06, 2.15 x 100 / 1.5 +
   // 30 = 173.333 against 160.
-  EXPECT_EQ(form.class_box(3)->text(), QStringLiteral("0.25"));
-  EXPECT_EQ(form.class_box(4)->text(), QStringLiteral("0.4"));
-  EXPECT_EQ(form.class_box(5)->text(), QStringLiteral("1.0"));
+  EXPECT_EQ(form.class_box(1, 0)->text(), QStringLiteral("0.25"));
+  EXPECT_EQ(form.class_box(1, 1)->text(), QStringLiteral("0.4"));
+  EXPECT_EQ(form.class_box(1, 2)->text(), QStringLiteral("1.0"));
   EXPECT_EQ(form.qa_label(1)->text(), QStringLiteral("173.333"));
   EXPECT_EQ(form.reaction_label(1)->text(), QStringLiteral("160.000"));
   EXPECT_EQ(form.verdict_label(1)->text(), QStringLiteral("Ｏ.Ｋ."));
   // The lists stand on the normal row: its class boxes are covered.
-  EXPECT_TRUE(form.class_box(0)->isHidden());
-  EXPECT_FALSE(form.class_box(3)->isHidden());
+  EXPECT_TRUE(form.class_box(0, 0)->isHidden());
+  EXPECT_FALSE(form.class_box(1, 0)->isHidden());
 
   emit form.class_list(0)->activated(3);  // 0.15
   emit form.class_list(1)->activated(2);  // 0.4
@@ -84,14 +84,14 @@ TEST_F(ClayCheckDialogTest, ListsFollowTheFocusedRowAndBoxesAnswer) {
 
   // Entering the seismic row: the lists move there with its classes, the normal choices show
   // as text.
-  form.class_box_focused(4);
-  EXPECT_FALSE(form.class_box(0)->isHidden());
-  EXPECT_TRUE(form.class_box(4)->isHidden());
-  EXPECT_EQ(form.class_box(0)->text(), QStringLiteral("0.15"));
-  EXPECT_EQ(form.class_box(2)->text(), QStringLiteral("2.0"));
+  form.enter_class_box(1, 1);
+  EXPECT_FALSE(form.class_box(0, 0)->isHidden());
+  EXPECT_TRUE(form.class_box(1, 1)->isHidden());
+  EXPECT_EQ(form.class_box(0, 0)->text(), QStringLiteral("0.15"));
+  EXPECT_EQ(form.class_box(0, 2)->text(), QStringLiteral("2.0"));
   EXPECT_EQ(form.class_list(0)->currentIndex(), 5);
   // And back: the normal choices return to the lists.
-  form.class_box_focused(1);
+  form.enter_class_box(0, 1);
   EXPECT_EQ(form.class_list(0)->currentIndex(), 3);
   EXPECT_EQ(form.class_list(2)->currentIndex(), 4);
 
