@@ -111,7 +111,7 @@ class ClayCheck {
   // reformatted to two decimals, and takes any other back to the value held; the result says
   // which, for the box's notice.
   void set_nc_text(int row, const std::string& text);
-  model::TypedNumber nc_lost_focus(int row);
+  model::TypedNumber leave_nc_box(int row);
 
   // The verdict of case r as its row and page show it.
   bool passes(int r) const;

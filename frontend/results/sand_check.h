@@ -60,8 +60,8 @@ class SandCheck {
   // Leaving a box: a text that stands is held and reformatted (N to two decimals, then
   // recomputed; the factor to three); any other goes back to the value held. The result says
   // which, for the box's notice.
-  model::TypedNumber n_lost_focus(int load_case);
-  model::TypedNumber design_lost_focus(int load_case);
+  model::TypedNumber leave_n_box(int load_case);
+  model::TypedNumber leave_design_box(int load_case);
 
   // OK: a box still being edited counts as left; then writes the report of the checked cases.
   // True when the dialog may close; false when it stays open: a box went back (box_verdict

@@ -171,7 +171,7 @@ TEST_F(ClayCheckTest, TypedNcGivesQa) {
   ASSERT_EQ(load(), ClayCheck::Load::ready);
   check.set_nc_text(0, "3.45");
   EXPECT_EQ(check.row(0).qa_text, "168.000");  // 3.45 * 100 / 2.5 + 30
-  check.nc_lost_focus(0);
+  check.leave_nc_box(0);
   EXPECT_EQ(check.row(0).nc_text, "3.45");
   // A bearing factor of safety of 0 counts as 1: 3.45 * 100 / 1 + 30.
   ClayCheck zero;
@@ -457,7 +457,7 @@ TEST_F(ClayCheckTest, ATextThatIsNoNcKeepsTheValueHeldAndIsNeverWritten) {
   check.set_nc_text(0, "12.5\r\n34");
   EXPECT_EQ(check.row(0).nc_text, "12.5");
   EXPECT_EQ(check.row(0).qa_text, "530.000");
-  EXPECT_EQ(check.nc_lost_focus(0), model::TypedNumber::stands);
+  EXPECT_EQ(check.leave_nc_box(0), model::TypedNumber::stands);
   EXPECT_EQ(check.row(0).nc_text, "12.50");
   check.set_nc_text(0, "1000");
   EXPECT_EQ(check.row(0).qa_text, "40030.000");

@@ -54,15 +54,15 @@ TEST_F(SandCheckTest, TypedNFollowsAndIsReformattedOnLeaving) {
   check.set_n_text(1, "1.2");
   EXPECT_DOUBLE_EQ(check.values().bearing_capacity[1], 120.0);
   EXPECT_EQ(check.row(1).f_text, "0.685");  // 120 / 175 = 0.6857, rounded down
-  check.n_lost_focus(1);
+  check.leave_n_box(1);
   EXPECT_EQ(check.row(1).n_text, "1.20");
   check.set_design_text(0, "1.2");
-  check.design_lost_focus(0);
+  check.leave_design_box(0);
   EXPECT_EQ(check.row(0).design_text, "1.200");
   // A text without a number keeps the N the box holds (17.50: F 8.750) and goes back to it.
   check.set_n_text(0, "abc");
   EXPECT_EQ(check.row(0).f_text, "8.750");
-  EXPECT_EQ(check.n_lost_focus(0), model::TypedNumber::no_number);
+  EXPECT_EQ(check.leave_n_box(0), model::TypedNumber::no_number);
   EXPECT_EQ(check.row(0).n_text, "17.50");
 }
 
@@ -259,7 +259,7 @@ TEST_F(SandCheckTest, APastedMultiLineTextKeepsItsFirstLine) {
     check.set_n_text(1, c.pasted);
     EXPECT_EQ(check.row(1).n_text, c.shown);
     EXPECT_DOUBLE_EQ(check.values().n_value[1], std::stod(c.shown));
-    EXPECT_EQ(check.n_lost_focus(1), model::TypedNumber::stands);
+    EXPECT_EQ(check.leave_n_box(1), model::TypedNumber::stands);
   }
   // Q = 10 x 20 x 1.2 / 2 = 120, F = 120 / (3500 / 20) = 0.685 (down).
   EXPECT_EQ(check.row(1).n_text, "1.20");
@@ -304,16 +304,16 @@ TEST_F(SandCheckTest, ALayerWeakerThanEveryChartIsNotJudgedUntilNIsTyped) {
   EXPECT_FALSE(std::filesystem::exists(dir / "DM006SHK.PDT"));
   // A text that goes back, or the chart's own text typed again, is no N typed by hand.
   check.set_n_text(0, "abc");
-  check.n_lost_focus(0);
+  check.leave_n_box(0);
   check.set_n_text(0, "17.50");
-  check.n_lost_focus(0);
+  check.leave_n_box(0);
   EXPECT_EQ(check.row(0).verdict_text, "－");
   // N 12 by hand: Q = 10 x 20 x 12 / 2 = 1200, F = 1200 / 200 = 6.000.
   check.set_n_text(0, "12");
   EXPECT_EQ(check.row(0).f_text, "6.000");
   EXPECT_EQ(check.row(0).verdict_text, "ＯＫ");
   EXPECT_EQ(check.row(0).verdict_note, "");
-  check.n_lost_focus(0);
+  check.leave_n_box(0);
   EXPECT_EQ(check.row(0).verdict_text, "ＯＫ");
   EXPECT_EQ(check.row(1).verdict_text, "－");
   EXPECT_FALSE(check.ok(sink));
@@ -412,7 +412,7 @@ TEST_F(SandCheckTest, TheVerdictFollowsNTheChartAndTheDesignFactor) {
       {"seismic N and factor", [](SandCheck& c) {
          c.set_n_text(1, "3");
          c.set_design_text(1, "2");
-         c.design_lost_focus(1);
+         c.leave_design_box(1);
        }, "ＯＫ", "ＯＵＴ"},
   };
   for (const Step& s : steps) {

@@ -71,7 +71,7 @@ ClayCheckDialog::ClayCheckDialog(QWidget* owner, const model::ProjectModel& mode
     // The box takes the range of Nc, so the shared focus rule sends back what the check would
     // refuse.
     widgets::TextBoxFocus::attach(nc_[c], widgets::BoxKind::number, {}, [this, c] {
-      widgets::TextBoxFocus::show_notice(check_.nc_lost_focus(c));
+      widgets::TextBoxFocus::show_notice(check_.leave_nc_box(c));
       show_rows();
     })->set_range(kNcRange.lowest, kNcRange.highest);
     widgets::fit_number_box(nc_[c], 2);  // wide enough for the widest Nc it takes, as "##0.00"

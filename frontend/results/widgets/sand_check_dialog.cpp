@@ -74,11 +74,11 @@ SandCheckDialog::SandCheckDialog(QWidget* owner, const model::ProjectModel& mode
     // The boxes take the range of their quantity, so the shared focus rule sends back what the
     // check would refuse.
     widgets::TextBoxFocus::attach(n_[c], widgets::BoxKind::number, {}, [this, c] {
-      widgets::TextBoxFocus::show_notice(check_.n_lost_focus(c));
+      widgets::TextBoxFocus::show_notice(check_.leave_n_box(c));
       show_row(c);
     })->set_range(kNRange.lowest, kNRange.highest);
     widgets::TextBoxFocus::attach(design_[c], widgets::BoxKind::number, {}, [this, c] {
-      widgets::TextBoxFocus::show_notice(check_.design_lost_focus(c));
+      widgets::TextBoxFocus::show_notice(check_.leave_design_box(c));
       show_row(c);
     })->set_range(kDesignFactorRange.lowest, kDesignFactorRange.highest);
     // Wide enough for the widest value each box takes, as it shows it (N "###0.00", the factor
