@@ -56,7 +56,7 @@ run env QVT_DOCS_DIR="$out" QVT_SAMPLES_DIR="$prefix/bin/samples" \
     "$build/tests/shell_tests" --gtest_filter='DocPictures.*:BlockDialogsTest.Screenshots'
 run env QVT_DOCS_DIR="$out/samples" "$build/tests/shell_tests" \
     --gtest_filter='ShippedSamplesTest.ToolbarCalculationAndEccentricCheckPassWithoutAMessage'
-run env QVT_DOCS_DIR="$out" "$build/tests/results_widget_tests" --gtest_filter='Form7Test.ChartPictures'
+run env QVT_DOCS_DIR="$out" "$build/tests/results_widget_tests" --gtest_filter='SandCheckDialogTest.ChartPictures'
 run env QVT_DOCS_DIR="$out" "$build/tests/dialogs_widget_tests" --gtest_filter='*Screenshot*'
 run env QVT_DOCS_DIR="$out" "$build/tests/import_widget_tests" --gtest_filter='*Screenshot*'
 

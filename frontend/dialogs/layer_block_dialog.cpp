@@ -49,51 +49,51 @@ LayerBlockDialog::LayerBlockDialog(model::ProjectModel& model, section::EditorSt
       request_(request),
       frame_(model::layer_frame_from_texts(request.body_texts)) {}
 
-bool LayerBlockDialog::Form_Load() {
+bool LayerBlockDialog::load() {
   if (!valid_slot(request_.slot)) return false;
-  blk_sw_ = request_.edit_mode ? 1 : 0;
-  if (blk_sw_ == 1) {
+  editing_ = request_.edit_mode;
+  if (editing_) {
     const model::WallBlock& b = model_.wall_blocks[request_.slot];
     const model::PolygonShape& p = b.polygon;
     const model::LayerLevels lv = model::layer_levels(b);
-    txt_gm[kName] = p.head.name;
-    txt_gm[kWet] = model::format_pattern(p.head.unit_weights[0], kNumberPattern);
-    txt_gm[kSubmerged] = model::format_pattern(p.head.unit_weights[1], kNumberPattern);
-    txt_gm[kSaturated] = model::format_pattern(p.head.unit_weights[2], kNumberPattern);
-    txt_gm[kSeaTop] = model::format_pattern(lv.sea_top, kNumberPattern);
-    txt_gm[kLandTop] = model::format_pattern(lv.land_top, kNumberPattern);
-    txt_gm[kLandBottom] = model::format_pattern(lv.land_bottom, kNumberPattern);
-    txt_gm[kSeaBottom] = model::format_pattern(lv.sea_bottom, kNumberPattern);
+    boxes[kName] = p.head.name;
+    boxes[kWet] = model::format_pattern(p.head.unit_weights[0], kNumberPattern);
+    boxes[kSubmerged] = model::format_pattern(p.head.unit_weights[1], kNumberPattern);
+    boxes[kSaturated] = model::format_pattern(p.head.unit_weights[2], kNumberPattern);
+    boxes[kSeaTop] = model::format_pattern(lv.sea_top, kNumberPattern);
+    boxes[kLandTop] = model::format_pattern(lv.land_top, kNumberPattern);
+    boxes[kLandBottom] = model::format_pattern(lv.land_bottom, kNumberPattern);
+    boxes[kSeaBottom] = model::format_pattern(lv.sea_bottom, kNumberPattern);
   } else {
-    txt_gm[kName].clear();
-    for (int i : {kSeaTop, kLandTop, kSaturated, kWet, kSubmerged}) txt_gm[i] = "0.000";
-    txt_gm[kSeaBottom] = request_.body_texts[3];
-    txt_gm[kLandBottom] = request_.body_texts[4];
+    boxes[kName].clear();
+    for (int i : {kSeaTop, kLandTop, kSaturated, kWet, kSubmerged}) boxes[i] = "0.000";
+    boxes[kSeaBottom] = request_.body_texts[3];
+    boxes[kLandBottom] = request_.body_texts[4];
   }
   return true;
 }
 
-void LayerBlockDialog::txt_gm_LostFocus(int index) {
-  if (index < 0 || index > 6) return;
-  txt_gm[index] = model::format_pattern(model::leading_number(txt_gm[index]), kNumberPattern);
+void LayerBlockDialog::leave_box(Box box) {
+  if (box < kSeaTop || box > kSubmerged) return;  // the name is text
+  boxes[box] = model::format_pattern(model::leading_number(boxes[box]), kNumberPattern);
 }
 
-bool LayerBlockDialog::cmd_gm_Click(int index) {
-  if (index == 1) return true;
-  if (index != 0) return false;
+bool LayerBlockDialog::cancel() { return true; }
+
+bool LayerBlockDialog::finish() {
   const int slot = request_.slot;
   if (!valid_slot(slot)) return true;
-  const double saturated = model::leading_number(txt_gm[kSaturated]);
-  const double wet = model::leading_number(txt_gm[kWet]);
-  const double submerged = model::leading_number(txt_gm[kSubmerged]);
+  const double saturated = model::leading_number(boxes[kSaturated]);
+  const double wet = model::leading_number(boxes[kWet]);
+  const double submerged = model::leading_number(boxes[kSubmerged]);
   if (!(saturated > 0) || !(wet > 0) || !(submerged > 0)) {
     warn(messages_, kMsgInputError);
     return false;
   }
   // The tops must lie between the tops of the layers above and below, so that no layer of the
   // stack turns upside down; the last layer's floor is the improvement bottom.
-  const double new_sea = model::leading_number(txt_gm[kSeaTop]);
-  const double new_land = model::leading_number(txt_gm[kLandTop]);
+  const double new_sea = model::leading_number(boxes[kSeaTop]);
+  const double new_land = model::leading_number(boxes[kLandTop]);
   double upper_sea = 9999.999, upper_land = 9999.999;
   for (int i = 0; i < slot; ++i) {
     if (!model::is_soil_layer(model_.wall_blocks[i])) continue;
@@ -120,7 +120,7 @@ bool LayerBlockDialog::cmd_gm_Click(int index) {
   HeldMessages held;
   model::PolygonShape& p = trial->wall_blocks[slot].polygon;
   p.vertex_count = 4;
-  p.head.name = txt_gm[kName];
+  p.head.name = boxes[kName];
   p.head.unit_weights[2] = saturated;
   p.head.unit_weights[0] = wet;
   p.head.unit_weights[1] = submerged;
@@ -131,7 +131,7 @@ bool LayerBlockDialog::cmd_gm_Click(int index) {
       model::OutlinePoint{frame_.b, frame_.dh2}, model::OutlinePoint{0, frame_.dh1}};
   model::store_layer_outline(*trial, slot, corners, frame_, held);
   trial->block_label_numbers[slot] = static_cast<model::i16>(slot);
-  if (blk_sw_ == 0) model::center_block_label(*trial, slot);
+  if (!editing_) model::center_block_label(*trial, slot);
   const std::optional<model::LayerCorners> last =
       model::restack_improved_blocks(*trial, frame_, held);
   for (int i = 0; i < model::MAX_WALL_BLOCKS; ++i) {

@@ -1,5 +1,5 @@
 #pragma once
-// The improved-soil layer dialog Form2 "改良土層" without its widgets: the texts of its boxes and
+// The improved-soil layer dialog "改良土層" without its widgets: the texts of its boxes and
 // one method per event. Accepting stores the layer's tops and unit weights into the requested
 // slot and restacks every improved-soil layer so that the body has no gaps or overlaps.
 #include "frontend/dialogs/block_dialogs.h"
@@ -17,16 +17,18 @@ inline constexpr const char* kLayerCaption = "改良土層";
 
 class LayerBlockDialog {
  public:
-  // Box indexes of txt_gm.
+  // The boxes: the layer's top and bottom on the sea side ("港外側") and the land side
+  // ("港内側"), its three unit weights and its name.
   enum Box {
-    kSeaTop = 0,
-    kLandTop = 1,
-    kSeaBottom = 2,
-    kLandBottom = 3,
-    kSaturated = 4,
-    kWet = 5,
-    kSubmerged = 6,
-    kName = 9,
+    kSeaTop,
+    kLandTop,
+    kSeaBottom,
+    kLandBottom,
+    kSaturated,
+    kWet,
+    kSubmerged,
+    kName,
+    kBoxCount,
   };
 
   LayerBlockDialog(model::ProjectModel& model, section::EditorState& editor,
@@ -34,14 +36,16 @@ class LayerBlockDialog {
 
   // Fills the boxes from the slot (edit) or with the register defaults, the bottoms showing the
   // main window's Dh1 and Dh2 texts. False when there is no slot to work on.
-  bool Form_Load();
-  void txt_gm_LostFocus(int index);
-  // 0 accepts: true when the layers were stored and the dialog closes; 1 cancels (true); any
-  // other index does nothing (false).
-  bool cmd_gm_Click(int index);
+  bool load();
+  // The user left a box: a number box shows its number in the display pattern.
+  void leave_box(Box box);
+  // "終了": true when the layers were stored and the dialog closes.
+  bool finish();
+  // "取消": the dialog closes (true), nothing stored.
+  bool cancel();
 
-  std::array<std::string, 10> txt_gm;  // 7 and 8 are not used
-  bool edit_mode() const { return blk_sw_ == 1; }
+  std::array<std::string, kBoxCount> boxes;  // the texts of the boxes, by Box
+  bool edit_mode() const { return editing_; }
 
  private:
   model::ProjectModel& model_;
@@ -49,7 +53,7 @@ class LayerBlockDialog {
   model::MessageSink& messages_;
   LayerDialogRequest request_;
   model::LayerFrame frame_;
-  int blk_sw_ = 0;
+  bool editing_ = false;  // editing the block in the slot, else registering one
 };
 
 }  // namespace qvt::dialogs

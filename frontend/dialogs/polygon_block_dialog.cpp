@@ -28,31 +28,31 @@ PolygonBlockDialog::PolygonBlockDialog(model::ProjectModel& model, section::Edit
                                        const BlockDialogRequest& request)
     : model_(model), editor_(editor), messages_(messages), request_(request) {}
 
-bool PolygonBlockDialog::Form_Load() {
+bool PolygonBlockDialog::load() {
   const int slot = request_.slot;
   if (slot < 0 || slot >= model::MAX_WALL_BLOCKS) return false;
-  blk_sw_ = request_.register_mode ? 0 : 1;
+  editing_ = !request_.register_mode;
   const model::PolygonShape& p = model_.wall_blocks[slot].polygon;
-  if (blk_sw_ == 1 && p.vertex_count > kDataRows) {
+  if (editing_ && p.vertex_count > kDataRows) {
     // The table and the working list hold 100 vertices: a longer outline would be cut.
     warn(messages_, kMsgTooManyVertices);
     return false;
   }
   for (int j = 0; j < kDataRows; ++j) editor_.work_vertices[j] = {};
   editor_.work_vertex_count = 0;
-  if (blk_sw_ == 1) {
+  if (editing_) {
     editor_.work_vertex_count = std::max<model::i16>(p.vertex_count, 0);
-    txt_NB[0] = p.head.name;
-    txt_NB[1] = model::format_pattern(p.head.unit_weights[2], kNumberPattern);
-    txt_NB[2] = model::format_pattern(p.head.unit_weights[0], kNumberPattern);
-    txt_NB[3] = model::format_pattern(p.head.unit_weights[1], kNumberPattern);
-    txt_NB[4] = model::format_pattern(p.head.ref_x, kNumberPattern);
-    txt_NB[5] = model::format_pattern(p.head.ref_y, kNumberPattern);
+    boxes[kName] = p.head.name;
+    boxes[kSaturated] = model::format_pattern(p.head.unit_weights[2], kNumberPattern);
+    boxes[kWet] = model::format_pattern(p.head.unit_weights[0], kNumberPattern);
+    boxes[kSubmerged] = model::format_pattern(p.head.unit_weights[1], kNumberPattern);
+    boxes[kRefX] = model::format_pattern(p.head.ref_x, kNumberPattern);
+    boxes[kRefY] = model::format_pattern(p.head.ref_y, kNumberPattern);
     for (int j = 0; j < editor_.work_vertex_count; ++j)
       editor_.work_vertices[j] = {p.vertex_x[j], p.vertex_y[j]};
   } else {
-    txt_NB[0].clear();
-    for (int i = 1; i <= 5; ++i) txt_NB[i] = "0.000";
+    boxes[kName].clear();
+    for (int i = kSaturated; i <= kRefY; ++i) boxes[i] = "0.000";
     editor_.work_vertex_count = 1;
   }
   for (auto& row : cells) row = {};
@@ -70,7 +70,7 @@ int PolygonBlockDialog::last_row_in_use() const {
   return 0;
 }
 
-void PolygonBlockDialog::Aflg_NB_Edited() {
+void PolygonBlockDialog::vertex_table_edited() {
   const int last = last_row_in_use();
   editor_.work_vertex_count = static_cast<model::i16>(last);
   for (int r = 1; r <= last; ++r)
@@ -81,9 +81,9 @@ void PolygonBlockDialog::Aflg_NB_Edited() {
     cells[r - 1][0] = r <= last ? model::format_pattern(r, "#0") : std::string();
 }
 
-void PolygonBlockDialog::txt_NB_LostFocus(int index) {
-  if (index < 1 || index > 5) return;
-  txt_NB[index] = model::format_pattern(model::leading_number(txt_NB[index]), kNumberPattern);
+void PolygonBlockDialog::leave_box(Box box) {
+  if (box < kSaturated || box > kRefY) return;  // the name is text
+  boxes[box] = model::format_pattern(model::leading_number(boxes[box]), kNumberPattern);
 }
 
 std::vector<model::OutlinePoint> PolygonBlockDialog::vertices() const {
@@ -93,18 +93,18 @@ std::vector<model::OutlinePoint> PolygonBlockDialog::vertices() const {
   return v;
 }
 
-void PolygonBlockDialog::pic_NB_Paint(section::DrawSink& sink) const {
+void PolygonBlockDialog::paint_preview(section::DrawSink& sink) const {
   draw_polygon_preview(vertices(), sink);
 }
 
-bool PolygonBlockDialog::cmd_NB_Click(int index) {
-  if (index == 1) return true;
-  if (index != 0) return false;
+bool PolygonBlockDialog::cancel() { return true; }
+
+bool PolygonBlockDialog::finish() {
   const int slot = request_.slot;
   if (slot < 0 || slot >= model::MAX_WALL_BLOCKS) return true;
-  const double saturated = model::leading_number(txt_NB[1]);
-  const double wet = model::leading_number(txt_NB[2]);
-  const double submerged = model::leading_number(txt_NB[3]);
+  const double saturated = model::leading_number(boxes[kSaturated]);
+  const double wet = model::leading_number(boxes[kWet]);
+  const double submerged = model::leading_number(boxes[kSubmerged]);
   const std::vector<model::OutlinePoint> v = vertices();
   if (!(saturated > 0) || !(wet > 0) || !(submerged > 0) || v.size() <= 2) {
     warn(messages_, kMsgInputError);
@@ -113,12 +113,12 @@ bool PolygonBlockDialog::cmd_NB_Click(int index) {
   model::WallBlock block = model_.wall_blocks[slot];
   model::PolygonShape& p = block.polygon;
   p.vertex_count = static_cast<model::i16>(v.size());
-  p.head.name = txt_NB[0];
+  p.head.name = boxes[kName];
   p.head.unit_weights[2] = saturated;
   p.head.unit_weights[0] = wet;
   p.head.unit_weights[1] = submerged;
-  p.head.ref_x = model::leading_number(txt_NB[4]);
-  p.head.ref_y = model::leading_number(txt_NB[5]);
+  p.head.ref_x = model::leading_number(boxes[kRefX]);
+  p.head.ref_y = model::leading_number(boxes[kRefY]);
   const model::OrientationDecision order = model::decide_orientation(v);
   model::store_oriented(v, order, p);
   block.block_type = model::BLOCK_POLYGON;
@@ -130,7 +130,7 @@ bool PolygonBlockDialog::cmd_NB_Click(int index) {
   }
   model::show_orientation_messages(order, messages_);
   model_.wall_blocks[slot] = block;
-  if (blk_sw_ == 0) {
+  if (!editing_) {
     model_.block_label_numbers[slot] = static_cast<model::i16>(slot);
     model::center_block_label(model_, slot);
   }

@@ -1,6 +1,6 @@
 #pragma once
-// The preview of the polygon block dialog: the outline being entered, scaled into the picture
-// pic_NB (twips, y down, drawing area 5700 x 5100) with its vertices numbered, drawn into the
+// The preview of the polygon block dialog: the outline being entered, scaled into its picture
+// (twips, y down, drawing area 5700 x 5100) with its vertices numbered, drawn into the
 // section picture's DrawSink.
 #include "frontend/model/outline_order.h"
 #include "frontend/section/draw_sink.h"

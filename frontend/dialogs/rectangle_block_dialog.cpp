@@ -24,38 +24,39 @@ RectangleBlockDialog::RectangleBlockDialog(model::ProjectModel& model,
                                            const BlockDialogRequest& request)
     : model_(model), messages_(messages), request_(request) {}
 
-bool RectangleBlockDialog::Form_Load() {
+bool RectangleBlockDialog::load() {
   if (!valid_slot(request_.slot)) return false;
-  blk_sw_ = request_.register_mode ? 0 : 1;
-  if (blk_sw_ == 1) {
+  editing_ = !request_.register_mode;
+  if (editing_) {
     const model::PolygonShape& p = model_.wall_blocks[request_.slot].polygon;
     const double values[] = {p.head.unit_weights[2], p.head.unit_weights[0],
                              p.head.unit_weights[1], p.vertex_x[0],
                              p.vertex_y[0],          p.head.ref_x,
                              p.head.ref_y};
-    txt_RA[0] = p.head.name;
-    for (int i = 1; i <= 7; ++i) txt_RA[i] = model::format_pattern(values[i - 1], kNumberPattern);
+    boxes[kName] = p.head.name;
+    for (int i = kSaturated; i <= kRefY; ++i)
+      boxes[i] = model::format_pattern(values[i - kSaturated], kNumberPattern);
   } else {
-    txt_RA[0].clear();
-    for (int i = 1; i <= 7; ++i) txt_RA[i] = "0.000";
+    boxes[kName].clear();
+    for (int i = kSaturated; i <= kRefY; ++i) boxes[i] = "0.000";
   }
   return true;
 }
 
-void RectangleBlockDialog::txt_RA_LostFocus(int index) {
-  if (index < 1 || index > 7) return;
-  txt_RA[index] = model::format_pattern(model::leading_number(txt_RA[index]), kNumberPattern);
+void RectangleBlockDialog::leave_box(Box box) {
+  if (box < kSaturated || box > kRefY) return;  // the name is text
+  boxes[box] = model::format_pattern(model::leading_number(boxes[box]), kNumberPattern);
 }
 
-bool RectangleBlockDialog::cmd_gm_Click(int index) {
-  if (index == 1) return true;
-  if (index != 0) return false;
+bool RectangleBlockDialog::cancel() { return true; }
+
+bool RectangleBlockDialog::finish() {
   const int slot = request_.slot;
   if (!valid_slot(slot)) return true;
-  for (int i = 1; i <= 5; ++i) {
-    if (!(model::leading_number(txt_RA[i]) > 0)) {
+  for (int i = kSaturated; i <= kHeight; ++i) {
+    if (!(model::leading_number(boxes[i]) > 0)) {
       messages_.show_message(model::MessageIcon::Exclamation, model::kAppTitle,
-                             std::string(kCheckedFields[i - 1]) + kMsgInputError);
+                             std::string(kCheckedFields[i - kSaturated]) + kMsgInputError);
       return false;
     }
   }
@@ -65,8 +66,8 @@ bool RectangleBlockDialog::cmd_gm_Click(int index) {
     // refused here, not at the next calculation.
     model::WallBlock candidate = block;
     candidate.block_type = model::BLOCK_RECTANGLE;
-    candidate.polygon.vertex_x[0] = model::leading_number(txt_RA[4]);
-    candidate.polygon.vertex_y[0] = model::leading_number(txt_RA[5]);
+    candidate.polygon.vertex_x[0] = model::leading_number(boxes[kWidth]);
+    candidate.polygon.vertex_y[0] = model::leading_number(boxes[kHeight]);
     if (!model::block_problem(model_, candidate).empty()) {
       messages_.show_message(model::MessageIcon::Exclamation, model::kAppTitle, kMsgInputError);
       return false;
@@ -74,22 +75,22 @@ bool RectangleBlockDialog::cmd_gm_Click(int index) {
   }
   model::PolygonShape& p = block.polygon;
   block.block_type = model::BLOCK_RECTANGLE;
-  p.head.name = txt_RA[0];
-  p.head.unit_weights[0] = model::leading_number(txt_RA[2]);
-  p.head.unit_weights[1] = model::leading_number(txt_RA[3]);
-  p.head.unit_weights[2] = model::leading_number(txt_RA[1]);
-  p.vertex_x[0] = model::leading_number(txt_RA[4]);
-  p.vertex_y[0] = model::leading_number(txt_RA[5]);
-  const double x = model::leading_number(txt_RA[6]);
+  p.head.name = boxes[kName];
+  p.head.unit_weights[0] = model::leading_number(boxes[kWet]);
+  p.head.unit_weights[1] = model::leading_number(boxes[kSubmerged]);
+  p.head.unit_weights[2] = model::leading_number(boxes[kSaturated]);
+  p.vertex_x[0] = model::leading_number(boxes[kWidth]);
+  p.vertex_y[0] = model::leading_number(boxes[kHeight]);
+  const double x = model::leading_number(boxes[kRefX]);
   p.head.mark_x += x - p.head.ref_x;
   p.head.label_x += x - p.head.ref_x;
   p.head.ref_x = x;
-  const double y = model::leading_number(txt_RA[7]);
+  const double y = model::leading_number(boxes[kRefY]);
   p.head.mark_y += y - p.head.ref_y;
   p.head.label_y += y - p.head.ref_y;
   p.head.ref_y = y;
   model::build_block_outline(model_, slot, messages_);
-  if (blk_sw_ == 0) {
+  if (!editing_) {
     model_.block_label_numbers[slot] = static_cast<model::i16>(slot);
     model::center_block_label(model_, slot);
   }

@@ -11,6 +11,31 @@ namespace qvt::results {
 static_assert(kCheckCount == CHECK_SUMMARY_LINES_PER_CASE);
 static_assert(kPulloutItem == CHECK_SUMMARY_PULLOUT_LINE);
 
+namespace {
+
+constexpr int kBlockPattern = 0;
+constexpr int kTangentCirclePattern = 2;
+constexpr int kLatticePattern = 3;
+
+}  // namespace
+
+bool check_shown(int check, int load_case, int seismic_check, int improvement_pattern) {
+  if (check < 0 || check >= kCheckCount || (load_case != 0 && load_case != 1)) return false;
+  if (load_case == 1 && seismic_check == 0) return false;
+  switch (improvement_pattern) {
+    case kBlockPattern:
+      return check <= 4;
+    case kTangentCirclePattern:
+      return check <= 2 || check == kInternalStressItem;
+    case kLatticePattern:
+      // A lattice body encloses its unimproved soil in cells, so the engines never run the
+      // pull-out check for it: the zeros they leave on that line would read as a passed check.
+      return check <= 5;
+    default:  // the wall body, and any other, shows every row the table has
+      return check <= kPulloutItem;
+  }
+}
+
 std::optional<CheckResults> read_check_summary(const std::filesystem::path& path) {
   const auto lines = read_lines(path);
   if (!lines || lines->size() < static_cast<std::size_t>(CHECK_SUMMARY_LINES)) return std::nullopt;

@@ -15,6 +15,8 @@ inline constexpr const char* kCheckSummaryFile = "CAL_ANZ.DAT";
 inline constexpr int kCheckCount = 8;
 // Index of the pull-out line, the one with five items.
 inline constexpr int kPulloutItem = 6;
+// Index of the internal stress line, checked for the tangent-circle body alone.
+inline constexpr int kInternalStressItem = 7;
 
 struct CheckItem {
   double value = 0.0;
@@ -35,6 +37,14 @@ using CheckResults = std::array<std::array<CheckItem, kCheckCount>, 2>;
 // the engines' summary page follows too (common/check_verdict.h), the numbers in the display
 // pattern "###0.000". `check` is the line's index within its case (0 to 7).
 CheckRowText check_row(const CheckItem& item, int check);
+
+// Whether the results show check `check` (0 to 7) of `load_case` for a project of
+// `improvement_pattern` with `seismic_check`: the seismic case only when the seismic check is
+// on; the tangent-circle body shows the internal stress in place of the toe pressure and no
+// shear or pull-out; the block body no short-wall shear or pull-out; the lattice body no
+// pull-out; the internal stress only for the tangent-circle body. The results table and its
+// text export both ask here, so they cannot show different checks.
+bool check_shown(int check, int load_case, int seismic_check, int improvement_pattern);
 
 // Reads the sixteen lines. nullopt when the file is missing, has fewer lines, a line does not
 // hold exactly its items as finite numbers (the flags as whole numbers within 16 bits), or a

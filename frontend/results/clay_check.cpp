@@ -72,7 +72,7 @@ std::array<int, kClayListCount> safe_clay_classes(double tan_theta, double ratio
 
 bool beyond_eccentricity_classes(double ratio) { return ratio > kLastEccentricityClass; }
 
-ClayCheck::Load ClayCheck::Form_Load(const std::filesystem::path& work_folder,
+ClayCheck::Load ClayCheck::load(const std::filesystem::path& work_folder,
                                      const std::filesystem::path& install_folder,
                                      int seismic_check, const std::array<double, 2>& safety_factors,
                                      model::MessageSink& sink) {
@@ -167,7 +167,7 @@ void ClayCheck::set_nc_text(int r, const std::string& text) {
   rows_[r].nc_text = nc_[r].text();
 }
 
-model::TypedNumber ClayCheck::nc_lost_focus(int r) {
+model::TypedNumber ClayCheck::leave_nc_box(int r) {
   const model::TypedNumber verdict = nc_[r].leave("###0.00");
   if (loaded_) compute_qa(r);
   rows_[r].nc_text = nc_[r].text();
@@ -241,7 +241,7 @@ bool ClayCheck::ok(model::MessageSink& sink) {
   // and its notice, and nothing is written from the text it had.
   box_verdict_ = model::TypedNumber::stands;
   for (int r = 0; r < 2; ++r) {
-    const model::TypedNumber v = nc_lost_focus(r);
+    const model::TypedNumber v = leave_nc_box(r);
     if (box_verdict_ == model::TypedNumber::stands) box_verdict_ = v;
   }
   if (box_verdict_ != model::TypedNumber::stands) return false;

@@ -55,20 +55,20 @@ inline constexpr std::size_t kClayTableLines = 43;
 std::optional<ClayCoefficientTable> read_clay_coefficient_table(const std::filesystem::path& path);
 
 struct ClayCheckRow {
-  std::string tan_theta_text = "***";                // lbl_1 / lbl_4
-  std::string ratio_text = "***";                    // lbl_2 / lbl_5
-  std::string strength_text = "***";                 // lbl_3 / lbl_6
+  std::string tan_theta_text = "***";                // "tanθ"
+  std::string ratio_text = "***";                    // "|ε|"
+  std::string strength_text = "***";                 // "Bk/Co"
   std::array<int, kClayListCount> positions{};       // the row's class choices
-  std::string a_text = "***";                        // lbl_a
-  std::string b_text = "***";                        // lbl_b
-  std::string nc_text = "0.00";                      // txt_2
-  std::string qa_text = "***";                       // lbl_q
-  // lbl_s: the sign between qa and the maximum reaction, as the page writes it; empty while
+  std::string a_text = "***";                        // "ａ"
+  std::string b_text = "***";                        // "ｂ"
+  std::string nc_text = "0.00";                      // the "Ｎｃ" box
+  std::string qa_text = "***";                       // qa
+  // The sign between qa and the maximum reaction, as the page writes it; empty while
   // the row is not judged.
   std::string sign_text;
-  // lbl_r: the maximum reaction of CAL_HEN.DAT that qa is compared with.
+  // The maximum reaction of CAL_HEN.DAT that qa is compared with.
   std::string reaction_text = "***";
-  // lbl_j: the verdict the page will write, qa against the maximum reaction; "－" while the row
+  // The verdict the page will write, qa against the maximum reaction; "－" while the row
   // is not judged (a list at "0" and no Nc typed); empty while the row checks nothing.
   std::string verdict_text;
   // Why the verdict fails whatever qa reads (the resultant outside the base, a 2e/B beyond the
@@ -95,7 +95,7 @@ class ClayCheck {
   // safety [case]; a factor of 0 is used as 1 and shown so on the page, the project is left as
   // it is. A case whose resultant lies outside the base, or whose 2e/B lies beyond the last
   // class, is told and fails; the other case is checked as usual.
-  Load Form_Load(const std::filesystem::path& work_folder,
+  Load load(const std::filesystem::path& work_folder,
                  const std::filesystem::path& install_folder, int seismic_check,
                  const std::array<double, 2>& safety_factors, model::MessageSink& sink);
 
@@ -111,7 +111,7 @@ class ClayCheck {
   // reformatted to two decimals, and takes any other back to the value held; the result says
   // which, for the box's notice.
   void set_nc_text(int row, const std::string& text);
-  model::TypedNumber nc_lost_focus(int row);
+  model::TypedNumber leave_nc_box(int row);
 
   // The verdict of case r as its row and page show it.
   bool passes(int r) const;

@@ -15,11 +15,6 @@ const char* const kRowLabels[kCheckCount] = {"滑動",     "転倒",
                                              "せん断(壁式の長壁)", "せん断(壁式の短壁)",
                                              "抜け出し", "内部応力(接円式)"};
 
-constexpr int kBlockPattern = 0;
-constexpr int kTangentCirclePattern = 2;
-constexpr int kLatticePattern = 3;
-constexpr int kInternalStressItem = 7;
-
 // The flag as a number with the place of its sign: " 0 ", " 1 ", "-1 ".
 std::string flag_text(int flag) {
   const std::string digits = std::to_string(flag);
@@ -30,21 +25,6 @@ std::string flag_text(int flag) {
 
 std::string proposed_export_name(const std::string& project_base_path) {
   return (project_base_path.empty() ? std::string("無題") : project_base_path) + ".txt";
-}
-
-bool check_shown(int check, int load_case, int seismic_check, int improvement_pattern) {
-  if (check < 0 || check >= kCheckCount || (load_case != 0 && load_case != 1)) return false;
-  if (load_case == 1 && seismic_check == 0) return false;
-  switch (improvement_pattern) {
-    case kBlockPattern:
-      return check <= 4;
-    case kTangentCirclePattern:
-      return check <= 2 || check == kInternalStressItem;
-    case kLatticePattern:
-      return check <= 5;
-    default:  // the wall body, and any other, shows every row the table has
-      return check <= kPulloutItem;
-  }
 }
 
 std::string results_export_block(const CheckResults& results, int seismic_check,

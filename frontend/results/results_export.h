@@ -15,13 +15,6 @@ inline constexpr const char* kForceListingFile = "CAL_ANS.TXT";
 // the project has no name.
 std::string proposed_export_name(const std::string& project_base_path);
 
-// Whether the results table shows check `check` (0 to 7) of `load_case` for a project of
-// `improvement_pattern` with `seismic_check`: the seismic case only when the seismic check is
-// on; the tangent-circle body shows the internal stress in place of the toe pressure and no
-// shear or pull-out; the block body no short-wall shear or pull-out; the lattice body no
-// pull-out; the internal stress only for the tangent-circle body.
-bool check_shown(int check, int load_case, int seismic_check, int improvement_pattern);
-
 // The appended block (CP932, CR LF): "常時", eight result lines, "地震時", eight result lines,
 // as the table shows them. A check the table does not show (a case not checked, a check the
 // pattern has not) reads "－" in its value, limit and flag places (and its levels): a flag of 0

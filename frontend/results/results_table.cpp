@@ -10,10 +10,8 @@ const char* const kDash = "－";
 const char* const kPassMark = "○";
 const char* const kFailMark = "×";
 
-constexpr int kInternalStressItem = 7;
 constexpr int kTangentCirclePattern = 2;
 constexpr int kBlockPattern = 0;
-constexpr int kLatticePattern = 3;
 
 bool is_td(const std::string& command_line) {
   std::string lower;
@@ -23,7 +21,7 @@ bool is_td(const std::string& command_line) {
 
 }  // namespace
 
-void ResultsTable::Form_Load(const std::filesystem::path& work_folder,
+void ResultsTable::load(const std::filesystem::path& work_folder,
                              const std::string& command_line, int seismic_check,
                              int improvement_pattern, model::MessageSink& sink) {
   state_ = ResultsTableState{};
@@ -40,43 +38,30 @@ void ResultsTable::Form_Load(const std::filesystem::path& work_folder,
   const CheckResults& r = *state_.check_results;
   const bool tangent = improvement_pattern == kTangentCirclePattern;
 
+  // Row 3 holds the toe pressure, or the tangent-circle body's internal stress in its place.
+  auto row_check = [tangent](int row) { return row == 3 && tangent ? kInternalStressItem : row; };
   for (int c = 0; c < 2; ++c) {
     for (int row = 0; row < kResultRows; ++row) {
-      const int item = row == 3 && tangent ? kInternalStressItem : row;
+      const int item = row_check(row);
+      if (!check_shown(item, c, seismic_check, improvement_pattern)) {
+        state_.cells[row][c] = kDash;
+        state_.marks[row][c] = kDash;
+        continue;
+      }
       const CheckItem& it = r[c][item];
       state_.cells[row][c] = check_row(it, item).cell();
       state_.marks[row][c] = it.failed != 0 ? kFailMark : kPassMark;
     }
   }
 
-  if (seismic_check == 0) {
-    for (int row = 0; row < kResultRows; ++row) {
-      state_.cells[row][1] = kDash;
-      state_.marks[row][1] = kDash;
-    }
-  }
-
-  if (improvement_pattern == kBlockPattern) {
+  // A row whose check the body does not have is no row of this table.
+  for (int row = 0; row < kResultRows; ++row)
+    if (!check_shown(row_check(row), 0, seismic_check, improvement_pattern))
+      state_.row_titles[row] = kDash;
+  if (improvement_pattern == kBlockPattern)
     state_.row_titles[4] = "せん断";
-    for (int row : {5, 6}) {
-      state_.row_titles[row] = kDash;
-      state_.cells[row] = {kDash, kDash};
-      state_.marks[row] = {kDash, kDash};
-    }
-  } else if (improvement_pattern == kLatticePattern) {
-    // A lattice body encloses its unimproved soil in cells, so the engines never run the pull-out
-    // check for it: the zeros they leave on that line would read as a passed check.
-    state_.row_titles[6] = kDash;
-    state_.cells[6] = {kDash, kDash};
-    state_.marks[6] = {kDash, kDash};
-  } else if (tangent) {
+  else if (tangent)
     state_.row_titles[3] = "内部応力";
-    for (int row : {4, 5, 6}) {
-      state_.row_titles[row] = kDash;
-      state_.cells[row] = {kDash, kDash};
-      state_.marks[row] = {kDash, kDash};
-    }
-  }
 }
 
 }  // namespace qvt::results

@@ -17,14 +17,14 @@ namespace qvt::results {
 inline constexpr int kResultRows = 7;
 
 struct ResultsTableState {
-  // Row titles `Label3`..`Label8`, `Label12` (UTF-8).
+  // Row titles, top to bottom: sliding, overturning, bearing capacity, toe pressure (or the
+  // internal stress), long-wall shear, short-wall shear, pull-out (UTF-8).
   std::array<std::string, kResultRows> row_titles;
-  // Cells `lbl_katu`, `lbl_ten`, `lbl_siji`, `lbl_tan`, `lbl_sen1`, `lbl_sen2`, `lbl_nuke`:
-  // [row][0 normal, 1 seismic].
+  // Cells: [row][0 normal, 1 seismic].
   std::array<std::array<std::string, 2>, kResultRows> cells;
-  // Marks `lbl_sw1`(row) and `lbl_sw2`(row): [row][case].
+  // Marks "○", "×" or "－" beside each cell: [row][case].
   std::array<std::array<std::string, 2>, kResultRows> marks;
-  // The text-export button `Command2`: shown for the command line "/td"; usable only when the
+  // The text-export button "Text出力": shown for the command line "/td"; usable only when the
   // results were read, so an export never writes values that were not read.
   bool export_visible = false;
   bool export_enabled = false;
@@ -36,7 +36,7 @@ class ResultsTable {
  public:
   // Reads <work_folder>/CAL_ANZ.DAT and fills the table. On a failed read the user is told and
   // the table stays empty but for the row titles.
-  void Form_Load(const std::filesystem::path& work_folder, const std::string& command_line,
+  void load(const std::filesystem::path& work_folder, const std::string& command_line,
                  int seismic_check, int improvement_pattern, model::MessageSink& sink);
   const ResultsTableState& state() const { return state_; }
 

@@ -27,7 +27,7 @@ model::TypedNumber worse(model::TypedNumber a, model::TypedNumber b) {
 
 }  // namespace
 
-SandCheck::Load SandCheck::Form_Load(const std::filesystem::path& work_folder,
+SandCheck::Load SandCheck::load(const std::filesystem::path& work_folder,
                                      const std::filesystem::path& install_folder,
                                      int seismic_check, double bearing_phi,
                                      model::MessageSink& sink) {
@@ -147,13 +147,13 @@ void SandCheck::set_design_text(int c, const std::string& text) {
   judge(c);
 }
 
-model::TypedNumber SandCheck::n_lost_focus(int c) {
+model::TypedNumber SandCheck::leave_n_box(int c) {
   const model::TypedNumber verdict = n_[c].leave("###0.00");
   compute(c);
   return verdict;
 }
 
-model::TypedNumber SandCheck::design_lost_focus(int c) {
+model::TypedNumber SandCheck::leave_design_box(int c) {
   const model::TypedNumber verdict = design_[c].leave("###0.000");
   rows_[c].design_text = design_[c].text();
   judge(c);
@@ -166,8 +166,8 @@ bool SandCheck::ok(model::MessageSink& sink) {
   // and its notice, and nothing is written from the text it had.
   box_verdict_ = model::TypedNumber::stands;
   for (int c = 0; c < 2; ++c) {
-    box_verdict_ = worse(box_verdict_, n_lost_focus(c));
-    box_verdict_ = worse(box_verdict_, design_lost_focus(c));
+    box_verdict_ = worse(box_verdict_, leave_n_box(c));
+    box_verdict_ = worse(box_verdict_, leave_design_box(c));
   }
   if (box_verdict_ != model::TypedNumber::stands) return false;
   const int cases = seismic_check_ != 0 ? 2 : 1;

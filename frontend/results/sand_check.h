@@ -15,13 +15,13 @@
 namespace qvt::results {
 
 struct SandCheckRow {
-  std::string tan_theta_text = "***";  // lbl_1 / lbl_2
-  std::string ratio_text = "***";      // lbl_3 / lbl_4 (2e/B)
-  int chart_index = -1;                // cb_1 / cb_2, -1: no selection
-  std::string n_text;                  // txt_N1 / txt_N2
-  std::string f_text = "***";          // lbl_5 / lbl_6
-  std::string design_text = "1.000";   // txt_f1 / txt_f2
-  // lbl_7 / lbl_8: the verdict the page will write, F against the design factor as typed;
+  std::string tan_theta_text = "***";  // "tanθ"
+  std::string ratio_text = "***";      // "|ε|" (2e/B)
+  int chart_index = -1;                // the "φ" chart list, -1: no selection
+  std::string n_text;                  // the "Ｎ" box
+  std::string f_text = "***";          // "Ｆ"
+  std::string design_text = "1.000";   // the "設計安全率" box
+  // "判定": the verdict the page will write, F against the design factor as typed;
   // "－" while the row is not judged (a layer weaker than every chart, N not yet typed by hand);
   // empty while the row checks nothing.
   std::string verdict_text;
@@ -45,7 +45,7 @@ class SandCheck {
   // lies below the smallest chart's opens on that chart with a notice the dialog keeps in view
   // (below_charts_notice) and beside each row's verdict: its N is read from a stronger soil than
   // the layer's, so no row is judged ("－") until its N is typed by hand.
-  Load Form_Load(const std::filesystem::path& work_folder,
+  Load load(const std::filesystem::path& work_folder,
                  const std::filesystem::path& install_folder, int seismic_check,
                  double bearing_phi, model::MessageSink& sink);
 
@@ -60,8 +60,8 @@ class SandCheck {
   // Leaving a box: a text that stands is held and reformatted (N to two decimals, then
   // recomputed; the factor to three); any other goes back to the value held. The result says
   // which, for the box's notice.
-  model::TypedNumber n_lost_focus(int load_case);
-  model::TypedNumber design_lost_focus(int load_case);
+  model::TypedNumber leave_n_box(int load_case);
+  model::TypedNumber leave_design_box(int load_case);
 
   // OK: a box still being edited counts as left; then writes the report of the checked cases.
   // True when the dialog may close; false when it stays open: a box went back (box_verdict

@@ -3,9 +3,9 @@
 #include "frontend/dialogs/layer_block_dialog.h"
 #include "frontend/dialogs/polygon_block_dialog.h"
 #include "frontend/dialogs/rectangle_block_dialog.h"
-#include "frontend/dialogs/widgets/form2.h"
-#include "frontend/dialogs/widgets/form4.h"
-#include "frontend/dialogs/widgets/form5.h"
+#include "frontend/dialogs/widgets/layer_block_dialog_widget.h"
+#include "frontend/dialogs/widgets/polygon_block_dialog_widget.h"
+#include "frontend/dialogs/widgets/rectangle_block_dialog_widget.h"
 
 namespace qvt::shell {
 
@@ -15,22 +15,22 @@ ShellBlockDialogs::ShellBlockDialogs(UiPort& ui, QWidget* owner, model::ProjectM
 
 void ShellBlockDialogs::polygon(const dialogs::BlockDialogRequest& request) {
   dialogs::PolygonBlockDialog presenter(model_, editor_, sink_, request);
-  if (!presenter.Form_Load()) return;
-  dialogs::Form4 form(owner_, presenter);
+  if (!presenter.load()) return;
+  dialogs::PolygonBlockDialogWidget form(owner_, presenter);
   ui_.exec_dialog(form);
 }
 
 void ShellBlockDialogs::rectangle(const dialogs::BlockDialogRequest& request) {
   dialogs::RectangleBlockDialog presenter(model_, sink_, request);
-  if (!presenter.Form_Load()) return;
-  dialogs::Form5 form(owner_, presenter);
+  if (!presenter.load()) return;
+  dialogs::RectangleBlockDialogWidget form(owner_, presenter);
   ui_.exec_dialog(form);
 }
 
 void ShellBlockDialogs::layer(const dialogs::LayerDialogRequest& request) {
   dialogs::LayerBlockDialog presenter(model_, editor_, sink_, request);
-  if (!presenter.Form_Load()) return;
-  dialogs::Form2 form(owner_, presenter);
+  if (!presenter.load()) return;
+  dialogs::LayerBlockDialogWidget form(owner_, presenter);
   ui_.exec_dialog(form);
 }
 

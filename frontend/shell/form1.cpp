@@ -1,8 +1,8 @@
 #include "frontend/shell/form1.h"
 
 #include "common/clock.h"
-#include "frontend/dialogs/widgets/form3_widget.h"
-#include "frontend/dialogs/widgets/frm_about_widget.h"
+#include "frontend/dialogs/widgets/about_dialog_widget.h"
+#include "frontend/dialogs/widgets/options_dialog_widget.h"
 #include "frontend/model/block_keep.h"
 #include "frontend/model/project_files.h"
 #include "frontend/model/snapshots.h"
@@ -11,9 +11,9 @@
 #include "frontend/shell/bas_sub_main.h"
 #include "frontend/shell/launchers.h"
 #include "frontend/shell/program_runner.h"
-#include "frontend/results/widgets/form6.h"
-#include "frontend/results/widgets/form7.h"
-#include "frontend/results/widgets/form8.h"
+#include "frontend/results/widgets/clay_check_dialog.h"
+#include "frontend/results/widgets/results_table_dialog.h"
+#include "frontend/results/widgets/sand_check_dialog.h"
 #include "frontend/shell/settings_store.h"
 #include "frontend/shell/shell_logic.h"
 #include "frontend/shell/splash.h"
@@ -690,7 +690,7 @@ void Form1::cal_Click() {
   }
   delete_stale_results();
   if (run_engine_chain()) {
-    results::Form6 results(this, model_, sink_, results_save_dialog());
+    results::ResultsTableDialog results(this, model_, sink_, results_save_dialog());
     ui_.exec_dialog(results);
   }
 }
@@ -744,7 +744,7 @@ void Form1::ans_Click() {
                               QStringLiteral("未計算の為、表示する結果はありません。"),
                               QStringLiteral("前回の計算結果の表示します。")))
     return;
-  results::Form6 results(this, model_, sink_, results_save_dialog());
+  results::ResultsTableDialog results(this, model_, sink_, results_save_dialog());
   ui_.exec_dialog(results);
 }
 
@@ -767,11 +767,11 @@ void Form1::hensin_Click() {
                               QStringLiteral("前回の計算結果を使って検討をします。")))
     return;
   if (model_.conditions.bearing_layer.soil_type == 0) {
-    results::Form7 check(this, model_, sink_);
+    results::SandCheckDialog check(this, model_, sink_);
     // A chart that could not be loaded has been reported; no check is offered without it.
     if (check.load_result() != results::SandCheck::Load::no_dialog) ui_.exec_dialog(check);
   } else {
-    results::Form8 check(this, model_, sink_);
+    results::ClayCheckDialog check(this, model_, sink_);
     ui_.exec_dialog(check);
   }
 }
@@ -855,7 +855,7 @@ void Form1::Command1_Click() {
 // Options, manuals, update history, updater, version
 
 void Form1::custom_Click() {
-  dialogs::Form3Widget dialog(this, model_.work_folder, model_.custom_options, sink_,
+  dialogs::OptionsDialogWidget dialog(this, model_.work_folder, model_.custom_options, sink_,
                               [this] { help_Click(); });
   ui_.exec_dialog(dialog);
 }
@@ -924,7 +924,7 @@ void Form1::update_Click() {
 }
 
 void Form1::ver_Click() {
-  dialogs::FrmAboutWidget about(this, model_.version_text, now_local().year,
+  dialogs::AboutDialogWidget about(this, model_.version_text, now_local().year,
                                 [this](const QString& address) {
                                   if (!ui_.open_document(this, QUrl(address)))
                                     ui_.notice(this, MessageIcon::Exclamation, QString(),

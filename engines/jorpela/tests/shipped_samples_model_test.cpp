@@ -263,8 +263,8 @@ TEST(ShippedSamples, EccentricInclinedLoadCheckPassesInBothCasesAsTheReadmeSays)
     results::testing::Recorder sink;
     if (s.sandy) {
       results::SandCheck check;
-      ASSERT_EQ(check.Form_Load(dir.path(), QVT_BIN_DIR, pc.seismic_check, pc.bearing_layer.phi,
-                                sink),
+      ASSERT_EQ(check.load(dir.path(), QVT_BIN_DIR, pc.seismic_check, pc.bearing_layer.phi,
+                           sink),
                 results::SandCheck::Load::ready);
       EXPECT_TRUE(sink.texts.empty()) << sink.texts.front();
       for (int c = 0; c < 2; ++c) {
@@ -281,8 +281,8 @@ TEST(ShippedSamples, EccentricInclinedLoadCheckPassesInBothCasesAsTheReadmeSays)
     } else {
       results::ClayCheck check;
       const auto& fs = pc.safety_factors;
-      ASSERT_EQ(check.Form_Load(dir.path(), QVT_BIN_DIR, pc.seismic_check, {fs[0][2], fs[1][2]},
-                                sink),
+      ASSERT_EQ(check.load(dir.path(), QVT_BIN_DIR, pc.seismic_check, {fs[0][2], fs[1][2]},
+                           sink),
                 results::ClayCheck::Load::ready);
       EXPECT_TRUE(sink.texts.empty()) << sink.texts.front();
       for (int c = 0; c < 2; ++c) {

@@ -17,6 +17,7 @@ namespace qvt::dialogs {
 namespace {
 
 using model::testing::Recorder;
+using L = LayerBlockDialog;
 
 struct P {
   double x, y;
@@ -34,14 +35,14 @@ class LayerDialogTest : public ::testing::Test {
   bool enter(int slot, const char* sea, const char* land, bool edit = false,
              const char* name = "改良土") {
     LayerBlockDialog d(*m, editor, rec, {slot, edit, body});
-    EXPECT_TRUE(d.Form_Load());
-    d.txt_gm[LayerBlockDialog::kName] = name;
-    d.txt_gm[LayerBlockDialog::kSeaTop] = sea;
-    d.txt_gm[LayerBlockDialog::kLandTop] = land;
-    d.txt_gm[LayerBlockDialog::kSaturated] = "18";
-    d.txt_gm[LayerBlockDialog::kWet] = "17";
-    d.txt_gm[LayerBlockDialog::kSubmerged] = "8";
-    return d.cmd_gm_Click(0);
+    EXPECT_TRUE(d.load());
+    d.boxes[LayerBlockDialog::kName] = name;
+    d.boxes[LayerBlockDialog::kSeaTop] = sea;
+    d.boxes[LayerBlockDialog::kLandTop] = land;
+    d.boxes[LayerBlockDialog::kSaturated] = "18";
+    d.boxes[LayerBlockDialog::kWet] = "17";
+    d.boxes[LayerBlockDialog::kSubmerged] = "8";
+    return d.finish();
   }
   std::vector<P> outline(int slot) const {
     int first = 0, end = 0;
@@ -74,12 +75,13 @@ class LayerDialogTest : public ::testing::Test {
 TEST_F(LayerDialogTest, RegisterLoadsDefaultsAndTheMainWindowBottoms) {
   body[3] = "-25.5abc";
   LayerBlockDialog d(*m, editor, rec, {0, false, body});
-  ASSERT_TRUE(d.Form_Load());
+  ASSERT_TRUE(d.load());
   EXPECT_FALSE(d.edit_mode());
-  EXPECT_EQ(d.txt_gm[9], "");
-  for (int i : {0, 1, 4, 5, 6}) EXPECT_EQ(d.txt_gm[i], "0.000") << i;
-  EXPECT_EQ(d.txt_gm[2], "-25.5abc");  // copied as it stands
-  EXPECT_EQ(d.txt_gm[3], "-25.000");
+  EXPECT_EQ(d.boxes[L::kName], "");
+  for (int i : {L::kSeaTop, L::kLandTop, L::kSaturated, L::kWet, L::kSubmerged})
+    EXPECT_EQ(d.boxes[i], "0.000") << i;
+  EXPECT_EQ(d.boxes[L::kSeaBottom], "-25.5abc");  // copied as it stands
+  EXPECT_EQ(d.boxes[L::kLandBottom], "-25.000");
 }
 
 TEST_F(LayerDialogTest, FirstLayerIsLevelSecondLayerSlopesAndLiftsTheFirstBottom) {
@@ -147,16 +149,15 @@ TEST_F(LayerDialogTest, TopsOutsideTheLayersAboveAndBelowAreRefused) {
 }
 
 TEST_F(LayerDialogTest, UnitWeightsCheckedAndALayerWithoutAreaRefused) {
-  for (int bad : {4, 5, 6}) {
+  for (int bad : {L::kSaturated, L::kWet, L::kSubmerged}) {
     rec.messages.clear();
     LayerBlockDialog d(*m, editor, rec, {0, false, body});
-    ASSERT_TRUE(d.Form_Load());
-    d.txt_gm[0] = "-10";
-    d.txt_gm[1] = "-10";
-    for (int i : {4, 5, 6}) d.txt_gm[i] = i == bad ? "0" : "18";
-    EXPECT_FALSE(d.cmd_gm_Click(0));
+    ASSERT_TRUE(d.load());
+    d.boxes[L::kSeaTop] = "-10";
+    d.boxes[L::kLandTop] = "-10";
+    for (int i : {L::kSaturated, L::kWet, L::kSubmerged}) d.boxes[i] = i == bad ? "0" : "18";
+    EXPECT_FALSE(d.finish());
     EXPECT_EQ(texts(), std::vector<std::string>{kMsgInputError});
-    EXPECT_FALSE(d.cmd_gm_Click(2));  // no such button
   }
   // Tops on the improvement bottom: a layer of no thickness cannot be weighed.
   rec.messages.clear();
@@ -228,23 +229,23 @@ TEST_F(LayerDialogTest, EditLoadsTheLayerElevations) {
   EXPECT_EQ(poly(0).head.ref_y, -25);
   EXPECT_EQ(poly(0).vertex_y[0], 15);  // relative to Y
   LayerBlockDialog d(*m, editor, rec, {0, true, body});
-  ASSERT_TRUE(d.Form_Load());
+  ASSERT_TRUE(d.load());
   EXPECT_TRUE(d.edit_mode());
-  EXPECT_EQ(d.txt_gm[0], "-10.000");
-  EXPECT_EQ(d.txt_gm[1], "-12.000");
-  EXPECT_EQ(d.txt_gm[2], "-25.000");
-  EXPECT_EQ(d.txt_gm[3], "-25.000");
-  EXPECT_EQ(d.txt_gm[4], "18.000");
-  EXPECT_EQ(d.txt_gm[5], "17.000");
-  EXPECT_EQ(d.txt_gm[6], "8.000");
-  EXPECT_EQ(d.txt_gm[9], "改良土");
-  d.txt_gm[0] = "12.34567";
-  d.txt_gm_LostFocus(0);
-  d.txt_gm[9] = "1.23456";
-  d.txt_gm_LostFocus(9);
-  EXPECT_EQ(d.txt_gm[0], "12.346");
-  EXPECT_EQ(d.txt_gm[9], "1.23456");
-  EXPECT_TRUE(d.cmd_gm_Click(1));
+  EXPECT_EQ(d.boxes[L::kSeaTop], "-10.000");
+  EXPECT_EQ(d.boxes[L::kLandTop], "-12.000");
+  EXPECT_EQ(d.boxes[L::kSeaBottom], "-25.000");
+  EXPECT_EQ(d.boxes[L::kLandBottom], "-25.000");
+  EXPECT_EQ(d.boxes[L::kSaturated], "18.000");
+  EXPECT_EQ(d.boxes[L::kWet], "17.000");
+  EXPECT_EQ(d.boxes[L::kSubmerged], "8.000");
+  EXPECT_EQ(d.boxes[L::kName], "改良土");
+  d.boxes[L::kSeaTop] = "12.34567";
+  d.leave_box(L::kSeaTop);
+  d.boxes[L::kName] = "1.23456";
+  d.leave_box(L::kName);
+  EXPECT_EQ(d.boxes[L::kSeaTop], "12.346");
+  EXPECT_EQ(d.boxes[L::kName], "1.23456");
+  EXPECT_TRUE(d.cancel());
   EXPECT_EQ(poly(0).head.name, "改良土");
 }
 

@@ -13,6 +13,7 @@ namespace qvt::dialogs {
 namespace {
 
 using model::testing::Recorder;
+using P = PolygonBlockDialog;
 
 struct Vertex {
   const char* x;
@@ -28,7 +29,7 @@ class PolygonDialogTest : public ::testing::Test {
   std::unique_ptr<PolygonBlockDialog> open(int slot, bool register_mode) {
     auto d = std::make_unique<PolygonBlockDialog>(*m, editor, rec,
                                                   BlockDialogRequest{slot, register_mode});
-    EXPECT_TRUE(d->Form_Load());
+    EXPECT_TRUE(d->load());
     return d;
   }
   static void type_rows(PolygonBlockDialog& d, const std::vector<Vertex>& rows) {
@@ -37,12 +38,12 @@ class PolygonDialogTest : public ::testing::Test {
       d.cells[r][1] = rows[r].x;
       d.cells[r][2] = rows[r].y;
     }
-    d.Aflg_NB_Edited();
+    d.vertex_table_edited();
   }
   static void weights(PolygonBlockDialog& d, const char* sat, const char* wet, const char* sub) {
-    d.txt_NB[1] = sat;
-    d.txt_NB[2] = wet;
-    d.txt_NB[3] = sub;
+    d.boxes[P::kSaturated] = sat;
+    d.boxes[P::kWet] = wet;
+    d.boxes[P::kSubmerged] = sub;
   }
   std::vector<std::string> texts() const {
     std::vector<std::string> out;
@@ -54,8 +55,8 @@ class PolygonDialogTest : public ::testing::Test {
 TEST_F(PolygonDialogTest, RegisterStartsWithOneVertexRow) {
   editor.work_vertices[50] = {7, 7};
   auto d = open(3, true);
-  EXPECT_EQ(d->txt_NB[0], "");
-  for (int i = 1; i <= 5; ++i) EXPECT_EQ(d->txt_NB[i], "0.000");
+  EXPECT_EQ(d->boxes[P::kName], "");
+  for (int i = P::kSaturated; i <= P::kRefY; ++i) EXPECT_EQ(d->boxes[i], "0.000");
   EXPECT_EQ(editor.work_vertex_count, 1);
   EXPECT_EQ(editor.work_vertices[50].x, 0);  // places 0..99 cleared
   EXPECT_EQ(d->cells[0][0], "1");
@@ -63,7 +64,7 @@ TEST_F(PolygonDialogTest, RegisterStartsWithOneVertexRow) {
   EXPECT_EQ(d->cells[0][2], "0.000");
   EXPECT_EQ(d->cells[1][1], "");
   // Accepting at once: the weights are 0.
-  EXPECT_FALSE(d->cmd_NB_Click(0));
+  EXPECT_FALSE(d->finish());
   EXPECT_EQ(texts(), std::vector<std::string>{kMsgInputError});
   EXPECT_EQ(m->wall_blocks[3].block_type, model::BLOCK_EMPTY);
 }
@@ -92,7 +93,7 @@ TEST_F(PolygonDialogTest, RefusesBadWeightsFewVerticesAndUncomputableOutlines) {
     auto d = open(2, true);
     weights(*d, c.sat, c.wet, c.sub);
     type_rows(*d, c.rows);
-    EXPECT_FALSE(d->cmd_NB_Click(0));
+    EXPECT_FALSE(d->finish());
     EXPECT_EQ(texts(), std::vector<std::string>{kMsgInputError});
     EXPECT_EQ(m->wall_blocks[2].block_type, model::BLOCK_EMPTY);
     EXPECT_EQ(m->wall_blocks[2].polygon.vertex_count, 0);
@@ -101,14 +102,14 @@ TEST_F(PolygonDialogTest, RefusesBadWeightsFewVerticesAndUncomputableOutlines) {
 
 TEST_F(PolygonDialogTest, RegisterStoresClockwiseTypeZeroWithLabel) {
   auto d = open(4, true);
-  d->txt_NB[0] = "前壁";
+  d->boxes[P::kName] = "前壁";
   weights(*d, "20.5", "18", "10.4");
-  d->txt_NB[4] = "10";
-  d->txt_NB[5] = "-5";
+  d->boxes[P::kRefX] = "10";
+  d->boxes[P::kRefY] = "-5";
   // Counter-clockwise, with an empty Y cell reading as 0.
   type_rows(*d, {{"0", "0"}, {"4", ""}, {"4", "3"}, {"0", "3"}});
   EXPECT_EQ(editor.work_vertex_count, 4);
-  EXPECT_TRUE(d->cmd_NB_Click(0));
+  EXPECT_TRUE(d->finish());
   EXPECT_EQ(texts(), std::vector<std::string>{model::kMsgCounterClockwise});
   const model::WallBlock& b = m->wall_blocks[4];
   EXPECT_EQ(b.block_type, model::BLOCK_POLYGON);
@@ -156,19 +157,19 @@ TEST_F(PolygonDialogTest, EditLoadsTheBlockAndKeepsLabelWhenMoved) {
   m->block_label_numbers[1] = 6;
   auto d = open(1, false);
   EXPECT_FALSE(d->register_mode());
-  EXPECT_EQ(d->txt_NB[0], "A");
-  EXPECT_EQ(d->txt_NB[1], "20.123");
-  EXPECT_EQ(d->txt_NB[2], "18.000");
-  EXPECT_EQ(d->txt_NB[3], "10.000");
-  EXPECT_EQ(d->txt_NB[4], "1.000");
-  EXPECT_EQ(d->txt_NB[5], "2.000");
+  EXPECT_EQ(d->boxes[P::kName], "A");
+  EXPECT_EQ(d->boxes[P::kSaturated], "20.123");
+  EXPECT_EQ(d->boxes[P::kWet], "18.000");
+  EXPECT_EQ(d->boxes[P::kSubmerged], "10.000");
+  EXPECT_EQ(d->boxes[P::kRefX], "1.000");
+  EXPECT_EQ(d->boxes[P::kRefY], "2.000");
   EXPECT_EQ(d->cells[2][0], "3");
   EXPECT_EQ(d->cells[2][1], "2.000");
   EXPECT_EQ(d->cells[3][0], "");
   EXPECT_EQ(editor.work_vertex_count, 3);
-  d->txt_NB[4] = "11";
-  d->txt_NB[5] = "12";
-  EXPECT_TRUE(d->cmd_NB_Click(0));
+  d->boxes[P::kRefX] = "11";
+  d->boxes[P::kRefY] = "12";
+  EXPECT_TRUE(d->finish());
   EXPECT_EQ(p.head.ref_x, 11);
   EXPECT_EQ(p.head.ref_y, 12);
   EXPECT_EQ(p.head.unit_weights[2], 20.123);  // read from the box as shown
@@ -185,14 +186,14 @@ TEST_F(PolygonDialogTest, EditRefusesMoreVerticesThanTheTableHolds) {
   b.polygon.vertex_count = 101;
   const model::WallBlock before = b;
   PolygonBlockDialog d(*m, editor, rec, {0, false});
-  EXPECT_FALSE(d.Form_Load());
+  EXPECT_FALSE(d.load());
   EXPECT_EQ(texts(), std::vector<std::string>{kMsgTooManyVertices});
   EXPECT_EQ(b.polygon.vertex_count, 101);
   // A block of exactly 100 vertices opens.
   b.polygon.vertex_count = 100;
   rec.messages.clear();
   PolygonBlockDialog d100(*m, editor, rec, {0, false});
-  EXPECT_TRUE(d100.Form_Load());
+  EXPECT_TRUE(d100.load());
   EXPECT_EQ(editor.work_vertex_count, 100);
   EXPECT_EQ(d100.cells[99][0], "100");
   (void)before;
@@ -203,7 +204,7 @@ TEST_F(PolygonDialogTest, GridRowsUpToTheLastInUse) {
   d->cells[0][1] = "1";
   d->cells[0][2] = "2";
   d->cells[4][2] = "5.5";  // rows 2..4 empty, row 5 holds only Y
-  d->Aflg_NB_Edited();
+  d->vertex_table_edited();
   EXPECT_EQ(d->last_row_in_use(), 5);
   EXPECT_EQ(editor.work_vertex_count, 5);
   EXPECT_EQ(editor.work_vertices[0].y, 2);
@@ -214,28 +215,28 @@ TEST_F(PolygonDialogTest, GridRowsUpToTheLastInUse) {
   EXPECT_EQ(d->cells[4][0], "5");
   EXPECT_EQ(d->cells[5][0], "");
   d->cells[4][2] = "  ";
-  d->Aflg_NB_Edited();
+  d->vertex_table_edited();
   EXPECT_EQ(editor.work_vertex_count, 1);
 }
 
 TEST_F(PolygonDialogTest, NumberBoxesAreRewrittenOnLeavingTheNameIsNot) {
   auto d = open(0, true);
-  d->txt_NB[0] = " name 1.23456 ";
-  d->txt_NB[1] = "12.34567";
-  d->txt_NB[2] = "abc";
-  d->txt_NB[3] = "2.5e1";
-  for (int i = 0; i <= 3; ++i) d->txt_NB_LostFocus(i);
-  EXPECT_EQ(d->txt_NB[0], " name 1.23456 ");
-  EXPECT_EQ(d->txt_NB[1], "12.346");
-  EXPECT_EQ(d->txt_NB[2], "0.000");
-  EXPECT_EQ(d->txt_NB[3], "25.000");
+  d->boxes[P::kName] = " name 1.23456 ";
+  d->boxes[P::kSaturated] = "12.34567";
+  d->boxes[P::kWet] = "abc";
+  d->boxes[P::kSubmerged] = "2.5e1";
+  for (P::Box b : {P::kName, P::kSaturated, P::kWet, P::kSubmerged}) d->leave_box(b);
+  EXPECT_EQ(d->boxes[P::kName], " name 1.23456 ");
+  EXPECT_EQ(d->boxes[P::kSaturated], "12.346");
+  EXPECT_EQ(d->boxes[P::kWet], "0.000");
+  EXPECT_EQ(d->boxes[P::kSubmerged], "25.000");
 }
 
 TEST_F(PolygonDialogTest, CancelStoresNothing) {
   auto d = open(5, true);
   weights(*d, "20", "18", "10");
   type_rows(*d, {{"0", "0"}, {"0", "1"}, {"1", "0"}});
-  EXPECT_TRUE(d->cmd_NB_Click(1));
+  EXPECT_TRUE(d->cancel());
   EXPECT_EQ(m->wall_blocks[5].block_type, model::BLOCK_EMPTY);
   EXPECT_TRUE(rec.messages.empty());
 }

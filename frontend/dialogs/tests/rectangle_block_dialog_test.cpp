@@ -14,6 +14,7 @@ namespace qvt::dialogs {
 namespace {
 
 using model::testing::Recorder;
+using R = RectangleBlockDialog;
 
 class RectangleDialogTest : public ::testing::Test {
  protected:
@@ -22,12 +23,12 @@ class RectangleDialogTest : public ::testing::Test {
 
   RectangleBlockDialog open(int slot, bool register_mode) {
     RectangleBlockDialog d(*m, rec, {slot, register_mode});
-    EXPECT_TRUE(d.Form_Load());
+    EXPECT_TRUE(d.load());
     return d;
   }
   // name, saturated, wet, submerged, width, height, X, Y
   static void type(RectangleBlockDialog& d, const std::array<const char*, 8>& texts) {
-    for (int i = 0; i < 8; ++i) d.txt_RA[i] = texts[i];
+    for (int i = 0; i < R::kBoxCount; ++i) d.boxes[i] = texts[i];
   }
   std::vector<std::string> texts() const {
     std::vector<std::string> out;
@@ -56,7 +57,7 @@ TEST_F(RectangleDialogTest, ChecksBoxesOneToFiveInOrder) {
     rec.messages.clear();
     RectangleBlockDialog d = open(2, true);
     type(d, c.boxes);
-    EXPECT_FALSE(d.cmd_gm_Click(0));
+    EXPECT_FALSE(d.finish());
     EXPECT_EQ(texts(), std::vector<std::string>{c.message});
     EXPECT_EQ(m->wall_blocks[2].block_type, model::BLOCK_EMPTY);
   }
@@ -64,10 +65,10 @@ TEST_F(RectangleDialogTest, ChecksBoxesOneToFiveInOrder) {
 
 TEST_F(RectangleDialogTest, RegisterThenMoveByEditing) {
   RectangleBlockDialog d = open(3, true);
-  EXPECT_EQ(d.txt_RA[0], "");
-  for (int i = 1; i <= 7; ++i) EXPECT_EQ(d.txt_RA[i], "0.000");
+  EXPECT_EQ(d.boxes[R::kName], "");
+  for (int i = R::kSaturated; i <= R::kRefY; ++i) EXPECT_EQ(d.boxes[i], "0.000");
   type(d, {"壁", "20", "18", "10", "3", "2", "10", "-5"});
-  EXPECT_TRUE(d.cmd_gm_Click(0));
+  EXPECT_TRUE(d.finish());
   const model::PolygonShape& p = m->wall_blocks[3].polygon;
   EXPECT_EQ(m->wall_blocks[3].block_type, model::BLOCK_RECTANGLE);
   EXPECT_EQ(p.head.name, "壁");
@@ -89,9 +90,9 @@ TEST_F(RectangleDialogTest, RegisterThenMoveByEditing) {
   RectangleBlockDialog e = open(3, false);
   const std::array<std::string, 8> shown{"壁",    "20.000", "18.000", "10.000",
                                          "3.000", "2.000",  "10.000", "-5.000"};
-  for (int i = 0; i < 8; ++i) EXPECT_EQ(e.txt_RA[i], shown[i]) << i;
-  e.txt_RA[6] = "12";
-  EXPECT_TRUE(e.cmd_gm_Click(0));
+  for (int i = 0; i < R::kBoxCount; ++i) EXPECT_EQ(e.boxes[i], shown[i]) << i;
+  e.boxes[R::kRefX] = "12";
+  EXPECT_TRUE(e.finish());
   EXPECT_EQ(p.head.ref_x, 12);
   EXPECT_EQ(p.head.label_x, 13.5);  // shifted by +2, not recomputed
   EXPECT_EQ(p.head.label_y, -4);
@@ -106,10 +107,10 @@ TEST_F(RectangleDialogTest, RegisterThenMoveByEditing) {
 TEST_F(RectangleDialogTest, NumberBoxesRewrittenNameKept) {
   RectangleBlockDialog d = open(0, true);
   type(d, {"2.5e1", "2.5e1", "12.34567", "abc", "-0.0004", "1e400", " 7 ", "-.5"});
-  for (int i = 0; i < 8; ++i) d.txt_RA_LostFocus(i);
+  for (int i = 0; i < R::kBoxCount; ++i) d.leave_box(static_cast<R::Box>(i));
   const std::array<std::string, 8> after{"2.5e1", "25.000", "12.346", "0.000",
                                          "0.000", "0.000",  "7.000",  "-0.500"};
-  for (int i = 0; i < 8; ++i) EXPECT_EQ(d.txt_RA[i], after[i]) << i;
+  for (int i = 0; i < R::kBoxCount; ++i) EXPECT_EQ(d.boxes[i], after[i]) << i;
 }
 
 TEST_F(RectangleDialogTest, CancelChangesNothing) {
@@ -117,7 +118,7 @@ TEST_F(RectangleDialogTest, CancelChangesNothing) {
   m->wall_blocks[1].polygon.vertex_x[0] = 4;
   RectangleBlockDialog d = open(1, false);
   type(d, {"x", "20", "18", "10", "3", "2", "10", "-5"});
-  EXPECT_TRUE(d.cmd_gm_Click(1));
+  EXPECT_TRUE(d.cancel());
   EXPECT_EQ(m->wall_blocks[1].polygon.vertex_x[0], 4);
   EXPECT_EQ(m->wall_blocks[1].polygon.head.name, "");
 }

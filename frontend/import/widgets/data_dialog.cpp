@@ -8,7 +8,7 @@
 namespace qvt::import {
 
 namespace {
-// The form's layout is kept in twips; 15 twips make one pixel.
+// The dialog's layout is kept in twips; 15 twips make one pixel.
 QRect tw(int left, int top, int width, int height) {
   return QRect(left / 15, top / 15, width / 15, height / 15);
 }
@@ -22,7 +22,7 @@ DataDialog::DataDialog(QWidget* parent) : QDialog(parent) {
   ok->setDefault(true);
   auto* label =
       new QLabel(QStringLiteral("H.W.L/L.W.Lの検討結果があります。どちらか一方を選択して下さい。"), this);
-  // The form's own width for the text: the system font runs wider than the form was drawn for.
+  // The dialog's own width for the text: the system font runs wider than the dialog was drawn for.
   label->setGeometry(tw(180, 360, 5760, 255));
   auto* frame = new QGroupBox(QStringLiteral("採用する検討結果"), this);
   frame->setGeometry(tw(240, 840, 5295, 1215));

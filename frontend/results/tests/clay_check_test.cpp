@@ -45,7 +45,7 @@ class ClayCheckTest : public ::testing::Test {
     std::filesystem::copy_file(std::filesystem::path(QVT_BIN_DIR) / "KS_AB.CSV", dir / "KS_AB.CSV");
   }
   ClayCheck::Load load(int seismic_check = 1, std::array<double, 2> fs = {2.5, 1.5}) {
-    return check.Form_Load(dir.path(), dir.path(), seismic_check, fs, sink);
+    return check.load(dir.path(), dir.path(), seismic_check, fs, sink);
   }
   qvt::testing::TempDir dir;
   Recorder sink;
@@ -88,7 +88,7 @@ TEST_F(ClayCheckTest, OpensWithTheSafeClassesChosen) {
   EXPECT_EQ(check.current_row(), 0);
   // Without the seismic case its row keeps its classes at "0" and shows nothing.
   ClayCheck off;
-  ASSERT_EQ(off.Form_Load(dir.path(), dir.path(), 0, {2.5, 1.5}, sink), ClayCheck::Load::ready);
+  ASSERT_EQ(off.load(dir.path(), dir.path(), 0, {2.5, 1.5}, sink), ClayCheck::Load::ready);
   EXPECT_EQ(off.row(1).positions, (std::array<int, 3>{0, 0, 0}));
   EXPECT_EQ(off.row(1).reaction_text, "***");
   EXPECT_EQ(off.row(1).verdict_text, "");
@@ -171,11 +171,11 @@ TEST_F(ClayCheckTest, TypedNcGivesQa) {
   ASSERT_EQ(load(), ClayCheck::Load::ready);
   check.set_nc_text(0, "3.45");
   EXPECT_EQ(check.row(0).qa_text, "168.000");  // 3.45 * 100 / 2.5 + 30
-  check.nc_lost_focus(0);
+  check.leave_nc_box(0);
   EXPECT_EQ(check.row(0).nc_text, "3.45");
   // A bearing factor of safety of 0 counts as 1: 3.45 * 100 / 1 + 30.
   ClayCheck zero;
-  ASSERT_EQ(zero.Form_Load(dir.path(), dir.path(), 1, {0.0, 1.5}, sink), ClayCheck::Load::ready);
+  ASSERT_EQ(zero.load(dir.path(), dir.path(), 1, {0.0, 1.5}, sink), ClayCheck::Load::ready);
   zero.set_nc_text(0, "3.45");
   EXPECT_EQ(zero.row(0).qa_text, "375.000");
   EXPECT_DOUBLE_EQ(zero.safety_factor(0), 1.0);
@@ -215,7 +215,7 @@ TEST_F(ClayCheckTest, TheVerdictFollowsQa) {
   EXPECT_NE(seismic.find("16  " + utf8_to_cp932_lossy("ＯＵＴ")), std::string::npos);
   // Without the seismic case a typed Nc gives qa but no verdict.
   ClayCheck off;
-  ASSERT_EQ(off.Form_Load(dir.path(), dir.path(), 0, {2.5, 1.5}, sink), ClayCheck::Load::ready);
+  ASSERT_EQ(off.load(dir.path(), dir.path(), 0, {2.5, 1.5}, sink), ClayCheck::Load::ready);
   off.set_nc_text(1, "2");
   EXPECT_EQ(off.row(1).verdict_text, "");
 }
@@ -232,7 +232,7 @@ TEST_F(ClayCheckTest, SteepClassTakesTheSlidingLimit) {
   flat.replace(flat.find("300.000000"), 10, "0.00000000");
   write_file_bytes(dir / "CAL_HEN.DAT", flat);
   ClayCheck c;
-  ASSERT_EQ(c.Form_Load(dir.path(), dir.path(), 1, {2.5, 1.5}, sink), ClayCheck::Load::ready);
+  ASSERT_EQ(c.load(dir.path(), dir.path(), 1, {2.5, 1.5}, sink), ClayCheck::Load::ready);
   c.choose_class(0, kSteepInclination);
   EXPECT_EQ(c.row(0).nc_text, "0.00");
   EXPECT_EQ(c.row(0).qa_text, "30.000");
@@ -304,7 +304,7 @@ TEST_F(ClayCheckTest, MissingOrShortTableIsNamedAndNotUsed) {
       write_file_bytes(dir / "KS_AB.CSV", table);
     Recorder r;
     ClayCheck c;
-    ASSERT_EQ(c.Form_Load(dir.path(), dir.path(), 1, {2.5, 1.5}, r), ClayCheck::Load::ready);
+    ASSERT_EQ(c.load(dir.path(), dir.path(), 1, {2.5, 1.5}, r), ClayCheck::Load::ready);
     ASSERT_EQ(r.texts.size(), 1u);
     EXPECT_EQ(r.texts[0], "係数ﾌｧｲﾙ(KS_AB.CSV)が読み込み出来ません。");
     c.choose_class(0, 3);
@@ -333,7 +333,7 @@ TEST_F(ClayCheckTest, UnreadableHandOverDisablesOk) {
     write_file_bytes(dir / "CAL_HEN.DAT", text);
     Recorder r;
     ClayCheck c;
-    EXPECT_EQ(c.Form_Load(dir.path(), dir.path(), 1, {2.5, 1.5}, r), ClayCheck::Load::unreadable);
+    EXPECT_EQ(c.load(dir.path(), dir.path(), 1, {2.5, 1.5}, r), ClayCheck::Load::unreadable);
     ASSERT_EQ(r.texts.size(), 1u);
     EXPECT_EQ(r.texts[0], "計算結果ﾌｧｲﾙ(CAL_HEN.DAT)が読み込み出来ません。");
     EXPECT_FALSE(c.ok_enabled());
@@ -354,7 +354,7 @@ TEST_F(ClayCheckTest, PageFieldByFieldAndTheVerdictAtItsEdge) {
   for (const auto& edge : edges) {
     write_file_bytes(dir / "CAL_HEN.DAT", clay_hand_over(edge.max_reaction));
     ClayCheck c;
-    ASSERT_EQ(c.Form_Load(dir.path(), dir.path(), 1, {2.5, 1.5}, sink), ClayCheck::Load::ready);
+    ASSERT_EQ(c.load(dir.path(), dir.path(), 1, {2.5, 1.5}, sink), ClayCheck::Load::ready);
     c.set_nc_text(0, "3.45");
     ASSERT_TRUE(c.ok(sink));
     const std::vector<std::string> lines =
@@ -407,7 +407,7 @@ TEST_F(ClayCheckTest, AReactionNeverComputedOrAResultantOffTheBaseFails) {
   write_file_bytes(dir / "CAL_HEN.DAT", off_base);
   Recorder r;
   ClayCheck c;
-  ASSERT_EQ(c.Form_Load(dir.path(), dir.path(), 1, {2.5, 1.5}, r), ClayCheck::Load::ready);
+  ASSERT_EQ(c.load(dir.path(), dir.path(), 1, {2.5, 1.5}, r), ClayCheck::Load::ready);
   ASSERT_EQ(r.texts.size(), 1u);
   EXPECT_EQ(r.texts[0],
             "地震時の合力は改良体の底面の外にあります（2e/B ＞ 1）。底面で支えられないのでＯＵＴです。");
@@ -457,7 +457,7 @@ TEST_F(ClayCheckTest, ATextThatIsNoNcKeepsTheValueHeldAndIsNeverWritten) {
   check.set_nc_text(0, "12.5\r\n34");
   EXPECT_EQ(check.row(0).nc_text, "12.5");
   EXPECT_EQ(check.row(0).qa_text, "530.000");
-  EXPECT_EQ(check.nc_lost_focus(0), model::TypedNumber::stands);
+  EXPECT_EQ(check.leave_nc_box(0), model::TypedNumber::stands);
   EXPECT_EQ(check.row(0).nc_text, "12.50");
   check.set_nc_text(0, "1000");
   EXPECT_EQ(check.row(0).qa_text, "40030.000");

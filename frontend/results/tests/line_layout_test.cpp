@@ -39,8 +39,8 @@ constexpr Sample kSamples[] = {{"sample_block_rectangle_sand", true},
 
 // Loads the sample's own dialog from the hand-over in `dir`; true when it is ready.
 bool dialog_loads(const Sample& s, const fs::path& dir, Recorder& sink) {
-  if (s.sandy) return SandCheck().Form_Load(dir, QVT_BIN_DIR, 1, 40.0, sink) == SandCheck::Load::ready;
-  return ClayCheck().Form_Load(dir, QVT_BIN_DIR, 1, {3.0, 2.0}, sink) == ClayCheck::Load::ready;
+  if (s.sandy) return SandCheck().load(dir, QVT_BIN_DIR, 1, 40.0, sink) == SandCheck::Load::ready;
+  return ClayCheck().load(dir, QVT_BIN_DIR, 1, {3.0, 2.0}, sink) == ClayCheck::Load::ready;
 }
 
 // One damaged copy of a file: its name and its lines.
@@ -152,7 +152,7 @@ TEST(LineLayout, TheClayTableWithALineRepeatedMissingOrJoinedIsRefused) {
     EXPECT_FALSE(read_clay_coefficient_table(dir / kClayTableFile));
     Recorder sink;
     ClayCheck clay;
-    ASSERT_EQ(clay.Form_Load(dir.path(), dir.path(), 1, {3.0, 2.0}, sink), ClayCheck::Load::ready);
+    ASSERT_EQ(clay.load(dir.path(), dir.path(), 1, {3.0, 2.0}, sink), ClayCheck::Load::ready);
     EXPECT_EQ(sink.texts, (std::vector<std::string>{"係数ﾌｧｲﾙ(KS_AB.CSV)が読み込み出来ません。"}));
   }
 }

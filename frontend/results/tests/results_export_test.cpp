@@ -141,11 +141,12 @@ TEST(ResultsExport, ShowsWhatTheResultsTableShows) {
                        : "1.000000,1.200000,0\r\n";
   ASSERT_TRUE(write_file_bytes(dir / "CAL_ANZ.DAT", file));
   for (int seismic : {0, kSeismicOn})
-    for (int pattern : {kBlock, kWall, kTangentCircle, kLattice}) {
+    // 4: a pattern no body has, read from a damaged file, shows every row as the wall does.
+    for (int pattern : {kBlock, kWall, kTangentCircle, kLattice, 4}) {
       SCOPED_TRACE("pattern " + std::to_string(pattern) + " seismic " + std::to_string(seismic));
       testing::Recorder sink;
       ResultsTable table;
-      table.Form_Load(dir.path(), "/td", seismic, pattern, sink);
+      table.load(dir.path(), "/td", seismic, pattern, sink);
       const ResultsTableState& s = table.state();
       ASSERT_TRUE(s.check_results.has_value());
       for (int c = 0; c < 2; ++c)

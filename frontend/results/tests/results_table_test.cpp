@@ -50,7 +50,7 @@ class ResultsTableTest : public ::testing::Test {
     ASSERT_TRUE(write_file_bytes(dir / "CAL_ANZ.DAT", join_crlf(lines)));
   }
   const ResultsTableState& load(int seismic, int pattern, const std::string& cmd = "") {
-    table.Form_Load(dir.path(), cmd, seismic, pattern, sink);
+    table.load(dir.path(), cmd, seismic, pattern, sink);
     return table.state();
   }
 };

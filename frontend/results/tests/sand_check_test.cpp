@@ -29,7 +29,7 @@ class SandCheckTest : public ::testing::Test {
 };
 
 TEST_F(SandCheckTest, LoadReadsBothCasesAndTheFirstChart) {
-  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
   EXPECT_TRUE(sink.texts.empty());
   // Normal: tan 600/4000, 2e/B 4/20; (20, 15) lies between the cuts 15 and 35 at distances
   // 5/r2 and 15/r2: 20 - 10 * 5/20 = 17.5; Q = 10 * 20 * 17.5 / 2; F = 1750 / (4000/20).
@@ -50,24 +50,24 @@ TEST_F(SandCheckTest, LoadReadsBothCasesAndTheFirstChart) {
 }
 
 TEST_F(SandCheckTest, TypedNFollowsAndIsReformattedOnLeaving) {
-  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
   check.set_n_text(1, "1.2");
   EXPECT_DOUBLE_EQ(check.values().bearing_capacity[1], 120.0);
   EXPECT_EQ(check.row(1).f_text, "0.685");  // 120 / 175 = 0.6857, rounded down
-  check.n_lost_focus(1);
+  check.leave_n_box(1);
   EXPECT_EQ(check.row(1).n_text, "1.20");
   check.set_design_text(0, "1.2");
-  check.design_lost_focus(0);
+  check.leave_design_box(0);
   EXPECT_EQ(check.row(0).design_text, "1.200");
   // A text without a number keeps the N the box holds (17.50: F 8.750) and goes back to it.
   check.set_n_text(0, "abc");
   EXPECT_EQ(check.row(0).f_text, "8.750");
-  EXPECT_EQ(check.n_lost_focus(0), model::TypedNumber::no_number);
+  EXPECT_EQ(check.leave_n_box(0), model::TypedNumber::no_number);
   EXPECT_EQ(check.row(0).n_text, "17.50");
 }
 
 TEST_F(SandCheckTest, WithoutSeismicCaseTheSeismicRowComputesNothing) {
-  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 0, 30.0, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.load(dir.path(), dir.path(), 0, 30.0, sink), SandCheck::Load::ready);
   const SandCheckRow& s = check.row(1);
   EXPECT_EQ(s.tan_theta_text, "***");
   EXPECT_EQ(s.ratio_text, "***");
@@ -119,7 +119,7 @@ TEST_F(SandCheckTest, UnreadableHandOverShowsItsMessageAndKeepsOkDisabled) {
     write_file_bytes(dir / "CAL_HEN.DAT", text);
     Recorder r;
     SandCheck c;
-    EXPECT_EQ(c.Form_Load(dir.path(), dir.path(), 1, 30.0, r), SandCheck::Load::unreadable);
+    EXPECT_EQ(c.load(dir.path(), dir.path(), 1, 30.0, r), SandCheck::Load::unreadable);
     ASSERT_EQ(r.texts.size(), 1u);
     EXPECT_EQ(r.texts[0], "計算結果ﾌｧｲﾙ(CAL_HEN.DAT)が読み込み出来ません。");
     EXPECT_FALSE(c.ok_enabled());
@@ -132,8 +132,8 @@ TEST_F(SandCheckTest, UnreadableHandOverShowsItsMessageAndKeepsOkDisabled) {
   write_file_bytes(dir / "CAL_HEN.DAT", zero_seismic);
   Recorder r;
   SandCheck c;
-  EXPECT_EQ(c.Form_Load(dir.path(), dir.path(), 0, 30.0, r), SandCheck::Load::ready);
-  EXPECT_EQ(c.Form_Load(dir.path(), dir.path(), 1, 30.0, r), SandCheck::Load::unreadable);
+  EXPECT_EQ(c.load(dir.path(), dir.path(), 0, 30.0, r), SandCheck::Load::ready);
+  EXPECT_EQ(c.load(dir.path(), dir.path(), 1, 30.0, r), SandCheck::Load::unreadable);
 }
 
 // The dialog opens, in both rows, on the chart of the layer's phi rounded down to a chart angle,
@@ -151,7 +151,7 @@ TEST_F(SandCheckTest, BothRowsOpenOnTheChartOfTheLayersPhi) {
   // The 35-degree chart of this folder: the curves of the others with doubled labels.
   write_file_bytes(dir / "FAI35.CSV", "3\r\n40,2,15,15\r\n0,30\r\n30,0\r\n20,2,25,25\r\n0,50\r\n"
                                       "50,0\r\n10,2,35,35\r\n0,70\r\n70,0\r\n");
-  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, 38.0, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 38.0, sink), SandCheck::Load::ready);
   EXPECT_TRUE(sink.texts.empty());
   for (int c = 0; c < 2; ++c) EXPECT_EQ(check.row(c).chart_index, 1) << c;
   EXPECT_EQ(check.row(0).n_text, "35.00");  // 17.50 on the 30-degree chart, doubled
@@ -167,7 +167,7 @@ TEST_F(SandCheckTest, ResultantOutsideTheBaseFailsThatCaseAlone) {
   off_base.replace(off_base.find("2.000000,3.000000"), 17, "2.000000,10.01000");
   off_base.replace(off_base.find("0.200000,0.300000"), 17, "0.200000,1.001000");
   write_file_bytes(dir / "CAL_HEN.DAT", off_base);
-  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
   ASSERT_EQ(sink.texts.size(), 1u);
   EXPECT_EQ(sink.texts[0],
             "地震時の合力は改良体の底面の外にあります（2e/B ＞ 1）。底面で支えられないのでＯＵＴです。");
@@ -196,7 +196,7 @@ TEST_F(SandCheckTest, ResultantOutsideTheBaseFailsThatCaseAlone) {
   write_file_bytes(dir / "CAL_HEN.DAT", edge);
   Recorder r;
   SandCheck at_edge;
-  ASSERT_EQ(at_edge.Form_Load(dir.path(), dir.path(), 1, 30.0, r), SandCheck::Load::ready);
+  ASSERT_EQ(at_edge.load(dir.path(), dir.path(), 1, 30.0, r), SandCheck::Load::ready);
   at_edge.set_n_text(1, "100");
   EXPECT_EQ(at_edge.row(1).verdict_text, "ＯＫ");
   for (const std::string& t : r.texts) EXPECT_EQ(t.find("合力"), std::string::npos) << t;
@@ -207,7 +207,7 @@ TEST_F(SandCheckTest, ResultantOutsideTheBaseFailsThatCaseAlone) {
 // text stands in a box, takes the box back, says why and writes nothing; the next OK writes the
 // value held. N = 1e300 was written as 300 digits into the page's six places.
 TEST_F(SandCheckTest, ATextThatIsNoNForTheChartsKeepsTheValueHeldAndIsNeverWritten) {
-  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
   const struct {
     const char* typed;
     model::TypedNumber why;
@@ -248,7 +248,7 @@ TEST_F(SandCheckTest, ATextThatIsNoNForTheChartsKeepsTheValueHeldAndIsNeverWritt
 // A pasted column "12.5\r\n34" keeps its first line: the box never stands empty, and never reads
 // the lines run together (12.534).
 TEST_F(SandCheckTest, APastedMultiLineTextKeepsItsFirstLine) {
-  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
   const struct {
     const char* pasted;
     const char* shown;
@@ -259,7 +259,7 @@ TEST_F(SandCheckTest, APastedMultiLineTextKeepsItsFirstLine) {
     check.set_n_text(1, c.pasted);
     EXPECT_EQ(check.row(1).n_text, c.shown);
     EXPECT_DOUBLE_EQ(check.values().n_value[1], std::stod(c.shown));
-    EXPECT_EQ(check.n_lost_focus(1), model::TypedNumber::stands);
+    EXPECT_EQ(check.leave_n_box(1), model::TypedNumber::stands);
   }
   // Q = 10 x 20 x 1.2 / 2 = 120, F = 120 / (3500 / 20) = 0.685 (down).
   EXPECT_EQ(check.row(1).n_text, "1.20");
@@ -272,7 +272,7 @@ TEST_F(SandCheckTest, AValueThatDoesNotFitItsPlaceOnThePageWritesNothing) {
   std::string heavy = fixtures::eccentric_load_text();
   heavy.replace(heavy.find("10.000000"), 9, "1000000.0");
   write_file_bytes(dir / "CAL_HEN.DAT", heavy);
-  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
   EXPECT_FALSE(check.ok(sink));
   ASSERT_EQ(sink.texts.size(), 1u);
   EXPECT_EQ(sink.texts[0], "Ｑ の値 175000000.000 は帳票の欄に収まりません。");
@@ -288,7 +288,7 @@ TEST_F(SandCheckTest, ALayerWeakerThanEveryChartIsNotJudgedUntilNIsTyped) {
   const std::string notice =
       "支持層のφ 28°は最も小さい図表の30°より小さく、図表のＮは支持層より強い地盤のものです。"
       "Ｎを入力するまで判定しません。";
-  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, 28.0, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 28.0, sink), SandCheck::Load::ready);
   EXPECT_TRUE(sink.texts.empty());  // the dialog shows it in its own notice line
   EXPECT_EQ(check.below_charts_notice(), notice);
   for (int c = 0; c < 2; ++c) {
@@ -304,16 +304,16 @@ TEST_F(SandCheckTest, ALayerWeakerThanEveryChartIsNotJudgedUntilNIsTyped) {
   EXPECT_FALSE(std::filesystem::exists(dir / "DM006SHK.PDT"));
   // A text that goes back, or the chart's own text typed again, is no N typed by hand.
   check.set_n_text(0, "abc");
-  check.n_lost_focus(0);
+  check.leave_n_box(0);
   check.set_n_text(0, "17.50");
-  check.n_lost_focus(0);
+  check.leave_n_box(0);
   EXPECT_EQ(check.row(0).verdict_text, "－");
   // N 12 by hand: Q = 10 x 20 x 12 / 2 = 1200, F = 1200 / 200 = 6.000.
   check.set_n_text(0, "12");
   EXPECT_EQ(check.row(0).f_text, "6.000");
   EXPECT_EQ(check.row(0).verdict_text, "ＯＫ");
   EXPECT_EQ(check.row(0).verdict_note, "");
-  check.n_lost_focus(0);
+  check.leave_n_box(0);
   EXPECT_EQ(check.row(0).verdict_text, "ＯＫ");
   EXPECT_EQ(check.row(1).verdict_text, "－");
   EXPECT_FALSE(check.ok(sink));
@@ -333,13 +333,13 @@ TEST_F(SandCheckTest, ALayerWeakerThanEveryChartIsNotJudgedUntilNIsTyped) {
   for (double phi : {30.0, 45.0}) {
     SandCheck c;
     Recorder r;
-    ASSERT_EQ(c.Form_Load(dir.path(), dir.path(), 1, phi, r), SandCheck::Load::ready);
+    ASSERT_EQ(c.load(dir.path(), dir.path(), 1, phi, r), SandCheck::Load::ready);
     EXPECT_TRUE(r.texts.empty()) << phi;
     EXPECT_EQ(c.row(0).verdict_text, "ＯＫ") << phi;
   }
   SandCheck nan_phi;
   Recorder r;
-  ASSERT_EQ(nan_phi.Form_Load(dir.path(), dir.path(), 1, std::nan(""), r), SandCheck::Load::ready);
+  ASSERT_EQ(nan_phi.load(dir.path(), dir.path(), 1, std::nan(""), r), SandCheck::Load::ready);
   EXPECT_EQ(nan_phi.row(0).verdict_text, "－");
 }
 
@@ -351,7 +351,7 @@ TEST_F(SandCheckTest, ThePagePrints2eOverBAsTheDialogShowsIt) {
                    "26,3,8,7,5,9,title\r\n4000.000000,3500.000000\r\n600.000000,700.000000\r\n"
                    "0.000000,0.000000\r\n16.000000\r\n0.228000,1.612000\r\n0.028000,0.202000\r\n"
                    "0.000000\r\n0.000000\r\n10.000000\r\n45.000000\r\n177.732000,274.341000\r\n");
-  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
   EXPECT_EQ(check.row(0).ratio_text, "0.029");
   // 2 x 1.612 / 16 = 0.2015: 0.202 in the file and in the dialog.
   EXPECT_EQ(check.row(1).ratio_text, "0.202");
@@ -370,12 +370,12 @@ TEST_F(SandCheckTest, ThePagePrints2eOverBAsTheDialogShowsIt) {
 
 TEST_F(SandCheckTest, MissingOrBrokenChartOffersNoDialog) {
   std::filesystem::remove(dir / "FAI35.CSV");
-  EXPECT_EQ(check.Form_Load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::no_dialog);
+  EXPECT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::no_dialog);
   ASSERT_EQ(sink.texts.size(), 1u);
   EXPECT_EQ(sink.texts[0], "--- ERROR ---\n\nデータファイルFAI35.CSVが開けません!\n");
   write_file_bytes(dir / "FAI35.CSV", "3\r\n20,2\r\n");
   Recorder r;
-  EXPECT_EQ(check.Form_Load(dir.path(), dir.path(), 1, 30.0, r), SandCheck::Load::no_dialog);
+  EXPECT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, r), SandCheck::Load::no_dialog);
   ASSERT_EQ(r.texts.size(), 1u);
   EXPECT_EQ(r.texts[0], "--- ERROR ---\n\nデータファイルFAI35.CSVが読み込めません!\n");
 }
@@ -384,7 +384,7 @@ TEST_F(SandCheckTest, PointOffTheChartWarnsAndReadsZero) {
   std::string steep = fixtures::eccentric_load_text();
   steep.replace(steep.find("600.000000"), 10, "3200.00000");  // tan 0.800: above every curve
   write_file_bytes(dir / "CAL_HEN.DAT", steep);
-  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
   EXPECT_EQ(check.row(0).n_text, "0.00");
   ASSERT_EQ(sink.texts.size(), 1u);
   EXPECT_EQ(sink.texts[0], "常時の点は図表の範囲外です。Ｎを入力してください。");
@@ -393,7 +393,7 @@ TEST_F(SandCheckTest, PointOffTheChartWarnsAndReadsZero) {
 // Beside F the row shows the verdict its page will write, after every change of N, the chart
 // or the design factor. The fixture's normal row: N 17.50, Q 1750, F 8.750; seismic F 5.714.
 TEST_F(SandCheckTest, TheVerdictFollowsNTheChartAndTheDesignFactor) {
-  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
   struct Step {
     const char* what;
     std::function<void(SandCheck&)> act;
@@ -412,7 +412,7 @@ TEST_F(SandCheckTest, TheVerdictFollowsNTheChartAndTheDesignFactor) {
       {"seismic N and factor", [](SandCheck& c) {
          c.set_n_text(1, "3");
          c.set_design_text(1, "2");
-         c.design_lost_focus(1);
+         c.leave_design_box(1);
        }, "ＯＫ", "ＯＵＴ"},
   };
   for (const Step& s : steps) {
@@ -428,7 +428,7 @@ TEST_F(SandCheckTest, TheVerdictFollowsNTheChartAndTheDesignFactor) {
             std::string::npos);
   // Without the seismic case its row judges nothing.
   SandCheck off;
-  ASSERT_EQ(off.Form_Load(dir.path(), dir.path(), 0, 30.0, sink), SandCheck::Load::ready);
+  ASSERT_EQ(off.load(dir.path(), dir.path(), 0, 30.0, sink), SandCheck::Load::ready);
   off.set_n_text(1, "3");
   EXPECT_EQ(off.row(1).verdict_text, "");
   EXPECT_EQ(off.row(0).verdict_text, "ＯＫ");
@@ -439,7 +439,7 @@ TEST_F(SandCheckTest, APointOffTheChartsIsOut) {
   std::string steep = fixtures::eccentric_load_text();
   steep.replace(steep.find("600.000000"), 10, "3200.00000");  // tan 0.800: above every curve
   write_file_bytes(dir / "CAL_HEN.DAT", steep);
-  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
   for (int chart = 0; chart < kChartCount; ++chart) {
     check.choose_chart(0, chart, sink);
     EXPECT_EQ(check.row(0).n_text, "0.00");
@@ -452,7 +452,7 @@ TEST_F(SandCheckTest, APointOffTheChartsIsOut) {
 }
 
 TEST_F(SandCheckTest, OkRefusesADesignFactorNotAboveZero) {
-  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
   check.set_design_text(1, "");
   EXPECT_FALSE(check.ok(sink));
   ASSERT_EQ(sink.texts.size(), 1u);
@@ -461,7 +461,7 @@ TEST_F(SandCheckTest, OkRefusesADesignFactorNotAboveZero) {
 }
 
 TEST_F(SandCheckTest, OkWritesTheNormalPageFieldByField) {
-  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
   check.set_design_text(0, "2.5");
   ASSERT_TRUE(check.ok(sink));
   const std::vector<std::string> lines = split_lines(read_text(dir / "DM006SHK.PDT"));
@@ -499,7 +499,7 @@ TEST_F(SandCheckTest, OkWritesTheNormalPageFieldByField) {
 }
 
 TEST_F(SandCheckTest, FileThatCannotBeWrittenKeepsTheDialogOpen) {
-  ASSERT_EQ(check.Form_Load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
   std::filesystem::create_directory(dir / "M_HSK06H.PZK");  // a folder where the figure goes
   std::filesystem::create_directory(dir / "M_HSK06H.PZK" / "x");
   EXPECT_FALSE(check.ok(sink));

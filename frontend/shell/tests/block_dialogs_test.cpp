@@ -1,9 +1,9 @@
 // The block dialogs opened as the pages and the block editors open them, through the shell's
 // BlockDialogs, typed into with the keyboard and closed with their buttons or the title bar.
 #include "frontend/dialogs/dialog_texts.h"
-#include "frontend/dialogs/widgets/form2.h"
-#include "frontend/dialogs/widgets/form4.h"
-#include "frontend/dialogs/widgets/form5.h"
+#include "frontend/dialogs/widgets/layer_block_dialog_widget.h"
+#include "frontend/dialogs/widgets/polygon_block_dialog_widget.h"
+#include "frontend/dialogs/widgets/rectangle_block_dialog_widget.h"
 #include "frontend/widgets/edit_grid.h"
 #include "frontend/model/display_text.h"
 #include "frontend/model/outline_order.h"
@@ -29,6 +29,10 @@
 
 namespace qvt::shell {
 namespace {
+
+using L = dialogs::LayerBlockDialog;
+using P = dialogs::PolygonBlockDialog;
+using R = dialogs::RectangleBlockDialog;
 
 using testing::FakeUi;
 using testing::Shown;
@@ -96,47 +100,47 @@ class BlockDialogsTest : public ::testing::Test {
 
 TEST_F(BlockDialogsTest, PolygonRegisteredByKeyboard) {
   when_shown([&](QDialog& d) {
-    auto& f = dynamic_cast<dialogs::Form4&>(d);
+    auto& f = dynamic_cast<dialogs::PolygonBlockDialogWidget&>(d);
     EXPECT_EQ(f.windowTitle().toStdString(), "任意形状ブロックの詳細設定");
-    EXPECT_EQ(f.Aflg_NB()->objectName().toStdString(), "ZAHYO");
-    EXPECT_EQ(f.Aflg_NB()->row_count(), 101);
-    EXPECT_EQ(f.Aflg_NB()->cell(0, 0).toStdString(), "No.");
-    EXPECT_EQ(f.Aflg_NB()->cell(1, 0).toStdString(), "1");
-    EXPECT_EQ(f.pic_NB()->width(), 384);  // 5760 twips
+    EXPECT_EQ(f.vertex_table()->objectName().toStdString(), "ZAHYO");
+    EXPECT_EQ(f.vertex_table()->row_count(), 101);
+    EXPECT_EQ(f.vertex_table()->cell(0, 0).toStdString(), "No.");
+    EXPECT_EQ(f.vertex_table()->cell(1, 0).toStdString(), "1");
+    EXPECT_EQ(f.preview()->width(), 384);  // 5760 twips
     // Accepting at once: the weights are 0.
-    QTest::mouseClick(f.cmd_NB(0), Qt::LeftButton);
+    QTest::mouseClick(f.finish_button(), Qt::LeftButton);
     EXPECT_TRUE(f.isVisible());
     EXPECT_EQ(boxes(), std::vector<std::string>{dialogs::kMsgInputError});
-    type_into(f.txt_NB(0), "擁壁");
-    type_into(f.txt_NB(1), "20.12345");
-    type_into(f.txt_NB(2), "18");
-    EXPECT_EQ(f.txt_NB(1)->text().toStdString(), "20.123");  // rewritten on leaving
-    type_into(f.txt_NB(3), "10");
-    type_into(f.txt_NB(4), "5");
+    type_into(f.box(P::kName), "擁壁");
+    type_into(f.box(P::kSaturated), "20.12345");
+    type_into(f.box(P::kWet), "18");
+    EXPECT_EQ(f.box(P::kSaturated)->text().toStdString(), "20.123");  // rewritten on leaving
+    type_into(f.box(P::kSubmerged), "10");
+    type_into(f.box(P::kRefX), "5");
     // Counter-clockwise: (0, 0), (3, 0), (0, 2).
-    type_cell(f.Aflg_NB(), 2, 1, "3", "3.000");
-    type_cell(f.Aflg_NB(), 3, 2, "2", "2.000");
-    EXPECT_EQ(f.Aflg_NB()->cell(3, 0).toStdString(), "3");
+    type_cell(f.vertex_table(), 2, 1, "3", "3.000");
+    type_cell(f.vertex_table(), 3, 2, "2", "2.000");
+    EXPECT_EQ(f.vertex_table()->cell(3, 0).toStdString(), "3");
     // The number column is not the user's, also in a row not filled yet.
-    f.Aflg_NB()->setCurrentCell(9, 0);
+    f.vertex_table()->setCurrentCell(9, 0);
     QApplication::processEvents();
-    EXPECT_EQ(QApplication::focusWidget(), f.Aflg_NB());
-    keys(f.Aflg_NB(), "7");
-    EXPECT_EQ(f.Aflg_NB()->cell(10, 0).toStdString(), "");
+    EXPECT_EQ(QApplication::focusWidget(), f.vertex_table());
+    keys(f.vertex_table(), "7");
+    EXPECT_EQ(f.vertex_table()->cell(10, 0).toStdString(), "");
     EXPECT_EQ(editor.work_vertex_count, 3);
     // The preview: scale min(0.8 x 5700 / 3, 0.8 x 5100 / 2) = 1520 twips/m, left = 1.5 - 2850 /
     // 1520 = -0.375 m, so the edge from (0, 0) to (0, 2) runs down x = 570 twips = 38 px, from
     // 1030 to 4070 twips (69 to 271 px); the rest is black.
-    const QImage pic = f.pic_NB()->grab().toImage();
+    const QImage pic = f.preview()->grab().toImage();
     EXPECT_EQ(pic.pixelColor(38, 170), QColor(255, 255, 255));
     EXPECT_EQ(pic.pixelColor(100, 170), QColor(0, 0, 0));
     EXPECT_EQ(pic.pixelColor(38, 300), QColor(0, 0, 0));
-    QTest::mouseClick(f.cmd_NB(0), Qt::LeftButton);
+    QTest::mouseClick(f.finish_button(), Qt::LeftButton);
     EXPECT_FALSE(f.isVisible());
   });
   dialogs.polygon({6, true});
   ASSERT_EQ(ui.count(Shown::What::Dialog), 1);
-  EXPECT_EQ(ui.shown[0].title, "Form4");
+  EXPECT_EQ(ui.shown[0].title, "polygon_block_dialog");
   EXPECT_EQ(boxes(), (std::vector<std::string>{dialogs::kMsgInputError,
                                                model::kMsgCounterClockwise}));
   for (const Shown& s : ui.shown)
@@ -159,10 +163,10 @@ TEST_F(BlockDialogsTest, PolygonCancelledAndTitleBarClosed) {
   for (bool by_button : {true, false}) {
     ui.shown.clear();
     when_shown([&](QDialog& d) {
-      auto& f = dynamic_cast<dialogs::Form4&>(d);
-      type_into(f.txt_NB(1), "20");
+      auto& f = dynamic_cast<dialogs::PolygonBlockDialogWidget&>(d);
+      type_into(f.box(P::kSaturated), "20");
       if (by_button) {
-        QTest::mouseClick(f.cmd_NB(1), Qt::LeftButton);
+        QTest::mouseClick(f.cancel_button(), Qt::LeftButton);
         EXPECT_FALSE(f.isVisible());
       }
     });
@@ -184,13 +188,14 @@ TEST_F(BlockDialogsTest, PolygonOfMoreThanAHundredVerticesIsNotOpened) {
 
 TEST_F(BlockDialogsTest, RectangleRegisteredThenEdited) {
   when_shown([&](QDialog& d) {
-    auto& f = dynamic_cast<dialogs::Form5&>(d);
+    auto& f = dynamic_cast<dialogs::RectangleBlockDialogWidget&>(d);
     EXPECT_EQ(f.windowTitle().toStdString(), "矩形形状ブロックの詳細設定");
-    QTest::mouseClick(f.cmd_gm(0), Qt::LeftButton);
+    QTest::mouseClick(f.finish_button(), Qt::LeftButton);
     EXPECT_TRUE(f.isVisible());
     const char* texts[] = {"壁", "20", "18", "10", "3", "2", "10", "-5"};
-    for (int i = 0; i < 8; ++i) type_into(f.txt_RA(i), QString::fromUtf8(texts[i]));
-    QTest::mouseClick(f.cmd_gm(0), Qt::LeftButton);
+    for (int i = 0; i < R::kBoxCount; ++i)
+      type_into(f.box(static_cast<R::Box>(i)), QString::fromUtf8(texts[i]));
+    QTest::mouseClick(f.finish_button(), Qt::LeftButton);
   });
   dialogs.rectangle({1, true});
   EXPECT_FALSE(dialog_open_after);
@@ -202,12 +207,12 @@ TEST_F(BlockDialogsTest, RectangleRegisteredThenEdited) {
   EXPECT_EQ(p.head.label_x, 11.5);
 
   when_shown([&](QDialog& d) {
-    auto& f = dynamic_cast<dialogs::Form5&>(d);
-    EXPECT_EQ(f.txt_RA(6)->text().toStdString(), "10.000");
-    type_into(f.txt_RA(6), "2.5e1");
-    type_into(f.txt_RA(0), "壁2");
-    EXPECT_EQ(f.txt_RA(6)->text().toStdString(), "25.000");
-    QTest::mouseClick(f.cmd_gm(0), Qt::LeftButton);
+    auto& f = dynamic_cast<dialogs::RectangleBlockDialogWidget&>(d);
+    EXPECT_EQ(f.box(R::kRefX)->text().toStdString(), "10.000");
+    type_into(f.box(R::kRefX), "2.5e1");
+    type_into(f.box(R::kName), "壁2");
+    EXPECT_EQ(f.box(R::kRefX)->text().toStdString(), "25.000");
+    QTest::mouseClick(f.finish_button(), Qt::LeftButton);
   });
   dialogs.rectangle({1, false});
   EXPECT_EQ(p.head.ref_x, 25);
@@ -219,37 +224,36 @@ TEST_F(BlockDialogsTest, LayerRegisteredFocusOrderAndTitleBarClose) {
   const dialogs::LayerDialogRequest request{
       0, false, {"0.000", "0.000", "20.000", "-25.000", "-25.000"}};
   when_shown([&](QDialog& d) {
-    auto& f = dynamic_cast<dialogs::Form2&>(d);
+    auto& f = dynamic_cast<dialogs::LayerBlockDialogWidget&>(d);
     EXPECT_EQ(f.windowTitle().toStdString(), "改良土層");
-    EXPECT_EQ(QApplication::focusWidget(), f.txt_gm(9));
+    EXPECT_EQ(QApplication::focusWidget(), f.box(L::kName));
     // The tab order of the boxes and buttons; the bottoms take no focus.
     std::vector<std::string> order;
-    QWidget* w = f.txt_gm(9);
+    QWidget* w = f.box(L::kName);
     for (int k = 0; k < 8; ++k) {
       order.push_back(w->objectName().toStdString());
       do w = w->nextInFocusChain();
       while (!(w->focusPolicy() & Qt::TabFocus));
     }
-    EXPECT_EQ(order, (std::vector<std::string>{"txt_gm(9)", "txt_gm(0)", "txt_gm(1)", "txt_gm(4)",
-                                               "txt_gm(5)", "txt_gm(6)", "cmd_gm(0)",
-                                               "cmd_gm(1)"}));
-    EXPECT_TRUE(f.txt_gm(2)->isReadOnly());
-    EXPECT_EQ(f.txt_gm(2)->text().toStdString(), "-25.000");
-    EXPECT_EQ(f.txt_gm(0)->maxLength(), 10);
-    type_into(f.txt_gm(0), "-10");
-    type_into(f.txt_gm(1), "-10");
+    EXPECT_EQ(order, (std::vector<std::string>{"name", "sea_top", "land_top", "saturated", "wet",
+                                               "submerged", "finish", "cancel"}));
+    EXPECT_TRUE(f.box(L::kSeaBottom)->isReadOnly());
+    EXPECT_EQ(f.box(L::kSeaBottom)->text().toStdString(), "-25.000");
+    EXPECT_EQ(f.box(L::kSeaTop)->maxLength(), 10);
+    type_into(f.box(L::kSeaTop), "-10");
+    type_into(f.box(L::kLandTop), "-10");
     // Closed from the title bar: nothing is stored.
   });
   dialogs.layer(request);
   EXPECT_EQ(m->wall_blocks[0].block_type, model::BLOCK_EMPTY);
 
   when_shown([&](QDialog& d) {
-    auto& f = dynamic_cast<dialogs::Form2&>(d);
-    type_into(f.txt_gm(9), "改良体");
-    type_into(f.txt_gm(0), "-10");
-    type_into(f.txt_gm(1), "-10");
-    for (int i : {4, 5, 6}) type_into(f.txt_gm(i), "18");
-    QTest::mouseClick(f.cmd_gm(0), Qt::LeftButton);
+    auto& f = dynamic_cast<dialogs::LayerBlockDialogWidget&>(d);
+    type_into(f.box(L::kName), "改良体");
+    type_into(f.box(L::kSeaTop), "-10");
+    type_into(f.box(L::kLandTop), "-10");
+    for (L::Box b : {L::kSaturated, L::kWet, L::kSubmerged}) type_into(f.box(b), "18");
+    QTest::mouseClick(f.finish_button(), Qt::LeftButton);
   });
   dialogs.layer(request);
   EXPECT_FALSE(dialog_open_after);
@@ -259,12 +263,12 @@ TEST_F(BlockDialogsTest, LayerRegisteredFocusOrderAndTitleBarClose) {
 
   // A second layer whose top lies above the first is refused, and cancel leaves all as it was.
   when_shown([&](QDialog& d) {
-    auto& f = dynamic_cast<dialogs::Form2&>(d);
-    type_into(f.txt_gm(0), "-9");
-    for (int i : {4, 5, 6}) type_into(f.txt_gm(i), "18");
-    QTest::mouseClick(f.cmd_gm(0), Qt::LeftButton);
+    auto& f = dynamic_cast<dialogs::LayerBlockDialogWidget&>(d);
+    type_into(f.box(L::kSeaTop), "-9");
+    for (L::Box b : {L::kSaturated, L::kWet, L::kSubmerged}) type_into(f.box(b), "18");
+    QTest::mouseClick(f.finish_button(), Qt::LeftButton);
     EXPECT_TRUE(f.isVisible());
-    QTest::mouseClick(f.cmd_gm(1), Qt::LeftButton);
+    QTest::mouseClick(f.cancel_button(), Qt::LeftButton);
   });
   dialogs.layer({1, false, request.body_texts});
   EXPECT_FALSE(dialog_open_after);
@@ -291,19 +295,20 @@ TEST_F(BlockDialogsTest, Screenshots) {
   };
   // A stepped wall block of five vertices, typed into the table.
   ui.on_dialog = [&docs](QDialog& d) {
-    auto& f = dynamic_cast<dialogs::Form4&>(d);
+    auto& f = dynamic_cast<dialogs::PolygonBlockDialogWidget&>(d);
     f.show();
     f.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
-    type_into(f.txt_NB(0), QStringLiteral("上部工"));
+    type_into(f.box(P::kName), QStringLiteral("上部工"));
     const char* values[] = {"24", "24", "13.9", "0", "-10"};
-    for (int i = 1; i <= 5; ++i) type_into(f.txt_NB(i), QString::fromUtf8(values[i - 1]));
+    for (int i = P::kSaturated; i <= P::kRefY; ++i)
+      type_into(f.box(static_cast<P::Box>(i)), QString::fromUtf8(values[i - P::kSaturated]));
     const char* rows[][2] = {{"0", "0"}, {"0", "13"}, {"3", "13"}, {"3", "6"}, {"6", "0"}};
     for (int r = 0; r < 5; ++r)
       for (int c = 0; c < 2; ++c)
-        type_cell(f.Aflg_NB(), r + 1, c + 1, QString::fromUtf8(rows[r][c]),
+        type_cell(f.vertex_table(), r + 1, c + 1, QString::fromUtf8(rows[r][c]),
                   QString::fromUtf8(rows[r][c]) + QStringLiteral(".000"));
-    f.txt_NB(0)->setFocus();
+    f.box(P::kName)->setFocus();
     QApplication::processEvents();
     ASSERT_TRUE(f.grab().save(QString::fromLocal8Bit(docs) + "/dialog-polygon.png"));
   };

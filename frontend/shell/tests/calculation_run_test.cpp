@@ -59,7 +59,7 @@ TEST_F(RunTest, RunsTheEnginesInOrderAndShowsTheResults) {
   EXPECT_EQ(run_log(), kAll);
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].what, Shown::What::Dialog);
-  EXPECT_EQ(ui.shown[0].title, "Form6");
+  EXPECT_EQ(ui.shown[0].title, "results_table_dialog");
   EXPECT_EQ(ui.shown[0].text, "安定計算結果");
   EXPECT_TRUE(ui.shown[0].owner_enabled);
   EXPECT_TRUE(form->isEnabled());
@@ -71,7 +71,7 @@ TEST_F(RunTest, RunsTheEnginesInOrderAndShowsTheResults) {
   // The results of the unchanged data: no notice. After an edit: the notice, then the results.
   form->ans_Click();
   EXPECT_EQ(ui.shown.size(), 2u);
-  EXPECT_EQ(ui.shown[1].title, "Form6");
+  EXPECT_EQ(ui.shown[1].title, "results_table_dialog");
   edit();
   form->ans_Click();
   ASSERT_EQ(ui.shown.size(), 4u);
@@ -79,7 +79,7 @@ TEST_F(RunTest, RunsTheEnginesInOrderAndShowsTheResults) {
   EXPECT_EQ(ui.shown[2].text,
             "前回の計算よりデータが更新されています。\n前回の計算結果の表示します。");
   EXPECT_EQ(ui.shown[2].icon, MessageIcon::Information);
-  EXPECT_EQ(ui.shown[3].title, "Form6");
+  EXPECT_EQ(ui.shown[3].title, "results_table_dialog");
 
   // The eccentric check picks its dialog by the bearing layer's soil type.
   for (const char* chart : {"FAI30.CSV", "FAI35.CSV", "FAI40.CSV", "FAI45.CSV", "KS_AB.CSV"})
@@ -92,9 +92,9 @@ TEST_F(RunTest, RunsTheEnginesInOrderAndShowsTheResults) {
   ASSERT_EQ(ui.shown.size(), 4u);
   EXPECT_EQ(ui.shown[0].text,
             "前回の計算よりデータが更新されています。\n前回の計算結果を使って検討をします。");
-  EXPECT_EQ(ui.shown[1].title, "Form7");
+  EXPECT_EQ(ui.shown[1].title, "sand_check_dialog");
   EXPECT_EQ(ui.shown[1].text, "偏心傾斜荷重の検討");
-  EXPECT_EQ(ui.shown[3].title, "Form8");
+  EXPECT_EQ(ui.shown[3].title, "clay_check_dialog");
 
   // Printing starts the viewer in the work folder and waits for it.
   ui.shown.clear();
@@ -180,7 +180,7 @@ TEST_F(RunTest, RelaysEngineMessagesAndQuestionsWhileTheWindowIsDisabled) {
   EXPECT_EQ(ui.shown[1].buttons, Buttons::YesNo);
   EXPECT_FALSE(ui.shown[1].owner_enabled);
   EXPECT_EQ(*read_file_bytes(work() / "answer.txt"), "yes\n");
-  EXPECT_EQ(ui.shown[2].title, "Form6");
+  EXPECT_EQ(ui.shown[2].title, "results_table_dialog");
 
   // Answered No, the engine stops the chain with exit code 1.
   std::filesystem::remove(work() / "run.log");

@@ -8,8 +8,8 @@
 #include "frontend/model/folders.h"
 #include "frontend/model/messages.h"
 #include "frontend/model/tests/shipped_samples.h"
-#include "frontend/results/widgets/form7.h"
-#include "frontend/results/widgets/form8.h"
+#include "frontend/results/widgets/clay_check_dialog.h"
+#include "frontend/results/widgets/sand_check_dialog.h"
 #include "frontend/shell/form1.h"
 #include "frontend/shell/input_pages.h"
 #include "frontend/shell/section_view.h"
@@ -150,7 +150,7 @@ int chart_angle(double phi) {
   return angle;
 }
 
-void choose_chart(results::Form7& f, int row, int angle) {
+void choose_chart(results::SandCheckDialog& f, int row, int angle) {
   QComboBox* box = f.chart_box(row);
   const int index = box->findText(QString::number(angle));
   ASSERT_GE(index, 0);
@@ -161,10 +161,10 @@ void choose_chart(results::Form7& f, int row, int angle) {
 // (8.3) teaches: in KS_AB.CSV a falls as the tanθ and |ε| classes rise and b rises with the Bk/Co
 // class, so for tanθ and |ε| the smallest class at or above the computed value ("0.25以上" for a
 // steeper load) and for Bk/Co the largest class at or below it (the smallest class below them all).
-void choose_clay_classes(results::Form8& f) {
+void choose_clay_classes(results::ClayCheckDialog& f) {
   constexpr int kBkCoList = 2;
   for (int row = 0; row < 2; ++row) {
-    f.class_box_focused(row * 3);
+    f.enter_class_box(row, 0);
     for (int list = 0; list < 3; ++list) {
       QComboBox* box = f.class_list(list);
       const double value = f.ratio_label(row, list)->text().toDouble();
@@ -338,7 +338,7 @@ TEST_F(DocPictures, ResultsRunQuestionAndClayCheck) {
   ui.on_box = nullptr;
   EXPECT_TRUE(asked);
   ui.on_dialog = [&](QDialog& d) {
-    auto& f = dynamic_cast<results::Form8&>(d);
+    auto& f = dynamic_cast<results::ClayCheckDialog&>(d);
     choose_clay_classes(f);
     save(d, QStringLiteral("clay-check.png"));
   };
@@ -352,10 +352,10 @@ TEST_F(DocPictures, SandCheck) {
   ASSERT_TRUE(ui.box_texts().empty()) << ui.box_texts().front();
   const int angle = chart_angle(form->model().conditions.bearing_layer.phi);
   ui.on_dialog = [&](QDialog& d) {
-    auto& f = dynamic_cast<results::Form7&>(d);
+    auto& f = dynamic_cast<results::SandCheckDialog&>(d);
     for (int row : {0, 1}) choose_chart(f, row, angle);
     save(d, QStringLiteral("sand-check.png"));
-    f.cmd_ok_Click();
+    f.ok();
   };
   form->hensin_Click();
   ui.on_dialog = nullptr;
@@ -381,7 +381,7 @@ TEST_F(DocPictures, SandCheckOffTheChart) {
     if (!off && s.text.find("図表の範囲外") != std::string::npos) off = s;
   };
   ui.on_dialog = [&](QDialog& d) {
-    auto& f = dynamic_cast<results::Form7&>(d);
+    auto& f = dynamic_cast<results::SandCheckDialog&>(d);
     choose_chart(f, 0, 30);
     choose_chart(f, 1, 30);
     save(d, QStringLiteral("manual/sand-check-off-chart.png"));
@@ -487,7 +487,7 @@ TEST_F(DocPictures, WorkedExample) {
   // (42.4: the chart of 40 degrees), passing in both cases.
   bool opened = false;
   ui.on_dialog = [&](QDialog& d) {
-    auto& f = dynamic_cast<results::Form7&>(d);
+    auto& f = dynamic_cast<results::SandCheckDialog&>(d);
     opened = true;
     for (int row : {0, 1}) {
       EXPECT_EQ(f.chart_box(row)->currentText(), QStringLiteral("40")) << row;

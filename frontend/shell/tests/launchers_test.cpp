@@ -1,6 +1,6 @@
 #include "common/cp932.h"
-#include "frontend/dialogs/widgets/form3_widget.h"
-#include "frontend/dialogs/widgets/frm_about_widget.h"
+#include "frontend/dialogs/widgets/about_dialog_widget.h"
+#include "frontend/dialogs/widgets/options_dialog_widget.h"
 #include "frontend/model/folders.h"
 #include "frontend/shell/form1.h"
 #include "frontend/shell/launchers.h"
@@ -59,10 +59,10 @@ TEST_F(LaunchersTest, EveryItemAndButtonReachesItsCommand) {
     std::string text;
   };
   const Case cases[] = {
-      {"custom", Shown::What::Dialog, "Form3"},
+      {"custom", Shown::What::Dialog, "options_dialog"},
       {"help", Shown::What::Document, file_url(kOperationManual)},
       {"help2", Shown::What::Document, file_url(kProductOverview)},
-      {"ver", Shown::What::Dialog, "frmAbout"},
+      {"ver", Shown::What::Dialog, "about_dialog"},
       {"revrec", Shown::What::Document, "https://example.org/history"},
   };
   for (const Case& c : cases) {
@@ -227,8 +227,8 @@ TEST_F(LaunchersTest, AboutBoxShowsTheYearRangeOfTheClock) {
     setenv("SOURCE_DATE_EPOCH", c.epoch, 1);
     std::string notice, version;
     ui.on_dialog = [&](QDialog& d) {
-      auto& about = static_cast<dialogs::FrmAboutWidget&>(d);
-      notice = about.Text2()->text().toStdString();
+      auto& about = static_cast<dialogs::AboutDialogWidget&>(d);
+      notice = about.copyright()->text().toStdString();
       version = about.windowTitle().toStdString();
     };
     form->ver_Click();
@@ -249,9 +249,9 @@ TEST_F(LaunchersTest, OptionsChangedThroughTheDialogCountAsAChangeOfTheProject) 
   ui.shown.clear();
 
   ui.on_dialog = [](QDialog& d) {
-    auto& f3 = static_cast<dialogs::Form3Widget&>(d);
-    f3.Frame8(1)->click();
-    f3.cmd_ogm(0)->click();
+    auto& options = static_cast<dialogs::OptionsDialogWidget&>(d);
+    options.surcharge_method_option(1)->click();
+    options.ok_button()->click();
   };
   form->custom_Click();
   EXPECT_EQ(form->model().custom_options.surcharge_method, 1);
@@ -266,11 +266,11 @@ TEST_F(LaunchersTest, OptionsChangedThroughTheDialogCountAsAChangeOfTheProject) 
   const auto before = read_file_bytes(work() / "QVT_DAT.CST");
   ui.shown.clear();
   ui.on_dialog = [](QDialog& d) {
-    auto& f3 = static_cast<dialogs::Form3Widget&>(d);
-    f3.Frame8(2)->click();
-    f3.cmd_ogm(2)->click();
+    auto& options = static_cast<dialogs::OptionsDialogWidget&>(d);
+    options.surcharge_method_option(2)->click();
+    options.help_button()->click();
     EXPECT_FALSE(d.result() == QDialog::Accepted);
-    f3.cmd_ogm(1)->click();
+    options.cancel_button()->click();
   };
   form->custom_Click();
   EXPECT_EQ(read_file_bytes(work() / "QVT_DAT.CST"), before);

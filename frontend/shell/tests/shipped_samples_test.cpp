@@ -12,8 +12,8 @@
 #include "frontend/model/display_text.h"
 #include "frontend/model/tests/shipped_samples.h"
 #include "frontend/results/tests/fitting_clay_classes.h"
-#include "frontend/results/widgets/form7.h"
-#include "frontend/results/widgets/form8.h"
+#include "frontend/results/widgets/clay_check_dialog.h"
+#include "frontend/results/widgets/sand_check_dialog.h"
 #include "frontend/shell/form1.h"
 #include "frontend/shell/input_pages.h"
 #include "frontend/shell/tests/shell_test_support.h"
@@ -153,14 +153,14 @@ TEST_F(ShippedSamplesTest, ToolbarCalculationAndEccentricCheckPassWithoutAMessag
     // clay dialog once the classes that fit each case are chosen in its lists.
     ui.shown.clear();
     ui.on_dialog = [&](QDialog& d) {
-      if (auto* sand = dynamic_cast<results::Form7*>(&d)) {
+      if (auto* sand = dynamic_cast<results::SandCheckDialog*>(&d)) {
         for (int c = 0; c < 2; ++c) {
           EXPECT_EQ(sand->chart_box(c)->currentText(), QStringLiteral("40")) << c;
           EXPECT_EQ(sand->verdict_label(c)->text(), QStringLiteral("ＯＫ")) << c;
         }
-      } else if (auto* clay = dynamic_cast<results::Form8*>(&d)) {
+      } else if (auto* clay = dynamic_cast<results::ClayCheckDialog*>(&d)) {
         for (int c = 0; c < 2; ++c) {
-          clay->class_box_focused(3 * c);
+          clay->enter_class_box(c, 0);
           const results::ClayCheckRow& r = clay->check().row(c);
           const auto classes = results::testing::fitting_clay_classes(
               model::leading_number(r.tan_theta_text), model::leading_number(r.ratio_text),

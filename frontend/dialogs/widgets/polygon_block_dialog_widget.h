@@ -18,7 +18,7 @@ class EditGrid;
 namespace qvt::dialogs {
 
 
-// The preview pic_NB: 5760 x 5160 twips on black, painted by the section picture's painter.
+// The preview picture: 5760 x 5160 twips on black, painted by the section picture's painter.
 class PolygonPreviewPicture : public QWidget {
  public:
   PolygonPreviewPicture(QWidget* parent, const PolygonBlockDialog& presenter);
@@ -30,25 +30,27 @@ class PolygonPreviewPicture : public QWidget {
   const PolygonBlockDialog& presenter_;
 };
 
-class Form4 : public QDialog {
+class PolygonBlockDialogWidget : public QDialog {
  public:
   // The presenter has been loaded; the dialog shows its state.
-  Form4(QWidget* owner, PolygonBlockDialog& presenter);
+  PolygonBlockDialogWidget(QWidget* owner, PolygonBlockDialog& presenter);
 
-  QLineEdit* txt_NB(int index) const { return txt_NB_.at(index); }
-  widgets::EditGrid* Aflg_NB() const { return grid_; }
-  QWidget* pic_NB() const { return pic_NB_; }
-  QPushButton* cmd_NB(int index) const { return cmd_NB_.at(index); }
+  QLineEdit* box(PolygonBlockDialog::Box b) const { return boxes_.at(b); }
+  widgets::EditGrid* vertex_table() const { return grid_; }
+  QWidget* preview() const { return preview_; }
+  QPushButton* finish_button() const { return finish_; }
+  QPushButton* cancel_button() const { return cancel_; }
 
  private:
-  void Aflg_NB_Edited();
-  void cmd_NB_Click(int index);
+  void vertex_table_edited();
+  void close_if(bool closes, bool accepted);
 
   PolygonBlockDialog& presenter_;
-  std::array<QLineEdit*, 6> txt_NB_{};
+  std::array<QLineEdit*, PolygonBlockDialog::kBoxCount> boxes_{};
   widgets::EditGrid* grid_ = nullptr;
-  QWidget* pic_NB_ = nullptr;
-  std::array<QPushButton*, 2> cmd_NB_{};
+  QWidget* preview_ = nullptr;
+  QPushButton* finish_ = nullptr;
+  QPushButton* cancel_ = nullptr;
 };
 
 }  // namespace qvt::dialogs

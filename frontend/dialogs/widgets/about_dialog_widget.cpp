@@ -1,4 +1,4 @@
-#include "frontend/dialogs/widgets/frm_about_widget.h"
+#include "frontend/dialogs/widgets/about_dialog_widget.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -33,64 +33,65 @@ QLineEdit* field(QWidget* parent, const char* name, const std::string& text) {
 
 }  // namespace
 
-FrmAboutWidget::FrmAboutWidget(QWidget* owner, const std::string& version_text, int current_year,
-                               std::function<void(const QString&)> open_address)
+AboutDialogWidget::AboutDialogWidget(QWidget* owner, const std::string& version_text,
+                                     int current_year,
+                                     std::function<void(const QString&)> open_address)
     : QDialog(owner), open_address_(std::move(open_address)) {
   const AboutTexts t = about_texts(version_text, current_year);
-  setObjectName(QStringLiteral("frmAbout"));
+  setObjectName(QStringLiteral("about_dialog"));
   setWindowTitle(u8(t.caption));
   setModal(true);
 
   auto* icon = new QLabel(this);
-  icon->setObjectName(QStringLiteral("picIcon"));
+  icon->setObjectName(QStringLiteral("icon"));
   icon->setPixmap(style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(48, 48));
-  title0_ = new QLabel(u8(t.lblTitle0), this);
-  title0_->setObjectName(QStringLiteral("lblTitle_0"));
-  QFont big = title0_->font();
+  product_name_ = new QLabel(u8(t.product_name), this);
+  product_name_->setObjectName(QStringLiteral("product_name"));
+  QFont big = product_name_->font();
   big.setPointSizeF(big.pointSizeF() * 2);
   big.setBold(true);
-  title0_->setFont(big);
-  title1_ = new QLabel(u8(t.lblTitle1), this);
-  title1_->setObjectName(QStringLiteral("lblTitle_1"));
-  version_ = new QLabel(u8(t.lblVersion), this);
-  version_->setObjectName(QStringLiteral("lblVersion"));
+  product_name_->setFont(big);
+  platform_ = new QLabel(u8(t.platform), this);
+  platform_->setObjectName(QStringLiteral("platform"));
+  version_ = new QLabel(u8(t.version), this);
+  version_->setObjectName(QStringLiteral("version"));
 
   auto* contacts = new QGridLayout;
   const struct {
     const char* label;
     const char* name;
     const std::string& text;
-  } rows[] = {{"URL：", "Text6", t.Text6},
-              {"E-Mail：", "Text3", t.Text3},
-              {"FAX：", "Text4", t.Text4},
-              {"TEL：", "Text5", t.Text5}};
+  } rows[] = {{"URL：", "web_address", t.web_address},
+              {"E-Mail：", "email", t.email},
+              {"FAX：", "fax", t.fax},
+              {"TEL：", "telephone", t.telephone}};
   int r = 0;
   for (const auto& row : rows) {
     contacts->addWidget(new QLabel(QString::fromUtf8(row.label), this), r, 0, Qt::AlignRight);
     QLineEdit* e = field(this, row.name, row.text);
-    if (r == 0) text6_ = e;
+    if (r == 0) web_address_ = e;
     contacts->addWidget(e, r, 1);
     ++r;
   }
-  text6_->installEventFilter(this);
-  if (is_web_address(t.Text6)) text6_->setCursor(Qt::PointingHandCursor);
+  web_address_->installEventFilter(this);
+  if (is_web_address(t.web_address)) web_address_->setCursor(Qt::PointingHandCursor);
 
-  text2_ = field(this, "Text2", t.Text2);
+  copyright_ = field(this, "copyright", t.copyright);
   ok_ = new QPushButton(QStringLiteral("OK"), this);
-  ok_->setObjectName(QStringLiteral("cmdOK"));
+  ok_->setObjectName(QStringLiteral("ok"));
   ok_->setDefault(true);
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
 
   auto* head = new QHBoxLayout;
   head->addWidget(icon, 0, Qt::AlignTop);
   auto* titles = new QVBoxLayout;
-  titles->addWidget(title0_);
-  titles->addWidget(title1_);
+  titles->addWidget(product_name_);
+  titles->addWidget(platform_);
   titles->addWidget(version_);
   head->addLayout(titles);
   head->addStretch();
   auto* foot = new QHBoxLayout;
-  foot->addWidget(text2_, 1);
+  foot->addWidget(copyright_, 1);
   foot->addWidget(ok_);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(head);
@@ -104,17 +105,18 @@ FrmAboutWidget::FrmAboutWidget(QWidget* owner, const std::string& version_text, 
   }
 }
 
-void FrmAboutWidget::Text6_Click() {
-  const std::string text = text6_->text().toStdString();
+void AboutDialogWidget::open_web_address() {
+  const std::string text = web_address_->text().toStdString();
   if (!is_web_address(text)) return;
-  QPalette p = text6_->palette();
+  QPalette p = web_address_->palette();
   p.setColor(QPalette::Text, QColor(128, 0, 128));  // a visited link
-  text6_->setPalette(p);
-  if (open_address_) open_address_(text6_->text());
+  web_address_->setPalette(p);
+  if (open_address_) open_address_(web_address_->text());
 }
 
-bool FrmAboutWidget::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == text6_ && event->type() == QEvent::MouseButtonRelease) Text6_Click();
+bool AboutDialogWidget::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == web_address_ && event->type() == QEvent::MouseButtonRelease)
+    open_web_address();
   return QDialog::eventFilter(watched, event);
 }
 

@@ -18,16 +18,16 @@ class QPushButton;
 
 namespace qvt::results {
 
-class Form8 : public QDialog {
+class ClayCheckDialog : public QDialog {
  public:
   // Loads at once from the model's work folder (CAL_HEN.DAT) and install folder (KS_AB.CSV).
-  Form8(QWidget* owner, const model::ProjectModel& model, model::MessageSink& sink);
-  ~Form8() override;
+  ClayCheckDialog(QWidget* owner, const model::ProjectModel& model, model::MessageSink& sink);
+  ~ClayCheckDialog() override;
 
   const ClayCheck& check() const { return check_; }
   QLabel* ratio_label(int c, int which) const { return ratios_[c][which]; }
-  // The class boxes txt_1(0..5): three per case, covered by the lists on the current row.
-  QLineEdit* class_box(int index) const { return class_boxes_[index]; }
+  // The class boxes: three per case, covered by the lists on the current row.
+  QLineEdit* class_box(int load_case, int list) const { return class_boxes_[load_case][list]; }
   QComboBox* class_list(int list) const { return lists_[list]; }
   QLabel* a_label(int c) const { return a_[c]; }
   QLabel* b_label(int c) const { return b_[c]; }
@@ -39,9 +39,11 @@ class Form8 : public QDialog {
   QLabel* verdict_label(int c) const { return verdict_[c]; }
   QPushButton* ok_button() const { return ok_; }
 
-  // txt_1_GotFocus: the lists move to the row of the box.
-  void class_box_focused(int index);
-  void Command2_Click();
+  // The user entered the class box of `list` in the row of `load_case`: the lists move to that
+  // row.
+  void enter_class_box(int load_case, int list);
+  // OK: closes when both cases are judged; a box that goes back says why.
+  void ok();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -55,7 +57,7 @@ class Form8 : public QDialog {
   bool showing_ = false;
   QGridLayout* grid_ = nullptr;
   std::array<std::array<QLabel*, 3>, 2> ratios_{};
-  std::array<QLineEdit*, 6> class_boxes_{};
+  std::array<std::array<QLineEdit*, kClayListCount>, 2> class_boxes_{};  // [case][list]
   std::array<QComboBox*, 3> lists_{};
   std::array<QLabel*, 2> a_{};
   std::array<QLabel*, 2> b_{};

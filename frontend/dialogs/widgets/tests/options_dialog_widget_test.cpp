@@ -1,4 +1,4 @@
-#include "frontend/dialogs/widgets/form3_widget.h"
+#include "frontend/dialogs/widgets/options_dialog_widget.h"
 
 #include "common/tests/temp_dir.h"
 #include "common/textfile.h"
@@ -22,10 +22,11 @@ namespace qvt::dialogs {
 namespace {
 
 using testing::app;
+using enum OptionBox;
 
-class Form3WidgetTest : public ::testing::Test {
+class OptionsDialogWidgetTest : public ::testing::Test {
  protected:
-  Form3WidgetTest() {
+  OptionsDialogWidgetTest() {
     app();
     std::filesystem::copy_file(std::filesystem::path(QVT_SOURCE_DIR) / "data" / "QVT_DAT.CST",
                                dir / "QVT_DAT.CST");
@@ -50,35 +51,34 @@ class Form3WidgetTest : public ::testing::Test {
   int manual = 0;
 };
 
-TEST_F(Form3WidgetTest, ShowsTheFileAndOkStoresTheEdits) {
-  Form3Widget w(nullptr, dir.path(), options, rec, [this] { ++manual; });
-  EXPECT_EQ(w.objectName(), QStringLiteral("Form3"));
+TEST_F(OptionsDialogWidgetTest, ShowsTheFileAndOkStoresTheEdits) {
+  OptionsDialogWidget w(nullptr, dir.path(), options, rec, [this] { ++manual; });
+  EXPECT_EQ(w.objectName(), QStringLiteral("options_dialog"));
   EXPECT_EQ(w.windowTitle(), QStringLiteral("カスタマイズ"));
   EXPECT_TRUE(w.isModal());
-  EXPECT_EQ(w.txt_gm1(2)->text(), QStringLiteral("15.000"));
-  EXPECT_EQ(w.txt_gm1(5), nullptr);
-  EXPECT_TRUE(w.Frame1(0)->isChecked());
-  EXPECT_TRUE(w.Frame8(0)->isChecked());
-  EXPECT_TRUE(w.Check4()->isEnabled());
-  EXPECT_EQ(w.cmd_ogm(1)->text(), QStringLiteral("ｷｬﾝｾﾙ"));
+  EXPECT_EQ(w.box(WallFrictionAngle)->text(), QStringLiteral("15.000"));
+  EXPECT_TRUE(w.negative_root_option(0)->isChecked());
+  EXPECT_TRUE(w.surcharge_method_option(0)->isChecked());
+  EXPECT_TRUE(w.passive_vertical_check()->isEnabled());
+  EXPECT_EQ(w.cancel_button()->text(), QStringLiteral("ｷｬﾝｾﾙ"));
 
-  focus(w.txt_gm1(3), QEvent::FocusIn);
-  EXPECT_EQ(w.stv_opt()->currentMessage(), QStringLiteral("常時における粘性土の崩壊角"));
-  type(w.txt_gm1(3), QStringLiteral("1.5"));
-  EXPECT_EQ(w.txt_gm1(3)->text(), QStringLiteral("1.500"));
-  EXPECT_TRUE(w.stv_opt()->currentMessage().isEmpty());
+  focus(w.box(CollapseAngleNormal), QEvent::FocusIn);
+  EXPECT_EQ(w.status_bar()->currentMessage(), QStringLiteral("常時における粘性土の崩壊角"));
+  type(w.box(CollapseAngleNormal), QStringLiteral("1.5"));
+  EXPECT_EQ(w.box(CollapseAngleNormal)->text(), QStringLiteral("1.500"));
+  EXPECT_TRUE(w.status_bar()->currentMessage().isEmpty());
   // A text with no number does not turn the value into 0: the box goes back to it.
-  type(w.txt_gm1(7), QStringLiteral("abc"));
-  EXPECT_EQ(w.txt_gm1(7)->text(), QStringLiteral("0.500"));
+  type(w.box(AtRestK0), QStringLiteral("abc"));
+  EXPECT_EQ(w.box(AtRestK0)->text(), QStringLiteral("0.500"));
 
-  w.Frame8(1)->click();
-  EXPECT_TRUE(w.Frame8(1)->isChecked());
-  EXPECT_FALSE(w.Frame8(0)->isChecked());
-  w.Check3()->click();  // cleared
-  EXPECT_FALSE(w.Check4()->isEnabled());
-  EXPECT_TRUE(w.Check4()->isChecked());
+  w.surcharge_method_option(1)->click();
+  EXPECT_TRUE(w.surcharge_method_option(1)->isChecked());
+  EXPECT_FALSE(w.surcharge_method_option(0)->isChecked());
+  w.backfill_vertical_check()->click();  // cleared
+  EXPECT_FALSE(w.passive_vertical_check()->isEnabled());
+  EXPECT_TRUE(w.passive_vertical_check()->isChecked());
 
-  w.cmd_ogm(0)->click();
+  w.ok_button()->click();
   EXPECT_EQ(w.result(), QDialog::Accepted);
   const auto lines = *read_lines(dir / "QVT_DAT.CST");
   EXPECT_EQ(lines[1], "1.5,45");
@@ -91,15 +91,15 @@ TEST_F(Form3WidgetTest, ShowsTheFileAndOkStoresTheEdits) {
   EXPECT_TRUE(rec.messages.empty());
 }
 
-TEST_F(Form3WidgetTest, HelpStaysOpenAndCancelWritesNothing) {
-  Form3Widget w(nullptr, dir.path(), options, rec, [this] { ++manual; });
+TEST_F(OptionsDialogWidgetTest, HelpStaysOpenAndCancelWritesNothing) {
+  OptionsDialogWidget w(nullptr, dir.path(), options, rec, [this] { ++manual; });
   w.show();
-  type(w.txt_gm1(2), QStringLiteral("30"));
-  w.cmd_ogm(2)->click();
+  type(w.box(WallFrictionAngle), QStringLiteral("30"));
+  w.help_button()->click();
   EXPECT_EQ(manual, 1);
   EXPECT_TRUE(w.isVisible());
-  EXPECT_EQ(w.txt_gm1(2)->text(), QStringLiteral("30.000"));
-  w.cmd_ogm(1)->click();
+  EXPECT_EQ(w.box(WallFrictionAngle)->text(), QStringLiteral("30.000"));
+  w.cancel_button()->click();
   EXPECT_FALSE(w.isVisible());
   EXPECT_EQ(w.result(), QDialog::Rejected);
   EXPECT_EQ(*read_file_bytes(dir / "QVT_DAT.CST"), shipped);
@@ -107,22 +107,22 @@ TEST_F(Form3WidgetTest, HelpStaysOpenAndCancelWritesNothing) {
 }
 
 // A code outside its group is no option the dialog knows: the file is refused with its message.
-TEST_F(Form3WidgetTest, AGroupCodeOutsideItsOptionsRefusesTheFile) {
+TEST_F(OptionsDialogWidgetTest, AGroupCodeOutsideItsOptionsRefusesTheFile) {
   auto lines = *read_lines(dir / "QVT_DAT.CST");
   lines[6] = "5";
   ASSERT_TRUE(write_file_bytes(dir / "QVT_DAT.CST", join_crlf(lines)));
-  Form3Widget w(nullptr, dir.path(), options, rec, {});
+  OptionsDialogWidget w(nullptr, dir.path(), options, rec, {});
   ASSERT_EQ(rec.messages.size(), 1u);
   EXPECT_EQ(rec.messages[0].text, kMsgOptionsUnreadable);
 }
 
 // OK with a coefficient no soil has: the message names the box and its range, the dialog stays
 // open with the typed text, and neither the file nor the options change.
-TEST_F(Form3WidgetTest, OkRefusesACoefficientOutsideItsRange) {
-  Form3Widget w(nullptr, dir.path(), options, rec, {});
+TEST_F(OptionsDialogWidgetTest, OkRefusesACoefficientOutsideItsRange) {
+  OptionsDialogWidget w(nullptr, dir.path(), options, rec, {});
   w.show();
-  type(w.txt_gm1(7), QStringLiteral("5"));
-  w.cmd_ogm(0)->click();
+  type(w.box(AtRestK0), QStringLiteral("5"));
+  w.ok_button()->click();
   ASSERT_EQ(rec.messages.size(), 1u);
   EXPECT_EQ(rec.messages[0].text, "静止土圧係数 K0 は 0～2 の範囲で入力してください。");
   EXPECT_TRUE(w.isVisible());
@@ -131,12 +131,12 @@ TEST_F(Form3WidgetTest, OkRefusesACoefficientOutsideItsRange) {
 }
 
 // Not a check: with QVT_DOCS_DIR set, saves the picture of the dialog the documentation shows.
-TEST_F(Form3WidgetTest, Screenshot) {
+TEST_F(OptionsDialogWidgetTest, Screenshot) {
   const QByteArray docs = qgetenv("QVT_DOCS_DIR");
   if (docs.isEmpty()) GTEST_SKIP() << "QVT_DOCS_DIR not set";
-  Form3Widget w(nullptr, dir.path(), options, rec, {});
+  OptionsDialogWidget w(nullptr, dir.path(), options, rec, {});
   w.show();
-  focus(w.txt_gm1(3), QEvent::FocusIn);
+  focus(w.box(CollapseAngleNormal), QEvent::FocusIn);
   ASSERT_TRUE(w.grab().save(QString::fromLocal8Bit(docs) + "/options-dialog.png"));
 }
 

@@ -1,4 +1,4 @@
-#include "frontend/dialogs/frm_about.h"
+#include "frontend/dialogs/about_dialog.h"
 
 #include "frontend/model/messages.h"
 
@@ -12,15 +12,15 @@ std::string about_year_range(int first_year, int current_year) {
 AboutTexts about_texts(const std::string& version_text, int current_year) {
   AboutTexts t;
   t.caption = std::string(model::kAppTitle) + "のﾊﾞｰｼﾞｮﾝ情報";
-  t.lblTitle0 = model::kAppTitle;
-  t.lblTitle1 = "for Linux";
-  t.lblVersion = "ﾊﾞｰｼﾞｮﾝ " + version_text;
+  t.product_name = model::kAppTitle;
+  t.platform = "for Linux";
+  t.version = "ﾊﾞｰｼﾞｮﾝ " + version_text;
   // The project publishes no address, mail, fax or telephone of its own.
-  t.Text6 = kNoContact;
-  t.Text3 = kNoContact;
-  t.Text4 = kNoContact;
-  t.Text5 = kNoContact;
-  t.Text2 = "© " + about_year_range(kAboutFirstYear, current_year) + " " + kCopyrightHolder;
+  t.web_address = kNoContact;
+  t.email = kNoContact;
+  t.fax = kNoContact;
+  t.telephone = kNoContact;
+  t.copyright = "© " + about_year_range(kAboutFirstYear, current_year) + " " + kCopyrightHolder;
   return t;
 }
 

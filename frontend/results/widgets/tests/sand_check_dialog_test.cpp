@@ -1,4 +1,4 @@
-#include "frontend/results/widgets/form7.h"
+#include "frontend/results/widgets/sand_check_dialog.h"
 
 #include "common/cp932.h"
 #include "common/tests/temp_dir.h"
@@ -31,9 +31,9 @@ namespace {
 using testing::app;
 using testing::Recorder;
 
-class Form7Test : public ::testing::Test {
+class SandCheckDialogTest : public ::testing::Test {
  protected:
-  Form7Test() {
+  SandCheckDialogTest() {
     app();
     fixtures::write_work_folder(dir.path());
     model.work_folder = dir.path();
@@ -47,18 +47,18 @@ class Form7Test : public ::testing::Test {
 };
 
 // Both chart boxes open on the chart of the project's bearing layer, its phi rounded down.
-TEST_F(Form7Test, OpensOnTheChartOfTheBearingLayersPhi) {
+TEST_F(SandCheckDialogTest, OpensOnTheChartOfTheBearingLayersPhi) {
   for (const auto& [phi, chart] : {std::pair{38.0, "35"}, std::pair{40.0, "40"},
                                    std::pair{28.0, "30"}}) {
     model.conditions.bearing_layer.phi = phi;
-    Form7 form(nullptr, model, sink);
+    SandCheckDialog form(nullptr, model, sink);
     for (int c = 0; c < 2; ++c)
       EXPECT_EQ(form.chart_box(c)->currentText(), QString::fromUtf8(chart)) << phi << " " << c;
   }
 }
 
-TEST_F(Form7Test, ShowsBothCasesAndFollowsTheBoxes) {
-  Form7 form(nullptr, model, sink);
+TEST_F(SandCheckDialogTest, ShowsBothCasesAndFollowsTheBoxes) {
+  SandCheckDialog form(nullptr, model, sink);
   EXPECT_EQ(form.windowTitle(), QStringLiteral("偏心傾斜荷重の検討"));
   EXPECT_EQ(form.load_result(), SandCheck::Load::ready);
   EXPECT_TRUE(sink.texts.empty());
@@ -89,7 +89,7 @@ TEST_F(Form7Test, ShowsBothCasesAndFollowsTheBoxes) {
   form.design_box(0)->setText(QStringLiteral("2.5"));
   emit form.design_box(0)->textEdited(QStringLiteral("2.5"));
   EXPECT_EQ(form.verdict_label(0)->text(), QStringLiteral("ＯＫ"));
-  form.cmd_ok_Click();
+  form.ok();
   EXPECT_EQ(form.result(), QDialog::Accepted);
   EXPECT_EQ(form.design_box(0)->text(), QStringLiteral("2.500"));
   const auto page = read_file_bytes(dir / "DM006SHK.PDT");
@@ -100,8 +100,8 @@ TEST_F(Form7Test, ShowsBothCasesAndFollowsTheBoxes) {
 
 // A typo without any number goes back to the factor the box held, instead of reading as 0 and
 // passing every F; a leading number still reads as before.
-TEST_F(Form7Test, DesignFactorWithoutANumberGoesBack) {
-  Form7 form(nullptr, model, sink);
+TEST_F(SandCheckDialogTest, DesignFactorWithoutANumberGoesBack) {
+  SandCheckDialog form(nullptr, model, sink);
   QLineEdit* box = form.design_box(0);
   const struct {
     const char* typed;
@@ -148,9 +148,9 @@ void type(QLineEdit* box, const QString& text) {
 
 // A layer weaker than every chart: the dialog says so in its own notice line and beside each
 // verdict, and shows no verdict until N is typed.
-TEST_F(Form7Test, ALayerWeakerThanEveryChartShowsTheNoticeAndNoVerdict) {
+TEST_F(SandCheckDialogTest, ALayerWeakerThanEveryChartShowsTheNoticeAndNoVerdict) {
   model.conditions.bearing_layer.phi = 28.0;
-  Form7 form(nullptr, model, sink);
+  SandCheckDialog form(nullptr, model, sink);
   EXPECT_TRUE(sink.texts.empty());
   EXPECT_EQ(form.notice_label()->text().toStdString(), form.check().below_charts_notice());
   EXPECT_FALSE(form.notice_label()->text().isEmpty());
@@ -162,22 +162,22 @@ TEST_F(Form7Test, ALayerWeakerThanEveryChartShowsTheNoticeAndNoVerdict) {
   EXPECT_EQ(form.f_label(0)->text(), QStringLiteral("6.000"));
   EXPECT_EQ(form.verdict_label(0)->text(), QStringLiteral("ＯＫ"));
   EXPECT_EQ(form.verdict_label(1)->text(), QStringLiteral("－"));
-  form.cmd_ok_Click();  // the seismic N not yet typed
+  form.ok();  // the seismic N not yet typed
   EXPECT_NE(form.result(), QDialog::Accepted);
   ASSERT_EQ(sink.texts.size(), 1u);
   EXPECT_EQ(sink.texts[0].rfind("地震時のＮを入力してください。", 0), 0u);
   EXPECT_FALSE(std::filesystem::exists(dir / "DM006SHK.PDT"));
   // A layer of the charts' range has no notice.
   model.conditions.bearing_layer.phi = 35.0;
-  Form7 fits(nullptr, model, sink);
+  SandCheckDialog fits(nullptr, model, sink);
   EXPECT_TRUE(fits.notice_label()->isHidden());
 }
 
 // N typed as no number or out of N's range: leaving the box takes it back with the boxes'
 // notice, and so does OK pressed while the box still holds the text; nothing is written from it.
-TEST_F(Form7Test, ANThatIsNoNumberOrOutOfRangeGoesBackAndIsNeverWritten) {
+TEST_F(SandCheckDialogTest, ANThatIsNoNumberOrOutOfRangeGoesBackAndIsNeverWritten) {
   StatusLine status;
-  Form7 form(nullptr, model, sink);
+  SandCheckDialog form(nullptr, model, sink);
   QLineEdit* box = form.n_box(0);
   focus_in(box);
   type(box, QStringLiteral("1e300"));
@@ -190,22 +190,22 @@ TEST_F(Form7Test, ANThatIsNoNumberOrOutOfRangeGoesBackAndIsNeverWritten) {
     status.text.clear();
     focus_in(box);
     type(box, QString::fromUtf8(typed));
-    form.cmd_ok_Click();  // OK while the box holds the text
+    form.ok();  // OK while the box holds the text
     EXPECT_NE(form.result(), QDialog::Accepted);
     EXPECT_EQ(box->text(), QStringLiteral("17.50"));
     EXPECT_FALSE(status.text.empty());
     EXPECT_FALSE(std::filesystem::exists(dir / "DM006SHK.PDT"));
   }
   EXPECT_TRUE(sink.texts.empty());
-  form.cmd_ok_Click();
+  form.ok();
   EXPECT_EQ(form.result(), QDialog::Accepted);
   EXPECT_NE(read_file_bytes(dir / "DM006SHK.PDT").value_or("").find("06   17.50\r\n"),
             std::string::npos);
 }
 
 // A column pasted into the N box keeps its first line; the box never stands empty.
-TEST_F(Form7Test, APastedMultiLineTextKeepsItsFirstLine) {
-  Form7 form(nullptr, model, sink);
+TEST_F(SandCheckDialogTest, APastedMultiLineTextKeepsItsFirstLine) {
+  SandCheckDialog form(nullptr, model, sink);
   QLineEdit* box = form.n_box(0);
   focus_in(box);
   box->selectAll();
@@ -218,9 +218,9 @@ TEST_F(Form7Test, APastedMultiLineTextKeepsItsFirstLine) {
   EXPECT_EQ(box->text(), QStringLiteral("12.50"));
 }
 
-TEST_F(Form7Test, UnreadableHandOverDisablesOk) {
+TEST_F(SandCheckDialogTest, UnreadableHandOverDisablesOk) {
   write_file_bytes(dir / "CAL_HEN.DAT", "x\r\n");
-  Form7 form(nullptr, model, sink);
+  SandCheckDialog form(nullptr, model, sink);
   EXPECT_EQ(form.load_result(), SandCheck::Load::unreadable);
   EXPECT_FALSE(form.ok_button()->isEnabled());
   EXPECT_EQ(form.n_box(0)->text(), QString());
@@ -228,9 +228,9 @@ TEST_F(Form7Test, UnreadableHandOverDisablesOk) {
   EXPECT_EQ(form.tan_theta_label(0)->text(), QStringLiteral("***"));
 }
 
-TEST_F(Form7Test, MissingChartOffersNoDialog) {
+TEST_F(SandCheckDialogTest, MissingChartOffersNoDialog) {
   std::filesystem::remove(dir / "FAI40.CSV");
-  Form7 form(nullptr, model, sink);
+  SandCheckDialog form(nullptr, model, sink);
   EXPECT_EQ(form.load_result(), SandCheck::Load::no_dialog);
   ASSERT_EQ(sink.texts.size(), 1u);
 }
@@ -269,7 +269,7 @@ QImage render_figure(const std::string& bytes) {
 
 // Not a check: with QVT_DOCS_DIR set, saves the four shipped charts as the report draws them.
 // (The dialog itself is pictured on a shipped sample in the shell's doc_pictures_test.cpp.)
-TEST_F(Form7Test, ChartPictures) {
+TEST_F(SandCheckDialogTest, ChartPictures) {
   const QByteArray docs = qgetenv("QVT_DOCS_DIR");
   if (docs.isEmpty()) GTEST_SKIP() << "QVT_DOCS_DIR not set";
   const QString folder = QString::fromLocal8Bit(docs);

@@ -1,4 +1,4 @@
-#include "frontend/results/widgets/form8.h"
+#include "frontend/results/widgets/clay_check_dialog.h"
 
 #include "common/cp932.h"
 #include "common/tests/temp_dir.h"
@@ -25,9 +25,9 @@ namespace {
 using testing::app;
 using testing::Recorder;
 
-class Form8Test : public ::testing::Test {
+class ClayCheckDialogTest : public ::testing::Test {
  protected:
-  Form8Test() {
+  ClayCheckDialogTest() {
     app();
     write_file_bytes(dir / "CAL_HEN.DAT",
                      utf8_to_cp932_lossy("26,3,8,7,5,9,粘土地盤の岸壁,第1案") +
@@ -45,8 +45,8 @@ class Form8Test : public ::testing::Test {
   Recorder sink;
 };
 
-TEST_F(Form8Test, ListsFollowTheFocusedRowAndBoxesAnswer) {
-  Form8 form(nullptr, model, sink);
+TEST_F(ClayCheckDialogTest, ListsFollowTheFocusedRowAndBoxesAnswer) {
+  ClayCheckDialog form(nullptr, model, sink);
   EXPECT_TRUE(sink.texts.empty());
   EXPECT_EQ(form.ratio_label(0, 0)->text(), QStringLiteral("0.150"));
   EXPECT_EQ(form.ratio_label(1, 2)->text(), QStringLiteral("1.000"));
@@ -62,15 +62,15 @@ TEST_F(Form8Test, ListsFollowTheFocusedRowAndBoxesAnswer) {
   EXPECT_EQ(form.verdict_label(0)->text(), QStringLiteral("Ｏ.Ｋ."));
   // The seismic row (0.25, 0.4, 1.0), its classes as plain texts: 2.09 + 0.06, 2.15 x 100 / 1.5 +
   // 30 = 173.333 against 160.
-  EXPECT_EQ(form.class_box(3)->text(), QStringLiteral("0.25"));
-  EXPECT_EQ(form.class_box(4)->text(), QStringLiteral("0.4"));
-  EXPECT_EQ(form.class_box(5)->text(), QStringLiteral("1.0"));
+  EXPECT_EQ(form.class_box(1, 0)->text(), QStringLiteral("0.25"));
+  EXPECT_EQ(form.class_box(1, 1)->text(), QStringLiteral("0.4"));
+  EXPECT_EQ(form.class_box(1, 2)->text(), QStringLiteral("1.0"));
   EXPECT_EQ(form.qa_label(1)->text(), QStringLiteral("173.333"));
   EXPECT_EQ(form.reaction_label(1)->text(), QStringLiteral("160.000"));
   EXPECT_EQ(form.verdict_label(1)->text(), QStringLiteral("Ｏ.Ｋ."));
   // The lists stand on the normal row: its class boxes are covered.
-  EXPECT_TRUE(form.class_box(0)->isHidden());
-  EXPECT_FALSE(form.class_box(3)->isHidden());
+  EXPECT_TRUE(form.class_box(0, 0)->isHidden());
+  EXPECT_FALSE(form.class_box(1, 0)->isHidden());
 
   emit form.class_list(0)->activated(3);  // 0.15
   emit form.class_list(1)->activated(2);  // 0.4
@@ -84,14 +84,14 @@ TEST_F(Form8Test, ListsFollowTheFocusedRowAndBoxesAnswer) {
 
   // Entering the seismic row: the lists move there with its classes, the normal choices show
   // as text.
-  form.class_box_focused(4);
-  EXPECT_FALSE(form.class_box(0)->isHidden());
-  EXPECT_TRUE(form.class_box(4)->isHidden());
-  EXPECT_EQ(form.class_box(0)->text(), QStringLiteral("0.15"));
-  EXPECT_EQ(form.class_box(2)->text(), QStringLiteral("2.0"));
+  form.enter_class_box(1, 1);
+  EXPECT_FALSE(form.class_box(0, 0)->isHidden());
+  EXPECT_TRUE(form.class_box(1, 1)->isHidden());
+  EXPECT_EQ(form.class_box(0, 0)->text(), QStringLiteral("0.15"));
+  EXPECT_EQ(form.class_box(0, 2)->text(), QStringLiteral("2.0"));
   EXPECT_EQ(form.class_list(0)->currentIndex(), 5);
   // And back: the normal choices return to the lists.
-  form.class_box_focused(1);
+  form.enter_class_box(0, 1);
   EXPECT_EQ(form.class_list(0)->currentIndex(), 3);
   EXPECT_EQ(form.class_list(2)->currentIndex(), 4);
 
@@ -100,7 +100,7 @@ TEST_F(Form8Test, ListsFollowTheFocusedRowAndBoxesAnswer) {
   emit form.nc_box(0)->textEdited(QStringLiteral("3.45"));
   EXPECT_EQ(form.qa_label(0)->text(), QStringLiteral("168.000"));
   EXPECT_EQ(form.verdict_label(0)->text(), QStringLiteral("Ｏ.Ｋ."));
-  form.Command2_Click();
+  form.ok();
   EXPECT_EQ(form.result(), QDialog::Accepted);
   const auto page = read_file_bytes(dir / "DM006SHK.PDT");
   ASSERT_TRUE(page);
@@ -109,10 +109,10 @@ TEST_F(Form8Test, ListsFollowTheFocusedRowAndBoxesAnswer) {
 
 // Nc typed as no number or out of Nc's range goes back to the Nc held with the boxes' notice,
 // also when OK is pressed while the box holds it; a pasted column keeps its first line.
-TEST_F(Form8Test, AnNcThatIsNoNumberOrOutOfRangeGoesBackAndAPasteKeepsItsFirstLine) {
+TEST_F(ClayCheckDialogTest, AnNcThatIsNoNumberOrOutOfRangeGoesBackAndAPasteKeepsItsFirstLine) {
   std::string status;
   widgets::TextBoxFocus::set_status_line([&](const std::string& t) { status = t; });
-  Form8 form(nullptr, model, sink);
+  ClayCheckDialog form(nullptr, model, sink);
   QLineEdit* box = form.nc_box(0);
   for (const char* typed : {"１２", "nan", "inf", "1e999", "2000"}) {
     SCOPED_TRACE(typed);
@@ -122,7 +122,7 @@ TEST_F(Form8Test, AnNcThatIsNoNumberOrOutOfRangeGoesBackAndAPasteKeepsItsFirstLi
     box->setText(QString::fromUtf8(typed));
     emit box->textEdited(box->text());
     EXPECT_EQ(form.qa_label(0)->text(), QStringLiteral("168.000"));  // Nc 3.45 as held
-    form.Command2_Click();
+    form.ok();
     EXPECT_NE(form.result(), QDialog::Accepted);
     EXPECT_EQ(box->text(), QStringLiteral("3.45"));
     EXPECT_FALSE(status.empty());
@@ -137,9 +137,9 @@ TEST_F(Form8Test, AnNcThatIsNoNumberOrOutOfRangeGoesBackAndAPasteKeepsItsFirstLi
   EXPECT_TRUE(sink.texts.empty());
 }
 
-TEST_F(Form8Test, UnreadableHandOverDisablesOk) {
+TEST_F(ClayCheckDialogTest, UnreadableHandOverDisablesOk) {
   write_file_bytes(dir / "CAL_HEN.DAT", "x\r\n");
-  Form8 form(nullptr, model, sink);
+  ClayCheckDialog form(nullptr, model, sink);
   ASSERT_EQ(sink.texts.size(), 1u);
   EXPECT_FALSE(form.ok_button()->isEnabled());
   EXPECT_EQ(form.qa_label(0)->text(), QStringLiteral("***"));

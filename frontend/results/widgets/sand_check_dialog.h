@@ -16,11 +16,11 @@ class QPushButton;
 
 namespace qvt::results {
 
-class Form7 : public QDialog {
+class SandCheckDialog : public QDialog {
  public:
   // Loads at once from the model's work folder (CAL_HEN.DAT and the charts).
-  Form7(QWidget* owner, const model::ProjectModel& model, model::MessageSink& sink);
-  ~Form7() override;
+  SandCheckDialog(QWidget* owner, const model::ProjectModel& model, model::MessageSink& sink);
+  ~SandCheckDialog() override;
 
   // no_dialog: a chart could not be loaded; the caller does not show the dialog.
   SandCheck::Load load_result() const { return load_; }
@@ -37,7 +37,8 @@ class Form7 : public QDialog {
   // The notice of a bearing layer weaker than every chart; hidden for another layer.
   QLabel* notice_label() const { return notice_; }
 
-  void cmd_ok_Click();
+  // OK: closes when both cases are judged; a box that goes back says why.
+  void ok();
 
  private:
   void show_row(int c);

@@ -19,20 +19,20 @@ namespace qvt::results {
 // Asks for the export's target, proposing a file name; nullopt when the user cancels.
 using SaveDialog = std::function<std::optional<std::string>(const std::string& proposed)>;
 
-class Form6 : public QDialog {
+class ResultsTableDialog : public QDialog {
  public:
   // Reads CAL_ANZ.DAT of the model's work folder at once, as the dialog loads.
-  Form6(QWidget* owner, const model::ProjectModel& model, model::MessageSink& sink,
-        SaveDialog save_dialog = {});
+  ResultsTableDialog(QWidget* owner, const model::ProjectModel& model, model::MessageSink& sink,
+                     SaveDialog save_dialog = {});
 
   const ResultsTable& table() const { return table_; }
   QLabel* cell(int row, int load_case) const { return cells_[row][load_case]; }
   QLabel* mark(int row, int load_case) const { return marks_[row][load_case]; }
   QLabel* row_title(int row) const { return titles_[row]; }
-  QPushButton* Command1() const { return command1_; }
-  QPushButton* Command2() const { return command2_; }
+  QPushButton* ok_button() const { return ok_; }
+  QPushButton* export_button() const { return export_; }
   // "Text出力": the listing and the results into a text file the user names.
-  void Command2_Click();
+  void export_text();
 
  private:
   ResultsTable table_;
@@ -46,8 +46,8 @@ class Form6 : public QDialog {
   std::array<QLabel*, kResultRows> titles_{};
   std::array<std::array<QLabel*, 2>, kResultRows> cells_{};
   std::array<std::array<QLabel*, 2>, kResultRows> marks_{};
-  QPushButton* command1_ = nullptr;
-  QPushButton* command2_ = nullptr;
+  QPushButton* ok_ = nullptr;
+  QPushButton* export_ = nullptr;
 };
 
 }  // namespace qvt::results

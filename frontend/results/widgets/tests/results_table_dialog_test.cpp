@@ -1,4 +1,4 @@
-#include "frontend/results/widgets/form6.h"
+#include "frontend/results/widgets/results_table_dialog.h"
 
 #include "common/cp932.h"
 #include "common/tests/temp_dir.h"
@@ -27,9 +27,9 @@ const char* const kCase =
     "150.000000,1000.000000,0\r\n0.000000,100.000000,1\r\n20.000000,100.000000,0\r\n"
     "0.000000,0.000000,0.000000,1.200000,1\r\n0.000000,0.000000,0\r\n";
 
-class Form6Test : public ::testing::Test {
+class ResultsTableDialogTest : public ::testing::Test {
  protected:
-  Form6Test() {
+  ResultsTableDialogTest() {
     app();
     model.work_folder = dir.path();
     model.conditions.seismic_check = 2;
@@ -40,10 +40,10 @@ class Form6Test : public ::testing::Test {
   Recorder sink;
 };
 
-TEST_F(Form6Test, ShowsTheTableFromTheFile) {
+TEST_F(ResultsTableDialogTest, ShowsTheTableFromTheFile) {
   ASSERT_TRUE(write_file_bytes(dir / "CAL_ANZ.DAT", std::string(kCase) + kCase));
   model.command_line = "/TD";
-  Form6 form(nullptr, model, sink);
+  ResultsTableDialog form(nullptr, model, sink);
   EXPECT_EQ(form.windowTitle(), QStringLiteral("安定計算結果"));
   EXPECT_TRUE(sink.texts.empty());
   EXPECT_EQ(form.cell(0, 0)->text(), QStringLiteral("1.523 ≧ 1.200"));
@@ -53,32 +53,32 @@ TEST_F(Form6Test, ShowsTheTableFromTheFile) {
   EXPECT_EQ(form.cell(6, 0)->text(), QStringLiteral("－ 1.200"));
   EXPECT_EQ(form.mark(2, 0)->text(), QStringLiteral("○"));
   EXPECT_EQ(form.row_title(5)->text(), QStringLiteral("せん断 短壁"));
-  EXPECT_FALSE(form.Command2()->isHidden());
-  EXPECT_TRUE(form.Command2()->isEnabled());
+  EXPECT_FALSE(form.export_button()->isHidden());
+  EXPECT_TRUE(form.export_button()->isEnabled());
   // OK closes the dialog and writes nothing.
   form.show();
-  form.Command1()->click();
+  form.ok_button()->click();
   EXPECT_FALSE(form.isVisible());
   EXPECT_EQ(form.result(), QDialog::Accepted);
 }
 
-TEST_F(Form6Test, AMalformedFileIsSaidAndTheExportIsDisabled) {
+TEST_F(ResultsTableDialogTest, AMalformedFileIsSaidAndTheExportIsDisabled) {
   ASSERT_TRUE(write_file_bytes(dir / "CAL_ANZ.DAT", kCase));  // one case only
   model.command_line = "/td";
-  Form6 form(nullptr, model, sink);
+  ResultsTableDialog form(nullptr, model, sink);
   ASSERT_EQ(sink.texts.size(), 1u);
   EXPECT_EQ(sink.texts[0], "計算結果ﾌｧｲﾙ(CAL_ANZ.DAT)が読み込み出来ません。");
   EXPECT_TRUE(form.cell(0, 0)->text().isEmpty());
   EXPECT_EQ(form.row_title(0)->text(), QStringLiteral("滑 動"));
-  EXPECT_FALSE(form.Command2()->isHidden());
-  EXPECT_FALSE(form.Command2()->isEnabled());
+  EXPECT_FALSE(form.export_button()->isHidden());
+  EXPECT_FALSE(form.export_button()->isEnabled());
 }
 
-TEST_F(Form6Test, WithoutTdTheExportStaysHidden) {
+TEST_F(ResultsTableDialogTest, WithoutTdTheExportStaysHidden) {
   ASSERT_TRUE(write_file_bytes(dir / "CAL_ANZ.DAT", std::string(kCase) + kCase));
   model.conditions.seismic_check = 0;
-  Form6 form(nullptr, model, sink);
-  EXPECT_TRUE(form.Command2()->isHidden());
+  ResultsTableDialog form(nullptr, model, sink);
+  EXPECT_TRUE(form.export_button()->isHidden());
   EXPECT_EQ(form.cell(0, 1)->text(), QStringLiteral("－"));
   EXPECT_EQ(form.mark(0, 1)->text(), QStringLiteral("－"));
 }
@@ -89,23 +89,23 @@ TEST_F(Form6Test, WithoutTdTheExportStaysHidden) {
 namespace qvt::results {
 namespace {
 
-TEST_F(Form6Test, TextExportWritesTheChosenFileAndCancelWritesNothing) {
+TEST_F(ResultsTableDialogTest, TextExportWritesTheChosenFileAndCancelWritesNothing) {
   ASSERT_TRUE(write_file_bytes(dir / "CAL_ANZ.DAT", std::string(kCase) + kCase));
   ASSERT_TRUE(write_file_bytes(dir / "CAL_ANS.TXT", "listing\r\n"));
   model.command_line = "/td";
   model.project_base_path = (dir / "quay").string();
   std::vector<std::string> proposals;
   std::optional<std::string> answer;
-  Form6 form(nullptr, model, sink, [&](const std::string& proposed) {
+  ResultsTableDialog form(nullptr, model, sink, [&](const std::string& proposed) {
     proposals.push_back(proposed);
     return answer;
   });
-  form.Command2_Click();  // cancelled
+  form.export_text();  // cancelled
   ASSERT_EQ(proposals.size(), 1u);
   EXPECT_EQ(proposals[0], (dir / "quay.txt").string());
   EXPECT_FALSE(std::filesystem::exists(dir / "quay.txt"));
   answer = (dir / "quay.txt").string();
-  form.Command2_Click();
+  form.export_text();
   const auto bytes = read_file_bytes(dir / "quay.txt");
   ASSERT_TRUE(bytes);
   EXPECT_EQ(bytes->rfind("listing\r\n\"", 0), 0u);
@@ -116,7 +116,7 @@ TEST_F(Form6Test, TextExportWritesTheChosenFileAndCancelWritesNothing) {
   EXPECT_TRUE(sink.texts.empty());
   // The listing as the target is refused with a warning.
   answer = (dir / "CAL_ANS.TXT").string();
-  form.Command2_Click();
+  form.export_text();
   ASSERT_EQ(sink.texts.size(), 1u);
   EXPECT_EQ(read_file_bytes(dir / "CAL_ANS.TXT").value(), "listing\r\n");
 }

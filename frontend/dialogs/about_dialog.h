@@ -1,5 +1,5 @@
 #pragma once
-// The version dialog frmAbout: its texts, Qt-free.
+// The version dialog: its texts, Qt-free.
 #include <string>
 
 namespace qvt::dialogs {
@@ -12,14 +12,14 @@ inline constexpr const char* kNoContact = "－";
 
 struct AboutTexts {
   std::string caption;     // "Tervaneのﾊﾞｰｼﾞｮﾝ情報"
-  std::string lblTitle0;   // product name
-  std::string lblTitle1;   // platform line
-  std::string lblVersion;  // "ﾊﾞｰｼﾞｮﾝ " + version text
-  std::string Text6;       // URL
-  std::string Text3;       // E-Mail
-  std::string Text4;       // FAX
-  std::string Text5;       // TEL
-  std::string Text2;       // "© " + year range + " " + holder
+  std::string product_name;
+  std::string platform;      // platform line
+  std::string version;       // "ﾊﾞｰｼﾞｮﾝ " + version text
+  std::string web_address;   // URL
+  std::string email;         // E-Mail
+  std::string fax;           // FAX
+  std::string telephone;     // TEL
+  std::string copyright;     // "© " + year range + " " + holder
 };
 
 // "2026" in the first year (or when the clock is behind it), else "2026-<year>".

@@ -1,4 +1,4 @@
-#include "frontend/dialogs/widgets/form4.h"
+#include "frontend/dialogs/widgets/polygon_block_dialog_widget.h"
 
 #include "frontend/dialogs/widgets/dialog_layout.h"
 #include "frontend/widgets/edit_grid.h"
@@ -21,7 +21,7 @@ using widgets::twips_to_pixels;
 
 PolygonPreviewPicture::PolygonPreviewPicture(QWidget* parent, const PolygonBlockDialog& presenter)
     : QWidget(parent), presenter_(presenter) {
-  setObjectName(QStringLiteral("pic_NB"));
+  setObjectName(QStringLiteral("preview"));
   setFixedSize(twips_to_pixels(kPreviewPictureWidth), twips_to_pixels(kPreviewPictureHeight));
 }
 
@@ -29,43 +29,46 @@ void PolygonPreviewPicture::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), Qt::black);
   section::DisplayList list;
-  presenter_.pic_NB_Paint(list);
+  presenter_.paint_preview(list);
   section::paint_display_list(painter, list);
 }
 
-Form4::Form4(QWidget* owner, PolygonBlockDialog& presenter)
+PolygonBlockDialogWidget::PolygonBlockDialogWidget(QWidget* owner, PolygonBlockDialog& presenter)
     : QDialog(owner), presenter_(presenter) {
-  setObjectName(QStringLiteral("Form4"));
+  setObjectName(QStringLiteral("polygon_block_dialog"));
   setWindowTitle(QStringLiteral("任意形状ブロックの詳細設定"));
   setModal(true);
 
-  pic_NB_ = new PolygonPreviewPicture(this, presenter_);
+  preview_ = new PolygonPreviewPicture(this, presenter_);
 
   auto* frame = new QGroupBox(QStringLiteral("ﾌﾞﾛｯｸ設定"), this);
-  frame->setObjectName(QStringLiteral("Frame1"));
+  frame->setObjectName(QStringLiteral("block_settings"));
   auto* g = new QGridLayout(frame);
-  for (int i = 0; i < 6; ++i) {
-    txt_NB_[i] = new QLineEdit(frame);
-    txt_NB_[i]->setObjectName(QStringLiteral("txt_NB(%1)").arg(i));
-    if (i > 0) txt_NB_[i]->setAlignment(Qt::AlignRight);
-    bind_box(txt_NB_[i], presenter_.txt_NB[i],
-             i > 0 ? widgets::BoxKind::number : widgets::BoxKind::text,  // 0 is the name
-             [this, i] { presenter_.txt_NB_LostFocus(i); });
+  static const char* const kBoxNames[PolygonBlockDialog::kBoxCount] = {
+      "name", "saturated", "wet", "submerged", "ref_x", "ref_y"};
+  for (int i = 0; i < PolygonBlockDialog::kBoxCount; ++i) {
+    boxes_[i] = new QLineEdit(frame);
+    boxes_[i]->setObjectName(QString::fromLatin1(kBoxNames[i]));
+    const bool number = i != PolygonBlockDialog::kName;
+    if (number) boxes_[i]->setAlignment(Qt::AlignRight);
+    bind_box(boxes_[i], presenter_.boxes[i],
+             number ? widgets::BoxKind::number : widgets::BoxKind::text,
+             [this, i] { presenter_.leave_box(static_cast<PolygonBlockDialog::Box>(i)); });
   }
   g->addWidget(new QLabel(QStringLiteral("名  称"), frame), 0, 0);
-  g->addWidget(txt_NB_[0], 0, 1, 1, 2);
+  g->addWidget(boxes_[PolygonBlockDialog::kName], 0, 1, 1, 2);
   g->addWidget(new QLabel(QStringLiteral("単位体積重量"), frame), 1, 0, 1, 2);
   g->addWidget(new QLabel(QStringLiteral("(kN/m³)"), frame), 1, 2, Qt::AlignRight);
   const char* weight_rows[] = {"飽和", "湿潤", "水中"};
   for (int k = 0; k < 3; ++k) {
     g->addWidget(new QLabel(QString::fromUtf8(weight_rows[k]), frame), 2 + k, 1, Qt::AlignRight);
-    g->addWidget(txt_NB_[1 + k], 2 + k, 2);
+    g->addWidget(boxes_[PolygonBlockDialog::kSaturated + k], 2 + k, 2);
   }
   g->addWidget(new QLabel(QStringLiteral("ﾌﾞﾛｯｸ配置基準 (m)"), frame), 5, 0, 1, 3);
   g->addWidget(new QLabel(QStringLiteral("X"), frame), 6, 1, Qt::AlignRight);
-  g->addWidget(txt_NB_[4], 6, 2);
+  g->addWidget(boxes_[PolygonBlockDialog::kRefX], 6, 2);
   g->addWidget(new QLabel(QStringLiteral("Y"), frame), 7, 1, Qt::AlignRight);
-  g->addWidget(txt_NB_[5], 7, 2);
+  g->addWidget(boxes_[PolygonBlockDialog::kRefY], 7, 2);
 
   // The vertex table, set up as the load prescribes.
   grid_ = new EditGrid(this);
@@ -88,38 +91,38 @@ Form4::Form4(QWidget* owner, PolygonBlockDialog& presenter)
     grid_->set_row_text(r + 1, QString::fromStdString(row[0] + "\t" + row[1] + "\t" + row[2]));
   }
   grid_->set_painting(true);
-  grid_->on_edited = [this] { Aflg_NB_Edited(); };
+  grid_->on_edited = [this] { vertex_table_edited(); };
 
-  cmd_NB_[0] = command_button(this, QStringLiteral("終了"), QStringLiteral("cmd_NB(0)"));
-  cmd_NB_[1] = command_button(this, QStringLiteral("取消"), QStringLiteral("cmd_NB(1)"));
-  connect(cmd_NB_[0], &QPushButton::clicked, this, [this] { cmd_NB_Click(0); });
-  connect(cmd_NB_[1], &QPushButton::clicked, this, [this] { cmd_NB_Click(1); });
+  finish_ = command_button(this, QStringLiteral("終了"), QStringLiteral("finish"));
+  cancel_ = command_button(this, QStringLiteral("取消"), QStringLiteral("cancel"));
+  connect(finish_, &QPushButton::clicked, this, [this] { close_if(presenter_.finish(), true); });
+  connect(cancel_, &QPushButton::clicked, this, [this] { close_if(presenter_.cancel(), false); });
 
   auto* right = new QVBoxLayout;
   right->addWidget(frame);
   right->addWidget(grid_, 1);
-  right->addLayout(button_row(cmd_NB_[0], cmd_NB_[1]));
+  right->addLayout(button_row(finish_, cancel_));
   auto* top = new QHBoxLayout(this);
-  top->addWidget(pic_NB_, 0, Qt::AlignTop);
+  top->addWidget(preview_, 0, Qt::AlignTop);
   top->addLayout(right);
-  grid_->setMinimumHeight(pic_NB_->height() - frame->sizeHint().height());
+  grid_->setMinimumHeight(preview_->height() - frame->sizeHint().height());
   centre_on_screen(this);
 }
 
-void Form4::Aflg_NB_Edited() {
+void PolygonBlockDialogWidget::vertex_table_edited() {
   for (int r = 0; r < PolygonBlockDialog::kDataRows; ++r)
     for (int c = 1; c < PolygonBlockDialog::kColumns; ++c)
       presenter_.cells[r][c] = grid_->cell(r + 1, c).toStdString();
-  presenter_.Aflg_NB_Edited();
+  presenter_.vertex_table_edited();
   for (int r = 0; r < PolygonBlockDialog::kDataRows; ++r)
     if (grid_->cell(r + 1, 0).toStdString() != presenter_.cells[r][0])
       grid_->set_cell(r + 1, 0, QString::fromStdString(presenter_.cells[r][0]));
-  pic_NB_->update();
+  preview_->update();
 }
 
-void Form4::cmd_NB_Click(int index) {
-  if (!presenter_.cmd_NB_Click(index)) return;
-  if (index == 0)
+void PolygonBlockDialogWidget::close_if(bool closes, bool accepted) {
+  if (!closes) return;
+  if (accepted)
     accept();
   else
     reject();

@@ -1,4 +1,4 @@
-#include "frontend/results/widgets/form7.h"
+#include "frontend/results/widgets/sand_check_dialog.h"
 
 #include "frontend/results/widgets/table_cell.h"
 #include "frontend/widgets/text_box_focus.h"
@@ -27,40 +27,41 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
-Form7::~Form7() { widgets::TextBoxFocus::detach_all(this); }
+SandCheckDialog::~SandCheckDialog() { widgets::TextBoxFocus::detach_all(this); }
 
-Form7::Form7(QWidget* owner, const model::ProjectModel& model, model::MessageSink& sink)
+SandCheckDialog::SandCheckDialog(QWidget* owner, const model::ProjectModel& model, model::MessageSink& sink)
     : QDialog(owner), sink_(sink) {
-  setObjectName(QStringLiteral("Form7"));
+  setObjectName(QStringLiteral("sand_check_dialog"));
   setWindowTitle(QStringLiteral("偏心傾斜荷重の検討"));
   setModal(true);
 
   auto* grid = new QGridLayout;
   grid->setSpacing(0);
   const char* headings[] = {"検討", "tanθ", "|ε|", "φ", "Ｎ", "Ｆ", "設計安全率", "判定"};
-  const char* heading_names[] = {"Label16", "Label11", "Label12", "Label13",
-                                 "Label14", "Label15", "Label18", "Label19"};
+  const char* heading_names[] = {"heading_case", "heading_tan_theta", "heading_ratio",
+                                 "heading_phi",  "heading_n",         "heading_f",
+                                 "heading_design_factor", "heading_verdict"};
   for (int i = 0; i < 8; ++i)
     grid->addWidget(cell(this, QString::fromUtf8(headings[i]), QString::fromUtf8(heading_names[i])),
                     0, i);
   for (int c = 0; c < 2; ++c) {
     const int row = c + 1;
     grid->addWidget(cell(this, c == 0 ? QStringLiteral("常時") : QStringLiteral("地震時"),
-                         c == 0 ? QStringLiteral("Label1") : QStringLiteral("Label2")),
+                         c == 0 ? QStringLiteral("normal") : QStringLiteral("seismic")),
                     row, 0);
-    tan_theta_[c] = cell(this, QStringLiteral("***"), QStringLiteral("lbl_%1").arg(1 + c));
-    ratio_[c] = cell(this, QStringLiteral("***"), QStringLiteral("lbl_%1").arg(3 + c));
+    tan_theta_[c] = cell(this, QStringLiteral("***"), QStringLiteral("tan_theta_%1").arg(c));
+    ratio_[c] = cell(this, QStringLiteral("***"), QStringLiteral("ratio_%1").arg(c));
     chart_[c] = new QComboBox(this);
-    chart_[c]->setObjectName(QStringLiteral("cb_%1").arg(1 + c));
+    chart_[c]->setObjectName(QStringLiteral("chart_%1").arg(c));
     chart_[c]->addItems({QStringLiteral("30"), QStringLiteral("35"), QStringLiteral("40"),
                          QStringLiteral("45")});
     chart_[c]->setCurrentIndex(-1);
     n_[c] = new QLineEdit(this);
-    n_[c]->setObjectName(QStringLiteral("txt_N%1").arg(1 + c));
+    n_[c]->setObjectName(QStringLiteral("n_%1").arg(c));
     n_[c]->setAlignment(Qt::AlignRight);
-    f_[c] = cell(this, QStringLiteral("***"), QStringLiteral("lbl_%1").arg(5 + c));
+    f_[c] = cell(this, QStringLiteral("***"), QStringLiteral("f_%1").arg(c));
     design_[c] = new QLineEdit(QStringLiteral("1.000"), this);
-    design_[c]->setObjectName(QStringLiteral("txt_f%1").arg(1 + c));
+    design_[c]->setObjectName(QStringLiteral("design_factor_%1").arg(c));
     design_[c]->setAlignment(Qt::AlignRight);
     grid->addWidget(tan_theta_[c], row, 1);
     grid->addWidget(ratio_[c], row, 2);
@@ -68,16 +69,16 @@ Form7::Form7(QWidget* owner, const model::ProjectModel& model, model::MessageSin
     grid->addWidget(n_[c], row, 4);
     grid->addWidget(f_[c], row, 5);
     grid->addWidget(design_[c], row, 6);
-    verdict_[c] = cell(this, QString(), QStringLiteral("lbl_%1").arg(7 + c));
+    verdict_[c] = cell(this, QString(), QStringLiteral("verdict_%1").arg(c));
     grid->addWidget(verdict_[c], row, 7);
     // The boxes take the range of their quantity, so the shared focus rule sends back what the
     // check would refuse.
     widgets::TextBoxFocus::attach(n_[c], widgets::BoxKind::number, {}, [this, c] {
-      widgets::TextBoxFocus::show_notice(check_.n_lost_focus(c));
+      widgets::TextBoxFocus::show_notice(check_.leave_n_box(c));
       show_row(c);
     })->set_range(kNRange.lowest, kNRange.highest);
     widgets::TextBoxFocus::attach(design_[c], widgets::BoxKind::number, {}, [this, c] {
-      widgets::TextBoxFocus::show_notice(check_.design_lost_focus(c));
+      widgets::TextBoxFocus::show_notice(check_.leave_design_box(c));
       show_row(c);
     })->set_range(kDesignFactorRange.lowest, kDesignFactorRange.highest);
     // Wide enough for the widest value each box takes, as it shows it (N "###0.00", the factor
@@ -101,10 +102,10 @@ Form7::Form7(QWidget* owner, const model::ProjectModel& model, model::MessageSin
   }
 
   ok_ = new QPushButton(QStringLiteral("OK"), this);
-  ok_->setObjectName(QStringLiteral("cmd_ok"));
+  ok_->setObjectName(QStringLiteral("ok"));
   cancel_ = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-  cancel_->setObjectName(QStringLiteral("Command1"));
-  connect(ok_, &QPushButton::clicked, this, [this] { cmd_ok_Click(); });
+  cancel_->setObjectName(QStringLiteral("cancel"));
+  connect(ok_, &QPushButton::clicked, this, [this] { ok(); });
   connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
@@ -112,7 +113,7 @@ Form7::Form7(QWidget* owner, const model::ProjectModel& model, model::MessageSin
   buttons->addWidget(cancel_);
   // The notice of a bearing layer weaker than every chart stays in view while the dialog is open.
   notice_ = new QLabel(this);
-  notice_->setObjectName(QStringLiteral("lbl_notice"));
+  notice_->setObjectName(QStringLiteral("notice"));
   notice_->setWordWrap(true);
   notice_->setVisible(false);
   auto* layout = new QVBoxLayout(this);
@@ -120,8 +121,8 @@ Form7::Form7(QWidget* owner, const model::ProjectModel& model, model::MessageSin
   layout->addWidget(notice_);
   layout->addLayout(buttons);
 
-  // Form_Load.
-  load_ = check_.Form_Load(model.work_folder, model.install_folder,
+  // The check loads once, as the dialog opens.
+  load_ = check_.load(model.work_folder, model.install_folder,
                            model.conditions.seismic_check, model.conditions.bearing_layer.phi,
                            sink_);
   for (int c = 0; c < 2; ++c) show_row(c);
@@ -136,7 +137,7 @@ Form7::Form7(QWidget* owner, const model::ProjectModel& model, model::MessageSin
   }
 }
 
-void Form7::show_row(int c) {
+void SandCheckDialog::show_row(int c) {
   showing_ = true;
   const SandCheckRow& r = check_.row(c);
   tan_theta_[c]->setText(q(r.tan_theta_text));
@@ -150,7 +151,7 @@ void Form7::show_row(int c) {
   showing_ = false;
 }
 
-void Form7::cmd_ok_Click() {
+void SandCheckDialog::ok() {
   // The check takes a box still being edited as left; one that goes back says why.
   const bool closes = check_.ok(sink_);
   for (int c = 0; c < 2; ++c) show_row(c);
