@@ -24,7 +24,7 @@ struct PageState {
   int opt_gm4 = 0;   // action points: 0 受働, 1 主働, 2 削除
   int opt_gm6 = -1;  // improved-soil operation: 0 登録 .. 3 No 位置
   bool opt_gm8_1 = false;  // 任意形状: the arbitrary ground surface is drawn
-  int opt_gm12 = 0;  // dimension points: 0 上部登録, 1 上部解除, 2 下部登録, 3 下部解除
+  int dimension_mode = 0;  // dimension points: 0 上部登録, 1 上部解除, 2 下部登録, 3 下部解除
   // The improved-body boxes X, Y, B, Dh1, Dh2 as typed.
   std::array<std::string, 5> txt_gm6{};
   // The ground-surface rows being edited (not yet committed to the model).

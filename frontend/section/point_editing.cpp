@@ -89,7 +89,7 @@ void handle_dimension_point_click(EditContext& c, int button, double X, double Y
   EditorState& e = c.editor;
   e.sn_mode = 0;
   if (button == 1) {
-    switch (c.pages.page_state().opt_gm12) {
+    switch (c.pages.page_state().dimension_mode) {
       case 0: e.sn_mode = 1; break;
       case 1: e.sn_mode = 2; break;
       case 2: e.sn_mode = 3; break;

@@ -262,7 +262,7 @@ void InputPages::pass_on_page_state() {
   s.surface_point_row_count = g.point_row_count;
   for (std::size_t i = 0; i < s.surface_point_rows.size() && i < g.point_rows.size(); ++i)
     s.surface_point_rows[i] = {g.point_rows[i].x, g.point_rows[i].y};
-  s.opt_gm12 = dimension_.mode();
+  s.dimension_mode = dimension_.mode();
   const auto& opt = earth_.state().opt_gm4;
   s.opt_gm4 = opt[0] ? 0 : opt[1] ? 1 : opt[2] ? 2 : -1;
   s.inner_tab[6] = earth_.state().inner_tab;

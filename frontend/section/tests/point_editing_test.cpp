@@ -172,7 +172,7 @@ TEST(PressurePoints, RemovalTakesTheBoundedLayerRecordWithIt) {
 TEST(DimensionPoints, RegisterWithinOneMetreAndRelease) {
   Fixture f;
   f.pages.state.shown_page = 5;
-  f.pages.state.opt_gm12 = 0;
+  f.pages.state.dimension_mode = 0;
   auto& upper = f.m->conditions.dimension_points[0];
   f.click(1, 10, 0);  // no corner within 1 m
   EXPECT_EQ(upper.count, 0);
@@ -184,13 +184,13 @@ TEST(DimensionPoints, RegisterWithinOneMetreAndRelease) {
   EXPECT_EQ(upper.count, 1);
   EXPECT_EQ(f.editor.sn_mode, 0);
   // Lower list.
-  f.pages.state.opt_gm12 = 2;
+  f.pages.state.dimension_mode = 2;
   f.click(1, 0.5, 3.5);
   auto& lower = f.m->conditions.dimension_points[1];
   ASSERT_EQ(lower.count, 1);
   EXPECT_DOUBLE_EQ(lower.x[0], 0);
   // Release: the upper point.
-  f.pages.state.opt_gm12 = 1;
+  f.pages.state.dimension_mode = 1;
   f.click(1, 6.5, 3.5);
   EXPECT_EQ(upper.count, 0);
   EXPECT_EQ(upper.x[0], 0);
@@ -201,7 +201,7 @@ TEST(DimensionPoints, RegisterWithinOneMetreAndRelease) {
 TEST(DimensionPoints, FullListWarnsOnlyForANewCornerNearby) {
   Fixture f;
   f.pages.state.shown_page = 5;
-  f.pages.state.opt_gm12 = 0;
+  f.pages.state.dimension_mode = 0;
   auto& upper = f.m->conditions.dimension_points[0];
   upper.count = 50;
   for (int j = 0; j < 50; ++j) upper.x[j] = 100 + j, upper.y[j] = 0;
@@ -215,7 +215,7 @@ TEST(DimensionPoints, FullListWarnsOnlyForANewCornerNearby) {
             "寸法線用変化点数が最大値(50)に達しています。これ以上の登録はできません。");
   EXPECT_EQ(upper.count, 50);
   // Two points equally near a release click: the later one goes.
-  f.pages.state.opt_gm12 = 1;
+  f.pages.state.dimension_mode = 1;
   upper.x[10] = 0, upper.y[10] = 3;  // the same place as point 49
   f.click(1, 0, 3);
   EXPECT_EQ(upper.count, 49);
@@ -225,7 +225,7 @@ TEST(DimensionPoints, FullListWarnsOnlyForANewCornerNearby) {
 TEST(DimensionPoints, RightClickDoesNothing) {
   Fixture f;
   f.pages.state.shown_page = 5;
-  f.pages.state.opt_gm12 = 0;
+  f.pages.state.dimension_mode = 0;
   f.click(2, 6, 3);
   f.click(4, 6, 3);
   EXPECT_EQ(f.m->conditions.dimension_points[0].count, 0);

@@ -264,7 +264,7 @@ TEST_F(DocPictures, InputPagesOfTheBlockSample) {
 
   // The dimension-line page with three corners of the wall's sea face registered above.
   choose_page(5);
-  form->findChild<QAbstractButton*>(QStringLiteral("opt_gm12_0"))->click();
+  form->findChild<QAbstractButton*>(QStringLiteral("dimension_mode_0"))->click();
   const model::BlockHead& top = form->model().wall_blocks[4].polygon.head;
   const model::BlockHead& bottom = form->model().wall_blocks[0].polygon.head;
   click_world(bottom.ref_x, bottom.ref_y);

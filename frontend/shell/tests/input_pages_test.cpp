@@ -102,18 +102,18 @@ TEST_F(InputPagesTest, DimensionLineModesAndTheirHintsInTheStatusBar) {
   form->inp_menu_Click(6);
   EXPECT_EQ(form->tab_no(), 5);
   auto& dims = form->pages().dimension_lines_view();
-  EXPECT_TRUE(dims.opt_gm12(0)->isChecked());
+  EXPECT_TRUE(dims.mode_button(0)->isChecked());
   EXPECT_TRUE(form->stv_gm().panel1()->text().isEmpty());
   form->activateWindow();
-  dims.opt_gm12(3)->setFocus();
+  dims.mode_button(3)->setFocus();
   QApplication::processEvents();
-  ASSERT_TRUE(dims.opt_gm12(3)->hasFocus());
+  ASSERT_TRUE(dims.mode_button(3)->hasFocus());
   EXPECT_EQ(form->stv_gm().panel1()->text().toStdString(),
               "ブロック分割図の下部に表示する寸法線の変化点を解除してください。");
-  dims.opt_gm12(3)->click();
+  dims.mode_button(3)->click();
   form->opt_menu_Click(1);
   form->opt_menu_Click(5);
-  EXPECT_TRUE(dims.opt_gm12(0)->isChecked());
+  EXPECT_TRUE(dims.mode_button(0)->isChecked());
 }
 
 TEST_F(InputPagesTest, OpeningTheSampleFillsTheDesignConditions) {

@@ -58,7 +58,7 @@ class PageRoutingTest : public SampleWindowTest {
 TEST_F(PageRoutingTest, DimensionLineModesReachThePicture) {
   choose_page(5);
   pages::DimensionLineView& page = form->pages().dimension_lines_view();
-  EXPECT_TRUE(page.opt_gm12(0)->isChecked());  // chosen on arrival
+  EXPECT_TRUE(page.mode_button(0)->isChecked());  // chosen on arrival
   // A corner of the wall block (a rectangle: its corners are vertices 10..13) in neither list.
   const model::PolygonShape& p = form->model().wall_blocks[0].polygon;
   ASSERT_EQ(form->model().wall_blocks[0].block_type, model::BLOCK_RECTANGLE);
@@ -78,20 +78,20 @@ TEST_F(PageRoutingTest, DimensionLineModesReachThePicture) {
   } steps[] = {{2, 0, 1}, {0, 1, 1}, {3, 1, 0}, {1, 0, 0}};
   for (const Step& s : steps) {
     SCOPED_TRACE(s.mode);
-    page.opt_gm12(s.mode)->click();
+    page.mode_button(s.mode)->click();
     click(x + 0.05, y + 0.05);  // near the corner: a registration snaps onto it
     EXPECT_EQ(dims(0).count, upper + s.upper);
     EXPECT_EQ(dims(1).count, lower + s.lower);
   }
-  page.opt_gm12(2)->click();
+  page.mode_button(2)->click();
   click(x, y);
   EXPECT_TRUE(holds(dims(1), x, y));
   EXPECT_FALSE(holds(dims(0), x, y));
   // Coming back to the page replaces a lower-list mode by "上部登録", for the picture too.
   choose_page(1);
   choose_page(5);
-  EXPECT_TRUE(page.opt_gm12(0)->isChecked());
-  EXPECT_EQ(form->view().page_state().opt_gm12, 0);
+  EXPECT_TRUE(page.mode_button(0)->isChecked());
+  EXPECT_EQ(form->view().page_state().dimension_mode, 0);
 }
 
 // A click while the inner tab "改良体の形状" is shown does not reach the improved-soil editor;
