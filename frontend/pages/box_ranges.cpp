@@ -1,6 +1,7 @@
 #include "frontend/pages/box_ranges.h"
 
 #include "frontend/model/display_text.h"
+#include "frontend/pages/bearing_layer_page.h"
 
 namespace qvt::pages {
 
@@ -60,18 +61,18 @@ std::optional<ConditionQuantity> earth_pressure_box_quantity(int index) {
   }
 }
 
-std::optional<ConditionQuantity> bearing_layer_box_quantity(int index) {
-  switch (index) {
-    case 0:
-    case 9: return COND_BEARING_UNIT_WEIGHT;
-    case 1: return COND_SHAPE_FACTOR;
-    case 2: return COND_MEAN_N;
-    case 3: return COND_FRICTION_ANGLE;
-    case 4:
-    case 5: return COND_BEARING_FACTOR;
-    case 7: return COND_COHESION;
-    case 10: return COND_FRICTION_COEF;
-    default: return std::nullopt;  // 6 the overburden Po (shown, not saved), 8 the gradient
+std::optional<ConditionQuantity> bearing_layer_box_quantity(int box) {
+  switch (box) {
+    case kSandyUnitWeightBox:
+    case kClayUnitWeightBox: return COND_BEARING_UNIT_WEIGHT;
+    case kShapeFactorBox: return COND_SHAPE_FACTOR;
+    case kMeanNBox: return COND_MEAN_N;
+    case kPhiBox: return COND_FRICTION_ANGLE;
+    case kNrBox:
+    case kNqBox: return COND_BEARING_FACTOR;
+    case kCohesionBox: return COND_COHESION;
+    case kFrictionBox: return COND_FRICTION_COEF;
+    default: return std::nullopt;  // the overburden Po (shown, not saved), the gradient
   }
 }
 

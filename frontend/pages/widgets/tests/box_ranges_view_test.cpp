@@ -203,13 +203,13 @@ class BearingLayerRanges : public ::testing::Test {
 };
 
 TEST_F(BearingLayerRanges, UnitWeightFrictionAngleAndN) {
-  check_entries(view.txt_gm11(0), view.txt_gm11(1), {{"0", "10.000", true}, {"18", "18.000", false}},
+  check_entries(view.box(kSandyUnitWeightBox), view.box(kShapeFactorBox), {{"0", "10.000", true}, {"18", "18.000", false}},
                 "unit weight");
   // (A negative φ is the page's sign to take the proposal from N: it never reaches the range.)
-  check_entries(view.txt_gm11(3), view.txt_gm11(1), {{"61", "40.000", true}, {"60", "60.000", false}},
+  check_entries(view.box(kPhiBox), view.box(kShapeFactorBox), {{"61", "40.000", true}, {"60", "60.000", false}},
                 "phi");
-  const std::string n = view.txt_gm11(2)->text().toStdString();
-  check_entries(view.txt_gm11(2), view.txt_gm11(1), {{"1001", n.c_str(), true}, {"-1", n.c_str(), true}},
+  const std::string n = view.box(kMeanNBox)->text().toStdString();
+  check_entries(view.box(kMeanNBox), view.box(kShapeFactorBox), {{"1001", n.c_str(), true}, {"-1", n.c_str(), true}},
                 "mean N");
 }
 
