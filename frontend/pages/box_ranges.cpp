@@ -7,27 +7,37 @@ namespace qvt::pages {
 
 std::optional<ConditionQuantity> design_conditions_box_quantity(BoxId box) {
   const int i = box.index;
+  const auto is = [&box](BoxId named) {
+    return box.group == named.group && box.index == named.index;
+  };
   switch (box.group) {
-    case BoxGroup::gm1:
-      if (i == 25) return COND_IMPROVEMENT_RATIO;
-      if ((i >= 1 && i <= 4) || i == 29 || i == 30) return COND_ALLOWABLE_STRESS;
-      if (i >= 12 && i <= 19) return COND_SAFETY_FACTOR;
-      if (i == 20) return COND_WATER_UNIT_WEIGHT;
-      if (i == 26) return COND_LIQUEFIED_PRESSURE_COEF;
+    case BoxGroup::basic:
+      if (is(kImprovementRatioBox)) return COND_IMPROVEMENT_RATIO;
+      if ((i >= kCompressiveNormalBox.index && i <= kShearSeismicBox.index) ||
+          is(kDesignStrengthSeismicBox) || is(kDesignStrengthNormalBox))
+        return COND_ALLOWABLE_STRESS;
+      if (i >= safety_factor_box(kSlidingCheck, model::CASE_NORMAL).index &&
+          i <= safety_factor_box(kPullOutCheck, model::CASE_SEISMIC).index)
+        return COND_SAFETY_FACTOR;
+      if (is(kWaterUnitWeightBox)) return COND_WATER_UNIT_WEIGHT;
+      if (is(kLiquefiedCoefBox)) return COND_LIQUEFIED_PRESSURE_COEF;
       return std::nullopt;
-    case BoxGroup::gm2:
-      if (i >= 3 && i <= 5) return COND_SEISMIC_COEF;
-      if (i == 0 || i == 6) return COND_REGIONAL_COEF;
-      if (i == 1 || i == 7) return COND_GROUND_TYPE_FACTOR;
-      if (i == 2 || i == 8) return COND_IMPORTANCE_FACTOR;
+    case BoxGroup::seismic:
+      if (is(kSeismicCoefEarthBox) || is(kSeismicCoefInertiaBox) || is(kApparentCoefBox))
+        return COND_SEISMIC_COEF;
+      if (is(kRegionalEarthBox) || is(kRegionalInertiaBox)) return COND_REGIONAL_COEF;
+      if (is(kGroundTypeEarthBox) || is(kGroundTypeInertiaBox)) return COND_GROUND_TYPE_FACTOR;
+      if (is(kImportanceEarthBox) || is(kImportanceInertiaBox)) return COND_IMPORTANCE_FACTOR;
       return std::nullopt;
-    case BoxGroup::gm20:  // per range: x_min, x_max, normal load, seismic load
-      if (i >= 0 && i < 12 && i % 4 >= 2) return COND_SURCHARGE;
+    case BoxGroup::surcharges:  // the loads of each range, not its ends
+      if (i >= 0 && i < kSurchargeBoxSlots &&
+          (i % 4 == kSurchargeNormal || i % 4 == kSurchargeSeismic))
+        return COND_SURCHARGE;
       return std::nullopt;
-    case BoxGroup::gm21:
-      if (i == 0 || i == 1) return COND_BODY_REACTION;
+    case BoxGroup::reactions:
+      if (is(kReactionNormalBox) || is(kReactionSeismicBox)) return COND_BODY_REACTION;
       return std::nullopt;
-    case BoxGroup::gm19:
+    case BoxGroup::forces:
       return std::nullopt;
   }
   return std::nullopt;

@@ -33,11 +33,11 @@ void ImprovedBodyPage::load() {
   for (int i = 0; i < 5; ++i) s_.txt_gm6[i] = box_text(body[i]);
   const double walls[5] = {d.ls, d.ds, d.ll, d.bl1, d.bl2};
   for (int i = 0; i < 5; ++i) s_.txt_gm7[i] = s_.txt_gm7[i + 5] = box_text(walls[i]);
-  if (conditions_.opt_gm1_selected(1)) {
+  if (conditions_.improvement_pattern() == PatternChoice::wall) {
     s_.shape_tab_enabled = true;
     s_.frame6_visible = true;
     s_.frame5_visible = false;
-  } else if (conditions_.opt_gm1_selected(5)) {
+  } else if (conditions_.improvement_pattern() == PatternChoice::lattice) {
     s_.shape_tab_enabled = true;
     s_.frame6_visible = false;
     s_.frame5_visible = true;
@@ -57,7 +57,7 @@ void ImprovedBodyPage::store() {
   d.dh2 = num(s_.txt_gm6[4]);
   // Only the frame of the lattice form is read for it; every other pattern commits the wall
   // frame, which the last load filled.
-  const int first = conditions_.opt_gm1_selected(5) ? 5 : 0;
+  const int first = conditions_.improvement_pattern() == PatternChoice::lattice ? 5 : 0;
   d.ls = num(s_.txt_gm7[first + 0]);
   d.ds = num(s_.txt_gm7[first + 1]);
   d.ll = num(s_.txt_gm7[first + 2]);

@@ -20,7 +20,7 @@ class PageSwitchHost {
   virtual bool tab_shown(int category) const = 0;
   virtual void set_tab_shown(int category, bool shown) = 0;
   virtual void set_tab_enabled(int category, bool enabled) = 0;
-  // Disables the frames `fra_tb1`(0..2) of the design-conditions inner tabs.
+  // Disables the frames of the three design-conditions inner tabs.
   virtual void disable_inner_frames() = 0;
   // Enables the frame of the inner tab selected on the design-conditions category.
   virtual void enable_selected_inner_frame() = 0;

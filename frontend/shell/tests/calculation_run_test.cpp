@@ -44,7 +44,7 @@ class RunTest : public ShellTest {
   }
   // The high water level typed on the design-conditions page and committed.
   void edit() {
-    form->pages().design_conditions().text_edited({pages::BoxGroup::gm1, 22}, "3.25");
+    form->pages().design_conditions().text_edited(pages::kHwlBox, "3.25");
     form->pages().store_design_conditions_page();
   }
 
