@@ -88,7 +88,9 @@ page_of() {  # the first page with a line that starts with the heading's number 
   local pages n
   pages=$(pdfinfo "$pdf" | awk '/^Pages:/ {print $2}')
   for ((n = 1; n <= pages; n++)); do
-    if pdftotext -f "$n" -l "$n" "$pdf" - | grep -qE "$1"; then echo "$n"; return; fi
+    # grep reads the whole page (no -q): an early exit would end pdftotext with SIGPIPE, which
+    # pipefail turns into a miss on a long page.
+    if pdftotext -f "$n" -l "$n" "$pdf" - | grep -E "$1" >/dev/null; then echo "$n"; return; fi
   done
   echo "no page holds \"$1\"" >&2
   exit 1

@@ -43,9 +43,19 @@ std::optional<ConditionQuantity> design_conditions_box_quantity(BoxId box) {
   return std::nullopt;
 }
 
-std::optional<ConditionQuantity> ground_surface_box_quantity(bool gm9, int index) {
-  if (gm9) return index >= 5 && index <= 7 ? std::optional(COND_SLOPE_ANGLE) : std::nullopt;
-  return index >= 2 && index <= 7 ? std::optional(COND_SURCHARGE) : std::nullopt;
+std::optional<ConditionQuantity> ground_surface_box_quantity(GroundBox box) {
+  switch (box) {
+    case GroundBox::arbitrary_seabed_slope:
+    case GroundBox::surface_slope:
+    case GroundBox::seabed_slope: return COND_SLOPE_ANGLE;
+    case GroundBox::arbitrary_seabed_surcharge_normal:
+    case GroundBox::arbitrary_seabed_surcharge_seismic:
+    case GroundBox::surface_surcharge_normal:
+    case GroundBox::surface_surcharge_seismic:
+    case GroundBox::seabed_surcharge_normal:
+    case GroundBox::seabed_surcharge_seismic: return COND_SURCHARGE;
+  }
+  return std::nullopt;
 }
 
 std::optional<ConditionQuantity> ground_surface_cell_quantity(GroundGrid grid, int column) {
@@ -60,15 +70,16 @@ std::optional<ConditionQuantity> ground_surface_cell_quantity(GroundGrid grid, i
   return std::nullopt;
 }
 
-std::optional<ConditionQuantity> earth_pressure_box_quantity(int index) {
-  switch (index) {
-    case 0: return COND_FRICTION_ANGLE;
-    case 1: return COND_COHESION;
-    case 3:
-    case 4: return COND_SOIL_UNIT_WEIGHT;
-    case 5: return COND_SLURRY_UNIT_WEIGHT;
-    default: return std::nullopt;  // 2: the cohesion gradient may fall with depth
+std::optional<ConditionQuantity> earth_pressure_box_quantity(LayerBox box) {
+  switch (box) {
+    case LayerBox::phi: return COND_FRICTION_ANGLE;
+    case LayerBox::cohesion: return COND_COHESION;
+    case LayerBox::unit_weight_air:
+    case LayerBox::unit_weight_submerged: return COND_SOIL_UNIT_WEIGHT;
+    case LayerBox::slurry_unit_weight: return COND_SLURRY_UNIT_WEIGHT;
+    case LayerBox::cohesion_gradient: return std::nullopt;  // it may fall with depth
   }
+  return std::nullopt;
 }
 
 std::optional<ConditionQuantity> bearing_layer_box_quantity(int box) {

@@ -5,6 +5,7 @@
 // every engine would refuse. A box outside the table takes what any box takes (+-kBoxLimit).
 #include "common/condition_ranges.h"
 #include "frontend/pages/design_conditions_page.h"
+#include "frontend/pages/earth_pressure_page.h"
 #include "frontend/pages/ground_surface_page.h"
 
 #include <optional>
@@ -15,12 +16,12 @@ namespace qvt::pages {
 // the water unit weight, the liquefied pressure coefficient, the seismic coefficients and
 // factors, the top surcharge loads and the body reactions.
 std::optional<ConditionQuantity> design_conditions_box_quantity(BoxId box);
-// Ground surface page: the slope angles (`txt_gm9`) and the surcharges (`txt_gm10`).
-std::optional<ConditionQuantity> ground_surface_box_quantity(bool gm9, int index);
+// Ground surface page: the slope angles and the surcharges.
+std::optional<ConditionQuantity> ground_surface_box_quantity(GroundBox box);
 // Ground surface page grids: the embankment unit weights and the surcharge range loads.
 std::optional<ConditionQuantity> ground_surface_cell_quantity(GroundGrid grid, int column);
-// Earth pressure page, soil layer boxes `txt_gm5`: φ, cohesion, unit weights, slurry.
-std::optional<ConditionQuantity> earth_pressure_box_quantity(int index);
+// Earth pressure page, soil layer boxes: φ, cohesion, unit weights, slurry.
+std::optional<ConditionQuantity> earth_pressure_box_quantity(LayerBox box);
 // Bearing layer page (`BearingBox`): unit weights, β, N, φ, Nr, Nq, Co and μ.
 std::optional<ConditionQuantity> bearing_layer_box_quantity(int box);
 

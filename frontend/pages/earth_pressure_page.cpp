@@ -16,13 +16,28 @@ constexpr const char* kPhiPattern = "###0.00";
 constexpr const char* kLayerPattern = "###0.000";
 constexpr const char* kNumberPattern = "###0";
 constexpr std::size_t kBoxMaxChars = 10;
-constexpr int kPhi = 0, kSlurry = 5;
-constexpr int kSeabedLevel = 2;
+constexpr int kLayerBoxCount = 6;
+constexpr int kPointOptionCount = 5;
 
 // The number a label's caption shows, as its change handler reads it.
 int caption_number(const std::string& caption) { return model::to_i16(leading_number(caption)); }
 
 bool is_side(int side) { return side == 0 || side == 1; }
+
+bool is_point_box(PointBox b) {
+  return b == PointBox::x || b == PointBox::y || b == PointBox::seabed_level;
+}
+bool is_layer_box(LayerBox b) {
+  const int i = static_cast<int>(b);
+  return i >= 0 && i < kLayerBoxCount;
+}
+bool is_point_option(PointOption o) {
+  const int i = static_cast<int>(o);
+  return i >= 0 && i < kPointOptionCount;
+}
+bool is_registration_mode(PointOption o) {
+  return o == PointOption::passive || o == PointOption::active || o == PointOption::remove;
+}
 }  // namespace
 
 EarthPressurePage::EarthPressurePage(model::ProjectModel& model, PageEffects& effects,
@@ -51,8 +66,9 @@ model::SoilLayer* EarthPressurePage::selected_layer() {
 
 void EarthPressurePage::load() {
   const model::ProjectConditions& c = model_.conditions;
-  opt_gm4_select(c.active_seabed_rule != 0 ? 4 : 3);
-  set_txt_gm4(kSeabedLevel, format_pattern(c.active_seabed_level, kCoordinatePattern));
+  choose_point_option(c.active_seabed_rule != 0 ? PointOption::seabed_typed
+                                                : PointOption::seabed_at_passive_top);
+  set_point_box(PointBox::seabed_level, format_pattern(c.active_seabed_level, kCoordinatePattern));
 }
 
 void EarthPressurePage::store() {
@@ -68,158 +84,163 @@ void EarthPressurePage::store() {
       layers[i].bottom_level = p.y[i + 1];
     }
   }
-  if (s_.opt_gm4[3])
+  if (s_.on(PointOption::seabed_at_passive_top))
     c.active_seabed_rule = 0;
-  else if (s_.opt_gm4[4])
+  else if (s_.on(PointOption::seabed_typed))
     c.active_seabed_rule = 1;
-  c.active_seabed_level = leading_number(s_.txt_gm4[kSeabedLevel].text);
+  c.active_seabed_level = leading_number(s_.box(PointBox::seabed_level).text);
 }
 
 void EarthPressurePage::arrive() {
-  if (!s_.opt_gm4[0] && !s_.opt_gm4[1] && !s_.opt_gm4[2]) opt_gm4_select(0);
+  if (!s_.on(PointOption::passive) && !s_.on(PointOption::active) && !s_.on(PointOption::remove))
+    choose_point_option(PointOption::passive);
 }
 
 // ---------------------------------------------------------------------------------------------
 // Controls set by the user or by code
 
-void EarthPressurePage::set_txt_gm4(int index, const std::string& text) {
-  TextBox& b = s_.txt_gm4[index];
+void EarthPressurePage::set_point_box(PointBox box, const std::string& text) {
+  TextBox& b = s_.box(box);
   if (b.text == text) return;
   b.text = text;
-  txt_gm4_Change(index);
+  point_box_changed(box);
 }
 
-void EarthPressurePage::set_txt_gm5(int index, const std::string& text) {
-  TextBox& b = s_.txt_gm5[index];
+void EarthPressurePage::set_layer_box(LayerBox box, const std::string& text) {
+  TextBox& b = s_.box(box);
   if (b.text == text) return;
   b.text = text;
-  txt_gm5_Change(index);
+  layer_box_changed(box);
 }
 
-void EarthPressurePage::set_chk_gm5(int state) {
-  if (s_.chk_gm5 == state) return;
-  s_.chk_gm5 = state;
-  chk_gm5_Click();
+void EarthPressurePage::set_liquefied(int state) {
+  if (s_.liquefied == state) return;
+  s_.liquefied = state;
+  liquefied_changed();
 }
 
-bool EarthPressurePage::txt_gm4_edited(int index, const std::string& text) {
-  if (index < 0 || index > 2) return false;
-  if (index < 2 && s_.txt_gm4_locked) return false;
-  if (!accepts_length_edit(s_.txt_gm4[index].text, text, kBoxMaxChars)) return false;
-  set_txt_gm4(index, text);
+bool EarthPressurePage::point_box_edited(PointBox box, const std::string& text) {
+  if (!is_point_box(box)) return false;
+  if (box != PointBox::seabed_level && s_.point_boxes_locked) return false;
+  if (!accepts_length_edit(s_.box(box).text, text, kBoxMaxChars)) return false;
+  set_point_box(box, text);
   return true;
 }
 
-bool EarthPressurePage::txt_gm5_edited(int index, const std::string& text) {
-  if (index < 0 || index > 5) return false;
-  if (!accepts_length_edit(s_.txt_gm5[index].text, text, kBoxMaxChars)) return false;
-  set_txt_gm5(index, text);
+bool EarthPressurePage::layer_box_edited(LayerBox box, const std::string& text) {
+  if (!is_layer_box(box)) return false;
+  if (!accepts_length_edit(s_.box(box).text, text, kBoxMaxChars)) return false;
+  set_layer_box(box, text);
   return true;
 }
 
-void EarthPressurePage::txt_gm4_lost_focus(int index) {
+void EarthPressurePage::point_box_left(PointBox box) {
   // X and Y keep their text as typed; only the seabed level is rewritten.
-  if (index != kSeabedLevel) return;
-  set_txt_gm4(index, format_pattern(leading_number(s_.txt_gm4[index].text), kCoordinatePattern));
+  if (box != PointBox::seabed_level) return;
+  set_point_box(box, format_pattern(leading_number(s_.box(box).text), kCoordinatePattern));
 }
 
-void EarthPressurePage::txt_gm5_lost_focus(int index) {
-  if (index < 0 || index > 5) return;
-  set_txt_gm5(index, format_pattern(leading_number(s_.txt_gm5[index].text),
-                                    index == kPhi ? kPhiPattern : kLayerPattern));
+void EarthPressurePage::layer_box_left(LayerBox box) {
+  if (!is_layer_box(box)) return;
+  set_layer_box(box, format_pattern(leading_number(s_.box(box).text),
+                                    box == LayerBox::phi ? kPhiPattern : kLayerPattern));
 }
 
-void EarthPressurePage::opt_gm4_select(int index) {
-  if (index < 0 || index > 4 || s_.opt_gm4[index]) return;
-  choose_opt_gm4(index);
+void EarthPressurePage::choose_point_option(PointOption option) {
+  if (!is_point_option(option) || s_.on(option)) return;
+  reselect_point_option(option);
 }
 
-void EarthPressurePage::choose_opt_gm4(int index) {
-  if (index < 0 || index > 4) return;
-  const int first = index <= 2 ? 0 : 3, last = index <= 2 ? 2 : 4;
-  for (int i = first; i <= last; ++i) s_.opt_gm4[i] = i == index;
-  opt_gm4_Click(index);
+void EarthPressurePage::reselect_point_option(PointOption option) {
+  if (!is_point_option(option)) return;
+  // The registration modes and the seabed rule are groups of their own.
+  const bool mode = is_registration_mode(option);
+  for (int i = 0; i < kPointOptionCount; ++i)
+    if (is_registration_mode(static_cast<PointOption>(i)) == mode)
+      s_.point_options[i] = static_cast<PointOption>(i) == option;
+  point_option_chosen(option);
 }
 
-void EarthPressurePage::opt_gm5_select(int index) {
-  if (!is_side(index) || s_.opt_gm5[index]) return;
-  choose_opt_gm5(index);
+void EarthPressurePage::choose_layer_side(int side) {
+  if (!is_side(side) || s_.side_options[side]) return;
+  reselect_layer_side(side);
 }
 
-void EarthPressurePage::choose_opt_gm5(int index) {
-  if (!is_side(index)) return;
-  s_.opt_gm5 = {index == 0, index == 1};
-  opt_gm5_Click(index);
+void EarthPressurePage::reselect_layer_side(int side) {
+  if (!is_side(side)) return;
+  s_.side_options = {side == 0, side == 1};
+  layer_side_chosen(side);
 }
 
-void EarthPressurePage::opt_gmd5_select(int index) {
-  if (!is_side(index) || s_.opt_gmd5[index]) return;
-  s_.opt_gmd5 = {index == 0, index == 1};
-  opt_gmd5_Click(index);
+void EarthPressurePage::choose_soil_type(SoilType type) {
+  if ((type != SoilType::sand && type != SoilType::clay) || s_.on(type)) return;
+  s_.soil_type_options = {type == SoilType::sand, type == SoilType::clay};
+  soil_type_chosen(type);
 }
 
-void EarthPressurePage::chk_gm5_set(bool checked) { set_chk_gm5(checked ? kChecked : kUnchecked); }
+void EarthPressurePage::tick_liquefied(bool checked) {
+  set_liquefied(checked ? kChecked : kUnchecked);
+}
 
 void EarthPressurePage::select_inner_tab(int tab) {
   if (tab != 0 && tab != 1) return;
   s_.inner_tab = tab;
-  tab_gm_Click();
+  inner_tab_changed();
 }
 
 void EarthPressurePage::select_action_point(int n) {
-  s_.lbl_gm4 = format_pattern(n, kNumberPattern);
-  lbl_gm4_Change(0);
+  s_.point_number = format_pattern(n, kNumberPattern);
+  point_number_changed();
 }
 
 // ---------------------------------------------------------------------------------------------
 // Inner tab 0: the action points
 
-void EarthPressurePage::opt_gm4_Click(int index) {
+void EarthPressurePage::point_option_chosen(PointOption option) {
   // The seabed-rule options act only through the commit.
-  if (index < 0 || index > 2) return;
+  if (!is_registration_mode(option)) return;
   // The delete mode works with side 0 as the current side.
-  editor_.current_side = static_cast<model::i16>(index == 1 ? 1 : 0);
-  s_.txt_gm4_locked = index == 2;
-  s_.lbl_gm4 = std::to_string(point_count(editor_.current_side));
-  lbl_gm4_Change(0);  // shows the last point of the side
+  editor_.current_side = static_cast<model::i16>(option == PointOption::active ? 1 : 0);
+  s_.point_boxes_locked = option == PointOption::remove;
+  s_.point_number = std::to_string(point_count(editor_.current_side));
+  point_number_changed();  // shows the last point of the side
 }
 
-void EarthPressurePage::cmd_gm4_Click(int index) {
-  if (index != 0 && index != 1) return;
+void EarthPressurePage::step_point(Step step) {
+  if (step != Step::previous && step != Step::next) return;
   const int side = editor_.current_side;
   if (!is_side(side) || editor_.current_point_index < 0) return;
   const int count = point_count(side);
   if (count == 0) return;
-  int i = editor_.current_point_index + (index == 1 ? 1 : -1);
+  int i = editor_.current_point_index + (step == Step::next ? 1 : -1);
   if (i < 0) i = count - 1;
   if (i > count - 1) i = 0;
   editor_.current_point_index = static_cast<model::i16>(i);
   // Coming from the delete mode this selects the last point of the side.
-  opt_gm4_select(side != 0 ? 1 : 0);
+  choose_point_option(side != 0 ? PointOption::active : PointOption::passive);
   select_action_point(editor_.current_point_index + 1);
 }
 
-void EarthPressurePage::txt_gm4_Change(int index) {
-  const int side = s_.opt_gm4[0] ? 0 : s_.opt_gm4[1] ? 1 : -1;
+void EarthPressurePage::point_box_changed(PointBox box) {
+  const int side = s_.on(PointOption::passive) ? 0 : s_.on(PointOption::active) ? 1 : -1;
   if (side < 0) return;  // the delete mode or no mode: nothing is stored
   if (!is_side(editor_.current_side) || editor_.current_point_index < 0) return;
-  const int n = caption_number(s_.lbl_gm4);
+  const int n = caption_number(s_.point_number);
   if (n <= 0) return;
-  if (index == 0 || index == 1) {
+  if (box == PointBox::x || box == PointBox::y) {
     if (n > point_count(side)) return;  // no such point on the side of the mode
-    const double typed = leading_number(s_.txt_gm4[index].text);
+    const double typed = leading_number(s_.box(box).text);
     const double v = leading_number(format_pattern(typed, kCoordinatePattern));
     model::PressurePointList& p = model_.conditions.pressure_points[side];
-    (index == 0 ? p.x : p.y)[n - 1] = v;
-  } else if (index != kSeabedLevel) {
+    (box == PointBox::x ? p.x : p.y)[n - 1] = v;
+  } else if (box != PointBox::seabed_level) {
     return;
   }
   effects_.repaint_section();
 }
 
-void EarthPressurePage::lbl_gm4_Change(int index) {
-  if (index != 0) return;
-  const int n = caption_number(s_.lbl_gm4);
+void EarthPressurePage::point_number_changed() {
+  const int n = caption_number(s_.point_number);
   // The selection comes before the boxes: their change handlers store into the point selected.
   editor_.current_point_index = static_cast<model::i16>(n - 1);
   const int side = editor_.current_side;
@@ -227,122 +248,128 @@ void EarthPressurePage::lbl_gm4_Change(int index) {
       is_side(side) ? &model_.conditions.pressure_points[side] : nullptr;
   if (n != 0 && p != nullptr && n - 1 >= 0 && n - 1 < static_cast<int>(p->x.size())) {
     const double x = p->x[n - 1], y = p->y[n - 1];
-    set_txt_gm4(0, format_pattern(x, kCoordinatePattern));
-    set_txt_gm4(1, format_pattern(y, kCoordinatePattern));
+    set_point_box(PointBox::x, format_pattern(x, kCoordinatePattern));
+    set_point_box(PointBox::y, format_pattern(y, kCoordinatePattern));
   } else {
-    set_txt_gm4(0, "0.000");
-    set_txt_gm4(1, "0.000");
+    set_point_box(PointBox::x, "0.000");
+    set_point_box(PointBox::y, "0.000");
   }
 }
 
 // ---------------------------------------------------------------------------------------------
 // Inner tab 1: the soil layers
 
-void EarthPressurePage::opt_gm5_Click(int index) {
-  if (!is_side(index)) return;
-  editor_.current_side = static_cast<model::i16>(index);
+void EarthPressurePage::layer_side_chosen(int side) {
+  if (!is_side(side)) return;
+  editor_.current_side = static_cast<model::i16>(side);
   // The slurry unit weight is edited on the active side only.
-  s_.slurry_visible = index == 1;
-  s_.lbl_gm5 = format_pattern(1, kNumberPattern);
-  lbl_gm5_Change(0);
+  s_.slurry_visible = side == 1;
+  s_.layer_number = format_pattern(1, kNumberPattern);
+  layer_number_changed();
   effects_.repaint_section();
 }
 
-void EarthPressurePage::cmd_gm5_Click(int index) {
-  if (index != 0 && index != 1) return;
+void EarthPressurePage::step_layer(Step step) {
+  if (step != Step::previous && step != Step::next) return;
   const int side = editor_.current_side;
   if (!is_side(side) || editor_.current_point_index < 0) return;
   const int layers = point_count(side) - 1;
   if (layers < 1) return;  // a side with fewer than two points has no layer to step to
-  int i = editor_.current_point_index + (index == 1 ? 1 : -1);
+  int i = editor_.current_point_index + (step == Step::next ? 1 : -1);
   if (i < 0) i = layers - 1;
   if (i > layers - 1) i = 0;
   editor_.current_point_index = static_cast<model::i16>(i);
-  s_.lbl_gm5 = format_pattern(i + 1, kNumberPattern);
-  lbl_gm5_Change(0);
+  s_.layer_number = format_pattern(i + 1, kNumberPattern);
+  layer_number_changed();
 }
 
-void EarthPressurePage::lbl_gm5_Change(int index) {
-  if (index != 0) return;
-  const int n = caption_number(s_.lbl_gm5);
+void EarthPressurePage::layer_number_changed() {
+  const int n = caption_number(s_.layer_number);
   // The selection comes before the boxes: their change handlers store into the layer selected.
   editor_.current_point_index = static_cast<model::i16>(n - 1);
   const int side = editor_.current_side;
   const int records = static_cast<int>(model::SOIL_LAYER_RECORDS);
   if (n != 0 && is_side(side) && n - 1 >= 0 && n - 1 < records) {
     const model::SoilLayer l = model_.conditions.soil_layers[side][n - 1];
-    set_txt_gm5(0, format_pattern(l.phi, kPhiPattern));
-    set_txt_gm5(1, format_pattern(l.cohesion, kLayerPattern));
-    set_txt_gm5(2, format_pattern(l.cohesion_gradient, kLayerPattern));
-    set_txt_gm5(3, format_pattern(l.unit_weight_air, kLayerPattern));
-    set_txt_gm5(4, format_pattern(l.unit_weight_submerged, kLayerPattern));
-    opt_gmd5_select(l.soil_type != 0 ? 1 : 0);
+    set_layer_box(LayerBox::phi, format_pattern(l.phi, kPhiPattern));
+    set_layer_box(LayerBox::cohesion, format_pattern(l.cohesion, kLayerPattern));
+    set_layer_box(LayerBox::cohesion_gradient, format_pattern(l.cohesion_gradient, kLayerPattern));
+    set_layer_box(LayerBox::unit_weight_air, format_pattern(l.unit_weight_air, kLayerPattern));
+    set_layer_box(LayerBox::unit_weight_submerged,
+                  format_pattern(l.unit_weight_submerged, kLayerPattern));
+    choose_soil_type(l.soil_type != 0 ? SoilType::clay : SoilType::sand);
     // Only 1 means liquefied; any other value shows cleared.
-    set_chk_gm5(l.liquefied == 1 ? kChecked : kUnchecked);
-    set_txt_gm5(kSlurry, format_pattern(l.slurry_unit_weight, kLayerPattern));
+    set_liquefied(l.liquefied == 1 ? kChecked : kUnchecked);
+    set_layer_box(LayerBox::slurry_unit_weight,
+                  format_pattern(l.slurry_unit_weight, kLayerPattern));
   } else {
-    for (int i = 0; i <= 4; ++i) set_txt_gm5(i, "0.000");
-    opt_gmd5_select(0);
-    set_chk_gm5(kUnchecked);
+    // Every value but the slurry unit weight, which keeps what it showed.
+    for (LayerBox b : {LayerBox::phi, LayerBox::cohesion, LayerBox::cohesion_gradient,
+                       LayerBox::unit_weight_air, LayerBox::unit_weight_submerged})
+      set_layer_box(b, "0.000");
+    choose_soil_type(SoilType::sand);
+    set_liquefied(kUnchecked);
   }
   effects_.repaint_section();
 }
 
-void EarthPressurePage::opt_gmd5_Click(int index) {
-  if (!is_side(index)) return;
-  if (model::SoilLayer* l = selected_layer()) l->soil_type = s_.opt_gmd5[0] ? 0 : 1;
+void EarthPressurePage::soil_type_chosen(SoilType type) {
+  if (type != SoilType::sand && type != SoilType::clay) return;
+  if (model::SoilLayer* l = selected_layer()) l->soil_type = s_.on(SoilType::sand) ? 0 : 1;
   // Sand is described by φ, clay by its cohesion.
-  s_.txt_gm5[0].enabled = index == 0;
-  s_.txt_gm5[1].enabled = index == 1;
-  s_.txt_gm5[2].enabled = index == 1;
+  s_.box(LayerBox::phi).enabled = type == SoilType::sand;
+  s_.box(LayerBox::cohesion).enabled = type == SoilType::clay;
+  s_.box(LayerBox::cohesion_gradient).enabled = type == SoilType::clay;
 }
 
-void EarthPressurePage::chk_gm5_Click() {
-  if (model::SoilLayer* l = selected_layer()) l->liquefied = s_.chk_gm5 == kChecked ? 1 : 0;
+void EarthPressurePage::liquefied_changed() {
+  if (model::SoilLayer* l = selected_layer()) l->liquefied = s_.liquefied == kChecked ? 1 : 0;
 }
 
-void EarthPressurePage::txt_gm5_Change(int index) {
-  if (index < 0 || index > 5) return;
+void EarthPressurePage::layer_box_changed(LayerBox box) {
+  if (!is_layer_box(box)) return;
   model::SoilLayer* l = selected_layer();
   if (l == nullptr) return;
-  const double v = leading_number(s_.txt_gm5[index].text);
-  switch (index) {
-    case 0: l->phi = v; break;
-    case 1: l->cohesion = v; break;
-    case 2: l->cohesion_gradient = v; break;
-    case 3: l->unit_weight_air = v; break;
-    case 4: l->unit_weight_submerged = v; break;
-    default: l->slurry_unit_weight = v; break;
+  const double v = leading_number(s_.box(box).text);
+  switch (box) {
+    case LayerBox::phi: l->phi = v; break;
+    case LayerBox::cohesion: l->cohesion = v; break;
+    case LayerBox::cohesion_gradient: l->cohesion_gradient = v; break;
+    case LayerBox::unit_weight_air: l->unit_weight_air = v; break;
+    case LayerBox::unit_weight_submerged: l->unit_weight_submerged = v; break;
+    case LayerBox::slurry_unit_weight: l->slurry_unit_weight = v; break;
   }
 }
 
 // ---------------------------------------------------------------------------------------------
 // The inner-tab change
 
-void EarthPressurePage::tab_gm_Click() {
-  editor_.ed_mode = static_cast<std::int16_t>(s_.inner_tab == 0 ? 1 : 2);
-  if (editor_.ed_mode == 2) {
+void EarthPressurePage::inner_tab_changed() {
+  editor_.pressure_tab =
+      s_.inner_tab == 0 ? section::PressureTab::action_points : section::PressureTab::soil_layers;
+  if (editor_.pressure_tab == section::PressureTab::soil_layers) {
     if (point_count(0) < 2 || point_count(1) < 2) {
       effects_.messages().show_message(model::MessageIcon::Exclamation, model::kAppTitle,
                                        kMsgNoPressurePoints);
       s_.inner_tab = 0;
-      tab_gm_Click();  // as the tab control raises it again for the point tab
+      inner_tab_changed();  // as the tab control raises it again for the point tab
       return;
     }
-    if (!s_.opt_gm5[0] && !s_.opt_gm5[1]) {
-      opt_gm5_select(0);  // shows layer 1 of side 0
+    if (!s_.side_options[0] && !s_.side_options[1]) {
+      choose_layer_side(0);  // shows layer 1 of side 0
       return;
     }
-    editor_.current_side = static_cast<model::i16>(s_.opt_gm5[0] ? 0 : 1);
+    editor_.current_side = static_cast<model::i16>(s_.side_options[0] ? 0 : 1);
     // The point tab moved the selection to a point; the layer boxes write into the selected
     // layer, so the layer the label names is selected and shown again, within the side's layers.
     const int layers = point_count(editor_.current_side) - 1;
-    const int n = std::clamp(caption_number(s_.lbl_gm5), 1, layers);
-    s_.lbl_gm5 = format_pattern(n, kNumberPattern);
-    lbl_gm5_Change(0);
+    const int n = std::clamp(caption_number(s_.layer_number), 1, layers);
+    s_.layer_number = format_pattern(n, kNumberPattern);
+    layer_number_changed();
     return;
   }
-  editor_.current_side = static_cast<model::i16>(s_.opt_gm4[1] && !s_.opt_gm4[0] ? 1 : 0);
+  editor_.current_side =
+      static_cast<model::i16>(s_.on(PointOption::active) && !s_.on(PointOption::passive) ? 1 : 0);
 }
 
 }  // namespace qvt::pages

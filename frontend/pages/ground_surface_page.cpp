@@ -4,6 +4,7 @@
 #include "frontend/pages/box_ranges.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace qvt::pages {
 
@@ -18,6 +19,22 @@ constexpr const char* kBoxPattern = "###0.000";
 const std::vector<std::string> kPointPatterns = {"#0", "##0.000", "##0.000"};
 const std::vector<std::string> kLayerPatterns = {"#0", "##0.00", "##0.000", "##0.000"};
 const std::vector<std::string> kRangePatterns = {"#0", "##0.000", "##0.00", "##0.00", "##0.00"};
+
+bool is_box(GroundBox b) {
+  const int i = static_cast<int>(b);
+  return i >= 0 && i < kGroundBoxCount;
+}
+
+// The box of the other shape that shows the same seabed surcharge, if any.
+std::optional<GroundBox> twin_of(GroundBox b) {
+  switch (b) {
+    case GroundBox::arbitrary_seabed_surcharge_normal: return GroundBox::seabed_surcharge_normal;
+    case GroundBox::arbitrary_seabed_surcharge_seismic: return GroundBox::seabed_surcharge_seismic;
+    case GroundBox::seabed_surcharge_normal: return GroundBox::arbitrary_seabed_surcharge_normal;
+    case GroundBox::seabed_surcharge_seismic: return GroundBox::arbitrary_seabed_surcharge_seismic;
+    default: return std::nullopt;
+  }
+}
 
 // A data row's cells from its values in the column patterns.
 std::string row_text(const std::vector<std::string>& patterns, std::initializer_list<double> values) {
@@ -38,64 +55,61 @@ GroundSurfacePage::GroundSurfacePage(model::ProjectModel& model, PageEffects& ef
 void GroundSurfacePage::set_grid(GroundGrid which, GridPort* g) { grids_[static_cast<int>(which)] = g; }
 
 void GroundSurfacePage::show_shape_frames(bool arbitrary) {
-  s_.fra_gm9_0_visible = !arbitrary;
-  s_.fra_gm9_1_visible = arbitrary;
-  s_.fra_gm9_2_visible = arbitrary;
-  s_.fra_gm10_0_visible = !arbitrary;
-  s_.fra_gm10_1_visible = arbitrary;
+  s_.slopes_frame_visible = !arbitrary;
+  s_.points_frame_visible = arbitrary;
+  s_.embankment_frame_visible = arbitrary;
+  s_.surface_surcharge_frame_visible = !arbitrary;
+  s_.ranges_frame_visible = arbitrary;
   s_.collapse_options_enabled = arbitrary;
 }
 
-void GroundSurfacePage::opt_gm8_select(int index) {
+void GroundSurfacePage::choose_surface_option(SurfaceOption option) {
+  const int index = static_cast<int>(option);
   if (index < 0 || index > 3) return;
+  // The shape options and the collapse-angle options are pairs of their own.
   const int pair = index / 2 * 2;
-  const bool changed = !s_.opt_gm8[index];
-  s_.opt_gm8[pair] = index == pair;
-  s_.opt_gm8[pair + 1] = index != pair;
-  if (index <= 1) show_shape_frames(index == 1);
-  if (changed) opt_gm8_Click(index);  // an option raises Click only when it turns on
+  const bool changed = !s_.surface_options[index];
+  s_.surface_options[pair] = index == pair;
+  s_.surface_options[pair + 1] = index != pair;
+  const bool shape = option == SurfaceOption::straight || option == SurfaceOption::arbitrary;
+  if (shape) show_shape_frames(option == SurfaceOption::arbitrary);
+  if (changed) surface_option_chosen(option);  // an option acts only when it turns on
 }
 
-void GroundSurfacePage::opt_gm8_Click(int index) {
-  if (index == 0 || index == 1) {
-    const bool arbitrary = index == 1;
-    s_.fra_gm10_2_visible = !arbitrary;
+void GroundSurfacePage::surface_option_chosen(SurfaceOption option) {
+  if (option == SurfaceOption::straight || option == SurfaceOption::arbitrary) {
+    const bool arbitrary = option == SurfaceOption::arbitrary;
+    s_.seabed_surcharge_frame_visible = !arbitrary;
     s_.seabed_slope_box_visible = arbitrary;
-    s_.fra_gm8_1_enabled = arbitrary;
+    s_.collapse_frame_enabled = arbitrary;
     // The picture draws the surface by this value, so it is written at once.
     model_.conditions.surface_shape = arbitrary ? 1 : 0;
   }
   if (refit_) refit_();
 }
 
-void GroundSurfacePage::text_edited_gm9(int index, const std::string& text) {
-  if (index >= 5 && index <= 7) s_.txt_gm9[index].text = text;
+void GroundSurfacePage::box_edited(GroundBox box, const std::string& text) {
+  if (is_box(box)) s_.box(box).text = text;
 }
-void GroundSurfacePage::text_edited_gm10(int index, const std::string& text) {
-  if (index >= 2 && index <= 7) s_.txt_gm10[index].text = text;
-}
-void GroundSurfacePage::lost_focus_gm9(int index) {
-  if (index >= 5 && index <= 7)
-    s_.txt_gm9[index].text = format_pattern(leading_number(s_.txt_gm9[index].text), kBoxPattern);
-}
-void GroundSurfacePage::lost_focus_gm10(int index) {
-  if (index < 2 || index > 7) return;
-  std::string& text = s_.txt_gm10[index].text;
+void GroundSurfacePage::box_left(GroundBox box) {
+  if (!is_box(box)) return;
+  std::string& text = s_.box(box).text;
   text = format_pattern(leading_number(text), kBoxPattern);
   // The seabed surcharge has a pair of boxes for each shape; both pairs show the same values.
-  const int twin = index == 2 || index == 3 ? index + 4 : index == 6 || index == 7 ? index - 4 : -1;
-  if (twin >= 0) s_.txt_gm10[twin].text = text;
+  if (const auto twin = twin_of(box)) s_.box(*twin).text = text;
 }
 
 void GroundSurfacePage::load() {
   const model::ProjectConditions& c = model_.conditions;
-  opt_gm8_select(c.surface_shape != 0 ? 1 : 0);
-  opt_gm8_select(c.collapse_angle_rule != 0 ? 3 : 2);
-  s_.txt_gm9[5].text = format_pattern(c.seabed_slope_angle, kBoxPattern);
-  s_.txt_gm9[6].text = format_pattern(c.surface_slope_angle, kBoxPattern);
-  s_.txt_gm9[7].text = format_pattern(c.seabed_slope_angle, kBoxPattern);
-  s_.txt_gm10[4].text = format_pattern(c.surface_surcharge[0], kBoxPattern);
-  s_.txt_gm10[5].text = format_pattern(c.surface_surcharge[1], kBoxPattern);
+  choose_surface_option(c.surface_shape != 0 ? SurfaceOption::arbitrary : SurfaceOption::straight);
+  choose_surface_option(c.collapse_angle_rule != 0 ? SurfaceOption::vertical_collapse
+                                                   : SurfaceOption::first_layer_collapse_angle);
+  const auto show = [this](GroundBox b, double v) { s_.box(b).text = format_pattern(v, kBoxPattern); };
+  show(GroundBox::arbitrary_seabed_slope, c.seabed_slope_angle);
+  show(GroundBox::surface_slope, c.surface_slope_angle);
+  show(GroundBox::seabed_slope, c.seabed_slope_angle);
+  show(GroundBox::surface_surcharge_normal, c.surface_surcharge[0]);
+  show(GroundBox::surface_surcharge_seismic, c.surface_surcharge[1]);
 
   for (int i = 0; i < MAX_SURFACE_POINTS; ++i) s_.point_rows[i] = {};
   const int points = std::clamp<int>(c.surface_point_count, 0, MAX_SURFACE_POINTS);
@@ -147,8 +161,12 @@ void GroundSurfacePage::load() {
     }
   }
 
-  s_.txt_gm10[2].text = s_.txt_gm10[6].text = format_pattern(c.seabed_surcharge[0], "0.000");
-  s_.txt_gm10[3].text = s_.txt_gm10[7].text = format_pattern(c.seabed_surcharge[1], "0.000");
+  const std::string seabed_normal = format_pattern(c.seabed_surcharge[0], "0.000");
+  const std::string seabed_seismic = format_pattern(c.seabed_surcharge[1], "0.000");
+  s_.box(GroundBox::arbitrary_seabed_surcharge_normal).text = seabed_normal;
+  s_.box(GroundBox::seabed_surcharge_normal).text = seabed_normal;
+  s_.box(GroundBox::arbitrary_seabed_surcharge_seismic).text = seabed_seismic;
+  s_.box(GroundBox::seabed_surcharge_seismic).text = seabed_seismic;
 }
 
 // A cell of a quantity column holding a value the quantity cannot have goes back to the value
@@ -228,8 +246,8 @@ void GroundSurfacePage::grid_edited(GroundGrid which) {
 
 void GroundSurfacePage::store() {
   model::ProjectConditions& c = model_.conditions;
-  c.surface_shape = s_.opt_gm8[0] ? 0 : 1;
-  c.collapse_angle_rule = s_.opt_gm8[2] ? 0 : 1;
+  c.surface_shape = s_.on(SurfaceOption::straight) ? 0 : 1;
+  c.collapse_angle_rule = s_.on(SurfaceOption::first_layer_collapse_angle) ? 0 : 1;
 
   const int points = std::clamp<int>(s_.point_row_count, 0, MAX_SURFACE_POINTS);
   for (int i = 0; i < points; ++i) {
@@ -246,14 +264,19 @@ void GroundSurfacePage::store() {
   c.embankment_layer_count = static_cast<model::i16>(layers);
   for (int i = layers; i < MAX_EMBANKMENT_LAYERS; ++i) c.embankment_layers[i] = {};
 
-  c.surface_slope_angle = leading_number(s_.txt_gm9[6].text);
-  c.seabed_slope_angle = leading_number(s_.txt_gm9[7].text);
-  if (c.surface_shape == 1) c.seabed_slope_angle = leading_number(s_.txt_gm9[5].text);
-  c.surface_surcharge[0] = leading_number(s_.txt_gm10[4].text);
-  c.surface_surcharge[1] = leading_number(s_.txt_gm10[5].text);
-  const int seabed = s_.opt_gm8[0] ? 6 : 2;
-  c.seabed_surcharge[0] = leading_number(s_.txt_gm10[seabed].text);
-  c.seabed_surcharge[1] = leading_number(s_.txt_gm10[seabed + 1].text);
+  c.surface_slope_angle = leading_number(s_.box(GroundBox::surface_slope).text);
+  c.seabed_slope_angle = leading_number(s_.box(GroundBox::seabed_slope).text);
+  if (c.surface_shape == 1)
+    c.seabed_slope_angle = leading_number(s_.box(GroundBox::arbitrary_seabed_slope).text);
+  c.surface_surcharge[0] = leading_number(s_.box(GroundBox::surface_surcharge_normal).text);
+  c.surface_surcharge[1] = leading_number(s_.box(GroundBox::surface_surcharge_seismic).text);
+  const bool straight = s_.on(SurfaceOption::straight);
+  const GroundBox normal =
+      straight ? GroundBox::seabed_surcharge_normal : GroundBox::arbitrary_seabed_surcharge_normal;
+  const GroundBox seismic =
+      straight ? GroundBox::seabed_surcharge_seismic : GroundBox::arbitrary_seabed_surcharge_seismic;
+  c.seabed_surcharge[0] = leading_number(s_.box(normal).text);
+  c.seabed_surcharge[1] = leading_number(s_.box(seismic).text);
 
   // Ranges without a load drop out and the later ones close up; the model holds five.
   int kept = 0;

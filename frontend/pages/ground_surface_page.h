@@ -51,21 +51,40 @@ class GridPort {
 
 enum class GroundGrid { points, layers, ranges };
 
+// The options: the surface shape "直線形状" or "任意形状", and the collapse angle inside an
+// embankment, "第１層の崩壊角を使用" or "90度（直上がり）を使用".
+enum class SurfaceOption { straight, arbitrary, first_layer_collapse_angle, vertical_collapse };
+// The number boxes. The seabed slope and the seabed surcharge have a box for each shape: an
+// arbitrary surface shows its seabed slope under the grids and its seabed surcharge beside the
+// surcharge ranges; a straight one shows them in frames of their own.
+enum class GroundBox {
+  arbitrary_seabed_slope,
+  surface_slope,
+  seabed_slope,
+  arbitrary_seabed_surcharge_normal,
+  arbitrary_seabed_surcharge_seismic,
+  surface_surcharge_normal,
+  surface_surcharge_seismic,
+  seabed_surcharge_normal,
+  seabed_surcharge_seismic
+};
+inline constexpr int kGroundBoxCount = 9;
+
 struct GroundSurfaceState {
-  // `opt_gm8`: (0) straight, (1) arbitrary; (2) the first layer's collapse angle, (3) vertical.
-  std::array<bool, 4> opt_gm8{true, false, true, false};
-  bool collapse_options_enabled = false;  // opt_gm8(2), (3)
-  bool fra_gm8_1_enabled = false;         // the collapse-angle frame
+  std::array<bool, 4> surface_options{true, false, true, false};
+  bool collapse_options_enabled = false;
+  bool collapse_frame_enabled = false;
   // Frames: slope angles (straight) or points and layers (arbitrary); surface surcharge
   // (straight) or ranges (arbitrary); the seabed surcharge of a straight surface.
-  bool fra_gm9_0_visible = true, fra_gm9_1_visible = false, fra_gm9_2_visible = false;
-  bool fra_gm10_0_visible = true, fra_gm10_1_visible = false, fra_gm10_2_visible = true;
-  bool seabed_slope_box_visible = false;  // txt_gm9(5) with its label, arbitrary surface
-  // Boxes: txt_gm9(5) seabed slope (arbitrary), (6) surface slope, (7) seabed slope (straight);
-  // txt_gm10(2), (3) seabed surcharge (arbitrary), (4), (5) surface surcharge, (6), (7) seabed
-  // surcharge (straight). Lower indexes belong to a list editor that is not built.
-  std::array<TextBox, 8> txt_gm9{};
-  std::array<TextBox, 8> txt_gm10{};
+  bool slopes_frame_visible = true, points_frame_visible = false, embankment_frame_visible = false;
+  bool surface_surcharge_frame_visible = true, ranges_frame_visible = false,
+       seabed_surcharge_frame_visible = true;
+  bool seabed_slope_box_visible = false;  // the arbitrary surface's seabed slope with its caption
+  std::array<TextBox, kGroundBoxCount> boxes{};
+
+  bool on(SurfaceOption o) const { return surface_options[static_cast<std::size_t>(o)]; }
+  const TextBox& box(GroundBox b) const { return boxes[static_cast<std::size_t>(b)]; }
+  TextBox& box(GroundBox b) { return boxes[static_cast<std::size_t>(b)]; }
 
   std::array<SurfacePointRow, MAX_SURFACE_POINTS + 1> point_rows{};
   model::i16 point_row_count = 0;
@@ -89,16 +108,15 @@ class GroundSurfacePage : public InputPage {
   void store() override;
 
   // --- Events of the user ---
-  void opt_gm8_select(int index);
-  void text_edited_gm9(int index, const std::string& text);
-  void text_edited_gm10(int index, const std::string& text);
-  void lost_focus_gm9(int index);
-  void lost_focus_gm10(int index);
-  // A user edit of a grid (`Aflg_KJ_Edited`, `Aflg_TJ_Edited`, `Aflg_JK_Edited`): the whole grid
-  // is read back into the working rows; the point grid repaints the picture.
+  void choose_surface_option(SurfaceOption option);
+  void box_edited(GroundBox box, const std::string& text);
+  void box_left(GroundBox box);
+  // A user edit of a grid: the whole grid is read back into the working rows; the point grid
+  // repaints the picture.
   void grid_edited(GroundGrid which);
 
-  void opt_gm8_Click(int index);
+  // An option turned on.
+  void surface_option_chosen(SurfaceOption option);
 
  private:
   void show_shape_frames(bool arbitrary);

@@ -1,12 +1,14 @@
 #pragma once
 // Category 2, the improved body ("改良体"): the body's reference point, width and bottoms
-// (txt_gm6), the wall dimensions of the wall and lattice forms (txt_gm7, two frames), the
-// registration of improved-soil blocks and the picture operation on them (opt_gm6). Leaving a
-// changed body box reshapes the improved-soil blocks at once (improved_layers.h).
+// (the body boxes), the wall dimensions of the wall and lattice forms ("改良体の形状", two
+// frames), the registration of improved-soil blocks and the picture operation on them. Leaving
+// a changed body box reshapes the improved-soil blocks at once (improved_layers.h).
 #include "frontend/model/project.h"
 #include "frontend/pages/design_conditions_page.h"
+#include "frontend/pages/improved_layers.h"
 #include "frontend/pages/input_page.h"
 #include "frontend/pages/page_effects.h"
+#include "frontend/section/page_port.h"
 
 #include <array>
 #include <string>
@@ -28,15 +30,24 @@ class ImprovedBodyPort {
   virtual void refresh_section_extents() = 0;
 };
 
+// The frames of the tab "改良体の形状": "壁式" (wall form) and "格子式" (lattice form).
+enum FormFrame { kWallForm = 0, kLatticeForm = 1 };
+// The boxes of each frame, in the frame's order.
+enum FormDimension { kLs = 0, kDs = 1, kLl = 2, kBl1 = 3, kBl2 = 4, kFormDimensionCount = 5 };
+// The index of a frame's box among the form boxes of the page.
+constexpr int form_box(FormFrame frame, FormDimension dim) {
+  return static_cast<int>(frame) * kFormDimensionCount + static_cast<int>(dim);
+}
+
 struct ImprovedBodyState {
-  std::array<std::string, 5> txt_gm6{};   // X, Y (never shown), B, Dh1, Dh2
-  std::array<std::string, 10> txt_gm7{};  // 0..4 wall frame, 5..9 lattice frame: Ls Ds Ll Bl1 Bl2
-  int opt_gm6 = -1;                       // 1 編集, 2 削除, 3 No 位置; -1 none (0 is never shown)
-  int inner_tab = 0;                      // 0 "改良体", 1 "改良体の形状"
+  std::array<std::string, 5> body{};               // by BodyBox: X, Y (never shown), B, Dh1, Dh2
+  std::array<std::string, 10> form_dims{};         // by form_box()
+  int operation = section::kNoSoilBlockOperation;  // section::SoilBlockOperation
+  int inner_tab = 0;                               // 0 "改良体", 1 "改良体の形状"
   bool shape_tab_enabled = false;
-  bool frame6_visible = true;   // wall form
-  bool frame5_visible = false;  // lattice form
-  std::string inp_dt;           // the text of the txt_gm6 box when it got the focus
+  bool wall_frame_visible = true;
+  bool lattice_frame_visible = false;
+  std::string focus_text;  // the text of the body box being edited when it got the focus
 };
 
 class ImprovedBodyPage : public InputPage {
@@ -50,19 +61,22 @@ class ImprovedBodyPage : public InputPage {
   void store() override;
 
   // --- Events of the user ---
-  void set_txt_gm6(int index, const std::string& text) { s_.txt_gm6.at(index) = text; }
-  void set_txt_gm7(int index, const std::string& text) { s_.txt_gm7.at(index) = text; }
-  void txt_gm6_GotFocus(int index);
-  void txt_gm6_LostFocus(int index);
-  void txt_gm7_LostFocus(int index);
+  void set_body_box(BodyBox box, const std::string& text) { s_.body.at(box) = text; }
+  // `index`: form_box().
+  void set_form_box(int index, const std::string& text) { s_.form_dims.at(index) = text; }
+  void enter_body_box(BodyBox box);
+  void leave_body_box(BodyBox box);
+  void leave_form_box(int index);
   // Choosing an operation only shows its prompt; the picture editor reads the choice.
-  void opt_gm6_select(int index);
-  void opt_gm6_GotFocus(int index);
-  void cmd_gm6_Click();
+  void choose_operation(int operation);
+  // An operation's option got the focus: its prompt goes to the status bar.
+  void focus_operation(int operation);
+  // The button "登録": a new improved-soil block in the first free slot.
+  void register_soil_block();
   void select_inner_tab(int tab);
 
   // The prompt of each picture operation.
-  static const char* prompt(int index);
+  static const char* prompt(int operation);
 
  private:
   model::ProjectModel& model_;

@@ -10,7 +10,7 @@ namespace qvt::pages {
 class PageEffects {
  public:
   virtual ~PageEffects() = default;
-  // Panel 1 of the status bar `stv_gm`: the one-line prompt. It stays until the next write.
+  // Panel 1 of the status bar: the one-line prompt. It stays until the next write.
   virtual void set_status_text(const std::string& text) = 0;
   // Takes away the prompt or hint of the page being left: it speaks of controls no longer shown.
   virtual void clear_page_prompt() { set_status_text(""); }

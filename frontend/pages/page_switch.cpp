@@ -2,7 +2,7 @@
 
 namespace qvt::pages {
 
-void PageSwitch::opt_menu_Click(int index) {
+void PageSwitch::choose_category(int index) {
   if (index < 0 || index >= kCategoryCount) return;
   // A prompt such as the superstructure page's "登録するブロックタイプを…" belongs to its page.
   if (index != tab_no_) effects_.clear_page_prompt();
@@ -21,10 +21,10 @@ void PageSwitch::opt_menu_Click(int index) {
       break;
     case 1:
       if (page) page->load();
-      editor_.ed_mode = 0;
+      editor_.block_step = section::BlockEditStep::idle;
       break;
     case 2:
-      editor_.ed_mode = 0;
+      editor_.block_step = section::BlockEditStep::idle;
       if (page) page->load();
       break;
     case 5:

@@ -1,6 +1,6 @@
 #pragma once
-// The switch between the seven input categories of the main window (`Form1.opt_menu_Click`):
-// which page is stored and which loaded, what is shown and enabled, in a fixed order.
+// The switch between the seven input categories of the main window: which page is stored and
+// which loaded, what is shown and enabled, in a fixed order.
 #include "frontend/pages/input_page.h"
 #include "frontend/pages/page_effects.h"
 #include "frontend/section/editor_state.h"
@@ -43,7 +43,7 @@ class PageSwitch {
 
   // Chooses category `index` (0..6; anything else is ignored). Choosing the category shown
   // stores and loads it again. Choosing another clears the prompt line first.
-  void opt_menu_Click(int index);
+  void choose_category(int index);
 
  private:
   PageSwitchHost& host_;

@@ -15,7 +15,7 @@ SuperstructurePage::SuperstructurePage(model::ProjectModel& model, PageEffects& 
                                        SuperstructurePort& port)
     : model_(model), effects_(effects), port_(port) {}
 
-const char* SuperstructurePage::prompt(int index) {
+const char* SuperstructurePage::prompt(int operation) {
   static const char* const kPrompts[6] = {
       "登録するブロックタイプを指定して詳細設定ボタンを押してください。",
       "編集する壁体ブロックを選択してください。",
@@ -23,48 +23,48 @@ const char* SuperstructurePage::prompt(int index) {
       "複写する壁体ブロックを選択してください。",
       "削除する壁体ブロックを選択してください。",
       "No位置を移動する壁体ブロックを選択してください。"};
-  return index >= 0 && index < 6 ? kPrompts[index] : nullptr;
+  return operation >= 0 && operation < 6 ? kPrompts[operation] : nullptr;
 }
 
 void SuperstructurePage::load() {
   const model::BodyReaction& r = model_.conditions.body_reactions[0];
-  s_.txt_gm3[0] = box_text(r.check_x);
-  s_.txt_gm3[1] = box_text(r.check_y);
+  s_.check_point[kCheckPointX] = box_text(r.check_x);
+  s_.check_point[kCheckPointY] = box_text(r.check_y);
 }
 
 void SuperstructurePage::store() {
-  const double x = model::leading_number(s_.txt_gm3[0]);
-  const double y = model::leading_number(s_.txt_gm3[1]);
+  const double x = model::leading_number(s_.check_point[kCheckPointX]);
+  const double y = model::leading_number(s_.check_point[kCheckPointY]);
   for (model::BodyReaction& r : model_.conditions.body_reactions) {
     r.check_x = x;
     r.check_y = y;
   }
 }
 
-void SuperstructurePage::txt_gm3_LostFocus(int index) {
-  std::string& t = s_.txt_gm3.at(index);
+void SuperstructurePage::leave_check_point(CheckPointBox box) {
+  std::string& t = s_.check_point.at(box);
   t = box_text(model::leading_number(t));
 }
 
-void SuperstructurePage::opt_gm3_Click(int index) {
-  if (index < 0 || index > 5) return;
-  s_.opt_gm3 = index;
-  s_.registration_enabled = index == 0;
+void SuperstructurePage::choose_operation(int operation) {
+  if (operation < section::kRegisterWallBlock || operation > section::kPlaceWallBlockNumber) return;
+  s_.operation = operation;
+  s_.registration_enabled = operation == section::kRegisterWallBlock;
   port_.drop_pending_edit();
 }
 
-void SuperstructurePage::opt_gm3_GotFocus(int index) {
-  if (const char* p = prompt(index)) effects_.set_status_text(p);
+void SuperstructurePage::focus_operation(int operation) {
+  if (const char* p = prompt(operation)) effects_.set_status_text(p);
 }
 
-void SuperstructurePage::cmd_gm3_Click(int index) {
+void SuperstructurePage::register_block(BlockShapeButton shape) {
   const int slot = model::first_free_block_slot(model_);
   if (slot < 0) {
     effects_.messages().show_message(model::MessageIcon::Exclamation, model::kAppTitle,
                                      model::kMsgBlockLimit);
     return;
   }
-  port_.open_block_dialog(slot, index == 1);
+  port_.open_block_dialog(slot, shape == kRectangularShape);
   port_.refresh_section_extents();
 }
 

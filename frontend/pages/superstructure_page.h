@@ -1,9 +1,11 @@
 #pragma once
-// Category 1, the superstructure ("上部工"): the check point of both load cases (txt_gm3), the
-// picture operation on wall blocks (opt_gm3) and the registration of new wall blocks (cmd_gm3).
+// Category 1, the superstructure ("上部工"): the check point of both load cases ("上部工の検討点"),
+// the picture operation on wall blocks and the registration of new wall blocks by their shape
+// ("登録ブロック形状").
 #include "frontend/model/project.h"
 #include "frontend/pages/input_page.h"
 #include "frontend/pages/page_effects.h"
+#include "frontend/section/page_port.h"
 
 #include <array>
 #include <string>
@@ -22,10 +24,16 @@ class SuperstructurePort {
   virtual bool drop_pending_edit() = 0;
 };
 
+// The check point boxes "Ｘ" and "Ｙ".
+enum CheckPointBox { kCheckPointX = 0, kCheckPointY = 1 };
+
+// The registration buttons of "登録ブロック形状".
+enum BlockShapeButton { kArbitraryShape = 0, kRectangularShape = 1 };  // "任意形状", "矩形形状"
+
 struct SuperstructureState {
-  std::array<std::string, 2> txt_gm3{};  // check point X, Y
-  int opt_gm3 = 0;                       // 0 登録 .. 5 No 位置
-  bool registration_enabled = true;      // cmd_gm3(0), (1) and their frame
+  std::array<std::string, 2> check_point{};     // by CheckPointBox
+  int operation = section::kRegisterWallBlock;  // section::WallBlockOperation
+  bool registration_enabled = true;             // the shape buttons and their frame
 };
 
 class SuperstructurePage : public InputPage {
@@ -37,14 +45,17 @@ class SuperstructurePage : public InputPage {
   void load() override;
   void store() override;
 
-  void set_txt_gm3(int index, const std::string& text) { s_.txt_gm3.at(index) = text; }
-  void txt_gm3_LostFocus(int index);
-  void opt_gm3_Click(int index);
-  void opt_gm3_GotFocus(int index);
-  // Index 0 polygon block, 1 rectangular block.
-  void cmd_gm3_Click(int index);
+  void set_check_point(CheckPointBox box, const std::string& text) {
+    s_.check_point.at(box) = text;
+  }
+  void leave_check_point(CheckPointBox box);
+  void choose_operation(int operation);
+  // An operation's option got the focus: its prompt goes to the status bar.
+  void focus_operation(int operation);
+  // A polygon block ("任意形状") or a rectangular block ("矩形形状") in the first free slot.
+  void register_block(BlockShapeButton shape);
 
-  static const char* prompt(int index);
+  static const char* prompt(int operation);
 
  private:
   model::ProjectModel& model_;

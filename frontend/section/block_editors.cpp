@@ -43,6 +43,8 @@ bool is_soil_layer(const model::WallBlock& b) {
   return b.block_type == model::BLOCK_SOIL_POLYGON || b.block_type == model::BLOCK_SOIL_RECTANGLE;
 }
 
+using Step = BlockEditStep;
+
 bool valid_slot(int slot) { return slot >= 0 && slot < model::MAX_WALL_BLOCKS; }
 
 void snap_small_to_zero(double& v) {
@@ -56,12 +58,12 @@ void transition(BlockEditContext& c, std::span<const EditorRule> rules, int page
   EditorState& e = c.editor;
   if (button == 1) {
     if (!c.pages.page_state().shows(page)) return;
-    const EditorRule* r = find_rule(rules, option, e.ed_mode);
+    const EditorRule* r = find_rule(rules, option, e.block_step);
     if (r == nullptr) return;
-    e.ed_mode = static_cast<std::int16_t>(r->after);
+    e.block_step = r->after;
     if (r->prompt != nullptr) c.prompt.show_prompt(r->prompt);
   } else if (button == 2) {
-    e.ed_mode = 0;
+    e.block_step = Step::idle;
     c.effects.repaint();
     if (restore_prompt) c.pages.restore_operation_prompt();
   }
@@ -69,7 +71,7 @@ void transition(BlockEditContext& c, std::span<const EditorRule> rules, int page
 
 }  // namespace
 
-const EditorRule* find_rule(std::span<const EditorRule> rules, int option, int state) {
+const EditorRule* find_rule(std::span<const EditorRule> rules, int option, BlockEditStep state) {
   for (const EditorRule& r : rules)
     if (r.option == option && r.before == state) return &r;
   return nullptr;
@@ -78,26 +80,26 @@ const EditorRule* find_rule(std::span<const EditorRule> rules, int option, int s
 // ---- wall blocks ------------------------------------------------------------------------
 
 void WallBlockEditor::click(int button, double X, double Y) {
-  const int option = c_.pages.page_state().opt_gm3;
+  const int option = c_.pages.page_state().wall_block_operation;
   transition(c_, kWallBlockRules, 1, option, option >= 0 && option <= 5, button);
   const WorldPoint w = world_point(c_.view, X, Y);
   EditorState& e = c_.editor;
   const int slot = e.current_block_slot;
 
-  switch (e.ed_mode) {
-    case 1:
-    case 6:
-      if (e.ed_mode == 6) {
-        e.ed_mode = 1;
+  switch (e.block_step) {
+    case Step::select:
+    case Step::copy_start:
+      if (e.block_step == Step::copy_start) {
+        e.block_step = Step::select;
         if (model::first_free_block_slot(c_.model) < 0) {
           c_.effects.warn(model::kMsgBlockLimit);
-          e.ed_mode = 0;
+          e.block_step = Step::idle;
           return;
         }
       }
       select(w.x, w.y);
       return;
-    case 3:
+    case Step::base_point:
       // With no block selected this still takes the nearest vertex of all blocks.
       snap_to_block_vertex(c_.model, w.x, w.y, kAnyDistance, c_.view.move_base_x,
                            c_.view.move_base_y, slot);
@@ -109,56 +111,57 @@ void WallBlockEditor::click(int button, double X, double Y) {
 
   // The remaining states act on the selected block; a selection that found no label leaves
   // nothing to act on, so the operation ends there.
-  if (e.ed_mode == 2 || e.ed_mode == 4 || e.ed_mode == 5 || e.ed_mode == 7 || e.ed_mode == 8) {
+  if (e.block_step == Step::edit || e.block_step == Step::move || e.block_step == Step::copy ||
+      e.block_step == Step::erase || e.block_step == Step::number_position) {
     if (!valid_slot(slot)) {
-      e.ed_mode = 0;
+      e.block_step = Step::idle;
       return;
     }
   }
   model::WallBlock& b = c_.model.wall_blocks[valid_slot(slot) ? slot : 0];
 
-  switch (e.ed_mode) {
-    case 2:
+  switch (e.block_step) {
+    case Step::edit:
       if (b.block_type == BLOCK_POLYGON)
         c_.dialogs.polygon(slot);
       else if (b.block_type == BLOCK_RECTANGLE)
         c_.dialogs.rectangle(slot);
-      e.ed_mode = 0;
+      e.block_step = Step::idle;
       return;
-    case 5: {
+    case Step::copy: {
       const int free = model::first_free_block_slot(c_.model);
       if (free < 0) {
         // Another block may have taken the last free slot since the copy started.
         c_.effects.warn(model::kMsgBlockLimit);
-        e.ed_mode = 0;
+        e.block_step = Step::idle;
         return;
       }
       c_.model.wall_blocks[free] = c_.model.wall_blocks[slot];
       c_.model.block_label_numbers[free] = static_cast<model::i16>(free);
       e.current_block_slot = static_cast<std::int16_t>(free);
-      e.ed_mode = 4;
+      e.block_step = Step::move;
       WarnSink sink(c_.effects);
       model::build_block_outline(c_.model, free, sink);
       model::center_block_label(c_.model, free);
       move_to(w.x, w.y);
       return;
     }
-    case 4:
+    case Step::move:
       move_to(w.x, w.y);
       return;
-    case 7:
+    case Step::erase:
       if (is_wall_block(b)) model::clear_block_slot(b);
-      e.ed_mode = 0;
+      e.block_step = Step::idle;
       c_.effects.repaint();
       return;
-    case 8:
+    case Step::number_position:
       if (!is_soil_layer(b)) {
         if (model::BlockHead* h = block_head(b)) {
           h->label_x = w.x;
           h->label_y = w.y;
         }
       }
-      e.ed_mode = 1;
+      e.block_step = Step::select;
       c_.effects.repaint();
       return;
     default:
@@ -171,7 +174,7 @@ void WallBlockEditor::select(double x, double y) {
   e.current_block_slot = static_cast<std::int16_t>(pick_block_at(c_.model, x, y, kAnyDistance));
   if (e.current_block_slot < 0) return;
   if (!is_wall_block(c_.model.wall_blocks[e.current_block_slot])) {
-    e.ed_mode = 0;
+    e.block_step = Step::idle;
     return;
   }
   c_.effects.repaint();
@@ -260,43 +263,45 @@ bool extend_layer_to_bottom(model::ProjectModel& m, int slot, const BodyFrame& f
 
 void SoilBlockEditor::click(int button, double X, double Y) {
   const PageState& page = c_.pages.page_state();
-  const int option = page.opt_gm6;
+  const int option = page.soil_block_operation;
   transition(c_, kSoilBlockRules, 2, option, option >= 1 && option <= 3, button);
   const WorldPoint w = world_point(c_.view, X, Y);
   EditorState& e = c_.editor;
   const int slot = e.current_block_slot;
 
-  if (e.ed_mode == 1) {
+  if (e.block_step == Step::select) {
     e.current_block_slot =
         static_cast<std::int16_t>(pick_block_at(c_.model, w.x, w.y, kAnyDistance));
     if (e.current_block_slot < 0) return;
     if (is_soil_layer(c_.model.wall_blocks[e.current_block_slot]))
       c_.effects.repaint();
     else
-      e.ed_mode = 0;
+      e.block_step = Step::idle;
     return;
   }
-  if (e.ed_mode != 2 && e.ed_mode != 7 && e.ed_mode != 8) return;
+  if (e.block_step != Step::edit && e.block_step != Step::erase &&
+      e.block_step != Step::number_position)
+    return;
   // The dialog, the delete and the label need a selected layer.
   if (!valid_slot(slot)) {
-    e.ed_mode = 0;
+    e.block_step = Step::idle;
     return;
   }
-  switch (e.ed_mode) {
-    case 2:
-      c_.dialogs.layer(slot, page.txt_gm6);
-      e.ed_mode = 0;
+  switch (e.block_step) {
+    case Step::edit:
+      c_.dialogs.layer(slot, page.body_boxes);
+      e.block_step = Step::idle;
       return;
-    case 7:
+    case Step::erase:
       delete_layers();
       return;
-    case 8: {
+    case Step::number_position: {
       model::WallBlock& b = c_.model.wall_blocks[slot];
       if (is_soil_layer(b)) {
         b.polygon.head.label_x = w.x;
         b.polygon.head.label_y = w.y;
       }
-      e.ed_mode = 1;
+      e.block_step = Step::select;
       c_.effects.repaint();
       return;
     }
@@ -308,7 +313,7 @@ void SoilBlockEditor::click(int button, double X, double Y) {
 void SoilBlockEditor::delete_layers() {
   EditorState& e = c_.editor;
   const int slot = e.current_block_slot;
-  const BodyFrame frame = body_frame(c_.pages.page_state().txt_gm6);
+  const BodyFrame frame = body_frame(c_.pages.page_state().body_boxes);
   // The layer that will be left lowest: the last improved-soil block before the selected one.
   int kept = -1;
   for (int s = slot - 1; s >= 0; --s)
@@ -322,13 +327,13 @@ void SoilBlockEditor::delete_layers() {
     const LayerTop top = soil_layer_top(c_.model.wall_blocks[kept]);
     if (frame.dh1 > top.sea || frame.dh2 > top.land) {
       c_.effects.warn(kMsgAboveBodyTop);
-      e.ed_mode = 0;
+      e.block_step = Step::idle;
       return;
     }
   }
   for (int s = slot; s < model::MAX_WALL_BLOCKS; ++s)
     if (is_soil_layer(c_.model.wall_blocks[s])) model::clear_block_slot(c_.model.wall_blocks[s]);
-  e.ed_mode = 0;
+  e.block_step = Step::idle;
   if (kept >= 0) {
     WarnSink sink(c_.effects);
     extend_layer_to_bottom(c_.model, kept, frame, e, sink);

@@ -24,42 +24,49 @@ namespace qvt::section {
 
 inline constexpr const char* kMsgAboveBodyTop = "改良体上限を超えます。";
 
-// One left-click transition: with `option` chosen and the editor in `before`, the state becomes
-// `after` and, unless it is null, `prompt` goes into the status bar.
+// One left-click transition: with operation `option` chosen (WallBlockOperation or
+// SoilBlockOperation) and the editor at `before`, the editor goes on to `after` and, unless it
+// is null, `prompt` goes into the status bar.
 struct EditorRule {
   int option;
-  int before;
-  int after;
+  BlockEditStep before;
+  BlockEditStep after;
   const char* prompt;
 };
 
 // The first rule that matches wins.
 inline constexpr EditorRule kWallBlockRules[] = {
-    {1, 1, 2, nullptr},
-    {2, 1, 3, "移動先を指定してください。(右ボタンで終了)"},
-    {2, 3, 4, nullptr},
-    {3, 1, 3, "複写先を指定してください。(右ボタンで終了)"},
-    {3, 3, 5, nullptr},
-    {4, 1, 7, nullptr},
-    {5, 1, 8, nullptr},
-    {1, 0, 1, "左ボタンで編集／右ボタンで終了"},
-    {2, 0, 1, "移動する壁体ブロックの基準点を選択してください。(右ボタンで終了)"},
-    {3, 0, 6, "複写する壁体ブロックの基準点を選択してください。(右ボタンで終了)"},
-    {4, 0, 1, "左ボタンで削除／右ボタンで終了"},
-    {5, 0, 1, "壁体ブロックNoの移動位置を設定してください。(右ボタンで終了)"},
+    {kEditWallBlock, BlockEditStep::select, BlockEditStep::edit, nullptr},
+    {kMoveWallBlock, BlockEditStep::select, BlockEditStep::base_point,
+     "移動先を指定してください。(右ボタンで終了)"},
+    {kMoveWallBlock, BlockEditStep::base_point, BlockEditStep::move, nullptr},
+    {kCopyWallBlock, BlockEditStep::select, BlockEditStep::base_point,
+     "複写先を指定してください。(右ボタンで終了)"},
+    {kCopyWallBlock, BlockEditStep::base_point, BlockEditStep::copy, nullptr},
+    {kDeleteWallBlock, BlockEditStep::select, BlockEditStep::erase, nullptr},
+    {kPlaceWallBlockNumber, BlockEditStep::select, BlockEditStep::number_position, nullptr},
+    {kEditWallBlock, BlockEditStep::idle, BlockEditStep::select, "左ボタンで編集／右ボタンで終了"},
+    {kMoveWallBlock, BlockEditStep::idle, BlockEditStep::select,
+     "移動する壁体ブロックの基準点を選択してください。(右ボタンで終了)"},
+    {kCopyWallBlock, BlockEditStep::idle, BlockEditStep::copy_start,
+     "複写する壁体ブロックの基準点を選択してください。(右ボタンで終了)"},
+    {kDeleteWallBlock, BlockEditStep::idle, BlockEditStep::select, "左ボタンで削除／右ボタンで終了"},
+    {kPlaceWallBlockNumber, BlockEditStep::idle, BlockEditStep::select,
+     "壁体ブロックNoの移動位置を設定してください。(右ボタンで終了)"},
 };
 
 inline constexpr EditorRule kSoilBlockRules[] = {
-    {1, 1, 2, nullptr},
-    {2, 1, 7, nullptr},
-    {3, 1, 8, nullptr},
-    {1, 0, 1, "左ボタンで編集／右ボタンで終了"},
-    {2, 0, 1, "左ボタンで削除／右ボタンで終了"},
-    {3, 0, 1, "壁体ブロックNoの移動位置を設定してください。(右ボタンで終了)"},
+    {kEditSoilBlock, BlockEditStep::select, BlockEditStep::edit, nullptr},
+    {kDeleteSoilBlock, BlockEditStep::select, BlockEditStep::erase, nullptr},
+    {kPlaceSoilBlockNumber, BlockEditStep::select, BlockEditStep::number_position, nullptr},
+    {kEditSoilBlock, BlockEditStep::idle, BlockEditStep::select, "左ボタンで編集／右ボタンで終了"},
+    {kDeleteSoilBlock, BlockEditStep::idle, BlockEditStep::select, "左ボタンで削除／右ボタンで終了"},
+    {kPlaceSoilBlockNumber, BlockEditStep::idle, BlockEditStep::select,
+     "壁体ブロックNoの移動位置を設定してください。(右ボタンで終了)"},
 };
 
 // The rule for a left click, or nullptr when none applies.
-const EditorRule* find_rule(std::span<const EditorRule> rules, int option, int state);
+const EditorRule* find_rule(std::span<const EditorRule> rules, int option, BlockEditStep state);
 
 // Panel 1 of the status bar.
 class PromptLine {
@@ -74,9 +81,9 @@ class PromptLine {
 class EditorDialogs {
  public:
   virtual ~EditorDialogs() = default;
-  virtual void polygon(int slot) = 0;    // Form4
-  virtual void rectangle(int slot) = 0;  // Form5
-  virtual void layer(int slot, const std::array<std::string, 5>& body_texts) = 0;  // Form2
+  virtual void polygon(int slot) = 0;    // the polygon wall-block dialog
+  virtual void rectangle(int slot) = 0;  // the rectangular wall-block dialog
+  virtual void layer(int slot, const std::array<std::string, 5>& body_texts) = 0;  // improved soil
 };
 
 struct BlockEditContext {
@@ -89,8 +96,8 @@ struct BlockEditContext {
   EditorDialogs& dialogs;
 };
 
-// The superstructure page's editor (operation opt_gm3: 1 編集, 2 移動, 3 複写, 4 削除,
-// 5 No 位置). Button 1 left, 2 right, 4 middle; X, Y in picture units.
+// The superstructure page's editor (WallBlockOperation). Button 1 left, 2 right, 4 middle;
+// X, Y in picture units.
 class WallBlockEditor {
  public:
   explicit WallBlockEditor(BlockEditContext c) : c_(c) {}
@@ -102,7 +109,7 @@ class WallBlockEditor {
   BlockEditContext c_;
 };
 
-// The improved-body page's editor (operation opt_gm6: 1 編集, 2 削除, 3 No 位置).
+// The improved-body page's editor (SoilBlockOperation).
 class SoilBlockEditor {
  public:
   explicit SoilBlockEditor(BlockEditContext c) : c_(c) {}

@@ -11,11 +11,32 @@ struct WorkPoint {
   double y = 0.0;
 };
 
+// How far a block editor of the superstructure or improved-body page has got with the chosen
+// operation. Entering either page puts it back to idle.
+enum class BlockEditStep : std::int16_t {
+  idle = 0,
+  select = 1,           // a click picks a block by its label
+  edit = 2,             // the picked block's dialog opens
+  base_point = 3,       // a click takes the move or copy base point
+  move = 4,             // a click moves the block by the base point
+  copy = 5,             // a click copies the block into a free slot and moves the copy
+  copy_start = 6,       // a copy checks for a free slot before it picks
+  erase = 7,            // a click deletes the picked block
+  number_position = 8,  // a click places the picked block's number label
+};
+
+// The inner tab in use on the earth-pressure page.
+enum class PressureTab : std::int16_t {
+  none = 0,
+  action_points = 1,
+  soil_layers = 2,
+};
+
 struct EditorState {
-  // Block editors on the superstructure and improved-body pages: 0 idle, 1 select, 2 edit,
-  // 3 base point, 4 move, 5 copy, 6 copy start, 7 delete, 8 number position. On the
-  // earth-pressure page: 1 while the action-point tab is in use, 2 for the soil-layer tab.
-  std::int16_t ed_mode = 0;
+  // The block editors' step on the superstructure and improved-body pages.
+  BlockEditStep block_step = BlockEditStep::idle;
+  // The earth-pressure page's inner tab, set when it changes.
+  PressureTab pressure_tab = PressureTab::none;
   // Zoom click mode: 0 none, 1 zoom in, 2 zoom out.
   std::int16_t bs_mode = 0;
   // Dimension-line click in progress: 0 nothing, 1/2 register/release upper, 3/4 lower.

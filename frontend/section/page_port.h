@@ -14,19 +14,39 @@ struct SurfaceRow {
   double y = 0;
 };
 
+// The superstructure page's operations on wall blocks, in the order of its options.
+enum WallBlockOperation : int {
+  kRegisterWallBlock = 0,  // 登録
+  kEditWallBlock = 1,      // 編集
+  kMoveWallBlock = 2,      // 移動
+  kCopyWallBlock = 3,      // 複写
+  kDeleteWallBlock = 4,    // 削除
+  kPlaceWallBlockNumber = 5,  // No 位置
+};
+
+// The improved-body page's operations on improved-soil blocks, in the order of its options.
+// Blocks are registered by the page's button, so the first option is never shown.
+enum SoilBlockOperation : int {
+  kNoSoilBlockOperation = -1,
+  kRegisterSoilBlock = 0,
+  kEditSoilBlock = 1,         // 編集
+  kDeleteSoilBlock = 2,       // 削除
+  kPlaceSoilBlockNumber = 3,  // No 位置
+};
+
 struct PageState {
   // The input page shown, 0..6 (0 design conditions ... 5 dimension lines, 6 earth pressure).
   int shown_page = 0;
   // The current inner tab of each page (only pages 0, 3 and 6 have more than one).
   std::array<int, 7> inner_tab{};
   // The chosen option of each group, -1 when none is chosen.
-  int opt_gm3 = 0;   // wall-block operation: 0 登録 .. 5 No 位置
-  int opt_gm4 = 0;   // action points: 0 受働, 1 主働, 2 削除
-  int opt_gm6 = -1;  // improved-soil operation: 0 登録 .. 3 No 位置
-  bool opt_gm8_1 = false;  // 任意形状: the arbitrary ground surface is drawn
-  int dimension_mode = 0;  // dimension points: 0 上部登録, 1 上部解除, 2 下部登録, 3 下部解除
+  int wall_block_operation = kRegisterWallBlock;
+  int action_point_mode = 0;  // action points: 0 受働, 1 主働, 2 削除
+  int soil_block_operation = kNoSoilBlockOperation;
+  bool arbitrary_surface = false;  // 任意形状: the arbitrary ground surface is drawn
+  int dimension_point_mode = 0;  // dimension points: 0 上部登録, 1 上部解除, 2 下部登録, 3 下部解除
   // The improved-body boxes X, Y, B, Dh1, Dh2 as typed.
-  std::array<std::string, 5> txt_gm6{};
+  std::array<std::string, 5> body_boxes{};
   // The ground-surface rows being edited (not yet committed to the model).
   std::array<SurfaceRow, model::MAX_SURFACE_POINTS + 1> surface_point_rows{};
   int surface_point_row_count = 0;

@@ -46,7 +46,7 @@ void remove_pressure_point(model::ProjectConditions& c, int side, int k) {
 void handle_pressure_point_click(EditContext& c, int button, double X, double Y) {
   if (button != 1) return;
   const PageState& page = c.pages.page_state();
-  const int mode = (page.opt_gm4 >= 0 && page.opt_gm4 <= 2) ? page.opt_gm4 : 0;
+  const int mode = (page.action_point_mode >= 0 && page.action_point_mode <= 2) ? page.action_point_mode : 0;
   const WorldPoint w = world_point(c.view, X, Y);
   model::ProjectConditions& pc = c.model.conditions;
 
@@ -89,7 +89,7 @@ void handle_dimension_point_click(EditContext& c, int button, double X, double Y
   EditorState& e = c.editor;
   e.sn_mode = 0;
   if (button == 1) {
-    switch (c.pages.page_state().dimension_mode) {
+    switch (c.pages.page_state().dimension_point_mode) {
       case 0: e.sn_mode = 1; break;
       case 1: e.sn_mode = 2; break;
       case 2: e.sn_mode = 3; break;

@@ -158,9 +158,10 @@ void paint_section(const PaintInput& in, DrawSink& sink) {
   draw_level_labels(in, sink);
   const EditorState& e = in.editor;
   if (in.pages.shows(1) || in.pages.shows(2)) {
-    if (e.ed_mode == 1 && e.current_block_slot >= 0) {
+    if (e.block_step == BlockEditStep::select && e.current_block_slot >= 0) {
       draw_wall_block(in.model, in.view, e.current_block_slot, 1, sink);
-    } else if ((e.ed_mode == 3 || e.ed_mode == 4) && e.current_block_slot >= 0) {
+    } else if ((e.block_step == BlockEditStep::base_point || e.block_step == BlockEditStep::move) &&
+               e.current_block_slot >= 0) {
       draw_wall_block(in.model, in.view, e.current_block_slot, 1, sink);
       draw_base_point_marker(in, sink);
     }
@@ -170,7 +171,7 @@ void paint_section(const PaintInput& in, DrawSink& sink) {
     draw_pressure_points(in, sink);
     if (e.current_point_index >= 0) draw_soil_layer_span(in, e.current_point_index, sink);
   }
-  if (in.pages.opt_gm8_1) draw_ground_surface_polyline(in, sink);
+  if (in.pages.arbitrary_surface) draw_ground_surface_polyline(in, sink);
   if (in.pages.shows(5)) draw_dimension_points(in, sink);
 }
 

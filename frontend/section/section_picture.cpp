@@ -42,15 +42,15 @@ void SectionPicture::enter_zoom_out_mode() {
   effects_.set_view_button(10, true);
 }
 
-void SectionPicture::hsb_gm_Change(int position) {
+void SectionPicture::horizontal_bar_moved(int position) {
   if (pan_horizontal(view_, position)) effects_.repaint();
 }
 
-void SectionPicture::vsb_gm_Change(int position) {
+void SectionPicture::vertical_bar_moved(int position) {
   if (pan_vertical(view_, position)) effects_.repaint();
 }
 
-void SectionPicture::pic_gm_MouseDown(int button, double X, double Y) {
+void SectionPicture::mouse_pressed(int button, double X, double Y) {
   const bool block_exists = any_block();
   const int zoom = editor_.bs_mode;
   if (zoom != 1 && zoom != 2) {
@@ -80,7 +80,7 @@ void SectionPicture::pic_gm_MouseDown(int button, double X, double Y) {
   effects_.repaint();
 }
 
-void SectionPicture::pic_gm_MouseMove(int /*button*/, double X, double Y) {
+void SectionPicture::mouse_moved(int /*button*/, double X, double Y) {
   if (!any_block()) return;
   effects_.show_readout(mouse_readout(view_, X, Y));
 }

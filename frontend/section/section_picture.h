@@ -1,5 +1,5 @@
 #pragma once
-// The section picture `pic_gm` without its widget: the view, the routing of mouse clicks to the
+// The section picture without its widget: the view, the routing of mouse clicks to the
 // editors and the zoom, the readout, the whole view and the repaint into a draw sink. One lives
 // in the main window for the program's life.
 #include "frontend/model/project.h"
@@ -31,12 +31,12 @@ class SectionPicture {
   void view_whole_section();
   void enter_zoom_in_mode();
   void enter_zoom_out_mode();
-  void hsb_gm_Change(int position);
-  void vsb_gm_Change(int position);
+  void horizontal_bar_moved(int position);
+  void vertical_bar_moved(int position);
 
   // Button 1 left, 2 right, 4 middle; X, Y in picture units, not rounded.
-  void pic_gm_MouseDown(int button, double X, double Y);
-  void pic_gm_MouseMove(int button, double X, double Y);
+  void mouse_pressed(int button, double X, double Y);
+  void mouse_moved(int button, double X, double Y);
 
   // Draws the whole section into the sink with the picture's persistent pen, and keeps the pen
   // it ends with for the next repaint.

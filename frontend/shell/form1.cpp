@@ -283,7 +283,7 @@ void Form1::inp_menu_Click(int Index) {
 void Form1::opt_menu_Click(int Index) {
   if (Index < 0 || Index >= kInputPageCount) return;
   pages_->page_switch().set_tab_no(tab_no_);
-  pages_->page_switch().opt_menu_Click(Index);
+  pages_->page_switch().choose_category(Index);
   tab_no_ = pages_->page_switch().tab_no();
 }
 
@@ -435,8 +435,8 @@ void Form1::page_reset_and_reload() {
   opt_menu_[0]->setChecked(true);
   opt_menu_Click(0);
   view_->set_shown(false);
-  pages_->opt_gm4_Click(0);
-  pages_->opt_gm5_Click(0);
+  pages_->reselect_point_option(pages::PointOption::passive);
+  pages_->reselect_layer_side(SIDE_PASSIVE);
   reload_pages_and_take_snapshot();
 }
 

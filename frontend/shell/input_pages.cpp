@@ -164,8 +164,8 @@ void InputPages::open_block_dialog(int slot, bool rectangle) {
 }
 
 bool InputPages::drop_pending_edit() {
-  if (editor_.ed_mode == 0) return false;
-  editor_.ed_mode = 0;
+  if (editor_.block_step == section::BlockEditStep::idle) return false;
+  editor_.block_step = section::BlockEditStep::idle;
   view_.repaint_section();
   return true;
 }
@@ -239,13 +239,13 @@ void InputPages::arrive_earth_pressure_page() {
   earth_view_->refresh();
 }
 
-void InputPages::opt_gm4_Click(int index) {
-  earth_.choose_opt_gm4(index);
+void InputPages::reselect_point_option(pages::PointOption option) {
+  earth_.reselect_point_option(option);
   earth_view_->refresh();
 }
 
-void InputPages::opt_gm5_Click(int index) {
-  earth_.choose_opt_gm5(index);
+void InputPages::reselect_layer_side(int side) {
+  earth_.reselect_layer_side(side);
   earth_view_->refresh();
 }
 
@@ -256,19 +256,19 @@ void InputPages::select_action_point(int n) {
 
 void InputPages::pass_on_page_state() {
   section::PageState& s = view_.page_state();
-  s.opt_gm3 = superstructure_.state().opt_gm3;
-  s.opt_gm6 = improved_.state().opt_gm6;
-  s.txt_gm6 = improved_.state().txt_gm6;
+  s.wall_block_operation = superstructure_.state().operation;
+  s.soil_block_operation = improved_.state().operation;
+  s.body_boxes = improved_.state().body;
   s.inner_tab[2] = improved_.state().inner_tab;
   const pages::GroundSurfaceState& g = ground_.state();
-  s.opt_gm8_1 = g.opt_gm8[1];
-  s.inner_tab[3] = ground_view_->tab_gm_3()->currentIndex();
+  s.arbitrary_surface = g.on(pages::SurfaceOption::arbitrary);
+  s.inner_tab[3] = ground_view_->inner_tabs()->currentIndex();
   s.surface_point_row_count = g.point_row_count;
   for (std::size_t i = 0; i < s.surface_point_rows.size() && i < g.point_rows.size(); ++i)
     s.surface_point_rows[i] = {g.point_rows[i].x, g.point_rows[i].y};
-  s.dimension_mode = dimension_.mode();
-  const auto& opt = earth_.state().opt_gm4;
-  s.opt_gm4 = opt[0] ? 0 : opt[1] ? 1 : opt[2] ? 2 : -1;
+  s.dimension_point_mode = dimension_.mode();
+  const auto& opt = earth_.state().point_options;
+  s.action_point_mode = opt[0] ? 0 : opt[1] ? 1 : opt[2] ? 2 : -1;
   s.inner_tab[6] = earth_.state().inner_tab;
 }
 

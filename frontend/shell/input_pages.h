@@ -101,11 +101,10 @@ class InputPages : public pages::PageSwitchHost,
   // The page's own load procedure by index (page 5 loads nothing).
   void load_page(int index);
 
-  // The side shown on the action-point page (Index 0 to 4) and on the soil-layer page
-  // (Index 0 passive, 1 active): the commands that replace the project switch the option on
-  // and run its procedure.
-  void opt_gm4_Click(int index);
-  void opt_gm5_Click(int index);
+  // The option of the action-point tab and the side of the soil-layer tab: the commands that
+  // replace the project switch the option on and run its handler.
+  void reselect_point_option(pages::PointOption option);
+  void reselect_layer_side(int side);
   // On arrival at the earth-pressure category, after its load: the passive registration mode
   // when no mode is chosen.
   void arrive_earth_pressure_page();

@@ -66,8 +66,8 @@ class ShellPagePort : public section::PagePort {
   void restore_operation_prompt() override {
     if (pages_ == nullptr) return;
     const int shown = page_state().shown_page;
-    if (shown == 1) pages_->superstructure().opt_gm3_GotFocus(state_.opt_gm3);
-    if (shown == 2) pages_->improved_body().opt_gm6_GotFocus(state_.opt_gm6);
+    if (shown == 1) pages_->superstructure().focus_operation(state_.wall_block_operation);
+    if (shown == 2) pages_->improved_body().focus_operation(state_.soil_block_operation);
   }
   section::PageState& state() { return state_; }
 
@@ -134,9 +134,9 @@ SectionView::SectionView(QWidget* parent, model::ProjectModel& model, UiPort& ui
     bar->hide();
   }
   QObject::connect(hsb_gm_, &QScrollBar::valueChanged, hsb_gm_,
-                   [this](int v) { picture_->hsb_gm_Change(v); });
+                   [this](int v) { picture_->horizontal_bar_moved(v); });
   QObject::connect(vsb_gm_, &QScrollBar::valueChanged, vsb_gm_,
-                   [this](int v) { picture_->vsb_gm_Change(v); });
+                   [this](int v) { picture_->vertical_bar_moved(v); });
 
   static const char* const kNames[4] = {"hsb_gm_left", "hsb_gm_right", "vsb_gm_up", "vsb_gm_down"};
   static const Qt::ArrowType kArrows[4] = {Qt::LeftArrow, Qt::RightArrow, Qt::UpArrow,

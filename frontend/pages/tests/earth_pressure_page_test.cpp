@@ -27,8 +27,12 @@ class EarthPressurePageTest : public ::testing::Test {
   }
   model::SoilLayer& layer(int side, int i) { return model.conditions.soil_layers[side][i]; }
   const EarthPressureState& s() const { return page.state(); }
-  std::string box4(int i) const { return s().txt_gm4[i].text; }
-  std::string box5(int i) const { return s().txt_gm5[i].text; }
+  std::string text(PointBox b) const { return s().box(b).text; }
+  std::string text(LayerBox b) const { return s().box(b).text; }
+  // The registration mode of a side.
+  static PointOption mode_of(int side) {
+    return side == 0 ? PointOption::passive : PointOption::active;
+  }
   // Both sides with enough points for the layer tab: passive 3 points, active 4.
   void two_sides() {
     set_points(0, {{-5, -2}, {-5, -6}, {-5, -11}});
@@ -52,7 +56,7 @@ struct StepCase {
   const char* name;
   bool layers;                    // the layer steps, else the point steps
   int side;                       // 0 passive (3 points), 1 active (4 points)
-  std::vector<int> presses;       // 0 "<", 1 ">"
+  std::vector<Step> presses;      // "<" previous, ">" next
   const char* caption;            // the number shown after the presses
 };
 void PrintTo(const StepCase& c, std::ostream* os) { *os << c.name; }
@@ -67,19 +71,19 @@ TEST_P(Stepping, WrapsAroundOverThePointsOrLayersOfTheSide) {
   two_sides();
   if (c.layers) {
     page.select_inner_tab(1);
-    page.opt_gm5_select(c.side);
-    for (int k : c.presses) page.cmd_gm5_Click(k);
-    EXPECT_EQ(s().lbl_gm5, c.caption);
+    page.choose_layer_side(c.side);
+    for (Step k : c.presses) page.step_layer(k);
+    EXPECT_EQ(s().layer_number, c.caption);
     const int i = std::stoi(c.caption) - 1;
     EXPECT_EQ(editor.current_point_index, i);
-    EXPECT_EQ(box5(0), model::format_pattern(10 * c.side + i + 1, "###0.00"));
+    EXPECT_EQ(text(LayerBox::phi), model::format_pattern(10 * c.side + i + 1, "###0.00"));
   } else {
-    page.opt_gm4_select(c.side);
-    for (int k : c.presses) page.cmd_gm4_Click(k);
-    EXPECT_EQ(s().lbl_gm4, c.caption);
+    page.choose_point_option(mode_of(c.side));
+    for (Step k : c.presses) page.step_point(k);
+    EXPECT_EQ(s().point_number, c.caption);
     const int i = std::stoi(c.caption) - 1;
     EXPECT_EQ(editor.current_point_index, i);
-    EXPECT_EQ(box4(1),
+    EXPECT_EQ(text(PointBox::y),
               model::format_pattern(model.conditions.pressure_points[c.side].y[i], "###0.000"));
   }
   EXPECT_EQ(editor.current_side, c.side);
@@ -87,55 +91,56 @@ TEST_P(Stepping, WrapsAroundOverThePointsOrLayersOfTheSide) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, Stepping,
-    ::testing::Values(StepCase{"PointNextFromLastIsFirst", false, 0, {1}, "1"},
-                      StepCase{"PointPreviousFromFirstIsLast", false, 0, {1, 0}, "3"},
-                      StepCase{"PointPreviousOnce", false, 1, {0}, "3"},
-                      StepCase{"LayerNextFromLastIsFirst", true, 1, {1, 1, 1}, "1"},
-                      StepCase{"LayerPreviousFromFirstIsLast", true, 1, {0}, "3"},
-                      StepCase{"PassiveLayersAreTwo", true, 0, {1, 1}, "1"}),
+    ::testing::Values(
+        StepCase{"PointNextFromLastIsFirst", false, 0, {Step::next}, "1"},
+        StepCase{"PointPreviousFromFirstIsLast", false, 0, {Step::next, Step::previous}, "3"},
+        StepCase{"PointPreviousOnce", false, 1, {Step::previous}, "3"},
+        StepCase{"LayerNextFromLastIsFirst", true, 1, {Step::next, Step::next, Step::next}, "1"},
+        StepCase{"LayerPreviousFromFirstIsLast", true, 1, {Step::previous}, "3"},
+        StepCase{"PassiveLayersAreTwo", true, 0, {Step::next, Step::next}, "1"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(EarthPressurePageTest, StepsOnASideWithoutPointsChangeNothing) {
   set_points(1, {{20, 3}, {20, -4}});
-  page.opt_gm4_select(0);  // side 0 has no point
-  EXPECT_EQ(s().lbl_gm4, "0");
-  EXPECT_EQ(box4(0), "0.000");
+  page.choose_point_option(PointOption::passive);  // side 0 has no point
+  EXPECT_EQ(s().point_number, "0");
+  EXPECT_EQ(text(PointBox::x), "0.000");
   EXPECT_EQ(editor.current_point_index, -1);
-  page.cmd_gm4_Click(1);
-  page.cmd_gm5_Click(1);
-  EXPECT_EQ(s().lbl_gm4, "0");
+  page.step_point(Step::next);
+  page.step_layer(Step::next);
+  EXPECT_EQ(s().point_number, "0");
   EXPECT_EQ(editor.current_point_index, -1);
 }
 
 TEST_F(EarthPressurePageTest, DeleteModeLocksTheBoxesAndAStepReturnsToRegistration) {
   two_sides();
-  page.opt_gm4_select(1);
-  page.cmd_gm4_Click(0);
-  page.opt_gm4_select(2);
-  EXPECT_TRUE(s().txt_gm4_locked);
+  page.choose_point_option(PointOption::active);
+  page.step_point(Step::previous);
+  page.choose_point_option(PointOption::remove);
+  EXPECT_TRUE(s().point_boxes_locked);
   EXPECT_EQ(editor.current_side, 0);  // the delete mode works with the passive side
-  EXPECT_EQ(s().lbl_gm4, "3");
-  EXPECT_FALSE(page.txt_gm4_edited(0, "1"));
+  EXPECT_EQ(s().point_number, "3");
+  EXPECT_FALSE(page.point_box_edited(PointBox::x, "1"));
   // ">" from the last point would give point 1, but the mode change shows the last point.
-  page.cmd_gm4_Click(1);
-  EXPECT_TRUE(s().opt_gm4[0]);
-  EXPECT_FALSE(s().opt_gm4[2]);
-  EXPECT_FALSE(s().txt_gm4_locked);
-  EXPECT_EQ(s().lbl_gm4, "3");
-  EXPECT_EQ(box4(0), "-5.000");
-  EXPECT_EQ(box4(1), "-11.000");
+  page.step_point(Step::next);
+  EXPECT_TRUE(s().on(PointOption::passive));
+  EXPECT_FALSE(s().on(PointOption::remove));
+  EXPECT_FALSE(s().point_boxes_locked);
+  EXPECT_EQ(s().point_number, "3");
+  EXPECT_EQ(text(PointBox::x), "-5.000");
+  EXPECT_EQ(text(PointBox::y), "-11.000");
   EXPECT_EQ(editor.current_point_index, 2);
 }
 
 TEST_F(EarthPressurePageTest, ReplacingTheProjectShowsTheLastPointAgainAlthoughTheModeIsOn) {
   two_sides();
-  page.opt_gm4_select(0);
-  page.cmd_gm4_Click(1);
-  ASSERT_EQ(s().lbl_gm4, "1");
-  page.choose_opt_gm4(0);
-  EXPECT_EQ(s().lbl_gm4, "3");
-  page.opt_gm4_select(0);  // a click on the option that is on runs nothing
-  EXPECT_EQ(s().lbl_gm4, "3");
+  page.choose_point_option(PointOption::passive);
+  page.step_point(Step::next);
+  ASSERT_EQ(s().point_number, "1");
+  page.reselect_point_option(PointOption::passive);
+  EXPECT_EQ(s().point_number, "3");
+  page.choose_point_option(PointOption::passive);  // a click on the option that is on runs nothing
+  EXPECT_EQ(s().point_number, "3");
 }
 
 // --- Editing a point -------------------------------------------------------------------------
@@ -143,39 +148,39 @@ TEST_F(EarthPressurePageTest, ReplacingTheProjectShowsTheLastPointAgainAlthoughT
 // 1.23456 typed into Y of point 2 of the active side: stored as 1.235, the box keeps the text.
 TEST_F(EarthPressurePageTest, TypedCoordinateIsStoredRoundedAndMovesThePoint) {
   two_sides();
-  page.opt_gm4_select(1);
-  page.cmd_gm4_Click(0);
-  page.cmd_gm4_Click(0);
-  ASSERT_EQ(s().lbl_gm4, "2");
+  page.choose_point_option(PointOption::active);
+  page.step_point(Step::previous);
+  page.step_point(Step::previous);
+  ASSERT_EQ(s().point_number, "2");
   const int repaints = effects.repaints;
-  EXPECT_TRUE(page.txt_gm4_edited(1, "1.23456"));
+  EXPECT_TRUE(page.point_box_edited(PointBox::y, "1.23456"));
   EXPECT_DOUBLE_EQ(model.conditions.pressure_points[1].y[1], 1.235);
-  EXPECT_EQ(box4(1), "1.23456");
+  EXPECT_EQ(text(PointBox::y), "1.23456");
   EXPECT_GT(effects.repaints, repaints);
-  page.txt_gm4_lost_focus(1);
-  EXPECT_EQ(box4(1), "1.23456");
+  page.point_box_left(PointBox::y);
+  EXPECT_EQ(text(PointBox::y), "1.23456");
   EXPECT_DOUBLE_EQ(model.conditions.pressure_points[0].y[1], -6);  // the other side as it was
-  EXPECT_FALSE(page.txt_gm4_edited(0, "12345678901"));  // at most 10 characters
-  EXPECT_EQ(box4(0), "20.000");
+  EXPECT_FALSE(page.point_box_edited(PointBox::x, "12345678901"));  // at most 10 characters
+  EXPECT_EQ(text(PointBox::x), "20.000");
 }
 
 // Showing a point writes it back as shown, rounded to three decimals.
 TEST_F(EarthPressurePageTest, ShowingAPointStoresItRounded) {
   set_points(0, {{0, 0}, {2.00049, -3.9996}});
-  page.opt_gm4_select(0);
-  EXPECT_EQ(box4(0), "2.000");
-  EXPECT_EQ(box4(1), "-4.000");
+  page.choose_point_option(PointOption::passive);
+  EXPECT_EQ(text(PointBox::x), "2.000");
+  EXPECT_EQ(text(PointBox::y), "-4.000");
   EXPECT_DOUBLE_EQ(model.conditions.pressure_points[0].x[1], 2.0);
   EXPECT_DOUBLE_EQ(model.conditions.pressure_points[0].y[1], -4.0);
 }
 
 TEST_F(EarthPressurePageTest, SeabedLevelIsRewrittenOnLeavingAndStoresNothingBeforeTheCommit) {
   page.load();
-  EXPECT_TRUE(page.txt_gm4_edited(2, "-7.25"));
+  EXPECT_TRUE(page.point_box_edited(PointBox::seabed_level, "-7.25"));
   EXPECT_EQ(model.conditions.active_seabed_level, 0);
-  page.txt_gm4_lost_focus(2);
-  EXPECT_EQ(box4(2), "-7.250");
-  page.opt_gm4_select(4);
+  page.point_box_left(PointBox::seabed_level);
+  EXPECT_EQ(text(PointBox::seabed_level), "-7.250");
+  page.choose_point_option(PointOption::seabed_typed);
   EXPECT_EQ(model.conditions.active_seabed_rule, 0);
   page.store();
   EXPECT_EQ(model.conditions.active_seabed_rule, 1);
@@ -196,15 +201,15 @@ class PointGuard : public EarthPressurePageTest,
 
 TEST_P(PointGuard, TypedCoordinateChangesNoPoint) {
   set_points(1, {{20, 3}, {20, -4}});
-  page.opt_gm4_select(1);
+  page.choose_point_option(PointOption::active);
   GetParam().arrange(page, editor);
-  const std::string caption = s().lbl_gm4;
-  page.txt_gm4_edited(0, "7");
-  if (GetParam().steps_too) page.cmd_gm4_Click(1);
+  const std::string caption = s().point_number;
+  page.point_box_edited(PointBox::x, "7");
+  if (GetParam().steps_too) page.step_point(Step::next);
   const model::PressurePointList& p = model.conditions.pressure_points[1];
   EXPECT_EQ(p.count, 2);
   for (int i = 0; i < 16; ++i) EXPECT_NE(p.x[i], 7) << i;
-  EXPECT_EQ(s().lbl_gm4, caption);
+  EXPECT_EQ(s().point_number, caption);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -228,61 +233,65 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(EarthPressurePageTest, SideOptionShowsLayerOneAndTheSlurryBoxOnTheActiveSideOnly) {
   two_sides();
   layer(1, 0).slurry_unit_weight = 11.5;
-  page.opt_gm5_select(1);
+  page.choose_layer_side(1);
   EXPECT_TRUE(s().slurry_visible);
-  EXPECT_EQ(s().lbl_gm5, "1");
-  EXPECT_EQ(box5(0), "11.00");
-  EXPECT_EQ(box5(5), "11.500");
+  EXPECT_EQ(s().layer_number, "1");
+  EXPECT_EQ(text(LayerBox::phi), "11.00");
+  EXPECT_EQ(text(LayerBox::slurry_unit_weight), "11.500");
   EXPECT_EQ(editor.current_side, 1);
   EXPECT_EQ(editor.current_point_index, 0);
-  page.cmd_gm5_Click(1);
-  page.opt_gm5_select(0);
+  page.step_layer(Step::next);
+  page.choose_layer_side(0);
   EXPECT_FALSE(s().slurry_visible);
-  EXPECT_EQ(s().lbl_gm5, "1");
-  EXPECT_EQ(box5(0), "1.00");
+  EXPECT_EQ(s().layer_number, "1");
+  EXPECT_EQ(text(LayerBox::phi), "1.00");
   EXPECT_EQ(editor.current_side, 0);
   EXPECT_EQ(editor.current_point_index, 0);
 }
 
 TEST_F(EarthPressurePageTest, TypedValuesReachTheLayerAndLeavingRoundsThem) {
   two_sides();
-  page.opt_gm5_select(1);
-  page.cmd_gm5_Click(1);  // layer 2 of the active side
-  EXPECT_TRUE(page.txt_gm5_edited(0, "30.456"));
+  page.choose_layer_side(1);
+  page.step_layer(Step::next);  // layer 2 of the active side
+  EXPECT_TRUE(page.layer_box_edited(LayerBox::phi, "30.456"));
   EXPECT_DOUBLE_EQ(layer(1, 1).phi, 30.456);
-  page.txt_gm5_lost_focus(0);
-  EXPECT_EQ(box5(0), "30.46");
+  page.layer_box_left(LayerBox::phi);
+  EXPECT_EQ(text(LayerBox::phi), "30.46");
   EXPECT_DOUBLE_EQ(layer(1, 1).phi, 30.46);
-  const char* typed[6] = {"", "12.5", "0.75", "18", "9.5", "12.25"};
-  for (int i = 1; i < 6; ++i) EXPECT_TRUE(page.txt_gm5_edited(i, typed[i]));
+  const std::pair<LayerBox, const char*> typed[] = {{LayerBox::cohesion, "12.5"},
+                                                     {LayerBox::cohesion_gradient, "0.75"},
+                                                     {LayerBox::unit_weight_air, "18"},
+                                                     {LayerBox::unit_weight_submerged, "9.5"},
+                                                     {LayerBox::slurry_unit_weight, "12.25"}};
+  for (const auto& [box, text] : typed) EXPECT_TRUE(page.layer_box_edited(box, text));
   EXPECT_DOUBLE_EQ(layer(1, 1).cohesion, 12.5);
   EXPECT_DOUBLE_EQ(layer(1, 1).cohesion_gradient, 0.75);
   EXPECT_DOUBLE_EQ(layer(1, 1).unit_weight_air, 18);
   EXPECT_DOUBLE_EQ(layer(1, 1).unit_weight_submerged, 9.5);
   EXPECT_DOUBLE_EQ(layer(1, 1).slurry_unit_weight, 12.25);
-  page.txt_gm5_lost_focus(4);
-  EXPECT_EQ(box5(4), "9.500");
+  page.layer_box_left(LayerBox::unit_weight_submerged);
+  EXPECT_EQ(text(LayerBox::unit_weight_submerged), "9.500");
   EXPECT_DOUBLE_EQ(layer(1, 0).phi, 11);  // the neighbours as they were
   EXPECT_DOUBLE_EQ(layer(1, 2).phi, 13);
-  EXPECT_FALSE(page.txt_gm5_edited(1, "1.234567890"));
-  EXPECT_EQ(box5(1), "12.5");
+  EXPECT_FALSE(page.layer_box_edited(LayerBox::cohesion, "1.234567890"));
+  EXPECT_EQ(text(LayerBox::cohesion), "12.5");
 }
 
 TEST_F(EarthPressurePageTest, ClayEnablesTheCohesionBoxesAndStoresTheSoilType) {
   two_sides();
-  page.opt_gm5_select(0);
-  EXPECT_TRUE(s().opt_gmd5[0]);
-  EXPECT_TRUE(s().txt_gm5[0].enabled);
-  EXPECT_FALSE(s().txt_gm5[1].enabled);
-  EXPECT_FALSE(s().txt_gm5[2].enabled);
-  page.opt_gmd5_select(1);
+  page.choose_layer_side(0);
+  EXPECT_TRUE(s().on(SoilType::sand));
+  EXPECT_TRUE(s().box(LayerBox::phi).enabled);
+  EXPECT_FALSE(s().box(LayerBox::cohesion).enabled);
+  EXPECT_FALSE(s().box(LayerBox::cohesion_gradient).enabled);
+  page.choose_soil_type(SoilType::clay);
   EXPECT_EQ(layer(0, 0).soil_type, 1);
-  EXPECT_FALSE(s().txt_gm5[0].enabled);
-  EXPECT_TRUE(s().txt_gm5[1].enabled);
-  EXPECT_TRUE(s().txt_gm5[2].enabled);
-  page.chk_gm5_set(true);
+  EXPECT_FALSE(s().box(LayerBox::phi).enabled);
+  EXPECT_TRUE(s().box(LayerBox::cohesion).enabled);
+  EXPECT_TRUE(s().box(LayerBox::cohesion_gradient).enabled);
+  page.tick_liquefied(true);
   EXPECT_EQ(layer(0, 0).liquefied, 1);
-  page.chk_gm5_set(false);
+  page.tick_liquefied(false);
   EXPECT_EQ(layer(0, 0).liquefied, 0);
 }
 
@@ -295,24 +304,24 @@ TEST_F(EarthPressurePageTest, ShowingALayerStoresItAsShown) {
   layer(0, 1).phi = 30.456;
   layer(0, 1).cohesion = 1.23449;
   layer(0, 1).soil_type = 3;
-  page.opt_gm5_select(0);
-  EXPECT_EQ(s().chk_gm5, kChecked);
-  page.cmd_gm5_Click(1);
-  EXPECT_EQ(s().chk_gm5, kUnchecked);
+  page.choose_layer_side(0);
+  EXPECT_EQ(s().liquefied, kChecked);
+  page.step_layer(Step::next);
+  EXPECT_EQ(s().liquefied, kUnchecked);
   EXPECT_EQ(layer(0, 1).liquefied, 0);
-  EXPECT_EQ(box5(0), "30.46");
+  EXPECT_EQ(text(LayerBox::phi), "30.46");
   EXPECT_DOUBLE_EQ(layer(0, 1).phi, 30.46);
-  EXPECT_EQ(box5(1), "1.234");
+  EXPECT_EQ(text(LayerBox::cohesion), "1.234");
   EXPECT_DOUBLE_EQ(layer(0, 1).cohesion, 1.234);
-  EXPECT_TRUE(s().opt_gmd5[1]);
-  EXPECT_EQ(layer(0, 1).soil_type, 1);  // the option changed, so its Click stored it
+  EXPECT_TRUE(s().on(SoilType::clay));
+  EXPECT_EQ(layer(0, 1).soil_type, 1);  // the option changed, so its handler stored it
 }
 
 TEST_F(EarthPressurePageTest, LiquefiedTwoShownFirstStaysTwo) {
   two_sides();
   layer(0, 0).liquefied = 2;
-  page.opt_gm5_select(0);
-  EXPECT_EQ(s().chk_gm5, kUnchecked);
+  page.choose_layer_side(0);
+  EXPECT_EQ(s().liquefied, kUnchecked);
   EXPECT_EQ(layer(0, 0).liquefied, 2);
 }
 
@@ -329,17 +338,17 @@ class LayerGuard : public EarthPressurePageTest,
 
 TEST_P(LayerGuard, TypedValuesChangeNoLayer) {
   two_sides();
-  page.opt_gm5_select(0);
+  page.choose_layer_side(0);
   GetParam().arrange(page, editor, model);
   const std::array<std::array<model::SoilLayer, model::SOIL_LAYER_RECORDS>, 2> before{
       model.conditions.soil_layers[0], model.conditions.soil_layers[1]};
-  page.txt_gm5_edited(0, "44");
-  page.txt_gm5_edited(5, "44");
-  page.opt_gmd5_select(1);
-  page.chk_gm5_set(true);
-  const std::string caption = s().lbl_gm5;
-  page.cmd_gm5_Click(1);
-  EXPECT_EQ(s().lbl_gm5, caption);
+  page.layer_box_edited(LayerBox::phi, "44");
+  page.layer_box_edited(LayerBox::slurry_unit_weight, "44");
+  page.choose_soil_type(SoilType::clay);
+  page.tick_liquefied(true);
+  const std::string caption = s().layer_number;
+  page.step_layer(Step::next);
+  EXPECT_EQ(s().layer_number, caption);
   for (int side = 0; side < 2; ++side)
     for (std::size_t i = 0; i < before[side].size(); ++i) {
       const model::SoilLayer& a = before[side][i];
@@ -366,20 +375,24 @@ INSTANTIATE_TEST_SUITE_P(
         LayerGuardCase{"SideWithOnePoint",
                        [](EarthPressurePage& p, section::EditorState&, model::ProjectModel& m) {
                          m.conditions.pressure_points[1].count = 1;
-                         p.choose_opt_gm5(1);
+                         p.reselect_layer_side(1);
                        }}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(EarthPressurePageTest, LabelChangesOfOtherIndexesDoNothing) {
+// A number label's change selects what it names, whatever was selected before.
+TEST_F(EarthPressurePageTest, NumberChangesSelectWhatTheLabelNames) {
   two_sides();
-  page.opt_gm5_select(1);
-  page.cmd_gm5_Click(1);
-  for (int index = 1; index <= 3; ++index) {
-    editor.current_point_index = 7;
-    page.lbl_gm4_Change(index);
-    page.lbl_gm5_Change(index);
-    EXPECT_EQ(editor.current_point_index, 7);
-  }
+  page.choose_layer_side(1);
+  page.step_layer(Step::next);
+  ASSERT_EQ(s().layer_number, "2");
+  editor.current_point_index = 7;
+  page.layer_number_changed();
+  EXPECT_EQ(editor.current_point_index, 1);
+  page.choose_point_option(PointOption::active);
+  ASSERT_EQ(s().point_number, "4");
+  editor.current_point_index = 7;
+  page.point_number_changed();
+  EXPECT_EQ(editor.current_point_index, 3);
 }
 
 // --- The inner tabs --------------------------------------------------------------------------
@@ -388,30 +401,30 @@ TEST_F(EarthPressurePageTest, LayerTabIsRefusedWhileASideHasFewerThanTwoPoints) 
   set_points(0, {{-5, -2}});
   set_points(1, {{20, 3}, {20, -4}, {20, -10}, {20, -12}, {20, -25}});
   page.arrive();
-  page.opt_gm4_select(1);
+  page.choose_point_option(PointOption::active);
   page.select_inner_tab(1);
   ASSERT_EQ(effects.messages_shown.size(), 1u);
   EXPECT_EQ(effects.messages_shown[0], "土圧作用点が設定されていません。");
   EXPECT_EQ(s().inner_tab, 0);
-  EXPECT_EQ(editor.ed_mode, 1);
+  EXPECT_EQ(editor.pressure_tab, section::PressureTab::action_points);
   EXPECT_EQ(editor.current_side, 1);  // from the mode
-  EXPECT_FALSE(s().opt_gm5[0] || s().opt_gm5[1]);
+  EXPECT_FALSE(s().side_options[0] || s().side_options[1]);
 }
 
 TEST_F(EarthPressurePageTest, FirstEntryOfTheLayerTabShowsLayerOneOfThePassiveSide) {
   two_sides();
   page.arrive();
-  EXPECT_TRUE(s().opt_gm4[0]);
-  EXPECT_EQ(s().lbl_gm4, "3");
+  EXPECT_TRUE(s().on(PointOption::passive));
+  EXPECT_EQ(s().point_number, "3");
   page.select_inner_tab(1);
   EXPECT_TRUE(effects.messages_shown.empty());
-  EXPECT_EQ(editor.ed_mode, 2);
-  EXPECT_TRUE(s().opt_gm5[0]);
-  EXPECT_EQ(s().lbl_gm5, "1");
+  EXPECT_EQ(editor.pressure_tab, section::PressureTab::soil_layers);
+  EXPECT_TRUE(s().side_options[0]);
+  EXPECT_EQ(s().layer_number, "1");
   EXPECT_EQ(editor.current_side, 0);
   EXPECT_EQ(editor.current_point_index, 0);
   page.select_inner_tab(0);
-  EXPECT_EQ(editor.ed_mode, 1);
+  EXPECT_EQ(editor.pressure_tab, section::PressureTab::action_points);
 }
 
 // Layer 2 shown, point 1 chosen on the point tab, back on the layer tab: the layer shown is
@@ -420,17 +433,17 @@ TEST_F(EarthPressurePageTest, BackOnTheLayerTabTypedValuesGoIntoTheLayerShown) {
   two_sides();
   page.arrive();
   page.select_inner_tab(1);
-  page.cmd_gm5_Click(1);
-  ASSERT_EQ(s().lbl_gm5, "2");
+  page.step_layer(Step::next);
+  ASSERT_EQ(s().layer_number, "2");
   page.select_inner_tab(0);
-  page.cmd_gm4_Click(0);  // from the layer's index 1 to point 1
-  ASSERT_EQ(s().lbl_gm4, "1");
+  page.step_point(Step::previous);  // from the layer's index 1 to point 1
+  ASSERT_EQ(s().point_number, "1");
   ASSERT_EQ(editor.current_point_index, 0);
   page.select_inner_tab(1);
-  EXPECT_EQ(s().lbl_gm5, "2");
+  EXPECT_EQ(s().layer_number, "2");
   EXPECT_EQ(editor.current_point_index, 1);
-  EXPECT_EQ(box5(0), "2.00");
-  page.txt_gm5_edited(0, "33");
+  EXPECT_EQ(text(LayerBox::phi), "2.00");
+  page.layer_box_edited(LayerBox::phi, "33");
   EXPECT_DOUBLE_EQ(layer(0, 1).phi, 33);
   EXPECT_DOUBLE_EQ(layer(0, 0).phi, 1);
 }
@@ -440,16 +453,16 @@ TEST_F(EarthPressurePageTest, BackOnTheLayerTabTheLayerIsWithinTheSide) {
   two_sides();
   page.arrive();
   page.select_inner_tab(1);
-  page.opt_gm5_select(1);
-  page.cmd_gm5_Click(0);
-  ASSERT_EQ(s().lbl_gm5, "3");
+  page.choose_layer_side(1);
+  page.step_layer(Step::previous);
+  ASSERT_EQ(s().layer_number, "3");
   page.select_inner_tab(0);
   model.conditions.pressure_points[1].count = 3;  // as the picture's delete mode leaves it
   page.select_inner_tab(1);
-  EXPECT_EQ(s().lbl_gm5, "2");
+  EXPECT_EQ(s().layer_number, "2");
   EXPECT_EQ(editor.current_side, 1);
   EXPECT_EQ(editor.current_point_index, 1);
-  page.txt_gm5_edited(0, "33");
+  page.layer_box_edited(LayerBox::phi, "33");
   EXPECT_DOUBLE_EQ(layer(1, 1).phi, 33);
   EXPECT_DOUBLE_EQ(layer(1, 2).phi, 13);
 }
@@ -487,7 +500,8 @@ struct SeabedCase {
   const char* name;
   model::i16 rule;
   double level;
-  int option;           // the option the load switches on
+  PointOption option;   // the option the load switches on
+  PointOption other;    // the other seabed option, off
   const char* box;
   double stored_level;  // after the commit
 };
@@ -502,9 +516,9 @@ TEST_P(SeabedRoundTrip, LoadAndCommitKeepTheRuleAndTheShownLevel) {
   model.conditions.active_seabed_rule = c.rule;
   model.conditions.active_seabed_level = c.level;
   page.load();
-  EXPECT_TRUE(s().opt_gm4[c.option]);
-  EXPECT_FALSE(s().opt_gm4[7 - c.option]);
-  EXPECT_EQ(box4(2), c.box);
+  EXPECT_TRUE(s().on(c.option));
+  EXPECT_FALSE(s().on(c.other));
+  EXPECT_EQ(text(PointBox::seabed_level), c.box);
   model.conditions.active_seabed_rule = 9;
   model.conditions.active_seabed_level = 99;
   page.store();
@@ -512,21 +526,24 @@ TEST_P(SeabedRoundTrip, LoadAndCommitKeepTheRuleAndTheShownLevel) {
   EXPECT_DOUBLE_EQ(model.conditions.active_seabed_level, c.stored_level);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, SeabedRoundTrip,
-                         ::testing::Values(SeabedCase{"TopOfPassivePoints", 0, -3, 3, "-3.000", -3},
-                                           SeabedCase{"LevelTyped", 1, -12.3456, 4, "-12.346", -12.346},
-                                           SeabedCase{"AnyOtherRule", 5, 0.0004, 4, "0.000", 0}),
+constexpr PointOption kAtPassiveTop = PointOption::seabed_at_passive_top;
+constexpr PointOption kTyped = PointOption::seabed_typed;
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SeabedRoundTrip,
+    ::testing::Values(SeabedCase{"TopOfPassivePoints", 0, -3, kAtPassiveTop, kTyped, "-3.000", -3},
+                      SeabedCase{"LevelTyped", 1, -12.3456, kTyped, kAtPassiveTop, "-12.346", -12.346},
+                      SeabedCase{"AnyOtherRule", 5, 0.0004, kTyped, kAtPassiveTop, "0.000", 0}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // Neither seabed option on (the page never loaded): the rule stays, the level is still taken,
 // and a text that begins with no number gives 0.
 TEST_F(EarthPressurePageTest, CommitWithoutASeabedOptionKeepsTheRule) {
   model.conditions.active_seabed_rule = 1;
-  page.txt_gm4_edited(2, "-8.5");
+  page.point_box_edited(PointBox::seabed_level, "-8.5");
   page.store();
   EXPECT_EQ(model.conditions.active_seabed_rule, 1);
   EXPECT_DOUBLE_EQ(model.conditions.active_seabed_level, -8.5);
-  page.txt_gm4_edited(2, "m");
+  page.point_box_edited(PointBox::seabed_level, "m");
   page.store();
   EXPECT_DOUBLE_EQ(model.conditions.active_seabed_level, 0);
 }

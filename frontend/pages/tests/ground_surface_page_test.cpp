@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 
 namespace qvt::pages {
 namespace {
@@ -176,16 +177,16 @@ TEST_P(GroundShapeCommit, TakesTheSeabedBoxesOfTheShape) {
   c().seabed_surcharge[0] = 1;
   c().seabed_surcharge[1] = 0.5;
   page.load();
-  EXPECT_EQ(page.state().txt_gm9[5].text, "2.000");
-  EXPECT_EQ(page.state().txt_gm9[7].text, "2.000");
-  EXPECT_EQ(page.state().txt_gm10[2].text, "1.000");
-  EXPECT_EQ(page.state().txt_gm10[7].text, "0.500");
-  page.text_edited_gm9(5, "7");
-  page.text_edited_gm9(7, "9");
-  page.text_edited_gm10(2, "11");
-  page.text_edited_gm10(3, "12");
-  page.text_edited_gm10(6, "21");
-  page.text_edited_gm10(7, "22");
+  EXPECT_EQ(page.state().box(GroundBox::arbitrary_seabed_slope).text, "2.000");
+  EXPECT_EQ(page.state().box(GroundBox::seabed_slope).text, "2.000");
+  EXPECT_EQ(page.state().box(GroundBox::arbitrary_seabed_surcharge_normal).text, "1.000");
+  EXPECT_EQ(page.state().box(GroundBox::seabed_surcharge_seismic).text, "0.500");
+  page.box_edited(GroundBox::arbitrary_seabed_slope, "7");
+  page.box_edited(GroundBox::seabed_slope, "9");
+  page.box_edited(GroundBox::arbitrary_seabed_surcharge_normal, "11");
+  page.box_edited(GroundBox::arbitrary_seabed_surcharge_seismic, "12");
+  page.box_edited(GroundBox::seabed_surcharge_normal, "21");
+  page.box_edited(GroundBox::seabed_surcharge_seismic, "22");
   page.store();
   EXPECT_EQ(c().seabed_slope_angle, k.seabed_slope);
   EXPECT_EQ(c().seabed_surcharge[0], k.seabed_normal);
@@ -199,26 +200,36 @@ TEST_F(GroundSurfacePageTest, ArbitraryShapeIsWrittenAtOnceAndRefits) {
   page.load();
   EXPECT_FALSE(page.state().collapse_options_enabled);
   const int before = refits;
-  page.opt_gm8_select(1);
+  page.choose_surface_option(SurfaceOption::arbitrary);
   EXPECT_EQ(c().surface_shape, 1);
   EXPECT_EQ(refits, before + 1);
-  EXPECT_TRUE(page.state().fra_gm9_1_visible);
-  EXPECT_FALSE(page.state().fra_gm10_2_visible);
+  EXPECT_TRUE(page.state().points_frame_visible);
+  EXPECT_FALSE(page.state().seabed_surcharge_frame_visible);
   EXPECT_TRUE(page.state().seabed_slope_box_visible);
   EXPECT_TRUE(page.state().collapse_options_enabled);
-  page.opt_gm8_select(1);  // already on: no click
+  page.choose_surface_option(SurfaceOption::arbitrary);  // already on: no handler
   EXPECT_EQ(refits, before + 1);
-  page.opt_gm8_select(3);
+  page.choose_surface_option(SurfaceOption::vertical_collapse);
   page.store();
   EXPECT_EQ(c().collapse_angle_rule, 1);
 }
 
 struct LeaveCase {
-  int index;
+  GroundBox box;
   const char* typed;
   const char* shown;
-  int twin;  // -1: none
+  std::optional<GroundBox> twin;
 };
+// The six surcharge boxes: the surface's and both shapes' seabed boxes.
+constexpr GroundBox kArbitraryNormal = GroundBox::arbitrary_seabed_surcharge_normal;
+constexpr GroundBox kArbitrarySeismic = GroundBox::arbitrary_seabed_surcharge_seismic;
+constexpr GroundBox kSurfaceNormal = GroundBox::surface_surcharge_normal;
+constexpr GroundBox kSurfaceSeismic = GroundBox::surface_surcharge_seismic;
+constexpr GroundBox kSeabedNormal = GroundBox::seabed_surcharge_normal;
+constexpr GroundBox kSeabedSeismic = GroundBox::seabed_surcharge_seismic;
+const GroundBox kSurchargeBoxes[] = {kArbitraryNormal, kArbitrarySeismic, kSurfaceNormal,
+                                     kSurfaceSeismic,  kSeabedNormal,     kSeabedSeismic};
+
 class GroundSurchargeLeave : public GroundSurfacePageTest,
                              public ::testing::WithParamInterface<LeaveCase> {};
 
@@ -228,23 +239,23 @@ TEST_P(GroundSurchargeLeave, RewritesAndCopiesToTheTwin) {
   const LeaveCase k = GetParam();
   page.load();
   const GroundSurfaceState before = page.state();
-  page.text_edited_gm10(k.index, k.typed);
-  page.lost_focus_gm10(k.index);
-  EXPECT_EQ(page.state().txt_gm10[k.index].text, k.shown);
-  for (int i = 2; i <= 7; ++i) {
-    if (i == k.index) continue;
-    const std::string expected = i == k.twin ? k.shown : before.txt_gm10[i].text;
-    EXPECT_EQ(page.state().txt_gm10[i].text, expected) << i;
+  page.box_edited(k.box, k.typed);
+  page.box_left(k.box);
+  EXPECT_EQ(page.state().box(k.box).text, k.shown);
+  for (GroundBox b : kSurchargeBoxes) {
+    if (b == k.box) continue;
+    const std::string expected = b == k.twin ? k.shown : before.box(b).text;
+    EXPECT_EQ(page.state().box(b).text, expected) << static_cast<int>(b);
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, GroundSurchargeLeave,
-                         ::testing::Values(LeaveCase{6, "12.3456", "12.346", 2},
-                                           LeaveCase{3, "abc", "0.000", 7},
-                                           LeaveCase{2, "-4.5x", "-4.500", 6},
-                                           LeaveCase{7, "", "0.000", 3},
-                                           LeaveCase{4, "8", "8.000", -1},
-                                           LeaveCase{5, "9.9999", "10.000", -1}));
+                         ::testing::Values(LeaveCase{kSeabedNormal, "12.3456", "12.346", kArbitraryNormal},
+                                           LeaveCase{kArbitrarySeismic, "abc", "0.000", kSeabedSeismic},
+                                           LeaveCase{kArbitraryNormal, "-4.5x", "-4.500", kSeabedNormal},
+                                           LeaveCase{kSeabedSeismic, "", "0.000", kArbitrarySeismic},
+                                           LeaveCase{kSurfaceNormal, "8", "8.000", std::nullopt},
+                                           LeaveCase{kSurfaceSeismic, "9.9999", "10.000", std::nullopt}));
 
 TEST_F(GroundSurfacePageTest, GridCellsReadTheirLeadingNumber) {
   page.load();
@@ -266,16 +277,18 @@ TEST_F(GroundSurfacePageTest, EveryChoiceRefitsButALoadOfTheSameChoicesDoesNot) 
   EXPECT_EQ(after_first, 2);  // both options changed
   page.load();
   EXPECT_EQ(refits, after_first);  // nothing turned on: no click handler
-  EXPECT_TRUE(page.state().fra_gm9_1_visible);
-  EXPECT_FALSE(page.state().fra_gm9_0_visible);
-  page.opt_gm8_select(2);  // a collapse-angle choice refits and changes nothing else
+  EXPECT_TRUE(page.state().points_frame_visible);
+  EXPECT_FALSE(page.state().slopes_frame_visible);
+  // A collapse-angle choice refits and changes nothing else.
+  page.choose_surface_option(SurfaceOption::first_layer_collapse_angle);
   EXPECT_EQ(refits, after_first + 1);
   EXPECT_EQ(c().surface_shape, 1);
   EXPECT_EQ(c().collapse_angle_rule, 1);  // taken only by the commit
-  page.opt_gm8_select(0);
+  page.choose_surface_option(SurfaceOption::straight);
   EXPECT_EQ(c().surface_shape, 0);
   EXPECT_FALSE(page.state().collapse_options_enabled);
-  EXPECT_TRUE(page.state().opt_gm8[2]);  // the collapse choice is kept with the straight shape
+  // The collapse choice is kept with the straight shape.
+  EXPECT_TRUE(page.state().on(SurfaceOption::first_layer_collapse_angle));
   page.store();
   EXPECT_EQ(c().collapse_angle_rule, 0);
 }

@@ -66,7 +66,7 @@ TEST_F(ImprovedBodyPageTest, LoadFillsBothFramesAndFollowsThePattern) {
   m->conditions.body_dims = {1.5, -25, 20, -24.5, -25, 3, 4, 0, 0, 6, 2, 1.23456};
   struct Case {
     PatternChoice pattern;
-    bool shape_tab, frame6, frame5;
+    bool shape_tab, wall_frame, lattice_frame;
   };
   const Case cases[] = {{PatternChoice::block, false, true, false},  // tab off, frames as they were
                         {PatternChoice::wall, true, true, false},
@@ -78,15 +78,16 @@ TEST_F(ImprovedBodyPageTest, LoadFillsBothFramesAndFollowsThePattern) {
     page->load();
     SCOPED_TRACE(static_cast<int>(c.pattern));
     EXPECT_EQ(s().shape_tab_enabled, c.shape_tab);
-    EXPECT_EQ(s().frame6_visible, c.frame6);
-    EXPECT_EQ(s().frame5_visible, c.frame5);
+    EXPECT_EQ(s().wall_frame_visible, c.wall_frame);
+    EXPECT_EQ(s().lattice_frame_visible, c.lattice_frame);
   }
   const std::array<std::string, 5> body{"1.500", "-25.000", "20.000", "-24.500", "-25.000"};
-  EXPECT_EQ(s().txt_gm6, body);
-  const char* walls[] = {"4.000", "3.000", "6.000", "2.000", "1.235"};
-  for (int i = 0; i < 5; ++i) {
-    EXPECT_EQ(s().txt_gm7[i], walls[i]);
-    EXPECT_EQ(s().txt_gm7[i + 5], walls[i]);
+  EXPECT_EQ(s().body, body);
+  const char* walls[] = {"4.000", "3.000", "6.000", "2.000", "1.235"};  // Ls Ds Ll Bl1 Bl2
+  for (int k = 0; k < kFormDimensionCount; ++k) {
+    const auto dim = static_cast<FormDimension>(k);
+    EXPECT_EQ(s().form_dims[form_box(kWallForm, dim)], walls[k]);
+    EXPECT_EQ(s().form_dims[form_box(kLatticeForm, dim)], walls[k]);
   }
 }
 
@@ -123,12 +124,13 @@ TEST_F(ImprovedBodyPageTest, CommitDerivesWidthAndHeightOfTheWalls) {
     if (c.layers) level_layer(4, -20, 15);
     choose_pattern(c.pattern);
     page->load();
-    page->set_txt_gm6(2, c.width);
-    const int first = c.pattern == PatternChoice::lattice ? 5 : 0;
-    page->set_txt_gm7(first + 1, c.ds);
-    page->set_txt_gm7(first + 3, c.bl1);
-    page->set_txt_gm7(first + 4, c.bl2);
-    page->set_txt_gm7(5 - first + 3, "99");  // edits in the hidden frame are not read
+    page->set_body_box(kBoxB, c.width);
+    const FormFrame shown = c.pattern == PatternChoice::lattice ? kLatticeForm : kWallForm;
+    const FormFrame hidden = shown == kWallForm ? kLatticeForm : kWallForm;
+    page->set_form_box(form_box(shown, kDs), c.ds);
+    page->set_form_box(form_box(shown, kBl1), c.bl1);
+    page->set_form_box(form_box(shown, kBl2), c.bl2);
+    page->set_form_box(form_box(hidden, kBl1), "99");  // edits in the hidden frame are not read
     page->store();
     SCOPED_TRACE(static_cast<int>(c.pattern));
     EXPECT_EQ(m->conditions.body_dims.width, 10);
@@ -146,7 +148,7 @@ TEST_F(ImprovedBodyPageTest, HeightSpansSlopedAndLevelLayers) {
   const double ys[] = {7, 7, -8, -8};
   for (int k = 0; k < 4; ++k) p.polygon.vertex_y[k] = ys[k];
   page->load();
-  page->set_txt_gm7(1, "4");
+  page->set_form_box(form_box(kWallForm, kDs), "4");
   page->store();
   EXPECT_EQ(m->conditions.body_dims.dl, 18);  // 22 - 4
 }
@@ -165,9 +167,9 @@ TEST_F(ImprovedBodyPageTest, SampleBlockQuayCommitsItsBody) {
 
 TEST_F(ImprovedBodyPageTest, WallBoxIsOnlyReformattedOnLeaving) {
   page->load();
-  page->set_txt_gm7(2, "1.23456");
-  page->txt_gm7_LostFocus(2);
-  EXPECT_EQ(s().txt_gm7[2], "1.235");
+  page->set_form_box(form_box(kWallForm, kLl), "1.23456");
+  page->leave_form_box(form_box(kWallForm, kLl));
+  EXPECT_EQ(s().form_dims[form_box(kWallForm, kLl)], "1.235");
   EXPECT_EQ(m->conditions.body_dims.ll, 0);
 }
 
@@ -193,13 +195,13 @@ TEST_F(ImprovedBodyPageTest, RegistrationChecksInOrder) {
       for (int i = 0; i < model::MAX_WALL_BLOCKS; ++i) m->wall_blocks[i].block_type = 1;
     m->wall_blocks[0].block_type = model::BLOCK_RECTANGLE;
     page->load();
-    page->opt_gm6_select(2);
-    page->set_txt_gm6(2, c.b);
-    page->set_txt_gm6(3, c.dh1);
-    page->set_txt_gm6(4, c.dh2);
-    page->cmd_gm6_Click();
+    page->choose_operation(section::kDeleteSoilBlock);
+    page->set_body_box(kBoxB, c.b);
+    page->set_body_box(kBoxDh1, c.dh1);
+    page->set_body_box(kBoxDh2, c.dh2);
+    page->register_soil_block();
     SCOPED_TRACE(c.b);
-    EXPECT_EQ(s().opt_gm6, -1);
+    EXPECT_EQ(s().operation, section::kNoSoilBlockOperation);
     if (c.message) {
       ASSERT_EQ(fx.messages_shown.size(), 1u);
       EXPECT_EQ(fx.messages_shown[0], c.message);
@@ -223,13 +225,14 @@ TEST_F(ImprovedBodyPageTest, OperationsShowTheirPrompts) {
   const char* prompts[] = {"編集する壁体ブロックを選択してください。",
                            "削除する壁体ブロックを選択してください。",
                            "No位置を移動する壁体ブロックを選択してください。"};
-  for (int i = 1; i <= 3; ++i) {
-    page->opt_gm6_select(i);
-    EXPECT_EQ(s().opt_gm6, i);
+  for (int i = section::kEditSoilBlock; i <= section::kPlaceSoilBlockNumber; ++i) {
+    page->choose_operation(i);
+    EXPECT_EQ(s().operation, i);
     EXPECT_EQ(fx.status.back(), prompts[i - 1]);
   }
   const size_t before = fx.status.size();
-  page->opt_gm6_GotFocus(0);  // the hidden option leaves the panel as it is
+  // The hidden option leaves the panel as it is.
+  page->focus_operation(section::kRegisterSoilBlock);
   EXPECT_EQ(fx.status.size(), before);
 }
 
@@ -237,21 +240,21 @@ TEST_F(ImprovedBodyPageTest, LeavingABodyBoxReshapesAndRefitsOrRefuses) {
   level_layer(3, -15, 15);
   m->conditions.body_dims = {0, 0, 10, -15, -15};
   page->load();
-  page->txt_gm6_GotFocus(3);
-  page->set_txt_gm6(3, "-12");
-  page->txt_gm6_LostFocus(3);
+  page->enter_body_box(kBoxDh1);
+  page->set_body_box(kBoxDh1, "-12");
+  page->leave_body_box(kBoxDh1);
   EXPECT_EQ(m->wall_blocks[3].block_type, model::BLOCK_SOIL_POLYGON);
   EXPECT_EQ(port.whole_views, 1);
-  page->txt_gm6_GotFocus(3);
-  page->set_txt_gm6(3, "0");
-  page->txt_gm6_LostFocus(3);
-  EXPECT_EQ(s().txt_gm6[3], "-12.000");
+  page->enter_body_box(kBoxDh1);
+  page->set_body_box(kBoxDh1, "0");
+  page->leave_body_box(kBoxDh1);
+  EXPECT_EQ(s().body[kBoxDh1], "-12.000");
   ASSERT_EQ(fx.messages_shown.size(), 1u);
   EXPECT_EQ(fx.messages_shown[0], kMsgAboveBodyTop);
   EXPECT_EQ(port.whole_views, 1);
   // Unchanged: nothing redrawn.
-  page->txt_gm6_GotFocus(0);
-  page->txt_gm6_LostFocus(0);
+  page->enter_body_box(kBoxX);
+  page->leave_body_box(kBoxX);
   EXPECT_EQ(port.whole_views, 1);
 }
 

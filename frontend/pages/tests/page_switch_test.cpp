@@ -23,7 +23,7 @@ struct Log {
 class RecordingPage : public InputPage {
  public:
   RecordingPage(Log& log, int k, const section::EditorState& ed) : log_(log), k_(k), ed_(ed) {}
-  void load() override { log_.add("load " + std::to_string(k_) + " ed " + std::to_string(ed_.ed_mode)); }
+  void load() override { log_.add("load " + std::to_string(k_) + " ed " + std::to_string(static_cast<int>(ed_.block_step))); }
   void store() override { log_.add("store " + std::to_string(k_)); }
   void arrive() override { log_.add("arrive " + std::to_string(k_)); }
 
@@ -79,45 +79,45 @@ class PageSwitchTest : public ::testing::Test {
 };
 
 TEST_F(PageSwitchTest, StoresTheCategoryLeftThenLoadsTheOneChosen) {
-  sw.opt_menu_Click(3);
+  sw.choose_category(3);
   EXPECT_EQ(log.lines, (std::vector<std::string>{"store 0", "frames off", "load 3 ed 0", "arrive 3"}));
   expect_only(3);
   EXPECT_EQ(fx.repaints, 1);
   log.lines.clear();
-  sw.opt_menu_Click(0);
+  sw.choose_category(0);
   EXPECT_EQ(log.lines,
             (std::vector<std::string>{"store 3", "frames off", "load 0 ed 0", "frame on", "arrive 0"}));
   expect_only(0);
 }
 
 TEST_F(PageSwitchTest, EditorModeIsResetAfterTheSuperstructureLoadAndBeforeTheImprovedBody) {
-  editor.ed_mode = 4;
-  sw.opt_menu_Click(1);
+  editor.block_step = section::BlockEditStep::move;
+  sw.choose_category(1);
   EXPECT_EQ(log.lines[2], "load 1 ed 4");
-  EXPECT_EQ(editor.ed_mode, 0);
-  editor.ed_mode = 4;
+  EXPECT_EQ(editor.block_step, section::BlockEditStep::idle);
+  editor.block_step = section::BlockEditStep::move;
   log.lines.clear();
-  sw.opt_menu_Click(2);
+  sw.choose_category(2);
   EXPECT_EQ(log.lines[2], "load 2 ed 0");
-  editor.ed_mode = 2;  // other categories leave it
-  sw.opt_menu_Click(4);
-  EXPECT_EQ(editor.ed_mode, 2);
+  editor.block_step = section::BlockEditStep::edit;  // other categories leave it
+  sw.choose_category(4);
+  EXPECT_EQ(editor.block_step, section::BlockEditStep::edit);
 }
 
 TEST_F(PageSwitchTest, DimensionLinesStoreAndLoadNothingAndPickTheUpperRegisterMode) {
-  sw.opt_menu_Click(5);
+  sw.choose_category(5);
   EXPECT_EQ(dimension.mode(), 0);
   expect_only(5);
   log.lines.clear();
-  sw.opt_menu_Click(6);
+  sw.choose_category(6);
   EXPECT_EQ(log.lines, (std::vector<std::string>{"frames off", "load 6 ed 0", "arrive 6"}));
   // A lower-list mode is replaced on the next arrival; the upper release mode stays.
   const std::pair<int, int> cases[] = {{2, 0}, {3, 0}, {1, 1}, {0, 0}};
   for (const auto& [chosen, after] : cases) {
-    sw.opt_menu_Click(5);
+    sw.choose_category(5);
     dimension.choose_mode(chosen);
-    sw.opt_menu_Click(4);
-    sw.opt_menu_Click(5);
+    sw.choose_category(4);
+    sw.choose_category(5);
     EXPECT_EQ(dimension.mode(), after) << chosen;
   }
   // Choosing a mode by the switch writes no hint (the page changes only clear the line); focus
@@ -128,9 +128,9 @@ TEST_F(PageSwitchTest, DimensionLinesStoreAndLoadNothingAndPickTheUpperRegisterM
 }
 
 TEST_F(PageSwitchTest, ChoosingTheCategoryShownStoresAndLoadsItAgain) {
-  sw.opt_menu_Click(2);
+  sw.choose_category(2);
   log.lines.clear();
-  sw.opt_menu_Click(2);
+  sw.choose_category(2);
   EXPECT_EQ(log.lines, (std::vector<std::string>{"store 2", "frames off", "load 2 ed 0", "arrive 2"}));
   expect_only(2);
 }
@@ -143,28 +143,28 @@ TEST_F(PageSwitchTest, ChoosingAnotherCategoryClearsThePrompt) {
     std::size_t clears;  // writes of the empty text so far
   } steps[] = {{1, 1}, {1, 1}, {2, 2}, {5, 3}, {6, 4}, {6, 4}, {0, 5}};
   for (const Step& s : steps) {
-    sw.opt_menu_Click(s.category);
+    sw.choose_category(s.category);
     EXPECT_EQ(fx.status, std::vector<std::string>(s.clears, "")) << s.category;
   }
-  sw.opt_menu_Click(9);  // ignored
+  sw.choose_category(9);  // ignored
   EXPECT_EQ(fx.status.size(), 5u);
 }
 
 TEST_F(PageSwitchTest, AHiddenTabIsNotStored) {
   // The commands that replace the project hide the tab shown and set tab_no to 0 first.
-  sw.opt_menu_Click(4);
+  sw.choose_category(4);
   host.shown[4] = false;
   host.enabled[4] = false;
   sw.set_tab_no(0);
   log.lines.clear();
-  sw.opt_menu_Click(0);
+  sw.choose_category(0);
   EXPECT_EQ(log.lines.front(), "frames off");
   expect_only(0);
 }
 
 TEST_F(PageSwitchTest, IndexesOutsideTheCategoriesAreIgnored) {
-  sw.opt_menu_Click(7);
-  sw.opt_menu_Click(-1);
+  sw.choose_category(7);
+  sw.choose_category(-1);
   EXPECT_TRUE(log.lines.empty());
   expect_only(0);
 }

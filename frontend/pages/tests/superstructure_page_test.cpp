@@ -43,13 +43,13 @@ TEST_F(SuperstructurePageTest, CheckPointGoesToBothCases) {
   m->conditions.body_reactions[0].check_y = -1.5;
   m->conditions.body_reactions[1].check_x = 99;
   page.load();
-  EXPECT_EQ(page.state().txt_gm3[0], "3.250");
-  EXPECT_EQ(page.state().txt_gm3[1], "-1.500");
-  page.set_txt_gm3(0, "abc");
-  page.txt_gm3_LostFocus(0);
-  EXPECT_EQ(page.state().txt_gm3[0], "0.000");
+  EXPECT_EQ(page.state().check_point[kCheckPointX], "3.250");
+  EXPECT_EQ(page.state().check_point[kCheckPointY], "-1.500");
+  page.set_check_point(kCheckPointX, "abc");
+  page.leave_check_point(kCheckPointX);
+  EXPECT_EQ(page.state().check_point[kCheckPointX], "0.000");
   EXPECT_EQ(m->conditions.body_reactions[0].check_x, 3.25);  // only the store commits
-  page.set_txt_gm3(1, "2.3456");
+  page.set_check_point(kCheckPointY, "2.3456");
   page.store();
   for (const model::BodyReaction& r : m->conditions.body_reactions) {
     EXPECT_EQ(r.check_x, 0);
@@ -66,29 +66,32 @@ TEST_F(SuperstructurePageTest, OperationsGreyOutRegistrationAndShowPrompts) {
                            "削除する壁体ブロックを選択してください。",
                            "No位置を移動する壁体ブロックを選択してください。"};
   for (int i : {3, 5, 0, 1, 2, 4}) {
-    page.opt_gm3_Click(i);
-    page.opt_gm3_GotFocus(i);
-    EXPECT_EQ(page.state().opt_gm3, i);
+    page.choose_operation(i);
+    page.focus_operation(i);
+    EXPECT_EQ(page.state().operation, i);
     EXPECT_EQ(page.state().registration_enabled, i == 0) << i;
     EXPECT_EQ(fx.status.back(), prompts[i]);
   }
   // A selection in the picture is dropped by a change of operation; an idle editor is not.
   EXPECT_EQ(port.drops, 0);
   port.pending = 1;
-  page.opt_gm3_Click(1);
+  page.choose_operation(section::kEditWallBlock);
   EXPECT_EQ(port.drops, 1);
 }
 
 TEST_F(SuperstructurePageTest, RegistrationTakesTheFirstFreeSlot) {
   struct Case {
     std::vector<int> used;
-    int index;
+    BlockShapeButton shape;
     int slot;  // -1: the block-count message
   };
   std::vector<int> all, but_last;
   for (int i = 0; i < model::MAX_WALL_BLOCKS; ++i) all.push_back(i);
   but_last.assign(all.begin(), all.end() - 1);
-  const Case cases[] = {{{}, 0, 0}, {{0, 2}, 1, 1}, {but_last, 0, 19}, {all, 1, -1}};
+  const Case cases[] = {{{}, kArbitraryShape, 0},
+                        {{0, 2}, kRectangularShape, 1},
+                        {but_last, kArbitraryShape, 19},
+                        {all, kRectangularShape, -1}};
   for (const Case& c : cases) {
     m = model::testing::new_project();
     SuperstructurePage p{*m, fx, port};
@@ -96,7 +99,7 @@ TEST_F(SuperstructurePageTest, RegistrationTakesTheFirstFreeSlot) {
     port.dialogs.clear();
     port.refreshes = 0;
     for (int i : c.used) m->wall_blocks[i].block_type = model::BLOCK_RECTANGLE;
-    p.cmd_gm3_Click(c.index);
+    p.register_block(c.shape);
     if (c.slot < 0) {
       ASSERT_EQ(fx.messages_shown.size(), 1u);
       EXPECT_EQ(fx.messages_shown[0],
@@ -106,7 +109,7 @@ TEST_F(SuperstructurePageTest, RegistrationTakesTheFirstFreeSlot) {
     } else {
       ASSERT_EQ(port.dialogs.size(), 1u);
       EXPECT_EQ(port.dialogs[0].slot, c.slot);
-      EXPECT_EQ(port.dialogs[0].rectangle, c.index == 1);
+      EXPECT_EQ(port.dialogs[0].rectangle, c.shape == kRectangularShape);
       EXPECT_EQ(port.refreshes, 1);  // also when the dialog was cancelled
     }
   }

@@ -63,32 +63,48 @@ void show_text(QLineEdit* box, const std::string& text) {
 }
 }  // namespace
 
-QLineEdit* EarthPressureView::make_box(bool layer_box, int index) {
+QLineEdit* EarthPressureView::make_box(const QString& name) {
   auto* e = new QLineEdit;
-  e->setObjectName(QStringLiteral("txt_gm%1_%2").arg(layer_box ? 5 : 4).arg(index));
+  e->setObjectName(name);
   e->setAlignment(Qt::AlignRight);
   e->setFixedWidth(80);
-  connect(e, &QLineEdit::textEdited, this, [this, layer_box, index](const QString& t) {
-    if (layer_box)
-      page_.txt_gm5_edited(index, t.toStdString());
-    else
-      page_.txt_gm4_edited(index, t.toStdString());
+  return e;
+}
+
+QLineEdit* EarthPressureView::make_point_box(PointBox box) {
+  static const char* const names[] = {"point_x", "point_y", "active_seabed_level"};
+  QLineEdit* e = make_box(QString::fromLatin1(names[static_cast<int>(box)]));
+  connect(e, &QLineEdit::textEdited, this, [this, box](const QString& t) {
+    page_.point_box_edited(box, t.toStdString());
     refresh();  // a refused edit shows the text as it was
   });
-  focus_watchers_.push_back(widgets::TextBoxFocus::attach(e, widgets::kNumberBox, {}, [this, layer_box, index] {
-    if (layer_box)
-      page_.txt_gm5_lost_focus(index);
-    else
-      page_.txt_gm4_lost_focus(index);
+  focus_watchers_.push_back(widgets::TextBoxFocus::attach(e, widgets::kNumberBox, {}, [this, box] {
+    page_.point_box_left(box);
     refresh();
   }));
-  if (layer_box) {
-    const BoxInterval range = box_interval(earth_pressure_box_quantity(index));
-    focus_watchers_.back()->set_range(range.lowest, range.highest);
-  }
-  // The page shows the friction angle (layer box 0) with two decimals, the other values with three.
-  widgets::fit_number_box(e, layer_box && index == 0 ? 2 : 3);
-  (layer_box ? txt_gm5_[index] : txt_gm4_[index]) = e;
+  widgets::fit_number_box(e, 3);
+  point_boxes_[static_cast<std::size_t>(box)] = e;
+  return e;
+}
+
+QLineEdit* EarthPressureView::make_layer_box(LayerBox box) {
+  static const char* const names[] = {"layer_phi",      "layer_cohesion",
+                                      "layer_cohesion_gradient", "layer_unit_weight_air",
+                                      "layer_unit_weight_submerged", "layer_slurry_unit_weight"};
+  QLineEdit* e = make_box(QString::fromLatin1(names[static_cast<int>(box)]));
+  connect(e, &QLineEdit::textEdited, this, [this, box](const QString& t) {
+    page_.layer_box_edited(box, t.toStdString());
+    refresh();  // a refused edit shows the text as it was
+  });
+  focus_watchers_.push_back(widgets::TextBoxFocus::attach(e, widgets::kNumberBox, {}, [this, box] {
+    page_.layer_box_left(box);
+    refresh();
+  }));
+  const BoxInterval range = box_interval(earth_pressure_box_quantity(box));
+  focus_watchers_.back()->set_range(range.lowest, range.highest);
+  // The page shows the friction angle with two decimals, the other values with three.
+  widgets::fit_number_box(e, box == LayerBox::phi ? 2 : 3);
+  layer_boxes_[static_cast<std::size_t>(box)] = e;
   return e;
 }
 
@@ -97,81 +113,87 @@ EarthPressureView::EarthPressureView(EarthPressurePage& page, QWidget* parent)
   auto* top = new QVBoxLayout(this);
   top->setContentsMargins(4, 4, 4, 4);
   tabs_ = new QTabWidget(this);
-  tabs_->setObjectName(QStringLiteral("tab_gm_6_inner"));
+  tabs_->setObjectName(QStringLiteral("earth_pressure_tabs"));
   top->addWidget(tabs_);
 
-  // --- Inner tab 0: the action points (fra_tb7(0)) ---
+  // --- Inner tab 0: the action points ---
   auto* points = new QWidget;
-  points->setObjectName(QStringLiteral("fra_tb7_0"));
+  points->setObjectName(QStringLiteral("action_points_tab"));
   auto* pl = new QVBoxLayout(points);
   const char* mode_captions[3] = {"受働", "主働", "削除"};
+  const char* mode_names[3] = {"passive_mode", "active_mode", "delete_mode"};
   auto* modes = new QHBoxLayout;
   for (int i = 0; i < 3; ++i) {
-    opt_gm4_[i] = option(mode_captions[i], QStringLiteral("opt_gm4_%1").arg(i));
-    modes->addWidget(opt_gm4_[i]);
+    point_options_[i] = option(mode_captions[i], QString::fromLatin1(mode_names[i]));
+    modes->addWidget(point_options_[i]);
   }
   modes->addStretch(1);
   pl->addLayout(modes);
 
   auto* stepping = new QHBoxLayout;
   stepping->addWidget(new QLabel(u8("作用点")));
-  lbl_gm4_ = number_label(QStringLiteral("lbl_gm4_0"));
-  stepping->addWidget(lbl_gm4_);
-  cmd_gm4_[0] = step_button("<", QStringLiteral("cmd_gm4_0"));
-  cmd_gm4_[1] = step_button(">", QStringLiteral("cmd_gm4_1"));
-  stepping->addWidget(cmd_gm4_[0]);
-  stepping->addWidget(cmd_gm4_[1]);
+  point_number_ = number_label(QStringLiteral("point_number"));
+  stepping->addWidget(point_number_);
+  point_steps_[0] = step_button("<", QStringLiteral("previous_point"));
+  point_steps_[1] = step_button(">", QStringLiteral("next_point"));
+  stepping->addWidget(point_steps_[0]);
+  stepping->addWidget(point_steps_[1]);
   stepping->addStretch(1);
   pl->addLayout(stepping);
 
   auto* coords = new QGridLayout;
   coords->addWidget(new QLabel(u8("Ｘ")), 0, 0);
-  coords->addWidget(make_box(false, 0), 0, 1);
+  coords->addWidget(make_point_box(PointBox::x), 0, 1);
   coords->addWidget(new QLabel(u8("Ｙ")), 1, 0);
-  coords->addWidget(make_box(false, 1), 1, 1);
+  coords->addWidget(make_point_box(PointBox::y), 1, 1);
   coords->setColumnStretch(2, 1);
   pl->addLayout(coords);
 
-  auto* frame7 = new QGroupBox(u8("主働土圧を計算する際の海底面"));
-  frame7->setObjectName(QStringLiteral("Frame7"));
-  auto* f7 = new QGridLayout(frame7);
-  opt_gm4_[3] = option("受働側土圧作用点の上限", QStringLiteral("opt_gm4_3"));
-  opt_gm4_[4] = option("入力値（m）", QStringLiteral("opt_gm4_4"));
-  f7->addWidget(opt_gm4_[3], 0, 0, 1, 2);
-  f7->addWidget(opt_gm4_[4], 1, 0);
-  f7->addWidget(make_box(false, 2), 1, 1);
-  pl->addWidget(frame7);
+  auto* seabed_frame = new QGroupBox(u8("主働土圧を計算する際の海底面"));
+  seabed_frame->setObjectName(QStringLiteral("active_seabed_frame"));
+  auto* seabed = new QGridLayout(seabed_frame);
+  QRadioButton*& passive_top =
+      point_options_[static_cast<std::size_t>(PointOption::seabed_at_passive_top)];
+  QRadioButton*& typed = point_options_[static_cast<std::size_t>(PointOption::seabed_typed)];
+  passive_top = option("受働側土圧作用点の上限", QStringLiteral("seabed_at_passive_top"));
+  typed = option("入力値（m）", QStringLiteral("seabed_typed"));
+  seabed->addWidget(passive_top, 0, 0, 1, 2);
+  seabed->addWidget(typed, 1, 0);
+  seabed->addWidget(make_point_box(PointBox::seabed_level), 1, 1);
+  pl->addWidget(seabed_frame);
   pl->addStretch(1);
   tabs_->addTab(points, u8("土圧作用点"));
 
-  opt_gm4_groups_[0] = new QButtonGroup(this);
-  opt_gm4_groups_[1] = new QButtonGroup(this);
+  mode_group_ = new QButtonGroup(this);
+  seabed_group_ = new QButtonGroup(this);
   for (int i = 0; i < 5; ++i) {
-    opt_gm4_groups_[i <= 2 ? 0 : 1]->addButton(opt_gm4_[i], i);
-    connect(opt_gm4_[i], &QRadioButton::clicked, this, [this, i] {
-      page_.opt_gm4_select(i);
+    const auto o = static_cast<PointOption>(i);
+    (o <= PointOption::remove ? mode_group_ : seabed_group_)->addButton(point_options_[i], i);
+    connect(point_options_[i], &QRadioButton::clicked, this, [this, o] {
+      page_.choose_point_option(o);
       refresh();
     });
   }
   for (int i = 0; i < 2; ++i)
-    connect(cmd_gm4_[i], &QPushButton::clicked, this, [this, i] {
-      page_.cmd_gm4_Click(i);
+    connect(point_steps_[i], &QPushButton::clicked, this, [this, i] {
+      page_.step_point(static_cast<Step>(i));
       refresh();
     });
 
-  // --- Inner tab 1: the soil layers (fra_tb7(1)) ---
+  // --- Inner tab 1: the soil layers ---
   auto* layers = new QWidget;
-  layers->setObjectName(QStringLiteral("fra_tb7_1"));
+  layers->setObjectName(QStringLiteral("soil_layers_tab"));
   auto* ll = new QVBoxLayout(layers);
   auto* sides = new QHBoxLayout;
-  opt_gm5_group_ = new QButtonGroup(this);
+  side_group_ = new QButtonGroup(this);
   const char* side_captions[2] = {"受働", "主働"};
+  const char* side_names[2] = {"passive_side", "active_side"};
   for (int i = 0; i < 2; ++i) {
-    opt_gm5_[i] = option(side_captions[i], QStringLiteral("opt_gm5_%1").arg(i));
-    opt_gm5_group_->addButton(opt_gm5_[i], i);
-    sides->addWidget(opt_gm5_[i]);
-    connect(opt_gm5_[i], &QRadioButton::clicked, this, [this, i] {
-      page_.opt_gm5_select(i);
+    side_options_[i] = option(side_captions[i], QString::fromLatin1(side_names[i]));
+    side_group_->addButton(side_options_[i], i);
+    sides->addWidget(side_options_[i]);
+    connect(side_options_[i], &QRadioButton::clicked, this, [this, i] {
+      page_.choose_layer_side(i);
       refresh();
     });
   }
@@ -180,70 +202,71 @@ EarthPressureView::EarthPressureView(EarthPressurePage& page, QWidget* parent)
 
   auto* layer_step = new QHBoxLayout;
   layer_step->addWidget(new QLabel(u8("層")));
-  lbl_gm5_ = number_label(QStringLiteral("lbl_gm5_0"));
-  layer_step->addWidget(lbl_gm5_);
-  cmd_gm5_[0] = step_button("<", QStringLiteral("cmd_gm5_0"));
-  cmd_gm5_[1] = step_button(">", QStringLiteral("cmd_gm5_1"));
-  layer_step->addWidget(cmd_gm5_[0]);
-  layer_step->addWidget(cmd_gm5_[1]);
+  layer_number_ = number_label(QStringLiteral("layer_number"));
+  layer_step->addWidget(layer_number_);
+  layer_steps_[0] = step_button("<", QStringLiteral("previous_layer"));
+  layer_steps_[1] = step_button(">", QStringLiteral("next_layer"));
+  layer_step->addWidget(layer_steps_[0]);
+  layer_step->addWidget(layer_steps_[1]);
   layer_step->addStretch(1);
   ll->addLayout(layer_step);
   for (int i = 0; i < 2; ++i)
-    connect(cmd_gm5_[i], &QPushButton::clicked, this, [this, i] {
-      page_.cmd_gm5_Click(i);
+    connect(layer_steps_[i], &QPushButton::clicked, this, [this, i] {
+      page_.step_layer(static_cast<Step>(i));
       refresh();
     });
 
-  auto* fra_gm5 = new QGroupBox(u8("土質"));
-  fra_gm5->setObjectName(QStringLiteral("fra_gm5"));
-  auto* soil = new QHBoxLayout(fra_gm5);
-  opt_gmd5_group_ = new QButtonGroup(this);
+  auto* soil_frame = new QGroupBox(u8("土質"));
+  soil_frame->setObjectName(QStringLiteral("soil_type_frame"));
+  auto* soil = new QHBoxLayout(soil_frame);
+  soil_type_group_ = new QButtonGroup(this);
   const char* soil_captions[2] = {"砂質土", "粘性土"};
+  const char* soil_names[2] = {"sand", "clay"};
   for (int i = 0; i < 2; ++i) {
-    opt_gmd5_[i] = option(soil_captions[i], QStringLiteral("opt_gmd5_%1").arg(i));
-    opt_gmd5_group_->addButton(opt_gmd5_[i], i);
-    soil->addWidget(opt_gmd5_[i]);
-    connect(opt_gmd5_[i], &QRadioButton::clicked, this, [this, i] {
-      page_.opt_gmd5_select(i);
+    soil_type_options_[i] = option(soil_captions[i], QString::fromLatin1(soil_names[i]));
+    soil_type_group_->addButton(soil_type_options_[i], i);
+    soil->addWidget(soil_type_options_[i]);
+    connect(soil_type_options_[i], &QRadioButton::clicked, this, [this, i] {
+      page_.choose_soil_type(static_cast<SoilType>(i));
       refresh();
     });
   }
-  ll->addWidget(fra_gm5);
+  ll->addWidget(soil_frame);
 
   auto* values = new QGridLayout;
   int row = 0;
-  auto add_row = [&](const char* caption, int index) {
+  auto add_row = [&](const char* caption, LayerBox box) {
     auto* l = new QLabel(u8(caption));
     l->setWordWrap(true);
     values->addWidget(l, row, 0);
-    values->addWidget(make_box(true, index), row, 1);
+    values->addWidget(make_layer_box(box), row, 1);
     ++row;
   };
-  add_row("内部摩擦角 （度）", 0);
-  add_row("基準面での粘着力 （kN/m2）", 1);
-  add_row("粘着勾配", 2);
+  add_row("内部摩擦角 （度）", LayerBox::phi);
+  add_row("基準面での粘着力 （kN/m2）", LayerBox::cohesion);
+  add_row("粘着勾配", LayerBox::cohesion_gradient);
   values->addWidget(new QLabel(u8("単位体積重量 （kN/m3）")), row++, 0, 1, 2);
-  add_row("空中", 3);
-  add_row("水中", 4);
+  add_row("空中", LayerBox::unit_weight_air);
+  add_row("水中", LayerBox::unit_weight_submerged);
   values->setColumnStretch(0, 1);
   ll->addLayout(values);
 
-  auto* fra_gm51 = new QGroupBox(u8("液状化"));
-  fra_gm51->setObjectName(QStringLiteral("fra_gm51"));
-  auto* liq = new QGridLayout(fra_gm51);
-  chk_gm5_ = new QCheckBox(u8("液状化土層の場合はチェック"));
-  chk_gm5_->setObjectName(QStringLiteral("chk_gm5"));
-  connect(chk_gm5_, &QCheckBox::clicked, this, [this](bool checked) {
-    page_.chk_gm5_set(checked);
+  auto* liquefaction = new QGroupBox(u8("液状化"));
+  liquefaction->setObjectName(QStringLiteral("liquefaction_frame"));
+  auto* liq = new QGridLayout(liquefaction);
+  liquefied_ = new QCheckBox(u8("液状化土層の場合はチェック"));
+  liquefied_->setObjectName(QStringLiteral("liquefied"));
+  connect(liquefied_, &QCheckBox::clicked, this, [this](bool checked) {
+    page_.tick_liquefied(checked);
     refresh();
   });
-  liq->addWidget(chk_gm5_, 0, 0, 1, 2);
+  liq->addWidget(liquefied_, 0, 0, 1, 2);
   slurry_caption_ = new QLabel(u8("泥水比重　γs （kN/m3）"));
-  slurry_caption_->setObjectName(QStringLiteral("lbl_gm5_2"));
+  slurry_caption_->setObjectName(QStringLiteral("slurry_caption"));
   liq->addWidget(slurry_caption_, 1, 0);
-  liq->addWidget(make_box(true, 5), 1, 1);
+  liq->addWidget(make_layer_box(LayerBox::slurry_unit_weight), 1, 1);
   liq->setColumnStretch(0, 1);
-  ll->addWidget(fra_gm51);
+  ll->addWidget(liquefaction);
   ll->addStretch(1);
   tabs_->addTab(layers, u8("背面土層"));
 
@@ -273,27 +296,30 @@ void EarthPressureView::refresh() {
     QSignalBlocker block(tabs_);
     tabs_->setCurrentIndex(s.inner_tab);
   }
-  show_group(opt_gm4_groups_[0], {opt_gm4_[0], opt_gm4_[1], opt_gm4_[2]},
-             {s.opt_gm4[0], s.opt_gm4[1], s.opt_gm4[2]});
-  show_group(opt_gm4_groups_[1], {opt_gm4_[3], opt_gm4_[4]}, {s.opt_gm4[3], s.opt_gm4[4]});
-  lbl_gm4_->setText(QString::fromStdString(s.lbl_gm4));
-  for (int i = 0; i < 3; ++i) show_text(txt_gm4_[i], s.txt_gm4[i].text);
-  txt_gm4_[0]->setReadOnly(s.txt_gm4_locked);
-  txt_gm4_[1]->setReadOnly(s.txt_gm4_locked);
+  const auto& o = point_options_;
+  show_group(mode_group_, {o[0], o[1], o[2]},
+             {s.point_options[0], s.point_options[1], s.point_options[2]});
+  show_group(seabed_group_, {o[3], o[4]}, {s.point_options[3], s.point_options[4]});
+  point_number_->setText(QString::fromStdString(s.point_number));
+  for (int i = 0; i < 3; ++i) show_text(point_boxes_[i], s.point_boxes[i].text);
+  point_box(PointBox::x)->setReadOnly(s.point_boxes_locked);
+  point_box(PointBox::y)->setReadOnly(s.point_boxes_locked);
 
-  show_group(opt_gm5_group_, {opt_gm5_[0], opt_gm5_[1]}, {s.opt_gm5[0], s.opt_gm5[1]});
-  lbl_gm5_->setText(QString::fromStdString(s.lbl_gm5));
-  show_group(opt_gmd5_group_, {opt_gmd5_[0], opt_gmd5_[1]}, {s.opt_gmd5[0], s.opt_gmd5[1]});
+  show_group(side_group_, {side_options_[0], side_options_[1]},
+             {s.side_options[0], s.side_options[1]});
+  layer_number_->setText(QString::fromStdString(s.layer_number));
+  show_group(soil_type_group_, {soil_type_options_[0], soil_type_options_[1]},
+             {s.soil_type_options[0], s.soil_type_options[1]});
   for (int i = 0; i < 6; ++i) {
-    show_text(txt_gm5_[i], s.txt_gm5[i].text);
-    txt_gm5_[i]->setEnabled(s.txt_gm5[i].enabled);
+    show_text(layer_boxes_[i], s.layer_boxes[i].text);
+    layer_boxes_[i]->setEnabled(s.layer_boxes[i].enabled);
   }
   {
-    QSignalBlocker block(chk_gm5_);
-    chk_gm5_->setChecked(s.chk_gm5 == kChecked);
+    QSignalBlocker block(liquefied_);
+    liquefied_->setChecked(s.liquefied == kChecked);
   }
   slurry_caption_->setVisible(s.slurry_visible);
-  txt_gm5_[5]->setVisible(s.slurry_visible);
+  layer_box(LayerBox::slurry_unit_weight)->setVisible(s.slurry_visible);
   if (on_refresh_) on_refresh_();
 }
 

@@ -33,38 +33,45 @@ class EarthPressureView : public QWidget {
   // Runs after every refresh, so the owner can pass on the mode and the inner tab.
   void set_on_refresh(std::function<void()> f) { on_refresh_ = std::move(f); }
 
-  QTabWidget* tab_gm6() const { return tabs_; }
-  QRadioButton* opt_gm4(int i) const { return opt_gm4_.at(i); }
-  QLabel* lbl_gm4() const { return lbl_gm4_; }
-  QPushButton* cmd_gm4(int i) const { return cmd_gm4_.at(i); }
-  QLineEdit* txt_gm4(int i) const { return txt_gm4_.at(i); }
-  QRadioButton* opt_gm5(int i) const { return opt_gm5_.at(i); }
-  QLabel* lbl_gm5() const { return lbl_gm5_; }
-  QPushButton* cmd_gm5(int i) const { return cmd_gm5_.at(i); }
-  QRadioButton* opt_gmd5(int i) const { return opt_gmd5_.at(i); }
-  QLineEdit* txt_gm5(int i) const { return txt_gm5_.at(i); }
-  QCheckBox* chk_gm5() const { return chk_gm5_; }
-  QLabel* lbl_gm5_slurry() const { return slurry_caption_; }
+  QTabWidget* inner_tabs() const { return tabs_; }
+  QRadioButton* point_option(PointOption o) const {
+    return point_options_.at(static_cast<std::size_t>(o));
+  }
+  QLabel* point_number() const { return point_number_; }
+  QPushButton* point_step(Step s) const { return point_steps_.at(static_cast<std::size_t>(s)); }
+  QLineEdit* point_box(PointBox b) const { return point_boxes_.at(static_cast<std::size_t>(b)); }
+  QRadioButton* side_option(int side) const { return side_options_.at(side); }
+  QLabel* layer_number() const { return layer_number_; }
+  QPushButton* layer_step(Step s) const { return layer_steps_.at(static_cast<std::size_t>(s)); }
+  QRadioButton* soil_type_option(SoilType t) const {
+    return soil_type_options_.at(static_cast<std::size_t>(t));
+  }
+  QLineEdit* layer_box(LayerBox b) const { return layer_boxes_.at(static_cast<std::size_t>(b)); }
+  QCheckBox* liquefied() const { return liquefied_; }
+  QLabel* slurry_caption() const { return slurry_caption_; }
 
  private:
-  QLineEdit* make_box(bool layer_box, int index);
+  QLineEdit* make_point_box(PointBox box);
+  QLineEdit* make_layer_box(LayerBox box);
+  QLineEdit* make_box(const QString& name);
 
   EarthPressurePage& page_;
   QTabWidget* tabs_ = nullptr;
   bool tab_changing_ = false;  // a refused tab is turned back inside its own change
-  std::array<QRadioButton*, 5> opt_gm4_{};
-  std::array<QButtonGroup*, 2> opt_gm4_groups_{};
-  QLabel* lbl_gm4_ = nullptr;
-  std::array<QPushButton*, 2> cmd_gm4_{};
-  std::array<QLineEdit*, 3> txt_gm4_{};
-  std::array<QRadioButton*, 2> opt_gm5_{};
-  QButtonGroup* opt_gm5_group_ = nullptr;
-  QLabel* lbl_gm5_ = nullptr;
-  std::array<QPushButton*, 2> cmd_gm5_{};
-  std::array<QRadioButton*, 2> opt_gmd5_{};
-  QButtonGroup* opt_gmd5_group_ = nullptr;
-  std::array<QLineEdit*, 6> txt_gm5_{};
-  QCheckBox* chk_gm5_ = nullptr;
+  std::array<QRadioButton*, 5> point_options_{};
+  QButtonGroup* mode_group_ = nullptr;
+  QButtonGroup* seabed_group_ = nullptr;
+  QLabel* point_number_ = nullptr;
+  std::array<QPushButton*, 2> point_steps_{};
+  std::array<QLineEdit*, 3> point_boxes_{};
+  std::array<QRadioButton*, 2> side_options_{};
+  QButtonGroup* side_group_ = nullptr;
+  QLabel* layer_number_ = nullptr;
+  std::array<QPushButton*, 2> layer_steps_{};
+  std::array<QRadioButton*, 2> soil_type_options_{};
+  QButtonGroup* soil_type_group_ = nullptr;
+  std::array<QLineEdit*, 6> layer_boxes_{};
+  QCheckBox* liquefied_ = nullptr;
   QLabel* slurry_caption_ = nullptr;
   std::function<void()> on_refresh_;
   std::vector<widgets::TextBoxFocus*> focus_watchers_;

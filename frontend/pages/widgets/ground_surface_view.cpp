@@ -64,28 +64,28 @@ class GroundSurfaceView::GridAdapter : public GridPort {
   int control_width_;
 };
 
-QLineEdit* GroundSurfaceView::make_box(bool gm9, int index) {
+QLineEdit* GroundSurfaceView::make_box(GroundBox box) {
+  static const char* const names[kGroundBoxCount] = {
+      "arbitrary_seabed_slope",           "surface_slope",
+      "seabed_slope",                     "arbitrary_seabed_surcharge_normal",
+      "arbitrary_seabed_surcharge_seismic", "surface_surcharge_normal",
+      "surface_surcharge_seismic",        "seabed_surcharge_normal",
+      "seabed_surcharge_seismic"};
   auto* e = new QLineEdit;
-  e->setObjectName(QStringLiteral("%1_%2").arg(gm9 ? "txt_gm9" : "txt_gm10").arg(index));
+  e->setObjectName(QString::fromLatin1(names[static_cast<int>(box)]));
   e->setAlignment(Qt::AlignRight);
   e->setFixedWidth(72);
-  connect(e, &QLineEdit::textEdited, this, [this, gm9, index](const QString& t) {
-    if (gm9)
-      page_.text_edited_gm9(index, t.toStdString());
-    else
-      page_.text_edited_gm10(index, t.toStdString());
+  connect(e, &QLineEdit::textEdited, this, [this, box](const QString& t) {
+    page_.box_edited(box, t.toStdString());
   });
-  focus_watchers_.push_back(widgets::TextBoxFocus::attach(e, widgets::kNumberBox, {}, [this, gm9, index] {
-    if (gm9)
-      page_.lost_focus_gm9(index);
-    else
-      page_.lost_focus_gm10(index);
+  focus_watchers_.push_back(widgets::TextBoxFocus::attach(e, widgets::kNumberBox, {}, [this, box] {
+    page_.box_left(box);
     refresh();
   }));
-  const BoxInterval range = box_interval(ground_surface_box_quantity(gm9, index));
+  const BoxInterval range = box_interval(ground_surface_box_quantity(box));
   focus_watchers_.back()->set_range(range.lowest, range.highest);
   widgets::fit_number_box(e, 3);  // the page shows "###0.000"
-  (gm9 ? txt_gm9_ : txt_gm10_)[index] = e;
+  boxes_[static_cast<std::size_t>(box)] = e;
   return e;
 }
 
@@ -112,40 +112,42 @@ GroundSurfaceView::GroundSurfaceView(GroundSurfacePage& page, QWidget* parent)
   auto* top = new QVBoxLayout(this);
   top->setContentsMargins(4, 4, 4, 4);
   tabs_ = new QTabWidget;
-  tabs_->setObjectName(QStringLiteral("tab_gm_3"));
+  tabs_->setObjectName(QStringLiteral("ground_surface_tabs"));
   top->addWidget(tabs_);
 
-  const char* opt_captions[4] = {"直線形状", "任意形状", "第１層の崩壊角を使用",
-                                 "90度（直上がり）を使用"};
+  const char* captions[4] = {"直線形状", "任意形状", "第１層の崩壊角を使用",
+                             "90度（直上がり）を使用"};
+  const char* names[4] = {"straight_surface", "arbitrary_surface", "first_layer_collapse_angle",
+                          "vertical_collapse"};
   for (int i = 0; i < 4; ++i) {
-    opt_[i] = new QRadioButton(u8(opt_captions[i]));
-    opt_[i]->setObjectName(QStringLiteral("opt_gm8_%1").arg(i));
-    connect(opt_[i], &QRadioButton::clicked, this, [this, i] {
-      page_.opt_gm8_select(i);
+    surface_options_[i] = new QRadioButton(u8(captions[i]));
+    surface_options_[i]->setObjectName(QString::fromLatin1(names[i]));
+    connect(surface_options_[i], &QRadioButton::clicked, this, [this, i] {
+      page_.choose_surface_option(static_cast<SurfaceOption>(i));
       refresh();
     });
   }
   for (int pair = 0; pair < 4; pair += 2) {
     auto* g = new QButtonGroup(this);
-    g->addButton(opt_[pair]);
-    g->addButton(opt_[pair + 1]);
+    g->addButton(surface_options_[pair]);
+    g->addButton(surface_options_[pair + 1]);
   }
 
   // Inner tab 0: the shape and the collapse angle inside an embankment.
   auto* surface = new QWidget;
   auto* surface_layout = new QVBoxLayout(surface);
-  fra_gm8_[0] = new QGroupBox(u8("背面土の地表面形状"));
-  auto* shapes = new QVBoxLayout(fra_gm8_[0]);
-  shapes->addWidget(opt_[0]);
-  shapes->addWidget(opt_[1]);
-  surface_layout->addWidget(fra_gm8_[0]);
-  fra_gm8_[1] = new QGroupBox(u8("盛土形状内の崩壊角"));
-  auto* collapse = new QVBoxLayout(fra_gm8_[1]);
-  collapse->addWidget(opt_[2]);
-  collapse->addWidget(opt_[3]);
-  surface_layout->addWidget(fra_gm8_[1]);
+  shape_frame_ = new QGroupBox(u8("背面土の地表面形状"));
+  auto* shapes = new QVBoxLayout(shape_frame_);
+  shapes->addWidget(surface_options_[0]);
+  shapes->addWidget(surface_options_[1]);
+  surface_layout->addWidget(shape_frame_);
+  collapse_frame_ = new QGroupBox(u8("盛土形状内の崩壊角"));
+  auto* collapse = new QVBoxLayout(collapse_frame_);
+  collapse->addWidget(surface_options_[2]);
+  collapse->addWidget(surface_options_[3]);
+  surface_layout->addWidget(collapse_frame_);
   auto* image1 = new QLabel;
-  image1->setObjectName(QStringLiteral("Image1"));
+  image1->setObjectName(QStringLiteral("surface_shapes_picture"));
   image1->setPixmap(ground_surface_shapes_picture());
   surface_layout->addWidget(image1, 0, Qt::AlignHCenter);
   surface_layout->addStretch(1);
@@ -156,33 +158,33 @@ GroundSurfaceView::GroundSurfaceView(GroundSurfacePage& page, QWidget* parent)
   auto* shape = new QWidget;
   auto* shape_layout = new QVBoxLayout(shape);
   shape_layout->setSpacing(3);
-  fra_gm9_[0] = new QGroupBox(u8("傾斜角（度）"));
-  auto* slopes = new QGridLayout(fra_gm9_[0]);
+  slopes_frame_ = new QGroupBox(u8("傾斜角（度）"));
+  auto* slopes = new QGridLayout(slopes_frame_);
   slopes->addWidget(new QLabel(u8("地表面傾斜角")), 0, 0);
-  slopes->addWidget(make_box(true, 6), 0, 1);
+  slopes->addWidget(make_box(GroundBox::surface_slope), 0, 1);
   slopes->addWidget(new QLabel(u8("海底面傾斜角")), 1, 0);
-  slopes->addWidget(make_box(true, 7), 1, 1);
-  shape_layout->addWidget(fra_gm9_[0]);
+  slopes->addWidget(make_box(GroundBox::seabed_slope), 1, 1);
+  shape_layout->addWidget(slopes_frame_);
   image4_ = new QLabel;
-  image4_->setObjectName(QStringLiteral("Image4"));
+  image4_->setObjectName(QStringLiteral("surface_slopes_picture"));
   image4_->setPixmap(surface_slopes_picture());
   shape_layout->addWidget(image4_);
-  fra_gm9_[1] = new QGroupBox(u8("任意"));
-  auto* points = new QVBoxLayout(fra_gm9_[1]);
-  add_grid(GroundGrid::points, "ZAHYO1", {500, 1200, 1200}, 3250);
+  points_frame_ = new QGroupBox(u8("任意"));
+  auto* points = new QVBoxLayout(points_frame_);
+  add_grid(GroundGrid::points, "surface_points_grid", {500, 1200, 1200}, 3250);
   points->addWidget(grid(GroundGrid::points));
-  shape_layout->addWidget(fra_gm9_[1], 1);
-  fra_gm9_[2] = new QGroupBox(u8("盛土層の単位体積重量 （kN/m3）"));
-  auto* layers = new QVBoxLayout(fra_gm9_[2]);
-  add_grid(GroundGrid::layers, "ZAHYO2", {500, 1000, 1000, 1000}, 3650);
+  shape_layout->addWidget(points_frame_, 1);
+  embankment_frame_ = new QGroupBox(u8("盛土層の単位体積重量 （kN/m3）"));
+  auto* layers = new QVBoxLayout(embankment_frame_);
+  add_grid(GroundGrid::layers, "embankment_layers_grid", {500, 1000, 1000, 1000}, 3650);
   grid(GroundGrid::layers)->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   grid(GroundGrid::layers)->setFixedHeight(4 * (fontMetrics().height() + 6) + 4);
   layers->addWidget(grid(GroundGrid::layers));
-  shape_layout->addWidget(fra_gm9_[2]);
+  shape_layout->addWidget(embankment_frame_);
   auto* seabed_slope = new QHBoxLayout;
-  lbl_gm9_9_ = new QLabel(u8("海底面傾斜角 （度）"));
-  seabed_slope->addWidget(lbl_gm9_9_);
-  seabed_slope->addWidget(make_box(true, 5));
+  seabed_slope_caption_ = new QLabel(u8("海底面傾斜角 （度）"));
+  seabed_slope->addWidget(seabed_slope_caption_);
+  seabed_slope->addWidget(make_box(GroundBox::arbitrary_seabed_slope));
   seabed_slope->addStretch(1);
   shape_layout->addLayout(seabed_slope);
   shape_layout->addStretch(0);
@@ -191,28 +193,28 @@ GroundSurfaceView::GroundSurfaceView(GroundSurfacePage& page, QWidget* parent)
   // Inner tab 2: the surcharges.
   auto* loads = new QWidget;
   auto* loads_layout = new QVBoxLayout(loads);
-  fra_gm10_[0] = new QGroupBox(u8("地表面の上載荷重（kN/m2）"));
-  auto* surface_load = new QGridLayout(fra_gm10_[0]);
+  surface_surcharge_frame_ = new QGroupBox(u8("地表面の上載荷重（kN/m2）"));
+  auto* surface_load = new QGridLayout(surface_surcharge_frame_);
   surface_load->addWidget(new QLabel(u8("常時")), 0, 0);
-  surface_load->addWidget(make_box(false, 4), 0, 1);
+  surface_load->addWidget(make_box(GroundBox::surface_surcharge_normal), 0, 1);
   surface_load->addWidget(new QLabel(u8("地震時")), 1, 0);
-  surface_load->addWidget(make_box(false, 5), 1, 1);
-  loads_layout->addWidget(fra_gm10_[0]);
-  fra_gm10_[2] = new QGroupBox(u8("海底面の上載荷重（kN/m2）"));
-  auto* seabed_load = new QGridLayout(fra_gm10_[2]);
+  surface_load->addWidget(make_box(GroundBox::surface_surcharge_seismic), 1, 1);
+  loads_layout->addWidget(surface_surcharge_frame_);
+  seabed_surcharge_frame_ = new QGroupBox(u8("海底面の上載荷重（kN/m2）"));
+  auto* seabed_load = new QGridLayout(seabed_surcharge_frame_);
   seabed_load->addWidget(new QLabel(u8("常時")), 0, 0);
-  seabed_load->addWidget(make_box(false, 6), 0, 1);
+  seabed_load->addWidget(make_box(GroundBox::seabed_surcharge_normal), 0, 1);
   seabed_load->addWidget(new QLabel(u8("地震時")), 1, 0);
-  seabed_load->addWidget(make_box(false, 7), 1, 1);
-  loads_layout->addWidget(fra_gm10_[2]);
-  fra_gm10_[1] = new QGroupBox(u8("上載荷重（kN/m2）"));
-  auto* ranges = new QGridLayout(fra_gm10_[1]);
+  seabed_load->addWidget(make_box(GroundBox::seabed_surcharge_seismic), 1, 1);
+  loads_layout->addWidget(seabed_surcharge_frame_);
+  ranges_frame_ = new QGroupBox(u8("上載荷重（kN/m2）"));
+  auto* ranges = new QGridLayout(ranges_frame_);
   ranges->addWidget(new QLabel(u8("地表面")), 0, 0, 1, 2);
   auto* headings = new QHBoxLayout;
   headings->addWidget(new QLabel(u8("作用範囲（m）")), 0, Qt::AlignCenter);
   headings->addWidget(new QLabel(u8("上載荷重（kN/m2）")), 0, Qt::AlignCenter);
   ranges->addLayout(headings, 1, 0, 1, 2);
-  add_grid(GroundGrid::ranges, "ZAHYO3", {500, 800, 800, 800, 800}, 3780);
+  add_grid(GroundGrid::ranges, "surcharge_ranges_grid", {500, 800, 800, 800, 800}, 3780);
   grid(GroundGrid::ranges)->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   grid(GroundGrid::ranges)->setFixedHeight(6 * (fontMetrics().height() + 6) + 4);
   ranges->addWidget(grid(GroundGrid::ranges), 2, 0, 1, 2);
@@ -220,12 +222,12 @@ GroundSurfaceView::GroundSurfaceView(GroundSurfacePage& page, QWidget* parent)
   seabed_row->addWidget(new QLabel(u8("常時")), 0, 1, Qt::AlignCenter);
   seabed_row->addWidget(new QLabel(u8("地震時")), 0, 2, Qt::AlignCenter);
   seabed_row->addWidget(new QLabel(u8("海底面")), 1, 0);
-  seabed_row->addWidget(make_box(false, 2), 1, 1);
-  seabed_row->addWidget(make_box(false, 3), 1, 2);
+  seabed_row->addWidget(make_box(GroundBox::arbitrary_seabed_surcharge_normal), 1, 1);
+  seabed_row->addWidget(make_box(GroundBox::arbitrary_seabed_surcharge_seismic), 1, 2);
   ranges->addLayout(seabed_row, 3, 0, 1, 2);
-  loads_layout->addWidget(fra_gm10_[1]);
+  loads_layout->addWidget(ranges_frame_);
   image2_ = new QLabel;
-  image2_->setObjectName(QStringLiteral("Image2"));
+  image2_->setObjectName(QStringLiteral("surcharge_picture"));
   loads_layout->addWidget(image2_, 0, Qt::AlignHCenter);
   loads_layout->addStretch(1);
   tabs_->addTab(loads, u8("上載荷重"));
@@ -248,12 +250,12 @@ GroundSurfaceView::~GroundSurfaceView() {
 void GroundSurfaceView::refresh() {
   const GroundSurfaceState& s = page_.state();
   for (int i = 0; i < 4; ++i) {
-    QSignalBlocker block(opt_[i]);
-    opt_[i]->setChecked(s.opt_gm8[i]);
+    QSignalBlocker block(surface_options_[i]);
+    surface_options_[i]->setChecked(s.surface_options[i]);
   }
-  opt_[2]->setEnabled(s.collapse_options_enabled);
-  opt_[3]->setEnabled(s.collapse_options_enabled);
-  fra_gm8_[1]->setEnabled(s.fra_gm8_1_enabled);
+  surface_options_[2]->setEnabled(s.collapse_options_enabled);
+  surface_options_[3]->setEnabled(s.collapse_options_enabled);
+  collapse_frame_->setEnabled(s.collapse_frame_enabled);
   const auto show_text = [](QLineEdit* box, const std::string& text) {
     if (box == nullptr) return;
     const QString t = QString::fromStdString(text);
@@ -262,22 +264,19 @@ void GroundSurfaceView::refresh() {
       box->setText(t);
     }
   };
-  for (int i = 0; i < 8; ++i) {
-    show_text(txt_gm9_[i], s.txt_gm9[i].text);
-    show_text(txt_gm10_[i], s.txt_gm10[i].text);
-  }
-  fra_gm9_[0]->setVisible(s.fra_gm9_0_visible);
-  fra_gm9_[1]->setVisible(s.fra_gm9_1_visible);
-  fra_gm9_[2]->setVisible(s.fra_gm9_2_visible);
-  fra_gm10_[0]->setVisible(s.fra_gm10_0_visible);
-  fra_gm10_[1]->setVisible(s.fra_gm10_1_visible);
-  fra_gm10_[2]->setVisible(s.fra_gm10_2_visible);
-  txt_gm9_[5]->setVisible(s.seabed_slope_box_visible);
-  lbl_gm9_9_->setVisible(s.seabed_slope_box_visible);
+  for (int i = 0; i < kGroundBoxCount; ++i) show_text(boxes_[i], s.boxes[i].text);
+  slopes_frame_->setVisible(s.slopes_frame_visible);
+  points_frame_->setVisible(s.points_frame_visible);
+  embankment_frame_->setVisible(s.embankment_frame_visible);
+  surface_surcharge_frame_->setVisible(s.surface_surcharge_frame_visible);
+  ranges_frame_->setVisible(s.ranges_frame_visible);
+  seabed_surcharge_frame_->setVisible(s.seabed_surcharge_frame_visible);
+  box(GroundBox::arbitrary_seabed_slope)->setVisible(s.seabed_slope_box_visible);
+  seabed_slope_caption_->setVisible(s.seabed_slope_box_visible);
   image4_->setVisible(!s.seabed_slope_box_visible);
   // The surcharge picture follows the shape: uniform loads, or ranges from Xmin to Xmax.
-  if (image2_shows_ranges_ != s.opt_gm8[1] || image2_->pixmap().isNull()) {
-    image2_shows_ranges_ = s.opt_gm8[1];
+  if (image2_shows_ranges_ != s.on(SurfaceOption::arbitrary) || image2_->pixmap().isNull()) {
+    image2_shows_ranges_ = s.on(SurfaceOption::arbitrary);
     image2_->setPixmap(surcharge_picture(image2_shows_ranges_));
   }
   if (on_refresh_) on_refresh_();

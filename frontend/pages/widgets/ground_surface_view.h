@@ -34,30 +34,40 @@ class GroundSurfaceView : public QWidget {
   // Run after every refresh: the shell passes the rows on to the section picture there.
   void set_on_refresh(std::function<void()> f) { on_refresh_ = std::move(f); }
 
-  QTabWidget* tab_gm_3() const { return tabs_; }
-  QRadioButton* opt_gm8(int i) const { return opt_.at(i); }
-  QLineEdit* txt_gm9(int i) const { return txt_gm9_.at(i); }
-  QLineEdit* txt_gm10(int i) const { return txt_gm10_.at(i); }
-  QGroupBox* fra_gm8(int i) const { return fra_gm8_.at(i); }
-  QGroupBox* fra_gm9(int i) const { return fra_gm9_.at(i); }
-  QGroupBox* fra_gm10(int i) const { return fra_gm10_.at(i); }
-  // Aflg_KJ (points), Aflg_TJ (embankment layers), Aflg_JK (surcharge ranges).
+  QTabWidget* inner_tabs() const { return tabs_; }
+  QRadioButton* surface_option(SurfaceOption o) const {
+    return surface_options_.at(static_cast<std::size_t>(o));
+  }
+  QLineEdit* box(GroundBox b) const { return boxes_.at(static_cast<std::size_t>(b)); }
+  QGroupBox* shape_frame() const { return shape_frame_; }
+  QGroupBox* collapse_frame() const { return collapse_frame_; }
+  QGroupBox* slopes_frame() const { return slopes_frame_; }
+  QGroupBox* points_frame() const { return points_frame_; }
+  QGroupBox* embankment_frame() const { return embankment_frame_; }
+  QGroupBox* surface_surcharge_frame() const { return surface_surcharge_frame_; }
+  QGroupBox* ranges_frame() const { return ranges_frame_; }
+  QGroupBox* seabed_surcharge_frame() const { return seabed_surcharge_frame_; }
+  // The grids of the points, the embankment layers and the surcharge ranges.
   widgets::EditGrid* grid(GroundGrid which) const { return grids_.at(static_cast<int>(which)); }
 
  private:
   class GridAdapter;
-  QLineEdit* make_box(bool gm9, int index);
+  QLineEdit* make_box(GroundBox box);
   void add_grid(GroundGrid which, const char* name, std::vector<int> widths, int control_width);
 
   GroundSurfacePage& page_;
   QTabWidget* tabs_ = nullptr;
-  std::array<QRadioButton*, 4> opt_{};
-  std::array<QLineEdit*, 8> txt_gm9_{};
-  std::array<QLineEdit*, 8> txt_gm10_{};
-  std::array<QGroupBox*, 2> fra_gm8_{};
-  std::array<QGroupBox*, 3> fra_gm9_{};
-  std::array<QGroupBox*, 3> fra_gm10_{};
-  QLabel* lbl_gm9_9_ = nullptr;
+  std::array<QRadioButton*, 4> surface_options_{};
+  std::array<QLineEdit*, kGroundBoxCount> boxes_{};
+  QGroupBox* shape_frame_ = nullptr;
+  QGroupBox* collapse_frame_ = nullptr;
+  QGroupBox* slopes_frame_ = nullptr;
+  QGroupBox* points_frame_ = nullptr;
+  QGroupBox* embankment_frame_ = nullptr;
+  QGroupBox* surface_surcharge_frame_ = nullptr;
+  QGroupBox* ranges_frame_ = nullptr;
+  QGroupBox* seabed_surcharge_frame_ = nullptr;
+  QLabel* seabed_slope_caption_ = nullptr;
   QLabel* image4_ = nullptr;
   QLabel* image2_ = nullptr;
   bool image2_shows_ranges_ = false;

@@ -32,13 +32,14 @@ class ImprovedBodyView : public QWidget {
   // Runs after every refresh, so the owner can pass on the chosen operation and the boxes.
   void set_on_refresh(std::function<void()> f) { on_refresh_ = std::move(f); }
 
-  QTabWidget* tab_gm2() const { return tabs_; }
-  QLineEdit* txt_gm6(int i) const { return txt_gm6_.at(i); }
-  QLineEdit* txt_gm7(int i) const { return txt_gm7_.at(i); }
-  QRadioButton* opt_gm6(int i) const { return opt_gm6_.at(i); }
-  QPushButton* cmd_gm6() const { return cmd_gm6_; }
-  QGroupBox* frame6() const { return frame6_; }
-  QGroupBox* frame5() const { return frame5_; }
+  QTabWidget* inner_tabs() const { return tabs_; }
+  QLineEdit* body_box(BodyBox box) const { return body_boxes_.at(box); }
+  // `index`: form_box().
+  QLineEdit* form_box_edit(int index) const { return form_boxes_.at(index); }
+  QRadioButton* operation_option(int operation) const { return operation_options_.at(operation); }
+  QPushButton* register_button() const { return register_button_; }
+  QGroupBox* wall_frame() const { return wall_frame_; }
+  QGroupBox* lattice_frame() const { return lattice_frame_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -46,13 +47,13 @@ class ImprovedBodyView : public QWidget {
  private:
   ImprovedBodyPage& page_;
   QTabWidget* tabs_ = nullptr;
-  std::array<QLineEdit*, 5> txt_gm6_{};
-  std::array<QLineEdit*, 10> txt_gm7_{};
-  std::array<QRadioButton*, 4> opt_gm6_{};
+  std::array<QLineEdit*, 5> body_boxes_{};
+  std::array<QLineEdit*, 10> form_boxes_{};
+  std::array<QRadioButton*, 4> operation_options_{};
   QButtonGroup* group_ = nullptr;
-  QPushButton* cmd_gm6_ = nullptr;
-  QGroupBox* frame6_ = nullptr;
-  QGroupBox* frame5_ = nullptr;
+  QPushButton* register_button_ = nullptr;
+  QGroupBox* wall_frame_ = nullptr;
+  QGroupBox* lattice_frame_ = nullptr;
   std::function<void()> on_refresh_;
   std::vector<widgets::TextBoxFocus*> focus_watchers_;
 };

@@ -1,5 +1,5 @@
 #pragma once
-// The main window's status bar `stv_gm` and the pages' effects that go through the window:
+// The main window's status bar and the pages' effects that go through the window:
 // panel 1 the prompt line (a permanent label: it stays until the next write or a change of page,
 // nothing clears it on a timer), panel 2 for the section picture.
 #include "frontend/pages/page_effects.h"
@@ -27,7 +27,7 @@ class PageStatusBar : public PageEffects {
   model::MessageSink& messages() override { return messages_; }
 
   void set_panel2_text(const QString& text);
-  QStatusBar* stv_gm() const { return bar_; }
+  QStatusBar* status_bar() const { return bar_; }
   QLabel* panel1() const { return panel1_; }
   QLabel* panel2() const { return panel2_; }
   void set_repaint(std::function<void()> repaint) { repaint_ = std::move(repaint); }

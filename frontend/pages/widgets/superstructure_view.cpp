@@ -26,28 +26,29 @@ SuperstructureView::SuperstructureView(SuperstructurePage& page, QWidget* parent
   setObjectName(QStringLiteral("superstructure"));
   auto* layout = new QVBoxLayout(this);
   auto* frame1 = new QGroupBox(u8("上部工の検討点"), this);
-  frame1->setObjectName(QStringLiteral("Frame1"));
+  frame1->setObjectName(QStringLiteral("check_point_frame"));
   auto* g = new QGridLayout(frame1);
   static const char* const kLabels[2] = {"Ｘ", "Ｙ"};
   for (int i = 0; i < 2; ++i) {
     auto* box = new QLineEdit(frame1);
-    box->setObjectName(QStringLiteral("txt_gm3_%1").arg(i));
+    box->setObjectName(QStringLiteral("check_point_%1").arg(i));
     box->setAlignment(Qt::AlignRight);
     box->setMaximumWidth(90);
     g->addWidget(new QLabel(u8(kLabels[i]), frame1), i, 0);
     g->addWidget(box, i, 1);
     g->addWidget(new QLabel(QStringLiteral("m"), frame1), i, 2);
-    txt_gm3_[i] = box;
-    focus_watchers_.push_back(widgets::TextBoxFocus::attach(box, widgets::kNumberBox, {}, [this, i, box] {
-      page_.set_txt_gm3(i, box->text().toStdString());
-      page_.txt_gm3_LostFocus(i);
+    check_point_boxes_[i] = box;
+    const auto id = static_cast<CheckPointBox>(i);
+    focus_watchers_.push_back(widgets::TextBoxFocus::attach(box, widgets::kNumberBox, {}, [this, id, box] {
+      page_.set_check_point(id, box->text().toStdString());
+      page_.leave_check_point(id);
       refresh();
     }));
     widgets::fit_number_box(box, 3);  // the page shows "###0.000"
   }
   layout->addWidget(frame1);
   auto* hint = new QLabel(u8("異なる土質をブロックに分けて登録します"), this);
-  hint->setObjectName(QStringLiteral("lbl_gm3_0"));
+  hint->setObjectName(QStringLiteral("block_hint"));
   hint->setWordWrap(true);
   layout->addWidget(hint);
   auto* ops = new QGridLayout;
@@ -55,34 +56,34 @@ SuperstructureView::SuperstructureView(SuperstructurePage& page, QWidget* parent
   static const char* const kOps[6] = {"登録", "編集", "移動", "複写", "削除", " Ｎｏ 位置"};
   for (int i = 0; i < 6; ++i) {
     auto* b = new QRadioButton(u8(kOps[i]), this);
-    b->setObjectName(QStringLiteral("opt_gm3_%1").arg(i));
+    b->setObjectName(QStringLiteral("wall_block_operation_%1").arg(i));
     b->installEventFilter(this);
     group_->addButton(b, i);
     ops->addWidget(b, i / 3, i % 3);
-    opt_gm3_[i] = b;
+    operation_options_[i] = b;
   }
   layout->addLayout(ops);
-  fra_gm3_ = new QGroupBox(u8("登録ブロック形状"), this);
-  fra_gm3_->setObjectName(QStringLiteral("fra_gm3"));
-  auto* h = new QHBoxLayout(fra_gm3_);
+  shape_frame_ = new QGroupBox(u8("登録ブロック形状"), this);
+  shape_frame_->setObjectName(QStringLiteral("block_shape_frame"));
+  auto* h = new QHBoxLayout(shape_frame_);
   static const char* const kShapes[2] = {"任意形状", "矩形形状"};
   for (int i = 0; i < 2; ++i) {
-    cmd_gm3_[i] = new QPushButton(u8(kShapes[i]), fra_gm3_);
-    cmd_gm3_[i]->setObjectName(QStringLiteral("cmd_gm3_%1").arg(i));
-    h->addWidget(cmd_gm3_[i]);
-    connect(cmd_gm3_[i], &QPushButton::clicked, this, [this, i] {
-      page_.cmd_gm3_Click(i);
+    shape_buttons_[i] = new QPushButton(u8(kShapes[i]), shape_frame_);
+    shape_buttons_[i]->setObjectName(QStringLiteral("block_shape_%1").arg(i));
+    h->addWidget(shape_buttons_[i]);
+    connect(shape_buttons_[i], &QPushButton::clicked, this, [this, i] {
+      page_.register_block(static_cast<BlockShapeButton>(i));
       refresh();
     });
   }
-  layout->addWidget(fra_gm3_);
+  layout->addWidget(shape_frame_);
   auto* img = new QLabel(this);
-  img->setObjectName(QStringLiteral("img_gm3"));
+  img->setObjectName(QStringLiteral("superstructure_picture"));
   img->setPixmap(superstructure_picture());
   layout->addWidget(img, 0, Qt::AlignHCenter);
   layout->addStretch(1);
   connect(group_, &QButtonGroup::idClicked, this, [this](int id) {
-    page_.opt_gm3_Click(id);
+    page_.choose_operation(id);
     refresh();
   });
   refresh();
@@ -92,28 +93,28 @@ SuperstructureView::SuperstructureView(SuperstructurePage& page, QWidget* parent
 // then reaches neither the presenter nor this half-destroyed view.
 SuperstructureView::~SuperstructureView() {
   for (widgets::TextBoxFocus* f : focus_watchers_) delete f;
-  for (QRadioButton* b : opt_gm3_) b->removeEventFilter(this);
+  for (QRadioButton* b : operation_options_) b->removeEventFilter(this);
 }
 
 bool SuperstructureView::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::FocusIn)
     for (int i = 0; i < 6; ++i)
-      if (watched == opt_gm3_[i]) page_.opt_gm3_GotFocus(i);
+      if (watched == operation_options_[i]) page_.focus_operation(i);
   return QWidget::eventFilter(watched, event);
 }
 
 void SuperstructureView::refresh() {
   const SuperstructureState& s = page_.state();
   for (int i = 0; i < 2; ++i) {
-    const QString t = QString::fromStdString(s.txt_gm3[i]);
-    if (txt_gm3_[i]->text() != t) txt_gm3_[i]->setText(t);
+    const QString t = QString::fromStdString(s.check_point[i]);
+    if (check_point_boxes_[i]->text() != t) check_point_boxes_[i]->setText(t);
   }
   for (int i = 0; i < 6; ++i) {
-    QSignalBlocker block(opt_gm3_[i]);
-    opt_gm3_[i]->setChecked(s.opt_gm3 == i);
+    QSignalBlocker block(operation_options_[i]);
+    operation_options_[i]->setChecked(s.operation == i);
   }
-  fra_gm3_->setEnabled(s.registration_enabled);
-  for (QPushButton* b : cmd_gm3_) b->setEnabled(s.registration_enabled);
+  shape_frame_->setEnabled(s.registration_enabled);
+  for (QPushButton* b : shape_buttons_) b->setEnabled(s.registration_enabled);
   if (on_refresh_) on_refresh_();
 }
 

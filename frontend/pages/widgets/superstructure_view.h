@@ -29,21 +29,21 @@ class SuperstructureView : public QWidget {
   // Runs after every refresh, so the owner can pass on the chosen operation.
   void set_on_refresh(std::function<void()> f) { on_refresh_ = std::move(f); }
 
-  QLineEdit* txt_gm3(int i) const { return txt_gm3_.at(i); }
-  QRadioButton* opt_gm3(int i) const { return opt_gm3_.at(i); }
-  QPushButton* cmd_gm3(int i) const { return cmd_gm3_.at(i); }
-  QGroupBox* fra_gm3() const { return fra_gm3_; }
+  QLineEdit* check_point_box(CheckPointBox box) const { return check_point_boxes_.at(box); }
+  QRadioButton* operation_option(int operation) const { return operation_options_.at(operation); }
+  QPushButton* shape_button(BlockShapeButton shape) const { return shape_buttons_.at(shape); }
+  QGroupBox* shape_frame() const { return shape_frame_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   SuperstructurePage& page_;
-  std::array<QLineEdit*, 2> txt_gm3_{};
-  std::array<QRadioButton*, 6> opt_gm3_{};
-  std::array<QPushButton*, 2> cmd_gm3_{};
+  std::array<QLineEdit*, 2> check_point_boxes_{};
+  std::array<QRadioButton*, 6> operation_options_{};
+  std::array<QPushButton*, 2> shape_buttons_{};
   QButtonGroup* group_ = nullptr;
-  QGroupBox* fra_gm3_ = nullptr;
+  QGroupBox* shape_frame_ = nullptr;
   std::function<void()> on_refresh_;
   std::vector<widgets::TextBoxFocus*> focus_watchers_;
 };

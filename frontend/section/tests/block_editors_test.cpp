@@ -31,10 +31,10 @@ class RecordingPrompt : public PromptLine {
 
 class FakeDialogs : public EditorDialogs {
  public:
-  void polygon(int slot) override { opened.push_back("Form4 " + std::to_string(slot)); }
-  void rectangle(int slot) override { opened.push_back("Form5 " + std::to_string(slot)); }
+  void polygon(int slot) override { opened.push_back("polygon " + std::to_string(slot)); }
+  void rectangle(int slot) override { opened.push_back("rectangle " + std::to_string(slot)); }
   void layer(int slot, const std::array<std::string, 5>& texts) override {
-    std::string s = "Form2 " + std::to_string(slot);
+    std::string s = "layer " + std::to_string(slot);
     for (const std::string& t : texts) s += " " + t;
     opened.push_back(s);
   }
@@ -61,8 +61,8 @@ struct Editors {
     view.pic_width = 6795;
     view.pic_height = 6375;
     compute_section_extents(view, *m);
-    pages.state.opt_gm3 = 2;
-    pages.state.opt_gm6 = 2;
+    pages.state.wall_block_operation = kMoveWallBlock;
+    pages.state.soil_block_operation = kDeleteSoilBlock;
   }
   BlockEditContext context() { return {*m, view, editor, pages, effects, prompt, dialogs}; }
   PicturePoint unused;
@@ -98,19 +98,19 @@ TEST(WallBlockEditor, TheFitOfTheSample) {
 TEST(WallBlockEditor, MoveBySnappedBasePointMiddleClickAndRightClick) {
   Editors e(load_sample("sample_block_quay"));
   e.wall(1, 3, -3);
-  EXPECT_EQ(e.editor.ed_mode, 1);
+  EXPECT_EQ(e.editor.block_step, BlockEditStep::select);
   EXPECT_EQ(e.editor.current_block_slot, 0);
   EXPECT_EQ(e.prompt.shown.back(), "移動する壁体ブロックの基準点を選択してください。(右ボタンで終了)");
 
   e.wall(1, 0.1, -9.9);
-  EXPECT_EQ(e.editor.ed_mode, 3);
+  EXPECT_EQ(e.editor.block_step, BlockEditStep::base_point);
   EXPECT_EQ(e.prompt.shown.back(), "移動先を指定してください。(右ボタンで終了)");
   EXPECT_DOUBLE_EQ(e.view.move_base_x, 0);
   EXPECT_DOUBLE_EQ(e.view.move_base_y, -10);
 
   // (20.1, -10.1) is 0.141 m from the body's corner (20, -10): snapped.
   e.wall(1, 20.1, -10.1);
-  EXPECT_EQ(e.editor.ed_mode, 4);
+  EXPECT_EQ(e.editor.block_step, BlockEditStep::move);
   EXPECT_DOUBLE_EQ(e.head(0).ref_x, 20);
   EXPECT_DOUBLE_EQ(e.head(0).ref_y, -10);
   const double corners[4][2] = {{20, -10}, {20, 3}, {26, 3}, {26, -10}};
@@ -126,7 +126,7 @@ TEST(WallBlockEditor, MoveBySnappedBasePointMiddleClickAndRightClick) {
   // A middle click moves again without a transition; 2.1 m from any corner, so not snapped.
   const std::size_t prompts = e.prompt.shown.size();
   e.wall(4, 22.1, -9.9);
-  EXPECT_EQ(e.editor.ed_mode, 4);
+  EXPECT_EQ(e.editor.block_step, BlockEditStep::move);
   EXPECT_NEAR(e.head(0).ref_x, 22.1, 1e-9);
   EXPECT_NEAR(e.head(0).ref_y, -9.9, 1e-9);
   EXPECT_NEAR(e.head(0).label_x, 25.1, 1e-9);
@@ -134,7 +134,7 @@ TEST(WallBlockEditor, MoveBySnappedBasePointMiddleClickAndRightClick) {
   EXPECT_EQ(e.prompt.shown.size(), prompts);
 
   e.wall(2, 0, 0);
-  EXPECT_EQ(e.editor.ed_mode, 0);
+  EXPECT_EQ(e.editor.block_step, BlockEditStep::idle);
   EXPECT_EQ(e.pages.prompts_restored, 1);
   EXPECT_EQ(e.editor.current_block_slot, 0);
   EXPECT_EQ(e.m->wall_blocks[1].block_type, model::BLOCK_SOIL_RECTANGLE);
@@ -143,19 +143,19 @@ TEST(WallBlockEditor, MoveBySnappedBasePointMiddleClickAndRightClick) {
 
 TEST(WallBlockEditor, CopyGoesToTheLowestFreeSlotWithItsOwnNumberAndACentredLabel) {
   Editors e(load_sample("sample_block_quay"));
-  e.pages.state.opt_gm3 = 3;
+  e.pages.state.wall_block_operation = kCopyWallBlock;
   // A label placed by hand must not travel with the copy.
   e.m->wall_blocks[0].polygon.head.label_x = 1;
   e.m->wall_blocks[0].polygon.head.label_y = 2;
   e.m->block_label_numbers[0] = 7;
   e.wall(1, 1, 2);
-  EXPECT_EQ(e.editor.ed_mode, 1);
+  EXPECT_EQ(e.editor.block_step, BlockEditStep::select);
   EXPECT_EQ(e.prompt.shown.back(), "複写する壁体ブロックの基準点を選択してください。(右ボタンで終了)");
   e.wall(1, 0.1, -9.9);
-  EXPECT_EQ(e.editor.ed_mode, 3);
+  EXPECT_EQ(e.editor.block_step, BlockEditStep::base_point);
   EXPECT_EQ(e.prompt.shown.back(), "複写先を指定してください。(右ボタンで終了)");
   e.wall(1, 20.1, -10.1);
-  EXPECT_EQ(e.editor.ed_mode, 4);
+  EXPECT_EQ(e.editor.block_step, BlockEditStep::move);
   EXPECT_EQ(e.editor.current_block_slot, 2);
   EXPECT_EQ(e.m->wall_blocks[2].block_type, model::BLOCK_RECTANGLE);
   EXPECT_EQ(e.m->block_label_numbers[2], 2);
@@ -178,12 +178,12 @@ TEST(WallBlockEditor, CopyWithEveryslotUsedWarnsAndGoesIdle) {
   Editors e(load_sample("sample_block_quay"));
   for (int s = 2; s < model::MAX_WALL_BLOCKS; ++s) e.m->wall_blocks[s] = e.m->wall_blocks[0];
   const std::string before = slots_text(*e.m);
-  e.pages.state.opt_gm3 = 3;
+  e.pages.state.wall_block_operation = kCopyWallBlock;
   e.wall(1, 500, 500);
   EXPECT_EQ(e.effects.warnings,
             std::vector<std::string>{
                 "ﾌﾞﾛｯｸ数が最大値( 20)に達しています。これ以上の追加はできません。"});
-  EXPECT_EQ(e.editor.ed_mode, 0);
+  EXPECT_EQ(e.editor.block_step, BlockEditStep::idle);
   EXPECT_EQ(slots_text(*e.m), before);
 }
 
@@ -191,25 +191,25 @@ TEST(WallBlockEditor, CopyStepWithoutAFreeSlotWarnsInsteadOfOverwriting) {
   // The slot table filled up between the copy start and the copy (another path registered a
   // block): the copy must not write anywhere.
   Editors e(load_sample("sample_block_quay"));
-  e.pages.state.opt_gm3 = 3;
+  e.pages.state.wall_block_operation = kCopyWallBlock;
   e.wall(1, 3, -3);
   e.wall(1, 0, -10);
   for (int s = 2; s < model::MAX_WALL_BLOCKS; ++s) e.m->wall_blocks[s] = e.m->wall_blocks[0];
   const std::string before = slots_text(*e.m);
   e.wall(1, 20, -10);
   EXPECT_EQ(e.effects.warnings.size(), 1u);
-  EXPECT_EQ(e.editor.ed_mode, 0);
+  EXPECT_EQ(e.editor.block_step, BlockEditStep::idle);
   EXPECT_EQ(slots_text(*e.m), before);
 }
 
 TEST(WallBlockEditor, DeleteEmptiesTheSlotAndLeavesTheOthers) {
   Editors e(load_sample("sample_block_quay"));
-  e.pages.state.opt_gm3 = 4;
+  e.pages.state.wall_block_operation = kDeleteWallBlock;
   e.m->block_label_numbers[1] = 1;
   e.wall(1, 3, -3);
   EXPECT_EQ(e.prompt.shown.back(), "左ボタンで削除／右ボタンで終了");
   e.wall(1, 50, 50);  // anywhere: the selected block goes
-  EXPECT_EQ(e.editor.ed_mode, 0);
+  EXPECT_EQ(e.editor.block_step, BlockEditStep::idle);
   EXPECT_EQ(e.m->wall_blocks[0].block_type, model::BLOCK_EMPTY);
   EXPECT_EQ(e.head(0).name, "");
   EXPECT_EQ(e.poly(0).vertex_count, 0);
@@ -224,13 +224,13 @@ TEST(WallBlockEditor, DeleteEmptiesTheSlotAndLeavesTheOthers) {
 
 TEST(WallBlockEditor, EditOpensTheDialogOfTheBlockType) {
   Editors e(load_sample("sample_block_quay"));
-  e.pages.state.opt_gm3 = 1;
+  e.pages.state.wall_block_operation = kEditWallBlock;
   e.wall(1, 3, -3);
   EXPECT_EQ(e.prompt.shown.back(), "左ボタンで編集／右ボタンで終了");
   EXPECT_TRUE(e.dialogs.opened.empty());
   e.wall(1, 3, -3);
-  EXPECT_EQ(e.dialogs.opened, std::vector<std::string>{"Form5 0"});
-  EXPECT_EQ(e.editor.ed_mode, 0);
+  EXPECT_EQ(e.dialogs.opened, std::vector<std::string>{"rectangle 0"});
+  EXPECT_EQ(e.editor.block_step, BlockEditStep::idle);
 
   // A polygon block in slot 2 opens the polygon dialog.
   model::WallBlock& p = e.m->wall_blocks[2];
@@ -247,22 +247,22 @@ TEST(WallBlockEditor, EditOpensTheDialogOfTheBlockType) {
   e.wall(1, 31, 1);
   EXPECT_EQ(e.editor.current_block_slot, 2);
   e.wall(1, 31, 1);
-  EXPECT_EQ(e.dialogs.opened.back(), "Form4 2");
-  EXPECT_EQ(e.editor.ed_mode, 0);
+  EXPECT_EQ(e.dialogs.opened.back(), "polygon 2");
+  EXPECT_EQ(e.editor.block_step, BlockEditStep::idle);
 }
 
 TEST(WallBlockEditor, NumberPositionPlacesTheLabelUnsnappedAgainAndAgain) {
   Editors e(load_sample("sample_block_quay"));
-  e.pages.state.opt_gm3 = 5;
+  e.pages.state.wall_block_operation = kPlaceWallBlockNumber;
   e.wall(1, 3, -3);
   EXPECT_EQ(e.prompt.shown.back(), "壁体ブロックNoの移動位置を設定してください。(右ボタンで終了)");
   e.wall(1, 6.01, 3.01);  // beside a corner: not snapped
-  EXPECT_EQ(e.editor.ed_mode, 1);
+  EXPECT_EQ(e.editor.block_step, BlockEditStep::select);
   EXPECT_NEAR(e.head(0).label_x, 6.01, 1e-9);
   EXPECT_NEAR(e.head(0).label_y, 3.01, 1e-9);
   // Back in state 1 the next click selects by label, then places it again.
   e.wall(1, 6, 3);
-  EXPECT_EQ(e.editor.ed_mode, 1);
+  EXPECT_EQ(e.editor.block_step, BlockEditStep::select);
   e.wall(1, -2, 1);
   EXPECT_NEAR(e.head(0).label_x, -2, 1e-9);
   EXPECT_NEAR(e.head(0).label_y, 1, 1e-9);
@@ -272,14 +272,14 @@ TEST(WallBlockEditor, ImprovedSoilBlockEndsTheOperationSilently) {
   Editors e(load_sample("sample_block_quay"));
   const std::string before = slots_text(*e.m);
   e.wall(1, 10, -17.5);
-  EXPECT_EQ(e.editor.ed_mode, 0);
+  EXPECT_EQ(e.editor.block_step, BlockEditStep::idle);
   EXPECT_EQ(e.editor.current_block_slot, 1);
   EXPECT_EQ(e.prompt.shown.back(), "移動する壁体ブロックの基準点を選択してください。(右ボタンで終了)");
   EXPECT_EQ(e.effects.repaints, 0);
   e.wall(1, 10, -17);  // starts over and ends again
-  EXPECT_EQ(e.editor.ed_mode, 0);
+  EXPECT_EQ(e.editor.block_step, BlockEditStep::idle);
   e.wall(1, 0, -10);  // nearer the wall block's label: selected
-  EXPECT_EQ(e.editor.ed_mode, 1);
+  EXPECT_EQ(e.editor.block_step, BlockEditStep::select);
   EXPECT_EQ(e.editor.current_block_slot, 0);
   EXPECT_EQ(slots_text(*e.m), before);
 }
@@ -311,13 +311,14 @@ TEST(WallBlockEditor, SmallRemaindersOfAMoveBecomeZero) {
 }
 
 TEST(WallBlockEditor, NoLabelInReachLeavesEveryslotAlone) {
-  for (int option : {1, 2, 3, 4, 5}) {
+  for (int option : {kEditWallBlock, kMoveWallBlock, kCopyWallBlock, kDeleteWallBlock,
+                     kPlaceWallBlockNumber}) {
     Editors e(load_sample("sample_block_quay"));
-    e.pages.state.opt_gm3 = option;
+    e.pages.state.wall_block_operation = option;
     const std::string before = slots_text(*e.m);
     e.wall(1, 20000, 0);
     EXPECT_EQ(e.editor.current_block_slot, -1) << option;
-    EXPECT_EQ(e.editor.ed_mode, 1) << option;
+    EXPECT_EQ(e.editor.block_step, BlockEditStep::select) << option;
     // Each operation runs through its states (the base point still snaps anywhere) and ends.
     for (int i = 0; i < 4; ++i) e.wall(1, 20000 + i, 0);
     EXPECT_EQ(slots_text(*e.m), before) << option;
@@ -330,25 +331,26 @@ TEST(WallBlockEditor, OnlyTheSuperstructurePageAdvancesAndRegisterHasNoRule) {
   Editors e(load_sample("sample_block_quay"));
   e.pages.state.shown_page = 2;
   WallBlockEditor(e.context()).click(1, 100, 100);
-  EXPECT_EQ(e.editor.ed_mode, 0);
-  e.pages.state.opt_gm3 = 0;
+  EXPECT_EQ(e.editor.block_step, BlockEditStep::idle);
+  e.pages.state.wall_block_operation = kRegisterWallBlock;
   e.wall(1, 3, -3);
-  EXPECT_EQ(e.editor.ed_mode, 0);
+  EXPECT_EQ(e.editor.block_step, BlockEditStep::idle);
   EXPECT_TRUE(e.prompt.shown.empty());
   e.wall(2, 3, -3);
   EXPECT_EQ(e.pages.prompts_restored, 1);  // the registration prompt comes back
-  e.pages.state.opt_gm3 = -1;
+  e.pages.state.wall_block_operation = -1;
   e.wall(2, 3, -3);
   EXPECT_EQ(e.pages.prompts_restored, 1);
 }
 
 TEST(EditorRules, FirstMatchingRuleWins) {
-  EXPECT_EQ(find_rule(kWallBlockRules, 3, 0)->after, 6);
-  EXPECT_EQ(find_rule(kWallBlockRules, 3, 3)->after, 5);
-  EXPECT_EQ(find_rule(kWallBlockRules, 2, 4), nullptr);  // 4 stays 4
-  EXPECT_EQ(find_rule(kWallBlockRules, 0, 0), nullptr);
-  EXPECT_EQ(find_rule(kSoilBlockRules, 2, 1)->after, 7);
-  EXPECT_EQ(find_rule(kSoilBlockRules, 1, 3), nullptr);
+  using S = BlockEditStep;
+  EXPECT_EQ(find_rule(kWallBlockRules, kCopyWallBlock, S::idle)->after, S::copy_start);
+  EXPECT_EQ(find_rule(kWallBlockRules, kCopyWallBlock, S::base_point)->after, S::copy);
+  EXPECT_EQ(find_rule(kWallBlockRules, kMoveWallBlock, S::move), nullptr);  // a move stays a move
+  EXPECT_EQ(find_rule(kWallBlockRules, kRegisterWallBlock, S::idle), nullptr);
+  EXPECT_EQ(find_rule(kSoilBlockRules, kDeleteSoilBlock, S::select)->after, S::erase);
+  EXPECT_EQ(find_rule(kSoilBlockRules, kEditSoilBlock, S::base_point), nullptr);
 }
 
 // ---- improved-soil layers ---------------------------------------------------------------
@@ -381,7 +383,7 @@ std::unique_ptr<model::ProjectModel> two_layers(double y) {
 
 struct SoilEditors : Editors {
   explicit SoilEditors(double y = 0, const char* dh2 = "-25") : Editors(two_layers(y)) {
-    pages.state.txt_gm6 = {"0", y == 0 ? "0" : "-25", "20", "-25", dh2};
+    pages.state.body_boxes = {"0", y == 0 ? "0" : "-25", "20", "-25", dh2};
   }
   WorldPoint label(int slot) { return {head(slot).label_x, head(slot).label_y}; }
   void click_label(int slot) { soil(1, label(slot).x, label(slot).y); }
@@ -392,11 +394,11 @@ TEST(SoilBlockEditor, DeletingTheLowerLayerExtendsTheUpperOneToALevelRectangle) 
   e.m->wall_blocks[0].polygon.head.mark_x = 4;
   e.m->wall_blocks[0].polygon.head.label_x = 3;  // placed by hand
   e.click_label(1);
-  EXPECT_EQ(e.editor.ed_mode, 1);
+  EXPECT_EQ(e.editor.block_step, BlockEditStep::select);
   EXPECT_EQ(e.editor.current_block_slot, 1);
   EXPECT_EQ(e.prompt.shown.back(), "左ボタンで削除／右ボタンで終了");
   e.soil(1, 0, 0);
-  EXPECT_EQ(e.editor.ed_mode, 0);
+  EXPECT_EQ(e.editor.block_step, BlockEditStep::idle);
   EXPECT_EQ(e.m->wall_blocks[1].block_type, model::BLOCK_EMPTY);
   const model::WallBlock& b = e.m->wall_blocks[0];
   EXPECT_EQ(b.block_type, model::BLOCK_SOIL_RECTANGLE);
@@ -480,10 +482,10 @@ TEST(SoilBlockEditor, DeletingTheTopLayerRemovesEveryLayerButNoWallBlock) {
 
 TEST(SoilBlockEditor, ASelectionMadeUnderEditIsDeletedUnderDelete) {
   SoilEditors e;
-  e.pages.state.opt_gm6 = 1;
+  e.pages.state.soil_block_operation = kEditSoilBlock;
   e.click_label(1);
   EXPECT_EQ(e.prompt.shown.back(), "左ボタンで編集／右ボタンで終了");
-  e.pages.state.opt_gm6 = 2;
+  e.pages.state.soil_block_operation = kDeleteSoilBlock;
   e.soil(1, 0, 0);
   EXPECT_EQ(e.m->wall_blocks[1].block_type, model::BLOCK_EMPTY);
   EXPECT_EQ(e.m->wall_blocks[0].block_type, model::BLOCK_SOIL_RECTANGLE);
@@ -491,12 +493,12 @@ TEST(SoilBlockEditor, ASelectionMadeUnderEditIsDeletedUnderDelete) {
 
 TEST(SoilBlockEditor, ABottomAboveTheLayerLeftIsRefusedBeforeAnythingIsDeleted) {
   SoilEditors e;
-  e.pages.state.txt_gm6[3] = "-5";
+  e.pages.state.body_boxes[3] = "-5";
   const std::string before = slots_text(*e.m);
   e.click_label(1);
   e.soil(1, 0, 0);
   EXPECT_EQ(e.effects.warnings, std::vector<std::string>{"改良体上限を超えます。"});
-  EXPECT_EQ(e.editor.ed_mode, 0);
+  EXPECT_EQ(e.editor.block_step, BlockEditStep::idle);
   EXPECT_EQ(slots_text(*e.m), before);
 
   // Exactly on the top is allowed: a layer of no thickness at that side.
@@ -510,29 +512,29 @@ TEST(SoilBlockEditor, ABottomAboveTheLayerLeftIsRefusedBeforeAnythingIsDeleted) 
 
 TEST(SoilBlockEditor, EditOpensTheLayerDialogWithTheBodyTexts) {
   SoilEditors e;
-  e.pages.state.opt_gm6 = 1;
-  e.pages.state.txt_gm6 = {"0.000", "0", "20.000", "-25.000", "-25.000"};
+  e.pages.state.soil_block_operation = kEditSoilBlock;
+  e.pages.state.body_boxes = {"0.000", "0", "20.000", "-25.000", "-25.000"};
   e.click_label(0);
   e.soil(1, 0, 0);
   EXPECT_EQ(e.dialogs.opened,
-            std::vector<std::string>{"Form2 0 0.000 0 20.000 -25.000 -25.000"});
-  EXPECT_EQ(e.editor.ed_mode, 0);
+            std::vector<std::string>{"layer 0 0.000 0 20.000 -25.000 -25.000"});
+  EXPECT_EQ(e.editor.block_step, BlockEditStep::idle);
 }
 
 TEST(SoilBlockEditor, NumberPositionAndAWallBlockEndingTheOperation) {
   auto sample = load_sample("sample_block_quay");
   Editors e(std::move(sample));
-  e.pages.state.opt_gm6 = 3;
+  e.pages.state.soil_block_operation = kPlaceSoilBlockNumber;
   e.soil(1, 10, -17.5);
   EXPECT_EQ(e.editor.current_block_slot, 1);
   EXPECT_EQ(e.prompt.shown.back(), "壁体ブロックNoの移動位置を設定してください。(右ボタンで終了)");
   e.soil(1, 12.3, -20.1);
-  EXPECT_EQ(e.editor.ed_mode, 1);
+  EXPECT_EQ(e.editor.block_step, BlockEditStep::select);
   EXPECT_NEAR(e.head(1).label_x, 12.3, 1e-9);
   EXPECT_NEAR(e.head(1).label_y, -20.1, 1e-9);
   // The wall block's label is nearest: the operation ends, nothing moves.
   e.soil(4, 3, -3.5);
-  EXPECT_EQ(e.editor.ed_mode, 0);
+  EXPECT_EQ(e.editor.block_step, BlockEditStep::idle);
   EXPECT_EQ(e.editor.current_block_slot, 0);
   EXPECT_DOUBLE_EQ(e.head(0).label_x, 3);
 }
@@ -541,27 +543,27 @@ TEST(SoilBlockEditor, RightClickRestoresThePromptOnlyForAnOperation) {
   SoilEditors e;
   e.click_label(1);
   e.soil(2, 0, 0);
-  EXPECT_EQ(e.editor.ed_mode, 0);
+  EXPECT_EQ(e.editor.block_step, BlockEditStep::idle);
   EXPECT_EQ(e.pages.prompts_restored, 1);
-  e.pages.state.opt_gm6 = 0;
+  e.pages.state.soil_block_operation = kRegisterSoilBlock;
   e.soil(2, 0, 0);
-  e.pages.state.opt_gm6 = -1;
+  e.pages.state.soil_block_operation = kNoSoilBlockOperation;
   e.soil(2, 0, 0);
   EXPECT_EQ(e.pages.prompts_restored, 1);
-  e.pages.state.opt_gm6 = 0;
+  e.pages.state.soil_block_operation = kRegisterSoilBlock;
   e.click_label(1);  // registration has no rule
-  EXPECT_EQ(e.editor.ed_mode, 0);
+  EXPECT_EQ(e.editor.block_step, BlockEditStep::idle);
 }
 
 TEST(SoilBlockEditor, NoLayerSelectedTouchesNothing) {
-  for (int option : {1, 2, 3}) {
+  for (int option : {kEditSoilBlock, kDeleteSoilBlock, kPlaceSoilBlockNumber}) {
     SoilEditors e;
-    e.pages.state.opt_gm6 = option;
+    e.pages.state.soil_block_operation = option;
     const std::string before = slots_text(*e.m);
     e.soil(1, 20000, 0);
     EXPECT_EQ(e.editor.current_block_slot, -1);
     e.soil(1, 20001, 0);
-    EXPECT_EQ(e.editor.ed_mode, 0) << option;
+    EXPECT_EQ(e.editor.block_step, BlockEditStep::idle) << option;
     EXPECT_EQ(slots_text(*e.m), before) << option;
     EXPECT_TRUE(e.dialogs.opened.empty());
   }

@@ -373,28 +373,30 @@ TEST(Overlays, ByPageAndInnerTab) {
   auto green_texts = [](const DrawItem& i) { return i.kind == DrawItem::Text && i.colour == kGreen; };
 
   struct Case {
-    int page, inner_tab, ed_mode;
+    int page, inner_tab;
+    BlockEditStep step;
     bool arbitrary;
     int yellow, blue, cyan_boxes, cyan_lines, green_lines, green_texts;
   };
+  using S = BlockEditStep;
   // Green texts: the R.W.L. label, the body's label, and the ground-surface numbers on page 3.
   const Case cases[] = {
-      {0, 0, 1, false, 0, 0, 0, 0, 0, 2},
-      {1, 0, 1, false, 7, 0, 0, 0, 0, 2},     // highlight: cross 2, label, 4 lines
-      {2, 0, 3, false, 7, 3, 0, 0, 0, 2},     // highlight and the base point's three strokes
-      {2, 0, 2, false, 0, 0, 0, 0, 0, 2},
-      {6, 0, 1, false, 0, 0, 5, 0, 0, 2},     // both sides' boxes
-      {6, 1, 2, false, 0, 0, 5, 1, 0, 2},     // and the span of active layer 1
-      {3, 0, 0, true, 0, 0, 0, 0, 1, 4},      // the ground surface with its numbers
-      {4, 0, 0, true, 0, 0, 0, 0, 1, 2},      // without numbers on other pages
-      {5, 0, 0, false, 0, 0, 0, 3, 0, 2},     // the upper dimension point's bar marker
+      {0, 0, S::select, false, 0, 0, 0, 0, 0, 2},
+      {1, 0, S::select, false, 7, 0, 0, 0, 0, 2},      // highlight: cross 2, label, 4 lines
+      {2, 0, S::base_point, false, 7, 3, 0, 0, 0, 2},  // highlight and the base point's three strokes
+      {2, 0, S::edit, false, 0, 0, 0, 0, 0, 2},
+      {6, 0, S::select, false, 0, 0, 5, 0, 0, 2},      // both sides' boxes
+      {6, 1, S::edit, false, 0, 0, 5, 1, 0, 2},        // and the span of active layer 1
+      {3, 0, S::idle, true, 0, 0, 0, 0, 1, 4},         // the ground surface with its numbers
+      {4, 0, S::idle, true, 0, 0, 0, 0, 1, 2},         // without numbers on other pages
+      {5, 0, S::idle, false, 0, 0, 0, 3, 0, 2},        // the upper dimension point's bar marker
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.page * 10 + c.inner_tab);
     pages.shown_page = c.page;
     pages.inner_tab[c.page] = c.inner_tab;
-    pages.opt_gm8_1 = c.arbitrary;
-    editor.ed_mode = static_cast<std::int16_t>(c.ed_mode);
+    pages.arbitrary_surface = c.arbitrary;
+    editor.block_step = c.step;
     EXPECT_EQ(count(yellow), c.yellow);
     EXPECT_EQ(count(blue), c.blue);
     EXPECT_EQ(count(cyan_boxes), c.cyan_boxes);

@@ -28,7 +28,7 @@ struct Fixture {
   // A click at world (x, y).
   void click(int button, double x, double y) {
     const ViewState& v = picture.view();
-    picture.pic_gm_MouseDown(button, (x - v.left_x) * v.scale, (v.top_y - y) * v.scale);
+    picture.mouse_pressed(button, (x - v.left_x) * v.scale, (v.top_y - y) * v.scale);
   }
   model::PressurePointList& side(int s) { return m->conditions.pressure_points[s]; }
 };
@@ -36,7 +36,7 @@ struct Fixture {
 TEST(PressurePoints, RegistrationSnapsAtAnyDistanceOnce) {
   Fixture f;
   f.pages.state.shown_page = 6;
-  f.pages.state.opt_gm4 = 0;
+  f.pages.state.action_point_mode = 0;
   f.click(1, 50, 50);
   ASSERT_EQ(f.side(0).count, 3);
   EXPECT_DOUBLE_EQ(f.side(0).x[2], 6);
@@ -50,7 +50,7 @@ TEST(PressurePoints, RegistrationSnapsAtAnyDistanceOnce) {
   EXPECT_EQ(f.pages.captions.size(), 1u);
   EXPECT_TRUE(f.effects.warnings.empty());
   // Active side with 主働.
-  f.pages.state.opt_gm4 = 1;
+  f.pages.state.action_point_mode = 1;
   f.click(1, 5.9, 2.9);
   EXPECT_EQ(f.side(1).count, 4);
   EXPECT_EQ(f.editor.current_side, 1);
@@ -64,7 +64,7 @@ TEST(PressurePoints, RegistrationSnapsAtAnyDistanceOnce) {
 TEST(PressurePoints, FullSideRefusesEveryClickFirst) {
   Fixture f;
   f.pages.state.shown_page = 6;
-  f.pages.state.opt_gm4 = 0;
+  f.pages.state.action_point_mode = 0;
   f.side(0).count = 15;
   f.click(1, 500, 500);
   f.click(1, 0, 3);
@@ -73,7 +73,7 @@ TEST(PressurePoints, FullSideRefusesEveryClickFirst) {
             "土圧作用点数が最大値(15)に達しています。これ以上の登録はできません。");
   EXPECT_EQ(f.side(0).count, 15);
   // The active side can still grow.
-  f.pages.state.opt_gm4 = 1;
+  f.pages.state.action_point_mode = 1;
   f.click(1, 0, 3);
   EXPECT_EQ(f.side(1).count, 4);
   EXPECT_EQ(f.effects.warnings.size(), 2u);
@@ -97,7 +97,7 @@ TEST(PressurePoints, RemovalKeepsTheSelectionOnAnExistingPoint) {
     SCOPED_TRACE(c.name);
     Fixture f;
     f.pages.state.shown_page = 6;
-    f.pages.state.opt_gm4 = 2;
+    f.pages.state.action_point_mode = 2;
     f.side(1).count = static_cast<model::i16>(c.side_count);
     for (int j = 0; j < c.side_count; ++j) f.side(1).x[j] = 20, f.side(1).y[j] = 3 - 3 * j;
     f.editor.current_point_index = static_cast<model::i16>(c.selected);
@@ -116,7 +116,7 @@ TEST(PressurePoints, RemovalKeepsTheSelectionOnAnExistingPoint) {
 TEST(PressurePoints, RemovalNearBothSidesAndAMiss) {
   Fixture f;
   f.pages.state.shown_page = 6;
-  f.pages.state.opt_gm4 = 2;
+  f.pages.state.action_point_mode = 2;
   // A passive point next to the active (20, -25).
   f.side(0).x[1] = 19.5;
   f.editor.current_side = 0;
@@ -134,7 +134,7 @@ TEST(PressurePoints, RemovalNearBothSidesAndAMiss) {
 TEST(PressurePoints, SelectionOnTheOtherSideIsClampedToItsNewCount) {
   Fixture f;
   f.pages.state.shown_page = 6;
-  f.pages.state.opt_gm4 = 2;
+  f.pages.state.action_point_mode = 2;
   f.editor.current_point_index = 2;  // the third active point, while removing a passive one
   f.click(1, 0, -25);
   EXPECT_EQ(f.side(0).count, 1);
@@ -147,7 +147,7 @@ TEST(PressurePoints, RemovalTakesTheBoundedLayerRecordWithIt) {
   // and the freed last record is cleared.
   Fixture f;
   f.pages.state.shown_page = 6;
-  f.pages.state.opt_gm4 = 2;
+  f.pages.state.action_point_mode = 2;
   auto& layers = f.m->conditions.soil_layers[1];
   layers[14].phi = 99;
   f.click(1, 20, 3);
@@ -172,7 +172,7 @@ TEST(PressurePoints, RemovalTakesTheBoundedLayerRecordWithIt) {
 TEST(DimensionPoints, RegisterWithinOneMetreAndRelease) {
   Fixture f;
   f.pages.state.shown_page = 5;
-  f.pages.state.dimension_mode = 0;
+  f.pages.state.dimension_point_mode = 0;
   auto& upper = f.m->conditions.dimension_points[0];
   f.click(1, 10, 0);  // no corner within 1 m
   EXPECT_EQ(upper.count, 0);
@@ -184,13 +184,13 @@ TEST(DimensionPoints, RegisterWithinOneMetreAndRelease) {
   EXPECT_EQ(upper.count, 1);
   EXPECT_EQ(f.editor.sn_mode, 0);
   // Lower list.
-  f.pages.state.dimension_mode = 2;
+  f.pages.state.dimension_point_mode = 2;
   f.click(1, 0.5, 3.5);
   auto& lower = f.m->conditions.dimension_points[1];
   ASSERT_EQ(lower.count, 1);
   EXPECT_DOUBLE_EQ(lower.x[0], 0);
   // Release: the upper point.
-  f.pages.state.dimension_mode = 1;
+  f.pages.state.dimension_point_mode = 1;
   f.click(1, 6.5, 3.5);
   EXPECT_EQ(upper.count, 0);
   EXPECT_EQ(upper.x[0], 0);
@@ -201,7 +201,7 @@ TEST(DimensionPoints, RegisterWithinOneMetreAndRelease) {
 TEST(DimensionPoints, FullListWarnsOnlyForANewCornerNearby) {
   Fixture f;
   f.pages.state.shown_page = 5;
-  f.pages.state.dimension_mode = 0;
+  f.pages.state.dimension_point_mode = 0;
   auto& upper = f.m->conditions.dimension_points[0];
   upper.count = 50;
   for (int j = 0; j < 50; ++j) upper.x[j] = 100 + j, upper.y[j] = 0;
@@ -215,7 +215,7 @@ TEST(DimensionPoints, FullListWarnsOnlyForANewCornerNearby) {
             "寸法線用変化点数が最大値(50)に達しています。これ以上の登録はできません。");
   EXPECT_EQ(upper.count, 50);
   // Two points equally near a release click: the later one goes.
-  f.pages.state.dimension_mode = 1;
+  f.pages.state.dimension_point_mode = 1;
   upper.x[10] = 0, upper.y[10] = 3;  // the same place as point 49
   f.click(1, 0, 3);
   EXPECT_EQ(upper.count, 49);
@@ -225,7 +225,7 @@ TEST(DimensionPoints, FullListWarnsOnlyForANewCornerNearby) {
 TEST(DimensionPoints, RightClickDoesNothing) {
   Fixture f;
   f.pages.state.shown_page = 5;
-  f.pages.state.dimension_mode = 0;
+  f.pages.state.dimension_point_mode = 0;
   f.click(2, 6, 3);
   f.click(4, 6, 3);
   EXPECT_EQ(f.m->conditions.dimension_points[0].count, 0);

@@ -34,18 +34,18 @@ TEST(SectionPicture, ZoomClickCentresAndRightClickLeavesTheMode) {
   EXPECT_TRUE(f.effects.zoom_pointer);
   EXPECT_EQ(f.effects.buttons.back(), (std::pair<int, bool>{9, true}));
   const WorldPoint clicked = world_point(f.picture.view(), 1000, 2000);
-  f.picture.pic_gm_MouseDown(1, 1000, 2000);
+  f.picture.mouse_pressed(1, 1000, 2000);
   EXPECT_NEAR(f.picture.view().scale, scale * 1.35, 1e-9);
   const WorldPoint centre = world_point(f.picture.view(), 6795 / 2.0, 6375 / 2.0);
   EXPECT_NEAR(centre.x, clicked.x, 1e-9);
   EXPECT_NEAR(centre.y, clicked.y, 1e-9);
   EXPECT_EQ(f.editor.bs_mode, 1);  // stays for the next click
   f.picture.enter_zoom_out_mode();
-  f.picture.pic_gm_MouseDown(4, 1000, 2000);
+  f.picture.mouse_pressed(4, 1000, 2000);
   EXPECT_NEAR(f.picture.view().scale, scale * 1.35 * 0.65, 1e-9);
   f.effects.buttons.clear();
   const ViewState before = f.picture.view();
-  f.picture.pic_gm_MouseDown(2, 10, 10);
+  f.picture.mouse_pressed(2, 10, 10);
   EXPECT_EQ(f.editor.bs_mode, 0);
   EXPECT_FALSE(f.effects.zoom_pointer);
   EXPECT_EQ(f.effects.buttons, (std::vector<std::pair<int, bool>>{{8, false}, {9, false}, {10, false}}));
@@ -57,11 +57,11 @@ TEST(SectionPicture, EmptySectionIgnoresClicksAndMovesButLeavesZoomByRightClick)
   f.picture.compute_section_extents();
   const double scale = f.picture.view().scale;
   f.picture.enter_zoom_in_mode();
-  f.picture.pic_gm_MouseDown(1, 100, 100);
+  f.picture.mouse_pressed(1, 100, 100);
   EXPECT_EQ(f.picture.view().scale, scale);
-  f.picture.pic_gm_MouseMove(0, 100, 100);
+  f.picture.mouse_moved(0, 100, 100);
   EXPECT_EQ(f.effects.readout, "");
-  f.picture.pic_gm_MouseDown(2, 100, 100);
+  f.picture.mouse_pressed(2, 100, 100);
   EXPECT_EQ(f.editor.bs_mode, 0);
 }
 
@@ -69,7 +69,7 @@ TEST(SectionPicture, ReadoutOfTheMousePosition) {
   Fixture f(load_sample("sample_block_quay"));
   f.picture.compute_section_extents();
   const ViewState& v = f.picture.view();
-  f.picture.pic_gm_MouseMove(0, (12.3 - v.left_x) * v.scale, (v.top_y + 3.4) * v.scale);
+  f.picture.mouse_moved(0, (12.3 - v.left_x) * v.scale, (v.top_y + 3.4) * v.scale);
   EXPECT_EQ(f.effects.readout, "X:  12.30 Y:  -3.40");
 }
 
@@ -77,10 +77,10 @@ TEST(SectionPicture, WholeViewMovesTheBarsBeforeTheRefit) {
   Fixture f(load_sample("sample_block_quay"));
   f.picture.compute_section_extents();
   const ViewState fitted = f.picture.view();
-  f.picture.hsb_gm_Change(1);
-  f.picture.vsb_gm_Change(-1);
+  f.picture.horizontal_bar_moved(1);
+  f.picture.vertical_bar_moved(-1);
   f.picture.enter_zoom_in_mode();
-  f.picture.pic_gm_MouseDown(1, 10, 10);
+  f.picture.mouse_pressed(1, 10, 10);
   f.effects.buttons.clear();
   f.picture.view_whole_section();
   EXPECT_EQ(f.effects.scrolls, (std::vector<std::pair<int, int>>{{1, 0}, {0, 0}}));
@@ -101,17 +101,17 @@ TEST(SectionPicture, ClicksGoToTheEditorOfThePageShown) {
   f.picture.wall_block_editor = [&](int b, double, double) { wall.push_back(b); };
   f.picture.improved_soil_editor = [&](int b, double, double) { soil.push_back(b); };
   f.pages.state.shown_page = 1;
-  f.picture.pic_gm_MouseDown(1, 10, 10);
+  f.picture.mouse_pressed(1, 10, 10);
   f.pages.state.shown_page = 2;
-  f.picture.pic_gm_MouseDown(2, 10, 10);
+  f.picture.mouse_pressed(2, 10, 10);
   f.pages.state.inner_tab[2] = 1;
-  f.picture.pic_gm_MouseDown(1, 10, 10);  // not on its first inner tab
+  f.picture.mouse_pressed(1, 10, 10);  // not on its first inner tab
   EXPECT_EQ(wall, std::vector<int>{1});
   EXPECT_EQ(soil, std::vector<int>{2});
   // Page 6 on its soil-layer tab takes no clicks.
   f.pages.state.shown_page = 6;
   f.pages.state.inner_tab[6] = 1;
-  f.picture.pic_gm_MouseDown(1, 10, 10);
+  f.picture.mouse_pressed(1, 10, 10);
   EXPECT_EQ(f.m->conditions.pressure_points[0].count, 2);
 }
 

@@ -126,13 +126,13 @@ void SectionPictureWidget::paintEvent(QPaintEvent*) {
 
 void SectionPictureWidget::mousePressEvent(QMouseEvent* event) {
   const QPointF p = event->position();
-  picture_.pic_gm_MouseDown(mouse_button(event->button()), p.x() * kTwipsPerPixel,
+  picture_.mouse_pressed(mouse_button(event->button()), p.x() * kTwipsPerPixel,
                             p.y() * kTwipsPerPixel);
 }
 
 void SectionPictureWidget::mouseMoveEvent(QMouseEvent* event) {
   const QPointF p = event->position();
-  picture_.pic_gm_MouseMove(mouse_button(event->button()), p.x() * kTwipsPerPixel,
+  picture_.mouse_moved(mouse_button(event->button()), p.x() * kTwipsPerPixel,
                             p.y() * kTwipsPerPixel);
 }
 

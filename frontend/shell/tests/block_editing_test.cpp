@@ -40,7 +40,7 @@ class BlockEditingTest : public SampleWindowTest {
 TEST_F(BlockEditingTest, MoveOnThePicture) {
   form->findChild<QAbstractButton*>(QStringLiteral("opt_menu_1"))->click();  // "上部工"
   ASSERT_EQ(form->tab_no(), 1);
-  form->view().page_state().opt_gm3 = 2;
+  form->view().page_state().wall_block_operation = section::kMoveWallBlock;
   // The window's own fit: the 45-unit snap radius still takes (20, -10) from 0.141 m away.
   EXPECT_GT(45 / picture().view().scale, 0.15);
 
@@ -48,7 +48,7 @@ TEST_F(BlockEditingTest, MoveOnThePicture) {
   EXPECT_EQ(form->view().editor().current_block_slot, 0);
   EXPECT_EQ(prompt(), "移動する壁体ブロックの基準点を選択してください。(右ボタンで終了)");
   click(Qt::LeftButton, 0.1, -9.9);
-  EXPECT_EQ(form->view().editor().ed_mode, 3);
+  EXPECT_EQ(form->view().editor().block_step, section::BlockEditStep::base_point);
   EXPECT_EQ(prompt(), "移動先を指定してください。(右ボタンで終了)");
 
   const QImage image = pic()->grab().toImage();
@@ -66,13 +66,13 @@ TEST_F(BlockEditingTest, MoveOnThePicture) {
   EXPECT_NEAR(head(0).ref_x, 22.1, 1e-9);
   EXPECT_NEAR(head(0).ref_y, -9.9, 1e-9);
   click(Qt::RightButton, 0, 0);
-  EXPECT_EQ(form->view().editor().ed_mode, 0);
+  EXPECT_EQ(form->view().editor().block_step, section::BlockEditStep::idle);
   EXPECT_TRUE(ui.shown.empty());
 }
 
 TEST_F(BlockEditingTest, CopyThenDeleteTheOriginal) {
   form->opt_menu_Click(1);
-  form->view().page_state().opt_gm3 = 3;
+  form->view().page_state().wall_block_operation = section::kCopyWallBlock;
   click(Qt::LeftButton, 3, -3);
   EXPECT_EQ(prompt(), "複写する壁体ブロックの基準点を選択してください。(右ボタンで終了)");
   click(Qt::LeftButton, 0.1, -9.9);
@@ -85,7 +85,7 @@ TEST_F(BlockEditingTest, CopyThenDeleteTheOriginal) {
   EXPECT_DOUBLE_EQ(head(2).label_x, 23);
   click(Qt::RightButton, 0, 0);
 
-  form->view().page_state().opt_gm3 = 4;
+  form->view().page_state().wall_block_operation = section::kDeleteWallBlock;
   click(Qt::LeftButton, 3, -3);
   EXPECT_EQ(prompt(), "左ボタンで削除／右ボタンで終了");
   click(Qt::LeftButton, 3, -3);
@@ -96,22 +96,22 @@ TEST_F(BlockEditingTest, CopyThenDeleteTheOriginal) {
 
 TEST_F(BlockEditingTest, OpeningABlockPageEndsAnOperation) {
   form->opt_menu_Click(1);
-  form->view().page_state().opt_gm3 = 2;
+  form->view().page_state().wall_block_operation = section::kMoveWallBlock;
   click(Qt::LeftButton, 3, -3);
   click(Qt::LeftButton, 0, -10);
-  ASSERT_EQ(form->view().editor().ed_mode, 3);
+  ASSERT_EQ(form->view().editor().block_step, section::BlockEditStep::base_point);
   form->opt_menu_Click(2);
-  EXPECT_EQ(form->view().editor().ed_mode, 0);
-  form->view().editor().ed_mode = 1;
+  EXPECT_EQ(form->view().editor().block_step, section::BlockEditStep::idle);
+  form->view().editor().block_step = section::BlockEditStep::select;
   form->opt_menu_Click(1);
-  EXPECT_EQ(form->view().editor().ed_mode, 0);
+  EXPECT_EQ(form->view().editor().block_step, section::BlockEditStep::idle);
 }
 
 TEST_F(BlockEditingTest, ImprovedBodyPageDeletesALayer) {
   form->opt_menu_Click(2);
   section::PageState& page = form->view().page_state();
-  page.opt_gm6 = 2;
-  page.txt_gm6 = {"0.000", "-25.000", "20.000", "-22.000", "-25.000"};
+  page.soil_block_operation = section::kDeleteSoilBlock;
+  page.body_boxes = {"0.000", "-25.000", "20.000", "-22.000", "-25.000"};
   click(Qt::LeftButton, 10, -17.5);
   EXPECT_EQ(form->view().editor().current_block_slot, 1);
   EXPECT_EQ(prompt(), "左ボタンで削除／右ボタンで終了");

@@ -315,7 +315,7 @@ std::vector<std::string> lines_of(const std::string& text) {
 TEST_F(RunTest, SuperstructurePageShownCommitsWithTheRun) {
   form->opt_menu_Click(1);
   ASSERT_TRUE(form->pages().is_shown(1));
-  form->pages().superstructure().set_txt_gm3(0, "5");
+  form->pages().superstructure().set_check_point(pages::kCheckPointX, "5");
   form->cal_Click();
   const auto cal = read_file_bytes(work() / "QVTAJKN.CAL");
   ASSERT_TRUE(cal.has_value());

@@ -241,26 +241,26 @@ TEST_F(DocPictures, InputPagesOfTheBlockSample) {
   choose_page(1);
   save_window(QStringLiteral("page-superstructure.png"));
   choose_page(2);
-  form->pages().improved_body_view().tab_gm2()->setCurrentIndex(0);
+  form->pages().improved_body_view().inner_tabs()->setCurrentIndex(0);
   save_window(QStringLiteral("page-improved-body.png"));
   choose_page(3);
   auto& ground = form->pages().ground_surface_view();
-  ground.tab_gm_3()->setCurrentIndex(0);
+  ground.inner_tabs()->setCurrentIndex(0);
   save_window(QStringLiteral("page-ground-surface-shapes.png"));
-  ground.tab_gm_3()->setCurrentIndex(1);
+  ground.inner_tabs()->setCurrentIndex(1);
   save_window(QStringLiteral("page-ground-surface-slopes.png"));
-  ground.tab_gm_3()->setCurrentIndex(2);
+  ground.inner_tabs()->setCurrentIndex(2);
   save_window(QStringLiteral("page-ground-surface-surcharge.png"));
   choose_page(4);
   save_window(QStringLiteral("page-bearing-layer.png"));
   choose_page(6);
   auto& pressure = form->pages().earth_pressure_view();
-  pressure.tab_gm6()->setCurrentIndex(0);
+  pressure.inner_tabs()->setCurrentIndex(0);
   save_window(QStringLiteral("page-earth-pressure-points.png"));
   save_window(QStringLiteral("main-window-section.png"));
-  pressure.tab_gm6()->setCurrentIndex(1);
+  pressure.inner_tabs()->setCurrentIndex(1);
   save_window(QStringLiteral("page-earth-pressure-layers.png"));
-  pressure.tab_gm6()->setCurrentIndex(0);
+  pressure.inner_tabs()->setCurrentIndex(0);
 
   // The dimension-line page with three corners of the wall's sea face registered above.
   choose_page(5);
@@ -274,7 +274,7 @@ TEST_F(DocPictures, InputPagesOfTheBlockSample) {
 
   // Moving the superstructure: the block chosen (yellow), its base point (blue) chosen.
   choose_page(1);
-  form->findChild<QAbstractButton*>(QStringLiteral("opt_gm3_2"))->click();
+  form->findChild<QAbstractButton*>(QStringLiteral("wall_block_operation_2"))->click();
   click_world(top.label_x, top.label_y);
   click_world(top.ref_x, top.ref_y);
   save_with_enlargement(top.ref_x, top.ref_y, QStringLiteral("section-move.png"));
@@ -284,17 +284,17 @@ TEST_F(DocPictures, InputPagesOfTheBlockSample) {
 TEST_F(DocPictures, ShapesOfTheOtherSamples) {
   open("sample_wall_caisson_clay");
   choose_page(2);
-  form->pages().improved_body_view().tab_gm2()->setCurrentIndex(1);
+  form->pages().improved_body_view().inner_tabs()->setCurrentIndex(1);
   save_window(QStringLiteral("page-improved-body-shape.png"));
   choose_page(3);
   auto& ground = form->pages().ground_surface_view();
-  ground.tab_gm_3()->setCurrentIndex(0);
+  ground.inner_tabs()->setCurrentIndex(0);
   save_window(QStringLiteral("page-ground-surface.png"));
-  ground.tab_gm_3()->setCurrentIndex(2);
+  ground.inner_tabs()->setCurrentIndex(2);
   save_window(QStringLiteral("page-ground-surface-ranges.png"));
   open("sample_lattice_block_clay");
   choose_page(2);
-  form->pages().improved_body_view().tab_gm2()->setCurrentIndex(1);
+  form->pages().improved_body_view().inner_tabs()->setCurrentIndex(1);
   save_window(QStringLiteral("page-improved-body-lattice.png"));
 }
 
@@ -476,7 +476,7 @@ TEST_F(DocPictures, WorkedExample) {
   }
   form->reload_pages_and_take_snapshot();
   choose_page(6);
-  form->pages().earth_pressure_view().tab_gm6()->setCurrentIndex(0);
+  form->pages().earth_pressure_view().inner_tabs()->setCurrentIndex(0);
   form->view().view_whole_section();
   save_window(QStringLiteral("manual/example-points.png"));
   ui.on_dialog = [&](QDialog& d) { save(d, QStringLiteral("manual/example-results.png")); };

@@ -26,35 +26,39 @@ class EarthPressureShellTest : public SampleWindowTest {
 // 16 in air and 6 under water.
 TEST_F(EarthPressureShellTest, SampleShowsThePassiveClayLayer) {
   ASSERT_EQ(form->tab_no(), 6);
-  EXPECT_TRUE(view().opt_gm4(0)->isChecked());  // chosen on arrival
-  EXPECT_EQ(view().lbl_gm4()->text().toStdString(), "2");
-  view().tab_gm6()->setCurrentIndex(1);
+  EXPECT_TRUE(view().point_option(pages::PointOption::passive)->isChecked());  // chosen on arrival
+  EXPECT_EQ(view().point_number()->text().toStdString(), "2");
+  view().inner_tabs()->setCurrentIndex(1);
   EXPECT_TRUE(ui.shown.empty());
-  EXPECT_EQ(view().tab_gm6()->currentIndex(), 1);
-  EXPECT_TRUE(view().opt_gm5(0)->isChecked());
-  EXPECT_EQ(view().lbl_gm5()->text().toStdString(), "1");
-  EXPECT_EQ(text(view().txt_gm5(0)), "0.00");
-  EXPECT_EQ(text(view().txt_gm5(1)), "30.000");
-  EXPECT_EQ(text(view().txt_gm5(2)), "2.000");
-  EXPECT_EQ(text(view().txt_gm5(3)), "16.000");
-  EXPECT_EQ(text(view().txt_gm5(4)), "6.000");
-  EXPECT_TRUE(view().opt_gmd5(1)->isChecked());
-  EXPECT_EQ(view().opt_gmd5(1)->text().toStdString(), "粘性土");
-  EXPECT_FALSE(view().txt_gm5(0)->isEnabled());
-  EXPECT_TRUE(view().txt_gm5(1)->isEnabled());
+  EXPECT_EQ(view().inner_tabs()->currentIndex(), 1);
+  EXPECT_TRUE(view().side_option(SIDE_PASSIVE)->isChecked());
+  EXPECT_EQ(view().layer_number()->text().toStdString(), "1");
+  EXPECT_EQ(text(view().layer_box(pages::LayerBox::phi)), "0.00");
+  EXPECT_EQ(text(view().layer_box(pages::LayerBox::cohesion)), "30.000");
+  EXPECT_EQ(text(view().layer_box(pages::LayerBox::cohesion_gradient)), "2.000");
+  EXPECT_EQ(text(view().layer_box(pages::LayerBox::unit_weight_air)), "16.000");
+  EXPECT_EQ(text(view().layer_box(pages::LayerBox::unit_weight_submerged)), "6.000");
+  EXPECT_TRUE(view().soil_type_option(pages::SoilType::clay)->isChecked());
+  EXPECT_EQ(view().soil_type_option(pages::SoilType::clay)->text().toStdString(), "粘性土");
+  EXPECT_FALSE(view().layer_box(pages::LayerBox::phi)->isEnabled());
+  EXPECT_TRUE(view().layer_box(pages::LayerBox::cohesion)->isEnabled());
   // The picture marks the layer of the layer tab.
   const section::PageState& state = form->view().page_state();
   EXPECT_EQ(state.inner_tab[6], 1);
-  EXPECT_EQ(state.opt_gm4, 0);
-  EXPECT_EQ(form->view().editor().ed_mode, 2);
+  EXPECT_EQ(state.action_point_mode, 0);
+  EXPECT_EQ(form->view().editor().pressure_tab, section::PressureTab::soil_layers);
 }
 
 TEST_F(EarthPressureShellTest, CategorySwitchLoadsAndCommitsTheSeabedRule) {
   const model::ProjectConditions& c = form->model().conditions;
-  EXPECT_EQ(text(view().txt_gm4(2)), model::format_pattern(c.active_seabed_level, "###0.000"));
-  EXPECT_TRUE(view().opt_gm4(c.active_seabed_rule != 0 ? 4 : 3)->isChecked());
-  view().opt_gm4(4)->click();
-  QLineEdit* level = view().txt_gm4(2);
+  EXPECT_EQ(text(view().point_box(pages::PointBox::seabed_level)),
+            model::format_pattern(c.active_seabed_level, "###0.000"));
+  EXPECT_TRUE(view()
+                  .point_option(c.active_seabed_rule != 0 ? pages::PointOption::seabed_typed
+                                                          : pages::PointOption::seabed_at_passive_top)
+                  ->isChecked());
+  view().point_option(pages::PointOption::seabed_typed)->click();
+  QLineEdit* level = view().point_box(pages::PointBox::seabed_level);
   level->setText(QStringLiteral("-12.5"));
   emit level->textEdited(level->text());
   form->opt_menu_Click(0);

@@ -71,8 +71,9 @@ TEST_F(EntryNoticeTest, ABoxKeepsItsValueUntilAValidEntry) {
 TEST_F(EntryNoticeTest, AGridCellTypoKeepsThePointAndOpeningAProjectClearsTheNotice) {
   choose_page(3);
   pages::GroundSurfaceView& ground = form->pages().ground_surface_view();
-  ground.opt_gm8(1)->click();  // arbitrary shape: the point table
-  ground.tab_gm_3()->setCurrentIndex(1);
+  // The arbitrary shape: the point table.
+  ground.surface_option(pages::SurfaceOption::arbitrary)->click();
+  ground.inner_tabs()->setCurrentIndex(1);
   QApplication::processEvents();
   widgets::EditGrid* points = ground.grid(pages::GroundGrid::points);
   ASSERT_TRUE(points->isVisible());

@@ -54,8 +54,8 @@ class InputPagesTest : public ShellTest {
     form->open_Click();
     form->findChild<QRadioButton*>(QStringLiteral("opt_menu_3"))->click();
     pages::GroundSurfaceView& g = form->pages().ground_surface_view();
-    g.opt_gm8(1)->click();
-    g.tab_gm_3()->setCurrentIndex(1);
+    g.surface_option(pages::SurfaceOption::arbitrary)->click();
+    g.inner_tabs()->setCurrentIndex(1);
     QApplication::processEvents();
     const std::vector<std::pair<double, double>> points = {{5, 3}, {15, 3}, {25, 5}};
     widgets::EditGrid* grid = g.grid(pages::GroundGrid::points);
@@ -141,7 +141,7 @@ TEST_F(InputPagesTest, TypedSurfacePointsAreDrawnInThePicture) {
   const auto points = type_three_surface_points();
   ASSERT_EQ(form->model().conditions.surface_shape, 1);  // written at once
   const section::PageState& s = form->view().page_state();
-  ASSERT_TRUE(s.opt_gm8_1);
+  ASSERT_TRUE(s.arbitrary_surface);
   ASSERT_EQ(s.surface_point_row_count, 3);
   EXPECT_DOUBLE_EQ(s.surface_point_rows[2].x, 25);
   EXPECT_DOUBLE_EQ(s.surface_point_rows[2].y, 5);

@@ -287,11 +287,11 @@ TEST_F(LayoutFitTest, EveryPageAndInnerTabFits) {
     }
     conditions.inner_tabs()->setCurrentIndex(0);
     choose_page(3);
-    form->pages().ground_surface_view().opt_gm8(1)->click();
+    form->pages().ground_surface_view().surface_option(pages::SurfaceOption::arbitrary)->click();
     for_each_tab(form->centralWidget(), [&](const std::string& tab) {
       expect_fits(form.get(), name + " arbitrary surface " + tab);
     });
-    form->pages().ground_surface_view().opt_gm8(0)->click();
+    form->pages().ground_surface_view().surface_option(pages::SurfaceOption::straight)->click();
   }
 }
 

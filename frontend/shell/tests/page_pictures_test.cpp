@@ -32,7 +32,7 @@ class PagePicturesTest : public SampleWindowTest {
   void show_shape_tab(pages::PatternChoice pattern) {
     choose_pattern(pattern);
     choose_page(2);
-    body().tab_gm2()->setCurrentIndex(1);
+    body().inner_tabs()->setCurrentIndex(1);
     QApplication::processEvents();
   }
   QLabel* picture(const char* name) { return form->findChild<QLabel*>(QString::fromLatin1(name)); }
@@ -67,10 +67,10 @@ class PagePicturesTest : public SampleWindowTest {
 
 TEST_F(PagePicturesTest, SuperstructureAndBodyPicturesStandOnTheirPages) {
   choose_page(1);
-  expect_shown_whole("img_gm3");
+  expect_shown_whole("superstructure_picture");
   choose_page(2);
-  expect_shown_whole("img_gm6");
-  EXPECT_FALSE(picture("img_gm7")->isVisible());  // on the other inner tab
+  expect_shown_whole("improved_body_picture");
+  EXPECT_FALSE(picture("wall_form_picture")->isVisible());  // on the other inner tab
 }
 
 // Each form's frame carries its own picture, and only the frame of the chosen form is shown.
@@ -80,34 +80,35 @@ TEST_F(PagePicturesTest, ShapeTabShowsThePictureOfTheChosenForm) {
     const char* shown;
     const char* hidden;
   };
-  for (const Case& c : {Case{pages::PatternChoice::wall, "img_gm7", "Image5"},
-                        Case{pages::PatternChoice::lattice, "Image5", "img_gm7"}}) {
+  for (const Case& c : {Case{pages::PatternChoice::wall, "wall_form_picture", "lattice_form_picture"},
+                        Case{pages::PatternChoice::lattice, "lattice_form_picture", "wall_form_picture"}}) {
     show_shape_tab(c.pattern);
     expect_shown_whole(c.shown);
     EXPECT_FALSE(picture(c.hidden)->isVisible()) << c.hidden;
-    EXPECT_EQ(picture(c.shown)->parentWidget(), c.pattern == pages::PatternChoice::wall ? body().frame6() : body().frame5());
+    EXPECT_EQ(picture(c.shown)->parentWidget(),
+              c.pattern == pages::PatternChoice::wall ? body().wall_frame() : body().lattice_frame());
   }
-  EXPECT_NE(picture("img_gm7")->pixmap().toImage(), picture("Image5")->pixmap().toImage());
+  EXPECT_NE(picture("wall_form_picture")->pixmap().toImage(), picture("lattice_form_picture")->pixmap().toImage());
 }
 
 // "地表面" shows the shapes, "上載荷重" the surcharges of the shape chosen: uniform loads for the
 // straight surface, ranges from Xmin to Xmax for the arbitrary one.
 TEST_F(PagePicturesTest, GroundSurfacePicturesFollowTabAndShape) {
   choose_page(3);
-  ground().tab_gm_3()->setCurrentIndex(0);
+  ground().inner_tabs()->setCurrentIndex(0);
   QApplication::processEvents();
-  expect_shown_whole("Image1");
-  ground().opt_gm8(0)->click();
-  ground().tab_gm_3()->setCurrentIndex(2);
+  expect_shown_whole("surface_shapes_picture");
+  ground().surface_option(pages::SurfaceOption::straight)->click();
+  ground().inner_tabs()->setCurrentIndex(2);
   QApplication::processEvents();
-  expect_shown_whole("Image2");
-  const QImage straight = picture("Image2")->pixmap().toImage();
-  ground().opt_gm8(1)->click();
+  expect_shown_whole("surcharge_picture");
+  const QImage straight = picture("surcharge_picture")->pixmap().toImage();
+  ground().surface_option(pages::SurfaceOption::arbitrary)->click();
   QApplication::processEvents();
-  expect_shown_whole("Image2");
-  EXPECT_NE(picture("Image2")->pixmap().toImage(), straight);
-  ground().opt_gm8(0)->click();
-  EXPECT_EQ(picture("Image2")->pixmap().toImage(), straight);
+  expect_shown_whole("surcharge_picture");
+  EXPECT_NE(picture("surcharge_picture")->pixmap().toImage(), straight);
+  ground().surface_option(pages::SurfaceOption::straight)->click();
+  EXPECT_EQ(picture("surcharge_picture")->pixmap().toImage(), straight);
 }
 
 

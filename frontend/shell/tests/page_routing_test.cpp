@@ -91,7 +91,7 @@ TEST_F(PageRoutingTest, DimensionLineModesReachThePicture) {
   choose_page(1);
   choose_page(5);
   EXPECT_TRUE(page.mode_button(0)->isChecked());
-  EXPECT_EQ(form->view().page_state().dimension_mode, 0);
+  EXPECT_EQ(form->view().page_state().dimension_point_mode, 0);
 }
 
 // A click while the inner tab "改良体の形状" is shown does not reach the improved-soil editor;
@@ -101,11 +101,11 @@ TEST_F(PageRoutingTest, ImprovedBodyClicksFollowTheInnerTab) {
   form->pages().design_conditions_view().pattern_button(pages::PatternChoice::wall)->click();  // the shape tab is offered
   choose_page(2);
   pages::ImprovedBodyView& page = form->pages().improved_body_view();
-  page.opt_gm6(2)->click();  // 削除
+  page.operation_option(section::kDeleteSoilBlock)->click();  // 削除
   const model::ProjectModel& m = form->model();
   ASSERT_EQ(m.wall_blocks[1].block_type, model::BLOCK_SOIL_RECTANGLE);
-  ASSERT_TRUE(page.tab_gm2()->isTabEnabled(1));
-  page.tab_gm2()->setCurrentIndex(1);
+  ASSERT_TRUE(page.inner_tabs()->isTabEnabled(1));
+  page.inner_tabs()->setCurrentIndex(1);
   EXPECT_EQ(form->view().page_state().inner_tab[2], 1);
   const std::string before = panel1();
   click(10, -17.5);
@@ -113,7 +113,7 @@ TEST_F(PageRoutingTest, ImprovedBodyClicksFollowTheInnerTab) {
   EXPECT_EQ(m.wall_blocks[1].block_type, model::BLOCK_SOIL_RECTANGLE);
   EXPECT_EQ(panel1(), before);
 
-  page.tab_gm2()->setCurrentIndex(0);
+  page.inner_tabs()->setCurrentIndex(0);
   click(10, -17.5);
   EXPECT_EQ(panel1(), "左ボタンで削除／右ボタンで終了");
   click(10, -17.5);
@@ -191,15 +191,15 @@ TEST_F(PageRoutingTest, ThePagePromptClearsWhenThePageChanges) {
   const std::string prompt = "登録するブロックタイプを指定して詳細設定ボタンを押してください。";
   pages::SuperstructureView& superstructure = form->pages().superstructure_view();
   choose_page(1);
-  superstructure.opt_gm3(0)->setFocus();
+  superstructure.operation_option(section::kRegisterWallBlock)->setFocus();
   QApplication::processEvents();
   ASSERT_EQ(panel1(), prompt);
   choose_page(1);
   EXPECT_EQ(panel1(), prompt);
   for (int page : {2, 3, 4, 5, 6, 0}) {
     choose_page(1);
-    superstructure.opt_gm3(0)->clearFocus();
-    superstructure.opt_gm3(0)->setFocus();
+    superstructure.operation_option(section::kRegisterWallBlock)->clearFocus();
+    superstructure.operation_option(section::kRegisterWallBlock)->setFocus();
     QApplication::processEvents();
     ASSERT_EQ(panel1(), prompt);
     choose_page(page);

@@ -86,8 +86,10 @@ TEST_F(SectionViewTest, ReadoutInPanelTwoAndAPointOnPageSix) {
   EXPECT_DOUBLE_EQ(passive.y[2], 3);
   EXPECT_EQ(form->view().editor().current_point_index, 2);
   // The page shows the new point.
-  EXPECT_EQ(form->pages().earth_pressure_view().lbl_gm4()->text().toStdString(), "3");
-  EXPECT_EQ(form->pages().earth_pressure_view().txt_gm4(0)->text().toStdString(), "6.000");
+  EXPECT_EQ(form->pages().earth_pressure_view().point_number()->text().toStdString(), "3");
+  EXPECT_EQ(
+      form->pages().earth_pressure_view().point_box(pages::PointBox::x)->text().toStdString(),
+      "6.000");
   EXPECT_TRUE(ui.shown.empty());
 }
 

@@ -148,21 +148,24 @@ class GroundSurfaceRanges : public ::testing::Test {
 // Slopes (-90, 90) and surcharges [0, 1e4] in the boxes; unit weights of the embankment and
 // the loads of the surcharge ranges in the grids: a negative value goes back with the notice.
 TEST_F(GroundSurfaceRanges, BoxesAndGridCells) {
-  page.opt_gm8_select(0);  // the straight surface shows the slope and surcharge boxes
+  // The straight surface shows the slope and surcharge boxes.
+  page.choose_surface_option(SurfaceOption::straight);
   view.refresh();
-  view.tab_gm_3()->setCurrentIndex(1);
+  view.inner_tabs()->setCurrentIndex(1);
   QApplication::processEvents();
-  check_entries(view.txt_gm9(6), view.txt_gm9(7),
+  check_entries(view.box(GroundBox::surface_slope), view.box(GroundBox::seabed_slope),
                 {{"90", "0.000", true}, {"-90", "0.000", true}, {"89.999", "89.999", false}},
                 "surface slope");
-  view.tab_gm_3()->setCurrentIndex(2);
+  view.inner_tabs()->setCurrentIndex(2);
   QApplication::processEvents();
-  check_entries(view.txt_gm10(4), view.txt_gm10(5), {{"-10", "0.000", true}, {"10", "10.000", false}},
+  check_entries(view.box(GroundBox::surface_surcharge_normal),
+                view.box(GroundBox::surface_surcharge_seismic),
+                {{"-10", "0.000", true}, {"10", "10.000", false}},
                 "surface surcharge");
 
-  page.opt_gm8_select(1);
+  page.choose_surface_option(SurfaceOption::arbitrary);
   view.refresh();
-  view.tab_gm_3()->setCurrentIndex(1);
+  view.inner_tabs()->setCurrentIndex(1);
   QApplication::processEvents();
   widgets::EditGrid* layers = view.grid(GroundGrid::layers);
   fx.status.clear();
@@ -174,7 +177,7 @@ TEST_F(GroundSurfaceRanges, BoxesAndGridCells) {
   type_cell(*layers, 1, 3, QStringLiteral("9.5"));
   EXPECT_EQ(page.state().layer_rows[0].unit_weight_submerged, 9.5);
 
-  view.tab_gm_3()->setCurrentIndex(2);
+  view.inner_tabs()->setCurrentIndex(2);
   QApplication::processEvents();
   widgets::EditGrid* ranges = view.grid(GroundGrid::ranges);
   fx.status.clear();
@@ -218,12 +221,12 @@ TEST_F(BearingLayerRanges, UnitWeightFrictionAngleAndN) {
 // Every box of the soil layers holds its quantity; the gradient is left free (cohesion may
 // fall with depth in a crust).
 TEST(BoxRanges, QuantitiesBehindTheBoxes) {
-  EXPECT_EQ(earth_pressure_box_quantity(0), COND_FRICTION_ANGLE);
-  EXPECT_EQ(earth_pressure_box_quantity(1), COND_COHESION);
-  EXPECT_EQ(earth_pressure_box_quantity(2), std::nullopt);
-  EXPECT_EQ(earth_pressure_box_quantity(3), COND_SOIL_UNIT_WEIGHT);
-  EXPECT_EQ(earth_pressure_box_quantity(4), COND_SOIL_UNIT_WEIGHT);
-  EXPECT_EQ(earth_pressure_box_quantity(5), COND_SLURRY_UNIT_WEIGHT);
+  EXPECT_EQ(earth_pressure_box_quantity(LayerBox::phi), COND_FRICTION_ANGLE);
+  EXPECT_EQ(earth_pressure_box_quantity(LayerBox::cohesion), COND_COHESION);
+  EXPECT_EQ(earth_pressure_box_quantity(LayerBox::cohesion_gradient), std::nullopt);
+  EXPECT_EQ(earth_pressure_box_quantity(LayerBox::unit_weight_air), COND_SOIL_UNIT_WEIGHT);
+  EXPECT_EQ(earth_pressure_box_quantity(LayerBox::unit_weight_submerged), COND_SOIL_UNIT_WEIGHT);
+  EXPECT_EQ(earth_pressure_box_quantity(LayerBox::slurry_unit_weight), COND_SLURRY_UNIT_WEIGHT);
   EXPECT_EQ(design_conditions_box_quantity(kRwlBox), std::nullopt);  // R.W.L.
   EXPECT_EQ(design_conditions_box_quantity(surcharge_box(0, kSurchargeNormal)), COND_SURCHARGE);
   EXPECT_EQ(design_conditions_box_quantity(surcharge_box(1, kSurchargeXmin)), std::nullopt);  // x_min

@@ -46,66 +46,66 @@ class EarthPressureViewTest : public ::testing::Test {
 
 TEST_F(EarthPressureViewTest, RefusedLayerTabSaysSoOnceAndReturnsToThePoints) {
   m.conditions.pressure_points[0].count = 1;
-  view.tab_gm6()->setCurrentIndex(1);
+  view.inner_tabs()->setCurrentIndex(1);
   ASSERT_EQ(fx.messages_shown.size(), 1u);
   EXPECT_EQ(fx.messages_shown[0], kMsgNoPressurePoints);
-  EXPECT_EQ(view.tab_gm6()->currentIndex(), 0);
+  EXPECT_EQ(view.inner_tabs()->currentIndex(), 0);
   EXPECT_EQ(page.state().inner_tab, 0);
-  EXPECT_EQ(editor.ed_mode, 1);
+  EXPECT_EQ(editor.pressure_tab, section::PressureTab::action_points);
 }
 
 TEST_F(EarthPressureViewTest, PointButtonsStepAndTheDeleteModeLocksTheBoxes) {
-  EXPECT_TRUE(view.opt_gm4(0)->isChecked());
-  EXPECT_TRUE(view.opt_gm4(3)->isChecked());
-  EXPECT_EQ(view.lbl_gm4()->text().toStdString(), "2");
-  view.cmd_gm4(1)->click();
-  EXPECT_EQ(view.lbl_gm4()->text().toStdString(), "1");
-  EXPECT_EQ(view.txt_gm4(1)->text().toStdString(), "-10.000");
-  view.opt_gm4(2)->click();
-  EXPECT_TRUE(view.txt_gm4(0)->isReadOnly());
-  EXPECT_TRUE(view.txt_gm4(1)->isReadOnly());
-  view.opt_gm4(1)->click();
-  EXPECT_FALSE(view.txt_gm4(0)->isReadOnly());
-  EXPECT_EQ(view.lbl_gm4()->text().toStdString(), "3");
-  EXPECT_EQ(view.txt_gm4(1)->text().toStdString(), "-25.000");
+  EXPECT_TRUE(view.point_option(PointOption::passive)->isChecked());
+  EXPECT_TRUE(view.point_option(PointOption::seabed_at_passive_top)->isChecked());
+  EXPECT_EQ(view.point_number()->text().toStdString(), "2");
+  view.point_step(Step::next)->click();
+  EXPECT_EQ(view.point_number()->text().toStdString(), "1");
+  EXPECT_EQ(view.point_box(PointBox::y)->text().toStdString(), "-10.000");
+  view.point_option(PointOption::remove)->click();
+  EXPECT_TRUE(view.point_box(PointBox::x)->isReadOnly());
+  EXPECT_TRUE(view.point_box(PointBox::y)->isReadOnly());
+  view.point_option(PointOption::active)->click();
+  EXPECT_FALSE(view.point_box(PointBox::x)->isReadOnly());
+  EXPECT_EQ(view.point_number()->text().toStdString(), "3");
+  EXPECT_EQ(view.point_box(PointBox::y)->text().toStdString(), "-25.000");
 }
 
 TEST_F(EarthPressureViewTest, TypedLayerValueReachesTheLayerAndIsRoundedOnLeaving) {
-  view.tab_gm6()->setCurrentIndex(1);
+  view.inner_tabs()->setCurrentIndex(1);
   EXPECT_TRUE(fx.messages_shown.empty());
-  EXPECT_TRUE(view.opt_gm5(0)->isChecked());
-  EXPECT_EQ(view.lbl_gm5()->text().toStdString(), "1");
-  EXPECT_EQ(view.txt_gm5(0)->text().toStdString(), "30.00");
-  QLineEdit* phi = view.txt_gm5(0);
+  EXPECT_TRUE(view.side_option(SIDE_PASSIVE)->isChecked());
+  EXPECT_EQ(view.layer_number()->text().toStdString(), "1");
+  EXPECT_EQ(view.layer_box(LayerBox::phi)->text().toStdString(), "30.00");
+  QLineEdit* phi = view.layer_box(LayerBox::phi);
   phi->setFocus();
   QApplication::processEvents();
   ASSERT_TRUE(phi->hasFocus());
   phi->selectAll();
   type_text(phi, QStringLiteral("32.456"));
   EXPECT_DOUBLE_EQ(m.conditions.soil_layers[0][0].phi, 32.456);
-  view.txt_gm5(3)->setFocus();
+  view.layer_box(LayerBox::unit_weight_air)->setFocus();
   QApplication::processEvents();
   EXPECT_EQ(phi->text().toStdString(), "32.46");
   EXPECT_DOUBLE_EQ(m.conditions.soil_layers[0][0].phi, 32.46);
 }
 
 TEST_F(EarthPressureViewTest, ActiveSideShowsTheSlurryBoxAndClayDisablesPhi) {
-  view.tab_gm6()->setCurrentIndex(1);
-  EXPECT_TRUE(view.txt_gm5(5)->isHidden());
-  EXPECT_TRUE(view.lbl_gm5_slurry()->isHidden());
-  view.opt_gm5(1)->click();
-  EXPECT_FALSE(view.txt_gm5(5)->isHidden());
-  EXPECT_FALSE(view.lbl_gm5_slurry()->isHidden());
-  view.cmd_gm5(1)->click();  // layer 2 of the active side is clay
-  EXPECT_EQ(view.lbl_gm5()->text().toStdString(), "2");
-  EXPECT_TRUE(view.opt_gmd5(1)->isChecked());
-  EXPECT_FALSE(view.txt_gm5(0)->isEnabled());
-  EXPECT_TRUE(view.txt_gm5(1)->isEnabled());
-  view.opt_gmd5(0)->click();
+  view.inner_tabs()->setCurrentIndex(1);
+  EXPECT_TRUE(view.layer_box(LayerBox::slurry_unit_weight)->isHidden());
+  EXPECT_TRUE(view.slurry_caption()->isHidden());
+  view.side_option(SIDE_ACTIVE)->click();
+  EXPECT_FALSE(view.layer_box(LayerBox::slurry_unit_weight)->isHidden());
+  EXPECT_FALSE(view.slurry_caption()->isHidden());
+  view.layer_step(Step::next)->click();  // layer 2 of the active side is clay
+  EXPECT_EQ(view.layer_number()->text().toStdString(), "2");
+  EXPECT_TRUE(view.soil_type_option(SoilType::clay)->isChecked());
+  EXPECT_FALSE(view.layer_box(LayerBox::phi)->isEnabled());
+  EXPECT_TRUE(view.layer_box(LayerBox::cohesion)->isEnabled());
+  view.soil_type_option(SoilType::sand)->click();
   EXPECT_EQ(m.conditions.soil_layers[1][1].soil_type, 0);
-  EXPECT_TRUE(view.txt_gm5(0)->isEnabled());
-  EXPECT_FALSE(view.txt_gm5(2)->isEnabled());
-  view.chk_gm5()->click();
+  EXPECT_TRUE(view.layer_box(LayerBox::phi)->isEnabled());
+  EXPECT_FALSE(view.layer_box(LayerBox::cohesion_gradient)->isEnabled());
+  view.liquefied()->click();
   EXPECT_EQ(m.conditions.soil_layers[1][1].liquefied, 1);
 }
 

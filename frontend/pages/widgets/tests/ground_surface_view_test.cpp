@@ -30,7 +30,7 @@ class GroundSurfaceViewTest : public ::testing::Test {
     view.refresh();
     view.resize(300, 458);
     show_active(view);
-    view.tab_gm_3()->setCurrentIndex(1);
+    view.inner_tabs()->setCurrentIndex(1);
     QApplication::processEvents();
   }
   widgets::EditGrid* grid(GroundGrid which) { return view.grid(which); }
@@ -46,7 +46,7 @@ class GroundSurfaceViewTest : public ::testing::Test {
 
 TEST_F(GroundSurfaceViewTest, TheLoadFillsTheGridsAndRaisesNoEdit) {
   widgets::EditGrid* points = grid(GroundGrid::points);
-  EXPECT_EQ(points->objectName().toStdString(), "ZAHYO1");
+  EXPECT_EQ(points->objectName().toStdString(), "surface_points_grid");
   EXPECT_EQ(points->row_count(), kPointGridRows);
   EXPECT_EQ(grid(GroundGrid::layers)->row_count(), kLayerGridRows);
   EXPECT_EQ(grid(GroundGrid::ranges)->row_count(), kRangeGridRows);
@@ -104,30 +104,30 @@ TEST_F(GroundSurfaceViewTest, ACommittedCellShowsTheValueItHolds) {
 }
 
 TEST_F(GroundSurfaceViewTest, TheShapeOptionsSwitchTheFrames) {
-  EXPECT_TRUE(view.opt_gm8(1)->isChecked());
-  EXPECT_FALSE(view.fra_gm9(0)->isVisible());
-  EXPECT_TRUE(view.fra_gm9(2)->isVisible());
-  EXPECT_TRUE(view.txt_gm9(5)->isVisible());
-  EXPECT_TRUE(view.opt_gm8(3)->isEnabled());
-  view.opt_gm8(0)->click();
+  EXPECT_TRUE(view.surface_option(SurfaceOption::arbitrary)->isChecked());
+  EXPECT_FALSE(view.slopes_frame()->isVisible());
+  EXPECT_TRUE(view.embankment_frame()->isVisible());
+  EXPECT_TRUE(view.box(GroundBox::arbitrary_seabed_slope)->isVisible());
+  EXPECT_TRUE(view.surface_option(SurfaceOption::vertical_collapse)->isEnabled());
+  view.surface_option(SurfaceOption::straight)->click();
   EXPECT_EQ(m.conditions.surface_shape, 0);
-  EXPECT_TRUE(view.fra_gm9(0)->isVisible());
-  EXPECT_FALSE(view.fra_gm9(1)->isVisible());
-  EXPECT_FALSE(view.txt_gm9(5)->isVisible());
-  EXPECT_FALSE(view.opt_gm8(3)->isEnabled());
-  EXPECT_FALSE(view.fra_gm8(1)->isEnabled());
-  view.tab_gm_3()->setCurrentIndex(2);
-  EXPECT_TRUE(view.fra_gm10(2)->isVisible());
-  EXPECT_FALSE(view.fra_gm10(1)->isVisible());
+  EXPECT_TRUE(view.slopes_frame()->isVisible());
+  EXPECT_FALSE(view.points_frame()->isVisible());
+  EXPECT_FALSE(view.box(GroundBox::arbitrary_seabed_slope)->isVisible());
+  EXPECT_FALSE(view.surface_option(SurfaceOption::vertical_collapse)->isEnabled());
+  EXPECT_FALSE(view.collapse_frame()->isEnabled());
+  view.inner_tabs()->setCurrentIndex(2);
+  EXPECT_TRUE(view.seabed_surcharge_frame()->isVisible());
+  EXPECT_FALSE(view.ranges_frame()->isVisible());
   // Leaving a seabed box of the straight shape shows its value in the arbitrary shape's twin.
-  QLineEdit* box = view.txt_gm10(6);
+  QLineEdit* box = view.box(GroundBox::seabed_surcharge_normal);
   box->setFocus();
   QApplication::processEvents();
   type_text(box, QStringLiteral("12.3456"));
-  view.txt_gm10(7)->setFocus();
+  view.box(GroundBox::seabed_surcharge_seismic)->setFocus();
   QApplication::processEvents();
   EXPECT_EQ(box->text().toStdString(), "12.346");
-  EXPECT_EQ(view.txt_gm10(2)->text().toStdString(), "12.346");
+  EXPECT_EQ(view.box(GroundBox::arbitrary_seabed_surcharge_normal)->text().toStdString(), "12.346");
 }
 
 }  // namespace

@@ -39,24 +39,25 @@ struct Case {
 TEST(IllustrationsTest, EachPictureHasItsSizeAndItsParts) {
   AppFirst app_first;
   const std::vector<Case> cases = {
-      {"img_gm3", superstructure_picture, {260, 170},
+      {"superstructure", superstructure_picture, {260, 170},
        {{{80, 30}, kConcrete}, {{190, 120}, kImproved}, {{30, 60}, kWater}}},
-      {"img_gm6", improved_body_picture, {260, 188},
+      {"improved body", improved_body_picture, {260, 188},
        {{{80, 140}, kImproved}, {{10, 60}, kWater}, {{92, 45}, QColor(236, 236, 236)}}},
       // Plan: long wall, gap at Ｂｌ１, gap at Ｂｓ; section: top at Ｂｓ, below the short
       // walls at Ｂｌ１ and at Ｂｓ.
-      {"img_gm7", wall_form_picture, {250, 162},
+      {"wall form", wall_form_picture, {250, 162},
        {{{30, 22}, kImproved}, {{40, 38}, kWhite}, {{80, 40}, kImproved},
         {{80, 105}, kImproved}, {{40, 130}, kWhite}, {{100, 130}, kWhite}}},
-      {"Image5", lattice_form_picture, {250, 162},
+      {"lattice form", lattice_form_picture, {250, 162},
        {{{30, 22}, kImproved}, {{40, 38}, kImproved}, {{80, 40}, kWhite},
         {{80, 105}, kImproved}, {{40, 130}, kImproved}, {{100, 130}, kWhite}}},
-      {"Image1", ground_surface_shapes_picture, {260, 194},
+      {"ground surface shapes", ground_surface_shapes_picture, {260, 194},
        {{{10, 80}, kWater}, {{90, 155}, kEmbankment}, {{222, 155}, kEmbankment}}},
-      {"Image4", surface_slopes_picture, {260, 124}, {{{112, 70}, kConcrete}, {{60, 65}, kWater}}},
-      {"Image2 straight", [] { return surcharge_picture(false); }, {260, 124},
+      {"surface slopes", surface_slopes_picture, {260, 124},
+       {{{112, 70}, kConcrete}, {{60, 65}, kWater}}},
+      {"surcharge straight", [] { return surcharge_picture(false); }, {260, 124},
        {{{114, 60}, kConcrete}, {{20, 50}, kWater}}},
-      {"Image2 ranges", [] { return surcharge_picture(true); }, {260, 124},
+      {"surcharge ranges", [] { return surcharge_picture(true); }, {260, 124},
        {{{114, 60}, kConcrete}, {{20, 50}, kWater}}},
   };
   for (const Case& c : cases) {

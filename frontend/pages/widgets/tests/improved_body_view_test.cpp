@@ -57,28 +57,28 @@ class ImprovedBodyViewTest : public ::testing::Test {
 
 TEST_F(ImprovedBodyViewTest, ShapeTabAndFrameFollowThePattern) {
   ASSERT_TRUE(loaded);
-  EXPECT_FALSE(view.tab_gm2()->isTabEnabled(1));  // block pattern
+  EXPECT_FALSE(view.inner_tabs()->isTabEnabled(1));  // block pattern
   conditions.choose_improvement_pattern(PatternChoice::wall);
   reload();
-  EXPECT_TRUE(view.tab_gm2()->isTabEnabled(1));
-  EXPECT_FALSE(view.frame6()->isHidden());
-  EXPECT_TRUE(view.frame5()->isHidden());
+  EXPECT_TRUE(view.inner_tabs()->isTabEnabled(1));
+  EXPECT_FALSE(view.wall_frame()->isHidden());
+  EXPECT_TRUE(view.lattice_frame()->isHidden());
   conditions.choose_improvement_pattern(PatternChoice::lattice);
   reload();
-  EXPECT_TRUE(view.tab_gm2()->isTabEnabled(1));
-  EXPECT_TRUE(view.frame6()->isHidden());
-  EXPECT_FALSE(view.frame5()->isHidden());
-  EXPECT_TRUE(view.txt_gm6(1)->isHidden());  // Y is never shown
+  EXPECT_TRUE(view.inner_tabs()->isTabEnabled(1));
+  EXPECT_TRUE(view.wall_frame()->isHidden());
+  EXPECT_FALSE(view.lattice_frame()->isHidden());
+  EXPECT_TRUE(view.body_box(kBoxY)->isHidden());  // Y is never shown
 }
 
 TEST_F(ImprovedBodyViewTest, RealFocusOutOfABodyBoxReshapesTheLayers) {
   ASSERT_TRUE(loaded);
-  QLineEdit* box = view.txt_gm6(3);
+  QLineEdit* box = view.body_box(kBoxDh1);
   box->setFocus();
   QApplication::processEvents();
   ASSERT_TRUE(box->hasFocus());
   type_text(box, QStringLiteral("-22"));
-  view.txt_gm6(4)->setFocus();
+  view.body_box(kBoxDh2)->setFocus();
   QApplication::processEvents();
   EXPECT_EQ(box->text().toStdString(), "-22.000");
   EXPECT_EQ(m->wall_blocks[1].block_type, model::BLOCK_SOIL_POLYGON);
@@ -87,11 +87,11 @@ TEST_F(ImprovedBodyViewTest, RealFocusOutOfABodyBoxReshapesTheLayers) {
 
 TEST_F(ImprovedBodyViewTest, RegisterClearsTheChosenOperation) {
   ASSERT_TRUE(loaded);
-  view.opt_gm6(2)->click();
-  EXPECT_EQ(page.state().opt_gm6, 2);
-  view.cmd_gm6()->click();
+  view.operation_option(section::kDeleteSoilBlock)->click();
+  EXPECT_EQ(page.state().operation, section::kDeleteSoilBlock);
+  view.register_button()->click();
   EXPECT_EQ(port.dialogs, 1);
-  for (int i = 0; i < 4; ++i) EXPECT_FALSE(view.opt_gm6(i)->isChecked()) << i;
+  for (int i = 0; i < 4; ++i) EXPECT_FALSE(view.operation_option(i)->isChecked()) << i;
 }
 
 }  // namespace

@@ -49,22 +49,22 @@ class SuperstructureViewTest : public ::testing::Test {
 
 TEST_F(SuperstructureViewTest, ButtonsGreyOutOffRegister) {
   ASSERT_TRUE(loaded);
-  EXPECT_TRUE(view.opt_gm3(0)->isChecked());
-  EXPECT_TRUE(view.cmd_gm3(0)->isEnabled());
-  view.opt_gm3(4)->click();
-  EXPECT_FALSE(view.fra_gm3()->isEnabled());
-  EXPECT_FALSE(view.cmd_gm3(0)->isEnabled());
-  EXPECT_FALSE(view.cmd_gm3(1)->isEnabled());
-  view.opt_gm3(0)->click();
-  EXPECT_TRUE(view.cmd_gm3(1)->isEnabled());
+  EXPECT_TRUE(view.operation_option(section::kRegisterWallBlock)->isChecked());
+  EXPECT_TRUE(view.shape_button(kArbitraryShape)->isEnabled());
+  view.operation_option(section::kDeleteWallBlock)->click();
+  EXPECT_FALSE(view.shape_frame()->isEnabled());
+  EXPECT_FALSE(view.shape_button(kArbitraryShape)->isEnabled());
+  EXPECT_FALSE(view.shape_button(kRectangularShape)->isEnabled());
+  view.operation_option(section::kRegisterWallBlock)->click();
+  EXPECT_TRUE(view.shape_button(kRectangularShape)->isEnabled());
 }
 
 TEST_F(SuperstructureViewTest, LettersInXShowZeroAfterLeaving) {
-  QLineEdit* box = view.txt_gm3(0);
+  QLineEdit* box = view.check_point_box(kCheckPointX);
   box->setFocus();
   QApplication::processEvents();
   type_text(box, QStringLiteral("abc"));
-  view.txt_gm3(1)->setFocus();
+  view.check_point_box(kCheckPointY)->setFocus();
   QApplication::processEvents();
   EXPECT_EQ(box->text().toStdString(), "0.000");
   page.store();

@@ -166,7 +166,7 @@ TEST(SectionWidget, MouseMoveShowsTheReadout) {
 TEST(SectionWidget, ClickOnACornerRegistersAPassivePoint) {
   WidgetFixture f;
   f.pages.state.shown_page = 6;
-  f.pages.state.opt_gm4 = 0;
+  f.pages.state.action_point_mode = 0;
   f.press(Qt::LeftButton, f.pixel_of(6, 3));
   const auto& passive = f.m->conditions.pressure_points[0];
   ASSERT_EQ(passive.count, 3);
