@@ -13,7 +13,6 @@ namespace {
 constexpr const char* kBoxPattern = "###0.000";
 constexpr const char* kPhiCaptionPattern = "##0.0";
 constexpr const char* kFactorCaptionPattern = "##0.00";
-constexpr int kMeanN = BearingLayerPage::kMeanNBox, kPhi = 3, kNr = 4, kNq = 5, kPo = 6;
 }  // namespace
 
 BearingLayerPage::BearingLayerPage(model::ProjectModel& model, PageEffects& effects,
@@ -31,62 +30,63 @@ double BearingLayerPage::phi_proposal(int formula, double n) {
   }
 }
 
-double BearingLayerPage::value_of(int index) const { return leading_number(s_.txt_gm11[index].text); }
+double BearingLayerPage::value_of(int box) const { return leading_number(s_.boxes[box].text); }
 
 double BearingLayerPage::proposal_value(int which) const { return leading_number(s_.proposal[which]); }
 
-void BearingLayerPage::set_text(int index, const std::string& text) {
-  TextBox& b = s_.txt_gm11[index];
-  if (b.text == text) return;  // a text box raises Change only when its text changes
+void BearingLayerPage::set_text(int box, const std::string& text) {
+  TextBox& b = s_.boxes[box];
+  if (b.text == text) return;  // a box follows a change only when its text changes
   b.text = text;
-  txt_gm11_Change(index);
+  box_changed(box);
 }
 
-void BearingLayerPage::text_edited(int index, const std::string& text) {
-  if (index < 0 || index >= static_cast<int>(s_.txt_gm11.size())) return;
-  set_text(index, text);
+void BearingLayerPage::text_edited(int box, const std::string& text) {
+  if (box < 0 || box >= kBearingBoxCount) return;
+  set_text(box, text);
 }
 
-void BearingLayerPage::lost_focus(int index) {
-  if (index < 0 || index >= static_cast<int>(s_.txt_gm11.size()) || index == kPo) return;
-  set_text(index, format_pattern(value_of(index), kBoxPattern));
+void BearingLayerPage::lost_focus(int box) {
+  if (box < 0 || box >= kBearingBoxCount || box == kPoBox) return;
+  set_text(box, format_pattern(value_of(box), kBoxPattern));
 }
 
 void BearingLayerPage::select_formula(int index) {
-  s_.cbo_gm11 = (index >= 0 && index < static_cast<int>(kPhiFormulas.size())) ? index : -1;
-  cbo_gm11_Click();
+  s_.formula = (index >= 0 && index < static_cast<int>(kPhiFormulas.size())) ? index : -1;
+  formula_chosen();
 }
 
-void BearingLayerPage::txt_gm11_Change(int index) {
-  switch (index) {
-    case kMeanN: mean_n_changed(); break;
-    case kPhi: phi_changed(); break;
-    case kNr:
-      if (proposal_value(1) > 0 && value_of(kNr) < 0)
-        set_text(kNr, format_pattern(proposal_value(1), kBoxPattern));
+void BearingLayerPage::box_changed(int box) {
+  switch (box) {
+    case kMeanNBox: mean_n_changed(); break;
+    case kPhiBox: phi_changed(); break;
+    case kNrBox:
+      if (proposal_value(kNrProposal) > 0 && value_of(kNrBox) < 0)
+        set_text(kNrBox, format_pattern(proposal_value(kNrProposal), kBoxPattern));
       break;
-    case kNq:
-      if (proposal_value(2) > 0 && value_of(kNq) < 0)
-        set_text(kNq, format_pattern(proposal_value(2), kBoxPattern));
+    case kNqBox:
+      if (proposal_value(kNqProposal) > 0 && value_of(kNqBox) < 0)
+        set_text(kNqBox, format_pattern(proposal_value(kNqProposal), kBoxPattern));
       break;
     default: break;
   }
 }
 
 void BearingLayerPage::mean_n_changed() {
-  const double n = value_of(kMeanN);
+  const double n = value_of(kMeanNBox);
   if (n < 0) return;  // the proposals stay as they are
-  s_.proposal[0] = format_pattern(phi_proposal(s_.cbo_gm11, n), kPhiCaptionPattern) + "0";
-  if (value_of(kPhi) < 0 && proposal_value(0) > 0) {
-    set_text(kPhi, s_.proposal[0] + "0");  // runs the φ procedure
-    show_factors(value_of(kPhi));
+  s_.proposal[kPhiProposal] = format_pattern(phi_proposal(s_.formula, n), kPhiCaptionPattern) + "0";
+  if (value_of(kPhiBox) < 0 && proposal_value(kPhiProposal) > 0) {
+    set_text(kPhiBox, s_.proposal[kPhiProposal] + "0");  // runs the φ procedure
+    show_factors(value_of(kPhiBox));
   }
 }
 
 void BearingLayerPage::phi_changed() {
-  if (proposal_value(0) > 0 && value_of(kPhi) < 0)
-    set_text(kPhi, format_pattern(proposal_value(0), kBoxPattern));  // runs this once more
-  show_factors(value_of(kPhi));
+  if (proposal_value(kPhiProposal) > 0 && value_of(kPhiBox) < 0)
+    // runs this once more
+    set_text(kPhiBox, format_pattern(proposal_value(kPhiProposal), kBoxPattern));
+  show_factors(value_of(kPhiBox));
 }
 
 void BearingLayerPage::show_factors(double phi) {
@@ -97,83 +97,85 @@ void BearingLayerPage::show_factors(double phi) {
     effects_.messages().show_message(model::MessageIcon::Exclamation, model::kAppTitle,
                                      model::kMsgBearingFactorFileUnreadable);
   }
-  s_.proposal[1] = format_pattern(f.nr, kFactorCaptionPattern);
-  fill_from_caption(kNr, 1);
-  s_.proposal[2] = format_pattern(f.nq, kFactorCaptionPattern);
-  fill_from_caption(kNq, 2);
+  s_.proposal[kNrProposal] = format_pattern(f.nr, kFactorCaptionPattern);
+  fill_from_caption(kNrBox, kNrProposal);
+  s_.proposal[kNqProposal] = format_pattern(f.nq, kFactorCaptionPattern);
+  fill_from_caption(kNqBox, kNqProposal);
 }
 
 void BearingLayerPage::fill_from_caption(int box, int which) {
   if (value_of(box) < 0 && proposal_value(which) > 0) set_text(box, s_.proposal[which] + "0");
 }
 
-void BearingLayerPage::cmd_gm11_Click(int index) {
-  if (index < 0 || index > 2) return;
-  set_text(kPhi + index, s_.proposal[index] + "0");
+void BearingLayerPage::take_proposal(int which) {
+  static constexpr int kBoxOf[3] = {kPhiBox, kNrBox, kNqBox};
+  if (which < kPhiProposal || which > kNqProposal) return;
+  set_text(kBoxOf[which], s_.proposal[which] + "0");
 }
 
-void BearingLayerPage::opt_gm11_select(int index) {
-  if (index < 0 || index >= static_cast<int>(s_.opt_gm11.size())) return;
-  const int pair = index / 2 * 2;
-  s_.opt_gm11[pair] = index == pair;
-  s_.opt_gm11[pair + 1] = index != pair;
-  opt_gm11_Click(index);
+void BearingLayerPage::choose_option(int option) {
+  if (option < 0 || option >= kBearingOptionCount) return;
+  const int pair = option / 2 * 2;
+  s_.options[pair] = option == pair;
+  s_.options[pair + 1] = option != pair;
+  option_chosen(option);
 }
 
-void BearingLayerPage::opt_gm11_Click(int index) {
-  if (index == 0 || index == 1) {
-    const bool sandy = index == 0;
-    s_.fra_gm11_visible[1] = sandy;
-    s_.fra_gm11_visible[4] = sandy;
-    s_.fra_gm11_visible[2] = !sandy;
-    s_.fra_gm11_visible[3] = !sandy;
+void BearingLayerPage::option_chosen(int option) {
+  if (option == kSandyGround || option == kClayeyGround) {
+    const bool sandy = option == kSandyGround;
+    s_.frame_visible[kSandyFrame] = sandy;
+    s_.frame_visible[kFrictionFrame] = sandy;
+    s_.frame_visible[kClayeyFrame] = !sandy;
+    s_.frame_visible[kImprovementFormFrame] = !sandy;
   }
 }
 
 void BearingLayerPage::load() {
   const model::BearingLayer& b = model_.conditions.bearing_layer;
-  opt_gm11_select(b.soil_type != 0 ? 1 : 0);
-  const double values[11] = {b.unit_weight, b.shape_factor, static_cast<double>(b.mean_n),
-                             b.phi,         b.bearing_nr,   b.bearing_nq,
-                             b.overburden_po, b.cohesion,   b.cohesion_gradient,
-                             b.unit_weight, b.friction_mu};
-  for (int i = 0; i < 11; ++i) set_text(i, format_pattern(values[i], kBoxPattern));
-  opt_gm11_select(b.friction_rule != 0 ? 3 : 2);
-  opt_gm11_select(b.founding_type != 0 ? 4 : 5);
+  choose_option(b.soil_type != 0 ? kClayeyGround : kSandyGround);
+  const double values[kBearingBoxCount] = {
+      b.unit_weight,   b.shape_factor, static_cast<double>(b.mean_n),
+      b.phi,           b.bearing_nr,   b.bearing_nq,
+      b.overburden_po, b.cohesion,     b.cohesion_gradient,
+      b.unit_weight,   b.friction_mu};
+  for (int i = 0; i < kBearingBoxCount; ++i) set_text(i, format_pattern(values[i], kBoxPattern));
+  choose_option(b.friction_rule != 0 ? kFrictionTanPhi : kFrictionInput);
+  choose_option(b.founding_type != 0 ? kFloating : kLanded);
   // A formula index the list cannot show (a damaged file) selects no entry.
   select_formula(b.phi_formula);
   const bool clay = b.soil_type != 0;
-  s_.fra_gm11_visible[1] = !clay;
-  s_.fra_gm11_visible[2] = clay;
-  s_.fra_gm11_visible[3] = clay;
+  s_.frame_visible[kSandyFrame] = !clay;
+  s_.frame_visible[kClayeyFrame] = clay;
+  s_.frame_visible[kImprovementFormFrame] = clay;
   const bool wall = wall_pattern_ && wall_pattern_();
   s_.wall_notes_visible = wall;
   s_.other_notes_visible = !wall;
-  s_.chk_katu = b.slope_length_width != 0 ? kChecked : kUnchecked;
+  s_.slope_length_width = b.slope_length_width != 0 ? kChecked : kUnchecked;
 }
 
 void BearingLayerPage::store() {
   model::BearingLayer& b = model_.conditions.bearing_layer;
-  if (s_.opt_gm11[0]) {
+  if (s_.options[kSandyGround]) {
     b.soil_type = 0;
-    b.unit_weight = value_of(0);
+    b.unit_weight = value_of(kSandyUnitWeightBox);
   } else {
     b.soil_type = 1;
-    b.unit_weight = value_of(9);
+    b.unit_weight = value_of(kClayUnitWeightBox);
   }
-  b.shape_factor = value_of(1);
-  b.mean_n = model::to_i16(value_of(kMeanN));
-  b.phi = value_of(kPhi);
-  b.bearing_nr = value_of(kNr);
-  b.bearing_nq = value_of(kNq);
-  b.overburden_po = value_of(kPo);
-  b.cohesion = value_of(7);
-  b.cohesion_gradient = value_of(8);
-  b.friction_mu = value_of(10);
-  b.friction_rule = s_.opt_gm11[2] ? 0 : 1;
-  b.founding_type = s_.opt_gm11[4] ? 1 : 0;
-  b.slope_length_width = s_.chk_katu == kUnchecked ? 0 : 1;
-  b.phi_formula = static_cast<model::i16>(s_.cbo_gm11);
+  b.shape_factor = value_of(kShapeFactorBox);
+  b.mean_n = model::to_i16(value_of(kMeanNBox));
+  b.phi = value_of(kPhiBox);
+  b.bearing_nr = value_of(kNrBox);
+  b.bearing_nq = value_of(kNqBox);
+  b.overburden_po = value_of(kPoBox);
+  b.cohesion = value_of(kCohesionBox);
+  b.cohesion_gradient = value_of(kCohesionGradientBox);
+  b.friction_mu = value_of(kFrictionBox);
+  b.friction_rule = s_.options[kFrictionInput] ? 0 : 1;
+  b.founding_type = s_.options[kFloating] ? 1 : 0;
+  b.slope_length_width = s_.slope_length_width == kUnchecked ? 0 : 1;
+  b.phi_formula = static_cast<model::i16>(s_.formula);
 }
 
 }  // namespace qvt::pages

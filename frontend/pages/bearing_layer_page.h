@@ -20,21 +20,57 @@ inline constexpr std::array<const char*, 6> kPhiFormulas = {
     "φ=（√12N）+15°", "φ=（√12N）+20°", "φ=（√12N）+25°",
     "φ=（√20N）+15°", "φ=（√15N）+15°", "入力値を使用"};
 
+// The number boxes of the page, by their captions.
+enum BearingBox : int {
+  kSandyUnitWeightBox = 0,  // 砂質土地盤 "単位体積重量 （kN/m3）  水中"
+  kShapeFactorBox = 1,      // "形状係数 β"
+  kMeanNBox = 2,            // "平均Ｎ値", kept as a 16-bit integer
+  kPhiBox = 3,              // "φ"
+  kNrBox = 4,               // "Ｎｒ"
+  kNqBox = 5,               // "Ｎｑ"
+  kPoBox = 6,               // "支持砂層の有効土かぶり圧 Ｐｏ", hidden: carried from load to commit
+  kCohesionBox = 7,         // "基準面での粘着力　Ｃｏ"
+  kCohesionGradientBox = 8, // "粘着勾配　Ｋ"
+  kClayUnitWeightBox = 9,   // 粘性土地盤 "単位体積重量 （kN/m3）  水中"
+  kFrictionBox = 10,        // "摩擦係数　μ"
+  kBearingBoxCount = 11,
+};
+
+// The option buttons of the page, in pairs of which one is chosen.
+enum BearingOption : int {
+  kSandyGround = 0,     // "砂質土地盤（着底型）"
+  kClayeyGround = 1,    // "粘性土地盤"
+  kFrictionInput = 2,   // "入力値"
+  kFrictionTanPhi = 3,  // "μ=tanΦ"
+  kFloating = 4,        // "浮き型（標準）"
+  kLanded = 5,          // "着底型（特殊な事例）"
+  kBearingOptionCount = 6,
+};
+
+// The frames of the page.
+enum BearingFrame : int {
+  kSoilTypeFrame = 0,        // "支持層タイプ"
+  kSandyFrame = 1,           // "砂質土地盤"
+  kClayeyFrame = 2,          // "粘性土地盤"
+  kImprovementFormFrame = 3, // "改良形式"
+  kFrictionFrame = 4,        // "滑動検討において"
+  kBearingFrameCount = 5,
+};
+
+// The proposals beside the boxes φ, Nr and Nq, in that order.
+enum BearingProposal : int { kPhiProposal = 0, kNrProposal = 1, kNqProposal = 2 };
+
 struct BearingLayerState {
-  // 0 unit weight (sandy), 1 β, 2 mean N, 3 φ, 4 Nr, 5 Nq, 6 Po (hidden), 7 Co, 8 K,
-  // 9 unit weight (clayey), 10 μ.
-  std::array<TextBox, 11> txt_gm11{};
-  // Pairs: soil type (0) sandy / (1) clayey, friction rule (2) input / (3) tan φ, founding
-  // (4) floating / (5) landed.
-  std::array<bool, 6> opt_gm11{true, false, false, true, true, false};
-  int cbo_gm11 = -1;  // the list index selected, -1 none
-  // Captions of the proposals of φ, Nr and Nq (`lbl_gm11`(14), (15), (16)).
+  std::array<TextBox, kBearingBoxCount> boxes{};
+  std::array<bool, kBearingOptionCount> options{true, false, false, true, true, false};
+  int formula = -1;  // the list index selected, -1 none
+  // Captions of the proposals of φ, Nr and Nq.
   std::array<std::string, 3> proposal{"0.00", "0.00", "0.00"};
-  // Frames `fra_gm11`(0..4): types, sandy values, clayey values, improvement form, friction.
-  std::array<bool, 5> fra_gm11_visible{true, true, false, false, true};
-  bool wall_notes_visible = false;   // Label12 to Label14
-  bool other_notes_visible = true;   // Label15 to Label18
-  int chk_katu = kUnchecked;
+  std::array<bool, kBearingFrameCount> frame_visible{true, true, false, false, true};
+  bool wall_notes_visible = false;   // the bottom cohesion of the wall pattern's sliding check
+  bool other_notes_visible = true;   // the shear resistance of the other patterns' sliding check
+  // "滑働の検討において、支持面が傾斜する場合の改良幅Bを傾斜長とする"
+  int slope_length_width = kUnchecked;
 };
 
 class BearingLayerPage : public InputPage {
@@ -43,9 +79,6 @@ class BearingLayerPage : public InputPage {
   BearingLayerPage(model::ProjectModel& model, PageEffects& effects,
                    std::function<bool()> wall_pattern);
 
-  // The box of the mean N value, kept as a 16-bit integer.
-  static constexpr int kMeanNBox = 2;
-
   const BearingLayerState& state() const { return s_; }
 
   // `load_bearing_layer_page` and `store_bearing_layer_page`.
@@ -53,24 +86,25 @@ class BearingLayerPage : public InputPage {
   void store() override;
 
   // --- Events of the user ---
-  void text_edited(int index, const std::string& text);
-  void lost_focus(int index);
+  void text_edited(int box, const std::string& text);
+  void lost_focus(int box);
   void select_formula(int index);  // the user picks a list entry
-  void opt_gm11_select(int index);
-  void set_chk_katu(int state) { s_.chk_katu = state; }
+  void choose_option(int option);
+  void set_slope_length_width(int state) { s_.slope_length_width = state; }
+  // An arrow button: the proposal (`BearingProposal`) goes into its box.
+  void take_proposal(int which);
 
-  // --- Handlers as the system names them ---
-  void txt_gm11_Change(int index);
-  void cbo_gm11_Click() { txt_gm11_Change(2); }
-  void cmd_gm11_Click(int index);
-  void opt_gm11_Click(int index);
+  // --- What follows a change, whether the user's or the code's ---
+  void box_changed(int box);
+  void formula_chosen() { box_changed(kMeanNBox); }
+  void option_chosen(int option);
 
   // The φ proposal of a formula for a mean N (0 for "入力値を使用" or no entry).
   static double phi_proposal(int formula, double mean_n);
 
  private:
-  void set_text(int index, const std::string& text);  // by code: raises the box's Change
-  double value_of(int index) const;
+  void set_text(int box, const std::string& text);  // by code: runs box_changed
+  double value_of(int box) const;
   double proposal_value(int which) const;
   void mean_n_changed();
   void phi_changed();

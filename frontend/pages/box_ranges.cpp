@@ -1,32 +1,43 @@
 #include "frontend/pages/box_ranges.h"
 
 #include "frontend/model/display_text.h"
+#include "frontend/pages/bearing_layer_page.h"
 
 namespace qvt::pages {
 
 std::optional<ConditionQuantity> design_conditions_box_quantity(BoxId box) {
   const int i = box.index;
+  const auto is = [&box](BoxId named) {
+    return box.group == named.group && box.index == named.index;
+  };
   switch (box.group) {
-    case BoxGroup::gm1:
-      if (i == 25) return COND_IMPROVEMENT_RATIO;
-      if ((i >= 1 && i <= 4) || i == 29 || i == 30) return COND_ALLOWABLE_STRESS;
-      if (i >= 12 && i <= 19) return COND_SAFETY_FACTOR;
-      if (i == 20) return COND_WATER_UNIT_WEIGHT;
-      if (i == 26) return COND_LIQUEFIED_PRESSURE_COEF;
+    case BoxGroup::basic:
+      if (is(kImprovementRatioBox)) return COND_IMPROVEMENT_RATIO;
+      if ((i >= kCompressiveNormalBox.index && i <= kShearSeismicBox.index) ||
+          is(kDesignStrengthSeismicBox) || is(kDesignStrengthNormalBox))
+        return COND_ALLOWABLE_STRESS;
+      if (i >= safety_factor_box(kSlidingCheck, model::CASE_NORMAL).index &&
+          i <= safety_factor_box(kPullOutCheck, model::CASE_SEISMIC).index)
+        return COND_SAFETY_FACTOR;
+      if (is(kWaterUnitWeightBox)) return COND_WATER_UNIT_WEIGHT;
+      if (is(kLiquefiedCoefBox)) return COND_LIQUEFIED_PRESSURE_COEF;
       return std::nullopt;
-    case BoxGroup::gm2:
-      if (i >= 3 && i <= 5) return COND_SEISMIC_COEF;
-      if (i == 0 || i == 6) return COND_REGIONAL_COEF;
-      if (i == 1 || i == 7) return COND_GROUND_TYPE_FACTOR;
-      if (i == 2 || i == 8) return COND_IMPORTANCE_FACTOR;
+    case BoxGroup::seismic:
+      if (is(kSeismicCoefEarthBox) || is(kSeismicCoefInertiaBox) || is(kApparentCoefBox))
+        return COND_SEISMIC_COEF;
+      if (is(kRegionalEarthBox) || is(kRegionalInertiaBox)) return COND_REGIONAL_COEF;
+      if (is(kGroundTypeEarthBox) || is(kGroundTypeInertiaBox)) return COND_GROUND_TYPE_FACTOR;
+      if (is(kImportanceEarthBox) || is(kImportanceInertiaBox)) return COND_IMPORTANCE_FACTOR;
       return std::nullopt;
-    case BoxGroup::gm20:  // per range: x_min, x_max, normal load, seismic load
-      if (i >= 0 && i < 12 && i % 4 >= 2) return COND_SURCHARGE;
+    case BoxGroup::surcharges:  // the loads of each range, not its ends
+      if (i >= 0 && i < kSurchargeBoxSlots &&
+          (i % 4 == kSurchargeNormal || i % 4 == kSurchargeSeismic))
+        return COND_SURCHARGE;
       return std::nullopt;
-    case BoxGroup::gm21:
-      if (i == 0 || i == 1) return COND_BODY_REACTION;
+    case BoxGroup::reactions:
+      if (is(kReactionNormalBox) || is(kReactionSeismicBox)) return COND_BODY_REACTION;
       return std::nullopt;
-    case BoxGroup::gm19:
+    case BoxGroup::forces:
       return std::nullopt;
   }
   return std::nullopt;
@@ -71,18 +82,18 @@ std::optional<ConditionQuantity> earth_pressure_box_quantity(LayerBox box) {
   return std::nullopt;
 }
 
-std::optional<ConditionQuantity> bearing_layer_box_quantity(int index) {
-  switch (index) {
-    case 0:
-    case 9: return COND_BEARING_UNIT_WEIGHT;
-    case 1: return COND_SHAPE_FACTOR;
-    case 2: return COND_MEAN_N;
-    case 3: return COND_FRICTION_ANGLE;
-    case 4:
-    case 5: return COND_BEARING_FACTOR;
-    case 7: return COND_COHESION;
-    case 10: return COND_FRICTION_COEF;
-    default: return std::nullopt;  // 6 the overburden Po (shown, not saved), 8 the gradient
+std::optional<ConditionQuantity> bearing_layer_box_quantity(int box) {
+  switch (box) {
+    case kSandyUnitWeightBox:
+    case kClayUnitWeightBox: return COND_BEARING_UNIT_WEIGHT;
+    case kShapeFactorBox: return COND_SHAPE_FACTOR;
+    case kMeanNBox: return COND_MEAN_N;
+    case kPhiBox: return COND_FRICTION_ANGLE;
+    case kNrBox:
+    case kNqBox: return COND_BEARING_FACTOR;
+    case kCohesionBox: return COND_COHESION;
+    case kFrictionBox: return COND_FRICTION_COEF;
+    default: return std::nullopt;  // the overburden Po (shown, not saved), the gradient
   }
 }
 

@@ -22,8 +22,8 @@ std::optional<ConditionQuantity> ground_surface_box_quantity(GroundBox box);
 std::optional<ConditionQuantity> ground_surface_cell_quantity(GroundGrid grid, int column);
 // Earth pressure page, soil layer boxes: φ, cohesion, unit weights, slurry.
 std::optional<ConditionQuantity> earth_pressure_box_quantity(LayerBox box);
-// Bearing layer page `txt_gm11`: unit weights, β, N, φ, Nr, Nq, Co and μ.
-std::optional<ConditionQuantity> bearing_layer_box_quantity(int index);
+// Bearing layer page (`BearingBox`): unit weights, β, N, φ, Nr, Nq, Co and μ.
+std::optional<ConditionQuantity> bearing_layer_box_quantity(int box);
 
 // The interval a box of the quantity takes; +-kBoxLimit without one.
 BoxInterval box_interval(std::optional<ConditionQuantity> quantity);

@@ -23,23 +23,23 @@ constexpr const char* k3 = "###0.000";
 constexpr const char* k2 = "###0.00";
 constexpr const char* k1 = "###0.0";
 
-// Improvement-pattern buttons in the order of their codes 0..3.
-constexpr std::array<int, 4> kPatternButtons = {0, 1, 4, 5};
 // Apparent-coefficient buttons and shallow-clay buttons in the order of their codes 0..3.
-constexpr std::array<int, 4> kApparentButtons = {2, 3, 4, 5};
-constexpr std::array<int, 4> kShallowClayButtons = {12, 13, 6, 7};
+constexpr std::array<int, 4> kApparentButtons = {kApparentDirect, kApparentGeneral, kApparentNiken,
+                                                 kApparentAraiYokoi};
+constexpr std::array<int, 4> kShallowClayButtons = {kShallowPressureLower, kShallowApparentBoth,
+                                                    kShallowPressureBounds, kShallowApparentBounds};
 
-// The option groups of opt_gm2; a button belongs to exactly one.
-constexpr int kGm2GroupOf[14] = {0, 0, 1, 1, 1, 1, 4, 4, 2, 2, 3, 3, 4, 4};
+// The option groups of the seismic tab; a button belongs to exactly one.
+constexpr int kSeismicGroupOf[kSeismicOptionCount] = {0, 0, 1, 1, 1, 1, 4, 4, 2, 2, 3, 3, 4, 4};
 
 constexpr const char* kXmaxHint = "荷重が無限に作用する場合，Xmaxに999を入力して下さい";
-constexpr const char* kChkGm2Hints[2] = {
+constexpr const char* kComparisonHints[2] = {
     "上限・下限値ともに直線補間で土圧を求めた場合は海底面の土圧と比較し大きい値を採用する",
     "上限・下限値のうち下限が上限より小さくなる場合は下限に上限値を採用する",
 };
 
 bool is_xmax_box(BoxId b) {
-  return b.group == BoxGroup::gm20 && (b.index == 1 || b.index == 5 || b.index == 9);
+  return b.group == BoxGroup::surcharges && b.index % 4 == kSurchargeXmax;
 }
 
 // A leading and trailing run of U+0020 removed.
@@ -63,20 +63,26 @@ DesignConditionsPage::DesignConditionsPage(model::ProjectModel& model, PageEffec
     : model_(model), effects_(effects) {}
 
 const char* DesignConditionsPage::pattern_of(BoxId b) {
+  const int i = b.index;
   switch (b.group) {
-    case BoxGroup::gm1:
-      if (b.index >= 1 && b.index <= 4) return k2;
-      if ((b.index >= 12 && b.index <= 19) || b.index == 25 || b.index == 26) return k1;
-      if (b.index >= 20 && b.index <= 24) return k3;
-      if (b.index == 29 || b.index == 30) return k2;
+    case BoxGroup::basic:
+      if (i >= kCompressiveNormalBox.index && i <= kShearSeismicBox.index) return k2;
+      if ((i >= safety_factor_box(kSlidingCheck, model::CASE_NORMAL).index &&
+           i <= safety_factor_box(kPullOutCheck, model::CASE_SEISMIC).index) ||
+          i == kImprovementRatioBox.index || i == kLiquefiedCoefBox.index)
+        return k1;
+      if (i >= kWaterUnitWeightBox.index && i <= kRwlBox.index) return k3;
+      if (i == kDesignStrengthSeismicBox.index || i == kDesignStrengthNormalBox.index) return k2;
       return "";
-    case BoxGroup::gm2:
-      if (b.index == 1 || b.index == 2 || b.index == 7 || b.index == 8) return k1;
+    case BoxGroup::seismic:
+      if (i == kGroundTypeEarthBox.index || i == kImportanceEarthBox.index ||
+          i == kGroundTypeInertiaBox.index || i == kImportanceInertiaBox.index)
+        return k1;
       return k2;
-    case BoxGroup::gm19:
-      return b.index % 5 == 0 ? "" : k3;
-    case BoxGroup::gm20:
-    case BoxGroup::gm21:
+    case BoxGroup::forces:
+      return i % 5 == kForceName ? "" : k3;
+    case BoxGroup::surcharges:
+    case BoxGroup::reactions:
       return k3;
   }
   return "";
@@ -87,13 +93,13 @@ namespace {
 template <class State>
 auto& box_in(State& s, BoxId id) {
   switch (id.group) {
-    case BoxGroup::gm1: return s.txt_gm1.at(id.index);
-    case BoxGroup::gm2: return s.txt_gm2.at(id.index);
-    case BoxGroup::gm19: return s.txt_gm19.at(id.index);
-    case BoxGroup::gm20: return s.txt_gm20.at(id.index);
-    case BoxGroup::gm21: break;
+    case BoxGroup::basic: return s.basic_boxes.at(id.index);
+    case BoxGroup::seismic: return s.seismic_boxes.at(id.index);
+    case BoxGroup::forces: return s.force_boxes.at(id.index);
+    case BoxGroup::surcharges: return s.surcharge_boxes.at(id.index);
+    case BoxGroup::reactions: break;
   }
-  return s.txt_gm21.at(id.index);
+  return s.reaction_boxes.at(id.index);
 }
 
 }  // namespace
@@ -107,86 +113,94 @@ double DesignConditionsPage::value_of(BoxId id) const {
 
 void DesignConditionsPage::set_text(BoxId id, const std::string& text) {
   TextBox& b = box(id);
-  if (b.text == text) return;  // a text box raises Change only when its text changes
+  if (b.text == text) return;  // a box follows a change only when its text changes
   b.text = text;
-  if (id.group == BoxGroup::gm2) txt_gm2_Change(id.index);
+  if (id.group == BoxGroup::seismic) seismic_box_changed(id.index);
 }
 
 void DesignConditionsPage::set_value(BoxId id, double value) {
   set_text(id, format_pattern(value, pattern_of(id)));
 }
 
-bool DesignConditionsPage::opt_gm1_selected(int index) const {
-  return index >= 0 && index < 6 && s_.opt_gm1[index];
-}
-
 // ---------------------------------------------------------------------------------------------
 // Selections
 
-void DesignConditionsPage::select_gm1(int index) {
-  const bool pattern = index != 2 && index != 3;
-  for (int i = 0; i < 6; ++i) {
-    const bool same_group = (i != 2 && i != 3) == pattern;
-    if (same_group) s_.opt_gm1[i] = i == index;
+void DesignConditionsPage::select_pattern(PatternChoice pattern) {
+  s_.improvement_pattern = pattern;
+  improvement_pattern_chosen(pattern);
+}
+
+void DesignConditionsPage::select_seismic_option(int option) {
+  for (int i = 0; i < kSeismicOptionCount; ++i)
+    if (kSeismicGroupOf[i] == kSeismicGroupOf[option]) s_.seismic_options[i] = i == option;
+  seismic_option_chosen(option);
+}
+
+void DesignConditionsPage::choose_improvement_pattern(PatternChoice pattern) {
+  if (pattern >= PatternChoice::block && pattern <= PatternChoice::lattice) select_pattern(pattern);
+}
+
+void DesignConditionsPage::choose_normal_clay_formula(int formula) {
+  if (formula == kCompareFormulas || formula == kFormulaOneOnly) s_.normal_clay_formula = formula;
+}
+
+void DesignConditionsPage::choose_seismic_option(int option) {
+  if (option >= 0 && option < kSeismicOptionCount) select_seismic_option(option);
+}
+
+// Columns touching each other are checked against a design strength; the other patterns
+// against allowable stresses.
+void DesignConditionsPage::improvement_pattern_chosen(PatternChoice pattern) {
+  switch (pattern) {
+    case PatternChoice::block:
+    case PatternChoice::wall:
+    case PatternChoice::lattice:
+      s_.allowable_stresses_visible = true;
+      s_.design_strength_visible = false;
+      break;
+    case PatternChoice::tangent_circles:
+      s_.allowable_stresses_visible = false;
+      s_.design_strength_visible = true;
+      break;
+    case PatternChoice::none:
+      break;
   }
-  opt_gm1_Click(index);
 }
 
-void DesignConditionsPage::select_gm2(int index) {
-  for (int i = 0; i < 14; ++i)
-    if (kGm2GroupOf[i] == kGm2GroupOf[index]) s_.opt_gm2[i] = i == index;
-  opt_gm2_Click(index);
-}
-
-void DesignConditionsPage::opt_gm1_select(int index) {
-  if (index >= 0 && index < 6) select_gm1(index);
-}
-
-void DesignConditionsPage::opt_gm2_select(int index) {
-  if (index >= 0 && index < 14) select_gm2(index);
-}
-
-void DesignConditionsPage::opt_gm1_Click(int index) {
-  switch (index) {
-    case 0:
-    case 1:
-    case 5:
-      s_.fra_gm1_2_visible = true;
-      s_.fra_gm1_6_visible = false;
+void DesignConditionsPage::seismic_option_chosen(int option) {
+  static constexpr BoxId kFactorBoxes[] = {kRegionalEarthBox,   kGroundTypeEarthBox,
+                                           kImportanceEarthBox, kRegionalInertiaBox,
+                                           kGroundTypeInertiaBox, kImportanceInertiaBox};
+  switch (option) {
+    case kCoefDirect:
+      box(kSeismicCoefEarthBox).enabled = box(kSeismicCoefInertiaBox).enabled = true;
+      for (BoxId b : kFactorBoxes) box(b).enabled = false;
       break;
-    case 4:
-      s_.fra_gm1_2_visible = false;
-      s_.fra_gm1_6_visible = true;
+    case kCoefFromFactors:
+      box(kSeismicCoefEarthBox).enabled = box(kSeismicCoefInertiaBox).enabled = false;
+      for (BoxId b : kFactorBoxes) box(b).enabled = true;
       break;
-    default:
-      break;
-  }
-}
-
-void DesignConditionsPage::opt_gm2_Click(int index) {
-  static constexpr int kFactorBoxes[] = {0, 1, 2, 6, 7, 8};
-  switch (index) {
-    case 0:
-      s_.txt_gm2[3].enabled = s_.txt_gm2[4].enabled = true;
-      for (int b : kFactorBoxes) s_.txt_gm2[b].enabled = false;
-      break;
-    case 1:
-      s_.txt_gm2[3].enabled = s_.txt_gm2[4].enabled = false;
-      for (int b : kFactorBoxes) s_.txt_gm2[b].enabled = true;
-      break;
-    case 2: s_.txt_gm2[5].enabled = true; break;
-    case 3:
-    case 4:
-    case 5: s_.txt_gm2[5].enabled = false; break;
+    case kApparentDirect: box(kApparentCoefBox).enabled = true; break;
+    case kApparentGeneral:
+    case kApparentNiken:
+    case kApparentAraiYokoi: box(kApparentCoefBox).enabled = false; break;
     default: break;
   }
 }
 
-void DesignConditionsPage::set_chk_gm1(int state) { s_.chk_gm1 = state; }
-void DesignConditionsPage::set_chk_gm1_1(int state) { s_.chk_gm1_1 = state; }
-void DesignConditionsPage::set_chk_gm1_2(int state) { s_.chk_gm1_2 = state; }
-void DesignConditionsPage::set_chk_gm2(int index, int state) { s_.chk_gm2.at(index) = state; }
-void DesignConditionsPage::set_chk_gm20(int state) { s_.chk_gm20 = state; }
+void DesignConditionsPage::set_seismic_check(int state) { s_.seismic_check = state; }
+void DesignConditionsPage::set_liquefied_vertical_ignored(int state) {
+  s_.liquefied_vertical_ignored = state;
+}
+void DesignConditionsPage::set_unconditionally_ignored(int state) {
+  s_.unconditionally_ignored = state;
+}
+void DesignConditionsPage::set_clay_comparison(int which, int state) {
+  s_.clay_comparison.at(which) = state;
+}
+void DesignConditionsPage::set_top_surcharge_considered(int state) {
+  s_.top_surcharge_considered = state;
+}
 
 void DesignConditionsPage::select_inner_tab(int tab) {
   if (tab < 0 || tab > 2) return;
@@ -195,10 +209,12 @@ void DesignConditionsPage::select_inner_tab(int tab) {
 }
 
 void DesignConditionsPage::enable_selected_inner_frame() {
-  for (int j = 0; j < 3; ++j) s_.fra_tb1_enabled[j] = j == s_.inner_tab;
+  for (int j = 0; j < 3; ++j) s_.inner_frame_enabled[j] = j == s_.inner_tab;
 }
 
-void DesignConditionsPage::disable_inner_frames() { s_.fra_tb1_enabled = {false, false, false}; }
+void DesignConditionsPage::disable_inner_frames() {
+  s_.inner_frame_enabled = {false, false, false};
+}
 
 // ---------------------------------------------------------------------------------------------
 // Text boxes
@@ -206,13 +222,13 @@ void DesignConditionsPage::disable_inner_frames() { s_.fra_tb1_enabled = {false,
 bool DesignConditionsPage::text_edited(BoxId id, const std::string& text) {
   const std::string& before = box(id).text;
   bool ok = true;
-  if (id.group == BoxGroup::gm1 && id.index == 0)
+  if (id.group == kJobNameBox.group && id.index == kJobNameBox.index)
     ok = accepts_cp932_edit(before, text, kJobNameMaxBytes);
-  else if (id.group == BoxGroup::gm19 && id.index % 5 == 0)
+  else if (id.group == BoxGroup::forces && id.index % 5 == kForceName)
     ok = accepts_cp932_edit(before, text, kForceNameMaxBytes);
-  else if (id.group == BoxGroup::gm19)
+  else if (id.group == BoxGroup::forces)
     ok = accepts_length_edit(before, text, kForceValueMaxChars);
-  else if (id.group == BoxGroup::gm2)
+  else if (id.group == BoxGroup::seismic)
     ok = accepts_length_edit(before, text, kCoefficientBoxMaxChars);
   if (!ok) return false;
   set_text(id, text);
@@ -229,50 +245,54 @@ void DesignConditionsPage::lost_focus(BoxId id) {
   if (is_xmax_box(id)) effects_.set_status_text("");
 }
 
-void DesignConditionsPage::txt_gm2_Change(int index) {
-  if (index >= 0 && index <= 2) {
-    const double product =
-        (value_of({BoxGroup::gm2, 0}) * value_of({BoxGroup::gm2, 1})) * value_of({BoxGroup::gm2, 2});
-    set_value({BoxGroup::gm2, 3}, product);
-  } else if (index >= 6 && index <= 8) {
-    const double product =
-        (value_of({BoxGroup::gm2, 6}) * value_of({BoxGroup::gm2, 7})) * value_of({BoxGroup::gm2, 8});
-    set_value({BoxGroup::gm2, 4}, product);
+// A factor changed: its column's design coefficient becomes the product of the three factors.
+void DesignConditionsPage::seismic_box_changed(int index) {
+  if (index >= kRegionalEarthBox.index && index <= kImportanceEarthBox.index) {
+    const double product = (value_of(kRegionalEarthBox) * value_of(kGroundTypeEarthBox)) *
+                           value_of(kImportanceEarthBox);
+    set_value(kSeismicCoefEarthBox, product);
+  } else if (index >= kRegionalInertiaBox.index && index <= kImportanceInertiaBox.index) {
+    const double product = (value_of(kRegionalInertiaBox) * value_of(kGroundTypeInertiaBox)) *
+                           value_of(kImportanceInertiaBox);
+    set_value(kSeismicCoefInertiaBox, product);
   }
 }
 
 // ---------------------------------------------------------------------------------------------
 // Illustrations and hints of the seismic tab
 
-void DesignConditionsPage::fra_gm2_MouseMove(int index) {
-  if (index == s_.last_illustration_index) return;
-  switch (index) {
-    case 2:
-      s_.img_gm2 = kPictureRwl;
-      s_.last_illustration_index = 2;
+// Frames and options share one record of the last control that showed a picture, so moving
+// within it does not set the picture again; the frames' and options' numbers never meet there.
+void DesignConditionsPage::hover_frame(int frame) {
+  if (frame == s_.last_illustration_index) return;
+  switch (frame) {
+    case kRwlFrame:
+      s_.seismic_picture = kPictureRwl;
+      s_.last_illustration_index = kRwlFrame;
       break;
-    case 4:
-      s_.img_gm2 = kPictureClay;
-      s_.last_illustration_index = 4;
+    case kSeismicClayFormulaFrame:
+      s_.seismic_picture = kPictureClay;
+      s_.last_illustration_index = kSeismicClayFormulaFrame;
       break;
-    case 7: break;
+    case kClayComparisonFrame: break;
     default: effects_.set_status_text(" "); break;
   }
 }
 
-void DesignConditionsPage::opt_gm2_MouseMove(int index) {
-  if (index == s_.last_illustration_index) return;
-  if (index == 8 || index == 9) {
-    s_.img_gm2 = kPictureRwl;
-    s_.last_illustration_index = index;
-  } else if (index == 10 || index == 11) {
-    s_.img_gm2 = kPictureClay;
-    s_.last_illustration_index = index;
+void DesignConditionsPage::hover_seismic_option(int option) {
+  if (option == s_.last_illustration_index) return;
+  if (option == kRwlAirBelowApparent || option == kRwlAirBoth) {
+    s_.seismic_picture = kPictureRwl;
+    s_.last_illustration_index = option;
+  } else if (option == kSeismicClayCompare || option == kSeismicClayFormulaOne) {
+    s_.seismic_picture = kPictureClay;
+    s_.last_illustration_index = option;
   }
 }
 
-void DesignConditionsPage::chk_gm2_MouseMove(int index) {
-  effects_.set_status_text(index == 0 || index == 1 ? kChkGm2Hints[index] : " ");
+void DesignConditionsPage::hover_clay_comparison(int which) {
+  const bool known = which == kCompareShallow || which == kCompareDeep;
+  effects_.set_status_text(known ? kComparisonHints[which] : " ");
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -280,82 +300,86 @@ void DesignConditionsPage::chk_gm2_MouseMove(int index) {
 
 void DesignConditionsPage::load() {
   const model::ProjectConditions& c = model_.conditions;
-  auto gm1 = [this](int i, double v) { set_value({BoxGroup::gm1, i}, v); };
-  auto gm2 = [this](int i, double v) { set_value({BoxGroup::gm2, i}, v); };
 
   // Basic conditions.
-  set_text({BoxGroup::gm1, 0}, c.job_name);
+  set_text(kJobNameBox, c.job_name);
   if (c.improvement_pattern >= 0 && c.improvement_pattern <= 3)
-    select_gm1(kPatternButtons[c.improvement_pattern]);
-  gm1(25, c.improvement_ratio);
-  gm1(30, c.allowable_stresses[STRESS_DESIGN_STRENGTH][CASE_NORMAL]);
-  gm1(29, c.allowable_stresses[STRESS_DESIGN_STRENGTH][CASE_SEISMIC]);
-  gm1(1, c.allowable_stresses[STRESS_COMPRESSIVE][CASE_NORMAL]);
-  gm1(2, c.allowable_stresses[STRESS_COMPRESSIVE][CASE_SEISMIC]);
-  gm1(3, c.allowable_stresses[STRESS_SHEAR][CASE_NORMAL]);
-  gm1(4, c.allowable_stresses[STRESS_SHEAR][CASE_SEISMIC]);
-  for (int i = 12; i <= 19; ++i) gm1(i, c.safety_factors[(i - 12) % 2][(i - 12) / 2]);
-  gm1(20, c.water_unit_weight);
-  gm1(21, c.cohesion_reference_level);
-  select_gm1(c.clay_pressure_formula[CASE_NORMAL] != 0 ? 3 : 2);
+    select_pattern(static_cast<PatternChoice>(c.improvement_pattern));
+  set_value(kImprovementRatioBox, c.improvement_ratio);
+  set_value(kDesignStrengthNormalBox, c.allowable_stresses[STRESS_DESIGN_STRENGTH][CASE_NORMAL]);
+  set_value(kDesignStrengthSeismicBox, c.allowable_stresses[STRESS_DESIGN_STRENGTH][CASE_SEISMIC]);
+  set_value(kCompressiveNormalBox, c.allowable_stresses[STRESS_COMPRESSIVE][CASE_NORMAL]);
+  set_value(kCompressiveSeismicBox, c.allowable_stresses[STRESS_COMPRESSIVE][CASE_SEISMIC]);
+  set_value(kShearNormalBox, c.allowable_stresses[STRESS_SHEAR][CASE_NORMAL]);
+  set_value(kShearSeismicBox, c.allowable_stresses[STRESS_SHEAR][CASE_SEISMIC]);
+  for (int check = kSlidingCheck; check <= kPullOutCheck; ++check)
+    for (int cs = CASE_NORMAL; cs <= CASE_SEISMIC; ++cs)
+      set_value(safety_factor_box(check, cs), c.safety_factors[cs][check]);
+  set_value(kWaterUnitWeightBox, c.water_unit_weight);
+  set_value(kCohesionLevelBox, c.cohesion_reference_level);
+  s_.normal_clay_formula =
+      c.clay_pressure_formula[CASE_NORMAL] != 0 ? kFormulaOneOnly : kCompareFormulas;
 
   // Seismic coefficients; the design coefficients come after their factors, so the stored
   // values stand even where they differ from the product.
-  select_gm2(c.seismic_coef_mode != 0 ? 1 : 0);
-  gm2(0, c.regional_coef[0]);
-  gm2(1, c.ground_type_factor[0]);
-  gm2(2, c.importance_factor[0]);
-  gm2(3, c.seismic_coef_earth);
-  gm2(6, c.regional_coef[1]);
-  gm2(7, c.ground_type_factor[1]);
-  gm2(8, c.importance_factor[1]);
-  gm2(4, c.seismic_coef_inertia);
+  select_seismic_option(c.seismic_coef_mode != 0 ? kCoefFromFactors : kCoefDirect);
+  set_value(kRegionalEarthBox, c.regional_coef[0]);
+  set_value(kGroundTypeEarthBox, c.ground_type_factor[0]);
+  set_value(kImportanceEarthBox, c.importance_factor[0]);
+  set_value(kSeismicCoefEarthBox, c.seismic_coef_earth);
+  set_value(kRegionalInertiaBox, c.regional_coef[1]);
+  set_value(kGroundTypeInertiaBox, c.ground_type_factor[1]);
+  set_value(kImportanceInertiaBox, c.importance_factor[1]);
+  set_value(kSeismicCoefInertiaBox, c.seismic_coef_inertia);
   if (c.apparent_coef_method >= 0 && c.apparent_coef_method <= 3)
-    select_gm2(kApparentButtons[c.apparent_coef_method]);
-  gm2(5, c.apparent_seismic_coef);
-  select_gm2(c.rwl_coef_rule != 0 ? 9 : 8);
-  select_gm2(c.clay_pressure_formula[CASE_SEISMIC] != 0 ? 11 : 10);
+    select_seismic_option(kApparentButtons[c.apparent_coef_method]);
+  set_value(kApparentCoefBox, c.apparent_seismic_coef);
+  select_seismic_option(c.rwl_coef_rule != 0 ? kRwlAirBoth : kRwlAirBelowApparent);
+  select_seismic_option(c.clay_pressure_formula[CASE_SEISMIC] != 0 ? kSeismicClayFormulaOne
+                                                                   : kSeismicClayCompare);
   if (c.shallow_clay_method >= 0 && c.shallow_clay_method <= 3)
-    select_gm2(kShallowClayButtons[c.shallow_clay_method]);
-  s_.chk_gm2[0] = c.clay_compare_shallow != 0 ? kChecked : kUnchecked;
-  s_.chk_gm2[1] = c.clay_compare_deep != 0 ? kChecked : kUnchecked;
+    select_seismic_option(kShallowClayButtons[c.shallow_clay_method]);
+  s_.clay_comparison[kCompareShallow] = c.clay_compare_shallow != 0 ? kChecked : kUnchecked;
+  s_.clay_comparison[kCompareDeep] = c.clay_compare_deep != 0 ? kChecked : kUnchecked;
 
-  gm1(22, c.water_levels[0]);
-  gm1(23, c.water_levels[1]);
-  gm1(24, c.water_levels[2]);
-  s_.chk_gm1 = c.seismic_check != 0 ? kChecked : kUnchecked;
-  s_.chk_gm1_1 = c.liquefied_vertical_rule != 0 ? kChecked : kUnchecked;
-  s_.chk_gm1_2 = c.liquefied_vertical_rule == 2 ? kChecked : kUnchecked;
-  gm1(26, c.liquefied_pressure_coef);
+  set_value(kHwlBox, c.water_levels[0]);
+  set_value(kLwlBox, c.water_levels[1]);
+  set_value(kRwlBox, c.water_levels[2]);
+  s_.seismic_check = c.seismic_check != 0 ? kChecked : kUnchecked;
+  s_.liquefied_vertical_ignored = c.liquefied_vertical_rule != 0 ? kChecked : kUnchecked;
+  s_.unconditionally_ignored = c.liquefied_vertical_rule == 2 ? kChecked : kUnchecked;
+  set_value(kLiquefiedCoefBox, c.liquefied_pressure_coef);
 
   // External forces, top surcharges, body reactions.
   for (int cs = 0; cs < 2; ++cs) {
     for (int r = 0; r < 3; ++r) {
       const model::ExternalForce& f = c.external_forces[cs][r];
-      const int k = 15 * cs + 5 * r;
-      set_text({BoxGroup::gm19, k}, trim_blanks(f.name));
-      set_value({BoxGroup::gm19, k + 1}, f.vertical);
-      set_value({BoxGroup::gm19, k + 2}, f.horizontal);
-      set_value({BoxGroup::gm19, k + 3}, f.x);
-      set_value({BoxGroup::gm19, k + 4}, f.y);
+      set_text(force_box(cs, r, kForceName), trim_blanks(f.name));
+      set_value(force_box(cs, r, kForceVertical), f.vertical);
+      set_value(force_box(cs, r, kForceHorizontal), f.horizontal);
+      set_value(force_box(cs, r, kForceX), f.x);
+      set_value(force_box(cs, r, kForceY), f.y);
     }
   }
   for (int r = 0; r < 3; ++r) {
     const model::SurchargeRange& t = c.top_surcharges[r];
-    set_value({BoxGroup::gm20, 4 * r}, t.x_min);
-    set_value({BoxGroup::gm20, 4 * r + 1}, t.x_max);
-    set_value({BoxGroup::gm20, 4 * r + 2}, t.load[0]);
-    set_value({BoxGroup::gm20, 4 * r + 3}, t.load[1]);
+    set_value(surcharge_box(r, kSurchargeXmin), t.x_min);
+    set_value(surcharge_box(r, kSurchargeXmax), t.x_max);
+    set_value(surcharge_box(r, kSurchargeNormal), t.load[0]);
+    set_value(surcharge_box(r, kSurchargeSeismic), t.load[1]);
   }
-  s_.chk_gm20 = c.top_surcharge_ignored == 0 ? kChecked : kUnchecked;
+  s_.top_surcharge_considered = c.top_surcharge_ignored == 0 ? kChecked : kUnchecked;
+  const BoxId reaction[2] = {kReactionNormalBox, kReactionSeismicBox};
+  const BoxId width[2] = {kSpreadWidthNormalBox, kSpreadWidthSeismicBox};
+  const BoxId angle[2] = {kSpreadAngleNormalBox, kSpreadAngleSeismicBox};
   for (int cs = 0; cs < 2; ++cs) {
     const model::BodyReaction& b = c.body_reactions[cs];
-    set_value({BoxGroup::gm21, cs}, b.reaction);
-    set_value({BoxGroup::gm21, 2 + cs}, b.spread_width);
-    set_value({BoxGroup::gm21, 4 + cs}, b.spread_angle + 30);
+    set_value(reaction[cs], b.reaction);
+    set_value(width[cs], b.spread_width);
+    set_value(angle[cs], b.spread_angle + 30);
   }
-  set_value({BoxGroup::gm21, 6}, c.dynamic_water_force);
-  set_value({BoxGroup::gm21, 7}, c.dynamic_water_level);
+  set_value(kDynamicWaterForceBox, c.dynamic_water_force);
+  set_value(kDynamicWaterLevelBox, c.dynamic_water_level);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -363,65 +387,72 @@ void DesignConditionsPage::load() {
 
 void DesignConditionsPage::store() {
   model::ProjectConditions& c = model_.conditions;
-  auto gm1 = [this](int i) { return value_of({BoxGroup::gm1, i}); };
-  auto gm2 = [this](int i) { return value_of({BoxGroup::gm2, i}); };
 
-  c.job_name = s_.txt_gm1[0].text;
-  if (const int code = selected_code(s_.opt_gm1.data(), kPatternButtons); code >= 0)
-    c.improvement_pattern = static_cast<model::i16>(code);
-  c.improvement_ratio = gm1(25);
-  c.allowable_stresses[STRESS_DESIGN_STRENGTH][CASE_NORMAL] = gm1(30);
-  c.allowable_stresses[STRESS_DESIGN_STRENGTH][CASE_SEISMIC] = gm1(29);
-  c.allowable_stresses[STRESS_COMPRESSIVE][CASE_NORMAL] = gm1(1);
-  c.allowable_stresses[STRESS_COMPRESSIVE][CASE_SEISMIC] = gm1(2);
-  c.allowable_stresses[STRESS_SHEAR][CASE_NORMAL] = gm1(3);
-  c.allowable_stresses[STRESS_SHEAR][CASE_SEISMIC] = gm1(4);
-  for (int i = 12; i <= 19; ++i) c.safety_factors[(i - 12) % 2][(i - 12) / 2] = gm1(i);
-  c.water_unit_weight = gm1(20);
-  c.cohesion_reference_level = gm1(21);
-  c.clay_pressure_formula[CASE_NORMAL] = s_.opt_gm1[2] ? 0 : 1;
-  for (int i = 0; i < 3; ++i) c.water_levels[i] = gm1(22 + i);
-  c.seismic_check = s_.chk_gm1 != kUnchecked ? 2 : 0;
-  c.liquefied_vertical_rule = s_.chk_gm1_1 != kUnchecked ? 1 : 0;
-  if (s_.chk_gm1_1 == kChecked && s_.chk_gm1_2 == kChecked) c.liquefied_vertical_rule = 2;
-  c.liquefied_pressure_coef = gm1(26);
+  c.job_name = box(kJobNameBox).text;
+  if (s_.improvement_pattern != PatternChoice::none)
+    c.improvement_pattern = static_cast<model::i16>(s_.improvement_pattern);
+  c.improvement_ratio = value_of(kImprovementRatioBox);
+  c.allowable_stresses[STRESS_DESIGN_STRENGTH][CASE_NORMAL] = value_of(kDesignStrengthNormalBox);
+  c.allowable_stresses[STRESS_DESIGN_STRENGTH][CASE_SEISMIC] = value_of(kDesignStrengthSeismicBox);
+  c.allowable_stresses[STRESS_COMPRESSIVE][CASE_NORMAL] = value_of(kCompressiveNormalBox);
+  c.allowable_stresses[STRESS_COMPRESSIVE][CASE_SEISMIC] = value_of(kCompressiveSeismicBox);
+  c.allowable_stresses[STRESS_SHEAR][CASE_NORMAL] = value_of(kShearNormalBox);
+  c.allowable_stresses[STRESS_SHEAR][CASE_SEISMIC] = value_of(kShearSeismicBox);
+  for (int check = kSlidingCheck; check <= kPullOutCheck; ++check)
+    for (int cs = CASE_NORMAL; cs <= CASE_SEISMIC; ++cs)
+      c.safety_factors[cs][check] = value_of(safety_factor_box(check, cs));
+  c.water_unit_weight = value_of(kWaterUnitWeightBox);
+  c.cohesion_reference_level = value_of(kCohesionLevelBox);
+  c.clay_pressure_formula[CASE_NORMAL] = s_.normal_clay_formula == kCompareFormulas ? 0 : 1;
+  c.water_levels[0] = value_of(kHwlBox);
+  c.water_levels[1] = value_of(kLwlBox);
+  c.water_levels[2] = value_of(kRwlBox);
+  c.seismic_check = s_.seismic_check != kUnchecked ? 2 : 0;
+  c.liquefied_vertical_rule = s_.liquefied_vertical_ignored != kUnchecked ? 1 : 0;
+  if (s_.liquefied_vertical_ignored == kChecked && s_.unconditionally_ignored == kChecked)
+    c.liquefied_vertical_rule = 2;
+  c.liquefied_pressure_coef = value_of(kLiquefiedCoefBox);
 
-  c.seismic_coef_mode = s_.opt_gm2[0] ? 0 : 1;
-  c.regional_coef[0] = gm2(0);
-  c.ground_type_factor[0] = gm2(1);
-  c.importance_factor[0] = gm2(2);
-  c.seismic_coef_earth = gm2(3);
-  c.regional_coef[1] = gm2(6);
-  c.ground_type_factor[1] = gm2(7);
-  c.importance_factor[1] = gm2(8);
-  c.seismic_coef_inertia = gm2(4);
-  if (const int code = selected_code(s_.opt_gm2.data(), kApparentButtons); code >= 0)
+  const auto& opt = s_.seismic_options;
+  c.seismic_coef_mode = opt[kCoefDirect] ? 0 : 1;
+  c.regional_coef[0] = value_of(kRegionalEarthBox);
+  c.ground_type_factor[0] = value_of(kGroundTypeEarthBox);
+  c.importance_factor[0] = value_of(kImportanceEarthBox);
+  c.seismic_coef_earth = value_of(kSeismicCoefEarthBox);
+  c.regional_coef[1] = value_of(kRegionalInertiaBox);
+  c.ground_type_factor[1] = value_of(kGroundTypeInertiaBox);
+  c.importance_factor[1] = value_of(kImportanceInertiaBox);
+  c.seismic_coef_inertia = value_of(kSeismicCoefInertiaBox);
+  if (const int code = selected_code(opt.data(), kApparentButtons); code >= 0)
     c.apparent_coef_method = static_cast<model::i16>(code);
-  c.apparent_seismic_coef = gm2(5);
-  c.rwl_coef_rule = s_.opt_gm2[8] ? 0 : 1;
-  c.clay_pressure_formula[CASE_SEISMIC] = s_.opt_gm2[10] ? 0 : 1;
-  if (const int code = selected_code(s_.opt_gm2.data(), kShallowClayButtons); code >= 0)
+  c.apparent_seismic_coef = value_of(kApparentCoefBox);
+  c.rwl_coef_rule = opt[kRwlAirBelowApparent] ? 0 : 1;
+  c.clay_pressure_formula[CASE_SEISMIC] = opt[kSeismicClayCompare] ? 0 : 1;
+  if (const int code = selected_code(opt.data(), kShallowClayButtons); code >= 0)
     c.shallow_clay_method = static_cast<model::i16>(code);
-  c.clay_compare_shallow = s_.chk_gm2[0] != kUnchecked ? 1 : 0;
-  c.clay_compare_deep = s_.chk_gm2[1] != kUnchecked ? 1 : 0;
+  c.clay_compare_shallow = s_.clay_comparison[kCompareShallow] != kUnchecked ? 1 : 0;
+  c.clay_compare_deep = s_.clay_comparison[kCompareDeep] != kUnchecked ? 1 : 0;
 
   store_forces();
   for (int r = 0; r < 3; ++r) {
     model::SurchargeRange& t = c.top_surcharges[r];
-    t.x_min = value_of({BoxGroup::gm20, 4 * r});
-    t.x_max = value_of({BoxGroup::gm20, 4 * r + 1});
-    t.load[0] = value_of({BoxGroup::gm20, 4 * r + 2});
-    t.load[1] = value_of({BoxGroup::gm20, 4 * r + 3});
+    t.x_min = value_of(surcharge_box(r, kSurchargeXmin));
+    t.x_max = value_of(surcharge_box(r, kSurchargeXmax));
+    t.load[0] = value_of(surcharge_box(r, kSurchargeNormal));
+    t.load[1] = value_of(surcharge_box(r, kSurchargeSeismic));
   }
-  c.top_surcharge_ignored = s_.chk_gm20 == kChecked ? 0 : 1;
+  c.top_surcharge_ignored = s_.top_surcharge_considered == kChecked ? 0 : 1;
+  const BoxId reaction[2] = {kReactionNormalBox, kReactionSeismicBox};
+  const BoxId width[2] = {kSpreadWidthNormalBox, kSpreadWidthSeismicBox};
+  const BoxId angle[2] = {kSpreadAngleNormalBox, kSpreadAngleSeismicBox};
   for (int cs = 0; cs < 2; ++cs) {
     model::BodyReaction& b = c.body_reactions[cs];
-    b.reaction = value_of({BoxGroup::gm21, cs});
-    b.spread_width = value_of({BoxGroup::gm21, 2 + cs});
-    b.spread_angle = value_of({BoxGroup::gm21, 4 + cs}) - 30;
+    b.reaction = value_of(reaction[cs]);
+    b.spread_width = value_of(width[cs]);
+    b.spread_angle = value_of(angle[cs]) - 30;
   }
-  c.dynamic_water_force = value_of({BoxGroup::gm21, 6});
-  c.dynamic_water_level = value_of({BoxGroup::gm21, 7});
+  c.dynamic_water_force = value_of(kDynamicWaterForceBox);
+  c.dynamic_water_level = value_of(kDynamicWaterLevelBox);
 }
 
 // The engines read the first `external_force_counts`(case) rows of a case, so the rows that
@@ -432,12 +463,11 @@ void DesignConditionsPage::store_forces() {
   for (int cs = 0; cs < 2; ++cs) {
     std::array<model::ExternalForce, 3> rows;
     for (int r = 0; r < 3; ++r) {
-      const int k = 15 * cs + 5 * r;
-      rows[r].name = trim_blanks(s_.txt_gm19[k].text);
-      rows[r].vertical = value_of({BoxGroup::gm19, k + 1});
-      rows[r].horizontal = value_of({BoxGroup::gm19, k + 2});
-      rows[r].x = value_of({BoxGroup::gm19, k + 3});
-      rows[r].y = value_of({BoxGroup::gm19, k + 4});
+      rows[r].name = trim_blanks(box(force_box(cs, r, kForceName)).text);
+      rows[r].vertical = value_of(force_box(cs, r, kForceVertical));
+      rows[r].horizontal = value_of(force_box(cs, r, kForceHorizontal));
+      rows[r].x = value_of(force_box(cs, r, kForceX));
+      rows[r].y = value_of(force_box(cs, r, kForceY));
     }
     auto has_force = [](const model::ExternalForce& f) {
       return f.vertical != 0 || f.horizontal != 0;

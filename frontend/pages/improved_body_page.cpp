@@ -36,11 +36,11 @@ void ImprovedBodyPage::load() {
     s_.form_dims[form_box(kWallForm, dim)] = s_.form_dims[form_box(kLatticeForm, dim)] =
         box_text(walls[k]);
   }
-  if (conditions_.opt_gm1_selected(1)) {
+  if (conditions_.improvement_pattern() == PatternChoice::wall) {
     s_.shape_tab_enabled = true;
     s_.wall_frame_visible = true;
     s_.lattice_frame_visible = false;
-  } else if (conditions_.opt_gm1_selected(5)) {
+  } else if (conditions_.improvement_pattern() == PatternChoice::lattice) {
     s_.shape_tab_enabled = true;
     s_.wall_frame_visible = false;
     s_.lattice_frame_visible = true;
@@ -60,7 +60,7 @@ void ImprovedBodyPage::store() {
   d.dh2 = num(s_.body[kBoxDh2]);
   // Only the frame of the lattice form is read for it; every other pattern commits the wall
   // frame, which the last load filled.
-  const FormFrame frame = conditions_.opt_gm1_selected(5) ? kLatticeForm : kWallForm;
+  const FormFrame frame = conditions_.improvement_pattern() == PatternChoice::lattice ? kLatticeForm : kWallForm;
   d.ls = num(s_.form_dims[form_box(frame, kLs)]);
   d.ds = num(s_.form_dims[form_box(frame, kDs)]);
   d.ll = num(s_.form_dims[form_box(frame, kLl)]);

@@ -56,7 +56,7 @@ InputPages::InputPages(QWidget* parent, model::ProjectModel& model, pages::PageE
       dimension_(effects),
       improved_(model, effects, design_, *this),
       superstructure_(model, effects, *this),
-      bearing_(model, effects, [this] { return design_.opt_gm1_selected(1); }),
+      bearing_(model, effects, [this] { return design_.improvement_pattern() == pages::PatternChoice::wall; }),
       ground_(model, effects,
               [this] {
                 view_.compute_section_extents();
@@ -127,8 +127,12 @@ InputPages::~InputPages() {
 
 bool InputPages::is_shown(int index) const { return !tab_gm_.at(index)->isHidden(); }
 
-QLabel* InputPages::lbl_gm1_27() const { return design_view_->lbl_gm1_27(); }
-QCheckBox* InputPages::chk_gm1_2() const { return design_view_->chk_gm1_2(); }
+QLabel* InputPages::unconditional_open_bracket() const {
+  return design_view_->unconditional_open_bracket();
+}
+QCheckBox* InputPages::unconditionally_ignored() const {
+  return design_view_->unconditionally_ignored();
+}
 
 void InputPages::show_td_controls(bool shown) {
   design_.show_td_controls(shown);

@@ -56,10 +56,10 @@ class InputPages : public pages::PageSwitchHost,
   // A page counts as shown when its container is not hidden.
   bool is_shown(int index) const;
 
-  // The bracket label and the check box "無条件に無視" of the liquefaction option on the
+  // The opening bracket and the check box "無条件に無視" of the liquefaction option on the
   // design-conditions page, shown only for the command line "/td".
-  QLabel* lbl_gm1_27() const;
-  QCheckBox* chk_gm1_2() const;
+  QLabel* unconditional_open_bracket() const;
+  QCheckBox* unconditionally_ignored() const;
   void show_td_controls(bool shown);
 
   // The category switch (`Form1.opt_menu_Click`) and the pages it knows.

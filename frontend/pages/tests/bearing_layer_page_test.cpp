@@ -16,7 +16,7 @@ const std::filesystem::path kData = std::filesystem::path(QVT_SOURCE_DIR) / "dat
 class BearingLayerPageTest : public ::testing::Test {
  protected:
   BearingLayerPageTest() { model.install_folder = kData; }
-  const std::string& box(int i) const { return page.state().txt_gm11[i].text; }
+  const std::string& box(int b) const { return page.state().boxes[b].text; }
   const std::string& proposal(int i) const { return page.state().proposal[i]; }
 
   model::ProjectModel model;
@@ -38,8 +38,8 @@ class PhiProposal : public BearingLayerPageTest, public ::testing::WithParamInte
 TEST_P(PhiProposal, ShowsTheRoundedAngleWithATrailingZero) {
   const ProposalCase c = GetParam();
   page.select_formula(c.formula);
-  page.text_edited(2, c.mean_n);
-  EXPECT_EQ(proposal(0), c.phi_proposal);
+  page.text_edited(kMeanNBox, c.mean_n);
+  EXPECT_EQ(proposal(kPhiProposal), c.phi_proposal);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, PhiProposal,
@@ -54,84 +54,84 @@ INSTANTIATE_TEST_SUITE_P(Cases, PhiProposal,
 
 TEST_F(BearingLayerPageTest, NegativePhiTakesTheProposalAndTheFactorsOfItsKey) {
   // With no formula chosen the proposal is 0, so the negative boxes wait.
-  page.text_edited(4, "-1");
-  page.text_edited(5, "-1");
-  page.text_edited(3, "-1");
-  page.text_edited(2, "25");
-  EXPECT_EQ(box(3), "-1");
+  page.text_edited(kNrBox, "-1");
+  page.text_edited(kNqBox, "-1");
+  page.text_edited(kPhiBox, "-1");
+  page.text_edited(kMeanNBox, "25");
+  EXPECT_EQ(box(kPhiBox), "-1");
   page.select_formula(0);
-  EXPECT_EQ(box(3), "32.300");
+  EXPECT_EQ(box(kPhiBox), "32.300");
   // Key 32 of the shipped table: 27.33 and 28.5.
-  EXPECT_EQ(proposal(1), "27.33");
-  EXPECT_EQ(proposal(2), "28.50");
-  EXPECT_EQ(box(4), "27.330");
-  EXPECT_EQ(box(5), "28.500");
+  EXPECT_EQ(proposal(kNrProposal), "27.33");
+  EXPECT_EQ(proposal(kNqProposal), "28.50");
+  EXPECT_EQ(box(kNrBox), "27.330");
+  EXPECT_EQ(box(kNqBox), "28.500");
 }
 
 TEST_F(BearingLayerPageTest, NegativeMeanNKeepsTheProposals) {
   page.select_formula(0);
-  page.text_edited(2, "25");
-  page.text_edited(2, "-5");
-  EXPECT_EQ(proposal(0), "32.30");
+  page.text_edited(kMeanNBox, "25");
+  page.text_edited(kMeanNBox, "-5");
+  EXPECT_EQ(proposal(kPhiProposal), "32.30");
 }
 
 TEST_F(BearingLayerPageTest, FortyDegreesAndMoreProposeTheFixedPair) {
   for (const char* phi : {"40.0", "45.7"}) {
-    page.text_edited(3, phi);
-    EXPECT_EQ(proposal(1), "114.00") << phi;
-    EXPECT_EQ(proposal(2), "80.00") << phi;
+    page.text_edited(kPhiBox, phi);
+    EXPECT_EQ(proposal(kNrProposal), "114.00") << phi;
+    EXPECT_EQ(proposal(kNqProposal), "80.00") << phi;
   }
-  page.text_edited(3, "39.99");
-  EXPECT_EQ(proposal(1), "97.96");
-  EXPECT_EQ(proposal(2), "70.60");
+  page.text_edited(kPhiBox, "39.99");
+  EXPECT_EQ(proposal(kNrProposal), "97.96");
+  EXPECT_EQ(proposal(kNqProposal), "70.60");
 }
 
 TEST_F(BearingLayerPageTest, AnAngleWithoutARecordFillsNothing) {
-  page.text_edited(4, "-1");
-  page.text_edited(3, "-7");
-  EXPECT_EQ(proposal(1), "0.00");
-  EXPECT_EQ(proposal(2), "0.00");
-  EXPECT_EQ(box(4), "-1");
+  page.text_edited(kNrBox, "-1");
+  page.text_edited(kPhiBox, "-7");
+  EXPECT_EQ(proposal(kNrProposal), "0.00");
+  EXPECT_EQ(proposal(kNqProposal), "0.00");
+  EXPECT_EQ(box(kNrBox), "-1");
 }
 
 TEST_F(BearingLayerPageTest, NegativeNrTakesItsProposalAtOnce) {
-  page.text_edited(3, "25");  // key 25 of the shipped table: Nr 8.21
-  ASSERT_EQ(proposal(1), "8.21");
-  page.text_edited(4, "-1");
-  EXPECT_EQ(box(4), "8.210");
+  page.text_edited(kPhiBox, "25");  // key 25 of the shipped table: Nr 8.21
+  ASSERT_EQ(proposal(kNrProposal), "8.21");
+  page.text_edited(kNrBox, "-1");
+  EXPECT_EQ(box(kNrBox), "8.210");
 }
 
 TEST_F(BearingLayerPageTest, ArrowButtonsCopyTheCaptionEvenForTheInputFormula) {
   page.select_formula(5);
-  page.text_edited(2, "25");
-  page.text_edited(3, "33.5");
-  page.cmd_gm11_Click(0);
-  EXPECT_EQ(box(3), "0.000");
+  page.text_edited(kMeanNBox, "25");
+  page.text_edited(kPhiBox, "33.5");
+  page.take_proposal(kPhiProposal);
+  EXPECT_EQ(box(kPhiBox), "0.000");
   page.select_formula(0);  // a new formula leaves a non-negative φ box alone
-  EXPECT_EQ(proposal(0), "32.30");
-  EXPECT_EQ(box(3), "0.000");
-  page.cmd_gm11_Click(0);
-  EXPECT_EQ(box(3), "32.300");
+  EXPECT_EQ(proposal(kPhiProposal), "32.30");
+  EXPECT_EQ(box(kPhiBox), "0.000");
+  page.take_proposal(kPhiProposal);
+  EXPECT_EQ(box(kPhiBox), "32.300");
 }
 
 TEST_F(BearingLayerPageTest, LeavingABoxReformatsItButNotThePoBox) {
-  page.text_edited(1, "1.5");
-  page.lost_focus(1);
-  EXPECT_EQ(box(1), "1.500");
-  page.text_edited(6, "2.5");
-  page.lost_focus(6);
-  EXPECT_EQ(box(6), "2.5");
+  page.text_edited(kShapeFactorBox, "1.5");
+  page.lost_focus(kShapeFactorBox);
+  EXPECT_EQ(box(kShapeFactorBox), "1.500");
+  page.text_edited(kPoBox, "2.5");
+  page.lost_focus(kPoBox);
+  EXPECT_EQ(box(kPoBox), "2.5");
 }
 
 TEST_F(BearingLayerPageTest, SoilTypeSwitchesTheFrames) {
-  page.opt_gm11_select(1);
-  EXPECT_EQ(page.state().fra_gm11_visible, (std::array<bool, 5>{true, false, true, true, false}));
-  page.opt_gm11_select(0);
-  EXPECT_EQ(page.state().fra_gm11_visible, (std::array<bool, 5>{true, true, false, false, true}));
+  page.choose_option(kClayeyGround);
+  EXPECT_EQ(page.state().frame_visible, (std::array<bool, 5>{true, false, true, true, false}));
+  page.choose_option(kSandyGround);
+  EXPECT_EQ(page.state().frame_visible, (std::array<bool, 5>{true, true, false, false, true}));
 }
 
 struct CommitCase {
-  int soil_button;
+  int soil_option;
   const char* mean_n;
   double unit_weight;
   int mean_n_stored;
@@ -143,25 +143,25 @@ class BearingCommit : public BearingLayerPageTest, public ::testing::WithParamIn
 // clamps to the 16-bit range.
 TEST_P(BearingCommit, StoresTheBoxesOfTheChosenType) {
   const CommitCase c = GetParam();
-  page.text_edited(0, "9");
-  page.text_edited(9, "8");
-  page.text_edited(2, c.mean_n);
-  page.opt_gm11_select(c.soil_button);
+  page.text_edited(kSandyUnitWeightBox, "9");
+  page.text_edited(kClayUnitWeightBox, "8");
+  page.text_edited(kMeanNBox, c.mean_n);
+  page.choose_option(c.soil_option);
   page.store();
   EXPECT_EQ(model.conditions.bearing_layer.unit_weight, c.unit_weight);
   EXPECT_EQ(model.conditions.bearing_layer.mean_n, c.mean_n_stored);
-  EXPECT_EQ(model.conditions.bearing_layer.soil_type, c.soil_button);
+  EXPECT_EQ(model.conditions.bearing_layer.soil_type, c.soil_option);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, BearingCommit,
-                         ::testing::Values(CommitCase{1, "20.7", 8, 21}, CommitCase{0, "20.5", 9, 20},
-                                           CommitCase{0, "13.5", 9, 14},
-                                           CommitCase{0, "70000", 9, 32767}));
+                         ::testing::Values(CommitCase{kClayeyGround, "20.7", 8, 21}, CommitCase{kSandyGround, "20.5", 9, 20},
+                                           CommitCase{kSandyGround, "13.5", 9, 14},
+                                           CommitCase{kSandyGround, "70000", 9, 32767}));
 
 TEST_F(BearingLayerPageTest, CommitReadsTheOptionsAndAGrayedCheck) {
-  page.opt_gm11_select(2);
-  page.opt_gm11_select(5);
-  page.set_chk_katu(kGrayed);
+  page.choose_option(kFrictionInput);
+  page.choose_option(kLanded);
+  page.set_slope_length_width(kGrayed);
   page.store();
   const model::BearingLayer& b = model.conditions.bearing_layer;
   EXPECT_EQ(b.friction_rule, 0);
@@ -173,7 +173,7 @@ TEST_F(BearingLayerPageTest, CommitReadsTheOptionsAndAGrayedCheck) {
 TEST_F(BearingLayerPageTest, AFormulaOutsideTheListShowsNoEntryAndCommitsMinusOne) {
   model.conditions.bearing_layer.phi_formula = 9;
   page.load();
-  EXPECT_EQ(page.state().cbo_gm11, -1);
+  EXPECT_EQ(page.state().formula, -1);
   page.store();
   EXPECT_EQ(model.conditions.bearing_layer.phi_formula, -1);
 }
@@ -197,10 +197,10 @@ TEST_F(BearingLayerPageTest, LoadReplacesNegativeValuesByTheProposals) {
   b.bearing_nr = -1;
   b.bearing_nq = 5;
   page.load();
-  EXPECT_EQ(box(2), "25.000");
-  EXPECT_EQ(box(3), "32.300");
-  EXPECT_EQ(box(4), "27.330");
-  EXPECT_EQ(box(5), "5.000");
+  EXPECT_EQ(box(kMeanNBox), "25.000");
+  EXPECT_EQ(box(kPhiBox), "32.300");
+  EXPECT_EQ(box(kNrBox), "27.330");
+  EXPECT_EQ(box(kNqBox), "5.000");
   page.store();
   EXPECT_DOUBLE_EQ(b.phi, 32.3);
   EXPECT_DOUBLE_EQ(b.bearing_nr, 27.33);
@@ -213,26 +213,26 @@ TEST_F(BearingLayerPageTest, TheSampleShowsItsValuesAndProposals) {
                                         load_messages));
   model.install_folder = kData;
   page.load();
-  EXPECT_EQ(box(2), "50.000");
-  EXPECT_EQ(box(3), "40.000");
-  EXPECT_EQ(box(4), "93.700");
-  EXPECT_EQ(box(5), "64.200");
-  EXPECT_EQ(proposal(0), "39.50");  // √(12·50) + 15 = 39.49
-  EXPECT_EQ(proposal(1), "114.00");
-  EXPECT_EQ(proposal(2), "80.00");
+  EXPECT_EQ(box(kMeanNBox), "50.000");
+  EXPECT_EQ(box(kPhiBox), "40.000");
+  EXPECT_EQ(box(kNrBox), "93.700");
+  EXPECT_EQ(box(kNqBox), "64.200");
+  EXPECT_EQ(proposal(kPhiProposal), "39.50");  // √(12·50) + 15 = 39.49
+  EXPECT_EQ(proposal(kNrProposal), "114.00");
+  EXPECT_EQ(proposal(kNqProposal), "80.00");
   EXPECT_TRUE(effects.messages_shown.empty());
 }
 
 TEST_F(BearingLayerPageTest, AMissingTableIsSaidOnceAndTheFixedPairStillHolds) {
   qvt::testing::TempDir empty;
   model.install_folder = empty.path();
-  page.text_edited(3, "35");
-  page.text_edited(3, "42");
+  page.text_edited(kPhiBox, "35");
+  page.text_edited(kPhiBox, "42");
   EXPECT_EQ(effects.messages_shown,
             std::vector<std::string>{model::kMsgBearingFactorFileUnreadable});
-  EXPECT_EQ(proposal(1), "114.00");
-  page.text_edited(3, "30");
-  EXPECT_EQ(proposal(1), "0.00");
+  EXPECT_EQ(proposal(kNrProposal), "114.00");
+  page.text_edited(kPhiBox, "30");
+  EXPECT_EQ(proposal(kNrProposal), "0.00");
   EXPECT_EQ(effects.messages_shown.size(), 1u);
 }
 

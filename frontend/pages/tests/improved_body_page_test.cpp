@@ -43,7 +43,7 @@ class ImprovedBodyPageTest : public ::testing::Test {
     conditions = std::make_unique<DesignConditionsPage>(*m, fx);
     page = std::make_unique<ImprovedBodyPage>(*m, fx, *conditions, port);
   }
-  void choose_pattern(int index) { conditions->opt_gm1_select(index); }
+  void choose_pattern(PatternChoice p) { conditions->choose_improvement_pattern(p); }
   void level_layer(int slot, double bottom, double height, double width = 10) {
     model::WallBlock& b = m->wall_blocks[slot];
     b.block_type = model::BLOCK_SOIL_RECTANGLE;
@@ -65,17 +65,18 @@ class ImprovedBodyPageTest : public ::testing::Test {
 TEST_F(ImprovedBodyPageTest, LoadFillsBothFramesAndFollowsThePattern) {
   m->conditions.body_dims = {1.5, -25, 20, -24.5, -25, 3, 4, 0, 0, 6, 2, 1.23456};
   struct Case {
-    int pattern;
+    PatternChoice pattern;
     bool shape_tab, wall_frame, lattice_frame;
   };
-  const Case cases[] = {{0, false, true, false},  // block: tab off, frames as they were
-                        {1, true, true, false},   // 壁式
-                        {5, true, false, true},   // 格子式
-                        {4, false, false, true}}; // tangent circles keep the lattice frame shown
+  const Case cases[] = {{PatternChoice::block, false, true, false},  // tab off, frames as they were
+                        {PatternChoice::wall, true, true, false},
+                        {PatternChoice::lattice, true, false, true},
+                        // tangent circles keep the lattice frame shown
+                        {PatternChoice::tangent_circles, false, false, true}};
   for (const Case& c : cases) {
     choose_pattern(c.pattern);
     page->load();
-    SCOPED_TRACE(c.pattern);
+    SCOPED_TRACE(static_cast<int>(c.pattern));
     EXPECT_EQ(s().shape_tab_enabled, c.shape_tab);
     EXPECT_EQ(s().wall_frame_visible, c.wall_frame);
     EXPECT_EQ(s().lattice_frame_visible, c.lattice_frame);
@@ -91,11 +92,11 @@ TEST_F(ImprovedBodyPageTest, LoadFillsBothFramesAndFollowsThePattern) {
 }
 
 TEST_F(ImprovedBodyPageTest, ShapeTabCannotBeChosenWhileOff) {
-  choose_pattern(1);
+  choose_pattern(PatternChoice::wall);
   page->load();
   page->select_inner_tab(1);
   EXPECT_EQ(s().inner_tab, 1);
-  choose_pattern(0);
+  choose_pattern(PatternChoice::block);
   page->load();
   EXPECT_EQ(s().inner_tab, 0);
   page->select_inner_tab(1);
@@ -104,7 +105,7 @@ TEST_F(ImprovedBodyPageTest, ShapeTabCannotBeChosenWhileOff) {
 
 TEST_F(ImprovedBodyPageTest, CommitDerivesWidthAndHeightOfTheWalls) {
   struct Case {
-    int pattern;
+    PatternChoice pattern;
     const char* width;
     const char* ds;
     const char* bl1;
@@ -113,10 +114,10 @@ TEST_F(ImprovedBodyPageTest, CommitDerivesWidthAndHeightOfTheWalls) {
     double bs, dl;
   };
   const Case cases[] = {
-      {1, "10", "5", "2", "3", true, 5, 10},
-      {1, "10", "5", "7", "5", true, -2, 10},
-      {5, "10", "3", "2", "3", true, 5, 12},
-      {0, "10", "3", "2", "3", false, 5, -3},  // no block: height 0
+      {PatternChoice::wall, "10", "5", "2", "3", true, 5, 10},
+      {PatternChoice::wall, "10", "5", "7", "5", true, -2, 10},
+      {PatternChoice::lattice, "10", "3", "2", "3", true, 5, 12},
+      {PatternChoice::block, "10", "3", "2", "3", false, 5, -3},  // no block: height 0
   };
   for (const Case& c : cases) {
     SetUp();
@@ -124,14 +125,14 @@ TEST_F(ImprovedBodyPageTest, CommitDerivesWidthAndHeightOfTheWalls) {
     choose_pattern(c.pattern);
     page->load();
     page->set_body_box(kBoxB, c.width);
-    const FormFrame shown = c.pattern == 5 ? kLatticeForm : kWallForm;
+    const FormFrame shown = c.pattern == PatternChoice::lattice ? kLatticeForm : kWallForm;
     const FormFrame hidden = shown == kWallForm ? kLatticeForm : kWallForm;
     page->set_form_box(form_box(shown, kDs), c.ds);
     page->set_form_box(form_box(shown, kBl1), c.bl1);
     page->set_form_box(form_box(shown, kBl2), c.bl2);
     page->set_form_box(form_box(hidden, kBl1), "99");  // edits in the hidden frame are not read
     page->store();
-    SCOPED_TRACE(c.pattern);
+    SCOPED_TRACE(static_cast<int>(c.pattern));
     EXPECT_EQ(m->conditions.body_dims.width, 10);
     EXPECT_EQ(m->conditions.body_dims.bs, c.bs);
     EXPECT_EQ(m->conditions.body_dims.dl, c.dl);

@@ -115,7 +115,7 @@ TEST_F(PageSwitchTest, DimensionLinesStoreAndLoadNothingAndPickTheUpperRegisterM
   const std::pair<int, int> cases[] = {{2, 0}, {3, 0}, {1, 1}, {0, 0}};
   for (const auto& [chosen, after] : cases) {
     sw.choose_category(5);
-    dimension.opt_gm12_Click(chosen);
+    dimension.choose_mode(chosen);
     sw.choose_category(4);
     sw.choose_category(5);
     EXPECT_EQ(dimension.mode(), after) << chosen;
@@ -123,7 +123,7 @@ TEST_F(PageSwitchTest, DimensionLinesStoreAndLoadNothingAndPickTheUpperRegisterM
   // Choosing a mode by the switch writes no hint (the page changes only clear the line); focus
   // shows the hint.
   for (const std::string& written : fx.status) EXPECT_EQ(written, "");
-  dimension.opt_gm12_GotFocus(2);
+  dimension.mode_button_focused(kLowerRegister);
   EXPECT_EQ(fx.status.back(), "ブロック分割図の下部に表示する寸法線の変化点を登録してください。");
 }
 

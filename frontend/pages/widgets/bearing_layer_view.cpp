@@ -22,6 +22,14 @@ namespace qvt::pages {
 namespace {
 QString u8(const char* s) { return QString::fromUtf8(s); }
 
+// The object names of the boxes, by `BearingBox`.
+constexpr const char* kBoxNames[kBearingBoxCount] = {
+    "sandy_unit_weight", "shape_factor", "mean_n",    "phi",          "nr",          "nq",
+    "overburden_po",     "cohesion",     "cohesion_gradient", "clay_unit_weight", "friction_mu"};
+// The object names of the option buttons, by `BearingOption`.
+constexpr const char* kOptionNames[kBearingOptionCount] = {
+    "sandy_ground", "clayey_ground", "friction_input", "friction_tan_phi", "floating", "landed"};
+
 QLabel* note(const char* text) {
   auto* l = new QLabel(u8(text));
   l->setWordWrap(true);
@@ -29,24 +37,24 @@ QLabel* note(const char* text) {
 }
 }  // namespace
 
-QLineEdit* BearingLayerView::make_box(int index) {
+QLineEdit* BearingLayerView::make_box(int box) {
   auto* e = new QLineEdit;
-  e->setObjectName(QStringLiteral("txt_gm11_%1").arg(index));
+  e->setObjectName(QString::fromLatin1(kBoxNames[box]));
   e->setAlignment(Qt::AlignRight);
   e->setFixedWidth(72);
-  connect(e, &QLineEdit::textEdited, this, [this, index](const QString& t) {
-    page_.text_edited(index, t.toStdString());
+  connect(e, &QLineEdit::textEdited, this, [this, box](const QString& t) {
+    page_.text_edited(box, t.toStdString());
     refresh();
   });
-  focus_watchers_.push_back(widgets::TextBoxFocus::attach(e, widgets::kNumberBox, {}, [this, index] {
-    page_.lost_focus(index);
+  focus_watchers_.push_back(widgets::TextBoxFocus::attach(e, widgets::kNumberBox, {}, [this, box] {
+    page_.lost_focus(box);
     refresh();
   }));
   // The mean N value is kept as a 16-bit integer; its range lies within that.
-  const BoxInterval range = box_interval(bearing_layer_box_quantity(index));
+  const BoxInterval range = box_interval(bearing_layer_box_quantity(box));
   focus_watchers_.back()->set_range(range.lowest, range.highest);
   widgets::fit_number_box(e, 3);  // the page shows "###0.000"
-  txt_[index] = e;
+  txt_[box] = e;
   return e;
 }
 
@@ -58,30 +66,30 @@ BearingLayerView::BearingLayerView(BearingLayerPage& page, QWidget* parent)
 
   const char* opt_captions[6] = {"砂質土地盤（着底型）", "粘性土地盤", "入力値", "μ=tanΦ",
                                  "浮き型（標準）", "着底型（特殊な事例）"};
-  for (int i = 0; i < 6; ++i) {
+  for (int i = 0; i < kBearingOptionCount; ++i) {
     opt_[i] = new QRadioButton(u8(opt_captions[i]));
-    opt_[i]->setObjectName(QStringLiteral("opt_gm11_%1").arg(i));
+    opt_[i]->setObjectName(QString::fromLatin1(kOptionNames[i]));
     connect(opt_[i], &QRadioButton::clicked, this, [this, i] {
-      page_.opt_gm11_select(i);
+      page_.choose_option(i);
       refresh();
     });
   }
-  for (int pair = 0; pair < 6; pair += 2) {
+  for (int pair = 0; pair < kBearingOptionCount; pair += 2) {
     auto* g = new QButtonGroup(this);
     g->addButton(opt_[pair]);
     g->addButton(opt_[pair + 1]);
   }
 
   // Soil type.
-  fra_[0] = new QGroupBox(u8("支持層タイプ"));
-  auto* types = new QHBoxLayout(fra_[0]);
-  types->addWidget(opt_[0]);
-  types->addWidget(opt_[1]);
-  top->addWidget(fra_[0]);
+  fra_[kSoilTypeFrame] = new QGroupBox(u8("支持層タイプ"));
+  auto* types = new QHBoxLayout(fra_[kSoilTypeFrame]);
+  types->addWidget(opt_[kSandyGround]);
+  types->addWidget(opt_[kClayeyGround]);
+  top->addWidget(fra_[kSoilTypeFrame]);
 
   // Sandy ground.
-  fra_[1] = new QGroupBox(u8("砂質土地盤"));
-  auto* sandy = new QGridLayout(fra_[1]);
+  fra_[kSandyFrame] = new QGroupBox(u8("砂質土地盤"));
+  auto* sandy = new QGridLayout(fra_[kSandyFrame]);
   sandy->setVerticalSpacing(2);
   // Four columns (caption, box, arrow, proposal) in the page's width, the boxes as wide as their
   // widest value: close columns leave the captions room for two lines.
@@ -92,12 +100,12 @@ BearingLayerView::BearingLayerView(BearingLayerPage& page, QWidget* parent)
     grid->addWidget(box, row, 1);
     ++row;
   };
-  add_row(sandy, "単位体積重量 （kN/m3）  水中", make_box(0));
-  add_row(sandy, "形状係数 β", make_box(1));
-  add_row(sandy, "平均Ｎ値", make_box(2));
+  add_row(sandy, "単位体積重量 （kN/m3）  水中", make_box(kSandyUnitWeightBox));
+  add_row(sandy, "形状係数 β", make_box(kShapeFactorBox));
+  add_row(sandy, "平均Ｎ値", make_box(kMeanNBox));
   sandy->setColumnStretch(0, 1);
   cbo_ = new QComboBox;
-  cbo_->setObjectName(QStringLiteral("cbo_gm11"));
+  cbo_->setObjectName(QStringLiteral("phi_formula"));
   for (const char* f : kPhiFormulas) cbo_->addItem(u8(f));
   connect(cbo_, &QComboBox::activated, this, [this](int index) {
     page_.select_formula(index);
@@ -110,9 +118,9 @@ BearingLayerView::BearingLayerView(BearingLayerPage& page, QWidget* parent)
   const char* factor_captions[3] = {"φ", "Ｎｒ", "Ｎｑ"};
   for (int i = 0; i < 3; ++i) {
     sandy->addWidget(new QLabel(u8(factor_captions[i])), row, 0, Qt::AlignRight);
-    sandy->addWidget(make_box(3 + i), row, 1);
+    sandy->addWidget(make_box(kPhiBox + i), row, 1);
     cmd_[i] = new QPushButton(u8("→"));
-    cmd_[i]->setObjectName(QStringLiteral("cmd_gm11_%1").arg(i));
+    cmd_[i]->setObjectName(QStringLiteral("take_proposal_%1").arg(i));
     // As narrow as the arrow allows: the button's text inside its margins.
     cmd_[i]->setFixedWidth(cmd_[i]->fontMetrics().size(Qt::TextShowMnemonic, cmd_[i]->text()).width() +
                            2 * (cmd_[i]->style()->pixelMetric(QStyle::PM_ButtonMargin) +
@@ -120,14 +128,14 @@ BearingLayerView::BearingLayerView(BearingLayerPage& page, QWidget* parent)
     // The arrow points from the proposal to the box it fills.
     sandy->addWidget(cmd_[i], row, 2);
     proposal_[i] = new QLabel(u8("0.00"));
-    proposal_[i]->setObjectName(QStringLiteral("lbl_gm11_%1").arg(14 + i));
+    proposal_[i]->setObjectName(QStringLiteral("proposal_%1").arg(i));
     proposal_[i]->setFrameShape(QFrame::Panel);
     proposal_[i]->setFrameShadow(QFrame::Sunken);
     proposal_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     proposal_[i]->setMinimumWidth(50);
     sandy->addWidget(proposal_[i], row, 3);
     connect(cmd_[i], &QPushButton::clicked, this, [this, i] {
-      page_.cmd_gm11_Click(i);
+      page_.take_proposal(i);
       refresh();
     });
     ++row;
@@ -135,26 +143,26 @@ BearingLayerView::BearingLayerView(BearingLayerPage& page, QWidget* parent)
   // Po only carries its value from the load to the commit: box and caption stay hidden.
   po_caption_ = new QLabel(u8("支持砂層の有効土かぶり圧 Ｐｏ"));
   sandy->addWidget(po_caption_, row, 0);
-  sandy->addWidget(make_box(6), row, 1);
+  sandy->addWidget(make_box(kPoBox), row, 1);
   ++row;
   po_caption_->hide();
-  txt_[6]->hide();
-  top->addWidget(fra_[1]);
+  txt_[kPoBox]->hide();
+  top->addWidget(fra_[kSandyFrame]);
 
   // Clayey ground.
-  fra_[2] = new QGroupBox(u8("粘性土地盤"));
-  auto* clay = new QGridLayout(fra_[2]);
+  fra_[kClayeyFrame] = new QGroupBox(u8("粘性土地盤"));
+  auto* clay = new QGridLayout(fra_[kClayeyFrame]);
   row = 0;
-  add_row(clay, "基準面での粘着力　Ｃｏ", make_box(7));
-  add_row(clay, "粘着勾配　Ｋ", make_box(8));
-  add_row(clay, "単位体積重量 （kN/m3）  水中", make_box(9));
-  top->addWidget(fra_[2]);
+  add_row(clay, "基準面での粘着力　Ｃｏ", make_box(kCohesionBox));
+  add_row(clay, "粘着勾配　Ｋ", make_box(kCohesionGradientBox));
+  add_row(clay, "単位体積重量 （kN/m3）  水中", make_box(kClayUnitWeightBox));
+  top->addWidget(fra_[kClayeyFrame]);
 
   // Improvement form, with the notes on the sliding check.
-  fra_[3] = new QGroupBox(u8("改良形式"));
-  auto* form = new QVBoxLayout(fra_[3]);
-  form->addWidget(opt_[4]);
-  form->addWidget(opt_[5]);
+  fra_[kImprovementFormFrame] = new QGroupBox(u8("改良形式"));
+  auto* form = new QVBoxLayout(fra_[kImprovementFormFrame]);
+  form->addWidget(opt_[kFloating]);
+  form->addWidget(opt_[kLanded]);
   form->addWidget(note("支持層の粘性土地盤が軟弱な場合は『浮き型』とします。"
                        "ある程度強度が見込める場合は『着底型』としてください。"));
   for (const char* t : {"滑動の検討における『改良体底面の粘着力』", "着底型：未改良土の粘着力",
@@ -167,26 +175,26 @@ BearingLayerView::BearingLayerView(BearingLayerPage& page, QWidget* parent)
     other_notes_.push_back(note(t));
     form->addWidget(other_notes_.back());
   }
-  top->addWidget(fra_[3]);
+  top->addWidget(fra_[kImprovementFormFrame]);
 
   // Friction of the sliding check.
-  fra_[4] = new QGroupBox(u8("滑動検討において"));
-  auto* friction = new QGridLayout(fra_[4]);
-  friction->addWidget(opt_[2], 0, 0);
-  friction->addWidget(opt_[3], 0, 1);
+  fra_[kFrictionFrame] = new QGroupBox(u8("滑動検討において"));
+  auto* friction = new QGridLayout(fra_[kFrictionFrame]);
+  friction->addWidget(opt_[kFrictionInput], 0, 0);
+  friction->addWidget(opt_[kFrictionTanPhi], 0, 1);
   friction->addWidget(new QLabel(u8("摩擦係数　μ")), 1, 0);
-  friction->addWidget(make_box(10), 1, 1);
-  top->addWidget(fra_[4]);
+  friction->addWidget(make_box(kFrictionBox), 1, 1);
+  top->addWidget(fra_[kFrictionFrame]);
 
   // The caption is a wrapping label beside the box: the page is too narrow for one line.
-  chk_katu_ = new QCheckBox;
-  chk_katu_->setObjectName(QStringLiteral("chk_katu"));
-  connect(chk_katu_, &QCheckBox::clicked, this, [this](bool checked) {
-    page_.set_chk_katu(checked ? kChecked : kUnchecked);
+  slope_check_ = new QCheckBox;
+  slope_check_->setObjectName(QStringLiteral("slope_length_width"));
+  connect(slope_check_, &QCheckBox::clicked, this, [this](bool checked) {
+    page_.set_slope_length_width(checked ? kChecked : kUnchecked);
   });
   auto* katu_label = note("滑働の検討において、支持面が傾斜する場合の改良幅Bを傾斜長とする");
   auto* katu = new QHBoxLayout;
-  katu->addWidget(chk_katu_, 0, Qt::AlignTop);
+  katu->addWidget(slope_check_, 0, Qt::AlignTop);
   katu->addWidget(katu_label, 1);
   top->addLayout(katu);
   top->addStretch(1);
@@ -200,7 +208,7 @@ BearingLayerView::~BearingLayerView() {
 void BearingLayerView::refresh() {
   const BearingLayerState& s = page_.state();
   for (std::size_t i = 0; i < txt_.size(); ++i) {
-    const QString t = QString::fromStdString(s.txt_gm11[i].text);
+    const QString t = QString::fromStdString(s.boxes[i].text);
     if (txt_[i]->text() != t) {
       QSignalBlocker block(txt_[i]);
       txt_[i]->setText(t);
@@ -210,19 +218,19 @@ void BearingLayerView::refresh() {
     proposal_[i]->setText(QString::fromStdString(s.proposal[i]));
   for (std::size_t i = 0; i < opt_.size(); ++i) {
     QSignalBlocker block(opt_[i]);
-    opt_[i]->setChecked(s.opt_gm11[i]);
+    opt_[i]->setChecked(s.options[i]);
   }
   {
     QSignalBlocker block(cbo_);
-    cbo_->setCurrentIndex(s.cbo_gm11);
+    cbo_->setCurrentIndex(s.formula);
   }
   {
-    QSignalBlocker block(chk_katu_);
-    chk_katu_->setCheckState(s.chk_katu == kUnchecked ? Qt::Unchecked
-                             : s.chk_katu == kChecked ? Qt::Checked
-                                                      : Qt::PartiallyChecked);
+    QSignalBlocker block(slope_check_);
+    slope_check_->setCheckState(s.slope_length_width == kUnchecked ? Qt::Unchecked
+                                : s.slope_length_width == kChecked ? Qt::Checked
+                                                                   : Qt::PartiallyChecked);
   }
-  for (std::size_t i = 0; i < fra_.size(); ++i) fra_[i]->setVisible(s.fra_gm11_visible[i]);
+  for (std::size_t i = 0; i < fra_.size(); ++i) fra_[i]->setVisible(s.frame_visible[i]);
   for (QLabel* l : wall_notes_) l->setVisible(s.wall_notes_visible);
   for (QLabel* l : other_notes_) l->setVisible(s.other_notes_visible);
 }

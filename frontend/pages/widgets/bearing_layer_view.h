@@ -30,25 +30,25 @@ class BearingLayerView : public QWidget {
   // Shows the presenter's state.
   void refresh();
 
-  QLineEdit* txt_gm11(int i) const { return txt_.at(i); }
-  QLabel* proposal(int i) const { return proposal_.at(i); }
-  QPushButton* cmd_gm11(int i) const { return cmd_.at(i); }
-  QRadioButton* opt_gm11(int i) const { return opt_.at(i); }
-  QComboBox* cbo_gm11() const { return cbo_; }
-  QCheckBox* chk_katu() const { return chk_katu_; }
+  QLineEdit* box(int box) const { return txt_.at(box); }
+  QLabel* proposal(int which) const { return proposal_.at(which); }
+  QPushButton* arrow_button(int which) const { return cmd_.at(which); }
+  QRadioButton* option(int option) const { return opt_.at(option); }
+  QComboBox* formula_list() const { return cbo_; }
+  QCheckBox* slope_length_width() const { return slope_check_; }
 
  private:
-  QLineEdit* make_box(int index);
+  QLineEdit* make_box(int box);
 
   BearingLayerPage& page_;
-  std::array<QLineEdit*, 11> txt_{};
+  std::array<QLineEdit*, kBearingBoxCount> txt_{};
   std::array<QLabel*, 3> proposal_{};
   std::array<QPushButton*, 3> cmd_{};
-  std::array<QRadioButton*, 6> opt_{};
-  std::array<QGroupBox*, 5> fra_{};
+  std::array<QRadioButton*, kBearingOptionCount> opt_{};
+  std::array<QGroupBox*, kBearingFrameCount> fra_{};
   std::vector<QLabel*> wall_notes_, other_notes_;
   QComboBox* cbo_ = nullptr;
-  QCheckBox* chk_katu_ = nullptr;
+  QCheckBox* slope_check_ = nullptr;
   QLabel* po_caption_ = nullptr;
   std::vector<widgets::TextBoxFocus*> focus_watchers_;
 };

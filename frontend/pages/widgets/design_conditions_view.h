@@ -33,21 +33,27 @@ class DesignConditionsView : public QWidget {
   // Shows the presenter's state.
   void refresh();
 
-  QTabWidget* tab_gm_0() const { return tabs_; }
-  QWidget* fra_tb1(int j) const { return fra_tb1_.at(j); }
+  QTabWidget* inner_tabs() const { return tabs_; }
+  QWidget* inner_frame(int j) const { return inner_frames_.at(j); }
   QLineEdit* txt(BoxId id) const;
-  QRadioButton* opt_gm1(int i) const { return opt_gm1_.at(i); }
-  QRadioButton* opt_gm2(int i) const { return opt_gm2_.at(i); }
-  QCheckBox* chk_gm1() const { return chk_gm1_; }
-  QCheckBox* chk_gm1_1() const { return chk_gm1_1_; }
-  QCheckBox* chk_gm1_2() const { return chk_gm1_2_; }
-  QCheckBox* chk_gm2(int i) const { return chk_gm2_.at(i); }
-  QCheckBox* chk_gm20() const { return chk_gm20_; }
-  QLabel* lbl_gm1_27() const { return lbl_gm1_27_; }  // the opening bracket
-  QLabel* lbl_gm1_27_close() const { return lbl_gm1_27_close_; }
-  QGroupBox* fra_gm1(int i) const { return fra_gm1_.at(i); }
-  QGroupBox* fra_gm2(int i) const { return fra_gm2_.at(i); }
-  QLabel* img_gm2() const { return img_gm2_; }
+  QRadioButton* pattern_button(PatternChoice p) const {
+    return pattern_buttons_.at(static_cast<int>(p));
+  }
+  QRadioButton* normal_clay_formula_button(int formula) const {
+    return normal_clay_buttons_.at(formula);
+  }
+  QRadioButton* seismic_option(int option) const { return seismic_options_.at(option); }
+  QCheckBox* seismic_check() const { return seismic_check_; }
+  QCheckBox* liquefied_vertical_ignored() const { return liquefied_ignored_; }
+  QCheckBox* unconditionally_ignored() const { return unconditionally_ignored_; }
+  QCheckBox* clay_comparison(int which) const { return clay_comparison_.at(which); }
+  QCheckBox* top_surcharge_considered() const { return top_surcharge_; }
+  QLabel* unconditional_open_bracket() const { return open_bracket_; }
+  QLabel* unconditional_close_bracket() const { return close_bracket_; }
+  QGroupBox* allowable_stresses_frame() const { return allowable_stresses_frame_; }
+  QGroupBox* design_strength_frame() const { return design_strength_frame_; }
+  QGroupBox* hint_frame(int frame) const { return hint_frames_.at(frame); }
+  QLabel* seismic_picture() const { return seismic_picture_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -57,29 +63,32 @@ class DesignConditionsView : public QWidget {
   QWidget* build_seismic_tab();
   QWidget* build_forces_tab();
   QLineEdit* make_box(BoxId id, QWidget* parent, int width);
-  QRadioButton* make_option(std::array<QRadioButton*, 14>& store, const char* array_name, int i,
-                            const QString& caption, QButtonGroup* group, QWidget* parent);
+  QRadioButton* make_option(const char* name, int id, const QString& caption, QButtonGroup* group,
+                            QWidget* parent);
   void box_edited(BoxId id, const QString& text);
   void show_box(BoxId id, const TextBox& b);
 
   DesignConditionsPage& page_;
   QTabWidget* tabs_ = nullptr;
-  std::array<QWidget*, 3> fra_tb1_{};
+  std::array<QWidget*, 3> inner_frames_{};
   std::map<std::pair<int, int>, QLineEdit*> boxes_;
-  std::array<QRadioButton*, 14> opt_gm1_{};
-  std::array<QRadioButton*, 14> opt_gm2_{};
-  std::array<QButtonGroup*, 2> gm1_groups_{};
-  std::array<QButtonGroup*, 5> gm2_groups_{};
-  QCheckBox* chk_gm1_ = nullptr;
-  QCheckBox* chk_gm1_1_ = nullptr;
-  QCheckBox* chk_gm1_2_ = nullptr;
-  std::array<QCheckBox*, 2> chk_gm2_{};
-  QCheckBox* chk_gm20_ = nullptr;
-  QLabel* lbl_gm1_27_ = nullptr;
-  QLabel* lbl_gm1_27_close_ = nullptr;
-  std::array<QGroupBox*, 7> fra_gm1_{};
-  std::array<QGroupBox*, 8> fra_gm2_{};
-  QLabel* img_gm2_ = nullptr;
+  std::array<QRadioButton*, 4> pattern_buttons_{};
+  std::array<QRadioButton*, 2> normal_clay_buttons_{};
+  std::array<QRadioButton*, kSeismicOptionCount> seismic_options_{};
+  QButtonGroup* pattern_group_ = nullptr;
+  QButtonGroup* normal_clay_group_ = nullptr;
+  std::array<QButtonGroup*, 5> seismic_groups_{};
+  QCheckBox* seismic_check_ = nullptr;
+  QCheckBox* liquefied_ignored_ = nullptr;
+  QCheckBox* unconditionally_ignored_ = nullptr;
+  std::array<QCheckBox*, 2> clay_comparison_{};
+  QCheckBox* top_surcharge_ = nullptr;
+  QLabel* open_bracket_ = nullptr;
+  QLabel* close_bracket_ = nullptr;
+  QGroupBox* allowable_stresses_frame_ = nullptr;
+  QGroupBox* design_strength_frame_ = nullptr;
+  std::array<QGroupBox*, kHintFrameCount> hint_frames_{};
+  QLabel* seismic_picture_ = nullptr;
   int shown_picture_ = -1;
   // Mouse moves: what each watched control is (0 frame, 1 option, 2 check box) and its index.
   QHash<QObject*, std::pair<int, int>> hover_;

@@ -19,16 +19,16 @@ DimensionLineView::DimensionLineView(DimensionLinePage& page, QWidget* parent)
   static const char* const kCaptions[4] = {"上部登録", "上部解除", "下部登録", "下部解除"};
   for (int i = 0; i < 4; ++i) {
     auto* b = new QRadioButton(QString::fromUtf8(kCaptions[i]), frame);
-    b->setObjectName(QStringLiteral("opt_gm12_%1").arg(i));
+    b->setObjectName(QStringLiteral("dimension_mode_%1").arg(i));
     b->installEventFilter(this);
     group_->addButton(b, i);
     v->addWidget(b);
-    opt_gm12_[i] = b;
+    mode_buttons_[i] = b;
   }
   layout->addWidget(frame);
   layout->addStretch(1);
   connect(group_, &QButtonGroup::idClicked, this, [this](int id) {
-    page_.opt_gm12_Click(id);
+    page_.choose_mode(id);
     refresh();
   });
   refresh();
@@ -37,15 +37,15 @@ DimensionLineView::DimensionLineView(DimensionLinePage& page, QWidget* parent)
 bool DimensionLineView::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::FocusIn)
     for (int i = 0; i < 4; ++i)
-      if (watched == opt_gm12_[i]) page_.opt_gm12_GotFocus(i);
+      if (watched == mode_buttons_[i]) page_.mode_button_focused(i);
   return QWidget::eventFilter(watched, event);
 }
 
 void DimensionLineView::refresh() {
   group_->setExclusive(false);
   for (int i = 0; i < 4; ++i) {
-    QSignalBlocker block(opt_gm12_[i]);
-    opt_gm12_[i]->setChecked(page_.mode() == i);
+    QSignalBlocker block(mode_buttons_[i]);
+    mode_buttons_[i]->setChecked(page_.mode() == i);
   }
   group_->setExclusive(true);
   if (on_refresh_) on_refresh_();

@@ -1,5 +1,5 @@
 #pragma once
-// The dimension-line category: the four mode buttons `opt_gm12` bound to their presenter.
+// The dimension-line category: the four mode buttons bound to their presenter.
 #include "frontend/pages/dimension_line_page.h"
 
 #include <QWidget>
@@ -19,7 +19,7 @@ class DimensionLineView : public QWidget {
   void refresh();
   // Called at the end of every refresh (the main window passes the mode on to the picture).
   void set_on_refresh(std::function<void()> f) { on_refresh_ = std::move(f); }
-  QRadioButton* opt_gm12(int i) const { return opt_gm12_.at(i); }
+  QRadioButton* mode_button(int mode) const { return mode_buttons_.at(mode); }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -27,7 +27,7 @@ class DimensionLineView : public QWidget {
  private:
   DimensionLinePage& page_;
   QButtonGroup* group_ = nullptr;
-  std::array<QRadioButton*, 4> opt_gm12_{};
+  std::array<QRadioButton*, 4> mode_buttons_{};
   std::function<void()> on_refresh_;
 };
 

@@ -44,7 +44,7 @@ class RunTest : public ShellTest {
   }
   // The high water level typed on the design-conditions page and committed.
   void edit() {
-    form->pages().design_conditions().text_edited({pages::BoxGroup::gm1, 22}, "3.25");
+    form->pages().design_conditions().text_edited(pages::kHwlBox, "3.25");
     form->pages().store_design_conditions_page();
   }
 
@@ -87,7 +87,7 @@ TEST_F(RunTest, RunsTheEnginesInOrderAndShowsTheResults) {
   ui.shown.clear();
   form->hensin_Click();
   // Through the bearing-layer page, since every command commits the pages first.
-  form->pages().bearing_layer().opt_gm11_select(1);
+  form->pages().bearing_layer().choose_option(pages::kClayeyGround);
   form->hensin_Click();
   ASSERT_EQ(ui.shown.size(), 4u);
   EXPECT_EQ(ui.shown[0].text,

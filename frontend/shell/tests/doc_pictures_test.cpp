@@ -230,10 +230,10 @@ TEST_F(DocPictures, InputPagesOfTheBlockSample) {
   auto& conditions = form->pages().design_conditions_view();
   const char* names[3] = {"basic", "seismic", "forces"};
   for (int j = 0; j < 3; ++j) {
-    conditions.tab_gm_0()->setCurrentIndex(j);
+    conditions.inner_tabs()->setCurrentIndex(j);
     if (j == 1) {
       // The picture of the R.W.L. options, as the mouse over their frame brings it.
-      form->pages().design_conditions().fra_gm2_MouseMove(2);
+      form->pages().design_conditions().hover_frame(pages::kRwlFrame);
       conditions.refresh();
     }
     save_window(QStringLiteral("page-design-conditions-%1.png").arg(names[j]));
@@ -264,7 +264,7 @@ TEST_F(DocPictures, InputPagesOfTheBlockSample) {
 
   // The dimension-line page with three corners of the wall's sea face registered above.
   choose_page(5);
-  form->findChild<QAbstractButton*>(QStringLiteral("opt_gm12_0"))->click();
+  form->findChild<QAbstractButton*>(QStringLiteral("dimension_mode_0"))->click();
   const model::BlockHead& top = form->model().wall_blocks[4].polygon.head;
   const model::BlockHead& bottom = form->model().wall_blocks[0].polygon.head;
   click_world(bottom.ref_x, bottom.ref_y);

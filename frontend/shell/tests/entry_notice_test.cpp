@@ -27,13 +27,13 @@ class EntryNoticeTest : public SampleWindowTest {
   // Types over the R.W.L. box and leaves it for the box beside it.
   void enter_rwl(const char* typed) {
     pages::DesignConditionsView& page = form->pages().design_conditions_view();
-    QLineEdit* rwl = page.txt({pages::BoxGroup::gm1, 24});
+    QLineEdit* rwl = page.txt(pages::kRwlBox);
     rwl->setFocus();
     QApplication::processEvents();
     ASSERT_TRUE(rwl->hasFocus());
     rwl->setText(QString::fromUtf8(typed));
     emit rwl->textEdited(rwl->text());
-    page.txt({pages::BoxGroup::gm1, 23})->setFocus();
+    page.txt(pages::kLwlBox)->setFocus();
     QApplication::processEvents();
   }
   double stored_rwl() {
@@ -46,7 +46,7 @@ class EntryNoticeTest : public SampleWindowTest {
 TEST_F(EntryNoticeTest, ABoxKeepsItsValueUntilAValidEntry) {
   choose_page(0);
   const double level = form->model().conditions.water_levels[2];
-  const QString shown = form->pages().design_conditions_view().txt({pages::BoxGroup::gm1, 24})->text();
+  const QString shown = form->pages().design_conditions_view().txt(pages::kRwlBox)->text();
   struct Case {
     const char* typed;
     double stored;
@@ -59,7 +59,7 @@ TEST_F(EntryNoticeTest, ABoxKeepsItsValueUntilAValidEntry) {
     SCOPED_TRACE(c.typed);
     enter_rwl(c.typed);
     if (*c.notice) {
-      EXPECT_EQ(form->pages().design_conditions_view().txt({pages::BoxGroup::gm1, 24})->text(), shown);
+      EXPECT_EQ(form->pages().design_conditions_view().txt(pages::kRwlBox)->text(), shown);
     }
     EXPECT_EQ(panel1(), c.notice);
     EXPECT_DOUBLE_EQ(stored_rwl(), c.stored);

@@ -27,7 +27,7 @@ class FileCommandsTest : public ShellTest {
   // An edit the pages would have committed: the high water level.
   // The high water level typed on the design-conditions page and committed.
   void edit(double hwl = 3.25) {
-    form->pages().design_conditions().text_edited({pages::BoxGroup::gm1, 22}, std::to_string(hwl));
+    form->pages().design_conditions().text_edited(pages::kHwlBox, std::to_string(hwl));
     form->pages().store_design_conditions_page();
   }
   double hwl() const { return form->model().conditions.water_levels[0]; }

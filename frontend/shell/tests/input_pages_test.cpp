@@ -24,8 +24,6 @@
 namespace qvt::shell::testing {
 namespace {
 
-using pages::BoxGroup;
-
 class InputPagesTest : public ShellTest {
  protected:
   InputPagesTest() {
@@ -73,7 +71,7 @@ class InputPagesTest : public ShellTest {
 };
 
 TEST_F(InputPagesTest, TypedSafetyFactorReachesTheSavedConditions) {
-  type({BoxGroup::gm1, 12}, QStringLiteral("1.3"));
+  type(pages::safety_factor_box(pages::kSlidingCheck, model::CASE_NORMAL), QStringLiteral("1.3"));
   ui.files.push_back(qpath("quay.msj"));
   ASSERT_TRUE(form->save_Click());
   const auto lines = msj_lines("quay.MSJ");
@@ -82,7 +80,7 @@ TEST_F(InputPagesTest, TypedSafetyFactorReachesTheSavedConditions) {
 }
 
 TEST_F(InputPagesTest, LeavingTheCategoryCommitsItAndThePictureShowsElsewhere) {
-  type({BoxGroup::gm1, 22}, QStringLiteral("2.5"));
+  type(pages::kHwlBox, QStringLiteral("2.5"));
   EXPECT_FALSE(form->view().pic_gm()->isVisibleTo(form.get()));
   form->opt_menu_Click(3);
   EXPECT_EQ(form->model().conditions.water_levels[0], 2.5);
@@ -91,10 +89,10 @@ TEST_F(InputPagesTest, LeavingTheCategoryCommitsItAndThePictureShowsElsewhere) {
   EXPECT_FALSE(form->pages().tab_gm(3)->isHidden());
   EXPECT_TRUE(form->view().pic_gm()->isVisibleTo(form.get()));
   // Back on the design conditions, the inner tab's frame alone is enabled.
-  view().tab_gm_0()->setCurrentIndex(2);
+  view().inner_tabs()->setCurrentIndex(2);
   form->opt_menu_Click(0);
-  EXPECT_FALSE(view().fra_tb1(0)->isEnabled());
-  EXPECT_TRUE(view().fra_tb1(2)->isEnabled());
+  EXPECT_FALSE(view().inner_frame(0)->isEnabled());
+  EXPECT_TRUE(view().inner_frame(2)->isEnabled());
   EXPECT_FALSE(form->view().pic_gm()->isVisibleTo(form.get()));
 }
 
@@ -102,33 +100,33 @@ TEST_F(InputPagesTest, DimensionLineModesAndTheirHintsInTheStatusBar) {
   form->inp_menu_Click(6);
   EXPECT_EQ(form->tab_no(), 5);
   auto& dims = form->pages().dimension_lines_view();
-  EXPECT_TRUE(dims.opt_gm12(0)->isChecked());
+  EXPECT_TRUE(dims.mode_button(0)->isChecked());
   EXPECT_TRUE(form->stv_gm().panel1()->text().isEmpty());
   form->activateWindow();
-  dims.opt_gm12(3)->setFocus();
+  dims.mode_button(3)->setFocus();
   QApplication::processEvents();
-  ASSERT_TRUE(dims.opt_gm12(3)->hasFocus());
+  ASSERT_TRUE(dims.mode_button(3)->hasFocus());
   EXPECT_EQ(form->stv_gm().panel1()->text().toStdString(),
               "ブロック分割図の下部に表示する寸法線の変化点を解除してください。");
-  dims.opt_gm12(3)->click();
+  dims.mode_button(3)->click();
   form->opt_menu_Click(1);
   form->opt_menu_Click(5);
-  EXPECT_TRUE(dims.opt_gm12(0)->isChecked());
+  EXPECT_TRUE(dims.mode_button(0)->isChecked());
 }
 
 TEST_F(InputPagesTest, OpeningTheSampleFillsTheDesignConditions) {
   ui.files.push_back(QString::fromStdString(
       (std::filesystem::path(QVT_SOURCE_DIR) / "common" / "tests" / "sections" / "sample_block_quay.MSJ").string()));
   form->open_Click();
-  EXPECT_EQ(view().txt({BoxGroup::gm1, 0})->text().toStdString(), form->model().conditions.job_name);
+  EXPECT_EQ(view().txt(pages::kJobNameBox)->text().toStdString(), form->model().conditions.job_name);
   EXPECT_FALSE(form->model().conditions.job_name.empty());
-  EXPECT_EQ(view().txt({BoxGroup::gm1, 12})->text().toStdString(), "1.2");
-  EXPECT_TRUE(view().chk_gm1()->isChecked());  // the sample checks the seismic case
+  EXPECT_EQ(view().txt(pages::safety_factor_box(pages::kSlidingCheck, model::CASE_NORMAL))->text().toStdString(), "1.2");
+  EXPECT_TRUE(view().seismic_check()->isChecked());  // the sample checks the seismic case
 }
 
 TEST_F(InputPagesTest, ClosingWithTheFocusInABoxIsSafe) {
   form->activateWindow();
-  QLineEdit* box = view().txt({BoxGroup::gm1, 12});
+  QLineEdit* box = view().txt(pages::safety_factor_box(pages::kSlidingCheck, model::CASE_NORMAL));
   box->setFocus();
   QApplication::processEvents();
   ASSERT_TRUE(box->hasFocus());

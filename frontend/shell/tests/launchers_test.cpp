@@ -154,7 +154,7 @@ TEST_F(LaunchersTest, UpdateHistoryOpensOnlyAnAddressOrADocumentOfTheInstallFold
 TEST_F(LaunchersTest, UpdateCheckNeedsSavedData) {
   program("Flinmor", "touch updater-ran");
   // The high water level typed on the design-conditions page and committed.
-  form->pages().design_conditions().text_edited({pages::BoxGroup::gm1, 22}, "2.5");
+  form->pages().design_conditions().text_edited(pages::kHwlBox, "2.5");
   form->pages().store_design_conditions_page();
   form->update_Click();
   ASSERT_EQ(ui.shown.size(), 1u);

@@ -256,15 +256,16 @@ TEST_F(LayoutFitTest, EveryPageAndInnerTabFits) {
     const std::string name = std::to_string(size.width()) + "x" + std::to_string(size.height());
     check_pages(name);
     // The other patterns and shapes: their frames, on the pages that show them.
-    for (int option = 0; option < 8; ++option) {
+    for (const char* option : {"improvement_pattern_0", "improvement_pattern_1", "normal_clay_formula_0",
+                               "normal_clay_formula_1", "improvement_pattern_2", "improvement_pattern_3"}) {
       choose_page(0);
-      auto* b = form->findChild<QRadioButton*>(QStringLiteral("opt_gm1_%1").arg(option));
+      auto* b = form->findChild<QRadioButton*>(QString::fromLatin1(option));
       if (!b || !b->isEnabled()) continue;
       b->click();
       for (int page : {0, 2}) {
         choose_page(page);
         for_each_tab(form->centralWidget(), [&](const std::string& tab) {
-          expect_fits(form.get(), name + " pattern " + std::to_string(option) + " page " +
+          expect_fits(form.get(), name + " pattern " + option + " page " +
                                       std::to_string(page) + " " + tab);
         });
       }
@@ -272,19 +273,19 @@ TEST_F(LayoutFitTest, EveryPageAndInnerTabFits) {
     // The seismic tab with each of its pictures shown, as a mouse over a frame shows them.
     choose_page(0);
     pages::DesignConditionsView& conditions = form->pages().design_conditions_view();
-    conditions.tab_gm_0()->setCurrentIndex(1);
-    for (int frame : {2, 4}) {
-      QWidget* f = conditions.fra_gm2(frame);
+    conditions.inner_tabs()->setCurrentIndex(1);
+    for (int frame : {pages::kRwlFrame, pages::kSeismicClayFormulaFrame}) {
+      QWidget* f = conditions.hint_frame(frame);
       const QPointF at(4, 4);
       QMouseEvent move(QEvent::MouseMove, at, f->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
                        Qt::NoModifier);
       QApplication::sendEvent(f, &move);
-      const QLabel* picture = form->findChild<QLabel*>(QStringLiteral("img_gm2"));
+      const QLabel* picture = form->findChild<QLabel*>(QStringLiteral("seismic_picture"));
       EXPECT_FALSE(picture->pixmap().isNull()) << frame;
       EXPECT_EQ(picture->pixmap().size(), picture->size()) << frame;
       expect_fits(form.get(), name + " seismic picture of frame " + std::to_string(frame));
     }
-    conditions.tab_gm_0()->setCurrentIndex(0);
+    conditions.inner_tabs()->setCurrentIndex(0);
     choose_page(3);
     form->pages().ground_surface_view().surface_option(pages::SurfaceOption::arbitrary)->click();
     for_each_tab(form->centralWidget(), [&](const std::string& tab) {

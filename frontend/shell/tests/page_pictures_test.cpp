@@ -22,13 +22,15 @@ class PagePicturesTest : public SampleWindowTest {
     QApplication::processEvents();
   }
   // The improvement pattern as the user picks it on the design-conditions page.
-  void choose_pattern(int option) {
+  void choose_pattern(pages::PatternChoice pattern) {
     choose_page(0);
-    form->findChild<QRadioButton*>(QStringLiteral("opt_gm1_%1").arg(option))->click();
+    form->findChild<QRadioButton*>(
+            QStringLiteral("improvement_pattern_%1").arg(static_cast<int>(pattern)))
+        ->click();
   }
-  // The shape tab of the improved-body page with the form of that design-conditions option.
-  void show_shape_tab(int option) {
-    choose_pattern(option);
+  // The shape tab of the improved-body page with the form of that pattern.
+  void show_shape_tab(pages::PatternChoice pattern) {
+    choose_pattern(pattern);
     choose_page(2);
     body().inner_tabs()->setCurrentIndex(1);
     QApplication::processEvents();
@@ -74,16 +76,17 @@ TEST_F(PagePicturesTest, SuperstructureAndBodyPicturesStandOnTheirPages) {
 // Each form's frame carries its own picture, and only the frame of the chosen form is shown.
 TEST_F(PagePicturesTest, ShapeTabShowsThePictureOfTheChosenForm) {
   struct Case {
-    int option;
+    pages::PatternChoice pattern;
     const char* shown;
     const char* hidden;
   };
-  for (const Case& c : {Case{1, "wall_form_picture", "lattice_form_picture"},
-                        Case{5, "lattice_form_picture", "wall_form_picture"}}) {
-    show_shape_tab(c.option);
+  for (const Case& c : {Case{pages::PatternChoice::wall, "wall_form_picture", "lattice_form_picture"},
+                        Case{pages::PatternChoice::lattice, "lattice_form_picture", "wall_form_picture"}}) {
+    show_shape_tab(c.pattern);
     expect_shown_whole(c.shown);
     EXPECT_FALSE(picture(c.hidden)->isVisible()) << c.hidden;
-    EXPECT_EQ(picture(c.shown)->parentWidget(), c.option == 1 ? body().wall_frame() : body().lattice_frame());
+    EXPECT_EQ(picture(c.shown)->parentWidget(),
+              c.pattern == pages::PatternChoice::wall ? body().wall_frame() : body().lattice_frame());
   }
   EXPECT_NE(picture("wall_form_picture")->pixmap().toImage(), picture("lattice_form_picture")->pixmap().toImage());
 }

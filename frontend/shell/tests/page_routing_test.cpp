@@ -58,7 +58,7 @@ class PageRoutingTest : public SampleWindowTest {
 TEST_F(PageRoutingTest, DimensionLineModesReachThePicture) {
   choose_page(5);
   pages::DimensionLineView& page = form->pages().dimension_lines_view();
-  EXPECT_TRUE(page.opt_gm12(0)->isChecked());  // chosen on arrival
+  EXPECT_TRUE(page.mode_button(0)->isChecked());  // chosen on arrival
   // A corner of the wall block (a rectangle: its corners are vertices 10..13) in neither list.
   const model::PolygonShape& p = form->model().wall_blocks[0].polygon;
   ASSERT_EQ(form->model().wall_blocks[0].block_type, model::BLOCK_RECTANGLE);
@@ -78,19 +78,19 @@ TEST_F(PageRoutingTest, DimensionLineModesReachThePicture) {
   } steps[] = {{2, 0, 1}, {0, 1, 1}, {3, 1, 0}, {1, 0, 0}};
   for (const Step& s : steps) {
     SCOPED_TRACE(s.mode);
-    page.opt_gm12(s.mode)->click();
+    page.mode_button(s.mode)->click();
     click(x + 0.05, y + 0.05);  // near the corner: a registration snaps onto it
     EXPECT_EQ(dims(0).count, upper + s.upper);
     EXPECT_EQ(dims(1).count, lower + s.lower);
   }
-  page.opt_gm12(2)->click();
+  page.mode_button(2)->click();
   click(x, y);
   EXPECT_TRUE(holds(dims(1), x, y));
   EXPECT_FALSE(holds(dims(0), x, y));
   // Coming back to the page replaces a lower-list mode by "上部登録", for the picture too.
   choose_page(1);
   choose_page(5);
-  EXPECT_TRUE(page.opt_gm12(0)->isChecked());
+  EXPECT_TRUE(page.mode_button(0)->isChecked());
   EXPECT_EQ(form->view().page_state().dimension_point_mode, 0);
 }
 
@@ -98,7 +98,7 @@ TEST_F(PageRoutingTest, DimensionLineModesReachThePicture) {
 // back on "改良体" the same clicks select and delete the layer.
 TEST_F(PageRoutingTest, ImprovedBodyClicksFollowTheInnerTab) {
   choose_page(0);
-  form->pages().design_conditions_view().opt_gm1(1)->click();  // 壁式: the shape tab is offered
+  form->pages().design_conditions_view().pattern_button(pages::PatternChoice::wall)->click();  // the shape tab is offered
   choose_page(2);
   pages::ImprovedBodyView& page = form->pages().improved_body_view();
   page.operation_option(section::kDeleteSoilBlock)->click();  // 削除
@@ -137,18 +137,18 @@ TEST_F(PageRoutingTest, PageButtonsStandInTheMenusOrder) {
 TEST_F(PageRoutingTest, ClayCheckBoxHintsOnAMouseMove) {
   choose_page(0);
   pages::DesignConditionsView& page = form->pages().design_conditions_view();
-  page.tab_gm_0()->setCurrentIndex(1);
+  page.inner_tabs()->setCurrentIndex(1);
   QApplication::processEvents();
-  move_over(page.fra_gm2(2));  // a picture is shown: the outer frames now write a blank
-  move_over(page.fra_gm2(3));
+  move_over(page.hint_frame(pages::kRwlFrame));  // a picture is shown: the outer frames now write a blank
+  move_over(page.hint_frame(pages::kClayHandlingFrame));
   EXPECT_EQ(panel1(), " ");
-  move_over(page.chk_gm2(0));
+  move_over(page.clay_comparison(pages::kCompareShallow));
   EXPECT_EQ(panel1(),
             "上限・下限値ともに直線補間で土圧を求めた場合は海底面の土圧と比較し大きい値を採用する");
-  move_over(page.fra_gm2(7));  // the comparison frame leaves the hint
+  move_over(page.hint_frame(pages::kClayComparisonFrame));  // the comparison frame leaves the hint
   EXPECT_EQ(panel1(),
             "上限・下限値ともに直線補間で土圧を求めた場合は海底面の土圧と比較し大きい値を採用する");
-  move_over(page.chk_gm2(1));
+  move_over(page.clay_comparison(pages::kCompareDeep));
   EXPECT_EQ(panel1(), "上限・下限値のうち下限が上限より小さくなる場合は下限に上限値を採用する");
 }
 
@@ -157,8 +157,8 @@ TEST_F(PageRoutingTest, ClayCheckBoxHintsOnAMouseMove) {
 TEST_F(PageRoutingTest, ANumberBoxWithoutANumberGoesBack) {
   choose_page(0);
   pages::DesignConditionsView& page = form->pages().design_conditions_view();
-  QLineEdit* rwl = page.txt({pages::BoxGroup::gm1, 24});
-  QLineEdit* other = page.txt({pages::BoxGroup::gm1, 23});
+  QLineEdit* rwl = page.txt(pages::kRwlBox);
+  QLineEdit* other = page.txt(pages::kLwlBox);
   const double level = form->model().conditions.water_levels[2];
   const QString shown = rwl->text();
   struct Case {
@@ -206,12 +206,12 @@ TEST_F(PageRoutingTest, ThePagePromptClearsWhenThePageChanges) {
     EXPECT_EQ(panel1(), "") << page;
   }
   // On page 0 now: a box left with "abc" says why it went back, and the notice outlives the page.
-  QLineEdit* rwl = form->pages().design_conditions_view().txt({pages::BoxGroup::gm1, 24});
+  QLineEdit* rwl = form->pages().design_conditions_view().txt(pages::kRwlBox);
   rwl->setFocus();
   QApplication::processEvents();
   rwl->setText(QStringLiteral("abc"));
   emit rwl->textEdited(rwl->text());
-  form->pages().design_conditions_view().txt({pages::BoxGroup::gm1, 23})->setFocus();
+  form->pages().design_conditions_view().txt(pages::kLwlBox)->setFocus();
   QApplication::processEvents();
   ASSERT_EQ(panel1(), widgets::kMsgNotANumber);
   choose_page(3);

@@ -38,8 +38,8 @@ class BearingLayerViewTest : public ::testing::Test {
 };
 
 TEST_F(BearingLayerViewTest, TypingMinusOneIntoNrFillsTheProposal) {
-  EXPECT_EQ(view.proposal(1)->text().toStdString(), "8.21");  // key 25 of sj_keisu
-  QLineEdit* box = view.txt_gm11(4);
+  EXPECT_EQ(view.proposal(kNrProposal)->text().toStdString(), "8.21");  // key 25 of sj_keisu
+  QLineEdit* box = view.box(kNrBox);
   box->setFocus();
   QApplication::processEvents();
   box->selectAll();
@@ -50,23 +50,23 @@ TEST_F(BearingLayerViewTest, TypingMinusOneIntoNrFillsTheProposal) {
 }
 
 TEST_F(BearingLayerViewTest, FormulaAndArrowButtonReachTheBox) {
-  view.cbo_gm11()->activated(3);  // √(20·25) + 15 = 37.36
+  view.formula_list()->activated(3);  // √(20·25) + 15 = 37.36
   view.refresh();
-  EXPECT_EQ(view.proposal(0)->text().toStdString(), "37.40");
-  EXPECT_EQ(view.txt_gm11(3)->text().toStdString(), "25.000");
-  view.cmd_gm11(0)->click();
-  EXPECT_EQ(view.txt_gm11(3)->text().toStdString(), "37.400");
+  EXPECT_EQ(view.proposal(kPhiProposal)->text().toStdString(), "37.40");
+  EXPECT_EQ(view.box(kPhiBox)->text().toStdString(), "25.000");
+  view.arrow_button(kPhiProposal)->click();
+  EXPECT_EQ(view.box(kPhiBox)->text().toStdString(), "37.400");
 }
 
 TEST_F(BearingLayerViewTest, ClayHidesTheSandyFrames) {
-  view.opt_gm11(1)->click();
-  EXPECT_FALSE(view.txt_gm11(0)->isVisible());
-  EXPECT_TRUE(view.txt_gm11(9)->isVisible());
-  EXPECT_FALSE(view.txt_gm11(10)->isVisible());
-  EXPECT_FALSE(view.txt_gm11(6)->isVisible());
-  view.opt_gm11(0)->click();
-  EXPECT_TRUE(view.txt_gm11(0)->isVisible());
-  EXPECT_TRUE(view.txt_gm11(10)->isVisible());
+  view.option(kClayeyGround)->click();
+  EXPECT_FALSE(view.box(kSandyUnitWeightBox)->isVisible());
+  EXPECT_TRUE(view.box(kClayUnitWeightBox)->isVisible());
+  EXPECT_FALSE(view.box(kFrictionBox)->isVisible());
+  EXPECT_FALSE(view.box(kPoBox)->isVisible());
+  view.option(kSandyGround)->click();
+  EXPECT_TRUE(view.box(kSandyUnitWeightBox)->isVisible());
+  EXPECT_TRUE(view.box(kFrictionBox)->isVisible());
 }
 
 }  // namespace

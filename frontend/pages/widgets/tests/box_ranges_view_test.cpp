@@ -80,7 +80,7 @@ class DesignConditionsRanges : public ::testing::Test {
     view.refresh();
     show_active(view);
   }
-  QLineEdit* box(BoxGroup g, int i) { return view.txt({g, i}); }
+  QLineEdit* box(BoxId id) { return view.txt(id); }
   AppFirst app_first;
   model::ProjectModel m;
   RecordingEffects fx;
@@ -91,8 +91,8 @@ class DesignConditionsRanges : public ::testing::Test {
 // Water unit weight (0, 20]: 0, a negative value and an empty box (read as 0) go back; the
 // improvement ratio (0, 100]; the liquefied pressure coefficient [0, 1].
 TEST_F(DesignConditionsRanges, BasicConditions) {
-  QLineEdit* water = box(BoxGroup::gm1, 20);
-  QLineEdit* next = box(BoxGroup::gm1, 21);
+  QLineEdit* water = box(kWaterUnitWeightBox);
+  QLineEdit* next = box(kCohesionLevelBox);
   check_entries(water, next,
                 {{"0", "10.100", true},
                  {"-10.1", "10.100", true},
@@ -103,24 +103,26 @@ TEST_F(DesignConditionsRanges, BasicConditions) {
                 "water unit weight");
   page.store();
   EXPECT_EQ(m.conditions.water_unit_weight, 20);
-  check_entries(box(BoxGroup::gm1, 26), next, {{"1.5", "1.0", true}, {"-0.5", "1.0", true}},
+  check_entries(box(kLiquefiedCoefBox), next, {{"1.5", "1.0", true}, {"-0.5", "1.0", true}},
                 "liquefied pressure coefficient");
-  check_entries(box(BoxGroup::gm1, 25), next, {{"0", "100.0", true}, {"100.1", "100.0", true}},
+  check_entries(box(kImprovementRatioBox), next, {{"0", "100.0", true}, {"100.1", "100.0", true}},
                 "improvement ratio");
 }
 
 // Seismic coefficients [0, 1] on the seismic tab.
 TEST_F(DesignConditionsRanges, SeismicCoefficients) {
-  view.tab_gm_0()->setCurrentIndex(1);
+  view.inner_tabs()->setCurrentIndex(1);
   QApplication::processEvents();
-  for (int i : {3, 4, 5}) {
-    QLineEdit* b = box(BoxGroup::gm2, i);
+  for (BoxId id : {kSeismicCoefEarthBox, kSeismicCoefInertiaBox, kApparentCoefBox}) {
+    QLineEdit* b = box(id);
+    QLineEdit* other = box(id.index == kSeismicCoefEarthBox.index ? kSeismicCoefInertiaBox
+                                                                  : kSeismicCoefEarthBox);
     if (!b->isEnabled()) continue;  // the apparent coefficient box is enabled by its method
     const std::string before = b->text().toStdString();
-    check_entries(b, box(BoxGroup::gm2, i == 3 ? 4 : 3),
+    check_entries(b, other,
                   {{"-0.1", before.c_str(), true}, {"1.01", before.c_str(), true}},
                   "seismic coefficient");
-    check_entries(b, box(BoxGroup::gm2, i == 3 ? 4 : 3), {{"1", "1.00", false}, {"0", "0.00", false}},
+    check_entries(b, other, {{"1", "1.00", false}, {"0", "0.00", false}},
                   "seismic coefficient");
   }
 }
@@ -206,13 +208,13 @@ class BearingLayerRanges : public ::testing::Test {
 };
 
 TEST_F(BearingLayerRanges, UnitWeightFrictionAngleAndN) {
-  check_entries(view.txt_gm11(0), view.txt_gm11(1), {{"0", "10.000", true}, {"18", "18.000", false}},
+  check_entries(view.box(kSandyUnitWeightBox), view.box(kShapeFactorBox), {{"0", "10.000", true}, {"18", "18.000", false}},
                 "unit weight");
   // (A negative φ is the page's sign to take the proposal from N: it never reaches the range.)
-  check_entries(view.txt_gm11(3), view.txt_gm11(1), {{"61", "40.000", true}, {"60", "60.000", false}},
+  check_entries(view.box(kPhiBox), view.box(kShapeFactorBox), {{"61", "40.000", true}, {"60", "60.000", false}},
                 "phi");
-  const std::string n = view.txt_gm11(2)->text().toStdString();
-  check_entries(view.txt_gm11(2), view.txt_gm11(1), {{"1001", n.c_str(), true}, {"-1", n.c_str(), true}},
+  const std::string n = view.box(kMeanNBox)->text().toStdString();
+  check_entries(view.box(kMeanNBox), view.box(kShapeFactorBox), {{"1001", n.c_str(), true}, {"-1", n.c_str(), true}},
                 "mean N");
 }
 
@@ -225,10 +227,10 @@ TEST(BoxRanges, QuantitiesBehindTheBoxes) {
   EXPECT_EQ(earth_pressure_box_quantity(LayerBox::unit_weight_air), COND_SOIL_UNIT_WEIGHT);
   EXPECT_EQ(earth_pressure_box_quantity(LayerBox::unit_weight_submerged), COND_SOIL_UNIT_WEIGHT);
   EXPECT_EQ(earth_pressure_box_quantity(LayerBox::slurry_unit_weight), COND_SLURRY_UNIT_WEIGHT);
-  EXPECT_EQ(design_conditions_box_quantity({BoxGroup::gm1, 24}), std::nullopt);  // R.W.L.
-  EXPECT_EQ(design_conditions_box_quantity({BoxGroup::gm20, 2}), COND_SURCHARGE);
-  EXPECT_EQ(design_conditions_box_quantity({BoxGroup::gm20, 4}), std::nullopt);  // x_min
-  EXPECT_EQ(design_conditions_box_quantity({BoxGroup::gm21, 1}), COND_BODY_REACTION);
+  EXPECT_EQ(design_conditions_box_quantity(kRwlBox), std::nullopt);  // R.W.L.
+  EXPECT_EQ(design_conditions_box_quantity(surcharge_box(0, kSurchargeNormal)), COND_SURCHARGE);
+  EXPECT_EQ(design_conditions_box_quantity(surcharge_box(1, kSurchargeXmin)), std::nullopt);  // x_min
+  EXPECT_EQ(design_conditions_box_quantity(kReactionSeismicBox), COND_BODY_REACTION);
   const BoxInterval free = box_interval(std::nullopt);
   EXPECT_EQ(free.lowest, -model::kBoxLimit);
   EXPECT_EQ(free.highest, model::kBoxLimit);

@@ -39,7 +39,7 @@ class DesignConditionsViewTest : public ::testing::Test {
 };
 
 TEST_F(DesignConditionsViewTest, TypedSafetyFactorIsRewrittenAfterTab) {
-  QLineEdit* box = view.txt({BoxGroup::gm1, 12});
+  QLineEdit* box = view.txt(safety_factor_box(kSlidingCheck, model::CASE_NORMAL));
   box->setFocus();
   QApplication::processEvents();
   ASSERT_TRUE(box->hasFocus());
@@ -59,14 +59,14 @@ TEST_F(DesignConditionsViewTest, TypedSafetyFactorIsRewrittenAfterTab) {
 TEST_F(DesignConditionsViewTest, APastedMultiLineTextReadsItsFirstLine) {
   for (const char* pasted : {"12.5\r\n34", "12.5\n34\n", "\r\n12.5\r\n"}) {
     SCOPED_TRACE(pasted);
-    QLineEdit* rwl = view.txt({BoxGroup::gm1, 24});
+    QLineEdit* rwl = view.txt(kRwlBox);
     rwl->setFocus();
     QApplication::processEvents();
     ASSERT_TRUE(rwl->hasFocus());
     QApplication::clipboard()->setText(QString::fromUtf8(pasted));
     rwl->selectAll();
     rwl->paste();
-    view.txt({BoxGroup::gm1, 23})->setFocus();
+    view.txt(kLwlBox)->setFocus();
     QApplication::processEvents();
     EXPECT_EQ(rwl->text().toStdString(), "12.500");
     page.store();
@@ -78,10 +78,10 @@ TEST_F(DesignConditionsViewTest, LoadedValuesAreShownWholeAndTypingIsLimited) {
   m.conditions.external_forces[0][0].vertical = 12345.678;
   page.load();
   view.refresh();
-  QLineEdit* box = view.txt({BoxGroup::gm19, 1});
+  QLineEdit* box = view.txt(force_box(model::CASE_NORMAL, 0, kForceVertical));
   EXPECT_EQ(box->text().toStdString(), "12345.678");
   // Typing at the end of the 9-character text is refused; deleting is taken.
-  view.tab_gm_0()->setCurrentIndex(2);
+  view.inner_tabs()->setCurrentIndex(2);
   QApplication::processEvents();
   box->setFocus();
   QApplication::processEvents();
@@ -93,46 +93,47 @@ TEST_F(DesignConditionsViewTest, LoadedValuesAreShownWholeAndTypingIsLimited) {
   EXPECT_TRUE(box->hasFocus());
   key(box, Qt::Key_Backspace);
   EXPECT_EQ(box->text().toStdString(), "12345.67");
-  EXPECT_EQ(page.state().txt_gm19[1].text, "12345.67");
+  EXPECT_EQ(page.text_box(force_box(model::CASE_NORMAL, 0, kForceVertical)).text, "12345.67");
 }
 
 TEST_F(DesignConditionsViewTest, ProductFollowsTheFactorsOnScreen) {
-  view.tab_gm_0()->setCurrentIndex(1);
-  EXPECT_TRUE(view.fra_tb1(1)->isEnabled());
-  EXPECT_FALSE(view.fra_tb1(0)->isEnabled());
-  view.opt_gm2(1)->click();
-  EXPECT_TRUE(view.txt({BoxGroup::gm2, 0})->isEnabled());
-  EXPECT_FALSE(view.txt({BoxGroup::gm2, 3})->isEnabled());
-  const std::pair<int, const char*> typed[] = {{0, "0.15"}, {1, "1.2"}, {2, "1.0"}};
-  for (const auto& [i, text] : typed) {
-    QLineEdit* b = view.txt({BoxGroup::gm2, i});
+  view.inner_tabs()->setCurrentIndex(1);
+  EXPECT_TRUE(view.inner_frame(1)->isEnabled());
+  EXPECT_FALSE(view.inner_frame(0)->isEnabled());
+  view.seismic_option(kCoefFromFactors)->click();
+  EXPECT_TRUE(view.txt(kRegionalEarthBox)->isEnabled());
+  EXPECT_FALSE(view.txt(kSeismicCoefEarthBox)->isEnabled());
+  const std::pair<BoxId, const char*> typed[] = {
+      {kRegionalEarthBox, "0.15"}, {kGroundTypeEarthBox, "1.2"}, {kImportanceEarthBox, "1.0"}};
+  for (const auto& [id, text] : typed) {
+    QLineEdit* b = view.txt(id);
     b->setFocus();
     QApplication::processEvents();
     type_text(b, QString::fromUtf8(text));
   }
-  EXPECT_EQ(view.txt({BoxGroup::gm2, 3})->text().toStdString(), "0.18");
+  EXPECT_EQ(view.txt(kSeismicCoefEarthBox)->text().toStdString(), "0.18");
 }
 
 TEST_F(DesignConditionsViewTest, PatternButtonsSwitchTheStressFrames) {
-  EXPECT_TRUE(view.opt_gm1(0)->isChecked());
-  EXPECT_FALSE(view.fra_gm1(2)->isHidden());
-  EXPECT_TRUE(view.fra_gm1(6)->isHidden());
-  view.opt_gm1(4)->click();
-  EXPECT_TRUE(view.fra_gm1(2)->isHidden());
-  EXPECT_FALSE(view.fra_gm1(6)->isHidden());
-  EXPECT_TRUE(page.opt_gm1_selected(4));
+  EXPECT_TRUE(view.pattern_button(PatternChoice::block)->isChecked());
+  EXPECT_FALSE(view.allowable_stresses_frame()->isHidden());
+  EXPECT_TRUE(view.design_strength_frame()->isHidden());
+  view.pattern_button(PatternChoice::tangent_circles)->click();
+  EXPECT_TRUE(view.allowable_stresses_frame()->isHidden());
+  EXPECT_FALSE(view.design_strength_frame()->isHidden());
+  EXPECT_EQ(page.improvement_pattern(), PatternChoice::tangent_circles);
   // The shallow-clay button of code 0 is the second from the top of its frame.
-  view.tab_gm_0()->setCurrentIndex(1);
+  view.inner_tabs()->setCurrentIndex(1);
   QApplication::processEvents();
-  EXPECT_TRUE(view.opt_gm2(12)->isChecked());
-  EXPECT_LT(view.opt_gm2(13)->y(), view.opt_gm2(12)->y());
-  EXPECT_LT(view.opt_gm2(12)->y(), view.opt_gm2(6)->y());
+  EXPECT_TRUE(view.seismic_option(kShallowPressureLower)->isChecked());
+  EXPECT_LT(view.seismic_option(kShallowApparentBoth)->y(), view.seismic_option(kShallowPressureLower)->y());
+  EXPECT_LT(view.seismic_option(kShallowPressureLower)->y(), view.seismic_option(kShallowPressureBounds)->y());
 }
 
 // The body reaction is an intensity (spread over its width and added to an overburden
 // pressure), so its row says kN/m2; a caption of kN/m would invite a force per metre.
 TEST_F(DesignConditionsViewTest, TheBodyReactionIsCaptionedAsAnIntensity) {
-  const auto* frame = view.findChild<QGroupBox*>(QStringLiteral("Frame3"));
+  const auto* frame = view.findChild<QGroupBox*>(QStringLiteral("body_reaction_frame"));
   ASSERT_NE(frame, nullptr);
   std::vector<std::string> captions;
   for (const QLabel* l : frame->findChildren<QLabel*>()) captions.push_back(l->text().toStdString());
@@ -141,35 +142,35 @@ TEST_F(DesignConditionsViewTest, TheBodyReactionIsCaptionedAsAnIntensity) {
 }
 
 TEST_F(DesignConditionsViewTest, TdSwitchShowsTheUnconditionalBox) {
-  EXPECT_TRUE(view.chk_gm1_2()->isHidden());
+  EXPECT_TRUE(view.unconditionally_ignored()->isHidden());
   page.show_td_controls(true);
   view.refresh();
-  EXPECT_FALSE(view.chk_gm1_2()->isHidden());
-  EXPECT_FALSE(view.lbl_gm1_27()->isHidden());
-  EXPECT_FALSE(view.lbl_gm1_27_close()->isHidden());
+  EXPECT_FALSE(view.unconditionally_ignored()->isHidden());
+  EXPECT_FALSE(view.unconditional_open_bracket()->isHidden());
+  EXPECT_FALSE(view.unconditional_close_bracket()->isHidden());
   // The brackets stand beside the box, in the order "（", box, "）", none over another.
   QApplication::processEvents();
-  const QLabel* open = view.lbl_gm1_27();
-  const QLabel* close = view.lbl_gm1_27_close();
+  const QLabel* open = view.unconditional_open_bracket();
+  const QLabel* close = view.unconditional_close_bracket();
   EXPECT_EQ(open->text().toStdString(), "（");
   EXPECT_EQ(close->text().toStdString(), "）");
-  EXPECT_LE(open->geometry().right(), view.chk_gm1_2()->x());
-  EXPECT_LE(view.chk_gm1_2()->geometry().right(), close->x());
-  EXPECT_GE(view.chk_gm1_2()->width(), view.chk_gm1_2()->sizeHint().width());
-  view.chk_gm1_2()->click();
+  EXPECT_LE(open->geometry().right(), view.unconditionally_ignored()->x());
+  EXPECT_LE(view.unconditionally_ignored()->geometry().right(), close->x());
+  EXPECT_GE(view.unconditionally_ignored()->width(), view.unconditionally_ignored()->sizeHint().width());
+  view.unconditionally_ignored()->click();
   page.store();
   EXPECT_EQ(m.conditions.liquefied_vertical_rule, 2);
 }
 
 TEST_F(DesignConditionsViewTest, HoveringTheRwlFrameShowsItsPicture) {
-  view.tab_gm_0()->setCurrentIndex(1);
+  view.inner_tabs()->setCurrentIndex(1);
   QApplication::processEvents();
-  QGroupBox* f = view.fra_gm2(2);
+  QGroupBox* f = view.hint_frame(kRwlFrame);
   QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), f->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
                    Qt::NoButton, Qt::NoModifier);
   QApplication::sendEvent(f, &move);
-  EXPECT_EQ(page.state().img_gm2, kPictureRwl);
-  EXPECT_FALSE(view.img_gm2()->pixmap().isNull());
+  EXPECT_EQ(page.state().seismic_picture, kPictureRwl);
+  EXPECT_FALSE(view.seismic_picture()->pixmap().isNull());
 }
 
 }  // namespace

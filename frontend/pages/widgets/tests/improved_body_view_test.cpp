@@ -58,12 +58,12 @@ class ImprovedBodyViewTest : public ::testing::Test {
 TEST_F(ImprovedBodyViewTest, ShapeTabAndFrameFollowThePattern) {
   ASSERT_TRUE(loaded);
   EXPECT_FALSE(view.inner_tabs()->isTabEnabled(1));  // block pattern
-  conditions.opt_gm1_select(1);                   // 壁式
+  conditions.choose_improvement_pattern(PatternChoice::wall);
   reload();
   EXPECT_TRUE(view.inner_tabs()->isTabEnabled(1));
   EXPECT_FALSE(view.wall_frame()->isHidden());
   EXPECT_TRUE(view.lattice_frame()->isHidden());
-  conditions.opt_gm1_select(5);  // 格子式
+  conditions.choose_improvement_pattern(PatternChoice::lattice);
   reload();
   EXPECT_TRUE(view.inner_tabs()->isTabEnabled(1));
   EXPECT_TRUE(view.wall_frame()->isHidden());
