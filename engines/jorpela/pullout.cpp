@@ -5,16 +5,10 @@
 #include "common/cp932.h"
 #include "common/textfile.h"
 #include "engines/jorpela/jorpela.h"
-#include "engines/meritan/meritan.h"
 
 #include <cmath>
 
 namespace qvt::jorpela {
-
-using meritan::number_field;
-using meritan::rdown;
-using meritan::rnd;
-using meritan::text_field;
 
 namespace {
 
@@ -177,7 +171,7 @@ void write_pullout_report(engine::PrintFile& f, const ConditionData& cd,
   const bool seismic = c == 1;
   const double b = chain.base.body_totals[0], lsr = rnd(cd.body_dims.ls);
   const double required = cd.safety_factors[3][c];
-  meritan::write_report_head(f, cd, "無改良土の抜け出し", c);
+  write_report_head(f, cd, "無改良土の抜け出し", c);
   f.page_record(seismic ? "JJ_NUK11.PFM" : "JJ_NUK01.PFM", "JJ_NUK01.PZK");
   f.block_record(seismic ? "JJ_NUK13.PFM" : "JJ_NUK03.PFM");
   number_field(f, 0, "%6.3lf", b);
@@ -245,7 +239,7 @@ void write_pullout_report(engine::PrintFile& f, const ConditionData& cd,
     const bool passes = !(st.fs < required);
     text_field(f, 5, cp(passes ? "＞ " : "＜ "));
     number_field(f, 6, "%1.1lf", required);
-    text_field(f, 7, meritan::verdict_text(passes));
+    text_field(f, 7, verdict_text(passes));
   }
 }
 
@@ -256,17 +250,17 @@ void check_pullout(const ConditionData& cd, InternalState& state) {
   if (!bytes)
     engine::stop_engine(engine::fatal_error(cp("計算結果ファイル (DAT_ANS.DAT) が見つかりません。")));
   const auto blocks = engine::decode_layer_pressure_file(*bytes);
-  if (!blocks || blocks->size() < static_cast<std::size_t>(meritan::case_count(cd)))
+  if (!blocks || blocks->size() < static_cast<std::size_t>(case_count(cd)))
     engine::stop_engine(engine::fatal_error(cp("計算結果ファイル (DAT_ANS.DAT) が壊れています。")));
-  for (int c = 0; c < meritan::case_count(cd); ++c) {
+  for (int c = 0; c < case_count(cd); ++c) {
     const auto cu = static_cast<std::size_t>(c);
-    const std::string name = meritan::report_name(c, "09NUK");
+    const std::string name = report_name(c, "09NUK");
     const double required = cd.safety_factors[3][c];
     state.summary.limits[cu][CL_REQUIRED_PULLOUT_FS] = required;
     const PulloutCase p = compute_pullout(cd, state.chain, (*blocks)[cu], c);
     if (!p.computed) {
       report_not_computed(cp("抜け出しの検討"), c, p.reason);
-      meritan::remove_stale_report(name);
+      remove_stale_report(name);
       state.summary.values[cu][CV_PULLOUT_FS] = 0;
       state.summary.values[cu][CV_PULLOUT_FROM_LEVEL] = 0;
       state.summary.values[cu][CV_PULLOUT_TO_LEVEL] = 0;
@@ -274,9 +268,9 @@ void check_pullout(const ConditionData& cd, InternalState& state) {
       continue;
     }
     engine::PrintFile f;
-    meritan::open_report(f, name);
+    open_report(f, name);
     write_pullout_report(f, cd, state.chain, p, c);
-    meritan::close_report(f);
+    close_report(f);
     // The governing factor starts at 9999.999 and takes every smaller step factor.
     state.summary.values[cu][CV_PULLOUT_FS] = kPulloutStart;
     bool governed = false;

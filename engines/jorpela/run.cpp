@@ -8,7 +8,6 @@
 #include "engines/common/condition_readers.h"
 #include "engines/common/engine_message.h"
 #include "engines/jorpela/jorpela.h"
-#include "engines/meritan/meritan.h"
 
 #include <cmath>
 #include <cstdio>
@@ -92,13 +91,13 @@ engine::Status run_checks() {
   if (pattern == 1 || pattern == 3) check_shear_wall(cd, state);
   if (pattern == 1) check_pullout(cd, state);
   if (pattern == 2) check_internal_stress(cd, state);
-  engine::guard_check_summary(state.summary, meritan::case_count(cd),
+  engine::guard_check_summary(state.summary, case_count(cd),
                               engine::check_lines_of_pattern(pattern));
   {
     engine::PrintFile file;
-    meritan::open_report(file, kSummaryReportName);
+    open_report(file, kSummaryReportName);
     write_summary(cd, state.summary, file);
-    meritan::close_report(file);
+    close_report(file);
   }
   if (engine::Status s = write_internal_results(state); !s.ok()) return s;
   if (engine::Status s = engine::write_check_summary(state.summary); !s.ok()) return s;
@@ -166,11 +165,6 @@ engine::Status write_internal_results(const InternalState& state) {
 bool reaction_known(const InternalState& state, int c) {
   const auto& q = state.external.reaction[static_cast<std::size_t>(c)];
   return q[0] >= 0 && q[1] >= 0 && state.external.effective_width[static_cast<std::size_t>(c)] > 0;
-}
-
-void report_not_computed(const std::string& check_name_cp932, int load_case,
-                         const std::string& reason_cp932) {
-  meritan::report_not_computed(check_name_cp932, load_case, reason_cp932);
 }
 
 engine::Status run_internal_stability_checks() {

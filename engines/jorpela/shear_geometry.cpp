@@ -3,14 +3,11 @@
 // ground reaction under the part of the body in front of the vertical shear plane.
 #include "engines/common/rounding_geometry.h"
 #include "engines/jorpela/jorpela.h"
-#include "engines/meritan/meritan.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace qvt::jorpela {
-
-using meritan::rnd;
 
 namespace {
 

@@ -6,7 +6,6 @@
 #include "engines/common/engine_message.h"
 #include "engines/common/check_summary_file.h"
 #include "engines/jorpela/jorpela.h"
-#include "engines/meritan/meritan.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,9 +13,6 @@
 #include <filesystem>
 
 namespace qvt::jorpela {
-
-using meritan::rdown;
-using meritan::rnd;
 
 namespace {
 
@@ -125,7 +121,7 @@ std::optional<EccentricLoadValues> eccentric_load_values(const ConditionData& cd
   EccentricLoadValues v;
   v.body_width = st.chain.base.body_totals[0];
   if (!(v.body_width > 0)) return std::nullopt;
-  for (int c = 0; c < meritan::case_count(cd); ++c) {
+  for (int c = 0; c < case_count(cd); ++c) {
     const auto cu = static_cast<std::size_t>(c);
     const auto& f = st.chain.base.force_summary[cu].slot;
     v.vertical[cu] = rnd(f[0] + f[11] + f[13] + f[14] + f[15]);

@@ -8,7 +8,6 @@
 #include "engines/common/polygon_division.h"
 #include "engines/common/rounding_geometry.h"
 #include "engines/jorpela/jorpela.h"
-#include "engines/meritan/meritan.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,10 +15,6 @@
 #include <optional>
 
 namespace qvt::jorpela {
-
-using meritan::number_field;
-using meritan::rnd;
-using meritan::text_field;
 
 namespace {
 

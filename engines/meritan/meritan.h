@@ -15,6 +15,7 @@
 #include "engines/common/engine_entry.h"
 #include "engines/common/print_data.h"
 #include "engines/common/result_chain_file.h"
+#include "engines/common/stability_checks.h"
 
 #include <array>
 #include <string>
@@ -55,37 +56,21 @@ double horizontal_sum(const engine::ChainForceSummary& f);    // [3]+[6]+[7]+[8]
 double resisting_moment(const engine::ChainForceSummary& f);  // [16]+[25]+[26]+[28]+[29]
 double overturning_moment(const engine::ChainForceSummary& f);  // [19]+[22]+[23]+[24]+[27]
 
-// The load cases a check computes: the normal case, and the seismic case unless the seismic
-// check is off.
-int case_count(const ConditionData& cd);
-
-double rnd(double v);    // to 0.001, nearest
-double rdown(double v);  // to 0.001, down
-
-// The message of a case a check cannot compute; the engine goes on. Text CP932.
-void report_not_computed(const std::string& check_name_cp932, int load_case,
-                         const std::string& reason_cp932);
-
-// Opens a report, or stops the engine after the print file's message.
-void open_report(engine::PrintFile& file, const std::string& name);
-void close_report(engine::PrintFile& file);
-// A case without a report must not leave an older report of the same name behind.
-void remove_stale_report(const std::string& name);
-// Title line (title padded to 22 bytes, then the case label) and stamp line of a case report.
-void write_report_head(engine::PrintFile& file, const ConditionData& cd, const char* title_utf8,
-                       int load_case);
-// "DM%d%s.PDT" with the case digit.
-std::string report_name(int load_case, const char* stem);
-
-// Field record helpers: "NN  " + the value in `format` (one double) or the text.
-void number_field(engine::PrintFile& file, int field, const char* format, double value);
-void text_field(engine::PrintFile& file, int field, const std::string& cp932_text);
-// The "＞ " / "＜ " mark and the "Ｏ.Ｋ." / "ＯＵＴ" verdict, CP932.
-std::string mark_text(bool passes);
-std::string verdict_text(bool passes);
-// Template variant of the options: 'e' (backfill vertical ignored), 'B' (passive vertical
-// ignored), 'N' (neither).
-char option_variant(const ConditionData& cd);
+// The check helpers both stability engines share (engines/common/stability_checks.h).
+using engine::case_count;
+using engine::close_report;
+using engine::mark_text;
+using engine::number_field;
+using engine::open_report;
+using engine::option_variant;
+using engine::rdown;
+using engine::remove_stale_report;
+using engine::report_name;
+using engine::report_not_computed;
+using engine::rnd;
+using engine::text_field;
+using engine::verdict_text;
+using engine::write_report_head;
 
 // --- Sliding. ---
 enum class SlidingProcedure { block, wall, lattice };
