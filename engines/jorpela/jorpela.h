@@ -72,22 +72,6 @@ std::vector<std::string> csv_force_listing_lines(const std::array<double, 30>& n
 // negative, a contact width above 0. Checks built on the reaction do not run otherwise.
 bool reaction_known(const InternalState& state, int load_case);
 
-// The check helpers both stability engines share (engines/common/stability_checks.h): the
-// cases, rounding, the reports and their fields, the message of a case not computed.
-using engine::case_count;
-using engine::close_report;
-using engine::number_field;
-using engine::open_report;
-using engine::option_variant;
-using engine::rdown;
-using engine::remove_stale_report;
-using engine::report_name;
-using engine::report_not_computed;
-using engine::rnd;
-using engine::text_field;
-using engine::verdict_text;
-using engine::write_report_head;
-
 // --- Toe pressure. ---
 struct ToeOverburden {
   double sum = 0;                     // Σγh

@@ -91,13 +91,13 @@ engine::Status run_checks() {
   if (pattern == 1 || pattern == 3) check_shear_wall(cd, state);
   if (pattern == 1) check_pullout(cd, state);
   if (pattern == 2) check_internal_stress(cd, state);
-  engine::guard_check_summary(state.summary, case_count(cd),
+  engine::guard_check_summary(state.summary, engine::case_count(cd),
                               engine::check_lines_of_pattern(pattern));
   {
     engine::PrintFile file;
-    open_report(file, kSummaryReportName);
+    engine::open_report(file, kSummaryReportName);
     write_summary(cd, state.summary, file);
-    close_report(file);
+    engine::close_report(file);
   }
   if (engine::Status s = write_internal_results(state); !s.ok()) return s;
   if (engine::Status s = engine::write_check_summary(state.summary); !s.ok()) return s;

@@ -9,6 +9,8 @@
 
 namespace qvt::jorpela {
 
+using engine::rnd;
+
 namespace {
 
 constexpr double kPi = 3.141592653589793;

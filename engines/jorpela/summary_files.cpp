@@ -14,6 +14,9 @@
 
 namespace qvt::jorpela {
 
+using engine::rdown;
+using engine::rnd;
+
 namespace {
 
 std::string cp(const char* utf8) { return utf8_to_cp932_lossy(utf8); }
@@ -121,7 +124,7 @@ std::optional<EccentricLoadValues> eccentric_load_values(const ConditionData& cd
   EccentricLoadValues v;
   v.body_width = st.chain.base.body_totals[0];
   if (!(v.body_width > 0)) return std::nullopt;
-  for (int c = 0; c < case_count(cd); ++c) {
+  for (int c = 0; c < engine::case_count(cd); ++c) {
     const auto cu = static_cast<std::size_t>(c);
     const auto& f = st.chain.base.force_summary[cu].slot;
     v.vertical[cu] = rnd(f[0] + f[11] + f[13] + f[14] + f[15]);

@@ -16,6 +16,10 @@
 
 namespace qvt::jorpela {
 
+using engine::number_field;
+using engine::rnd;
+using engine::text_field;
+
 namespace {
 
 enum RowMode { kPlain = 0, kLongWall = 1, kShortWall = 2 };
