@@ -18,6 +18,7 @@
 #include "engines/common/stability_checks.h"
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -72,19 +73,40 @@ using engine::text_field;
 using engine::verdict_text;
 using engine::write_report_head;
 
-// --- Sliding. ---
-enum class SlidingProcedure { block, wall, lattice };
-struct SlidingResult {
+// --- The checks whose result is a safety factor against a required one. ---
+// What one case of such a check found.
+struct FactorResult {
   bool computed = false;
   std::string reason;  // CP932, when not computed
+  double fs = 0, required = 0;
+  bool passes = false;
+};
+// Such a check and where its results go.
+struct FactorCheck {
+  const char* name_utf8;    // for the message of a case not computed
+  const char* report_stem;  // the case's report is DM<case><stem>.PDT
+  CheckValueIndex value;    // the factor in CAL_ANZ.DAT
+  CheckLimitIndex limit;    // the required factor in CAL_ANZ.DAT
+  int summary_line;         // the check's line of a case in CAL_ANZ.DAT
+  std::array<double, 2> engine::ExternalResults::*tail;  // the factor in CAL_ANS.DAT
+};
+// Stores one case: the required factor; then either the message, no report of the case left
+// behind, the factor 0 and the line failed, or the report written by `write_report`, the factor
+// in both files and the line failed when the factor falls short.
+void store_factor_case(ExternalState& state, const FactorCheck& check, int load_case,
+                       const FactorResult& r,
+                       const std::function<void(engine::PrintFile&)>& write_report);
+
+// --- Sliding. ---
+enum class SlidingProcedure { block, wall, lattice };
+struct SlidingResult : FactorResult {
   SlidingProcedure procedure = SlidingProcedure::block;
   bool inclined = false;
   bool floating = false;  // floating clay: cohesion resistance only
   double mu = 0, sum_v = 0, pv = 0, tau = 0, b = 0, theta = 0, b_slope = 0;
   double r1 = 0, r2 = 0, r = 0, c = 0, a = 0;
   double ws = 0, cs = 0, as = 0, r1s = 0, r2s = 0, rs = 0;
-  double h = 0, pp = 0, denominator = 0, fs = 0, required = 0;
-  bool passes = false;
+  double h = 0, pp = 0, denominator = 0;
 };
 SlidingResult compute_sliding(const ConditionData& cd, const ResultChainWithLayers& chain,
                               SlidingProcedure procedure, int load_case);
@@ -97,11 +119,8 @@ void check_sliding_wall(const ConditionData& cd, ExternalState& state);
 void check_sliding_lattice(const ConditionData& cd, ExternalState& state);
 
 // --- Overturning. ---
-struct OverturningResult {
-  bool computed = false;
-  std::string reason;
-  double mr = 0, mo = 0, fs = 0, required = 0;
-  bool passes = false;
+struct OverturningResult : FactorResult {
+  double mr = 0, mo = 0;
 };
 OverturningResult compute_overturning(const ConditionData& cd,
                                       const ResultChainWithLayers& chain, int load_case);

@@ -65,25 +65,20 @@ void write_overturning_report(engine::PrintFile& file, const ConditionData& cd,
   text_field(file, 13 + k, verdict_text(r.passes));
 }
 
+namespace {
+
+const FactorCheck kOverturning{"転倒の検討", "04TEN", CV_OVERTURNING_FS,
+                               CL_REQUIRED_OVERTURNING_FS, 1,
+                               &engine::ExternalResults::overturning_fs};
+
+}  // namespace
+
 void check_overturning(const ConditionData& cd, ExternalState& state) {
   for (int c = 0; c < case_count(cd); ++c) {
     const OverturningResult r = compute_overturning(cd, state.chain, c);
-    const std::string name = report_name(c, "04TEN");
-    state.summary.limits[c][CL_REQUIRED_OVERTURNING_FS] = r.required;
-    if (!r.computed) {
-      report_not_computed(utf8_to_cp932_lossy("転倒の検討"), c, r.reason);
-      remove_stale_report(name);
-      state.summary.values[c][CV_OVERTURNING_FS] = 0;
-      state.summary.failed[c][1] = 1;
-      continue;
-    }
-    engine::PrintFile file;
-    open_report(file, name);
-    write_overturning_report(file, cd, state.chain, r, c);
-    close_report(file);
-    state.results.overturning_fs[c] = r.fs;
-    state.summary.values[c][CV_OVERTURNING_FS] = r.fs;
-    state.summary.failed[c][1] = r.passes ? 0 : 1;
+    store_factor_case(state, kOverturning, c, r, [&](engine::PrintFile& file) {
+      write_overturning_report(file, cd, state.chain, r, c);
+    });
   }
 }
 

@@ -296,25 +296,15 @@ void write_sliding_report(engine::PrintFile& file, const ConditionData& cd,
 
 namespace {
 
+const FactorCheck kSliding{"滑動の検討", "03KAT", CV_SLIDING_FS, CL_REQUIRED_SLIDING_FS, 0,
+                          &engine::ExternalResults::sliding_fs};
+
 void check_sliding(const ConditionData& cd, ExternalState& state, SlidingProcedure procedure) {
   for (int c = 0; c < case_count(cd); ++c) {
     const SlidingResult r = compute_sliding(cd, state.chain, procedure, c);
-    const std::string name = report_name(c, "03KAT");
-    state.summary.limits[c][CL_REQUIRED_SLIDING_FS] = r.required;
-    if (!r.computed) {
-      report_not_computed(cp("滑動の検討"), c, r.reason);
-      remove_stale_report(name);
-      state.summary.values[c][CV_SLIDING_FS] = 0;
-      state.summary.failed[c][0] = 1;
-      continue;
-    }
-    engine::PrintFile file;
-    open_report(file, name);
-    write_sliding_report(file, cd, state.chain, r, c);
-    close_report(file);
-    state.results.sliding_fs[c] = r.fs;
-    state.summary.values[c][CV_SLIDING_FS] = r.fs;
-    state.summary.failed[c][0] = r.passes ? 0 : 1;
+    store_factor_case(state, kSliding, c, r, [&](engine::PrintFile& file) {
+      write_sliding_report(file, cd, state.chain, r, c);
+    });
   }
 }
 

@@ -1,5 +1,7 @@
-// The force sums every check of the engine starts from. The report helpers it shares with the
-// internal stability engine are in engines/common/stability_checks.cpp.
+// The force sums every check of the engine starts from, and the bookkeeping of a check whose
+// result is a safety factor. The report helpers it shares with the internal stability engine
+// are in engines/common/stability_checks.cpp.
+#include "common/cp932.h"
 #include "engines/meritan/meritan.h"
 
 namespace qvt::meritan {
@@ -37,6 +39,27 @@ double overturning_moment(const ChainForceSummary& f) {
   return f.slot[engine::FS_SEISMIC_INERTIA_MOMENT] +
          f.slot[engine::FS_ACTIVE_HORIZONTAL_MOMENT] + f.slot[engine::FS_RESIDUAL_WATER_MOMENT] +
          f.slot[engine::FS_DYNAMIC_WATER_MOMENT] + f.slot[engine::FS_OTHER_HORIZONTAL_MOMENT];
+}
+
+void store_factor_case(ExternalState& state, const FactorCheck& check, int c,
+                       const FactorResult& r,
+                       const std::function<void(engine::PrintFile&)>& write_report) {
+  const std::string name = report_name(c, check.report_stem);
+  state.summary.limits[c][check.limit] = r.required;
+  if (!r.computed) {
+    report_not_computed(utf8_to_cp932_lossy(check.name_utf8), c, r.reason);
+    remove_stale_report(name);
+    state.summary.values[c][check.value] = 0;
+    state.summary.failed[c][check.summary_line] = 1;
+    return;
+  }
+  engine::PrintFile file;
+  open_report(file, name);
+  write_report(file);
+  close_report(file);
+  (state.results.*check.tail)[c] = r.fs;
+  state.summary.values[c][check.value] = r.fs;
+  state.summary.failed[c][check.summary_line] = r.passes ? 0 : 1;
 }
 
 }  // namespace qvt::meritan
