@@ -80,17 +80,17 @@ engine::Status run_checks() {
   if (engine::Status s = engine::require_toe_point(cd); !s.ok()) return s;
 
   const int pattern = cd.improvement_pattern;
-  if (pattern < 0 || pattern > 3) {
+  if (!known_improvement_pattern(pattern)) {
     char text[32];
     std::snprintf(text, sizeof text, "%d", pattern);
     return engine::fatal_error(cp("改良形式 (") + text +
                                cp(") が正しくないため内的安定の検討ができません。"));
   }
-  if (pattern == 0 || pattern == 1 || pattern == 3) check_toe_pressure(cd, state);
-  if (pattern == 0) check_shear_block(cd, state);
-  if (pattern == 1 || pattern == 3) check_shear_wall(cd, state);
-  if (pattern == 1) check_pullout(cd, state);
-  if (pattern == 2) check_internal_stress(cd, state);
+  if (pattern == PATTERN_BLOCK || has_short_walls(pattern)) check_toe_pressure(cd, state);
+  if (pattern == PATTERN_BLOCK) check_shear_block(cd, state);
+  if (has_short_walls(pattern)) check_shear_wall(cd, state);
+  if (pattern == PATTERN_WALL) check_pullout(cd, state);
+  if (pattern == PATTERN_TANGENT_CIRCLES) check_internal_stress(cd, state);
   engine::guard_check_summary(state.summary, engine::case_count(cd),
                               engine::check_lines_of_pattern(pattern));
   {

@@ -161,7 +161,7 @@ void check_shear_wall(const ConditionData& cd, InternalState& state) {
   ShearGeometry g;
   spread_widths(cd, g);
   shear_plane_wall(cd, g);
-  const bool lattice = cd.improvement_pattern == 3;
+  const bool lattice = cd.improvement_pattern == PATTERN_LATTICE;
   const auto& d = cd.body_dims;
   const double rl = long_wall_ratio(cd), rs = short_wall_ratio(cd);
   std::vector<int> no_plane;

@@ -112,7 +112,7 @@ void shear_plane_wall(const ConditionData& cd, ShearGeometry& g) {
   for (int c = 0; c < 2; ++c) {
     const auto cu = static_cast<std::size_t>(c);
     const bool front_wall =
-        cd.improvement_pattern == 3 && g.toe_part_width[cu] <= cd.body_dims.bl1;
+        cd.improvement_pattern == PATTERN_LATTICE && g.toe_part_width[cu] <= cd.body_dims.bl1;
     g.plane_length[cu] = front_wall ? rnd(h * rl + h * rs) : rnd(h * rl + (h - cd.body_dims.dl) * rs);
     g.plane_found[cu] = g.toe_part_width[cu] > 0 && g.plane_length[cu] > 0 &&
                         std::isfinite(g.toe_part_width[cu]);

@@ -50,13 +50,13 @@ std::string number(const char* format, double v) {
 
 void write_summary(const ConditionData& cd, const CheckSummary& s, engine::PrintFile& f) {
   const int pattern = cd.improvement_pattern;
-  const bool walls = pattern == 1 || pattern == 3;
+  const bool walls = has_short_walls(pattern);
   std::vector<SummaryRow> rows = {
       {0, {0, 23}, {1, 24}, 4, 1, {2, 25}, {40, 45}},
       {1, {3, 26}, {4, 27}, 4, 1, {5, 28}, {41, 46}},
       {2, {6, 29}, {7, 30}, 8, 3, {8, 31}, {42, 47}},
   };
-  if (pattern == 2) {
+  if (pattern == PATTERN_TANGENT_CIRCLES) {
     rows.push_back({7, {9, 32}, {10, 33}, 5, 0, {11, 34}, {43, 48}});
   } else {
     rows.push_back({3, {9, 32}, {10, 33}, 5, 0, {11, 34}, {43, 48}});
@@ -79,7 +79,9 @@ void write_summary(const ConditionData& cd, const CheckSummary& s, engine::Print
   const engine::PrintStamp stamp{{cd.stamp_date[0], cd.stamp_date[1], cd.stamp_date[2]},
                                  {cd.stamp_time[0], cd.stamp_time[1], cd.stamp_time[2]}};
   f.stamp_line(stamp, cd.project_title.view(), engine::StampForm::title_right_aligned);
-  f.page_record(pattern == 0 ? "CAL_ANS1.PFM" : walls ? "CAL_ANS2.PFM" : "CAL_ANS3.PFM");
+  f.page_record(pattern == PATTERN_BLOCK ? "CAL_ANS1.PFM"
+                : walls                 ? "CAL_ANS2.PFM"
+                                        : "CAL_ANS3.PFM");
   for (int c = 0; c < 2; ++c) {
     const auto cu = static_cast<std::size_t>(c);
     const bool present = c == 0 || cd.seismic_check != 0;

@@ -42,7 +42,7 @@ SlidingResult compute_sliding(const ConditionData& cd, const ResultChainWithLaye
   r.pv = passive_vertical_term(cd, f);
   r.sum_v = rnd(vertical_sum(cd, f));
   r.tau = cd.allowable_stresses[1][c];
-  if (procedure == SlidingProcedure::block && cd.improvement_pattern == 2)
+  if (procedure == SlidingProcedure::block && cd.improvement_pattern == PATTERN_TANGENT_CIRCLES)
     r.tau = cd.allowable_stresses[2][c] * 0.5 * cd.improvement_ratio * 0.01;
   r.b = chain.base.body_totals[0];
   r.h = horizontal_sum(f);
@@ -219,7 +219,7 @@ void write_sliding_report(engine::PrintFile& file, const ConditionData& cd,
     friction_field(file, 3, cd);
     number_field(file, 4, "%9.3lf", r.r1);
     number_field(file, 5, "%8.3lf", r.tau);
-    text_field(file, 99, cd.improvement_pattern == 2
+    text_field(file, 99, cd.improvement_pattern == PATTERN_TANGENT_CIRCLES
                              ? cp("改良体のせん断強度（τ$Sa$Z＝1/2・quck・ap）")
                              : cp("改良体の許容せん断応力度（τ$Sa$Z＝1/2σ$Sca$Z）"));
     number_field(file, 6, "%7.3lf", r.inclined ? r.b_slope : r.b);

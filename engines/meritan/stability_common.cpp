@@ -15,7 +15,8 @@ double passive_vertical_term(const ConditionData& cd, const ChainForceSummary& f
 }
 
 double vertical_sum(const ConditionData& cd, const ChainForceSummary& f) {
-  const bool whole = cd.improvement_pattern == 0 || cd.improvement_pattern == 2;
+  const bool whole = cd.improvement_pattern == PATTERN_BLOCK ||
+                     cd.improvement_pattern == PATTERN_TANGENT_CIRCLES;
   const double w = f.slot[whole ? 0 : 1];
   return w + f.slot[engine::FS_ACTIVE_VERTICAL_FORCE] + f.slot[engine::FS_OTHER_VERTICAL_FORCE] +
          f.slot[engine::FS_ACTIVE_SIDE_ADHESION] + f.slot[engine::FS_PASSIVE_SIDE_ADHESION] +

@@ -351,7 +351,8 @@ engine::Status run_earth_pressures() {
   run_data().chain.body_totals[0] = run_data().body_width;
 
   write_earth_pressure_results();
-  if (cd.improvement_pattern == 0 || cd.improvement_pattern == 2)
+  const int pattern = cd.improvement_pattern;
+  if (pattern == PATTERN_BLOCK || pattern == PATTERN_TANGENT_CIRCLES)
     write_force_summary(cd);
   else
     write_force_summary_split(cd);

@@ -89,7 +89,7 @@ void run_case(int case_index) {
   engine::write_report_header(report, engine::stamp_of(cd), cd.project_title.view());
   report.page_record("QVT_BWT.PFM");
 
-  if (cd.improvement_pattern == 1 || cd.improvement_pattern == 3) compute_short_wall_bottom();
+  if (has_short_walls(cd.improvement_pattern)) compute_short_wall_bottom();
   if (case_index == CASE_NORMAL) run_data.body_totals.wall_top_load_normal = 0;
 
   compute_case_top_loads();

@@ -1,5 +1,7 @@
 #include "frontend/results/results_table.h"
 
+#include "common/improvement_pattern.h"
+
 #include <cctype>
 
 namespace qvt::results {
@@ -11,9 +13,6 @@ const char* const kPassMark = "○";
 const char* const kFailMark = "×";
 
 constexpr int kInternalStressItem = 7;
-constexpr int kTangentCirclePattern = 2;
-constexpr int kBlockPattern = 0;
-constexpr int kLatticePattern = 3;
 
 bool is_td(const std::string& command_line) {
   std::string lower;
@@ -38,7 +37,7 @@ void ResultsTable::Form_Load(const std::filesystem::path& work_folder,
   }
   state_.export_enabled = true;
   const CheckResults& r = *state_.check_results;
-  const bool tangent = improvement_pattern == kTangentCirclePattern;
+  const bool tangent = improvement_pattern == PATTERN_TANGENT_CIRCLES;
 
   for (int c = 0; c < 2; ++c) {
     for (int row = 0; row < kResultRows; ++row) {
@@ -56,14 +55,14 @@ void ResultsTable::Form_Load(const std::filesystem::path& work_folder,
     }
   }
 
-  if (improvement_pattern == kBlockPattern) {
+  if (improvement_pattern == PATTERN_BLOCK) {
     state_.row_titles[4] = "せん断";
     for (int row : {5, 6}) {
       state_.row_titles[row] = kDash;
       state_.cells[row] = {kDash, kDash};
       state_.marks[row] = {kDash, kDash};
     }
-  } else if (improvement_pattern == kLatticePattern) {
+  } else if (improvement_pattern == PATTERN_LATTICE) {
     // A lattice body encloses its unimproved soil in cells, so the engines never run the pull-out
     // check for it: the zeros they leave on that line would read as a passed check.
     state_.row_titles[6] = kDash;

@@ -123,10 +123,11 @@ struct ShippedSample {
   int pattern;
   bool sandy;
 };
-constexpr ShippedSample kShipped[] = {{"sample_block_rectangle_sand", 0, true},
-                                      {"sample_wall_caisson_clay", 1, false},
-                                      {"sample_circle_counterfort_sand", 2, true},
-                                      {"sample_lattice_block_clay", 3, false}};
+constexpr ShippedSample kShipped[] = {
+    {"sample_block_rectangle_sand", PATTERN_BLOCK, true},
+    {"sample_wall_caisson_clay", PATTERN_WALL, false},
+    {"sample_circle_counterfort_sand", PATTERN_TANGENT_CIRCLES, true},
+    {"sample_lattice_block_clay", PATTERN_LATTICE, false}};
 
 // The README's "Shipped samples" section, line by line.
 std::vector<std::string> readme_samples_section() {

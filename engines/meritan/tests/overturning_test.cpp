@@ -41,7 +41,7 @@ TEST(Overturning, FactorOfMomentsRoundedDown) {
 // The seismic case adds the inertia and dynamic water moments; the whole-body moment [16] is
 // used for every pattern.
 TEST(Overturning, SeismicMomentsAndEveryPattern) {
-  for (int pattern : {0, 1, 2, 3}) {
+  for (int pattern : {PATTERN_BLOCK, PATTERN_WALL, PATTERN_TANGENT_CIRCLES, PATTERN_LATTICE}) {
     Stability s;
     s.cd.improvement_pattern = pattern;
     auto& f = s.f(1);

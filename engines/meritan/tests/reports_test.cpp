@@ -109,7 +109,7 @@ TEST(SlidingReport, BlockFlatNormalCase) {
 // the dynamic water force at 34; the slope-length record belongs to inclined blocks only.
 TEST(SlidingReport, WallSeismicSafetyFactorPart) {
   Stability s;
-  s.cd.improvement_pattern = 1;
+  s.cd.improvement_pattern = PATTERN_WALL;
   s.cd.seismic_check = 2;
   s.cd.body_dims.ll = 3, s.cd.body_dims.ls = 1;
   auto& f = s.f(1);
@@ -219,7 +219,7 @@ TEST(GroundReactionReport, BlockSeismicTriangle) {
 // Lattice partial contact: the kern mark and the contact width fields.
 TEST(GroundReactionReport, LatticePartialContact) {
   Stability s;
-  s.cd.improvement_pattern = 3;
+  s.cd.improvement_pattern = PATTERN_LATTICE;
   s.cd.body_dims.ll = 3, s.cd.body_dims.ls = 0;
   s.f()[1] = 1000, s.f()[16] = 2000;
   const ReactionResult r = compute_ground_reaction(s.cd, s.chain, ReactionPattern::lattice, 0);
@@ -363,7 +363,7 @@ TEST(Reports, VariantRecords) {
   {  // Tangent circles: the quck text.
     Stability s;
     forces(s);
-    s.cd.improvement_pattern = 2;
+    s.cd.improvement_pattern = PATTERN_TANGENT_CIRCLES;
     const SlidingResult r = compute_sliding(s.cd, s.chain, SlidingProcedure::block, 0);
     const auto lines = utf8_lines(report_lines(
         [&](engine::PrintFile& f) { write_sliding_report(f, s.cd, s.chain, r, 0); }));
@@ -371,7 +371,7 @@ TEST(Reports, VariantRecords) {
   }
   {  // Wall reaction, seismic: Ws at field 11, then x, B, x, e from 12.
     Stability s;
-    s.cd.improvement_pattern = 1;
+    s.cd.improvement_pattern = PATTERN_WALL;
     s.cd.body_dims.ll = 3, s.cd.body_dims.ls = 1;
     auto& f = s.f(1);
     f[1] = 900, f[2] = 300, f[16] = 6000;  // x = 6000 / 1200 = 5: trapezoid

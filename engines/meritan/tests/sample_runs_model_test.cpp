@@ -130,7 +130,7 @@ TEST(SampleRuns, ThreeEnginesInARow) {
     if (std::string(sample) != "sample_block_quay") continue;
     auto cd = std::make_unique<engine::ConditionData>();
     ASSERT_TRUE(engine::read_conditions_file(*cd, dir.path()).ok());
-    ASSERT_EQ(cd->improvement_pattern, 0);
+    ASSERT_EQ(cd->improvement_pattern, PATTERN_BLOCK);
     ASSERT_EQ(cd->body_dims.dh1, cd->body_dims.dh2);  // flat base
     ASSERT_EQ(cd->bearing_layer.soil_type, 0);        // sandy: friction ground
     const auto chain = engine::decode_result_chain_layers(after).value();

@@ -49,7 +49,7 @@ TEST(Sliding, BlockOnFlatFrictionGround) {
       // Tangent circles: τ = quck 120 x 0.5 x ap 50 % = 30; R2 = 360; Fs = 460 / 350 = 1.314
       {"tangent circles",
        [](Stability& s) {
-         s.cd.improvement_pattern = 2;
+         s.cd.improvement_pattern = PATTERN_TANGENT_CIRCLES;
          s.cd.allowable_stresses[2][0] = 120;
          s.cd.improvement_ratio = 50;
        },
@@ -145,7 +145,7 @@ TEST(Sliding, WallAndLatticeWithTheSoilBetweenTheWalls) {
     SCOPED_TRACE(lattice);
     Stability s;
     block_forces(s);
-    s.cd.improvement_pattern = lattice ? 3 : 1;
+    s.cd.improvement_pattern = lattice ? PATTERN_LATTICE : PATTERN_WALL;
     s.cd.body_dims.ll = 3, s.cd.body_dims.ls = 1;
     s.cd.body_dims.bl1 = 2, s.cd.body_dims.bl2 = 2, s.cd.body_dims.bs = 8;
     const SlidingResult r = compute_sliding(s.cd, s.chain, p, 0);

@@ -24,7 +24,7 @@ struct Stability {
   // Sea side: seabed -5, layers -5..-10 (18 / 10) and -10..-15 (17 / 9), base -15; L.W.L. 0.
   Stability() {
     cd.seismic_check = 0;
-    cd.improvement_pattern = 0;
+    cd.improvement_pattern = PATTERN_BLOCK;
     cd.improvement_ratio = 100;
     for (int c = 0; c < 2; ++c) {
       cd.safety_factors[0][c] = 1.2;

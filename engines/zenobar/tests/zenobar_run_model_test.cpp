@@ -124,7 +124,7 @@ class ZenobarRun : public ::testing::Test {
     model::ProjectConditions& c = m.conditions;
     c.project_title = "TEST QUAY";
     c.seismic_check = 1;
-    c.improvement_pattern = 0;
+    c.improvement_pattern = PATTERN_BLOCK;
     c.water_levels[2] = 1.0;
     c.seismic_coef_inertia = 0.2;
     c.top_surcharges[0].x_min = 2;
@@ -322,7 +322,7 @@ TEST_F(ZenobarRun, WallPatternKeepsTheUnimprovedSoilApart) {
   //          [3] = 398, [4] = 398 - 90 = 308, [5] = 90,
   //          [19] = 2234.148, [20] = 2234.148 - 450 = 1784.148, [21] = 450.
   model::ProjectConditions& c = m.conditions;
-  c.improvement_pattern = 1;
+  c.improvement_pattern = PATTERN_WALL;
   c.body_dims.ll = 3;
   c.body_dims.ls = 1;
   c.body_dims.ds = 0;
