@@ -27,6 +27,7 @@ namespace qvt::jorpela {
 
 using engine::ConditionData;
 using engine::ResultChainWithLayers;
+using enum engine::ForceSlot;
 
 inline constexpr double INTERNAL_PRESET = -9999.99;
 inline constexpr int PULLOUT_SLOTS = 25;
@@ -65,8 +66,8 @@ engine::Status run_internal_stability_checks();
 // CAL_ANS.DAT (5,600 bytes) and CAL_ANS.TXT.
 [[nodiscard]] engine::Status write_internal_results(const InternalState& state);
 // The 40 lines of CAL_ANS.TXT (CP932, without line ends).
-std::vector<std::string> csv_force_listing_lines(const std::array<double, 30>& normal,
-                                                 const std::array<double, 30>& seismic);
+std::vector<std::string> csv_force_listing_lines(const engine::ForceSummarySlots& normal,
+                                                 const engine::ForceSummarySlots& seismic);
 
 // True when the external engine computed the ground reaction of the case: q1, q2 not
 // negative, a contact width above 0. Checks built on the reaction do not run otherwise.

@@ -117,7 +117,7 @@ void check_shear_block(const ConditionData& cd, InternalState& state) {
     const double q1 = state.external.reaction[cu][0], q2 = state.external.reaction[cu][1];
     const double be = state.external.effective_width[cu];
     const auto& fs = state.chain.base.force_summary[cu].slot;
-    const double fa = fs[engine::FS_PASSIVE_SIDE_ADHESION], fv = fs[engine::FS_PASSIVE_VERTICAL_FORCE];
+    const double fa = fs[FS_PASSIVE_SIDE_ADHESION], fv = fs[FS_PASSIVE_VERTICAL_FORCE];
     const double ta = cd.allowable_stresses[1][c];
 
     engine::PrintFile f;
@@ -189,7 +189,7 @@ void check_shear_wall(const ConditionData& cd, InternalState& state) {
     const double q1 = state.external.reaction[cu][0], q2 = state.external.reaction[cu][1];
     const double be = state.external.effective_width[cu];
     const auto& fs = state.chain.base.force_summary[cu].slot;
-    const double fa = fs[engine::FS_PASSIVE_SIDE_ADHESION], fv = fs[engine::FS_PASSIVE_VERTICAL_FORCE];
+    const double fa = fs[FS_PASSIVE_SIDE_ADHESION], fv = fs[FS_PASSIVE_VERTICAL_FORCE];
     const bool front_wall = lattice && bl <= d.bl1;
     // The long walls hold the ground reaction under the toe part against its weight; the short
     // walls carry the spread load and the blocks above them and need no reaction. Without the

@@ -129,10 +129,19 @@ std::optional<EccentricLoadValues> eccentric_load_values(const ConditionData& cd
   for (int c = 0; c < engine::case_count(cd); ++c) {
     const auto cu = static_cast<std::size_t>(c);
     const auto& f = st.chain.base.force_summary[cu].slot;
-    v.vertical[cu] = rnd(f[0] + f[11] + f[13] + f[14] + f[15]);
-    v.horizontal[cu] = rdown(f[6] + f[7] + f[3] + f[12] + f[8]);
-    v.resisting[cu] = rnd(f[16] + f[26] + f[25] + f[28] + f[29]);
-    const double mo = rnd(f[22] + f[23] + f[24] + f[27] + f[19]);
+    // Summed in this order: the hand-over's figures are those of these sums, to the last bit.
+    v.vertical[cu] = rnd(f[FS_EFFECTIVE_WEIGHT] + f[FS_ACTIVE_VERTICAL_FORCE] +
+                         f[FS_OTHER_VERTICAL_FORCE] + f[FS_ACTIVE_SIDE_ADHESION] +
+                         f[FS_PASSIVE_SIDE_ADHESION]);
+    v.horizontal[cu] = rdown(f[FS_ACTIVE_HORIZONTAL_FORCE] + f[FS_RESIDUAL_WATER_FORCE] +
+                             f[FS_SEISMIC_INERTIA] + f[FS_OTHER_HORIZONTAL_FORCE] +
+                             f[FS_DYNAMIC_WATER_RESULTANT]);
+    v.resisting[cu] = rnd(f[FS_EFFECTIVE_WEIGHT_MOMENT] + f[FS_ACTIVE_VERTICAL_MOMENT] +
+                          f[FS_PASSIVE_HORIZONTAL_MOMENT] + f[FS_OTHER_VERTICAL_MOMENT] +
+                          f[FS_SIDE_ADHESION_MOMENT]);
+    const double mo = rnd(f[FS_ACTIVE_HORIZONTAL_MOMENT] + f[FS_RESIDUAL_WATER_MOMENT] +
+                          f[FS_DYNAMIC_WATER_MOMENT] + f[FS_OTHER_HORIZONTAL_MOMENT] +
+                          f[FS_SEISMIC_INERTIA_MOMENT]);
     if (!(v.vertical[cu] > 0)) return std::nullopt;
     v.eccentricity[cu] = rnd(std::fabs((v.resisting[cu] - mo) / v.vertical[cu] - v.body_width / 2));
     v.ratio[cu] = rnd(2 * v.eccentricity[cu] / v.body_width);

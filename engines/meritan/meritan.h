@@ -26,6 +26,7 @@ namespace qvt::meritan {
 
 using engine::ConditionData;
 using engine::ResultChainWithLayers;
+using enum engine::ForceSlot;
 
 // The run's data besides the conditions.
 struct ExternalState {
@@ -49,13 +50,20 @@ engine::Status run_external_stability_checks();
 [[nodiscard]] engine::Status write_external_results(const ExternalState& state);
 
 // --- Force sums of a case (ForceSummary slots, moments about the toe). ---
-// W + [11] + [13] + [14] + [15] + [10]; W is [0] for the block and tangent-circle patterns,
-// [1] for wall and lattice; [10] counts only when the passive vertical force is not ignored.
+// The effective weight W, the active vertical force, the other vertical forces, the side
+// adhesion of both sides and the passive vertical force. W is the whole effective weight for
+// the block and tangent-circle patterns, the one without the unimproved soil for the others;
+// the passive vertical force counts only when it is not ignored.
 double vertical_sum(const ConditionData& cd, const engine::ChainForceSummary& f);
 double passive_vertical_term(const ConditionData& cd, const engine::ChainForceSummary& f);
-double horizontal_sum(const engine::ChainForceSummary& f);    // [3]+[6]+[7]+[8]+[12]
-double resisting_moment(const engine::ChainForceSummary& f);  // [16]+[25]+[26]+[28]+[29]
-double overturning_moment(const engine::ChainForceSummary& f);  // [19]+[22]+[23]+[24]+[27]
+// Seismic inertia, active horizontal, residual water, dynamic water and other horizontal forces.
+double horizontal_sum(const engine::ChainForceSummary& f);
+// The moments of the effective weight, the passive horizontal and the active vertical force,
+// the other vertical forces and the side adhesion.
+double resisting_moment(const engine::ChainForceSummary& f);
+// The moments of the seismic inertia, the active horizontal force, the residual and the
+// dynamic water and the other horizontal forces.
+double overturning_moment(const engine::ChainForceSummary& f);
 
 // The check helpers both stability engines share (engines/common/stability_checks.h).
 using engine::case_count;

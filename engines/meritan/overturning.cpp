@@ -45,17 +45,17 @@ void write_overturning_report(engine::PrintFile& file, const ConditionData& cd,
   // The seismic report has two more fields, so its later fields are numbered one higher.
   const int k = seismic ? 1 : 0;
   number_field(file, 0, "%4.1lf", r.required);
-  number_field(file, 1, "%10.3lf", f.slot[engine::FS_EFFECTIVE_WEIGHT_MOMENT]);
-  number_field(file, 2, "%10.3lf", f.slot[engine::FS_ACTIVE_VERTICAL_MOMENT]);
-  number_field(file, 20, "%10.3lf", f.slot[engine::FS_SIDE_ADHESION_MOMENT]);
-  number_field(file, 21, "%10.3lf", f.slot[engine::FS_OTHER_VERTICAL_MOMENT]);
-  number_field(file, 3, "%10.3lf", f.slot[engine::FS_PASSIVE_HORIZONTAL_MOMENT]);
+  number_field(file, 1, "%10.3lf", f.slot[FS_EFFECTIVE_WEIGHT_MOMENT]);
+  number_field(file, 2, "%10.3lf", f.slot[FS_ACTIVE_VERTICAL_MOMENT]);
+  number_field(file, 20, "%10.3lf", f.slot[FS_SIDE_ADHESION_MOMENT]);
+  number_field(file, 21, "%10.3lf", f.slot[FS_OTHER_VERTICAL_MOMENT]);
+  number_field(file, 3, "%10.3lf", f.slot[FS_PASSIVE_HORIZONTAL_MOMENT]);
   number_field(file, 4, "%10.3lf", r.mr);
-  if (seismic) number_field(file, 5, "%10.3lf", f.slot[engine::FS_SEISMIC_INERTIA_MOMENT]);
-  number_field(file, 5 + k, "%10.3lf", f.slot[engine::FS_RESIDUAL_WATER_MOMENT]);
-  number_field(file, 6 + k, "%10.3lf", f.slot[engine::FS_ACTIVE_HORIZONTAL_MOMENT]);
-  number_field(file, 22, "%10.3lf", f.slot[engine::FS_OTHER_HORIZONTAL_MOMENT]);
-  if (seismic) number_field(file, 23, "%10.3lf", f.slot[engine::FS_DYNAMIC_WATER_MOMENT]);
+  if (seismic) number_field(file, 5, "%10.3lf", f.slot[FS_SEISMIC_INERTIA_MOMENT]);
+  number_field(file, 5 + k, "%10.3lf", f.slot[FS_RESIDUAL_WATER_MOMENT]);
+  number_field(file, 6 + k, "%10.3lf", f.slot[FS_ACTIVE_HORIZONTAL_MOMENT]);
+  number_field(file, 22, "%10.3lf", f.slot[FS_OTHER_HORIZONTAL_MOMENT]);
+  if (seismic) number_field(file, 23, "%10.3lf", f.slot[FS_DYNAMIC_WATER_MOMENT]);
   number_field(file, 7 + k, "%10.3lf", r.mo);
   number_field(file, 8 + k, "%10.3lf", r.mr);
   number_field(file, 9 + k, "%10.3lf", r.mo);

@@ -162,7 +162,10 @@ TEST(EccentricLoad, CentredAndEccentricResultant) {
     t.cd.project_title.assign("QUAY, NORTH");
     t.cd.stamp_date[0] = 26, t.cd.stamp_date[1] = 12, t.cd.stamp_date[2] = 10;
     auto& f = t.state.chain.base.force_summary[0].slot;
-    f[0] = 1000, f[16] = mr, f[6] = 300.0005, f[22] = 500;
+    f[FS_EFFECTIVE_WEIGHT] = 1000;
+    f[FS_EFFECTIVE_WEIGHT_MOMENT] = mr;
+    f[FS_ACTIVE_HORIZONTAL_FORCE] = 300.0005;
+    f[FS_ACTIVE_HORIZONTAL_MOMENT] = 500;
     t.state.summary.values[0][CV_MAX_REACTION] = 123.5;
     ASSERT_TRUE(write_eccentric_load_file(t.cd, t.state).ok());
     const auto lines = t.lines(kEccentricLoadFileName);
@@ -200,9 +203,9 @@ TEST(ResultChain, TailAndListing) {
   EXPECT_EQ(v, 7);
   std::memcpy(&v, tail.data() + 16, 8);
   EXPECT_EQ(v, INTERNAL_PRESET);
-  std::array<double, 30> n{}, s{};
-  n[0] = 1234.5;
-  s[8] = -3;
+  engine::ForceSummarySlots n{}, s{};
+  n[FS_EFFECTIVE_WEIGHT] = 1234.5;
+  s[FS_DYNAMIC_WATER_RESULTANT] = -3;
   const auto lines = csv_force_listing_lines(n, s);
   ASSERT_EQ(lines.size(), 40u);
   EXPECT_EQ(cp932_to_utf8_lossy(lines[0]), "\"常時\"");

@@ -14,13 +14,14 @@ namespace qvt::meritan {
 namespace {
 
 using testing::Stability;
+using testing::set_forces;
 
 // V on the base (weight column [0] for blocks, [1] for walls and lattices), Ws between the
 // walls, and a resisting moment that puts the resultant of V + Ws at x from the toe.
 void load(Stability& s, double v, double ws, double x) {
   auto& f = s.f();
-  f[0] = v, f[1] = v, f[2] = ws;
-  f[16] = (v + ws) * x;
+  set_forces(f, {{FS_EFFECTIVE_WEIGHT, v}, {FS_EFFECTIVE_WEIGHT_WITHOUT_UNIMPROVED, v},
+                 {FS_EFFECTIVE_WEIGHT_UNIMPROVED, ws}, {FS_EFFECTIVE_WEIGHT_MOMENT, (v + ws) * x}});
 }
 
 ReactionResult reaction(Stability& s, ReactionPattern p) {
@@ -343,7 +344,7 @@ TEST(GroundReaction, CasesThatCannotBeComputed) {
       {"resultant at the toe", ReactionPattern::block, [](Stability& s) { load(s, 1000, 0, 0); }},
       {"resultant seaward", ReactionPattern::block, [](Stability& s) { load(s, 1000, 0, -1); }},
       {"no vertical force", ReactionPattern::block, [](Stability& s) { load(s, 0, 0, 2); }},
-      {"uplift", ReactionPattern::block, [](Stability& s) { s.f()[0] = -10; }},
+      {"uplift", ReactionPattern::block, [](Stability& s) { s.f()[FS_EFFECTIVE_WEIGHT] = -10; }},
       {"zero width", ReactionPattern::block,
        [](Stability& s) { s.chain.base.body_totals[0] = 0; }},
       {"no walls", ReactionPattern::wall,
