@@ -1,5 +1,7 @@
 #include "common/block_check.h"
 
+#include "common/improvement_pattern.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -227,8 +229,8 @@ std::string counterfort_slope_problem(double h, double d, double hr) {
 
 std::string improvement_problem(const BodyCheckInput& body) {
   const int p = body.improvement_pattern;
-  if (p < 0 || p > 3) return "改良形式 (" + std::to_string(p) + ") が不明です。";
-  if ((p != 1 && p != 3) || !body.has_soil_blocks) return {};
+  if (!known_improvement_pattern(p)) return "改良形式 (" + std::to_string(p) + ") が不明です。";
+  if (!has_short_walls(p) || !body.has_soil_blocks) return {};
   SizeCheck c;
   c.positive("改良体の長壁長 Ll", body.ll);
   c.not_negative("改良体の短壁長 Ls", body.ls);

@@ -35,7 +35,7 @@ struct BlockCheckInput {
 
 // The improved body's plan sizes that the wall and lattice patterns weigh with.
 struct BodyCheckInput {
-  int improvement_pattern = 0;
+  int improvement_pattern = 0;  // ImprovementPattern, or the unknown value a file holds
   double ll = 0, ls = 0, bs = 0, bl1 = 0, bl2 = 0;
   bool has_soil_blocks = false;  // any used block of type 6 or 7
 };

@@ -1,5 +1,7 @@
 #include "common/block_check.h"
 
+#include "common/improvement_pattern.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -126,13 +128,15 @@ TEST(BlockSizeCheck, SizesTheTablesWeighWithMustBePositive) {
 }
 
 TEST(BodyCheck, PatternsAndWallLengths) {
-  EXPECT_EQ(improvement_problem({0, 0, 0, 0, 0, 0, true}), "");
+  EXPECT_EQ(improvement_problem({PATTERN_BLOCK, 0, 0, 0, 0, 0, true}), "");
   EXPECT_EQ(improvement_problem({4, 1, 1, 0, 0, 0, false}), "改良形式 (4) が不明です。");
-  EXPECT_EQ(improvement_problem({1, -1, 1, 0, 0, 0, true}),
+  EXPECT_EQ(improvement_problem({PATTERN_WALL, -1, 1, 0, 0, 0, true}),
             "改良体の長壁長 Ll (-1.000) が正ではありません。");
-  EXPECT_EQ(improvement_problem({1, -1, 1, 0, 0, 0, false}), "");  // nothing weighs with it
-  EXPECT_EQ(improvement_problem({3, 2, -0.5, 0, 0, 0, true}), "改良体の短壁長 Ls (-0.500) が負です。");
-  EXPECT_EQ(improvement_problem({1, 2, 0, 0, 0, 0, true}), "");
+  // Nothing weighs with the walls without a block of improved soil.
+  EXPECT_EQ(improvement_problem({PATTERN_WALL, -1, 1, 0, 0, 0, false}), "");
+  EXPECT_EQ(improvement_problem({PATTERN_LATTICE, 2, -0.5, 0, 0, 0, true}),
+            "改良体の短壁長 Ls (-0.500) が負です。");
+  EXPECT_EQ(improvement_problem({PATTERN_WALL, 2, 0, 0, 0, 0, true}), "");
 }
 
 TEST(TopRangeCheck, StartBeyondEndIsRefused) {

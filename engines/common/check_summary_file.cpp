@@ -33,10 +33,10 @@ void guard_message(int load_case, int k, const char* reason_utf8) {
 
 std::vector<int> check_lines_of_pattern(int pattern) {
   switch (pattern) {
-    case 0: return {0, 1, 2, 3, 4};
-    case 1: return {0, 1, 2, 3, 4, 5, 6};
-    case 2: return {0, 1, 2, 7};
-    case 3: return {0, 1, 2, 3, 4, 5};
+    case PATTERN_BLOCK: return {0, 1, 2, 3, 4};
+    case PATTERN_WALL: return {0, 1, 2, 3, 4, 5, 6};
+    case PATTERN_TANGENT_CIRCLES: return {0, 1, 2, 7};
+    case PATTERN_LATTICE: return {0, 1, 2, 3, 4, 5};
     default: return {0, 1, 2};
   }
 }

@@ -5,6 +5,7 @@
 // block slot; texts are CP932 bytes of bounded length; the caisson outline is single precision.
 // The record is plain data: zero when created, filled once by the readers (condition_readers.h).
 #include "common/cp932.h"
+#include "common/improvement_pattern.h"
 
 #include <algorithm>
 #include "common/section_limits.h"
@@ -247,7 +248,7 @@ struct ConditionData {
   i32 stamp_time[3] = {};
   FixedText<JOB_NAME_CAPACITY> job_name;
   i32 seismic_check = 0;
-  i32 improvement_pattern = 0;
+  i32 improvement_pattern = 0;  // ImprovementPattern; another value when the file is damaged
   double improvement_ratio = 0;
   double water_levels[3] = {};  // H.W.L., L.W.L., R.W.L.
   double water_unit_weight = 0;

@@ -4,7 +4,6 @@
 #include "engines/common/print_data.h"
 
 #include <cstdio>
-#include <initializer_list>
 
 namespace qvt::engine {
 
@@ -18,10 +17,10 @@ std::string padded_label(const char* utf8) {
   return s;
 }
 
-std::string values_text(const std::array<double, 30>& f, std::initializer_list<int> slots) {
+std::string values_text(const ForceSummarySlots& f, std::span<const ForceSlot> slots) {
   std::string out;
   bool first = true;
-  for (int s : slots) {
+  for (ForceSlot s : slots) {
     if (!first) out += ' ';
     out += format_text("%10.3f", f[s]);
     first = false;
@@ -29,33 +28,32 @@ std::string values_text(const std::array<double, 30>& f, std::initializer_list<i
   return out;
 }
 
-void append_block(std::vector<std::string>& lines, const std::array<double, 30>& f, bool seismic) {
+// The quantities of the fixed form in its order; it leaves out the dynamic water, the passive
+// vertical force and the side adhesion.
+const ForceListingItem* const kFixedItems[] = {
+    &listing::kEffectiveWeight, &listing::kSeismicInertia, &listing::kActiveHorizontal,
+    &listing::kResidualWater, &listing::kPassiveHorizontal, &listing::kActiveVertical,
+    &listing::kOtherHorizontal, &listing::kOtherVertical, &listing::kEffectiveWeightMoment,
+    &listing::kSeismicInertiaMoment, &listing::kActiveHorizontalMoment,
+    &listing::kResidualWaterMoment, &listing::kPassiveHorizontalMoment,
+    &listing::kActiveVerticalMoment, &listing::kOtherHorizontalMoment,
+    &listing::kOtherVerticalMoment,
+};
+
+void append_block(std::vector<std::string>& lines, const ForceSummarySlots& f, bool seismic) {
   const std::string dashes = "---------- ---------- ----------";
   lines.push_back(utf8_to_cp932_lossy(seismic ? "【地震時】" : "【常時】"));
-  lines.push_back(padded_label("有効重量の合力") + values_text(f, {0, 1, 2}));
-  lines.push_back(padded_label("地震時慣性力の合力") +
-                  (seismic ? values_text(f, {3, 4, 5}) : dashes));
-  lines.push_back(padded_label("主働土圧の水平成分合力") + values_text(f, {6}));
-  lines.push_back(padded_label("残留水圧の合力") + values_text(f, {7}));
-  lines.push_back(padded_label("受働土圧の水平合力") + values_text(f, {9}));
-  lines.push_back(padded_label("主働土圧の鉛直成分合力") + values_text(f, {11}));
-  lines.push_back(padded_label("その他の外力の水平成分合力") + values_text(f, {12}));
-  lines.push_back(padded_label("その他の外力の鉛直成分合力") + values_text(f, {13}));
-  lines.push_back(padded_label("有効重量によるモーメント") + values_text(f, {16, 17, 18}));
-  lines.push_back(padded_label("地震時慣性力によるモーメント") +
-                  (seismic ? values_text(f, {19, 20, 21}) : dashes));
-  lines.push_back(padded_label("主働土圧水平成分によるモーメント") + values_text(f, {22}));
-  lines.push_back(padded_label("残留水圧によるモーメント") + values_text(f, {23}));
-  lines.push_back(padded_label("受働土圧水平成分によるモーメント") + values_text(f, {25}));
-  lines.push_back(padded_label("主働土圧の鉛直成分によるモーメント") + values_text(f, {26}));
-  lines.push_back(padded_label("その他の外力の水平成分モーメント") + values_text(f, {27}));
-  lines.push_back(padded_label("その他の外力の鉛直成分モーメント") + values_text(f, {28}));
+  for (const ForceListingItem* item : kFixedItems) {
+    const bool shown = seismic || !item->seismic_only;
+    lines.push_back(padded_label(item->label_utf8) +
+                    (shown ? values_text(f, item->used_slots()) : dashes));
+  }
 }
 
 }  // namespace
 
-std::vector<std::string> fixed_force_listing_lines(const std::array<double, 30>& normal,
-                                                   const std::array<double, 30>& seismic) {
+std::vector<std::string> fixed_force_listing_lines(const ForceSummarySlots& normal,
+                                                   const ForceSummarySlots& seismic) {
   std::vector<std::string> lines;
   append_block(lines, normal, false);
   lines.emplace_back();  // the normal block ends with an empty line

@@ -24,13 +24,22 @@ inline constexpr std::size_t CHAIN_LAND_OFFSET = 640;
 inline constexpr std::size_t CHAIN_SEA_OFFSET = 2840;
 inline constexpr std::size_t RESULT_CHAIN_EXTERNAL_SIZE = 5136;
 
-// Slots of a force summary: forces [0..15], their moments [16..29] about the toe.
+// Slots of a force summary (one per load case): forces [0..15] in kN/m and their moments
+// [16..29] in kN·m/m about the toe point, vertical forces by their arm in x, horizontal forces
+// by their arm in y. "Without the unimproved soil" and "the unimproved soil" split the whole of
+// slots 0 and 3 for the wall and lattice bodies: the soil left between their walls. Every
+// engine names a slot by these; no slot is written as its number.
 enum ForceSlot : int {
-  FS_EFFECTIVE_WEIGHT = 0,  // 0 total, 1 without unimproved soil, 2 unimproved only
-  FS_SEISMIC_INERTIA = 3,   // 3, 4, 5 likewise
+  FS_NONE = -1,  // no slot: the passive vertical force has no moment
+  FS_EFFECTIVE_WEIGHT = 0,  // weight less buoyancy of the blocks and the wall-top surcharges
+  FS_EFFECTIVE_WEIGHT_WITHOUT_UNIMPROVED = 1,
+  FS_EFFECTIVE_WEIGHT_UNIMPROVED = 2,
+  FS_SEISMIC_INERTIA = 3,  // of the blocks and the wall-top surcharges; seismic case only
+  FS_SEISMIC_INERTIA_WITHOUT_UNIMPROVED = 4,
+  FS_SEISMIC_INERTIA_UNIMPROVED = 5,
   FS_ACTIVE_HORIZONTAL_FORCE = 6,
   FS_RESIDUAL_WATER_FORCE = 7,
-  FS_DYNAMIC_WATER_RESULTANT = 8,
+  FS_DYNAMIC_WATER_RESULTANT = 8,  // seismic case only
   FS_PASSIVE_HORIZONTAL_FORCE = 9,
   FS_PASSIVE_VERTICAL_FORCE = 10,
   FS_ACTIVE_VERTICAL_FORCE = 11,
@@ -39,7 +48,11 @@ enum ForceSlot : int {
   FS_ACTIVE_SIDE_ADHESION = 14,
   FS_PASSIVE_SIDE_ADHESION = 15,
   FS_EFFECTIVE_WEIGHT_MOMENT = 16,
+  FS_EFFECTIVE_WEIGHT_WITHOUT_UNIMPROVED_MOMENT = 17,
+  FS_EFFECTIVE_WEIGHT_UNIMPROVED_MOMENT = 18,
   FS_SEISMIC_INERTIA_MOMENT = 19,
+  FS_SEISMIC_INERTIA_WITHOUT_UNIMPROVED_MOMENT = 20,
+  FS_SEISMIC_INERTIA_UNIMPROVED_MOMENT = 21,
   FS_ACTIVE_HORIZONTAL_MOMENT = 22,
   FS_RESIDUAL_WATER_MOMENT = 23,
   FS_DYNAMIC_WATER_MOMENT = 24,
@@ -47,12 +60,13 @@ enum ForceSlot : int {
   FS_ACTIVE_VERTICAL_MOMENT = 26,
   FS_OTHER_HORIZONTAL_MOMENT = 27,
   FS_OTHER_VERTICAL_MOMENT = 28,
-  FS_SIDE_ADHESION_MOMENT = 29,
+  FS_SIDE_ADHESION_MOMENT = 29,  // of the active side's adhesion
 };
 inline constexpr int FORCE_SUMMARY_SLOTS = 30;
+using ForceSummarySlots = std::array<double, FORCE_SUMMARY_SLOTS>;
 
 struct ChainForceSummary {
-  std::array<double, FORCE_SUMMARY_SLOTS> slot{};
+  ForceSummarySlots slot{};
 };
 
 // The base the block weight engine writes.

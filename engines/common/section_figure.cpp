@@ -106,12 +106,12 @@ void short_wall_boundary(FigureFile& file, const ConditionData& data,
   const double x12 = b.polygon.vertex_x[12], y12 = b.polygon.vertex_y[12];
   const ImprovedBodyDims& d = data.body_dims;
   const double a = x11 + d.bl1, c = x12 - d.bl2;
-  if (data.improvement_pattern == 1) {
+  if (data.improvement_pattern == PATTERN_WALL) {
     draw_world_line(file, st, a, y11, c, y12, 1, 3);
     draw_world_line(file, st, c, y12, c, y12 - d.ds, 1, 3);
     draw_world_line(file, st, a, y11 - d.ds, c, y12 - d.ds, 1, 3);
     draw_world_line(file, st, a, y11, a, y11 - d.ds, 1, 3);
-  } else if (data.improvement_pattern == 3) {
+  } else if (data.improvement_pattern == PATTERN_LATTICE) {
     draw_world_line(file, st, a, y11, c, y12, 1, 3);
     draw_world_line(file, st, c, y12 - d.ds, c, y12 - d.ds - d.dl, 1, 3);
     draw_world_line(file, st, a, y11 - d.ds, c, y12 - d.ds, 1, 3);

@@ -16,6 +16,7 @@
 #include "engines/common/pressure_files.h"
 #include "engines/common/print_data.h"
 #include "engines/common/result_chain_file.h"
+#include "engines/common/stability_checks.h"
 
 #include <array>
 #include <optional>
@@ -26,6 +27,7 @@ namespace qvt::jorpela {
 
 using engine::ConditionData;
 using engine::ResultChainWithLayers;
+using enum engine::ForceSlot;
 
 inline constexpr double INTERNAL_PRESET = -9999.99;
 inline constexpr int PULLOUT_SLOTS = 25;
@@ -64,16 +66,12 @@ engine::Status run_internal_stability_checks();
 // CAL_ANS.DAT (5,600 bytes) and CAL_ANS.TXT.
 [[nodiscard]] engine::Status write_internal_results(const InternalState& state);
 // The 40 lines of CAL_ANS.TXT (CP932, without line ends).
-std::vector<std::string> csv_force_listing_lines(const std::array<double, 30>& normal,
-                                                 const std::array<double, 30>& seismic);
+std::vector<std::string> csv_force_listing_lines(const engine::ForceSummarySlots& normal,
+                                                 const engine::ForceSummarySlots& seismic);
 
 // True when the external engine computed the ground reaction of the case: q1, q2 not
 // negative, a contact width above 0. Checks built on the reaction do not run otherwise.
 bool reaction_known(const InternalState& state, int load_case);
-
-// The message of a case a check cannot compute (CP932 texts); the engine goes on.
-void report_not_computed(const std::string& check_name_cp932, int load_case,
-                         const std::string& reason_cp932);
 
 // --- Toe pressure. ---
 struct ToeOverburden {

@@ -5,16 +5,15 @@
 #include "common/cp932.h"
 #include "common/textfile.h"
 #include "engines/jorpela/jorpela.h"
-#include "engines/meritan/meritan.h"
 
 #include <cmath>
 
 namespace qvt::jorpela {
 
-using meritan::number_field;
-using meritan::rdown;
-using meritan::rnd;
-using meritan::text_field;
+using engine::number_field;
+using engine::rdown;
+using engine::rnd;
+using engine::text_field;
 
 namespace {
 
@@ -177,7 +176,7 @@ void write_pullout_report(engine::PrintFile& f, const ConditionData& cd,
   const bool seismic = c == 1;
   const double b = chain.base.body_totals[0], lsr = rnd(cd.body_dims.ls);
   const double required = cd.safety_factors[3][c];
-  meritan::write_report_head(f, cd, "無改良土の抜け出し", c);
+  engine::write_report_head(f, cd, "無改良土の抜け出し", c);
   f.page_record(seismic ? "JJ_NUK11.PFM" : "JJ_NUK01.PFM", "JJ_NUK01.PZK");
   f.block_record(seismic ? "JJ_NUK13.PFM" : "JJ_NUK03.PFM");
   number_field(f, 0, "%6.3lf", b);
@@ -245,7 +244,7 @@ void write_pullout_report(engine::PrintFile& f, const ConditionData& cd,
     const bool passes = !(st.fs < required);
     text_field(f, 5, cp(passes ? "＞ " : "＜ "));
     number_field(f, 6, "%1.1lf", required);
-    text_field(f, 7, meritan::verdict_text(passes));
+    text_field(f, 7, engine::verdict_text(passes));
   }
 }
 
@@ -256,17 +255,17 @@ void check_pullout(const ConditionData& cd, InternalState& state) {
   if (!bytes)
     engine::stop_engine(engine::fatal_error(cp("計算結果ファイル (DAT_ANS.DAT) が見つかりません。")));
   const auto blocks = engine::decode_layer_pressure_file(*bytes);
-  if (!blocks || blocks->size() < static_cast<std::size_t>(meritan::case_count(cd)))
+  if (!blocks || blocks->size() < static_cast<std::size_t>(engine::case_count(cd)))
     engine::stop_engine(engine::fatal_error(cp("計算結果ファイル (DAT_ANS.DAT) が壊れています。")));
-  for (int c = 0; c < meritan::case_count(cd); ++c) {
+  for (int c = 0; c < engine::case_count(cd); ++c) {
     const auto cu = static_cast<std::size_t>(c);
-    const std::string name = meritan::report_name(c, "09NUK");
+    const std::string name = engine::report_name(c, "09NUK");
     const double required = cd.safety_factors[3][c];
     state.summary.limits[cu][CL_REQUIRED_PULLOUT_FS] = required;
     const PulloutCase p = compute_pullout(cd, state.chain, (*blocks)[cu], c);
     if (!p.computed) {
-      report_not_computed(cp("抜け出しの検討"), c, p.reason);
-      meritan::remove_stale_report(name);
+      engine::report_not_computed(cp("抜け出しの検討"), c, p.reason);
+      engine::remove_stale_report(name);
       state.summary.values[cu][CV_PULLOUT_FS] = 0;
       state.summary.values[cu][CV_PULLOUT_FROM_LEVEL] = 0;
       state.summary.values[cu][CV_PULLOUT_TO_LEVEL] = 0;
@@ -274,9 +273,9 @@ void check_pullout(const ConditionData& cd, InternalState& state) {
       continue;
     }
     engine::PrintFile f;
-    meritan::open_report(f, name);
+    engine::open_report(f, name);
     write_pullout_report(f, cd, state.chain, p, c);
-    meritan::close_report(f);
+    engine::close_report(f);
     // The governing factor starts at 9999.999 and takes every smaller step factor.
     state.summary.values[cu][CV_PULLOUT_FS] = kPulloutStart;
     bool governed = false;
@@ -296,7 +295,7 @@ void check_pullout(const ConditionData& cd, InternalState& state) {
       // No step gave a factor below the start: the summary has no step's factor and no levels
       // to show, so the check is not passed on the start value. It fails as one that could
       // not be computed, with the steps' page kept.
-      report_not_computed(cp("抜け出しの検討"), c,
+      engine::report_not_computed(cp("抜け出しの検討"), c,
                           cp("どの深さでも安全率が 9999.999 を下回らず (または数値にならず)、"
                              "安全率と深さが定まりません。抜け出しを起こす力 (主働土圧、残留水圧、"
                              "慣性力) を確認してください。"));

@@ -7,8 +7,8 @@
 #include "engines/common/check_summary_file.h"
 #include "engines/common/condition_readers.h"
 #include "engines/common/engine_message.h"
+#include "engines/common/force_listing.h"
 #include "engines/jorpela/jorpela.h"
-#include "engines/meritan/meritan.h"
 
 #include <cmath>
 #include <cstdio>
@@ -20,40 +20,33 @@ namespace {
 
 std::string cp(const char* utf8) { return utf8_to_cp932_lossy(utf8); }
 
-std::string csv_value_line(const char* label_utf8, const std::array<double, 30>& f,
-                           std::initializer_list<int> slots) {
-  std::string line = "\"" + cp(label_utf8) + "\"";
-  for (int s : slots) {
-    const double v = f[static_cast<std::size_t>(s)];
-    line += engine::format_text(",%1.3lf", v == 0 ? 0.0 : v);
-  }
-  return line;
-}
+// The quantities of the comma-separated form in its order; the seismic-only ones are left out
+// of the normal block.
+namespace listing = engine::listing;
+const engine::ForceListingItem* const kCsvItems[] = {
+    &listing::kEffectiveWeight, &listing::kSeismicInertia, &listing::kActiveHorizontal,
+    &listing::kActiveVertical, &listing::kResidualWater, &listing::kDynamicWater,
+    &listing::kPassiveHorizontal, &listing::kOtherHorizontal, &listing::kOtherVertical,
+    &listing::kActiveSideAdhesion, &listing::kPassiveSideAdhesion,
+    &listing::kEffectiveWeightMoment, &listing::kSeismicInertiaMoment,
+    &listing::kActiveHorizontalMoment, &listing::kActiveVerticalMoment,
+    &listing::kResidualWaterMoment, &listing::kDynamicWaterMoment,
+    &listing::kPassiveHorizontalMoment, &listing::kOtherHorizontalMoment,
+    &listing::kOtherVerticalMoment, &listing::kSideAdhesionMoment,
+};
 
-void append_csv_block(std::vector<std::string>& lines, const std::array<double, 30>& f,
+void append_csv_block(std::vector<std::string>& lines, const engine::ForceSummarySlots& f,
                       bool seismic) {
   lines.push_back("\"" + cp(seismic ? "地震時" : "常時") + "\"");
-  lines.push_back(csv_value_line("有効重量の合力", f, {0, 1, 2}));
-  if (seismic) lines.push_back(csv_value_line("地震時慣性力の合力", f, {3, 4, 5}));
-  lines.push_back(csv_value_line("主働土圧の水平成分合力", f, {6}));
-  lines.push_back(csv_value_line("主働土圧の鉛直成分合力", f, {11}));
-  lines.push_back(csv_value_line("残留水圧の合力", f, {7}));
-  if (seismic) lines.push_back(csv_value_line("動水圧の合力", f, {8}));
-  lines.push_back(csv_value_line("受働土圧の水平合力", f, {9}));
-  lines.push_back(csv_value_line("その他の外力の水平成分合力", f, {12}));
-  lines.push_back(csv_value_line("その他の外力の鉛直成分合力", f, {13}));
-  lines.push_back(csv_value_line("主働側側面付着合力", f, {14}));
-  lines.push_back(csv_value_line("受働側側面付着合力", f, {15}));
-  lines.push_back(csv_value_line("有効重量によるモーメント", f, {16, 17, 18}));
-  if (seismic) lines.push_back(csv_value_line("地震時慣性力によるモーメント", f, {19, 20, 21}));
-  lines.push_back(csv_value_line("主働土圧水平成分によるモーメント", f, {22}));
-  lines.push_back(csv_value_line("主働土圧の鉛直成分によるモーメント", f, {26}));
-  lines.push_back(csv_value_line("残留水圧によるモーメント", f, {23}));
-  if (seismic) lines.push_back(csv_value_line("動水圧によるモーメント", f, {24}));
-  lines.push_back(csv_value_line("受働土圧水平成分によるモーメント", f, {25}));
-  lines.push_back(csv_value_line("その他の外力の水平成分モーメント", f, {27}));
-  lines.push_back(csv_value_line("その他の外力の鉛直成分モーメント", f, {28}));
-  lines.push_back(csv_value_line("主働側側面付着力によるモーメント", f, {29}));
+  for (const engine::ForceListingItem* item : kCsvItems) {
+    if (item->seismic_only && !seismic) continue;
+    std::string line = "\"" + cp(item->label_utf8) + "\"";
+    for (engine::ForceSlot s : item->used_slots()) {
+      const double v = f[static_cast<std::size_t>(s)];
+      line += engine::format_text(",%1.3lf", v == 0 ? 0.0 : v);
+    }
+    lines.push_back(line);
+  }
 }
 
 // A run that stops must not leave the external engine's summary behind: its internal lines
@@ -81,24 +74,24 @@ engine::Status run_checks() {
   if (engine::Status s = engine::require_toe_point(cd); !s.ok()) return s;
 
   const int pattern = cd.improvement_pattern;
-  if (pattern < 0 || pattern > 3) {
+  if (!known_improvement_pattern(pattern)) {
     char text[32];
     std::snprintf(text, sizeof text, "%d", pattern);
     return engine::fatal_error(cp("改良形式 (") + text +
                                cp(") が正しくないため内的安定の検討ができません。"));
   }
-  if (pattern == 0 || pattern == 1 || pattern == 3) check_toe_pressure(cd, state);
-  if (pattern == 0) check_shear_block(cd, state);
-  if (pattern == 1 || pattern == 3) check_shear_wall(cd, state);
-  if (pattern == 1) check_pullout(cd, state);
-  if (pattern == 2) check_internal_stress(cd, state);
-  engine::guard_check_summary(state.summary, meritan::case_count(cd),
+  if (pattern == PATTERN_BLOCK || has_short_walls(pattern)) check_toe_pressure(cd, state);
+  if (pattern == PATTERN_BLOCK) check_shear_block(cd, state);
+  if (has_short_walls(pattern)) check_shear_wall(cd, state);
+  if (pattern == PATTERN_WALL) check_pullout(cd, state);
+  if (pattern == PATTERN_TANGENT_CIRCLES) check_internal_stress(cd, state);
+  engine::guard_check_summary(state.summary, engine::case_count(cd),
                               engine::check_lines_of_pattern(pattern));
   {
     engine::PrintFile file;
-    meritan::open_report(file, kSummaryReportName);
+    engine::open_report(file, kSummaryReportName);
     write_summary(cd, state.summary, file);
-    meritan::close_report(file);
+    engine::close_report(file);
   }
   if (engine::Status s = write_internal_results(state); !s.ok()) return s;
   if (engine::Status s = engine::write_check_summary(state.summary); !s.ok()) return s;
@@ -135,8 +128,8 @@ engine::Status read_external_results(InternalState& state) {
   return engine::Status::success();
 }
 
-std::vector<std::string> csv_force_listing_lines(const std::array<double, 30>& normal,
-                                                 const std::array<double, 30>& seismic) {
+std::vector<std::string> csv_force_listing_lines(const engine::ForceSummarySlots& normal,
+                                                 const engine::ForceSummarySlots& seismic) {
   std::vector<std::string> lines;
   append_csv_block(lines, normal, false);
   append_csv_block(lines, seismic, true);
@@ -166,11 +159,6 @@ engine::Status write_internal_results(const InternalState& state) {
 bool reaction_known(const InternalState& state, int c) {
   const auto& q = state.external.reaction[static_cast<std::size_t>(c)];
   return q[0] >= 0 && q[1] >= 0 && state.external.effective_width[static_cast<std::size_t>(c)] > 0;
-}
-
-void report_not_computed(const std::string& check_name_cp932, int load_case,
-                         const std::string& reason_cp932) {
-  meritan::report_not_computed(check_name_cp932, load_case, reason_cp932);
 }
 
 engine::Status run_internal_stability_checks() {

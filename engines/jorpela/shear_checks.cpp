@@ -4,16 +4,15 @@
 #include "common/cp932.h"
 #include "engines/common/engine_message.h"
 #include "engines/jorpela/jorpela.h"
-#include "engines/meritan/meritan.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace qvt::jorpela {
 
-using meritan::number_field;
-using meritan::rnd;
-using meritan::text_field;
+using engine::number_field;
+using engine::rnd;
+using engine::text_field;
 
 namespace {
 
@@ -41,7 +40,7 @@ void report_no_shear_plane(const std::vector<int>& cases) {
 }
 
 std::string variant_name(const ConditionData& cd, const char* plain, const char* stem) {
-  const char v = meritan::option_variant(cd);
+  const char v = engine::option_variant(cd);
   if (v == 'N') return plain;
   return std::string(stem) + v + ".PFM";
 }
@@ -101,31 +100,31 @@ void check_shear_block(const ConditionData& cd, InternalState& state) {
   if (!shear_plane_intersection(cd, g)) shear_plane_block(cd, g);
   const double body = cd.body_dims.width;
   std::vector<int> no_plane;
-  for (int c = 0; c < meritan::case_count(cd); ++c) {
+  for (int c = 0; c < engine::case_count(cd); ++c) {
     const auto cu = static_cast<std::size_t>(c);
-    const std::string name = meritan::report_name(c, "08SEN");
+    const std::string name = engine::report_name(c, "08SEN");
     state.summary.limits[cu][CL_ALLOWABLE_SHEAR_STRESS] = cd.allowable_stresses[1][c];
     const bool inside = plane_inside(g, c, body, true);
     if (!inside || !reaction_known(state, c)) {
       if (!inside)
         no_plane.push_back(c);
       else
-        report_not_computed(cp("せん断応力度の検討"), c,
+        engine::report_not_computed(cp("せん断応力度の検討"), c,
                             cp("地盤反力が求められていないためせん断応力度が求められません。"));
       fail_shear(state, c, false);
-      meritan::remove_stale_report(name);
+      engine::remove_stale_report(name);
       continue;
     }
     const double bl = g.toe_part_width[cu], l = g.plane_length[cu];
     const double q1 = state.external.reaction[cu][0], q2 = state.external.reaction[cu][1];
     const double be = state.external.effective_width[cu];
     const auto& fs = state.chain.base.force_summary[cu].slot;
-    const double fa = fs[engine::FS_PASSIVE_SIDE_ADHESION], fv = fs[engine::FS_PASSIVE_VERTICAL_FORCE];
+    const double fa = fs[FS_PASSIVE_SIDE_ADHESION], fv = fs[FS_PASSIVE_VERTICAL_FORCE];
     const double ta = cd.allowable_stresses[1][c];
 
     engine::PrintFile f;
-    meritan::open_report(f, name);
-    meritan::write_report_head(f, cd, "改良地盤のせん断応力度", c);
+    engine::open_report(f, name);
+    engine::write_report_head(f, cd, "改良地盤のせん断応力度", c);
     f.page_record(variant_name(cd, "JJ_SEN01.PFM", "JJ_SE01"), "JJ_SEN01.PZK");
     weight_table_head(f, false);
     const ToeWeight w = toe_part_weight(cd, bl, &f);
@@ -150,9 +149,9 @@ void check_shear_block(const ConditionData& cd, InternalState& state) {
     number_field(f, 21, "%8.3lf", tau);
     text_field(f, 22, cp(passes ? "＜ " : "＞ "));
     number_field(f, 23, "%8.3lf", ta);
-    text_field(f, 24, meritan::verdict_text(passes));
+    text_field(f, 24, engine::verdict_text(passes));
     state.results.shear_stress[cu] = tau;
-    meritan::close_report(f);
+    engine::close_report(f);
     state.summary.values[cu][CV_SHEAR_STRESS] = tau;
     state.summary.limits[cu][CL_ALLOWABLE_SHEAR_STRESS] = ta;
     state.summary.failed[cu][4] = passes ? 0 : 1;
@@ -164,35 +163,35 @@ void check_shear_wall(const ConditionData& cd, InternalState& state) {
   ShearGeometry g;
   spread_widths(cd, g);
   shear_plane_wall(cd, g);
-  const bool lattice = cd.improvement_pattern == 3;
+  const bool lattice = cd.improvement_pattern == PATTERN_LATTICE;
   const auto& d = cd.body_dims;
   const double rl = long_wall_ratio(cd), rs = short_wall_ratio(cd);
   std::vector<int> no_plane;
-  for (int c = 0; c < meritan::case_count(cd); ++c) {
+  for (int c = 0; c < engine::case_count(cd); ++c) {
     const auto cu = static_cast<std::size_t>(c);
-    const std::string name = meritan::report_name(c, "08SEN");
+    const std::string name = engine::report_name(c, "08SEN");
     const double ta = cd.allowable_stresses[1][c];
     state.summary.limits[cu][CL_ALLOWABLE_SHEAR_STRESS] = ta;
     if (!plane_inside(g, c, 0, false)) {
       no_plane.push_back(c);
       fail_shear(state, c, true);
-      meritan::remove_stale_report(name);
+      engine::remove_stale_report(name);
       continue;
     }
     const engine::BodyReaction& br = cd.body_reactions[c];
     if (g.spread_width[cu] < 1e-12 && br.reaction != 0) {
       // The superstructure's load would be lost on a spread width of nothing.
-      report_not_computed(cp("せん断応力度の検討"), c,
+      engine::report_not_computed(cp("せん断応力度の検討"), c,
                           cp("上部工の荷重の分布幅が 0 以下のため荷重が失われます。分布幅と分散角を確認してください。"));
       fail_shear(state, c, true);
-      meritan::remove_stale_report(name);
+      engine::remove_stale_report(name);
       continue;
     }
     const double bl = g.toe_part_width[cu], l = g.plane_length[cu];
     const double q1 = state.external.reaction[cu][0], q2 = state.external.reaction[cu][1];
     const double be = state.external.effective_width[cu];
     const auto& fs = state.chain.base.force_summary[cu].slot;
-    const double fa = fs[engine::FS_PASSIVE_SIDE_ADHESION], fv = fs[engine::FS_PASSIVE_VERTICAL_FORCE];
+    const double fa = fs[FS_PASSIVE_SIDE_ADHESION], fv = fs[FS_PASSIVE_VERTICAL_FORCE];
     const bool front_wall = lattice && bl <= d.bl1;
     // The long walls hold the ground reaction under the toe part against its weight; the short
     // walls carry the spread load and the blocks above them and need no reaction. Without the
@@ -200,10 +199,10 @@ void check_shear_wall(const ConditionData& cd, InternalState& state) {
     const bool reaction = reaction_known(state, c);
 
     engine::PrintFile f;
-    meritan::open_report(f, name);
-    meritan::write_report_head(f, cd, "改良地盤のせん断応力度", c);
+    engine::open_report(f, name);
+    engine::write_report_head(f, cd, "改良地盤のせん断応力度", c);
     if (!reaction) {
-      report_not_computed(cp("長壁のせん断応力度の検討"), c,
+      engine::report_not_computed(cp("長壁のせん断応力度の検討"), c,
                           cp("地盤反力が求められていないため長壁のせん断応力度が求められません。"));
       fail_shear(state, c, false);
     }
@@ -238,7 +237,7 @@ void check_shear_wall(const ConditionData& cd, InternalState& state) {
       number_field(f, 25, "%8.3lf", tau);
       text_field(f, 26, cp(passes ? "＜ " : "＞ "));
       number_field(f, 27, "%8.3lf", ta);
-      text_field(f, 28, meritan::verdict_text(passes));
+      text_field(f, 28, engine::verdict_text(passes));
       state.results.shear_stress[cu] = tau;
       state.summary.values[cu][CV_SHEAR_STRESS] = tau;
       state.summary.failed[cu][4] = passes ? 0 : 1;
@@ -271,11 +270,11 @@ void check_shear_wall(const ConditionData& cd, InternalState& state) {
     number_field(f, 14, "%8.3lf", q);
     text_field(f, 6, cp(short_passes ? "＜ " : "＞ "));
     number_field(f, 7, "%8.3lf", ta);
-    text_field(f, 8, meritan::verdict_text(short_passes));
+    text_field(f, 8, engine::verdict_text(short_passes));
     if (short_computed) state.results.short_wall_shear_stress[cu] = tau_s;
-    meritan::close_report(f);
+    engine::close_report(f);
     if (!short_computed)
-      report_not_computed(cp("短壁のせん断応力度の検討"), c,
+      engine::report_not_computed(cp("短壁のせん断応力度の検討"), c,
                           cp("短壁の深さ ds が 0 以下のため短壁のせん断応力度が求められません。"));
     state.summary.values[cu][CV_SHORT_WALL_SHEAR_STRESS] = tau_s;
     state.summary.failed[cu][5] = short_passes ? 0 : 1;
@@ -288,9 +287,9 @@ void check_internal_stress(const ConditionData& cd, InternalState& state) {
   spread_widths(cd, g);
   shear_plane_block(cd, g);
   const double ap = cd.improvement_ratio;
-  for (int c = 0; c < meritan::case_count(cd); ++c) {
+  for (int c = 0; c < engine::case_count(cd); ++c) {
     const auto cu = static_cast<std::size_t>(c);
-    const std::string name = meritan::report_name(c, "08ORK");
+    const std::string name = engine::report_name(c, "08ORK");
     const double limit = cd.allowable_stresses[2][c];
     state.summary.limits[cu][CL_INTERNAL_STRESS_LIMIT] = limit;
     const engine::BodyReaction& br = cd.body_reactions[c];
@@ -300,15 +299,15 @@ void check_internal_stress(const ConditionData& cd, InternalState& state) {
       why = "上部工の荷重の分布幅が 0 以下です。分布幅と分散角を確認してください。";
     else if (!reaction_known(state, c)) why = "地盤反力が求められていません。";
     if (why) {
-      report_not_computed(cp("内部応力の検討"), c, cp(why));
-      meritan::remove_stale_report(name);
+      engine::report_not_computed(cp("内部応力の検討"), c, cp(why));
+      engine::remove_stale_report(name);
       state.summary.values[cu][CV_INTERNAL_STRESS] = 0;
       state.summary.failed[cu][7] = 1;
       continue;
     }
     engine::PrintFile f;
-    meritan::open_report(f, name);
-    meritan::write_report_head(f, cd, "改良地盤の内部応力", c);
+    engine::open_report(f, name);
+    engine::write_report_head(f, cd, "改良地盤の内部応力", c);
     f.page_record("JJ_ORK01.PFM");
     number_field(f, 9, "%8.3lf", br.reaction);
     number_field(f, 11, "%8.3lf", br.spread_width);
@@ -340,8 +339,8 @@ void check_internal_stress(const ConditionData& cd, InternalState& state) {
     number_field(f, 2, "%8.3lf", sigma);
     number_field(f, 3, "%8.3lf", limit);
     text_field(f, 4, cp(passes ? "≦ " : "＞ "));
-    text_field(f, 5, meritan::verdict_text(passes));
-    meritan::close_report(f);
+    text_field(f, 5, engine::verdict_text(passes));
+    engine::close_report(f);
     state.results.internal_stress[cu] = sigma;
     state.summary.values[cu][CV_INTERNAL_STRESS] = sigma;
     state.summary.failed[cu][7] = passes ? 0 : 1;

@@ -3,14 +3,13 @@
 // ground reaction under the part of the body in front of the vertical shear plane.
 #include "engines/common/rounding_geometry.h"
 #include "engines/jorpela/jorpela.h"
-#include "engines/meritan/meritan.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace qvt::jorpela {
 
-using meritan::rnd;
+using engine::rnd;
 
 namespace {
 
@@ -113,7 +112,7 @@ void shear_plane_wall(const ConditionData& cd, ShearGeometry& g) {
   for (int c = 0; c < 2; ++c) {
     const auto cu = static_cast<std::size_t>(c);
     const bool front_wall =
-        cd.improvement_pattern == 3 && g.toe_part_width[cu] <= cd.body_dims.bl1;
+        cd.improvement_pattern == PATTERN_LATTICE && g.toe_part_width[cu] <= cd.body_dims.bl1;
     g.plane_length[cu] = front_wall ? rnd(h * rl + h * rs) : rnd(h * rl + (h - cd.body_dims.dl) * rs);
     g.plane_found[cu] = g.toe_part_width[cu] > 0 && g.plane_length[cu] > 0 &&
                         std::isfinite(g.toe_part_width[cu]);

@@ -6,7 +6,6 @@
 #include "engines/common/engine_message.h"
 #include "engines/common/check_summary_file.h"
 #include "engines/jorpela/jorpela.h"
-#include "engines/meritan/meritan.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,8 +14,8 @@
 
 namespace qvt::jorpela {
 
-using meritan::rdown;
-using meritan::rnd;
+using engine::rdown;
+using engine::rnd;
 
 namespace {
 
@@ -51,13 +50,13 @@ std::string number(const char* format, double v) {
 
 void write_summary(const ConditionData& cd, const CheckSummary& s, engine::PrintFile& f) {
   const int pattern = cd.improvement_pattern;
-  const bool walls = pattern == 1 || pattern == 3;
+  const bool walls = has_short_walls(pattern);
   std::vector<SummaryRow> rows = {
       {0, {0, 23}, {1, 24}, 4, 1, {2, 25}, {40, 45}},
       {1, {3, 26}, {4, 27}, 4, 1, {5, 28}, {41, 46}},
       {2, {6, 29}, {7, 30}, 8, 3, {8, 31}, {42, 47}},
   };
-  if (pattern == 2) {
+  if (pattern == PATTERN_TANGENT_CIRCLES) {
     rows.push_back({7, {9, 32}, {10, 33}, 5, 0, {11, 34}, {43, 48}});
   } else {
     rows.push_back({3, {9, 32}, {10, 33}, 5, 0, {11, 34}, {43, 48}});
@@ -80,7 +79,9 @@ void write_summary(const ConditionData& cd, const CheckSummary& s, engine::Print
   const engine::PrintStamp stamp{{cd.stamp_date[0], cd.stamp_date[1], cd.stamp_date[2]},
                                  {cd.stamp_time[0], cd.stamp_time[1], cd.stamp_time[2]}};
   f.stamp_line(stamp, cd.project_title.view(), engine::StampForm::title_right_aligned);
-  f.page_record(pattern == 0 ? "CAL_ANS1.PFM" : walls ? "CAL_ANS2.PFM" : "CAL_ANS3.PFM");
+  f.page_record(pattern == PATTERN_BLOCK ? "CAL_ANS1.PFM"
+                : walls                 ? "CAL_ANS2.PFM"
+                                        : "CAL_ANS3.PFM");
   for (int c = 0; c < 2; ++c) {
     const auto cu = static_cast<std::size_t>(c);
     const bool present = c == 0 || cd.seismic_check != 0;
@@ -125,13 +126,22 @@ std::optional<EccentricLoadValues> eccentric_load_values(const ConditionData& cd
   EccentricLoadValues v;
   v.body_width = st.chain.base.body_totals[0];
   if (!(v.body_width > 0)) return std::nullopt;
-  for (int c = 0; c < meritan::case_count(cd); ++c) {
+  for (int c = 0; c < engine::case_count(cd); ++c) {
     const auto cu = static_cast<std::size_t>(c);
     const auto& f = st.chain.base.force_summary[cu].slot;
-    v.vertical[cu] = rnd(f[0] + f[11] + f[13] + f[14] + f[15]);
-    v.horizontal[cu] = rdown(f[6] + f[7] + f[3] + f[12] + f[8]);
-    v.resisting[cu] = rnd(f[16] + f[26] + f[25] + f[28] + f[29]);
-    const double mo = rnd(f[22] + f[23] + f[24] + f[27] + f[19]);
+    // Summed in this order: the hand-over's figures are those of these sums, to the last bit.
+    v.vertical[cu] = rnd(f[FS_EFFECTIVE_WEIGHT] + f[FS_ACTIVE_VERTICAL_FORCE] +
+                         f[FS_OTHER_VERTICAL_FORCE] + f[FS_ACTIVE_SIDE_ADHESION] +
+                         f[FS_PASSIVE_SIDE_ADHESION]);
+    v.horizontal[cu] = rdown(f[FS_ACTIVE_HORIZONTAL_FORCE] + f[FS_RESIDUAL_WATER_FORCE] +
+                             f[FS_SEISMIC_INERTIA] + f[FS_OTHER_HORIZONTAL_FORCE] +
+                             f[FS_DYNAMIC_WATER_RESULTANT]);
+    v.resisting[cu] = rnd(f[FS_EFFECTIVE_WEIGHT_MOMENT] + f[FS_ACTIVE_VERTICAL_MOMENT] +
+                          f[FS_PASSIVE_HORIZONTAL_MOMENT] + f[FS_OTHER_VERTICAL_MOMENT] +
+                          f[FS_SIDE_ADHESION_MOMENT]);
+    const double mo = rnd(f[FS_ACTIVE_HORIZONTAL_MOMENT] + f[FS_RESIDUAL_WATER_MOMENT] +
+                          f[FS_DYNAMIC_WATER_MOMENT] + f[FS_OTHER_HORIZONTAL_MOMENT] +
+                          f[FS_SEISMIC_INERTIA_MOMENT]);
     if (!(v.vertical[cu] > 0)) return std::nullopt;
     v.eccentricity[cu] = rnd(std::fabs((v.resisting[cu] - mo) / v.vertical[cu] - v.body_width / 2));
     v.ratio[cu] = rnd(2 * v.eccentricity[cu] / v.body_width);

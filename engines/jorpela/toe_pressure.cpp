@@ -5,15 +5,14 @@
 #include "common/textfile.h"
 #include "engines/common/message_table.h"
 #include "engines/jorpela/jorpela.h"
-#include "engines/meritan/meritan.h"
 
 #include <cstdio>
 
 namespace qvt::jorpela {
 
-using meritan::number_field;
-using meritan::rnd;
-using meritan::text_field;
+using engine::number_field;
+using engine::rnd;
+using engine::text_field;
 
 namespace {
 
@@ -75,16 +74,16 @@ void check_toe_pressure(const ConditionData& cd, InternalState& state) {
     state.results.toe_stress[static_cast<std::size_t>(c)] =
         1.0 * state.external.reaction[static_cast<std::size_t>(c)][0] - confinement;
 
-  for (int c = 0; c < meritan::case_count(cd); ++c) {
+  for (int c = 0; c < engine::case_count(cd); ++c) {
     const auto cu = static_cast<std::size_t>(c);
-    const std::string name = meritan::report_name(c, "07TAN");
+    const std::string name = engine::report_name(c, "07TAN");
     const double allowable = cd.allowable_stresses[0][c];
     if (!reaction_known(state, c)) {
       // The external engine could not give the reaction of this case: there is nothing to
       // check the toe with.
-      report_not_computed(cp("端趾圧の検討"), c,
+      engine::report_not_computed(cp("端趾圧の検討"), c,
                           cp("地盤反力が求められていないため端趾圧が求められません。"));
-      meritan::remove_stale_report(name);
+      engine::remove_stale_report(name);
       state.results.toe_stress[cu] = INTERNAL_PRESET;
       state.summary.values[cu][CV_TOE_STRESS] = 0;
       state.summary.limits[cu][CL_ALLOWABLE_COMPRESSIVE_STRESS] = allowable;
@@ -95,8 +94,8 @@ void check_toe_pressure(const ConditionData& cd, InternalState& state) {
     const double toe = state.results.toe_stress[cu];
     const bool passes = !(toe > allowable);
     engine::PrintFile file;
-    meritan::open_report(file, name);
-    meritan::write_report_head(file, cd, "改良地盤の端趾圧", c);
+    engine::open_report(file, name);
+    engine::write_report_head(file, cd, "改良地盤の端趾圧", c);
     file.page_record(rule == 0 ? "JJ_TAN02.PFM" : rule == 1 ? "JJ_TAN01.PFM" : "JJ_TAN03.PFM");
     number_field(file, 0, "%8.3lf", 1.0 * q1);
     if (rule == 0) {
@@ -108,8 +107,8 @@ void check_toe_pressure(const ConditionData& cd, InternalState& state) {
     number_field(file, 13, "%8.3lf", toe);
     text_field(file, 1, cp(passes ? "＜ " : "＞ "));
     number_field(file, 2, "%8.3lf", allowable);
-    text_field(file, 3, meritan::verdict_text(passes));
-    meritan::close_report(file);
+    text_field(file, 3, engine::verdict_text(passes));
+    engine::close_report(file);
     state.summary.values[cu][CV_TOE_STRESS] = toe;
     state.summary.limits[cu][CL_ALLOWABLE_COMPRESSIVE_STRESS] = allowable;
     state.summary.failed[cu][3] = passes ? 0 : 1;

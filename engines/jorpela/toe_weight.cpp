@@ -8,7 +8,6 @@
 #include "engines/common/polygon_division.h"
 #include "engines/common/rounding_geometry.h"
 #include "engines/jorpela/jorpela.h"
-#include "engines/meritan/meritan.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,9 +16,9 @@
 
 namespace qvt::jorpela {
 
-using meritan::number_field;
-using meritan::rnd;
-using meritan::text_field;
+using engine::number_field;
+using engine::rnd;
+using engine::text_field;
 
 namespace {
 
@@ -59,7 +58,7 @@ double weigh_outline(const ConditionData& cd, const engine::WallBlock& b,
       });
   // Pieces that do not cover the outline would give a weight that is too small.
   if (status != engine::DivisionStatus::divided) engine::stop_engine(engine::EngineStop{});
-  const bool walls = cd.improvement_pattern == 1 || cd.improvement_pattern == 3;
+  const bool walls = has_short_walls(cd.improvement_pattern);
   const double rl = long_wall_ratio(cd), rs = short_wall_ratio(cd);
   const double gamma = b.head.unit_weights[1];
   double slot_weight = 0;
@@ -177,7 +176,7 @@ double short_wall_bottom_level(const ConditionData& cd) {
 ToeWeight toe_part_weight(const ConditionData& cd, double bl, engine::PrintFile* file) {
   ToeWeight t;
   const Strip s = strip_of(cd, bl);
-  const bool walls = cd.improvement_pattern == 1 || cd.improvement_pattern == 3;
+  const bool walls = has_short_walls(cd.improvement_pattern);
   const double level = walls ? short_wall_bottom_level(cd) : 0;
   const auto& d = cd.body_dims;
   for (const engine::WallBlock& b : cd.wall_blocks) {
@@ -223,7 +222,7 @@ ToeWeight toe_part_weight(const ConditionData& cd, double bl, engine::PrintFile*
         return true;
       };
       const double low = b.head.ref_y > level ? rnd(b.head.ref_y) : level;
-      if (cd.improvement_pattern == 1) {
+      if (cd.improvement_pattern == PATTERN_WALL) {
         if (top > level)
           short_part(rnd(b.head.ref_x + d.bl1), low, rnd(b.head.ref_x + b.polygon.vertex_x[0] - d.bl2),
                      rnd(top));

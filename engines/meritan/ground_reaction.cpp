@@ -189,9 +189,10 @@ ReactionResult compute_ground_reaction(const ConditionData& cd,
   const engine::ImprovedBodyDims& dims = cd.body_dims;
   ReactionResult r;
   r.pattern = pattern;
-  r.wt = f.slot[pattern == ReactionPattern::block ? 0 : 1];
+  const bool block = pattern == ReactionPattern::block;
+  r.wt = f.slot[block ? FS_EFFECTIVE_WEIGHT : FS_EFFECTIVE_WEIGHT_WITHOUT_UNIMPROVED];
   r.v = vertical_sum(cd, f);
-  r.ws = pattern == ReactionPattern::block ? 0 : f.slot[2];
+  r.ws = block ? 0 : f.slot[FS_EFFECTIVE_WEIGHT_UNIMPROVED];
   r.mr = resisting_moment(f);
   r.mo = overturning_moment(f);
   r.b = chain.base.body_totals[0];
@@ -263,11 +264,11 @@ void write_ground_reaction_report(engine::PrintFile& file, const ConditionData& 
   file.block_record(prefix + second + ".PFM");
 
   number_field(file, 0, "%9.3lf", r.wt);
-  number_field(file, 1, "%8.3lf", f.slot[engine::FS_ACTIVE_VERTICAL_FORCE]);
-  number_field(file, 2, "%8.3lf", f.slot[engine::FS_OTHER_VERTICAL_FORCE]);
-  number_field(file, 3, "%8.3lf", f.slot[engine::FS_ACTIVE_SIDE_ADHESION]);
-  number_field(file, 4, "%8.3lf", std::fabs(f.slot[engine::FS_PASSIVE_SIDE_ADHESION]));
-  number_field(file, 17, "%8.3lf", std::fabs(f.slot[engine::FS_PASSIVE_VERTICAL_FORCE]));
+  number_field(file, 1, "%8.3lf", f.slot[FS_ACTIVE_VERTICAL_FORCE]);
+  number_field(file, 2, "%8.3lf", f.slot[FS_OTHER_VERTICAL_FORCE]);
+  number_field(file, 3, "%8.3lf", f.slot[FS_ACTIVE_SIDE_ADHESION]);
+  number_field(file, 4, "%8.3lf", std::fabs(f.slot[FS_PASSIVE_SIDE_ADHESION]));
+  number_field(file, 17, "%8.3lf", std::fabs(f.slot[FS_PASSIVE_VERTICAL_FORCE]));
   number_field(file, 5, "%9.3lf", r.v);
   // The seismic block and wall headers number their moment fields one higher.
   const int k = (c != 0 && !lattice) ? 1 : 0;

@@ -15,8 +15,10 @@
 #include "engines/common/engine_entry.h"
 #include "engines/common/print_data.h"
 #include "engines/common/result_chain_file.h"
+#include "engines/common/stability_checks.h"
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,6 +26,7 @@ namespace qvt::meritan {
 
 using engine::ConditionData;
 using engine::ResultChainWithLayers;
+using enum engine::ForceSlot;
 
 // The run's data besides the conditions.
 struct ExternalState {
@@ -47,59 +50,71 @@ engine::Status run_external_stability_checks();
 [[nodiscard]] engine::Status write_external_results(const ExternalState& state);
 
 // --- Force sums of a case (ForceSummary slots, moments about the toe). ---
-// W + [11] + [13] + [14] + [15] + [10]; W is [0] for the block and tangent-circle patterns,
-// [1] for wall and lattice; [10] counts only when the passive vertical force is not ignored.
+// The effective weight W, the active vertical force, the other vertical forces, the side
+// adhesion of both sides and the passive vertical force. W is the whole effective weight for
+// the block and tangent-circle patterns, the one without the unimproved soil for the others;
+// the passive vertical force counts only when it is not ignored.
 double vertical_sum(const ConditionData& cd, const engine::ChainForceSummary& f);
 double passive_vertical_term(const ConditionData& cd, const engine::ChainForceSummary& f);
-double horizontal_sum(const engine::ChainForceSummary& f);    // [3]+[6]+[7]+[8]+[12]
-double resisting_moment(const engine::ChainForceSummary& f);  // [16]+[25]+[26]+[28]+[29]
-double overturning_moment(const engine::ChainForceSummary& f);  // [19]+[22]+[23]+[24]+[27]
+// Seismic inertia, active horizontal, residual water, dynamic water and other horizontal forces.
+double horizontal_sum(const engine::ChainForceSummary& f);
+// The moments of the effective weight, the passive horizontal and the active vertical force,
+// the other vertical forces and the side adhesion.
+double resisting_moment(const engine::ChainForceSummary& f);
+// The moments of the seismic inertia, the active horizontal force, the residual and the
+// dynamic water and the other horizontal forces.
+double overturning_moment(const engine::ChainForceSummary& f);
 
-// The load cases a check computes: the normal case, and the seismic case unless the seismic
-// check is off.
-int case_count(const ConditionData& cd);
+// The check helpers both stability engines share (engines/common/stability_checks.h).
+using engine::case_count;
+using engine::close_report;
+using engine::mark_text;
+using engine::number_field;
+using engine::open_report;
+using engine::option_variant;
+using engine::rdown;
+using engine::remove_stale_report;
+using engine::report_name;
+using engine::report_not_computed;
+using engine::rnd;
+using engine::text_field;
+using engine::verdict_text;
+using engine::write_report_head;
 
-double rnd(double v);    // to 0.001, nearest
-double rdown(double v);  // to 0.001, down
-
-// The message of a case a check cannot compute; the engine goes on. Text CP932.
-void report_not_computed(const std::string& check_name_cp932, int load_case,
-                         const std::string& reason_cp932);
-
-// Opens a report, or stops the engine after the print file's message.
-void open_report(engine::PrintFile& file, const std::string& name);
-void close_report(engine::PrintFile& file);
-// A case without a report must not leave an older report of the same name behind.
-void remove_stale_report(const std::string& name);
-// Title line (title padded to 22 bytes, then the case label) and stamp line of a case report.
-void write_report_head(engine::PrintFile& file, const ConditionData& cd, const char* title_utf8,
-                       int load_case);
-// "DM%d%s.PDT" with the case digit.
-std::string report_name(int load_case, const char* stem);
-
-// Field record helpers: "NN  " + the value in `format` (one double) or the text.
-void number_field(engine::PrintFile& file, int field, const char* format, double value);
-void text_field(engine::PrintFile& file, int field, const std::string& cp932_text);
-// The "＞ " / "＜ " mark and the "Ｏ.Ｋ." / "ＯＵＴ" verdict, CP932.
-std::string mark_text(bool passes);
-std::string verdict_text(bool passes);
-// Template variant of the options: 'e' (backfill vertical ignored), 'B' (passive vertical
-// ignored), 'N' (neither).
-char option_variant(const ConditionData& cd);
+// --- The checks whose result is a safety factor against a required one. ---
+// What one case of such a check found.
+struct FactorResult {
+  bool computed = false;
+  std::string reason;  // CP932, when not computed
+  double fs = 0, required = 0;
+  bool passes = false;
+};
+// Such a check and where its results go.
+struct FactorCheck {
+  const char* name_utf8;    // for the message of a case not computed
+  const char* report_stem;  // the case's report is DM<case><stem>.PDT
+  CheckValueIndex value;    // the factor in CAL_ANZ.DAT
+  CheckLimitIndex limit;    // the required factor in CAL_ANZ.DAT
+  int summary_line;         // the check's line of a case in CAL_ANZ.DAT
+  std::array<double, 2> engine::ExternalResults::*tail;  // the factor in CAL_ANS.DAT
+};
+// Stores one case: the required factor; then either the message, no report of the case left
+// behind, the factor 0 and the line failed, or the report written by `write_report`, the factor
+// in both files and the line failed when the factor falls short.
+void store_factor_case(ExternalState& state, const FactorCheck& check, int load_case,
+                       const FactorResult& r,
+                       const std::function<void(engine::PrintFile&)>& write_report);
 
 // --- Sliding. ---
 enum class SlidingProcedure { block, wall, lattice };
-struct SlidingResult {
-  bool computed = false;
-  std::string reason;  // CP932, when not computed
+struct SlidingResult : FactorResult {
   SlidingProcedure procedure = SlidingProcedure::block;
   bool inclined = false;
   bool floating = false;  // floating clay: cohesion resistance only
   double mu = 0, sum_v = 0, pv = 0, tau = 0, b = 0, theta = 0, b_slope = 0;
   double r1 = 0, r2 = 0, r = 0, c = 0, a = 0;
   double ws = 0, cs = 0, as = 0, r1s = 0, r2s = 0, rs = 0;
-  double h = 0, pp = 0, denominator = 0, fs = 0, required = 0;
-  bool passes = false;
+  double h = 0, pp = 0, denominator = 0;
 };
 SlidingResult compute_sliding(const ConditionData& cd, const ResultChainWithLayers& chain,
                               SlidingProcedure procedure, int load_case);
@@ -112,11 +127,8 @@ void check_sliding_wall(const ConditionData& cd, ExternalState& state);
 void check_sliding_lattice(const ConditionData& cd, ExternalState& state);
 
 // --- Overturning. ---
-struct OverturningResult {
-  bool computed = false;
-  std::string reason;
-  double mr = 0, mo = 0, fs = 0, required = 0;
-  bool passes = false;
+struct OverturningResult : FactorResult {
+  double mr = 0, mo = 0;
 };
 OverturningResult compute_overturning(const ConditionData& cd,
                                       const ResultChainWithLayers& chain, int load_case);

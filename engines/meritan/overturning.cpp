@@ -45,17 +45,17 @@ void write_overturning_report(engine::PrintFile& file, const ConditionData& cd,
   // The seismic report has two more fields, so its later fields are numbered one higher.
   const int k = seismic ? 1 : 0;
   number_field(file, 0, "%4.1lf", r.required);
-  number_field(file, 1, "%10.3lf", f.slot[engine::FS_EFFECTIVE_WEIGHT_MOMENT]);
-  number_field(file, 2, "%10.3lf", f.slot[engine::FS_ACTIVE_VERTICAL_MOMENT]);
-  number_field(file, 20, "%10.3lf", f.slot[engine::FS_SIDE_ADHESION_MOMENT]);
-  number_field(file, 21, "%10.3lf", f.slot[engine::FS_OTHER_VERTICAL_MOMENT]);
-  number_field(file, 3, "%10.3lf", f.slot[engine::FS_PASSIVE_HORIZONTAL_MOMENT]);
+  number_field(file, 1, "%10.3lf", f.slot[FS_EFFECTIVE_WEIGHT_MOMENT]);
+  number_field(file, 2, "%10.3lf", f.slot[FS_ACTIVE_VERTICAL_MOMENT]);
+  number_field(file, 20, "%10.3lf", f.slot[FS_SIDE_ADHESION_MOMENT]);
+  number_field(file, 21, "%10.3lf", f.slot[FS_OTHER_VERTICAL_MOMENT]);
+  number_field(file, 3, "%10.3lf", f.slot[FS_PASSIVE_HORIZONTAL_MOMENT]);
   number_field(file, 4, "%10.3lf", r.mr);
-  if (seismic) number_field(file, 5, "%10.3lf", f.slot[engine::FS_SEISMIC_INERTIA_MOMENT]);
-  number_field(file, 5 + k, "%10.3lf", f.slot[engine::FS_RESIDUAL_WATER_MOMENT]);
-  number_field(file, 6 + k, "%10.3lf", f.slot[engine::FS_ACTIVE_HORIZONTAL_MOMENT]);
-  number_field(file, 22, "%10.3lf", f.slot[engine::FS_OTHER_HORIZONTAL_MOMENT]);
-  if (seismic) number_field(file, 23, "%10.3lf", f.slot[engine::FS_DYNAMIC_WATER_MOMENT]);
+  if (seismic) number_field(file, 5, "%10.3lf", f.slot[FS_SEISMIC_INERTIA_MOMENT]);
+  number_field(file, 5 + k, "%10.3lf", f.slot[FS_RESIDUAL_WATER_MOMENT]);
+  number_field(file, 6 + k, "%10.3lf", f.slot[FS_ACTIVE_HORIZONTAL_MOMENT]);
+  number_field(file, 22, "%10.3lf", f.slot[FS_OTHER_HORIZONTAL_MOMENT]);
+  if (seismic) number_field(file, 23, "%10.3lf", f.slot[FS_DYNAMIC_WATER_MOMENT]);
   number_field(file, 7 + k, "%10.3lf", r.mo);
   number_field(file, 8 + k, "%10.3lf", r.mr);
   number_field(file, 9 + k, "%10.3lf", r.mo);
@@ -65,25 +65,20 @@ void write_overturning_report(engine::PrintFile& file, const ConditionData& cd,
   text_field(file, 13 + k, verdict_text(r.passes));
 }
 
+namespace {
+
+const FactorCheck kOverturning{"転倒の検討", "04TEN", CV_OVERTURNING_FS,
+                               CL_REQUIRED_OVERTURNING_FS, 1,
+                               &engine::ExternalResults::overturning_fs};
+
+}  // namespace
+
 void check_overturning(const ConditionData& cd, ExternalState& state) {
   for (int c = 0; c < case_count(cd); ++c) {
     const OverturningResult r = compute_overturning(cd, state.chain, c);
-    const std::string name = report_name(c, "04TEN");
-    state.summary.limits[c][CL_REQUIRED_OVERTURNING_FS] = r.required;
-    if (!r.computed) {
-      report_not_computed(utf8_to_cp932_lossy("転倒の検討"), c, r.reason);
-      remove_stale_report(name);
-      state.summary.values[c][CV_OVERTURNING_FS] = 0;
-      state.summary.failed[c][1] = 1;
-      continue;
-    }
-    engine::PrintFile file;
-    open_report(file, name);
-    write_overturning_report(file, cd, state.chain, r, c);
-    close_report(file);
-    state.results.overturning_fs[c] = r.fs;
-    state.summary.values[c][CV_OVERTURNING_FS] = r.fs;
-    state.summary.failed[c][1] = r.passes ? 0 : 1;
+    store_factor_case(state, kOverturning, c, r, [&](engine::PrintFile& file) {
+      write_overturning_report(file, cd, state.chain, r, c);
+    });
   }
 }
 

@@ -61,20 +61,20 @@ engine::Status run_external_stability_checks() {
   engine::apply_start_stamp(cd, engine::engine_start_time());
 
   switch (cd.improvement_pattern) {
-    case 0:
-    case 2:
+    case PATTERN_BLOCK:
+    case PATTERN_TANGENT_CIRCLES:
       check_sliding_block(cd, state);
       check_overturning(cd, state);
       ground_reaction_block(cd, state);
       check_bearing_block(cd, state);
       break;
-    case 1:
+    case PATTERN_WALL:
       check_sliding_wall(cd, state);
       check_overturning(cd, state);
       ground_reaction_wall(cd, state);
       check_bearing_wall(cd, state);
       break;
-    case 3:
+    case PATTERN_LATTICE:
       check_sliding_lattice(cd, state);
       check_overturning(cd, state);
       ground_reaction_lattice(cd, state);

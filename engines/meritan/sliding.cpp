@@ -42,11 +42,11 @@ SlidingResult compute_sliding(const ConditionData& cd, const ResultChainWithLaye
   r.pv = passive_vertical_term(cd, f);
   r.sum_v = rnd(vertical_sum(cd, f));
   r.tau = cd.allowable_stresses[1][c];
-  if (procedure == SlidingProcedure::block && cd.improvement_pattern == 2)
+  if (procedure == SlidingProcedure::block && cd.improvement_pattern == PATTERN_TANGENT_CIRCLES)
     r.tau = cd.allowable_stresses[2][c] * 0.5 * cd.improvement_ratio * 0.01;
   r.b = chain.base.body_totals[0];
   r.h = horizontal_sum(f);
-  r.pp = f.slot[engine::FS_PASSIVE_HORIZONTAL_FORCE];
+  r.pp = f.slot[FS_PASSIVE_HORIZONTAL_FORCE];
   const int sea_count = chain.layers.sea_boundary_count;
 
   if (!(r.b > 0)) return not_computed(r, "改良体の幅 B が 0 以下のため計算できません。");
@@ -100,7 +100,7 @@ SlidingResult compute_sliding(const ConditionData& cd, const ResultChainWithLaye
       r.r1 = rnd(r.sum_v * r.mu);
       r.r2 = rnd(r.tau * r.b * r.a);
       r.r = r.r1 < r.r2 ? r.r1 : r.r2;
-      r.ws = f.slot[2];
+      r.ws = f.slot[FS_EFFECTIVE_WEIGHT_UNIMPROVED];
       r.cs = chain.layers.sea[sea_count - 2].bottom_cohesion;
       r.r1s = rnd(r.ws * r.mu);
       r.r2s = rnd(r.cs * r.b * r.as);
@@ -159,11 +159,11 @@ void friction_field(engine::PrintFile& file, int field, const ConditionData& cd)
 // Fields 02, 30, 31, 35, 32 and 40: the vertical forces and their sum.
 void vertical_fields(engine::PrintFile& file, const engine::ChainForceSummary& f,
                      const SlidingResult& r) {
-  number_field(file, 2, "%8.3lf", f.slot[engine::FS_ACTIVE_VERTICAL_FORCE]);
-  number_field(file, 30, "%8.3lf", f.slot[engine::FS_ACTIVE_SIDE_ADHESION]);
-  number_field(file, 31, "%8.3lf", -f.slot[engine::FS_PASSIVE_SIDE_ADHESION]);
+  number_field(file, 2, "%8.3lf", f.slot[FS_ACTIVE_VERTICAL_FORCE]);
+  number_field(file, 30, "%8.3lf", f.slot[FS_ACTIVE_SIDE_ADHESION]);
+  number_field(file, 31, "%8.3lf", -f.slot[FS_PASSIVE_SIDE_ADHESION]);
   number_field(file, 35, "%8.3lf", -r.pv);
-  number_field(file, 32, "%8.3lf", f.slot[engine::FS_OTHER_VERTICAL_FORCE]);
+  number_field(file, 32, "%8.3lf", f.slot[FS_OTHER_VERTICAL_FORCE]);
   number_field(file, 40, "%9.3lf", r.sum_v);
 }
 
@@ -174,8 +174,10 @@ void slope_length_field(engine::PrintFile& file, const ConditionData& cd,
              cp("（傾斜長") + engine::format_text("%1.3lf", r.b_slope) + cp("mを用いる）"));
 }
 
-// The entries of the safety factor part, in the order a variant writes them.
-enum What { PP, R, RS, F6, F12, F7, F8, F3_6, F3_8, FS, MARK, REQ, VERDICT };
+// The entries of the safety factor part, in the order a variant writes them: the resistances,
+// the horizontal forces of the force summary (the inertia force in a field 6 or 8 wide) and the
+// factor with its verdict.
+enum What { PP, R, RS, ACTIVE, OTHER, WATER, DYNAMIC, INERTIA_6, INERTIA_8, FS, MARK, REQ, VERDICT };
 struct Entry {
   int field;
   What what;
@@ -184,16 +186,19 @@ struct Entry {
 void safety_fields(engine::PrintFile& file, const engine::ChainForceSummary& f,
                    const SlidingResult& r, std::initializer_list<Entry> entries) {
   for (const Entry& e : entries) {
+    const auto force = [&](const char* format, engine::ForceSlot slot) {
+      number_field(file, e.field, format, f.slot[slot]);
+    };
     switch (e.what) {
       case PP: number_field(file, e.field, "%8.3lf", r.pp); break;
       case R: number_field(file, e.field, "%9.3lf", r.r); break;
       case RS: number_field(file, e.field, "%8.3lf", r.rs); break;
-      case F6: number_field(file, e.field, "%8.3lf", f.slot[6]); break;
-      case F12: number_field(file, e.field, "%8.3lf", f.slot[12]); break;
-      case F7: number_field(file, e.field, "%8.3lf", f.slot[7]); break;
-      case F8: number_field(file, e.field, "%8.3lf", f.slot[8]); break;
-      case F3_6: number_field(file, e.field, "%6.3lf", f.slot[3]); break;
-      case F3_8: number_field(file, e.field, "%8.3lf", f.slot[3]); break;
+      case ACTIVE: force("%8.3lf", FS_ACTIVE_HORIZONTAL_FORCE); break;
+      case OTHER: force("%8.3lf", FS_OTHER_HORIZONTAL_FORCE); break;
+      case WATER: force("%8.3lf", FS_RESIDUAL_WATER_FORCE); break;
+      case DYNAMIC: force("%8.3lf", FS_DYNAMIC_WATER_RESULTANT); break;
+      case INERTIA_6: force("%6.3lf", FS_SEISMIC_INERTIA); break;
+      case INERTIA_8: force("%8.3lf", FS_SEISMIC_INERTIA); break;
       case FS: number_field(file, e.field, "%6.3lf", r.fs); break;
       case MARK: text_field(file, e.field, mark_text(r.passes)); break;
       case REQ: number_field(file, e.field, "%6.3lf", r.required); break;
@@ -213,13 +218,14 @@ void write_sliding_report(engine::PrintFile& file, const ConditionData& cd,
   const bool r1_governs = r.r1 <= r.r2;
   if (r.procedure == SlidingProcedure::block && !r.floating) {
     number_field(file, 0, "%4.1lf", r.required);
-    number_field(file, 1, r.inclined ? "%8.3lf" : "%9.3lf", f.slot[0]);
+    number_field(file, 1, r.inclined ? "%8.3lf" : "%9.3lf",
+                 f.slot[FS_EFFECTIVE_WEIGHT]);
     vertical_fields(file, f, r);
     if (r.inclined) number_field(file, 41, "%5.2lf", r.theta);
     friction_field(file, 3, cd);
     number_field(file, 4, "%9.3lf", r.r1);
     number_field(file, 5, "%8.3lf", r.tau);
-    text_field(file, 99, cd.improvement_pattern == 2
+    text_field(file, 99, cd.improvement_pattern == PATTERN_TANGENT_CIRCLES
                              ? cp("改良体のせん断強度（τ$Sa$Z＝1/2・quck・ap）")
                              : cp("改良体の許容せん断応力度（τ$Sa$Z＝1/2σ$Sca$Z）"));
     number_field(file, 6, "%7.3lf", r.inclined ? r.b_slope : r.b);
@@ -231,41 +237,44 @@ void write_sliding_report(engine::PrintFile& file, const ConditionData& cd,
     else
       text_field(file, 9, r1_governs ? "1$Z" : "2$Z");
     if (!seismic)
-      safety_fields(file, f, r, {{10, PP}, {11, R}, {12, F6}, {33, F12}, {13, F7}, {14, FS},
-                                 {15, MARK}, {16, REQ}, {17, VERDICT}});
+      safety_fields(file, f, r, {{10, PP}, {11, R}, {12, ACTIVE}, {33, OTHER}, {13, WATER},
+                                 {14, FS}, {15, MARK}, {16, REQ}, {17, VERDICT}});
     else
-      safety_fields(file, f, r, {{10, PP}, {11, R}, {12, F6}, {33, F12}, {13, F7}, {34, F8},
-                                 {14, F3_6}, {15, FS}, {16, MARK}, {17, REQ}, {18, VERDICT}});
+      safety_fields(file, f, r, {{10, PP}, {11, R}, {12, ACTIVE}, {33, OTHER}, {13, WATER},
+                                 {34, DYNAMIC}, {14, INERTIA_6}, {15, FS}, {16, MARK}, {17, REQ},
+                                 {18, VERDICT}});
   } else if (r.procedure == SlidingProcedure::block && r.inclined) {  // floating clay
     number_field(file, 0, "%4.1lf", r.required);
     number_field(file, 5, "%7.3lf", r.c);
     number_field(file, 6, "%7.3lf", r.b_slope);
     number_field(file, 7, "%9.3lf", r.r);
-    number_field(file, 1, "%8.3lf", f.slot[0]);
+    number_field(file, 1, "%8.3lf", f.slot[FS_EFFECTIVE_WEIGHT]);
     vertical_fields(file, f, r);
     number_field(file, 41, "%5.2lf", r.theta);
     slope_length_field(file, cd, r);
     if (!seismic)
-      safety_fields(file, f, r, {{10, PP}, {11, R}, {12, F6}, {33, F12}, {13, F7}, {14, FS},
-                                 {15, MARK}, {16, REQ}, {17, VERDICT}});
+      safety_fields(file, f, r, {{10, PP}, {11, R}, {12, ACTIVE}, {33, OTHER}, {13, WATER},
+                                 {14, FS}, {15, MARK}, {16, REQ}, {17, VERDICT}});
     else
-      safety_fields(file, f, r, {{10, PP}, {11, R}, {12, F6}, {33, F12}, {34, F8}, {13, F7},
-                                 {14, F3_6}, {15, FS}, {16, MARK}, {17, REQ}, {18, VERDICT}});
+      safety_fields(file, f, r, {{10, PP}, {11, R}, {12, ACTIVE}, {33, OTHER}, {34, DYNAMIC},
+                                 {13, WATER}, {14, INERTIA_6}, {15, FS}, {16, MARK}, {17, REQ},
+                                 {18, VERDICT}});
   } else if (r.floating) {  // flat block base, wall or lattice on floating clay
     number_field(file, 0, "%4.1lf", r.required);
     number_field(file, 1, "%7.3lf", r.c);
     number_field(file, 2, "%7.3lf", r.b);
     number_field(file, 3, "%9.3lf", r.r);
     if (!seismic)
-      safety_fields(file, f, r, {{4, PP}, {5, R}, {6, F6}, {33, F12}, {7, F7}, {8, FS},
+      safety_fields(file, f, r, {{4, PP}, {5, R}, {6, ACTIVE}, {33, OTHER}, {7, WATER}, {8, FS},
                                  {9, MARK}, {10, REQ}, {11, VERDICT}});
     else
-      safety_fields(file, f, r, {{4, PP}, {5, R}, {6, F6}, {33, F12}, {34, F8}, {7, F7},
-                                 {8, F3_6}, {9, FS}, {10, MARK}, {11, REQ}, {12, VERDICT}});
+      safety_fields(file, f, r, {{4, PP}, {5, R}, {6, ACTIVE}, {33, OTHER}, {34, DYNAMIC},
+                                 {7, WATER}, {8, INERTIA_6}, {9, FS}, {10, MARK}, {11, REQ},
+                                 {12, VERDICT}});
   } else {  // wall or lattice on friction ground
     const bool r1s_governs = r.r1s <= r.r2s;
     number_field(file, 0, "%4.1lf", r.required);
-    number_field(file, 1, "%9.3lf", f.slot[1]);
+    number_field(file, 1, "%9.3lf", f.slot[FS_EFFECTIVE_WEIGHT_WITHOUT_UNIMPROVED]);
     vertical_fields(file, f, r);
     friction_field(file, 3, cd);
     number_field(file, 4, "%9.3lf", r.r1);
@@ -285,36 +294,26 @@ void write_sliding_report(engine::PrintFile& file, const ConditionData& cd,
     text_field(file, 18, mark_text(!r1s_governs));
     text_field(file, 19, r1s_governs ? "1$Z" : "2$Z");
     if (!seismic)
-      safety_fields(file, f, r, {{20, PP}, {21, R}, {22, RS}, {23, F6}, {33, F12}, {24, F7},
-                                 {25, FS}, {26, MARK}, {27, REQ}, {28, VERDICT}});
+      safety_fields(file, f, r, {{20, PP}, {21, R}, {22, RS}, {23, ACTIVE}, {33, OTHER},
+                                 {24, WATER}, {25, FS}, {26, MARK}, {27, REQ}, {28, VERDICT}});
     else
-      safety_fields(file, f, r, {{20, PP}, {21, R}, {22, RS}, {23, F6}, {33, F12}, {24, F7},
-                                 {25, F3_8}, {34, F8}, {26, FS}, {27, MARK}, {28, REQ},
-                                 {29, VERDICT}});
+      safety_fields(file, f, r, {{20, PP}, {21, R}, {22, RS}, {23, ACTIVE}, {33, OTHER},
+                                 {24, WATER}, {25, INERTIA_8}, {34, DYNAMIC}, {26, FS},
+                                 {27, MARK}, {28, REQ}, {29, VERDICT}});
   }
 }
 
 namespace {
 
+const FactorCheck kSliding{"滑動の検討", "03KAT", CV_SLIDING_FS, CL_REQUIRED_SLIDING_FS, 0,
+                          &engine::ExternalResults::sliding_fs};
+
 void check_sliding(const ConditionData& cd, ExternalState& state, SlidingProcedure procedure) {
   for (int c = 0; c < case_count(cd); ++c) {
     const SlidingResult r = compute_sliding(cd, state.chain, procedure, c);
-    const std::string name = report_name(c, "03KAT");
-    state.summary.limits[c][CL_REQUIRED_SLIDING_FS] = r.required;
-    if (!r.computed) {
-      report_not_computed(cp("滑動の検討"), c, r.reason);
-      remove_stale_report(name);
-      state.summary.values[c][CV_SLIDING_FS] = 0;
-      state.summary.failed[c][0] = 1;
-      continue;
-    }
-    engine::PrintFile file;
-    open_report(file, name);
-    write_sliding_report(file, cd, state.chain, r, c);
-    close_report(file);
-    state.results.sliding_fs[c] = r.fs;
-    state.summary.values[c][CV_SLIDING_FS] = r.fs;
-    state.summary.failed[c][0] = r.passes ? 0 : 1;
+    store_factor_case(state, kSliding, c, r, [&](engine::PrintFile& file) {
+      write_sliding_report(file, cd, state.chain, r, c);
+    });
   }
 }
 

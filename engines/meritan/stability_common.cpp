@@ -1,12 +1,8 @@
-// What every check of the engine shares: the force sums, rounding, the report files and their
-// field records, and the message of a case that cannot be computed.
+// The force sums every check of the engine starts from, and the bookkeeping of a check whose
+// result is a safety factor. The report helpers it shares with the internal stability engine
+// are in engines/common/stability_checks.cpp.
 #include "common/cp932.h"
-#include "engines/common/engine_message.h"
-#include "engines/common/rounding_geometry.h"
 #include "engines/meritan/meritan.h"
-
-#include <cstdio>
-#include <filesystem>
 
 namespace qvt::meritan {
 
@@ -15,104 +11,57 @@ using engine::ChainForceSummary;
 double passive_vertical_term(const ConditionData& cd, const ChainForceSummary& f) {
   return cd.custom_options.passive_vertical_ignored != 0
              ? 0.0
-             : f.slot[engine::FS_PASSIVE_VERTICAL_FORCE];
+             : f.slot[FS_PASSIVE_VERTICAL_FORCE];
 }
 
 double vertical_sum(const ConditionData& cd, const ChainForceSummary& f) {
-  const bool whole = cd.improvement_pattern == 0 || cd.improvement_pattern == 2;
-  const double w = f.slot[whole ? 0 : 1];
-  return w + f.slot[engine::FS_ACTIVE_VERTICAL_FORCE] + f.slot[engine::FS_OTHER_VERTICAL_FORCE] +
-         f.slot[engine::FS_ACTIVE_SIDE_ADHESION] + f.slot[engine::FS_PASSIVE_SIDE_ADHESION] +
+  const bool whole = cd.improvement_pattern == PATTERN_BLOCK ||
+                     cd.improvement_pattern == PATTERN_TANGENT_CIRCLES;
+  const double w =
+      f.slot[whole ? FS_EFFECTIVE_WEIGHT : FS_EFFECTIVE_WEIGHT_WITHOUT_UNIMPROVED];
+  return w + f.slot[FS_ACTIVE_VERTICAL_FORCE] + f.slot[FS_OTHER_VERTICAL_FORCE] +
+         f.slot[FS_ACTIVE_SIDE_ADHESION] + f.slot[FS_PASSIVE_SIDE_ADHESION] +
          passive_vertical_term(cd, f);
 }
 
 double horizontal_sum(const ChainForceSummary& f) {
-  return f.slot[engine::FS_SEISMIC_INERTIA] + f.slot[engine::FS_ACTIVE_HORIZONTAL_FORCE] +
-         f.slot[engine::FS_RESIDUAL_WATER_FORCE] + f.slot[engine::FS_DYNAMIC_WATER_RESULTANT] +
-         f.slot[engine::FS_OTHER_HORIZONTAL_FORCE];
+  return f.slot[FS_SEISMIC_INERTIA] + f.slot[FS_ACTIVE_HORIZONTAL_FORCE] +
+         f.slot[FS_RESIDUAL_WATER_FORCE] + f.slot[FS_DYNAMIC_WATER_RESULTANT] +
+         f.slot[FS_OTHER_HORIZONTAL_FORCE];
 }
 
 double resisting_moment(const ChainForceSummary& f) {
-  return f.slot[engine::FS_EFFECTIVE_WEIGHT_MOMENT] +
-         f.slot[engine::FS_PASSIVE_HORIZONTAL_MOMENT] +
-         f.slot[engine::FS_ACTIVE_VERTICAL_MOMENT] + f.slot[engine::FS_OTHER_VERTICAL_MOMENT] +
-         f.slot[engine::FS_SIDE_ADHESION_MOMENT];
+  return f.slot[FS_EFFECTIVE_WEIGHT_MOMENT] +
+         f.slot[FS_PASSIVE_HORIZONTAL_MOMENT] +
+         f.slot[FS_ACTIVE_VERTICAL_MOMENT] + f.slot[FS_OTHER_VERTICAL_MOMENT] +
+         f.slot[FS_SIDE_ADHESION_MOMENT];
 }
 
 double overturning_moment(const ChainForceSummary& f) {
-  return f.slot[engine::FS_SEISMIC_INERTIA_MOMENT] +
-         f.slot[engine::FS_ACTIVE_HORIZONTAL_MOMENT] + f.slot[engine::FS_RESIDUAL_WATER_MOMENT] +
-         f.slot[engine::FS_DYNAMIC_WATER_MOMENT] + f.slot[engine::FS_OTHER_HORIZONTAL_MOMENT];
+  return f.slot[FS_SEISMIC_INERTIA_MOMENT] +
+         f.slot[FS_ACTIVE_HORIZONTAL_MOMENT] + f.slot[FS_RESIDUAL_WATER_MOMENT] +
+         f.slot[FS_DYNAMIC_WATER_MOMENT] + f.slot[FS_OTHER_HORIZONTAL_MOMENT];
 }
 
-int case_count(const ConditionData& cd) { return cd.seismic_check != 0 ? 2 : 1; }
-
-double rnd(double v) { return engine::round_to_unit(v, 0.001, 0); }
-double rdown(double v) { return engine::round_to_unit(v, 0.001, 1); }
-
-void report_not_computed(const std::string& check_name_cp932, int load_case,
-                         const std::string& reason_cp932) {
-  const std::string text = check_name_cp932 + std::string(engine::case_label(load_case)) +
-                           utf8_to_cp932_lossy("：") + reason_cp932 +
-                           utf8_to_cp932_lossy("\nこの検討は満足しない (OUT) ものとして扱います。");
-  engine::engine_message(engine::MessageKind::Error, std::string(engine::kErrorTitle), text);
-}
-
-namespace {
-
-// The print file shows its own message; the engine then stops without another one.
-void show_print_error(std::string_view title, std::string_view text) {
-  engine::engine_message(engine::MessageKind::Error, utf8_to_cp932_lossy(title),
-                         utf8_to_cp932_lossy(text));
-}
-
-}  // namespace
-
-void open_report(engine::PrintFile& file, const std::string& name) {
-  if (!file.open(name, show_print_error)) engine::stop_engine(engine::EngineStop{});
-}
-
-void close_report(engine::PrintFile& file) {
-  if (!file.close(show_print_error)) engine::stop_engine(engine::EngineStop{});
-}
-
-void remove_stale_report(const std::string& name) {
-  std::error_code ec;
-  std::filesystem::remove(name, ec);
-}
-
-void write_report_head(engine::PrintFile& file, const ConditionData& cd, const char* title_utf8,
-                       int load_case) {
-  file.case_title_line(utf8_to_cp932_lossy(title_utf8), load_case);
-  const engine::PrintStamp stamp{{cd.stamp_date[0], cd.stamp_date[1], cd.stamp_date[2]},
-                                 {cd.stamp_time[0], cd.stamp_time[1], cd.stamp_time[2]}};
-  file.stamp_line(stamp, cd.project_title.view(), engine::StampForm::title_right_aligned);
-}
-
-std::string report_name(int load_case, const char* stem) {
-  return "DM" + std::to_string(load_case) + stem + ".PDT";
-}
-
-void number_field(engine::PrintFile& file, int field, const char* format, double value) {
-  // A zero that came out of a sign change is printed without its minus sign.
-  if (value == 0) value = 0.0;
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wformat-nonliteral"
-  file.field_record(field, engine::format_text(format, value));
-#pragma GCC diagnostic pop
-}
-
-void text_field(engine::PrintFile& file, int field, const std::string& cp932_text) {
-  file.field_record(field, cp932_text);
-}
-
-std::string mark_text(bool passes) { return utf8_to_cp932_lossy(passes ? "＞ " : "＜ "); }
-std::string verdict_text(bool passes) { return utf8_to_cp932_lossy(passes ? "Ｏ.Ｋ." : "ＯＵＴ"); }
-
-char option_variant(const ConditionData& cd) {
-  if (cd.custom_options.backfill_vertical_ignored != 0) return 'e';
-  if (cd.custom_options.passive_vertical_ignored != 0) return 'B';
-  return 'N';
+void store_factor_case(ExternalState& state, const FactorCheck& check, int c,
+                       const FactorResult& r,
+                       const std::function<void(engine::PrintFile&)>& write_report) {
+  const std::string name = report_name(c, check.report_stem);
+  state.summary.limits[c][check.limit] = r.required;
+  if (!r.computed) {
+    report_not_computed(utf8_to_cp932_lossy(check.name_utf8), c, r.reason);
+    remove_stale_report(name);
+    state.summary.values[c][check.value] = 0;
+    state.summary.failed[c][check.summary_line] = 1;
+    return;
+  }
+  engine::PrintFile file;
+  open_report(file, name);
+  write_report(file);
+  close_report(file);
+  (state.results.*check.tail)[c] = r.fs;
+  state.summary.values[c][check.value] = r.fs;
+  state.summary.failed[c][check.summary_line] = r.passes ? 0 : 1;
 }
 
 }  // namespace qvt::meritan

@@ -111,7 +111,7 @@ double improved_top_level(const ConditionData& data) {
 
 void draw_layer_levels(FigureFile& file, const ConditionData& data, const SectionFigureState& st,
                        int kind) {
-  const bool short_walls = data.improvement_pattern == 1 || data.improvement_pattern == 3;
+  const bool short_walls = has_short_walls(data.improvement_pattern);
   const int sea = std::min(data.soil_layer_counts[engine::SIDE_PASSIVE],
                            engine::SOIL_LAYER_RECORDS);
   for (int i = 0; i < sea; ++i)

@@ -51,10 +51,12 @@ void basic_section(Listing& l, const ConditionData& d) {
   l.section("基本条件");
   l.line("    業務名称：%s", d.job_name.c_str());
   switch (d.improvement_pattern) {
-    case 0: l.line("    改良地盤の形状：ブロック式"); break;
-    case 1: l.line("    改良地盤の形状：壁式"); break;
-    case 2: l.line("    改良地盤の形状：接円式（改良率%5.1lf%%）", d.improvement_ratio); break;
-    case 3: l.line("    改良地盤の形状：格子式"); break;
+    case PATTERN_BLOCK: l.line("    改良地盤の形状：ブロック式"); break;
+    case PATTERN_WALL: l.line("    改良地盤の形状：壁式"); break;
+    case PATTERN_TANGENT_CIRCLES:
+      l.line("    改良地盤の形状：接円式（改良率%5.1lf%%）", d.improvement_ratio);
+      break;
+    case PATTERN_LATTICE: l.line("    改良地盤の形状：格子式"); break;
     default: break;
   }
   l.line("%s", utf8_to_cp932_lossy(kCaseColumns).c_str());
@@ -161,9 +163,10 @@ void body_sections(Listing& l, const ConditionData& d) {
   l.line("    配置基準点：            %10.3lf", b.ref_x);
   l.line("    改良幅：                %10.3lf", b.width);
   l.line("    下限標高 Dh1,Dh2：      %10.3lf%10.3lf", b.dh1, b.dh2);
-  if (p == 1 || p == 3) l.line("    短壁 Ls,Ds：            %10.3lf%10.3lf", b.ls, b.ds);
-  if (p == 1) l.line("    長壁 Ll,Bl1,Bl2：       %10.3lf%10.3lf%10.3lf", b.ll, b.bl1, b.bl2);
-  if (p == 3) {
+  if (has_short_walls(p)) l.line("    短壁 Ls,Ds：            %10.3lf%10.3lf", b.ls, b.ds);
+  if (p == PATTERN_WALL)
+    l.line("    長壁 Ll,Bl1,Bl2：       %10.3lf%10.3lf%10.3lf", b.ll, b.bl1, b.bl2);
+  if (p == PATTERN_LATTICE) {
     l.line("    長壁 Ll：               %10.3lf", b.ll);
     l.line("    格子 Bl1,Bl2：          %10.3lf%10.3lf", b.bl1, b.bl2);
   }

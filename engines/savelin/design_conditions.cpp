@@ -82,12 +82,13 @@ void write_design_conditions(const ConditionData& d, PrintFile& f) {
   }
 
   const int pattern = d.improvement_pattern;
-  const bool wall = !(pattern == 0 || pattern == 2 || pattern == 3);
+  const bool wall = !(pattern == PATTERN_BLOCK || pattern == PATTERN_TANGENT_CIRCLES ||
+                      pattern == PATTERN_LATTICE);
   block(f, wall ? "SJKN_051.PFM" : "SJKN_050.PFM");
   for (int check = 0; check < (wall ? 4 : 3); ++check)
     for (int c = 0; c < 2; ++c) value(f, check * 2 + c, d.safety_factors[check][c]);
 
-  if (pattern == 2) {
+  if (pattern == PATTERN_TANGENT_CIRCLES) {
     block(f, "SJKN_053.PFM");
     value(f, 8, d.allowable_stresses[2][0]);
     value(f, 9, d.allowable_stresses[2][1]);

@@ -86,7 +86,9 @@ struct TableWriter {
     t.write_to(file);
     engine::close_or_stop(file);
   }
-  double total(int slot) const { return data.force_totals[in.load_case == 0 ? 0 : 1][slot]; }
+  double total(engine::ForceSlot slot) const {
+    return data.force_totals[in.load_case == 0 ? 0 : 1][slot];
+  }
   std::string numbered(const char* form) const {
     return sf(form, in.load_case + 1);
   }
@@ -153,7 +155,7 @@ void active_horizontal_table(TableWriter& w, int e) {
     }
   }
   TableTemplate& last = split ? cont : first;
-  total_row(last, w.total(6), w.total(22));
+  total_row(last, w.total(FS_ACTIVE_HORIZONTAL_FORCE), w.total(FS_ACTIVE_HORIZONTAL_MOMENT));
   if (seismic)
     last.add_row("2,@,@,@,@", cp("※ 受動側の液状化泥土圧（動的圧力）,@,@,@,@"), "0001,@,@,@,@");
   w.place(first, name, n > 55 ? 61 : n + 7);
@@ -204,7 +206,7 @@ void passive_horizontal_table(TableWriter& w) {
     for (int r = 0; r < rows; ++r, ++k)
       item_row(t, k + 1, w.item(w.data.items, k, LoadTable::passive), S.thickness, a != b);
   }
-  total_row(t, w.total(9), w.total(25));
+  total_row(t, w.total(FS_PASSIVE_HORIZONTAL_FORCE), w.total(FS_PASSIVE_HORIZONTAL_MOMENT));
   w.place(t, name, w.data.item_count + 7);
 }
 
@@ -233,7 +235,7 @@ void residual_water_table(TableWriter& w) {
     const LoadItem& it = w.item(w.data.items, k, LoadTable::residual_water);
     item_row(t, k + 1, it, it.height, false);
   }
-  total_row(t, w.total(7), w.total(23));
+  total_row(t, w.total(FS_RESIDUAL_WATER_FORCE), w.total(FS_RESIDUAL_WATER_MOMENT));
   w.place(t, name, w.data.item_count + 7);
 }
 
@@ -317,7 +319,7 @@ void write_force_tables(PrintFile& report, const ReportInput& in, TolmireData& d
           clay = L.phi <= 0;
           height = L.thickness;
         },
-        w.total(11), w.total(26));
+        w.total(FS_ACTIVE_VERTICAL_FORCE), w.total(FS_ACTIVE_VERTICAL_MOMENT));
   }
 
   passive_horizontal_table(w);
@@ -337,11 +339,11 @@ void write_force_tables(PrintFile& report, const ReportInput& in, TolmireData& d
           clay = S.phi <= 0;
           height = S.thickness;
         },
-        w.total(10), 0.0);
+        w.total(FS_PASSIVE_VERTICAL_FORCE), 0.0);
   }
 
   w.read(LoadTable::residual_water);
-  if (w.total(7) > 1e-05) residual_water_table(w);
+  if (w.total(FS_RESIDUAL_WATER_FORCE) > 1e-05) residual_water_table(w);
 
   if (seismic) dynamic_water_table(w);
 

@@ -13,21 +13,27 @@ namespace {
 
 using engine::ConditionData;
 
-// The force summary slots each table fills: force, moment (-1: the moment is not kept).
+// The force summary slots each table fills: force, moment (FS_NONE: the moment is not kept).
 struct TableSpec {
   const char* stem;        // name before the case digit
   const char* open_error;  // UTF-8
-  int force_slot, moment_slot;
+  engine::ForceSlot force_slot, moment_slot;
 };
 
 const TableSpec& spec(LoadTable t) {
   static const TableSpec specs[] = {
-      {"DAT_SYU", "(ERROR)-土圧計算結果ファイル(DAT_SYU?.DAT)がオープンできません.", 6, 22},
-      {"DAT_EKI", "(ERROR)-液状化土圧計算結果ファイル(DAT_EKI2.DAT)がオープンできません.", 6, 22},
-      {"DAT_JYU", "(ERROR)-土圧計算結果ファイル(DAT_JYU?.DAT)がオープンできません.", 9, 25},
-      {"DAT_SUI", "(ERROR)-土圧計算結果ファイル(DAT_SUI?.DAT)がオープンできません.", 7, 23},
-      {"DAT_ENT", "(ERROR)-土圧計算結果ファイル(DAT_ENT?.DAT)がオープンできません.", 11, 26},
-      {"DAT_ENT", "(ERROR)-土圧計算結果ファイル(DAT_ENT?.DAT)がオープンできません.", 10, -1},
+      {"DAT_SYU", "(ERROR)-土圧計算結果ファイル(DAT_SYU?.DAT)がオープンできません.",
+       FS_ACTIVE_HORIZONTAL_FORCE, FS_ACTIVE_HORIZONTAL_MOMENT},
+      {"DAT_EKI", "(ERROR)-液状化土圧計算結果ファイル(DAT_EKI2.DAT)がオープンできません.",
+       FS_ACTIVE_HORIZONTAL_FORCE, FS_ACTIVE_HORIZONTAL_MOMENT},
+      {"DAT_JYU", "(ERROR)-土圧計算結果ファイル(DAT_JYU?.DAT)がオープンできません.",
+       FS_PASSIVE_HORIZONTAL_FORCE, FS_PASSIVE_HORIZONTAL_MOMENT},
+      {"DAT_SUI", "(ERROR)-土圧計算結果ファイル(DAT_SUI?.DAT)がオープンできません.",
+       FS_RESIDUAL_WATER_FORCE, FS_RESIDUAL_WATER_MOMENT},
+      {"DAT_ENT", "(ERROR)-土圧計算結果ファイル(DAT_ENT?.DAT)がオープンできません.",
+       FS_ACTIVE_VERTICAL_FORCE, FS_ACTIVE_VERTICAL_MOMENT},
+      {"DAT_ENT", "(ERROR)-土圧計算結果ファイル(DAT_ENT?.DAT)がオープンできません.",
+       FS_PASSIVE_VERTICAL_FORCE, FS_NONE},
   };
   return specs[static_cast<int>(t)];
 }
@@ -78,7 +84,7 @@ engine::Status read_load_table(TolmireData& data, LoadTable table, int load_case
                                                         : data.items;
   buffer = file->items;
   data.force_totals[c][s.force_slot] = file->total_force;
-  if (s.moment_slot >= 0) data.force_totals[c][s.moment_slot] = file->total_moment;
+  if (s.moment_slot != FS_NONE) data.force_totals[c][s.moment_slot] = file->total_moment;
   data.item_count = file->item_count;
   return engine::Status::success();
 }

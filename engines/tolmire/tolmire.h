@@ -12,6 +12,7 @@
 #include "engines/common/engine_entry.h"
 #include "engines/common/pressure_files.h"
 #include "engines/common/print_data.h"
+#include "engines/common/result_chain_file.h"
 
 #include <array>
 #include <filesystem>
@@ -40,8 +41,9 @@ struct FigureLayout {
 
 // No surcharge counts for the figures.
 inline constexpr double NO_SURCHARGE = -999.99;
-// Slots of a force summary layout.
-inline constexpr int FORCE_TOTAL_SLOTS = 30;
+// The load tables' totals are kept by force summary slot (engine::ForceSlot).
+inline constexpr int FORCE_TOTAL_SLOTS = engine::FORCE_SUMMARY_SLOTS;
+using enum engine::ForceSlot;
 
 // The engine's data of one run.
 struct TolmireData {

@@ -45,70 +45,81 @@ std::string summary_cell(double v) {
 std::vector<SummaryLine> force_summary_rows(bool split, bool vertical_ignored) {
   const bool v0 = !vertical_ignored;
   std::vector<SummaryLine> rows;
-  auto add = [&](const char* col1, const char* label, int slot, const char* border,
+  auto add = [&](const char* col1, const char* label, engine::ForceSlot slot, const char* border,
                  bool normal_dash = false) {
     rows.push_back({col1, label, slot, normal_dash, border});
   };
   const char* kWeight = " 有効重量              ：ΣＷ$Si$Z       (kN/m)";
   const char* kInertia = " 地震時慣性力          ：ΣＨＫ$Si$Z     (kN/m)";
   // Force block.
-  add("", kWeight, 0, split ? "1011,1011,1011,1011" : "1011,1111,1111,1111");
+  add("", kWeight, FS_EFFECTIVE_WEIGHT, split ? "1011,1011,1011,1011" : "1011,1111,1111,1111");
   if (split) {
-    add("", "   無改良土除く", 1, "1010,1010,1010,1010");
-    add("", "   無改良土のみ", 2, "1010,1110,1110,1110");
+    add("", "   無改良土除く", FS_EFFECTIVE_WEIGHT_WITHOUT_UNIMPROVED, "1010,1010,1010,1010");
+    add("", "   無改良土のみ", FS_EFFECTIVE_WEIGHT_UNIMPROVED, "1010,1110,1110,1110");
   }
-  add(split ? "合" : "", kInertia, 3, split ? "1010,1010,1010,1010" : "1010,1111,1111,1111");
+  add(split ? "合" : "", kInertia,
+      FS_SEISMIC_INERTIA, split ? "1010,1010,1010,1010" : "1010,1111,1111,1111");
   if (split) {
-    add("", "   無改良土除く", 4, "1010,1010,1010,1010");
-    add("", "   無改良土のみ", 5, "1010,1110,1110,1110");
+    add("", "   無改良土除く", FS_SEISMIC_INERTIA_WITHOUT_UNIMPROVED, "1010,1010,1010,1010");
+    add("", "   無改良土のみ", FS_SEISMIC_INERTIA_UNIMPROVED, "1010,1110,1110,1110");
   }
-  add(split ? "力" : "合", " 主働土圧の水平成分    ：Ｐ$SA$Z         (kN/m)", 6,
-      "1010,1011,1011,1011");
+  add(split ? "力" : "合", " 主働土圧の水平成分    ：Ｐ$SA$Z         (kN/m)",
+      FS_ACTIVE_HORIZONTAL_FORCE, "1010,1011,1011,1011");
   if (v0)
-    add("", " 主働土圧の鉛直成分    ：Ｐ$SV$Z         (kN/m)", 11, "1010,1110,1110,1110");
-  add("", " 残留水圧              ：Ｐ$SW$Z         (kN/m)", 7, "1010,1111,1111,1111");
-  add(split ? "" : "力", " 動水圧                ：Ｐ$SdW$Z        (kN/m)", 8,
-      "1010,1111,1111,1111", true);
+    add("", " 主働土圧の鉛直成分    ：Ｐ$SV$Z         (kN/m)",
+        FS_ACTIVE_VERTICAL_FORCE, "1010,1110,1110,1110");
+  add("", " 残留水圧              ：Ｐ$SW$Z         (kN/m)",
+      FS_RESIDUAL_WATER_FORCE, "1010,1111,1111,1111");
+  add(split ? "" : "力", " 動水圧                ：Ｐ$SdW$Z        (kN/m)",
+      FS_DYNAMIC_WATER_RESULTANT, "1010,1111,1111,1111", true);
   if (v0) {
-    add("", " 受働土圧の水平成分    ：Ｐ$SP$Z         (kN/m)", 9, "1010,1011,1011,1011");
-    add("", " 受働土圧の鉛直成分    ：Ｐ$SPhv$Z       (kN/m)", 10, "1010,1110,1110,1110");
+    add("", " 受働土圧の水平成分    ：Ｐ$SP$Z         (kN/m)",
+        FS_PASSIVE_HORIZONTAL_FORCE, "1010,1011,1011,1011");
+    add("", " 受働土圧の鉛直成分    ：Ｐ$SPhv$Z       (kN/m)",
+        FS_PASSIVE_VERTICAL_FORCE, "1010,1110,1110,1110");
   } else {
-    add("", " 受働土圧              ：Ｐ$SP$Z         (kN/m)", 9, "1010,1111,1111,1111");
+    add("", " 受働土圧              ：Ｐ$SP$Z         (kN/m)",
+        FS_PASSIVE_HORIZONTAL_FORCE, "1010,1111,1111,1111");
   }
-  add("", " その他の外力水平成分  ：Ｐ$SSA$Z        (kN/m)", 12, "1010,1011,1011,1011");
-  add("", " その他の外力鉛直成分  ：Ｐ$SSV$Z        (kN/m)", 13, "1010,1110,1110,1110");
+  add("", " その他の外力水平成分  ：Ｐ$SSA$Z        (kN/m)", FS_OTHER_HORIZONTAL_FORCE, "1010,1011,1011,1011");
+  add("", " その他の外力鉛直成分  ：Ｐ$SSV$Z        (kN/m)", FS_OTHER_VERTICAL_FORCE, "1010,1110,1110,1110");
   if (v0) {
-    add("", " 主働側側面付着力      ：Ｐ$SAV$Z        (kN/m)", 14, "1010,1111,1111,1111");
-    add("", " 受働側側面付着力      ：Ｐ$SPV$Z        (kN/m)", 15, "1110,1111,1111,1111");
+    add("", " 主働側側面付着力      ：Ｐ$SAV$Z        (kN/m)",
+        FS_ACTIVE_SIDE_ADHESION, "1010,1111,1111,1111");
+    add("", " 受働側側面付着力      ：Ｐ$SPV$Z        (kN/m)",
+        FS_PASSIVE_SIDE_ADHESION, "1110,1111,1111,1111");
   }
   // Moment block.
-  add("", " 有効重量              ：ΣＷ$Si$Z･x$Si$Z  (kN･m/m)", 16,
-      split ? "1011,1011,1011,1011" : "1011,1111,1111,1111");
+  add("", " 有効重量              ：ΣＷ$Si$Z･x$Si$Z  (kN･m/m)",
+      FS_EFFECTIVE_WEIGHT_MOMENT, split ? "1011,1011,1011,1011" : "1011,1111,1111,1111");
   if (split) {
-    add("", "   無改良土除く", 17, "1010,1010,1010,1010");
-    add("モ", "   無改良土のみ", 18, "1010,1110,1110,1110");
+    add("", "   無改良土除く", FS_EFFECTIVE_WEIGHT_WITHOUT_UNIMPROVED_MOMENT, "1010,1010,1010,1010");
+    add("モ", "   無改良土のみ", FS_EFFECTIVE_WEIGHT_UNIMPROVED_MOMENT, "1010,1110,1110,1110");
   }
-  add(split ? "｜" : "モ", " 地震時慣性力          ：ΣＨＫ$Si$Z･y$Si$Z(kN･m/m)", 19,
-      split ? "1010,1011,1011,1011" : "1010,1111,1111,1111");
+  add(split ? "｜" : "モ", " 地震時慣性力          ：ΣＨＫ$Si$Z･y$Si$Z(kN･m/m)",
+      FS_SEISMIC_INERTIA_MOMENT, split ? "1010,1011,1011,1011" : "1010,1111,1111,1111");
   if (split) {
-    add("メ", "   無改良土除く", 20, "1010,1010,1010,1010");
-    add("ン", "   無改良土のみ", 21, "1010,1110,1110,1110");
+    add("メ", "   無改良土除く", FS_SEISMIC_INERTIA_WITHOUT_UNIMPROVED_MOMENT, "1010,1010,1010,1010");
+    add("ン", "   無改良土のみ", FS_SEISMIC_INERTIA_UNIMPROVED_MOMENT, "1010,1110,1110,1110");
   }
-  add(split ? "ト" : "｜", " 主働土圧の水平成分    ：Ｐ$SA$Z･ｙ$SA$Z   (kN･m/m)", 22,
-      "1010,1011,1011,1011");
+  add(split ? "ト" : "｜", " 主働土圧の水平成分    ：Ｐ$SA$Z･ｙ$SA$Z   (kN･m/m)",
+      FS_ACTIVE_HORIZONTAL_MOMENT, "1010,1011,1011,1011");
   if (v0)
-    add(split ? "" : "メ", " 主働土圧の鉛直成分    ：Ｐ$SV$Z･ｘ$SV$Z   (kN･m/m)", 26,
-        "1010,1110,1110,1110");
-  add(split ? "" : (v0 ? "ン" : "メ"), " 残留水圧              ：Ｐ$SW$Z･ｙ$SW$Z   (kN･m/m)", 23,
-      "1010,1111,1111,1111");
-  add(split ? "" : (v0 ? "ト" : "ン"), " 動水圧                ：Ｐ$SdW$Z･ｙ$SW$Z  (kN･m/m)", 24,
-      "1010,1111,1111,1111", true);
-  add(split || v0 ? "" : "ト", " 受働土圧              ：Ｐ$SP$Z･ｙ$SP$Z   (kN･m/m)", 25,
-      "1010,1111,1111,1111");
-  add("", " その他の外力水平成分  ：Ｐ$SSA$Z･ｙ$SSA$Z (kN･m/m)", 27, "1010,1011,1011,1011");
-  add("", " その他の外力鉛直成分  ：Ｐ$SSV$Z･ｘ$SSV$Z (kN･m/m)", 28, "1010,1110,1110,1110");
+    add(split ? "" : "メ", " 主働土圧の鉛直成分    ：Ｐ$SV$Z･ｘ$SV$Z   (kN･m/m)",
+        FS_ACTIVE_VERTICAL_MOMENT, "1010,1110,1110,1110");
+  add(split ? "" : (v0 ? "ン" : "メ"), " 残留水圧              ：Ｐ$SW$Z･ｙ$SW$Z   (kN･m/m)",
+      FS_RESIDUAL_WATER_MOMENT, "1010,1111,1111,1111");
+  add(split ? "" : (v0 ? "ト" : "ン"), " 動水圧                ：Ｐ$SdW$Z･ｙ$SW$Z  (kN･m/m)",
+      FS_DYNAMIC_WATER_MOMENT, "1010,1111,1111,1111", true);
+  add(split || v0 ? "" : "ト", " 受働土圧              ：Ｐ$SP$Z･ｙ$SP$Z   (kN･m/m)",
+      FS_PASSIVE_HORIZONTAL_MOMENT, "1010,1111,1111,1111");
+  add("", " その他の外力水平成分  ：Ｐ$SSA$Z･ｙ$SSA$Z (kN･m/m)",
+      FS_OTHER_HORIZONTAL_MOMENT, "1010,1011,1011,1011");
+  add("", " その他の外力鉛直成分  ：Ｐ$SSV$Z･ｘ$SSV$Z (kN･m/m)",
+      FS_OTHER_VERTICAL_MOMENT, "1010,1110,1110,1110");
   if (v0)
-    add("", " 主働側側面付着力      ：Ｐ$SAV$Z･x    (kN･m/m)", 29, "1110,1111,1111,1111");
+    add("", " 主働側側面付着力      ：Ｐ$SAV$Z･x    (kN･m/m)",
+        FS_SIDE_ADHESION_MOMENT, "1110,1111,1111,1111");
   return rows;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The force summary report DMMATOME.PDT and its table template D_MATOME.PFM.
 #include "engines/common/condition_data.h"
+#include "engines/common/result_chain_file.h"
 
 #include <string>
 #include <vector>
@@ -11,7 +12,7 @@ namespace qvt::vaskude {
 struct SummaryLine {
   const char* col1;   // first-column character, "" for none
   const char* label;
-  int slot;           // force summary slot of both cells
+  engine::ForceSlot slot;  // of both cells
   bool normal_dash;   // the normal-case cell is always " ───── "
   const char* border;
 };

@@ -91,14 +91,15 @@ void write_pressure_work_file(int case_index) {
 namespace {
 
 // One load table from the run's item table: the totals from the case's force summary slots.
-void write_load_table(const std::string& name, int case_index, int force_slot, int moment_slot,
+void write_load_table(const std::string& name, int case_index, engine::ForceSlot force_slot,
+                      engine::ForceSlot moment_slot,
                       int count, const char* open_error_utf8) {
   const EarthPressureData& d = run_data();
   engine::LoadTableFile t;
   t.items = d.items;
   const auto& slot = d.chain.force_summary[case_index].slot;
   t.total_force = slot[force_slot];
-  t.total_moment = moment_slot >= 0 ? slot[moment_slot] : 0.0;
+  t.total_moment = moment_slot != FS_NONE ? slot[moment_slot] : 0.0;
   t.item_count = count;
   write_result_file(name, engine::encode_load_table(t), cp(open_error_utf8));
 }
@@ -110,39 +111,39 @@ std::string numbered(const char* stem, int number) {
 }  // namespace
 
 void write_active_load_table(int c) {
-  write_load_table(numbered("DAT_SYU", c + 1), c, engine::FS_ACTIVE_HORIZONTAL_FORCE,
-                   engine::FS_ACTIVE_HORIZONTAL_MOMENT, run_data().item_count[c],
+  write_load_table(numbered("DAT_SYU", c + 1), c, FS_ACTIVE_HORIZONTAL_FORCE,
+                   FS_ACTIVE_HORIZONTAL_MOMENT, run_data().item_count[c],
                    "(ERROR)-土圧計算結果ファイル(DAT_SYU?.DAT)がオープンできません.");
 }
 
 void write_liquefaction_load_table(int c) {
   // The count is always the seismic case's: 0 after a normal pass.
-  write_load_table("DAT_EKI2.DAT", c, engine::FS_ACTIVE_HORIZONTAL_FORCE,
-                   engine::FS_ACTIVE_HORIZONTAL_MOMENT, run_data().item_count[1],
+  write_load_table("DAT_EKI2.DAT", c, FS_ACTIVE_HORIZONTAL_FORCE,
+                   FS_ACTIVE_HORIZONTAL_MOMENT, run_data().item_count[1],
                    "(ERROR)-液状化土圧計算結果ファイル(DAT_EKI2.DAT)がオープンできません.");
 }
 
 void write_passive_load_table(int c) {
-  write_load_table(numbered("DAT_JYU", c + 1), c, engine::FS_PASSIVE_HORIZONTAL_FORCE,
-                   engine::FS_PASSIVE_HORIZONTAL_MOMENT, run_data().item_count[c],
+  write_load_table(numbered("DAT_JYU", c + 1), c, FS_PASSIVE_HORIZONTAL_FORCE,
+                   FS_PASSIVE_HORIZONTAL_MOMENT, run_data().item_count[c],
                    "(ERROR)-土圧計算結果ファイル(DAT_JYU?.DAT)がオープンできません.");
 }
 
 void write_active_vertical_load_table(int c) {
-  write_load_table(numbered("DAT_ENT", c + 1), c, engine::FS_ACTIVE_VERTICAL_FORCE,
-                   engine::FS_ACTIVE_VERTICAL_MOMENT, run_data().item_count[c],
+  write_load_table(numbered("DAT_ENT", c + 1), c, FS_ACTIVE_VERTICAL_FORCE,
+                   FS_ACTIVE_VERTICAL_MOMENT, run_data().item_count[c],
                    "(ERROR)-土圧計算結果ファイル(DAT_ENT?.DAT)がオープンできません.");
 }
 
 void write_passive_vertical_load_table(int c) {
-  write_load_table(numbered("DAT_ENT", c + 3), c, engine::FS_PASSIVE_VERTICAL_FORCE, -1,
+  write_load_table(numbered("DAT_ENT", c + 3), c, FS_PASSIVE_VERTICAL_FORCE, FS_NONE,
                    run_data().item_count[c],
                    "(ERROR)-土圧計算結果ファイル(DAT_ENT?.DAT)がオープンできません.");
 }
 
 void write_residual_water_load_table(int c) {
-  write_load_table(numbered("DAT_SUI", c + 1), c, engine::FS_RESIDUAL_WATER_FORCE,
-                   engine::FS_RESIDUAL_WATER_MOMENT, run_data().item_count[c],
+  write_load_table(numbered("DAT_SUI", c + 1), c, FS_RESIDUAL_WATER_FORCE,
+                   FS_RESIDUAL_WATER_MOMENT, run_data().item_count[c],
                    "(ERROR)-土圧計算結果ファイル(DAT_SUI?.DAT)がオープンできません.");
 }
 

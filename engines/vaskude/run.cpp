@@ -225,28 +225,28 @@ void merge_liquefied_pressures() {
 }
 
 // Adds the forces (and moments) of the current items into the case's slots.
-void add_items(int c, int force_slot, int moment_slot) {
+void add_items(int c, engine::ForceSlot force_slot, engine::ForceSlot moment_slot) {
   EarthPressureData& d = run_data();
   auto& slot = d.chain.force_summary[c].slot;
   for (int k = 0; k < std::min(d.item_count[c], engine::LOAD_ITEMS); ++k) {
     slot[force_slot] += d.items[k].force;
-    if (moment_slot >= 0) slot[moment_slot] += d.items[k].moment;
+    if (moment_slot != FS_NONE) slot[moment_slot] += d.items[k].moment;
   }
 }
 
-void sum_items(int c, int force_slot, int moment_slot) {
+void sum_items(int c, engine::ForceSlot force_slot, engine::ForceSlot moment_slot) {
   auto& slot = run_data().chain.force_summary[c].slot;
   slot[force_slot] = 0;
-  if (moment_slot >= 0) slot[moment_slot] = 0;
+  if (moment_slot != FS_NONE) slot[moment_slot] = 0;
   add_items(c, force_slot, moment_slot);
 }
 
 // A vertical table that does not count: zero slots, items and count.
-void drop_items(int c, int force_slot, int moment_slot) {
+void drop_items(int c, engine::ForceSlot force_slot, engine::ForceSlot moment_slot) {
   EarthPressureData& d = run_data();
   auto& slot = d.chain.force_summary[c].slot;
   slot[force_slot] = 0;
-  if (moment_slot >= 0) slot[moment_slot] = 0;
+  if (moment_slot != FS_NONE) slot[moment_slot] = 0;
   for (int k = 0; k < std::min(d.item_count[c], engine::LOAD_ITEMS); ++k)
     d.items[k].force = d.items[k].moment = 0;
   d.item_count[c] = 0;
@@ -274,9 +274,9 @@ void write_case_load_tables(const ConditionData& cd, int c) {
   write_active_vertical_load_table(c);
   build_passive_vertical_items(cd);
   if (!vertical_ignored)
-    sum_items(c, FS_PASSIVE_VERTICAL_FORCE, -1);
+    sum_items(c, FS_PASSIVE_VERTICAL_FORCE, FS_NONE);
   else
-    drop_items(c, FS_PASSIVE_VERTICAL_FORCE, -1);
+    drop_items(c, FS_PASSIVE_VERTICAL_FORCE, FS_NONE);
   write_passive_vertical_load_table(c);
   build_residual_water_items(cd);
   sum_items(c, FS_RESIDUAL_WATER_FORCE, FS_RESIDUAL_WATER_MOMENT);
@@ -304,10 +304,10 @@ void run_case(ConditionData& cd, int c, LayerPressureWriter& layer_file) {
   external_force_moments(cd);
   auto& slot = d.chain.force_summary[c].slot;
   const engine::PressureSummaryBlock& s = d.work.summary;
-  slot[engine::FS_OTHER_HORIZONTAL_FORCE] = s.ext_horizontal_sum[c];
-  slot[engine::FS_OTHER_HORIZONTAL_MOMENT] = s.ext_horizontal_moment_sum[c];
-  slot[engine::FS_OTHER_VERTICAL_FORCE] = s.ext_vertical_sum[c];
-  slot[engine::FS_OTHER_VERTICAL_MOMENT] = s.ext_vertical_moment_sum[c];
+  slot[FS_OTHER_HORIZONTAL_FORCE] = s.ext_horizontal_sum[c];
+  slot[FS_OTHER_HORIZONTAL_MOMENT] = s.ext_horizontal_moment_sum[c];
+  slot[FS_OTHER_VERTICAL_FORCE] = s.ext_vertical_sum[c];
+  slot[FS_OTHER_VERTICAL_MOMENT] = s.ext_vertical_moment_sum[c];
   write_pressure_work_file(c);
 }
 
@@ -351,7 +351,8 @@ engine::Status run_earth_pressures() {
   run_data().chain.body_totals[0] = run_data().body_width;
 
   write_earth_pressure_results();
-  if (cd.improvement_pattern == 0 || cd.improvement_pattern == 2)
+  const int pattern = cd.improvement_pattern;
+  if (pattern == PATTERN_BLOCK || pattern == PATTERN_TANGENT_CIRCLES)
     write_force_summary(cd);
   else
     write_force_summary_split(cd);

@@ -19,6 +19,7 @@ using engine::LAYER_RECORDS;
 using engine::LoadItem;
 using engine::SeaWorkLayer;
 using engine::SplitLayer;
+using enum engine::ForceSlot;
 
 inline constexpr int SIDE_LAND = 1;  // active side, behind the wall
 inline constexpr int SIDE_SEA = 0;   // passive side, in front of the wall

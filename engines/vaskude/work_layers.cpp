@@ -516,7 +516,7 @@ void prepare_layer_boundaries(const ConditionData& cd) {
   const int method = cd.custom_options.surcharge_method;
   if (!(cd.shallow_clay_method == 1 && !(cd.surface_shape == 1 && method != 1)))
     insert_land_boundary(cd, A, 0);
-  if (A > lwl && cd.improvement_pattern == 1 && cd.apparent_coef_method != 3)
+  if (A > lwl && cd.improvement_pattern == PATTERN_WALL && cd.apparent_coef_method != 3)
     insert_land_boundary(cd, lwl, 1);
   insert_land_boundary(cd, A - 10.0, 3);
   if (cd.surface_shape == 1 && method == 2)

@@ -35,7 +35,7 @@ std::vector<int> blocks_in_label_order() {
 bool is_wall_block(int slot) {
   const auto& cd = condition_data();
   return cd.wall_blocks[slot].block_type == engine::BLOCK_SOIL_RECTANGLE &&
-         (cd.improvement_pattern == 1 || cd.improvement_pattern == 3);
+         has_short_walls(cd.improvement_pattern);
 }
 
 bool is_whole_block_type(int block_type) {

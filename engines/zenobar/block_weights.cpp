@@ -56,12 +56,13 @@ void summarize_case(int case_index) {
   ForceSummary& f = run_data.force_summaries[case_index];
   const double w = t.vertical_load(), u = t.buoyancy_load();
   const double mw = t.vertical_moment(), mu = t.buoyancy_moment();
-  f.slot[0] = w - u;
-  f.slot[1] = (w - n.weight) - (u - n.buoyancy);
-  f.slot[2] = n.weight - n.buoyancy;
-  f.slot[16] = mw - mu;
-  f.slot[17] = (mw - n.weight_moment) - (mu - n.buoyancy_moment);
-  f.slot[18] = n.weight_moment - n.buoyancy_moment;
+  f.slot[FS_EFFECTIVE_WEIGHT] = w - u;
+  f.slot[FS_EFFECTIVE_WEIGHT_WITHOUT_UNIMPROVED] = (w - n.weight) - (u - n.buoyancy);
+  f.slot[FS_EFFECTIVE_WEIGHT_UNIMPROVED] = n.weight - n.buoyancy;
+  f.slot[FS_EFFECTIVE_WEIGHT_MOMENT] = mw - mu;
+  f.slot[FS_EFFECTIVE_WEIGHT_WITHOUT_UNIMPROVED_MOMENT] =
+      (mw - n.weight_moment) - (mu - n.buoyancy_moment);
+  f.slot[FS_EFFECTIVE_WEIGHT_UNIMPROVED_MOMENT] = n.weight_moment - n.buoyancy_moment;
 }
 
 // The wall-top surcharge loads of the case being computed, for the load tables. They are
@@ -89,7 +90,7 @@ void run_case(int case_index) {
   engine::write_report_header(report, engine::stamp_of(cd), cd.project_title.view());
   report.page_record("QVT_BWT.PFM");
 
-  if (cd.improvement_pattern == 1 || cd.improvement_pattern == 3) compute_short_wall_bottom();
+  if (has_short_walls(cd.improvement_pattern)) compute_short_wall_bottom();
   if (case_index == CASE_NORMAL) run_data.body_totals.wall_top_load_normal = 0;
 
   compute_case_top_loads();
@@ -116,12 +117,12 @@ void run_case(int case_index) {
     WeightTotals& t = run_data.weight_totals;
     const UnimprovedTotals& n = run_data.unimproved_totals;
     ForceSummary& f = run_data.force_summaries[CASE_SEISMIC];
-    f.slot[3] = t.inertia_load();
-    f.slot[4] = t.inertia_load() - n.inertia;
-    f.slot[5] = n.inertia;
-    f.slot[19] = t.inertia_moment();
-    f.slot[20] = t.inertia_moment() - n.inertia_moment;
-    f.slot[21] = n.inertia_moment;
+    f.slot[FS_SEISMIC_INERTIA] = t.inertia_load();
+    f.slot[FS_SEISMIC_INERTIA_WITHOUT_UNIMPROVED] = t.inertia_load() - n.inertia;
+    f.slot[FS_SEISMIC_INERTIA_UNIMPROVED] = n.inertia;
+    f.slot[FS_SEISMIC_INERTIA_MOMENT] = t.inertia_moment();
+    f.slot[FS_SEISMIC_INERTIA_WITHOUT_UNIMPROVED_MOMENT] = t.inertia_moment() - n.inertia_moment;
+    f.slot[FS_SEISMIC_INERTIA_UNIMPROVED_MOMENT] = n.inertia_moment;
   }
   close_output(report);
 }
@@ -224,16 +225,18 @@ engine::Status run_block_weights() {
       round3(body.wall_top_load_normal + (cd.seismic_check != 0 ? run_data.top_surcharge_sum[1] : 0));
   body.wall_top_load_normal = round3(body.wall_top_load_normal + run_data.top_surcharge_sum[0]);
 
-  for (ForceSummary& f : run_data.force_summaries) f.slot[14] = f.slot[15] = f.slot[29] = 0;
+  for (ForceSummary& f : run_data.force_summaries)
+    f.slot[FS_ACTIVE_SIDE_ADHESION] = f.slot[FS_PASSIVE_SIDE_ADHESION] =
+        f.slot[FS_SIDE_ADHESION_MOMENT] = 0;
   if (cd.custom_options.backfill_vertical_ignored == 0) {
     write_side_adhesion(ADHESION_ACTIVE);
     write_side_adhesion(ADHESION_PASSIVE);
   }
 
-  run_data.force_summaries[CASE_NORMAL].slot[8] = 0;
-  run_data.force_summaries[CASE_NORMAL].slot[24] = 0;
-  run_data.force_summaries[CASE_SEISMIC].slot[8] = cd.dynamic_water_force;
-  run_data.force_summaries[CASE_SEISMIC].slot[24] =
+  run_data.force_summaries[CASE_NORMAL].slot[FS_DYNAMIC_WATER_RESULTANT] = 0;
+  run_data.force_summaries[CASE_NORMAL].slot[FS_DYNAMIC_WATER_MOMENT] = 0;
+  run_data.force_summaries[CASE_SEISMIC].slot[FS_DYNAMIC_WATER_RESULTANT] = cd.dynamic_water_force;
+  run_data.force_summaries[CASE_SEISMIC].slot[FS_DYNAMIC_WATER_MOMENT] =
       round3((cd.dynamic_water_level - cd.toe_y) * cd.dynamic_water_force);
 
   write_block_results();

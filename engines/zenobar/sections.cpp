@@ -45,9 +45,9 @@ void dispatch_block(int slot, engine::PrintFile& report, int kind) {
       write_rect_block_tables(slot, report, kind);
       break;
     case engine::BLOCK_SOIL_RECTANGLE:
-      if (cd.improvement_pattern == 1)
+      if (cd.improvement_pattern == PATTERN_WALL)
         write_wall_body_ratio_tables(slot, report, kind);
-      else if (cd.improvement_pattern == 3)
+      else if (cd.improvement_pattern == PATTERN_LATTICE)
         write_lattice_body_ratio_tables(slot, report, kind);
       else
         write_rect_block_tables(slot, report, kind);

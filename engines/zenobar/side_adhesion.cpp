@@ -23,9 +23,6 @@ using engine::condition_data;
 
 namespace {
 
-constexpr int PATTERN_WALL = 1;
-constexpr int PATTERN_LATTICE = 3;
-
 // The soil layers of the active side are those of the land side, of the passive side those of
 // the sea side.
 int soil_side(int side) {

@@ -82,13 +82,12 @@ struct UnimprovedTotals {
   double inertia_moment = 0;   // about toe_y
 };
 
-// The resultant forces [0..15] and their moments [16..29] of one load case, about the toe.
+// The resultant forces and their moments of one load case, about the toe; the slots are the
+// ones every engine of the result chain names (engine::ForceSlot).
 struct ForceSummary {
-  static constexpr int SLOTS = 30;
-  std::array<double, SLOTS> slot{};
+  static constexpr int SLOTS = engine::FORCE_SUMMARY_SLOTS;
+  engine::ForceSummarySlots slot{};
 };
-
-// Slot numbers of ForceSummary: the ones every engine of the result chain uses.
 using enum engine::ForceSlot;
 
 // The last record of ZENOBAR's CAL_ANS.DAT.

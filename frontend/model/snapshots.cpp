@@ -1,5 +1,6 @@
 #include "frontend/model/snapshots.h"
 
+#include "common/improvement_pattern.h"
 #include "common/textfile.h"
 #include "frontend/model/block_file.h"
 #include "frontend/model/block_outline.h"
@@ -17,7 +18,6 @@ namespace {
 
 constexpr const char* kConditionsStem = "QVTAJKN.";
 constexpr const char* kBlocksStem = "QVTABLK.";
-constexpr int kWallPattern = 1;
 constexpr int kArbitrarySurface = 1;
 
 void warn(MessageSink& messages, const std::string& text) {
@@ -102,7 +102,7 @@ int write_snapshot_pair(ProjectModel& m, const std::string& ext, MessageSink& me
     return -1;
   }
 
-  const bool wall_check = for_engines && c.improvement_pattern == kWallPattern;
+  const bool wall_check = for_engines && c.improvement_pattern == PATTERN_WALL;
   BlockFileLines blocks = block_file_lines(m, wall_check);
   if (!write_snapshot(m.work_folder / (kBlocksStem + ext), blocks.lines)) {
     warn(messages, kMsgCalcBlocksUnwritable);
@@ -143,7 +143,7 @@ int write_engine_input(ProjectModel& m, MessageSink& messages) {
   bool soil_polygon = false;
   for (int slot = 0; slot < MAX_WALL_BLOCKS; ++slot)
     soil_polygon = soil_polygon || m.wall_blocks[slot].block_type == BLOCK_SOIL_POLYGON;
-  if (!(m.conditions.improvement_pattern == kWallPattern && soil_polygon)) {
+  if (!(m.conditions.improvement_pattern == PATTERN_WALL && soil_polygon)) {
     if (const std::string problem = engine_input_problem(m); !problem.empty()) {
       warn(messages, problem);
       return -1;

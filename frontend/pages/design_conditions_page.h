@@ -4,6 +4,7 @@
 // plain data (texts, selections, check states, enabled and visible flags); each event of the
 // controls is one method. Setting a control by code runs its handler here, in the order in
 // which the load sets the controls, since the product rule and the frame choice depend on it.
+#include "common/improvement_pattern.h"
 #include "frontend/model/project.h"
 #include "frontend/pages/input_page.h"
 #include "frontend/pages/page_effects.h"
@@ -102,10 +103,10 @@ inline constexpr int kReactionBoxSlots = 8;
 // conditions file stores.
 enum class PatternChoice : int {
   none = -1,            // no button chosen (a code outside the four in the file)
-  block = 0,            // "ブロック式"
-  wall = 1,             // "壁式"
-  tangent_circles = 2,  // "接円式(ラップなし)"
-  lattice = 3,          // "格子式"
+  block = PATTERN_BLOCK,                      // "ブロック式"
+  wall = PATTERN_WALL,                        // "壁式"
+  tangent_circles = PATTERN_TANGENT_CIRCLES,  // "接円式(ラップなし)"
+  lattice = PATTERN_LATTICE,                  // "格子式"
 };
 
 // A clay earth-pressure formula pair (normal and seismic case); the values are the stored codes.

@@ -1,6 +1,7 @@
 #include "frontend/results/check_summary.h"
 
 #include "common/check_summary_format.h"
+#include "common/improvement_pattern.h"
 #include "common/textfile.h"
 #include "frontend/model/display_text.h"
 
@@ -11,23 +12,15 @@ namespace qvt::results {
 static_assert(kCheckCount == CHECK_SUMMARY_LINES_PER_CASE);
 static_assert(kPulloutItem == CHECK_SUMMARY_PULLOUT_LINE);
 
-namespace {
-
-constexpr int kBlockPattern = 0;
-constexpr int kTangentCirclePattern = 2;
-constexpr int kLatticePattern = 3;
-
-}  // namespace
-
 bool check_shown(int check, int load_case, int seismic_check, int improvement_pattern) {
   if (check < 0 || check >= kCheckCount || (load_case != 0 && load_case != 1)) return false;
   if (load_case == 1 && seismic_check == 0) return false;
   switch (improvement_pattern) {
-    case kBlockPattern:
+    case PATTERN_BLOCK:
       return check <= 4;
-    case kTangentCirclePattern:
+    case PATTERN_TANGENT_CIRCLES:
       return check <= 2 || check == kInternalStressItem;
-    case kLatticePattern:
+    case PATTERN_LATTICE:
       // A lattice body encloses its unimproved soil in cells, so the engines never run the
       // pull-out check for it: the zeros they leave on that line would read as a passed check.
       return check <= 5;

@@ -1,5 +1,7 @@
 #include "frontend/results/results_table.h"
 
+#include "common/improvement_pattern.h"
+
 #include <cctype>
 
 namespace qvt::results {
@@ -10,8 +12,6 @@ const char* const kDash = "－";
 const char* const kPassMark = "○";
 const char* const kFailMark = "×";
 
-constexpr int kTangentCirclePattern = 2;
-constexpr int kBlockPattern = 0;
 
 bool is_td(const std::string& command_line) {
   std::string lower;
@@ -36,7 +36,7 @@ void ResultsTable::load(const std::filesystem::path& work_folder,
   }
   state_.export_enabled = true;
   const CheckResults& r = *state_.check_results;
-  const bool tangent = improvement_pattern == kTangentCirclePattern;
+  const bool tangent = improvement_pattern == PATTERN_TANGENT_CIRCLES;
 
   // Row 3 holds the toe pressure, or the tangent-circle body's internal stress in its place.
   auto row_check = [tangent](int row) { return row == 3 && tangent ? kInternalStressItem : row; };
@@ -58,7 +58,7 @@ void ResultsTable::load(const std::filesystem::path& work_folder,
   for (int row = 0; row < kResultRows; ++row)
     if (!check_shown(row_check(row), 0, seismic_check, improvement_pattern))
       state_.row_titles[row] = kDash;
-  if (improvement_pattern == kBlockPattern)
+  if (improvement_pattern == PATTERN_BLOCK)
     state_.row_titles[4] = "せん断";
   else if (tangent)
     state_.row_titles[3] = "内部応力";

@@ -337,7 +337,7 @@ TEST(ResultChainFile, BaseAndLayerTablesAtTheirOffsets) {
   ResultChainBase base;
   for (int k = 0; k < 16; ++k) base.weight_totals[k] = 1 + k;
   for (int c = 0; c < 2; ++c)
-    for (int k = 0; k < 30; ++k) base.force_summary[c].slot[k] = 100 * (c + 1) + k;
+    for (int k = 0; k < FORCE_SUMMARY_SLOTS; ++k) base.force_summary[c].slot[k] = 100 * (c + 1) + k;
   base.body_totals = {20.0, 120.0, 60.0};
   auto layers = std::make_unique<ResultChainLayers>();
   layers->land_boundary_count = 7;
@@ -363,7 +363,7 @@ TEST(ResultChainFile, BaseAndLayerTablesAtTheirOffsets) {
   EXPECT_EQ(f64_at(b, 2840 + 24 * 88 + 80), 17.75);
   const auto back = decode_result_chain_layers(b);
   ASSERT_TRUE(back);
-  EXPECT_EQ(back->base.force_summary[1].slot[29], 229);
+  EXPECT_EQ(back->base.force_summary[1].slot[FS_SIDE_ADHESION_MOMENT], 229);
   EXPECT_EQ(back->layers.sea[24].slurry_unit_weight, 17.75);
   // The base alone from the first 632 bytes; shorter is refused.
   EXPECT_TRUE(decode_result_chain_base(b.substr(0, 632)));

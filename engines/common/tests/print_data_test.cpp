@@ -11,18 +11,12 @@
 #include "common/cp932.h"
 #include "common/tests/temp_dir.h"
 #include "common/textfile.h"
+#include "engines/common/tests/golden_file.h"
 
 namespace qvt::engine {
 namespace {
 
 std::string cp(std::string_view utf8) { return utf8_to_cp932_lossy(utf8); }
-
-std::string golden(const std::string& name) {
-  auto bytes = read_file_bytes(std::filesystem::path(QVT_SOURCE_DIR) /
-                               "engines/common/tests/golden" / name);
-  EXPECT_TRUE(bytes.has_value()) << name;
-  return bytes.value_or("");
-}
 
 struct Boxes {
   std::vector<std::string> shown;  // "title|text"
@@ -79,7 +73,7 @@ TEST(TitleLine, CaseLabelAfter22Bytes) {
 }
 
 TEST(PrintFile, RecordsAndTemplatesMatchTheGoldenFiles) {
-  testing::TempDir dir;
+  qvt::testing::TempDir dir;
   Boxes boxes;
 
   PrintFile pdt;
@@ -140,11 +134,11 @@ TEST(PrintFile, RecordsAndTemplatesMatchTheGoldenFiles) {
 
   EXPECT_TRUE(boxes.shown.empty());
   for (const char* name : {"DM000BLK.PDT", "M_BLKV_A.PFM", "FRKNI_03.PFM"})
-    EXPECT_EQ(read_file_bytes(dir / name).value_or("?"), golden(name)) << name;
+    EXPECT_TRUE(testing::file_matches_golden(testing::golden_folder("common") / name, dir / name));
 }
 
 TEST(PrintFile, FigureOnlyPageHasEighteenBlanks) {
-  testing::TempDir dir;
+  qvt::testing::TempDir dir;
   PrintFile f;
   ASSERT_TRUE(f.open(dir / "X.PDT", nullptr));
   f.figure_page_record("M_BLKDV.PZK");
@@ -156,7 +150,7 @@ TEST(PrintFile, FigureOnlyPageHasEighteenBlanks) {
 }
 
 TEST(PrintFile, FileThatCannotBeCreatedIsFatal) {
-  testing::TempDir dir;
+  qvt::testing::TempDir dir;
   Boxes boxes;
   const auto path = dir / "missing-folder" / "DM000BLK.PDT";
   PrintFile f;
@@ -182,7 +176,7 @@ TEST(PrintFile, WriteFailureIsReportedOnClose) {
 // A NaN or an infinity formatted for a report, in whatever argument position: the file takes no
 // more text from then on, so neither "nan" nor "inf" reaches it, and closing it fails.
 TEST(PrintFile, ANonFiniteNumberIsRefused) {
-  testing::TempDir dir;
+  qvt::testing::TempDir dir;
   const double nan = std::nan(""), inf = HUGE_VAL;
   struct Case {
     const char* name;

@@ -39,7 +39,7 @@ std::unique_ptr<m::ProjectModel> distinct_model() {
   for (auto& v : c.stamp_time) v = n();
   c.job_name = "  第3工区  ";  // trimmed by the writer
   c.seismic_check = 2;
-  c.improvement_pattern = 3;
+  c.improvement_pattern = PATTERN_LATTICE;
   c.improvement_ratio = r();
   for (auto& v : c.water_levels) v = r();
   c.water_unit_weight = r();

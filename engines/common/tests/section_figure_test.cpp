@@ -307,14 +307,14 @@ TEST(SectionFigureTest, ShortWallBoundaryAtTheFirstLayerBlockOfWallAndLatticePat
     std::vector<std::string> boundary;
   };
   const Case cases[] = {
-      {1,
+      {PATTERN_WALL,
        {"L 3000 4800 3000 4300 1 3", "L 3000 4300 3400 4300 1 3", "L 3400 4800 3400 4300 1 3",
         "L 3000 4800 3400 4800 1 3"}},
-      {3,
+      {PATTERN_LATTICE,
        {"L 3000 4800 3000 4300 1 3", "L 3400 4300 3900 4300 1 3", "L 3400 4800 3400 4300 1 3",
         "L 3400 4800 3900 4800 1 3"}},
-      {0, {}},
-      {2, {}},
+      {PATTERN_BLOCK, {}},
+      {PATTERN_TANGENT_CIRCLES, {}},
   };
   for (const Case& c : cases) {
     auto d = empty_blocks();

@@ -53,7 +53,7 @@ void write_with_check_point(const fs::path& dir, const char* sample, bool lattic
   auto variant = [&](model::ProjectModel& m) {
     if (!lattice) return;
     auto& d = m.conditions.body_dims;
-    m.conditions.improvement_pattern = 3;
+    m.conditions.improvement_pattern = PATTERN_LATTICE;
     d.ll = 3, d.ls = 2, d.bl1 = 2, d.bl2 = 2, d.bs = std::max(1.0, d.width - 4), d.ds = 3,
     d.dl = 3;
   };
@@ -191,7 +191,7 @@ TEST(ChainRuns, EveryCheckComputesWithACheckPoint) {
           return 0.0;
         };
         const char* result = "JJ_SE";
-        const bool block = cd->improvement_pattern == 0;
+        const bool block = cd->improvement_pattern == PATTERN_BLOCK;
         const double r = field(result, block ? "18  " : "22  ");
         const double w = field(result, block ? "19  " : "23  ");
         const double l = field(result, block ? "20  " : "24  ");

@@ -228,7 +228,7 @@ TEST(ShearBlock, NegativeStressBeyondTheAllowableFails) {
 // τs = (36.603 + 0 + 40) x 2 / (2 x 4) = 19.15075 -> 19.151.
 TEST(ShearWall, LongAndShortWalls) {
   Internal t;
-  t.cd.improvement_pattern = 1;
+  t.cd.improvement_pattern = PATTERN_WALL;
   auto& d = t.cd.body_dims;
   d.ll = 3, d.ls = 2, d.bl1 = 2, d.bl2 = 2, d.ds = 4, d.dl = 6;
   t.check_point(3, -2, 0, 2, 100);
@@ -250,7 +250,7 @@ TEST(ShearWall, LongAndShortWalls) {
   // Lattice with B_L 1.268 <= bl1 2: the plane cuts the full-height front wall: L = 10 x 0.6 +
   // 10 x 0.4 = 10, reaction ratio 1.0.
   Internal l;
-  l.cd.improvement_pattern = 3;
+  l.cd.improvement_pattern = PATTERN_LATTICE;
   l.cd.body_dims = d;
   l.check_point(3, -2, 0, 2, 100);
   ShearGeometry g;
@@ -272,7 +272,7 @@ TEST(ShearWall, LongAndShortWalls) {
 //   τs = (36.603 + 28 + 40) x 2 / (2 x 4) = 26.15075 -> 26.151 <= 100: passed.
 TEST(ShearWall, ShortWallsAreCheckedWithoutTheGroundReaction) {
   Internal t;
-  t.cd.improvement_pattern = 3;
+  t.cd.improvement_pattern = PATTERN_LATTICE;
   auto& d = t.cd.body_dims;
   d.ll = 3, d.ls = 2, d.bl1 = 2, d.bl2 = 2, d.ds = 4, d.dl = 6;
   t.soil_rectangle(1, 0, -5, 6, 2, 14, engine::BLOCK_RECTANGLE).head.name.assign("CAP");
@@ -339,7 +339,7 @@ TEST(ShearPlane, OneBoxNamesTheCasesAndTheCause) {
   {
     Internal t;
     t.cd.seismic_check = 2;
-    t.cd.improvement_pattern = 1;
+    t.cd.improvement_pattern = PATTERN_WALL;
     auto& d = t.cd.body_dims;
     d.ll = 3, d.ls = 2, d.bl1 = 2, d.bl2 = 2, d.ds = 4, d.dl = 6;
     t.check_point(3, -2, 0, 2, 100);
@@ -356,7 +356,7 @@ TEST(ShearPlane, OneBoxNamesTheCasesAndTheCause) {
 
 TEST(ShearWall, ZeroSpreadWidthUnderALoadIsNotComputed) {
   Internal t;
-  t.cd.improvement_pattern = 1;
+  t.cd.improvement_pattern = PATTERN_WALL;
   auto& d = t.cd.body_dims;
   d.ll = 3, d.ls = 2, d.bl1 = 2, d.bl2 = 2, d.ds = 4, d.dl = 6;
   // Check point on the body top with no spread: the width at the top is 0, the load 100 lost.

@@ -54,7 +54,7 @@ struct Internal {
   InternalState state;
 
   Internal() {
-    cd.improvement_pattern = 0;
+    cd.improvement_pattern = PATTERN_BLOCK;
     cd.improvement_ratio = 100;
     for (int c = 0; c < 2; ++c) {
       cd.allowable_stresses[0][c] = 260;

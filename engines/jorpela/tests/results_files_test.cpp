@@ -34,7 +34,7 @@ using testing::Internal;
 struct Pullout : Internal {
   engine::LayerPressureBlock block;
   Pullout() {
-    cd.improvement_pattern = 1;
+    cd.improvement_pattern = PATTERN_WALL;
     cd.body_dims.ds = 4;
     cd.body_dims.ls = 2;
     cd.custom_options.pullout_pitch = 1.5;
@@ -131,7 +131,7 @@ TEST(Pullout, TooManyStepsAreReportedNotCutOff) {
 // σ0 = 200; ap 50 %: σ = 200 / 0.5 = 400 <= 500.
 TEST(InternalStress, LargerOfReactionAndSpreadLoadOverTheRatio) {
   Internal t;
-  t.cd.improvement_pattern = 2;
+  t.cd.improvement_pattern = PATTERN_TANGENT_CIRCLES;
   t.cd.improvement_ratio = 50;
   t.check_point(3, -2, 0, 2, 100);
   t.state.summary.values[0][CV_MAX_REACTION] = 200;
@@ -143,7 +143,7 @@ TEST(InternalStress, LargerOfReactionAndSpreadLoadOverTheRatio) {
   EXPECT_EQ(t.field("DM008ORK.PDT", 4), "≦ ");
   // An improvement ratio of 0 cannot divide: failed with a message, no report.
   Internal z;
-  z.cd.improvement_pattern = 2;
+  z.cd.improvement_pattern = PATTERN_TANGENT_CIRCLES;
   z.cd.improvement_ratio = 0;
   check_internal_stress(z.cd, z.state);
   EXPECT_EQ(z.state.summary.failed[0][7], 1);
@@ -162,7 +162,10 @@ TEST(EccentricLoad, CentredAndEccentricResultant) {
     t.cd.project_title.assign("QUAY, NORTH");
     t.cd.stamp_date[0] = 26, t.cd.stamp_date[1] = 12, t.cd.stamp_date[2] = 10;
     auto& f = t.state.chain.base.force_summary[0].slot;
-    f[0] = 1000, f[16] = mr, f[6] = 300.0005, f[22] = 500;
+    f[FS_EFFECTIVE_WEIGHT] = 1000;
+    f[FS_EFFECTIVE_WEIGHT_MOMENT] = mr;
+    f[FS_ACTIVE_HORIZONTAL_FORCE] = 300.0005;
+    f[FS_ACTIVE_HORIZONTAL_MOMENT] = 500;
     t.state.summary.values[0][CV_MAX_REACTION] = 123.5;
     ASSERT_TRUE(write_eccentric_load_file(t.cd, t.state).ok());
     const auto lines = t.lines(kEccentricLoadFileName);
@@ -200,9 +203,9 @@ TEST(ResultChain, TailAndListing) {
   EXPECT_EQ(v, 7);
   std::memcpy(&v, tail.data() + 16, 8);
   EXPECT_EQ(v, INTERNAL_PRESET);
-  std::array<double, 30> n{}, s{};
-  n[0] = 1234.5;
-  s[8] = -3;
+  engine::ForceSummarySlots n{}, s{};
+  n[FS_EFFECTIVE_WEIGHT] = 1234.5;
+  s[FS_DYNAMIC_WATER_RESULTANT] = -3;
   const auto lines = csv_force_listing_lines(n, s);
   ASSERT_EQ(lines.size(), 40u);
   EXPECT_EQ(cp932_to_utf8_lossy(lines[0]), "\"常時\"");
@@ -216,7 +219,7 @@ TEST(ResultChain, TailAndListing) {
 // value fields empty in the template's order, no seismic mark or sign.
 TEST(Summary, WallTemplate) {
   Internal t;
-  t.cd.improvement_pattern = 3;  // lattice: no pull-out check
+  t.cd.improvement_pattern = PATTERN_LATTICE;  // no pull-out check
   CheckSummary s;
   s.values[0][CV_SLIDING_FS] = 1.5;
   s.limits[0][CL_REQUIRED_SLIDING_FS] = 1.2;
@@ -260,11 +263,11 @@ TEST(Summary, BlockAndCircleTemplates) {
   const Row rows[] = {
       // The seismic shear failed at 0: not computed, "－" and no sign. Passed zeros against
       // zeros are equal: "≧" for the overturning factor, "≦" for the stresses.
-      {0, "$1  CAL_ANS1.PFM",
+      {PATTERN_BLOCK, "$1  CAL_ANS1.PFM",
        {"23     1.100", "24   1.0", "26     0.000", "27   0.0", "29     0.000", "30     0.000",
         "32     0.000", "33      0", "35        －", "36    450", "25  ", "28  ", "31  ", "34  ",
         "37  OUT", "45   ≧", "46   ≧", "47   ≦", "48   ≦", "49  "}},
-      {2, "$1  CAL_ANS3.PFM",
+      {PATTERN_TANGENT_CIRCLES, "$1  CAL_ANS3.PFM",
        {"23     1.100", "24   1.0", "26     0.000", "27   0.0", "29     0.000", "30     0.000",
         "32   600.500", "33    500", "25  ", "28  ", "31  ", "34  OUT", "45   ≧", "46   ≧",
         "47   ≦", "48   ＞"}},
@@ -302,7 +305,7 @@ TEST(Summary, BlockAndCircleTemplates) {
 // check off).
 TEST(Summary, RowsReadTrue) {
   Internal t;
-  t.cd.improvement_pattern = 0;
+  t.cd.improvement_pattern = PATTERN_BLOCK;
   CheckSummary s;
   s.values[0][CV_SLIDING_FS] = 1.08;
   s.limits[0][CL_REQUIRED_SLIDING_FS] = 1.05;
@@ -336,7 +339,7 @@ TEST(Summary, RowsReadTrue) {
 // levels, the required factor kept, no sign; a computed one keeps its levels (seismic case).
 TEST(Summary, APulloutFactorNotComputedHasNoLevels) {
   Internal t;
-  t.cd.improvement_pattern = 1;
+  t.cd.improvement_pattern = PATTERN_WALL;
   t.cd.seismic_check = 2;
   CheckSummary s;
   set_check_summary_line(s, 0, 6, {0, 0, 0, 1.2, 1});

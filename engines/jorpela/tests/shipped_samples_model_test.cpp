@@ -95,6 +95,7 @@
 #include "common/check_summary_format.h"
 #include "common/textfile.h"
 #include "engines/common/check_summary_file.h"
+#include "engines/common/tests/golden_file.h"
 #include "engines/common/tests/sample_work_folder.h"
 #include "frontend/model/display_text.h"
 #include "frontend/results/clay_check.h"
@@ -123,10 +124,11 @@ struct ShippedSample {
   int pattern;
   bool sandy;
 };
-constexpr ShippedSample kShipped[] = {{"sample_block_rectangle_sand", 0, true},
-                                      {"sample_wall_caisson_clay", 1, false},
-                                      {"sample_circle_counterfort_sand", 2, true},
-                                      {"sample_lattice_block_clay", 3, false}};
+constexpr ShippedSample kShipped[] = {
+    {"sample_block_rectangle_sand", PATTERN_BLOCK, true},
+    {"sample_wall_caisson_clay", PATTERN_WALL, false},
+    {"sample_circle_counterfort_sand", PATTERN_TANGENT_CIRCLES, true},
+    {"sample_lattice_block_clay", PATTERN_LATTICE, false}};
 
 // The README's "Shipped samples" section, line by line.
 std::vector<std::string> readme_samples_section() {
@@ -183,7 +185,7 @@ const char* const kCheckLabels[] = {"滑動 sliding Fs",         "転倒 overtur
                                     "抜け出し pull-out Fs",     "内部応力 internal stress (kN/m2)"};
 
 TEST(ShippedSamples, EveryCheckPassesTheSummaryIsTheGoldenAndTheReadmes) {
-  const fs::path here = fs::path(QVT_SOURCE_DIR) / "engines" / "jorpela" / "tests" / "golden";
+  const fs::path here = engine::testing::golden_folder("jorpela");
   const std::vector<std::string> readme = readme_samples_section();
   ASSERT_FALSE(readme.empty());
   for (const ShippedSample& s : kShipped) {
@@ -225,9 +227,8 @@ TEST(ShippedSamples, EveryCheckPassesTheSummaryIsTheGoldenAndTheReadmes) {
       if (c.size() == 6 && c[0] == std::string("`") + s.name + "`") ++readme_rows;
     }
     EXPECT_EQ(readme_rows, static_cast<int>(lines.size())) << "README rows of the sample";
-    const auto golden = read_file_bytes(here / (std::string(s.name) + "_CAL_ANZ.DAT"));
-    ASSERT_TRUE(golden);
-    EXPECT_EQ(work_file(dir.path(), "CAL_ANZ.DAT"), *golden);
+    EXPECT_TRUE(engine::testing::file_matches_golden(here / (std::string(s.name) + "_CAL_ANZ.DAT"),
+                                                     dir / "CAL_ANZ.DAT"));
   }
 }
 

@@ -14,13 +14,14 @@ namespace qvt::meritan {
 namespace {
 
 using testing::Stability;
+using testing::set_forces;
 
 // V on the base (weight column [0] for blocks, [1] for walls and lattices), Ws between the
 // walls, and a resisting moment that puts the resultant of V + Ws at x from the toe.
 void load(Stability& s, double v, double ws, double x) {
   auto& f = s.f();
-  f[0] = v, f[1] = v, f[2] = ws;
-  f[16] = (v + ws) * x;
+  set_forces(f, {{FS_EFFECTIVE_WEIGHT, v}, {FS_EFFECTIVE_WEIGHT_WITHOUT_UNIMPROVED, v},
+                 {FS_EFFECTIVE_WEIGHT_UNIMPROVED, ws}, {FS_EFFECTIVE_WEIGHT_MOMENT, (v + ws) * x}});
 }
 
 ReactionResult reaction(Stability& s, ReactionPattern p) {
@@ -107,7 +108,7 @@ TEST(GroundReaction, WallReactionsOverTheWallShare) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.x);
     Stability s;
-    s.cd.improvement_pattern = 1;
+    s.cd.improvement_pattern = PATTERN_WALL;
     s.cd.body_dims.ll = 3, s.cd.body_dims.ls = 1;
     load(s, 900, 300, c.x);
     const ReactionResult r = reaction(s, ReactionPattern::wall);
@@ -180,10 +181,10 @@ TEST(GroundReaction, MaximumReactionIsTheLargerEdgeForEveryEccentricity) {
     if (c.p == ReactionPattern::block) {
       load(s, 1000, 0, c.x);
     } else if (c.p == ReactionPattern::wall) {
-      s.cd.improvement_pattern = 1;
+      s.cd.improvement_pattern = PATTERN_WALL;
       load(s, 900, 300, c.x);
     } else {
-      s.cd.improvement_pattern = 3;
+      s.cd.improvement_pattern = PATTERN_LATTICE;
       d.bl1 = 2, d.bs = 8, d.bl2 = 2;
       load(s, 1000, 200, c.x);
     }
@@ -241,7 +242,7 @@ TEST(GroundReaction, LatticeWithoutShortWallsIsTheBlock) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.x);
     Stability s;
-    s.cd.improvement_pattern = 3;
+    s.cd.improvement_pattern = PATTERN_LATTICE;
     s.cd.body_dims.ll = 3, s.cd.body_dims.ls = 0, s.cd.body_dims.bs = 8, s.cd.body_dims.bl1 = 2;
     load(s, 1000, 0, c.x);
     const ReactionResult r = reaction(s, ReactionPattern::lattice);
@@ -265,7 +266,7 @@ TEST(GroundReaction, LatticeInsideAndOutsideTheKern) {
   for (double x : {5.0, 2.0, 1.0}) {
     SCOPED_TRACE(x);
     Stability s;
-    s.cd.improvement_pattern = 3;
+    s.cd.improvement_pattern = PATTERN_LATTICE;
     auto& d = s.cd.body_dims;
     d.ll = 3, d.ls = 1, d.bl1 = 2, d.bs = 8, d.bl2 = 2;
     load(s, 1000, 200, x);
@@ -300,7 +301,7 @@ TEST(GroundReaction, LatticeResultantLandwardOfTheCentroid) {
   for (double x : {10.0, 8.0}) {
     SCOPED_TRACE(x);
     Stability s;
-    s.cd.improvement_pattern = 3;
+    s.cd.improvement_pattern = PATTERN_LATTICE;
     auto& d = s.cd.body_dims;
     d.ll = 3, d.ls = 1, d.bl1 = 2, d.bs = 8, d.bl2 = 2;
     load(s, 1000, 200, x);
@@ -321,7 +322,7 @@ TEST(GroundReaction, LatticeResultantLandwardOfTheCentroid) {
 // the block's, X = 3x = 3, S = 3² / 2 = 4.5, q1 = 1000 x 3 / 4.5 = 666.667.
 TEST(GroundReaction, LatticeContactWithinTheFrontWall) {
   Stability s;
-  s.cd.improvement_pattern = 3;
+  s.cd.improvement_pattern = PATTERN_LATTICE;
   auto& d = s.cd.body_dims;
   d.ll = 3, d.ls = 1, d.bl1 = 5, d.bs = 2, d.bl2 = 5;
   load(s, 1000, 0, 1);
@@ -343,7 +344,7 @@ TEST(GroundReaction, CasesThatCannotBeComputed) {
       {"resultant at the toe", ReactionPattern::block, [](Stability& s) { load(s, 1000, 0, 0); }},
       {"resultant seaward", ReactionPattern::block, [](Stability& s) { load(s, 1000, 0, -1); }},
       {"no vertical force", ReactionPattern::block, [](Stability& s) { load(s, 0, 0, 2); }},
-      {"uplift", ReactionPattern::block, [](Stability& s) { s.f()[0] = -10; }},
+      {"uplift", ReactionPattern::block, [](Stability& s) { s.f()[FS_EFFECTIVE_WEIGHT] = -10; }},
       {"zero width", ReactionPattern::block,
        [](Stability& s) { s.chain.base.body_totals[0] = 0; }},
       {"no walls", ReactionPattern::wall,

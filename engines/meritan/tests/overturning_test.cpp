@@ -8,6 +8,7 @@ namespace qvt::meritan {
 namespace {
 
 using testing::Stability;
+using testing::set_forces;
 
 TEST(Overturning, FactorOfMomentsRoundedDown) {
   struct Case {
@@ -27,8 +28,10 @@ TEST(Overturning, FactorOfMomentsRoundedDown) {
   for (const Case& c : cases) {
     Stability s;
     auto& f = s.f();
-    f[16] = c.mr_weight, f[25] = 300, f[26] = 200, f[28] = 100, f[29] = 50;
-    f[22] = c.mo_active, f[23] = 300, f[27] = 100;
+    set_forces(f, {{FS_EFFECTIVE_WEIGHT_MOMENT, c.mr_weight}, {FS_PASSIVE_HORIZONTAL_MOMENT, 300},
+                   {FS_ACTIVE_VERTICAL_MOMENT, 200}, {FS_OTHER_VERTICAL_MOMENT, 100},
+                   {FS_SIDE_ADHESION_MOMENT, 50}, {FS_ACTIVE_HORIZONTAL_MOMENT, c.mo_active},
+                   {FS_RESIDUAL_WATER_MOMENT, 300}, {FS_OTHER_HORIZONTAL_MOMENT, 100}});
     const OverturningResult r = compute_overturning(s.cd, s.chain, 0);
     ASSERT_TRUE(r.computed);
     EXPECT_DOUBLE_EQ(r.mr, c.mr_weight + 650);
@@ -41,12 +44,15 @@ TEST(Overturning, FactorOfMomentsRoundedDown) {
 // The seismic case adds the inertia and dynamic water moments; the whole-body moment [16] is
 // used for every pattern.
 TEST(Overturning, SeismicMomentsAndEveryPattern) {
-  for (int pattern : {0, 1, 2, 3}) {
+  for (int pattern : {PATTERN_BLOCK, PATTERN_WALL, PATTERN_TANGENT_CIRCLES, PATTERN_LATTICE}) {
     Stability s;
     s.cd.improvement_pattern = pattern;
     auto& f = s.f(1);
-    f[16] = 3000, f[17] = 1, f[18] = 1;
-    f[19] = 500, f[22] = 700, f[24] = 300;  // Mo = 1500: 2.000
+    // Mo = 1500: 2.000.
+    set_forces(f, {{FS_EFFECTIVE_WEIGHT_MOMENT, 3000},
+                   {FS_EFFECTIVE_WEIGHT_WITHOUT_UNIMPROVED_MOMENT, 1},
+                   {FS_EFFECTIVE_WEIGHT_UNIMPROVED_MOMENT, 1}, {FS_SEISMIC_INERTIA_MOMENT, 500},
+                   {FS_ACTIVE_HORIZONTAL_MOMENT, 700}, {FS_DYNAMIC_WATER_MOMENT, 300}});
     const OverturningResult r = compute_overturning(s.cd, s.chain, 1);
     ASSERT_TRUE(r.computed);
     EXPECT_DOUBLE_EQ(r.fs, 2.0);
@@ -56,8 +62,8 @@ TEST(Overturning, SeismicMomentsAndEveryPattern) {
 TEST(Overturning, NoOverturningMomentIsReported) {
   for (double mo : {0.0, -100.0}) {
     Stability s;
-    s.f()[16] = 5000;
-    s.f()[22] = mo;
+    s.f()[FS_EFFECTIVE_WEIGHT_MOMENT] = 5000;
+    s.f()[FS_ACTIVE_HORIZONTAL_MOMENT] = mo;
     const OverturningResult r = compute_overturning(s.cd, s.chain, 0);
     EXPECT_FALSE(r.computed) << mo;
     EXPECT_FALSE(r.reason.empty());

@@ -11,6 +11,7 @@ namespace {
 
 using testing::report_lines;
 using testing::Stability;
+using testing::set_forces;
 using testing::utf8_lines;
 
 void options(Stability& s, char variant) {
@@ -64,9 +65,7 @@ TEST(SlidingReport, TemplateMatrix) {
 // ΣV 1090, R1 654, R2 1200, Fs 2.154.
 TEST(SlidingReport, BlockFlatNormalCase) {
   Stability s;
-  auto& f = s.f();
-  f[0] = 1000, f[11] = 50, f[13] = 20, f[14] = 10, f[15] = -5, f[10] = 15;
-  f[6] = 300, f[7] = 40, f[12] = 10, f[9] = 100;
+  set_block_forces(s);
   s.cd.stamp_date[0] = 26, s.cd.stamp_date[1] = 12, s.cd.stamp_date[2] = 10;
   s.cd.stamp_time[0] = 9, s.cd.stamp_time[1] = 5, s.cd.stamp_time[2] = 1;
   const SlidingResult r = compute_sliding(s.cd, s.chain, SlidingProcedure::block, 0);
@@ -109,11 +108,14 @@ TEST(SlidingReport, BlockFlatNormalCase) {
 // the dynamic water force at 34; the slope-length record belongs to inclined blocks only.
 TEST(SlidingReport, WallSeismicSafetyFactorPart) {
   Stability s;
-  s.cd.improvement_pattern = 1;
+  s.cd.improvement_pattern = PATTERN_WALL;
   s.cd.seismic_check = 2;
   s.cd.body_dims.ll = 3, s.cd.body_dims.ls = 1;
   auto& f = s.f(1);
-  f[1] = 800, f[2] = 200, f[3] = 100, f[6] = 200, f[8] = 50, f[9] = 100;
+  set_forces(f, {{FS_EFFECTIVE_WEIGHT_WITHOUT_UNIMPROVED, 800},
+                 {FS_EFFECTIVE_WEIGHT_UNIMPROVED, 200}, {FS_SEISMIC_INERTIA, 100},
+                 {FS_ACTIVE_HORIZONTAL_FORCE, 200}, {FS_DYNAMIC_WATER_RESULTANT, 50},
+                 {FS_PASSIVE_HORIZONTAL_FORCE, 100}});
   const SlidingResult r = compute_sliding(s.cd, s.chain, SlidingProcedure::wall, 1);
   ASSERT_TRUE(r.computed);
   const auto lines = utf8_lines(
@@ -139,10 +141,12 @@ TEST(OverturningReport, BothCases) {
   s.cd.custom_options.backfill_vertical_ignored = 1;
   for (int c = 0; c < 2; ++c) {
     auto& f = s.f(c);
-    f[16] = 5000, f[25] = 300, f[26] = 200, f[28] = 100, f[29] = 50;
-    f[22] = 2000, f[23] = 300, f[27] = 100;
+    set_forces(f, {{FS_EFFECTIVE_WEIGHT_MOMENT, 5000}, {FS_PASSIVE_HORIZONTAL_MOMENT, 300},
+                   {FS_ACTIVE_VERTICAL_MOMENT, 200}, {FS_OTHER_VERTICAL_MOMENT, 100},
+                   {FS_SIDE_ADHESION_MOMENT, 50}, {FS_ACTIVE_HORIZONTAL_MOMENT, 2000},
+                   {FS_RESIDUAL_WATER_MOMENT, 300}, {FS_OTHER_HORIZONTAL_MOMENT, 100}});
   }
-  s.f(1)[19] = 600, s.f(1)[24] = 100;
+  s.f(1)[FS_SEISMIC_INERTIA_MOMENT] = 600, s.f(1)[FS_DYNAMIC_WATER_MOMENT] = 100;
   const std::vector<std::string> expected[2] = {
       {"改良地盤系の転倒      〈常  時〉", "$1  JY_TEN1e.PFM", "00   1.2", "01    5000.000",
        "02     200.000", "20      50.000", "21     100.000", "03     300.000", "04    5650.000",
@@ -199,8 +203,8 @@ TEST(GroundReactionReport, BlockSeismicTriangle) {
   Stability s;
   s.cd.seismic_check = 2;
   auto& f = s.f(1);
-  f[0] = 1010, f[15] = -4, f[10] = -6;
-  f[16] = 2000;
+  set_forces(f, {{FS_EFFECTIVE_WEIGHT, 1010}, {FS_PASSIVE_SIDE_ADHESION, -4},
+                 {FS_PASSIVE_VERTICAL_FORCE, -6}, {FS_EFFECTIVE_WEIGHT_MOMENT, 2000}});
   const ReactionResult r = compute_ground_reaction(s.cd, s.chain, ReactionPattern::block, 1);
   ASSERT_TRUE(r.computed);
   auto lines = utf8_lines(report_lines(
@@ -219,9 +223,9 @@ TEST(GroundReactionReport, BlockSeismicTriangle) {
 // Lattice partial contact: the kern mark and the contact width fields.
 TEST(GroundReactionReport, LatticePartialContact) {
   Stability s;
-  s.cd.improvement_pattern = 3;
+  s.cd.improvement_pattern = PATTERN_LATTICE;
   s.cd.body_dims.ll = 3, s.cd.body_dims.ls = 0;
-  s.f()[1] = 1000, s.f()[16] = 2000;
+  s.f()[FS_EFFECTIVE_WEIGHT_WITHOUT_UNIMPROVED] = 1000, s.f()[FS_EFFECTIVE_WEIGHT_MOMENT] = 2000;
   const ReactionResult r = compute_ground_reaction(s.cd, s.chain, ReactionPattern::lattice, 0);
   ASSERT_TRUE(r.computed);
   const auto lines = utf8_lines(report_lines(
@@ -273,7 +277,9 @@ TEST(GroundReactionReport, EdgeValuesAndTheGoverningEdge) {
     s.cd.improvement_pattern = c.p == ReactionPattern::wall ? 1 : 0;
     s.cd.body_dims.ll = 3, s.cd.body_dims.ls = 1;
     auto& f = s.f();
-    f[0] = f[1] = c.v, f[2] = c.ws, f[16] = (c.v + c.ws) * c.x;
+    f[FS_EFFECTIVE_WEIGHT] = f[FS_EFFECTIVE_WEIGHT_WITHOUT_UNIMPROVED] = c.v;
+    f[FS_EFFECTIVE_WEIGHT_UNIMPROVED] = c.ws;
+    f[FS_EFFECTIVE_WEIGHT_MOMENT] = (c.v + c.ws) * c.x;
     const ReactionResult r = compute_ground_reaction(s.cd, s.chain, c.p, 0);
     ASSERT_TRUE(r.computed);
     EXPECT_EQ(utf8_lines(reaction_edges_lines(r)), c.lines);
@@ -321,7 +327,8 @@ TEST(Reports, VariantRecords) {
   };
   const auto forces = [](Stability& s) {
     auto& f = s.f();
-    f[0] = 1000, f[1] = 1000, f[6] = 300, f[9] = 100;
+    set_forces(f, {{FS_EFFECTIVE_WEIGHT, 1000}, {FS_EFFECTIVE_WEIGHT_WITHOUT_UNIMPROVED, 1000},
+                   {FS_ACTIVE_HORIZONTAL_FORCE, 300}, {FS_PASSIVE_HORIZONTAL_FORCE, 100}});
   };
   {  // Inclined block base with its slope length: B' 12.165 at field 06 and in field 80.
     Stability s;
@@ -363,7 +370,7 @@ TEST(Reports, VariantRecords) {
   {  // Tangent circles: the quck text.
     Stability s;
     forces(s);
-    s.cd.improvement_pattern = 2;
+    s.cd.improvement_pattern = PATTERN_TANGENT_CIRCLES;
     const SlidingResult r = compute_sliding(s.cd, s.chain, SlidingProcedure::block, 0);
     const auto lines = utf8_lines(report_lines(
         [&](engine::PrintFile& f) { write_sliding_report(f, s.cd, s.chain, r, 0); }));
@@ -371,10 +378,12 @@ TEST(Reports, VariantRecords) {
   }
   {  // Wall reaction, seismic: Ws at field 11, then x, B, x, e from 12.
     Stability s;
-    s.cd.improvement_pattern = 1;
+    s.cd.improvement_pattern = PATTERN_WALL;
     s.cd.body_dims.ll = 3, s.cd.body_dims.ls = 1;
     auto& f = s.f(1);
-    f[1] = 900, f[2] = 300, f[16] = 6000;  // x = 6000 / 1200 = 5: trapezoid
+    // x = 6000 / 1200 = 5: trapezoid.
+    set_forces(f, {{FS_EFFECTIVE_WEIGHT_WITHOUT_UNIMPROVED, 900},
+                   {FS_EFFECTIVE_WEIGHT_UNIMPROVED, 300}, {FS_EFFECTIVE_WEIGHT_MOMENT, 6000}});
     const ReactionResult r = compute_ground_reaction(s.cd, s.chain, ReactionPattern::wall, 1);
     ASSERT_TRUE(r.computed);
     const auto lines = utf8_lines(report_lines(

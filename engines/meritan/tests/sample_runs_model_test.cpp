@@ -31,6 +31,7 @@ using engine::testing::run_engine;
 constexpr auto run_program = run_engine;
 constexpr auto file = engine::testing::work_file;
 using model::testing::Recorder;
+using enum engine::ForceSlot;
 
 // Writes the engines' input of a sample (changed by `change`) into dir and runs ZENOBAR and
 // VASKUDE there.
@@ -53,18 +54,26 @@ std::vector<std::string> expected_block_lines(const engine::ConditionData& cd,
   const auto& f = chain.base.force_summary[c].slot;
   const auto& bl = cd.bearing_layer;
   const double b = chain.base.body_totals[0];
-  const double pv = cd.custom_options.passive_vertical_ignored ? 0 : f[10];
-  const double v = f[0] + f[11] + f[13] + f[14] + f[15] + pv;
-  const double h = f[3] + f[6] + f[7] + f[8] + f[12];
-  const double mr = f[16] + f[25] + f[26] + f[28] + f[29];
-  const double mo = f[19] + f[22] + f[23] + f[24] + f[27];
+  const double pv = cd.custom_options.passive_vertical_ignored ? 0 : f[FS_PASSIVE_VERTICAL_FORCE];
+  const double v = f[FS_EFFECTIVE_WEIGHT] + f[FS_ACTIVE_VERTICAL_FORCE] +
+                   f[FS_OTHER_VERTICAL_FORCE] + f[FS_ACTIVE_SIDE_ADHESION] +
+                   f[FS_PASSIVE_SIDE_ADHESION] + pv;
+  const double h = f[FS_SEISMIC_INERTIA] + f[FS_ACTIVE_HORIZONTAL_FORCE] +
+                   f[FS_RESIDUAL_WATER_FORCE] + f[FS_DYNAMIC_WATER_RESULTANT] +
+                   f[FS_OTHER_HORIZONTAL_FORCE];
+  const double mr = f[FS_EFFECTIVE_WEIGHT_MOMENT] + f[FS_PASSIVE_HORIZONTAL_MOMENT] +
+                    f[FS_ACTIVE_VERTICAL_MOMENT] + f[FS_OTHER_VERTICAL_MOMENT] +
+                    f[FS_SIDE_ADHESION_MOMENT];
+  const double mo = f[FS_SEISMIC_INERTIA_MOMENT] + f[FS_ACTIVE_HORIZONTAL_MOMENT] +
+                    f[FS_RESIDUAL_WATER_MOMENT] + f[FS_DYNAMIC_WATER_MOMENT] +
+                    f[FS_OTHER_HORIZONTAL_MOMENT];
   char text[3][200];
   // Sliding: μ from the friction rule, τ the allowable shear stress.
   const double mu = bl.friction_rule == 1 ? std::tan(bl.phi * 3.141592653589793 / 180) : bl.friction_mu;
   const double req_s = cd.safety_factors[0][c];
   if (h > 0) {
     const double r1 = rnd(rnd(v) * mu), r2 = rnd(cd.allowable_stresses[1][c] * b);
-    const double fs = rdown((f[9] + std::min(r1, r2)) / h);
+    const double fs = rdown((f[FS_PASSIVE_HORIZONTAL_FORCE] + std::min(r1, r2)) / h);
     std::snprintf(text[0], 200, "%lf,%lf,%d", fs, req_s, fs < req_s ? 1 : 0);
   } else {
     std::snprintf(text[0], 200, "%lf,%lf,1", 0.0, req_s);
@@ -130,7 +139,7 @@ TEST(SampleRuns, ThreeEnginesInARow) {
     if (std::string(sample) != "sample_block_quay") continue;
     auto cd = std::make_unique<engine::ConditionData>();
     ASSERT_TRUE(engine::read_conditions_file(*cd, dir.path()).ok());
-    ASSERT_EQ(cd->improvement_pattern, 0);
+    ASSERT_EQ(cd->improvement_pattern, PATTERN_BLOCK);
     ASSERT_EQ(cd->body_dims.dh1, cd->body_dims.dh2);  // flat base
     ASSERT_EQ(cd->bearing_layer.soil_type, 0);        // sandy: friction ground
     const auto chain = engine::decode_result_chain_layers(after).value();

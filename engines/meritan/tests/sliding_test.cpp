@@ -10,17 +10,7 @@ namespace {
 
 using testing::Messages;
 using testing::Stability;
-
-// Forces of the block fixture, normal case:
-//   ΣV = W 1000 + active vertical 50 + other vertical 20 + active adhesion 10
-//        + passive adhesion (-5) + passive vertical 15 = 1090
-//   H  = active 300 + residual water 40 + other horizontal 10 = 350; Pp = 100
-void block_forces(Stability& s) {
-  auto& f = s.f();
-  f[0] = 1000, f[1] = 800, f[2] = 200;
-  f[11] = 50, f[13] = 20, f[14] = 10, f[15] = -5, f[10] = 15;
-  f[6] = 300, f[7] = 40, f[12] = 10, f[9] = 100;
-}
+using testing::set_block_forces;
 
 TEST(Sliding, BlockOnFlatFrictionGround) {
   struct Case {
@@ -49,7 +39,7 @@ TEST(Sliding, BlockOnFlatFrictionGround) {
       // Tangent circles: τ = quck 120 x 0.5 x ap 50 % = 30; R2 = 360; Fs = 460 / 350 = 1.314
       {"tangent circles",
        [](Stability& s) {
-         s.cd.improvement_pattern = 2;
+         s.cd.improvement_pattern = PATTERN_TANGENT_CIRCLES;
          s.cd.allowable_stresses[2][0] = 120;
          s.cd.improvement_ratio = 50;
        },
@@ -58,7 +48,7 @@ TEST(Sliding, BlockOnFlatFrictionGround) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     Stability s;
-    block_forces(s);
+    set_block_forces(s);
     if (c.change) c.change(s);
     const SlidingResult r = compute_sliding(s.cd, s.chain, SlidingProcedure::block, 0);
     ASSERT_TRUE(r.computed);
@@ -81,7 +71,7 @@ TEST(Sliding, BlockOnInclinedFrictionGround) {
   for (int slope_length : {1, 0}) {
     SCOPED_TRACE(slope_length);
     Stability s;
-    block_forces(s);
+    set_block_forces(s);
     s.cd.body_dims.dh1 = -13;
     s.cd.bearing_layer.slope_length_width = slope_length;
     const SlidingResult r = compute_sliding(s.cd, s.chain, SlidingProcedure::block, 0);
@@ -96,7 +86,7 @@ TEST(Sliding, BlockOnInclinedFrictionGround) {
   }
   // A difference of 0.0001 is still a flat base.
   Stability s;
-  block_forces(s);
+  set_block_forces(s);
   s.cd.body_dims.dh1 = -15.0001;
   EXPECT_FALSE(compute_sliding(s.cd, s.chain, SlidingProcedure::block, 0).inclined);
 }
@@ -108,7 +98,7 @@ TEST(Sliding, BlockOnFloatingClay) {
   for (bool inclined : {false, true}) {
     SCOPED_TRACE(inclined);
     Stability s;
-    block_forces(s);
+    set_block_forces(s);
     s.cd.bearing_layer.soil_type = 1;
     s.cd.bearing_layer.founding_type = 1;
     s.cd.bearing_layer.cohesion = 20;
@@ -127,7 +117,7 @@ TEST(Sliding, BlockOnFloatingClay) {
   }
   // Landed clay is friction ground.
   Stability s;
-  block_forces(s);
+  set_block_forces(s);
   s.cd.bearing_layer.soil_type = 1;
   EXPECT_FALSE(compute_sliding(s.cd, s.chain, SlidingProcedure::block, 0).floating);
 }
@@ -144,8 +134,8 @@ TEST(Sliding, WallAndLatticeWithTheSoilBetweenTheWalls) {
     const bool lattice = p == SlidingProcedure::lattice;
     SCOPED_TRACE(lattice);
     Stability s;
-    block_forces(s);
-    s.cd.improvement_pattern = lattice ? 3 : 1;
+    set_block_forces(s);
+    s.cd.improvement_pattern = lattice ? PATTERN_LATTICE : PATTERN_WALL;
     s.cd.body_dims.ll = 3, s.cd.body_dims.ls = 1;
     s.cd.body_dims.bl1 = 2, s.cd.body_dims.bl2 = 2, s.cd.body_dims.bs = 8;
     const SlidingResult r = compute_sliding(s.cd, s.chain, p, 0);
@@ -184,9 +174,9 @@ TEST(Sliding, SafetyFactorRoundedDownAndCompared) {
   for (const Case& c : cases) {
     Stability s;
     auto& f = s.f();
-    f[0] = 1199.999;  // ΣV
-    f[6] = 1000;      // H
-    f[9] = c.pp;
+    f[FS_EFFECTIVE_WEIGHT] = 1199.999;     // ΣV
+    f[FS_ACTIVE_HORIZONTAL_FORCE] = 1000;  // H
+    f[FS_PASSIVE_HORIZONTAL_FORCE] = c.pp;
     s.cd.bearing_layer.friction_mu = 1;
     s.cd.allowable_stresses[1][0] = 1000;  // R2 = 12000
     const SlidingResult r = compute_sliding(s.cd, s.chain, SlidingProcedure::block, 0);
@@ -195,7 +185,7 @@ TEST(Sliding, SafetyFactorRoundedDownAndCompared) {
     EXPECT_EQ(r.passes, c.passes) << c.pp;
   }
   Stability s;
-  s.f()[0] = 1200, s.f()[6] = 1000;
+  s.f()[FS_EFFECTIVE_WEIGHT] = 1200, s.f()[FS_ACTIVE_HORIZONTAL_FORCE] = 1000;
   s.cd.bearing_layer.friction_mu = 1;
   const SlidingResult r = compute_sliding(s.cd, s.chain, SlidingProcedure::block, 0);
   EXPECT_DOUBLE_EQ(r.r1, 1200);
@@ -213,9 +203,10 @@ TEST(Sliding, CasesThatCannotBeComputed) {
     SlidingProcedure p;
     std::function<void(Stability&)> change;
   } cases[] = {
-      {"no horizontal force", SlidingProcedure::block, [](Stability& s) { s.f()[6] = 0; }},
+      {"no horizontal force", SlidingProcedure::block,
+       [](Stability& s) { s.f()[FS_ACTIVE_HORIZONTAL_FORCE] = 0; }},
       {"landward horizontal force", SlidingProcedure::block,
-       [](Stability& s) { s.f()[6] = -500; }},
+       [](Stability& s) { s.f()[FS_ACTIVE_HORIZONTAL_FORCE] = -500; }},
       {"zero width", SlidingProcedure::block, [](Stability& s) { s.chain.base.body_totals[0] = 0; }},
       {"no walls", SlidingProcedure::wall,
        [](Stability& s) { s.cd.body_dims.ll = s.cd.body_dims.ls = 0; }},
@@ -225,7 +216,7 @@ TEST(Sliding, CasesThatCannotBeComputed) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     Stability s;
-    s.f()[0] = 1000, s.f()[6] = 300;
+    s.f()[FS_EFFECTIVE_WEIGHT] = 1000, s.f()[FS_ACTIVE_HORIZONTAL_FORCE] = 300;
     s.cd.body_dims.ll = 3, s.cd.body_dims.ls = 1;
     c.change(s);
     const SlidingResult r = compute_sliding(s.cd, s.chain, c.p, 0);
@@ -244,9 +235,12 @@ TEST(Sliding, UncomputedCaseIsFailedWithAMessage) {
     Stability s;
     Messages m;
     s.cd.seismic_check = 2;
-    block_forces(s);
+    set_block_forces(s);
     s.f(1) = s.f(0);
-    s.f(0)[6] = s.f(0)[7] = s.f(0)[12] = 0;  // H = 0 in the normal case
+    // H = 0 in the normal case.
+    s.f(0)[FS_ACTIVE_HORIZONTAL_FORCE] = 0;
+    s.f(0)[FS_RESIDUAL_WATER_FORCE] = 0;
+    s.f(0)[FS_OTHER_HORIZONTAL_FORCE] = 0;
     ASSERT_TRUE(write_file_bytes("DM003KAT.PDT", "old"));
     ExternalState state;
     state.chain = s.chain;

@@ -8,8 +8,10 @@
 #include "engines/meritan/meritan.h"
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace qvt::meritan::testing {
@@ -24,7 +26,7 @@ struct Stability {
   // Sea side: seabed -5, layers -5..-10 (18 / 10) and -10..-15 (17 / 9), base -15; L.W.L. 0.
   Stability() {
     cd.seismic_check = 0;
-    cd.improvement_pattern = 0;
+    cd.improvement_pattern = PATTERN_BLOCK;
     cd.improvement_ratio = 100;
     for (int c = 0; c < 2; ++c) {
       cd.safety_factors[0][c] = 1.2;
@@ -47,8 +49,34 @@ struct Stability {
     sea[1] = {-10, 17, 9, 1, 0, 0, 0, 0, 30, 0, 0};
     sea[2] = {-15, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
   }
-  std::array<double, 30>& f(int c = 0) { return chain.base.force_summary[c].slot; }
+  engine::ForceSummarySlots& f(int c = 0) { return chain.base.force_summary[c].slot; }
 };
+
+// Sets the given slots of a force summary.
+inline void set_forces(engine::ForceSummarySlots& f,
+                       std::initializer_list<std::pair<engine::ForceSlot, double>> values) {
+  for (const auto& [slot, value] : values) f[slot] = value;
+}
+
+// The forces of a block body on flat friction ground, normal case:
+//   ΣV = W 1000 + active vertical 50 + other vertical 20 + active adhesion 10
+//        + passive adhesion (-5) + passive vertical 15 = 1090
+//   H  = active 300 + residual water 40 + other horizontal 10 = 350; Pp = 100
+// The parts of W (800 without the unimproved soil, 200 the soil) count only for walls.
+inline void set_block_forces(Stability& s) {
+  set_forces(s.f(), {{FS_EFFECTIVE_WEIGHT, 1000},
+                     {FS_EFFECTIVE_WEIGHT_WITHOUT_UNIMPROVED, 800},
+                     {FS_EFFECTIVE_WEIGHT_UNIMPROVED, 200},
+                     {FS_ACTIVE_VERTICAL_FORCE, 50},
+                     {FS_OTHER_VERTICAL_FORCE, 20},
+                     {FS_ACTIVE_SIDE_ADHESION, 10},
+                     {FS_PASSIVE_SIDE_ADHESION, -5},
+                     {FS_PASSIVE_VERTICAL_FORCE, 15},
+                     {FS_ACTIVE_HORIZONTAL_FORCE, 300},
+                     {FS_RESIDUAL_WATER_FORCE, 40},
+                     {FS_OTHER_HORIZONTAL_FORCE, 10},
+                     {FS_PASSIVE_HORIZONTAL_FORCE, 100}});
+}
 
 // The lines of a report written by `write` into a temporary file (CP932, line ends stripped).
 inline std::vector<std::string> report_lines(

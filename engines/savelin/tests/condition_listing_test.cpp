@@ -71,7 +71,7 @@ TEST(ConditionListingTest, OptionLinesAtTheirLastAndAtAnUnlistedValue) {
     const char* lead;  // the text every line of the option begins with
   };
   const Case cases[] = {
-      {"pattern 3", [](ConditionData& d, int v) { d.improvement_pattern = v; }, 3,
+      {"pattern 3", [](ConditionData& d, int v) { d.improvement_pattern = v; }, PATTERN_LATTICE,
        "    改良地盤の形状：格子式", "    改良地盤の形状："},
       {"pattern 4", [](ConditionData& d, int v) { d.improvement_pattern = v; }, 4, nullptr,
        "    改良地盤の形状："},
@@ -154,7 +154,7 @@ TEST(ConditionListingTest, OptionLinesAtTheirLastAndAtAnUnlistedValue) {
 
 TEST(ConditionListingTest, TangentCirclePatternEndsWithAPercentSign) {
   auto d = base();
-  d->improvement_pattern = 2;
+  d->improvement_pattern = PATTERN_TANGENT_CIRCLES;
   d->improvement_ratio = 100;
   EXPECT_TRUE(has(listing(*d), sj("    改良地盤の形状：接円式（改良率100.0%）")));
 }

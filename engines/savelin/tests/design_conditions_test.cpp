@@ -115,7 +115,7 @@ TEST(DesignConditionsTest, SafetyFactorsAndStressesByImprovementPattern) {
   d->allowable_stresses[2][1] = 1500;
   d->improvement_ratio = 80;
 
-  d->improvement_pattern = 1;  // wall: the pull-out factors too
+  d->improvement_pattern = PATTERN_WALL;  // the pull-out factors too
   auto lines = report(*d);
   EXPECT_EQ(fields_of(lines, "SJKN_051.PFM"),
             (std::vector<std::string>{"00     1.200", "01     1.000", "02     1.200",
@@ -125,7 +125,7 @@ TEST(DesignConditionsTest, SafetyFactorsAndStressesByImprovementPattern) {
             (std::vector<std::string>{"08   600.000", "09   900.000", "10   300.000",
                                       "11   450.000"}));
 
-  d->improvement_pattern = 2;  // tangent circles: design strength and half of it by the ratio
+  d->improvement_pattern = PATTERN_TANGENT_CIRCLES;  // design strength, half of it by the ratio
   lines = report(*d);
   EXPECT_EQ(fields_of(lines, "SJKN_050.PFM").size(), 6u);
   EXPECT_EQ(fields_of(lines, "SJKN_053.PFM"),

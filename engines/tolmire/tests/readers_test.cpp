@@ -77,25 +77,32 @@ TEST(TolmireReadersTest, EachLoadTableFillsItsBufferAndTotalsSlots) {
     LoadTable table;
     int load_case;
     const char* file;
-    int total_case, force_slot, moment_slot;  // moment_slot -1: the moment is not kept
+    int total_case;
+    engine::ForceSlot force_slot, moment_slot;  // FS_NONE: the moment is not kept
     const char* open_error;
   };
   const Case cases[] = {
-      {LoadTable::active, 0, "DAT_SYU1.DAT", 0, 6, 22,
+      {LoadTable::active, 0, "DAT_SYU1.DAT", 0, FS_ACTIVE_HORIZONTAL_FORCE,
+       FS_ACTIVE_HORIZONTAL_MOMENT,
        "(ERROR)-土圧計算結果ファイル(DAT_SYU?.DAT)がオープンできません."},
-      {LoadTable::active, 1, "DAT_SYU2.DAT", 1, 6, 22,
+      {LoadTable::active, 1, "DAT_SYU2.DAT", 1, FS_ACTIVE_HORIZONTAL_FORCE,
+       FS_ACTIVE_HORIZONTAL_MOMENT,
        "(ERROR)-土圧計算結果ファイル(DAT_SYU?.DAT)がオープンできません."},
-      {LoadTable::liquefied_active, 0, "DAT_EKI2.DAT", 1, 6, 22,
+      {LoadTable::liquefied_active, 0, "DAT_EKI2.DAT", 1, FS_ACTIVE_HORIZONTAL_FORCE,
+       FS_ACTIVE_HORIZONTAL_MOMENT,
        "(ERROR)-液状化土圧計算結果ファイル(DAT_EKI2.DAT)がオープンできません."},
-      {LoadTable::passive, 1, "DAT_JYU2.DAT", 1, 9, 25,
+      {LoadTable::passive, 1, "DAT_JYU2.DAT", 1, FS_PASSIVE_HORIZONTAL_FORCE,
+       FS_PASSIVE_HORIZONTAL_MOMENT,
        "(ERROR)-土圧計算結果ファイル(DAT_JYU?.DAT)がオープンできません."},
-      {LoadTable::residual_water, 0, "DAT_SUI1.DAT", 0, 7, 23,
+      {LoadTable::residual_water, 0, "DAT_SUI1.DAT", 0, FS_RESIDUAL_WATER_FORCE,
+       FS_RESIDUAL_WATER_MOMENT,
        "(ERROR)-土圧計算結果ファイル(DAT_SUI?.DAT)がオープンできません."},
-      {LoadTable::active_vertical, 1, "DAT_ENT2.DAT", 1, 11, 26,
+      {LoadTable::active_vertical, 1, "DAT_ENT2.DAT", 1, FS_ACTIVE_VERTICAL_FORCE,
+       FS_ACTIVE_VERTICAL_MOMENT,
        "(ERROR)-土圧計算結果ファイル(DAT_ENT?.DAT)がオープンできません."},
-      {LoadTable::passive_vertical, 0, "DAT_ENT3.DAT", 0, 10, -1,
+      {LoadTable::passive_vertical, 0, "DAT_ENT3.DAT", 0, FS_PASSIVE_VERTICAL_FORCE, FS_NONE,
        "(ERROR)-土圧計算結果ファイル(DAT_ENT?.DAT)がオープンできません."},
-      {LoadTable::passive_vertical, 1, "DAT_ENT4.DAT", 1, 10, -1,
+      {LoadTable::passive_vertical, 1, "DAT_ENT4.DAT", 1, FS_PASSIVE_VERTICAL_FORCE, FS_NONE,
        "(ERROR)-土圧計算結果ファイル(DAT_ENT?.DAT)がオープンできません."},
   };
   for (const Case& c : cases) {

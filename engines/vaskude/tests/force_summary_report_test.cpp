@@ -34,8 +34,8 @@ TEST(ForceSummaryReport, RowsOfEachVariant) {
   // Without the vertical components the passive row is the plain passive pressure.
   bool plain_passive = false;
   for (const SummaryLine& r : force_summary_rows(false, true)) {
-    EXPECT_NE(r.slot, 10);
-    EXPECT_NE(r.slot, 14);
+    EXPECT_NE(r.slot, FS_PASSIVE_VERTICAL_FORCE);
+    EXPECT_NE(r.slot, FS_ACTIVE_SIDE_ADHESION);
     if (std::string(r.label).starts_with(" 受働土圧              ：Ｐ$SP$Z         (kN/m)"))
       plain_passive = true;
   }
@@ -65,9 +65,9 @@ TEST(ForceSummaryReport, FilesAsWritten) {
   cd->project_title.assign("quay");
   auto& N = run_data().chain.force_summary[0].slot;
   auto& S = run_data().chain.force_summary[1].slot;
-  N[6] = 123.456;
-  N[8] = 5.0;  // never shown in the normal column
-  S[8] = 48.25;
+  N[FS_ACTIVE_HORIZONTAL_FORCE] = 123.456;
+  N[FS_DYNAMIC_WATER_RESULTANT] = 5.0;  // never shown in the normal column
+  S[FS_DYNAMIC_WATER_RESULTANT] = 48.25;
   write_force_summary_report(*cd, false);
   fs::current_path(previous);
   const auto pdt = read_file_bytes(dir / "DMMATOME.PDT");

@@ -27,6 +27,7 @@ using engine::testing::run_engine;
 constexpr auto run_program = run_engine;
 constexpr auto file = engine::testing::work_file;
 using model::testing::Recorder;
+using enum engine::ForceSlot;
 
 // Writes the engines' input of a sample (changed by `change`) into dir and runs ZENOBAR there.
 void prepare(const qvt::testing::TempDir& dir, const char* sample,
@@ -38,7 +39,14 @@ void prepare(const qvt::testing::TempDir& dir, const char* sample,
 
 // The slots of a force summary this engine owns.
 bool owned_slot(int k) {
-  return k == 6 || k == 7 || (k >= 9 && k <= 13) || k == 22 || k == 23 || (k >= 25 && k <= 28);
+  for (engine::ForceSlot s :
+       {FS_ACTIVE_HORIZONTAL_FORCE, FS_RESIDUAL_WATER_FORCE, FS_PASSIVE_HORIZONTAL_FORCE,
+        FS_PASSIVE_VERTICAL_FORCE, FS_ACTIVE_VERTICAL_FORCE, FS_OTHER_HORIZONTAL_FORCE,
+        FS_OTHER_VERTICAL_FORCE, FS_ACTIVE_HORIZONTAL_MOMENT, FS_RESIDUAL_WATER_MOMENT,
+        FS_PASSIVE_HORIZONTAL_MOMENT, FS_ACTIVE_VERTICAL_MOMENT, FS_OTHER_HORIZONTAL_MOMENT,
+        FS_OTHER_VERTICAL_MOMENT})
+    if (k == s) return true;
+  return false;
 }
 
 void expect_chain_extended(const std::string& before, const std::string& after,
@@ -51,7 +59,7 @@ void expect_chain_extended(const std::string& before, const std::string& after,
   for (int c = 0; c < 2; ++c) {
     const bool computed = std::find(computed_cases.begin(), computed_cases.end(), c) !=
                           computed_cases.end();
-    for (int k = 0; k < 30; ++k)
+    for (int k = 0; k < engine::FORCE_SUMMARY_SLOTS; ++k)
       if (!computed || !owned_slot(k)) {
         EXPECT_EQ(a.base.force_summary[c].slot[k], b.force_summary[c].slot[k])
             << "case " << c << " slot " << k;
@@ -321,15 +329,15 @@ TEST(BlockQuaySample, NormalCaseResultantsWorkedByHand) {
   ASSERT_EQ(run_program(dir.path(), "VASKUDE"), 0) << file(dir.path(), "stderr.txt");
   const auto chain = engine::decode_result_chain_layers(file(dir.path(), "CAL_ANS.DAT")).value();
   const auto& N = chain.base.force_summary[0].slot;
-  EXPECT_NEAR(N[6], 2062.776, 1e-9);
-  EXPECT_NEAR(N[22], 19233.922, 1e-9);
-  EXPECT_NEAR(N[9], 2025.0, 1e-9);
-  EXPECT_NEAR(N[25], 12374.875, 1e-9);
-  EXPECT_NEAR(N[11], 93.726, 1e-9);
-  EXPECT_NEAR(N[26], 1874.52, 1e-9);
-  EXPECT_NEAR(N[10], 0.0, 1e-12);  // clay in front: no vertical component
-  EXPECT_NEAR(N[7], 153.318, 1e-9);
-  EXPECT_NEAR(N[23], 1939.564, 1e-9);
+  EXPECT_NEAR(N[FS_ACTIVE_HORIZONTAL_FORCE], 2062.776, 1e-9);
+  EXPECT_NEAR(N[FS_ACTIVE_HORIZONTAL_MOMENT], 19233.922, 1e-9);
+  EXPECT_NEAR(N[FS_PASSIVE_HORIZONTAL_FORCE], 2025.0, 1e-9);
+  EXPECT_NEAR(N[FS_PASSIVE_HORIZONTAL_MOMENT], 12374.875, 1e-9);
+  EXPECT_NEAR(N[FS_ACTIVE_VERTICAL_FORCE], 93.726, 1e-9);
+  EXPECT_NEAR(N[FS_ACTIVE_VERTICAL_MOMENT], 1874.52, 1e-9);
+  EXPECT_NEAR(N[FS_PASSIVE_VERTICAL_FORCE], 0.0, 1e-12);  // clay in front: no vertical component
+  EXPECT_NEAR(N[FS_RESIDUAL_WATER_FORCE], 153.318, 1e-9);
+  EXPECT_NEAR(N[FS_RESIDUAL_WATER_MOMENT], 1939.564, 1e-9);
   const auto blocks = engine::decode_layer_pressure_file(file(dir.path(), "DAT_ANS.DAT"));
   ASSERT_TRUE(blocks);
   ASSERT_EQ(blocks->size(), 2u);
@@ -428,7 +436,8 @@ TEST(BlockQuaySample, LiquefiedLayersInTheSeismicCase) {
   const auto chain = engine::decode_result_chain_layers(file(dir.path(), "CAL_ANS.DAT")).value();
   double eki_sum = 0;
   for (int k = 0; k < 4; ++k) eki_sum += eki.items[k].force;
-  EXPECT_NEAR(chain.base.force_summary[1].slot[6], syu.total_force + eki_sum, 1e-9);
+  EXPECT_NEAR(chain.base.force_summary[1].slot[FS_ACTIVE_HORIZONTAL_FORCE],
+              syu.total_force + eki_sum, 1e-9);
   for (const auto& f : chain.base.force_summary)
     for (double v : f.slot) EXPECT_TRUE(std::isfinite(v));
 }

@@ -107,7 +107,7 @@ TEST_F(LoadTablesTest, IgnoredWallTopLoadsAreNeitherListedNorCounted) {
 TEST_F(LoadTablesTest, WallBlockTakesAnImprovedAndAnUnimprovedRow) {
   // Wall pattern: slot 1 is split into 500 at (4, -6) and 300 at (6, -6).
   //   improved x = 4, M = 2000; unimproved x = 6, M = 1800.
-  cd().improvement_pattern = 1;
+  cd().improvement_pattern = PATTERN_WALL;
   run_data.wall_split_results[1][KIND_WEIGHT] = {500, 300, 4, 6, -6, -6, 2000, 1800, -3000, -1800};
   cd().top_surcharge_ignored = 1;
   write_vertical_load_table(report);
@@ -157,7 +157,7 @@ TEST_F(LoadTablesTest, HorizontalLoadTableOfTheSeismicCase) {
 TEST_F(LoadTablesTest, HorizontalTableSplitsAWallBlockIntoThreeRows) {
   // Wall pattern, kh 0.15: improved 500 at y -6 - (-10) = 4: Wh 75, Mwh 300;
   // unimproved 300 at y 4: Wh 45, Mwh 180.
-  cd().improvement_pattern = 3;
+  cd().improvement_pattern = PATTERN_LATTICE;
   cd().current_case = CASE_SEISMIC;
   cd().top_surcharge_ignored = 1;
   run_data.wall_split_results[1][KIND_WEIGHT] = {500, 300, 4, 6, -6, -6, 2000, 1800, -3000, -1800};

@@ -146,7 +146,7 @@ class RatioTables : public TableWriterTest {
   RatioTables() {
     // Long walls 3 m, spaces 1 m: long-wall ratio 3/4 = 0.750, short-wall ratio 0.250.
     // Short wall 1 m thick, 2 m of soil in front of it and 1.5 m behind: B = 4.5.
-    cd().improvement_pattern = 1;
+    cd().improvement_pattern = PATTERN_WALL;
     cd().water_levels[2] = 0.0;
     auto& d = cd().body_dims;
     d.ll = 3;
@@ -232,7 +232,7 @@ TEST_F(RatioTables, WallPatternIsNotCutAtTheLevelAndFloatsOverTheFullHeight) {
 }
 
 TEST_F(RatioTables, LatticePatternBelowAndWithinTheShortWalls) {
-  cd().improvement_pattern = 3;
+  cd().improvement_pattern = PATTERN_LATTICE;
   // Below the short walls (bottom -10, top -6); every piece 4 m high, y = -8, gamma 18:
   //   -2 (4.5) r .75: 243.000 at x 2.250;  1 (bs 1) r .25: 18.000 at x 2 + 0.5 = 2.500;
   //   -3 (bl1 2) r .25: 36.000 at x 1.000; -4 (bl2 1.5) r .25: 27.000 at x 2 + 1 + 0.75 = 3.750.
@@ -264,7 +264,7 @@ TEST_F(RatioTables, LatticePatternBelowAndWithinTheShortWalls) {
 }
 
 TEST_F(RatioTables, LatticePatternCrossingTheShortWallBottom) {
-  cd().improvement_pattern = 3;
+  cd().improvement_pattern = PATTERN_LATTICE;
   // Bottom -6, top 0, short walls from -2: gamma 18.
   //   -1 (4.5, 2) r .25: 40.500 at (2.250, -1)    -2 (4.5, 6) r .75: 364.500 at (2.250, -3)
   //    1 (1, 4) r .25: 18.000 at (2.500, -4)      -3 (2, 4) r .25: 36.000 at (1.000, -4)

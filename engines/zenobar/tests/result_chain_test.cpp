@@ -55,7 +55,8 @@ TEST(ResultChainBase, SizeAndOffsetsOfEveryRecord) {
 TEST(ResultChainBase, NonFiniteValuesAreFound) {
   BlockWeightData d;
   EXPECT_TRUE(result_chain_values_finite(d));
-  d.force_summaries[CASE_SEISMIC].slot[21] = std::numeric_limits<double>::quiet_NaN();
+  d.force_summaries[CASE_SEISMIC].slot[FS_SEISMIC_INERTIA_UNIMPROVED_MOMENT] =
+      std::numeric_limits<double>::quiet_NaN();
   EXPECT_FALSE(result_chain_values_finite(d));
   d = BlockWeightData{};
   d.body_totals.wall_top_load_seismic = std::numeric_limits<double>::infinity();

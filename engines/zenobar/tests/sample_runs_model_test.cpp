@@ -1,6 +1,7 @@
 // The test sections from end to end: loaded by the front end's model, the engines' input
 // written into a temporary work folder as a calculation run writes it, ZENOBAR run there as a
 // process, and its CAL_ANS.DAT checked against the sections worked out by hand.
+#include "common/improvement_pattern.h"
 #include "common/tests/temp_dir.h"
 #include "common/textfile.h"
 #include "frontend/model/block_outline.h"
@@ -316,7 +317,7 @@ TEST(RefusedInput, NeitherFrontEndNorEngineWeighsWhatCannotBeWeighed) {
        "幅 (-6.000) が正ではありません。"},
       {"long walls of length -1", "sample_block_quay",
        [](model::ProjectModel& m) {
-         m.conditions.improvement_pattern = 1;
+         m.conditions.improvement_pattern = PATTERN_WALL;
          m.conditions.body_dims.ll = -1;
          m.conditions.body_dims.ls = 1;
        },

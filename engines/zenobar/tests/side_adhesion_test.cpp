@@ -159,7 +159,7 @@ TEST_F(SideAdhesion, PolygonBlockFaces) {
   // Type-6 block whose land face runs from the y of vertex 1 (-2) to that of vertex 2 (-7);
   // clay from -2 with c 10. In the wall pattern with the short walls reaching down to -5, two
   // plain segments: -2 to -5: A 3, F 30; -5 to -7: A 2, F 20. Sum 50, M 500.
-  cd().improvement_pattern = 1;
+  cd().improvement_pattern = PATTERN_WALL;
   cd().body_dims.ll = 3;
   cd().body_dims.ls = 1;
   run_data.short_wall_bottom_level = -5;
@@ -189,10 +189,10 @@ TEST_F(SideAdhesion, WallAndLatticeRatioCases) {
     double sum;
   };
   const Case cases[] = {
-      {1, 2.0, "×0.750", "×0.750", 51 + 82.125},      // wall, long wall on the side
-      {1, 0.0, "×1.000", "×0.750", 68 + 82.125},      // wall, no long wall
-      {3, 2.0, "×1.000", "×1.000", 68 + 109.5},       // lattice, long wall on the side
-      {3, 0.0, "×0.750", "×1.000", 51 + 109.5},       // lattice, no long wall
+      {PATTERN_WALL, 2.0, "×0.750", "×0.750", 51 + 82.125},     // long wall on the side
+      {PATTERN_WALL, 0.0, "×1.000", "×0.750", 68 + 82.125},     // no long wall
+      {PATTERN_LATTICE, 2.0, "×1.000", "×1.000", 68 + 109.5},   // long wall on the side
+      {PATTERN_LATTICE, 0.0, "×0.750", "×1.000", 51 + 109.5},   // no long wall
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.pattern * 10 + static_cast<int>(c.bl2));
@@ -222,7 +222,7 @@ TEST_F(SideAdhesion, WallAndLatticeRatioCases) {
 TEST_F(SideAdhesion, TheDeclaredRowCountIsTheCountOfRowsWritten) {
   // Wall pattern, a block whose top meets no layer of the side and that does not reach the
   // short-wall bottom: no segment. The table has its title, heading, unit and total rows only.
-  cd().improvement_pattern = 1;
+  cd().improvement_pattern = PATTERN_WALL;
   cd().body_dims.ll = 3;
   cd().body_dims.ls = 1;
   run_data.short_wall_bottom_level = -20;
@@ -255,7 +255,7 @@ TEST_F(SideAdhesion, InputsThatLeaveNothingToComputeAreRefused) {
   cd().wall_blocks[2].block_type = engine::BLOCK_EMPTY;
 
   // No long walls in the wall pattern: the long-wall share is undefined.
-  cd().improvement_pattern = 1;
+  cd().improvement_pattern = PATTERN_WALL;
   set_rect(0, 7, 0, "S", 0, -8, 10, 5, 18, 8, 18);
   add_layer(ACTIVE, -3, -10, 1, 30, 1);
   for (double ll : {0.0, -1.0}) {

@@ -4,6 +4,7 @@
 #include "common/tests/temp_dir.h"
 #include "common/textfile.h"
 #include "engines/common/block_vertices.h"
+#include "engines/common/result_chain_file.h"
 #include "frontend/model/conditions_file.h"
 #include "frontend/model/project.h"
 
@@ -124,7 +125,7 @@ class ZenobarRun : public ::testing::Test {
     model::ProjectConditions& c = m.conditions;
     c.project_title = "TEST QUAY";
     c.seismic_check = 1;
-    c.improvement_pattern = 0;
+    c.improvement_pattern = PATTERN_BLOCK;
     c.water_levels[2] = 1.0;
     c.seismic_coef_inertia = 0.2;
     c.top_surcharges[0].x_min = 2;
@@ -298,10 +299,10 @@ TEST_F(ZenobarRun, OnlyTheNormalReportWithoutTheSeismicCheck) {
   EXPECT_EQ(f64_at(dat, 8 * 8), 0.0);
   EXPECT_EQ(f64_at(dat, 9 * 8), 0.0);
   // The seismic record holds only the dynamic water.
-  for (int k = 0; k < 30; ++k) {
+  for (int k = 0; k < engine::FORCE_SUMMARY_SLOTS; ++k) {
     const double v = f64_at(dat, 368 + k * 8);
-    if (k == 8) EXPECT_DOUBLE_EQ(v, 15.0);
-    else if (k == 24) EXPECT_DOUBLE_EQ(v, 120.0);
+    if (k == engine::FS_DYNAMIC_WATER_RESULTANT) EXPECT_DOUBLE_EQ(v, 15.0);
+    else if (k == engine::FS_DYNAMIC_WATER_MOMENT) EXPECT_DOUBLE_EQ(v, 120.0);
     else EXPECT_EQ(v, 0.0) << k;
   }
   // Seismic wall-top load: the type-0 weight alone.
@@ -322,7 +323,7 @@ TEST_F(ZenobarRun, WallPatternKeepsTheUnimprovedSoilApart) {
   //          [3] = 398, [4] = 398 - 90 = 308, [5] = 90,
   //          [19] = 2234.148, [20] = 2234.148 - 450 = 1784.148, [21] = 450.
   model::ProjectConditions& c = m.conditions;
-  c.improvement_pattern = 1;
+  c.improvement_pattern = PATTERN_WALL;
   c.body_dims.ll = 3;
   c.body_dims.ls = 1;
   c.body_dims.ds = 0;
