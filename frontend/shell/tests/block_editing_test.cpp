@@ -39,7 +39,7 @@ class BlockEditingTest : public SampleWindowTest {
 
 TEST_F(BlockEditingTest, MoveOnThePicture) {
   form->findChild<QAbstractButton*>(QStringLiteral("opt_menu_1"))->click();  // "上部工"
-  ASSERT_EQ(form->tab_no(), 1);
+  ASSERT_EQ(form->current_page(), 1);
   form->view().page_state().opt_gm3 = 2;
   // The window's own fit: the 45-unit snap radius still takes (20, -10) from 0.141 m away.
   EXPECT_GT(45 / picture().view().scale, 0.15);
@@ -71,7 +71,7 @@ TEST_F(BlockEditingTest, MoveOnThePicture) {
 }
 
 TEST_F(BlockEditingTest, CopyThenDeleteTheOriginal) {
-  form->opt_menu_Click(1);
+  form->choose_category(1);
   form->view().page_state().opt_gm3 = 3;
   click(Qt::LeftButton, 3, -3);
   EXPECT_EQ(prompt(), "複写する壁体ブロックの基準点を選択してください。(右ボタンで終了)");
@@ -95,20 +95,20 @@ TEST_F(BlockEditingTest, CopyThenDeleteTheOriginal) {
 }
 
 TEST_F(BlockEditingTest, OpeningABlockPageEndsAnOperation) {
-  form->opt_menu_Click(1);
+  form->choose_category(1);
   form->view().page_state().opt_gm3 = 2;
   click(Qt::LeftButton, 3, -3);
   click(Qt::LeftButton, 0, -10);
   ASSERT_EQ(form->view().editor().ed_mode, 3);
-  form->opt_menu_Click(2);
+  form->choose_category(2);
   EXPECT_EQ(form->view().editor().ed_mode, 0);
   form->view().editor().ed_mode = 1;
-  form->opt_menu_Click(1);
+  form->choose_category(1);
   EXPECT_EQ(form->view().editor().ed_mode, 0);
 }
 
 TEST_F(BlockEditingTest, ImprovedBodyPageDeletesALayer) {
-  form->opt_menu_Click(2);
+  form->choose_category(2);
   section::PageState& page = form->view().page_state();
   page.opt_gm6 = 2;
   page.txt_gm6 = {"0.000", "-25.000", "20.000", "-22.000", "-25.000"};

@@ -96,7 +96,7 @@ TEST_F(EntryNoticeTest, AGridCellTypoKeepsThePointAndOpeningAProjectClearsTheNot
     }
   }
   ui.files.push_back(QString::fromStdString(block_quay_sample().string()));
-  form->open_Click();
+  form->open_project();
   EXPECT_EQ(panel1(), "");
 }
 

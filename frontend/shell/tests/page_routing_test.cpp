@@ -28,7 +28,7 @@ class PageRoutingTest : public SampleWindowTest {
  protected:
   void choose_page(int category) {
     form->findChild<QRadioButton*>(QStringLiteral("opt_menu_%1").arg(category))->click();
-    ASSERT_EQ(form->tab_no(), category);
+    ASSERT_EQ(form->current_page(), category);
   }
   void click(double x, double y) {
     const QPointF at = pixel_of(x, y);

@@ -1,9 +1,9 @@
-#include "frontend/shell/bas_sub_main.h"
+#include "frontend/shell/program_start.h"
 
 #include "frontend/import/sibling_importer.h"
 #include "frontend/import/widgets/data_dialog.h"
 #include "frontend/model/folders.h"
-#include "frontend/shell/form1.h"
+#include "frontend/shell/main_window.h"
 #include "frontend/shell/launchers.h"
 #include "frontend/shell/program_runner.h"
 #include "frontend/shell/settings_store.h"
@@ -28,7 +28,7 @@ StartOptions default_start_options(int argc, char** argv) {
   return o;
 }
 
-Started Main(UiPort& ui, const StartOptions& options) {
+Started start_program(UiPort& ui, const StartOptions& options) {
   Started started;
 
   // One instance per user. A lock left by an instance that died is taken over.
@@ -64,12 +64,12 @@ Started Main(UiPort& ui, const StartOptions& options) {
                 abnormal_end_text(QStringLiteral("更新プログラム"), start, out));
   }
 
-  started.window = std::make_unique<Form1>(ui, options.install_folder, options.work_folder,
+  started.window = std::make_unique<MainWindow>(ui, options.install_folder, options.work_folder,
                                            options.command_line, check_updates);
   started.sibling_import = std::make_unique<import::SiblingImporter>(
       [](int /*proposed*/) { return import::ask_water_level_study(nullptr); });
   started.window->set_sibling_import(started.sibling_import.get());
-  started.window->Form_Load();
+  started.window->load();
   started.window->show();
   return started;
 }
