@@ -405,6 +405,27 @@ void MainWindow::adopt_project_path(const QString& path) {
   ask_before_first_save_ = false;
 }
 
+// A project read from a sibling program's file becomes the open one, named after that file.
+void MainWindow::adopt_sibling_design(model::ProjectModel&& staged, const std::string& path) {
+  model_ = std::move(staged);
+  model_.project_file_path = path;
+  model_.project_base_path = base_of_path(path);
+  const std::string title = title_of_path(path);
+  project_name_ = qstr(title);
+  set_caption(title);
+  // The design was not saved as a project: the first save asks before replacing one.
+  ask_before_first_save_ = true;
+  show_fresh_project();
+}
+
+// The pages, the picture and the result files start over with the project now in the model.
+void MainWindow::show_fresh_project() {
+  page_reset_and_reload();
+  delete_stale_results();
+  page_show();
+  view_reset();
+}
+
 void MainWindow::page_reset_and_reload() {
   pages_->tab_gm(current_page_)->hide();
   pages_->tab_gm(current_page_)->setEnabled(false);
@@ -451,10 +472,7 @@ void MainWindow::new_project() {
   set_caption(kUntitled);
   if (!model::reset_project_to_defaults(model_)) report_options_unreadable();
   project_name_ = QString::fromUtf8(kUntitled);
-  page_reset_and_reload();
-  delete_stale_results();
-  page_show();
-  view_reset();
+  show_fresh_project();
 }
 
 void MainWindow::open_project() {
@@ -527,18 +545,7 @@ void MainWindow::open_sibling_design(const QString& path, bool single_file) {
     if (!done) return;
     if (!options_read) report_options_unreadable();
   }
-  model_ = std::move(*staged);
-  model_.project_file_path = p;
-  model_.project_base_path = base;
-  const std::string title = title_of_path(p);
-  project_name_ = qstr(title);
-  set_caption(title);
-  // The design was not saved as a project: the first save asks before replacing one.
-  ask_before_first_save_ = true;
-  page_reset_and_reload();
-  delete_stale_results();
-  page_show();
-  view_reset();
+  adopt_sibling_design(std::move(*staged), p);
 }
 
 // Loads <base>.MSJ/.MBJ of the path. The model, the names, the caption, the snapshots, the
@@ -547,11 +554,8 @@ void MainWindow::open_sibling_design(const QString& path, bool single_file) {
 bool MainWindow::open_project_file(const QString& path) {
   if (!model::load_project_files(base_of_path(path.toStdString()), model_, sink_)) return false;
   adopt_project_path(path);
-  page_reset_and_reload();
-  delete_stale_results();
-  page_show();
+  show_fresh_project();
   recent_files_->add(path);
-  view_reset();
   return true;
 }
 
@@ -773,17 +777,7 @@ void MainWindow::replace_superstructure() {
                    .arg(r.empty_slots));
     return;
   }
-  model_ = std::move(*staged);
-  model_.project_file_path = p;
-  model_.project_base_path = base;
-  const std::string title = title_of_path(p);
-  project_name_ = qstr(title);
-  set_caption(title);
-  ask_before_first_save_ = true;
-  page_reset_and_reload();
-  delete_stale_results();
-  page_show();
-  view_reset();
+  adopt_sibling_design(std::move(*staged), p);
   view_->view_whole_section();
 }
 

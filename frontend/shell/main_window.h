@@ -125,6 +125,8 @@ class MainWindow : public QMainWindow {
   bool save_question(const QString& text, bool stop_unless_saved);
   void store_visible_page();
   void adopt_project_path(const QString& path);
+  void adopt_sibling_design(model::ProjectModel&& staged, const std::string& path);
+  void show_fresh_project();
   void set_caption(const std::string& title);
   void page_reset_and_reload();
   void page_show();
