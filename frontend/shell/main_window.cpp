@@ -641,18 +641,8 @@ void MainWindow::calculate() {
 bool MainWindow::run_engine_chain() {
   setEnabled(false);
   waiting_for_program_ = true;
-  bool finished = true;
-  for (const char* engine : kEngineChain) {
-    ProgramStart start{model_.install_folder / engine, {}, model_.work_folder};
-    const RunOutcome out = run_and_wait(ui_, this, start);
-    if (out.exited_with(0)) continue;
-    finished = false;
-    // Exit code 1: the engine has told the user why. Anything else is ours to report.
-    if (!out.exited_with(1))
-      ui_.notice(this, MessageIcon::Critical, QStringLiteral("安定計算"),
-                 abnormal_end_text(QStringLiteral("計算プログラム"), start, out));
-    break;
-  }
+  const bool finished =
+      EngineChainRunner(ui_, this).run(model_.install_folder, model_.work_folder);
   if (!finished) delete_stale_results();
   waiting_for_program_ = false;
   setEnabled(true);
@@ -835,22 +825,17 @@ void MainWindow::check_for_updates() {
                               "最新バージョンの確認を実行するには、データの保存が必要です。"));
     return;
   }
-  ProgramStart start{model_.install_folder / kUpdater, {QStringLiteral("/update")},
-                     model_.work_folder};
+  UpdaterLauncher updater(ui_, this);
   // As in a run, the window takes no command while the updater works, its close box included.
-  setEnabled(false);
-  waiting_for_program_ = true;
-  const RunOutcome out = run_and_wait(ui_, this, start);
-  waiting_for_program_ = false;
-  setEnabled(true);
-  if (out.exited_with(kUpdaterEndsProgram)) {
+  updater.set_busy = [this](bool busy) {
+    setEnabled(!busy);
+    waiting_for_program_ = busy;
+  };
+  if (updater.update(model_.install_folder, model_.work_folder) ==
+      UpdaterLauncher::Outcome::ProgramEnds) {
     closing_for_update = true;
     close();
-    return;
   }
-  if (out.end != RunOutcome::End::Exited)
-    ui_.notice(this, MessageIcon::Exclamation, QStringLiteral("最新バージョンの確認"),
-               abnormal_end_text(QStringLiteral("更新プログラム"), start, out));
 }
 
 void MainWindow::about() {

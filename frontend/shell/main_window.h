@@ -7,10 +7,12 @@
 #include "frontend/section/editor_state.h"
 #include "frontend/shell/block_dialogs_port.h"
 #include "frontend/pages/widgets/page_status_bar.h"
+#include "frontend/shell/engine_chain.h"
 #include "frontend/shell/input_pages.h"
 #include "frontend/shell/recent_files.h"
 #include "frontend/shell/section_view.h"
 #include "frontend/shell/ui_port.h"
+#include "frontend/shell/updater_launcher.h"
 
 #include <QMainWindow>
 
@@ -31,10 +33,6 @@ namespace qvt::shell {
 
 class SplashWindow;
 
-// The engines of a run, in their order; each is started by its bare name from the install
-// folder.
-inline constexpr std::array<const char*, 8> kEngineChain = {
-    "SAVELIN", "PELUDRA", "ZENOBAR", "OSKAVEL", "VASKUDE", "TOLMIRE", "MERITAN", "JORPELA"};
 // The report viewer, started with "/PDTOPEN".
 inline constexpr const char* kReportViewer = "PRANDEL";
 

@@ -7,6 +7,7 @@
 #include "frontend/shell/launchers.h"
 #include "frontend/shell/program_runner.h"
 #include "frontend/shell/settings_store.h"
+#include "frontend/shell/updater_launcher.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -55,13 +56,10 @@ Started start_program(UiPort& ui, const StartOptions& options) {
       get_setting(QStringLiteral("Settings"), QStringLiteral("VerCheckFlag"),
                   QStringLiteral("False")));
   if (check_updates) {
-    ProgramStart start{options.install_folder / kUpdater, {}, options.work_folder};
-    const RunOutcome out = run_and_wait(ui, nullptr, start);
-    if (out.exited_with(kUpdaterEndsProgram)) return started;
-    // Any other end lets the program go on; one that is not an end of its own is reported.
-    if (out.end != RunOutcome::End::Exited)
-      ui.notice(nullptr, MessageIcon::Exclamation, QString(),
-                abnormal_end_text(QStringLiteral("更新プログラム"), start, out));
+    UpdaterLauncher updater(ui, nullptr);
+    if (updater.check_at_start(options.install_folder, options.work_folder) ==
+        UpdaterLauncher::Outcome::ProgramEnds)
+      return started;
   }
 
   started.window = std::make_unique<MainWindow>(ui, options.install_folder, options.work_folder,

@@ -29,9 +29,6 @@ struct Started {
   std::unique_ptr<MainWindow> window;    // null when the program ends at once; destroyed first
 };
 
-// The updater, started from the install folder when it exists there.
-inline constexpr const char* kUpdater = "Flinmor";
-
 // The defaults of the real program: install folder = the executable's folder, work folder =
 // default_work_folder(), the lock in the user's runtime folder.
 StartOptions default_start_options(int argc, char** argv);
