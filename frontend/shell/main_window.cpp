@@ -10,6 +10,7 @@
 #include "frontend/widgets/text_box_focus.h"
 #include "frontend/shell/program_start.h"
 #include "frontend/shell/launchers.h"
+#include "frontend/shell/main_menus.h"
 #include "frontend/shell/program_runner.h"
 #include "frontend/results/widgets/form6.h"
 #include "frontend/results/widgets/form7.h"
@@ -90,9 +91,9 @@ MainWindow::MainWindow(UiPort& ui, const std::filesystem::path& install_folder,
   view_->attach_pages(*pages_);
   view_->set_block_dialogs(&editor_dialogs_);
   pages_->set_block_dialogs(&block_dialogs_);
-  build_menus();
-  build_toolbar();
-  view_->attach_toolbar(toolbar_buttons_[8], toolbar_buttons_[9], toolbar_buttons_[10]);
+  menus_ = std::make_unique<MainMenus>(*this, check_updates_at_start_);
+  view_->attach_toolbar(menus_->toolbar_button(8), menus_->toolbar_button(9),
+                        menus_->toolbar_button(10));
   view_->attach_status_bar(status_bar_->panel1(), status_bar_->panel2());
   // A number box or grid cell of a page or a dialog that goes back to its value says why in
   // panel 1; the label is watched, so a closed window leaves nothing behind. Clearing takes the
@@ -111,107 +112,7 @@ MainWindow::MainWindow(UiPort& ui, const std::filesystem::path& install_folder,
 MainWindow::~MainWindow() = default;
 
 // ---------------------------------------------------------------------------------------------
-// Menus, toolbar, page selector
-
-void MainWindow::build_menus() {
-  auto item = [this](QMenu* menu, const char* name, const QString& caption, auto&& slot) {
-    QAction* a = menu->addAction(caption);
-    a->setObjectName(QString::fromUtf8(name));
-    connect(a, &QAction::triggered, this, slot);
-    return a;
-  };
-
-  QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル"));
-  file->setObjectName(QStringLiteral("mnu_file"));
-  item(file, "new", QStringLiteral("新規作成（&N）"), [this] { new_project(); });
-  item(file, "open", QStringLiteral("開く（&O）"), [this] { open_project(); });
-  file->addSeparator();
-  item(file, "save", QStringLiteral("上書き保存（&S）"), [this] { save_project(); });
-  item(file, "add_save", QStringLiteral("名前を付けて保存（&A）"), [this] { save_project_as(); });
-  file->addSeparator();
-  item(file, "printout", QStringLiteral("帳票印刷（&P）"), [this] { print_report(); });
-  recent_files_ = std::make_unique<RecentFiles>(this, file, [this](int n) { open_recent_file(n); });
-  file->addSeparator();
-  item(file, "end", QStringLiteral("システムの終了"), [this] { end_program(); });
-
-  QMenu* opt = menuBar()->addMenu(QStringLiteral("オプション"));
-  opt->setObjectName(QStringLiteral("mnu_opt"));
-  item(opt, "custom", QStringLiteral("カスタマイズ"), [this] { options(); });
-
-  QMenu* dsp = menuBar()->addMenu(QStringLiteral("表示"));
-  dsp->setObjectName(QStringLiteral("mnu_dsp"));
-  item(dsp, "a_dsp", QStringLiteral("全体"), [this] { view_->view_whole_section(); });
-  item(dsp, "b_dsp", QStringLiteral("拡大"), [this] { view_->enter_zoom_in_mode(); });
-  item(dsp, "s_dsp", QStringLiteral("縮小"), [this] { view_->enter_zoom_out_mode(); });
-
-  QMenu* inp = menuBar()->addMenu(QStringLiteral("データ入力"));
-  inp->setObjectName(QStringLiteral("mnu_inp"));
-  static const char* const kInpCaptions[kInputPageCount] = {
-      "設計条件", "本体工", "改良体", "地表面", "支持層", "土圧作用点", "寸法線"};
-  for (int k = 0; k < kInputPageCount; ++k) {
-    QAction* a = inp->addAction(QString::fromUtf8(kInpCaptions[k]));
-    a->setObjectName(QStringLiteral("inp_menu_%1").arg(k));
-    connect(a, &QAction::triggered, this, [this, k] { choose_input_menu_item(k); });
-  }
-
-  QMenu* cal = menuBar()->addMenu(QStringLiteral("安定計算"));
-  cal->setObjectName(QStringLiteral("mnu_cal"));
-  item(cal, "cal", QStringLiteral("実行"), [this] { calculate(); });
-  item(cal, "ans", QStringLiteral("結果表示"), [this] { show_results(); });
-  cal->addSeparator();
-  item(cal, "hensin", QStringLiteral("偏心傾斜による検討"), [this] { eccentric_check(); });
-
-  QMenu* hlp = menuBar()->addMenu(QStringLiteral("ヘルプ"));
-  hlp->setObjectName(QStringLiteral("mnu_hlp"));
-  item(hlp, "help", QStringLiteral("操作説明書"), [this] { open_manual(); });
-  item(hlp, "help2", QStringLiteral("商品概説書"), [this] { open_product_overview(); });
-  hlp->addSeparator();
-  item(hlp, "ver", QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"), [this] { about(); });
-  hlp->addSeparator();
-  item(hlp, "revrec", QStringLiteral("更新履歴の確認(&R)"), [this] { show_update_history(); });
-  item(hlp, "update", QStringLiteral("最新バージョンの確認(&U)"), [this] { check_for_updates(); });
-  update_check_action_ = item(hlp, "newver", QStringLiteral("起動時に最新バージョンをチェック(&V)"),
-                 [this] { toggle_update_check_at_start(); });
-  update_check_action_->setCheckable(true);
-  update_check_action_->setChecked(check_updates_at_start_);
-}
-
-void MainWindow::build_toolbar() {
-  toolbar_ = addToolBar(QStringLiteral("Toolbar1"));
-  toolbar_->setObjectName(QStringLiteral("Toolbar1"));
-  toolbar_->setMovable(false);
-  toolbar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-  struct Button {
-    int number;
-    const char* text;
-    QStyle::StandardPixmap icon;
-  };
-  static const Button kButtons[] = {
-      {1, "新規", QStyle::SP_FileIcon},
-      {2, "開く", QStyle::SP_DialogOpenButton},
-      {3, "上書き保存", QStyle::SP_DialogSaveButton},
-      {4, nullptr, QStyle::SP_CustomBase},
-      {5, "計算", QStyle::SP_MediaPlay},
-      {6, "印刷", QStyle::SP_FileDialogDetailedView},
-      {7, nullptr, QStyle::SP_CustomBase},
-      {8, "全表示", QStyle::SP_TitleBarMaxButton},
-      {9, "拡大", QStyle::SP_ArrowUp},
-      {10, "縮小", QStyle::SP_ArrowDown},
-      {11, nullptr, QStyle::SP_CustomBase},
-      {12, "ヘルプ", QStyle::SP_DialogHelpButton},
-  };
-  for (const Button& b : kButtons) {
-    if (!b.text) {
-      toolbar_->addSeparator();
-      continue;
-    }
-    QAction* a = toolbar_->addAction(style()->standardIcon(b.icon), QString::fromUtf8(b.text));
-    a->setObjectName(QStringLiteral("Toolbar1_%1").arg(b.number));
-    const int number = b.number;
-    connect(a, &QAction::triggered, this, [this, number] { press_toolbar_button(number); });
-    toolbar_buttons_[b.number] = a;
-  }
-}
+// Page selector and menu commands
 
 void MainWindow::build_page_selector(QWidget* client) {
   static const char* const kCaptions[kInputPageCount] = {
@@ -234,7 +135,7 @@ void MainWindow::build_page_selector(QWidget* client) {
 
 void MainWindow::toggle_update_check_at_start() {
   check_updates_at_start_ = !check_updates_at_start_;
-  update_check_action_->setChecked(check_updates_at_start_);
+  menus_->update_check_action()->setChecked(check_updates_at_start_);
 }
 
 void MainWindow::press_toolbar_button(int button) {
@@ -278,7 +179,7 @@ void MainWindow::load() {
   splash_->show();
   splash_->repaint();
 
-  update_check_action_->setChecked(check_updates_at_start_);
+  menus_->update_check_action()->setChecked(check_updates_at_start_);
   splash_.reset();
 
   resize(800, 606);
@@ -286,7 +187,7 @@ void MainWindow::load() {
     const QRect area = s->geometry();
     move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
   }
-  recent_files_->show_stored();
+  menus_->recent_files().show_stored();
 
   for (int i = 0; i < kInputPageCount; ++i) {
     pages_->tab_gm(i)->hide();
@@ -499,7 +400,7 @@ void MainWindow::open_project() {
 void MainWindow::open_recent_file(int index) {
   if (index < 1 || index > RecentFiles::kPositions) return;
   if (!save_question(kAskSaveOpenData, true)) return;
-  const QString path = recent_files_->path(index);
+  const QString path = menus_->recent_files().path(index);
   if (path.isEmpty()) return;
   open_project_file(path);
 }
@@ -555,7 +456,7 @@ bool MainWindow::open_project_file(const QString& path) {
   if (!model::load_project_files(base_of_path(path.toStdString()), model_, sink_)) return false;
   adopt_project_path(path);
   show_fresh_project();
-  recent_files_->add(path);
+  menus_->recent_files().add(path);
   return true;
 }
 
@@ -611,7 +512,7 @@ bool MainWindow::save_project_as() {
   }
   adopt_project_path(*path);
   write_snapshot("ORG");
-  recent_files_->add(*path);
+  menus_->recent_files().add(*path);
   return true;
 }
 

@@ -9,7 +9,7 @@
 #include "frontend/pages/widgets/page_status_bar.h"
 #include "frontend/shell/engine_chain.h"
 #include "frontend/shell/input_pages.h"
-#include "frontend/shell/recent_files.h"
+#include "frontend/shell/main_menus.h"
 #include "frontend/shell/section_view.h"
 #include "frontend/shell/ui_port.h"
 #include "frontend/shell/updater_launcher.h"
@@ -27,7 +27,6 @@ class QAction;
 class QButtonGroup;
 class QPushButton;
 class QRadioButton;
-class QToolBar;
 
 namespace qvt::shell {
 
@@ -82,7 +81,7 @@ class MainWindow : public QMainWindow {
   void choose_category(int index);
 
   // The recent-file list of the file menu.
-  RecentFiles& recent_files() { return *recent_files_; }
+  RecentFiles& recent_files() { return menus_->recent_files(); }
 
   // The commit of pages 0, 2, 3, 4 and 6 into the model.
   void store_all_pages();
@@ -101,8 +100,10 @@ class MainWindow : public QMainWindow {
   section::EditorState& editor() { return editor_; }
   dialogs::BlockDialogs& block_dialogs() { return block_dialogs_; }
   pages::PageStatusBar& status_bar() { return *status_bar_; }
-  QAction* recent_file_action(int index) const { return recent_files_->action(index); }
-  QAction* toolbar_button(int button) const { return toolbar_buttons_.at(button); }
+  QAction* recent_file_action(int index) const {
+    return menus_->recent_files().action(index);
+  }
+  QAction* toolbar_button(int button) const { return menus_->toolbar_button(button); }
   QPushButton* replace_superstructure_button() const { return replace_superstructure_button_; }
   // Set when the update command ends the program: the close then asks nothing.
   bool closing_for_update = false;
@@ -111,8 +112,6 @@ class MainWindow : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void build_menus();
-  void build_toolbar();
   void build_page_selector(QWidget* client);
 
   // Whether the window may close: unsaved changes are offered for saving first.
@@ -164,15 +163,12 @@ class MainWindow : public QMainWindow {
 
   QButtonGroup* category_group_ = nullptr;
   std::array<QRadioButton*, kInputPageCount> category_buttons_{};
-  std::unique_ptr<RecentFiles> recent_files_;
-  QAction* update_check_action_ = nullptr;
-  QToolBar* toolbar_ = nullptr;
+  std::unique_ptr<MainMenus> menus_;
   QPushButton* replace_superstructure_button_ = nullptr;
   model::SiblingImport* sibling_import_ = nullptr;
   // Set when the project was named after a sibling file: its first save asks before it
   // replaces a project pair that already lies beside that file.
   bool ask_before_first_save_ = false;
-  std::array<QAction*, 13> toolbar_buttons_{};  // 1 to 12; separators stay null
 };
 
 }  // namespace qvt::shell
