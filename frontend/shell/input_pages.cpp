@@ -127,8 +127,8 @@ InputPages::~InputPages() {
 
 bool InputPages::is_shown(int index) const { return !tab_gm_.at(index)->isHidden(); }
 
-QLabel* InputPages::lbl_gm1_27() const { return design_view_->lbl_gm1_27(); }
-QCheckBox* InputPages::chk_gm1_2() const { return design_view_->chk_gm1_2(); }
+QLabel* InputPages::td_bracket_label() const { return design_view_->lbl_gm1_27(); }
+QCheckBox* InputPages::ignore_unconditionally_check() const { return design_view_->chk_gm1_2(); }
 
 void InputPages::show_td_controls(bool shown) {
   design_.show_td_controls(shown);
@@ -235,12 +235,12 @@ void InputPages::arrive_earth_pressure_page() {
   earth_view_->refresh();
 }
 
-void InputPages::opt_gm4_Click(int index) {
+void InputPages::choose_action_point_option(int index) {
   earth_.choose_opt_gm4(index);
   earth_view_->refresh();
 }
 
-void InputPages::opt_gm5_Click(int index) {
+void InputPages::choose_soil_layer_side(int index) {
   earth_.choose_opt_gm5(index);
   earth_view_->refresh();
 }

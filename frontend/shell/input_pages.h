@@ -58,11 +58,11 @@ class InputPages : public pages::PageSwitchHost,
 
   // The bracket label and the check box "無条件に無視" of the liquefaction option on the
   // design-conditions page, shown only for the command line "/td".
-  QLabel* lbl_gm1_27() const;
-  QCheckBox* chk_gm1_2() const;
+  QLabel* td_bracket_label() const;
+  QCheckBox* ignore_unconditionally_check() const;
   void show_td_controls(bool shown);
 
-  // The category switch (`Form1.opt_menu_Click`) and the pages it knows.
+  // The switch between the input categories and the pages it knows.
   pages::PageSwitch& page_switch() { return switch_; }
   pages::DesignConditionsPage& design_conditions() { return design_; }
   pages::DesignConditionsView& design_conditions_view() { return *design_view_; }
@@ -101,11 +101,11 @@ class InputPages : public pages::PageSwitchHost,
   // The page's own load procedure by index (page 5 loads nothing).
   void load_page(int index);
 
-  // The side shown on the action-point page (Index 0 to 4) and on the soil-layer page
-  // (Index 0 passive, 1 active): the commands that replace the project switch the option on
-  // and run its procedure.
-  void opt_gm4_Click(int index);
-  void opt_gm5_Click(int index);
+  // The option chosen on the action-point tab (0 passive, 1 active, 2 delete; 3 and 4 the
+  // seabed rule) and the side on the soil-layer tab (0 passive, 1 active): the commands that
+  // replace the project switch the option on and run its procedure.
+  void choose_action_point_option(int index);
+  void choose_soil_layer_side(int index);
   // On arrival at the earth-pressure category, after its load: the passive registration mode
   // when no mode is chosen.
   void arrive_earth_pressure_page();

@@ -334,8 +334,8 @@ void MainWindow::page_reset_and_reload() {
   category_buttons_[0]->setChecked(true);
   choose_category(0);
   view_->set_shown(false);
-  pages_->opt_gm4_Click(0);
-  pages_->opt_gm5_Click(0);
+  pages_->choose_action_point_option(0);
+  pages_->choose_soil_layer_side(0);
   reload_pages_and_take_snapshot();
 }
 

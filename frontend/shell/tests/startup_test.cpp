@@ -75,7 +75,7 @@ TEST_F(StartupTest, LoadStepsLeaveAFreshUntitledProject) {
     EXPECT_FALSE(f.pages().tab_gm(i)->isEnabled()) << i;
   }
   EXPECT_TRUE(f.view().pic_gm()->isHidden());
-  EXPECT_TRUE(f.pages().chk_gm1_2()->isHidden());
+  EXPECT_TRUE(f.pages().ignore_unconditionally_check()->isHidden());
 
   // The work folder: old results gone, the options copied, the "ORG" snapshot written.
   for (const char* name : {"A.PDT", "CAL_ANS.DAT", "CAL_ANZ.DAT", "CAL_HEN.DAT", "DAT_ANS.DAT"})
@@ -116,9 +116,9 @@ TEST_F(StartupTest, HiddenLiquefactionBoxOnlyForTheWholeCommandLineTd) {
   for (const auto& [line, shown] : cases) {
     Started s = start(line);
     ASSERT_TRUE(s.window) << line;
-    EXPECT_EQ(!s.window->pages().chk_gm1_2()->isHidden(), shown) << line;
-    EXPECT_EQ(!s.window->pages().lbl_gm1_27()->isHidden(), shown) << line;
-    EXPECT_EQ(s.window->pages().chk_gm1_2()->text().toStdString(), "無条件に無視");
+    EXPECT_EQ(!s.window->pages().ignore_unconditionally_check()->isHidden(), shown) << line;
+    EXPECT_EQ(!s.window->pages().td_bracket_label()->isHidden(), shown) << line;
+    EXPECT_EQ(s.window->pages().ignore_unconditionally_check()->text().toStdString(), "無条件に無視");
     s.window->close();
   }
 }
