@@ -47,7 +47,6 @@ const QString kAskSaveOpenData =
 
 const QString kOpenFilter = QStringLiteral(
     "ﾃﾞｰﾀ ﾌｧｲﾙ (*.msj);;BrakmoorTarnﾃﾞｰﾀ ﾌｧｲﾙ (*.tj2);;BrakmoorFellﾃﾞｰﾀ ﾌｧｲﾙ (*.tj3)");
-const QString kSaveFilter = QStringLiteral("ﾃﾞｰﾀ ﾌｧｲﾙ (*.msj)");
 const QString kReplaceFilter =
     QStringLiteral("ﾃﾞｰﾀ ﾌｧｲﾙ (*.msj);;Brakmoorﾃﾞｰﾀ ﾌｧｲﾙ (*.tj2)");
 const QString kSiblingUnavailable =
@@ -81,7 +80,7 @@ MainWindow::MainWindow(UiPort& ui, const std::filesystem::path& install_folder,
   setCentralWidget(client);
   build_page_selector(client);
   replace_superstructure_button_ = new QPushButton(QStringLiteral("上部工の入れ替え"), client);
-  replace_superstructure_button_->setObjectName(QStringLiteral("Command1"));
+  replace_superstructure_button_->setObjectName(QStringLiteral("replace_superstructure"));
   replace_superstructure_button_->adjustSize();
   replace_superstructure_button_->move(category_buttons_[kCategoryOrder.back()]->geometry().right() + 24, 6);
   connect(replace_superstructure_button_, &QPushButton::clicked, this, [this] { replace_superstructure(); });
@@ -206,7 +205,7 @@ void MainWindow::load() {
 
   reload_pages_and_take_snapshot();
 
-  project_name_ = QString::fromUtf8(kUntitled);
+  project_.name_untitled();
   model_.project_file_path = kUntitled;
   pages_->show_td_controls(is_td_command_line(model_.command_line));
 }
@@ -283,7 +282,7 @@ bool MainWindow::save_question(const QString& text, bool stop_unless_saved) {
                                    Buttons::YesNoCancel, Answer::No);
   if (a == Answer::Cancel) return false;
   if (a == Answer::No) return true;
-  const bool saved = project_name_ == QString::fromUtf8(kUntitled) ? save_project_as()
+  const bool saved = project_.is_untitled() ? save_project_as()
                                                                        : save_project();
   return saved || !stop_unless_saved;
 }
@@ -299,23 +298,15 @@ void MainWindow::set_caption(const std::string& title) {
 
 void MainWindow::adopt_project_path(const QString& path) {
   const std::string p = path.toStdString();
-  project_name_ = path;
-  model_.project_file_path = p;
-  model_.project_base_path = base_of_path(p);
+  project_.name_after_project_file(path);
   set_caption(title_of_path(p));
-  ask_before_first_save_ = false;
 }
 
 // A project read from a sibling program's file becomes the open one, named after that file.
 void MainWindow::adopt_sibling_design(model::ProjectModel&& staged, const std::string& path) {
   model_ = std::move(staged);
-  model_.project_file_path = path;
-  model_.project_base_path = base_of_path(path);
-  const std::string title = title_of_path(path);
-  project_name_ = qstr(title);
-  set_caption(title);
-  // The design was not saved as a project: the first save asks before replacing one.
-  ask_before_first_save_ = true;
+  project_.name_after_sibling_file(path);
+  set_caption(title_of_path(path));
   show_fresh_project();
 }
 
@@ -355,11 +346,6 @@ void MainWindow::view_reset() {
 
 void MainWindow::delete_stale_results() { shell::delete_stale_results(model_.work_folder); }
 
-QString MainWindow::dialog_start_name() const {
-  if (QDir::isAbsolutePath(project_name_)) return project_name_;
-  return QDir::home().filePath(project_name_);
-}
-
 void MainWindow::report_options_unreadable() {
   ui_.notice(this, MessageIcon::Exclamation, QString(),
              QStringLiteral("カスタムﾌｧｲﾙ(QVT_DAT.CST)が読み込み出来ません。"));
@@ -372,7 +358,7 @@ void MainWindow::new_project() {
   if (!save_question(kAskSaveOpenData, true)) return;
   set_caption(kUntitled);
   if (!model::reset_project_to_defaults(model_)) report_options_unreadable();
-  project_name_ = QString::fromUtf8(kUntitled);
+  project_.name_untitled();
   show_fresh_project();
 }
 
@@ -381,7 +367,7 @@ void MainWindow::open_project() {
   FileRequest request;
   request.caption = QStringLiteral("開く");
   request.filter = kOpenFilter;
-  request.start = dialog_start_name();
+  request.start = project_.dialog_start_name();
   const auto path = ui_.open_file(this, request);
   if (!path) return;
   const std::string suffix = suffix_of_path(path->toStdString());
@@ -462,54 +448,16 @@ bool MainWindow::open_project_file(const QString& path) {
 
 bool MainWindow::save_project() {
   store_visible_page();
-  if (project_name_ == QString::fromUtf8(kUntitled)) return save_project_as();
-  if (ask_before_first_save_ &&
-      !confirm_overwrite(QString(), model_.project_base_path, QStringLiteral("上書き保存")))
-    return false;
-  if (model::write_project_files(model_, model_.project_base_path, false, sink_) != 0)
-    return false;
-  ask_before_first_save_ = false;
+  if (project_.is_untitled()) return save_project_as();
+  if (!project_.save()) return false;
   write_snapshot("ORG");
-  return true;
-}
-
-bool MainWindow::confirm_overwrite(const QString& chosen, const std::string& base,
-                              const QString& title) {
-  // The dialog asked about the name chosen; the pair is written with capital suffixes, which
-  // on this system can be other files.
-  for (const char* suffix : {".MSJ", ".MBJ"}) {
-    const QString target = qstr(base + suffix);
-    std::error_code ec;
-    if (target == chosen || !std::filesystem::exists(base + suffix, ec)) continue;
-    const Answer a = ui_.message_box(
-        this, MessageIcon::Exclamation, title,
-        target + QStringLiteral(" は既に存在します。\n上書きしますか？"), Buttons::YesNo,
-        Answer::No);
-    return a == Answer::Yes;
-  }
   return true;
 }
 
 bool MainWindow::save_project_as() {
   store_visible_page();
-  FileRequest request;
-  request.caption = QStringLiteral("名前を付けて保存");
-  request.filter = kSaveFilter;
-  request.start = dialog_start_name();
-  request.default_suffix = QStringLiteral("msj");
-  const auto path = ui_.save_file(this, request);
+  const auto path = project_.save_as();
   if (!path) return false;
-  const std::string p = path->toStdString();
-  const std::string base = base_of_path(p);
-  if (!confirm_overwrite(*path, base)) return false;
-
-  // The title goes into the file; a failed write leaves the project as it was.
-  const std::string previous_title = model_.conditions.project_title;
-  model_.conditions.project_title = title_of_path(p);
-  if (model::write_project_files(model_, base, false, sink_) != 0) {
-    model_.conditions.project_title = previous_title;
-    return false;
-  }
   adopt_project_path(*path);
   write_snapshot("ORG");
   menus_->recent_files().add(*path);
@@ -633,7 +581,7 @@ void MainWindow::replace_superstructure() {
   FileRequest request;
   request.caption = QStringLiteral("上部工の入れ替え");
   request.filter = kReplaceFilter;
-  request.start = dialog_start_name();
+  request.start = project_.dialog_start_name();
   const auto path = ui_.open_file(this, request);
   if (!path) return;
   const std::string p = path->toStdString();

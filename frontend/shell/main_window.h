@@ -1,7 +1,8 @@
 #pragma once
 // The main window: its load steps, the close question, the project commands (new, open,
 // save, save-as, recent files), the calculation run and the result, eccentric-check and print
-// commands, with the menu bar and the toolbar that reach them.
+// commands. The menus (MainMenus), the open project's name and writing (OpenProject), the
+// engine chain (EngineChainRunner) and the updater (UpdaterLauncher) are classes of their own.
 #include "frontend/model/project.h"
 #include "frontend/model/sibling_import.h"
 #include "frontend/section/editor_state.h"
@@ -10,6 +11,7 @@
 #include "frontend/shell/engine_chain.h"
 #include "frontend/shell/input_pages.h"
 #include "frontend/shell/main_menus.h"
+#include "frontend/shell/open_project.h"
 #include "frontend/shell/section_view.h"
 #include "frontend/shell/ui_port.h"
 #include "frontend/shell/updater_launcher.h"
@@ -89,7 +91,7 @@ class MainWindow : public QMainWindow {
 
   // State, for the commands of other windows and for tests.
   model::ProjectModel& model() { return model_; }
-  const QString& project_name() const { return project_name_; }
+  const QString& project_name() const { return project_.name(); }
   int current_page() const { return current_page_; }
   bool check_updates_at_start() const { return check_updates_at_start_; }
   bool is_waiting_for_program() const { return waiting_for_program_; }
@@ -132,9 +134,6 @@ class MainWindow : public QMainWindow {
   bool open_project_file(const QString& path);
   void open_sibling_design(const QString& path, bool single_file);
   void open_document(const std::filesystem::path& file, const QString& no_viewer_text);
-  bool confirm_overwrite(const QString& chosen, const std::string& base,
-                         const QString& title = QStringLiteral("名前を付けて保存"));
-  QString dialog_start_name() const;
   void report_options_unreadable();
 
   int write_snapshot(const char* ext);
@@ -148,6 +147,7 @@ class MainWindow : public QMainWindow {
   UiPort& ui_;
   model::ProjectModel model_;
   UiMessageSink sink_;
+  OpenProject project_{ui_, this, model_, sink_};
   section::EditorState editor_;
   ShellBlockDialogs block_dialogs_;
   EditorBlockDialogs editor_dialogs_{block_dialogs_};
@@ -156,7 +156,6 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<pages::PageStatusBar> status_bar_;
   std::unique_ptr<SplashWindow> splash_;
 
-  QString project_name_;
   int current_page_ = 0;
   bool check_updates_at_start_ = false;
   bool waiting_for_program_ = false;
@@ -166,9 +165,6 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<MainMenus> menus_;
   QPushButton* replace_superstructure_button_ = nullptr;
   model::SiblingImport* sibling_import_ = nullptr;
-  // Set when the project was named after a sibling file: its first save asks before it
-  // replaces a project pair that already lies beside that file.
-  bool ask_before_first_save_ = false;
 };
 
 }  // namespace qvt::shell
