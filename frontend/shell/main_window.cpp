@@ -64,8 +64,8 @@ QString qstr(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
 MainWindow::MainWindow(UiPort& ui, const std::filesystem::path& install_folder,
-             const std::filesystem::path& work_folder, const std::string& command_line,
-             bool check_updates_at_start)
+                       const std::filesystem::path& work_folder, const std::string& command_line,
+                       bool check_updates_at_start)
     : ui_(ui),
       sink_(ui, this),
       block_dialogs_(ui, this, model_, editor_),
@@ -82,10 +82,13 @@ MainWindow::MainWindow(UiPort& ui, const std::filesystem::path& install_folder,
   replace_superstructure_button_ = new QPushButton(QStringLiteral("上部工の入れ替え"), client);
   replace_superstructure_button_->setObjectName(QStringLiteral("replace_superstructure"));
   replace_superstructure_button_->adjustSize();
-  replace_superstructure_button_->move(category_buttons_[kCategoryOrder.back()]->geometry().right() + 24, 6);
-  connect(replace_superstructure_button_, &QPushButton::clicked, this, [this] { replace_superstructure(); });
+  replace_superstructure_button_->move(
+      category_buttons_[kCategoryOrder.back()]->geometry().right() + 24, 6);
+  connect(replace_superstructure_button_, &QPushButton::clicked, this,
+          [this] { replace_superstructure(); });
   view_ = std::make_unique<SectionView>(client, model_, ui_, editor_);
-  status_bar_ = std::make_unique<pages::PageStatusBar>(this, sink_, [this] { view_->repaint_section(); });
+  status_bar_ =
+      std::make_unique<pages::PageStatusBar>(this, sink_, [this] { view_->repaint_section(); });
   pages_ = std::make_unique<InputPages>(client, model_, *status_bar_, *view_);
   view_->attach_pages(*pages_);
   view_->set_block_dialogs(&editor_dialogs_);
@@ -129,7 +132,8 @@ void MainWindow::build_page_selector(QWidget* client) {
     category_buttons_[i] = b;
   }
   category_buttons_[0]->setChecked(true);
-  connect(category_group_, &QButtonGroup::idClicked, this, [this](int id) { choose_category(id); });
+  connect(category_group_, &QButtonGroup::idClicked, this,
+          [this](int id) { choose_category(id); });
 }
 
 void MainWindow::toggle_update_check_at_start() {
@@ -189,12 +193,12 @@ void MainWindow::load() {
   menus_->recent_files().show_stored();
 
   for (int i = 0; i < kInputPageCount; ++i) {
-    pages_->tab_gm(i)->hide();
-    pages_->tab_gm(i)->setEnabled(false);
+    pages_->page_container(i)->hide();
+    pages_->page_container(i)->setEnabled(false);
   }
   setWindowTitle(qstr(start_caption(model_.version_text)));
-  pages_->tab_gm(0)->setEnabled(true);
-  pages_->tab_gm(0)->show();
+  pages_->page_container(0)->setEnabled(true);
+  pages_->page_container(0)->show();
   current_page_ = 0;
   category_buttons_[0]->setChecked(true);
   view_->set_shown(false);
@@ -319,8 +323,8 @@ void MainWindow::show_fresh_project() {
 }
 
 void MainWindow::page_reset_and_reload() {
-  pages_->tab_gm(current_page_)->hide();
-  pages_->tab_gm(current_page_)->setEnabled(false);
+  pages_->page_container(current_page_)->hide();
+  pages_->page_container(current_page_)->setEnabled(false);
   current_page_ = 0;
   category_buttons_[0]->setChecked(true);
   choose_category(0);
@@ -331,16 +335,16 @@ void MainWindow::page_reset_and_reload() {
 }
 
 void MainWindow::page_show() {
-  pages_->tab_gm(current_page_)->show();
-  pages_->tab_gm(current_page_)->setEnabled(true);
+  pages_->page_container(current_page_)->show();
+  pages_->page_container(current_page_)->setEnabled(true);
 }
 
 void MainWindow::view_reset() {
   view_->compute_section_extents();
   view_->hscroll_last = 0;
-  view_->hsb_gm()->setValue(0);
+  view_->horizontal_bar()->setValue(0);
   view_->vscroll_last = 0;
-  view_->vsb_gm()->setValue(0);
+  view_->vertical_bar()->setValue(0);
   view_->bs_mode = 0;
 }
 
@@ -504,7 +508,8 @@ bool MainWindow::run_engine_chain() {
 // Result, eccentric-check and print commands
 
 bool MainWindow::result_command_prelude(const char* result_file, const QString& title,
-                                   const QString& missing_text, const QString& changed_text) {
+                                        const QString& missing_text,
+                                        const QString& changed_text) {
   store_all_pages();
   write_snapshot("EDT");
   std::error_code ec;

@@ -22,7 +22,7 @@ class BlockEditingTest : public SampleWindowTest {
                   Qt::NoModifier);
     QApplication::sendEvent(pic(), &e);
   }
-  std::string prompt() { return form->view().stv_gm_panel(1)->text().toStdString(); }
+  std::string prompt() { return form->view().status_panel(1)->text().toStdString(); }
   const model::BlockHead& head(int slot) {
     return form->model().wall_blocks[slot].polygon.head;
   }

@@ -98,7 +98,7 @@ class DocPictures : public ShellTest {
   void click_world(double x, double y, Qt::MouseButton button = Qt::LeftButton) {
     const section::ViewState& v = form->view().picture().view();
     const QPointF at((x - v.left_x) * v.scale / 15, (v.top_y - y) * v.scale / 15);
-    QWidget* pic = form->view().pic_gm();
+    QWidget* pic = form->view().picture_widget();
     QMouseEvent e(QEvent::MouseButtonPress, at, pic->mapToGlobal(at), button, button, Qt::NoModifier);
     QApplication::sendEvent(pic, &e);
     QApplication::processEvents();
@@ -113,7 +113,7 @@ class DocPictures : public ShellTest {
     const section::ViewState& v = form->view().picture().view();
     const QPoint in_picture(static_cast<int>((x - v.left_x) * v.scale / 15),
                             static_cast<int>((v.top_y - y) * v.scale / 15));
-    const QPoint at = form->view().pic_gm()->mapTo(form.get(), in_picture);
+    const QPoint at = form->view().picture_widget()->mapTo(form.get(), in_picture);
     constexpr int kZoom = 5;
     const QRect area = QRect(at.x() - 30, at.y() - 50, 110, 100).intersected(whole.rect());
     const QImage zoom = whole.copy(area).scaled(area.size() * kZoom, Qt::IgnoreAspectRatio,

@@ -246,7 +246,7 @@ TEST_F(FileCommandsTest, OpenLoadsAProjectAndTopsTheRecentList) {
   EXPECT_EQ(recent(1), path("quay.msj").string());
   EXPECT_FALSE(exists_in_work("CAL_ANZ.DAT"));
   EXPECT_EQ(form->current_page(), 0);
-  EXPECT_TRUE(form->view().pic_gm()->isHidden());
+  EXPECT_TRUE(form->view().picture_widget()->isHidden());
   // The opened project is the saved state.
   EXPECT_TRUE(form->close());
   EXPECT_EQ(ui.shown.size(), 1u);

@@ -83,19 +83,19 @@ TEST_F(InputPagesTest, TypedSafetyFactorReachesTheSavedConditions) {
 
 TEST_F(InputPagesTest, LeavingTheCategoryCommitsItAndThePictureShowsElsewhere) {
   type({BoxGroup::gm1, 22}, QStringLiteral("2.5"));
-  EXPECT_FALSE(form->view().pic_gm()->isVisibleTo(form.get()));
+  EXPECT_FALSE(form->view().picture_widget()->isVisibleTo(form.get()));
   form->choose_category(3);
   EXPECT_EQ(form->model().conditions.water_levels[0], 2.5);
   EXPECT_EQ(form->current_page(), 3);
-  EXPECT_TRUE(form->pages().tab_gm(0)->isHidden());
-  EXPECT_FALSE(form->pages().tab_gm(3)->isHidden());
-  EXPECT_TRUE(form->view().pic_gm()->isVisibleTo(form.get()));
+  EXPECT_TRUE(form->pages().page_container(0)->isHidden());
+  EXPECT_FALSE(form->pages().page_container(3)->isHidden());
+  EXPECT_TRUE(form->view().picture_widget()->isVisibleTo(form.get()));
   // Back on the design conditions, the inner tab's frame alone is enabled.
   view().tab_gm_0()->setCurrentIndex(2);
   form->choose_category(0);
   EXPECT_FALSE(view().fra_tb1(0)->isEnabled());
   EXPECT_TRUE(view().fra_tb1(2)->isEnabled());
-  EXPECT_FALSE(form->view().pic_gm()->isVisibleTo(form.get()));
+  EXPECT_FALSE(form->view().picture_widget()->isVisibleTo(form.get()));
 }
 
 TEST_F(InputPagesTest, DimensionLineModesAndTheirHintsInTheStatusBar) {
@@ -170,7 +170,7 @@ TEST_F(InputPagesTest, TypedSurfacePointsAreDrawnInThePicture) {
   }
   // And on screen: the pixel of the typed point (25, 5) is light green.
   QApplication::processEvents();
-  const QImage image = form->view().pic_gm()->grab().toImage();
+  const QImage image = form->view().picture_widget()->grab().toImage();
   const QPoint at(section::twips_to_pixels(last.x), section::twips_to_pixels(last.y));
   bool found = false;
   for (int dx = -1; dx <= 1; ++dx)

@@ -30,7 +30,7 @@ class SampleWindowTest : public ShellTest {
   }
 
   section::SectionPicture& picture() { return form->view().picture(); }
-  QWidget* pic() { return form->view().pic_gm(); }
+  QWidget* pic() { return form->view().picture_widget(); }
   // The widget pixel of a world point (the picture works in twips, 15 to a pixel).
   QPointF pixel_of(double x, double y) {
     const section::ViewState& v = picture().view();

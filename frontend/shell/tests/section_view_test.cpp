@@ -65,11 +65,11 @@ TEST_F(SectionViewTest, ArrowButtonsPanOneStepEach) {
   EXPECT_NEAR(v.left_x, left + 400 / v.scale, 1e-9);
   form->view().arrow_button(3)->click();
   EXPECT_NEAR(v.top_y, top - 200 / v.scale, 1e-9);
-  EXPECT_EQ(form->view().hsb_gm()->value(), 2);
-  EXPECT_EQ(form->view().vsb_gm()->minimum(), -32768);
-  EXPECT_EQ(form->view().hsb_gm()->maximum(), 32767);
+  EXPECT_EQ(form->view().horizontal_bar()->value(), 2);
+  EXPECT_EQ(form->view().vertical_bar()->minimum(), -32768);
+  EXPECT_EQ(form->view().horizontal_bar()->maximum(), 32767);
   form->view().view_whole_section();
-  EXPECT_EQ(form->view().hsb_gm()->value(), 0);
+  EXPECT_EQ(form->view().horizontal_bar()->value(), 0);
   EXPECT_EQ(form->view().hscroll_last, 0);
   EXPECT_NEAR(v.left_x, left, 1e-9);
 }
@@ -78,7 +78,7 @@ TEST_F(SectionViewTest, ReadoutInPanelTwoAndAPointOnPageSix) {
   form->choose_input_menu_item(5);  // "土圧作用点"
   ASSERT_EQ(form->current_page(), 6);
   send(QEvent::MouseMove, Qt::NoButton, pixel_of(12.3, -3.4));
-  EXPECT_EQ(form->view().stv_gm_panel(2)->text().toStdString(), "X:  12.30 Y:  -3.40");
+  EXPECT_EQ(form->view().status_panel(2)->text().toStdString(), "X:  12.30 Y:  -3.40");
   send(QEvent::MouseButtonPress, Qt::LeftButton, pixel_of(6, 3));
   const auto& passive = form->model().conditions.pressure_points[0];
   ASSERT_EQ(passive.count, 3);
@@ -101,7 +101,7 @@ TEST_F(SectionViewTest, ResizeLaysOutThePictureAndKeepsTheScale) {
   EXPECT_EQ(pic()->height(), 513);
   EXPECT_EQ(picture().view().pic_width, 9660);
   EXPECT_EQ(picture().view().pic_height, 7635);
-  EXPECT_EQ(form->pages().tab_gm(2)->x(), 700);
+  EXPECT_EQ(form->pages().page_container(2)->x(), 700);
   EXPECT_EQ(picture().view().scale, scale);
   // Not wider than 5400 twips: nothing moves.
   form->resize(360, 700);

@@ -68,13 +68,13 @@ TEST_F(StartupTest, LoadStepsLeaveAFreshUntitledProject) {
 
   // Page 0 is the one shown; the others are hidden and disabled; the section picture hidden.
   EXPECT_EQ(f.current_page(), 0);
-  EXPECT_FALSE(f.pages().tab_gm(0)->isHidden());
-  EXPECT_TRUE(f.pages().tab_gm(0)->isEnabled());
+  EXPECT_FALSE(f.pages().page_container(0)->isHidden());
+  EXPECT_TRUE(f.pages().page_container(0)->isEnabled());
   for (int i = 1; i < kInputPageCount; ++i) {
-    EXPECT_TRUE(f.pages().tab_gm(i)->isHidden()) << i;
-    EXPECT_FALSE(f.pages().tab_gm(i)->isEnabled()) << i;
+    EXPECT_TRUE(f.pages().page_container(i)->isHidden()) << i;
+    EXPECT_FALSE(f.pages().page_container(i)->isEnabled()) << i;
   }
-  EXPECT_TRUE(f.view().pic_gm()->isHidden());
+  EXPECT_TRUE(f.view().picture_widget()->isHidden());
   EXPECT_TRUE(f.pages().ignore_unconditionally_check()->isHidden());
 
   // The work folder: old results gone, the options copied, the "ORG" snapshot written.
@@ -259,8 +259,8 @@ TEST_F(StartupTest, MenuAndToolbarCaptions) {
   for (int k = 0; k < kInputPageCount; ++k) {
     f.choose_input_menu_item(k);
     EXPECT_EQ(f.current_page(), expected_page[k]) << k;
-    EXPECT_FALSE(f.pages().tab_gm(expected_page[k])->isHidden());
-    EXPECT_EQ(f.view().pic_gm()->isHidden(), expected_page[k] == 0);
+    EXPECT_FALSE(f.pages().page_container(expected_page[k])->isHidden());
+    EXPECT_EQ(f.view().picture_widget()->isHidden(), expected_page[k] == 0);
   }
   // Separators and unknown buttons do nothing.
   for (int b : {4, 7, 11, 0, 13}) f.press_toolbar_button(b);
