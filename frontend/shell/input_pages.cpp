@@ -74,7 +74,7 @@ InputPages::InputPages(QWidget* parent, model::ProjectModel& model, pages::PageE
       page->setGeometry(kOtherPageLeft, kPageTop, kOtherPageWidth, kPageHeight);
     page->hide();
     page->setEnabled(false);
-    tab_gm_[i] = page;
+    page_containers_[i] = page;
   }
   auto fill = [](QWidget* container, QWidget* content) {
     auto* layout = new QVBoxLayout(container);
@@ -82,19 +82,19 @@ InputPages::InputPages(QWidget* parent, model::ProjectModel& model, pages::PageE
     layout->addWidget(content);
   };
   design_view_ = new pages::DesignConditionsView(design_);
-  fill(tab_gm_[0], design_view_);
+  fill(page_containers_[0], design_view_);
   dimension_view_ = new pages::DimensionLineView(dimension_);
-  fill(tab_gm_[5], dimension_view_);
+  fill(page_containers_[5], dimension_view_);
   improved_view_ = new pages::ImprovedBodyView(improved_);
-  fill(tab_gm_[2], improved_view_);
+  fill(page_containers_[2], improved_view_);
   superstructure_view_ = new pages::SuperstructureView(superstructure_);
-  fill(tab_gm_[1], superstructure_view_);
+  fill(page_containers_[1], superstructure_view_);
   bearing_view_ = new pages::BearingLayerView(bearing_);
-  fill(tab_gm_[4], bearing_view_);
+  fill(page_containers_[4], bearing_view_);
   earth_view_ = new pages::EarthPressureView(earth_);
-  fill(tab_gm_[6], earth_view_);
+  fill(page_containers_[6], earth_view_);
   ground_view_ = new pages::GroundSurfaceView(ground_);
-  fill(tab_gm_[3], ground_view_);
+  fill(page_containers_[3], ground_view_);
   // Whatever a page of the picture shows after an edit, the picture reads it through one step.
   const auto pass_on = [this] { pass_on_page_state(); };
   superstructure_view_->set_on_refresh(pass_on);
@@ -125,7 +125,7 @@ InputPages::~InputPages() {
   delete ground_view_;
 }
 
-bool InputPages::is_shown(int index) const { return !tab_gm_.at(index)->isHidden(); }
+bool InputPages::is_shown(int index) const { return !page_containers_.at(index)->isHidden(); }
 
 QLabel* InputPages::unconditional_open_bracket() const {
   return design_view_->unconditional_open_bracket();
@@ -275,11 +275,11 @@ void InputPages::pass_on_page_state() {
 void InputPages::set_tab_shown(int category, bool shown) {
   // The dimension-line mode may have been chosen on arrival.
   if (shown && category == 5) dimension_view_->refresh();
-  tab_gm_.at(category)->setVisible(shown);
+  page_containers_.at(category)->setVisible(shown);
 }
 
 void InputPages::set_tab_enabled(int category, bool enabled) {
-  tab_gm_.at(category)->setEnabled(enabled);
+  page_containers_.at(category)->setEnabled(enabled);
 }
 
 void InputPages::disable_inner_frames() {

@@ -52,7 +52,7 @@ class InputPages : public pages::PageSwitchHost,
              SectionView& view);
   ~InputPages() override;
 
-  QWidget* tab_gm(int index) const { return tab_gm_.at(index); }
+  QWidget* page_container(int index) const { return page_containers_.at(index); }
   // A page counts as shown when its container is not hidden.
   bool is_shown(int index) const;
 
@@ -62,7 +62,7 @@ class InputPages : public pages::PageSwitchHost,
   QCheckBox* unconditionally_ignored() const;
   void show_td_controls(bool shown);
 
-  // The category switch (`Form1.opt_menu_Click`) and the pages it knows.
+  // The switch between the input categories and the pages it knows.
   pages::PageSwitch& page_switch() { return switch_; }
   pages::DesignConditionsPage& design_conditions() { return design_; }
   pages::DesignConditionsView& design_conditions_view() { return *design_view_; }
@@ -140,7 +140,7 @@ class InputPages : public pages::PageSwitchHost,
 
   model::ProjectModel& model_;
   SectionView& view_;
-  std::array<QWidget*, kInputPageCount> tab_gm_{};
+  std::array<QWidget*, kInputPageCount> page_containers_{};
   section::EditorState& editor_;  // the main window's, shared with the picture and the dialogs
   pages::DesignConditionsPage design_;
   pages::DimensionLinePage dimension_;

@@ -1,6 +1,6 @@
 // QVTA_WIN: the interactive front end.
-#include "frontend/shell/bas_sub_main.h"
-#include "frontend/shell/form1.h"
+#include "frontend/shell/program_start.h"
+#include "frontend/shell/main_window.h"
 
 #include <QApplication>
 
@@ -8,7 +8,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   qvt::shell::QtUiPort ui;
   qvt::shell::Started started =
-      qvt::shell::Main(ui, qvt::shell::default_start_options(argc, argv));
+      qvt::shell::start_program(ui, qvt::shell::default_start_options(argc, argv));
   if (!started.window) return started.exit_code;
   return app.exec();
 }

@@ -33,7 +33,7 @@ class ResizeWatch : public QObject {
   }
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (watched == window_ && event->type() == QEvent::Resize)
-      view_.Form_Resize(window_->width() * kTwips, window_->height() * kTwips);
+      view_.lay_out(window_->width() * kTwips, window_->height() * kTwips);
     return false;
   }
 
@@ -121,21 +121,21 @@ SectionView::SectionView(QWidget* parent, model::ProjectModel& model, UiPort& ui
     section::SoilBlockEditor(context()).click(button, X, Y);
   };
   widget_ = new section::SectionPictureWidget(*picture_, parent);
-  hsb_gm_ = new QScrollBar(Qt::Horizontal, parent);
-  hsb_gm_->setObjectName(QStringLiteral("hsb_gm"));
-  hsb_gm_->setRange(-32767, 32767);
-  vsb_gm_ = new QScrollBar(Qt::Vertical, parent);
-  vsb_gm_->setObjectName(QStringLiteral("vsb_gm"));
-  vsb_gm_->setRange(-32768, 32767);
-  for (QScrollBar* bar : {hsb_gm_, vsb_gm_}) {
+  horizontal_bar_ = new QScrollBar(Qt::Horizontal, parent);
+  horizontal_bar_->setObjectName(QStringLiteral("hsb_gm"));
+  horizontal_bar_->setRange(-32767, 32767);
+  vertical_bar_ = new QScrollBar(Qt::Vertical, parent);
+  vertical_bar_->setObjectName(QStringLiteral("vsb_gm"));
+  vertical_bar_->setRange(-32768, 32767);
+  for (QScrollBar* bar : {horizontal_bar_, vertical_bar_}) {
     bar->setSingleStep(1);
     bar->setPageStep(1);
     bar->setValue(0);
     bar->hide();
   }
-  QObject::connect(hsb_gm_, &QScrollBar::valueChanged, hsb_gm_,
+  QObject::connect(horizontal_bar_, &QScrollBar::valueChanged, horizontal_bar_,
                    [this](int v) { picture_->horizontal_bar_moved(v); });
-  QObject::connect(vsb_gm_, &QScrollBar::valueChanged, vsb_gm_,
+  QObject::connect(vertical_bar_, &QScrollBar::valueChanged, vertical_bar_,
                    [this](int v) { picture_->vertical_bar_moved(v); });
 
   static const char* const kNames[4] = {"hsb_gm_left", "hsb_gm_right", "vsb_gm_up", "vsb_gm_down"};
@@ -147,7 +147,7 @@ SectionView::SectionView(QWidget* parent, model::ProjectModel& model, UiPort& ui
     b->setArrowType(kArrows[i]);
     b->setAutoRepeat(true);
     b->setFocusPolicy(Qt::NoFocus);
-    QScrollBar* bar = i < 2 ? hsb_gm_ : vsb_gm_;
+    QScrollBar* bar = i < 2 ? horizontal_bar_ : vertical_bar_;
     const auto action = i % 2 == 0 ? QAbstractSlider::SliderSingleStepSub
                                    : QAbstractSlider::SliderSingleStepAdd;
     QObject::connect(b, &QToolButton::clicked, bar, [bar, action] { bar->triggerAction(action); });
@@ -162,12 +162,12 @@ SectionView::SectionView(QWidget* parent, model::ProjectModel& model, UiPort& ui
 // reach the picture through them after this.
 SectionView::~SectionView() {
   delete resize_watch_;
-  QObject::disconnect(hsb_gm_, &QScrollBar::valueChanged, nullptr, nullptr);
-  QObject::disconnect(vsb_gm_, &QScrollBar::valueChanged, nullptr, nullptr);
+  QObject::disconnect(horizontal_bar_, &QScrollBar::valueChanged, nullptr, nullptr);
+  QObject::disconnect(vertical_bar_, &QScrollBar::valueChanged, nullptr, nullptr);
   delete widget_;
 }
 
-QWidget* SectionView::pic_gm() const { return widget_; }
+QWidget* SectionView::picture_widget() const { return widget_; }
 
 section::PageState& SectionView::page_state() { return page_port_->state(); }
 
@@ -209,19 +209,19 @@ void SectionView::place(int w, int h) {
   arrows_[3]->setGeometry(kPicLeft, kPicTop + h, w, kArrow);
 }
 
-void SectionView::Form_Resize(int W, int H) {
+void SectionView::lay_out(int W, int H) {
   const auto l = section::layout_for(W, H);
   if (!l) return;
   place(l->pic_width / kTwips, l->pic_height / kTwips);
   if (pages_ != nullptr) {
     for (int i = 1; i < kInputPageCount; ++i) {
-      QWidget* t = pages_->tab_gm(i);
+      QWidget* t = pages_->page_container(i);
       t->move(l->tabs_left / kTwips, t->y());
     }
-    QWidget* t0 = pages_->tab_gm(0);
+    QWidget* t0 = pages_->page_container(0);
     t0->resize(l->tab0_width / kTwips, t0->height());
     for (int i = 0; i < kInputPageCount; ++i) {
-      QWidget* t = pages_->tab_gm(i);
+      QWidget* t = pages_->page_container(i);
       t->resize(t->width(), l->tabs_height / kTwips);
     }
   }
@@ -259,7 +259,7 @@ void SectionView::set_view_button(int button, bool pressed) {
 }
 
 void SectionView::set_scroll_position(bool horizontal, int position) {
-  (horizontal ? hsb_gm_ : vsb_gm_)->setValue(position);
+  (horizontal ? horizontal_bar_ : vertical_bar_)->setValue(position);
 }
 
 }  // namespace qvt::shell

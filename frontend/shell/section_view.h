@@ -1,7 +1,7 @@
 #pragma once
-// The section picture `pic_gm` of the main window with its arrow buttons, the status bar
-// `stv_gm` and the toolbar's view buttons 8 to 10: the Qt side of the section picture. What it
-// draws and how it fits, zooms and edits is the Qt-free SectionPicture.
+// The section picture of the main window with its arrow buttons, the status bar and the
+// toolbar's view buttons 8 to 10: the Qt side of the section picture. What it draws and how
+// it fits, zooms and edits is the Qt-free SectionPicture.
 #include "frontend/model/project.h"
 #include "frontend/section/block_editors.h"
 #include "frontend/section/editor_state.h"
@@ -39,13 +39,13 @@ class SectionView : public section::SectionEffects {
               section::EditorState& editor);
   ~SectionView() override;
 
-  QWidget* pic_gm() const;
+  QWidget* picture_widget() const;
   // The bars keep their ranges and positions; only their arrow buttons are shown, as four
   // buttons around the picture.
-  QScrollBar* hsb_gm() const { return hsb_gm_; }
-  QScrollBar* vsb_gm() const { return vsb_gm_; }
+  QScrollBar* horizontal_bar() const { return horizontal_bar_; }
+  QScrollBar* vertical_bar() const { return vertical_bar_; }
   QToolButton* arrow_button(int index) const { return arrows_.at(index); }  // left, right, up, down
-  QLabel* stv_gm_panel(int panel) const { return panel == 1 ? panel1_ : panel2_; }
+  QLabel* status_panel(int panel) const { return panel == 1 ? panel1_ : panel2_; }
 
   // Wiring done once by the main window.
   void attach_pages(InputPages& pages);
@@ -58,7 +58,7 @@ class SectionView : public section::SectionEffects {
   double picture_width() const { return picture_->view().pic_width; }
   double picture_height() const { return picture_->view().pic_height; }
   // Lays out the picture, its arrows and the page tabs for a window of W x H picture units.
-  void Form_Resize(int W, int H);
+  void lay_out(int W, int H);
 
   // Shows or hides the picture with its arrow buttons.
   void set_shown(bool shown);
@@ -96,8 +96,8 @@ class SectionView : public section::SectionEffects {
   std::unique_ptr<ShellEditorPorts> editor_ports_;
   std::unique_ptr<section::SectionPicture> picture_;
   section::SectionPictureWidget* widget_ = nullptr;
-  QScrollBar* hsb_gm_ = nullptr;
-  QScrollBar* vsb_gm_ = nullptr;
+  QScrollBar* horizontal_bar_ = nullptr;
+  QScrollBar* vertical_bar_ = nullptr;
   std::array<QToolButton*, 4> arrows_{};
   InputPages* pages_ = nullptr;
   QLabel* panel1_ = nullptr;

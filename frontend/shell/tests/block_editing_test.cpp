@@ -22,7 +22,7 @@ class BlockEditingTest : public SampleWindowTest {
                   Qt::NoModifier);
     QApplication::sendEvent(pic(), &e);
   }
-  std::string prompt() { return form->view().stv_gm_panel(1)->text().toStdString(); }
+  std::string prompt() { return form->view().status_panel(1)->text().toStdString(); }
   const model::BlockHead& head(int slot) {
     return form->model().wall_blocks[slot].polygon.head;
   }
@@ -39,7 +39,7 @@ class BlockEditingTest : public SampleWindowTest {
 
 TEST_F(BlockEditingTest, MoveOnThePicture) {
   form->findChild<QAbstractButton*>(QStringLiteral("opt_menu_1"))->click();  // "上部工"
-  ASSERT_EQ(form->tab_no(), 1);
+  ASSERT_EQ(form->current_page(), 1);
   form->view().page_state().wall_block_operation = section::kMoveWallBlock;
   // The window's own fit: the 45-unit snap radius still takes (20, -10) from 0.141 m away.
   EXPECT_GT(45 / picture().view().scale, 0.15);
@@ -71,7 +71,7 @@ TEST_F(BlockEditingTest, MoveOnThePicture) {
 }
 
 TEST_F(BlockEditingTest, CopyThenDeleteTheOriginal) {
-  form->opt_menu_Click(1);
+  form->choose_category(1);
   form->view().page_state().wall_block_operation = section::kCopyWallBlock;
   click(Qt::LeftButton, 3, -3);
   EXPECT_EQ(prompt(), "複写する壁体ブロックの基準点を選択してください。(右ボタンで終了)");
@@ -95,20 +95,20 @@ TEST_F(BlockEditingTest, CopyThenDeleteTheOriginal) {
 }
 
 TEST_F(BlockEditingTest, OpeningABlockPageEndsAnOperation) {
-  form->opt_menu_Click(1);
+  form->choose_category(1);
   form->view().page_state().wall_block_operation = section::kMoveWallBlock;
   click(Qt::LeftButton, 3, -3);
   click(Qt::LeftButton, 0, -10);
   ASSERT_EQ(form->view().editor().block_step, section::BlockEditStep::base_point);
-  form->opt_menu_Click(2);
+  form->choose_category(2);
   EXPECT_EQ(form->view().editor().block_step, section::BlockEditStep::idle);
   form->view().editor().block_step = section::BlockEditStep::select;
-  form->opt_menu_Click(1);
+  form->choose_category(1);
   EXPECT_EQ(form->view().editor().block_step, section::BlockEditStep::idle);
 }
 
 TEST_F(BlockEditingTest, ImprovedBodyPageDeletesALayer) {
-  form->opt_menu_Click(2);
+  form->choose_category(2);
   section::PageState& page = form->view().page_state();
   page.soil_block_operation = section::kDeleteSoilBlock;
   page.body_boxes = {"0.000", "-25.000", "20.000", "-22.000", "-25.000"};

@@ -1,7 +1,7 @@
 #include "frontend/model/folders.h"
 #include "frontend/model/project_files.h"
 #include "frontend/shell/ui_port.h"
-#include "frontend/shell/form1.h"
+#include "frontend/shell/main_window.h"
 
 #include "frontend/shell/tests/shell_test_support.h"
 
@@ -16,8 +16,8 @@ class RunTest : public ShellTest {
     model::prepare_work_folder(install(), work());
     for (const char* engine : kEngineChain) engine_ending(engine, "exit 0");
     program("PRANDEL", "echo \"$@\" > viewer-args; exit 1");
-    form = std::make_unique<Form1>(ui, install(), work(), "", false);
-    form->Form_Load();
+    form = std::make_unique<MainWindow>(ui, install(), work(), "", false);
+    form->load();
     form->show();
     ui.shown.clear();
   }
@@ -48,14 +48,14 @@ class RunTest : public ShellTest {
     form->pages().store_design_conditions_page();
   }
 
-  std::unique_ptr<Form1> form;
+  std::unique_ptr<MainWindow> form;
 };
 
 const char* const kAll = "SAVELIN\nPELUDRA\nZENOBAR\nOSKAVEL\nVASKUDE\nTOLMIRE\nMERITAN\nJORPELA\n";
 
 TEST_F(RunTest, RunsTheEnginesInOrderAndShowsTheResults) {
   write_file_bytes(work() / "OLD.PDT", "old");
-  form->cal_Click();
+  form->calculate();
   EXPECT_EQ(run_log(), kAll);
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].what, Shown::What::Dialog);
@@ -69,11 +69,11 @@ TEST_F(RunTest, RunsTheEnginesInOrderAndShowsTheResults) {
   EXPECT_TRUE(exists_in_work("CAL_ANZ.DAT"));
 
   // The results of the unchanged data: no notice. After an edit: the notice, then the results.
-  form->ans_Click();
+  form->show_results();
   EXPECT_EQ(ui.shown.size(), 2u);
   EXPECT_EQ(ui.shown[1].title, "results_table_dialog");
   edit();
-  form->ans_Click();
+  form->show_results();
   ASSERT_EQ(ui.shown.size(), 4u);
   EXPECT_EQ(ui.shown[2].title, "結果表示");
   EXPECT_EQ(ui.shown[2].text,
@@ -85,10 +85,10 @@ TEST_F(RunTest, RunsTheEnginesInOrderAndShowsTheResults) {
   for (const char* chart : {"FAI30.CSV", "FAI35.CSV", "FAI40.CSV", "FAI45.CSV", "KS_AB.CSV"})
     std::filesystem::copy_file(std::filesystem::path(QVT_BIN_DIR) / chart, install() / chart);
   ui.shown.clear();
-  form->hensin_Click();
+  form->eccentric_check();
   // Through the bearing-layer page, since every command commits the pages first.
   form->pages().bearing_layer().choose_option(pages::kClayeyGround);
-  form->hensin_Click();
+  form->eccentric_check();
   ASSERT_EQ(ui.shown.size(), 4u);
   EXPECT_EQ(ui.shown[0].text,
             "前回の計算よりデータが更新されています。\n前回の計算結果を使って検討をします。");
@@ -98,7 +98,7 @@ TEST_F(RunTest, RunsTheEnginesInOrderAndShowsTheResults) {
 
   // Printing starts the viewer in the work folder and waits for it.
   ui.shown.clear();
-  form->printout_Click();
+  form->print_report();
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].text,
             "前回の計算よりデータが更新されています。\n前回の計算結果の印刷を行います。");
@@ -129,7 +129,7 @@ TEST_F(RunTest, ChainStopsAndLeavesNoResults) {
     std::filesystem::remove(work() / "run.log");
     engine_ending(c.engine, c.end);
     ui.shown.clear();
-    form->cal_Click();
+    form->calculate();
     EXPECT_EQ(run_log(), c.log);
     if (c.message) {
       ASSERT_EQ(ui.shown.size(), 1u);
@@ -144,7 +144,7 @@ TEST_F(RunTest, ChainStopsAndLeavesNoResults) {
     for (const char* f : {"CAL_ANS.DAT", "CAL_ANZ.DAT", "CAL_HEN.DAT", "BLK.PDT"})
       EXPECT_FALSE(exists_in_work(f)) << f;
     ui.shown.clear();
-    form->ans_Click();
+    form->show_results();
     ASSERT_EQ(ui.shown.size(), 1u);
     EXPECT_EQ(ui.shown[0].text, "未計算の為、表示する結果はありません。");
     engine_ending(c.engine, "exit 0");
@@ -153,7 +153,7 @@ TEST_F(RunTest, ChainStopsAndLeavesNoResults) {
 
 TEST_F(RunTest, MissingEngineIsReportedWithoutHanging) {
   std::filesystem::remove(install() / "VASKUDE");
-  form->cal_Click();
+  form->calculate();
   EXPECT_EQ(run_log(), "SAVELIN\nPELUDRA\nZENOBAR\nOSKAVEL\n");
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].title, "安定計算");
@@ -169,7 +169,7 @@ TEST_F(RunTest, RelaysEngineMessagesAndQuestionsWhileTheWindowIsDisabled) {
                 "read answer; echo \"$answer\" > answer.txt\n"
                 "[ \"$answer\" = yes ] || exit 1");
   ui.answers = {Answer::Ok, Answer::Yes};
-  form->cal_Click();
+  form->calculate();
   EXPECT_EQ(run_log(), kAll);
   ASSERT_EQ(ui.shown.size(), 3u);
   EXPECT_EQ(ui.shown[0].title, "PELUDRA");
@@ -186,7 +186,7 @@ TEST_F(RunTest, RelaysEngineMessagesAndQuestionsWhileTheWindowIsDisabled) {
   std::filesystem::remove(work() / "run.log");
   ui.shown.clear();
   ui.answers = {Answer::Ok, Answer::No};
-  form->cal_Click();
+  form->calculate();
   EXPECT_EQ(run_log(), "SAVELIN\nPELUDRA\n");
   EXPECT_EQ(*read_file_bytes(work() / "answer.txt"), "no\n");
   EXPECT_EQ(ui.shown.size(), 2u);
@@ -194,7 +194,7 @@ TEST_F(RunTest, RelaysEngineMessagesAndQuestionsWhileTheWindowIsDisabled) {
 }
 
 TEST_F(RunTest, RefusedEngineInputStartsNothingAndLeavesNoOldResults) {
-  form->cal_Click();
+  form->calculate();
   ASSERT_TRUE(exists_in_work("CAL_ANZ.DAT"));
   std::filesystem::remove(work() / "run.log");
   // A bearing surface that falls towards the land side is refused by the writer.
@@ -203,7 +203,7 @@ TEST_F(RunTest, RefusedEngineInputStartsNothingAndLeavesNoOldResults) {
   form->pages().load_improved_body_page();  // the page commits what it shows
   ui.shown.clear();
   ui.answers = {Answer::No};
-  form->cal_Click();
+  form->calculate();
   EXPECT_EQ(run_log(), "");
   ASSERT_EQ(ui.shown.size(), 2u);
   EXPECT_EQ(ui.count(Shown::What::Dialog), 0);
@@ -211,7 +211,7 @@ TEST_F(RunTest, RefusedEngineInputStartsNothingAndLeavesNoOldResults) {
   for (const char* f : {"CAL_ANS.DAT", "CAL_ANZ.DAT", "CAL_HEN.DAT", "BLK.PDT"})
     EXPECT_FALSE(exists_in_work(f)) << f;
   ui.shown.clear();
-  form->printout_Click();
+  form->print_report();
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].text, "未計算の為、印刷する帳票はありません。");
   EXPECT_FALSE(exists_in_work("viewer-args"));
@@ -220,7 +220,7 @@ TEST_F(RunTest, RefusedEngineInputStartsNothingAndLeavesNoOldResults) {
 TEST_F(RunTest, SaveQuestionBeforeTheRun) {
   edit();
   ui.answers = {Answer::Cancel};
-  form->cal_Click();
+  form->calculate();
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].title, "保存確認");
   EXPECT_EQ(ui.shown[0].text, "検討条件が更新されています。保存しますか？");
@@ -231,13 +231,13 @@ TEST_F(RunTest, SaveQuestionBeforeTheRun) {
   // Yes on an untitled project with the save-as dialog cancelled: the run still goes on.
   ui.shown.clear();
   ui.answers = {Answer::Yes};
-  form->cal_Click();
+  form->calculate();
   EXPECT_EQ(ui.count(Shown::What::SaveDialog), 1);
   EXPECT_EQ(run_log(), kAll);
 }
 
 TEST_F(RunTest, ViewerThatFailsIsReportedAndTheWindowComesBack) {
-  form->cal_Click();
+  form->calculate();
   const std::pair<const char*, const char*> cases[] = {
       {"kill -9 $$", "帳票ビューア PRANDEL が異常終了しました。"},
       {nullptr, nullptr},
@@ -248,7 +248,7 @@ TEST_F(RunTest, ViewerThatFailsIsReportedAndTheWindowComesBack) {
     else
       std::filesystem::remove(install() / "PRANDEL");
     ui.shown.clear();
-    form->printout_Click();
+    form->print_report();
     ASSERT_EQ(ui.shown.size(), 1u);
     EXPECT_EQ(ui.shown[0].title, "帳票印刷");
     EXPECT_EQ(ui.shown[0].text,
@@ -281,7 +281,7 @@ TEST_F(RunTest, SampleProjectReachesTheRealBlockWeightEngine) {
   form->pages().load_ground_surface_page();
   form->pages().load_improved_body_page();
   form->pages().load_superstructure_page();
-  form->cal_Click();
+  form->calculate();
   EXPECT_EQ(run_log(), "SAVELIN\nPELUDRA\nOSKAVEL\nVASKUDE\nTOLMIRE\nMERITAN\nJORPELA\n");
   ASSERT_TRUE(exists_in_work("CAL_ANS.DAT"));
   EXPECT_EQ(std::filesystem::file_size(work() / "CAL_ANS.DAT"), 632u);
@@ -313,10 +313,10 @@ std::vector<std::string> lines_of(const std::string& text) {
 // The check point typed on the superstructure page reaches a run started on that page, in both
 // load cases, and a close asks to save it.
 TEST_F(RunTest, SuperstructurePageShownCommitsWithTheRun) {
-  form->opt_menu_Click(1);
+  form->choose_category(1);
   ASSERT_TRUE(form->pages().is_shown(1));
   form->pages().superstructure().set_check_point(pages::kCheckPointX, "5");
-  form->cal_Click();
+  form->calculate();
   const auto cal = read_file_bytes(work() / "QVTAJKN.CAL");
   ASSERT_TRUE(cal.has_value());
   const std::vector<std::string> lines = lines_of(*cal);

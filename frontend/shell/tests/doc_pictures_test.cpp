@@ -10,7 +10,7 @@
 #include "frontend/model/tests/shipped_samples.h"
 #include "frontend/results/widgets/clay_check_dialog.h"
 #include "frontend/results/widgets/sand_check_dialog.h"
-#include "frontend/shell/form1.h"
+#include "frontend/shell/main_window.h"
 #include "frontend/shell/input_pages.h"
 #include "frontend/shell/section_view.h"
 #include "frontend/shell/tests/shell_test_support.h"
@@ -60,8 +60,8 @@ class DocPictures : public ShellTest {
                           "FAI45.CSV", "KS_AB.CSV"})
       fs::copy_file(fs::path(QVT_BIN_DIR) / e, install() / e, fs::copy_options::overwrite_existing);
     model::prepare_work_folder(install(), work());
-    form = std::make_unique<Form1>(ui, install(), work(), "", false);
-    form->Form_Load();
+    form = std::make_unique<MainWindow>(ui, install(), work(), "", false);
+    form->load();
     form->show();
     QApplication::processEvents();
     ui.shown.clear();
@@ -69,7 +69,7 @@ class DocPictures : public ShellTest {
 
   void open(const char* sample) {
     ui.files.push_back(QString::fromStdString(shipped(sample).string()));
-    form->open_Click();
+    form->open_project();
     QApplication::processEvents();
     ui.shown.clear();
   }
@@ -98,7 +98,7 @@ class DocPictures : public ShellTest {
   void click_world(double x, double y, Qt::MouseButton button = Qt::LeftButton) {
     const section::ViewState& v = form->view().picture().view();
     const QPointF at((x - v.left_x) * v.scale / 15, (v.top_y - y) * v.scale / 15);
-    QWidget* pic = form->view().pic_gm();
+    QWidget* pic = form->view().picture_widget();
     QMouseEvent e(QEvent::MouseButtonPress, at, pic->mapToGlobal(at), button, button, Qt::NoModifier);
     QApplication::sendEvent(pic, &e);
     QApplication::processEvents();
@@ -113,7 +113,7 @@ class DocPictures : public ShellTest {
     const section::ViewState& v = form->view().picture().view();
     const QPoint in_picture(static_cast<int>((x - v.left_x) * v.scale / 15),
                             static_cast<int>((v.top_y - y) * v.scale / 15));
-    const QPoint at = form->view().pic_gm()->mapTo(form.get(), in_picture);
+    const QPoint at = form->view().picture_widget()->mapTo(form.get(), in_picture);
     constexpr int kZoom = 5;
     const QRect area = QRect(at.x() - 30, at.y() - 50, 110, 100).intersected(whole.rect());
     const QImage zoom = whole.copy(area).scaled(area.size() * kZoom, Qt::IgnoreAspectRatio,
@@ -135,11 +135,11 @@ class DocPictures : public ShellTest {
   void calculate() {
     ui.shown.clear();
     ui.answers.push_back(Answer::No);  // the save question, if any: calculate unsaved
-    form->Toolbar1_ButtonClick(5);
+    form->press_toolbar_button(5);
   }
 
   QString docs_;
-  std::unique_ptr<Form1> form;
+  std::unique_ptr<MainWindow> form;
 };
 
 // The chart the sand dialog reads first: the bearing layer's φ rounded down to a chart angle.
@@ -191,7 +191,7 @@ TEST_F(DocPictures, MainWindowAndFileDialog) {
   save(*form, QStringLiteral("manual/first-run-1-start.png"));
   // The open command's own file dialog, on the samples folder the build installs, in its list
   // view (no dates).
-  form->open_Click();
+  form->open_project();
   ASSERT_EQ(ui.count(Shown::What::OpenDialog), 1);
   const FileRequest request = ui.shown.back().request;
   const QString samples = qEnvironmentVariable("QVT_SAMPLES_DIR");
@@ -302,7 +302,7 @@ TEST_F(DocPictures, ShapesOfTheOtherSamples) {
 TEST_F(DocPictures, ReplaceSuperstructure) {
   open("sample_block_rectangle_sand");
   choose_page(2);
-  form->Command1_Click();
+  form->replace_superstructure();
   ASSERT_EQ(ui.count(Shown::What::OpenDialog), 1);
   const FileRequest request = ui.shown.back().request;
   QFileDialog dialog(form.get());
@@ -320,8 +320,8 @@ TEST_F(DocPictures, ReplaceSuperstructure) {
 
 // The wall sample shows every row of the results; started with /td, the text export button.
 TEST_F(DocPictures, ResultsRunQuestionAndClayCheck) {
-  form = std::make_unique<Form1>(ui, install(), work(), "/td", false);
-  form->Form_Load();
+  form = std::make_unique<MainWindow>(ui, install(), work(), "/td", false);
+  form->load();
   form->show();
   open("sample_wall_caisson_clay");
   // A changed project asks before the run.
@@ -342,7 +342,7 @@ TEST_F(DocPictures, ResultsRunQuestionAndClayCheck) {
     choose_clay_classes(f);
     save(d, QStringLiteral("clay-check.png"));
   };
-  form->hensin_Click();
+  form->eccentric_check();
   ui.on_dialog = nullptr;
 }
 
@@ -357,7 +357,7 @@ TEST_F(DocPictures, SandCheck) {
     save(d, QStringLiteral("sand-check.png"));
     f.ok();
   };
-  form->hensin_Click();
+  form->eccentric_check();
   ui.on_dialog = nullptr;
   const QString figures = qEnvironmentVariable("QVT_DOCS_FIGURES");
   if (!figures.isEmpty())
@@ -386,7 +386,7 @@ TEST_F(DocPictures, SandCheckOffTheChart) {
     choose_chart(f, 1, 30);
     save(d, QStringLiteral("manual/sand-check-off-chart.png"));
   };
-  form->hensin_Click();
+  form->eccentric_check();
   ui.on_dialog = nullptr;
   ui.on_box = nullptr;
   ASSERT_TRUE(off.has_value()) << "the seismic point lies on the 30-degree chart";
@@ -495,7 +495,7 @@ TEST_F(DocPictures, WorkedExample) {
     }
     save(d, QStringLiteral("manual/example-eccentric.png"));
   };
-  form->hensin_Click();
+  form->eccentric_check();
   EXPECT_TRUE(opened);
   ui.on_dialog = nullptr;
   EXPECT_TRUE(ui.box_texts().empty()) << ui.box_texts().front();

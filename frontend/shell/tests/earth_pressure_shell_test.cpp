@@ -25,7 +25,7 @@ class EarthPressureShellTest : public SampleWindowTest {
 // The sample's passive layer 1 is clay: φ 0, cohesion 30 growing by 2 a metre, unit weights
 // 16 in air and 6 under water.
 TEST_F(EarthPressureShellTest, SampleShowsThePassiveClayLayer) {
-  ASSERT_EQ(form->tab_no(), 6);
+  ASSERT_EQ(form->current_page(), 6);
   EXPECT_TRUE(view().point_option(pages::PointOption::passive)->isChecked());  // chosen on arrival
   EXPECT_EQ(view().point_number()->text().toStdString(), "2");
   view().inner_tabs()->setCurrentIndex(1);
@@ -61,7 +61,7 @@ TEST_F(EarthPressureShellTest, CategorySwitchLoadsAndCommitsTheSeabedRule) {
   QLineEdit* level = view().point_box(pages::PointBox::seabed_level);
   level->setText(QStringLiteral("-12.5"));
   emit level->textEdited(level->text());
-  form->opt_menu_Click(0);
+  form->choose_category(0);
   EXPECT_EQ(c.active_seabed_rule, 1);
   EXPECT_DOUBLE_EQ(c.active_seabed_level, -12.5);
 }

@@ -23,7 +23,7 @@ class EntryNoticeTest : public SampleWindowTest {
     form->findChild<QRadioButton*>(QStringLiteral("opt_menu_%1").arg(category))->click();
     QApplication::processEvents();
   }
-  std::string panel1() { return form->view().stv_gm_panel(1)->text().toStdString(); }
+  std::string panel1() { return form->view().status_panel(1)->text().toStdString(); }
   // Types over the R.W.L. box and leaves it for the box beside it.
   void enter_rwl(const char* typed) {
     pages::DesignConditionsView& page = form->pages().design_conditions_view();
@@ -97,7 +97,7 @@ TEST_F(EntryNoticeTest, AGridCellTypoKeepsThePointAndOpeningAProjectClearsTheNot
     }
   }
   ui.files.push_back(QString::fromStdString(block_quay_sample().string()));
-  form->open_Click();
+  form->open_project();
   EXPECT_EQ(panel1(), "");
 }
 

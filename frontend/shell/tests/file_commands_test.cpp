@@ -1,5 +1,5 @@
 #include "frontend/model/folders.h"
-#include "frontend/shell/form1.h"
+#include "frontend/shell/main_window.h"
 #include "frontend/shell/settings_store.h"
 
 #include "frontend/shell/tests/shell_test_support.h"
@@ -18,8 +18,8 @@ class FileCommandsTest : public ShellTest {
  protected:
   FileCommandsTest() {
     model::prepare_work_folder(install(), work());
-    form = std::make_unique<Form1>(ui, install(), work(), "", false);
-    form->Form_Load();
+    form = std::make_unique<MainWindow>(ui, install(), work(), "", false);
+    form->load();
     form->show();
     ui.shown.clear();
   }
@@ -39,7 +39,7 @@ class FileCommandsTest : public ShellTest {
   // Saves the current model as <dir>/<name>.msj through save-as.
   void save_as(const std::string& name) {
     ui.files.push_back(qpath(name + ".msj"));
-    ASSERT_TRUE(form->add_save_Click());
+    ASSERT_TRUE(form->save_project_as());
   }
   void expect_save_question(const Shown& s, const char* text) {
     EXPECT_EQ(s.what, Shown::What::Box);
@@ -50,13 +50,13 @@ class FileCommandsTest : public ShellTest {
     EXPECT_EQ(s.default_button, Answer::No);
   }
 
-  std::unique_ptr<Form1> form;
+  std::unique_ptr<MainWindow> form;
 };
 
 TEST_F(FileCommandsTest, SaveAsWritesThePairAndNamesTheProject) {
   edit();
   ui.files.push_back(qpath("quay.msj"));
-  EXPECT_TRUE(form->save_Click());  // untitled: save is save-as
+  EXPECT_TRUE(form->save_project());  // untitled: save is save-as
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].what, Shown::What::SaveDialog);
   EXPECT_EQ(ui.shown[0].request.filter.toStdString(), "ﾃﾞｰﾀ ﾌｧｲﾙ (*.msj)");
@@ -68,12 +68,12 @@ TEST_F(FileCommandsTest, SaveAsWritesThePairAndNamesTheProject) {
   EXPECT_FALSE(std::filesystem::exists(path("quay.msj")));
   EXPECT_EQ(caption(), "Tervane Ver2.5.1 - quay");
   EXPECT_EQ(form->model().conditions.project_title, "quay");
-  EXPECT_EQ(form->dlg1_file_name(), qpath("quay.msj"));
+  EXPECT_EQ(form->project_name(), qpath("quay.msj"));
   EXPECT_EQ(form->model().project_file_path, path("quay.msj").string());
   EXPECT_EQ(form->model().project_base_path, path("quay").string());
   EXPECT_EQ(recent(1), path("quay.msj").string());
-  EXPECT_TRUE(form->mnuRecentFile(0)->isVisible());
-  EXPECT_EQ(form->mnuRecentFile(1)->data().toString(), qpath("quay.msj"));
+  EXPECT_TRUE(form->recent_file_action(0)->isVisible());
+  EXPECT_EQ(form->recent_file_action(1)->data().toString(), qpath("quay.msj"));
   // The saved state is the reference now: closing asks nothing.
   EXPECT_TRUE(form->close());
   EXPECT_EQ(ui.shown.size(), 1u);
@@ -84,7 +84,7 @@ TEST_F(FileCommandsTest, SaveWritesBesideTheNamedProjectWithoutADialog) {
   const auto first = read_file_bytes(path("quay.MSJ"));
   edit(7.5);
   ui.shown.clear();
-  EXPECT_TRUE(form->save_Click());
+  EXPECT_TRUE(form->save_project());
   EXPECT_TRUE(ui.shown.empty());
   EXPECT_NE(read_file_bytes(path("quay.MSJ")), first);
   EXPECT_EQ(caption(), "Tervane Ver2.5.1 - quay");
@@ -104,7 +104,7 @@ TEST_F(FileCommandsTest, SaveAsAsksBeforeReplacingThePairUnderAnotherCase) {
   ui.files = {qpath("quay.msj"), qpath("quay.msj")};
   ui.answers = {Answer::No, Answer::Yes};
   edit();
-  EXPECT_FALSE(form->add_save_Click());
+  EXPECT_FALSE(form->save_project_as());
   ASSERT_EQ(ui.shown.size(), 2u);
   EXPECT_EQ(ui.shown[1].text, path("quay.MSJ").string() + " は既に存在します。\n上書きしますか？");
   EXPECT_EQ(ui.shown[1].default_button, Answer::No);
@@ -112,7 +112,7 @@ TEST_F(FileCommandsTest, SaveAsAsksBeforeReplacingThePairUnderAnotherCase) {
   EXPECT_EQ(caption(), "Tervane Ver2.5.1");  // still the caption of the start
   EXPECT_EQ(recent(1), "");
 
-  EXPECT_TRUE(form->add_save_Click());
+  EXPECT_TRUE(form->save_project_as());
   EXPECT_NE(*read_file_bytes(path("quay.MSJ")), "keep");
   EXPECT_EQ(caption(), "Tervane Ver2.5.1 - quay");
 }
@@ -120,14 +120,14 @@ TEST_F(FileCommandsTest, SaveAsAsksBeforeReplacingThePairUnderAnotherCase) {
 TEST_F(FileCommandsTest, FailedSaveChangesNothingAndKeepsTheChangesUnsaved) {
   edit();
   ui.files.push_back(qpath("no-such-folder/quay.msj"));
-  EXPECT_FALSE(form->add_save_Click());
+  EXPECT_FALSE(form->save_project_as());
   ASSERT_EQ(ui.shown.size(), 2u);
   EXPECT_EQ(ui.shown[1].text, "条件ﾌｧｲﾙ(.MSJ)に書き込み出来ません。");
   EXPECT_EQ(caption(), "Tervane Ver2.5.1");  // still the caption of the start
-  EXPECT_EQ(form->dlg1_file_name().toStdString(), "無題");
+  EXPECT_EQ(form->project_name().toStdString(), "無題");
   EXPECT_EQ(form->model().conditions.project_title, "");
   EXPECT_EQ(recent(1), "");
-  EXPECT_FALSE(form->mnuRecentFile(0)->isVisible());
+  EXPECT_FALSE(form->recent_file_action(0)->isVisible());
   // The "ORG" snapshot still holds the unsaved state: closing asks.
   ui.shown.clear();
   ui.answers = {Answer::Cancel};
@@ -153,8 +153,8 @@ TEST_F(FileCommandsTest, CloseQuestion) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    form = std::make_unique<Form1>(ui, install(), work(), "", false);
-    form->Form_Load();
+    form = std::make_unique<MainWindow>(ui, install(), work(), "", false);
+    form->load();
     form->show();
     edit();
     std::filesystem::remove(work() / "QVTAJKN.EDT");
@@ -170,8 +170,8 @@ TEST_F(FileCommandsTest, CloseQuestion) {
     EXPECT_EQ(hwl(), 3.25);
   }
   // Unchanged: no question.
-  form = std::make_unique<Form1>(ui, install(), work(), "", false);
-  form->Form_Load();
+  form = std::make_unique<MainWindow>(ui, install(), work(), "", false);
+  form->load();
   form->show();
   ui.shown.clear();
   EXPECT_TRUE(form->close());
@@ -181,7 +181,7 @@ TEST_F(FileCommandsTest, CloseQuestion) {
 TEST_F(FileCommandsTest, NewAsksOnlyForChangesAndStopsUnlessSaved) {
   // Unchanged: no question, a new project.
   write_file_bytes(work() / "CAL_ANZ.DAT", "old");
-  form->new_Click();
+  form->new_project();
   EXPECT_TRUE(ui.shown.empty());
   EXPECT_FALSE(exists_in_work("CAL_ANZ.DAT"));
 
@@ -201,7 +201,7 @@ TEST_F(FileCommandsTest, NewAsksOnlyForChangesAndStopsUnlessSaved) {
     write_file_bytes(work() / "CAL_ANZ.DAT", "old");
     ui.shown.clear();
     ui.answers.assign(c.answers.begin(), c.answers.end());
-    form->new_Click();
+    form->new_project();
     ASSERT_FALSE(ui.shown.empty());
     expect_save_question(ui.shown[0], kAskOpenData);
     EXPECT_EQ(hwl(), c.resets ? 0.0 : 3.25);
@@ -209,8 +209,8 @@ TEST_F(FileCommandsTest, NewAsksOnlyForChangesAndStopsUnlessSaved) {
   }
   // After new: untitled, page 0, view reset.
   EXPECT_EQ(caption(), "Tervane Ver2.5.1 - 無題");
-  EXPECT_EQ(form->dlg1_file_name().toStdString(), "無題");
-  EXPECT_EQ(form->tab_no(), 0);
+  EXPECT_EQ(form->project_name().toStdString(), "無題");
+  EXPECT_EQ(form->current_page(), 0);
   EXPECT_EQ(form->view().bs_mode, 0);
   ui.shown.clear();
   EXPECT_TRUE(form->close());
@@ -219,8 +219,8 @@ TEST_F(FileCommandsTest, NewAsksOnlyForChangesAndStopsUnlessSaved) {
 
 TEST_F(FileCommandsTest, NewAfterSavingKeepsThePathsButIsUntitled) {
   save_as("quay");
-  form->new_Click();
-  EXPECT_EQ(form->dlg1_file_name().toStdString(), "無題");
+  form->new_project();
+  EXPECT_EQ(form->project_name().toStdString(), "無題");
   EXPECT_EQ(caption(), "Tervane Ver2.5.1 - 無題");
   EXPECT_EQ(form->model().project_file_path, path("quay.msj").string());
 }
@@ -228,14 +228,14 @@ TEST_F(FileCommandsTest, NewAfterSavingKeepsThePathsButIsUntitled) {
 TEST_F(FileCommandsTest, OpenLoadsAProjectAndTopsTheRecentList) {
   edit(4.5);
   save_as("quay");
-  form->new_Click();
+  form->new_project();
   ASSERT_EQ(hwl(), 0.0);
   write_file_bytes(work() / "CAL_ANZ.DAT", "old");
   ui.shown.clear();
-  form->inp_menu_Click(3);
+  form->choose_input_menu_item(3);
 
   ui.files.push_back(qpath("quay.msj"));
-  form->open_Click();
+  form->open_project();
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].what, Shown::What::OpenDialog);
   EXPECT_EQ(ui.shown[0].request.filter.toStdString(),
@@ -245,8 +245,8 @@ TEST_F(FileCommandsTest, OpenLoadsAProjectAndTopsTheRecentList) {
   EXPECT_EQ(form->model().project_base_path, path("quay").string());
   EXPECT_EQ(recent(1), path("quay.msj").string());
   EXPECT_FALSE(exists_in_work("CAL_ANZ.DAT"));
-  EXPECT_EQ(form->tab_no(), 0);
-  EXPECT_TRUE(form->view().pic_gm()->isHidden());
+  EXPECT_EQ(form->current_page(), 0);
+  EXPECT_TRUE(form->view().picture_widget()->isHidden());
   // The opened project is the saved state.
   EXPECT_TRUE(form->close());
   EXPECT_EQ(ui.shown.size(), 1u);
@@ -284,14 +284,14 @@ TEST_F(FileCommandsTest, OpenThatCannotLoadChangesNothing) {
     SCOPED_TRACE(c.file);
     ui.shown.clear();
     ui.files.push_back(qpath(c.file));
-    form->open_Click();
+    form->open_project();
     ASSERT_EQ(ui.shown.size(), 2u);
     EXPECT_EQ(ui.shown[1].title, c.title);
     EXPECT_EQ(ui.shown[1].text, c.text);
     EXPECT_EQ(ui.shown[1].icon, c.icon);
     EXPECT_EQ(hwl(), 4.5);
     EXPECT_EQ(caption(), "Tervane Ver2.5.1 - quay");
-    EXPECT_EQ(form->dlg1_file_name(), qpath("quay.msj"));
+    EXPECT_EQ(form->project_name(), qpath("quay.msj"));
     EXPECT_EQ(form->model().project_base_path, path("quay").string());
     EXPECT_EQ(recent(1), path("quay.msj").string());
     EXPECT_EQ(recent(2), "");
@@ -299,7 +299,7 @@ TEST_F(FileCommandsTest, OpenThatCannotLoadChangesNothing) {
   }
   // Cancel in the dialog: nothing at all.
   ui.shown.clear();
-  form->open_Click();
+  form->open_project();
   EXPECT_EQ(ui.shown.size(), 1u);
 }
 
@@ -311,7 +311,7 @@ TEST_F(FileCommandsTest, OpenStopsWhenTheChangesWereNotSaved) {
   // The project is named, so Yes saves straight to its file, which cannot be replaced.
   std::filesystem::remove(path("quay.MSJ"));
   std::filesystem::create_directories(path("quay.MSJ") / "x");
-  form->open_Click();
+  form->open_project();
   // The save failed with its message; no open dialog followed.
   ASSERT_EQ(ui.shown.size(), 2u);
   EXPECT_EQ(ui.shown[1].text, "条件ﾌｧｲﾙ(.MSJ)に書き込み出来ません。");
@@ -321,29 +321,29 @@ TEST_F(FileCommandsTest, OpenStopsWhenTheChangesWereNotSaved) {
 
 TEST_F(FileCommandsTest, RecentListOrder) {
   for (const char* p : {"/p/D.msj", "/p/C.msj", "/p/B.msj", "/p/A.msj"})
-    form->UpdateFileMenu(QString::fromUtf8(p));
+    form->recent_files().add(QString::fromUtf8(p));
   auto list = [this] {
     std::vector<std::string> out;
     for (int n = 1; n <= 4; ++n) {
       out.push_back(recent(n));
-      EXPECT_EQ(form->mnuRecentFile(n)->data().toString().toStdString(), recent(n)) << n;
+      EXPECT_EQ(form->recent_file_action(n)->data().toString().toStdString(), recent(n)) << n;
     }
     return out;
   };
   EXPECT_EQ(list(), (std::vector<std::string>{"/p/A.msj", "/p/B.msj", "/p/C.msj", "/p/D.msj"}));
   int npos = 0;
-  EXPECT_TRUE(form->OnRecentFilesList(QStringLiteral("/p/C.msj"), npos));
+  EXPECT_TRUE(form->recent_files().position_of(QStringLiteral("/p/C.msj"), npos));
   EXPECT_EQ(npos, 3);
-  form->UpdateFileMenu(QStringLiteral("/p/C.msj"));
+  form->recent_files().add(QStringLiteral("/p/C.msj"));
   EXPECT_EQ(list(), (std::vector<std::string>{"/p/C.msj", "/p/A.msj", "/p/B.msj", "/p/D.msj"}));
-  form->UpdateFileMenu(QStringLiteral("/p/E.msj"));
+  form->recent_files().add(QStringLiteral("/p/E.msj"));
   EXPECT_EQ(list(), (std::vector<std::string>{"/p/E.msj", "/p/C.msj", "/p/A.msj", "/p/B.msj"}));
   // Case counts: a path that differs only in case is a new entry.
-  EXPECT_FALSE(form->OnRecentFilesList(QStringLiteral("/p/e.msj"), npos));
+  EXPECT_FALSE(form->recent_files().position_of(QStringLiteral("/p/e.msj"), npos));
   EXPECT_EQ(npos, 4);
-  form->UpdateFileMenu(QStringLiteral("/p/E.msj"));  // already first: unchanged
+  form->recent_files().add(QStringLiteral("/p/E.msj"));  // already first: unchanged
   EXPECT_EQ(list(), (std::vector<std::string>{"/p/E.msj", "/p/C.msj", "/p/A.msj", "/p/B.msj"}));
-  EXPECT_FALSE(form->mnuRecentFile(5)->isVisible());
+  EXPECT_FALSE(form->recent_file_action(5)->isVisible());
 }
 
 TEST_F(FileCommandsTest, RecentFileOpensItsProjectOrChangesNothing) {
@@ -351,9 +351,9 @@ TEST_F(FileCommandsTest, RecentFileOpensItsProjectOrChangesNothing) {
   save_as("quay");
   edit(6);
   save_as("pier");
-  ASSERT_EQ(form->mnuRecentFile(2)->data().toString(), qpath("quay.msj"));
+  ASSERT_EQ(form->recent_file_action(2)->data().toString(), qpath("quay.msj"));
 
-  form->mnuRecentFile_Click(2);
+  form->open_recent_file(2);
   EXPECT_EQ(hwl(), 4.5);
   EXPECT_EQ(caption(), "Tervane Ver2.5.1 - quay");
   EXPECT_EQ(recent(1), path("quay.msj").string());
@@ -362,7 +362,7 @@ TEST_F(FileCommandsTest, RecentFileOpensItsProjectOrChangesNothing) {
   // A listed file that no longer exists: its message, and the project, names and list stay.
   std::filesystem::remove(path("pier.MSJ"));
   ui.shown.clear();
-  form->mnuRecentFile_Click(2);
+  form->open_recent_file(2);
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].text, "条件ﾌｧｲﾙ(.MSJ)が読み込み出来ません。");
   EXPECT_EQ(hwl(), 4.5);
@@ -374,7 +374,7 @@ TEST_F(FileCommandsTest, RecentFileOpensItsProjectOrChangesNothing) {
   edit(1);
   ui.shown.clear();
   ui.answers = {Answer::Cancel};
-  form->mnuRecentFile_Click(1);
+  form->open_recent_file(1);
   ASSERT_EQ(ui.shown.size(), 1u);
   expect_save_question(ui.shown[0], kAskOpenData);
   EXPECT_EQ(hwl(), 1.0);

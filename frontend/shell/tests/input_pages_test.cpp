@@ -6,7 +6,7 @@
 #include "frontend/section/draw_sink.h"
 #include "frontend/section/widgets/section_widget.h"
 #include "frontend/widgets/tests/edit_grid_input.h"
-#include "frontend/shell/form1.h"
+#include "frontend/shell/main_window.h"
 #include "frontend/shell/section_view.h"
 
 #include "frontend/shell/tests/shell_test_support.h"
@@ -28,8 +28,8 @@ class InputPagesTest : public ShellTest {
  protected:
   InputPagesTest() {
     model::prepare_work_folder(install(), work());
-    form = std::make_unique<Form1>(ui, install(), work(), "", false);
-    form->Form_Load();
+    form = std::make_unique<MainWindow>(ui, install(), work(), "", false);
+    form->load();
     form->show();
     ui.shown.clear();
   }
@@ -51,7 +51,7 @@ class InputPagesTest : public ShellTest {
   std::vector<std::pair<double, double>> type_three_surface_points() {
     ui.files.push_back(QString::fromStdString(
         (std::filesystem::path(QVT_SOURCE_DIR) / "common" / "tests" / "sections" / "sample_block_quay.MSJ").string()));
-    form->open_Click();
+    form->open_project();
     form->findChild<QRadioButton*>(QStringLiteral("opt_menu_3"))->click();
     pages::GroundSurfaceView& g = form->pages().ground_surface_view();
     g.surface_option(pages::SurfaceOption::arbitrary)->click();
@@ -67,13 +67,13 @@ class InputPagesTest : public ShellTest {
     return points;
   }
 
-  std::unique_ptr<Form1> form;
+  std::unique_ptr<MainWindow> form;
 };
 
 TEST_F(InputPagesTest, TypedSafetyFactorReachesTheSavedConditions) {
   type(pages::safety_factor_box(pages::kSlidingCheck, model::CASE_NORMAL), QStringLiteral("1.3"));
   ui.files.push_back(qpath("quay.msj"));
-  ASSERT_TRUE(form->save_Click());
+  ASSERT_TRUE(form->save_project());
   const auto lines = msj_lines("quay.MSJ");
   ASSERT_GT(lines.size(), 13u);
   EXPECT_EQ(lines[12], "1.3,1");  // line 13: sliding, normal and seismic
@@ -81,43 +81,43 @@ TEST_F(InputPagesTest, TypedSafetyFactorReachesTheSavedConditions) {
 
 TEST_F(InputPagesTest, LeavingTheCategoryCommitsItAndThePictureShowsElsewhere) {
   type(pages::kHwlBox, QStringLiteral("2.5"));
-  EXPECT_FALSE(form->view().pic_gm()->isVisibleTo(form.get()));
-  form->opt_menu_Click(3);
+  EXPECT_FALSE(form->view().picture_widget()->isVisibleTo(form.get()));
+  form->choose_category(3);
   EXPECT_EQ(form->model().conditions.water_levels[0], 2.5);
-  EXPECT_EQ(form->tab_no(), 3);
-  EXPECT_TRUE(form->pages().tab_gm(0)->isHidden());
-  EXPECT_FALSE(form->pages().tab_gm(3)->isHidden());
-  EXPECT_TRUE(form->view().pic_gm()->isVisibleTo(form.get()));
+  EXPECT_EQ(form->current_page(), 3);
+  EXPECT_TRUE(form->pages().page_container(0)->isHidden());
+  EXPECT_FALSE(form->pages().page_container(3)->isHidden());
+  EXPECT_TRUE(form->view().picture_widget()->isVisibleTo(form.get()));
   // Back on the design conditions, the inner tab's frame alone is enabled.
   view().inner_tabs()->setCurrentIndex(2);
-  form->opt_menu_Click(0);
+  form->choose_category(0);
   EXPECT_FALSE(view().inner_frame(0)->isEnabled());
   EXPECT_TRUE(view().inner_frame(2)->isEnabled());
-  EXPECT_FALSE(form->view().pic_gm()->isVisibleTo(form.get()));
+  EXPECT_FALSE(form->view().picture_widget()->isVisibleTo(form.get()));
 }
 
 TEST_F(InputPagesTest, DimensionLineModesAndTheirHintsInTheStatusBar) {
-  form->inp_menu_Click(6);
-  EXPECT_EQ(form->tab_no(), 5);
+  form->choose_input_menu_item(6);
+  EXPECT_EQ(form->current_page(), 5);
   auto& dims = form->pages().dimension_lines_view();
   EXPECT_TRUE(dims.mode_button(0)->isChecked());
-  EXPECT_TRUE(form->stv_gm().panel1()->text().isEmpty());
+  EXPECT_TRUE(form->status_bar().panel1()->text().isEmpty());
   form->activateWindow();
   dims.mode_button(3)->setFocus();
   QApplication::processEvents();
   ASSERT_TRUE(dims.mode_button(3)->hasFocus());
-  EXPECT_EQ(form->stv_gm().panel1()->text().toStdString(),
+  EXPECT_EQ(form->status_bar().panel1()->text().toStdString(),
               "ブロック分割図の下部に表示する寸法線の変化点を解除してください。");
   dims.mode_button(3)->click();
-  form->opt_menu_Click(1);
-  form->opt_menu_Click(5);
+  form->choose_category(1);
+  form->choose_category(5);
   EXPECT_TRUE(dims.mode_button(0)->isChecked());
 }
 
 TEST_F(InputPagesTest, OpeningTheSampleFillsTheDesignConditions) {
   ui.files.push_back(QString::fromStdString(
       (std::filesystem::path(QVT_SOURCE_DIR) / "common" / "tests" / "sections" / "sample_block_quay.MSJ").string()));
-  form->open_Click();
+  form->open_project();
   EXPECT_EQ(view().txt(pages::kJobNameBox)->text().toStdString(), form->model().conditions.job_name);
   EXPECT_FALSE(form->model().conditions.job_name.empty());
   EXPECT_EQ(view().txt(pages::safety_factor_box(pages::kSlidingCheck, model::CASE_NORMAL))->text().toStdString(), "1.2");
@@ -168,7 +168,7 @@ TEST_F(InputPagesTest, TypedSurfacePointsAreDrawnInThePicture) {
   }
   // And on screen: the pixel of the typed point (25, 5) is light green.
   QApplication::processEvents();
-  const QImage image = form->view().pic_gm()->grab().toImage();
+  const QImage image = form->view().picture_widget()->grab().toImage();
   const QPoint at(section::twips_to_pixels(last.x), section::twips_to_pixels(last.y));
   bool found = false;
   for (int dx = -1; dx <= 1; ++dx)
@@ -177,7 +177,7 @@ TEST_F(InputPagesTest, TypedSurfacePointsAreDrawnInThePicture) {
         found = true;
   EXPECT_TRUE(found) << "no green pixel near " << at.x() << ", " << at.y();
   // Leaving the page commits the points.
-  form->opt_menu_Click(4);
+  form->choose_category(4);
   EXPECT_EQ(form->model().conditions.surface_point_count, 3);
   EXPECT_DOUBLE_EQ(form->model().conditions.surface_points[1].x, 15);
 }

@@ -2,7 +2,7 @@
 #include "frontend/dialogs/widgets/about_dialog_widget.h"
 #include "frontend/dialogs/widgets/options_dialog_widget.h"
 #include "frontend/model/folders.h"
-#include "frontend/shell/form1.h"
+#include "frontend/shell/main_window.h"
 #include "frontend/shell/launchers.h"
 #include "frontend/shell/settings_store.h"
 
@@ -25,8 +25,8 @@ class LaunchersTest : public ShellTest {
  protected:
   LaunchersTest() {
     model::prepare_work_folder(install(), work());
-    form = std::make_unique<Form1>(ui, install(), work(), "", false);
-    form->Form_Load();
+    form = std::make_unique<MainWindow>(ui, install(), work(), "", false);
+    form->load();
     form->show();
     ui.shown.clear();
   }
@@ -44,7 +44,7 @@ class LaunchersTest : public ShellTest {
         .toString()
         .toStdString();
   }
-  std::unique_ptr<Form1> form;
+  std::unique_ptr<MainWindow> form;
 };
 
 TEST_F(LaunchersTest, EveryItemAndButtonReachesItsCommand) {
@@ -90,7 +90,7 @@ TEST_F(LaunchersTest, EveryItemAndButtonReachesItsCommand) {
 }
 
 TEST_F(LaunchersTest, ManualMissingOrWithoutViewerSaysSo) {
-  form->help_Click();
+  form->open_manual();
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].what, Shown::What::Box);
   EXPECT_EQ(ui.shown[0].icon, MessageIcon::Exclamation);
@@ -100,7 +100,7 @@ TEST_F(LaunchersTest, ManualMissingOrWithoutViewerSaysSo) {
   write_file_bytes(install() / kProductOverview, "%PDF-1.4");
   ui.documents_open = false;
   ui.shown.clear();
-  form->help2_Click();
+  form->open_product_overview();
   ASSERT_EQ(ui.shown.size(), 2u);
   EXPECT_EQ(ui.shown[0].what, Shown::What::Document);
   EXPECT_EQ(ui.shown[1].text, kNoPdf);
@@ -138,7 +138,7 @@ TEST_F(LaunchersTest, UpdateHistoryOpensOnlyAnAddressOrADocumentOfTheInstallFold
     std::filesystem::remove(install() / "Flinmor.inf");
     if (c.lines > 0) inf(c.line7, c.lines);
     ui.shown.clear();
-    form->revrec_Click();
+    form->show_update_history();
     ASSERT_EQ(ui.shown.size(), 1u);
     if (!c.opened.empty()) {
       EXPECT_EQ(ui.shown[0].what, Shown::What::Document);
@@ -156,7 +156,7 @@ TEST_F(LaunchersTest, UpdateCheckNeedsSavedData) {
   // The high water level typed on the design-conditions page and committed.
   form->pages().design_conditions().text_edited(pages::kHwlBox, "2.5");
   form->pages().store_design_conditions_page();
-  form->update_Click();
+  form->check_for_updates();
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].title, "確認");
   EXPECT_EQ(ui.shown[0].text,
@@ -185,7 +185,7 @@ TEST_F(LaunchersTest, UpdaterEndsLeaveTheWindowEnabled) {
     std::filesystem::remove(install() / "Flinmor");
     if (*c.body) program("Flinmor", c.body);
     ui.shown.clear();
-    form->update_Click();
+    form->check_for_updates();
     EXPECT_TRUE(form->isEnabled());
     EXPECT_TRUE(form->isVisible());
     if (c.message.empty()) {
@@ -201,8 +201,8 @@ TEST_F(LaunchersTest, WhileTheUpdaterRunsTheWindowTakesNothingAndExit3EndsThePro
   program("Flinmor", "printf 'QVTMSG\\tinfo\\tFlinmor\\t更新します\\n' >&2\nexit 3");
   bool closed_meanwhile = true;
   ui.on_box = [&](const Shown&) { closed_meanwhile = form->close(); };
-  form->newver_Click();  // the setting toggled: stored at the end all the same
-  form->update_Click();
+  form->toggle_update_check_at_start();  // the setting toggled: stored at the end all the same
+  form->check_for_updates();
   ASSERT_GE(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].text, "更新します");
   EXPECT_FALSE(ui.shown[0].owner_enabled);
@@ -210,7 +210,7 @@ TEST_F(LaunchersTest, WhileTheUpdaterRunsTheWindowTakesNothingAndExit3EndsThePro
   // Exit code 3: the window closes without a question, the setting is stored.
   EXPECT_EQ(ui.shown.size(), 1u);
   EXPECT_FALSE(form->isVisible());
-  EXPECT_EQ(form->AUTO_SW, -1);
+  EXPECT_TRUE(form->closing_for_update);
   EXPECT_EQ(get_setting(QStringLiteral("Settings"), QStringLiteral("VerCheckFlag")),
             QStringLiteral("True"));
 }
@@ -231,7 +231,7 @@ TEST_F(LaunchersTest, AboutBoxShowsTheYearRangeOfTheClock) {
       notice = about.copyright()->text().toStdString();
       version = about.windowTitle().toStdString();
     };
-    form->ver_Click();
+    form->about();
     unsetenv("SOURCE_DATE_EPOCH");
     EXPECT_EQ(notice, c.notice);
     EXPECT_EQ(version, "Tervaneのﾊﾞｰｼﾞｮﾝ情報");
@@ -253,7 +253,7 @@ TEST_F(LaunchersTest, OptionsChangedThroughTheDialogCountAsAChangeOfTheProject) 
     options.surcharge_method_option(1)->click();
     options.ok_button()->click();
   };
-  form->custom_Click();
+  form->options();
   EXPECT_EQ(form->model().custom_options.surcharge_method, 1);
   EXPECT_EQ(read_lines(work() / "QVT_DAT.CST")->at(7), "1");
   ui.shown.clear();
@@ -272,7 +272,7 @@ TEST_F(LaunchersTest, OptionsChangedThroughTheDialogCountAsAChangeOfTheProject) 
     EXPECT_FALSE(d.result() == QDialog::Accepted);
     options.cancel_button()->click();
   };
-  form->custom_Click();
+  form->options();
   EXPECT_EQ(read_file_bytes(work() / "QVT_DAT.CST"), before);
   EXPECT_EQ(form->model().custom_options.surcharge_method, 1);
   EXPECT_EQ(ui.box_texts().back(),

@@ -7,7 +7,7 @@
 #include "frontend/model/display_text.h"
 #include "frontend/pages/widgets/design_conditions_view.h"
 #include "frontend/pages/widgets/ground_surface_view.h"
-#include "frontend/shell/splash.h"
+#include "frontend/shell/splash_window.h"
 #include "frontend/shell/tests/sample_window.h"
 #include "frontend/widgets/text_box_focus.h"
 
@@ -244,11 +244,11 @@ class LayoutFitTest : public SampleWindowTest {
 // pattern and each ground-surface shape shows frames of its own, so each is looked at too.
 TEST_F(LayoutFitTest, EveryPageAndInnerTabFits) {
   form.reset();
-  form = std::make_unique<Form1>(ui, install(), work(), "/td", false);
-  form->Form_Load();
+  form = std::make_unique<MainWindow>(ui, install(), work(), "/td", false);
+  form->load();
   form->show();
   ui.files.push_back(QString::fromStdString(block_quay_sample().string()));
-  form->open_Click();
+  form->open_project();
   for (const QSize size : {QSize(800, 606), QSize(1024, 768)}) {
     form->resize(size);
     QApplication::processEvents();
@@ -309,8 +309,8 @@ TEST_F(LayoutFitTest, EveryDialogFits) {
       {"polygon block", [&] { form->block_dialogs().polygon({2, true}); }},
       {"rectangle block", [&] { form->block_dialogs().rectangle({0, false}); }},
       {"layer block", [&] { form->block_dialogs().layer({1, true, body}); }},
-      {"options", [&] { form->custom_Click(); }},
-      {"version", [&] { form->ver_Click(); }},
+      {"options", [&] { form->options(); }},
+      {"version", [&] { form->about(); }},
   };
   for (const Opened& o : dialogs) {
     SCOPED_TRACE(o.name);
@@ -325,7 +325,7 @@ TEST_F(LayoutFitTest, EveryDialogFits) {
     ui.on_dialog = nullptr;
   }
   // The start-up window with the version.
-  frmSplash splash(QStringLiteral("2.5.1"));
+  SplashWindow splash(QStringLiteral("2.5.1"));
   splash.show();
   expect_fits(&splash, "splash");
 }
@@ -342,14 +342,14 @@ TEST_F(LayoutFitTest, ResultsDialogsFit) {
     SCOPED_TRACE(sample);
     ui.files.push_back(QString::fromStdString(
         (fs::path(QVT_SOURCE_DIR) / "data" / "samples" / (std::string(sample) + ".MSJ")).string()));
-    form->open_Click();
+    form->open_project();
     int shown = 0;
     ui.on_dialog = [&](QDialog& d) {
       ++shown;
       check_dialog(d, std::string(sample) + " " + d.objectName().toStdString());
     };
-    form->Toolbar1_ButtonClick(5);  // calculate: the results
-    form->hensin_Click();           // the eccentric-load check of the bearing layer
+    form->press_toolbar_button(5);  // calculate: the results
+    form->eccentric_check();           // the eccentric-load check of the bearing layer
     ui.on_dialog = nullptr;
     EXPECT_EQ(shown, 2) << listed(ui.box_texts());
     ui.shown.clear();

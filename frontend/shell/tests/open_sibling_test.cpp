@@ -1,7 +1,7 @@
 #include "frontend/import/sibling_importer.h"
 #include "frontend/model/folders.h"
 #include "frontend/model/sibling_import.h"
-#include "frontend/shell/form1.h"
+#include "frontend/shell/main_window.h"
 #include "frontend/shell/settings_store.h"
 
 #include "frontend/shell/tests/shell_test_support.h"
@@ -20,10 +20,10 @@ class OpenSiblingTest : public ShellTest {
  protected:
   OpenSiblingTest() {
     model::prepare_work_folder(install(), work());
-    form = std::make_unique<Form1>(ui, install(), work(), "", false);
+    form = std::make_unique<MainWindow>(ui, install(), work(), "", false);
     import.fill = 5;
     form->set_sibling_import(&import);
-    form->Form_Load();
+    form->load();
     form->show();
     model::ProjectModel& m = form->model();
     block(3, BLOCK_SOIL_RECTANGLE, "soil A");
@@ -34,7 +34,7 @@ class OpenSiblingTest : public ShellTest {
     form->pages().load_improved_body_page();
     form->pages().store_improved_body_page();
     ui.files.push_back(qpath("edited.msj"));
-    EXPECT_TRUE(form->add_save_Click());
+    EXPECT_TRUE(form->save_project_as());
     ui.shown.clear();
   }
   void block(int slot, model::i16 type, const std::string& name) {
@@ -51,13 +51,13 @@ class OpenSiblingTest : public ShellTest {
   }
 
   FakeSiblingImport import;
-  std::unique_ptr<Form1> form;
+  std::unique_ptr<MainWindow> form;
 };
 
 TEST_F(OpenSiblingTest, NoKeepsTheSoilBlocksAfterTheSiblingsOnes) {
   ui.files.push_back(qpath("sib.tj2"));
   ui.answers.push_back(Answer::No);
-  form->open_Click();
+  form->open_project();
   ASSERT_EQ(ui.shown.size(), 2u);  // the file dialog and the question
   EXPECT_EQ(ui.shown[1].title, "読込み方法確認");
   EXPECT_EQ(import.bases, std::vector<std::string>{path("sib").string()});
@@ -75,14 +75,14 @@ TEST_F(OpenSiblingTest, NoKeepsTheSoilBlocksAfterTheSiblingsOnes) {
 TEST_F(OpenSiblingTest, YesResetsFirstAndCancelStops) {
   ui.files.push_back(qpath("sib.tj2"));
   ui.answers.push_back(Answer::Cancel);
-  form->open_Click();
+  form->open_project();
   EXPECT_TRUE(import.bases.empty());
   EXPECT_EQ(slot(3).polygon.head.name, "soil A");
   EXPECT_EQ(caption(), "Tervane Ver2.5.1 - edited");
 
   ui.files.push_back(qpath("sib.tj2"));
   ui.answers.push_back(Answer::Yes);
-  form->open_Click();
+  form->open_project();
   ASSERT_EQ(import.seen_water.size(), 1u);
   EXPECT_EQ(import.seen_water[0], 0);  // the reset came first
   EXPECT_EQ(slot(5).block_type, BLOCK_EMPTY);
@@ -95,7 +95,7 @@ TEST_F(OpenSiblingTest, AFailedImportChangesNothing) {
   import.ok = false;
   ui.files.push_back(qpath("sib.tj2"));
   ui.answers.push_back(Answer::Yes);
-  form->open_Click();
+  form->open_project();
   EXPECT_EQ(import.bases.size(), 1u);
   EXPECT_EQ(slot(3).polygon.head.name, "soil A");
   EXPECT_EQ(slot(0).block_type, BLOCK_EMPTY);
@@ -107,7 +107,7 @@ TEST_F(OpenSiblingTest, AFailedImportChangesNothing) {
 TEST_F(OpenSiblingTest, ASingleFileDesignResetsWithoutAskingAndItsFirstSaveAsks) {
   write_file_bytes(path("sib.MSJ"), "someone else's");
   ui.files.push_back(qpath("sib.tj3"));
-  form->open_Click();
+  form->open_project();
   ASSERT_EQ(ui.shown.size(), 1u);  // the file dialog only: the soil blocks are not asked about
   EXPECT_EQ(import.tj3_bases, std::vector<std::string>{path("sib").string()});
   EXPECT_TRUE(import.bases.empty());
@@ -122,7 +122,7 @@ TEST_F(OpenSiblingTest, ASingleFileDesignResetsWithoutAskingAndItsFirstSaveAsks)
 
   ui.shown.clear();
   ui.answers = {Answer::No};
-  EXPECT_FALSE(form->save_Click());
+  EXPECT_FALSE(form->save_project());
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].title, "上書き保存");
   EXPECT_EQ(ui.shown[0].text, path("sib.MSJ").string() + " は既に存在します。\n上書きしますか？");
@@ -135,7 +135,7 @@ TEST_F(OpenSiblingTest, AFailedSingleFileImportChangesNothing) {
   form->set_sibling_import(&real);
   write_file_bytes(path("sib.TJ3"), "2200\r\n");
   ui.files.push_back(qpath("sib.TJ3"));
-  form->open_Click();
+  form->open_project();
   EXPECT_EQ(ui.box_texts(),
             std::vector<std::string>{"条件ﾌｧｲﾙ(.CJ3)の読み込み途中でエラーが発生しました。"});
   EXPECT_EQ(slot(3).polygon.head.name, "soil A");

@@ -28,7 +28,7 @@ class PageRoutingTest : public SampleWindowTest {
  protected:
   void choose_page(int category) {
     form->findChild<QRadioButton*>(QStringLiteral("opt_menu_%1").arg(category))->click();
-    ASSERT_EQ(form->tab_no(), category);
+    ASSERT_EQ(form->current_page(), category);
   }
   void click(double x, double y) {
     const QPointF at = pixel_of(x, y);
@@ -42,7 +42,7 @@ class PageRoutingTest : public SampleWindowTest {
                   Qt::NoModifier);
     QApplication::sendEvent(w, &e);
   }
-  std::string panel1() { return form->view().stv_gm_panel(1)->text().toStdString(); }
+  std::string panel1() { return form->view().status_panel(1)->text().toStdString(); }
   const model::DimensionPointList& dims(int list) {
     return form->model().conditions.dimension_points[list];
   }
@@ -169,7 +169,7 @@ TEST_F(PageRoutingTest, ANumberBoxWithoutANumberGoesBack) {
   } cases[] = {{"abc", nullptr, level, true}, {"3m", "3.000", 3, false}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.typed);
-    form->view().stv_gm_panel(1)->clear();
+    form->view().status_panel(1)->clear();
     rwl->setFocus();
     QApplication::processEvents();
     ASSERT_TRUE(rwl->hasFocus());

@@ -1,6 +1,6 @@
 #include "frontend/model/folders.h"
 #include "frontend/model/sibling_import.h"
-#include "frontend/shell/form1.h"
+#include "frontend/shell/main_window.h"
 #include "frontend/shell/settings_store.h"
 
 #include "frontend/shell/tests/shell_test_support.h"
@@ -22,9 +22,9 @@ class ReplaceTest : public ShellTest {
  protected:
   ReplaceTest() {
     model::prepare_work_folder(install(), work());
-    form = std::make_unique<Form1>(ui, install(), work(), "", false);
+    form = std::make_unique<MainWindow>(ui, install(), work(), "", false);
     form->set_sibling_import(&import);
-    form->Form_Load();
+    form->load();
     form->show();
     // The project being edited: a wall block, improved-soil blocks in slots 6 and 9, label
     // numbers told apart by slot, a shape in the library; saved, so no question is asked.
@@ -43,7 +43,7 @@ class ReplaceTest : public ShellTest {
     form->pages().load_improved_body_page();
     form->pages().store_improved_body_page();
     ui.files.push_back(qpath("edited.msj"));
-    EXPECT_TRUE(form->add_save_Click());
+    EXPECT_TRUE(form->save_project_as());
     write_file_bytes(work() / "DM003KAT.PDT", "old result");
     ui.shown.clear();
   }
@@ -68,7 +68,7 @@ class ReplaceTest : public ShellTest {
     std::vector<model::i16> types;
   };
   Kept kept() const {
-    Kept k{caption(), form->dlg1_file_name().toStdString(), form->model().project_file_path,
+    Kept k{caption(), form->project_name().toStdString(), form->model().project_file_path,
            org(), recent(1), {}};
     for (int s = 0; s < model::MAX_WALL_BLOCKS; ++s) k.types.push_back(slot(s).block_type);
     return k;
@@ -87,14 +87,14 @@ class ReplaceTest : public ShellTest {
   }
 
   FakeSiblingImport import;
-  std::unique_ptr<Form1> form;
+  std::unique_ptr<MainWindow> form;
 };
 
 TEST_F(ReplaceTest, SiblingBlocksComeFirstAndTheKeptBlocksFollowInOrder) {
-  EXPECT_EQ(form->Command1()->text(), QStringLiteral("上部工の入れ替え"));
-  EXPECT_TRUE(form->Command1()->isVisible());
+  EXPECT_EQ(form->replace_superstructure_button()->text(), QStringLiteral("上部工の入れ替え"));
+  EXPECT_TRUE(form->replace_superstructure_button()->isVisible());
   ui.files.push_back(qpath("sib.tj2"));
-  form->Command1()->click();
+  form->replace_superstructure_button()->click();
   ASSERT_EQ(ui.shown.size(), 1u);  // the file dialog only
   EXPECT_EQ(ui.shown[0].what, Shown::What::OpenDialog);
   EXPECT_EQ(ui.shown[0].request.filter.toStdString(),
@@ -120,11 +120,11 @@ TEST_F(ReplaceTest, SiblingBlocksComeFirstAndTheKeptBlocksFollowInOrder) {
   // Named after the sibling file, not entered in the recent-file list; "ORG" is the new state
   // and the old results are gone.
   EXPECT_EQ(caption(), "Tervane Ver2.5.1 - sib");
-  EXPECT_EQ(form->dlg1_file_name().toStdString(), "sib");
+  EXPECT_EQ(form->project_name().toStdString(), "sib");
   EXPECT_EQ(form->model().project_base_path, path("sib").string());
   EXPECT_EQ(recent(1), path("edited.msj").string());
   EXPECT_FALSE(exists_in_work("DM003KAT.PDT"));
-  EXPECT_EQ(form->tab_no(), 0);
+  EXPECT_EQ(form->current_page(), 0);
   EXPECT_TRUE(form->close());
   EXPECT_EQ(ui.shown.size(), 1u);
 }
@@ -132,22 +132,22 @@ TEST_F(ReplaceTest, SiblingBlocksComeFirstAndTheKeptBlocksFollowInOrder) {
 TEST_F(ReplaceTest, TheFirstSaveAsksBeforeReplacingAProjectBesideTheSiblingFile) {
   write_file_bytes(path("sib.MSJ"), "someone else's");
   ui.files.push_back(qpath("sib.tj2"));
-  form->Command1_Click();
+  form->replace_superstructure();
   ui.shown.clear();
   ui.answers = {Answer::No};
-  EXPECT_FALSE(form->save_Click());
+  EXPECT_FALSE(form->save_project());
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].title, "上書き保存");
   EXPECT_EQ(ui.shown[0].text, path("sib.MSJ").string() + " は既に存在します。\n上書きしますか？");
   EXPECT_EQ(*read_file_bytes(path("sib.MSJ")), "someone else's");
 
   ui.answers = {Answer::Yes};
-  EXPECT_TRUE(form->save_Click());
+  EXPECT_TRUE(form->save_project());
   EXPECT_NE(*read_file_bytes(path("sib.MSJ")), "someone else's");
   EXPECT_TRUE(std::filesystem::exists(path("sib.MBJ")));
   // Once saved, the pair is the project's own: no more questions.
   ui.shown.clear();
-  EXPECT_TRUE(form->save_Click());
+  EXPECT_TRUE(form->save_project());
   EXPECT_TRUE(ui.shown.empty());
 }
 
@@ -157,7 +157,7 @@ TEST_F(ReplaceTest, WithoutSoilBlocksTheSiblingProjectIsTakenOver) {
   form->reload_pages_and_take_snapshot();
   import.brings_shape = true;
   ui.files.push_back(qpath("sib.tj2"));
-  form->Command1_Click();
+  form->replace_superstructure();
   EXPECT_EQ(form->model().wall_blocks[4].block_type, BLOCK_EMPTY);
   EXPECT_EQ(form->model().wall_blocks[3].block_type, BLOCK_RECTANGLE);
   EXPECT_EQ(form->model().shape_library_count, 1);
@@ -170,14 +170,14 @@ TEST_F(ReplaceTest, AProjectFileIsLoadedAsItStandsAndListed) {
     form->model().wall_blocks[k].block_type = BLOCK_EMPTY;
   block(3, BLOCK_SOIL_POLYGON, "other");
   ui.files.push_back(qpath("other.msj"));
-  ASSERT_TRUE(form->add_save_Click());
+  ASSERT_TRUE(form->save_project_as());
   // Back to the edited project, then replace from the other one.
   ui.files.push_back(qpath("edited.msj"));
-  form->open_Click();
+  form->open_project();
   ASSERT_EQ(slot(6).block_type, BLOCK_SOIL_RECTANGLE);
   ui.shown.clear();
   ui.files.push_back(qpath("other.msj"));
-  form->Command1_Click();
+  form->replace_superstructure();
   EXPECT_TRUE(import.bases.empty());
   EXPECT_EQ(slot(0).block_type, BLOCK_EMPTY);
   EXPECT_EQ(slot(3).polygon.head.name, "other");
@@ -220,7 +220,7 @@ TEST_F(ReplaceTest, AReplacementThatCannotBeCompletedChangesNothing) {
     form->set_sibling_import(c.with_import ? &import : nullptr);
     ui.shown.clear();
     ui.files.push_back(c.file);
-    form->Command1_Click();
+    form->replace_superstructure();
     if (c.message.empty()) {
       EXPECT_TRUE(ui.box_texts().empty());
     } else {

@@ -3,7 +3,7 @@
 // its section picture: the picture, its widget and the pixel of a world point.
 #include "frontend/model/folders.h"
 #include "frontend/section/widgets/section_widget.h"
-#include "frontend/shell/form1.h"
+#include "frontend/shell/main_window.h"
 #include "frontend/shell/tests/shell_test_support.h"
 
 #include <QPointF>
@@ -21,23 +21,23 @@ class SampleWindowTest : public ShellTest {
  protected:
   SampleWindowTest() {
     model::prepare_work_folder(install(), work());
-    form = std::make_unique<Form1>(ui, install(), work(), "", false);
-    form->Form_Load();
+    form = std::make_unique<MainWindow>(ui, install(), work(), "", false);
+    form->load();
     form->show();
     ui.files.push_back(QString::fromStdString(block_quay_sample().string()));
-    form->open_Click();
+    form->open_project();
     ui.shown.clear();
   }
 
   section::SectionPicture& picture() { return form->view().picture(); }
-  QWidget* pic() { return form->view().pic_gm(); }
+  QWidget* pic() { return form->view().picture_widget(); }
   // The widget pixel of a world point (the picture works in twips, 15 to a pixel).
   QPointF pixel_of(double x, double y) {
     const section::ViewState& v = picture().view();
     return {(x - v.left_x) * v.scale / 15, (v.top_y - y) * v.scale / 15};
   }
 
-  std::unique_ptr<Form1> form;
+  std::unique_ptr<MainWindow> form;
 };
 
 }  // namespace qvt::shell::testing

@@ -26,7 +26,7 @@ class SectionViewTest : public SampleWindowTest {
 };
 
 TEST_F(SectionViewTest, ToolbarZoomAndRightClickRelease) {
-  form->opt_menu_Click(1);
+  form->choose_category(1);
   ASSERT_FALSE(pic()->isHidden());
   const double scale = picture().view().scale;
   ASSERT_GT(scale, 1);
@@ -57,7 +57,7 @@ TEST_F(SectionViewTest, ToolbarZoomAndRightClickRelease) {
 }
 
 TEST_F(SectionViewTest, ArrowButtonsPanOneStepEach) {
-  form->opt_menu_Click(5);
+  form->choose_category(5);
   const section::ViewState& v = picture().view();
   const double left = v.left_x, top = v.top_y;
   for (int i = 0; i < 3; ++i) form->view().arrow_button(1)->click();
@@ -65,20 +65,20 @@ TEST_F(SectionViewTest, ArrowButtonsPanOneStepEach) {
   EXPECT_NEAR(v.left_x, left + 400 / v.scale, 1e-9);
   form->view().arrow_button(3)->click();
   EXPECT_NEAR(v.top_y, top - 200 / v.scale, 1e-9);
-  EXPECT_EQ(form->view().hsb_gm()->value(), 2);
-  EXPECT_EQ(form->view().vsb_gm()->minimum(), -32768);
-  EXPECT_EQ(form->view().hsb_gm()->maximum(), 32767);
+  EXPECT_EQ(form->view().horizontal_bar()->value(), 2);
+  EXPECT_EQ(form->view().vertical_bar()->minimum(), -32768);
+  EXPECT_EQ(form->view().horizontal_bar()->maximum(), 32767);
   form->view().view_whole_section();
-  EXPECT_EQ(form->view().hsb_gm()->value(), 0);
+  EXPECT_EQ(form->view().horizontal_bar()->value(), 0);
   EXPECT_EQ(form->view().hscroll_last, 0);
   EXPECT_NEAR(v.left_x, left, 1e-9);
 }
 
 TEST_F(SectionViewTest, ReadoutInPanelTwoAndAPointOnPageSix) {
-  form->inp_menu_Click(5);  // "土圧作用点"
-  ASSERT_EQ(form->tab_no(), 6);
+  form->choose_input_menu_item(5);  // "土圧作用点"
+  ASSERT_EQ(form->current_page(), 6);
   send(QEvent::MouseMove, Qt::NoButton, pixel_of(12.3, -3.4));
-  EXPECT_EQ(form->view().stv_gm_panel(2)->text().toStdString(), "X:  12.30 Y:  -3.40");
+  EXPECT_EQ(form->view().status_panel(2)->text().toStdString(), "X:  12.30 Y:  -3.40");
   send(QEvent::MouseButtonPress, Qt::LeftButton, pixel_of(6, 3));
   const auto& passive = form->model().conditions.pressure_points[0];
   ASSERT_EQ(passive.count, 3);
@@ -94,7 +94,7 @@ TEST_F(SectionViewTest, ReadoutInPanelTwoAndAPointOnPageSix) {
 }
 
 TEST_F(SectionViewTest, ResizeLaysOutThePictureAndKeepsTheScale) {
-  form->opt_menu_Click(2);
+  form->choose_category(2);
   const double scale = picture().view().scale;
   form->resize(1000, 700);
   // 15000 x 10500 twips: picture (15000 - 5280) x (10500 - 2805) = 9720 x 7695 twips,
@@ -103,7 +103,7 @@ TEST_F(SectionViewTest, ResizeLaysOutThePictureAndKeepsTheScale) {
   EXPECT_EQ(pic()->height(), 513);
   EXPECT_EQ(picture().view().pic_width, 9660);
   EXPECT_EQ(picture().view().pic_height, 7635);
-  EXPECT_EQ(form->pages().tab_gm(2)->x(), 700);
+  EXPECT_EQ(form->pages().page_container(2)->x(), 700);
   EXPECT_EQ(picture().view().scale, scale);
   // Not wider than 5400 twips: nothing moves.
   form->resize(360, 700);

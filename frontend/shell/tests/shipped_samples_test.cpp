@@ -14,7 +14,7 @@
 #include "frontend/results/tests/fitting_clay_classes.h"
 #include "frontend/results/widgets/clay_check_dialog.h"
 #include "frontend/results/widgets/sand_check_dialog.h"
-#include "frontend/shell/form1.h"
+#include "frontend/shell/main_window.h"
 #include "frontend/shell/input_pages.h"
 #include "frontend/shell/tests/shell_test_support.h"
 
@@ -51,29 +51,29 @@ class ShippedSamplesTest : public ShellTest {
  protected:
   ShippedSamplesTest() {
     model::prepare_work_folder(install(), work());
-    form = std::make_unique<Form1>(ui, install(), work(), "", false);
-    form->Form_Load();
+    form = std::make_unique<MainWindow>(ui, install(), work(), "", false);
+    form->load();
     form->show();
   }
 
   // Opens base.MSJ in the main window, shows every input page and every tab on it, and saves.
   void open_visit_save(const fs::path& base) {
     ui.files.push_back(QString::fromStdString(base.string() + ".MSJ"));
-    form->open_Click();
+    form->open_project();
     for (int page = 0; page < kInputPageCount; ++page) {
-      form->opt_menu_Click(page);
+      form->choose_category(page);
       for (QTabWidget* tabs : form->findChildren<QTabWidget*>()) {
         if (!tabs->isVisible()) continue;
         for (int t = 0; t < tabs->count(); ++t) tabs->setCurrentIndex(t);
         tabs->setCurrentIndex(0);
       }
     }
-    form->opt_menu_Click(0);
-    ASSERT_TRUE(form->save_Click());
+    form->choose_category(0);
+    ASSERT_TRUE(form->save_project());
     EXPECT_TRUE(ui.box_texts().empty()) << ui.box_texts().front();
   }
 
-  std::unique_ptr<Form1> form;
+  std::unique_ptr<MainWindow> form;
 };
 
 TEST_F(ShippedSamplesTest, OpenVisitEveryPageAndSaveLeavesBothFilesAsTheyAre) {
@@ -129,7 +129,7 @@ TEST_F(ShippedSamplesTest, ToolbarCalculationAndEccentricCheckPassWithoutAMessag
   for (const ShippedSample& s : kShipped) {
     SCOPED_TRACE(s.name);
     ui.files.push_back(QString::fromStdString(shipped(s.name, ".MSJ").string()));
-    form->open_Click();
+    form->open_project();
     if (!docs.isEmpty()) {
       // The superstructure page beside the section picture, chosen as a user does, so its
       // button shows as chosen.
@@ -143,7 +143,7 @@ TEST_F(ShippedSamplesTest, ToolbarCalculationAndEccentricCheckPassWithoutAMessag
       EXPECT_TRUE(d.grab().save(QString::fromLocal8Bit(docs) +
                                 QStringLiteral("/results-%1.png").arg(s.name)));
     };
-    form->Toolbar1_ButtonClick(5);
+    form->press_toolbar_button(5);
     ui.on_dialog = nullptr;
     EXPECT_TRUE(ui.box_texts().empty()) << ui.box_texts().front();
     ASSERT_EQ(ui.count(Shown::What::Dialog), 1);
@@ -179,7 +179,7 @@ TEST_F(ShippedSamplesTest, ToolbarCalculationAndEccentricCheckPassWithoutAMessag
                                   QStringLiteral("/eccentric-%1.png").arg(s.name)));
       }
     };
-    form->hensin_Click();
+    form->eccentric_check();
     ui.on_dialog = nullptr;
     EXPECT_TRUE(ui.box_texts().empty()) << ui.box_texts().front();
     EXPECT_EQ(ui.count(Shown::What::Dialog), 1);

@@ -1,7 +1,7 @@
-#include "frontend/shell/bas_sub_main.h"
-#include "frontend/shell/form1.h"
+#include "frontend/shell/program_start.h"
+#include "frontend/shell/main_window.h"
 #include "frontend/shell/settings_store.h"
-#include "frontend/shell/splash.h"
+#include "frontend/shell/splash_window.h"
 
 #include "frontend/shell/tests/shell_test_support.h"
 
@@ -24,7 +24,7 @@ class StartupTest : public ShellTest {
     o.work_folder = work();
     o.command_line = command_line;
     o.lock_file = qpath("Qvta_win.lock");
-    return Main(ui, o);
+    return start_program(ui, o);
   }
   static void set(const char* section, const char* key, const char* value) {
     save_setting(QString::fromUtf8(section), QString::fromUtf8(key), QString::fromUtf8(value));
@@ -46,13 +46,13 @@ TEST_F(StartupTest, LoadStepsLeaveAFreshUntitledProject) {
 
   Started s = start();
   ASSERT_TRUE(s.window);
-  Form1& f = *s.window;
+  MainWindow& f = *s.window;
   EXPECT_TRUE(ui.shown.empty());
   EXPECT_TRUE(f.isVisible());
   // The project's name joins the caption only once a project is new, opened or saved.
   EXPECT_EQ(f.windowTitle().toStdString(), "Tervane Ver2.5.1");
   EXPECT_EQ(f.model().version_text, "2.5.1");
-  EXPECT_EQ(f.dlg1_file_name().toStdString(), "無題");
+  EXPECT_EQ(f.project_name().toStdString(), "無題");
   EXPECT_EQ(f.model().project_file_path, "無題");
   EXPECT_EQ(f.size(), QSize(800, 606));
   // The load sets the drawing area to 6795 x 6375; the first layout of the shown window
@@ -67,14 +67,14 @@ TEST_F(StartupTest, LoadStepsLeaveAFreshUntitledProject) {
   EXPECT_FALSE(f.findChild<QAction*>(QStringLiteral("newver"))->isChecked());
 
   // Page 0 is the one shown; the others are hidden and disabled; the section picture hidden.
-  EXPECT_EQ(f.tab_no(), 0);
-  EXPECT_FALSE(f.pages().tab_gm(0)->isHidden());
-  EXPECT_TRUE(f.pages().tab_gm(0)->isEnabled());
+  EXPECT_EQ(f.current_page(), 0);
+  EXPECT_FALSE(f.pages().page_container(0)->isHidden());
+  EXPECT_TRUE(f.pages().page_container(0)->isEnabled());
   for (int i = 1; i < kInputPageCount; ++i) {
-    EXPECT_TRUE(f.pages().tab_gm(i)->isHidden()) << i;
-    EXPECT_FALSE(f.pages().tab_gm(i)->isEnabled()) << i;
+    EXPECT_TRUE(f.pages().page_container(i)->isHidden()) << i;
+    EXPECT_FALSE(f.pages().page_container(i)->isEnabled()) << i;
   }
-  EXPECT_TRUE(f.view().pic_gm()->isHidden());
+  EXPECT_TRUE(f.view().picture_widget()->isHidden());
   EXPECT_TRUE(f.pages().unconditionally_ignored()->isHidden());
 
   // The work folder: old results gone, the options copied, the "ORG" snapshot written.
@@ -87,20 +87,20 @@ TEST_F(StartupTest, LoadStepsLeaveAFreshUntitledProject) {
   for (int s = 0; s < 20; ++s) EXPECT_EQ(f.model().wall_blocks[s].block_type, -1);
 
   // The recent-file menu shows the stored entries.
-  EXPECT_TRUE(f.mnuRecentFile(0)->isVisible());
-  EXPECT_EQ(f.mnuRecentFile(1)->text().toStdString(), "/x/a.msj");
-  EXPECT_EQ(f.mnuRecentFile(2)->text().toStdString(), "/x/b&&c.msj");
-  EXPECT_EQ(f.mnuRecentFile(2)->data().toString().toStdString(), "/x/b&c.msj");
-  for (int i = 3; i <= 5; ++i) EXPECT_FALSE(f.mnuRecentFile(i)->isVisible()) << i;
+  EXPECT_TRUE(f.recent_file_action(0)->isVisible());
+  EXPECT_EQ(f.recent_file_action(1)->text().toStdString(), "/x/a.msj");
+  EXPECT_EQ(f.recent_file_action(2)->text().toStdString(), "/x/b&&c.msj");
+  EXPECT_EQ(f.recent_file_action(2)->data().toString().toStdString(), "/x/b&c.msj");
+  for (int i = 3; i <= 5; ++i) EXPECT_FALSE(f.recent_file_action(i)->isVisible()) << i;
 
   // The splash has come and gone.
   for (QWidget* w : QApplication::topLevelWidgets())
-    EXPECT_NE(w->objectName().toStdString(), "frmSplash");
+    EXPECT_NE(w->objectName().toStdString(), "splash_window");
 
   // Results of no run: the result commands say so.
-  f.ans_Click();
-  f.hensin_Click();
-  f.printout_Click();
+  f.show_results();
+  f.eccentric_check();
+  f.print_report();
   EXPECT_EQ(ui.box_texts(), (std::vector<std::string>{
                                 "未計算の為、表示する結果はありません。",
                                 "未計算の為、偏心傾斜による検討は出来ません。",
@@ -183,7 +183,7 @@ TEST_F(StartupTest, VerCheckFlagIsStoredAtEveryClose) {
   EXPECT_EQ(get("Settings", "VerCheckFlag"), "False");
   {
     Started s = start();
-    s.window->newver_Click();
+    s.window->toggle_update_check_at_start();
     EXPECT_TRUE(s.window->findChild<QAction*>(QStringLiteral("newver"))->isChecked());
     EXPECT_TRUE(s.window->close());
   }
@@ -192,8 +192,8 @@ TEST_F(StartupTest, VerCheckFlagIsStoredAtEveryClose) {
     // Toggled twice: unchanged.
     program("Flinmor", "exit 0");
     Started s = start();
-    s.window->newver_Click();
-    s.window->newver_Click();
+    s.window->toggle_update_check_at_start();
+    s.window->toggle_update_check_at_start();
     EXPECT_TRUE(s.window->close());
   }
   EXPECT_EQ(get("Settings", "VerCheckFlag"), "True");
@@ -216,9 +216,9 @@ TEST_F(StartupTest, MissingOptionsFileIsReported) {
 
 TEST(Splash, ShowsTheVersionAndAnyKeyClosesIt) {
   app();
-  frmSplash splash(QStringLiteral("2.5.1"));
-  EXPECT_EQ(splash.lblVersion()->text().toStdString(), "ﾊﾞｰｼﾞｮﾝ 2.5.1");
-  EXPECT_EQ(splash.lblProductName()->text().toStdString(), "Tervane");
+  SplashWindow splash(QStringLiteral("2.5.1"));
+  EXPECT_EQ(splash.version_label()->text().toStdString(), "ﾊﾞｰｼﾞｮﾝ 2.5.1");
+  EXPECT_EQ(splash.product_name_label()->text().toStdString(), "Tervane");
   splash.show();
   QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
   QApplication::sendEvent(&splash, &key);
@@ -227,7 +227,7 @@ TEST(Splash, ShowsTheVersionAndAnyKeyClosesIt) {
 
 TEST_F(StartupTest, MenuAndToolbarCaptions) {
   Started s = start();
-  Form1& f = *s.window;
+  MainWindow& f = *s.window;
   const std::pair<const char*, const char*> items[] = {
       {"new", "新規作成（&N）"},       {"open", "開く（&O）"},
       {"save", "上書き保存（&S）"},    {"add_save", "名前を付けて保存（&A）"},
@@ -257,13 +257,13 @@ TEST_F(StartupTest, MenuAndToolbarCaptions) {
   // The data-input menu numbers two pages the other way round from the selector.
   const int expected_page[] = {0, 1, 2, 3, 4, 6, 5};
   for (int k = 0; k < kInputPageCount; ++k) {
-    f.inp_menu_Click(k);
-    EXPECT_EQ(f.tab_no(), expected_page[k]) << k;
-    EXPECT_FALSE(f.pages().tab_gm(expected_page[k])->isHidden());
-    EXPECT_EQ(f.view().pic_gm()->isHidden(), expected_page[k] == 0);
+    f.choose_input_menu_item(k);
+    EXPECT_EQ(f.current_page(), expected_page[k]) << k;
+    EXPECT_FALSE(f.pages().page_container(expected_page[k])->isHidden());
+    EXPECT_EQ(f.view().picture_widget()->isHidden(), expected_page[k] == 0);
   }
   // Separators and unknown buttons do nothing.
-  for (int b : {4, 7, 11, 0, 13}) f.Toolbar1_ButtonClick(b);
+  for (int b : {4, 7, 11, 0, 13}) f.press_toolbar_button(b);
   EXPECT_TRUE(ui.shown.empty());
 }
 

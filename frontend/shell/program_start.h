@@ -13,7 +13,7 @@
 
 namespace qvt::shell {
 
-class Form1;
+class MainWindow;
 
 struct StartOptions {
   std::filesystem::path install_folder;  // the folder of the executable
@@ -26,17 +26,14 @@ struct Started {
   int exit_code = 0;
   std::unique_ptr<QLockFile> lock;  // held while the program runs
   std::unique_ptr<model::SiblingImport> sibling_import;  // the window uses it: declared first
-  std::unique_ptr<Form1> window;    // null when the program ends at once; destroyed first
+  std::unique_ptr<MainWindow> window;    // null when the program ends at once; destroyed first
 };
-
-// The updater, started from the install folder when it exists there.
-inline constexpr const char* kUpdater = "Flinmor";
 
 // The defaults of the real program: install folder = the executable's folder, work folder =
 // default_work_folder(), the lock in the user's runtime folder.
 StartOptions default_start_options(int argc, char** argv);
 
-// basSubMain.Main: returns the shown main window, or none with the exit code of the program.
-Started Main(UiPort& ui, const StartOptions& options);
+// Starts the program: returns the shown main window, or none with the exit code of the program.
+Started start_program(UiPort& ui, const StartOptions& options);
 
 }  // namespace qvt::shell

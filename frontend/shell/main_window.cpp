@@ -1,4 +1,4 @@
-#include "frontend/shell/form1.h"
+#include "frontend/shell/main_window.h"
 
 #include "common/clock.h"
 #include "frontend/dialogs/widgets/about_dialog_widget.h"
@@ -8,15 +8,16 @@
 #include "frontend/model/snapshots.h"
 #include "frontend/model/version_text.h"
 #include "frontend/widgets/text_box_focus.h"
-#include "frontend/shell/bas_sub_main.h"
+#include "frontend/shell/program_start.h"
 #include "frontend/shell/launchers.h"
+#include "frontend/shell/main_menus.h"
 #include "frontend/shell/program_runner.h"
 #include "frontend/results/widgets/clay_check_dialog.h"
 #include "frontend/results/widgets/results_table_dialog.h"
 #include "frontend/results/widgets/sand_check_dialog.h"
 #include "frontend/shell/settings_store.h"
 #include "frontend/shell/shell_logic.h"
-#include "frontend/shell/splash.h"
+#include "frontend/shell/splash_window.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -46,7 +47,6 @@ const QString kAskSaveOpenData =
 
 const QString kOpenFilter = QStringLiteral(
     "ﾃﾞｰﾀ ﾌｧｲﾙ (*.msj);;BrakmoorTarnﾃﾞｰﾀ ﾌｧｲﾙ (*.tj2);;BrakmoorFellﾃﾞｰﾀ ﾌｧｲﾙ (*.tj3)");
-const QString kSaveFilter = QStringLiteral("ﾃﾞｰﾀ ﾌｧｲﾙ (*.msj)");
 const QString kReplaceFilter =
     QStringLiteral("ﾃﾞｰﾀ ﾌｧｲﾙ (*.msj);;Brakmoorﾃﾞｰﾀ ﾌｧｲﾙ (*.tj2)");
 const QString kSiblingUnavailable =
@@ -54,35 +54,23 @@ const QString kSiblingUnavailable =
 
 const QString kSectionSettings = QStringLiteral("Settings");
 const QString kKeyVerCheckFlag = QStringLiteral("VerCheckFlag");
-const QString kSectionRecent = QStringLiteral("Recent Files");
-
-constexpr int kRecentPositions = 4;  // items 1 to 4 carry the list; item 5 is never filled
 
 // The categories in the order of the menu "データ入力" and of the page selector buttons: the
 // earth-pressure category 6 before the dimension lines 5. Menu item k chooses category [k].
 constexpr std::array<int, kInputPageCount> kCategoryOrder = {0, 1, 2, 3, 4, 6, 5};
 
-QString recent_key(int n) { return QStringLiteral("RecentFile") + QString::number(n); }
-
-// A path shown as a menu caption: "&" would otherwise mark an access key.
-QString menu_text_of_path(const QString& path) {
-  QString t = path;
-  t.replace(QLatin1Char('&'), QStringLiteral("&&"));
-  return t;
-}
-
 QString qstr(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
-Form1::Form1(UiPort& ui, const std::filesystem::path& install_folder,
-             const std::filesystem::path& work_folder, const std::string& command_line,
-             bool check_updates_at_start)
+MainWindow::MainWindow(UiPort& ui, const std::filesystem::path& install_folder,
+                       const std::filesystem::path& work_folder, const std::string& command_line,
+                       bool check_updates_at_start)
     : ui_(ui),
       sink_(ui, this),
       block_dialogs_(ui, this, model_, editor_),
       check_updates_at_start_(check_updates_at_start) {
-  setObjectName(QStringLiteral("Form1"));
+  setObjectName(QStringLiteral("MainWindow"));
   model_.install_folder = install_folder;
   model_.work_folder = work_folder;
   model_.command_line = trimmed_command_line(command_line);
@@ -91,25 +79,28 @@ Form1::Form1(UiPort& ui, const std::filesystem::path& install_folder,
   client->setObjectName(QStringLiteral("client"));
   setCentralWidget(client);
   build_page_selector(client);
-  Command1_ = new QPushButton(QStringLiteral("上部工の入れ替え"), client);
-  Command1_->setObjectName(QStringLiteral("Command1"));
-  Command1_->adjustSize();
-  Command1_->move(opt_menu_[kCategoryOrder.back()]->geometry().right() + 24, 6);
-  connect(Command1_, &QPushButton::clicked, this, [this] { Command1_Click(); });
+  replace_superstructure_button_ = new QPushButton(QStringLiteral("上部工の入れ替え"), client);
+  replace_superstructure_button_->setObjectName(QStringLiteral("replace_superstructure"));
+  replace_superstructure_button_->adjustSize();
+  replace_superstructure_button_->move(
+      category_buttons_[kCategoryOrder.back()]->geometry().right() + 24, 6);
+  connect(replace_superstructure_button_, &QPushButton::clicked, this,
+          [this] { replace_superstructure(); });
   view_ = std::make_unique<SectionView>(client, model_, ui_, editor_);
-  stv_gm_ = std::make_unique<pages::PageStatusBar>(this, sink_, [this] { view_->repaint_section(); });
-  pages_ = std::make_unique<InputPages>(client, model_, *stv_gm_, *view_);
+  status_bar_ =
+      std::make_unique<pages::PageStatusBar>(this, sink_, [this] { view_->repaint_section(); });
+  pages_ = std::make_unique<InputPages>(client, model_, *status_bar_, *view_);
   view_->attach_pages(*pages_);
   view_->set_block_dialogs(&editor_dialogs_);
   pages_->set_block_dialogs(&block_dialogs_);
-  build_menus();
-  build_toolbar();
-  view_->attach_toolbar(toolbar_buttons_[8], toolbar_buttons_[9], toolbar_buttons_[10]);
-  view_->attach_status_bar(stv_gm_->panel1(), stv_gm_->panel2());
+  menus_ = std::make_unique<MainMenus>(*this, check_updates_at_start_);
+  view_->attach_toolbar(menus_->toolbar_button(8), menus_->toolbar_button(9),
+                        menus_->toolbar_button(10));
+  view_->attach_status_bar(status_bar_->panel1(), status_bar_->panel2());
   // A number box or grid cell of a page or a dialog that goes back to its value says why in
   // panel 1; the label is watched, so a closed window leaves nothing behind. Clearing takes the
   // notice away only while it is still what the panel shows, not a hint written since.
-  widgets::TextBoxFocus::set_status_line([panel = QPointer<QLabel>(stv_gm_->panel1())](
+  widgets::TextBoxFocus::set_status_line([panel = QPointer<QLabel>(status_bar_->panel1())](
                                              const std::string& text) {
     if (!panel) return;
     if (!text.empty())
@@ -120,124 +111,15 @@ Form1::Form1(UiPort& ui, const std::filesystem::path& install_folder,
   });
 }
 
-Form1::~Form1() = default;
+MainWindow::~MainWindow() = default;
 
 // ---------------------------------------------------------------------------------------------
-// Menus, toolbar, page selector
+// Page selector and menu commands
 
-void Form1::build_menus() {
-  auto item = [this](QMenu* menu, const char* name, const QString& caption, auto&& slot) {
-    QAction* a = menu->addAction(caption);
-    a->setObjectName(QString::fromUtf8(name));
-    connect(a, &QAction::triggered, this, slot);
-    return a;
-  };
-
-  QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル"));
-  file->setObjectName(QStringLiteral("mnu_file"));
-  item(file, "new", QStringLiteral("新規作成（&N）"), [this] { new_Click(); });
-  item(file, "open", QStringLiteral("開く（&O）"), [this] { open_Click(); });
-  file->addSeparator();
-  item(file, "save", QStringLiteral("上書き保存（&S）"), [this] { save_Click(); });
-  item(file, "add_save", QStringLiteral("名前を付けて保存（&A）"), [this] { add_save_Click(); });
-  file->addSeparator();
-  item(file, "printout", QStringLiteral("帳票印刷（&P）"), [this] { printout_Click(); });
-  mnuRecentFile_[0] = file->addSeparator();
-  mnuRecentFile_[0]->setObjectName(QStringLiteral("mnuRecentFile_0"));
-  mnuRecentFile_[0]->setVisible(false);
-  for (int i = 1; i <= 5; ++i) {
-    QAction* a = file->addAction(recent_key(i));
-    a->setObjectName(QStringLiteral("mnuRecentFile_%1").arg(i));
-    a->setVisible(false);
-    connect(a, &QAction::triggered, this, [this, i] { mnuRecentFile_Click(i); });
-    mnuRecentFile_[i] = a;
-  }
-  file->addSeparator();
-  item(file, "end", QStringLiteral("システムの終了"), [this] { end_Click(); });
-
-  QMenu* opt = menuBar()->addMenu(QStringLiteral("オプション"));
-  opt->setObjectName(QStringLiteral("mnu_opt"));
-  item(opt, "custom", QStringLiteral("カスタマイズ"), [this] { custom_Click(); });
-
-  QMenu* dsp = menuBar()->addMenu(QStringLiteral("表示"));
-  dsp->setObjectName(QStringLiteral("mnu_dsp"));
-  item(dsp, "a_dsp", QStringLiteral("全体"), [this] { view_->view_whole_section(); });
-  item(dsp, "b_dsp", QStringLiteral("拡大"), [this] { view_->enter_zoom_in_mode(); });
-  item(dsp, "s_dsp", QStringLiteral("縮小"), [this] { view_->enter_zoom_out_mode(); });
-
-  QMenu* inp = menuBar()->addMenu(QStringLiteral("データ入力"));
-  inp->setObjectName(QStringLiteral("mnu_inp"));
-  static const char* const kInpCaptions[kInputPageCount] = {
-      "設計条件", "本体工", "改良体", "地表面", "支持層", "土圧作用点", "寸法線"};
-  for (int k = 0; k < kInputPageCount; ++k) {
-    QAction* a = inp->addAction(QString::fromUtf8(kInpCaptions[k]));
-    a->setObjectName(QStringLiteral("inp_menu_%1").arg(k));
-    connect(a, &QAction::triggered, this, [this, k] { inp_menu_Click(k); });
-  }
-
-  QMenu* cal = menuBar()->addMenu(QStringLiteral("安定計算"));
-  cal->setObjectName(QStringLiteral("mnu_cal"));
-  item(cal, "cal", QStringLiteral("実行"), [this] { cal_Click(); });
-  item(cal, "ans", QStringLiteral("結果表示"), [this] { ans_Click(); });
-  cal->addSeparator();
-  item(cal, "hensin", QStringLiteral("偏心傾斜による検討"), [this] { hensin_Click(); });
-
-  QMenu* hlp = menuBar()->addMenu(QStringLiteral("ヘルプ"));
-  hlp->setObjectName(QStringLiteral("mnu_hlp"));
-  item(hlp, "help", QStringLiteral("操作説明書"), [this] { help_Click(); });
-  item(hlp, "help2", QStringLiteral("商品概説書"), [this] { help2_Click(); });
-  hlp->addSeparator();
-  item(hlp, "ver", QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"), [this] { ver_Click(); });
-  hlp->addSeparator();
-  item(hlp, "revrec", QStringLiteral("更新履歴の確認(&R)"), [this] { revrec_Click(); });
-  item(hlp, "update", QStringLiteral("最新バージョンの確認(&U)"), [this] { update_Click(); });
-  newver_ = item(hlp, "newver", QStringLiteral("起動時に最新バージョンをチェック(&V)"),
-                 [this] { newver_Click(); });
-  newver_->setCheckable(true);
-  newver_->setChecked(check_updates_at_start_);
-}
-
-void Form1::build_toolbar() {
-  Toolbar1_ = addToolBar(QStringLiteral("Toolbar1"));
-  Toolbar1_->setObjectName(QStringLiteral("Toolbar1"));
-  Toolbar1_->setMovable(false);
-  Toolbar1_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-  struct Button {
-    int number;
-    const char* text;
-    QStyle::StandardPixmap icon;
-  };
-  static const Button kButtons[] = {
-      {1, "新規", QStyle::SP_FileIcon},
-      {2, "開く", QStyle::SP_DialogOpenButton},
-      {3, "上書き保存", QStyle::SP_DialogSaveButton},
-      {4, nullptr, QStyle::SP_CustomBase},
-      {5, "計算", QStyle::SP_MediaPlay},
-      {6, "印刷", QStyle::SP_FileDialogDetailedView},
-      {7, nullptr, QStyle::SP_CustomBase},
-      {8, "全表示", QStyle::SP_TitleBarMaxButton},
-      {9, "拡大", QStyle::SP_ArrowUp},
-      {10, "縮小", QStyle::SP_ArrowDown},
-      {11, nullptr, QStyle::SP_CustomBase},
-      {12, "ヘルプ", QStyle::SP_DialogHelpButton},
-  };
-  for (const Button& b : kButtons) {
-    if (!b.text) {
-      Toolbar1_->addSeparator();
-      continue;
-    }
-    QAction* a = Toolbar1_->addAction(style()->standardIcon(b.icon), QString::fromUtf8(b.text));
-    a->setObjectName(QStringLiteral("Toolbar1_%1").arg(b.number));
-    const int number = b.number;
-    connect(a, &QAction::triggered, this, [this, number] { Toolbar1_ButtonClick(number); });
-    toolbar_buttons_[b.number] = a;
-  }
-}
-
-void Form1::build_page_selector(QWidget* client) {
+void MainWindow::build_page_selector(QWidget* client) {
   static const char* const kCaptions[kInputPageCount] = {
       "設計条件", "上部工", "改良体", "地表面", "支持層", "寸法線", "土圧作用"};
-  opt_menu_group_ = new QButtonGroup(this);
+  category_group_ = new QButtonGroup(this);
   int x = 8;
   for (const int i : kCategoryOrder) {
     auto* b = new QRadioButton(QString::fromUtf8(kCaptions[i]), client);
@@ -246,60 +128,61 @@ void Form1::build_page_selector(QWidget* client) {
     // Above the section picture's upper arrow bar, not over it.
     b->move(x, 8);
     x += b->width() + 16;
-    opt_menu_group_->addButton(b, i);
-    opt_menu_[i] = b;
+    category_group_->addButton(b, i);
+    category_buttons_[i] = b;
   }
-  opt_menu_[0]->setChecked(true);
-  connect(opt_menu_group_, &QButtonGroup::idClicked, this, [this](int id) { opt_menu_Click(id); });
+  category_buttons_[0]->setChecked(true);
+  connect(category_group_, &QButtonGroup::idClicked, this,
+          [this](int id) { choose_category(id); });
 }
 
-void Form1::newver_Click() {
+void MainWindow::toggle_update_check_at_start() {
   check_updates_at_start_ = !check_updates_at_start_;
-  newver_->setChecked(check_updates_at_start_);
+  menus_->update_check_action()->setChecked(check_updates_at_start_);
 }
 
-void Form1::Toolbar1_ButtonClick(int button) {
+void MainWindow::press_toolbar_button(int button) {
   switch (button) {
-    case 1: new_Click(); break;
-    case 2: open_Click(); break;
-    case 3: save_Click(); break;
-    case 5: cal_Click(); break;
-    case 6: printout_Click(); break;
+    case 1: new_project(); break;
+    case 2: open_project(); break;
+    case 3: save_project(); break;
+    case 5: calculate(); break;
+    case 6: print_report(); break;
     case 8: view_->view_whole_section(); break;
     case 9: view_->enter_zoom_in_mode(); break;
     case 10: view_->enter_zoom_out_mode(); break;
-    case 12: help_Click(); break;
+    case 12: open_manual(); break;
     default: break;  // separators
   }
 }
 
-void Form1::inp_menu_Click(int Index) {
-  if (Index < 0 || Index >= kInputPageCount) return;
-  const int page = kCategoryOrder[Index];
-  opt_menu_[page]->setChecked(true);
-  opt_menu_Click(page);
+void MainWindow::choose_input_menu_item(int index) {
+  if (index < 0 || index >= kInputPageCount) return;
+  const int page = kCategoryOrder[index];
+  category_buttons_[page]->setChecked(true);
+  choose_category(page);
 }
 
-void Form1::opt_menu_Click(int Index) {
+void MainWindow::choose_category(int Index) {
   if (Index < 0 || Index >= kInputPageCount) return;
-  pages_->page_switch().set_tab_no(tab_no_);
+  pages_->page_switch().set_tab_no(current_page_);
   pages_->page_switch().choose_category(Index);
-  tab_no_ = pages_->page_switch().tab_no();
+  current_page_ = pages_->page_switch().tab_no();
 }
 
 // ---------------------------------------------------------------------------------------------
 // Load and close
 
-void Form1::Form_Load() {
-  AUTO_SW = 0;
+void MainWindow::load() {
+  closing_for_update = false;
   view_->set_picture_size(6795, 6375);
   model_.version_text = model::read_version_text(model_.install_folder / "SYSVER.DAT");
 
-  splash_ = std::make_unique<frmSplash>(qstr(model_.version_text));
+  splash_ = std::make_unique<SplashWindow>(qstr(model_.version_text));
   splash_->show();
   splash_->repaint();
 
-  newver_->setChecked(check_updates_at_start_);
+  menus_->update_check_action()->setChecked(check_updates_at_start_);
   splash_.reset();
 
   resize(800, 606);
@@ -307,17 +190,17 @@ void Form1::Form_Load() {
     const QRect area = s->geometry();
     move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
   }
-  GetRecentFiles();
+  menus_->recent_files().show_stored();
 
   for (int i = 0; i < kInputPageCount; ++i) {
-    pages_->tab_gm(i)->hide();
-    pages_->tab_gm(i)->setEnabled(false);
+    pages_->page_container(i)->hide();
+    pages_->page_container(i)->setEnabled(false);
   }
   setWindowTitle(qstr(start_caption(model_.version_text)));
-  pages_->tab_gm(0)->setEnabled(true);
-  pages_->tab_gm(0)->show();
-  tab_no_ = 0;
-  opt_menu_[0]->setChecked(true);
+  pages_->page_container(0)->setEnabled(true);
+  pages_->page_container(0)->show();
+  current_page_ = 0;
+  category_buttons_[0]->setChecked(true);
   view_->set_shown(false);
 
   delete_stale_results();
@@ -326,47 +209,45 @@ void Form1::Form_Load() {
 
   reload_pages_and_take_snapshot();
 
-  dlg1_file_name_ = QString::fromUtf8(kUntitled);
+  project_.name_untitled();
   model_.project_file_path = kUntitled;
   pages_->show_td_controls(is_td_command_line(model_.command_line));
 }
 
-void Form1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
   // While a program of the system runs, the window takes no command, its close box included.
   if (waiting_for_program_) {
     event->ignore();
     return;
   }
-  bool cancel = false;
-  Form_QueryUnload(cancel);
-  if (cancel) {
+  if (!may_close()) {
     event->ignore();
     return;
   }
-  Form_Unload();
+  save_settings_on_close();
   event->accept();
 }
 
-void Form1::Form_QueryUnload(bool& Cancel) {
-  if (AUTO_SW == -1) return;
+bool MainWindow::may_close() {
+  if (closing_for_update) return true;
   // Unsaved changes are never dropped by a save that did not happen: the window stays open
   // unless the save succeeded or the answer was No.
-  if (!save_question(kAskSaveChanged, true)) Cancel = true;
+  return save_question(kAskSaveChanged, true);
 }
 
-void Form1::Form_Unload() {
+void MainWindow::save_settings_on_close() {
   save_setting(kSectionSettings, kKeyVerCheckFlag,
                check_updates_at_start_ ? QStringLiteral("True") : QStringLiteral("False"));
 }
 
-void Form1::end_Click() { close(); }
+void MainWindow::end_program() { close(); }
 
 // ---------------------------------------------------------------------------------------------
 // Shared steps
 
 // The pages show the model and are stored back before the "ORG" snapshot, so the snapshot
 // holds exactly what the pages would commit.
-void Form1::reload_pages_and_take_snapshot() {
+void MainWindow::reload_pages_and_take_snapshot() {
   // A notice about an entry of the project that was open says nothing about this one.
   widgets::TextBoxFocus::clear_notice();
   pages_->load_design_conditions_page();
@@ -374,11 +255,11 @@ void Form1::reload_pages_and_take_snapshot() {
   pages_->load_ground_surface_page();
   pages_->load_bearing_layer_page();
   pages_->load_earth_pressure_page();
-  StoreAllPanels();
+  store_all_pages();
   write_snapshot("ORG");
 }
 
-void Form1::StoreAllPanels() {
+void MainWindow::store_all_pages() {
   // The superstructure page is loaded only on arrival: it commits only while it is shown, so a
   // run, save or close started on it takes its edits.
   if (pages_->is_shown(1)) pages_->store_superstructure_page();
@@ -389,79 +270,87 @@ void Form1::StoreAllPanels() {
   pages_->store_earth_pressure_page();
 }
 
-int Form1::write_snapshot(const char* ext) {
+int MainWindow::write_snapshot(const char* ext) {
   return model::write_project_files(model_, ext, true, sink_);
 }
 
-bool Form1::snapshots_differ(const char* ext_a, const char* ext_b) {
+bool MainWindow::snapshots_differ(const char* ext_a, const char* ext_b) {
   return model::compare_snapshot_files(model_, ext_a, ext_b, sink_) == -1;
 }
 
-bool Form1::save_question(const QString& text, bool stop_unless_saved) {
-  StoreAllPanels();
+bool MainWindow::save_question(const QString& text, bool stop_unless_saved) {
+  store_all_pages();
   write_snapshot("EDT");
   if (!snapshots_differ("EDT", "ORG")) return true;
   const Answer a = ui_.message_box(this, MessageIcon::Information, kSaveTitle, text,
                                    Buttons::YesNoCancel, Answer::No);
   if (a == Answer::Cancel) return false;
   if (a == Answer::No) return true;
-  const bool saved = dlg1_file_name_ == QString::fromUtf8(kUntitled) ? add_save_Click()
-                                                                       : save_Click();
+  const bool saved = project_.is_untitled() ? save_project_as()
+                                                                       : save_project();
   return saved || !stop_unless_saved;
 }
 
-void Form1::store_visible_page() {
+void MainWindow::store_visible_page() {
   // The dimension-line page has nothing to commit.
-  if (pages_->is_shown(tab_no_)) pages_->store_page(tab_no_);
+  if (pages_->is_shown(current_page_)) pages_->store_page(current_page_);
 }
 
-void Form1::set_caption(const std::string& title) {
+void MainWindow::set_caption(const std::string& title) {
   setWindowTitle(qstr(window_caption(model_.version_text, title)));
 }
 
-void Form1::adopt_project_path(const QString& path) {
+void MainWindow::adopt_project_path(const QString& path) {
   const std::string p = path.toStdString();
-  dlg1_file_name_ = path;
-  model_.project_file_path = p;
-  model_.project_base_path = base_of_path(p);
+  project_.name_after_project_file(path);
   set_caption(title_of_path(p));
-  ask_before_first_save_ = false;
 }
 
-void Form1::page_reset_and_reload() {
-  pages_->tab_gm(tab_no_)->hide();
-  pages_->tab_gm(tab_no_)->setEnabled(false);
-  tab_no_ = 0;
-  opt_menu_[0]->setChecked(true);
-  opt_menu_Click(0);
+// A project read from a sibling program's file becomes the open one, named after that file.
+void MainWindow::adopt_sibling_design(model::ProjectModel&& staged, const std::string& path) {
+  model_ = std::move(staged);
+  project_.name_after_sibling_file(path);
+  set_caption(title_of_path(path));
+  show_fresh_project();
+}
+
+// The pages, the picture and the result files start over with the project now in the model.
+void MainWindow::show_fresh_project() {
+  page_reset_and_reload();
+  delete_stale_results();
+  page_show();
+  view_reset();
+}
+
+void MainWindow::page_reset_and_reload() {
+  pages_->page_container(current_page_)->hide();
+  pages_->page_container(current_page_)->setEnabled(false);
+  current_page_ = 0;
+  category_buttons_[0]->setChecked(true);
+  choose_category(0);
   view_->set_shown(false);
   pages_->reselect_point_option(pages::PointOption::passive);
   pages_->reselect_layer_side(SIDE_PASSIVE);
   reload_pages_and_take_snapshot();
 }
 
-void Form1::page_show() {
-  pages_->tab_gm(tab_no_)->show();
-  pages_->tab_gm(tab_no_)->setEnabled(true);
+void MainWindow::page_show() {
+  pages_->page_container(current_page_)->show();
+  pages_->page_container(current_page_)->setEnabled(true);
 }
 
-void Form1::view_reset() {
+void MainWindow::view_reset() {
   view_->compute_section_extents();
   view_->hscroll_last = 0;
-  view_->hsb_gm()->setValue(0);
+  view_->horizontal_bar()->setValue(0);
   view_->vscroll_last = 0;
-  view_->vsb_gm()->setValue(0);
+  view_->vertical_bar()->setValue(0);
   view_->bs_mode = 0;
 }
 
-void Form1::delete_stale_results() { shell::delete_stale_results(model_.work_folder); }
+void MainWindow::delete_stale_results() { shell::delete_stale_results(model_.work_folder); }
 
-QString Form1::dialog_start_name() const {
-  if (QDir::isAbsolutePath(dlg1_file_name_)) return dlg1_file_name_;
-  return QDir::home().filePath(dlg1_file_name_);
-}
-
-void Form1::report_options_unreadable() {
+void MainWindow::report_options_unreadable() {
   ui_.notice(this, MessageIcon::Exclamation, QString(),
              QStringLiteral("カスタムﾌｧｲﾙ(QVT_DAT.CST)が読み込み出来ません。"));
 }
@@ -469,23 +358,20 @@ void Form1::report_options_unreadable() {
 // ---------------------------------------------------------------------------------------------
 // Project commands
 
-void Form1::new_Click() {
+void MainWindow::new_project() {
   if (!save_question(kAskSaveOpenData, true)) return;
   set_caption(kUntitled);
   if (!model::reset_project_to_defaults(model_)) report_options_unreadable();
-  dlg1_file_name_ = QString::fromUtf8(kUntitled);
-  page_reset_and_reload();
-  delete_stale_results();
-  page_show();
-  view_reset();
+  project_.name_untitled();
+  show_fresh_project();
 }
 
-void Form1::open_Click() {
+void MainWindow::open_project() {
   if (!save_question(kAskSaveOpenData, true)) return;
   FileRequest request;
   request.caption = QStringLiteral("開く");
   request.filter = kOpenFilter;
-  request.start = dialog_start_name();
+  request.start = project_.dialog_start_name();
   const auto path = ui_.open_file(this, request);
   if (!path) return;
   const std::string suffix = suffix_of_path(path->toStdString());
@@ -501,10 +387,10 @@ void Form1::open_Click() {
   }
 }
 
-void Form1::mnuRecentFile_Click(int Index) {
-  if (Index < 1 || Index > kRecentPositions) return;
+void MainWindow::open_recent_file(int index) {
+  if (index < 1 || index > RecentFiles::kPositions) return;
   if (!save_question(kAskSaveOpenData, true)) return;
-  const QString path = mnuRecentFile_[Index]->data().toString();
+  const QString path = menus_->recent_files().path(index);
   if (path.isEmpty()) return;
   open_project_file(path);
 }
@@ -514,7 +400,7 @@ void Form1::mnuRecentFile_Click(int Index) {
 // sibling's superstructure (No); a .tj3 design always starts a new project. The import works
 // on a copy: the project, its names and caption, its snapshots and results change only when
 // every file was read.
-void Form1::open_sibling_design(const QString& path, bool single_file) {
+void MainWindow::open_sibling_design(const QString& path, bool single_file) {
   const std::string p = path.toStdString();
   const std::string base = base_of_path(p);
   bool keep_soil = false;
@@ -550,135 +436,42 @@ void Form1::open_sibling_design(const QString& path, bool single_file) {
     if (!done) return;
     if (!options_read) report_options_unreadable();
   }
-  model_ = std::move(*staged);
-  model_.project_file_path = p;
-  model_.project_base_path = base;
-  const std::string title = title_of_path(p);
-  dlg1_file_name_ = qstr(title);
-  set_caption(title);
-  // The design was not saved as a project: the first save asks before replacing one.
-  ask_before_first_save_ = true;
-  page_reset_and_reload();
-  delete_stale_results();
-  page_show();
-  view_reset();
+  adopt_sibling_design(std::move(*staged), p);
 }
 
 // Loads <base>.MSJ/.MBJ of the path. The model, the names, the caption, the snapshots, the
 // results and the recent-file list change only when the load succeeded; a failed load has
 // shown its message and leaves the project as it was.
-bool Form1::open_project_file(const QString& path) {
+bool MainWindow::open_project_file(const QString& path) {
   if (!model::load_project_files(base_of_path(path.toStdString()), model_, sink_)) return false;
   adopt_project_path(path);
-  page_reset_and_reload();
-  delete_stale_results();
-  page_show();
-  UpdateFileMenu(path);
-  view_reset();
+  show_fresh_project();
+  menus_->recent_files().add(path);
   return true;
 }
 
-bool Form1::save_Click() {
+bool MainWindow::save_project() {
   store_visible_page();
-  if (dlg1_file_name_ == QString::fromUtf8(kUntitled)) return add_save_Click();
-  if (ask_before_first_save_ &&
-      !confirm_overwrite(QString(), model_.project_base_path, QStringLiteral("上書き保存")))
-    return false;
-  if (model::write_project_files(model_, model_.project_base_path, false, sink_) != 0)
-    return false;
-  ask_before_first_save_ = false;
+  if (project_.is_untitled()) return save_project_as();
+  if (!project_.save()) return false;
   write_snapshot("ORG");
   return true;
 }
 
-bool Form1::confirm_overwrite(const QString& chosen, const std::string& base,
-                              const QString& title) {
-  // The dialog asked about the name chosen; the pair is written with capital suffixes, which
-  // on this system can be other files.
-  for (const char* suffix : {".MSJ", ".MBJ"}) {
-    const QString target = qstr(base + suffix);
-    std::error_code ec;
-    if (target == chosen || !std::filesystem::exists(base + suffix, ec)) continue;
-    const Answer a = ui_.message_box(
-        this, MessageIcon::Exclamation, title,
-        target + QStringLiteral(" は既に存在します。\n上書きしますか？"), Buttons::YesNo,
-        Answer::No);
-    return a == Answer::Yes;
-  }
-  return true;
-}
-
-bool Form1::add_save_Click() {
+bool MainWindow::save_project_as() {
   store_visible_page();
-  FileRequest request;
-  request.caption = QStringLiteral("名前を付けて保存");
-  request.filter = kSaveFilter;
-  request.start = dialog_start_name();
-  request.default_suffix = QStringLiteral("msj");
-  const auto path = ui_.save_file(this, request);
+  const auto path = project_.save_as();
   if (!path) return false;
-  const std::string p = path->toStdString();
-  const std::string base = base_of_path(p);
-  if (!confirm_overwrite(*path, base)) return false;
-
-  // The title goes into the file; a failed write leaves the project as it was.
-  const std::string previous_title = model_.conditions.project_title;
-  model_.conditions.project_title = title_of_path(p);
-  if (model::write_project_files(model_, base, false, sink_) != 0) {
-    model_.conditions.project_title = previous_title;
-    return false;
-  }
   adopt_project_path(*path);
   write_snapshot("ORG");
-  UpdateFileMenu(*path);
+  menus_->recent_files().add(*path);
   return true;
-}
-
-// ---------------------------------------------------------------------------------------------
-// Recent-file list
-
-bool Form1::OnRecentFilesList(const QString& FileName, int& npos) const {
-  for (int a = 1; a <= kRecentPositions; ++a) {
-    if (mnuRecentFile_[a]->data().toString() == FileName) {
-      npos = a;
-      return true;
-    }
-  }
-  npos = kRecentPositions;
-  return false;
-}
-
-void Form1::WriteRecentFiles(const QString& OpenFileName, int npos) {
-  for (int i = npos - 1; i >= 1; --i) {
-    const QString entry = get_setting(kSectionRecent, recent_key(i));
-    if (!entry.isEmpty()) save_setting(kSectionRecent, recent_key(i + 1), entry);
-  }
-  save_setting(kSectionRecent, recent_key(1), OpenFileName);
-}
-
-void Form1::GetRecentFiles() {
-  if (get_setting(kSectionRecent, recent_key(1)).isEmpty()) return;
-  for (int n = 1; n <= kRecentPositions; ++n) {
-    const QString entry = get_setting(kSectionRecent, recent_key(n));
-    if (entry.isEmpty()) continue;
-    mnuRecentFile_[0]->setVisible(true);
-    mnuRecentFile_[n]->setText(menu_text_of_path(entry));
-    mnuRecentFile_[n]->setData(entry);
-    mnuRecentFile_[n]->setVisible(true);
-  }
-}
-
-void Form1::UpdateFileMenu(const QString& FileName) {
-  int npos = 0;
-  OnRecentFilesList(FileName, npos);
-  WriteRecentFiles(FileName, npos);
-  GetRecentFiles();
 }
 
 // ---------------------------------------------------------------------------------------------
 // Calculation run
 
-void Form1::cal_Click() {
+void MainWindow::calculate() {
   if (waiting_for_program_) return;
   // The run goes on whatever a save chosen here did: the model is not lost by running.
   if (!save_question(kAskSaveChanged, false)) return;
@@ -698,21 +491,11 @@ void Form1::cal_Click() {
 // Runs the engines one after another with the window disabled. True when all ended with 0. A
 // run that stops leaves no result files, so the result commands say that nothing has been
 // calculated rather than show the partial output of the engines before the stop.
-bool Form1::run_engine_chain() {
+bool MainWindow::run_engine_chain() {
   setEnabled(false);
   waiting_for_program_ = true;
-  bool finished = true;
-  for (const char* engine : kEngineChain) {
-    ProgramStart start{model_.install_folder / engine, {}, model_.work_folder};
-    const RunOutcome out = run_and_wait(ui_, this, start);
-    if (out.exited_with(0)) continue;
-    finished = false;
-    // Exit code 1: the engine has told the user why. Anything else is ours to report.
-    if (!out.exited_with(1))
-      ui_.notice(this, MessageIcon::Critical, QStringLiteral("安定計算"),
-                 abnormal_end_text(QStringLiteral("計算プログラム"), start, out));
-    break;
-  }
+  const bool finished =
+      EngineChainRunner(ui_, this).run(model_.install_folder, model_.work_folder);
   if (!finished) delete_stale_results();
   waiting_for_program_ = false;
   setEnabled(true);
@@ -724,9 +507,10 @@ bool Form1::run_engine_chain() {
 // ---------------------------------------------------------------------------------------------
 // Result, eccentric-check and print commands
 
-bool Form1::result_command_prelude(const char* result_file, const QString& title,
-                                   const QString& missing_text, const QString& changed_text) {
-  StoreAllPanels();
+bool MainWindow::result_command_prelude(const char* result_file, const QString& title,
+                                        const QString& missing_text,
+                                        const QString& changed_text) {
+  store_all_pages();
   write_snapshot("EDT");
   std::error_code ec;
   if (!std::filesystem::exists(model_.work_folder / result_file, ec)) {
@@ -739,7 +523,7 @@ bool Form1::result_command_prelude(const char* result_file, const QString& title
   return true;
 }
 
-void Form1::ans_Click() {
+void MainWindow::show_results() {
   if (!result_command_prelude(kResultSummaryFile, QStringLiteral("結果表示"),
                               QStringLiteral("未計算の為、表示する結果はありません。"),
                               QStringLiteral("前回の計算結果の表示します。")))
@@ -748,7 +532,7 @@ void Form1::ans_Click() {
   ui_.exec_dialog(results);
 }
 
-std::function<std::optional<std::string>(const std::string&)> Form1::results_save_dialog() {
+std::function<std::optional<std::string>(const std::string&)> MainWindow::results_save_dialog() {
   return [this](const std::string& proposed) -> std::optional<std::string> {
     FileRequest request;
     request.caption = QStringLiteral("Text出力");
@@ -761,7 +545,7 @@ std::function<std::optional<std::string>(const std::string&)> Form1::results_sav
   };
 }
 
-void Form1::hensin_Click() {
+void MainWindow::eccentric_check() {
   if (!result_command_prelude(kEccentricResultFile, QStringLiteral("偏心傾斜"),
                               QStringLiteral("未計算の為、偏心傾斜による検討は出来ません。"),
                               QStringLiteral("前回の計算結果を使って検討をします。")))
@@ -776,7 +560,7 @@ void Form1::hensin_Click() {
   }
 }
 
-void Form1::printout_Click() {
+void MainWindow::print_report() {
   if (waiting_for_program_) return;
   if (!result_command_prelude(kResultSummaryFile, QStringLiteral("帳票印刷"),
                               QStringLiteral("未計算の為、印刷する帳票はありません。"),
@@ -797,12 +581,12 @@ void Form1::printout_Click() {
 // ---------------------------------------------------------------------------------------------
 // Replace superstructure
 
-void Form1::Command1_Click() {
+void MainWindow::replace_superstructure() {
   if (!save_question(kAskSaveOpenData, true)) return;
   FileRequest request;
   request.caption = QStringLiteral("上部工の入れ替え");
   request.filter = kReplaceFilter;
-  request.start = dialog_start_name();
+  request.start = project_.dialog_start_name();
   const auto path = ui_.open_file(this, request);
   if (!path) return;
   const std::string p = path->toStdString();
@@ -837,30 +621,20 @@ void Form1::Command1_Click() {
                    .arg(r.empty_slots));
     return;
   }
-  model_ = std::move(*staged);
-  model_.project_file_path = p;
-  model_.project_base_path = base;
-  const std::string title = title_of_path(p);
-  dlg1_file_name_ = qstr(title);
-  set_caption(title);
-  ask_before_first_save_ = true;
-  page_reset_and_reload();
-  delete_stale_results();
-  page_show();
-  view_reset();
+  adopt_sibling_design(std::move(*staged), p);
   view_->view_whole_section();
 }
 
 // ---------------------------------------------------------------------------------------------
 // Options, manuals, update history, updater, version
 
-void Form1::custom_Click() {
+void MainWindow::options() {
   dialogs::OptionsDialogWidget dialog(this, model_.work_folder, model_.custom_options, sink_,
-                              [this] { help_Click(); });
+                              [this] { open_manual(); });
   ui_.exec_dialog(dialog);
 }
 
-void Form1::open_document(const std::filesystem::path& file, const QString& no_viewer_text) {
+void MainWindow::open_document(const std::filesystem::path& file, const QString& no_viewer_text) {
   std::error_code ec;
   if (!std::filesystem::is_regular_file(file, ec)) {
     ui_.notice(this, MessageIcon::Exclamation, QString(), qstr(missing_document_message(file)));
@@ -870,15 +644,15 @@ void Form1::open_document(const std::filesystem::path& file, const QString& no_v
     ui_.notice(this, MessageIcon::Exclamation, QString(), no_viewer_text);
 }
 
-void Form1::help_Click() {
+void MainWindow::open_manual() {
   open_document(model_.install_folder / kOperationManual, QString::fromUtf8(kMsgNoPdfApplication));
 }
 
-void Form1::help2_Click() {
+void MainWindow::open_product_overview() {
   open_document(model_.install_folder / kProductOverview, QString::fromUtf8(kMsgNoPdfApplication));
 }
 
-void Form1::revrec_Click() {
+void MainWindow::show_update_history() {
   const UpdateHistoryTarget t = update_history_target(model_.install_folder);
   const QString no_viewer = QStringLiteral("更新履歴を開くアプリケーションが見つかりません。\n");
   switch (t.kind) {
@@ -894,10 +668,10 @@ void Form1::revrec_Click() {
   ui_.notice(this, MessageIcon::Exclamation, QString(), qstr(update_history_message(t)));
 }
 
-void Form1::update_Click() {
+void MainWindow::check_for_updates() {
   if (waiting_for_program_) return;
   // The updater may end the program: it runs only on saved data.
-  StoreAllPanels();
+  store_all_pages();
   write_snapshot("EDT");
   if (snapshots_differ("EDT", "ORG")) {
     ui_.notice(this, MessageIcon::Exclamation, QStringLiteral("確認"),
@@ -905,25 +679,20 @@ void Form1::update_Click() {
                               "最新バージョンの確認を実行するには、データの保存が必要です。"));
     return;
   }
-  ProgramStart start{model_.install_folder / kUpdater, {QStringLiteral("/update")},
-                     model_.work_folder};
+  UpdaterLauncher updater(ui_, this);
   // As in a run, the window takes no command while the updater works, its close box included.
-  setEnabled(false);
-  waiting_for_program_ = true;
-  const RunOutcome out = run_and_wait(ui_, this, start);
-  waiting_for_program_ = false;
-  setEnabled(true);
-  if (out.exited_with(kUpdaterEndsProgram)) {
-    AUTO_SW = -1;
+  updater.set_busy = [this](bool busy) {
+    setEnabled(!busy);
+    waiting_for_program_ = busy;
+  };
+  if (updater.update(model_.install_folder, model_.work_folder) ==
+      UpdaterLauncher::Outcome::ProgramEnds) {
+    closing_for_update = true;
     close();
-    return;
   }
-  if (out.end != RunOutcome::End::Exited)
-    ui_.notice(this, MessageIcon::Exclamation, QStringLiteral("最新バージョンの確認"),
-               abnormal_end_text(QStringLiteral("更新プログラム"), start, out));
 }
 
-void Form1::ver_Click() {
+void MainWindow::about() {
   dialogs::AboutDialogWidget about(this, model_.version_text, now_local().year,
                                 [this](const QString& address) {
                                   if (!ui_.open_document(this, QUrl(address)))

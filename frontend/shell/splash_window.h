@@ -6,19 +6,19 @@ class QLabel;
 
 namespace qvt::shell {
 
-class frmSplash : public QWidget {
+class SplashWindow : public QWidget {
  public:
-  explicit frmSplash(const QString& version_text);
+  explicit SplashWindow(const QString& version_text);
 
-  QLabel* lblVersion() const { return lblVersion_; }
-  QLabel* lblProductName() const { return lblProductName_; }
+  QLabel* version_label() const { return version_label_; }
+  QLabel* product_name_label() const { return product_name_label_; }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  QLabel* lblVersion_;
-  QLabel* lblProductName_;
+  QLabel* version_label_;
+  QLabel* product_name_label_;
 };
 
 }  // namespace qvt::shell

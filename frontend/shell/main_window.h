@@ -1,15 +1,20 @@
 #pragma once
-// The main window Form1: its load steps, the close question, the project commands (new, open,
+// The main window: its load steps, the close question, the project commands (new, open,
 // save, save-as, recent files), the calculation run and the result, eccentric-check and print
-// commands, with the menu bar and the toolbar that reach them.
+// commands. The menus (MainMenus), the open project's name and writing (OpenProject), the
+// engine chain (EngineChainRunner) and the updater (UpdaterLauncher) are classes of their own.
 #include "frontend/model/project.h"
 #include "frontend/model/sibling_import.h"
 #include "frontend/section/editor_state.h"
 #include "frontend/shell/block_dialogs_port.h"
 #include "frontend/pages/widgets/page_status_bar.h"
+#include "frontend/shell/engine_chain.h"
 #include "frontend/shell/input_pages.h"
+#include "frontend/shell/main_menus.h"
+#include "frontend/shell/open_project.h"
 #include "frontend/shell/section_view.h"
 #include "frontend/shell/ui_port.h"
+#include "frontend/shell/updater_launcher.h"
 
 #include <QMainWindow>
 
@@ -24,78 +29,70 @@ class QAction;
 class QButtonGroup;
 class QPushButton;
 class QRadioButton;
-class QToolBar;
 
 namespace qvt::shell {
 
-class frmSplash;
+class SplashWindow;
 
-// The engines of a run, in their order; each is started by its bare name from the install
-// folder.
-inline constexpr std::array<const char*, 8> kEngineChain = {
-    "SAVELIN", "PELUDRA", "ZENOBAR", "OSKAVEL", "VASKUDE", "TOLMIRE", "MERITAN", "JORPELA"};
 // The report viewer, started with "/PDTOPEN".
 inline constexpr const char* kReportViewer = "PRANDEL";
 
-class Form1 : public QMainWindow {
+class MainWindow : public QMainWindow {
  public:
-  Form1(UiPort& ui, const std::filesystem::path& install_folder,
+  MainWindow(UiPort& ui, const std::filesystem::path& install_folder,
         const std::filesystem::path& work_folder, const std::string& command_line,
         bool check_updates_at_start);
-  ~Form1() override;
+  ~MainWindow() override;
 
   // The load steps, in order: version, splash, recent files, pages, stale results, the reset
   // project and its "ORG" snapshot.
-  void Form_Load();
+  void load();
 
-  // Project commands. save_Click and add_save_Click tell whether the project was written.
-  void new_Click();
-  void open_Click();
-  bool save_Click();
-  bool add_save_Click();
-  void mnuRecentFile_Click(int Index);
-  void end_Click();
+  // Project commands. save_project and save_project_as tell whether the project was written.
+  void new_project();
+  void open_project();
+  bool save_project();
+  bool save_project_as();
+  void open_recent_file(int index);
+  void end_program();
 
   // Calculation and results.
-  void cal_Click();
-  void ans_Click();
-  void hensin_Click();
-  void printout_Click();
+  void calculate();
+  void show_results();
+  void eccentric_check();
+  void print_report();
 
   // Replaces the superstructure from a project file, or from the sibling program's conditions
   // file keeping the improved-soil blocks (the button "上部工の入れ替え").
-  void Command1_Click();
+  void replace_superstructure();
   // The importer of the sibling program's files; none: their take-over is not available.
   void set_sibling_import(model::SiblingImport* import) { sibling_import_ = import; }
 
   // Options, manuals, update history, updater and version dialog.
-  void custom_Click();
-  void help_Click();
-  void help2_Click();
-  void revrec_Click();
-  void update_Click();
-  void ver_Click();
+  void options();
+  void open_manual();
+  void open_product_overview();
+  void show_update_history();
+  void check_for_updates();
+  void about();
 
   // Menus, toolbar and the page selector.
-  void newver_Click();
-  void Toolbar1_ButtonClick(int button);
-  void inp_menu_Click(int Index);
-  void opt_menu_Click(int Index);
+  void toggle_update_check_at_start();
+  void press_toolbar_button(int button);
+  void choose_input_menu_item(int index);
+  void choose_category(int index);
 
-  // Recent-file list.
-  bool OnRecentFilesList(const QString& FileName, int& npos) const;
-  void WriteRecentFiles(const QString& OpenFileName, int npos);
-  void GetRecentFiles();
-  void UpdateFileMenu(const QString& FileName);
+  // The recent-file list of the file menu.
+  RecentFiles& recent_files() { return menus_->recent_files(); }
 
   // The commit of pages 0, 2, 3, 4 and 6 into the model.
-  void StoreAllPanels();
+  void store_all_pages();
   void reload_pages_and_take_snapshot();
 
   // State, for the commands of other windows and for tests.
   model::ProjectModel& model() { return model_; }
-  const QString& dlg1_file_name() const { return dlg1_file_name_; }
-  int tab_no() const { return tab_no_; }
+  const QString& project_name() const { return project_.name(); }
+  int current_page() const { return current_page_; }
   bool check_updates_at_start() const { return check_updates_at_start_; }
   bool is_waiting_for_program() const { return waiting_for_program_; }
   InputPages& pages() { return *pages_; }
@@ -104,28 +101,31 @@ class Form1 : public QMainWindow {
   // the register buttons and the block editors open.
   section::EditorState& editor() { return editor_; }
   dialogs::BlockDialogs& block_dialogs() { return block_dialogs_; }
-  pages::PageStatusBar& stv_gm() { return *stv_gm_; }
-  QAction* mnuRecentFile(int index) const { return mnuRecentFile_.at(index); }
-  QAction* toolbar_button(int button) const { return toolbar_buttons_.at(button); }
-  QPushButton* Command1() const { return Command1_; }
-  // Set to -1 when the update command ends the program: the close then asks nothing.
-  int AUTO_SW = 0;
+  pages::PageStatusBar& status_bar() { return *status_bar_; }
+  QAction* recent_file_action(int index) const {
+    return menus_->recent_files().action(index);
+  }
+  QAction* toolbar_button(int button) const { return menus_->toolbar_button(button); }
+  QPushButton* replace_superstructure_button() const { return replace_superstructure_button_; }
+  // Set when the update command ends the program: the close then asks nothing.
+  bool closing_for_update = false;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void build_menus();
-  void build_toolbar();
   void build_page_selector(QWidget* client);
 
-  void Form_QueryUnload(bool& Cancel);
-  void Form_Unload();
+  // Whether the window may close: unsaved changes are offered for saving first.
+  bool may_close();
+  void save_settings_on_close();
 
   // Shared steps of the file commands.
   bool save_question(const QString& text, bool stop_unless_saved);
   void store_visible_page();
   void adopt_project_path(const QString& path);
+  void adopt_sibling_design(model::ProjectModel&& staged, const std::string& path);
+  void show_fresh_project();
   void set_caption(const std::string& title);
   void page_reset_and_reload();
   void page_show();
@@ -134,9 +134,6 @@ class Form1 : public QMainWindow {
   bool open_project_file(const QString& path);
   void open_sibling_design(const QString& path, bool single_file);
   void open_document(const std::filesystem::path& file, const QString& no_viewer_text);
-  bool confirm_overwrite(const QString& chosen, const std::string& base,
-                         const QString& title = QStringLiteral("名前を付けて保存"));
-  QString dialog_start_name() const;
   void report_options_unreadable();
 
   int write_snapshot(const char* ext);
@@ -150,30 +147,24 @@ class Form1 : public QMainWindow {
   UiPort& ui_;
   model::ProjectModel model_;
   UiMessageSink sink_;
+  OpenProject project_{ui_, this, model_, sink_};
   section::EditorState editor_;
   ShellBlockDialogs block_dialogs_;
   EditorBlockDialogs editor_dialogs_{block_dialogs_};
   std::unique_ptr<InputPages> pages_;
   std::unique_ptr<SectionView> view_;
-  std::unique_ptr<pages::PageStatusBar> stv_gm_;
-  std::unique_ptr<frmSplash> splash_;
+  std::unique_ptr<pages::PageStatusBar> status_bar_;
+  std::unique_ptr<SplashWindow> splash_;
 
-  QString dlg1_file_name_;
-  int tab_no_ = 0;
+  int current_page_ = 0;
   bool check_updates_at_start_ = false;
   bool waiting_for_program_ = false;
 
-  QButtonGroup* opt_menu_group_ = nullptr;
-  std::array<QRadioButton*, kInputPageCount> opt_menu_{};
-  std::array<QAction*, 6> mnuRecentFile_{};
-  QAction* newver_ = nullptr;
-  QToolBar* Toolbar1_ = nullptr;
-  QPushButton* Command1_ = nullptr;
+  QButtonGroup* category_group_ = nullptr;
+  std::array<QRadioButton*, kInputPageCount> category_buttons_{};
+  std::unique_ptr<MainMenus> menus_;
+  QPushButton* replace_superstructure_button_ = nullptr;
   model::SiblingImport* sibling_import_ = nullptr;
-  // Set when the project was named after a sibling file: its first save asks before it
-  // replaces a project pair that already lies beside that file.
-  bool ask_before_first_save_ = false;
-  std::array<QAction*, 13> toolbar_buttons_{};  // 1 to 12; separators stay null
 };
 
 }  // namespace qvt::shell

@@ -1,12 +1,13 @@
-#include "frontend/shell/bas_sub_main.h"
+#include "frontend/shell/program_start.h"
 
 #include "frontend/import/sibling_importer.h"
 #include "frontend/import/widgets/data_dialog.h"
 #include "frontend/model/folders.h"
-#include "frontend/shell/form1.h"
+#include "frontend/shell/main_window.h"
 #include "frontend/shell/launchers.h"
 #include "frontend/shell/program_runner.h"
 #include "frontend/shell/settings_store.h"
+#include "frontend/shell/updater_launcher.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -28,7 +29,7 @@ StartOptions default_start_options(int argc, char** argv) {
   return o;
 }
 
-Started Main(UiPort& ui, const StartOptions& options) {
+Started start_program(UiPort& ui, const StartOptions& options) {
   Started started;
 
   // One instance per user. A lock left by an instance that died is taken over.
@@ -55,21 +56,18 @@ Started Main(UiPort& ui, const StartOptions& options) {
       get_setting(QStringLiteral("Settings"), QStringLiteral("VerCheckFlag"),
                   QStringLiteral("False")));
   if (check_updates) {
-    ProgramStart start{options.install_folder / kUpdater, {}, options.work_folder};
-    const RunOutcome out = run_and_wait(ui, nullptr, start);
-    if (out.exited_with(kUpdaterEndsProgram)) return started;
-    // Any other end lets the program go on; one that is not an end of its own is reported.
-    if (out.end != RunOutcome::End::Exited)
-      ui.notice(nullptr, MessageIcon::Exclamation, QString(),
-                abnormal_end_text(QStringLiteral("更新プログラム"), start, out));
+    UpdaterLauncher updater(ui, nullptr);
+    if (updater.check_at_start(options.install_folder, options.work_folder) ==
+        UpdaterLauncher::Outcome::ProgramEnds)
+      return started;
   }
 
-  started.window = std::make_unique<Form1>(ui, options.install_folder, options.work_folder,
+  started.window = std::make_unique<MainWindow>(ui, options.install_folder, options.work_folder,
                                            options.command_line, check_updates);
   started.sibling_import = std::make_unique<import::SiblingImporter>(
       [](int /*proposed*/) { return import::ask_water_level_study(nullptr); });
   started.window->set_sibling_import(started.sibling_import.get());
-  started.window->Form_Load();
+  started.window->load();
   started.window->show();
   return started;
 }
