@@ -48,6 +48,21 @@ std::string value_text(double v) {
   return text;
 }
 
+// Every vertex of the improved-soil blocks, the body as the block file builds it.
+template <class Visit>
+void for_each_soil_vertex(const ConditionData& d, Visit visit) {
+  for (int slot = 0; slot < MAX_WALL_BLOCKS; ++slot) {
+    const i16 type = d.wall_blocks[slot].block_type;
+    if (type != BLOCK_SOIL_POLYGON && type != BLOCK_SOIL_RECTANGLE) continue;
+    int first = 0, end = 0;
+    if (!get_block_vertex_range(d, slot, first, end)) continue;
+    for (int j = first; j < end; ++j) {
+      double x = 0, y = 0;
+      if (get_block_vertex(d, slot, j, x, y)) visit(x, y);
+    }
+  }
+}
+
 }  // namespace
 
 Status check_body_blocks(const ConditionData& d) {
@@ -55,41 +70,25 @@ Status check_body_blocks(const ConditionData& d) {
   constexpr double kTolerance = 0.0005;
   bool any = false;
   double left = 0, right = 0;
-  for (int slot = 0; slot < MAX_WALL_BLOCKS; ++slot) {
-    const i16 type = d.wall_blocks[slot].block_type;
-    if (type != BLOCK_SOIL_POLYGON && type != BLOCK_SOIL_RECTANGLE) continue;
-    int first = 0, end = 0;
-    if (!get_block_vertex_range(d, slot, first, end)) continue;
-    for (int j = first; j < end; ++j) {
-      double x = 0, y = 0;
-      if (!get_block_vertex(d, slot, j, x, y)) continue;
-      left = any ? std::min(left, x) : x;
-      right = any ? std::max(right, x) : x;
-      any = true;
-    }
-  }
+  for_each_soil_vertex(d, [&](double x, double) {
+    left = any ? std::min(left, x) : x;
+    right = any ? std::max(right, x) : x;
+    any = true;
+  });
   if (!any) return Status::success();
   // The lowest point of the blocks at the seaward and at the landward edge.
   bool sea_found = false, land_found = false;
   double sea_bottom = 0, land_bottom = 0;
-  for (int slot = 0; slot < MAX_WALL_BLOCKS; ++slot) {
-    const i16 type = d.wall_blocks[slot].block_type;
-    if (type != BLOCK_SOIL_POLYGON && type != BLOCK_SOIL_RECTANGLE) continue;
-    int first = 0, end = 0;
-    if (!get_block_vertex_range(d, slot, first, end)) continue;
-    for (int j = first; j < end; ++j) {
-      double x = 0, y = 0;
-      if (!get_block_vertex(d, slot, j, x, y)) continue;
-      if (std::fabs(x - left) <= kTolerance) {
-        sea_bottom = sea_found ? std::min(sea_bottom, y) : y;
-        sea_found = true;
-      }
-      if (std::fabs(x - right) <= kTolerance) {
-        land_bottom = land_found ? std::min(land_bottom, y) : y;
-        land_found = true;
-      }
+  for_each_soil_vertex(d, [&](double x, double y) {
+    if (std::fabs(x - left) <= kTolerance) {
+      sea_bottom = sea_found ? std::min(sea_bottom, y) : y;
+      sea_found = true;
     }
-  }
+    if (std::fabs(x - right) <= kTolerance) {
+      land_bottom = land_found ? std::min(land_bottom, y) : y;
+      land_found = true;
+    }
+  });
   const ImprovedBodyDims& b = d.body_dims;
   struct Pair {
     const char* condition;  // how the improved-body page names the value

@@ -51,4 +51,12 @@ void centre_on_screen(QDialog* dialog) {
   }
 }
 
+void close_if(QDialog* dialog, bool closes, bool accepted) {
+  if (!closes) return;
+  if (accepted)
+    dialog->accept();
+  else
+    dialog->reject();
+}
+
 }  // namespace qvt::dialogs

@@ -1,6 +1,6 @@
 #pragma once
 // What the block dialogs' widgets share: a text box bound to a text of the presenter, the
-// accept and cancel buttons, and centring on the screen.
+// accept and cancel buttons, centring on the screen and closing on the presenter's word.
 #include "frontend/widgets/text_box_focus.h"
 
 #include <QString>
@@ -29,5 +29,8 @@ QHBoxLayout* button_row(QPushButton* accept, QPushButton* cancel);
 
 // Moves the dialog, at its size, to the middle of the screen.
 void centre_on_screen(QDialog* dialog);
+
+// Ends the dialog when its presenter says the command closes it: accepted or rejected.
+void close_if(QDialog* dialog, bool closes, bool accepted);
 
 }  // namespace qvt::dialogs

@@ -76,8 +76,8 @@ LayerBlockDialogWidget::LayerBlockDialogWidget(QWidget* owner, LayerBlockDialog&
 
   finish_ = command_button(this, QStringLiteral("終了"), QStringLiteral("finish"));
   cancel_ = command_button(this, QStringLiteral("取消"), QStringLiteral("cancel"));
-  connect(finish_, &QPushButton::clicked, this, [this] { close_if(presenter_.finish(), true); });
-  connect(cancel_, &QPushButton::clicked, this, [this] { close_if(presenter_.cancel(), false); });
+  connect(finish_, &QPushButton::clicked, this, [this] { close_if(this, presenter_.finish(), true); });
+  connect(cancel_, &QPushButton::clicked, this, [this] { close_if(this, presenter_.cancel(), false); });
 
   auto* top = new QVBoxLayout(this);
   top->addLayout(g);
@@ -91,14 +91,6 @@ LayerBlockDialogWidget::LayerBlockDialogWidget(QWidget* owner, LayerBlockDialog&
   for (int k = 0; k + 1 < 8; ++k) setTabOrder(order[k], order[k + 1]);
   boxes_[LayerBlockDialog::kName]->setFocus();
   centre_on_screen(this);
-}
-
-void LayerBlockDialogWidget::close_if(bool closes, bool accepted) {
-  if (!closes) return;
-  if (accepted)
-    accept();
-  else
-    reject();
 }
 
 }  // namespace qvt::dialogs

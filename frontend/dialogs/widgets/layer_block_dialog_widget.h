@@ -22,7 +22,6 @@ class LayerBlockDialogWidget : public QDialog {
   QPushButton* cancel_button() const { return cancel_; }
 
  private:
-  void close_if(bool closes, bool accepted);
 
   LayerBlockDialog& presenter_;
   std::array<QLineEdit*, LayerBlockDialog::kBoxCount> boxes_{};

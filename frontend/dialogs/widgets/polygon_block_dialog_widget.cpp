@@ -95,8 +95,8 @@ PolygonBlockDialogWidget::PolygonBlockDialogWidget(QWidget* owner, PolygonBlockD
 
   finish_ = command_button(this, QStringLiteral("終了"), QStringLiteral("finish"));
   cancel_ = command_button(this, QStringLiteral("取消"), QStringLiteral("cancel"));
-  connect(finish_, &QPushButton::clicked, this, [this] { close_if(presenter_.finish(), true); });
-  connect(cancel_, &QPushButton::clicked, this, [this] { close_if(presenter_.cancel(), false); });
+  connect(finish_, &QPushButton::clicked, this, [this] { close_if(this, presenter_.finish(), true); });
+  connect(cancel_, &QPushButton::clicked, this, [this] { close_if(this, presenter_.cancel(), false); });
 
   auto* right = new QVBoxLayout;
   right->addWidget(frame);
@@ -118,14 +118,6 @@ void PolygonBlockDialogWidget::vertex_table_edited() {
     if (grid_->cell(r + 1, 0).toStdString() != presenter_.cells[r][0])
       grid_->set_cell(r + 1, 0, QString::fromStdString(presenter_.cells[r][0]));
   preview_->update();
-}
-
-void PolygonBlockDialogWidget::close_if(bool closes, bool accepted) {
-  if (!closes) return;
-  if (accepted)
-    accept();
-  else
-    reject();
 }
 
 }  // namespace qvt::dialogs

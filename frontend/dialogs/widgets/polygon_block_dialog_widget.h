@@ -43,7 +43,6 @@ class PolygonBlockDialogWidget : public QDialog {
 
  private:
   void vertex_table_edited();
-  void close_if(bool closes, bool accepted);
 
   PolygonBlockDialog& presenter_;
   std::array<QLineEdit*, PolygonBlockDialog::kBoxCount> boxes_{};

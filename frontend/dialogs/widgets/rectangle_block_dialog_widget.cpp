@@ -57,21 +57,13 @@ RectangleBlockDialogWidget::RectangleBlockDialogWidget(QWidget* owner,
 
   finish_ = command_button(this, QStringLiteral("終了"), QStringLiteral("finish"));
   cancel_ = command_button(this, QStringLiteral("取消"), QStringLiteral("cancel"));
-  connect(finish_, &QPushButton::clicked, this, [this] { close_if(presenter_.finish(), true); });
-  connect(cancel_, &QPushButton::clicked, this, [this] { close_if(presenter_.cancel(), false); });
+  connect(finish_, &QPushButton::clicked, this, [this] { close_if(this, presenter_.finish(), true); });
+  connect(cancel_, &QPushButton::clicked, this, [this] { close_if(this, presenter_.cancel(), false); });
 
   auto* top = new QVBoxLayout(this);
   top->addWidget(frame);
   top->addLayout(button_row(finish_, cancel_));
   centre_on_screen(this);
-}
-
-void RectangleBlockDialogWidget::close_if(bool closes, bool accepted) {
-  if (!closes) return;
-  if (accepted)
-    accept();
-  else
-    reject();
 }
 
 }  // namespace qvt::dialogs

@@ -22,7 +22,6 @@ class RectangleBlockDialogWidget : public QDialog {
   QPushButton* cancel_button() const { return cancel_; }
 
  private:
-  void close_if(bool closes, bool accepted);
 
   RectangleBlockDialog& presenter_;
   std::array<QLineEdit*, RectangleBlockDialog::kBoxCount> boxes_{};
