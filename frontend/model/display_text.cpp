@@ -47,11 +47,13 @@ bool increment_digits(std::string& digits) {
 namespace {
 
 // The leading number of a text: `digits` tells whether there is one, `overflow` whether it is
-// too large for a double (its value is then 0).
+// too large for a double (its value is then 0), `whole` whether nothing but blanks follows it
+// in its piece of the text.
 struct Leading {
   double value = 0.0;
   bool digits = false;
   bool overflow = false;
+  bool whole = false;
 };
 
 Leading read_leading(std::string_view text) {
@@ -83,8 +85,12 @@ Leading read_leading(std::string_view text) {
       exp.push_back(s[j++]);
       exp_digits = true;
     }
-    if (exp_digits) num += exp;
+    if (exp_digits) {
+      num += exp;
+      i = j;
+    }
   }
+  out.whole = i == s.size();
   // from_chars rejects a leading '+' and a lone trailing point; both read as the plain number.
   std::string_view body = num;
   bool negative = false;
@@ -125,7 +131,9 @@ TypedNumber typed_number(std::string_view text, double lowest, double highest) {
   if (without_blanks(text).empty())
     return (0.0 < lowest || 0.0 > highest) ? TypedNumber::out_of_range : TypedNumber::stands;
   const Leading n = read_leading(text);
-  if (!n.digits) return TypedNumber::no_number;
+  // "12abc" is no more a number than "１２" or "abc": a box that read it as 12 would keep a
+  // value the user never typed ("1,000" as 1, "3m" as 3).
+  if (!n.digits || !n.whole) return TypedNumber::no_number;
   if (n.overflow || n.value < lowest || n.value > highest) return TypedNumber::out_of_range;
   return TypedNumber::stands;
 }

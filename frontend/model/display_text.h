@@ -19,11 +19,13 @@ double leading_number(std::string_view text);
 
 // What a text typed into a number box comes to when the box loses the focus.
 enum class TypedNumber {
-  stands,        // empty or blank (reads as 0) where 0 is within the box's range, or a leading
-                 // number within it ("3m" is 3)
-  no_number,     // no leading number ("abc", "-", "."): the box goes back rather than read 0
-  out_of_range,  // a leading number the field cannot hold: beyond a double ("1e999") or the
-                 // range (an empty text too, when 0 is outside the range)
+  stands,        // empty or blank (reads as 0) where 0 is within the box's range, or a number
+                 // within it and nothing else ("3", " -2.5e1 ", "12.5\r\n34" pasted)
+  no_number,     // no number, or a number with anything but blanks after it ("abc", "-", ".",
+                 // "12abc", "1,000", "１２"): the box goes back rather than read a value
+                 // the user never typed
+  out_of_range,  // a number the field cannot hold: beyond a double ("1e999") or the range
+                 // (an empty text too, when 0 is outside the range)
 };
 
 // The largest finite double: a box without a range of its own takes any number a double holds.
@@ -36,8 +38,9 @@ inline constexpr double kBoxLimit = SECTION_EXTENT_LIMIT;
 // What a 16-bit integer field holds.
 inline constexpr double kI16Lowest = -32768.0, kI16Highest = 32767.0;
 
-// Classifies a typed text. The number is read as leading_number reads it; a number too small for
-// a double ("1e-999") is 0 and stands.
+// Classifies a typed text. The number is read as leading_number reads it, from the first piece
+// of a pasted text; a number too small for a double ("1e-999") is 0 and stands. Files and the
+// texts the program writes itself are read with leading_number, which stays lenient.
 TypedNumber typed_number(std::string_view text, double lowest = -kAnyNumber,
                          double highest = kAnyNumber);
 

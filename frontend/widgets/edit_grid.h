@@ -4,10 +4,10 @@
 // edit, cell and whole-row text, the last data row in use, and one edit event after the user
 // has changed a cell. Rows and columns are numbered as the forms number them: row 0 is the
 // (first) title row, data rows follow. Every cell the user edits holds a number: a typed text
-// without a leading number, or with a number no double holds, leaves the cell as it was and the
-// status line says why (the notices of the number boxes); a text that stands is shown as the
-// number the cell then holds, in its column's display pattern ("12abc" shows as 12.000), so a
-// cell never shows one thing while holding another.
+// that is not a number ("12abc" as much as "abc"), or a number no double holds, leaves the cell
+// as it was and the status line says why (the notices of the number boxes); a text that stands
+// is shown as the number the cell then holds, in its column's display pattern ("12" shows as
+// 12.000), so a cell never shows one thing while holding another.
 #include <QTableWidget>
 
 #include <functional>

@@ -117,16 +117,19 @@ bool TextBoxFocus::eventFilter(QObject* watched, QEvent* event) {
         if (box && box->hasFocus()) box->setSelection(0, static_cast<int>(box->text().size()));
       });
     } else if (event->type() == QEvent::FocusOut) {
-      if (kind_ == BoxKind::number) {
+      if (kind_ == BoxKind::number && box_->text() != text_on_arrival_) {
         const QString typed = box_->text();
-        const auto verdict = model::typed_number(typed.toStdString(), lowest_, highest_);
+        auto verdict = model::typed_number(typed.toStdString(), lowest_, highest_);
+        if (verdict == model::TypedNumber::stands && accepts_ &&
+            !accepts_(model::leading_number(typed.toStdString())))
+          verdict = model::TypedNumber::out_of_range;
         if (verdict != model::TypedNumber::stands) {
           box_->setText(text_on_arrival_);
           emit box_->textEdited(text_on_arrival_);
           // After the focus has arrived where it goes, so a hint of the next control does not
           // hide the notice.
           QTimer::singleShot(0, box_, [verdict] { show_notice(verdict); });
-        } else if (typed != text_on_arrival_) {
+        } else {
           clear_notice();
         }
       }

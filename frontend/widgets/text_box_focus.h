@@ -1,10 +1,11 @@
 #pragma once
 // The focus behaviour that every text box of the pages and dialogs shares: getting the focus
 // selects the whole text, so typing replaces it; each change of focus is reported to the
-// box's presenter. A number box whose text holds no leading number, or a number its field cannot
-// hold, when it loses the focus goes back to the text it had when it got the focus, and the
-// status bar says why until the next valid entry or until another project is opened. The cells
-// of the grids follow the same rule with the same notices.
+// box's presenter. A number box whose text is not a number, or a number its field cannot hold,
+// when it loses the focus goes back to the text it had when it got the focus, and the status bar
+// says why until the next valid entry or until another project is opened; a box left as it was
+// found has nothing to go back to and says nothing. The cells of the grids follow the same rule
+// with the same notices.
 #include <QObject>
 #include <QString>
 
@@ -44,6 +45,10 @@ class TextBoxFocus : public QObject {
     highest_ = highest;
     refit();
   }
+  // A further rule for a number within the range, where what the box takes depends on other
+  // boxes (three factors whose product must stay a seismic coefficient): false sends the box
+  // back with the out-of-range notice. None until set.
+  void set_rule(std::function<bool(double value)> accepts) { accepts_ = std::move(accepts); }
   double lowest() const { return lowest_; }
   double highest() const { return highest_; }
   BoxKind kind() const { return kind_; }
@@ -84,6 +89,7 @@ class TextBoxFocus : public QObject {
   double lowest_ = -model::kBoxLimit, highest_ = model::kBoxLimit;
   int fit_decimals_ = -1;  // none until fit_width
   std::function<void()> focus_in_, focus_out_;
+  std::function<bool(double)> accepts_;
 };
 
 // fit_width of the box's number watcher; a box without one is left alone.

@@ -7,10 +7,12 @@
 namespace qvt::model {
 namespace {
 
-// What a number box does with a typed text when it loses the focus: a text with no leading number
-// and a number no double holds go back to the box's previous value instead of reading as 0. A
-// pasted multi-line or tab-separated text reads as its first value, never as its digits run
-// together.
+// What a number box does with a typed text when it loses the focus: a text with no leading number,
+// or with anything but blanks after its number, and a number no double holds go back to the
+// box's previous value instead of reading as 0 or as the digits in front ("12abc" is as
+// unreadable as "１２"). leading_number, which files and the program's own texts are read with,
+// still takes the number in front. A pasted multi-line or tab-separated text reads as its first
+// value, never as its digits run together.
 TEST(LeadingNumber, Table) {
   constexpr auto ok = TypedNumber::stands, none = TypedNumber::no_number,
                  range = TypedNumber::out_of_range;
@@ -19,20 +21,22 @@ TEST(LeadingNumber, Table) {
     double value;
     TypedNumber typed;
   } rows[] = {
-      {"12abc", 12, ok},    {"", 0, ok},           {" 2.5kN", 2.5, ok},  {"1 2", 12, ok},
-      {"-.5e1x", -5, ok},   {"1.2.3", 1.2, ok},    {"abc", 0, none},     {"-", 0, none},
-      {".", 0, none},       {"+3", 3, ok},         {"2.5e", 2.5, ok},    {"2.5e+", 2.5, ok},
+      {"12abc", 12, none},  {"", 0, ok},           {" 2.5kN", 2.5, none}, {"1 2", 12, ok},
+      {"-.5e1x", -5, none}, {"1.2.3", 1.2, none},  {"abc", 0, none},     {"-", 0, none},
+      {".", 0, none},       {"+3", 3, ok},         {"2.5e", 2.5, none},  {"2.5e+", 2.5, none},
       {"1e3", 1000, ok},    {"\t-1\n0", -1, ok},   {"0.5", 0.5, ok},     {"-0", 0, ok},
-      {"1e400", 0, range},  {"3e-2m", 0.03, ok},   {"12,5", 12, ok},     {"- 4", -4, ok},
-      {"3m", 3, ok},        {"   ", 0, ok},        {"m3", 0, none},      {"-.x", 0, none},
+      {"1e400", 0, range},  {"3e-2m", 0.03, none}, {"12,5", 12, none},   {"- 4", -4, ok},
+      {"3m", 3, none},      {"   ", 0, ok},        {"m3", 0, none},      {"-.x", 0, none},
       {".5", 0.5, ok},      {"+.", 0, none},       {"ー1", 0, none},     {",5", 0, none},
-      {"1e999", 0, range},  {"-1e999", 0, range},  {"1e+309x", 0, range}, {"1e-999", 0, ok},
+      {"1e999", 0, range},  {"-1e999", 0, range},  {"1e+309x", 0, none}, {"1e-999", 0, ok},
+      {"１２", 0, none},    {"1,000", 1, none},    {" 2.5e1 ", 25, ok},  {"5.", 5, ok},
       {"1.7976931348623157e308", 1.7976931348623157e308, ok},
       {"2e308", 0, range},  {"99999999999999999999", 1e20, ok},
       // Pasted text: tabs and line breaks part values, the first that is not blank is read.
       {"12.5\r\n34", 12.5, ok}, {"12.5\n34", 12.5, ok}, {"12.5\r\n", 12.5, ok},
-      {"12.5\t34\r\n", 12.5, ok}, {"\r\n \r\n-7 .5m\r\n8", -7.5, ok},
-      {"abc\r\n12", 0, none}, {"\r\n\t\r\n", 0, ok},  {"1e999\r\n1", 0, range},
+      {"12.5\t34\r\n", 12.5, ok}, {"\r\n \r\n-7 .5\r\n8", -7.5, ok},
+      {"\r\n-7.5m\r\n8", -7.5, none}, {"abc\r\n12", 0, none}, {"\r\n\t\r\n", 0, ok},
+      {"1e999\r\n1", 0, range},
   };
   for (const auto& r : rows) {
     EXPECT_DOUBLE_EQ(leading_number(r.text), r.value) << '"' << r.text << '"';
@@ -48,7 +52,7 @@ TEST(LeadingNumber, RangeOfASixteenBitField) {
   } rows[] = {{"32767", TypedNumber::stands},        {"-32768", TypedNumber::stands},
               {"32768", TypedNumber::out_of_range},  {"-32769", TypedNumber::out_of_range},
               {"1e5", TypedNumber::out_of_range},    {"", TypedNumber::stands},
-              {"N", TypedNumber::no_number},         {"15回", TypedNumber::stands}};
+              {"N", TypedNumber::no_number},         {"15回", TypedNumber::no_number}};
   for (const auto& r : rows)
     EXPECT_EQ(typed_number(r.text, kI16Lowest, kI16Highest), r.typed) << '"' << r.text << '"';
 }

@@ -153,7 +153,7 @@ TEST_F(PageRoutingTest, ClayCheckBoxHintsOnAMouseMove) {
 }
 
 // "abc" typed over the R.W.L. goes back to the value the box had, the status bar says why and
-// the commit keeps the level; "3m" reads 3.
+// the commit keeps the level; so does "3m", which is no more a number; "3" stands.
 TEST_F(PageRoutingTest, ANumberBoxWithoutANumberGoesBack) {
   choose_page(0);
   pages::DesignConditionsView& page = form->pages().design_conditions_view();
@@ -166,7 +166,8 @@ TEST_F(PageRoutingTest, ANumberBoxWithoutANumberGoesBack) {
     const char* after;
     double stored;
     bool notice;
-  } cases[] = {{"abc", nullptr, level, true}, {"3m", "3.000", 3, false}};
+  } cases[] = {
+      {"abc", nullptr, level, true}, {"3m", nullptr, level, true}, {"3", "3.000", 3, false}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.typed);
     form->view().status_panel(1)->clear();

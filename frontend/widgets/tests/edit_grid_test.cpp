@@ -105,9 +105,9 @@ TEST_F(EditGridTest, ATypedCellRaisesOneEditAndTheNumberColumnStaysClosed) {
   EXPECT_EQ(edits, 1);
 }
 
-// A cell keeps what it held when the typed text has no leading number or a number no double
-// holds or beyond the section's extent: no edit is raised, so nothing reads the typo as 0, and the
-// status line says why. A valid entry stands, shown as the number it reads as, and clears the
+// A cell keeps what it held when the typed text is not a number ("3m" as much as "abc") or a
+// number no double holds or beyond the section's extent: no edit is raised, so nothing reads the
+// typo as 0 or as the digits in front, and the status line says why. A valid entry stands, shown as the number it reads as, and clears the
 // notice; emptying a cell stands (the row is then unused).
 TEST_F(EditGridTest, ACellTypoKeepsTheCell) {
   struct Case {
@@ -116,7 +116,8 @@ TEST_F(EditGridTest, ACellTypoKeepsTheCell) {
     const char* notice;  // what the status line shows afterwards
   } cases[] = {
       {"abc", "2.000", kMsgNotANumber}, {"1e999", "2.000", kMsgOutOfRange},
-      {"-", "2.000", kMsgNotANumber},   {"3m", "3.000", ""},
+      {"-", "2.000", kMsgNotANumber},   {"3m", "2.000", kMsgNotANumber},
+      {"3", "3.000", ""},
       {"-4.5", "-4.500", ""},           {"200000", "2.000", kMsgOutOfRange},
       {"-100000", "-100000.000", ""},   {" ", "", ""},
   };
@@ -138,16 +139,16 @@ TEST_F(EditGridTest, ACellTypoKeepsTheCell) {
   }
 }
 
-// A cell shows the value it holds, in its column's pattern: "12abc" is held as 12 and shown
-// so; a pasted range of cells ("12.5\r\n34", "12.5\t34") gives its first value, never the
-// digits run together; a text the cell cannot hold leaves the cell as it was.
+// A cell shows the value it holds, in its column's pattern; a pasted range of cells
+// ("12.5\r\n34", "12.5\t34") gives its first value, never the digits run together; a text the
+// cell cannot hold ("12abc") leaves the cell as it was.
 TEST_F(EditGridTest, ACommittedCellShowsTheValueItHolds) {
   struct Case {
     const char* entered;
     const char* shown;
     int edits;
   } cases[] = {
-      {"12abc", "12.00", 1},        {"12.5\r\n34", "12.50", 1}, {"12.5\t34\r\n", "12.50", 1},
+      {"12abc", "2.00", 0},         {"12.5\r\n34", "12.50", 1}, {"12.5\t34\r\n", "12.50", 1},
       {" -0.004 ", "0.00", 1},      {"1.005", "1.01", 1},       {"2", "2.00", 0},
       {"\r\nabc", "2.00", 0},
   };
@@ -175,7 +176,7 @@ TEST_F(EditGridTest, ACommittedCellShowsTheValueItHolds) {
   // A column without a pattern of its own shows three decimals, as the vertex tables do.
   lay_out(6, 3);
   show_active(grid);
-  type_cell(grid, 2, 2, QStringLiteral("4.5m"));
+  type_cell(grid, 2, 2, QStringLiteral("4.5"));
   EXPECT_EQ(grid.cell(2, 2).toStdString(), "4.500");
 }
 

@@ -43,10 +43,11 @@ TEST(TextBoxFocus, AClickSelectsTheWholeTextAndFocusChangesAreReported) {
   EXPECT_EQ(seen, (std::vector<std::string>{"in", "out"}));
 }
 
-// Leaving a number box: a text with a leading number the box's field holds stands; one without a
-// number, or with a number the field cannot hold, goes back to the text the box had when it got
-// the focus, through textEdited before the box's own focus-out step, and the status line says
-// why. A text box keeps whatever was typed.
+// Leaving a number box: a number the box's field holds stands; a text that is not a number
+// ("3m" included), or a number the field cannot hold or the box's further rule refuses, goes back
+// to the text the box had when it got the focus, through textEdited before the box's own
+// focus-out step, and the status line says why. A box left with the text it had says nothing,
+// even where that text lies beyond the range. A text box keeps whatever was typed.
 TEST(TextBoxFocus, ANumberBoxWithoutANumberGoesBack) {
   app();
   constexpr double kAny = model::kAnyNumber;
@@ -56,9 +57,14 @@ TEST(TextBoxFocus, ANumberBoxWithoutANumberGoesBack) {
     double highest;
     const char* after;
     const char* notice;
+    double rule_highest = kAny;  // the further rule takes values up to this
   } cases[] = {
       {BoxKind::number, "abc", kAny, "0.600", kMsgNotANumber},
-      {BoxKind::number, "3m", kAny, "3m", ""},
+      {BoxKind::number, "3m", kAny, "0.600", kMsgNotANumber},
+      {BoxKind::number, "3", kAny, "3", ""},
+      {BoxKind::number, "0.600", 0.5, "0.600", ""},
+      {BoxKind::number, "5", kAny, "0.600", kMsgOutOfRange, 4},
+      {BoxKind::number, "4", kAny, "4", "", 4},
       {BoxKind::number, "", kAny, "", ""},
       {BoxKind::number, "-", kAny, "0.600", kMsgNotANumber},
       {BoxKind::number, "1e999", kAny, "0.600", kMsgOutOfRange},
@@ -84,6 +90,8 @@ TEST(TextBoxFocus, ANumberBoxWithoutANumberGoesBack) {
         a, c.kind, {}, [&] { seen.push_back("out " + a->text().toStdString()); });
     // kBoxLimit rows leave the box with the range every number box has until told otherwise.
     if (c.highest != model::kBoxLimit) focus->set_range(-c.highest, c.highest);
+    if (c.rule_highest != kAny)
+      focus->set_rule([limit = c.rule_highest](double v) { return v <= limit; });
     std::string shown;
     TextBoxFocus::set_status_line([&](const std::string& t) { shown = t; });
     show_active(w);

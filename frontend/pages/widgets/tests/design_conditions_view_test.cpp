@@ -43,11 +43,20 @@ TEST_F(DesignConditionsViewTest, TypedSafetyFactorIsRewrittenAfterTab) {
   box->setFocus();
   QApplication::processEvents();
   ASSERT_TRUE(box->hasFocus());
-  type_text(box, QStringLiteral("12abc"));
-  EXPECT_EQ(box->text().toStdString(), "12abc");
+  type_text(box, QStringLiteral("12.04"));
+  EXPECT_EQ(box->text().toStdString(), "12.04");
   key(box, Qt::Key_Tab);
   QApplication::processEvents();
   EXPECT_FALSE(box->hasFocus());
+  EXPECT_EQ(box->text().toStdString(), "12.0");
+  page.store();
+  EXPECT_EQ(m.conditions.safety_factors[0][0], 12);
+  // "13abc" is not read as 13: the box goes back to what it showed.
+  box->setFocus();
+  QApplication::processEvents();
+  type_text(box, QStringLiteral("13abc"));
+  key(box, Qt::Key_Tab);
+  QApplication::processEvents();
   EXPECT_EQ(box->text().toStdString(), "12.0");
   page.store();
   EXPECT_EQ(m.conditions.safety_factors[0][0], 12);

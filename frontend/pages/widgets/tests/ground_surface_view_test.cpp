@@ -93,12 +93,16 @@ TEST_F(GroundSurfaceViewTest, ALayerEditReachesItsRowsWithoutARepaint) {
 // A committed cell shows the number the page reads from it, in its column's pattern: the
 // layer's top with two decimals, its weights and the points with three, as a load shows them.
 TEST_F(GroundSurfaceViewTest, ACommittedCellShowsTheValueItHolds) {
-  type_cell(*grid(GroundGrid::layers), 2, 1, QStringLiteral("5.5m"));
-  type_cell(*grid(GroundGrid::layers), 2, 2, QStringLiteral("17kN"));
+  type_cell(*grid(GroundGrid::layers), 2, 1, QStringLiteral("5.5"));
+  type_cell(*grid(GroundGrid::layers), 2, 2, QStringLiteral("17"));
   EXPECT_EQ(grid(GroundGrid::layers)->cell(2, 1).toStdString(), "5.50");
   EXPECT_EQ(grid(GroundGrid::layers)->cell(2, 2).toStdString(), "17.000");
   EXPECT_DOUBLE_EQ(page.state().layer_rows[1].top_level, 5.5);
-  type_cell(*grid(GroundGrid::points), 3, 1, QStringLiteral("12abc"));
+  type_cell(*grid(GroundGrid::points), 3, 1, QStringLiteral("12"));
+  EXPECT_EQ(grid(GroundGrid::points)->cell(3, 1).toStdString(), "12.000");
+  EXPECT_DOUBLE_EQ(page.state().point_rows[2].x, 12);
+  // "12abc" is not a number: the cell keeps what it held.
+  type_cell(*grid(GroundGrid::points), 3, 1, QStringLiteral("13abc"));
   EXPECT_EQ(grid(GroundGrid::points)->cell(3, 1).toStdString(), "12.000");
   EXPECT_DOUBLE_EQ(page.state().point_rows[2].x, 12);
 }

@@ -98,8 +98,8 @@ TEST_F(SandCheckDialogTest, ShowsBothCasesAndFollowsTheBoxes) {
   EXPECT_TRUE(std::filesystem::exists(dir / "M_HSK16H.PZK"));
 }
 
-// A typo without any number goes back to the factor the box held, instead of reading as 0 and
-// passing every F; a leading number still reads as before.
+// A typo that is not a number goes back to the factor the box held, instead of reading as 0 and
+// passing every F, or as the digits in front of it ("9m"); a number stands.
 TEST_F(SandCheckDialogTest, DesignFactorWithoutANumberGoesBack) {
   SandCheckDialog form(nullptr, model, sink);
   QLineEdit* box = form.design_box(0);
@@ -107,7 +107,8 @@ TEST_F(SandCheckDialogTest, DesignFactorWithoutANumberGoesBack) {
     const char* typed;
     const char* shown;
     const char* verdict;
-  } cases[] = {{"abc", "1.000", "ＯＫ"}, {"9m", "9.000", "ＯＵＴ"}, {"-", "9.000", "ＯＵＴ"}};
+  } cases[] = {{"abc", "1.000", "ＯＫ"}, {"9m", "1.000", "ＯＫ"}, {"9", "9.000", "ＯＵＴ"},
+               {"-", "9.000", "ＯＵＴ"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.typed);
     QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
