@@ -36,6 +36,17 @@
 //   slurry unit weight            soil layers            kN/m3   (0, 100]  0 where not liquefied
 //   body reaction                 512, 518               kN/m2   [0, 1e4]  the body presses on
 //                                                                          the ground
+//   bearing cohesion gradient K   152                    kN/m3   [0, 1e4]  c = Co + K z would
+//                                                                          turn to tension
+//                                                                          with depth
+//   spread angle, less 30         511, 517               degrees [-30, 60) the angle shown,
+//                                                                          0 up to 90, less
+//                                                                          the 30 the file
+//                                                                          leaves out; at 90
+//                                                                          the spread is
+//                                                                          endless
+//   block unit weights            block file (saturated, kN/m3   (0, 100]  a block has weight
+//                                 wet, submerged)
 //
 // Quantities marked "0 in a record not in use" are held to their range only in records the
 // engines compute with (the soil layers within a side's count, the liquefied ones for the
@@ -67,6 +78,9 @@ enum ConditionQuantity {
   COND_SOIL_UNIT_WEIGHT,
   COND_SLURRY_UNIT_WEIGHT,
   COND_BODY_REACTION,
+  COND_BEARING_COHESION_GRADIENT,
+  COND_SPREAD_ANGLE,
+  COND_BLOCK_UNIT_WEIGHT,
   COND_QUANTITIES,
 };
 
@@ -107,6 +121,9 @@ inline constexpr ConditionRange CONDITION_RANGES[COND_QUANTITIES] = {
     {0, UNIT_WEIGHT_LIMIT, true, false, true, "土層の単位体積重量", "kN/m3"},
     {0, UNIT_WEIGHT_LIMIT, true, false, true, "泥水の単位体積重量", "kN/m3"},
     {0, SURCHARGE_LIMIT, false, false, false, "本体工の地盤反力", "kN/m2"},
+    {0, 10000, false, false, false, "粘着勾配 Ｋ", "kN/m3"},
+    {-30, 60, false, true, false, "分散角", "度"},
+    {0, UNIT_WEIGHT_LIMIT, true, false, false, "ブロックの単位体積重量", "kN/m3"},
 };
 
 // Whether `v` is a value the quantity can take (false for NaN).

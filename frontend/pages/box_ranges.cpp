@@ -3,6 +3,8 @@
 #include "frontend/model/display_text.h"
 #include "frontend/pages/bearing_layer_page.h"
 
+#include <algorithm>
+
 namespace qvt::pages {
 
 std::optional<ConditionQuantity> design_conditions_box_quantity(BoxId box) {
@@ -36,6 +38,7 @@ std::optional<ConditionQuantity> design_conditions_box_quantity(BoxId box) {
       return std::nullopt;
     case BoxGroup::reactions:
       if (is(kReactionNormalBox) || is(kReactionSeismicBox)) return COND_BODY_REACTION;
+      if (is(kSpreadAngleNormalBox) || is(kSpreadAngleSeismicBox)) return COND_SPREAD_ANGLE;
       return std::nullopt;
     case BoxGroup::forces:
       return std::nullopt;
@@ -92,14 +95,53 @@ std::optional<ConditionQuantity> bearing_layer_box_quantity(int box) {
     case kNrBox:
     case kNqBox: return COND_BEARING_FACTOR;
     case kCohesionBox: return COND_COHESION;
+    case kCohesionGradientBox: return COND_BEARING_COHESION_GRADIENT;
     case kFrictionBox: return COND_FRICTION_COEF;
-    default: return std::nullopt;  // the overburden Po (shown, not saved), the gradient
+    default: return std::nullopt;  // the overburden Po (shown, not saved)
   }
 }
 
 BoxInterval box_interval(std::optional<ConditionQuantity> quantity) {
   if (!quantity) return {-model::kBoxLimit, model::kBoxLimit};
   return condition_box_interval(*quantity);
+}
+
+namespace {
+
+// The interval of a box that shows `decimals` decimals and the quantity's value plus `shown_plus`.
+// The ends are worked out on the shown scale, so that an end is the double a typed text reads
+// as (90 - 0.001 is the double of "89.999"; (60 - 0.001) + 30 need not be).
+BoxInterval shown_interval(ConditionQuantity quantity, int decimals, bool in_use,
+                           double shown_plus) {
+  static constexpr double kSteps[] = {1, 0.1, 0.01, 0.001};
+  const double step = kSteps[std::clamp(decimals, 0, 3)];
+  const ConditionRange& r = CONDITION_RANGES[quantity];
+  const double lo = r.lo + shown_plus, hi = r.hi + shown_plus;
+  BoxInterval b{lo, hi};
+  if (r.lo_open) b.lowest = !in_use && r.zero_when_unused ? lo : lo + step;
+  if (r.hi_open) b.highest = hi - step;
+  return b;
+}
+
+}  // namespace
+
+BoxInterval box_interval(std::optional<ConditionQuantity> quantity, int decimals, bool in_use) {
+  if (!quantity) return box_interval(quantity);
+  return shown_interval(*quantity, decimals, in_use, 0);
+}
+
+BoxInterval design_conditions_box_interval(BoxId box) {
+  const std::optional<ConditionQuantity> q = design_conditions_box_quantity(box);
+  if (!q) return box_interval(q);
+  const int decimals = model::pattern_decimals(DesignConditionsPage::pattern_of(box));
+  return shown_interval(*q, decimals, true, q == COND_SPREAD_ANGLE ? kSpreadAngleShownPlus : 0);
+}
+
+BoxInterval earth_pressure_box_interval(LayerBox box, bool liquefied) {
+  // The page shows the friction angle with two decimals, the other values with three.
+  const int decimals = box == LayerBox::phi ? 2 : 3;
+  const bool in_use = box != LayerBox::slurry_unit_weight || liquefied;
+  return box_interval(earth_pressure_box_quantity(box), decimals, in_use);
 }
 
 }  // namespace qvt::pages

@@ -27,6 +27,17 @@ std::optional<ConditionQuantity> bearing_layer_box_quantity(int box);
 
 // The interval a box of the quantity takes; +-kBoxLimit without one.
 BoxInterval box_interval(std::optional<ConditionQuantity> quantity);
+// The same for a box that shows `decimals` decimals and edits a record in use (0 is no longer
+// "not given" there): an open end moves in by one unit of the last digit shown, so a value the
+// box takes never rounds onto it (0.04 in a box of one decimal would be shown and kept as 0.0).
+BoxInterval box_interval(std::optional<ConditionQuantity> quantity, int decimals, bool in_use);
+
+// The interval of each design conditions box: its quantity at the decimals of its pattern, the
+// spread angle as shown (the stored angle plus kSpreadAngleShownPlus).
+BoxInterval design_conditions_box_interval(BoxId box);
+// The interval of a soil layer box. The layer the boxes edit is one the engines compute with,
+// so its unit weights are above 0; its slurry unit weight is, once the layer is liquefied.
+BoxInterval earth_pressure_box_interval(LayerBox box, bool liquefied);
 
 // The notice of a number box that went back (the status line's text), for a grid cell that
 // the page itself takes back because its column's quantity cannot have the value.

@@ -1,6 +1,7 @@
 #include "frontend/pages/design_conditions_page.h"
 
 #include "frontend/model/display_text.h"
+#include "frontend/pages/box_ranges.h"
 #include "frontend/pages/text_limits.h"
 
 #include <algorithm>
@@ -258,6 +259,34 @@ void DesignConditionsPage::seismic_box_changed(int index) {
   }
 }
 
+bool DesignConditionsPage::factor_keeps_coefficient(BoxId id, double value) const {
+  if (id.group != BoxGroup::seismic) return true;
+  static constexpr BoxId kColumns[2][3] = {
+      {kRegionalEarthBox, kGroundTypeEarthBox, kImportanceEarthBox},
+      {kRegionalInertiaBox, kGroundTypeInertiaBox, kImportanceInertiaBox}};
+  static constexpr BoxId kCoefficients[2] = {kSeismicCoefEarthBox, kSeismicCoefInertiaBox};
+  for (int col = 0; col < 2; ++col) {
+    double f[3];
+    bool in_column = false;
+    for (int k = 0; k < 3; ++k) {
+      const BoxId b = kColumns[col][k];
+      if (b.index == id.index) {
+        // The box keeps the value as its pattern shows it once it is left.
+        f[k] = leading_number(format_pattern(value, pattern_of(b)));
+        in_column = true;
+      } else {
+        f[k] = value_of(b);
+      }
+    }
+    if (!in_column) continue;
+    const BoxId coef = kCoefficients[col];
+    const double shown = leading_number(format_pattern((f[0] * f[1]) * f[2], pattern_of(coef)));
+    const BoxInterval range = design_conditions_box_interval(coef);
+    return shown >= range.lowest && shown <= range.highest;
+  }
+  return true;
+}
+
 // ---------------------------------------------------------------------------------------------
 // Illustrations and hints of the seismic tab
 
@@ -376,7 +405,7 @@ void DesignConditionsPage::load() {
     const model::BodyReaction& b = c.body_reactions[cs];
     set_value(reaction[cs], b.reaction);
     set_value(width[cs], b.spread_width);
-    set_value(angle[cs], b.spread_angle + 30);
+    set_value(angle[cs], b.spread_angle + kSpreadAngleShownPlus);
   }
   set_value(kDynamicWaterForceBox, c.dynamic_water_force);
   set_value(kDynamicWaterLevelBox, c.dynamic_water_level);
@@ -449,7 +478,7 @@ void DesignConditionsPage::store() {
     model::BodyReaction& b = c.body_reactions[cs];
     b.reaction = value_of(reaction[cs]);
     b.spread_width = value_of(width[cs]);
-    b.spread_angle = value_of(angle[cs]) - 30;
+    b.spread_angle = value_of(angle[cs]) - kSpreadAngleShownPlus;
   }
   c.dynamic_water_force = value_of(kDynamicWaterForceBox);
   c.dynamic_water_level = value_of(kDynamicWaterLevelBox);

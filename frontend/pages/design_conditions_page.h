@@ -95,6 +95,8 @@ inline constexpr BoxId kSpreadWidthNormalBox{BoxGroup::reactions, 2};  // "分�
 inline constexpr BoxId kSpreadWidthSeismicBox{BoxGroup::reactions, 3};
 inline constexpr BoxId kSpreadAngleNormalBox{BoxGroup::reactions, 4};  // "分散角(°)"
 inline constexpr BoxId kSpreadAngleSeismicBox{BoxGroup::reactions, 5};
+// The spread angle boxes show the stored angle plus this.
+inline constexpr double kSpreadAngleShownPlus = 30;
 inline constexpr BoxId kDynamicWaterForceBox{BoxGroup::reactions, 6};  // "動水圧合力(kN/m)"
 inline constexpr BoxId kDynamicWaterLevelBox{BoxGroup::reactions, 7};  // "作用位置  標高(m)"
 inline constexpr int kReactionBoxSlots = 8;
@@ -231,6 +233,11 @@ class DesignConditionsPage : public InputPage {
   void hover_frame(int frame);                // a `HintFrame`
   void hover_seismic_option(int option);      // a `SeismicOption`
   void hover_clay_comparison(int which);      // a `ClayComparison`
+
+  // Whether `value` typed into a seismic factor box keeps the product of its column, as its
+  // design coefficient box would show it, a seismic coefficient that can be typed: the product
+  // is what the calculation takes, and a coefficient above 1 is none. True for other boxes.
+  bool factor_keeps_coefficient(BoxId box, double value) const;
 
   // The display pattern of a box; empty for boxes that keep their text as typed.
   static const char* pattern_of(BoxId box);

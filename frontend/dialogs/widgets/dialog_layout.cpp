@@ -12,12 +12,12 @@
 
 namespace qvt::dialogs {
 
-void bind_box(QLineEdit* box, std::string& text, widgets::BoxKind kind,
-              std::function<void()> lost_focus) {
+widgets::TextBoxFocus* bind_box(QLineEdit* box, std::string& text, widgets::BoxKind kind,
+                                std::function<void()> lost_focus) {
   box->setText(QString::fromStdString(text));
   QObject::connect(box, &QLineEdit::textEdited, box,
                    [&text](const QString& typed) { text = typed.toStdString(); });
-  widgets::TextBoxFocus::attach(box, kind, {}, [box, &text, lost = std::move(lost_focus)] {
+  return widgets::TextBoxFocus::attach(box, kind, {}, [box, &text, lost = std::move(lost_focus)] {
     lost();
     const QString shown = QString::fromStdString(text);
     if (box->text() != shown) {

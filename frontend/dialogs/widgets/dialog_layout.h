@@ -19,8 +19,9 @@ namespace qvt::dialogs {
 // Shows `text` in the box; the user's edits write it back; losing the focus runs `lost_focus`
 // and shows `text` again (the presenter may have rewritten it). The box selects its text on
 // focus, and a number box goes back to its previous text when it is left without a number.
-void bind_box(QLineEdit* box, std::string& text, widgets::BoxKind kind,
-              std::function<void()> lost_focus);
+// Returns the box's focus watcher, where a number box's range is set.
+widgets::TextBoxFocus* bind_box(QLineEdit* box, std::string& text, widgets::BoxKind kind,
+                                std::function<void()> lost_focus);
 
 // A command button that Enter in a box does not press.
 QPushButton* command_button(QWidget* parent, const QString& caption, const QString& name);

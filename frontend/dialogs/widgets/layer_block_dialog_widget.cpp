@@ -1,5 +1,6 @@
 #include "frontend/dialogs/widgets/layer_block_dialog_widget.h"
 
+#include "frontend/dialogs/dialog_texts.h"
 #include "frontend/dialogs/widgets/dialog_layout.h"
 
 #include <QGridLayout>
@@ -40,9 +41,13 @@ LayerBlockDialogWidget::LayerBlockDialogWidget(QWidget* owner, LayerBlockDialog&
       box->setFixedWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 10 + 16);
     }
     boxes_[i] = box;
-    bind_box(box, presenter_.boxes[i],
-             i != LayerBlockDialog::kName ? widgets::BoxKind::number : widgets::BoxKind::text,
-             [this, i] { presenter_.leave_box(static_cast<LayerBlockDialog::Box>(i)); });
+    widgets::TextBoxFocus* watcher = bind_box(
+        box, presenter_.boxes[i],
+        i != LayerBlockDialog::kName ? widgets::BoxKind::number : widgets::BoxKind::text,
+        [this, i] { presenter_.leave_box(static_cast<LayerBlockDialog::Box>(i)); });
+    if (i == LayerBlockDialog::kSaturated || i == LayerBlockDialog::kWet ||
+        i == LayerBlockDialog::kSubmerged)
+      watcher->set_range(kUnitWeightBox.lowest, kUnitWeightBox.highest);
   }
   // The bottoms only show where the layer ends: not editable, on the dialog's face colour.
   for (int i : {LayerBlockDialog::kSeaBottom, LayerBlockDialog::kLandBottom}) {

@@ -1,5 +1,6 @@
 #include "frontend/dialogs/widgets/polygon_block_dialog_widget.h"
 
+#include "frontend/dialogs/dialog_texts.h"
 #include "frontend/dialogs/widgets/dialog_layout.h"
 #include "frontend/widgets/edit_grid.h"
 #include "frontend/section/widgets/section_widget.h"
@@ -51,9 +52,12 @@ PolygonBlockDialogWidget::PolygonBlockDialogWidget(QWidget* owner, PolygonBlockD
     boxes_[i]->setObjectName(QString::fromLatin1(kBoxNames[i]));
     const bool number = i != PolygonBlockDialog::kName;
     if (number) boxes_[i]->setAlignment(Qt::AlignRight);
-    bind_box(boxes_[i], presenter_.boxes[i],
-             number ? widgets::BoxKind::number : widgets::BoxKind::text,
-             [this, i] { presenter_.leave_box(static_cast<PolygonBlockDialog::Box>(i)); });
+    widgets::TextBoxFocus* watcher = bind_box(
+        boxes_[i], presenter_.boxes[i], number ? widgets::BoxKind::number : widgets::BoxKind::text,
+        [this, i] { presenter_.leave_box(static_cast<PolygonBlockDialog::Box>(i)); });
+    if (i == PolygonBlockDialog::kSaturated || i == PolygonBlockDialog::kWet ||
+        i == PolygonBlockDialog::kSubmerged)
+      watcher->set_range(kUnitWeightBox.lowest, kUnitWeightBox.highest);
   }
   g->addWidget(new QLabel(QStringLiteral("名  称"), frame), 0, 0);
   g->addWidget(boxes_[PolygonBlockDialog::kName], 0, 1, 1, 2);

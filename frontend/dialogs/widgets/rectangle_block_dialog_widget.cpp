@@ -1,5 +1,6 @@
 #include "frontend/dialogs/widgets/rectangle_block_dialog_widget.h"
 
+#include "frontend/dialogs/dialog_texts.h"
 #include "frontend/dialogs/widgets/dialog_layout.h"
 
 #include <QGridLayout>
@@ -31,9 +32,12 @@ RectangleBlockDialogWidget::RectangleBlockDialogWidget(QWidget* owner,
       boxes_[i]->setAlignment(Qt::AlignRight);
       boxes_[i]->setFixedWidth(90);
     }
-    bind_box(boxes_[i], presenter_.boxes[i],
-             number ? widgets::BoxKind::number : widgets::BoxKind::text,
-             [this, i] { presenter_.leave_box(static_cast<RectangleBlockDialog::Box>(i)); });
+    widgets::TextBoxFocus* watcher = bind_box(
+        boxes_[i], presenter_.boxes[i], number ? widgets::BoxKind::number : widgets::BoxKind::text,
+        [this, i] { presenter_.leave_box(static_cast<RectangleBlockDialog::Box>(i)); });
+    if (i == RectangleBlockDialog::kSaturated || i == RectangleBlockDialog::kWet ||
+        i == RectangleBlockDialog::kSubmerged)
+      watcher->set_range(kUnitWeightBox.lowest, kUnitWeightBox.highest);
   }
   int row = 0;
   g->addWidget(new QLabel(QStringLiteral("名    称"), frame), row, 0);

@@ -140,8 +140,11 @@ QLineEdit* DesignConditionsView::make_box(BoxId id, QWidget* parent, int width) 
         page_.lost_focus(id);
         refresh();
       }));
-  const BoxInterval range = box_interval(design_conditions_box_quantity(id));
+  const BoxInterval range = design_conditions_box_interval(id);
   focus_watchers_.back()->set_range(range.lowest, range.highest);
+  if (id.group == BoxGroup::seismic)
+    focus_watchers_.back()->set_rule(
+        [this, id](double value) { return page_.factor_keeps_coefficient(id, value); });
   if (number) widgets::fit_number_box(e, model::pattern_decimals(DesignConditionsPage::pattern_of(id)));
   return e;
 }

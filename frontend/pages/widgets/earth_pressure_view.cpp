@@ -100,7 +100,7 @@ QLineEdit* EarthPressureView::make_layer_box(LayerBox box) {
     page_.layer_box_left(box);
     refresh();
   }));
-  const BoxInterval range = box_interval(earth_pressure_box_quantity(box));
+  const BoxInterval range = earth_pressure_box_interval(box, false);
   focus_watchers_.back()->set_range(range.lowest, range.highest);
   // The page shows the friction angle with two decimals, the other values with three.
   widgets::fit_number_box(e, box == LayerBox::phi ? 2 : 3);
@@ -319,7 +319,13 @@ void EarthPressureView::refresh() {
     liquefied_->setChecked(s.liquefied == kChecked);
   }
   slurry_caption_->setVisible(s.slurry_visible);
-  layer_box(LayerBox::slurry_unit_weight)->setVisible(s.slurry_visible);
+  QLineEdit* slurry = layer_box(LayerBox::slurry_unit_weight);
+  slurry->setVisible(s.slurry_visible);
+  if (widgets::TextBoxFocus* watcher = widgets::TextBoxFocus::of(slurry)) {
+    const BoxInterval range = earth_pressure_box_interval(
+        LayerBox::slurry_unit_weight, s.slurry_visible && s.liquefied == kChecked);
+    watcher->set_range(range.lowest, range.highest);
+  }
   if (on_refresh_) on_refresh_();
 }
 

@@ -5,12 +5,15 @@
 #include "frontend/pages/tests/page_test_support.h"
 #include "frontend/pages/widgets/bearing_layer_view.h"
 #include "frontend/pages/widgets/design_conditions_view.h"
+#include "frontend/pages/widgets/earth_pressure_view.h"
 #include "frontend/pages/widgets/ground_surface_view.h"
 #include "frontend/widgets/edit_grid.h"
 #include "frontend/widgets/tests/edit_grid_input.h"
 #include "frontend/widgets/text_box_focus.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTabWidget>
 
 #include <gtest/gtest.h>
@@ -127,6 +130,93 @@ TEST_F(DesignConditionsRanges, SeismicCoefficients) {
   }
 }
 
+// A box of one decimal takes no value it would show as 0.0 where 0 is outside its quantity:
+// the improvement ratio (0, 100] and the safety factors (0, 100] take 0.1 and more, so 0.04 (shown
+// 0.0 and kept as 0, which every engine refuses) and 0.05 go back. The spread angle is typed as
+// shown, 0 up to 90 (the file keeps it less 30): 90 itself would spread the reaction over an
+// endless width.
+TEST_F(DesignConditionsRanges, ValuesTheBoxShowsWithinTheRange) {
+  QLineEdit* next = box(kCohesionLevelBox);
+  check_entries(box(kImprovementRatioBox), next,
+                {{"0.04", "100.0", true}, {"0.05", "100.0", true}, {"0.1", "0.1", false},
+                 {"12.34", "12.3", false}},
+                "improvement ratio");
+  const BoxId sliding = safety_factor_box(kSlidingCheck, model::CASE_NORMAL);
+  check_entries(box(sliding), next, {{"0.04", "1.2", true}, {"1.25", "1.3", false}},
+                "safety factor");
+  page.store();
+  EXPECT_DOUBLE_EQ(m.conditions.improvement_ratio, 12.3);
+  EXPECT_DOUBLE_EQ(m.conditions.safety_factors[model::CASE_NORMAL][kSlidingCheck], 1.3);
+
+  view.inner_tabs()->setCurrentIndex(2);
+  QApplication::processEvents();
+  QLineEdit* angle = box(kSpreadAngleNormalBox);
+  check_entries(angle, box(kSpreadWidthNormalBox),
+                {{"99", "30.000", true}, {"90", "30.000", true}, {"-1", "30.000", true},
+                 {"89.999", "89.999", false}, {"0", "0.000", false}, {"45", "45.000", false}},
+                "spread angle");
+  page.store();
+  EXPECT_DOUBLE_EQ(m.conditions.body_reactions[model::CASE_NORMAL].spread_angle, 15);  // 45 - 30
+}
+
+// The design coefficient computed from the three factors is held to the range of a typed one,
+// [0, 1]: a factor that would take the product above 1, as the coefficient box shows it, goes
+// back; the product reaches 1 and no further. Each row leaves the factors as the previous row
+// left them; the coefficient is the product of the factors shown, to the two decimals its box
+// shows.
+TEST_F(DesignConditionsRanges, FactorsMultiplyToASeismicCoefficient) {
+  model::ProjectConditions& c = m.conditions;
+  c.seismic_coef_mode = 1;
+  c.regional_coef[0] = 0.2, c.ground_type_factor[0] = 1, c.importance_factor[0] = 1;
+  c.regional_coef[1] = 0.3, c.ground_type_factor[1] = 1, c.importance_factor[1] = 1;
+  c.seismic_coef_earth = 0.2;
+  c.seismic_coef_inertia = 0.3;
+  page.load();
+  view.refresh();
+  view.inner_tabs()->setCurrentIndex(1);
+  QApplication::processEvents();
+  struct Row {
+    BoxId factor;
+    const char* typed;
+    const char* shown;
+    const char* coefficient;
+    bool notice;
+  } rows[] = {
+      // 0.25 x 1.0 x 1.0 = 0.25
+      {kRegionalEarthBox, "0.25", "0.25", "0.25", false},
+      // 0.25 x 2.0 x 1.0 = 0.50
+      {kGroundTypeEarthBox, "2", "2.0", "0.50", false},
+      // 0.25 x 2.0 x 2.0 = 1.00: the top of the range stands
+      {kImportanceEarthBox, "2", "2.0", "1.00", false},
+      // 0.25 x 2.0 x 2.1 = 1.05 > 1: back to 2.0
+      {kImportanceEarthBox, "2.1", "2.0", "1.00", true},
+      // 0.26 x 2.0 x 2.0 = 1.04 > 1: back to 0.25
+      {kRegionalEarthBox, "0.26", "0.25", "1.00", true},
+      // 2.04 is kept as 2.0 (one decimal): 0.25 x 2.0 x 2.0 = 1.00 stands
+      {kGroundTypeEarthBox, "2.04", "2.0", "1.00", false},
+      // 0.2 x 2.0 x 2.0 = 0.80
+      {kRegionalEarthBox, "0.2", "0.20", "0.80", false},
+      // the inertia column on its own: 0.3 x 1.0 x 3.0 = 0.90, then 0.4 x 1.0 x 3.0 = 1.20 > 1
+      {kImportanceInertiaBox, "3", "3.0", "0.90", false},
+      {kRegionalInertiaBox, "0.4", "0.30", "0.90", true},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(std::string("factor ") + std::to_string(r.factor.index) + " typed " + r.typed);
+    const bool earth = r.factor.index <= kImportanceEarthBox.index;
+    QLineEdit* next = box(earth ? kRegionalInertiaBox : kRegionalEarthBox);
+    Notices notices;
+    enter(box(r.factor), next, r.typed);
+    EXPECT_EQ(box(r.factor)->text().toStdString(), r.shown);
+    EXPECT_EQ(box(earth ? kSeismicCoefEarthBox : kSeismicCoefInertiaBox)->text().toStdString(),
+              r.coefficient);
+    const bool shown = !notices.lines.empty() && notices.lines.back() == widgets::kMsgOutOfRange;
+    EXPECT_EQ(shown, r.notice);
+  }
+  page.store();
+  EXPECT_DOUBLE_EQ(m.conditions.seismic_coef_earth, 0.8);
+  EXPECT_DOUBLE_EQ(m.conditions.seismic_coef_inertia, 0.9);
+}
+
 class GroundSurfaceRanges : public ::testing::Test {
  protected:
   GroundSurfaceRanges() {
@@ -218,6 +308,77 @@ TEST_F(BearingLayerRanges, UnitWeightFrictionAngleAndN) {
                 "mean N");
 }
 
+// The cohesion gradient K of the bearing layer: c = Co + K z must not fall below 0 with depth.
+TEST_F(BearingLayerRanges, CohesionGradient) {
+  page.choose_option(kClayeyGround);
+  view.refresh();
+  QApplication::processEvents();
+  check_entries(view.box(kCohesionGradientBox), view.box(kCohesionBox),
+                {{"-4", "0.000", true}, {"-0.001", "0.000", true}, {"2.5", "2.500", false},
+                 {"0", "0.000", false}},
+                "cohesion gradient");
+}
+
+// The layer the soil layer boxes edit is one the engines compute with: its unit weights in air
+// and under water are above 0 (a layer of no weight presses on nothing), as the bearing layer's
+// are. Its slurry unit weight is 0 until the layer is liquefied, and above 0 from then on.
+class EarthPressureRanges : public ::testing::Test {
+ protected:
+  EarthPressureRanges() {
+    auto& p = m.conditions.pressure_points;
+    p[0].count = 2;
+    p[0].x = {-5, -5};
+    p[0].y = {-10, -25};
+    p[1].count = 2;
+    p[1].x = {20, 20};
+    p[1].y = {3, -25};
+    for (auto& side : m.conditions.soil_layers) {
+      side[0].unit_weight_air = 18;
+      side[0].unit_weight_submerged = 10;
+    }
+    page.load();
+    page.arrive();
+    view.resize(300, 458);
+    view.refresh();
+    show_active(view);
+    view.inner_tabs()->setCurrentIndex(1);
+    QApplication::processEvents();
+  }
+  QLineEdit* box(LayerBox b) { return view.layer_box(b); }
+  AppFirst app_first;
+  model::ProjectModel m;
+  RecordingEffects fx;
+  section::EditorState editor;
+  EarthPressurePage page{m, fx, editor};
+  EarthPressureView view{page};
+};
+
+TEST_F(EarthPressureRanges, UnitWeightsOfALayerInUse) {
+  for (int side : {SIDE_PASSIVE, SIDE_ACTIVE}) {
+    view.side_option(side)->setFocus();  // as a click on the option gives it
+    view.side_option(side)->click();
+    QApplication::processEvents();
+    const std::string what = side == SIDE_PASSIVE ? "passive " : "active ";
+    check_entries(box(LayerBox::unit_weight_submerged), box(LayerBox::unit_weight_air),
+                  {{"0", "10.000", true}, {"", "10.000", true}, {"-1", "10.000", true},
+                   {"0.001", "0.001", false}, {"9.5", "9.500", false}},
+                  (what + "submerged").c_str());
+    check_entries(box(LayerBox::unit_weight_air), box(LayerBox::unit_weight_submerged),
+                  {{"0", "18.000", true}, {"17", "17.000", false}}, (what + "air").c_str());
+    EXPECT_EQ(m.conditions.soil_layers[side][0].unit_weight_submerged, 9.5);
+    EXPECT_EQ(m.conditions.soil_layers[side][0].unit_weight_air, 17);
+  }
+  // The active side: the slurry of a layer not liquefied stays 0; once liquefied it has weight.
+  QLineEdit* slurry = box(LayerBox::slurry_unit_weight);
+  check_entries(slurry, box(LayerBox::unit_weight_air), {{"0", "0.000", false}}, "slurry, dry");
+  view.liquefied()->click();
+  QApplication::processEvents();
+  check_entries(slurry, box(LayerBox::unit_weight_air),
+                {{"0", "0.000", true}, {"-2", "0.000", true}, {"12", "12.000", false}},
+                "slurry, liquefied");
+  EXPECT_EQ(m.conditions.soil_layers[SIDE_ACTIVE][0].slurry_unit_weight, 12);
+}
+
 // Every box of the soil layers holds its quantity; the gradient is left free (cohesion may
 // fall with depth in a crust).
 TEST(BoxRanges, QuantitiesBehindTheBoxes) {
@@ -231,6 +392,8 @@ TEST(BoxRanges, QuantitiesBehindTheBoxes) {
   EXPECT_EQ(design_conditions_box_quantity(surcharge_box(0, kSurchargeNormal)), COND_SURCHARGE);
   EXPECT_EQ(design_conditions_box_quantity(surcharge_box(1, kSurchargeXmin)), std::nullopt);  // x_min
   EXPECT_EQ(design_conditions_box_quantity(kReactionSeismicBox), COND_BODY_REACTION);
+  EXPECT_EQ(design_conditions_box_quantity(kSpreadAngleSeismicBox), COND_SPREAD_ANGLE);
+  EXPECT_EQ(bearing_layer_box_quantity(kCohesionGradientBox), COND_BEARING_COHESION_GRADIENT);
   const BoxInterval free = box_interval(std::nullopt);
   EXPECT_EQ(free.lowest, -model::kBoxLimit);
   EXPECT_EQ(free.highest, model::kBoxLimit);
