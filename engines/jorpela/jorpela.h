@@ -142,6 +142,16 @@ void check_shear_wall(const ConditionData& cd, InternalState& state);
 
 // --- Internal stress of tangent-circle bodies. ---
 double overlying_pressure_circle(const ConditionData& cd, double x_line, std::string& text);
+// What the columns' stress σ is held to: the allowable compressive stress σca of the case, as
+// every other pattern holds its body, and never more than the design standard strength quck
+// itself: min(σca, quck).
+double internal_stress_limit(const ConditionData& cd, int load_case);
+// The page's last part, a text template generated per case ("JJ_ORK0Q.PFM", "JJ_ORK1Q.PFM"):
+// which edge's reaction P1 is (the larger edge value, the heel's when it governs) and what the
+// limit is made of. CP932 lines; P1 is the case's maximum reaction of the check summary.
+std::string internal_stress_notes_name(int load_case);
+std::vector<std::string> internal_stress_notes_lines(const ConditionData& cd,
+                                                     const InternalState& state, int load_case);
 void check_internal_stress(const ConditionData& cd, InternalState& state);
 
 // --- Pull-out. ---

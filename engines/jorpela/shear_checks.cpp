@@ -282,6 +282,33 @@ void check_shear_wall(const ConditionData& cd, InternalState& state) {
   report_no_shear_plane(no_plane);
 }
 
+double internal_stress_limit(const ConditionData& cd, int c) {
+  return std::min(cd.allowable_stresses[0][c], cd.allowable_stresses[2][c]);
+}
+
+std::string internal_stress_notes_name(int c) { return c == 0 ? "JJ_ORK0Q.PFM" : "JJ_ORK1Q.PFM"; }
+
+std::vector<std::string> internal_stress_notes_lines(const ConditionData& cd,
+                                                     const InternalState& state, int c) {
+  const auto cu = static_cast<std::size_t>(c);
+  const double p1 = state.summary.values[cu][CV_MAX_REACTION];
+  const double q1 = state.external.reaction[cu][0], q2 = state.external.reaction[cu][1];
+  // The maximum reaction is the larger of the toe's and the heel's: above the toe's q1 it is
+  // the heel's; equal to a uniform q1 = q2 both edges carry it.
+  std::string edge;
+  if (p1 > q1) edge = engine::format_cp932("後端 (かかと) の値。前端 (つま先) は %.3lf kN/㎡", q1);
+  else if (q2 == q1) edge = cp("前端と後端が等しい");
+  else edge = cp("前端 (つま先) の値");
+  std::vector<std::string> lines{""};
+  lines.push_back(engine::format_cp932(
+      "  Ｐ1 ＝ 改良体底面の最大地盤反力 (前端と後端の地盤反力の大きいほう) ＝ %.3lf kN/㎡ (", p1) +
+      edge + ")");
+  lines.push_back(engine::format_cp932(
+      "  許容値 ＝ 許容圧縮応力度 σca と設計基準強度 quck の小さいほう ＝ min(%.3lf, %.3lf) ＝ %.3lf kN/㎡",
+      cd.allowable_stresses[0][c], cd.allowable_stresses[2][c], internal_stress_limit(cd, c)));
+  return lines;
+}
+
 void check_internal_stress(const ConditionData& cd, InternalState& state) {
   ShearGeometry g;
   spread_widths(cd, g);
@@ -290,7 +317,7 @@ void check_internal_stress(const ConditionData& cd, InternalState& state) {
   for (int c = 0; c < engine::case_count(cd); ++c) {
     const auto cu = static_cast<std::size_t>(c);
     const std::string name = engine::report_name(c, "08ORK");
-    const double limit = cd.allowable_stresses[2][c];
+    const double limit = internal_stress_limit(cd, c);
     state.summary.limits[cu][CL_INTERNAL_STRESS_LIMIT] = limit;
     const engine::BodyReaction& br = cd.body_reactions[c];
     const char* why = nullptr;
@@ -301,6 +328,7 @@ void check_internal_stress(const ConditionData& cd, InternalState& state) {
     if (why) {
       engine::report_not_computed(cp("内部応力の検討"), c, cp(why));
       engine::remove_stale_report(name);
+      engine::remove_stale_report(internal_stress_notes_name(c));
       state.summary.values[cu][CV_INTERNAL_STRESS] = 0;
       state.summary.failed[cu][7] = 1;
       continue;
@@ -340,7 +368,14 @@ void check_internal_stress(const ConditionData& cd, InternalState& state) {
     number_field(f, 3, "%8.3lf", limit);
     text_field(f, 4, cp(passes ? "≦ " : "＞ "));
     text_field(f, 5, engine::verdict_text(passes));
+    const std::string notes = internal_stress_notes_name(c);
+    f.block_record(notes);
     engine::close_report(f);
+    const std::vector<std::string> lines = internal_stress_notes_lines(cd, state, c);
+    engine::PrintFile t;
+    engine::open_report(t, notes);
+    engine::write_text_template(t, notes, static_cast<int>(lines.size()), lines);
+    engine::close_report(t);
     state.results.internal_stress[cu] = sigma;
     state.summary.values[cu][CV_INTERNAL_STRESS] = sigma;
     state.summary.failed[cu][7] = passes ? 0 : 1;

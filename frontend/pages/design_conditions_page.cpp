@@ -149,18 +149,22 @@ void DesignConditionsPage::choose_seismic_option(int option) {
   if (option >= 0 && option < kSeismicOptionCount) select_seismic_option(option);
 }
 
-// Columns touching each other are checked against a design strength; the other patterns
-// against allowable stresses.
+// Every pattern holds its body's compressive stress to the allowable compressive stress.
+// Columns touching each other take their shear strength from the design strength
+// (1/2・quck・ap), which also bounds their compressive limit, so they show the design strength
+// in place of the allowable shear stress they do not use.
 void DesignConditionsPage::improvement_pattern_chosen(PatternChoice pattern) {
   switch (pattern) {
     case PatternChoice::block:
     case PatternChoice::wall:
     case PatternChoice::lattice:
       s_.allowable_stresses_visible = true;
+      s_.allowable_shear_visible = true;
       s_.design_strength_visible = false;
       break;
     case PatternChoice::tangent_circles:
-      s_.allowable_stresses_visible = false;
+      s_.allowable_stresses_visible = true;
+      s_.allowable_shear_visible = false;
       s_.design_strength_visible = true;
       break;
     case PatternChoice::none:

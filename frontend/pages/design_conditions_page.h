@@ -163,7 +163,8 @@ struct DesignConditionsState {
   PatternChoice improvement_pattern = PatternChoice::none;
   int normal_clay_formula = kNoClayFormula;  // "粘性土土圧強度式"
   bool allowable_stresses_visible = true;  // "許容応力度（kN/m2）"
-  bool design_strength_visible = true;     // "設計基準強度（kN/m2）"
+  bool allowable_shear_visible = true;     // its row "許容せん断応力度"
+  bool design_strength_visible = true;     // its rows "設計基準強度 quck" and 1/2・quck・ap
   int seismic_check = kUnchecked;               // "地震時の検討"
   int liquefied_vertical_ignored = kUnchecked;  // "主働土圧を流動土圧に置き換えた場合、..."
   int unconditionally_ignored = kUnchecked;     // "無条件に無視"

@@ -16,6 +16,12 @@ namespace {
 
 using testing::Internal;
 
+std::vector<std::string> utf8_lines(const std::vector<std::string>& lines) {
+  std::vector<std::string> out;
+  for (const std::string& l : lines) out.push_back(cp932_to_utf8_lossy(l));
+  return out;
+}
+
 // Wall body of the fixture (top -5), ds 4: short-wall bottom zb = -9. B 12, Ls 2, pitch 1.5.
 // Land: layer 0 c 20, γ' 8 down to -12; layer 1 c 30, γ' 9 down to -15 (no gradient).
 // Pressures linear within a layer: active 10 -> 16 (layer 0 from -9), 20 -> 26 (layer 1);
@@ -128,11 +134,12 @@ TEST(Pullout, TooManyStepsAreReportedNotCutOff) {
 
 // Tangent circles: P1 (the external engine's reaction at the toe) 200 against the spread load:
 // spread width 5.464, q = 36.603 (as the wall test), no block on top: P1' = 36.603 < 200, so
-// σ0 = 200; ap 50 %: σ = 200 / 0.5 = 400 <= 500.
+// σ0 = 200; ap 50 %: σ = 200 / 0.5 = 400 <= min(σca 450, quck 500) = 450.
 TEST(InternalStress, LargerOfReactionAndSpreadLoadOverTheRatio) {
   Internal t;
   t.cd.improvement_pattern = PATTERN_TANGENT_CIRCLES;
   t.cd.improvement_ratio = 50;
+  t.cd.allowable_stresses[0][0] = 450;
   t.check_point(3, -2, 0, 2, 100);
   t.state.summary.values[0][CV_MAX_REACTION] = 200;
   check_internal_stress(t.cd, t.state);
@@ -148,6 +155,94 @@ TEST(InternalStress, LargerOfReactionAndSpreadLoadOverTheRatio) {
   check_internal_stress(z.cd, z.state);
   EXPECT_EQ(z.state.summary.failed[0][7], 1);
   EXPECT_FALSE(std::filesystem::exists("DM008ORK.PDT"));
+}
+
+// The columns' stress is held to the allowable compressive stress σca of the case and never to
+// more than the design standard strength quck: limit = min(σca, quck). The fixture's body as
+// above: spread load P1' = 36.603, ap 50 %, the external engine's toe q1 200 and far edge q2
+// 100 (a uniform reaction: q2 = q1 = 200).
+//   P1 200 (the toe's, above P1'): σ = 200 / 0.5 = 400.
+//     σca 330, quck 1000: limit 330, 400 > 330 fails (against quck alone it passed);
+//     σca 500, quck 1000: limit 500, passes; σca 400: limit 400 = σ, equality passes;
+//     σca 600 (the default of a project that never showed the box), quck 350: limit 350 as
+//     before, 400 > 350 fails.
+//   P1 250 above the toe's 200 is the heel's: σ = 250 / 0.5 = 500 = min(500, 1000), passes.
+//   P1 200 with q1 = q2 = 200: both edges carry it.
+TEST(InternalStress, HeldToTheAllowableCompressiveStressNeverAboveTheStrength) {
+  struct Row {
+    double sca, quck, p1, q2;
+    const char* limit;  // field 03, "%8.3lf"
+    int failed;
+    const char* edge;
+  };
+  const Row rows[] = {
+      {330, 1000, 200, 100, " 330.000", 1, "前端 (つま先) の値"},
+      {500, 1000, 200, 100, " 500.000", 0, "前端 (つま先) の値"},
+      {400, 1000, 200, 100, " 400.000", 0, "前端 (つま先) の値"},
+      {600, 350, 200, 100, " 350.000", 1, "前端 (つま先) の値"},
+      {500, 1000, 250, 100, " 500.000", 0, "後端 (かかと) の値。前端 (つま先) は 200.000 kN/㎡"},
+      {500, 1000, 200, 200, " 500.000", 0, "前端と後端が等しい"},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.limit + std::string(" ") + r.edge);
+    Internal t;
+    t.cd.improvement_pattern = PATTERN_TANGENT_CIRCLES;
+    t.cd.improvement_ratio = 50;
+    t.cd.allowable_stresses[0][0] = r.sca;
+    t.cd.allowable_stresses[2][0] = r.quck;
+    t.check_point(3, -2, 0, 2, 100);
+    t.state.external.reaction[0] = {200, r.q2};
+    t.state.summary.values[0][CV_MAX_REACTION] = r.p1;
+    check_internal_stress(t.cd, t.state);
+    EXPECT_DOUBLE_EQ(t.state.summary.values[0][CV_INTERNAL_STRESS], r.p1 / 0.5);
+    EXPECT_EQ(engine::format_text("%8.3lf", t.state.summary.limits[0][CL_INTERNAL_STRESS_LIMIT]),
+              r.limit);
+    EXPECT_EQ(t.state.summary.failed[0][7], r.failed);
+    EXPECT_EQ(t.field("DM008ORK.PDT", 3), r.limit);
+    EXPECT_EQ(t.field("DM008ORK.PDT", 4), r.failed ? "＞ " : "≦ ");
+    EXPECT_EQ(t.field("DM008ORK.PDT", 5), r.failed ? "ＯＵＴ" : "Ｏ.Ｋ.");
+    // The page ends on its notes: what P1 is and what the limit is made of.
+    EXPECT_EQ(t.lines("DM008ORK.PDT").back(), "$0  JJ_ORK0Q.PFM");
+    const auto notes = utf8_lines(t.lines("JJ_ORK0Q.PFM"));
+    ASSERT_EQ(notes.size(), 5u);
+    EXPECT_EQ(notes[0], "JJ_ORK0Q.PFM");
+    EXPECT_EQ(notes[1], "3");
+    EXPECT_EQ(notes[3], engine::format_text("  Ｐ1 ＝ 改良体底面の最大地盤反力 (前端と後端の地盤反力の大きいほう)"
+                                            " ＝ %.3lf kN/㎡ (%s)", r.p1, r.edge));
+    EXPECT_EQ(notes[4], engine::format_text("  許容値 ＝ 許容圧縮応力度 σca と設計基準強度 quck の小さいほう"
+                                            " ＝ min(%.3lf, %.3lf) ＝ %s kN/㎡", r.sca, r.quck,
+                                            r.limit + 1));
+  }
+}
+
+// Each case its own limit (σca 330 / 500 as the tangent-circle sample, quck 1000): σ 400 fails
+// in the normal case (400 > 330) and passes in the seismic one (400 <= 500), each page its own
+// notes. A case that cannot be computed leaves no notes of an earlier run behind.
+TEST(InternalStress, EachCaseItsOwnLimitAndNotes) {
+  Internal t;
+  t.cd.improvement_pattern = PATTERN_TANGENT_CIRCLES;
+  t.cd.improvement_ratio = 50;
+  t.cd.seismic_check = 2;
+  t.cd.allowable_stresses[0][0] = 330;
+  t.cd.allowable_stresses[0][1] = 500;
+  t.cd.allowable_stresses[2][0] = t.cd.allowable_stresses[2][1] = 1000;
+  t.check_point(3, -2, 0, 2, 100);
+  for (int c = 0; c < 2; ++c) t.state.summary.values[c][CV_MAX_REACTION] = 200;
+  check_internal_stress(t.cd, t.state);
+  EXPECT_EQ(t.state.summary.failed[0][7], 1);
+  EXPECT_EQ(t.state.summary.failed[1][7], 0);
+  EXPECT_DOUBLE_EQ(t.state.summary.limits[1][CL_INTERNAL_STRESS_LIMIT], 500);
+  EXPECT_EQ(t.field("DM108ORK.PDT", 3), " 500.000");
+  EXPECT_EQ(t.lines("DM108ORK.PDT").back(), "$0  JJ_ORK1Q.PFM");
+  const auto notes = utf8_lines(t.lines("JJ_ORK1Q.PFM"));
+  ASSERT_EQ(notes.size(), 5u);
+  EXPECT_EQ(notes[0], "JJ_ORK1Q.PFM");
+  EXPECT_NE(notes[4].find("min(500.000, 1000.000) ＝ 500.000"), std::string::npos);
+  // An improvement ratio of 0 cannot divide: both cases fail, no page and no notes are left.
+  t.cd.improvement_ratio = 0;
+  check_internal_stress(t.cd, t.state);
+  for (const char* name : {"DM008ORK.PDT", "DM108ORK.PDT", "JJ_ORK0Q.PFM", "JJ_ORK1Q.PFM"})
+    EXPECT_FALSE(std::filesystem::exists(name)) << name;
 }
 
 // Centred: V 1000, Mr 6000, B 12: x = 6 = B / 2, e 0. Eccentric: Mr 5000: e = |5 - 6| = 1,

@@ -70,8 +70,10 @@
 //   Reaction, normal: x = 23574.654 / 2691.006 = 8.761, e = -0.761: toe 168.188, heel 168.188
 //   (1 + 6 x 0.761 / 16) = 216.184, the line. Seismic: x = 17604.926 / 2713.436 = 6.488, e =
 //   1.512: toe 169.590 (1 + 0.567) = 265.747, heel 73.432. Internal stress: normal P1 = 216.184
-//   above P1' = 200.714 (the wall's reaction): 216.184 / 0.785 = 275.394; seismic P1' = 329.930
-//   above P1 = 265.747: 329.930 / 0.785 = 420.293.
+//   (the heel's, the larger edge) above P1' = 200.714 (the wall's reaction): 216.184 / 0.785 =
+//   275.394; seismic P1' = 329.930 above P1 = 265.747: 329.930 / 0.785 = 420.293. Each against
+//   the allowable compressive stress, below quck 1000: min(330, 1000) = 330 (margin 330 /
+//   275.394 = 1.198), min(500, 1000) = 500 (500 / 420.293 = 1.190).
 //   Eccentric, normal: V 2821.564, H 611.330, tan = 0.217, e = |8 - 23574.654 / 2821.564| =
 //   0.355, 2e/B = 0.044; N 41.30 (formula 41.3); F = 3304.000 / 176.348 = 18.735. Seismic: V
 //   2820.616, H 1391.657, tan = 0.493, e = 1.758, 2e/B = 0.220; N 6.80 (formula 6.7); F =

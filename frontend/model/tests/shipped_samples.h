@@ -354,8 +354,9 @@ inline bool build_circle_counterfort_sand(ProjectModel& m) {
   c.job_name = "扶壁式岸壁・接円式改良・砂質支持層（サンプル）";
   c.improvement_pattern = 2;
   c.improvement_ratio = 78.5;
-  // Columns of a design standard strength of 1000 kN/m2, the limit of their internal stress
-  // (and half of it, times the improvement ratio, the shear strength of the base).
+  // Columns of a design standard strength of 1000 kN/m2: allowable compressive stress about a
+  // third of it, 330 (normal) and 500 (seismic), the limit of their internal stress; half the
+  // strength, times the improvement ratio, is the shear strength of the base.
   c.allowable_stresses[0][CASE_NORMAL] = 330;
   c.allowable_stresses[0][CASE_SEISMIC] = 500;
   c.allowable_stresses[1][CASE_NORMAL] = 165;

@@ -196,22 +196,28 @@ TEST_F(DesignConditionsPageTest, DispersionAngleShowsThirtyMore) {
   EXPECT_EQ(c().body_reactions[1].spread_angle, -30);
 }
 
-TEST_F(DesignConditionsPageTest, TangentCirclesShowTheDesignStrengthAndBothFramesCommit) {
+// Tangent circles hold their internal stress to the allowable compressive stress (bounded by the
+// design strength), so both show; their shear strength is 1/2・quck・ap, so the allowable shear
+// stress row does not.
+TEST_F(DesignConditionsPageTest, TangentCirclesShowTheCompressiveStressAndTheDesignStrength) {
   c().improvement_pattern = 2;
   c().allowable_stresses[2][0] = 1200;
   page.load();
   EXPECT_EQ(s().improvement_pattern, PatternChoice::tangent_circles);
-  EXPECT_FALSE(s().allowable_stresses_visible);
+  EXPECT_TRUE(s().allowable_stresses_visible);
+  EXPECT_FALSE(s().allowable_shear_visible);
   EXPECT_TRUE(s().design_strength_visible);
   EXPECT_EQ(page.text_box(kDesignStrengthNormalBox).text, "1200.00");
   EXPECT_EQ(page.improvement_pattern(), PatternChoice::tangent_circles);
   type(kDesignStrengthSeismicBox, "1800");
-  type(kCompressiveNormalBox, "650");  // in the hidden frame
+  type(kCompressiveNormalBox, "650");
+  type(kShearNormalBox, "320");  // in the hidden row
   page.store();
   EXPECT_EQ(c().improvement_pattern, 2);
   EXPECT_EQ(c().allowable_stresses[2][1], 1800);
   EXPECT_EQ(c().allowable_stresses[0][0], 650);
-  // Any other pattern brings the allowable stresses back.
+  EXPECT_EQ(c().allowable_stresses[1][0], 320);
+  // Any other pattern shows the allowable stresses whole and hides the design strength.
   const std::pair<PatternChoice, int> buttons[] = {{PatternChoice::block, 0},
                                                    {PatternChoice::wall, 1},
                                                    {PatternChoice::lattice, 3},
@@ -219,7 +225,8 @@ TEST_F(DesignConditionsPageTest, TangentCirclesShowTheDesignStrengthAndBothFrame
   for (const auto& [button, code] : buttons) {
     page.choose_improvement_pattern(button);
     const bool tangent = button == PatternChoice::tangent_circles;
-    EXPECT_EQ(s().allowable_stresses_visible, !tangent) << code;
+    EXPECT_TRUE(s().allowable_stresses_visible) << code;
+    EXPECT_EQ(s().allowable_shear_visible, !tangent) << code;
     EXPECT_EQ(s().design_strength_visible, tangent) << code;
     page.store();
     EXPECT_EQ(c().improvement_pattern, code);

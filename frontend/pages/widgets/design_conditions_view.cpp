@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <initializer_list>
 
 namespace qvt::pages {
 
@@ -206,7 +207,9 @@ QWidget* DesignConditionsView::build_basic_tab() {
   }
   grid->addWidget(pattern_frame, 1, 0);
 
-  // Allowable stresses and design strength share one place.
+  // Allowable stresses and, for tangent circles, the design strength in one frame: their
+  // internal stress is held to the allowable compressive stress and never to more than quck,
+  // and their shear strength comes from quck, so its row takes the allowable shear stress's.
   QGroupBox*& stresses = allowable_stresses_frame_;
   stresses = frame("allowable_stresses_frame", "許容応力度（kN/m2）", tab);
   {
@@ -216,23 +219,18 @@ QWidget* DesignConditionsView::build_basic_tab() {
     g->addWidget(label("許容圧縮応力度", stresses), 1, 0);
     g->addWidget(make_box(kCompressiveNormalBox, stresses, 80), 1, 1);
     g->addWidget(make_box(kCompressiveSeismicBox, stresses, 80), 1, 2);
-    g->addWidget(label("許容せん断応力度", stresses), 2, 0);
+    allowable_shear_caption_ = label("許容せん断応力度", stresses);
+    g->addWidget(allowable_shear_caption_, 2, 0);
     g->addWidget(make_box(kShearNormalBox, stresses, 80), 2, 1);
     g->addWidget(make_box(kShearSeismicBox, stresses, 80), 2, 2);
-  }
-  QGroupBox*& strength = design_strength_frame_;
-  strength = frame("design_strength_frame", "設計基準強度（kN/m2）", tab);
-  {
-    auto* g = new QGridLayout(strength);
-    g->addWidget(label("常時", strength), 0, 1, Qt::AlignCenter);
-    g->addWidget(label("地震時", strength), 0, 2, Qt::AlignCenter);
-    g->addWidget(label("設計基準強度 quck", strength), 1, 0);
-    g->addWidget(make_box(kDesignStrengthNormalBox, strength, 80), 1, 1);
-    g->addWidget(make_box(kDesignStrengthSeismicBox, strength, 80), 1, 2);
-    g->addWidget(label("改良地盤のせん断強度 = 1/2・quck・ap", strength), 2, 0, 1, 3);
+    design_strength_caption_ = label("設計基準強度 quck", stresses);
+    g->addWidget(design_strength_caption_, 3, 0);
+    g->addWidget(make_box(kDesignStrengthNormalBox, stresses, 80), 3, 1);
+    g->addWidget(make_box(kDesignStrengthSeismicBox, stresses, 80), 3, 2);
+    design_strength_note_ = label("改良地盤のせん断強度 = 1/2・quck・ap", stresses);
+    g->addWidget(design_strength_note_, 4, 0, 1, 3);
   }
   grid->addWidget(stresses, 2, 0);
-  grid->addWidget(strength, 2, 0);
 
   // Clay formula of the normal case with its picture.
   auto* clay_frame = frame("normal_clay_formula_frame", "粘性土土圧強度式", tab);
@@ -621,8 +619,16 @@ void DesignConditionsView::refresh() {
     QSignalBlocker block(box);
     box->setCheckState(qt_state(state));
   }
-  allowable_stresses_frame_->setVisible(s.allowable_stresses_visible);
-  design_strength_frame_->setVisible(s.design_strength_visible);
+  allowable_stresses_frame_->setVisible(s.allowable_stresses_visible || s.design_strength_visible);
+  allowable_stresses_frame_->setTitle(s.design_strength_visible
+                                          ? u("許容応力度・設計基準強度（kN/m2）")
+                                          : u("許容応力度（kN/m2）"));
+  using Row = std::initializer_list<QWidget*>;
+  for (QWidget* w : Row{allowable_shear_caption_, txt(kShearNormalBox), txt(kShearSeismicBox)})
+    w->setVisible(s.allowable_shear_visible);
+  for (QWidget* w : Row{design_strength_caption_, txt(kDesignStrengthNormalBox),
+                        txt(kDesignStrengthSeismicBox), design_strength_note_})
+    w->setVisible(s.design_strength_visible);
   open_bracket_->setVisible(s.td_controls_visible);
   unconditionally_ignored_->setVisible(s.td_controls_visible);
   close_bracket_->setVisible(s.td_controls_visible);

@@ -51,7 +51,6 @@ class DesignConditionsView : public QWidget {
   QLabel* unconditional_open_bracket() const { return open_bracket_; }
   QLabel* unconditional_close_bracket() const { return close_bracket_; }
   QGroupBox* allowable_stresses_frame() const { return allowable_stresses_frame_; }
-  QGroupBox* design_strength_frame() const { return design_strength_frame_; }
   QGroupBox* hint_frame(int frame) const { return hint_frames_.at(frame); }
   QLabel* seismic_picture() const { return seismic_picture_; }
 
@@ -86,7 +85,9 @@ class DesignConditionsView : public QWidget {
   QLabel* open_bracket_ = nullptr;
   QLabel* close_bracket_ = nullptr;
   QGroupBox* allowable_stresses_frame_ = nullptr;
-  QGroupBox* design_strength_frame_ = nullptr;
+  QLabel* allowable_shear_caption_ = nullptr;
+  QLabel* design_strength_caption_ = nullptr;
+  QLabel* design_strength_note_ = nullptr;
   std::array<QGroupBox*, kHintFrameCount> hint_frames_{};
   QLabel* seismic_picture_ = nullptr;
   int shown_picture_ = -1;

@@ -123,14 +123,36 @@ TEST_F(DesignConditionsViewTest, ProductFollowsTheFactorsOnScreen) {
   EXPECT_EQ(view.txt(kSeismicCoefEarthBox)->text().toStdString(), "0.18");
 }
 
-TEST_F(DesignConditionsViewTest, PatternButtonsSwitchTheStressFrames) {
+TEST_F(DesignConditionsViewTest, PatternButtonsSwitchTheStressRows) {
+  QGroupBox* stresses = view.allowable_stresses_frame();
+  const BoxId shear[] = {kShearNormalBox, kShearSeismicBox};
+  const BoxId strength[] = {kDesignStrengthNormalBox, kDesignStrengthSeismicBox};
   EXPECT_TRUE(view.pattern_button(PatternChoice::block)->isChecked());
-  EXPECT_FALSE(view.allowable_stresses_frame()->isHidden());
-  EXPECT_TRUE(view.design_strength_frame()->isHidden());
+  EXPECT_TRUE(stresses->isVisible());
+  EXPECT_EQ(stresses->title().toStdString(), "許容応力度（kN/m2）");
+  for (BoxId b : shear) EXPECT_TRUE(view.txt(b)->isVisible()) << b.index;
+  for (BoxId b : strength) EXPECT_FALSE(view.txt(b)->isVisible()) << b.index;
+  // Tangent circles: the allowable compressive stress (their internal stress's limit) with the
+  // design strength, not the allowable shear stress they do not use; every row at its full
+  // height, in the window's own size.
   view.pattern_button(PatternChoice::tangent_circles)->click();
-  EXPECT_TRUE(view.allowable_stresses_frame()->isHidden());
-  EXPECT_FALSE(view.design_strength_frame()->isHidden());
+  view.resize(776, 453);  // the page's size in the 800 x 606 window
+  QApplication::processEvents();
+  EXPECT_TRUE(stresses->isVisible());
+  EXPECT_EQ(stresses->title().toStdString(), "許容応力度・設計基準強度（kN/m2）");
+  for (BoxId b : {kCompressiveNormalBox, kCompressiveSeismicBox, strength[0], strength[1]})
+    EXPECT_TRUE(view.txt(b)->isVisible()) << b.index;
+  for (BoxId b : shear) EXPECT_FALSE(view.txt(b)->isVisible()) << b.index;
+  EXPECT_GE(stresses->height(), stresses->sizeHint().height());
+  for (BoxId b : {kCompressiveNormalBox, strength[0]})
+    EXPECT_GE(view.txt(b)->height(), view.txt(b)->sizeHint().height()) << b.index;
+  EXPECT_LT(view.txt(kCompressiveNormalBox)->geometry().bottom(), view.txt(strength[0])->geometry().top());
   EXPECT_EQ(page.improvement_pattern(), PatternChoice::tangent_circles);
+  view.pattern_button(PatternChoice::wall)->click();
+  EXPECT_EQ(stresses->title().toStdString(), "許容応力度（kN/m2）");
+  for (BoxId b : shear) EXPECT_TRUE(view.txt(b)->isVisible()) << b.index;
+  for (BoxId b : strength) EXPECT_FALSE(view.txt(b)->isVisible()) << b.index;
+  view.pattern_button(PatternChoice::tangent_circles)->click();
   // The shallow-clay button of code 0 is the second from the top of its frame.
   view.inner_tabs()->setCurrentIndex(1);
   QApplication::processEvents();
