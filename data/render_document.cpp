@@ -8,6 +8,10 @@
 // loaded here before printing: a picture that is missing or unreadable fails the build instead
 // of leaving an empty frame in the manual. Pictures wider than the text, or taller than most of
 // a page, are scaled down to fit with their proportions kept.
+//
+// A table row that the Markdown reader did not take into a table (a blank line inside a table,
+// rows without the header and separator lines above them) would print as a paragraph of "|"
+// text; such a row fails the build too, naming its text.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,11 +23,13 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFragment>
 #include <QTextImageFormat>
+#include <QTextTable>
 #include <QUrl>
 
 #include <algorithm>
@@ -97,6 +103,22 @@ bool load_pictures(QTextDocument& doc, const QDir& folder, const char* source) {
   return true;
 }
 
+// True, after a message for each, when a paragraph outside every table begins as a table row
+// does: "|" and then a blank, "|", "-" or ":" (text such as "|ε| の値" begins with "|" too).
+bool rows_outside_tables(const QTextDocument& doc, const char* source) {
+  static const QRegularExpression kRowStart(QStringLiteral("^\\|[\\s|:-]"));
+  bool found = false;
+  for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+    if (QTextCursor(block).currentTable() != nullptr) continue;
+    const QString text = block.text().trimmed();
+    if (!kRowStart.match(text).hasMatch()) continue;
+    std::fprintf(stderr, "render_document: %s: a table row outside a table: %s\n", source,
+                 qPrintable(text.left(60)));
+    found = true;
+  }
+  return found;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -128,6 +150,7 @@ int main(int argc, char** argv) {
   // the body that is laid out here, pictures scaled as decided below.
   doc.setPageSize(kBodySize);
   doc.setMarkdown(markdown);
+  if (rows_outside_tables(doc, argv[1])) return 1;
   if (!load_pictures(doc, QFileInfo(source_path).absoluteDir(), argv[1])) return 1;
 
   QPdfWriter pdf(QString::fromLocal8Bit(argv[2]));

@@ -1,6 +1,13 @@
 // The shipped documents are rendered from Markdown with their pictures. A picture that the
-// Markdown names but the build cannot find must fail, not leave a manual without its figures.
+// Markdown names but the build cannot find must fail, not leave a manual without its figures;
+// a table row that the Markdown reader leaves outside its table must fail too, not print as a
+// line of "|" text.
 #include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 
 #include <cstdlib>
 #include <filesystem>
@@ -66,6 +73,43 @@ int render(const fs::path& cwd, const fs::path& md, const fs::path& pdf) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+const char* const kDocuments[] = {"操作説明.md", "商品概説.md", "更新履歴.md"};
+
+// The Markdown reader of the renderer needs the application's fonts.
+void ensure_application() {
+  static int argc = 1;
+  static char name[] = "document_tests";
+  static char* argv[] = {name, nullptr};
+  if (QGuiApplication::instance() != nullptr) return;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static QGuiApplication app(argc, argv);
+}
+
+// The lines of a Markdown text that are table rows: they begin with "|" and a blank, "|", ":" or
+// "-" (so "|ε| の値" is text), without the separator lines under the headers.
+std::size_t markdown_table_rows(const std::string& markdown) {
+  const std::regex row(R"(^\|[\s|:-])");
+  const std::regex separator(R"(^\|[\s|:-]+$)");
+  std::size_t rows = 0;
+  std::istringstream in(markdown);
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (std::regex_search(line, row) && !std::regex_match(line, separator)) ++rows;
+  }
+  return rows;
+}
+
+// The rows of every table that the renderer's Markdown reader makes of the text.
+std::size_t rendered_table_rows(const std::string& markdown) {
+  ensure_application();
+  QTextDocument doc;
+  doc.setMarkdown(QString::fromStdString(markdown));
+  std::size_t rows = 0;
+  for (QTextFrame* frame : doc.rootFrame()->childFrames())
+    if (auto* table = qobject_cast<QTextTable*>(frame)) rows += static_cast<std::size_t>(table->rows());
+  return rows;
+}
+
 class RenderFixture : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -94,6 +138,29 @@ TEST(ShippedManual, EveryNamedPictureExistsAndIsInThePdf) {
   ASSERT_FALSE(pdf.empty());
   EXPECT_GE(pdf_images(pdf), names.size());
   EXPECT_GE(pdf_pages(pdf), 20u);
+}
+
+// A blank line inside a table, or a row broken over two lines, leaves rows out of the table (they
+// print as "|" text) or makes a row of the broken line's end: either way the rows the reader makes
+// differ from the rows the Markdown writes.
+TEST(ShippedManual, EveryTableRowRendersAsARowOfItsTable) {
+  for (const char* name : kDocuments) {
+    SCOPED_TRACE(name);
+    const std::string markdown = read_all(kSource / "docs" / "manual" / name);
+    ASSERT_FALSE(markdown.empty());
+    EXPECT_EQ(rendered_table_rows(markdown), markdown_table_rows(markdown));
+  }
+}
+
+// The menus show "開く（O）" with the key letter, never the "&" that marks it in the program's
+// captions; the documents name the items as the user sees them.
+TEST(ShippedManual, MenuItemsAreNamedAsTheMenusShowThem) {
+  const std::regex marked(R"((（|\()&[A-Za-z](）|\)))");
+  for (const char* name : kDocuments) {
+    const std::string markdown = read_all(kSource / "docs" / "manual" / name);
+    std::smatch m;
+    EXPECT_FALSE(std::regex_search(markdown, m, marked)) << name << ": " << m.str();
+  }
 }
 
 TEST(ShippedManual, OverviewAndHistoryRender) {
@@ -126,6 +193,35 @@ TEST_F(RenderFixture, PicturesAreFoundRelativeToTheMarkdownFile) {
       const std::string out = read_all(pdf);
       EXPECT_EQ(pdf_pages(out), 1u);
       EXPECT_GE(pdf_images(out), 1u);
+    } else {
+      EXPECT_NE(status, 0);
+    }
+  }
+}
+
+// A table row that the reader leaves outside a table fails the render; text that merely begins
+// with "|" does not.
+TEST_F(RenderFixture, TableRowsOutsideATableFailTheRender) {
+  struct Case {
+    const char* what;
+    const char* markdown;
+    bool renders;
+  } const cases[] = {
+      {"a whole table", "| a | b |\n|---|---|\n| 1 | 2 |\n| 3 | 4 |\n", true},
+      {"a blank line inside", "| a | b |\n|---|---|\n| 1 | 2 |\n\n| 3 | 4 |\n", false},
+      {"rows without a header", "本文。\n\n| 1 | 2 |\n| 3 | 4 |\n", false},
+      {"text beginning with |ε|", "|ε| が 0.8 を超えます。\n", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const fs::path md = root_ / "manual" / "table.md";
+    const fs::path pdf = root_ / "manual" / "table.pdf";
+    fs::remove(pdf);
+    write_all(md, std::string("# 表\n\n") + c.markdown);
+    const int status = render(root_, md, pdf);
+    if (c.renders) {
+      EXPECT_EQ(status, 0);
+      EXPECT_EQ(pdf_pages(read_all(pdf)), 1u);
     } else {
       EXPECT_NE(status, 0);
     }
