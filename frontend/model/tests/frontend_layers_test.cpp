@@ -4,7 +4,8 @@
 // A folder includes and links only folders below it and common/; the three folders on one level
 // do not use each other. Each folder's Qt-free code (all of model, and every folder's code
 // outside its widgets/ but the shell's) includes no widgets, no Qt header and links no Qt.
-// Tests may use what their folder may and the engines' shared test helpers, never an engine.
+// Tests may use their own folder and the folders below it, widgets included, and outside the
+// front end the engines' shared test helpers and the chart formulas, never an engine.
 //
 // As for the engines, the includes are resolved as the compiler reads them and the links come
 // from the build's target graph.
