@@ -44,152 +44,166 @@ Rows sea_rows(const ReportInput& in) {
 
 bool method_0_or_2(int m) { return m == 0 || m == 2; }
 
-// The three land-row templates of the seismic pressure table (the ARAYOKO one over the ARAYOKO
-// set). kt and kb are the displayed coefficients; the angles come from them.
-void arayoko2_land_row(PrintFile& f, const ReportInput& in, const LandWorkLayer& L) {
+// The rows of the seismic pressure tables. Every row opens with its levels and thickness; the
+// coefficients and angles close it, each with "───" where it does not apply. The land rows of
+// the three templates judge their coefficients by one rule (land_seismic_values) and differ
+// only where LandTemplate says; the sea rows print the stored coefficients and angles. The
+// ARAYOKO rows of both sides share their weight fields.
+
+template <class Layer>
+void row_levels(PrintFile& f, const Layer& layer) {
+  field(f, 0, "%7.3lf", zt(layer));
+  field(f, 1, "%7.3lf", zb(layer));
+  field(f, 2, "%6.3lf", layer.thickness);
+}
+
+// Fields 03 to 07 of an ARAYOKO row, land or sea: both unit weights, the weights above the
+// water level of the side (not applicable when the top lies above it) and the surcharge at the
+// bottom.
+template <class Layer>
+void arayoko_weights(PrintFile& f, const Layer& layer, bool top_above_water) {
+  field(f, 3, "%8.3lf", layer.saturated_unit_weight);
+  field(f, 4, "%8.3lf", layer.unit_weight);
+  field_or_dash(f, 5, "%8.3lf", layer.saturated_weight_above, top_above_water, kDash4);
+  field_or_dash(f, 6, "%8.3lf", layer.submerged_weight_above, top_above_water, kDash4);
+  field(f, 7, "%8.2lf", r2(layer.surcharge_bottom));
+}
+
+void coefficient_field(PrintFile& f, int number, double k, bool not_applicable) {
+  field_or_dash(f, number, "%6.2lf", k, not_applicable, kDash3);
+}
+void angle_field(PrintFile& f, int number, double degrees, bool not_applicable) {
+  field_or_dash(f, number, "%6.1lf", degrees, not_applicable, kDash3);
+}
+
+// kt, kb, θt and θb of a row (angles in degrees to one decimal), each with whether it applies.
+struct SeismicValues {
+  double kt = 0, kb = 0, angle_top = 0, angle_bottom = 0;
+  bool kt_na = false, kb_na = false, angle_top_na = false, angle_bottom_na = false;
+};
+
+// Where the land templates judge differently. kt: whether a top at the R.W.L. hides it under
+// rwl_coef_rule 1. θt of a clay layer in the shallow zone: the shallow_clay_method that hides
+// it, and whether the layer's bottom (instead of its top) is the one tested in the zone.
+struct LandTemplate {
+  bool kt_hidden_at_rwl;
+  int angle_top_method;
+  bool angle_top_by_bottom;
+};
+constexpr LandTemplate kArayoko2{true, 2, false};
+constexpr LandTemplate kNiken2{false, 0, true};
+constexpr LandTemplate kHyojn2{true, 0, false};
+
+// The displayed coefficients of a land row and their angles, and where each is not applicable.
+SeismicValues land_seismic_values(const ReportInput& in, const LandWorkLayer& L,
+                                  const LandTemplate& t) {
   const RowContext& c = in.ctx;
   const int shallow = in.cd.shallow_clay_method;
   const double top = zt(L), bottom = zb(L);
   const bool clay = !sandy_land(L.phi);
   const bool top_above = c.top_above_rwl(top);
-  const double kt = c.displayed_coef(L.seismic_coef_top, L.seismic_coef_kind_top);
-  const double kb = c.displayed_coef(L.seismic_coef_bottom, L.seismic_coef_kind_bottom);
-  field(f, 0, "%7.3lf", top);
-  field(f, 1, "%7.3lf", bottom);
-  field(f, 2, "%6.3lf", L.thickness);
-  field(f, 3, "%8.3lf", L.saturated_unit_weight);
-  field(f, 4, "%8.3lf", L.unit_weight);
-  field_or_dash(f, 5, "%8.3lf", L.saturated_weight_above, top_above, kDash4);
-  field_or_dash(f, 6, "%8.3lf", L.submerged_weight_above, top_above, kDash4);
-  field(f, 7, "%8.2lf", r2(L.surcharge_bottom));
-  field_or_dash(f, 8, "%6.2lf", kt,
-                top_above || (c.top_at_rwl(top) && in.cd.rwl_coef_rule == 1) ||
-                    (shallow == 2 && clay && c.top_in_shallow_zone(top)),
-                kDash3);
-  field_or_dash(f, 9, "%6.2lf", kb,
-                c.bottom_at_or_above_rwl(bottom) ||
-                    (method_0_or_2(shallow) && clay && c.bottom_in_shallow_zone(bottom)),
-                kDash3);
-  field_or_dash(f, 10, "%6.1lf", deg1(std::atan(kt)),
-                !top_above && shallow == 2 && clay && c.top_in_shallow_zone(top), kDash3);
-  field_or_dash(f, 11, "%6.1lf", deg1(std::atan(kb)),
-                bottom < c.rwl && method_0_or_2(shallow) && clay &&
-                    c.bottom_in_shallow_zone(bottom),
-                kDash3);
+  const bool bottom_clay_in_zone =
+      method_0_or_2(shallow) && clay && c.bottom_in_shallow_zone(bottom);
+  SeismicValues v;
+  v.kt = c.displayed_coef(L.seismic_coef_top, L.seismic_coef_kind_top);
+  v.kb = c.displayed_coef(L.seismic_coef_bottom, L.seismic_coef_kind_bottom);
+  v.angle_top = deg1(std::atan(v.kt));
+  v.angle_bottom = deg1(std::atan(v.kb));
+  v.kt_na = top_above || (t.kt_hidden_at_rwl && c.top_at_rwl(top) && in.cd.rwl_coef_rule == 1) ||
+            (shallow == 2 && clay && c.top_in_shallow_zone(top));
+  v.kb_na = c.bottom_at_or_above_rwl(bottom) || bottom_clay_in_zone;
+  v.angle_top_na = !top_above && shallow == t.angle_top_method && clay &&
+                   (t.angle_top_by_bottom ? c.bottom_in_shallow_zone(bottom)
+                                          : c.top_in_shallow_zone(top));
+  v.angle_bottom_na = bottom < c.rwl && bottom_clay_in_zone;
+  return v;
+}
+
+// The stored coefficients and angles of a sea row: none applies to a clay layer, the top ones
+// not above the L.W.L. (HYOJN2: nor at it), the bottom ones not at or above it.
+SeismicValues sea_seismic_values(const ReportInput& in, const SeaWorkLayer& S,
+                                 bool kt_hidden_at_lwl) {
+  const double lwl = in.ctx.lwl, top = zt(S), bottom = zb(S);
+  const bool clay = S.phi <= 0.0001;
+  SeismicValues v;
+  v.kt = S.seismic_coef_top;
+  v.kb = S.seismic_coef_bottom;
+  v.angle_top = deg1(S.seismic_angle_top);
+  v.angle_bottom = deg1(S.seismic_angle_bottom);
+  v.kt_na = top > lwl || clay || (kt_hidden_at_lwl && std::fabs(top - lwl) < 0.0001);
+  v.kb_na = bottom >= lwl || clay;
+  v.angle_top_na = v.angle_bottom_na = clay;
+  return v;
+}
+
+// kt, kb, θt and θb in four fields from `first` (ARAYOKO2 and HYOJN2).
+void seismic_fields(PrintFile& f, int first, const SeismicValues& v) {
+  coefficient_field(f, first, v.kt, v.kt_na);
+  coefficient_field(f, first + 1, v.kb, v.kb_na);
+  angle_field(f, first + 2, v.angle_top, v.angle_top_na);
+  angle_field(f, first + 3, v.angle_bottom, v.angle_bottom_na);
+}
+
+// NIKEN2, both sides: the water pressure at the top (08) goes with kt (10), the one at the
+// bottom (09) with kb (11), written in that order; the angles follow (12, 13).
+void niken2_seismic_fields(PrintFile& f, const SeismicValues& v, double water_top,
+                           bool water_top_na, double water_bottom, bool water_bottom_na) {
+  field_or_dash(f, 8, "%8.3lf", water_top, water_top_na, kDash4);
+  coefficient_field(f, 10, v.kt, v.kt_na);
+  field_or_dash(f, 9, "%8.3lf", water_bottom, water_bottom_na, kDash4);
+  coefficient_field(f, 11, v.kb, v.kb_na);
+  angle_field(f, 12, v.angle_top, v.angle_top_na);
+  angle_field(f, 13, v.angle_bottom, v.angle_bottom_na);
+}
+
+void arayoko2_land_row(PrintFile& f, const ReportInput& in, const LandWorkLayer& L) {
+  row_levels(f, L);
+  arayoko_weights(f, L, in.ctx.top_above_rwl(zt(L)));
+  seismic_fields(f, 8, land_seismic_values(in, L, kArayoko2));
 }
 
 void niken2_land_row(PrintFile& f, const ReportInput& in, const LandWorkLayer& L) {
-  const RowContext& c = in.ctx;
-  const int shallow = in.cd.shallow_clay_method;
-  const double top = zt(L), bottom = zb(L);
-  const bool clay = !sandy_land(L.phi);
-  const bool top_above = c.top_above_rwl(top);
-  const bool bottom_above = c.bottom_at_or_above_rwl(bottom);
-  const double kt = c.displayed_coef(L.seismic_coef_top, L.seismic_coef_kind_top);
-  const double kb = c.displayed_coef(L.seismic_coef_bottom, L.seismic_coef_kind_bottom);
   const double w = in.cd.water_unit_weight;
-  field(f, 0, "%7.3lf", top);
-  field(f, 1, "%7.3lf", bottom);
-  field(f, 2, "%6.3lf", L.thickness);
+  row_levels(f, L);
   field(f, 3, "%8.3lf", L.unit_weight);
   field(f, 4, "%8.3lf", L.overburden_top);
   field(f, 5, "%8.3lf", L.overburden_bottom);
   field(f, 6, "%8.2lf", r2(L.surcharge_top));
   field(f, 7, "%8.2lf", r2(L.surcharge_bottom));
-  field_or_dash(f, 8, "%8.3lf", w * L.rwl_depth_top, top_above, kDash4);
-  field_or_dash(f, 10, "%6.2lf", kt,
-                top_above || (shallow == 2 && clay && c.top_in_shallow_zone(top)), kDash3);
-  field_or_dash(f, 9, "%8.3lf", w * L.rwl_depth_bottom, bottom_above, kDash4);
-  field_or_dash(f, 11, "%6.2lf", kb,
-                bottom_above ||
-                    (method_0_or_2(shallow) && clay && c.bottom_in_shallow_zone(bottom)),
-                kDash3);
-  field_or_dash(f, 12, "%6.1lf", deg1(std::atan(kt)),
-                !top_above && shallow == 0 && clay && c.bottom_in_shallow_zone(bottom), kDash3);
-  field_or_dash(f, 13, "%6.1lf", deg1(std::atan(kb)),
-                bottom < c.rwl && method_0_or_2(shallow) && clay &&
-                    c.bottom_in_shallow_zone(bottom),
-                kDash3);
+  niken2_seismic_fields(f, land_seismic_values(in, L, kNiken2), w * L.rwl_depth_top,
+                        in.ctx.top_above_rwl(zt(L)), w * L.rwl_depth_bottom,
+                        in.ctx.bottom_at_or_above_rwl(zb(L)));
 }
 
 void hyojn2_land_row(PrintFile& f, const ReportInput& in, const LandWorkLayer& L) {
-  const RowContext& c = in.ctx;
-  const int shallow = in.cd.shallow_clay_method;
-  const double top = zt(L), bottom = zb(L);
-  const bool clay = !sandy_land(L.phi);
-  const bool top_above = c.top_above_rwl(top);
-  const double kt = c.displayed_coef(L.seismic_coef_top, L.seismic_coef_kind_top);
-  const double kb = c.displayed_coef(L.seismic_coef_bottom, L.seismic_coef_kind_bottom);
-  field(f, 0, "%7.3lf", top);
-  field(f, 1, "%7.3lf", bottom);
-  field(f, 2, "%6.3lf", L.thickness);
+  row_levels(f, L);
   field(f, 3, "%8.3lf", L.saturated_unit_weight);
-  field_or_dash(f, 4, "%6.2lf", kt,
-                top_above || (c.top_at_rwl(top) && in.cd.rwl_coef_rule == 1) ||
-                    (shallow == 2 && clay && c.top_in_shallow_zone(top)),
-                kDash3);
-  field_or_dash(f, 5, "%6.2lf", kb,
-                c.bottom_at_or_above_rwl(bottom) ||
-                    (method_0_or_2(shallow) && clay && c.bottom_in_shallow_zone(bottom)),
-                kDash3);
-  field_or_dash(f, 6, "%6.1lf", deg1(std::atan(kt)),
-                !top_above && shallow == 0 && clay && c.top_in_shallow_zone(top), kDash3);
-  field_or_dash(f, 7, "%6.1lf", deg1(std::atan(kb)),
-                bottom < c.rwl && method_0_or_2(shallow) && clay &&
-                    c.bottom_in_shallow_zone(bottom),
-                kDash3);
+  seismic_fields(f, 4, land_seismic_values(in, L, kHyojn2));
 }
 
-// Sea rows of the seismic passive table: stored coefficients and angles, no display rounding.
 void arayoko2_sea_row(PrintFile& f, const ReportInput& in, const SeaWorkLayer& S) {
-  const double lwl = in.ctx.lwl, top = zt(S), bottom = zb(S);
-  const bool clay = S.phi <= 0.0001;
-  field(f, 0, "%7.3lf", top);
-  field(f, 1, "%7.3lf", bottom);
-  field(f, 2, "%6.3lf", S.thickness);
-  field(f, 3, "%8.3lf", S.saturated_unit_weight);
-  field(f, 4, "%8.3lf", S.unit_weight);
-  field_or_dash(f, 5, "%8.3lf", S.saturated_weight_above, top > lwl, kDash4);
-  field_or_dash(f, 6, "%8.3lf", S.submerged_weight_above, top > lwl, kDash4);
-  field(f, 7, "%8.2lf", r2(S.surcharge_bottom));
-  field_or_dash(f, 8, "%6.2lf", S.seismic_coef_top, top > lwl || clay, kDash3);
-  field_or_dash(f, 9, "%6.2lf", S.seismic_coef_bottom, bottom >= lwl || clay, kDash3);
-  field_or_dash(f, 10, "%6.1lf", deg1(S.seismic_angle_top), clay, kDash3);
-  field_or_dash(f, 11, "%6.1lf", deg1(S.seismic_angle_bottom), clay, kDash3);
+  row_levels(f, S);
+  arayoko_weights(f, S, zt(S) > in.ctx.lwl);
+  seismic_fields(f, 8, sea_seismic_values(in, S, false));
 }
 
+// NIKEN2 on the sea side: the water pressures are not applicable where the coefficients are not.
 void niken2_sea_row(PrintFile& f, const ReportInput& in, const SeaWorkLayer& S) {
-  const double lwl = in.ctx.lwl, top = zt(S), bottom = zb(S), w = in.cd.water_unit_weight;
-  const bool clay = S.phi <= 0.0001;
-  field(f, 0, "%7.3lf", top);
-  field(f, 1, "%7.3lf", bottom);
-  field(f, 2, "%6.3lf", S.thickness);
+  const double w = in.cd.water_unit_weight;
+  row_levels(f, S);
   field(f, 3, "%8.3lf", S.unit_weight);
   field(f, 4, "%8.3lf", S.overburden_top);
   field(f, 5, "%8.3lf", S.overburden_bottom);
   field(f, 6, "%8.2lf", r2(S.surcharge_top));
   field(f, 7, "%8.2lf", r2(S.surcharge_bottom));
-  const bool top_na = top > lwl || clay, bottom_na = bottom >= lwl || clay;
-  field_or_dash(f, 8, "%8.3lf", w * S.water_depth_top, top_na, kDash4);
-  field_or_dash(f, 10, "%6.2lf", S.seismic_coef_top, top_na, kDash3);
-  field_or_dash(f, 9, "%8.3lf", w * S.water_depth_bottom, bottom_na, kDash4);
-  field_or_dash(f, 11, "%6.2lf", S.seismic_coef_bottom, bottom_na, kDash3);
-  field_or_dash(f, 12, "%6.1lf", deg1(S.seismic_angle_top), clay, kDash3);
-  field_or_dash(f, 13, "%6.1lf", deg1(S.seismic_angle_bottom), clay, kDash3);
+  const SeismicValues v = sea_seismic_values(in, S, false);
+  niken2_seismic_fields(f, v, w * S.water_depth_top, v.kt_na, w * S.water_depth_bottom, v.kb_na);
 }
 
 void hyojn2_sea_row(PrintFile& f, const ReportInput& in, const SeaWorkLayer& S) {
-  const double lwl = in.ctx.lwl, top = zt(S), bottom = zb(S);
-  const bool clay = S.phi <= 0.0001;
-  field(f, 0, "%7.3lf", top);
-  field(f, 1, "%7.3lf", bottom);
-  field(f, 2, "%6.3lf", S.thickness);
+  row_levels(f, S);
   field(f, 3, "%8.3lf", S.saturated_unit_weight);
-  field_or_dash(f, 4, "%6.2lf", S.seismic_coef_top,
-                top > lwl || clay || std::fabs(top - lwl) < 0.0001, kDash3);
-  field_or_dash(f, 5, "%6.2lf", S.seismic_coef_bottom, bottom >= lwl || clay, kDash3);
-  field_or_dash(f, 6, "%6.1lf", deg1(S.seismic_angle_top), clay, kDash3);
-  field_or_dash(f, 7, "%6.1lf", deg1(S.seismic_angle_bottom), clay, kDash3);
+  seismic_fields(f, 4, sea_seismic_values(in, S, true));
 }
 
 // A clay layer of the zone from D down to D - 10.

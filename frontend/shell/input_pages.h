@@ -12,6 +12,7 @@
 #include "frontend/pages/ground_surface_page.h"
 #include "frontend/pages/page_switch.h"
 #include "frontend/section/editor_state.h"
+#include "frontend/shell/section_view.h"
 
 #include <array>
 #include <memory>
@@ -36,14 +37,13 @@ class BlockDialogs;
 
 namespace qvt::shell {
 
-class SectionView;
-
 // `tabs`: the number of input categories. Page index = category: 0 design conditions,
 // 1 superstructure, 2 improved body, 3 ground surface, 4 bearing layer, 5 dimension lines,
 // 6 earth-pressure action points and soil layers.
 inline constexpr int kInputPageCount = 7;
 
 class InputPages : public pages::PageSwitchHost,
+                   public PagesBesidePicture,
                    private pages::ImprovedBodyPort,
                    private pages::SuperstructurePort {
  public:
@@ -52,9 +52,9 @@ class InputPages : public pages::PageSwitchHost,
              SectionView& view);
   ~InputPages() override;
 
-  QWidget* page_container(int index) const { return page_containers_.at(index); }
+  QWidget* page_container(int index) const override { return page_containers_.at(index); }
   // A page counts as shown when its container is not hidden.
-  bool is_shown(int index) const;
+  bool is_shown(int index) const override;
 
   // The opening bracket and the check box "無条件に無視" of the liquefaction option on the
   // design-conditions page, shown only for the command line "/td".
@@ -112,7 +112,12 @@ class InputPages : public pages::PageSwitchHost,
   // an action point (the point number label shows n).
   pages::EarthPressurePage& earth_pressure() { return earth_; }
   pages::EarthPressureView& earth_pressure_view() { return *earth_view_; }
-  void select_action_point(int n);
+  void select_action_point(int n) override;
+  // The superstructure and improved-body pages: the prompt of the chosen operation.
+  void focus_wall_block_operation(int operation) override {
+    superstructure_.focus_operation(operation);
+  }
+  void focus_soil_block_operation(int operation) override { improved_.focus_operation(operation); }
 
   // PageSwitchHost
   bool tab_shown(int category) const override { return is_shown(category); }

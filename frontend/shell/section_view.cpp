@@ -1,7 +1,7 @@
 #include "frontend/shell/section_view.h"
 
+#include "frontend/pages/page_switch.h"
 #include "frontend/section/widgets/section_widget.h"
-#include "frontend/shell/input_pages.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -49,11 +49,11 @@ class ResizeWatch : public QObject {
 class ShellPagePort : public section::PagePort {
  public:
   explicit ShellPagePort(section::EditorState& editor) : editor_(editor) {}
-  void attach(InputPages& pages) { pages_ = &pages; }
+  void attach(PagesBesidePicture& pages) { pages_ = &pages; }
   const section::PageState& page_state() const override {
     state_.shown_page = -1;  // none while the pages are being switched
     if (pages_ != nullptr)
-      for (int i = 0; i < kInputPageCount; ++i)
+      for (int i = 0; i < pages::kCategoryCount; ++i)
         if (pages_->is_shown(i)) state_.shown_page = i;
     return state_;
   }
@@ -66,14 +66,14 @@ class ShellPagePort : public section::PagePort {
   void restore_operation_prompt() override {
     if (pages_ == nullptr) return;
     const int shown = page_state().shown_page;
-    if (shown == 1) pages_->superstructure().focus_operation(state_.wall_block_operation);
-    if (shown == 2) pages_->improved_body().focus_operation(state_.soil_block_operation);
+    if (shown == 1) pages_->focus_wall_block_operation(state_.wall_block_operation);
+    if (shown == 2) pages_->focus_soil_block_operation(state_.soil_block_operation);
   }
   section::PageState& state() { return state_; }
 
  private:
   section::EditorState& editor_;
-  InputPages* pages_ = nullptr;
+  PagesBesidePicture* pages_ = nullptr;
   mutable section::PageState state_;
 };
 
@@ -175,7 +175,7 @@ void SectionView::set_block_dialogs(section::EditorDialogs* dialogs) {
   editor_ports_->dialogs_ = dialogs;
 }
 
-void SectionView::attach_pages(InputPages& pages) {
+void SectionView::attach_pages(PagesBesidePicture& pages) {
   pages_ = &pages;
   page_port_->attach(pages);
 }
@@ -214,13 +214,13 @@ void SectionView::lay_out(int W, int H) {
   if (!l) return;
   place(l->pic_width / kTwips, l->pic_height / kTwips);
   if (pages_ != nullptr) {
-    for (int i = 1; i < kInputPageCount; ++i) {
+    for (int i = 1; i < pages::kCategoryCount; ++i) {
       QWidget* t = pages_->page_container(i);
       t->move(l->tabs_left / kTwips, t->y());
     }
     QWidget* t0 = pages_->page_container(0);
     t0->resize(l->tab0_width / kTwips, t0->height());
-    for (int i = 0; i < kInputPageCount; ++i) {
+    for (int i = 0; i < pages::kCategoryCount; ++i) {
       QWidget* t = pages_->page_container(i);
       t->resize(t->width(), l->tabs_height / kTwips);
     }

@@ -28,9 +28,23 @@ class SectionPictureWidget;
 
 namespace qvt::shell {
 
-class InputPages;
 class ShellPagePort;
 class ShellEditorPorts;
+
+// What the picture's side reads of the input pages beside it and asks of them. The pages'
+// container answers, so the picture's side never names it.
+class PagesBesidePicture {
+ public:
+  virtual ~PagesBesidePicture() = default;
+  // A page counts as shown when its container is not hidden.
+  virtual bool is_shown(int index) const = 0;
+  virtual QWidget* page_container(int index) const = 0;
+  // The earth-pressure page shows the action point the picture's editor chose.
+  virtual void select_action_point(int n) = 0;
+  // The block pages show the prompt of their chosen operation again.
+  virtual void focus_wall_block_operation(int operation) = 0;
+  virtual void focus_soil_block_operation(int operation) = 0;
+};
 
 class SectionView : public section::SectionEffects {
  public:
@@ -48,7 +62,7 @@ class SectionView : public section::SectionEffects {
   QLabel* status_panel(int panel) const { return panel == 1 ? panel1_ : panel2_; }
 
   // Wiring done once by the main window.
-  void attach_pages(InputPages& pages);
+  void attach_pages(PagesBesidePicture& pages);
   void attach_toolbar(QAction* button8, QAction* button9, QAction* button10);
   // The status bar's two panels: prompts in the first, the mouse readout in the second.
   void attach_status_bar(QLabel* panel1, QLabel* panel2);
@@ -99,7 +113,7 @@ class SectionView : public section::SectionEffects {
   QScrollBar* horizontal_bar_ = nullptr;
   QScrollBar* vertical_bar_ = nullptr;
   std::array<QToolButton*, 4> arrows_{};
-  InputPages* pages_ = nullptr;
+  PagesBesidePicture* pages_ = nullptr;
   QLabel* panel1_ = nullptr;
   QLabel* panel2_ = nullptr;
   std::array<QAction*, 3> view_buttons_{};

@@ -13,13 +13,13 @@
 // Without the switch a missing golden or any differing byte fails the test, naming the first
 // difference.
 #include "common/cp932.h"
+#include "common/tests/update_switch.h"
 #include "common/textfile.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -28,10 +28,7 @@
 namespace qvt::engine::testing {
 
 // QVT_UPDATE_GOLDENS is set to anything but "" or "0".
-inline bool updating_goldens() {
-  const char* v = std::getenv("QVT_UPDATE_GOLDENS");
-  return v != nullptr && std::string_view(v) != "" && std::string_view(v) != "0";
-}
+inline bool updating_goldens() { return qvt::testing::update_switch_on("QVT_UPDATE_GOLDENS"); }
 
 // The golden folder of an engine's tests: engines/<engine>/tests/golden in the source tree.
 inline std::filesystem::path golden_folder(std::string_view engine) {

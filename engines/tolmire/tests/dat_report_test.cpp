@@ -232,6 +232,109 @@ TEST(DatReportTest, OptionsSelectTheirRecords) {
   }
 }
 
+// The rows of the seismic table in full, from one record to the next, so no field is missing,
+// extra or out of order. The land rows of the three templates are judged by one rule that
+// differs only where the templates do (kt of a top at the R.W.L., θt of a clay layer in the
+// shallow zone), shown on the rows where they differ; the ARAYOKO rows of both sides in full.
+// Working (R.W.L. 0.0, L.W.L. -1.0, D -3.0, shallow zone -13 < z < -3; coefficients shown
+// rounded to 0.01: 0.137 -> 0.14, 0.152 -> 0.15; angles atan(0.14) = 7.97 -> 8.0,
+// atan(0.15) = 8.53 -> 8.5, atan(0.16) = 9.09 -> 9.1 degrees; surcharges r2(10.004) = 10.00,
+// r2(12.346) = 12.35, r2(3.456) = 3.46).
+TEST(DatReportTest, SeismicTableRowsInFull) {
+  const std::vector<OptionCase> cases = {
+      {"ARAYOKO formula, shallow clay method 2, R.W.L. rule 1: both sides, every row", 1,
+       [](Fixture& f) {
+         f.cd->apparent_coef_method = 3;
+         f.cd->shallow_clay_method = 2;
+         f.cd->rwl_coef_rule = 1;
+         auto& land = f.data->work.arayoko_land;
+         land[1].saturated_weight_above = 21.25;
+         land[1].submerged_weight_above = 1.25;
+         land[2].unit_weight = 15.5;
+         land[2].saturated_weight_above = 101;
+         land[2].submerged_weight_above = 41;
+         land[3].saturated_weight_above = 161;
+         land[3].submerged_weight_above = 61;
+         land[3].surcharge_bottom = 12.346;
+         auto& sea = f.data->work.arayoko_sea;
+         sea[0].top_level = -0.5;  // above the L.W.L.
+         sea[0].surcharge_bottom = 3.456;
+         sea[0].seismic_coef_bottom = 0.16;
+         sea[0].seismic_angle_bottom = std::atan(0.16);
+         sea[1].saturated_weight_above = 95;
+         sea[1].submerged_weight_above = 35;
+         sea[1].surcharge_bottom = 7;
+       },
+       {"$H  ARAYOKOH.PFM\n98    0.15\n97     0.000\n"
+        // Land row 0, sand from +3.0 to 0.0: the top above the R.W.L. hides the weights above
+        // it and kt; the bottom at the R.W.L. hides kb; the angles stay (the top is not below
+        // the R.W.L., the bottom not below it).
+        "$0  ARAYOKO2.PFM\n00    3.000\n01    0.000\n02   3.000\n03    20.000\n04    18.000\n"
+        "05  ────\n06  ────\n07     10.00\n08  ───\n09  ───\n10     8.0\n11     8.5\n"
+        // Land row 1, sand from 0.0 to -4.0: the top at the R.W.L. hides kt under rule 1.
+        "$0  ARAYOKO2.PFM\n00    0.000\n01   -4.000\n02   4.000\n03    20.000\n04    18.000\n"
+        "05    21.250\n06     1.250\n07     10.00\n08  ───\n09    0.15\n10     8.0\n11     8.5\n"
+        // Land row 2, clay from -4.0 to -7.0, top and bottom in the shallow zone: method 2
+        // hides kt, kb, θt (ARAYOKO2 only: the other templates hide θt under method 0) and θb.
+        "$0  ARAYOKO2.PFM\n00   -4.000\n01   -7.000\n02   3.000\n03    16.000\n04    15.500\n"
+        "05   101.000\n06    41.000\n07     10.00\n08  ───\n09  ───\n10  ───\n11  ───\n"
+        // Land row 3, sand from -7.0 to -12.0: every value, the surcharge at the bottom.
+        "$0  ARAYOKO2.PFM\n00   -7.000\n01  -12.000\n02   5.000\n03    20.000\n04    19.000\n"
+        "05   161.000\n06    61.000\n07     12.35\n08    0.14\n09    0.15\n10     8.0\n11     8.5\n"
+        "$0  ARAYOKO3.PFM\n$H  \n",
+        "$H  ARAYOKOH.PFM\n98    0.15\n97     0.000\n"
+        // Sea row 0, sand from -0.5 to -4.5: the top above the L.W.L. hides the weights above
+        // it and kt; the stored kb and both angles show.
+        "$0  ARAYOKO2.PFM\n00   -0.500\n01   -4.500\n02   4.000\n03    20.000\n04    10.000\n"
+        "05  ────\n06  ────\n07      3.46\n08  ───\n09    0.16\n10     8.5\n11     9.1\n"
+        // Sea row 1, clay from -7.0 to -12.0: no coefficient or angle applies.
+        "$0  ARAYOKO2.PFM\n00   -7.000\n01  -12.000\n02   5.000\n03    18.000\n04     8.000\n"
+        "05    95.000\n06    35.000\n07      7.00\n08  ───\n09  ───\n10  ───\n11  ───\n"
+        "$0  ARAYOKO3.PFM\n$H  \n"},
+       {}},
+      {"NIKEN formula, shallow clay method 0, R.W.L. rule 1: kt at the R.W.L. shows, θt of "
+       "clay follows its bottom", 1,
+       [](Fixture& f) {
+         f.cd->apparent_coef_method = 2;
+         f.cd->shallow_clay_method = 0;
+         f.cd->rwl_coef_rule = 1;
+         f.data->work.land[1].rwl_depth_bottom = 4;
+         // Clay from -2.0 to -5.0: only its bottom lies in the zone.
+         f.data->work.land[2].top_level = -2;
+       },
+       // Row 1: the water pressures 10 x 0 and 10 x 4 = 40; kt shows whatever the rule.
+       {"$0  NIKEN2.PFM\n00    0.000\n01   -4.000\n02   4.000\n03    18.000\n04    54.000\n"
+        "05    94.000\n06     10.00\n07     10.00\n08     0.000\n10    0.14\n09    40.000\n"
+        "11    0.15\n12     8.0\n13     8.5\n"
+        // Row 2: method 0 hides kb, θb and, the bottom being in the zone, θt; kt shows (only
+        // method 2 hides it).
+        "$0  NIKEN2.PFM\n00   -2.000\n01   -5.000\n02   3.000\n03    16.000\n04    94.000\n"
+        "05   112.000\n06     10.00\n07     10.00\n08     0.000\n10    0.14\n09     0.000\n"
+        "11  ───\n12  ───\n13  ───\n$0  NIKEN2.PFM\n00   -7.000\n"},
+       {}},
+      {"standard formula, shallow clay method 0, R.W.L. rule 1: kt at the R.W.L. hidden, θt of "
+       "clay follows its top", 1,
+       [](Fixture& f) {
+         f.cd->shallow_clay_method = 0;
+         f.cd->rwl_coef_rule = 1;
+         f.data->work.land[2].top_level = -2;
+       },
+       // Row 1: the top at the R.W.L. hides kt under rule 1. Row 2: the top -2.0 is not in the
+       // zone, so θt shows; kb and θb hidden as in NIKEN2.
+       {"$0  HYOJN2.PFM\n00    0.000\n01   -4.000\n02   4.000\n03    20.000\n04  ───\n05    0.15\n"
+        "06     8.0\n07     8.5\n"
+        "$0  HYOJN2.PFM\n00   -2.000\n01   -5.000\n02   3.000\n03    16.000\n04    0.14\n05  ───\n"
+        "06     8.0\n07  ───\n$0  HYOJN2.PFM\n00   -7.000\n"},
+       {}},
+  };
+  for (const OptionCase& c : cases) {
+    const std::string report = report_with(c.load_case, c.change);
+    for (const std::string& rows : c.present)
+      EXPECT_NE(report.find(rows), std::string::npos) << c.what << ": missing\n" << rows << "\n"
+                                                      << report;
+  }
+}
+
 TEST(DatReportTest, LiquefactionSectionsOnlyInTheSeismicCaseWithALiquefiedLayer) {
   // The normal case never, whatever the flags.
   EXPECT_EQ(report_with(0, [](Fixture& f) { f.data->work.sea[0].liquefied = 1; }).find("EKI_DAT"),

@@ -4,6 +4,7 @@
 // compares byte for byte, so a change of the file layout or of a section shows up. With
 // QVT_UPDATE_SAMPLES=1 it writes them anew.
 #include "common/tests/temp_dir.h"
+#include "common/tests/update_switch.h"
 #include "common/textfile.h"
 #include "frontend/model/block_file.h"
 #include "frontend/model/block_outline.h"
@@ -15,7 +16,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 
 namespace qvt::model {
 namespace {
@@ -216,7 +216,7 @@ ProjectModel fresh_model(const std::filesystem::path& work) {
 
 TEST(SampleProjects, ShippedFilesAreWhatTheWriterMakes) {
   const std::filesystem::path samples = std::filesystem::path(QVT_SOURCE_DIR) / "common" / "tests" / "sections";
-  const bool update = std::getenv("QVT_UPDATE_SAMPLES") != nullptr;
+  const bool update = qvt::testing::update_switch_on("QVT_UPDATE_SAMPLES");
   qvt::testing::TempDir dir;
   for (const Sample& s : kSamples) {
     SCOPED_TRACE(s.name);

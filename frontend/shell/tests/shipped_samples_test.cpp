@@ -7,6 +7,7 @@
 // QVT_UPDATE_SAMPLES=1 writes the samples anew from the built sections through the main window;
 // QVT_DOCS_DIR=<folder> saves the section picture, the results table and the eccentric load
 // dialog (the clay one with the classes that fit chosen) of every sample there.
+#include "common/tests/update_switch.h"
 #include "frontend/model/folders.h"
 #include "frontend/model/snapshots.h"
 #include "frontend/model/display_text.h"
@@ -24,7 +25,6 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
 
@@ -92,7 +92,7 @@ TEST_F(ShippedSamplesTest, OpenVisitEveryPageAndSaveLeavesBothFilesAsTheyAre) {
 }
 
 TEST_F(ShippedSamplesTest, ShippedFilesAreTheBuiltSectionsAsTheMainWindowSavesThem) {
-  const bool update = std::getenv("QVT_UPDATE_SAMPLES") != nullptr;
+  const bool update = qvt::testing::update_switch_on("QVT_UPDATE_SAMPLES");
   for (const ShippedSample& s : kShipped) {
     SCOPED_TRACE(s.name);
     auto m = std::make_unique<model::ProjectModel>();
