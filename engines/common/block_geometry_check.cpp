@@ -112,6 +112,19 @@ Status check_body_blocks(const ConditionData& d) {
   return Status::success();
 }
 
+Status check_block_unit_weights(const ConditionData& d) {
+  for (int slot = 0; slot < MAX_WALL_BLOCKS; ++slot) {
+    const WallBlock& b = d.wall_blocks[slot];
+    if (b.block_type < 0) continue;
+    if (std::string why = unit_weight_problem(b.block_type, b.head.unit_weights); !why.empty())
+      return refusal(utf8_to_cp932_lossy("初期条件設定ファイル (QVTABLK.CAL) のブロック" +
+                                         std::to_string(slot + 1) + "《") +
+                         std::string(b.head.name.view()) + utf8_to_cp932_lossy("》: "),
+                     why);
+  }
+  return Status::success();
+}
+
 Status check_block_geometry(const ConditionData& d) {
   BodyCheckInput body{d.improvement_pattern, d.body_dims.ll, d.body_dims.ls,
                       d.body_dims.bs,        d.body_dims.bl1, d.body_dims.bl2};

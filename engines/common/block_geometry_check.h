@@ -13,6 +13,12 @@ namespace qvt::engine {
 // ranges only when they are not ignored.
 [[nodiscard]] Status check_block_geometry(const ConditionData& data);
 
+// Success, or a stop with one error box naming the first used block (slot and name) with a unit
+// weight its type is weighed with that is not above 0, and the value (common/block_check.h,
+// unit_weight_problem). Every engine reads the block file through read_block_file, which makes
+// this check, so none of them prints, draws or weighs a block of no material.
+[[nodiscard]] Status check_block_unit_weights(const ConditionData& data);
+
 // Success, or a stop with one error box when the improved body of the conditions file and the
 // improved-soil blocks (types 6 and 7) of the block file describe different bodies: the blocks'
 // seaward edge against X, their extent across against the width B, and their lowest points at
