@@ -22,8 +22,9 @@ namespace qvt::engine {
 // Success, or a stop with one error box when the improved body of the conditions file and the
 // improved-soil blocks (types 6 and 7) of the block file describe different bodies: the blocks'
 // seaward edge against X, their extent across against the width B, and their lowest points at
-// the seaward and the landward edge against Dh1 and Dh2, each to half a millimetre. The message
-// names both values. The engines compute with both (B for the ground reaction, the blocks for
+// the seaward and the landward edge against Dh1 and Dh2, and the reference level of every
+// sloped layer (type 6), measured from the body's reference point, against Y, each to half a
+// millimetre. The message names both values. The engines compute with both (B for the ground reaction, the blocks for
 // the weights), so a body of width 19 weighed as a block of width 2 would give numbers that
 // belong to no section. Without improved-soil blocks there is nothing to compare.
 [[nodiscard]] Status check_body_blocks(const ConditionData& data);
