@@ -248,6 +248,28 @@ TEST(DamagedInputs, JorpelaRefusesAPassThatContradictsItsNumbers) {
   f.restore();
 }
 
+// A sliding line whose flag is neither 0 nor 1, or whose limit no required factor can be (1e-300
+// would pass any body), failed or passed: JORPELA refuses the file with the message of every
+// damaged hand-over file and leaves no summary behind.
+TEST(DamagedInputs, JorpelaRefusesAFlagOrALimitNoCheckHas) {
+  ChainFolder f("sample_caisson_quay");
+  const std::string good = f.good.at("CAL_ANZ.DAT");
+  const std::string first = good.substr(0, good.find("\r\n"));
+  const std::string value = first.substr(0, first.find(','));
+  for (const std::string& line : {value + ",1.200000,-1", value + ",1.200000,2",
+                                  value + ",1e-300,0", value + ",1e-300,1"}) {
+    SCOPED_TRACE(line);
+    std::string anz = good;
+    anz.replace(0, first.size(), line);
+    EXPECT_EQ(f.run_with("JORPELA", "CAL_ANZ.DAT", anz), 1);
+    EXPECT_EQ(f.err(), "QVTMSG\terror\terror\t計算結果ファイル (CAL_ANZ.DAT) が壊れています。\n");
+    EXPECT_FALSE(fs::exists(f.dir / "CAL_ANZ.DAT"));
+  }
+  // The line as the external engine wrote it is read.
+  EXPECT_EQ(f.run_with("JORPELA", "CAL_ANZ.DAT", good), 0) << f.err();
+  f.restore();
+}
+
 // A few hundred damaged hand-over files, each read by the engine that reads it.
 TEST(DamagedInputs, DamagedHandOverFilesEndCleanly) {
   ChainFolder f("sample_caisson_quay");
