@@ -53,8 +53,9 @@ void linear_distribution(ReactionResult& r, double ratio) {
     r.q2 = rnd(v / (b * ratio) * (1 - 6 * e / b));
     // Within the kern as rounded, 1 - 6e/B falls below 0 only where e = rnd(B/6) lies beyond
     // B/6 by the rounding: the resultant is on the kern's edge, where statics give the
-    // triangle's 2V/B at the toe (what q1 is, to the rounding) and 0 at the heel.
-    if (r.q2 < 0) {
+    // triangle's 2V/B at the toe (what q1 is, to the rounding) and 0 at the heel. (A value that
+    // rounds to -0.000 is made 0 too, never printed with its sign.)
+    if (std::signbit(r.q2)) {
       r.q2_rounding_cut = r.q2;
       r.q2 = 0;
     }
