@@ -220,6 +220,34 @@ std::string block_geometry_problem(const BlockCheckInput& b) {
   return c.problem;
 }
 
+std::array<bool, 3> unit_weights_used(int block_type) {
+  switch (block_type) {
+    case BLOCK_POLYGON:
+    case BLOCK_RECTANGLE:
+    case BLOCK_SOIL_POLYGON:
+    case BLOCK_SOIL_RECTANGLE:
+      return {true, true, true};
+    case BLOCK_CAISSON:
+    case BLOCK_LIBRARY:
+      return {true, false, false};
+    case BLOCK_FOOTING_CAISSON:
+    case BLOCK_COUNTERFORT:
+      return {true, true, false};
+    default:  // the four-corner block, an empty slot
+      return {false, false, false};
+  }
+}
+
+std::string unit_weight_problem(int block_type, std::span<const double> unit_weights) {
+  static const char* const kNames[3] = {"単位体積重量（湿潤）", "単位体積重量（水中）",
+                                        "単位体積重量（飽和）"};
+  const std::array<bool, 3> used = unit_weights_used(block_type);
+  SizeCheck c;
+  for (std::size_t k = 0; k < 3 && k < unit_weights.size(); ++k)
+    if (used[k]) c.positive(kNames[k], unit_weights[k]);
+  return c.problem;
+}
+
 std::string counterfort_slope_problem(double h, double d, double hr) {
   const double hs = h - d - hr;
   // The sizes are typed to the millimetre: 6.3 - 1.1 - 5.2 is -8.9e-16 in binary and means 0.

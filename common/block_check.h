@@ -56,6 +56,22 @@ std::string outline_problem(std::span<const double> x, std::span<const double> y
 // or haunches that do not fit their cells.
 std::string block_geometry_problem(const BlockCheckInput& block);
 
+// The unit weights of BlockHead.unit_weights (0 wet, above the R.W.L.; 1 submerged; 2 saturated,
+// below the R.W.L.) that a block of `block_type` is weighed with, flagged in that order. The
+// polygons and rectangles, plain and improved soil, take all three: the wet weight above the
+// level, the saturated below it, the buoyancy as saturated less submerged (and the toe part's
+// weight as submerged). A caisson weighs its concrete with the wet weight and its buoyancy with
+// the water's; a footing caisson and a counterfort take the wet weight and the submerged one
+// for their buoyancy (wet less submerged); a library shape the wet weight alone. A four-corner
+// block derives both from its weight and sizes and takes none of the file's; an empty slot none.
+std::array<bool, 3> unit_weights_used(int block_type);
+
+// Why a block cannot be weighed with its unit weights, or "": one its type takes
+// (unit_weights_used) that is not above 0 at the 0.001 kN/m3 the files carry. No material
+// weighs nothing or less; a weight of 0 would drop the block from every sum. The text names the
+// weight and its value (UTF-8).
+std::string unit_weight_problem(int block_type, std::span<const double> unit_weights);
+
 // Why the sloped part of a counterfort (sub-types other than 3) cannot be weighed, or "": its
 // height H - D - Hr below 0 at the millimetre the system works to, which would put the part
 // that spans the heel above the top of the block. A height of 0 is a counterfort without a

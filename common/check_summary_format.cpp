@@ -121,7 +121,7 @@ std::optional<CheckSummary> parse_check_summary(const std::vector<std::string>& 
       const auto line = parse_check_line(lines[static_cast<std::size_t>(
                                              c * CHECK_SUMMARY_LINES_PER_CASE + k)],
                                          k == CHECK_SUMMARY_PULLOUT_LINE);
-      if (!line || !check_line_consistent(k, *line)) return std::nullopt;
+      if (!line || !check_line_readable(k, *line)) return std::nullopt;
       set_check_summary_line(summary, c, k, *line);
     }
   return summary;

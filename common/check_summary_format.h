@@ -78,8 +78,9 @@ void set_check_summary_line(CheckSummary& summary, int load_case, int k, const C
 std::optional<std::vector<std::string>> format_check_summary(const CheckSummary& summary);
 
 // The summary from the first sixteen lines (later lines are ignored); nullopt when there are
-// fewer, a line does not hold its items, or a line passes on numbers that do not satisfy its
-// check (check_line_consistent, common/check_verdict.h). Lines 5 and 6 of a case both carry the allowable
+// fewer, a line does not hold its items, or a line cannot be taken (check_line_readable,
+// common/check_verdict.h: a failed flag other than 0 or 1, a limit no check can have, a pass on
+// numbers that do not satisfy its check). Lines 5 and 6 of a case both carry the allowable
 // shear stress; the one of line 6 is kept, as the writer wrote the same value on both.
 std::optional<CheckSummary> parse_check_summary(const std::vector<std::string>& lines);
 

@@ -1,5 +1,6 @@
 #include "common/check_verdict.h"
 
+#include "common/condition_ranges.h"
 #include "common/numtext.h"
 
 #include <cmath>
@@ -55,6 +56,24 @@ bool check_line_consistent(int k, const CheckLine& line) {
   return std::isfinite(w.value) && std::isfinite(w.limit) &&
          !(check_value_never_negative(k) && w.value < 0) &&
          check_relation_holds(k, w.value, w.limit);
+}
+
+CheckLimitRange check_limit_range(int k) {
+  // Six decimals: anything above 0 that the writer can carry is at least this.
+  constexpr double kLeast = 0.000001;
+  if (check_relation(k) == CheckRelation::factor_at_least)
+    return {kLeast, CONDITION_RANGES[COND_SAFETY_FACTOR].hi};
+  return {kLeast, STRESS_LIMIT};
+}
+
+bool check_limit_sound(int k, double limit) {
+  const CheckLimitRange r = check_limit_range(k);
+  return limit == 0 || (limit >= r.least && limit <= r.most);
+}
+
+bool check_line_readable(int k, const CheckLine& line) {
+  return (line.failed == 0 || line.failed == 1) && check_limit_sound(k, line.limit) &&
+         check_line_consistent(k, line);
 }
 
 std::string CheckRowText::cell() const {

@@ -43,6 +43,27 @@ bool check_value_never_negative(int k);
 // engines write it failed.
 bool check_line_consistent(int k, const CheckLine& line);
 
+// The limits line k can carry besides 0, which stands for a line the improvement pattern does not
+// have or a limit that could not be computed (on a failed line):
+//   required safety factors (0 sliding, 1 overturning, 6 pull-out): up to 100, the conditions
+//     file's range of safety factors (common/condition_ranges.h);
+//   allowable stresses (3 compressive at the toe, 4 and 5 shear, 7 internal stress) and the
+//     allowable bearing capacity (2): up to STRESS_LIMIT, 100 N/mm2, above any concrete and any
+//     ground a quay stands on;
+// and never below 0.000001, the least number above 0 that the file's six decimals carry: a
+// limit of 1e-300 is written by no engine, and would pass a factor of 0.
+struct CheckLimitRange {
+  double least, most;
+};
+CheckLimitRange check_limit_range(int k);
+// Whether `limit` is 0 or lies within line k's range (false for NaN).
+bool check_limit_sound(int k, double limit);
+
+// Whether a line read from the file can be taken: its failed flag 0 or 1, its limit sound
+// (check_limit_sound) and a pass consistent with its numbers (check_line_consistent). Every
+// reader of the file refuses the file on a line that cannot.
+bool check_line_readable(int k, const CheckLine& line);
+
 // What a row shows of line k. UTF-8.
 //   value  the value with three decimals; a shear stress below 0 as its magnitude judged,
 //          "|-11.412|"; "－" when the value was not computed.

@@ -66,20 +66,23 @@ TEST(CheckSummaryFormat, SummaryRoundTrip) {
   CheckSummary s;
   for (int c = 0; c < 2; ++c) {
     for (int i = 0; i < 10; ++i) s.values[c][i] = 100 * c + i + 0.25;
-    for (int i = 0; i < 7; ++i) s.limits[c][i] = 1000 + 100 * c + i + 0.5;
-    // Every factor fails (its value lies below its limit), the stresses alternate.
+    // The required factors (limits 0, 1 and 5) within the 100 a factor can be, the allowable
+    // stresses above 1000.
+    for (int i = 0; i < 7; ++i)
+      s.limits[c][i] = (i <= 1 || i == CL_REQUIRED_PULLOUT_FS ? 50 + 10 * c : 1000 + 100 * c) + i + 0.5;
+    // Every factor is flagged failed, the stresses alternate.
     for (int i = 0; i < 8; ++i) s.failed[c][i] = i <= 1 || i == 6 ? 1 : (i + c) % 2;
   }
   const auto lines = format_check_summary(s);
   ASSERT_TRUE(lines);
   ASSERT_EQ(lines->size(), 16u);
-  EXPECT_EQ((*lines)[0], "0.250000,1000.500000,1");
+  EXPECT_EQ((*lines)[0], "0.250000,50.500000,1");
   EXPECT_EQ((*lines)[2], "2.250000,1002.500000,0");
   EXPECT_EQ((*lines)[4], "4.250000,1004.500000,0");
   EXPECT_EQ((*lines)[5], "5.250000,1004.500000,1");
-  EXPECT_EQ((*lines)[6], "6.250000,7.250000,8.250000,1005.500000,1");
+  EXPECT_EQ((*lines)[6], "6.250000,7.250000,8.250000,55.500000,1");
   EXPECT_EQ((*lines)[7], "9.250000,1006.500000,1");
-  EXPECT_EQ((*lines)[8], "100.250000,1100.500000,1");
+  EXPECT_EQ((*lines)[8], "100.250000,60.500000,1");
   EXPECT_EQ((*lines)[15], "109.250000,1106.500000,0");
   const auto back = parse_check_summary(*lines);
   ASSERT_TRUE(back);

@@ -89,6 +89,56 @@ TEST(CheckVerdict, TheSummaryReaderRefusesAContradictingLine) {
   }
 }
 
+// What a reader takes of a line: a failed flag of 0 or 1, and a limit of 0 (not computed, or a
+// line the pattern has not) or one its check can have: a required factor from 0.000001 (the least
+// six decimals carry) to 100 (the conditions file's bound), an allowable stress or bearing
+// capacity from 0.000001 to 100,000 kN/m2. A sliding factor of 4.782 against a limit of 1e-300
+// would pass any body; a flag of -1 reads as failed to one reader and as a number to another.
+TEST(CheckVerdict, AReaderTakesFlagsOfZeroOrOneAndLimitsTheCheckCanHave) {
+  struct Case {
+    int k;
+    CheckLine line;
+    bool readable;
+  } cases[] = {
+      {0, line(4.782, 1.2, 0), true},
+      {0, line(4.782, 1.2, 1), true},
+      {0, line(4.782, 1.2, -1), false},
+      {0, line(4.782, 1.2, 2), false},
+      {2, line(286.441, 8525, -1), false},
+      {0, line(4.782, 1e-300, 0), false},
+      {0, line(4.782, 1e-300, 1), false},
+      {0, line(0, 0, 0), true},  // a line the pattern has not
+      {2, line(0, 0, 1), true},  // a bearing capacity that could not be computed
+      {0, line(4.782, 0.000001, 0), true},
+      {0, line(4.782, 0.0000009, 0), false},
+      {0, line(150, 100, 0), true},
+      {0, line(150, 100.000001, 0), false},
+      {6, line(18.108, 1.2, 0), true},
+      {6, line(18.108, 101, 1), false},
+      {2, line(228.916, 100000, 0), true},
+      {2, line(228.916, 100000.000001, 0), false},
+      {2, line(228.916, -5, 1), false},  // no bearing capacity is below 0
+      {3, line(158.982, 1e-300, 1), false},
+      {4, line(117.301, 250, 0), true},
+      {5, line(0, 1e6, 0), false},
+      {7, line(275.394, 1000, 0), true},
+      {7, line(275.394, 1e300, 0), false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(check_line_readable(c.k, c.line), c.readable)
+        << c.k << ": " << c.line.value << ", " << c.line.limit << ", " << c.line.failed;
+  }
+  // The whole file is refused on one such line, in either case.
+  const auto good = format_check_summary(CheckSummary{}).value();
+  for (const char* text : {"4.782000,1.200000,-1", "4.782000,1e-300,0", "4.782000,1e-300,1"}) {
+    for (std::size_t at : {0u, 8u}) {
+      auto lines = good;
+      lines[at] = text;
+      EXPECT_FALSE(parse_check_summary(lines)) << text << " at " << at;
+    }
+  }
+}
+
 // One table over every kind of check and every case a row can show: the sign is true of the
 // numbers as shown, a shear is shown by the magnitude it was judged on, what was not computed
 // reads "－" in its own place and leaves no sign.

@@ -102,12 +102,33 @@ Status check_body_blocks(const ConditionData& d) {
       {"海側の改良下限標高 Ｄｈ1", b.dh1, "海側の下端標高", sea_bottom},
       {"陸側の改良下限標高 Ｄｈ2", b.dh2, "陸側の下端標高", land_bottom},
   };
-  for (const Pair& p : pairs) {
-    if (std::fabs(p.stated - p.built) <= kTolerance) continue;
+  auto disagree = [](const Pair& p) {
     return fatal_error(utf8_to_cp932_lossy(
         std::string("条件設定ファイル (QVTAJKN.CAL) の") + p.condition + " (" +
         value_text(p.stated) + ") と、初期条件設定ファイル (QVTABLK.CAL) の改良地盤ブロックの" +
         p.blocks + " (" + value_text(p.built) + ") が一致しません。\n入力データを確認してください。"));
+  };
+  for (const Pair& p : pairs)
+    if (std::fabs(p.stated - p.built) > kTolerance) return disagree(p);
+  // The reference level Y is the level the sloped layers' vertices are measured from: the front
+  // end places every one at (X, Y). It is no level of the body's outline (a new project keeps
+  // Y 0 under a body at -15, and a changed Dh leaves it where it was), so it is held to these
+  // layers alone; a level layer carries its own bottom as its reference.
+  for (const WallBlock& blk : d.wall_blocks)
+    if (blk.block_type == BLOCK_SOIL_POLYGON && std::fabs(b.ref_y - blk.head.ref_y) > kTolerance)
+      return disagree({"改良体の配置基準点 Ｙ", b.ref_y, "配置基準点 Ｙ", blk.head.ref_y});
+  return Status::success();
+}
+
+Status check_block_unit_weights(const ConditionData& d) {
+  for (int slot = 0; slot < MAX_WALL_BLOCKS; ++slot) {
+    const WallBlock& b = d.wall_blocks[slot];
+    if (b.block_type < 0) continue;
+    if (std::string why = unit_weight_problem(b.block_type, b.head.unit_weights); !why.empty())
+      return refusal(utf8_to_cp932_lossy("初期条件設定ファイル (QVTABLK.CAL) のブロック" +
+                                         std::to_string(slot + 1) + "《") +
+                         std::string(b.head.name.view()) + utf8_to_cp932_lossy("》: "),
+                     why);
   }
   return Status::success();
 }

@@ -56,13 +56,20 @@ int guard_check_summary(CheckSummary& summary, int case_count, std::span<const i
         if (!std::isfinite(line.to_level)) line.to_level = 0;
       } else if (line.failed == 0 && !(line.limit > 0)) {
         reason = "比較する許容値または所要安全率が 0 以下です。";
+      } else if (line.limit > 0 && !check_limit_sound(k, line.limit)) {
+        reason = "比較する許容値または所要安全率が取り得る範囲にありません。";
       } else if (line.failed == 0 && check_value_never_negative(k) &&
                  written_check_line(line, false).value < 0) {
         reason = "地盤反力または応力度が 0 未満です。";
       } else if (!check_line_consistent(k, line)) {
         reason = "値と許容値 (所要安全率) が満足 (O.K.) の条件を満たしていません。";
       }
-      if (!std::isfinite(line.limit)) line.limit = 0;
+      // A limit no reader takes (check_limit_sound) is written as 0, "not computed": a bearing
+      // capacity the formula gave below 0 on a line failed already, or one of the reasons above.
+      if (!check_limit_sound(k, line.limit)) {
+        line.limit = 0;
+        if (reason == nullptr) set_check_summary_line(summary, c, k, line);
+      }
       if (reason == nullptr) continue;
       line.failed = 1;
       set_check_summary_line(summary, c, k, line);

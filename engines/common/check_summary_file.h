@@ -33,10 +33,12 @@ std::vector<int> check_lines_of_pattern(int improvement_pattern);
 
 // The last word before a summary is written: on the given lines of the first `case_count`
 // cases, a value that is not a finite number becomes 0 and fails, a check that would pass
-// against a limit not above 0 (or not finite) fails, and so does a pass on a reaction or stress
-// below 0, or whose numbers, as written, do not satisfy the check (check_line_consistent,
-// common/check_verdict.h). Each such line shows a message naming the check and the case; the
-// run goes on. Returns the number of lines it failed.
+// against a limit not above 0 (or not finite) fails, a limit outside the range its check can
+// have (check_limit_sound, common/check_verdict.h) becomes 0 and fails, and so does a pass on a
+// reaction or stress below 0, or whose numbers, as written, do not satisfy the check
+// (check_line_consistent). Each such line shows a message naming the check and the case; the
+// run goes on. A limit below 0 on a line failed already becomes 0 without a message. So the
+// file never holds a line its readers refuse. Returns the number of lines it failed.
 int guard_check_summary(CheckSummary& summary, int case_count, std::span<const int> lines);
 
 }  // namespace qvt::engine

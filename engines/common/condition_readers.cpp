@@ -617,6 +617,7 @@ Status read_block_file(ConditionData& data, const std::filesystem::path& folder)
   const std::optional<std::vector<std::string>> lines = read_lines(folder / kBlockFileName);
   if (!lines) return EngineStop{{missing_file_message(kBlockLabel)}};
   if (Status s = parse_block_lines(*lines, data); !s.ok()) return s;
+  if (Status s = check_block_unit_weights(data); !s.ok()) return s;
   // Both files are read now: the improved body they describe must be one body.
   return check_body_blocks(data);
 }

@@ -13,8 +13,9 @@
 // extent (SECTION_EXTENT_LIMIT), a physical quantity of QVTAJKN.CAL that no ground, water or
 // load can have (common/condition_ranges.h) and an option of QVT_DAT.CST outside the values it
 // can take (common/option_ranges.h). Each of these stops the engine with a message naming the
-// file and the line. read_block_file also holds the improved-soil blocks to the improved
-// body's X, width and lower levels of the conditions file read before it.
+// file and the line. read_block_file also refuses a block with a unit weight its type is
+// weighed with that is not above 0, and holds the improved-soil blocks to the improved body of
+// the conditions file read before it.
 #include "engines/common/condition_data.h"
 #include "engines/common/engine_entry.h"
 

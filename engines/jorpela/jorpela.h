@@ -69,8 +69,12 @@ engine::Status run_internal_stability_checks();
 std::vector<std::string> csv_force_listing_lines(const engine::ForceSummarySlots& normal,
                                                  const engine::ForceSummarySlots& seismic);
 
-// True when the external engine computed the ground reaction of the case: q1, q2 not
-// negative, a contact width above 0. Checks built on the reaction do not run otherwise.
+// True when the external engine computed the ground reaction of the case, by its own word:
+// where it computed it, it writes a contact width above 0 and both edge values (the toe's never
+// below 0); where it did not, it leaves the width 0 and its preset (-9999.99) in both edges.
+// The heel's sign is not asked: on the kern's edge the rounding of e can put the heel a few
+// thousandths below 0, and the reaction is known all the same. Checks built on the reaction do
+// not run otherwise.
 bool reaction_known(const InternalState& state, int load_case);
 
 // --- Toe pressure. ---

@@ -157,8 +157,10 @@ engine::Status write_internal_results(const InternalState& state) {
 }
 
 bool reaction_known(const InternalState& state, int c) {
-  const auto& q = state.external.reaction[static_cast<std::size_t>(c)];
-  return q[0] >= 0 && q[1] >= 0 && state.external.effective_width[static_cast<std::size_t>(c)] > 0;
+  const auto cu = static_cast<std::size_t>(c);
+  const auto& q = state.external.reaction[cu];
+  return state.external.effective_width[cu] > 0 && q[0] >= 0 &&
+         q[1] != engine::EXTERNAL_RESULT_PRESET;
 }
 
 engine::Status run_internal_stability_checks() {

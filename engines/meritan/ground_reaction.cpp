@@ -51,6 +51,14 @@ void linear_distribution(ReactionResult& r, double ratio) {
     r.distribution = Distribution::trapezoid;
     r.q1 = rnd(v / (b * ratio) * (1 + 6 * e / b));
     r.q2 = rnd(v / (b * ratio) * (1 - 6 * e / b));
+    // Within the kern as rounded, 1 - 6e/B falls below 0 only where e = rnd(B/6) lies beyond
+    // B/6 by the rounding: the resultant is on the kern's edge, where statics give the
+    // triangle's 2V/B at the toe (what q1 is, to the rounding) and 0 at the heel. (A value that
+    // rounds to -0.000 is made 0 too, never printed with its sign.)
+    if (std::signbit(r.q2)) {
+      r.q2_rounding_cut = r.q2;
+      r.q2 = 0;
+    }
   } else {
     r.distribution = Distribution::triangle;
     r.q1 = rnd(2 * v / (3 * x * ratio));
@@ -411,6 +419,12 @@ std::vector<std::string> reaction_edges_lines(const ReactionResult& r) {
   }
   if (r.heel_distribution != Distribution::uniform)
     lines.push_back(cp("  上の等分布の値は前端 (つま先) の地盤反力として前端の照査に用います。"));
+  if (r.q2_rounding_cut != 0) {
+    lines.push_back(engine::format_cp932(
+        "  e は B/6 を 0.001 m に丸めた値に等しく、後端 (かかと) の式の値 %.3lf kN/㎡ は丸めによる負の値です。",
+        r.q2_rounding_cut));
+    lines.push_back(cp("  合力は核の縁にあり、後端の地盤反力は 0 とします (地盤は引張りを受けません)。"));
+  }
   const char* edge = r.governing == GoverningEdge::heel  ? "後端の値"
                      : r.governing == GoverningEdge::toe ? "前端の値"
                                                          : "前端と後端が等しい";

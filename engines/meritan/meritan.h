@@ -152,6 +152,10 @@ struct ReactionResult {
   // the toe (toe pressure, shear) use and CAL_ANS.DAT carries. Behind the middle of a block or
   // wall base the method takes a uniform reaction.
   double q1 = 0, q2 = 0, effective_width = 0;
+  // The trapezoid's heel value as its formula gives it, where that came out below 0 and q2 was
+  // taken as 0: e is rounded to 0.001 m, so a resultant on the kern's edge can give e = rnd(B/6)
+  // a little beyond B/6, and a heel a few thousandths below 0 that no ground gives. 0 otherwise.
+  double q2_rounding_cut = 0;
   // Lattice cell.
   double a = 0, s0 = 0, xg = 0, d = 0, i = 0, k = 0, el = 0, contact = 0, s = 0;
   // The heel's reaction. Behind the middle of a block or wall base (e < 0) it is the linear

@@ -37,10 +37,7 @@ std::optional<CheckResults> read_check_summary(const std::filesystem::path& path
     for (int k = 0; k < kCheckCount; ++k) {
       const auto line = parse_check_line((*lines)[static_cast<std::size_t>(c * kCheckCount + k)],
                                          k == kPulloutItem);
-      // The table keeps a flag in 16 bits, as the results dialog always has.
-      if (!line || line->failed < -32768 || line->failed > 32767 ||
-          !check_line_consistent(k, *line))
-        return std::nullopt;
+      if (!line || !check_line_readable(k, *line)) return std::nullopt;
       CheckItem& item = results[c][k];
       item.value = line->value;
       item.limit = line->limit;

@@ -24,7 +24,7 @@ struct CheckItem {
   // The pull-out line's levels; 0 on the other lines.
   double from_level = 0.0;
   double to_level = 0.0;
-  // The engine's verdict: any value other than 0 means failed.
+  // The engine's verdict: 1 failed, 0 passed (the reader takes no other).
   std::int16_t failed = 0;
 };
 
@@ -47,8 +47,9 @@ CheckRowText check_row(const CheckItem& item, int check);
 bool check_shown(int check, int load_case, int seismic_check, int improvement_pattern);
 
 // Reads the sixteen lines. nullopt when the file is missing, has fewer lines, a line does not
-// hold exactly its items as finite numbers (the flags as whole numbers within 16 bits), or a
-// line passes on numbers that do not satisfy its check (check_line_consistent).
+// hold exactly its items as finite numbers, or a line cannot be taken by the rule the engines
+// read the file with (check_line_readable: a failed flag other than 0 or 1, a limit no check
+// can have, a pass on numbers that do not satisfy its check).
 std::optional<CheckResults> read_check_summary(const std::filesystem::path& path);
 
 }  // namespace qvt::results

@@ -11,6 +11,7 @@
 #include "engines/common/tests/sample_work_folder.h"
 #include "engines/jorpela/jorpela.h"
 #include "frontend/results/eccentric_load_file.h"
+#include "frontend/model/block_outline.h"
 
 #include <gtest/gtest.h>
 
@@ -168,6 +169,69 @@ TEST(ChainRuns, AStoppedRunLeavesNoSummaryBehind) {
   EXPECT_FALSE(fs::exists(dir / "CAL_ANZ.DAT"));
   EXPECT_FALSE(fs::exists(dir / "CAL_HEN.DAT"));
   EXPECT_NE(work_file(dir.path(), "stderr.txt").find("CAL_ANS.DAT"), std::string::npos);
+}
+
+// The resultant on the kern's edge, and one step of x either side, in the seismic case of the
+// shipped block sample with its wall (the three blocks and the superstructure, slots 0 and 2 to
+// 4) moved seaward; block and tangent-circle patterns (the same reaction). From MERITAN's
+// seismic reaction page: V = 2830.380 + 202.934 - 107.180 = 2926.134 kN/m (a horizontal move
+// leaves it), moved 2.226 m: Mr 25785.831, Mo 10181.698, x = 15604.133 / 2926.134 = 5.3327 ->
+// 5.333, e = 8 - 5.333 = 2.667 = rnd(16 / 6). V / B = 182.883375:
+//   2.224 m, x 5.334, e 2.666: q1 = 182.883375 x 1.99975 = 365.7210 -> 365.721,
+//     q2 = x 0.00025 = 0.0457 -> 0.046;
+//   2.226 m, x 5.333: q1 = x 2.000125 = 365.7896 -> 365.790; the trapezoid's heel
+//     x -0.000125 = -0.0229 -> -0.023 is the rounding of e: 0 (it failed the toe and the shear
+//     as "no reaction");
+//   2.228 m, x 5.332: triangle, q1 = 2 x 2926.134 / (3 x 5.332) = 5852.268 / 15.996 = 365.8582
+//     -> 365.858 over B' 15.996.
+// The toe pressure (rule 0) takes off 9.000 x 5.000 x K0 0.5 = 22.5: 343.221, 343.290, 343.358,
+// each below the seismic allowable 750. Every check of the pattern is computed, without a message.
+TEST(ChainRuns, AResultantOnTheKernsEdgeIsCheckedOnItsReaction) {
+  struct Step {
+    double shift, x, e, q1, q2, width;
+  } steps[] = {{2.224, 5.334, 2.666, 365.721, 0.046, 16},
+               {2.226, 5.333, 2.667, 365.790, 0, 16},
+               {2.228, 5.332, 2.668, 365.858, 0, 15.996}};
+  for (int pattern : {PATTERN_BLOCK, PATTERN_TANGENT_CIRCLES}) {
+    for (const Step& st : steps) {
+      SCOPED_TRACE(std::to_string(pattern) + " moved " + std::to_string(st.shift));
+      qvt::testing::TempDir dir;
+      engine::testing::write_project_input(
+          dir.path(), fs::path(QVT_SOURCE_DIR) / "data" / "samples" / "sample_block_rectangle_sand",
+          [&](model::ProjectModel& m) {
+            m.conditions.improvement_pattern = static_cast<model::i16>(pattern);
+            for (int slot : {0, 2, 3, 4}) {
+              ASSERT_EQ(m.wall_blocks[slot].block_type, model::BLOCK_RECTANGLE);
+              model::BlockHead& h = m.wall_blocks[slot].polygon.head;
+              h.ref_x -= st.shift, h.mark_x -= st.shift, h.label_x -= st.shift;
+              model::testing::Recorder rec;
+              ASSERT_TRUE(model::build_block_outline(m, slot, rec));
+            }
+          });
+      ASSERT_FALSE(HasFatalFailure());
+      const Outcome o = run_chain(dir.path());
+      EXPECT_EQ(work_file(dir.path(), "stderr.txt"), "");
+      const auto page = read_lines(dir / "DM105HAN.PDT").value_or(std::vector<std::string>{});
+      char x_field[32], e_field[32];
+      std::snprintf(x_field, sizeof x_field, "12  %8.3f", st.x);
+      std::snprintf(e_field, sizeof e_field, "15  %8.3f", st.e);
+      EXPECT_NE(std::find(page.begin(), page.end(), x_field), page.end()) << x_field;
+      EXPECT_NE(std::find(page.begin(), page.end(), e_field), page.end()) << e_field;
+      EXPECT_DOUBLE_EQ(o.external.reaction[1][0], st.q1);
+      EXPECT_DOUBLE_EQ(o.external.reaction[1][1], st.q2);
+      EXPECT_DOUBLE_EQ(o.external.effective_width[1], st.width);
+      EXPECT_DOUBLE_EQ(o.summary.values[1][CV_MAX_REACTION], st.q1);
+      EXPECT_EQ(o.summary.failed[1][2], 0);
+      for (int k : engine::check_lines_of_pattern(pattern)) {
+        EXPECT_EQ(o.summary.failed[1][static_cast<std::size_t>(k)], 0) << k;
+        EXPECT_NE(o.summary.values[1][static_cast<std::size_t>(k == 7 ? CV_INTERNAL_STRESS : k)], 0) << k;
+      }
+      if (pattern == PATTERN_BLOCK) {
+        EXPECT_NEAR(o.summary.values[1][CV_TOE_STRESS], st.q1 - 22.5, 1e-9);
+        EXPECT_EQ(o.summary.limits[1][CL_ALLOWABLE_COMPRESSIVE_STRESS], 750);
+      }
+    }
+  }
 }
 
 TEST(ChainRuns, EveryCheckComputesWithACheckPoint) {

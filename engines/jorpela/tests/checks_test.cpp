@@ -82,6 +82,36 @@ TEST(ToePressure, EqualToTheAllowablePassesAndAMissingReactionFails) {
   EXPECT_EQ(t.channel.lines.size(), 1u);
 }
 
+// Whether the reaction is known is the external engine's word (a contact width and both edges
+// written), not the sign of the heel: on the kern's edge the heel can come a rounding below 0
+// (-0.008 here, q1 200 over Be 12). The toe pressure (rule 1: q1 200 against 260) and the shear
+// are computed: B_L 1.268, qB = (12 - 1.268) x (200 + 0.008) / 12 - 0.008 = 178.8658 -> 178.866,
+// R = (200 + 178.866) x 0.5 x 1.268 = 240.2010 -> 240.201, τ = (240.201 - 126.8) / 10 =
+// 11.3401 -> 11.340 (with the heel 0: qB 178.867, R 240.202, τ 11.340 alike). The seismic case
+// the external engine did not compute (width 0, its preset in both edges) still fails.
+TEST(ToePressure, AReactionOnTheKernsEdgeIsKnown) {
+  Internal t;
+  t.check_point(3, -2);
+  t.cd.seismic_check = 2;
+  t.cd.custom_options.toe_confinement_rule = 1;
+  t.state.external.reaction[0] = {200, -0.008};
+  t.state.external.reaction[1] = {engine::EXTERNAL_RESULT_PRESET, engine::EXTERNAL_RESULT_PRESET};
+  t.state.external.effective_width[1] = 0;
+  EXPECT_TRUE(reaction_known(t.state, 0));
+  EXPECT_FALSE(reaction_known(t.state, 1));
+  check_toe_pressure(t.cd, t.state);
+  check_shear_block(t.cd, t.state);
+  EXPECT_DOUBLE_EQ(t.state.summary.values[0][CV_TOE_STRESS], 200);
+  EXPECT_EQ(t.state.summary.failed[0][3], 0);
+  EXPECT_DOUBLE_EQ(t.state.summary.values[0][CV_SHEAR_STRESS], 11.34);
+  EXPECT_EQ(t.state.summary.failed[0][4], 0);
+  EXPECT_EQ(t.state.summary.failed[1][3], 1);
+  EXPECT_EQ(t.state.summary.failed[1][4], 1);
+  // The two messages are the seismic case's alone.
+  ASSERT_EQ(t.channel.lines.size(), 2u);
+  for (const std::string& l : t.channel.lines) EXPECT_NE(l.find("地震時"), std::string::npos) << l;
+}
+
 TEST(ToePressure, RuleTwoWithoutTheFileStopsTheEngine) {
   Internal t;
   t.cd.custom_options.toe_confinement_rule = 2;

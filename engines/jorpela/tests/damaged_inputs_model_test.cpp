@@ -86,6 +86,61 @@ TEST(DamagedInputs, AnOptionOutsideItsRangeStopsEveryEngine) {
   }
 }
 
+// A unit weight no material has, in a block whose type is weighed with it: every engine reads
+// the block file and refuses it, naming the block and the value, before it writes anything. The
+// shipped block sample: slot 0 the wall's lowest block "ブロック1" (a rectangle, 23.0 / 12.9 /
+// 23.0), slot 1 the improved body "改良体" (16.0 / 5.9 / 16.0); a weight of 1e-320 shows as
+// 0.000, the 0.001 kN/m3 the files carry.
+TEST(DamagedInputs, AUnitWeightNoMaterialHasStopsEveryEngine) {
+  struct Case {
+    int slot, weight;  // weight 0 wet, 1 submerged, 2 saturated
+    double value;
+    const char* message;
+  } cases[] = {
+      {0, 0, -0.001, "ブロック1《ブロック1》: 単位体積重量（湿潤） (-0.001) が正ではありません。"},
+      {1, 0, -0.001, "ブロック2《改良体》: 単位体積重量（湿潤） (-0.001) が正ではありません。"},
+      {1, 1, 0, "ブロック2《改良体》: 単位体積重量（水中） (0.000) が正ではありません。"},
+      {0, 2, 1e-320, "ブロック1《ブロック1》: 単位体積重量（飽和） (0.000) が正ではありません。"},
+  };
+  const fs::path sample =
+      fs::path(QVT_SOURCE_DIR) / "data" / "samples" / "sample_block_rectangle_sand";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.message);
+    qvt::testing::TempDir dir;
+    engine::testing::write_project_input(dir.path(), sample, [&](model::ProjectModel& m) {
+      m.wall_blocks[c.slot].polygon.head.unit_weights[c.weight] = c.value;
+    });
+    ASSERT_FALSE(HasFatalFailure());
+    const std::string expected = std::string("QVTMSG\terror\terror\t初期条件設定ファイル (QVTABLK.CAL) の") +
+                                 c.message + "\\n入力データを確認してください。\n";
+    for (const char* program : engine::testing::kEngineChain) {
+      fs::remove(dir / "stderr.txt");
+      EXPECT_EQ(run_engine(dir.path(), program), 1) << program;
+      EXPECT_EQ(work_file(dir.path(), "stderr.txt"), expected) << program;
+    }
+    // Nothing but the input and the messages: no engine wrote a report or a hand-over file.
+    for (const auto& e : fs::directory_iterator(dir.path())) {
+      const std::string name = e.path().filename().string();
+      EXPECT_TRUE(name == "QVTAJKN.CAL" || name == "QVTABLK.CAL" || name == "QVT_DAT.CST" ||
+                  name == "stderr.txt")
+          << name;
+    }
+  }
+  // A weight the type is not weighed with stays free: the wall sample's caisson weighs its
+  // concrete with the wet weight and its buoyancy with the water's, so a submerged and a
+  // saturated weight of 0 there are no fault.
+  qvt::testing::TempDir dir;
+  engine::testing::write_project_input(
+      dir.path(), fs::path(QVT_SOURCE_DIR) / "data" / "samples" / "sample_wall_caisson_clay",
+      [](model::ProjectModel& m) {
+        ASSERT_EQ(m.wall_blocks[0].block_type, model::BLOCK_CAISSON);
+        m.wall_blocks[0].caisson.head.unit_weights[1] = 0;
+        m.wall_blocks[0].caisson.head.unit_weights[2] = 0;
+      });
+  ASSERT_FALSE(HasFatalFailure());
+  EXPECT_EQ(run_engine(dir.path(), "ZENOBAR"), 0) << work_file(dir.path(), "stderr.txt");
+}
+
 struct ChainFolder {
   qvt::testing::TempDir dir;
   std::map<std::string, std::string> good;  // the hand-over files after a good run
@@ -190,6 +245,28 @@ TEST(DamagedInputs, JorpelaRefusesAPassThatContradictsItsNumbers) {
   EXPECT_NE(f.err().find("CAL_ANZ.DAT"), std::string::npos) << f.err();
   // The unfinished summary is not left for the results table to show.
   EXPECT_FALSE(fs::exists(f.dir / "CAL_ANZ.DAT"));
+  f.restore();
+}
+
+// A sliding line whose flag is neither 0 nor 1, or whose limit no required factor can be (1e-300
+// would pass any body), failed or passed: JORPELA refuses the file with the message of every
+// damaged hand-over file and leaves no summary behind.
+TEST(DamagedInputs, JorpelaRefusesAFlagOrALimitNoCheckHas) {
+  ChainFolder f("sample_caisson_quay");
+  const std::string good = f.good.at("CAL_ANZ.DAT");
+  const std::string first = good.substr(0, good.find("\r\n"));
+  const std::string value = first.substr(0, first.find(','));
+  for (const std::string& line : {value + ",1.200000,-1", value + ",1.200000,2",
+                                  value + ",1e-300,0", value + ",1e-300,1"}) {
+    SCOPED_TRACE(line);
+    std::string anz = good;
+    anz.replace(0, first.size(), line);
+    EXPECT_EQ(f.run_with("JORPELA", "CAL_ANZ.DAT", anz), 1);
+    EXPECT_EQ(f.err(), "QVTMSG\terror\terror\t計算結果ファイル (CAL_ANZ.DAT) が壊れています。\n");
+    EXPECT_FALSE(fs::exists(f.dir / "CAL_ANZ.DAT"));
+  }
+  // The line as the external engine wrote it is read.
+  EXPECT_EQ(f.run_with("JORPELA", "CAL_ANZ.DAT", good), 0) << f.err();
   f.restore();
 }
 

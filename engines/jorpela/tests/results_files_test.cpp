@@ -503,5 +503,39 @@ TEST(SummaryGuard, APassContradictingItsNumbersIsWrittenFailed) {
   }
 }
 
+// A limit no check can have is never written (the readers would refuse the file): a bearing
+// capacity the formula gave below 0 on a line failed already becomes 0 without a message; one
+// above 100,000 kN/m2, or a required factor below the 0.000001 six decimals carry, fails its
+// line with a message and becomes 0.
+TEST(SummaryGuard, ALimitNoCheckCanHaveIsWrittenAsZero) {
+  struct Case {
+    int k;
+    double value, limit;
+    int failed;
+    int failed_by_guard;
+  } cases[] = {
+      {2, 286.441, -12.5, 1, 0},
+      {2, 286.441, 200000, 0, 1},
+      {2, 286.441, 200000, 1, 1},
+      {0, 4.782, 0.0000001, 0, 1},
+      {2, 286.441, 8525, 0, 0},  // a sound line is left as it is
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.k) + " " + std::to_string(c.limit));
+    engine::testing::CaptureChannel channel;
+    engine::ScopedMessageChannel scope{channel};
+    CheckSummary s;
+    set_check_summary_line(s, 0, c.k, {c.value, 0, 0, c.limit, c.failed});
+    const int lines[] = {c.k};
+    EXPECT_EQ(engine::guard_check_summary(s, 1, lines), c.failed_by_guard);
+    const CheckLine after = check_summary_line(s, 0, c.k);
+    const bool sound = c.limit == 8525;
+    EXPECT_EQ(after.limit, sound ? c.limit : 0);
+    EXPECT_EQ(after.failed, sound ? 0 : 1);
+    EXPECT_EQ(channel.lines.size(), static_cast<std::size_t>(c.failed_by_guard));
+    EXPECT_TRUE(parse_check_summary(format_check_summary(s).value()));
+  }
+}
+
 }  // namespace
 }  // namespace qvt::jorpela

@@ -127,6 +127,93 @@ TEST(GroundReaction, WallReactionsOverTheWallShare) {
   }
 }
 
+// The kern's edge and one step (0.001 m) either side, B 16: rnd(B / 6) = rnd(2.6667) = 2.667.
+//   Block (and the tangent-circle body, which takes the block's reaction), V 1000, V / B 62.5:
+//     x 5.334, e 2.666: trapezoid, 62.5 x (1 ± 6 x 2.666 / 16 = 0.99975): q1 124.984375 ->
+//       124.984, q2 0.015625 -> 0.016.
+//     x 5.333, e 2.667 = rnd(B / 6), 6e / B = 1.000125: the trapezoid's heel 62.5 x -0.000125 =
+//       -0.0078 -> -0.008, a rounding of e: 0. q1 = 62.5 x 2.000125 = 125.0078 -> 125.008, by
+//       statics the triangle's 2V / (3x) = 2000 / 15.999 = 125.008 over the whole 16 m.
+//     x 5.332, e 2.668 > 2.667: triangle, q1 = 2000 / 15.996 = 125.0313 -> 125.031, B' 15.996.
+//   Wall, ll 3, ls 1, r 0.75, V 900 (the position from V + Ws 1200), V / (B r) = 75:
+//     x 5.334: 75 x 1.99975 = 149.98125 -> 149.981, 75 x 0.00025 = 0.01875 -> 0.019.
+//     x 5.333: 75 x 2.000125 = 150.009375 -> 150.009; heel 75 x -0.000125 = -0.009 -> 0;
+//       statics 2 x 900 / (3 x 5.333 x 0.75) = 1800 / 11.99925 = 150.009.
+//     x 5.332: triangle 1800 / (3 x 5.332 x 0.75) = 1800 / 11.997 = 150.0375 -> 150.038.
+TEST(GroundReaction, OnTheKernsEdgeTheHeelIsZeroNotARoundingBelowIt) {
+  struct Case {
+    ReactionPattern p;
+    int improvement_pattern;
+    double x;
+    Distribution d;
+    double q1, q2, width, cut;
+  } cases[] = {
+      {ReactionPattern::block, PATTERN_BLOCK, 5.334, Distribution::trapezoid, 124.984, 0.016, 16, 0},
+      {ReactionPattern::block, PATTERN_BLOCK, 5.333, Distribution::trapezoid, 125.008, 0, 16, -0.008},
+      {ReactionPattern::block, PATTERN_BLOCK, 5.332, Distribution::triangle, 125.031, 0, 15.996, 0},
+      {ReactionPattern::block, PATTERN_TANGENT_CIRCLES, 5.333, Distribution::trapezoid, 125.008, 0,
+       16, -0.008},
+      {ReactionPattern::wall, PATTERN_WALL, 5.334, Distribution::trapezoid, 149.981, 0.019, 16, 0},
+      {ReactionPattern::wall, PATTERN_WALL, 5.333, Distribution::trapezoid, 150.009, 0, 16, -0.009},
+      {ReactionPattern::wall, PATTERN_WALL, 5.332, Distribution::triangle, 150.038, 0, 15.996, 0},
+  };
+  qvt::testing::TempDir dir;
+  const auto old = std::filesystem::current_path();
+  std::filesystem::current_path(dir.path());
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.improvement_pattern) + " x " + std::to_string(c.x));
+    Stability s;
+    testing::Messages m;
+    s.cd.improvement_pattern = c.improvement_pattern;
+    s.cd.body_dims.width = 16;
+    s.chain.base.body_totals[0] = 16;
+    s.cd.body_dims.ll = 3, s.cd.body_dims.ls = 1;
+    const bool wall = c.p == ReactionPattern::wall;
+    if (wall)
+      load(s, 900, 300, c.x);
+    else
+      load(s, 1000, 0, c.x);
+    const ReactionResult r = reaction(s, c.p);
+    ASSERT_TRUE(r.computed) << cp932_to_utf8_lossy(r.reason);
+    EXPECT_DOUBLE_EQ(r.b6, 2.667);
+    EXPECT_EQ(r.distribution, c.d);
+    EXPECT_DOUBLE_EQ(r.q1, c.q1);
+    EXPECT_DOUBLE_EQ(r.q2, c.q2);
+    EXPECT_FALSE(std::signbit(r.q2));
+    EXPECT_DOUBLE_EQ(r.q2_rounding_cut, c.cut);
+    EXPECT_DOUBLE_EQ(r.effective_width, c.width);
+    EXPECT_DOUBLE_EQ(r.max_reaction, c.q1);
+    double force, arm;
+    const double share = wall ? 0.75 : 1.0;
+    integrate(r, [share](double) { return share; }, force, arm);
+    EXPECT_NEAR(force, wall ? 900 : 1000, 0.1);
+    EXPECT_NEAR(arm, c.x, 0.002);
+
+    // What the loop hands on: both edges in CAL_ANS.DAT, the heel 0; the page says why.
+    ExternalState state;
+    state.chain = s.chain;
+    if (wall)
+      ground_reaction_wall(s.cd, state);
+    else
+      ground_reaction_block(s.cd, state);
+    EXPECT_TRUE(m.channel.lines.empty());
+    EXPECT_DOUBLE_EQ(state.results.reaction[0][0], c.q1);
+    EXPECT_DOUBLE_EQ(state.results.reaction[0][1], c.q2);
+    const auto edges = testing::utf8_lines(split_lines(read_file_bytes("M_HAN05Q.PFM").value_or("")));
+    const std::string text = [&] {
+      std::string t;
+      for (const std::string& l : edges) t += l + "\n";
+      return t;
+    }();
+    char cut_line[160];
+    std::snprintf(cut_line, sizeof cut_line,
+                  "後端 (かかと) の式の値 %.3f kN/㎡ は丸めによる負の値です。", c.cut);
+    EXPECT_EQ(text.find(cut_line) != std::string::npos, c.cut != 0) << text;
+    EXPECT_EQ(text.find("後端の地盤反力は 0 とします") != std::string::npos, c.cut != 0) << text;
+  }
+  std::filesystem::current_path(old);
+}
+
 // The maximum reaction over every position of the resultant, for the three patterns. The
 // method's q1 and q2 (what CAL_ANS.DAT carries and the toe checks use) stay as they were; the
 // heel's value and the larger edge are worked by hand:

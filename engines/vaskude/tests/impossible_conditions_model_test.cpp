@@ -4,6 +4,7 @@
 #include "common/tests/temp_dir.h"
 #include "engines/common/tests/sample_work_folder.h"
 #include "frontend/model/project.h"
+#include "frontend/model/soil_layers.h"
 
 #include <gtest/gtest.h>
 
@@ -76,6 +77,73 @@ TEST(ImpossibleConditions, EnginesRefuseThemWithTheirMessageAndExitCode1) {
       EXPECT_EQ(run_engine(dir.path(), program), 1) << program;
       EXPECT_EQ(work_file(dir.path(), "stderr.txt"), error_line(c.message)) << program;
       EXPECT_FALSE(std::filesystem::exists(dir / "CAL_ANS.DAT")) << program;
+    }
+  }
+}
+
+// The body's reference level Y is the level the sloped layers (type 6) are measured from: the
+// front end places each at (X, Y). The block quay section's body made sloped as the improved-
+// body page makes it (Dh1 -25 -> -26: one layer from (0, -10)-(20, -10) down to (20, -25),
+// (0, -26), placed at (0, -25)) agrees; its conditions file with Y -24 describes a body placed
+// 1 m higher and is refused, naming both values. Y is no level of the outline: a new project
+// keeps Y 0 under a level body at -25, and lowering a level body leaves Y where it was (the
+// layer takes its new bottom as its own reference); both are run.
+TEST(ImpossibleConditions, TheReferenceLevelYIsHeldToTheSlopedLayers) {
+  auto slope = [](model::ProjectModel& m) {
+    ASSERT_EQ(m.wall_blocks[1].block_type, model::BLOCK_SOIL_RECTANGLE);
+    const model::LayerLevels lv = model::layer_levels(m.wall_blocks[1]);
+    ASSERT_EQ(lv.sea_top, -10);
+    m.conditions.body_dims.dh1 = -26;
+    model::testing::Recorder rec;
+    model::rebuild_layer(m, 1,
+                         {model::OutlinePoint{0, lv.sea_top}, model::OutlinePoint{20, lv.land_top},
+                          model::OutlinePoint{20, -25}, model::OutlinePoint{0, -26}},
+                         {0, -25, 20, -26, -25}, rec);
+    ASSERT_EQ(m.wall_blocks[1].block_type, model::BLOCK_SOIL_POLYGON);
+    ASSERT_EQ(m.wall_blocks[1].polygon.head.ref_y, -25);
+  };
+  const Case cases[] = {
+      {"sloped body, Y -25", slope, ""},
+      {"sloped body, Y -24",
+       [&](model::ProjectModel& m) {
+         slope(m);
+         m.conditions.body_dims.ref_y = -24;
+       },
+       "条件設定ファイル (QVTAJKN.CAL) の改良体の配置基準点 Ｙ (-24.000) と、初期条件設定ファイル "
+       "(QVTABLK.CAL) の改良地盤ブロックの配置基準点 Ｙ (-25.000) が一致しません。\n"
+       "入力データを確認してください。"},
+      {"level body, Y 0 as a new project keeps it",
+       [](model::ProjectModel& m) { m.conditions.body_dims.ref_y = 0; }, ""},
+      {"level body lowered to -26 as the page does it, Y left at -25",
+       [](model::ProjectModel& m) {
+         const model::LayerLevels lv = model::layer_levels(m.wall_blocks[1]);
+         m.conditions.body_dims.dh1 = m.conditions.body_dims.dh2 = -26;
+         model::testing::Recorder rec;
+         model::rebuild_layer(
+             m, 1,
+             {model::OutlinePoint{0, lv.sea_top}, model::OutlinePoint{20, lv.land_top},
+              model::OutlinePoint{20, -26}, model::OutlinePoint{0, -26}},
+             {0, -25, 20, -26, -26}, rec);
+         ASSERT_EQ(m.wall_blocks[1].block_type, model::BLOCK_SOIL_RECTANGLE);
+       },
+       ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    for (const char* program : {"ZENOBAR", "VASKUDE"}) {
+      qvt::testing::TempDir dir;
+      engine::testing::write_sample_input(dir.path(), "sample_block_quay", c.change);
+      ASSERT_FALSE(HasFatalFailure());
+      if (c.message.empty()) {
+        if (std::string(program) == "VASKUDE") {
+          ASSERT_EQ(run_engine(dir.path(), "ZENOBAR"), 0);
+        }
+        EXPECT_EQ(run_engine(dir.path(), program), 0) << program << "\n"
+                                                      << work_file(dir.path(), "stderr.txt");
+      } else {
+        EXPECT_EQ(run_engine(dir.path(), program), 1) << program;
+        EXPECT_EQ(work_file(dir.path(), "stderr.txt"), error_line(c.message)) << program;
+      }
     }
   }
 }

@@ -291,7 +291,9 @@ void add_polygon(model::ProjectModel& m, const std::vector<std::pair<double, dou
   b.polygon.head.name = "上部工";
   b.polygon.head.ref_x = 0;
   b.polygon.head.ref_y = 3;
+  // Concrete as the polygon dialog takes it: wet and saturated 24, submerged 24 - 10.1.
   for (double* w : {&b.polygon.head.unit_weights[0], &b.polygon.head.unit_weights[2]}) *w = 24;
+  b.polygon.head.unit_weights[1] = 13.9;
   b.polygon.vertex_count = static_cast<model::i16>(pts.size());
   for (std::size_t i = 0; i < pts.size(); ++i) {
     b.polygon.vertex_x[i] = pts[i].first;

@@ -29,13 +29,13 @@ std::string line5(double v, double from, double to, double l, int f) {
 }
 
 // A summary whose every value differs, so a row that shows the wrong item is seen. The normal
-// case passes everything, the seismic case fails everything (flags 1, 2 and -1 alike).
+// case passes everything, the seismic case fails everything.
 std::vector<std::string> sample_lines() {
   return {
       line3(1.523, 1.2, 0),    line3(2.1, 1.2, 0),   line3(312.5, 600, 0),  line3(-0.25, 0, 0),
       line3(55.125, 100, 0),   line3(44.0005, 100, 0), line5(1.25, -5, -2, 1.2, 0),
       line3(80, 120, 0),
-      line3(1.0, 1.1, 1),      line3(0.9, 1.1, 2),   line3(700, 600, -1),   line3(1500, 1400, 1),
+      line3(1.0, 1.1, 1),      line3(0.9, 1.1, 1),   line3(700, 600, 1),    line3(1500, 1400, 1),
       line3(120, 100, 1),      line3(101, 100, 1),   line5(0.8, -6, -1, 1.1, 1),
       line3(130, 120, 1),
   };
@@ -238,6 +238,12 @@ TEST_F(ResultsTableTest, UnreadableFilesGiveTheMessageAnEmptyTableAndNoExport) {
   cases.push_back(with(9, "nan,1.2,0"));           // not finite
   cases.push_back(with(9, "1.0,1.2,0.5"));         // flag with a fraction
   cases.push_back(with(9, "1.0,1.2,70000"));       // flag beyond 16 bits
+  // The engines write a flag of 0 or 1 and a limit its check can have (check_line_readable).
+  cases.push_back(with(9, "1.0,1.1,-1"));
+  cases.push_back(with(9, "0.9,1.1,2"));
+  cases.push_back(with(0, "1.523,1e-300,0"));      // would pass any factor
+  cases.push_back(with(10, "700,1e-300,1"));
+  cases.push_back(with(2, "312.5,1e300,0"));       // a bearing capacity no ground has
   for (std::size_t i = 0; i < cases.size(); ++i) {
     write(cases[i]);
     sink.texts.clear();
@@ -273,12 +279,12 @@ TEST(CheckSummary, ReadsLfLinesAndKeepsThePulloutLevels) {
   EXPECT_DOUBLE_EQ((*r)[0][6].from_level, -5.0);
   EXPECT_DOUBLE_EQ((*r)[0][6].to_level, -2.0);
   EXPECT_DOUBLE_EQ((*r)[0][6].limit, 1.2);
-  EXPECT_EQ((*r)[1][2].failed, -1);
+  EXPECT_EQ((*r)[1][2].failed, 1);
   EXPECT_DOUBLE_EQ((*r)[1][7].value, 130.0);
 }
 
-// The file as the stability engines' writer leaves it reads back item for item; a flag that
-// does not fit the table's 16 bits makes the file unreadable.
+// The file as the stability engines' writer leaves it reads back item for item; a flag other
+// than 0 and 1 (40000 would not even fit the table's 16 bits) makes the file unreadable.
 TEST(CheckSummary, ReadsWhatTheEnginesWrite) {
   qvt::testing::TempDir dir;
   CheckSummary s;
