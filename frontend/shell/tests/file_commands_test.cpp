@@ -5,6 +5,7 @@
 #include "frontend/shell/tests/shell_test_support.h"
 
 #include <QAction>
+#include <QDir>
 
 #include <memory>
 
@@ -406,6 +407,37 @@ TEST_F(FileCommandsTest, ARecentListStoredTwiceShowsTheProjectOnce) {
   EXPECT_EQ(recent(3), path("pier.msj").string());
   EXPECT_EQ(recent(4), "");
   EXPECT_FALSE(form->recent_file_action(4)->isVisible());
+}
+
+// The open and save dialogs start in the folder of the open project; an untitled one in the
+// folder of the project named last, in this run or before it (the newest on the recent list);
+// the home folder when there is none or that folder is gone.
+TEST_F(FileCommandsTest, DialogsStartInTheProjectsFolder) {
+  std::filesystem::create_directories(path("p"));
+  std::filesystem::create_directories(path("q"));
+  const QString home = QDir::home().filePath(QStringLiteral("無題"));
+  auto starts = [this] {
+    std::vector<QString> out;
+    ui.shown.clear();
+    form->open_project();  // cancelled
+    EXPECT_FALSE(form->save_project_as());  // cancelled
+    for (const Shown& s : ui.shown) out.push_back(s.request.start);
+    return out;
+  };
+  EXPECT_EQ(starts(), (std::vector<QString>{home, home}));
+  save_as("p/quay");
+  EXPECT_EQ(starts(), (std::vector<QString>{qpath("p/quay.msj"), qpath("p/quay.msj")}));
+  form->new_project();
+  EXPECT_EQ(starts(), (std::vector<QString>{qpath("p/無題"), qpath("p/無題")}));
+
+  // The next run: the newest on the list.
+  save_as("q/pier");
+  form.reset();
+  form = std::make_unique<MainWindow>(ui, install(), work(), "", false);
+  form->load();
+  EXPECT_EQ(starts(), (std::vector<QString>{qpath("q/無題"), qpath("q/無題")}));
+  std::filesystem::remove_all(path("q"));
+  EXPECT_EQ(starts(), (std::vector<QString>{home, home}));
 }
 
 TEST_F(FileCommandsTest, RecentFileOpensItsProjectOrChangesNothing) {
