@@ -213,6 +213,7 @@ void BearingLayerView::refresh() {
       QSignalBlocker block(txt_[i]);
       txt_[i]->setText(t);
     }
+    txt_[i]->setEnabled(s.boxes[i].enabled);
   }
   for (std::size_t i = 0; i < proposal_.size(); ++i)
     proposal_[i]->setText(QString::fromStdString(s.proposal[i]));
