@@ -42,12 +42,12 @@ void BearingLayerPage::set_text(int box, const std::string& text) {
 }
 
 void BearingLayerPage::text_edited(int box, const std::string& text) {
-  if (box < 0 || box >= kBearingBoxCount) return;
+  if (box < 0 || box >= kBearingBoxCount || !s_.boxes[box].enabled) return;
   set_text(box, text);
 }
 
 void BearingLayerPage::lost_focus(int box) {
-  if (box < 0 || box >= kBearingBoxCount || box == kPoBox) return;
+  if (box < 0 || box >= kBearingBoxCount || box == kPoBox || !s_.boxes[box].enabled) return;
   set_text(box, format_pattern(value_of(box), kBoxPattern));
 }
 
@@ -68,6 +68,9 @@ void BearingLayerPage::box_changed(int box) {
       if (proposal_value(kNqProposal) > 0 && value_of(kNqBox) < 0)
         set_text(kNqBox, format_pattern(proposal_value(kNqProposal), kBoxPattern));
       break;
+    case kFrictionBox:
+      if (s_.options[kFrictionInput]) typed_mu_ = s_.boxes[kFrictionBox].text;
+      break;
     default: break;
   }
 }
@@ -87,6 +90,16 @@ void BearingLayerPage::phi_changed() {
     // runs this once more
     set_text(kPhiBox, format_pattern(proposal_value(kPhiProposal), kBoxPattern));
   show_factors(value_of(kPhiBox));
+  show_friction();
+}
+
+void BearingLayerPage::show_friction() {
+  TextBox& box = s_.boxes[kFrictionBox];
+  box.enabled = !s_.options[kFrictionTanPhi];
+  // The sliding check takes tan φ of the φ the page stores.
+  box.text = box.enabled ? typed_mu_
+                         : format_pattern(std::tan(value_of(kPhiBox) * std::acos(-1.0) / 180.0),
+                                          kBoxPattern);
 }
 
 void BearingLayerPage::show_factors(double phi) {
@@ -129,6 +142,7 @@ void BearingLayerPage::option_chosen(int option) {
     s_.frame_visible[kClayeyFrame] = !sandy;
     s_.frame_visible[kImprovementFormFrame] = !sandy;
   }
+  if (option == kFrictionInput || option == kFrictionTanPhi) show_friction();
 }
 
 void BearingLayerPage::load() {
@@ -139,6 +153,7 @@ void BearingLayerPage::load() {
       b.phi,           b.bearing_nr,   b.bearing_nq,
       b.overburden_po, b.cohesion,     b.cohesion_gradient,
       b.unit_weight,   b.friction_mu};
+  typed_mu_ = format_pattern(b.friction_mu, kBoxPattern);
   for (int i = 0; i < kBearingBoxCount; ++i) set_text(i, format_pattern(values[i], kBoxPattern));
   choose_option(b.friction_rule != 0 ? kFrictionTanPhi : kFrictionInput);
   choose_option(b.founding_type != 0 ? kFloating : kLanded);
@@ -171,7 +186,7 @@ void BearingLayerPage::store() {
   b.overburden_po = value_of(kPoBox);
   b.cohesion = value_of(kCohesionBox);
   b.cohesion_gradient = value_of(kCohesionGradientBox);
-  b.friction_mu = value_of(kFrictionBox);
+  b.friction_mu = leading_number(typed_mu_);
   b.friction_rule = s_.options[kFrictionInput] ? 0 : 1;
   b.founding_type = s_.options[kFloating] ? 1 : 0;
   b.slope_length_width = s_.slope_length_width == kUnchecked ? 0 : 1;

@@ -32,7 +32,8 @@ enum BearingBox : int {
   kCohesionBox = 7,         // "基準面での粘着力　Ｃｏ"
   kCohesionGradientBox = 8, // "粘着勾配　Ｋ"
   kClayUnitWeightBox = 9,   // 粘性土地盤 "単位体積重量 （kN/m3）  水中"
-  kFrictionBox = 10,        // "摩擦係数　μ"
+  kFrictionBox = 10,        // "摩擦係数　μ": the typed μ, or with μ=tanΦ chosen, locked, the μ
+                            // the sliding check takes: tan φ of the φ box
   kBearingBoxCount = 11,
 };
 
@@ -110,12 +111,16 @@ class BearingLayerPage : public InputPage {
   void phi_changed();
   // Steps 3 to 6 of the φ procedure: look the factors up, show them, fill negative boxes.
   void show_factors(double phi);
+  // The μ box: the typed μ, editable, or with μ=tanΦ chosen tan φ, locked.
+  void show_friction();
   void fill_from_caption(int box, int which);
 
   model::ProjectModel& model_;
   PageEffects& effects_;
   std::function<bool()> wall_pattern_;
   BearingLayerState s_;
+  // The typed μ, kept while the box shows tan φ: the project keeps it as it was.
+  std::string typed_mu_ = "0.000";
   bool table_message_said_ = false;
 };
 

@@ -191,6 +191,7 @@ void MainWindow::load() {
     move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
   }
   menus_->recent_files().show_stored();
+  project_.set_previous_folder_from(menus_->recent_files().path(1));
 
   for (int i = 0; i < kInputPageCount; ++i) {
     pages_->page_container(i)->hide();

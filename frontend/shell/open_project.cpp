@@ -4,6 +4,7 @@
 #include "frontend/shell/shell_logic.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <filesystem>
 #include <system_error>
@@ -20,9 +21,29 @@ QString qstr(const std::string& s) { return QString::fromStdString(s); }
 
 bool OpenProject::is_untitled() const { return name_ == QString::fromUtf8(kUntitled); }
 
+namespace {
+
+// The folder of a path, when it names an existing folder; else empty.
+QString existing_folder_of(const QString& path) {
+  if (!QDir::isAbsolutePath(path)) return {};
+  const QFileInfo file(path);
+  return file.absoluteDir().exists() ? file.absolutePath() : QString();
+}
+
+}  // namespace
+
+QString OpenProject::dialog_folder() const {
+  // Naming a project sets the folder, so an untitled project keeps the one named before it.
+  if (!last_folder_.isEmpty() && QDir(last_folder_).exists()) return last_folder_;
+  return QDir::homePath();
+}
+
 QString OpenProject::dialog_start_name() const {
-  if (QDir::isAbsolutePath(name_)) return name_;
-  return QDir::home().filePath(name_);
+  return QDir(dialog_folder()).filePath(QFileInfo(name_).fileName());
+}
+
+void OpenProject::set_previous_folder_from(const QString& path) {
+  if (last_folder_.isEmpty()) last_folder_ = existing_folder_of(path);
 }
 
 void OpenProject::name_untitled() { name_ = QString::fromUtf8(kUntitled); }
@@ -32,6 +53,7 @@ void OpenProject::name_after_project_file(const QString& path) {
   name_ = path;
   model_.project_file_path = p;
   model_.project_base_path = base_of_path(p);
+  last_folder_ = QFileInfo(path).absolutePath();
   ask_before_first_save_ = false;
 }
 
@@ -39,6 +61,7 @@ void OpenProject::name_after_sibling_file(const std::string& path) {
   model_.project_file_path = path;
   model_.project_base_path = base_of_path(path);
   name_ = qstr(title_of_path(path));
+  last_folder_ = QFileInfo(qstr(path)).absolutePath();
   // The design was not saved as a project: the first save asks before replacing one.
   ask_before_first_save_ = true;
 }

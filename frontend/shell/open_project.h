@@ -1,7 +1,7 @@
 #pragma once
-// The project that is open in the main window: the name its file dialogs start from ("無題",
-// the path of its project file, or the title of a sibling program's file it came from), and the
-// writing of its project file pair under that name or a new one.
+// The project that is open in the main window: its name ("無題", the path of its project file,
+// or the title of a sibling program's file it came from), the folder its file dialogs start in,
+// and the writing of its project file pair under that name or a new one.
 #include "frontend/model/messages.h"
 #include "frontend/model/project.h"
 #include "frontend/shell/ui_port.h"
@@ -22,8 +22,15 @@ class OpenProject {
 
   const QString& name() const { return name_; }
   bool is_untitled() const;
-  // Where the open and save dialogs start: the name, in the home folder unless it is a path.
+  // Where the open and save dialogs start: the name in dialog_folder().
   QString dialog_start_name() const;
+  // The folder of the project's file, or of the sibling program's file it came from; for an
+  // untitled project the folder of the project named last (in this run, or else the newest on
+  // the recent-file list); the home folder when there is none or it is gone.
+  QString dialog_folder() const;
+  // The folder of a project file named before this run (the newest on the recent-file list):
+  // the start of an untitled project's dialogs until a project is named in this run.
+  void set_previous_folder_from(const QString& path);
 
   // A new project: named "無題".
   void name_untitled();
@@ -51,6 +58,8 @@ class OpenProject {
   model::ProjectModel& model_;
   model::MessageSink& sink_;
   QString name_;
+  // The folder of the project named last; empty when none.
+  QString last_folder_;
   bool ask_before_first_save_ = false;
 };
 

@@ -1,9 +1,12 @@
 #include "frontend/shell/recent_files.h"
 
 #include "frontend/shell/settings_store.h"
+#include "frontend/shell/shell_logic.h"
 
 #include <QAction>
 #include <QMenu>
+
+#include <algorithm>
 
 namespace qvt::shell {
 
@@ -39,7 +42,8 @@ QString RecentFiles::path(int n) const { return actions_.at(n)->data().toString(
 
 bool RecentFiles::position_of(const QString& path, int& npos) const {
   for (int a = 1; a <= kPositions; ++a) {
-    if (actions_[a]->data().toString() == path) {
+    const QString entry = actions_[a]->data().toString();
+    if (!entry.isEmpty() && same_project_file(entry.toStdString(), path.toStdString())) {
       npos = a;
       return true;
     }
@@ -48,31 +52,50 @@ bool RecentFiles::position_of(const QString& path, int& npos) const {
   return false;
 }
 
-void RecentFiles::write(const QString& path, int npos) {
-  for (int i = npos - 1; i >= 1; --i) {
-    const QString entry = get_setting(kSectionRecent, recent_key(i));
-    if (!entry.isEmpty()) save_setting(kSectionRecent, recent_key(i + 1), entry);
-  }
-  save_setting(kSectionRecent, recent_key(1), path);
-}
-
 void RecentFiles::show_stored() {
-  if (get_setting(kSectionRecent, recent_key(1)).isEmpty()) return;
+  const QStringList list = stored_list();
+  if (list.isEmpty()) return;
+  actions_[0]->setVisible(true);
   for (int n = 1; n <= kPositions; ++n) {
-    const QString entry = get_setting(kSectionRecent, recent_key(n));
-    if (entry.isEmpty()) continue;
-    actions_[0]->setVisible(true);
-    actions_[n]->setText(menu_text_of_path(entry));
-    actions_[n]->setData(entry);
-    actions_[n]->setVisible(true);
+    const bool filled = n <= list.size();
+    if (filled) {
+      actions_[n]->setText(menu_text_of_path(list[n - 1]));
+      actions_[n]->setData(list[n - 1]);
+    } else {
+      actions_[n]->setData(QString());
+    }
+    actions_[n]->setVisible(filled);
   }
 }
 
 void RecentFiles::add(const QString& path) {
-  int npos = 0;
-  position_of(path, npos);
-  write(path, npos);
+  QStringList list{path};
+  for (const QString& entry : stored_list())
+    if (list.size() < kPositions && !same_project_file(entry.toStdString(), path.toStdString()))
+      list.push_back(entry);
+  // Keys are filled from 1 upwards; a key left over from a longer list goes.
+  for (int n = 1; n <= kPositions; ++n) {
+    if (n <= list.size())
+      save_setting(kSectionRecent, recent_key(n), list[n - 1]);
+    else
+      remove_setting(kSectionRecent, recent_key(n));
+  }
   show_stored();
+}
+
+QStringList RecentFiles::stored_list() {
+  QStringList list;
+  // An empty first key means no list, whatever the others hold.
+  if (get_setting(kSectionRecent, recent_key(1)).isEmpty()) return list;
+  for (int n = 1; n <= kPositions; ++n) {
+    const QString entry = get_setting(kSectionRecent, recent_key(n));
+    if (entry.isEmpty()) continue;
+    const bool listed = std::any_of(list.begin(), list.end(), [&](const QString& kept) {
+      return same_project_file(kept.toStdString(), entry.toStdString());
+    });
+    if (!listed) list.push_back(entry);
+  }
+  return list;
 }
 
 }  // namespace qvt::shell

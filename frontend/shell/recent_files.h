@@ -1,7 +1,11 @@
 #pragma once
 // The recent-file list of the file menu: four paths kept in the user's settings ("Recent
-// Files", keys "RecentFile1".."RecentFile4"), shown as menu items below the print command.
+// Files", keys "RecentFile1".."RecentFile4"), shown as menu items below the print command. The
+// list names each project once: paths that name the same project file (same_project_file,
+// such as quay.msj typed in the save dialog and quay.MSJ chosen in the open dialog) are one
+// entry, under the spelling used last.
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <functional>
@@ -23,19 +27,23 @@ class RecentFiles {
   // The path item n stands for; empty when the item is not filled.
   QString path(int n) const;
 
-  // Whether the path is on the list, and where: its position, or the last one when it is not.
+  // Whether the path's project is on the list, and where: its position, or the last one when
+  // it is not.
   bool position_of(const QString& path, int& npos) const;
-  // Writes the path at the top of the stored list, the items above npos moving down one.
-  void write(const QString& path, int npos);
-  // Shows the stored list in the menu.
+  // Shows the stored list in the menu, each project once (a list stored by an earlier version
+  // may name one twice).
   void show_stored();
-  // Puts a path just opened or saved at the top of the list and shows the list.
+  // Puts a path just opened or saved at the top of the list, in place of an entry of the same
+  // project, and shows the list.
   void add(const QString& path);
 
   // Items 1 to 4 carry the list.
   static constexpr int kPositions = 4;
 
  private:
+  // The stored entries, newest first, without empty keys and each project once.
+  static QStringList stored_list();
+
   std::array<QAction*, 6> actions_{};
 };
 

@@ -27,6 +27,12 @@ void save_setting(const QString& section, const QString& key, const QString& val
   store.sync();
 }
 
+void remove_setting(const QString& section, const QString& key) {
+  QSettings store = open_store();
+  store.remove(full_key(section, key));
+  store.sync();
+}
+
 bool setting_text_is_true(const QString& text) {
   const QString t = text.trimmed();
   if (t.compare(QStringLiteral("true"), Qt::CaseInsensitive) == 0) return true;

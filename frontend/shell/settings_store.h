@@ -14,6 +14,9 @@ QString get_setting(const QString& section, const QString& key,
 // Stores the text and writes the store out at once.
 void save_setting(const QString& section, const QString& key, const QString& value);
 
+// Removes the key; a later read gives the default.
+void remove_setting(const QString& section, const QString& key);
+
 // A stored "True"/"False" text as a boolean: "true" in any case, or a non-zero number, is true.
 bool setting_text_is_true(const QString& text);
 

@@ -48,6 +48,22 @@ std::string base_of_path(std::string_view path) {
   return std::string(path.substr(0, path.size() - name.size() + dot));
 }
 
+bool same_project_file(std::string_view a, std::string_view b) {
+  namespace fs = std::filesystem;
+  const fs::path fa = base_of_path(a) + ".MSJ", fb = base_of_path(b) + ".MSJ";
+  std::error_code ec;
+  if (fs::exists(fa, ec) && fs::exists(fb, ec)) {
+    const bool same = fs::equivalent(fa, fb, ec);
+    if (!ec) return same;
+  }
+  ec.clear();
+  const fs::path na = fs::absolute(fa, ec).lexically_normal();
+  if (ec) return fa == fb;
+  const fs::path nb = fs::absolute(fb, ec).lexically_normal();
+  if (ec) return fa == fb;
+  return na == nb;
+}
+
 std::string start_caption(std::string_view version_text) {
   std::string caption = "Tervane Ver";
   caption += version_text;

@@ -21,6 +21,13 @@ std::string suffix_of_path(std::string_view path);
 // <base>.MSJ and <base>.MBJ are the project pair of the path.
 std::string base_of_path(std::string_view path);
 
+// Whether two paths name the same project: their <base>.MSJ, the file open and save read and
+// write whatever case the suffix was typed in, is one existing file (also when the paths reach
+// it through "..", a link or a folder that ignores case), or, when either does not exist, has
+// the same absolute path once "." and ".." are resolved. Case counts otherwise, as it does for
+// the file system.
+bool same_project_file(std::string_view a, std::string_view b);
+
 // The window caption at start-up: "Tervane Ver" + version.
 std::string start_caption(std::string_view version_text);
 // The window caption once a project is new, opened or saved: start caption + " - " + title.

@@ -170,6 +170,48 @@ TEST_F(BearingLayerPageTest, CommitReadsTheOptionsAndAGrayedCheck) {
   EXPECT_EQ(b.phi_formula, -1);
 }
 
+// With μ=tanΦ chosen the sliding check takes tan φ of the φ box: the μ box shows that, locked,
+// and follows φ; the μ typed in stays in the project as it was and comes back with "入力値".
+// tan 40° = 0.83910 → 0.839; tan 30° = 0.57735 → 0.577; the proposal of N 25 by √(12N) + 15
+// is φ 32.3 (√300 = 17.32 → 32.32 → 32.3), tan 32.3° = 0.63215 → 0.632.
+TEST_F(BearingLayerPageTest, WithTanPhiTheFrictionBoxShowsTheMuTheCheckTakes) {
+  model::BearingLayer& b = model.conditions.bearing_layer;
+  b.friction_rule = 1;
+  b.friction_mu = 0;
+  b.phi = 40;
+  page.load();
+  EXPECT_EQ(box(kFrictionBox), "0.839");
+  EXPECT_FALSE(page.state().boxes[kFrictionBox].enabled);
+  page.text_edited(kFrictionBox, "0.7");  // a locked box takes nothing
+  page.lost_focus(kFrictionBox);
+  EXPECT_EQ(box(kFrictionBox), "0.839");
+  page.text_edited(kPhiBox, "30");
+  EXPECT_EQ(box(kFrictionBox), "0.577");
+  page.text_edited(kMeanNBox, "25");
+  page.text_edited(kPhiBox, "-1");  // takes the proposal of the formula
+  ASSERT_EQ(box(kPhiBox), "32.300");
+  EXPECT_EQ(box(kFrictionBox), "0.632");
+  page.store();
+  EXPECT_EQ(b.friction_rule, 1);
+  EXPECT_EQ(b.friction_mu, 0);
+
+  page.choose_option(kFrictionInput);
+  EXPECT_EQ(box(kFrictionBox), "0.000");
+  EXPECT_TRUE(page.state().boxes[kFrictionBox].enabled);
+  page.text_edited(kFrictionBox, "0.6");
+  page.lost_focus(kFrictionBox);
+  page.choose_option(kFrictionTanPhi);
+  EXPECT_EQ(box(kFrictionBox), "0.632");
+  page.store();
+  EXPECT_EQ(b.friction_rule, 1);
+  EXPECT_DOUBLE_EQ(b.friction_mu, 0.6);
+  page.choose_option(kFrictionInput);
+  EXPECT_EQ(box(kFrictionBox), "0.600");
+  page.store();
+  EXPECT_EQ(b.friction_rule, 0);
+  EXPECT_DOUBLE_EQ(b.friction_mu, 0.6);
+}
+
 TEST_F(BearingLayerPageTest, AFormulaOutsideTheListShowsNoEntryAndCommitsMinusOne) {
   model.conditions.bearing_layer.phi_formula = 9;
   page.load();

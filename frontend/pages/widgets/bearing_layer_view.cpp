@@ -158,11 +158,16 @@ BearingLayerView::BearingLayerView(BearingLayerPage& page, QWidget* parent)
   add_row(clay, "単位体積重量 （kN/m3）  水中", make_box(kClayUnitWeightBox));
   top->addWidget(fra_[kClayeyFrame]);
 
-  // Improvement form, with the notes on the sliding check.
+  // Improvement form, with the notes on the sliding check. The two forms share a row and the
+  // lines stand close, so that the hint and every note have the height of their lines on a
+  // clayey layer in the page's height.
   fra_[kImprovementFormFrame] = new QGroupBox(u8("改良形式"));
   auto* form = new QVBoxLayout(fra_[kImprovementFormFrame]);
-  form->addWidget(opt_[kFloating]);
-  form->addWidget(opt_[kLanded]);
+  form->setSpacing(2);
+  auto* forms = new QHBoxLayout;
+  forms->addWidget(opt_[kFloating]);
+  forms->addWidget(opt_[kLanded]);
+  form->addLayout(forms);
   form->addWidget(note("支持層の粘性土地盤が軟弱な場合は『浮き型』とします。"
                        "ある程度強度が見込める場合は『着底型』としてください。"));
   for (const char* t : {"滑動の検討における『改良体底面の粘着力』", "着底型：未改良土の粘着力",
@@ -213,6 +218,7 @@ void BearingLayerView::refresh() {
       QSignalBlocker block(txt_[i]);
       txt_[i]->setText(t);
     }
+    txt_[i]->setEnabled(s.boxes[i].enabled);
   }
   for (std::size_t i = 0; i < proposal_.size(); ++i)
     proposal_[i]->setText(QString::fromStdString(s.proposal[i]));

@@ -300,29 +300,33 @@ QPixmap superstructure_picture() {
   Sketch s(p);
   s.sides();
   const double seabed = 112, bottom = 162;
-  s.water(0, 72, 36, seabed);
+  // The wall stands on a mound on the body; its sea-side face at x 132, its base at y 70.
+  const QRectF wall(132, 20, 80, 50);
+  s.water(0, wall.left(), 36, seabed);
   s.ground(QPolygonF{{0, seabed}, {56, seabed}});
-  s.ground(QPolygonF{{152, 26}, {260, 26}});
-  s.area(QRectF(52, seabed, 150, bottom - seabed), kImproved);
-  s.area(QPolygonF{{64, 80}, {160, 80}, {178, seabed}, {56, seabed}}, QColor(236, 236, 236), 1);
-  s.area(QRectF(72, 20, 80, 60), kConcrete);
-  s.text({112, 50}, u8("上部工"), Qt::AlignCenter);
-  s.text({196, 146}, u8("改良体"), Qt::AlignRight | Qt::AlignVCenter);
-  // The check point at the wall's land-side foot; the load spreads from it toward the sea at
-  // the spread angle from the vertical down to the top of the body: there stands the shear plane.
-  const QPointF check(152, 80);
+  s.ground(QPolygonF{{wall.right(), 26}, {260, 26}});
+  s.area(QRectF(56, seabed, 194, bottom - seabed), kImproved);
+  s.area(QPolygonF{{80, wall.bottom()}, {220, wall.bottom()}, {244, seabed}, {56, seabed}},
+         QColor(236, 236, 236), 1);
+  s.area(wall, kConcrete);
+  s.text(wall.center(), u8("上部工"), Qt::AlignCenter);
+  s.text({246, 146}, u8("改良体"), Qt::AlignRight | Qt::AlignVCenter);
+  // The check point at the sea-side toe of the wall's base; the load spreads from it toward the
+  // sea at the spread angle from the vertical down to the top of the body: there stands the
+  // shear plane.
+  const QPointF check = wall.bottomLeft();
   const double spread = 40 * 3.14159265358979 / 180;
   const QPointF foot(check.x() - (seabed - check.y()) * std::tan(spread), seabed);
   s.line(check, {check.x(), seabed + 4}, kReference, 1, Qt::DashLine);
   s.line(check, foot, kCalc, 1.5);
   s.angle(check, 20, 230, 270, kCalc);
-  s.text({122, 101}, u8("分散角"), Qt::AlignRight | Qt::AlignVCenter, kCalc);
+  s.text({check.x() - 28, 98}, u8("分散角"), Qt::AlignRight | Qt::AlignVCenter, kCalc);
   s.line({foot.x(), seabed}, {foot.x(), bottom}, kCalc, 1, Qt::DashLine);
-  s.text({foot.x() - 3, 150}, u8("せん断面"), Qt::AlignRight | Qt::AlignVCenter, kCalc);
+  s.text({foot.x() + 3, 150}, u8("せん断面"), Qt::AlignLeft | Qt::AlignVCenter, kCalc);
   s.g.setPen(QPen(kDim, 1.5));
   s.g.drawRect(QRectF(check.x() - 3.5, check.y() - 3.5, 7, 7));
-  s.line({check.x() + 4, check.y() - 4}, {166, 62}, kDim);
-  s.text({167, 62}, u8("検討点（Ｘ，Ｙ）"), Qt::AlignLeft | Qt::AlignVCenter, kDim, true);
+  s.line({check.x() - 4, check.y() - 4}, {check.x() - 14, 54}, kDim);
+  s.text({check.x() - 15, 54}, u8("検討点（Ｘ，Ｙ）"), Qt::AlignRight | Qt::AlignVCenter, kDim, true);
   // The directions of the coordinates.
   const QPointF o(10, 160);
   s.line(o, o + QPointF(26, 0), kInk);

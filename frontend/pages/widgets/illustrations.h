@@ -18,8 +18,8 @@ QPixmap normal_clay_formulas_picture();  // 358 x 56: the basic tab holds it who
 QPixmap rwl_pressure_picture();          // kSeismicPictureSize, picture 1
 QPixmap seismic_clay_formulas_picture(); // kSeismicPictureSize, picture 3
 
-// Superstructure page: the check point Ｘ, Ｙ on the wall and the spread line at
-// the spread angle down to the top of the improved body.
+// Superstructure page: the check point Ｘ, Ｙ at the sea-side toe of the wall's base and the
+// spread line at the spread angle down to the top of the improved body.
 QPixmap superstructure_picture();
 // Improved-body page, tab "改良体": Ｘ, Ｂ, Dh1, Dh2 of the body.
 QPixmap improved_body_picture();

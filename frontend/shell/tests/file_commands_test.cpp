@@ -5,6 +5,7 @@
 #include "frontend/shell/tests/shell_test_support.h"
 
 #include <QAction>
+#include <QDir>
 
 #include <memory>
 
@@ -344,6 +345,99 @@ TEST_F(FileCommandsTest, RecentListOrder) {
   form->recent_files().add(QStringLiteral("/p/E.msj"));  // already first: unchanged
   EXPECT_EQ(list(), (std::vector<std::string>{"/p/E.msj", "/p/C.msj", "/p/A.msj", "/p/B.msj"}));
   EXPECT_FALSE(form->recent_file_action(5)->isVisible());
+}
+
+// The list names a project file once, however the path that reached it was spelt: the save
+// dialog gives quay.msj for the pair quay.MSJ/.MBJ, the open dialog quay.MSJ, and ".." or a
+// link reach the same file. The entry keeps the spelling used last. Quay.msj is another file
+// here, where case counts.
+TEST_F(FileCommandsTest, RecentListNamesEachProjectFileOnce) {
+  std::filesystem::create_directories(path("sub"));
+  std::filesystem::create_directory_symlink(dir_.path(), path("link"));
+  struct Step {
+    const char* name;  // saved as, or opened when it has a suffix in capitals
+    bool save;
+    std::vector<const char*> list;
+  };
+  const Step steps[] = {
+      {"quay", true, {"quay.msj"}},
+      {"quay.MSJ", false, {"quay.MSJ"}},
+      {"sub/../quay.msj", false, {"sub/../quay.msj"}},
+      {"link/quay.MSJ", false, {"link/quay.MSJ"}},
+      {"Quay", true, {"Quay.msj", "link/quay.MSJ"}},
+      {"quay.msj", false, {"quay.msj", "Quay.msj"}},
+  };
+  for (const Step& s : steps) {
+    SCOPED_TRACE(s.name);
+    if (s.save) {
+      save_as(s.name);
+    } else {
+      ui.files.push_back(qpath(s.name));
+      form->open_project();
+    }
+    for (int n = 1; n <= 4; ++n) {
+      const bool listed = n <= static_cast<int>(s.list.size());
+      EXPECT_EQ(recent(n), listed ? path(s.list[n - 1]).string() : "") << n;
+      EXPECT_EQ(form->recent_file_action(n)->isVisible(), listed) << n;
+      if (listed) {
+        EXPECT_EQ(form->recent_file_action(n)->data().toString(), qpath(s.list[n - 1])) << n;
+      }
+    }
+  }
+}
+
+// A list stored by an earlier version that names a project twice shows it once; the next entry
+// stores the list without the second spelling.
+TEST_F(FileCommandsTest, ARecentListStoredTwiceShowsTheProjectOnce) {
+  save_as("quay");
+  save_as("pier");
+  form.reset();
+  const QString section = QStringLiteral("Recent Files");
+  save_setting(section, QStringLiteral("RecentFile1"), qpath("quay.MSJ"));
+  save_setting(section, QStringLiteral("RecentFile2"), qpath("quay.msj"));
+  save_setting(section, QStringLiteral("RecentFile3"), qpath("pier.msj"));
+  form = std::make_unique<MainWindow>(ui, install(), work(), "", false);
+  form->load();
+  EXPECT_EQ(form->recent_file_action(1)->data().toString(), qpath("quay.MSJ"));
+  EXPECT_EQ(form->recent_file_action(2)->data().toString(), qpath("pier.msj"));
+  EXPECT_FALSE(form->recent_file_action(3)->isVisible());
+  form->recent_files().add(qpath("dock.msj"));
+  EXPECT_EQ(recent(1), path("dock.msj").string());
+  EXPECT_EQ(recent(2), path("quay.MSJ").string());
+  EXPECT_EQ(recent(3), path("pier.msj").string());
+  EXPECT_EQ(recent(4), "");
+  EXPECT_FALSE(form->recent_file_action(4)->isVisible());
+}
+
+// The open and save dialogs start in the folder of the open project; an untitled one in the
+// folder of the project named last, in this run or before it (the newest on the recent list);
+// the home folder when there is none or that folder is gone.
+TEST_F(FileCommandsTest, DialogsStartInTheProjectsFolder) {
+  std::filesystem::create_directories(path("p"));
+  std::filesystem::create_directories(path("q"));
+  const QString home = QDir::home().filePath(QStringLiteral("無題"));
+  auto starts = [this] {
+    std::vector<QString> out;
+    ui.shown.clear();
+    form->open_project();  // cancelled
+    EXPECT_FALSE(form->save_project_as());  // cancelled
+    for (const Shown& s : ui.shown) out.push_back(s.request.start);
+    return out;
+  };
+  EXPECT_EQ(starts(), (std::vector<QString>{home, home}));
+  save_as("p/quay");
+  EXPECT_EQ(starts(), (std::vector<QString>{qpath("p/quay.msj"), qpath("p/quay.msj")}));
+  form->new_project();
+  EXPECT_EQ(starts(), (std::vector<QString>{qpath("p/無題"), qpath("p/無題")}));
+
+  // The next run: the newest on the list.
+  save_as("q/pier");
+  form.reset();
+  form = std::make_unique<MainWindow>(ui, install(), work(), "", false);
+  form->load();
+  EXPECT_EQ(starts(), (std::vector<QString>{qpath("q/無題"), qpath("q/無題")}));
+  std::filesystem::remove_all(path("q"));
+  EXPECT_EQ(starts(), (std::vector<QString>{home, home}));
 }
 
 TEST_F(FileCommandsTest, RecentFileOpensItsProjectOrChangesNothing) {

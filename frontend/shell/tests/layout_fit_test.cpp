@@ -241,7 +241,8 @@ class LayoutFitTest : public SampleWindowTest {
 };
 
 // The pages with the "/td" controls shown, at 800x606 and 1024x768; each design-conditions
-// pattern and each ground-surface shape shows frames of its own, so each is looked at too.
+// pattern, each ground-surface shape and the bearing layer's clayey ground show frames of their
+// own, so each is looked at too.
 TEST_F(LayoutFitTest, EveryPageAndInnerTabFits) {
   form.reset();
   form = std::make_unique<MainWindow>(ui, install(), work(), "/td", false);
@@ -286,6 +287,17 @@ TEST_F(LayoutFitTest, EveryPageAndInnerTabFits) {
       expect_fits(form.get(), name + " seismic picture of frame " + std::to_string(frame));
     }
     conditions.inner_tabs()->setCurrentIndex(0);
+    // The bearing layer on clayey ground: the improvement form, its hint and the notes on the
+    // sliding check of the wall pattern (improvement_pattern_1) and of the others.
+    for (const char* pattern : {"improvement_pattern_1", "improvement_pattern_3"}) {
+      choose_page(0);
+      form->findChild<QRadioButton*>(QString::fromLatin1(pattern))->click();
+      choose_page(4);
+      form->findChild<QRadioButton*>(QStringLiteral("clayey_ground"))->click();
+      QApplication::processEvents();
+      expect_fits(form.get(), name + " clayey bearing layer, " + pattern);
+      form->findChild<QRadioButton*>(QStringLiteral("sandy_ground"))->click();
+    }
     choose_page(3);
     form->pages().ground_surface_view().surface_option(pages::SurfaceOption::arbitrary)->click();
     for_each_tab(form->centralWidget(), [&](const std::string& tab) {

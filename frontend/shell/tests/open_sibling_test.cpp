@@ -129,6 +129,21 @@ TEST_F(OpenSiblingTest, ASingleFileDesignResetsWithoutAskingAndItsFirstSaveAsks)
   EXPECT_EQ(*read_file_bytes(path("sib.MSJ")), "someone else's");
 }
 
+// A design taken over from the sibling program is named after its file: its dialogs start in
+// that file's folder, with its title.
+TEST_F(OpenSiblingTest, ItsDialogsStartInTheFolderOfTheSiblingsFile) {
+  std::filesystem::create_directories(path("s"));
+  ui.files.push_back(qpath("s/sib.tj3"));
+  form->open_project();
+  ASSERT_EQ(caption(), "Tervane Ver2.5.1 - sib");
+  ui.shown.clear();
+  form->open_project();  // cancelled
+  EXPECT_FALSE(form->save_project_as());
+  ASSERT_EQ(ui.shown.size(), 2u);
+  EXPECT_EQ(ui.shown[0].request.start, qpath("s/sib"));
+  EXPECT_EQ(ui.shown[1].request.start, qpath("s/sib"));
+}
+
 TEST_F(OpenSiblingTest, AFailedSingleFileImportChangesNothing) {
   // The program's own importer on a file that ends before its other forces.
   import::SiblingImporter real(nullptr);

@@ -69,5 +69,18 @@ TEST_F(BearingLayerViewTest, ClayHidesTheSandyFrames) {
   EXPECT_TRUE(view.box(kFrictionBox)->isVisible());
 }
 
+// μ=tanΦ (the project's default) locks the μ box on the μ the sliding check takes:
+// tan 25° = 0.46631 → 0.466; "入力値" gives the typed μ back to edit.
+TEST_F(BearingLayerViewTest, TheFrictionBoxIsLockedOnTanPhi) {
+  QLineEdit* mu = view.box(kFrictionBox);
+  EXPECT_EQ(mu->text().toStdString(), "0.466");
+  EXPECT_FALSE(mu->isEnabled());
+  view.option(kFrictionInput)->click();
+  EXPECT_EQ(mu->text().toStdString(), "0.000");
+  EXPECT_TRUE(mu->isEnabled());
+  view.option(kFrictionTanPhi)->click();
+  EXPECT_FALSE(mu->isEnabled());
+}
+
 }  // namespace
 }  // namespace qvt::pages
