@@ -29,7 +29,7 @@ const char* ImprovedBodyPage::prompt(int operation) {
 void ImprovedBodyPage::load() {
   const model::ImprovedBodyDims& d = model_.conditions.body_dims;
   const double body[5] = {d.ref_x, d.ref_y, d.width, d.dh1, d.dh2};
-  for (int i = 0; i < 5; ++i) s_.body[i] = box_text(body[i]);
+  for (int i = 0; i < 5; ++i) s_.body[i] = s_.body_taken[i] = box_text(body[i]);
   const double walls[kFormDimensionCount] = {d.ls, d.ds, d.ll, d.bl1, d.bl2};
   for (int k = 0; k < kFormDimensionCount; ++k) {
     const auto dim = static_cast<FormDimension>(k);
@@ -71,17 +71,22 @@ void ImprovedBodyPage::store() {
   d.dl = improvement_height(model_) - d.ds;
 }
 
-void ImprovedBodyPage::enter_body_box(BodyBox box) { s_.focus_text = s_.body.at(box); }
-
-void ImprovedBodyPage::leave_body_box(BodyBox box) {
+model::TypedNumber ImprovedBodyPage::leave_body_box(BodyBox box) {
+  // A box is compared with what the blocks stand for, not with what it held on getting the
+  // focus: a box can lose the focus without having been told it got it (a message box shown
+  // while the focus passes to it takes it away first), and its own value taken for a change
+  // would move a bottom onto itself, which removes the layer there.
   const BodyBoxOutcome out =
-      pages::leave_body_box(model_, box, s_.body, s_.focus_text, effects_.messages());
+      pages::leave_body_box(model_, box, s_.body, s_.body_taken.at(box), effects_.messages());
+  s_.body_taken[box] = s_.body[box];
   if (out.change == BodyChange::refused) {
-    effects_.messages().show_message(model::MessageIcon::Exclamation, model::kAppTitle,
-                                     out.message);
-    return;
+    if (!out.message.empty())
+      effects_.messages().show_message(model::MessageIcon::Exclamation, model::kAppTitle,
+                                       out.message);
+    return out.notice;
   }
   if (out.refit) port_.view_whole_section();
+  return model::TypedNumber::stands;
 }
 
 void ImprovedBodyPage::leave_form_box(int index) {

@@ -47,7 +47,10 @@ struct ImprovedBodyState {
   bool shape_tab_enabled = false;
   bool wall_frame_visible = true;
   bool lattice_frame_visible = false;
-  std::string focus_text;  // the text of the body box being edited when it got the focus
+  // By BodyBox: each body box's text as the improved-soil blocks stand for it, loaded or last
+  // taken on leaving the box. Leaving a box reshapes the blocks only when its text reads
+  // another value, and a refused text goes back to it.
+  std::array<std::string, 5> body_taken{};
 };
 
 class ImprovedBodyPage : public InputPage {
@@ -64,8 +67,10 @@ class ImprovedBodyPage : public InputPage {
   void set_body_box(BodyBox box, const std::string& text) { s_.body.at(box) = text; }
   // `index`: form_box().
   void set_form_box(int index, const std::string& text) { s_.form_dims.at(index) = text; }
-  void enter_body_box(BodyBox box);
-  void leave_body_box(BodyBox box);
+  // Leaving a body box: the improved-soil blocks follow it, or the box goes back and says why,
+  // in a message box or, for the verdict returned, in the status bar's notice (the view shows
+  // it as every box that goes back does).
+  model::TypedNumber leave_body_box(BodyBox box);
   void leave_form_box(int index);
   // Choosing an operation only shows its prompt; the picture editor reads the choice.
   void choose_operation(int operation);

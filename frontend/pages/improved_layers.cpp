@@ -99,20 +99,21 @@ void move_bottom(ProjectModel& m, bool sea_side, double d, const LayerFrame& f,
 }  // namespace
 
 BodyBoxOutcome leave_body_box(ProjectModel& m, int index, std::array<std::string, 5>& texts,
-                              const std::string& focus_text, model::MessageSink& messages) {
+                              const std::string& before, model::MessageSink& messages) {
   BodyBoxOutcome out;
   if (index < 0 || index >= 5 || index == kBoxY) return out;
   std::string& box = texts[index];
   box = model::format_pattern(model::leading_number(box), kBoxPattern);
   const double v = model::leading_number(box);
-  if (v == model::leading_number(focus_text)) return out;
+  if (v == model::leading_number(before)) return out;
   const LayerFrame f = model::layer_frame_from_texts(texts);
   const int first = first_layer_slot(m);
 
-  auto refuse = [&](const char* why) {
-    box = focus_text;
+  auto refuse = [&](const char* why, model::TypedNumber notice) {
+    box = before;
     out.change = BodyChange::refused;
     out.message = why;
+    out.notice = notice;
     return out;
   };
 
@@ -122,7 +123,7 @@ BodyBoxOutcome leave_body_box(ProjectModel& m, int index, std::array<std::string
       out.refit = true;
       break;
     case kBoxB:
-      if (first >= 0 && f.b <= 0) return refuse(kMsgWidthNotSet);
+      if (first >= 0 && f.b <= 0) return refuse("", model::TypedNumber::out_of_range);
       widen_layers(m, f.b, messages);
       out.refit = true;
       break;
@@ -131,7 +132,7 @@ BodyBoxOutcome leave_body_box(ProjectModel& m, int index, std::array<std::string
       if (first >= 0) {
         const LayerLevels lv = model::layer_levels(m.wall_blocks[first]);
         const double upper = sea_side ? lv.sea_top : lv.land_top;
-        if (v >= upper) return refuse(kMsgAboveBodyTop);
+        if (v >= upper) return refuse(kMsgAboveBodyTop, model::TypedNumber::stands);
         move_bottom(m, sea_side, v, f, messages);
         out.refit = true;
       }

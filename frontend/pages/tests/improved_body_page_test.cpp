@@ -2,6 +2,7 @@
 
 #include "frontend/model/block_outline.h"
 #include "frontend/model/block_slots.h"
+#include "frontend/model/display_text.h"
 #include "frontend/model/project_files.h"
 #include "frontend/model/soil_layers.h"
 #include "frontend/model/tests/model_test_support.h"
@@ -240,22 +241,74 @@ TEST_F(ImprovedBodyPageTest, LeavingABodyBoxReshapesAndRefitsOrRefuses) {
   level_layer(3, -15, 15);
   m->conditions.body_dims = {0, 0, 10, -15, -15};
   page->load();
-  page->enter_body_box(kBoxDh1);
   page->set_body_box(kBoxDh1, "-12");
-  page->leave_body_box(kBoxDh1);
+  EXPECT_EQ(page->leave_body_box(kBoxDh1), model::TypedNumber::stands);
   EXPECT_EQ(m->wall_blocks[3].block_type, model::BLOCK_SOIL_POLYGON);
   EXPECT_EQ(port.whole_views, 1);
-  page->enter_body_box(kBoxDh1);
   page->set_body_box(kBoxDh1, "0");
-  page->leave_body_box(kBoxDh1);
+  EXPECT_EQ(page->leave_body_box(kBoxDh1), model::TypedNumber::stands);  // the box says it
   EXPECT_EQ(s().body[kBoxDh1], "-12.000");
   ASSERT_EQ(fx.messages_shown.size(), 1u);
   EXPECT_EQ(fx.messages_shown[0], kMsgAboveBodyTop);
   EXPECT_EQ(port.whole_views, 1);
   // Unchanged: nothing redrawn.
-  page->enter_body_box(kBoxX);
   page->leave_body_box(kBoxX);
   EXPECT_EQ(port.whole_views, 1);
+}
+
+// A box is told it lost the focus also when it never heard it got it: a message box shown while
+// the focus passes on from a refused box takes the focus from the next box first. That box holds
+// what the blocks stand for, so leaving it changes nothing, whatever the box left before it held.
+// The body: one level layer from 0 down to -15 (slot 3), B 10, both bottoms -15; in the last
+// case the sea-side bottom was first cut to -12 (accepted), so the bottoms differ.
+TEST_F(ImprovedBodyPageTest, TheBoxAfterARefusedOneChangesNothing) {
+  struct Case {
+    const char* first_cut;  // an accepted Dh1 before the refusal, or none
+    BodyBox refused;
+    const char* typed;
+    BodyBox next;
+    const char* message;         // the warning box of the refusal, or none
+    model::TypedNumber notice;   // the status bar's notice of the refusal
+  };
+  const Case cases[] = {
+      {nullptr, kBoxB, "-5", kBoxDh1, nullptr, model::TypedNumber::out_of_range},
+      {nullptr, kBoxB, "0", kBoxDh1, nullptr, model::TypedNumber::out_of_range},
+      {"-12", kBoxDh1, "0", kBoxDh2, kMsgAboveBodyTop, model::TypedNumber::stands},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.typed) + " into box " + std::to_string(c.refused));
+    SetUp();
+    level_layer(3, -15, 15);
+    m->conditions.body_dims = {0, 0, 10, -15, -15};
+    page->load();
+    if (c.first_cut) {
+      page->set_body_box(kBoxDh1, c.first_cut);
+      page->leave_body_box(kBoxDh1);
+    }
+    const model::WallBlock layer = m->wall_blocks[3];
+    const int views = port.whole_views;
+    page->set_body_box(c.refused, c.typed);
+    EXPECT_EQ(page->leave_body_box(c.refused), c.notice);
+    page->set_body_box(c.next, s().body[c.next]);  // the text it shows, as its view passes it
+    EXPECT_EQ(page->leave_body_box(c.next), model::TypedNumber::stands);
+
+    const model::WallBlock& now = m->wall_blocks[3];
+    EXPECT_EQ(now.block_type, layer.block_type);
+    EXPECT_EQ(now.polygon.vertex_count, layer.polygon.vertex_count);
+    EXPECT_EQ(now.polygon.head.ref_y, layer.polygon.head.ref_y);
+    for (int k = 0; k < model::POLYGON_VERTICES; ++k) {
+      EXPECT_EQ(now.polygon.vertex_x[k], layer.polygon.vertex_x[k]) << k;
+      EXPECT_EQ(now.polygon.vertex_y[k], layer.polygon.vertex_y[k]) << k;
+    }
+    EXPECT_EQ(port.whole_views, views);
+    EXPECT_EQ(s().body[c.refused], c.refused == kBoxB ? "10.000" : "-12.000");
+    EXPECT_EQ(fx.messages_shown,
+              c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{});
+    page->store();
+    EXPECT_EQ(m->conditions.body_dims.width, 10);
+    EXPECT_EQ(m->conditions.body_dims.dh2, -15);
+    EXPECT_DOUBLE_EQ(m->conditions.body_dims.dl, 15);  // the height 0 - -15, Ds 0
+  }
 }
 
 }  // namespace

@@ -173,14 +173,20 @@ TEST_F(LayeredBody, WidthReachesEveryLayer) {
   EXPECT_EQ(corners(*m, 5), (std::vector<Pt>{{0, -10}, {8, -10}, {8, -15}, {0, -12}}));
 }
 
+// No layer can be that wide: the box goes back with the status bar's out-of-range notice (no
+// warning box) and every layer keeps its corners.
 TEST_F(LayeredBody, NoWidthIsRefusedWhileLayersExist) {
   for (const char* text : {"0", "-3", "x"}) {
     const BodyBoxOutcome out = leave(kBoxB, text);
     EXPECT_EQ(out.change, BodyChange::refused) << text;
-    EXPECT_EQ(out.message, kMsgWidthNotSet);
+    EXPECT_EQ(out.message, "");
+    EXPECT_EQ(out.notice, model::TypedNumber::out_of_range);
+    EXPECT_FALSE(out.refit);
     EXPECT_EQ(texts[kBoxB], "10.000");
     EXPECT_EQ(m->wall_blocks[3].polygon.vertex_x[0], 10);
+    EXPECT_EQ(corners(*m, 5), (std::vector<Pt>{{0, -15}, {0, -10}, {10, -10}, {10, -15}}));
   }
+  EXPECT_TRUE(rec.messages.empty());
 }
 
 TEST(ImprovedLayers, WithoutLayersTheBoxesAreOnlyReformatted) {

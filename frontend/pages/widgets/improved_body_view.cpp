@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace qvt::pages {
@@ -61,12 +62,14 @@ ImprovedBodyView::ImprovedBodyView(ImprovedBodyPage& page, QWidget* parent)
     ++row;
     QLineEdit* box = body_boxes_[i];
     const auto id = static_cast<BodyBox>(i);
-    focus_watchers_.push_back(widgets::TextBoxFocus::attach(
-        box, widgets::kNumberBox, [this, id] { page_.enter_body_box(id); },
-        [this, id, box] {
+    focus_watchers_.push_back(
+        widgets::TextBoxFocus::attach(box, widgets::kNumberBox, {}, [this, id, box] {
           page_.set_body_box(id, box->text().toStdString());
-          page_.leave_body_box(id);
+          const model::TypedNumber notice = page_.leave_body_box(id);
           refresh();
+          // Once the focus has arrived where it goes, as the boxes that go back show theirs.
+          if (notice != model::TypedNumber::stands)
+            QTimer::singleShot(0, box, [notice] { widgets::TextBoxFocus::show_notice(notice); });
         }));
     widgets::fit_number_box(box, 3);  // the page shows "###0.000"
   }
