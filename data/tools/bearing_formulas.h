@@ -5,6 +5,8 @@
 // pressure over B is gamma * B * N / 2.
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 namespace qvt::bearing {
 
@@ -61,6 +63,41 @@ inline ClayCoefficients clay_coefficients(double eccentricity_ratio, double t, d
   // Never above the sliding resistance of the effective base, (1 - 2e/B) / tan(theta).
   if (t > 0.0) b = std::max(0.0, std::min(b, width / t - a));
   return {a, b};
+}
+
+// A coefficient as KS_AB.CSV holds it: "%.2f", read back.
+inline double clay_table_digits(double v) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.2f", v);
+  return std::strtod(text, nullptr);
+}
+
+// a and b of the classes (e, t, kappa) as KS_AB.CSV holds them.
+inline ClayCoefficients clay_table_entry(double eccentricity_ratio, double t, double kappa) {
+  const ClayCoefficients c = clay_coefficients(eccentricity_ratio, t, kappa);
+  return {clay_table_digits(c.a), clay_table_digits(c.b)};
+}
+
+// The inclination where v (1 - e) touches the sliding limit (1 - e) / t: v t = 1 at
+// t = 2 / (2 + pi) (0.389). v is the root of iC = (1 + sqrt(1 - H / (B' c0))) / 2 that holds only
+// up to H = B' c0, which this inclination reaches; a steeper load slides on the effective base
+// before the ground fails under it, so there Nc is the sliding limit.
+inline double clay_sliding_inclination() { return 2.0 / (2.0 + kPi); }
+
+// Nc = a + b at any inclination t > 0, for the eccentricity ratio e and the strength ratio kappa:
+// up to clay_sliding_inclination the table's formula with a and b as the table holds them (at a
+// class's t it is that class's entry), beyond it the sliding limit (1 - e) / t with no a and b.
+// It falls as t rises, so a steeper load never gets a larger Nc.
+struct ClayFactor {
+  bool sliding;  // beyond clay_sliding_inclination: nc is the sliding limit
+  double a;      // 0 when sliding
+  double b;      // 0 when sliding
+  double nc;
+};
+inline ClayFactor clay_factor(double eccentricity_ratio, double t, double kappa) {
+  if (t > clay_sliding_inclination()) return {true, 0.0, 0.0, (1.0 - eccentricity_ratio) / t};
+  const ClayCoefficients c = clay_table_entry(eccentricity_ratio, t, kappa);
+  return {false, c.a, c.b, c.a + c.b};
 }
 
 }  // namespace qvt::bearing

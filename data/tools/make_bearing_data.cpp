@@ -161,7 +161,7 @@ bool write_clay_table(const std::string& folder) {
     for (double kappa : kStrengthClasses) {
       for (int part = 0; part < 2; ++part) {
         for (int i = 0; i < 5; ++i) {
-          const auto c = qvt::bearing::clay_coefficients(e, kInclinationClasses[i], kappa);
+          const auto c = qvt::bearing::clay_table_entry(e, kInclinationClasses[i], kappa);
           std::fprintf(out, "%s%.2f", i ? "," : "", part == 0 ? c.a : c.b);
         }
         std::fprintf(out, part == 0 ? "," : "\r\n");

@@ -40,6 +40,11 @@ struct EccentricLoad {
 inline constexpr double kMinimumBodyWidth = 0.001;
 inline constexpr double kMinimumVerticalForce = 0.001;
 inline constexpr double kMinimumBaseCohesion = 0.001;
+// The bearing layer's unit weight the sand check multiplies by: soil has weight (the conditions
+// file holds it to (0, 100] kN/m3), so a smaller or larger one is a damaged file; with 0 every
+// bearing capacity would read 0.
+inline constexpr double kMinimumBearingUnitWeight = 0.001;
+inline constexpr double kLargestBearingUnitWeight = 100.0;
 inline constexpr double kLargestMagnitude = 1.0e6;
 
 // Reads the file line by line against its layout: twelve lines (blank lines at the end aside),

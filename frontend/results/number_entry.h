@@ -20,13 +20,20 @@ struct NumberRange {
 // quay stands on; 1000 holds every N a chart or a hand reading can give, and no N is below 0.
 inline constexpr NumberRange kNRange{0.0, 1000.0};
 // Nc of the clay check. The lists give at most a + b = 2 + pi plus the growth term (below 8 in
-// KS_AB.CSV) or the sliding limit (1 - 2e/B) / tan(theta) <= 1 / 0.25 = 4 of the class
-// "0.25以上"; 1000 holds them and any Nc of another method a hundred times over, and no Nc is
-// below 0.
+// KS_AB.CSV), the class "0.25以上" never more than the class 0.25; 1000 holds them and any Nc of
+// another method a hundred times over, and no Nc is below 0.
 inline constexpr NumberRange kNcRange{0.0, 1000.0};
 // A design safety factor: no design asks for a hundredfold margin, and 0 (no margin at all) is
 // refused by OK with its own message.
 inline constexpr NumberRange kDesignFactorRange{0.0, 100.0};
+// The design safety factor a check opens on: the bearing safety factor of the case in the design
+// conditions, which the conditions file holds to (0, 100]; any other value (0 of a project
+// without one) is taken as 1.
+inline double conditions_design_factor(double bearing_safety_factor) {
+  return bearing_safety_factor > 0.0 && bearing_safety_factor <= kDesignFactorRange.highest
+             ? bearing_safety_factor
+             : 1.0;
+}
 
 // What a box holds of a typed or pasted text: a box holds one line, so of a text with line ends
 // (a value copied from a table brings "\r\n", a pasted column several lines) the first line that

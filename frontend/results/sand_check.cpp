@@ -30,13 +30,19 @@ model::TypedNumber worse(model::TypedNumber a, model::TypedNumber b) {
 SandCheck::Load SandCheck::load(const std::filesystem::path& work_folder,
                                      const std::filesystem::path& install_folder,
                                      int seismic_check, double bearing_phi,
+                                     const std::array<double, 2>& safety_factors,
                                      model::MessageSink& sink) {
   folder_ = work_folder;
   seismic_check_ = seismic_check;
   loaded_ = false;
   rows_ = {};
   n_ = {NumberEntry(kNRange), NumberEntry(kNRange)};
-  design_ = {NumberEntry(kDesignFactorRange, "1.000"), NumberEntry(kDesignFactorRange, "1.000")};
+  for (int c = 0; c < 2; ++c) {
+    design_[c] = NumberEntry(kDesignFactorRange,
+                             model::format_pattern(conditions_design_factor(safety_factors[c]),
+                                                   "###0.000"));
+    rows_[c].design_text = design_[c].text();
+  }
   box_verdict_ = model::TypedNumber::stands;
   values_ = {};
   // Not a number counts as below: no chart can be shown to fit it.
@@ -45,7 +51,9 @@ SandCheck::Load SandCheck::load(const std::filesystem::path& work_folder,
       below_charts_reason_.empty() ? "" : below_charts_reason_ + "Ｎを入力するまで判定しません。";
   const std::optional<EccentricLoad> load =
       read_eccentric_load_file(work_folder / kEccentricLoadFile, seismic_check);
-  if (!load) {
+  // Q = gamma B N / 2 needs a unit weight that soil has.
+  if (!load || !(load->bearing_unit_weight >= kMinimumBearingUnitWeight &&
+                 load->bearing_unit_weight <= kLargestBearingUnitWeight)) {
     sink.show_message(model::MessageIcon::Exclamation, model::kAppTitle, kEccentricLoadMessage);
     return Load::unreadable;
   }
@@ -87,6 +95,13 @@ void SandCheck::choose_chart(int c, int chart_index, model::MessageSink& sink) {
     compute(c);
     return;
   }
+  // Every chart is of a stronger soil than the layer: none gives its N, which waits for the
+  // user's.
+  if (!below_charts_notice_.empty()) {
+    n_[c].set("");
+    compute(c);
+    return;
+  }
   const ChartReading reading = read_chart_n_value(charts_[chart_index], val(rows_[c].ratio_text),
                                                   val(rows_[c].tan_theta_text));
   // The seismic row of a project without a seismic case reads (0, 0) and checks nothing, so it
@@ -113,15 +128,20 @@ void SandCheck::compute(int c) {
   values_.safety_factor[c] = model::round_in_units(
       values_.bearing_capacity[c] / (f.vertical_force[c] / f.body_width), 0.001, 1);
   // No N of its range overflows Q or F; should one, the row shows no number rather than a
-  // false one.
-  rows_[c].f_text = std::isfinite(values_.safety_factor[c])
+  // false one. An N not yet given has no F.
+  rows_[c].f_text = !judged(c) && !resultant_outside_base(f, c) ? ""
+                    : std::isfinite(values_.safety_factor[c])
                         ? model::format_pattern(values_.safety_factor[c], "##0.000")
                         : "***";
   judge(c);
 }
 
-// Judged unless the layer is weaker than every chart and the row's N still comes from a chart.
-bool SandCheck::judged(int c) const { return below_charts_notice_.empty() || n_[c].by_hand(); }
+// Judged unless the layer is weaker than every chart and the row's N is not yet the user's (an
+// emptied box gives none).
+bool SandCheck::judged(int c) const {
+  return below_charts_notice_.empty() ||
+         (n_[c].by_hand() && !trim_blanks(n_[c].text()).empty());
+}
 
 // The row's verdict follows N, the chart and the design factor at once, so the dialog never
 // shows an F that fails without saying so.
@@ -148,6 +168,12 @@ void SandCheck::set_design_text(int c, const std::string& text) {
 }
 
 model::TypedNumber SandCheck::leave_n_box(int c) {
+  // An N box left empty while it waits for the user's N stays empty (not 0.00).
+  if (!judged(c) && trim_blanks(n_[c].text()).empty()) {
+    n_[c].type("");
+    compute(c);
+    return model::TypedNumber::stands;
+  }
   const model::TypedNumber verdict = n_[c].leave("###0.00");
   compute(c);
   return verdict;

@@ -18,9 +18,9 @@ struct SandCheckRow {
   std::string tan_theta_text = "***";  // "tanθ"
   std::string ratio_text = "***";      // "|ε|" (2e/B)
   int chart_index = -1;                // the "φ" chart list, -1: no selection
-  std::string n_text;                  // the "Ｎ" box
-  std::string f_text = "***";          // "Ｆ"
-  std::string design_text = "1.000";   // the "設計安全率" box
+  std::string n_text;                  // the "Ｎ" box; empty while N awaits the user's
+  std::string f_text = "***";          // "Ｆ"; empty while N awaits the user's
+  std::string design_text = "1.000";   // the "設計安全率" box, as load() opens it
   // "判定": the verdict the page will write, F against the design factor as typed;
   // "－" while the row is not judged (a layer weaker than every chart, N not yet typed by hand);
   // empty while the row checks nothing.
@@ -40,18 +40,24 @@ class SandCheck {
 
   // Reads CAL_HEN.DAT of the work folder and the four charts shipped in the install folder,
   // fills both rows and chooses in each the chart of the bearing layer's phi
-  // (opening_chart_index), which reads N and computes Q and F. A case whose resultant lies
-  // outside the base is told and fails; the other case is checked as usual. A layer whose phi
-  // lies below the smallest chart's opens on that chart with a notice the dialog keeps in view
-  // (below_charts_notice) and beside each row's verdict: its N is read from a stronger soil than
-  // the layer's, so no row is judged ("－") until its N is typed by hand.
+  // (opening_chart_index), which reads N and computes Q and F. The charts hold the N of
+  // failure, so each case's design safety factor opens on its bearing safety factor of the
+  // design conditions, safety_factors [case] (conditions_design_factor), as the clay check's
+  // qa takes it; a factor typed in the dialog is the user's from then on. A case whose
+  // resultant lies outside the base is told and fails; the other case is checked as usual. A
+  // layer whose phi lies below the smallest chart's opens on that chart with a notice the
+  // dialog keeps in view (below_charts_notice) and beside each row's verdict: every chart's N
+  // belongs to a stronger soil than the layer's, so N and F stay empty and no row is judged
+  // ("－") until its N is typed by hand. A hand-over whose bearing unit weight no soil has is
+  // refused as unreadable.
   Load load(const std::filesystem::path& work_folder,
                  const std::filesystem::path& install_folder, int seismic_check,
-                 double bearing_phi, model::MessageSink& sink);
+                 double bearing_phi, const std::array<double, 2>& safety_factors,
+                 model::MessageSink& sink);
 
   // A chart chosen in a row's box: N is read at the row's point and Q and F follow. A point off
   // the chart gives N 0.00 and a warning (N can be typed). A resultant outside the base reads
-  // no chart: N 0.00.
+  // no chart: N 0.00. Below every chart no chart is read: N and F are emptied until N is typed.
   void choose_chart(int load_case, int chart_index, model::MessageSink& sink);
   // The row's N box typed (or pasted into): Q, F and the verdict follow while the text stands
   // (kNRange); a text that does not stand leaves them at the value the box holds.

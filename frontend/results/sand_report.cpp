@@ -112,6 +112,12 @@ void ReportPage::field(int number, const char* name, double value, const char* p
   lines_.push_back(head + text.value_or(std::string(width, ' ')));
 }
 
+void ReportPage::text_field(int number, const std::string& utf8, std::size_t width) {
+  char head[8];
+  std::snprintf(head, sizeof head, "%02d  ", number);
+  lines_.push_back(head + right_aligned(utf8_to_cp932_lossy(utf8), width));
+}
+
 std::string ReportPage::bytes() const { return join_crlf(lines_); }
 
 std::string unwritable_file_message(const std::string& name) {

@@ -43,6 +43,9 @@ class ReportPage {
   // fit, or is no finite number, is written as blanks and named by unfit(): `name` says which
   // quantity it is.
   void field(int number, const char* name, double value, const char* pattern, std::size_t width);
+  // A field record that holds a text instead of a number ("－" for a value that cannot be
+  // computed), right-aligned in the width like a number.
+  void text_field(int number, const std::string& utf8, std::size_t width);
   // "" when every field fits; else the message that names the first field that does not.
   const std::string& unfit() const { return unfit_; }
   // The lines, each ended by CR LF.

@@ -2,8 +2,8 @@
 // a message, every check of the sample's pattern is computed and passed in both cases, the
 // check summary CAL_ANZ.DAT is the golden kept beside this test (golden/<sample>_CAL_ANZ.DAT)
 // and equals the README's table, and the eccentric inclined load check passes in both cases as
-// the dialogs judge it (the sand dialog on the chart it opens on, the clay dialog with the safe
-// classes it opens on), every number of it the README's.
+// the dialogs judge it (the sand dialog on the chart and the design factors it opens on, the clay
+// dialog with the safe classes it opens on), every number of it the README's.
 //
 // Worked by hand from the section (frontend/model/tests/shipped_samples.h) and the forces of the
 // engines' reports (earth pressures, passive resistance, weights of the caisson and counterfort
@@ -39,9 +39,9 @@
 //   Eccentric, normal: V = 2895.380 + 138.882 = 3034.262, H 611.330, tan = 0.201; e = |8 -
 //   25252.447 / 3034.262| = 0.322, 2e/B = 0.040; N 44.30 on the 40 chart (formula 93.691 (1 -
 //   0.040)^2 (1 - 11.37 / 40)^2 = 44.3); F = 10 x 16 x 44.30 / 2 / (3034.262 / 16) = 3544.000 /
-//   189.641 = 18.687. Seismic: V = 2830.380 + 202.934 = 3033.314, H 1411.871, tan = 0.465; e =
-//   8 - 18991.653 / 3033.314 = 1.739, 2e/B = 0.217; N 8.20 (formula 8.1); F = 656.000 / 189.582
-//   = 3.460.
+//   189.641 = 18.687 >= 2.500, the bearing factor of the design conditions. Seismic: V =
+//   2830.380 + 202.934 = 3033.314, H 1411.871, tan = 0.465; e = 8 - 18991.653 / 3033.314 =
+//   1.739, 2e/B = 0.217; N 8.20 (formula 8.1); F = 656.000 / 189.582 = 3.460 >= 1.500.
 //
 // sample_wall_caisson_clay, B = 18, r = 3 / (3 + 1) = 0.750, floating on clay (c0 320):
 //   Sliding on the cohesion c0 B = 320 x 18 = 5760: Fs = (423.750 + 5760) / (797.940 + 92.718) =
@@ -56,10 +56,11 @@
 //   Short walls: (reaction + 3 x 5.9) x 1.0 / (2 x 3.0) = (192.909 + 17.700) / 6 = 35.102,
 //   seismic (308.662 + 17.700) / 6 = 54.394.
 //   Eccentric, normal: V 3214.831, H 890.658, tan = 0.277 ("0.25以上"), 2e/B = 2.876 / 18 =
-//   0.160 (class 0.2), B k / c0 = 0.225 (class 0.2): Nc = (1 - 0.160) / 0.277 = 3.03, qa = 3.03 x
-//   320 / 2.5 + 5 x 5.9 = 417.340 >= 346.463 (the heel). Seismic: V 3182.406, H 1849.707, tan =
-//   0.581, 2e/B = 0.094: Nc = 0.906 / 0.581 = 1.56, qa = 1.56 x 320 / 1.5 + 29.5 = 362.300 >=
-//   297.323 (the toe).
+//   0.160 (class 0.2), B k / c0 = 0.225 (class 0.2): v = 5.14159 - 6.60899 x 0.277 = 3.31090,
+//   a = 0.8 v = 2.65, b = 0.2 / 4 x 0.64 x (3.31090 / 5.14159 = 0.64395) = 0.02, Nc 2.67, qa =
+//   2.67 x 320 / 2.5 + 5 x 5.9 = 371.260 >= 346.463 (the heel). Seismic: V 3182.406, H 1849.707,
+//   tan = 0.581 beyond 2 / (2 + pi) = 0.389, 2e/B = 0.094 (class 0.2): the sliding limit Nc =
+//   0.8 / 0.581 = 1.38, qa = 1.38 x 320 / 1.5 + 29.5 = 323.900 >= 297.323 (the toe).
 //
 // sample_circle_counterfort_sand, B = 16, ap 78.5 %:
 //   Sliding: V = 2682.682 + 138.882 - 130.558 = 2691.006, R = 2258.022 (below 392.5 x 16); Fs =
@@ -75,9 +76,9 @@
 //   the allowable compressive stress, below quck 1000: min(330, 1000) = 330 (margin 330 /
 //   275.394 = 1.198), min(500, 1000) = 500 (500 / 420.293 = 1.190).
 //   Eccentric, normal: V 2821.564, H 611.330, tan = 0.217, e = |8 - 23574.654 / 2821.564| =
-//   0.355, 2e/B = 0.044; N 41.30 (formula 41.3); F = 3304.000 / 176.348 = 18.735. Seismic: V
-//   2820.616, H 1391.657, tan = 0.493, e = 1.758, 2e/B = 0.220; N 6.80 (formula 6.7); F =
-//   544.000 / 176.289 = 3.085.
+//   0.355, 2e/B = 0.044; N 41.30 (formula 41.3); F = 3304.000 / 176.348 = 18.735 >= 2.500.
+//   Seismic: V 2820.616, H 1391.657, tan = 0.493, e = 1.758, 2e/B = 0.220; N 6.80 (formula 6.7);
+//   F = 544.000 / 176.289 = 3.085 >= 1.500.
 //
 // sample_lattice_block_clay, B = 18, cell section A = (2 x 3 x 5 + 3 x 12) / 5 = 13.2, I = 2
 // (3^3 / 12 + 3 x 7.5^2) + 0.6 x 12^3 / 12 = 428.4:
@@ -90,10 +91,11 @@
 //   heel 331.586, the line. Seismic: V = 3100.621, x = 26083.580 / 3157.261 = 8.261, e = 0.739:
 //   234.896 +- 48.138: toe 283.033, heel 186.758. Short walls: (303.060 + 17.700) x 2 / 6 =
 //   106.920, seismic (490.250 + 17.700) / 3 = 169.317.
-//   Eccentric, normal: V 3197.596, H 845.809, tan = 0.265, 2e/B = 0.158: Nc = 0.842 / 0.265 =
-//   3.18, qa = 3.18 x 128 + 29.5 = 436.540 >= 331.586 (the heel). Seismic: V 3157.261, H
-//   1716.896, tan = 0.544, 2e/B = 0.082: Nc = 0.918 / 0.544 = 1.69, qa = 1.69 x 320 / 1.5 + 29.5
-//   = 390.033 >= 283.033 (the toe).
+//   Eccentric, normal: V 3197.596, H 845.809, tan = 0.265, 2e/B = 0.158 (class 0.2), B k / c0
+//   0.225 (class 0.2): v = 5.14159 - 6.60899 x 0.265 = 3.39021, a = 0.8 v = 2.71, b = 0.032 x
+//   0.65937 = 0.02, Nc 2.73, qa = 2.73 x 128 + 29.5 = 378.940 >= 331.586 (the heel). Seismic: V
+//   3157.261, H 1716.896, tan = 0.544, 2e/B = 0.082 (class 0.2): Nc = 0.8 / 0.544 = 1.47, qa =
+//   1.47 x 320 / 1.5 + 29.5 = 343.100 >= 283.033 (the toe).
 #include "common/check_summary_format.h"
 #include "common/textfile.h"
 #include "engines/common/check_summary_file.h"
@@ -266,8 +268,9 @@ TEST(ShippedSamples, EccentricInclinedLoadCheckPassesInBothCasesAsTheReadmeSays)
     results::testing::Recorder sink;
     if (s.sandy) {
       results::SandCheck check;
+      const auto& fs = pc.safety_factors;
       ASSERT_EQ(check.load(dir.path(), QVT_BIN_DIR, pc.seismic_check, pc.bearing_layer.phi,
-                           sink),
+                           {fs[0][2], fs[1][2]}, sink),
                 results::SandCheck::Load::ready);
       EXPECT_TRUE(sink.texts.empty()) << sink.texts.front();
       for (int c = 0; c < 2; ++c) {

@@ -165,15 +165,18 @@ inline void build_sample_ground(ProjectModel& m, const SampleGround& g) {
   m.block_label_numbers[1] = 1;
 }
 
-// Dense sand (N = 50, phi 40 degrees, submerged 10 kN/m3): the bearing factors the page proposes
-// for 40 degrees (its "→" values, Nr 114.00 and Nq 80.00 from sj_keisu) and the shape factor of
-// a strip base, 0.5 (1.0 would overstate the in-situ bearing capacity of a long body by half
+// Dense sand (N = 52, submerged 10 kN/m3) with phi as the page proposes it by the formula the
+// sample selects, phi = sqrt(12 N) + 15 = 24.980 + 15 = 39.98, shown and taken as 40.0 (N 50
+// would give 39.5 and open the chart of 35 degrees); the bearing factors the page proposes for
+// 40 degrees (its "→" values, Nr 114.00 and Nq 80.00 from sj_keisu) and the shape factor of a
+// strip base, 0.5 (1.0 would overstate the in-situ bearing capacity of a long body by half
 // again). The eccentric check opens on the chart of 40 degrees.
 inline void set_sandy_bearing_layer(BearingLayer& b) {
   b.soil_type = 0;
   b.unit_weight = 10.0;
   b.shape_factor = 0.5;
-  b.mean_n = 50;
+  b.mean_n = 52;
+  b.phi_formula = 0;  // φ=（√12N）+15°
   b.phi = 40.0;
   b.bearing_nr = 114.0;
   b.bearing_nq = 80.0;

@@ -159,11 +159,16 @@ TEST_F(ClayCheckTest, NoVerdictBeforeAClassIsChosen) {
   EXPECT_EQ(check.row(0).sign_text, "＜");
   check.choose_class(2, 3);  // the class back: Nc 3.45 from the table
   EXPECT_EQ(check.row(0).verdict_text, "Ｏ.Ｋ.");
-  // "0.25以上" alone gives Nc: (1 - 0.2) / 0.15 = 5.33.
+  // "0.25以上" needs the 2e/B and B k / c0 classes like every class: with 2e/B at "0" no Nc.
   check.choose_class(1, 0);
   check.choose_class(0, kSteepInclination);
-  EXPECT_EQ(check.row(0).nc_text, "5.33");
-  EXPECT_EQ(check.row(0).verdict_text, "Ｏ.Ｋ.");
+  EXPECT_EQ(check.row(0).nc_text, "0.00");
+  EXPECT_EQ(check.row(0).verdict_text, "－");
+  // 2e/B 0.2: the class 0.25 itself (tan 0.15 is milder): a = 0.8 x 3.48934 = 2.79, b = 1.0 / 4
+  // x 0.64 x 0.67865 = 0.11, Nc 2.90, qa = 2.90 x 100 / 2.5 + 30 = 146.000 < 150.
+  check.choose_class(1, 1);
+  EXPECT_EQ(check.row(0).nc_text, "2.90");
+  EXPECT_EQ(check.row(0).verdict_text, "ＯＵＴ");
   EXPECT_TRUE(check.ok(sink));
 }
 
@@ -205,8 +210,16 @@ TEST_F(ClayCheckTest, TheVerdictFollowsQa) {
     EXPECT_EQ(check.row(s.row).qa_text, s.qa);
     EXPECT_EQ(check.row(s.row).verdict_text, s.verdict);
   }
-  // A class chosen recomputes Nc from the table, and the verdict with it.
-  check.choose_class(0, kSteepInclination);  // (1 - 0.2) / 0.15 = 5.33: qa 243.2
+  // A class chosen recomputes Nc, and the verdict with it: "0.25以上" gives the class 0.25's
+  // 2.79 + 0.11 = 2.90, qa 146.000 < 150; tan 0.10 (0.2, 1.0): v = 5.14159 - 6.60899 x 0.10 =
+  // 4.48069, a = 0.8 v = 3.58, b = 0.25 x 0.64 x (4.48069 / 5.14159 = 0.87146) = 0.14, Nc 3.72,
+  // qa = 3.72 x 100 / 2.5 + 30 = 178.800 >= 150.
+  check.choose_class(0, kSteepInclination);
+  EXPECT_EQ(check.row(0).qa_text, "146.000");
+  EXPECT_EQ(check.row(0).verdict_text, "ＯＵＴ");
+  check.choose_class(0, 2);
+  EXPECT_EQ(check.row(0).nc_text, "3.72");
+  EXPECT_EQ(check.row(0).qa_text, "178.800");
   EXPECT_EQ(check.row(0).verdict_text, "Ｏ.Ｋ.");
   ASSERT_TRUE(check.ok(sink));
   const std::string normal = read_file_bytes(dir / "DM006SHK.PDT").value_or("");
@@ -220,22 +233,116 @@ TEST_F(ClayCheckTest, TheVerdictFollowsQa) {
   EXPECT_EQ(off.row(1).verdict_text, "");
 }
 
-TEST_F(ClayCheckTest, SteepClassTakesTheSlidingLimit) {
-  ASSERT_EQ(load(), ClayCheck::Load::ready);
-  check.choose_class(0, kSteepInclination);
-  EXPECT_EQ(check.row(0).a_text, "***");
-  EXPECT_EQ(check.row(0).b_text, "***");
-  EXPECT_EQ(check.row(0).nc_text, "5.33");       // (1 - 0.2) / 0.15
-  EXPECT_EQ(check.row(0).qa_text, "243.200");    // 5.33 * 100 / 2.5 + 30
-  // No inclination: nothing to divide by; Nc 0, qa = q0.
-  std::string flat = clay_hand_over();
-  flat.replace(flat.find("300.000000"), 10, "0.00000000");
-  write_file_bytes(dir / "CAL_HEN.DAT", flat);
-  ClayCheck c;
-  ASSERT_EQ(c.load(dir.path(), dir.path(), 1, {2.5, 1.5}, sink), ClayCheck::Load::ready);
-  c.choose_class(0, kSteepInclination);
-  EXPECT_EQ(c.row(0).nc_text, "0.00");
-  EXPECT_EQ(c.row(0).qa_text, "30.000");
+// "0.25以上" takes the formula KS_AB.CSV is made of at the case's tan(theta) (0.25 for a milder
+// one) with the row's 2e/B and B k / c0 classes, and beyond tan(theta) = 2 / (2 + pi) = 0.38898
+// the sliding limit (1 - 2e/B class) / tan(theta); never more than the class 0.25 (2.90 here), and
+// less the steeper the load. Normal case, V 2000, B 20, c0 100, Fs 2.5, q0 30; n = 2 + pi =
+// 5.14159, (n / 2)^2 = 6.60899, v = n - 6.60899 t, a = v (1 - e), b = kappa / 4 (1 - e)^2 v / n:
+//   tan 0.150 -> 0.25, 2e/B 0.2, kappa 1.0: a 0.8 x 3.48934 = 2.79, b 0.25 x 0.64 x 0.67865 =
+//     0.11: Nc 2.90, qa = 2.90 x 40 + 30 = 146.000; no inclination at all: the same.
+//   tan 0.277, 2e/B 0.160 (class 0.2), kappa 0.225 (class 0.2), a wall quay's normal case: v =
+//     3.31090, a 2.65, b 0.05 x 0.64 x 0.64394 = 0.02: Nc 2.67 (the sliding limit of the
+//     case's own 2e/B, 0.840 / 0.277 = 3.03, gave a third more than the formula), qa 136.800.
+//   tan 0.261, 2e/B 0.061 (class 0.2), kappa 0.2: v = 3.41665, a 2.73, b 0.032 x 0.66451 =
+//     0.02: Nc 2.75, qa 140.000.
+//   tan 0.388, 2e/B 0.2, kappa 1.0: v = 2.57730, a 2.06, b = 0.08020 cut to 0.8 / 0.388 -
+//     2.06184 = 0.00001: 0.00; Nc 2.06, qa 112.400.
+//   tan 0.389, beyond 0.38898: the sliding limit 0.8 / 0.389 = 2.05656: Nc 2.06, no a and b.
+//   tan 0.581, 2e/B 0.094 (class 0.2): 0.8 / 0.581 = 1.37694: Nc 1.38, qa 85.200.
+TEST_F(ClayCheckTest, SteepClassTakesTheTableFormulaThenTheSlidingLimit) {
+  const struct {
+    const char* h;
+    const char* e;
+    const char* ratio;
+    const char* k;
+    const char* a;
+    const char* b;
+    const char* nc;
+    const char* qa;
+  } cases[] = {
+      {"300.000000", "2.000000", "0.200000", "5.000000", "2.79", "0.11", "2.90", "146.000"},
+      {"0.00000000", "2.000000", "0.200000", "5.000000", "2.79", "0.11", "2.90", "146.000"},
+      {"554.000000", "1.600000", "0.160000", "1.125000", "2.65", "0.02", "2.67", "136.800"},
+      {"522.000000", "0.610000", "0.061000", "1.000000", "2.73", "0.02", "2.75", "140.000"},
+      {"776.000000", "2.000000", "0.200000", "5.000000", "2.06", "0.00", "2.06", "112.400"},
+      {"778.000000", "2.000000", "0.200000", "5.000000", "***", "***", "2.06", "112.400"},
+      {"1162.00000", "0.940000", "0.094000", "1.125000", "***", "***", "1.38", "85.200"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.h);
+    std::string text = clay_hand_over();
+    text.replace(text.find("300.000000,"), 10, c.h);
+    text.replace(text.find("2.000000,3.000000"), 8, c.e);
+    text.replace(text.find("0.200000,0.300000"), 8, c.ratio);
+    text.replace(text.find("\r\n5.000000\r\n") + 2, 8, c.k);
+    write_file_bytes(dir / "CAL_HEN.DAT", text);
+    ClayCheck steep;
+    ASSERT_EQ(steep.load(dir.path(), dir.path(), 1, {2.5, 1.5}, sink), ClayCheck::Load::ready);
+    steep.choose_class(0, kSteepInclination);
+    steep.choose_class(1, 1);
+    EXPECT_EQ(steep.row(0).a_text, c.a);
+    EXPECT_EQ(steep.row(0).b_text, c.b);
+    EXPECT_EQ(steep.row(0).nc_text, c.nc);
+    EXPECT_EQ(steep.row(0).qa_text, c.qa);
+    // Never above the class 0.25 of the same row.
+    const double steep_nc = steep.nc_value(0);
+    steep.choose_class(0, 5);
+    EXPECT_LE(steep_nc, steep.nc_value(0));
+  }
+}
+
+// B k / c0 below the smallest class 0.2 is never taken as 0.2: the class 0.2 computes b from the
+// case's own value (b = kappa / 4 (1 - e)^2 v / n, never above the class's entry) and the dialog
+// says so. Opening classes (0.15, 0.2, "0.2") normal, (0.25, 0.4, "0.2") seismic, a 3.32 and
+// 2.09 from the table (0.8 x 4.15024, 0.6 x 3.48934):
+//   kappa 0 (k 0, a clay of one strength): b 0: Nc 3.32, qa 3.32 x 40 + 30 = 162.800; 2.09,
+//     2.09 x 100 / 1.5 + 30 = 169.333.
+//   kappa 0.1 (k 0.5): b 0.025 x 0.64 x 0.80719 = 0.0129 -> 0.01: 3.33, qa 163.200; seismic
+//     0.025 x 0.36 x 0.67865 = 0.0061 -> 0.01: 2.10, qa 170.000.
+//   kappa 0.2 (k 1): the class itself, b 0.05 x 0.64 x 0.80719 = 0.0258 -> 0.03: 3.35, qa
+//     164.000; seismic 0.0122 -> 0.01: 2.10; no notice.
+// "0.25以上" with kappa 0.1, 2e/B 0.2: a 2.79 at 0.25, b 0.025 x 0.64 x 0.67865 = 0.0109 -> 0.01:
+// Nc 2.80.
+TEST_F(ClayCheckTest, AStrengthRatioBelowTheSmallestClassIsNeverRoundedUp) {
+  const struct {
+    const char* k;
+    const char* strength;
+    const char* b;
+    const char* nc;
+    const char* qa;
+    const char* seismic_nc;
+    const char* seismic_qa;
+    const char* steep_nc;
+    bool notice;
+  } cases[] = {
+      {"0.000000", "0.000", "0.00", "3.32", "162.800", "2.09", "169.333", "2.79", true},
+      {"0.500000", "0.100", "0.01", "3.33", "163.200", "2.10", "170.000", "2.80", true},
+      {"1.000000", "0.200", "0.03", "3.35", "164.000", "2.10", "170.000", "2.81", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.k);
+    std::string text = clay_hand_over();
+    text.replace(text.find("\r\n5.000000\r\n") + 2, 8, c.k);
+    write_file_bytes(dir / "CAL_HEN.DAT", text);
+    ClayCheck weak;
+    ASSERT_EQ(weak.load(dir.path(), dir.path(), 1, {2.5, 1.5}, sink), ClayCheck::Load::ready);
+    EXPECT_EQ(weak.row(0).strength_text, c.strength);
+    EXPECT_EQ(weak.row(0).positions, (std::array<int, 3>{3, 1, 1}));
+    EXPECT_EQ(weak.row(0).a_text, "3.32");
+    EXPECT_EQ(weak.row(0).b_text, c.b);
+    EXPECT_EQ(weak.row(0).nc_text, c.nc);
+    EXPECT_EQ(weak.row(0).qa_text, c.qa);
+    EXPECT_EQ(weak.row(1).nc_text, c.seismic_nc);
+    EXPECT_EQ(weak.row(1).qa_text, c.seismic_qa);
+    EXPECT_EQ(weak.strength_notice(),
+              c.notice ? std::string("Bk/Co ") + c.strength +
+                             " は最小の区分 0.2 より小さいため、区分 0.2 のｂは Bk/Co " +
+                             c.strength + " で計算します（区分の値には切り上げません）。"
+                       : std::string());
+    weak.choose_class(0, kSteepInclination);
+    EXPECT_EQ(weak.row(0).nc_text, c.steep_nc);
+  }
+  EXPECT_TRUE(sink.texts.empty());
 }
 
 TEST_F(ClayCheckTest, ClassesIndexTheTableInFileOrder) {
@@ -389,21 +496,40 @@ TEST_F(ClayCheckTest, PageFieldByFieldAndTheVerdictAtItsEdge) {
   EXPECT_TRUE(std::filesystem::exists(dir / "DM106SHK.PDT"));
 }
 
-// A reaction never computed (0) proves nothing: the case fails whatever qa is. A resultant
-// outside the base fails its case alone, with the reason, whatever Nc is typed.
+// A reaction never computed (0) proves nothing: the case fails whatever qa is, and the reaction
+// and the sign show "－", not 0.000 and a sign that reads as a pass. A resultant outside the base
+// (2e/B > 1) fails its case alone: no Nc, a, b or qa can be computed there (the sliding limit
+// (1 - 2e/B) / tan(theta) was negative: Nc -1.00 that OK then refused), so the row shows "－" for
+// them, takes no Nc typed, and OK writes its page with "－" and ＯＵＴ.
 TEST_F(ClayCheckTest, AReactionNeverComputedOrAResultantOffTheBaseFails) {
   write_file_bytes(dir / "CAL_HEN.DAT", clay_hand_over("0.000000"));
   ASSERT_EQ(load(), ClayCheck::Load::ready);
-  check.set_nc_text(0, "3.45");
-  EXPECT_EQ(check.row(0).qa_text, "168.000");
+  const std::string no_reaction = "常時の最大反力は求められていません。qaと比べられないのでＯＵＴです。";
+  EXPECT_TRUE(sink.texts.empty());  // the calculation told it; the row says it beside ＯＵＴ
+  EXPECT_EQ(check.row(0).qa_text, "168.000");  // 3.45 x 100 / 2.5 + 30, as opened
+  EXPECT_EQ(check.row(0).reaction_text, "－");
+  EXPECT_EQ(check.row(0).sign_text, "－");
   EXPECT_EQ(check.row(0).verdict_text, "ＯＵＴ");
+  EXPECT_EQ(check.row(0).verdict_note, no_reaction);
+  check.choose_class(2, 0);  // no class: still ＯＵＴ, never "not judged"
+  EXPECT_EQ(check.row(0).verdict_text, "ＯＵＴ");
+  check.set_nc_text(0, "3.45");
+  EXPECT_EQ(check.row(0).sign_text, "－");
   ASSERT_TRUE(check.ok(sink));
-  const std::string page = read_file_bytes(dir / "DM006SHK.PDT").value_or("");
-  EXPECT_NE(page.find(utf8_to_cp932_lossy("16  ＯＵＴ")), std::string::npos);
+  std::vector<std::string> page = split_lines(read_file_bytes(dir / "DM006SHK.PDT").value_or(""));
+  ASSERT_EQ(page.size(), 21u);
+  EXPECT_EQ(page[16], "13    168.000");
+  const std::string dash = utf8_to_cp932_lossy("－");  // two bytes, right-aligned in the field
+  EXPECT_EQ(page[17], "15  " + std::string(7, ' ') + dash);
+  EXPECT_EQ(page[18], utf8_to_cp932_lossy("14  －"));
+  EXPECT_EQ(page[19], utf8_to_cp932_lossy("16  ＯＵＴ"));
 
+  // Seismic e 15 on B 20 (2e/B 1.500), H 1000 (tan 0.500: "0.25以上"), no reaction either.
   std::string off_base = clay_hand_over();
-  off_base.replace(off_base.find("2.000000,3.000000"), 17, "2.000000,10.01000");
-  off_base.replace(off_base.find("0.200000,0.300000"), 17, "0.200000,1.001000");
+  off_base.replace(off_base.find("300.000000,500.000000"), 21, "300.000000,1000.00000");
+  off_base.replace(off_base.find("2.000000,3.000000"), 17, "2.000000,15.00000");
+  off_base.replace(off_base.find("0.200000,0.300000"), 17, "0.200000,1.500000");
+  off_base.replace(off_base.find(",160.000000"), 11, ",0.000000");
   write_file_bytes(dir / "CAL_HEN.DAT", off_base);
   Recorder r;
   ClayCheck c;
@@ -411,20 +537,32 @@ TEST_F(ClayCheckTest, AReactionNeverComputedOrAResultantOffTheBaseFails) {
   ASSERT_EQ(r.texts.size(), 1u);
   EXPECT_EQ(r.texts[0],
             "地震時の合力は改良体の底面の外にあります（2e/B ＞ 1）。底面で支えられないのでＯＵＴです。");
-  EXPECT_EQ(c.row(1).ratio_text, "1.001");
-  c.set_nc_text(0, "3.45");
-  c.set_nc_text(1, "50");  // qa 50 x 100 / 1.5 + 30 = 3363.333 against 160: no base to bear it
-  EXPECT_EQ(c.row(1).qa_text, "3363.333");
+  const ClayCheckRow& s = c.row(1);
+  EXPECT_EQ(s.ratio_text, "1.500");
+  EXPECT_EQ(s.positions[0], kSteepInclination);
+  for (const std::string* shown : {&s.a_text, &s.b_text, &s.nc_text, &s.qa_text, &s.sign_text,
+                                   &s.reaction_text})
+    EXPECT_EQ(*shown, "－");
+  EXPECT_FALSE(s.nc_editable);
+  EXPECT_TRUE(c.row(0).nc_editable);
+  c.set_nc_text(1, "50");  // no base to bear it: nothing to type
+  EXPECT_EQ(s.nc_text, "－");
+  EXPECT_EQ(s.qa_text, "－");
   EXPECT_EQ(c.row(0).verdict_text, "Ｏ.Ｋ.");
-  EXPECT_EQ(c.row(1).verdict_text, "ＯＵＴ");
-  EXPECT_EQ(c.row(1).verdict_note, r.texts[0]);
+  EXPECT_EQ(s.verdict_text, "ＯＵＴ");
+  EXPECT_EQ(s.verdict_note, r.texts[0]);
   EXPECT_EQ(c.row(0).verdict_note, "");
   ASSERT_TRUE(c.ok(r));
+  EXPECT_EQ(r.texts.size(), 1u);
   const std::vector<std::string> seismic =
       split_lines(read_file_bytes(dir / "DM106SHK.PDT").value_or(""));
-  ASSERT_GE(seismic.size(), 3u);
-  EXPECT_EQ(seismic[seismic.size() - 3], utf8_to_cp932_lossy("14  ＞"));
-  EXPECT_EQ(seismic[seismic.size() - 2], utf8_to_cp932_lossy("16  ＯＵＴ"));
+  ASSERT_EQ(seismic.size(), 21u);
+  EXPECT_EQ(seismic[8], "05   1.500");
+  EXPECT_EQ(seismic[13], "10  " + std::string(4, ' ') + dash);
+  EXPECT_EQ(seismic[16], "13  " + std::string(7, ' ') + dash);
+  EXPECT_EQ(seismic[17], "15  " + std::string(7, ' ') + dash);
+  EXPECT_EQ(seismic[18], utf8_to_cp932_lossy("14  －"));
+  EXPECT_EQ(seismic[19], utf8_to_cp932_lossy("16  ＯＵＴ"));
 }
 
 // The Nc box follows the number-box rule: a text without a number, or with a number Nc cannot
@@ -517,6 +655,43 @@ TEST(ClayTable, ShippedCoefficientsFollowTheFormulas) {
         const auto c = bearing::clay_coefficients(e_axis[j - 1], t_axis[i - 1], k_axis[k - 1]);
         EXPECT_NEAR(a, c.a, 0.005 + 1e-9);
         EXPECT_NEAR(b, c.b, 0.005 + 1e-9);
+        // The class "0.25以上" computes with the same code: at a class's tan(theta) it gives that
+        // entry exactly, so the last class and the table cannot disagree.
+        const bearing::ClayFactor f =
+            bearing::clay_factor(e_axis[j - 1], t_axis[i - 1], k_axis[k - 1]);
+        EXPECT_FALSE(f.sliding);
+        EXPECT_EQ(f.a, a);
+        EXPECT_EQ(f.b, b);
+        EXPECT_EQ(f.nc, a + b);
+      }
+    }
+  }
+}
+
+// Nc of "0.25以上" as the load steepens, for every 2e/B and B k / c0 class: from the class 0.25
+// entry at tan 0.25 it never rises, never passes the sliding limit of the class's effective base
+// (1 - e) / t (by more than the table's two decimals), meets that limit at t = 2 / (2 + pi) =
+// 0.38898 (where v t = 1: v = 2.57080, (1 - e) v = (1 - e) / t) and follows it beyond.
+TEST(ClayTable, TheSteepClassFallsFromTheClass025ToTheSlidingLimit) {
+  const auto table = read_clay_coefficient_table(std::filesystem::path(QVT_BIN_DIR) / "KS_AB.CSV");
+  ASSERT_TRUE(table);
+  EXPECT_NEAR(bearing::clay_sliding_inclination(), 0.38898, 0.00001);
+  for (int j = 1; j <= 4; ++j) {
+    for (int k = 1; k <= 10; ++k) {
+      const double e = table->eccentricity_axis[j - 1], kappa = table->strength_axis[k - 1];
+      SCOPED_TRACE(::testing::Message() << e << " " << kappa);
+      double before = table->coef_a[j][5][k] + table->coef_b[j][5][k];
+      EXPECT_EQ(bearing::clay_factor(e, 0.25, kappa).nc, before);
+      for (int step = 251; step <= 2000; ++step) {
+        const double t = step / 1000.0;
+        const bearing::ClayFactor f = bearing::clay_factor(e, t, kappa);
+        EXPECT_LE(f.nc, before + 1e-12) << t;
+        EXPECT_LE(f.nc, (1 - e) / t + 0.01) << t;
+        EXPECT_EQ(f.sliding, t > 0.38898) << t;
+        if (f.sliding) {
+          EXPECT_DOUBLE_EQ(f.nc, (1 - e) / t) << t;
+        }
+        before = f.nc;
       }
     }
   }

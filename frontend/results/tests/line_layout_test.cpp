@@ -39,7 +39,7 @@ constexpr Sample kSamples[] = {{"sample_block_rectangle_sand", true},
 
 // Loads the sample's own dialog from the hand-over in `dir`; true when it is ready.
 bool dialog_loads(const Sample& s, const fs::path& dir, Recorder& sink) {
-  if (s.sandy) return SandCheck().load(dir, QVT_BIN_DIR, 1, 40.0, sink) == SandCheck::Load::ready;
+  if (s.sandy) return SandCheck().load(dir, QVT_BIN_DIR, 1, 40.0, {3.0, 2.0}, sink) == SandCheck::Load::ready;
   return ClayCheck().load(dir, QVT_BIN_DIR, 1, {3.0, 2.0}, sink) == ClayCheck::Load::ready;
 }
 

@@ -20,6 +20,10 @@ using testing::Recorder;
 
 std::string read_text(const std::filesystem::path& p) { return read_file_bytes(p).value_or(""); }
 
+// The bearing safety factors of the fixture's design conditions (normal, seismic), which the
+// design safety factors open on.
+constexpr std::array<double, 2> kFactors = {2.5, 1.5};
+
 class SandCheckTest : public ::testing::Test {
  protected:
   void SetUp() override { fixtures::write_work_folder(dir.path()); }
@@ -29,7 +33,7 @@ class SandCheckTest : public ::testing::Test {
 };
 
 TEST_F(SandCheckTest, LoadReadsBothCasesAndTheFirstChart) {
-  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, kFactors, sink), SandCheck::Load::ready);
   EXPECT_TRUE(sink.texts.empty());
   // Normal: tan 600/4000, 2e/B 4/20; (20, 15) lies between the cuts 15 and 35 at distances
   // 5/r2 and 15/r2: 20 - 10 * 5/20 = 17.5; Q = 10 * 20 * 17.5 / 2; F = 1750 / (4000/20).
@@ -46,11 +50,50 @@ TEST_F(SandCheckTest, LoadReadsBothCasesAndTheFirstChart) {
   EXPECT_EQ(s.ratio_text, "0.300");
   EXPECT_EQ(s.n_text, "10.00");
   EXPECT_EQ(s.f_text, "5.714");
-  EXPECT_EQ(s.design_text, "1.000");
+  // The charts give the N of failure: each design factor opens on the case's bearing safety
+  // factor of the design conditions, as qa of the clay check takes it.
+  EXPECT_EQ(n.design_text, "2.500");
+  EXPECT_EQ(s.design_text, "1.500");
+}
+
+// The design factor opens on the conditions' bearing factor of its case, a factor of 0 (a
+// project without one) as 1, as the clay check's qa takes it; a factor typed in the dialog is
+// the user's: a chart or N chosen after it leaves it as typed. F 8.750 (normal), 5.714
+// (seismic) against the factors.
+TEST_F(SandCheckTest, TheDesignFactorOpensOnTheBearingFactorOfTheCase) {
+  const struct {
+    std::array<double, 2> factors;
+    const char* normal;
+    const char* seismic;
+    const char* seismic_verdict;
+  } cases[] = {
+      {{2.5, 1.5}, "2.500", "1.500", "ＯＫ"},
+      {{3.0, 6.0}, "3.000", "6.000", "ＯＵＴ"},  // 5.714 < 6
+      {{0.0, 1.2}, "1.000", "1.200", "ＯＫ"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.normal);
+    SandCheck opened;
+    ASSERT_EQ(opened.load(dir.path(), dir.path(), 1, 30.0, c.factors, sink), SandCheck::Load::ready);
+    EXPECT_EQ(opened.row(0).design_text, c.normal);
+    EXPECT_EQ(opened.row(1).design_text, c.seismic);
+    EXPECT_EQ(opened.row(1).verdict_text, c.seismic_verdict);
+  }
+  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, kFactors, sink), SandCheck::Load::ready);
+  check.set_design_text(1, "5.8");
+  EXPECT_EQ(check.row(1).verdict_text, "ＯＵＴ");  // 5.714 < 5.8
+  check.leave_design_box(1);
+  check.choose_chart(1, 1, sink);
+  check.set_n_text(1, "10");
+  check.leave_n_box(1);
+  EXPECT_EQ(check.row(1).design_text, "5.800");
+  EXPECT_EQ(check.row(1).verdict_text, "ＯＵＴ");
+  ASSERT_TRUE(check.ok(sink));
+  EXPECT_NE(read_text(dir / "DM106SHK.PDT").find("07  5.800\r\n"), std::string::npos);
 }
 
 TEST_F(SandCheckTest, TypedNFollowsAndIsReformattedOnLeaving) {
-  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, kFactors, sink), SandCheck::Load::ready);
   check.set_n_text(1, "1.2");
   EXPECT_DOUBLE_EQ(check.values().bearing_capacity[1], 120.0);
   EXPECT_EQ(check.row(1).f_text, "0.685");  // 120 / 175 = 0.6857, rounded down
@@ -67,7 +110,7 @@ TEST_F(SandCheckTest, TypedNFollowsAndIsReformattedOnLeaving) {
 }
 
 TEST_F(SandCheckTest, WithoutSeismicCaseTheSeismicRowComputesNothing) {
-  ASSERT_EQ(check.load(dir.path(), dir.path(), 0, 30.0, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.load(dir.path(), dir.path(), 0, 30.0, kFactors, sink), SandCheck::Load::ready);
   const SandCheckRow& s = check.row(1);
   EXPECT_EQ(s.tan_theta_text, "***");
   EXPECT_EQ(s.ratio_text, "***");
@@ -113,13 +156,24 @@ TEST_F(SandCheckTest, UnreadableHandOverShowsItsMessageAndKeepsOkDisabled) {
   huge_h.replace(huge_h.find("700.000000"), 10, "1000000.01");
   std::string infinite_moment = good;
   infinite_moment.replace(infinite_moment.find("30000.000000"), 12, "inf");
+  // A bearing layer without weight (every Q and F would read 0), or with a weight no soil has
+  // (the conditions file holds it to (0, 100] kN/m3).
+  std::string weightless = good;
+  weightless.replace(weightless.find("10.000000"), 9, "0.0000000");
+  std::string negative_weight = good;
+  negative_weight.replace(negative_weight.find("10.000000"), 9, "-10.00000");
+  std::string below_weight = good;
+  below_weight.replace(below_weight.find("10.000000"), 9, "0.0009000");
+  std::string heavy_weight = good;
+  heavy_weight.replace(heavy_weight.find("10.000000"), 9, "1000000.0");
   for (const std::string& text : {lines_cut, zero_v, negative_e, not_a_number, huge_ratio,
                                   denormal_width, denormal_v, tiny_v, huge_h, infinite_moment,
+                                  weightless, negative_weight, below_weight, heavy_weight,
                                   std::string()}) {
     write_file_bytes(dir / "CAL_HEN.DAT", text);
     Recorder r;
     SandCheck c;
-    EXPECT_EQ(c.load(dir.path(), dir.path(), 1, 30.0, r), SandCheck::Load::unreadable);
+    EXPECT_EQ(c.load(dir.path(), dir.path(), 1, 30.0, kFactors, r), SandCheck::Load::unreadable);
     ASSERT_EQ(r.texts.size(), 1u);
     EXPECT_EQ(r.texts[0], "計算結果ﾌｧｲﾙ(CAL_HEN.DAT)が読み込み出来ません。");
     EXPECT_FALSE(c.ok_enabled());
@@ -132,8 +186,8 @@ TEST_F(SandCheckTest, UnreadableHandOverShowsItsMessageAndKeepsOkDisabled) {
   write_file_bytes(dir / "CAL_HEN.DAT", zero_seismic);
   Recorder r;
   SandCheck c;
-  EXPECT_EQ(c.load(dir.path(), dir.path(), 0, 30.0, r), SandCheck::Load::ready);
-  EXPECT_EQ(c.load(dir.path(), dir.path(), 1, 30.0, r), SandCheck::Load::unreadable);
+  EXPECT_EQ(c.load(dir.path(), dir.path(), 0, 30.0, kFactors, r), SandCheck::Load::ready);
+  EXPECT_EQ(c.load(dir.path(), dir.path(), 1, 30.0, kFactors, r), SandCheck::Load::unreadable);
 }
 
 // The dialog opens, in both rows, on the chart of the layer's phi rounded down to a chart angle,
@@ -151,7 +205,7 @@ TEST_F(SandCheckTest, BothRowsOpenOnTheChartOfTheLayersPhi) {
   // The 35-degree chart of this folder: the curves of the others with doubled labels.
   write_file_bytes(dir / "FAI35.CSV", "3\r\n40,2,15,15\r\n0,30\r\n30,0\r\n20,2,25,25\r\n0,50\r\n"
                                       "50,0\r\n10,2,35,35\r\n0,70\r\n70,0\r\n");
-  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 38.0, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 38.0, kFactors, sink), SandCheck::Load::ready);
   EXPECT_TRUE(sink.texts.empty());
   for (int c = 0; c < 2; ++c) EXPECT_EQ(check.row(c).chart_index, 1) << c;
   EXPECT_EQ(check.row(0).n_text, "35.00");  // 17.50 on the 30-degree chart, doubled
@@ -167,7 +221,7 @@ TEST_F(SandCheckTest, ResultantOutsideTheBaseFailsThatCaseAlone) {
   off_base.replace(off_base.find("2.000000,3.000000"), 17, "2.000000,10.01000");
   off_base.replace(off_base.find("0.200000,0.300000"), 17, "0.200000,1.001000");
   write_file_bytes(dir / "CAL_HEN.DAT", off_base);
-  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, kFactors, sink), SandCheck::Load::ready);
   ASSERT_EQ(sink.texts.size(), 1u);
   EXPECT_EQ(sink.texts[0],
             "地震時の合力は改良体の底面の外にあります（2e/B ＞ 1）。底面で支えられないのでＯＵＴです。");
@@ -196,7 +250,7 @@ TEST_F(SandCheckTest, ResultantOutsideTheBaseFailsThatCaseAlone) {
   write_file_bytes(dir / "CAL_HEN.DAT", edge);
   Recorder r;
   SandCheck at_edge;
-  ASSERT_EQ(at_edge.load(dir.path(), dir.path(), 1, 30.0, r), SandCheck::Load::ready);
+  ASSERT_EQ(at_edge.load(dir.path(), dir.path(), 1, 30.0, kFactors, r), SandCheck::Load::ready);
   at_edge.set_n_text(1, "100");
   EXPECT_EQ(at_edge.row(1).verdict_text, "ＯＫ");
   for (const std::string& t : r.texts) EXPECT_EQ(t.find("合力"), std::string::npos) << t;
@@ -207,7 +261,7 @@ TEST_F(SandCheckTest, ResultantOutsideTheBaseFailsThatCaseAlone) {
 // text stands in a box, takes the box back, says why and writes nothing; the next OK writes the
 // value held. N = 1e300 was written as 300 digits into the page's six places.
 TEST_F(SandCheckTest, ATextThatIsNoNForTheChartsKeepsTheValueHeldAndIsNeverWritten) {
-  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, kFactors, sink), SandCheck::Load::ready);
   const struct {
     const char* typed;
     model::TypedNumber why;
@@ -227,10 +281,10 @@ TEST_F(SandCheckTest, ATextThatIsNoNForTheChartsKeepsTheValueHeldAndIsNeverWritt
     EXPECT_FALSE(std::filesystem::exists(dir / "DM006SHK.PDT"));
   }
   check.set_design_text(1, "1e300");
-  EXPECT_EQ(check.row(1).verdict_text, "ＯＫ");  // against the factor held, 1.000
+  EXPECT_EQ(check.row(1).verdict_text, "ＯＫ");  // against the factor held, 1.500
   EXPECT_FALSE(check.ok(sink));
   EXPECT_EQ(check.box_verdict(), model::TypedNumber::out_of_range);
-  EXPECT_EQ(check.row(1).design_text, "1.000");
+  EXPECT_EQ(check.row(1).design_text, "1.500");
   EXPECT_TRUE(sink.texts.empty());  // the boxes' notice, not a message box
   // The top of the range stands: 1000 with B 20 and gamma 10 gives Q = 100000 and F = 100000 /
   // (4000 / 20) = 500, written with fewer decimals so each keeps its place.
@@ -248,7 +302,7 @@ TEST_F(SandCheckTest, ATextThatIsNoNForTheChartsKeepsTheValueHeldAndIsNeverWritt
 // A pasted column "12.5\r\n34" keeps its first line: the box never stands empty, and never reads
 // the lines run together (12.534).
 TEST_F(SandCheckTest, APastedMultiLineTextKeepsItsFirstLine) {
-  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, kFactors, sink), SandCheck::Load::ready);
   const struct {
     const char* pasted;
     const char* shown;
@@ -266,29 +320,33 @@ TEST_F(SandCheckTest, APastedMultiLineTextKeepsItsFirstLine) {
   EXPECT_EQ(check.row(1).f_text, "0.685");
 }
 
-// A value no field of the page can hold in its place is named and nothing is written: a unit
-// weight of 1e6 kN/m3 makes Q = 1e6 x 20 x 17.5 / 2 = 175000000, nine digits in eight places.
+// A value no field of the page can hold in its place is named and nothing is written: the
+// heaviest soil (100 kN/m3) under a base 10 km wide with N 1000 typed makes Q = 100 x 10000 x
+// 1000 / 2 = 500000000, nine digits in eight places.
 TEST_F(SandCheckTest, AValueThatDoesNotFitItsPlaceOnThePageWritesNothing) {
   std::string heavy = fixtures::eccentric_load_text();
-  heavy.replace(heavy.find("10.000000"), 9, "1000000.0");
+  heavy.replace(heavy.find("10.000000"), 9, "100.00000");
+  heavy.replace(heavy.find("20.000000"), 9, "10000.000");
+  heavy.replace(heavy.find("2.000000,3.000000"), 17, "1000.0000,1500.000");
   write_file_bytes(dir / "CAL_HEN.DAT", heavy);
-  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, kFactors, sink), SandCheck::Load::ready);
+  check.set_n_text(0, "1000");
   EXPECT_FALSE(check.ok(sink));
   ASSERT_EQ(sink.texts.size(), 1u);
-  EXPECT_EQ(sink.texts[0], "Ｑ の値 175000000.000 は帳票の欄に収まりません。");
+  EXPECT_EQ(sink.texts[0], "Ｑ の値 500000000.000 は帳票の欄に収まりません。");
   EXPECT_FALSE(std::filesystem::exists(dir / "DM006SHK.PDT"));
   EXPECT_FALSE(std::filesystem::exists(dir / "M_HSK06H.PZK"));
 }
 
 // A bearing layer of phi below the smallest chart (30 degrees) opens on the 30-degree chart with
-// a notice that its N belongs to a stronger soil, kept beside each row's verdict; no row is
-// judged ("－") until its N is typed, and OK asks for it. N typed by hand is judged; a chart
-// chosen again is not.
+// a notice that its N belongs to a stronger soil, kept beside each row's verdict; N and F stay
+// empty and no row is judged ("－") until its N is typed, and OK asks for it. N typed by hand is
+// judged; a chart chosen again empties it.
 TEST_F(SandCheckTest, ALayerWeakerThanEveryChartIsNotJudgedUntilNIsTyped) {
   const std::string notice =
       "支持層のφ 28°は最も小さい図表の30°より小さく、図表のＮは支持層より強い地盤のものです。"
       "Ｎを入力するまで判定しません。";
-  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 28.0, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 28.0, kFactors, sink), SandCheck::Load::ready);
   EXPECT_TRUE(sink.texts.empty());  // the dialog shows it in its own notice line
   EXPECT_EQ(check.below_charts_notice(), notice);
   for (int c = 0; c < 2; ++c) {
@@ -296,18 +354,26 @@ TEST_F(SandCheckTest, ALayerWeakerThanEveryChartIsNotJudgedUntilNIsTyped) {
     EXPECT_EQ(check.row(c).verdict_text, "－");
     EXPECT_EQ(check.row(c).verdict_note, notice);
   }
-  EXPECT_EQ(check.row(0).n_text, "17.50");  // the 30-degree chart's reading, shown for reference
+  // No chart's N stands for the layer: the 30-degree chart's 17.50 (F 8.750) is not shown.
+  for (int c = 0; c < 2; ++c) {
+    EXPECT_EQ(check.row(c).n_text, "") << c;
+    EXPECT_EQ(check.row(c).f_text, "") << c;
+  }
   EXPECT_FALSE(check.ok(sink));
+  EXPECT_EQ(check.box_verdict(), model::TypedNumber::stands);  // the empty box is no error
+  EXPECT_EQ(check.row(0).n_text, "");
   EXPECT_EQ(sink.texts.back(),
             "常時のＮを入力してください。支持層のφ 28°は最も小さい図表の30°より小さく、"
             "図表のＮは支持層より強い地盤のものです。");
   EXPECT_FALSE(std::filesystem::exists(dir / "DM006SHK.PDT"));
-  // A text that goes back, or the chart's own text typed again, is no N typed by hand.
-  check.set_n_text(0, "abc");
-  check.leave_n_box(0);
-  check.set_n_text(0, "17.50");
-  check.leave_n_box(0);
-  EXPECT_EQ(check.row(0).verdict_text, "－");
+  // A text that goes back, or blanks, are no N typed by hand.
+  for (const char* typed : {"abc", "  "}) {
+    check.set_n_text(0, typed);
+    check.leave_n_box(0);
+    EXPECT_EQ(check.row(0).n_text, "");
+    EXPECT_EQ(check.row(0).f_text, "");
+    EXPECT_EQ(check.row(0).verdict_text, "－");
+  }
   // N 12 by hand: Q = 10 x 20 x 12 / 2 = 1200, F = 1200 / 200 = 6.000.
   check.set_n_text(0, "12");
   EXPECT_EQ(check.row(0).f_text, "6.000");
@@ -326,20 +392,22 @@ TEST_F(SandCheckTest, ALayerWeakerThanEveryChartIsNotJudgedUntilNIsTyped) {
   EXPECT_NE(read_text(dir / "DM006SHK.PDT").find("06   12.00\r\n"), std::string::npos);
   EXPECT_NE(read_text(dir / "DM106SHK.PDT").find("11  " + utf8_to_cp932_lossy("ＯＵＴ")),
             std::string::npos);
-  // A chart chosen again reads a stronger soil's N: not judged.
+  // A chart chosen again reads a stronger soil's N: N and F empty again, not judged.
   check.choose_chart(0, 1, sink);
+  EXPECT_EQ(check.row(0).n_text, "");
+  EXPECT_EQ(check.row(0).f_text, "");
   EXPECT_EQ(check.row(0).verdict_text, "－");
   // Layers of 30 degrees and more are judged as they open; a phi that is no number is not.
   for (double phi : {30.0, 45.0}) {
     SandCheck c;
     Recorder r;
-    ASSERT_EQ(c.load(dir.path(), dir.path(), 1, phi, r), SandCheck::Load::ready);
+    ASSERT_EQ(c.load(dir.path(), dir.path(), 1, phi, kFactors, r), SandCheck::Load::ready);
     EXPECT_TRUE(r.texts.empty()) << phi;
     EXPECT_EQ(c.row(0).verdict_text, "ＯＫ") << phi;
   }
   SandCheck nan_phi;
   Recorder r;
-  ASSERT_EQ(nan_phi.load(dir.path(), dir.path(), 1, std::nan(""), r), SandCheck::Load::ready);
+  ASSERT_EQ(nan_phi.load(dir.path(), dir.path(), 1, std::nan(""), kFactors, r), SandCheck::Load::ready);
   EXPECT_EQ(nan_phi.row(0).verdict_text, "－");
 }
 
@@ -351,7 +419,7 @@ TEST_F(SandCheckTest, ThePagePrints2eOverBAsTheDialogShowsIt) {
                    "26,3,8,7,5,9,title\r\n4000.000000,3500.000000\r\n600.000000,700.000000\r\n"
                    "0.000000,0.000000\r\n16.000000\r\n0.228000,1.612000\r\n0.028000,0.202000\r\n"
                    "0.000000\r\n0.000000\r\n10.000000\r\n45.000000\r\n177.732000,274.341000\r\n");
-  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, kFactors, sink), SandCheck::Load::ready);
   EXPECT_EQ(check.row(0).ratio_text, "0.029");
   // 2 x 1.612 / 16 = 0.2015: 0.202 in the file and in the dialog.
   EXPECT_EQ(check.row(1).ratio_text, "0.202");
@@ -370,12 +438,12 @@ TEST_F(SandCheckTest, ThePagePrints2eOverBAsTheDialogShowsIt) {
 
 TEST_F(SandCheckTest, MissingOrBrokenChartOffersNoDialog) {
   std::filesystem::remove(dir / "FAI35.CSV");
-  EXPECT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::no_dialog);
+  EXPECT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, kFactors, sink), SandCheck::Load::no_dialog);
   ASSERT_EQ(sink.texts.size(), 1u);
   EXPECT_EQ(sink.texts[0], "--- ERROR ---\n\nデータファイルFAI35.CSVが開けません!\n");
   write_file_bytes(dir / "FAI35.CSV", "3\r\n20,2\r\n");
   Recorder r;
-  EXPECT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, r), SandCheck::Load::no_dialog);
+  EXPECT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, kFactors, r), SandCheck::Load::no_dialog);
   ASSERT_EQ(r.texts.size(), 1u);
   EXPECT_EQ(r.texts[0], "--- ERROR ---\n\nデータファイルFAI35.CSVが読み込めません!\n");
 }
@@ -384,7 +452,7 @@ TEST_F(SandCheckTest, PointOffTheChartWarnsAndReadsZero) {
   std::string steep = fixtures::eccentric_load_text();
   steep.replace(steep.find("600.000000"), 10, "3200.00000");  // tan 0.800: above every curve
   write_file_bytes(dir / "CAL_HEN.DAT", steep);
-  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, kFactors, sink), SandCheck::Load::ready);
   EXPECT_EQ(check.row(0).n_text, "0.00");
   ASSERT_EQ(sink.texts.size(), 1u);
   EXPECT_EQ(sink.texts[0], "常時の点は図表の範囲外です。Ｎを入力してください。");
@@ -393,7 +461,7 @@ TEST_F(SandCheckTest, PointOffTheChartWarnsAndReadsZero) {
 // Beside F the row shows the verdict its page will write, after every change of N, the chart
 // or the design factor. The fixture's normal row: N 17.50, Q 1750, F 8.750; seismic F 5.714.
 TEST_F(SandCheckTest, TheVerdictFollowsNTheChartAndTheDesignFactor) {
-  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, kFactors, sink), SandCheck::Load::ready);
   struct Step {
     const char* what;
     std::function<void(SandCheck&)> act;
@@ -401,7 +469,7 @@ TEST_F(SandCheckTest, TheVerdictFollowsNTheChartAndTheDesignFactor) {
     const char* seismic;
   };
   const Step steps[] = {
-      {"as opened, factors 1.000", [](SandCheck&) {}, "ＯＫ", "ＯＫ"},
+      {"as opened, factors 2.500 and 1.500", [](SandCheck&) {}, "ＯＫ", "ＯＫ"},
       {"factor typed above F", [](SandCheck& c) { c.set_design_text(0, "9"); }, "ＯＵＴ", "ＯＫ"},
       {"factor equal to F passes", [](SandCheck& c) { c.set_design_text(0, "8.75"); }, "ＯＫ", "ＯＫ"},
       // Q = 10 x 20 x 1.2 / 2 = 120, F = 120 / 200 = 0.600.
@@ -428,7 +496,7 @@ TEST_F(SandCheckTest, TheVerdictFollowsNTheChartAndTheDesignFactor) {
             std::string::npos);
   // Without the seismic case its row judges nothing.
   SandCheck off;
-  ASSERT_EQ(off.load(dir.path(), dir.path(), 0, 30.0, sink), SandCheck::Load::ready);
+  ASSERT_EQ(off.load(dir.path(), dir.path(), 0, 30.0, kFactors, sink), SandCheck::Load::ready);
   off.set_n_text(1, "3");
   EXPECT_EQ(off.row(1).verdict_text, "");
   EXPECT_EQ(off.row(0).verdict_text, "ＯＫ");
@@ -439,7 +507,7 @@ TEST_F(SandCheckTest, APointOffTheChartsIsOut) {
   std::string steep = fixtures::eccentric_load_text();
   steep.replace(steep.find("600.000000"), 10, "3200.00000");  // tan 0.800: above every curve
   write_file_bytes(dir / "CAL_HEN.DAT", steep);
-  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, kFactors, sink), SandCheck::Load::ready);
   for (int chart = 0; chart < kChartCount; ++chart) {
     check.choose_chart(0, chart, sink);
     EXPECT_EQ(check.row(0).n_text, "0.00");
@@ -452,7 +520,7 @@ TEST_F(SandCheckTest, APointOffTheChartsIsOut) {
 }
 
 TEST_F(SandCheckTest, OkRefusesADesignFactorNotAboveZero) {
-  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, kFactors, sink), SandCheck::Load::ready);
   check.set_design_text(1, "");
   EXPECT_FALSE(check.ok(sink));
   ASSERT_EQ(sink.texts.size(), 1u);
@@ -461,7 +529,7 @@ TEST_F(SandCheckTest, OkRefusesADesignFactorNotAboveZero) {
 }
 
 TEST_F(SandCheckTest, OkWritesTheNormalPageFieldByField) {
-  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, kFactors, sink), SandCheck::Load::ready);
   check.set_design_text(0, "2.5");
   ASSERT_TRUE(check.ok(sink));
   const std::vector<std::string> lines = split_lines(read_text(dir / "DM006SHK.PDT"));
@@ -486,7 +554,7 @@ TEST_F(SandCheckTest, OkWritesTheNormalPageFieldByField) {
   };
   EXPECT_EQ(lines, expected);
   EXPECT_NE(read_text(dir / "DM006SHK.PDT").find("\r\n"), std::string::npos);
-  // The seismic page: F 5.714 against 1.000 passes too; a factor of 6 fails it.
+  // The seismic page: F 5.714 against 1.500 passes too; a factor of 6 fails it.
   const std::vector<std::string> seismic = split_lines(read_text(dir / "DM106SHK.PDT"));
   ASSERT_EQ(seismic.size(), 17u);
   EXPECT_EQ(seismic[0], utf8_to_cp932_lossy("偏心傾斜荷重　　　　　〈地震時〉"));
@@ -499,7 +567,7 @@ TEST_F(SandCheckTest, OkWritesTheNormalPageFieldByField) {
 }
 
 TEST_F(SandCheckTest, FileThatCannotBeWrittenKeepsTheDialogOpen) {
-  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, sink), SandCheck::Load::ready);
+  ASSERT_EQ(check.load(dir.path(), dir.path(), 1, 30.0, kFactors, sink), SandCheck::Load::ready);
   std::filesystem::create_directory(dir / "M_HSK06H.PZK");  // a folder where the figure goes
   std::filesystem::create_directory(dir / "M_HSK06H.PZK" / "x");
   EXPECT_FALSE(check.ok(sink));

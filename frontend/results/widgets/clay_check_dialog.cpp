@@ -120,8 +120,14 @@ ClayCheckDialog::ClayCheckDialog(QWidget* owner, const model::ProjectModel& mode
   buttons->addStretch();
   buttons->addWidget(ok_);
   buttons->addWidget(cancel);
+  // The notice of a B k / c0 below the smallest class stays in view while the dialog is open.
+  notice_ = new QLabel(this);
+  notice_->setObjectName(QStringLiteral("notice"));
+  notice_->setWordWrap(true);
+  notice_->setVisible(false);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid_);
+  layout->addWidget(notice_);
   layout->addLayout(buttons);
 
   // The check loads once, as the dialog opens.
@@ -129,6 +135,8 @@ ClayCheckDialog::ClayCheckDialog(QWidget* owner, const model::ProjectModel& mode
   check_.load(model.work_folder, model.install_folder, model.conditions.seismic_check,
                    {fs[0][2], fs[1][2]}, sink_);
   ok_->setEnabled(check_.ok_enabled());
+  notice_->setText(q(check_.strength_notice()));
+  notice_->setVisible(check_.ok_enabled() && !check_.strength_notice().empty());
   show_rows();
   place_lists();
 
@@ -151,6 +159,7 @@ void ClayCheckDialog::show_rows() {
     a_[c]->setText(q(r.a_text));
     b_[c]->setText(q(r.b_text));
     if (nc_[c]->text() != q(r.nc_text)) nc_[c]->setText(q(r.nc_text));
+    nc_[c]->setEnabled(r.nc_editable);
     qa_[c]->setText(q(r.qa_text));
     sign_[c]->setText(q(r.sign_text));
     reaction_[c]->setText(q(r.reaction_text));

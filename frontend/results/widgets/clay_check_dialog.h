@@ -38,6 +38,8 @@ class ClayCheckDialog : public QDialog {
   QLabel* reaction_label(int c) const { return reaction_[c]; }
   QLabel* verdict_label(int c) const { return verdict_[c]; }
   QPushButton* ok_button() const { return ok_; }
+  // The notice of a B k / c0 below the smallest class; hidden for another value.
+  QLabel* notice_label() const { return notice_; }
 
   // The user entered the class box of `list` in the row of `load_case`: the lists move to that
   // row.
@@ -66,6 +68,7 @@ class ClayCheckDialog : public QDialog {
   std::array<QLabel*, 2> sign_{};
   std::array<QLabel*, 2> reaction_{};
   std::array<QLabel*, 2> verdict_{};
+  QLabel* notice_ = nullptr;
   QPushButton* ok_ = nullptr;
 };
 

@@ -122,9 +122,10 @@ SandCheckDialog::SandCheckDialog(QWidget* owner, const model::ProjectModel& mode
   layout->addLayout(buttons);
 
   // The check loads once, as the dialog opens.
+  const auto& fs = model.conditions.safety_factors;
   load_ = check_.load(model.work_folder, model.install_folder,
                            model.conditions.seismic_check, model.conditions.bearing_layer.phi,
-                           sink_);
+                           {fs[0][2], fs[1][2]}, sink_);
   for (int c = 0; c < 2; ++c) show_row(c);
   ok_->setEnabled(check_.ok_enabled());
   notice_->setText(q(check_.below_charts_notice()));

@@ -117,6 +117,32 @@ TEST_F(ShippedSamplesTest, ShippedFilesAreTheBuiltSectionsAsTheMainWindowSavesTh
   }
 }
 
+// Each sandy sample's phi is the one its bearing-layer page proposes by the formula the sample
+// selects (√(12N) + 15 with N 52: 24.980 + 15 = 39.98, shown as 40.0), and its Nr and Nq the
+// page's proposals for that phi (114.00 and 80.00 for 40 degrees), so the eccentric check opens
+// on the chart the page's own derivation gives.
+TEST_F(ShippedSamplesTest, TheSandyLayersPhiIsTheOneItsFormulaGives) {
+  for (const ShippedSample& s : kShipped) {
+    SCOPED_TRACE(s.name);
+    ui.files.push_back(QString::fromStdString(shipped(s.name, ".MSJ").string()));
+    form->open_project();
+    form->choose_category(4);  // the bearing layer
+    const pages::BearingLayerPage& page = form->pages().bearing_layer();
+    const pages::BearingLayerState& state = page.state();
+    if (!state.options[pages::kSandyGround]) continue;
+    EXPECT_EQ(state.formula, 0);
+    EXPECT_EQ(state.proposal[pages::kPhiProposal], "40.00");
+    for (int which : {pages::kPhiProposal, pages::kNrProposal, pages::kNqProposal}) {
+      const int box = which == pages::kPhiProposal ? pages::kPhiBox
+                      : which == pages::kNrProposal ? pages::kNrBox
+                                                    : pages::kNqBox;
+      EXPECT_EQ(model::leading_number(state.boxes[box].text),
+                model::leading_number(state.proposal[which]))
+          << which;
+    }
+  }
+}
+
 // The real engines and their data in the install folder: the run of a sample goes from the
 // toolbar to the results dialog and the eccentric load check, shows no message box on the way,
 // and every check passes.

@@ -137,6 +137,47 @@ TEST_F(ClayCheckDialogTest, AnNcThatIsNoNumberOrOutOfRangeGoesBackAndAPasteKeeps
   EXPECT_TRUE(sink.texts.empty());
 }
 
+// What cannot be computed shows "－" and takes nothing typed, and OK writes the page of the case
+// that fails; a B k / c0 below the smallest class is said in a notice kept in view. Normal:
+// k 0.5, B k / c0 = 20 x 0.5 / 100 = 0.100, class 0.2 with b from 0.100: 0.025 x 0.64 x 0.80719
+// = 0.01, Nc 3.32 + 0.01 = 3.33, qa = 3.33 x 100 / 2.5 + 30 = 163.200 >= 150. Seismic: e 15 on
+// B 20, 2e/B 1.500, outside the base; no reaction computed.
+TEST_F(ClayCheckDialogTest, ShowsWhatCannotBeComputedAndAStrengthBelowTheClasses) {
+  write_file_bytes(dir / "CAL_HEN.DAT",
+                   utf8_to_cp932_lossy("26,3,8,7,5,9,粘土地盤の岸壁,第1案") +
+                       "\r\n2000.000000,2000.000000\r\n300.000000,1000.000000\r\n0,0\r\n"
+                       "20.000000\r\n2.000000,15.000000\r\n0.200000,1.500000\r\n0.500000\r\n"
+                       "100.000000\r\n18.000000\r\n30.000000\r\n150.000000,0.000000\r\n");
+  ClayCheckDialog form(nullptr, model, sink);
+  ASSERT_EQ(sink.texts.size(), 1u);  // the resultant outside the base
+  EXPECT_FALSE(form.notice_label()->isHidden());
+  EXPECT_EQ(form.notice_label()->text().toStdString(), form.check().strength_notice());
+  EXPECT_NE(form.notice_label()->text().indexOf(QStringLiteral("0.100")), -1);
+  EXPECT_EQ(form.b_label(0)->text(), QStringLiteral("0.01"));
+  EXPECT_EQ(form.nc_box(0)->text(), QStringLiteral("3.33"));
+  EXPECT_EQ(form.qa_label(0)->text(), QStringLiteral("163.200"));
+  EXPECT_EQ(form.verdict_label(0)->text(), QStringLiteral("Ｏ.Ｋ."));
+  EXPECT_TRUE(form.nc_box(0)->isEnabled());
+  EXPECT_FALSE(form.nc_box(1)->isEnabled());
+  for (QLabel* shown : {form.a_label(1), form.b_label(1), form.qa_label(1), form.sign_label(1),
+                        form.reaction_label(1)})
+    EXPECT_EQ(shown->text(), QStringLiteral("－")) << shown->objectName().toStdString();
+  EXPECT_EQ(form.nc_box(1)->text(), QStringLiteral("－"));
+  EXPECT_EQ(form.verdict_label(1)->text(), QStringLiteral("ＯＵＴ"));
+  form.ok();
+  EXPECT_EQ(form.result(), QDialog::Accepted);
+  EXPECT_TRUE(std::filesystem::exists(dir / "DM106SHK.PDT"));
+  EXPECT_EQ(sink.texts.size(), 1u);
+  // B k / c0 = 1.000 of the fixture has its class: no notice.
+  write_file_bytes(dir / "CAL_HEN.DAT",
+                   utf8_to_cp932_lossy("26,3,8,7,5,9,粘土地盤の岸壁,第1案") +
+                       "\r\n2000.000000,2000.000000\r\n300.000000,500.000000\r\n0,0\r\n"
+                       "20.000000\r\n2.000000,3.000000\r\n0.200000,0.300000\r\n5.000000\r\n"
+                       "100.000000\r\n18.000000\r\n30.000000\r\n150.000000,160.000000\r\n");
+  ClayCheckDialog fits(nullptr, model, sink);
+  EXPECT_TRUE(fits.notice_label()->isHidden());
+}
+
 TEST_F(ClayCheckDialogTest, UnreadableHandOverDisablesOk) {
   write_file_bytes(dir / "CAL_HEN.DAT", "x\r\n");
   ClayCheckDialog form(nullptr, model, sink);

@@ -46,6 +46,17 @@ class SandCheckDialogTest : public ::testing::Test {
   Recorder sink;
 };
 
+// The design factor boxes open on the project's bearing safety factors, normal and seismic.
+TEST_F(SandCheckDialogTest, DesignFactorsOpenOnTheProjectsBearingFactors) {
+  model.conditions.safety_factors[0][2] = 3.0;
+  model.conditions.safety_factors[1][2] = 6.0;  // above the seismic F 5.714
+  SandCheckDialog form(nullptr, model, sink);
+  EXPECT_EQ(form.design_box(0)->text(), QStringLiteral("3.000"));
+  EXPECT_EQ(form.design_box(1)->text(), QStringLiteral("6.000"));
+  EXPECT_EQ(form.verdict_label(0)->text(), QStringLiteral("ＯＫ"));
+  EXPECT_EQ(form.verdict_label(1)->text(), QStringLiteral("ＯＵＴ"));
+}
+
 // Both chart boxes open on the chart of the project's bearing layer, its phi rounded down.
 TEST_F(SandCheckDialogTest, OpensOnTheChartOfTheBearingLayersPhi) {
   for (const auto& [phi, chart] : {std::pair{38.0, "35"}, std::pair{40.0, "40"},
@@ -68,14 +79,17 @@ TEST_F(SandCheckDialogTest, ShowsBothCasesAndFollowsTheBoxes) {
   EXPECT_EQ(form.n_box(0)->text(), QStringLiteral("17.50"));
   EXPECT_EQ(form.f_label(0)->text(), QStringLiteral("8.750"));
   EXPECT_EQ(form.f_label(1)->text(), QStringLiteral("5.714"));
-  EXPECT_EQ(form.design_box(0)->text(), QStringLiteral("1.000"));
+  // The design factors open on the bearing safety factors of the design conditions (the
+  // project's defaults 2.5 and 1.5).
+  EXPECT_EQ(form.design_box(0)->text(), QStringLiteral("2.500"));
+  EXPECT_EQ(form.design_box(1)->text(), QStringLiteral("1.500"));
 
   // Typing N recomputes F at once.
   form.n_box(1)->setFocus();
   form.n_box(1)->selectAll();
   form.n_box(1)->insert(QStringLiteral("1.2"));
   EXPECT_EQ(form.f_label(1)->text(), QStringLiteral("0.685"));
-  EXPECT_EQ(form.verdict_label(1)->text(), QStringLiteral("ＯＵＴ"));  // below 1.000
+  EXPECT_EQ(form.verdict_label(1)->text(), QStringLiteral("ＯＵＴ"));  // below 1.500
   EXPECT_EQ(form.verdict_label(0)->text(), QStringLiteral("ＯＫ"));
   // Choosing a chart reads N again for its own row only.
   emit form.chart_box(1)->activated(2);
@@ -107,7 +121,7 @@ TEST_F(SandCheckDialogTest, DesignFactorWithoutANumberGoesBack) {
     const char* typed;
     const char* shown;
     const char* verdict;
-  } cases[] = {{"abc", "1.000", "ＯＫ"}, {"9m", "1.000", "ＯＫ"}, {"9", "9.000", "ＯＵＴ"},
+  } cases[] = {{"abc", "2.500", "ＯＫ"}, {"9m", "2.500", "ＯＫ"}, {"9", "9.000", "ＯＵＴ"},
                {"-", "9.000", "ＯＵＴ"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.typed);
@@ -158,7 +172,12 @@ TEST_F(SandCheckDialogTest, ALayerWeakerThanEveryChartShowsTheNoticeAndNoVerdict
   EXPECT_FALSE(form.notice_label()->isHidden());
   EXPECT_EQ(form.verdict_label(0)->toolTip(), form.notice_label()->text());
   EXPECT_EQ(form.chart_box(0)->currentText(), QStringLiteral("30"));
-  for (int c = 0; c < 2; ++c) EXPECT_EQ(form.verdict_label(c)->text(), QStringLiteral("－"));
+  // No chart's N stands for the layer: N and F stay empty until N is typed.
+  for (int c = 0; c < 2; ++c) {
+    EXPECT_EQ(form.verdict_label(c)->text(), QStringLiteral("－"));
+    EXPECT_EQ(form.n_box(c)->text(), QString()) << c;
+    EXPECT_EQ(form.f_label(c)->text(), QString()) << c;
+  }
   type(form.n_box(0), QStringLiteral("12"));  // F = 10 x 20 x 12 / 2 / 200 = 6.000
   EXPECT_EQ(form.f_label(0)->text(), QStringLiteral("6.000"));
   EXPECT_EQ(form.verdict_label(0)->text(), QStringLiteral("ＯＫ"));
@@ -167,6 +186,7 @@ TEST_F(SandCheckDialogTest, ALayerWeakerThanEveryChartShowsTheNoticeAndNoVerdict
   EXPECT_NE(form.result(), QDialog::Accepted);
   ASSERT_EQ(sink.texts.size(), 1u);
   EXPECT_EQ(sink.texts[0].rfind("地震時のＮを入力してください。", 0), 0u);
+  EXPECT_EQ(form.n_box(1)->text(), QString());  // left empty, not 0.00
   EXPECT_FALSE(std::filesystem::exists(dir / "DM006SHK.PDT"));
   // A layer of the charts' range has no notice.
   model.conditions.bearing_layer.phi = 35.0;
