@@ -75,7 +75,7 @@ TEST(SourceLayers, PlaceOfAFile) {
       {"frontend/widgets/edit_grid.h", "frontend/widgets", Place::widgets},
       {"frontend/widgets/tests/edit_grid_test.cpp", "frontend/widgets", Place::tests},
       {"frontend/shell/main_window.cpp", "frontend/shell", Place::code},
-      {"data/tools/bearing_formulas.h", "data", Place::code},
+      {"data/tools/make_bearing_data.cpp", "data", Place::code},
   };
   for (const Case& c : cases) {
     const Place p = place_of(c.file);

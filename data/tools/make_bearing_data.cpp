@@ -7,7 +7,7 @@
 // curve of label L, (1 - 2e/B)(1 - theta/phi) = r with r = sqrt(L / Ngamma): it runs from the
 // tan(theta) axis (2e/B = 0, theta = phi (1 - r)) down to the 2e/B axis (theta = 0). The first
 // point is the highest one, as the chart reading expects.
-#include "data/tools/bearing_formulas.h"
+#include "common/bearing_formulas.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,7 +2,7 @@
 
 #include "common/cp932.h"
 #include "common/textfile.h"
-#include "data/tools/bearing_formulas.h"
+#include "common/bearing_formulas.h"
 #include "frontend/model/block_geometry.h"
 #include "frontend/model/display_text.h"
 #include "frontend/results/line_layout.h"

@@ -19,7 +19,7 @@ inline constexpr const char* kClayTableFile = "KS_AB.CSV";
 inline constexpr int kClayListCount = 3;  // tan(theta), 2e/B, B k / c0
 
 // The items of the three class lists; position 0 is "0", no class. Inclination position 6 is
-// "0.25以上", where Nc comes from the formula KS_AB.CSV is made of (data/tools/bearing_formulas.h,
+// "0.25以上", where Nc comes from the formula KS_AB.CSV is made of (common/bearing_formulas.h,
 // clay_factor), evaluated at the case's tan(theta) (0.25 for a milder one) with the row's
 // 2e/B and B k / c0 classes: never above the class 0.25, falling as tan(theta) rises, the sliding
 // limit (1 - 2e/B class) / tan(theta) beyond tan(theta) = 2 / (2 + pi).

@@ -2,7 +2,7 @@
 
 #include "common/tests/temp_dir.h"
 #include "common/textfile.h"
-#include "data/tools/bearing_formulas.h"
+#include "common/bearing_formulas.h"
 
 #include <gtest/gtest.h>
 
