@@ -95,7 +95,13 @@ struct ClayFactor {
   double nc;
 };
 inline ClayFactor clay_factor(double eccentricity_ratio, double t, double kappa) {
-  if (t > clay_sliding_inclination()) return {true, 0.0, 0.0, (1.0 - eccentricity_ratio) / t};
+  if (t > clay_sliding_inclination()) {
+    // The sliding limit is a bound, not an estimate: cut to the two decimals Nc is shown with,
+    // never rounded up past it (0.8 / 0.581 = 1.37694 is 1.37, not 1.38). The small allowance
+    // keeps a quotient that is exact in decimals (0.8 / 0.4 = 2.00) from dropping a step.
+    const double limit = (1.0 - eccentricity_ratio) / t;
+    return {true, 0.0, 0.0, std::floor(limit * 100.0 + 1e-9) / 100.0};
+  }
   const ClayCoefficients c = clay_table_entry(eccentricity_ratio, t, kappa);
   return {false, c.a, c.b, c.a + c.b};
 }
