@@ -56,8 +56,13 @@ const QString kSectionSettings = QStringLiteral("Settings");
 const QString kKeyVerCheckFlag = QStringLiteral("VerCheckFlag");
 
 // The categories in the order of the menu "データ入力" and of the page selector buttons: the
-// earth-pressure category 6 before the dimension lines 5. Menu item k chooses category [k].
-constexpr std::array<int, kInputPageCount> kCategoryOrder = {0, 1, 2, 3, 4, 6, 5};
+// earth-pressure category before the dimension lines. Menu item k chooses category [k].
+constexpr std::array<int, kInputPageCount> kCategoryOrder = {
+    section::kDesignConditionsPage, section::kSuperstructurePage, section::kImprovedBodyPage,
+    section::kGroundSurfacePage,    section::kBearingLayerPage,   section::kEarthPressurePage,
+    section::kDimensionLinePage};
+// The page a project opens on.
+constexpr int kFirstPage = section::kDesignConditionsPage;
 
 QString qstr(const std::string& s) { return QString::fromStdString(s); }
 
@@ -94,13 +99,14 @@ MainWindow::MainWindow(UiPort& ui, const std::filesystem::path& install_folder,
   view_->set_block_dialogs(&editor_dialogs_);
   pages_->set_block_dialogs(&block_dialogs_);
   menus_ = std::make_unique<MainMenus>(*this, check_updates_at_start_);
-  view_->attach_toolbar(menus_->toolbar_button(8), menus_->toolbar_button(9),
-                        menus_->toolbar_button(10));
-  view_->attach_status_bar(status_bar_->panel1(), status_bar_->panel2());
+  view_->attach_toolbar(menus_->toolbar_button(ToolbarButton::whole_section),
+                        menus_->toolbar_button(ToolbarButton::zoom_in),
+                        menus_->toolbar_button(ToolbarButton::zoom_out));
+  view_->attach_status_bar(status_bar_->prompt_label(), status_bar_->readout_label());
   // A number box or grid cell of a page or a dialog that goes back to its value says why in
-  // panel 1; the label is watched, so a closed window leaves nothing behind. Clearing takes the
-  // notice away only while it is still what the panel shows, not a hint written since.
-  widgets::TextBoxFocus::set_status_line([panel = QPointer<QLabel>(status_bar_->panel1())](
+  // the prompt line; the label is watched, so a closed window leaves nothing behind. Clearing
+  // takes the notice away only while it is still what the line shows, not a hint written since.
+  widgets::TextBoxFocus::set_status_line([panel = QPointer<QLabel>(status_bar_->prompt_label())](
                                              const std::string& text) {
     if (!panel) return;
     if (!text.empty())
@@ -123,7 +129,7 @@ void MainWindow::build_page_selector(QWidget* client) {
   int x = 8;
   for (const int i : kCategoryOrder) {
     auto* b = new QRadioButton(QString::fromUtf8(kCaptions[i]), client);
-    b->setObjectName(QStringLiteral("opt_menu_%1").arg(i));
+    b->setObjectName(QStringLiteral("category_%1").arg(i));
     b->adjustSize();
     // Above the section picture's upper arrow bar, not over it.
     b->move(x, 8);
@@ -131,7 +137,7 @@ void MainWindow::build_page_selector(QWidget* client) {
     category_group_->addButton(b, i);
     category_buttons_[i] = b;
   }
-  category_buttons_[0]->setChecked(true);
+  category_buttons_[kFirstPage]->setChecked(true);
   connect(category_group_, &QButtonGroup::idClicked, this,
           [this](int id) { choose_category(id); });
 }
@@ -141,18 +147,18 @@ void MainWindow::toggle_update_check_at_start() {
   menus_->update_check_action()->setChecked(check_updates_at_start_);
 }
 
-void MainWindow::press_toolbar_button(int button) {
+void MainWindow::press_toolbar_button(ToolbarButton button) {
   switch (button) {
-    case 1: new_project(); break;
-    case 2: open_project(); break;
-    case 3: save_project(); break;
-    case 5: calculate(); break;
-    case 6: print_report(); break;
-    case 8: view_->view_whole_section(); break;
-    case 9: view_->enter_zoom_in_mode(); break;
-    case 10: view_->enter_zoom_out_mode(); break;
-    case 12: open_manual(); break;
-    default: break;  // separators
+    case ToolbarButton::new_project: new_project(); break;
+    case ToolbarButton::open_project: open_project(); break;
+    case ToolbarButton::save_project: save_project(); break;
+    case ToolbarButton::calculate: calculate(); break;
+    case ToolbarButton::print_report: print_report(); break;
+    case ToolbarButton::whole_section: view_->view_whole_section(); break;
+    case ToolbarButton::zoom_in: view_->enter_zoom_in_mode(); break;
+    case ToolbarButton::zoom_out: view_->enter_zoom_out_mode(); break;
+    case ToolbarButton::manual: open_manual(); break;
+    default: break;  // no such button
   }
 }
 
@@ -198,10 +204,10 @@ void MainWindow::load() {
     pages_->page_container(i)->setEnabled(false);
   }
   setWindowTitle(qstr(start_caption(model_.version_text)));
-  pages_->page_container(0)->setEnabled(true);
-  pages_->page_container(0)->show();
-  current_page_ = 0;
-  category_buttons_[0]->setChecked(true);
+  pages_->page_container(kFirstPage)->setEnabled(true);
+  pages_->page_container(kFirstPage)->show();
+  current_page_ = kFirstPage;
+  category_buttons_[kFirstPage]->setChecked(true);
   view_->set_shown(false);
 
   delete_stale_results();
@@ -263,7 +269,7 @@ void MainWindow::reload_pages_and_take_snapshot() {
 void MainWindow::store_all_pages() {
   // The superstructure page is loaded only on arrival: it commits only while it is shown, so a
   // run, save or close started on it takes its edits.
-  if (pages_->is_shown(1)) pages_->store_superstructure_page();
+  if (pages_->is_shown(section::kSuperstructurePage)) pages_->store_superstructure_page();
   pages_->store_design_conditions_page();
   pages_->store_improved_body_page();
   pages_->store_ground_surface_page();
@@ -326,9 +332,9 @@ void MainWindow::show_fresh_project() {
 void MainWindow::page_reset_and_reload() {
   pages_->page_container(current_page_)->hide();
   pages_->page_container(current_page_)->setEnabled(false);
-  current_page_ = 0;
-  category_buttons_[0]->setChecked(true);
-  choose_category(0);
+  current_page_ = kFirstPage;
+  category_buttons_[kFirstPage]->setChecked(true);
+  choose_category(kFirstPage);
   view_->set_shown(false);
   pages_->reselect_point_option(pages::PointOption::passive);
   pages_->reselect_layer_side(SIDE_PASSIVE);

@@ -78,14 +78,15 @@ class MainWindow : public QMainWindow {
 
   // Menus, toolbar and the page selector.
   void toggle_update_check_at_start();
-  void press_toolbar_button(int button);
+  void press_toolbar_button(ToolbarButton button);
   void choose_input_menu_item(int index);
   void choose_category(int index);
 
   // The recent-file list of the file menu.
   RecentFiles& recent_files() { return menus_->recent_files(); }
 
-  // The commit of pages 0, 2, 3, 4 and 6 into the model.
+  // The commit of every page that holds data into the model: the superstructure page only
+  // while it is shown.
   void store_all_pages();
   void reload_pages_and_take_snapshot();
 
@@ -105,7 +106,7 @@ class MainWindow : public QMainWindow {
   QAction* recent_file_action(int index) const {
     return menus_->recent_files().action(index);
   }
-  QAction* toolbar_button(int button) const { return menus_->toolbar_button(button); }
+  QAction* toolbar_button(ToolbarButton button) const { return menus_->toolbar_button(button); }
   QPushButton* replace_superstructure_button() const { return replace_superstructure_button_; }
   // Set when the update command ends the program: the close then asks nothing.
   bool closing_for_update = false;
@@ -156,7 +157,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<pages::PageStatusBar> status_bar_;
   std::unique_ptr<SplashWindow> splash_;
 
-  int current_page_ = 0;
+  int current_page_ = section::kDesignConditionsPage;
   bool check_updates_at_start_ = false;
   bool waiting_for_program_ = false;
 
