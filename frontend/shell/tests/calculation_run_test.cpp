@@ -1,5 +1,6 @@
 #include "frontend/model/folders.h"
 #include "frontend/model/project_files.h"
+#include "frontend/shell/engine_chain.h"
 #include "frontend/shell/ui_port.h"
 #include "frontend/shell/main_window.h"
 
