@@ -228,7 +228,7 @@ void MainWindow::save_settings_on_close() {
 void MainWindow::end_program() { close(); }
 
 // ---------------------------------------------------------------------------------------------
-// Shared steps
+// What the pages and the commands share
 
 // The pages show the model and are stored back before the "ORG" snapshot, so the snapshot
 // holds exactly what the pages would commit.
@@ -316,9 +316,6 @@ void MainWindow::report_options_unreadable() {
   ui_.notice(this, MessageIcon::Exclamation, QString(),
              QStringLiteral("カスタムﾌｧｲﾙ(QVT_DAT.CST)が読み込み出来ません。"));
 }
-
-// ---------------------------------------------------------------------------------------------
-// Project commands
 
 // ---------------------------------------------------------------------------------------------
 // Options, manuals, update history, updater, version
