@@ -4,14 +4,14 @@
 #include "frontend/pages/input_page.h"
 #include "frontend/pages/page_effects.h"
 #include "frontend/section/editor_state.h"
+#include "frontend/section/page_port.h"
 
 #include <array>
 
 namespace qvt::pages {
 
-// Page index = category: 0 design conditions, 1 superstructure, 2 improved body, 3 ground
-// surface, 4 bearing layer, 5 dimension lines, 6 earth-pressure action points and soil layers.
-inline constexpr int kCategoryCount = 7;
+// The categories are section::InputCategory: a page's index is its category.
+inline constexpr int kCategoryCount = section::kInputCategoryCount;
 
 // The containers of the categories and the section picture, as the window holds them.
 class PageSwitchHost {

@@ -81,7 +81,7 @@ const EditorRule* find_rule(std::span<const EditorRule> rules, int option, Block
 
 void WallBlockEditor::click(int button, double X, double Y) {
   const int option = c_.pages.page_state().wall_block_operation;
-  transition(c_, kWallBlockRules, 1, option, option >= 0 && option <= 5, button);
+  transition(c_, kWallBlockRules, kSuperstructurePage, option, option >= 0 && option <= 5, button);
   const WorldPoint w = world_point(c_.view, X, Y);
   EditorState& e = c_.editor;
   const int slot = e.current_block_slot;
@@ -264,7 +264,7 @@ bool extend_layer_to_bottom(model::ProjectModel& m, int slot, const BodyFrame& f
 void SoilBlockEditor::click(int button, double X, double Y) {
   const PageState& page = c_.pages.page_state();
   const int option = page.soil_block_operation;
-  transition(c_, kSoilBlockRules, 2, option, option >= 1 && option <= 3, button);
+  transition(c_, kSoilBlockRules, kImprovedBodyPage, option, option >= 1 && option <= 3, button);
   const WorldPoint w = world_point(c_.view, X, Y);
   EditorState& e = c_.editor;
   const int slot = e.current_block_slot;

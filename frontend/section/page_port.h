@@ -34,11 +34,24 @@ enum SoilBlockOperation : int {
   kPlaceSoilBlockNumber = 3,  // No 位置
 };
 
+// The main window's input categories, one page each; the value is the page's index.
+enum InputCategory : int {
+  kDesignConditionsPage = 0,
+  kSuperstructurePage = 1,
+  kImprovedBodyPage = 2,
+  kGroundSurfacePage = 3,
+  kBearingLayerPage = 4,
+  kDimensionLinePage = 5,
+  kEarthPressurePage = 6,  // the action points and the soil layers
+};
+inline constexpr int kInputCategoryCount = 7;
+
 struct PageState {
-  // The input page shown, 0..6 (0 design conditions ... 5 dimension lines, 6 earth pressure).
-  int shown_page = 0;
-  // The current inner tab of each page (only pages 0, 3 and 6 have more than one).
-  std::array<int, 7> inner_tab{};
+  // The input page shown.
+  int shown_page = kDesignConditionsPage;
+  // The current inner tab of each page (only the design-conditions, ground-surface and
+  // earth-pressure pages have more than one).
+  std::array<int, kInputCategoryCount> inner_tab{};
   // The chosen option of each group, -1 when none is chosen.
   int wall_block_operation = kRegisterWallBlock;
   int action_point_mode = 0;  // action points: 0 受働, 1 主働, 2 削除

@@ -128,7 +128,7 @@ void draw_ground_surface_polyline(const PaintInput& in, DrawSink& sink) {
       sink.set_style(LineStyle::Solid);
       sink.line(previous.x, previous.y, p.x, p.y);
     }
-    if (in.pages.shows(3)) {
+    if (in.pages.shows(kGroundSurfacePage)) {
       sink.set_text_position(p.x + kNumberDx, p.y - kNumberDy);
       sink.print(number_text(k + 1));
     }
@@ -157,7 +157,7 @@ void paint_section(const PaintInput& in, DrawSink& sink) {
   draw_check_point_marker(in, sink);
   draw_level_labels(in, sink);
   const EditorState& e = in.editor;
-  if (in.pages.shows(1) || in.pages.shows(2)) {
+  if (in.pages.shows(kSuperstructurePage) || in.pages.shows(kImprovedBodyPage)) {
     if (e.block_step == BlockEditStep::select && e.current_block_slot >= 0) {
       draw_wall_block(in.model, in.view, e.current_block_slot, 1, sink);
     } else if ((e.block_step == BlockEditStep::base_point || e.block_step == BlockEditStep::move) &&
@@ -166,13 +166,14 @@ void paint_section(const PaintInput& in, DrawSink& sink) {
       draw_base_point_marker(in, sink);
     }
   }
-  if (in.pages.shows(6) && in.pages.inner_tab[6] == 0) draw_pressure_points(in, sink);
-  if (in.pages.shows(6) && in.pages.inner_tab[6] == 1) {
+  if (in.pages.shows(kEarthPressurePage) && in.pages.inner_tab[kEarthPressurePage] == 0)
+    draw_pressure_points(in, sink);
+  if (in.pages.shows(kEarthPressurePage) && in.pages.inner_tab[kEarthPressurePage] == 1) {
     draw_pressure_points(in, sink);
     if (e.current_point_index >= 0) draw_soil_layer_span(in, e.current_point_index, sink);
   }
   if (in.pages.arbitrary_surface) draw_ground_surface_polyline(in, sink);
-  if (in.pages.shows(5)) draw_dimension_points(in, sink);
+  if (in.pages.shows(kDimensionLinePage)) draw_dimension_points(in, sink);
 }
 
 }  // namespace qvt::section

@@ -57,13 +57,13 @@ void SectionPicture::mouse_pressed(int button, double X, double Y) {
     if (!block_exists) return;
     const PageState& page = pages_->page_state();
     EditContext c{model_, view_, editor_, *pages_, effects_};
-    if (page.shows(1) && page.inner_tab[1] == 0) {
+    if (page.shows(kSuperstructurePage) && page.inner_tab[kSuperstructurePage] == 0) {
       if (wall_block_editor) wall_block_editor(button, X, Y);
-    } else if (page.shows(6) && page.inner_tab[6] == 0) {
+    } else if (page.shows(kEarthPressurePage) && page.inner_tab[kEarthPressurePage] == 0) {
       handle_pressure_point_click(c, button, X, Y);
-    } else if (page.shows(2) && page.inner_tab[2] == 0) {
+    } else if (page.shows(kImprovedBodyPage) && page.inner_tab[kImprovedBodyPage] == 0) {
       if (improved_soil_editor) improved_soil_editor(button, X, Y);
-    } else if (page.shows(5)) {
+    } else if (page.shows(kDimensionLinePage)) {
       handle_dimension_point_click(c, button, X, Y);
     }
     effects_.repaint();

@@ -16,22 +16,22 @@ ShellBlockDialogs::ShellBlockDialogs(UiPort& ui, QWidget* owner, model::ProjectM
 void ShellBlockDialogs::polygon(const dialogs::BlockDialogRequest& request) {
   dialogs::PolygonBlockDialog presenter(model_, editor_, sink_, request);
   if (!presenter.load()) return;
-  dialogs::PolygonBlockDialogWidget form(owner_, presenter);
-  ui_.exec_dialog(form);
+  dialogs::PolygonBlockDialogWidget dialog(owner_, presenter);
+  ui_.exec_dialog(dialog);
 }
 
 void ShellBlockDialogs::rectangle(const dialogs::BlockDialogRequest& request) {
   dialogs::RectangleBlockDialog presenter(model_, sink_, request);
   if (!presenter.load()) return;
-  dialogs::RectangleBlockDialogWidget form(owner_, presenter);
-  ui_.exec_dialog(form);
+  dialogs::RectangleBlockDialogWidget dialog(owner_, presenter);
+  ui_.exec_dialog(dialog);
 }
 
 void ShellBlockDialogs::layer(const dialogs::LayerDialogRequest& request) {
   dialogs::LayerBlockDialog presenter(model_, editor_, sink_, request);
   if (!presenter.load()) return;
-  dialogs::LayerBlockDialogWidget form(owner_, presenter);
-  ui_.exec_dialog(form);
+  dialogs::LayerBlockDialogWidget dialog(owner_, presenter);
+  ui_.exec_dialog(dialog);
 }
 
 }  // namespace qvt::shell

@@ -39,7 +39,7 @@ class InputPages::CategoryPage : public pages::InputPage {
   void load() override { owner_.load_page(index_); }
   void store() override { owner_.store_page(index_); }
   void arrive() override {
-    if (index_ == 6) owner_.arrive_earth_pressure_page();
+    if (index_ == section::kEarthPressurePage) owner_.arrive_earth_pressure_page();
   }
 
  private:
@@ -66,9 +66,9 @@ InputPages::InputPages(QWidget* parent, model::ProjectModel& model, pages::PageE
       earth_(model, effects, editor_) {
   for (int i = 0; i < kInputPageCount; ++i) {
     auto* page = new QFrame(parent);
-    page->setObjectName(QStringLiteral("tab_gm_%1").arg(i));
+    page->setObjectName(QStringLiteral("input_page_%1").arg(i));
     page->setFrameShape(QFrame::StyledPanel);
-    if (i == 0)
+    if (i == section::kDesignConditionsPage)
       page->setGeometry(kFirstPageLeft, kPageTop, kFirstPageWidth, kPageHeight);
     else
       page->setGeometry(kOtherPageLeft, kPageTop, kOtherPageWidth, kPageHeight);
@@ -82,19 +82,19 @@ InputPages::InputPages(QWidget* parent, model::ProjectModel& model, pages::PageE
     layout->addWidget(content);
   };
   design_view_ = new pages::DesignConditionsView(design_);
-  fill(page_containers_[0], design_view_);
+  fill(page_containers_[section::kDesignConditionsPage], design_view_);
   dimension_view_ = new pages::DimensionLineView(dimension_);
-  fill(page_containers_[5], dimension_view_);
+  fill(page_containers_[section::kDimensionLinePage], dimension_view_);
   improved_view_ = new pages::ImprovedBodyView(improved_);
-  fill(page_containers_[2], improved_view_);
+  fill(page_containers_[section::kImprovedBodyPage], improved_view_);
   superstructure_view_ = new pages::SuperstructureView(superstructure_);
-  fill(page_containers_[1], superstructure_view_);
+  fill(page_containers_[section::kSuperstructurePage], superstructure_view_);
   bearing_view_ = new pages::BearingLayerView(bearing_);
-  fill(page_containers_[4], bearing_view_);
+  fill(page_containers_[section::kBearingLayerPage], bearing_view_);
   earth_view_ = new pages::EarthPressureView(earth_);
-  fill(page_containers_[6], earth_view_);
+  fill(page_containers_[section::kEarthPressurePage], earth_view_);
   ground_view_ = new pages::GroundSurfaceView(ground_);
-  fill(page_containers_[3], ground_view_);
+  fill(page_containers_[section::kGroundSurfacePage], ground_view_);
   // Whatever a page of the picture shows after an edit, the picture reads it through one step.
   const auto pass_on = [this] { pass_on_page_state(); };
   superstructure_view_->set_on_refresh(pass_on);
@@ -105,11 +105,11 @@ InputPages::InputPages(QWidget* parent, model::ProjectModel& model, pages::PageE
   pass_on_page_state();
 
   for (int i = 0; i < kInputPageCount; ++i) {
-    if (i == 5) continue;
+    if (i == section::kDimensionLinePage) continue;
     category_pages_[i] = std::make_unique<CategoryPage>(*this, i);
     switch_.set_page(i, category_pages_[i].get());
   }
-  switch_.set_page(5, &dimension_);
+  switch_.set_page(section::kDimensionLinePage, &dimension_);
   show_td_controls(false);
 }
 
@@ -205,24 +205,24 @@ void InputPages::load_ground_surface_page() {
 
 void InputPages::store_page(int index) {
   switch (index) {
-    case 0: store_design_conditions_page(); break;
-    case 1: store_superstructure_page(); break;
-    case 2: store_improved_body_page(); break;
-    case 3: store_ground_surface_page(); break;
-    case 4: store_bearing_layer_page(); break;
-    case 6: store_earth_pressure_page(); break;
+    case section::kDesignConditionsPage: store_design_conditions_page(); break;
+    case section::kSuperstructurePage: store_superstructure_page(); break;
+    case section::kImprovedBodyPage: store_improved_body_page(); break;
+    case section::kGroundSurfacePage: store_ground_surface_page(); break;
+    case section::kBearingLayerPage: store_bearing_layer_page(); break;
+    case section::kEarthPressurePage: store_earth_pressure_page(); break;
     default: break;
   }
 }
 
 void InputPages::load_page(int index) {
   switch (index) {
-    case 0: load_design_conditions_page(); break;
-    case 1: load_superstructure_page(); break;
-    case 2: load_improved_body_page(); break;
-    case 3: load_ground_surface_page(); break;
-    case 4: load_bearing_layer_page(); break;
-    case 6: load_earth_pressure_page(); break;
+    case section::kDesignConditionsPage: load_design_conditions_page(); break;
+    case section::kSuperstructurePage: load_superstructure_page(); break;
+    case section::kImprovedBodyPage: load_improved_body_page(); break;
+    case section::kGroundSurfacePage: load_ground_surface_page(); break;
+    case section::kBearingLayerPage: load_bearing_layer_page(); break;
+    case section::kEarthPressurePage: load_earth_pressure_page(); break;
     default: break;
   }
 }
@@ -259,22 +259,22 @@ void InputPages::pass_on_page_state() {
   s.wall_block_operation = superstructure_.state().operation;
   s.soil_block_operation = improved_.state().operation;
   s.body_boxes = improved_.state().body;
-  s.inner_tab[2] = improved_.state().inner_tab;
+  s.inner_tab[section::kImprovedBodyPage] = improved_.state().inner_tab;
   const pages::GroundSurfaceState& g = ground_.state();
   s.arbitrary_surface = g.on(pages::SurfaceOption::arbitrary);
-  s.inner_tab[3] = ground_view_->inner_tabs()->currentIndex();
+  s.inner_tab[section::kGroundSurfacePage] = ground_view_->inner_tabs()->currentIndex();
   s.surface_point_row_count = g.point_row_count;
   for (std::size_t i = 0; i < s.surface_point_rows.size() && i < g.point_rows.size(); ++i)
     s.surface_point_rows[i] = {g.point_rows[i].x, g.point_rows[i].y};
   s.dimension_point_mode = dimension_.mode();
   const auto& opt = earth_.state().point_options;
   s.action_point_mode = opt[0] ? 0 : opt[1] ? 1 : opt[2] ? 2 : -1;
-  s.inner_tab[6] = earth_.state().inner_tab;
+  s.inner_tab[section::kEarthPressurePage] = earth_.state().inner_tab;
 }
 
 void InputPages::set_tab_shown(int category, bool shown) {
   // The dimension-line mode may have been chosen on arrival.
-  if (shown && category == 5) dimension_view_->refresh();
+  if (shown && category == section::kDimensionLinePage) dimension_view_->refresh();
   page_containers_.at(category)->setVisible(shown);
 }
 

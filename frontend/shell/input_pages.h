@@ -37,10 +37,8 @@ class BlockDialogs;
 
 namespace qvt::shell {
 
-// `tabs`: the number of input categories. Page index = category: 0 design conditions,
-// 1 superstructure, 2 improved body, 3 ground surface, 4 bearing layer, 5 dimension lines,
-// 6 earth-pressure action points and soil layers.
-inline constexpr int kInputPageCount = 7;
+// The number of input categories; a page's index is its category (pages::InputCategory).
+inline constexpr int kInputPageCount = pages::kCategoryCount;
 
 class InputPages : public pages::PageSwitchHost,
                    public PagesBesidePicture,
@@ -96,9 +94,9 @@ class InputPages : public pages::PageSwitchHost,
   void load_bearing_layer_page();
   void load_earth_pressure_page();
 
-  // The page's own store procedure by index (page 5 stores nothing).
+  // The page's own store procedure by index (the dimension-line page stores nothing).
   void store_page(int index);
-  // The page's own load procedure by index (page 5 loads nothing).
+  // The page's own load procedure by index (the dimension-line page loads nothing).
   void load_page(int index);
 
   // The option of the action-point tab and the side of the soil-layer tab: the commands that

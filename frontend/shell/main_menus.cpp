@@ -78,39 +78,36 @@ MainMenus::MainMenus(MainWindow& w, bool check_updates_at_start) {
 
 void MainMenus::build_toolbar(MainWindow& w) {
   toolbar_ = w.addToolBar(QStringLiteral("Toolbar1"));
-  toolbar_->setObjectName(QStringLiteral("Toolbar1"));
+  toolbar_->setObjectName(QStringLiteral("toolbar"));
   toolbar_->setMovable(false);
   toolbar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
   struct Button {
-    int number;
+    ToolbarButton button;
+    const char* name;  // the object name
     const char* text;
     QStyle::StandardPixmap icon;
+    bool separator_after;
   };
+  using B = ToolbarButton;
   static const Button kButtons[] = {
-      {1, "新規", QStyle::SP_FileIcon},
-      {2, "開く", QStyle::SP_DialogOpenButton},
-      {3, "上書き保存", QStyle::SP_DialogSaveButton},
-      {4, nullptr, QStyle::SP_CustomBase},
-      {5, "計算", QStyle::SP_MediaPlay},
-      {6, "印刷", QStyle::SP_FileDialogDetailedView},
-      {7, nullptr, QStyle::SP_CustomBase},
-      {8, "全表示", QStyle::SP_TitleBarMaxButton},
-      {9, "拡大", QStyle::SP_ArrowUp},
-      {10, "縮小", QStyle::SP_ArrowDown},
-      {11, nullptr, QStyle::SP_CustomBase},
-      {12, "ヘルプ", QStyle::SP_DialogHelpButton},
+      {B::new_project, "toolbar_new", "新規", QStyle::SP_FileIcon, false},
+      {B::open_project, "toolbar_open", "開く", QStyle::SP_DialogOpenButton, false},
+      {B::save_project, "toolbar_save", "上書き保存", QStyle::SP_DialogSaveButton, true},
+      {B::calculate, "toolbar_calculate", "計算", QStyle::SP_MediaPlay, false},
+      {B::print_report, "toolbar_print", "印刷", QStyle::SP_FileDialogDetailedView, true},
+      {B::whole_section, "toolbar_whole", "全表示", QStyle::SP_TitleBarMaxButton, false},
+      {B::zoom_in, "toolbar_zoom_in", "拡大", QStyle::SP_ArrowUp, false},
+      {B::zoom_out, "toolbar_zoom_out", "縮小", QStyle::SP_ArrowDown, true},
+      {B::manual, "toolbar_manual", "ヘルプ", QStyle::SP_DialogHelpButton, false},
   };
   for (const Button& b : kButtons) {
-    if (!b.text) {
-      toolbar_->addSeparator();
-      continue;
-    }
     QAction* a = toolbar_->addAction(w.style()->standardIcon(b.icon), QString::fromUtf8(b.text));
-    a->setObjectName(QStringLiteral("Toolbar1_%1").arg(b.number));
-    const int number = b.number;
+    a->setObjectName(QString::fromLatin1(b.name));
+    const ToolbarButton button = b.button;
     QObject::connect(a, &QAction::triggered, &w,
-                     [&w, number] { w.press_toolbar_button(number); });
-    toolbar_buttons_[b.number] = a;
+                     [&w, button] { w.press_toolbar_button(button); });
+    toolbar_buttons_[static_cast<int>(b.button)] = a;
+    if (b.separator_after) toolbar_->addSeparator();
   }
 }
 

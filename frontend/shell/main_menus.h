@@ -13,6 +13,20 @@ namespace qvt::shell {
 
 class MainWindow;
 
+// The toolbar's buttons, numbered in their order along the bar: the numbers between (4, 7, 11)
+// are separators.
+enum class ToolbarButton : int {
+  new_project = 1,
+  open_project = 2,
+  save_project = 3,
+  calculate = 5,
+  print_report = 6,
+  whole_section = 8,
+  zoom_in = 9,
+  zoom_out = 10,
+  manual = 12,
+};
+
 class MainMenus {
  public:
   // Builds the menus and the toolbar into the window; the update-check item shows the setting.
@@ -21,8 +35,9 @@ class MainMenus {
   RecentFiles& recent_files() { return *recent_files_; }
   // The help menu's "check for a new version at start" item.
   QAction* update_check_action() const { return update_check_action_; }
-  // Toolbar buttons 1 to 12; the separators 4, 7 and 11 are null.
-  QAction* toolbar_button(int button) const { return toolbar_buttons_.at(button); }
+  QAction* toolbar_button(ToolbarButton button) const {
+    return toolbar_buttons_.at(static_cast<int>(button));
+  }
 
  private:
   void build_toolbar(MainWindow& window);

@@ -1,17 +1,18 @@
 #pragma once
-// The main window: its load steps, the close question, the project commands (new, open,
-// save, save-as, recent files), the calculation run and the result, eccentric-check and print
-// commands. The menus (MainMenus), the open project's name and writing (OpenProject), the
-// engine chain (EngineChainRunner) and the updater (UpdaterLauncher) are classes of their own.
+// The main window: its load steps, the page selector, the close question, the options, manual,
+// update and version commands, wiring the classes that do the rest: the menus (MainMenus), the
+// file commands (FileCommands), the calculation and result commands (ResultCommands), the open
+// project's name, writing and snapshots (OpenProject) and the updater (UpdaterLauncher).
 #include "frontend/model/project.h"
 #include "frontend/model/sibling_import.h"
 #include "frontend/section/editor_state.h"
 #include "frontend/shell/block_dialogs_port.h"
 #include "frontend/pages/widgets/page_status_bar.h"
-#include "frontend/shell/engine_chain.h"
+#include "frontend/shell/file_commands.h"
 #include "frontend/shell/input_pages.h"
 #include "frontend/shell/main_menus.h"
 #include "frontend/shell/open_project.h"
+#include "frontend/shell/result_commands.h"
 #include "frontend/shell/section_view.h"
 #include "frontend/shell/ui_port.h"
 #include "frontend/shell/updater_launcher.h"
@@ -34,10 +35,7 @@ namespace qvt::shell {
 
 class SplashWindow;
 
-// The report viewer, started with "/PDTOPEN".
-inline constexpr const char* kReportViewer = "PRANDEL";
-
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, private CommandWindow {
  public:
   MainWindow(UiPort& ui, const std::filesystem::path& install_folder,
         const std::filesystem::path& work_folder, const std::string& command_line,
@@ -48,25 +46,26 @@ class MainWindow : public QMainWindow {
   // project and its "ORG" snapshot.
   void load();
 
-  // Project commands. save_project and save_project_as tell whether the project was written.
-  void new_project();
-  void open_project();
-  bool save_project();
-  bool save_project_as();
-  void open_recent_file(int index);
+  // Project commands (FileCommands). save_project and save_project_as tell whether the project
+  // was written.
+  void new_project() { files_.new_project(); }
+  void open_project() { files_.open_project(); }
+  bool save_project() { return files_.save_project(); }
+  bool save_project_as() { return files_.save_project_as(); }
+  void open_recent_file(int index) { files_.open_recent_file(index); }
   void end_program();
 
-  // Calculation and results.
-  void calculate();
-  void show_results();
-  void eccentric_check();
-  void print_report();
+  // Calculation and results (ResultCommands).
+  void calculate() { results_.calculate(); }
+  void show_results() { results_.show_results(); }
+  void eccentric_check() { results_.eccentric_check(); }
+  void print_report() { results_.print_report(); }
 
   // Replaces the superstructure from a project file, or from the sibling program's conditions
   // file keeping the improved-soil blocks (the button "上部工の入れ替え").
-  void replace_superstructure();
+  void replace_superstructure() { files_.replace_superstructure(); }
   // The importer of the sibling program's files; none: their take-over is not available.
-  void set_sibling_import(model::SiblingImport* import) { sibling_import_ = import; }
+  void set_sibling_import(model::SiblingImport* import) { files_.set_sibling_import(import); }
 
   // Options, manuals, update history, updater and version dialog.
   void options();
@@ -78,15 +77,16 @@ class MainWindow : public QMainWindow {
 
   // Menus, toolbar and the page selector.
   void toggle_update_check_at_start();
-  void press_toolbar_button(int button);
+  void press_toolbar_button(ToolbarButton button);
   void choose_input_menu_item(int index);
   void choose_category(int index);
 
   // The recent-file list of the file menu.
-  RecentFiles& recent_files() { return menus_->recent_files(); }
+  RecentFiles& recent_files() override { return menus_->recent_files(); }
 
-  // The commit of pages 0, 2, 3, 4 and 6 into the model.
-  void store_all_pages();
+  // The commit of every page that holds data into the model: the superstructure page only
+  // while it is shown.
+  void store_all_pages() override;
   void reload_pages_and_take_snapshot();
 
   // State, for the commands of other windows and for tests.
@@ -94,7 +94,7 @@ class MainWindow : public QMainWindow {
   const QString& project_name() const { return project_.name(); }
   int current_page() const { return current_page_; }
   bool check_updates_at_start() const { return check_updates_at_start_; }
-  bool is_waiting_for_program() const { return waiting_for_program_; }
+  bool is_waiting_for_program() const override { return waiting_for_program_; }
   InputPages& pages() { return *pages_; }
   SectionView& view() { return *view_; }
   // The editor state the picture, the pages and the block dialogs share, and the block dialogs
@@ -105,7 +105,7 @@ class MainWindow : public QMainWindow {
   QAction* recent_file_action(int index) const {
     return menus_->recent_files().action(index);
   }
-  QAction* toolbar_button(int button) const { return menus_->toolbar_button(button); }
+  QAction* toolbar_button(ToolbarButton button) const { return menus_->toolbar_button(button); }
   QPushButton* replace_superstructure_button() const { return replace_superstructure_button_; }
   // Set when the update command ends the program: the close then asks nothing.
   bool closing_for_update = false;
@@ -120,34 +120,27 @@ class MainWindow : public QMainWindow {
   bool may_close();
   void save_settings_on_close();
 
-  // Shared steps of the file commands.
-  bool save_question(const QString& text, bool stop_unless_saved);
-  void store_visible_page();
-  void adopt_project_path(const QString& path);
-  void adopt_sibling_design(model::ProjectModel&& staged, const std::string& path);
-  void show_fresh_project();
-  void set_caption(const std::string& title);
+  // CommandWindow: what the file and result commands change of the window.
+  QWidget* command_owner() override { return this; }
+  void store_visible_page() override;
+  void show_fresh_project() override;
+  void set_caption(const std::string& title) override;
+  void delete_stale_results() override;
+  void report_options_unreadable() override;
+  void view_whole_section() override;
+  void set_waiting_for_program(bool waiting) override;
+
   void page_reset_and_reload();
   void page_show();
   void view_reset();
-  void delete_stale_results();
-  bool open_project_file(const QString& path);
-  void open_sibling_design(const QString& path, bool single_file);
   void open_document(const std::filesystem::path& file, const QString& no_viewer_text);
-  void report_options_unreadable();
-
-  int write_snapshot(const char* ext);
-  bool snapshots_differ(const char* ext_a, const char* ext_b);
-  bool result_command_prelude(const char* result_file, const QString& title,
-                              const QString& missing_text, const QString& changed_text);
-  bool run_engine_chain();
-  // The save dialog of the results' text export.
-  std::function<std::optional<std::string>(const std::string&)> results_save_dialog();
 
   UiPort& ui_;
   model::ProjectModel model_;
   UiMessageSink sink_;
   OpenProject project_{ui_, this, model_, sink_};
+  FileCommands files_{ui_, *this, model_, sink_, project_};
+  ResultCommands results_{ui_, *this, model_, sink_, project_, files_};
   section::EditorState editor_;
   ShellBlockDialogs block_dialogs_;
   EditorBlockDialogs editor_dialogs_{block_dialogs_};
@@ -156,7 +149,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<pages::PageStatusBar> status_bar_;
   std::unique_ptr<SplashWindow> splash_;
 
-  int current_page_ = 0;
+  int current_page_ = section::kDesignConditionsPage;
   bool check_updates_at_start_ = false;
   bool waiting_for_program_ = false;
 
@@ -164,7 +157,6 @@ class MainWindow : public QMainWindow {
   std::array<QRadioButton*, kInputPageCount> category_buttons_{};
   std::unique_ptr<MainMenus> menus_;
   QPushButton* replace_superstructure_button_ = nullptr;
-  model::SiblingImport* sibling_import_ = nullptr;
 };
 
 }  // namespace qvt::shell

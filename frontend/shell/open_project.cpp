@@ -19,6 +19,14 @@ QString qstr(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
+int OpenProject::write_snapshot(const char* ext) {
+  return model::write_project_files(model_, ext, true, sink_);
+}
+
+bool OpenProject::snapshots_differ(const char* ext_a, const char* ext_b) {
+  return model::compare_snapshot_files(model_, ext_a, ext_b, sink_) == -1;
+}
+
 bool OpenProject::is_untitled() const { return name_ == QString::fromUtf8(kUntitled); }
 
 namespace {

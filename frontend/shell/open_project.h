@@ -47,6 +47,11 @@ class OpenProject {
   // written, or none when nothing was written. The model's title is kept on a failed write.
   std::optional<QString> save_as();
 
+  // The project's snapshot under `ext` ("ORG", "EDT", "CAL") in the work folder, and whether
+  // two snapshots differ.
+  int write_snapshot(const char* ext);
+  bool snapshots_differ(const char* ext_a, const char* ext_b);
+
   // Whether the pair <base>.MSJ/.MBJ may be written: a file of it that exists and is not the
   // one the dialog already asked about (`chosen`) is asked about here.
   bool confirm_overwrite(const QString& chosen, const std::string& base,

@@ -122,10 +122,10 @@ SectionView::SectionView(QWidget* parent, model::ProjectModel& model, UiPort& ui
   };
   widget_ = new section::SectionPictureWidget(*picture_, parent);
   horizontal_bar_ = new QScrollBar(Qt::Horizontal, parent);
-  horizontal_bar_->setObjectName(QStringLiteral("hsb_gm"));
+  horizontal_bar_->setObjectName(QStringLiteral("horizontal_bar"));
   horizontal_bar_->setRange(-32767, 32767);
   vertical_bar_ = new QScrollBar(Qt::Vertical, parent);
-  vertical_bar_->setObjectName(QStringLiteral("vsb_gm"));
+  vertical_bar_->setObjectName(QStringLiteral("vertical_bar"));
   vertical_bar_->setRange(-32768, 32767);
   for (QScrollBar* bar : {horizontal_bar_, vertical_bar_}) {
     bar->setSingleStep(1);
@@ -138,7 +138,7 @@ SectionView::SectionView(QWidget* parent, model::ProjectModel& model, UiPort& ui
   QObject::connect(vertical_bar_, &QScrollBar::valueChanged, vertical_bar_,
                    [this](int v) { picture_->vertical_bar_moved(v); });
 
-  static const char* const kNames[4] = {"hsb_gm_left", "hsb_gm_right", "vsb_gm_up", "vsb_gm_down"};
+  static const char* const kNames[4] = {"scroll_left", "scroll_right", "scroll_up", "scroll_down"};
   static const Qt::ArrowType kArrows[4] = {Qt::LeftArrow, Qt::RightArrow, Qt::UpArrow,
                                            Qt::DownArrow};
   for (int i = 0; i < 4; ++i) {
@@ -190,10 +190,10 @@ void SectionView::attach_toolbar(QAction* button8, QAction* button9, QAction* bu
   }
 }
 
-void SectionView::attach_status_bar(QLabel* panel1, QLabel* panel2) {
-  panel1_ = panel1;
-  panel2_ = panel2;
-  panel2_->setMinimumWidth(160);
+void SectionView::attach_status_bar(QLabel* prompt_label, QLabel* readout_label) {
+  prompt_label_ = prompt_label;
+  readout_label_ = readout_label;
+  readout_label_->setMinimumWidth(160);
 }
 
 void SectionView::set_picture_size(double width, double height) {
@@ -238,7 +238,7 @@ void SectionView::set_shown(bool shown) {
 void SectionView::repaint_section() { widget_->update(); }
 
 void SectionView::show_prompt(const QString& text) {
-  if (panel1_ != nullptr) panel1_->setText(text);
+  if (prompt_label_ != nullptr) prompt_label_->setText(text);
 }
 
 void SectionView::repaint() { widget_->update(); }
@@ -248,7 +248,7 @@ void SectionView::warn(const std::string& text) {
 }
 
 void SectionView::show_readout(const std::string& text) {
-  if (panel2_ != nullptr) panel2_->setText(QString::fromStdString(text));
+  if (readout_label_ != nullptr) readout_label_->setText(QString::fromStdString(text));
 }
 
 void SectionView::set_zoom_pointer(bool zoom) { widget_->set_zoom_pointer(zoom); }

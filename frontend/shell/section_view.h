@@ -59,13 +59,14 @@ class SectionView : public section::SectionEffects {
   QScrollBar* horizontal_bar() const { return horizontal_bar_; }
   QScrollBar* vertical_bar() const { return vertical_bar_; }
   QToolButton* arrow_button(int index) const { return arrows_.at(index); }  // left, right, up, down
-  QLabel* status_panel(int panel) const { return panel == 1 ? panel1_ : panel2_; }
+  QLabel* prompt_label() const { return prompt_label_; }
+  QLabel* readout_label() const { return readout_label_; }
 
   // Wiring done once by the main window.
   void attach_pages(PagesBesidePicture& pages);
   void attach_toolbar(QAction* button8, QAction* button9, QAction* button10);
   // The status bar's two panels: prompts in the first, the mouse readout in the second.
-  void attach_status_bar(QLabel* panel1, QLabel* panel2);
+  void attach_status_bar(QLabel* prompt_label, QLabel* readout_label);
 
   // The drawing area of the view in picture units, until the window is first laid out.
   void set_picture_size(double width, double height);
@@ -114,8 +115,8 @@ class SectionView : public section::SectionEffects {
   QScrollBar* vertical_bar_ = nullptr;
   std::array<QToolButton*, 4> arrows_{};
   PagesBesidePicture* pages_ = nullptr;
-  QLabel* panel1_ = nullptr;
-  QLabel* panel2_ = nullptr;
+  QLabel* prompt_label_ = nullptr;
+  QLabel* readout_label_ = nullptr;
   std::array<QAction*, 3> view_buttons_{};
   QActionGroup* view_group_ = nullptr;
   QObject* resize_watch_ = nullptr;

@@ -32,16 +32,16 @@ class OptionsDialogTest : public ::testing::Test {
   std::filesystem::path file() const { return dir / "QVT_DAT.CST"; }
   std::vector<std::string> lines() const { return *read_lines(file()); }
   OptionsDialog& open() {
-    form = std::make_unique<OptionsDialog>(dir.path(), options, rec, [this] { ++manual_opened; });
-    form->load();
-    return *form;
+    dialog = std::make_unique<OptionsDialog>(dir.path(), options, rec, [this] { ++manual_opened; });
+    dialog->load();
+    return *dialog;
   }
 
   qvt::testing::TempDir dir;
   model::CustomOptions options;
   Recorder rec;
   int manual_opened = 0;
-  std::unique_ptr<OptionsDialog> form;
+  std::unique_ptr<OptionsDialog> dialog;
 };
 
 TEST_F(OptionsDialogTest, ShowsTheFileAndOkWritesItBackAndIntoTheModel) {

@@ -54,7 +54,7 @@ QLineEdit* BearingLayerView::make_box(int box) {
   const BoxInterval range = box_interval(bearing_layer_box_quantity(box));
   focus_watchers_.back()->set_range(range.lowest, range.highest);
   widgets::fit_number_box(e, 3);  // the page shows "###0.000"
-  txt_[box] = e;
+  boxes_[box] = e;
   return e;
 }
 
@@ -64,32 +64,32 @@ BearingLayerView::BearingLayerView(BearingLayerPage& page, QWidget* parent)
   top->setContentsMargins(4, 4, 4, 4);
   top->setSpacing(3);
 
-  const char* opt_captions[6] = {"砂質土地盤（着底型）", "粘性土地盤", "入力値", "μ=tanΦ",
+  const char* captions[6] = {"砂質土地盤（着底型）", "粘性土地盤", "入力値", "μ=tanΦ",
                                  "浮き型（標準）", "着底型（特殊な事例）"};
   for (int i = 0; i < kBearingOptionCount; ++i) {
-    opt_[i] = new QRadioButton(u8(opt_captions[i]));
-    opt_[i]->setObjectName(QString::fromLatin1(kOptionNames[i]));
-    connect(opt_[i], &QRadioButton::clicked, this, [this, i] {
+    options_[i] = new QRadioButton(u8(captions[i]));
+    options_[i]->setObjectName(QString::fromLatin1(kOptionNames[i]));
+    connect(options_[i], &QRadioButton::clicked, this, [this, i] {
       page_.choose_option(i);
       refresh();
     });
   }
   for (int pair = 0; pair < kBearingOptionCount; pair += 2) {
     auto* g = new QButtonGroup(this);
-    g->addButton(opt_[pair]);
-    g->addButton(opt_[pair + 1]);
+    g->addButton(options_[pair]);
+    g->addButton(options_[pair + 1]);
   }
 
   // Soil type.
-  fra_[kSoilTypeFrame] = new QGroupBox(u8("支持層タイプ"));
-  auto* types = new QHBoxLayout(fra_[kSoilTypeFrame]);
-  types->addWidget(opt_[kSandyGround]);
-  types->addWidget(opt_[kClayeyGround]);
-  top->addWidget(fra_[kSoilTypeFrame]);
+  frames_[kSoilTypeFrame] = new QGroupBox(u8("支持層タイプ"));
+  auto* types = new QHBoxLayout(frames_[kSoilTypeFrame]);
+  types->addWidget(options_[kSandyGround]);
+  types->addWidget(options_[kClayeyGround]);
+  top->addWidget(frames_[kSoilTypeFrame]);
 
   // Sandy ground.
-  fra_[kSandyFrame] = new QGroupBox(u8("砂質土地盤"));
-  auto* sandy = new QGridLayout(fra_[kSandyFrame]);
+  frames_[kSandyFrame] = new QGroupBox(u8("砂質土地盤"));
+  auto* sandy = new QGridLayout(frames_[kSandyFrame]);
   sandy->setVerticalSpacing(2);
   // Four columns (caption, box, arrow, proposal) in the page's width, the boxes as wide as their
   // widest value: close columns leave the captions room for two lines.
@@ -104,29 +104,29 @@ BearingLayerView::BearingLayerView(BearingLayerPage& page, QWidget* parent)
   add_row(sandy, "形状係数 β", make_box(kShapeFactorBox));
   add_row(sandy, "平均Ｎ値", make_box(kMeanNBox));
   sandy->setColumnStretch(0, 1);
-  cbo_ = new QComboBox;
-  cbo_->setObjectName(QStringLiteral("phi_formula"));
-  for (const char* f : kPhiFormulas) cbo_->addItem(u8(f));
-  connect(cbo_, &QComboBox::activated, this, [this](int index) {
+  formula_list_ = new QComboBox;
+  formula_list_->setObjectName(QStringLiteral("phi_formula"));
+  for (const char* f : kPhiFormulas) formula_list_->addItem(u8(f));
+  connect(formula_list_, &QComboBox::activated, this, [this](int index) {
     page_.select_formula(index);
     refresh();
   });
   sandy->addWidget(new QLabel(u8("φを求める式")), row, 0);
-  sandy->addWidget(cbo_, row, 1, 1, 3);
+  sandy->addWidget(formula_list_, row, 1, 1, 3);
   ++row;
   sandy->addWidget(new QLabel(u8("支持力係数")), row++, 0);
   const char* factor_captions[3] = {"φ", "Ｎｒ", "Ｎｑ"};
   for (int i = 0; i < 3; ++i) {
     sandy->addWidget(new QLabel(u8(factor_captions[i])), row, 0, Qt::AlignRight);
     sandy->addWidget(make_box(kPhiBox + i), row, 1);
-    cmd_[i] = new QPushButton(u8("→"));
-    cmd_[i]->setObjectName(QStringLiteral("take_proposal_%1").arg(i));
+    take_buttons_[i] = new QPushButton(u8("→"));
+    take_buttons_[i]->setObjectName(QStringLiteral("take_proposal_%1").arg(i));
     // As narrow as the arrow allows: the button's text inside its margins.
-    cmd_[i]->setFixedWidth(cmd_[i]->fontMetrics().size(Qt::TextShowMnemonic, cmd_[i]->text()).width() +
-                           2 * (cmd_[i]->style()->pixelMetric(QStyle::PM_ButtonMargin) +
-                                cmd_[i]->style()->pixelMetric(QStyle::PM_DefaultFrameWidth)));
+    take_buttons_[i]->setFixedWidth(take_buttons_[i]->fontMetrics().size(Qt::TextShowMnemonic, take_buttons_[i]->text()).width() +
+                           2 * (take_buttons_[i]->style()->pixelMetric(QStyle::PM_ButtonMargin) +
+                                take_buttons_[i]->style()->pixelMetric(QStyle::PM_DefaultFrameWidth)));
     // The arrow points from the proposal to the box it fills.
-    sandy->addWidget(cmd_[i], row, 2);
+    sandy->addWidget(take_buttons_[i], row, 2);
     proposal_[i] = new QLabel(u8("0.00"));
     proposal_[i]->setObjectName(QStringLiteral("proposal_%1").arg(i));
     proposal_[i]->setFrameShape(QFrame::Panel);
@@ -134,7 +134,7 @@ BearingLayerView::BearingLayerView(BearingLayerPage& page, QWidget* parent)
     proposal_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     proposal_[i]->setMinimumWidth(50);
     sandy->addWidget(proposal_[i], row, 3);
-    connect(cmd_[i], &QPushButton::clicked, this, [this, i] {
+    connect(take_buttons_[i], &QPushButton::clicked, this, [this, i] {
       page_.take_proposal(i);
       refresh();
     });
@@ -146,27 +146,27 @@ BearingLayerView::BearingLayerView(BearingLayerPage& page, QWidget* parent)
   sandy->addWidget(make_box(kPoBox), row, 1);
   ++row;
   po_caption_->hide();
-  txt_[kPoBox]->hide();
-  top->addWidget(fra_[kSandyFrame]);
+  boxes_[kPoBox]->hide();
+  top->addWidget(frames_[kSandyFrame]);
 
   // Clayey ground.
-  fra_[kClayeyFrame] = new QGroupBox(u8("粘性土地盤"));
-  auto* clay = new QGridLayout(fra_[kClayeyFrame]);
+  frames_[kClayeyFrame] = new QGroupBox(u8("粘性土地盤"));
+  auto* clay = new QGridLayout(frames_[kClayeyFrame]);
   row = 0;
   add_row(clay, "基準面での粘着力　Ｃｏ", make_box(kCohesionBox));
   add_row(clay, "粘着勾配　Ｋ", make_box(kCohesionGradientBox));
   add_row(clay, "単位体積重量 （kN/m3）  水中", make_box(kClayUnitWeightBox));
-  top->addWidget(fra_[kClayeyFrame]);
+  top->addWidget(frames_[kClayeyFrame]);
 
   // Improvement form, with the notes on the sliding check. The two forms share a row and the
   // lines stand close, so that the hint and every note have the height of their lines on a
   // clayey layer in the page's height.
-  fra_[kImprovementFormFrame] = new QGroupBox(u8("改良形式"));
-  auto* form = new QVBoxLayout(fra_[kImprovementFormFrame]);
+  frames_[kImprovementFormFrame] = new QGroupBox(u8("改良形式"));
+  auto* form = new QVBoxLayout(frames_[kImprovementFormFrame]);
   form->setSpacing(2);
   auto* forms = new QHBoxLayout;
-  forms->addWidget(opt_[kFloating]);
-  forms->addWidget(opt_[kLanded]);
+  forms->addWidget(options_[kFloating]);
+  forms->addWidget(options_[kLanded]);
   form->addLayout(forms);
   form->addWidget(note("支持層の粘性土地盤が軟弱な場合は『浮き型』とします。"
                        "ある程度強度が見込める場合は『着底型』としてください。"));
@@ -180,16 +180,16 @@ BearingLayerView::BearingLayerView(BearingLayerPage& page, QWidget* parent)
     other_notes_.push_back(note(t));
     form->addWidget(other_notes_.back());
   }
-  top->addWidget(fra_[kImprovementFormFrame]);
+  top->addWidget(frames_[kImprovementFormFrame]);
 
   // Friction of the sliding check.
-  fra_[kFrictionFrame] = new QGroupBox(u8("滑動検討において"));
-  auto* friction = new QGridLayout(fra_[kFrictionFrame]);
-  friction->addWidget(opt_[kFrictionInput], 0, 0);
-  friction->addWidget(opt_[kFrictionTanPhi], 0, 1);
+  frames_[kFrictionFrame] = new QGroupBox(u8("滑動検討において"));
+  auto* friction = new QGridLayout(frames_[kFrictionFrame]);
+  friction->addWidget(options_[kFrictionInput], 0, 0);
+  friction->addWidget(options_[kFrictionTanPhi], 0, 1);
   friction->addWidget(new QLabel(u8("摩擦係数　μ")), 1, 0);
   friction->addWidget(make_box(kFrictionBox), 1, 1);
-  top->addWidget(fra_[kFrictionFrame]);
+  top->addWidget(frames_[kFrictionFrame]);
 
   // The caption is a wrapping label beside the box: the page is too narrow for one line.
   slope_check_ = new QCheckBox;
@@ -212,23 +212,23 @@ BearingLayerView::~BearingLayerView() {
 
 void BearingLayerView::refresh() {
   const BearingLayerState& s = page_.state();
-  for (std::size_t i = 0; i < txt_.size(); ++i) {
+  for (std::size_t i = 0; i < boxes_.size(); ++i) {
     const QString t = QString::fromStdString(s.boxes[i].text);
-    if (txt_[i]->text() != t) {
-      QSignalBlocker block(txt_[i]);
-      txt_[i]->setText(t);
+    if (boxes_[i]->text() != t) {
+      QSignalBlocker block(boxes_[i]);
+      boxes_[i]->setText(t);
     }
-    txt_[i]->setEnabled(s.boxes[i].enabled);
+    boxes_[i]->setEnabled(s.boxes[i].enabled);
   }
   for (std::size_t i = 0; i < proposal_.size(); ++i)
     proposal_[i]->setText(QString::fromStdString(s.proposal[i]));
-  for (std::size_t i = 0; i < opt_.size(); ++i) {
-    QSignalBlocker block(opt_[i]);
-    opt_[i]->setChecked(s.options[i]);
+  for (std::size_t i = 0; i < options_.size(); ++i) {
+    QSignalBlocker block(options_[i]);
+    options_[i]->setChecked(s.options[i]);
   }
   {
-    QSignalBlocker block(cbo_);
-    cbo_->setCurrentIndex(s.formula);
+    QSignalBlocker block(formula_list_);
+    formula_list_->setCurrentIndex(s.formula);
   }
   {
     QSignalBlocker block(slope_check_);
@@ -236,7 +236,7 @@ void BearingLayerView::refresh() {
                                 : s.slope_length_width == kChecked ? Qt::Checked
                                                                    : Qt::PartiallyChecked);
   }
-  for (std::size_t i = 0; i < fra_.size(); ++i) fra_[i]->setVisible(s.frame_visible[i]);
+  for (std::size_t i = 0; i < frames_.size(); ++i) frames_[i]->setVisible(s.frame_visible[i]);
   for (QLabel* l : wall_notes_) l->setVisible(s.wall_notes_visible);
   for (QLabel* l : other_notes_) l->setVisible(s.other_notes_visible);
 }

@@ -30,24 +30,24 @@ class BearingLayerView : public QWidget {
   // Shows the presenter's state.
   void refresh();
 
-  QLineEdit* box(int box) const { return txt_.at(box); }
+  QLineEdit* box(int box) const { return boxes_.at(box); }
   QLabel* proposal(int which) const { return proposal_.at(which); }
-  QPushButton* arrow_button(int which) const { return cmd_.at(which); }
-  QRadioButton* option(int option) const { return opt_.at(option); }
-  QComboBox* formula_list() const { return cbo_; }
+  QPushButton* arrow_button(int which) const { return take_buttons_.at(which); }
+  QRadioButton* option(int option) const { return options_.at(option); }
+  QComboBox* formula_list() const { return formula_list_; }
   QCheckBox* slope_length_width() const { return slope_check_; }
 
  private:
   QLineEdit* make_box(int box);
 
   BearingLayerPage& page_;
-  std::array<QLineEdit*, kBearingBoxCount> txt_{};
+  std::array<QLineEdit*, kBearingBoxCount> boxes_{};
   std::array<QLabel*, 3> proposal_{};
-  std::array<QPushButton*, 3> cmd_{};
-  std::array<QRadioButton*, kBearingOptionCount> opt_{};
-  std::array<QGroupBox*, kBearingFrameCount> fra_{};
+  std::array<QPushButton*, 3> take_buttons_{};
+  std::array<QRadioButton*, kBearingOptionCount> options_{};
+  std::array<QGroupBox*, kBearingFrameCount> frames_{};
   std::vector<QLabel*> wall_notes_, other_notes_;
-  QComboBox* cbo_ = nullptr;
+  QComboBox* formula_list_ = nullptr;
   QCheckBox* slope_check_ = nullptr;
   QLabel* po_caption_ = nullptr;
   std::vector<widgets::TextBoxFocus*> focus_watchers_;

@@ -146,10 +146,10 @@ GroundSurfaceView::GroundSurfaceView(GroundSurfacePage& page, QWidget* parent)
   collapse->addWidget(surface_options_[2]);
   collapse->addWidget(surface_options_[3]);
   surface_layout->addWidget(collapse_frame_);
-  auto* image1 = new QLabel;
-  image1->setObjectName(QStringLiteral("surface_shapes_picture"));
-  image1->setPixmap(ground_surface_shapes_picture());
-  surface_layout->addWidget(image1, 0, Qt::AlignHCenter);
+  auto* shapes_picture = new QLabel;
+  shapes_picture->setObjectName(QStringLiteral("surface_shapes_picture"));
+  shapes_picture->setPixmap(ground_surface_shapes_picture());
+  surface_layout->addWidget(shapes_picture, 0, Qt::AlignHCenter);
   surface_layout->addStretch(1);
   tabs_->addTab(surface, u8("地表面"));
 
@@ -165,10 +165,10 @@ GroundSurfaceView::GroundSurfaceView(GroundSurfacePage& page, QWidget* parent)
   slopes->addWidget(new QLabel(u8("海底面傾斜角")), 1, 0);
   slopes->addWidget(make_box(GroundBox::seabed_slope), 1, 1);
   shape_layout->addWidget(slopes_frame_);
-  image4_ = new QLabel;
-  image4_->setObjectName(QStringLiteral("surface_slopes_picture"));
-  image4_->setPixmap(surface_slopes_picture());
-  shape_layout->addWidget(image4_);
+  slopes_picture_ = new QLabel;
+  slopes_picture_->setObjectName(QStringLiteral("surface_slopes_picture"));
+  slopes_picture_->setPixmap(surface_slopes_picture());
+  shape_layout->addWidget(slopes_picture_);
   points_frame_ = new QGroupBox(u8("任意"));
   auto* points = new QVBoxLayout(points_frame_);
   add_grid(GroundGrid::points, "surface_points_grid", {500, 1200, 1200}, 3250);
@@ -226,9 +226,9 @@ GroundSurfaceView::GroundSurfaceView(GroundSurfacePage& page, QWidget* parent)
   seabed_row->addWidget(make_box(GroundBox::arbitrary_seabed_surcharge_seismic), 1, 2);
   ranges->addLayout(seabed_row, 3, 0, 1, 2);
   loads_layout->addWidget(ranges_frame_);
-  image2_ = new QLabel;
-  image2_->setObjectName(QStringLiteral("surcharge_picture"));
-  loads_layout->addWidget(image2_, 0, Qt::AlignHCenter);
+  surcharge_picture_ = new QLabel;
+  surcharge_picture_->setObjectName(QStringLiteral("surcharge_picture"));
+  loads_layout->addWidget(surcharge_picture_, 0, Qt::AlignHCenter);
   loads_layout->addStretch(1);
   tabs_->addTab(loads, u8("上載荷重"));
   // Connected once every control exists: adding the first tab already reports a change.
@@ -273,11 +273,11 @@ void GroundSurfaceView::refresh() {
   seabed_surcharge_frame_->setVisible(s.seabed_surcharge_frame_visible);
   box(GroundBox::arbitrary_seabed_slope)->setVisible(s.seabed_slope_box_visible);
   seabed_slope_caption_->setVisible(s.seabed_slope_box_visible);
-  image4_->setVisible(!s.seabed_slope_box_visible);
+  slopes_picture_->setVisible(!s.seabed_slope_box_visible);
   // The surcharge picture follows the shape: uniform loads, or ranges from Xmin to Xmax.
-  if (image2_shows_ranges_ != s.on(SurfaceOption::arbitrary) || image2_->pixmap().isNull()) {
-    image2_shows_ranges_ = s.on(SurfaceOption::arbitrary);
-    image2_->setPixmap(surcharge_picture(image2_shows_ranges_));
+  if (surcharge_shows_ranges_ != s.on(SurfaceOption::arbitrary) || surcharge_picture_->pixmap().isNull()) {
+    surcharge_shows_ranges_ = s.on(SurfaceOption::arbitrary);
+    surcharge_picture_->setPixmap(surcharge_picture(surcharge_shows_ranges_));
   }
   if (on_refresh_) on_refresh_();
 }

@@ -68,9 +68,9 @@ class GroundSurfaceView : public QWidget {
   QGroupBox* ranges_frame_ = nullptr;
   QGroupBox* seabed_surcharge_frame_ = nullptr;
   QLabel* seabed_slope_caption_ = nullptr;
-  QLabel* image4_ = nullptr;
-  QLabel* image2_ = nullptr;
-  bool image2_shows_ranges_ = false;
+  QLabel* slopes_picture_ = nullptr;
+  QLabel* surcharge_picture_ = nullptr;
+  bool surcharge_shows_ranges_ = false;
   std::array<widgets::EditGrid*, 3> grids_{};
   std::array<std::unique_ptr<GridAdapter>, 3> adapters_;
   std::vector<widgets::TextBoxFocus*> focus_watchers_;

@@ -39,7 +39,7 @@ ImprovedBodyView::ImprovedBodyView(ImprovedBodyPage& page, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   tabs_ = new QTabWidget(this);
-  tabs_->setObjectName(QStringLiteral("tab_gm_2_inner"));
+  tabs_->setObjectName(QStringLiteral("improved_body_tabs"));
   layout->addWidget(tabs_);
 
   // Tab "改良体".

@@ -12,34 +12,33 @@ PageStatusBar::PageStatusBar(QMainWindow* window, model::MessageSink& messages,
                              std::function<void()> repaint)
     : messages_(messages), repaint_(std::move(repaint)) {
   bar_ = new QStatusBar(window);
-  bar_->setObjectName(QStringLiteral("stv_gm"));
+  bar_->setObjectName(QStringLiteral("main_status_bar"));
   bar_->setSizeGripEnabled(false);
-  panel1_ = new QLabel(bar_);
-  panel1_->setObjectName(QStringLiteral("stv_gm_panel1"));
-  panel2_ = new QLabel(bar_);
-  panel2_->setObjectName(QStringLiteral("stv_gm_panel2"));
-  panel2_->setMinimumWidth(160);
-  bar_->addPermanentWidget(panel1_, 1);
-  bar_->addPermanentWidget(panel2_);
+  prompt_label_ = new QLabel(bar_);
+  prompt_label_->setObjectName(QStringLiteral("status_prompt"));
+  readout_label_ = new QLabel(bar_);
+  readout_label_->setObjectName(QStringLiteral("status_readout"));
+  readout_label_->setMinimumWidth(160);
+  bar_->addPermanentWidget(prompt_label_, 1);
+  bar_->addPermanentWidget(readout_label_);
   window->setStatusBar(bar_);
 }
 
 void PageStatusBar::set_status_text(const std::string& text) {
-  panel1_->setText(QString::fromStdString(text));
+  prompt_label_->setText(QString::fromStdString(text));
 }
 
 void PageStatusBar::clear_page_prompt() {
-  const QString shown = panel1_->text();
+  const QString shown = prompt_label_->text();
   if (shown == QString::fromUtf8(widgets::kMsgNotANumber) ||
       shown == QString::fromUtf8(widgets::kMsgOutOfRange))
     return;
-  panel1_->clear();
+  prompt_label_->clear();
 }
 
 void PageStatusBar::repaint_section() {
   if (repaint_) repaint_();
 }
 
-void PageStatusBar::set_panel2_text(const QString& text) { panel2_->setText(text); }
 
 }  // namespace qvt::pages

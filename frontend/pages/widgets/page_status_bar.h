@@ -1,7 +1,7 @@
 #pragma once
-// The main window's status bar and the pages' effects that go through the window:
-// panel 1 the prompt line (a permanent label: it stays until the next write or a change of page,
-// nothing clears it on a timer), panel 2 for the section picture.
+// The main window's status bar and the pages' effects that go through the window: the prompt
+// line (a permanent label: it stays until the next write or a change of page, nothing clears it
+// on a timer) and the section picture's readout of the pointer's position.
 #include "frontend/pages/page_effects.h"
 
 #include <QString>
@@ -20,24 +20,23 @@ class PageStatusBar : public PageEffects {
   PageStatusBar(QMainWindow* window, model::MessageSink& messages, std::function<void()> repaint);
 
   void set_status_text(const std::string& text) override;
-  // Clears panel 1, unless it says why a number box went back to its value: that notice stays
+  // Clears the prompt line, unless it says why a number box went back to its value: that notice stays
   // until the next valid entry, also when the box was left for another page.
   void clear_page_prompt() override;
   void repaint_section() override;
   model::MessageSink& messages() override { return messages_; }
 
-  void set_panel2_text(const QString& text);
   QStatusBar* status_bar() const { return bar_; }
-  QLabel* panel1() const { return panel1_; }
-  QLabel* panel2() const { return panel2_; }
+  QLabel* prompt_label() const { return prompt_label_; }
+  QLabel* readout_label() const { return readout_label_; }
   void set_repaint(std::function<void()> repaint) { repaint_ = std::move(repaint); }
 
  private:
   model::MessageSink& messages_;
   std::function<void()> repaint_;
   QStatusBar* bar_ = nullptr;
-  QLabel* panel1_ = nullptr;
-  QLabel* panel2_ = nullptr;
+  QLabel* prompt_label_ = nullptr;
+  QLabel* readout_label_ = nullptr;
 };
 
 }  // namespace qvt::pages

@@ -105,7 +105,7 @@ QCursor magnifier_cursor() {
 
 SectionPictureWidget::SectionPictureWidget(SectionPicture& picture, QWidget* parent)
     : QWidget(parent), picture_(picture) {
-  setObjectName(QStringLiteral("pic_gm"));
+  setObjectName(QStringLiteral("section_picture"));
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
   setFont(section_font());

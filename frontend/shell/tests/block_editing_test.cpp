@@ -22,9 +22,9 @@ class BlockEditingTest : public SampleWindowTest {
                   Qt::NoModifier);
     QApplication::sendEvent(pic(), &e);
   }
-  std::string prompt() { return form->view().status_panel(1)->text().toStdString(); }
+  std::string prompt() { return window->view().prompt_label()->text().toStdString(); }
   const model::BlockHead& head(int slot) {
-    return form->model().wall_blocks[slot].polygon.head;
+    return window->model().wall_blocks[slot].polygon.head;
   }
   // Whether a pixel of the colour lies within one pixel of the world point.
   bool colour_near(const QImage& image, double x, double y, QRgb colour) {
@@ -38,17 +38,17 @@ class BlockEditingTest : public SampleWindowTest {
 };
 
 TEST_F(BlockEditingTest, MoveOnThePicture) {
-  form->findChild<QAbstractButton*>(QStringLiteral("opt_menu_1"))->click();  // "上部工"
-  ASSERT_EQ(form->current_page(), 1);
-  form->view().page_state().wall_block_operation = section::kMoveWallBlock;
+  window->findChild<QAbstractButton*>(QStringLiteral("category_1"))->click();  // "上部工"
+  ASSERT_EQ(window->current_page(), 1);
+  window->view().page_state().wall_block_operation = section::kMoveWallBlock;
   // The window's own fit: the 45-unit snap radius still takes (20, -10) from 0.141 m away.
   EXPECT_GT(45 / picture().view().scale, 0.15);
 
   click(Qt::LeftButton, 3, -3);
-  EXPECT_EQ(form->view().editor().current_block_slot, 0);
+  EXPECT_EQ(window->view().editor().current_block_slot, 0);
   EXPECT_EQ(prompt(), "移動する壁体ブロックの基準点を選択してください。(右ボタンで終了)");
   click(Qt::LeftButton, 0.1, -9.9);
-  EXPECT_EQ(form->view().editor().block_step, section::BlockEditStep::base_point);
+  EXPECT_EQ(window->view().editor().block_step, section::BlockEditStep::base_point);
   EXPECT_EQ(prompt(), "移動先を指定してください。(右ボタンで終了)");
 
   const QImage image = pic()->grab().toImage();
@@ -59,33 +59,33 @@ TEST_F(BlockEditingTest, MoveOnThePicture) {
   click(Qt::LeftButton, 20.1, -10.1);
   EXPECT_DOUBLE_EQ(head(0).ref_x, 20);
   EXPECT_DOUBLE_EQ(head(0).ref_y, -10);
-  EXPECT_DOUBLE_EQ(form->model().wall_blocks[0].polygon.vertex_x[13], 26);
+  EXPECT_DOUBLE_EQ(window->model().wall_blocks[0].polygon.vertex_x[13], 26);
   EXPECT_DOUBLE_EQ(head(0).label_x, 23);
   EXPECT_DOUBLE_EQ(head(0).label_y, -3.5);
   click(Qt::MiddleButton, 22.1, -9.9);
   EXPECT_NEAR(head(0).ref_x, 22.1, 1e-9);
   EXPECT_NEAR(head(0).ref_y, -9.9, 1e-9);
   click(Qt::RightButton, 0, 0);
-  EXPECT_EQ(form->view().editor().block_step, section::BlockEditStep::idle);
+  EXPECT_EQ(window->view().editor().block_step, section::BlockEditStep::idle);
   EXPECT_TRUE(ui.shown.empty());
 }
 
 TEST_F(BlockEditingTest, CopyThenDeleteTheOriginal) {
-  form->choose_category(1);
-  form->view().page_state().wall_block_operation = section::kCopyWallBlock;
+  window->choose_category(1);
+  window->view().page_state().wall_block_operation = section::kCopyWallBlock;
   click(Qt::LeftButton, 3, -3);
   EXPECT_EQ(prompt(), "複写する壁体ブロックの基準点を選択してください。(右ボタンで終了)");
   click(Qt::LeftButton, 0.1, -9.9);
   EXPECT_EQ(prompt(), "複写先を指定してください。(右ボタンで終了)");
   click(Qt::LeftButton, 20.1, -10.1);
-  const model::ProjectModel& m = form->model();
+  const model::ProjectModel& m = window->model();
   ASSERT_EQ(m.wall_blocks[2].block_type, model::BLOCK_RECTANGLE);
   EXPECT_EQ(m.block_label_numbers[2], 2);
   EXPECT_DOUBLE_EQ(head(2).ref_x, 20);
   EXPECT_DOUBLE_EQ(head(2).label_x, 23);
   click(Qt::RightButton, 0, 0);
 
-  form->view().page_state().wall_block_operation = section::kDeleteWallBlock;
+  window->view().page_state().wall_block_operation = section::kDeleteWallBlock;
   click(Qt::LeftButton, 3, -3);
   EXPECT_EQ(prompt(), "左ボタンで削除／右ボタンで終了");
   click(Qt::LeftButton, 3, -3);
@@ -95,29 +95,29 @@ TEST_F(BlockEditingTest, CopyThenDeleteTheOriginal) {
 }
 
 TEST_F(BlockEditingTest, OpeningABlockPageEndsAnOperation) {
-  form->choose_category(1);
-  form->view().page_state().wall_block_operation = section::kMoveWallBlock;
+  window->choose_category(1);
+  window->view().page_state().wall_block_operation = section::kMoveWallBlock;
   click(Qt::LeftButton, 3, -3);
   click(Qt::LeftButton, 0, -10);
-  ASSERT_EQ(form->view().editor().block_step, section::BlockEditStep::base_point);
-  form->choose_category(2);
-  EXPECT_EQ(form->view().editor().block_step, section::BlockEditStep::idle);
-  form->view().editor().block_step = section::BlockEditStep::select;
-  form->choose_category(1);
-  EXPECT_EQ(form->view().editor().block_step, section::BlockEditStep::idle);
+  ASSERT_EQ(window->view().editor().block_step, section::BlockEditStep::base_point);
+  window->choose_category(2);
+  EXPECT_EQ(window->view().editor().block_step, section::BlockEditStep::idle);
+  window->view().editor().block_step = section::BlockEditStep::select;
+  window->choose_category(1);
+  EXPECT_EQ(window->view().editor().block_step, section::BlockEditStep::idle);
 }
 
 TEST_F(BlockEditingTest, ImprovedBodyPageDeletesALayer) {
-  form->choose_category(2);
-  section::PageState& page = form->view().page_state();
+  window->choose_category(2);
+  section::PageState& page = window->view().page_state();
   page.soil_block_operation = section::kDeleteSoilBlock;
   page.body_boxes = {"0.000", "-25.000", "20.000", "-22.000", "-25.000"};
   click(Qt::LeftButton, 10, -17.5);
-  EXPECT_EQ(form->view().editor().current_block_slot, 1);
+  EXPECT_EQ(window->view().editor().current_block_slot, 1);
   EXPECT_EQ(prompt(), "左ボタンで削除／右ボタンで終了");
   click(Qt::LeftButton, 10, -17.5);
-  EXPECT_EQ(form->model().wall_blocks[1].block_type, model::BLOCK_EMPTY);
-  EXPECT_EQ(form->model().wall_blocks[0].block_type, model::BLOCK_RECTANGLE);
+  EXPECT_EQ(window->model().wall_blocks[1].block_type, model::BLOCK_EMPTY);
+  EXPECT_EQ(window->model().wall_blocks[0].block_type, model::BLOCK_RECTANGLE);
 }
 
 }  // namespace

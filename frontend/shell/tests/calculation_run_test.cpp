@@ -1,5 +1,6 @@
 #include "frontend/model/folders.h"
 #include "frontend/model/project_files.h"
+#include "frontend/shell/engine_chain.h"
 #include "frontend/shell/ui_port.h"
 #include "frontend/shell/main_window.h"
 
@@ -16,9 +17,9 @@ class RunTest : public ShellTest {
     model::prepare_work_folder(install(), work());
     for (const char* engine : kEngineChain) engine_ending(engine, "exit 0");
     program("PRANDEL", "echo \"$@\" > viewer-args; exit 1");
-    form = std::make_unique<MainWindow>(ui, install(), work(), "", false);
-    form->load();
-    form->show();
+    window = std::make_unique<MainWindow>(ui, install(), work(), "", false);
+    window->load();
+    window->show();
     ui.shown.clear();
   }
   // Each fake engine notes its name in the work folder (its working directory) and leaves the
@@ -44,36 +45,36 @@ class RunTest : public ShellTest {
   }
   // The high water level typed on the design-conditions page and committed.
   void edit() {
-    form->pages().design_conditions().text_edited(pages::kHwlBox, "3.25");
-    form->pages().store_design_conditions_page();
+    window->pages().design_conditions().text_edited(pages::kHwlBox, "3.25");
+    window->pages().store_design_conditions_page();
   }
 
-  std::unique_ptr<MainWindow> form;
+  std::unique_ptr<MainWindow> window;
 };
 
 const char* const kAll = "SAVELIN\nPELUDRA\nZENOBAR\nOSKAVEL\nVASKUDE\nTOLMIRE\nMERITAN\nJORPELA\n";
 
 TEST_F(RunTest, RunsTheEnginesInOrderAndShowsTheResults) {
   write_file_bytes(work() / "OLD.PDT", "old");
-  form->calculate();
+  window->calculate();
   EXPECT_EQ(run_log(), kAll);
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].what, Shown::What::Dialog);
   EXPECT_EQ(ui.shown[0].title, "results_table_dialog");
   EXPECT_EQ(ui.shown[0].text, "安定計算結果");
   EXPECT_TRUE(ui.shown[0].owner_enabled);
-  EXPECT_TRUE(form->isEnabled());
+  EXPECT_TRUE(window->isEnabled());
   EXPECT_TRUE(exists_in_work("QVTAJKN.CAL"));
   EXPECT_TRUE(exists_in_work("QVTABLK.CAL"));
   EXPECT_FALSE(exists_in_work("OLD.PDT"));
   EXPECT_TRUE(exists_in_work("CAL_ANZ.DAT"));
 
   // The results of the unchanged data: no notice. After an edit: the notice, then the results.
-  form->show_results();
+  window->show_results();
   EXPECT_EQ(ui.shown.size(), 2u);
   EXPECT_EQ(ui.shown[1].title, "results_table_dialog");
   edit();
-  form->show_results();
+  window->show_results();
   ASSERT_EQ(ui.shown.size(), 4u);
   EXPECT_EQ(ui.shown[2].title, "結果表示");
   EXPECT_EQ(ui.shown[2].text,
@@ -85,10 +86,10 @@ TEST_F(RunTest, RunsTheEnginesInOrderAndShowsTheResults) {
   for (const char* chart : {"FAI30.CSV", "FAI35.CSV", "FAI40.CSV", "FAI45.CSV", "KS_AB.CSV"})
     std::filesystem::copy_file(std::filesystem::path(QVT_BIN_DIR) / chart, install() / chart);
   ui.shown.clear();
-  form->eccentric_check();
+  window->eccentric_check();
   // Through the bearing-layer page, since every command commits the pages first.
-  form->pages().bearing_layer().choose_option(pages::kClayeyGround);
-  form->eccentric_check();
+  window->pages().bearing_layer().choose_option(pages::kClayeyGround);
+  window->eccentric_check();
   ASSERT_EQ(ui.shown.size(), 4u);
   EXPECT_EQ(ui.shown[0].text,
             "前回の計算よりデータが更新されています。\n前回の計算結果を使って検討をします。");
@@ -98,12 +99,12 @@ TEST_F(RunTest, RunsTheEnginesInOrderAndShowsTheResults) {
 
   // Printing starts the viewer in the work folder and waits for it.
   ui.shown.clear();
-  form->print_report();
+  window->print_report();
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].text,
             "前回の計算よりデータが更新されています。\n前回の計算結果の印刷を行います。");
   EXPECT_EQ(*read_file_bytes(work() / "viewer-args"), "/PDTOPEN\n");
-  EXPECT_TRUE(form->isEnabled());
+  EXPECT_TRUE(window->isEnabled());
 }
 
 TEST_F(RunTest, ChainStopsAndLeavesNoResults) {
@@ -129,7 +130,7 @@ TEST_F(RunTest, ChainStopsAndLeavesNoResults) {
     std::filesystem::remove(work() / "run.log");
     engine_ending(c.engine, c.end);
     ui.shown.clear();
-    form->calculate();
+    window->calculate();
     EXPECT_EQ(run_log(), c.log);
     if (c.message) {
       ASSERT_EQ(ui.shown.size(), 1u);
@@ -138,13 +139,13 @@ TEST_F(RunTest, ChainStopsAndLeavesNoResults) {
     } else {
       EXPECT_TRUE(ui.shown.empty());
     }
-    EXPECT_TRUE(form->isEnabled());
-    EXPECT_FALSE(form->is_waiting_for_program());
+    EXPECT_TRUE(window->isEnabled());
+    EXPECT_FALSE(window->is_waiting_for_program());
     // Whatever the engines before the stop wrote is not taken for a result.
     for (const char* f : {"CAL_ANS.DAT", "CAL_ANZ.DAT", "CAL_HEN.DAT", "BLK.PDT"})
       EXPECT_FALSE(exists_in_work(f)) << f;
     ui.shown.clear();
-    form->show_results();
+    window->show_results();
     ASSERT_EQ(ui.shown.size(), 1u);
     EXPECT_EQ(ui.shown[0].text, "未計算の為、表示する結果はありません。");
     engine_ending(c.engine, "exit 0");
@@ -153,13 +154,13 @@ TEST_F(RunTest, ChainStopsAndLeavesNoResults) {
 
 TEST_F(RunTest, MissingEngineIsReportedWithoutHanging) {
   std::filesystem::remove(install() / "VASKUDE");
-  form->calculate();
+  window->calculate();
   EXPECT_EQ(run_log(), "SAVELIN\nPELUDRA\nZENOBAR\nOSKAVEL\n");
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].title, "安定計算");
   EXPECT_EQ(ui.shown[0].text,
             "計算プログラム VASKUDE が見つかりません。\n" + (install() / "VASKUDE").string());
-  EXPECT_TRUE(form->isEnabled());
+  EXPECT_TRUE(window->isEnabled());
 }
 
 TEST_F(RunTest, RelaysEngineMessagesAndQuestionsWhileTheWindowIsDisabled) {
@@ -169,7 +170,7 @@ TEST_F(RunTest, RelaysEngineMessagesAndQuestionsWhileTheWindowIsDisabled) {
                 "read answer; echo \"$answer\" > answer.txt\n"
                 "[ \"$answer\" = yes ] || exit 1");
   ui.answers = {Answer::Ok, Answer::Yes};
-  form->calculate();
+  window->calculate();
   EXPECT_EQ(run_log(), kAll);
   ASSERT_EQ(ui.shown.size(), 3u);
   EXPECT_EQ(ui.shown[0].title, "PELUDRA");
@@ -186,24 +187,24 @@ TEST_F(RunTest, RelaysEngineMessagesAndQuestionsWhileTheWindowIsDisabled) {
   std::filesystem::remove(work() / "run.log");
   ui.shown.clear();
   ui.answers = {Answer::Ok, Answer::No};
-  form->calculate();
+  window->calculate();
   EXPECT_EQ(run_log(), "SAVELIN\nPELUDRA\n");
   EXPECT_EQ(*read_file_bytes(work() / "answer.txt"), "no\n");
   EXPECT_EQ(ui.shown.size(), 2u);
-  EXPECT_TRUE(form->isEnabled());
+  EXPECT_TRUE(window->isEnabled());
 }
 
 TEST_F(RunTest, RefusedEngineInputStartsNothingAndLeavesNoOldResults) {
-  form->calculate();
+  window->calculate();
   ASSERT_TRUE(exists_in_work("CAL_ANZ.DAT"));
   std::filesystem::remove(work() / "run.log");
   // A bearing surface that falls towards the land side is refused by the writer.
-  form->model().conditions.body_dims.dh1 = 2;
-  form->model().conditions.body_dims.dh2 = 1;
-  form->pages().load_improved_body_page();  // the page commits what it shows
+  window->model().conditions.body_dims.dh1 = 2;
+  window->model().conditions.body_dims.dh2 = 1;
+  window->pages().load_improved_body_page();  // the page commits what it shows
   ui.shown.clear();
   ui.answers = {Answer::No};
-  form->calculate();
+  window->calculate();
   EXPECT_EQ(run_log(), "");
   ASSERT_EQ(ui.shown.size(), 2u);
   EXPECT_EQ(ui.count(Shown::What::Dialog), 0);
@@ -211,7 +212,7 @@ TEST_F(RunTest, RefusedEngineInputStartsNothingAndLeavesNoOldResults) {
   for (const char* f : {"CAL_ANS.DAT", "CAL_ANZ.DAT", "CAL_HEN.DAT", "BLK.PDT"})
     EXPECT_FALSE(exists_in_work(f)) << f;
   ui.shown.clear();
-  form->print_report();
+  window->print_report();
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].text, "未計算の為、印刷する帳票はありません。");
   EXPECT_FALSE(exists_in_work("viewer-args"));
@@ -220,7 +221,7 @@ TEST_F(RunTest, RefusedEngineInputStartsNothingAndLeavesNoOldResults) {
 TEST_F(RunTest, SaveQuestionBeforeTheRun) {
   edit();
   ui.answers = {Answer::Cancel};
-  form->calculate();
+  window->calculate();
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].title, "保存確認");
   EXPECT_EQ(ui.shown[0].text, "検討条件が更新されています。保存しますか？");
@@ -231,13 +232,13 @@ TEST_F(RunTest, SaveQuestionBeforeTheRun) {
   // Yes on an untitled project with the save-as dialog cancelled: the run still goes on.
   ui.shown.clear();
   ui.answers = {Answer::Yes};
-  form->calculate();
+  window->calculate();
   EXPECT_EQ(ui.count(Shown::What::SaveDialog), 1);
   EXPECT_EQ(run_log(), kAll);
 }
 
 TEST_F(RunTest, ViewerThatFailsIsReportedAndTheWindowComesBack) {
-  form->calculate();
+  window->calculate();
   const std::pair<const char*, const char*> cases[] = {
       {"kill -9 $$", "帳票ビューア PRANDEL が異常終了しました。"},
       {nullptr, nullptr},
@@ -248,13 +249,13 @@ TEST_F(RunTest, ViewerThatFailsIsReportedAndTheWindowComesBack) {
     else
       std::filesystem::remove(install() / "PRANDEL");
     ui.shown.clear();
-    form->print_report();
+    window->print_report();
     ASSERT_EQ(ui.shown.size(), 1u);
     EXPECT_EQ(ui.shown[0].title, "帳票印刷");
     EXPECT_EQ(ui.shown[0].text,
               text ? std::string(text)
                    : "帳票ビューア PRANDEL が見つかりません。\n" + (install() / "PRANDEL").string());
-    EXPECT_TRUE(form->isEnabled());
+    EXPECT_TRUE(window->isEnabled());
   }
 }
 
@@ -269,25 +270,25 @@ TEST_F(RunTest, SampleProjectReachesTheRealBlockWeightEngine) {
   // condition files and it leaves its result chain file in the work folder.
   std::filesystem::remove(install() / "ZENOBAR");
   std::filesystem::copy_file(std::filesystem::path(QVT_BIN_DIR) / "ZENOBAR", install() / "ZENOBAR");
-  UiMessageSink sink(ui, form.get());
+  UiMessageSink sink(ui, window.get());
   const auto sample = std::filesystem::path(QVT_SOURCE_DIR) / "common" / "tests" / "sections" / "sample_block_quay";
-  ASSERT_TRUE(model::load_project_files(sample.string(), form->model(), sink));
+  ASSERT_TRUE(model::load_project_files(sample.string(), window->model(), sink));
   // The run commits the pages first: they show the project loaded behind their back (every
   // page, or the empty boxes of a page never loaded would commit, e.g., a bearing layer of no
   // weight or an improved body of width 0 on blocks 20 wide, which the engines refuse).
-  form->pages().load_design_conditions_page();
-  form->pages().load_bearing_layer_page();
-  form->pages().load_earth_pressure_page();
-  form->pages().load_ground_surface_page();
-  form->pages().load_improved_body_page();
-  form->pages().load_superstructure_page();
-  form->calculate();
+  window->pages().load_design_conditions_page();
+  window->pages().load_bearing_layer_page();
+  window->pages().load_earth_pressure_page();
+  window->pages().load_ground_surface_page();
+  window->pages().load_improved_body_page();
+  window->pages().load_superstructure_page();
+  window->calculate();
   EXPECT_EQ(run_log(), "SAVELIN\nPELUDRA\nOSKAVEL\nVASKUDE\nTOLMIRE\nMERITAN\nJORPELA\n");
   ASSERT_TRUE(exists_in_work("CAL_ANS.DAT"));
   EXPECT_EQ(std::filesystem::file_size(work() / "CAL_ANS.DAT"), 632u);
   EXPECT_TRUE(exists_in_work("DM000BLK.PDT"));
   EXPECT_TRUE(exists_in_work("DM100BLK.PDT"));
-  EXPECT_TRUE(form->isEnabled());
+  EXPECT_TRUE(window->isEnabled());
 }
 
 }  // namespace
@@ -313,21 +314,21 @@ std::vector<std::string> lines_of(const std::string& text) {
 // The check point typed on the superstructure page reaches a run started on that page, in both
 // load cases, and a close asks to save it.
 TEST_F(RunTest, SuperstructurePageShownCommitsWithTheRun) {
-  form->choose_category(1);
-  ASSERT_TRUE(form->pages().is_shown(1));
-  form->pages().superstructure().set_check_point(pages::kCheckPointX, "5");
-  form->calculate();
+  window->choose_category(1);
+  ASSERT_TRUE(window->pages().is_shown(1));
+  window->pages().superstructure().set_check_point(pages::kCheckPointX, "5");
+  window->calculate();
   const auto cal = read_file_bytes(work() / "QVTAJKN.CAL");
   ASSERT_TRUE(cal.has_value());
   const std::vector<std::string> lines = lines_of(*cal);
   ASSERT_GE(lines.size(), 514u);
   EXPECT_EQ(lines[507], "5");  // check point X, normal case
   EXPECT_EQ(lines[513], "5");  // and seismic case
-  EXPECT_EQ(form->model().conditions.body_reactions[0].check_x, 5);
-  EXPECT_EQ(form->model().conditions.body_reactions[1].check_x, 5);
+  EXPECT_EQ(window->model().conditions.body_reactions[0].check_x, 5);
+  EXPECT_EQ(window->model().conditions.body_reactions[1].check_x, 5);
   ui.shown.clear();
   ui.answers = {Answer::Cancel};
-  EXPECT_FALSE(form->close());
+  EXPECT_FALSE(window->close());
   ASSERT_EQ(ui.box_texts().size(), 1u);
 }
 

@@ -60,29 +60,29 @@ class DocPictures : public ShellTest {
                           "FAI45.CSV", "KS_AB.CSV"})
       fs::copy_file(fs::path(QVT_BIN_DIR) / e, install() / e, fs::copy_options::overwrite_existing);
     model::prepare_work_folder(install(), work());
-    form = std::make_unique<MainWindow>(ui, install(), work(), "", false);
-    form->load();
-    form->show();
+    window = std::make_unique<MainWindow>(ui, install(), work(), "", false);
+    window->load();
+    window->show();
     QApplication::processEvents();
     ui.shown.clear();
   }
 
   void open(const char* sample) {
     ui.files.push_back(QString::fromStdString(shipped(sample).string()));
-    form->open_project();
+    window->open_project();
     QApplication::processEvents();
     ui.shown.clear();
   }
   // A page chosen through its button, as a user does, so the button shows as chosen.
   void choose_page(int index) {
-    form->findChild<QRadioButton*>(QStringLiteral("opt_menu_%1").arg(index))->click();
+    window->findChild<QRadioButton*>(QStringLiteral("category_%1").arg(index))->click();
     QApplication::processEvents();
   }
   void save(QWidget& w, const QString& name) {
     QApplication::processEvents();
     ASSERT_TRUE(w.grab().save(docs_ + QLatin1Char('/') + name)) << name.toStdString();
   }
-  void save_window(const QString& name) { save(*form, name); }
+  void save_window(const QString& name) { save(*window, name); }
   // A message box of the program, shown as the program shows it, saved and closed.
   void save_box(const Shown& s, const QString& name) {
     QtUiPort port;
@@ -92,13 +92,13 @@ class DocPictures : public ShellTest {
       save(*box, name);
       box->close();
     });
-    port.message_box(form.get(), s.icon, QString::fromStdString(s.title),
+    port.message_box(window.get(), s.icon, QString::fromStdString(s.title),
                      QString::fromStdString(s.text), s.buttons, s.default_button);
   }
   void click_world(double x, double y, Qt::MouseButton button = Qt::LeftButton) {
-    const section::ViewState& v = form->view().picture().view();
+    const section::ViewState& v = window->view().picture().view();
     const QPointF at((x - v.left_x) * v.scale / 15, (v.top_y - y) * v.scale / 15);
-    QWidget* pic = form->view().picture_widget();
+    QWidget* pic = window->view().picture_widget();
     QMouseEvent e(QEvent::MouseButtonPress, at, pic->mapToGlobal(at), button, button, Qt::NoModifier);
     QApplication::sendEvent(pic, &e);
     QApplication::processEvents();
@@ -109,11 +109,11 @@ class DocPictures : public ShellTest {
   // in the window.
   void save_with_enlargement(double x, double y, const QString& name) {
     QApplication::processEvents();
-    const QImage whole = form->grab().toImage();
-    const section::ViewState& v = form->view().picture().view();
+    const QImage whole = window->grab().toImage();
+    const section::ViewState& v = window->view().picture().view();
     const QPoint in_picture(static_cast<int>((x - v.left_x) * v.scale / 15),
                             static_cast<int>((v.top_y - y) * v.scale / 15));
-    const QPoint at = form->view().picture_widget()->mapTo(form.get(), in_picture);
+    const QPoint at = window->view().picture_widget()->mapTo(window.get(), in_picture);
     constexpr int kZoom = 5;
     const QRect area = QRect(at.x() - 30, at.y() - 50, 110, 100).intersected(whole.rect());
     const QImage zoom = whole.copy(area).scaled(area.size() * kZoom, Qt::IgnoreAspectRatio,
@@ -135,11 +135,11 @@ class DocPictures : public ShellTest {
   void calculate() {
     ui.shown.clear();
     ui.answers.push_back(Answer::No);  // the save question, if any: calculate unsaved
-    form->press_toolbar_button(5);
+    window->press_toolbar_button(ToolbarButton::calculate);
   }
 
   QString docs_;
-  std::unique_ptr<MainWindow> form;
+  std::unique_ptr<MainWindow> window;
 };
 
 // The chart the sand dialog reads first: the bearing layer's φ rounded down to a chart angle.
@@ -188,16 +188,16 @@ void choose_clay_classes(results::ClayCheckDialog& f) {
 }
 
 TEST_F(DocPictures, MainWindowAndFileDialog) {
-  save(*form, QStringLiteral("manual/first-run-1-start.png"));
+  save(*window, QStringLiteral("manual/first-run-1-start.png"));
   // The open command's own file dialog, on the samples folder the build installs, in its list
   // view (no dates).
-  form->open_project();
+  window->open_project();
   ASSERT_EQ(ui.count(Shown::What::OpenDialog), 1);
   const FileRequest request = ui.shown.back().request;
   const QString samples = qEnvironmentVariable("QVT_SAMPLES_DIR");
   ASSERT_FALSE(samples.isEmpty()) << "QVT_SAMPLES_DIR not set";
   {
-    QFileDialog dialog(form.get());
+    QFileDialog dialog(window.get());
     configure_file_dialog(dialog, request, false);
     dialog.setDirectory(samples);
     dialog.setViewMode(QFileDialog::List);
@@ -227,13 +227,13 @@ TEST_F(DocPictures, MainWindowAndFileDialog) {
 
 TEST_F(DocPictures, InputPagesOfTheBlockSample) {
   open("sample_block_rectangle_sand");
-  auto& conditions = form->pages().design_conditions_view();
+  auto& conditions = window->pages().design_conditions_view();
   const char* names[3] = {"basic", "seismic", "forces"};
   for (int j = 0; j < 3; ++j) {
     conditions.inner_tabs()->setCurrentIndex(j);
     if (j == 1) {
       // The picture of the R.W.L. options, as the mouse over their frame brings it.
-      form->pages().design_conditions().hover_frame(pages::kRwlFrame);
+      window->pages().design_conditions().hover_frame(pages::kRwlFrame);
       conditions.refresh();
     }
     save_window(QStringLiteral("page-design-conditions-%1.png").arg(names[j]));
@@ -241,10 +241,10 @@ TEST_F(DocPictures, InputPagesOfTheBlockSample) {
   choose_page(1);
   save_window(QStringLiteral("page-superstructure.png"));
   choose_page(2);
-  form->pages().improved_body_view().inner_tabs()->setCurrentIndex(0);
+  window->pages().improved_body_view().inner_tabs()->setCurrentIndex(0);
   save_window(QStringLiteral("page-improved-body.png"));
   choose_page(3);
-  auto& ground = form->pages().ground_surface_view();
+  auto& ground = window->pages().ground_surface_view();
   ground.inner_tabs()->setCurrentIndex(0);
   save_window(QStringLiteral("page-ground-surface-shapes.png"));
   ground.inner_tabs()->setCurrentIndex(1);
@@ -254,7 +254,7 @@ TEST_F(DocPictures, InputPagesOfTheBlockSample) {
   choose_page(4);
   save_window(QStringLiteral("page-bearing-layer.png"));
   choose_page(6);
-  auto& pressure = form->pages().earth_pressure_view();
+  auto& pressure = window->pages().earth_pressure_view();
   pressure.inner_tabs()->setCurrentIndex(0);
   save_window(QStringLiteral("page-earth-pressure-points.png"));
   save_window(QStringLiteral("main-window-section.png"));
@@ -264,17 +264,17 @@ TEST_F(DocPictures, InputPagesOfTheBlockSample) {
 
   // The dimension-line page with three corners of the wall's sea face registered above.
   choose_page(5);
-  form->findChild<QAbstractButton*>(QStringLiteral("dimension_mode_0"))->click();
-  const model::BlockHead& top = form->model().wall_blocks[4].polygon.head;
-  const model::BlockHead& bottom = form->model().wall_blocks[0].polygon.head;
+  window->findChild<QAbstractButton*>(QStringLiteral("dimension_mode_0"))->click();
+  const model::BlockHead& top = window->model().wall_blocks[4].polygon.head;
+  const model::BlockHead& bottom = window->model().wall_blocks[0].polygon.head;
   click_world(bottom.ref_x, bottom.ref_y);
-  click_world(top.ref_x, top.ref_y + form->model().wall_blocks[4].polygon.vertex_y[0]);
-  click_world(bottom.ref_x + form->model().wall_blocks[0].polygon.vertex_x[0], bottom.ref_y);
+  click_world(top.ref_x, top.ref_y + window->model().wall_blocks[4].polygon.vertex_y[0]);
+  click_world(bottom.ref_x + window->model().wall_blocks[0].polygon.vertex_x[0], bottom.ref_y);
   save_window(QStringLiteral("manual/page-dimension-line.png"));
 
   // Moving the superstructure: the block chosen (yellow), its base point (blue) chosen.
   choose_page(1);
-  form->findChild<QAbstractButton*>(QStringLiteral("wall_block_operation_2"))->click();
+  window->findChild<QAbstractButton*>(QStringLiteral("wall_block_operation_2"))->click();
   click_world(top.label_x, top.label_y);
   click_world(top.ref_x, top.ref_y);
   save_with_enlargement(top.ref_x, top.ref_y, QStringLiteral("section-move.png"));
@@ -284,17 +284,17 @@ TEST_F(DocPictures, InputPagesOfTheBlockSample) {
 TEST_F(DocPictures, ShapesOfTheOtherSamples) {
   open("sample_wall_caisson_clay");
   choose_page(2);
-  form->pages().improved_body_view().inner_tabs()->setCurrentIndex(1);
+  window->pages().improved_body_view().inner_tabs()->setCurrentIndex(1);
   save_window(QStringLiteral("page-improved-body-shape.png"));
   choose_page(3);
-  auto& ground = form->pages().ground_surface_view();
+  auto& ground = window->pages().ground_surface_view();
   ground.inner_tabs()->setCurrentIndex(0);
   save_window(QStringLiteral("page-ground-surface.png"));
   ground.inner_tabs()->setCurrentIndex(2);
   save_window(QStringLiteral("page-ground-surface-ranges.png"));
   open("sample_lattice_block_clay");
   choose_page(2);
-  form->pages().improved_body_view().inner_tabs()->setCurrentIndex(1);
+  window->pages().improved_body_view().inner_tabs()->setCurrentIndex(1);
   save_window(QStringLiteral("page-improved-body-lattice.png"));
 }
 
@@ -302,10 +302,10 @@ TEST_F(DocPictures, ShapesOfTheOtherSamples) {
 TEST_F(DocPictures, ReplaceSuperstructure) {
   open("sample_block_rectangle_sand");
   choose_page(2);
-  form->replace_superstructure();
+  window->replace_superstructure();
   ASSERT_EQ(ui.count(Shown::What::OpenDialog), 1);
   const FileRequest request = ui.shown.back().request;
-  QFileDialog dialog(form.get());
+  QFileDialog dialog(window.get());
   configure_file_dialog(dialog, request, false);
   dialog.setDirectory(qEnvironmentVariable("QVT_SAMPLES_DIR"));
   dialog.setViewMode(QFileDialog::List);
@@ -320,13 +320,13 @@ TEST_F(DocPictures, ReplaceSuperstructure) {
 
 // The wall sample shows every row of the results; started with /td, the text export button.
 TEST_F(DocPictures, ResultsRunQuestionAndClayCheck) {
-  form = std::make_unique<MainWindow>(ui, install(), work(), "/td", false);
-  form->load();
-  form->show();
+  window = std::make_unique<MainWindow>(ui, install(), work(), "/td", false);
+  window->load();
+  window->show();
   open("sample_wall_caisson_clay");
   // A changed project asks before the run.
-  form->model().conditions.job_name += "（変更）";
-  form->pages().load_design_conditions_page();
+  window->model().conditions.job_name += "（変更）";
+  window->pages().load_design_conditions_page();
   bool asked = false;
   ui.on_box = [&](const Shown& s) {
     if (s.title != "保存確認" || asked) return;
@@ -342,7 +342,7 @@ TEST_F(DocPictures, ResultsRunQuestionAndClayCheck) {
     choose_clay_classes(f);
     save(d, QStringLiteral("clay-check.png"));
   };
-  form->eccentric_check();
+  window->eccentric_check();
   ui.on_dialog = nullptr;
 }
 
@@ -350,14 +350,14 @@ TEST_F(DocPictures, SandCheck) {
   open("sample_block_rectangle_sand");
   calculate();
   ASSERT_TRUE(ui.box_texts().empty()) << ui.box_texts().front();
-  const int angle = chart_angle(form->model().conditions.bearing_layer.phi);
+  const int angle = chart_angle(window->model().conditions.bearing_layer.phi);
   ui.on_dialog = [&](QDialog& d) {
     auto& f = dynamic_cast<results::SandCheckDialog&>(d);
     for (int row : {0, 1}) choose_chart(f, row, angle);
     save(d, QStringLiteral("sand-check.png"));
     f.ok();
   };
-  form->eccentric_check();
+  window->eccentric_check();
   ui.on_dialog = nullptr;
   const QString figures = qEnvironmentVariable("QVT_DOCS_FIGURES");
   if (!figures.isEmpty())
@@ -369,10 +369,10 @@ TEST_F(DocPictures, SandCheck) {
 // the body top in the seismic case, so the seismic load leans beyond the 30-degree chart.
 TEST_F(DocPictures, SandCheckOffTheChart) {
   open("sample_block_rectangle_sand");
-  auto& c = form->model().conditions;
+  auto& c = window->model().conditions;
   c.external_force_counts[CASE_SEISMIC] = 1;
   c.external_forces[CASE_SEISMIC][0] = {"牽引力", 0, 300, 3, -10};
-  form->reload_pages_and_take_snapshot();
+  window->reload_pages_and_take_snapshot();
   calculate();
   ASSERT_TRUE(ui.box_texts().empty()) << ui.box_texts().front();
   std::optional<Shown> off;
@@ -386,7 +386,7 @@ TEST_F(DocPictures, SandCheckOffTheChart) {
     choose_chart(f, 1, 30);
     save(d, QStringLiteral("manual/sand-check-off-chart.png"));
   };
-  form->eccentric_check();
+  window->eccentric_check();
   ui.on_dialog = nullptr;
   ui.on_box = nullptr;
   ASSERT_TRUE(off.has_value()) << "the seismic point lies on the 30-degree chart";
@@ -399,7 +399,7 @@ TEST_F(DocPictures, SandCheckOffTheChart) {
 // the dynamic water pressure typed; on the earth-pressure page, its results and its eccentric
 // inclined load check.
 TEST_F(DocPictures, WorkedExample) {
-  model::ProjectModel& m = form->model();
+  model::ProjectModel& m = window->model();
   model::ProjectConditions& c = m.conditions;
   c.improvement_pattern = 0;
   c.improvement_ratio = 100;
@@ -474,10 +474,10 @@ TEST_F(DocPictures, WorkedExample) {
     ASSERT_TRUE(model::build_block_outline(m, slot, messages));
     ASSERT_TRUE(model::center_block_label(m, slot));
   }
-  form->reload_pages_and_take_snapshot();
+  window->reload_pages_and_take_snapshot();
   choose_page(6);
-  form->pages().earth_pressure_view().inner_tabs()->setCurrentIndex(0);
-  form->view().view_whole_section();
+  window->pages().earth_pressure_view().inner_tabs()->setCurrentIndex(0);
+  window->view().view_whole_section();
   save_window(QStringLiteral("manual/example-points.png"));
   ui.on_dialog = [&](QDialog& d) { save(d, QStringLiteral("manual/example-results.png")); };
   calculate();
@@ -495,7 +495,7 @@ TEST_F(DocPictures, WorkedExample) {
     }
     save(d, QStringLiteral("manual/example-eccentric.png"));
   };
-  form->eccentric_check();
+  window->eccentric_check();
   EXPECT_TRUE(opened);
   ui.on_dialog = nullptr;
   EXPECT_TRUE(ui.box_texts().empty()) << ui.box_texts().front();

@@ -16,16 +16,16 @@ namespace {
 class EarthPressureShellTest : public SampleWindowTest {
  protected:
   EarthPressureShellTest() {
-    form->findChild<QRadioButton*>(QStringLiteral("opt_menu_6"))->click();
+    window->findChild<QRadioButton*>(QStringLiteral("category_6"))->click();
   }
-  pages::EarthPressureView& view() { return form->pages().earth_pressure_view(); }
+  pages::EarthPressureView& view() { return window->pages().earth_pressure_view(); }
   std::string text(QLineEdit* box) { return box->text().toStdString(); }
 };
 
 // The sample's passive layer 1 is clay: φ 0, cohesion 30 growing by 2 a metre, unit weights
 // 16 in air and 6 under water.
 TEST_F(EarthPressureShellTest, SampleShowsThePassiveClayLayer) {
-  ASSERT_EQ(form->current_page(), 6);
+  ASSERT_EQ(window->current_page(), 6);
   EXPECT_TRUE(view().point_option(pages::PointOption::passive)->isChecked());  // chosen on arrival
   EXPECT_EQ(view().point_number()->text().toStdString(), "2");
   view().inner_tabs()->setCurrentIndex(1);
@@ -43,14 +43,14 @@ TEST_F(EarthPressureShellTest, SampleShowsThePassiveClayLayer) {
   EXPECT_FALSE(view().layer_box(pages::LayerBox::phi)->isEnabled());
   EXPECT_TRUE(view().layer_box(pages::LayerBox::cohesion)->isEnabled());
   // The picture marks the layer of the layer tab.
-  const section::PageState& state = form->view().page_state();
+  const section::PageState& state = window->view().page_state();
   EXPECT_EQ(state.inner_tab[6], 1);
   EXPECT_EQ(state.action_point_mode, 0);
-  EXPECT_EQ(form->view().editor().pressure_tab, section::PressureTab::soil_layers);
+  EXPECT_EQ(window->view().editor().pressure_tab, section::PressureTab::soil_layers);
 }
 
 TEST_F(EarthPressureShellTest, CategorySwitchLoadsAndCommitsTheSeabedRule) {
-  const model::ProjectConditions& c = form->model().conditions;
+  const model::ProjectConditions& c = window->model().conditions;
   EXPECT_EQ(text(view().point_box(pages::PointBox::seabed_level)),
             model::format_pattern(c.active_seabed_level, "###0.000"));
   EXPECT_TRUE(view()
@@ -61,7 +61,7 @@ TEST_F(EarthPressureShellTest, CategorySwitchLoadsAndCommitsTheSeabedRule) {
   QLineEdit* level = view().point_box(pages::PointBox::seabed_level);
   level->setText(QStringLiteral("-12.5"));
   emit level->textEdited(level->text());
-  form->choose_category(0);
+  window->choose_category(0);
   EXPECT_EQ(c.active_seabed_rule, 1);
   EXPECT_DOUBLE_EQ(c.active_seabed_level, -12.5);
 }

@@ -20,13 +20,13 @@ namespace {
 class EntryNoticeTest : public SampleWindowTest {
  protected:
   void choose_page(int category) {
-    form->findChild<QRadioButton*>(QStringLiteral("opt_menu_%1").arg(category))->click();
+    window->findChild<QRadioButton*>(QStringLiteral("category_%1").arg(category))->click();
     QApplication::processEvents();
   }
-  std::string panel1() { return form->view().status_panel(1)->text().toStdString(); }
+  std::string prompt_line() { return window->view().prompt_label()->text().toStdString(); }
   // Types over the R.W.L. box and leaves it for the box beside it.
   void enter_rwl(const char* typed) {
-    pages::DesignConditionsView& page = form->pages().design_conditions_view();
+    pages::DesignConditionsView& page = window->pages().design_conditions_view();
     QLineEdit* rwl = page.txt(pages::kRwlBox);
     rwl->setFocus();
     QApplication::processEvents();
@@ -37,16 +37,16 @@ class EntryNoticeTest : public SampleWindowTest {
     QApplication::processEvents();
   }
   double stored_rwl() {
-    form->pages().store_design_conditions_page();
-    return form->model().conditions.water_levels[2];
+    window->pages().store_design_conditions_page();
+    return window->model().conditions.water_levels[2];
   }
 };
 
 // "1e999" and "abc" keep the level, each with its notice; a valid entry takes the notice away.
 TEST_F(EntryNoticeTest, ABoxKeepsItsValueUntilAValidEntry) {
   choose_page(0);
-  const double level = form->model().conditions.water_levels[2];
-  const QString shown = form->pages().design_conditions_view().txt(pages::kRwlBox)->text();
+  const double level = window->model().conditions.water_levels[2];
+  const QString shown = window->pages().design_conditions_view().txt(pages::kRwlBox)->text();
   struct Case {
     const char* typed;
     double stored;
@@ -59,9 +59,9 @@ TEST_F(EntryNoticeTest, ABoxKeepsItsValueUntilAValidEntry) {
     SCOPED_TRACE(c.typed);
     enter_rwl(c.typed);
     if (*c.notice) {
-      EXPECT_EQ(form->pages().design_conditions_view().txt(pages::kRwlBox)->text(), shown);
+      EXPECT_EQ(window->pages().design_conditions_view().txt(pages::kRwlBox)->text(), shown);
     }
-    EXPECT_EQ(panel1(), c.notice);
+    EXPECT_EQ(prompt_line(), c.notice);
     EXPECT_DOUBLE_EQ(stored_rwl(), c.stored);
   }
 }
@@ -70,7 +70,7 @@ TEST_F(EntryNoticeTest, ABoxKeepsItsValueUntilAValidEntry) {
 // another project takes the notice away.
 TEST_F(EntryNoticeTest, AGridCellTypoKeepsThePointAndOpeningAProjectClearsTheNotice) {
   choose_page(3);
-  pages::GroundSurfaceView& ground = form->pages().ground_surface_view();
+  pages::GroundSurfaceView& ground = window->pages().ground_surface_view();
   // The arbitrary shape: the point table.
   ground.surface_option(pages::SurfaceOption::arbitrary)->click();
   ground.inner_tabs()->setCurrentIndex(1);
@@ -80,25 +80,25 @@ TEST_F(EntryNoticeTest, AGridCellTypoKeepsThePointAndOpeningAProjectClearsTheNot
   widgets::testing::type_cell(*points, 1, 1, QStringLiteral("-20"));
   widgets::testing::type_cell(*points, 1, 2, QStringLiteral("3"));
   const QString x = points->cell(1, 1);
-  form->pages().store_ground_surface_page();
-  const auto before = form->model().conditions.surface_points;
-  ASSERT_EQ(form->model().conditions.surface_point_count, 1);  // the row typed above
+  window->pages().store_ground_surface_page();
+  const auto before = window->model().conditions.surface_points;
+  ASSERT_EQ(window->model().conditions.surface_point_count, 1);  // the row typed above
   ASSERT_EQ(before[0].x, -20.0);
   for (const char* typed : {"abc", "1e999"}) {
     SCOPED_TRACE(typed);
     widgets::testing::type_cell(*points, 1, 1, QString::fromUtf8(typed));
     EXPECT_EQ(points->cell(1, 1), x);
-    EXPECT_EQ(panel1(), std::string(typed) == "abc" ? widgets::kMsgNotANumber : widgets::kMsgOutOfRange);
-    form->pages().store_ground_surface_page();
-    const auto& after = form->model().conditions.surface_points;
+    EXPECT_EQ(prompt_line(), std::string(typed) == "abc" ? widgets::kMsgNotANumber : widgets::kMsgOutOfRange);
+    window->pages().store_ground_surface_page();
+    const auto& after = window->model().conditions.surface_points;
     for (std::size_t i = 0; i < after.size(); ++i) {
       EXPECT_EQ(after[i].x, before[i].x) << i;
       EXPECT_EQ(after[i].y, before[i].y) << i;
     }
   }
   ui.files.push_back(QString::fromStdString(block_quay_sample().string()));
-  form->open_project();
-  EXPECT_EQ(panel1(), "");
+  window->open_project();
+  EXPECT_EQ(prompt_line(), "");
 }
 
 }  // namespace

@@ -19,20 +19,20 @@ class FileCommandsTest : public ShellTest {
  protected:
   FileCommandsTest() {
     model::prepare_work_folder(install(), work());
-    form = std::make_unique<MainWindow>(ui, install(), work(), "", false);
-    form->load();
-    form->show();
+    window = std::make_unique<MainWindow>(ui, install(), work(), "", false);
+    window->load();
+    window->show();
     ui.shown.clear();
   }
 
   // An edit the pages would have committed: the high water level.
   // The high water level typed on the design-conditions page and committed.
   void edit(double hwl = 3.25) {
-    form->pages().design_conditions().text_edited(pages::kHwlBox, std::to_string(hwl));
-    form->pages().store_design_conditions_page();
+    window->pages().design_conditions().text_edited(pages::kHwlBox, std::to_string(hwl));
+    window->pages().store_design_conditions_page();
   }
-  double hwl() const { return form->model().conditions.water_levels[0]; }
-  std::string caption() const { return form->windowTitle().toStdString(); }
+  double hwl() const { return window->model().conditions.water_levels[0]; }
+  std::string caption() const { return window->windowTitle().toStdString(); }
   static std::string recent(int n) {
     return get_setting(QStringLiteral("Recent Files"), QStringLiteral("RecentFile%1").arg(n))
         .toStdString();
@@ -40,7 +40,7 @@ class FileCommandsTest : public ShellTest {
   // Saves the current model as <dir>/<name>.msj through save-as.
   void save_as(const std::string& name) {
     ui.files.push_back(qpath(name + ".msj"));
-    ASSERT_TRUE(form->save_project_as());
+    ASSERT_TRUE(window->save_project_as());
   }
   void expect_save_question(const Shown& s, const char* text) {
     EXPECT_EQ(s.what, Shown::What::Box);
@@ -51,13 +51,13 @@ class FileCommandsTest : public ShellTest {
     EXPECT_EQ(s.default_button, Answer::No);
   }
 
-  std::unique_ptr<MainWindow> form;
+  std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(FileCommandsTest, SaveAsWritesThePairAndNamesTheProject) {
   edit();
   ui.files.push_back(qpath("quay.msj"));
-  EXPECT_TRUE(form->save_project());  // untitled: save is save-as
+  EXPECT_TRUE(window->save_project());  // untitled: save is save-as
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].what, Shown::What::SaveDialog);
   EXPECT_EQ(ui.shown[0].request.filter.toStdString(), "ﾃﾞｰﾀ ﾌｧｲﾙ (*.msj)");
@@ -68,15 +68,15 @@ TEST_F(FileCommandsTest, SaveAsWritesThePairAndNamesTheProject) {
   EXPECT_TRUE(std::filesystem::exists(path("quay.MBJ")));
   EXPECT_FALSE(std::filesystem::exists(path("quay.msj")));
   EXPECT_EQ(caption(), "Tervane Ver2.5.1 - quay");
-  EXPECT_EQ(form->model().conditions.project_title, "quay");
-  EXPECT_EQ(form->project_name(), qpath("quay.msj"));
-  EXPECT_EQ(form->model().project_file_path, path("quay.msj").string());
-  EXPECT_EQ(form->model().project_base_path, path("quay").string());
+  EXPECT_EQ(window->model().conditions.project_title, "quay");
+  EXPECT_EQ(window->project_name(), qpath("quay.msj"));
+  EXPECT_EQ(window->model().project_file_path, path("quay.msj").string());
+  EXPECT_EQ(window->model().project_base_path, path("quay").string());
   EXPECT_EQ(recent(1), path("quay.msj").string());
-  EXPECT_TRUE(form->recent_file_action(0)->isVisible());
-  EXPECT_EQ(form->recent_file_action(1)->data().toString(), qpath("quay.msj"));
+  EXPECT_TRUE(window->recent_file_action(0)->isVisible());
+  EXPECT_EQ(window->recent_file_action(1)->data().toString(), qpath("quay.msj"));
   // The saved state is the reference now: closing asks nothing.
-  EXPECT_TRUE(form->close());
+  EXPECT_TRUE(window->close());
   EXPECT_EQ(ui.shown.size(), 1u);
 }
 
@@ -85,11 +85,11 @@ TEST_F(FileCommandsTest, SaveWritesBesideTheNamedProjectWithoutADialog) {
   const auto first = read_file_bytes(path("quay.MSJ"));
   edit(7.5);
   ui.shown.clear();
-  EXPECT_TRUE(form->save_project());
+  EXPECT_TRUE(window->save_project());
   EXPECT_TRUE(ui.shown.empty());
   EXPECT_NE(read_file_bytes(path("quay.MSJ")), first);
   EXPECT_EQ(caption(), "Tervane Ver2.5.1 - quay");
-  EXPECT_TRUE(form->close());
+  EXPECT_TRUE(window->close());
   EXPECT_TRUE(ui.shown.empty());
 }
 
@@ -97,7 +97,7 @@ TEST_F(FileCommandsTest, SaveAsTitleAndBaseFollowTheRealSuffix) {
   save_as("a.b");
   EXPECT_TRUE(std::filesystem::exists(path("a.b.MSJ")));
   EXPECT_EQ(caption(), "Tervane Ver2.5.1 - a");
-  EXPECT_EQ(form->model().conditions.project_title, "a");
+  EXPECT_EQ(window->model().conditions.project_title, "a");
 }
 
 TEST_F(FileCommandsTest, SaveAsAsksBeforeReplacingThePairUnderAnotherCase) {
@@ -105,7 +105,7 @@ TEST_F(FileCommandsTest, SaveAsAsksBeforeReplacingThePairUnderAnotherCase) {
   ui.files = {qpath("quay.msj"), qpath("quay.msj")};
   ui.answers = {Answer::No, Answer::Yes};
   edit();
-  EXPECT_FALSE(form->save_project_as());
+  EXPECT_FALSE(window->save_project_as());
   ASSERT_EQ(ui.shown.size(), 2u);
   EXPECT_EQ(ui.shown[1].text, path("quay.MSJ").string() + " は既に存在します。\n上書きしますか？");
   EXPECT_EQ(ui.shown[1].default_button, Answer::No);
@@ -113,7 +113,7 @@ TEST_F(FileCommandsTest, SaveAsAsksBeforeReplacingThePairUnderAnotherCase) {
   EXPECT_EQ(caption(), "Tervane Ver2.5.1");  // still the caption of the start
   EXPECT_EQ(recent(1), "");
 
-  EXPECT_TRUE(form->save_project_as());
+  EXPECT_TRUE(window->save_project_as());
   EXPECT_NE(*read_file_bytes(path("quay.MSJ")), "keep");
   EXPECT_EQ(caption(), "Tervane Ver2.5.1 - quay");
 }
@@ -121,18 +121,18 @@ TEST_F(FileCommandsTest, SaveAsAsksBeforeReplacingThePairUnderAnotherCase) {
 TEST_F(FileCommandsTest, FailedSaveChangesNothingAndKeepsTheChangesUnsaved) {
   edit();
   ui.files.push_back(qpath("no-such-folder/quay.msj"));
-  EXPECT_FALSE(form->save_project_as());
+  EXPECT_FALSE(window->save_project_as());
   ASSERT_EQ(ui.shown.size(), 2u);
   EXPECT_EQ(ui.shown[1].text, "条件ﾌｧｲﾙ(.MSJ)に書き込み出来ません。");
   EXPECT_EQ(caption(), "Tervane Ver2.5.1");  // still the caption of the start
-  EXPECT_EQ(form->project_name().toStdString(), "無題");
-  EXPECT_EQ(form->model().conditions.project_title, "");
+  EXPECT_EQ(window->project_name().toStdString(), "無題");
+  EXPECT_EQ(window->model().conditions.project_title, "");
   EXPECT_EQ(recent(1), "");
-  EXPECT_FALSE(form->recent_file_action(0)->isVisible());
+  EXPECT_FALSE(window->recent_file_action(0)->isVisible());
   // The "ORG" snapshot still holds the unsaved state: closing asks.
   ui.shown.clear();
   ui.answers = {Answer::Cancel};
-  EXPECT_FALSE(form->close());
+  EXPECT_FALSE(window->close());
   ASSERT_EQ(ui.shown.size(), 1u);
   expect_save_question(ui.shown[0], kAskChanged);
 }
@@ -154,16 +154,16 @@ TEST_F(FileCommandsTest, CloseQuestion) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    form = std::make_unique<MainWindow>(ui, install(), work(), "", false);
-    form->load();
-    form->show();
+    window = std::make_unique<MainWindow>(ui, install(), work(), "", false);
+    window->load();
+    window->show();
     edit();
     std::filesystem::remove(work() / "QVTAJKN.EDT");
     ui.shown.clear();
     ui.answers.assign(c.answers.begin(), c.answers.end());
     ui.files.assign(c.files.begin(), c.files.end());
-    EXPECT_EQ(form->close(), c.closes);
-    EXPECT_EQ(form->isVisible(), !c.closes);
+    EXPECT_EQ(window->close(), c.closes);
+    EXPECT_EQ(window->isVisible(), !c.closes);
     ASSERT_FALSE(ui.shown.empty());
     expect_save_question(ui.shown[0], kAskChanged);
     EXPECT_EQ(std::filesystem::exists(path("closed.MSJ")), c.saved);
@@ -171,18 +171,18 @@ TEST_F(FileCommandsTest, CloseQuestion) {
     EXPECT_EQ(hwl(), 3.25);
   }
   // Unchanged: no question.
-  form = std::make_unique<MainWindow>(ui, install(), work(), "", false);
-  form->load();
-  form->show();
+  window = std::make_unique<MainWindow>(ui, install(), work(), "", false);
+  window->load();
+  window->show();
   ui.shown.clear();
-  EXPECT_TRUE(form->close());
+  EXPECT_TRUE(window->close());
   EXPECT_TRUE(ui.shown.empty());
 }
 
 TEST_F(FileCommandsTest, NewAsksOnlyForChangesAndStopsUnlessSaved) {
   // Unchanged: no question, a new project.
   write_file_bytes(work() / "CAL_ANZ.DAT", "old");
-  form->new_project();
+  window->new_project();
   EXPECT_TRUE(ui.shown.empty());
   EXPECT_FALSE(exists_in_work("CAL_ANZ.DAT"));
 
@@ -202,7 +202,7 @@ TEST_F(FileCommandsTest, NewAsksOnlyForChangesAndStopsUnlessSaved) {
     write_file_bytes(work() / "CAL_ANZ.DAT", "old");
     ui.shown.clear();
     ui.answers.assign(c.answers.begin(), c.answers.end());
-    form->new_project();
+    window->new_project();
     ASSERT_FALSE(ui.shown.empty());
     expect_save_question(ui.shown[0], kAskOpenData);
     EXPECT_EQ(hwl(), c.resets ? 0.0 : 3.25);
@@ -210,46 +210,46 @@ TEST_F(FileCommandsTest, NewAsksOnlyForChangesAndStopsUnlessSaved) {
   }
   // After new: untitled, page 0, view reset.
   EXPECT_EQ(caption(), "Tervane Ver2.5.1 - 無題");
-  EXPECT_EQ(form->project_name().toStdString(), "無題");
-  EXPECT_EQ(form->current_page(), 0);
-  EXPECT_EQ(form->view().bs_mode, 0);
+  EXPECT_EQ(window->project_name().toStdString(), "無題");
+  EXPECT_EQ(window->current_page(), 0);
+  EXPECT_EQ(window->view().bs_mode, 0);
   ui.shown.clear();
-  EXPECT_TRUE(form->close());
+  EXPECT_TRUE(window->close());
   EXPECT_TRUE(ui.shown.empty());
 }
 
 TEST_F(FileCommandsTest, NewAfterSavingKeepsThePathsButIsUntitled) {
   save_as("quay");
-  form->new_project();
-  EXPECT_EQ(form->project_name().toStdString(), "無題");
+  window->new_project();
+  EXPECT_EQ(window->project_name().toStdString(), "無題");
   EXPECT_EQ(caption(), "Tervane Ver2.5.1 - 無題");
-  EXPECT_EQ(form->model().project_file_path, path("quay.msj").string());
+  EXPECT_EQ(window->model().project_file_path, path("quay.msj").string());
 }
 
 TEST_F(FileCommandsTest, OpenLoadsAProjectAndTopsTheRecentList) {
   edit(4.5);
   save_as("quay");
-  form->new_project();
+  window->new_project();
   ASSERT_EQ(hwl(), 0.0);
   write_file_bytes(work() / "CAL_ANZ.DAT", "old");
   ui.shown.clear();
-  form->choose_input_menu_item(3);
+  window->choose_input_menu_item(3);
 
   ui.files.push_back(qpath("quay.msj"));
-  form->open_project();
+  window->open_project();
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].what, Shown::What::OpenDialog);
   EXPECT_EQ(ui.shown[0].request.filter.toStdString(),
             "ﾃﾞｰﾀ ﾌｧｲﾙ (*.msj);;BrakmoorTarnﾃﾞｰﾀ ﾌｧｲﾙ (*.tj2);;BrakmoorFellﾃﾞｰﾀ ﾌｧｲﾙ (*.tj3)");
   EXPECT_EQ(hwl(), 4.5);
   EXPECT_EQ(caption(), "Tervane Ver2.5.1 - quay");
-  EXPECT_EQ(form->model().project_base_path, path("quay").string());
+  EXPECT_EQ(window->model().project_base_path, path("quay").string());
   EXPECT_EQ(recent(1), path("quay.msj").string());
   EXPECT_FALSE(exists_in_work("CAL_ANZ.DAT"));
-  EXPECT_EQ(form->current_page(), 0);
-  EXPECT_TRUE(form->view().picture_widget()->isHidden());
+  EXPECT_EQ(window->current_page(), 0);
+  EXPECT_TRUE(window->view().picture_widget()->isHidden());
   // The opened project is the saved state.
-  EXPECT_TRUE(form->close());
+  EXPECT_TRUE(window->close());
   EXPECT_EQ(ui.shown.size(), 1u);
 }
 
@@ -285,22 +285,22 @@ TEST_F(FileCommandsTest, OpenThatCannotLoadChangesNothing) {
     SCOPED_TRACE(c.file);
     ui.shown.clear();
     ui.files.push_back(qpath(c.file));
-    form->open_project();
+    window->open_project();
     ASSERT_EQ(ui.shown.size(), 2u);
     EXPECT_EQ(ui.shown[1].title, c.title);
     EXPECT_EQ(ui.shown[1].text, c.text);
     EXPECT_EQ(ui.shown[1].icon, c.icon);
     EXPECT_EQ(hwl(), 4.5);
     EXPECT_EQ(caption(), "Tervane Ver2.5.1 - quay");
-    EXPECT_EQ(form->project_name(), qpath("quay.msj"));
-    EXPECT_EQ(form->model().project_base_path, path("quay").string());
+    EXPECT_EQ(window->project_name(), qpath("quay.msj"));
+    EXPECT_EQ(window->model().project_base_path, path("quay").string());
     EXPECT_EQ(recent(1), path("quay.msj").string());
     EXPECT_EQ(recent(2), "");
     EXPECT_TRUE(exists_in_work("CAL_ANZ.DAT"));
   }
   // Cancel in the dialog: nothing at all.
   ui.shown.clear();
-  form->open_project();
+  window->open_project();
   EXPECT_EQ(ui.shown.size(), 1u);
 }
 
@@ -312,7 +312,7 @@ TEST_F(FileCommandsTest, OpenStopsWhenTheChangesWereNotSaved) {
   // The project is named, so Yes saves straight to its file, which cannot be replaced.
   std::filesystem::remove(path("quay.MSJ"));
   std::filesystem::create_directories(path("quay.MSJ") / "x");
-  form->open_project();
+  window->open_project();
   // The save failed with its message; no open dialog followed.
   ASSERT_EQ(ui.shown.size(), 2u);
   EXPECT_EQ(ui.shown[1].text, "条件ﾌｧｲﾙ(.MSJ)に書き込み出来ません。");
@@ -322,29 +322,29 @@ TEST_F(FileCommandsTest, OpenStopsWhenTheChangesWereNotSaved) {
 
 TEST_F(FileCommandsTest, RecentListOrder) {
   for (const char* p : {"/p/D.msj", "/p/C.msj", "/p/B.msj", "/p/A.msj"})
-    form->recent_files().add(QString::fromUtf8(p));
+    window->recent_files().add(QString::fromUtf8(p));
   auto list = [this] {
     std::vector<std::string> out;
     for (int n = 1; n <= 4; ++n) {
       out.push_back(recent(n));
-      EXPECT_EQ(form->recent_file_action(n)->data().toString().toStdString(), recent(n)) << n;
+      EXPECT_EQ(window->recent_file_action(n)->data().toString().toStdString(), recent(n)) << n;
     }
     return out;
   };
   EXPECT_EQ(list(), (std::vector<std::string>{"/p/A.msj", "/p/B.msj", "/p/C.msj", "/p/D.msj"}));
   int npos = 0;
-  EXPECT_TRUE(form->recent_files().position_of(QStringLiteral("/p/C.msj"), npos));
+  EXPECT_TRUE(window->recent_files().position_of(QStringLiteral("/p/C.msj"), npos));
   EXPECT_EQ(npos, 3);
-  form->recent_files().add(QStringLiteral("/p/C.msj"));
+  window->recent_files().add(QStringLiteral("/p/C.msj"));
   EXPECT_EQ(list(), (std::vector<std::string>{"/p/C.msj", "/p/A.msj", "/p/B.msj", "/p/D.msj"}));
-  form->recent_files().add(QStringLiteral("/p/E.msj"));
+  window->recent_files().add(QStringLiteral("/p/E.msj"));
   EXPECT_EQ(list(), (std::vector<std::string>{"/p/E.msj", "/p/C.msj", "/p/A.msj", "/p/B.msj"}));
   // Case counts: a path that differs only in case is a new entry.
-  EXPECT_FALSE(form->recent_files().position_of(QStringLiteral("/p/e.msj"), npos));
+  EXPECT_FALSE(window->recent_files().position_of(QStringLiteral("/p/e.msj"), npos));
   EXPECT_EQ(npos, 4);
-  form->recent_files().add(QStringLiteral("/p/E.msj"));  // already first: unchanged
+  window->recent_files().add(QStringLiteral("/p/E.msj"));  // already first: unchanged
   EXPECT_EQ(list(), (std::vector<std::string>{"/p/E.msj", "/p/C.msj", "/p/A.msj", "/p/B.msj"}));
-  EXPECT_FALSE(form->recent_file_action(5)->isVisible());
+  EXPECT_FALSE(window->recent_file_action(5)->isVisible());
 }
 
 // The list names a project file once, however the path that reached it was spelt: the save
@@ -373,14 +373,14 @@ TEST_F(FileCommandsTest, RecentListNamesEachProjectFileOnce) {
       save_as(s.name);
     } else {
       ui.files.push_back(qpath(s.name));
-      form->open_project();
+      window->open_project();
     }
     for (int n = 1; n <= 4; ++n) {
       const bool listed = n <= static_cast<int>(s.list.size());
       EXPECT_EQ(recent(n), listed ? path(s.list[n - 1]).string() : "") << n;
-      EXPECT_EQ(form->recent_file_action(n)->isVisible(), listed) << n;
+      EXPECT_EQ(window->recent_file_action(n)->isVisible(), listed) << n;
       if (listed) {
-        EXPECT_EQ(form->recent_file_action(n)->data().toString(), qpath(s.list[n - 1])) << n;
+        EXPECT_EQ(window->recent_file_action(n)->data().toString(), qpath(s.list[n - 1])) << n;
       }
     }
   }
@@ -391,22 +391,22 @@ TEST_F(FileCommandsTest, RecentListNamesEachProjectFileOnce) {
 TEST_F(FileCommandsTest, ARecentListStoredTwiceShowsTheProjectOnce) {
   save_as("quay");
   save_as("pier");
-  form.reset();
+  window.reset();
   const QString section = QStringLiteral("Recent Files");
   save_setting(section, QStringLiteral("RecentFile1"), qpath("quay.MSJ"));
   save_setting(section, QStringLiteral("RecentFile2"), qpath("quay.msj"));
   save_setting(section, QStringLiteral("RecentFile3"), qpath("pier.msj"));
-  form = std::make_unique<MainWindow>(ui, install(), work(), "", false);
-  form->load();
-  EXPECT_EQ(form->recent_file_action(1)->data().toString(), qpath("quay.MSJ"));
-  EXPECT_EQ(form->recent_file_action(2)->data().toString(), qpath("pier.msj"));
-  EXPECT_FALSE(form->recent_file_action(3)->isVisible());
-  form->recent_files().add(qpath("dock.msj"));
+  window = std::make_unique<MainWindow>(ui, install(), work(), "", false);
+  window->load();
+  EXPECT_EQ(window->recent_file_action(1)->data().toString(), qpath("quay.MSJ"));
+  EXPECT_EQ(window->recent_file_action(2)->data().toString(), qpath("pier.msj"));
+  EXPECT_FALSE(window->recent_file_action(3)->isVisible());
+  window->recent_files().add(qpath("dock.msj"));
   EXPECT_EQ(recent(1), path("dock.msj").string());
   EXPECT_EQ(recent(2), path("quay.MSJ").string());
   EXPECT_EQ(recent(3), path("pier.msj").string());
   EXPECT_EQ(recent(4), "");
-  EXPECT_FALSE(form->recent_file_action(4)->isVisible());
+  EXPECT_FALSE(window->recent_file_action(4)->isVisible());
 }
 
 // The open and save dialogs start in the folder of the open project; an untitled one in the
@@ -419,22 +419,22 @@ TEST_F(FileCommandsTest, DialogsStartInTheProjectsFolder) {
   auto starts = [this] {
     std::vector<QString> out;
     ui.shown.clear();
-    form->open_project();  // cancelled
-    EXPECT_FALSE(form->save_project_as());  // cancelled
+    window->open_project();  // cancelled
+    EXPECT_FALSE(window->save_project_as());  // cancelled
     for (const Shown& s : ui.shown) out.push_back(s.request.start);
     return out;
   };
   EXPECT_EQ(starts(), (std::vector<QString>{home, home}));
   save_as("p/quay");
   EXPECT_EQ(starts(), (std::vector<QString>{qpath("p/quay.msj"), qpath("p/quay.msj")}));
-  form->new_project();
+  window->new_project();
   EXPECT_EQ(starts(), (std::vector<QString>{qpath("p/無題"), qpath("p/無題")}));
 
   // The next run: the newest on the list.
   save_as("q/pier");
-  form.reset();
-  form = std::make_unique<MainWindow>(ui, install(), work(), "", false);
-  form->load();
+  window.reset();
+  window = std::make_unique<MainWindow>(ui, install(), work(), "", false);
+  window->load();
   EXPECT_EQ(starts(), (std::vector<QString>{qpath("q/無題"), qpath("q/無題")}));
   std::filesystem::remove_all(path("q"));
   EXPECT_EQ(starts(), (std::vector<QString>{home, home}));
@@ -445,9 +445,9 @@ TEST_F(FileCommandsTest, RecentFileOpensItsProjectOrChangesNothing) {
   save_as("quay");
   edit(6);
   save_as("pier");
-  ASSERT_EQ(form->recent_file_action(2)->data().toString(), qpath("quay.msj"));
+  ASSERT_EQ(window->recent_file_action(2)->data().toString(), qpath("quay.msj"));
 
-  form->open_recent_file(2);
+  window->open_recent_file(2);
   EXPECT_EQ(hwl(), 4.5);
   EXPECT_EQ(caption(), "Tervane Ver2.5.1 - quay");
   EXPECT_EQ(recent(1), path("quay.msj").string());
@@ -456,19 +456,19 @@ TEST_F(FileCommandsTest, RecentFileOpensItsProjectOrChangesNothing) {
   // A listed file that no longer exists: its message, and the project, names and list stay.
   std::filesystem::remove(path("pier.MSJ"));
   ui.shown.clear();
-  form->open_recent_file(2);
+  window->open_recent_file(2);
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].text, "条件ﾌｧｲﾙ(.MSJ)が読み込み出来ません。");
   EXPECT_EQ(hwl(), 4.5);
   EXPECT_EQ(caption(), "Tervane Ver2.5.1 - quay");
-  EXPECT_EQ(form->model().project_base_path, path("quay").string());
+  EXPECT_EQ(window->model().project_base_path, path("quay").string());
   EXPECT_EQ(recent(1), path("quay.msj").string());
 
   // With unsaved changes the question comes first; Cancel keeps everything.
   edit(1);
   ui.shown.clear();
   ui.answers = {Answer::Cancel};
-  form->open_recent_file(1);
+  window->open_recent_file(1);
   ASSERT_EQ(ui.shown.size(), 1u);
   expect_save_question(ui.shown[0], kAskOpenData);
   EXPECT_EQ(hwl(), 1.0);

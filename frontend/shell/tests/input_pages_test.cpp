@@ -28,12 +28,12 @@ class InputPagesTest : public ShellTest {
  protected:
   InputPagesTest() {
     model::prepare_work_folder(install(), work());
-    form = std::make_unique<MainWindow>(ui, install(), work(), "", false);
-    form->load();
-    form->show();
+    window = std::make_unique<MainWindow>(ui, install(), work(), "", false);
+    window->load();
+    window->show();
     ui.shown.clear();
   }
-  pages::DesignConditionsView& view() { return form->pages().design_conditions_view(); }
+  pages::DesignConditionsView& view() { return window->pages().design_conditions_view(); }
   // A user's edit of a box: its text and the edit signal.
   void type(pages::BoxId id, const QString& text) {
     QLineEdit* e = view().txt(id);
@@ -51,15 +51,15 @@ class InputPagesTest : public ShellTest {
   std::vector<std::pair<double, double>> type_three_surface_points() {
     ui.files.push_back(QString::fromStdString(
         (std::filesystem::path(QVT_SOURCE_DIR) / "common" / "tests" / "sections" / "sample_block_quay.MSJ").string()));
-    form->open_project();
-    form->findChild<QRadioButton*>(QStringLiteral("opt_menu_3"))->click();
-    pages::GroundSurfaceView& g = form->pages().ground_surface_view();
+    window->open_project();
+    window->findChild<QRadioButton*>(QStringLiteral("category_3"))->click();
+    pages::GroundSurfaceView& g = window->pages().ground_surface_view();
     g.surface_option(pages::SurfaceOption::arbitrary)->click();
     g.inner_tabs()->setCurrentIndex(1);
     QApplication::processEvents();
     const std::vector<std::pair<double, double>> points = {{5, 3}, {15, 3}, {25, 5}};
     widgets::EditGrid* grid = g.grid(pages::GroundGrid::points);
-    form->activateWindow();
+    window->activateWindow();
     for (std::size_t r = 0; r < points.size(); ++r) {
       widgets::testing::type_cell(*grid, static_cast<int>(r) + 1, 1, QString::number(points[r].first));
       widgets::testing::type_cell(*grid, static_cast<int>(r) + 1, 2, QString::number(points[r].second));
@@ -67,13 +67,13 @@ class InputPagesTest : public ShellTest {
     return points;
   }
 
-  std::unique_ptr<MainWindow> form;
+  std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(InputPagesTest, TypedSafetyFactorReachesTheSavedConditions) {
   type(pages::safety_factor_box(pages::kSlidingCheck, model::CASE_NORMAL), QStringLiteral("1.3"));
   ui.files.push_back(qpath("quay.msj"));
-  ASSERT_TRUE(form->save_project());
+  ASSERT_TRUE(window->save_project());
   const auto lines = msj_lines("quay.MSJ");
   ASSERT_GT(lines.size(), 13u);
   EXPECT_EQ(lines[12], "1.3,1");  // line 13: sliding, normal and seismic
@@ -81,57 +81,57 @@ TEST_F(InputPagesTest, TypedSafetyFactorReachesTheSavedConditions) {
 
 TEST_F(InputPagesTest, LeavingTheCategoryCommitsItAndThePictureShowsElsewhere) {
   type(pages::kHwlBox, QStringLiteral("2.5"));
-  EXPECT_FALSE(form->view().picture_widget()->isVisibleTo(form.get()));
-  form->choose_category(3);
-  EXPECT_EQ(form->model().conditions.water_levels[0], 2.5);
-  EXPECT_EQ(form->current_page(), 3);
-  EXPECT_TRUE(form->pages().page_container(0)->isHidden());
-  EXPECT_FALSE(form->pages().page_container(3)->isHidden());
-  EXPECT_TRUE(form->view().picture_widget()->isVisibleTo(form.get()));
+  EXPECT_FALSE(window->view().picture_widget()->isVisibleTo(window.get()));
+  window->choose_category(3);
+  EXPECT_EQ(window->model().conditions.water_levels[0], 2.5);
+  EXPECT_EQ(window->current_page(), 3);
+  EXPECT_TRUE(window->pages().page_container(0)->isHidden());
+  EXPECT_FALSE(window->pages().page_container(3)->isHidden());
+  EXPECT_TRUE(window->view().picture_widget()->isVisibleTo(window.get()));
   // Back on the design conditions, the inner tab's frame alone is enabled.
   view().inner_tabs()->setCurrentIndex(2);
-  form->choose_category(0);
+  window->choose_category(0);
   EXPECT_FALSE(view().inner_frame(0)->isEnabled());
   EXPECT_TRUE(view().inner_frame(2)->isEnabled());
-  EXPECT_FALSE(form->view().picture_widget()->isVisibleTo(form.get()));
+  EXPECT_FALSE(window->view().picture_widget()->isVisibleTo(window.get()));
 }
 
 TEST_F(InputPagesTest, DimensionLineModesAndTheirHintsInTheStatusBar) {
-  form->choose_input_menu_item(6);
-  EXPECT_EQ(form->current_page(), 5);
-  auto& dims = form->pages().dimension_lines_view();
+  window->choose_input_menu_item(6);
+  EXPECT_EQ(window->current_page(), 5);
+  auto& dims = window->pages().dimension_lines_view();
   EXPECT_TRUE(dims.mode_button(0)->isChecked());
-  EXPECT_TRUE(form->status_bar().panel1()->text().isEmpty());
-  form->activateWindow();
+  EXPECT_TRUE(window->status_bar().prompt_label()->text().isEmpty());
+  window->activateWindow();
   dims.mode_button(3)->setFocus();
   QApplication::processEvents();
   ASSERT_TRUE(dims.mode_button(3)->hasFocus());
-  EXPECT_EQ(form->status_bar().panel1()->text().toStdString(),
+  EXPECT_EQ(window->status_bar().prompt_label()->text().toStdString(),
               "ブロック分割図の下部に表示する寸法線の変化点を解除してください。");
   dims.mode_button(3)->click();
-  form->choose_category(1);
-  form->choose_category(5);
+  window->choose_category(1);
+  window->choose_category(5);
   EXPECT_TRUE(dims.mode_button(0)->isChecked());
 }
 
 TEST_F(InputPagesTest, OpeningTheSampleFillsTheDesignConditions) {
   ui.files.push_back(QString::fromStdString(
       (std::filesystem::path(QVT_SOURCE_DIR) / "common" / "tests" / "sections" / "sample_block_quay.MSJ").string()));
-  form->open_project();
-  EXPECT_EQ(view().txt(pages::kJobNameBox)->text().toStdString(), form->model().conditions.job_name);
-  EXPECT_FALSE(form->model().conditions.job_name.empty());
+  window->open_project();
+  EXPECT_EQ(view().txt(pages::kJobNameBox)->text().toStdString(), window->model().conditions.job_name);
+  EXPECT_FALSE(window->model().conditions.job_name.empty());
   EXPECT_EQ(view().txt(pages::safety_factor_box(pages::kSlidingCheck, model::CASE_NORMAL))->text().toStdString(), "1.2");
   EXPECT_TRUE(view().seismic_check()->isChecked());  // the sample checks the seismic case
 }
 
 TEST_F(InputPagesTest, ClosingWithTheFocusInABoxIsSafe) {
-  form->activateWindow();
+  window->activateWindow();
   QLineEdit* box = view().txt(pages::safety_factor_box(pages::kSlidingCheck, model::CASE_NORMAL));
   box->setFocus();
   QApplication::processEvents();
   ASSERT_TRUE(box->hasFocus());
   box->setText(QStringLiteral("2"));
-  form.reset();  // the box loses the focus while the window and its pages go
+  window.reset();  // the box loses the focus while the window and its pages go
   SUCCEED();
 }
 
@@ -139,16 +139,16 @@ TEST_F(InputPagesTest, ClosingWithTheFocusInABoxIsSafe) {
 
 TEST_F(InputPagesTest, TypedSurfacePointsAreDrawnInThePicture) {
   const auto points = type_three_surface_points();
-  ASSERT_EQ(form->model().conditions.surface_shape, 1);  // written at once
-  const section::PageState& s = form->view().page_state();
+  ASSERT_EQ(window->model().conditions.surface_shape, 1);  // written at once
+  const section::PageState& s = window->view().page_state();
   ASSERT_TRUE(s.arbitrary_surface);
   ASSERT_EQ(s.surface_point_row_count, 3);
   EXPECT_DOUBLE_EQ(s.surface_point_rows[2].x, 25);
   EXPECT_DOUBLE_EQ(s.surface_point_rows[2].y, 5);
   // The picture draws the rows being edited, not yet committed: a light-green polyline through
   // the typed points, numbered while the page is shown.
-  EXPECT_EQ(form->model().conditions.surface_point_count, 0);
-  section::SectionPicture& picture = form->view().picture();
+  EXPECT_EQ(window->model().conditions.surface_point_count, 0);
+  section::SectionPicture& picture = window->view().picture();
   const section::DisplayList list = picture.display_list();
   std::vector<section::DrawItem> green;
   for (const section::DrawItem& item : list.items)
@@ -168,7 +168,7 @@ TEST_F(InputPagesTest, TypedSurfacePointsAreDrawnInThePicture) {
   }
   // And on screen: the pixel of the typed point (25, 5) is light green.
   QApplication::processEvents();
-  const QImage image = form->view().picture_widget()->grab().toImage();
+  const QImage image = window->view().picture_widget()->grab().toImage();
   const QPoint at(section::twips_to_pixels(last.x), section::twips_to_pixels(last.y));
   bool found = false;
   for (int dx = -1; dx <= 1; ++dx)
@@ -177,9 +177,9 @@ TEST_F(InputPagesTest, TypedSurfacePointsAreDrawnInThePicture) {
         found = true;
   EXPECT_TRUE(found) << "no green pixel near " << at.x() << ", " << at.y();
   // Leaving the page commits the points.
-  form->choose_category(4);
-  EXPECT_EQ(form->model().conditions.surface_point_count, 3);
-  EXPECT_DOUBLE_EQ(form->model().conditions.surface_points[1].x, 15);
+  window->choose_category(4);
+  EXPECT_EQ(window->model().conditions.surface_point_count, 3);
+  EXPECT_DOUBLE_EQ(window->model().conditions.surface_points[1].x, 15);
 }
 
 

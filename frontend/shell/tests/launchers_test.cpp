@@ -25,13 +25,13 @@ class LaunchersTest : public ShellTest {
  protected:
   LaunchersTest() {
     model::prepare_work_folder(install(), work());
-    form = std::make_unique<MainWindow>(ui, install(), work(), "", false);
-    form->load();
-    form->show();
+    window = std::make_unique<MainWindow>(ui, install(), work(), "", false);
+    window->load();
+    window->show();
     ui.shown.clear();
   }
   QAction* action(const char* name) const {
-    return form->findChild<QAction*>(QString::fromUtf8(name));
+    return window->findChild<QAction*>(QString::fromUtf8(name));
   }
   void inf(const std::string& line7, int lines = 7) const {
     std::vector<std::string> l = {"[Flinmor]", "App=Tervane", "Ver=2.5.1", "Server=-",
@@ -44,7 +44,7 @@ class LaunchersTest : public ShellTest {
         .toString()
         .toStdString();
   }
-  std::unique_ptr<MainWindow> form;
+  std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(LaunchersTest, EveryItemAndButtonReachesItsCommand) {
@@ -77,7 +77,7 @@ TEST_F(LaunchersTest, EveryItemAndButtonReachesItsCommand) {
     EXPECT_EQ(c.what == Shown::What::Dialog ? ui.shown[0].title : ui.shown[0].text, c.text);
   }
   ui.shown.clear();
-  form->toolbar_button(12)->trigger();
+  window->toolbar_button(ToolbarButton::manual)->trigger();
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].text, file_url(kOperationManual));
 
@@ -85,12 +85,12 @@ TEST_F(LaunchersTest, EveryItemAndButtonReachesItsCommand) {
   action("update")->trigger();
   EXPECT_TRUE(ui.shown.empty());
   EXPECT_EQ(*read_file_bytes(work() / "updater.args"), "/update\n");
-  EXPECT_TRUE(form->isEnabled());
-  EXPECT_TRUE(form->isVisible());
+  EXPECT_TRUE(window->isEnabled());
+  EXPECT_TRUE(window->isVisible());
 }
 
 TEST_F(LaunchersTest, ManualMissingOrWithoutViewerSaysSo) {
-  form->open_manual();
+  window->open_manual();
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].what, Shown::What::Box);
   EXPECT_EQ(ui.shown[0].icon, MessageIcon::Exclamation);
@@ -100,7 +100,7 @@ TEST_F(LaunchersTest, ManualMissingOrWithoutViewerSaysSo) {
   write_file_bytes(install() / kProductOverview, "%PDF-1.4");
   ui.documents_open = false;
   ui.shown.clear();
-  form->open_product_overview();
+  window->open_product_overview();
   ASSERT_EQ(ui.shown.size(), 2u);
   EXPECT_EQ(ui.shown[0].what, Shown::What::Document);
   EXPECT_EQ(ui.shown[1].text, kNoPdf);
@@ -138,7 +138,7 @@ TEST_F(LaunchersTest, UpdateHistoryOpensOnlyAnAddressOrADocumentOfTheInstallFold
     std::filesystem::remove(install() / "Flinmor.inf");
     if (c.lines > 0) inf(c.line7, c.lines);
     ui.shown.clear();
-    form->show_update_history();
+    window->show_update_history();
     ASSERT_EQ(ui.shown.size(), 1u);
     if (!c.opened.empty()) {
       EXPECT_EQ(ui.shown[0].what, Shown::What::Document);
@@ -154,9 +154,9 @@ TEST_F(LaunchersTest, UpdateHistoryOpensOnlyAnAddressOrADocumentOfTheInstallFold
 TEST_F(LaunchersTest, UpdateCheckNeedsSavedData) {
   program("Flinmor", "touch updater-ran");
   // The high water level typed on the design-conditions page and committed.
-  form->pages().design_conditions().text_edited(pages::kHwlBox, "2.5");
-  form->pages().store_design_conditions_page();
-  form->check_for_updates();
+  window->pages().design_conditions().text_edited(pages::kHwlBox, "2.5");
+  window->pages().store_design_conditions_page();
+  window->check_for_updates();
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].title, "確認");
   EXPECT_EQ(ui.shown[0].text,
@@ -185,9 +185,9 @@ TEST_F(LaunchersTest, UpdaterEndsLeaveTheWindowEnabled) {
     std::filesystem::remove(install() / "Flinmor");
     if (*c.body) program("Flinmor", c.body);
     ui.shown.clear();
-    form->check_for_updates();
-    EXPECT_TRUE(form->isEnabled());
-    EXPECT_TRUE(form->isVisible());
+    window->check_for_updates();
+    EXPECT_TRUE(window->isEnabled());
+    EXPECT_TRUE(window->isVisible());
     if (c.message.empty()) {
       EXPECT_TRUE(ui.shown.empty());
     } else {
@@ -200,17 +200,17 @@ TEST_F(LaunchersTest, UpdaterEndsLeaveTheWindowEnabled) {
 TEST_F(LaunchersTest, WhileTheUpdaterRunsTheWindowTakesNothingAndExit3EndsTheProgram) {
   program("Flinmor", "printf 'QVTMSG\\tinfo\\tFlinmor\\t更新します\\n' >&2\nexit 3");
   bool closed_meanwhile = true;
-  ui.on_box = [&](const Shown&) { closed_meanwhile = form->close(); };
-  form->toggle_update_check_at_start();  // the setting toggled: stored at the end all the same
-  form->check_for_updates();
+  ui.on_box = [&](const Shown&) { closed_meanwhile = window->close(); };
+  window->toggle_update_check_at_start();  // the setting toggled: stored at the end all the same
+  window->check_for_updates();
   ASSERT_GE(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].text, "更新します");
   EXPECT_FALSE(ui.shown[0].owner_enabled);
   EXPECT_FALSE(closed_meanwhile);
   // Exit code 3: the window closes without a question, the setting is stored.
   EXPECT_EQ(ui.shown.size(), 1u);
-  EXPECT_FALSE(form->isVisible());
-  EXPECT_TRUE(form->closing_for_update);
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_TRUE(window->closing_for_update);
   EXPECT_EQ(get_setting(QStringLiteral("Settings"), QStringLiteral("VerCheckFlag")),
             QStringLiteral("True"));
 }
@@ -231,7 +231,7 @@ TEST_F(LaunchersTest, AboutBoxShowsTheYearRangeOfTheClock) {
       notice = about.copyright()->text().toStdString();
       version = about.windowTitle().toStdString();
     };
-    form->about();
+    window->about();
     unsetenv("SOURCE_DATE_EPOCH");
     EXPECT_EQ(notice, c.notice);
     EXPECT_EQ(version, "Tervaneのﾊﾞｰｼﾞｮﾝ情報");
@@ -241,11 +241,11 @@ TEST_F(LaunchersTest, AboutBoxShowsTheYearRangeOfTheClock) {
 TEST_F(LaunchersTest, OptionsChangedThroughTheDialogCountAsAChangeOfTheProject) {
   // An arbitrary ground surface with the shallow clay method 0: the surcharge method of the
   // options decides line 25 of the snapshots.
-  form->model().conditions.surface_shape = 1;
-  form->model().conditions.shallow_clay_method = 0;
-  form->reload_pages_and_take_snapshot();
-  EXPECT_TRUE(form->close());  // unchanged: no question
-  form->show();
+  window->model().conditions.surface_shape = 1;
+  window->model().conditions.shallow_clay_method = 0;
+  window->reload_pages_and_take_snapshot();
+  EXPECT_TRUE(window->close());  // unchanged: no question
+  window->show();
   ui.shown.clear();
 
   ui.on_dialog = [](QDialog& d) {
@@ -253,12 +253,12 @@ TEST_F(LaunchersTest, OptionsChangedThroughTheDialogCountAsAChangeOfTheProject) 
     options.surcharge_method_option(1)->click();
     options.ok_button()->click();
   };
-  form->options();
-  EXPECT_EQ(form->model().custom_options.surcharge_method, 1);
+  window->options();
+  EXPECT_EQ(window->model().custom_options.surcharge_method, 1);
   EXPECT_EQ(read_lines(work() / "QVT_DAT.CST")->at(7), "1");
   ui.shown.clear();
   ui.answers = {Answer::Cancel};
-  EXPECT_FALSE(form->close());
+  EXPECT_FALSE(window->close());
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].text, "検討条件が更新されています。保存しますか？");
 
@@ -272,9 +272,9 @@ TEST_F(LaunchersTest, OptionsChangedThroughTheDialogCountAsAChangeOfTheProject) 
     EXPECT_FALSE(d.result() == QDialog::Accepted);
     options.cancel_button()->click();
   };
-  form->options();
+  window->options();
   EXPECT_EQ(read_file_bytes(work() / "QVT_DAT.CST"), before);
-  EXPECT_EQ(form->model().custom_options.surcharge_method, 1);
+  EXPECT_EQ(window->model().custom_options.surcharge_method, 1);
   EXPECT_EQ(ui.box_texts().back(),
             "文書ﾌｧｲﾙ(操作説明.pdf)が見つかりません。\n" + (install() / kOperationManual).string());
 }

@@ -209,7 +209,7 @@ void for_each_tab(QWidget* root, const std::function<void(const std::string&)>& 
 class LayoutFitTest : public SampleWindowTest {
  protected:
   void choose_page(int index) {
-    form->findChild<QRadioButton*>(QStringLiteral("opt_menu_%1").arg(index))->click();
+    window->findChild<QRadioButton*>(QStringLiteral("category_%1").arg(index))->click();
     QApplication::processEvents();
   }
   void expect_fits(const QWidget* window, const std::string& where) {
@@ -221,9 +221,9 @@ class LayoutFitTest : public SampleWindowTest {
     for (int page = 0; page < kInputPageCount; ++page) {
       choose_page(page);
       const std::string where = size + " page " + std::to_string(page);
-      expect_fits(form.get(), where);
-      for_each_tab(form->centralWidget(), [&](const std::string& tab) {
-        expect_fits(form.get(), where + " " + tab);
+      expect_fits(window.get(), where);
+      for_each_tab(window->centralWidget(), [&](const std::string& tab) {
+        expect_fits(window.get(), where + " " + tab);
       });
     }
   }
@@ -244,36 +244,36 @@ class LayoutFitTest : public SampleWindowTest {
 // pattern, each ground-surface shape and the bearing layer's clayey ground show frames of their
 // own, so each is looked at too.
 TEST_F(LayoutFitTest, EveryPageAndInnerTabFits) {
-  form.reset();
-  form = std::make_unique<MainWindow>(ui, install(), work(), "/td", false);
-  form->load();
-  form->show();
+  window.reset();
+  window = std::make_unique<MainWindow>(ui, install(), work(), "/td", false);
+  window->load();
+  window->show();
   ui.files.push_back(QString::fromStdString(block_quay_sample().string()));
-  form->open_project();
+  window->open_project();
   for (const QSize size : {QSize(800, 606), QSize(1024, 768)}) {
-    form->resize(size);
+    window->resize(size);
     QApplication::processEvents();
-    ASSERT_EQ(form->size(), size);
+    ASSERT_EQ(window->size(), size);
     const std::string name = std::to_string(size.width()) + "x" + std::to_string(size.height());
     check_pages(name);
     // The other patterns and shapes: their frames, on the pages that show them.
     for (const char* option : {"improvement_pattern_0", "improvement_pattern_1", "normal_clay_formula_0",
                                "normal_clay_formula_1", "improvement_pattern_2", "improvement_pattern_3"}) {
       choose_page(0);
-      auto* b = form->findChild<QRadioButton*>(QString::fromLatin1(option));
+      auto* b = window->findChild<QRadioButton*>(QString::fromLatin1(option));
       if (!b || !b->isEnabled()) continue;
       b->click();
       for (int page : {0, 2}) {
         choose_page(page);
-        for_each_tab(form->centralWidget(), [&](const std::string& tab) {
-          expect_fits(form.get(), name + " pattern " + option + " page " +
+        for_each_tab(window->centralWidget(), [&](const std::string& tab) {
+          expect_fits(window.get(), name + " pattern " + option + " page " +
                                       std::to_string(page) + " " + tab);
         });
       }
     }
     // The seismic tab with each of its pictures shown, as a mouse over a frame shows them.
     choose_page(0);
-    pages::DesignConditionsView& conditions = form->pages().design_conditions_view();
+    pages::DesignConditionsView& conditions = window->pages().design_conditions_view();
     conditions.inner_tabs()->setCurrentIndex(1);
     for (int frame : {pages::kRwlFrame, pages::kSeismicClayFormulaFrame}) {
       QWidget* f = conditions.hint_frame(frame);
@@ -281,29 +281,29 @@ TEST_F(LayoutFitTest, EveryPageAndInnerTabFits) {
       QMouseEvent move(QEvent::MouseMove, at, f->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
                        Qt::NoModifier);
       QApplication::sendEvent(f, &move);
-      const QLabel* picture = form->findChild<QLabel*>(QStringLiteral("seismic_picture"));
+      const QLabel* picture = window->findChild<QLabel*>(QStringLiteral("seismic_picture"));
       EXPECT_FALSE(picture->pixmap().isNull()) << frame;
       EXPECT_EQ(picture->pixmap().size(), picture->size()) << frame;
-      expect_fits(form.get(), name + " seismic picture of frame " + std::to_string(frame));
+      expect_fits(window.get(), name + " seismic picture of frame " + std::to_string(frame));
     }
     conditions.inner_tabs()->setCurrentIndex(0);
     // The bearing layer on clayey ground: the improvement form, its hint and the notes on the
     // sliding check of the wall pattern (improvement_pattern_1) and of the others.
     for (const char* pattern : {"improvement_pattern_1", "improvement_pattern_3"}) {
       choose_page(0);
-      form->findChild<QRadioButton*>(QString::fromLatin1(pattern))->click();
+      window->findChild<QRadioButton*>(QString::fromLatin1(pattern))->click();
       choose_page(4);
-      form->findChild<QRadioButton*>(QStringLiteral("clayey_ground"))->click();
+      window->findChild<QRadioButton*>(QStringLiteral("clayey_ground"))->click();
       QApplication::processEvents();
-      expect_fits(form.get(), name + " clayey bearing layer, " + pattern);
-      form->findChild<QRadioButton*>(QStringLiteral("sandy_ground"))->click();
+      expect_fits(window.get(), name + " clayey bearing layer, " + pattern);
+      window->findChild<QRadioButton*>(QStringLiteral("sandy_ground"))->click();
     }
     choose_page(3);
-    form->pages().ground_surface_view().surface_option(pages::SurfaceOption::arbitrary)->click();
-    for_each_tab(form->centralWidget(), [&](const std::string& tab) {
-      expect_fits(form.get(), name + " arbitrary surface " + tab);
+    window->pages().ground_surface_view().surface_option(pages::SurfaceOption::arbitrary)->click();
+    for_each_tab(window->centralWidget(), [&](const std::string& tab) {
+      expect_fits(window.get(), name + " arbitrary surface " + tab);
     });
-    form->pages().ground_surface_view().surface_option(pages::SurfaceOption::straight)->click();
+    window->pages().ground_surface_view().surface_option(pages::SurfaceOption::straight)->click();
   }
 }
 
@@ -312,17 +312,17 @@ TEST_F(LayoutFitTest, EveryDialogFits) {
     const char* name;
     std::function<void()> open;
   };
-  const model::ImprovedBodyDims& b = form->model().conditions.body_dims;
+  const model::ImprovedBodyDims& b = window->model().conditions.body_dims;
   const std::array<std::string, 5> body = {
       model::format_pattern(b.ref_x, "###0.000"), model::format_pattern(b.ref_y, "###0.000"),
       model::format_pattern(b.width, "###0.000"), model::format_pattern(b.dh1, "###0.000"),
       model::format_pattern(b.dh2, "###0.000")};
   const Opened dialogs[] = {
-      {"polygon block", [&] { form->block_dialogs().polygon({2, true}); }},
-      {"rectangle block", [&] { form->block_dialogs().rectangle({0, false}); }},
-      {"layer block", [&] { form->block_dialogs().layer({1, true, body}); }},
-      {"options", [&] { form->options(); }},
-      {"version", [&] { form->about(); }},
+      {"polygon block", [&] { window->block_dialogs().polygon({2, true}); }},
+      {"rectangle block", [&] { window->block_dialogs().rectangle({0, false}); }},
+      {"layer block", [&] { window->block_dialogs().layer({1, true, body}); }},
+      {"options", [&] { window->options(); }},
+      {"version", [&] { window->about(); }},
   };
   for (const Opened& o : dialogs) {
     SCOPED_TRACE(o.name);
@@ -354,14 +354,14 @@ TEST_F(LayoutFitTest, ResultsDialogsFit) {
     SCOPED_TRACE(sample);
     ui.files.push_back(QString::fromStdString(
         (fs::path(QVT_SOURCE_DIR) / "data" / "samples" / (std::string(sample) + ".MSJ")).string()));
-    form->open_project();
+    window->open_project();
     int shown = 0;
     ui.on_dialog = [&](QDialog& d) {
       ++shown;
       check_dialog(d, std::string(sample) + " " + d.objectName().toStdString());
     };
-    form->press_toolbar_button(5);  // calculate: the results
-    form->eccentric_check();           // the eccentric-load check of the bearing layer
+    window->press_toolbar_button(ToolbarButton::calculate);  // calculate: the results
+    window->eccentric_check();           // the eccentric-load check of the bearing layer
     ui.on_dialog = nullptr;
     EXPECT_EQ(shown, 2) << listed(ui.box_texts());
     ui.shown.clear();

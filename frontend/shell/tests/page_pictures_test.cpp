@@ -18,13 +18,13 @@ namespace {
 class PagePicturesTest : public SampleWindowTest {
  protected:
   void choose_page(int index) {
-    form->findChild<QRadioButton*>(QStringLiteral("opt_menu_%1").arg(index))->click();
+    window->findChild<QRadioButton*>(QStringLiteral("category_%1").arg(index))->click();
     QApplication::processEvents();
   }
   // The improvement pattern as the user picks it on the design-conditions page.
   void choose_pattern(pages::PatternChoice pattern) {
     choose_page(0);
-    form->findChild<QRadioButton*>(
+    window->findChild<QRadioButton*>(
             QStringLiteral("improvement_pattern_%1").arg(static_cast<int>(pattern)))
         ->click();
   }
@@ -35,7 +35,7 @@ class PagePicturesTest : public SampleWindowTest {
     body().inner_tabs()->setCurrentIndex(1);
     QApplication::processEvents();
   }
-  QLabel* picture(const char* name) { return form->findChild<QLabel*>(QString::fromLatin1(name)); }
+  QLabel* picture(const char* name) { return window->findChild<QLabel*>(QString::fromLatin1(name)); }
   // Shown, drawn and not cut off by the page around it.
   void expect_shown_whole(const char* name) {
     QLabel* label = picture(name);
@@ -59,10 +59,10 @@ class PagePicturesTest : public SampleWindowTest {
   }
   void save(const QByteArray& docs, const char* file) {
     QApplication::processEvents();
-    ASSERT_TRUE(form->grab().save(QString::fromLocal8Bit(docs) + QLatin1Char('/') + QLatin1String(file)));
+    ASSERT_TRUE(window->grab().save(QString::fromLocal8Bit(docs) + QLatin1Char('/') + QLatin1String(file)));
   }
-  pages::ImprovedBodyView& body() { return form->pages().improved_body_view(); }
-  pages::GroundSurfaceView& ground() { return form->pages().ground_surface_view(); }
+  pages::ImprovedBodyView& body() { return window->pages().improved_body_view(); }
+  pages::GroundSurfaceView& ground() { return window->pages().ground_surface_view(); }
 };
 
 TEST_F(PagePicturesTest, SuperstructureAndBodyPicturesStandOnTheirPages) {

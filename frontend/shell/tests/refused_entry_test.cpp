@@ -101,9 +101,9 @@ class RefusedEntryTest : public ShellTest {
  protected:
   RefusedEntryTest() {
     model::prepare_work_folder(install(), work());
-    form = std::make_unique<MainWindow>(ui, install(), work(), "", false);
-    form->load();
-    form->show();
+    window = std::make_unique<MainWindow>(ui, install(), work(), "", false);
+    window->load();
+    window->show();
     // A box shown while the focus moves takes it, as the user's modal box does.
     ui.on_box = [](const Shown&) {
       QMessageBox box(QApplication::activeWindow());
@@ -118,7 +118,7 @@ class RefusedEntryTest : public ShellTest {
     for (const char* ext : {".MSJ", ".MBJ"})
       fs::copy_file(shipped(name, ext), folder / (std::string(name) + ext));
     ui.files.push_back(QString::fromStdString((folder / name).string() + ".MSJ"));
-    form->open_project();
+    window->open_project();
     ui.shown.clear();
   }
   static fs::path shipped(const char* name, const char* ext) {
@@ -127,9 +127,9 @@ class RefusedEntryTest : public ShellTest {
 
   // Clicks the left button at a world point of the section picture.
   void click_picture(double x, double y) {
-    const section::ViewState& v = form->view().picture().view();
+    const section::ViewState& v = window->view().picture().view();
     const QPointF at((x - v.left_x) * v.scale / 15, (v.top_y - y) * v.scale / 15);
-    QWidget* pic = form->view().picture_widget();
+    QWidget* pic = window->view().picture_widget();
     QMouseEvent e(QEvent::MouseButtonPress, at, pic->mapToGlobal(at), Qt::LeftButton,
                   Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(pic, &e);
@@ -154,16 +154,16 @@ class RefusedEntryTest : public ShellTest {
   template <typename Widget, typename Box>
   void edit_block(int page, int operation, bool (*is_type)(const model::WallBlock&), int box,
                   const char* text) {
-    form->findChild<QRadioButton*>(QStringLiteral("opt_menu_%1").arg(page))->click();
+    window->findChild<QRadioButton*>(QStringLiteral("category_%1").arg(page))->click();
     QApplication::processEvents();
     QRadioButton* option = page == 1
-        ? form->pages().superstructure_view().operation_option(operation)
-        : form->pages().improved_body_view().operation_option(operation);
+        ? window->pages().superstructure_view().operation_option(operation)
+        : window->pages().improved_body_view().operation_option(operation);
     option->click();
     int slot = 0;
-    while (slot < model::MAX_WALL_BLOCKS && !is_type(form->model().wall_blocks[slot])) ++slot;
+    while (slot < model::MAX_WALL_BLOCKS && !is_type(window->model().wall_blocks[slot])) ++slot;
     ASSERT_LT(slot, model::MAX_WALL_BLOCKS);
-    const model::BlockHead& h = form->model().wall_blocks[slot].polygon.head;
+    const model::BlockHead& h = window->model().wall_blocks[slot].polygon.head;
     bool shown = false;
     ui.on_dialog = [&](QDialog& d) {
       shown = true;
@@ -182,7 +182,7 @@ class RefusedEntryTest : public ShellTest {
     EXPECT_TRUE(shown);
   }
 
-  std::unique_ptr<MainWindow> form;
+  std::unique_ptr<MainWindow> window;
 };
 
 bool is_rectangle(const model::WallBlock& b) { return b.block_type == model::BLOCK_RECTANGLE; }
@@ -197,13 +197,13 @@ TEST_F(RefusedEntryTest, ARefusedValueLeavesTheSavedProjectAsItWas) {
     const fs::path folder = path("case" + std::to_string(n++));
     open_copy(c.sample, folder);
 
-    pages::ImprovedBodyView& body = form->pages().improved_body_view();
+    pages::ImprovedBodyView& body = window->pages().improved_body_view();
     QLineEdit* box = nullptr;
     QString before;
     switch (c.target) {
       case Target::body:
       case Target::form:
-        form->findChild<QRadioButton*>(QStringLiteral("opt_menu_2"))->click();
+        window->findChild<QRadioButton*>(QStringLiteral("category_2"))->click();
         body.inner_tabs()->setCurrentIndex(c.target == Target::body ? 0 : 1);
         QApplication::processEvents();
         box = c.target == Target::body ? body.body_box(static_cast<BodyBox>(c.box))
@@ -225,7 +225,7 @@ TEST_F(RefusedEntryTest, ARefusedValueLeavesTheSavedProjectAsItWas) {
                                                             c.box, c.typed);
         break;
     }
-    const std::string panel = form->view().status_panel(1)->text().toStdString();
+    const std::string panel = window->view().prompt_label()->text().toStdString();
     const std::vector<std::string> boxes = ui.box_texts();
     if (c.said == std::string(widgets::kMsgOutOfRange) ||
         c.said == std::string(widgets::kMsgNotANumber)) {
@@ -234,7 +234,7 @@ TEST_F(RefusedEntryTest, ARefusedValueLeavesTheSavedProjectAsItWas) {
     } else {
       EXPECT_EQ(boxes, std::vector<std::string>{c.said});
     }
-    ASSERT_TRUE(form->save_project());
+    ASSERT_TRUE(window->save_project());
     for (const char* ext : {".MSJ", ".MBJ"}) {
       const auto saved = read_file_bytes(folder / (std::string(c.sample) + ext));
       const auto original = read_file_bytes(shipped(c.sample, ext));
@@ -249,15 +249,15 @@ TEST_F(RefusedEntryTest, ARefusedValueLeavesTheSavedProjectAsItWas) {
 // keeps its cut, its land side still down to -15 (sample: top -10, both bottoms -15).
 TEST_F(RefusedEntryTest, ARefusedBottomLeavesTheOtherBottomAsItWas) {
   open_copy(kWall, path("cut"));
-  form->findChild<QRadioButton*>(QStringLiteral("opt_menu_2"))->click();
+  window->findChild<QRadioButton*>(QStringLiteral("category_2"))->click();
   QApplication::processEvents();
-  QLineEdit* dh1 = form->pages().improved_body_view().body_box(pages::kBoxDh1);
+  QLineEdit* dh1 = window->pages().improved_body_view().body_box(pages::kBoxDh1);
   type_and_tab(dh1, "-12");
   type_and_tab(dh1, "0");
   EXPECT_EQ(dh1->text(), QStringLiteral("-12.000"));
   EXPECT_EQ(ui.box_texts(), std::vector<std::string>{pages::kMsgAboveBodyTop});
-  ASSERT_TRUE(form->save_project());
-  const model::ProjectModel& m = form->model();
+  ASSERT_TRUE(window->save_project());
+  const model::ProjectModel& m = window->model();
   ASSERT_TRUE(model::is_soil_layer(m.wall_blocks[1]));
   const model::LayerLevels lv = model::layer_levels(m.wall_blocks[1]);
   EXPECT_EQ(lv.sea_top, -10);

@@ -22,13 +22,13 @@ class ReplaceTest : public ShellTest {
  protected:
   ReplaceTest() {
     model::prepare_work_folder(install(), work());
-    form = std::make_unique<MainWindow>(ui, install(), work(), "", false);
-    form->set_sibling_import(&import);
-    form->load();
-    form->show();
+    window = std::make_unique<MainWindow>(ui, install(), work(), "", false);
+    window->set_sibling_import(&import);
+    window->load();
+    window->show();
     // The project being edited: a wall block, improved-soil blocks in slots 6 and 9, label
     // numbers told apart by slot, a shape in the library; saved, so no question is asked.
-    model::ProjectModel& m = form->model();
+    model::ProjectModel& m = window->model();
     block(2, BLOCK_RECTANGLE, "old wall");
     block(6, BLOCK_SOIL_RECTANGLE, "soil A");
     block(9, BLOCK_SOIL_POLYGON, "soil B");
@@ -38,24 +38,24 @@ class ReplaceTest : public ShellTest {
     m.shape_library[0].name = "old shape";
     m.conditions.water_levels[1] = -0.5;  // not written by the import: kept
     // The page shows what was set behind its back, so its commit keeps it.
-    form->pages().load_design_conditions_page();
+    window->pages().load_design_conditions_page();
     // The improved body's height is derived from the soil blocks set here.
-    form->pages().load_improved_body_page();
-    form->pages().store_improved_body_page();
+    window->pages().load_improved_body_page();
+    window->pages().store_improved_body_page();
     ui.files.push_back(qpath("edited.msj"));
-    EXPECT_TRUE(form->save_project_as());
+    EXPECT_TRUE(window->save_project_as());
     write_file_bytes(work() / "DM003KAT.PDT", "old result");
     ui.shown.clear();
   }
   void block(int slot, model::i16 type, const std::string& name) {
-    auto& b = form->model().wall_blocks[slot];
+    auto& b = window->model().wall_blocks[slot];
     b.block_type = type;
     b.polygon.head.name = name;
     b.polygon.vertex_count = 4;
     b.polygon.vertex_x[0] = slot;
   }
-  const model::WallBlock& slot(int k) const { return form->model().wall_blocks[k]; }
-  std::string caption() const { return form->windowTitle().toStdString(); }
+  const model::WallBlock& slot(int k) const { return window->model().wall_blocks[k]; }
+  std::string caption() const { return window->windowTitle().toStdString(); }
   static std::string recent(int n) {
     return get_setting(QStringLiteral("Recent Files"), QStringLiteral("RecentFile%1").arg(n))
         .toStdString();
@@ -68,7 +68,7 @@ class ReplaceTest : public ShellTest {
     std::vector<model::i16> types;
   };
   Kept kept() const {
-    Kept k{caption(), form->project_name().toStdString(), form->model().project_file_path,
+    Kept k{caption(), window->project_name().toStdString(), window->model().project_file_path,
            org(), recent(1), {}};
     for (int s = 0; s < model::MAX_WALL_BLOCKS; ++s) k.types.push_back(slot(s).block_type);
     return k;
@@ -82,19 +82,19 @@ class ReplaceTest : public ShellTest {
     EXPECT_EQ(now.recent1, before.recent1);
     EXPECT_EQ(now.types, before.types);
     EXPECT_EQ(slot(6).polygon.head.name, "soil A");
-    EXPECT_EQ(form->model().shape_library_count, 1);
+    EXPECT_EQ(window->model().shape_library_count, 1);
     EXPECT_TRUE(exists_in_work("DM003KAT.PDT"));
   }
 
   FakeSiblingImport import;
-  std::unique_ptr<MainWindow> form;
+  std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(ReplaceTest, SiblingBlocksComeFirstAndTheKeptBlocksFollowInOrder) {
-  EXPECT_EQ(form->replace_superstructure_button()->text(), QStringLiteral("上部工の入れ替え"));
-  EXPECT_TRUE(form->replace_superstructure_button()->isVisible());
+  EXPECT_EQ(window->replace_superstructure_button()->text(), QStringLiteral("上部工の入れ替え"));
+  EXPECT_TRUE(window->replace_superstructure_button()->isVisible());
   ui.files.push_back(qpath("sib.tj2"));
-  form->replace_superstructure_button()->click();
+  window->replace_superstructure_button()->click();
   ASSERT_EQ(ui.shown.size(), 1u);  // the file dialog only
   EXPECT_EQ(ui.shown[0].what, Shown::What::OpenDialog);
   EXPECT_EQ(ui.shown[0].request.filter.toStdString(),
@@ -109,75 +109,75 @@ TEST_F(ReplaceTest, SiblingBlocksComeFirstAndTheKeptBlocksFollowInOrder) {
   EXPECT_EQ(slot(5).polygon.head.name, "soil B");
   for (int k = 6; k < model::MAX_WALL_BLOCKS; ++k) EXPECT_EQ(slot(k).block_type, BLOCK_EMPTY) << k;
   // The put-back blocks keep their new slots' label numbers.
-  EXPECT_EQ(form->model().block_label_numbers[4], 40);
-  EXPECT_EQ(form->model().block_label_numbers[5], 50);
-  EXPECT_EQ(form->model().block_label_numbers[0], 1);
-  EXPECT_EQ(form->model().shape_library_count, 0);
-  EXPECT_EQ(form->model().shape_library[0].name, "");
-  EXPECT_EQ(form->model().conditions.water_levels[0], 1.8);
-  EXPECT_EQ(form->model().conditions.water_levels[1], -0.5);
+  EXPECT_EQ(window->model().block_label_numbers[4], 40);
+  EXPECT_EQ(window->model().block_label_numbers[5], 50);
+  EXPECT_EQ(window->model().block_label_numbers[0], 1);
+  EXPECT_EQ(window->model().shape_library_count, 0);
+  EXPECT_EQ(window->model().shape_library[0].name, "");
+  EXPECT_EQ(window->model().conditions.water_levels[0], 1.8);
+  EXPECT_EQ(window->model().conditions.water_levels[1], -0.5);
 
   // Named after the sibling file, not entered in the recent-file list; "ORG" is the new state
   // and the old results are gone.
   EXPECT_EQ(caption(), "Tervane Ver2.5.1 - sib");
-  EXPECT_EQ(form->project_name().toStdString(), "sib");
-  EXPECT_EQ(form->model().project_base_path, path("sib").string());
+  EXPECT_EQ(window->project_name().toStdString(), "sib");
+  EXPECT_EQ(window->model().project_base_path, path("sib").string());
   EXPECT_EQ(recent(1), path("edited.msj").string());
   EXPECT_FALSE(exists_in_work("DM003KAT.PDT"));
-  EXPECT_EQ(form->current_page(), 0);
-  EXPECT_TRUE(form->close());
+  EXPECT_EQ(window->current_page(), 0);
+  EXPECT_TRUE(window->close());
   EXPECT_EQ(ui.shown.size(), 1u);
 }
 
 TEST_F(ReplaceTest, TheFirstSaveAsksBeforeReplacingAProjectBesideTheSiblingFile) {
   write_file_bytes(path("sib.MSJ"), "someone else's");
   ui.files.push_back(qpath("sib.tj2"));
-  form->replace_superstructure();
+  window->replace_superstructure();
   ui.shown.clear();
   ui.answers = {Answer::No};
-  EXPECT_FALSE(form->save_project());
+  EXPECT_FALSE(window->save_project());
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].title, "上書き保存");
   EXPECT_EQ(ui.shown[0].text, path("sib.MSJ").string() + " は既に存在します。\n上書きしますか？");
   EXPECT_EQ(*read_file_bytes(path("sib.MSJ")), "someone else's");
 
   ui.answers = {Answer::Yes};
-  EXPECT_TRUE(form->save_project());
+  EXPECT_TRUE(window->save_project());
   EXPECT_NE(*read_file_bytes(path("sib.MSJ")), "someone else's");
   EXPECT_TRUE(std::filesystem::exists(path("sib.MBJ")));
   // Once saved, the pair is the project's own: no more questions.
   ui.shown.clear();
-  EXPECT_TRUE(form->save_project());
+  EXPECT_TRUE(window->save_project());
   EXPECT_TRUE(ui.shown.empty());
 }
 
 TEST_F(ReplaceTest, WithoutSoilBlocksTheSiblingProjectIsTakenOver) {
-  form->model().wall_blocks[6].block_type = BLOCK_EMPTY;
-  form->model().wall_blocks[9].block_type = BLOCK_EMPTY;
-  form->reload_pages_and_take_snapshot();
+  window->model().wall_blocks[6].block_type = BLOCK_EMPTY;
+  window->model().wall_blocks[9].block_type = BLOCK_EMPTY;
+  window->reload_pages_and_take_snapshot();
   import.brings_shape = true;
   ui.files.push_back(qpath("sib.tj2"));
-  form->replace_superstructure();
-  EXPECT_EQ(form->model().wall_blocks[4].block_type, BLOCK_EMPTY);
-  EXPECT_EQ(form->model().wall_blocks[3].block_type, BLOCK_RECTANGLE);
-  EXPECT_EQ(form->model().shape_library_count, 1);
-  EXPECT_EQ(form->model().shape_library[0].name, "from sibling");
+  window->replace_superstructure();
+  EXPECT_EQ(window->model().wall_blocks[4].block_type, BLOCK_EMPTY);
+  EXPECT_EQ(window->model().wall_blocks[3].block_type, BLOCK_RECTANGLE);
+  EXPECT_EQ(window->model().shape_library_count, 1);
+  EXPECT_EQ(window->model().shape_library[0].name, "from sibling");
 }
 
 TEST_F(ReplaceTest, AProjectFileIsLoadedAsItStandsAndListed) {
   // A project with slot 0 empty and a block in slot 3.
   for (int k = 0; k < model::MAX_WALL_BLOCKS; ++k)
-    form->model().wall_blocks[k].block_type = BLOCK_EMPTY;
+    window->model().wall_blocks[k].block_type = BLOCK_EMPTY;
   block(3, BLOCK_SOIL_POLYGON, "other");
   ui.files.push_back(qpath("other.msj"));
-  ASSERT_TRUE(form->save_project_as());
+  ASSERT_TRUE(window->save_project_as());
   // Back to the edited project, then replace from the other one.
   ui.files.push_back(qpath("edited.msj"));
-  form->open_project();
+  window->open_project();
   ASSERT_EQ(slot(6).block_type, BLOCK_SOIL_RECTANGLE);
   ui.shown.clear();
   ui.files.push_back(qpath("other.msj"));
-  form->replace_superstructure();
+  window->replace_superstructure();
   EXPECT_TRUE(import.bases.empty());
   EXPECT_EQ(slot(0).block_type, BLOCK_EMPTY);
   EXPECT_EQ(slot(3).polygon.head.name, "other");
@@ -217,10 +217,10 @@ TEST_F(ReplaceTest, AReplacementThatCannotBeCompletedChangesNothing) {
     const Kept before = kept();
     import.fill = c.fill;
     import.ok = c.ok;
-    form->set_sibling_import(c.with_import ? &import : nullptr);
+    window->set_sibling_import(c.with_import ? &import : nullptr);
     ui.shown.clear();
     ui.files.push_back(c.file);
-    form->replace_superstructure();
+    window->replace_superstructure();
     if (c.message.empty()) {
       EXPECT_TRUE(ui.box_texts().empty());
     } else {
@@ -228,11 +228,11 @@ TEST_F(ReplaceTest, AReplacementThatCannotBeCompletedChangesNothing) {
       EXPECT_EQ(ui.box_texts().back(), c.message);
     }
     expect_unchanged(before);
-    EXPECT_EQ(form->model().conditions.water_levels[0], 0);
+    EXPECT_EQ(window->model().conditions.water_levels[0], 0);
   }
   // Still the saved project: closing asks nothing.
   ui.shown.clear();
-  EXPECT_TRUE(form->close());
+  EXPECT_TRUE(window->close());
   EXPECT_TRUE(ui.shown.empty());
 }
 

@@ -21,23 +21,23 @@ class SampleWindowTest : public ShellTest {
  protected:
   SampleWindowTest() {
     model::prepare_work_folder(install(), work());
-    form = std::make_unique<MainWindow>(ui, install(), work(), "", false);
-    form->load();
-    form->show();
+    window = std::make_unique<MainWindow>(ui, install(), work(), "", false);
+    window->load();
+    window->show();
     ui.files.push_back(QString::fromStdString(block_quay_sample().string()));
-    form->open_project();
+    window->open_project();
     ui.shown.clear();
   }
 
-  section::SectionPicture& picture() { return form->view().picture(); }
-  QWidget* pic() { return form->view().picture_widget(); }
+  section::SectionPicture& picture() { return window->view().picture(); }
+  QWidget* pic() { return window->view().picture_widget(); }
   // The widget pixel of a world point (the picture works in twips, 15 to a pixel).
   QPointF pixel_of(double x, double y) {
     const section::ViewState& v = picture().view();
     return {(x - v.left_x) * v.scale / 15, (v.top_y - y) * v.scale / 15};
   }
 
-  std::unique_ptr<MainWindow> form;
+  std::unique_ptr<MainWindow> window;
 };
 
 }  // namespace qvt::shell::testing

@@ -51,29 +51,29 @@ class ShippedSamplesTest : public ShellTest {
  protected:
   ShippedSamplesTest() {
     model::prepare_work_folder(install(), work());
-    form = std::make_unique<MainWindow>(ui, install(), work(), "", false);
-    form->load();
-    form->show();
+    window = std::make_unique<MainWindow>(ui, install(), work(), "", false);
+    window->load();
+    window->show();
   }
 
   // Opens base.MSJ in the main window, shows every input page and every tab on it, and saves.
   void open_visit_save(const fs::path& base) {
     ui.files.push_back(QString::fromStdString(base.string() + ".MSJ"));
-    form->open_project();
+    window->open_project();
     for (int page = 0; page < kInputPageCount; ++page) {
-      form->choose_category(page);
-      for (QTabWidget* tabs : form->findChildren<QTabWidget*>()) {
+      window->choose_category(page);
+      for (QTabWidget* tabs : window->findChildren<QTabWidget*>()) {
         if (!tabs->isVisible()) continue;
         for (int t = 0; t < tabs->count(); ++t) tabs->setCurrentIndex(t);
         tabs->setCurrentIndex(0);
       }
     }
-    form->choose_category(0);
-    ASSERT_TRUE(form->save_project());
+    window->choose_category(0);
+    ASSERT_TRUE(window->save_project());
     EXPECT_TRUE(ui.box_texts().empty()) << ui.box_texts().front();
   }
 
-  std::unique_ptr<MainWindow> form;
+  std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(ShippedSamplesTest, OpenVisitEveryPageAndSaveLeavesBothFilesAsTheyAre) {
@@ -125,9 +125,9 @@ TEST_F(ShippedSamplesTest, TheSandyLayersPhiIsTheOneItsFormulaGives) {
   for (const ShippedSample& s : kShipped) {
     SCOPED_TRACE(s.name);
     ui.files.push_back(QString::fromStdString(shipped(s.name, ".MSJ").string()));
-    form->open_project();
-    form->choose_category(4);  // the bearing layer
-    const pages::BearingLayerPage& page = form->pages().bearing_layer();
+    window->open_project();
+    window->choose_category(4);  // the bearing layer
+    const pages::BearingLayerPage& page = window->pages().bearing_layer();
     const pages::BearingLayerState& state = page.state();
     if (!state.options[pages::kSandyGround]) continue;
     EXPECT_EQ(state.formula, 0);
@@ -155,12 +155,12 @@ TEST_F(ShippedSamplesTest, ToolbarCalculationAndEccentricCheckPassWithoutAMessag
   for (const ShippedSample& s : kShipped) {
     SCOPED_TRACE(s.name);
     ui.files.push_back(QString::fromStdString(shipped(s.name, ".MSJ").string()));
-    form->open_project();
+    window->open_project();
     if (!docs.isEmpty()) {
       // The superstructure page beside the section picture, chosen as a user does, so its
       // button shows as chosen.
-      form->findChild<QRadioButton*>(QStringLiteral("opt_menu_1"))->click();
-      ASSERT_TRUE(form->grab().save(QString::fromLocal8Bit(docs) +
+      window->findChild<QRadioButton*>(QStringLiteral("category_1"))->click();
+      ASSERT_TRUE(window->grab().save(QString::fromLocal8Bit(docs) +
                                     QStringLiteral("/section-%1.png").arg(s.name)));
     }
     ui.shown.clear();
@@ -169,11 +169,11 @@ TEST_F(ShippedSamplesTest, ToolbarCalculationAndEccentricCheckPassWithoutAMessag
       EXPECT_TRUE(d.grab().save(QString::fromLocal8Bit(docs) +
                                 QStringLiteral("/results-%1.png").arg(s.name)));
     };
-    form->press_toolbar_button(5);
+    window->press_toolbar_button(ToolbarButton::calculate);
     ui.on_dialog = nullptr;
     EXPECT_TRUE(ui.box_texts().empty()) << ui.box_texts().front();
     ASSERT_EQ(ui.count(Shown::What::Dialog), 1);
-    EXPECT_TRUE(form->isEnabled());
+    EXPECT_TRUE(window->isEnabled());
     // The eccentric inclined load check opens on the run's values without a message and passes
     // in both cases: the sand dialog as it opens, on the chart of the layer's 40 degrees; the
     // clay dialog once the classes that fit each case are chosen in its lists.
@@ -205,7 +205,7 @@ TEST_F(ShippedSamplesTest, ToolbarCalculationAndEccentricCheckPassWithoutAMessag
                                   QStringLiteral("/eccentric-%1.png").arg(s.name)));
       }
     };
-    form->eccentric_check();
+    window->eccentric_check();
     ui.on_dialog = nullptr;
     EXPECT_TRUE(ui.box_texts().empty()) << ui.box_texts().front();
     EXPECT_EQ(ui.count(Shown::What::Dialog), 1);

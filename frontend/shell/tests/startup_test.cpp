@@ -238,11 +238,11 @@ TEST_F(StartupTest, MenuAndToolbarCaptions) {
       {"inp_menu_5", "土圧作用点"},    {"inp_menu_6", "寸法線"},
       {"cal", "実行"},                 {"ans", "結果表示"},
       {"hensin", "偏心傾斜による検討"}, {"newver", "起動時に最新バージョンをチェック(&V)"},
-      {"Toolbar1_1", "新規"},          {"Toolbar1_2", "開く"},
-      {"Toolbar1_3", "上書き保存"},    {"Toolbar1_5", "計算"},
-      {"Toolbar1_6", "印刷"},          {"Toolbar1_8", "全表示"},
-      {"Toolbar1_9", "拡大"},          {"Toolbar1_10", "縮小"},
-      {"Toolbar1_12", "ヘルプ"},
+      {"toolbar_new", "新規"},         {"toolbar_open", "開く"},
+      {"toolbar_save", "上書き保存"},  {"toolbar_calculate", "計算"},
+      {"toolbar_print", "印刷"},       {"toolbar_whole", "全表示"},
+      {"toolbar_zoom_in", "拡大"},     {"toolbar_zoom_out", "縮小"},
+      {"toolbar_manual", "ヘルプ"},
   };
   for (const auto& [name, caption] : items) {
     const auto* a = f.findChild<QAction*>(QString::fromUtf8(name));
@@ -252,7 +252,7 @@ TEST_F(StartupTest, MenuAndToolbarCaptions) {
   const char* const selector[] = {"設計条件", "上部工", "改良体", "地表面",
                                   "支持層",   "寸法線", "土圧作用"};
   for (int i = 0; i < kInputPageCount; ++i)
-    EXPECT_EQ(f.findChild<QRadioButton*>(QStringLiteral("opt_menu_%1").arg(i))->text().toStdString(),
+    EXPECT_EQ(f.findChild<QRadioButton*>(QStringLiteral("category_%1").arg(i))->text().toStdString(),
               selector[i]);
   // The data-input menu numbers two pages the other way round from the selector.
   const int expected_page[] = {0, 1, 2, 3, 4, 6, 5};
@@ -263,7 +263,7 @@ TEST_F(StartupTest, MenuAndToolbarCaptions) {
     EXPECT_EQ(f.view().picture_widget()->isHidden(), expected_page[k] == 0);
   }
   // Separators and unknown buttons do nothing.
-  for (int b : {4, 7, 11, 0, 13}) f.press_toolbar_button(b);
+  for (int b : {4, 7, 11, 0, 13}) f.press_toolbar_button(static_cast<ToolbarButton>(b));
   EXPECT_TRUE(ui.shown.empty());
 }
 

@@ -50,11 +50,11 @@ class SandCheckDialogTest : public ::testing::Test {
 TEST_F(SandCheckDialogTest, DesignFactorsOpenOnTheProjectsBearingFactors) {
   model.conditions.safety_factors[0][2] = 3.0;
   model.conditions.safety_factors[1][2] = 6.0;  // above the seismic F 5.714
-  SandCheckDialog form(nullptr, model, sink);
-  EXPECT_EQ(form.design_box(0)->text(), QStringLiteral("3.000"));
-  EXPECT_EQ(form.design_box(1)->text(), QStringLiteral("6.000"));
-  EXPECT_EQ(form.verdict_label(0)->text(), QStringLiteral("ＯＫ"));
-  EXPECT_EQ(form.verdict_label(1)->text(), QStringLiteral("ＯＵＴ"));
+  SandCheckDialog dialog(nullptr, model, sink);
+  EXPECT_EQ(dialog.design_box(0)->text(), QStringLiteral("3.000"));
+  EXPECT_EQ(dialog.design_box(1)->text(), QStringLiteral("6.000"));
+  EXPECT_EQ(dialog.verdict_label(0)->text(), QStringLiteral("ＯＫ"));
+  EXPECT_EQ(dialog.verdict_label(1)->text(), QStringLiteral("ＯＵＴ"));
 }
 
 // Both chart boxes open on the chart of the project's bearing layer, its phi rounded down.
@@ -62,50 +62,50 @@ TEST_F(SandCheckDialogTest, OpensOnTheChartOfTheBearingLayersPhi) {
   for (const auto& [phi, chart] : {std::pair{38.0, "35"}, std::pair{40.0, "40"},
                                    std::pair{28.0, "30"}}) {
     model.conditions.bearing_layer.phi = phi;
-    SandCheckDialog form(nullptr, model, sink);
+    SandCheckDialog dialog(nullptr, model, sink);
     for (int c = 0; c < 2; ++c)
-      EXPECT_EQ(form.chart_box(c)->currentText(), QString::fromUtf8(chart)) << phi << " " << c;
+      EXPECT_EQ(dialog.chart_box(c)->currentText(), QString::fromUtf8(chart)) << phi << " " << c;
   }
 }
 
 TEST_F(SandCheckDialogTest, ShowsBothCasesAndFollowsTheBoxes) {
-  SandCheckDialog form(nullptr, model, sink);
-  EXPECT_EQ(form.windowTitle(), QStringLiteral("偏心傾斜荷重の検討"));
-  EXPECT_EQ(form.load_result(), SandCheck::Load::ready);
+  SandCheckDialog dialog(nullptr, model, sink);
+  EXPECT_EQ(dialog.windowTitle(), QStringLiteral("偏心傾斜荷重の検討"));
+  EXPECT_EQ(dialog.load_result(), SandCheck::Load::ready);
   EXPECT_TRUE(sink.texts.empty());
-  EXPECT_EQ(form.tan_theta_label(0)->text(), QStringLiteral("0.150"));
-  EXPECT_EQ(form.ratio_label(1)->text(), QStringLiteral("0.300"));
-  EXPECT_EQ(form.chart_box(0)->currentText(), QStringLiteral("30"));
-  EXPECT_EQ(form.n_box(0)->text(), QStringLiteral("17.50"));
-  EXPECT_EQ(form.f_label(0)->text(), QStringLiteral("8.750"));
-  EXPECT_EQ(form.f_label(1)->text(), QStringLiteral("5.714"));
+  EXPECT_EQ(dialog.tan_theta_label(0)->text(), QStringLiteral("0.150"));
+  EXPECT_EQ(dialog.ratio_label(1)->text(), QStringLiteral("0.300"));
+  EXPECT_EQ(dialog.chart_box(0)->currentText(), QStringLiteral("30"));
+  EXPECT_EQ(dialog.n_box(0)->text(), QStringLiteral("17.50"));
+  EXPECT_EQ(dialog.f_label(0)->text(), QStringLiteral("8.750"));
+  EXPECT_EQ(dialog.f_label(1)->text(), QStringLiteral("5.714"));
   // The design factors open on the bearing safety factors of the design conditions (the
   // project's defaults 2.5 and 1.5).
-  EXPECT_EQ(form.design_box(0)->text(), QStringLiteral("2.500"));
-  EXPECT_EQ(form.design_box(1)->text(), QStringLiteral("1.500"));
+  EXPECT_EQ(dialog.design_box(0)->text(), QStringLiteral("2.500"));
+  EXPECT_EQ(dialog.design_box(1)->text(), QStringLiteral("1.500"));
 
   // Typing N recomputes F at once.
-  form.n_box(1)->setFocus();
-  form.n_box(1)->selectAll();
-  form.n_box(1)->insert(QStringLiteral("1.2"));
-  EXPECT_EQ(form.f_label(1)->text(), QStringLiteral("0.685"));
-  EXPECT_EQ(form.verdict_label(1)->text(), QStringLiteral("ＯＵＴ"));  // below 1.500
-  EXPECT_EQ(form.verdict_label(0)->text(), QStringLiteral("ＯＫ"));
+  dialog.n_box(1)->setFocus();
+  dialog.n_box(1)->selectAll();
+  dialog.n_box(1)->insert(QStringLiteral("1.2"));
+  EXPECT_EQ(dialog.f_label(1)->text(), QStringLiteral("0.685"));
+  EXPECT_EQ(dialog.verdict_label(1)->text(), QStringLiteral("ＯＵＴ"));  // below 1.500
+  EXPECT_EQ(dialog.verdict_label(0)->text(), QStringLiteral("ＯＫ"));
   // Choosing a chart reads N again for its own row only.
-  emit form.chart_box(1)->activated(2);
-  EXPECT_EQ(form.n_box(1)->text(), QStringLiteral("10.00"));
-  EXPECT_EQ(form.n_box(0)->text(), QStringLiteral("17.50"));
+  emit dialog.chart_box(1)->activated(2);
+  EXPECT_EQ(dialog.n_box(1)->text(), QStringLiteral("10.00"));
+  EXPECT_EQ(dialog.n_box(0)->text(), QStringLiteral("17.50"));
 
   // The design factor typed above F 8.750 turns the verdict at once.
-  form.design_box(0)->setText(QStringLiteral("9"));
-  emit form.design_box(0)->textEdited(QStringLiteral("9"));
-  EXPECT_EQ(form.verdict_label(0)->text(), QStringLiteral("ＯＵＴ"));
-  form.design_box(0)->setText(QStringLiteral("2.5"));
-  emit form.design_box(0)->textEdited(QStringLiteral("2.5"));
-  EXPECT_EQ(form.verdict_label(0)->text(), QStringLiteral("ＯＫ"));
-  form.ok();
-  EXPECT_EQ(form.result(), QDialog::Accepted);
-  EXPECT_EQ(form.design_box(0)->text(), QStringLiteral("2.500"));
+  dialog.design_box(0)->setText(QStringLiteral("9"));
+  emit dialog.design_box(0)->textEdited(QStringLiteral("9"));
+  EXPECT_EQ(dialog.verdict_label(0)->text(), QStringLiteral("ＯＵＴ"));
+  dialog.design_box(0)->setText(QStringLiteral("2.5"));
+  emit dialog.design_box(0)->textEdited(QStringLiteral("2.5"));
+  EXPECT_EQ(dialog.verdict_label(0)->text(), QStringLiteral("ＯＫ"));
+  dialog.ok();
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(dialog.design_box(0)->text(), QStringLiteral("2.500"));
   const auto page = read_file_bytes(dir / "DM006SHK.PDT");
   ASSERT_TRUE(page);
   EXPECT_NE(page->find("07  2.500\r\n"), std::string::npos);
@@ -115,8 +115,8 @@ TEST_F(SandCheckDialogTest, ShowsBothCasesAndFollowsTheBoxes) {
 // A typo that is not a number goes back to the factor the box held, instead of reading as 0 and
 // passing every F, or as the digits in front of it ("9m"); a number stands.
 TEST_F(SandCheckDialogTest, DesignFactorWithoutANumberGoesBack) {
-  SandCheckDialog form(nullptr, model, sink);
-  QLineEdit* box = form.design_box(0);
+  SandCheckDialog dialog(nullptr, model, sink);
+  QLineEdit* box = dialog.design_box(0);
   const struct {
     const char* typed;
     const char* shown;
@@ -132,7 +132,7 @@ TEST_F(SandCheckDialogTest, DesignFactorWithoutANumberGoesBack) {
     QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
     QApplication::sendEvent(box, &out);
     EXPECT_EQ(box->text(), QString::fromUtf8(c.shown));
-    EXPECT_EQ(form.verdict_label(0)->text(), QString::fromUtf8(c.verdict));
+    EXPECT_EQ(dialog.verdict_label(0)->text(), QString::fromUtf8(c.verdict));
   }
 }
 
@@ -165,28 +165,28 @@ void type(QLineEdit* box, const QString& text) {
 // verdict, and shows no verdict until N is typed.
 TEST_F(SandCheckDialogTest, ALayerWeakerThanEveryChartShowsTheNoticeAndNoVerdict) {
   model.conditions.bearing_layer.phi = 28.0;
-  SandCheckDialog form(nullptr, model, sink);
+  SandCheckDialog dialog(nullptr, model, sink);
   EXPECT_TRUE(sink.texts.empty());
-  EXPECT_EQ(form.notice_label()->text().toStdString(), form.check().below_charts_notice());
-  EXPECT_FALSE(form.notice_label()->text().isEmpty());
-  EXPECT_FALSE(form.notice_label()->isHidden());
-  EXPECT_EQ(form.verdict_label(0)->toolTip(), form.notice_label()->text());
-  EXPECT_EQ(form.chart_box(0)->currentText(), QStringLiteral("30"));
+  EXPECT_EQ(dialog.notice_label()->text().toStdString(), dialog.check().below_charts_notice());
+  EXPECT_FALSE(dialog.notice_label()->text().isEmpty());
+  EXPECT_FALSE(dialog.notice_label()->isHidden());
+  EXPECT_EQ(dialog.verdict_label(0)->toolTip(), dialog.notice_label()->text());
+  EXPECT_EQ(dialog.chart_box(0)->currentText(), QStringLiteral("30"));
   // No chart's N stands for the layer: N and F stay empty until N is typed.
   for (int c = 0; c < 2; ++c) {
-    EXPECT_EQ(form.verdict_label(c)->text(), QStringLiteral("－"));
-    EXPECT_EQ(form.n_box(c)->text(), QString()) << c;
-    EXPECT_EQ(form.f_label(c)->text(), QString()) << c;
+    EXPECT_EQ(dialog.verdict_label(c)->text(), QStringLiteral("－"));
+    EXPECT_EQ(dialog.n_box(c)->text(), QString()) << c;
+    EXPECT_EQ(dialog.f_label(c)->text(), QString()) << c;
   }
-  type(form.n_box(0), QStringLiteral("12"));  // F = 10 x 20 x 12 / 2 / 200 = 6.000
-  EXPECT_EQ(form.f_label(0)->text(), QStringLiteral("6.000"));
-  EXPECT_EQ(form.verdict_label(0)->text(), QStringLiteral("ＯＫ"));
-  EXPECT_EQ(form.verdict_label(1)->text(), QStringLiteral("－"));
-  form.ok();  // the seismic N not yet typed
-  EXPECT_NE(form.result(), QDialog::Accepted);
+  type(dialog.n_box(0), QStringLiteral("12"));  // F = 10 x 20 x 12 / 2 / 200 = 6.000
+  EXPECT_EQ(dialog.f_label(0)->text(), QStringLiteral("6.000"));
+  EXPECT_EQ(dialog.verdict_label(0)->text(), QStringLiteral("ＯＫ"));
+  EXPECT_EQ(dialog.verdict_label(1)->text(), QStringLiteral("－"));
+  dialog.ok();  // the seismic N not yet typed
+  EXPECT_NE(dialog.result(), QDialog::Accepted);
   ASSERT_EQ(sink.texts.size(), 1u);
   EXPECT_EQ(sink.texts[0].rfind("地震時のＮを入力してください。", 0), 0u);
-  EXPECT_EQ(form.n_box(1)->text(), QString());  // left empty, not 0.00
+  EXPECT_EQ(dialog.n_box(1)->text(), QString());  // left empty, not 0.00
   EXPECT_FALSE(std::filesystem::exists(dir / "DM006SHK.PDT"));
   // A layer of the charts' range has no notice.
   model.conditions.bearing_layer.phi = 35.0;
@@ -198,11 +198,11 @@ TEST_F(SandCheckDialogTest, ALayerWeakerThanEveryChartShowsTheNoticeAndNoVerdict
 // notice, and so does OK pressed while the box still holds the text; nothing is written from it.
 TEST_F(SandCheckDialogTest, ANThatIsNoNumberOrOutOfRangeGoesBackAndIsNeverWritten) {
   StatusLine status;
-  SandCheckDialog form(nullptr, model, sink);
-  QLineEdit* box = form.n_box(0);
+  SandCheckDialog dialog(nullptr, model, sink);
+  QLineEdit* box = dialog.n_box(0);
   focus_in(box);
   type(box, QStringLiteral("1e300"));
-  EXPECT_EQ(form.f_label(0)->text(), QStringLiteral("8.750"));  // the N held, 17.50
+  EXPECT_EQ(dialog.f_label(0)->text(), QStringLiteral("8.750"));  // the N held, 17.50
   focus_out(box);
   EXPECT_EQ(box->text(), QStringLiteral("17.50"));
   EXPECT_EQ(status.text, widgets::kMsgOutOfRange);
@@ -211,48 +211,48 @@ TEST_F(SandCheckDialogTest, ANThatIsNoNumberOrOutOfRangeGoesBackAndIsNeverWritte
     status.text.clear();
     focus_in(box);
     type(box, QString::fromUtf8(typed));
-    form.ok();  // OK while the box holds the text
-    EXPECT_NE(form.result(), QDialog::Accepted);
+    dialog.ok();  // OK while the box holds the text
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(box->text(), QStringLiteral("17.50"));
     EXPECT_FALSE(status.text.empty());
     EXPECT_FALSE(std::filesystem::exists(dir / "DM006SHK.PDT"));
   }
   EXPECT_TRUE(sink.texts.empty());
-  form.ok();
-  EXPECT_EQ(form.result(), QDialog::Accepted);
+  dialog.ok();
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
   EXPECT_NE(read_file_bytes(dir / "DM006SHK.PDT").value_or("").find("06   17.50\r\n"),
             std::string::npos);
 }
 
 // A column pasted into the N box keeps its first line; the box never stands empty.
 TEST_F(SandCheckDialogTest, APastedMultiLineTextKeepsItsFirstLine) {
-  SandCheckDialog form(nullptr, model, sink);
-  QLineEdit* box = form.n_box(0);
+  SandCheckDialog dialog(nullptr, model, sink);
+  QLineEdit* box = dialog.n_box(0);
   focus_in(box);
   box->selectAll();
   QApplication::clipboard()->setText(QStringLiteral("12.5\r\n34"));
   box->paste();
   EXPECT_EQ(box->text(), QStringLiteral("12.5"));
   // Q = 10 x 20 x 12.5 / 2 = 1250, F = 1250 / 200 = 6.250.
-  EXPECT_EQ(form.f_label(0)->text(), QStringLiteral("6.250"));
+  EXPECT_EQ(dialog.f_label(0)->text(), QStringLiteral("6.250"));
   focus_out(box);
   EXPECT_EQ(box->text(), QStringLiteral("12.50"));
 }
 
 TEST_F(SandCheckDialogTest, UnreadableHandOverDisablesOk) {
   write_file_bytes(dir / "CAL_HEN.DAT", "x\r\n");
-  SandCheckDialog form(nullptr, model, sink);
-  EXPECT_EQ(form.load_result(), SandCheck::Load::unreadable);
-  EXPECT_FALSE(form.ok_button()->isEnabled());
-  EXPECT_EQ(form.n_box(0)->text(), QString());
-  EXPECT_EQ(form.chart_box(0)->currentIndex(), -1);
-  EXPECT_EQ(form.tan_theta_label(0)->text(), QStringLiteral("***"));
+  SandCheckDialog dialog(nullptr, model, sink);
+  EXPECT_EQ(dialog.load_result(), SandCheck::Load::unreadable);
+  EXPECT_FALSE(dialog.ok_button()->isEnabled());
+  EXPECT_EQ(dialog.n_box(0)->text(), QString());
+  EXPECT_EQ(dialog.chart_box(0)->currentIndex(), -1);
+  EXPECT_EQ(dialog.tan_theta_label(0)->text(), QStringLiteral("***"));
 }
 
 TEST_F(SandCheckDialogTest, MissingChartOffersNoDialog) {
   std::filesystem::remove(dir / "FAI40.CSV");
-  SandCheckDialog form(nullptr, model, sink);
-  EXPECT_EQ(form.load_result(), SandCheck::Load::no_dialog);
+  SandCheckDialog dialog(nullptr, model, sink);
+  EXPECT_EQ(dialog.load_result(), SandCheck::Load::no_dialog);
   ASSERT_EQ(sink.texts.size(), 1u);
 }
 
