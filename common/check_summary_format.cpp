@@ -1,6 +1,5 @@
 #include "common/check_summary_format.h"
 
-#include "common/check_verdict.h"
 #include "common/numtext.h"
 
 #include <climits>
@@ -65,26 +64,13 @@ std::optional<CheckLine> parse_check_line(std::string_view text, bool pullout) {
   return line;
 }
 
-namespace {
-
-// Value and limit index of line k; the pull-out line's levels are values 7 and 8.
-constexpr int kValueOfLine[8] = {CV_SLIDING_FS,    CV_OVERTURNING_FS,
-                                 CV_MAX_REACTION,  CV_TOE_STRESS,
-                                 CV_SHEAR_STRESS,  CV_SHORT_WALL_SHEAR_STRESS,
-                                 CV_PULLOUT_FS,    CV_INTERNAL_STRESS};
-constexpr int kLimitOfLine[8] = {CL_REQUIRED_SLIDING_FS,     CL_REQUIRED_OVERTURNING_FS,
-                                 CL_ALLOWABLE_BEARING,       CL_ALLOWABLE_COMPRESSIVE_STRESS,
-                                 CL_ALLOWABLE_SHEAR_STRESS,  CL_ALLOWABLE_SHEAR_STRESS,
-                                 CL_REQUIRED_PULLOUT_FS,     CL_INTERNAL_STRESS_LIMIT};
-
-}  // namespace
-
 CheckLine check_summary_line(const CheckSummary& s, int c, int k) {
+  const CheckLineRow& row = check_line_row(k);
   CheckLine line;
-  line.value = s.values[c][kValueOfLine[k]];
-  line.limit = s.limits[c][kLimitOfLine[k]];
+  line.value = s.values[c][row.value_slot];
+  line.limit = s.limits[c][row.limit_slot];
   line.failed = s.failed[c][k];
-  if (k == CHECK_SUMMARY_PULLOUT_LINE) {
+  if (row.levels) {
     line.from_level = s.values[c][CV_PULLOUT_FROM_LEVEL];
     line.to_level = s.values[c][CV_PULLOUT_TO_LEVEL];
   }
@@ -92,10 +78,11 @@ CheckLine check_summary_line(const CheckSummary& s, int c, int k) {
 }
 
 void set_check_summary_line(CheckSummary& s, int c, int k, const CheckLine& line) {
-  s.values[c][kValueOfLine[k]] = line.value;
-  s.limits[c][kLimitOfLine[k]] = line.limit;
+  const CheckLineRow& row = check_line_row(k);
+  s.values[c][row.value_slot] = line.value;
+  s.limits[c][row.limit_slot] = line.limit;
   s.failed[c][k] = line.failed;
-  if (k == CHECK_SUMMARY_PULLOUT_LINE) {
+  if (row.levels) {
     s.values[c][CV_PULLOUT_FROM_LEVEL] = line.from_level;
     s.values[c][CV_PULLOUT_TO_LEVEL] = line.to_level;
   }
@@ -104,27 +91,12 @@ void set_check_summary_line(CheckSummary& s, int c, int k, const CheckLine& line
 std::optional<std::vector<std::string>> format_check_summary(const CheckSummary& summary) {
   std::vector<std::string> lines;
   for (int c = 0; c < 2; ++c)
-    for (int k = 0; k < CHECK_SUMMARY_LINES_PER_CASE; ++k) {
-      auto text = format_check_line(check_summary_line(summary, c, k),
-                                    k == CHECK_SUMMARY_PULLOUT_LINE);
+    for (int k = 0; k < CHECK_LINE_COUNT; ++k) {
+      auto text = format_check_line(check_summary_line(summary, c, k), check_line_row(k).levels);
       if (!text) return std::nullopt;
       lines.push_back(std::move(*text));
     }
   return lines;
-}
-
-std::optional<CheckSummary> parse_check_summary(const std::vector<std::string>& lines) {
-  if (lines.size() < static_cast<std::size_t>(CHECK_SUMMARY_LINES)) return std::nullopt;
-  CheckSummary summary;
-  for (int c = 0; c < 2; ++c)
-    for (int k = 0; k < CHECK_SUMMARY_LINES_PER_CASE; ++k) {
-      const auto line = parse_check_line(lines[static_cast<std::size_t>(
-                                             c * CHECK_SUMMARY_LINES_PER_CASE + k)],
-                                         k == CHECK_SUMMARY_PULLOUT_LINE);
-      if (!line || !check_line_readable(k, *line)) return std::nullopt;
-      set_check_summary_line(summary, c, k, *line);
-    }
-  return summary;
 }
 
 }  // namespace qvt

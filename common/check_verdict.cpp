@@ -1,6 +1,5 @@
 #include "common/check_verdict.h"
 
-#include "common/condition_ranges.h"
 #include "common/numtext.h"
 
 #include <cmath>
@@ -9,26 +8,12 @@ namespace qvt {
 
 namespace {
 
-constexpr int kInternalStressLine = 7;
-
 // The number a text shows; the texts here are always numbers.
 double shown(const std::string& text) { return parse_real(text).value_or(0.0); }
 
 }  // namespace
 
-CheckRelation check_relation(int k) {
-  switch (k) {
-    case 0:
-    case 1:
-    case CHECK_SUMMARY_PULLOUT_LINE:
-      return CheckRelation::factor_at_least;
-    case 4:
-    case 5:
-      return CheckRelation::magnitude_at_most;
-    default:
-      return CheckRelation::stress_at_most;
-  }
-}
+CheckRelation check_relation(int k) { return check_line_row(k).relation; }
 
 bool check_relation_holds(int k, double value, double limit) {
   switch (check_relation(k)) {
@@ -48,22 +33,18 @@ CheckLine written_check_line(const CheckLine& line, bool pullout) {
   return parse_check_line(*text, pullout).value_or(line);
 }
 
-bool check_value_never_negative(int k) { return k == 2 || k == kInternalStressLine; }
+bool check_value_never_negative(int k) { return check_line_row(k).never_negative; }
 
 bool check_line_consistent(int k, const CheckLine& line) {
   if (line.failed != 0) return true;
-  const CheckLine w = written_check_line(line, k == CHECK_SUMMARY_PULLOUT_LINE);
+  const CheckLine w = written_check_line(line, check_line_row(k).levels);
   return std::isfinite(w.value) && std::isfinite(w.limit) &&
          !(check_value_never_negative(k) && w.value < 0) &&
          check_relation_holds(k, w.value, w.limit);
 }
 
 CheckLimitRange check_limit_range(int k) {
-  // Six decimals: anything above 0 that the writer can carry is at least this.
-  constexpr double kLeast = 0.000001;
-  if (check_relation(k) == CheckRelation::factor_at_least)
-    return {kLeast, CONDITION_RANGES[COND_SAFETY_FACTOR].hi};
-  return {kLeast, STRESS_LIMIT};
+  return {CHECK_LIMIT_LEAST, check_line_row(k).limit_most};
 }
 
 bool check_limit_sound(int k, double limit) {
@@ -76,6 +57,19 @@ bool check_line_readable(int k, const CheckLine& line) {
          check_line_consistent(k, line);
 }
 
+std::optional<CheckSummary> parse_check_summary(const std::vector<std::string>& lines) {
+  if (lines.size() < static_cast<std::size_t>(CHECK_SUMMARY_LINES)) return std::nullopt;
+  CheckSummary summary;
+  for (int c = 0; c < 2; ++c)
+    for (int k = 0; k < CHECK_LINE_COUNT; ++k) {
+      const auto line = parse_check_line(lines[static_cast<std::size_t>(c * CHECK_LINE_COUNT + k)],
+                                         check_line_row(k).levels);
+      if (!line || !check_line_readable(k, *line)) return std::nullopt;
+      set_check_summary_line(summary, c, k, *line);
+    }
+  return summary;
+}
+
 std::string CheckRowText::cell() const {
   return sign.empty() ? value + " " + limit : value + " " + sign + " " + limit;
 }
@@ -84,7 +78,7 @@ CheckRowText check_row_text(int k, const CheckLine& line, const CheckNumberText&
                             int limit_decimals) {
   CheckRowText row;
   row.failed = line.failed != 0;
-  const CheckLine w = written_check_line(line, k == CHECK_SUMMARY_PULLOUT_LINE);
+  const CheckLine w = written_check_line(line, check_line_row(k).levels);
   const bool value_known = !row.failed || (w.value != 0 && std::isfinite(w.value));
   const bool limit_known = !row.failed || (w.limit > 0 && std::isfinite(w.limit));
 
@@ -106,7 +100,7 @@ CheckRowText check_row_text(int k, const CheckLine& line, const CheckNumberText&
   if (!value_known || !limit_known) return row;
 
   const double v = shown(judged), l = shown(limit3);
-  const bool internal = k == kInternalStressLine;
+  const bool internal = k == CHECK_INTERNAL_STRESS;
   if (v == l) {
     if (check_relation(k) == CheckRelation::factor_at_least)
       row.sign = row.failed ? "≦" : "≧";

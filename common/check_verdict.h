@@ -4,24 +4,17 @@
 // for it (value, sign, limit). The stability engines use it when they write and read the lines,
 // the results table, its text export and the stability summary page when they show them, so a
 // flag, a sign and a mark never say different things about the same numbers.
+#include "common/check_lines.h"
 #include "common/check_summary_format.h"
 
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace qvt {
 
-// How a check line k (0..7 within a case) is judged. Equality always passes, as in the checks.
-enum class CheckRelation {
-  // A safety factor must reach its required factor: sliding (0), overturning (1), pull-out (6).
-  factor_at_least,
-  // A pressure or stress must not exceed its allowable value: bearing (2), toe pressure (3),
-  // internal stress (7).
-  stress_at_most,
-  // A shear stress of either sign must not exceed the allowable value in magnitude: long wall
-  // (4), short wall (5).
-  magnitude_at_most,
-};
+// How check line k (0..7 within a case) is judged: its row's relation (common/check_lines.h).
 CheckRelation check_relation(int k);
 
 // Whether value and limit satisfy line k's relation.
@@ -30,10 +23,8 @@ bool check_relation_holds(int k, double value, double limit);
 // The line as it reads back from the file: its numbers as "%lf" writes them (six decimals).
 CheckLine written_check_line(const CheckLine& line, bool pullout);
 
-// Whether the value of line k is a quantity no ground or body can have below 0: the maximum
-// ground reaction (2) and the internal stress of a tangent-circle body (7), which stands on
-// it. The toe pressure (3) is the reaction less a confining pressure and may be below 0; the
-// shear stresses carry a sign.
+// Whether the value of line k is a quantity no ground or body can have below 0 (its row's
+// never_negative: the maximum ground reaction and the internal stress).
 bool check_value_never_negative(int k);
 
 // A passed flag (0) is true only when the numbers, as written, satisfy the relation of line k,
@@ -44,14 +35,10 @@ bool check_value_never_negative(int k);
 bool check_line_consistent(int k, const CheckLine& line);
 
 // The limits line k can carry besides 0, which stands for a line the improvement pattern does not
-// have or a limit that could not be computed (on a failed line):
-//   required safety factors (0 sliding, 1 overturning, 6 pull-out): up to 100, the conditions
-//     file's range of safety factors (common/condition_ranges.h);
-//   allowable stresses (3 compressive at the toe, 4 and 5 shear, 7 internal stress) and the
-//     allowable bearing capacity (2): up to STRESS_LIMIT, 100 N/mm2, above any concrete and any
-//     ground a quay stands on;
-// and never below 0.000001, the least number above 0 that the file's six decimals carry: a
-// limit of 1e-300 is written by no engine, and would pass a factor of 0.
+// have or a limit that could not be computed (on a failed line): from CHECK_LIMIT_LEAST, the
+// least number above 0 that the file's six decimals carry, to its row's limit_most (100 for a
+// required safety factor, the conditions file's range; STRESS_LIMIT for an allowable stress or
+// bearing capacity), never below 0.
 struct CheckLimitRange {
   double least, most;
 };
@@ -63,6 +50,12 @@ bool check_limit_sound(int k, double limit);
 // (check_limit_sound) and a pass consistent with its numbers (check_line_consistent). Every
 // reader of the file refuses the file on a line that cannot.
 bool check_line_readable(int k, const CheckLine& line);
+
+// The summary from the first sixteen lines (later lines are ignored); nullopt when there are
+// fewer, a line does not hold its items, or a line cannot be taken (check_line_readable).
+// Lines 5 and 6 of a case both carry the allowable shear stress; the one of line 6 is kept, as
+// the writer wrote the same value on both.
+std::optional<CheckSummary> parse_check_summary(const std::vector<std::string>& lines);
 
 // What a row shows of line k. UTF-8.
 //   value  the value with three decimals; a shear stress below 0 as its magnitude judged,

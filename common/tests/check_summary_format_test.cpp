@@ -1,6 +1,7 @@
 // The line format of the check summary: what the stability engines write is what they and the
 // results table read back.
 #include "common/check_summary_format.h"
+#include "common/check_verdict.h"
 
 #include <gtest/gtest.h>
 

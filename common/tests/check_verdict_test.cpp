@@ -68,7 +68,7 @@ TEST(CheckVerdict, APassedFlagMustAgreeWithItsNumbersOnEveryLineKind) {
         << c.k << ": " << c.line.value << ", " << c.line.limit << ", " << c.line.failed;
   }
   // The zero lines the external engine leaves for the internal checks agree on every kind.
-  for (int k = 0; k < CHECK_SUMMARY_LINES_PER_CASE; ++k)
+  for (int k = 0; k < CHECK_LINE_COUNT; ++k)
     EXPECT_TRUE(check_line_consistent(k, CheckLine{})) << k;
 }
 
@@ -78,8 +78,8 @@ TEST(CheckVerdict, TheSummaryReaderRefusesAContradictingLine) {
   ASSERT_TRUE(parse_check_summary(good));
   for (int i : {0, 4, 6, 8, 12, 15}) {
     auto lines = good;
-    const bool pullout = i % CHECK_SUMMARY_LINES_PER_CASE == CHECK_SUMMARY_PULLOUT_LINE;
-    const int k = i % CHECK_SUMMARY_LINES_PER_CASE;
+    const bool pullout = i % CHECK_LINE_COUNT == CHECK_PULLOUT;
+    const int k = i % CHECK_LINE_COUNT;
     // A value that fails its relation against a limit of 1, flagged passed.
     const double v = check_relation(k) == CheckRelation::factor_at_least ? -1.0 : 2.0;
     lines[static_cast<std::size_t>(i)] = format_check_line({v, 0, 0, 1.0, 0}, pullout).value();

@@ -18,12 +18,8 @@ std::filesystem::path in_folder(const std::filesystem::path& folder) {
                         : folder / kCheckSummaryFileName;
 }
 
-const char* const kLineNames[CHECK_SUMMARY_LINES_PER_CASE] = {
-    "滑動の検討",         "転倒の検討",       "支持力の検討",   "端趾圧の検討",
-    "せん断応力度の検討", "短壁のせん断応力度の検討", "抜け出しの検討", "内部応力の検討"};
-
 void guard_message(int load_case, int k, const char* reason_utf8) {
-  const std::string text = cp(kLineNames[k]) + std::string(case_label(load_case)) +
+  const std::string text = cp(check_line_row(k).message_name) + std::string(case_label(load_case)) +
                            cp("：") + cp(reason_utf8) +
                            cp("\nこの検討は満足しない (OUT) ものとして扱います。");
   engine_message(MessageKind::Error, std::string(kErrorTitle), text);
@@ -32,20 +28,17 @@ void guard_message(int load_case, int k, const char* reason_utf8) {
 }  // namespace
 
 std::vector<int> check_lines_of_pattern(int pattern) {
-  switch (pattern) {
-    case PATTERN_BLOCK: return {0, 1, 2, 3, 4};
-    case PATTERN_WALL: return {0, 1, 2, 3, 4, 5, 6};
-    case PATTERN_TANGENT_CIRCLES: return {0, 1, 2, 7};
-    case PATTERN_LATTICE: return {0, 1, 2, 3, 4, 5};
-    default: return {0, 1, 2};
-  }
+  std::vector<int> lines;
+  for (int k = 0; k < CHECK_LINE_COUNT; ++k)
+    if (check_line_in_pattern(k, pattern)) lines.push_back(k);
+  return lines;
 }
 
 int guard_check_summary(CheckSummary& summary, int case_count, std::span<const int> lines) {
   int failed = 0;
   for (int c = 0; c < case_count && c < 2; ++c)
     for (int k : lines) {
-      if (k < 0 || k >= CHECK_SUMMARY_LINES_PER_CASE) continue;
+      if (k < 0 || k >= CHECK_LINE_COUNT) continue;
       CheckLine line = check_summary_line(summary, c, k);
       const char* reason = nullptr;
       if (!std::isfinite(line.value) || !std::isfinite(line.from_level) ||

@@ -25,10 +25,9 @@ inline constexpr const char* kCheckSummaryFileName = "CAL_ANZ.DAT";
 [[nodiscard]] Status read_check_summary(CheckSummary& summary,
                                         const std::filesystem::path& folder = {});
 
-// The lines (0..7 within a case) of the checks an improvement pattern has: sliding,
-// overturning and bearing for all; toe pressure and shear for block, wall and lattice bodies;
-// the short walls for wall and lattice bodies; pull-out for wall bodies; internal stress for
-// tangent-circle bodies. An unknown pattern has the three external lines only.
+// The lines (0..7 within a case) of the checks an improvement pattern has, in the file's order
+// (check_line_in_pattern, common/check_lines.h). An unknown pattern has the lines every pattern
+// has: sliding, overturning and bearing.
 std::vector<int> check_lines_of_pattern(int improvement_pattern);
 
 // The last word before a summary is written: on the given lines of the first `case_count`

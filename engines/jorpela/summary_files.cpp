@@ -52,21 +52,21 @@ void write_summary(const ConditionData& cd, const CheckSummary& s, engine::Print
   const int pattern = cd.improvement_pattern;
   const bool walls = has_short_walls(pattern);
   std::vector<SummaryRow> rows = {
-      {0, {0, 23}, {1, 24}, 4, 1, {2, 25}, {40, 45}},
-      {1, {3, 26}, {4, 27}, 4, 1, {5, 28}, {41, 46}},
-      {2, {6, 29}, {7, 30}, 8, 3, {8, 31}, {42, 47}},
+      {CHECK_SLIDING, {0, 23}, {1, 24}, 4, 1, {2, 25}, {40, 45}},
+      {CHECK_OVERTURNING, {3, 26}, {4, 27}, 4, 1, {5, 28}, {41, 46}},
+      {CHECK_BEARING, {6, 29}, {7, 30}, 8, 3, {8, 31}, {42, 47}},
   };
   if (pattern == PATTERN_TANGENT_CIRCLES) {
-    rows.push_back({7, {9, 32}, {10, 33}, 5, 0, {11, 34}, {43, 48}});
+    rows.push_back({CHECK_INTERNAL_STRESS, {9, 32}, {10, 33}, 5, 0, {11, 34}, {43, 48}});
   } else {
-    rows.push_back({3, {9, 32}, {10, 33}, 5, 0, {11, 34}, {43, 48}});
-    rows.push_back({4, {12, 35}, {13, 36}, 5, 0, {14, 37}, {44, 49}});
+    rows.push_back({CHECK_TOE_PRESSURE, {9, 32}, {10, 33}, 5, 0, {11, 34}, {43, 48}});
+    rows.push_back({CHECK_SHEAR, {12, 35}, {13, 36}, 5, 0, {14, 37}, {44, 49}});
   }
   if (walls) {
     for (int k = 0; k < 5; ++k) rows[static_cast<std::size_t>(k)].sign_field[0] = 50 + k,
                                  rows[static_cast<std::size_t>(k)].sign_field[1] = 57 + k;
-    rows.push_back({5, {15, 38}, {16, 39}, 5, 0, {17, 40}, {55, 62}});
-    rows.push_back({6, {18, 41}, {21, 44}, 4, 1, {22, 45}, {56, 63}});
+    rows.push_back({CHECK_SHORT_WALL_SHEAR, {15, 38}, {16, 39}, 5, 0, {17, 40}, {55, 62}});
+    rows.push_back({CHECK_PULLOUT, {18, 41}, {21, 44}, 4, 1, {22, 45}, {56, 63}});
   }
   // A check this pattern does not run (the lattice body's pull-out) shows nothing rather than
   // a value of 0 with a passing sign.
@@ -97,7 +97,7 @@ void write_summary(const ConditionData& cd, const CheckSummary& s, engine::Print
       auto field = [&](int number, const std::string& t) {
         f.field_record(number, shown ? t : std::string());
       };
-      if (r.line == CHECK_SUMMARY_PULLOUT_LINE) {
+      if (check_line_row(r.line).levels) {
         // The levels of a factor that was not computed are no levels either.
         const bool levels = text.value != "－";
         auto level = [&](double v) { return levels ? number("%8.3lf", v) : aligned(cp("－"), 8); };

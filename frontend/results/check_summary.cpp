@@ -9,24 +9,11 @@
 
 namespace qvt::results {
 
-static_assert(kCheckCount == CHECK_SUMMARY_LINES_PER_CASE);
-static_assert(kPulloutItem == CHECK_SUMMARY_PULLOUT_LINE);
-
 bool check_shown(int check, int load_case, int seismic_check, int improvement_pattern) {
-  if (check < 0 || check >= kCheckCount || (load_case != 0 && load_case != 1)) return false;
+  if (check < 0 || check >= CHECK_LINE_COUNT || (load_case != 0 && load_case != 1)) return false;
   if (load_case == 1 && seismic_check == 0) return false;
-  switch (improvement_pattern) {
-    case PATTERN_BLOCK:
-      return check <= 4;
-    case PATTERN_TANGENT_CIRCLES:
-      return check <= 2 || check == kInternalStressItem;
-    case PATTERN_LATTICE:
-      // A lattice body encloses its unimproved soil in cells, so the engines never run the
-      // pull-out check for it: the zeros they leave on that line would read as a passed check.
-      return check <= 5;
-    default:  // the wall body, and any other, shows every row the table has
-      return check <= kPulloutItem;
-  }
+  return check_line_in_pattern(
+      check, known_improvement_pattern(improvement_pattern) ? improvement_pattern : PATTERN_WALL);
 }
 
 std::optional<CheckResults> read_check_summary(const std::filesystem::path& path) {
@@ -34,9 +21,9 @@ std::optional<CheckResults> read_check_summary(const std::filesystem::path& path
   if (!lines || lines->size() < static_cast<std::size_t>(CHECK_SUMMARY_LINES)) return std::nullopt;
   CheckResults results{};
   for (int c = 0; c < 2; ++c)
-    for (int k = 0; k < kCheckCount; ++k) {
-      const auto line = parse_check_line((*lines)[static_cast<std::size_t>(c * kCheckCount + k)],
-                                         k == kPulloutItem);
+    for (int k = 0; k < CHECK_LINE_COUNT; ++k) {
+      const auto line = parse_check_line((*lines)[static_cast<std::size_t>(c * CHECK_LINE_COUNT + k)],
+                                         check_line_row(k).levels);
       if (!line || !check_line_readable(k, *line)) return std::nullopt;
       CheckItem& item = results[c][k];
       item.value = line->value;

@@ -12,11 +12,6 @@
 namespace qvt::results {
 
 inline constexpr const char* kCheckSummaryFile = "CAL_ANZ.DAT";
-inline constexpr int kCheckCount = 8;
-// Index of the pull-out line, the one with five items.
-inline constexpr int kPulloutItem = 6;
-// Index of the internal stress line, checked for the tangent-circle body alone.
-inline constexpr int kInternalStressItem = 7;
 
 struct CheckItem {
   double value = 0.0;
@@ -28,10 +23,9 @@ struct CheckItem {
   std::int16_t failed = 0;
 };
 
-// [case][check]: case 0 normal, 1 seismic; checks in the file's order (sliding, overturning,
-// bearing capacity, toe pressure, shear of the long wall, shear of the short wall, pull-out,
-// internal stress).
-using CheckResults = std::array<std::array<CheckItem, kCheckCount>, 2>;
+// [case][check]: case 0 normal, 1 seismic; checks in the file's order (CheckLineIndex,
+// common/check_lines.h).
+using CheckResults = std::array<std::array<CheckItem, CHECK_LINE_COUNT>, 2>;
 
 // What a row shows of a check (value, sign, limit; "－" for what was not computed), by the rule
 // the engines' summary page follows too (common/check_verdict.h), the numbers in the display
@@ -40,10 +34,10 @@ CheckRowText check_row(const CheckItem& item, int check);
 
 // Whether the results show check `check` (0 to 7) of `load_case` for a project of
 // `improvement_pattern` with `seismic_check`: the seismic case only when the seismic check is
-// on; the tangent-circle body shows the internal stress in place of the toe pressure and no
-// shear or pull-out; the block body no short-wall shear or pull-out; the lattice body no
-// pull-out; the internal stress only for the tangent-circle body. The results table and its
-// text export both ask here, so they cannot show different checks.
+// on, and the checks the pattern's body has (check_line_in_pattern, common/check_lines.h), the
+// ones the engines write; a pattern no body has, read from a damaged file, shows the rows of
+// the wall body. The results table and its text export both ask here, so they cannot show
+// different checks.
 bool check_shown(int check, int load_case, int seismic_check, int improvement_pattern);
 
 // Reads the sixteen lines. nullopt when the file is missing, has fewer lines, a line does not

@@ -1,5 +1,6 @@
 #include "frontend/results/results_export.h"
 
+#include "common/check_lines.h"
 #include "common/cp932.h"
 #include "common/textfile.h"
 #include "frontend/model/display_text.h"
@@ -9,11 +10,6 @@
 namespace qvt::results {
 
 namespace {
-
-const char* const kRowLabels[kCheckCount] = {"滑動",     "転倒",
-                                             "支持力",   "端趾圧",
-                                             "せん断(壁式の長壁)", "せん断(壁式の短壁)",
-                                             "抜け出し", "内部応力(接円式)"};
 
 // The flag as a number with the place of its sign: " 0 ", " 1 ", "-1 ".
 std::string flag_text(int flag) {
@@ -32,21 +28,21 @@ std::string results_export_block(const CheckResults& results, int seismic_check,
   std::string utf8;
   for (int c = 0; c < 2; ++c) {
     utf8 += c == 0 ? "\"常時\"\r\n" : "\"地震時\"\r\n";
-    for (int i = 0; i < kCheckCount; ++i) {
+    for (int i = 0; i < CHECK_LINE_COUNT; ++i) {
       const CheckItem& item = results[c][i];
       if (!check_shown(i, c, seismic_check, improvement_pattern)) {
-        utf8 += std::string("\"") + kRowLabels[i] + "\",－,－,－" +
-                (i == kPulloutItem ? ",－～－" : "") + "\r\n";
+        utf8 += std::string("\"") + check_line_row(i).export_label + "\",－,－,－" +
+                (check_line_row(i).levels ? ",－～－" : "") + "\r\n";
         continue;
       }
       // What could not be computed reads "－", as in the table. A number is written with its
       // sign (a shear of -11.412 as -11.412): the export shows no relation to be read wrongly.
       const CheckRowText row = check_row(item, i);
       const std::string value = row.value == "－" ? row.value : model::format_pattern(item.value, "0.000");
-      utf8 += std::string("\"") + kRowLabels[i] + "\"," + value + "," + row.limit + "," +
+      utf8 += std::string("\"") + check_line_row(i).export_label + "\"," + value + "," + row.limit + "," +
               flag_text(item.failed);
       // A factor that was not computed has no levels either.
-      if (i == kPulloutItem)
+      if (check_line_row(i).levels)
         utf8 += row.value == "－" ? std::string(",－～－")
                                  : "," + model::format_pattern(item.from_level, "0.000") + "m～" +
                                        model::format_pattern(item.to_level, "0.000") + "m";

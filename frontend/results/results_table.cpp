@@ -1,5 +1,6 @@
 #include "frontend/results/results_table.h"
 
+#include "common/check_lines.h"
 #include "common/improvement_pattern.h"
 
 #include <cctype>
@@ -19,13 +20,35 @@ bool is_td(const std::string& command_line) {
   return lower == "/td";
 }
 
+constexpr bool every_line_has_a_row() {
+  for (const CheckLineRow& line : CHECK_LINES)
+    if (line.table_row < 0 || line.table_row >= kResultRows) return false;
+  return true;
+}
+static_assert(every_line_has_a_row());
+
+// The pattern whose rows are shown: a pattern no body has shows the wall body's.
+int shown_pattern(int pattern) { return known_improvement_pattern(pattern) ? pattern : PATTERN_WALL; }
+
 }  // namespace
+
+int results_row_line(int row, int improvement_pattern) {
+  const int pattern = shown_pattern(improvement_pattern);
+  int own = -1;
+  for (const CheckLineRow& line : CHECK_LINES) {
+    if (line.table_row != row) continue;
+    if (check_line_in_pattern(line.line, pattern)) return line.line;
+    if (own < 0 && line.row_name != nullptr) own = line.line;
+  }
+  return own;
+}
 
 void ResultsTable::load(const std::filesystem::path& work_folder,
                              const std::string& command_line, int seismic_check,
                              int improvement_pattern, model::MessageSink& sink) {
   state_ = ResultsTableState{};
-  state_.row_titles = {"滑 動", "転 倒", "支持力", "端趾圧", "せん断 長壁", "せん断 短壁", "抜け出し"};
+  for (int row = 0; row < kResultRows; ++row)
+    state_.row_titles[row] = check_line_row(results_row_line(row, PATTERN_WALL)).table_title;
   state_.export_visible = is_td(command_line);
 
   state_.check_results = read_check_summary(work_folder / kCheckSummaryFile);
@@ -36,13 +59,9 @@ void ResultsTable::load(const std::filesystem::path& work_folder,
   }
   state_.export_enabled = true;
   const CheckResults& r = *state_.check_results;
-  const bool tangent = improvement_pattern == PATTERN_TANGENT_CIRCLES;
-
-  // Row 3 holds the toe pressure, or the tangent-circle body's internal stress in its place.
-  auto row_check = [tangent](int row) { return row == 3 && tangent ? kInternalStressItem : row; };
   for (int c = 0; c < 2; ++c) {
     for (int row = 0; row < kResultRows; ++row) {
-      const int item = row_check(row);
+      const int item = results_row_line(row, improvement_pattern);
       if (!check_shown(item, c, seismic_check, improvement_pattern)) {
         state_.cells[row][c] = kDash;
         state_.marks[row][c] = kDash;
@@ -55,13 +74,18 @@ void ResultsTable::load(const std::filesystem::path& work_folder,
   }
 
   // A row whose check the body does not have is no row of this table.
-  for (int row = 0; row < kResultRows; ++row)
-    if (!check_shown(row_check(row), 0, seismic_check, improvement_pattern))
+  const int pattern = shown_pattern(improvement_pattern);
+  for (int row = 0; row < kResultRows; ++row) {
+    const int item = results_row_line(row, improvement_pattern);
+    const CheckLineRow& line = check_line_row(item);
+    if (!check_shown(item, 0, seismic_check, improvement_pattern))
       state_.row_titles[row] = kDash;
-  if (improvement_pattern == PATTERN_BLOCK)
-    state_.row_titles[4] = "せん断";
-  else if (tangent)
-    state_.row_titles[3] = "内部応力";
+    else if (line.table_title_alone != nullptr &&
+             !check_line_in_pattern(CHECK_SHORT_WALL_SHEAR, pattern))
+      state_.row_titles[row] = line.table_title_alone;
+    else
+      state_.row_titles[row] = line.table_title;
+  }
 }
 
 }  // namespace qvt::results

@@ -14,11 +14,18 @@
 
 namespace qvt::results {
 
+// The rows of the table: one per check line's table_row (common/check_lines.h).
 inline constexpr int kResultRows = 7;
+
+// The check line that row `row` shows for `improvement_pattern`: the line of that row the
+// pattern's body has (the tangent-circle body's internal stress in the toe pressure's row), or
+// the row's own line where the body has none. An unknown pattern shows the wall body's rows.
+int results_row_line(int row, int improvement_pattern);
 
 struct ResultsTableState {
   // Row titles, top to bottom: sliding, overturning, bearing capacity, toe pressure (or the
-  // internal stress), long-wall shear, short-wall shear, pull-out (UTF-8).
+  // internal stress), long-wall shear, short-wall shear, pull-out (UTF-8); "－" for a row
+  // whose check the body does not have.
   std::array<std::string, kResultRows> row_titles;
   // Cells: [row][0 normal, 1 seismic].
   std::array<std::array<std::string, 2>, kResultRows> cells;

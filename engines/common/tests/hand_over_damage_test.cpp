@@ -3,6 +3,7 @@
 // seed: every copy is refused, or what is read holds only finite reals of sane size and counts
 // within their tables. The smallest damages first, one per decoder.
 #include "common/check_summary_format.h"
+#include "common/check_verdict.h"
 #include "common/tests/damaged_files.h"
 #include "common/textfile.h"
 #include "engines/common/binary_fields.h"

@@ -3,6 +3,7 @@
 // end's own model; then the files JORPELA leaves are read back with the front end's readers
 // and the verdicts are checked against what ground can physically give.
 #include "common/check_summary_format.h"
+#include "common/check_verdict.h"
 #include "common/textfile.h"
 #include "engines/common/condition_readers.h"
 #include "engines/common/result_chain_file.h"

@@ -97,6 +97,7 @@
 //   3157.261, H 1716.896, tan = 0.544, 2e/B = 0.082 (class 0.2): Nc = 0.8 / 0.544 = 1.47, qa =
 //   1.47 x 320 / 1.5 + 29.5 = 343.100 >= 283.033 (the toe).
 #include "common/check_summary_format.h"
+#include "common/check_verdict.h"
 #include "common/textfile.h"
 #include "engines/common/check_summary_file.h"
 #include "engines/common/tests/golden_file.h"

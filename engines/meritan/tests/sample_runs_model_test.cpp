@@ -1,6 +1,7 @@
 // ZENOBAR, VASKUDE and MERITAN run in a row as processes on the test sections, written into a
 // temporary work folder by the front end's own model; then MERITAN alone on damaged input.
 #include "common/check_summary_format.h"
+#include "common/check_verdict.h"
 #include "common/cp932.h"
 #include "common/tests/temp_dir.h"
 #include "engines/common/tests/sample_work_folder.h"

@@ -58,7 +58,7 @@ TEST(DamagedResultFiles, CheckSummaryIsRefusedOrReadsTrue) {
     if (!r) continue;
     ++read;
     for (int c = 0; c < 2; ++c)
-      for (int k = 0; k < kCheckCount; ++k) {
+      for (int k = 0; k < CHECK_LINE_COUNT; ++k) {
         const CheckItem& it = (*r)[c][k];
         if (it.failed == 0) {
           EXPECT_TRUE(check_relation_holds(k, it.value, it.limit)) << k;

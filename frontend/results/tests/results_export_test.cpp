@@ -89,7 +89,7 @@ TEST(ResultsExport, ChecksTheTableDoesNotShowReadDashes) {
   // Passed lines: the factors 1.5 against 1.2, the stresses 1.0 against 1.2.
   CheckResults r{};
   for (int c = 0; c < 2; ++c)
-    for (int i = 0; i < kCheckCount; ++i) r[c][i] = {i <= 1 ? 1.5 : 1.0, 1.2, 0, 0, 0};
+    for (int i = 0; i < CHECK_LINE_COUNT; ++i) r[c][i] = {i <= 1 ? 1.5 : 1.0, 1.2, 0, 0, 0};
   r[0][6] = r[1][6] = {1.5, 1.2, -4, -2, 0};
   const std::string all = "12345678";
   struct Row {
@@ -105,7 +105,7 @@ TEST(ResultsExport, ChecksTheTableDoesNotShowReadDashes) {
       {0, kWall, "1234567", ""},
       {0, kTangentCircle, "1238", ""},
   };
-  const char* labels[kCheckCount] = {"滑動", "転倒", "支持力", "端趾圧", "せん断(壁式の長壁)",
+  const char* labels[CHECK_LINE_COUNT] = {"滑動", "転倒", "支持力", "端趾圧", "せん断(壁式の長壁)",
                                      "せん断(壁式の短壁)", "抜け出し", "内部応力(接円式)"};
   for (const Row& row : rows) {
     SCOPED_TRACE("pattern " + std::to_string(row.pattern) + " seismic " + std::to_string(row.seismic));
@@ -114,7 +114,7 @@ TEST(ResultsExport, ChecksTheTableDoesNotShowReadDashes) {
     EXPECT_EQ(lines[0], "\"常時\"");
     EXPECT_EQ(lines[9], "\"地震時\"");
     for (int c = 0; c < 2; ++c)
-      for (int i = 0; i < kCheckCount; ++i) {
+      for (int i = 0; i < CHECK_LINE_COUNT; ++i) {
         const bool shown = std::string(c == 0 ? row.normal_shown : row.seismic_shown)
                                .find(all[static_cast<std::size_t>(i)]) != std::string::npos;
         EXPECT_EQ(check_shown(i, c, row.seismic, row.pattern), shown) << c << " " << i;
@@ -135,7 +135,7 @@ TEST(ResultsExport, ShowsWhatTheResultsTableShows) {
   qvt::testing::TempDir dir;
   std::string file;
   for (int c = 0; c < 2; ++c)
-    for (int i = 0; i < kCheckCount; ++i)
+    for (int i = 0; i < CHECK_LINE_COUNT; ++i)
       file += i == 6   ? "1.500000,-4.000000,-2.000000,1.200000,0\r\n"
               : i <= 1 ? "1.500000,1.200000,0\r\n"
                        : "1.000000,1.200000,0\r\n";
@@ -150,7 +150,7 @@ TEST(ResultsExport, ShowsWhatTheResultsTableShows) {
       const ResultsTableState& s = table.state();
       ASSERT_TRUE(s.check_results.has_value());
       for (int c = 0; c < 2; ++c)
-        for (int i = 0; i < kCheckCount; ++i) {
+        for (int i = 0; i < CHECK_LINE_COUNT; ++i) {
           // The table's row of check i: the tangent-circle body shows its internal stress in
           // the toe pressure's row; the internal stress has no row of its own.
           bool in_table = false;

@@ -2,6 +2,7 @@
 
 #include "frontend/results/widgets/table_cell.h"
 
+#include "common/check_lines.h"
 #include "frontend/results/results_export.h"
 
 #include <QGridLayout>
@@ -16,10 +17,8 @@ namespace qvt::results {
 
 namespace {
 
-// The object names of each row's title, cells and marks.
-const char* const kRowNames[kResultRows] = {"sliding",         "overturning",      "bearing",
-                                            "toe_pressure",    "shear_long_wall",  "shear_short_wall",
-                                            "pullout"};
+// The object name of a row's title, cells and marks: the name of the line that owns the row.
+const char* row_name(int row) { return check_line_row(results_row_line(row, PATTERN_WALL)).row_name; }
 
 }  // namespace
 
@@ -45,14 +44,14 @@ ResultsTableDialog::ResultsTableDialog(QWidget* owner, const model::ProjectModel
   grid->addWidget(table_cell(this, QStringLiteral("内部安定"), "heading_internal"), 4, 0, 4, 1);
   for (int row = 0; row < kResultRows; ++row) {
     titles_[row] =
-        table_cell(this, QString(), QStringLiteral("%1_title").arg(kRowNames[row]));
+        table_cell(this, QString(), QStringLiteral("%1_title").arg(row_name(row)));
     grid->addWidget(titles_[row], row + 1, 1);
     for (int c = 0; c < 2; ++c) {
       cells_[row][c] =
-          table_cell(this, QString(), QStringLiteral("%1_%2").arg(kRowNames[row]).arg(c), 190,
+          table_cell(this, QString(), QStringLiteral("%1_%2").arg(row_name(row)).arg(c), 190,
                      Qt::AlignRight | Qt::AlignVCenter);
       marks_[row][c] = table_cell(
-          this, QString(), QStringLiteral("%1_mark_%2").arg(kRowNames[row]).arg(c), 32);
+          this, QString(), QStringLiteral("%1_mark_%2").arg(row_name(row)).arg(c), 32);
       grid->addWidget(cells_[row][c], row + 1, 2 + 2 * c);
       grid->addWidget(marks_[row][c], row + 1, 3 + 2 * c);
     }
