@@ -43,44 +43,44 @@ class ResultsTableDialogTest : public ::testing::Test {
 TEST_F(ResultsTableDialogTest, ShowsTheTableFromTheFile) {
   ASSERT_TRUE(write_file_bytes(dir / "CAL_ANZ.DAT", std::string(kCase) + kCase));
   model.command_line = "/TD";
-  ResultsTableDialog form(nullptr, model, sink);
-  EXPECT_EQ(form.windowTitle(), QStringLiteral("安定計算結果"));
+  ResultsTableDialog dialog(nullptr, model, sink);
+  EXPECT_EQ(dialog.windowTitle(), QStringLiteral("安定計算結果"));
   EXPECT_TRUE(sink.texts.empty());
-  EXPECT_EQ(form.cell(0, 0)->text(), QStringLiteral("1.523 ≧ 1.200"));
+  EXPECT_EQ(dialog.cell(0, 0)->text(), QStringLiteral("1.523 ≧ 1.200"));
   // Failed with the value 0 the engines write for one they could not compute: "－", no sign.
-  EXPECT_EQ(form.cell(4, 1)->text(), QStringLiteral("－ 100.000"));
-  EXPECT_EQ(form.mark(4, 1)->text(), QStringLiteral("×"));
-  EXPECT_EQ(form.cell(6, 0)->text(), QStringLiteral("－ 1.200"));
-  EXPECT_EQ(form.mark(2, 0)->text(), QStringLiteral("○"));
-  EXPECT_EQ(form.row_title(5)->text(), QStringLiteral("せん断 短壁"));
-  EXPECT_FALSE(form.export_button()->isHidden());
-  EXPECT_TRUE(form.export_button()->isEnabled());
+  EXPECT_EQ(dialog.cell(4, 1)->text(), QStringLiteral("－ 100.000"));
+  EXPECT_EQ(dialog.mark(4, 1)->text(), QStringLiteral("×"));
+  EXPECT_EQ(dialog.cell(6, 0)->text(), QStringLiteral("－ 1.200"));
+  EXPECT_EQ(dialog.mark(2, 0)->text(), QStringLiteral("○"));
+  EXPECT_EQ(dialog.row_title(5)->text(), QStringLiteral("せん断 短壁"));
+  EXPECT_FALSE(dialog.export_button()->isHidden());
+  EXPECT_TRUE(dialog.export_button()->isEnabled());
   // OK closes the dialog and writes nothing.
-  form.show();
-  form.ok_button()->click();
-  EXPECT_FALSE(form.isVisible());
-  EXPECT_EQ(form.result(), QDialog::Accepted);
+  dialog.show();
+  dialog.ok_button()->click();
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
 TEST_F(ResultsTableDialogTest, AMalformedFileIsSaidAndTheExportIsDisabled) {
   ASSERT_TRUE(write_file_bytes(dir / "CAL_ANZ.DAT", kCase));  // one case only
   model.command_line = "/td";
-  ResultsTableDialog form(nullptr, model, sink);
+  ResultsTableDialog dialog(nullptr, model, sink);
   ASSERT_EQ(sink.texts.size(), 1u);
   EXPECT_EQ(sink.texts[0], "計算結果ﾌｧｲﾙ(CAL_ANZ.DAT)が読み込み出来ません。");
-  EXPECT_TRUE(form.cell(0, 0)->text().isEmpty());
-  EXPECT_EQ(form.row_title(0)->text(), QStringLiteral("滑 動"));
-  EXPECT_FALSE(form.export_button()->isHidden());
-  EXPECT_FALSE(form.export_button()->isEnabled());
+  EXPECT_TRUE(dialog.cell(0, 0)->text().isEmpty());
+  EXPECT_EQ(dialog.row_title(0)->text(), QStringLiteral("滑 動"));
+  EXPECT_FALSE(dialog.export_button()->isHidden());
+  EXPECT_FALSE(dialog.export_button()->isEnabled());
 }
 
 TEST_F(ResultsTableDialogTest, WithoutTdTheExportStaysHidden) {
   ASSERT_TRUE(write_file_bytes(dir / "CAL_ANZ.DAT", std::string(kCase) + kCase));
   model.conditions.seismic_check = 0;
-  ResultsTableDialog form(nullptr, model, sink);
-  EXPECT_TRUE(form.export_button()->isHidden());
-  EXPECT_EQ(form.cell(0, 1)->text(), QStringLiteral("－"));
-  EXPECT_EQ(form.mark(0, 1)->text(), QStringLiteral("－"));
+  ResultsTableDialog dialog(nullptr, model, sink);
+  EXPECT_TRUE(dialog.export_button()->isHidden());
+  EXPECT_EQ(dialog.cell(0, 1)->text(), QStringLiteral("－"));
+  EXPECT_EQ(dialog.mark(0, 1)->text(), QStringLiteral("－"));
 }
 
 }  // namespace
@@ -96,16 +96,16 @@ TEST_F(ResultsTableDialogTest, TextExportWritesTheChosenFileAndCancelWritesNothi
   model.project_base_path = (dir / "quay").string();
   std::vector<std::string> proposals;
   std::optional<std::string> answer;
-  ResultsTableDialog form(nullptr, model, sink, [&](const std::string& proposed) {
+  ResultsTableDialog dialog(nullptr, model, sink, [&](const std::string& proposed) {
     proposals.push_back(proposed);
     return answer;
   });
-  form.export_text();  // cancelled
+  dialog.export_text();  // cancelled
   ASSERT_EQ(proposals.size(), 1u);
   EXPECT_EQ(proposals[0], (dir / "quay.txt").string());
   EXPECT_FALSE(std::filesystem::exists(dir / "quay.txt"));
   answer = (dir / "quay.txt").string();
-  form.export_text();
+  dialog.export_text();
   const auto bytes = read_file_bytes(dir / "quay.txt");
   ASSERT_TRUE(bytes);
   EXPECT_EQ(bytes->rfind("listing\r\n\"", 0), 0u);
@@ -116,7 +116,7 @@ TEST_F(ResultsTableDialogTest, TextExportWritesTheChosenFileAndCancelWritesNothi
   EXPECT_TRUE(sink.texts.empty());
   // The listing as the target is refused with a warning.
   answer = (dir / "CAL_ANS.TXT").string();
-  form.export_text();
+  dialog.export_text();
   ASSERT_EQ(sink.texts.size(), 1u);
   EXPECT_EQ(read_file_bytes(dir / "CAL_ANS.TXT").value(), "listing\r\n");
 }
