@@ -351,6 +351,7 @@ void parse_conditions(LineReader& r, const std::vector<std::string>& lines, Cond
   r.item(bl.cohesion);
   r.quantities(COND_COHESION, {bl.cohesion});
   r.item(bl.cohesion_gradient);
+  r.quantities(COND_BEARING_COHESION_GRADIENT, {bl.cohesion_gradient});
   r.item(bl.friction_rule);
   r.item(bl.friction_mu);
   r.quantities(COND_FRICTION_COEF, {bl.friction_mu});
@@ -382,6 +383,7 @@ void parse_conditions(LineReader& r, const std::vector<std::string>& lines, Cond
       r.extents({*v});
     }
     r.item(br.spread_angle);
+    r.quantities(COND_SPREAD_ANGLE, {br.spread_angle});
     r.item(br.reaction);
     r.quantities(COND_BODY_REACTION, {br.reaction});
     r.item(br.extra);

@@ -85,7 +85,10 @@ const Field kFields[] = {
     {kActive0 + 6, "#", COND_COHESION},
     {187 + 5, "#", COND_FRICTION_ANGLE},  // passive layer 0 (not in use)
     {187 + 6, "#", COND_COHESION},
+    {152, "#", COND_BEARING_COHESION_GRADIENT},
+    {511, "#", COND_SPREAD_ANGLE},
     {512, "#", COND_BODY_REACTION},
+    {517, "#", COND_SPREAD_ANGLE},
     {518, "#", COND_BODY_REACTION},
 };
 
@@ -118,9 +121,9 @@ TEST(ConditionRangesInTheReader, EachFieldTakesItsRangeAndNothingBeyond) {
   }
 }
 
-// The values the issue names, each with the line it is read from: a negative seismic
+// Values no ground or load has, each with the line it is read from: a negative seismic
 // coefficient, a water unit weight of 0 or below, a negative surcharge, a negative friction
-// angle.
+// angle, a cohesion that falls with depth (K -4), a spread angle shown as 99 (stored less 30).
 TEST(ConditionRangesInTheReader, ValuesNoGroundCanHaveStopTheRead) {
   struct Case {
     int line;
@@ -130,6 +133,7 @@ TEST(ConditionRangesInTheReader, ValuesNoGroundCanHaveStopTheRead) {
       {28, "-0.1"},          {30, "-0.001"},      {10, "0"},     {10, "-10.1"},
       {132, "-10,5"},        {136, "0,-1,0,0,0"}, {148, "-5"},   {kActive0 + 5, "-30"},
       {kActive0 + 6, "-1"},  {151, "-0.5"},       {144, "0"},    {148, "61"},
+      {152, "-4"},           {511, "69"},         {517, "60"},
   };
   for (const Case& c : cases) {
     std::vector<std::string> l = conditions_lines();

@@ -99,7 +99,7 @@ std::unique_ptr<m::ProjectModel> distinct_model() {
   bl.bearing_nr = q();
   bl.bearing_nq = q();
   bl.cohesion = q();
-  bl.cohesion_gradient = r();
+  bl.cohesion_gradient = q();
   bl.friction_rule = n();
   bl.friction_mu = q();
   bl.founding_type = n();
@@ -114,7 +114,7 @@ std::unique_ptr<m::ProjectModel> distinct_model() {
   c.dimension_points[1].count = 7;
   for (auto& d : c.dimension_points)
     for (int k = 0; k < m::MAX_DIMENSION_POINTS; ++k) d.x[k] = r(), d.y[k] = r();
-  for (auto& br : c.body_reactions) br = {r(), r(), r(), r(), q(), r()};
+  for (auto& br : c.body_reactions) br = {r(), r(), r(), q(), q(), r()};
   c.dynamic_water_force = r();
   c.dynamic_water_level = -r();
 
