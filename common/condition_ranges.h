@@ -46,7 +46,9 @@
 //                                                                          the spread is
 //                                                                          endless
 //   block unit weights            block file (saturated, kN/m3   (0, 100]  a block has weight
-//                                 wet, submerged)
+//                                 wet, submerged)                          (the engines hold
+//                                                                          the lower end only:
+//                                                                          common/block_check.h)
 //
 // Quantities marked "0 in a record not in use" are held to their range only in records the
 // engines compute with (the soil layers within a side's count, the liquefied ones for the
